@@ -1,0 +1,27 @@
+#pragma once
+// A picture control: a built-in drawing or a loaded picture, stretched to the control's size,
+// optionally clickable with a hand cursor.
+#include <QPixmap>
+#include <QWidget>
+
+class Image : public QWidget {
+    Q_OBJECT
+public:
+    explicit Image(QWidget* parent, const QString& nomObjet, const QString& dessin = {});
+    void setDessin(const QString& nom);
+    void setPixmap(const QPixmap& image);
+    const QString& nomDessin() const { return dessin_; }
+    void setCliquable(bool cliquable);
+
+signals:
+    void clique();
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    QString dessin_;
+    QPixmap image_;
+    QPixmap cache_;
+};

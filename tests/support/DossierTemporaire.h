@@ -1,0 +1,35 @@
+#pragma once
+// Runs a test inside a fresh empty working folder, and goes back to the previous one afterwards.
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QString>
+#include <QTemporaryDir>
+
+class DossierTemporaire {
+public:
+    DossierTemporaire() : precedent_(QDir::currentPath()) { QDir::setCurrent(dossier_.path()); }
+    ~DossierTemporaire() { QDir::setCurrent(precedent_); }
+    DossierTemporaire(const DossierTemporaire&) = delete;
+    DossierTemporaire& operator=(const DossierTemporaire&) = delete;
+    QString chemin() const { return dossier_.path(); }
+
+private:
+    QTemporaryDir dossier_;
+    QString precedent_;
+};
+
+// The raw bytes of a file (empty when missing).
+inline QByteArray octetsDe(const QString& chemin) {
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Writes raw bytes to a file, creating or replacing it.
+inline void ecritOctets(const QString& chemin, const QByteArray& octets) {
+    QFile f(chemin);
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(octets);
+}
+
+// Windows-1252 bytes of a text written in UTF-8 in the test source.
+QByteArray cp1252(const char* utf8);
