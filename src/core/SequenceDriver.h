@@ -1,0 +1,23 @@
+#pragma once
+// The sequence driver: what comes after a connection or a finished exercise.
+#include <QString>
+
+struct SharedState;
+class QWidget;
+
+// Shows the exercise at the stored position, applies the end-of-sequence behaviour, or shows the
+// free-practice chooser when the pupil has no parameter file.
+void ExerciceSuivant(SharedState& etat);
+// Stamps the start time and shows the screen of TypeExercice (a kind outside 1..4 is reported
+// and the identification screen comes back).
+void DemarreExercice(SharedState& etat);
+
+// End of an exercise, in three steps the exercise screen calls in this order:
+// 1. stamps HeureFin and DateHeureFin;
+void MarqueFinExercice(SharedState& etat);
+// 2. the three recorders (text profile, workbook, database), skipped for the anonymous pupil;
+void EnregistreResultats(SharedState& etat, int erreurs, const QString& bilan);
+// 3. (after the screen released its timers) NumeroExercice + 1, the position rewrite, the modal
+//    summary, the exercise screen hidden, settings reloaded, ExerciceSuivant. The anonymous pupil
+//    goes straight back to the chooser.
+void EnchaineApresExercice(SharedState& etat, QWidget* ecranExercice);

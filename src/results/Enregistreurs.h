@@ -1,0 +1,21 @@
+#pragma once
+// The recorders of a pupil's results: the text profile, the workbook and the database.
+// Each decides from the shared state whether it writes.
+#include <QDateTime>
+#include <QString>
+
+struct SharedState;
+
+// Connection: the profile file's header when it is new, then the connection block
+// (only when the text profile is on).
+void EcritConnexion(SharedState& etat, const QDateTime& date);
+// End of an exercise: the exercise block, appended when the profile file exists.
+void EcritProfilExercice(SharedState& etat, int erreurs, const QString& bilan);
+// Leaving: the disconnection line (text profile on and file present); the class folder is forgotten.
+void EcritDateDeconnexion(SharedState& etat);
+
+// Workbook and database (their own recorders come later; for now they write nothing).
+void PrepareClasseur(SharedState& etat);
+void PrepareBase(SharedState& etat);
+void EcritColonneTableur(SharedState& etat, int erreurs, const QString& bilan);
+void EcritLigneBase(SharedState& etat, int erreurs, const QString& bilan);
