@@ -1,0 +1,59 @@
+#include "DossierTemporaire.h"
+#include "app/Demarrage.h"
+#include "core/TAccueil.h"
+#include "core/platform/Messages.h"
+#include "core/state/Ecrans.h"
+#include "core/state/SharedState.h"
+
+#include <QFile>
+#include <unistd.h>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+TEST(Demarrage, FirstStartWritesTheTeacherListAndLaterStartsKeepIt) {
+    DossierTemporaire dossier;
+    { TAccueil accueil; }
+    EXPECT_EQ(octetsDe("enseignant.txt"),
+              QByteArray("-------------Fichier contenant le nom des enseignants----------\r\naucun\r\n"));
+    EXPECT_EQ(Etat().DernierIndiceTables, 1);
+    EXPECT_EQ(Etat().TypeExercice, 0);
+    EXPECT_TRUE(Etat().RepertoireProgramme.endsWith('/'));
+
+    ecritOctets("enseignant.txt", "n'importe quoi\n\xFF");
+    { TAccueil accueil; }
+    EXPECT_EQ(octetsDe("enseignant.txt"), QByteArray("n'importe quoi\n\xFF"));
+}
+
+TEST(Demarrage, AReadOnlyFolderIsReportedAndTheProgramGoesOn) {
+    DossierTemporaire dossier;
+    QFile::setPermissions(dossier.chemin(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
+    Messages::recueille();
+    { TAccueil accueil; }
+    const QStringList textes = Messages::recueille();
+    QFile::setPermissions(dossier.chemin(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    Messages::installeRepondeur(nullptr);
+    if (getuid() == 0) GTEST_SKIP() << "root writes anywhere";
+    ASSERT_EQ(textes.size(), 1);
+    EXPECT_TRUE(textes[0].contains("enseignant.txt"));
+}
+
+TEST(Demarrage, NineBorderlessScreensAreCreatedOnceInOrder) {
+    DossierTemporaire dossier;
+    Demarrage::creeLesEcrans();
+    using R = Ecrans::Role;
+    const QList<std::pair<R, QString>> attendus = {
+        {R::SaisieIdentifiant, "SaisieIdentifiant"}, {R::Accueil, "Accueil"}, {R::ChoixOperateur, "ChoixOperateur"},
+        {R::Exo1, "Exo1"}, {R::Parametrage, "Parametrage"}, {R::Exo3, "Exo3"}, {R::Exo2, "Exo2"},
+        {R::Exo4, "Exo4"}, {R::Form1, "Form1"}};
+    for (const auto& [role, nom] : attendus) {
+        QWidget* e = Ecrans::ecran(role);
+        ASSERT_NE(e, nullptr) << nom.toStdString();
+        EXPECT_EQ(e->objectName(), nom);
+        EXPECT_TRUE(e->windowFlags() & Qt::FramelessWindowHint) << nom.toStdString();
+        EXPECT_FALSE(e->isVisible());
+    }
+    EXPECT_EQ(Ecrans::ecran(R::SaisieIdentifiant)->windowTitle(), "Marivelle");
+    EXPECT_EQ(Ecrans::ecran(R::ChoixOperateur)->windowTitle(), QString::fromUtf8("Choix de l'opérateur"));
+    EXPECT_TRUE(QFile::exists("enseignant.txt"));
+}
