@@ -1,9 +1,55 @@
 #pragma once
+// The end-of-exercise summary screen: the score in the teacher's feedback mode, a fish chosen by
+// the success rate, and, once the pupil moves the mouse, one gold coin per right answer falling
+// into the chest. Enter closes it at any time; a mouse move closes it after the last coin.
 #include "core/platform/Fenetre.h"
+#include "exercises/Bilan.h"
 
-// The end-of-exercise summary screen.
+class Image;
+class Forme;
+class QLabel;
+class QTimer;
+
 class TForm1 : public FenetreModale {
     Q_OBJECT
 public:
-    TForm1() : FenetreModale(QStringLiteral("Form1"), QStringLiteral("Bilan"), QSize(771, 555)) {}
+    TForm1();
+
+    bool animationLancee() const { return AnimationLancee; }
+    bool animationFinie() const { return AnimationFinie; }
+    int piecesLancees() const { return pluie_.lancees(); }
+
+protected:
+    void FormShow() override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    bool eventFilter(QObject* objet, QEvent* e) override;
+
+private:
+    void FormMouseMove();
+    void Image1MouseMove();
+    void ChoisitPoisson();
+    void LancePiece();
+    void TombePiece();
+    void FermeBilan();
+    Image* image(const QString& nom, const QString& dessin, const QRect& place);
+    QLabel* label(const QString& nom, int pixels, const QPoint& place);
+
+    Image* Image1;
+    Image* poisson;
+    Image* coffre;
+    Forme* piece;
+    Image* coffreDevant;
+    QLabel* Kling;
+    Image* poissonbien;
+    Image* poissonbof;
+    Image* poissonnul;
+    QLabel* Label1;
+    QLabel* Label2;
+    QTimer* minuterie_ = nullptr;
+
+    int BonnesReponses = 0;
+    bool AnimationLancee = false;
+    bool AnimationFinie = false;
+    Bilan::Pluie pluie_;
 };

@@ -6,7 +6,9 @@
 struct SharedState;
 
 // Pupil's file: RepertoireClasse + "parametrage_<eleve>_de_<enseignant>.txt". When it is missing
-// the defaults stay and "Les valeurs des paramètres seront par defaut" is shown. A file that
-// cannot be read or understood throws ErreurFichier (French message naming the file); a value
-// that is not a whole number throws ErreurConversion.
+// the defaults stay and "Les valeurs des paramètres seront par defaut" is shown. A pupil's file
+// that cannot be understood (no position line, no number or a number below 1 in it) and a
+// missing teacher's file throw ErreurFichier naming the file; a value that is not a whole number
+// throws ErreurConversion naming the file and the line. Every failure leaves the settings read
+// so far in the state; nothing is ever written.
 void LitParametres(SharedState& etat, const QString& eleve, const QString& enseignant);

@@ -1,6 +1,7 @@
 #include "settings/PositionParametres.h"
 
 #include "core/platform/FichierTexte.h"
+#include "core/platform/FormatFr.h"
 
 void ReecritLignePosition(const QString& chemin, const QString& nouvelleLigne) {
     QStringList lignes = FichierTexte::litLignes(chemin);
@@ -9,4 +10,4 @@ void ReecritLignePosition(const QString& chemin, const QString& nouvelleLigne) {
     FichierTexte::ecritLignes(chemin, lignes);
 }
 
-QString LigneDePosition(int numero) { return QStringLiteral("(%1)").arg(numero); }
+QString LigneDePosition(int numero) { return QStringLiteral("(") + FormatFr::nombre(numero) + QStringLiteral(")"); }

@@ -20,11 +20,12 @@ std::optional<char> octet(char16_t c) {
 
 namespace Cp1252 {
 QString decode(const QByteArray& octets) {
-    QString texte(octets.size(), Qt::Uninitialized);
+    // Latin-1 is right for every byte but 0x80..0x9F, which are rare: fix those afterwards.
+    QString texte = QString::fromLatin1(octets);
     QChar* sortie = texte.data();
     for (qsizetype i = 0; i < octets.size(); ++i) {
         const auto b = static_cast<unsigned char>(octets[i]);
-        sortie[i] = (b >= 0x80 && b < 0xA0) ? QChar(kHaut[b - 0x80]) : QChar(b);
+        if (b >= 0x80 && b < 0xA0) sortie[i] = QChar(kHaut[b - 0x80]);
     }
     return texte;
 }

@@ -43,6 +43,7 @@ QStringList litLignes(const QString& chemin) {
         echec(QStringLiteral("Impossible de lire le fichier"), chemin, fichier.errorString());
     const QString texte = Cp1252::decode(fichier.readAll());
     QStringList lignes;
+    lignes.reserve(texte.count(QLatin1Char('\n')) + 1);
     qsizetype debut = 0;
     while (debut < texte.size()) {
         qsizetype fin = texte.indexOf(QLatin1Char('\n'), debut);
@@ -54,6 +55,22 @@ QStringList litLignes(const QString& chemin) {
         if (finLigne > debut && texte[finLigne - 1] == QLatin1Char('\r')) --finLigne;
         lignes << texte.mid(debut, finLigne - debut);
         debut = fin + 1;
+    }
+    return lignes;
+}
+
+QStringList litLignesTantQue(const QString& chemin, const std::function<bool(const QString&)>& encore) {
+    QFile fichier(chemin);
+    if (!fichier.exists())
+        throw ErreurFichier(QStringLiteral("Le fichier %1 est introuvable.").arg(nom(chemin)));
+    if (!fichier.open(QIODevice::ReadOnly))
+        echec(QStringLiteral("Impossible de lire le fichier"), chemin, fichier.errorString());
+    QStringList lignes;
+    while (!fichier.atEnd()) {
+        QByteArray octets = fichier.readLine();
+        if (octets.endsWith('\n')) octets.chop(octets.endsWith("\r\n") ? 2 : 1);
+        lignes << Cp1252::decode(octets);
+        if (!encore(lignes.last())) break;
     }
     return lignes;
 }

@@ -5,6 +5,7 @@
 // Failures throw ErreurFichier with a French message naming the file.
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace FichierTexte {
 bool existe(const QString& chemin);
@@ -12,6 +13,10 @@ bool dossierExiste(const QString& chemin);
 
 // The file's lines without their line ends; a last line without line end counts.
 QStringList litLignes(const QString& chemin);
+
+// Reads lines from the start while `encore` says so for the line just read (that line included);
+// for files whose useful part is at the top.
+QStringList litLignesTantQue(const QString& chemin, const std::function<bool(const QString&)>& encore);
 
 // Replaces (or creates) the file with each line followed by CR LF.
 void ecritLignes(const QString& chemin, const QStringList& lignes);

@@ -42,3 +42,12 @@ TEST(FichierTexte, FailuresNameTheFileAndLeaveTheTargetWhole) {
     // The replacement leaves no temporary file behind.
     EXPECT_EQ(QDir(".").entryList(QDir::Files).size(), 1);
 }
+
+TEST(FichierTexte, ReadingCanStopEarly) {
+    DossierTemporaire dossier;
+    ecritOctets("d.txt", "a\r\nb\nc\r\nd");
+    EXPECT_EQ(FichierTexte::litLignesTantQue("d.txt", [](const QString& l) { return l != "b"; }),
+              QStringList({"a", "b"}));
+    EXPECT_EQ(FichierTexte::litLignesTantQue("d.txt", [](const QString&) { return true; }),
+              QStringList({"a", "b", "c", "d"}));
+}

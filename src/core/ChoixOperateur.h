@@ -1,0 +1,28 @@
+#pragma once
+// The free-practice choices written into the shared state: the operation of the tables, the
+// timing creature and the settings every free exercise starts from.
+#include <QString>
+
+struct SharedState;
+
+namespace ChoixOperateur {
+enum class Creature { Requin, Pirate, Baleine };
+enum class Manque { Rien, Exercice, Signe, Temps };
+
+// Shark and pirate give ten seconds per answer (the pirate comes for the coin, the shark's
+// bubble rises); the whale gives no time limit.
+void choisitCreature(SharedState& etat, Creature creature);
+
+// What is still to choose before playing, in the order the fish asks for it.
+Manque manque(int typeExercice, bool signeChoisi, bool tempsChoisi);
+// What the fish says about it (empty for Rien).
+QString parole(Manque manque);
+
+// Settings of a free exercise: help with drawings, no number strip, no special case or option.
+void prepareExerciceLibre(SharedState& etat);
+}  // namespace ChoixOperateur
+
+// Writes the operation (0 addition, 1 subtraction, 2 multiplication, 3 division) into every table
+// entry. A pupil without any entry gets the tables 1 to 10 on 1..10, so a free exercise always
+// has questions to ask.
+void RempliSigneDansTableAEntrainer(SharedState& etat, int operation);

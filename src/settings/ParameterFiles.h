@@ -1,0 +1,74 @@
+#pragma once
+// The settings of an exercise and of a pupil's sequence, and the exact text of the three
+// parameter files that carry them: the pupil's file, the default file and the teacher's file.
+// The texts are built here; FichierTexte turns them into Windows-1252 bytes with CR LF line ends.
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// One table entry: the table of `premier` on `second`..`troisieme`, or the complements to
+// `second` (then `premier` and `troisieme` are both -9999); operation 0 +, 1 -, 2 x, 3 /.
+struct EntreeTable {
+    static constexpr int Marque = -9999;
+
+    int premier = 0;
+    int second = 0;
+    int troisieme = 0;
+    int operation = 0;
+
+    bool complement() const { return premier == Marque && troisieme == Marque; }
+    static EntreeTable table(int n, int a, int b, int operation) { return {n, a, b, operation}; }
+    static EntreeTable complement(int c, int operation) { return {Marque, c, Marque, operation}; }
+    bool operator==(const EntreeTable&) const = default;
+};
+
+struct ExerciseSettings {
+    int TypeExercice = 1;
+    QList<EntreeTable> tables;
+    bool CasDoublesCarres = false;
+    bool CasSuccesseurs = false;
+    bool OptionTableDansOrdre = false;
+    bool OptionGrandeOperandeAGauche = false;
+    bool OptionNombresRelatifs = false;
+    bool AvecPirate = false;
+    int TempsDeReponse = 0;
+    int NombreDeQuestions = 10;
+    int TypeAide = 1;
+    int BandeNumerique = 10;
+    bool operator==(const ExerciseSettings&) const = default;
+};
+
+struct SequenceSettings {
+    QList<ExerciseSettings> exercices;
+    int UneFoisSequenceFinie = 0;
+    int Retroaction = 0;
+};
+
+namespace LignesFichier {
+inline const QString D69 = QString(69, QLatin1Char('-'));
+inline const QString U39 = QString(39, QLatin1Char('_'));
+inline const QString FinDeLigne = QStringLiteral("\r\n");
+}
+
+// The table line of one entry, e.g. "5 sur l'intervalle de 1 à 10 avec multiplication -".
+// Empty for an operation outside 0..3 (such an entry is not written).
+QString LigneDeTable(const EntreeTable& entree);
+
+// The exercise block: "[Exercice]" first, lines joined by CR LF, no line end after the last line.
+QString BlocExercice(const ExerciseSettings& exercice);
+
+// "Exercice " + k + "=>" + each item followed by ", ".
+QString EtiquetteExercice(int k, const QStringList& items);
+
+// Complete texts of the files (without the final CR LF that EcritFichier adds).
+QString TexteParameterFile(const QString& enseignant, const QString& eleve, const SequenceSettings& sequence);
+QString TexteParametrageParDefaut(const QString& enseignant, const SequenceSettings& sequence);
+QString TexteTeacherParameterFile(const QString& enseignant, const QList<QString>& etiquettes,
+                                  const QList<ExerciseSettings>& exercices, bool base, bool tableur, bool texte);
+
+// Writes the text followed by one CR LF, replacing the file atomically.
+void EcritFichier(const QString& chemin, const QString& texte);
+
+// File names inside the class folder.
+QString NomParameterFile(const QString& eleve, const QString& enseignant);
+QString NomTeacherParameterFile(const QString& enseignant);

@@ -1,0 +1,113 @@
+#include "core/platform/Affichage.h"
+#include "core/platform/Minuterie.h"
+#include "core/platform/Polices.h"
+#include "core/state/SharedState.h"
+#include "exercises/TForm1.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTimer>
+#include <QtTest>
+
+class BilanTest : public QObject {
+    Q_OBJECT
+
+    static QWidget* enfant(TForm1& f, const char* nom) { return f.findChild<QWidget*>(QString::fromLatin1(nom)); }
+    static void bouge(TForm1& f) {
+        QWidget* fond = enfant(f, "Image1");
+        const QPointF ici(300, 200);
+        QMouseEvent e(QEvent::MouseMove, ici, fond->mapToGlobal(ici), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(fond, &e);
+    }
+    static void score(int questions, int erreurs, int retroaction) {
+        Etat().NombreDeQuestions = questions;
+        Etat().NombreErreurs = erreurs;
+        Etat().Retroaction = retroaction;
+    }
+
+private slots:
+    void initTestCase() {
+        Polices::installe();
+        Minuterie::accelere(40);
+        Affichage::fixeTaille(QSize(1024, 768));
+    }
+
+    void middlingScoreThenSevenCoinsThenAMoveCloses() {
+        score(10, 3, 1);
+        TForm1 f;
+        f.show();
+        QCOMPARE(f.pos(), QPoint(126, 106));
+        QCOMPARE(f.size(), QSize(771, 555));
+        QCOMPARE(qobject_cast<QLabel*>(enfant(f, "Label1"))->text(),
+                 QString::fromUtf8("Bravo ! Tu as fini l'exercice.\nTu as eu 7 bonnes réponses sur 10 questions !\n"
+                                   "Prêt pour un autre exercice !"));
+        QVERIFY(enfant(f, "poissonbof")->isVisible());
+        QVERIFY(!enfant(f, "poissonbien")->isVisible());
+        QVERIFY(!enfant(f, "poissonnul")->isVisible());
+
+        // Without a mouse move nothing falls, and Escape does not close the screen.
+        QTest::qWait(30);
+        QCOMPARE(f.piecesLancees(), 0);
+        QVERIFY(!enfant(f, "piece")->isVisible());
+        QTest::keyClick(&f, Qt::Key_Escape);
+        QVERIFY(f.isVisible());
+
+        bouge(f);
+        QVERIFY(enfant(f, "piece")->isVisible());
+        QTRY_VERIFY(enfant(f, "Kling")->isVisible());
+        QTRY_VERIFY(f.animationFinie());
+        QCOMPARE(f.piecesLancees(), 7);
+        QVERIFY(!enfant(f, "piece")->isVisible());
+        QVERIFY(f.isVisible());
+
+        bouge(f);
+        QVERIFY(!f.isVisible());
+        QCOMPARE(f.result(), int(QDialog::Accepted));
+    }
+
+    void enterEndsTheModalShowAtOnceDuringTheDrop() {
+        score(10, 0, 2);
+        TForm1 f;
+        int piecesALaFermeture = -1;
+        QTimer::singleShot(0, &f, [&] {
+            QCOMPARE(qobject_cast<QLabel*>(enfant(f, "Label1"))->text(),
+                     QString::fromUtf8("Bravo ! Tu as fini l'exercice.\nTu as eu 0 erreurs !\nPrêt pour un autre exercice !"));
+            QVERIFY(enfant(f, "poissonbien")->isVisible());
+            bouge(f);
+        });
+        QTimer::singleShot(40, &f, [&] {
+            piecesALaFermeture = f.piecesLancees();
+            QTest::keyClick(&f, Qt::Key_Return);
+        });
+        QCOMPARE(f.exec(), int(QDialog::Accepted));
+        QVERIFY(piecesALaFermeture >= 1);
+        QVERIFY(!f.animationFinie());
+        // The coin timer is gone: nothing moves once the screen is closed.
+        QTest::qWait(30);
+        QCOMPARE(f.piecesLancees(), piecesALaFermeture);
+    }
+
+    void allWrongDropsOneUnseenCoinThenAMoveCloses() {
+        score(10, 10, 0);
+        TForm1 f;
+        f.show();
+        QVERIFY(enfant(f, "poissonnul")->isVisible());
+        bouge(f);
+        bool vue = false;
+        for (int i = 0; i < 2000 && !f.animationFinie(); ++i) {
+            vue = vue || enfant(f, "piece")->isVisible() || enfant(f, "Kling")->isVisible();
+            QTest::qWait(1);
+        }
+        QVERIFY(f.animationFinie());
+        QVERIFY(!vue);
+        QVERIFY(!enfant(f, "Kling")->isVisible());
+        QCOMPARE(f.piecesLancees(), 1);
+        QVERIFY(f.isVisible());
+        bouge(f);
+        QVERIFY(!f.isVisible());
+    }
+};
+
+QTEST_MAIN(BilanTest)
+#include "bilan_qtest.moc"

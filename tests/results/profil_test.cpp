@@ -1,0 +1,185 @@
+#include "DossierTemporaire.h"
+#include "core/platform/FichierTexte.h"
+#include "core/platform/Horloge.h"
+#include "core/state/SharedState.h"
+#include "core/state/Utils.h"
+#include "results/Enregistreurs.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+namespace {
+const char* R53 = "-----------------------------------------------------";
+const char* U56 = "________________________________________________________";
+const char* S62 = "**************************************************************";
+const char* Q36 = "''''''''''''''''''''''''''''''''''''";
+
+struct Profil : ::testing::Test {
+    DossierTemporaire dossier;
+    SharedState etat;
+
+    void SetUp() override {
+        QDir().mkdir("classe de Mme Lebrun");
+        etat.NomEleve = "Zoé Martin";
+        etat.NomEnseignant = "Mme Lebrun";
+        etat.RepertoireClasse = RepertoireDeClasse(etat.NomEnseignant);
+        Horloge::fixe(QDateTime(QDate(2026, 12, 6), QTime(9, 10, 5)));
+    }
+    void TearDown() override { Horloge::fixe({}); }
+
+    QString chemin() const { return FichierProfilEleve(etat); }
+    QByteArray octets() const { return octetsDe(chemin()); }
+    QByteArray cree() {
+        ecritOctets(chemin(), "debut\r\n");
+        return octets();
+    }
+    // An exercise of 10 questions that lasted the given number of milliseconds.
+    void duree(QTime debut, int millisecondes) {
+        etat.HeureDebut = Horloge::fractionDuJour(debut);
+        etat.HeureFin = Horloge::fractionDuJour(debut.addMSecs(millisecondes));
+    }
+    // What the exercise block wrote after the prepared start of the file.
+    QByteArray bloc(const QByteArray& avant) const { return octets().mid(avant.size()); }
+};
+
+TEST_F(Profil, FirstConnectionWritesHeaderAndBlockLaterOnesOnlyTheBlock) {
+    etat.SauvegardeTexte = true;
+    EcritConnexion(etat, Horloge::maintenant());
+    const QByteArray premiere = QByteArray(R53) + "\r\n" + cp1252("Fichier de profils de l'eleve Zoé Martin\r\n") + R53 +
+                                "\r\n[enseignant]\r\nMme Lebrun\r\n\r\n" + U56 + "\r\n\r\n" +
+                                cp1252("[date connexion : ] dimanche 6 décembre 2026 09:10\r\n\r\n\r\n") + S62 + "\r\n";
+    EXPECT_EQ(octets(), premiere);
+    EXPECT_EQ(FichierTexte::litLignes(chemin()).size(), 12);
+
+    EcritConnexion(etat, QDateTime(QDate(2027, 1, 4), QTime(14, 2)));
+    EXPECT_EQ(octets(), premiere + U56 + "\r\n\r\n[date connexion : ] lundi 4 janvier 2027 14:02\r\n\r\n\r\n" + S62 +
+                            "\r\n");
+}
+
+TEST_F(Profil, ConnectionWithoutTextProfileOrForAPupilWithoutTeacher) {
+    EcritConnexion(etat, Horloge::maintenant());
+    EXPECT_FALSE(FichierTexte::existe(chemin()));
+
+    QDir().mkdir("classe sans enseignant");
+    etat.NomEnseignant = "aucun";
+    etat.RepertoireClasse = RepertoireDeClasse("aucun");
+    etat.SauvegardeTexte = true;
+    EcritConnexion(etat, Horloge::maintenant());
+    EXPECT_TRUE(FichierTexte::existe(QString::fromUtf8("classe sans enseignant/profil_Zoé Martin_de_aucun.txt")));
+}
+
+TEST_F(Profil, ExerciseBlockOfTheWorkedExample) {
+    const QByteArray avant = cree();
+    etat.NumeroExercice = 2;
+    etat.TypeExercice = 3;
+    etat.ajouteEntree(7, 1, 10, 2);
+    etat.TypeAide = 0;
+    duree(QTime(10, 0), 83400);
+    EcritProfilExercice(etat, 1, "7 x 4 = 28 / 4 x 7 = 28 / 7 x 5 = 36\r\n");
+    const QByteArray attendu = QByteArray("\r\n[exercice]     Exercice 2\r\n") +
+                               "[Type exercice]     intrus\r\n" +
+                               "[Table(s)]     \r\n" + cp1252("[7 de 1 à 10]  avec multiplication\r\n") +
+                               "\r\n[Cas particuliers]     aucun\r\n" +
+                               "\r\n[Aide]     dessins\r\n" +
+                               "\r\n" + Q36 + "\r\n" +
+                               "[Taux de reusite]     90%\r\n" +
+                               "[Nombre d'erreurs]     1 erreur(s) sur 10\r\n" +
+                               cp1252("[Durée de l'exercice]     00:01:23 secondes\r\n") +
+                               "[Temps moyen par question]     8,34 secondes par question\r\n" +
+                               "\r\n[Bilan de l'exercice]     \r\n" +
+                               "7 x 4 = 28 / 4 x 7 = 28 / 7 x 5 = 36\r\n" +
+                               "\r\n\r\n" + S62 + "\r\n";
+    EXPECT_EQ(bloc(avant), attendu);
+}
+
+TEST_F(Profil, RateCasesTablesAndKindsOfTheBlock) {
+    const QByteArray avant = cree();
+    etat.TypeExercice = 1;
+    etat.NombreDeQuestions = 3;
+    etat.CasSuccesseurs = etat.CasDoublesCarres = true;
+    etat.TypeAide = 2;
+    etat.ajouteEntree(SharedState::Complement, 10, SharedState::Complement, 0);
+    etat.ajouteEntree(4, 0, 5, 3);
+    etat.ajouteEntree(2, 1, 9, 1);
+    etat.ajouteEntree(3, 1, 9, 7);  // no such operation: no line
+    duree(QTime(8, 0), 30000);
+    EcritProfilExercice(etat, 2, "\r\n2 + 8 = 11");
+    const QByteArray attendu = QByteArray("\r\n[exercice]     Exercice 1\r\n") +
+                               cp1252("[Type exercice]     donner résultat\r\n") +
+                               "[Table(s)]     \r\n" +
+                               cp1252("[-9999 de 10 à -9999]  avec addition\r\n") +
+                               cp1252("[4 de 0 à 5]  avec division\r\n") +
+                               cp1252("[2 de 1 à 9]  avec soustraction\r\n") +
+                               "\r\n[Cas particuliers]     successeur\r\ndouble\r\n" +
+                               "\r\n[Aide]     aucune\r\n" +
+                               "\r\n" + Q36 + "\r\n" +
+                               "[Taux de reusite]     33,3333333333333%\r\n" +
+                               "[Nombre d'erreurs]     2 erreur(s) sur 3\r\n" +
+                               cp1252("[Durée de l'exercice]     00:00:30 secondes\r\n") +
+                               "[Temps moyen par question]     10 secondes par question\r\n" +
+                               "\r\n[Bilan de l'exercice]     \r\n" +
+                               "\r\n2 + 8 = 11" +
+                               "\r\n\r\n" + S62 + "\r\n";
+    EXPECT_EQ(bloc(avant), attendu);
+}
+
+TEST_F(Profil, BlockWithoutTablesOrErrors) {
+    const QByteArray avant = cree();
+    etat.TypeExercice = 4;
+    etat.TypeAide = 1;
+    duree(QTime(8, 0), 61000);
+    EcritProfilExercice(etat, 0, QString());
+    const QByteArray attendu = QByteArray("\r\n[exercice]     Exercice 1\r\n") +
+                               cp1252("[Type exercice]     même résultat\r\n") +
+                               "[Table(s)]     \r\n" +
+                               "\r\n[Cas particuliers]     aucun\r\n" +
+                               "\r\n[Aide]     constellations\r\n" +
+                               "\r\n" + Q36 + "\r\n" +
+                               "[Taux de reusite]     100%\r\n" +
+                               "[Nombre d'erreurs]     0 erreur(s) sur 10\r\n" +
+                               cp1252("[Durée de l'exercice]     00:01:01 secondes\r\n") +
+                               "[Temps moyen par question]     6,1 secondes par question\r\n" +
+                               "\r\n" + S62 + "\r\n";
+    EXPECT_EQ(bloc(avant), attendu);
+}
+
+TEST_F(Profil, OverMidnightAndNoQuestionStayMeaningful) {
+    QByteArray avant = cree();
+    duree(QTime(23, 59, 30), 75000);  // ends at 00:00:45
+    ASSERT_LT(etat.HeureFin, etat.HeureDebut);
+    EcritProfilExercice(etat, 0, QString());
+    EXPECT_TRUE(bloc(avant).contains(cp1252("[Durée de l'exercice]     00:01:15 secondes\r\n"
+                                            "[Temps moyen par question]     7,5 secondes par question\r\n")));
+
+    avant = octets();
+    etat.NombreDeQuestions = 0;
+    duree(QTime(8, 0), 5000);
+    EcritProfilExercice(etat, 0, QString());
+    EXPECT_TRUE(bloc(avant).contains(cp1252("[Taux de reusite]     0%\r\n"
+                                            "[Nombre d'erreurs]     0 erreur(s) sur 0\r\n"
+                                            "[Durée de l'exercice]     00:00:05 secondes\r\n"
+                                            "[Temps moyen par question]     0 secondes par question\r\n")));
+}
+
+TEST_F(Profil, NothingIsWrittenToAMissingFile) {
+    etat.SauvegardeTexte = true;
+    EcritProfilExercice(etat, 1, "x");
+    EcritDateDeconnexion(etat);
+    EXPECT_TRUE(QDir("classe de Mme Lebrun").isEmpty());
+    EXPECT_TRUE(etat.RepertoireClasse.isEmpty());
+}
+
+TEST_F(Profil, DisconnectionLineOnlyInTextProfileModeAndTheFolderIsForgotten) {
+    const QByteArray avant = cree();
+    const QString fichier = chemin();
+    EcritDateDeconnexion(etat);
+    EXPECT_EQ(octetsDe(fichier), avant);
+    EXPECT_TRUE(etat.RepertoireClasse.isEmpty());
+
+    etat.RepertoireClasse = RepertoireDeClasse(etat.NomEnseignant);
+    etat.SauvegardeTexte = true;
+    EcritDateDeconnexion(etat);
+    EXPECT_EQ(octetsDe(fichier), avant + cp1252("\r\n[date deconnexion ]     dimanche 6 décembre 2026 09:10:05\r\n"));
+    EXPECT_TRUE(etat.RepertoireClasse.isEmpty());
+}
+}  // namespace

@@ -1,0 +1,108 @@
+#pragma once
+// Shared pieces of the settings tests: sample settings, a class folder with a pupil's and a
+// teacher's file, and the loaded exercise read back from the shared state.
+#include "DossierTemporaire.h"
+#include "core/platform/Cp1252.h"
+#include "core/platform/FichierTexte.h"
+#include "core/platform/Messages.h"
+#include "core/state/SharedState.h"
+#include "settings/LitParametres.h"
+#include "settings/ParameterFiles.h"
+
+#include <QDir>
+
+namespace essai {
+inline const QString Enseignant = QStringLiteral("Mme Durand");
+inline const QString Eleve = QString::fromUtf8("Léa");
+inline const QString Classe = QStringLiteral("classe de Mme Durand/");
+
+inline QString cheminEleve() { return Classe + NomParameterFile(Eleve, Enseignant); }
+inline QString cheminEnseignant() { return Classe + NomTeacherParameterFile(Enseignant); }
+
+// Exercise 1: times and complements; exercise 2: negative numbers and every option;
+// exercise 3: the odd one out with the sharks and no strip.
+inline QList<ExerciseSettings> troisExercices() {
+    ExerciseSettings a;
+    a.TypeExercice = 1;
+    a.tables = {EntreeTable::table(5, 1, 10, 2), EntreeTable::complement(10, 0)};
+    a.CasDoublesCarres = a.CasSuccesseurs = true;
+    a.AvecPirate = true;
+    a.TempsDeReponse = 12;
+    a.NombreDeQuestions = 15;
+    a.TypeAide = 0;
+    a.BandeNumerique = 2;
+    ExerciseSettings b;
+    b.TypeExercice = 2;
+    b.tables = {EntreeTable::table(-3, -5, 5, 1), EntreeTable::complement(-20, 3), EntreeTable::table(7, 0, 9, 3)};
+    b.OptionTableDansOrdre = b.OptionGrandeOperandeAGauche = b.OptionNombresRelatifs = true;
+    b.TempsDeReponse = 8;
+    b.NombreDeQuestions = 20;
+    b.TypeAide = 2;
+    b.BandeNumerique = 9;
+    ExerciseSettings c;
+    c.TypeExercice = 3;
+    c.tables = {EntreeTable::table(2, 1, 10, 0)};
+    c.CasSuccesseurs = true;
+    c.OptionNombresRelatifs = true;
+    c.NombreDeQuestions = 5;
+    return {a, b, c};
+}
+
+// The exercise held by the shared state, in the form the writers take.
+inline ExerciseSettings exerciceCharge(const SharedState& e) {
+    ExerciseSettings x;
+    x.TypeExercice = e.TypeExercice;
+    for (int i = 2; i + 3 <= e.DernierIndiceTables; i += 4)
+        x.tables << EntreeTable{e.Tables[i], e.Tables[i + 1], e.Tables[i + 2], e.Tables[i + 3]};
+    x.CasDoublesCarres = e.CasDoublesCarres;
+    x.CasSuccesseurs = e.CasSuccesseurs;
+    x.OptionTableDansOrdre = e.OptionTableDansOrdre;
+    x.OptionGrandeOperandeAGauche = e.OptionGrandeOperandeAGauche;
+    x.OptionNombresRelatifs = e.OptionNombresRelatifs;
+    x.AvecPirate = e.AvecPirate;
+    x.TempsDeReponse = e.TempsDeReponse;
+    x.NombreDeQuestions = e.NombreDeQuestions;
+    x.TypeAide = e.TypeAide;
+    x.BandeNumerique = e.BandeNumerique;
+    return x;
+}
+
+inline ExerciseSettings parDefaut() {
+    ExerciseSettings x;
+    x.TypeExercice = 0;
+    return x;
+}
+
+// A temporary working folder holding the class folder, with boxes answered silently.
+class DossierDeClasse {
+public:
+    DossierDeClasse() {
+        QDir().mkdir(essai::Classe);
+        Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
+        Messages::recueille();
+        etat.RepertoireClasse = essai::Classe;
+    }
+    ~DossierDeClasse() { Messages::installeRepondeur(nullptr); }
+
+    void eleve(const QByteArray& octets) const { remplace(cheminEleve(), octets); }
+    void eleve(const QString& texte) const { EcritFichier(cheminEleve(), texte); }
+    void enseignant(const QByteArray& octets) const { remplace(cheminEnseignant(), octets); }
+    void enseignantSans() const {
+        EcritFichier(cheminEnseignant(), TexteTeacherParameterFile(Enseignant, {}, {}, false, false, false));
+    }
+    void charge() { LitParametres(etat, Eleve, Enseignant); }
+
+private:
+    // Removed first: rewriting a truncated file makes the file system flush it on close, which
+    // would slow the many loads of the damaged-file test to a crawl.
+    static void remplace(const QString& chemin, const QByteArray& octets) {
+        QFile::remove(chemin);
+        ecritOctets(chemin, octets);
+    }
+
+    DossierTemporaire dossier_;
+
+public:
+    SharedState etat;
+};
+}  // namespace essai

@@ -1,0 +1,180 @@
+// Damaged or hand-edited parameter files: the reader always ends, with the defaults, the loaded
+// part or a French message naming the file, and never writes anything.
+#include "FichiersDeTest.h"
+#include "core/platform/Erreurs.h"
+
+#include <QFileInfo>
+#include <gtest/gtest.h>
+#include <random>
+
+using namespace essai;
+
+namespace {
+QByteArray fichierEleve(const QByteArray& position, const QByteArray& suite = {}) {
+    return cp1252("---\r\nFichier de paramétrage fait par Mme Durand pour Léa\r\n---\r\n\r\n") + position + "\r\n" + suite;
+}
+
+const QByteArray UnExercice = cp1252(
+    "\r\n_____\r\n\r\nExercice 1\r\n_____\r\n\r\n"
+    "[Exercice]\r\n2 - exercice à trou\r\n\r\n[Tables]\r\n5 sur l'intervalle de 1 à 10 avec addition -\r\n\r\n"
+    "[Cas particuliers]\r\n2 - aucun\r\n\r\n[Options particulières]\r\n3 - aucune\r\n\r\n"
+    "[Temps de réponse (en secondes)] \r\nquelques - secondes\r\n\r\n"
+    "[Nombre de questions posées par exercice] \r\nQUESTIONS - questions\r\n");
+
+QString messageDe(DossierDeClasse& classe) {
+    try {
+        classe.charge();
+    } catch (const ErreurMarivelle& e) {
+        return e.message();
+    }
+    return {};
+}
+}  // namespace
+
+TEST(LitParametresAbimes, FilesWithoutAUsablePositionAreRefusedByName) {
+    DossierDeClasse classe;
+    classe.enseignantSans();
+    const QByteArray positions[] = {"", "(0)", "(-2)", "(abc)", "(3", "()", "(99999999999)"};
+    for (const QByteArray& position : positions) {
+        classe.eleve(fichierEleve(position, UnExercice));
+        classe.etat.NumeroExercice = 1;
+        try {
+            classe.charge();
+            ADD_FAILURE() << "position " << position.constData();
+        } catch (const ErreurFichier& e) {
+            EXPECT_TRUE(e.message().startsWith(QString::fromUtf8("Le fichier de paramétrage « ") + cheminEleve() +
+                                               QString::fromUtf8(" » est illisible : ")))
+                << e.message().toStdString();
+        }
+        EXPECT_EQ(classe.etat.NumeroExercice, 1);
+        EXPECT_EQ(exerciceCharge(classe.etat), parDefaut());
+    }
+    classe.eleve(fichierEleve("", UnExercice));
+    EXPECT_TRUE(messageDe(classe).endsWith(QString::fromUtf8("il n'a pas de ligne de position.")));
+}
+
+TEST(LitParametresAbimes, BadNumbersStopTheLoadNamingFileAndLine) {
+    DossierDeClasse classe;
+    classe.enseignantSans();
+    classe.eleve(fichierEleve("(1)", UnExercice));
+    // The time line "quelques" is not a number and is passed over; the questions line stops the load.
+    const QString message = messageDe(classe);
+    EXPECT_TRUE(message.contains(cheminEleve() + QString::fromUtf8(" », ligne 28 : « QUESTIONS »"))) << message.toStdString();
+    EXPECT_EQ(classe.etat.TypeExercice, 2);
+    EXPECT_EQ(classe.etat.DernierIndiceTables, 5);
+    EXPECT_EQ(classe.etat.TempsDeReponse, 0);
+
+    const QByteArray fautifs[] = {"[Exercice]\r\n99999999999 - exercice\r\n",
+                                  "[Exercice]\r\n1  - deux blancs\r\n",
+                                  "[Exercice]\r\n1\xE9 - accent\r\n",
+                                  "[Exercice]\r\n- sans valeur\r\n",
+                                  "[Exercice]\r\n[Tables]\r\n5 sans les mots avec addition -\r\n",
+                                  "[Exercice]\r\n[Tables]\r\n5 sur l'intervalle de 1 \xE0 3000000000 avec addition -\r\n"};
+    for (const QByteArray& bloc : fautifs) {
+        classe.eleve(fichierEleve("(1)", "_\r\n\r\n\r\n\r\n\r\n" + bloc));
+        EXPECT_THROW(classe.charge(), ErreurConversion) << bloc.constData();
+    }
+}
+
+TEST(LitParametresAbimes, MoreThan250TableLinesKeepTheFirst250) {
+    DossierDeClasse classe;
+    classe.enseignantSans();
+    SequenceSettings s;
+    s.exercices = {troisExercices()[1]};
+    s.exercices[0].tables.clear();
+    for (int i = 0; i < 300; ++i) s.exercices[0].tables << EntreeTable::table(i, -i, i, i % 4);
+    classe.eleve(TexteParameterFile(Enseignant, Eleve, s));
+    classe.charge();
+    EXPECT_EQ(classe.etat.nombreEntrees(), SharedState::EntreesMax);
+    EXPECT_EQ(classe.etat.DernierIndiceTables, 1001);
+    EXPECT_EQ(classe.etat.Tables[1002], -1);
+    ExerciseSettings attendu = s.exercices[0];
+    attendu.tables = attendu.tables.mid(0, 250);
+    EXPECT_EQ(exerciceCharge(classe.etat), attendu);  // the sections after the tables are read too
+}
+
+TEST(LitParametresAbimes, TruncatedFilesLoadWhatIsThere) {
+    DossierDeClasse classe;
+    classe.enseignantSans();
+    SequenceSettings s;
+    s.exercices = troisExercices();
+    const QByteArray complet = Cp1252::encode(TexteParameterFile(Enseignant, Eleve, s)).value();
+    // Cut inside exercise 2's tables: its kind and first entry are there, the rest defaults.
+    const qsizetype coupe = complet.indexOf("compl\xE9ments \xE0 -20");
+    classe.eleve(complet.left(coupe).replace("(1)", "(2)"));
+    classe.charge();
+    EXPECT_FALSE(classe.etat.SequenceFinie);
+    EXPECT_EQ(classe.etat.TypeExercice, 2);
+    EXPECT_EQ(classe.etat.nombreEntrees(), 1);
+    EXPECT_EQ(classe.etat.NombreDeQuestions, 10);
+    // Cut just after the separator of exercise 3: an empty block, defaults.
+    classe.eleve(complet.left(complet.indexOf("Exercice 3")).replace("(1)", "(3)"));
+    classe.charge();
+    EXPECT_FALSE(classe.etat.SequenceFinie);
+    EXPECT_EQ(exerciceCharge(classe.etat), parDefaut());
+}
+
+// Random damage to a few real files: every load returns or throws ErreurMarivelle, leaves the
+// table within bounds and writes nothing.
+TEST(LitParametresAbimes, RandomlyDamagedFiles) {
+    const QDir corpus(QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("corpus")));
+    QList<QByteArray> eleves;
+    for (const QString& nom : corpus.entryList({QStringLiteral("eleve_*.txt")}, QDir::Files))
+        eleves << octetsDe(corpus.filePath(nom));
+    const QByteArray enseignant = octetsDe(corpus.filePath(QStringLiteral("enseignant.txt")));
+    ASSERT_GE(eleves.size(), 2);
+    ASSERT_FALSE(enseignant.isEmpty());
+
+    std::mt19937 alea(20240611);
+    const auto tirage = [&](int n) { return static_cast<int>(alea() % static_cast<unsigned>(n)); };
+    const QByteArray marquants("()_[]-*\r\n0123456789 \xE0\xE9\xFF\x81\x00", 25);
+    const auto octet = [&] { return tirage(3) ? marquants[tirage(marquants.size())] : static_cast<char>(tirage(256)); };
+    const auto abime = [&](QByteArray f, int degats) {
+        for (int d = 0; d < degats && !f.isEmpty(); ++d) {
+            const int i = tirage(f.size());
+            switch (tirage(5)) {
+            case 0: f[i] = octet(); break;
+            case 1: f.insert(i, octet()); break;
+            case 2: f.remove(i, 1 + tirage(40)); break;
+            case 3: f.insert(i, f.mid(tirage(f.size()), tirage(200))); break;
+            default: f.truncate(i); break;
+            }
+        }
+        return f;
+    };
+
+    DossierDeClasse classe;
+    const QStringList dossierAttendu{cheminEleve().section('/', 1), cheminEnseignant().section('/', 1)};
+    int erreurs = 0;
+    for (int tour = 0; tour < 2000; ++tour) {
+        QByteArray eleve;
+        if (tirage(10) == 0)
+            for (int n = tirage(1500); n > 0; --n) eleve += octet();
+        else
+            eleve = abime(eleves[tirage(eleves.size())], 1 + tirage(6));
+        const QByteArray ens = tirage(4) == 0 ? abime(enseignant, 1 + tirage(3)) : enseignant;
+        classe.eleve(eleve);
+        classe.enseignant(ens);
+        try {
+            classe.charge();
+        } catch (const ErreurMarivelle&) {
+            ++erreurs;
+        }
+        const SharedState& e = classe.etat;
+        ASSERT_TRUE(e.DernierIndiceTables >= 1 && e.DernierIndiceTables <= 1001 && (e.DernierIndiceTables - 1) % 4 == 0);
+        ASSERT_EQ(e.Tables[1], 1);
+        ASSERT_EQ(e.Tables[1002], -1);
+        ASSERT_EQ(octetsDe(cheminEleve()), eleve);
+        ASSERT_EQ(octetsDe(cheminEnseignant()), ens);
+        QStringList presents = QDir(Classe).entryList(QDir::Files | QDir::Hidden | QDir::System);
+        presents.sort();
+        QStringList attendus = dossierAttendu;
+        attendus.sort();
+        ASSERT_EQ(presents, attendus);
+        ASSERT_EQ(QDir(".").entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{Classe.chopped(1)});
+    }
+    // Both outcomes occur: the damage is neither too light nor too heavy to say anything.
+    EXPECT_GT(erreurs, 100);
+    EXPECT_LT(erreurs, 1900);
+    Messages::recueille();
+}
