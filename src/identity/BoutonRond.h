@@ -1,0 +1,21 @@
+#pragma once
+// A push button drawn as a rounded, outlined, coloured card with bold text. It keeps its
+// parent's font (only made bold when drawn), so the screen fitting scales it like the rest.
+#include <QColor>
+#include <QPushButton>
+
+class BoutonRond : public QPushButton {
+    Q_OBJECT
+public:
+    BoutonRond(QWidget* parent, const QString& nomObjet, const QString& texte, const QColor& fond,
+               const QColor& encre);
+    // Text size relative to the (fitted) font, for a button that must stand out.
+    void setEchelleTexte(double echelle) { echelleTexte_ = echelle; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QColor fond_, encre_;
+    double echelleTexte_ = 1.0;
+};

@@ -1,0 +1,25 @@
+#include "identity/ConnexionEleve.h"
+
+#include "core/platform/Horloge.h"
+#include "core/platform/Messages.h"
+#include "core/state/SharedState.h"
+#include "core/state/Utils.h"
+#include "results/Enregistreurs.h"
+#include "settings/LitParametres.h"
+
+bool ConnecteEleve(SharedState& etat, const QString& eleve, const QString& enseignant) {
+    etat.NomEnseignant = enseignant;
+    etat.RepertoireClasse = RepertoireDeClasse(enseignant);
+    if (eleve.trimmed().isEmpty() || enseignant.trimmed().isEmpty()) {
+        Messages::information(QStringLiteral(
+            "Vous avez mal saisie vos identifiants, veuillez recommencer ou vous connecter sans identifiant"));
+        return false;
+    }
+    etat.NomEleve = eleve;
+    const QDateTime connexion = Horloge::maintenant();
+    LitParametres(etat, etat.NomEleve, etat.NomEnseignant);
+    if (etat.SauvegardeTexte) EcritConnexion(etat, connexion);
+    if (etat.SauvegardeTableur) PrepareClasseur(etat);
+    if (etat.SauvegardeBase) PrepareBase(etat);
+    return true;
+}

@@ -1,0 +1,162 @@
+// The identification screen's controls, in design coordinates on 1024 × 768. Each half is a
+// rounded panel; lists and buttons are at least 44 design pixels high for a child's mouse.
+#include "core/platform/Image.h"
+#include "core/platform/Polices.h"
+#include "identity/BoutonRond.h"
+#include "identity/Delegues.h"
+#include "identity/NomsRegistre.h"
+#include "identity/PanneauArrondi.h"
+#include "identity/StyleBarres.h"
+#include "identity/TSaisieIdentifiant.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+const QString Comic = QStringLiteral("Comic Sans MS");
+const QColor Marine(0x12, 0x35, 0x5b);
+
+// Controls other than labels take their parent's font, so they follow the fitted font.
+QLabel* etiquette(QWidget* parent, const QString& nom, const QString& texte, const QRect& r, int pixels = 22,
+                  Qt::Alignment alignement = Qt::AlignLeft | Qt::AlignVCenter) {
+    auto* l = new QLabel(texte, parent);
+    l->setObjectName(nom);
+    l->setFont(Polices::police(Comic, pixels, true));
+    l->setAlignment(alignement);
+    l->setGeometry(r);
+    return l;
+}
+
+const QColor Jaune(0xff, 0xd2, 0x3f);
+
+BoutonRond* bouton(QWidget* parent, const QString& nom, const QString& texte, const QRect& r,
+                    const QColor& fond = Jaune, const QColor& encre = Marine) {
+    auto* b = new BoutonRond(parent, nom, texte, fond, encre);
+    b->setGeometry(r);
+    return b;
+}
+
+QListWidget* liste(QWidget* parent, const QString& nom, const QRect& r) {
+    auto* l = new QListWidget(parent);
+    l->setObjectName(nom);
+    l->setGeometry(r);
+    l->setItemDelegate(new DelegueLigneHaute(l));
+    l->setSelectionMode(QAbstractItemView::SingleSelection);
+    elargitBarres(l);
+    return l;
+}
+
+QComboBox* deroulante(QWidget* parent, const QString& nom, const QRect& r) {
+    auto* c = new QComboBox(parent);
+    c->setObjectName(nom);
+    c->setGeometry(r);
+    c->setItemDelegate(new DelegueLigneHaute(c));
+    c->setMaxVisibleItems(8);
+    c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    return c;
+}
+
+QLineEdit* saisie(QWidget* parent, const QString& nom, const QRect& r) {
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(nom);
+    e->setGeometry(r);
+    return e;
+}
+
+void decor(QWidget* parent, const QString& nom, const QString& dessin, const QRect& r) {
+    auto* i = new Image(parent, nom, dessin);
+    i->setGeometry(r);
+    i->setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+}  // namespace
+
+void TSaisieIdentifiant::creeControles() {
+    setFont(Polices::police(Comic, 22));
+    QPalette couleurs = palette();
+    couleurs.setColor(QPalette::Highlight, QColor(0x16, 0x73, 0xa3));
+    couleurs.setColor(QPalette::HighlightedText, Qt::white);
+    // Greyed captions stay readable on the bright panels.
+    couleurs.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x6e, 0x6e, 0x6e));
+    setPalette(couleurs);
+
+    auto* titre = etiquette(this, QStringLiteral("Titre"), QStringLiteral("Marivelle"), QRect(282, 4, 460, 84), 64,
+                            Qt::AlignCenter);
+    QPalette p = titre->palette();
+    p.setColor(QPalette::WindowText, Marine);
+    titre->setPalette(p);
+    decor(this, QStringLiteral("Poisson"), QStringLiteral("poisson"), QRect(180, 14, 96, 70));
+    decor(this, QStringLiteral("Bulle"), QStringLiteral("bulle"), QRect(150, 10, 24, 24));
+    decor(this, QStringLiteral("Bulle2"), QStringLiteral("bulle"), QRect(132, 40, 16, 16));
+    decor(this, QStringLiteral("Bulle3"), QStringLiteral("bulle"), QRect(756, 16, 32, 32));
+    decor(this, QStringLiteral("Bulle4"), QStringLiteral("bulle"), QRect(794, 50, 20, 20));
+    decor(this, QStringLiteral("Crabe"), QStringLiteral("crabe"), QRect(30, 708, 84, 54));
+    decor(this, QStringLiteral("Requin"), QStringLiteral("requin"), QRect(420, 702, 92, 62));
+
+    // Teacher's half.
+    auto* gauche = new PanneauArrondi(this, QStringLiteral("PanneauEnseignant"), QColor(0, 255, 128));
+    gauche->setGeometry(16, 96, 488, 600);
+    etiquette(gauche, QStringLiteral("titre_param"), QStringLiteral("Paramétrages du logiciel"),
+              QRect(0, 10, 488, 44), 30, Qt::AlignCenter);
+    classe_de_param = etiquette(gauche, QStringLiteral("classe_de_param"), QStringLiteral("Classe de "),
+                                QRect(24, 58, 300, 32));
+    lb_nom_ens_param = liste(gauche, QStringLiteral("lb_nom_ens_param"), QRect(24, 92, 444, 142));
+    Parametre = bouton(gauche, QStringLiteral("Parametre"), QStringLiteral("Paramétrer"), QRect(268, 242, 200, 52));
+    nom_ens_param = etiquette(gauche, QStringLiteral("nom_ens_param"), QStringLiteral("Nom de l'enseignant"),
+                              QRect(24, 306, 440, 32));
+    nom_ens = saisie(gauche, QStringLiteral("nom_ens"), QRect(24, 340, 444, 48));
+    classe_param = etiquette(gauche, QStringLiteral("classe_param"), QStringLiteral("Classe enseignée"),
+                             QRect(24, 398, 440, 32));
+    CheckListBox1 = liste(gauche, QStringLiteral("CheckListBox1"), QRect(24, 432, 444, 104));
+    CheckListBox1->setItemDelegate(new DelegueCaseACocher(CheckListBox1));
+    CheckListBox1->setSelectionMode(QAbstractItemView::NoSelection);
+    CheckListBox1->setFlow(QListView::LeftToRight);
+    CheckListBox1->setWrapping(true);
+    CheckListBox1->setResizeMode(QListView::Adjust);
+    CheckListBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    CheckListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    for (const QString& niveau : Registre::Niveaux) {
+        auto* item = new QListWidgetItem(niveau, CheckListBox1);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+        item->setCheckState(Qt::Unchecked);
+    }
+    enregistrer_ens = bouton(gauche, QStringLiteral("enregistrer_ens"), QStringLiteral("Enregistrer"),
+                             QRect(288, 544, 180, 46));
+
+    // Pupil's half.
+    auto* droite = new PanneauArrondi(this, QStringLiteral("PanneauEleve"), QColor(153, 255, 255));
+    droite->setGeometry(520, 96, 488, 600);
+    etiquette(droite, QStringLiteral("titre_jeux"), QStringLiteral("Accès aux jeux"), QRect(0, 10, 488, 44), 30,
+              Qt::AlignCenter);
+    classe_de_con = etiquette(droite, QStringLiteral("classe_de_con"), QStringLiteral("Classe de"),
+                              QRect(24, 56, 150, 44));
+    cb_nom_ens = deroulante(droite, QStringLiteral("cb_nom_ens"), QRect(184, 56, 284, 44));
+    nom_eleve_con = etiquette(droite, QStringLiteral("nom_eleve_con"), QStringLiteral("Nom de l'élève"),
+                              QRect(24, 106, 300, 32));
+    lb_nom_eleve = liste(droite, QStringLiteral("lb_nom_eleve"), QRect(24, 140, 444, 142));
+    auto* jouer = bouton(droite, QStringLiteral("Jouer"), QStringLiteral("Jouer"), QRect(154, 290, 180, 62),
+                         QColor(0x57, 0xc2, 0x7a), Qt::white);
+    jouer->setEchelleTexte(1.4);
+    Jouer = jouer;
+    auto* trait = new QFrame(droite);
+    trait->setObjectName(QStringLiteral("SeparationInscription"));
+    trait->setFrameShape(QFrame::HLine);
+    trait->setGeometry(24, 362, 444, 4);
+    classe_de_ins = etiquette(droite, QStringLiteral("classe_de_ins"), QStringLiteral("Classe de"),
+                              QRect(24, 376, 156, 44));
+    cb_mon_ens_ins = deroulante(droite, QStringLiteral("cb_mon_ens_ins"), QRect(184, 376, 284, 44));
+    nom_eleve_ins = etiquette(droite, QStringLiteral("nom_eleve_ins"), QStringLiteral("Nom de l'élève"),
+                              QRect(24, 428, 156, 48));
+    nom_eleve = saisie(droite, QStringLiteral("nom_eleve"), QRect(184, 428, 284, 48));
+    classe_ins = etiquette(droite, QStringLiteral("classe_ins"), QStringLiteral("En classe de"),
+                           QRect(24, 484, 156, 44));
+    cb_eleve_classe = deroulante(droite, QStringLiteral("cb_eleve_classe"), QRect(184, 484, 284, 44));
+    enregistrer_eleve = bouton(droite, QStringLiteral("enregistrer_eleve"), QStringLiteral("Enregistrer"),
+                               QRect(288, 544, 180, 46));
+
+    Quitter = bouton(this, QStringLiteral("Quitter"), QStringLiteral("Quitter le logiciel"), QRect(776, 708, 232, 52),
+                     QColor(0xff, 0x7f, 0x6b), Qt::white);
+}

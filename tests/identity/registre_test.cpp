@@ -1,0 +1,203 @@
+#include "DossierTemporaire.h"
+#include "core/TAccueil.h"
+#include "core/platform/FichierTexte.h"
+#include "core/platform/Messages.h"
+#include "core/state/SharedState.h"
+#include "identity/NomsRegistre.h"
+#include "identity/Registre.h"
+
+#include <gtest/gtest.h>
+
+using Registre::Issue;
+
+namespace {
+const QString NomIncorrect = "Le nom que vous venez d'entrer n'est pas correct";
+const QString Existe = QString::fromUtf8("Ce nom existe déjà! Veuillez en saisir un autre");
+const QByteArray Entete = "-------------Fichier contenant le nom des enseignants----------\r\n";
+
+// A working folder as start-up leaves it, every box answered OK.
+class RegistreTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
+        Messages::recueille();
+        FichierTexte::ecritLignes("enseignant.txt", {EnteteEnseignants, "aucun"});
+    }
+    void TearDown() override { Messages::installeRepondeur(nullptr); }
+    QString u(const char* texte) { return QString::fromUtf8(texte); }
+
+    DossierTemporaire dossier;
+    SharedState etat;
+};
+
+TEST_F(RegistreTest, TeacherRegistrationWritesTheListAndAnEmptyClassList) {
+    EXPECT_EQ(Registre::EnregistreEnseignant(etat, "Martin", {1, 2}), Issue::Enregistre);
+    EXPECT_EQ(octetsDe("enseignant.txt"), Entete + "aucun\r\nMartin\r\n>1 - enseigne la classe de ce1\r\n"
+                                                  ">2 - enseigne la classe de ce2\r\n");
+    EXPECT_EQ(octetsDe("classe de Martin/classe_Martin.txt"),
+              QByteArray("--------------Fichier de la classe de Martin--------------\r\n"));
+    EXPECT_FALSE(QFileInfo::exists("classe sans enseignant"));
+    EXPECT_TRUE(Messages::recueille().isEmpty());
+
+    // Levels are written in list order whatever order they were ticked in.
+    EXPECT_EQ(Registre::EnregistreEnseignant(etat, u("Zoé"), {5, 0}), Issue::Enregistre);
+    EXPECT_TRUE(octetsDe("enseignant.txt").endsWith(cp1252("Zoé\r\n>0 - enseigne la classe de cp\r\n"
+                                                           ">5 - enseigne la classe de college\r\n")));
+}
+
+TEST_F(RegistreTest, ExistingNamesAreRefusedAndNothingChanges) {
+    Registre::EnregistreEnseignant(etat, "Martin", {1});
+    const QByteArray avant = octetsDe("enseignant.txt");
+    EXPECT_EQ(Registre::EnregistreEnseignant(etat, "aucun", {}), Issue::Existant);
+    EXPECT_EQ(Registre::EnregistreEnseignant(etat, "Martin", {3}), Issue::Existant);
+    EXPECT_EQ(Messages::recueille(), QStringList({Existe, Existe}));
+    EXPECT_EQ(octetsDe("enseignant.txt"), avant);
+    EXPECT_FALSE(QFileInfo::exists("classe de aucun"));
+
+    // "aucun" stays taken in a list that lost its line.
+    FichierTexte::ecritLignes("enseignant.txt", {EnteteEnseignants});
+    EXPECT_EQ(Registre::EnregistreEnseignant(etat, "aucun", {}), Issue::Existant);
+    EXPECT_EQ(Gestion_meme_nom("x", "absent.txt"), 0);
+}
+
+TEST_F(RegistreTest, MissingTeacherListIsCreatedWithTheFolderForPupilsWithoutTeacher) {
+    QFile::remove("enseignant.txt");
+    EXPECT_EQ(Registre::EnregistreEnseignant(etat, "Martin", {}), Issue::Enregistre);
+    EXPECT_EQ(octetsDe("enseignant.txt"), Entete + "aucun\r\nMartin\r\n");
+    EXPECT_TRUE(QFileInfo("classe sans enseignant").isDir());
+}
+
+TEST_F(RegistreTest, PupilsAreLinesOfTheirTeachersList) {
+    Registre::EnregistreEnseignant(etat, "Martin", {1, 4});
+    Registre::EnregistreEnseignant(etat, "Dupont", {});
+    EXPECT_EQ(Registre::EnregistreEleve(etat, u("Léa"), "Martin", "ce1"), Issue::Enregistre);
+    EXPECT_EQ(Registre::EnregistreEleve(etat, u("Léa"), "Martin", "ce1"), Issue::Existant);
+    EXPECT_EQ(Messages::recueille(), QStringList({Existe}));
+    EXPECT_EQ(Registre::EnregistreEleve(etat, u("Léa"), "Martin", "cm1"), Issue::Enregistre);
+    EXPECT_EQ(octetsDe("classe de Martin/classe_Martin.txt"),
+              "--------------Fichier de la classe de Martin--------------\r\n" +
+                  cp1252("Léa en classe de ce1\r\nLéa en classe de cm1\r\n"));
+    // A teacher who teaches no level gives pupils without level: the bare name.
+    EXPECT_EQ(Registre::EnregistreEleve(etat, "Paul", "Dupont", ""), Issue::Enregistre);
+    EXPECT_EQ(octetsDe("classe de Dupont/classe_Dupont.txt"),
+              QByteArray("--------------Fichier de la classe de Dupont--------------\r\nPaul\r\n"));
+
+    EXPECT_FALSE(QFileInfo::exists("classe sans enseignant"));
+    EXPECT_EQ(Registre::EnregistreEleve(etat, "Tom", "aucun", "cp"), Issue::Enregistre);
+    EXPECT_EQ(octetsDe("classe sans enseignant/eleve_sans_enseignant.txt"),
+              QByteArray("-----------Fichier des eleves sans enseignant---------\r\nTom en classe de cp\r\n"));
+}
+
+TEST_F(RegistreTest, PupilWithoutChosenOrRegisteredTeacherIsRefused) {
+    const QString pasDEnseignant = u("Vous n'avez pas sélectionner d'enseignant. Si vous ne voulez pas appartenir à "
+                                     "une classe selectionné le nom : 'aucun'.");
+    EXPECT_EQ(Registre::EnregistreEleve(etat, "Tom", "", "cp"), Issue::Refuse);
+    // A teacher removed since the drop-down was filled is no teacher.
+    EXPECT_EQ(Registre::EnregistreEleve(etat, "Tom", "Parti", "cp"), Issue::Refuse);
+    EXPECT_EQ(Registre::EnregistreEleve(etat, "-Tom", "aucun", "cp"), Issue::Refuse);
+    EXPECT_EQ(Messages::recueille(), QStringList({pasDEnseignant, pasDEnseignant, NomIncorrect}));
+    EXPECT_FALSE(QFileInfo::exists("classe de Parti"));
+    EXPECT_FALSE(QFileInfo::exists("classe sans enseignant"));
+}
+
+TEST_F(RegistreTest, LevelsOfATeacherComeFromItsLevelLines) {
+    Registre::EnregistreEnseignant(etat, "Martin", {1, 2});
+    Registre::EnregistreEnseignant(etat, "Dupont", {});
+    Registre::EnregistreEnseignant(etat, "Zoe", {5});
+    EXPECT_EQ(*Registre::NiveauxEnseignant(etat, "Martin"), QStringList({"ce1", "ce2"}));
+    EXPECT_EQ(*Registre::NiveauxEnseignant(etat, "Dupont"), QStringList());
+    EXPECT_EQ(*Registre::NiveauxEnseignant(etat, "aucun"), Registre::Niveaux);
+    QFile::remove("enseignant.txt");
+    EXPECT_FALSE(Registre::NiveauxEnseignant(etat, "aucun").has_value());
+}
+
+TEST_F(RegistreTest, RemovingATeacherKeepsTheOthersLines) {
+    Registre::EnregistreEnseignant(etat, "Dupont", {});
+    Registre::EnregistreEnseignant(etat, "Martin", {1});
+    Registre::EnregistreEleve(etat, "Paul", "Dupont", "");
+    FichierTexte::ecritLignes("classe de Dupont/profil_Paul_de_Dupont.txt", {"x"});
+    EXPECT_TRUE(Registre::SupprimeEnseignant(etat, "Dupont"));
+    EXPECT_EQ(octetsDe("enseignant.txt"), Entete + "aucun\r\nMartin\r\n>1 - enseigne la classe de ce1\r\n");
+    EXPECT_FALSE(QFileInfo::exists("classe de Dupont"));
+    EXPECT_TRUE(QFileInfo::exists("classe de Martin/classe_Martin.txt"));
+    EXPECT_EQ(Messages::recueille(), QStringList({u("Le dossier de l'enseignant Dupont a bien été supprimer")}));
+
+    // A teacher whose folder has gone: the lines go, no message.
+    QDir("classe de Martin").removeRecursively();
+    EXPECT_FALSE(Registre::SupprimeEnseignant(etat, "Martin"));
+    EXPECT_EQ(octetsDe("enseignant.txt"), Entete + "aucun\r\n");
+    EXPECT_TRUE(Messages::recueille().isEmpty());
+
+    EXPECT_FALSE(Registre::SupprimeEnseignant(etat, "aucun"));
+    EXPECT_FALSE(Registre::SupprimeEnseignant(etat, "Enseignant non inscrit"));
+    EXPECT_EQ(octetsDe("enseignant.txt"), Entete + "aucun\r\n");
+}
+
+TEST_F(RegistreTest, RemovingAPupilRemovesExactlyEqualLinesAndTheirFiles) {
+    Registre::EnregistreEnseignant(etat, "Martin", {1});
+    ecritOctets("classe de Martin/classe_Martin.txt",
+                "--------------Fichier de la classe de Martin--------------\r\n"
+                "Tom en classe de ce1\r\nTom en classe de ce10\r\nTom\r\nTom en classe de ce1\r\n");
+    for (const char* f : {"profil_Tom en classe de ce1_de_Martin.txt", "parametrage_Tom en classe de ce1_de_Martin.txt",
+                          "profil_Tom_de_Martin.txt"})
+        FichierTexte::ecritLignes(QString("classe de Martin/") + f, {"x"});
+    Registre::SupprimeEleve("Tom en classe de ce1", "Martin");
+    EXPECT_EQ(octetsDe("classe de Martin/classe_Martin.txt"),
+              QByteArray("--------------Fichier de la classe de Martin--------------\r\n"
+                         "Tom en classe de ce10\r\nTom\r\n"));
+    EXPECT_EQ(QDir("classe de Martin").entryList(QDir::Files),
+              QStringList({"classe_Martin.txt", "profil_Tom_de_Martin.txt"}));
+
+    const QByteArray avant = octetsDe("classe de Martin/classe_Martin.txt");
+    Registre::SupprimeEleve(u("Elève non inscrit"), "Martin");
+    EXPECT_EQ(octetsDe("classe de Martin/classe_Martin.txt"), avant);
+}
+
+TEST_F(RegistreTest, RefusedNamesWriteNothing) {
+    const QStringList refuses = {"", " Martin", "-Martin", "_Martin", ">Martin", "Mar/tin", "Mar\\tin", "..", ".",
+                                 "Mar\ttin", u("Martin 🐟"), "Mar:tin", "Mar?tin", "Mar|tin", "Mar*tin", "Mar\"tin",
+                                 "Mar<tin", QString(230, 'a'), "Enseignant non inscrit"};
+    for (const QString& nom : refuses) {
+        EXPECT_EQ(Registre::EnregistreEnseignant(etat, nom, {0}), Issue::Refuse) << nom.toStdString();
+        EXPECT_EQ(Registre::EnregistreEleve(etat, nom, "aucun", ""), nom == "Enseignant non inscrit"
+                                                                         ? Issue::Enregistre
+                                                                         : Issue::Refuse)
+            << nom.toStdString();
+    }
+    EXPECT_EQ(Messages::recueille(), QStringList(QList<QString>(refuses.size() * 2 - 1, NomIncorrect)));
+    EXPECT_EQ(octetsDe("enseignant.txt"), Entete + "aucun\r\n");
+    EXPECT_EQ(QDir(".").entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList({"classe sans enseignant"}));
+    EXPECT_EQ(FichierTexte::litLignes("classe sans enseignant/eleve_sans_enseignant.txt").size(), 2);
+}
+
+TEST_F(RegistreTest, HandEditedFilesLoseNothing) {
+    // LF line ends, a blank line, a line of blanks, a teacher twice, an unreadable level line,
+    // and no line end after the last line.
+    ecritOctets("enseignant.txt", "-------------Fichier contenant le nom des enseignants----------\naucun\n\n   \n"
+                                  "Martin\n>1 - enseigne la classe de ce1\n>9 - ?\n>x\nDupont\nMartin\n>4");
+    EXPECT_EQ(*Registre::NiveauxEnseignant(etat, "Martin"), QStringList({"ce1", "cm2"}));
+    EXPECT_EQ(Registre::EnregistreEnseignant(etat, "Zoe", {}), Issue::Enregistre);
+    EXPECT_EQ(octetsDe("enseignant.txt"), Entete + "aucun\r\n\r\n   \r\nMartin\r\n>1 - enseigne la classe de ce1\r\n"
+                                                   ">9 - ?\r\n>x\r\nDupont\r\nMartin\r\n>4\r\nZoe\r\n");
+    // Both lines of Martin go with their level lines.
+    QDir().mkdir("classe de Martin");
+    EXPECT_TRUE(Registre::SupprimeEnseignant(etat, "Martin"));
+    EXPECT_EQ(octetsDe("enseignant.txt"), Entete + "aucun\r\n\r\n   \r\nDupont\r\nZoe\r\n");
+
+    // A class list lost by hand comes back with its own header.
+    QFile::remove("classe de Zoe/classe_Zoe.txt");
+    EXPECT_EQ(Registre::EnregistreEleve(etat, "Tom", "Zoe", ""), Issue::Enregistre);
+    EXPECT_EQ(octetsDe("classe de Zoe/classe_Zoe.txt"),
+              QByteArray("--------------Fichier de la classe de Zoe--------------\r\nTom\r\n"));
+    // Even the teacher's folder.
+    QDir("classe de Zoe").removeRecursively();
+    EXPECT_EQ(Registre::EnregistreEleve(etat, "Tom", "Zoe", ""), Issue::Enregistre);
+    EXPECT_TRUE(QFileInfo::exists("classe de Zoe/classe_Zoe.txt"));
+    // A pupil list without line end after its last line.
+    ecritOctets("classe de Zoe/classe_Zoe.txt", "--------------Fichier de la classe de Zoe--------------\nTom");
+    Registre::EnregistreEleve(etat, "Ana", "Zoe", "");
+    EXPECT_EQ(octetsDe("classe de Zoe/classe_Zoe.txt"),
+              QByteArray("--------------Fichier de la classe de Zoe--------------\r\nTom\r\nAna\r\n"));
+    EXPECT_EQ(QDir("classe de Zoe").entryList(QDir::Files), QStringList({"classe_Zoe.txt"}));
+}
+}  // namespace

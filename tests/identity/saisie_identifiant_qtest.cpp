@@ -1,0 +1,399 @@
+// The identification screen driven as a user would: mouse clicks, keys and typing.
+#include "DossierTemporaire.h"
+#include "core/TAccueil.h"
+#include "core/platform/Affichage.h"
+#include "core/platform/Ajustement.h"
+#include "core/platform/FichierTexte.h"
+#include "core/platform/Messages.h"
+#include "core/platform/Polices.h"
+#include "core/state/Ecrans.h"
+#include "core/state/SharedState.h"
+#include "identity/TSaisieIdentifiant.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
+#include <memory>
+
+namespace {
+QString u(const char* texte) { return QString::fromUtf8(texte); }
+const QString NomIncorrect = u("Le nom que vous venez d'entrer n'est pas correct");
+const QString PasSupprimable = u("Il n est pas possible de supprimer ce parametre");
+const QString MalSaisi =
+    u("Vous avez mal saisie vos identifiants, veuillez recommencer ou vous connecter sans identifiant");
+const QString QuestionEnseignant =
+    u("La suppression de cet enseignant entrainera la perte des données concernant aussi tous ses élèves! "
+      "Voulez-vous vraiment supprimer cet enseignant?");
+}  // namespace
+
+class SaisieIdentifiantTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<DossierTemporaire> dossier;
+    std::unique_ptr<TSaisieIdentifiant> ecran;
+    std::unique_ptr<TAccueil> accueil;
+    std::unique_ptr<QWidget> parametrage;
+    QList<bool> reponses;  // answers to the coming confirmations; OK when empty
+    QList<Messages::Genre> genres;
+    bool fini = false;
+
+    template <typename T = QWidget>
+    T* w(const char* nom) {
+        T* trouve = ecran->findChild<T*>(QString::fromLatin1(nom));
+        if (!trouve) qFatal("no control %s", nom);
+        return trouve;
+    }
+    QListWidget* liste(const char* nom) { return w<QListWidget>(nom); }
+    QComboBox* deroulante(const char* nom) { return w<QComboBox>(nom); }
+
+    // Creates the screens the way start-up does (this one first, then the start-up screen).
+    void demarre(const QSize& affichage = QSize(1024, 768)) {
+        Affichage::fixeTaille(affichage);
+        ecran = std::make_unique<TSaisieIdentifiant>();
+        Ecrans::enregistre(Ecrans::Role::SaisieIdentifiant, ecran.get());
+        accueil = std::make_unique<TAccueil>();
+        Ecrans::enregistre(Ecrans::Role::Accueil, accueil.get());
+        parametrage = std::make_unique<QWidget>();
+        Ecrans::enregistre(Ecrans::Role::Parametrage, parametrage.get());
+        ecran->show();
+        QVERIFY(QTest::qWaitForWindowExposed(ecran.get()));
+    }
+
+    void clique(QListWidget* l, const QString& texte) {
+        const auto items = l->findItems(texte, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        QVERIFY2(!items.isEmpty(), qPrintable(texte));
+        l->scrollToItem(items.first());
+        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(items.first()).center());
+    }
+    // Opens the drop-down, moves to the entry with the arrow keys and presses Enter.
+    void choisit(QComboBox* c, const QString& texte) {
+        const int cible = c->findText(texte, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        QVERIFY2(cible >= 0, qPrintable(texte));
+        c->showPopup();
+        QAbstractItemView* vue = c->view();
+        int courant = std::max(0, vue->currentIndex().row());
+        if (!vue->currentIndex().isValid()) QTest::keyClick(vue, Qt::Key_Down);
+        courant = vue->currentIndex().row();
+        for (; courant < cible; ++courant) QTest::keyClick(vue, Qt::Key_Down);
+        for (; courant > cible; --courant) QTest::keyClick(vue, Qt::Key_Up);
+        QCOMPARE(vue->currentIndex().row(), cible);
+        QTest::keyClick(vue, Qt::Key_Return);
+    }
+    void tape(const char* champ, const QString& texte) {
+        auto* e = w<QLineEdit>(champ);
+        QTest::mouseClick(e, Qt::LeftButton);
+        // One key per character, accented letters included.
+        for (QChar c : texte) QTest::sendKeyEvent(QTest::Click, e, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+    void appuie(const char* bouton) { QTest::mouseClick(w<QPushButton>(bouton), Qt::LeftButton); }
+    QStringList textes(QListWidget* l) {
+        QStringList t;
+        for (int i = 0; i < l->count(); ++i) t << l->item(i)->text();
+        return t;
+    }
+    QStringList textes(QComboBox* c) {
+        QStringList t;
+        for (int i = 0; i < c->count(); ++i) t << c->itemText(i);
+        return t;
+    }
+    void inscritEnseignant(const QString& nom, const QStringList& niveaux) {
+        clique(liste("lb_nom_ens_param"), "Enseignant non inscrit");
+        tape("nom_ens", nom);
+        for (const QString& n : niveaux) clique(liste("CheckListBox1"), n);
+        appuie("enregistrer_ens");
+    }
+    void inscritEleve(const QString& enseignant, const QString& nom, const QString& niveau) {
+        if (!liste("lb_nom_eleve")->isEnabled()) choisit(deroulante("cb_nom_ens"), enseignant);
+        clique(liste("lb_nom_eleve"), u("Elève non inscrit"));
+        choisit(deroulante("cb_mon_ens_ins"), enseignant);
+        tape("nom_eleve", nom);
+        if (!niveau.isEmpty()) choisit(deroulante("cb_eleve_classe"), niveau);
+        appuie("enregistrer_eleve");
+    }
+
+private slots:
+    void initTestCase() { Polices::installe(); }
+
+    void init() {
+        dossier = std::make_unique<DossierTemporaire>();
+        reponses.clear();
+        genres.clear();
+        fini = false;
+        Messages::installeRepondeur([this](Messages::Genre g, const QString&) {
+            genres << g;
+            return g != Messages::Genre::Confirmation || reponses.isEmpty() || reponses.takeFirst();
+        });
+        Messages::recueille();
+        Ecrans::remplaceFin([this] { fini = true; });
+    }
+
+    void cleanup() {
+        ecran.reset();
+        accueil.reset();
+        parametrage.reset();
+        Messages::installeRepondeur(nullptr);
+        Ecrans::remplaceFin(nullptr);
+        Ajustement::reinitialise();
+        Affichage::fixeTaille(QSize());
+        dossier.reset();
+    }
+
+    void demarrageToutEstGriseSaufLeChoixDeLEnseignant() {
+        demarre();
+        QCOMPARE(ecran->objectName(), QStringLiteral("SaisieIdentifiant"));
+        QCOMPARE(QString(ecran->metaObject()->className()), QStringLiteral("TSaisieIdentifiant"));
+        QCOMPARE(ecran->windowTitle(), QStringLiteral("Marivelle"));
+        QCOMPARE(ecran->geometry(), QRect(0, 0, 1024, 768));
+        QCOMPARE(octetsDe("enseignant.txt"),
+                 QByteArray("-------------Fichier contenant le nom des enseignants----------\r\naucun\r\n"));
+
+        const QList<QPair<const char*, QString>> legendes = {
+            {"Parametre", u("Paramétrer")},        {"nom_ens_param", u("Nom de l'enseignant")},
+            {"classe_param", u("Classe enseignée")}, {"enregistrer_ens", u("Enregistrer")},
+            {"classe_de_con", u("Classe de")},       {"nom_eleve_con", u("Nom de l'élève")},
+            {"Jouer", u("Jouer")},                   {"classe_de_ins", u("Classe de")},
+            {"nom_eleve_ins", u("Nom de l'élève")},  {"classe_ins", u("En classe de")},
+            {"enregistrer_eleve", u("Enregistrer")}, {"Quitter", u("Quitter le logiciel")}};
+        for (const auto& [nom, texte] : legendes) {
+            QWidget* c = w(nom);
+            const QString lu = qobject_cast<QLabel*>(c) ? qobject_cast<QLabel*>(c)->text()
+                                                        : qobject_cast<QPushButton*>(c)->text();
+            QCOMPARE(lu, texte);
+        }
+        for (const char* nom : {"cb_mon_ens_ins", "nom_eleve", "cb_eleve_classe", "CheckListBox1", "nom_ens",
+                                "lb_nom_eleve", "nom_eleve_con", "nom_eleve_ins", "classe_de_ins", "classe_ins",
+                                "nom_ens_param", "classe_param"})
+            QVERIFY2(!w(nom)->isEnabled(), nom);
+        for (const char* nom : {"lb_nom_ens_param", "Parametre", "enregistrer_ens", "cb_nom_ens", "classe_de_con",
+                                "Jouer", "enregistrer_eleve", "Quitter"})
+            QVERIFY2(w(nom)->isEnabled(), nom);
+        QCOMPARE(textes(liste("lb_nom_ens_param")), QStringList({"Enseignant non inscrit", "aucun"}));
+        QCOMPARE(textes(deroulante("cb_nom_ens")), QStringList({"aucun"}));
+        QCOMPARE(deroulante("cb_nom_ens")->currentText(), QStringLiteral("aucun"));
+        QCOMPARE(liste("lb_nom_eleve")->count(), 0);
+        QCOMPARE(textes(liste("CheckListBox1")), QStringList({"cp", "ce1", "ce2", "cm1", "cm2", "college"}));
+
+        // Touch targets stay large enough for a child's mouse.
+        QVERIFY(liste("lb_nom_ens_param")->visualItemRect(liste("lb_nom_ens_param")->item(0)).height() >= 44);
+        for (const char* nom : {"Parametre", "enregistrer_ens", "Jouer", "enregistrer_eleve", "Quitter"})
+            QVERIFY2(w(nom)->height() >= 44, nom);
+    }
+
+    void lEcranSAjusteALAffichageUneSeuleFois() {
+        demarre(QSize(1280, 1024));
+        QCOMPARE(ecran->size(), QSize(1280, 1024));
+        QCOMPARE(w("Quitter")->geometry(), QRect(970, 944, 290, 69));
+        const int police = w("Jouer")->font().pixelSize();
+        QCOMPARE(police, 28);  // trunc(22 × 1.2916…)
+        ecran->hide();
+        ecran->show();
+        QCOMPARE(ecran->size(), QSize(1280, 1024));
+        QCOMPARE(w("Quitter")->geometry(), QRect(970, 944, 290, 69));
+        QCOMPARE(w("Jouer")->font().pixelSize(), police);
+    }
+
+    void unEnseignantSInscritParLesControles() {
+        demarre();
+        clique(liste("lb_nom_ens_param"), "Enseignant non inscrit");
+        QVERIFY(w("nom_ens")->isEnabled() && w("nom_ens_param")->isEnabled());
+        QVERIFY(!w("CheckListBox1")->isEnabled());
+        tape("nom_ens", "Martin");
+        QVERIFY(w("CheckListBox1")->isEnabled() && w("classe_param")->isEnabled());
+        clique(liste("CheckListBox1"), "ce1");
+        clique(liste("CheckListBox1"), "ce2");
+        clique(liste("CheckListBox1"), "cm1");
+        clique(liste("CheckListBox1"), "cm1");  // a second click unticks
+        appuie("enregistrer_ens");
+        QCOMPARE(Messages::recueille(), QStringList());
+        QCOMPARE(octetsDe("enseignant.txt"),
+                 QByteArray("-------------Fichier contenant le nom des enseignants----------\r\naucun\r\nMartin\r\n"
+                            ">1 - enseigne la classe de ce1\r\n>2 - enseigne la classe de ce2\r\n"));
+        QVERIFY(FichierTexte::existe("classe de Martin/classe_Martin.txt"));
+        QCOMPARE(w<QLineEdit>("nom_ens")->text(), QString());
+        QCOMPARE(textes(liste("lb_nom_ens_param")), QStringList({"Enseignant non inscrit", "aucun", "Martin"}));
+        QCOMPARE(textes(deroulante("cb_nom_ens")), QStringList({"aucun", "Martin"}));
+
+        // A refused name keeps the field for correcting; an existing one empties it.
+        tape("nom_ens", "-Paul");
+        appuie("enregistrer_ens");
+        QCOMPARE(Messages::recueille(), QStringList({NomIncorrect}));
+        QCOMPARE(w<QLineEdit>("nom_ens")->text(), QStringLiteral("-Paul"));
+        w<QLineEdit>("nom_ens")->clear();
+        tape("nom_ens", "Martin");
+        appuie("enregistrer_ens");
+        QCOMPARE(Messages::recueille(), QStringList({u("Ce nom existe déjà! Veuillez en saisir un autre")}));
+        QCOMPARE(w<QLineEdit>("nom_ens")->text(), QString());
+        QCOMPARE(textes(liste("lb_nom_ens_param")), QStringList({"Enseignant non inscrit", "aucun", "Martin"}));
+    }
+
+    void unEleveSInscritEnSuivantLaChaineDActivation() {
+        demarre();
+        inscritEnseignant("Martin", {"ce1", "ce2"});
+        choisit(deroulante("cb_nom_ens"), "Martin");
+        QVERIFY(w("lb_nom_eleve")->isEnabled() && w("nom_eleve_con")->isEnabled());
+        QCOMPARE(textes(liste("lb_nom_eleve")), QStringList({u("Elève non inscrit")}));
+        clique(liste("lb_nom_eleve"), u("Elève non inscrit"));
+        QVERIFY(w("cb_mon_ens_ins")->isEnabled() && w("classe_de_ins")->isEnabled());
+        QVERIFY(!w("nom_eleve")->isEnabled());
+        QCOMPARE(textes(deroulante("cb_mon_ens_ins")), QStringList({"aucun", "Martin"}));
+        QCOMPARE(deroulante("cb_mon_ens_ins")->currentText(), QString());
+        choisit(deroulante("cb_mon_ens_ins"), "Martin");
+        QVERIFY(w("nom_eleve")->isEnabled() && w("nom_eleve_ins")->isEnabled());
+        QVERIFY(!w("cb_eleve_classe")->isEnabled());
+        QCOMPARE(textes(deroulante("cb_eleve_classe")), QStringList({"ce1", "ce2"}));
+        tape("nom_eleve", u("Léa"));
+        QVERIFY(w("cb_eleve_classe")->isEnabled() && w("classe_ins")->isEnabled());
+        choisit(deroulante("cb_eleve_classe"), "ce1");
+        appuie("enregistrer_eleve");
+        QCOMPARE(Messages::recueille(), QStringList());
+        QCOMPARE(octetsDe("classe de Martin/classe_Martin.txt"),
+                 "--------------Fichier de la classe de Martin--------------\r\n" + cp1252("Léa en classe de ce1\r\n"));
+        QCOMPARE(textes(liste("lb_nom_eleve")), QStringList({u("Elève non inscrit"), u("Léa en classe de ce1")}));
+        QCOMPARE(w<QLineEdit>("nom_eleve")->text(), QString());
+
+        // Registered without teacher while Martin's class is shown: the shown class follows.
+        inscritEleve("aucun", "Tom", "cp");
+        QCOMPARE(octetsDe("classe sans enseignant/eleve_sans_enseignant.txt"),
+                 QByteArray("-----------Fichier des eleves sans enseignant---------\r\nTom en classe de cp\r\n"));
+        QCOMPARE(deroulante("cb_nom_ens")->currentText(), QStringLiteral("aucun"));
+        QCOMPARE(textes(liste("lb_nom_eleve")), QStringList({u("Elève non inscrit"), u("Tom en classe de cp")}));
+
+        // Without a chosen teacher.
+        clique(liste("lb_nom_eleve"), u("Elève non inscrit"));
+        appuie("enregistrer_eleve");
+        QCOMPARE(Messages::recueille(), QStringList({NomIncorrect}));
+    }
+
+    void laToucheSupprimerDemandeConfirmation() {
+        demarre();
+        inscritEnseignant("Martin", {"ce1"});
+        inscritEnseignant("Dupont", {});
+        inscritEleve("Martin", "Tom", "ce1");
+        inscritEleve("Martin", "Ana", "");
+        Messages::recueille();
+        QListWidget* eleves = liste("lb_nom_eleve");
+        QCOMPARE(deroulante("cb_nom_ens")->currentText(), QStringLiteral("Martin"));
+
+        clique(eleves, u("Elève non inscrit"));
+        QTest::keyClick(eleves, Qt::Key_Delete);
+        QCOMPARE(Messages::recueille(), QStringList({PasSupprimable}));
+        clique(eleves, "Tom en classe de ce1");
+        QTest::keyClick(eleves, Qt::Key_Insert);
+        QTest::keyClick(eleves, Qt::Key_Backspace);
+        QCOMPARE(Messages::recueille(), QStringList());
+        reponses = {false};
+        QTest::keyClick(eleves, Qt::Key_Delete);
+        QCOMPARE(Messages::recueille(), QStringList({"Voulez-vous vraiment supprimer cet eleve?"}));
+        QCOMPARE(genres.last(), Messages::Genre::Confirmation);
+        QCOMPARE(textes(eleves).size(), 3);
+        reponses = {true};
+        QTest::keyClick(eleves, Qt::Key_Delete);
+        QCOMPARE(Messages::recueille(), QStringList({"Voulez-vous vraiment supprimer cet eleve?"}));
+        QCOMPARE(octetsDe("classe de Martin/classe_Martin.txt"),
+                 QByteArray("--------------Fichier de la classe de Martin--------------\r\nAna\r\n"));
+        QCOMPARE(textes(eleves), QStringList({u("Elève non inscrit"), "Ana"}));
+        QCOMPARE(deroulante("cb_nom_ens")->currentText(), QString());
+
+        QListWidget* enseignants = liste("lb_nom_ens_param");
+        for (const char* fixe : {"aucun", "Enseignant non inscrit"}) {
+            clique(enseignants, fixe);
+            QTest::keyClick(enseignants, Qt::Key_Delete);
+            QCOMPARE(Messages::recueille(), QStringList({PasSupprimable}));
+        }
+        clique(enseignants, "Martin");
+        reponses = {false};
+        QTest::keyClick(enseignants, Qt::Key_Delete);
+        QCOMPARE(Messages::recueille(), QStringList({QuestionEnseignant}));
+        QVERIFY(QFileInfo::exists("classe de Martin"));
+        reponses = {true};
+        QTest::keyClick(enseignants, Qt::Key_Delete);
+        QCOMPARE(Messages::recueille(),
+                 QStringList({QuestionEnseignant, u("Le dossier de l'enseignant Martin a bien été supprimer")}));
+        QVERIFY(!QFileInfo::exists("classe de Martin"));
+        QCOMPARE(octetsDe("enseignant.txt"),
+                 QByteArray("-------------Fichier contenant le nom des enseignants----------\r\naucun\r\nDupont\r\n"));
+        QCOMPARE(textes(enseignants), QStringList({"Enseignant non inscrit", "aucun", "Dupont"}));
+        QCOMPARE(textes(deroulante("cb_nom_ens")), QStringList({"aucun", "Dupont"}));
+        // Martin's pupils are no longer offered, and his name no longer opens the settings.
+        QCOMPARE(eleves->count(), 0);
+        QVERIFY(!eleves->isEnabled());
+        appuie("Parametre");
+        QCOMPARE(Messages::recueille(), QStringList({u("Aucun identifiant n'a été saisie")}));
+    }
+
+    void jouerConnecteLEleveChoisi() {
+        demarre();
+        inscritEleve("aucun", "Tom", "");
+        Messages::recueille();
+        // The selection went with the refill: nobody is chosen.
+        appuie("Jouer");
+        QCOMPARE(Messages::recueille(), QStringList({MalSaisi}));
+        QVERIFY(ecran->isVisible());
+        QCOMPARE(Etat().NomEnseignant, QStringLiteral("aucun"));
+        QCOMPARE(Etat().NomEleve, QString());
+
+        clique(liste("lb_nom_eleve"), "Tom");
+        appuie("Jouer");
+        QVERIFY(!ecran->isVisible());
+        QCOMPARE(Etat().NomEleve, QStringLiteral("Tom"));
+        QCOMPARE(Etat().NomEnseignant, QStringLiteral("aucun"));
+        QCOMPARE(Etat().RepertoireClasse, QStringLiteral("classe sans enseignant/"));
+        QVERIFY(!Messages::recueille().contains(MalSaisi));
+
+        // Back from the chooser: nothing of that pupil stays chosen.
+        ecran->show();
+        QCOMPARE(liste("lb_nom_eleve")->count(), 0);
+        QVERIFY(!w("lb_nom_eleve")->isEnabled());
+        QCOMPARE(deroulante("cb_nom_ens")->currentText(), QStringLiteral("aucun"));
+        appuie("Jouer");
+        QCOMPARE(Messages::recueille(), QStringList({MalSaisi}));
+    }
+
+    void unEchecDeFichierLaisseLEleveSurCetEcran() {
+        demarre();
+        inscritEleve("aucun", "Tom", "");
+        ecritOctets("classe sans enseignant/parametrage_Tom_de_aucun.txt", "n'importe quoi\r\n");
+        clique(liste("lb_nom_eleve"), "Tom");
+        genres.clear();
+        appuie("Jouer");
+        QVERIFY(ecran->isVisible());
+        QVERIFY(genres.contains(Messages::Genre::Erreur));
+
+        // A folder in the way of a new teacher's folder: the message, and the screen goes on.
+        ecritOctets("classe de Paul", "x");
+        genres.clear();
+        inscritEnseignant("Paul", {});
+        QCOMPARE(genres, QList<Messages::Genre>({Messages::Genre::Erreur}));
+        QVERIFY(Messages::recueille().last().contains("classe de Paul"));
+        QVERIFY(!FichierTexte::litLignes("enseignant.txt").contains("Paul"));
+    }
+
+    void parametrerOuvreLesReglagesDeLEnseignantChoisi() {
+        demarre();
+        appuie("Parametre");
+        QCOMPARE(Messages::recueille(), QStringList({u("Aucun identifiant n'a été saisie")}));
+        clique(liste("lb_nom_ens_param"), "Enseignant non inscrit");
+        appuie("Parametre");
+        QCOMPARE(Messages::recueille(), QStringList());
+        QVERIFY(ecran->isVisible());
+        clique(liste("lb_nom_ens_param"), "aucun");
+        appuie("Parametre");
+        QVERIFY(!ecran->isVisible());
+        QVERIFY(parametrage->isVisible());
+        QCOMPARE(Etat().EnseignantParametrage, QStringLiteral("aucun"));
+        QCOMPARE(Etat().RepertoireClasse, QStringLiteral("classe sans enseignant/"));
+        QVERIFY(ecran->LibellesExercices.isEmpty());
+    }
+
+    void quitterTermineLeProgramme() {
+        demarre();
+        appuie("Quitter");
+        QVERIFY(fini);
+    }
+};
+
+QTEST_MAIN(SaisieIdentifiantTest)
+#include "saisie_identifiant_qtest.moc"

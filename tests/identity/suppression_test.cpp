@@ -1,0 +1,86 @@
+#include "DossierTemporaire.h"
+#include "core/TAccueil.h"
+#include "core/platform/Erreurs.h"
+#include "core/platform/FichierTexte.h"
+#include "core/platform/Messages.h"
+#include "core/state/SharedState.h"
+#include "identity/Registre.h"
+#include "identity/SuppressionSure.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+// A working folder "travail" inside a parent folder, with a folder "dehors" beside it that no
+// deletion may touch.
+class SuppressionTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QDir(parent_.path()).mkpath("travail");
+        QDir(parent_.path()).mkpath("dehors/sous");
+        dehors_ = parent_.path() + "/dehors";
+        FichierTexte::ecritLignes(dehors_ + "/garde.txt", {"x"});
+        FichierTexte::ecritLignes(dehors_ + "/sous/garde.txt", {"x"});
+        precedent_ = QDir::currentPath();
+        QDir::setCurrent(parent_.path() + "/travail");
+        Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
+        FichierTexte::ecritLignes("enseignant.txt", {EnteteEnseignants, "aucun"});
+    }
+    void TearDown() override {
+        Messages::installeRepondeur(nullptr);
+        Messages::recueille();
+        QDir::setCurrent(precedent_);
+    }
+    bool dehorsIntact() const {
+        return QFileInfo::exists(dehors_ + "/garde.txt") && QFileInfo::exists(dehors_ + "/sous/garde.txt");
+    }
+
+    QTemporaryDir parent_;
+    QString dehors_, precedent_;
+    SharedState etat;
+};
+
+TEST_F(SuppressionTest, LinksInsideATeachersFolderAreRemovedNotFollowed) {
+    Registre::EnregistreEnseignant(etat, "Martin", {});
+    QDir().mkpath("classe de Martin/profond");
+    QFile::link(dehors_, "classe de Martin/lien_dossier");
+    QFile::link(dehors_ + "/garde.txt", "classe de Martin/profond/lien_fichier");
+    EXPECT_TRUE(Registre::SupprimeEnseignant(etat, "Martin"));
+    EXPECT_FALSE(QFileInfo::exists("classe de Martin"));
+    EXPECT_TRUE(dehorsIntact());
+}
+
+TEST_F(SuppressionTest, ATeachersFolderThatIsALinkLosesOnlyTheLink) {
+    Registre::EnregistreEnseignant(etat, "Martin", {});
+    FichierTexte::ecritLignes("enseignant.txt", {EnteteEnseignants, "aucun", "Martin", "Paul"});
+    QDir("classe de Martin").removeRecursively();
+    QFile::link(dehors_, "classe de Martin");
+    QFile::link(dehors_, "classe de Paul");
+    EXPECT_TRUE(Registre::SupprimeEnseignant(etat, "Martin"));
+    EXPECT_FALSE(QFileInfo("classe de Martin").isSymLink());
+    EXPECT_TRUE(dehorsIntact());
+    // Removing a pupil never deletes through a linked folder either.
+    FichierTexte::ecritLignes(dehors_ + "/profil_Tom_de_Paul.txt", {"x"});
+    Registre::SupprimeEleve("Tom", "Paul");
+    EXPECT_TRUE(QFileInfo::exists(dehors_ + "/profil_Tom_de_Paul.txt"));
+}
+
+TEST_F(SuppressionTest, NamesLeadingOutOfTheWorkingFolderDeleteNothing) {
+    // A teacher list edited by hand with a name that climbs out of the working folder.
+    QDir().mkdir("classe de x");
+    const QString grimpeur = "x/../../dehors";
+    FichierTexte::ecritLignes("enseignant.txt", {EnteteEnseignants, "aucun", grimpeur});
+    EXPECT_THROW(Registre::SupprimeEnseignant(etat, grimpeur), ErreurFichier);
+    EXPECT_TRUE(dehorsIntact());
+    EXPECT_EQ(FichierTexte::litLignes("enseignant.txt"), QStringList({EnteteEnseignants, "aucun"}));
+    EXPECT_THROW(SuppressionSure::supprimeDossier(".."), ErreurFichier);
+    EXPECT_THROW(SuppressionSure::supprimeDossier("../dehors"), ErreurFichier);
+    EXPECT_TRUE(dehorsIntact());
+
+    // A pupil line that climbs out of its class folder.
+    QDir().mkpath("classe de Paul/profil_");
+    Registre::SupprimeEleve("../../../dehors/garde", "Paul");
+    SuppressionSure::supprimeFichier("classe de Paul", "../../dehors/garde.txt");
+    EXPECT_TRUE(dehorsIntact());
+}
+}  // namespace

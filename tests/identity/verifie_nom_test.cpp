@@ -1,0 +1,53 @@
+#include "core/state/SharedState.h"
+#include "identity/NomsRegistre.h"
+#include "identity/VerifieNom.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+QString u(const char* texte) { return QString::fromUtf8(texte); }
+
+TEST(VerifieNom, KeepsTheRegistryReadableAndFileNamesValid) {
+    for (const QString& nom : {u("Martin-"), u("Martin_"), u("Léa"), u("Anne-Marie"), u("O'Brien"), u(".Martin"),
+                               u("Martin."), u("Œdipe €"), u("a&b"), u("a-b_c")})
+        EXPECT_FALSE(VerifieNom(nom)) << nom.toStdString();
+    for (const QString& nom :
+         {u(""), u(" "), u("   "), u(" Léa"), u("-Léa"), u("_Léa"), u(">Léa"), u("\tLéa"), u("Lé\ta"), u("Léa\r\n"),
+          u("a/b"), u("a\\b"), u("."), u(".."), u("a:b"), u("a*b"), u("a?b"), u("a\"b"), u("a<b"), u("a|b"),
+          u("L\u0081a"), u("L\u007fa"), u("Léa 🐟"), u("Ǆ"), u("\u00a0Léa")})
+        EXPECT_TRUE(VerifieNom(nom)) << nom.toStdString();
+}
+
+TEST(VerifieNom, DerivedFileNamesFitIn255BytesWithRoomForTheTemporaryCopy) {
+    // The longest name made from a teacher alone is "profil_des_eleves_de_<T>.sqlite-journal".
+    EXPECT_FALSE(VerifieNomEnseignant(QString(212, 'a')));
+    EXPECT_TRUE(VerifieNomEnseignant(QString(213, 'a')));
+    // Bytes are counted in UTF-8: "é" is two.
+    EXPECT_FALSE(VerifieNomEnseignant(QString(106, QChar(0xe9))));
+    EXPECT_TRUE(VerifieNomEnseignant(QString(107, QChar(0xe9))));
+    EXPECT_TRUE(VerifieNomEnseignant(u("Enseignant non inscrit")));
+    EXPECT_TRUE(VerifieNomEnseignant(u("Mar/tin")));
+
+    // A pupil: "parametrage_<line>_de_<teacher>.txt", the whole line counted.
+    const QString t(100, 'b');
+    const QString niveau = u(" en classe de college");
+    const QString court(128 - niveau.size(), 'a'), long_(129 - niveau.size(), 'a');
+    EXPECT_FALSE(VerifieNomEleve(court, court + niveau, t));
+    EXPECT_TRUE(VerifieNomEleve(long_, long_ + niveau, t));
+    EXPECT_TRUE(VerifieNomEleve(u("-Tom"), u("-Tom en classe de cp"), t));
+    EXPECT_TRUE(VerifieNomEleve(u("Elève non inscrit"), u("Elève non inscrit"), t));
+    EXPECT_FALSE(VerifieNomEleve(u("Elève non inscrit"), u("Elève non inscrit en classe de cp"), t));
+    EXPECT_TRUE(VerifieNomEleve(EleveSansId, EleveSansId, Registre::Aucun));
+}
+
+TEST(NomsRegistre, LevelLinesAndPaths) {
+    EXPECT_EQ(Registre::LigneNiveau(0), u(">0 - enseigne la classe de cp"));
+    EXPECT_EQ(Registre::IndexDeNiveau(u(">5 - enseigne la classe de cp")), 5);  // the index decides
+    EXPECT_EQ(Registre::IndexDeNiveau(u(">3")), 3);
+    for (const char* illisible : {">6 - x", ">-1 - x", ">x - y", ">", "3 - x", "> - x"})
+        EXPECT_EQ(Registre::IndexDeNiveau(u(illisible)), -1) << illisible;
+    EXPECT_EQ(Registre::FichierListeEleves(u("Léa")), u("classe de Léa/classe_Léa.txt"));
+    EXPECT_EQ(Registre::FichierListeEleves(u("aucun")), u("classe sans enseignant/eleve_sans_enseignant.txt"));
+    EXPECT_EQ(Registre::LigneEleve(u("Léa"), u("")), u("Léa"));
+}
+}  // namespace
