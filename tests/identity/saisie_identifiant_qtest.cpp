@@ -1,5 +1,6 @@
 // The identification screen driven as a user would: mouse clicks, keys and typing.
 #include "DossierTemporaire.h"
+#include "Pilote.h"
 #include "core/TAccueil.h"
 #include "core/platform/Affichage.h"
 #include "core/platform/Ajustement.h"
@@ -62,43 +63,12 @@ class SaisieIdentifiantTest : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(ecran.get()));
     }
 
-    void clique(QListWidget* l, const QString& texte) {
-        const auto items = l->findItems(texte, Qt::MatchExactly | Qt::MatchCaseSensitive);
-        QVERIFY2(!items.isEmpty(), qPrintable(texte));
-        l->scrollToItem(items.first());
-        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(items.first()).center());
-    }
-    // Opens the drop-down, moves to the entry with the arrow keys and presses Enter.
-    void choisit(QComboBox* c, const QString& texte) {
-        const int cible = c->findText(texte, Qt::MatchExactly | Qt::MatchCaseSensitive);
-        QVERIFY2(cible >= 0, qPrintable(texte));
-        c->showPopup();
-        QAbstractItemView* vue = c->view();
-        int courant = std::max(0, vue->currentIndex().row());
-        if (!vue->currentIndex().isValid()) QTest::keyClick(vue, Qt::Key_Down);
-        courant = vue->currentIndex().row();
-        for (; courant < cible; ++courant) QTest::keyClick(vue, Qt::Key_Down);
-        for (; courant > cible; --courant) QTest::keyClick(vue, Qt::Key_Up);
-        QCOMPARE(vue->currentIndex().row(), cible);
-        QTest::keyClick(vue, Qt::Key_Return);
-    }
-    void tape(const char* champ, const QString& texte) {
-        auto* e = w<QLineEdit>(champ);
-        QTest::mouseClick(e, Qt::LeftButton);
-        // One key per character, accented letters included.
-        for (QChar c : texte) QTest::sendKeyEvent(QTest::Click, e, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
+    void clique(QListWidget* l, const QString& texte) { QVERIFY2(Pilote::clique(l, texte), qPrintable(texte)); }
+    void choisit(QComboBox* c, const QString& texte) { QVERIFY2(Pilote::choisit(c, texte), qPrintable(texte)); }
+    void tape(const char* champ, const QString& texte) { Pilote::tape(w<QLineEdit>(champ), texte); }
     void appuie(const char* bouton) { QTest::mouseClick(w<QPushButton>(bouton), Qt::LeftButton); }
-    QStringList textes(QListWidget* l) {
-        QStringList t;
-        for (int i = 0; i < l->count(); ++i) t << l->item(i)->text();
-        return t;
-    }
-    QStringList textes(QComboBox* c) {
-        QStringList t;
-        for (int i = 0; i < c->count(); ++i) t << c->itemText(i);
-        return t;
-    }
+    template <typename L>
+    QStringList textes(L* l) { return Pilote::textes(l); }
     void inscritEnseignant(const QString& nom, const QStringList& niveaux) {
         clique(liste("lb_nom_ens_param"), "Enseignant non inscrit");
         tape("nom_ens", nom);

@@ -1,0 +1,282 @@
+// Whole journeys through the real program, from an empty folder: teachers and pupils registered
+// through the identification screen, sequences played to their end with each end-of-sequence
+// behaviour, free practice without a parameter file, removals.
+#include "DossierTemporaire.h"
+#include "Pilote.h"
+#include "app/Demarrage.h"
+#include "core/platform/Affichage.h"
+#include "core/platform/FichierTexte.h"
+#include "core/platform/Messages.h"
+#include "core/platform/Minuterie.h"
+#include "core/platform/Polices.h"
+#include "core/state/Ecrans.h"
+#include "core/state/SharedState.h"
+#include "exercises/TExo1.h"
+#include "settings/ParameterFiles.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTimer>
+#include <memory>
+
+namespace {
+QString u(const char* t) { return QString::fromUtf8(t); }
+const QString Lea = u("Léa en classe de ce1");
+const QString Classe = u("classe de Martin/");
+const QString FichierLea = Classe + u("parametrage_Léa en classe de ce1_de_Martin.txt");
+const QString ProfilLea = Classe + u("profil_Léa en classe de ce1_de_Martin.txt");
+}  // namespace
+
+class ParcoursTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<DossierTemporaire> dossier;
+    QList<bool> reponses;  // answers to the coming confirmations; OK when empty
+    bool fini = false;
+    int bilans = 0;
+    QTimer fermeBilan;
+
+    QWidget* ecran(Ecrans::Role r) { return Ecrans::ecran(r); }
+    QWidget* identification() { return ecran(Ecrans::Role::SaisieIdentifiant); }
+    TExo1* exo1() { return static_cast<TExo1*>(ecran(Ecrans::Role::Exo1)); }
+    template <typename T = QWidget>
+    T* w(const char* nom) { return Pilote::controle<T>(identification(), QString::fromLatin1(nom)); }
+    void appuie(const char* bouton) { QTest::mouseClick(w<QPushButton>(bouton), Qt::LeftButton); }
+    void cliqueImage(Ecrans::Role r, const char* nom) {
+        QTest::mouseClick(Pilote::controle(ecran(r), QString::fromLatin1(nom)), Qt::LeftButton);
+    }
+
+    void inscritEleve(const QString& enseignant, const QString& nom, const QString& niveau) {
+        QVERIFY(Pilote::choisit(w<QComboBox>("cb_nom_ens"), enseignant));
+        QVERIFY(Pilote::clique(w<QListWidget>("lb_nom_eleve"), u("Elève non inscrit")));
+        QVERIFY(Pilote::choisit(w<QComboBox>("cb_mon_ens_ins"), enseignant));
+        Pilote::tape(w<QLineEdit>("nom_eleve"), nom);
+        QVERIFY(Pilote::choisit(w<QComboBox>("cb_eleve_classe"), niveau));
+        appuie("enregistrer_eleve");
+    }
+
+    void connecte(const QString& enseignant, const QString& eleve) {
+        QVERIFY(identification()->isVisible());
+        QVERIFY(Pilote::choisit(w<QComboBox>("cb_nom_ens"), enseignant));
+        QVERIFY(Pilote::clique(w<QListWidget>("lb_nom_eleve"), eleve));
+        appuie("Jouer");
+    }
+
+    // Answers every question of the exercise on screen right at the first try.
+    void joueExercice(int questions) {
+        QTRY_VERIFY(exo1()->isVisible());
+        auto* champ = Pilote::controle<QLineEdit>(exo1(), "Resultat");
+        for (int q = 1; q <= questions; ++q) {
+            QTRY_VERIFY(champ->isVisible() && !champ->isReadOnly() && champ->text().isEmpty());
+            QCOMPARE(exo1()->partie().NumeroQuestion, q);
+            const int avant = bilans;
+            QTest::keyClicks(champ, QString::number(exo1()->question().resultat));
+            QTest::keyClick(champ, Qt::Key_Return);
+            if (q < questions)
+                QTRY_COMPARE(exo1()->partie().NumeroQuestion, q + 1);
+            else
+                QTRY_COMPARE(bilans, avant + 1);
+        }
+    }
+
+    void ecritSequence(int position, int fin) {
+        SequenceSettings s;
+        for (int k = 1; k <= 3; ++k) {
+            ExerciseSettings x;
+            x.tables << EntreeTable::table(k + 1, 1, 10, 2);
+            x.NombreDeQuestions = 2;
+            x.TypeAide = 0;
+            s.exercices << x;
+        }
+        s.UneFoisSequenceFinie = fin;
+        s.Retroaction = 1;
+        EcritFichier(FichierLea, TexteParameterFile("Martin", Lea, s));
+        if (position != 1) FichierTexte::ecritLignes(FichierLea, [&] {
+            QStringList l = FichierTexte::litLignes(FichierLea);
+            l[4] = QString("(%1)").arg(position);
+            return l;
+        }());
+        EcritFichier(Classe + "enseignant_parametrage_Martin.txt",
+                     TexteTeacherParameterFile("Martin", {}, s.exercices, false, false, true));
+    }
+    QString position() { return FichierTexte::litLignes(FichierLea).value(4); }
+
+    void quitteVersIdentification() {
+        if (exo1()->isVisible()) cliqueImage(Ecrans::Role::Exo1, "QuitterExo1");
+        QTRY_VERIFY(ecran(Ecrans::Role::ChoixOperateur)->isVisible());
+        cliqueImage(Ecrans::Role::ChoixOperateur, "QuitterChoixOperateur");
+        QTRY_VERIFY(identification()->isVisible());
+    }
+
+private slots:
+    void initTestCase() {
+        dossier = std::make_unique<DossierTemporaire>();
+        Polices::installe();
+        Affichage::fixeTaille(QSize(1024, 768));
+        Minuterie::accelere(500);
+        Messages::installeRepondeur([this](Messages::Genre g, const QString&) {
+            return g != Messages::Genre::Confirmation || reponses.isEmpty() || reponses.takeFirst();
+        });
+        Ecrans::remplaceFin([this] { fini = true; });
+        // The summary screen is modal: note it and close it with Enter, as a pupil would.
+        connect(&fermeBilan, &QTimer::timeout, this, [this] {
+            if (QWidget* m = QApplication::activeModalWidget(); m && m->objectName() == "Form1" && m->isVisible()) {
+                ++bilans;
+                QTest::keyClick(m, Qt::Key_Return);
+            }
+        });
+        fermeBilan.start(5);
+        Demarrage::creeLesEcrans();
+        Demarrage::montreFenetrePrincipale();
+        QVERIFY(QTest::qWaitForWindowExposed(identification()));
+    }
+
+    void cleanupTestCase() {
+        Messages::installeRepondeur(nullptr);
+        Ecrans::remplaceFin(nullptr);
+    }
+
+    void unPremierDemarrageEcritLaListeDesEnseignants() {
+        QCOMPARE(octetsDe("enseignant.txt"),
+                 QByteArray("-------------Fichier contenant le nom des enseignants----------\r\naucun\r\n"));
+        QVERIFY(identification()->windowFlags() & Qt::FramelessWindowHint);
+    }
+
+    void lesEnseignantsEtLesElevesSInscrivent() {
+        QVERIFY(Pilote::clique(w<QListWidget>("lb_nom_ens_param"), "Enseignant non inscrit"));
+        Pilote::tape(w<QLineEdit>("nom_ens"), "Martin");
+        QVERIFY(Pilote::clique(w<QListWidget>("CheckListBox1"), "ce1"));
+        QVERIFY(Pilote::clique(w<QListWidget>("CheckListBox1"), "ce2"));
+        appuie("enregistrer_ens");
+        QCOMPARE(octetsDe("enseignant.txt"),
+                 QByteArray("-------------Fichier contenant le nom des enseignants----------\r\naucun\r\nMartin\r\n"
+                            ">1 - enseigne la classe de ce1\r\n>2 - enseigne la classe de ce2\r\n"));
+        QCOMPARE(octetsDe(Classe + "classe_Martin.txt"),
+                 QByteArray("--------------Fichier de la classe de Martin--------------\r\n"));
+
+        Messages::recueille();
+        QVERIFY(Pilote::clique(w<QListWidget>("lb_nom_ens_param"), "Enseignant non inscrit"));
+        Pilote::tape(w<QLineEdit>("nom_ens"), "aucun");
+        appuie("enregistrer_ens");
+        QCOMPARE(Messages::recueille(), QStringList{u("Ce nom existe déjà! Veuillez en saisir un autre")});
+
+        inscritEleve("Martin", u("Léa"), "ce1");
+        QCOMPARE(FichierTexte::litLignes(Classe + "classe_Martin.txt").value(1), Lea);
+        inscritEleve("Martin", u("Léa"), "ce1");
+        QCOMPARE(Messages::recueille(), QStringList{u("Ce nom existe déjà! Veuillez en saisir un autre")});
+        QVERIFY(!QDir("classe sans enseignant").exists() ||
+                !QFile::exists("classe sans enseignant/eleve_sans_enseignant.txt"));
+        inscritEleve("aucun", u("Léa"), "cm1");
+        QVERIFY(Messages::recueille().isEmpty());
+        QCOMPARE(octetsDe("classe sans enseignant/eleve_sans_enseignant.txt"),
+                 cp1252("-----------Fichier des eleves sans enseignant---------\r\nLéa en classe de cm1\r\n"));
+    }
+
+    void uneSequenceEnBoucleRepartDuPremierExercice() {
+        ecritSequence(2, 0);
+        connecte("Martin", Lea);
+        QTRY_VERIFY(exo1()->isVisible());
+        QVERIFY(!identification()->isVisible());
+        QCOMPARE(Etat().NumeroExercice, 2);
+        QCOMPARE(Etat().Tables[2], 3);  // exercise 2: the table of 3
+        joueExercice(2);
+        QTRY_COMPARE(position(), QStringLiteral("(3)"));
+        joueExercice(2);
+        QTRY_COMPARE(position(), QStringLiteral("(1)"));
+        QTRY_VERIFY(exo1()->isVisible());
+        QCOMPARE(Etat().Tables[2], 2);
+        QCOMPARE(bilans, 2);
+        // Leaving from the exercise records nothing and keeps the position.
+        quitteVersIdentification();
+        QCOMPARE(position(), QStringLiteral("(1)"));
+        QVERIFY(Etat().RepertoireClasse.isEmpty());
+        QVERIFY(w<QListWidget>("lb_nom_eleve")->selectedItems().isEmpty());
+    }
+
+    void uneSequenceLibreLaisseLeDernierExercice() {
+        ecritSequence(3, 1);
+        connecte("Martin", Lea);
+        joueExercice(2);
+        QTRY_VERIFY(ecran(Ecrans::Role::ChoixOperateur)->isVisible());
+        QCOMPARE(position(), QStringLiteral("(3)"));
+        QCOMPARE(Etat().Tables[2], 4);  // exercise 3's table stays for free practice
+        quitteVersIdentification();
+    }
+
+    void uneSequenceQuiFermeLeLogiciel() {
+        ecritSequence(3, 2);
+        connecte("Martin", Lea);
+        Messages::recueille();
+        joueExercice(2);
+        QTRY_VERIFY(fini);
+        QCOMPARE(position(), QStringLiteral("(4)"));
+        QVERIFY(Messages::recueille().contains(u("Vous avez fini de vous entrainer. Le logiciel va se fermer.")));
+
+        // The profile holds the header, one connection block per connection and one block per exercise.
+        const QString profil = QString::fromLatin1(octetsDe(ProfilLea));
+        QVERIFY(profil.startsWith(QString(53, '-') + "\r\nFichier de profils de l'eleve "));
+        QCOMPARE(profil.count("[date connexion : ] "), 3);
+        QCOMPARE(profil.count("[exercice]     Exercice "), 4);
+        QCOMPARE(profil.count("[date deconnexion ]     "), 2);
+        fini = false;
+        exo1()->hide();
+        Ecrans::montre(Ecrans::Role::SaisieIdentifiant);
+    }
+
+    void sansParametrageLEleveChoisitLibrement() {
+        inscritEleve("aucun", "Tom", "cp");
+        connecte("aucun", "Tom en classe de cp");
+        QTRY_VERIFY(ecran(Ecrans::Role::ChoixOperateur)->isVisible());
+        for (const char* nom : {"ImageExo1", "SigneBulleMultiplication", "Baleine", "PoissonJouer"})
+            cliqueImage(Ecrans::Role::ChoixOperateur, nom);
+        QTRY_VERIFY(exo1()->isVisible());
+        QCOMPARE(Etat().TempsDeReponse, 0);
+        QCOMPARE(Etat().DernierIndiceTables, 41);
+        QCOMPARE(Etat().NombreDeQuestions, 10);
+        const int avant = bilans;
+        auto* champ = Pilote::controle<QLineEdit>(exo1(), "Resultat");
+        for (int q = 1; q <= 10; ++q) {
+            QTRY_VERIFY(champ->isVisible() && !champ->isReadOnly() && champ->text().isEmpty());
+            const auto question = exo1()->question();
+            QCOMPARE(question.operation, 2);
+            QVERIFY(question.gauche >= 1 && question.gauche <= 10 && question.droite >= 1 && question.droite <= 10);
+            QTest::keyClicks(champ, QString::number(question.resultat));
+            QTest::keyClick(champ, Qt::Key_Return);
+            if (q < 10) QTRY_COMPARE(exo1()->partie().NumeroQuestion, q + 1);
+        }
+        QTRY_COMPARE(bilans, avant + 1);
+        QTRY_VERIFY(ecran(Ecrans::Role::ChoixOperateur)->isVisible());
+        QVERIFY(!QFile::exists(u("classe sans enseignant/parametrage_Tom en classe de cp_de_aucun.txt")));
+        quitteVersIdentification();
+    }
+
+    void lesSuppressionsDemandentConfirmation() {
+        QVERIFY(Pilote::choisit(w<QComboBox>("cb_nom_ens"), "Martin"));
+        QVERIFY(Pilote::clique(w<QListWidget>("lb_nom_eleve"), Lea));
+        reponses = {false};
+        QTest::keyClick(w<QListWidget>("lb_nom_eleve"), Qt::Key_Delete);
+        QVERIFY(QFile::exists(FichierLea));
+        reponses = {true};
+        QTest::keyClick(w<QListWidget>("lb_nom_eleve"), Qt::Key_Delete);
+        QVERIFY(!QFile::exists(FichierLea));
+        QVERIFY(!QFile::exists(ProfilLea));
+        QCOMPARE(octetsDe(Classe + "classe_Martin.txt"),
+                 QByteArray("--------------Fichier de la classe de Martin--------------\r\n"));
+
+        QVERIFY(Pilote::clique(w<QListWidget>("lb_nom_ens_param"), "Martin"));
+        reponses = {false};
+        QTest::keyClick(w<QListWidget>("lb_nom_ens_param"), Qt::Key_Delete);
+        QVERIFY(QDir("classe de Martin").exists());
+        reponses = {true};
+        Messages::recueille();
+        QTest::keyClick(w<QListWidget>("lb_nom_ens_param"), Qt::Key_Delete);
+        QVERIFY(!QDir("classe de Martin").exists());
+        QVERIFY(Messages::recueille().contains(u("Le dossier de l'enseignant Martin a bien été supprimer")));
+        QCOMPARE(octetsDe("enseignant.txt"),
+                 QByteArray("-------------Fichier contenant le nom des enseignants----------\r\naucun\r\n"));
+        QVERIFY(QFile::exists("classe sans enseignant/eleve_sans_enseignant.txt"));
+    }
+};
+
+QTEST_MAIN(ParcoursTest)
+#include "parcours_qtest.moc"

@@ -1,0 +1,57 @@
+#pragma once
+// Driving screens as a user would: clicks on list entries, drop-down choices with the keyboard,
+// typing one key per character.
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
+
+namespace Pilote {
+template <typename T = QWidget>
+T* controle(QWidget* ecran, const QString& nom) {
+    T* trouve = ecran->findChild<T*>(nom);
+    if (!trouve) qFatal("no control %s", qPrintable(nom));
+    return trouve;
+}
+
+inline bool clique(QListWidget* l, const QString& texte) {
+    const auto items = l->findItems(texte, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (items.isEmpty()) return false;
+    l->scrollToItem(items.first());
+    QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(items.first()).center());
+    return true;
+}
+
+// Opens the drop-down, moves to the entry with the arrow keys and presses Enter.
+inline bool choisit(QComboBox* c, const QString& texte) {
+    const int cible = c->findText(texte, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (cible < 0) return false;
+    c->showPopup();
+    QAbstractItemView* vue = c->view();
+    if (!vue->currentIndex().isValid()) QTest::keyClick(vue, Qt::Key_Down);
+    int courant = vue->currentIndex().row();
+    for (; courant < cible; ++courant) QTest::keyClick(vue, Qt::Key_Down);
+    for (; courant > cible; --courant) QTest::keyClick(vue, Qt::Key_Up);
+    QTest::keyClick(vue, Qt::Key_Return);
+    return c->currentIndex() == cible;
+}
+
+// One key per character, accented letters included.
+inline void tape(QLineEdit* e, const QString& texte) {
+    QTest::mouseClick(e, Qt::LeftButton);
+    for (QChar c : texte) QTest::sendKeyEvent(QTest::Click, e, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+inline QStringList textes(QListWidget* l) {
+    QStringList t;
+    for (int i = 0; i < l->count(); ++i) t << l->item(i)->text();
+    return t;
+}
+inline QStringList textes(QComboBox* c) {
+    QStringList t;
+    for (int i = 0; i < c->count(); ++i) t << c->itemText(i);
+    return t;
+}
+}  // namespace Pilote
