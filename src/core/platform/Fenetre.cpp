@@ -2,6 +2,8 @@
 
 #include "core/platform/Garde.h"
 
+#include <QShowEvent>
+
 Fenetre::Fenetre(const QString& nomObjet, const QString& titre, const QColor& fond)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {
     setObjectName(nomObjet);
@@ -19,6 +21,8 @@ void Fenetre::setFond(const QColor& fond) {
 
 void Fenetre::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
+    // A window coming back from the window system (restored, uncovered) is not a new showing.
+    if (e->spontaneous()) return;
     Garde::execute([this] { FormShow(); });
 }
 
@@ -32,5 +36,6 @@ FenetreModale::FenetreModale(const QString& nomObjet, const QString& titre, cons
 
 void FenetreModale::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
+    if (e->spontaneous()) return;
     Garde::execute([this] { FormShow(); });
 }

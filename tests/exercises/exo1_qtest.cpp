@@ -1,0 +1,379 @@
+// Exercise 1 played as a pupil would: typing answers, Enter, clicks, and the countdowns run fast.
+#include "core/platform/Affichage.h"
+#include "core/platform/Messages.h"
+#include "core/platform/Minuterie.h"
+#include "core/platform/Polices.h"
+#include "core/state/Ecrans.h"
+#include "core/state/SharedState.h"
+#include "core/state/Utils.h"
+#include "exercises/TExo1.h"
+
+#include <QDir>
+#include <QFile>
+#include <array>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+class Exo1Test : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir dossier_;
+    TExo1* exo_ = nullptr;
+    QWidget* choix_ = nullptr;
+
+    template <typename T = QWidget>
+    T* w(const char* nom) const {
+        auto* x = exo_->findChild<T*>(QString::fromLatin1(nom));
+        if (!x) qFatal("missing component %s", nom);
+        return x;
+    }
+    QLineEdit* resultat() const { return w<QLineEdit>("Resultat"); }
+    QLabel* label(const char* nom) const { return w<QLabel>(nom); }
+
+    // Starts the exercise on one question, "3 × 4" unless told otherwise, in the given mode.
+    void lance(int tempsDeReponse = 0, bool pirate = false, int questions = 10,
+               std::array<int, 4> table = {3, 4, 4, 2}) {
+        exo_->hide();
+        SharedState& e = Etat();
+        InitialiseParametres(e);
+        e.NomEleve = EleveSansId;
+        e.TypeExercice = 1;
+        e.ajouteEntree(table[0], table[1], table[2], table[3]);
+        e.OptionTableDansOrdre = true;
+        e.NombreDeQuestions = questions;
+        e.TempsDeReponse = tempsDeReponse;
+        e.AvecPirate = pirate;
+        e.BandeNumerique = 10;
+        exo_->show();
+    }
+    void repond(QLineEdit* champ, const QString& texte) {
+        if (!texte.isEmpty()) QTest::keyClicks(champ, texte);
+        QTest::keyClick(champ, Qt::Key_Return);
+    }
+    void repond(const QString& texte) { repond(resultat(), texte); }
+    int numero() const { return exo_->partie().NumeroQuestion; }
+    int minuteries() const { return exo_->findChildren<QTimer*>(QString(), Qt::FindDirectChildrenOnly).size(); }
+
+private slots:
+    void initTestCase() {
+        Polices::installe();
+        Affichage::fixeTaille(QSize(1024, 768));
+        Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
+        QVERIFY(dossier_.isValid());
+        QDir::setCurrent(dossier_.path());
+        QDir().mkpath(QStringLiteral("Images/Tortues"));
+        QDir().mkpath(QStringLiteral("Images/Dominos"));
+        QImage image(158, 75, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QVERIFY(image.save(QStringLiteral("Images/FondMarin.jpg")));
+        for (int n = 0; n <= 10; ++n) {
+            QVERIFY(image.save(QStringLiteral("Images/Tortues/%1.jpg").arg(n)));
+            QVERIFY(image.save(QStringLiteral("Images/Dominos/%1.jpg").arg(n)));
+        }
+        // The lost-question messages are read from the working folder when the screen is created.
+        QFile messages(QStringLiteral("MessagesPerdu.txt"));
+        QVERIFY(messages.open(QIODevice::WriteOnly));
+        messages.write("Essaie encore, tu vas y arriver !\r\n\r\nPresque, r\xE9" "fl\xE9" "chis bien.\r\n");
+        messages.close();
+        exo_ = new TExo1;
+        choix_ = new QWidget;
+        Ecrans::enregistre(Ecrans::Role::Exo1, exo_);
+        Ecrans::enregistre(Ecrans::Role::ChoixOperateur, choix_);
+        QCOMPARE(Messages::recueille(), QStringList());
+    }
+
+    void init() {
+        Minuterie::accelere(1000);
+        choix_->hide();
+        Messages::recueille();
+    }
+
+    void cleanup() {
+        exo_->hide();
+        QCOMPARE(Messages::recueille(), QStringList());
+    }
+
+    void cleanupTestCase() {
+        delete exo_;
+        delete choix_;
+    }
+
+    void componentsAtTheirDesignPlaces() {
+        QCOMPARE(exo_->objectName(), QStringLiteral("Exo1"));
+        QCOMPARE(exo_->windowTitle(), QStringLiteral("Exercice n°1 (donner le résultat)"));
+        QCOMPARE(exo_->palette().color(QPalette::Window), QColor(153, 255, 255));
+        QCOMPARE(w("piece")->geometry(), QRect(96, 704, 25, 25));
+        QCOMPARE(w("BandeNum90")->geometry(), QRect(0, 306, 564, 38));
+        QCOMPARE(w("Num100")->geometry(), QRect(504, 4, 56, 30));
+        const auto fond = [this](const char* nom) { return label(nom)->palette().color(QPalette::Window); };
+        const auto encre = [this](const char* nom) { return label(nom)->palette().color(QPalette::WindowText); };
+        QCOMPARE(fond("Num0"), QColor(255, 255, 200));
+        QCOMPARE(fond("Num17"), QColor(215, 255, 215));
+        QCOMPARE(fond("Num100"), QColor(215, 255, 215));
+        QCOMPARE(encre("Num42"), QColor(255, 87, 0));
+        QCOMPARE(encre("Num43"), QColor(0, 160, 0));
+    }
+
+    void rightAtTheFirstTryRunsTheCoinPickup() {
+        lance();
+        QCOMPARE(label("OpGauche")->text() + label("Signe")->text() + label("OpDroite")->text(),
+                 QString::fromUtf8("3×4"));
+        const int crabe = w("Crabe")->x();
+        repond(QStringLiteral("12"));
+        QVERIFY(exo_->partie().RamassageEnCours);
+        QVERIFY(w("ramasse_piece1")->isVisible());
+        QVERIFY(label("Bravo")->isVisible());
+        QVERIFY(resultat()->isReadOnly());
+        // Answers are ignored while the seahorse takes the coin.
+        repond(QString());
+        QTest::mouseClick(w("PoissonRes"), Qt::LeftButton);
+        QCOMPARE(numero(), 1);
+        QTRY_COMPARE(numero(), 2);
+        QCOMPARE(w("Crabe")->x(), crabe + 102);
+        QVERIFY(!exo_->partie().RamassageEnCours);
+        QVERIFY(w("piece")->isVisible());
+        QVERIFY(!label("Bravo")->isVisible());
+        QVERIFY(resultat()->text().isEmpty() && !resultat()->isReadOnly());
+        QCOMPARE(Etat().NombreErreurs, 0);
+        QVERIFY(exo_->partie().ListeErreurs.isEmpty());
+    }
+
+    void wrongThenRightCountsOneError() {
+        lance();
+        repond(QStringLiteral("11"));
+        QCOMPARE(Etat().NombreErreurs, 1);
+        QVERIFY(resultat()->text().isEmpty());
+        QVERIFY(w("Perdu")->isVisible());
+        QVERIFY(QStringList({QStringLiteral("Essaie encore, tu vas y arriver !"),
+                             QString::fromUtf8("Presque, réfléchis bien.")})
+                    .contains(label("Perdu")->text()));
+        QVERIFY(w("SolutionImage")->isVisible());
+        QTest::mouseClick(w("SolutionImage"), Qt::LeftButton);
+        QVERIFY(!w("SolutionImage")->isVisible());
+        QVERIFY(w("SolutionImage2")->isVisible());
+        QCOMPARE(label("SolutionLabel")->text(), QStringLiteral("12"));
+        // The yellow fish validates like Enter; a right answer after an error earns no coin.
+        QTest::keyClicks(resultat(), QStringLiteral("12"));
+        QTest::mouseClick(w("PoissonRes"), Qt::LeftButton);
+        QCOMPARE(numero(), 2);
+        QVERIFY(!exo_->partie().RamassageEnCours);
+        QCOMPARE(Etat().NombreErreurs, 1);
+        QCOMPARE(exo_->partie().ListeErreurs, QString::fromUtf8("\r\n3×4 1 erreurs"));
+        QVERIFY(!w("SolutionImage2")->isVisible() && !w("Perdu")->isVisible());
+    }
+
+    void threeWrongAnswersCountOneQuestion() {
+        lance();
+        for (const char* faux : {"13", "07", "+12"}) repond(QString::fromLatin1(faux));
+        QCOMPARE(exo_->partie().ErreursQuestion, 3);
+        QCOMPARE(Etat().NombreErreurs, 1);
+        repond(QStringLiteral("12"));
+        QCOMPARE(exo_->partie().ListeErreurs, QString::fromUtf8("\r\n3×4 3 erreurs"));
+        QCOMPARE(Etat().NombreErreurs, 1);
+    }
+
+    void notANumberCountsNothing() {
+        lance();
+        for (const QString& texte : {QStringLiteral("abc"), QString()}) {
+            repond(texte);
+            QCOMPARE(label("Perdu")->text(), QStringLiteral("Tu n'as pas rentré un nombre !"));
+            QVERIFY(w("Perdu")->isVisible());
+            QVERIFY(resultat()->text().isEmpty());
+        }
+        QCOMPARE(Etat().NombreErreurs, 0);
+        QCOMPARE(exo_->partie().ErreursQuestion, 0);
+        QCOMPARE(numero(), 1);
+    }
+
+    void numberStripRowsAndClicks() {
+        lance();
+        QVERIFY(!w("SoutientBandeNum")->isVisible());
+        QVERIFY(!label("Enonce2Exo1")->text().contains(QStringLiteral("au fond de l'eau")));
+
+        Etat().BandeNumerique = 0;  // read again when the screen is shown
+        exo_->hide();
+        exo_->show();
+        QWidget* bande = w("SoutientBandeNum");
+        QVERIFY(bande->isVisible());
+        QVERIFY(w("BandeNum0")->isVisible() && !w("BandeNum10")->isVisible());
+        QCOMPARE(bande->y(), 400 + 5 * 38);
+        QCOMPARE(bande->height(), 34);
+        QVERIFY(label("Enonce2Exo1")->text().contains(QStringLiteral("au fond de l'eau")));
+        QTest::mouseClick(w("Num7"), Qt::LeftButton);
+        QCOMPARE(resultat()->text(), QStringLiteral("7"));
+
+        Etat().BandeNumerique = 5;
+        exo_->hide();
+        exo_->show();
+        QVERIFY(w("BandeNum50")->isVisible() && !w("BandeNum60")->isVisible());
+        QCOMPARE(bande->y(), 400 + 2 * 38);
+
+        Etat().BandeNumerique = 9;
+        exo_->hide();
+        exo_->show();
+        QVERIFY(w("BandeNum90")->isVisible() && w("Num100")->isVisible());
+        QCOMPARE(bande->y(), 400);
+        QCOMPARE(bande->height(), 340);
+        QTest::mouseClick(w("Num100"), Qt::LeftButton);
+        QCOMPARE(resultat()->text(), QStringLiteral("100"));
+    }
+
+    void countingHelp() {
+        lance();
+        Etat().TypeAide = 0;
+        QVERIFY(w("Aide")->isVisible() && !w("AideGrisee")->isVisible());
+        QTest::mouseClick(w("Aide"), Qt::LeftButton);
+        QVERIFY(w("ConteneurAideGaucheDessin")->isVisible() && w("ConteneurAideDroiteDessin")->isVisible());
+        QVERIFY(!w("ConteneurAideGaucheConstellation")->isVisible());
+        QVERIFY(w("EnleverAide")->isVisible() && !w("Aide")->isVisible());
+        QTest::mouseClick(w("EnleverAide"), Qt::LeftButton);
+        QVERIFY(!w("ConteneurAideGaucheDessin")->isVisible() && w("Aide")->isVisible());
+
+        Etat().TypeAide = 1;
+        QTest::mouseClick(w("Aide"), Qt::LeftButton);
+        QVERIFY(w("ConteneurAideGaucheConstellation")->isVisible());
+        QVERIFY(w("ConteneurAideDroiteConstellation")->isVisible());
+
+        // Operands beyond 10, or no help chosen: the greyed octopus.
+        lance(0, false, 10, {11, 2, 2, 0});
+        QCOMPARE(label("OpGauche")->text(), QStringLiteral("11"));
+        QVERIFY(!w("Aide")->isVisible() && w("AideGrisee")->isVisible());
+        lance();
+        Etat().TypeAide = 2;
+        exo_->hide();
+        exo_->show();
+        QVERIFY(!w("Aide")->isVisible() && w("AideGrisee")->isVisible());
+    }
+
+    void pirateTakesTheCoin() {
+        Minuterie::accelere(10);
+        lance(1, true);
+        QVERIFY(w("pirate_descend")->isVisible());
+        QVERIFY(w("PoissonRes")->isVisible() && !w("Bulle1")->isVisible());
+        // A wrong answer does not stop the pirate.
+        repond(QStringLiteral("5"));
+        QCOMPARE(Etat().NombreErreurs, 1);
+        QTRY_VERIFY(w("pirate_monte")->isVisible());
+        QVERIFY(!w("piece")->isVisible());
+        QCOMPARE(resultat()->text(), QStringLiteral("12"));
+        QVERIFY(resultat()->isReadOnly());
+        QTRY_COMPARE(numero(), 2);
+        QCOMPARE(Etat().NombreErreurs, 1);
+        QCOMPARE(exo_->partie().ListeErreurs, QString::fromUtf8("\r\n3×4 2 erreurs"));
+        QVERIFY(w("piece")->isVisible() && w("pirate_descend")->isVisible());
+
+        // Enter while he climbs cuts the animation short: the question is lost at once.
+        QTRY_VERIFY(w("pirate_monte")->isVisible());
+        repond(QString());
+        QCOMPARE(numero(), 3);
+        QCOMPARE(Etat().NombreErreurs, 2);
+        QVERIFY(!resultat()->isReadOnly());
+    }
+
+    void pirateStoppedByARightAnswer() {
+        Minuterie::accelere(2);
+        lance(5, true);
+        repond(QStringLiteral("12"));
+        QVERIFY(exo_->partie().RamassageEnCours);
+        const int y = w("pirate_descend")->y();
+        QTest::qWait(200);
+        QCOMPARE(w("pirate_descend")->y(), y);
+        QTRY_COMPARE(numero(), 2);
+        QCOMPARE(Etat().NombreErreurs, 0);
+    }
+
+    void sharkBubbleBursts() {
+        Minuterie::accelere(10);
+        lance(1, false);
+        QVERIFY(w("Bulle1")->isVisible() && w("Bulle2")->isVisible() && w("RequinPanel")->isVisible());
+        QVERIFY(!w("Signe")->isVisible() && !w("PoissonRes")->isVisible() && !w("SoutientBandeNum")->isVisible());
+        QVERIFY(!w("Aide")->isVisible() && !w("AideGrisee")->isVisible() && !w("EnleverAide")->isVisible());
+        QCOMPARE(label("OpBulle1")->text(), QString::fromUtf8("3 × 4"));
+        QCOMPARE(Etat().BandeNumerique, 10);
+        auto* champ = w<QLineEdit>("ResultatBulle2");
+        repond(champ, QStringLiteral("5"));
+        QCOMPARE(Etat().NombreErreurs, 1);
+        QVERIFY(w("Perdu")->isVisible());
+
+        QTRY_VERIFY(w("BulleExplose")->isVisible());
+        QVERIFY(!w("Bulle1")->isVisible());
+        QCOMPARE(label("LabelRequin")->text(), QString::fromUtf8("3 × 4"));
+        QCOMPARE(champ->text(), QStringLiteral("12"));
+        QVERIFY(champ->isReadOnly());
+        QTRY_COMPARE(numero(), 2);
+        QCOMPARE(Etat().NombreErreurs, 1);
+        QCOMPARE(exo_->partie().ListeErreurs, QString::fromUtf8("\r\n3 × 4 2 erreurs"));
+        QVERIFY(!w("BulleExplose")->isVisible() && w("Bulle1")->isVisible());
+
+        // Enter while the answer bubble drifts away: lost at once.
+        QTRY_VERIFY(w("BulleExplose")->isVisible());
+        repond(champ, QString());
+        QCOMPARE(numero(), 3);
+        QCOMPARE(Etat().NombreErreurs, 2);
+        QVERIFY(!w("BulleExplose")->isVisible());
+
+        // A right first answer: "Bravo !" said by the fish, then the next question.
+        repond(champ, QStringLiteral("12"));
+        QCOMPARE(label("Perdu")->text(), QStringLiteral("Bravo !"));
+        QTRY_COMPARE(numero(), 4);
+        QCOMPARE(Etat().NombreErreurs, 2);
+    }
+
+    void endOfTheExercise() {
+        lance(0, false, 2);
+        repond(QStringLiteral("1"));
+        repond(QStringLiteral("12"));
+        QCOMPARE(numero(), 2);
+        QVERIFY(minuteries() > 0);
+        const int numeroExercice = Etat().NumeroExercice;
+        repond(QStringLiteral("12"));
+        QTRY_VERIFY(!exo_->partie().RamassageEnCours);
+        QCOMPARE(exo_->partie().ListeErreurs, QString::fromUtf8("\r\n3×4 1 erreurs"));
+        QCOMPARE(Etat().NombreErreurs, 1);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(minuteries(), 0);
+        // The sequence driver stamps the end and moves on; the anonymous pupil goes back to the chooser.
+        if (!Etat().DateHeureFin.isEmpty())
+            QVERIFY(QRegularExpression(QStringLiteral("^\\d\\d/\\d\\d/\\d{4} \\d\\d:\\d\\d:\\d\\d$"))
+                        .match(Etat().DateHeureFin)
+                        .hasMatch());
+        QVERIFY(Etat().NumeroExercice == numeroExercice || Etat().NumeroExercice == numeroExercice + 1);
+        if (Etat().NumeroExercice == numeroExercice + 1) QVERIFY(!exo_->isVisible() && choix_->isVisible());
+        // Nothing more happens on this screen.
+        repond(QStringLiteral("12"));
+        QCOMPARE(numero(), 2);
+        QCOMPARE(Etat().NombreErreurs, 1);
+    }
+
+    void noQuestionsDoesNotDivideByZero() {
+        lance(0, false, 0);
+        repond(QStringLiteral("12"));
+        QTRY_VERIFY(!exo_->partie().RamassageEnCours);
+        QCOMPARE(numero(), 1);
+    }
+
+    void quitGoesBackToTheChooser() {
+        Minuterie::accelere(10);
+        lance(2, true);
+        const int numeroExercice = Etat().NumeroExercice;
+        QTest::mouseClick(w("QuitterExo1"), Qt::LeftButton);
+        QVERIFY(!exo_->isVisible());
+        QVERIFY(choix_->isVisible());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(minuteries(), 0);
+        QCOMPARE(Etat().NumeroExercice, numeroExercice);
+        // Shown again later, the exercise starts afresh.
+        lance();
+        QCOMPARE(numero(), 1);
+        QCOMPARE(minuteries(), 2);
+    }
+};
+
+QTEST_MAIN(Exo1Test)
+#include "exo1_qtest.moc"

@@ -1,0 +1,84 @@
+#include "DossierTemporaire.h"
+#include "core/state/SharedState.h"
+#include "exercises/MessagesPerdu.h"
+#include "exercises/PartieExo1.h"
+
+#include <gtest/gtest.h>
+
+using Issue = PartieExo1::Issue;
+using Saisie = PartieExo1::Saisie;
+
+TEST(PartieExo1, RightAtTheFirstTryCountsNothing) {
+    SharedState e;
+    e.NombreErreurs = 4;
+    PartieExo1 p;
+    p.commence(e);
+    EXPECT_EQ(e.NombreErreurs, 0);
+    EXPECT_EQ(p.NumeroQuestion, 1);
+    EXPECT_EQ(p.valide(e, true), Issue::JustePremierCoup);
+    p.passeALaSuivante(QStringLiteral("3×4"));
+    EXPECT_EQ(p.NumeroQuestion, 2);
+    EXPECT_EQ(e.NombreErreurs, 0);
+    EXPECT_TRUE(p.ListeErreurs.isEmpty());
+}
+
+TEST(PartieExo1, EachFailedQuestionCountsOnceAndIsListed) {
+    SharedState e;
+    PartieExo1 p;
+    p.commence(e);
+    // Question 1: wrong, then right.
+    EXPECT_EQ(p.valide(e, false), Issue::Fausse);
+    EXPECT_EQ(p.valide(e, true), Issue::JusteApresErreurs);
+    EXPECT_EQ(e.NombreErreurs, 1);
+    p.passeALaSuivante(QString::fromUtf8("3×4"));
+    EXPECT_EQ(p.ErreursQuestion, 0);
+    // Question 2 (the shark's bubble): three wrong answers, one failed question.
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(p.valide(e, false), Issue::Fausse);
+    EXPECT_EQ(p.ErreursQuestion, 3);
+    EXPECT_EQ(e.NombreErreurs, 2);
+    p.passeALaSuivante(QString::fromUtf8("7 × 8"));
+    // Question 3, the last: lost when the countdown ran out, with the result in the field.
+    p.TempsEcoule = true;
+    EXPECT_EQ(p.valide(e, true), Issue::Perdue);
+    EXPECT_FALSE(p.TempsEcoule);
+    EXPECT_EQ(e.NombreErreurs, 3);
+    EXPECT_FALSE(p.resteDesQuestions(3));
+    p.termineLaDerniere(QStringLiteral("12-5"));
+    EXPECT_EQ(p.ListeErreurs, QString::fromUtf8("\r\n3×4 1 erreurs\r\n7 × 8 3 erreurs\r\n12-5 1 erreurs"));
+
+    p.commence(e);
+    EXPECT_TRUE(p.ListeErreurs.isEmpty());
+    EXPECT_EQ(p.DerniereQuestionRatee, 0);
+    EXPECT_EQ(e.NombreErreurs, 0);
+}
+
+TEST(PartieExo1, AnswersAreComparedAsTexts) {
+    EXPECT_TRUE(PartieExo1::estJuste(QStringLiteral("12"), QString(), 12));
+    EXPECT_TRUE(PartieExo1::estJuste(QString(), QStringLiteral("12"), 12));
+    EXPECT_TRUE(PartieExo1::estJuste(QStringLiteral("-5"), QString(), -5));
+    for (const char* faux : {"07", " 7", "+7", "$7", "7 "})
+        EXPECT_FALSE(PartieExo1::estJuste(faux, QString(), 7)) << faux;
+
+    SharedState e;
+    PartieExo1 p;
+    EXPECT_EQ(p.examine(e, QStringLiteral("abc")), Saisie::PasUnNombre);
+    EXPECT_EQ(p.examine(e, QString()), Saisie::PasUnNombre);
+    EXPECT_EQ(p.examine(e, QStringLiteral("+12")), Saisie::Nombre);
+    p.RamassageEnCours = true;
+    EXPECT_EQ(p.examine(e, QStringLiteral("abc")), Saisie::Ignoree);
+    // No questions at all: the first question is the last.
+    p.commence(e);
+    EXPECT_FALSE(p.resteDesQuestions(0));
+}
+
+TEST(MessagesPerdu, ReadsTheWorkingFolderFileElseAFallback) {
+    DossierTemporaire dossier;
+    const QStringList secours = MessagesPerdu::charge();
+    ASSERT_FALSE(secours.isEmpty());
+    for (const QString& m : secours) EXPECT_FALSE(m.trimmed().isEmpty());
+
+    ecritOctets("MessagesPerdu.txt", "R\xE9""essaie !\r\n\r\n  \r\nPresque !\r\n");
+    EXPECT_EQ(MessagesPerdu::charge(), QStringList({QString::fromUtf8("Réessaie !"), QStringLiteral("Presque !")}));
+    ecritOctets("MessagesPerdu.txt", "\r\n");
+    EXPECT_EQ(MessagesPerdu::charge(), secours);
+}

@@ -1,0 +1,261 @@
+#include "core/platform/Aleatoire.h"
+#include "core/state/SharedState.h"
+#include "exercises/QuestionExo1.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <climits>
+#include <functional>
+#include <set>
+
+namespace {
+constexpr int Tirages = 3000;
+constexpr int C = SharedState::Complement;
+enum { Plus = 0, Moins = 1, Fois = 2, Divise = 3 };
+using Entree = std::array<int, 4>;
+
+SharedState reglages(std::initializer_list<Entree> entrees) {
+    SharedState e;
+    for (const Entree& x : entrees) e.ajouteEntree(x[0], x[1], x[2], x[3]);
+    return e;
+}
+
+// Every question is an exact operation; a table question never shows the complement marker.
+void verifieCalcul(const QuestionExo1& q) {
+    if (!q.complement) {
+        EXPECT_NE(q.gauche, C);
+        EXPECT_NE(q.droite, C);
+    }
+    switch (q.operation) {
+        case Plus: EXPECT_EQ(static_cast<long long>(q.gauche) + q.droite, q.resultat); break;
+        case Moins: EXPECT_EQ(static_cast<long long>(q.gauche) - q.droite, q.resultat); break;
+        case Fois: EXPECT_EQ(static_cast<long long>(q.gauche) * q.droite, q.resultat); break;
+        case Divise:
+            ASSERT_NE(q.droite, 0);
+            EXPECT_EQ(q.gauche % q.droite, 0);
+            EXPECT_EQ(q.gauche / q.droite, q.resultat);
+            break;
+        default: ADD_FAILURE() << "operation " << q.operation;
+    }
+}
+
+// The distinct questions ("7×8") of many draws, each checked.
+std::set<QString> questions(const SharedState& e, const std::function<void(const QuestionExo1&)>& aussi = {},
+                            int tirages = Tirages) {
+    Aleatoire::graine(20261206);
+    std::set<QString> vues;
+    for (int i = 0; i < tirages; ++i) {
+        const QuestionExo1 q = TireQuestionExo1(e);
+        verifieCalcul(q);
+        if (aussi) aussi(q);
+        vues.insert(TexteOperation(q, false));
+    }
+    return vues;
+}
+
+std::set<QString> ensemble(std::initializer_list<const char*> textes) {
+    std::set<QString> s;
+    for (const char* t : textes) s.insert(QString::fromUtf8(t));
+    return s;
+}
+}  // namespace
+
+TEST(TireQuestionExo1, AdditionTableSwapsOperandsUnlessTheTableStaysInOrder) {
+    SharedState e = reglages({{5, 1, 10, Plus}});
+    std::set<QString> attendues;
+    for (int r = 1; r <= 10; ++r) {
+        attendues.insert(QStringLiteral("5+%1").arg(r));
+        attendues.insert(QStringLiteral("%1+5").arg(r));
+    }
+    EXPECT_EQ(questions(e), attendues);
+
+    e.OptionTableDansOrdre = true;
+    attendues.clear();
+    for (int r = 1; r <= 10; ++r) attendues.insert(QStringLiteral("5+%1").arg(r));
+    EXPECT_EQ(questions(e), attendues);
+}
+
+TEST(TireQuestionExo1, DivisionTableAsksOnlyExactQuotients) {
+    SharedState e = reglages({{5, 1, 10, Divise}});
+    EXPECT_EQ(questions(e), ensemble({"5÷1", "5÷5", "10÷5"}));
+    e.OptionTableDansOrdre = true;
+    EXPECT_EQ(questions(e), ensemble({"5÷1", "5÷5"}));
+
+    // Zero operands: 3 × 0 and 0 × 3 can be asked; a divisor 0 never is.
+    const auto fois = questions(reglages({{3, 0, 10, Fois}}));
+    EXPECT_TRUE(fois.count(QString::fromUtf8("3×0")) && fois.count(QString::fromUtf8("0×3")));
+    EXPECT_TRUE(questions(reglages({{3, 0, 10, Divise}})).count(QString::fromUtf8("0÷3")));
+}
+
+TEST(TireQuestionExo1, ComplementsGiveTheTargetWhateverTheOptions) {
+    SharedState e = reglages({{C, 10, C, Plus}});
+    e.OptionTableDansOrdre = e.OptionGrandeOperandeAGauche = e.CasDoublesCarres = e.CasSuccesseurs = true;
+    std::set<QString> attendues;
+    for (int g = 0; g <= 9; ++g) attendues.insert(QStringLiteral("%1+%2").arg(g).arg(10 - g));
+    EXPECT_EQ(questions(e, [](const QuestionExo1& q) { EXPECT_TRUE(q.complement); }), attendues);
+
+    EXPECT_EQ(questions(reglages({{C, 7, C, Fois}})), ensemble({"1×7"}));
+    EXPECT_EQ(questions(reglages({{C, 12, C, Fois}})), ensemble({"1×12", "2×6", "3×4", "4×3", "6×2"}));
+    EXPECT_EQ(questions(reglages({{C, 6, C, Moins}})), ensemble({"6-0", "7-1", "8-2", "9-3", "10-4", "11-5"}));
+    EXPECT_EQ(questions(reglages({{C, 6, C, Divise}})), ensemble({"6÷1", "12÷2", "18÷3", "24÷4", "30÷5"}));
+}
+
+TEST(TireQuestionExo1, ComplementsToZeroAndOneGiveValidQuestions) {
+    for (int cible : {0, 1})
+        for (int op : {Plus, Moins, Fois, Divise})
+            questions(reglages({{C, cible, C, op}}), [cible](const QuestionExo1& q) { EXPECT_EQ(q.resultat, cible); },
+                      200);
+    EXPECT_EQ(questions(reglages({{C, 1, C, Fois}})), ensemble({"1×1"}));
+    EXPECT_EQ(questions(reglages({{C, 1, C, Divise}})), ensemble({"1÷1"}));
+    EXPECT_EQ(questions(reglages({{C, 0, C, Divise}})), ensemble({"0÷1"}));
+}
+
+TEST(TireQuestionExo1, SubtractionIsNegativeOnlyWithRelativeNumbers) {
+    SharedState e = reglages({{4, 1, 10, Moins}});
+    const auto positives = questions(e, [](const QuestionExo1& q) { EXPECT_GE(q.resultat, 0); });
+    EXPECT_TRUE(positives.count("10-4") && positives.count("4-1"));
+    e.OptionNombresRelatifs = true;
+    EXPECT_TRUE(questions(e).count("4-9"));
+}
+
+TEST(TireQuestionExo1, DoublesAndSuccessors) {
+    SharedState e = reglages({{6, 1, 10, Fois}});
+    e.CasDoublesCarres = true;
+    EXPECT_EQ(questions(e), ensemble({"6×6"}));
+    // Successors: 6 × 7, or 5 × 6 when the first draw and its swap already gave a successor pair.
+    e.CasSuccesseurs = true;
+    EXPECT_EQ(questions(e), ensemble({"6×6", "6×7", "5×6"}));
+    e.CasDoublesCarres = false;
+    EXPECT_EQ(questions(e), ensemble({"6×7", "5×6"}));
+    e.OptionTableDansOrdre = true;
+    EXPECT_EQ(questions(e), ensemble({"6×7"}));
+
+    SharedState plus = reglages({{6, 1, 10, Plus}});
+    plus.CasSuccesseurs = true;
+    plus.OptionTableDansOrdre = true;
+    EXPECT_EQ(questions(plus), ensemble({"6+7"}));
+}
+
+TEST(TireQuestionExo1, LargerOperandOnTheLeft) {
+    SharedState e = reglages({{5, 1, 10, Plus}});
+    e.OptionGrandeOperandeAGauche = true;
+    const auto vues = questions(e, [](const QuestionExo1& q) { EXPECT_GE(q.gauche, q.droite); });
+    EXPECT_TRUE(vues.count("5+1") && vues.count("10+5"));
+    // No effect with relative numbers or with the table kept in order.
+    e.OptionNombresRelatifs = true;
+    EXPECT_TRUE(questions(e).count("1+5"));
+    e.OptionNombresRelatifs = false;
+    e.OptionTableDansOrdre = true;
+    EXPECT_TRUE(questions(e).count("5+10"));
+}
+
+TEST(TireQuestionExo1, NoUsableEntryFallsBackToTheAdditionTables) {
+    const auto addition = [](const QuestionExo1& q) {
+        EXPECT_EQ(q.operation, Plus);
+        EXPECT_TRUE(q.gauche >= 1 && q.gauche <= 10 && q.droite >= 1 && q.droite <= 10);
+    };
+    EXPECT_EQ(questions(SharedState{}, addition).size(), 100u);
+    // Unknown operations and entries whose results overflow are left out.
+    questions(reglages({{5, 1, 10, 7}, {2000000000, 1, 2000000000, Plus}, {100000, 1, 100000, Fois}}), addition, 300);
+    SharedState faux = reglages({{5, 1, 10, Plus}});
+    faux.DernierIndiceTables = -7;
+    questions(faux, addition, 100);
+}
+
+TEST(TireQuestionExo1, LargeNumbersNeverOverflow) {
+    EXPECT_EQ(questions(reglages({{C, INT_MAX, C, Fois}}), {}, 20), ensemble({"1×2147483647"}));
+    questions(reglages({{C, INT_MAX, C, Moins}}), {}, 200);
+    questions(reglages({{C, 2000000000, C, Divise}}), {}, 200);
+    questions(reglages({{C, INT_MIN, C, Fois}, {C, -12, C, Divise}}), {}, 200);
+    questions(reglages({{INT_MAX, -1, 1, Divise}, {-1, INT_MIN + 1, INT_MAX, Moins}}), {}, 300);
+}
+
+TEST(TireQuestionExo1, ImpossibleConstraintsStillGiveAQuestion) {
+    // Doubles and successors no range can give: ordinary questions.
+    SharedState doubles = reglages({{6, 1, 5, Plus}});
+    doubles.CasDoublesCarres = true;
+    EXPECT_EQ(questions(doubles).size(), 10u);
+    SharedState successeurs = reglages({{9, 1, 5, Fois}});
+    successeurs.CasSuccesseurs = true;
+    EXPECT_EQ(questions(successeurs).size(), 10u);
+
+    // Subtraction that can only be negative: the operands are swapped.
+    SharedState moins = reglages({{2, 5, 10, Moins}});
+    moins.OptionTableDansOrdre = true;
+    questions(moins, [](const QuestionExo1& q) { EXPECT_GE(q.resultat, 0); });
+
+    // No exact division at all: the drawn pair becomes one.
+    SharedState divise = reglages({{7, 2, 3, Divise}});
+    divise.OptionTableDansOrdre = true;
+    EXPECT_EQ(questions(divise), ensemble({"14÷2", "21÷3"}));
+    SharedState enorme = reglages({{7, 1000000, 2000000000, Divise}});
+    enorme.OptionTableDansOrdre = true;
+    questions(enorme, [](const QuestionExo1& q) { EXPECT_EQ(q.resultat, 7); }, 200);
+
+    // A double that chance almost never gives is built once the redraws run out.
+    SharedState rare = reglages({{5, 1, 2000000000, Plus}});
+    rare.CasDoublesCarres = true;
+    EXPECT_EQ(questions(rare, {}, 50), ensemble({"5+5"}));
+}
+
+TEST(TireQuestionExo1, RedrawsNeverLandOnComplementEntries) {
+    SharedState e = reglages({{C, 10, C, Plus}, {6, 1, 10, Fois}});
+    e.CasDoublesCarres = true;
+    const auto vues = questions(e);
+    EXPECT_TRUE(vues.count(QString::fromUtf8("6×6")));
+    EXPECT_EQ(vues.size(), 11u);
+
+    SharedState d = reglages({{C, 5, C, Plus}, {C, 8, C, Moins}, {5, 1, 10, Divise}});
+    questions(d, [](const QuestionExo1& q) {
+        if (!q.complement) {
+            EXPECT_TRUE(ensemble({"5÷1", "5÷5", "10÷5"}).count(TexteOperation(q, false)));
+        }
+    });
+
+    SharedState m = reglages({{C, 3, C, Moins}, {4, 1, 10, Moins}, {3, 1, 10, Plus}});
+    m.OptionGrandeOperandeAGauche = true;
+    questions(m, [](const QuestionExo1& q) {
+        if (!q.complement && q.operation == Moins) {
+            EXPECT_GE(q.resultat, 0);
+        }
+    });
+}
+
+// Random settings: whatever the tables and flags, every question is a valid operation.
+TEST(TireQuestionExo1, AnySettingsGiveValidQuestions) {
+    Aleatoire::graine(7);
+    std::mt19937 hasard(99);
+    const auto de = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(hasard); };
+    for (int essai = 0; essai < 300; ++essai) {
+        SharedState e;
+        const int entrees = de(0, 5);
+        for (int j = 0; j < entrees; ++j) {
+            if (de(0, 3) == 0)
+                e.ajouteEntree(C, de(-3, 30), C, de(0, 3));
+            else
+                e.ajouteEntree(de(-12, 12), de(-12, 12), de(-12, 12), de(0, 3));
+        }
+        e.CasDoublesCarres = de(0, 1);
+        e.CasSuccesseurs = de(0, 1);
+        e.OptionTableDansOrdre = de(0, 1);
+        e.OptionGrandeOperandeAGauche = de(0, 1);
+        e.OptionNombresRelatifs = de(0, 1);
+        for (int i = 0; i < 40; ++i) {
+            const QuestionExo1 q = TireQuestionExo1(e);
+            verifieCalcul(q);
+            if (!e.OptionNombresRelatifs && !q.complement && q.operation == Moins) {
+                EXPECT_GE(q.resultat, 0);
+            }
+        }
+    }
+}
+
+TEST(TireQuestionExo1, SignsAndTexts) {
+    QuestionExo1 q{7, 8, 56, Fois, false};
+    EXPECT_EQ(TexteOperation(q, true), QString::fromUtf8("7 × 8"));
+    EXPECT_EQ(TexteOperation(q, false), QString::fromUtf8("7×8"));
+    EXPECT_EQ(SigneOperation(Plus) + SigneOperation(Moins) + SigneOperation(Divise), QString::fromUtf8("+-÷"));
+    q = {-3, 4, -7, Moins, false};
+    EXPECT_EQ(TexteOperation(q, true), QStringLiteral("-3 - 4"));
+}
