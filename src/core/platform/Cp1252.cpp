@@ -19,9 +19,13 @@ std::optional<char> octet(char16_t c) {
 }  // namespace
 
 namespace Cp1252 {
-QString decode(const QByteArray& octets) {
+QString decode(QByteArrayView octets) {
     // Latin-1 is right for every byte but 0x80..0x9F, which are rare: fix those afterwards.
     QString texte = QString::fromLatin1(octets);
+    const auto* p = reinterpret_cast<const unsigned char*>(octets.data());
+    unsigned char ou = 0;
+    for (qsizetype i = 0; i < octets.size(); ++i) ou |= p[i];  // vectorised: any byte above 0x7F?
+    if (ou < 0x80) return texte;
     QChar* sortie = texte.data();
     for (qsizetype i = 0; i < octets.size(); ++i) {
         const auto b = static_cast<unsigned char>(octets[i]);

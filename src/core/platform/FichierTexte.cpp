@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cstring>
+
 namespace {
 QString nom(const QString& chemin) { return QStringLiteral("« %1 »").arg(chemin); }
 
@@ -41,20 +43,18 @@ QStringList litLignes(const QString& chemin) {
         throw ErreurFichier(QStringLiteral("Le fichier %1 est introuvable.").arg(nom(chemin)));
     if (!fichier.open(QIODevice::ReadOnly))
         echec(QStringLiteral("Impossible de lire le fichier"), chemin, fichier.errorString());
-    const QString texte = Cp1252::decode(fichier.readAll());
+    // Split the bytes first (memchr-fast), then decode each line on its own.
+    const QByteArray octets = fichier.readAll();
     QStringList lignes;
-    lignes.reserve(texte.count(QLatin1Char('\n')) + 1);
-    qsizetype debut = 0;
-    while (debut < texte.size()) {
-        qsizetype fin = texte.indexOf(QLatin1Char('\n'), debut);
-        if (fin < 0) {
-            lignes << texte.mid(debut);
-            break;
-        }
-        qsizetype finLigne = fin;
-        if (finLigne > debut && texte[finLigne - 1] == QLatin1Char('\r')) --finLigne;
-        lignes << texte.mid(debut, finLigne - debut);
-        debut = fin + 1;
+    const char* debut = octets.constData();
+    const char* const fin = debut + octets.size();
+    while (debut < fin) {
+        const char* saut = static_cast<const char*>(memchr(debut, '\n', fin - debut));
+        const char* finLigne = saut ? saut : fin;
+        const char* finTexte = (saut && finLigne > debut && finLigne[-1] == '\r') ? finLigne - 1 : finLigne;
+        lignes << Cp1252::decode(QByteArrayView(debut, finTexte - debut));
+        if (!saut) break;
+        debut = saut + 1;
     }
     return lignes;
 }

@@ -1,0 +1,81 @@
+// "Jouer" on the identification screen with the text profile on, to the first exercise screen
+// shown (offscreen): the connection, the settings load, the profile's connection block and the
+// first question on screen.
+#include "app/Demarrage.h"
+#include "core/platform/Affichage.h"
+#include "core/platform/Messages.h"
+#include "core/state/Ecrans.h"
+#include "core/state/SharedState.h"
+#include "identity/Registre.h"
+#include "settings/ParameterFiles.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+void BM_JouerJusquAuPremierExercice(benchmark::State& state) {
+    QTemporaryDir dossier;
+    QDir::setCurrent(dossier.path());
+    Demarrage::creeLesEcrans();
+    SharedState& etat = Etat();
+    Registre::EnregistreEnseignant(etat, QStringLiteral("Martin"), {1, 2});
+    Registre::EnregistreEleve(etat, QStringLiteral("Léa"), QStringLiteral("Martin"), QStringLiteral("ce1"));
+    const QString eleve = QStringLiteral("Léa en classe de ce1");
+    SequenceSettings s;
+    for (int k = 0; k < 5; ++k) {
+        ExerciseSettings x;
+        for (int n = 2; n <= 9; ++n) x.tables << EntreeTable::table(n, 1, 10, 2);
+        s.exercices << x;
+    }
+    EcritFichier(QStringLiteral("classe de Martin/") + NomParameterFile(eleve, QStringLiteral("Martin")),
+                 TexteParameterFile(QStringLiteral("Martin"), eleve, s));
+    EcritFichier(QStringLiteral("classe de Martin/") + NomTeacherParameterFile(QStringLiteral("Martin")),
+                 TexteTeacherParameterFile(QStringLiteral("Martin"), {}, s.exercices, false, false, true));
+
+    QWidget* identification = Ecrans::ecran(Ecrans::Role::SaisieIdentifiant);
+    QWidget* exo1 = Ecrans::ecran(Ecrans::Role::Exo1);
+    auto* enseignants = identification->findChild<QComboBox*>(QStringLiteral("cb_nom_ens"));
+    auto* eleves = identification->findChild<QListWidget*>(QStringLiteral("lb_nom_eleve"));
+    auto* jouer = identification->findChild<QPushButton*>(QStringLiteral("Jouer"));
+    identification->show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        state.PauseTiming();
+        exo1->hide();
+        identification->show();
+        QApplication::processEvents();
+        // As a pupil chooses: the teacher from the drop-down, then their name in the list.
+        const int martin = enseignants->findText(QStringLiteral("Martin"));
+        enseignants->setCurrentIndex(martin);
+        emit enseignants->activated(martin);
+        const auto trouves = eleves->findItems(eleve, Qt::MatchExactly);
+        if (trouves.isEmpty()) {
+            state.SkipWithError("the pupil is not listed");
+            break;
+        }
+        eleves->setCurrentItem(trouves.first());
+        state.ResumeTiming();
+        jouer->click();
+        QApplication::processEvents();
+        if (!exo1->isVisible()) state.SkipWithError("the exercise screen is not shown");
+    }
+}
+BENCHMARK(BM_JouerJusquAuPremierExercice)->Unit(benchmark::kMillisecond)->Iterations(50);
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    Affichage::fixeTaille(QSize(1024, 768));
+    Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
+    Demarrage::prepare();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
