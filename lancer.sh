@@ -12,4 +12,4 @@ mkdir -p "$donnees"
 cp -rn "$source_dir/build-release/Images" "$donnees/" 2>/dev/null || true
 [ -f "$donnees/MessagesPerdu.txt" ] || cp "$source_dir/data/MessagesPerdu.txt" "$donnees/"
 cd "$donnees"
-exec "$source_dir/build-release/marivelle"
+exec "$source_dir/build-release/src/marivelle"
