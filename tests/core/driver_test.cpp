@@ -106,20 +106,6 @@ TEST_F(Driver, StartsTheExerciseAtTheStoredPosition) {
     EXPECT_NEAR(Etat().HeureDebut, (9 * 3600 + 10 * 60 + 5) / 86400.0, 1e-9);
 }
 
-TEST_F(Driver, AfterTheLastExerciseTheLoopStartsAgain) {
-    ecrit({1, 2, 1}, 3, 0);
-    LitParametres(Etat(), "Léa", "Martin");
-    ExerciceSuivant(Etat());
-    ASSERT_TRUE(exo1.isVisible());
-    termine(&exo1);
-    EXPECT_EQ(bilan.ouvertures, 1);
-    EXPECT_EQ(position(), "(1)");
-    EXPECT_TRUE(exo1.isVisible());
-    EXPECT_EQ(Etat().NumeroExercice, 1);
-    EXPECT_FALSE(Etat().SequenceFinie);
-    EXPECT_EQ(Etat().Tables[2], 2);  // exercise 1's table of 2
-}
-
 TEST_F(Driver, FreePracticeKeepsTheLastExerciseAndItsPosition) {
     ecrit({1, 2, 1}, 3, 1);
     LitParametres(Etat(), "Léa", "Martin");

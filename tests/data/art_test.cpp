@@ -4,9 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QDirIterator>
 #include <QFile>
-#include <QGuiApplication>
 #include <QSvgRenderer>
 
 namespace {
@@ -85,22 +83,6 @@ TEST(ArtRessources, chaqueImageDesEcransExisteASaTailleDeDessin)
     }
 }
 
-TEST(ArtRessources, toutesLesImagesIntegreesSontLisiblesEtCadreesEnZero)
-{
-    int nombre = 0;
-    QDirIterator it(QStringLiteral(":/svg"));
-    while (it.hasNext()) {
-        const QString chemin = it.next();
-        SCOPED_TRACE(chemin.toStdString());
-        QSvgRenderer rendu(chemin);
-        ASSERT_TRUE(rendu.isValid());
-        EXPECT_EQ(rendu.viewBoxF().topLeft(), QPointF(0, 0));
-        EXPECT_EQ(rendu.viewBoxF().size(), QSizeF(rendu.defaultSize()));
-        ++nombre;
-    }
-    EXPECT_GT(nombre, 0);
-}
-
 // The messages file is a Windows-1252 text file with CR LF ends, like every text file of the program.
 TEST(ArtRessources, messagesPerduSontEnWindows1252AvecCrLf)
 {
@@ -126,14 +108,4 @@ TEST(ArtRessources, messagesPerduSontEnWindows1252AvecCrLf)
     EXPECT_GE(lignes.size(), 14);
     for (const QByteArray& ligne : lignes)
         EXPECT_GT(ligne.trimmed().size(), 0);
-}
-
-int main(int argc, char* argv[])
-{
-    // Also run by hand, outside ctest: never look for a display.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
 }

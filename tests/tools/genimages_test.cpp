@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
 #include <QTemporaryDir>
@@ -58,14 +57,4 @@ TEST(RenduImages, signaleUneImageAbsenteSansEcrireDeFichier)
     const ImageARendre absente{QStringLiteral(":/svg/absente.svg"), QStringLiteral("absente.jpg"), {10, 10}};
     EXPECT_FALSE(rendJpeg(absente, dossier.path()).isEmpty());
     EXPECT_FALSE(QDir(dossier.path()).exists("absente.jpg"));
-}
-
-int main(int argc, char* argv[])
-{
-    // Also run by hand, outside ctest: never look for a display.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
 }
