@@ -2,7 +2,7 @@
 // then quits as soon as the main window has been shown. Timed from outside (hyperfine, time -v),
 // see bench/README.md.
 #include "app/Demarrage.h"
-#include "core/state/Ecrans.h"
+#include "interface/Ecrans.h"
 
 #include <QApplication>
 #include <QTimer>

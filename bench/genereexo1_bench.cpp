@@ -1,7 +1,7 @@
 // Speed of exercise 1's question draw: ordinary tables, and settings that make every redraw loop
 // run to its bound before the question is built.
-#include "core/platform/Aleatoire.h"
-#include "core/state/SharedState.h"
+#include "base/Aleatoire.h"
+#include "state/SharedState.h"
 #include "exercises/QuestionExo1.h"
 
 #include <benchmark/benchmark.h>

@@ -2,10 +2,10 @@
 // shown (offscreen): the connection, the settings load, the profile's connection block and the
 // first question on screen.
 #include "app/Demarrage.h"
-#include "core/platform/Affichage.h"
-#include "core/platform/Messages.h"
-#include "core/state/Ecrans.h"
-#include "core/state/SharedState.h"
+#include "interface/Affichage.h"
+#include "base/Messages.h"
+#include "interface/Ecrans.h"
+#include "state/SharedState.h"
 #include "identity/Registre.h"
 #include "settings/ParameterFiles.h"
 

@@ -1,8 +1,8 @@
 // Loading the last exercise of the largest sequence the settings screen can define: 50 exercises
 // of 250 table lines, with a teacher's file holding the same 50 exercises.
-#include "core/platform/FichierTexte.h"
-#include "core/platform/Messages.h"
-#include "core/state/SharedState.h"
+#include "base/FichierTexte.h"
+#include "base/Messages.h"
+#include "state/SharedState.h"
 #include "settings/LitParametres.h"
 #include "settings/ParameterFiles.h"
 #include "settings/PositionParametres.h"

@@ -1,8 +1,8 @@
 // The end-of-exercise hand-over without the screens: the profile block appended, the position
 // rewritten, the settings reloaded — on a sequence of ten ordinary exercises.
-#include "core/platform/Horloge.h"
-#include "core/platform/Messages.h"
-#include "core/state/SharedState.h"
+#include "base/Horloge.h"
+#include "base/Messages.h"
+#include "state/SharedState.h"
 #include "results/Enregistreurs.h"
 #include "settings/LitParametres.h"
 #include "settings/ParameterFiles.h"

@@ -1,37 +1,48 @@
 #include "app/Demarrage.h"
 
-#include "core/TAccueil.h"
-#include "core/TChoixOperateur.h"
-#include "core/platform/Aleatoire.h"
-#include "core/platform/Polices.h"
-#include "core/state/Ecrans.h"
+#include "app/TAccueil.h"
+#include "session/TChoixOperateur.h"
+#include "base/Aleatoire.h"
+#include "interface/Polices.h"
+#include "interface/BoitesMessages.h"
+#include "interface/Ecrans.h"
 #include "exercises/TExo1.h"
 #include "exercises/TExo2.h"
 #include "exercises/TExo3.h"
 #include "exercises/TExo4.h"
 #include "exercises/TForm1.h"
 #include "identity/TSaisieIdentifiant.h"
-#include "settings/TParametrage.h"
+#include "parametrage/TParametrage.h"
 
 #include <random>
 
 namespace Demarrage {
 void prepare() {
     Polices::installe();
+    BoitesMessages::installe();
     Aleatoire::graine(std::random_device{}());
 }
 
 void creeLesEcrans() {
     using R = Ecrans::Role;
-    Ecrans::enregistre(R::SaisieIdentifiant, new TSaisieIdentifiant);
-    Ecrans::enregistre(R::Accueil, new TAccueil);
-    Ecrans::enregistre(R::ChoixOperateur, new TChoixOperateur);
-    Ecrans::enregistre(R::Exo1, new TExo1);
-    Ecrans::enregistre(R::Parametrage, new TParametrage);
-    Ecrans::enregistre(R::Exo3, new TExo3);
-    Ecrans::enregistre(R::Exo2, new TExo2);
-    Ecrans::enregistre(R::Exo4, new TExo4);
-    Ecrans::enregistre(R::Form1, new TForm1);
+    struct Declaration {
+        R role;
+        int typeExercice;  // the exercise kind an exercise screen plays, else 0
+        QWidget* (*cree)();
+    };
+    // The screens in their creation order; a new screen is one line here.
+    static const Declaration ecrans[] = {
+        {R::SaisieIdentifiant, 0, []() -> QWidget* { return new TSaisieIdentifiant; }},
+        {R::Accueil, 0, []() -> QWidget* { return new TAccueil; }},
+        {R::ChoixOperateur, 0, []() -> QWidget* { return new TChoixOperateur; }},
+        {R::Exo1, 1, []() -> QWidget* { return new TExo1; }},
+        {R::Parametrage, 0, []() -> QWidget* { return new TParametrage; }},
+        {R::Exo3, 3, []() -> QWidget* { return new TExo3; }},
+        {R::Exo2, 2, []() -> QWidget* { return new TExo2; }},
+        {R::Exo4, 4, []() -> QWidget* { return new TExo4; }},
+        {R::Form1, 0, []() -> QWidget* { return new TForm1; }},
+    };
+    for (const Declaration& d : ecrans) Ecrans::enregistre(d.role, d.cree(), d.typeExercice);
 }
 
 void montreFenetrePrincipale() { Ecrans::montre(Ecrans::Role::SaisieIdentifiant); }

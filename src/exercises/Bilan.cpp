@@ -1,6 +1,6 @@
 #include "exercises/Bilan.h"
 
-#include "core/platform/Ajustement.h"
+#include "interface/Ajustement.h"
 
 namespace Bilan {
 Poisson choisitPoisson(int bonnes, int questions) {

@@ -1,7 +1,7 @@
 #include "exercises/MessagesPerdu.h"
 
-#include "core/platform/FichierTexte.h"
-#include "core/platform/Garde.h"
+#include "base/FichierTexte.h"
+#include "base/Garde.h"
 
 namespace {
 QStringList lit(const QString& chemin) {

@@ -1,7 +1,7 @@
 #include "exercises/PartieExo1.h"
 
-#include "core/state/SharedState.h"
-#include "core/state/Utils.h"
+#include "state/SharedState.h"
+#include "state/Utils.h"
 
 void PartieExo1::commence(SharedState& etat) {
     NumeroQuestion = 1;

@@ -2,7 +2,7 @@
 // Exercise 1, "give the result": the pupil helps the fish find the result of one operation at a
 // time, without time limit, against the shark whose bubble rises, or against the pirate who comes
 // down for the fish's gold coin.
-#include "core/platform/Fenetre.h"
+#include "interface/Fenetre.h"
 #include "exercises/PartieExo1.h"
 #include "exercises/QuestionExo1.h"
 

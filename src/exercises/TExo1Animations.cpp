@@ -2,13 +2,13 @@
 // integer display factors (1 below 2048 × 1536); every interval goes through Minuterie.
 #include "exercises/TExo1.h"
 
-#include "core/platform/Affichage.h"
-#include "core/platform/Ajustement.h"
-#include "core/platform/Controles.h"
-#include "core/platform/Garde.h"
-#include "core/platform/Image.h"
-#include "core/platform/Minuterie.h"
-#include "core/state/SharedState.h"
+#include "interface/Affichage.h"
+#include "interface/Ajustement.h"
+#include "interface/Controles.h"
+#include "base/Garde.h"
+#include "interface/Image.h"
+#include "base/Minuterie.h"
+#include "state/SharedState.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -2,13 +2,13 @@
 // fitted to the display.
 #include "exercises/TExo1.h"
 
-#include "core/platform/Ajustement.h"
-#include "core/platform/Controles.h"
-#include "core/platform/Garde.h"
-#include "core/platform/Image.h"
-#include "core/platform/Images.h"
-#include "core/platform/Polices.h"
-#include "core/state/SharedState.h"
+#include "interface/Ajustement.h"
+#include "interface/Controles.h"
+#include "base/Garde.h"
+#include "interface/Image.h"
+#include "interface/Images.h"
+#include "interface/Polices.h"
+#include "state/SharedState.h"
 
 #include <QLabel>
 #include <QLineEdit>

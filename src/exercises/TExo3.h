@@ -1,5 +1,5 @@
 #pragma once
-#include "core/state/EcranProvisoire.h"
+#include "interface/EcranProvisoire.h"
 
 class TExo3 : public EcranProvisoire {
     Q_OBJECT

@@ -1,5 +1,5 @@
 #pragma once
-#include "core/state/EcranProvisoire.h"
+#include "interface/EcranProvisoire.h"
 
 class TExo4 : public EcranProvisoire {
     Q_OBJECT

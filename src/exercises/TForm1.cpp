@@ -1,12 +1,12 @@
 #include "exercises/TForm1.h"
 
-#include "core/platform/Affichage.h"
-#include "core/platform/Controles.h"
-#include "core/platform/Garde.h"
-#include "core/platform/Image.h"
-#include "core/platform/Minuterie.h"
-#include "core/platform/Polices.h"
-#include "core/state/SharedState.h"
+#include "interface/Affichage.h"
+#include "interface/Controles.h"
+#include "base/Garde.h"
+#include "interface/Image.h"
+#include "base/Minuterie.h"
+#include "interface/Polices.h"
+#include "state/SharedState.h"
 
 #include <QKeyEvent>
 #include <QLabel>

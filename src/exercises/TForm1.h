@@ -2,7 +2,7 @@
 // The end-of-exercise summary screen: the score in the teacher's feedback mode, a fish chosen by
 // the success rate, and, once the pupil moves the mouse, one gold coin per right answer falling
 // into the chest. Enter closes it at any time; a mouse move closes it after the last coin.
-#include "core/platform/Fenetre.h"
+#include "interface/Fenetre.h"
 #include "exercises/Bilan.h"
 
 class Image;

@@ -1,9 +1,9 @@
 #include "identity/ConnexionEleve.h"
 
-#include "core/platform/Horloge.h"
-#include "core/platform/Messages.h"
-#include "core/state/SharedState.h"
-#include "core/state/Utils.h"
+#include "base/Horloge.h"
+#include "base/Messages.h"
+#include "state/SharedState.h"
+#include "state/Utils.h"
 #include "results/Enregistreurs.h"
 #include "settings/LitParametres.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 // A panel drawn as a rounded, outlined card; a Panneau, so the screen fitting fits its children.
-#include "core/platform/Controles.h"
+#include "interface/Controles.h"
 
 class PanneauArrondi : public Panneau {
     Q_OBJECT

@@ -1,6 +1,6 @@
 #include "identity/SuppressionSure.h"
 
-#include "core/platform/Erreurs.h"
+#include "base/Erreurs.h"
 
 #include <QDir>
 #include <QDirIterator>

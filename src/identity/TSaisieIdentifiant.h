@@ -2,7 +2,7 @@
 // The identification screen, the main window. Left half: the teachers' settings (choose a
 // teacher and open the settings screen, register or remove a teacher). Right half: the pupils
 // (choose a teacher and a pupil and play, register or remove a pupil).
-#include "core/platform/Fenetre.h"
+#include "interface/Fenetre.h"
 
 #include <QStringList>
 

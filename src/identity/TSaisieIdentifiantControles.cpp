@@ -1,7 +1,7 @@
 // The identification screen's controls, in design coordinates on 1024 × 768. Each half is a
 // rounded panel; lists and buttons are at least 44 design pixels high for a child's mouse.
-#include "core/platform/Image.h"
-#include "core/platform/Polices.h"
+#include "interface/Image.h"
+#include "interface/Polices.h"
 #include "identity/BoutonRond.h"
 #include "identity/Delegues.h"
 #include "identity/NomsRegistre.h"

@@ -1,7 +1,7 @@
 #include "identity/VerifieNom.h"
 
-#include "core/platform/Cp1252.h"
-#include "core/state/SharedState.h"
+#include "base/Cp1252.h"
+#include "state/SharedState.h"
 #include "identity/NomsRegistre.h"
 
 #include <QStringList>

@@ -1,9 +1,9 @@
 #include "results/Enregistreurs.h"
 
-#include "core/platform/FichierTexte.h"
-#include "core/platform/Horloge.h"
-#include "core/state/SharedState.h"
-#include "core/state/Utils.h"
+#include "base/FichierTexte.h"
+#include "base/Horloge.h"
+#include "state/SharedState.h"
+#include "state/Utils.h"
 #include "results/ProfileFile.h"
 
 // Each block is appended in one write, so a failure leaves no half block behind.

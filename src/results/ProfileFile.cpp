@@ -1,7 +1,7 @@
 #include "results/ProfileFile.h"
 
-#include "core/platform/FormatFr.h"
-#include "core/state/SharedState.h"
+#include "base/FormatFr.h"
+#include "state/SharedState.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #include "settings/LignesParametres.h"
 
-#include "core/platform/Nombres.h"
+#include "base/Nombres.h"
 
 namespace LignesParametres {
 QString caracteres(const QString& ligne, qsizetype premier, qsizetype dernier) {

@@ -1,7 +1,7 @@
 #include "settings/ParameterFiles.h"
 
-#include "core/platform/FichierTexte.h"
-#include "core/platform/FormatFr.h"
+#include "base/FichierTexte.h"
+#include "base/FormatFr.h"
 
 using namespace LignesFichier;
 

@@ -1,7 +1,7 @@
 #include "settings/PositionParametres.h"
 
-#include "core/platform/FichierTexte.h"
-#include "core/platform/FormatFr.h"
+#include "base/FichierTexte.h"
+#include "base/FormatFr.h"
 
 void ReecritLignePosition(const QString& chemin, const QString& nouvelleLigne) {
     QStringList lignes = FichierTexte::litLignes(chemin);

@@ -1,9 +1,9 @@
 #include "DossierTemporaire.h"
 #include "app/Demarrage.h"
-#include "core/TAccueil.h"
-#include "core/platform/Messages.h"
-#include "core/state/Ecrans.h"
-#include "core/state/SharedState.h"
+#include "app/TAccueil.h"
+#include "base/Messages.h"
+#include "interface/Ecrans.h"
+#include "state/SharedState.h"
 
 #include <QFile>
 #include <unistd.h>

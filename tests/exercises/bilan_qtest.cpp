@@ -1,7 +1,7 @@
-#include "core/platform/Affichage.h"
-#include "core/platform/Minuterie.h"
-#include "core/platform/Polices.h"
-#include "core/state/SharedState.h"
+#include "interface/Affichage.h"
+#include "base/Minuterie.h"
+#include "interface/Polices.h"
+#include "state/SharedState.h"
 #include "exercises/TForm1.h"
 
 #include <QApplication>

@@ -1,11 +1,11 @@
 // Exercise 1 played as a pupil would: typing answers, Enter, clicks, and the countdowns run fast.
-#include "core/platform/Affichage.h"
-#include "core/platform/Messages.h"
-#include "core/platform/Minuterie.h"
-#include "core/platform/Polices.h"
-#include "core/state/Ecrans.h"
-#include "core/state/SharedState.h"
-#include "core/state/Utils.h"
+#include "interface/Affichage.h"
+#include "base/Messages.h"
+#include "base/Minuterie.h"
+#include "interface/Polices.h"
+#include "interface/Ecrans.h"
+#include "state/SharedState.h"
+#include "state/Utils.h"
 #include "exercises/TExo1.h"
 
 #include <QDir>
@@ -83,7 +83,7 @@ private slots:
         messages.close();
         exo_ = new TExo1;
         choix_ = new QWidget;
-        Ecrans::enregistre(Ecrans::Role::Exo1, exo_);
+        Ecrans::enregistre(Ecrans::Role::Exo1, exo_, 1);
         Ecrans::enregistre(Ecrans::Role::ChoixOperateur, choix_);
         QCOMPARE(Messages::recueille(), QStringList());
     }

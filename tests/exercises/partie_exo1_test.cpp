@@ -1,5 +1,5 @@
 #include "DossierTemporaire.h"
-#include "core/state/SharedState.h"
+#include "state/SharedState.h"
 #include "exercises/MessagesPerdu.h"
 #include "exercises/PartieExo1.h"
 

@@ -1,5 +1,5 @@
-#include "core/platform/Aleatoire.h"
-#include "core/state/SharedState.h"
+#include "base/Aleatoire.h"
+#include "state/SharedState.h"
 #include "exercises/QuestionExo1.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "DossierTemporaire.h"
-#include "core/platform/Messages.h"
-#include "core/state/SharedState.h"
+#include "base/Messages.h"
+#include "state/SharedState.h"
 #include "identity/ConnexionEleve.h"
 
 #include <gtest/gtest.h>

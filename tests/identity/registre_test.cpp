@@ -1,8 +1,8 @@
 #include "DossierTemporaire.h"
-#include "core/TAccueil.h"
-#include "core/platform/FichierTexte.h"
-#include "core/platform/Messages.h"
-#include "core/state/SharedState.h"
+#include "app/TAccueil.h"
+#include "base/FichierTexte.h"
+#include "base/Messages.h"
+#include "state/SharedState.h"
 #include "identity/NomsRegistre.h"
 #include "identity/Registre.h"
 

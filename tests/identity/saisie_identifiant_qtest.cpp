@@ -1,14 +1,14 @@
 // The identification screen driven as a user would: mouse clicks, keys and typing.
 #include "DossierTemporaire.h"
 #include "Pilote.h"
-#include "core/TAccueil.h"
-#include "core/platform/Affichage.h"
-#include "core/platform/Ajustement.h"
-#include "core/platform/FichierTexte.h"
-#include "core/platform/Messages.h"
-#include "core/platform/Polices.h"
-#include "core/state/Ecrans.h"
-#include "core/state/SharedState.h"
+#include "app/TAccueil.h"
+#include "interface/Affichage.h"
+#include "interface/Ajustement.h"
+#include "base/FichierTexte.h"
+#include "base/Messages.h"
+#include "interface/Polices.h"
+#include "interface/Ecrans.h"
+#include "state/SharedState.h"
 #include "identity/TSaisieIdentifiant.h"
 
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "core/state/SharedState.h"
+#include "state/SharedState.h"
 #include "identity/NomsRegistre.h"
 #include "identity/VerifieNom.h"
 

@@ -1,8 +1,8 @@
 #include "DossierTemporaire.h"
-#include "core/platform/FichierTexte.h"
-#include "core/platform/Horloge.h"
-#include "core/state/SharedState.h"
-#include "core/state/Utils.h"
+#include "base/FichierTexte.h"
+#include "base/Horloge.h"
+#include "state/SharedState.h"
+#include "state/Utils.h"
 #include "results/Enregistreurs.h"
 
 #include <QDir>

@@ -2,10 +2,10 @@
 // Shared pieces of the settings tests: sample settings, a class folder with a pupil's and a
 // teacher's file, and the loaded exercise read back from the shared state.
 #include "DossierTemporaire.h"
-#include "core/platform/Cp1252.h"
-#include "core/platform/FichierTexte.h"
-#include "core/platform/Messages.h"
-#include "core/state/SharedState.h"
+#include "base/Cp1252.h"
+#include "base/FichierTexte.h"
+#include "base/Messages.h"
+#include "state/SharedState.h"
 #include "settings/LitParametres.h"
 #include "settings/ParameterFiles.h"
 

@@ -1,7 +1,7 @@
 // Damaged or hand-edited parameter files: the reader always ends, with the defaults, the loaded
 // part or a French message naming the file, and never writes anything.
 #include "FichiersDeTest.h"
-#include "core/platform/Erreurs.h"
+#include "base/Erreurs.h"
 
 #include <QFileInfo>
 #include <gtest/gtest.h>
@@ -117,7 +117,7 @@ TEST(LitParametresAbimes, TruncatedFilesLoadWhatIsThere) {
 // Random damage to a few real files: every load returns or throws ErreurMarivelle, leaves the
 // table within bounds and writes nothing.
 TEST(LitParametresAbimes, RandomlyDamagedFiles) {
-    const QDir corpus(QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("corpus")));
+    const QDir corpus(QDir(QStringLiteral(MARIVELLE_DOSSIER_TESTS)).filePath(QStringLiteral("corpus")));
     QList<QByteArray> eleves;
     for (const QString& nom : corpus.entryList({QStringLiteral("eleve_*.txt")}, QDir::Files))
         eleves << octetsDe(corpus.filePath(nom));

@@ -1,6 +1,6 @@
 // LitParametres on files made by the writers and on files written by hand in the same layout.
 #include "FichiersDeTest.h"
-#include "core/platform/Erreurs.h"
+#include "base/Erreurs.h"
 #include "settings/PositionParametres.h"
 
 #include <QFileInfo>
@@ -20,7 +20,7 @@ SequenceSettings sequence(int fin, int retroaction) {
 // A hand-written exercise in the file layout, with the sharks, negative ranges, a table line without
 // operation and no strip line.
 QByteArray fichierALaMain() {
-    return octetsDe(QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("corpus/eleve_a_la_main.txt")));
+    return octetsDe(QDir(QStringLiteral(MARIVELLE_DOSSIER_TESTS)).filePath(QStringLiteral("corpus/eleve_a_la_main.txt")));
 }
 }  // namespace
 

@@ -1,6 +1,6 @@
 // The position rewrite changes the "(N)" line only.
 #include "DossierTemporaire.h"
-#include "core/platform/Erreurs.h"
+#include "base/Erreurs.h"
 #include "settings/PositionParametres.h"
 
 #include <QDir>

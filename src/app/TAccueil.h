@@ -1,0 +1,14 @@
+#pragma once
+// The start-up screen: never shown; its creation prepares the shared state and the teacher list.
+#include "interface/Fenetre.h"
+
+class TAccueil : public Fenetre {
+    Q_OBJECT
+public:
+    TAccueil();
+    void FormCreate();
+};
+
+// The two lines of a new teacher list.
+inline const QString EnteteEnseignants =
+    QStringLiteral("-------------Fichier contenant le nom des enseignants----------");

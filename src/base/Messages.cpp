@@ -1,0 +1,39 @@
+#include "base/Messages.h"
+
+#include <QtGlobal>
+
+namespace {
+Messages::Repondeur& repondeur() {
+    static Messages::Repondeur r;
+    return r;
+}
+Messages::Afficheur& afficheur() {
+    static Messages::Afficheur a;
+    return a;
+}
+QStringList& historique() {
+    static QStringList h;
+    return h;
+}
+
+bool montre(Messages::Genre genre, const QString& texte, const QString& titre) {
+    historique() << texte;
+    if (repondeur()) return repondeur()(genre, texte);
+    if (afficheur()) return afficheur()(genre, texte, titre);
+    qWarning("%s", qUtf8Printable(texte));
+    return false;
+}
+}  // namespace
+
+namespace Messages {
+void information(const QString& texte) { montre(Genre::Information, texte, QStringLiteral("Marivelle")); }
+bool confirmation(const QString& texte, const QString& titre) { return montre(Genre::Confirmation, texte, titre); }
+void erreur(const QString& texte) { montre(Genre::Erreur, texte, QStringLiteral("Marivelle")); }
+void installeAfficheur(Afficheur a) { afficheur() = std::move(a); }
+void installeRepondeur(Repondeur r) { repondeur() = std::move(r); }
+QStringList recueille() {
+    QStringList textes;
+    textes.swap(historique());
+    return textes;
+}
+}  // namespace Messages

@@ -1,0 +1,51 @@
+#include "interface/Controles.h"
+
+#include <QPainter>
+
+Panneau::Panneau(QWidget* parent, const QString& nomObjet, const QColor& fond) : QFrame(parent) {
+    setObjectName(nomObjet);
+    setFrameShape(QFrame::NoFrame);
+    if (fond.isValid()) setFond(fond);
+}
+
+void Panneau::setFond(const QColor& fond) {
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, fond);
+    setPalette(p);
+}
+
+Forme::Forme(QWidget* parent, const QString& nomObjet, Genre genre, const QColor& remplissage,
+             const QColor& trait, int epaisseur)
+    : QWidget(parent), genre_(genre), remplissage_(remplissage), trait_(trait), epaisseur_(epaisseur) {
+    setObjectName(nomObjet);
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void Forme::setEpaisseur(int e) {
+    epaisseur_ = e;
+    update();
+}
+
+void Forme::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(remplissage_);
+    if (epaisseur_ > 0)
+        p.setPen(QPen(trait_, epaisseur_));
+    else
+        p.setPen(Qt::NoPen);
+    const qreal m = epaisseur_ / 2.0;
+    const QRectF r = QRectF(rect()).adjusted(m, m, -m, -m);
+    if (genre_ == Genre::Cercle)
+        p.drawEllipse(r);
+    else
+        p.drawRoundedRect(r, 12, 12);
+}
+
+namespace Marques {
+void tailleAuTexte(QWidget* label) { label->setProperty("tailleAuTexte", true); }
+bool estTailleAuTexte(const QWidget* label) { return label->property("tailleAuTexte").toBool(); }
+void ancreEnBas(QWidget* controle) { controle->setProperty("ancreEnBas", true); }
+bool estAncreEnBas(const QWidget* controle) { return controle->property("ancreEnBas").toBool(); }
+}  // namespace Marques

@@ -1,0 +1,56 @@
+#include "interface/Images.h"
+
+#include "base/Erreurs.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace Images {
+QSvgRenderer* dessin(const QString& nom) {
+    static QHash<QString, QSvgRenderer*> cache;
+    auto it = cache.find(nom);
+    if (it != cache.end()) return it.value();
+    const QString chemin = QStringLiteral(":/svg/%1.svg").arg(nom);
+    QSvgRenderer* r = nullptr;
+    if (QFileInfo::exists(chemin)) {
+        r = new QSvgRenderer(chemin);
+        if (!r->isValid()) {
+            delete r;
+            r = nullptr;
+        }
+    }
+    cache.insert(nom, r);
+    return r;
+}
+
+QString dessinDeSecours(const QString& cheminRelatif) {
+    const QFileInfo info(cheminRelatif);
+    const QString dossier = info.dir().dirName().toLower();
+    const QString base = info.completeBaseName();
+    if (base == QLatin1String("FondMarin")) return QStringLiteral("fond_marin");
+    if (dossier == QLatin1String("tortues") || dossier == QLatin1String("dominos"))
+        return dossier + QLatin1Char('_') + base;
+    return base.toLower();
+}
+
+QPixmap rendu(const QString& nom, const QSize& taille) {
+    QPixmap image(taille.isValid() && !taille.isEmpty() ? taille : QSize(1, 1));
+    image.fill(Qt::transparent);
+    if (auto* r = dessin(nom)) {
+        QPainter p(&image);
+        r->render(&p);
+    }
+    return image;
+}
+
+QPixmap charge(const QString& cheminRelatif, const QSize& taille) {
+    QPixmap image;
+    if (QFileInfo(cheminRelatif).isFile() && image.load(cheminRelatif)) return image;
+    const QString secours = dessinDeSecours(cheminRelatif);
+    if (dessin(secours)) return rendu(secours, taille);
+    throw ErreurFichier(QStringLiteral("L'image « %1 » est introuvable.").arg(cheminRelatif));
+}
+}  // namespace Images

@@ -1,0 +1,111 @@
+#include "session/SequenceDriver.h"
+
+#include "base/FichierTexte.h"
+#include "base/FormatFr.h"
+#include "base/Horloge.h"
+#include "base/Messages.h"
+#include "interface/Ecrans.h"
+#include "state/SharedState.h"
+#include "state/Utils.h"
+#include "results/Enregistreurs.h"
+#include "settings/LitParametres.h"
+#include "settings/PositionParametres.h"
+
+#include <QWidget>
+#include <algorithm>
+
+namespace {
+// A parameter file edited by hand may ask for something that does not exist: the pupil is told,
+// and goes back to the identification screen rather than facing an empty desktop.
+void revientALIdentification(const QString& raison) {
+    Messages::information(raison + QStringLiteral(" Demande à ton enseignant de vérifier tes exercices."));
+    Ecrans::montre(Ecrans::Role::SaisieIdentifiant);
+}
+
+void relit(SharedState& e) { LitParametres(e, e.NomEleve, e.NomEnseignant); }
+}  // namespace
+
+void DemarreExercice(SharedState& e) {
+    QWidget* ecran = Ecrans::exercice(e.TypeExercice);
+    if (!ecran) {
+        revientALIdentification(
+            QStringLiteral("Le fichier de paramétrage demande un exercice qui n'existe pas (type %1).").arg(e.TypeExercice));
+        return;
+    }
+    const QDateTime maintenant = Horloge::maintenant();
+    e.HeureDebut = Horloge::fractionDuJour(maintenant.time());
+    e.DateHeureDebut = FormatFr::dateHeure(maintenant);
+    ecran->show();
+    ecran->raise();
+    ecran->activateWindow();
+}
+
+void ExerciceSuivant(SharedState& e) {
+    const QString fichier = FichierParametrageEleve(e);
+    if (!FichierTexte::existe(fichier)) {
+        InitialiseParametres(e);
+        Ecrans::montre(Ecrans::Role::ChoixOperateur);
+        return;
+    }
+    if (!e.SequenceFinie) {
+        DemarreExercice(e);
+        return;
+    }
+    switch (e.UneFoisSequenceFinie) {
+        case 0:
+            e.SequenceFinie = false;
+            ReecritLignePosition(fichier, LigneDePosition(1));
+            relit(e);
+            DemarreExercice(e);
+            break;
+        case 1:
+            // Back to the last exercise, whose tables, questions, help and strip stay in force.
+            ReecritLignePosition(fichier, LigneDePosition(std::max(1, e.NumeroExercice - 1)));
+            relit(e);
+            e.CasDoublesCarres = e.CasSuccesseurs = false;
+            e.OptionTableDansOrdre = e.OptionGrandeOperandeAGauche = e.OptionNombresRelatifs = false;
+            e.TempsDeReponse = 0;
+            e.AvecPirate = false;
+            Ecrans::montre(Ecrans::Role::ChoixOperateur);
+            break;
+        case 2:
+            Messages::information(QStringLiteral("Vous avez fini de vous entrainer. Le logiciel va se fermer."));
+            Ecrans::termine();
+            break;
+        default:
+            revientALIdentification(
+                QStringLiteral("Le fichier de paramétrage ne dit pas quoi faire à la fin des exercices (valeur %1).")
+                    .arg(e.UneFoisSequenceFinie));
+            break;
+    }
+}
+
+void MarqueFinExercice(SharedState& e) {
+    const QDateTime maintenant = Horloge::maintenant();
+    e.HeureFin = Horloge::fractionDuJour(maintenant.time());
+    e.DateHeureFin = FormatFr::dateHeure(maintenant);
+}
+
+void EnregistreResultats(SharedState& e, int erreurs, const QString& bilan) {
+    if (e.NomEleve == EleveSansId) return;
+    EcritProfilExercice(e, erreurs, bilan);
+    EcritColonneTableur(e, erreurs, bilan);
+    EcritLigneBase(e, erreurs, bilan);
+}
+
+void EnchaineApresExercice(SharedState& e, QWidget* ecranExercice) {
+    e.NumeroExercice += 1;
+    if (e.NomEleve == EleveSansId) {
+        ecranExercice->hide();
+        Ecrans::montre(Ecrans::Role::ChoixOperateur);
+        return;
+    }
+    // A pupil practising freely without a parameter file has no position to store.
+    const QString fichier = FichierParametrageEleve(e);
+    if (FichierTexte::existe(fichier)) ReecritLignePosition(fichier, LigneDePosition(e.NumeroExercice));
+    Ecrans::montreBilan();
+    ecranExercice->hide();
+    InitialiseParametres(e);
+    relit(e);
+    ExerciceSuivant(e);
+}

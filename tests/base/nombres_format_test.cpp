@@ -1,0 +1,39 @@
+#include "base/Erreurs.h"
+#include "base/FormatFr.h"
+#include "base/Nombres.h"
+
+#include <gtest/gtest.h>
+
+TEST(Nombres, AcceptsTheStandardConversion) {
+    EXPECT_EQ(Nombres::lit("  42"), 42);
+    EXPECT_EQ(Nombres::lit("-17"), -17);
+    EXPECT_EQ(Nombres::lit("+12"), 12);
+    EXPECT_EQ(Nombres::lit("$C"), 12);
+    EXPECT_EQ(Nombres::lit("0x1f"), 31);
+    EXPECT_EQ(Nombres::lit("X10"), 16);
+    EXPECT_EQ(Nombres::lit("-2147483648"), -2147483647 - 1);
+    EXPECT_EQ(Nombres::lit("2147483647"), 2147483647);
+    EXPECT_EQ(Nombres::lit("007"), 7);
+}
+
+TEST(Nombres, RefusesWhatIsNotAWholeNumber) {
+    for (const char* t : {"", " ", "12 ", "1.5", "1,5", "abc", "12a", "-", "$", "0x", "2147483648",
+                          "-2147483649", "99999999999999999999", "\t3", "$1FFFFFFFF"})
+        EXPECT_FALSE(Nombres::lit(t).has_value()) << t;
+    EXPECT_THROW(Nombres::entier("abc"), ErreurConversion);
+}
+
+TEST(FormatFr, DatesTimesAndNumbersAreFrench) {
+    const QDateTime t(QDate(2026, 12, 6), QTime(9, 10, 5));
+    EXPECT_EQ(FormatFr::dateLongue(t.date()), QString::fromUtf8("dimanche 6 décembre 2026"));
+    EXPECT_EQ(FormatFr::dateLongueHeureCourte(t), QString::fromUtf8("dimanche 6 décembre 2026 09:10"));
+    EXPECT_EQ(FormatFr::dateLongueHeureLongue(t), QString::fromUtf8("dimanche 6 décembre 2026 09:10:05"));
+    EXPECT_EQ(FormatFr::dateHeure(t), "06/12/2026 09:10:05");
+    EXPECT_EQ(FormatFr::dateLongue(QDate(2027, 8, 1)), QString::fromUtf8("dimanche 1 août 2027"));
+    EXPECT_EQ(FormatFr::nombre(100.0), "100");
+    EXPECT_EQ(FormatFr::nombre(1.0 / 3.0 * 100.0), "33,3333333333333");
+    EXPECT_EQ(FormatFr::nombre(8.34), "8,34");
+    EXPECT_EQ(FormatFr::nombre(90.0), "90");
+    EXPECT_EQ(FormatFr::duree(83.4 / 86400.0), "00:01:23");
+    EXPECT_EQ(FormatFr::duree(0.0), "00:00:00");
+}

@@ -1,0 +1,208 @@
+#include "DossierTemporaire.h"
+#include "session/TChoixOperateur.h"
+#include "interface/Affichage.h"
+#include "base/FichierTexte.h"
+#include "base/Horloge.h"
+#include "interface/Image.h"
+#include "base/Messages.h"
+#include "interface/Polices.h"
+#include "interface/Ecrans.h"
+#include "state/SharedState.h"
+#include "state/Utils.h"
+
+#include <QLabel>
+#include <QtTest>
+#include <memory>
+
+class ChoixOperateurTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TChoixOperateur> choix;
+    std::unique_ptr<QWidget> identification;
+    std::unique_ptr<QWidget> exercices[4];
+
+    QWidget* enfant(const char* nom) { return choix->findChild<QWidget*>(QString::fromLatin1(nom)); }
+    void clique(const char* nom) {
+        QWidget* w = enfant(nom);
+        QVERIFY2(w && w->isVisible(), nom);
+        QTest::mouseClick(w, Qt::LeftButton);
+    }
+    QString parole() {
+        auto* p = qobject_cast<QLabel*>(enfant("Parole"));
+        return p->isVisible() ? p->text() : QString();
+    }
+    bool surligne(const char* nom) {
+        return enfant((QByteArray(nom) + "Selectionne").constData())->isVisible() && !enfant(nom)->isVisible();
+    }
+
+private slots:
+    void initTestCase() {
+        Polices::installe();
+        Affichage::fixeTaille(QSize(1024, 768));
+        // The working folder of the test has no background picture: its absence is only reported.
+        Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
+        identification = std::make_unique<QWidget>();
+        Ecrans::enregistre(Ecrans::Role::SaisieIdentifiant, identification.get());
+        const Ecrans::Role roles[4] = {Ecrans::Role::Exo1, Ecrans::Role::Exo2, Ecrans::Role::Exo3, Ecrans::Role::Exo4};
+        for (int i = 0; i < 4; ++i) {
+            exercices[i] = std::make_unique<QWidget>();
+            Ecrans::enregistre(roles[i], exercices[i].get(), i + 1);
+        }
+        choix = std::make_unique<TChoixOperateur>();
+        Ecrans::enregistre(Ecrans::Role::ChoixOperateur, choix.get());
+    }
+
+    void init() {
+        choix->hide();
+        InitialiseParametres(Etat());
+        identification->hide();
+        choix->show();
+        Messages::recueille();
+    }
+
+    void placesAndNames() {
+        QCOMPARE(choix->objectName(), QStringLiteral("ChoixOperateur"));
+        QCOMPARE(choix->windowTitle(), QString::fromUtf8("Choix de l'opérateur"));
+        QCOMPARE(enfant("ImageExo3")->geometry(), QRect(48, 328, 280, 100));
+        QCOMPARE(enfant("SigneBulleDivisionSelectionne")->geometry(), QRect(488, 384, 78, 78));
+        QCOMPARE(enfant("QuitterChoixOperateur")->geometry(), QRect(917, 634, 100, 120));
+        QCOMPARE(enfant("Parole")->pos(), QPoint(472 + 150, 536 + 110 / 3));
+        QCOMPARE(qobject_cast<Image*>(enfant("BaleineSelectionne"))->nomDessin(), QStringLiteral("baleine_selectionne"));
+        QCOMPARE(Etat().TypeExercice, -1);
+        QCOMPARE(Etat().TempsDeReponse, -1);
+        QVERIFY(!enfant("RequinGrise")->isVisible());
+    }
+
+    void theFishAsksForWhatIsMissing() {
+        clique("PoissonJouer");
+        QCOMPARE(parole(), QString::fromUtf8("Tu n'as pas précisé un exercice !"));
+        clique("ImageExo2");
+        clique("PoissonJouer");
+        QCOMPARE(parole(), QString::fromUtf8("Tu n'as pas précisé un signe !"));
+        clique("SigneBulleAddition");
+        clique("PoissonJouer");
+        QCOMPARE(parole(), QString::fromUtf8("Tu n'as pas précisé si tu voulais un temps ou pas !"));
+        QVERIFY(choix->isVisible());
+    }
+
+    void creaturesSetTheTimingAndOnlyOneIsHighlighted() {
+        clique("Baleine");
+        QCOMPARE(Etat().TempsDeReponse, 0);
+        QCOMPARE(Etat().AvecPirate, false);
+        QVERIFY(surligne("Baleine"));
+        clique("Requin");
+        QCOMPARE(Etat().TempsDeReponse, 10);
+        QCOMPARE(Etat().AvecPirate, false);
+        QVERIFY(surligne("Requin") && !surligne("Baleine"));
+        clique("RequinSelectionne");  // the twin acts like the picture
+        QVERIFY(surligne("Requin"));
+        clique("Pirate");
+        QCOMPARE(Etat().TempsDeReponse, 10);
+        QCOMPARE(Etat().AvecPirate, true);
+        QVERIFY(surligne("Pirate") && !surligne("Requin"));
+        QVERIFY(choix->tempsChoisi());
+    }
+
+    void exercisesThreeAndFourGreyTheShark() {
+        clique("Requin");
+        clique("ImageExo3");
+        QCOMPARE(Etat().TypeExercice, 3);
+        QVERIFY(surligne("ImageExo3"));
+        QWidget* grise = enfant("RequinGrise");
+        QVERIFY(grise->isVisible());
+        // It lies over the shark, so a click there no longer reaches the shark.
+        QCOMPARE(choix->childAt(enfant("RequinSelectionne")->geometry().center()), grise);
+        QCOMPARE(Etat().TempsDeReponse, 10);
+        clique("ImageExo1");
+        QVERIFY(!grise->isVisible());
+        QVERIFY(surligne("ImageExo1") && !surligne("ImageExo3"));
+        QCOMPARE(Etat().TypeExercice, 1);
+    }
+
+    void signsChangeEveryEntryOrGiveTheTenTables() {
+        // A sequence ended with free practice on the tables of 5 and 6 with multiplication.
+        Etat().ajouteEntree(5, 1, 10, 2);
+        Etat().ajouteEntree(6, 1, 10, 2);
+        clique("SigneBulleSoustraction");
+        QCOMPARE(Etat().Tables[5], 1);
+        QCOMPARE(Etat().Tables[9], 1);
+        QCOMPARE(Etat().DernierIndiceTables, 9);
+        QVERIFY(surligne("SigneBulleSoustraction"));
+
+        // A pupil without any table entry.
+        InitialiseParametres(Etat());
+        clique("SigneBulleMultiplication");
+        QCOMPARE(Etat().DernierIndiceTables, 41);
+        for (int j = 0; j < 10; ++j) {
+            QCOMPARE(Etat().Tables[2 + 4 * j], j + 1);
+            QCOMPARE(Etat().Tables[3 + 4 * j], 1);
+            QCOMPARE(Etat().Tables[4 + 4 * j], 10);
+            QCOMPARE(Etat().Tables[5 + 4 * j], 2);
+        }
+        QVERIFY(surligne("SigneBulleMultiplication") && !surligne("SigneBulleSoustraction"));
+        QVERIFY(choix->signeChoisi());
+    }
+
+    void playingPreparesAFreeExercise() {
+        SharedState& e = Etat();
+        e.TypeAide = 2;
+        e.BandeNumerique = 3;
+        e.CasDoublesCarres = e.CasSuccesseurs = e.OptionTableDansOrdre = true;
+        e.OptionGrandeOperandeAGauche = e.OptionNombresRelatifs = true;
+        clique("PoissonJouer");
+        clique("ImageExo4");
+        clique("SigneBulleDivision");
+        clique("Baleine");
+        Horloge::fixe(QDateTime(QDate(2026, 12, 7), QTime(16, 30)));
+        clique("PoissonJouer");
+        Horloge::fixe({});
+        QVERIFY(!choix->isVisible());
+        QVERIFY(!enfant("Parole")->isVisible());
+        QVERIFY(exercices[3]->isVisible());
+        exercices[3]->hide();
+        QCOMPARE(e.DateHeureDebut, QStringLiteral("07/12/2026 16:30:00"));
+        QCOMPARE(e.TypeExercice, 4);
+        QCOMPARE(e.TypeAide, 0);
+        QCOMPARE(e.BandeNumerique, 10);
+        QVERIFY(!e.CasDoublesCarres && !e.CasSuccesseurs && !e.OptionTableDansOrdre);
+        QVERIFY(!e.OptionGrandeOperandeAGauche && !e.OptionNombresRelatifs);
+
+        QCOMPARE(e.TempsDeReponse, 0);
+        QCOMPARE(e.Tables[5], 3);
+
+        // A new showing starts from nothing chosen.
+        choix->show();
+        QCOMPARE(e.TypeExercice, -1);
+        QVERIFY(!choix->signeChoisi() && !choix->tempsChoisi());
+        QVERIFY(!enfant("Parole")->isVisible());
+        QVERIFY(enfant("ImageExo4")->isVisible() && !enfant("ImageExo4Selectionne")->isVisible());
+    }
+
+    void quittingStampsTheDisconnectionAndGoesBackToIdentification() {
+        DossierTemporaire dossier;
+        QDir().mkdir("classe de M. Roux");
+        SharedState& e = Etat();
+        e.NomEleve = QStringLiteral("Lou");
+        e.NomEnseignant = QStringLiteral("M. Roux");
+        e.RepertoireClasse = RepertoireDeClasse(e.NomEnseignant);
+        e.SauvegardeTexte = true;
+        const QString profil = FichierProfilEleve(e);
+        ecritOctets(profil, "debut\r\n");
+        Horloge::fixe(QDateTime(QDate(2026, 12, 7), QTime(16, 45, 9)));
+        clique("QuitterChoixOperateur");
+        Horloge::fixe({});
+        QCOMPARE(octetsDe(profil), cp1252("debut\r\n\r\n[date deconnexion ]     lundi 7 décembre 2026 16:45:09\r\n"));
+        QVERIFY(e.RepertoireClasse.isEmpty());
+        QVERIFY(!choix->isVisible());
+        QVERIFY(identification->isVisible());
+    }
+
+    void cleanupTestCase() {
+        Messages::installeRepondeur(nullptr);
+        choix.reset();
+        identification.reset();
+    }
+};
+
+QTEST_MAIN(ChoixOperateurTest)
+#include "choix_operateur_qtest.moc"

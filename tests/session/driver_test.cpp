@@ -1,0 +1,186 @@
+#include "DossierTemporaire.h"
+#include "session/SequenceDriver.h"
+#include "base/FichierTexte.h"
+#include "base/Horloge.h"
+#include "base/Messages.h"
+#include "interface/Ecrans.h"
+#include "state/SharedState.h"
+#include "state/Utils.h"
+#include "settings/LitParametres.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+// A summary stand-in that closes itself as soon as it shows.
+class BilanImmediat : public QDialog {
+public:
+    int ouvertures = 0;
+
+protected:
+    void showEvent(QShowEvent* e) override {
+        QDialog::showEvent(e);
+        ++ouvertures;
+        QTimer::singleShot(0, this, &QDialog::accept);
+    }
+};
+
+// A pupil file in the layout the settings screen writes: exercise k has kind kinds[k-1] and the
+// table of k+1 on 1..10 with multiplication.
+QString fichierEleve(const QList<int>& types, int position, int fin) {
+    const QString d69(69, '-'), u39(39, '_');
+    QStringList l = {d69, "Fichier de paramétrage fait par Martin pour Léa", d69, "", QString("(%1)").arg(position)};
+    for (int k = 1; k <= types.size(); ++k) {
+        if (k == 1) l << "";
+        l << u39 << "" << QString("Exercice %1").arg(k) << u39 << "";
+        l << "[Exercice]" << QString("%1 - exercice").arg(types[k - 1]) << "" << "[Tables]"
+          << QString("%1 sur l'intervalle de 1 à 10 avec multiplication -").arg(k + 1) << "" << "[Cas particuliers]"
+          << "0 - travail sur les doubles et carrés" << "" << "[Options particulières]" << "3 - aucune" << ""
+          << "[Temps de réponse (en secondes)] " << "oui - on met le temps avec le pirate"
+          << "12 - secondes pour que le pirate descende" << "" << "[Nombre de questions posées par exercice] "
+          << QString("%1 - questions").arg(5 + k) << "" << "[Aide]" << "0 - oui avec les dessins" << ""
+          << "[Bande numérique] " << "10 - aucune" << "" << "[Une fois la séquence finie]"
+          << QString("%1 - fin").arg(fin) << "" << "[Rétroaction]" << "1 - montrer tous les résultats";
+    }
+    return l.join("\r\n");
+}
+
+struct Driver : ::testing::Test {
+    DossierTemporaire dossier;
+    QWidget identification, choix, exo1, exo2, exo3, exo4;
+    BilanImmediat bilan;
+    bool fini = false;
+    const QString chemin = "classe de Martin/parametrage_Léa_de_Martin.txt";
+
+    void SetUp() override {
+        using R = Ecrans::Role;
+        Ecrans::enregistre(R::SaisieIdentifiant, &identification);
+        Ecrans::enregistre(R::ChoixOperateur, &choix);
+        Ecrans::enregistre(R::Exo1, &exo1, 1);
+        Ecrans::enregistre(R::Exo2, &exo2, 2);
+        Ecrans::enregistre(R::Exo3, &exo3, 3);
+        Ecrans::enregistre(R::Exo4, &exo4, 4);
+        Ecrans::enregistre(R::Form1, &bilan);
+        Ecrans::remplaceFin([this] { fini = true; });
+        Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
+        Messages::recueille();
+        Horloge::fixe(QDateTime(QDate(2026, 12, 6), QTime(9, 10, 5)));
+        QDir().mkdir("classe de Martin");
+        FichierTexte::ecritLignes("classe de Martin/enseignant_parametrage_Martin.txt",
+                                  {"x", "***Sauvegarde du profil***", "* 0 - non pas de sauvegarde"});
+        auto& e = Etat();
+        e = SharedState{};
+        e.NomEleve = "Léa";
+        e.NomEnseignant = "Martin";
+        e.RepertoireClasse = "classe de Martin/";
+    }
+    void TearDown() override {
+        for (auto r : {Ecrans::Role::SaisieIdentifiant, Ecrans::Role::ChoixOperateur, Ecrans::Role::Exo1,
+                       Ecrans::Role::Exo2, Ecrans::Role::Exo3, Ecrans::Role::Exo4, Ecrans::Role::Form1})
+            Ecrans::enregistre(r, nullptr);
+        Ecrans::remplaceFin(nullptr);
+        Messages::installeRepondeur(nullptr);
+        Horloge::fixe(QDateTime());
+    }
+    void ecrit(const QList<int>& types, int position, int fin) {
+        FichierTexte::ecritTexte(chemin, fichierEleve(types, position, fin));
+    }
+    // Plays the end of the exercise at the current position.
+    void termine(QWidget* ecran) {
+        MarqueFinExercice(Etat());
+        EnregistreResultats(Etat(), 0, "");
+        EnchaineApresExercice(Etat(), ecran);
+    }
+    QString position() { return FichierTexte::litLignes(chemin).value(4); }
+};
+}  // namespace
+
+TEST_F(Driver, StartsTheExerciseAtTheStoredPosition) {
+    ecrit({1, 3, 1}, 2, 0);
+    LitParametres(Etat(), "Léa", "Martin");
+    ExerciceSuivant(Etat());
+    EXPECT_TRUE(exo3.isVisible());
+    EXPECT_EQ(Etat().DateHeureDebut, "06/12/2026 09:10:05");
+    EXPECT_NEAR(Etat().HeureDebut, (9 * 3600 + 10 * 60 + 5) / 86400.0, 1e-9);
+}
+
+TEST_F(Driver, FreePracticeKeepsTheLastExerciseAndItsPosition) {
+    ecrit({1, 2, 1}, 3, 1);
+    LitParametres(Etat(), "Léa", "Martin");
+    ExerciceSuivant(Etat());
+    termine(&exo1);
+    EXPECT_EQ(position(), "(3)");
+    EXPECT_TRUE(choix.isVisible());
+    EXPECT_FALSE(exo1.isVisible());
+    EXPECT_EQ(Etat().Tables[2], 4);  // exercise 3's table of 4
+    EXPECT_EQ(Etat().NombreDeQuestions, 8);
+    EXPECT_FALSE(Etat().CasDoublesCarres);
+    EXPECT_EQ(Etat().TempsDeReponse, 0);
+    EXPECT_FALSE(Etat().AvecPirate);
+
+    // A free exercise from the chooser: "(4)" briefly, then "(3)" again and the chooser.
+    choix.hide();
+    Etat().TypeExercice = 1;
+    DemarreExercice(Etat());
+    termine(&exo1);
+    EXPECT_EQ(position(), "(3)");
+    EXPECT_TRUE(choix.isVisible());
+}
+
+TEST_F(Driver, QuitBehaviourEndsTheProgramAndLeavesThePositionBeyondTheEnd) {
+    ecrit({1, 2, 1}, 3, 2);
+    LitParametres(Etat(), "Léa", "Martin");
+    ExerciceSuivant(Etat());
+    termine(&exo1);
+    EXPECT_EQ(position(), "(4)");
+    EXPECT_TRUE(fini);
+    EXPECT_TRUE(Messages::recueille().contains("Vous avez fini de vous entrainer. Le logiciel va se fermer."));
+
+    // The pupil connects again later: the quit behaviour comes from their own file.
+    fini = false;
+    Etat().UneFoisSequenceFinie = 0;
+    LitParametres(Etat(), "Léa", "Martin");
+    ExerciceSuivant(Etat());
+    EXPECT_TRUE(fini);
+}
+
+TEST_F(Driver, WithoutParameterFileThePupilPractisesFreely) {
+    LitParametres(Etat(), "Léa", "Martin");
+    EXPECT_EQ(Messages::recueille(), QStringList{"Les valeurs des paramètres seront par defaut"});
+    ExerciceSuivant(Etat());
+    EXPECT_TRUE(choix.isVisible());
+    choix.hide();
+    Etat().TypeExercice = 1;
+    DemarreExercice(Etat());
+    termine(&exo1);
+    EXPECT_EQ(bilan.ouvertures, 1);
+    EXPECT_TRUE(choix.isVisible());
+    EXPECT_FALSE(QFile::exists(chemin));
+}
+
+TEST_F(Driver, TheAnonymousPupilGoesBackToTheChooserWithoutSummary) {
+    Etat().NomEleve = EleveSansId;
+    Etat().TypeExercice = 1;
+    DemarreExercice(Etat());
+    termine(&exo1);
+    EXPECT_EQ(bilan.ouvertures, 0);
+    EXPECT_TRUE(choix.isVisible());
+}
+
+TEST_F(Driver, UnknownKindsAndBehavioursBringTheIdentificationScreenBack) {
+    ecrit({7}, 1, 0);
+    LitParametres(Etat(), "Léa", "Martin");
+    ExerciceSuivant(Etat());
+    EXPECT_TRUE(identification.isVisible());
+    ASSERT_EQ(Messages::recueille().size(), 1);
+
+    identification.hide();
+    ecrit({1}, 2, 5);
+    LitParametres(Etat(), "Léa", "Martin");
+    Etat().UneFoisSequenceFinie = 5;
+    ExerciceSuivant(Etat());
+    EXPECT_TRUE(identification.isVisible());
+    EXPECT_FALSE(fini);
+}
