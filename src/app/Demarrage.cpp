@@ -4,6 +4,7 @@
 #include "session/TChoixOperateur.h"
 #include "base/Aleatoire.h"
 #include "interface/Polices.h"
+#include "interface/Traductions.h"
 #include "interface/BoitesMessages.h"
 #include "interface/Ecrans.h"
 #include "exercises/TExo1.h"
@@ -20,6 +21,7 @@ namespace Demarrage {
 void prepare() {
     Polices::installe();
     BoitesMessages::installe();
+    Traductions::installe();
     Aleatoire::graine(std::random_device{}());
 }
 

@@ -1,5 +1,6 @@
 // The identification screen's controls, in design coordinates on 1024 × 768. Each half is a
 // rounded panel; lists and buttons are at least 44 design pixels high for a child's mouse.
+#include "interface/SourisSeulement.h"
 #include "interface/Image.h"
 #include "interface/Polices.h"
 #include "identity/BoutonRond.h"
@@ -159,4 +160,6 @@ void TSaisieIdentifiant::creeControles() {
 
     Quitter = bouton(this, QStringLiteral("Quitter"), QStringLiteral("Quitter le logiciel"), QRect(776, 708, 232, 52),
                      QColor(0xff, 0x7f, 0x6b), Qt::white);
+    // Only a deliberate click ends the program: never the keyboard's focus and a stray space bar.
+    SourisSeulement::applique(Quitter);
 }

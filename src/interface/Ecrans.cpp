@@ -1,5 +1,7 @@
 #include "interface/Ecrans.h"
 
+#include "interface/GardeEcranVisible.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QHash>
@@ -22,6 +24,7 @@ std::function<void()>& fin() {
 
 namespace Ecrans {
 void enregistre(Role role, QWidget* e, int typeExercice) {
+    GardeEcranVisible::installe();
     registre().insert(static_cast<int>(role), e);
     if (typeExercice > 0) parType().insert(typeExercice, e);
 }

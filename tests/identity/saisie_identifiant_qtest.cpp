@@ -360,6 +360,15 @@ private slots:
 
     void quitterTermineLeProgramme() {
         demarre();
+        // Tab round the whole screen and a space on whatever has the focus never ends the program.
+        ecran->activateWindow();
+        for (int i = 0; i < 40; ++i) {
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : ecran.get(), Qt::Key_Tab);
+            QVERIFY(QApplication::focusWidget() != w("Quitter"));
+        }
+        w("Quitter")->setFocus();
+        QTest::keyClick(w("Quitter"), Qt::Key_Space);
+        QVERIFY(!fini);
         appuie("Quitter");
         QVERIFY(fini);
     }

@@ -197,6 +197,27 @@ private slots:
         QVERIFY(identification->isVisible());
     }
 
+    void aClickQueuedBehindTheFishNeverLeavesTheStartedExercise() {
+        clique("ImageExo1");
+        clique("SigneBulleAddition");
+        clique("Pirate");
+        // Both clicks wait in the queue before the first is handled, as on a busy machine.
+        auto cliqueEnAttente = [](QWidget* w) {
+            const QPointF centre = QRectF(w->rect()).center();
+            for (auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+                QCoreApplication::postEvent(w, new QMouseEvent(type, centre, w->mapToGlobal(centre), Qt::LeftButton,
+                                                               type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                                                               Qt::NoModifier));
+        };
+        cliqueEnAttente(enfant("PoissonJouer"));
+        cliqueEnAttente(enfant("QuitterChoixOperateur"));
+        QCoreApplication::processEvents();
+        QVERIFY(exercices[0]->isVisible());
+        QVERIFY(!identification->isVisible());
+        QVERIFY(!choix->isVisible());
+        exercices[0]->hide();
+    }
+
     void cleanupTestCase() {
         Messages::installeRepondeur(nullptr);
         choix.reset();
