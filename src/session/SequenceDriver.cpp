@@ -22,7 +22,14 @@ void revientALIdentification(const QString& raison) {
     Ecrans::montre(Ecrans::Role::SaisieIdentifiant);
 }
 
-void relit(SharedState& e) { LitParametres(e, e.NomEleve, e.NomEnseignant); }
+// Settings again between two exercises. A pupil without a parameter file was told at connection
+// that the default values apply; the free exercises that follow say nothing more.
+void relit(SharedState& e) {
+    if (FichierTexte::existe(FichierParametrageEleve(e)))
+        LitParametres(e, e.NomEleve, e.NomEnseignant);
+    else
+        InitialiseParametres(e);
+}
 }  // namespace
 
 void DemarreExercice(SharedState& e) {
@@ -104,8 +111,10 @@ void EnchaineApresExercice(SharedState& e, QWidget* ecranExercice) {
     const QString fichier = FichierParametrageEleve(e);
     if (FichierTexte::existe(fichier)) ReecritLignePosition(fichier, LigneDePosition(e.NumeroExercice));
     Ecrans::montreBilan();
-    ecranExercice->hide();
+    // The exercise stays on screen while the settings are read again (and any message about
+    // them shows), and is hidden only just before the next screen shows: never a bare desktop.
     InitialiseParametres(e);
     relit(e);
+    ecranExercice->hide();
     ExerciceSuivant(e);
 }

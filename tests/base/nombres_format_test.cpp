@@ -36,4 +36,6 @@ TEST(FormatFr, DatesTimesAndNumbersAreFrench) {
     EXPECT_EQ(FormatFr::nombre(90.0), "90");
     EXPECT_EQ(FormatFr::duree(83.4 / 86400.0), "00:01:23");
     EXPECT_EQ(FormatFr::duree(0.0), "00:00:00");
+    EXPECT_EQ(FormatFr::duree(3725 / 86400.0), "01:02:05");
+    EXPECT_EQ(FormatFr::duree(26.5 * 3600 / 86400.0), "26:30:00");
 }

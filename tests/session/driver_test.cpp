@@ -157,7 +157,10 @@ TEST_F(Driver, WithoutParameterFileThePupilPractisesFreely) {
     termine(&exo1);
     EXPECT_EQ(bilan.ouvertures, 1);
     EXPECT_TRUE(choix.isVisible());
+    EXPECT_FALSE(exo1.isVisible());
     EXPECT_FALSE(QFile::exists(chemin));
+    // The default values were announced at connection, not again after every free exercise.
+    EXPECT_TRUE(Messages::recueille().isEmpty());
 }
 
 TEST_F(Driver, TheAnonymousPupilGoesBackToTheChooserWithoutSummary) {
