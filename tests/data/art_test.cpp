@@ -38,7 +38,8 @@ const TailleAttendue kImagesDesEcrans[] = {
     {"bebe_poisson", 161, 129},      {"poissonnet", 81, 57},       {"ok", 64, 40},
     {"bulle4_bleue", 137, 137},      {"bulle4_jaune", 137, 137},   {"bulle4_verte", 137, 137},
     {"bulle4_rouge", 137, 137},      {"bulle4_verte_fin", 137, 137}, {"bulle4_rouge_fin", 137, 137},
-    {"poisson_cible", 161, 105},
+    {"poisson_cible", 161, 105},     {"petite_bulle_moins", 48, 48}, {"petite_bulle_fois", 48, 48},
+    {"petite_bulle_divise", 48, 48},
 };
 
 QStringList nomsAvecJumeaux()
