@@ -70,6 +70,17 @@ QuestionExo3 GenereExo3(const TireurOperation& tireur, RepertoireOperations& rep
     return question;
 }
 
+ClicsExo3::Clic ClicsExo3::clique(int k, int positionIntrus) {
+    if (k < 1 || k > 3) return Clic::Ignore;
+    bool& cliquee = BulleCliquee[static_cast<std::size_t>(k - 1)];
+    if (QuestionTerminee || cliquee || !ClicPermis) return Clic::Ignore;
+    ClicPermis = false;
+    cliquee = true;
+    if (k != positionIntrus) return Clic::Mauvais;
+    QuestionTerminee = true;
+    return Clic::Intrus;
+}
+
 QString TexteIntrusImpossible() {
     return QStringLiteral(
         "il n'est pas possible de generer \nle jeux de l'intrus avec les tables choisies\n"

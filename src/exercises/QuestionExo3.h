@@ -23,6 +23,20 @@ struct QuestionExo3 {
 // repertoire shows to be hopeless fails without its draws.
 QuestionExo3 GenereExo3(const TireurOperation& tireur, RepertoireOperations& repertoire);
 
+// The clicks on the three bubbles of a question: each bubble once, none during a burst.
+struct ClicsExo3 {
+    std::array<bool, 3> BulleCliquee{};
+    bool ClicPermis = true;         // false while a burst runs
+    bool QuestionTerminee = false;  // intruder found, coin stolen, or no question possible
+    bool PieceVolee = false;        // the pirate took the coin
+
+    void prepare() { *this = ClicsExo3{}; }
+    enum class Clic { Ignore, Intrus, Mauvais };
+    // A click on bubble k (1 to 3). Intrus ends the question; Mauvais is an error to count. Any
+    // accepted click starts a burst: clicks wait until the screen sets ClicPermis again.
+    Clic clique(int k, int positionIntrus);
+};
+
 // Shown in the first bubble when no question can be built (line breaks as "\n").
 QString TexteIntrusImpossible();
 

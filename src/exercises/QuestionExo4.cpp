@@ -11,6 +11,12 @@ constexpr int TiragesParBulle = 2000;
 
 // One attempt at filling the ten bubbles for `cible`, with or without distinct captions.
 bool tentative(const TireurOperation& tireur, RepertoireOperations& repertoire, QuestionExo4& q, bool distinctes) {
+    const int bonnes = static_cast<int>(std::count(q.BonnesBulles.begin(), q.BonnesBulles.end(), true));
+    if (distinctes) {
+        // Not enough distinct operations known for this target: the attempt cannot succeed.
+        const int avecCible = static_cast<int>(repertoire.deResultat(q.cible).size());
+        if (bonnes > avecCible || BullesExo4 - bonnes > repertoire.nombre() - avecCible) return false;
+    }
     int bonnesPlacees = 0, faussesPlacees = 0;
     for (int i = 0; i < BullesExo4; ++i) {
         const bool bonne = q.BonnesBulles[static_cast<std::size_t>(i)];
@@ -49,7 +55,10 @@ QString QuestionExo4::texteCible() const {
 QuestionExo4 GenereExo4(const TireurOperation& tireur, RepertoireOperations& repertoire) {
     QuestionExo4 q;
     for (bool& bonne : q.BonnesBulles) bonne = Aleatoire::random(2) == 1;
+    const int bonnes = static_cast<int>(std::count(q.BonnesBulles.begin(), q.BonnesBulles.end(), true));
     for (bool distinctes : {true, false}) {
+        // No target has enough distinct operations for the pattern: the 20 attempts would fail.
+        if (distinctes && bonnes > repertoire.plusGrandGroupe()) continue;
         for (int essai = 0; essai < Tentatives; ++essai) {
             q.bulles = {};
             const QuestionExo1 cible = tireur.tire();

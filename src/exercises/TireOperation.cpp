@@ -244,6 +244,7 @@ void RepertoireOperations::note(const QuestionExo1& operation) {
         jumelles_ = std::any_of(memes.begin(), memes.end(),
                                 [&](const QuestionExo1& autre) { return autre.gauche != operation.gauche; });
     memes.push_back(operation);
+    plusGrandGroupe_ = std::max(plusGrandGroupe_, static_cast<int>(memes.size()));
     ++nombre_;
 }
 

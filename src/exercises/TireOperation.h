@@ -65,6 +65,7 @@ public:
     const std::vector<QuestionExo1>& deResultat(int resultat) const;
     int nombre() const { return nombre_; }  // distinct operations known
     int nombreDeResultats() const { return static_cast<int>(parResultat_.size()); }
+    int plusGrandGroupe() const { return plusGrandGroupe_; }  // most distinct operations of one result
     // Two known operations share a result with different left operands.
     bool aDesJumelles() const { return jumelles_; }
 
@@ -73,4 +74,5 @@ private:
     std::array<std::unordered_set<std::uint64_t>, 4> vues_;  // operands seen, per operation
     int nombre_ = 0;
     bool jumelles_ = false;
+    int plusGrandGroupe_ = 0;
 };

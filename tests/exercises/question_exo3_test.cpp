@@ -112,3 +112,18 @@ TEST(Paf, suiteDesEtapes) {
     for (const Cas& c : cas)
         EXPECT_EQ(Paf::apres(c.etape, c.erreurs, c.terminee, c.volee), c.suite) << c.etape << " " << c.erreurs;
 }
+
+// A wrong bubble, clicks during its burst and on it again, then the intruder, then nothing more.
+TEST(ClicsExo3, chaqueBulleUneFoisEtJamaisPendantUnEclatement) {
+    using Clic = ClicsExo3::Clic;
+    ClicsExo3 clics;
+    EXPECT_EQ(clics.clique(1, 2), Clic::Mauvais);
+    EXPECT_EQ(clics.clique(2, 2), Clic::Ignore);  // the burst runs
+    clics.ClicPermis = true;
+    EXPECT_EQ(clics.clique(1, 2), Clic::Ignore);  // already burst
+    EXPECT_EQ(clics.clique(2, 2), Clic::Intrus);
+    clics.ClicPermis = true;
+    EXPECT_EQ(clics.clique(3, 2), Clic::Ignore);  // the question is over
+    clics.prepare();
+    EXPECT_EQ(clics.clique(2, 2), Clic::Intrus);
+}
