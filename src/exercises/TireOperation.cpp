@@ -98,7 +98,7 @@ void complement(const Groupe& g, QuestionExo1& q) {
                 gauche = 1;
                 droite = c;
             } else {
-                const std::vector<i64> d = diviseurs(absolu);
+                const std::vector<i64>& d = g.diviseurs;
                 gauche = d[static_cast<std::size_t>(Aleatoire::random(static_cast<int>(d.size())))];
                 droite = c / gauche;
             }
@@ -135,10 +135,19 @@ TireurOperation::TireurOperation(const SharedState& e)
         if (sansDebordement(g)) groupes_.push_back(g);
     }
     if (groupes_.empty())
-        for (int n = 1; n <= 10; ++n) groupes_.push_back(Groupe{n, 1, 10, Addition, false});
+        for (int n = 1; n <= 10; ++n) {
+            Groupe g;
+            g.n = n;
+            g.a = 1;
+            g.b = 10;
+            groupes_.push_back(g);
+        }
     for (int k = 0; k < static_cast<int>(groupes_.size()); ++k) {
         Groupe& g = groupes_[static_cast<std::size_t>(k)];
-        if (g.complement) continue;
+        if (g.complement) {
+            if (g.op == Multiplication && (g.a < -1 || g.a > 1)) g.diviseurs = diviseurs(g.a < 0 ? -g.a : g.a);
+            continue;
+        }
         g.soustractionPossible = g.op == Soustraction && g.a <= g.n;
         g.divisionPossible = divisionPossible(g, !dansOrdre_);
         if (g.soustractionPossible) soustractions_.push_back(k);

@@ -31,6 +31,7 @@ public:
         bool complement = false;
         bool soustractionPossible = false;  // can give left >= right without swapping
         bool divisionPossible = false;      // can give an exact division
+        std::vector<std::int64_t> diviseurs;  // complement with ×: the divisors of the target below it
     };
 
 private:

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <climits>
 #include <set>
 
 namespace {
@@ -23,9 +24,9 @@ SharedState reglages(std::initializer_list<Entree> entrees, bool dansOrdre = fal
 
 void verifieCalcul(const QuestionExo1& q) {
     switch (q.operation) {
-        case Plus: EXPECT_EQ(q.gauche + q.droite, q.resultat); break;
-        case Moins: EXPECT_EQ(q.gauche - q.droite, q.resultat); break;
-        case Fois: EXPECT_EQ(q.gauche * q.droite, q.resultat); break;
+        case Plus: EXPECT_EQ(static_cast<long long>(q.gauche) + q.droite, q.resultat); break;
+        case Moins: EXPECT_EQ(static_cast<long long>(q.gauche) - q.droite, q.resultat); break;
+        case Fois: EXPECT_EQ(static_cast<long long>(q.gauche) * q.droite, q.resultat); break;
         default:
             ASSERT_NE(q.droite, 0);
             EXPECT_EQ(q.gauche % q.droite, 0);
@@ -88,6 +89,17 @@ TEST(TireOperation, donneLesOperationsAttendues) {
             EXPECT_EQ(vues, c.attendues);
         }
     }
+}
+
+// Entries at the edges of 32 bits give exact operations or are left out, never an overflow.
+TEST(TireOperation, extremesSansDebordement) {
+    const SharedState e = reglages({{INT_MAX, 2, 3, Fois},
+                                    {C, INT_MIN, C, Fois},
+                                    {C, INT_MAX, C, Divise},
+                                    {INT_MAX, -5, 5, Divise},
+                                    {INT_MIN + 1, 1, 2000000000, Moins},
+                                    {-7, INT_MIN, INT_MIN, Plus}});
+    EXPECT_FALSE(textes(e).empty());
 }
 
 TEST(TireOperation, legendesEnWindows1252) {
