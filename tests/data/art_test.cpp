@@ -29,6 +29,17 @@ const TailleAttendue kImagesDesEcrans[] = {
     {"signe_addition", 78, 78},      {"signe_soustraction", 78, 78}, {"signe_multiplication", 78, 78},
     {"signe_division", 78, 78},      {"requin_choix", 240, 130},   {"requin_choix_grise", 240, 130},
     {"pirate_choix", 110, 180},      {"baleine", 300, 115},
+    {"requin_papa", 204, 138},       {"requin_maman", 158, 107},   {"requin_bebe", 115, 77},
+    {"eclat_rangee", 505, 137},      {"bulle_petite", 48, 48},     {"petite_bulle_plus", 48, 48},
+    {"petite_bulle_egal", 48, 48},   {"bulle_intrus", 145, 145},   {"eclat_intrus", 145, 129},
+    {"bulle_trainee_33", 33, 33},    {"bulle_trainee_41", 41, 41}, {"bulle_trainee_49", 49, 49},
+    {"bulle_trainee_65", 65, 65},    {"eclat_trainee_33", 33, 33}, {"eclat_trainee_41", 41, 41},
+    {"eclat_trainee_49", 49, 49},    {"eclat_trainee_65", 65, 65}, {"requin_intrus", 225, 161},
+    {"bebe_poisson", 161, 129},      {"poissonnet", 81, 57},       {"ok", 64, 40},
+    {"bulle4_bleue", 137, 137},      {"bulle4_jaune", 137, 137},   {"bulle4_verte", 137, 137},
+    {"bulle4_rouge", 137, 137},      {"bulle4_verte_fin", 137, 137}, {"bulle4_rouge_fin", 137, 137},
+    {"poisson_cible", 161, 105},     {"petite_bulle_moins", 48, 48}, {"petite_bulle_fois", 48, 48},
+    {"petite_bulle_divise", 48, 48},
 };
 
 QStringList nomsAvecJumeaux()

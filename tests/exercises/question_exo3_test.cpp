@@ -1,0 +1,129 @@
+#include "core/platform/Aleatoire.h"
+#include "core/platform/Cp1252.h"
+#include "core/state/SharedState.h"
+#include "exercises/QuestionExo3.h"
+#include "exercises/TireOperation.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <set>
+#include <vector>
+
+namespace {
+constexpr int C = SharedState::Complement;
+enum { Plus = 0, Moins = 1, Fois = 2, Divise = 3 };
+using Entree = std::array<int, 4>;
+
+SharedState reglages(std::initializer_list<Entree> entrees, bool dansOrdre = false) {
+    SharedState e;
+    for (const Entree& x : entrees) e.ajouteEntree(x[0], x[1], x[2], x[3]);
+    e.OptionTableDansOrdre = dansOrdre;
+    return e;
+}
+
+// Questions of one exercise: the generator is prepared once, as the screen does.
+std::vector<QuestionExo3> questions(const SharedState& e, int nombre, int graine = 1) {
+    Aleatoire::graine(static_cast<std::uint32_t>(graine));
+    const TireurOperation tireur(e);
+    RepertoireOperations repertoire(tireur);
+    std::vector<QuestionExo3> q;
+    for (int i = 0; i < nombre; ++i) q.push_back(GenereExo3(tireur, repertoire));
+    return q;
+}
+}  // namespace
+
+// The intruder's result differs from the two others, which share theirs with different left
+// operands; the options hold in every bubble.
+TEST(GenereExo3, lIntrusSeulADesResultatsDifferents) {
+    struct Cas {
+        const char* nom;
+        SharedState etat;
+        std::set<int> gauchesPermises;  // empty: any
+    };
+    const Cas cas[] = {
+        {"tables de multiplication", reglages({{2, 1, 10, Fois}, {3, 1, 10, Fois}, {4, 1, 10, Fois}, {6, 1, 10, Fois}}), {}},
+        {"dans l'ordre", reglages({{2, 1, 10, Fois}, {4, 1, 10, Fois}, {8, 1, 10, Fois}}, true), {2, 4, 8}},
+        {"soustractions sans négatif", reglages({{3, 0, 10, Moins}, {7, 0, 10, Moins}, {9, 0, 10, Moins}}), {}},
+        {"divisions", reglages({{2, 1, 10, Divise}, {3, 1, 10, Divise}, {6, 1, 10, Divise}}), {}},
+        {"compléments", reglages({{C, 10, C, Plus}, {C, 12, C, Fois}}), {}},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        for (const QuestionExo3& q : questions(c.etat, 300)) {
+            ASSERT_FALSE(q.impossible());
+            const auto& intrus = q.bulles[static_cast<std::size_t>(q.PositionIntrus - 1)];
+            std::array<QuestionExo1, 2> paire;
+            for (int k = 1, j = 0; k <= 3; ++k) {
+                const auto& b = q.bulles[static_cast<std::size_t>(k - 1)];
+                if (!c.gauchesPermises.empty()) {
+                    EXPECT_TRUE(c.gauchesPermises.count(b.gauche)) << b.gauche;
+                }
+                if (b.operation == Moins) {
+                    EXPECT_GE(b.resultat, 0);
+                }
+                if (k != q.PositionIntrus) paire[static_cast<std::size_t>(j++)] = b;
+            }
+            EXPECT_EQ(paire[0].resultat, paire[1].resultat);
+            EXPECT_NE(paire[0].gauche, paire[1].gauche);
+            EXPECT_NE(intrus.resultat, paire[0].resultat);
+            EXPECT_TRUE(q.estIntrus(q.PositionIntrus));
+        }
+    }
+}
+
+// Settings with one operation, or with one result only, end in the impossible outcome.
+TEST(GenereExo3, reglagesSansIntrusPossible) {
+    const SharedState cas[] = {reglages({{2, 3, 3, Fois}}, true), reglages({{1, 0, 0, Plus}}),
+                               reglages({{C, 10, C, Plus}})};
+    for (const SharedState& e : cas) {
+        const QuestionExo3 q = questions(e, 1).front();
+        EXPECT_TRUE(q.impossible());
+        EXPECT_FALSE(q.estIntrus(1) || q.estIntrus(2) || q.estIntrus(3));
+    }
+    EXPECT_EQ(TexteIntrusImpossible(),
+              QString::fromUtf8("il n'est pas possible de generer \nle jeux de l'intrus avec les tables choisies\n"
+                                "Clique sur le poisson \npour passer à l'exercice suivant"));
+}
+
+TEST(GenereExo3, ligneDErreursOctetPourOctet) {
+    const QString fois = QString(QChar(0xD7));
+    EXPECT_EQ(*Cp1252::encode(LigneErreursExo3("7" + fois + "8", "14" + fois + "4", "6" + fois + "9", 2)),
+              QByteArray("7\xD7" "8 ; 14\xD7" "4 ; 6\xD7" "9 ;  => 2 erreurs\r\n"));
+    EXPECT_EQ(*Cp1252::encode(LigneErreursExo3("1+2", "2+1", "3+3", 1)), QByteArray("1+2 ; 2+1 ; 3+3 ;  => 1 erreurs\r\n"));
+}
+
+// What each burst step leads to: the six visible steps, then the pause after errors, the coin
+// pickup after a first-click find, or a wait for the next click.
+TEST(Paf, suiteDesEtapes) {
+    using S = Paf::Suite;
+    struct Cas {
+        int etape, erreurs;
+        bool terminee, volee;
+        S suite;
+    };
+    const Cas cas[] = {
+        {1, 0, false, false, S::EtapeSuivante}, {6, 0, true, false, S::EtapeSuivante},
+        {7, 0, false, false, S::Attente},       {7, 0, true, false, S::Ramassage},
+        {7, 1, true, false, S::EtapeSuivante},  {12, 2, true, false, S::EtapeSuivante},
+        {13, 2, true, false, S::QuestionSuivante}, {7, 1, false, false, S::Attente},
+        {7, 0, true, true, S::Attente},         {7, 1, true, true, S::Attente},
+    };
+    for (const Cas& c : cas)
+        EXPECT_EQ(Paf::apres(c.etape, c.erreurs, c.terminee, c.volee), c.suite) << c.etape << " " << c.erreurs;
+}
+
+// A wrong bubble, clicks during its burst and on it again, then the intruder, then nothing more.
+TEST(ClicsExo3, chaqueBulleUneFoisEtJamaisPendantUnEclatement) {
+    using Clic = ClicsExo3::Clic;
+    ClicsExo3 clics;
+    EXPECT_EQ(clics.clique(1, 2), Clic::Mauvais);
+    EXPECT_EQ(clics.clique(2, 2), Clic::Ignore);  // the burst runs
+    clics.ClicPermis = true;
+    EXPECT_EQ(clics.clique(1, 2), Clic::Ignore);  // already burst
+    EXPECT_EQ(clics.clique(2, 2), Clic::Intrus);
+    clics.ClicPermis = true;
+    EXPECT_EQ(clics.clique(3, 2), Clic::Ignore);  // the question is over
+    clics.prepare();
+    EXPECT_EQ(clics.clique(2, 2), Clic::Intrus);
+}

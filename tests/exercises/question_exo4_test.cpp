@@ -1,0 +1,133 @@
+#include "core/platform/Aleatoire.h"
+#include "core/platform/Cp1252.h"
+#include "core/state/SharedState.h"
+#include "exercises/QuestionExo4.h"
+#include "exercises/TireOperation.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <set>
+#include <vector>
+
+namespace {
+constexpr int C = SharedState::Complement;
+enum { Plus = 0, Moins = 1, Fois = 2, Divise = 3 };
+using Entree = std::array<int, 4>;
+
+SharedState reglages(std::initializer_list<Entree> entrees, bool dansOrdre = false) {
+    SharedState e;
+    for (const Entree& x : entrees) e.ajouteEntree(x[0], x[1], x[2], x[3]);
+    e.OptionTableDansOrdre = dansOrdre;
+    return e;
+}
+
+// Questions of one exercise: the generator is prepared once, as the screen does.
+std::vector<QuestionExo4> questions(const SharedState& e, int nombre, int graine = 1) {
+    Aleatoire::graine(static_cast<std::uint32_t>(graine));
+    const TireurOperation tireur(e);
+    RepertoireOperations repertoire(tireur);
+    std::vector<QuestionExo4> q;
+    for (int i = 0; i < nombre; ++i) q.push_back(GenereExo4(tireur, repertoire));
+    return q;
+}
+
+Bulles bulles(const char* motif) {  // "1100000001": bubble 1 first
+    Bulles b{};
+    for (std::size_t i = 0; i < b.size(); ++i) b[i] = motif[i] == '1';
+    return b;
+}
+}  // namespace
+
+// Every bubble gives the target exactly when the pattern says so; captions are distinct unless
+// the question had to allow repeats, which rich tables seldom need.
+TEST(GenereExo4, lesBullesSuiventLeMotif) {
+    struct Cas {
+        const char* nom;
+        SharedState etat;
+        int doublonsMax;  // questions out of 100 that may repeat a caption
+    };
+    const Cas cas[] = {
+        {"additions", reglages({{1, 1, 10, Plus}, {2, 1, 10, Plus}, {3, 1, 10, Plus}, {5, 1, 10, Plus}, {8, 1, 10, Plus}}), 10},
+        {"soustractions dans l'ordre", reglages({{9, 0, 9, Moins}, {10, 0, 10, Moins}, {12, 0, 12, Moins}}, true), 100},
+        {"multiplications", reglages({{2, 1, 10, Fois}, {3, 1, 10, Fois}, {4, 1, 10, Fois}, {6, 1, 10, Fois}}), 100},
+        {"compléments", reglages({{C, 10, C, Plus}, {C, 20, C, Plus}}), 100},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        int doublons = 0;
+        for (const QuestionExo4& q : questions(c.etat, 100)) {
+            ASSERT_FALSE(q.impossible);
+            EXPECT_EQ(q.texteCible(), QString::number(q.cible));
+            std::set<QString> legendes;
+            for (std::size_t i = 0; i < q.bulles.size(); ++i) {
+                const QuestionExo1& b = q.bulles[i];
+                EXPECT_EQ(b.resultat == q.cible, q.BonnesBulles[i]) << i;
+                if (b.operation == Moins) {
+                    EXPECT_GE(b.resultat, 0);
+                }
+                if (c.etat.OptionTableDansOrdre) {
+                    EXPECT_TRUE(b.gauche == 9 || b.gauche == 10 || b.gauche == 12);
+                }
+                legendes.insert(TexteOperation(b, false));
+            }
+            if (q.avecDoublons) ++doublons;
+            else EXPECT_EQ(legendes.size(), q.bulles.size());
+        }
+        EXPECT_LE(doublons, c.doublonsMax);
+    }
+}
+
+// One possible operation (or one result): only an all-right pattern can be built, by repeating
+// captions; any other pattern ends in the impossible outcome.
+TEST(GenereExo4, reglagesAUneSeuleOperation) {
+    const SharedState cas[] = {reglages({{2, 3, 3, Fois}}, true), reglages({{1, 0, 0, Plus}})};
+    for (const SharedState& e : cas) {
+        int impossibles = 0;
+        for (const QuestionExo4& q : questions(e, 40)) {
+            const bool toutesBonnes = BullesConformes(q.BonnesBulles, bulles("1111111111")) == BullesExo4;
+            EXPECT_EQ(q.impossible, !toutesBonnes);
+            if (q.impossible) {
+                ++impossibles;
+                EXPECT_EQ(q.texteCible(), "OK");
+            } else {
+                EXPECT_TRUE(q.avecDoublons);
+            }
+        }
+        EXPECT_GT(impossibles, 30);
+    }
+    EXPECT_TRUE(TexteExo4Impossible().startsWith(QString::fromUtf8("Vous avez selectionné moins de deux opérations\ndifférentes")));
+}
+
+TEST(Exo4, jugementEtAide) {
+    struct Cas {
+        const char* bonnes;
+        const char* selection;
+        int conformes;
+        const char* aide;
+    };
+    const Cas cas[] = {
+        {"0000000000", "0000000000", 10,
+         "Tu as répondu juste! Bravo! Clique sur le poisson avec la solution pour passer à la question suivante"},
+        {"1101000000", "0001000001", 7, "Il reste 2 bulles correctes à sélectionner\nTu as selectionné 1 bulles fausses\n"},
+        {"1000000000", "0000000000", 9, "Il reste 1 bulles correctes à sélectionner\n"},
+        {"0000000000", "0000000111", 7, "Tu as selectionné 3 bulles fausses\n"},
+    };
+    for (const Cas& c : cas) {
+        EXPECT_EQ(BullesConformes(bulles(c.bonnes), bulles(c.selection)), c.conformes);
+        EXPECT_EQ(SelectionJuste(bulles(c.bonnes), bulles(c.selection)), c.conformes == 10);
+        EXPECT_EQ(TexteAideExo4(bulles(c.bonnes), bulles(c.selection)), QString::fromUtf8(c.aide));
+    }
+}
+
+TEST(Exo4, couleursDeLaSolution) {
+    EXPECT_STREQ(imageSolution(SolutionBulle(true, true)).composant, "Bulleverte");
+    EXPECT_STREQ(imageSolution(SolutionBulle(true, false)).composant, "BulleRouge");
+    EXPECT_STREQ(imageSolution(SolutionBulle(false, true)).composant, "BulleRougeFin");
+    EXPECT_STREQ(imageSolution(SolutionBulle(false, false)).image, "bulle4_verte_fin");
+}
+
+TEST(Exo4, ligneDErreursOctetPourOctet) {
+    EXPECT_EQ(*Cp1252::encode(LigneErreursExo4("12", 2)), QByteArray("Op\xE9rations \xE9galent \xE0 12 => 2 erreurs\r\n"));
+    EXPECT_EQ(*Cp1252::encode(LigneErreursExo4("-3", 1)), QByteArray("Op\xE9rations \xE9galent \xE0 -3 => 1 erreurs\r\n"));
+}

@@ -1,0 +1,111 @@
+#include "core/platform/Aleatoire.h"
+#include "core/platform/Cp1252.h"
+#include "core/state/SharedState.h"
+#include "exercises/TireOperation.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <climits>
+#include <set>
+
+namespace {
+constexpr int C = SharedState::Complement;
+enum { Plus = 0, Moins = 1, Fois = 2, Divise = 3 };
+using Entree = std::array<int, 4>;
+
+SharedState reglages(std::initializer_list<Entree> entrees, bool dansOrdre = false, bool relatifs = false) {
+    SharedState e;
+    for (const Entree& x : entrees) e.ajouteEntree(x[0], x[1], x[2], x[3]);
+    e.OptionTableDansOrdre = dansOrdre;
+    e.OptionNombresRelatifs = relatifs;
+    return e;
+}
+
+void verifieCalcul(const QuestionExo1& q) {
+    switch (q.operation) {
+        case Plus: EXPECT_EQ(static_cast<long long>(q.gauche) + q.droite, q.resultat); break;
+        case Moins: EXPECT_EQ(static_cast<long long>(q.gauche) - q.droite, q.resultat); break;
+        case Fois: EXPECT_EQ(static_cast<long long>(q.gauche) * q.droite, q.resultat); break;
+        default:
+            ASSERT_NE(q.droite, 0);
+            EXPECT_EQ(q.gauche % q.droite, 0);
+            EXPECT_EQ(q.gauche / q.droite, q.resultat);
+    }
+}
+
+std::set<QString> textes(const SharedState& e, int tirages = 2000) {
+    Aleatoire::graine(71);
+    const TireurOperation tireur(e);
+    std::set<QString> vus;
+    for (int i = 0; i < tirages; ++i) {
+        const QuestionExo1 q = tireur.tire();
+        verifieCalcul(q);
+        vus.insert(TexteOperation(q, false));
+    }
+    return vus;
+}
+
+std::set<QString> ensemble(std::initializer_list<const char*> t) {
+    std::set<QString> s;
+    for (const char* x : t) s.insert(QString::fromUtf8(x));
+    return s;
+}
+}  // namespace
+
+// Each case ends (its loops are bounded) and gives exactly these operations.
+TEST(TireOperation, donneLesOperationsAttendues) {
+    struct Cas {
+        const char* nom;
+        SharedState etat;
+        std::set<QString> attendues;
+    };
+    const Cas cas[] = {
+        {"dans l'ordre", reglages({{7, 2, 4, Fois}}, true), ensemble({"7×2", "7×3", "7×4"})},
+        {"échange", reglages({{7, 3, 3, Fois}}), ensemble({"7×3", "3×7"})},
+        // the special cases and "larger on the left" of exercise 1 play no part here
+        {"division", reglages({{5, 1, 10, Divise}}), ensemble({"5÷1", "5÷5", "10÷5"})},
+        {"soustraction sans négatif", reglages({{4, 3, 6, Moins}}), ensemble({"4-3", "4-4", "5-4", "6-4"})},
+        {"relatifs", reglages({{4, 5, 5, Moins}}, true, true), ensemble({"4-5"})},
+        // a table number below its whole range: the operands are swapped rather than redrawn forever
+        {"soustraction impossible dans l'ordre", reglages({{2, 5, 5, Moins}}, true), ensemble({"5-2"})},
+        // a subtraction redraw only lands on an entry that can serve
+        {"redessin", reglages({{2, 5, 5, Moins}, {9, 1, 1, Moins}}, true), ensemble({"9-1"})},
+        {"complément à 1 ×", reglages({{C, 1, C, Fois}}), ensemble({"1×1"})},
+        {"complément à 0 ÷", reglages({{C, 0, C, Divise}}), ensemble({"0÷1"})},
+        {"complément à 7 ×", reglages({{C, 7, C, Fois}}), ensemble({"1×7"})},
+        {"complément à 3 −", reglages({{C, 3, C, Moins}}), ensemble({"3-0", "4-1", "5-2"})},
+        // a division that never divides becomes an exact one
+        {"division jamais exacte", reglages({{7, 2, 2, Divise}}, true), ensemble({"14÷2"})},
+        {"liste vide", reglages({}), {}},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        const std::set<QString> vues = textes(c.etat);
+        if (c.attendues.empty()) {
+            EXPECT_EQ(vues.size(), 100u);  // the addition tables 1 to 10 on 1 to 10, both orders
+            EXPECT_TRUE(vues.count("10+10") && vues.count("1+1") && vues.count("3+10"));
+        } else {
+            EXPECT_EQ(vues, c.attendues);
+        }
+    }
+}
+
+// Entries at the edges of 32 bits give exact operations or are left out, never an overflow.
+TEST(TireOperation, extremesSansDebordement) {
+    const SharedState e = reglages({{INT_MAX, 2, 3, Fois},
+                                    {C, INT_MIN, C, Fois},
+                                    {C, INT_MAX, C, Divise},
+                                    {INT_MAX, -5, 5, Divise},
+                                    {INT_MIN + 1, 1, 2000000000, Moins},
+                                    {-7, INT_MIN, INT_MIN, Plus}});
+    EXPECT_FALSE(textes(e).empty());
+}
+
+TEST(TireOperation, legendesEnWindows1252) {
+    const QuestionExo1 fois{7, 8, 56, Fois, false};
+    const QuestionExo1 divise{56, 8, 7, Divise, false};
+    EXPECT_EQ(*Cp1252::encode(TexteOperation(fois, false)), QByteArray("7\xD7" "8"));
+    EXPECT_EQ(*Cp1252::encode(TexteOperation(divise, false)), QByteArray("56\xF7" "8"));
+    EXPECT_EQ(*Cp1252::encode(TexteResultat(fois)), QByteArray("= 56"));
+}
