@@ -1,7 +1,7 @@
 // Speed of the question draws of exercises 3 and 4: a question on ordinary tables, the
 // preparation an exercise does once, and settings that allow no question at all.
-#include "core/platform/Aleatoire.h"
-#include "core/state/SharedState.h"
+#include "base/Aleatoire.h"
+#include "state/SharedState.h"
 #include "exercises/QuestionExo3.h"
 #include "exercises/QuestionExo4.h"
 #include "exercises/TireOperation.h"

@@ -1,6 +1,6 @@
 #include "exercises/ComptageErreurs.h"
 
-#include "core/state/SharedState.h"
+#include "state/SharedState.h"
 
 void ComptageErreurs::commence(SharedState& etat) {
     *this = ComptageErreurs{};

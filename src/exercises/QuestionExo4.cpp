@@ -1,6 +1,6 @@
 #include "exercises/QuestionExo4.h"
 
-#include "core/platform/Aleatoire.h"
+#include "base/Aleatoire.h"
 #include "exercises/TireOperation.h"
 
 #include <algorithm>

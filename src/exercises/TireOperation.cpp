@@ -1,7 +1,7 @@
 #include "exercises/TireOperation.h"
 
-#include "core/platform/Aleatoire.h"
-#include "core/state/SharedState.h"
+#include "base/Aleatoire.h"
+#include "state/SharedState.h"
 
 #include <algorithm>
 #include <limits>

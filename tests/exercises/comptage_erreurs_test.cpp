@@ -1,4 +1,4 @@
-#include "core/state/SharedState.h"
+#include "state/SharedState.h"
 #include "exercises/ComptageErreurs.h"
 #include "exercises/QuestionExo4.h"
 

@@ -1,6 +1,6 @@
-#include "core/platform/Aleatoire.h"
-#include "core/platform/Cp1252.h"
-#include "core/state/SharedState.h"
+#include "base/Aleatoire.h"
+#include "base/Cp1252.h"
+#include "state/SharedState.h"
 #include "exercises/QuestionExo3.h"
 #include "exercises/TireOperation.h"
 
