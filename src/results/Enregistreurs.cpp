@@ -1,9 +1,13 @@
 #include "results/Enregistreurs.h"
 
+#include "core/platform/Erreurs.h"
 #include "core/platform/FichierTexte.h"
 #include "core/platform/Horloge.h"
+#include "core/platform/Messages.h"
 #include "core/state/SharedState.h"
 #include "core/state/Utils.h"
+#include "results/BaseResultats.h"
+#include "results/Classeur.h"
 #include "results/ProfileFile.h"
 
 // Each block is appended in one write, so a failure leaves no half block behind.
@@ -31,8 +35,33 @@ void EcritDateDeconnexion(SharedState& etat) {
     etat.RepertoireClasse.clear();
 }
 
-// The workbook and database recorders come later; until then they write nothing.
-void PrepareClasseur(SharedState&) {}
-void PrepareBase(SharedState&) {}
-void EcritColonneTableur(SharedState&, int, const QString&) {}
-void EcritLigneBase(SharedState&, int, const QString&) {}
+void PrepareClasseur(SharedState& etat) {
+    Classeur::prepare(Classeur::chemin(etat), etat.NomEnseignant, etat.NomEleve);
+}
+
+void PrepareBase(SharedState& etat) {
+    BaseResultats::prepare(BaseResultats::chemin(etat), BaseResultats::nomTable(etat.NomEnseignant));
+}
+
+// At the end of an exercise a store that cannot be written is reported, and the stores after it
+// still get their record.
+void EcritColonneTableur(SharedState& etat, int erreurs, const QString& bilan) {
+    if (!etat.SauvegardeTableur) return;
+    try {
+        etat.ColonneTableur = Classeur::ajouteColonne(Classeur::chemin(etat), etat.NomEnseignant, etat.NomEleve,
+                                                      Classeur::colonne(etat, erreurs, bilan));
+    } catch (const ErreurMarivelle& erreur) {
+        Messages::erreur(erreur.message());
+    }
+}
+
+void EcritLigneBase(SharedState& etat, int erreurs, const QString& bilan) {
+    if (!etat.SauvegardeBase) return;
+    const QString chemin = BaseResultats::chemin(etat);
+    if (!FichierTexte::existe(chemin)) return;
+    try {
+        BaseResultats::ajouteLigne(chemin, BaseResultats::nomTable(etat.NomEnseignant), etat, erreurs, bilan);
+    } catch (const ErreurMarivelle& erreur) {
+        Messages::erreur(erreur.message());
+    }
+}
