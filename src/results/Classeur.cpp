@@ -10,7 +10,9 @@
 #include "results/TextesResultat.h"
 #include "results/XmlXlsx.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSet>
 #include <cstring>
 #include <cmath>
@@ -228,6 +230,8 @@ public:
         grille.elargit(c, largeurPour(plusLongue));
         const double largeur = grille.largeur(c);
         for (const auto& [ligne, texte] : textes) {
+            // An empty text leaves the cell empty, as typing nothing would.
+            if (texte.isEmpty()) continue;
             grille.ecritTexte(ligne, c, texte, style);
             const int lignes = lignesAffichees(texteXml(texte), largeur);
             if (lignes > 1) grille.rehausse(ligne, lignes * HauteurLigne + 2);
@@ -372,6 +376,10 @@ QString chemin(const SharedState& e) {
 }
 
 void prepare(const QString& chemin, const QString& enseignant, const QString& eleve) {
+    const QFileInfo info(chemin);
+    if (!info.absoluteDir().exists())
+        throw ErreurFichier(QStringLiteral("Impossible de créer le classeur %1 : le dossier de la classe n'existe pas.")
+                                .arg(nom(chemin)));
     Verrou verrou(chemin);
     if (!QFile::exists(chemin)) {
         ClasseurOuvert classeur(chemin);
