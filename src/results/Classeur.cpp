@@ -199,9 +199,11 @@ public:
         auto document = std::make_unique<pugi::xml_document>();
         litXml(*document, NouvelleFeuille);
         FeuilleXlsx::Feuille grille(*document, nullptr);
-        for (const auto& [ligne, texte] : Libelles) grille.ecritTexte(ligne, 1, QString::fromUtf8(texte), 0);
-        grille.ecritTexte(2, 2, enseignant, 0);
-        grille.ecritTexte(3, 2, eleve, 0);
+        // Labels sit at the top of their row, level with the first line of the exercise cells.
+        const int style = styleRetour();
+        for (const auto& [ligne, texte] : Libelles) grille.ecritTexte(ligne, 1, QString::fromUtf8(texte), style);
+        grille.ecritTexte(2, 2, enseignant, style);
+        grille.ecritTexte(3, 2, eleve, style);
         grille.ecritNombre(LigneCompteur, 1, 1, 0);
         grille.elargit(1, largeurPour(23));
         grille.elargit(2, largeurPour(std::max(plusLongueLigne(enseignant), plusLongueLigne(eleve))));
