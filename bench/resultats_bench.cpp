@@ -72,29 +72,53 @@ void prepareLaClasse() {
     std::fprintf(stderr, "class prepared in %lld ms\n", static_cast<long long>(chrono.elapsed()));
 }
 
-void BM_FinDExerciceTroisEnregistreurs(benchmark::State& state) {
-    // One class for all repetitions; each repetition times one end of exercise.
+// One class for all benchmarks and repetitions; each repetition times one end of exercise.
+SharedState& classe() {
     static QTemporaryDir dossier;
-    static SharedState e = [] {
+    static SharedState premier = [] {
         QDir::setCurrent(dossier.path());
         prepareLaClasse();
-        SharedState premier = eleve(QStringLiteral("Élève numéro 0"));
-        premier.NumeroExercice = 101;
-        return premier;
+        SharedState e = eleve(QStringLiteral("Élève numéro 0"));
+        e.NumeroExercice = 101;
+        return e;
     }();
+    return premier;
+}
+
+template <bool Profil, bool Tableur, bool Base>
+void BM_FinDExercice(benchmark::State& state) {
+    SharedState& e = classe();
     for (auto _ : state) {
-        EcritProfilExercice(e, 3, Bilan);
-        EcritColonneTableur(e, 3, Bilan);
-        EcritLigneBase(e, 3, Bilan);
+        if (Profil) EcritProfilExercice(e, 3, Bilan);
+        if (Tableur) EcritColonneTableur(e, 3, Bilan);
+        if (Base) EcritLigneBase(e, 3, Bilan);
         ++e.NumeroExercice;
     }
 }
-BENCHMARK(BM_FinDExerciceTroisEnregistreurs)
+
+double pire(const std::vector<double>& v) { return *std::max_element(v.begin(), v.end()); }
+
+BENCHMARK(BM_FinDExercice<true, true, true>)
+    ->Name("FinDExercice/trois_enregistreurs")
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1)
     ->Repetitions(100)
     ->ReportAggregatesOnly(true)
-    ->ComputeStatistics("max", [](const std::vector<double>& v) { return *std::max_element(v.begin(), v.end()); });
+    ->ComputeStatistics("max", pire);
+BENCHMARK(BM_FinDExercice<false, true, false>)
+    ->Name("FinDExercice/classeur_seul")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(30)
+    ->ReportAggregatesOnly(true)
+    ->ComputeStatistics("max", pire);
+BENCHMARK(BM_FinDExercice<false, false, true>)
+    ->Name("FinDExercice/base_seule")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(30)
+    ->ReportAggregatesOnly(true)
+    ->ComputeStatistics("max", pire);
 }  // namespace
 
 int main(int argc, char** argv) {

@@ -1,7 +1,8 @@
 #pragma once
-// The zip container of a workbook: parts read from the file as it is, and the file replaced by a
-// copy in which only the given parts changed (every other entry is copied as it was, compressed
-// bytes included). The copy is written beside the file, flushed to disk and renamed over it.
+// The zip container of a workbook, worked on in memory: the file is read once, its parts are read
+// from those bytes, and the replacement archive copies every entry that did not change as it was
+// (compressed bytes included). The new archive is written beside the file, flushed to disk and
+// renamed over it in one step.
 #include <QByteArray>
 #include <QString>
 #include <map>
@@ -10,7 +11,7 @@ struct zip;
 
 class ArchiveZip final {
 public:
-    // Throws ErreurFichier (`messageIllisible`) when the file is not a zip archive.
+    // Reads the file; throws ErreurFichier (`messageIllisible`) when it is not a zip archive.
     ArchiveZip(const QString& chemin, const QString& messageIllisible);
     ~ArchiveZip();
     ArchiveZip(const ArchiveZip&) = delete;
@@ -19,15 +20,18 @@ public:
     bool contient(const QString& partie) const;
     // The part's bytes; throws ErreurFichier (`messageIllisible`) when missing or unreadable.
     QByteArray lit(const QString& partie) const;
+    // The archive as read from the file.
+    const QByteArray& octets() const { return octets_; }
 
 private:
-    QString chemin_;
     QString messageIllisible_;
+    QByteArray octets_;
     struct zip* zip_ = nullptr;
 };
 
 namespace ArchiveZipEcriture {
-// Replaces `cible` atomically by a copy of it (or by a new archive when `copie` is false) in which
-// the given parts are added or replaced. Throws ErreurFichier naming `cible`; `cible` is then unchanged.
-void remplace(const QString& cible, bool copie, const std::map<QString, QByteArray>& parties);
+// Replaces `cible` atomically by `origine` (an archive's bytes; empty for a new archive) in which
+// the given parts are added or replaced. Throws ErreurFichier naming `cible`; `cible` is then
+// unchanged.
+void remplace(const QString& cible, const QByteArray& origine, const std::map<QString, QByteArray>& parties);
 }

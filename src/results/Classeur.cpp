@@ -251,7 +251,7 @@ public:
         if (typesModifies_ || !zip_) parties[QStringLiteral("[Content_Types].xml")] = ecrit(types_);
         if (stylesModifies_) parties[partieStyles_] = ecrit(styles_);
         for (const QString& partie : feuillesModifiees_) parties[partie] = ecrit(*feuilles_[partie]);
-        ArchiveZipEcriture::remplace(chemin_, zip_ != nullptr, parties);
+        ArchiveZipEcriture::remplace(chemin_, zip_ ? zip_->octets() : QByteArray(), parties);
     }
 
 private:

@@ -48,8 +48,9 @@ void PrepareBase(SharedState& etat) {
 void EcritColonneTableur(SharedState& etat, int erreurs, const QString& bilan) {
     if (!etat.SauvegardeTableur) return;
     try {
-        etat.ColonneTableur = Classeur::ajouteColonne(Classeur::chemin(etat), etat.NomEnseignant, etat.NomEleve,
-                                                      Classeur::colonne(etat, erreurs, bilan));
+        const int colonne = Classeur::ajouteColonne(Classeur::chemin(etat), etat.NomEnseignant, etat.NomEleve,
+                                                    Classeur::colonne(etat, erreurs, bilan));
+        if (colonne > 0) etat.ColonneTableur = colonne;
     } catch (const ErreurMarivelle& erreur) {
         Messages::erreur(erreur.message());
     }
