@@ -79,7 +79,7 @@ const std::pair<int, const char*> Libelles[] = {
 constexpr int LigneCompteur = 25;
 // Arial 10: height of one line of text in points, and the widest column worth keeping.
 constexpr double HauteurLigne = 12.75;
-constexpr double LargeurMax = 80;
+constexpr double LargeurMax = 50;
 
 QString nom(const QString& chemin) { return QStringLiteral("« %1 »").arg(chemin); }
 
