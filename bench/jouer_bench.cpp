@@ -1,12 +1,14 @@
-// "Jouer" on the identification screen with the text profile on, to the first exercise screen
-// shown (offscreen): the connection, the settings load, the profile's connection block and the
-// first question on screen.
+// "Jouer" on the identification screen with the three recorders on (text profile, workbook,
+// database), to the first exercise screen shown (offscreen): the connection, the settings load,
+// the profile's connection block, the workbook and database checks (the pupil's sheet is already
+// there, among 30) and the first question on screen.
 #include "app/Demarrage.h"
 #include "interface/Affichage.h"
 #include "base/Messages.h"
 #include "interface/Ecrans.h"
 #include "state/SharedState.h"
 #include "identity/Registre.h"
+#include "results/Enregistreurs.h"
 #include "settings/ParameterFiles.h"
 
 #include <QApplication>
@@ -35,7 +37,15 @@ void BM_JouerJusquAuPremierExercice(benchmark::State& state) {
     EcritFichier(QStringLiteral("classe de Martin/") + NomParameterFile(eleve, QStringLiteral("Martin")),
                  TexteParameterFile(QStringLiteral("Martin"), eleve, s));
     EcritFichier(QStringLiteral("classe de Martin/") + NomTeacherParameterFile(QStringLiteral("Martin")),
-                 TexteTeacherParameterFile(QStringLiteral("Martin"), {}, s.exercices, false, false, true));
+                 TexteTeacherParameterFile(QStringLiteral("Martin"), {}, s.exercices, true, true, true));
+    // The class's workbook already holds 30 pupils' sheets, the pupil's among them.
+    for (int p = 0; p < 30; ++p) {
+        SharedState autre;
+        autre.NomEnseignant = QStringLiteral("Martin");
+        autre.NomEleve = p == 15 ? eleve : QStringLiteral("Élève numéro %1").arg(p);
+        autre.RepertoireClasse = QStringLiteral("classe de Martin/");
+        PrepareClasseur(autre);
+    }
 
     QWidget* identification = Ecrans::ecran(Ecrans::Role::SaisieIdentifiant);
     QWidget* exo1 = Ecrans::ecran(Ecrans::Role::Exo1);

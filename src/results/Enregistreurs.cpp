@@ -1,9 +1,13 @@
 #include "results/Enregistreurs.h"
 
+#include "base/Erreurs.h"
 #include "base/FichierTexte.h"
 #include "base/Horloge.h"
+#include "base/Messages.h"
 #include "state/SharedState.h"
 #include "state/Utils.h"
+#include "results/BaseResultats.h"
+#include "results/Classeur.h"
 #include "results/ProfileFile.h"
 
 // Each block is appended in one write, so a failure leaves no half block behind.
@@ -31,8 +35,34 @@ void EcritDateDeconnexion(SharedState& etat) {
     etat.RepertoireClasse.clear();
 }
 
-// The workbook and database recorders come later; until then they write nothing.
-void PrepareClasseur(SharedState&) {}
-void PrepareBase(SharedState&) {}
-void EcritColonneTableur(SharedState&, int, const QString&) {}
-void EcritLigneBase(SharedState&, int, const QString&) {}
+void PrepareClasseur(SharedState& etat) {
+    Classeur::prepare(Classeur::chemin(etat), etat.NomEnseignant, etat.NomEleve);
+}
+
+void PrepareBase(SharedState& etat) {
+    BaseResultats::prepare(BaseResultats::chemin(etat), BaseResultats::nomTable(etat.NomEnseignant));
+}
+
+// At the end of an exercise a store that cannot be written is reported, and the stores after it
+// still get their record.
+void EcritColonneTableur(SharedState& etat, int erreurs, const QString& bilan) {
+    if (!etat.SauvegardeTableur) return;
+    try {
+        const int colonne = Classeur::ajouteColonne(Classeur::chemin(etat), etat.NomEnseignant, etat.NomEleve,
+                                                    Classeur::colonne(etat, erreurs, bilan));
+        if (colonne > 0) etat.ColonneTableur = colonne;
+    } catch (const ErreurMarivelle& erreur) {
+        Messages::erreur(erreur.message());
+    }
+}
+
+void EcritLigneBase(SharedState& etat, int erreurs, const QString& bilan) {
+    if (!etat.SauvegardeBase) return;
+    const QString chemin = BaseResultats::chemin(etat);
+    if (!FichierTexte::existe(chemin)) return;
+    try {
+        BaseResultats::ajouteLigne(chemin, BaseResultats::nomTable(etat.NomEnseignant), etat, erreurs, bilan);
+    } catch (const ErreurMarivelle& erreur) {
+        Messages::erreur(erreur.message());
+    }
+}

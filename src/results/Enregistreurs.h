@@ -14,8 +14,11 @@ void EcritProfilExercice(SharedState& etat, int erreurs, const QString& bilan);
 // Leaving: the disconnection line (text profile on and file present); the class folder is forgotten.
 void EcritDateDeconnexion(SharedState& etat);
 
-// Workbook and database (their own recorders come later; for now they write nothing).
+// Connection: the teacher's workbook with the pupil's sheet, and the teacher's database with its
+// table, made when missing. Failures throw ErreurFichier naming the file.
 void PrepareClasseur(SharedState& etat);
 void PrepareBase(SharedState& etat);
+// End of an exercise: the pupil's next workbook column and the database row, when the teacher
+// chose them and the file exists. A failure is shown to the user and the next store still writes.
 void EcritColonneTableur(SharedState& etat, int erreurs, const QString& bilan);
 void EcritLigneBase(SharedState& etat, int erreurs, const QString& bilan);

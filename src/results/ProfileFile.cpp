@@ -2,6 +2,7 @@
 
 #include "base/FormatFr.h"
 #include "state/SharedState.h"
+#include "results/TextesResultat.h"
 
 #include <cmath>
 
@@ -14,16 +15,6 @@ QString soulignes() { return rangee(QLatin1Char('_'), 56); }
 QString etoiles() { return rangee(QLatin1Char('*'), 62); }
 QString apostrophes() { return rangee(QLatin1Char('\''), 36); }
 
-QString nomType(int type) {
-    switch (type) {
-        case 1: return QStringLiteral("donner résultat");
-        case 2: return QStringLiteral("à trou");
-        case 3: return QStringLiteral("intrus");
-        case 4: return QStringLiteral("même résultat");
-        default: return {};
-    }
-}
-
 QString nomOperation(int operation) {
     switch (operation) {
         case 0: return QStringLiteral("addition");
@@ -31,15 +22,6 @@ QString nomOperation(int operation) {
         case 2: return QStringLiteral("multiplication");
         // Division entries are recorded like the others rather than silently left out.
         case 3: return QStringLiteral("division");
-        default: return {};
-    }
-}
-
-QString nomAide(int aide) {
-    switch (aide) {
-        case 0: return QStringLiteral("dessins");
-        case 1: return QStringLiteral("constellations");
-        case 2: return QStringLiteral("aucune");
         default: return {};
     }
 }
@@ -104,10 +86,10 @@ QString exercice(const SharedState& e, int erreurs, const QString& bilan) {
     const double d = duree(e.HeureDebut, e.HeureFin);
     QString t;
     t += CRLF + QStringLiteral("[exercice]") + T5 + QStringLiteral("Exercice ") + QString::number(e.NumeroExercice);
-    t += CRLF + QStringLiteral("[Type exercice]") + T5 + nomType(e.TypeExercice);
+    t += CRLF + QStringLiteral("[Type exercice]") + T5 + TextesResultat::type(e.TypeExercice);
     t += CRLF + QStringLiteral("[Table(s)]") + T5 + CRLF + lignesDeTables(e);
     t += CRLF + QStringLiteral("[Cas particuliers]") + T5 + casParticuliers(e);
-    t += CRLF + QStringLiteral("[Aide]") + T5 + nomAide(e.TypeAide);
+    t += CRLF + QStringLiteral("[Aide]") + T5 + TextesResultat::aide(e.TypeAide);
     t += CRLF + CRLF + apostrophes();
     t += CRLF + QStringLiteral("[Taux de reusite]") + T5 +
          FormatFr::nombre(tauxDeReussite(e.NombreDeQuestions, erreurs)) + QLatin1Char('%');

@@ -1,7 +1,12 @@
 #include "DossierTemporaire.h"
 #include "base/Messages.h"
 #include "state/SharedState.h"
+#include "base/Erreurs.h"
 #include "identity/ConnexionEleve.h"
+#include "identity/Registre.h"
+#include "settings/ParameterFiles.h"
+
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -32,4 +37,47 @@ TEST(ConnecteEleve, AMissingPupilOrTeacherStopsAfterTheClassFolder) {
     EXPECT_EQ(QDir(".").entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
     Messages::installeRepondeur(nullptr);
     Messages::recueille();
+}
+
+namespace {
+// A registered pupil of "Mme Lebrun" whose teacher keeps every kind of result.
+QString inscritEleveQuiEnregistreTout() {
+    SharedState etat;
+    Registre::EnregistreEnseignant(etat, QStringLiteral("Mme Lebrun"), {1});
+    Registre::EnregistreEleve(etat, QStringLiteral("Léa"), QStringLiteral("Mme Lebrun"), QStringLiteral("cp"));
+    const QString eleve = QStringLiteral("Léa en classe de cp");
+    SequenceSettings s;
+    s.exercices << ExerciseSettings{};
+    EcritFichier("classe de Mme Lebrun/" + NomParameterFile(eleve, "Mme Lebrun"), TexteParameterFile("Mme Lebrun", eleve, s));
+    EcritFichier("classe de Mme Lebrun/" + NomTeacherParameterFile("Mme Lebrun"),
+                 TexteTeacherParameterFile("Mme Lebrun", {}, s.exercices, true, true, true));
+    return eleve;
+}
+}  // namespace
+
+TEST(ConnecteEleve, PreparesTheProfileTheWorkbookAndTheDatabaseInThatOrder) {
+    DossierTemporaire dossier;
+    const QString eleve = inscritEleveQuiEnregistreTout();
+    const QString classeur = "classe de Mme Lebrun/profil_des_eleves_de_Mme Lebrun.xlsx";
+    const QString base = "classe de Mme Lebrun/profil_des_eleves_de_Mme Lebrun.sqlite";
+    const QString profil = "classe de Mme Lebrun/profil_" + eleve + "_de_Mme Lebrun.txt";
+
+    // A workbook that cannot be read stops the connection at its step: the message names the
+    // file, the workbook is left as it was and the database step does not run.
+    ecritOctets(classeur, "pas un classeur");
+    SharedState etat;
+    try {
+        ConnecteEleve(etat, eleve, "Mme Lebrun");
+        ADD_FAILURE() << "the connection went on";
+    } catch (const ErreurFichier& erreur) {
+        EXPECT_TRUE(erreur.message().contains("« " + classeur + " »")) << qPrintable(erreur.message());
+    }
+    EXPECT_EQ(octetsDe(classeur), "pas un classeur");
+    EXPECT_TRUE(QFile::exists(profil));
+    EXPECT_FALSE(QFile::exists(base));
+
+    QFile::remove(classeur);
+    EXPECT_TRUE(ConnecteEleve(etat, eleve, "Mme Lebrun"));
+    EXPECT_TRUE(QFile::exists(classeur));
+    EXPECT_TRUE(QFile::exists(base));
 }

@@ -1,0 +1,37 @@
+#pragma once
+// The zip container of a workbook, worked on in memory: the file is read once, its parts are read
+// from those bytes, and the replacement archive copies every entry that did not change as it was
+// (compressed bytes included). The new archive is written beside the file, flushed to disk and
+// renamed over it in one step.
+#include <QByteArray>
+#include <QString>
+#include <map>
+
+struct zip;
+
+class ArchiveZip final {
+public:
+    // Reads the file; throws ErreurFichier (`messageIllisible`) when it is not a zip archive.
+    ArchiveZip(const QString& chemin, const QString& messageIllisible);
+    ~ArchiveZip();
+    ArchiveZip(const ArchiveZip&) = delete;
+    ArchiveZip& operator=(const ArchiveZip&) = delete;
+
+    bool contient(const QString& partie) const;
+    // The part's bytes; throws ErreurFichier (`messageIllisible`) when missing or unreadable.
+    QByteArray lit(const QString& partie) const;
+    // The archive as read from the file.
+    const QByteArray& octets() const { return octets_; }
+
+private:
+    QString messageIllisible_;
+    QByteArray octets_;
+    struct zip* zip_ = nullptr;
+};
+
+namespace ArchiveZipEcriture {
+// Replaces `cible` atomically by `origine` (an archive's bytes; empty for a new archive) in which
+// the given parts are added or replaced. Throws ErreurFichier naming `cible`; `cible` is then
+// unchanged.
+void remplace(const QString& cible, const QByteArray& origine, const std::map<QString, QByteArray>& parties);
+}

@@ -1,0 +1,20 @@
+#pragma once
+// The teacher's results database: one SQLite file per class folder, one table, one row per
+// finished exercise. Every value is bound as a parameter; a second program writing the same file
+// waits for SQLite's lock instead of failing. Failures throw ErreurFichier naming the file.
+#include <QString>
+
+struct SharedState;
+
+namespace BaseResultats {
+// "classe de <T>/profil_des_eleves_de_<T>.sqlite" (or the folder of pupils without teacher).
+QString chemin(const SharedState& etat);
+// "classe_de_" + teacher with "_" for blanks, or "Eleve_sans_enseignant" for "aucun".
+QString nomTable(const QString& enseignant);
+// Creates the file and its table, or adds the table to an existing file that lacks it. A file
+// created here is removed again when its table cannot be made.
+void prepare(const QString& chemin, const QString& table);
+// The row of the exercise that just ended.
+void ajouteLigne(const QString& chemin, const QString& table, const SharedState& etat, int erreurs,
+                 const QString& bilan);
+}  // namespace BaseResultats

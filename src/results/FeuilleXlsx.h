@@ -1,0 +1,42 @@
+#pragma once
+// Cells, rows and column widths of one worksheet part, edited in its XML tree so that everything
+// else in the part stays as it was. Rows and cells are kept in ascending order.
+#include <QString>
+#include <QStringList>
+#include <pugixml.hpp>
+
+namespace FeuilleXlsx {
+// "A" for 1, "Z" for 26, "AA" for 27.
+QString lettres(int colonne);
+
+class Feuille final {
+public:
+    // `partages`: the workbook's shared strings, for cells that refer to them.
+    Feuille(pugi::xml_document& document, const QStringList* partages);
+
+    // The text or number held by a cell, as text; empty when the cell is absent.
+    QString lit(int ligne, int colonne) const;
+    // The last column holding a cell among the given rows (0 when none).
+    int derniereColonne(int premiereLigne, int derniereLigne) const;
+
+    void ecritTexte(int ligne, int colonne, const QString& texte, int style);
+    void ecritNombre(int ligne, int colonne, double valeur, int style);
+    // Widens the column to at least `largeur` characters.
+    void elargit(int colonne, double largeur);
+    // Raises the row to at least `hauteur` points.
+    void rehausse(int ligne, double hauteur);
+    // Current width of the column (0 when the default applies).
+    double largeur(int colonne) const;
+
+private:
+    pugi::xml_node ligneNoeud(int ligne, bool cree) const;
+    pugi::xml_node cellule(int ligne, int colonne, bool cree) const;
+    pugi::xml_node prepareCellule(int ligne, int colonne, int style);
+    void etendDimension(int ligne, int colonne);
+    QString nomQualifie(const char* local) const;
+
+    mutable pugi::xml_node racine_;
+    mutable pugi::xml_node donnees_;
+    const QStringList* partages_;
+};
+}  // namespace FeuilleXlsx

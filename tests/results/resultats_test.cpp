@@ -1,0 +1,393 @@
+// The workbook column and the database row of a finished exercise, read back with independent
+// readers (openpyxl, Python's sqlite3).
+#include "DossierTemporaire.h"
+#include "LectureResultats.h"
+#include "base/Erreurs.h"
+#include "base/Messages.h"
+#include "state/SharedState.h"
+#include "state/Utils.h"
+#include "results/Enregistreurs.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QRegularExpression>
+#include <array>
+#include <vector>
+
+namespace {
+struct Cas {
+    const char* nom;
+    QString enseignant, eleve;
+    std::vector<std::array<int, 4>> entrees;
+    bool successeurs, doubles;
+    int type, aide, questions, erreurs, millisecondes;
+    QString bilan;
+    // Expected
+    QString fichier, table, feuille, typeTexte, aideTexte, tablesBase, casBase;
+    int taux, secondes;
+    double tauxExact;
+    QString tempsQuestion;
+};
+
+const QString TITI = QStringLiteral("Anne-Charlotte Delacroix Montesquieu Roy");  // 40 characters
+
+const Cas Cas_[] = {
+    {"sans enseignant", "aucun", "Tom", {{7, 1, 10, 2}}, false, false, 1, 0, 10, 0, 83400, "",
+     "classe sans enseignant/profil_des_eleves_de_aucun", "Eleve_sans_enseignant", "Tom", "donner résultat",
+     "dessins", "x [7 de 1 à 10]\r\n", "aucun\r", 100, 83, 100, "8,34"},
+    {"enseignant en deux mots, addition soustraction division", "Mme Lebrun", "Zoé Martin",
+     {{7, 1, 10, 0}, {3, 0, 5, 1}, {2, 1, 10, 3}}, false, false, 2, 1, 10, 3, 61500,
+     "\r\n3 + 4 = 8\r\n5 - 2 = 4\r\n9 + 1 = 11", "classe de Mme Lebrun/profil_des_eleves_de_Mme Lebrun",
+     "classe_de_Mme_Lebrun", "Zoé_Martin", "à trou", "constellations",
+     "+ [7 de 1 à 10]\r\n- [3 de 0 à 5]\r\n÷ [2 de 1 à 10]\r\n", "aucun\r", 70, 62, 70, "6,15"},
+    {"doubles et successeurs, 8 questions 1 erreur", "Martin", "Léa", {{-9999, 10, -9999, 0}}, true, true, 3, 2, 8,
+     1, 10500, "2 x 3 = 7\r\n", "classe de Martin/profil_des_eleves_de_Martin", "classe_de_Martin", "Léa",
+     "intrus", "aucune", "+ [-9999 de 10 à -9999]\r\n", "successeur\rdouble\r", 88, 10, 87.5, "1,31"},
+    {"8 questions 3 erreurs", "Martin", "Léa", {{2, 1, 10, 2}}, true, false, 4, 0, 8, 3, 16000, "a\r\nb\r\nc\r\n",
+     "classe de Martin/profil_des_eleves_de_Martin", "classe_de_Martin", "Léa", "même résultat", "dessins",
+     "x [2 de 1 à 10]\r\n", "successeur\r", 62, 16, 62.5, "2"},
+    {"une apostrophe partout", "O'Brien", "Robert'); DROP TABLE x;--", {{5, 1, 10, 2}}, false, true, 1, 0, 10, 1,
+     20000, "\r\nl'intrus n'était pas 7 ');--", "classe de O'Brien/profil_des_eleves_de_O'Brien",
+     "classe_de_O'Brien", "Robert');_DROP_TABLE_x;--", "donner résultat", "dessins", "x [5 de 1 à 10]\r\n",
+     "double\r", 90, 20, 90, "2"},
+    {"nom de 40 caractères", "Martin", TITI, {{9, 1, 10, 2}}, false, false, 1, 0, 3, 2, 7000, "a\r\nb\r\n",
+     "classe de Martin/profil_des_eleves_de_Martin", "classe_de_Martin", "Anne-Charlotte_Delacroix_Montes",
+     "donner résultat", "dessins", "x [9 de 1 à 10]\r\n", "aucun\r", 33, 7, 100.0 / 3, "2,33"},
+};
+
+SharedState etatDe(const Cas& c) {
+    SharedState e;
+    e.NomEnseignant = c.enseignant;
+    e.NomEleve = c.eleve;
+    e.RepertoireClasse = RepertoireDeClasse(c.enseignant);
+    e.SauvegardeBase = e.SauvegardeTableur = true;
+    for (const auto& t : c.entrees) e.ajouteEntree(t[0], t[1], t[2], t[3]);
+    e.CasSuccesseurs = c.successeurs;
+    e.CasDoublesCarres = c.doubles;
+    e.TypeExercice = c.type;
+    e.TypeAide = c.aide;
+    e.NombreDeQuestions = c.questions;
+    e.NumeroExercice = 4;
+    e.HeureDebut = 0.4;
+    e.HeureFin = 0.4 + c.millisecondes / 86400000.0;
+    e.DateHeureDebut = "06/12/2026 09:36:00";
+    e.DateHeureFin = "06/12/2026 09:37:23";
+    return e;
+}
+
+QString enLf(QString texte) {
+    texte.replace("\r\n", "\n");
+    texte.replace('\r', '\n');
+    return texte;
+}
+
+QJsonValue valeur(const QJsonObject& feuille, const char* cellule) {
+    return feuille["cellules"].toObject()[cellule].toObject()["valeur"];
+}
+QString type(const QJsonObject& feuille, const char* cellule) {
+    return feuille["cellules"].toObject()[cellule].toObject()["type"].toString();
+}
+
+void creeLesClasses() {
+    QDir().mkdir("classe sans enseignant");
+    for (const char* e : {"Mme Lebrun", "Martin", "O'Brien"}) QDir().mkdir(QStringLiteral("classe de ") + e);
+}
+
+struct Resultats : ::testing::Test {
+    void SetUp() override {
+        Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
+        Messages::recueille();
+    }
+    void TearDown() override { Messages::installeRepondeur(nullptr); }
+};
+
+TEST_F(Resultats, EachCaseGivesItsRowAndItsColumn) {
+    for (const Cas& c : Cas_) {
+        SCOPED_TRACE(c.nom);
+        DossierTemporaire dossier;
+        creeLesClasses();
+        SharedState e = etatDe(c);
+        PrepareClasseur(e);
+        PrepareBase(e);
+        EcritColonneTableur(e, c.erreurs, c.bilan);
+        EcritLigneBase(e, c.erreurs, c.bilan);
+        EXPECT_EQ(Messages::recueille(), QStringList());
+
+        const QJsonObject base = litBase(c.fichier + ".sqlite");
+        ASSERT_EQ(base.keys(), QStringList{c.table});
+        const QJsonArray colonnes = base[c.table].toObject()["colonnes"].toArray();
+        const QStringList attendues = {"Id INTEGER 1", "Nom_eleve VARCHAR(50) 0", "Date_debut VARCHAR(50) 0",
+                                       "Exercice INTEGER 0", "Type_exercice VARCHAR(30) 0", "Tables TEXT 0",
+                                       "Cas_particulier VARCHAR(30) 0", "Aide VARCHAR(30) 0", "Taux_reussite INTEGER 0",
+                                       "Nombre_erreur VARCHAR(30) 0", "Temps INTEGER 0", "Temps_questions VARCHAR(30) 0",
+                                       "Bilan TEXT 0", "Date_fin VARCHAR(50) 0"};
+        QStringList lues;
+        for (const auto& col : colonnes) {
+            const QJsonArray a = col.toArray();
+            lues << QStringLiteral("%1 %2 %3").arg(a[0].toString(), a[1].toString()).arg(a[2].toInt());
+        }
+        EXPECT_EQ(lues, attendues);
+        const QJsonArray lignes = base[c.table].toObject()["lignes"].toArray();
+        ASSERT_EQ(lignes.size(), 1);
+        const QJsonObject l = lignes[0].toObject();
+        auto texte = [&](const char* col) {
+            EXPECT_EQ(l[col].toArray()[1].toString(), "str") << col;
+            return l[col].toArray()[0].toString();
+        };
+        auto entier = [&](const char* col) {
+            EXPECT_EQ(l[col].toArray()[1].toString(), "int") << col;
+            return l[col].toArray()[0].toInt();
+        };
+        QString eleveBase = c.eleve;
+        eleveBase.replace(' ', '_');
+        EXPECT_EQ(entier("Id"), 1);
+        EXPECT_EQ(texte("Nom_eleve"), eleveBase);
+        EXPECT_EQ(texte("Date_debut"), "06/12/2026 09:36:00");
+        EXPECT_EQ(entier("Exercice"), 4);
+        EXPECT_EQ(texte("Type_exercice"), c.typeTexte);
+        EXPECT_EQ(texte("Tables"), c.tablesBase);
+        EXPECT_EQ(texte("Cas_particulier"), c.casBase);
+        EXPECT_EQ(texte("Aide"), c.aideTexte);
+        EXPECT_EQ(entier("Taux_reussite"), c.taux);
+        EXPECT_EQ(texte("Nombre_erreur"), QStringLiteral("%1 erreurs sur %2").arg(c.erreurs).arg(c.questions));
+        EXPECT_EQ(entier("Temps"), c.secondes);
+        EXPECT_EQ(texte("Temps_questions"), c.tempsQuestion + " s par question");
+        EXPECT_EQ(texte("Bilan"), c.bilan);
+        EXPECT_EQ(texte("Date_fin"), "06/12/2026 09:37:23");
+
+        const QJsonObject classeur = litClasseur(c.fichier + ".xlsx");
+        ASSERT_EQ(classeur["feuilles"].toArray(), QJsonArray{c.feuille});
+        const QJsonObject f = classeur["contenu"].toObject()[c.feuille].toObject();
+        const std::pair<const char*, QString> attendu[] = {
+            {"A1", "FICHIER DE PROFILS"}, {"A2", "enseignant : "}, {"B2", c.enseignant},
+            {"A3", "élève : "}, {"B3", c.eleve}, {"A7", "PARAMETRE"}, {"A8", "Type Exercice :"},
+            {"A9", "Tables :"}, {"A10", "Cas particulier :"}, {"A11", "Aide :"}, {"A12", "REALISATION"},
+            {"A13", "Date Connexion :"}, {"A14", "Taux réusite :"}, {"A15", "Nombre erreur(s) :"},
+            {"A16", "Temps : (sec)"}, {"A17", "Temps/Questions : (sec)"}, {"A18", "Bilan :"},
+            {"A19", "Date Déconnexion :"}, {"B6", "Exercice 4"}, {"B8", c.typeTexte}, {"B9", enLf(c.tablesBase)},
+            {"B10", enLf(c.casBase)}, {"B11", c.aideTexte}, {"B13", "06/12/2026 09:36:00"},
+            {"B15", QStringLiteral("%1 erreur(s) sur %2").arg(c.erreurs).arg(c.questions)},
+            {"B16", QString::number(c.secondes)}, {"B17", c.tempsQuestion + " secondes par question"},
+            {"B18", enLf(c.bilan)}, {"B19", "06/12/2026 09:37:23"},
+        };
+        int textes = 0;
+        for (const auto& [cellule, texte] : attendu) {
+            if (texte.isEmpty()) continue;
+            ++textes;
+            EXPECT_EQ(valeur(f, cellule).toString(), texte) << cellule;
+            EXPECT_EQ(type(f, cellule), "s") << cellule;
+        }
+        EXPECT_DOUBLE_EQ(valeur(f, "B14").toDouble(), c.tauxExact);
+        EXPECT_EQ(type(f, "B14"), "n");
+        EXPECT_EQ(valeur(f, "A25").toInt(), 2);
+        EXPECT_EQ(type(f, "A25"), "n");
+        // Nothing else: rows 7 and 12 stay empty in the exercise column.
+        EXPECT_EQ(f["cellules"].toObject().size(), textes + 2);
+        EXPECT_TRUE(f["cellules"].toObject()["B9"].toObject()["retour"].toBool());
+
+        // Readable: the column is wider than its longest line, multi-line rows are tall enough.
+        int plusLongue = 0;
+        for (const auto& [cellule, texte] : attendu)
+            if (cellule[0] == 'B')
+                for (const QString& ligne : texte.split('\n')) plusLongue = std::max<int>(plusLongue, ligne.size());
+        EXPECT_GE(f["largeurs"].toObject()["B"].toDouble(), plusLongue + 1.0);
+        EXPECT_GE(f["largeurs"].toObject()["A"].toDouble(), 24.0);
+        const QJsonObject hauteurs = f["hauteurs"].toObject();
+        for (const auto& [cellule, ligne] : {std::pair{"B9", "9"}, {"B10", "10"}, {"B18", "18"}}) {
+            const qsizetype lignes = valeur(f, cellule).toString().count('\n') + 1;
+            if (lignes > 1) {
+                EXPECT_GE(hauteurs[ligne].toDouble(), lignes * 12.0) << cellule;
+            }
+        }
+    }
+}
+}  // namespace
+
+namespace {
+const QString Classeur = QStringLiteral("classe de Martin/profil_des_eleves_de_Martin.xlsx");
+const QString Base = QStringLiteral("classe de Martin/profil_des_eleves_de_Martin.sqlite");
+
+SharedState eleveDeMartin(const QString& eleve) {
+    Cas c = Cas_[2];
+    c.eleve = eleve;
+    return etatDe(c);
+}
+
+// Connection then `exercices` exercises; the exercise number counts on from the column.
+void joue(const QString& eleve, int exercices) {
+    SharedState e = eleveDeMartin(eleve);
+    PrepareClasseur(e);
+    PrepareBase(e);
+    for (int k = 0; k < exercices; ++k) {
+        e.NumeroExercice = k + 1;
+        EcritColonneTableur(e, 1, "2 x 3 = 7\r\n");
+        EcritLigneBase(e, 1, "2 x 3 = 7\r\n");
+    }
+}
+
+QJsonObject feuille(const QJsonObject& classeur, const QString& nom) {
+    return classeur["contenu"].toObject()[nom].toObject();
+}
+
+TEST_F(Resultats, PupilsOfOneTeacherShareTheWorkbookEachOnTheirSheet) {
+    DossierTemporaire dossier;
+    creeLesClasses();
+    joue("Léa", 2);
+    const QJsonObject lea = feuille(litClasseur(Classeur), "Léa");
+    joue("Tom Pouce", 1);
+    QJsonObject classeur = litClasseur(Classeur);
+    EXPECT_EQ(classeur["feuilles"].toArray(), QJsonArray({"Léa", "Tom_Pouce"}));
+    EXPECT_EQ(feuille(classeur, "Léa"), lea);
+    EXPECT_EQ(valeur(feuille(classeur, "Tom_Pouce"), "A25").toInt(), 2);
+    EXPECT_EQ(valeur(feuille(classeur, "Tom_Pouce"), "B3").toString(), "Tom Pouce");
+
+    // A pupil whose sheet is there: the workbook is not even saved at connection.
+    const QByteArray avant = octetsDe(Classeur);
+    const QDateTime modifie = QFileInfo(Classeur).lastModified();
+    SharedState e = eleveDeMartin("Léa");
+    PrepareClasseur(e);
+    EXPECT_EQ(octetsDe(Classeur), avant);
+    EXPECT_EQ(QFileInfo(Classeur).lastModified(), modifie);
+    e.NumeroExercice = 3;
+    EcritColonneTableur(e, 0, "");
+    classeur = litClasseur(Classeur);
+    EXPECT_EQ(valeur(feuille(classeur, "Léa"), "D6").toString(), "Exercice 3");
+    EXPECT_EQ(valeur(feuille(classeur, "Léa"), "A25").toInt(), 4);
+    EXPECT_EQ(litBase(Base)["classe_de_Martin"].toObject()["lignes"].toArray().size(), 3);
+}
+
+TEST_F(Resultats, EveryPupilGetsAValidSheetNameAndFindsItAgain) {
+    DossierTemporaire dossier;
+    creeLesClasses();
+    const QString prefixe31 = "Marie-Charlotte de la Fontaine ";  // 31 characters
+    const QStringList eleves = {prefixe31 + "Aubert", prefixe31 + "Bernard", "léa", "Léa", "History",
+                                "Zoé [CM1]: a/b\\c*?", "'Jo'"};
+    for (const QString& eleve : eleves) joue(eleve, 1);
+    // Saved once by another spreadsheet program: the names in B3 become shared strings.
+    modifieCommeUnEnseignant(Classeur, "léa");
+    for (const QString& eleve : eleves) joue(eleve, 1);
+    const QJsonObject classeur = litClasseur(Classeur);
+    const QStringList attendues = {"Marie-Charlotte_de_la_Fontaine_", "Marie-Charlotte_de_la_Fontain~2", "léa",
+                                   "Léa~2", "History_", "Zoé__CM1___a_b_c__", "_Jo_", "Notes"};
+    QStringList noms;
+    for (const auto& n : classeur["feuilles"].toArray()) noms << n.toString();
+    EXPECT_EQ(noms, attendues) << qPrintable(noms.join(" | "));
+    for (int i = 0; i < eleves.size(); ++i) {
+        const QJsonObject f = feuille(classeur, attendues[i]);
+        EXPECT_EQ(type(f, "B3"), "s");
+        EXPECT_EQ(valeur(f, "B3").toString(), eleves[i]);
+        // Each pupil's two exercises went to their own sheet.
+        EXPECT_EQ(valeur(f, "A25").toInt(), 3) << qPrintable(eleves[i]);
+    }
+}
+
+TEST_F(Resultats, ATeachersOwnEditsSurviveTenExercises) {
+    DossierTemporaire dossier;
+    creeLesClasses();
+    joue("Léa", 1);
+    modifieCommeUnEnseignant(Classeur, "Léa");
+    const QJsonObject avant = litClasseur(Classeur);
+    joue("Léa", 10);
+    const QJsonObject apres = litClasseur(Classeur);
+    const QJsonObject lea = feuille(apres, "Léa");
+    EXPECT_EQ(valeur(lea, "A30").toString(), "=1+2");
+    EXPECT_EQ(type(lea, "A30"), "f");
+    EXPECT_EQ(valeur(lea, "A31").toString(), "Remarque de l'enseignante");
+    EXPECT_EQ(lea["cellules"].toObject()["A31"].toObject()["couleur"].toString(), "00FFFF00");
+    EXPECT_EQ(valeur(lea, "A25").toInt(), 12);
+    EXPECT_EQ(valeur(lea, "L6").toString(), "Exercice 10");
+    EXPECT_EQ(feuille(apres, "Notes"), feuille(avant, "Notes"));
+    // Every part but the pupil's sheet is the same, byte for byte.
+    QJsonObject partiesAvant = avant["parties"].toObject(), partiesApres = apres["parties"].toObject();
+    EXPECT_NE(partiesAvant.take("xl/worksheets/sheet1.xml"), partiesApres.take("xl/worksheets/sheet1.xml"));
+    EXPECT_EQ(partiesApres, partiesAvant);
+}
+
+TEST_F(Resultats, AFileThatIsNoWorkbookIsNeverReplaced) {
+    const std::pair<const char*, QByteArray> fichiers[] = {
+        {"vide", QByteArray()},
+        {"texte", QByteArray("Nom;Note\r\nLéa;12\r\n")},
+        {"archive sans classeur", QByteArray::fromBase64("UEsFBgAAAAAAAAAAAAAAAAAAAAAAAA==")},
+    };
+    for (const auto& [nom, octets] : fichiers) {
+        SCOPED_TRACE(nom);
+        DossierTemporaire dossier;
+        creeLesClasses();
+        ecritOctets(Classeur, octets);
+        SharedState e = eleveDeMartin("Léa");
+        try {
+            PrepareClasseur(e);
+            ADD_FAILURE() << "no failure";
+        } catch (const ErreurFichier& erreur) {
+            EXPECT_TRUE(erreur.message().contains("« " + Classeur + " »")) << qPrintable(erreur.message());
+        }
+        // At the end of an exercise: the text profile and the database still get their record.
+        ecritOctets(FichierProfilEleve(e), "profil\r\n");
+        PrepareBase(e);
+        EcritProfilExercice(e, 1, "x");
+        EcritColonneTableur(e, 1, "x");
+        EcritLigneBase(e, 1, "x");
+        const QStringList messages = Messages::recueille();
+        ASSERT_EQ(messages.size(), 1);
+        EXPECT_TRUE(messages[0].startsWith("Le classeur « " + Classeur + " » n'est pas un classeur .xlsx lisible"));
+        EXPECT_EQ(octetsDe(Classeur), octets);
+        EXPECT_GT(octetsDe(FichierProfilEleve(e)).size(), 100);
+        EXPECT_EQ(litBase(Base)["classe_de_Martin"].toObject()["lignes"].toArray().size(), 1);
+        EXPECT_EQ(QDir("classe de Martin").entryList(QDir::Files | QDir::Hidden).size(), 3);
+    }
+}
+
+TEST_F(Resultats, AnExistingDatabaseIsCheckedNotTrusted) {
+    DossierTemporaire dossier;
+    creeLesClasses();
+    // Another table only: the pupil's table is added, the other kept.
+    litAvecPython("cree_base.py", {Base, "CREATE TABLE autre (x INTEGER)"});
+    SharedState e = eleveDeMartin("Léa");
+    PrepareBase(e);
+    EcritLigneBase(e, 0, "");
+    const QJsonObject base = litBase(Base);
+    EXPECT_EQ(base.keys(), QStringList({"autre", "classe_de_Martin"}));
+    EXPECT_EQ(base["classe_de_Martin"].toObject()["lignes"].toArray().size(), 1);
+
+    // Not a database: a message naming the file, which is left as it was.
+    ecritOctets(Base, "pas une base");
+    try {
+        PrepareBase(e);
+        ADD_FAILURE() << "no failure";
+    } catch (const ErreurFichier& erreur) {
+        EXPECT_TRUE(erreur.message().contains("« " + Base + " »")) << qPrintable(erreur.message());
+    }
+    EXPECT_EQ(octetsDe(Base), "pas une base");
+}
+
+// Two programs recording for one teacher at the same moment lose nothing. The suite runs 2 × 30
+// exercises; MARIVELLE_EXERCICES_CONCURRENTS=200 runs the long version.
+TEST_F(Resultats, TwoProgramsRecordingAtOnceLoseNoRowAndNoColumn) {
+    DossierTemporaire dossier;
+    creeLesClasses();
+    const int n = qEnvironmentVariableIsSet("MARIVELLE_EXERCICES_CONCURRENTS")
+                      ? qEnvironmentVariableIntValue("MARIVELLE_EXERCICES_CONCURRENTS")
+                      : 30;
+    QProcess premier, second;
+    premier.start(ECRIVAIN_RESULTATS, {dossier.chemin(), "Martin", "Léa", QString::number(n)});
+    second.start(ECRIVAIN_RESULTATS, {dossier.chemin(), "Martin", "Tom", QString::number(n)});
+    for (QProcess* p : {&premier, &second}) {
+        ASSERT_TRUE(p->waitForFinished(600000));
+        EXPECT_EQ(p->exitCode(), 0) << p->readAllStandardError().toStdString();
+    }
+    const QJsonObject classeur = litClasseur(Classeur);
+    EXPECT_EQ(classeur["feuilles"].toArray().size(), 2);
+    int colonnes = 0;
+    for (const char* eleve : {"Léa", "Tom"}) {
+        const QJsonObject f = feuille(classeur, eleve);
+        EXPECT_EQ(valeur(f, "A25").toInt(), n + 1);
+        for (const auto& cellule : f["cellules"].toObject().keys())
+            if (QRegularExpression("^[A-Z]+6$").match(cellule).hasMatch() && cellule != "A6") ++colonnes;
+    }
+    EXPECT_EQ(colonnes, 2 * n);
+    EXPECT_EQ(litBase(Base)["classe_de_Martin"].toObject()["lignes"].toArray().size(), 2 * n);
+    EXPECT_EQ(QDir("classe de Martin").entryList(QDir::Files | QDir::Hidden).size(), 2);
+}
+}  // namespace
