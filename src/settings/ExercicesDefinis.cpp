@@ -1,0 +1,91 @@
+#include "settings/ExercicesDefinis.h"
+
+#include "core/platform/Erreurs.h"
+#include "core/platform/FichierTexte.h"
+#include "core/platform/Nombres.h"
+#include "core/platform/Verrou.h"
+#include "settings/LignesParametres.h"
+#include "settings/ParameterFiles.h"
+
+namespace ExercicesEnseignant {
+namespace {
+QString contenuSansLignesVidesFinales(QStringList lignes) {
+    while (!lignes.isEmpty() && lignes.last().isEmpty()) lignes.removeLast();
+    return lignes.join(QStringLiteral("\r\n"));
+}
+}  // namespace
+
+ExercicesDefinis lit(const QString& chemin) {
+    ExercicesDefinis d;
+    if (!FichierTexte::existe(chemin)) return d;
+    const QStringList lignes = FichierTexte::litLignes(chemin);
+    qsizetype i = 0;
+    while (i < lignes.size() && !lignes[i].startsWith(QLatin1Char('('))) ++i;
+    while (i < lignes.size() && !lignes[i].startsWith(QLatin1Char('_'))) ++i;
+    QStringList contenu;
+    bool libelleLu = false;
+    while (i < lignes.size()) {
+        const QString& ligne = lignes[i];
+        if (ligne.startsWith(QLatin1Char('_'))) {
+            if (libelleLu) d.contenus << contenuSansLignesVidesFinales(contenu);
+            contenu.clear();
+            // An empty line, the label, the second separator and an empty line.
+            d.libelles << lignes.value(i + 2);
+            libelleLu = true;
+            i += 5;
+            continue;
+        }
+        contenu << ligne;
+        ++i;
+    }
+    if (libelleLu) d.contenus << contenuSansLignesVidesFinales(contenu);
+    return d;
+}
+
+SauvegardeProfil litSauvegarde(const QString& chemin) {
+    if (!FichierTexte::existe(chemin)) return {};
+    SauvegardeProfil s{false, false, false};
+    bool dansSection = false;
+    for (const QString& ligne : FichierTexte::litLignes(chemin)) {
+        const bool etoile = ligne.startsWith(QLatin1Char('*'));
+        if (!dansSection) {
+            dansSection = etoile;
+            continue;
+        }
+        if (!etoile) break;
+        const std::optional<int> code = Nombres::lit(LignesParametres::codeSauvegarde(ligne));
+        if (code == 1) s.base = true;
+        if (code == 2) s.tableur = true;
+        if (code == 3) s.texte = true;
+    }
+    return s;
+}
+
+void enregistre(const QString& chemin, const QString& enseignant, const ExercicesDefinis& e, const SauvegardeProfil& s) {
+    const QString texte = TexteTeacherParameterFile(enseignant, e.libelles, e.contenus, s.base, s.tableur, s.texte);
+    const Verrou verrou(chemin);
+    EcritFichier(chemin, texte);
+}
+
+QString cheminEleve(const Affectation& a, const QString& eleve) {
+    if (eleve == ParDefaut) return FichierParDefaut;
+    return a.repertoireClasse + NomParameterFile(eleve, a.enseignant);
+}
+
+QStringList affecte(const Affectation& a) {
+    QStringList echecs;
+    for (const QString& eleve : a.eleves) {
+        const QString chemin = cheminEleve(a, eleve);
+        const QString texte = eleve == ParDefaut
+                                  ? TexteParametrageParDefaut(a.enseignant, a.blocs, a.fin, a.retroaction)
+                                  : TexteParameterFile(a.enseignant, eleve, a.blocs, a.fin, a.retroaction);
+        try {
+            const Verrou verrou(chemin);
+            EcritFichier(chemin, texte);
+        } catch (const ErreurMarivelle& e) {
+            echecs << e.message();
+        }
+    }
+    return echecs;
+}
+}  // namespace ExercicesEnseignant
