@@ -7,6 +7,11 @@
 #include "settings/LignesParametres.h"
 #include "settings/ParameterFiles.h"
 
+#include <QFileInfo>
+#include <atomic>
+#include <thread>
+#include <vector>
+
 namespace ExercicesEnseignant {
 namespace {
 QString contenuSansLignesVidesFinales(QStringList lignes) {
@@ -62,7 +67,10 @@ SauvegardeProfil litSauvegarde(const QString& chemin) {
 }
 
 void enregistre(const QString& chemin, const QString& enseignant, const ExercicesDefinis& e, const SauvegardeProfil& s) {
-    const QString texte = TexteTeacherParameterFile(enseignant, e.libelles, e.contenus, s.base, s.tableur, s.texte);
+    const QString texte = TexteTeacherParameterFileDeBlocs(enseignant, e.libelles, e.contenus, s.base, s.tableur, s.texte);
+    // The folder of the pupils without teacher exists only once one of them has registered.
+    if (const QString dossier = QFileInfo(chemin).path(); !FichierTexte::dossierExiste(dossier))
+        FichierTexte::creeDossier(dossier);
     const Verrou verrou(chemin);
     EcritFichier(chemin, texte);
 }
@@ -73,19 +81,34 @@ QString cheminEleve(const Affectation& a, const QString& eleve) {
 }
 
 QStringList affecte(const Affectation& a) {
-    QStringList echecs;
-    for (const QString& eleve : a.eleves) {
-        const QString chemin = cheminEleve(a, eleve);
-        const QString texte = eleve == ParDefaut
-                                  ? TexteParametrageParDefaut(a.enseignant, a.blocs, a.fin, a.retroaction)
-                                  : TexteParameterFile(a.enseignant, eleve, a.blocs, a.fin, a.retroaction);
-        try {
-            const Verrou verrou(chemin);
-            EcritFichier(chemin, texte);
-        } catch (const ErreurMarivelle& e) {
-            echecs << e.message();
+    const qsizetype nombre = a.eleves.size();
+    std::vector<QString> echecs(static_cast<std::size_t>(nombre));
+    std::atomic<qsizetype> suivant{0};
+    const auto ecrit = [&] {
+        for (qsizetype i; (i = suivant++) < nombre;) {
+            const QString& eleve = a.eleves[i];
+            const QString chemin = cheminEleve(a, eleve);
+            const QString texte = eleve == ParDefaut
+                                      ? TexteParametrageParDefautDeBlocs(a.enseignant, a.blocs, a.fin, a.retroaction)
+                                      : TexteParameterFileDeBlocs(a.enseignant, eleve, a.blocs, a.fin, a.retroaction);
+            try {
+                const Verrou verrou(chemin);
+                EcritFichier(chemin, texte);
+            } catch (const ErreurMarivelle& e) {
+                echecs[static_cast<std::size_t>(i)] = e.message();
+            }
         }
+    };
+    {
+        // Every file is flushed to disk before it replaces the old one; writing several at once
+        // lets the disk take those flushes together rather than one after the other.
+        std::vector<std::jthread> aides;
+        for (qsizetype k = 1; k < std::min<qsizetype>(nombre, 16); ++k) aides.emplace_back(ecrit);
+        ecrit();
     }
-    return echecs;
+    QStringList messages;
+    for (const QString& m : echecs)
+        if (!m.isEmpty()) messages << m;
+    return messages;
 }
 }  // namespace ExercicesEnseignant

@@ -43,7 +43,8 @@ struct Affectation {
 QString cheminEleve(const Affectation& a, const QString& eleve);
 
 // Writes each pupil's file (the default file for "Paramétrage par défaut"), each whole and under
-// its lock, so a pupil playing in another session never reads half a file. A file that cannot be
-// written does not stop the others: the French messages of the failures are returned.
+// its lock, so a pupil playing in another session never reads half a file; several files are
+// written at once. A file that cannot be written does not stop the others: the French messages of
+// the failures are returned, in list order.
 QStringList affecte(const Affectation& a);
 }

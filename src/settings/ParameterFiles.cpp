@@ -126,22 +126,22 @@ QString EtiquetteExercice(int k, const QStringList& items) {
 }
 
 QString TexteParameterFile(const QString& enseignant, const QString& eleve, const SequenceSettings& sequence) {
-    return TexteParameterFile(enseignant, eleve, blocsDe(sequence.exercices), sequence.UneFoisSequenceFinie,
-                              sequence.Retroaction);
-}
-
-QString TexteParametrageParDefaut(const QString& enseignant, const SequenceSettings& sequence) {
-    return TexteParametrageParDefaut(enseignant, blocsDe(sequence.exercices), sequence.UneFoisSequenceFinie,
+    return TexteParameterFileDeBlocs(enseignant, eleve, blocsDe(sequence.exercices), sequence.UneFoisSequenceFinie,
                                      sequence.Retroaction);
 }
 
-QString TexteParameterFile(const QString& enseignant, const QString& eleve, const QStringList& blocs, int fin,
-                           int retroaction) {
+QString TexteParametrageParDefaut(const QString& enseignant, const SequenceSettings& sequence) {
+    return TexteParametrageParDefautDeBlocs(enseignant, blocsDe(sequence.exercices), sequence.UneFoisSequenceFinie,
+                                            sequence.Retroaction);
+}
+
+QString TexteParameterFileDeBlocs(const QString& enseignant, const QString& eleve, const QStringList& blocs, int fin,
+                                  int retroaction) {
     return fichierDeSequence(QStringLiteral("Fichier de paramétrage fait par ") + enseignant + QStringLiteral(" pour ") + eleve,
                              blocs, fin, retroaction);
 }
 
-QString TexteParametrageParDefaut(const QString& enseignant, const QStringList& blocs, int fin, int retroaction) {
+QString TexteParametrageParDefautDeBlocs(const QString& enseignant, const QStringList& blocs, int fin, int retroaction) {
     return fichierDeSequence(QStringLiteral("Fichier de paramétrage fait par ") + enseignant +
                                  QStringLiteral(" pour le fichier de paramétrage par défaut"),
                              blocs, fin, retroaction);
@@ -149,11 +149,11 @@ QString TexteParametrageParDefaut(const QString& enseignant, const QStringList& 
 
 QString TexteTeacherParameterFile(const QString& enseignant, const QList<QString>& etiquettes,
                                   const QList<ExerciseSettings>& exercices, bool base, bool tableur, bool texte) {
-    return TexteTeacherParameterFile(enseignant, etiquettes, blocsDe(exercices), base, tableur, texte);
+    return TexteTeacherParameterFileDeBlocs(enseignant, etiquettes, blocsDe(exercices), base, tableur, texte);
 }
 
-QString TexteTeacherParameterFile(const QString& enseignant, const QList<QString>& etiquettes, const QStringList& blocs,
-                                  bool base, bool tableur, bool texte) {
+QString TexteTeacherParameterFileDeBlocs(const QString& enseignant, const QList<QString>& etiquettes,
+                                         const QStringList& blocs, bool base, bool tableur, bool texte) {
     QStringList lignes{D69, QStringLiteral("Fichier de paramétrage pour ") + enseignant, D69, QString(),
                        QStringLiteral("(") + n(blocs.size()) + QStringLiteral(")"), QString(),
                        QStringLiteral("***Sauvegarde du profil***")};

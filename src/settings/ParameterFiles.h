@@ -67,11 +67,11 @@ QString TexteTeacherParameterFile(const QString& enseignant, const QList<QString
                                   const QList<ExerciseSettings>& exercices, bool base, bool tableur, bool texte);
 // The same from exercise blocks already made: the settings screen keeps its defined exercises as
 // text. `fin` and `retroaction` are the codes of the two sections repeated after every exercise.
-QString TexteParameterFile(const QString& enseignant, const QString& eleve, const QStringList& blocs, int fin,
-                           int retroaction);
-QString TexteParametrageParDefaut(const QString& enseignant, const QStringList& blocs, int fin, int retroaction);
-QString TexteTeacherParameterFile(const QString& enseignant, const QList<QString>& etiquettes, const QStringList& blocs,
-                                  bool base, bool tableur, bool texte);
+QString TexteParameterFileDeBlocs(const QString& enseignant, const QString& eleve, const QStringList& blocs, int fin,
+                                  int retroaction);
+QString TexteParametrageParDefautDeBlocs(const QString& enseignant, const QStringList& blocs, int fin, int retroaction);
+QString TexteTeacherParameterFileDeBlocs(const QString& enseignant, const QList<QString>& etiquettes,
+                                         const QStringList& blocs, bool base, bool tableur, bool texte);
 
 // Writes the text followed by one CR LF, replacing the file atomically.
 void EcritFichier(const QString& chemin, const QString& texte);
