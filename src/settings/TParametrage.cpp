@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QResizeEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -70,9 +71,6 @@ void TParametrage::FormCreate() {
                                        "systématiquement dans l'opérande gauche."));
     CalculeEchelle(this);
     AdapteFenetre(this);
-    // Five numbers to a row, whatever the fitted size of the list.
-    const QSize zone = ListeTable1->contentsRect().size();
-    ListeTable1->setGridSize(QSize(zone.width() / 5, zone.height() / 2));
 }
 
 void TParametrage::relieControles() {
@@ -97,9 +95,16 @@ void TParametrage::relieControles() {
     connect(ListeTable1, &QListWidget::itemClicked, this, [this] { numeroCourant_ = true; });
     ListeTable2->installEventFilter(this);
     ListeSequence->installEventFilter(this);
+    ListeTable1->viewport()->installEventFilter(this);
 }
 
 bool TParametrage::eventFilter(QObject* objet, QEvent* evenement) {
+    // Five numbers to a row, whatever the fitted size of the list.
+    if (objet == ListeTable1->viewport() && evenement->type() == QEvent::Resize) {
+        const QSize zone = static_cast<QResizeEvent*>(evenement)->size();
+        // The list wraps a row that fills the width exactly: keep one pixel spare.
+        ListeTable1->setGridSize(QSize((zone.width() - 1) / 5, zone.height() / 2));
+    }
     if (evenement->type() == QEvent::KeyPress) {
         const int touche = static_cast<QKeyEvent*>(evenement)->key();
         if (objet == ListeTable2 && touche == Qt::Key_Delete) {

@@ -167,7 +167,7 @@ void TParametrage::creePanneauHaut(QWidget* haut) {
     Table_Edit2 = saisie(Table_GroupBox, QStringLiteral("Table_Edit2"), QRect(364, 192, 52, 28));
     libellesIntervalle << etiquette(Table_GroupBox, QStringLiteral("Intervalle_Label3"), QStringLiteral("]"),
                                     QRect(419, 194, 12, 24));
-    Complement = radio(Table_GroupBox, QStringLiteral("Complement"), QStringLiteral("Complément à "), QRect(12, 226, 130, 24));
+    Complement = radio(Table_GroupBox, QStringLiteral("Complement"), QStringLiteral("Complément à "), QRect(12, 226, 134, 24));
     Complement_Edit = saisie(Table_GroupBox, QStringLiteral("Complement_Edit"), QRect(146, 224, 64, 28));
     ModeTable = groupeRadios(this, {TablePrecise, TableIntervalle, Complement});
     Ajouter_Button1 = bouton(Table_GroupBox, QStringLiteral("Ajouter_Button1"), QStringLiteral(">>"), QRect(436, 112, 56, 48));

@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QGroupBox>
+#include <QLabel>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <memory>
@@ -124,9 +125,11 @@ class ParametrageTest : public QObject {
         spin("NbreQuestion", questions);
         clique("Enregistrer");
     }
-    void capture(const char* nom) {
+    // Pictures of the screen for a person to look at, when MARIVELLE_CAPTURES names a folder.
+    void capture(const char* nom, QWidget* quoi = nullptr) {
         const QByteArray dossierCaptures = qgetenv("MARIVELLE_CAPTURES");
-        if (!dossierCaptures.isEmpty()) ecran->grab().save(QString::fromLocal8Bit(dossierCaptures) + "/" + nom + ".png");
+        if (!dossierCaptures.isEmpty())
+            (quoi ? quoi : ecran.get())->grab().save(QString::fromLocal8Bit(dossierCaptures) + "/" + nom + ".png");
     }
 
 private slots:
@@ -482,6 +485,38 @@ private slots:
         clique("Annuler");
         QVERIFY(!ecran->isVisible());
         QVERIFY(!QFile::exists(FichierMartin));
+    }
+
+    // Every caption is shown whole and every control lies inside its frame, on the design display
+    // and once fitted to the common classroom displays.
+    void chaqueTexteSeLitEnEntierSurChaqueEcran() {
+        QStringList coupes;
+        for (const QSize& taille : {QSize(1024, 768), QSize(1920, 1080), QSize(1366, 768), QSize(1280, 1024)}) {
+            Affichage::fixeTaille(taille);
+            TParametrage ajuste;
+            for (QWidget* c : ajuste.findChildren<QWidget*>()) {
+                if (c->isWindow() || !c->parentWidget() || c->objectName().isEmpty() || c->objectName().startsWith("qt_"))
+                    continue;
+                const QString ou = QStringLiteral("%1 on %2x%3").arg(c->objectName()).arg(taille.width()).arg(taille.height());
+                if (!c->parentWidget()->rect().contains(c->geometry())) coupes << ou + " outside";
+                // Push buttons: their caption with a margin (their size hint has a minimum width of its own).
+                const int besoin = qobject_cast<QPushButton*>(c)
+                                       ? QFontMetrics(c->font()).horizontalAdvance(static_cast<QPushButton*>(c)->text()) + 16
+                                   : (qobject_cast<QAbstractButton*>(c) || qobject_cast<QLabel*>(c)) ? c->sizeHint().width()
+                                                                                                    : 0;
+                if (besoin > c->width()) coupes << ou + QStringLiteral(" %1 > %2").arg(besoin).arg(c->width());
+                if (auto* g = qobject_cast<QGroupBox*>(c);
+                    g && QFontMetrics(g->font()).horizontalAdvance(g->title()) + 24 > g->width())
+                    coupes << ou + " title";
+            }
+            ajuste.show();
+            auto* nombres = ajuste.findChild<QListWidget*>("ListeTable1");
+            if (!nombres->viewport()->rect().contains(nombres->visualItemRect(nombres->item(9))))
+                coupes << QStringLiteral("10 of ListeTable1 on %1x%2").arg(taille.width()).arg(taille.height());
+            if (taille.width() == 1920) capture("4-1920x1080", &ajuste);
+        }
+        QVERIFY2(coupes.isEmpty(), qPrintable(coupes.join(", ")));
+        Affichage::fixeTaille(QSize(1024, 768));
     }
 
     void sansListeDElevesLaListeEstVide() {
