@@ -90,15 +90,24 @@ void TParametrage::relieControles() {
     clic(Annuler, &TParametrage::AnnulerClick);
     Garde::connecte(CocheDecoche3, &QCheckBox::clicked, this, [this] { cocheTout(ListeSequence, CocheDecoche3->isChecked()); });
     Garde::connecte(CocheDecoche4, &QCheckBox::clicked, this, [this] { cocheTout(Eleve, CocheDecoche4->isChecked()); });
-    Garde::connecte(ListeSequence, &QListWidget::itemClicked, this, [this] { ListeSequenceClick(); });
+    // A click on an exercise's tick box only ticks or unticks it: loading the exercise would also put
+    // the profile, end-of-sequence and feedback choices back to their defaults behind the teacher's back.
+    connect(ListeSequence, &QListWidget::itemChanged, this, [this] { cocheBasculee_ = true; });
+    connect(ListeSequence, &QListWidget::itemClicked, this, [this] {
+        if (!cocheBasculee_) Garde::execute([this] { ListeSequenceClick(); });
+    });
     // A number clicked becomes the list's current item: the [1..10] mode then has a choice.
     connect(ListeTable1, &QListWidget::itemClicked, this, [this] { numeroCourant_ = true; });
     ListeTable2->installEventFilter(this);
     ListeSequence->installEventFilter(this);
     ListeTable1->viewport()->installEventFilter(this);
+    ListeSequence->viewport()->installEventFilter(this);
 }
 
 bool TParametrage::eventFilter(QObject* objet, QEvent* evenement) {
+    if (objet == ListeSequence->viewport() &&
+        (evenement->type() == QEvent::MouseButtonPress || evenement->type() == QEvent::MouseButtonDblClick))
+        cocheBasculee_ = false;
     // Five numbers to a row, whatever the fitted size of the list.
     if (objet == ListeTable1->viewport() && evenement->type() == QEvent::Resize) {
         const QSize zone = static_cast<QResizeEvent*>(evenement)->size();

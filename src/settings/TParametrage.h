@@ -71,6 +71,7 @@ private:
     ExercicesDefinis definis_;
     int nombreExercices_ = 0;  // numbers new labels; may repeat a number after a deletion
     bool numeroCourant_ = false;
+    bool cocheBasculee_ = false;  // the mouse click under way ticked or unticked a defined exercise
     ExercicesDefinis recus_;
     QString fichierEleves_;
 

@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStyleOptionViewItem>
 #include <memory>
 
 namespace {
@@ -386,6 +387,19 @@ private slots:
         basculeEntree("ListeSequence", "Exercice 1=>(x) table de 2 sur [1..10], ");
         clique("Profil_BaseDonnees");
         QCOMPARE(w<QCheckBox>("Profil_Tableur")->text(), "sous forme de fichier tableur (.xlsx)");
+        // Ticking and unticking an exercise by its box keeps the choices made below.
+        auto* sequence = w<QListWidget>("ListeSequence");
+        QStyleOptionViewItem option;
+        option.initFrom(sequence);
+        option.rect = sequence->visualItemRect(sequence->item(1));
+        option.features |= QStyleOptionViewItem::HasCheckIndicator;
+        const QPoint boite =
+            sequence->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, sequence).center();
+        for (const Qt::CheckState apres : {Qt::Unchecked, Qt::Checked}) {
+            QTest::mouseClick(sequence->viewport(), Qt::LeftButton, {}, boite);
+            QCOMPARE(sequence->item(1)->checkState(), apres);
+        }
+        QVERIFY(w<QCheckBox>("Profil_BaseDonnees")->isChecked());
         clique("EnregistrerQuitter");
         QVERIFY(!ecran->isVisible());
         QVERIFY(Etat().RepertoireClasse.isEmpty());
