@@ -141,6 +141,9 @@ QString TParametrage::cheminEnseignant() const {
 void TParametrage::FormShow() {
     PetiteInitialisation();
     videListeTable2();
+    // Guided from the start, even when a file below cannot be read.
+    guidage_.ouvre();
+    appliqueActivation();
     AfficheEleveDeEnseignant();
     ListeSequence->clear();
     definis_ = {};
@@ -150,8 +153,6 @@ void TParametrage::FormShow() {
     Profil_BaseDonnees->setChecked(profil.base);
     Profil_Tableur->setChecked(profil.tableur);
     Profil_Texte->setChecked(profil.texte);
-    guidage_.ouvre();
-    appliqueActivation();
 }
 
 void TParametrage::AfficheEleveDeEnseignant() {
