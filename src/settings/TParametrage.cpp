@@ -1,42 +1,27 @@
 #include "settings/TParametrage.h"
 
 #include "core/platform/Ajustement.h"
-#include "core/platform/FichierTexte.h"
 #include "core/platform/Garde.h"
 #include "core/platform/Messages.h"
-#include "core/platform/Verrou.h"
-#include "core/state/Ecrans.h"
-#include "core/state/SharedState.h"
-#include "core/state/Utils.h"
 #include "settings/EntreesTables.h"
+#include "settings/ListesCochees.h"
 #include "settings/ParameterFiles.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QKeyEvent>
-#include <QResizeEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QResizeEvent>
 #include <QSpinBox>
 
+using namespace ListesCochees;
+
 namespace {
-QListWidgetItem* ajouteCoche(QListWidget* liste, const QString& texte, bool coche) {
-    auto* item = new QListWidgetItem(texte, liste);
-    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-    item->setCheckState(coche ? Qt::Checked : Qt::Unchecked);
-    return item;
-}
-
-bool estCoche(const QListWidgetItem* item) { return item->checkState() == Qt::Checked; }
-
-void cocheTout(QListWidget* liste, bool coche) {
-    for (int i = 0; i < liste->count(); ++i) liste->item(i)->setCheckState(coche ? Qt::Checked : Qt::Unchecked);
-}
-
 // An exclusive radio group that may have no choice, as on opening.
 void aucunChoix(QButtonGroup* groupe) {
     groupe->setExclusive(false);
@@ -133,11 +118,6 @@ void TParametrage::recoitEnseignant(const ExercicesDefinis& exercices, const QSt
     fichierEleves_ = fichierEleves;
 }
 
-QString TParametrage::cheminEnseignant() const {
-    const SharedState& e = Etat();
-    return e.RepertoireClasse + NomTeacherParameterFile(e.EnseignantParametrage);
-}
-
 void TParametrage::FormShow() {
     PetiteInitialisation();
     videListeTable2();
@@ -153,12 +133,6 @@ void TParametrage::FormShow() {
     Profil_BaseDonnees->setChecked(profil.base);
     Profil_Tableur->setChecked(profil.tableur);
     Profil_Texte->setChecked(profil.texte);
-}
-
-void TParametrage::AfficheEleveDeEnseignant() {
-    Eleve->clear();
-    if (!fichierEleves_.isEmpty() && FichierTexte::existe(fichierEleves_))
-        RemplitElevesAParametrer(Etat(), fichierEleves_, Eleve);
 }
 
 void TParametrage::videListeTable2() {
@@ -346,83 +320,3 @@ void TParametrage::CocheLesValeursDeLaSequenceDonnee() {
 
 void TParametrage::ListeSequenceClick() { CocheLesValeursDeLaSequenceDonnee(); }
 
-void TParametrage::ListeSequenceKeyDown(int touche) {
-    if (touche != Qt::Key_Delete) return;
-    const int ligne = ListeSequence->currentRow();
-    if (ligne < 0 || !ListeSequence->currentItem()->isSelected()) return;
-    delete ListeSequence->takeItem(ligne);
-    definis_.libelles.removeAt(ligne);
-    definis_.contenus.removeAt(ligne);
-    --nombreExercices_;
-}
-
-void TParametrage::AssocieClick() {
-    ExercicesEnseignant::Affectation a;
-    const SharedState& etat = Etat();
-    a.enseignant = etat.EnseignantParametrage;
-    a.repertoireClasse = etat.RepertoireClasse;
-    for (int i = 0; i < Eleve->count(); ++i)
-        if (estCoche(Eleve->item(i))) a.eleves << Eleve->item(i)->text();
-    for (int i = 0; i < ListeSequence->count(); ++i)
-        if (estCoche(ListeSequence->item(i))) a.blocs << definis_.contenus.value(i);
-    if (a.eleves.isEmpty()) {
-        Messages::information(QStringLiteral("Vous devez préciser des noms d'élèves"));
-        return;
-    }
-    if (a.blocs.isEmpty()) {
-        Messages::information(QStringLiteral("Vous devez préciser des séquences"));
-        return;
-    }
-    a.fin = std::max(0, CodesSequence->checkedId());
-    a.retroaction = std::max(0, CodesRetroaction->checkedId());
-    if (a.eleves.contains(ExercicesEnseignant::ParDefaut))
-        Messages::information(QStringLiteral("Vous avez sélectionné paramétrage par défaut.\nRien en sera pris en compte "
-                                             "à part les tables."));
-    const QStringList echecs = ExercicesEnseignant::affecte(a);
-    if (echecs.isEmpty()) {
-        Messages::information(QStringLiteral("Tout est ok"));
-        return;
-    }
-    QString texte = echecs.join(QLatin1Char('\n'));
-    if (echecs.size() < a.eleves.size()) texte += QStringLiteral("\nLes autres fichiers ont bien été écrits.");
-    Messages::erreur(texte);
-}
-
-void TParametrage::EnregistrerQuitterClick() {
-    ExercicesDefinis coches;
-    for (int i = 0; i < ListeSequence->count(); ++i) {
-        if (!estCoche(ListeSequence->item(i))) continue;
-        coches.libelles << definis_.libelles.value(i);
-        coches.contenus << definis_.contenus.value(i);
-    }
-    if (coches.libelles.isEmpty()) {
-        Messages::information(
-            QStringLiteral("Vous devez préciser des séquences pour enregistrer les paramètres de l'enseignant."));
-        return;
-    }
-    const SauvegardeProfil profil{Profil_BaseDonnees->isChecked(), Profil_Tableur->isChecked(), Profil_Texte->isChecked()};
-    // A failure shows its message and leaves the screen open with everything as it was.
-    ExercicesEnseignant::enregistre(cheminEnseignant(), Etat().EnseignantParametrage, coches, profil);
-    quitte();
-}
-
-void TParametrage::InitialisationClick() {
-    PetiteInitialisation();
-    videListeTable2();
-    ListeSequence->clear();
-    definis_ = {};
-    nombreExercices_ = 0;
-    guidage_.ouvre();
-    appliqueActivation();
-    const QString chemin = cheminEnseignant();
-    const Verrou verrou(chemin);
-    FichierTexte::supprime(chemin);
-}
-
-void TParametrage::AnnulerClick() { quitte(); }
-
-void TParametrage::quitte() {
-    hide();
-    Ecrans::montre(Ecrans::Role::SaisieIdentifiant);
-    Etat().RepertoireClasse.clear();
-}
