@@ -257,6 +257,56 @@ private slots:
         QCOMPARE(Pilote::textes(w<QListWidget>("ListeSequence")), QStringList{"Exercice 1=>(+) table de 3 sur [4..4], "});
     }
 
+    void chaqueControleASonTexteEtSonAide() {
+        const QList<QPair<const char*, const char*>> textes{
+            {"Type1", "Donner le résultat"}, {"Type2", "Opération à trous"}, {"Type3", "Trouver l'intrus"},
+            {"Type4", "Opération même résultat"}, {"Option0", "Tables dans l'ordre"},
+            {"Option1", "Plus grand opérande à gauche"}, {"Option2", "Autoriser les nombres relatifs"},
+            {"Operation0", "Addition"}, {"Operation1", "Soustraction"}, {"Operation2", "Multiplication"},
+            {"Operation3", "Division"}, {"TablePrecise", "Tables sur l'intervalle [1..10]"},
+            {"CocheDecoche1", "Tout cocher/décocher"}, {"TableIntervalle", "Table de"}, {"Complement", "Complément à "},
+            {"Ajouter_Button1", ">>"}, {"Temps_RadioButton1", "Pas de temps"},
+            {"Temps_RadioButton2", "Temps avant que le pirate ne vole la pièce"},
+            {"Temps_RadioButton3", "Temps avant que le requin n'éclate les bulles"}, {"Aide1", "Aide avec des dessins"},
+            {"Aide2", "Aide avec des constellations"}, {"Aide3", "Aucune aide"},
+            {"BandeNum", "Afficher la bande numérique de 0 à"}, {"Enregistrer", "Ajouter l'exercice paramétré à la liste"},
+            {"OptionSequence0", "Faire la séquence en boucle"}, {"OptionSequence1", "Libre sur les exercices"},
+            {"OptionSequence2", "Quitter le logiciel"}, {"Retroaction0", "Mettre en évidence les points positifs"},
+            {"Retroaction1", "Montrer tous les résultats"}, {"Retroaction2", "Mettre en évidence les points négatifs"},
+            {"Associe", ">>"}, {"Profil_Texte", "sous forme de fichier texte"},
+            {"Profil_BaseDonnees", "sous forme de base de données"}, {"Initialisation", "Initialisation"},
+            {"EnregistrerQuitter", "Enregistrer et quitter"}, {"Annuler", "Annuler"}};
+        for (const auto& [nom, texte] : textes) QCOMPARE(w<QAbstractButton>(nom)->text(), u(texte));
+        const QList<QPair<const char*, const char*>> titres{
+            {"Type_GroupBox", "Type d'exercice"}, {"Option_GroupBox2", "Options"}, {"Table_GroupBox", "Tables"},
+            {"Temps_GroupBox", "Temps de réponse par question"}, {"NbreQuestions", "Nombre de questions par exercices"},
+            {"Aide_RadioGroup", "Aide"}, {"OptionSequence", "Séquence finie"}, {"Retroaction", "Rétroaction"},
+            {"Profil_GroupBox1", "Enregistrer les profils d'élèves"}};
+        for (const auto& [nom, titre] : titres) QCOMPARE(w<QGroupBox>(nom)->title(), u(titre));
+        const QList<QPair<const char*, const char*>> aides{
+            {"Option0", "La sélection de la table de x sur l'intervalle [1..10]\nentraine x systématiquement dans "
+                        "l'opérande gauche."},
+            {"Option1", "Le plus grand des deux opérandes sera mis dans l'opérande gauche."},
+            {"Option2", "Cette option autorise les résultats négatifs."},
+            {"Enregistrer", "Enregistrer les paramètres de cet exercice."},
+            {"Associe", "Associer les élèves sélectionnés aux exercices sélectionnés."},
+            {"Profil_GroupBox1", "Si vous voulez générer le profil de l'élève, spécifiez son format."}};
+        for (const auto& [nom, aide] : aides) QCOMPARE(w(nom)->toolTip(), u(aide));
+        QCOMPARE(w<QLabel>("Enonce3")->text(), u("Spécifier l'intervalle des tables"));
+        QCOMPARE(ecran->windowTitle(), u("Paramètres"));
+        QCOMPARE(ecran->palette().color(QPalette::Window), QColor(0, 255, 128));
+    }
+
+    void toutCocherDonneLesDixTables() {
+        clique("Type1");
+        clique("Operation3");
+        clique("TablePrecise");
+        clique("CocheDecoche1");
+        clique("Ajouter_Button1");
+        QCOMPARE(w<QListWidget>("ListeTable2")->count(), 12);
+        QCOMPARE(Pilote::textes(w<QListWidget>("ListeTable2")).last(), "(/) table de 10 sur [1..10]");
+    }
+
     void lesTablesCocheesArriventDansLOrdre() {
         clique("Type1");
         ajouteTables("Operation2", {6, 5});
