@@ -1,7 +1,17 @@
-// Loading of a teacher's defined exercises before the settings screen opens.
+// Loading of a teacher's defined exercises before the settings screen opens, and their hand-over.
+#include "interface/Ecrans.h"
+#include "state/SharedState.h"
+#include "identity/NomsRegistre.h"
 #include "identity/TSaisieIdentifiant.h"
+#include "settings/ExercicesDefinis.h"
+#include "settings/ParameterFiles.h"
+#include "parametrage/TParametrage.h"
 
-// Hook for the settings screen's work: it reads the teacher's parameter file into
-// LibellesExercices and ContenusExercices (both empty on entry). Until that lands, a teacher
-// opens the settings with no defined exercise.
-void TSaisieIdentifiant::ChargeExercicesEnseignant(const QString&) {}
+void TSaisieIdentifiant::ChargeExercicesEnseignant(const QString& enseignant) {
+    const ExercicesDefinis definis =
+        ExercicesEnseignant::lit(Etat().RepertoireClasse + NomTeacherParameterFile(enseignant));
+    LibellesExercices = definis.libelles;
+    ContenusExercices = definis.contenus;
+    if (auto* parametrage = qobject_cast<TParametrage*>(Ecrans::ecran(Ecrans::Role::Parametrage)))
+        parametrage->recoitEnseignant(definis, Registre::FichierListeEleves(enseignant));
+}

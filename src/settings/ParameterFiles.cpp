@@ -44,17 +44,23 @@ void section(QString& bloc, const QString& titre, const QStringList& lignes) {
     for (const QString& l : lignes) bloc += FinDeLigne + l;
 }
 
-QString fichierDeSequence(const QString& ligne2, const SequenceSettings& sequence) {
+QString fichierDeSequence(const QString& ligne2, const QStringList& blocs, int fin, int retroaction) {
     QStringList lignes{D69, ligne2, D69, QString(), QStringLiteral("(1)")};
-    for (int k = 1; k <= sequence.exercices.size(); ++k) {
+    for (int k = 1; k <= blocs.size(); ++k) {
         if (k == 1) lignes << QString();
-        lignes << U39 << QString() << QStringLiteral("Exercice ") + n(k) << U39 << QString()
-               << BlocExercice(sequence.exercices[k - 1]) << QString() << QStringLiteral("[Une fois la séquence finie]");
-        ajouteCode(lignes, kFins, sequence.UneFoisSequenceFinie);
+        lignes << U39 << QString() << QStringLiteral("Exercice ") + n(k) << U39 << QString() << blocs[k - 1]
+               << QString() << QStringLiteral("[Une fois la séquence finie]");
+        ajouteCode(lignes, kFins, fin);
         lignes << QString() << QStringLiteral("[Rétroaction]");
-        ajouteCode(lignes, kRetroactions, sequence.Retroaction);
+        ajouteCode(lignes, kRetroactions, retroaction);
     }
     return lignes.join(FinDeLigne);
+}
+
+QStringList blocsDe(const QList<ExerciseSettings>& exercices) {
+    QStringList blocs;
+    for (const ExerciseSettings& x : exercices) blocs << BlocExercice(x);
+    return blocs;
 }
 }  // namespace
 
@@ -120,31 +126,47 @@ QString EtiquetteExercice(int k, const QStringList& items) {
 }
 
 QString TexteParameterFile(const QString& enseignant, const QString& eleve, const SequenceSettings& sequence) {
-    return fichierDeSequence(QStringLiteral("Fichier de paramétrage fait par ") + enseignant + QStringLiteral(" pour ") + eleve,
-                             sequence);
+    return TexteParameterFileDeBlocs(enseignant, eleve, blocsDe(sequence.exercices), sequence.UneFoisSequenceFinie,
+                                     sequence.Retroaction);
 }
 
 QString TexteParametrageParDefaut(const QString& enseignant, const SequenceSettings& sequence) {
+    return TexteParametrageParDefautDeBlocs(enseignant, blocsDe(sequence.exercices), sequence.UneFoisSequenceFinie,
+                                            sequence.Retroaction);
+}
+
+QString TexteParameterFileDeBlocs(const QString& enseignant, const QString& eleve, const QStringList& blocs, int fin,
+                                  int retroaction) {
+    return fichierDeSequence(QStringLiteral("Fichier de paramétrage fait par ") + enseignant + QStringLiteral(" pour ") + eleve,
+                             blocs, fin, retroaction);
+}
+
+QString TexteParametrageParDefautDeBlocs(const QString& enseignant, const QStringList& blocs, int fin, int retroaction) {
     return fichierDeSequence(QStringLiteral("Fichier de paramétrage fait par ") + enseignant +
                                  QStringLiteral(" pour le fichier de paramétrage par défaut"),
-                             sequence);
+                             blocs, fin, retroaction);
 }
 
 QString TexteTeacherParameterFile(const QString& enseignant, const QList<QString>& etiquettes,
                                   const QList<ExerciseSettings>& exercices, bool base, bool tableur, bool texte) {
+    return TexteTeacherParameterFileDeBlocs(enseignant, etiquettes, blocsDe(exercices), base, tableur, texte);
+}
+
+QString TexteTeacherParameterFileDeBlocs(const QString& enseignant, const QList<QString>& etiquettes,
+                                         const QStringList& blocs, bool base, bool tableur, bool texte) {
     QStringList lignes{D69, QStringLiteral("Fichier de paramétrage pour ") + enseignant, D69, QString(),
-                       QStringLiteral("(") + n(exercices.size()) + QStringLiteral(")"), QString(),
+                       QStringLiteral("(") + n(blocs.size()) + QStringLiteral(")"), QString(),
                        QStringLiteral("***Sauvegarde du profil***")};
     if (base) lignes << QStringLiteral("* 1 - oui dans une base de données");
     if (tableur) lignes << QStringLiteral("* 2 - oui dans un fichier tableur");
     if (texte) lignes << QStringLiteral("* 3 - oui dans un fichier texte");
     if (!base && !tableur && !texte) lignes << QStringLiteral("* 0 - non pas de sauvegarde");
-    for (int k = 1; k <= exercices.size(); ++k) {
+    for (int k = 1; k <= blocs.size(); ++k) {
         lignes << QString();
         if (k >= 2) lignes << QString();
         // A missing label is written as the bare "Exercice k=>", which the settings screen reads back.
         lignes << U39 << QString() << etiquettes.value(k - 1, EtiquetteExercice(k, {})) << U39 << QString()
-               << BlocExercice(exercices[k - 1]);
+               << blocs[k - 1];
     }
     return lignes.join(FinDeLigne);
 }

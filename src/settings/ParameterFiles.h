@@ -65,6 +65,13 @@ QString TexteParameterFile(const QString& enseignant, const QString& eleve, cons
 QString TexteParametrageParDefaut(const QString& enseignant, const SequenceSettings& sequence);
 QString TexteTeacherParameterFile(const QString& enseignant, const QList<QString>& etiquettes,
                                   const QList<ExerciseSettings>& exercices, bool base, bool tableur, bool texte);
+// The same from exercise blocks already made: the settings screen keeps its defined exercises as
+// text. `fin` and `retroaction` are the codes of the two sections repeated after every exercise.
+QString TexteParameterFileDeBlocs(const QString& enseignant, const QString& eleve, const QStringList& blocs, int fin,
+                                  int retroaction);
+QString TexteParametrageParDefautDeBlocs(const QString& enseignant, const QStringList& blocs, int fin, int retroaction);
+QString TexteTeacherParameterFileDeBlocs(const QString& enseignant, const QList<QString>& etiquettes,
+                                         const QStringList& blocs, bool base, bool tableur, bool texte);
 
 // Writes the text followed by one CR LF, replacing the file atomically.
 void EcritFichier(const QString& chemin, const QString& texte);

@@ -1,0 +1,40 @@
+#include "settings/Guidage.h"
+
+void Guidage::ouvre() { *this = Guidage(); }
+
+void Guidage::typeChoisi(int type) {
+    type_ = type;
+    if (!guide_) return;
+    // A new kind in guided mode greys the table specification until an operation is chosen again.
+    typeGuide_ = true;
+    operationGuidee_ = false;
+}
+
+void Guidage::operationChoisie() {
+    if (guide_ && typeGuide_) operationGuidee_ = true;
+}
+
+void Guidage::tablePreciseChoisie() { listeTable1_ = true; }
+
+void Guidage::entreeAjoutee() { guide_ = false; }
+
+void Guidage::exerciceCharge(int type) {
+    guide_ = false;
+    type_ = type;
+    listeTable1_ = true;
+}
+
+Guidage::Activation Guidage::activation() const {
+    Activation a;
+    const bool parKind = type_ == 1 || type_ == 2;
+    if (guide_) {
+        a.options = a.tables = typeGuide_;
+        a.specification = typeGuide_ && operationGuidee_;
+        a.listeTable1 = a.specification && listeTable1_;
+        return a;
+    }
+    a.options = a.tables = a.specification = a.temps = a.questions = a.aide = true;
+    a.listeTable1 = listeTable1_;
+    a.requin = a.aideRadios = a.bande = parKind;
+    return a;
+}

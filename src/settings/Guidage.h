@@ -1,0 +1,40 @@
+#pragma once
+// The guided enabling of the settings screen's upper panel. On opening only the exercise kind can
+// be chosen; the kind opens the options and the operations, the operation opens the table
+// specification, and the first table entry added opens time, questions and help, which ends the
+// guidance. Kinds 3 and 4 never offer the sharks, the help radios or the number strip.
+class Guidage final {
+public:
+    // What the teacher can use (a control inside an unusable group is unusable).
+    struct Activation {
+        bool type = true;
+        bool options = false;
+        bool tables = false;  // the group and its operation radios
+        bool specification = false;  // table modes, their fields, ">>", the entry list
+        bool listeTable1 = false;    // the [1..10] numbers and their "Tout cocher/décocher"
+        bool temps = false;          // "Pas de temps" and the pirate
+        bool requin = false;
+        bool questions = false;
+        bool aide = false;  // the help group
+        bool aideRadios = false;
+        bool bande = false;
+        bool operator==(const Activation&) const = default;
+    };
+
+    void ouvre();
+    void typeChoisi(int type);
+    void operationChoisie();
+    void tablePreciseChoisie();
+    void entreeAjoutee();
+    void exerciceCharge(int type);
+
+    bool guide() const { return guide_; }
+    Activation activation() const;
+
+private:
+    bool guide_ = true;
+    bool typeGuide_ = false;
+    bool operationGuidee_ = false;
+    bool listeTable1_ = false;
+    int type_ = 0;
+};

@@ -1,0 +1,594 @@
+// The teacher's settings screen driven as a teacher would: the guided steps, the refusals, the
+// defined exercises, the files written for pupils and for the teacher.
+#include "DossierTemporaire.h"
+#include "Pilote.h"
+#include "interface/Affichage.h"
+#include "base/Cp1252.h"
+#include "base/FichierTexte.h"
+#include "base/Messages.h"
+#include "interface/Polices.h"
+#include "interface/Ecrans.h"
+#include "state/SharedState.h"
+#include "settings/ExercicesDefinis.h"
+#include "parametrage/TParametrage.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStyleOptionViewItem>
+#include <memory>
+
+namespace {
+QString u(const char* t) { return QString::fromUtf8(t); }
+const QString Classe = u("classe de Martin/");
+const QString ListeEleves = Classe + "classe_Martin.txt";
+const QString FichierMartin = Classe + "enseignant_parametrage_Martin.txt";
+const QString Lea = u("Léa en classe de ce1");
+const QString Tom = u("Tom en classe de ce2");
+const QByteArray D69 = QByteArray(69, '-') + "\r\n";
+const QByteArray U39 = QByteArray(39, '_') + "\r\n";
+
+// The block of the exercises these tests define: kind 1, the table of 2 with multiplication,
+// no time, the given number of questions, constellations, no strip.
+QByteArray bloc(int questions) {
+    return cp1252("[Exercice]\r\n"
+                  "1 - exercice où il faut donner le résultat\r\n"
+                  "\r\n"
+                  "[Tables]\r\n"
+                  "2 sur l'intervalle de 1 à 10 avec multiplication -\r\n"
+                  "\r\n"
+                  "[Cas particuliers]\r\n"
+                  "2 - aucun\r\n"
+                  "\r\n"
+                  "[Options particulières]\r\n"
+                  "3 - aucune\r\n"
+                  "\r\n"
+                  "[Temps de réponse (en secondes)] \r\n"
+                  "non - on ne verra pas apparaitre le pirate\r\n"
+                  "0 - aucun temps fixé\r\n"
+                  "\r\n"
+                  "[Nombre de questions posées par exercice] \r\n") +
+           QByteArray::number(questions) +
+           cp1252(" - questions\r\n"
+                  "\r\n"
+                  "[Aide]\r\n"
+                  "1 - oui avec les constellations\r\n"
+                  "\r\n"
+                  "[Bande numérique] \r\n"
+                  "10 - aucune");
+}
+}  // namespace
+
+class ParametrageTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<DossierTemporaire> dossier;
+    std::unique_ptr<TParametrage> ecran;
+    QWidget identification;
+
+    template <typename T = QWidget>
+    T* w(const QString& nom) { return Pilote::controle<T>(ecran.get(), nom); }
+    // On the indicator of a radio or check box, anywhere on a push button.
+    void clique(const QString& nom) {
+        auto* b = w<QAbstractButton>(nom);
+        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
+    }
+    void tape(const QString& nom, const QString& texte) { Pilote::tape(w<QLineEdit>(nom), texte); }
+    void spin(const QString& nom, int valeur) {
+        auto* s = w<QSpinBox>(nom);
+        QTest::mouseClick(s, Qt::LeftButton);
+        QTest::keyClick(s, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(s, QString::number(valeur));
+        QTest::keyClick(s, Qt::Key_Tab);
+    }
+    // Clicks an entry and ticks or unticks it with the space bar.
+    void basculeEntree(const QString& liste, const QString& texte) {
+        auto* l = w<QListWidget>(liste);
+        QVERIFY2(Pilote::clique(l, texte), qPrintable(texte));
+        QTest::keyClick(l, Qt::Key_Space);
+    }
+    QStringList coches(const QString& liste) {
+        QStringList t;
+        auto* l = w<QListWidget>(liste);
+        for (int i = 0; i < l->count(); ++i)
+            if (l->item(i)->checkState() == Qt::Checked) t << l->item(i)->text();
+        return t;
+    }
+    bool utilisable(const QString& nom) { return w(nom)->isEnabled(); }
+    QStringList utilisables(const QStringList& noms) {
+        QStringList t;
+        for (const QString& n : noms)
+            if (utilisable(n)) t << n;
+        return t;
+    }
+
+    void ouvre() {
+        ecran->hide();
+        ecran->recoitEnseignant(ExercicesEnseignant::lit(FichierMartin), ListeEleves);
+        ecran->show();
+        QVERIFY(QTest::qWaitForWindowExposed(ecran.get()));
+        Messages::recueille();
+    }
+    // Table choices up to ">>": the operation and the [1..10] numbers.
+    void ajouteTables(const QString& operation, const QList<int>& numeros) {
+        clique(operation);
+        clique("TablePrecise");
+        for (int n : numeros) basculeEntree("ListeTable1", QString::number(n));
+        clique("Ajouter_Button1");
+    }
+    // Kind 1, the table of 2 with multiplication, `questions` questions, added to the list.
+    void definitExercice(int questions) {
+        clique("Type1");
+        if (w<QListWidget>("ListeTable2")->count() == 2) ajouteTables("Operation2", {2});
+        spin("NbreQuestion", questions);
+        clique("Enregistrer");
+    }
+    // Pictures of the screen for a person to look at, when MARIVELLE_CAPTURES names a folder.
+    void capture(const char* nom, QWidget* quoi = nullptr) {
+        const QByteArray dossierCaptures = qgetenv("MARIVELLE_CAPTURES");
+        if (!dossierCaptures.isEmpty())
+            (quoi ? quoi : ecran.get())->grab().save(QString::fromLocal8Bit(dossierCaptures) + "/" + nom + ".png");
+    }
+
+private slots:
+    void initTestCase() {
+        Polices::installe();
+        Affichage::fixeTaille(QSize(1024, 768));
+        Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
+        Ecrans::enregistre(Ecrans::Role::SaisieIdentifiant, &identification);
+    }
+    void cleanupTestCase() { Messages::installeRepondeur(nullptr); }
+
+    void init() {
+        dossier = std::make_unique<DossierTemporaire>();
+        QDir().mkdir("classe de Martin");
+        ecritOctets(ListeEleves, cp1252("--------------Fichier de la classe de Martin--------------\r\n"
+                                        "Léa en classe de ce1\r\nTom en classe de ce2\r\n"));
+        Etat().EnseignantParametrage = "Martin";
+        Etat().RepertoireClasse = Classe;
+        ecran = std::make_unique<TParametrage>();
+        ouvre();
+    }
+    void cleanup() {
+        ecran.reset();
+        dossier.reset();
+    }
+
+    void lesEtapesGuideesOuvrentLePanneauPasAPas() {
+        capture("1-ouverture");
+        const QStringList tous{"Type1", "Option0", "Operation0", "TablePrecise", "ListeTable1", "NumTable_Edit",
+                               "Ajouter_Button1", "ListeTable2", "Temps_RadioButton1", "Temps_RadioButton2",
+                               "Temps_RadioButton3", "NbreQuestion", "Aide1", "BandeNum", "Enregistrer"};
+        QCOMPARE(utilisables(tous), QStringList{"Type1"});
+        QCOMPARE(coches("ListeTable2"), QStringList{});
+        QCOMPARE(Pilote::textes(w<QListWidget>("ListeTable2")), (QStringList{u("Doubles / carrés"), "Successeurs"}));
+        QVERIFY(w<QRadioButton>("Aide2")->isChecked() && w<QRadioButton>("Temps_RadioButton1")->isChecked());
+        QCOMPARE(w<QSpinBox>("NbreQuestion")->value(), 10);
+
+        clique("Type1");
+        QCOMPARE(utilisables(tous), (QStringList{"Type1", "Option0", "Operation0"}));
+        clique("Operation2");
+        QCOMPARE(utilisables(tous), (QStringList{"Type1", "Option0", "Operation0", "TablePrecise", "NumTable_Edit",
+                                                 "Ajouter_Button1", "ListeTable2"}));
+        clique("TablePrecise");
+        QVERIFY(utilisable("ListeTable1") && utilisable("CocheDecoche1"));
+        capture("2-a-mi-chemin");
+        // A ">>" that adds nothing keeps the guidance.
+        clique("Ajouter_Button1");
+        QCOMPARE(Messages::recueille(), QStringList{"Vous devez cocher des tables"});
+        QVERIFY(!utilisable("Temps_RadioButton1"));
+        basculeEntree("ListeTable1", "4");
+        clique("Ajouter_Button1");
+        QCOMPARE(utilisables(tous), tous);
+
+        // Kinds 3 and 4 never offer the sharks, the help radios or the strip.
+        for (const char* type : {"Type3", "Type4"}) {
+            clique(type);
+            QCOMPARE(utilisables({"Temps_RadioButton2", "Temps_RadioButton3", "Temps_SpinEdit2", "Aide1", "Aide2",
+                                  "Aide3", "BandeNum", "BandeNum_SpinEdit1", "NbreQuestion"}),
+                     (QStringList{"Temps_RadioButton2", "NbreQuestion"}));
+        }
+        clique("Type2");
+        QVERIFY(utilisable("Temps_RadioButton3") && utilisable("Aide1") && utilisable("BandeNum"));
+    }
+
+    void chaqueRefusDitPourquoi() {
+        clique("Type1");
+        clique("Operation0");
+        clique("TableIntervalle");
+        struct Cas { QString n, a, b; QString message; };
+        const QList<Cas> cas{
+            {"", "1", "5", "Vous devez préciser une table"},
+            {"3", "", "5", "Vous devez préciser l'intervalle gauche"},
+            {"3", "1", "", "Vous devez préciser l'intervalle droit"},
+            {"3", "1", "x", "Vous ne pouvez rentrer que des nombres relatifs"},
+            {"3", "6", "5", u("L'intervalle doit être écrit dans l'ordre croissant")},
+            {"trois", "1", "5", "Vous ne pouvez rentrer que des nombres relatifs"},
+        };
+        for (const Cas& c : cas) {
+            for (const char* champ : {"NumTable_Edit", "Table_Edit1", "Table_Edit2"}) w<QLineEdit>(champ)->clear();
+            tape("NumTable_Edit", c.n);
+            tape("Table_Edit1", c.a);
+            tape("Table_Edit2", c.b);
+            clique("Ajouter_Button1");
+            QCOMPARE(Messages::recueille(), QStringList{c.message});
+        }
+        QCOMPARE(w<QListWidget>("ListeTable2")->count(), 2);
+        clique("Complement");
+        clique("Ajouter_Button1");
+        QCOMPARE(Messages::recueille(), QStringList{u("Vous devez préciser un complément")});
+        tape("Complement_Edit", "dix");
+        clique("Ajouter_Button1");
+        QCOMPARE(Messages::recueille(), QStringList{"Vous ne pouvez rentrer que des nombres relatifs"});
+        QCOMPARE(w<QListWidget>("ListeTable2")->count(), 2);
+
+        // Equal bounds are a table of its own.
+        clique("TableIntervalle");
+        for (const char* champ : {"NumTable_Edit", "Table_Edit1", "Table_Edit2"}) w<QLineEdit>(champ)->clear();
+        tape("NumTable_Edit", "3");
+        tape("Table_Edit1", "4");
+        tape("Table_Edit2", "4");
+        clique("Ajouter_Button1");
+        QCOMPARE(Pilote::textes(w<QListWidget>("ListeTable2")).value(2), "(+) table de 3 sur [4..4]");
+
+        // Adding the exercise: no checked table, then no kind, then the two notices.
+        basculeEntree("ListeTable2", "(+) table de 3 sur [4..4]");
+        clique("Enregistrer");
+        QCOMPARE(Messages::recueille(), QStringList{u("Vous devez préciser les tables")});
+        basculeEntree("ListeTable2", "(+) table de 3 sur [4..4]");
+        // No kind and no operation: the state the reset handler leaves once the guidance is over.
+        ecran->PetiteInitialisation();
+        clique("Enregistrer");
+        QCOMPARE(Messages::recueille(), QStringList{u("Vous devez préciser un exercice")});
+        clique("Ajouter_Button1");
+        QCOMPARE(Messages::recueille(), QStringList{u("Vous devez préciser une opération")});
+        clique("Type2");
+        clique("Operation1");
+        for (const char* option : {"Option0", "Option1", "Option2"}) clique(option);
+        clique("Enregistrer");
+        QCOMPARE(Messages::recueille(),
+                 (QStringList{u("L'option plus grande opérande à gauche ne sera pas prise en compte car vous avez "
+                                "sélectionné les tables dans l'ordre."),
+                              u("L'option plus grande opérande à gauche ne sera pas prise en compte car vous avez "
+                                "sélectionné la possibilité d'avoir des nombres négatifs")}));
+        QCOMPARE(Pilote::textes(w<QListWidget>("ListeSequence")), QStringList{"Exercice 1=>(+) table de 3 sur [4..4], "});
+    }
+
+    void chaqueControleASonTexteEtSonAide() {
+        const QList<QPair<const char*, const char*>> textes{
+            {"Type1", "Donner le résultat"}, {"Type2", "Opération à trous"}, {"Type3", "Trouver l'intrus"},
+            {"Type4", "Opération même résultat"}, {"Option0", "Tables dans l'ordre"},
+            {"Option1", "Plus grand opérande à gauche"}, {"Option2", "Autoriser les nombres relatifs"},
+            {"Operation0", "Addition"}, {"Operation1", "Soustraction"}, {"Operation2", "Multiplication"},
+            {"Operation3", "Division"}, {"TablePrecise", "Tables sur l'intervalle [1..10]"},
+            {"CocheDecoche1", "Tout cocher/décocher"}, {"TableIntervalle", "Table de"}, {"Complement", "Complément à "},
+            {"Ajouter_Button1", ">>"}, {"Temps_RadioButton1", "Pas de temps"},
+            {"Temps_RadioButton2", "Temps avant que le pirate ne vole la pièce"},
+            {"Temps_RadioButton3", "Temps avant que le requin n'éclate les bulles"}, {"Aide1", "Aide avec des dessins"},
+            {"Aide2", "Aide avec des constellations"}, {"Aide3", "Aucune aide"},
+            {"BandeNum", "Afficher la bande numérique de 0 à"}, {"Enregistrer", "Ajouter l'exercice paramétré à la liste"},
+            {"OptionSequence0", "Faire la séquence en boucle"}, {"OptionSequence1", "Libre sur les exercices"},
+            {"OptionSequence2", "Quitter le logiciel"}, {"Retroaction0", "Mettre en évidence les points positifs"},
+            {"Retroaction1", "Montrer tous les résultats"}, {"Retroaction2", "Mettre en évidence les points négatifs"},
+            {"Associe", ">>"}, {"Profil_Texte", "sous forme de fichier texte"},
+            {"Profil_BaseDonnees", "sous forme de base de données"}, {"Initialisation", "Initialisation"},
+            {"EnregistrerQuitter", "Enregistrer et quitter"}, {"Annuler", "Annuler"}};
+        for (const auto& [nom, texte] : textes) QCOMPARE(w<QAbstractButton>(nom)->text(), u(texte));
+        const QList<QPair<const char*, const char*>> titres{
+            {"Type_GroupBox", "Type d'exercice"}, {"Option_GroupBox2", "Options"}, {"Table_GroupBox", "Tables"},
+            {"Temps_GroupBox", "Temps de réponse par question"}, {"NbreQuestions", "Nombre de questions par exercices"},
+            {"Aide_RadioGroup", "Aide"}, {"OptionSequence", "Séquence finie"}, {"Retroaction", "Rétroaction"},
+            {"Profil_GroupBox1", "Enregistrer les profils d'élèves"}};
+        for (const auto& [nom, titre] : titres) QCOMPARE(w<QGroupBox>(nom)->title(), u(titre));
+        const QList<QPair<const char*, const char*>> aides{
+            {"Option0", "La sélection de la table de x sur l'intervalle [1..10]\nentraine x systématiquement dans "
+                        "l'opérande gauche."},
+            {"Option1", "Le plus grand des deux opérandes sera mis dans l'opérande gauche."},
+            {"Option2", "Cette option autorise les résultats négatifs."},
+            {"Enregistrer", "Enregistrer les paramètres de cet exercice."},
+            {"Associe", "Associer les élèves sélectionnés aux exercices sélectionnés."},
+            {"Profil_GroupBox1", "Si vous voulez générer le profil de l'élève, spécifiez son format."}};
+        for (const auto& [nom, aide] : aides) QCOMPARE(w(nom)->toolTip(), u(aide));
+        QCOMPARE(w<QLabel>("Enonce3")->text(), u("Spécifier l'intervalle des tables"));
+        QCOMPARE(ecran->windowTitle(), u("Paramètres"));
+        QCOMPARE(ecran->palette().color(QPalette::Window), QColor(0, 255, 128));
+    }
+
+    void toutCocherDonneLesDixTables() {
+        clique("Type1");
+        clique("Operation3");
+        clique("TablePrecise");
+        clique("CocheDecoche1");
+        clique("Ajouter_Button1");
+        QCOMPARE(w<QListWidget>("ListeTable2")->count(), 12);
+        QCOMPARE(Pilote::textes(w<QListWidget>("ListeTable2")).last(), "(/) table de 10 sur [1..10]");
+    }
+
+    void lesTablesCocheesArriventDansLOrdre() {
+        clique("Type1");
+        ajouteTables("Operation2", {6, 5});
+        QCOMPARE(Pilote::textes(w<QListWidget>("ListeTable2")).mid(2),
+                 (QStringList{"(x) table de 5 sur [1..10]", "(x) table de 6 sur [1..10]"}));
+        clique("Enregistrer");
+        QCOMPARE(Pilote::textes(w<QListWidget>("ListeSequence")),
+                 QStringList{"Exercice 1=>(x) table de 5 sur [1..10], (x) table de 6 sur [1..10], "});
+        // Removing entries afterwards leaves the defined exercise as it was; the fixed entries stay.
+        for (const QString& entree : {QString("(x) table de 5 sur [1..10]"), QString("(x) table de 6 sur [1..10]"),
+                                      QString("Successeurs"), u("Doubles / carrés")}) {
+            QVERIFY(Pilote::clique(w<QListWidget>("ListeTable2"), entree));
+            QTest::keyClick(w<QListWidget>("ListeTable2"), Qt::Key_Delete);
+        }
+        QCOMPARE(Pilote::textes(w<QListWidget>("ListeTable2")), (QStringList{u("Doubles / carrés"), "Successeurs"}));
+        QVERIFY(ecran->exercicesDefinis().contenus.value(0).contains("5 sur l'intervalle de 1 à 10"));
+    }
+
+    void successeursEtDoublesSelonLesTables() {
+        struct Cas { QList<int> numeros; const char* cas; QString refus; };
+        const QString PasSuccesseurs = u("Vu les tables que vous avez sélectionnées, il n'est pas possible d'utiliser les successeurs.");
+        const QString PasDoubles = u("Vu les tables que vous avez sélectionnées, il n'est pas possible d'utiliser les doubles.");
+        const QList<Cas> cas{{{10}, "Successeurs", PasSuccesseurs}, {{9}, "Successeurs", QString()}};
+        for (const Cas& c : cas) {
+            ecran->InitialisationClick();
+            clique("Type1");
+            ajouteTables("Operation0", c.numeros);
+            basculeEntree("ListeTable2", c.cas);
+            clique("Enregistrer");
+            QCOMPARE(Messages::recueille(), c.refus.isEmpty() ? QStringList() : QStringList{c.refus});
+        }
+        // The table of 12 on [1..10]: its doubles are outside the range.
+        ecran->InitialisationClick();
+        clique("Type1");
+        clique("Operation2");
+        clique("TableIntervalle");
+        tape("NumTable_Edit", "12");
+        tape("Table_Edit1", "1");
+        tape("Table_Edit2", "10");
+        clique("Ajouter_Button1");
+        basculeEntree("ListeTable2", u("Doubles / carrés"));
+        clique("Enregistrer");
+        QCOMPARE(Messages::recueille(), QStringList{PasDoubles});
+        QCOMPARE(w<QListWidget>("ListeSequence")->count(), 0);
+    }
+
+    void unCinquanteEtUniemeExerciceEstRefuse() {
+        for (int k = 1; k <= 50; ++k) definitExercice(k);
+        QCOMPARE(w<QListWidget>("ListeSequence")->count(), 50);
+        QVERIFY(Messages::recueille().isEmpty());
+        clique("Enregistrer");
+        QCOMPARE(w<QListWidget>("ListeSequence")->count(), 50);
+        const QStringList m = Messages::recueille();
+        QCOMPARE(m.size(), 1);
+        QVERIFY(m.first().contains("50 exercices au plus"));
+    }
+
+    void lesElevesCochesRecoiventLaSequence() {
+        QCOMPARE(Pilote::textes(w<QListWidget>("Eleve")), (QStringList{u("Paramétrage par défaut"), Lea, Tom}));
+        QCOMPARE(coches("Eleve"), (QStringList{Lea, Tom}));
+        clique("Associe");
+        QCOMPARE(Messages::recueille(), QStringList{u("Vous devez préciser des séquences")});
+        for (int k = 1; k <= 5; ++k) definitExercice(k);
+        basculeEntree("ListeSequence", "Exercice 2=>(x) table de 2 sur [1..10], ");
+        basculeEntree("ListeSequence", "Exercice 4=>(x) table de 2 sur [1..10], ");
+        clique("OptionSequence2");
+        clique("Retroaction1");
+        capture("3-liste-et-eleves");
+        clique("Associe");
+        QCOMPARE(Messages::recueille(), QStringList{"Tout est ok"});
+        for (const QString& eleve : {Lea, Tom}) {
+            QByteArray attendu = D69 + cp1252("Fichier de paramétrage fait par Martin pour ") + cp1252(eleve.toUtf8()) +
+                                 "\r\n" + D69 + "\r\n(1)\r\n\r\n";
+            for (int k = 1; k <= 3; ++k)
+                attendu += U39 + "\r\nExercice " + QByteArray::number(k) + "\r\n" + U39 + "\r\n" + bloc(2 * k - 1) +
+                           cp1252("\r\n\r\n[Une fois la séquence finie]\r\n2 - quitter le logiciel\r\n\r\n"
+                                  "[Rétroaction]\r\n1 - montrer tous les résultats\r\n");
+            QCOMPARE(octetsDe(Classe + u("parametrage_") + eleve + "_de_Martin.txt"), attendu);
+        }
+        QVERIFY(!QFile::exists("Parametrage_par_defaut.txt"));
+
+        // Assigning again puts the pupil back at the first exercise; the default file goes to the
+        // working folder after its message.
+        const QString fichierLea = Classe + u("parametrage_") + Lea + "_de_Martin.txt";
+        ecritOctets(fichierLea, octetsDe(fichierLea).replace("\r\n(1)\r\n", "\r\n(3)\r\n"));
+        basculeEntree("Eleve", Tom);
+        basculeEntree("Eleve", u("Paramétrage par défaut"));
+        clique("Associe");
+        QCOMPARE(Messages::recueille(),
+                 (QStringList{u("Vous avez sélectionné paramétrage par défaut.\nRien en sera pris en compte à part les tables."),
+                              "Tout est ok"}));
+        QCOMPARE(FichierTexte::litLignes(fichierLea).value(4), "(1)");
+        QCOMPARE(FichierTexte::litLignes("Parametrage_par_defaut.txt").value(1),
+                 u("Fichier de paramétrage fait par Martin pour le fichier de paramétrage par défaut"));
+
+        for (const QString& eleve : {u("Paramétrage par défaut"), Lea}) basculeEntree("Eleve", eleve);
+        clique("Associe");
+        QCOMPARE(Messages::recueille(), QStringList{u("Vous devez préciser des noms d'élèves")});
+        QVERIFY(ecran->isVisible());
+    }
+
+    void unFichierQuiNePeutEtreEcritEstNommeEtRienNEstPerdu() {
+        definitExercice(3);
+        // A folder where Léa's file should be: that file cannot be written, Tom's still is.
+        QDir().mkdir(Classe + u("parametrage_") + Lea + "_de_Martin.txt");
+        clique("Associe");
+        const QStringList m = Messages::recueille();
+        QCOMPARE(m.size(), 1);
+        QVERIFY2(m.first().contains(u("parametrage_Léa en classe de ce1_de_Martin.txt")), qPrintable(m.first()));
+        QVERIFY(m.first().contains(u("Les autres fichiers ont bien été écrits.")));
+        QVERIFY(QFile::exists(Classe + u("parametrage_") + Tom + "_de_Martin.txt"));
+
+        QDir().mkdir(FichierMartin);
+        clique("EnregistrerQuitter");
+        QVERIFY(Messages::recueille().value(0).contains("enseignant_parametrage_Martin.txt"));
+        QVERIFY(ecran->isVisible());
+        QCOMPARE(Etat().RepertoireClasse, Classe);
+        QCOMPARE(w<QListWidget>("ListeSequence")->count(), 1);
+    }
+
+    void lEnregistrementGardeLesProfilsChoisis() {
+        clique("EnregistrerQuitter");
+        QCOMPARE(Messages::recueille(),
+                 QStringList{u("Vous devez préciser des séquences pour enregistrer les paramètres de l'enseignant.")});
+        QVERIFY(ecran->isVisible());
+        definitExercice(4);
+        definitExercice(6);
+        basculeEntree("ListeSequence", "Exercice 1=>(x) table de 2 sur [1..10], ");
+        clique("Profil_BaseDonnees");
+        QCOMPARE(w<QCheckBox>("Profil_Tableur")->text(), "sous forme de fichier tableur (.xlsx)");
+        // Ticking and unticking an exercise by its box keeps the choices made below.
+        auto* sequence = w<QListWidget>("ListeSequence");
+        QStyleOptionViewItem option;
+        option.initFrom(sequence);
+        option.rect = sequence->visualItemRect(sequence->item(1));
+        option.features |= QStyleOptionViewItem::HasCheckIndicator;
+        const QPoint boite =
+            sequence->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, sequence).center();
+        for (const Qt::CheckState apres : {Qt::Unchecked, Qt::Checked}) {
+            QTest::mouseClick(sequence->viewport(), Qt::LeftButton, {}, boite);
+            QCOMPARE(sequence->item(1)->checkState(), apres);
+        }
+        QVERIFY(w<QCheckBox>("Profil_BaseDonnees")->isChecked());
+        clique("EnregistrerQuitter");
+        QVERIFY(!ecran->isVisible());
+        QVERIFY(Etat().RepertoireClasse.isEmpty());
+        QCOMPARE(octetsDe(FichierMartin), D69 + "Fichier de param\xe9trage pour Martin\r\n" + D69 +
+                                              cp1252("\r\n(1)\r\n\r\n***Sauvegarde du profil***\r\n"
+                                                     "* 1 - oui dans une base de données\r\n"
+                                                     "* 3 - oui dans un fichier texte\r\n\r\n") +
+                                              U39 + "\r\nExercice 2=>(x) table de 2 sur [1..10], \r\n" + U39 + "\r\n" +
+                                              bloc(6) + "\r\n");
+
+        Etat().RepertoireClasse = Classe;
+        ouvre();
+        QVERIFY(w<QCheckBox>("Profil_BaseDonnees")->isChecked() && w<QCheckBox>("Profil_Texte")->isChecked());
+        QVERIFY(!w<QCheckBox>("Profil_Tableur")->isChecked());
+        QCOMPARE(coches("ListeSequence"), QStringList{"Exercice 2=>(x) table de 2 sur [1..10], "});
+        QVERIFY(ecran->exercicesDefinis().contenus.value(0).startsWith("[Exercice]\r\n"));
+        // The next exercise follows the count of those loaded.
+        definitExercice(7);
+        QCOMPARE(Pilote::textes(w<QListWidget>("ListeSequence")).value(1), "Exercice 2=>(x) table de 2 sur [1..10], ");
+
+        // Clicking a defined exercise loads it and puts the lower panel's choices back to their defaults.
+        clique("OptionSequence1");
+        QVERIFY(Pilote::clique(w<QListWidget>("ListeSequence"), "Exercice 2=>(x) table de 2 sur [1..10], "));
+        QVERIFY(w<QRadioButton>("OptionSequence0")->isChecked());
+        QVERIFY(w<QCheckBox>("Profil_Texte")->isChecked() && !w<QCheckBox>("Profil_BaseDonnees")->isChecked());
+    }
+
+    void unCycleEnregistrerRechargerNeChangePasLeFichier() {
+        clique("Type2");
+        clique("Operation3");
+        clique("Complement");
+        tape("Complement_Edit", "-7");
+        clique("Ajouter_Button1");
+        clique("TableIntervalle");
+        tape("NumTable_Edit", "-5");
+        tape("Table_Edit1", "-30");
+        tape("Table_Edit2", "-2");
+        clique("Ajouter_Button1");
+        clique("Temps_RadioButton3");
+        spin("Temps_SpinEdit2", 25);
+        clique("Aide1");
+        clique("BandeNum");
+        spin("BandeNum_SpinEdit1", 39);
+        basculeEntree("ListeTable2", "Successeurs");
+        clique("Enregistrer");
+        definitExercice(8);
+        clique("EnregistrerQuitter");
+        const QByteArray premier = octetsDe(FichierMartin);
+        for (int tour = 0; tour < 2; ++tour) {
+            Etat().RepertoireClasse = Classe;
+            ouvre();
+            clique("EnregistrerQuitter");
+            QCOMPARE(octetsDe(FichierMartin), premier);
+        }
+
+        // Negative numbers come back exactly, with the rest of the exercise.
+        Etat().RepertoireClasse = Classe;
+        ouvre();
+        QVERIFY(Pilote::clique(w<QListWidget>("ListeSequence"), w<QListWidget>("ListeSequence")->item(0)->text()));
+        QCOMPARE(Pilote::textes(w<QListWidget>("ListeTable2")),
+                 (QStringList{u("Doubles / carrés"), "Successeurs", u("(/) compléments à -7"),
+                              "(/) table de -5 sur [-30..-2]"}));
+        QCOMPARE(coches("ListeTable2"), Pilote::textes(w<QListWidget>("ListeTable2")).mid(1));
+        QVERIFY(w<QRadioButton>("Type2")->isChecked() && w<QRadioButton>("Temps_RadioButton3")->isChecked());
+        QCOMPARE(w<QSpinBox>("Temps_SpinEdit2")->value(), 25);
+        QVERIFY(w<QRadioButton>("Aide1")->isChecked() && w<QCheckBox>("BandeNum")->isChecked());
+        QCOMPARE(w<QSpinBox>("BandeNum_SpinEdit1")->value(), 39);
+        QCOMPARE(utilisables({"Temps_RadioButton2", "ListeTable1", "Enregistrer"}),
+                 (QStringList{"Temps_RadioButton2", "ListeTable1", "Enregistrer"}));
+        // Adding it again appends a new exercise with the same block.
+        clique("Enregistrer");
+        QCOMPARE(ecran->exercicesDefinis().contenus.value(2), ecran->exercicesDefinis().contenus.value(0));
+    }
+
+    void supprimerPuisAjouterPeutRepeterUnNumero() {
+        for (int k = 1; k <= 3; ++k) definitExercice(k);
+        QVERIFY(Pilote::clique(w<QListWidget>("ListeSequence"), "Exercice 2=>(x) table de 2 sur [1..10], "));
+        QTest::keyClick(w<QListWidget>("ListeSequence"), Qt::Key_Delete);
+        definitExercice(9);
+        QStringList numeros;
+        for (const QString& t : Pilote::textes(w<QListWidget>("ListeSequence"))) numeros << t.section("=>", 0, 0);
+        QCOMPARE(numeros, (QStringList{"Exercice 1", "Exercice 3", "Exercice 3"}));
+        QCOMPARE(ecran->exercicesDefinis().contenus.value(1), Cp1252::decode(bloc(3)));
+    }
+
+    void initialisationPuisAnnulerLaisseSansFichier() {
+        definitExercice(2);
+        clique("EnregistrerQuitter");
+        QVERIFY(QFile::exists(FichierMartin));
+        Etat().RepertoireClasse = Classe;
+        ouvre();
+        QCOMPARE(w<QListWidget>("ListeSequence")->count(), 1);
+        clique("Initialisation");
+        QVERIFY(!QFile::exists(FichierMartin));
+        QCOMPARE(w<QListWidget>("ListeSequence")->count(), 0);
+        QCOMPARE(utilisables({"Type1", "Operation0"}), QStringList{"Type1"});
+        clique("Annuler");
+        QVERIFY(!ecran->isVisible());
+        QVERIFY(!QFile::exists(FichierMartin));
+    }
+
+    // Every caption is shown whole and every control lies inside its frame, on the design display
+    // and once fitted to the common classroom displays.
+    void chaqueTexteSeLitEnEntierSurChaqueEcran() {
+        QStringList coupes;
+        for (const QSize& taille : {QSize(1024, 768), QSize(1920, 1080), QSize(1366, 768), QSize(1280, 1024)}) {
+            Affichage::fixeTaille(taille);
+            TParametrage ajuste;
+            for (QWidget* c : ajuste.findChildren<QWidget*>()) {
+                if (c->isWindow() || !c->parentWidget() || c->objectName().isEmpty() || c->objectName().startsWith("qt_"))
+                    continue;
+                const QString ou = QStringLiteral("%1 on %2x%3").arg(c->objectName()).arg(taille.width()).arg(taille.height());
+                if (!c->parentWidget()->rect().contains(c->geometry())) coupes << ou + " outside";
+                // Push buttons: their caption with a margin (their size hint has a minimum width of its own).
+                const int besoin = qobject_cast<QPushButton*>(c)
+                                       ? QFontMetrics(c->font()).horizontalAdvance(static_cast<QPushButton*>(c)->text()) + 16
+                                   : (qobject_cast<QAbstractButton*>(c) || qobject_cast<QLabel*>(c)) ? c->sizeHint().width()
+                                                                                                    : 0;
+                if (besoin > c->width()) coupes << ou + QStringLiteral(" %1 > %2").arg(besoin).arg(c->width());
+                if (auto* g = qobject_cast<QGroupBox*>(c);
+                    g && QFontMetrics(g->font()).horizontalAdvance(g->title()) + 24 > g->width())
+                    coupes << ou + " title";
+            }
+            ajuste.show();
+            auto* nombres = ajuste.findChild<QListWidget*>("ListeTable1");
+            if (!nombres->viewport()->rect().contains(nombres->visualItemRect(nombres->item(9))))
+                coupes << QStringLiteral("10 of ListeTable1 on %1x%2").arg(taille.width()).arg(taille.height());
+            if (taille.width() == 1920) capture("4-1920x1080", &ajuste);
+        }
+        QVERIFY2(coupes.isEmpty(), qPrintable(coupes.join(", ")));
+        Affichage::fixeTaille(QSize(1024, 768));
+    }
+
+    void sansListeDElevesLaListeEstVide() {
+        QFile::remove(ListeEleves);
+        ouvre();
+        QCOMPARE(w<QListWidget>("Eleve")->count(), 0);
+    }
+};
+
+QTEST_MAIN(ParametrageTest)
+#include "parametrage_qtest.moc"
