@@ -6,7 +6,6 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QSet>
 #include <QWidget>
 #include <cmath>
 
@@ -14,17 +13,6 @@ namespace {
 Ajustement::Facteurs& etat() {
     static Ajustement::Facteurs f;
     return f;
-}
-
-// Panels whose contents the exercise screens place themselves.
-bool estExclu(const QString& nom) {
-    static const QSet<QString> exclus = {
-        "Bulle1", "Bulle2", "RequinPanel", "ConteneurAideGaucheDessin", "ConteneurAideDroiteDessin",
-        "ConteneurAideDroiteConstellation", "ConteneurAideResultatDessin",
-        "ConteneurAideResultatConstellation", "ConteneurAideGaucheConstellation", "Exo2BulleOpDroite",
-        "PanelSoutientBulle", "PanelFamilleRequin", "BulleResultatExo1", "Exo2BulleOpDroite2",
-        "Exo2BulleOpGauche", "Exo2BulleOpGauche2"};
-    return exclus.contains(nom);
 }
 
 int moyenne(int taille) {
@@ -94,7 +82,7 @@ void AdapteControles(QWidget* conteneur) {
         }
         if (auto* forme = qobject_cast<Forme*>(w))
             forme->setEpaisseur(static_cast<int>(std::trunc(forme->epaisseur() * f.vertical)));
-        if (estConteneur(w) && !estExclu(w->objectName())) AdapteControles(w);
+        if (estConteneur(w) && !Marques::estContenuPlaceParLEcran(w)) AdapteControles(w);
     }
 }
 

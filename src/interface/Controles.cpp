@@ -48,4 +48,6 @@ void tailleAuTexte(QWidget* label) { label->setProperty("tailleAuTexte", true); 
 bool estTailleAuTexte(const QWidget* label) { return label->property("tailleAuTexte").toBool(); }
 void ancreEnBas(QWidget* controle) { controle->setProperty("ancreEnBas", true); }
 bool estAncreEnBas(const QWidget* controle) { return controle->property("ancreEnBas").toBool(); }
+void contenuPlaceParLEcran(QWidget* panneau) { panneau->setProperty("contenuPlaceParLEcran", true); }
+bool estContenuPlaceParLEcran(const QWidget* panneau) { return panneau->property("contenuPlaceParLEcran").toBool(); }
 }  // namespace Marques

@@ -26,24 +26,36 @@ void Image::setPixmap(const QPixmap& image) {
     update();
 }
 
+void Image::gardeProportions(const QSize& design) {
+    proportions_ = design;
+    cache_ = {};
+    update();
+}
+
 void Image::setCliquable(bool cliquable) {
     setCursor(cliquable ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 
 void Image::paintEvent(QPaintEvent*) {
     if (size().isEmpty()) return;
-    if (cache_.size() != size() * devicePixelRatioF()) {
+    // The picture keeps its proportions: as large as its place allows, centred in it (a place
+    // stretched by a wide display does not flatten a round bubble).
+    const QSize place = size() * devicePixelRatioF();
+    if (cache_.isNull() || cachePour_ != place) {
+        const QSize cible = proportions_.isEmpty() ? place : proportions_.scaled(place, Qt::KeepAspectRatio);
         if (!dessin_.isEmpty()) {
-            cache_ = Images::rendu(dessin_, size() * devicePixelRatioF());
+            cache_ = Images::rendu(dessin_, cible);
         } else if (!image_.isNull()) {
-            cache_ = image_.scaled(size() * devicePixelRatioF(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            cache_ = image_.scaled(cible, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         } else {
             return;
         }
         cache_.setDevicePixelRatio(devicePixelRatioF());
+        cachePour_ = place;
     }
     QPainter p(this);
-    p.drawPixmap(0, 0, cache_);
+    const QSizeF dessinee = QSizeF(cache_.size()) / devicePixelRatioF();
+    p.drawPixmap(QPointF((width() - dessinee.width()) / 2, (height() - dessinee.height()) / 2), cache_);
 }
 
 void Image::mouseReleaseEvent(QMouseEvent* e) {

@@ -12,6 +12,9 @@ public:
     void setPixmap(const QPixmap& image);
     const QString& nomDessin() const { return dessin_; }
     void setCliquable(bool cliquable);
+    // Draws the picture in these proportions (its design size), centred in its fitted place;
+    // without it the picture fills its place.
+    void gardeProportions(const QSize& design);
 
 signals:
     void clique();
@@ -24,4 +27,6 @@ private:
     QString dessin_;
     QPixmap image_;
     QPixmap cache_;
+    QSize cachePour_;
+    QSize proportions_;
 };

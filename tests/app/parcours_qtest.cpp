@@ -238,7 +238,7 @@ private slots:
         for (int q = 1; q <= 10; ++q) {
             QTRY_VERIFY(champ->isVisible() && !champ->isReadOnly() && champ->text().isEmpty());
             const auto question = exo1()->question();
-            QCOMPARE(question.operation, 2);
+            QCOMPARE(question.operation, Operation::Multiplication);
             QVERIFY(question.gauche >= 1 && question.gauche <= 10 && question.droite >= 1 && question.droite <= 10);
             QTest::keyClicks(champ, QString::number(question.resultat));
             QTest::keyClick(champ, Qt::Key_Return);

@@ -82,10 +82,11 @@ TEST_F(Ecran1280, SmallWindowsAreScaledAndSpecialControlsKeepTheirRules) {
     EXPECT_EQ(piece->epaisseur(), 4);  // trunc(3 × 1.333…)
 }
 
-TEST_F(Ecran1280, ExcludedPanelsKeepTheirChildrenAsDesigned) {
+TEST_F(Ecran1280, MarkedPanelsKeepTheirChildrenAsDesigned) {
     QWidget fenetre;
     fenetre.setGeometry(0, 0, 1024, 768);
     auto* bulle = new Panneau(&fenetre, "Bulle1");
+    Marques::contenuPlaceParLEcran(bulle);
     bulle->setGeometry(160, 360, 164, 164);
     auto* dedans = new QLabel(bulle);
     dedans->setGeometry(10, 20, 100, 50);
