@@ -1,6 +1,6 @@
 // "Jouer" on the identification screen with the text profile on, to the first exercise screen
 // shown (offscreen): the connection, the settings load, the profile's connection block and the
-// first question on screen.
+// first question on screen; the sequence starts with exercise 1 or exercise 2 (the argument).
 #include "app/Demarrage.h"
 #include "interface/Affichage.h"
 #include "base/Messages.h"
@@ -19,16 +19,22 @@
 
 namespace {
 void BM_JouerJusquAuPremierExercice(benchmark::State& state) {
-    QTemporaryDir dossier;
+    static QTemporaryDir dossier;
+    static bool pret = false;
     QDir::setCurrent(dossier.path());
-    Demarrage::creeLesEcrans();
     SharedState& etat = Etat();
-    Registre::EnregistreEnseignant(etat, QStringLiteral("Martin"), {1, 2});
-    Registre::EnregistreEleve(etat, QStringLiteral("Léa"), QStringLiteral("Martin"), QStringLiteral("ce1"));
     const QString eleve = QStringLiteral("Léa en classe de ce1");
+    if (!pret) {
+        Demarrage::creeLesEcrans();
+        Registre::EnregistreEnseignant(etat, QStringLiteral("Martin"), {1, 2});
+        Registre::EnregistreEleve(etat, QStringLiteral("Léa"), QStringLiteral("Martin"), QStringLiteral("ce1"));
+        pret = true;
+    }
+    const int type = static_cast<int>(state.range(0));
     SequenceSettings s;
     for (int k = 0; k < 5; ++k) {
         ExerciseSettings x;
+        x.TypeExercice = type;
         for (int n = 2; n <= 9; ++n) x.tables << EntreeTable::table(n, 1, 10, 2);
         s.exercices << x;
     }
@@ -38,7 +44,7 @@ void BM_JouerJusquAuPremierExercice(benchmark::State& state) {
                  TexteTeacherParameterFile(QStringLiteral("Martin"), {}, s.exercices, false, false, true));
 
     QWidget* identification = Ecrans::ecran(Ecrans::Role::SaisieIdentifiant);
-    QWidget* exo1 = Ecrans::ecran(Ecrans::Role::Exo1);
+    QWidget* exo1 = Ecrans::exercice(type);
     auto* enseignants = identification->findChild<QComboBox*>(QStringLiteral("cb_nom_ens"));
     auto* eleves = identification->findChild<QListWidget*>(QStringLiteral("lb_nom_eleve"));
     auto* jouer = identification->findChild<QPushButton*>(QStringLiteral("Jouer"));
@@ -65,7 +71,7 @@ void BM_JouerJusquAuPremierExercice(benchmark::State& state) {
         if (!exo1->isVisible()) state.SkipWithError("the exercise screen is not shown");
     }
 }
-BENCHMARK(BM_JouerJusquAuPremierExercice)->Unit(benchmark::kMillisecond)->Iterations(50);
+BENCHMARK(BM_JouerJusquAuPremierExercice)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->Iterations(50);
 }  // namespace
 
 int main(int argc, char** argv) {

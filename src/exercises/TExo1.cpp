@@ -74,6 +74,9 @@ TExo1::TExo1()
     LabelRequin->setStyleSheet(Apparence::styleBulleParole());
     BulleExplose = image(this, QStringLiteral("BulleExplose"), QStringLiteral("bulle_explose"), 656, 128, 136, 136);
 
+    // Bubbles stay round with their captions and fields, the shark with its speech.
+    for (QWidget* w : std::initializer_list<QWidget*>{BulleResultatExo1, Bulle1, Bulle2, RequinPanel})
+        Marques::gardeProportions(w);
     finitCreationOperation();
     connect(requin_, &BulleRequin::deplacee, this, [this] { placeBulle2(); });
 }

@@ -29,6 +29,8 @@ void ajustePolice(QWidget* w) {
     w->setFont(police);
 }
 
+void adapteEnProportion(QWidget* w, int gauche, int haut);
+
 bool estConteneur(const QWidget* w) {
     return qobject_cast<const Panneau*>(w) || qobject_cast<const QGroupBox*>(w);
 }
@@ -73,6 +75,10 @@ void AdapteControles(QWidget* conteneur) {
         int gauche = Ajustement::arrondi(w->x() * f.horizontal);
         const int haut = Marques::estAncreEnBas(w) ? w->y() : Ajustement::arrondi(w->y() * f.vertical);
         if (gauche < 0) gauche = 0;
+        if (Marques::estProportionne(w)) {
+            adapteEnProportion(w, gauche, haut);
+            continue;
+        }
         if (qobject_cast<QLabel*>(w) && Marques::estTailleAuTexte(w)) {
             w->move(gauche, haut);
             w->adjustSize();
@@ -85,5 +91,22 @@ void AdapteControles(QWidget* conteneur) {
         if (estConteneur(w) && !Marques::estContenuPlaceParLEcran(w)) AdapteControles(w);
     }
 }
+
+namespace {
+// The panel and its children scaled by the smaller factor, centred in the place the two factors
+// give it.
+void adapteEnProportion(QWidget* w, int gauche, int haut) {
+    auto& f = etat();
+    const Ajustement::Facteurs avant = f;
+    const double k = std::min(f.horizontal, f.vertical);
+    const int largeur = Ajustement::arrondi(w->width() * k), hauteur = Ajustement::arrondi(w->height() * k);
+    const int dx = (Ajustement::arrondi(w->width() * f.horizontal) - largeur) / 2;
+    const int dy = (Ajustement::arrondi(w->height() * f.vertical) - hauteur) / 2;
+    w->setGeometry(gauche + dx, haut + dy, largeur, hauteur);
+    f.horizontal = f.vertical = k;
+    if (!Marques::estContenuPlaceParLEcran(w)) AdapteControles(w);
+    f = avant;
+}
+}  // namespace
 
 void RestaureResolution() {}

@@ -38,6 +38,10 @@ bool estTailleAuTexte(const QWidget* label);
 // A control anchored to the left, right and bottom edges: its top is not scaled.
 void ancreEnBas(QWidget* controle);
 bool estAncreEnBas(const QWidget* controle);
+// A panel fitted in its proportions (the smaller of the two factors, centred in its fitted
+// place), its children with it: a bubble with its caption and field stays round and whole.
+void gardeProportions(QWidget* panneau);
+bool estProportionne(const QWidget* panneau);
 // A panel whose contents the screen places itself: the fitting leaves its children alone.
 void contenuPlaceParLEcran(QWidget* panneau);
 bool estContenuPlaceParLEcran(const QWidget* panneau);

@@ -32,6 +32,12 @@ void Image::gardeProportions(const QSize& design) {
     update();
 }
 
+void Image::couvre() {
+    couvre_ = true;
+    cache_ = {};
+    update();
+}
+
 void Image::setCliquable(bool cliquable) {
     setCursor(cliquable ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
@@ -42,7 +48,9 @@ void Image::paintEvent(QPaintEvent*) {
     // stretched by a wide display does not flatten a round bubble).
     const QSize place = size() * devicePixelRatioF();
     if (cache_.isNull() || cachePour_ != place) {
-        const QSize cible = proportions_.isEmpty() ? place : proportions_.scaled(place, Qt::KeepAspectRatio);
+        QSize cible = place;
+        if (!proportions_.isEmpty())
+            cible = proportions_.scaled(place, couvre_ ? Qt::KeepAspectRatioByExpanding : Qt::KeepAspectRatio);
         if (!dessin_.isEmpty()) {
             cache_ = Images::rendu(dessin_, cible);
         } else if (!image_.isNull()) {
@@ -55,7 +63,8 @@ void Image::paintEvent(QPaintEvent*) {
     }
     QPainter p(this);
     const QSizeF dessinee = QSizeF(cache_.size()) / devicePixelRatioF();
-    p.drawPixmap(QPointF((width() - dessinee.width()) / 2, (height() - dessinee.height()) / 2), cache_);
+    const qreal y = couvre_ ? height() - dessinee.height() : (height() - dessinee.height()) / 2;
+    p.drawPixmap(QPointF((width() - dessinee.width()) / 2, y), cache_);
 }
 
 void Image::mouseReleaseEvent(QMouseEvent* e) {

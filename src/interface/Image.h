@@ -15,6 +15,9 @@ public:
     // Draws the picture in these proportions (its design size), centred in its fitted place;
     // without it the picture fills its place.
     void gardeProportions(const QSize& design);
+    // A scene: fills its place in its proportions, cut at the top and the sides (its ground stays
+    // at the bottom).
+    void couvre();
 
 signals:
     void clique();
@@ -29,4 +32,5 @@ private:
     QPixmap cache_;
     QSize cachePour_;
     QSize proportions_;
+    bool couvre_ = false;
 };

@@ -19,6 +19,7 @@ AideComptage::AideComptage(QWidget* ecran) : QObject(ecran), ecran_(ecran) {
 int AideComptage::ajouteEmplacement(int x, int y, const Noms& noms) {
     const auto conteneur = [&](const QString& nom, const QString& nomImage, Image*& contenu) {
         Panneau* p = Fabrique::panneau(ecran_, nom, x, y, 158, 75);
+        Marques::gardeProportions(p);
         contenu = Fabrique::image(p, nomImage, QString(), 0, 0, 158, 75);
         p->hide();
         return p;

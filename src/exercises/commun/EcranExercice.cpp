@@ -23,6 +23,7 @@
 
 EcranExercice::EcranExercice(const Definition& d) : Fenetre(d.nom, d.titre, Apparence::Mer), definition_(d) {
     ImageFond = Fabrique::image(this, QStringLiteral("ImageFond"), QString(), 0, 71, 1024, 665);
+    ImageFond->couvre();
     Enonce = Fabrique::etiquette(this, d.enonce, Apparence::comic(32, true), Qt::blue, 0, 0, 1024, 40);
     Enonce2 = Fabrique::etiquette(this, d.enonce2, Apparence::comic(19), Qt::blue, 0, 40, 1024, 31);
     for (QLabel* enonce : {Enonce, Enonce2}) {

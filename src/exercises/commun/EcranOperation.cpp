@@ -74,6 +74,9 @@ void EcranOperation::FormShow() {
     }
     Enonce->setText(requin ? textes_.enonceRequin : textes_.enonce);
     Enonce2->setText(requin ? textes_.enonce2Requin : textes_.enonce2);
+    if (e.BandeNumerique != 10) Enonce2->setText(textes_.enonce2Bande);
+    // Placed first: the creatures near the top stay under them.
+    placeEnonces();
     PoissonRes->setVisible(!requin);
     Poisson->setVisible(requin);
     disposeEcran(requin);
@@ -85,8 +88,6 @@ void EcranOperation::FormShow() {
         Perdu->placePres(SolutionImage2, 3);
     }
     questionSuivante();
-    if (e.BandeNumerique != 10) Enonce2->setText(textes_.enonce2Bande);
-    placeEnonces();
     bande_->affiche(requin ? 10 : e.BandeNumerique, 400);
     champReponse()->setFocus();
 }
