@@ -358,6 +358,25 @@ private slots:
         QCOMPARE(numero(), 1);
     }
 
+    // On a wide display the coin and the crab lie on the sand, bubbles stay round with their
+    // fields inside, and the shark stays under the statements.
+    void wideDisplayKeepsTheDesign() {
+        Affichage::fixeTaille(QSize(1920, 1080));
+        TExo1 large;
+        TExo1* normal = exo_;
+        exo_ = &large;
+        lance(1, false);
+        QCOMPARE(w("piece")->pos(), QPoint(180, 990));
+        QCOMPARE(w("Crabe")->pos(), QPoint(30, 1029));
+        for (const char* nom : {"BulleResultatExo1", "Bulle1", "Bulle2"}) QCOMPARE(w(nom)->width(), w(nom)->height());
+        QCOMPARE(w("RequinPanel")->width() * 172 / 255, w("RequinPanel")->height());
+        QVERIFY(QRect(QPoint(), w("Bulle2")->size()).contains(w("ResultatBulle2")->geometry()));
+        QVERIFY(w("RequinPanel")->y() >= w("Enonce2Exo1")->geometry().bottom());
+        exo_->hide();
+        exo_ = normal;
+        Affichage::fixeTaille(QSize(1024, 768));
+    }
+
     void quitGoesBackToTheChooser() {
         Minuterie::accelere(10);
         lance(2, true);
