@@ -2,6 +2,7 @@
 // answer right at the first try so that the seahorse runs each time): the peak resident memory
 // after the first exercise and after the twentieth, and the widgets and timers left, which must
 // not grow from one exercise to the next.
+#include "BancEcran.h"
 #include "app/Demarrage.h"
 #include "base/Messages.h"
 #include "base/Minuterie.h"
@@ -92,14 +93,4 @@ void BM_VingtExercicesALaSuite(benchmark::State& state) {
 BENCHMARK(BM_VingtExercicesALaSuite)->Unit(benchmark::kMillisecond)->Iterations(1);
 }  // namespace
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    Affichage::fixeTaille(QSize(1024, 768));
-    Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
-    Demarrage::prepare();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return lanceBancsEcran(argc, argv); }

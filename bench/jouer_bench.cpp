@@ -1,6 +1,7 @@
 // "Jouer" on the identification screen with the text profile on, to the first exercise screen
 // shown (offscreen): the connection, the settings load, the profile's connection block and the
 // first question on screen; the sequence starts with exercise 1 or exercise 2 (the argument).
+#include "BancEcran.h"
 #include "app/Demarrage.h"
 #include "interface/Affichage.h"
 #include "base/Messages.h"
@@ -74,14 +75,4 @@ void BM_JouerJusquAuPremierExercice(benchmark::State& state) {
 BENCHMARK(BM_JouerJusquAuPremierExercice)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->Iterations(50);
 }  // namespace
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    Affichage::fixeTaille(QSize(1024, 768));
-    Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
-    Demarrage::prepare();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return lanceBancsEcran(argc, argv); }

@@ -13,18 +13,20 @@ public:
     bool trouAGauche() const { return TrouAGauche; }
 
 protected:
+    // Drawing and showing a question: the side of the hole first.
     void tireQuestion() override;
-    void disposeEcran(bool requin) override;
     void afficheQuestion() override;
     void afficheQuestionRequin() override;
-    QLineEdit* champReponse() const override;
-    QList<QLineEdit*> champs() const override { return {OpGaucheEdit, OpDroiteEdit, Exo2OpGaucheEdit, Exo2OpDroiteEdit}; }
+    void bulleEclatee() override;
+    QWidget* eclatement() const override;
+    void disposeEcran(bool requin) override;
+    // The hole and its answer.
     int reponseAttendue() const override { return TrouAGauche ? question_.gauche : question_.droite; }
     bool reponseJuste() const override;
-    QWidget* eclatement() const override;
-    void bulleEclatee() override;
-    void aideDemandee() override;
+    QLineEdit* champReponse() const override;
+    QList<QLineEdit*> champs() const override { return {OpGaucheEdit, OpDroiteEdit, Exo2OpGaucheEdit, Exo2OpDroiteEdit}; }
     QString texteErreurs(bool derniere) const override;
+    void aideDemandee() override;
 
 private:
     void TireOpATrou();

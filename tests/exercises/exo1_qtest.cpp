@@ -1,4 +1,5 @@
 // Exercise 1 played as a pupil would: typing answers, Enter, clicks, and the countdowns run fast.
+#include "BancExercice.h"
 #include "interface/Affichage.h"
 #include "base/Messages.h"
 #include "base/Minuterie.h"
@@ -23,9 +24,8 @@ class Exo1Test : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir dossier_;
+    BancExercice banc_;
     TExo1* exo_ = nullptr;
-    QWidget* choix_ = nullptr;
 
     template <typename T = QWidget>
     T* w(const char* nom) const {
@@ -40,16 +40,7 @@ private:
     void lance(int tempsDeReponse = 0, bool pirate = false, int questions = 10,
                std::array<int, 4> table = {3, 4, 4, 2}) {
         exo_->hide();
-        SharedState& e = Etat();
-        InitialiseParametres(e);
-        e.NomEleve = EleveSansId;
-        e.TypeExercice = 1;
-        e.ajouteEntree(table[0], table[1], table[2], table[3]);
-        e.OptionTableDansOrdre = true;
-        e.NombreDeQuestions = questions;
-        e.TempsDeReponse = tempsDeReponse;
-        e.AvecPirate = pirate;
-        e.BandeNumerique = 10;
+        BancExercice::regle({1, table, questions, tempsDeReponse, pirate});
         exo_->show();
     }
     void repond(QLineEdit* champ, const QString& texte) {
@@ -62,47 +53,11 @@ private:
 
 private slots:
     void initTestCase() {
-        Polices::installe();
-        Affichage::fixeTaille(QSize(1024, 768));
-        Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
-        QVERIFY(dossier_.isValid());
-        QDir::setCurrent(dossier_.path());
-        QDir().mkpath(QStringLiteral("Images/Tortues"));
-        QDir().mkpath(QStringLiteral("Images/Dominos"));
-        QImage image(158, 75, QImage::Format_RGB32);
-        image.fill(Qt::white);
-        QVERIFY(image.save(QStringLiteral("Images/FondMarin.jpg")));
-        for (int n = 0; n <= 10; ++n) {
-            QVERIFY(image.save(QStringLiteral("Images/Tortues/%1.jpg").arg(n)));
-            QVERIFY(image.save(QStringLiteral("Images/Dominos/%1.jpg").arg(n)));
-        }
-        // The lost-question messages are read from the working folder when the screen is created.
-        QFile messages(QStringLiteral("MessagesPerdu.txt"));
-        QVERIFY(messages.open(QIODevice::WriteOnly));
-        messages.write("Essaie encore, tu vas y arriver !\r\n\r\nPresque, r\xE9" "fl\xE9" "chis bien.\r\n");
-        messages.close();
-        exo_ = new TExo1;
-        choix_ = new QWidget;
-        Ecrans::enregistre(Ecrans::Role::Exo1, exo_, 1);
-        Ecrans::enregistre(Ecrans::Role::ChoixOperateur, choix_);
+        exo_ = banc_.installe<TExo1>(Ecrans::Role::Exo1, 1);
         QCOMPARE(Messages::recueille(), QStringList());
     }
-
-    void init() {
-        Minuterie::accelere(1000);
-        choix_->hide();
-        Messages::recueille();
-    }
-
-    void cleanup() {
-        exo_->hide();
-        QCOMPARE(Messages::recueille(), QStringList());
-    }
-
-    void cleanupTestCase() {
-        delete exo_;
-        delete choix_;
-    }
+    void init() { banc_.avant(); }
+    void cleanup() { QCOMPARE(banc_.apres(), QStringList()); }
 
     void componentsAtTheirDesignPlaces() {
         QCOMPARE(exo_->objectName(), QStringLiteral("Exo1"));
@@ -344,7 +299,7 @@ private slots:
                         .match(Etat().DateHeureFin)
                         .hasMatch());
         QVERIFY(Etat().NumeroExercice == numeroExercice || Etat().NumeroExercice == numeroExercice + 1);
-        if (Etat().NumeroExercice == numeroExercice + 1) QVERIFY(!exo_->isVisible() && choix_->isVisible());
+        if (Etat().NumeroExercice == numeroExercice + 1) QVERIFY(!exo_->isVisible() && banc_.choix()->isVisible());
         // Nothing more happens on this screen.
         repond(QStringLiteral("12"));
         QCOMPARE(numero(), 2);
@@ -383,7 +338,7 @@ private slots:
         const int numeroExercice = Etat().NumeroExercice;
         QTest::mouseClick(w("QuitterExo1"), Qt::LeftButton);
         QVERIFY(!exo_->isVisible());
-        QVERIFY(choix_->isVisible());
+        QVERIFY(banc_.choix()->isVisible());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(minuteries(), 0);
         QCOMPARE(Etat().NumeroExercice, numeroExercice);

@@ -5,6 +5,7 @@
 #include "base/Messages.h"
 #include "base/Minuterie.h"
 #include "exercises/TExo2.h"
+#include "BancExercice.h"
 #include "interface/Affichage.h"
 #include "interface/Ecrans.h"
 #include "interface/Polices.h"
@@ -26,9 +27,8 @@ QString u(const char* t) { return QString::fromUtf8(t); }
 class Exo2Test : public QObject {
     Q_OBJECT
 
-    QTemporaryDir dossier_;
+    BancExercice banc_;
     TExo2* exo_ = nullptr;
-    QWidget* choix_ = nullptr;
 
     template <typename T = QWidget>
     T* w(const char* nom) const {
@@ -65,16 +65,7 @@ class Exo2Test : public QObject {
                std::array<int, 4> table = {7, 8, 8, 2}) {
         for (quint32 graine = 1;; ++graine) {
             exo_->hide();
-            SharedState& e = Etat();
-            InitialiseParametres(e);
-            e.NomEleve = EleveSansId;
-            e.TypeExercice = 2;
-            e.ajouteEntree(table[0], table[1], table[2], table[3]);
-            e.OptionTableDansOrdre = true;
-            e.NombreDeQuestions = questions;
-            e.TempsDeReponse = tempsDeReponse;
-            e.AvecPirate = pirate;
-            e.BandeNumerique = 10;
+            BancExercice::regle({2, table, questions, tempsDeReponse, pirate});
             Aleatoire::graine(graine);
             exo_->show();
             if (gauche < 0 || exo_->trouAGauche() == (gauche == 1)) return;
@@ -83,38 +74,11 @@ class Exo2Test : public QObject {
 
 private slots:
     void initTestCase() {
-        Polices::installe();
-        Affichage::fixeTaille(QSize(1024, 768));
-        Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
-        QVERIFY(dossier_.isValid());
-        QDir::setCurrent(dossier_.path());
-        QDir().mkpath(QStringLiteral("Images/Tortues"));
-        QImage image(158, 75, QImage::Format_RGB32);
-        image.fill(Qt::white);
-        QVERIFY(image.save(QStringLiteral("Images/FondMarin.jpg")));
-        for (int n : {3, 9}) QVERIFY(image.save(QStringLiteral("Images/Tortues/%1.jpg").arg(n)));
-        exo_ = new TExo2;
-        choix_ = new QWidget;
-        Ecrans::enregistre(Ecrans::Role::Exo2, exo_, 2);
-        Ecrans::enregistre(Ecrans::Role::ChoixOperateur, choix_);
+        exo_ = banc_.installe<TExo2>(Ecrans::Role::Exo2, 2);
         QCOMPARE(Messages::recueille(), QStringList());
     }
-
-    void init() {
-        Minuterie::accelere(1000);
-        choix_->hide();
-        Messages::recueille();
-    }
-
-    void cleanup() {
-        exo_->hide();
-        QCOMPARE(Messages::recueille(), QStringList());
-    }
-
-    void cleanupTestCase() {
-        delete exo_;
-        delete choix_;
-    }
+    void init() { banc_.avant(); }
+    void cleanup() { QCOMPARE(banc_.apres(), QStringList()); }
 
     // The hole on each side: the bubbles shown, the texts, only the drawn operand accepted.
     void theHoleOnEitherSide_data() {
@@ -179,7 +143,7 @@ private slots:
             repond(attendu());
         }
         QVERIFY(vus[0] && vus[1]);
-        QTRY_VERIFY(choix_->isVisible());
+        QTRY_VERIFY(banc_.choix()->isVisible());
         QCOMPARE(exo_->partie().ListeErreurs, liste);
         QCOMPARE(Etat().NombreErreurs, 4);
         QVERIFY(!exo_->isVisible());
