@@ -79,8 +79,13 @@ void BM_VingtExercicesALaSuite(benchmark::State& state) {
         const qsizetype widgets1 = QApplication::allWidgets().size();
         qsizetype objets1 = 0;
         for (int t : {1, 2}) objets1 += Ecrans::exercice(t)->findChildren<QObject*>().size();
-        for (int k = 2; k <= 20; ++k)
+        double rssApres10 = 0;
+        for (int k = 2; k <= 20; ++k) {
             if (!joue(k % 2 == 0 ? 2 : 1)) state.SkipWithError("an exercise did not end");
+            if (k == 10) rssApres10 = memoire("VmRSS:");
+        }
+        state.counters["rss_apres_10_kB"] = rssApres10;
+        state.counters["rss_apres_20_kB"] = memoire("VmRSS:");
         qsizetype objets20 = 0;
         for (int t : {1, 2}) objets20 += Ecrans::exercice(t)->findChildren<QObject*>().size();
         state.counters["pic_apres_1_kB"] = piccApres1;

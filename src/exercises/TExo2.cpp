@@ -62,6 +62,7 @@ TExo2::TExo2()
            QStringLiteral("Tape la réponse au clavier ou clique sur la réponse au fond de l'eau, puis tape sur\n"
                           " \"entrée\" ou clique sur le poisson jaune pour valider")},
           QRect(528, 272, 149, 122), QPoint(563, 313)) {
+    basParoleSolution_ = 0;
     creeBulles();
     creeRequins();
     // The row of bubbles, the family and the burst row keep their proportions on any display.

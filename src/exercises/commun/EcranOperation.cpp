@@ -85,7 +85,7 @@ void EcranOperation::FormShow() {
         Perdu->placePres(Poisson);
     } else {
         // The fish with the sign seems to say the message.
-        Perdu->placePres(SolutionImage2, 3);
+        Perdu->placePres(SolutionImage2, basParoleSolution_);
     }
     questionSuivante();
     bande_->affiche(requin ? 10 : e.BandeNumerique, 400);

@@ -72,6 +72,8 @@ protected:
     Image* SolutionImage = nullptr;
     Image* SolutionImage2 = nullptr;
     QLabel* SolutionLabel = nullptr;
+    // How far below a third of the solution fish its speech starts (3 pixels on exercise 1).
+    int basParoleSolution_ = 3;
 
 private:
     void pieceAtteinte();
