@@ -210,6 +210,9 @@ private slots:
         Minuterie::accelere(10);
         lance(1, true);
         QVERIFY(w("pirate_descend")->isVisible());
+        // 18 ms a second of answer time (20 on the other exercises).
+        for (QTimer* t : exo_->findChildren<QTimer*>(QString(), Qt::FindDirectChildrenOnly))
+            if (t->isActive()) QCOMPARE(Minuterie::intervalleVoulu(t), 18);
         QVERIFY(w("PoissonRes")->isVisible() && !w("Bulle1")->isVisible());
         // A wrong answer does not stop the pirate.
         repond(QStringLiteral("5"));

@@ -68,7 +68,7 @@ void EcranExercice::finitCreation() {
 void EcranExercice::commenceExercice() {
     SharedState& e = Etat();
     if (e.TempsDeReponse > 0)
-        mode_ = e.AvecPirate ? Mode::Pirate : Mode::Requin;
+        mode_ = e.AvecPirate || !definition_.avecRequin ? Mode::Pirate : Mode::Requin;
     else
         mode_ = Mode::SansLimite;
     fini_ = false;
