@@ -75,10 +75,10 @@ void decor(QWidget* parent, const QString& nom, const QString& dessin, const QRe
 
 void TSaisieIdentifiant::creeControles() {
     setFont(Apparence::comic(22));
-    QPalette couleurs = palette();
-    couleurs.setColor(QPalette::Highlight, QColor(0x16, 0x73, 0xa3));
-    couleurs.setColor(QPalette::HighlightedText, Qt::white);
+    Apparence::colore(this, QPalette::Highlight, QColor(0x16, 0x73, 0xa3));
+    Apparence::colore(this, QPalette::HighlightedText, Qt::white);
     // Greyed captions stay readable on the bright panels.
+    QPalette couleurs = palette();
     couleurs.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x6e, 0x6e, 0x6e));
     setPalette(couleurs);
 

@@ -1,5 +1,7 @@
 #include "interface/Controles.h"
 
+#include "interface/Apparence.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -12,9 +14,7 @@ Panneau::Panneau(QWidget* parent, const QString& nomObjet, const QColor& fond) :
 
 void Panneau::setFond(const QColor& fond) {
     setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, fond);
-    setPalette(p);
+    Apparence::colore(this, QPalette::Window, fond);
 }
 
 Forme::Forme(QWidget* parent, const QString& nomObjet, Genre genre, const QColor& remplissage,
