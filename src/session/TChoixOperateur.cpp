@@ -25,6 +25,7 @@ TChoixOperateur::TChoixOperateur()
     Enonce->setText(QStringLiteral("Choix d'un exercice"));
 
     ImageFond = image(QStringLiteral("ImageFond"), QString(), QRect(0, 45, 1014, 688));
+    ImageFond->couvre();
 
     using T = TChoixOperateur;
     exercices_ = {choix(QStringLiteral("ImageExo1"), QStringLiteral("exo1"), {136, 64, 280, 100}, &T::ImageExo1Click),

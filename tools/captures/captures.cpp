@@ -1,4 +1,4 @@
-// Pictures of the exercise screens in each state at several display sizes, for looking at them:
+// Pictures of the chooser and of the exercise screens in each state at several display sizes, for looking at them:
 //   captures <folder> [WxH ...]   (default 1024x768 1920x1080)
 // Runs offscreen; the files are <folder>/<screen>_<state>_<W>x<H>.png.
 #include "base/Aleatoire.h"
@@ -6,6 +6,7 @@
 #include "base/Minuterie.h"
 #include "exercises/TExo1.h"
 #include "exercises/TExo2.h"
+#include "session/TChoixOperateur.h"
 #include "interface/Affichage.h"
 #include "interface/Polices.h"
 #include "state/SharedState.h"
@@ -72,6 +73,11 @@ int main(int argc, char** argv) {
         };
         TExo1 exo1;
         TExo2 exo2;
+        TChoixOperateur choix;
+        InitialiseParametres(Etat());
+        choix.show();
+        sauve(&choix, QStringLiteral("choix"));
+        choix.hide();
         const auto montre = [](QWidget* ecran) {
             ecran->hide();
             ecran->show();
