@@ -4,7 +4,7 @@
 #include "state/SharedState.h"
 #include "exercises/QuestionExo3.h"
 #include "exercises/QuestionExo4.h"
-#include "exercises/TireOperation.h"
+#include "exercises/commun/TireOperation.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,14 +2,14 @@
 // run to its bound before the question is built.
 #include "base/Aleatoire.h"
 #include "state/SharedState.h"
-#include "exercises/QuestionExo1.h"
+#include "exercises/commun/QuestionOperation.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 void tire(benchmark::State& etat, const SharedState& reglages) {
     Aleatoire::graine(1);
-    for (auto _ : etat) benchmark::DoNotOptimize(TireQuestionExo1(reglages));
+    for (auto _ : etat) benchmark::DoNotOptimize(TireQuestionOperation(reglages));
 }
 
 // Multiplication tables 2 to 9 on 0..10, division tables 2 to 5, with the usual options.

@@ -1,7 +1,9 @@
 // "Jouer" on the identification screen with the three recorders on (text profile, workbook,
 // database), to the first exercise screen shown (offscreen): the connection, the settings load,
 // the profile's connection block, the workbook and database checks (the pupil's sheet is already
-// there, among 30) and the first question on screen.
+// there, among 30) and the first question on screen; the sequence starts with exercise 1 or
+// exercise 2 (the argument).
+#include "BancEcran.h"
 #include "app/Demarrage.h"
 #include "interface/Affichage.h"
 #include "base/Messages.h"
@@ -21,16 +23,22 @@
 
 namespace {
 void BM_JouerJusquAuPremierExercice(benchmark::State& state) {
-    QTemporaryDir dossier;
+    static QTemporaryDir dossier;
+    static bool pret = false;
     QDir::setCurrent(dossier.path());
-    Demarrage::creeLesEcrans();
     SharedState& etat = Etat();
-    Registre::EnregistreEnseignant(etat, QStringLiteral("Martin"), {1, 2});
-    Registre::EnregistreEleve(etat, QStringLiteral("Léa"), QStringLiteral("Martin"), QStringLiteral("ce1"));
     const QString eleve = QStringLiteral("Léa en classe de ce1");
+    if (!pret) {
+        Demarrage::creeLesEcrans();
+        Registre::EnregistreEnseignant(etat, QStringLiteral("Martin"), {1, 2});
+        Registre::EnregistreEleve(etat, QStringLiteral("Léa"), QStringLiteral("Martin"), QStringLiteral("ce1"));
+        pret = true;
+    }
+    const int type = static_cast<int>(state.range(0));
     SequenceSettings s;
     for (int k = 0; k < 5; ++k) {
         ExerciseSettings x;
+        x.TypeExercice = type;
         for (int n = 2; n <= 9; ++n) x.tables << EntreeTable::table(n, 1, 10, 2);
         s.exercices << x;
     }
@@ -48,7 +56,7 @@ void BM_JouerJusquAuPremierExercice(benchmark::State& state) {
     }
 
     QWidget* identification = Ecrans::ecran(Ecrans::Role::SaisieIdentifiant);
-    QWidget* exo1 = Ecrans::ecran(Ecrans::Role::Exo1);
+    QWidget* exo1 = Ecrans::exercice(type);
     auto* enseignants = identification->findChild<QComboBox*>(QStringLiteral("cb_nom_ens"));
     auto* eleves = identification->findChild<QListWidget*>(QStringLiteral("lb_nom_eleve"));
     auto* jouer = identification->findChild<QPushButton*>(QStringLiteral("Jouer"));
@@ -75,17 +83,7 @@ void BM_JouerJusquAuPremierExercice(benchmark::State& state) {
         if (!exo1->isVisible()) state.SkipWithError("the exercise screen is not shown");
     }
 }
-BENCHMARK(BM_JouerJusquAuPremierExercice)->Unit(benchmark::kMillisecond)->Iterations(50);
+BENCHMARK(BM_JouerJusquAuPremierExercice)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->Iterations(50);
 }  // namespace
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    Affichage::fixeTaille(QSize(1024, 768));
-    Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
-    Demarrage::prepare();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return lanceBancsEcran(argc, argv); }

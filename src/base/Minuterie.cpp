@@ -1,6 +1,7 @@
 #include "base/Minuterie.h"
 
 #include <QTimer>
+#include <QVariant>
 #include <algorithm>
 
 namespace {
@@ -21,7 +22,17 @@ QTimer* cree(QObject* proprietaire) {
 }
 
 void demarre(QTimer* minuterie, int millisecondes) {
+    minuterie->setProperty("intervalleVoulu", millisecondes);
     minuterie->setInterval(intervalle(millisecondes));
     minuterie->start();
+}
+
+int intervalleVoulu(const QTimer* minuterie) { return minuterie->property("intervalleVoulu").toInt(); }
+
+void libere(QTimer*& minuterie) {
+    if (!minuterie) return;
+    minuterie->stop();
+    minuterie->deleteLater();
+    minuterie = nullptr;
 }
 }  // namespace Minuterie

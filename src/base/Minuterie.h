@@ -12,4 +12,9 @@ void accelere(int facteur);
 QTimer* cree(QObject* proprietaire);
 // Starts a timer at a designed interval.
 void demarre(QTimer* minuterie, int millisecondes);
+// Tests: the designed interval the timer was last started with (0 when never started).
+int intervalleVoulu(const QTimer* minuterie);
+// Stops a timer and releases it once the current event has returned (a timer may be released
+// from its own event); the pointer is cleared.
+void libere(QTimer*& minuterie);
 }

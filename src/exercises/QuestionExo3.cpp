@@ -1,7 +1,7 @@
 #include "exercises/QuestionExo3.h"
 
 #include "base/Aleatoire.h"
-#include "exercises/TireOperation.h"
+#include "exercises/commun/TireOperation.h"
 
 #include <algorithm>
 
@@ -15,7 +15,7 @@ constexpr int TentativesMax = 1000;
 // Draws until `qualifie` holds, `tirages` draws at most.
 template <typename Critere>
 bool tireJusqua(const TireurOperation& tireur, RepertoireOperations& repertoire, int tirages, Critere qualifie,
-                QuestionExo1& sortie) {
+                QuestionOperation& sortie) {
     for (int i = 0; i < tirages; ++i) {
         sortie = tireur.tire();
         repertoire.note(sortie);
@@ -33,15 +33,15 @@ QuestionExo3 GenereExo3(const TireurOperation& tireur, RepertoireOperations& rep
     for (int tentative = 0; tentative < TentativesMax && echecsMemeResultat < EchecsMax && echecsIntrus < EchecsMax;
          ++tentative) {
         const int p1 = Aleatoire::random(3) + 1;
-        const QuestionExo1 a = tireur.tire();
+        const QuestionOperation a = tireur.tire();
         repertoire.note(a);
 
-        const auto jumelle = [&a](const QuestionExo1& b) { return b.resultat == a.resultat && b.gauche != a.gauche; };
+        const auto jumelle = [&a](const QuestionOperation& b) { return b.resultat == a.resultat && b.gauche != a.gauche; };
         const auto& memes = repertoire.deResultat(a.resultat);
         // An operation without a twin (2×7 among the tables of 2, 4 and 8 in order) is drawn
         // again: counted as a failure, it would end ordinary exercises now and then.
         if (std::none_of(memes.begin(), memes.end(), jumelle)) continue;
-        QuestionExo1 b;
+        QuestionOperation b;
         if (!tireJusqua(tireur, repertoire, TiragesMemeResultat, jumelle, b)) {
             ++echecsMemeResultat;
             continue;
@@ -52,8 +52,8 @@ QuestionExo3 GenereExo3(const TireurOperation& tireur, RepertoireOperations& rep
             if (p != p1) libres[static_cast<std::size_t>(j++)] = p;
         const int q = Aleatoire::random(2);
 
-        const auto autre = [&a](const QuestionExo1& c) { return c.resultat != a.resultat; };
-        QuestionExo1 c;
+        const auto autre = [&a](const QuestionOperation& c) { return c.resultat != a.resultat; };
+        QuestionOperation c;
         if (repertoire.nombre() == static_cast<int>(memes.size()) ||
             !tireJusqua(tireur, repertoire, TiragesIntrus, autre, c)) {
             ++echecsIntrus;

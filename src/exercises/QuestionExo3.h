@@ -2,7 +2,7 @@
 // Exercise 3 ("intrus"): three bubbles, two operations with the same result and different left
 // operands, and the intruder with another result. The question draw, the burst animation's steps
 // and the error-list line; the screen wires them to its pictures and timers.
-#include "exercises/QuestionExo1.h"
+#include "exercises/commun/QuestionOperation.h"
 
 #include <QString>
 
@@ -12,7 +12,7 @@ class TireurOperation;
 class RepertoireOperations;
 
 struct QuestionExo3 {
-    std::array<QuestionExo1, 3> bulles{};  // bubble 1 to 3 at index 0 to 2
+    std::array<QuestionOperation, 3> bulles{};  // bubble 1 to 3 at index 0 to 2
     int PositionIntrus = 0;                // bubble (1 to 3) of the intruder; 0: no question possible
     bool impossible() const { return PositionIntrus == 0; }
     bool estIntrus(int bulle) const { return bulle == PositionIntrus; }

@@ -1,7 +1,7 @@
 #include "exercises/QuestionExo4.h"
 
 #include "base/Aleatoire.h"
-#include "exercises/TireOperation.h"
+#include "exercises/commun/TireOperation.h"
 
 #include <algorithm>
 
@@ -20,11 +20,11 @@ bool tentative(const TireurOperation& tireur, RepertoireOperations& repertoire, 
     int bonnesPlacees = 0, faussesPlacees = 0;
     for (int i = 0; i < BullesExo4; ++i) {
         const bool bonne = q.BonnesBulles[static_cast<std::size_t>(i)];
-        const auto dejaPresente = [&](const QuestionExo1& x) {
+        const auto dejaPresente = [&](const QuestionOperation& x) {
             return std::any_of(q.bulles.begin(), q.bulles.begin() + i,
-                               [&x](const QuestionExo1& y) { return MemeTexte(x, y); });
+                               [&x](const QuestionOperation& y) { return MemeTexte(x, y); });
         };
-        const auto qualifie = [&](const QuestionExo1& x) {
+        const auto qualifie = [&](const QuestionOperation& x) {
             return (x.resultat == q.cible) == bonne && !(distinctes && dejaPresente(x));
         };
         // Distinct operations known for this kind of bubble, less those already placed.
@@ -34,7 +34,7 @@ bool tentative(const TireurOperation& tireur, RepertoireOperations& repertoire, 
         if (disponibles <= 0) return false;
         bool trouvee = false;
         for (int t = 0; t < TiragesParBulle && !trouvee; ++t) {
-            const QuestionExo1 x = tireur.tire();
+            const QuestionOperation x = tireur.tire();
             repertoire.note(x);
             if (qualifie(x)) {
                 q.bulles[static_cast<std::size_t>(i)] = x;
@@ -61,7 +61,7 @@ QuestionExo4 GenereExo4(const TireurOperation& tireur, RepertoireOperations& rep
         if (distinctes && bonnes > repertoire.plusGrandGroupe()) continue;
         for (int essai = 0; essai < Tentatives; ++essai) {
             q.bulles = {};
-            const QuestionExo1 cible = tireur.tire();
+            const QuestionOperation cible = tireur.tire();
             repertoire.note(cible);
             q.cible = cible.resultat;
             if (tentative(tireur, repertoire, q, distinctes)) {

@@ -2,7 +2,7 @@
 // Exercise 4 ("même résultat"): ten bubbles, those of the question's pattern hold an operation
 // whose result is the fish's target, the others an operation with another result. The question
 // draw, the judging of a selection, the help text, the solution colours and the error-list line.
-#include "exercises/QuestionExo1.h"
+#include "exercises/commun/QuestionOperation.h"
 
 #include <QString>
 
@@ -16,7 +16,7 @@ using Bulles = std::array<bool, BullesExo4>;  // bubble 1 to 10 at index 0 to 9
 
 struct QuestionExo4 {
     Bulles BonnesBulles{};                            // the pattern: bubble i must give the target
-    std::array<QuestionExo1, BullesExo4> bulles{};    // the operation of each bubble
+    std::array<QuestionOperation, BullesExo4> bulles{};    // the operation of each bubble
     int cible = 0;                                    // the target the fish holds
     bool impossible = false;                          // no question could be built
     bool avecDoublons = false;                        // built only by allowing repeated captions

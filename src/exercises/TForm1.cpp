@@ -5,7 +5,8 @@
 #include "base/Garde.h"
 #include "interface/Image.h"
 #include "base/Minuterie.h"
-#include "interface/Polices.h"
+#include "interface/Apparence.h"
+#include "interface/Fabrique.h"
 #include "state/SharedState.h"
 
 #include <QKeyEvent>
@@ -14,15 +15,12 @@
 
 namespace {
 constexpr QSize kTaille(771, 555);
-const QString kComic = QStringLiteral("Comic Sans MS");
 }  // namespace
 
 TForm1::TForm1() : FenetreModale(QStringLiteral("Form1"), QStringLiteral("Bilan"), kTaille) {
     setFixedSize(kTaille);
     setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, QColor(153, 255, 255));
-    setPalette(p);
+    Apparence::colore(this, QPalette::Window, Apparence::Mer);
     setMouseTracking(true);
 
     // Created bottom to top: the coin falls behind the chest's front.
@@ -31,7 +29,7 @@ TForm1::TForm1() : FenetreModale(QStringLiteral("Form1"), QStringLiteral("Bilan"
     Image1->installEventFilter(this);
     poisson = image(QStringLiteral("poisson"), QStringLiteral("bilan_poisson"), QRect(560, 32, 105, 97));
     coffre = image(QStringLiteral("coffre"), QStringLiteral("coffre"), QRect(440, 304, 233, 217));
-    piece = new Forme(this, QStringLiteral("piece"), Forme::Genre::Cercle, QColor(255, 216, 0), QColor(0xc9, 0x97, 0x00), 2);
+    piece = new Forme(this, QStringLiteral("piece"), Forme::Genre::Cercle, Apparence::Or, QColor(0xc9, 0x97, 0x00), 2);
     piece->setGeometry(Bilan::Pluie::Gauche, Bilan::Pluie::HautDepart, 33, 33);
     piece->setAttribute(Qt::WA_TransparentForMouseEvents);
     coffreDevant = image(QStringLiteral("coffre_devant"), QStringLiteral("coffre_devant"),
@@ -54,8 +52,7 @@ TForm1::TForm1() : FenetreModale(QStringLiteral("Form1"), QStringLiteral("Bilan"
 }
 
 Image* TForm1::image(const QString& nom, const QString& dessin, const QRect& place) {
-    auto* i = new Image(this, nom, dessin);
-    i->setGeometry(place);
+    Image* i = Fabrique::image(this, nom, dessin, place.x(), place.y(), place.width(), place.height());
     // Mouse moves anywhere on the screen reach the background picture.
     if (nom != QLatin1String("Image1")) i->setAttribute(Qt::WA_TransparentForMouseEvents);
     return i;
@@ -64,7 +61,7 @@ Image* TForm1::image(const QString& nom, const QString& dessin, const QRect& pla
 QLabel* TForm1::label(const QString& nom, int pixels, const QPoint& place) {
     auto* l = new QLabel(this);
     l->setObjectName(nom);
-    l->setFont(Polices::police(kComic, pixels));
+    l->setFont(Apparence::comic(pixels));
     l->move(place);
     l->setAttribute(Qt::WA_TransparentForMouseEvents);
     return l;

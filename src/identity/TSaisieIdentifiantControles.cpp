@@ -1,8 +1,9 @@
 // The identification screen's controls, in design coordinates on 1024 × 768. Each half is a
 // rounded panel; lists and buttons are at least 44 design pixels high for a child's mouse.
+#include "interface/Apparence.h"
+#include "interface/Fabrique.h"
 #include "interface/SourisSeulement.h"
 #include "interface/Image.h"
-#include "interface/Polices.h"
 #include "identity/BoutonRond.h"
 #include "identity/Delegues.h"
 #include "identity/NomsRegistre.h"
@@ -17,15 +18,14 @@
 #include <QPushButton>
 
 namespace {
-const QString Comic = QStringLiteral("Comic Sans MS");
-const QColor Marine(0x12, 0x35, 0x5b);
+using Apparence::Marine;
 
 // Controls other than labels take their parent's font, so they follow the fitted font.
 QLabel* etiquette(QWidget* parent, const QString& nom, const QString& texte, const QRect& r, int pixels = 22,
                   Qt::Alignment alignement = Qt::AlignLeft | Qt::AlignVCenter) {
     auto* l = new QLabel(texte, parent);
     l->setObjectName(nom);
-    l->setFont(Polices::police(Comic, pixels, true));
+    l->setFont(Apparence::comic(pixels, true));
     l->setAlignment(alignement);
     l->setGeometry(r);
     return l;
@@ -68,27 +68,24 @@ QLineEdit* saisie(QWidget* parent, const QString& nom, const QRect& r) {
 }
 
 void decor(QWidget* parent, const QString& nom, const QString& dessin, const QRect& r) {
-    auto* i = new Image(parent, nom, dessin);
-    i->setGeometry(r);
+    Image* i = Fabrique::image(parent, nom, dessin, r.x(), r.y(), r.width(), r.height());
     i->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 }  // namespace
 
 void TSaisieIdentifiant::creeControles() {
-    setFont(Polices::police(Comic, 22));
-    QPalette couleurs = palette();
-    couleurs.setColor(QPalette::Highlight, QColor(0x16, 0x73, 0xa3));
-    couleurs.setColor(QPalette::HighlightedText, Qt::white);
+    setFont(Apparence::comic(22));
+    Apparence::colore(this, QPalette::Highlight, QColor(0x16, 0x73, 0xa3));
+    Apparence::colore(this, QPalette::HighlightedText, Qt::white);
     // Greyed captions stay readable on the bright panels.
+    QPalette couleurs = palette();
     couleurs.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x6e, 0x6e, 0x6e));
     setPalette(couleurs);
 
     auto* titre = etiquette(this, QStringLiteral("Titre"), QStringLiteral("Marivelle"), QRect(282, 4, 460, 84), 64,
                             Qt::AlignCenter);
-    QPalette p = titre->palette();
-    p.setColor(QPalette::WindowText, Marine);
-    titre->setPalette(p);
+    Apparence::colore(titre, QPalette::WindowText, Marine);
     decor(this, QStringLiteral("Poisson"), QStringLiteral("poisson"), QRect(180, 14, 96, 70));
     decor(this, QStringLiteral("Bulle"), QStringLiteral("bulle"), QRect(150, 10, 24, 24));
     decor(this, QStringLiteral("Bulle2"), QStringLiteral("bulle"), QRect(132, 40, 16, 16));
@@ -128,7 +125,7 @@ void TSaisieIdentifiant::creeControles() {
                              QRect(288, 544, 180, 46));
 
     // Pupil's half.
-    auto* droite = new PanneauArrondi(this, QStringLiteral("PanneauEleve"), QColor(153, 255, 255));
+    auto* droite = new PanneauArrondi(this, QStringLiteral("PanneauEleve"), Apparence::Mer);
     droite->setGeometry(520, 96, 488, 600);
     etiquette(droite, QStringLiteral("titre_jeux"), QStringLiteral("Accès aux jeux"), QRect(0, 10, 488, 44), 30,
               Qt::AlignCenter);

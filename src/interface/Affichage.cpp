@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <cmath>
 
 namespace {
 QSize& tailleFixee() {
@@ -17,4 +18,8 @@ QSize taille() {
     return {1024, 768};
 }
 void fixeTaille(const QSize& t) { tailleFixee() = t; }
+double rapportX() { return taille().width() / 1024.0; }
+double rapportY() { return taille().height() / 768.0; }
+int enX(int x) { return static_cast<int>(std::lround(x * rapportX())); }
+int enY(int y) { return static_cast<int>(std::lround(y * rapportY())); }
 }  // namespace Affichage

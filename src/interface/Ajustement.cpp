@@ -6,7 +6,6 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QSet>
 #include <QWidget>
 #include <cmath>
 
@@ -14,17 +13,6 @@ namespace {
 Ajustement::Facteurs& etat() {
     static Ajustement::Facteurs f;
     return f;
-}
-
-// Panels whose contents the exercise screens place themselves.
-bool estExclu(const QString& nom) {
-    static const QSet<QString> exclus = {
-        "Bulle1", "Bulle2", "RequinPanel", "ConteneurAideGaucheDessin", "ConteneurAideDroiteDessin",
-        "ConteneurAideDroiteConstellation", "ConteneurAideResultatDessin",
-        "ConteneurAideResultatConstellation", "ConteneurAideGaucheConstellation", "Exo2BulleOpDroite",
-        "PanelSoutientBulle", "PanelFamilleRequin", "BulleResultatExo1", "Exo2BulleOpDroite2",
-        "Exo2BulleOpGauche", "Exo2BulleOpGauche2"};
-    return exclus.contains(nom);
 }
 
 int moyenne(int taille) {
@@ -40,6 +28,8 @@ void ajustePolice(QWidget* w) {
         police.setPointSize(std::max(1, moyenne(police.pointSize())));
     w->setFont(police);
 }
+
+void adapteEnProportion(QWidget* w, int gauche, int haut);
 
 bool estConteneur(const QWidget* w) {
     return qobject_cast<const Panneau*>(w) || qobject_cast<const QGroupBox*>(w);
@@ -85,6 +75,10 @@ void AdapteControles(QWidget* conteneur) {
         int gauche = Ajustement::arrondi(w->x() * f.horizontal);
         const int haut = Marques::estAncreEnBas(w) ? w->y() : Ajustement::arrondi(w->y() * f.vertical);
         if (gauche < 0) gauche = 0;
+        if (Marques::estProportionne(w)) {
+            adapteEnProportion(w, gauche, haut);
+            continue;
+        }
         if (qobject_cast<QLabel*>(w) && Marques::estTailleAuTexte(w)) {
             w->move(gauche, haut);
             w->adjustSize();
@@ -94,8 +88,25 @@ void AdapteControles(QWidget* conteneur) {
         }
         if (auto* forme = qobject_cast<Forme*>(w))
             forme->setEpaisseur(static_cast<int>(std::trunc(forme->epaisseur() * f.vertical)));
-        if (estConteneur(w) && !estExclu(w->objectName())) AdapteControles(w);
+        if (estConteneur(w) && !Marques::estContenuPlaceParLEcran(w)) AdapteControles(w);
     }
 }
+
+namespace {
+// The panel and its children scaled by the smaller factor, centred in the place the two factors
+// give it.
+void adapteEnProportion(QWidget* w, int gauche, int haut) {
+    auto& f = etat();
+    const Ajustement::Facteurs avant = f;
+    const double k = std::min(f.horizontal, f.vertical);
+    const int largeur = Ajustement::arrondi(w->width() * k), hauteur = Ajustement::arrondi(w->height() * k);
+    const int dx = (Ajustement::arrondi(w->width() * f.horizontal) - largeur) / 2;
+    const int dy = (Ajustement::arrondi(w->height() * f.vertical) - hauteur) / 2;
+    w->setGeometry(gauche + dx, haut + dy, largeur, hauteur);
+    f.horizontal = f.vertical = k;
+    if (!Marques::estContenuPlaceParLEcran(w)) AdapteControles(w);
+    f = avant;
+}
+}  // namespace
 
 void RestaureResolution() {}

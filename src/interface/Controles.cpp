@@ -1,6 +1,10 @@
 #include "interface/Controles.h"
 
+#include "interface/Apparence.h"
+
 #include <QPainter>
+
+#include <algorithm>
 
 Panneau::Panneau(QWidget* parent, const QString& nomObjet, const QColor& fond) : QFrame(parent) {
     setObjectName(nomObjet);
@@ -10,9 +14,7 @@ Panneau::Panneau(QWidget* parent, const QString& nomObjet, const QColor& fond) :
 
 void Panneau::setFond(const QColor& fond) {
     setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, fond);
-    setPalette(p);
+    Apparence::colore(this, QPalette::Window, fond);
 }
 
 Forme::Forme(QWidget* parent, const QString& nomObjet, Genre genre, const QColor& remplissage,
@@ -36,9 +38,13 @@ void Forme::paintEvent(QPaintEvent*) {
     else
         p.setPen(Qt::NoPen);
     const qreal m = epaisseur_ / 2.0;
-    const QRectF r = QRectF(rect()).adjusted(m, m, -m, -m);
-    if (genre_ == Genre::Cercle)
+    QRectF r = QRectF(rect()).adjusted(m, m, -m, -m);
+    if (genre_ == Genre::Cercle) {
+        // Round in any fitted place.
+        const qreal d = std::min(r.width(), r.height());
+        r = QRectF(r.center() - QPointF(d / 2, d / 2), QSizeF(d, d));
         p.drawEllipse(r);
+    }
     else
         p.drawRoundedRect(r, 12, 12);
 }
@@ -48,4 +54,8 @@ void tailleAuTexte(QWidget* label) { label->setProperty("tailleAuTexte", true); 
 bool estTailleAuTexte(const QWidget* label) { return label->property("tailleAuTexte").toBool(); }
 void ancreEnBas(QWidget* controle) { controle->setProperty("ancreEnBas", true); }
 bool estAncreEnBas(const QWidget* controle) { return controle->property("ancreEnBas").toBool(); }
+void gardeProportions(QWidget* panneau) { panneau->setProperty("proportionne", true); }
+bool estProportionne(const QWidget* panneau) { return panneau->property("proportionne").toBool(); }
+void contenuPlaceParLEcran(QWidget* panneau) { panneau->setProperty("contenuPlaceParLEcran", true); }
+bool estContenuPlaceParLEcran(const QWidget* panneau) { return panneau->property("contenuPlaceParLEcran").toBool(); }
 }  // namespace Marques

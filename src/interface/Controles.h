@@ -1,6 +1,6 @@
 #pragma once
 // Control kinds the screen fitting tells apart besides Qt's own: a panel (a container whose
-// children are fitted with it unless it is on the exclusion list) and a shape with a pen.
+// children are fitted with it unless the screen places them itself) and a shape with a pen.
 #include <QColor>
 #include <QFrame>
 
@@ -38,4 +38,11 @@ bool estTailleAuTexte(const QWidget* label);
 // A control anchored to the left, right and bottom edges: its top is not scaled.
 void ancreEnBas(QWidget* controle);
 bool estAncreEnBas(const QWidget* controle);
+// A panel fitted in its proportions (the smaller of the two factors, centred in its fitted
+// place), its children with it: a bubble with its caption and field stays round and whole.
+void gardeProportions(QWidget* panneau);
+bool estProportionne(const QWidget* panneau);
+// A panel whose contents the screen places itself: the fitting leaves its children alone.
+void contenuPlaceParLEcran(QWidget* panneau);
+bool estContenuPlaceParLEcran(const QWidget* panneau);
 }

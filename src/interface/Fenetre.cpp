@@ -1,6 +1,7 @@
 #include "interface/Fenetre.h"
 
 #include "base/Garde.h"
+#include "interface/Apparence.h"
 
 #include <QShowEvent>
 
@@ -14,9 +15,7 @@ Fenetre::Fenetre(const QString& nomObjet, const QString& titre, const QColor& fo
 
 void Fenetre::setFond(const QColor& fond) {
     setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, fond);
-    setPalette(p);
+    Apparence::colore(this, QPalette::Window, fond);
 }
 
 void Fenetre::showEvent(QShowEvent* e) {

@@ -26,24 +26,45 @@ void Image::setPixmap(const QPixmap& image) {
     update();
 }
 
+void Image::gardeProportions(const QSize& design) {
+    proportions_ = design;
+    cache_ = {};
+    update();
+}
+
+void Image::couvre() {
+    couvre_ = true;
+    cache_ = {};
+    update();
+}
+
 void Image::setCliquable(bool cliquable) {
     setCursor(cliquable ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 
 void Image::paintEvent(QPaintEvent*) {
     if (size().isEmpty()) return;
-    if (cache_.size() != size() * devicePixelRatioF()) {
+    // The picture keeps its proportions: as large as its place allows, centred in it (a place
+    // stretched by a wide display does not flatten a round bubble).
+    const QSize place = size() * devicePixelRatioF();
+    if (cache_.isNull() || cachePour_ != place) {
+        QSize cible = place;
+        if (!proportions_.isEmpty())
+            cible = proportions_.scaled(place, couvre_ ? Qt::KeepAspectRatioByExpanding : Qt::KeepAspectRatio);
         if (!dessin_.isEmpty()) {
-            cache_ = Images::rendu(dessin_, size() * devicePixelRatioF());
+            cache_ = Images::rendu(dessin_, cible);
         } else if (!image_.isNull()) {
-            cache_ = image_.scaled(size() * devicePixelRatioF(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            cache_ = image_.scaled(cible, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         } else {
             return;
         }
         cache_.setDevicePixelRatio(devicePixelRatioF());
+        cachePour_ = place;
     }
     QPainter p(this);
-    p.drawPixmap(0, 0, cache_);
+    const QSizeF dessinee = QSizeF(cache_.size()) / devicePixelRatioF();
+    const qreal y = couvre_ ? height() - dessinee.height() : (height() - dessinee.height()) / 2;
+    p.drawPixmap(QPointF((width() - dessinee.width()) / 2, y), cache_);
 }
 
 void Image::mouseReleaseEvent(QMouseEvent* e) {

@@ -12,6 +12,12 @@ public:
     void setPixmap(const QPixmap& image);
     const QString& nomDessin() const { return dessin_; }
     void setCliquable(bool cliquable);
+    // Draws the picture in these proportions (its design size), centred in its fitted place;
+    // without it the picture fills its place.
+    void gardeProportions(const QSize& design);
+    // A scene: fills its place in its proportions, cut at the top and the sides (its ground stays
+    // at the bottom).
+    void couvre();
 
 signals:
     void clique();
@@ -24,4 +30,7 @@ private:
     QString dessin_;
     QPixmap image_;
     QPixmap cache_;
+    QSize cachePour_;
+    QSize proportions_;
+    bool couvre_ = false;
 };

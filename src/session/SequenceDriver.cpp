@@ -93,14 +93,14 @@ void MarqueFinExercice(SharedState& e) {
     e.DateHeureFin = FormatFr::dateHeure(maintenant);
 }
 
-void EnregistreResultats(SharedState& e, int erreurs, const QString& bilan) {
-    if (e.NomEleve == EleveSansId) return;
+void EnregistreResultats(SharedState& e, int erreurs, const QString& bilan, bool memeAnonyme) {
+    if (e.NomEleve == EleveSansId && !memeAnonyme) return;
     EcritProfilExercice(e, erreurs, bilan);
     EcritColonneTableur(e, erreurs, bilan);
     EcritLigneBase(e, erreurs, bilan);
 }
 
-void EnchaineApresExercice(SharedState& e, QWidget* ecranExercice) {
+void EnchaineApresExercice(SharedState& e, QWidget* ecranExercice, bool avecBilan) {
     e.NumeroExercice += 1;
     if (e.NomEleve == EleveSansId) {
         ecranExercice->hide();
@@ -110,7 +110,7 @@ void EnchaineApresExercice(SharedState& e, QWidget* ecranExercice) {
     // A pupil practising freely without a parameter file has no position to store.
     const QString fichier = FichierParametrageEleve(e);
     if (FichierTexte::existe(fichier)) ReecritLignePosition(fichier, LigneDePosition(e.NumeroExercice));
-    Ecrans::montreBilan();
+    if (avecBilan) Ecrans::montreBilan();
     // The exercise stays on screen while the settings are read again (and any message about
     // them shows), and is hidden only just before the next screen shows: never a bare desktop.
     InitialiseParametres(e);

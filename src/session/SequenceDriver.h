@@ -15,9 +15,10 @@ void DemarreExercice(SharedState& etat);
 // End of an exercise, in three steps the exercise screen calls in this order:
 // 1. stamps HeureFin and DateHeureFin;
 void MarqueFinExercice(SharedState& etat);
-// 2. the three recorders (text profile, workbook, database), skipped for the anonymous pupil;
-void EnregistreResultats(SharedState& etat, int erreurs, const QString& bilan);
+// 2. the three recorders (text profile, workbook, database), skipped for the anonymous pupil
+//    unless `memeAnonyme` (each recorder then decides from its files whether it writes);
+void EnregistreResultats(SharedState& etat, int erreurs, const QString& bilan, bool memeAnonyme = false);
 // 3. (after the screen released its timers) NumeroExercice + 1, the position rewrite, the modal
 //    summary, the exercise screen hidden, settings reloaded, ExerciceSuivant. The anonymous pupil
-//    goes straight back to the chooser.
-void EnchaineApresExercice(SharedState& etat, QWidget* ecranExercice);
+//    goes straight back to the chooser. Without `avecBilan` the summary is not shown.
+void EnchaineApresExercice(SharedState& etat, QWidget* ecranExercice, bool avecBilan = true);

@@ -5,8 +5,9 @@
 #include "interface/Ajustement.h"
 #include "base/Garde.h"
 #include "interface/Image.h"
+#include "interface/Apparence.h"
+#include "interface/Fabrique.h"
 #include "interface/Images.h"
-#include "interface/Polices.h"
 #include "interface/Ecrans.h"
 #include "state/SharedState.h"
 #include "results/Enregistreurs.h"
@@ -15,22 +16,16 @@
 #include <algorithm>
 
 namespace {
-const QString kComic = QStringLiteral("Comic Sans MS");
 constexpr int kRequin = 0, kPirate = 1, kBaleine = 2;
 }  // namespace
 
 TChoixOperateur::TChoixOperateur()
-    : Fenetre(QStringLiteral("ChoixOperateur"), QStringLiteral("Choix de l'opérateur"), QColor(153, 255, 255)) {
-    Enonce = new QLabel(QStringLiteral("Choix d'un exercice"), this);
-    Enonce->setObjectName(QStringLiteral("Enonce"));
-    Enonce->setFont(Polices::police(kComic, 32, true));
-    QPalette bleu = Enonce->palette();
-    bleu.setColor(QPalette::WindowText, Qt::blue);
-    Enonce->setPalette(bleu);
-    Enonce->setAlignment(Qt::AlignCenter);
-    Enonce->setGeometry(0, 0, 1024, 45);
+    : Fenetre(QStringLiteral("ChoixOperateur"), QStringLiteral("Choix de l'opérateur"), Apparence::Mer) {
+    Enonce = Fabrique::etiquette(this, QStringLiteral("Enonce"), Apparence::comic(32, true), Qt::blue, 0, 0, 1024, 45);
+    Enonce->setText(QStringLiteral("Choix d'un exercice"));
 
     ImageFond = image(QStringLiteral("ImageFond"), QString(), QRect(0, 45, 1014, 688));
+    ImageFond->couvre();
 
     using T = TChoixOperateur;
     exercices_ = {choix(QStringLiteral("ImageExo1"), QStringLiteral("exo1"), {136, 64, 280, 100}, &T::ImageExo1Click),
@@ -55,12 +50,9 @@ TChoixOperateur::TChoixOperateur()
     PoissonJouer->setCliquable(true);
     connect(PoissonJouer, &Image::clique, this, &T::JouerClick);
 
-    Parole = new QLabel(this);
-    Parole->setObjectName(QStringLiteral("Parole"));
-    Parole->setFont(Polices::police(kComic, 19));
     // Black text on a light bubble, readable over the seaweed and the coral.
-    Parole->setStyleSheet(QStringLiteral("QLabel { color: black; background: rgba(255, 255, 255, 225);"
-                                         " border: 2px solid #12355b; border-radius: 10px; padding: 2px 8px; }"));
+    Parole = Fabrique::etiquette(this, QStringLiteral("Parole"), Apparence::comic(19), Qt::black, 0, 0, 10, 10);
+    Parole->setStyleSheet(Apparence::styleBulleParole());
     Parole->setWordWrap(true);
     Parole->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Parole->hide();
@@ -73,9 +65,7 @@ TChoixOperateur::TChoixOperateur()
 }
 
 Image* TChoixOperateur::image(const QString& nom, const QString& dessin, const QRect& place) {
-    auto* i = new Image(this, nom, dessin);
-    i->setGeometry(place);
-    return i;
+    return Fabrique::image(this, nom, dessin, place.x(), place.y(), place.width(), place.height());
 }
 
 TChoixOperateur::Choix TChoixOperateur::choix(const QString& nom, const QString& dessin, const QRect& place,

@@ -12,6 +12,7 @@
 #include "interface/Ecrans.h"
 #include "state/SharedState.h"
 #include "exercises/TExo1.h"
+#include "exercises/TExo2.h"
 #include "settings/ParameterFiles.h"
 
 #include <QApplication>
@@ -223,6 +224,50 @@ private slots:
         Ecrans::montre(Ecrans::Role::SaisieIdentifiant);
     }
 
+    // Exercise 2 with one error, then exercise 1: the summary, the profile block with its error
+    // list, the position moved on.
+    void unExerciceATrouPuisLeSuivant() {
+        SequenceSettings s;
+        ExerciseSettings trou;
+        trou.TypeExercice = 2;
+        trou.tables << EntreeTable::table(7, 8, 8, 2);
+        trou.OptionTableDansOrdre = true;
+        trou.NombreDeQuestions = 2;
+        trou.TypeAide = 0;
+        ExerciseSettings suivant = trou;
+        suivant.TypeExercice = 1;
+        s.exercices << trou << suivant;
+        s.UneFoisSequenceFinie = 2;
+        EcritFichier(FichierLea, TexteParameterFile("Martin", Lea, s));
+        connecte("Martin", Lea);
+        auto* exo2 = static_cast<TExo2*>(ecran(Ecrans::Role::Exo2));
+        QTRY_VERIFY(exo2->isVisible());
+        const auto trouDe = [exo2] {
+            return Pilote::controle<QLineEdit>(exo2, exo2->trouAGauche() ? "OpGaucheEdit" : "OpDroiteEdit");
+        };
+        const QString entree = exo2->trouAGauche() ? u("\r\n...×8=56 1 erreurs") : u("\r\n7×...=56 1 erreurs");
+        QTest::keyClicks(trouDe(), "5");
+        QTest::keyClick(trouDe(), Qt::Key_Return);
+        const int avant = bilans;
+        for (int q = 1; q <= 2; ++q) {
+            QTRY_COMPARE(exo2->partie().NumeroQuestion, q);
+            QTRY_VERIFY(!exo2->partie().RamassageEnCours && trouDe()->isVisible());
+            const auto& question = exo2->question();
+            QTest::keyClicks(trouDe(), QString::number(exo2->trouAGauche() ? question.gauche : question.droite));
+            QTest::keyClick(trouDe(), Qt::Key_Return);
+        }
+        QTRY_COMPARE(bilans, avant + 1);
+        QTRY_VERIFY(exo1()->isVisible());
+        QVERIFY(!exo2->isVisible());
+        QCOMPARE(position(), QStringLiteral("(2)"));
+        const QString profil = QString::fromLatin1(octetsDe(ProfilLea));
+        const qsizetype bloc = profil.lastIndexOf(u("[exercice]     Exercice 1\r\n[Type exercice]     à trou\r\n"));
+        QVERIFY(bloc > 0);
+        QVERIFY(profil.indexOf(u("[Nombre d'erreurs]     1 erreur(s) sur 2\r\n"), bloc) > bloc);
+        QVERIFY(profil.indexOf(u("[Bilan de l'exercice]     \r\n") + entree + u("\r\n\r\n*"), bloc) > bloc);
+        quitteVersIdentification();
+    }
+
     void sansParametrageLEleveChoisitLibrement() {
         inscritEleve("aucun", "Tom", "cp");
         connecte("aucun", "Tom en classe de cp");
@@ -238,7 +283,7 @@ private slots:
         for (int q = 1; q <= 10; ++q) {
             QTRY_VERIFY(champ->isVisible() && !champ->isReadOnly() && champ->text().isEmpty());
             const auto question = exo1()->question();
-            QCOMPARE(question.operation, 2);
+            QCOMPARE(question.operation, Operation::Multiplication);
             QVERIFY(question.gauche >= 1 && question.gauche <= 10 && question.droite >= 1 && question.droite <= 10);
             QTest::keyClicks(champ, QString::number(question.resultat));
             QTest::keyClick(champ, Qt::Key_Return);

@@ -2,7 +2,7 @@
 #include "base/Cp1252.h"
 #include "state/SharedState.h"
 #include "exercises/QuestionExo3.h"
-#include "exercises/TireOperation.h"
+#include "exercises/commun/TireOperation.h"
 
 #include <gtest/gtest.h>
 
@@ -53,13 +53,13 @@ TEST(GenereExo3, lIntrusSeulADesResultatsDifferents) {
         for (const QuestionExo3& q : questions(c.etat, 300)) {
             ASSERT_FALSE(q.impossible());
             const auto& intrus = q.bulles[static_cast<std::size_t>(q.PositionIntrus - 1)];
-            std::array<QuestionExo1, 2> paire;
+            std::array<QuestionOperation, 2> paire;
             for (int k = 1, j = 0; k <= 3; ++k) {
                 const auto& b = q.bulles[static_cast<std::size_t>(k - 1)];
                 if (!c.gauchesPermises.empty()) {
                     EXPECT_TRUE(c.gauchesPermises.count(b.gauche)) << b.gauche;
                 }
-                if (b.operation == Moins) {
+                if (b.operation == Operation::Soustraction) {
                     EXPECT_GE(b.resultat, 0);
                 }
                 if (k != q.PositionIntrus) paire[static_cast<std::size_t>(j++)] = b;

@@ -2,7 +2,7 @@
 #include "base/Cp1252.h"
 #include "state/SharedState.h"
 #include "exercises/QuestionExo4.h"
-#include "exercises/TireOperation.h"
+#include "exercises/commun/TireOperation.h"
 
 #include <gtest/gtest.h>
 
@@ -61,9 +61,9 @@ TEST(GenereExo4, lesBullesSuiventLeMotif) {
             EXPECT_EQ(q.texteCible(), QString::number(q.cible));
             std::set<QString> legendes;
             for (std::size_t i = 0; i < q.bulles.size(); ++i) {
-                const QuestionExo1& b = q.bulles[i];
+                const QuestionOperation& b = q.bulles[i];
                 EXPECT_EQ(b.resultat == q.cible, q.BonnesBulles[i]) << i;
-                if (b.operation == Moins) {
+                if (b.operation == Operation::Soustraction) {
                     EXPECT_GE(b.resultat, 0);
                 }
                 if (c.etat.OptionTableDansOrdre) {

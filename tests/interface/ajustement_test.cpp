@@ -82,10 +82,11 @@ TEST_F(Ecran1280, SmallWindowsAreScaledAndSpecialControlsKeepTheirRules) {
     EXPECT_EQ(piece->epaisseur(), 4);  // trunc(3 × 1.333…)
 }
 
-TEST_F(Ecran1280, ExcludedPanelsKeepTheirChildrenAsDesigned) {
+TEST_F(Ecran1280, MarkedPanelsKeepTheirChildrenAsDesigned) {
     QWidget fenetre;
     fenetre.setGeometry(0, 0, 1024, 768);
     auto* bulle = new Panneau(&fenetre, "Bulle1");
+    Marques::contenuPlaceParLEcran(bulle);
     bulle->setGeometry(160, 360, 164, 164);
     auto* dedans = new QLabel(bulle);
     dedans->setGeometry(10, 20, 100, 50);
@@ -98,4 +99,20 @@ TEST_F(Ecran1280, ExcludedPanelsKeepTheirChildrenAsDesigned) {
     EXPECT_EQ(bulle->geometry(), QRect(200, 480, 205, 219));
     EXPECT_EQ(dedans->geometry(), QRect(10, 20, 100, 50));
     EXPECT_EQ(tuile->geometry(), QRect(5, 0, 58, 40));
+}
+
+// A bubble with its field is fitted by the smaller factor (1.25 of 1.25 and 1.33), centred in its
+// place, its contents with it: it stays round and its field stays inside it.
+TEST_F(Ecran1280, ProportionedPanelsStayInProportion) {
+    QWidget fenetre;
+    fenetre.setGeometry(0, 0, 1024, 768);
+    auto* bulle = new Panneau(&fenetre, "Bulle2");
+    bulle->setGeometry(200, 488, 136, 136);
+    Marques::gardeProportions(bulle);
+    auto* champ = new QLineEdit(bulle);
+    champ->setGeometry(38, 40, 84, 56);
+    CalculeEchelle(&fenetre);
+    AdapteFenetre(&fenetre);
+    EXPECT_EQ(bulle->geometry(), QRect(250, 656, 170, 170));  // place 250, 651, 170 × 181
+    EXPECT_EQ(champ->geometry(), QRect(48, 50, 105, 70));
 }

@@ -1,9 +1,9 @@
-#include "exercises/PartieExo1.h"
+#include "exercises/commun/PartieReponses.h"
 
 #include "state/SharedState.h"
 #include "state/Utils.h"
 
-void PartieExo1::commence(SharedState& etat) {
+void PartieReponses::commence(SharedState& etat) {
     NumeroQuestion = 1;
     ErreursQuestion = 0;
     DerniereQuestionRatee = 0;
@@ -13,17 +13,18 @@ void PartieExo1::commence(SharedState& etat) {
     etat.NombreErreurs = 0;
 }
 
-PartieExo1::Saisie PartieExo1::examine(SharedState& etat, const QString& texte) const {
+PartieReponses::Saisie PartieReponses::examine(SharedState& etat, const QString& texte) const {
     if (RamassageEnCours) return Saisie::Ignoree;
     return EstUnNombre(etat, texte) ? Saisie::Nombre : Saisie::PasUnNombre;
 }
 
-bool PartieExo1::estJuste(const QString& resultat, const QString& resultatBulle2, int valeur) {
-    const QString attendu = QString::number(valeur);
-    return resultat == attendu || resultatBulle2 == attendu;
+bool PartieReponses::estJuste(std::initializer_list<std::pair<QString, int>> champsEtAttendus) {
+    for (const auto& [texte, attendu] : champsEtAttendus)
+        if (texte == QString::number(attendu)) return true;
+    return false;
 }
 
-PartieExo1::Issue PartieExo1::valide(SharedState& etat, bool juste) {
+PartieReponses::Issue PartieReponses::valide(SharedState& etat, bool juste) {
     if (juste && TempsEcoule) {
         ++ErreursQuestion;
         compteEchec(etat);
@@ -37,24 +38,24 @@ PartieExo1::Issue PartieExo1::valide(SharedState& etat, bool juste) {
 }
 
 // A question counts once in NombreErreurs, however many wrong answers it drew.
-void PartieExo1::compteEchec(SharedState& etat) {
+void PartieReponses::compteEchec(SharedState& etat) {
     if (NumeroQuestion != DerniereQuestionRatee) ++etat.NombreErreurs;
     DerniereQuestionRatee = NumeroQuestion;
 }
 
-void PartieExo1::passeALaSuivante(const QString& question) {
+void PartieReponses::passeALaSuivante(const QString& question) {
     ++NumeroQuestion;
     noteErreurs(question);
     ErreursQuestion = 0;
 }
 
-void PartieExo1::termineLaDerniere(const QString& question) { noteErreurs(question); }
+void PartieReponses::termineLaDerniere(const QString& question) { noteErreurs(question); }
 
-void PartieExo1::noteErreurs(const QString& question) {
+void PartieReponses::noteErreurs(const QString& question) {
     if (ErreursQuestion > 0) ListeErreurs += entree(question, ErreursQuestion);
 }
 
-QString PartieExo1::entree(const QString& question, int erreurs) {
+QString PartieReponses::entree(const QString& question, int erreurs) {
     return QStringLiteral("\r\n") + question + QLatin1Char(' ') + QString::number(erreurs) +
            QStringLiteral(" erreurs");
 }

@@ -1,7 +1,7 @@
 #include "base/Aleatoire.h"
 #include "base/Cp1252.h"
 #include "state/SharedState.h"
-#include "exercises/TireOperation.h"
+#include "exercises/commun/TireOperation.h"
 
 #include <gtest/gtest.h>
 
@@ -22,8 +22,8 @@ SharedState reglages(std::initializer_list<Entree> entrees, bool dansOrdre = fal
     return e;
 }
 
-void verifieCalcul(const QuestionExo1& q) {
-    switch (q.operation) {
+void verifieCalcul(const QuestionOperation& q) {
+    switch (static_cast<int>(q.operation)) {
         case Plus: EXPECT_EQ(static_cast<long long>(q.gauche) + q.droite, q.resultat); break;
         case Moins: EXPECT_EQ(static_cast<long long>(q.gauche) - q.droite, q.resultat); break;
         case Fois: EXPECT_EQ(static_cast<long long>(q.gauche) * q.droite, q.resultat); break;
@@ -39,7 +39,7 @@ std::set<QString> textes(const SharedState& e, int tirages = 2000) {
     const TireurOperation tireur(e);
     std::set<QString> vus;
     for (int i = 0; i < tirages; ++i) {
-        const QuestionExo1 q = tireur.tire();
+        const QuestionOperation q = tireur.tire();
         verifieCalcul(q);
         vus.insert(TexteOperation(q, false));
     }
@@ -103,8 +103,8 @@ TEST(TireOperation, extremesSansDebordement) {
 }
 
 TEST(TireOperation, legendesEnWindows1252) {
-    const QuestionExo1 fois{7, 8, 56, Fois, false};
-    const QuestionExo1 divise{56, 8, 7, Divise, false};
+    const QuestionOperation fois{7, 8, 56, Operation::Multiplication, false};
+    const QuestionOperation divise{56, 8, 7, Operation::Division, false};
     EXPECT_EQ(*Cp1252::encode(TexteOperation(fois, false)), QByteArray("7\xD7" "8"));
     EXPECT_EQ(*Cp1252::encode(TexteOperation(divise, false)), QByteArray("56\xF7" "8"));
     EXPECT_EQ(*Cp1252::encode(TexteResultat(fois)), QByteArray("= 56"));

@@ -1,4 +1,4 @@
-#include "exercises/TireOperation.h"
+#include "exercises/commun/TireOperation.h"
 
 #include "base/Aleatoire.h"
 #include "state/SharedState.h"
@@ -77,7 +77,7 @@ std::vector<i64> diviseurs(i64 m) {
     return d;
 }
 
-void complement(const Groupe& g, QuestionExo1& q) {
+void complement(const Groupe& g, QuestionOperation& q) {
     const i64 c = g.a;
     const i64 absolu = c < 0 ? -c : c;
     i64 gauche = 0, droite = 0;
@@ -155,13 +155,13 @@ TireurOperation::TireurOperation(const SharedState& e)
     }
 }
 
-QuestionExo1 TireurOperation::tire() const {
+QuestionOperation TireurOperation::tire() const {
     const auto au_hasard = [this](const std::vector<int>& parmi) -> const Groupe& {
         return groupes_[static_cast<std::size_t>(parmi[static_cast<std::size_t>(Aleatoire::random(static_cast<int>(parmi.size())))])];
     };
     const Groupe& premier = groupes_[static_cast<std::size_t>(Aleatoire::random(static_cast<int>(groupes_.size())))];
-    QuestionExo1 q;
-    q.operation = premier.op;
+    QuestionOperation q;
+    q.operation = static_cast<Operation>(premier.op);
     q.complement = premier.complement;
     if (premier.complement) {
         complement(premier, q);
@@ -175,7 +175,7 @@ QuestionExo1 TireurOperation::tire() const {
     echange();
 
     i64 resultat = 0;
-    switch (q.operation) {
+    switch (static_cast<int>(q.operation)) {
         case Addition: resultat = gauche + droite; break;
         case Multiplication: resultat = gauche * droite; break;
         case Soustraction:
@@ -232,9 +232,9 @@ QuestionExo1 TireurOperation::tire() const {
     return q;
 }
 
-QuestionExo1 TireOperation(const SharedState& etat) { return TireurOperation(etat).tire(); }
+QuestionOperation TireOperation(const SharedState& etat) { return TireurOperation(etat).tire(); }
 
-QString TexteResultat(const QuestionExo1& operation) {
+QString TexteResultat(const QuestionOperation& operation) {
     return QStringLiteral("= ") + QString::number(operation.resultat);
 }
 
@@ -243,22 +243,22 @@ RepertoireOperations::RepertoireOperations(const TireurOperation& tireur, int ti
     for (int i = 0; i < tirages; ++i) note(tireur.tire());
 }
 
-void RepertoireOperations::note(const QuestionExo1& operation) {
+void RepertoireOperations::note(const QuestionOperation& operation) {
     const std::uint64_t operandes =
         static_cast<std::uint64_t>(static_cast<std::uint32_t>(operation.gauche)) << 32 |
         static_cast<std::uint32_t>(operation.droite);
-    if (!vues_[static_cast<std::size_t>(operation.operation & 3)].insert(operandes).second) return;
-    std::vector<QuestionExo1>& memes = parResultat_[operation.resultat];
+    if (!vues_[static_cast<std::size_t>(static_cast<int>(operation.operation) & 3)].insert(operandes).second) return;
+    std::vector<QuestionOperation>& memes = parResultat_[operation.resultat];
     if (!jumelles_)
         jumelles_ = std::any_of(memes.begin(), memes.end(),
-                                [&](const QuestionExo1& autre) { return autre.gauche != operation.gauche; });
+                                [&](const QuestionOperation& autre) { return autre.gauche != operation.gauche; });
     memes.push_back(operation);
     plusGrandGroupe_ = std::max(plusGrandGroupe_, static_cast<int>(memes.size()));
     ++nombre_;
 }
 
-const std::vector<QuestionExo1>& RepertoireOperations::deResultat(int resultat) const {
-    static const std::vector<QuestionExo1> aucune;
+const std::vector<QuestionOperation>& RepertoireOperations::deResultat(int resultat) const {
+    static const std::vector<QuestionOperation> aucune;
     const auto it = parResultat_.find(resultat);
     return it == parResultat_.end() ? aucune : it->second;
 }

@@ -1,4 +1,4 @@
-#include "exercises/MessagesPerdu.h"
+#include "exercises/commun/MessagesPerdu.h"
 
 #include "base/FichierTexte.h"
 #include "base/Garde.h"

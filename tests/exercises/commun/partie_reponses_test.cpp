@@ -1,17 +1,17 @@
 #include "DossierTemporaire.h"
 #include "state/SharedState.h"
-#include "exercises/MessagesPerdu.h"
-#include "exercises/PartieExo1.h"
+#include "exercises/commun/MessagesPerdu.h"
+#include "exercises/commun/PartieReponses.h"
 
 #include <gtest/gtest.h>
 
-using Issue = PartieExo1::Issue;
-using Saisie = PartieExo1::Saisie;
+using Issue = PartieReponses::Issue;
+using Saisie = PartieReponses::Saisie;
 
-TEST(PartieExo1, RightAtTheFirstTryCountsNothing) {
+TEST(PartieReponses, RightAtTheFirstTryCountsNothing) {
     SharedState e;
     e.NombreErreurs = 4;
-    PartieExo1 p;
+    PartieReponses p;
     p.commence(e);
     EXPECT_EQ(e.NombreErreurs, 0);
     EXPECT_EQ(p.NumeroQuestion, 1);
@@ -22,9 +22,9 @@ TEST(PartieExo1, RightAtTheFirstTryCountsNothing) {
     EXPECT_TRUE(p.ListeErreurs.isEmpty());
 }
 
-TEST(PartieExo1, EachFailedQuestionCountsOnceAndIsListed) {
+TEST(PartieReponses, EachFailedQuestionCountsOnceAndIsListed) {
     SharedState e;
-    PartieExo1 p;
+    PartieReponses p;
     p.commence(e);
     // Question 1: wrong, then right.
     EXPECT_EQ(p.valide(e, false), Issue::Fausse);
@@ -52,15 +52,17 @@ TEST(PartieExo1, EachFailedQuestionCountsOnceAndIsListed) {
     EXPECT_EQ(e.NombreErreurs, 0);
 }
 
-TEST(PartieExo1, AnswersAreComparedAsTexts) {
-    EXPECT_TRUE(PartieExo1::estJuste(QStringLiteral("12"), QString(), 12));
-    EXPECT_TRUE(PartieExo1::estJuste(QString(), QStringLiteral("12"), 12));
-    EXPECT_TRUE(PartieExo1::estJuste(QStringLiteral("-5"), QString(), -5));
+TEST(PartieReponses, AnswersAreComparedAsTexts) {
+    EXPECT_TRUE(PartieReponses::estJuste({{QStringLiteral("12"), 12}, {QString(), 12}}));
+    EXPECT_TRUE(PartieReponses::estJuste({{QString(), 12}, {QStringLiteral("12"), 12}}));
+    EXPECT_TRUE(PartieReponses::estJuste({{QStringLiteral("-5"), -5}}));
     for (const char* faux : {"07", " 7", "+7", "$7", "7 "})
-        EXPECT_FALSE(PartieExo1::estJuste(faux, QString(), 7)) << faux;
+        EXPECT_FALSE(PartieReponses::estJuste({{QString::fromLatin1(faux), 7}, {QString(), 7}})) << faux;
+    // Each field is compared with its own expected value: a true equation with another number is wrong.
+    EXPECT_FALSE(PartieReponses::estJuste({{QStringLiteral("4"), 3}, {QString(), 0}}));
 
     SharedState e;
-    PartieExo1 p;
+    PartieReponses p;
     EXPECT_EQ(p.examine(e, QStringLiteral("abc")), Saisie::PasUnNombre);
     EXPECT_EQ(p.examine(e, QString()), Saisie::PasUnNombre);
     EXPECT_EQ(p.examine(e, QStringLiteral("+12")), Saisie::Nombre);

@@ -1,4 +1,4 @@
-#include "exercises/QuestionExo1.h"
+#include "exercises/commun/QuestionOperation.h"
 
 #include "base/Aleatoire.h"
 #include "state/SharedState.h"
@@ -19,13 +19,16 @@ constexpr i64 Max32 = std::numeric_limits<int>::max();
 // condition: ordinary tables meet it within a few draws.
 constexpr int EssaisMax = 1000;
 
-enum Operation { Addition = 0, Soustraction = 1, Multiplication = 2, Division = 3 };
+constexpr Operation Addition = Operation::Addition;
+constexpr Operation Soustraction = Operation::Soustraction;
+constexpr Operation Multiplication = Operation::Multiplication;
+constexpr Operation Division = Operation::Division;
 
 struct Groupe {
     i64 n = 0;  // table number (nothing for a complement entry)
     i64 a = 0;  // operand range a..b, b >= a; the target for a complement entry
     i64 b = 0;
-    int op = Addition;
+    Operation op = Addition;
     bool complement = false;
     bool contient(i64 v) const { return v >= a && v <= b; }
 };
@@ -63,8 +66,9 @@ Groupes litGroupes(const SharedState& etat) {
     const int nombre = std::clamp(etat.nombreEntrees(), 0, SharedState::EntreesMax);
     for (int j = 0; j < nombre; ++j) {
         const int i = 2 + 4 * j;
-        const int op = etat.Tables[i + 3];
-        if (op < Addition || op > Division) continue;
+        const int code = etat.Tables[i + 3];
+        if (code < 0 || code > 3) continue;
+        const auto op = static_cast<Operation>(code);
         Groupe g;
         g.complement = etat.Tables[i] == SharedState::Complement && etat.Tables[i + 2] == SharedState::Complement;
         g.n = etat.Tables[i];
@@ -170,7 +174,7 @@ i64 diviseur(i64 m, i64 k, i64* nombre) {
     return 0;
 }
 
-void complement(const Groupe& g, QuestionExo1& q) {
+void complement(const Groupe& g, QuestionOperation& q) {
     const i64 c = g.a;
     i64 gauche = 0, droite = 0;
     switch (g.op) {
@@ -218,14 +222,14 @@ void complement(const Groupe& g, QuestionExo1& q) {
 }
 }  // namespace
 
-QuestionExo1 TireQuestionExo1(const SharedState& e) {
+QuestionOperation TireQuestionOperation(const SharedState& e) {
     const Groupes groupes = litGroupes(e);
     Tirage t{groupes};
     const auto estTable = [](const Groupe& g) { return !g.complement; };
 
     // First entry draw; it alone decides whether the question is a complement.
     const Groupe& premier = groupes.g[Aleatoire::random(groupes.taille)];
-    QuestionExo1 q;
+    QuestionOperation q;
     q.complement = premier.complement;
     q.operation = premier.op;
     if (q.complement) {
@@ -320,7 +324,7 @@ QuestionExo1 TireQuestionExo1(const SharedState& e) {
     return q;
 }
 
-QString SigneOperation(int operation) {
+QString SigneOperation(Operation operation) {
     switch (operation) {
         case Addition: return QStringLiteral("+");
         case Soustraction: return QStringLiteral("-");
@@ -329,7 +333,7 @@ QString SigneOperation(int operation) {
     }
 }
 
-QString TexteOperation(const QuestionExo1& q, bool avecBlancs) {
+QString TexteOperation(const QuestionOperation& q, bool avecBlancs) {
     const QString signe = avecBlancs ? QLatin1Char(' ') + SigneOperation(q.operation) + QLatin1Char(' ')
                                      : SigneOperation(q.operation);
     return QString::number(q.gauche) + signe + QString::number(q.droite);

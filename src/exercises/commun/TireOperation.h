@@ -2,7 +2,7 @@
 // The operation draw of exercises 3 and 4: one operation from the exercise's table entries, in
 // the order of the entry (or swapped unless "table dans l'ordre"), without the special cases and
 // without "larger operand on the left", which these exercises ignore. Captions "7×8" and "= 56".
-#include "exercises/QuestionExo1.h"
+#include "exercises/commun/QuestionOperation.h"
 
 #include <QString>
 
@@ -21,7 +21,7 @@ class TireurOperation final {
 public:
     explicit TireurOperation(const SharedState& etat);
 
-    QuestionExo1 tire() const;
+    QuestionOperation tire() const;
 
     struct Groupe {
         std::int64_t n = 0;  // table number
@@ -43,13 +43,13 @@ private:
 };
 
 // One draw with a tireur prepared on the spot (exercises prepare theirs once).
-QuestionExo1 TireOperation(const SharedState& etat);
+QuestionOperation TireOperation(const SharedState& etat);
 
 // "= 56", the caption under a bubble.
-QString TexteResultat(const QuestionExo1& operation);
+QString TexteResultat(const QuestionOperation& operation);
 
 // Two operations show the same caption ("7×8"): same operands, same sign.
-inline bool MemeTexte(const QuestionExo1& x, const QuestionExo1& y) {
+inline bool MemeTexte(const QuestionOperation& x, const QuestionOperation& y) {
     return x.gauche == y.gauche && x.droite == y.droite && x.operation == y.operation;
 }
 
@@ -61,9 +61,9 @@ public:
     // Samples `tirages` draws of the tireur.
     RepertoireOperations(const TireurOperation& tireur, int tirages = 2000);
 
-    void note(const QuestionExo1& operation);
+    void note(const QuestionOperation& operation);
     // Distinct operations known with this result (empty when none).
-    const std::vector<QuestionExo1>& deResultat(int resultat) const;
+    const std::vector<QuestionOperation>& deResultat(int resultat) const;
     int nombre() const { return nombre_; }  // distinct operations known
     int nombreDeResultats() const { return static_cast<int>(parResultat_.size()); }
     int plusGrandGroupe() const { return plusGrandGroupe_; }  // most distinct operations of one result
@@ -71,7 +71,7 @@ public:
     bool aDesJumelles() const { return jumelles_; }
 
 private:
-    std::unordered_map<int, std::vector<QuestionExo1>> parResultat_;
+    std::unordered_map<int, std::vector<QuestionOperation>> parResultat_;
     std::array<std::unordered_set<std::uint64_t>, 4> vues_;  // operands seen, per operation
     int nombre_ = 0;
     bool jumelles_ = false;

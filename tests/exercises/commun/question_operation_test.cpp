@@ -1,6 +1,6 @@
 #include "base/Aleatoire.h"
 #include "state/SharedState.h"
-#include "exercises/QuestionExo1.h"
+#include "exercises/commun/QuestionOperation.h"
 
 #include <gtest/gtest.h>
 
@@ -22,12 +22,12 @@ SharedState reglages(std::initializer_list<Entree> entrees) {
 }
 
 // Every question is an exact operation; a table question never shows the complement marker.
-void verifieCalcul(const QuestionExo1& q) {
+void verifieCalcul(const QuestionOperation& q) {
     if (!q.complement) {
         EXPECT_NE(q.gauche, C);
         EXPECT_NE(q.droite, C);
     }
-    switch (q.operation) {
+    switch (static_cast<int>(q.operation)) {
         case Plus: EXPECT_EQ(static_cast<long long>(q.gauche) + q.droite, q.resultat); break;
         case Moins: EXPECT_EQ(static_cast<long long>(q.gauche) - q.droite, q.resultat); break;
         case Fois: EXPECT_EQ(static_cast<long long>(q.gauche) * q.droite, q.resultat); break;
@@ -36,17 +36,17 @@ void verifieCalcul(const QuestionExo1& q) {
             EXPECT_EQ(q.gauche % q.droite, 0);
             EXPECT_EQ(q.gauche / q.droite, q.resultat);
             break;
-        default: ADD_FAILURE() << "operation " << q.operation;
+        default: ADD_FAILURE() << "operation " << static_cast<int>(q.operation);
     }
 }
 
 // The distinct questions ("7×8") of many draws, each checked.
-std::set<QString> questions(const SharedState& e, const std::function<void(const QuestionExo1&)>& aussi = {},
+std::set<QString> questions(const SharedState& e, const std::function<void(const QuestionOperation&)>& aussi = {},
                             int tirages = Tirages) {
     Aleatoire::graine(20261206);
     std::set<QString> vues;
     for (int i = 0; i < tirages; ++i) {
-        const QuestionExo1 q = TireQuestionExo1(e);
+        const QuestionOperation q = TireQuestionOperation(e);
         verifieCalcul(q);
         if (aussi) aussi(q);
         vues.insert(TexteOperation(q, false));
@@ -61,7 +61,7 @@ std::set<QString> ensemble(std::initializer_list<const char*> textes) {
 }
 }  // namespace
 
-TEST(TireQuestionExo1, AdditionTableSwapsOperandsUnlessTheTableStaysInOrder) {
+TEST(TireQuestionOperation, AdditionTableSwapsOperandsUnlessTheTableStaysInOrder) {
     SharedState e = reglages({{5, 1, 10, Plus}});
     std::set<QString> attendues;
     for (int r = 1; r <= 10; ++r) {
@@ -76,7 +76,7 @@ TEST(TireQuestionExo1, AdditionTableSwapsOperandsUnlessTheTableStaysInOrder) {
     EXPECT_EQ(questions(e), attendues);
 }
 
-TEST(TireQuestionExo1, DivisionTableAsksOnlyExactQuotients) {
+TEST(TireQuestionOperation, DivisionTableAsksOnlyExactQuotients) {
     SharedState e = reglages({{5, 1, 10, Divise}});
     EXPECT_EQ(questions(e), ensemble({"5÷1", "5÷5", "10÷5"}));
     e.OptionTableDansOrdre = true;
@@ -88,12 +88,12 @@ TEST(TireQuestionExo1, DivisionTableAsksOnlyExactQuotients) {
     EXPECT_TRUE(questions(reglages({{3, 0, 10, Divise}})).count(QString::fromUtf8("0÷3")));
 }
 
-TEST(TireQuestionExo1, ComplementsGiveTheTargetWhateverTheOptions) {
+TEST(TireQuestionOperation, ComplementsGiveTheTargetWhateverTheOptions) {
     SharedState e = reglages({{C, 10, C, Plus}});
     e.OptionTableDansOrdre = e.OptionGrandeOperandeAGauche = e.CasDoublesCarres = e.CasSuccesseurs = true;
     std::set<QString> attendues;
     for (int g = 0; g <= 9; ++g) attendues.insert(QStringLiteral("%1+%2").arg(g).arg(10 - g));
-    EXPECT_EQ(questions(e, [](const QuestionExo1& q) { EXPECT_TRUE(q.complement); }), attendues);
+    EXPECT_EQ(questions(e, [](const QuestionOperation& q) { EXPECT_TRUE(q.complement); }), attendues);
 
     EXPECT_EQ(questions(reglages({{C, 7, C, Fois}})), ensemble({"1×7"}));
     EXPECT_EQ(questions(reglages({{C, 12, C, Fois}})), ensemble({"1×12", "2×6", "3×4", "4×3", "6×2"}));
@@ -101,25 +101,25 @@ TEST(TireQuestionExo1, ComplementsGiveTheTargetWhateverTheOptions) {
     EXPECT_EQ(questions(reglages({{C, 6, C, Divise}})), ensemble({"6÷1", "12÷2", "18÷3", "24÷4", "30÷5"}));
 }
 
-TEST(TireQuestionExo1, ComplementsToZeroAndOneGiveValidQuestions) {
+TEST(TireQuestionOperation, ComplementsToZeroAndOneGiveValidQuestions) {
     for (int cible : {0, 1})
         for (int op : {Plus, Moins, Fois, Divise})
-            questions(reglages({{C, cible, C, op}}), [cible](const QuestionExo1& q) { EXPECT_EQ(q.resultat, cible); },
+            questions(reglages({{C, cible, C, op}}), [cible](const QuestionOperation& q) { EXPECT_EQ(q.resultat, cible); },
                       200);
     EXPECT_EQ(questions(reglages({{C, 1, C, Fois}})), ensemble({"1×1"}));
     EXPECT_EQ(questions(reglages({{C, 1, C, Divise}})), ensemble({"1÷1"}));
     EXPECT_EQ(questions(reglages({{C, 0, C, Divise}})), ensemble({"0÷1"}));
 }
 
-TEST(TireQuestionExo1, SubtractionIsNegativeOnlyWithRelativeNumbers) {
+TEST(TireQuestionOperation, SubtractionIsNegativeOnlyWithRelativeNumbers) {
     SharedState e = reglages({{4, 1, 10, Moins}});
-    const auto positives = questions(e, [](const QuestionExo1& q) { EXPECT_GE(q.resultat, 0); });
+    const auto positives = questions(e, [](const QuestionOperation& q) { EXPECT_GE(q.resultat, 0); });
     EXPECT_TRUE(positives.count("10-4") && positives.count("4-1"));
     e.OptionNombresRelatifs = true;
     EXPECT_TRUE(questions(e).count("4-9"));
 }
 
-TEST(TireQuestionExo1, DoublesAndSuccessors) {
+TEST(TireQuestionOperation, DoublesAndSuccessors) {
     SharedState e = reglages({{6, 1, 10, Fois}});
     e.CasDoublesCarres = true;
     EXPECT_EQ(questions(e), ensemble({"6×6"}));
@@ -137,10 +137,10 @@ TEST(TireQuestionExo1, DoublesAndSuccessors) {
     EXPECT_EQ(questions(plus), ensemble({"6+7"}));
 }
 
-TEST(TireQuestionExo1, LargerOperandOnTheLeft) {
+TEST(TireQuestionOperation, LargerOperandOnTheLeft) {
     SharedState e = reglages({{5, 1, 10, Plus}});
     e.OptionGrandeOperandeAGauche = true;
-    const auto vues = questions(e, [](const QuestionExo1& q) { EXPECT_GE(q.gauche, q.droite); });
+    const auto vues = questions(e, [](const QuestionOperation& q) { EXPECT_GE(q.gauche, q.droite); });
     EXPECT_TRUE(vues.count("5+1") && vues.count("10+5"));
     // No effect with relative numbers or with the table kept in order.
     e.OptionNombresRelatifs = true;
@@ -150,9 +150,9 @@ TEST(TireQuestionExo1, LargerOperandOnTheLeft) {
     EXPECT_TRUE(questions(e).count("5+10"));
 }
 
-TEST(TireQuestionExo1, NoUsableEntryFallsBackToTheAdditionTables) {
-    const auto addition = [](const QuestionExo1& q) {
-        EXPECT_EQ(q.operation, Plus);
+TEST(TireQuestionOperation, NoUsableEntryFallsBackToTheAdditionTables) {
+    const auto addition = [](const QuestionOperation& q) {
+        EXPECT_EQ(q.operation, Operation::Addition);
         EXPECT_TRUE(q.gauche >= 1 && q.gauche <= 10 && q.droite >= 1 && q.droite <= 10);
     };
     EXPECT_EQ(questions(SharedState{}, addition).size(), 100u);
@@ -163,7 +163,7 @@ TEST(TireQuestionExo1, NoUsableEntryFallsBackToTheAdditionTables) {
     questions(faux, addition, 100);
 }
 
-TEST(TireQuestionExo1, LargeNumbersNeverOverflow) {
+TEST(TireQuestionOperation, LargeNumbersNeverOverflow) {
     EXPECT_EQ(questions(reglages({{C, INT_MAX, C, Fois}}), {}, 20), ensemble({"1×2147483647"}));
     questions(reglages({{C, INT_MAX, C, Moins}}), {}, 200);
     questions(reglages({{C, 2000000000, C, Divise}}), {}, 200);
@@ -171,7 +171,7 @@ TEST(TireQuestionExo1, LargeNumbersNeverOverflow) {
     questions(reglages({{INT_MAX, -1, 1, Divise}, {-1, INT_MIN + 1, INT_MAX, Moins}}), {}, 300);
 }
 
-TEST(TireQuestionExo1, ImpossibleConstraintsStillGiveAQuestion) {
+TEST(TireQuestionOperation, ImpossibleConstraintsStillGiveAQuestion) {
     // Doubles and successors no range can give: ordinary questions.
     SharedState doubles = reglages({{6, 1, 5, Plus}});
     doubles.CasDoublesCarres = true;
@@ -183,7 +183,7 @@ TEST(TireQuestionExo1, ImpossibleConstraintsStillGiveAQuestion) {
     // Subtraction that can only be negative: the operands are swapped.
     SharedState moins = reglages({{2, 5, 10, Moins}});
     moins.OptionTableDansOrdre = true;
-    questions(moins, [](const QuestionExo1& q) { EXPECT_GE(q.resultat, 0); });
+    questions(moins, [](const QuestionOperation& q) { EXPECT_GE(q.resultat, 0); });
 
     // No exact division at all: the drawn pair becomes one.
     SharedState divise = reglages({{7, 2, 3, Divise}});
@@ -191,7 +191,7 @@ TEST(TireQuestionExo1, ImpossibleConstraintsStillGiveAQuestion) {
     EXPECT_EQ(questions(divise), ensemble({"14÷2", "21÷3"}));
     SharedState enorme = reglages({{7, 1000000, 2000000000, Divise}});
     enorme.OptionTableDansOrdre = true;
-    questions(enorme, [](const QuestionExo1& q) { EXPECT_EQ(q.resultat, 7); }, 200);
+    questions(enorme, [](const QuestionOperation& q) { EXPECT_EQ(q.resultat, 7); }, 200);
 
     // A double that chance almost never gives is built once the redraws run out.
     SharedState rare = reglages({{5, 1, 2000000000, Plus}});
@@ -199,7 +199,7 @@ TEST(TireQuestionExo1, ImpossibleConstraintsStillGiveAQuestion) {
     EXPECT_EQ(questions(rare, {}, 50), ensemble({"5+5"}));
 }
 
-TEST(TireQuestionExo1, RedrawsNeverLandOnComplementEntries) {
+TEST(TireQuestionOperation, RedrawsNeverLandOnComplementEntries) {
     SharedState e = reglages({{C, 10, C, Plus}, {6, 1, 10, Fois}});
     e.CasDoublesCarres = true;
     const auto vues = questions(e);
@@ -207,7 +207,7 @@ TEST(TireQuestionExo1, RedrawsNeverLandOnComplementEntries) {
     EXPECT_EQ(vues.size(), 11u);
 
     SharedState d = reglages({{C, 5, C, Plus}, {C, 8, C, Moins}, {5, 1, 10, Divise}});
-    questions(d, [](const QuestionExo1& q) {
+    questions(d, [](const QuestionOperation& q) {
         if (!q.complement) {
             EXPECT_TRUE(ensemble({"5÷1", "5÷5", "10÷5"}).count(TexteOperation(q, false)));
         }
@@ -215,15 +215,15 @@ TEST(TireQuestionExo1, RedrawsNeverLandOnComplementEntries) {
 
     SharedState m = reglages({{C, 3, C, Moins}, {4, 1, 10, Moins}, {3, 1, 10, Plus}});
     m.OptionGrandeOperandeAGauche = true;
-    questions(m, [](const QuestionExo1& q) {
-        if (!q.complement && q.operation == Moins) {
+    questions(m, [](const QuestionOperation& q) {
+        if (!q.complement && q.operation == static_cast<Operation>(Moins)) {
             EXPECT_GE(q.resultat, 0);
         }
     });
 }
 
 // Random settings: whatever the tables and flags, every question is a valid operation.
-TEST(TireQuestionExo1, AnySettingsGiveValidQuestions) {
+TEST(TireQuestionOperation, AnySettingsGiveValidQuestions) {
     Aleatoire::graine(7);
     std::mt19937 hasard(99);
     const auto de = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(hasard); };
@@ -242,20 +242,20 @@ TEST(TireQuestionExo1, AnySettingsGiveValidQuestions) {
         e.OptionGrandeOperandeAGauche = de(0, 1);
         e.OptionNombresRelatifs = de(0, 1);
         for (int i = 0; i < 40; ++i) {
-            const QuestionExo1 q = TireQuestionExo1(e);
+            const QuestionOperation q = TireQuestionOperation(e);
             verifieCalcul(q);
-            if (!e.OptionNombresRelatifs && !q.complement && q.operation == Moins) {
+            if (!e.OptionNombresRelatifs && !q.complement && q.operation == static_cast<Operation>(Moins)) {
                 EXPECT_GE(q.resultat, 0);
             }
         }
     }
 }
 
-TEST(TireQuestionExo1, SignsAndTexts) {
-    QuestionExo1 q{7, 8, 56, Fois, false};
+TEST(TireQuestionOperation, SignsAndTexts) {
+    QuestionOperation q{7, 8, 56, Operation::Multiplication, false};
     EXPECT_EQ(TexteOperation(q, true), QString::fromUtf8("7 × 8"));
     EXPECT_EQ(TexteOperation(q, false), QString::fromUtf8("7×8"));
-    EXPECT_EQ(SigneOperation(Plus) + SigneOperation(Moins) + SigneOperation(Divise), QString::fromUtf8("+-÷"));
-    q = {-3, 4, -7, Moins, false};
+    EXPECT_EQ(SigneOperation(Operation::Addition) + SigneOperation(Operation::Soustraction) + SigneOperation(Operation::Division), QString::fromUtf8("+-÷"));
+    q = {-3, 4, -7, Operation::Soustraction, false};
     EXPECT_EQ(TexteOperation(q, true), QStringLiteral("-3 - 4"));
 }

@@ -1,24 +1,27 @@
 #pragma once
-// The question draw of exercise 1 ("give the result"), also used by exercise 2: one operation
+// The question draw of exercises 1 ("give the result") and 2 ("missing operand"): one operation
 // drawn from the table entries of the current exercise, with its options and special cases.
 #include <QString>
 
 struct SharedState;
 
-struct QuestionExo1 {
+// The operation codes of the table entries.
+enum class Operation { Addition = 0, Soustraction = 1, Multiplication = 2, Division = 3 };
+
+struct QuestionOperation {
     int gauche = 0;
     int droite = 0;
     int resultat = 0;
-    int operation = 0;        // 0 addition, 1 subtraction, 2 multiplication, 3 division
+    Operation operation = Operation::Addition;
     bool complement = false;  // drawn from a complement entry: the result is the target
 };
 
 // Draws one question from the settings in the shared state, with Aleatoire::random only.
 // Always returns a valid question quickly: every redraw loop is bounded, an empty or unusable
 // table list falls back to the addition tables 1 to 10, and no result overflows.
-QuestionExo1 TireQuestionExo1(const SharedState& etat);
+QuestionOperation TireQuestionOperation(const SharedState& etat);
 
 // "+", "-", "×", "÷".
-QString SigneOperation(int operation);
+QString SigneOperation(Operation operation);
 // "7 × 8" (the shark's bubble) or "7×8" (avecBlancs false).
-QString TexteOperation(const QuestionExo1& question, bool avecBlancs);
+QString TexteOperation(const QuestionOperation& question, bool avecBlancs);

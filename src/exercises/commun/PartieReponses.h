@@ -1,11 +1,14 @@
 #pragma once
-// The answer checking and scoring of exercise 1 (and of exercise 2, which follows the same
-// rules): per-question error counts, the exercise's failed-question count and its error list.
+// The answer round of exercises 1 and 2: per-question error counts, the exercise's failed-question
+// count and its error list.
 #include <QString>
+
+#include <initializer_list>
+#include <utility>
 
 struct SharedState;
 
-class PartieExo1 {
+class PartieReponses final {
 public:
     int NumeroQuestion = 0;         // current question, from 1
     int ErreursQuestion = 0;        // wrong answers and time-outs on the current question
@@ -21,17 +24,18 @@ public:
     // What a validation does with the text of the answer field.
     Saisie examine(SharedState& etat, const QString& texte) const;
 
-    // Texts compared character for character with the decimal result: "07" and "+12" are wrong.
-    static bool estJuste(const QString& resultat, const QString& resultatBulle2, int valeur);
+    // Right when one of the fields' texts equals, character for character, the decimal text of
+    // the value expected in that field: "07" and "+12" are wrong.
+    static bool estJuste(std::initializer_list<std::pair<QString, int>> champsEtAttendus);
 
     enum class Issue { Perdue, JustePremierCoup, JusteApresErreurs, Fausse };
     // Applies an answer (right or wrong) to the counters.
     Issue valide(SharedState& etat, bool juste);
 
     bool resteDesQuestions(int nombreDeQuestions) const { return nombreDeQuestions > NumeroQuestion; }
-    // The question shown as `question` is done and another follows.
+    // The question is done and another follows; `question` is how the error list writes it.
     void passeALaSuivante(const QString& question);
-    // The last question, shown as `question`, is done.
+    // The last question is done; `question` is how the error list writes it.
     void termineLaDerniere(const QString& question);
 
     static QString entree(const QString& question, int erreurs);

@@ -1,0 +1,24 @@
+#pragma once
+// What the fish says (`Perdu`): lost-question messages, "Tu n'as pas rentré un nombre !",
+// "Bravo !". A speech bubble as wide as its text, up to its designed width, lines balanced.
+#include <QLabel>
+#include <QStringList>
+
+class BulleParole final : public QLabel {
+    Q_OBJECT
+public:
+    // Design place 657, 300, 330 × 92 (moved beside the speaking fish by the screen).
+    explicit BulleParole(QWidget* ecran);
+    // Call once the screen is fitted: the fitted width is the widest the bubble gets.
+    void retientLargeur() { largeurMax_ = width(); }
+    void dit(const QString& texte);
+    // One of the lost-question messages, drawn at random.
+    void ditMessagePerdu();
+    // Beside a fish: its left edge 30 pixels inside the fish's right edge, `bas` pixels below a
+    // third of its height.
+    void placePres(const QWidget* poisson, int bas = 0);
+
+private:
+    QStringList messages_;
+    int largeurMax_ = 330;
+};

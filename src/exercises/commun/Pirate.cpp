@@ -1,0 +1,63 @@
+#include "exercises/commun/Pirate.h"
+
+#include "base/Minuterie.h"
+#include "exercises/commun/Geometrie.h"
+#include "interface/Ajustement.h"
+#include "interface/Controles.h"
+#include "interface/Fabrique.h"
+#include "interface/Image.h"
+
+#include <QTimer>
+#include <algorithm>
+
+Pirate::Pirate(QWidget* ecran, Forme* piece, int tickDescente)
+    : QObject(ecran), piece_(piece), tick_(tickDescente), minuteries_(ecran) {
+    descend_ = Fabrique::image(ecran, QStringLiteral("pirate_descend"), QStringLiteral("pirate_descend"), 0, 8, 129,
+                               209);
+    monte_ = Fabrique::image(ecran, QStringLiteral("pirate_monte"), QStringLiteral("pirate_monte"), 0, 520, 129, 209);
+    cache();
+}
+
+void Pirate::arme() { minuteries_.arme(this, [this] { descend(); }, [this] { monte(); }); }
+void Pirate::libere() { minuteries_.libere(); }
+
+void Pirate::cache() {
+    descend_->hide();
+    monte_->hide();
+}
+
+void Pirate::lance(int tempsDeReponse) {
+    cache();
+    piece_->show();
+    descend_->move(0, -descend_->height());
+    descend_->show();
+    pas_ = std::max(1, Ajustement::arrondi(basDe(piece_) / 50.0));
+    Minuterie::demarre(minuteries_.premiere(), tempsDeReponse * tick_);
+}
+
+void Pirate::arreteDescente() {
+    if (minuteries_.premiere()) minuteries_.premiere()->stop();
+}
+
+void Pirate::arreteRemontee() {
+    if (minuteries_.seconde()) minuteries_.seconde()->stop();
+}
+
+void Pirate::descend() {
+    descend_->move(descend_->x(), descend_->y() + pas_);
+    if (basDe(descend_) < basDe(piece_)) return;
+    minuteries_.premiere()->stop();
+    descend_->hide();
+    piece_->hide();
+    monte_->move(descend_->x(), basDe(piece_) - monte_->height());
+    monte_->show();
+    Minuterie::demarre(minuteries_.seconde(), 100);
+    emit pieceAtteinte();
+}
+
+void Pirate::monte() {
+    monte_->move(monte_->x(), monte_->y() - pas_);
+    if (basDe(monte_) >= 1) return;
+    minuteries_.seconde()->stop();
+    emit remonteeFinie();
+}

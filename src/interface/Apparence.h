@@ -1,0 +1,28 @@
+#pragma once
+// The look every screen shares: the sea colours, the two type faces, the speech-bubble styles.
+#include <QColor>
+#include <QFont>
+#include <QPalette>
+#include <QString>
+
+class QWidget;
+
+namespace Apparence {
+inline const QColor Mer(153, 255, 255);          // background of the exercise and summary screens
+inline const QColor ChampReponse(200, 255, 255);  // answer fields
+inline const QColor Marine(0x12, 0x35, 0x5b);     // outlines and dark text
+inline const QColor Orange(255, 87, 0);
+inline const QColor Vert(0, 160, 0);
+inline const QColor Or(255, 216, 0);
+
+// "Comic Sans MS" for the texts children read, "Arial" for numbers (sizes in pixels).
+QFont comic(int pixels, bool gras = false);
+QFont arial(int pixels, bool gras = false);
+
+// What a fish or a shark says stands out in a speech bubble.
+QString styleBulleParole();
+// The same with room on the left for the fish whose speech starts 30 pixels inside it.
+QString styleBulleParoleDecalee();
+
+void colore(QWidget* w, QPalette::ColorRole role, const QColor& couleur);
+}  // namespace Apparence

@@ -1,0 +1,241 @@
+// Exercise 2 played as a pupil would, in each mode: the hole on either side, typed answers, the
+// strip, the help, the shark family and the pirate. What exercise 2 shares with exercise 1 (the
+// coin pickup, the answer round, the strip's rows) is tested once, with exercise 1.
+#include "base/Aleatoire.h"
+#include "base/Messages.h"
+#include "base/Minuterie.h"
+#include "exercises/TExo2.h"
+#include "BancExercice.h"
+#include "interface/Affichage.h"
+#include "interface/Ecrans.h"
+#include "interface/Polices.h"
+#include "state/SharedState.h"
+#include "state/Utils.h"
+
+#include <QDir>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+QString u(const char* t) { return QString::fromUtf8(t); }
+}  // namespace
+
+class Exo2Test : public QObject {
+    Q_OBJECT
+
+    BancExercice banc_;
+    TExo2* exo_ = nullptr;
+
+    template <typename T = QWidget>
+    T* w(const char* nom) const {
+        auto* x = exo_->findChild<T*>(QString::fromLatin1(nom));
+        if (!x) qFatal("missing component %s", nom);
+        return x;
+    }
+    QString texte(const char* nom) const { return w<QLabel>(nom)->text(); }
+    int numero() const { return exo_->partie().NumeroQuestion; }
+    bool requin() const { return exo_->mode() == TExo2::Mode::Requin; }
+    // The field of the hole of the current question.
+    QLineEdit* trou() const {
+        if (requin()) return w<QLineEdit>(exo_->trouAGauche() ? "Exo2OpGaucheEdit" : "Exo2OpDroiteEdit");
+        return w<QLineEdit>(exo_->trouAGauche() ? "OpGaucheEdit" : "OpDroiteEdit");
+    }
+    QString attendu() const {
+        return QString::number(exo_->trouAGauche() ? exo_->question().gauche : exo_->question().droite);
+    }
+    void repond(const QString& texte) {
+        if (!texte.isEmpty()) QTest::keyClicks(trou(), texte);
+        QTest::keyClick(trou(), Qt::Key_Return);
+    }
+    // The running timers' designed intervals.
+    QList<int> intervalles() const {
+        QList<int> v;
+        for (QTimer* t : exo_->findChildren<QTimer*>(QString(), Qt::FindDirectChildrenOnly))
+            if (t->isActive()) v << Minuterie::intervalleVoulu(t);
+        return v;
+    }
+
+    // Starts the exercise on "7 × 8 = 56" (unless told otherwise), the hole on the side asked
+    // for (-1: whichever is drawn).
+    void lance(int tempsDeReponse = 0, bool pirate = false, int gauche = -1, int questions = 10,
+               std::array<int, 4> table = {7, 8, 8, 2}) {
+        for (quint32 graine = 1;; ++graine) {
+            exo_->hide();
+            BancExercice::regle({2, table, questions, tempsDeReponse, pirate});
+            Aleatoire::graine(graine);
+            exo_->show();
+            if (gauche < 0 || exo_->trouAGauche() == (gauche == 1)) return;
+        }
+    }
+
+private slots:
+    void initTestCase() {
+        exo_ = banc_.installe<TExo2>(Ecrans::Role::Exo2, 2);
+        QCOMPARE(Messages::recueille(), QStringList());
+    }
+    void init() { banc_.avant(); }
+    void cleanup() { QCOMPARE(banc_.apres(), QStringList()); }
+
+    // The hole on each side: the bubbles shown, the texts, only the drawn operand accepted.
+    void theHoleOnEitherSide_data() {
+        QTest::addColumn<int>("gauche");
+        QTest::addColumn<QString>("connu");
+        QTest::addColumn<QString>("faux");
+        QTest::newRow("left") << 1 << "Exo2BulleOpDroite2" << "08";
+        QTest::newRow("right") << 0 << "Exo2BulleOpGauche2" << "07";
+    }
+    void theHoleOnEitherSide() {
+        QFETCH(int, gauche);
+        QFETCH(QString, connu);
+        QFETCH(QString, faux);
+        lance(0, false, gauche);
+        QCOMPARE(exo_->windowTitle(), u("Exercice n°2 (exercice à trou)"));
+        QCOMPARE(texte("EnonceExo2"), u("Aide le poisson à donner la valeur manquante"));
+        QCOMPARE(texte("Enonce2Exo2"),
+                 u("Tape la réponse au clavier, puis tape sur \"entrée\" ou clique sur le poisson jaune pour valider"));
+        QVERIFY(exo_->findChild<QWidget*>(connu)->isVisible());
+        QVERIFY(trou()->isVisible() && exo_->focusWidget() == trou());
+        QCOMPARE(texte(gauche ? "OpDroite1" : "OpGauche"), gauche ? u("8") : u("7"));
+        QCOMPARE(texte("Signe"), u("×"));
+        QCOMPARE(texte("Resultat"), u("56"));
+        QVERIFY(!w("PanelSoutientBulle")->isVisible() && !w("PanelFamilleRequin")->isVisible());
+
+        // Another number making the equation true is not the drawn operand; nor is "08".
+        for (const QString& mauvais : {faux, gauche ? u("8") : u("7")}) {
+            repond(mauvais);
+            QVERIFY(trou()->text().isEmpty());
+            QVERIFY(w("SolutionImage")->isVisible());
+        }
+        QCOMPARE(exo_->partie().ErreursQuestion, 2);
+        QTest::mouseClick(w("SolutionImage"), Qt::LeftButton);
+        QCOMPARE(texte("SolutionLabel"), attendu());
+        for (const QString& pasUnNombre : {u("abc"), QString()}) {
+            repond(pasUnNombre);
+            QCOMPARE(texte("Perdu"), u("Tu n'as pas rentré un nombre !"));
+        }
+        QCOMPARE(exo_->partie().ErreursQuestion, 2);
+        repond(attendu());
+        QCOMPARE(numero(), 2);
+        QCOMPARE(Etat().NombreErreurs, 1);
+        QCOMPARE(exo_->partie().ListeErreurs, gauche ? u("\r\n...×8=56 2 erreurs") : u("\r\n7×...=56 2 erreurs"));
+    }
+
+    // Right at the first try, wrong then right, and the error list with "..." and, for the last
+    // question, "..".
+    void errorListAndTheEnd() {
+        lance(0, false, -1, 6);
+        QString liste;
+        bool vus[2] = {false, false};
+        for (int q = 1; q <= 6; ++q) {
+            QTRY_VERIFY(!exo_->partie().RamassageEnCours);
+            QCOMPARE(numero(), q);
+            const bool gauche = exo_->trouAGauche();
+            vus[gauche] = true;
+            if (q % 2 == 1 || q == 6) {
+                repond(u("1"));
+                const QString points = q == 6 ? u("..") : u("...");
+                liste += u("\r\n") + (gauche ? points + u("×8=56") : u("7×") + points + u("=56")) + u(" 1 erreurs");
+            }
+            repond(attendu());
+        }
+        QVERIFY(vus[0] && vus[1]);
+        QTRY_VERIFY(banc_.choix()->isVisible());
+        QCOMPARE(exo_->partie().ListeErreurs, liste);
+        QCOMPARE(Etat().NombreErreurs, 4);
+        QVERIFY(!exo_->isVisible());
+    }
+
+    void stripWritesIntoTheHole() {
+        lance(0, false, 0);
+        Etat().BandeNumerique = 0;
+        exo_->hide();
+        exo_->show();
+        QVERIFY(w("SoutientBandeNum")->isVisible());
+        QCOMPARE(texte("Enonce2Exo2"), u("Tape la réponse au clavier ou clique sur la réponse au fond de l'eau, puis "
+                                          "tape sur\n \"entrée\" ou clique sur le poisson jaune pour valider"));
+        QTest::mouseClick(w("Num7"), Qt::LeftButton);
+        QCOMPARE(trou()->text(), u("7"));
+    }
+
+    // Pictures under the known operand and the result, none for the hole.
+    void countingHelp() {
+        lance(0, false, 0, 10, {3, 6, 6, 0});
+        Etat().TypeAide = 0;
+        QVERIFY(w("Aide")->isVisible());
+        QTest::mouseClick(w("Aide"), Qt::LeftButton);
+        QVERIFY(w("ConteneurAideGaucheDessin")->isVisible() && w("ConteneurAideResultatDessin")->isVisible());
+        QVERIFY(!w("ConteneurAideDroiteDessin")->isVisible());
+        QTest::mouseClick(w("EnleverAide"), Qt::LeftButton);
+        QVERIFY(!w("ConteneurAideGaucheDessin")->isVisible() && !w("ConteneurAideResultatDessin")->isVisible());
+        // 4 + ? = 12: the result has no picture.
+        lance(0, false, -1, 10, {4, 8, 8, 0});
+        QVERIFY(!w("Aide")->isVisible() && w("AideGrisee")->isVisible());
+    }
+
+    void sharkFamilyBurstsTheBubbles() {
+        Minuterie::accelere(20);
+        lance(1, false, 1);
+        QCOMPARE(texte("EnonceExo2"),
+                 u("Vite, aide le poisson à donner la valeur\nmanquante avant que la famille\nrequin n'éclatent les bulles !"));
+        QCOMPARE(texte("Enonce2Exo2"), u("Tape la réponse au clavier, puis tape sur \"entrée\""));
+        QVERIFY(w("PanelSoutientBulle")->isVisible() && w("PanelFamilleRequin")->isVisible() && w("Poisson")->isVisible());
+        QVERIFY(!w("Signe")->isVisible() && !w("PoissonRes")->isVisible() && !w("Aide")->isVisible());
+        QVERIFY(!w("PanelSoutientBulle2")->isVisible());
+        QCOMPARE(Etat().BandeNumerique, 10);
+        QVERIFY(w("Exo2OpGaucheEdit")->isVisible() && !w("Exo2OpGauche")->isVisible());
+        QCOMPARE(texte("Exo2OpDroite") + texte("Exo2Signe") + texte("Exo2Resultat"), u("8×56"));
+        // The statements stay uncovered.
+        QVERIFY(w("PanelFamilleRequin")->y() >= w("Enonce2Exo2")->geometry().bottom());
+        QCOMPARE(intervalles(), QList<int>{50});
+        const QPoint depart = w("PanelSoutientBulle")->pos();
+        QTRY_VERIFY(w("PanelSoutientBulle")->pos() != depart);
+        QVERIFY(w("PanelSoutientBulle")->x() > depart.x() && w("PanelSoutientBulle")->y() < depart.y());
+
+        QTRY_VERIFY(w("PanelSoutientBulle2")->isVisible());
+        QVERIFY(!w("PanelSoutientBulle")->isVisible());
+        QCOMPARE(texte("LabelRequin1"), u("7 × 8 ="));
+        QCOMPARE(texte("LabelRequin2"), u("56"));
+        QCOMPARE(trou()->text(), u("7"));
+        QVERIFY(w("PetiteBullePlus")->isVisible() && w("PetiteBulleEgal")->isVisible());
+        QCOMPARE(intervalles(), QList<int>{500});
+        const int x = w("PetiteBullePlus")->x();
+        QTRY_VERIFY(w("PetiteBullePlus")->x() != x);
+        QCOMPARE((w("PetiteBullePlus")->x() - x) % 75, 0);  // 75 pixels a tick
+        QTRY_COMPARE(numero(), 2);
+        QCOMPARE(Etat().NombreErreurs, 1);
+        QCOMPARE(exo_->partie().ListeErreurs, u("\r\n...×8=56 1 erreurs"));
+        QVERIFY(!w("PanelSoutientBulle2")->isVisible() && w("PanelSoutientBulle")->isVisible());
+
+        // Enter while the small bubbles drift away: lost at once.
+        QTRY_VERIFY(w("PanelSoutientBulle2")->isVisible());
+        QTest::keyClick(exo_, Qt::Key_Return);
+        QCOMPARE(numero(), 3);
+        QVERIFY(!w("PanelSoutientBulle2")->isVisible());
+
+        // A right first answer in the hole: the seahorse comes, "Bravo !" said by the fish.
+        repond(attendu());
+        QCOMPARE(texte("Perdu"), u("Bravo !"));
+        QTRY_COMPARE(numero(), 4);
+        QCOMPARE(Etat().NombreErreurs, 2);
+    }
+
+    void pirateTakesTheCoin() {
+        Minuterie::accelere(50);
+        lance(10, true, 0);
+        QCOMPARE(intervalles(), QList<int>{200});  // 10 × 20 ms
+        QVERIFY(w("pirate_descend")->isVisible() && w("PoissonRes")->isVisible());
+        QTRY_VERIFY(w("pirate_monte")->isVisible());
+        QCOMPARE(trou()->text(), u("8"));
+        QVERIFY(trou()->isReadOnly() && !w("piece")->isVisible());
+        QTRY_COMPARE(numero(), 2);
+        QCOMPARE(exo_->partie().ListeErreurs.count(u("erreurs")), 1);
+        QVERIFY(!trou()->isReadOnly() && trou()->text().isEmpty());
+    }
+};
+
+QTEST_MAIN(Exo2Test)
+#include "exo2_qtest.moc"

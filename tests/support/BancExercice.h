@@ -1,0 +1,86 @@
+#pragma once
+// The bench of an exercise screen test: an empty working folder with the background, the help
+// pictures 0 to 10 and two lost-question messages; the screen registered with a stand-in chooser;
+// every message box answered and collected; timers sped up.
+#include "DossierTemporaire.h"
+#include "base/Messages.h"
+#include "base/Minuterie.h"
+#include "interface/Affichage.h"
+#include "interface/Ecrans.h"
+#include "interface/Polices.h"
+#include "state/SharedState.h"
+#include "state/Utils.h"
+
+#include <QImage>
+#include <array>
+#include <QWidget>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+class BancExercice {
+public:
+    // In initTestCase: the folder, then the screen made by `cree` (it reads the folder).
+    template <typename Ecran>
+    Ecran* installe(Ecrans::Role role, int typeExercice) {
+        Polices::installe();
+        Affichage::fixeTaille(QSize(1024, 768));
+        Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
+        dossier_ = std::make_unique<DossierTemporaire>();
+        QDir().mkpath(QStringLiteral("Images/Tortues"));
+        QDir().mkpath(QStringLiteral("Images/Dominos"));
+        QImage image(158, 75, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        image.save(QStringLiteral("Images/FondMarin.jpg"));
+        for (int n = 0; n <= 10; ++n) {
+            image.save(QStringLiteral("Images/Tortues/%1.jpg").arg(n));
+            image.save(QStringLiteral("Images/Dominos/%1.jpg").arg(n));
+        }
+        ecritOctets(QStringLiteral("MessagesPerdu.txt"),
+                    "Essaie encore, tu vas y arriver !\r\n\r\nPresque, r\xE9" "fl\xE9" "chis bien.\r\n");
+        auto* ecran = new Ecran;
+        ecran_.reset(ecran);
+        choix_ = std::make_unique<QWidget>();
+        Ecrans::enregistre(role, ecran, typeExercice);
+        Ecrans::enregistre(Ecrans::Role::ChoixOperateur, choix_.get());
+        return ecran;
+    }
+    // In init and cleanup: nothing shown, no message box left unexpected.
+    void avant() {
+        Minuterie::accelere(1000);
+        choix_->hide();
+        Messages::recueille();
+    }
+    QStringList apres() {
+        ecran_->hide();
+        return Messages::recueille();
+    }
+    QWidget* choix() const { return choix_.get(); }
+
+    // The settings of an exercise for the anonymous pupil, on one table entry, in order, in the
+    // mode given by the answer time and the pirate, without the strip.
+    struct Reglage {
+        int type = 1;
+        std::array<int, 4> table{};
+        int questions = 10;
+        int tempsDeReponse = 0;
+        bool pirate = false;
+    };
+    static void regle(const Reglage& r) {
+        SharedState& e = Etat();
+        InitialiseParametres(e);
+        e.NomEleve = EleveSansId;
+        e.TypeExercice = r.type;
+        e.ajouteEntree(r.table[0], r.table[1], r.table[2], r.table[3]);
+        e.OptionTableDansOrdre = true;
+        e.NombreDeQuestions = r.questions;
+        e.TempsDeReponse = r.tempsDeReponse;
+        e.AvecPirate = r.pirate;
+        e.BandeNumerique = 10;
+    }
+
+private:
+    std::unique_ptr<DossierTemporaire> dossier_;
+    std::unique_ptr<QWidget> ecran_;
+    std::unique_ptr<QWidget> choix_;
+};

@@ -1,0 +1,127 @@
+// Pictures of the chooser and of the exercise screens in each state at several display sizes, for looking at them:
+//   captures <folder> [WxH ...]   (default 1024x768 1920x1080)
+// Runs offscreen; the files are <folder>/<screen>_<state>_<W>x<H>.png.
+#include "base/Aleatoire.h"
+#include "base/Messages.h"
+#include "base/Minuterie.h"
+#include "exercises/TExo1.h"
+#include "exercises/TExo2.h"
+#include "session/TChoixOperateur.h"
+#include "interface/Affichage.h"
+#include "interface/Polices.h"
+#include "state/SharedState.h"
+#include "state/Utils.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <functional>
+
+namespace {
+void attends(const std::function<bool()>& condition, int ms = 5000) {
+    QElapsedTimer t;
+    t.start();
+    while (!condition() && t.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+void clique(QWidget* w) {
+    const QPointF p(w->width() / 2.0, w->height() / 2.0);
+    QMouseEvent appui(QEvent::MouseButtonPress, p, w->mapToGlobal(p), Qt::LeftButton, Qt::LeftButton, {});
+    QMouseEvent relache(QEvent::MouseButtonRelease, p, w->mapToGlobal(p), Qt::LeftButton, Qt::NoButton, {});
+    QApplication::sendEvent(w, &appui);
+    QApplication::sendEvent(w, &relache);
+}
+
+void regle(int type, int temps, bool pirate, int bande, std::array<int, 4> table) {
+    SharedState& e = Etat();
+    InitialiseParametres(e);
+    e.NomEleve = EleveSansId;
+    e.TypeExercice = type;
+    e.ajouteEntree(table[0], table[1], table[2], table[3]);
+    e.OptionTableDansOrdre = true;
+    e.NombreDeQuestions = 10;
+    e.TempsDeReponse = temps;
+    e.AvecPirate = pirate;
+    e.BandeNumerique = bande;
+    e.TypeAide = 0;
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    Polices::installe();
+    Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
+    const QString dossier = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("captures");
+    QDir().mkpath(dossier);
+    QList<QSize> tailles;
+    for (int i = 2; i < argc; ++i) {
+        const QStringList wh = QString::fromLatin1(argv[i]).split(QLatin1Char('x'));
+        tailles << QSize(wh.value(0).toInt(), wh.value(1).toInt());
+    }
+    if (tailles.isEmpty()) tailles = {QSize(1024, 768), QSize(1920, 1080)};
+    Minuterie::accelere(20);
+
+    for (const QSize& taille : tailles) {
+        Affichage::fixeTaille(taille);
+        const QString suffixe = QStringLiteral("_%1x%2.png").arg(taille.width()).arg(taille.height());
+        const auto sauve = [&](QWidget* ecran, const QString& nom) {
+            QApplication::processEvents();
+            ecran->grab().save(dossier + QLatin1Char('/') + nom + suffixe);
+        };
+        TExo1 exo1;
+        TExo2 exo2;
+        TChoixOperateur choix;
+        InitialiseParametres(Etat());
+        choix.show();
+        sauve(&choix, QStringLiteral("choix"));
+        choix.hide();
+        const auto montre = [](QWidget* ecran) {
+            ecran->hide();
+            ecran->show();
+            QApplication::processEvents();
+        };
+
+        regle(1, 0, false, 9, {3, 4, 4, 0});
+        montre(&exo1);
+        clique(exo1.findChild<QWidget*>(QStringLiteral("Aide")));
+        sauve(&exo1, QStringLiteral("exo1_aide_bande"));
+        regle(1, 5, false, 10, {7, 8, 8, 2});
+        montre(&exo1);
+        sauve(&exo1, QStringLiteral("exo1_requin"));
+        attends([&] { return exo1.findChild<QWidget*>(QStringLiteral("BulleExplose"))->isVisible(); });
+        sauve(&exo1, QStringLiteral("exo1_requin_eclate"));
+        regle(1, 10, true, 10, {7, 8, 8, 2});
+        montre(&exo1);
+        attends([&] { return exo1.findChild<QWidget*>(QStringLiteral("pirate_descend"))->y() > taille.height() / 3; });
+        sauve(&exo1, QStringLiteral("exo1_pirate"));
+        exo1.hide();
+
+        for (int cote : {1, 0}) {
+            for (quint32 graine = 1;; ++graine) {
+                regle(2, 0, false, cote == 1 ? 10 : 4, {3, 6, 6, 0});
+                Aleatoire::graine(graine);
+                montre(&exo2);
+                if (exo2.trouAGauche() == (cote == 1)) break;
+            }
+            clique(exo2.findChild<QWidget*>(QStringLiteral("Aide")));
+            sauve(&exo2, exo2.trouAGauche() ? QStringLiteral("exo2_trou_gauche_aide")
+                                            : QStringLiteral("exo2_trou_droite_aide_bande"));
+        }
+        regle(2, 5, false, 10, {7, 8, 8, 2});
+        montre(&exo2);
+        sauve(&exo2, QStringLiteral("exo2_requins"));
+        attends([&] { return exo2.findChild<QWidget*>(QStringLiteral("PanelSoutientBulle2"))->isVisible(); });
+        sauve(&exo2, QStringLiteral("exo2_requins_eclate"));
+        regle(2, 10, true, 10, {7, 8, 8, 2});
+        montre(&exo2);
+        attends([&] { return exo2.findChild<QWidget*>(QStringLiteral("pirate_descend"))->y() > taille.height() / 3; });
+        exo2.findChild<QLineEdit*>(exo2.trouAGauche() ? QStringLiteral("OpGaucheEdit") : QStringLiteral("OpDroiteEdit"))
+            ->setText(QStringLiteral("9"));
+        sauve(&exo2, QStringLiteral("exo2_pirate"));
+        exo2.hide();
+    }
+    return 0;
+}
