@@ -19,8 +19,8 @@ protected:
         QDir(parent_.path()).mkpath("travail");
         QDir(parent_.path()).mkpath("dehors/sous");
         dehors_ = parent_.path() + "/dehors";
-        FichierTexte::ecritLignes(dehors_ + "/garde.txt", {"x"});
-        FichierTexte::ecritLignes(dehors_ + "/sous/garde.txt", {"x"});
+        ecritOctets(dehors_ + "/garde.txt", "x\r\n");
+        ecritOctets(dehors_ + "/sous/garde.txt", "x\r\n");
         precedent_ = QDir::currentPath();
         QDir::setCurrent(parent_.path() + "/travail");
         Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
@@ -60,8 +60,8 @@ TEST_F(SuppressionTest, ATeachersFolderThatIsALinkLosesOnlyTheLink) {
     EXPECT_FALSE(QFileInfo("classe de Martin").isSymLink());
     EXPECT_TRUE(dehorsIntact());
     // Removing a pupil never deletes through a linked folder either.
-    FichierTexte::ecritLignes(dehors_ + "/profil_Tom_de_Paul.txt", {"x"});
-    Registre::SupprimeEleve("Tom", "Paul");
+    ecritOctets(dehors_ + "/profil_Tom_de_Paul.txt", "x");
+    EXPECT_THROW(Registre::SupprimeEleve("Tom", "Paul"), ErreurFichier);
     EXPECT_TRUE(QFileInfo::exists(dehors_ + "/profil_Tom_de_Paul.txt"));
 }
 

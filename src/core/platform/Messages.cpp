@@ -15,8 +15,11 @@ QStringList& historique() {
 }
 
 bool montre(Messages::Genre genre, const QString& texte, const QString& titre) {
-    historique() << texte;
-    if (repondeur()) return repondeur()(genre, texte);
+    // Only a test's answerer keeps the texts: the program itself keeps none.
+    if (repondeur()) {
+        historique() << texte;
+        return repondeur()(genre, texte);
+    }
     QMessageBox boite(genre == Messages::Genre::Confirmation ? QMessageBox::Question
                       : genre == Messages::Genre::Erreur     ? QMessageBox::Warning
                                                              : QMessageBox::NoIcon,
@@ -37,7 +40,10 @@ namespace Messages {
 void information(const QString& texte) { montre(Genre::Information, texte, QStringLiteral("Marivelle")); }
 bool confirmation(const QString& texte, const QString& titre) { return montre(Genre::Confirmation, texte, titre); }
 void erreur(const QString& texte) { montre(Genre::Erreur, texte, QStringLiteral("Marivelle")); }
-void installeRepondeur(Repondeur r) { repondeur() = std::move(r); }
+void installeRepondeur(Repondeur r) {
+    if (!r) historique().clear();
+    repondeur() = std::move(r);
+}
 QStringList recueille() {
     QStringList textes;
     textes.swap(historique());

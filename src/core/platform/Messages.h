@@ -15,9 +15,10 @@ bool confirmation(const QString& texte, const QString& titre = QStringLiteral("C
 // A failure that abandoned the current action.
 void erreur(const QString& texte);
 
-// Tests: answers every box instead of showing it (true = OK). Null restores real boxes.
+// Tests: answers every box instead of showing it (true = OK) and keeps its text for recueille().
+// Null restores real boxes and forgets the kept texts.
 using Repondeur = std::function<bool(Genre, const QString&)>;
 void installeRepondeur(Repondeur repondeur);
-// Tests: the texts of every box shown since the last call, oldest first; the list is emptied.
+// Tests: the texts of every box answered since the last call, oldest first; the list is emptied.
 QStringList recueille();
 }
