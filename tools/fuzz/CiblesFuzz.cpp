@@ -58,7 +58,9 @@ void registre(QByteArrayView octets) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille) {
-    static QTemporaryDir dossier;
+    // In memory where possible: every replace is flushed to disk, which a fuzzer does not need.
+    static QTemporaryDir dossier(QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm/marivelle-fuzz-XXXXXX")
+                                                                          : QDir::tempPath() + QStringLiteral("/marivelle-fuzz-XXXXXX"));
     static const bool pret = [] {
         Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
         return QDir::setCurrent(dossier.path());
