@@ -44,6 +44,6 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Équipe Marivelle <marivelle@localhost>")
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Loaded at run time, so not found by shlibdeps: the SVG image plugin, SQLite driver and fonts.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, libqt6sql6-sqlite, fonts-comic-neue, fonts-liberation2")
+# Loaded at run time, so not found by shlibdeps: the SQLite driver and the fonts.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, fonts-comic-neue, fonts-liberation2")
 include(CPack)

@@ -3,10 +3,15 @@
 #include "core/platform/Erreurs.h"
 #include "core/platform/FichierTexte.h"
 
+#include <QDateTime>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QSysInfo>
 
+#include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <sys/statvfs.h>
 #include <unistd.h>
 
@@ -22,6 +27,21 @@ int pourquoiPasDeVerrou(const QString& cheminFichier) {
     if (::access(dossier.constData(), W_OK) != 0) return errno;
     return EIO;
 }
+
+// The lock of a program that died is taken over at once: its file names no process of this
+// machine that still runs, or (killed between creating and filling it) names none and is older
+// than a second, which no live program's lock is.
+void retireVerrouAbandonne(QLockFile& verrou, const QString& chemin) {
+    qint64 pid = 0;
+    QString hote, programme;
+    if (verrou.getLockInfo(&pid, &hote, &programme)) {
+        if (pid > 0 && hote == QSysInfo::machineHostName() && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
+            verrou.removeStaleLockFile();
+        return;
+    }
+    const QFileInfo info(chemin);
+    if (info.exists() && info.lastModified().msecsTo(QDateTime::currentDateTime()) > 1000) QFile::remove(chemin);
+}
 }  // namespace
 
 QString Verrou::cheminVerrou(const QString& cheminFichier) { return cheminFichier + QStringLiteral(".verrou"); }
@@ -30,7 +50,12 @@ Verrou::Verrou(const QString& cheminFichier, int attenteMs) : verrou_(cheminVerr
     // A live program holds the lock for milliseconds; one older than this died holding it (the
     // lock of a program no longer running is taken over at once).
     verrou_.setStaleLockTime(30000);
-    if (verrou_.tryLock(attenteMs)) return;
+    QDeadlineTimer fin(attenteMs);
+    for (;;) {
+        if (verrou_.tryLock(std::min<qint64>(fin.remainingTime(), 100))) return;
+        if (verrou_.error() != QLockFile::LockFailedError || fin.hasExpired()) break;
+        retireVerrouAbandonne(verrou_, cheminVerrou(cheminFichier));
+    }
     const QString fichier = QStringLiteral("« %1 »").arg(cheminFichier);
     if (verrou_.error() == QLockFile::LockFailedError)
         throw ErreurFichier(
