@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSysInfo>
+#include <QThread>
 
 #include <algorithm>
 #include <cerrno>
@@ -51,10 +52,15 @@ Verrou::Verrou(const QString& cheminFichier, int attenteMs) : verrou_(cheminVerr
     // lock of a program no longer running is taken over at once).
     verrou_.setStaleLockTime(30000);
     QDeadlineTimer fin(attenteMs);
+    // Polled every few milliseconds: the holder keeps it for milliseconds, and QLockFile's own
+    // waiting doubles its pauses up to seconds.
     for (;;) {
-        if (verrou_.tryLock(std::min<qint64>(fin.remainingTime(), 100))) return;
-        if (verrou_.error() != QLockFile::LockFailedError || fin.hasExpired()) break;
+        if (verrou_.tryLock(0)) return;
+        if (verrou_.error() != QLockFile::LockFailedError) break;
         retireVerrouAbandonne(verrou_, cheminVerrou(cheminFichier));
+        if (verrou_.tryLock(0)) return;
+        if (verrou_.error() != QLockFile::LockFailedError || fin.hasExpired()) break;
+        QThread::msleep(static_cast<unsigned long>(std::clamp<qint64>(fin.remainingTime(), 0, 5)));
     }
     const QString fichier = QStringLiteral("« %1 »").arg(cheminFichier);
     if (verrou_.error() == QLockFile::LockFailedError)

@@ -176,7 +176,8 @@ TEST(FichierFiable, AKillAtAnyMomentLeavesTheOldOrTheNewFileAndLeftoversAreClean
     FichierTexte::modifieLignes("q.txt", [](QStringList& l, bool) { return l << "ligne", true; });
     EXPECT_LT(montre.elapsed(), 2000);
     const qsizetype ajoutees = FichierTexte::litLignes("q.txt").size();
-    EXPECT_GT(ajoutees, 1);
+    // Killed writers' locks do not hold the next ones up: most children get to append.
+    EXPECT_GT(ajoutees, tueurs / 10);
     restes = temporairesDans(".");
     const int nettoyes = FichierTexte::nettoieTemporaires(".");
     std::printf("[ chiffres ] %d arrêts brutaux : %d fichiers déchirés, %d listes abîmées, %lld lignes ajoutées, "
