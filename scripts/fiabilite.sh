@@ -3,7 +3,8 @@
 #   scripts/fiabilite.sh [seconds of fuzzing, default 600]
 # - kill -9 loop over the rewrites (5000 kills), two programs registering 2 x 1000 pupils, the
 #   full-disk cases: the reliability tests with MARIVELLE_FIABILITE_LONGUE=1;
-# - the parsers fuzzed with libFuzzer (clang, address sanitizer) when clang is there, else with the
+# - the parsers fuzzed with libFuzzer (clang, address sanitizer; absolute paths, the fuzz entry
+#   changes its working folder) when clang is there, else with the
 #   seeded random driver.
 set -euo pipefail
 source_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -23,7 +24,7 @@ if command -v clang++ > /dev/null; then
   cmake --build "$fuzz" --target marivelle_fuzz
   mkdir -p "$fuzz/corpus" && cp -n "${corpus[@]}" "$fuzz/corpus/"
   LSAN_OPTIONS="suppressions=$source_dir/tools/sanitizers/lsan.supp" \
-    "$fuzz/tools/fuzz/marivelle_fuzz" -max_total_time="$secondes" "$fuzz/corpus"
+    "$fuzz/tools/fuzz/marivelle_fuzz" -max_total_time="$secondes" -artifact_prefix="$fuzz/" "$fuzz/corpus"
 else
   cmake --build "$build" --target marivelle_fuzz_aleatoire
   "$build/tools/fuzz/marivelle_fuzz_aleatoire" --secondes "$secondes" --graine "$RANDOM" "${corpus[@]}"
