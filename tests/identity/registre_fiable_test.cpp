@@ -59,11 +59,11 @@ TEST_F(RegistreFiableTest, AFullDiskRegistersNothingAndSaysSo) {
         {avantListe.size(), [&] { Registre::EnregistreEleve(etat, "Nouveau", "Martin", "cp"); }},
         {avantEnseignants.size(), [&] { Registre::EnregistreEnseignant(etat, "Dupont", {1, 2, 3}); }},
     };
-    for (const auto& [taille, action] : cas) {
+    for (const auto& unCas : cas) {
         const int code = dansUnEnfant([&] {
-            limiteTailleFichiers(taille);
+            limiteTailleFichiers(unCas.first);
             try {
-                action();
+                unCas.second();
             } catch (const ErreurFichier& e) {
                 return e.message().contains(QString::fromUtf8("dépasserait la taille permise")) ? 0 : 2;
             }
