@@ -6,6 +6,12 @@ function(marivelle_library NAME DIR)
   target_link_libraries(${NAME} PUBLIC ${ARGN})
 endfunction()
 
+# Test environment: offscreen screens; with the sanitizers, the suppressions of deliberate leaks.
+set(MARIVELLE_ENV_TESTS "QT_QPA_PLATFORM=offscreen")
+if(MARIVELLE_SANITIZE)
+  list(APPEND MARIVELLE_ENV_TESTS "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tools/sanitizers/lsan.supp:print_suppressions=0")
+endif()
+
 # Tests of one folder: all *_test.cpp make one GoogleTest program; each *_qtest.cpp is a QtTest program.
 # Logic tests run under a QCoreApplication; with ECRAN the GoogleTest program gets a QApplication.
 function(marivelle_tests DIR PREFIX)
@@ -22,7 +28,7 @@ function(marivelle_tests DIR PREFIX)
     # The test folder, for tests that read fixture files beside their source.
     target_compile_definitions(${PREFIX}_tests PRIVATE MARIVELLE_DOSSIER_TESTS="${CMAKE_CURRENT_SOURCE_DIR}/${DIR}")
     add_test(NAME ${PREFIX} COMMAND ${PREFIX}_tests)
-    set_tests_properties(${PREFIX} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 300)
+    set_tests_properties(${PREFIX} PROPERTIES ENVIRONMENT "${MARIVELLE_ENV_TESTS}" TIMEOUT 300)
   endif()
   file(GLOB _qtests CONFIGURE_DEPENDS ${DIR}/*_qtest.cpp)
   foreach(_q ${_qtests})
@@ -30,6 +36,6 @@ function(marivelle_tests DIR PREFIX)
     add_executable(${_n} ${_q})
     target_link_libraries(${_n} PRIVATE marivelle_test_support Qt6::Test ${_libs})
     add_test(NAME ${_n} COMMAND ${_n})
-    set_tests_properties(${_n} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 300)
+    set_tests_properties(${_n} PROPERTIES ENVIRONMENT "${MARIVELLE_ENV_TESTS}" TIMEOUT 300)
   endforeach()
 endfunction()

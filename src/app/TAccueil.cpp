@@ -1,6 +1,7 @@
 #include "app/TAccueil.h"
 
 #include "base/FichierTexte.h"
+#include "identity/NomsRegistre.h"
 #include "base/Garde.h"
 #include "state/SharedState.h"
 #include "state/Utils.h"
@@ -24,6 +25,6 @@ void TAccueil::FormCreate() {
     e.ColonneTableur = 0;
     e.RepertoireClasse.clear();
     if (!FichierTexte::existe(e.FichierEnseignants))
-        FichierTexte::ecritLignes(e.FichierEnseignants, {EnteteEnseignants, QStringLiteral("aucun")});
+        FichierTexte::ecritLignes(e.FichierEnseignants, {Registre::EnteteEnseignants, QStringLiteral("aucun")});
     e.RepertoireProgramme = QCoreApplication::applicationDirPath() + QLatin1Char('/');
 }

@@ -9,6 +9,3 @@ public:
     void FormCreate();
 };
 
-// The two lines of a new teacher list.
-inline const QString EnteteEnseignants =
-    QStringLiteral("-------------Fichier contenant le nom des enseignants----------");

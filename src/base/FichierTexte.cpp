@@ -2,49 +2,131 @@
 
 #include "base/Cp1252.h"
 #include "base/Erreurs.h"
+#include "base/Verrou.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 
+#include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 QString nom(const QString& chemin) { return QStringLiteral("« %1 »").arg(chemin); }
 
-[[noreturn]] void echec(const QString& quoi, const QString& chemin, const QString& detail) {
-    throw ErreurFichier(QStringLiteral("%1 %2 : %3").arg(quoi, nom(chemin), detail));
-}
-
-void remplace(const QString& chemin, const QByteArray& contenu) {
-    QSaveFile fichier(chemin);
-    if (!fichier.open(QIODevice::WriteOnly))
-        echec(QStringLiteral("Impossible d'écrire le fichier"), chemin, fichier.errorString());
-    if (fichier.write(contenu) != contenu.size())
-        echec(QStringLiteral("Impossible d'écrire le fichier"), chemin, fichier.errorString());
-    // commit() flushes to disk, then renames over the target in one step.
-    if (!fichier.commit())
-        echec(QStringLiteral("Impossible d'enregistrer le fichier"), chemin, fichier.errorString());
-}
+using FichierTexte::raison;
 }  // namespace
 
-namespace FichierTexte {
-bool existe(const QString& chemin) {
-    const QFileInfo info(chemin);
-    return info.exists() && info.isFile();
+// The reason of a failed system call, in the words of the person at the keyboard.
+QString FichierTexte::raison(int erreur) {
+    switch (erreur) {
+    case ENOSPC: return QStringLiteral("il n'y a plus de place sur le disque");
+    case EDQUOT: return QStringLiteral("la place permise sur le disque est épuisée");
+    case EFBIG: return QStringLiteral("le fichier dépasserait la taille permise");
+    case EACCES:
+    case EPERM: return QStringLiteral("l'accès est refusé");
+    case EROFS: return QStringLiteral("le disque est en lecture seule");
+    case ENOENT:
+    case ENOTDIR: return QStringLiteral("le fichier ou son dossier est introuvable");
+    case EISDIR: return QStringLiteral("c'est un dossier");
+    case ELOOP: return QStringLiteral("c'est un lien");
+    case ENAMETOOLONG: return QStringLiteral("le nom est trop long");
+    case EIO: return QStringLiteral("le disque ne répond pas correctement");
+    case EMFILE:
+    case ENFILE: return QStringLiteral("trop de fichiers sont ouverts");
+    case EBUSY:
+    case ETXTBSY: return QStringLiteral("le fichier est utilisé par un autre programme");
+    default: return QStringLiteral("erreur du système n° %1").arg(erreur);
+    }
 }
 
-bool dossierExiste(const QString& chemin) { return QFileInfo(chemin).isDir(); }
+namespace {
 
-QStringList litLignes(const QString& chemin) {
-    QFile fichier(chemin);
-    if (!fichier.exists())
-        throw ErreurFichier(QStringLiteral("Le fichier %1 est introuvable.").arg(nom(chemin)));
-    if (!fichier.open(QIODevice::ReadOnly))
-        echec(QStringLiteral("Impossible de lire le fichier"), chemin, fichier.errorString());
+[[noreturn]] void echec(const QString& quoi, const QString& chemin, int erreur, const QString& suite = {}) {
+    throw ErreurFichier(QStringLiteral("%1 %2 : %3.%4").arg(quoi, nom(chemin), raison(erreur), suite));
+}
+
+const QString Conserve = QStringLiteral(" Son contenu précédent est conservé.");
+
+QByteArray systeme(const QString& chemin) { return QFile::encodeName(chemin); }
+
+// An open file descriptor that closes itself.
+class Descripteur final {
+public:
+    explicit Descripteur(int fd) : fd_(fd) {}
+    ~Descripteur() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    Descripteur(const Descripteur&) = delete;
+    Descripteur& operator=(const Descripteur&) = delete;
+    int fd() const { return fd_; }
+    // Closes now; the errno of a failed close, 0 otherwise.
+    int ferme() {
+        const int r = ::close(fd_);
+        fd_ = -1;
+        return r == 0 ? 0 : errno;
+    }
+
+private:
+    int fd_;
+};
+
+// Writes every byte; the errno of the failure, 0 when all went down.
+int ecritTout(int fd, const QByteArray& contenu) {
+    const char* p = contenu.constData();
+    qsizetype reste = contenu.size();
+    while (reste > 0) {
+        const ssize_t n = ::write(fd, p, static_cast<size_t>(reste));
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        if (n == 0) return ENOSPC;
+        p += n;
+        reste -= n;
+    }
+    return 0;
+}
+
+// Opened directly: a check before opening could race with another program's rename. -1 when
+// the file does not exist and `absentPermis`.
+int ouvreEnLecture(const QString& chemin, bool absentPermis = false) {
+    int fd;
+    do fd = ::open(systeme(chemin).constData(), O_RDONLY | O_CLOEXEC);
+    while (fd < 0 && errno == EINTR);
+    if (fd < 0) {
+        if (errno == ENOENT && absentPermis) return -1;
+        if (errno == ENOENT) throw ErreurFichier(QStringLiteral("Le fichier %1 est introuvable.").arg(nom(chemin)));
+        echec(QStringLiteral("Impossible de lire le fichier"), chemin, errno);
+    }
+    return fd;
+}
+
+QByteArray litTout(const QString& chemin, int fd) {
+    Descripteur fichier(fd);
+    QByteArray octets;
+    char tampon[65536];
+    for (;;) {
+        const ssize_t n = ::read(fichier.fd(), tampon, sizeof tampon);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            echec(QStringLiteral("Impossible de lire le fichier"), chemin, errno);
+        }
+        if (n == 0) break;
+        octets.append(tampon, n);
+    }
+    return octets;
+}
+
+QStringList decoupe(const QByteArray& octets) {
     // Split the bytes first (memchr-fast), then decode each line on its own.
-    const QByteArray octets = fichier.readAll();
     QStringList lignes;
     const char* debut = octets.constData();
     const char* const fin = debut + octets.size();
@@ -59,12 +141,91 @@ QStringList litLignes(const QString& chemin) {
     return lignes;
 }
 
+const QLatin1String SuffixeTemporaire(".~");
+constexpr int LettresTemporaire = 5;  // with ".~": the 7 bytes a name keeps free for the copy
+
+QString nomTemporaire(const QString& chemin) {
+    static const char alphabet[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    QString suffixe = SuffixeTemporaire;
+    for (int i = 0; i < LettresTemporaire; ++i)
+        suffixe += QLatin1Char(alphabet[QRandomGenerator::global()->bounded(int(sizeof alphabet) - 1)]);
+    return chemin + suffixe;
+}
+
+void synchroniseDossier(const QString& chemin) {
+    // Makes the rename itself durable; a failure here changes nothing already done.
+    const int fd = ::open(systeme(QFileInfo(chemin).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+void remplace(const QString& chemin, const QByteArray& contenu) {
+    FichierTexte::verifieDansDossierDeTravail(chemin);
+    const QString quoi = QStringLiteral("Impossible d'enregistrer le fichier");
+    struct stat ancien {};
+    const bool existait = ::lstat(systeme(chemin).constData(), &ancien) == 0;
+    QString temporaire;
+    int fd = -1;
+    for (int essai = 0; fd < 0 && essai < 20; ++essai) {
+        temporaire = nomTemporaire(chemin);
+        fd = ::open(systeme(temporaire).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST && errno != EINTR) echec(quoi, chemin, errno, existait ? Conserve : QString());
+    }
+    if (fd < 0) echec(quoi, chemin, EEXIST, existait ? Conserve : QString());
+    Descripteur fichier(fd);
+    const auto abandonne = [&](int erreur) {
+        fichier.ferme();
+        ::unlink(systeme(temporaire).constData());
+        echec(quoi, chemin, erreur, existait ? Conserve : QString());
+    };
+    if (existait) ::fchmod(fd, ancien.st_mode & 07777);
+    // Every byte must be on the disk before the rename: a full disk shows only here.
+    if (int e = ecritTout(fd, contenu)) abandonne(e);
+    if (::fsync(fd) != 0) abandonne(errno);
+    if (int e = fichier.ferme()) {
+        ::unlink(systeme(temporaire).constData());
+        echec(quoi, chemin, e, existait ? Conserve : QString());
+    }
+    if (::rename(systeme(temporaire).constData(), systeme(chemin).constData()) != 0) {
+        const int e = errno;
+        ::unlink(systeme(temporaire).constData());
+        echec(quoi, chemin, e, existait ? Conserve : QString());
+    }
+    synchroniseDossier(chemin);
+}
+
+bool dansDossier(const QString& reel, const QString& travail) {
+    return reel == travail || reel.startsWith(travail.endsWith(QLatin1Char('/')) ? travail : travail + QLatin1Char('/'));
+}
+}  // namespace
+
+namespace FichierTexte {
+bool existe(const QString& chemin) {
+    const QFileInfo info(chemin);
+    return info.exists() && info.isFile();
+}
+
+bool dossierExiste(const QString& chemin) { return QFileInfo(chemin).isDir(); }
+
+QStringList litLignes(const QString& chemin) {
+    if (chemin.startsWith(QLatin1Char(':'))) {
+        // A file compiled into the program: only Qt reads it.
+        QFile integre(chemin);
+        if (!integre.open(QIODevice::ReadOnly))
+            throw ErreurFichier(QStringLiteral("Le fichier %1 est introuvable.").arg(nom(chemin)));
+        return decoupe(integre.readAll());
+    }
+    return decoupe(litTout(chemin, ouvreEnLecture(chemin)));
+}
+
 QStringList litLignesTantQue(const QString& chemin, const std::function<bool(const QString&)>& encore) {
     QFile fichier(chemin);
-    if (!fichier.exists())
-        throw ErreurFichier(QStringLiteral("Le fichier %1 est introuvable.").arg(nom(chemin)));
-    if (!fichier.open(QIODevice::ReadOnly))
-        echec(QStringLiteral("Impossible de lire le fichier"), chemin, fichier.errorString());
+    const bool ouvert = chemin.startsWith(QLatin1Char(':'))
+                            ? fichier.open(QIODevice::ReadOnly)
+                            : fichier.open(ouvreEnLecture(chemin), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    if (!ouvert) throw ErreurFichier(QStringLiteral("Le fichier %1 est introuvable.").arg(nom(chemin)));
     QStringList lignes;
     while (!fichier.atEnd()) {
         QByteArray octets = fichier.readLine();
@@ -95,11 +256,46 @@ void ecritTexte(const QString& chemin, const QString& texte) {
 
 void ajoute(const QString& chemin, const QString& texte) {
     const QByteArray octets = encode(texte + QStringLiteral("\r\n"), chemin);
-    QFile fichier(chemin);
-    if (!fichier.open(QIODevice::WriteOnly | QIODevice::Append))
-        echec(QStringLiteral("Impossible d'ouvrir le fichier"), chemin, fichier.errorString());
-    if (fichier.write(octets) != octets.size() || !fichier.flush())
-        echec(QStringLiteral("Impossible d'écrire dans le fichier"), chemin, fichier.errorString());
+    verifieDansDossierDeTravail(chemin);
+    const Verrou verrou(chemin);
+    const QString quoi = QStringLiteral("Impossible d'ajouter au fichier");
+    struct stat st {};
+    const bool existait = ::lstat(systeme(chemin).constData(), &st) == 0;
+    const int fd = ::open(systeme(chemin).constData(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0) echec(quoi, chemin, errno);
+    Descripteur fichier(fd);
+    struct stat avant {};
+    if (::fstat(fd, &avant) != 0) echec(quoi, chemin, errno);
+    int e = ecritTout(fd, octets);
+    if (!e && ::fsync(fd) != 0) e = errno;
+    if (e) {
+        // Half a block would glue itself to the next one: the file goes back to its old end.
+        if (!existait) {
+            ::unlink(systeme(chemin).constData());
+            echec(quoi, chemin, e);
+        }
+        if (::ftruncate(fd, avant.st_size) != 0) echec(quoi, chemin, e);
+        echec(quoi, chemin, e, Conserve);
+    }
+    if (int f = fichier.ferme()) echec(quoi, chemin, f);
+}
+
+bool modifieLignes(const QString& chemin, const std::function<bool(QStringList&, bool)>& modification) {
+    if (!QFileInfo(QFileInfo(chemin).absolutePath()).isDir()) {
+        // No folder, no file: a write asked for fails on the missing folder.
+        QStringList lignes;
+        if (!modification(lignes, false)) return false;
+        ecritLignes(chemin, lignes);
+        return true;
+    }
+    verifieDansDossierDeTravail(chemin);
+    const Verrou verrou(chemin);
+    const int fd = ouvreEnLecture(chemin, true);
+    const bool existait = fd >= 0;
+    QStringList lignes = existait ? decoupe(litTout(chemin, fd)) : QStringList();
+    if (!modification(lignes, existait)) return false;
+    ecritLignes(chemin, lignes);
+    return true;
 }
 
 bool creeDossier(const QString& chemin) {
@@ -108,8 +304,51 @@ bool creeDossier(const QString& chemin) {
 }
 
 void supprime(const QString& chemin) {
-    QFile fichier(chemin);
-    if (fichier.exists() && !fichier.remove())
-        echec(QStringLiteral("Impossible de supprimer le fichier"), chemin, fichier.errorString());
+    verifieDansDossierDeTravail(chemin);
+    if (::unlink(systeme(chemin).constData()) != 0 && errno != ENOENT)
+        echec(QStringLiteral("Impossible de supprimer le fichier"), chemin, errno);
+}
+
+void verifieDansDossierDeTravail(const QString& chemin) {
+    const QString travail = QDir::current().canonicalPath();
+    const QString absolu = QDir::cleanPath(QDir::current().absoluteFilePath(chemin));
+    const QString dossier = QFileInfo(absolu).absolutePath();
+    const QString reel = QFileInfo(dossier).canonicalFilePath();
+    if (reel.isEmpty())
+        throw ErreurFichier(QStringLiteral("Le dossier du fichier %1 est introuvable.").arg(nom(chemin)));
+    // A folder reached through a link has a real path other than its written one.
+    if (reel != dossier || !dansDossier(reel, travail))
+        throw ErreurFichier(QStringLiteral("Le fichier %1 n'est pas dans le dossier de travail : "
+                                           "Marivelle ne le modifie pas.")
+                                .arg(nom(chemin)));
+    struct stat st {};
+    if (::lstat(systeme(absolu).constData(), &st) == 0 && S_ISLNK(st.st_mode))
+        throw ErreurFichier(QStringLiteral("Le fichier %1 est un lien vers un autre fichier : "
+                                           "Marivelle ne le modifie pas.")
+                                .arg(nom(chemin)));
+}
+
+bool estTemporaire(const QString& nomDeFichier) {
+    static const QRegularExpression motif(QStringLiteral("^.+\\.~[a-z0-9]{5}$"));
+    return motif.match(nomDeFichier).hasMatch();
+}
+
+int nettoieTemporaires(const QString& dossier, const QString& cible, int ageMinimumSecondes) {
+    const QString travail = QDir::current().canonicalPath();
+    const QFileInfo infoDossier(dossier);
+    if (!infoDossier.isDir() || infoDossier.isSymLink()) return 0;
+    const QString reel = infoDossier.canonicalFilePath();
+    if (reel != QDir::cleanPath(infoDossier.absoluteFilePath()) || !dansDossier(reel, travail)) return 0;
+    const QDateTime limite = QDateTime::currentDateTime().addSecs(-ageMinimumSecondes);
+    int retires = 0;
+    const QDir d(reel);
+    for (const QFileInfo& info : d.entryInfoList(QDir::Files | QDir::Hidden | QDir::System)) {
+        const QString n = info.fileName();
+        if (!estTemporaire(n) || info.isSymLink()) continue;
+        if (!cible.isEmpty() && n.left(n.size() - 2 - LettresTemporaire) != cible) continue;
+        if (ageMinimumSecondes > 0 && info.lastModified() > limite) continue;
+        if (::unlink(systeme(info.absoluteFilePath()).constData()) == 0) ++retires;
+    }
+    return retires;
 }
 }  // namespace FichierTexte

@@ -1,8 +1,11 @@
 #pragma once
 // The one way text files are read and written: Windows-1252, CR LF line ends (a lone LF is
 // accepted when reading), whole-file writes replace the target atomically (temporary file,
-// flushed to disk, renamed over the target), so a file never stops existing or ends half written.
-// Failures throw ErreurFichier with a French message naming the file.
+// written whole and flushed to disk, then renamed over the target), so a file never stops
+// existing or ends half written; a write that fails (no space left, read-only, too large) leaves
+// the old file as it was. Nothing written, rewritten or deleted is a link or lies outside the
+// working folder. Failures throw ErreurFichier with a French message naming the file and the
+// reason.
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -22,13 +25,37 @@ QStringList litLignesTantQue(const QString& chemin, const std::function<bool(con
 void ecritLignes(const QString& chemin, const QStringList& lignes);
 // Replaces (or creates) the file with the text followed by one CR LF.
 void ecritTexte(const QString& chemin, const QString& texte);
-// Appends the text followed by one CR LF, creating the file when missing.
+// Appends the text followed by one CR LF, creating the file when missing. An append that fails
+// is cut back, the file keeps its previous bytes. Runs under the file's Verrou.
 void ajoute(const QString& chemin, const QString& texte);
+
+// Read-modify-write of a shared file under its Verrou, so that two programs sharing the working
+// folder lose nothing: `modification` receives the file's lines (none, and `existait` false, when
+// the file does not exist) and changes them; the file is replaced when it returns true. Returns
+// what `modification` returned. Do not write the same file from inside `modification`.
+bool modifieLignes(const QString& chemin,
+                   const std::function<bool(QStringList& lignes, bool existait)>& modification);
 
 // Creates one folder level; true when it exists afterwards.
 bool creeDossier(const QString& chemin);
-// Deletes a file when it exists.
+// Deletes a file when it exists (a link is refused like for writing).
 void supprime(const QString& chemin);
+
+// Throws ErreurFichier unless the file may be written, rewritten or deleted: it is not a link
+// (dangling or not) and its folder is the working folder or one below it, reached without links.
+void verifieDansDossierDeTravail(const QString& chemin);
+
+// The temporary copy a replace writes before renaming it: "<name>.~" and five letters or digits.
+// A program killed in the middle leaves it behind.
+bool estTemporaire(const QString& nomDeFichier);
+// Removes, in a folder of the working folder (or the working folder itself, "."), the temporary
+// copies left by killed programs: all of them when `cible` is empty, else those of the file named
+// `cible`; only those older than `ageMinimumSecondes` (another program may be writing the young
+// ones). Links and anything else are left alone. Returns the number removed.
+int nettoieTemporaires(const QString& dossier, const QString& cible = {}, int ageMinimumSecondes = 0);
+
+// Why a system call failed (its errno), in French: "il n'y a plus de place sur le disque"...
+QString raison(int erreur);
 
 // Encodes for writing; throws ErreurFichier when a character has no Windows-1252 byte.
 QByteArray encode(const QString& texte, const QString& chemin);

@@ -17,8 +17,11 @@ QStringList& historique() {
 }
 
 bool montre(Messages::Genre genre, const QString& texte, const QString& titre) {
-    historique() << texte;
-    if (repondeur()) return repondeur()(genre, texte);
+    // Only a test's answerer keeps the texts: the program itself keeps none.
+    if (repondeur()) {
+        historique() << texte;
+        return repondeur()(genre, texte);
+    }
     if (afficheur()) return afficheur()(genre, texte, titre);
     qWarning("%s", qUtf8Printable(texte));
     return false;
@@ -30,7 +33,10 @@ void information(const QString& texte) { montre(Genre::Information, texte, QStri
 bool confirmation(const QString& texte, const QString& titre) { return montre(Genre::Confirmation, texte, titre); }
 void erreur(const QString& texte) { montre(Genre::Erreur, texte, QStringLiteral("Marivelle")); }
 void installeAfficheur(Afficheur a) { afficheur() = std::move(a); }
-void installeRepondeur(Repondeur r) { repondeur() = std::move(r); }
+void installeRepondeur(Repondeur r) {
+    if (!r) historique().clear();
+    repondeur() = std::move(r);
+}
 QStringList recueille() {
     QStringList textes;
     textes.swap(historique());

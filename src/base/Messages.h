@@ -20,9 +20,10 @@ void erreur(const QString& texte);
 using Afficheur = std::function<bool(Genre, const QString& texte, const QString& titre)>;
 void installeAfficheur(Afficheur afficheur);
 
-// Tests: answers every box instead of showing it (true = OK). Null restores real boxes.
+// Tests: answers every box instead of showing it (true = OK) and keeps its text for recueille().
+// Null restores real boxes and forgets the kept texts.
 using Repondeur = std::function<bool(Genre, const QString&)>;
 void installeRepondeur(Repondeur repondeur);
-// Tests: the texts of every box shown since the last call, oldest first; the list is emptied.
+// Tests: the texts of every box answered since the last call, oldest first; the list is emptied.
 QStringList recueille();
 }

@@ -1,10 +1,10 @@
 #include "identity/Registre.h"
 
-#include "app/TAccueil.h"
 #include "base/Erreurs.h"
 #include "base/FichierTexte.h"
 #include "base/Messages.h"
 #include "state/SharedState.h"
+#include "state/Utils.h"
 #include "identity/NomsRegistre.h"
 #include "identity/SuppressionSure.h"
 #include "identity/VerifieNom.h"
@@ -15,50 +15,66 @@ const QString PasDEnseignant = QStringLiteral(
     "Vous n'avez pas sélectionner d'enseignant. Si vous ne voulez pas appartenir à une classe selectionné le nom : "
     "'aucun'.");
 
+const QString Existe = QStringLiteral("Ce nom existe déjà! Veuillez en saisir un autre");
+
 void creeDossier(const QString& chemin) {
     if (!FichierTexte::creeDossier(chemin))
         throw ErreurFichier(QStringLiteral("Impossible de créer le dossier « %1 ».").arg(chemin));
 }
 
-// Appending is a rewrite of the whole file: a last line without line end is not glued to the
-// new one, and a killed program leaves either the old file or the new one.
-void ajouteLignes(const QString& chemin, const QStringList& nouvelles) {
-    FichierTexte::ecritLignes(chemin, FichierTexte::litLignes(chemin) + nouvelles);
+// The files a removed pupil leaves: their profile and parameter files, and the temporary copies
+// of them a killed program left behind.
+void supprimeFichiersEleve(const QString& ligne, const QString& enseignant) {
+    const QString dossier = Registre::DossierDeClasse(enseignant);
+    const QString suffixe = QStringLiteral("_de_") + enseignant + QStringLiteral(".txt");
+    for (const QString& prefixe : {QStringLiteral("profil_"), QStringLiteral("parametrage_")}) {
+        SuppressionSure::supprimeFichier(dossier, prefixe + ligne + suffixe);
+        FichierTexte::nettoieTemporaires(dossier, prefixe + ligne + suffixe);
+    }
 }
 }  // namespace
 
 int Gestion_meme_nom(const QString& ligne, const QString& fichier) {
     if (!FichierTexte::existe(fichier) || !FichierTexte::litLignes(fichier).contains(ligne)) return 0;
-    Messages::information(QStringLiteral("Ce nom existe déjà! Veuillez en saisir un autre"));
+    Messages::information(Existe);
     return 1;
 }
 
+// Every change of a list is one read-modify-write under the list's lock: two programs registering
+// at once both keep their lines. Boxes are shown after the lock is released.
 namespace Registre {
 Issue EnregistreEnseignant(SharedState& etat, const QString& nom, const QList<int>& niveaux) {
+    // "aucun" is always taken, even in a teacher list that lost its line.
+    if (nom == Aucun) {
+        Messages::information(Existe);
+        return Issue::Existant;
+    }
     if (VerifieNomEnseignant(nom)) {
         Messages::information(NomIncorrect);
         return Issue::Refuse;
     }
-    const QString& liste = etat.FichierEnseignants;
-    // "aucun" is always taken, even in a teacher list that lost its line.
-    if (nom == Aucun) {
-        Messages::information(QStringLiteral("Ce nom existe déjà! Veuillez en saisir un autre"));
-        return Issue::Existant;
-    }
-    if (Gestion_meme_nom(nom, liste) == 1) return Issue::Existant;
-
-    creeDossier(DossierDeClasse(nom));
     QStringList lignes{nom};
     for (int i = 0; i < Niveaux.size(); ++i)
         if (niveaux.contains(i)) lignes << LigneNiveau(i);
-    if (FichierTexte::existe(liste)) {
-        ajouteLignes(liste, lignes);
-    } else {
-        creeDossier(DossierSansEnseignant);
-        FichierTexte::ecritLignes(liste, QStringList{EnteteEnseignants, Aucun} + lignes);
+    const bool ajoute = FichierTexte::modifieLignes(etat.FichierEnseignants, [&](QStringList& liste, bool existait) {
+        if (existait && NomDejaPris(nom, LignesDeListe(liste))) return false;
+        creeDossier(DossierDeClasse(nom));
+        if (!existait) {
+            creeDossier(DossierSansEnseignant);
+            liste = {EnteteEnseignants, Aucun};
+        }
+        liste += lignes;
+        return true;
+    });
+    if (!ajoute) {
+        Messages::information(Existe);
+        return Issue::Existant;
     }
-    const QString eleves = FichierListeEleves(nom);
-    if (!FichierTexte::existe(eleves)) FichierTexte::ecritLignes(eleves, {EnteteListeEleves(nom)});
+    FichierTexte::modifieLignes(FichierListeEleves(nom), [&](QStringList& liste, bool existait) {
+        if (existait) return false;
+        liste = {EnteteListeEleves(nom)};
+        return true;
+    });
     return Issue::Enregistre;
 }
 
@@ -76,26 +92,29 @@ Issue EnregistreEleve(SharedState& etat, const QString& nom, const QString& ense
         Messages::information(NomIncorrect);
         return Issue::Refuse;
     }
-    const QString liste = FichierListeEleves(enseignant);
-    if (Gestion_meme_nom(ligne, liste) == 1) return Issue::Existant;
-    if (FichierTexte::existe(liste)) {
-        ajouteLignes(liste, {ligne});
-    } else {
-        // A lost class list is made again with the header of its own kind.
-        creeDossier(DossierDeClasse(enseignant));
-        FichierTexte::ecritLignes(liste, {EnteteListeEleves(enseignant), ligne});
+    // A lost class list (or folder) is made again with the header of its own kind.
+    creeDossier(DossierDeClasse(enseignant));
+    const bool ajoute = FichierTexte::modifieLignes(FichierListeEleves(enseignant), [&](QStringList& liste, bool existait) {
+        if (!existait) liste = {EnteteListeEleves(enseignant)};
+        if (NomDejaPris(ligne, LignesDeListe(liste))) return false;
+        liste << ligne;
+        return true;
+    });
+    if (!ajoute) {
+        Messages::information(Existe);
+        return Issue::Existant;
     }
     return Issue::Enregistre;
 }
 
 bool SupprimeEnseignant(SharedState& etat, const QString& t) {
     if (t == Aucun || t == EnseignantNonInscrit) return false;
-    const QString& liste = etat.FichierEnseignants;
     // The teacher list is rewritten first: should that fail, the teacher's folder is still whole.
-    if (FichierTexte::existe(liste)) {
+    FichierTexte::modifieLignes(etat.FichierEnseignants, [&](QStringList& liste, bool existait) {
+        if (!existait) return false;
         QStringList gardees;
         bool dansSesNiveaux = false;
-        for (const QString& ligne : FichierTexte::litLignes(liste)) {
+        for (const QString& ligne : liste) {
             if (ligne == t) {
                 dansSesNiveaux = true;
                 continue;
@@ -104,8 +123,10 @@ bool SupprimeEnseignant(SharedState& etat, const QString& t) {
             dansSesNiveaux = false;
             gardees << ligne;
         }
-        FichierTexte::ecritLignes(liste, gardees);
-    }
+        liste = gardees;
+        return true;
+    });
+    // The folder goes with everything in it, temporary copies included.
     if (!SuppressionSure::supprimeDossier(DossierDeClasse(t))) return false;
     Messages::information(QStringLiteral("Le dossier de l'enseignant ") + t + QStringLiteral(" a bien été supprimer"));
     return true;
@@ -113,17 +134,11 @@ bool SupprimeEnseignant(SharedState& etat, const QString& t) {
 
 void SupprimeEleve(const QString& ligne, const QString& enseignant) {
     if (ligne == EleveNonInscrit) return;
-    const QString liste = FichierListeEleves(enseignant);
     // The list goes first: should its rewrite fail, the pupil keeps their files.
-    if (FichierTexte::existe(liste)) {
-        QStringList gardees = FichierTexte::litLignes(liste);
-        gardees.removeAll(ligne);
-        FichierTexte::ecritLignes(liste, gardees);
-    }
-    const QString dossier = DossierDeClasse(enseignant);
-    const QString suffixe = QStringLiteral("_de_") + enseignant + QStringLiteral(".txt");
-    SuppressionSure::supprimeFichier(dossier, QStringLiteral("profil_") + ligne + suffixe);
-    SuppressionSure::supprimeFichier(dossier, QStringLiteral("parametrage_") + ligne + suffixe);
+    FichierTexte::modifieLignes(FichierListeEleves(enseignant), [&](QStringList& liste, bool existait) {
+        return existait && liste.removeAll(ligne) > 0;
+    });
+    supprimeFichiersEleve(ligne, enseignant);
 }
 
 std::optional<QStringList> NiveauxEnseignant(SharedState& etat, const QString& enseignant) {

@@ -15,6 +15,12 @@ bool caractereInterdit(QChar c) {
     return interdits.contains(c) || c.category() == QChar::Other_Control;
 }
 
+// Characters that look like nothing or like a blank: two names differing only by them would be
+// two entries the user cannot tell apart.
+bool caractereInvisible(QChar c) {
+    return c == QChar(0x00A0) || c == QChar(0x00AD) || c.category() == QChar::Other_Format;
+}
+
 bool tousAcceptables(const QStringList& composants) {
     for (const QString& c : composants)
         if (!Registre::NomDeFichierAcceptable(c)) return false;
@@ -28,19 +34,34 @@ bool NomDeFichierAcceptable(const QString& composant) {
 }
 }  // namespace Registre
 
+namespace Registre {
+QString CleDeNom(const QString& nom) { return nom.simplified().toCaseFolded(); }
+
+bool NomDejaPris(const QString& nom, const QStringList& existants) {
+    static const QStringList entrees = {Aucun, EnseignantNonInscrit, EleveNonInscrit, EleveSansId};
+    const QString cle = CleDeNom(nom);
+    for (const QStringList* liste : {&entrees, &existants})
+        for (const QString& autre : *liste)
+            if (CleDeNom(autre) == cle) return true;
+    return false;
+}
+}  // namespace Registre
+
 bool VerifieNom(const QString& nom) {
     if (nom.isEmpty()) return true;
     const QChar premier = nom.front();
     if (premier.isSpace() || premier == QLatin1Char('-') || premier == QLatin1Char('_') || premier == QLatin1Char('>'))
         return true;
-    if (nom == QLatin1String(".") || nom == QLatin1String("..")) return true;
+    // Windows drops trailing blanks and dots from file names: "Lea." would open "Lea"'s files.
+    const QChar dernier = nom.back();
+    if (dernier.isSpace() || dernier == QLatin1Char('.')) return true;
     for (QChar c : nom)
-        if (caractereInterdit(c)) return true;
-    return !Cp1252::representable(nom);
+        if (caractereInterdit(c) || caractereInvisible(c)) return true;
+    return !Cp1252::representable(nom) || Registre::NomDejaPris(nom);
 }
 
 bool VerifieNomEnseignant(const QString& t) {
-    if (VerifieNom(t) || t == Registre::EnseignantNonInscrit) return true;
+    if (VerifieNom(t)) return true;
     // Everything named after the teacher alone; the longest is the database's journal.
     return !tousAcceptables({QStringLiteral("classe de ") + t, QStringLiteral("classe_") + t + QStringLiteral(".txt"),
                              QStringLiteral("enseignant_parametrage_") + t + QStringLiteral(".txt"),
@@ -49,7 +70,7 @@ bool VerifieNomEnseignant(const QString& t) {
 }
 
 bool VerifieNomEleve(const QString& nom, const QString& ligne, const QString& t) {
-    if (VerifieNom(nom) || ligne == Registre::EleveNonInscrit || ligne == EleveSansId) return true;
+    if (VerifieNom(nom) || Registre::NomDejaPris(ligne)) return true;
     return !tousAcceptables({QStringLiteral("parametrage_") + ligne + QStringLiteral("_de_") + t + QStringLiteral(".txt"),
                              QStringLiteral("profil_") + ligne + QStringLiteral("_de_") + t + QStringLiteral(".txt")});
 }

@@ -4,10 +4,13 @@
 // the registry readable (no header or level look-alike), be storable in Windows-1252, and make
 // file names that every file system accepts.
 #include <QString>
+#include <QStringList>
 
-// Empty; beginning with a blank, "-", "_" or ">"; holding a path or file-name separator,
-// : * ? " < > |, or a control character (tab included); "." or ".."; or a character that
-// Windows-1252 cannot store.
+// Empty; beginning with a blank, "-", "_" or ">"; ending with a blank or "."; holding a path or
+// file-name separator, : * ? " < > |, a control character (tab included), a non-breaking space,
+// a soft hyphen or another invisible character; a character that Windows-1252 cannot store; or
+// one of the list entries ("aucun", "Enseignant non inscrit", "Elève non inscrit",
+// "eleve sans_id") compared as NomDejaPris does.
 bool VerifieNom(const QString& nom);
 // VerifieNom, a list entry that stands for "new", or a name too long for the teacher's folder
 // and files.
@@ -17,6 +20,11 @@ bool VerifieNomEnseignant(const QString& enseignant);
 bool VerifieNomEleve(const QString& nom, const QString& ligne, const QString& enseignant);
 
 namespace Registre {
+// The form two names are compared in: blanks trimmed and runs of blanks made one, case folded
+// (case-blind file systems give "Dupont" and "dupont" one folder).
+QString CleDeNom(const QString& nom);
+// True when the name has the CleDeNom of a list entry or of one of `existants`.
+bool NomDejaPris(const QString& nom, const QStringList& existants = {});
 // True when a file or folder name (one path component) fits the 255-byte limit of file
 // systems, counted in UTF-8 (the largest encoding in use), with room for the ".XXXXXX" of the
 // temporary copy made while a file is replaced.

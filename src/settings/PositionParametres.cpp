@@ -1,16 +1,17 @@
 #include "settings/PositionParametres.h"
 
+#include "base/Erreurs.h"
 #include "base/FichierTexte.h"
 #include "base/FormatFr.h"
-#include "base/Verrou.h"
 
 void ReecritLignePosition(const QString& chemin, const QString& nouvelleLigne) {
-    // The teacher may be assigning a new sequence to this pupil from another session.
-    const Verrou verrou(chemin);
-    QStringList lignes = FichierTexte::litLignes(chemin);
-    for (QString& l : lignes)
-        if (l.startsWith(QLatin1Char('('))) l = nouvelleLigne;
-    FichierTexte::ecritLignes(chemin, lignes);
+    // Under the file's lock: the teacher's settings screen may rewrite the same file meanwhile.
+    FichierTexte::modifieLignes(chemin, [&](QStringList& lignes, bool existait) {
+        if (!existait) throw ErreurFichier(QStringLiteral("Le fichier « %1 » est introuvable.").arg(chemin));
+        for (QString& l : lignes)
+            if (l.startsWith(QLatin1Char('('))) l = nouvelleLigne;
+        return true;
+    });
 }
 
 QString LigneDePosition(int numero) { return QStringLiteral("(") + FormatFr::nombre(numero) + QStringLiteral(")"); }

@@ -1,5 +1,4 @@
 #include "DossierTemporaire.h"
-#include "app/TAccueil.h"
 #include "base/FichierTexte.h"
 #include "base/Messages.h"
 #include "state/SharedState.h"
@@ -21,7 +20,7 @@ protected:
     void SetUp() override {
         Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
         Messages::recueille();
-        FichierTexte::ecritLignes("enseignant.txt", {EnteteEnseignants, "aucun"});
+        FichierTexte::ecritLignes("enseignant.txt", {Registre::EnteteEnseignants, "aucun"});
     }
     void TearDown() override { Messages::installeRepondeur(nullptr); }
     QString u(const char* texte) { return QString::fromUtf8(texte); }
@@ -55,7 +54,7 @@ TEST_F(RegistreTest, ExistingNamesAreRefusedAndNothingChanges) {
     EXPECT_FALSE(QFileInfo::exists("classe de aucun"));
 
     // "aucun" stays taken in a list that lost its line.
-    FichierTexte::ecritLignes("enseignant.txt", {EnteteEnseignants});
+    FichierTexte::ecritLignes("enseignant.txt", {Registre::EnteteEnseignants});
     EXPECT_EQ(Registre::EnregistreEnseignant(etat, "aucun", {}), Issue::Existant);
     EXPECT_EQ(Gestion_meme_nom("x", "absent.txt"), 0);
 }
@@ -156,18 +155,15 @@ TEST_F(RegistreTest, RemovingAPupilRemovesExactlyEqualLinesAndTheirFiles) {
 TEST_F(RegistreTest, RefusedNamesWriteNothing) {
     const QStringList refuses = {"", " Martin", "-Martin", "_Martin", ">Martin", "Mar/tin", "Mar\\tin", "..", ".",
                                  "Mar\ttin", u("Martin 🐟"), "Mar:tin", "Mar?tin", "Mar|tin", "Mar*tin", "Mar\"tin",
-                                 "Mar<tin", QString(230, 'a'), "Enseignant non inscrit"};
+                                 "Mar<tin", QString(230, 'a'), "Enseignant non inscrit", "Martin ", "Martin.",
+                                 "Aucun", u("Elève non inscrit ")};
     for (const QString& nom : refuses) {
         EXPECT_EQ(Registre::EnregistreEnseignant(etat, nom, {0}), Issue::Refuse) << nom.toStdString();
-        EXPECT_EQ(Registre::EnregistreEleve(etat, nom, "aucun", ""), nom == "Enseignant non inscrit"
-                                                                         ? Issue::Enregistre
-                                                                         : Issue::Refuse)
-            << nom.toStdString();
+        EXPECT_EQ(Registre::EnregistreEleve(etat, nom, "aucun", ""), Issue::Refuse) << nom.toStdString();
     }
-    EXPECT_EQ(Messages::recueille(), QStringList(QList<QString>(refuses.size() * 2 - 1, NomIncorrect)));
+    EXPECT_EQ(Messages::recueille(), QStringList(QList<QString>(refuses.size() * 2, NomIncorrect)));
     EXPECT_EQ(octetsDe("enseignant.txt"), Entete + "aucun\r\n");
-    EXPECT_EQ(QDir(".").entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList({"classe sans enseignant"}));
-    EXPECT_EQ(FichierTexte::litLignes("classe sans enseignant/eleve_sans_enseignant.txt").size(), 2);
+    EXPECT_TRUE(QDir(".").entryList(QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());
 }
 
 TEST_F(RegistreTest, HandEditedFilesLoseNothing) {

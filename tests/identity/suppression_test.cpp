@@ -1,5 +1,5 @@
 #include "DossierTemporaire.h"
-#include "app/TAccueil.h"
+#include "identity/NomsRegistre.h"
 #include "base/Erreurs.h"
 #include "base/FichierTexte.h"
 #include "base/Messages.h"
@@ -19,12 +19,12 @@ protected:
         QDir(parent_.path()).mkpath("travail");
         QDir(parent_.path()).mkpath("dehors/sous");
         dehors_ = parent_.path() + "/dehors";
-        FichierTexte::ecritLignes(dehors_ + "/garde.txt", {"x"});
-        FichierTexte::ecritLignes(dehors_ + "/sous/garde.txt", {"x"});
+        ecritOctets(dehors_ + "/garde.txt", "x\r\n");
+        ecritOctets(dehors_ + "/sous/garde.txt", "x\r\n");
         precedent_ = QDir::currentPath();
         QDir::setCurrent(parent_.path() + "/travail");
         Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
-        FichierTexte::ecritLignes("enseignant.txt", {EnteteEnseignants, "aucun"});
+        FichierTexte::ecritLignes("enseignant.txt", {Registre::EnteteEnseignants, "aucun"});
     }
     void TearDown() override {
         Messages::installeRepondeur(nullptr);
@@ -52,7 +52,7 @@ TEST_F(SuppressionTest, LinksInsideATeachersFolderAreRemovedNotFollowed) {
 
 TEST_F(SuppressionTest, ATeachersFolderThatIsALinkLosesOnlyTheLink) {
     Registre::EnregistreEnseignant(etat, "Martin", {});
-    FichierTexte::ecritLignes("enseignant.txt", {EnteteEnseignants, "aucun", "Martin", "Paul"});
+    FichierTexte::ecritLignes("enseignant.txt", {Registre::EnteteEnseignants, "aucun", "Martin", "Paul"});
     QDir("classe de Martin").removeRecursively();
     QFile::link(dehors_, "classe de Martin");
     QFile::link(dehors_, "classe de Paul");
@@ -60,8 +60,8 @@ TEST_F(SuppressionTest, ATeachersFolderThatIsALinkLosesOnlyTheLink) {
     EXPECT_FALSE(QFileInfo("classe de Martin").isSymLink());
     EXPECT_TRUE(dehorsIntact());
     // Removing a pupil never deletes through a linked folder either.
-    FichierTexte::ecritLignes(dehors_ + "/profil_Tom_de_Paul.txt", {"x"});
-    Registre::SupprimeEleve("Tom", "Paul");
+    ecritOctets(dehors_ + "/profil_Tom_de_Paul.txt", "x");
+    EXPECT_THROW(Registre::SupprimeEleve("Tom", "Paul"), ErreurFichier);
     EXPECT_TRUE(QFileInfo::exists(dehors_ + "/profil_Tom_de_Paul.txt"));
 }
 
@@ -69,10 +69,10 @@ TEST_F(SuppressionTest, NamesLeadingOutOfTheWorkingFolderDeleteNothing) {
     // A teacher list edited by hand with a name that climbs out of the working folder.
     QDir().mkdir("classe de x");
     const QString grimpeur = "x/../../dehors";
-    FichierTexte::ecritLignes("enseignant.txt", {EnteteEnseignants, "aucun", grimpeur});
+    FichierTexte::ecritLignes("enseignant.txt", {Registre::EnteteEnseignants, "aucun", grimpeur});
     EXPECT_THROW(Registre::SupprimeEnseignant(etat, grimpeur), ErreurFichier);
     EXPECT_TRUE(dehorsIntact());
-    EXPECT_EQ(FichierTexte::litLignes("enseignant.txt"), QStringList({EnteteEnseignants, "aucun"}));
+    EXPECT_EQ(FichierTexte::litLignes("enseignant.txt"), QStringList({Registre::EnteteEnseignants, "aucun"}));
     EXPECT_THROW(SuppressionSure::supprimeDossier(".."), ErreurFichier);
     EXPECT_THROW(SuppressionSure::supprimeDossier("../dehors"), ErreurFichier);
     EXPECT_TRUE(dehorsIntact());

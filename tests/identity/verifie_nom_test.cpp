@@ -9,12 +9,17 @@ QString u(const char* texte) { return QString::fromUtf8(texte); }
 
 TEST(VerifieNom, KeepsTheRegistryReadableAndFileNamesValid) {
     for (const QString& nom : {u("Martin-"), u("Martin_"), u("Léa"), u("Anne-Marie"), u("O'Brien"), u(".Martin"),
-                               u("Martin."), u("Œdipe €"), u("a&b"), u("a-b_c")})
+                               u("Œdipe €"), u("Aucune"), u("Lea Lou"), u("a&b"), u("a-b_c")})
         EXPECT_FALSE(VerifieNom(nom)) << nom.toStdString();
     for (const QString& nom :
          {u(""), u(" "), u("   "), u(" Léa"), u("-Léa"), u("_Léa"), u(">Léa"), u("\tLéa"), u("Lé\ta"), u("Léa\r\n"),
           u("a/b"), u("a\\b"), u("."), u(".."), u("a:b"), u("a*b"), u("a?b"), u("a\"b"), u("a<b"), u("a|b"),
-          u("L\u0081a"), u("L\u007fa"), u("Léa 🐟"), u("Ǆ"), u("\u00a0Léa")})
+          u("L\u0081a"), u("L\u007fa"), u("Léa 🐟"), u("Ǆ"), u("\u00a0Léa"),
+          // Windows drops trailing blanks and dots; invisible characters make look-alikes.
+          u("Lea "), u("Lea."), u("Lea\u00a0"), u("Le\u00a0a"), u("Le\u00ada"), u("Le\u200ba"),
+          // The list entries, whatever their case and blanks.
+          u("aucun"), u("Aucun"), u("AUCUN"), u("Enseignant non inscrit"), u("enseignant  non inscrit"),
+          u("Elève non inscrit"), u("ELÈVE NON INSCRIT"), u("eleve sans_id"), u("Eleve Sans_Id")})
         EXPECT_TRUE(VerifieNom(nom)) << nom.toStdString();
 }
 
@@ -36,7 +41,7 @@ TEST(VerifieNom, DerivedFileNamesFitIn255BytesWithRoomForTheTemporaryCopy) {
     EXPECT_TRUE(VerifieNomEleve(long_, long_ + niveau, t));
     EXPECT_TRUE(VerifieNomEleve(u("-Tom"), u("-Tom en classe de cp"), t));
     EXPECT_TRUE(VerifieNomEleve(u("Elève non inscrit"), u("Elève non inscrit"), t));
-    EXPECT_FALSE(VerifieNomEleve(u("Elève non inscrit"), u("Elève non inscrit en classe de cp"), t));
+    EXPECT_TRUE(VerifieNomEleve(u("Elève non inscrit"), u("Elève non inscrit en classe de cp"), t));
     EXPECT_TRUE(VerifieNomEleve(EleveSansId, EleveSansId, Registre::Aucun));
 }
 

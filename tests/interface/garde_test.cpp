@@ -3,7 +3,9 @@
 #include "interface/Image.h"
 #include "base/Messages.h"
 
+#include <QApplication>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 TEST(Garde, AFailureInAHandlerIsShownAndTheProgramGoesOn) {
@@ -21,5 +23,21 @@ TEST(Garde, AFailureInAHandlerIsShownAndTheProgramGoesOn) {
     EXPECT_EQ(apres, 0);  // the rest of the action is abandoned
     EXPECT_FALSE(Garde::execute([] { throw ErreurConversion("« a » n'est pas un nombre entier correct."); }));
     EXPECT_TRUE(Garde::execute([] {}));
+    Messages::installeRepondeur(nullptr);
+}
+
+TEST(Messages, ShownBoxesAreKeptOnlyForATestsAnswerer) {
+    Messages::installeRepondeur(nullptr);
+    // A real box: closed by a timer as the user would.
+    for (int i = 0; i < 3; ++i) {
+        QTimer::singleShot(0, [] {
+            if (QWidget* boite = QApplication::activeModalWidget()) boite->close();
+        });
+        Messages::information("sans témoin");
+    }
+    Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
+    EXPECT_TRUE(Messages::recueille().isEmpty());
+    Messages::erreur("avec témoin");
+    EXPECT_EQ(Messages::recueille(), QStringList{"avec témoin"});
     Messages::installeRepondeur(nullptr);
 }

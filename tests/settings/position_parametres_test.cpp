@@ -1,9 +1,11 @@
 // The position rewrite changes the "(N)" line only.
 #include "DossierTemporaire.h"
+#include "Enfant.h"
 #include "base/Erreurs.h"
 #include "settings/PositionParametres.h"
 
 #include <QDir>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 TEST(PositionParametres, OnlyPositionLinesChangeEveryOtherByteStays) {
@@ -18,4 +20,28 @@ TEST(PositionParametres, OnlyPositionLinesChangeEveryOtherByteStays) {
     EXPECT_EQ(QDir(".").entryList(QDir::Files | QDir::Hidden), QStringList{"p.txt"});
     EXPECT_THROW(ReecritLignePosition("absent.txt", LigneDePosition(1)), ErreurFichier);
     EXPECT_FALSE(QFile::exists("absent.txt"));
+}
+
+TEST(PositionParametres, AFullDiskOrALinkLeavesEveryFileAsItWas) {
+    DossierTemporaire dossier;
+    QByteArray parametres = "---\r\n(3)\r\n";
+    while (parametres.size() < 2472) parametres += "1\r\n";
+    ecritOctets("p.txt", parametres);
+    const int code = dansUnEnfant([] {
+        limiteTailleFichiers(2472);
+        try {
+            ReecritLignePosition("p.txt", LigneDePosition(10000));
+        } catch (const ErreurFichier& e) {
+            return e.message().contains("p.txt") ? 0 : 2;
+        }
+        return 1;
+    });
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(octetsDe("p.txt"), parametres);
+
+    QTemporaryDir ailleurs;
+    ecritOctets(ailleurs.filePath("x.txt"), parametres);
+    QFile::link(ailleurs.filePath("x.txt"), "lien.txt");
+    EXPECT_THROW(ReecritLignePosition("lien.txt", LigneDePosition(1)), ErreurFichier);
+    EXPECT_EQ(octetsDe(ailleurs.filePath("x.txt")), parametres);
 }

@@ -1,0 +1,208 @@
+// The file module under hostile conditions: a full disk, links, kills at any moment.
+#include "DossierTemporaire.h"
+#include "Enfant.h"
+#include "base/Erreurs.h"
+#include "base/FichierTexte.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdio>
+#include <fcntl.h>
+#include <sched.h>
+#include <sys/mount.h>
+#include <unistd.h>
+
+namespace {
+QStringList lignesDe(char lettre, int nombre) { return QStringList(nombre, QString(40, QLatin1Char(lettre))); }
+
+int temporairesDans(const QString& dossier) {
+    int n = 0;
+    for (const QString& nom : QDir(dossier).entryList(QDir::Files | QDir::Hidden))
+        n += FichierTexte::estTemporaire(nom);
+    return n;
+}
+
+// The message of the failure `action` throws, empty when it does not throw.
+QString messageDe(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const ErreurFichier& e) {
+        return e.message();
+    }
+    return {};
+}
+
+// Each write that does not fit: it throws a French message naming the file and the reason, and
+// the file keeps its bytes. 0 when all went so, else the number of the first case that did not.
+int ecrituresQuiNeTiennentPas(const QString& raison) {
+    const QByteArray avant = octetsDe("a.txt");
+    const QList<std::function<void()>> ecritures = {
+        [] { FichierTexte::ecritLignes("a.txt", lignesDe('b', 60)); },
+        [] { FichierTexte::ecritTexte("a.txt", lignesDe('c', 60).join("\r\n")); },
+        [] { FichierTexte::modifieLignes("a.txt", [](QStringList& l, bool) { return l << lignesDe('d', 30), true; }); },
+        [] { FichierTexte::ajoute("a.txt", lignesDe('e', 30).join("\r\n")); },
+        [] { FichierTexte::ecritLignes("nouveau.txt", lignesDe('f', 60)); },
+    };
+    for (int i = 0; i < ecritures.size(); ++i) {
+        const QString message = messageDe(ecritures[i]);
+        if (!message.contains(raison) || !message.contains(".txt »") || octetsDe("a.txt") != avant ||
+            temporairesDans(".") != 0 || QFile::exists("nouveau.txt")) {
+            std::fprintf(stderr, "cas %d : %s\n", i, qPrintable(message));
+            return 10 + i;
+        }
+    }
+    return 0;
+}
+}  // namespace
+
+TEST(FichierFiable, AWriteBeyondTheAllowedSizeKeepsTheOldFile) {
+    DossierTemporaire dossier;
+    FichierTexte::ecritLignes("a.txt", lignesDe('a', 50));
+    const int code = dansUnEnfant([] {
+        limiteTailleFichiers(octetsDe("a.txt").size() + 100);
+        return ecrituresQuiNeTiennentPas(QString::fromUtf8("le fichier dépasserait la taille permise"));
+    });
+    EXPECT_EQ(code, 0);
+}
+
+TEST(FichierFiable, AFullOrReadOnlyDiskKeepsTheOldFile) {
+    // A small disk of its own needs a mount namespace; where the system refuses one, skip.
+    QTemporaryDir point;
+    const QByteArray chemin = QFile::encodeName(point.path());
+    const int code = dansUnEnfant([&] {
+        const uid_t uid = getuid();
+        const gid_t gid = getgid();
+        if (unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0) return 77;
+        const auto ecrit = [](const char* fichier, const QByteArray& texte) {
+            QFile f(fichier);
+            return f.open(QIODevice::WriteOnly) && f.write(texte) == texte.size();
+        };
+        ecrit("/proc/self/setgroups", "deny");
+        if (!ecrit("/proc/self/uid_map", QByteArray("0 ") + QByteArray::number(uid) + " 1") ||
+            !ecrit("/proc/self/gid_map", QByteArray("0 ") + QByteArray::number(gid) + " 1"))
+            return 77;
+        if (mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            mount("tmpfs", chemin.constData(), "tmpfs", 0, "size=64k") != 0)
+            return 77;
+        QDir::setCurrent(point.path());
+        FichierTexte::ecritLignes("a.txt", lignesDe('a', 50));
+        // Fill the disk to the last byte.
+        const int plein = open("remplissage", O_WRONLY | O_CREAT, 0600);
+        const QByteArray bloc(4096, 'x');
+        while (write(plein, bloc.constData(), bloc.size()) > 0) {
+        }
+        while (write(plein, "x", 1) > 0) {
+        }
+        close(plein);
+        if (int e = ecrituresQuiNeTiennentPas(QString::fromUtf8("il n'y a plus de place sur le disque"))) return e;
+        unlink("remplissage");
+        if (mount(nullptr, chemin.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) != 0) return 0;
+        return ecrituresQuiNeTiennentPas(QString::fromUtf8("le disque est en lecture seule")) ? 30 : 0;
+    });
+    if (code == 77) GTEST_SKIP() << "no mount namespace here";
+    EXPECT_EQ(code, 0);
+}
+
+TEST(FichierFiable, LinksAndPathsOutOfTheWorkingFolderAreNeverWritten) {
+    QTemporaryDir ailleurs;
+    const QString dehors = ailleurs.filePath("dehors.txt");
+    ecritOctets(dehors, "intact\r\n");
+    DossierTemporaire dossier;
+    QFile::link(dehors, "lien.txt");
+    QFile::link(ailleurs.filePath("absent.txt"), "pendant.txt");
+    QFile::link(ailleurs.path(), "classe de Lien");
+    QDir().mkdir("classe de Martin");
+    const QStringList cibles = {"lien.txt", "pendant.txt", "classe de Lien/x.txt", "classe de Lien/dehors.txt",
+                                dehors, "../dehors.txt", "classe de Martin/../../dehors.txt"};
+    for (const QString& cible : cibles) {
+        const QList<std::function<void()>> ecritures = {
+            [&] { FichierTexte::ecritLignes(cible, {"x"}); },
+            [&] { FichierTexte::ecritTexte(cible, "x"); },
+            [&] { FichierTexte::ajoute(cible, "x"); },
+            [&] { FichierTexte::modifieLignes(cible, [](QStringList& l, bool) { return l << "x", true; }); },
+            [&] { FichierTexte::supprime(cible); },
+        };
+        for (const auto& ecriture : ecritures) {
+            const QString message = messageDe(ecriture);
+            EXPECT_TRUE(message.contains(QString::fromUtf8("Marivelle ne le modifie pas")) ||
+                        message.contains("introuvable"))
+                << cible.toStdString() << " : " << message.toStdString();
+        }
+    }
+    EXPECT_EQ(octetsDe(dehors), QByteArray("intact\r\n"));
+    EXPECT_EQ(QDir(ailleurs.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"dehors.txt"}));
+    EXPECT_TRUE(QFileInfo("lien.txt").isSymLink());
+    // Inside the working folder everything works, in a class folder as well.
+    FichierTexte::ecritLignes("classe de Martin/x.txt", {"x"});
+    FichierTexte::ajoute(QDir::current().filePath("classe de Martin/x.txt"), "y");
+    EXPECT_EQ(FichierTexte::litLignes("classe de Martin/x.txt"), QStringList({"x", "y"}));
+}
+
+TEST(FichierFiable, AKillAtAnyMomentLeavesTheOldOrTheNewFileAndLeftoversAreCleaned) {
+    DossierTemporaire dossier;
+    const QStringList courte = lignesDe('a', 30), longue = lignesDe('b', 200);
+    QByteArray octetsCourte, octetsLongue;
+    for (const QString& l : courte) octetsCourte += l.toLatin1() + "\r\n";
+    for (const QString& l : longue) octetsLongue += l.toLatin1() + "\r\n";
+    FichierTexte::ecritLignes("p.txt", courte);
+    FichierTexte::ecritLignes("q.txt", {});
+    const int tueurs = fois(200, 5000);
+    int dechires = 0, restes = 0, partiels = 0;
+    for (int i = 0; i < tueurs; ++i) {
+        const pid_t enfant = lanceEnfant([&] {
+            for (int n = 0;; ++n) {
+                FichierTexte::modifieLignes("q.txt", [](QStringList& l, bool) { return l << "ligne", true; });
+                FichierTexte::ecritLignes("p.txt", n % 2 ? courte : longue);
+            }
+            return 0;
+        });
+        usleep(QRandomGenerator::global()->bounded(500, 25000));
+        kill(enfant, SIGKILL);
+        attendEnfant(enfant);
+        const QByteArray p = octetsDe("p.txt");
+        dechires += p != octetsCourte && p != octetsLongue;
+        const QByteArray q = octetsDe("q.txt");
+        partiels += q.size() % 7 != 0 || q.count("ligne\r\n") * 7 != q.size();
+    }
+    // A lock left by a killed writer is taken over at once by the next one.
+    QElapsedTimer montre;
+    montre.start();
+    FichierTexte::modifieLignes("q.txt", [](QStringList& l, bool) { return l << "ligne", true; });
+    EXPECT_LT(montre.elapsed(), 2000);
+    const qsizetype ajoutees = FichierTexte::litLignes("q.txt").size();
+    // Killed writers' locks do not hold the next ones up: most children get to append.
+    EXPECT_GT(ajoutees, tueurs / 10);
+    restes = temporairesDans(".");
+    const int nettoyes = FichierTexte::nettoieTemporaires(".");
+    std::printf("[ chiffres ] %d arrêts brutaux : %d fichiers déchirés, %d listes abîmées, %lld lignes ajoutées, "
+                "%d restes, %d nettoyés\n",
+                tueurs, dechires, partiels, static_cast<long long>(ajoutees), restes, nettoyes);
+    EXPECT_EQ(dechires, 0);
+    EXPECT_EQ(partiels, 0);
+    EXPECT_EQ(nettoyes, restes);
+    EXPECT_EQ(temporairesDans("."), 0);
+    EXPECT_TRUE(QFile::exists("p.txt"));
+}
+
+TEST(FichierFiable, OnlyTemporaryCopiesOfTheRightAgeAndFileAreCleaned) {
+    DossierTemporaire dossier;
+    for (const char* nom : {"a.txt.~ab12z", "b.txt.~00000", "a.txt", "a.txt.~AB12Z", "a.txt.~ab12", "a.txt.abc123",
+                            "notes.~ab12zz"})
+        ecritOctets(nom, "x");
+    QFile::link("a.txt", "c.txt.~lien0");
+    EXPECT_EQ(FichierTexte::nettoieTemporaires(".", {}, 60), 0);
+    QFile vieux("b.txt.~00000");
+    vieux.open(QIODevice::ReadWrite);
+    vieux.setFileTime(QDateTime::currentDateTime().addSecs(-120), QFileDevice::FileModificationTime);
+    vieux.close();
+    EXPECT_EQ(FichierTexte::nettoieTemporaires(".", {}, 60), 1);
+    EXPECT_EQ(FichierTexte::nettoieTemporaires(".", "a.txt"), 1);
+    EXPECT_EQ(QDir(".").entryList(QDir::Files | QDir::System | QDir::Hidden),
+              QStringList({"a.txt", "a.txt.abc123", "a.txt.~ab12", "a.txt.~AB12Z", "c.txt.~lien0", "notes.~ab12zz"}));
+}

@@ -1,0 +1,82 @@
+// What the fuzzers feed: any bytes, as a text file, a pupil's and teacher's parameter files, or
+// a registry. The program must read them without crashing; a file it cannot understand gives
+// ErreurFichier or ErreurConversion, nothing else.
+#include "base/Erreurs.h"
+#include "base/FichierTexte.h"
+#include "base/Messages.h"
+#include "state/SharedState.h"
+#include "identity/Registre.h"
+#include "settings/LitParametres.h"
+#include "settings/ParameterFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+void ecrit(const QString& chemin, QByteArrayView octets) {
+    QFile f(chemin);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(octets.data(), octets.size()) != octets.size())
+        std::abort();
+}
+
+void verifie(bool condition) {
+    if (!condition) std::abort();
+}
+
+// Lines read, written back and read again are the same lines.
+void lignes(QByteArrayView octets) {
+    ecrit(QStringLiteral("f.txt"), octets);
+    const QStringList lues = FichierTexte::litLignes(QStringLiteral("f.txt"));
+    verifie(lues.size() == octets.count('\n') + (octets.isEmpty() || octets.endsWith('\n') ? 0 : 1));
+    FichierTexte::ecritLignes(QStringLiteral("g.txt"), lues);
+    verifie(FichierTexte::litLignes(QStringLiteral("g.txt")) == lues);
+}
+
+void parametres(QByteArrayView octets) {
+    const qsizetype coupure = octets.indexOf('\0');
+    ecrit(NomParameterFile(QStringLiteral("Lea"), QStringLiteral("Martin")), octets.first(coupure < 0 ? octets.size() : coupure));
+    ecrit(NomTeacherParameterFile(QStringLiteral("Martin")), coupure < 0 ? QByteArrayView() : octets.sliced(coupure + 1));
+    SharedState etat;
+    LitParametres(etat, QStringLiteral("Lea"), QStringLiteral("Martin"));
+}
+
+void registre(QByteArrayView octets) {
+    ecrit(QStringLiteral("enseignant.txt"), octets);
+    SharedState etat;
+    for (const QString& t : FichierTexte::litLignes(QStringLiteral("enseignant.txt")).mid(0, 4)) {
+        Registre::NiveauxEnseignant(etat, t);
+        Registre::EnseignantInscrit(etat, t);
+    }
+    if (Registre::EnregistreEnseignant(etat, QStringLiteral("Zoe"), {1}) == Registre::Issue::Enregistre)
+        verifie(Registre::EnseignantInscrit(etat, QStringLiteral("Zoe")));
+    Registre::SupprimeEnseignant(etat, QStringLiteral("Zoe"));
+}
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille) {
+    // In memory where possible: every replace is flushed to disk, which a fuzzer does not need.
+    static QTemporaryDir dossier(QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm/marivelle-fuzz-XXXXXX")
+                                                                          : QDir::tempPath() + QStringLiteral("/marivelle-fuzz-XXXXXX"));
+    static const bool pret = [] {
+        Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
+        return QDir::setCurrent(dossier.path());
+    }();
+    verifie(pret);
+    if (taille == 0) return 0;
+    const QByteArrayView octets(reinterpret_cast<const char*>(donnees) + 1, static_cast<qsizetype>(taille - 1));
+    try {
+        switch (donnees[0] % 3) {
+        case 0: lignes(octets); break;
+        case 1: parametres(octets); break;
+        default: registre(octets); break;
+        }
+        Messages::recueille();
+    } catch (const ErreurFichier&) {
+    } catch (const ErreurConversion&) {
+    }
+    return 0;
+}
