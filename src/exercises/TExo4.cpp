@@ -188,8 +188,8 @@ void TExo4::placeLibelles(bool avecResultats) {
         const QRect b = BulleBleu[i]->geometry();
         const auto part = [&b](int design) { return Ajustement::arrondi(b.height() * design / double(TailleBulle)); };
         if (avecResultats) {
-            operateur[i]->setGeometry(b.x(), b.y() + part(24), b.width(), part(48));
-            resultat[i]->setGeometry(b.x(), b.y() + part(70), b.width(), part(42));
+            operateur[i]->setGeometry(b.x(), b.y() + part(30), b.width(), part(44));
+            resultat[i]->setGeometry(b.x(), b.y() + part(72), b.width(), part(42));
         } else {
             operateur[i]->setGeometry(b);
         }

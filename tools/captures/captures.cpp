@@ -135,9 +135,13 @@ int main(int argc, char** argv) {
         const auto bulle4 = [&exo4](const char* genre, int i) {
             return exo4.findChild<QWidget*>(QString::fromLatin1(genre) + QString::number(i));
         };
-        regle4(0);
-        Aleatoire::graine(7);
-        montre(&exo4);
+        // A question built with distinct captions.
+        for (quint32 graine = 7;; ++graine) {
+            regle4(0);
+            Aleatoire::graine(graine);
+            montre(&exo4);
+            if (!exo4.question().avecDoublons) break;
+        }
         sauve(&exo4, QStringLiteral("exo4_bulles"));
         int choisies = 0;
         for (int i = 1; i <= BullesExo4; ++i)
