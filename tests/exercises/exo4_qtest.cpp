@@ -99,7 +99,7 @@ class Exo4Test : public QObject {
     static bool melangee(const QuestionExo4& q) { return bonnes(q) >= 2 && bonnes(q) <= 8; }
     // The next question shows after the pause.
     void attendsQuestion(int n) {
-        QTRY_COMPARE(numero(), n);
+        QTRY_COMPARE_WITH_TIMEOUT(numero(), n, 20000);
         QVERIFY(std::none_of(exo_->selection().begin(), exo_->selection().end(), [](bool s) { return s; }));
     }
 
@@ -115,6 +115,7 @@ private slots:
     // No right bubble: the answer is to select nothing; right at the first validation the
     // seahorse takes the coin, and nothing is listed.
     void emptyPatternRightAtFirst() {
+        Minuterie::accelere(1);  // the pickup outlasts the clicks made during it
         lance([](const QuestionExo4& q) { return bonnes(q) == 0; });
         QCOMPARE(exo_->windowTitle(), u("Exercice n°4 (même résultat)"));
         QCOMPARE(texte("Enonce1"), u("Aide le poisson à retrouver toutes les bulles qui lui appartiennent"));
@@ -133,6 +134,7 @@ private slots:
         valide();
         QCOMPARE(texte("Applause"), u("Bravo !"));
         QVERIFY(exo_->partie().RamassageEnCours && w("ramasse_piece1")->isVisible());
+        QCOMPARE(intervalles(), QList<int>{80});
         // The question is over: neither the fish, its number nor a bubble acts.
         for (const char* nom : {"PoissonVal", "nbre_intrus", "operateur1", "BulleBleu2", "Aide"}) clique(w(nom));
         QVERIFY(!exo_->selection()[0] && !exo_->selection()[1] && !w("Label_aide")->isVisible());
@@ -144,6 +146,7 @@ private slots:
     // Wrong, then right: one error, no coin pickup, the error-list line; then wrong, the solution,
     // the fish: judged again, one more error on that question.
     void wrongThenRightThenTheSolution() {
+        Minuterie::accelere(1);  // the pause outlasts the checks made during it
         lance(melangee, 0, 2);
         valide();  // nothing selected: wrong
         QVERIFY(w("voir_solution")->isVisible() && w("Applause")->isVisible());
@@ -155,6 +158,7 @@ private slots:
         valide();
         QVERIFY(!exo_->partie().RamassageEnCours && !w("ramasse_piece1")->isVisible());
         QCOMPARE(texte("Applause"), u("Bravo!"));
+        QCOMPARE(intervalles(), QList<int>{500});  // the pause before the next question
         attendsQuestion(2);
         QCOMPARE(exo_->partie().ListeErreurs, u("Opérations égalent à ") + cible + u(" => 1 erreurs\r\n"));
 
@@ -211,12 +215,12 @@ private slots:
     // The pirate takes the coin: the solution shows; a right selection afterwards moves on
     // without the coin pickup and without error; the climb stops with the question.
     void pirateTakesTheCoin() {
-        Minuterie::accelere(50);
+        Minuterie::accelere(10);  // his climb outlasts the clicks made during it
         lance(melangee, 10, 3);
         QCOMPARE(texte("Enonce1"), u(" Aide le poisson à retrouver toutes les bulles qui lui\nappartiennent avant que le pirate "
                                      "ne lui vole sa pièce!"));
         QCOMPARE(intervalles(), QList<int>{200});  // 10 × 20 ms
-        QTRY_VERIFY(w("pirate_monte")->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(w("pirate_monte")->isVisible(), 20000);
         QVERIFY(exo_->pieceVolee() && exo_->solutionVue() && !w("piece")->isVisible());
         QVERIFY(!w("Aide")->isVisible() && w("resultat1")->isVisible());
         QCOMPARE(intervalles(), QList<int>{100});
@@ -232,8 +236,8 @@ private slots:
         QVERIFY(!w("pirate_monte")->isVisible() && w("pirate_descend")->isVisible() && w("piece")->isVisible());
 
         // Left alone: at the end of his climb the selection (none) is judged.
-        QTRY_VERIFY(w("pirate_monte")->isVisible());
-        QTRY_COMPARE(numero(), 3);
+        QTRY_VERIFY_WITH_TIMEOUT(w("pirate_monte")->isVisible(), 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(numero(), 3, 20000);
         QCOMPARE(Etat().NombreErreurs, 1);
     }
 
