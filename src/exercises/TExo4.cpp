@@ -8,7 +8,6 @@
 #include "exercises/commun/BulleParole.h"
 #include "exercises/commun/Pirate.h"
 #include "exercises/commun/Ramassage.h"
-#include "interface/Affichage.h"
 #include "interface/Ajustement.h"
 #include "interface/Apparence.h"
 #include "interface/Controles.h"

@@ -14,6 +14,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QScopeGuard>
 #include <QTimer>
 
 namespace {
@@ -266,6 +267,32 @@ private slots:
         QCOMPARE(exo_->partie().ErreursQuestion, 0);
         QTest::qWait(30);
         QCOMPARE(exo_->findChildren<QTimer*>(QString(), Qt::FindDirectChildrenOnly).size(), 0);
+    }
+
+    // On a wide display the bubbles and the fish keep their shapes and arrangement, the bubbles
+    // stay under the two-line statement, the number stays on the fish's board.
+    void wideDisplayKeepsTheDesign() {
+        Affichage::fixeTaille(QSize(1920, 1080));
+        TExo4 large;
+        TExo4* normal = exo_;
+        exo_ = &large;
+        const auto retour = qScopeGuard([&] {
+            large.hide();
+            exo_ = normal;
+            Affichage::fixeTaille(QSize(1024, 768));
+        });
+        lance(melangee, 10, 3);
+        const double k = 1080 / 768.0;  // the smaller of the two factors
+        for (int i = 1; i <= BullesExo4; ++i) {
+            QCOMPARE(bulle("BulleBleu", i)->width(), bulle("BulleBleu", i)->height());
+            QCOMPARE(bulle("operateur", i)->geometry(), bulle("BulleBleu", i)->geometry());
+            QVERIFY(bulle("BulleBleu", i)->mapTo(exo_, QPoint()).y() > w("Enonce2")->geometry().bottom());
+        }
+        // The design's distances between bubbles, to the pixel of rounding.
+        QVERIFY(qAbs(bulle("BulleBleu", 2)->x() - bulle("BulleBleu", 1)->x() - 240 * k) <= 1);
+        QVERIFY(qAbs(bulle("BulleBleu", 4)->y() - bulle("BulleBleu", 1)->y() - 120 * k) <= 1);
+        QVERIFY(qAbs(w("PoissonVal")->width() * 105 / 161.0 - w("PoissonVal")->height()) <= 1);
+        QVERIFY(w("PoissonVal")->geometry().contains(w("nbre_intrus")->geometry()));
     }
 
     // A pupil's sequence: the first exercise cannot be built (one operation, 1 + 0), the second
