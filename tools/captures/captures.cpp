@@ -6,6 +6,7 @@
 #include "base/Minuterie.h"
 #include "exercises/TExo1.h"
 #include "exercises/TExo2.h"
+#include "exercises/TExo4.h"
 #include "session/TChoixOperateur.h"
 #include "interface/Affichage.h"
 #include "interface/Polices.h"
@@ -122,6 +123,43 @@ int main(int argc, char** argv) {
             ->setText(QStringLiteral("9"));
         sauve(&exo2, QStringLiteral("exo2_pirate"));
         exo2.hide();
+
+        // Exercise 4: the ten bubbles; some selected with the help; the solution after a wrong
+        // validation; the pirate; the message when no question can be built.
+        TExo4 exo4;
+        const auto regle4 = [](int temps) {
+            regle(4, temps, false, 10, {3, 1, 10, 2});
+            for (int n = 4; n <= 9; ++n) Etat().ajouteEntree(n, 1, 10, 2);
+            Etat().OptionTableDansOrdre = false;
+        };
+        const auto bulle4 = [&exo4](const char* genre, int i) {
+            return exo4.findChild<QWidget*>(QString::fromLatin1(genre) + QString::number(i));
+        };
+        // A question built with distinct captions.
+        for (quint32 graine = 7;; ++graine) {
+            regle4(0);
+            Aleatoire::graine(graine);
+            montre(&exo4);
+            if (!exo4.question().avecDoublons) break;
+        }
+        sauve(&exo4, QStringLiteral("exo4_bulles"));
+        int choisies = 0;
+        for (int i = 1; i <= BullesExo4; ++i)
+            if (exo4.question().BonnesBulles[std::size_t(i - 1)] ? choisies++ < 2 : i == 10) clique(bulle4("BulleBleu", i));
+        clique(exo4.findChild<QWidget*>(QStringLiteral("Aide")));
+        sauve(&exo4, QStringLiteral("exo4_selection_aide"));
+        clique(exo4.findChild<QWidget*>(QStringLiteral("PoissonVal")));
+        sauve(&exo4, QStringLiteral("exo4_perdu"));
+        clique(exo4.findChild<QWidget*>(QStringLiteral("voir_solution")));
+        sauve(&exo4, QStringLiteral("exo4_solution"));
+        regle4(10);
+        montre(&exo4);
+        attends([&] { return exo4.findChild<QWidget*>(QStringLiteral("pirate_descend"))->y() > taille.height() / 3; });
+        sauve(&exo4, QStringLiteral("exo4_pirate"));
+        regle(4, 0, false, 10, {1, 0, 0, 0});
+        montre(&exo4);
+        sauve(&exo4, QStringLiteral("exo4_impossible"));
+        exo4.hide();
     }
     return 0;
 }

@@ -79,7 +79,10 @@ protected:
 
     // Quit picture: timers released, nothing recorded, back to the free-practice chooser.
     void quitte();
-    void libereMinuteries();
+    // A screen with timers of its own releases them here too.
+    virtual void libereMinuteries();
+    // Hidden by anything but the window system: its timers stop and late events do nothing.
+    void hideEvent(QHideEvent* evenement) override;
 
     PartieReponses partie_;
     Image* ImageFond = nullptr;

@@ -39,6 +39,9 @@ public:
     void termineLaDerniere(const QString& question);
 
     static QString entree(const QString& question, int erreurs);
+    // How an entry of the list reads; exercises 3 and 4 write theirs as a whole line.
+    using FormeEntree = QString (*)(const QString& question, int erreurs);
+    FormeEntree formeEntree = &PartieReponses::entree;
 
 private:
     void compteEchec(SharedState& etat);

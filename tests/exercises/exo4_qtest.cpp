@@ -1,0 +1,377 @@
+// Exercise 4 played as a pupil would: bubbles selected and validated by the fish, the solution, the
+// help, the pirate, quick and late clicks, and a pupil's sequence whose first exercise cannot be
+// built. The question draw, the judging and the texts themselves are tested with their logic.
+#include "BancExercice.h"
+#include "base/Aleatoire.h"
+#include "base/FichierTexte.h"
+#include "base/Horloge.h"
+#include "exercises/TExo4.h"
+#include "interface/Image.h"
+#include "session/SequenceDriver.h"
+#include "settings/LitParametres.h"
+#include "settings/ParameterFiles.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScopeGuard>
+#include <QTimer>
+
+namespace {
+QString u(const char* t) { return QString::fromUtf8(t); }
+
+// The summary screen: counted and closed at once.
+class BilanCompte final : public QDialog {
+public:
+    int vus = 0;
+
+protected:
+    void showEvent(QShowEvent* e) override {
+        QDialog::showEvent(e);
+        ++vus;
+        QTimer::singleShot(0, this, &QDialog::accept);
+    }
+};
+}  // namespace
+
+class Exo4Test : public QObject {
+    Q_OBJECT
+
+    BancExercice banc_;
+    TExo4* exo_ = nullptr;
+    BilanCompte bilan_;
+
+    template <typename T = QWidget>
+    T* w(const QString& nom) const {
+        auto* x = exo_->findChild<T*>(nom);
+        if (!x) qFatal("missing component %s", qPrintable(nom));
+        return x;
+    }
+    QWidget* bulle(const char* genre, int i) const { return w(QString::fromLatin1(genre) + QString::number(i)); }
+    QString texte(const QString& nom) const { return w<QLabel>(nom)->text(); }
+    int numero() const { return exo_->partie().NumeroQuestion; }
+    bool bonne(int i) const { return exo_->question().BonnesBulles[std::size_t(i - 1)]; }
+    static void clique(QWidget* x) { QTest::mouseClick(x, Qt::LeftButton); }
+    void valide() { clique(w("PoissonVal")); }
+    // Selects exactly the bubbles `choisie` says, by clicking the blue or the yellow bubble.
+    void selectionne(const std::function<bool(int)>& choisie) {
+        for (int i = 1; i <= BullesExo4; ++i)
+            if (const bool c = choisie(i); exo_->selection()[std::size_t(i - 1)] != c)
+                clique(bulle(c ? "BulleBleu" : "BulleJaune", i));
+    }
+    void selectionneJuste() { selectionne([this](int i) { return bonne(i); }); }
+    // A click queued behind others: the pupil clicks again before the first click is handled.
+    static void posteClic(QWidget* x) {
+        const QPointF p(x->width() / 2.0, x->height() / 2.0);
+        const QPointF g = x->mapToGlobal(p);
+        for (QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+            QCoreApplication::postEvent(x, new QMouseEvent(t, p, g, Qt::LeftButton,
+                                                           t == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, {}));
+    }
+    QList<int> intervalles() const {
+        QList<int> v;
+        for (QTimer* t : exo_->findChildren<QTimer*>(QString(), Qt::FindDirectChildrenOnly))
+            if (t->isActive()) v << Minuterie::intervalleVoulu(t);
+        return v;
+    }
+    // The tables 2 to 9 with ×: many results shared by several operations.
+    static void tables() {
+        SharedState& e = Etat();
+        for (int n = 3; n <= 9; ++n) e.ajouteEntree(n, 1, 10, 2);
+        e.OptionTableDansOrdre = false;
+    }
+    // Starts an exercise whose first question satisfies `voulue` (the draw replayed from a seed).
+    void lance(const std::function<bool(const QuestionExo4&)>& voulue, int tempsDeReponse = 0, int questions = 3) {
+        for (quint32 graine = 1;; ++graine) {
+            BancExercice::regle({4, {2, 1, 10, 2}, questions, tempsDeReponse, false});
+            tables();
+            Aleatoire::graine(graine);
+            TireurOperation tireur(Etat());
+            RepertoireOperations repertoire(tireur);
+            if (!voulue(GenereExo4(tireur, repertoire))) continue;
+            exo_->hide();
+            Aleatoire::graine(graine);
+            exo_->show();
+            QVERIFY(voulue(exo_->question()));
+            return;
+        }
+    }
+    static int bonnes(const QuestionExo4& q) { return int(std::count(q.BonnesBulles.begin(), q.BonnesBulles.end(), true)); }
+    static bool melangee(const QuestionExo4& q) { return bonnes(q) >= 2 && bonnes(q) <= 8; }
+    // The next question shows after the pause.
+    void attendsQuestion(int n) {
+        QTRY_COMPARE_WITH_TIMEOUT(numero(), n, 20000);
+        QVERIFY(std::none_of(exo_->selection().begin(), exo_->selection().end(), [](bool s) { return s; }));
+    }
+
+private slots:
+    void initTestCase() {
+        exo_ = banc_.installe<TExo4>(Ecrans::Role::Exo4, 4);
+        Ecrans::enregistre(Ecrans::Role::Form1, &bilan_);
+        QCOMPARE(Messages::recueille(), QStringList());
+    }
+    void init() { banc_.avant(); }
+    void cleanup() { QCOMPARE(banc_.apres(), QStringList()); }
+
+    // No right bubble: the answer is to select nothing; right at the first validation the
+    // seahorse takes the coin, and nothing is listed.
+    void emptyPatternRightAtFirst() {
+        Minuterie::accelere(1);  // the pickup outlasts the clicks made during it
+        lance([](const QuestionExo4& q) { return bonnes(q) == 0; });
+        QCOMPARE(exo_->windowTitle(), u("Exercice n°4 (même résultat)"));
+        QCOMPARE(texte("Enonce1"), u("Aide le poisson à retrouver toutes les bulles qui lui appartiennent"));
+        QCOMPARE(texte("Enonce2"), u("Clique sur toutes ses bulles, puis clique sur le poisson pour valider"));
+        QCOMPARE(texte("nbre_intrus"), QString::number(exo_->question().cible));
+        for (int i = 1; i <= BullesExo4; ++i) {
+            QVERIFY(bulle("BulleBleu", i)->isVisible() && bulle("operateur", i)->isVisible());
+            QVERIFY(!bulle("resultat", i)->isVisible() && !bulle("BulleRouge", i)->isVisible());
+            QCOMPARE(texte(QStringLiteral("operateur%1").arg(i)), TexteOperation(exo_->question().bulles[std::size_t(i - 1)], false));
+        }
+        // The caption toggles, as the blue and yellow bubbles do.
+        clique(bulle("operateur", 4));
+        QVERIFY(exo_->selection()[3] && !bulle("BulleBleu", 4)->isVisible() && bulle("BulleJaune", 4)->isVisible());
+        clique(bulle("operateur", 4));
+        QVERIFY(!exo_->selection()[3] && bulle("BulleBleu", 4)->isVisible());
+        valide();
+        QCOMPARE(texte("Applause"), u("Bravo !"));
+        QVERIFY(exo_->partie().RamassageEnCours && w("ramasse_piece1")->isVisible());
+        QCOMPARE(intervalles(), QList<int>{80});
+        // The question is over: neither the fish, its number nor a bubble acts.
+        for (const char* nom : {"PoissonVal", "nbre_intrus", "operateur1", "BulleBleu2", "Aide"}) clique(w(nom));
+        QVERIFY(!exo_->selection()[0] && !exo_->selection()[1] && !w("Label_aide")->isVisible());
+        attendsQuestion(2);
+        QCOMPARE(Etat().NombreErreurs, 0);
+        QCOMPARE(exo_->partie().ListeErreurs, QString());
+    }
+
+    // Wrong, then right: one error, no coin pickup, the error-list line; then wrong, the solution,
+    // the fish: judged again, one more error on that question.
+    void wrongThenRightThenTheSolution() {
+        Minuterie::accelere(1);  // the pause outlasts the checks made during it
+        lance(melangee, 0, 2);
+        valide();  // nothing selected: wrong
+        QVERIFY(w("voir_solution")->isVisible() && w("Applause")->isVisible());
+        QVERIFY(QStringList({u("Essaie encore, tu vas y arriver !"), u("Presque, réfléchis bien.")}).contains(texte("Applause")));
+        QCOMPARE(exo_->partie().ErreursQuestion, 1);
+        QCOMPARE(Etat().NombreErreurs, 1);
+        selectionneJuste();
+        const QString cible = texte("nbre_intrus");
+        valide();
+        QVERIFY(!exo_->partie().RamassageEnCours && !w("ramasse_piece1")->isVisible());
+        QCOMPARE(texte("Applause"), u("Bravo!"));
+        QCOMPARE(intervalles(), QList<int>{500});  // the pause before the next question
+        attendsQuestion(2);
+        QCOMPARE(exo_->partie().ListeErreurs, u("Opérations égalent à ") + cible + u(" => 1 erreurs\r\n"));
+
+        // Question 2: one right bubble selected, one wrong selected, the others left.
+        int juste = 0, fausse = 0;
+        for (int i = 1; i <= BullesExo4; ++i) (bonne(i) ? juste : fausse) = i;
+        QVERIFY(juste && fausse);
+        clique(bulle("BulleBleu", juste));
+        clique(bulle("BulleBleu", fausse));
+        valide();
+        clique(w("voir_solution"));
+        QVERIFY(exo_->solutionVue() && !w("voir_solution")->isVisible());
+        for (int i = 1; i <= BullesExo4; ++i) {
+            const bool choisie = i == juste || i == fausse;
+            const ImageSolution& attendue = imageSolution(SolutionBulle(choisie, bonne(i)));
+            for (const ImageSolution& s : ImagesSolution)
+                QCOMPARE(bulle(s.composant, i)->isVisible(), &s == &attendue);
+            QVERIFY(bulle("resultat", i)->isVisible());
+            QCOMPARE(texte(QStringLiteral("resultat%1").arg(i)), TexteResultat(exo_->question().bulles[std::size_t(i - 1)]));
+        }
+        QCOMPARE(static_cast<Image*>(bulle("Bulleverte", juste))->nomDessin(), u("bulle4_verte"));
+        const QString cible2 = texte("nbre_intrus");
+        valide();
+        QTRY_VERIFY(banc_.choix()->isVisible());
+        QCOMPARE(Etat().NombreErreurs, 2);
+        QCOMPARE(exo_->partie().ListeErreurs, u("Opérations égalent à ") + cible + u(" => 1 erreurs\r\nOpérations égalent à ") +
+                                                  cible2 + u(" => 2 erreurs\r\n"));
+        QVERIFY(!exo_->isVisible());
+        QCOMPARE(Etat().NumeroExercice, 2);
+    }
+
+    // Two right bubbles missing and one wrong selected, then every right one; the help follows
+    // the selection; the crossed-out octopus takes it away.
+    void help() {
+        lance([](const QuestionExo4& q) { return bonnes(q) >= 2 && bonnes(q) <= 9; });
+        int manquees = 0, fausse = 0;
+        selectionne([&](int i) {
+            if (bonne(i)) return ++manquees > 2;
+            return fausse++ == 0;
+        });
+        clique(w("Aide"));
+        QVERIFY(w("Label_aide")->isVisible() && w("aide_barrer")->isVisible() && !w("Aide")->isVisible());
+        QCOMPARE(texte("Label_aide"), u("Il reste 2 bulles correctes à sélectionner\nTu as selectionné 1 bulles fausses\n"));
+        // Over the octopus, never over a bubble.
+        QVERIFY(w("Label_aide")->geometry().bottom() < w("Aide")->y());
+        selectionneJuste();
+        QCOMPARE(texte("Label_aide"), u("Tu as répondu juste! Bravo! Clique sur le poisson avec la solution pour passer à la "
+                                        "question suivante"));
+        clique(w("aide_barrer"));
+        QVERIFY(!w("Label_aide")->isVisible() && w("Aide")->isVisible());
+        QCOMPARE(exo_->partie().ErreursQuestion, 0);
+    }
+
+    // The pirate takes the coin: the solution shows; a right selection afterwards moves on
+    // without the coin pickup and without error; the climb stops with the question.
+    void pirateTakesTheCoin() {
+        Minuterie::accelere(10);  // his climb outlasts the clicks made during it
+        lance(melangee, 10, 3);
+        QCOMPARE(texte("Enonce1"), u(" Aide le poisson à retrouver toutes les bulles qui lui\nappartiennent avant que le pirate "
+                                     "ne lui vole sa pièce!"));
+        QCOMPARE(intervalles(), QList<int>{200});  // 10 × 20 ms
+        QTRY_VERIFY_WITH_TIMEOUT(w("pirate_monte")->isVisible(), 20000);
+        QVERIFY(exo_->pieceVolee() && exo_->solutionVue() && !w("piece")->isVisible());
+        QVERIFY(!w("Aide")->isVisible() && w("resultat1")->isVisible());
+        QCOMPARE(intervalles(), QList<int>{100});
+        clique(w("voir_solution"));
+        selectionneJuste();
+        // The solution follows the selection.
+        for (int i = 1; i <= BullesExo4; ++i) QCOMPARE(bulle(bonne(i) ? "Bulleverte" : "BulleVerteFin", i)->isVisible(), true);
+        clique(w("nbre_intrus"));
+        QVERIFY(!exo_->partie().RamassageEnCours && !w("ramasse_piece1")->isVisible());
+        QVERIFY(!intervalles().contains(100));
+        attendsQuestion(2);
+        QCOMPARE(Etat().NombreErreurs, 0);
+        QVERIFY(!w("pirate_monte")->isVisible() && w("pirate_descend")->isVisible() && w("piece")->isVisible());
+
+        // Left alone: at the end of his climb the selection (none) is judged.
+        QTRY_VERIFY_WITH_TIMEOUT(w("pirate_monte")->isVisible(), 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(numero(), 3, 20000);
+        QCOMPARE(Etat().NombreErreurs, 1);
+    }
+
+    // Clicks queued behind the one that ends the question do nothing, on the fish or a bubble.
+    void quickClicksAfterTheEnd() {
+        lance(melangee, 0, 3);
+        valide();
+        selectionneJuste();
+        for (const char* nom : {"PoissonVal", "PoissonVal", "nbre_intrus", "BulleJaune1", "operateur2", "Aide"}) posteClic(w(nom));
+        QCoreApplication::processEvents();
+        QCOMPARE(numero(), 1);
+        QCOMPARE(exo_->partie().ErreursQuestion, 1);
+        QVERIFY(exo_->selection() == exo_->question().BonnesBulles && !w("Label_aide")->isVisible());
+        attendsQuestion(2);
+        QCOMPARE(exo_->partie().ErreursQuestion, 0);
+        QCOMPARE(Etat().NombreErreurs, 1);
+    }
+
+    // A hidden screen: its timers stop, late clicks do nothing.
+    void hiddenScreenStops() {
+        lance(melangee, 10, 3);
+        posteClic(w("PoissonVal"));
+        exo_->hide();
+        QCoreApplication::processEvents();
+        QCOMPARE(intervalles(), QList<int>());
+        QCOMPARE(exo_->partie().ErreursQuestion, 0);
+        QTest::qWait(30);
+        QCOMPARE(exo_->findChildren<QTimer*>(QString(), Qt::FindDirectChildrenOnly).size(), 0);
+    }
+
+    // On a wide display the bubbles and the fish keep their shapes and arrangement, the bubbles
+    // stay under the two-line statement, the number stays on the fish's board.
+    void wideDisplayKeepsTheDesign() {
+        Affichage::fixeTaille(QSize(1920, 1080));
+        TExo4 large;
+        TExo4* normal = exo_;
+        exo_ = &large;
+        const auto retour = qScopeGuard([&] {
+            large.hide();
+            exo_ = normal;
+            Affichage::fixeTaille(QSize(1024, 768));
+        });
+        lance(melangee, 10, 3);
+        const double k = 1080 / 768.0;  // the smaller of the two factors
+        for (int i = 1; i <= BullesExo4; ++i) {
+            QCOMPARE(bulle("BulleBleu", i)->width(), bulle("BulleBleu", i)->height());
+            QCOMPARE(bulle("operateur", i)->geometry(), bulle("BulleBleu", i)->geometry());
+            QVERIFY(bulle("BulleBleu", i)->mapTo(exo_, QPoint()).y() > w("Enonce2")->geometry().bottom());
+        }
+        // The design's distances between bubbles, to the pixel of rounding.
+        QVERIFY(qAbs(bulle("BulleBleu", 2)->x() - bulle("BulleBleu", 1)->x() - 240 * k) <= 1);
+        QVERIFY(qAbs(bulle("BulleBleu", 4)->y() - bulle("BulleBleu", 1)->y() - 120 * k) <= 1);
+        QVERIFY(qAbs(w("PoissonVal")->width() * 105 / 161.0 - w("PoissonVal")->height()) <= 1);
+        QVERIFY(w("PoissonVal")->geometry().contains(w("nbre_intrus")->geometry()));
+    }
+
+    // A pupil's sequence: the first exercise cannot be built (one operation, 1 + 0), the second
+    // can. The first ends at the click on "OK" without record or summary, the position moves on;
+    // the second writes its block to the profile and shows the summary.
+    void impossibleThenRecorded() {
+        const QString classe = u("classe de Martin/");
+        const QString fichier = classe + u("parametrage_Léa_de_Martin.txt");
+        const QString profil = classe + u("profil_Léa_de_Martin.txt");
+        QDir().mkpath(classe);
+        SequenceSettings s;
+        for (const EntreeTable& t : {EntreeTable::table(1, 0, 0, 0), EntreeTable::table(3, 1, 10, 2)}) {
+            ExerciseSettings x;
+            x.TypeExercice = 4;
+            x.tables << t;
+            x.OptionTableDansOrdre = t.premier == 1;
+            x.NombreDeQuestions = 2;
+            s.exercices << x;
+        }
+        s.UneFoisSequenceFinie = 1;
+        EcritFichier(fichier, TexteParameterFile(u("Martin"), u("Léa"), s));
+        EcritFichier(classe + u("enseignant_parametrage_Martin.txt"),
+                     TexteTeacherParameterFile(u("Martin"), {}, s.exercices, false, false, true));
+        ecritOctets(profil, "profil\r\n");
+        Horloge::fixe(QDateTime(QDate(2026, 3, 2), QTime(10, 15, 0)));
+        SharedState& e = Etat();
+        InitialiseParametres(e);
+        e.NomEleve = u("Léa");
+        e.NomEnseignant = u("Martin");
+        e.RepertoireClasse = classe;
+        bilan_.vus = 0;
+        Aleatoire::graine(3);
+        LitParametres(e, e.NomEleve, e.NomEnseignant);
+        ExerciceSuivant(e);
+
+        QVERIFY(exo_->isVisible() && exo_->exerciceImpossible());
+        QCOMPARE(texte("operateur1"), TexteExo4Impossible());
+        QCOMPARE(texte("nbre_intrus"), u("OK"));
+        QVERIFY(!w("Enonce1")->isVisible() && !w("Enonce2")->isVisible() && !w("BulleBleu1")->isVisible());
+        QVERIFY(!w("operateur2")->isVisible() && !w("pirate_descend")->isVisible());
+        clique(w("BulleJaune1"));  // hidden: nothing
+        clique(w("nbre_intrus"));
+        QTRY_COMPARE(FichierTexte::litLignes(fichier).value(4), u("(2)"));
+        QCOMPARE(bilan_.vus, 0);
+        QCOMPARE(octetsDe(profil), QByteArray("profil\r\n"));
+
+        // The second exercise: right at once, then wrong and right.
+        QTRY_VERIFY(exo_->isVisible() && !exo_->exerciceImpossible());
+        QCOMPARE(e.NumeroExercice, 2);
+        selectionneJuste();
+        valide();
+        attendsQuestion(2);
+        const QByteArray cible = texte("nbre_intrus").toLatin1();
+        selectionne([this](int i) { return !bonne(i); });
+        valide();
+        selectionneJuste();
+        valide();
+        QTRY_COMPARE(bilan_.vus, 1);
+        QTRY_VERIFY(banc_.choix()->isVisible());
+        const QByteArray attendu =
+            "profil\r\n"
+            "\r\n[exercice]     Exercice 2"
+            "\r\n[Type exercice]     m\xEAme r\xE9sultat"
+            "\r\n[Table(s)]     \r\n[3 de 1 \xE0 10]  avec multiplication\r\n"
+            "\r\n[Cas particuliers]     aucun\r\n"
+            "\r\n[Aide]     constellations"
+            "\r\n\r\n''''''''''''''''''''''''''''''''''''"
+            "\r\n[Taux de reusite]     50%"
+            "\r\n[Nombre d'erreurs]     1 erreur(s) sur 2"
+            "\r\n[Dur\xE9" "e de l'exercice]     00:00:00 secondes"
+            "\r\n[Temps moyen par question]     0 secondes par question"
+            "\r\n\r\n[Bilan de l'exercice]     \r\nOp\xE9rations \xE9galent \xE0 " +
+            cible +
+            " => 1 erreurs\r\n"
+            "\r\n\r\n**************************************************************\r\n";
+        QCOMPARE(octetsDe(profil), attendu);
+        Horloge::fixe(QDateTime());
+    }
+};
+
+QTEST_MAIN(Exo4Test)
+#include "exo4_qtest.moc"
