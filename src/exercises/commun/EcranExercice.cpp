@@ -16,6 +16,7 @@
 #include "session/SequenceDriver.h"
 #include "state/SharedState.h"
 
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -162,6 +163,14 @@ void EcranExercice::quitte() {
     fini_ = true;
     hide();
     Ecrans::montre(Ecrans::Role::ChoixOperateur);
+}
+
+void EcranExercice::hideEvent(QHideEvent* evenement) {
+    if (!evenement->spontaneous() && !fini_) {
+        fini_ = true;
+        libereMinuteries();
+    }
+    Fenetre::hideEvent(evenement);
 }
 
 // Released after the running event returns: a timer whose own event ends the exercise outlives it.

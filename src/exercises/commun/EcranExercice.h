@@ -79,7 +79,11 @@ protected:
 
     // Quit picture: timers released, nothing recorded, back to the free-practice chooser.
     void quitte();
-    void libereMinuteries();
+    // Every timer of the exercise released (a screen with timers of its own adds them).
+    virtual void libereMinuteries();
+    // Hidden while an exercise runs (by the program, not by the window system): the exercise is
+    // over, its timers are released and late events are ignored.
+    void hideEvent(QHideEvent* evenement) override;
 
     PartieReponses partie_;
     Image* ImageFond = nullptr;
