@@ -58,7 +58,10 @@ TExo3::TExo3()
     creeScene();
     finitCreation();
     applause->retientLargeur();
-    placeOperateur1_ = operateur[0]->geometry();
+    for (std::size_t i = 0; i < 3; ++i) {
+        placesOperateur_[i] = operateur[i]->geometry();
+        placesResultat_[i] = resultat[i]->geometry();
+    }
     hautScene_ = Scene->y();
     partie_.lignesEntieres = true;
     connect(pirate_, &Pirate::pieceAtteinte, this, [this] { PirateArrive(); });
@@ -112,9 +115,9 @@ void TExo3::creeScene() {
         const QPoint b(sx(Bulles[i].x()), sy(Bulles[i].y()));
         // The result under the caption, both centred on the bubble; clicks go through to it.
         resultat[i] = etiquette(Scene, QStringLiteral("resultat%1").arg(k + 1), Apparence::arial(32, true),
-                                Apparence::Marine, b.x(), b.y() + 80, Bulle, 40);
+                                Apparence::Marine, b.x(), b.y() + 88, Bulle, 40);
         operateur[i] = etiquette(Scene, QStringLiteral("operateur%1").arg(k + 1), Apparence::arial(40), Qt::black,
-                                 b.x(), b.y() + 28, Bulle, 52);
+                                 b.x(), b.y() + 36, Bulle, 52);
         for (QLabel* l : {resultat[i], operateur[i]}) {
             l->setAttribute(Qt::WA_TransparentForMouseEvents);
             parNom_.insert(l->objectName(), l);
@@ -171,8 +174,11 @@ void TExo3::PrepareQuestion() {
     for (QWidget* w : question) w->setVisible(!IntrusImpossible);
     ok->setVisible(IntrusImpossible);
     Poissounet->setCliquable(IntrusImpossible);
-    operateur[0]->setStyleSheet(QString());
-    operateur[0]->setGeometry(placeOperateur1_);
+    for (std::size_t i = 0; i < 3; ++i) {
+        for (QLabel* l : {operateur[i], resultat[i]}) l->setStyleSheet(QString());
+        operateur[i]->setGeometry(placesOperateur_[i]);
+        resultat[i]->setGeometry(placesResultat_[i]);
+    }
     operateur[0]->show();
 
     pirate_->cache();
@@ -252,7 +258,9 @@ void TExo3::affichepaf() {
     } else if (s == Paf::EtapesVisibles) {
         const Paf::Revelation& r = Paf::Revelations[k];
         parNom_.value(QString::fromLatin1(r.cache))->hide();
-        parNom_.value(QString::fromLatin1(r.resultat))->show();
+        surFond(operateur[k]);
+        surFond(resultat[k]);
+        resultat[k]->show();
         parNom_.value(QString::fromLatin1(question_.estIntrus(BulleEclatee) ? r.poisson : r.requin))->show();
     }
     switch (Paf::apres(s, partie_.ErreursQuestion, clics_.QuestionTerminee, clics_.PieceVolee)) {
@@ -291,7 +299,10 @@ void TExo3::PirateArrive() {
     else if (eclatait && !clics_.BulleCliquee[static_cast<std::size_t>(intrus - 1)])
         intrusEnAttente_ = true;
     clics_.QuestionTerminee = true;
-    for (QLabel* r : resultat) r->show();
+    for (QLabel* r : resultat) {
+        surFond(r);
+        r->show();
+    }
     ditMessagePerdu();
 }
 
@@ -313,6 +324,15 @@ QString TExo3::texteErreurs(bool) const {
 void TExo3::libereMinuteries() {
     EcranExercice::libereMinuteries();
     Minuterie::libere(paf_);
+}
+
+// A caption over a creature or a bubble: on a pale ground of its own size, at the same centre.
+void TExo3::surFond(QLabel* etiquette) {
+    const QPoint centre = etiquette->geometry().center();
+    etiquette->setStyleSheet(
+        QStringLiteral("QLabel { background-color: rgba(255, 255, 255, 200); border-radius: 10px; padding: 0 8px; }"));
+    etiquette->adjustSize();
+    etiquette->move(centre - QPoint(etiquette->width() / 2, etiquette->height() / 2));
 }
 
 // What the fish says, beside it on the left.

@@ -48,6 +48,7 @@ private:
     void QuestionSuivante();
     void dit(const QString& texte);
     void ditMessagePerdu();
+    void surFond(QLabel* etiquette);
 
     std::unique_ptr<TireurOperation> tireur_;
     std::unique_ptr<RepertoireOperations> repertoire_;
@@ -71,6 +72,7 @@ private:
     Image* Poissounet = nullptr;
     Image* ok = nullptr;
     BulleParole* applause = nullptr;
-    QRect placeOperateur1_;
+    std::array<QRect, 3> placesOperateur_{};  // fitted places of the captions and results
+    std::array<QRect, 3> placesResultat_{};
     int hautScene_ = 0;  // the scene's fitted top
 };

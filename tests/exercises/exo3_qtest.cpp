@@ -129,6 +129,8 @@ private slots:
         const int i = intrus();
         clic(i);
         QCOMPARE(texte("applause"), u("Bravo!"));
+        // A single word keeps its whole width in the speech bubble.
+        QVERIFY(w("applause")->width() >= w("applause")->sizeHint().width());
         QCOMPARE(intervalles(), QList<int>{150});
         QTRY_VERIFY(exo_->partie().RamassageEnCours);
         QCOMPARE(texte("applause"), u("Bravo !"));
