@@ -7,6 +7,7 @@
 #include "base/Messages.h"
 #include "base/Minuterie.h"
 #include "exercises/TExo3.h"
+#include "exercises/commun/Pirate.h"
 #include "BancExercice.h"
 #include "interface/Ecrans.h"
 #include "state/SharedState.h"
@@ -222,6 +223,19 @@ private slots:
         QCOMPARE(Etat().NombreErreurs, 1);
         QCOMPARE(exo_->partie().ListeErreurs.toLatin1(), ligne);
         QVERIFY(w("pirate_descend")->isVisible() && w("piece")->isVisible());
+    }
+
+    // The coin taken while a wrong bubble bursts: the intruder bursts right after it.
+    void pirateArrivesDuringABurst() {
+        lance(30);
+        const int m = mauvaise(0);
+        clic(m);
+        emit w<Pirate>("")->pieceAtteinte();
+        QVERIFY(MessagesDuBanc.contains(texte("applause")));
+        QTRY_VERIFY(visible("bebepoisson", intrus()));
+        QVERIFY(visible("Requin", m) && !visible("BulleBleu", intrus()));
+        for (int k = 1; k <= 3; ++k) QVERIFY(visible("resultat", k));
+        QCOMPARE(erreurs(), 1);
     }
 
     // The table of 2 on [3..3] in order gives 2×3 only: the message, "OK" and the fish; the
