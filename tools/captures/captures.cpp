@@ -7,6 +7,7 @@
 #include "exercises/TExo1.h"
 #include "exercises/TExo2.h"
 #include "exercises/TExo4.h"
+#include "exercises/TExo3.h"
 #include "session/TChoixOperateur.h"
 #include "interface/Affichage.h"
 #include "interface/Polices.h"
@@ -18,6 +19,7 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QTimer>
 #include <functional>
 
 namespace {
@@ -160,6 +162,39 @@ int main(int argc, char** argv) {
         montre(&exo4);
         sauve(&exo4, QStringLiteral("exo4_impossible"));
         exo4.hide();
+        // Exercise 3: a question, the shark behind a wrong bubble, the fish's mother behind the
+        // intruder, the pirate coming down, and settings that allow no question.
+        TExo3 exo3;
+        const auto regle3 = [](int temps, std::array<int, 4> table) {
+            regle(3, temps, temps > 0, 10, table);
+            Etat().ajouteEntree(4, 1, 10, 2);
+            Etat().ajouteEntree(8, 1, 10, 2);
+        };
+        const auto bulle3 = [&](int k) { return exo3.findChild<QWidget*>(QStringLiteral("BulleBleu%1").arg(k)); };
+        const auto revele = [&](int k, const QString& dessin) {
+            clique(bulle3(k));
+            attends([&] { return exo3.findChild<QWidget*>(dessin + QString::number(k))->isVisible(); });
+        };
+        regle3(0, {2, 1, 10, 2});
+        Aleatoire::graine(7);
+        montre(&exo3);
+        sauve(&exo3, QStringLiteral("exo3_question"));
+        const int intrus = exo3.question().PositionIntrus;
+        const int mauvaise = intrus == 1 ? 2 : 1;
+        revele(mauvaise, QStringLiteral("Requin"));
+        sauve(&exo3, QStringLiteral("exo3_requin"));
+        attends([&] { return exo3.findChildren<QTimer*>(QString(), Qt::FindDirectChildrenOnly).isEmpty(); });
+        revele(intrus, QStringLiteral("bebepoisson"));
+        sauve(&exo3, QStringLiteral("exo3_bebe_poisson"));
+        regle3(10, {2, 1, 10, 2});
+        Aleatoire::graine(8);
+        montre(&exo3);
+        attends([&] { return exo3.findChild<QWidget*>(QStringLiteral("pirate_descend"))->y() > taille.height() / 3; });
+        sauve(&exo3, QStringLiteral("exo3_pirate"));
+        regle(3, 0, false, 10, {2, 3, 3, 2});
+        montre(&exo3);
+        sauve(&exo3, QStringLiteral("exo3_impossible"));
+        exo3.hide();
     }
     return 0;
 }

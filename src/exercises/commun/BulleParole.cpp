@@ -4,6 +4,9 @@
 #include "exercises/commun/MessagesPerdu.h"
 #include "interface/Apparence.h"
 
+#include <QFontMetrics>
+#include <QRegularExpression>
+
 #include <algorithm>
 
 BulleParole::BulleParole(QWidget* ecran) : QLabel(ecran) {
@@ -22,11 +25,19 @@ BulleParole::BulleParole(QWidget* ecran) : QLabel(ecran) {
 void BulleParole::dit(const QString& texte) {
     setText(texte);
     setWordWrap(false);
-    int largeur = std::min(largeurMax_, sizeHint().width());
+    const int plein = sizeHint().width();
+    int largeur = std::min(largeurMax_, plein);
     setWordWrap(true);
     const int hauteur = heightForWidth(largeur);
-    // The narrowest width that needs no more lines.
-    for (int etroite = largeur / 2; etroite < largeur;) {
+    // The narrowest width that needs no more lines and cuts no word ("Bravo!" cannot wrap, so
+    // the line count alone would let it shrink to nothing).
+    const QFontMetrics mesure(font());
+    int ligne = 0, mot = 0;
+    for (const QString& l : texte.split(QLatin1Char('\n'))) ligne = std::max(ligne, mesure.horizontalAdvance(l));
+    for (const QString& m : texte.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+        mot = std::max(mot, mesure.horizontalAdvance(m));
+    const int plancher = std::min(largeur, plein - ligne + mot);
+    for (int etroite = std::max(largeur / 2, plancher); etroite < largeur;) {
         const int milieu = (etroite + largeur) / 2;
         if (heightForWidth(milieu) > hauteur)
             etroite = milieu + 1;

@@ -166,10 +166,11 @@ void EcranExercice::quitte() {
 }
 
 void EcranExercice::hideEvent(QHideEvent* evenement) {
+    if (!evenement->spontaneous() && !fini_) {
+        fini_ = true;
+        libereMinuteries();
+    }
     Fenetre::hideEvent(evenement);
-    if (evenement->spontaneous()) return;
-    fini_ = true;
-    libereMinuteries();
 }
 
 // Released after the running event returns: a timer whose own event ends the exercise outlives it.

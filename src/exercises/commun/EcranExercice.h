@@ -79,9 +79,10 @@ protected:
 
     // Quit picture: timers released, nothing recorded, back to the free-practice chooser.
     void quitte();
-    // A screen with timers of its own releases them here too.
+    // Every timer of the exercise released (a screen with timers of its own adds them).
     virtual void libereMinuteries();
-    // Hidden by anything but the window system: its timers stop and late events do nothing.
+    // Hidden while an exercise runs (by the program, not by the window system): the exercise is
+    // over, its timers are released and late events are ignored.
     void hideEvent(QHideEvent* evenement) override;
 
     PartieReponses partie_;

@@ -52,7 +52,7 @@ void PartieReponses::passeALaSuivante(const QString& question) {
 void PartieReponses::termineLaDerniere(const QString& question) { noteErreurs(question); }
 
 void PartieReponses::noteErreurs(const QString& question) {
-    if (ErreursQuestion > 0) ListeErreurs += formeEntree(question, ErreursQuestion);
+    if (ErreursQuestion > 0) ListeErreurs += lignesEntieres ? question : formeEntree(question, ErreursQuestion);
 }
 
 QString PartieReponses::entree(const QString& question, int erreurs) {

@@ -16,6 +16,8 @@ public:
     QString ListeErreurs;           // one "\r\n<question> <n> erreurs" entry per failed question
     bool TempsEcoule = false;       // the countdown ran out: the question is lost
     bool RamassageEnCours = false;  // the coin pickup runs: answers are ignored
+    // The question texts handed over are whole lines of the list, as exercises 3 and 4 write them.
+    bool lignesEntieres = false;
 
     // A new exercise: question 1, nothing counted.
     void commence(SharedState& etat);

@@ -1,0 +1,294 @@
+// Exercise 3 played as a pupil would: the intruder at the first click, wrong bubbles first, clicks
+// that come while a bubble bursts or after the question is over, the pirate taking the coin, and
+// settings that allow no question. The draw, the click rules and the burst's steps are tested
+// with the logic.
+#include "base/Aleatoire.h"
+#include "base/Horloge.h"
+#include "base/Messages.h"
+#include "base/Minuterie.h"
+#include "exercises/TExo3.h"
+#include "exercises/commun/Pirate.h"
+#include "BancExercice.h"
+#include "interface/Ecrans.h"
+#include "state/SharedState.h"
+#include "state/Utils.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+QString u(const char* t) { return QString::fromUtf8(t); }
+
+// The summary screen, closed as soon as it opens.
+class BilanImmediat : public QDialog {
+public:
+    int ouvertures = 0;
+
+protected:
+    void showEvent(QShowEvent* e) override {
+        QDialog::showEvent(e);
+        ++ouvertures;
+        QTimer::singleShot(0, this, &QDialog::accept);
+    }
+};
+
+using Entree = std::array<int, 4>;
+const QList<Entree> Tables248 = {{2, 1, 10, 2}, {4, 1, 10, 2}, {8, 1, 10, 2}};
+const QStringList MessagesDuBanc = {u("Essaie encore, tu vas y arriver !"), u("Presque, réfléchis bien.")};
+}  // namespace
+
+class Exo3Test : public QObject {
+    Q_OBJECT
+
+    BancExercice banc_;
+    BilanImmediat bilan_;
+    TExo3* exo_ = nullptr;
+
+    template <typename T = QWidget>
+    T* w(const QString& nom) const {
+        auto* x = exo_->findChild<T*>(nom);
+        if (!x) qFatal("missing component %s", qPrintable(nom));
+        return x;
+    }
+    QString texte(const QString& nom) const { return w<QLabel>(nom)->text(); }
+    bool visible(const QString& nom, int k) const { return w(nom + QString::number(k))->isVisible(); }
+    int numero() const { return exo_->partie().NumeroQuestion; }
+    int erreurs() const { return exo_->partie().ErreursQuestion; }
+    int intrus() const { return exo_->question().PositionIntrus; }
+    // The first or second wrong bubble.
+    int mauvaise(int n) const {
+        const int i = intrus();
+        return n == 0 ? (i == 1 ? 2 : 1) : (i == 3 ? 2 : 3);
+    }
+    QWidget* bulle(int k) const { return w(QStringLiteral("BulleBleu%1").arg(k)); }
+    void clic(int k) { QTest::mouseClick(bulle(k), Qt::LeftButton); }
+    // A click queued as fast hands make them: handled only when the events are processed.
+    void posteClic(int k) {
+        QWidget* b = bulle(k);
+        const QPointF p(b->width() / 2.0, b->height() / 2.0);
+        for (QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+            QCoreApplication::postEvent(b, new QMouseEvent(t, p, b->mapToGlobal(p), Qt::LeftButton,
+                                                           t == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                                                           {}));
+    }
+    // The running timers' designed intervals.
+    QList<int> intervalles() const {
+        QList<int> v;
+        for (QTimer* t : exo_->findChildren<QTimer*>(QString(), Qt::FindDirectChildrenOnly))
+            if (t->isActive()) v << Minuterie::intervalleVoulu(t);
+        return v;
+    }
+    QByteArray captions() const {
+        QByteArray c;
+        for (int k = 1; k <= 3; ++k) c += texte(QStringLiteral("operateur%1").arg(k)).toLatin1() + " ; ";
+        return c;
+    }
+
+    void lance(int tempsDeReponse = 0, int questions = 10, const QList<Entree>& tables = Tables248,
+               const QString& eleve = EleveSansId) {
+        exo_->hide();
+        BancExercice::regle({3, tables.front(), questions, tempsDeReponse, tempsDeReponse > 0});
+        for (qsizetype i = 1; i < tables.size(); ++i) Etat().ajouteEntree(tables[i][0], tables[i][1], tables[i][2], tables[i][3]);
+        Etat().NomEleve = eleve;
+        Etat().NomEnseignant = u("Martin");
+        Etat().RepertoireClasse = u("classe de Martin/");
+        Aleatoire::graine(7);
+        exo_->show();
+    }
+
+private slots:
+    void initTestCase() {
+        exo_ = banc_.installe<TExo3>(Ecrans::Role::Exo3, 3);
+        Ecrans::enregistre(Ecrans::Role::Form1, &bilan_);
+        QDir().mkpath(u("classe de Martin"));
+        QCOMPARE(Messages::recueille(), QStringList());
+    }
+    void init() {
+        banc_.avant();
+        Minuterie::accelere(10);
+    }
+    void cleanup() { QCOMPARE(banc_.apres(), QStringList()); }
+
+    void intruderAtTheFirstClick() {
+        lance();
+        QCOMPARE(exo_->windowTitle(), u("Exercice n°3 (intrus)"));
+        QCOMPARE(texte("EnonceExo3"), u("Aide le poisson à trouver sa maman cachée derrière l'opération intruse.\n"
+                                        "Clique sur la bulle dont le résultat de l'opération\nest différent de celui "
+                                        "des autres."));
+        for (int k = 1; k <= 3; ++k) {
+            const QuestionOperation& q = exo_->question().bulles[static_cast<std::size_t>(k - 1)];
+            QCOMPARE(texte(QStringLiteral("operateur%1").arg(k)), QStringLiteral("%1×%2").arg(q.gauche).arg(q.droite));
+            QCOMPARE(texte(QStringLiteral("resultat%1").arg(k)), QStringLiteral("= %1").arg(q.resultat));
+            QVERIFY(visible("BulleBleu", k) && !visible("resultat", k));
+        }
+        QVERIFY(w("Bulle11")->isVisible() && !w("ok")->isVisible() && !w("pirate_descend")->isVisible());
+        QVERIFY(intervalles().isEmpty());
+
+        const int i = intrus();
+        clic(i);
+        QCOMPARE(texte("applause"), u("Bravo!"));
+        // A single word keeps its whole width in the speech bubble.
+        QVERIFY(w("applause")->width() >= w("applause")->sizeHint().width());
+        QCOMPARE(intervalles(), QList<int>{150});
+        QTRY_VERIFY(exo_->partie().RamassageEnCours);
+        QCOMPARE(texte("applause"), u("Bravo !"));
+        QVERIFY(!visible("BulleBleu", i) && visible("bebepoisson", i) && visible("resultat", i));
+        QVERIFY(w("paf11")->isVisible() && !w("Bulle11")->isVisible());
+        for (int k = 1; k <= 3; ++k) QVERIFY(!visible("Requin", k) && !visible(QStringLiteral("paf%1").arg(k), 5));
+        // The question is over: a click on another bubble during the pickup does nothing.
+        posteClic(mauvaise(0));
+        QCoreApplication::processEvents();
+        QVERIFY(visible("BulleBleu", mauvaise(0)) && !intervalles().contains(150));
+
+        QTRY_COMPARE(numero(), 2);
+        QVERIFY(exo_->partie().ListeErreurs.isEmpty());
+        QCOMPARE(Etat().NombreErreurs, 0);
+        QVERIFY(w("Bulle11")->isVisible() && !w("paf11")->isVisible() && !visible("bebepoisson", i));
+    }
+
+    // Wrong bubbles show their shark and result; the intruder after them brings the next question
+    // after the burst's pause, without the pickup; the list gets one line.
+    void wrongBubblesThenTheIntruder_data() {
+        QTest::addColumn<int>("fautes");
+        QTest::newRow("one") << 1;
+        QTest::newRow("two") << 2;
+    }
+    void wrongBubblesThenTheIntruder() {
+        QFETCH(int, fautes);
+        lance();
+        const QByteArray ligne = captions() + " => " + QByteArray::number(fautes) + " erreurs\r\n";
+        for (int n = 0; n < fautes; ++n) {
+            const int m = mauvaise(n);
+            clic(m);
+            QVERIFY(MessagesDuBanc.contains(texte("applause")));
+            QTRY_VERIFY(intervalles().isEmpty());
+            QVERIFY(visible("Requin", m) && visible("resultat", m) && !visible("bebepoisson", m));
+        }
+        QCOMPARE(erreurs(), fautes);
+        QCOMPARE(Etat().NombreErreurs, 1);
+        clic(intrus());
+        QCOMPARE(texte("applause"), u("Bravo!"));
+        for (int attente = 0; numero() == 1 && attente < 2000; ++attente) {
+            QVERIFY(!exo_->partie().RamassageEnCours);
+            QTest::qWait(2);
+        }
+        QCOMPARE(exo_->partie().ListeErreurs.toLatin1(), ligne);
+        QCOMPARE(Etat().NombreErreurs, 1);
+    }
+
+    // Clicks queued together: the first starts its burst, the others find it running. A burst
+    // bubble takes no second click. A hidden screen acts on nothing and keeps no timer running.
+    void fastClicksAndLateEvents() {
+        lance(30);
+        const int m = mauvaise(0);
+        for (int k : {m, intrus(), m, mauvaise(1)}) posteClic(k);
+        QCoreApplication::processEvents();
+        QCOMPARE(erreurs(), 1);
+        QTRY_VERIFY(!intervalles().contains(150));
+        QVERIFY(visible("BulleBleu", intrus()) && visible("BulleBleu", mauvaise(1)));
+        posteClic(m);
+        QCoreApplication::processEvents();
+        QCOMPARE(intervalles(), QList<int>{600});  // only the pirate: 30 × 20 ms
+        QCOMPARE(erreurs(), 1);
+
+        posteClic(mauvaise(1));
+        QCoreApplication::processEvents();
+        exo_->hide();
+        QVERIFY(intervalles().isEmpty());
+        posteClic(intrus());
+        QTest::qWait(50);
+        QVERIFY(bulle(intrus())->isVisibleTo(exo_));
+        QCOMPARE(erreurs(), 2);
+        QVERIFY(!w("bebepoisson" + QString::number(intrus()))->isVisibleTo(exo_));
+        QVERIFY(!banc_.choix()->isVisible());
+    }
+
+    void pirateTakesTheCoin() {
+        lance(2);
+        QCOMPARE(texte("EnonceExo3"),
+                 u("Aide le poisson à trouver sa maman cachée derrière\nl'opération intruse avant que le pirate ne lui "
+                   "vole sa pièce.\nClique sur la bulle dont le résultat de l'opération\nest différent de celui des "
+                   "autres."));
+        QCOMPARE(intervalles(), QList<int>{40});  // 2 × 20 ms
+        const QByteArray ligne = captions() + " => 1 erreurs\r\n";
+        QTRY_VERIFY(w("pirate_monte")->isVisible());
+        QVERIFY(!w("piece")->isVisible());
+        QVERIFY(MessagesDuBanc.contains(texte("applause")));
+        for (int k = 1; k <= 3; ++k) QVERIFY(visible("resultat", k));
+        QTRY_VERIFY(visible("bebepoisson", intrus()));
+        QTRY_COMPARE(numero(), 2);
+        QCOMPARE(Etat().NombreErreurs, 1);
+        QCOMPARE(exo_->partie().ListeErreurs.toLatin1(), ligne);
+        QVERIFY(w("pirate_descend")->isVisible() && w("piece")->isVisible());
+    }
+
+    // The coin taken while a wrong bubble bursts: the intruder bursts right after it.
+    void pirateArrivesDuringABurst() {
+        lance(30);
+        const int m = mauvaise(0);
+        clic(m);
+        emit w<Pirate>("")->pieceAtteinte();
+        QVERIFY(MessagesDuBanc.contains(texte("applause")));
+        QTRY_VERIFY(visible("bebepoisson", intrus()));
+        QVERIFY(visible("Requin", m) && !visible("BulleBleu", intrus()));
+        for (int k = 1; k <= 3; ++k) QVERIFY(visible("resultat", k));
+        QCOMPARE(erreurs(), 1);
+    }
+
+    // The table of 2 on [3..3] in order gives 2×3 only: the message, "OK" and the fish; the
+    // exercise ends at the click, nothing recorded, no summary, the position moves on.
+    void noQuestionPossible() {
+        const QString profil = u("classe de Martin/profil_Léa_de_Martin.txt");
+        ecritOctets(profil, "");
+        lance(0, 10, {{2, 3, 3, 2}}, u("Léa"));
+        const int position = Etat().NumeroExercice;
+        QVERIFY(exo_->intrusImpossible());
+        QCOMPARE(texte("operateur1"), u("il n'est pas possible de generer \nle jeux de l'intrus avec les tables "
+                                        "choisies\nClique sur le poisson \npour passer à l'exercice suivant"));
+        QVERIFY(w("operateur1")->isVisible() && w("ok")->isVisible() && w("Poissounet")->isVisible());
+        for (const char* cache : {"EnonceExo3", "operateur2", "operateur3", "BulleBleu1", "Bulle11", "bulle41"})
+            QVERIFY(!w(u(cache))->isVisible());
+        QVERIFY(!w("pirate_descend")->isVisible());
+        QTest::mouseClick(w("Poissounet"), Qt::LeftButton);
+        QVERIFY(banc_.choix()->isVisible() && !exo_->isVisible());
+        QCOMPARE(Etat().NumeroExercice, position + 1);
+        QCOMPARE(bilan_.ouvertures, 0);
+        QCOMPARE(octetsDe(profil), QByteArray());
+    }
+
+    // Two questions for a named pupil, one error: the summary, and the profile block.
+    void profileBlock() {
+        const QString profil = u("classe de Martin/profil_Léa_de_Martin.txt");
+        ecritOctets(profil, "");
+        Horloge::fixe(QDateTime(QDate(2026, 12, 6), QTime(10, 0, 0)));
+        lance(0, 2, Tables248, u("Léa"));
+        Etat().HeureDebut = (9 * 3600 + 59 * 60) / 86400.0;
+        const QByteArray n = QByteArray::number(Etat().NumeroExercice);
+        const QByteArray ligne = captions() + " => 1 erreurs\r\n";
+        clic(mauvaise(0));
+        QTRY_VERIFY(intervalles().isEmpty());
+        clic(intrus());
+        QTRY_COMPARE(numero(), 2);
+        clic(intrus());
+        QTRY_VERIFY(banc_.choix()->isVisible());
+        Horloge::fixe(QDateTime());
+        QCOMPARE(bilan_.ouvertures, 1);
+        QCOMPARE(octetsDe(profil),
+                 "\r\n[exercice]     Exercice " + n +
+                     "\r\n[Type exercice]     intrus\r\n[Table(s)]     \r\n"
+                     "[2 de 1 \xE0 10]  avec multiplication\r\n[4 de 1 \xE0 10]  avec multiplication\r\n"
+                     "[8 de 1 \xE0 10]  avec multiplication\r\n\r\n[Cas particuliers]     aucun\r\n\r\n"
+                     "[Aide]     constellations\r\n\r\n''''''''''''''''''''''''''''''''''''\r\n"
+                     "[Taux de reusite]     50%\r\n[Nombre d'erreurs]     1 erreur(s) sur 2\r\n"
+                     "[Dur\xE9" "e de l'exercice]     00:01:00 secondes\r\n"
+                     "[Temps moyen par question]     30 secondes par question\r\n\r\n"
+                     "[Bilan de l'exercice]     \r\n" + ligne +
+                     "\r\n\r\n**************************************************************\r\n");
+    }
+};
+
+QTEST_MAIN(Exo3Test)
+#include "exo3_qtest.moc"
