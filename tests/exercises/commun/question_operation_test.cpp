@@ -1,46 +1,15 @@
+#include "Tirages.h"
 #include "base/Aleatoire.h"
-#include "state/SharedState.h"
-#include "exercises/commun/QuestionOperation.h"
 
-#include <gtest/gtest.h>
-
-#include <array>
 #include <climits>
 #include <cmath>
 #include <functional>
 #include <map>
-#include <set>
+
+using namespace tirages;
 
 namespace {
 constexpr int Tirages = 3000;
-constexpr int C = SharedState::Complement;
-enum { Plus = 0, Moins = 1, Fois = 2, Divise = 3 };
-using Entree = std::array<int, 4>;
-
-SharedState reglages(std::initializer_list<Entree> entrees) {
-    SharedState e;
-    for (const Entree& x : entrees) e.ajouteEntree(x[0], x[1], x[2], x[3]);
-    return e;
-}
-
-// Every question is an exact operation; a table question never shows the complement marker.
-void verifieCalcul(const QuestionOperation& q) {
-    if (!q.complement) {
-        EXPECT_NE(q.gauche, C);
-        EXPECT_NE(q.droite, C);
-    }
-    switch (static_cast<int>(q.operation)) {
-        case Plus: EXPECT_EQ(static_cast<long long>(q.gauche) + q.droite, q.resultat); break;
-        case Moins: EXPECT_EQ(static_cast<long long>(q.gauche) - q.droite, q.resultat); break;
-        case Fois: EXPECT_EQ(static_cast<long long>(q.gauche) * q.droite, q.resultat); break;
-        case Divise:
-            ASSERT_NE(q.droite, 0);
-            EXPECT_EQ(q.gauche % q.droite, 0);
-            EXPECT_EQ(q.gauche / q.droite, q.resultat);
-            break;
-        default: ADD_FAILURE() << "operation " << static_cast<int>(q.operation);
-    }
-}
 
 // The distinct questions ("7×8") of many draws, each checked.
 std::set<QString> questions(const SharedState& e, const std::function<void(const QuestionOperation&)>& aussi = {},
@@ -55,12 +24,6 @@ std::set<QString> questions(const SharedState& e, const std::function<void(const
     }
     return vues;
 }
-
-std::set<QString> ensemble(std::initializer_list<const char*> textes) {
-    std::set<QString> s;
-    for (const char* t : textes) s.insert(QString::fromUtf8(t));
-    return s;
-}
 }  // namespace
 
 // How often each question comes, over many draws from a fixed seed: the shares must match the
@@ -71,7 +34,8 @@ TEST(TireQuestionOperation, EachQuestionComesAsOftenAsDesigned) {
         SharedState etat;
         std::map<QString, double> parts;
     };
-    const auto avec = [](SharedState e, void (*regle)(SharedState&)) { return regle(e), e; };
+    SharedState doublesOuSuccesseurs = reglages({{6, 1, 10, Fois}}, true);
+    doublesOuSuccesseurs.CasDoublesCarres = doublesOuSuccesseurs.CasSuccesseurs = true;
     const auto u = [](const char* t) { return QString::fromUtf8(t); };
     std::map<QString, double> addition, soustraction;
     for (int r = 1; r <= 10; ++r) {  // 5 + r or r + 5, the table number on either side by even chance
@@ -87,16 +51,11 @@ TEST(TireQuestionOperation, EachQuestionComesAsOftenAsDesigned) {
     const Cas cas[] = {
         {"addition", reglages({{5, 1, 10, Plus}}), addition},
         {"division", reglages({{5, 1, 10, Divise}}), {{u("5÷1"), 0.25}, {u("5÷5"), 0.5}, {u("10÷5"), 0.25}}},
-        {"division in order", avec(reglages({{5, 1, 10, Divise}}), [](SharedState& e) { e.OptionTableDansOrdre = true; }),
-         {{u("5÷1"), 0.5}, {u("5÷5"), 0.5}}},
+        {"division in order", reglages({{5, 1, 10, Divise}}, true), {{u("5÷1"), 0.5}, {u("5÷5"), 0.5}}},
         {"subtraction beside an addition", reglages({{5, 1, 10, Moins}, {100, 1, 1, Plus}}), soustraction},
-        {"entries alike whatever their range",
-         avec(reglages({{2, 1, 1, Fois}, {3, 1, 2, Fois}}), [](SharedState& e) { e.OptionTableDansOrdre = true; }),
+        {"entries alike whatever their range", reglages({{2, 1, 1, Fois}, {3, 1, 2, Fois}}, true),
          {{u("2×1"), 0.5}, {u("3×1"), 0.25}, {u("3×2"), 0.25}}},
-        {"doubles or successors", avec(reglages({{6, 1, 10, Fois}}), [](SharedState& e) {
-             e.OptionTableDansOrdre = e.CasDoublesCarres = e.CasSuccesseurs = true;
-         }),
-         {{u("6×6"), 0.5}, {u("6×7"), 0.5}}},
+        {"doubles or successors", doublesOuSuccesseurs, {{u("6×6"), 0.5}, {u("6×7"), 0.5}}},
     };
     constexpr int N = 20000;
     for (const Cas& c : cas) {
