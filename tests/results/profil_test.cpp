@@ -4,6 +4,7 @@
 #include "state/SharedState.h"
 #include "state/Utils.h"
 #include "results/Enregistreurs.h"
+#include "results/TextesResultat.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
@@ -159,6 +160,34 @@ TEST_F(Profil, OverMidnightAndNoQuestionStayMeaningful) {
                                             "[Nombre d'erreurs]     0 erreur(s) sur 0\r\n"
                                             "[Durée de l'exercice]     00:00:05 secondes\r\n"
                                             "[Temps moyen par question]     0 secondes par question\r\n")));
+}
+
+// Durations of an hour or more, whole seconds and the time per question rounded halves to even,
+// as the profile writes them and as the workbook and the database take them.
+TEST_F(Profil, DurationsAndTimesPerQuestionAtTheirEdges) {
+    const struct {
+        int millisecondes, questions;
+        const char *duree, *parQuestion;
+        int secondes;
+    } cas[] = {
+        {1250, 10, "00:00:01", "0,12", 1},  {1350, 10, "00:00:01", "0,14", 1},
+        {2500, 2, "00:00:02", "1,25", 2},   {3500, 10, "00:00:03", "0,35", 4},
+        {3725000, 10, "01:02:05", "372,5", 3725},
+    };
+    for (const auto& c : cas) {
+        const QByteArray avant = cree();
+        etat.NombreDeQuestions = c.questions;
+        duree(QTime(8, 0), c.millisecondes);
+        EcritProfilExercice(etat, 0, QString());
+        EXPECT_TRUE(bloc(avant).contains(cp1252(QStringLiteral("[Durée de l'exercice]     %1 secondes\r\n"
+                                                               "[Temps moyen par question]     %2 secondes par question\r\n")
+                                                    .arg(c.duree, c.parQuestion)
+                                                    .toUtf8()
+                                                    .constData())))
+            << c.millisecondes << "\n" << bloc(avant).toStdString();
+        EXPECT_EQ(TextesResultat::tempsParQuestion(etat), c.parQuestion) << c.millisecondes;
+        EXPECT_EQ(TextesResultat::secondes(etat), c.secondes) << c.millisecondes;
+    }
 }
 
 TEST_F(Profil, NothingIsWrittenToAMissingFile) {

@@ -5,7 +5,6 @@
 
 #include <QFileInfo>
 #include <gtest/gtest.h>
-#include <random>
 
 using namespace essai;
 
@@ -112,69 +111,4 @@ TEST(LitParametresAbimes, TruncatedFilesLoadWhatIsThere) {
     classe.charge();
     EXPECT_FALSE(classe.etat.SequenceFinie);
     EXPECT_EQ(exerciceCharge(classe.etat), parDefaut());
-}
-
-// Random damage to a few real files: every load returns or throws ErreurMarivelle, leaves the
-// table within bounds and writes nothing.
-TEST(LitParametresAbimes, RandomlyDamagedFiles) {
-    const QDir corpus(QDir(QStringLiteral(MARIVELLE_DOSSIER_TESTS)).filePath(QStringLiteral("corpus")));
-    QList<QByteArray> eleves;
-    for (const QString& nom : corpus.entryList({QStringLiteral("eleve_*.txt")}, QDir::Files))
-        eleves << octetsDe(corpus.filePath(nom));
-    const QByteArray enseignant = octetsDe(corpus.filePath(QStringLiteral("enseignant.txt")));
-    ASSERT_GE(eleves.size(), 2);
-    ASSERT_FALSE(enseignant.isEmpty());
-
-    std::mt19937 alea(20240611);
-    const auto tirage = [&](int n) { return static_cast<int>(alea() % static_cast<unsigned>(n)); };
-    const QByteArray marquants("()_[]-*\r\n0123456789 \xE0\xE9\xFF\x81\x00", 25);
-    const auto octet = [&] { return tirage(3) ? marquants[tirage(marquants.size())] : static_cast<char>(tirage(256)); };
-    const auto abime = [&](QByteArray f, int degats) {
-        for (int d = 0; d < degats && !f.isEmpty(); ++d) {
-            const int i = tirage(f.size());
-            switch (tirage(5)) {
-            case 0: f[i] = octet(); break;
-            case 1: f.insert(i, octet()); break;
-            case 2: f.remove(i, 1 + tirage(40)); break;
-            case 3: f.insert(i, f.mid(tirage(f.size()), tirage(200))); break;
-            default: f.truncate(i); break;
-            }
-        }
-        return f;
-    };
-
-    DossierDeClasse classe;
-    const QStringList dossierAttendu{cheminEleve().section('/', 1), cheminEnseignant().section('/', 1)};
-    int erreurs = 0;
-    for (int tour = 0; tour < 2000; ++tour) {
-        QByteArray eleve;
-        if (tirage(10) == 0)
-            for (int n = tirage(1500); n > 0; --n) eleve += octet();
-        else
-            eleve = abime(eleves[tirage(eleves.size())], 1 + tirage(6));
-        const QByteArray ens = tirage(4) == 0 ? abime(enseignant, 1 + tirage(3)) : enseignant;
-        classe.eleve(eleve);
-        classe.enseignant(ens);
-        try {
-            classe.charge();
-        } catch (const ErreurMarivelle&) {
-            ++erreurs;
-        }
-        const SharedState& e = classe.etat;
-        ASSERT_TRUE(e.DernierIndiceTables >= 1 && e.DernierIndiceTables <= 1001 && (e.DernierIndiceTables - 1) % 4 == 0);
-        ASSERT_EQ(e.Tables[1], 1);
-        ASSERT_EQ(e.Tables[1002], -1);
-        ASSERT_EQ(octetsDe(cheminEleve()), eleve);
-        ASSERT_EQ(octetsDe(cheminEnseignant()), ens);
-        QStringList presents = QDir(Classe).entryList(QDir::Files | QDir::Hidden | QDir::System);
-        presents.sort();
-        QStringList attendus = dossierAttendu;
-        attendus.sort();
-        ASSERT_EQ(presents, attendus);
-        ASSERT_EQ(QDir(".").entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{Classe.chopped(1)});
-    }
-    // Both outcomes occur: the damage is neither too light nor too heavy to say anything.
-    EXPECT_GT(erreurs, 100);
-    EXPECT_LT(erreurs, 1900);
-    Messages::recueille();
 }

@@ -1,44 +1,15 @@
+#include "Tirages.h"
 #include "base/Aleatoire.h"
-#include "state/SharedState.h"
-#include "exercises/commun/QuestionOperation.h"
 
-#include <gtest/gtest.h>
-
-#include <array>
 #include <climits>
+#include <cmath>
 #include <functional>
-#include <set>
+#include <map>
+
+using namespace tirages;
 
 namespace {
 constexpr int Tirages = 3000;
-constexpr int C = SharedState::Complement;
-enum { Plus = 0, Moins = 1, Fois = 2, Divise = 3 };
-using Entree = std::array<int, 4>;
-
-SharedState reglages(std::initializer_list<Entree> entrees) {
-    SharedState e;
-    for (const Entree& x : entrees) e.ajouteEntree(x[0], x[1], x[2], x[3]);
-    return e;
-}
-
-// Every question is an exact operation; a table question never shows the complement marker.
-void verifieCalcul(const QuestionOperation& q) {
-    if (!q.complement) {
-        EXPECT_NE(q.gauche, C);
-        EXPECT_NE(q.droite, C);
-    }
-    switch (static_cast<int>(q.operation)) {
-        case Plus: EXPECT_EQ(static_cast<long long>(q.gauche) + q.droite, q.resultat); break;
-        case Moins: EXPECT_EQ(static_cast<long long>(q.gauche) - q.droite, q.resultat); break;
-        case Fois: EXPECT_EQ(static_cast<long long>(q.gauche) * q.droite, q.resultat); break;
-        case Divise:
-            ASSERT_NE(q.droite, 0);
-            EXPECT_EQ(q.gauche % q.droite, 0);
-            EXPECT_EQ(q.gauche / q.droite, q.resultat);
-            break;
-        default: ADD_FAILURE() << "operation " << static_cast<int>(q.operation);
-    }
-}
 
 // The distinct questions ("7×8") of many draws, each checked.
 std::set<QString> questions(const SharedState& e, const std::function<void(const QuestionOperation&)>& aussi = {},
@@ -53,36 +24,51 @@ std::set<QString> questions(const SharedState& e, const std::function<void(const
     }
     return vues;
 }
-
-std::set<QString> ensemble(std::initializer_list<const char*> textes) {
-    std::set<QString> s;
-    for (const char* t : textes) s.insert(QString::fromUtf8(t));
-    return s;
-}
 }  // namespace
 
-TEST(TireQuestionOperation, AdditionTableSwapsOperandsUnlessTheTableStaysInOrder) {
-    SharedState e = reglages({{5, 1, 10, Plus}});
-    std::set<QString> attendues;
-    for (int r = 1; r <= 10; ++r) {
-        attendues.insert(QStringLiteral("5+%1").arg(r));
-        attendues.insert(QStringLiteral("%1+5").arg(r));
+// How often each question comes, over many draws from a fixed seed: the shares must match the
+// draw's design within five standard deviations (the seed makes the counts repeatable).
+TEST(TireQuestionOperation, EachQuestionComesAsOftenAsDesigned) {
+    struct Cas {
+        const char* nom;
+        SharedState etat;
+        std::map<QString, double> parts;
+    };
+    SharedState doublesOuSuccesseurs = reglages({{6, 1, 10, Fois}}, true);
+    doublesOuSuccesseurs.CasDoublesCarres = doublesOuSuccesseurs.CasSuccesseurs = true;
+    const auto u = [](const char* t) { return QString::fromUtf8(t); };
+    std::map<QString, double> addition, soustraction;
+    for (int r = 1; r <= 10; ++r) {  // 5 + r or r + 5, the table number on either side by even chance
+        addition[QStringLiteral("5+%1").arg(r)] += 0.05;
+        addition[QStringLiteral("%1+5").arg(r)] += 0.05;
     }
-    EXPECT_EQ(questions(e), attendues);
-
-    e.OptionTableDansOrdre = true;
-    attendues.clear();
-    for (int r = 1; r <= 10; ++r) attendues.insert(QStringLiteral("5+%1").arg(r));
-    EXPECT_EQ(questions(e), attendues);
+    // 5 - r or r - 5; a negative draw is redrawn from the subtraction entry only, without a swap.
+    for (int r = 1; r <= 10; ++r) soustraction[r <= 5 ? QStringLiteral("5-%1").arg(r) : QStringLiteral("%1-5").arg(r)] = 0.05;
+    for (int r = 1; r <= 5; ++r) soustraction[QStringLiteral("5-%1").arg(r)] += 0.45 / 5 + (r == 5 ? 0.05 : 0.0);
+    soustraction[u("100+1")] = soustraction[u("1+100")] = 0.25;
+    for (auto& [q, p] : soustraction)
+        if (q.contains('-')) p /= 2;
+    const Cas cas[] = {
+        {"addition", reglages({{5, 1, 10, Plus}}), addition},
+        {"division", reglages({{5, 1, 10, Divise}}), {{u("5÷1"), 0.25}, {u("5÷5"), 0.5}, {u("10÷5"), 0.25}}},
+        {"division in order", reglages({{5, 1, 10, Divise}}, true), {{u("5÷1"), 0.5}, {u("5÷5"), 0.5}}},
+        {"subtraction beside an addition", reglages({{5, 1, 10, Moins}, {100, 1, 1, Plus}}), soustraction},
+        {"entries alike whatever their range", reglages({{2, 1, 1, Fois}, {3, 1, 2, Fois}}, true),
+         {{u("2×1"), 0.5}, {u("3×1"), 0.25}, {u("3×2"), 0.25}}},
+        {"doubles or successors", doublesOuSuccesseurs, {{u("6×6"), 0.5}, {u("6×7"), 0.5}}},
+    };
+    constexpr int N = 20000;
+    for (const Cas& c : cas) {
+        Aleatoire::graine(20261206);
+        std::map<QString, int> vues;
+        for (int i = 0; i < N; ++i) ++vues[TexteOperation(TireQuestionOperation(c.etat), false)];
+        for (const auto& [q, n] : vues) EXPECT_TRUE(c.parts.count(q)) << c.nom << ": " << q.toStdString();
+        for (const auto& [q, p] : c.parts)
+            EXPECT_NEAR(double(vues[q]) / N, p, 5 * std::sqrt(p * (1 - p) / N)) << c.nom << ": " << q.toStdString();
+    }
 }
 
-TEST(TireQuestionOperation, DivisionTableAsksOnlyExactQuotients) {
-    SharedState e = reglages({{5, 1, 10, Divise}});
-    EXPECT_EQ(questions(e), ensemble({"5÷1", "5÷5", "10÷5"}));
-    e.OptionTableDansOrdre = true;
-    EXPECT_EQ(questions(e), ensemble({"5÷1", "5÷5"}));
-
-    // Zero operands: 3 × 0 and 0 × 3 can be asked; a divisor 0 never is.
+TEST(TireQuestionOperation, ZeroOperandsButNeverADivisorZero) {
     const auto fois = questions(reglages({{3, 0, 10, Fois}}));
     EXPECT_TRUE(fois.count(QString::fromUtf8("3×0")) && fois.count(QString::fromUtf8("0×3")));
     EXPECT_TRUE(questions(reglages({{3, 0, 10, Divise}})).count(QString::fromUtf8("0÷3")));

@@ -1,39 +1,13 @@
+#include "Tirages.h"
 #include "base/Aleatoire.h"
 #include "base/Cp1252.h"
-#include "state/SharedState.h"
 #include "exercises/commun/TireOperation.h"
 
-#include <gtest/gtest.h>
-
-#include <array>
 #include <climits>
-#include <set>
+
+using namespace tirages;
 
 namespace {
-constexpr int C = SharedState::Complement;
-enum { Plus = 0, Moins = 1, Fois = 2, Divise = 3 };
-using Entree = std::array<int, 4>;
-
-SharedState reglages(std::initializer_list<Entree> entrees, bool dansOrdre = false, bool relatifs = false) {
-    SharedState e;
-    for (const Entree& x : entrees) e.ajouteEntree(x[0], x[1], x[2], x[3]);
-    e.OptionTableDansOrdre = dansOrdre;
-    e.OptionNombresRelatifs = relatifs;
-    return e;
-}
-
-void verifieCalcul(const QuestionOperation& q) {
-    switch (static_cast<int>(q.operation)) {
-        case Plus: EXPECT_EQ(static_cast<long long>(q.gauche) + q.droite, q.resultat); break;
-        case Moins: EXPECT_EQ(static_cast<long long>(q.gauche) - q.droite, q.resultat); break;
-        case Fois: EXPECT_EQ(static_cast<long long>(q.gauche) * q.droite, q.resultat); break;
-        default:
-            ASSERT_NE(q.droite, 0);
-            EXPECT_EQ(q.gauche % q.droite, 0);
-            EXPECT_EQ(q.gauche / q.droite, q.resultat);
-    }
-}
-
 std::set<QString> textes(const SharedState& e, int tirages = 2000) {
     Aleatoire::graine(71);
     const TireurOperation tireur(e);
@@ -44,12 +18,6 @@ std::set<QString> textes(const SharedState& e, int tirages = 2000) {
         vus.insert(TexteOperation(q, false));
     }
     return vus;
-}
-
-std::set<QString> ensemble(std::initializer_list<const char*> t) {
-    std::set<QString> s;
-    for (const char* x : t) s.insert(QString::fromUtf8(x));
-    return s;
 }
 }  // namespace
 
