@@ -147,9 +147,14 @@ class SingeTest : public QObject {
     // modal summary screen waits inside its loop, where the next steps go on.
     void planifie() {
         QTimer::singleShot(0, this, [this] {
-            if (fait >= voulus) return;
-            planifie();
-            unPas();
+            if (fait < voulus) {
+                planifie();
+                unPas();
+            } else if (QWidget* modal = QApplication::activeModalWidget()) {
+                // Done: the summary screen still open is closed, so the loops under it return.
+                planifie();
+                QTest::keyClick(modal, Qt::Key_Return);
+            }
         });
     }
 
@@ -196,10 +201,7 @@ private slots:
     void desMilliersDeClicsEtDeTouches() {
         planifie();
         QTRY_VERIFY_WITH_TIMEOUT(fait >= voulus, 50000);
-        while (QWidget* modal = QApplication::activeModalWidget()) {
-            QTest::keyClick(modal, Qt::Key_Return);
-            QTest::qWait(20);
-        }
+        QTRY_VERIFY(!QApplication::activeModalWidget());
         QVERIFY2(fautes.isEmpty(), qPrintable(fautes.join('\n')));
         QVERIFY(!fini);
         QCOMPARE(ecransVisibles().size(), 1);
