@@ -1,5 +1,6 @@
 #include "identity/TSaisieIdentifiant.h"
 
+#include "interface/Passage.h"
 #include "session/SequenceDriver.h"
 #include "interface/Affichage.h"
 #include "interface/Ajustement.h"
@@ -217,6 +218,7 @@ void TSaisieIdentifiant::ParametreClick() {
     LibellesExercices.clear();
     ContenusExercices.clear();
     ChargeExercicesEnseignant(enseignant);
+    const Passage passage(this);
     hide();
     Ecrans::montre(Ecrans::Role::Parametrage);
 }
@@ -327,6 +329,7 @@ void TSaisieIdentifiant::lb_nom_eleveKeyDown(int touche) {
 void TSaisieIdentifiant::JouerClick() {
     SharedState& e = Etat();
     if (!ConnecteEleve(e, selection(lb_nom_eleve), choix(cb_nom_ens))) return;
+    const Passage passage(this);
     hide();
     ExerciceSuivant(e);
 }

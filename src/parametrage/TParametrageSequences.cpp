@@ -1,5 +1,6 @@
 // The settings screen's lower panel: the pupils, the defined exercises, ">>" that writes the
 // pupils' parameter files, and the buttons that save the teacher's list, reset and leave.
+#include "interface/Passage.h"
 #include "base/FichierTexte.h"
 #include "base/Messages.h"
 #include "base/Verrou.h"
@@ -104,6 +105,7 @@ void TParametrage::InitialisationClick() {
 void TParametrage::AnnulerClick() { quitte(); }
 
 void TParametrage::quitte() {
+    const Passage passage(this);
     hide();
     Ecrans::montre(Ecrans::Role::SaisieIdentifiant);
     Etat().RepertoireClasse.clear();

@@ -1,5 +1,6 @@
 #include "session/SequenceDriver.h"
 
+#include "interface/Passage.h"
 #include "base/FichierTexte.h"
 #include "base/FormatFr.h"
 #include "base/Horloge.h"
@@ -103,6 +104,7 @@ void EnregistreResultats(SharedState& e, int erreurs, const QString& bilan, bool
 void EnchaineApresExercice(SharedState& e, QWidget* ecranExercice, bool avecBilan) {
     e.NumeroExercice += 1;
     if (e.NomEleve == EleveSansId) {
+        const Passage passage(ecranExercice);
         ecranExercice->hide();
         Ecrans::montre(Ecrans::Role::ChoixOperateur);
         return;
@@ -112,9 +114,10 @@ void EnchaineApresExercice(SharedState& e, QWidget* ecranExercice, bool avecBila
     if (FichierTexte::existe(fichier)) ReecritLignePosition(fichier, LigneDePosition(e.NumeroExercice));
     if (avecBilan) Ecrans::montreBilan();
     // The exercise stays on screen while the settings are read again (and any message about
-    // them shows), and is hidden only just before the next screen shows: never a bare desktop.
+    // them shows); its picture covers the passage to the next screen: never a bare desktop.
     InitialiseParametres(e);
     relit(e);
+    const Passage passage(ecranExercice);
     ecranExercice->hide();
     ExerciceSuivant(e);
 }

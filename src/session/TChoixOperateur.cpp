@@ -1,5 +1,6 @@
 #include "session/TChoixOperateur.h"
 
+#include "interface/Passage.h"
 #include "session/ChoixOperateur.h"
 #include "session/SequenceDriver.h"
 #include "interface/Ajustement.h"
@@ -162,12 +163,14 @@ void TChoixOperateur::JouerClick() {
     }
     Parole->hide();
     ChoixOperateur::prepareExerciceLibre(e);
+    const Passage passage(this);
     hide();
     DemarreExercice(e);
 }
 
 void TChoixOperateur::QuitterChoixOperateurClick() {
     EcritDateDeconnexion(Etat());
+    const Passage passage(this);
     hide();
     Ecrans::montre(Ecrans::Role::SaisieIdentifiant);
 }

@@ -56,6 +56,7 @@ class SingeTest : public QObject {
     std::mt19937 hasard;
     int fait = 0;
     int voulus = 0;
+    bool arret = false;
     bool fini = false;
     QStringList fautes;
     QSet<QString> vus;  // the screens the input reached
@@ -146,15 +147,15 @@ class SingeTest : public QObject {
     // Each step is a new single-shot timer, scheduled before the step runs: a step that opens the
     // modal summary screen waits inside its loop, where the next steps go on.
     void planifie() {
-        QTimer::singleShot(0, this, [this] {
-            if (fait < voulus) {
-                planifie();
+        QTimer::singleShot(fait < voulus ? 0 : 10, this, [this] {
+            if (arret) return;
+            planifie();
+            if (fait < voulus)
                 unPas();
-            } else if (QWidget* modal = QApplication::activeModalWidget()) {
-                // Done: the summary screen still open is closed, so the loops under it return.
-                planifie();
+            else if (QWidget* modal = QApplication::activeModalWidget())
+                // Done: a summary screen still open (now or later, when a running exercise ends)
+                // is closed, so the loops under it return.
                 QTest::keyClick(modal, Qt::Key_Return);
-            }
         });
     }
 
@@ -221,6 +222,7 @@ private slots:
     }
 
     void cleanupTestCase() {
+        arret = true;
         Messages::installeRepondeur(nullptr);
         Ecrans::remplaceFin(nullptr);
     }

@@ -215,6 +215,14 @@ private slots:
         QVERIFY(exercices[0]->isVisible());
         QVERIFY(!identification->isVisible());
         QVERIFY(!choix->isVisible());
+        // The chooser's picture covered the passage, and goes once the exercise is shown.
+        auto couverture = [] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->objectName() == QLatin1String("Passage") && w->isVisible()) return true;
+            return false;
+        };
+        QVERIFY(couverture());
+        QTRY_VERIFY(!couverture());
         exercices[0]->hide();
     }
 

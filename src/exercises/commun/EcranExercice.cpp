@@ -1,5 +1,6 @@
 #include "exercises/commun/EcranExercice.h"
 
+#include "interface/Passage.h"
 #include "base/Garde.h"
 #include "exercises/commun/BulleParole.h"
 #include "exercises/commun/BulleRequin.h"
@@ -161,6 +162,7 @@ void EcranExercice::keyPressEvent(QKeyEvent* evenement) {
 void EcranExercice::quitte() {
     libereMinuteries();
     fini_ = true;
+    const Passage passage(this);
     hide();
     Ecrans::montre(Ecrans::Role::ChoixOperateur);
 }
