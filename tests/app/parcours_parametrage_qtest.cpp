@@ -1,6 +1,6 @@
-// A teacher's whole road through the real program: registering, defining two exercises on the
-// settings screen, assigning them to a pupil, saving and quitting; then the pupil plays and gets
-// the first of those exercises with the teacher's settings.
+// A teacher's whole road through the real program (registering is parcours_qtest.cpp's): two
+// exercises defined on the settings screen, assigned to a pupil, saved; then the pupil plays and
+// gets the first of those exercises with the teacher's settings.
 #include "DossierTemporaire.h"
 #include "Pilote.h"
 #include "app/Demarrage.h"
@@ -10,14 +10,11 @@
 #include "interface/Polices.h"
 #include "interface/Ecrans.h"
 #include "state/SharedState.h"
+#include "identity/Registre.h"
 
 #include <QApplication>
 #include <QSpinBox>
 #include <memory>
-
-namespace {
-QString u(const char* t) { return QString::fromUtf8(t); }
-}  // namespace
 
 class ParcoursParametrageTest : public QObject {
     Q_OBJECT
@@ -48,6 +45,8 @@ private slots:
         Minuterie::accelere(500);
         Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
         Ecrans::remplaceFin([] {});
+        Registre::EnregistreEnseignant(Etat(), "Martin", {1});
+        Registre::EnregistreEleve(Etat(), u("Léa"), "Martin", "ce1");
         Demarrage::creeLesEcrans();
         Demarrage::montreFenetrePrincipale();
         QVERIFY(QTest::qWaitForWindowExposed(identification()));
@@ -58,18 +57,6 @@ private slots:
     }
 
     void unEnseignantParametreEtSonEleveJoue() {
-        // The teacher and the pupil register.
-        QVERIFY(Pilote::clique(i<QListWidget>("lb_nom_ens_param"), "Enseignant non inscrit"));
-        Pilote::tape(i<QLineEdit>("nom_ens"), "Martin");
-        QVERIFY(Pilote::clique(i<QListWidget>("CheckListBox1"), "ce1"));
-        clique(i<QPushButton>("enregistrer_ens"));
-        QVERIFY(Pilote::choisit(i<QComboBox>("cb_nom_ens"), "Martin"));
-        QVERIFY(Pilote::clique(i<QListWidget>("lb_nom_eleve"), u("Elève non inscrit")));
-        QVERIFY(Pilote::choisit(i<QComboBox>("cb_mon_ens_ins"), "Martin"));
-        Pilote::tape(i<QLineEdit>("nom_eleve"), u("Léa"));
-        QVERIFY(Pilote::choisit(i<QComboBox>("cb_eleve_classe"), "ce1"));
-        clique(i<QPushButton>("enregistrer_eleve"));
-
         // "Paramétrer" for Martin.
         QVERIFY(Pilote::clique(i<QListWidget>("lb_nom_ens_param"), "Martin"));
         clique(i<QPushButton>("Parametre"));

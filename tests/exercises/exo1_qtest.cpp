@@ -28,11 +28,7 @@ private:
     TExo1* exo_ = nullptr;
 
     template <typename T = QWidget>
-    T* w(const char* nom) const {
-        auto* x = exo_->findChild<T*>(QString::fromLatin1(nom));
-        if (!x) qFatal("missing component %s", nom);
-        return x;
-    }
+    T* w(const QString& nom) const { return Pilote::controle<T>(exo_, nom); }
     QLineEdit* resultat() const { return w<QLineEdit>("Resultat"); }
     QLabel* label(const char* nom) const { return w<QLabel>(nom); }
 
@@ -51,13 +47,7 @@ private:
     int numero() const { return exo_->partie().NumeroQuestion; }
     QList<QTimer*> timers() const { return exo_->findChildren<QTimer*>(QString(), Qt::FindDirectChildrenOnly); }
     int minuteries() const { return timers().size(); }
-    // The designed intervals of the running timers.
-    QList<int> intervalles() const {
-        QList<int> v;
-        for (QTimer* t : timers())
-            if (t->isActive()) v << Minuterie::intervalleVoulu(t);
-        return v;
-    }
+    QList<int> intervalles() const { return BancExercice::intervalles(exo_); }
     // One tick of the one running timer, by hand.
     void tic() const {
         for (QTimer* t : timers())
@@ -141,16 +131,6 @@ private slots:
         QVERIFY(!w("SolutionImage2")->isVisible() && !w("Perdu")->isVisible());
     }
 
-    void threeWrongAnswersCountOneQuestion() {
-        lance();
-        for (const char* faux : {"13", "07", "+12"}) repond(QString::fromLatin1(faux));
-        QCOMPARE(exo_->partie().ErreursQuestion, 3);
-        QCOMPARE(Etat().NombreErreurs, 1);
-        repond(QStringLiteral("12"));
-        QCOMPARE(exo_->partie().ListeErreurs, QString::fromUtf8("\r\n3×4 3 erreurs"));
-        QCOMPARE(Etat().NombreErreurs, 1);
-    }
-
     void notANumberCountsNothing() {
         lance();
         for (const QString& texte : {QStringLiteral("abc"), QString()}) {
@@ -164,37 +144,27 @@ private slots:
         QCOMPARE(numero(), 1);
     }
 
+    // The rows shown from the chosen last row, the strip's top and height, a click on a number.
     void numberStripRowsAndClicks() {
         lance();
         QVERIFY(!w("SoutientBandeNum")->isVisible());
         QVERIFY(!label("Enonce2Exo1")->text().contains(QStringLiteral("au fond de l'eau")));
-
-        Etat().BandeNumerique = 0;  // read again when the screen is shown
-        exo_->hide();
-        exo_->show();
-        QWidget* bande = w("SoutientBandeNum");
-        QVERIFY(bande->isVisible());
-        QVERIFY(w("BandeNum0")->isVisible() && !w("BandeNum10")->isVisible());
-        QCOMPARE(bande->y(), 400 + 5 * 38);
-        QCOMPARE(bande->height(), 34);
-        QVERIFY(label("Enonce2Exo1")->text().contains(QStringLiteral("au fond de l'eau")));
-        QTest::mouseClick(w("Num7"), Qt::LeftButton);
-        QCOMPARE(resultat()->text(), QStringLiteral("7"));
-
-        Etat().BandeNumerique = 5;
-        exo_->hide();
-        exo_->show();
-        QVERIFY(w("BandeNum50")->isVisible() && !w("BandeNum60")->isVisible());
-        QCOMPARE(bande->y(), 400 + 2 * 38);
-
-        Etat().BandeNumerique = 9;
-        exo_->hide();
-        exo_->show();
-        QVERIFY(w("BandeNum90")->isVisible() && w("Num100")->isVisible());
-        QCOMPARE(bande->y(), 400);
-        QCOMPARE(bande->height(), 340);
-        QTest::mouseClick(w("Num100"), Qt::LeftButton);
-        QCOMPARE(resultat()->text(), QStringLiteral("100"));
+        struct Cas { int bande; const char* derniere; const char* cachee; int y, hauteur; const char* clic, *texte; };
+        for (const Cas& c : {Cas{0, "BandeNum0", "BandeNum10", 400 + 5 * 38, 34, "Num7", "7"},
+                             Cas{5, "BandeNum50", "BandeNum60", 400 + 2 * 38, 6 * 34, nullptr, nullptr},
+                             Cas{9, "BandeNum90", nullptr, 400, 340, "Num100", "100"}}) {
+            Etat().BandeNumerique = c.bande;  // read again when the screen is shown
+            exo_->hide();
+            exo_->show();
+            QVERIFY(w("SoutientBandeNum")->isVisible() && w(c.derniere)->isVisible());
+            QVERIFY(!c.cachee || !w(c.cachee)->isVisible());
+            QCOMPARE(w("SoutientBandeNum")->y(), c.y);
+            QCOMPARE(w("SoutientBandeNum")->height(), c.hauteur);
+            QVERIFY(label("Enonce2Exo1")->text().contains(QStringLiteral("au fond de l'eau")));
+            if (!c.clic) continue;
+            QTest::mouseClick(w(c.clic), Qt::LeftButton);
+            QCOMPARE(resultat()->text(), QString::fromLatin1(c.texte));
+        }
     }
 
     void countingHelp() {

@@ -20,21 +20,6 @@
 #include <QtTest>
 
 namespace {
-QString u(const char* t) { return QString::fromUtf8(t); }
-
-// The summary screen, closed as soon as it opens.
-class BilanImmediat : public QDialog {
-public:
-    int ouvertures = 0;
-
-protected:
-    void showEvent(QShowEvent* e) override {
-        QDialog::showEvent(e);
-        ++ouvertures;
-        QTimer::singleShot(0, this, &QDialog::accept);
-    }
-};
-
 using Entree = std::array<int, 4>;
 const QList<Entree> Tables248 = {{2, 1, 10, 2}, {4, 1, 10, 2}, {8, 1, 10, 2}};
 const QStringList MessagesDuBanc = {u("Essaie encore, tu vas y arriver !"), u("Presque, réfléchis bien.")};
@@ -44,15 +29,11 @@ class Exo3Test : public QObject {
     Q_OBJECT
 
     BancExercice banc_;
-    BilanImmediat bilan_;
+    BilanCompte bilan_;
     TExo3* exo_ = nullptr;
 
     template <typename T = QWidget>
-    T* w(const QString& nom) const {
-        auto* x = exo_->findChild<T*>(nom);
-        if (!x) qFatal("missing component %s", qPrintable(nom));
-        return x;
-    }
+    T* w(const QString& nom) const { return Pilote::controle<T>(exo_, nom); }
     QString texte(const QString& nom) const { return w<QLabel>(nom)->text(); }
     bool visible(const QString& nom, int k) const { return w(nom + QString::number(k))->isVisible(); }
     int numero() const { return exo_->partie().NumeroQuestion; }
@@ -65,22 +46,8 @@ class Exo3Test : public QObject {
     }
     QWidget* bulle(int k) const { return w(QStringLiteral("BulleBleu%1").arg(k)); }
     void clic(int k) { QTest::mouseClick(bulle(k), Qt::LeftButton); }
-    // A click queued as fast hands make them: handled only when the events are processed.
-    void posteClic(int k) {
-        QWidget* b = bulle(k);
-        const QPointF p(b->width() / 2.0, b->height() / 2.0);
-        for (QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
-            QCoreApplication::postEvent(b, new QMouseEvent(t, p, b->mapToGlobal(p), Qt::LeftButton,
-                                                           t == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
-                                                           {}));
-    }
-    // The running timers' designed intervals.
-    QList<int> intervalles() const {
-        QList<int> v;
-        for (QTimer* t : exo_->findChildren<QTimer*>(QString(), Qt::FindDirectChildrenOnly))
-            if (t->isActive()) v << Minuterie::intervalleVoulu(t);
-        return v;
-    }
+    void posteClic(int k) { BancExercice::posteClic(bulle(k)); }
+    QList<int> intervalles() const { return BancExercice::intervalles(exo_); }
     QByteArray captions() const {
         QByteArray c;
         for (int k = 1; k <= 3; ++k) c += texte(QStringLiteral("operateur%1").arg(k)).toLatin1() + " ; ";
@@ -255,7 +222,7 @@ private slots:
         QTest::mouseClick(w("Poissounet"), Qt::LeftButton);
         QVERIFY(banc_.choix()->isVisible() && !exo_->isVisible());
         QCOMPARE(Etat().NumeroExercice, position + 1);
-        QCOMPARE(bilan_.ouvertures, 0);
+        QCOMPARE(bilan_.vus, 0);
         QCOMPARE(octetsDe(profil), QByteArray());
     }
 
@@ -275,7 +242,7 @@ private slots:
         clic(intrus());
         QTRY_VERIFY(banc_.choix()->isVisible());
         Horloge::fixe(QDateTime());
-        QCOMPARE(bilan_.ouvertures, 1);
+        QCOMPARE(bilan_.vus, 1);
         QCOMPARE(octetsDe(profil),
                  "\r\n[exercice]     Exercice " + n +
                      "\r\n[Type exercice]     intrus\r\n[Table(s)]     \r\n"

@@ -17,23 +17,6 @@
 #include <QScopeGuard>
 #include <QTimer>
 
-namespace {
-QString u(const char* t) { return QString::fromUtf8(t); }
-
-// The summary screen: counted and closed at once.
-class BilanCompte final : public QDialog {
-public:
-    int vus = 0;
-
-protected:
-    void showEvent(QShowEvent* e) override {
-        QDialog::showEvent(e);
-        ++vus;
-        QTimer::singleShot(0, this, &QDialog::accept);
-    }
-};
-}  // namespace
-
 class Exo4Test : public QObject {
     Q_OBJECT
 
@@ -42,11 +25,7 @@ class Exo4Test : public QObject {
     BilanCompte bilan_;
 
     template <typename T = QWidget>
-    T* w(const QString& nom) const {
-        auto* x = exo_->findChild<T*>(nom);
-        if (!x) qFatal("missing component %s", qPrintable(nom));
-        return x;
-    }
+    T* w(const QString& nom) const { return Pilote::controle<T>(exo_, nom); }
     QWidget* bulle(const char* genre, int i) const { return w(QString::fromLatin1(genre) + QString::number(i)); }
     QString texte(const QString& nom) const { return w<QLabel>(nom)->text(); }
     int numero() const { return exo_->partie().NumeroQuestion; }
@@ -60,20 +39,8 @@ class Exo4Test : public QObject {
                 clique(bulle(c ? "BulleBleu" : "BulleJaune", i));
     }
     void selectionneJuste() { selectionne([this](int i) { return bonne(i); }); }
-    // A click queued behind others: the pupil clicks again before the first click is handled.
-    static void posteClic(QWidget* x) {
-        const QPointF p(x->width() / 2.0, x->height() / 2.0);
-        const QPointF g = x->mapToGlobal(p);
-        for (QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
-            QCoreApplication::postEvent(x, new QMouseEvent(t, p, g, Qt::LeftButton,
-                                                           t == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, {}));
-    }
-    QList<int> intervalles() const {
-        QList<int> v;
-        for (QTimer* t : exo_->findChildren<QTimer*>(QString(), Qt::FindDirectChildrenOnly))
-            if (t->isActive()) v << Minuterie::intervalleVoulu(t);
-        return v;
-    }
+    static void posteClic(QWidget* x) { BancExercice::posteClic(x); }
+    QList<int> intervalles() const { return BancExercice::intervalles(exo_); }
     // The tables 2 to 9 with ×: many results shared by several operations.
     static void tables() {
         SharedState& e = Etat();

@@ -23,7 +23,6 @@ protected:
         FichierTexte::ecritLignes("enseignant.txt", {Registre::EnteteEnseignants, "aucun"});
     }
     void TearDown() override { Messages::installeRepondeur(nullptr); }
-    QString u(const char* texte) { return QString::fromUtf8(texte); }
 
     DossierTemporaire dossier;
     SharedState etat;

@@ -1,3 +1,4 @@
+#include "DossierTemporaire.h"
 #include "state/SharedState.h"
 #include "identity/NomsRegistre.h"
 #include "identity/VerifieNom.h"
@@ -5,8 +6,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-QString u(const char* texte) { return QString::fromUtf8(texte); }
-
 TEST(VerifieNom, KeepsTheRegistryReadableAndFileNamesValid) {
     for (const QString& nom : {u("Martin-"), u("Martin_"), u("Léa"), u("Anne-Marie"), u("O'Brien"), u(".Martin"),
                                u("Œdipe €"), u("Aucune"), u("Lea Lou"), u("a&b"), u("a-b_c")})

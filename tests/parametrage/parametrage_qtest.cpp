@@ -10,6 +10,7 @@
 #include "interface/Ecrans.h"
 #include "state/SharedState.h"
 #include "settings/ExercicesDefinis.h"
+#include "settings/ParameterFiles.h"
 #include "parametrage/TParametrage.h"
 
 #include <QCheckBox>
@@ -22,44 +23,21 @@
 #include <memory>
 
 namespace {
-QString u(const char* t) { return QString::fromUtf8(t); }
 const QString Classe = u("classe de Martin/");
 const QString ListeEleves = Classe + "classe_Martin.txt";
 const QString FichierMartin = Classe + "enseignant_parametrage_Martin.txt";
 const QString Lea = u("Léa en classe de ce1");
 const QString Tom = u("Tom en classe de ce2");
-const QByteArray D69 = QByteArray(69, '-') + "\r\n";
-const QByteArray U39 = QByteArray(39, '_') + "\r\n";
-
-// The block of the exercises these tests define: kind 1, the table of 2 with multiplication,
-// no time, the given number of questions, constellations, no strip.
-QByteArray bloc(int questions) {
-    return cp1252("[Exercice]\r\n"
-                  "1 - exercice où il faut donner le résultat\r\n"
-                  "\r\n"
-                  "[Tables]\r\n"
-                  "2 sur l'intervalle de 1 à 10 avec multiplication -\r\n"
-                  "\r\n"
-                  "[Cas particuliers]\r\n"
-                  "2 - aucun\r\n"
-                  "\r\n"
-                  "[Options particulières]\r\n"
-                  "3 - aucune\r\n"
-                  "\r\n"
-                  "[Temps de réponse (en secondes)] \r\n"
-                  "non - on ne verra pas apparaitre le pirate\r\n"
-                  "0 - aucun temps fixé\r\n"
-                  "\r\n"
-                  "[Nombre de questions posées par exercice] \r\n") +
-           QByteArray::number(questions) +
-           cp1252(" - questions\r\n"
-                  "\r\n"
-                  "[Aide]\r\n"
-                  "1 - oui avec les constellations\r\n"
-                  "\r\n"
-                  "[Bande numérique] \r\n"
-                  "10 - aucune");
+// The block of the exercises these tests define, from the writer whose bytes
+// tests/settings/parameter_files_test.cpp checks: kind 1, the table of 2 with multiplication, no
+// time, the given number of questions, constellations, no strip.
+QString bloc(int questions) {
+    ExerciseSettings x;
+    x.tables = {EntreeTable::table(2, 1, 10, 2)};
+    x.NombreDeQuestions = questions;
+    return BlocExercice(x);
 }
+QByteArray octets(const QString& texte) { return Cp1252::encode(texte + "\r\n").value(); }
 }  // namespace
 
 class ParametrageTest : public QObject {
@@ -117,6 +95,15 @@ class ParametrageTest : public QObject {
         clique(operation);
         clique("TablePrecise");
         for (int n : numeros) basculeEntree("ListeTable1", QString::number(n));
+        clique("Ajouter_Button1");
+    }
+    // "Table de n sur [a..b]" typed into emptied fields, then ">>".
+    void ajouteIntervalle(const QString& n, const QString& a, const QString& b) {
+        clique("TableIntervalle");
+        for (const auto& [champ, texte] : {std::pair{"NumTable_Edit", n}, {"Table_Edit1", a}, {"Table_Edit2", b}}) {
+            w<QLineEdit>(champ)->clear();
+            tape(champ, texte);
+        }
         clique("Ajouter_Button1");
     }
     // Kind 1, the table of 2 with multiplication, `questions` questions, added to the list.
@@ -198,7 +185,6 @@ private slots:
     void chaqueRefusDitPourquoi() {
         clique("Type1");
         clique("Operation0");
-        clique("TableIntervalle");
         struct Cas { QString n, a, b; QString message; };
         const QList<Cas> cas{
             {"", "1", "5", "Vous devez préciser une table"},
@@ -209,11 +195,7 @@ private slots:
             {"trois", "1", "5", "Vous ne pouvez rentrer que des nombres relatifs"},
         };
         for (const Cas& c : cas) {
-            for (const char* champ : {"NumTable_Edit", "Table_Edit1", "Table_Edit2"}) w<QLineEdit>(champ)->clear();
-            tape("NumTable_Edit", c.n);
-            tape("Table_Edit1", c.a);
-            tape("Table_Edit2", c.b);
-            clique("Ajouter_Button1");
+            ajouteIntervalle(c.n, c.a, c.b);
             QCOMPARE(Messages::recueille(), QStringList{c.message});
         }
         QCOMPARE(w<QListWidget>("ListeTable2")->count(), 2);
@@ -226,12 +208,7 @@ private slots:
         QCOMPARE(w<QListWidget>("ListeTable2")->count(), 2);
 
         // Equal bounds are a table of its own.
-        clique("TableIntervalle");
-        for (const char* champ : {"NumTable_Edit", "Table_Edit1", "Table_Edit2"}) w<QLineEdit>(champ)->clear();
-        tape("NumTable_Edit", "3");
-        tape("Table_Edit1", "4");
-        tape("Table_Edit2", "4");
-        clique("Ajouter_Button1");
+        ajouteIntervalle("3", "4", "4");
         QCOMPARE(Pilote::textes(w<QListWidget>("ListeTable2")).value(2), "(+) table de 3 sur [4..4]");
 
         // Adding the exercise: no checked table, then no kind, then the two notices.
@@ -342,11 +319,7 @@ private slots:
         ecran->InitialisationClick();
         clique("Type1");
         clique("Operation2");
-        clique("TableIntervalle");
-        tape("NumTable_Edit", "12");
-        tape("Table_Edit1", "1");
-        tape("Table_Edit2", "10");
-        clique("Ajouter_Button1");
+        ajouteIntervalle("12", "1", "10");
         basculeEntree("ListeTable2", u("Doubles / carrés"));
         clique("Enregistrer");
         QCOMPARE(Messages::recueille(), QStringList{PasDoubles});
@@ -377,15 +350,13 @@ private slots:
         capture("3-liste-et-eleves");
         clique("Associe");
         QCOMPARE(Messages::recueille(), QStringList{"Tout est ok"});
-        for (const QString& eleve : {Lea, Tom}) {
-            QByteArray attendu = D69 + cp1252("Fichier de paramétrage fait par Martin pour ") + cp1252(eleve.toUtf8()) +
-                                 "\r\n" + D69 + "\r\n(1)\r\n\r\n";
-            for (int k = 1; k <= 3; ++k)
-                attendu += U39 + "\r\nExercice " + QByteArray::number(k) + "\r\n" + U39 + "\r\n" + bloc(2 * k - 1) +
-                           cp1252("\r\n\r\n[Une fois la séquence finie]\r\n2 - quitter le logiciel\r\n\r\n"
-                                  "[Rétroaction]\r\n1 - montrer tous les résultats\r\n");
-            QCOMPARE(octetsDe(Classe + u("parametrage_") + eleve + "_de_Martin.txt"), attendu);
-        }
+        // The screen passes the odd exercises and the two codes chosen below; the two codes' lines as bytes.
+        for (const QString& eleve : {Lea, Tom})
+            QCOMPARE(octetsDe(Classe + u("parametrage_") + eleve + "_de_Martin.txt"),
+                     octets(TexteParameterFileDeBlocs("Martin", eleve, {bloc(1), bloc(3), bloc(5)}, 2, 1)));
+        QVERIFY(octetsDe(Classe + u("parametrage_") + Lea + "_de_Martin.txt")
+                    .contains(cp1252("\r\n[Une fois la séquence finie]\r\n2 - quitter le logiciel\r\n\r\n"
+                                     "[Rétroaction]\r\n1 - montrer tous les résultats\r\n")));
         QVERIFY(!QFile::exists("Parametrage_par_defaut.txt"));
 
         // Assigning again puts the pupil back at the first exercise; the default file goes to the
@@ -453,12 +424,9 @@ private slots:
         clique("EnregistrerQuitter");
         QVERIFY(!ecran->isVisible());
         QVERIFY(Etat().RepertoireClasse.isEmpty());
-        QCOMPARE(octetsDe(FichierMartin), D69 + "Fichier de param\xe9trage pour Martin\r\n" + D69 +
-                                              cp1252("\r\n(1)\r\n\r\n***Sauvegarde du profil***\r\n"
-                                                     "* 1 - oui dans une base de données\r\n"
-                                                     "* 3 - oui dans un fichier texte\r\n\r\n") +
-                                              U39 + "\r\nExercice 2=>(x) table de 2 sur [1..10], \r\n" + U39 + "\r\n" +
-                                              bloc(6) + "\r\n");
+        QCOMPARE(octetsDe(FichierMartin),
+                 octets(TexteTeacherParameterFileDeBlocs("Martin", {"Exercice 2=>(x) table de 2 sur [1..10], "},
+                                                         {bloc(6)}, true, false, true)));
 
         Etat().RepertoireClasse = Classe;
         ouvre();
@@ -483,11 +451,7 @@ private slots:
         clique("Complement");
         tape("Complement_Edit", "-7");
         clique("Ajouter_Button1");
-        clique("TableIntervalle");
-        tape("NumTable_Edit", "-5");
-        tape("Table_Edit1", "-30");
-        tape("Table_Edit2", "-2");
-        clique("Ajouter_Button1");
+        ajouteIntervalle("-5", "-30", "-2");
         clique("Temps_RadioButton3");
         spin("Temps_SpinEdit2", 25);
         clique("Aide1");
@@ -532,7 +496,7 @@ private slots:
         QStringList numeros;
         for (const QString& t : Pilote::textes(w<QListWidget>("ListeSequence"))) numeros << t.section("=>", 0, 0);
         QCOMPARE(numeros, (QStringList{"Exercice 1", "Exercice 3", "Exercice 3"}));
-        QCOMPARE(ecran->exercicesDefinis().contenus.value(1), Cp1252::decode(bloc(3)));
+        QCOMPARE(ecran->exercicesDefinis().contenus.value(1), bloc(3));
     }
 
     void initialisationPuisAnnulerLaisseSansFichier() {

@@ -1,4 +1,4 @@
-#include "DossierTemporaire.h"
+#include "BancExercice.h"
 #include "session/SequenceDriver.h"
 #include "base/FichierTexte.h"
 #include "base/Horloge.h"
@@ -14,19 +14,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-// A summary stand-in that closes itself as soon as it shows.
-class BilanImmediat : public QDialog {
-public:
-    int ouvertures = 0;
-
-protected:
-    void showEvent(QShowEvent* e) override {
-        QDialog::showEvent(e);
-        ++ouvertures;
-        QTimer::singleShot(0, this, &QDialog::accept);
-    }
-};
-
 // A pupil file in the layout the settings screen writes: exercise k has kind kinds[k-1] and the
 // table of k+1 on 1..10 with multiplication.
 QString fichierEleve(const QList<int>& types, int position, int fin) {
@@ -50,7 +37,7 @@ QString fichierEleve(const QList<int>& types, int position, int fin) {
 struct Driver : ::testing::Test {
     DossierTemporaire dossier;
     QWidget identification, choix, exo1, exo2, exo3, exo4;
-    BilanImmediat bilan;
+    BilanCompte bilan;
     bool fini = false;
     const QString chemin = "classe de Martin/parametrage_Léa_de_Martin.txt";
 
@@ -146,7 +133,7 @@ TEST_F(Driver, TheAnonymousPupilIsNeitherRecordedNorSummarised) {
     const QString profil = FichierProfilEleve(Etat());
     ecritOctets(profil, "debut\r\n");
     termine(&exo1);
-    EXPECT_EQ(bilan.ouvertures, 0);
+    EXPECT_EQ(bilan.vus, 0);
     EXPECT_TRUE(choix.isVisible());
     EXPECT_EQ(octetsDe(profil), "debut\r\n");
     // Exercises 3 and 4 ask for every pupil to be recorded: the same recorders then write.

@@ -10,8 +10,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-QString u(const char* t) { return QString::fromUtf8(t); }
-
 TEST(EntreesTables, TexteEtRelectureDesEntrees) {
     struct Cas { EntreeTable entree; const char* texte; };
     const Cas cas[] = {

@@ -1,8 +1,10 @@
 #pragma once
 // The bench of an exercise screen test: an empty working folder with the background, the help
 // pictures 0 to 10 and two lost-question messages; the screen registered with a stand-in chooser;
-// every message box answered and collected; timers sped up.
+// every message box answered and collected; timers sped up. Also the helpers the exercise tests
+// share: controls by name, the running timers' intervals, queued clicks, a summary stand-in.
 #include "DossierTemporaire.h"
+#include "Pilote.h"
 #include "base/Messages.h"
 #include "base/Minuterie.h"
 #include "interface/Affichage.h"
@@ -11,7 +13,10 @@
 #include "state/SharedState.h"
 #include "state/Utils.h"
 
+#include <QDialog>
 #include <QImage>
+#include <QMouseEvent>
+#include <QTimer>
 #include <array>
 #include <QWidget>
 #include <QtTest>
@@ -57,6 +62,21 @@ public:
     }
     QWidget* choix() const { return choix_.get(); }
 
+    // The designed intervals of the screen's running timers.
+    static QList<int> intervalles(const QObject* ecran) {
+        QList<int> v;
+        for (QTimer* t : ecran->findChildren<QTimer*>(QString(), Qt::FindDirectChildrenOnly))
+            if (t->isActive()) v << Minuterie::intervalleVoulu(t);
+        return v;
+    }
+    // A click queued as fast hands make them: handled only when the events are processed.
+    static void posteClic(QWidget* x) {
+        const QPointF p(x->width() / 2.0, x->height() / 2.0);
+        for (QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+            QCoreApplication::postEvent(x, new QMouseEvent(t, p, x->mapToGlobal(p), Qt::LeftButton,
+                                                           t == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, {}));
+    }
+
     // The settings of an exercise for the anonymous pupil, on one table entry, in order, in the
     // mode given by the answer time and the pirate, without the strip.
     struct Reglage {
@@ -83,4 +103,17 @@ private:
     std::unique_ptr<DossierTemporaire> dossier_;
     std::unique_ptr<QWidget> ecran_;
     std::unique_ptr<QWidget> choix_;
+};
+
+// The summary screen: counted and closed as soon as it opens.
+class BilanCompte final : public QDialog {
+public:
+    int vus = 0;
+
+protected:
+    void showEvent(QShowEvent* e) override {
+        QDialog::showEvent(e);
+        ++vus;
+        QTimer::singleShot(0, this, &QDialog::accept);
+    }
 };

@@ -33,3 +33,5 @@ inline void ecritOctets(const QString& chemin, const QByteArray& octets) {
 
 // Windows-1252 bytes of a text written in UTF-8 in the test source.
 QByteArray cp1252(const char* utf8);
+// The text written in UTF-8 in the test source.
+inline QString u(const char* utf8) { return QString::fromUtf8(utf8); }
