@@ -1,12 +1,9 @@
 #include "DossierTemporaire.h"
 #include "app/Demarrage.h"
 #include "app/TAccueil.h"
-#include "base/Messages.h"
 #include "interface/Ecrans.h"
 #include "state/SharedState.h"
 
-#include <QFile>
-#include <unistd.h>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -22,20 +19,6 @@ TEST(Demarrage, FirstStartWritesTheTeacherListAndLaterStartsKeepIt) {
     ecritOctets("enseignant.txt", "n'importe quoi\n\xFF");
     { TAccueil accueil; }
     EXPECT_EQ(octetsDe("enseignant.txt"), QByteArray("n'importe quoi\n\xFF"));
-}
-
-TEST(Demarrage, AReadOnlyFolderIsReportedAndTheProgramGoesOn) {
-    DossierTemporaire dossier;
-    QFile::setPermissions(dossier.chemin(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
-    Messages::recueille();
-    { TAccueil accueil; }
-    const QStringList textes = Messages::recueille();
-    QFile::setPermissions(dossier.chemin(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    Messages::installeRepondeur(nullptr);
-    if (getuid() == 0) GTEST_SKIP() << "root writes anywhere";
-    ASSERT_EQ(textes.size(), 1);
-    EXPECT_TRUE(textes[0].contains("enseignant.txt"));
 }
 
 // One borderless, hidden screen of the right name for each role.

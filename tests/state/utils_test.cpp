@@ -36,15 +36,3 @@ TEST(SharedState, TheTableHoldsAtMost250Entries) {
     EXPECT_EQ(e.DernierIndiceTables, 1001);
     EXPECT_EQ(e.Tables[1002], -1);
 }
-
-TEST(EstUnNombre, FollowsTheStandardConversion) {
-    SharedState e;
-    EXPECT_TRUE(EstUnNombre(e, "  12"));
-    EXPECT_TRUE(EstUnNombre(e, "-5"));
-    EXPECT_TRUE(EstUnNombre(e, "$1F"));
-    EXPECT_FALSE(EstUnNombre(e, ""));
-    EXPECT_FALSE(EstUnNombre(e, "12 "));
-    EXPECT_FALSE(EstUnNombre(e, "1.5"));
-    EXPECT_FALSE(EstUnNombre(e, "abc"));
-    EXPECT_FALSE(EstUnNombre(e, "3000000000"));
-}
