@@ -1,3 +1,4 @@
+#include "commun/Tirages.h"
 #include "base/Aleatoire.h"
 #include "base/Cp1252.h"
 #include "state/SharedState.h"
@@ -11,25 +12,9 @@
 #include <vector>
 
 namespace {
-constexpr int C = SharedState::Complement;
-enum { Plus = 0, Moins = 1, Fois = 2, Divise = 3 };
-using Entree = std::array<int, 4>;
-
-SharedState reglages(std::initializer_list<Entree> entrees, bool dansOrdre = false) {
-    SharedState e;
-    for (const Entree& x : entrees) e.ajouteEntree(x[0], x[1], x[2], x[3]);
-    e.OptionTableDansOrdre = dansOrdre;
-    return e;
-}
-
-// Questions of one exercise: the generator is prepared once, as the screen does.
+using namespace tirages;
 std::vector<QuestionExo4> questions(const SharedState& e, int nombre, int graine = 1) {
-    Aleatoire::graine(static_cast<std::uint32_t>(graine));
-    const TireurOperation tireur(e);
-    RepertoireOperations repertoire(tireur);
-    std::vector<QuestionExo4> q;
-    for (int i = 0; i < nombre; ++i) q.push_back(GenereExo4(tireur, repertoire));
-    return q;
+    return questionsPreparees<QuestionExo4>(e, nombre, graine, GenereExo4);
 }
 
 Bulles bulles(const char* motif) {  // "1100000001": bubble 1 first

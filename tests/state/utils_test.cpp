@@ -28,11 +28,3 @@ TEST(InitialiseParametres, ResetsSettingsAndKeepsTheConnection) {
     EXPECT_EQ(e.DernierIndiceTables, 1);
     EXPECT_EQ(e.Tables[2], -1);
 }
-
-TEST(SharedState, TheTableHoldsAtMost250Entries) {
-    SharedState e;
-    for (int i = 0; i < 250; ++i) ASSERT_TRUE(e.ajouteEntree(i, 1, 10, 0));
-    EXPECT_FALSE(e.ajouteEntree(1, 1, 10, 0));
-    EXPECT_EQ(e.DernierIndiceTables, 1001);
-    EXPECT_EQ(e.Tables[1002], -1);
-}

@@ -1,13 +1,16 @@
 #pragma once
 // What the tests of the two operation draws share: settings from table entries, the check that a
 // question is an exact operation, sets of question texts.
+#include "base/Aleatoire.h"
 #include "exercises/commun/QuestionOperation.h"
+#include "exercises/commun/TireOperation.h"
 #include "state/SharedState.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <set>
+#include <vector>
 
 namespace tirages {
 constexpr int C = SharedState::Complement;
@@ -45,5 +48,15 @@ inline std::set<QString> ensemble(std::initializer_list<const char*> textes) {
     std::set<QString> s;
     for (const char* t : textes) s.insert(QString::fromUtf8(t));
     return s;
+}
+// Questions of one exercise of kind 3 or 4: the generator is prepared once, as the screen does.
+template <typename Question, typename Genere>
+std::vector<Question> questionsPreparees(const SharedState& e, int nombre, int graine, Genere genere) {
+    Aleatoire::graine(static_cast<std::uint32_t>(graine));
+    const TireurOperation tireur(e);
+    RepertoireOperations repertoire(tireur);
+    std::vector<Question> q;
+    for (int i = 0; i < nombre; ++i) q.push_back(genere(tireur, repertoire));
+    return q;
 }
 }  // namespace tirages
