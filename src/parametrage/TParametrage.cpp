@@ -168,10 +168,10 @@ void TParametrage::appliqueActivation() {
     const Guidage::Activation a = guidage_.activation();
     Option_GroupBox2->setEnabled(a.options);
     Table_GroupBox->setEnabled(a.tables);
-    QList<QWidget*> specification{Enonce3, TablePrecise, TableIntervalle, NumTable_Edit, Table_Edit1, Table_Edit2,
+    QList<QWidget*> choixDesTables{Enonce3, TablePrecise, TableIntervalle, NumTable_Edit, Table_Edit1, Table_Edit2,
                                   Complement, Complement_Edit, Ajouter_Button1, ListeTable2, CocheDecoche2};
-    for (QLabel* l : libellesIntervalle) specification << l;
-    active(specification, a.specification);
+    for (QLabel* l : libellesIntervalle) choixDesTables << l;
+    active(choixDesTables, a.choixDesTables);
     active({ListeTable1, CocheDecoche1}, a.listeTable1);
     Temps_GroupBox->setEnabled(a.temps);
     active({Temps_RadioButton3, Temps_SpinEdit2, Temps_Label2}, a.requin);

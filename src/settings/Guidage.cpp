@@ -5,7 +5,7 @@ void Guidage::ouvre() { *this = Guidage(); }
 void Guidage::typeChoisi(int type) {
     type_ = type;
     if (!guide_) return;
-    // A new kind in guided mode greys the table specification until an operation is chosen again.
+    // A new kind in guided mode greys the choice of tables until an operation is chosen again.
     typeGuide_ = true;
     operationGuidee_ = false;
 }
@@ -29,11 +29,11 @@ Guidage::Activation Guidage::activation() const {
     const bool parKind = type_ == 1 || type_ == 2;
     if (guide_) {
         a.options = a.tables = typeGuide_;
-        a.specification = typeGuide_ && operationGuidee_;
-        a.listeTable1 = a.specification && listeTable1_;
+        a.choixDesTables = typeGuide_ && operationGuidee_;
+        a.listeTable1 = a.choixDesTables && listeTable1_;
         return a;
     }
-    a.options = a.tables = a.specification = a.temps = a.questions = a.aide = true;
+    a.options = a.tables = a.choixDesTables = a.temps = a.questions = a.aide = true;
     a.listeTable1 = listeTable1_;
     a.requin = a.aideRadios = a.bande = parKind;
     return a;

@@ -1,7 +1,7 @@
 #pragma once
 // The guided enabling of the settings screen's upper panel. On opening only the exercise kind can
-// be chosen; the kind opens the options and the operations, the operation opens the table
-// specification, and the first table entry added opens time, questions and help, which ends the
+// be chosen; the kind opens the options and the operations, the operation opens the choice of
+// tables, and the first table entry added opens time, questions and help, which ends the
 // guidance. Kinds 3 and 4 never offer the sharks, the help radios or the number strip.
 class Guidage final {
 public:
@@ -10,7 +10,7 @@ public:
         bool type = true;
         bool options = false;
         bool tables = false;  // the group and its operation radios
-        bool specification = false;  // table modes, their fields, ">>", the entry list
+        bool choixDesTables = false;  // table modes, their fields, ">>", the entry list
         bool listeTable1 = false;    // the [1..10] numbers and their "Tout cocher/décocher"
         bool temps = false;          // "Pas de temps" and the pirate
         bool requin = false;
