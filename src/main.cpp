@@ -1,12 +1,28 @@
 // Marivelle: mental arithmetic training for primary-school children.
 #include "app/Demarrage.h"
 #include "app/DossierDonnees.h"
+#include "app/ExportJournal.h"
 #include "base/Garde.h"
+#include "journal/Journal.h"
 
 #include <QApplication>
 #include <QDir>
 
+namespace {
+QStringList argumentsDe(int argc, char* argv[]) {
+    QStringList liste;
+    for (int i = 0; i < argc; ++i) liste << QString::fromLocal8Bit(argv[i]);
+    return liste;
+}
+}  // namespace
+
 int main(int argc, char* argv[]) {
+    // The journal export runs without any window, so it works on a terminal without a display.
+    if (const auto demande = ExportJournal::lit(argumentsDe(argc, argv))) {
+        QCoreApplication application(argc, argv);
+        return ExportJournal::execute(*demande, DossierDonnees::dossierPartage(QCoreApplication::applicationDirPath()),
+                                      QDir::homePath());
+    }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Marivelle"));
     const QString partage = DossierDonnees::dossierPartage(QApplication::applicationDirPath());
@@ -18,5 +34,8 @@ int main(int argc, char* argv[]) {
     Demarrage::prepare();
     Demarrage::creeLesEcrans();
     Demarrage::montreFenetrePrincipale();
-    return QApplication::exec();
+    const int code = QApplication::exec();
+    // The answers still queued are written before the program ends.
+    Journal::arrete();
+    return code;
 }

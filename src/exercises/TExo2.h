@@ -22,6 +22,7 @@ protected:
     void disposeEcran(bool requin) override;
     // The hole and its answer.
     int reponseAttendue() const override { return TrouAGauche ? question_.gauche : question_.droite; }
+    int trou() const override { return TrouAGauche ? 1 : 2; }
     bool reponseJuste() const override;
     QLineEdit* champReponse() const override;
     QList<QLineEdit*> champs() const override { return {OpGaucheEdit, OpDroiteEdit, Exo2OpGaucheEdit, Exo2OpDroiteEdit}; }

@@ -2,6 +2,7 @@
 
 #include "base/Horloge.h"
 #include "base/Messages.h"
+#include "journal/Journal.h"
 #include "state/SharedState.h"
 #include "state/Utils.h"
 #include "results/Enregistreurs.h"
@@ -16,6 +17,7 @@ bool ConnecteEleve(SharedState& etat, const QString& eleve, const QString& ensei
         return false;
     }
     etat.NomEleve = eleve;
+    Journal::nouvelleSession();
     const QDateTime connexion = Horloge::maintenant();
     LitParametres(etat, etat.NomEleve, etat.NomEnseignant);
     if (etat.SauvegardeTexte) EcritConnexion(etat, connexion);

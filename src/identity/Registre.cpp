@@ -8,6 +8,7 @@
 #include "identity/NomsRegistre.h"
 #include "identity/SuppressionSure.h"
 #include "identity/VerifieNom.h"
+#include "journal/Journal.h"
 
 namespace {
 const QString NomIncorrect = QStringLiteral("Le nom que vous venez d'entrer n'est pas correct");
@@ -31,6 +32,7 @@ void supprimeFichiersEleve(const QString& ligne, const QString& enseignant) {
         SuppressionSure::supprimeFichier(dossier, prefixe + ligne + suffixe);
         FichierTexte::nettoieTemporaires(dossier, prefixe + ligne + suffixe);
     }
+    Journal::oublieEleve(enseignant, ligne, RepertoireDeClasse(enseignant));
 }
 }  // namespace
 
@@ -126,7 +128,9 @@ bool SupprimeEnseignant(SharedState& etat, const QString& t) {
         liste = gardees;
         return true;
     });
-    // The folder goes with everything in it, temporary copies included.
+    // A school server keeps the teacher's answers outside the folder: they go first.
+    Journal::oublieEnseignant(t, RepertoireDeClasse(t));
+    // The folder goes with everything in it, temporary copies included (the class's journal file too).
     if (!SuppressionSure::supprimeDossier(DossierDeClasse(t))) return false;
     Messages::information(QStringLiteral("Le dossier de l'enseignant ") + t + QStringLiteral(" a bien été supprimer"));
     return true;

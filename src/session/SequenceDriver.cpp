@@ -49,6 +49,7 @@ void DemarreExercice(SharedState& e) {
 }
 
 void ExerciceSuivant(SharedState& e) {
+    e.EnPratiqueLibre = false;
     const QString fichier = FichierParametrageEleve(e);
     if (!FichierTexte::existe(fichier)) {
         InitialiseParametres(e);

@@ -165,6 +165,7 @@ void TChoixOperateur::JouerClick() {
     ChoixOperateur::prepareExerciceLibre(e);
     const Passage passage(this);
     hide();
+    e.EnPratiqueLibre = true;
     DemarreExercice(e);
 }
 

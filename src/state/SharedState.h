@@ -43,6 +43,8 @@ struct SharedState {
     int ColonneTableur = 0;
     QString RepertoireClasse;
     int NombreErreurs = 0;
+    // The exercise was chosen on the free-practice chooser, not taken from the sequence.
+    bool EnPratiqueLibre = false;
 
     SharedState();
 

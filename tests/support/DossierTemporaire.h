@@ -5,6 +5,10 @@
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>
+#include <ostream>
+
+// GoogleTest shows texts as text.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 class DossierTemporaire {
 public:

@@ -3,6 +3,7 @@
 #include "interface/Passage.h"
 #include "base/Garde.h"
 #include "exercises/commun/BulleParole.h"
+#include "journal/Journal.h"
 #include "exercises/commun/BulleRequin.h"
 #include "exercises/commun/Pirate.h"
 #include "exercises/commun/Ramassage.h"
@@ -107,6 +108,7 @@ void EcranExercice::placeEnonces() {
 int EcranExercice::basDesEnonces() const { return Enonce2->y() + Enonce2->height(); }
 
 void EcranExercice::questionFinie() {
+    if (suivi_.enCours()) Journal::ecrit(suivi_.termine(), Etat().RepertoireClasse);
     Crabe->move(Crabe->x() + pasCrabe_, Crabe->y());
     if (partie_.resteDesQuestions(Etat().NombreDeQuestions)) {
         partie_.passeALaSuivante(texteErreurs(false));
@@ -125,6 +127,10 @@ void EcranExercice::termineExercice() {
         partie_.termineLaDerniere(texteErreurs(true));
         EnregistreResultats(e, e.NombreErreurs, partie_.ListeErreurs, f.enregistreLAnonyme);
     }
+    // The last answers are in the journal before the summary; a failure of the session is told
+    // now, between two exercises, never over a question.
+    Journal::attends();
+    Journal::signaleEchecs();
     libereMinuteries();
     EnchaineApresExercice(e, this, f.bilan);
 }

@@ -5,6 +5,7 @@
 // the other, then the end (MarqueFinExercice, the recorders, timers released, the hand-over to the
 // sequence driver). See docs/exercices-communs.md.
 #include "exercises/commun/PartieReponses.h"
+#include "journal/SuiviQuestion.h"
 #include "interface/Fenetre.h"
 
 class BulleParole;
@@ -86,6 +87,8 @@ protected:
     void hideEvent(QHideEvent* evenement) override;
 
     PartieReponses partie_;
+    // The question on screen as the answer journal keeps it; written when the question is done.
+    SuiviQuestion suivi_;
     Image* ImageFond = nullptr;
     QLabel* Enonce = nullptr;
     QLabel* Enonce2 = nullptr;

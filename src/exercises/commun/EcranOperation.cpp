@@ -34,7 +34,10 @@ EcranOperation::EcranOperation(const Definition& d, const Textes& textes, const 
     SolutionLabel = Fabrique::etiquette(this, QStringLiteral("SolutionLabel"), Apparence::arial(40), Qt::black,
                                         placeNombre.x(), placeNombre.y(), 110, 50);
     aide_ = new AideComptage(this);
-    connect(aide_, &AideComptage::demandee, this, [this] { aideDemandee(); });
+    connect(aide_, &AideComptage::demandee, this, [this] {
+        suivi_.aideUtilisee();
+        aideDemandee();
+    });
 }
 
 void EcranOperation::finitCreationOperation() {
@@ -96,6 +99,7 @@ void EcranOperation::questionSuivante() {
     for (QWidget* w : std::initializer_list<QWidget*>{SolutionImage, SolutionImage2, SolutionLabel, Bravo, Perdu})
         w->hide();
     tireQuestion();
+    suivi_.commence(Etat(), Fait{question_.gauche, question_.operation, question_.droite, question_.resultat}, trou());
     ramassage_->cache();
     if (mode() == Mode::Requin) {
         aide_->cacheBoutons();
@@ -161,6 +165,10 @@ void EcranOperation::ValiderRes() {
             requin_->arreteDerive();
         }
     }
+    if (partie_.TempsEcoule)
+        suivi_.finParCreature();
+    else
+        suivi_.reponse(champReponse()->text(), reponseJuste());
     switch (partie_.valide(Etat(), reponseJuste())) {
         case PartieReponses::Issue::Perdue:
         case PartieReponses::Issue::JusteApresErreurs:
@@ -212,6 +220,7 @@ void EcranOperation::NumClick(int numero) {
     QLineEdit* champ = champReponse();
     if (exerciceFini() || partie_.RamassageEnCours || champ->isReadOnly()) return;
     champ->setText(QString::number(numero));
+    suivi_.bandeUtilisee();
     champ->setFocus();
 }
 

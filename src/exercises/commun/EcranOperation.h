@@ -41,6 +41,8 @@ protected:
 
     // Draws the next question (exercise 2 first draws the side of its hole).
     virtual void tireQuestion();
+    // Which operand the pupil supplies: 0 the result, 1 the left operand, 2 the right one.
+    virtual int trou() const { return 0; }
     // The screen's components of the mode shown, the others hidden (at each showing).
     virtual void disposeEcran(bool requin) = 0;
     // The drawn question on screen: in its bubbles, or (shark mode) in the rising bubble, whose

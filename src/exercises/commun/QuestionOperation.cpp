@@ -324,15 +324,6 @@ QuestionOperation TireQuestionOperation(const SharedState& e) {
     return q;
 }
 
-QString SigneOperation(Operation operation) {
-    switch (operation) {
-        case Addition: return QStringLiteral("+");
-        case Soustraction: return QStringLiteral("-");
-        case Multiplication: return QString(QChar(0x00D7));
-        default: return QString(QChar(0x00F7));
-    }
-}
-
 QString TexteOperation(const QuestionOperation& q, bool avecBlancs) {
     const QString signe = avecBlancs ? QLatin1Char(' ') + SigneOperation(q.operation) + QLatin1Char(' ')
                                      : SigneOperation(q.operation);

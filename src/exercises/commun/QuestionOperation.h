@@ -1,12 +1,11 @@
 #pragma once
 // The question draw of exercises 1 ("give the result") and 2 ("missing operand"): one operation
 // drawn from the table entries of the current exercise, with its options and special cases.
+#include "base/Operation.h"
+
 #include <QString>
 
 struct SharedState;
-
-// The operation codes of the table entries.
-enum class Operation { Addition = 0, Soustraction = 1, Multiplication = 2, Division = 3 };
 
 struct QuestionOperation {
     int gauche = 0;
@@ -21,7 +20,5 @@ struct QuestionOperation {
 // table list falls back to the addition tables 1 to 10, and no result overflows.
 QuestionOperation TireQuestionOperation(const SharedState& etat);
 
-// "+", "-", "×", "÷".
-QString SigneOperation(Operation operation);
 // "7 × 8" (the shark's bubble) or "7×8" (avecBlancs false).
 QString TexteOperation(const QuestionOperation& question, bool avecBlancs);

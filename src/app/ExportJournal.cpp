@@ -1,0 +1,56 @@
+#include "app/ExportJournal.h"
+
+#include "app/DossierDonnees.h"
+#include "journal/ExportCsv.h"
+#include "journal/Journal.h"
+#include "state/Utils.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace {
+const QString Option = QStringLiteral("--journal-csv");
+
+void dit(const QString& texte) { std::fputs((texte + QLatin1Char('\n')).toLocal8Bit().constData(), stderr); }
+}  // namespace
+
+namespace ExportJournal {
+std::optional<Demande> lit(const QStringList& arguments) {
+    const qsizetype i = arguments.indexOf(Option);
+    if (i < 0) return std::nullopt;
+    Demande d;
+    d.autresArguments = arguments.mid(0, i);
+    const QStringList suite = arguments.mid(i + 1);
+    if (!suite.isEmpty()) d.enseignant = suite[0];
+    if (suite.size() > 1) d.eleve = suite[1];
+    return d;
+}
+
+int execute(const Demande& d, const QString& partage, const QString& maison) {
+    if (d.enseignant.isEmpty()) {
+        dit(QStringLiteral("Usage : marivelle [dossier] --journal-csv <enseignant> [<élève>]"));
+        return 2;
+    }
+    const QString dossier = DossierDonnees::choisit(d.autresArguments, partage, maison);
+    if (!QFileInfo(dossier).isDir() || !QDir::setCurrent(dossier)) {
+        dit(QStringLiteral("Le dossier de données « %1 » n'existe pas.").arg(dossier));
+        return 1;
+    }
+    const QString classe = RepertoireDeClasse(d.enseignant);
+    if (!QFileInfo::exists(Journal::cheminSqlite(d.enseignant, classe))) {
+        dit(QStringLiteral("Aucun journal des réponses pour l'enseignant « %1 » dans « %2 ».").arg(d.enseignant, dossier));
+        return 1;
+    }
+    try {
+        const QByteArray csv = ExportCsv::journal(Journal::ouvre(d.enseignant, classe)->entrees(d.enseignant, d.eleve, 0));
+        std::fwrite(csv.constData(), 1, static_cast<size_t>(csv.size()), stdout);
+        std::fflush(stdout);
+    } catch (const ErreurMarivelle& e) {
+        dit(e.message());
+        return 1;
+    }
+    return 0;
+}
+}  // namespace ExportJournal

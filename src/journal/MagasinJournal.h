@@ -1,0 +1,31 @@
+#pragma once
+// Where the answer journal is kept: one small interface, served by SQL databases through Qt SQL
+// (an SQLite file per class by default, a school's server when one is configured). Every method
+// throws ErreurJournal with a French reason when the store cannot do it.
+#include "base/Erreurs.h"
+#include "journal/EntreeJournal.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class ErreurJournal : public ErreurMarivelle {
+    using ErreurMarivelle::ErreurMarivelle;
+};
+
+class MagasinJournal {
+public:
+    virtual ~MagasinJournal() = default;
+    // A question's entries in one transaction: all of them or none. A question already stored
+    // (same teacher, pupil and moment) is left as it is, so a retry never stores it twice.
+    virtual void ajoute(const EntreeJournal& entree) = 0;
+    // The pupil's entries (every pupil of the teacher when `eleve` is empty) from the moment
+    // `depuis` on, oldest first.
+    virtual QList<EntreeJournal> entrees(const QString& enseignant, const QString& eleve = {},
+                                         qint64 depuis = 0) = 0;
+    // The pupils of the teacher who have entries.
+    virtual QStringList eleves(const QString& enseignant) = 0;
+    // Deleting a child deletes the child's data; a teacher's with the teacher.
+    virtual void supprimeEleve(const QString& enseignant, const QString& eleve) = 0;
+    virtual void supprimeEnseignant(const QString& enseignant) = 0;
+};

@@ -1,0 +1,49 @@
+#pragma once
+// The journal in an SQL database through Qt SQL. The statements are plain SQL that SQLite and
+// PostgreSQL both read; what differs between them (the pupil's key column, the connection's
+// options) is chosen from the driver name in one place. Schema: docs/journal.md.
+#include "journal/MagasinJournal.h"
+
+#include <QHash>
+#include <QSqlDatabase>
+
+struct ParametresConnexion {
+    QString pilote = QStringLiteral("QSQLITE");  // or "QPSQL"
+    QString base;       // SQLite: the file; PostgreSQL: the database name
+    QString hote;
+    int port = 0;
+    QString utilisateur;
+    QString motDePasse;
+    QString options;    // driver connect options (PostgreSQL: "sslmode=require;connect_timeout=3")
+    // What a message calls the store: the file, or the server and its database.
+    QString nomLisible() const;
+};
+
+class MagasinSql final : public MagasinJournal {
+public:
+    // Opens the connection and makes the tables when they are missing.
+    explicit MagasinSql(const ParametresConnexion& parametres);
+    ~MagasinSql() override;
+    MagasinSql(const MagasinSql&) = delete;
+    MagasinSql& operator=(const MagasinSql&) = delete;
+
+    void ajoute(const EntreeJournal& entree) override;
+    QList<EntreeJournal> entrees(const QString& enseignant, const QString& eleve, qint64 depuis) override;
+    QStringList eleves(const QString& enseignant) override;
+    void supprimeEleve(const QString& enseignant, const QString& eleve) override;
+    void supprimeEnseignant(const QString& enseignant) override;
+
+    // The schema version this program writes.
+    static constexpr int VersionSchema = 1;
+
+private:
+    void prepareSchema();
+    // The pupil's key, made when `cree` and the pupil has none yet; -1 when there is none.
+    qint64 cleEleve(const QString& enseignant, const QString& eleve, bool cree);
+    [[noreturn]] void echoue(const QString& action, const QString& raison) const;
+
+    ParametresConnexion parametres_;
+    QString nomConnexion_;
+    QSqlDatabase base_;
+    QHash<QString, qint64> clesEleves_;
+};

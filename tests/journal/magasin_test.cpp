@@ -1,0 +1,155 @@
+// The answer journal's store: what goes in comes back, a retry never stores twice, a pupil's
+// deletion leaves nothing of theirs; the file read back with Python's own sqlite3.
+#include "DossierTemporaire.h"
+#include "base/Horloge.h"
+#include "base/Messages.h"
+#include "journal/ExportCsv.h"
+#include "journal/Journal.h"
+#include "journal/MagasinSql.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+namespace {
+QString litAvecPython(const QString& fichier) {
+    QProcess p;
+    p.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(MARIVELLE_DOSSIER_TESTS "/lit_journal.py"), fichier});
+    p.waitForFinished(20000);
+    return QString::fromUtf8(p.readAllStandardOutput()) + QString::fromUtf8(p.readAllStandardError());
+}
+
+EntreeJournal exemple(const QString& eleve, qint64 moment) {
+    EntreeJournal e;
+    e.enseignant = QStringLiteral("Mme Léa O'Brien");
+    e.eleve = eleve;
+    e.moment = moment;
+    e.typeExercice = 2;
+    e.position = 3;
+    e.creature = Creature::Pirate;
+    e.tempsDeReponse = 15;
+    e.typeAide = 2;
+    e.aideUtilisee = true;
+    e.fait = Fait{7, Operation::Multiplication, 8, 56};
+    e.trou = 2;
+    e.reponse = QStringLiteral("9");
+    e.essais = 2;
+    e.msPremiere = 2500;
+    e.msFin = 4100;
+    return e;
+}
+
+ParametresConnexion sqlite(const QString& fichier) {
+    ParametresConnexion p;
+    p.base = fichier;
+    return p;
+}
+}  // namespace
+
+TEST(Magasin, WhatGoesInComesBackAndARetryStoresNothingTwice) {
+    DossierTemporaire dossier;
+    EntreeJournal intrus = exemple(QStringLiteral("Zoé"), 1'800'000'000'123);
+    intrus.typeExercice = 3;
+    intrus.trou = 0;
+    intrus.reponse.clear();
+    intrus.fait = Fait{6, Operation::Addition, 3, 9};
+    intrus.operations = {{Fait{2, Operation::Addition, 5, 7}, ActionOperation::Laissee},
+                         {Fait{6, Operation::Addition, 3, 9}, ActionOperation::Intrus},
+                         {Fait{3, Operation::Addition, 4, 7}, ActionOperation::Laissee}};
+    {
+        MagasinSql m(sqlite(QStringLiteral("j.sqlite")));
+        m.ajoute(exemple(QStringLiteral("Robert'); DROP TABLE x;--"), 1'800'000'000'000));
+        m.ajoute(intrus);
+        m.ajoute(intrus);  // a retry
+        EXPECT_EQ(m.eleves(QStringLiteral("Mme Léa O'Brien")),
+                  QStringList({QStringLiteral("Robert'); DROP TABLE x;--"), QStringLiteral("Zoé")}));
+        const QList<EntreeJournal> zoe = m.entrees(QStringLiteral("Mme Léa O'Brien"), QStringLiteral("Zoé"), 0);
+        ASSERT_EQ(zoe.size(), 1);
+        EXPECT_EQ(zoe[0], intrus);
+        EXPECT_EQ(m.entrees(QStringLiteral("Mme Léa O'Brien"), {}, 1'800'000'000'001).size(), 1);
+        EXPECT_TRUE(m.entrees(QStringLiteral("Autre"), {}, 0).isEmpty());
+    }
+    EXPECT_EQ(litAvecPython(QStringLiteral("j.sqlite")),
+              QString::fromUtf8("Robert'); DROP TABLE x;--|1800000000000|2|7×8=56|9|0|2|2500|4100|0|2|1|0|3|2|15|\n"
+                                "Zoé|1800000000123|3|6+3=9||0|2|2500|4100|0|0|1|0|3|2|15|2+5=7:3,6+3=9:1,3+4=7:3\n"));
+    {
+        MagasinSql m(sqlite(QStringLiteral("j.sqlite")));
+        m.supprimeEleve(QStringLiteral("Mme Léa O'Brien"), QStringLiteral("Zoé"));
+        m.supprimeEleve(QStringLiteral("Mme Léa O'Brien"), QStringLiteral("Personne"));
+    }
+    EXPECT_EQ(litAvecPython(QStringLiteral("j.sqlite")),
+              QString::fromUtf8("Robert'); DROP TABLE x;--|1800000000000|2|7×8=56|9|0|2|2500|4100|0|2|1|0|3|2|15|\n"));
+}
+
+TEST(Magasin, FailuresAreToldInFrenchAndLeaveTheFileAsItWas) {
+    DossierTemporaire dossier;
+    const QByteArray texte = "Ceci n'est pas une base.\n";
+    ecritOctets(QStringLiteral("pas_une_base.sqlite"), texte);
+    QFile::link(QStringLiteral("/tmp/ailleurs.sqlite"), QStringLiteral("lien.sqlite"));
+    const struct {
+        const char* fichier;
+        const char* attendu;
+    } cas[] = {
+        {"pas_une_base.sqlite", "Le journal des réponses « pas_une_base.sqlite » ne peut pas être ouvert : ce fichier n'est pas une base de données lisible."},
+        {"lien.sqlite", "Le journal des réponses « lien.sqlite » ne peut pas être ouvert : "},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.fichier);
+        try {
+            MagasinSql m(sqlite(QString::fromUtf8(c.fichier)));
+            ADD_FAILURE() << "opened";
+        } catch (const ErreurJournal& e) {
+            EXPECT_TRUE(e.message().startsWith(QString::fromUtf8(c.attendu))) << e.message().toStdString();
+        }
+    }
+    EXPECT_EQ(octetsDe(QStringLiteral("pas_une_base.sqlite")), texte);
+    EXPECT_FALSE(QFile::exists(QStringLiteral("/tmp/ailleurs.sqlite")));
+}
+
+// The recorder: the anonymous pupil leaves nothing, a frozen clock still gives each question its
+// own key, and a class folder that cannot be written is told once a session.
+TEST(Journal, RecorderKeepsEveryNamedQuestionAndTellsAFailureOnce) {
+    DossierTemporaire dossier;
+    Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
+    Horloge::fixe(QDateTime(QDate(2026, 12, 7), QTime(9, 0)));
+    QDir().mkpath(QStringLiteral("classe de Mme Léa O'Brien"));
+    const QString classe = QStringLiteral("classe de Mme Léa O'Brien/");
+    for (const QString& eleve : {QStringLiteral("Zoé"), QStringLiteral("eleve sans_id"), QStringLiteral("Zoé")}) {
+        EntreeJournal e = exemple(eleve, Journal::momentUnique());
+        Journal::ecrit(e, classe);
+    }
+    Journal::attends();
+    const auto m = Journal::ouvre(QStringLiteral("Mme Léa O'Brien"), classe);
+    const QList<EntreeJournal> lues = m->entrees(QStringLiteral("Mme Léa O'Brien"), {}, 0);
+    ASSERT_EQ(lues.size(), 2);
+    EXPECT_EQ(lues[1].moment, lues[0].moment + 2);  // the anonymous question took one moment
+    EXPECT_EQ(QDateTime::fromMSecsSinceEpoch(lues[0].moment), QDateTime(QDate(2026, 12, 7), QTime(9, 0)));
+
+    Journal::nouvelleSession();
+    for (int i = 0; i < 3; ++i) Journal::ecrit(exemple(QStringLiteral("Zoé"), Journal::momentUnique()), QStringLiteral("absent/"));
+    Journal::attends();
+    Journal::signaleEchecs();
+    Journal::ecrit(exemple(QStringLiteral("Zoé"), Journal::momentUnique()), QStringLiteral("absent/"));
+    Journal::attends();
+    Journal::signaleEchecs();
+    const QStringList vus = Messages::recueille();
+    ASSERT_EQ(vus.size(), 1);
+    EXPECT_TRUE(vus[0].startsWith(QString::fromUtf8(
+        "Le journal des réponses « absent/journal_des_reponses_de_Mme Léa O'Brien.sqlite » ne peut pas être ouvert")))
+        << vus[0].toStdString();
+    EXPECT_TRUE(vus[0].endsWith(QString::fromUtf8("ne sont pas toutes retenues dans le journal."))) << vus[0].toStdString();
+    Horloge::fixe({});
+}
+
+TEST(Journal, CsvExportIsUtf8WithSemicolonsAndFrenchHeaders) {
+    EntreeJournal e = exemple(QStringLiteral("Zoé; la grande"), QDateTime(QDate(2026, 12, 7), QTime(9, 5, 3)).toMSecsSinceEpoch());
+    const QByteArray csv = ExportCsv::journal({e});
+    EXPECT_EQ(csv,
+              QByteArray("Enseignant;\xC3\x89l\xC3\xA8ve;Date;Heure;Exercice;Position;Cr\xC3\xA9" "ature;Temps de r\xC3\xA9ponse (s);"
+                         "Aide;Aide utilis\xC3\xA9" "e;Bande num\xC3\xA9rique utilis\xC3\xA9" "e;Fait;Trou;R\xC3\xA9ponse donn\xC3\xA9" "e;"
+                         "Juste du premier coup;Essais;Premi\xC3\xA8re r\xC3\xA9ponse (ms);R\xC3\xA9ponse juste ou fin (ms);"
+                         "Fin par la cr\xC3\xA9" "ature;Op\xC3\xA9rations montr\xC3\xA9" "es\r\n"
+                         "Mme L\xC3\xA9" "a O'Brien;\"Zo\xC3\xA9; la grande\";07/12/2026;09:05:03;2;3;pirate;15;2;oui;non;"
+                         "7\xC3\x97" "8=56;droite;9;non;2;2500;4100;non;\r\n"));
+}
