@@ -165,6 +165,10 @@ void TExo3::questionSuivante() {
         return;
     }
     afficheQuestion();
+    QList<Fait> montrees;
+    for (const QuestionOperation& b : question_.bulles) montrees << FaitDe(b);
+    suivi_.commence(Etat(), montrees[question_.PositionIntrus - 1]);
+    suivi_.montre(montrees);
     if (mode() == Mode::Pirate) pirate_->lance(Etat().TempsDeReponse);
 }
 
@@ -205,7 +209,12 @@ void TExo3::afficheQuestion() {
 
 void TExo3::ClicBulle(int k) {
     if (exerciceFini()) return;
-    switch (clics_.clique(k, question_.PositionIntrus)) {
+    const ClicsExo3::Clic clic = clics_.clique(k, question_.PositionIntrus);
+    if (clic != ClicsExo3::Clic::Ignore) {
+        suivi_.action(k - 1, ActionOperation::Intrus, false);
+        suivi_.essai(clic == ClicsExo3::Clic::Intrus);
+    }
+    switch (clic) {
         case ClicsExo3::Clic::Ignore: return;
         case ClicsExo3::Clic::Intrus:
             LancePaf(k);
@@ -291,6 +300,7 @@ void TExo3::affichepaf() {
 // lost (counted when he is out of sight).
 void TExo3::PirateArrive() {
     if (exerciceFini()) return;
+    suivi_.finParCreature();
     clics_.PieceVolee = true;
     const int intrus = question_.PositionIntrus;
     const bool eclatait = !clics_.ClicPermis;

@@ -151,11 +151,16 @@ void TExo4::questionSuivante() {
         partie_.NumeroQuestion = std::max(partie_.NumeroQuestion, Etat().NombreDeQuestions);
         return;
     }
+    QList<Fait> montrees;
     for (int i = 1; i <= BullesExo4; ++i) {
         const QuestionOperation& operation = question_.bulles[indice(i)];
         operateur[indice(i)]->setText(TexteOperation(operation, false));
         resultat[indice(i)]->setText(TexteResultat(operation));
+        montrees << FaitDe(operation);
     }
+    // The question's own fact is its target: what the bubbles must give.
+    suivi_.commence(Etat(), Fait{0, Operation::Addition, 0, question_.cible});
+    suivi_.montre(montrees);
     if (mode() == Mode::Pirate) pirate_->lance(Etat().TempsDeReponse);
 }
 
@@ -225,6 +230,7 @@ void TExo4::operateurClick(int i) {
 // The blue bubble hides the yellow one beneath it until the bubble is selected.
 void TExo4::choisit(int i, bool choisie) {
     Selection[indice(i)] = choisie;
+    suivi_.action(indice(i), choisie ? ActionOperation::Choisie : ActionOperation::Laissee, false);
     BulleBleu[indice(i)]->setVisible(!choisie);
     if (SolutionVue) montreSolutionDe(i);
     // Help already shown follows the selection.
@@ -245,6 +251,8 @@ void TExo4::Valide() {
         return;
     }
     const bool juste = SelectionJuste(question_.BonnesBulles, Selection);
+    // A selection made with the solution in view is not the pupil's own first try.
+    suivi_.essai(juste && !SolutionVue);
     const PartieReponses::Issue issue = partie_.valide(Etat(), juste);
     // Once the solution is shown (asked for, or the pirate took the coin) there is no reward.
     if (issue == PartieReponses::Issue::JustePremierCoup && !SolutionVue) {
@@ -274,6 +282,7 @@ void TExo4::termineQuestion() {
 
 void TExo4::AideClick() {
     if (!clicPermis() || PieceVolee) return;
+    suivi_.aideUtilisee();
     afficheAide();
     Aide->hide();
     aide_barrer->show();
@@ -323,6 +332,7 @@ void TExo4::montreSolutionDe(int i) {
 // judged when he is gone.
 void TExo4::pieceAtteinte() {
     PieceVolee = true;
+    suivi_.finParCreature();
     MontreSolution();
     for (QWidget* w : std::initializer_list<QWidget*>{Aide, aide_barrer, Label_aide, Perdu}) w->hide();
 }

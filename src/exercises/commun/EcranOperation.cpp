@@ -99,7 +99,7 @@ void EcranOperation::questionSuivante() {
     for (QWidget* w : std::initializer_list<QWidget*>{SolutionImage, SolutionImage2, SolutionLabel, Bravo, Perdu})
         w->hide();
     tireQuestion();
-    suivi_.commence(Etat(), Fait{question_.gauche, question_.operation, question_.droite, question_.resultat}, trou());
+    suivi_.commence(Etat(), FaitDe(question_), trou());
     ramassage_->cache();
     if (mode() == Mode::Requin) {
         aide_->cacheBoutons();

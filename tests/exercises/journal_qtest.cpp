@@ -1,0 +1,197 @@
+// The answer journal as the four exercises write it, played as a pupil would with the clock set:
+// each question's fact, first answer, tries and times, read back with Python's own sqlite3.
+#include "BancExercice.h"
+#include "base/Aleatoire.h"
+#include "base/Horloge.h"
+#include "exercises/QuestionExo4.h"
+#include "exercises/TExo1.h"
+#include "exercises/TExo2.h"
+#include "exercises/TExo3.h"
+#include "exercises/TExo4.h"
+#include "exercises/commun/TireOperation.h"
+#include "identity/Registre.h"
+#include "journal/Journal.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QRegularExpression>
+
+namespace {
+const QString Enseignant = QStringLiteral("Mme Léa");
+const QString Classe = QStringLiteral("classe de Mme Léa/");
+const QString Fichier = Classe + QStringLiteral("journal_des_reponses_de_Mme Léa.sqlite");
+}  // namespace
+
+class JournalTest : public QObject {
+    Q_OBJECT
+
+    BancExercice banc_;
+    TExo1* exo1_ = nullptr;
+    std::unique_ptr<TExo2> exo2_;
+    std::unique_ptr<TExo3> exo3_;
+    std::unique_ptr<TExo4> exo4_;
+    BilanCompte bilan_;
+    qint64 debut_ = 0;
+
+    // The lines of the journal from Python, the moment replaced by its distance in ms to the
+    // start of the test.
+    QStringList journal() const {
+        Journal::attends();
+        QProcess p;
+        p.start(QStringLiteral("/usr/bin/python3"),
+                {QFileInfo(QString::fromUtf8(__FILE__)).dir().filePath(QStringLiteral("../journal/lit_journal.py")), Fichier});
+        p.waitForFinished(20000);
+        QStringList lignes;
+        for (const QString& l : QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+            QStringList champs = l.split(QLatin1Char('|'));
+            champs[1] = QString::number(champs[1].toLongLong() - debut_);
+            lignes << champs.join(QLatin1Char('|'));
+        }
+        return lignes;
+    }
+    // The settings of one exercise for Zoé of Mme Léa.
+    static void regle(int type, std::array<int, 4> table, int questions, int temps = 0, bool pirate = false) {
+        BancExercice::regle({type, table, questions, temps, pirate});
+        SharedState& e = Etat();
+        e.NomEleve = QStringLiteral("Zoé");
+        e.NomEnseignant = Enseignant;
+        e.RepertoireClasse = Classe;
+        e.NumeroExercice = 2;
+    }
+    static void tape(QWidget* champ, const QString& texte, int apresMs) {
+        Horloge::avance(apresMs);
+        QTest::keyClicks(champ, texte);
+        QTest::keyClick(champ, Qt::Key_Return);
+    }
+    static void clique(QWidget* x) { QTest::mouseClick(x, Qt::LeftButton); }
+
+private slots:
+    void initTestCase() {
+        exo1_ = banc_.installe<TExo1>(Ecrans::Role::Exo1, 1);
+        exo2_ = std::make_unique<TExo2>();
+        exo3_ = std::make_unique<TExo3>();
+        exo4_ = std::make_unique<TExo4>();
+        Ecrans::enregistre(Ecrans::Role::Exo2, exo2_.get(), 2);
+        Ecrans::enregistre(Ecrans::Role::Exo3, exo3_.get(), 3);
+        Ecrans::enregistre(Ecrans::Role::Exo4, exo4_.get(), 4);
+        Ecrans::enregistre(Ecrans::Role::Form1, &bilan_);
+        QDir().mkpath(Classe);
+        Horloge::fixe(QDateTime(QDate(2026, 12, 7), QTime(9, 0)));
+        debut_ = Horloge::maintenant().toMSecsSinceEpoch();
+    }
+    void init() { banc_.avant(); }
+    void cleanup() { QCOMPARE(banc_.apres(), QStringList()); }
+    void cleanupTestCase() { Horloge::fixe({}); }
+
+    // Exercise 1: right at the first try, wrong then right, then the pirate and the sharks
+    // ending questions; the anonymous pupil's questions are never kept.
+    void exercise1() {
+        regle(1, {3, 4, 4, 2}, 2);
+        exo1_->show();
+        auto* resultat = Pilote::controle<QLineEdit>(exo1_, QStringLiteral("Resultat"));
+        tape(resultat, QStringLiteral("12"), 1200);
+        QTRY_COMPARE(exo1_->partie().NumeroQuestion, 2);
+        tape(resultat, QStringLiteral("11"), 800);
+        tape(resultat, QStringLiteral("12"), 700);
+        QTRY_VERIFY(!exo1_->isVisible());
+
+        Minuterie::accelere(10);
+        for (bool pirate : {true, false}) {
+            Horloge::avance(1000);
+            regle(1, {3, 4, 4, 2}, 1, 1, pirate);
+            exo1_->show();
+            QTRY_VERIFY_WITH_TIMEOUT(!exo1_->isVisible(), 10000);
+        }
+        regle(1, {3, 4, 4, 2}, 1);
+        Etat().NomEleve = EleveSansId;
+        exo1_->show();
+        tape(resultat, QStringLiteral("12"), 500);
+        QTRY_VERIFY(!exo1_->isVisible());
+        QCOMPARE(journal(), QStringList({
+            QString::fromUtf8("Zoé|0|1|3×4=12|12|1|1|1200|1200|0|0|0|0|2|0|0|"),
+            QString::fromUtf8("Zoé|1200|1|3×4=12|11|0|2|800|1500|0|0|0|0|2|0|0|"),
+            QString::fromUtf8("Zoé|3700|1|3×4=12||0|0|-1|-1|1|0|0|0|2|2|1|"),
+            QString::fromUtf8("Zoé|4700|1|3×4=12||0|0|-1|-1|1|0|0|0|2|1|1|"),
+        }));
+        QVERIFY(bilan_.vus >= 2);
+    }
+
+    // Exercise 2 keeps which operand was the hole; exercise 3 the three operations and the clicks
+    // (the intruder found at the third); exercise 4 the selection, wrong then right.
+    void exercises2To4() {
+        QFile::remove(Fichier);
+        regle(2, {3, 4, 4, 2}, 1);
+        Aleatoire::graine(5);
+        exo2_->show();
+        QLineEdit* trou = exo2_->trouAGauche() ? Pilote::controle<QLineEdit>(exo2_.get(), QStringLiteral("OpGaucheEdit"))
+                                                : Pilote::controle<QLineEdit>(exo2_.get(), QStringLiteral("OpDroiteEdit"));
+        const QString cote = exo2_->trouAGauche() ? QStringLiteral("1") : QStringLiteral("2");
+        const QString attendu = exo2_->trouAGauche() ? QStringLiteral("3") : QStringLiteral("4");
+        tape(trou, attendu, 2000);
+        QTRY_VERIFY(!exo2_->isVisible());
+
+        regle(3, {2, 1, 10, 2}, 1);
+        for (int n = 3; n <= 9; ++n) Etat().ajouteEntree(n, 1, 10, 2);
+        Etat().OptionTableDansOrdre = false;
+        exo3_->show();
+        const QuestionExo3 q3 = exo3_->question();
+        QList<int> ordre;
+        for (int k = 1; k <= 3; ++k)
+            if (!q3.estIntrus(k)) ordre << k;
+        ordre << q3.PositionIntrus;
+        for (int k : ordre) {
+            QTRY_VERIFY(exo3_->isVisible());
+            Horloge::avance(1000);
+            exo3_->ClicBulle(k);
+            QTest::qWait(100);  // the burst, sped up
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(!exo3_->isVisible(), 10000);
+
+        regle(4, {2, 1, 10, 2}, 1);
+        for (int n = 3; n <= 9; ++n) Etat().ajouteEntree(n, 1, 10, 2);
+        Etat().OptionTableDansOrdre = false;
+        exo4_->show();
+        const QuestionExo4 q4 = exo4_->question();
+        Horloge::avance(1500);
+        clique(Pilote::controle<QWidget>(exo4_.get(), QStringLiteral("PoissonVal")));  // nothing selected: wrong
+        for (int i = 1; i <= BullesExo4; ++i)
+            if (q4.BonnesBulles[std::size_t(i - 1)]) exo4_->BulleBleuClick(i);
+        Horloge::avance(2500);
+        clique(Pilote::controle<QWidget>(exo4_.get(), QStringLiteral("PoissonVal")));
+        QTRY_VERIFY_WITH_TIMEOUT(!exo4_->isVisible(), 10000);
+
+        const QStringList lignes = journal();
+        QCOMPARE(lignes.size(), 3);
+        const auto sansMoment = [](QString l) { return l.remove(QRegularExpression(QStringLiteral("^Zoé\\|\\d+\\|"))); };
+        QCOMPARE(sansMoment(lignes[0]), QString::fromUtf8("2|3×4=12|") + attendu + QStringLiteral("|1|1|2000|2000|0|") + cote + QStringLiteral("|0|0|2|0|0|"));
+        const auto fait = [](const QuestionOperation& o) { return FaitDe(o).cle(); };
+        QStringList operations3;
+        for (int k = 1; k <= 3; ++k) operations3 << fait(q3.bulles[std::size_t(k - 1)]) + QStringLiteral(":1");
+        QCOMPARE(sansMoment(lignes[1]), QStringLiteral("3|") + fait(q3.bulles[std::size_t(q3.PositionIntrus - 1)]) +
+                                            QStringLiteral("||0|3|1000|3000") +
+                                            QStringLiteral("|0|0|0|0|2|0|0|") + operations3.join(QLatin1Char(',')));
+        QStringList operations4;
+        for (int i = 0; i < BullesExo4; ++i)
+            operations4 << fait(q4.bulles[std::size_t(i)]) + (q4.BonnesBulles[std::size_t(i)] ? QStringLiteral(":2") : QStringLiteral(":3"));
+        QCOMPARE(sansMoment(lignes[2]), QStringLiteral("4|0+0=%1||0|2|1500|4000|0|0|0|0|2|0|0|").arg(q4.cible) +
+                                            operations4.join(QLatin1Char(',')));
+    }
+
+    // Deleting a pupil deletes their answers, and only theirs.
+    void deletingAPupilDeletesTheirAnswers() {
+        EntreeJournal autre;
+        autre.enseignant = Enseignant;
+        autre.eleve = QStringLiteral("Yanis");
+        autre.moment = Journal::momentUnique();
+        Journal::ecrit(autre, Classe);
+        Journal::attends();
+        Registre::SupprimeEleve(QStringLiteral("Zoé"), Enseignant);
+        const QStringList lignes = journal();
+        QCOMPARE(lignes.size(), 1);
+        QVERIFY(lignes[0].startsWith(QStringLiteral("Yanis|")));
+    }
+};
+
+QTEST_MAIN(JournalTest)
+#include "journal_qtest.moc"
