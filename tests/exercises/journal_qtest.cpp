@@ -178,6 +178,34 @@ private slots:
                                             operations4.join(QLatin1Char(',')));
     }
 
+    // A journal that cannot be written: the game goes on, the summary shows, the profile is
+    // written, and one message (one a session) names the journal.
+    void aJournalThatCannotBeWrittenNeverStopsTheGame() {
+        QFile::remove(Fichier);
+        QDir().mkpath(Fichier);  // a folder where the file should be
+        const QString profil = Classe + QStringLiteral("profil_Zoé_de_Mme Léa.txt");
+        ecritOctets(profil, "");  // made at connection
+        Journal::nouvelleSession();
+        for (int exercice = 0; exercice < 2; ++exercice) {
+            regle(1, {3, 4, 4, 2}, 2);
+            Etat().SauvegardeTexte = true;
+            const int bilans = bilan_.vus;
+            exo1_->show();
+            auto* resultat = Pilote::controle<QLineEdit>(exo1_, QStringLiteral("Resultat"));
+            tape(resultat, QStringLiteral("12"), 1000);
+            QTRY_COMPARE(exo1_->partie().NumeroQuestion, 2);
+            tape(resultat, QStringLiteral("12"), 1000);
+            QTRY_VERIFY(!exo1_->isVisible());
+            QCOMPARE(bilan_.vus, bilans + 1);
+        }
+        const QStringList messages = Messages::recueille();
+        QDir(Fichier).removeRecursively();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages[0].startsWith(QString::fromUtf8("Le journal des réponses « ") + Fichier + QString::fromUtf8(" » ne peut pas être ouvert")),
+                 qPrintable(messages[0]));
+        QCOMPARE(octetsDe(profil).count("[exercice]"), 2);
+    }
+
     // Deleting a pupil deletes their answers, and only theirs.
     void deletingAPupilDeletesTheirAnswers() {
         EntreeJournal autre;
