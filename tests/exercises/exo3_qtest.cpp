@@ -115,15 +115,11 @@ private slots:
         QVERIFY(w("Bulle11")->isVisible() && !w("paf11")->isVisible() && !visible("bebepoisson", i));
     }
 
-    // Wrong bubbles show their shark and result; the intruder after them brings the next question
-    // after the burst's pause, without the pickup; the list gets one line.
-    void wrongBubblesThenTheIntruder_data() {
-        QTest::addColumn<int>("fautes");
-        QTest::newRow("one") << 1;
-        QTest::newRow("two") << 2;
-    }
+    // Two wrong bubbles show their shark and result (one wrong bubble: the profile block below);
+    // the intruder after them brings the next question after the burst's pause, without the
+    // pickup; the list gets one line.
     void wrongBubblesThenTheIntruder() {
-        QFETCH(int, fautes);
+        constexpr int fautes = 2;
         lance();
         QCOMPARE(texte("EnonceExo3"), u("Aide le poisson à trouver sa maman cachée derrière l'opération intruse.\n"
                                         "Clique sur la bulle dont le résultat de l'opération\nest différent de celui "
