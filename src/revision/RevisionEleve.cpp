@@ -1,6 +1,9 @@
 #include "revision/RevisionEleve.h"
 
+#include "base/FichierTexte.h"
 #include "journal/Journal.h"
+#include "state/SharedState.h"
+#include "state/Utils.h"
 
 #include <algorithm>
 #include <array>
@@ -38,5 +41,17 @@ QList<EntreeTable> tablesDeLaPratiqueLibre(const QList<EntreeJournal>& entrees) 
     for (int op = 0; op < 4; ++op)
         if (vues[static_cast<std::size_t>(op)]) tables += tablesUnADix(op);
     return tables.isEmpty() ? tablesUnADix(0) : tables;
+}
+
+QList<EntreeTable> tablesDeLEleve(const SharedState& e, const QList<EntreeJournal>& entrees) {
+    if (FichierTexte::existe(FichierParametrageEleve(e))) {
+        const QList<EntreeTable> tables = entreesDeLEtat(e);
+        if (!tables.isEmpty()) return tables;
+    }
+    return tablesDeLaPratiqueLibre(entrees);
+}
+
+int operationChoisie(const SharedState& e) {
+    return e.EnPratiqueLibre && e.nombreEntrees() > 0 ? e.Tables[5] : -1;
 }
 }  // namespace Revision

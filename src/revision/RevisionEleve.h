@@ -27,4 +27,9 @@ int nombreDusAujourdhui(const QList<EntreeJournal>& entrees, const QDate& aujour
 // The tables a pupil without a sequence has met: the tables 1 to 10 of each operation they
 // answered in free practice (what free practice asks them), else the addition tables 1 to 10.
 QList<EntreeTable> tablesDeLaPratiqueLibre(const QList<EntreeJournal>& entrees);
+// The pupil's own tables: those of every exercise of their sequence when they have a parameter
+// file, else those of their free practice.
+QList<EntreeTable> tablesDeLEleve(const SharedState& etat, const QList<EntreeJournal>& entrees);
+// The sign chosen on the free-practice chooser (written into every entry), -1 in a sequence.
+int operationChoisie(const SharedState& etat);
 }  // namespace Revision
