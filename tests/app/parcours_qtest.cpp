@@ -6,6 +6,7 @@
 #include "app/Demarrage.h"
 #include "interface/Affichage.h"
 #include "base/FichierTexte.h"
+#include "base/Horloge.h"
 #include "base/Messages.h"
 #include "base/Minuterie.h"
 #include "interface/Polices.h"
@@ -13,6 +14,7 @@
 #include "state/SharedState.h"
 #include "exercises/TExo1.h"
 #include "exercises/TExo2.h"
+#include "exercises/TRevision.h"
 #include "settings/ParameterFiles.h"
 
 #include <QApplication>
@@ -38,6 +40,7 @@ class ParcoursTest : public QObject {
     QWidget* ecran(Ecrans::Role r) { return Ecrans::ecran(r); }
     QWidget* identification() { return ecran(Ecrans::Role::SaisieIdentifiant); }
     TExo1* exo1() { return static_cast<TExo1*>(ecran(Ecrans::Role::Exo1)); }
+    TRevision* revision() { return static_cast<TRevision*>(ecran(Ecrans::Role::Revision)); }
     template <typename T = QWidget>
     T* w(const char* nom) { return Pilote::controle<T>(identification(), QString::fromLatin1(nom)); }
     void appuie(const char* bouton) { QTest::mouseClick(w<QPushButton>(bouton), Qt::LeftButton); }
@@ -61,21 +64,31 @@ class ParcoursTest : public QObject {
         appuie("Jouer");
     }
 
-    // Answers every question of the exercise on screen right at the first try.
-    void joueExercice(int questions) {
-        QTRY_VERIFY(exo1()->isVisible());
-        auto* champ = Pilote::controle<QLineEdit>(exo1(), "Resultat");
-        for (int q = 1; q <= questions; ++q) {
-            QTRY_VERIFY(champ->isVisible() && !champ->isReadOnly() && champ->text().isEmpty());
-            QCOMPARE(exo1()->partie().NumeroQuestion, q);
-            const int avant = bilans;
-            QTest::keyClicks(champ, QString::number(exo1()->question().resultat));
-            QTest::keyClick(champ, Qt::Key_Return);
-            if (q < questions)
-                QTRY_COMPARE(exo1()->partie().NumeroQuestion, q + 1);
-            else
-                QTRY_COMPARE(bilans, avant + 1);
-        }
+    // Answers every question of exercise 1 (or of the review) right at the first try; the facts asked.
+    QStringList joueExercice(int questions, TExo1* exo = nullptr) {
+        if (!exo) exo = exo1();
+        QStringList faits;
+        [&] {
+            QTRY_VERIFY(exo->isVisible());
+            auto* champ = Pilote::controle<QLineEdit>(exo, "Resultat");
+            for (int q = 1; q <= questions; ++q) {
+                QTRY_VERIFY(champ->isVisible() && !champ->isReadOnly() && champ->text().isEmpty());
+                QCOMPARE(exo->partie().NumeroQuestion, q);
+                const int avant = bilans;
+                const QuestionOperation question = exo->question();
+                faits << Fait{question.gauche, question.operation, question.droite, question.resultat}.cle();
+                QTest::keyClicks(champ, QString::number(question.resultat));
+                QTest::keyClick(champ, Qt::Key_Return);
+                if (q < questions)
+                    QTRY_COMPARE(exo->partie().NumeroQuestion, q + 1);
+                else
+                    QTRY_COMPARE(bilans, avant + 1);
+            }
+        }();
+        return faits;
+    }
+    void choisit(std::initializer_list<const char*> images) {
+        for (const char* nom : images) cliqueImage(Ecrans::Role::ChoixOperateur, nom);
     }
 
     void ecritSequence(int position, int fin) {
@@ -102,6 +115,7 @@ class ParcoursTest : public QObject {
 
     void quitteVersIdentification() {
         if (exo1()->isVisible()) cliqueImage(Ecrans::Role::Exo1, "QuitterExo1");
+        if (revision()->isVisible()) cliqueImage(Ecrans::Role::Revision, "QuitterExo1");
         QTRY_VERIFY(ecran(Ecrans::Role::ChoixOperateur)->isVisible());
         cliqueImage(Ecrans::Role::ChoixOperateur, "QuitterChoixOperateur");
         QTRY_VERIFY(identification()->isVisible());
@@ -260,9 +274,11 @@ private slots:
         QCOMPARE(Etat().NombreDeQuestions, 10);
         const int avant = bilans;
         auto* champ = Pilote::controle<QLineEdit>(exo1(), "Resultat");
+        QStringList faitsVus;
         for (int q = 1; q <= 10; ++q) {
             QTRY_VERIFY(champ->isVisible() && !champ->isReadOnly() && champ->text().isEmpty());
             const auto question = exo1()->question();
+            faitsVus << Fait{question.gauche, question.operation, question.droite, question.resultat}.cle();
             QCOMPARE(question.operation, Operation::Multiplication);
             QVERIFY(question.gauche >= 1 && question.gauche <= 10 && question.droite >= 1 && question.droite <= 10);
             QTest::keyClicks(champ, QString::number(question.resultat));
@@ -272,6 +288,34 @@ private slots:
         QTRY_COMPARE(bilans, avant + 1);
         QTRY_VERIFY(ecran(Ecrans::Role::ChoixOperateur)->isVisible());
         QVERIFY(!QFile::exists(u("classe sans enseignant/parametrage_Tom en classe de cp_de_aucun.txt")));
+
+        // The review the same day: nothing due yet, a kind word and exercise 1 on the same screen.
+        Messages::recueille();
+        choisit({"ImageRevision", "SigneBulleMultiplication", "Baleine", "PoissonJouer"});
+        QTRY_VERIFY(revision()->isVisible());
+        QCOMPARE(Messages::recueille(), QStringList{u("Tu n'as aucun calcul à revoir aujourd'hui : tu les connais bien, "
+                                                     "bravo ! Tu vas faire l'exercice habituel : donner le résultat.")});
+        QCOMPARE(Etat().TypeExercice, 1);
+        cliqueImage(Ecrans::Role::Revision, "QuitterExo1");
+        QTRY_VERIFY(ecran(Ecrans::Role::ChoixOperateur)->isVisible());
+
+        // The next day every fact met is due (box 1): the review asks them first, then the
+        // mix; the chooser's sign keeps to the multiplications.
+        Horloge::fixe(Horloge::maintenant().addDays(1));
+        const QStringList vus = faitsVus;
+        choisit({"ImageRevision", "SigneBulleMultiplication", "Baleine", "PoissonJouer"});
+        QTRY_VERIFY(revision()->isVisible());
+        QCOMPARE(Etat().TypeExercice, 5);
+        const int dus = revision()->nombreDus();
+        QCOMPARE(dus, QSet<QString>(vus.begin(), vus.end()).size());
+        const QStringList revus = joueExercice(10, revision());
+        for (int q = 0; q < 10; ++q) {
+            QVERIFY2(revus[q].contains(u("×")), qPrintable(revus[q]));
+            if (q < dus) QVERIFY2(vus.contains(revus[q]), qPrintable(revus[q]));
+            if (q > 0) QVERIFY(revus[q] != revus[q - 1]);
+        }
+        QTRY_VERIFY(ecran(Ecrans::Role::ChoixOperateur)->isVisible());
+        Horloge::fixe({});
         quitteVersIdentification();
     }
 
