@@ -19,6 +19,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QProcess>
 #include <QTimer>
 #include <memory>
 
@@ -317,6 +318,68 @@ private slots:
         QTRY_VERIFY(ecran(Ecrans::Role::ChoixOperateur)->isVisible());
         Horloge::fixe({});
         quitteVersIdentification();
+    }
+
+    // A review in Léa's sequence, every recorder on. The first day nothing is due: exercise 1 on
+    // the sequence's tables instead, recorded as such. The next day the facts met come back,
+    // recorded as "révision" in the profile, the workbook, the database and the journal.
+    void uneRevisionDansLaSequence() {
+        SequenceSettings s;
+        ExerciseSettings x;
+        x.tables << EntreeTable::table(3, 1, 10, 2);
+        x.NombreDeQuestions = 2;
+        x.TypeAide = 0;
+        ExerciseSettings r = x;
+        r.TypeExercice = 5;
+        r.tables.clear();
+        s.exercices << x << r;
+        EcritFichier(FichierLea, TexteParameterFile("Martin", Lea, s));
+        EcritFichier(Classe + "enseignant_parametrage_Martin.txt",
+                     TexteTeacherParameterFile("Martin", {}, s.exercices, true, true, true));
+        // Today the facts met earlier today are in box 1, due tomorrow.
+        connecte("Martin", Lea);
+        joueExercice(2);
+        QTRY_VERIFY(revision()->isVisible());
+        QCOMPARE(Etat().TypeExercice, 1);
+        QCOMPARE(Etat().Tables[2], 3);
+        joueExercice(2, revision());
+        QTRY_COMPARE(position(), QStringLiteral("(1)"));
+        quitteVersIdentification();
+
+        Horloge::fixe(Horloge::maintenant().addDays(1));
+        FichierTexte::ecritLignes(FichierLea, [&] {
+            QStringList l = FichierTexte::litLignes(FichierLea);
+            l[4] = QStringLiteral("(2)");
+            return l;
+        }());
+        connecte("Martin", Lea);
+        QTRY_VERIFY(revision()->isVisible());
+        QCOMPARE(Etat().TypeExercice, 5);
+        QVERIFY(revision()->nombreDus() >= 1);
+        // The due facts of the sequence's tables only.
+        for (const QString& fait : joueExercice(2, revision()))
+            QVERIFY2(fait.startsWith(u("3×")) || fait.contains(u("×3=")), qPrintable(fait));
+        QTRY_COMPARE(position(), QStringLiteral("(1)"));
+        quitteVersIdentification();
+        Horloge::fixe({});
+
+        QCOMPARE(octetsDe(ProfilLea).count(cp1252("[Type exercice]     révision\r\n")), 1);
+        QProcess python;
+        python.start("/usr/bin/python3", {"-c", R"(
+import sqlite3, sys, openpyxl
+c = sqlite3.connect(sys.argv[1] + ".sqlite")
+print("|".join(t for (t,) in c.execute("select Type_exercice from classe_de_Martin order by Id")))
+f = openpyxl.load_workbook(sys.argv[1] + ".xlsx")[sys.argv[2]]
+print("|".join(str(c.value) for c in f[8][1:]))
+j = sqlite3.connect(sys.argv[3])
+print("|".join(str(t) for (t,) in j.execute("select type_exercice from journal_questions order by moment")))
+)", Classe + "profil_des_eleves_de_Martin", u("Léa_en_classe_de_ce1"), Classe + "journal_des_reponses_de_Martin.sqlite"});
+        QVERIFY(python.waitForFinished(30000));
+        const QStringList lignes = QString::fromUtf8(python.readAllStandardOutput()).split('\n');
+        QVERIFY2(python.exitCode() == 0, python.readAllStandardError().constData());
+        QCOMPARE(lignes.value(0), u("donner résultat|donner résultat|révision"));
+        QCOMPARE(lignes.value(1), u("donner résultat|donner résultat|révision"));
+        QVERIFY2(lignes.value(2).endsWith("|1|1|1|1|5|5"), qPrintable(lignes.value(2)));
     }
 
     // Declined confirmations and the lists' bytes are checked in tests/identity.
