@@ -161,8 +161,10 @@ void synchroniseDossier(const QString& chemin) {
     }
 }
 
-void remplace(const QString& chemin, const QByteArray& contenu) {
-    FichierTexte::verifieDansDossierDeTravail(chemin);
+}  // namespace
+
+void FichierTexte::remplaceOctets(const QString& chemin, const QByteArray& contenu) {
+    verifieDansDossierDeTravail(chemin);
     const QString quoi = QStringLiteral("Impossible d'enregistrer le fichier");
     struct stat ancien {};
     const bool existait = ::lstat(systeme(chemin).constData(), &ancien) == 0;
@@ -196,6 +198,7 @@ void remplace(const QString& chemin, const QByteArray& contenu) {
     synchroniseDossier(chemin);
 }
 
+namespace {
 bool dansDossier(const QString& reel, const QString& travail) {
     return reel == travail || reel.startsWith(travail.endsWith(QLatin1Char('/')) ? travail : travail + QLatin1Char('/'));
 }
@@ -209,6 +212,11 @@ bool existe(const QString& chemin) {
 
 bool dossierExiste(const QString& chemin) { return QFileInfo(chemin).isDir(); }
 
+bool estPresent(const QString& chemin) {
+    struct stat st {};
+    return ::lstat(systeme(chemin).constData(), &st) == 0;
+}
+
 QStringList litLignes(const QString& chemin) {
     if (chemin.startsWith(QLatin1Char(':'))) {
         // A file compiled into the program: only Qt reads it.
@@ -219,6 +227,8 @@ QStringList litLignes(const QString& chemin) {
     }
     return decoupe(litTout(chemin, ouvreEnLecture(chemin)));
 }
+
+QByteArray litOctets(const QString& chemin) { return litTout(chemin, ouvreEnLecture(chemin)); }
 
 QStringList litLignesTantQue(const QString& chemin, const std::function<bool(const QString&)>& encore) {
     QFile fichier(chemin);
@@ -247,11 +257,11 @@ QByteArray encode(const QString& texte, const QString& chemin) {
 void ecritLignes(const QString& chemin, const QStringList& lignes) {
     QString texte;
     for (const QString& ligne : lignes) texte += ligne + QStringLiteral("\r\n");
-    remplace(chemin, encode(texte, chemin));
+    remplaceOctets(chemin, encode(texte, chemin));
 }
 
 void ecritTexte(const QString& chemin, const QString& texte) {
-    remplace(chemin, encode(texte + QStringLiteral("\r\n"), chemin));
+    remplaceOctets(chemin, encode(texte + QStringLiteral("\r\n"), chemin));
 }
 
 void ajoute(const QString& chemin, const QString& texte) {

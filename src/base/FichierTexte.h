@@ -13,9 +13,14 @@
 namespace FichierTexte {
 bool existe(const QString& chemin);
 bool dossierExiste(const QString& chemin);
+// Something of that name is there: a file, a folder, or a link (even one leading nowhere).
+bool estPresent(const QString& chemin);
 
 // The file's lines without their line ends; a last line without line end counts.
 QStringList litLignes(const QString& chemin);
+
+// The file's bytes as they are; for files that are not text.
+QByteArray litOctets(const QString& chemin);
 
 // Reads lines from the start while `encore` says so for the line just read (that line included);
 // for files whose useful part is at the top.
@@ -25,6 +30,8 @@ QStringList litLignesTantQue(const QString& chemin, const std::function<bool(con
 void ecritLignes(const QString& chemin, const QStringList& lignes);
 // Replaces (or creates) the file with the text followed by one CR LF.
 void ecritTexte(const QString& chemin, const QString& texte);
+// Replaces (or creates) the file with these bytes, as above; for files that are not text.
+void remplaceOctets(const QString& chemin, const QByteArray& contenu);
 // Appends the text followed by one CR LF, creating the file when missing. An append that fails
 // is cut back, the file keeps its previous bytes. Runs under the file's Verrou.
 void ajoute(const QString& chemin, const QString& texte);

@@ -48,6 +48,8 @@ void retireVerrouAbandonne(QLockFile& verrou, const QString& chemin) {
 QString Verrou::cheminVerrou(const QString& cheminFichier) { return cheminFichier + QStringLiteral(".verrou"); }
 
 Verrou::Verrou(const QString& cheminFichier, int attenteMs) : verrou_(cheminVerrou(cheminFichier)) {
+    // The lock file is written like any other: never through a link, never outside.
+    FichierTexte::verifieDansDossierDeTravail(cheminVerrou(cheminFichier));
     // A live program holds the lock for milliseconds; one older than this died holding it (the
     // lock of a program no longer running is taken over at once).
     verrou_.setStaleLockTime(30000);

@@ -8,7 +8,8 @@
 
 class Verrou final {
 public:
-    // Waits up to `attenteMs` for the lock; throws ErreurFichier with a French message otherwise.
+    // Waits up to `attenteMs` for the lock; throws ErreurFichier with a French message otherwise,
+    // and at once when the lock file would be a link or lie outside the working folder.
     explicit Verrou(const QString& cheminFichier, int attenteMs = 10000);
     ~Verrou();
     Verrou(const Verrou&) = delete;

@@ -36,7 +36,16 @@ public:
     void ajoute(Tache tache) {
         {
             std::lock_guard garde(verrou_);
-            if (!fil_.joinable()) fil_ = std::thread([this] { boucle(); });
+            // A forked process (the reliability tests) has no copy of its parent's thread.
+            if (fil_ && proprietaire_ != QCoreApplication::applicationPid()) {
+                (void)fil_.release();
+                file_.clear();
+                occupe_ = false;
+            }
+            if (!fil_) {
+                proprietaire_ = QCoreApplication::applicationPid();
+                fil_ = std::make_unique<std::thread>([this] { boucle(); });
+            }
             file_.push_back(std::move(tache));
         }
         reveil_.notify_all();
@@ -44,17 +53,19 @@ public:
 
     void attends() {
         std::unique_lock garde(verrou_);
+        if (!fil_ || proprietaire_ != QCoreApplication::applicationPid()) return;
         vide_.wait(garde, [this] { return file_.empty() && !occupe_; });
     }
 
     void arrete() {
         {
             std::lock_guard garde(verrou_);
-            if (!fil_.joinable()) return;
+            if (!fil_ || proprietaire_ != QCoreApplication::applicationPid()) return;
             fin_ = true;
         }
         reveil_.notify_all();
-        fil_.join();
+        fil_->join();
+        fil_.reset();
         fin_ = false;
     }
 
@@ -87,18 +98,24 @@ private:
                 occupe_ = true;
             }
             const QString cle = tache.entree.enseignant + QChar(0) + tache.repertoireClasse;
-            try {
-                if (!magasin || ouvertPour != cle) {
+            // A second try on a fresh connection: another program's long transaction, or a
+            // connection the server dropped, costs no answer.
+            for (int essai = 1; essai <= 2; ++essai) {
+                try {
+                    if (!magasin || ouvertPour != cle) {
+                        magasin.reset();
+                        magasin = Journal::ouvre(tache.entree.enseignant, tache.repertoireClasse);
+                        ouvertPour = cle;
+                    }
+                    magasin->ajoute(tache.entree);
+                    break;
+                } catch (const ErreurMarivelle& e) {
                     magasin.reset();
-                    magasin = Journal::ouvre(tache.entree.enseignant, tache.repertoireClasse);
-                    ouvertPour = cle;
+                    ouvertPour.clear();
+                    if (essai < 2) continue;
+                    std::lock_guard garde(verrou_);
+                    if (!echecs_.contains(e.message())) echecs_ << e.message();
                 }
-                magasin->ajoute(tache.entree);
-            } catch (const ErreurMarivelle& e) {
-                magasin.reset();
-                ouvertPour.clear();
-                std::lock_guard garde(verrou_);
-                if (!echecs_.contains(e.message())) echecs_ << e.message();
             }
         }
     }
@@ -109,7 +126,8 @@ private:
     QStringList echecs_;
     bool occupe_ = false;
     bool fin_ = false;
-    std::thread fil_;
+    std::unique_ptr<std::thread> fil_;
+    qint64 proprietaire_ = 0;
 };
 
 Ecrivain& ecrivain() {

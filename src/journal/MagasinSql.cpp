@@ -160,8 +160,19 @@ qint64 MagasinSql::cleEleve(const QString& enseignant, const QString& eleve, boo
     echoue(QStringLiteral("écrit"), QStringLiteral("l'élève n'a pas pu y être inscrit"));
 }
 
-void MagasinSql::ajoute(const EntreeJournal& e) {
+void MagasinSql::commenceEcriture() {
+    if (estSqlite(parametres_)) {
+        // Takes the write lock at once (waiting for it under the busy timeout): a transaction
+        // that read first could not get it later while another program writes.
+        QSqlQuery q(base_);
+        if (!q.exec(QStringLiteral("BEGIN IMMEDIATE"))) echoue(QStringLiteral("écrit"), RaisonSql(q.lastError()));
+        return;
+    }
     if (!base_.transaction()) echoue(QStringLiteral("écrit"), RaisonSql(base_.lastError()));
+}
+
+void MagasinSql::ajoute(const EntreeJournal& e) {
+    commenceEcriture();
     try {
         const qint64 id = cleEleve(e.enseignant, e.eleve, true);
         QSqlQuery q(base_);
@@ -268,7 +279,7 @@ QStringList MagasinSql::eleves(const QString& enseignant) {
 void MagasinSql::supprimeEleve(const QString& enseignant, const QString& eleve) {
     const qint64 id = cleEleve(enseignant, eleve, false);
     if (id < 0) return;
-    if (!base_.transaction()) echoue(QStringLiteral("modifié"), RaisonSql(base_.lastError()));
+    commenceEcriture();
     QSqlQuery q(base_);
     for (const QString& table : {QStringLiteral("journal_operations"), QStringLiteral("journal_questions")}) {
         q.prepare(QStringLiteral("DELETE FROM ") + table + QStringLiteral(" WHERE eleve_id = ?"));

@@ -38,6 +38,7 @@ public:
 
 private:
     void prepareSchema();
+    void commenceEcriture();
     // The pupil's key, made when `cree` and the pupil has none yet; -1 when there is none.
     qint64 cleEleve(const QString& enseignant, const QString& eleve, bool cree);
     [[noreturn]] void echoue(const QString& action, const QString& raison) const;

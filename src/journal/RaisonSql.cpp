@@ -3,6 +3,9 @@
 #include <QSqlError>
 
 namespace {
+// SQLite says "disk I/O error" when a file may grow no further, as on a full disk.
+const QString EcritureDisque = QStringLiteral("le disque est plein ou ne peut plus être écrit");
+
 // SQLite's primary result codes (the low byte of the extended code).
 QString raisonSqlite(int code) {
     switch (code & 0xFF) {
@@ -10,7 +13,7 @@ QString raisonSqlite(int code) {
         case 6:   // SQLITE_LOCKED
             return QStringLiteral("la base est utilisée par un autre programme, réessayez dans un instant");
         case 8: return QStringLiteral("la base est en lecture seule");            // SQLITE_READONLY
-        case 10: return QStringLiteral("erreur de lecture ou d'écriture sur le disque");  // SQLITE_IOERR
+        case 10: return EcritureDisque;  // SQLITE_IOERR
         case 11: return QStringLiteral("le fichier est endommagé");                // SQLITE_CORRUPT
         case 13: return QStringLiteral("le disque est plein");                     // SQLITE_FULL
         case 14: return QStringLiteral("le fichier ne peut pas être ouvert");      // SQLITE_CANTOPEN
@@ -42,7 +45,13 @@ QString RaisonSql(const QSqlError& erreur) {
     QString raison = numerique ? raisonSqlite(n) : raisonPostgres(code);
     if (raison.isEmpty()) {
         const QString texte = erreur.text().toLower();
-        if (texte.contains(QLatin1String("could not connect")) || texte.contains(QLatin1String("connection")) ||
+        if (texte.contains(QLatin1String("disk is full")))
+            raison = QStringLiteral("le disque est plein");
+        else if (texte.contains(QLatin1String("disk i/o error")))
+            raison = EcritureDisque;
+        else if (texte.contains(QLatin1String("database is locked")))
+            raison = QStringLiteral("la base est utilisée par un autre programme, réessayez dans un instant");
+        else if (texte.contains(QLatin1String("could not connect")) || texte.contains(QLatin1String("connection")) ||
             texte.contains(QLatin1String("server closed")))
             raison = QStringLiteral("le serveur ne répond pas");
         else if (texte.contains(QLatin1String("password")) || texte.contains(QLatin1String("authentication")))

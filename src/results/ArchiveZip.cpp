@@ -1,14 +1,17 @@
 #include "results/ArchiveZip.h"
 
 #include "base/Erreurs.h"
+#include "base/FichierTexte.h"
 
-#include <QFile>
-#include <QSaveFile>
 #include <cstdlib>
 #include <cstring>
 #include <zip.h>
 
 namespace {
+// A pupil's sheet after thousands of exercises stays under a few megabytes; a part that would
+// unpack to more than this is refused from the archive's directory, before anything is inflated.
+constexpr zip_uint64_t TaillePartieMax = 64u << 20;
+
 [[noreturn]] void echecEcriture(const QString& chemin, const QString& detail) {
     throw ErreurFichier(
         QStringLiteral("Impossible d'enregistrer le classeur « %1 » : %2").arg(chemin, detail));
@@ -46,11 +49,9 @@ zip_t* ouvreEnMemoire(const QByteArray& octets, int options, zip_source_t** sour
 }
 }  // namespace
 
-ArchiveZip::ArchiveZip(const QString& chemin, const QString& messageIllisible) : messageIllisible_(messageIllisible) {
-    QFile fichier(chemin);
-    if (!fichier.open(QIODevice::ReadOnly))
-        throw ErreurFichier(QStringLiteral("Impossible de lire le classeur « %1 » : %2").arg(chemin, fichier.errorString()));
-    octets_ = fichier.readAll();
+ArchiveZip::ArchiveZip(const QString& chemin, const QString& messageIllisible)
+    : chemin_(chemin), messageIllisible_(messageIllisible) {
+    octets_ = FichierTexte::litOctets(chemin);
     zip_error_t erreur;
     zip_error_init(&erreur);
     zip_source_t* source = nullptr;
@@ -71,9 +72,14 @@ QByteArray ArchiveZip::lit(const QString& partie) const {
     const QByteArray nomPartie = partie.toUtf8();
     zip_stat_t etat;
     zip_stat_init(&etat);
-    if (zip_stat(zip_, nomPartie.constData(), 0, &etat) != 0 || !(etat.valid & ZIP_STAT_SIZE) ||
-        etat.size > (1u << 30))
+    if (zip_stat(zip_, nomPartie.constData(), 0, &etat) != 0 || !(etat.valid & ZIP_STAT_SIZE))
         throw ErreurFichier(messageIllisible_);
+    if (etat.size > TaillePartieMax)
+        throw ErreurFichier(QStringLiteral("Le classeur « %1 » contient une partie (%2) qui occuperait %3 Mo une fois "
+                                           "décompressée, bien plus qu'aucune feuille d'élève : il n'a pas été lu "
+                                           "ni modifié.")
+                                .arg(chemin_, partie)
+                                .arg(etat.size >> 20));
     zip_file_t* fichier = zip_fopen_index(zip_, etat.index, 0);
     if (!fichier) throw ErreurFichier(messageIllisible_);
     QByteArray octets(static_cast<qsizetype>(etat.size), Qt::Uninitialized);
@@ -130,10 +136,8 @@ void remplace(const QString& cible, const QByteArray& origine, const std::map<QS
     zip_source_close(source);
     if (lus != static_cast<zip_int64_t>(etat.size)) echecEcriture(cible, texteErreur(zip_source_error(source)));
 
-    // Written completely beside the workbook, flushed to disk, then renamed over it.
-    QSaveFile fichier(cible);
-    if (!fichier.open(QIODevice::WriteOnly)) echecEcriture(cible, fichier.errorString());
-    if (fichier.write(resultat) != resultat.size()) echecEcriture(cible, fichier.errorString());
-    if (!fichier.commit()) echecEcriture(cible, fichier.errorString());
+    // Written completely beside the workbook, every write and the flush checked, then renamed
+    // over it: a full disk leaves the old workbook whole.
+    FichierTexte::remplaceOctets(cible, resultat);
 }
 }  // namespace ArchiveZipEcriture

@@ -1,8 +1,8 @@
 #pragma once
 // The zip container of a workbook, worked on in memory: the file is read once, its parts are read
 // from those bytes, and the replacement archive copies every entry that did not change as it was
-// (compressed bytes included). The new archive is written beside the file, flushed to disk and
-// renamed over it in one step.
+// (compressed bytes included). The new archive replaces the file through FichierTexte, as the
+// text files do: never through a link or outside the working folder, flushed before the rename.
 #include <QByteArray>
 #include <QString>
 #include <map>
@@ -18,12 +18,14 @@ public:
     ArchiveZip& operator=(const ArchiveZip&) = delete;
 
     bool contient(const QString& partie) const;
-    // The part's bytes; throws ErreurFichier (`messageIllisible`) when missing or unreadable.
+    // The part's bytes; throws ErreurFichier (`messageIllisible`) when missing or unreadable, and
+    // a message of its own when the part would unpack far beyond any pupil's sheet.
     QByteArray lit(const QString& partie) const;
     // The archive as read from the file.
     const QByteArray& octets() const { return octets_; }
 
 private:
+    QString chemin_;
     QString messageIllisible_;
     QByteArray octets_;
     struct zip* zip_ = nullptr;

@@ -1,19 +1,36 @@
 #include "results/BaseResultats.h"
 
 #include "base/Erreurs.h"
+#include "base/FichierTexte.h"
 #include "state/SharedState.h"
 #include "results/TextesResultat.h"
 
 #include <QAtomicInt>
+#include <QDeadlineTimer>
+#include <QSet>
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <algorithm>
+#include <cerrno>
 #include <functional>
 
 namespace {
-// How long a writer waits for another program's transaction before giving up.
-constexpr int AttenteVerrouMs = 15000;
+// How long a connection waits in all for another program's lock: the program waits on its one
+// interface thread, so briefly.
+constexpr int AttenteVerrouMs = 1500;
+
+// SQLite's primary result codes the messages tell apart.
+enum CodeSqlite { Occupe = 5, Verrouille = 6, LectureSeule = 8, Entrees = 10, Abime = 11, Plein = 13,
+                  Ouverture = 14, TropGrand = 18, Permission = 3, PasUneBase = 26 };
+
+const QString Conserve = QStringLiteral(" Son contenu précédent est conservé.");
+
+// The columns a row is written into.
+const char* const Colonnes[] = {"Nom_eleve", "Date_debut", "Exercice", "Type_exercice", "Tables",
+                                "Cas_particulier", "Aide", "Taux_reussite", "Nombre_erreur", "Temps",
+                                "Temps_questions", "Bilan", "Date_fin"};
 
 QString nomFichier(const QString& chemin) { return QStringLiteral("« %1 »").arg(chemin); }
 
@@ -23,13 +40,87 @@ QString identifiant(const QString& nom) {
     return QLatin1Char('"') + echappe + QLatin1Char('"');
 }
 
+// `detail` is a whole sentence, or more than one.
 [[noreturn]] void echec(const QString& chemin, const QString& detail) {
     throw ErreurFichier(
         QStringLiteral("Impossible d'enregistrer dans la base de données %1 : %2").arg(nomFichier(chemin), detail));
 }
 
+// Why SQLite refused, for the person at the keyboard; the database is left as it was in each case
+// (SQLite undoes what a failed statement began).
+QString raison(const QSqlError& erreur) {
+    bool ok = false;
+    const int code = erreur.nativeErrorCode().toInt(&ok) & 0xff;
+    switch (ok ? code : -1) {
+    case Occupe:
+    case Verrouille: return QStringLiteral("elle est utilisée par un autre programme.") + Conserve;
+    case PasUneBase:
+    case Abime:
+        return QStringLiteral("ce fichier n'est pas une base de données lisible (abîmé, coupé ou d'un autre "
+                              "genre). Il n'a pas été modifié.");
+    case Plein: return FichierTexte::raison(ENOSPC) + QLatin1Char('.') + Conserve;
+    case Entrees:
+        return QStringLiteral("le disque a refusé l'écriture (il est peut-être plein).") + Conserve;
+    case LectureSeule: return QStringLiteral("le fichier ou le disque est en lecture seule.") + Conserve;
+    case Permission: return FichierTexte::raison(EACCES) + QLatin1Char('.') + Conserve;
+    case Ouverture: return QStringLiteral("le fichier ne peut pas être ouvert.");
+    case TropGrand: return QStringLiteral("un texte est trop long pour la base.") + Conserve;
+    default: return QStringLiteral("la base de données a refusé l'enregistrement (erreur n° %1).").arg(code) + Conserve;
+    }
+}
+
+// The database and the files SQLite keeps beside it are written like every other file: never
+// through a link, never outside the working folder.
+void verifieFichiers(const QString& chemin) {
+    for (const char* suffixe : {"", "-journal", "-wal", "-shm"})
+        FichierTexte::verifieDansDossierDeTravail(chemin + QLatin1String(suffixe));
+    if (FichierTexte::dossierExiste(chemin)) echec(chemin, FichierTexte::raison(EISDIR) + QLatin1Char('.'));
+}
+
+// One open connection and what is left of its time to wait for another program's lock.
+class Connexion final {
+public:
+    Connexion(QSqlDatabase& base, const QString& chemin) : base_(base), chemin_(chemin), fin_(AttenteVerrouMs) {}
+
+    void prepare(QSqlQuery& requete, const QString& texte) {
+        attend();
+        if (!requete.prepare(texte)) echec(chemin_, raison(requete.lastError()));
+    }
+    void execute(QSqlQuery& requete) {
+        attend();
+        if (!requete.exec()) echec(chemin_, raison(requete.lastError()));
+    }
+
+    // A table of that name whose columns are not the results' is refused before anything is written.
+    void verifieTable(const QString& table) {
+        QSqlQuery requete(base_);
+        prepare(requete, QStringLiteral("PRAGMA table_info(") + identifiant(table) + QLatin1Char(')'));
+        execute(requete);
+        QSet<QString> presentes;
+        while (requete.next()) presentes.insert(requete.value(1).toString().toLower());
+        if (presentes.isEmpty()) return;
+        for (const char* colonne : Colonnes)
+            if (!presentes.contains(QString::fromLatin1(colonne).toLower()))
+                echec(chemin_, QStringLiteral("elle contient déjà une table « %1 » dont les colonnes ne sont pas "
+                                              "celles des résultats. Elle n'a pas été modifiée.")
+                                   .arg(table));
+    }
+
+private:
+    // Each statement waits only for what is left of the connection's time.
+    void attend() {
+        QSqlQuery reglage(base_);
+        reglage.exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(std::max<qint64>(1, fin_.remainingTime())));
+    }
+
+    QSqlDatabase& base_;
+    QString chemin_;
+    QDeadlineTimer fin_;
+};
+
 // Opens a private connection to the file for the time of `travail`, then closes and forgets it.
-void avecConnexion(const QString& chemin, const std::function<void(QSqlDatabase&)>& travail) {
+void avecConnexion(const QString& chemin, const std::function<void(Connexion&, QSqlDatabase&)>& travail) {
+    verifieFichiers(chemin);
     static QAtomicInt compteur;
     const QString nom = QStringLiteral("marivelle_resultats_%1").arg(compteur.fetchAndAddRelaxed(1));
     {
@@ -40,18 +131,15 @@ void avecConnexion(const QString& chemin, const std::function<void(QSqlDatabase&
             QSqlDatabase& base;
             ~Fermeture() { base.close(); }
         } fermeture{base};
-        if (!base.open()) echec(chemin, base.lastError().text());
-        travail(base);
+        if (!base.open()) echec(chemin, raison(base.lastError()));
+        Connexion connexion(base, chemin);
+        travail(connexion, base);
     }
     QSqlDatabase::removeDatabase(nom);
 }
 
 // Qt binds a null text as SQL NULL; an empty text is stored as an empty text.
 QString texte(const QString& s) { return s.isNull() ? QStringLiteral("") : s; }
-
-void execute(QSqlQuery& requete, const QString& chemin) {
-    if (!requete.exec()) echec(chemin, requete.lastError().text());
-}
 }  // namespace
 
 namespace BaseResultats {
@@ -67,21 +155,23 @@ QString nomTable(const QString& enseignant) {
 }
 
 void prepare(const QString& chemin, const QString& table) {
-    const bool nouveau = !QFile::exists(chemin);
+    const bool nouveau = !FichierTexte::estPresent(chemin);
     try {
-        avecConnexion(chemin, [&](QSqlDatabase& base) {
+        avecConnexion(chemin, [&](Connexion& connexion, QSqlDatabase& base) {
+            connexion.verifieTable(table);
             QSqlQuery requete(base);
-            requete.prepare(QStringLiteral("CREATE TABLE IF NOT EXISTS ") + identifiant(table) +
-                            QStringLiteral(" (Id INTEGER PRIMARY KEY AUTOINCREMENT, Nom_eleve VARCHAR(50), "
-                                           "Date_debut VARCHAR(50), Exercice INTEGER, Type_exercice VARCHAR(30), "
-                                           "Tables TEXT, Cas_particulier VARCHAR(30), Aide VARCHAR(30), "
-                                           "Taux_reussite INTEGER, Nombre_erreur VARCHAR(30), Temps INTEGER, "
-                                           "Temps_questions VARCHAR(30), Bilan TEXT, Date_fin VARCHAR(50))"));
-            execute(requete, chemin);
+            connexion.prepare(
+                requete, QStringLiteral("CREATE TABLE IF NOT EXISTS ") + identifiant(table) +
+                             QStringLiteral(" (Id INTEGER PRIMARY KEY AUTOINCREMENT, Nom_eleve VARCHAR(50), "
+                                            "Date_debut VARCHAR(50), Exercice INTEGER, Type_exercice VARCHAR(30), "
+                                            "Tables TEXT, Cas_particulier VARCHAR(30), Aide VARCHAR(30), "
+                                            "Taux_reussite INTEGER, Nombre_erreur VARCHAR(30), Temps INTEGER, "
+                                            "Temps_questions VARCHAR(30), Bilan TEXT, Date_fin VARCHAR(50))"));
+            connexion.execute(requete);
         });
     } catch (const ErreurFichier&) {
         // A file this call created holds nothing worth keeping.
-        if (nouveau) QFile::remove(chemin);
+        if (nouveau && FichierTexte::existe(chemin)) QFile::remove(chemin);
         throw;
     }
 }
@@ -91,12 +181,14 @@ void ajouteLigne(const QString& chemin, const QString& table, const SharedState&
     using namespace TextesResultat;
     QString eleve = e.NomEleve;
     eleve.replace(QLatin1Char(' '), QLatin1Char('_'));
-    avecConnexion(chemin, [&](QSqlDatabase& base) {
+    avecConnexion(chemin, [&](Connexion& connexion, QSqlDatabase& base) {
+        connexion.verifieTable(table);
         QSqlQuery requete(base);
-        requete.prepare(QStringLiteral("INSERT INTO ") + identifiant(table) +
-                        QStringLiteral(" (Nom_eleve, Date_debut, Exercice, Type_exercice, Tables, Cas_particulier, "
-                                       "Aide, Taux_reussite, Nombre_erreur, Temps, Temps_questions, Bilan, Date_fin) "
-                                       "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+        connexion.prepare(requete,
+                          QStringLiteral("INSERT INTO ") + identifiant(table) +
+                              QStringLiteral(" (Nom_eleve, Date_debut, Exercice, Type_exercice, Tables, Cas_particulier, "
+                                             "Aide, Taux_reussite, Nombre_erreur, Temps, Temps_questions, Bilan, Date_fin) "
+                                             "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
         requete.addBindValue(texte(eleve));
         requete.addBindValue(texte(e.DateHeureDebut));
         requete.addBindValue(e.NumeroExercice);
@@ -110,7 +202,7 @@ void ajouteLigne(const QString& chemin, const QString& table, const SharedState&
         requete.addBindValue(tempsParQuestion(e) + QStringLiteral(" s par question"));
         requete.addBindValue(texte(bilan));
         requete.addBindValue(texte(e.DateHeureFin));
-        execute(requete, chemin);
+        connexion.execute(requete);
     });
 }
 }  // namespace BaseResultats

@@ -1,7 +1,9 @@
 #pragma once
 // The teacher's results database: one SQLite file per class folder, one table, one row per
 // finished exercise. Every value is bound as a parameter; a second program writing the same file
-// waits for SQLite's lock instead of failing. Failures throw ErreurFichier naming the file.
+// is waited for briefly (1.5 s in all), then the failure says the database is in use. The file
+// and SQLite's files beside it are never links nor outside the working folder. Failures throw
+// ErreurFichier naming the file and the reason in French; the database is then as it was.
 #include <QString>
 
 struct SharedState;
@@ -11,8 +13,9 @@ namespace BaseResultats {
 QString chemin(const SharedState& etat);
 // "classe_de_" + teacher with "_" for blanks, or "Eleve_sans_enseignant" for "aucun".
 QString nomTable(const QString& enseignant);
-// Creates the file and its table, or adds the table to an existing file that lacks it. A file
-// created here is removed again when its table cannot be made.
+// Creates the file and its table, or adds the table to an existing file that lacks it; a table of
+// that name with other columns is refused. A file created here is removed again when its table
+// cannot be made.
 void prepare(const QString& chemin, const QString& table);
 // The row of the exercise that just ended.
 void ajouteLigne(const QString& chemin, const QString& table, const SharedState& etat, int erreurs,

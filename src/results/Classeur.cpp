@@ -1,6 +1,7 @@
 #include "results/Classeur.h"
 
 #include "base/Erreurs.h"
+#include "base/FichierTexte.h"
 #include "base/Verrou.h"
 #include "state/SharedState.h"
 #include "results/ArchiveZip.h"
@@ -77,6 +78,8 @@ const std::pair<int, const char*> Libelles[] = {
     {19, "Date Déconnexion :"},
 };
 constexpr int LigneCompteur = 25;
+// The format's last column, XFD.
+constexpr int ColonneMax = 16384;
 // Arial 10: height of one line of text in points, and the widest column worth keeping.
 constexpr double HauteurLigne = 12.75;
 constexpr double LargeurMax = 50;
@@ -216,11 +219,24 @@ public:
     int ecritColonne(const Feuille& f, const Classeur::Colonne& colonne) {
         const int style = styleRetour();
         FeuilleXlsx::Feuille grille(feuilleXml(f.partie), partages());
-        bool ok = false;
-        int derniere = grille.lit(LigneCompteur, 1).trimmed().toInt(&ok);
+        const QString compteur = grille.lit(LigneCompteur, 1).trimmed();
+        bool ok = false, nombre = false;
+        int derniere = compteur.toInt(&ok);
+        // A counter beyond the format's columns would put cells where no reader opens them.
+        if (const double valeur = compteur.toDouble(&nombre); nombre && valeur >= ColonneMax)
+            throw ErreurFichier(QStringLiteral("Le classeur %1 n'a pas été modifié : la cellule A25 de la feuille "
+                                               "« %2 » vaut %3, alors qu'elle donne le numéro de la dernière colonne "
+                                               "remplie (%4 au plus). Corrigez ou effacez cette cellule pour que les "
+                                               "résultats y soient de nouveau enregistrés.")
+                                    .arg(nom(chemin_), f.nom, compteur)
+                                    .arg(ColonneMax - 1));
         // A counter the teacher cleared or overwrote: after the last column holding results.
         if (!ok || derniere < 1) derniere = std::max(1, grille.derniereColonne(6, 19));
         const int c = derniere + 1;
+        if (c > ColonneMax)
+            throw ErreurFichier(QStringLiteral("Le classeur %1 n'a pas été modifié : la feuille « %2 » n'a plus de "
+                                               "colonne libre.")
+                                    .arg(nom(chemin_), f.nom));
         const std::pair<int, QString> textes[] = {
             {6, colonne.exercice}, {8, colonne.type},      {9, colonne.tables},
             {10, colonne.cas},     {11, colonne.aide},     {13, colonne.debut},
@@ -244,6 +260,32 @@ public:
         return c;
     }
 
+    // The pupil's sheet becomes the sheet the workbook opens on and its only selected tab, as
+    // activating it in a spreadsheet program does. A sheet the teacher hid stays as it is.
+    void active(const Feuille& f) {
+        const QByteArray etat = f.noeud.attribute("state").as_string();
+        if (!etat.isEmpty() && etat != "visible") return;
+        const QList<Feuille> toutes = feuilles();
+        int index = 0;
+        while (index < toutes.size() && toutes[index].noeud != f.noeud) ++index;
+        pugi::xml_node racine = classeur_.document_element();
+        pugi::xml_node vues = enfant(racine, "bookViews");
+        if (!vues)
+            vues = racine.insert_child_before(qualifie(racine, "bookViews").toUtf8().constData(), enfant(racine, "sheets"));
+        pugi::xml_node vue = enfant(vues, "workbookView");
+        if (!vue) vue = vues.append_child(qualifie(racine, "workbookView").toUtf8().constData());
+        const int ancien = vue.attribute("activeTab").as_int(0);
+        if (ancien != index) {
+            pugi::xml_attribute onglet = vue.attribute("activeTab");
+            if (!onglet) onglet = vue.append_attribute("activeTab");
+            onglet = index;
+            classeurModifie_ = true;
+            // The sheet active until now was the selected one.
+            if (ancien >= 0 && ancien < toutes.size()) selectionne(toutes[ancien], false);
+        }
+        selectionne(f, true);
+    }
+
     void enregistre() {
         std::map<QString, QByteArray> parties = modifies_;
         if (classeurModifie_ || !zip_) parties[QStringLiteral("xl/workbook.xml")] = ecrit(classeur_);
@@ -261,6 +303,10 @@ private:
     void litPartie(pugi::xml_document& document, const QString& partie) {
         const auto modifie = modifies_.find(partie);
         litXml(document, modifie != modifies_.end() ? modifie->second : zip_->lit(partie));
+    }
+    void selectionne(const Feuille& f, bool oui) {
+        if (f.partie.isEmpty() || !existe(f.partie)) return;
+        if (FeuilleXlsx::Feuille(feuilleXml(f.partie), nullptr).selectionne(oui)) feuillesModifiees_.insert(f.partie);
     }
     bool existe(const QString& partie) const {
         return modifies_.count(partie) || feuilles_.count(partie) || (zip_ && zip_->contient(partie));
@@ -382,16 +428,17 @@ void prepare(const QString& chemin, const QString& enseignant, const QString& el
     if (!info.absoluteDir().exists())
         throw ErreurFichier(QStringLiteral("Impossible de créer le classeur %1 : le dossier de la classe n'existe pas.")
                                 .arg(nom(chemin)));
+    FichierTexte::verifieDansDossierDeTravail(chemin);
     Verrou verrou(chemin);
-    if (!QFile::exists(chemin)) {
+    if (!FichierTexte::estPresent(chemin)) {
         ClasseurOuvert classeur(chemin);
-        classeur.ajoute(enseignant, eleve);
+        classeur.active(classeur.ajoute(enseignant, eleve));
         classeur.enregistre();
         return;
     }
     ClasseurOuvert classeur(chemin, true);
     if (classeur.trouve(eleve)) return;
-    classeur.ajoute(enseignant, eleve);
+    classeur.active(classeur.ajoute(enseignant, eleve));
     classeur.enregistre();
 }
 
@@ -414,12 +461,15 @@ Colonne colonne(const SharedState& e, int erreurs, const QString& bilan) {
 }
 
 int ajouteColonne(const QString& chemin, const QString& enseignant, const QString& eleve, const Colonne& colonne) {
-    if (!QFile::exists(chemin)) return 0;
+    // A link is refused, even one leading nowhere.
+    if (!FichierTexte::estPresent(chemin)) return 0;
+    FichierTexte::verifieDansDossierDeTravail(chemin);
     Verrou verrou(chemin);
     ClasseurOuvert classeur(chemin, true);
     std::optional<ClasseurOuvert::Feuille> feuille = classeur.trouve(eleve);
     if (!feuille) feuille = classeur.ajoute(enseignant, eleve);
     const int c = classeur.ecritColonne(*feuille, colonne);
+    classeur.active(*feuille);
     classeur.enregistre();
     return c;
 }

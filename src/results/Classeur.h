@@ -3,8 +3,10 @@
 // exercise. An existing workbook is updated in place: only the parts that must change are
 // rewritten (the pupil's sheet, and the workbook's sheet list and styles when a sheet is added);
 // every other sheet, cell, style and part the teacher keeps there is copied as it was. Each
-// update runs under the workbook's Verrou and replaces the file atomically. A file that is not a
-// readable workbook is never replaced. Failures throw ErreurFichier naming the file.
+// update runs under the workbook's Verrou and replaces the file atomically through FichierTexte
+// (never a link, never outside the working folder, flushed before the rename). Each save leaves
+// the pupil's sheet active. A file that is not a readable workbook is never replaced. Failures
+// throw ErreurFichier naming the file.
 #include <QString>
 
 struct SharedState;

@@ -36,7 +36,25 @@ void EcritDateDeconnexion(SharedState& etat) {
 }
 
 void PrepareClasseur(SharedState& etat) {
-    Classeur::prepare(Classeur::chemin(etat), etat.NomEnseignant, etat.NomEleve);
+    etat.ClasseurSignale.clear();
+    try {
+        Classeur::prepare(Classeur::chemin(etat), etat.NomEnseignant, etat.NomEleve);
+    } catch (const ErreurMarivelle& erreur) {
+        // The pupil still trains: the other stores keep the results, and the workbook is told once.
+        etat.ClasseurSignale = erreur.message();
+        QString ailleurs;
+        if (etat.SauvegardeTexte && etat.SauvegardeBase)
+            ailleurs = QStringLiteral("le profil de l'élève et la base de données");
+        else if (etat.SauvegardeTexte)
+            ailleurs = QStringLiteral("le profil de l'élève");
+        else if (etat.SauvegardeBase)
+            ailleurs = QStringLiteral("la base de données");
+        Messages::erreur(erreur.message() +
+                         (ailleurs.isEmpty()
+                              ? QStringLiteral(" Les résultats de cette séance ne seront pas enregistrés dans le classeur.")
+                              : QStringLiteral(" Les résultats de cette séance sont enregistrés dans %1 seulement.")
+                                    .arg(ailleurs)));
+    }
 }
 
 void PrepareBase(SharedState& etat) {
@@ -52,6 +70,8 @@ void EcritColonneTableur(SharedState& etat, int erreurs, const QString& bilan) {
                                                     Classeur::colonne(etat, erreurs, bilan));
         if (colonne > 0) etat.ColonneTableur = colonne;
     } catch (const ErreurMarivelle& erreur) {
+        if (erreur.message() == etat.ClasseurSignale) return;
+        etat.ClasseurSignale = erreur.message();
         Messages::erreur(erreur.message());
     }
 }
@@ -59,7 +79,8 @@ void EcritColonneTableur(SharedState& etat, int erreurs, const QString& bilan) {
 void EcritLigneBase(SharedState& etat, int erreurs, const QString& bilan) {
     if (!etat.SauvegardeBase) return;
     const QString chemin = BaseResultats::chemin(etat);
-    if (!FichierTexte::existe(chemin)) return;
+    // A link or a folder in the file's place is reported, not taken for a missing file.
+    if (!FichierTexte::estPresent(chemin)) return;
     try {
         BaseResultats::ajouteLigne(chemin, BaseResultats::nomTable(etat.NomEnseignant), etat, erreurs, bilan);
     } catch (const ErreurMarivelle& erreur) {

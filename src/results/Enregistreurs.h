@@ -15,10 +15,13 @@ void EcritProfilExercice(SharedState& etat, int erreurs, const QString& bilan);
 void EcritDateDeconnexion(SharedState& etat);
 
 // Connection: the teacher's workbook with the pupil's sheet, and the teacher's database with its
-// table, made when missing. Failures throw ErreurFichier naming the file.
+// table, made when missing. A workbook that cannot be prepared (unreadable, a link...) is left as
+// it is and does not stop the connection: the user is told once where the results go instead.
+// Database failures throw ErreurFichier naming the file.
 void PrepareClasseur(SharedState& etat);
 void PrepareBase(SharedState& etat);
 // End of an exercise: the pupil's next workbook column and the database row, when the teacher
-// chose them and the file exists. A failure is shown to the user and the next store still writes.
+// chose them and the file exists. A failure is shown to the user and the next store still writes;
+// a workbook failure already told during the connection is not told again.
 void EcritColonneTableur(SharedState& etat, int erreurs, const QString& bilan);
 void EcritLigneBase(SharedState& etat, int erreurs, const QString& bilan);

@@ -224,6 +224,27 @@ void Feuille::elargit(int colonne, double largeurVoulue) {
     cible.attribute("customWidth") = 1;
 }
 
+bool Feuille::selectionne(bool oui) {
+    pugi::xml_node vues = enfant(racine_, "sheetViews");
+    if (!vues && !oui) return false;
+    if (!vues) {
+        const pugi::xml_node avant = premierEnfantParmi(racine_, {"sheetFormatPr", "cols", "sheetData"});
+        vues = racine_.insert_child_before(nomQualifie("sheetViews").toUtf8().constData(), avant ? avant : donnees_);
+    }
+    pugi::xml_node vue = enfant(vues, "sheetView");
+    if (!vue && !oui) return false;
+    if (!vue) {
+        vue = vues.append_child(nomQualifie("sheetView").toUtf8().constData());
+        vue.append_attribute("workbookViewId") = 0;
+    }
+    if (vue.attribute("tabSelected").as_bool() == oui) return false;
+    if (!oui) return vue.remove_attribute("tabSelected");
+    pugi::xml_attribute selection = vue.attribute("tabSelected");
+    if (!selection) selection = vue.prepend_attribute("tabSelected");
+    selection = 1;
+    return true;
+}
+
 void Feuille::rehausse(int ligne, double hauteur) {
     pugi::xml_node rangee = ligneNoeud(ligne, true);
     if (rangee.attribute("ht").as_double(0) >= hauteur) return;

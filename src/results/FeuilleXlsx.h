@@ -27,6 +27,8 @@ public:
     void rehausse(int ligne, double hauteur);
     // Current width of the column (0 when the default applies).
     double largeur(int colonne) const;
+    // Selects or deselects the sheet's tab (its first view); true when that changed the part.
+    bool selectionne(bool oui);
 
 private:
     pugi::xml_node ligneNoeud(int ligne, bool cree) const;

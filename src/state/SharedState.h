@@ -41,6 +41,8 @@ struct SharedState {
     QString DateHeureFin;
     QString EnseignantParametrage;
     int ColonneTableur = 0;
+    // The workbook failure already told during this connection, not told again at each exercise.
+    QString ClasseurSignale;
     QString RepertoireClasse;
     int NombreErreurs = 0;
     // The exercise was chosen on the free-practice chooser, not taken from the sequence.

@@ -4,6 +4,7 @@
 #include "base/Erreurs.h"
 #include "base/FichierTexte.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -14,7 +15,6 @@
 #include <csignal>
 #include <cstdio>
 #include <fcntl.h>
-#include <sched.h>
 #include <sys/mount.h>
 #include <unistd.h>
 
@@ -76,30 +76,10 @@ TEST(FichierFiable, AFullOrReadOnlyDiskKeepsTheOldFile) {
     QTemporaryDir point;
     const QByteArray chemin = QFile::encodeName(point.path());
     const int code = dansUnEnfant([&] {
-        const uid_t uid = getuid();
-        const gid_t gid = getgid();
-        if (unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0) return 77;
-        const auto ecrit = [](const char* fichier, const QByteArray& texte) {
-            QFile f(fichier);
-            return f.open(QIODevice::WriteOnly) && f.write(texte) == texte.size();
-        };
-        ecrit("/proc/self/setgroups", "deny");
-        if (!ecrit("/proc/self/uid_map", QByteArray("0 ") + QByteArray::number(uid) + " 1") ||
-            !ecrit("/proc/self/gid_map", QByteArray("0 ") + QByteArray::number(gid) + " 1"))
-            return 77;
-        if (mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
-            mount("tmpfs", chemin.constData(), "tmpfs", 0, "size=64k") != 0)
-            return 77;
+        if (!montePetitDisque(chemin, "64k")) return 77;
         QDir::setCurrent(point.path());
         FichierTexte::ecritLignes("a.txt", lignesDe('a', 50));
-        // Fill the disk to the last byte.
-        const int plein = open("remplissage", O_WRONLY | O_CREAT, 0600);
-        const QByteArray bloc(4096, 'x');
-        while (write(plein, bloc.constData(), bloc.size()) > 0) {
-        }
-        while (write(plein, "x", 1) > 0) {
-        }
-        close(plein);
+        remplitDisque();
         if (int e = ecrituresQuiNeTiennentPas(QString::fromUtf8("il n'y a plus de place sur le disque"))) return e;
         unlink("remplissage");
         if (mount(nullptr, chemin.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) != 0) return 0;
@@ -118,8 +98,12 @@ TEST(FichierFiable, LinksAndPathsOutOfTheWorkingFolderAreNeverWritten) {
     QFile::link(ailleurs.filePath("absent.txt"), "pendant.txt");
     QFile::link(ailleurs.path(), "classe de Lien");
     QDir().mkdir("classe de Martin");
+    // A folder beside the working folder whose name begins with the working folder's name.
+    const QString voisin = QDir::current().canonicalPath() + "-voisin";
+    QDir().mkdir(voisin);
     const QStringList cibles = {"lien.txt", "pendant.txt", "classe de Lien/x.txt", "classe de Lien/dehors.txt",
-                                dehors, "../dehors.txt", "classe de Martin/../../dehors.txt"};
+                                dehors, "../dehors.txt", "classe de Martin/../../dehors.txt", voisin + "/x.txt",
+                                "../" + QFileInfo(voisin).fileName() + "/x.txt"};
     for (const QString& cible : cibles) {
         const QList<std::function<void()>> ecritures = {
             [&] { FichierTexte::ecritLignes(cible, {"x"}); },
@@ -138,10 +122,25 @@ TEST(FichierFiable, LinksAndPathsOutOfTheWorkingFolderAreNeverWritten) {
     EXPECT_EQ(octetsDe(dehors), QByteArray("intact\r\n"));
     EXPECT_EQ(QDir(ailleurs.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"dehors.txt"}));
     EXPECT_TRUE(QFileInfo("lien.txt").isSymLink());
+    EXPECT_EQ(QDir(voisin).entryList(QDir::Files | QDir::Hidden), QStringList());
+    QDir(voisin).removeRecursively();
     // Inside the working folder everything works, in a class folder as well.
     FichierTexte::ecritLignes("classe de Martin/x.txt", {"x"});
     FichierTexte::ajoute(QDir::current().filePath("classe de Martin/x.txt"), "y");
     EXPECT_EQ(FichierTexte::litLignes("classe de Martin/x.txt"), QStringList({"x", "y"}));
+}
+
+// A program killed while creating its lock leaves it empty: it is taken over once a second old,
+// instead of being waited for until the wait gives up.
+TEST(FichierFiable, AnEmptyLockLeftByAKilledProgramIsTakenOver) {
+    DossierTemporaire dossier;
+    QFile verrou("a.txt.verrou");
+    ASSERT_TRUE(verrou.open(QIODevice::WriteOnly));
+    verrou.setFileTime(QDateTime::currentDateTime().addSecs(-5), QFileDevice::FileModificationTime);
+    verrou.close();
+    FichierTexte::ajoute("a.txt", "x");
+    EXPECT_EQ(octetsDe("a.txt"), "x\r\n");
+    EXPECT_FALSE(QFile::exists("a.txt.verrou"));
 }
 
 TEST(FichierFiable, AKillAtAnyMomentLeavesTheOldOrTheNewFileAndLeftoversAreCleaned) {

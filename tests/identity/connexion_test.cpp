@@ -62,19 +62,20 @@ TEST(ConnecteEleve, PreparesTheProfileTheWorkbookAndTheDatabaseInThatOrder) {
     const QString base = "classe de Mme Lebrun/profil_des_eleves_de_Mme Lebrun.sqlite";
     const QString profil = "classe de Mme Lebrun/profil_" + eleve + "_de_Mme Lebrun.txt";
 
-    // A workbook that cannot be read stops the connection at its step: the message names the
-    // file, the workbook is left as it was and the database step does not run.
+    // A workbook that cannot be read does not stop the connection: it is left as it was, the
+    // user is told once, and the database is still made.
+    Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
+    Messages::recueille();
     ecritOctets(classeur, "pas un classeur");
     SharedState etat;
-    try {
-        ConnecteEleve(etat, eleve, "Mme Lebrun");
-        ADD_FAILURE() << "the connection went on";
-    } catch (const ErreurFichier& erreur) {
-        EXPECT_TRUE(erreur.message().contains("« " + classeur + " »")) << qPrintable(erreur.message());
-    }
+    EXPECT_TRUE(ConnecteEleve(etat, eleve, "Mme Lebrun"));
+    const QStringList messages = Messages::recueille();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].startsWith("Le classeur « " + classeur + " » n'est pas un classeur .xlsx lisible"));
     EXPECT_EQ(octetsDe(classeur), "pas un classeur");
     EXPECT_TRUE(QFile::exists(profil));
-    EXPECT_FALSE(QFile::exists(base));
+    EXPECT_TRUE(QFile::exists(base));
+    Messages::installeRepondeur(nullptr);
 
     QFile::remove(classeur);
     EXPECT_TRUE(ConnecteEleve(etat, eleve, "Mme Lebrun"));

@@ -1,6 +1,7 @@
 // The answer journal's store: what goes in comes back, a retry never stores twice, a pupil's
 // deletion leaves nothing of theirs; the file read back with Python's own sqlite3.
 #include "DossierTemporaire.h"
+#include "Enfant.h"
 #include "base/Horloge.h"
 #include "base/Messages.h"
 #include "journal/ExportCsv.h"
@@ -9,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <gtest/gtest.h>
 
@@ -152,4 +154,47 @@ TEST(Journal, CsvExportIsUtf8WithSemicolonsAndFrenchHeaders) {
                          "Fin par la cr\xC3\xA9" "ature;Op\xC3\xA9rations montr\xC3\xA9" "es\r\n"
                          "Mme L\xC3\xA9" "a O'Brien;\"Zo\xC3\xA9; la grande\";07/12/2026;09:05:03;2;3;pirate;15;2;oui;non;"
                          "7\xC3\x97" "8=56;droite;9;non;2;2500;4100;non;\r\n"));
+}
+
+// A full disk (files limited in size) loses the question being written, never what was stored,
+// and says so in French; two programs writing for two pupils at once lose nothing.
+TEST(Magasin, AFullDiskKeepsWhatWasStoredAndTwoProgramsLoseNothing) {
+    DossierTemporaire dossier;
+    const QString fichier = QStringLiteral("j.sqlite");
+    { MagasinSql m(sqlite(fichier)); }
+    const int code = dansUnEnfant([&] {
+        limiteTailleFichiers(QFileInfo(fichier).size() + 16 * 1024);
+        MagasinSql m(sqlite(fichier));
+        for (int i = 0; i < 100000; ++i) {
+            try {
+                m.ajoute(exemple(QStringLiteral("Zoé"), i));
+            } catch (const ErreurJournal& e) {
+                if (e.message().contains(QString::fromUtf8("ne peut pas être écrit : le disque est plein"))) return 100 + i % 100;
+                std::fprintf(stderr, "%s\n", qPrintable(e.message()));
+                return 1;
+            }
+        }
+        return 2;
+    });
+    ASSERT_GE(code, 100);
+    {
+        MagasinSql m(sqlite(fichier));
+        const QList<EntreeJournal> lues = m.entrees(QStringLiteral("Mme Léa O'Brien"), {}, 0);
+        ASSERT_FALSE(lues.isEmpty());
+        EXPECT_EQ(lues.size() % 100, code - 100);  // every question written before the failure
+        EXPECT_EQ(lues.last(), exemple(QStringLiteral("Zoé"), lues.size() - 1));
+    }
+    QFile::remove(fichier);
+    const int questions = fois(200, 2000);
+    std::vector<pid_t> enfants;
+    for (const QString& eleve : {QStringLiteral("Zoé"), QStringLiteral("Yanis")})
+        enfants.push_back(lanceEnfant([&, eleve] {
+            for (int i = 0; i < questions; ++i) Journal::ecrit(exemple(eleve, 1000 + i), QStringLiteral("./"));
+            Journal::arrete();
+            return Journal::ouvre(QStringLiteral("Mme Léa O'Brien"), QStringLiteral("./")) ? 0 : 1;
+        }));
+    for (pid_t p : enfants) EXPECT_EQ(attendEnfant(p), 0);
+    MagasinSql m(sqlite(Journal::cheminSqlite(QStringLiteral("Mme Léa O'Brien"), QStringLiteral("./"))));
+    for (const QString& eleve : {QStringLiteral("Zoé"), QStringLiteral("Yanis")})
+        EXPECT_EQ(m.entrees(QStringLiteral("Mme Léa O'Brien"), eleve, 0).size(), questions);
 }

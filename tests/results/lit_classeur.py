@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """Independent reader of a workbook for the tests: prints, as JSON, every sheet's cells (value
-and type), wrap flags, column widths and row heights, as openpyxl reads them."""
+and type), wrap flags, column widths and row heights, the active sheet and the selected tabs, as
+openpyxl reads them."""
 import hashlib
 import json
 import sys
@@ -9,7 +10,12 @@ import zipfile
 import openpyxl
 
 classeur = openpyxl.load_workbook(sys.argv[1])
-resultat = {"feuilles": classeur.sheetnames, "contenu": {}}
+resultat = {
+    "feuilles": classeur.sheetnames,
+    "active": classeur.active.title,
+    "selectionnees": [f.title for f in classeur.worksheets if f.sheet_view.tabSelected],
+    "contenu": {},
+}
 for feuille in classeur.worksheets:
     cellules = {}
     for rangee in feuille.iter_rows():

@@ -1,9 +1,14 @@
 #include "Enfant.h"
 
+#include <QFile>
+
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <fcntl.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -39,3 +44,30 @@ void limiteTailleFichiers(long octets) {
 }
 
 int fois(int enCi, int aLaMain) { return std::getenv("MARIVELLE_FIABILITE_LONGUE") ? aLaMain : enCi; }
+
+bool montePetitDisque(const QByteArray& point, const char* taille) {
+    const uid_t uid = getuid();
+    const gid_t gid = getgid();
+    if (unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0) return false;
+    const auto ecrit = [](const char* fichier, const QByteArray& texte) {
+        QFile f(fichier);
+        return f.open(QIODevice::WriteOnly) && f.write(texte) == texte.size();
+    };
+    ecrit("/proc/self/setgroups", "deny");
+    if (!ecrit("/proc/self/uid_map", QByteArray("0 ") + QByteArray::number(uid) + " 1") ||
+        !ecrit("/proc/self/gid_map", QByteArray("0 ") + QByteArray::number(gid) + " 1"))
+        return false;
+    return mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+           mount("tmpfs", point.constData(), "tmpfs", 0, (QByteArray("size=") + taille).constData()) == 0;
+}
+
+void remplitDisque(long libres) {
+    const int plein = open("remplissage", O_WRONLY | O_CREAT, 0600);
+    const QByteArray bloc(4096, 'x');
+    while (write(plein, bloc.constData(), bloc.size()) > 0) {
+    }
+    while (write(plein, "x", 1) > 0) {
+    }
+    if (libres > 0) ftruncate(plein, lseek(plein, 0, SEEK_END) - libres);
+    close(plein);
+}

@@ -1,6 +1,7 @@
 #pragma once
 // Reliability tests run the program's code in forked child processes: to kill it at any moment,
 // to run two writers at once, or to limit what it may write.
+#include <QByteArray>
 #include <functional>
 #include <sys/types.h>
 
@@ -14,5 +15,11 @@ int dansUnEnfant(const std::function<int()>& corps);
 // In a child: files may grow to `octets` bytes at most; a longer write fails with EFBIG (as on
 // a full disk) instead of killing the process.
 void limiteTailleFichiers(long octets);
+// In a child: the folder `point` becomes a small disk of its own (tmpfs of `taille`, "64k"), seen
+// by this process only, with the caller as its owner; false where the system refuses.
+bool montePetitDisque(const QByteArray& point, const char* taille);
+// Fills the working folder's disk to its last byte through the file "remplissage", then gives
+// back `libres` bytes of it.
+void remplitDisque(long libres = 0);
 // Long runs by hand: MARIVELLE_FIABILITE_LONGUE=1 multiplies the counts of the CI runs.
 int fois(int enCi, int aLaMain);

@@ -1,0 +1,11 @@
+#!/usr/bin/python3
+"""Another program holding a database's lock: tient_base.py <file> takes an exclusive lock, says
+"pret", and keeps it until its input is closed."""
+import sqlite3
+import sys
+
+base = sqlite3.connect(sys.argv[1], isolation_level=None)
+base.execute("BEGIN EXCLUSIVE")
+print("pret", flush=True)
+sys.stdin.read()
+base.execute("ROLLBACK")
