@@ -196,7 +196,6 @@ void TExo3::PrepareQuestion() {
     Minuterie::libere(paf_);
     EtapePaf = 0;
     BulleEclatee = 0;
-    intrusEnAttente_ = false;
     clics_.prepare();
 }
 
@@ -283,31 +282,19 @@ void TExo3::affichepaf() {
             lanceRamassage();
             dit(QStringLiteral("Bravo !"));
             return;
-        case Paf::Suite::Attente:
-            clics_.ClicPermis = true;
-            // The pirate took the coin while another bubble burst: the intruder's turn now.
-            if (intrusEnAttente_) {
-                intrusEnAttente_ = false;
-                clics_.ClicPermis = false;
-                clics_.BulleCliquee[static_cast<std::size_t>(question_.PositionIntrus - 1)] = true;
-                LancePaf(question_.PositionIntrus);
-            }
-            return;
+        case Paf::Suite::Attente: clics_.ClicPermis = true; return;
     }
 }
 
-// The pirate took the coin: the intruder bursts by itself, every result shows, the question is
-// lost (counted when he is out of sight).
+// The pirate took the coin: the intruder bursts by itself through the click's rules (while another
+// bubble bursts it stays whole), every result shows, the question is lost (counted when he is out
+// of sight).
 void TExo3::PirateArrive() {
     if (exerciceFini()) return;
     suivi_.finParCreature();
     clics_.PieceVolee = true;
     const int intrus = question_.PositionIntrus;
-    const bool eclatait = !clics_.ClicPermis;
-    if (clics_.clique(intrus, intrus) == ClicsExo3::Clic::Intrus)
-        LancePaf(intrus);
-    else if (eclatait && !clics_.BulleCliquee[static_cast<std::size_t>(intrus - 1)])
-        intrusEnAttente_ = true;
+    if (clics_.clique(intrus, intrus) == ClicsExo3::Clic::Intrus) LancePaf(intrus);
     clics_.QuestionTerminee = true;
     for (QLabel* r : resultat) {
         surFond(r);

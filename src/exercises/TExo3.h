@@ -57,8 +57,7 @@ private:
     bool IntrusImpossible = false;
     int EtapePaf = 0;
     int BulleEclatee = 0;
-    bool intrusEnAttente_ = false;  // the pirate took the coin during another bubble's burst
-    QTimer* paf_ = nullptr;         // the running burst step's one-shot timer
+    QTimer* paf_ = nullptr;  // the running burst step's one-shot timer
 
     Panneau* Scene = nullptr;  // everything of the question, fitted in its proportions
     std::array<Image*, 3> BulleBleu{};

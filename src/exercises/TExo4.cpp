@@ -92,24 +92,23 @@ void TExo4::creeBulles() {
         connect(BulleJaune[indice(i)], &Image::clique, this, [this, i] { BulleJauneClick(i); });
         BulleBleu[indice(i)] = bulle(QStringLiteral("BulleBleu"), "bulle4_bleue");
         connect(BulleBleu[indice(i)], &Image::clique, this, [this, i] { BulleBleuClick(i); });
+        // The solution pictures take no click: only the caption over them still toggles.
         for (std::size_t k = 0; k < ImagesSolution.size(); ++k) {
             Image* solution = bulle(QString::fromLatin1(ImagesSolution[k].composant), ImagesSolution[k].image);
-            // With the solution shown, a click still changes the selection, and its colour.
-            connect(solution, &Image::clique, this, [this, i] { operateurClick(i); });
+            solution->setCliquable(false);
             BullesSolution[indice(i)][k] = solution;
         }
     }
-    // The captions over every bubble: a caption spilling over a neighbour stays readable.
+    // The captions over every bubble: a caption spilling over a neighbour stays readable. The
+    // operation toggles its bubble; the result takes no click.
     for (int i = 1; i <= BullesExo4; ++i) {
         const QPoint p = PlacesBulles[indice(i)] - OrigineBulles;
         QLabel* o = etiquette(PanneauBulles, QStringLiteral("operateur%1").arg(i), Apparence::arial(32), Qt::black, p.x(),
                               p.y(), TailleBulle, TailleBulle);
         QLabel* r = etiquette(PanneauBulles, QStringLiteral("resultat%1").arg(i), Apparence::arial(32), Qt::black, p.x(),
                               p.y() + 70, TailleBulle, 42);
-        for (QLabel* l : {o, r}) {
-            l->setCursor(Qt::PointingHandCursor);
-            l->installEventFilter(this);
-        }
+        o->setCursor(Qt::PointingHandCursor);
+        o->installEventFilter(this);
         operateur[indice(i)] = o;
         resultat[indice(i)] = r;
     }
@@ -167,7 +166,8 @@ void TExo4::questionSuivante() {
 void TExo4::PrepareQuestion() {
     Selection = {};
     const bool montre = !ExerciceImpossible;
-    for (QWidget* w : std::initializer_list<QWidget*>{Enonce, Enonce2, Aide}) w->setVisible(montre);
+    for (QWidget* w : std::initializer_list<QWidget*>{Enonce, Enonce2}) w->setVisible(montre);
+    Aide->show();
     for (int i = 1; i <= BullesExo4; ++i) {
         BulleJaune[indice(i)]->setVisible(montre);
         BulleBleu[indice(i)]->setVisible(montre);
@@ -233,8 +233,6 @@ void TExo4::choisit(int i, bool choisie) {
     suivi_.action(indice(i), choisie ? ActionOperation::Choisie : ActionOperation::Laissee, false);
     BulleBleu[indice(i)]->setVisible(!choisie);
     if (SolutionVue) montreSolutionDe(i);
-    // Help already shown follows the selection.
-    if (Label_aide->isVisible()) afficheAide();
 }
 
 void TExo4::PoissonValClick() {
@@ -295,7 +293,7 @@ void TExo4::aide_barrerClick() {
     Label_aide->hide();
 }
 
-// The octopus's words end just above it, as tall as their lines.
+// The octopus's words, counted when the pupil asks, end just above it, as tall as their lines.
 void TExo4::afficheAide() {
     const QString texte = TexteAideExo4(question_.BonnesBulles, Selection);
     Label_aide->setText(texte);
@@ -319,7 +317,6 @@ void TExo4::MontreSolution() {
         resultat[indice(i)]->show();
     }
     placeLibelles(true);
-    voir_solution->hide();
     SolutionVue = true;
 }
 
@@ -328,13 +325,11 @@ void TExo4::montreSolutionDe(int i) {
     for (std::size_t k = 0; k < ImagesSolution.size(); ++k) BullesSolution[indice(i)][k]->setVisible(k == s);
 }
 
-// The pirate took the coin: the solution shows, help has nothing more to say; the selection is
-// judged when he is gone.
+// The pirate took the coin: the solution shows; the selection is judged when he is gone.
 void TExo4::pieceAtteinte() {
     PieceVolee = true;
     suivi_.finParCreature();
     MontreSolution();
-    for (QWidget* w : std::initializer_list<QWidget*>{Aide, aide_barrer, Label_aide, Perdu}) w->hide();
 }
 
 QString TExo4::texteErreurs(bool) const { return nbre_intrus->text(); }
@@ -351,7 +346,7 @@ bool TExo4::eventFilter(QObject* objet, QEvent* evenement) {
                 return true;
             }
             for (int i = 1; i <= BullesExo4; ++i) {
-                if (label == operateur[indice(i)] || label == resultat[indice(i)]) {
+                if (label == operateur[indice(i)]) {
                     Garde::execute([this, i] { operateurClick(i); });
                     return true;
                 }

@@ -1,7 +1,7 @@
 #include "journal/MagasinSql.h"
 
 #include "base/FichierTexte.h"
-#include "journal/RaisonSql.h"
+#include "sql/EchecSql.h"
 
 #include <QAtomicInt>
 #include <QSqlError>

@@ -180,9 +180,6 @@ void TParametrage::appliqueActivation() {
     active({Aide1, Aide2, Aide3}, a.aideRadios);
     active({BandeNum, BandeNum_SpinEdit1}, a.bande);
     Enregistrer->setEnabled(a.aide);
-    // What a kind does not offer is not left chosen either.
-    if (!guidage_.guide() && !a.requin && Temps_RadioButton3->isChecked()) Temps_RadioButton1->setChecked(true);
-    if (!guidage_.guide() && !a.bande) BandeNum->setChecked(false);
 }
 
 void TParametrage::ListeExercicesClick() {

@@ -95,8 +95,7 @@ void TParametrage::InitialisationClick() {
     ListeSequence->clear();
     definis_ = {};
     nombreExercices_ = 0;
-    guidage_.ouvre();
-    appliqueActivation();
+    // The guidance and what it has opened stay as they are: only the values go back.
     const QString chemin = cheminEnseignant();
     const Verrou verrou(chemin);
     FichierTexte::supprime(chemin);

@@ -4,6 +4,7 @@
 #include "base/FichierTexte.h"
 #include "state/SharedState.h"
 #include "results/TextesResultat.h"
+#include "sql/EchecSql.h"
 
 #include <QAtomicInt>
 #include <QDeadlineTimer>
@@ -20,10 +21,6 @@ namespace {
 // How long a connection waits in all for another program's lock: the program waits on its one
 // interface thread, so briefly.
 constexpr int AttenteVerrouMs = 1500;
-
-// SQLite's primary result codes the messages tell apart.
-enum CodeSqlite { Occupe = 5, Verrouille = 6, LectureSeule = 8, Entrees = 10, Abime = 11, Plein = 13,
-                  Ouverture = 14, TropGrand = 18, Permission = 3, PasUneBase = 26 };
 
 const QString Conserve = QStringLiteral(" Son contenu précédent est conservé.");
 
@@ -49,24 +46,26 @@ QString identifiant(const QString& nom) {
 // Why SQLite refused, for the person at the keyboard; the database is left as it was in each case
 // (SQLite undoes what a failed statement began).
 QString raison(const QSqlError& erreur) {
-    bool ok = false;
-    const int code = erreur.nativeErrorCode().toInt(&ok) & 0xff;
-    switch (ok ? code : -1) {
-    case Occupe:
-    case Verrouille: return QStringLiteral("elle est utilisée par un autre programme.") + Conserve;
-    case PasUneBase:
-    case Abime:
+    switch (GenreEchecSql(erreur)) {
+    case EchecSql::Occupe: return QStringLiteral("elle est utilisée par un autre programme.") + Conserve;
+    case EchecSql::PasUneBase:
         return QStringLiteral("ce fichier n'est pas une base de données lisible (abîmé, coupé ou d'un autre "
                               "genre). Il n'a pas été modifié.");
-    case Plein: return FichierTexte::raison(ENOSPC) + QLatin1Char('.') + Conserve;
-    case Entrees:
+    case EchecSql::Plein: return FichierTexte::raison(ENOSPC) + QLatin1Char('.') + Conserve;
+    case EchecSql::Ecriture:
         return QStringLiteral("le disque a refusé l'écriture (il est peut-être plein).") + Conserve;
-    case LectureSeule: return QStringLiteral("le fichier ou le disque est en lecture seule.") + Conserve;
-    case Permission: return FichierTexte::raison(EACCES) + QLatin1Char('.') + Conserve;
-    case Ouverture: return QStringLiteral("le fichier ne peut pas être ouvert.");
-    case TropGrand: return QStringLiteral("un texte est trop long pour la base.") + Conserve;
-    default: return QStringLiteral("la base de données a refusé l'enregistrement (erreur n° %1).").arg(code) + Conserve;
+    case EchecSql::LectureSeule: return QStringLiteral("le fichier ou le disque est en lecture seule.") + Conserve;
+    case EchecSql::Permission: return FichierTexte::raison(EACCES) + QLatin1Char('.') + Conserve;
+    case EchecSql::Ouverture: return QStringLiteral("le fichier ne peut pas être ouvert.");
+    case EchecSql::TropGrand: return QStringLiteral("un texte est trop long pour la base.") + Conserve;
+    case EchecSql::Autre:
+        if (CodeSqlite(erreur) >= 0)
+            return QStringLiteral("la base de données a refusé l'enregistrement (erreur n° %1).").arg(CodeSqlite(erreur)) +
+                   Conserve;
+        break;
+    default: return RaisonSql(erreur) + QLatin1Char('.') + Conserve;
     }
+    return QStringLiteral("la base de données a refusé l'enregistrement.") + Conserve;
 }
 
 // The database and the files SQLite keeps beside it are written like every other file: never

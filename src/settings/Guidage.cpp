@@ -5,9 +5,11 @@ void Guidage::ouvre() { *this = Guidage(); }
 void Guidage::typeChoisi(int type) {
     type_ = type;
     if (!guide_) return;
-    // A new kind in guided mode greys the choice of tables until an operation is chosen again.
+    // A new kind in guided mode greys the choice of tables until an operation is chosen again,
+    // and the [1..10] numbers until "Tables sur l'intervalle [1..10]" is clicked again.
     typeGuide_ = true;
     operationGuidee_ = false;
+    listeTable1_ = false;
 }
 
 void Guidage::operationChoisie() {

@@ -79,23 +79,22 @@ private slots:
     }
     void cleanup() { QCOMPARE(banc_.apres(), QStringList()); }
 
+    // With the pirate coming down: the intruder's click stops him at once.
     void intruderAtTheFirstClick() {
-        lance();
+        lance(30);
         QCOMPARE(exo_->windowTitle(), u("Exercice n°3 (intrus)"));
-        QCOMPARE(texte("EnonceExo3"), u("Aide le poisson à trouver sa maman cachée derrière l'opération intruse.\n"
-                                        "Clique sur la bulle dont le résultat de l'opération\nest différent de celui "
-                                        "des autres."));
         for (int k = 1; k <= 3; ++k) {
             const QuestionOperation& q = exo_->question().bulles[static_cast<std::size_t>(k - 1)];
             QCOMPARE(texte(QStringLiteral("operateur%1").arg(k)), QStringLiteral("%1×%2").arg(q.gauche).arg(q.droite));
             QCOMPARE(texte(QStringLiteral("resultat%1").arg(k)), QStringLiteral("= %1").arg(q.resultat));
             QVERIFY(visible("BulleBleu", k) && !visible("resultat", k));
         }
-        QVERIFY(w("Bulle11")->isVisible() && !w("ok")->isVisible() && !w("pirate_descend")->isVisible());
-        QVERIFY(intervalles().isEmpty());
+        QVERIFY(w("Bulle11")->isVisible() && !w("ok")->isVisible() && w("pirate_descend")->isVisible());
+        QCOMPARE(intervalles(), QList<int>{600});
 
         const int i = intrus();
         clic(i);
+        QVERIFY(!w("pirate_descend")->isVisible());
         QCOMPARE(texte("applause"), u("Bravo!"));
         // A single word keeps its whole width in the speech bubble.
         QVERIFY(w("applause")->width() >= w("applause")->sizeHint().width());
@@ -116,16 +115,15 @@ private slots:
         QVERIFY(w("Bulle11")->isVisible() && !w("paf11")->isVisible() && !visible("bebepoisson", i));
     }
 
-    // Wrong bubbles show their shark and result; the intruder after them brings the next question
-    // after the burst's pause, without the pickup; the list gets one line.
-    void wrongBubblesThenTheIntruder_data() {
-        QTest::addColumn<int>("fautes");
-        QTest::newRow("one") << 1;
-        QTest::newRow("two") << 2;
-    }
+    // Two wrong bubbles show their shark and result (one wrong bubble: the profile block below);
+    // the intruder after them brings the next question after the burst's pause, without the
+    // pickup; the list gets one line.
     void wrongBubblesThenTheIntruder() {
-        QFETCH(int, fautes);
+        constexpr int fautes = 2;
         lance();
+        QCOMPARE(texte("EnonceExo3"), u("Aide le poisson à trouver sa maman cachée derrière l'opération intruse.\n"
+                                        "Clique sur la bulle dont le résultat de l'opération\nest différent de celui "
+                                        "des autres."));
         const QByteArray ligne = captions() + " => " + QByteArray::number(fautes) + " erreurs\r\n";
         for (int n = 0; n < fautes; ++n) {
             const int m = mauvaise(n);
@@ -192,16 +190,16 @@ private slots:
         QVERIFY(w("pirate_descend")->isVisible() && w("piece")->isVisible());
     }
 
-    // The coin taken while a wrong bubble bursts: the intruder bursts right after it.
+    // The coin taken while a wrong bubble bursts: the click's guard holds, the intruder stays whole.
     void pirateArrivesDuringABurst() {
         lance(30);
         const int m = mauvaise(0);
         clic(m);
         emit w<Pirate>("")->pieceAtteinte();
         QVERIFY(MessagesDuBanc.contains(texte("applause")));
-        QTRY_VERIFY(visible("bebepoisson", intrus()));
-        QVERIFY(visible("Requin", m) && !visible("BulleBleu", intrus()));
         for (int k = 1; k <= 3; ++k) QVERIFY(visible("resultat", k));
+        QTRY_VERIFY(visible("Requin", m) && !intervalles().contains(150));
+        QVERIFY(visible("BulleBleu", intrus()) && !visible("bebepoisson", intrus()));
         QCOMPARE(erreurs(), 1);
     }
 

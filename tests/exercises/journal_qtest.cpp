@@ -144,7 +144,8 @@ private slots:
             QTRY_VERIFY(exo3_->isVisible());
             Horloge::avance(1000);
             exo3_->ClicBulle(k);
-            QTest::qWait(100);  // the burst, sped up
+            // The burst of a wrong bubble ends on its shark; clicks wait until then.
+            if (!q3.estIntrus(k)) QTRY_VERIFY(Pilote::controle<QWidget>(exo3_.get(), QStringLiteral("Requin%1").arg(k))->isVisible());
         }
         QTRY_VERIFY_WITH_TIMEOUT(!exo3_->isVisible(), 10000);
 

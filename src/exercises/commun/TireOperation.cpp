@@ -148,7 +148,9 @@ TireurOperation::TireurOperation(const SharedState& e)
             if (g.op == Multiplication && (g.a < -1 || g.a > 1)) g.diviseurs = diviseurs(g.a < 0 ? -g.a : g.a);
             continue;
         }
-        g.soustractionPossible = g.op == Soustraction && g.a <= g.n;
+        // A subtraction redraw takes the new entry's numbers whatever its operation: any entry
+        // whose table number is not below its range can give one.
+        g.soustractionPossible = g.a <= g.n && tient(g.n - g.a);
         g.divisionPossible = divisionPossible(g, !dansOrdre_);
         if (g.soustractionPossible) soustractions_.push_back(k);
         if (g.divisionPossible) divisions_.push_back(k);

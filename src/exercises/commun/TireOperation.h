@@ -29,14 +29,14 @@ public:
         std::int64_t b = 0;
         int op = 0;
         bool complement = false;
-        bool soustractionPossible = false;  // can give left >= right without swapping
+        bool soustractionPossible = false;  // can give left >= right without swapping, as a subtraction
         bool divisionPossible = false;      // can give an exact division
         std::vector<std::int64_t> diviseurs;  // complement with ×: the divisors of the target below it
     };
 
 private:
     std::vector<Groupe> groupes_;
-    std::vector<int> soustractions_;  // groups a subtraction redraw may land on
+    std::vector<int> soustractions_;  // groups a subtraction redraw may land on, of any operation
     std::vector<int> divisions_;      // groups a division redraw may land on
     bool dansOrdre_ = false;
     bool relatifs_ = false;

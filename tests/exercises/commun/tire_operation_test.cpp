@@ -4,6 +4,7 @@
 #include "exercises/commun/TireOperation.h"
 
 #include <climits>
+#include <cmath>
 
 using namespace tirages;
 
@@ -39,6 +40,7 @@ TEST(TireOperation, donneLesOperationsAttendues) {
         {"soustraction impossible dans l'ordre", reglages({{2, 5, 5, Moins}}, true), ensemble({"5-2"})},
         // a subtraction redraw only lands on an entry that can serve
         {"redessin", reglages({{2, 5, 5, Moins}, {9, 1, 1, Moins}}, true), ensemble({"9-1"})},
+        {"complément à 4 +", reglages({{C, 4, C, Plus}}), ensemble({"0+4", "1+3", "2+2", "3+1"})},
         {"complément à 1 ×", reglages({{C, 1, C, Fois}}), ensemble({"1×1"})},
         {"complément à 0 ÷", reglages({{C, 0, C, Divise}}), ensemble({"0÷1"})},
         {"complément à 7 ×", reglages({{C, 7, C, Fois}}), ensemble({"1×7"})},
@@ -57,6 +59,22 @@ TEST(TireOperation, donneLesOperationsAttendues) {
             EXPECT_EQ(vues, c.attendues);
         }
     }
+}
+
+// A subtraction redraw takes a new entry whatever its operation, keeping the sign: with 3 − 5..9
+// and 10 + 1, half the draws are the subtraction entry, half of those in its order (3 − b), which
+// redraw until the addition entry gives 10 − 1: a quarter of all draws.
+TEST(TireOperation, redessinDUneSoustractionParmiToutesLesEntrees) {
+    Aleatoire::graine(2024);
+    const TireurOperation tireur(reglages({{3, 5, 9, Moins}, {10, 1, 1, Plus}}));
+    constexpr int Tirages = 8000;
+    int dixMoinsUn = 0;
+    for (int i = 0; i < Tirages; ++i) {
+        const QuestionOperation q = tireur.tire();
+        verifieCalcul(q);
+        dixMoinsUn += TexteOperation(q, false) == QStringLiteral("10-1");
+    }
+    EXPECT_NEAR(dixMoinsUn, Tirages / 4.0, 5 * std::sqrt(Tirages * 0.25 * 0.75));
 }
 
 // Entries at the edges of 32 bits give exact operations or are left out, never an overflow.

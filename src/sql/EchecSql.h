@@ -1,0 +1,30 @@
+#pragma once
+// Why a database refused, for every store of the program (results, answer journal; SQLite or a
+// school's PostgreSQL server): the kind of failure from the driver's error code, and a short
+// French reason — never the driver's English text alone.
+#include <QString>
+
+class QSqlError;
+
+enum class EchecSql {
+    Occupe,        // another program holds the lock
+    PasUneBase,    // not a database, damaged or cut short
+    Plein,         // no space left
+    Ecriture,      // the disk refused to write (a file-size limit, a full disk)
+    LectureSeule,
+    Permission,
+    Ouverture,     // the file cannot be opened
+    TropGrand,     // a text too long for the base
+    ServeurAbsent, // the server does not answer
+    Identifiants,  // user or password refused
+    Droits,        // the server refuses this operation to this user
+    BaseAbsente,   // no such database on the server
+    Schema,        // the tables are not those expected
+    Autre,
+};
+
+EchecSql GenreEchecSql(const QSqlError& erreur);
+// SQLite's primary result code, or -1 (a server's error, or none given).
+int CodeSqlite(const QSqlError& erreur);
+// "le disque est plein", "la base est utilisée par un autre programme, …", …
+QString RaisonSql(const QSqlError& erreur);
