@@ -1,7 +1,9 @@
 #include "revision/RevisionEleve.h"
 
+#include "base/Erreurs.h"
 #include "base/FichierTexte.h"
 #include "journal/Journal.h"
+#include "settings/LitParametres.h"
 #include "state/SharedState.h"
 #include "state/Utils.h"
 
@@ -44,9 +46,15 @@ QList<EntreeTable> tablesDeLaPratiqueLibre(const QList<EntreeJournal>& entrees) 
 }
 
 QList<EntreeTable> tablesDeLEleve(const SharedState& e, const QList<EntreeJournal>& entrees) {
-    if (FichierTexte::existe(FichierParametrageEleve(e))) {
-        const QList<EntreeTable> tables = entreesDeLEtat(e);
-        if (!tables.isEmpty()) return tables;
+    const QString fichier = FichierParametrageEleve(e);
+    if (FichierTexte::existe(fichier)) {
+        try {
+            const QList<EntreeTable> tables = TablesDeLaSequence(fichier);
+            if (!tables.isEmpty()) return tables;
+        } catch (const ErreurMarivelle&) {
+            // A damaged line in another exercise is told when that exercise comes; the review
+            // goes on with the free-practice tables.
+        }
     }
     return tablesDeLaPratiqueLibre(entrees);
 }
