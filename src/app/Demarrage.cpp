@@ -12,6 +12,7 @@
 #include "exercises/TExo3.h"
 #include "exercises/TExo4.h"
 #include "exercises/TForm1.h"
+#include "exercises/TRevision.h"
 #include "identity/TSaisieIdentifiant.h"
 #include "parametrage/TParametrage.h"
 
@@ -43,6 +44,7 @@ void creeLesEcrans() {
         {R::Exo2, 2, []() -> QWidget* { return new TExo2; }},
         {R::Exo4, 4, []() -> QWidget* { return new TExo4; }},
         {R::Form1, 0, []() -> QWidget* { return new TForm1; }},
+        {R::Revision, 5, []() -> QWidget* { return new TRevision; }},
     };
     for (const Declaration& d : ecrans) Ecrans::enregistre(d.role, d.cree(), d.typeExercice);
 }

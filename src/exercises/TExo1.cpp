@@ -26,9 +26,10 @@ const QString TapeEtValide = QStringLiteral(
 bool dansLesImages(int v) { return v >= 0 && v <= 10; }  // the help pictures go from 0 to 10
 }  // namespace
 
-TExo1::TExo1()
-    : EcranOperation({QStringLiteral("Exo1"), QStringLiteral("Exercice n°1 (donner le résultat)"),
-                      QStringLiteral("EnonceExo1"), QStringLiteral("Enonce2Exo1"), QStringLiteral("QuitterExo1"), 18},
+TExo1::TExo1() : TExo1(QStringLiteral("Exo1"), QStringLiteral("Exercice n°1 (donner le résultat)")) {}
+
+TExo1::TExo1(const QString& nom, const QString& titre)
+    : EcranOperation({nom, titre, QStringLiteral("EnonceExo1"), QStringLiteral("Enonce2Exo1"), QStringLiteral("QuitterExo1"), 18},
                      {QStringLiteral("Aide le poisson à trouver le résultat de l'opération"),
                       QStringLiteral("Vite, aide le poisson à trouver le résultat de l'opération\n"
                                      "avant que le requin n'éclate la bulle!"),

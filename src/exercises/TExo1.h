@@ -1,17 +1,20 @@
 #pragma once
 // Exercise 1, "give the result": the pupil helps the fish find the result of one operation at a
 // time, without time limit, against the shark whose bubble rises, or against the pirate who comes
-// down for the fish's gold coin.
+// down for the fish's gold coin. The review screen is this screen fed by another draw.
 #include "exercises/commun/EcranOperation.h"
 
 class Panneau;
 
-class TExo1 final : public EcranOperation {
+class TExo1 : public EcranOperation {
     Q_OBJECT
 public:
     TExo1();
 
 protected:
+    // Another screen playing exercise 1 under its own name and title.
+    TExo1(const QString& nom, const QString& titre);
+
     void disposeEcran(bool requin) override;
     void afficheQuestion() override;
     void afficheQuestionRequin() override;

@@ -116,10 +116,11 @@ void TParametrage::creePanneauHaut(QWidget* haut) {
 
     Type_GroupBox = groupe(haut, QStringLiteral("Type_GroupBox"), QStringLiteral("Type d'exercice"), QRect(8, 4, 270, 130));
     const QStringList types{QStringLiteral("Donner le résultat"), QStringLiteral("Opération à trous"),
-                            QStringLiteral("Trouver l'intrus"), QStringLiteral("Opération même résultat")};
+                            QStringLiteral("Trouver l'intrus"), QStringLiteral("Opération même résultat"),
+                            QStringLiteral("Révision des faits à revoir")};
     QList<QRadioButton*> radiosTypes;
-    for (int i = 0; i < 4; ++i)
-        radiosTypes << radio(Type_GroupBox, QStringLiteral("Type%1").arg(i + 1), types[i], QRect(12, 24 + 25 * i, 250, 24));
+    for (int i = 0; i < 5; ++i)
+        radiosTypes << radio(Type_GroupBox, QStringLiteral("Type%1").arg(i + 1), types[i], QRect(12, 22 + 21 * i, 250, 22));
     ListeExercices = groupeRadios(this, radiosTypes);
     ListeExercices->setObjectName(QStringLiteral("ListeExercices"));
 

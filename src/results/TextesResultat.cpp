@@ -14,6 +14,7 @@ QString type(int typeExercice) {
         case 2: return QStringLiteral("à trou");
         case 3: return QStringLiteral("intrus");
         case 4: return QStringLiteral("même résultat");
+        case 5: return QStringLiteral("révision");
         default: return {};
     }
 }

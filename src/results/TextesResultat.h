@@ -13,7 +13,7 @@ struct Forme {
 inline const Forme FormeBase{QStringLiteral("\r\n"), QStringLiteral("\r")};
 inline const Forme FormeClasseur{QStringLiteral("\n"), QStringLiteral("\n")};
 
-QString type(int typeExercice);  // "donner résultat", "à trou", "intrus", "même résultat"
+QString type(int typeExercice);  // "donner résultat", "à trou", "intrus", "même résultat", "révision"
 QString aide(int typeAide);      // "dessins", "constellations", "aucune"
 // One line per table entry: "+ [7 de 1 à 10]" ("- [", "x [", "÷ ["), each followed by finTable.
 QString tables(const SharedState& etat, const Forme& forme);

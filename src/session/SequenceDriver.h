@@ -8,7 +8,7 @@ class QWidget;
 // Shows the exercise at the stored position, applies the end-of-sequence behaviour, or shows the
 // free-practice chooser when the pupil has no parameter file.
 void ExerciceSuivant(SharedState& etat);
-// Stamps the start time and shows the screen of TypeExercice (a kind outside 1..4 is reported
+// Stamps the start time and shows the screen of TypeExercice (a kind without a screen is reported
 // and the identification screen comes back).
 void DemarreExercice(SharedState& etat);
 

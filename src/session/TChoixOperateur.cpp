@@ -32,7 +32,9 @@ TChoixOperateur::TChoixOperateur()
     exercices_ = {choix(QStringLiteral("ImageExo1"), QStringLiteral("exo1"), {136, 64, 280, 100}, &T::ImageExo1Click),
                   choix(QStringLiteral("ImageExo2"), QStringLiteral("exo2"), {56, 176, 280, 100}, &T::ImageExo2Click),
                   choix(QStringLiteral("ImageExo3"), QStringLiteral("exo3"), {48, 328, 280, 100}, &T::ImageExo3Click),
-                  choix(QStringLiteral("ImageExo4"), QStringLiteral("exo4"), {104, 448, 280, 100}, &T::ImageExo4Click)};
+                  choix(QStringLiteral("ImageExo4"), QStringLiteral("exo4"), {104, 448, 280, 100}, &T::ImageExo4Click),
+                  choix(QStringLiteral("ImageRevision"), QStringLiteral("revision"), {56, 568, 280, 100},
+                        &T::ImageRevisionClick)};
     signes_ = {choix(QStringLiteral("SigneBulleAddition"), QStringLiteral("signe_addition"), {432, 144, 78, 78},
                      &T::SigneBulleAdditionClick),
                choix(QStringLiteral("SigneBulleSoustraction"), QStringLiteral("signe_soustraction"), {496, 224, 78, 78},
@@ -115,7 +117,7 @@ void TChoixOperateur::surligne(Colonne<N>& colonne, int choisi) {
 void TChoixOperateur::choisitExercice(int type) {
     Etat().TypeExercice = type;
     surligne(exercices_, type - 1);
-    RequinGrise->setVisible(type >= 3);
+    RequinGrise->setVisible(type == 3 || type == 4);
 }
 
 void TChoixOperateur::choisitSigne(int operation) {

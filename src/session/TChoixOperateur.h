@@ -1,5 +1,5 @@
 #pragma once
-// The free-practice chooser: the pupil picks an exercise, an operation and a timing creature by
+// The free-practice chooser: the pupil picks an exercise (or the review), an operation and a timing creature by
 // pictures, then presses the fish to play; the quit picture ends the pupil's connection.
 #include "interface/Fenetre.h"
 
@@ -18,6 +18,7 @@ public:
     void ImageExo2Click() { choisitExercice(2); }
     void ImageExo3Click() { choisitExercice(3); }
     void ImageExo4Click() { choisitExercice(4); }
+    void ImageRevisionClick() { choisitExercice(5); }
     void SigneBulleAdditionClick() { choisitSigne(0); }
     void SigneBulleSoustractionClick() { choisitSigne(1); }
     void SigneBulleMultiplicationClick() { choisitSigne(2); }
@@ -54,7 +55,7 @@ private:
 
     QLabel* Enonce;
     Image* ImageFond;
-    Colonne<4> exercices_;
+    Colonne<5> exercices_;  // exercises 1 to 4, then the review
     Colonne<4> signes_;
     Colonne<3> creatures_;  // shark, pirate, whale
     Image* RequinGrise;

@@ -26,11 +26,13 @@ ExerciceConstruit construit(const ChoixExercice& c) {
             r.items << e.texte;
         }
     }
-    if (x.tables.isEmpty()) {
+    // The review asks the facts of the whole sequence's tables: it needs none of its own.
+    const bool revision = c.type == 5;
+    if (x.tables.isEmpty() && !revision) {
         r.refus = QStringLiteral("Vous devez préciser les tables");
         return r;
     }
-    if (c.type < 1 || c.type > 4) {
+    if (c.type < 1 || c.type > 5) {
         r.refus = QStringLiteral("Vous devez préciser un exercice");
         return r;
     }
@@ -57,11 +59,12 @@ ExerciceConstruit construit(const ChoixExercice& c) {
         r.avis << QStringLiteral("L'option plus grande opérande à gauche ne sera pas prise en compte car vous avez "
                                  "sélectionné la possibilité d'avoir des nombres négatifs");
 
-    x.CasDoublesCarres = c.doubles;
-    x.CasSuccesseurs = c.successeurs;
-    x.OptionTableDansOrdre = c.tablesDansOrdre;
-    x.OptionGrandeOperandeAGauche = c.grandeOperandeAGauche;
-    x.OptionNombresRelatifs = c.nombresRelatifs;
+    // Special cases and options shape a table draw; the review has none.
+    x.CasDoublesCarres = c.doubles && !revision;
+    x.CasSuccesseurs = c.successeurs && !revision;
+    x.OptionTableDansOrdre = c.tablesDansOrdre && !revision;
+    x.OptionGrandeOperandeAGauche = c.grandeOperandeAGauche && !revision;
+    x.OptionNombresRelatifs = c.nombresRelatifs && !revision;
     x.AvecPirate = c.temps == ChoixExercice::Temps::Pirate;
     x.TempsDeReponse = c.temps == ChoixExercice::Temps::Pirate   ? c.tempsPirate
                        : c.temps == ChoixExercice::Temps::Requin ? c.tempsRequin
@@ -84,7 +87,7 @@ ChoixExercice charge(const QString& bloc) {
         const std::optional<int> nombre = Nombres::lit(v);
         switch (section) {
         case 1:
-            if (nombre && *nombre >= 1 && *nombre <= 4) c.type = *nombre;
+            if (nombre && *nombre >= 1 && *nombre <= 5) c.type = *nombre;
             break;
         case 2:
             try {

@@ -4,6 +4,8 @@ void Guidage::ouvre() { *this = Guidage(); }
 
 void Guidage::typeChoisi(int type) {
     type_ = type;
+    // The review needs no table of its own: its choice ends the guidance.
+    if (type == 5) guide_ = false;
     if (!guide_) return;
     // A new kind in guided mode greys the choice of tables until an operation is chosen again,
     // and the [1..10] numbers until "Tables sur l'intervalle [1..10]" is clicked again.
@@ -28,7 +30,7 @@ void Guidage::exerciceCharge(int type) {
 
 Guidage::Activation Guidage::activation() const {
     Activation a;
-    const bool parKind = type_ == 1 || type_ == 2;
+    const bool parKind = type_ == 1 || type_ == 2 || type_ == 5;
     if (guide_) {
         a.options = a.tables = typeGuide_;
         a.choixDesTables = typeGuide_ && operationGuidee_;

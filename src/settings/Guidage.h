@@ -2,7 +2,7 @@
 // The guided enabling of the settings screen's upper panel. On opening only the exercise kind can
 // be chosen; the kind opens the options and the operations, the operation opens the choice of
 // tables, and the first table entry added opens time, questions and help, which ends the
-// guidance. Kinds 3 and 4 never offer the sharks, the help radios or the number strip: these are
+// guidance; the review (kind 5) needs no table and ends it at once. Kinds 3 and 4 never offer the sharks, the help radios or the number strip: these are
 // greyed, never changed, so a kind chosen afterwards finds them as they were.
 class Guidage final {
 public:

@@ -151,3 +151,17 @@ void LitParametres(SharedState& etat, const QString& eleve, const QString& ensei
 
     litSauvegardes(etat, etat.RepertoireClasse + NomTeacherParameterFile(enseignant));
 }
+
+QList<EntreeTable> TablesDeLaSequence(const QString& chemin) {
+    const QStringList lignes = FichierTexte::litLignes(chemin);
+    QList<EntreeTable> tables;
+    for (const qsizetype debut : debutsDesBlocs(lignes)) {
+        SharedState bloc;
+        litBloc(bloc, lignes, debut, false, chemin);
+        for (int j = 0; j < bloc.nombreEntrees(); ++j) {
+            const int i = 2 + 4 * j;
+            tables << EntreeTable{bloc.Tables[i], bloc.Tables[i + 1], bloc.Tables[i + 2], bloc.Tables[i + 3]};
+        }
+    }
+    return tables;
+}

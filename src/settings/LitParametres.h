@@ -1,6 +1,9 @@
 #pragma once
 // Loads the current exercise of a pupil's sequence, and the teacher's recording choice, from
 // the parameter files into the shared state.
+#include "settings/ParameterFiles.h"
+
+#include <QList>
 #include <QString>
 
 struct SharedState;
@@ -12,3 +15,7 @@ struct SharedState;
 // throws ErreurConversion naming the file and the line. Every failure leaves the settings read
 // so far in the state; nothing is ever written.
 void LitParametres(SharedState& etat, const QString& eleve, const QString& enseignant);
+
+// The table entries of every exercise of a pupil's file, in order (the review asks their facts).
+// Throws as LitParametres does for a value that is not a whole number.
+QList<EntreeTable> TablesDeLaSequence(const QString& chemin);

@@ -29,7 +29,7 @@ TEST(Demarrage, EveryRoleHasItsBorderlessScreen) {
     const std::pair<R, const char*> attendus[] = {
         {R::SaisieIdentifiant, "SaisieIdentifiant"}, {R::Accueil, "Accueil"}, {R::ChoixOperateur, "ChoixOperateur"},
         {R::Exo1, "Exo1"}, {R::Parametrage, "Parametrage"}, {R::Exo3, "Exo3"}, {R::Exo2, "Exo2"},
-        {R::Exo4, "Exo4"}, {R::Form1, "Form1"}};
+        {R::Exo4, "Exo4"}, {R::Form1, "Form1"}, {R::Revision, "Revision"}};
     for (const auto& [role, nom] : attendus) {
         QWidget* e = Ecrans::ecran(role);
         ASSERT_NE(e, nullptr) << nom;

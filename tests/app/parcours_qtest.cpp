@@ -6,6 +6,7 @@
 #include "app/Demarrage.h"
 #include "interface/Affichage.h"
 #include "base/FichierTexte.h"
+#include "base/Horloge.h"
 #include "base/Messages.h"
 #include "base/Minuterie.h"
 #include "interface/Polices.h"
@@ -13,10 +14,12 @@
 #include "state/SharedState.h"
 #include "exercises/TExo1.h"
 #include "exercises/TExo2.h"
+#include "exercises/TRevision.h"
 #include "settings/ParameterFiles.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QProcess>
 #include <QTimer>
 #include <memory>
 
@@ -38,6 +41,7 @@ class ParcoursTest : public QObject {
     QWidget* ecran(Ecrans::Role r) { return Ecrans::ecran(r); }
     QWidget* identification() { return ecran(Ecrans::Role::SaisieIdentifiant); }
     TExo1* exo1() { return static_cast<TExo1*>(ecran(Ecrans::Role::Exo1)); }
+    TRevision* revision() { return static_cast<TRevision*>(ecran(Ecrans::Role::Revision)); }
     template <typename T = QWidget>
     T* w(const char* nom) { return Pilote::controle<T>(identification(), QString::fromLatin1(nom)); }
     void appuie(const char* bouton) { QTest::mouseClick(w<QPushButton>(bouton), Qt::LeftButton); }
@@ -61,21 +65,31 @@ class ParcoursTest : public QObject {
         appuie("Jouer");
     }
 
-    // Answers every question of the exercise on screen right at the first try.
-    void joueExercice(int questions) {
-        QTRY_VERIFY(exo1()->isVisible());
-        auto* champ = Pilote::controle<QLineEdit>(exo1(), "Resultat");
-        for (int q = 1; q <= questions; ++q) {
-            QTRY_VERIFY(champ->isVisible() && !champ->isReadOnly() && champ->text().isEmpty());
-            QCOMPARE(exo1()->partie().NumeroQuestion, q);
-            const int avant = bilans;
-            QTest::keyClicks(champ, QString::number(exo1()->question().resultat));
-            QTest::keyClick(champ, Qt::Key_Return);
-            if (q < questions)
-                QTRY_COMPARE(exo1()->partie().NumeroQuestion, q + 1);
-            else
-                QTRY_COMPARE(bilans, avant + 1);
-        }
+    // Answers every question of exercise 1 (or of the review) right at the first try; the facts asked.
+    QStringList joueExercice(int questions, TExo1* exo = nullptr) {
+        if (!exo) exo = exo1();
+        QStringList faits;
+        [&] {
+            QTRY_VERIFY(exo->isVisible());
+            auto* champ = Pilote::controle<QLineEdit>(exo, "Resultat");
+            for (int q = 1; q <= questions; ++q) {
+                QTRY_VERIFY(champ->isVisible() && !champ->isReadOnly() && champ->text().isEmpty());
+                QCOMPARE(exo->partie().NumeroQuestion, q);
+                const int avant = bilans;
+                const QuestionOperation question = exo->question();
+                faits << Fait{question.gauche, question.operation, question.droite, question.resultat}.cle();
+                QTest::keyClicks(champ, QString::number(question.resultat));
+                QTest::keyClick(champ, Qt::Key_Return);
+                if (q < questions)
+                    QTRY_COMPARE(exo->partie().NumeroQuestion, q + 1);
+                else
+                    QTRY_COMPARE(bilans, avant + 1);
+            }
+        }();
+        return faits;
+    }
+    void choisit(std::initializer_list<const char*> images) {
+        for (const char* nom : images) cliqueImage(Ecrans::Role::ChoixOperateur, nom);
     }
 
     void ecritSequence(int position, int fin) {
@@ -102,6 +116,7 @@ class ParcoursTest : public QObject {
 
     void quitteVersIdentification() {
         if (exo1()->isVisible()) cliqueImage(Ecrans::Role::Exo1, "QuitterExo1");
+        if (revision()->isVisible()) cliqueImage(Ecrans::Role::Revision, "QuitterExo1");
         QTRY_VERIFY(ecran(Ecrans::Role::ChoixOperateur)->isVisible());
         cliqueImage(Ecrans::Role::ChoixOperateur, "QuitterChoixOperateur");
         QTRY_VERIFY(identification()->isVisible());
@@ -260,9 +275,11 @@ private slots:
         QCOMPARE(Etat().NombreDeQuestions, 10);
         const int avant = bilans;
         auto* champ = Pilote::controle<QLineEdit>(exo1(), "Resultat");
+        QStringList faitsVus;
         for (int q = 1; q <= 10; ++q) {
             QTRY_VERIFY(champ->isVisible() && !champ->isReadOnly() && champ->text().isEmpty());
             const auto question = exo1()->question();
+            faitsVus << Fait{question.gauche, question.operation, question.droite, question.resultat}.cle();
             QCOMPARE(question.operation, Operation::Multiplication);
             QVERIFY(question.gauche >= 1 && question.gauche <= 10 && question.droite >= 1 && question.droite <= 10);
             QTest::keyClicks(champ, QString::number(question.resultat));
@@ -272,7 +289,97 @@ private slots:
         QTRY_COMPARE(bilans, avant + 1);
         QTRY_VERIFY(ecran(Ecrans::Role::ChoixOperateur)->isVisible());
         QVERIFY(!QFile::exists(u("classe sans enseignant/parametrage_Tom en classe de cp_de_aucun.txt")));
+
+        // The review the same day: nothing due yet, a kind word and exercise 1 on the same screen.
+        Messages::recueille();
+        choisit({"ImageRevision", "SigneBulleMultiplication", "Baleine", "PoissonJouer"});
+        QTRY_VERIFY(revision()->isVisible());
+        QCOMPARE(Messages::recueille(), QStringList{u("Tu n'as aucun calcul à revoir aujourd'hui : tu les connais bien, "
+                                                     "bravo ! Tu vas faire l'exercice habituel : donner le résultat.")});
+        QCOMPARE(Etat().TypeExercice, 1);
+        cliqueImage(Ecrans::Role::Revision, "QuitterExo1");
+        QTRY_VERIFY(ecran(Ecrans::Role::ChoixOperateur)->isVisible());
+
+        // The next day every fact met is due (box 1): the review asks them first, then the
+        // mix; the chooser's sign keeps to the multiplications.
+        Horloge::fixe(Horloge::maintenant().addDays(1));
+        const QStringList vus = faitsVus;
+        choisit({"ImageRevision", "SigneBulleMultiplication", "Baleine", "PoissonJouer"});
+        QTRY_VERIFY(revision()->isVisible());
+        QCOMPARE(Etat().TypeExercice, 5);
+        const int dus = revision()->nombreDus();
+        QCOMPARE(dus, QSet<QString>(vus.begin(), vus.end()).size());
+        const QStringList revus = joueExercice(10, revision());
+        for (int q = 0; q < 10; ++q) {
+            QVERIFY2(revus[q].contains(u("×")), qPrintable(revus[q]));
+            if (q < dus) QVERIFY2(vus.contains(revus[q]), qPrintable(revus[q]));
+            if (q > 0) QVERIFY(revus[q] != revus[q - 1]);
+        }
+        QTRY_VERIFY(ecran(Ecrans::Role::ChoixOperateur)->isVisible());
+        Horloge::fixe({});
         quitteVersIdentification();
+    }
+
+    // A review in Léa's sequence, every recorder on. The first day nothing is due: exercise 1 on
+    // the sequence's tables instead, recorded as such. The next day the facts met come back,
+    // recorded as "révision" in the profile, the workbook, the database and the journal.
+    void uneRevisionDansLaSequence() {
+        SequenceSettings s;
+        ExerciseSettings x;
+        x.tables << EntreeTable::table(3, 1, 10, 2);
+        x.NombreDeQuestions = 2;
+        x.TypeAide = 0;
+        ExerciseSettings r = x;
+        r.TypeExercice = 5;
+        r.tables.clear();
+        s.exercices << x << r;
+        EcritFichier(FichierLea, TexteParameterFile("Martin", Lea, s));
+        EcritFichier(Classe + "enseignant_parametrage_Martin.txt",
+                     TexteTeacherParameterFile("Martin", {}, s.exercices, true, true, true));
+        // Today the facts met earlier today are in box 1, due tomorrow.
+        connecte("Martin", Lea);
+        joueExercice(2);
+        QTRY_VERIFY(revision()->isVisible());
+        QCOMPARE(Etat().TypeExercice, 1);
+        QCOMPARE(Etat().Tables[2], 3);
+        joueExercice(2, revision());
+        QTRY_COMPARE(position(), QStringLiteral("(1)"));
+        quitteVersIdentification();
+
+        Horloge::fixe(Horloge::maintenant().addDays(1));
+        FichierTexte::ecritLignes(FichierLea, [&] {
+            QStringList l = FichierTexte::litLignes(FichierLea);
+            l[4] = QStringLiteral("(2)");
+            return l;
+        }());
+        connecte("Martin", Lea);
+        QTRY_VERIFY(revision()->isVisible());
+        QCOMPARE(Etat().TypeExercice, 5);
+        QVERIFY(revision()->nombreDus() >= 1);
+        // The due facts of the sequence's tables only.
+        for (const QString& fait : joueExercice(2, revision()))
+            QVERIFY2(fait.startsWith(u("3×")) || fait.contains(u("×3=")), qPrintable(fait));
+        QTRY_COMPARE(position(), QStringLiteral("(1)"));
+        quitteVersIdentification();
+        Horloge::fixe({});
+
+        QCOMPARE(octetsDe(ProfilLea).count(cp1252("[Type exercice]     révision\r\n")), 1);
+        QProcess python;
+        python.start("/usr/bin/python3", {"-c", R"(
+import sqlite3, sys, openpyxl
+c = sqlite3.connect(sys.argv[1] + ".sqlite")
+print("|".join(t for (t,) in c.execute("select Type_exercice from classe_de_Martin order by Id")))
+f = openpyxl.load_workbook(sys.argv[1] + ".xlsx")[sys.argv[2]]
+print("|".join(str(c.value) for c in f[8][1:]))
+j = sqlite3.connect(sys.argv[3])
+print("|".join(str(t) for (t,) in j.execute("select type_exercice from journal_questions order by moment")))
+)", Classe + "profil_des_eleves_de_Martin", u("Léa_en_classe_de_ce1"), Classe + "journal_des_reponses_de_Martin.sqlite"});
+        QVERIFY(python.waitForFinished(30000));
+        const QStringList lignes = QString::fromUtf8(python.readAllStandardOutput()).split('\n');
+        QVERIFY2(python.exitCode() == 0, python.readAllStandardError().constData());
+        QCOMPARE(lignes.value(0), u("donner résultat|donner résultat|révision"));
+        QCOMPARE(lignes.value(1), u("donner résultat|donner résultat|révision"));
+        QVERIFY2(lignes.value(2).endsWith("|1|1|1|1|5|5"), qPrintable(lignes.value(2)));
     }
 
     // Declined confirmations and the lists' bytes are checked in tests/identity.

@@ -38,7 +38,7 @@ TEST(ArtRessources, chaqueImageASaTailleDeDessinEtSonJumeauLaMeme)
                       QSvgRenderer(marivelle::cheminSvg(nom.chopped(12))).defaultSize());
         }
     }
-    EXPECT_EQ(jumeaux, 11);
+    EXPECT_EQ(jumeaux, 12);
 }
 
 // The messages file is a Windows-1252 text file with CR LF ends, like every text file of the program.

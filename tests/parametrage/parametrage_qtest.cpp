@@ -250,7 +250,7 @@ private slots:
     void chaqueControleASonTexteEtSonAide() {
         const QList<QPair<const char*, const char*>> textes{
             {"Type1", "Donner le résultat"}, {"Type2", "Opération à trous"}, {"Type3", "Trouver l'intrus"},
-            {"Type4", "Opération même résultat"}, {"Option0", "Tables dans l'ordre"},
+            {"Type4", "Opération même résultat"}, {"Type5", "Révision des faits à revoir"}, {"Option0", "Tables dans l'ordre"},
             {"Option1", "Plus grand opérande à gauche"}, {"Option2", "Autoriser les nombres relatifs"},
             {"Operation0", "Addition"}, {"Operation1", "Soustraction"}, {"Operation2", "Multiplication"},
             {"Operation3", "Division"}, {"TablePrecise", "Tables sur l'intervalle [1..10]"},
@@ -465,7 +465,28 @@ private slots:
         spin("BandeNum_SpinEdit1", 39);
         basculeEntree("ListeTable2", "Successeurs");
         clique("Enregistrer");
+        // The review: no table of its own, its cases left out; time, questions, help and strip
+        // as for exercise 1. Its block as written by hand.
+        clique("Type5");
+        for (const QString& entree : {u("(/) compléments à -7"), QString("(/) table de -5 sur [-30..-2]")})
+            basculeEntree("ListeTable2", entree);
+        clique("Temps_RadioButton2");
+        spin("Temps_SpinEdit1", 12);
+        spin("NbreQuestion", 6);
+        clique("Aide3");
+        spin("BandeNum_SpinEdit1", 19);
+        clique("Enregistrer");
+        QCOMPARE(Messages::recueille(), QStringList());
+        QCOMPARE(ecran->exercicesDefinis().contenus.value(1),
+                 u("[Exercice]\r\n5 - révision des faits à revoir\r\n\r\n[Tables]\r\n\r\n[Cas particuliers]\r\n2 - aucun\r\n\r\n"
+                   "[Options particulières]\r\n3 - aucune\r\n\r\n[Temps de réponse (en secondes)] \r\n"
+                   "oui - on met le temps avec le pirate\r\n12 - secondes pour que le pirate descende\r\n\r\n"
+                   "[Nombre de questions posées par exercice] \r\n6 - questions\r\n\r\n[Aide]\r\n2 - non\r\n\r\n"
+                   "[Bande numérique] \r\n1 - de 0 à 19"));
+        for (const QString& entree : {u("(/) compléments à -7"), QString("(/) table de -5 sur [-30..-2]")})
+            basculeEntree("ListeTable2", entree);
         definitExercice(8);
+        QCOMPARE(Messages::recueille(), QStringList());
         clique("EnregistrerQuitter");
         const QByteArray premier = octetsDe(FichierMartin);
         for (int tour = 0; tour < 2; ++tour) {
@@ -489,9 +510,13 @@ private slots:
         QCOMPARE(w<QSpinBox>("BandeNum_SpinEdit1")->value(), 39);
         QCOMPARE(utilisables({"Temps_RadioButton2", "ListeTable1", "Enregistrer"}),
                  (QStringList{"Temps_RadioButton2", "ListeTable1", "Enregistrer"}));
-        // Adding it again appends a new exercise with the same block.
+        // Adding it again appends a new exercise with the same block; the review's too.
         clique("Enregistrer");
-        QCOMPARE(ecran->exercicesDefinis().contenus.value(2), ecran->exercicesDefinis().contenus.value(0));
+        QCOMPARE(ecran->exercicesDefinis().contenus.value(3), ecran->exercicesDefinis().contenus.value(0));
+        QVERIFY(Pilote::clique(w<QListWidget>("ListeSequence"), w<QListWidget>("ListeSequence")->item(1)->text()));
+        QVERIFY(w<QRadioButton>("Type5")->isChecked() && w<QRadioButton>("Temps_RadioButton2")->isChecked());
+        clique("Enregistrer");
+        QCOMPARE(ecran->exercicesDefinis().contenus.value(4), ecran->exercicesDefinis().contenus.value(1));
     }
 
     void supprimerPuisAjouterPeutRepeterUnNumero() {

@@ -5,11 +5,22 @@
 #include "settings/EntreesTables.h"
 #include "settings/ExerciceParametre.h"
 #include "settings/ExercicesDefinis.h"
+#include "settings/Guidage.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
 
 namespace {
+// The review needs no table of its own: choosing it on opening opens everything exercise 1 has.
+TEST(Guidage, TheReviewEndsTheGuidanceAtOnce) {
+    Guidage g;
+    g.ouvre();
+    g.typeChoisi(5);
+    const Guidage::Activation a = g.activation();
+    EXPECT_FALSE(g.guide());
+    EXPECT_TRUE(a.temps && a.requin && a.questions && a.aideRadios && a.bande);
+}
+
 TEST(EntreesTables, TexteEtRelectureDesEntrees) {
     struct Cas { EntreeTable entree; const char* texte; };
     const Cas cas[] = {

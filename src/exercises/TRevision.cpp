@@ -1,0 +1,67 @@
+#include "exercises/TRevision.h"
+
+#include "base/Horloge.h"
+#include "base/Messages.h"
+#include "journal/MagasinJournal.h"
+#include "revision/RevisionEleve.h"
+#include "state/SharedState.h"
+
+namespace {
+const QString RienARevoir = QStringLiteral(
+    "Tu n'as aucun calcul à revoir aujourd'hui : tu les connais bien, bravo ! "
+    "Tu vas faire l'exercice habituel : donner le résultat.");
+const QString JournalIllisible = QStringLiteral(
+    "Tes réponses des jours passés ne peuvent pas être lues : %1 "
+    "Tu vas faire l'exercice habituel : donner le résultat.");
+
+void remplaceTables(SharedState& e, const QList<EntreeTable>& tables) {
+    e.DernierIndiceTables = 1;
+    for (const EntreeTable& t : tables) e.ajouteEntree(t.premier, t.second, t.troisieme, t.operation);
+}
+}  // namespace
+
+TRevision::TRevision() : TExo1(QStringLiteral("Revision"), QStringLiteral("Révision des faits à revoir")) {}
+
+void TRevision::FormShow() {
+    prepareTirage();
+    TExo1::FormShow();
+}
+
+void TRevision::prepareTirage() {
+    SharedState& e = Etat();
+    tirage_.reset();
+    QList<EntreeJournal> entrees;
+    QString raison;
+    if (e.NomEleve != EleveSansId) {
+        try {
+            entrees = Revision::litEntrees(e.NomEnseignant, e.NomEleve, e.RepertoireClasse);
+        } catch (const ErreurJournal& erreur) {
+            raison = erreur.message();
+        }
+    }
+    const QList<EntreeTable> tables = Revision::tablesDeLEleve(e, entrees);
+    const QDate aujourdhui = Horloge::maintenant().date();
+    if (raison.isEmpty()) {
+        Revision::TirageRevision tirage(Revision::calculeBoites(entrees, aujourdhui),
+                                        Revision::faitsDesTables(tables, Revision::operationChoisie(e)), aujourdhui);
+        if (!tirage.rienADue()) {
+            e.TypeExercice = 5;
+            tirage_.emplace(std::move(tirage));
+            return;
+        }
+    }
+    // The ordinary exercise 1, recorded as such, on the pupil's tables (free practice already
+    // holds them with the chosen sign).
+    Messages::information(raison.isEmpty() ? RienARevoir : JournalIllisible.arg(raison));
+    e.TypeExercice = 1;
+    if (!e.EnPratiqueLibre) remplaceTables(e, tables);
+}
+
+void TRevision::tireQuestion() {
+    if (!tirage_) {
+        TExo1::tireQuestion();
+        return;
+    }
+    const Fait f = tirage_->tire();
+    question_ = QuestionOperation{f.gauche, f.droite, f.resultat, f.operation, false};
+}

@@ -1,0 +1,65 @@
+#include "revision/RevisionEleve.h"
+
+#include "base/Erreurs.h"
+#include "base/FichierTexte.h"
+#include "journal/Journal.h"
+#include "settings/LitParametres.h"
+#include "state/SharedState.h"
+#include "state/Utils.h"
+
+#include <algorithm>
+#include <array>
+
+namespace Revision {
+QList<EntreeJournal> litEntrees(const QString& enseignant, const QString& eleve, const QString& repertoireClasse) {
+    Journal::attends();
+    return Journal::ouvre(enseignant, repertoireClasse)->entrees(enseignant, eleve);
+}
+
+EtatEleve etatDeLEleve(const QList<EntreeJournal>& entrees, const QDate& aujourdhui, int seuilMs) {
+    EtatEleve etat;
+    etat.boites = calculeBoites(entrees, aujourdhui, seuilMs);
+    for (const auto& [fait, f] : etat.boites)
+        if (estDu(f, aujourdhui)) etat.dus.append(f);
+    std::sort(etat.dus.begin(), etat.dus.end(), [](const EtatFait& a, const EtatFait& b) {
+        if (a.echeance != b.echeance) return a.echeance < b.echeance;
+        return a.fait.cle() < b.fait.cle();
+    });
+    return etat;
+}
+
+int nombreDusAujourdhui(const QList<EntreeJournal>& entrees, const QDate& aujourdhui, int seuilMs) {
+    const Boites boites = calculeBoites(entrees, aujourdhui, seuilMs);
+    return static_cast<int>(std::count_if(boites.begin(), boites.end(),
+                                          [&](const auto& b) { return estDu(b.second, aujourdhui); }));
+}
+
+QList<EntreeTable> tablesDeLaPratiqueLibre(const QList<EntreeJournal>& entrees) {
+    std::array<bool, 4> vues{};
+    for (const EntreeJournal& e : entrees)
+        if (e.position == 0 && (e.typeExercice == 1 || e.typeExercice == 2 || e.typeExercice == 5))
+            vues[static_cast<std::size_t>(e.fait.operation)] = true;
+    QList<EntreeTable> tables;
+    for (int op = 0; op < 4; ++op)
+        if (vues[static_cast<std::size_t>(op)]) tables += tablesUnADix(op);
+    return tables.isEmpty() ? tablesUnADix(0) : tables;
+}
+
+QList<EntreeTable> tablesDeLEleve(const SharedState& e, const QList<EntreeJournal>& entrees) {
+    const QString fichier = FichierParametrageEleve(e);
+    if (FichierTexte::existe(fichier)) {
+        try {
+            const QList<EntreeTable> tables = TablesDeLaSequence(fichier);
+            if (!tables.isEmpty()) return tables;
+        } catch (const ErreurMarivelle&) {
+            // A damaged line in another exercise is told when that exercise comes; the review
+            // goes on with the free-practice tables.
+        }
+    }
+    return tablesDeLaPratiqueLibre(entrees);
+}
+
+int operationChoisie(const SharedState& e) {
+    return e.EnPratiqueLibre && e.nombreEntrees() > 0 ? e.Tables[5] : -1;
+}
+}  // namespace Revision
