@@ -255,6 +255,34 @@ QList<EntreeJournal> MagasinSql::entrees(const QString& enseignant, const QStrin
     return liste;
 }
 
+QList<ReponseResumee> MagasinSql::reponses(const QString& enseignant, qint64 depuis) {
+    QList<ReponseResumee> liste;
+    QSqlQuery q(base_);
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT e.eleve, q.moment, q.type_exercice, q.position, q.gauche, q.operation, q.droite, "
+                             "q.resultat, q.juste_premier, q.ms_fin FROM journal_questions q JOIN journal_eleves e "
+                             "ON e.id = q.eleve_id WHERE e.enseignant = ? AND q.moment >= ? ORDER BY q.eleve_id, q.moment"));
+    q.addBindValue(enseignant);
+    q.addBindValue(depuis);
+    if (!q.exec()) echoue(QStringLiteral("lu"), RaisonSql(q.lastError()));
+    QString precedent;
+    while (q.next()) {
+        ReponseResumee r;
+        r.eleve = q.value(0).toString();
+        // One shared name per pupil, not one copy per question.
+        if (r.eleve == precedent) r.eleve = precedent;
+        else precedent = r.eleve;
+        r.moment = q.value(1).toLongLong();
+        r.typeExercice = q.value(2).toInt();
+        r.position = q.value(3).toInt();
+        r.fait = Fait{q.value(4).toInt(), operationDe(q.value(5).toInt()), q.value(6).toInt(), q.value(7).toInt()};
+        r.justePremierCoup = q.value(8).toInt() != 0;
+        r.msFin = q.value(9).toInt();
+        liste.append(std::move(r));
+    }
+    return liste;
+}
+
 QStringList MagasinSql::eleves(const QString& enseignant) {
     QSqlQuery q(base_);
     q.prepare(QStringLiteral("SELECT eleve FROM journal_eleves WHERE enseignant = ? ORDER BY eleve"));
