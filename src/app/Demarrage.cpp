@@ -14,6 +14,7 @@
 #include "exercises/TForm1.h"
 #include "identity/TSaisieIdentifiant.h"
 #include "parametrage/TParametrage.h"
+#include "suivi_ecran/TSuiviEleves.h"
 
 #include <random>
 
@@ -43,6 +44,7 @@ void creeLesEcrans() {
         {R::Exo2, 2, []() -> QWidget* { return new TExo2; }},
         {R::Exo4, 4, []() -> QWidget* { return new TExo4; }},
         {R::Form1, 0, []() -> QWidget* { return new TForm1; }},
+        {R::SuiviEleves, 0, []() -> QWidget* { return new TSuiviEleves; }},
     };
     for (const Declaration& d : ecrans) Ecrans::enregistre(d.role, d.cree(), d.typeExercice);
 }
