@@ -18,6 +18,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QDoubleSpinBox>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -280,7 +281,8 @@ void TSuiviEleves::FormShow() {
 void TSuiviEleves::charge(const QString& enseignant, const QString& repertoireClasse) {
     std::unique_ptr<MagasinJournal> magasin;
     try {
-        if (QFileInfo::exists(Journal::cheminSqlite(enseignant, repertoireClasse)) || !QFileInfo::exists(repertoireClasse))
+        // Reading never makes a journal: a class without one has no answers yet.
+        if (QFileInfo::exists(Journal::cheminSqlite(enseignant, repertoireClasse)))
             magasin = Journal::ouvre(enseignant, repertoireClasse);
     } catch (const ErreurMarivelle& e) {
         Messages::information(e.message());
