@@ -64,6 +64,29 @@ void OuvertureDeLaClasse(benchmark::State& etat) {
 }
 BENCHMARK(OuvertureDeLaClasse)->Unit(benchmark::kMillisecond)->MinTime(2);
 
+// The two halves of the opening: the journal's questions, then the figures.
+void LectureDuJournal(benchmark::State& etat) {
+    Classe30& c = classe();
+    ParametresConnexion p;
+    p.base = Journal::cheminSqlite(Enseignant, c.repertoire);
+    MagasinSql magasin(p);
+    for (auto _ : etat) benchmark::DoNotOptimize(magasin.reponses(Enseignant, 0));
+}
+BENCHMARK(LectureDuJournal)->Unit(benchmark::kMillisecond)->MinTime(1);
+
+void Bilans(benchmark::State& etat) {
+    Classe30& c = classe();
+    ParametresConnexion p;
+    p.base = Journal::cheminSqlite(Enseignant, c.repertoire);
+    MagasinSql magasin(p);
+    const QList<ReponseResumee> reponses = magasin.reponses(Enseignant, 0);
+    for (auto _ : etat)
+        for (qsizetype debut = 0; debut < reponses.size(); debut += 10000)
+            benchmark::DoNotOptimize(Suivi::analyse(reponses[debut].eleve,
+                                                    std::span(reponses.constData() + debut, 10000), {}, Maintenant));
+}
+BENCHMARK(Bilans)->Unit(benchmark::kMillisecond)->MinTime(1);
+
 void UnEleve(benchmark::State& etat) {
     Classe30& c = classe();
     TSuiviEleves ecran;

@@ -256,29 +256,39 @@ QList<EntreeJournal> MagasinSql::entrees(const QString& enseignant, const QStrin
 }
 
 QList<ReponseResumee> MagasinSql::reponses(const QString& enseignant, qint64 depuis) {
+    QList<QPair<qint64, QString>> eleves;
+    QSqlQuery n(base_);
+    n.setForwardOnly(true);
+    n.prepare(QStringLiteral("SELECT id, eleve FROM journal_eleves WHERE enseignant = ? ORDER BY id"));
+    n.addBindValue(enseignant);
+    if (!n.exec()) echoue(QStringLiteral("lu"), RaisonSql(n.lastError()));
+    while (n.next()) eleves.append({n.value(0).toLongLong(), n.value(1).toString()});
+    // One pupil at a time: the primary key gives the questions in order, with no sort of the
+    // whole class, and one shared name per pupil. The small columns come packed in one number:
+    // each value read costs more than the figures drawn from it.
     QList<ReponseResumee> liste;
     QSqlQuery q(base_);
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT e.eleve, q.moment, q.type_exercice, q.position, q.gauche, q.operation, q.droite, "
-                             "q.resultat, q.juste_premier, q.ms_fin FROM journal_questions q JOIN journal_eleves e "
-                             "ON e.id = q.eleve_id WHERE e.enseignant = ? AND q.moment >= ? ORDER BY q.eleve_id, q.moment"));
-    q.addBindValue(enseignant);
-    q.addBindValue(depuis);
-    if (!q.exec()) echoue(QStringLiteral("lu"), RaisonSql(q.lastError()));
-    QString precedent;
-    while (q.next()) {
-        ReponseResumee r;
-        r.eleve = q.value(0).toString();
-        // One shared name per pupil, not one copy per question.
-        if (r.eleve == precedent) r.eleve = precedent;
-        else precedent = r.eleve;
-        r.moment = q.value(1).toLongLong();
-        r.typeExercice = q.value(2).toInt();
-        r.position = q.value(3).toInt();
-        r.fait = Fait{q.value(4).toInt(), operationDe(q.value(5).toInt()), q.value(6).toInt(), q.value(7).toInt()};
-        r.justePremierCoup = q.value(8).toInt() != 0;
-        r.msFin = q.value(9).toInt();
-        liste.append(std::move(r));
+    q.prepare(QStringLiteral("SELECT moment, (((type_exercice * 65536 + position) * 4 + operation) * 2 + juste_premier) "
+                             "* 4294967296 + CASE WHEN ms_fin < 0 THEN 0 ELSE ms_fin + 1 END, gauche, droite, resultat "
+                             "FROM journal_questions WHERE eleve_id = ? AND moment >= ? ORDER BY moment"));
+    for (const auto& [id, eleve] : eleves) {
+        q.bindValue(0, id);
+        q.bindValue(1, depuis);
+        if (!q.exec()) echoue(QStringLiteral("lu"), RaisonSql(q.lastError()));
+        while (q.next()) {
+            ReponseResumee r;
+            r.eleve = eleve;
+            r.moment = q.value(0).toLongLong();
+            const qint64 petits = q.value(1).toLongLong();
+            r.msFin = int(petits & 0xFFFFFFFF) - 1;
+            const qint64 codes = petits >> 32;
+            r.justePremierCoup = (codes & 1) != 0;
+            r.typeExercice = int((codes >> 3) / 65536);
+            r.position = int((codes >> 3) % 65536);
+            r.fait = Fait{q.value(2).toInt(), operationDe(int((codes >> 1) & 3)), q.value(3).toInt(), q.value(4).toInt()};
+            liste.append(std::move(r));
+        }
     }
     return liste;
 }

@@ -16,33 +16,35 @@ int cleSemaine(const QDate& jour) {
 }
 
 BilanEleve analyse(const QString& eleve, std::span<const ReponseResumee> reponses,
-                   const QHash<QString, Fait>& faitsDesTables, const QDateTime& maintenant) {
+                   const QHash<CleFait, Fait>& faitsDesTables, const QDateTime& maintenant) {
     BilanEleve b;
     b.eleve = eleve;
     b.faitsDesTables = faitsDesTables;
     const qint64 fin = maintenant.toMSecsSinceEpoch();
     const qint64 ilYA7 = fin - 7 * JourMs, ilYA14 = fin - 14 * JourMs;
-    bool instantane = false;
     const ReponseResumee* precedente = nullptr;
     Semaine* semaine = nullptr;
+    // Local days are worked out once a day met, not once a question: the time zone costs.
+    qint64 debutJour = 1, finJour = 0;
+    QDate jour;
     for (const ReponseResumee& r : reponses) {
         if (r.moment > fin) break;
-        if (!instantane && r.moment >= ilYA14) {
-            b.faitsIlYADeuxSemaines = b.faits;
-            instantane = true;
-        }
-        const QDate jour = jourDe(r.moment);
-        const int cle = cleSemaine(jour);
-        if (!semaine || semaine->cle != cle) {
-            semaine = &b.semaines[cle];
-            semaine->cle = cle;
-            semaine->lundi = jour.addDays(1 - jour.dayOfWeek());
+        if (r.moment < debutJour || r.moment >= finJour) {
+            jour = jourDe(r.moment);
+            debutJour = QDateTime(jour, QTime(0, 0)).toMSecsSinceEpoch();
+            finJour = QDateTime(jour.addDays(1), QTime(0, 0)).toMSecsSinceEpoch();
+            const int cle = cleSemaine(jour);
+            if (!semaine || semaine->cle != cle) {
+                semaine = &b.semaines[cle];
+                semaine->cle = cle;
+                semaine->lundi = jour.addDays(1 - jour.dayOfWeek());
+                precedente = nullptr;  // an exercise never runs over two weeks
+            }
         }
         ++semaine->questions;
         const bool nouvelExercice = !precedente || precedente->typeExercice != r.typeExercice ||
                                     precedente->position != r.position ||
-                                    r.moment - precedente->moment > PauseEntreExercicesMs ||
-                                    cleSemaine(jourDe(precedente->moment)) != cle;
+                                    r.moment - precedente->moment > PauseEntreExercicesMs;
         if (nouvelExercice) ++semaine->exercices;
         precedente = &r;
         b.derniereQuestion = r.moment;
@@ -50,16 +52,19 @@ BilanEleve analyse(const QString& eleve, std::span<const ReponseResumee> reponse
         ++semaine->tapees;
         if (r.justePremierCoup) ++semaine->justes;
         if (r.msFin >= 0) semaine->temps.append(r.msFin);
-        if (r.moment >= ilYA7) {
-            ++b.tapees7;
-            b.justes7 += r.justePremierCoup;
-        } else if (r.moment >= ilYA14) {
-            ++b.tapeesAvant7;
-            b.justesAvant7 += r.justePremierCoup;
+        StatFait& s = b.faits[cleFamille(r.fait)];
+        if (r.moment >= ilYA14) {
+            s.figeAvant();
+            if (r.moment >= ilYA7) {
+                ++b.tapees7;
+                b.justes7 += r.justePremierCoup;
+            } else {
+                ++b.tapeesAvant7;
+                b.justesAvant7 += r.justePremierCoup;
+            }
         }
-        b.faits[r.fait.famille()].ajoute(r);
+        s.ajoute(r);
     }
-    if (!instantane) b.faitsIlYADeuxSemaines = b.faits;
     return b;
 }
 
@@ -84,7 +89,7 @@ Comptes comptes(const BilanEleve& b, int seuilMs) {
     return c;
 }
 
-QList<Fait> faitsLesPlusFragiles(const StatsFaits& faits, int seuilMs, int combien) {
+QList<Fait> faitsLesPlusFragiles(const StatsFaits& faits, int seuilMs, int combien, bool devenusARevoir) {
     struct Candidat {
         const StatFait* stat;
         EtatFait etat;
@@ -94,15 +99,15 @@ QList<Fait> faitsLesPlusFragiles(const StatsFaits& faits, int seuilMs, int combi
     for (const StatFait& s : faits) {
         const EtatFait e = s.etat(seuilMs);
         if (e != EtatFait::ARevoir && e != EtatFait::JusteLent) continue;
-        const int manques = int(std::count_if(s.derniers.cbegin(), s.derniers.cend(), [](const Essai& x) { return !x.juste; }));
-        candidats.append({&s, e, manques});
+        if (devenusARevoir && (e != EtatFait::ARevoir || s.etatAvant(seuilMs) == EtatFait::ARevoir)) continue;
+        candidats.append({&s, e, s.derniers.manques()});
     }
     std::sort(candidats.begin(), candidats.end(), [](const Candidat& a, const Candidat& b) {
         if (a.etat != b.etat) return a.etat == EtatFait::ARevoir;
         if (a.manques != b.manques) return a.manques > b.manques;
         const int ma = a.stat->mediane(), mb = b.stat->mediane();
         if (ma != mb) return ma > mb;
-        return a.stat->fait.famille() < b.stat->fait.famille();
+        return cleFamille(a.stat->fait) < cleFamille(b.stat->fait);
     });
     QList<Fait> liste;
     for (const Candidat& c : candidats) {

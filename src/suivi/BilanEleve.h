@@ -24,9 +24,8 @@ struct Semaine {
 struct BilanEleve {
     QString eleve;
     qint64 derniereQuestion = -1;
-    StatsFaits faits;                    // now
-    StatsFaits faitsIlYADeuxSemaines;    // as they stood fourteen days ago
-    QHash<QString, Fait> faitsDesTables;
+    StatsFaits faits;  // now, and each fact's state as it stood fourteen days ago
+    QHash<CleFait, Fait> faitsDesTables;
     QMap<int, Semaine> semaines;
     // Typed answers of the last seven days and of the seven before, and how many were right at once.
     int tapees7 = 0, justes7 = 0, tapeesAvant7 = 0, justesAvant7 = 0;
@@ -42,7 +41,7 @@ int cleSemaine(const QDate& jour);
 
 // `reponses`: the pupil's questions, oldest first.
 BilanEleve analyse(const QString& eleve, std::span<const ReponseResumee> reponses,
-                   const QHash<QString, Fait>& faitsDesTables, const QDateTime& maintenant);
+                   const QHash<CleFait, Fait>& faitsDesTables, const QDateTime& maintenant);
 
 // The state of every fact set for the pupil (the facts met when no table is set).
 struct Comptes {
@@ -52,7 +51,8 @@ Comptes comptes(const BilanEleve& bilan, int seuilMs);
 
 // The facts most in need, "à revoir" first, then "juste mais lente"; within each the most
 // missed of the last answers, then the slowest.
-QList<Fait> faitsLesPlusFragiles(const StatsFaits& faits, int seuilMs, int combien = 10);
+// `devenusARevoir`: only the facts "à revoir" now that were not fourteen days ago.
+QList<Fait> faitsLesPlusFragiles(const StatsFaits& faits, int seuilMs, int combien = 10, bool devenusARevoir = false);
 
 // The weeks from the start of the school year (1 September) to the week of `maintenant`, empty weeks included.
 QList<Semaine> semainesDeLAnnee(const BilanEleve& bilan, const QDate& aujourdhui);

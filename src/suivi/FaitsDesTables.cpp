@@ -8,7 +8,7 @@ namespace {
 // Ranges beyond this are not drawn by any table the settings screen offers.
 constexpr int BorneOperandes = 1000;
 
-void ajoute(QHash<QString, Fait>& faits, int g, Operation o, int d) {
+void ajoute(QHash<CleFait, Fait>& faits, int g, Operation o, int d) {
     Fait f{g, o, d, 0};
     switch (o) {
     case Operation::Addition: f.resultat = g + d; break;
@@ -22,7 +22,7 @@ void ajoute(QHash<QString, Fait>& faits, int g, Operation o, int d) {
         f.resultat = g / d;
         break;
     }
-    faits.insert(f.famille(), f);
+    faits.insert(Suivi::cleFamille(f), f);
 }
 }  // namespace
 
@@ -49,8 +49,8 @@ QList<EntreeTable> tablesDeLEleve(const QString& repertoireClasse, const QString
     return tables;
 }
 
-QHash<QString, Fait> faitsDesTables(const QList<EntreeTable>& tables) {
-    QHash<QString, Fait> faits;
+QHash<CleFait, Fait> faitsDesTables(const QList<EntreeTable>& tables) {
+    QHash<CleFait, Fait> faits;
     for (const EntreeTable& e : tables) {
         const auto o = static_cast<Operation>(e.operation);
         if (e.complement()) {

@@ -1,7 +1,7 @@
 #pragma once
 // The facts the teacher has set for a pupil: every fact a table entry of the pupil's sequence can
 // ask, read from the pupil's parameter file, by family key.
-#include "journal/Fait.h"
+#include "suivi/EtatsFaits.h"
 #include "settings/ParameterFiles.h"
 
 #include <QHash>
@@ -14,7 +14,7 @@ QList<EntreeTable> tablesDeLEleve(const QString& repertoireClasse, const QString
 
 // The facts the entries can ask, with both orders of an entry (the draw may swap the operands),
 // negative results left out. Family key to one fact of the family.
-QHash<QString, Fait> faitsDesTables(const QList<EntreeTable>& tables);
+QHash<CleFait, Fait> faitsDesTables(const QList<EntreeTable>& tables);
 
 // A fact's cell in its operation's grid: left and right operand for + and ×; for - and ÷ the
 // right operand and the result, so the grid reads like the table it undoes.

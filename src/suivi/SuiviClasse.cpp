@@ -21,8 +21,11 @@ QString secondes(int ms) { return ms < 0 ? QString() : FormatFr::nombre(std::rou
 }  // namespace
 
 namespace Suivi {
-QStringList elevesDeLaClasse(const QString& enseignant, const QString& repertoireClasse, MagasinJournal* magasin) {
+QStringList elevesDeLaClasse(const QString& enseignant, const QString& repertoireClasse, MagasinJournal* magasin,
+                             const QStringList& inscrits) {
     QSet<QString> noms;
+    for (const QString& n : inscrits)
+        if (!n.trimmed().isEmpty()) noms.insert(n);
     const QString debut = QStringLiteral("parametrage_"), fin = QStringLiteral("_de_") + enseignant + QStringLiteral(".txt");
     for (const QString& f : QDir(repertoireClasse).entryList({debut + QLatin1Char('*') + fin}, QDir::Files))
         if (f.size() > debut.size() + fin.size()) noms.insert(f.mid(debut.size(), f.size() - debut.size() - fin.size()));
@@ -34,7 +37,7 @@ QStringList elevesDeLaClasse(const QString& enseignant, const QString& repertoir
 }
 
 Classe charge(const QString& enseignant, const QString& repertoireClasse, MagasinJournal* magasin,
-              const QDateTime& maintenant) {
+              const QDateTime& maintenant, const QStringList& inscrits) {
     Classe c;
     c.enseignant = enseignant;
     c.repertoire = repertoireClasse;
@@ -48,8 +51,8 @@ Classe charge(const QString& enseignant, const QString& repertoireClasse, Magasi
         parEleve.insert(reponses[i].eleve, std::span<const ReponseResumee>(reponses.constData() + i, size_t(j - i)));
         i = j;
     }
-    for (const QString& eleve : elevesDeLaClasse(enseignant, repertoireClasse, magasin)) {
-        QHash<QString, Fait> tables;
+    for (const QString& eleve : elevesDeLaClasse(enseignant, repertoireClasse, magasin, inscrits)) {
+        QHash<CleFait, Fait> tables;
         try {
             tables = faitsDesTables(tablesDeLEleve(repertoireClasse, eleve, enseignant));
         } catch (const ErreurMarivelle&) {
@@ -90,19 +93,17 @@ QList<AideDuJour> aAiderAujourdhui(const QList<BilanEleve>& eleves, int seuilMs)
         a.eleve = b.eleve;
         if (b.tapees7 >= TapeesMinimum && b.tapeesAvant7 >= TapeesMinimum)
             a.baisse = double(b.justesAvant7) / b.tapeesAvant7 - double(b.justes7) / b.tapees7;
-        StatsFaits nouveaux;
         int avant = 0, maintenant = 0;
-        for (const StatFait& s : b.faitsIlYADeuxSemaines) avant += s.etat(seuilMs) == EtatFait::ARevoir;
-        for (auto it = b.faits.cbegin(); it != b.faits.cend(); ++it) {
-            if (it->etat(seuilMs) != EtatFait::ARevoir) continue;
-            ++maintenant;
-            const auto ancien = b.faitsIlYADeuxSemaines.constFind(it.key());
-            if (ancien == b.faitsIlYADeuxSemaines.cend() || ancien->etat(seuilMs) != EtatFait::ARevoir)
-                nouveaux.insert(it.key(), *it);
+        bool nouveaux = false;
+        for (const StatFait& s : b.faits) {
+            const bool etait = s.etatAvant(seuilMs) == EtatFait::ARevoir, est = s.etat(seuilMs) == EtatFait::ARevoir;
+            avant += etait;
+            maintenant += est;
+            nouveaux = nouveaux || (est && !etait);
         }
         a.hausseARevoir = maintenant - avant;
         if (a.baisse < BaisseNotable - 1e-9 && a.hausseARevoir < 1) continue;
-        a.faits = faitsLesPlusFragiles(nouveaux.isEmpty() ? b.faits : nouveaux, seuilMs, 5);
+        a.faits = faitsLesPlusFragiles(b.faits, seuilMs, 5, nouveaux);
         liste.append(a);
     }
     // Ten points of success weigh as much as one fact more to review.

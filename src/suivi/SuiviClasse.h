@@ -40,12 +40,14 @@ inline constexpr int TapeesMinimum = 5;
 inline constexpr double BaisseNotable = 0.10;
 inline constexpr int AidesMax = 8;
 
-// The pupils of the class: those with a parameter file in the class folder and those of the journal.
-QStringList elevesDeLaClasse(const QString& enseignant, const QString& repertoireClasse, MagasinJournal* magasin);
+// The pupils of the class: `inscrits` (the class list), those with a parameter file in the class
+// folder and those of the journal.
+QStringList elevesDeLaClasse(const QString& enseignant, const QString& repertoireClasse, MagasinJournal* magasin,
+                             const QStringList& inscrits = {});
 
 // Reads the class: the journal's questions (none without a store), every pupil's tables, the threshold.
 Classe charge(const QString& enseignant, const QString& repertoireClasse, MagasinJournal* magasin,
-              const QDateTime& maintenant);
+              const QDateTime& maintenant, const QStringList& inscrits = {});
 
 LigneClasse ligne(const BilanEleve& bilan, const QDate& aujourdhui, int seuilMs);
 QList<AideDuJour> aAiderAujourdhui(const QList<BilanEleve>& eleves, int seuilMs);

@@ -48,7 +48,7 @@ EtatFait GrilleFaits::etat(int ligne, int colonne, bool& dansTables) const {
     dansTables = false;
     Fait f;
     if (!bilan_ || !Suivi::faitDeLaCase(operation_, ligne, colonne, f)) return EtatFait::JamaisVu;
-    const QString cle = f.famille();
+    const CleFait cle = Suivi::cleFamille(f);
     dansTables = bilan_->faitsDesTables.isEmpty() || bilan_->faitsDesTables.contains(cle);
     const auto s = bilan_->faits.constFind(cle);
     return s == bilan_->faits.cend() ? EtatFait::JamaisVu : s->etat(seuil_);
@@ -74,7 +74,7 @@ QString GrilleFaits::description(int ligne, int colonne) const {
     const EtatFait e = etat(ligne, colonne, dansTables);
     QString texte = f.texteLisible() + QStringLiteral(" : ") + NomEtat(e);
     if (bilan_) {
-        const StatFait s = bilan_->faits.value(f.famille());
+        const StatFait s = bilan_->faits.value(Suivi::cleFamille(f));
         if (s.essais > 0) {
             texte += QStringLiteral("\n%1 question%2, %3 juste%4 du premier coup")
                          .arg(s.essais).arg(s.essais > 1 ? "s" : "").arg(s.justes).arg(s.justes > 1 ? "s" : "");

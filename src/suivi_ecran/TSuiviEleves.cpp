@@ -352,7 +352,7 @@ void TSuiviEleves::montreEleve(const QString& eleve) {
     for (GrilleFaits* g : grillesParOperation_) g->montre(b, classe_.seuilMs);
     fragiles_->clear();
     for (const Fait& f : Suivi::faitsLesPlusFragiles(b->faits, classe_.seuilMs, 10)) {
-        const StatFait s = b->faits.value(f.famille());
+        const StatFait s = b->faits.value(Suivi::cleFamille(f));
         fragiles_->addItem(QStringLiteral("%1 %2   (%3, %4)")
                                .arg(SymboleEtat(s.etat(classe_.seuilMs)), f.texteLisible(), NomEtat(s.etat(classe_.seuilMs)),
                                     secondes(s.mediane())));
