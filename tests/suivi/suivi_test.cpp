@@ -122,7 +122,22 @@ TEST(Suivi, ClassLinesWeeksAndWhoNeedsHelpAgainstHandWorkedFigures) {
     ASSERT_EQ(complet.size(), 15);
     for (int i = 0; i < 15; ++i)
         EXPECT_TRUE(rapide[i].fait == complet[i].fait && rapide[i].msFin == complet[i].msFin &&
-                    rapide[i].justePremierCoup == complet[i].justePremierCoup && rapide[i].moment == complet[i].moment);
+                    rapide[i].justePremierCoup == complet[i].justePremierCoup && rapide[i].moment == complet[i].moment &&
+                    rapide[i].typeExercice == complet[i].typeExercice && rapide[i].position == complet[i].position);
+    {
+        // Facts beyond what the quick query packs, a free practice and a never-right answer.
+        MagasinSql grand(sqlite(Classe_ + QStringLiteral("grand.sqlite")));
+        EntreeJournal e = reponse(u("Léa"), le(12, 2, 9, 0), {600000, Operation::Division, -3, -200000}, false, -1, 5);
+        e.position = 0;
+        grand.ajoute(e);
+        grand.ajoute(reponse(u("Léa"), le(12, 2, 9, 1), {-524288, Operation::Soustraction, 524287, -1048575}, true, 0, 2));
+        const auto lus = grand.reponses(Enseignant, 0);
+        ASSERT_EQ(lus.size(), 2);
+        EXPECT_TRUE(lus[0].fait == e.fait && lus[0].msFin == -1 && !lus[0].justePremierCoup && lus[0].typeExercice == 5 &&
+                    lus[0].position == 0 && lus[0].eleve == u("Léa"));
+        EXPECT_TRUE(lus[1].fait == (Fait{-524288, Operation::Soustraction, 524287, -1048575}) && lus[1].msFin == 0 &&
+                    lus[1].justePremierCoup && lus[1].typeExercice == 2);
+    }
 
     const Classe c = Suivi::charge(Enseignant, Classe_, &magasin, Maintenant);
     ASSERT_EQ(c.eleves.size(), 2);
