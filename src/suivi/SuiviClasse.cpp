@@ -83,6 +83,7 @@ LigneClasse ligne(const BilanEleve& b, const QDate& aujourdhui, int seuilMs) {
     l.reussiteQuatreAvant = tapees > 0 ? double(justes) / tapees : -1.0;
     l.medianeMs = Mediane(temps);
     l.comptes = comptes(b, seuilMs);
+    l.rienDeConnu = b.faitsDesTables.isEmpty() && b.faits.isEmpty();
     return l;
 }
 
@@ -148,7 +149,8 @@ QByteArray csvClasse(const QList<LigneClasse>& lignes) {
                              QString::number(l.questionsSemaine), pourcent(l.reussiteSemaine),
                              pourcent(l.reussiteQuatreAvant), ExportCsv::champ(secondes(l.medianeMs)),
                              QString::number(l.comptes.automatiques), QString::number(l.comptes.lentes),
-                             QString::number(l.comptes.aRevoir), QString::number(l.comptes.jamaisVues)}
+                             QString::number(l.comptes.aRevoir),
+                             l.rienDeConnu ? QStringLiteral("toutes") : QString::number(l.comptes.jamaisVues)}
                      .join(QLatin1Char(';'));
     }
     return QByteArray("\xEF\xBB\xBF") + texte.join(QStringLiteral("\r\n")).toUtf8() + "\r\n";

@@ -17,6 +17,8 @@ struct LigneClasse {
     double reussiteQuatreAvant = -1;    // the four weeks before this one, together
     int medianeMs = -1;                 // over the four weeks before and this one
     Suivi::Comptes comptes;
+    // Neither a table set nor an answer: every fact is still "jamais vue".
+    bool rienDeConnu = false;
 };
 
 struct AideDuJour {

@@ -74,12 +74,16 @@ void dessine(QPagedPaintDevice& page, const Contenu& c) {
     const Suivi::Comptes n = Suivi::comptes(b, c.seuilMs);
     const int total = n.automatiques + n.lentes + n.aRevoir + n.jamaisVues;
     texte(QStringLiteral("Ce qui est acquis"), Apparence::arial(24, true), 40);
-    texte(QStringLiteral("%1 calculs sur %2 sont su%3 par cœur (juste du premier coup en %4 s au plus).")
-              .arg(n.automatiques).arg(total).arg(n.automatiques > 1 ? "s" : "").arg(FormatFr::nombre(c.seuilMs / 1000.0)),
-          Apparence::arial(18), 30);
-    texte(QStringLiteral("%1 sont justes mais encore lents, %2 sont à revoir, %3 n'ont pas encore été travaillés.")
-              .arg(n.lentes).arg(n.aRevoir).arg(n.jamaisVues),
-          Apparence::arial(18), 30);
+    if (total == 0) {
+        texte(QStringLiteral("Aucun calcul n'a encore été travaillé."), Apparence::arial(18), 30);
+    } else {
+        texte(QStringLiteral("%1 calculs sur %2 sont su%3 par cœur (juste du premier coup en %4 s au plus).")
+                  .arg(n.automatiques).arg(total).arg(n.automatiques > 1 ? "s" : "").arg(FormatFr::nombre(c.seuilMs / 1000.0)),
+              Apparence::arial(18), 30);
+        texte(QStringLiteral("%1 sont justes mais encore lents, %2 sont à revoir, %3 n'ont pas encore été travaillés.")
+                  .arg(n.lentes).arg(n.aRevoir).arg(n.jamaisVues),
+              Apparence::arial(18), 30);
+    }
     y += 16;
 
     texte(QStringLiteral("À travailler à la maison"), Apparence::arial(24, true), 40);

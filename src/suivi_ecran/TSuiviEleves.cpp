@@ -1,6 +1,9 @@
 #include "suivi_ecran/TSuiviEleves.h"
 
+#include "base/Erreurs.h"
+#include "base/FichierTexte.h"
 #include "base/FormatFr.h"
+#include "identity/NomsRegistre.h"
 #include "base/Garde.h"
 #include "base/Horloge.h"
 #include "base/Messages.h"
@@ -14,7 +17,7 @@
 #include "suivi_ecran/GrilleFaits.h"
 #include "suivi_ecran/RapportFamille.h"
 
-#include <QBarCategoryAxis>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QDoubleSpinBox>
@@ -96,14 +99,17 @@ void courbe(QChartView* vue, const QList<Semaine>& semaines, bool pourcentage) {
     }
     chart->addSeries(ligne);
     chart->addSeries(points);
-    auto* x = new QValueAxis;
+    // The weeks by the date of their Monday, about one label a month.
+    auto* x = new QCategoryAxis;
     x->setRange(0, std::max<qsizetype>(1, semaines.size() - 1));
-    x->setLabelFormat(QStringLiteral("%d"));
-    x->setTitleText(QStringLiteral("semaines depuis le 1er septembre"));
+    x->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    const qsizetype pas = std::max<qsizetype>(1, (semaines.size() + 7) / 8);
+    for (qsizetype i = 0; i < semaines.size(); i += pas) x->append(FormatFr::jourMois(semaines[i].lundi), double(i));
+    x->setTitleText(QStringLiteral("semaine du lundi…"));
     auto* y = new QValueAxis;
     y->setRange(0, pourcentage ? 100 : std::ceil(plus));
     y->setLabelFormat(pourcentage ? QStringLiteral("%d %%") : QStringLiteral("%.0f s"));
-    for (QValueAxis* a : {x, y}) {
+    for (QAbstractAxis* a : std::initializer_list<QAbstractAxis*>{x, y}) {
         a->setLabelsFont(Apparence::arial(12));
         a->setTitleFont(Apparence::arial(12));
     }
@@ -287,7 +293,15 @@ void TSuiviEleves::charge(const QString& enseignant, const QString& repertoireCl
     } catch (const ErreurMarivelle& e) {
         Messages::information(e.message());
     }
-    classe_ = Suivi::charge(enseignant, repertoireClasse, magasin.get(), Horloge::maintenant());
+    // The class list names the pupils who have not played yet, with no parameter file either.
+    QStringList inscrits;
+    const QString liste = repertoireClasse + QFileInfo(Registre::FichierListeEleves(enseignant)).fileName();
+    try {
+        if (FichierTexte::existe(liste)) inscrits = LignesDeListe(FichierTexte::litLignes(liste));
+    } catch (const ErreurMarivelle& e) {
+        Messages::information(e.message());
+    }
+    classe_ = Suivi::charge(enseignant, repertoireClasse, magasin.get(), Horloge::maintenant(), inscrits);
     titre_->setText(enseignant == QLatin1String("aucun") ? QStringLiteral("Suivi des élèves sans enseignant")
                                                           : QStringLiteral("Suivi des élèves de ") + enseignant);
     {
@@ -318,6 +332,8 @@ void TSuiviEleves::remplitClasse() {
                                   QString::number(l.comptes.automatiques), QString::number(l.comptes.lentes),
                                   QString::number(l.comptes.aRevoir), QString::number(l.comptes.jamaisVues)};
         for (int c = 0; c < 9; ++c) tableau_->setItem(r, c + 2, new CaseNombre(textes[c], valeurs[c]));
+        if (l.rienDeConnu)
+            tableau_->setItem(r, 10, new CaseNombre(QStringLiteral("toutes"), 1e9));
     }
     tableau_->setSortingEnabled(true);
     tableau_->resizeRowsToContents();
