@@ -63,6 +63,11 @@ Classe charge(const QString& enseignant, const QString& repertoireClasse, Magasi
     return c;
 }
 
+QString nomAffiche(const QString& eleve) {
+    const qsizetype fin = eleve.indexOf(QStringLiteral(" en classe de "));
+    return fin > 0 ? eleve.left(fin) : eleve;
+}
+
 LigneClasse ligne(const BilanEleve& b, const QDate& aujourdhui, int seuilMs) {
     LigneClasse l;
     l.eleve = b.eleve;

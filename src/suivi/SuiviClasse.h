@@ -51,6 +51,9 @@ QStringList elevesDeLaClasse(const QString& enseignant, const QString& repertoir
 Classe charge(const QString& enseignant, const QString& repertoireClasse, MagasinJournal* magasin,
               const QDateTime& maintenant, const QStringList& inscrits = {});
 
+// The pupil's name without " en classe de <level>", for the class table where the level is known.
+QString nomAffiche(const QString& eleve);
+
 LigneClasse ligne(const BilanEleve& bilan, const QDate& aujourdhui, int seuilMs);
 QList<AideDuJour> aAiderAujourdhui(const QList<BilanEleve>& eleves, int seuilMs);
 

@@ -7,7 +7,7 @@
 #include "base/Garde.h"
 #include "base/Horloge.h"
 #include "base/Messages.h"
-#include "interface/Ajustement.h"
+#include "interface/Affichage.h"
 #include "interface/Apparence.h"
 #include "interface/Ecrans.h"
 #include "interface/Passage.h"
@@ -62,8 +62,8 @@ QPushButton* bouton(const QString& nom, const QString& texte) {
 }
 
 const QStringList Colonnes = {QStringLiteral("Élève"), QStringLiteral("Dernière connexion"),
-                              QStringLiteral("Exercices\ncette semaine"), QStringLiteral("Questions\ncette semaine"),
-                              QStringLiteral("Réussite\ncette semaine"), QStringLiteral("Réussite\n4 semaines avant"),
+                              QStringLiteral("Exercices\ncette\nsemaine"), QStringLiteral("Questions\ncette\nsemaine"),
+                              QStringLiteral("Réussite\ncette\nsemaine"), QStringLiteral("Réussite\n4 semaines\navant"),
                               QStringLiteral("Temps\nmédian"), QStringLiteral("✓ Auto-\nmatiques"),
                               QStringLiteral("~ Justes\nmais lentes"), QStringLiteral("✗ À revoir"),
                               QStringLiteral("· Jamais\nvues")};
@@ -73,20 +73,21 @@ QChartView* graphique(const QString& nom, const QString& titre) {
     chart->setTitle(titre);
     chart->setTitleFont(Apparence::arial(15, true));
     chart->legend()->hide();
-    chart->setMargins(QMargins(4, 4, 4, 4));
+    chart->setMargins(QMargins(4, 4, 28, 4));  // room for the last date
     auto* vue = new QChartView(chart);
     vue->setObjectName(nom);
     vue->setRenderHint(QPainter::Antialiasing);
     return vue;
 }
 
-void courbe(QChartView* vue, const QList<Semaine>& semaines, bool pourcentage) {
+void courbe(QChartView* vue, const QList<Semaine>& semaines, bool pourcentage, double k) {
     QChart* chart = vue->chart();
+    chart->setTitleFont(Apparence::arial(qRound(15 * k), true));
     chart->removeAllSeries();
     for (QAbstractAxis* a : chart->axes()) chart->removeAxis(a);
     auto* ligne = new QLineSeries;
     auto* points = new QScatterSeries;
-    points->setMarkerSize(7);
+    points->setMarkerSize(7 * k);
     ligne->setPen(QPen(Apparence::Orange, 2.5));
     points->setColor(Apparence::Orange);
     double plus = 1;
@@ -110,8 +111,8 @@ void courbe(QChartView* vue, const QList<Semaine>& semaines, bool pourcentage) {
     y->setRange(0, pourcentage ? 100 : std::ceil(plus));
     y->setLabelFormat(pourcentage ? QStringLiteral("%d %%") : QStringLiteral("%.0f s"));
     for (QAbstractAxis* a : std::initializer_list<QAbstractAxis*>{x, y}) {
-        a->setLabelsFont(Apparence::arial(12));
-        a->setTitleFont(Apparence::arial(12));
+        a->setLabelsFont(Apparence::arial(qRound(12 * k)));
+        a->setTitleFont(Apparence::arial(qRound(12 * k)));
     }
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
@@ -156,6 +157,9 @@ void TSuiviEleves::creeControles() {
     tableau_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     tableau_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     tableau_->setWordWrap(true);
+    // Eleven columns fit 1024 pixels with headings a little smaller than the figures.
+    tableau_->horizontalHeader()->setFont(Apparence::arial(12));
+    tableau_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     gauche->addWidget(tableau_, 1);
     auto* basClasse = new QHBoxLayout;
     auto* voir = bouton(QStringLiteral("VoirEleve"), QStringLiteral("Voir l'élève choisi"));
@@ -181,6 +185,8 @@ void TSuiviEleves::creeControles() {
     aider_ = new QListWidget;
     aider_->setObjectName(QStringLiteral("AAider"));
     aider_->setWordWrap(true);
+    aider_->setSpacing(4);
+    aider_->setAlternatingRowColors(true);
     droite->addWidget(aider_, 1);
     lc->addLayout(droite, 1);
     pages_->addWidget(pageClasse);
@@ -247,10 +253,10 @@ void TSuiviEleves::creeControles() {
     Garde::connecte(classe, &QPushButton::clicked, this, [this] { pages_->setCurrentIndex(0); });
     Garde::connecte(voir, &QPushButton::clicked, this, [this] {
         const int r = tableau_->currentRow();
-        if (r >= 0) montreEleve(tableau_->item(r, 0)->text());
+        if (r >= 0) montreEleve(tableau_->item(r, 0)->data(Qt::UserRole).toString());
     });
     connect(tableau_, &QTableWidget::cellDoubleClicked, this,
-            [this](int r, int) { Garde::execute([this, r] { montreEleve(tableau_->item(r, 0)->text()); }); });
+            [this](int r, int) { Garde::execute([this, r] { montreEleve(tableau_->item(r, 0)->data(Qt::UserRole).toString()); }); });
     connect(aider_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* i) {
         const QString eleve = i->data(Qt::UserRole).toString();
         if (!eleve.isEmpty()) Garde::execute([this, eleve] { montreEleve(eleve); });
@@ -276,8 +282,22 @@ void TSuiviEleves::creeControles() {
 
 void TSuiviEleves::FormShow() {
     if (premierAffichage_) {
-        resize(1024, 768);
-        AdapteFenetre(this);
+        // The view covers the display; its text grows with it, by the smaller of the two factors
+        // so nothing is cut off.
+        setGeometry(QRect(QPoint(0, 0), Affichage::taille()));
+        echelle_ = std::max(1.0, std::min(Affichage::taille().width() / 1024.0, Affichage::taille().height() / 768.0));
+        if (echelle_ > 1.01) {
+            QList<QWidget*> widgets = findChildren<QWidget*>();
+            widgets.prepend(this);
+            for (QWidget* w : widgets) {
+                if (!w->testAttribute(Qt::WA_SetFont)) continue;
+                QFont f = w->font();
+                if (f.pixelSize() > 0) f.setPixelSize(qRound(f.pixelSize() * echelle_));
+                else f.setPointSizeF(f.pointSizeF() * echelle_);
+                w->setFont(f);
+                if (auto* b = qobject_cast<QPushButton*>(w)) b->setMinimumHeight(qRound(44 * echelle_));
+            }
+        }
         premierAffichage_ = false;
     }
     const QString enseignant = Etat().EnseignantParametrage;
@@ -319,10 +339,11 @@ void TSuiviEleves::remplitClasse() {
     for (int r = 0; r < classe_.eleves.size(); ++r) {
         const LigneClasse l = Suivi::ligne(classe_.eleves[r], aujourdhui, classe_.seuilMs);
         const QDateTime derniere = QDateTime::fromMSecsSinceEpoch(l.derniereQuestion);
-        auto* nom = new QTableWidgetItem(l.eleve);
+        auto* nom = new QTableWidgetItem(Suivi::nomAffiche(l.eleve));
+        nom->setData(Qt::UserRole, l.eleve);
         tableau_->setItem(r, 0, nom);
         tableau_->setItem(r, 1, new CaseNombre(l.derniereQuestion < 0 ? QStringLiteral("jamais")
-                                                                      : derniere.toString(QStringLiteral("dd/MM/yyyy HH:mm")),
+                                                                      : derniere.toString(QStringLiteral("dd/MM/yy HH:mm")),
                                                double(l.derniereQuestion)));
         const double valeurs[] = {double(l.exercicesSemaine), double(l.questionsSemaine), l.reussiteSemaine,
                                   l.reussiteQuatreAvant, double(l.medianeMs), double(l.comptes.automatiques),
@@ -346,7 +367,7 @@ void TSuiviEleves::remplitClasse() {
             raisons << QStringLiteral("%1 calcul%2 de plus à revoir").arg(a.hausseARevoir).arg(a.hausseARevoir > 1 ? "s" : "");
         QStringList faits;
         for (const Fait& f : a.faits) faits << f.texteLisible();
-        auto* item = new QListWidgetItem(a.eleve + QStringLiteral(" : ") + raisons.join(QStringLiteral(", ")) +
+        auto* item = new QListWidgetItem(Suivi::nomAffiche(a.eleve) + QStringLiteral(" : ") + raisons.join(QStringLiteral(", ")) +
                                          QStringLiteral("\n") + faits.join(QStringLiteral(" ; ")));
         item->setData(Qt::UserRole, a.eleve);
         aider_->addItem(item);
@@ -364,7 +385,7 @@ void TSuiviEleves::montreEleve(const QString& eleve) {
     eleve_ = eleve;
     const BilanEleve* b = eleveMontre();
     if (!b) return;
-    nomEleve_->setText(eleve);
+    nomEleve_->setText(eleve);  // with the class level, as registered
     for (GrilleFaits* g : grillesParOperation_) g->montre(b, classe_.seuilMs);
     fragiles_->clear();
     for (const Fait& f : Suivi::faitsLesPlusFragiles(b->faits, classe_.seuilMs, 10)) {
@@ -375,8 +396,8 @@ void TSuiviEleves::montreEleve(const QString& eleve) {
     }
     if (fragiles_->count() == 0) fragiles_->addItem(QStringLiteral("Aucun calcul à revoir."));
     const auto annee = Suivi::semainesDeLAnnee(*b, classe_.maintenant.date());
-    courbe(reussite_, annee, true);
-    courbe(temps_, annee, false);
+    courbe(reussite_, annee, true, echelle_);
+    courbe(temps_, annee, false, echelle_);
     pages_->setCurrentIndex(1);
 }
 

@@ -36,6 +36,7 @@ private:
     const BilanEleve* eleveMontre() const;
 
     bool premierAffichage_ = true;
+    double echelle_ = 1.0;  // text size against 1024 × 768
     Classe classe_;
     QString eleve_;
     QStackedWidget* pages_ = nullptr;
