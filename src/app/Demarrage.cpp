@@ -15,6 +15,7 @@
 #include "exercises/TRevision.h"
 #include "identity/TSaisieIdentifiant.h"
 #include "parametrage/TParametrage.h"
+#include "suivi_ecran/TSuiviEleves.h"
 
 #include <random>
 
@@ -45,6 +46,7 @@ void creeLesEcrans() {
         {R::Exo4, 4, []() -> QWidget* { return new TExo4; }},
         {R::Form1, 0, []() -> QWidget* { return new TForm1; }},
         {R::Revision, 5, []() -> QWidget* { return new TRevision; }},
+        {R::SuiviEleves, 0, []() -> QWidget* { return new TSuiviEleves; }},
     };
     for (const Declaration& d : ecrans) Ecrans::enregistre(d.role, d.cree(), d.typeExercice);
 }

@@ -22,6 +22,13 @@ QString dateLongue(const QDate& date) {
         .arg(date.year());
 }
 
+QString jourMois(const QDate& date) {
+    static const std::array<const char16_t*, 12> abreges = {u"janv.", u"févr.", u"mars", u"avr.", u"mai", u"juin",
+                                                           u"juil.", u"août", u"sept.", u"oct.", u"nov.", u"déc."};
+    const QString jour = date.day() == 1 ? QStringLiteral("1er") : QString::number(date.day());
+    return jour + QLatin1Char(' ') + QString::fromUtf16(abreges[size_t(date.month() - 1)]);
+}
+
 QString heureCourte(const QTime& heure) {
     return deuxChiffres(heure.hour()) + QLatin1Char(':') + deuxChiffres(heure.minute());
 }

@@ -5,6 +5,7 @@
 
 namespace FormatFr {
 QString dateLongue(const QDate& date);           // dimanche 6 décembre 2026
+QString jourMois(const QDate& date);             // 6 déc., 1er sept.
 QString heureCourte(const QTime& heure);         // 09:10
 QString heureLongue(const QTime& heure);         // 09:10:05
 QString dateHeure(const QDateTime& instant);     // 06/12/2026 09:10:05

@@ -68,6 +68,7 @@ void TSaisieIdentifiant::relieControles() {
     Garde::connecte(nom_ens, &QLineEdit::textChanged, this, [this] { nom_ensChange(); });
     Garde::connecte(enregistrer_ens, &QPushButton::clicked, this, [this] { enregistrer_ensClick(); });
     Garde::connecte(Parametre, &QPushButton::clicked, this, [this] { ParametreClick(); });
+    Garde::connecte(Suivi, &QPushButton::clicked, this, [this] { SuiviClick(); });
     Garde::connecte(cb_nom_ens, &QComboBox::activated, this, [this] { cb_nom_ensChange(); });
     Garde::connecte(lb_nom_eleve, &QListWidget::itemSelectionChanged, this, [this] { lb_nom_eleveClick(); });
     Garde::connecte(cb_mon_ens_ins, &QComboBox::activated, this, [this] { cb_mon_ens_insChange(); });
@@ -221,6 +222,21 @@ void TSaisieIdentifiant::ParametreClick() {
     const Passage passage(this);
     hide();
     Ecrans::montre(Ecrans::Role::Parametrage);
+}
+
+// The progress view opens for the same choice as the settings ("aucun" included).
+void TSaisieIdentifiant::SuiviClick() {
+    SharedState& e = Etat();
+    const QString enseignant = e.EnseignantParametrage;
+    if (enseignant == Registre::EnseignantNonInscrit) return;
+    if (enseignant.isEmpty()) {
+        Messages::information(QStringLiteral("Aucun identifiant n'a été saisie"));
+        return;
+    }
+    e.RepertoireClasse = RepertoireDeClasse(enseignant);
+    const Passage passage(this);
+    hide();
+    Ecrans::montre(Ecrans::Role::SuiviEleves);
 }
 
 void TSaisieIdentifiant::lb_nom_ens_paramKeyDown(int touche) {

@@ -22,6 +22,7 @@ public:
     void nom_ensChange();
     void enregistrer_ensClick();
     void ParametreClick();
+    void SuiviClick();
     void lb_nom_ens_paramKeyDown(int touche);
     void cb_nom_ensChange();
     void lb_nom_eleveClick();
@@ -65,6 +66,7 @@ private:
     QLabel* classe_de_param = nullptr;
     QListWidget* lb_nom_ens_param = nullptr;
     QPushButton* Parametre = nullptr;
+    QPushButton* Suivi = nullptr;
     QLabel* nom_ens_param = nullptr;
     QLineEdit* nom_ens = nullptr;
     QLabel* classe_param = nullptr;

@@ -103,6 +103,7 @@ void TSaisieIdentifiant::creeControles() {
                                 QRect(24, 58, 300, 32));
     lb_nom_ens_param = liste(gauche, QStringLiteral("lb_nom_ens_param"), QRect(24, 92, 444, 142));
     Parametre = bouton(gauche, QStringLiteral("Parametre"), QStringLiteral("Paramétrer"), QRect(268, 242, 200, 52));
+    Suivi = bouton(gauche, QStringLiteral("Suivi"), QStringLiteral("Suivi des élèves"), QRect(24, 242, 236, 52));
     nom_ens_param = etiquette(gauche, QStringLiteral("nom_ens_param"), QStringLiteral("Nom de l'enseignant"),
                               QRect(24, 306, 440, 32));
     nom_ens = saisie(gauche, QStringLiteral("nom_ens"), QRect(24, 340, 444, 48));

@@ -14,6 +14,12 @@ inline const QColor Marine(0x12, 0x35, 0x5b);     // outlines and dark text
 inline const QColor Orange(255, 87, 0);
 inline const QColor Vert(0, 160, 0);
 inline const QColor Or(255, 216, 0);
+// The teacher's progress view: a fact's state, with a symbol beside the colour for print and
+// colour-blind eyes (light enough for a dark symbol to stay readable).
+inline const QColor EtatAutomatique(0x8f, 0xd9, 0x8f);
+inline const QColor EtatLent(0xff, 0xe0, 0x7a);
+inline const QColor EtatARevoir(0xff, 0x9e, 0x8a);
+inline const QColor EtatJamaisVu(0xf2, 0xf2, 0xf2);
 
 // "Comic Sans MS" for the texts children read, "Arial" for numbers (sizes in pixels).
 QFont comic(int pixels, bool gras = false);

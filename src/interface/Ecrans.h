@@ -1,5 +1,5 @@
 #pragma once
-// The ten screens, created once at start-up and kept until the program ends; the driver and the
+// The screens, created once at start-up and kept until the program ends; the driver and the
 // screens show and hide each other through here.
 #include <QString>
 #include <functional>
@@ -8,7 +8,7 @@ class QWidget;
 class QDialog;
 
 namespace Ecrans {
-enum class Role { SaisieIdentifiant, Accueil, ChoixOperateur, Exo1, Parametrage, Exo3, Exo2, Exo4, Form1, Revision };
+enum class Role { SaisieIdentifiant, Accueil, ChoixOperateur, Exo1, Parametrage, Exo3, Exo2, Exo4, Form1, Revision, SuiviEleves };
 
 // Registers a screen; an exercise screen also says which exercise kind (1..5) it plays.
 void enregistre(Role role, QWidget* ecran, int typeExercice = 0);

@@ -266,6 +266,64 @@ QList<EntreeJournal> MagasinSql::entrees(const QString& enseignant, const QStrin
     return liste;
 }
 
+QList<ReponseResumee> MagasinSql::reponses(const QString& enseignant, qint64 depuis) {
+    QList<QPair<qint64, QString>> eleves;
+    QSqlQuery n(base_);
+    n.setForwardOnly(true);
+    n.prepare(QStringLiteral("SELECT id, eleve FROM journal_eleves WHERE enseignant = ? ORDER BY id"));
+    n.addBindValue(enseignant);
+    if (!n.exec()) echoue(QStringLiteral("lu"), RaisonSql(n.lastError()));
+    while (n.next()) eleves.append({n.value(0).toLongLong(), n.value(1).toString()});
+    // One pupil at a time: the primary key gives the questions in order, with no sort of the
+    // whole class, and one shared name per pupil. The columns come packed in two numbers: each
+    // value read costs more than the figures drawn from it. A fact beyond the packed ranges (none
+    // the settings offer) is read apart.
+    QList<ReponseResumee> liste;
+    QSqlQuery q(base_);
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral(
+        "SELECT moment, (((type_exercice * 65536 + position) * 4 + operation) * 2 + juste_premier) * 4294967296 "
+        "+ CASE WHEN ms_fin < 0 THEN 0 ELSE ms_fin + 1 END, "
+        "CASE WHEN gauche >= -524288 AND gauche < 524288 AND droite >= -524288 AND droite < 524288 "
+        "AND resultat >= -2097152 AND resultat < 2097152 "
+        "THEN ((gauche + 524288) * 1048576 + droite + 524288) * 4194304 + resultat + 2097152 ELSE -1 END "
+        "FROM journal_questions WHERE eleve_id = ? AND moment >= ? ORDER BY moment"));
+    QSqlQuery apart(base_);
+    apart.prepare(QStringLiteral("SELECT gauche, droite, resultat FROM journal_questions WHERE eleve_id = ? AND moment = ?"));
+    for (const auto& [id, eleve] : eleves) {
+        q.bindValue(0, id);
+        q.bindValue(1, depuis);
+        if (!q.exec()) echoue(QStringLiteral("lu"), RaisonSql(q.lastError()));
+        while (q.next()) {
+            ReponseResumee r;
+            r.eleve = eleve;
+            r.moment = q.value(0).toLongLong();
+            const qint64 petits = q.value(1).toLongLong();
+            r.msFin = int(petits & 0xFFFFFFFF) - 1;
+            const qint64 codes = petits >> 32;
+            r.justePremierCoup = (codes & 1) != 0;
+            r.typeExercice = int((codes >> 3) / 65536);
+            r.position = int((codes >> 3) % 65536);
+            r.fait.operation = operationDe(int((codes >> 1) & 3));
+            const qint64 fait = q.value(2).toLongLong();
+            if (fait >= 0) {
+                r.fait.resultat = int(fait % 4194304) - 2097152;
+                r.fait.droite = int((fait / 4194304) % 1048576) - 524288;
+                r.fait.gauche = int(fait / 4194304 / 1048576) - 524288;
+            } else {
+                apart.bindValue(0, id);
+                apart.bindValue(1, r.moment);
+                if (!apart.exec() || !apart.next()) echoue(QStringLiteral("lu"), RaisonSql(apart.lastError()));
+                r.fait.gauche = apart.value(0).toInt();
+                r.fait.droite = apart.value(1).toInt();
+                r.fait.resultat = apart.value(2).toInt();
+            }
+            liste.append(std::move(r));
+        }
+    }
+    return liste;
+}
+
 QStringList MagasinSql::eleves(const QString& enseignant) {
     QSqlQuery q(base_);
     q.prepare(QStringLiteral("SELECT eleve FROM journal_eleves WHERE enseignant = ? ORDER BY eleve"));

@@ -29,6 +29,7 @@ public:
 
     void ajoute(const EntreeJournal& entree) override;
     QList<EntreeJournal> entrees(const QString& enseignant, const QString& eleve, qint64 depuis) override;
+    QList<ReponseResumee> reponses(const QString& enseignant, qint64 depuis) override;
     QStringList eleves(const QString& enseignant) override;
     void supprimeEleve(const QString& enseignant, const QString& eleve) override;
     void supprimeEnseignant(const QString& enseignant) override;

@@ -1,0 +1,163 @@
+#include "suivi/SuiviClasse.h"
+
+#include "base/Erreurs.h"
+#include "base/FichierTexte.h"
+#include "base/FormatFr.h"
+#include "journal/ExportCsv.h"
+#include "journal/MagasinJournal.h"
+#include "settings/ParameterFiles.h"
+
+#include <QDir>
+#include <cmath>
+#include <QSet>
+
+namespace {
+const QString NomFichierSeuil = QStringLiteral("suivi_des_eleves.txt");
+const QString FinLigneSeuil = QStringLiteral(" - millisecondes au plus pour une réponse automatique");
+constexpr int SeuilMin = 500, SeuilMax = 60000;
+
+QString pourcent(double part) { return part < 0 ? QString() : QString::number(qRound(part * 100)); }
+QString secondes(int ms) { return ms < 0 ? QString() : FormatFr::nombre(std::round(ms / 100.0) / 10.0); }
+}  // namespace
+
+namespace Suivi {
+QStringList elevesDeLaClasse(const QString& enseignant, const QString& repertoireClasse, MagasinJournal* magasin,
+                             const QStringList& inscrits) {
+    QSet<QString> noms;
+    for (const QString& n : inscrits)
+        if (!n.trimmed().isEmpty()) noms.insert(n);
+    const QString debut = QStringLiteral("parametrage_"), fin = QStringLiteral("_de_") + enseignant + QStringLiteral(".txt");
+    for (const QString& f : QDir(repertoireClasse).entryList({debut + QLatin1Char('*') + fin}, QDir::Files))
+        if (f.size() > debut.size() + fin.size()) noms.insert(f.mid(debut.size(), f.size() - debut.size() - fin.size()));
+    if (magasin)
+        for (const QString& n : magasin->eleves(enseignant)) noms.insert(n);
+    QStringList liste(noms.cbegin(), noms.cend());
+    liste.sort(Qt::CaseInsensitive);
+    return liste;
+}
+
+Classe charge(const QString& enseignant, const QString& repertoireClasse, MagasinJournal* magasin,
+              const QDateTime& maintenant, const QStringList& inscrits) {
+    Classe c;
+    c.enseignant = enseignant;
+    c.repertoire = repertoireClasse;
+    c.maintenant = maintenant;
+    c.seuilMs = litSeuil(repertoireClasse);
+    const QList<ReponseResumee> reponses = magasin ? magasin->reponses(enseignant, 0) : QList<ReponseResumee>{};
+    QHash<QString, std::span<const ReponseResumee>> parEleve;
+    for (qsizetype i = 0; i < reponses.size();) {
+        qsizetype j = i;
+        while (j < reponses.size() && reponses[j].eleve == reponses[i].eleve) ++j;
+        parEleve.insert(reponses[i].eleve, std::span<const ReponseResumee>(reponses.constData() + i, size_t(j - i)));
+        i = j;
+    }
+    for (const QString& eleve : elevesDeLaClasse(enseignant, repertoireClasse, magasin, inscrits)) {
+        QHash<CleFait, Fait> tables;
+        try {
+            tables = faitsDesTables(tablesDeLEleve(repertoireClasse, eleve, enseignant));
+        } catch (const ErreurMarivelle&) {
+            // An unreadable file: the facts met are counted instead.
+        }
+        c.eleves.append(analyse(eleve, parEleve.value(eleve), tables, maintenant));
+    }
+    return c;
+}
+
+QString nomAffiche(const QString& eleve) {
+    const qsizetype fin = eleve.indexOf(QStringLiteral(" en classe de "));
+    return fin > 0 ? eleve.left(fin) : eleve;
+}
+
+LigneClasse ligne(const BilanEleve& b, const QDate& aujourdhui, int seuilMs) {
+    LigneClasse l;
+    l.eleve = b.eleve;
+    l.derniereQuestion = b.derniereQuestion;
+    const int cle = cleSemaine(aujourdhui);
+    const Semaine cette = b.semaines.value(cle);
+    l.exercicesSemaine = cette.exercices;
+    l.questionsSemaine = cette.questions;
+    l.reussiteSemaine = cette.reussite();
+    const int debut = cleSemaine(aujourdhui.addDays(-28));
+    int tapees = 0, justes = 0;
+    QList<int> temps = cette.temps;
+    for (auto it = b.semaines.lowerBound(debut); it != b.semaines.cend() && it.key() < cle; ++it) {
+        tapees += it->tapees;
+        justes += it->justes;
+        temps += it->temps;
+    }
+    l.reussiteQuatreAvant = tapees > 0 ? double(justes) / tapees : -1.0;
+    l.medianeMs = Mediane(temps);
+    l.comptes = comptes(b, seuilMs);
+    l.rienDeConnu = b.faitsDesTables.isEmpty() && b.faits.isEmpty();
+    return l;
+}
+
+QList<AideDuJour> aAiderAujourdhui(const QList<BilanEleve>& eleves, int seuilMs) {
+    QList<AideDuJour> liste;
+    for (const BilanEleve& b : eleves) {
+        AideDuJour a;
+        a.eleve = b.eleve;
+        if (b.tapees7 >= TapeesMinimum && b.tapeesAvant7 >= TapeesMinimum)
+            a.baisse = double(b.justesAvant7) / b.tapeesAvant7 - double(b.justes7) / b.tapees7;
+        int avant = 0, maintenant = 0;
+        bool nouveaux = false;
+        for (const StatFait& s : b.faits) {
+            const bool etait = s.etatAvant(seuilMs) == EtatFait::ARevoir, est = s.etat(seuilMs) == EtatFait::ARevoir;
+            avant += etait;
+            maintenant += est;
+            nouveaux = nouveaux || (est && !etait);
+        }
+        a.hausseARevoir = maintenant - avant;
+        if (a.baisse < BaisseNotable - 1e-9 && a.hausseARevoir < 1) continue;
+        a.faits = faitsLesPlusFragiles(b.faits, seuilMs, 5, nouveaux);
+        liste.append(a);
+    }
+    // Ten points of success weigh as much as one fact more to review.
+    std::stable_sort(liste.begin(), liste.end(), [](const AideDuJour& x, const AideDuJour& y) {
+        return x.hausseARevoir + 10 * x.baisse > y.hausseARevoir + 10 * y.baisse;
+    });
+    if (liste.size() > AidesMax) liste.resize(AidesMax);
+    return liste;
+}
+
+QString fichierSeuil(const QString& repertoireClasse) { return repertoireClasse + NomFichierSeuil; }
+
+int litSeuil(const QString& repertoireClasse) {
+    const QString chemin = fichierSeuil(repertoireClasse);
+    if (!FichierTexte::existe(chemin)) return SeuilParDefautMs;
+    try {
+        const QStringList lignes = FichierTexte::litLignes(chemin);
+        if (lignes.isEmpty()) return SeuilParDefautMs;
+        bool ok = false;
+        const int ms = lignes.first().section(QLatin1Char(' '), 0, 0).toInt(&ok);
+        return ok && ms >= SeuilMin && ms <= SeuilMax ? ms : SeuilParDefautMs;
+    } catch (const ErreurMarivelle&) {
+        return SeuilParDefautMs;
+    }
+}
+
+void ecritSeuil(const QString& repertoireClasse, int seuilMs) {
+    FichierTexte::ecritLignes(fichierSeuil(repertoireClasse),
+                              {QString::number(std::clamp(seuilMs, SeuilMin, SeuilMax)) + FinLigneSeuil});
+}
+
+QByteArray csvClasse(const QList<LigneClasse>& lignes) {
+    QStringList texte{QStringLiteral(
+        "Élève;Dernière connexion;Exercices cette semaine;Questions cette semaine;"
+        "Réussite du premier coup cette semaine (%);Réussite du premier coup les quatre semaines d'avant (%);"
+        "Temps médian d'une réponse juste (s);Faits automatiques;Faits justes mais lents;Faits à revoir;"
+        "Faits jamais vus")};
+    for (const LigneClasse& l : lignes) {
+        const QString derniere =
+            l.derniereQuestion < 0 ? QString() : FormatFr::dateHeure(QDateTime::fromMSecsSinceEpoch(l.derniereQuestion));
+        texte << QStringList{ExportCsv::champ(l.eleve), derniere, QString::number(l.exercicesSemaine),
+                             QString::number(l.questionsSemaine), pourcent(l.reussiteSemaine),
+                             pourcent(l.reussiteQuatreAvant), ExportCsv::champ(secondes(l.medianeMs)),
+                             QString::number(l.comptes.automatiques), QString::number(l.comptes.lentes),
+                             QString::number(l.comptes.aRevoir),
+                             l.rienDeConnu ? QStringLiteral("toutes") : QString::number(l.comptes.jamaisVues)}
+                     .join(QLatin1Char(';'));
+    }
+    return QByteArray("\xEF\xBB\xBF") + texte.join(QStringLiteral("\r\n")).toUtf8() + "\r\n";
+}
+}  // namespace Suivi

@@ -1,0 +1,221 @@
+// The teacher's view of a class, from journals whose answers are known: each fact's state, the
+// weekly figures, who needs help today and the class export, against values worked out by hand.
+#include "DossierTemporaire.h"
+#include "base/FichierTexte.h"
+#include "journal/MagasinSql.h"
+#include "settings/ParameterFiles.h"
+#include "suivi/SuiviClasse.h"
+
+#include <QDir>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+namespace {
+const QString Enseignant = QStringLiteral("Mme Durand");
+const QString Classe_ = QStringLiteral("classe de Mme Durand/");
+// Wednesday 9 December 2026, ISO week 50 (Monday 7 December).
+const QDateTime Maintenant(QDate(2026, 12, 9), QTime(10, 0));
+
+qint64 le(int mois, int jour, int heure, int minute) {
+    return QDateTime(QDate(2026, mois, jour), QTime(heure, minute)).toMSecsSinceEpoch();
+}
+
+EntreeJournal reponse(const QString& eleve, qint64 moment, Fait fait, bool juste, int msFin, int type = 1) {
+    EntreeJournal e;
+    e.enseignant = Enseignant;
+    e.eleve = eleve;
+    e.moment = moment;
+    e.typeExercice = type;
+    e.position = 1;
+    e.fait = fait;
+    e.justePremierCoup = juste;
+    e.essais = juste ? 1 : 2;
+    e.msFin = msFin;
+    return e;
+}
+
+Fait fois(int a, int b) { return {a, Operation::Multiplication, b, a * b}; }
+Fait plus(int a, int b) { return {a, Operation::Addition, b, a + b}; }
+
+void fichierEleve(const QString& eleve, const QList<EntreeTable>& tables) {
+    QStringList blocs;
+    for (const EntreeTable& t : tables) {
+        ExerciseSettings e;
+        e.tables = {t};
+        blocs << BlocExercice(e);
+    }
+    EcritFichier(Classe_ + NomParameterFile(eleve, Enseignant), TexteParameterFileDeBlocs(Enseignant, eleve, blocs, 0, 0));
+}
+
+// Zoé: 7 × 8 automatic and 7 × 9 slow in November, then a good week and a bad one.
+void remplitJournal(MagasinJournal& m) {
+    const QString z = QStringLiteral("Zoé");
+    for (const EntreeJournal& e : {
+             reponse(z, le(11, 16, 9, 0), fois(7, 8), true, 2000), reponse(z, le(11, 16, 9, 1), fois(8, 7), true, 2500),
+             reponse(z, le(11, 16, 9, 2), fois(7, 8), true, 1000), reponse(z, le(11, 16, 9, 3), fois(7, 9), true, 4000),
+             reponse(z, le(12, 1, 9, 0), plus(1, 2), true, 1000), reponse(z, le(12, 1, 9, 1), plus(1, 2), true, 1200),
+             reponse(z, le(12, 1, 9, 2), plus(1, 2), true, 1400), reponse(z, le(12, 1, 9, 3), plus(1, 2), true, 1600),
+             reponse(z, le(12, 1, 9, 4), plus(1, 2), true, 1800), reponse(z, le(12, 8, 9, 0), fois(7, 8), false, 5000),
+             reponse(z, le(12, 8, 9, 1), fois(9, 7), false, -1), reponse(z, le(12, 8, 9, 2), plus(1, 2), true, 900),
+             reponse(z, le(12, 8, 9, 3), plus(2, 1), false, 6000), reponse(z, le(12, 8, 9, 4), plus(0, 3), true, 800),
+             // An odd-one-out question: a question and an exercise, no typed answer of a fact.
+             reponse(z, le(12, 8, 9, 5), plus(4, 4), true, 7000, 3)})
+        m.ajoute(e);
+}
+
+ParametresConnexion sqlite(const QString& fichier) {
+    ParametresConnexion p;
+    p.base = fichier;
+    return p;
+}
+}  // namespace
+
+TEST(Suivi, FactStateFromItsLastThreeAnswers) {
+    struct Cas {
+        QList<Essai> essais;
+        EtatFait attendu;
+    };
+    const QList<Cas> cas = {
+        {{}, EtatFait::JamaisVu},
+        {{{true, 1200}, {true, 1500}, {true, 3000}}, EtatFait::Automatique},   // the threshold itself is quick
+        {{{true, 1200}, {true, 3001}, {true, 1000}}, EtatFait::JusteLent},
+        {{{true, 1200}, {true, 1500}}, EtatFait::JusteLent},                   // not yet shown automatic
+        {{{false, 9000}, {true, 900}, {true, 900}, {true, 900}}, EtatFait::Automatique},  // mended
+        {{{true, 900}, {false, 4000}, {true, 900}}, EtatFait::ARevoir},
+    };
+    for (const Cas& c : cas) {
+        StatFait s;
+        for (const Essai& e : c.essais) s.ajoute({QString(), 0, 1, 1, fois(7, 8), e.juste, e.ms});
+        EXPECT_EQ(s.etat(3000), c.attendu) << c.essais.size();
+    }
+    EXPECT_EQ(Mediane({4000, 1000, 2500, 2000}), 2000);
+    EXPECT_EQ(Mediane({}), -1);
+}
+
+TEST(Suivi, FactsOfTheTablesBothOrdersAndComplements) {
+    const auto faits = Suivi::faitsDesTables({EntreeTable::table(7, 8, 9, 2), EntreeTable::complement(3, 0),
+                                              EntreeTable::table(5, 1, 2, 3), EntreeTable::table(5, 4, 6, 1)});
+    QStringList cles;
+    for (auto it = faits.cbegin(); it != faits.cend(); ++it) {
+        EXPECT_EQ(it.key(), Suivi::cleFamille(*it));
+        cles << it->famille();
+    }
+    cles.sort();
+    EXPECT_EQ(cles.join(QLatin1Char(' ')), u("0+3 1+2 5-4 5-5 5÷1 6-5 7×8 7×9"));
+    Fait f;
+    ASSERT_TRUE(Suivi::faitDeLaCase(Operation::Soustraction, 4, 5, f));
+    EXPECT_EQ(f.cle(), u("9-4=5"));
+    EXPECT_EQ(Suivi::caseDe(f).ligne, 4);
+    EXPECT_FALSE(Suivi::faitDeLaCase(Operation::Division, 0, 3, f));
+}
+
+TEST(Suivi, ClassLinesWeeksAndWhoNeedsHelpAgainstHandWorkedFigures) {
+    DossierTemporaire dossier;
+    ASSERT_TRUE(QDir().mkpath(Classe_));
+    fichierEleve(QStringLiteral("Zoé"), {EntreeTable::table(7, 8, 9, 2), EntreeTable::complement(3, 0)});
+    fichierEleve(QStringLiteral("Adam"), {EntreeTable::table(5, 1, 2, 3), EntreeTable::table(5, 4, 6, 1)});
+    MagasinSql magasin(sqlite(Classe_ + QStringLiteral("journal.sqlite")));
+    remplitJournal(magasin);
+    // The quick query gives what the full entries give.
+    const auto rapide = magasin.reponses(Enseignant, 0), complet = magasin.MagasinJournal::reponses(Enseignant, 0);
+    ASSERT_EQ(rapide.size(), 15);
+    ASSERT_EQ(complet.size(), 15);
+    for (int i = 0; i < 15; ++i)
+        EXPECT_TRUE(rapide[i].fait == complet[i].fait && rapide[i].msFin == complet[i].msFin &&
+                    rapide[i].justePremierCoup == complet[i].justePremierCoup && rapide[i].moment == complet[i].moment &&
+                    rapide[i].typeExercice == complet[i].typeExercice && rapide[i].position == complet[i].position);
+    {
+        // Facts beyond what the quick query packs, a free practice and a never-right answer.
+        MagasinSql grand(sqlite(Classe_ + QStringLiteral("grand.sqlite")));
+        EntreeJournal e = reponse(u("Léa"), le(12, 2, 9, 0), {600000, Operation::Division, -3, -200000}, false, -1, 5);
+        e.position = 0;
+        grand.ajoute(e);
+        grand.ajoute(reponse(u("Léa"), le(12, 2, 9, 1), {-524288, Operation::Soustraction, 524287, -1048575}, true, 0, 2));
+        const auto lus = grand.reponses(Enseignant, 0);
+        ASSERT_EQ(lus.size(), 2);
+        EXPECT_TRUE(lus[0].fait == e.fait && lus[0].msFin == -1 && !lus[0].justePremierCoup && lus[0].typeExercice == 5 &&
+                    lus[0].position == 0 && lus[0].eleve == u("Léa"));
+        EXPECT_TRUE(lus[1].fait == (Fait{-524288, Operation::Soustraction, 524287, -1048575}) && lus[1].msFin == 0 &&
+                    lus[1].justePremierCoup && lus[1].typeExercice == 2);
+    }
+
+    const Classe c = Suivi::charge(Enseignant, Classe_, &magasin, Maintenant);
+    ASSERT_EQ(c.eleves.size(), 2);
+    ASSERT_EQ(c.eleves[1].eleve, u("Zoé"));
+    const BilanEleve& z = c.eleves[1];
+    auto etat = [&](Fait f) { return z.faits.value(Suivi::cleFamille(f)).etat(3000); };
+    EXPECT_EQ(etat(fois(8, 7)), EtatFait::ARevoir);
+    EXPECT_EQ(etat(fois(7, 9)), EtatFait::ARevoir);
+    EXPECT_EQ(etat(plus(1, 2)), EtatFait::ARevoir);
+    EXPECT_EQ(etat(plus(3, 0)), EtatFait::JusteLent);
+    EXPECT_EQ(z.faits.value(Suivi::cleFamille(fois(7, 8))).etatAvant(3000), EtatFait::Automatique);
+    EXPECT_EQ(z.faits.value(Suivi::cleFamille(plus(1, 2))).etatAvant(3000), EtatFait::JamaisVu);  // first met on 1 December
+    EXPECT_FALSE(z.faits.contains(Suivi::cleFamille(plus(4, 4))));
+
+    // Weeks 47, 49 and 50: questions, exercises, typed, right at once, median time.
+    struct S {
+        int cle, questions, exercices, tapees, justes, mediane;
+    };
+    for (const S& s : {S{202647, 4, 1, 4, 4, 2000}, S{202649, 5, 1, 5, 5, 1400}, S{202650, 6, 2, 5, 2, 900}}) {
+        const Semaine w = z.semaines.value(s.cle);
+        EXPECT_EQ(w.questions, s.questions) << s.cle;
+        EXPECT_EQ(w.exercices, s.exercices) << s.cle;
+        EXPECT_EQ(w.tapees, s.tapees) << s.cle;
+        EXPECT_EQ(w.justes, s.justes) << s.cle;
+        EXPECT_EQ(w.mediane(), s.mediane) << s.cle;
+    }
+    const auto annee = Suivi::semainesDeLAnnee(z, Maintenant.date());
+    ASSERT_EQ(annee.size(), 15);  // from the week of 1 September 2026 (week 36) to week 50
+    EXPECT_EQ(annee.first().lundi, QDate(2026, 8, 31));
+    EXPECT_EQ(annee.last().tapees, 5);
+
+    const LigneClasse l = Suivi::ligne(z, Maintenant.date(), c.seuilMs);
+    EXPECT_EQ(l.exercicesSemaine, 2);
+    EXPECT_EQ(l.questionsSemaine, 6);
+    EXPECT_DOUBLE_EQ(l.reussiteSemaine, 0.4);
+    EXPECT_DOUBLE_EQ(l.reussiteQuatreAvant, 1.0);
+    EXPECT_EQ(l.medianeMs, 1600);
+    EXPECT_EQ(l.comptes.automatiques, 0);
+    EXPECT_EQ(l.comptes.lentes, 1);
+    EXPECT_EQ(l.comptes.aRevoir, 3);
+    EXPECT_EQ(l.comptes.jamaisVues, 0);
+    const LigneClasse adam = Suivi::ligne(c.eleves[0], Maintenant.date(), c.seuilMs);
+    EXPECT_EQ(adam.comptes.jamaisVues, 4);
+    EXPECT_EQ(adam.derniereQuestion, -1);
+
+    // Zoé only: success fell from 5/5 to 2/5, three facts more to review; the slowest first.
+    const auto aides = Suivi::aAiderAujourdhui(c.eleves, c.seuilMs);
+    ASSERT_EQ(aides.size(), 1);
+    EXPECT_DOUBLE_EQ(aides[0].baisse, 0.6);
+    EXPECT_EQ(aides[0].hausseARevoir, 3);
+    QStringList faits;
+    for (const Fait& f : aides[0].faits) faits << f.texteLisible();
+    EXPECT_EQ(faits.join(QLatin1Char('|')), u("9 × 7 = 63|7 × 8 = 56|2 + 1 = 3"));
+    EXPECT_EQ(Suivi::faitsLesPlusFragiles(z.faits, 3000).size(), 4);
+
+    // The export, read back by Python's csv module.
+    const QString csv = dossier.chemin() + QStringLiteral("/classe.csv");
+    ecritOctets(csv, Suivi::csvClasse({adam, l}));
+    QProcess p;
+    p.start(QStringLiteral("/usr/bin/python3"),
+            {QStringLiteral("-c"), QStringLiteral("import csv,sys\nassert open(sys.argv[1],'rb').read(3)==b'\\xef\\xbb\\xbf'\n"
+                                                  "for r in csv.reader(open(sys.argv[1],encoding='utf-8-sig',newline=''),delimiter=';'): print('|'.join(r))"),
+             csv});
+    p.waitForFinished(20000);
+    const QStringList lignes = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'));
+    ASSERT_GE(lignes.size(), 3) << p.readAllStandardError().toStdString();
+    EXPECT_TRUE(lignes[0].startsWith(u("Élève|Dernière connexion|Exercices cette semaine|")));
+    EXPECT_EQ(lignes[1], u("Adam||0|0||||0|0|0|4"));
+    EXPECT_EQ(lignes[2], u("Zoé|08/12/2026 09:05:00|2|6|40|100|1,6|0|1|3|0"));
+}
+
+TEST(Suivi, ClassThresholdKeptInTheClassFolder) {
+    DossierTemporaire dossier;
+    ASSERT_TRUE(QDir().mkpath(Classe_));
+    EXPECT_EQ(Suivi::litSeuil(Classe_), 3000);
+    Suivi::ecritSeuil(Classe_, 2500);
+    EXPECT_EQ(octetsDe(Suivi::fichierSeuil(Classe_)), cp1252("2500 - millisecondes au plus pour une réponse automatique\r\n"));
+    EXPECT_EQ(Suivi::litSeuil(Classe_), 2500);
+    ecritOctets(Suivi::fichierSeuil(Classe_), "trois secondes\r\n");
+    EXPECT_EQ(Suivi::litSeuil(Classe_), 3000);
+}

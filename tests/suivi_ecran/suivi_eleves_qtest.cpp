@@ -1,0 +1,136 @@
+// The progress view driven as a teacher would: "aucun" chosen, "Suivi des élèves" clicked, the
+// class sorted, a pupil opened, the family report saved and read back with pdftotext.
+#include "DossierTemporaire.h"
+#include "Pilote.h"
+#include "app/TAccueil.h"
+#include "base/FichierTexte.h"
+#include "base/Horloge.h"
+#include "interface/Affichage.h"
+#include "interface/Ecrans.h"
+#include "journal/Journal.h"
+#include "journal/MagasinSql.h"
+#include "identity/TSaisieIdentifiant.h"
+#include "state/Utils.h"
+#include "suivi_ecran/GrilleFaits.h"
+#include "suivi_ecran/TSuiviEleves.h"
+
+#include <QCategoryAxis>
+#include <QChartView>
+#include <QHeaderView>
+#include <QLabel>
+#include <QProcess>
+#include <QTableWidget>
+#include <QtTest>
+#include <memory>
+
+namespace {
+qint64 le(int jour, int minute) { return QDateTime(QDate(2026, 12, jour), QTime(9, minute)).toMSecsSinceEpoch(); }
+
+void remplit() {
+    const QString classe = RepertoireDeClasse(QStringLiteral("aucun"));
+    QDir().mkpath(classe);
+    ParametresConnexion p;
+    p.base = Journal::cheminSqlite(QStringLiteral("aucun"), classe);
+    MagasinSql m(p);
+    auto ajoute = [&](const QString& eleve, qint64 moment, int a, int b, bool juste) {
+        EntreeJournal e;
+        e.enseignant = QStringLiteral("aucun");
+        e.eleve = eleve;
+        e.moment = moment;
+        e.fait = Fait{a, Operation::Multiplication, b, a * b};
+        e.justePremierCoup = juste;
+        e.msFin = juste ? 1500 : 6000;
+        m.ajoute(e);
+    };
+    // Théo is only in the class list; Adam: right and quick on 2 × 3; Zoé: 7 × 8 missed twice this week.
+    FichierTexte::ecritLignes(classe + QStringLiteral("eleve_sans_enseignant.txt"),
+                              {QStringLiteral("-----------Fichier des eleves sans enseignant---------"), u("Théo")});
+    for (int i = 0; i < 3; ++i) ajoute(QStringLiteral("Adam"), le(8, i), 2, 3, true);
+    ajoute(u("Zoé"), le(8, 0), 7, 8, false);
+    ajoute(u("Zoé"), le(8, 1), 8, 7, false);
+    ajoute(u("Zoé"), le(8, 2), 6, 6, true);
+}
+}  // namespace
+
+class SuiviElevesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void leProfesseurOuvreTrieEtImprime() {
+        DossierTemporaire dossier;
+        Horloge::fixe(QDateTime(QDate(2026, 12, 9), QTime(10, 0)));
+        remplit();
+        Affichage::fixeTaille(QSize(1024, 768));
+        TSaisieIdentifiant identification;
+        Ecrans::enregistre(Ecrans::Role::SaisieIdentifiant, &identification);
+        TAccueil accueil;
+        Ecrans::enregistre(Ecrans::Role::Accueil, &accueil);
+        TSuiviEleves suivi;
+        Ecrans::enregistre(Ecrans::Role::SuiviEleves, &suivi);
+        identification.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&identification));
+
+        QVERIFY(Pilote::clique(Pilote::controle<QListWidget>(&identification, QStringLiteral("lb_nom_ens_param")),
+                               QStringLiteral("aucun")));
+        QTest::mouseClick(Pilote::controle<QPushButton>(&identification, QStringLiteral("Suivi")), Qt::LeftButton);
+        QTRY_VERIFY(suivi.isVisible());
+        QVERIFY(!identification.isVisible());
+        QCOMPARE(suivi.geometry(), QRect(0, 0, 1024, 768));
+
+        auto* tableau = Pilote::controle<QTableWidget>(&suivi, QStringLiteral("TableauClasse"));
+        QCOMPARE(tableau->rowCount(), 3);
+        // A click on the "✗ À revoir" heading sorts by it, a second click the other way.
+        QHeaderView* entete = tableau->horizontalHeader();
+        const QPoint colonne(entete->sectionViewportPosition(9) + 5, entete->height() / 2);
+        QStringList extremes;
+        for (int clic = 0; clic < 2; ++clic) {
+            QTest::mouseClick(entete->viewport(), Qt::LeftButton, {}, colonne);
+            extremes << tableau->item(entete->sortIndicatorOrder() == Qt::DescendingOrder ? 0 : 2, 0)->text();
+        }
+        QCOMPARE(extremes, QStringList({u("Zoé"), u("Zoé")}));
+        const int zoe = entete->sortIndicatorOrder() == Qt::DescendingOrder ? 0 : 2;
+        QCOMPARE(tableau->item(zoe, 9)->text(), QStringLiteral("1"));
+        int theo = 0;
+        while (theo < 2 && tableau->item(theo, 0)->text() != u("Théo")) ++theo;
+        QCOMPARE(QStringList({tableau->item(theo, 0)->text(), tableau->item(theo, 1)->text(), tableau->item(theo, 10)->text()}),
+                 QStringList({u("Théo"), QStringLiteral("jamais"), QStringLiteral("toutes")}));
+        QVERIFY(Pilote::controle<QListWidget>(&suivi, QStringLiteral("AAider"))->item(0)->text().startsWith(u("Zoé")));
+
+        QTest::mouseClick(tableau->viewport(), Qt::LeftButton, {}, tableau->visualItemRect(tableau->item(zoe, 3)).center());
+        QTest::mouseClick(Pilote::controle<QPushButton>(&suivi, QStringLiteral("VoirEleve")), Qt::LeftButton);
+        QCOMPARE(Pilote::controle<QLabel>(&suivi, QStringLiteral("NomEleve"))->text(), u("Zoé"));
+        auto* grille = Pilote::controle<GrilleFaits>(&suivi, QStringLiteral("Grille2"));
+        QCOMPARE(grille->taille(), 11);
+        QVERIFY(grille->description(8, 7).startsWith(u("8 × 7 = 56 : à revoir\n2 questions, 0 juste")));
+        QCOMPARE(Pilote::textes(Pilote::controle<QListWidget>(&suivi, QStringLiteral("Fragiles"))).join(QLatin1Char('|')),
+                 u("✗ 8 × 7 = 56   (à revoir, 6 s)|~ 6 × 6 = 36   (juste mais lente, 1,5 s)"));
+
+        // The weeks by the date of their Monday, from the week of 1 September.
+        auto* axe = qobject_cast<QCategoryAxis*>(
+            Pilote::controle<QChartView>(&suivi, QStringLiteral("CourbeReussite"))->chart()->axes(Qt::Horizontal).value(0));
+        QVERIFY(axe);
+        QCOMPARE(axe->categoriesLabels().mid(0, 2), QStringList({u("31 août"), u("14 sept.")}));
+
+        const QString pdf = dossier.chemin() + QStringLiteral("/bilan.pdf");
+        suivi.enregistrePdf(pdf);
+        QProcess p;
+        p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        QVERIFY(p.waitForFinished(20000));
+        const QString texte = QString::fromUtf8(p.readAllStandardOutput());
+        QVERIFY2(texte.contains(u("Calcul mental : le bilan de Zoé")), qPrintable(texte));
+        QVERIFY(texte.contains(u("Période : du lundi 31 août 2026 au mercredi 9 décembre 2026")));
+        QVERIFY(texte.contains(u("0 calculs sur 2 sont su par cœur")));
+        QVERIFY(texte.contains(u("À travailler à la maison")));
+        QVERIFY(texte.contains(u("8 × 7 = 56")));
+        QVERIFY(texte.contains(u("Les progrès, semaine après semaine")));
+        QCOMPARE(QProcess::execute(QStringLiteral("pdfinfo"), {pdf}), 0);
+
+        QTest::mouseClick(Pilote::controle<QPushButton>(&suivi, QStringLiteral("Retour")), Qt::LeftButton);
+        QTRY_VERIFY(identification.isVisible());
+        QVERIFY(!suivi.isVisible());
+        Horloge::fixe(QDateTime());
+    }
+};
+
+QTEST_MAIN(SuiviElevesTest)
+#include "suivi_eleves_qtest.moc"
