@@ -28,13 +28,15 @@ public:
     MagasinSql& operator=(const MagasinSql&) = delete;
 
     void ajoute(const EntreeJournal& entree) override;
+    void ajouteLigne(const LigneResultat& ligne) override;
+    QList<LigneResultat> lignes(const QString& table) override;
     QList<EntreeJournal> entrees(const QString& enseignant, const QString& eleve, qint64 depuis) override;
     QStringList eleves(const QString& enseignant) override;
     void supprimeEleve(const QString& enseignant, const QString& eleve) override;
     void supprimeEnseignant(const QString& enseignant) override;
 
     // The schema version this program writes.
-    static constexpr int VersionSchema = 1;
+    static constexpr int VersionSchema = 2;
 
 private:
     void prepareSchema();
