@@ -117,7 +117,11 @@ private:
                             reveil_.wait_until(garde, std::max(pauseJusqua_, Horloge::now() + PauseApresEchec), pret);
                         else
                             reveil_.wait(garde, pret);
-                        if (fin_ && file_.empty()) return;
+                        if (fin_ && file_.empty()) {
+                            // A server's connection is closed on the thread that opened it.
+                            fermeMagasin();
+                            return;
+                        }
                     }
                     occupe_ = true;
                     if (file_.empty()) {

@@ -40,9 +40,10 @@ QString raisonPostgres(const QString& etat) {
 
 QString RaisonSql(const QSqlError& erreur) {
     const QString code = erreur.nativeErrorCode();
+    // A SQLSTATE has five characters, digits often ("42501"); SQLite's codes have four at most.
     bool numerique = false;
     const int n = code.toInt(&numerique);
-    QString raison = numerique ? raisonSqlite(n) : raisonPostgres(code);
+    QString raison = numerique && code.size() < 5 ? raisonSqlite(n) : raisonPostgres(code);
     if (raison.isEmpty()) {
         const QString texte = erreur.text().toLower();
         if (texte.contains(QLatin1String("disk is full")))

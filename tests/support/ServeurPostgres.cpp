@@ -80,6 +80,7 @@ ServeurPostgres::~ServeurPostgres() {
 }
 
 void ServeurPostgres::demarre() {
+    if (QFile::exists(donnees_ + QStringLiteral("/postmaster.pid"))) return;
     lance(dossierBinaires() + QStringLiteral("pg_ctl"),
           {QStringLiteral("-D"), donnees_, QStringLiteral("-w"), QStringLiteral("-l"), donnees_ + QStringLiteral("/journal.log"),
            QStringLiteral("-o"),
