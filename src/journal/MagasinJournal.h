@@ -22,8 +22,6 @@ public:
     virtual void ajoute(const EntreeJournal& entree) = 0;
     // A results row for a school server's table; a row already stored (same id) is left as it is.
     virtual void ajouteLigne(const LigneResultat& ligne) = 0;
-    // The rows of a class's table, oldest first (for checks and exports).
-    virtual QList<LigneResultat> lignes(const QString& table) = 0;
     // The pupil's entries (every pupil of the teacher when `eleve` is empty) from the moment
     // `depuis` on, oldest first.
     virtual QList<EntreeJournal> entrees(const QString& enseignant, const QString& eleve = {},

@@ -289,24 +289,6 @@ void MagasinSql::ajouteLigne(const LigneResultat& l) {
     if (!q.exec()) echoue(QStringLiteral("écrit"), RaisonSql(q.lastError()));
 }
 
-QList<LigneResultat> MagasinSql::lignes(const QString& table) {
-    QStringList colonnes;
-    for (const char* c : ColonnesResultat) colonnes << QString::fromLatin1(c);
-    QSqlQuery q(base_);
-    q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT Identifiant, ") + colonnes.join(QStringLiteral(", ")) +
-              QStringLiteral(" FROM resultats WHERE Classe = ? ORDER BY Id"));
-    q.addBindValue(table);
-    if (!q.exec()) echoue(QStringLiteral("lu"), RaisonSql(q.lastError()));
-    QList<LigneResultat> liste;
-    while (q.next()) {
-        LigneResultat l{q.value(0).toString(), table, {}};
-        for (int i = 1; i <= colonnes.size(); ++i) l.valeurs << q.value(i);
-        liste << l;
-    }
-    return liste;
-}
-
 QStringList MagasinSql::eleves(const QString& enseignant) {
     QSqlQuery q(base_);
     q.prepare(QStringLiteral("SELECT eleve FROM journal_eleves WHERE enseignant = ? ORDER BY eleve"));

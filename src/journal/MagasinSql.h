@@ -29,7 +29,6 @@ public:
 
     void ajoute(const EntreeJournal& entree) override;
     void ajouteLigne(const LigneResultat& ligne) override;
-    QList<LigneResultat> lignes(const QString& table) override;
     QList<EntreeJournal> entrees(const QString& enseignant, const QString& eleve, qint64 depuis) override;
     QStringList eleves(const QString& enseignant) override;
     void supprimeEleve(const QString& enseignant, const QString& eleve) override;
