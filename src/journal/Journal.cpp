@@ -105,31 +105,35 @@ private:
             Tache tache;
             {
                 std::unique_lock garde(verrou_);
+                bool enFond = false;
+                while (file_.empty() && !relance_) {
+                    // Nothing waits: a class file is closed, so nothing holds it between games.
+                    if (!serveur_) fermeMagasin();
+                    occupe_ = false;
+                    vide_.notify_all();
+                    if (fin_) {
+                        // A server's connection is closed on the thread that opened it.
+                        fermeMagasin();
+                        return;
+                    }
+                    const auto pret = [this] { return fin_ || relance_ || !file_.empty(); };
+                    if (enAttente_ == 0) {
+                        reveil_.wait(garde, pret);
+                    } else if (Horloge::now() < pauseJusqua_) {
+                        reveil_.wait_until(garde, pauseJusqua_, pret);
+                    } else {
+                        enFond = true;
+                        break;
+                    }
+                }
                 if (file_.empty()) {
-                    if (!relance_) {
-                        // Nothing waits: a class file is closed, so nothing holds it between games.
-                        if (!serveur_) fermeMagasin();
-                        occupe_ = false;
-                        vide_.notify_all();
-                        const auto pret = [this] { return fin_ || relance_ || !file_.empty(); };
-                        // Records in the outbox: the server is tried again after a pause.
-                        if (enAttente_ > 0)
-                            reveil_.wait_until(garde, std::max(pauseJusqua_, Horloge::now() + PauseApresEchec), pret);
-                        else
-                            reveil_.wait(garde, pret);
-                        if (fin_ && file_.empty()) {
-                            // A server's connection is closed on the thread that opened it.
-                            fermeMagasin();
-                            return;
-                        }
-                    }
-                    occupe_ = true;
-                    if (file_.empty()) {
-                        relance_ = false;
-                        garde.unlock();
-                        videBoite();
-                        continue;
-                    }
+                    // The outbox leaves: on request (attends() then waits for it), or in the
+                    // background, giving way to every new record.
+                    occupe_ = relance_;
+                    relance_ = false;
+                    garde.unlock();
+                    videBoite(enFond);
+                    continue;
                 }
                 tache = std::move(file_.front());
                 file_.pop_front();
@@ -199,7 +203,8 @@ private:
 
     void versServeur(const Tache& tache) {
         BoiteEnvoi boite(::boite());
-        // Behind records already waiting, a new one waits too: they leave in order.
+        // Behind records already waiting, a new one waits too: they leave in order, in the
+        // background, so the end of an exercise waits only for its own records to be kept.
         if (enAttente_ == 0) enAttente_ = boite.taille();
         if (enAttente_ == 0 && livre(tache.envoi)) return;
         try {
@@ -210,16 +215,26 @@ private:
         } catch (const ErreurMarivelle& e) {
             echec(e.message());
         }
-        videBoite();
     }
 
-    void videBoite() {
-        if (!fabrique()) return;
+    void videBoite(bool enFond) {
+        if (!fabrique()) {
+            enAttente_ = 0;
+            return;
+        }
         BoiteEnvoi boite(::boite());
         try {
-            enAttente_ = boite.vide([this](const Envoi& envoi) { return livre(envoi); });
+            enAttente_ = boite.vide([this, enFond](const Envoi& envoi) {
+                if (enFond) {
+                    std::lock_guard garde(verrou_);
+                    if (fin_ || relance_ || !file_.empty()) return false;
+                }
+                return livre(envoi);
+            });
         } catch (const ErreurMarivelle& e) {
             echec(e.message());
+            std::lock_guard garde(verrou_);
+            pauseJusqua_ = Horloge::now() + PauseApresEchec;
         }
     }
 
