@@ -63,9 +63,12 @@ public:
                 proprietaire_ = QCoreApplication::applicationPid();
                 fil_ = std::make_unique<std::thread>([this] { boucle(); });
             }
-            if (tache) file_.push_back(std::move(*tache));
-            else pauseJusqua_ = {};
-            relance_ = !tache;
+            if (tache) {
+                file_.push_back(std::move(*tache));
+            } else {
+                pauseJusqua_ = {};
+                relance_ = true;
+            }
         }
         reveil_.notify_all();
     }

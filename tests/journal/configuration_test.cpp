@@ -27,9 +27,11 @@ TEST(Configuration, ReadsTheServerOrNamesTheKeyThatCannotBeUsed) {
         {"[serveur]\nhotte = ecole.lan\nbase = m\nutilisateur = u\n", "la clé « hotte » n'est pas connue"},
         {"[serveur]\nhote = h\nbase = m\nutilisateur = u\nfichier_mot_de_passe = ouvert\n",
          "le fichier « ouvert » nommé par la clé « fichier_mot_de_passe » peut être lu par d'autres"},
-        {"[serveur]\nhote = h\nbase = m\nutilisateur = u\nfichier_mot_de_passe = absent\n",
-         "le fichier « absent » nommé par la clé « fichier_mot_de_passe » n'existe pas"},
+        {"[serveur]\nhote = h\nbase = m\nutilisateur = u\nfichier_mot_de_passe = introuvable\n",
+         "le fichier « introuvable » nommé par la clé « fichier_mot_de_passe » n'existe pas"},
     };
+    // Qt keeps what it read of a file whose size and time have not changed: each case's text has
+    // a length of its own.
     for (const auto& c : cas) {
         SCOPED_TRACE(c.ini);
         ecritOctets(QStringLiteral("marivelle.ini"), c.ini);
