@@ -5,6 +5,8 @@
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <csignal>
 #include <pwd.h>
 #include <stdexcept>
 #include <unistd.h>
@@ -53,10 +55,37 @@ ServeurPostgres& ServeurPostgres::commun() {
 
 void ServeurPostgres::termine() { serveurCommun.reset(); }
 
+namespace {
+// A test program that died (a crash, a timeout) leaves its cluster running: the next one stops
+// and removes it.
+void nettoieAbandonnes(const QString& binaires) {
+    const QDir tmp(QDir::tempPath());
+    for (const QString& nom : tmp.entryList({QStringLiteral("marivelle-pg-*")}, QDir::Dirs)) {
+        const QString dossier = tmp.filePath(nom);
+        QFile f(dossier + QStringLiteral("/proprietaire"));
+        if (!f.open(QIODevice::ReadOnly)) continue;
+        const pid_t pid = f.readAll().trimmed().toInt();
+        if (pid <= 0 || ::kill(pid, 0) == 0 || errno != ESRCH) continue;
+        QProcess p;
+        const QStringList arret = {binaires + QStringLiteral("pg_ctl"), QStringLiteral("-D"), dossier + QStringLiteral("/donnees"),
+                                   QStringLiteral("-w"), QStringLiteral("-m"), QStringLiteral("immediate"), QStringLiteral("stop")};
+        if (estRoot()) p.start(QStringLiteral("runuser"), QStringList{QStringLiteral("-u"), QStringLiteral("postgres"), QStringLiteral("--")} + arret);
+        else p.start(arret[0], arret.mid(1));
+        p.waitForFinished(60000);
+        QDir(dossier).removeRecursively();
+    }
+}
+}  // namespace
+
 ServeurPostgres::ServeurPostgres() : dossier_(std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/marivelle-pg-XXXXXX"))) {
     QFile::setPermissions(dossier_->path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
                                                 QFileDevice::ExeGroup | QFileDevice::ExeOther | QFileDevice::ReadGroup |
                                                 QFileDevice::ReadOther);
+    nettoieAbandonnes(dossierBinaires());
+    {
+        QFile proprietaire(dossier_->path() + QStringLiteral("/proprietaire"));
+        if (proprietaire.open(QIODevice::WriteOnly)) proprietaire.write(QByteArray::number(::getpid()));
+    }
     donnees_ = dossier_->path() + QStringLiteral("/donnees");
     socket_ = dossier_->path() + QStringLiteral("/socket");
     QDir().mkpath(donnees_);
