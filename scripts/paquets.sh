@@ -3,7 +3,7 @@
 set -euo pipefail
 paquets=(qt6-base-dev qt6-svg-dev libqt6sql6-sqlite qt6-base-dev-tools cmake ninja-build g++ pkg-config
          libgtest-dev libbenchmark-dev libzip-dev libpugixml-dev libxlsxwriter-dev xvfb xauth imagemagick
-         x11-apps python3-openpyxl fonts-comic-neue fonts-liberation2
+         x11-apps python3-openpyxl fonts-comic-neue fonts-liberation2 postgresql libqt6sql6-psql
          qt6-translations-l10n qt6-charts-dev poppler-utils)
 manquants=()
 for p in "${paquets[@]}"; do

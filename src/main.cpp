@@ -32,6 +32,7 @@ int main(int argc, char* argv[]) {
     });
     if (!pret) return 1;
     Demarrage::prepare();
+    Demarrage::connecteServeur();
     Demarrage::creeLesEcrans();
     Demarrage::montreFenetrePrincipale();
     const int code = QApplication::exec();

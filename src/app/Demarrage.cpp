@@ -3,6 +3,9 @@
 #include "app/TAccueil.h"
 #include "session/TChoixOperateur.h"
 #include "base/Aleatoire.h"
+#include "base/Messages.h"
+#include "journal/ConfigurationServeur.h"
+#include "journal/Journal.h"
 #include "interface/Polices.h"
 #include "interface/Traductions.h"
 #include "interface/BoitesMessages.h"
@@ -25,6 +28,16 @@ void prepare() {
     BoitesMessages::installe();
     Traductions::installe();
     Aleatoire::graine(std::random_device{}());
+}
+
+void connecteServeur() {
+    const ConfigurationServeur configuration = Configuration::lit();
+    if (!configuration.erreur.isEmpty()) Messages::erreur(configuration.erreur);
+    if (!configuration.parametres) return;
+    const ParametresConnexion parametres = *configuration.parametres;
+    Journal::installeFabrique([parametres](const QString&, const QString&) -> std::unique_ptr<MagasinJournal> {
+        return std::make_unique<MagasinSql>(parametres);
+    });
 }
 
 void creeLesEcrans() {

@@ -5,6 +5,10 @@ class QApplication;
 namespace Demarrage {
 // Prepares fonts and the random generator.
 void prepare();
+// Reads "marivelle.ini" in the working folder: with a [serveur] section, results and journal go
+// to the school's server (an outbox keeps what it cannot take yet); a setting that cannot be
+// used is told in French and everything stays local.
+void connecteServeur();
 // Creates the nine screens once and registers them; the first is the main window.
 void creeLesEcrans();
 // Shows the main window.

@@ -2,6 +2,7 @@
 
 #include "app/DossierDonnees.h"
 #include "journal/ExportCsv.h"
+#include "journal/ConfigurationServeur.h"
 #include "journal/Journal.h"
 #include "state/Utils.h"
 
@@ -39,12 +40,18 @@ int execute(const Demande& d, const QString& partage, const QString& maison) {
         return 1;
     }
     const QString classe = RepertoireDeClasse(d.enseignant);
-    if (!QFileInfo::exists(Journal::cheminSqlite(d.enseignant, classe))) {
+    // With a school server, the journal is read there.
+    const ConfigurationServeur configuration = Configuration::lit();
+    if (!configuration.erreur.isEmpty()) dit(configuration.erreur);
+    if (!configuration.parametres && !QFileInfo::exists(Journal::cheminSqlite(d.enseignant, classe))) {
         dit(QStringLiteral("Aucun journal des réponses pour l'enseignant « %1 » dans « %2 ».").arg(d.enseignant, dossier));
         return 1;
     }
     try {
-        const QByteArray csv = ExportCsv::journal(Journal::ouvre(d.enseignant, classe)->entrees(d.enseignant, d.eleve, 0));
+        const std::unique_ptr<MagasinJournal> magasin = configuration.parametres
+                                                            ? std::make_unique<MagasinSql>(*configuration.parametres)
+                                                            : Journal::ouvre(d.enseignant, classe);
+        const QByteArray csv = ExportCsv::journal(magasin->entrees(d.enseignant, d.eleve, 0));
         std::fwrite(csv.constData(), 1, static_cast<size_t>(csv.size()), stdout);
         std::fflush(stdout);
     } catch (const ErreurMarivelle& e) {

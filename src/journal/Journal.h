@@ -4,6 +4,7 @@
 // disk, a store locked by another program or a failure never holds a game up; a failure is told
 // once per session, in French, and the game goes on. See docs/journal.md.
 #include "journal/MagasinJournal.h"
+#include "journal/LigneResultat.h"
 
 #include <functional>
 #include <memory>
@@ -16,8 +17,18 @@ QString cheminSqlite(const QString& enseignant, const QString& repertoireClasse)
 // installed. Throws ErreurJournal. Used on the thread that calls it only.
 std::unique_ptr<MagasinJournal> ouvre(const QString& enseignant, const QString& repertoireClasse);
 using Fabrique = std::function<std::unique_ptr<MagasinJournal>(const QString& enseignant, const QString& repertoireClasse)>;
-// Null gives the SQLite files back.
-void installeFabrique(Fabrique fabrique);
+// A school server's store, which serves every class (the writer opens it with empty names).
+// What it cannot take goes to the outbox file `boiteEnvoi` (default BoiteEnvoi::cheminParDefaut())
+// and is sent again, in order, when it answers. Null gives the SQLite files back.
+void installeFabrique(Fabrique fabrique, const QString& boiteEnvoi = {});
+// A server's store is installed: results rows go there too.
+bool surServeur();
+// Queues a results row for the server (nothing without one).
+void ecritLigne(const LigneResultat& ligne);
+// Tries the server again now, whatever the pause after a failure.
+void renvoie();
+// Records in this computer's outbox.
+qsizetype enAttente();
 
 // Deleting a child deletes the child's answers; a teacher's go with the teacher. Nothing is
 // made when the class has no journal yet. Throws ErreurJournal.

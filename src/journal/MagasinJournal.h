@@ -4,6 +4,7 @@
 // throws ErreurJournal with a French reason when the store cannot do it.
 #include "base/Erreurs.h"
 #include "journal/EntreeJournal.h"
+#include "journal/LigneResultat.h"
 
 #include <QList>
 #include <QString>
@@ -31,6 +32,8 @@ public:
     // A question's entries in one transaction: all of them or none. A question already stored
     // (same teacher, pupil and moment) is left as it is, so a retry never stores it twice.
     virtual void ajoute(const EntreeJournal& entree) = 0;
+    // A results row for a school server's table; a row already stored (same id) is left as it is.
+    virtual void ajouteLigne(const LigneResultat& ligne) = 0;
     // The pupil's entries (every pupil of the teacher when `eleve` is empty) from the moment
     // `depuis` on, oldest first.
     virtual QList<EntreeJournal> entrees(const QString& enseignant, const QString& eleve = {},
@@ -41,6 +44,7 @@ public:
     // The pupils of the teacher who have entries.
     virtual QStringList eleves(const QString& enseignant) = 0;
     // Deleting a child deletes the child's data; a teacher's with the teacher.
+    // The results rows of a class stay: the class's own table keeps its rows too.
     virtual void supprimeEleve(const QString& enseignant, const QString& eleve) = 0;
     virtual void supprimeEnseignant(const QString& enseignant) = 0;
 };

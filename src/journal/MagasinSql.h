@@ -28,6 +28,7 @@ public:
     MagasinSql& operator=(const MagasinSql&) = delete;
 
     void ajoute(const EntreeJournal& entree) override;
+    void ajouteLigne(const LigneResultat& ligne) override;
     QList<EntreeJournal> entrees(const QString& enseignant, const QString& eleve, qint64 depuis) override;
     QList<ReponseResumee> reponses(const QString& enseignant, qint64 depuis) override;
     QStringList eleves(const QString& enseignant) override;
@@ -35,7 +36,7 @@ public:
     void supprimeEnseignant(const QString& enseignant) override;
 
     // The schema version this program writes.
-    static constexpr int VersionSchema = 1;
+    static constexpr int VersionSchema = 2;
 
 private:
     void prepareSchema();

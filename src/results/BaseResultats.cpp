@@ -2,6 +2,7 @@
 
 #include "base/Erreurs.h"
 #include "base/FichierTexte.h"
+#include "journal/LigneResultat.h"
 #include "state/SharedState.h"
 #include "results/TextesResultat.h"
 #include "sql/EchecSql.h"
@@ -23,11 +24,6 @@ namespace {
 constexpr int AttenteVerrouMs = 1500;
 
 const QString Conserve = QStringLiteral(" Son contenu précédent est conservé.");
-
-// The columns a row is written into.
-const char* const Colonnes[] = {"Nom_eleve", "Date_debut", "Exercice", "Type_exercice", "Tables",
-                                "Cas_particulier", "Aide", "Taux_reussite", "Nombre_erreur", "Temps",
-                                "Temps_questions", "Bilan", "Date_fin"};
 
 QString nomFichier(const QString& chemin) { return QStringLiteral("« %1 »").arg(chemin); }
 
@@ -98,7 +94,7 @@ public:
         QSet<QString> presentes;
         while (requete.next()) presentes.insert(requete.value(1).toString().toLower());
         if (presentes.isEmpty()) return;
-        for (const char* colonne : Colonnes)
+        for (const char* colonne : ColonnesResultat)
             if (!presentes.contains(QString::fromLatin1(colonne).toLower()))
                 echec(chemin_, QStringLiteral("elle contient déjà une table « %1 » dont les colonnes ne sont pas "
                                               "celles des résultats. Elle n'a pas été modifiée.")
@@ -175,11 +171,18 @@ void prepare(const QString& chemin, const QString& table) {
     }
 }
 
-void ajouteLigne(const QString& chemin, const QString& table, const SharedState& e, int erreurs,
-                 const QString& bilan) {
+QVariantList valeurs(const SharedState& e, int erreurs, const QString& bilan) {
     using namespace TextesResultat;
     QString eleve = e.NomEleve;
     eleve.replace(QLatin1Char(' '), QLatin1Char('_'));
+    return {texte(eleve), texte(e.DateHeureDebut), e.NumeroExercice, texte(type(e.TypeExercice)),
+            texte(tables(e, FormeBase)), cas(e, FormeBase), texte(aide(e.TypeAide)),
+            tauxArrondi(e.NombreDeQuestions, erreurs), QStringLiteral("%1 erreurs sur %2").arg(erreurs).arg(e.NombreDeQuestions),
+            secondes(e), tempsParQuestion(e) + QStringLiteral(" s par question"), texte(bilan), texte(e.DateHeureFin)};
+}
+
+void ajouteLigne(const QString& chemin, const QString& table, const SharedState& e, int erreurs,
+                 const QString& bilan) {
     avecConnexion(chemin, [&](Connexion& connexion, QSqlDatabase& base) {
         connexion.verifieTable(table);
         QSqlQuery requete(base);
@@ -188,19 +191,7 @@ void ajouteLigne(const QString& chemin, const QString& table, const SharedState&
                               QStringLiteral(" (Nom_eleve, Date_debut, Exercice, Type_exercice, Tables, Cas_particulier, "
                                              "Aide, Taux_reussite, Nombre_erreur, Temps, Temps_questions, Bilan, Date_fin) "
                                              "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-        requete.addBindValue(texte(eleve));
-        requete.addBindValue(texte(e.DateHeureDebut));
-        requete.addBindValue(e.NumeroExercice);
-        requete.addBindValue(texte(type(e.TypeExercice)));
-        requete.addBindValue(texte(tables(e, FormeBase)));
-        requete.addBindValue(cas(e, FormeBase));
-        requete.addBindValue(texte(aide(e.TypeAide)));
-        requete.addBindValue(tauxArrondi(e.NombreDeQuestions, erreurs));
-        requete.addBindValue(QStringLiteral("%1 erreurs sur %2").arg(erreurs).arg(e.NombreDeQuestions));
-        requete.addBindValue(secondes(e));
-        requete.addBindValue(tempsParQuestion(e) + QStringLiteral(" s par question"));
-        requete.addBindValue(texte(bilan));
-        requete.addBindValue(texte(e.DateHeureFin));
+        for (const QVariant& valeur : valeurs(e, erreurs, bilan)) requete.addBindValue(valeur);
         connexion.execute(requete);
     });
 }

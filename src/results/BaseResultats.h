@@ -5,6 +5,7 @@
 // and SQLite's files beside it are never links nor outside the working folder. Failures throw
 // ErreurFichier naming the file and the reason in French; the database is then as it was.
 #include <QString>
+#include <QVariantList>
 
 struct SharedState;
 
@@ -17,6 +18,8 @@ QString nomTable(const QString& enseignant);
 // that name with other columns is refused. A file created here is removed again when its table
 // cannot be made.
 void prepare(const QString& chemin, const QString& table);
+// The row's values of the exercise that just ended, in the table's column order (after Id).
+QVariantList valeurs(const SharedState& etat, int erreurs, const QString& bilan);
 // The row of the exercise that just ended.
 void ajouteLigne(const QString& chemin, const QString& table, const SharedState& etat, int erreurs,
                  const QString& bilan);

@@ -4,11 +4,14 @@
 #include "base/FichierTexte.h"
 #include "base/Horloge.h"
 #include "base/Messages.h"
+#include "journal/Journal.h"
 #include "state/SharedState.h"
 #include "state/Utils.h"
 #include "results/BaseResultats.h"
 #include "results/Classeur.h"
 #include "results/ProfileFile.h"
+
+#include <QUuid>
 
 // Each block is appended in one write, so a failure leaves no half block behind.
 void EcritConnexion(SharedState& etat, const QDateTime& date) {
@@ -58,6 +61,8 @@ void PrepareClasseur(SharedState& etat) {
 }
 
 void PrepareBase(SharedState& etat) {
+    // A school server's table is made by its technician.
+    if (Journal::surServeur()) return;
     BaseResultats::prepare(BaseResultats::chemin(etat), BaseResultats::nomTable(etat.NomEnseignant));
 }
 
@@ -78,6 +83,12 @@ void EcritColonneTableur(SharedState& etat, int erreurs, const QString& bilan) {
 
 void EcritLigneBase(SharedState& etat, int erreurs, const QString& bilan) {
     if (!etat.SauvegardeBase) return;
+    if (Journal::surServeur()) {
+        // The journal's writer sends it, or keeps it in the outbox until the server answers.
+        Journal::ecritLigne({QUuid::createUuid().toString(QUuid::WithoutBraces),
+                             BaseResultats::nomTable(etat.NomEnseignant), BaseResultats::valeurs(etat, erreurs, bilan)});
+        return;
+    }
     const QString chemin = BaseResultats::chemin(etat);
     // A link or a folder in the file's place is reported, not taken for a missing file.
     if (!FichierTexte::estPresent(chemin)) return;

@@ -3,9 +3,11 @@
 #include <QSqlError>
 
 int CodeSqlite(const QSqlError& erreur) {
+    // A PostgreSQL SQLSTATE has five characters, often digits ("42501"); SQLite's codes fewer.
+    const QString texte = erreur.nativeErrorCode();
     bool numerique = false;
-    const int code = erreur.nativeErrorCode().toInt(&numerique);
-    return numerique ? code & 0xFF : -1;
+    const int code = texte.toInt(&numerique);
+    return numerique && texte.size() < 5 ? code & 0xFF : -1;
 }
 
 EchecSql GenreEchecSql(const QSqlError& erreur) {

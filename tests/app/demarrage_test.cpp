@@ -1,6 +1,8 @@
 #include "DossierTemporaire.h"
 #include "app/Demarrage.h"
 #include "app/TAccueil.h"
+#include "base/Messages.h"
+#include "journal/Journal.h"
 #include "interface/Ecrans.h"
 #include "state/SharedState.h"
 
@@ -38,4 +40,25 @@ TEST(Demarrage, EveryRoleHasItsBorderlessScreen) {
     }
     EXPECT_EQ(Ecrans::ecran(R::SaisieIdentifiant)->windowTitle(), "Marivelle");
     EXPECT_EQ(Ecrans::ecran(R::ChoixOperateur)->windowTitle(), QString::fromUtf8("Choix de l'opérateur"));
+}
+
+// "marivelle.ini" at start-up: a key that cannot be used is told and everything stays local; a
+// usable [serveur] section sends the results and the journal to the server.
+TEST(Demarrage, TheServerOfMarivelleIniIsUsedOnlyWhenItsSettingsAreSound) {
+    DossierTemporaire dossier;
+    Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
+    Demarrage::connecteServeur();
+    EXPECT_FALSE(Journal::surServeur());
+    ecritOctets("marivelle.ini", "[serveur]\nhote = ecole.lan\nbase = marivelle\nutilisateur = marivelle\ntls = oui\n");
+    Demarrage::connecteServeur();
+    EXPECT_FALSE(Journal::surServeur());
+    const QStringList vus = Messages::recueille();
+    ASSERT_EQ(vus.size(), 1);
+    EXPECT_TRUE(vus[0].contains(QString::fromUtf8("la clé « tls » vaut « oui »"))) << vus[0].toStdString();
+    ecritOctets("marivelle.ini", "[serveur]\nhote = ecole.lan\nbase = marivelle\nutilisateur = marivelle\n");
+    Demarrage::connecteServeur();
+    EXPECT_TRUE(Journal::surServeur());
+    EXPECT_TRUE(Messages::recueille().isEmpty());
+    Journal::installeFabrique(nullptr);
+    Messages::installeRepondeur(nullptr);
 }

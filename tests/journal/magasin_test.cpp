@@ -1,6 +1,8 @@
-// The answer journal's store: what goes in comes back, a retry never stores twice, a pupil's
-// deletion leaves nothing of theirs; the file read back with Python's own sqlite3.
+// The answer journal's store, on an SQLite file and on a throw-away PostgreSQL server: what goes
+// in comes back, a retry never stores twice, a pupil's deletion leaves nothing of theirs; read
+// back independently, with Python's own sqlite3 and with psql.
 #include "DossierTemporaire.h"
+#include "ServeurPostgres.h"
 #include "Enfant.h"
 #include "base/Horloge.h"
 #include "base/Messages.h"
@@ -12,6 +14,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QUuid>
 #include <gtest/gtest.h>
 
 namespace {
@@ -47,10 +50,64 @@ ParametresConnexion sqlite(const QString& fichier) {
     p.base = fichier;
     return p;
 }
+
+// The throw-away cluster goes when the tests end, while Qt is still there.
+class FinServeur final : public testing::Environment {
+    void TearDown() override { ServeurPostgres::termine(); }
+};
+[[maybe_unused]] const auto* const finServeur = testing::AddGlobalTestEnvironment(new FinServeur);
+
+// The same lines as lit_journal.py, from the server.
+const QString RequeteJournal = QString::fromUtf8(
+    "SELECT e.eleve, q.moment, q.type_exercice, q.gauche || substr('+-×÷', q.operation + 1, 1) || q.droite || '=' || "
+    "q.resultat, q.reponse, q.juste_premier, q.essais, q.ms_premiere, q.ms_fin, q.fin_creature, q.trou, q.aide_utilisee, "
+    "q.bande_utilisee, q.position, q.creature, q.temps_reponse, coalesce((SELECT string_agg(o.gauche || "
+    "substr('+-×÷', o.operation + 1, 1) || o.droite || '=' || o.resultat || ':' || o.action, ',' ORDER BY o.rang) "
+    "FROM journal_operations o WHERE o.eleve_id = q.eleve_id AND o.moment = q.moment), '') "
+    "FROM journal_questions q JOIN journal_eleves e ON e.id = q.eleve_id ORDER BY q.moment");
 }  // namespace
 
-TEST(Magasin, WhatGoesInComesBackAndARetryStoresNothingTwice) {
-    DossierTemporaire dossier;
+// Each store test runs on both databases; without PostgreSQL its half is skipped, saying why.
+class MagasinSurDeuxBases : public testing::TestWithParam<const char*> {
+protected:
+    void SetUp() override {
+        if (!serveur()) return;
+        if (const QString raison = ServeurPostgres::absent(); !raison.isEmpty()) GTEST_SKIP() << raison.toStdString();
+        base_ = ServeurPostgres::commun().nouvelleBase();
+    }
+    bool serveur() const { return QLatin1String(GetParam()) == QLatin1String("QPSQL"); }
+    ParametresConnexion parametres() const {
+        if (!serveur()) return sqlite(QStringLiteral("j.sqlite"));
+        ParametresConnexion p;
+        p.pilote = QStringLiteral("QPSQL");
+        p.hote = ServeurPostgres::commun().socket();
+        p.port = ServeurPostgres::commun().port();
+        p.base = base_;
+        p.utilisateur = QString::fromLatin1(ServeurPostgres::Role);
+        p.options = QStringLiteral("connect_timeout=2");
+        return p;
+    }
+    // The questions as the independent reader sees them.
+    QString journal() const {
+        return serveur() ? ServeurPostgres::commun().psql(base_, RequeteJournal) : litAvecPython(QStringLiteral("j.sqlite"));
+    }
+    QString lignesResultats() const {
+        const QString sql = QStringLiteral("SELECT count(*) FROM resultats");
+        if (serveur()) return ServeurPostgres::commun().psql(base_, sql).trimmed();
+        QProcess p;
+        p.start(QStringLiteral("/usr/bin/python3"),
+                {QStringLiteral("-c"), QStringLiteral("import sqlite3; print(sqlite3.connect('j.sqlite').execute('%1').fetchone()[0])").arg(sql)});
+        p.waitForFinished(20000);
+        return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+    }
+    QString base_;
+    DossierTemporaire dossier_;
+};
+
+INSTANTIATE_TEST_SUITE_P(Bases, MagasinSurDeuxBases, testing::Values("QSQLITE", "QPSQL"),
+                         [](const auto& info) { return std::string(info.param + 1); });
+
+TEST_P(MagasinSurDeuxBases, WhatGoesInComesBackAndARetryStoresNothingTwice) {
     EntreeJournal intrus = exemple(QStringLiteral("Zoé"), 1'800'000'000'123);
     intrus.typeExercice = 3;
     intrus.trou = 0;
@@ -60,7 +117,7 @@ TEST(Magasin, WhatGoesInComesBackAndARetryStoresNothingTwice) {
                          {Fait{6, Operation::Addition, 3, 9}, ActionOperation::Intrus},
                          {Fait{3, Operation::Addition, 4, 7}, ActionOperation::Laissee}};
     {
-        MagasinSql m(sqlite(QStringLiteral("j.sqlite")));
+        MagasinSql m(parametres());
         m.ajoute(exemple(QStringLiteral("Robert'); DROP TABLE x;--"), 1'800'000'000'000));
         m.ajoute(intrus);
         m.ajoute(intrus);  // a retry
@@ -71,16 +128,21 @@ TEST(Magasin, WhatGoesInComesBackAndARetryStoresNothingTwice) {
         EXPECT_EQ(zoe[0], intrus);
         EXPECT_EQ(m.entrees(QStringLiteral("Mme Léa O'Brien"), {}, 1'800'000'000'001).size(), 1);
         EXPECT_TRUE(m.entrees(QStringLiteral("Autre"), {}, 0).isEmpty());
+        // A results row delivered twice (the answer to the first delivery lost) is kept once.
+        const LigneResultat ligne{QUuid::createUuid().toString(), QStringLiteral("classe_de_Léa"), {QStringLiteral("Zoé"), 1}};
+        m.ajouteLigne(ligne);
+        m.ajouteLigne(ligne);
     }
-    EXPECT_EQ(litAvecPython(QStringLiteral("j.sqlite")),
+    EXPECT_EQ(lignesResultats(), QStringLiteral("1"));
+    EXPECT_EQ(journal(),
               QString::fromUtf8("Robert'); DROP TABLE x;--|1800000000000|2|7×8=56|9|0|2|2500|4100|0|2|1|0|3|2|15|\n"
                                 "Zoé|1800000000123|3|6+3=9||0|2|2500|4100|0|0|1|0|3|2|15|2+5=7:3,6+3=9:1,3+4=7:3\n"));
     {
-        MagasinSql m(sqlite(QStringLiteral("j.sqlite")));
+        MagasinSql m(parametres());
         m.supprimeEleve(QStringLiteral("Mme Léa O'Brien"), QStringLiteral("Zoé"));
         m.supprimeEleve(QStringLiteral("Mme Léa O'Brien"), QStringLiteral("Personne"));
     }
-    EXPECT_EQ(litAvecPython(QStringLiteral("j.sqlite")),
+    EXPECT_EQ(journal(),
               QString::fromUtf8("Robert'); DROP TABLE x;--|1800000000000|2|7×8=56|9|0|2|2500|4100|0|2|1|0|3|2|15|\n"));
 }
 

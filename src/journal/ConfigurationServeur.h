@@ -1,0 +1,20 @@
+#pragma once
+// The school server, read from "marivelle.ini" in the working folder. Without the file (or
+// without its [serveur] section) the program keeps everything in the class folders, as always.
+// Settings that cannot be used give a French reason naming the key, and the program then works
+// locally too. Format: docs/serveur.md.
+#include "journal/MagasinSql.h"
+
+#include <optional>
+
+struct ConfigurationServeur {
+    std::optional<ParametresConnexion> parametres;  // set when the server is to be used
+    QString erreur;                                 // why the file cannot be used, else empty
+};
+
+namespace Configuration {
+inline constexpr const char* Fichier = "marivelle.ini";
+// How long a connection attempt waits for the server: the recorder waits, never the game for long.
+inline constexpr int AttenteConnexionS = 2;
+ConfigurationServeur lit(const QString& chemin = QString::fromLatin1(Fichier));
+}  // namespace Configuration

@@ -1,0 +1,185 @@
+// The school server: least privileges as the technician's script gives them, the outbox that
+// keeps what a stopped server could not take, and many computers at once with the server stopped
+// in the middle. Every count is read back with psql.
+#include "DossierTemporaire.h"
+#include "Enfant.h"
+#include "ServeurPostgres.h"
+#include "base/Messages.h"
+#include "journal/BoiteEnvoi.h"
+#include "journal/Journal.h"
+#include "journal/MagasinSql.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QThread>
+#include <QUuid>
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <iostream>
+
+namespace {
+class Serveur : public testing::Test {
+protected:
+    void SetUp() override {
+        if (const QString raison = ServeurPostgres::absent(); !raison.isEmpty()) GTEST_SKIP() << raison.toStdString();
+        base_ = ServeurPostgres::commun().nouvelleBase();
+    }
+    void TearDown() override {
+        Journal::attends();
+        Journal::installeFabrique(nullptr);
+        ServeurPostgres::commun().demarre();
+    }
+    ServeurPostgres& serveur() { return ServeurPostgres::commun(); }
+    ParametresConnexion parametres(const QString& base) {
+        ParametresConnexion p;
+        p.pilote = QStringLiteral("QPSQL");
+        p.hote = serveur().socket();
+        p.port = serveur().port();
+        p.base = base;
+        p.utilisateur = QString::fromLatin1(ServeurPostgres::Role);
+        p.options = QStringLiteral("connect_timeout=2");
+        return p;
+    }
+    int compte(const QString& sql) { return serveur().psql(base_, sql).trimmed().toInt(); }
+    QString base_;
+    DossierTemporaire dossier_;
+};
+
+EntreeJournal question(const QString& eleve) {
+    EntreeJournal e;
+    e.enseignant = QStringLiteral("Mme Léa O'Brien");
+    e.eleve = eleve;
+    e.moment = Journal::momentUnique();
+    e.fait = Fait{7, Operation::Multiplication, 8, 56};
+    e.reponse = QStringLiteral("56");
+    e.operations = {{Fait{2, Operation::Addition, 5, 7}, ActionOperation::Laissee}};
+    e.typeExercice = 3;
+    return e;
+}
+
+LigneResultat ligne(int exercice) {
+    return {QUuid::createUuid().toString(QUuid::WithoutBraces), QStringLiteral("classe_de_Mme_Léa_O'Brien"),
+            {QStringLiteral("Zoé"), QStringLiteral("07/12/2026 09:00:00"), exercice}};
+}
+
+int mediane(std::vector<int> v) {
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[v.size() / 2];
+}
+}  // namespace
+
+// The programs' role reads, adds and deletes a pupil's journal; it can neither drop nor change a
+// table, nor make the tables of an empty database (the message says the server refuses).
+TEST_F(Serveur, TheProgramsRoleHasTheLeastPrivileges) {
+    const QString role = QString::fromLatin1(ServeurPostgres::Role);
+    serveur().psqlFichier(base_, QStringLiteral(MARIVELLE_SCRIPT_SERVEUR));  // run again: changes nothing
+    for (const char* sql : {"DROP TABLE resultats", "UPDATE resultats SET Bilan = ''", "CREATE TABLE t (x INTEGER)",
+                            "ALTER TABLE journal_questions ADD COLUMN x INTEGER", "DELETE FROM resultats"}) {
+        SCOPED_TRACE(sql);
+        EXPECT_THROW(serveur().psql(base_, QString::fromLatin1(sql), role), std::runtime_error);
+    }
+    EXPECT_EQ(serveur().psql(base_, QStringLiteral("SELECT count(*) FROM resultats"), role).trimmed(), QStringLiteral("0"));
+    serveur().psql(QStringLiteral("postgres"), QStringLiteral("CREATE DATABASE vide"));
+    serveur().psql(QStringLiteral("vide"), QStringLiteral("REVOKE CREATE ON SCHEMA public FROM PUBLIC"));
+    try {
+        MagasinSql m(parametres(QStringLiteral("vide")));
+        ADD_FAILURE() << "tables made";
+    } catch (const ErreurJournal& e) {
+        EXPECT_EQ(e.message(), QString::fromUtf8("Le journal des réponses « vide » du serveur %1 ne peut pas être préparé : "
+                                                 "le serveur refuse cette opération à cet utilisateur.")
+                                   .arg(serveur().socket()));
+    }
+}
+
+// The server stopped: the pupil plays on, the records wait in the outbox (one message a
+// session), and leave it once the server answers, each stored once.
+TEST_F(Serveur, WhileItIsDownTheOutboxKeepsEverythingAndSendsItOnceBack) {
+    Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
+    const QString boite = dossier_.chemin() + QStringLiteral("/local/boite_d_envoi.jsonl");
+    Journal::installeFabrique([p = parametres(base_)](const QString&, const QString&) { return std::make_unique<MagasinSql>(p); },
+                              boite);
+    Journal::nouvelleSession();
+    QList<EntreeJournal> ecrites;
+    const auto exercice = [&](int n) {
+        for (int i = 0; i < 3; ++i) {
+            ecrites << question(QStringLiteral("Zoé"));
+            Journal::ecrit(ecrites.last(), QStringLiteral("classe de Mme Léa O'Brien/"));
+        }
+        Journal::ecritLigne(ligne(n));
+        Journal::attends();
+    };
+    exercice(1);
+    EXPECT_EQ(Journal::enAttente(), 0);
+    serveur().arrete();
+    exercice(2);
+    exercice(3);
+    EXPECT_EQ(Journal::enAttente(), 8);
+    EXPECT_EQ(BoiteEnvoi::deLigne(BoiteEnvoi::enLigne(ecrites.last())), Envoi(ecrites.last()));
+    Journal::signaleEchecs();
+    Journal::signaleEchecs();
+    const QStringList vus = Messages::recueille();
+    ASSERT_EQ(vus.size(), 1);
+    EXPECT_TRUE(vus[0].endsWith(QString::fromUtf8("Les résultats et les réponses de cette séance sont gardés sur cet "
+                                                   "ordinateur et seront envoyés au serveur de l'école plus tard.\n"
+                                                   "Les exercices continuent normalement.")))
+        << vus[0].toStdString();
+    serveur().demarre();
+    Journal::renvoie();
+    Journal::attends();
+    EXPECT_EQ(Journal::enAttente(), 0);
+    EXPECT_FALSE(QFile::exists(boite));
+    EXPECT_EQ(compte(QStringLiteral("SELECT count(*) FROM journal_questions")), 9);
+    EXPECT_EQ(compte(QStringLiteral("SELECT count(*) FROM journal_operations")), 9);
+    EXPECT_EQ(serveur().psql(base_, QStringLiteral("SELECT string_agg(Exercice::text, ',' ORDER BY Id) FROM resultats")).trimmed(),
+              QStringLiteral("1,2,3"));
+    MagasinSql m(parametres(base_));
+    EXPECT_EQ(m.entrees(QStringLiteral("Mme Léa O'Brien"), {}, 0), ecrites);
+}
+
+// Computers at once, each with its own outbox: every question and every row present once; the
+// server stopped in the middle of the second run changes nothing of it. By hand,
+// MARIVELLE_FIABILITE_LONGUE=1 runs 30 programs of 100 exercises (docs/serveur.md).
+TEST_F(Serveur, ManyProgramsAtOnceLoseNothingEvenWhenTheServerStops) {
+    const int programmes = fois(10, 30), exercices = fois(30, 100);
+    for (const bool panne : {false, true}) {
+        SCOPED_TRACE(panne ? "panne" : "charge");
+        const QString base = panne ? serveur().nouvelleBase() : base_;
+        std::vector<std::unique_ptr<QProcess>> enfants;
+        for (int n = 0; n < programmes; ++n) {
+            auto p = std::make_unique<QProcess>();
+            p->start(QStringLiteral(ECRIVAIN_JOURNAL),
+                     {serveur().socket(), QString::number(serveur().port()), base,
+                      dossier_.chemin() + QStringLiteral("/ordinateur_%1/boite.jsonl").arg(n),
+                      QStringLiteral("élève %1").arg(n), QString::number(exercices)});
+            ASSERT_TRUE(p->waitForStarted());
+            enfants.push_back(std::move(p));
+        }
+        if (panne) {
+            QThread::msleep(exercices * 20);
+            serveur().arrete();
+            QThread::msleep(1500);
+            int boites = 0;
+            for (int n = 0; n < programmes; ++n)
+                boites += QFile::exists(dossier_.chemin() + QStringLiteral("/ordinateur_%1/boite.jsonl").arg(n));
+            EXPECT_GT(boites, 0);  // the stop fell in the middle of the run
+            serveur().demarre();
+        }
+        std::vector<int> attentes;
+        for (auto& p : enfants) {
+            ASSERT_TRUE(p->waitForFinished(300000));
+            EXPECT_EQ(p->exitCode(), 0) << p->readAllStandardError().toStdString();
+            for (const QByteArray& l : p->readAllStandardOutput().split('\n'))
+                if (!l.isEmpty()) attentes.push_back(l.toInt());
+        }
+        const auto lu = [&](const char* sql) { return serveur().psql(base, QString::fromLatin1(sql)).trimmed().toInt(); };
+        EXPECT_EQ(lu("SELECT count(*) FROM journal_questions"), programmes * exercices * 10);
+        EXPECT_EQ(lu("SELECT count(DISTINCT eleve_id) FROM journal_questions"), programmes);
+        EXPECT_EQ(lu("SELECT count(*) FROM resultats"), programmes * exercices);
+        EXPECT_EQ(lu("SELECT count(DISTINCT Identifiant) FROM resultats"), programmes * exercices);
+        for (int n = 0; n < programmes; ++n)
+            EXPECT_FALSE(QFile::exists(dossier_.chemin() + QStringLiteral("/ordinateur_%1/boite.jsonl").arg(n))) << n;
+        std::cout << (panne ? "Avec le serveur arrêté au milieu" : "Sous charge") << " (" << programmes << " × " << exercices
+                  << ") : fin d'exercice médiane " << mediane(attentes) << " ms, pire "
+                  << *std::max_element(attentes.begin(), attentes.end()) << " ms\n";
+    }
+}

@@ -1,0 +1,89 @@
+// A school server takes the results database's rows: the row of each case has, column for column,
+// the values the class's SQLite table gets, read back with psql; no local database file is made.
+#include "DossierTemporaire.h"
+#include "LectureResultats.h"
+#include "ServeurPostgres.h"
+#include "base/Messages.h"
+#include "journal/Journal.h"
+#include "journal/MagasinSql.h"
+#include "results/Enregistreurs.h"
+#include "state/SharedState.h"
+#include "state/Utils.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <gtest/gtest.h>
+
+namespace {
+class FinServeur final : public testing::Environment {
+    void TearDown() override { ServeurPostgres::termine(); }
+};
+[[maybe_unused]] const auto* const finServeur = testing::AddGlobalTestEnvironment(new FinServeur);
+}  // namespace
+
+TEST(ResultatsServeur, EachRowReachesTheServerAsTheClassTableHasIt) {
+    if (const QString raison = ServeurPostgres::absent(); !raison.isEmpty()) GTEST_SKIP() << raison.toStdString();
+    ServeurPostgres& serveur = ServeurPostgres::commun();
+    const QString base = serveur.nouvelleBase();
+    Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
+    const struct {
+        const char* enseignant;
+        const char* eleve;
+        int erreurs;
+        const char* bilan;
+    } cas[] = {{"Mme Lebrun", "Zoé Martin", 3, "\r\n3 + 4 = 8\r\n5 - 2 = 4"}, {"aucun", "Robert'); DROP TABLE x;--", 0, ""}};
+    DossierTemporaire dossier;
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.eleve);
+        SharedState e;
+        e.NomEnseignant = QString::fromUtf8(c.enseignant);
+        e.NomEleve = QString::fromUtf8(c.eleve);
+        e.RepertoireClasse = RepertoireDeClasse(e.NomEnseignant);
+        QDir().mkpath(e.RepertoireClasse);
+        e.SauvegardeBase = true;
+        e.ajouteEntree(7, 1, 10, 2);
+        e.TypeExercice = 2;
+        e.NombreDeQuestions = 10;
+        e.DateHeureDebut = QStringLiteral("06/12/2026 09:36:00");
+        e.DateHeureFin = QStringLiteral("06/12/2026 09:37:23");
+        PrepareBase(e);
+        EcritLigneBase(e, c.erreurs, QString::fromUtf8(c.bilan));
+        const QJsonObject local = litBase(RepertoireDeClasse(e.NomEnseignant) + QStringLiteral("profil_des_eleves_de_") +
+                                          e.NomEnseignant + QStringLiteral(".sqlite"));
+        const QString table = local.keys().value(0);
+        QFile::remove(RepertoireDeClasse(e.NomEnseignant) + QStringLiteral("profil_des_eleves_de_") + e.NomEnseignant +
+                      QStringLiteral(".sqlite"));
+
+        ParametresConnexion p;
+        p.pilote = QStringLiteral("QPSQL");
+        p.hote = serveur.socket();
+        p.port = serveur.port();
+        p.base = base;
+        p.utilisateur = QString::fromLatin1(ServeurPostgres::Role);
+        Journal::installeFabrique([p](const QString&, const QString&) { return std::make_unique<MagasinSql>(p); },
+                                  dossier.chemin() + QStringLiteral("/boite.jsonl"));
+        PrepareBase(e);
+        EcritLigneBase(e, c.erreurs, QString::fromUtf8(c.bilan));
+        Journal::attends();
+        Journal::installeFabrique(nullptr);
+        EXPECT_FALSE(QFile::exists(RepertoireDeClasse(e.NomEnseignant) + QStringLiteral("profil_des_eleves_de_") +
+                                   e.NomEnseignant + QStringLiteral(".sqlite")));
+        const QJsonArray distant =
+            QJsonDocument::fromJson(serveur.psql(base, QStringLiteral("SELECT json_agg(to_jsonb(r) - 'id' - 'classe' - 'identifiant' "
+                                                                    "ORDER BY id) FROM resultats r WHERE Classe = '%1'")
+                                                           .arg(QString(table).replace(QLatin1Char('\''), QStringLiteral("''"))))
+                                        .toUtf8())
+                .array();
+        ASSERT_EQ(distant.size(), 1);
+        const QJsonObject ligneLocale = local[table].toObject()[QStringLiteral("lignes")].toArray()[0].toObject();
+        const QJsonObject ligneDistante = distant[0].toObject();
+        EXPECT_EQ(ligneDistante.size(), ligneLocale.size() - 1);  // all but Id
+        for (const QString& colonne : ligneLocale.keys()) {
+            if (colonne == QLatin1String("Id")) continue;
+            EXPECT_EQ(ligneDistante[colonne.toLower()].toVariant().toString(), ligneLocale[colonne].toArray()[0].toVariant().toString())
+                << colonne.toStdString();
+        }
+    }
+    Messages::installeRepondeur(nullptr);
+}

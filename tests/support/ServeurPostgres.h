@@ -1,0 +1,46 @@
+#pragma once
+// A throw-away PostgreSQL cluster for the tests: made with the distribution's initdb in a
+// temporary folder (as the "postgres" user when the tests run as root), listening on a socket
+// of that folder only, removed at the end. Never a stand-in: the server is the real one.
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+class QTemporaryDir;
+
+class ServeurPostgres final {
+public:
+    // Empty when the tests can run on PostgreSQL; else why not (for GTEST_SKIP).
+    static QString absent();
+    // One cluster for the test program, started on first use; `termine` stops and removes it
+    // (a GoogleTest environment's TearDown calls it, while Qt is still there).
+    static ServeurPostgres& commun();
+    static void termine();
+
+    ServeurPostgres();
+    ~ServeurPostgres();
+    ServeurPostgres(const ServeurPostgres&) = delete;
+    ServeurPostgres& operator=(const ServeurPostgres&) = delete;
+
+    void demarre();
+    // Fast stop: connections are cut, as when the server goes down.
+    void arrete();
+    QString socket() const { return socket_; }
+    int port() const { return port_; }
+    // The administrator's role (the cluster's superuser) and the programs' role.
+    static constexpr const char* Administrateur = "admin_essai";
+    static constexpr const char* Role = "marivelle";
+    // A new database with the technician's script run in it; its name.
+    QString nouvelleBase();
+    // Runs SQL with psql as `role`; the output (psql -At), or throws std::runtime_error.
+    QString psql(const QString& base, const QString& sql, const QString& role = QString::fromLatin1(Administrateur)) const;
+    QString psqlFichier(const QString& base, const QString& fichier) const;
+
+private:
+    QString lance(const QString& programme, const QStringList& arguments, bool commePostgres) const;
+
+    std::unique_ptr<QTemporaryDir> dossier_;
+    QString donnees_, socket_;
+    int port_ = 0;
+    int bases_ = 0;
+};
