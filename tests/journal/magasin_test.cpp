@@ -6,7 +6,6 @@
 #include "Enfant.h"
 #include "base/Horloge.h"
 #include "base/Messages.h"
-#include "journal/ExportCsv.h"
 #include "journal/Journal.h"
 #include "journal/MagasinSql.h"
 
@@ -204,18 +203,6 @@ TEST(Journal, RecorderKeepsEveryNamedQuestionAndTellsAFailureOnce) {
         << vus[0].toStdString();
     EXPECT_TRUE(vus[0].endsWith(QString::fromUtf8("ne sont pas toutes retenues dans le journal."))) << vus[0].toStdString();
     Horloge::fixe({});
-}
-
-TEST(Journal, CsvExportIsUtf8WithSemicolonsAndFrenchHeaders) {
-    EntreeJournal e = exemple(QStringLiteral("Zoé; la grande"), QDateTime(QDate(2026, 12, 7), QTime(9, 5, 3)).toMSecsSinceEpoch());
-    const QByteArray csv = ExportCsv::journal({e});
-    EXPECT_EQ(csv,
-              QByteArray("Enseignant;\xC3\x89l\xC3\xA8ve;Date;Heure;Exercice;Position;Cr\xC3\xA9" "ature;Temps de r\xC3\xA9ponse (s);"
-                         "Aide;Aide utilis\xC3\xA9" "e;Bande num\xC3\xA9rique utilis\xC3\xA9" "e;Fait;Trou;R\xC3\xA9ponse donn\xC3\xA9" "e;"
-                         "Juste du premier coup;Essais;Premi\xC3\xA8re r\xC3\xA9ponse (ms);R\xC3\xA9ponse juste ou fin (ms);"
-                         "Fin par la cr\xC3\xA9" "ature;Op\xC3\xA9rations montr\xC3\xA9" "es\r\n"
-                         "Mme L\xC3\xA9" "a O'Brien;\"Zo\xC3\xA9; la grande\";07/12/2026;09:05:03;2;3;pirate;15;2;oui;non;"
-                         "7\xC3\x97" "8=56;droite;9;non;2;2500;4100;non;\r\n"));
 }
 
 // A full disk (files limited in size) loses the question being written, never what was stored,
