@@ -2,7 +2,7 @@
 // One pupil's year as the teacher's view reads it: the facts, the weeks, the last two weeks.
 // Built from the journal's questions; rules and figures: docs/suivi.md.
 #include "suivi/EtatsFaits.h"
-#include "suivi/FaitsDesTables.h"
+#include "suivi/TablesDeLEleve.h"
 
 #include <QDateTime>
 #include <QMap>

@@ -92,16 +92,7 @@ TEST(Suivi, FactStateFromItsLastThreeAnswers) {
     EXPECT_EQ(Mediane({}), -1);
 }
 
-TEST(Suivi, FactsOfTheTablesBothOrdersAndComplements) {
-    const auto faits = Suivi::faitsDesTables({EntreeTable::table(7, 8, 9, 2), EntreeTable::complement(3, 0),
-                                              EntreeTable::table(5, 1, 2, 3), EntreeTable::table(5, 4, 6, 1)});
-    QStringList cles;
-    for (auto it = faits.cbegin(); it != faits.cend(); ++it) {
-        EXPECT_EQ(it.key(), Suivi::cleFamille(*it));
-        cles << it->famille();
-    }
-    cles.sort();
-    EXPECT_EQ(cles.join(QLatin1Char(' ')), u("0+3 1+2 5-4 5-5 5÷1 6-5 7×8 7×9"));
+TEST(Suivi, GridCells) {
     Fait f;
     ASSERT_TRUE(Suivi::faitDeLaCase(Operation::Soustraction, 4, 5, f));
     EXPECT_EQ(f.cle(), u("9-4=5"));
