@@ -292,7 +292,7 @@ QList<ReponseResumee> MagasinSql::reponses(const QString& enseignant, qint64 dep
     QSqlQuery q(base_);
     q.setForwardOnly(true);
     q.prepare(QStringLiteral(
-        "SELECT moment, (((type_exercice * 65536 + position) * 4 + operation) * 2 + juste_premier) * 4294967296 "
+        "SELECT moment, ((((type_exercice * 65536 + position) * 4 + operation) * 2 + juste_premier) * 2 + fin_creature) * 4294967296 "
         "+ CASE WHEN ms_fin < 0 THEN 0 ELSE ms_fin + 1 END, "
         "CASE WHEN gauche >= -524288 AND gauche < 524288 AND droite >= -524288 AND droite < 524288 "
         "AND resultat >= -2097152 AND resultat < 2097152 "
@@ -310,7 +310,8 @@ QList<ReponseResumee> MagasinSql::reponses(const QString& enseignant, qint64 dep
             r.moment = q.value(0).toLongLong();
             const qint64 petits = q.value(1).toLongLong();
             r.msFin = int(petits & 0xFFFFFFFF) - 1;
-            const qint64 codes = petits >> 32;
+            r.finCreature = ((petits >> 32) & 1) != 0;
+            const qint64 codes = petits >> 33;
             r.justePremierCoup = (codes & 1) != 0;
             r.typeExercice = int((codes >> 3) / 65536);
             r.position = int((codes >> 3) % 65536);

@@ -90,6 +90,7 @@ private slots:
         QCOMPARE(extremes, QStringList({u("Zoé"), u("Zoé")}));
         const int zoe = entete->sortIndicatorOrder() == Qt::DescendingOrder ? 0 : 2;
         QCOMPARE(tableau->item(zoe, 9)->text(), QStringLiteral("1"));
+        QCOMPARE(tableau->item(zoe, 11)->text(), QStringLiteral("3"));  // due today: all three met yesterday
         int theo = 0;
         while (theo < 2 && tableau->item(theo, 0)->text() != u("Théo")) ++theo;
         QCOMPARE(QStringList({tableau->item(theo, 0)->text(), tableau->item(theo, 1)->text(), tableau->item(theo, 10)->text()}),
@@ -102,6 +103,9 @@ private slots:
         auto* grille = Pilote::controle<GrilleFaits>(&suivi, QStringLiteral("Grille2"));
         QCOMPARE(grille->taille(), 11);
         QVERIFY(grille->description(8, 7).startsWith(u("8 × 7 = 56 : à revoir\n2 questions, 0 juste")));
+        QVERIFY(grille->description(8, 7).endsWith(u("\nboîte 1, à revoir aujourd'hui")));
+        QCOMPARE(Pilote::controle<QLabel>(&suivi, QStringLiteral("Revision"))->text(),
+                 u("Révision : 3 calculs à revoir aujourd'hui (6 × 6 = 36 ; 7 × 8 = 56 ; 8 × 7 = 56)."));
         QCOMPARE(Pilote::textes(Pilote::controle<QListWidget>(&suivi, QStringLiteral("Fragiles"))).join(QLatin1Char('|')),
                  u("✗ 8 × 7 = 56   (à revoir, 6 s)|~ 6 × 6 = 36   (juste mais lente, 1,5 s)"));
 
