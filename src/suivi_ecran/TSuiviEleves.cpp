@@ -307,9 +307,9 @@ void TSuiviEleves::FormShow() {
 void TSuiviEleves::charge(const QString& enseignant, const QString& repertoireClasse) {
     std::unique_ptr<MagasinJournal> magasin;
     try {
-        // Reading never makes a journal: a class without one has no answers yet.
-        if (QFileInfo::exists(Journal::cheminSqlite(enseignant, repertoireClasse)))
-            magasin = Journal::ouvre(enseignant, repertoireClasse);
+        // A school server's store when there is one. Reading never makes a journal: a class
+        // without one has no answers yet.
+        if (Journal::aUnJournal(enseignant, repertoireClasse)) magasin = Journal::ouvre(enseignant, repertoireClasse);
     } catch (const ErreurMarivelle& e) {
         Messages::information(e.message());
     }

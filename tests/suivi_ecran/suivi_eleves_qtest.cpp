@@ -26,11 +26,12 @@
 namespace {
 qint64 le(int jour, int minute) { return QDateTime(QDate(2026, 12, jour), QTime(9, minute)).toMSecsSinceEpoch(); }
 
-void remplit() {
+// The class's journal in `base` (by default the class's own SQLite file).
+void remplit(QString base = {}) {
     const QString classe = RepertoireDeClasse(QStringLiteral("aucun"));
     QDir().mkpath(classe);
     ParametresConnexion p;
-    p.base = Journal::cheminSqlite(QStringLiteral("aucun"), classe);
+    p.base = base.isEmpty() ? Journal::cheminSqlite(QStringLiteral("aucun"), classe) : base;
     MagasinSql m(p);
     auto ajoute = [&](const QString& eleve, qint64 moment, int a, int b, bool juste) {
         EntreeJournal e;
@@ -133,6 +134,30 @@ private slots:
         QTRY_VERIFY(identification.isVisible());
         QVERIFY(!suivi.isVisible());
         Horloge::fixe(QDateTime());
+    }
+
+    // With a school server the view reads the server's store; without one it reads the class's
+    // file when there is one. It never makes a file.
+    void unServeurDEcoleEstLuEtAucunFichierNEstCree() {
+        DossierTemporaire dossier;
+        const QString serveur = dossier.chemin() + QStringLiteral("/serveur.sqlite");
+        remplit(serveur);
+        const QString classe = RepertoireDeClasse(QStringLiteral("aucun"));
+        Journal::installeFabrique(
+            [serveur](const QString&, const QString&) {
+                ParametresConnexion p;
+                p.base = serveur;
+                return std::make_unique<MagasinSql>(p);
+            },
+            dossier.chemin() + QStringLiteral("/boite.jsonl"));
+        TSuiviEleves suivi;
+        suivi.charge(QStringLiteral("aucun"), classe);
+        auto* tableau = Pilote::controle<QTableWidget>(&suivi, QStringLiteral("TableauClasse"));
+        QCOMPARE(tableau->rowCount(), 3);
+        Journal::installeFabrique(nullptr);
+        suivi.charge(QStringLiteral("aucun"), classe);
+        QCOMPARE(tableau->rowCount(), 1);  // Théo, of the class list
+        QVERIFY(!QFileInfo::exists(Journal::cheminSqlite(QStringLiteral("aucun"), classe)));
     }
 };
 
