@@ -160,11 +160,19 @@ TEST_P(MagasinSurDeuxBases, WhatGoesInComesBackAndARetryStoresNothingTwice) {
         MagasinSql m(parametres());
         EntreeJournal loin = exemple(QStringLiteral("Zoé"), 1'800'000'000'500);
         loin.fait = {600000, Operation::Division, -3, -200000};
+        loin.finCreature = true;
+        loin.position = 0;
+        loin.typeExercice = 5;
+        loin.msFin = -1;  // never right
         m.ajoute(loin);
-        m.ajoute(exemple(QStringLiteral("Zoé"), 1'800'000'000'600));
+        EntreeJournal bord = exemple(QStringLiteral("Zoé"), 1'800'000'000'600);
+        bord.fait = {-524288, Operation::Soustraction, 524287, -1048575};  // the packed ranges' ends
+        m.ajoute(bord);
         const auto lus = m.reponses(QStringLiteral("Mme Léa O'Brien"), 0);
         ASSERT_EQ(lus.size(), 3);
-        EXPECT_TRUE(lus[1].fait == loin.fait && lus[2].moment == 1'800'000'000'600);
+        EXPECT_TRUE(lus[1].fait == loin.fait && lus[1].finCreature && lus[1].position == 0 && lus[1].eleve == QStringLiteral("Zoé") &&
+                    lus[1].typeExercice == 5 && lus[1].msFin == -1);
+        EXPECT_TRUE(lus[2].fait == bord.fait && lus[2].moment == bord.moment && !lus[2].finCreature);
     }
 }
 

@@ -108,31 +108,6 @@ TEST(Suivi, ClassLinesWeeksAndWhoNeedsHelpAgainstHandWorkedFigures) {
     fichierEleve(QStringLiteral("Adam"), {EntreeTable::table(5, 1, 2, 3), EntreeTable::table(5, 4, 6, 1)});
     MagasinSql magasin(sqlite(Classe_ + QStringLiteral("journal.sqlite")));
     remplitJournal(magasin);
-    // The quick query gives what the full entries give.
-    const auto rapide = magasin.reponses(Enseignant, 0), complet = magasin.MagasinJournal::reponses(Enseignant, 0);
-    ASSERT_EQ(rapide.size(), 15);
-    ASSERT_EQ(complet.size(), 15);
-    for (int i = 0; i < 15; ++i)
-        EXPECT_TRUE(rapide[i].fait == complet[i].fait && rapide[i].msFin == complet[i].msFin &&
-                    rapide[i].justePremierCoup == complet[i].justePremierCoup && rapide[i].moment == complet[i].moment &&
-                    rapide[i].typeExercice == complet[i].typeExercice && rapide[i].position == complet[i].position &&
-                    rapide[i].finCreature == complet[i].finCreature);
-    {
-        // Facts beyond what the quick query packs, a free practice and a never-right answer.
-        MagasinSql grand(sqlite(Classe_ + QStringLiteral("grand.sqlite")));
-        EntreeJournal e = reponse(u("Léa"), le(12, 2, 9, 0), {600000, Operation::Division, -3, -200000}, false, -1, 5);
-        e.position = 0;
-        e.finCreature = true;
-        grand.ajoute(e);
-        grand.ajoute(reponse(u("Léa"), le(12, 2, 9, 1), {-524288, Operation::Soustraction, 524287, -1048575}, true, 0, 2));
-        const auto lus = grand.reponses(Enseignant, 0);
-        ASSERT_EQ(lus.size(), 2);
-        EXPECT_TRUE(lus[0].fait == e.fait && lus[0].msFin == -1 && !lus[0].justePremierCoup && lus[0].typeExercice == 5 &&
-                    lus[0].position == 0 && lus[0].eleve == u("Léa") && lus[0].finCreature && !lus[1].finCreature);
-        EXPECT_TRUE(lus[1].fait == (Fait{-524288, Operation::Soustraction, 524287, -1048575}) && lus[1].msFin == 0 &&
-                    lus[1].justePremierCoup && lus[1].typeExercice == 2);
-    }
-
     Classe c = Suivi::charge(Enseignant, Classe_, &magasin, Maintenant);
     ASSERT_EQ(c.eleves.size(), 2);
     ASSERT_EQ(c.eleves[1].eleve, u("Zoé"));
