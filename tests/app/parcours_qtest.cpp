@@ -16,7 +16,7 @@
 #include "exercises/TExo2.h"
 #include "exercises/TRevision.h"
 #include "journal/Journal.h"
-#include "journal/MagasinSql.h"
+#include "journal/MagasinJournal.h"
 #include "revision/SeuilClasse.h"
 #include "settings/ParameterFiles.h"
 
@@ -25,6 +25,7 @@
 #include <QProcess>
 #include <QTimer>
 #include <memory>
+#include <tuple>
 
 namespace {
 const QString Lea = u("Léa en classe de ce1");
@@ -311,21 +312,13 @@ private slots:
         Journal::attends();
         Fait lent{1, Operation::Multiplication, 1, 1};
         while (faitsVus.contains(lent.cle())) lent = {lent.gauche + 1, Operation::Multiplication, 1, lent.gauche + 1};
-        {
-            ParametresConnexion p;
-            p.base = Journal::cheminSqlite(QStringLiteral("aucun"), RepertoireClasseAucun);
-            MagasinSql journal(p);
-            for (int jour : {-1, 0}) {
-                EntreeJournal e;
-                e.enseignant = QStringLiteral("aucun");
-                e.eleve = QStringLiteral("Tom en classe de cp");
-                e.moment = QDateTime(Horloge::maintenant().date().addDays(jour), QTime(0, 0, 1)).toMSecsSinceEpoch();
-                e.fait = lent;
-                e.justePremierCoup = true;
-                e.essais = 1;
-                e.msFin = 2000;
-                journal.ajoute(e);
-            }
+        EntreeJournal e;
+        e.enseignant = QStringLiteral("aucun");
+        e.eleve = QStringLiteral("Tom en classe de cp");
+        std::tie(e.fait, e.justePremierCoup, e.essais, e.msFin) = std::tuple(lent, true, 1, 2000);
+        for (int jour : {-1, 0}) {
+            e.moment = QDateTime(Horloge::maintenant().date().addDays(jour), QTime(0, 0, 1)).toMSecsSinceEpoch();
+            Journal::ouvre(e.enseignant, RepertoireClasseAucun)->ajoute(e);
         }
         Revision::ecritSeuil(RepertoireClasseAucun, 1000);
         Horloge::fixe(Horloge::maintenant().addDays(1));

@@ -143,13 +143,10 @@ private slots:
         const QString serveur = dossier.chemin() + QStringLiteral("/serveur.sqlite");
         remplit(serveur);
         const QString classe = RepertoireDeClasse(QStringLiteral("aucun"));
-        Journal::installeFabrique(
-            [serveur](const QString&, const QString&) {
-                ParametresConnexion p;
-                p.base = serveur;
-                return std::make_unique<MagasinSql>(p);
-            },
-            dossier.chemin() + QStringLiteral("/boite.jsonl"));
+        ParametresConnexion p;
+        p.base = serveur;
+        Journal::installeFabrique([p](const QString&, const QString&) { return std::make_unique<MagasinSql>(p); },
+                                  dossier.chemin() + QStringLiteral("/boite.jsonl"));
         TSuiviEleves suivi;
         suivi.charge(QStringLiteral("aucun"), classe);
         auto* tableau = Pilote::controle<QTableWidget>(&suivi, QStringLiteral("TableauClasse"));
