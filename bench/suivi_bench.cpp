@@ -64,7 +64,7 @@ void OuvertureDeLaClasse(benchmark::State& etat) {
 }
 BENCHMARK(OuvertureDeLaClasse)->Unit(benchmark::kMillisecond)->MinTime(2);
 
-// The two halves of the opening: the journal's questions, then the figures.
+// The two halves of the opening: the journal's questions, then the figures and review boxes.
 void LectureDuJournal(benchmark::State& etat) {
     Classe30& c = classe();
     ParametresConnexion p;
@@ -81,9 +81,11 @@ void Bilans(benchmark::State& etat) {
     MagasinSql magasin(p);
     const QList<ReponseResumee> reponses = magasin.reponses(Enseignant, 0);
     for (auto _ : etat)
-        for (qsizetype debut = 0; debut < reponses.size(); debut += 10000)
-            benchmark::DoNotOptimize(Suivi::analyse(reponses[debut].eleve,
-                                                    std::span(reponses.constData() + debut, 10000), {}, Maintenant));
+        for (qsizetype debut = 0; debut < reponses.size(); debut += 10000) {
+            const std::span<const ReponseResumee> eleve(reponses.constData() + debut, 10000);
+            benchmark::DoNotOptimize(Suivi::analyse(reponses[debut].eleve, eleve, {}, Maintenant));
+            benchmark::DoNotOptimize(Revision::etatDeLEleve(eleve, Maintenant.date(), 3000));
+        }
 }
 BENCHMARK(Bilans)->Unit(benchmark::kMillisecond)->MinTime(1);
 

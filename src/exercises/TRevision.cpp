@@ -4,6 +4,7 @@
 #include "base/Messages.h"
 #include "journal/MagasinJournal.h"
 #include "revision/RevisionEleve.h"
+#include "revision/SeuilClasse.h"
 #include "state/SharedState.h"
 
 namespace {
@@ -42,7 +43,8 @@ void TRevision::prepareTirage() {
     const QList<EntreeTable> tables = Revision::tablesDeLEleve(e, entrees);
     const QDate aujourdhui = Horloge::maintenant().date();
     if (raison.isEmpty()) {
-        Revision::TirageRevision tirage(Revision::calculeBoites(entrees, aujourdhui),
+        // The class's fluency threshold, as the teacher's progress view sets it.
+        Revision::TirageRevision tirage(Revision::calculeBoites(entrees, aujourdhui, Revision::litSeuil(e.RepertoireClasse)),
                                         Revision::faitsDesTables(tables, Revision::operationChoisie(e)), aujourdhui);
         if (!tirage.rienADue()) {
             e.TypeExercice = 5;

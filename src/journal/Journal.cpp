@@ -287,12 +287,10 @@ std::unique_ptr<MagasinJournal> ouvre(const QString& enseignant, const QString& 
     return std::make_unique<MagasinSql>(p);
 }
 
-namespace {
-// The default files are never made just to delete from them.
+// The default files are never made just to read or delete from them.
 bool aUnJournal(const QString& enseignant, const QString& repertoireClasse) {
     return fabrique() || QFileInfo::exists(cheminSqlite(enseignant, repertoireClasse));
 }
-}  // namespace
 
 void oublieEleve(const QString& enseignant, const QString& eleve, const QString& repertoireClasse) {
     attends();

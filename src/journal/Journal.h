@@ -23,6 +23,9 @@ using Fabrique = std::function<std::unique_ptr<MagasinJournal>(const QString& en
 void installeFabrique(Fabrique fabrique, const QString& boiteEnvoi = {});
 // A server's store is installed: results rows go there too.
 bool surServeur();
+// The class has a journal to read: a server's store, or the class's SQLite file. A reader that
+// must not make the file asks this before `ouvre`.
+bool aUnJournal(const QString& enseignant, const QString& repertoireClasse);
 // Queues a results row for the server (nothing without one).
 void ecritLigne(const LigneResultat& ligne);
 // Tries the server again now, whatever the pause after a failure.

@@ -3,6 +3,6 @@
 QList<ReponseResumee> MagasinJournal::reponses(const QString& enseignant, qint64 depuis) {
     QList<ReponseResumee> liste;
     for (const EntreeJournal& e : entrees(enseignant, {}, depuis))
-        liste.append({e.eleve, e.moment, e.typeExercice, e.position, e.fait, e.justePremierCoup, e.msFin});
+        liste.append({e.eleve, e.moment, e.typeExercice, e.position, e.fait, e.justePremierCoup, e.msFin, e.finCreature});
     return liste;
 }

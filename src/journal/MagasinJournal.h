@@ -24,6 +24,7 @@ struct ReponseResumee {
     Fait fait;
     bool justePremierCoup = false;
     int msFin = -1;
+    bool finCreature = false;  // the pirate or the sharks ended it
 };
 
 class MagasinJournal {

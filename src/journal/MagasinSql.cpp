@@ -4,6 +4,7 @@
 #include "sql/EchecSql.h"
 
 #include <QAtomicInt>
+#include <QHash>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
@@ -277,59 +278,84 @@ QList<EntreeJournal> MagasinSql::entrees(const QString& enseignant, const QStrin
 }
 
 QList<ReponseResumee> MagasinSql::reponses(const QString& enseignant, qint64 depuis) {
-    QList<QPair<qint64, QString>> eleves;
+    QHash<qint64, QString> noms;
     QSqlQuery n(base_);
     n.setForwardOnly(true);
-    n.prepare(QStringLiteral("SELECT id, eleve FROM journal_eleves WHERE enseignant = ? ORDER BY id"));
+    n.prepare(QStringLiteral("SELECT id, eleve FROM journal_eleves WHERE enseignant = ?"));
     n.addBindValue(enseignant);
     if (!n.exec()) echoue(QStringLiteral("lu"), RaisonSql(n.lastError()));
-    while (n.next()) eleves.append({n.value(0).toLongLong(), n.value(1).toString()});
-    // One pupil at a time: the primary key gives the questions in order, with no sort of the
-    // whole class, and one shared name per pupil. The columns come packed in two numbers: each
-    // value read costs more than the figures drawn from it. A fact beyond the packed ranges (none
-    // the settings offer) is read apart.
+    while (n.next()) noms.insert(n.value(0).toLongLong(), n.value(1).toString());
+    // Figures in 64 bits: PostgreSQL's integer arithmetic stops at 32.
+    // One query for the class in primary-key order: by pupil, then oldest first, with no sort,
+    // and one shared name per pupil. The columns come packed in two numbers: each value read
+    // costs more than the figures drawn from it. A fact beyond the packed ranges (none the
+    // settings offer) is read apart.
     QList<ReponseResumee> liste;
+    {
+        // The list made once at its size: growing it copies every question already read. Asked
+        // first, for the same reason as below.
+        QSqlQuery compte(base_);
+        compte.prepare(QStringLiteral("SELECT COUNT(*) FROM journal_questions WHERE eleve_id IN "
+                                      "(SELECT id FROM journal_eleves WHERE enseignant = ?) AND moment >= ?"));
+        compte.addBindValue(enseignant);
+        compte.addBindValue(depuis);
+        if (compte.exec() && compte.next()) liste.reserve(compte.value(0).toLongLong());
+    }
     QSqlQuery q(base_);
     q.setForwardOnly(true);
+    q.setNumericalPrecisionPolicy(QSql::LowPrecisionInt64);
     q.prepare(QStringLiteral(
-        "SELECT moment, (((type_exercice * 65536 + position) * 4 + operation) * 2 + juste_premier) * 4294967296 "
-        "+ CASE WHEN ms_fin < 0 THEN 0 ELSE ms_fin + 1 END, "
+        "SELECT eleve_id, moment, ((((type_exercice * CAST(65536 AS BIGINT) + position) * 4 + operation) * 2 + juste_premier) * 2 "
+        "+ fin_creature) * 4294967296 + CASE WHEN ms_fin < 0 THEN 0 ELSE ms_fin + 1 END, "
         "CASE WHEN gauche >= -524288 AND gauche < 524288 AND droite >= -524288 AND droite < 524288 "
         "AND resultat >= -2097152 AND resultat < 2097152 "
-        "THEN ((gauche + 524288) * 1048576 + droite + 524288) * 4194304 + resultat + 2097152 ELSE -1 END "
-        "FROM journal_questions WHERE eleve_id = ? AND moment >= ? ORDER BY moment"));
+        "THEN ((gauche + CAST(524288 AS BIGINT)) * 1048576 + droite + 524288) * 4194304 + resultat + 2097152 ELSE -1 END "
+        "FROM journal_questions WHERE eleve_id IN (SELECT id FROM journal_eleves WHERE enseignant = ?) "
+        "AND moment >= ? ORDER BY eleve_id, moment"));
+    q.addBindValue(enseignant);
+    q.addBindValue(depuis);
+    if (!q.exec()) echoue(QStringLiteral("lu"), RaisonSql(q.lastError()));
+    QList<QPair<qsizetype, qint64>> aLire;  // the questions whose fact is read apart, and their pupil
+    qint64 idCourant = -1;
+    QString eleve;
+    while (q.next()) {
+        const qint64 id = q.value(0).toLongLong();
+        if (id != idCourant) {
+            idCourant = id;
+            eleve = noms.value(id);
+        }
+        ReponseResumee r;
+        r.eleve = eleve;
+        r.moment = q.value(1).toLongLong();
+        const qint64 petits = q.value(2).toLongLong();
+        r.msFin = int(petits & 0xFFFFFFFF) - 1;
+        r.finCreature = ((petits >> 32) & 1) != 0;
+        const qint64 codes = petits >> 33;
+        r.justePremierCoup = (codes & 1) != 0;
+        r.typeExercice = int((codes >> 3) / 65536);
+        r.position = int((codes >> 3) % 65536);
+        r.fait.operation = operationDe(int((codes >> 1) & 3));
+        const qint64 fait = q.value(3).toLongLong();
+        if (fait >= 0) {
+            r.fait.resultat = int(fait % 4194304) - 2097152;
+            r.fait.droite = int((fait / 4194304) % 1048576) - 524288;
+            r.fait.gauche = int(fait / 4194304 / 1048576) - 524288;
+        } else {
+            aLire.append({liste.size(), id});
+        }
+        liste.append(std::move(r));
+    }
+    // After the rows: PostgreSQL drops a forward-only query's rows when another runs meanwhile.
     QSqlQuery apart(base_);
     apart.prepare(QStringLiteral("SELECT gauche, droite, resultat FROM journal_questions WHERE eleve_id = ? AND moment = ?"));
-    for (const auto& [id, eleve] : eleves) {
-        q.bindValue(0, id);
-        q.bindValue(1, depuis);
-        if (!q.exec()) echoue(QStringLiteral("lu"), RaisonSql(q.lastError()));
-        while (q.next()) {
-            ReponseResumee r;
-            r.eleve = eleve;
-            r.moment = q.value(0).toLongLong();
-            const qint64 petits = q.value(1).toLongLong();
-            r.msFin = int(petits & 0xFFFFFFFF) - 1;
-            const qint64 codes = petits >> 32;
-            r.justePremierCoup = (codes & 1) != 0;
-            r.typeExercice = int((codes >> 3) / 65536);
-            r.position = int((codes >> 3) % 65536);
-            r.fait.operation = operationDe(int((codes >> 1) & 3));
-            const qint64 fait = q.value(2).toLongLong();
-            if (fait >= 0) {
-                r.fait.resultat = int(fait % 4194304) - 2097152;
-                r.fait.droite = int((fait / 4194304) % 1048576) - 524288;
-                r.fait.gauche = int(fait / 4194304 / 1048576) - 524288;
-            } else {
-                apart.bindValue(0, id);
-                apart.bindValue(1, r.moment);
-                if (!apart.exec() || !apart.next()) echoue(QStringLiteral("lu"), RaisonSql(apart.lastError()));
-                r.fait.gauche = apart.value(0).toInt();
-                r.fait.droite = apart.value(1).toInt();
-                r.fait.resultat = apart.value(2).toInt();
-            }
-            liste.append(std::move(r));
-        }
+    for (const auto& [i, id] : aLire) {
+        ReponseResumee& r = liste[i];
+        apart.bindValue(0, id);
+        apart.bindValue(1, r.moment);
+        if (!apart.exec() || !apart.next()) echoue(QStringLiteral("lu"), RaisonSql(apart.lastError()));
+        r.fait.gauche = apart.value(0).toInt();
+        r.fait.droite = apart.value(1).toInt();
+        r.fait.resultat = apart.value(2).toInt();
     }
     return liste;
 }

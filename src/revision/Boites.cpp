@@ -14,7 +14,8 @@ namespace {
 bool reponseTapee(int type) { return type == 1 || type == 2 || type == 5; }
 
 // One answer applied to the fact's state.
-void applique(EtatFait& f, const EntreeJournal& e, const QDate& jour, int seuilMs) {
+template <class Entree>
+void applique(EtatFait& f, const Entree& e, const QDate& jour, int seuilMs) {
     const bool juste = e.justePremierCoup && !e.finCreature;
     const bool fluide = juste && e.msFin >= 0 && e.msFin <= seuilMs;
     if (juste && f.boite != Nouveau && jour < f.echeance) {
@@ -29,14 +30,13 @@ void applique(EtatFait& f, const EntreeJournal& e, const QDate& jour, int seuilM
     f.derniere = jour;
     f.echeance = jour.addDays(intervalle(f.boite));
 }
-}  // namespace
-
-Boites calculeBoites(const QList<EntreeJournal>& entrees, const QDate& aujourdhui, int seuilMs) {
+template <class Entrees>
+Boites calcule(const Entrees& entrees, const QDate& aujourdhui, int seuilMs) {
     Boites boites;
     boites.reserve(512);
     qint64 jourDebut = 0, jourFin = -1;  // the local day of the last entry, cached
     QDate jour;
-    for (const EntreeJournal& e : entrees) {
+    for (const auto& e : entrees) {
         if (!reponseTapee(e.typeExercice)) continue;
         if (e.moment < jourDebut || e.moment >= jourFin) {
             const QDateTime moment = QDateTime::fromMSecsSinceEpoch(e.moment);
@@ -50,6 +50,15 @@ Boites calculeBoites(const QList<EntreeJournal>& entrees, const QDate& aujourdhu
         applique(it->second, e, jour, seuilMs);
     }
     return boites;
+}
+}  // namespace
+
+Boites calculeBoites(const QList<EntreeJournal>& entrees, const QDate& aujourdhui, int seuilMs) {
+    return calcule(entrees, aujourdhui, seuilMs);
+}
+
+Boites calculeBoites(std::span<const ReponseResumee> reponses, const QDate& aujourdhui, int seuilMs) {
+    return calcule(reponses, aujourdhui, seuilMs);
 }
 
 int boiteDe(const Boites& boites, const Fait& fait) {

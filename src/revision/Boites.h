@@ -5,12 +5,14 @@
 // slow stays; wrong or ended by the pirate or the sharks goes back to box 1. A fact never met is
 // "new" (box 0). See docs/revision.md.
 #include "journal/EntreeJournal.h"
+#include "journal/MagasinJournal.h"
 
 #include <QDate>
 #include <QList>
 
 #include <cstddef>
 #include <functional>
+#include <span>
 #include <unordered_map>
 
 namespace Revision {
@@ -42,6 +44,8 @@ using Boites = std::unordered_map<Fait, EtatFait, CleFait>;
 // first, in the boxes they lead to on `aujourdhui`. Entries of other kinds and entries after that day
 // are passed over. The day of an entry is its local calendar day.
 Boites calculeBoites(const QList<EntreeJournal>& entrees, const QDate& aujourdhui, int seuilMs = SeuilParDefaut);
+// The same from the questions the teacher's progress view has read.
+Boites calculeBoites(std::span<const ReponseResumee> reponses, const QDate& aujourdhui, int seuilMs = SeuilParDefaut);
 
 // The box of a fact (Nouveau when never met).
 int boiteDe(const Boites& boites, const Fait& fait);

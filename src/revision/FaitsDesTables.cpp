@@ -19,14 +19,27 @@ struct Collecte {
     }
 };
 
-void faitsDeLEntree(const EntreeTable& t, Operation op, Collecte& c) {
-    if (t.complement()) {
-        if (op != Operation::Addition || t.second < 0) return;
-        const long long cible = t.second;
-        for (long long x = 0; x <= std::min<long long>(cible, OperandesMaxParEntree - 1); ++x)
-            c.ajoute(x, op, cible - x, cible);
-        return;
+// Complements as the draw makes them: x + (c − x), (c + x) − x, d × (c ÷ d) for the divisors d
+// below c, (c × r) ÷ r for r from 1 to c − 1; x from 0 to c − 1.
+void complements(long long c, Operation op, Collecte& ajout) {
+    if (c < 0) return;
+    const long long fin = std::min<long long>(c, OperandesMaxParEntree);
+    for (long long x = 0; x < fin; ++x) {
+        switch (op) {
+            case Operation::Addition: ajout.ajoute(x, op, c - x, c); break;
+            case Operation::Soustraction: ajout.ajoute(c + x, op, x, c); break;
+            case Operation::Multiplication:
+                if (x > 0 && c % x == 0) ajout.ajoute(x, op, c / x, c);
+                break;
+            case Operation::Division:
+                if (x > 0) ajout.ajoute(c * x, op, x, c);
+                break;
+        }
     }
+}
+
+void faitsDeLEntree(const EntreeTable& t, Operation op, Collecte& c) {
+    if (t.complement()) return complements(t.second, op, c);
     const long long n = t.premier;
     const long long fin = std::min<long long>(std::max(t.second, t.troisieme), static_cast<long long>(t.second) + OperandesMaxParEntree - 1);
     for (long long k = t.second; k <= fin; ++k) {

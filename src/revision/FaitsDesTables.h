@@ -1,7 +1,9 @@
 #pragma once
 // The facts a pupil's tables can ask, as exercise 1 asks them without options: a table n on a..b
 // gives n + k and k + n (n × k and k × n), the subtractions n − k and k − n that stay at or above
-// zero, the exact divisions n ÷ k and k ÷ n; an addition complement c gives x + (c − x).
+// zero, the exact divisions n ÷ k and k ÷ n; a complement c gives, for x from 0 to c − 1,
+// x + (c − x), (c + x) − x, x × (c ÷ x) when x divides c, (c × x) ÷ x. The review draws from these
+// facts and the teacher's progress view counts them.
 #include "journal/Fait.h"
 #include "settings/ParameterFiles.h"
 

@@ -16,9 +16,10 @@ QList<EntreeJournal> litEntrees(const QString& enseignant, const QString& eleve,
     return Journal::ouvre(enseignant, repertoireClasse)->entrees(enseignant, eleve);
 }
 
-EtatEleve etatDeLEleve(const QList<EntreeJournal>& entrees, const QDate& aujourdhui, int seuilMs) {
+namespace {
+EtatEleve etatDesBoites(Boites boites, const QDate& aujourdhui) {
     EtatEleve etat;
-    etat.boites = calculeBoites(entrees, aujourdhui, seuilMs);
+    etat.boites = std::move(boites);
     for (const auto& [fait, f] : etat.boites)
         if (estDu(f, aujourdhui)) etat.dus.append(f);
     std::sort(etat.dus.begin(), etat.dus.end(), [](const EtatFait& a, const EtatFait& b) {
@@ -26,6 +27,15 @@ EtatEleve etatDeLEleve(const QList<EntreeJournal>& entrees, const QDate& aujourd
         return a.fait.cle() < b.fait.cle();
     });
     return etat;
+}
+}  // namespace
+
+EtatEleve etatDeLEleve(const QList<EntreeJournal>& entrees, const QDate& aujourdhui, int seuilMs) {
+    return etatDesBoites(calculeBoites(entrees, aujourdhui, seuilMs), aujourdhui);
+}
+
+EtatEleve etatDeLEleve(std::span<const ReponseResumee> reponses, const QDate& aujourdhui, int seuilMs) {
+    return etatDesBoites(calculeBoites(reponses, aujourdhui, seuilMs), aujourdhui);
 }
 
 int nombreDusAujourdhui(const QList<EntreeJournal>& entrees, const QDate& aujourdhui, int seuilMs) {

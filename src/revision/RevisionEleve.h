@@ -21,6 +21,7 @@ struct EtatEleve {
 };
 // For the teacher's progress view: boxes and due facts of one pupil's entries.
 EtatEleve etatDeLEleve(const QList<EntreeJournal>& entrees, const QDate& aujourdhui, int seuilMs = SeuilParDefaut);
+EtatEleve etatDeLEleve(std::span<const ReponseResumee> reponses, const QDate& aujourdhui, int seuilMs = SeuilParDefaut);
 // The number of facts due today of one pupil's entries.
 int nombreDusAujourdhui(const QList<EntreeJournal>& entrees, const QDate& aujourdhui, int seuilMs = SeuilParDefaut);
 

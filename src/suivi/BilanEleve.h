@@ -2,7 +2,8 @@
 // One pupil's year as the teacher's view reads it: the facts, the weeks, the last two weeks.
 // Built from the journal's questions; rules and figures: docs/suivi.md.
 #include "suivi/EtatsFaits.h"
-#include "suivi/FaitsDesTables.h"
+#include "revision/RevisionEleve.h"
+#include "suivi/TablesDeLEleve.h"
 
 #include <QDateTime>
 #include <QMap>
@@ -29,6 +30,9 @@ struct BilanEleve {
     QMap<int, Semaine> semaines;
     // Typed answers of the last seven days and of the seven before, and how many were right at once.
     int tapees7 = 0, justes7 = 0, tapeesAvant7 = 0, justesAvant7 = 0;
+    // The pupil's questions (held by the class) and the review's boxes at the class's threshold.
+    std::span<const ReponseResumee> reponses;
+    Revision::EtatEleve revision;
 };
 
 namespace Suivi {

@@ -2,6 +2,7 @@
 // What a pupil knows of each fact, from the answers typed for it (exercises 1, 2 and the review).
 // Facts of one family ("7 × 8" and "8 × 7") are followed together. Rules: docs/suivi.md.
 #include "journal/MagasinJournal.h"
+#include "revision/Boites.h"
 
 #include <QHash>
 #include <QList>
@@ -15,7 +16,7 @@ enum class EtatFait { JamaisVu = 0, ARevoir = 1, JusteLent = 2, Automatique = 3 
 using CleFait = quint64;
 
 namespace Suivi {
-inline constexpr int SeuilParDefautMs = 3000;
+inline constexpr int SeuilParDefautMs = Revision::SeuilParDefaut;
 // The state looks at the last answers of the fact only: a fact mended lately is no longer "à revoir".
 inline constexpr int EssaisRetenus = 3;
 

@@ -5,6 +5,7 @@
 #include "base/FormatFr.h"
 #include "journal/ExportCsv.h"
 #include "journal/MagasinJournal.h"
+#include "revision/SeuilClasse.h"
 #include "settings/ParameterFiles.h"
 
 #include <QDir>
@@ -12,10 +13,6 @@
 #include <QSet>
 
 namespace {
-const QString NomFichierSeuil = QStringLiteral("suivi_des_eleves.txt");
-const QString FinLigneSeuil = QStringLiteral(" - millisecondes au plus pour une réponse automatique");
-constexpr int SeuilMin = 500, SeuilMax = 60000;
-
 QString pourcent(double part) { return part < 0 ? QString() : QString::number(qRound(part * 100)); }
 QString secondes(int ms) { return ms < 0 ? QString() : FormatFr::nombre(std::round(ms / 100.0) / 10.0); }
 }  // namespace
@@ -42,8 +39,9 @@ Classe charge(const QString& enseignant, const QString& repertoireClasse, Magasi
     c.enseignant = enseignant;
     c.repertoire = repertoireClasse;
     c.maintenant = maintenant;
-    c.seuilMs = litSeuil(repertoireClasse);
-    const QList<ReponseResumee> reponses = magasin ? magasin->reponses(enseignant, 0) : QList<ReponseResumee>{};
+    c.seuilMs = Revision::litSeuil(repertoireClasse);
+    if (magasin) c.reponses = magasin->reponses(enseignant, 0);
+    const QList<ReponseResumee>& reponses = c.reponses;
     QHash<QString, std::span<const ReponseResumee>> parEleve;
     for (qsizetype i = 0; i < reponses.size();) {
         qsizetype j = i;
@@ -59,8 +57,14 @@ Classe charge(const QString& enseignant, const QString& repertoireClasse, Magasi
             // An unreadable file: the facts met are counted instead.
         }
         c.eleves.append(analyse(eleve, parEleve.value(eleve), tables, maintenant));
+        c.eleves.last().reponses = parEleve.value(eleve);
     }
+    revise(c);
     return c;
+}
+
+void revise(Classe& c) {
+    for (BilanEleve& b : c.eleves) b.revision = Revision::etatDeLEleve(b.reponses, c.maintenant.date(), c.seuilMs);
 }
 
 QString nomAffiche(const QString& eleve) {
@@ -88,6 +92,7 @@ LigneClasse ligne(const BilanEleve& b, const QDate& aujourdhui, int seuilMs) {
     l.reussiteQuatreAvant = tapees > 0 ? double(justes) / tapees : -1.0;
     l.medianeMs = Mediane(temps);
     l.comptes = comptes(b, seuilMs);
+    l.dusAujourdhui = b.revision.nombreDus();
     l.rienDeConnu = b.faitsDesTables.isEmpty() && b.faits.isEmpty();
     return l;
 }
@@ -120,33 +125,12 @@ QList<AideDuJour> aAiderAujourdhui(const QList<BilanEleve>& eleves, int seuilMs)
     return liste;
 }
 
-QString fichierSeuil(const QString& repertoireClasse) { return repertoireClasse + NomFichierSeuil; }
-
-int litSeuil(const QString& repertoireClasse) {
-    const QString chemin = fichierSeuil(repertoireClasse);
-    if (!FichierTexte::existe(chemin)) return SeuilParDefautMs;
-    try {
-        const QStringList lignes = FichierTexte::litLignes(chemin);
-        if (lignes.isEmpty()) return SeuilParDefautMs;
-        bool ok = false;
-        const int ms = lignes.first().section(QLatin1Char(' '), 0, 0).toInt(&ok);
-        return ok && ms >= SeuilMin && ms <= SeuilMax ? ms : SeuilParDefautMs;
-    } catch (const ErreurMarivelle&) {
-        return SeuilParDefautMs;
-    }
-}
-
-void ecritSeuil(const QString& repertoireClasse, int seuilMs) {
-    FichierTexte::ecritLignes(fichierSeuil(repertoireClasse),
-                              {QString::number(std::clamp(seuilMs, SeuilMin, SeuilMax)) + FinLigneSeuil});
-}
-
 QByteArray csvClasse(const QList<LigneClasse>& lignes) {
     QStringList texte{QStringLiteral(
         "Élève;Dernière connexion;Exercices cette semaine;Questions cette semaine;"
         "Réussite du premier coup cette semaine (%);Réussite du premier coup les quatre semaines d'avant (%);"
         "Temps médian d'une réponse juste (s);Faits automatiques;Faits justes mais lents;Faits à revoir;"
-        "Faits jamais vus")};
+        "Faits jamais vus;Dus aujourd'hui")};
     for (const LigneClasse& l : lignes) {
         const QString derniere =
             l.derniereQuestion < 0 ? QString() : FormatFr::dateHeure(QDateTime::fromMSecsSinceEpoch(l.derniereQuestion));
@@ -155,7 +139,8 @@ QByteArray csvClasse(const QList<LigneClasse>& lignes) {
                              pourcent(l.reussiteQuatreAvant), ExportCsv::champ(secondes(l.medianeMs)),
                              QString::number(l.comptes.automatiques), QString::number(l.comptes.lentes),
                              QString::number(l.comptes.aRevoir),
-                             l.rienDeConnu ? QStringLiteral("toutes") : QString::number(l.comptes.jamaisVues)}
+                             l.rienDeConnu ? QStringLiteral("toutes") : QString::number(l.comptes.jamaisVues),
+                             QString::number(l.dusAujourdhui)}
                      .join(QLatin1Char(';'));
     }
     return QByteArray("\xEF\xBB\xBF") + texte.join(QStringLiteral("\r\n")).toUtf8() + "\r\n";

@@ -17,6 +17,7 @@ struct LigneClasse {
     double reussiteQuatreAvant = -1;    // the four weeks before this one, together
     int medianeMs = -1;                 // over the four weeks before and this one
     Suivi::Comptes comptes;
+    int dusAujourdhui = 0;  // facts the review asks today
     // Neither a table set nor an answer: every fact is still "jamais vue".
     bool rienDeConnu = false;
 };
@@ -34,6 +35,7 @@ struct Classe {
     QDateTime maintenant;
     int seuilMs = Suivi::SeuilParDefautMs;
     QList<BilanEleve> eleves;  // by name
+    QList<ReponseResumee> reponses;  // every pupil's questions, which the pupils' lines point into
 };
 
 namespace Suivi {
@@ -51,16 +53,15 @@ QStringList elevesDeLaClasse(const QString& enseignant, const QString& repertoir
 Classe charge(const QString& enseignant, const QString& repertoireClasse, MagasinJournal* magasin,
               const QDateTime& maintenant, const QStringList& inscrits = {});
 
+// Every pupil's review boxes at the class's threshold (again when it changes).
+void revise(Classe& classe);
+
 // The pupil's name without " en classe de <level>", for the class table where the level is known.
 QString nomAffiche(const QString& eleve);
 
 LigneClasse ligne(const BilanEleve& bilan, const QDate& aujourdhui, int seuilMs);
 QList<AideDuJour> aAiderAujourdhui(const QList<BilanEleve>& eleves, int seuilMs);
 
-// The class's threshold between "juste mais lente" and "automatique", kept in the class folder.
-QString fichierSeuil(const QString& repertoireClasse);
-int litSeuil(const QString& repertoireClasse);
-void ecritSeuil(const QString& repertoireClasse, int seuilMs);
 
 // The class lines as CSV for a spreadsheet: UTF-8 with its byte-order mark, ";", French headers.
 QByteArray csvClasse(const QList<LigneClasse>& lignes);

@@ -27,8 +27,9 @@ GrilleFaits::GrilleFaits(QWidget* parent, Operation operation) : QWidget(parent)
     setMinimumSize(200, 200);
 }
 
-void GrilleFaits::montre(const BilanEleve* bilan, int seuilMs) {
+void GrilleFaits::montre(const BilanEleve* bilan, int seuilMs, const QDate& aujourdhui) {
     bilan_ = bilan;
+    aujourdhui_ = aujourdhui;
     seuil_ = seuilMs;
     int plus = TailleMin - 1;
     auto etend = [&](const Fait& f) {
@@ -81,6 +82,14 @@ QString GrilleFaits::description(int ligne, int colonne) const {
             if (s.mediane() >= 0)
                 texte += QStringLiteral("\ntemps médian : %1 s").arg(FormatFr::nombre(std::round(s.mediane() / 100.0) / 10.0));
         }
+        // The box is the fact's own: "8 × 7" is reviewed apart from "7 × 8".
+        const auto b = bilan_->revision.boites.find(f);
+        if (b != bilan_->revision.boites.end())
+            texte += QStringLiteral("\nboîte %1, à revoir %2")
+                         .arg(b->second.boite)
+                         .arg(Revision::estDu(b->second, aujourdhui_)
+                                  ? QStringLiteral("aujourd'hui")
+                                  : QStringLiteral("le ") + b->second.echeance.toString(QStringLiteral("dd/MM")));
     }
     if (!dansTables) texte += QStringLiteral("\n(hors des tables choisies)");
     return texte;

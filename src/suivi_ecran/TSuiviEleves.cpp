@@ -12,6 +12,7 @@
 #include "interface/Ecrans.h"
 #include "interface/Passage.h"
 #include "journal/Journal.h"
+#include "revision/SeuilClasse.h"
 #include "state/SharedState.h"
 #include "state/Utils.h"
 #include "suivi_ecran/GrilleFaits.h"
@@ -66,7 +67,7 @@ const QStringList Colonnes = {QStringLiteral("Élève"), QStringLiteral("Derniè
                               QStringLiteral("Réussite\ncette\nsemaine"), QStringLiteral("Réussite\n4 semaines\navant"),
                               QStringLiteral("Temps\nmédian"), QStringLiteral("✓ Auto-\nmatiques"),
                               QStringLiteral("~ Justes\nmais lentes"), QStringLiteral("✗ À revoir"),
-                              QStringLiteral("· Jamais\nvues")};
+                              QStringLiteral("· Jamais\nvues"), QStringLiteral("Dus\naujour-\nd'hui")};
 
 QChartView* graphique(const QString& nom, const QString& titre) {
     auto* chart = new QChart;
@@ -234,8 +235,7 @@ void TSuiviEleves::creeControles() {
     fragiles_ = new QListWidget;
     fragiles_->setObjectName(QStringLiteral("Fragiles"));
     cote->addWidget(fragiles_, 1);
-    // The review boxes take this place once the review is there.
-    revision_ = new QLabel(QStringLiteral("Révision : boîtes et calculs du jour à venir."));
+    revision_ = new QLabel;
     revision_->setObjectName(QStringLiteral("Revision"));
     revision_->setWordWrap(true);
     cote->addWidget(revision_);
@@ -307,9 +307,9 @@ void TSuiviEleves::FormShow() {
 void TSuiviEleves::charge(const QString& enseignant, const QString& repertoireClasse) {
     std::unique_ptr<MagasinJournal> magasin;
     try {
-        // Reading never makes a journal: a class without one has no answers yet.
-        if (QFileInfo::exists(Journal::cheminSqlite(enseignant, repertoireClasse)))
-            magasin = Journal::ouvre(enseignant, repertoireClasse);
+        // A school server's store when there is one. Reading never makes a journal: a class
+        // without one has no answers yet.
+        if (Journal::aUnJournal(enseignant, repertoireClasse)) magasin = Journal::ouvre(enseignant, repertoireClasse);
     } catch (const ErreurMarivelle& e) {
         Messages::information(e.message());
     }
@@ -347,12 +347,14 @@ void TSuiviEleves::remplitClasse() {
                                                double(l.derniereQuestion)));
         const double valeurs[] = {double(l.exercicesSemaine), double(l.questionsSemaine), l.reussiteSemaine,
                                   l.reussiteQuatreAvant, double(l.medianeMs), double(l.comptes.automatiques),
-                                  double(l.comptes.lentes), double(l.comptes.aRevoir), double(l.comptes.jamaisVues)};
+                                  double(l.comptes.lentes), double(l.comptes.aRevoir), double(l.comptes.jamaisVues),
+                                  double(l.dusAujourdhui)};
         const QString textes[] = {QString::number(l.exercicesSemaine), QString::number(l.questionsSemaine),
                                   pourcent(l.reussiteSemaine), pourcent(l.reussiteQuatreAvant), secondes(l.medianeMs),
                                   QString::number(l.comptes.automatiques), QString::number(l.comptes.lentes),
-                                  QString::number(l.comptes.aRevoir), QString::number(l.comptes.jamaisVues)};
-        for (int c = 0; c < 9; ++c) tableau_->setItem(r, c + 2, new CaseNombre(textes[c], valeurs[c]));
+                                  QString::number(l.comptes.aRevoir), QString::number(l.comptes.jamaisVues),
+                                  QString::number(l.dusAujourdhui)};
+        for (int c = 0; c < 10; ++c) tableau_->setItem(r, c + 2, new CaseNombre(textes[c], valeurs[c]));
         if (l.rienDeConnu)
             tableau_->setItem(r, 10, new CaseNombre(QStringLiteral("toutes"), 1e9));
     }
@@ -386,7 +388,7 @@ void TSuiviEleves::montreEleve(const QString& eleve) {
     const BilanEleve* b = eleveMontre();
     if (!b) return;
     nomEleve_->setText(eleve);  // with the class level, as registered
-    for (GrilleFaits* g : grillesParOperation_) g->montre(b, classe_.seuilMs);
+    for (GrilleFaits* g : grillesParOperation_) g->montre(b, classe_.seuilMs, classe_.maintenant.date());
     fragiles_->clear();
     for (const Fait& f : Suivi::faitsLesPlusFragiles(b->faits, classe_.seuilMs, 10)) {
         const StatFait s = b->faits.value(Suivi::cleFamille(f));
@@ -395,6 +397,15 @@ void TSuiviEleves::montreEleve(const QString& eleve) {
                                     secondes(s.mediane())));
     }
     if (fragiles_->count() == 0) fragiles_->addItem(QStringLiteral("Aucun calcul à revoir."));
+    const int dus = b->revision.nombreDus();
+    QStringList premiers;
+    for (qsizetype i = 0; i < std::min<qsizetype>(5, b->revision.dus.size()); ++i)
+        premiers << b->revision.dus[i].fait.texteLisible();
+    revision_->setText(dus == 0 ? QStringLiteral("Révision : aucun calcul à revoir aujourd'hui.")
+                                : QStringLiteral("Révision : %1 calcul%2 à revoir aujourd'hui (%3%4).")
+                                      .arg(dus)
+                                      .arg(dus > 1 ? "s" : "")
+                                      .arg(premiers.join(QStringLiteral(" ; ")), dus > premiers.size() ? QStringLiteral(" …") : QString()));
     const auto annee = Suivi::semainesDeLAnnee(*b, classe_.maintenant.date());
     courbe(reussite_, annee, true, echelle_);
     courbe(temps_, annee, false, echelle_);
@@ -403,7 +414,8 @@ void TSuiviEleves::montreEleve(const QString& eleve) {
 
 void TSuiviEleves::seuilChange(double secondes) {
     classe_.seuilMs = qRound(secondes * 1000);
-    Suivi::ecritSeuil(classe_.repertoire, classe_.seuilMs);
+    Revision::ecritSeuil(classe_.repertoire, classe_.seuilMs);
+    Suivi::revise(classe_);
     remplitClasse();
     if (pages_->currentIndex() == 1) montreEleve(eleve_);
 }

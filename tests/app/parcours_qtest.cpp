@@ -15,6 +15,9 @@
 #include "exercises/TExo1.h"
 #include "exercises/TExo2.h"
 #include "exercises/TRevision.h"
+#include "journal/Journal.h"
+#include "journal/MagasinJournal.h"
+#include "revision/SeuilClasse.h"
 #include "settings/ParameterFiles.h"
 
 #include <QApplication>
@@ -22,6 +25,7 @@
 #include <QProcess>
 #include <QTimer>
 #include <memory>
+#include <tuple>
 
 namespace {
 const QString Lea = u("Léa en classe de ce1");
@@ -264,6 +268,7 @@ private slots:
     }
 
     void sansParametrageLEleveChoisitLibrement() {
+        const QString RepertoireClasseAucun = QStringLiteral("classe sans enseignant/");
         inscritEleve("aucun", "Tom", "cp");
         connecte("aucun", "Tom en classe de cp");
         QTRY_VERIFY(ecran(Ecrans::Role::ChoixOperateur)->isVisible());
@@ -301,9 +306,23 @@ private slots:
         QTRY_VERIFY(ecran(Ecrans::Role::ChoixOperateur)->isVisible());
 
         // The next day every fact met is due (box 1): the review asks them first, then the
-        // mix; the chooser's sign keeps to the multiplications.
+        // mix; the chooser's sign keeps to the multiplications. One more fact, met the day before
+        // and answered right in 2 s early today, is due too: under the class's 1 s threshold that answer
+        // was slow and kept it in box 1.
+        Journal::attends();
+        Fait lent{1, Operation::Multiplication, 1, 1};
+        while (faitsVus.contains(lent.cle())) lent = {lent.gauche + 1, Operation::Multiplication, 1, lent.gauche + 1};
+        EntreeJournal e;
+        e.enseignant = QStringLiteral("aucun");
+        e.eleve = QStringLiteral("Tom en classe de cp");
+        std::tie(e.fait, e.justePremierCoup, e.essais, e.msFin) = std::tuple(lent, true, 1, 2000);
+        for (int jour : {-1, 0}) {
+            e.moment = QDateTime(Horloge::maintenant().date().addDays(jour), QTime(0, 0, 1)).toMSecsSinceEpoch();
+            Journal::ouvre(e.enseignant, RepertoireClasseAucun)->ajoute(e);
+        }
+        Revision::ecritSeuil(RepertoireClasseAucun, 1000);
         Horloge::fixe(Horloge::maintenant().addDays(1));
-        const QStringList vus = faitsVus;
+        const QStringList vus = faitsVus + QStringList{lent.cle()};
         choisit({"ImageRevision", "SigneBulleMultiplication", "Baleine", "PoissonJouer"});
         QTRY_VERIFY(revision()->isVisible());
         QCOMPARE(Etat().TypeExercice, 5);
@@ -316,6 +335,7 @@ private slots:
             if (q > 0) QVERIFY(revus[q] != revus[q - 1]);
         }
         QTRY_VERIFY(ecran(Ecrans::Role::ChoixOperateur)->isVisible());
+        QFile::remove(Revision::fichierSeuil(RepertoireClasseAucun));
         Horloge::fixe({});
         quitteVersIdentification();
     }

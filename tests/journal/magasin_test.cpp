@@ -127,6 +127,17 @@ TEST_P(MagasinSurDeuxBases, WhatGoesInComesBackAndARetryStoresNothingTwice) {
         EXPECT_EQ(zoe[0], intrus);
         EXPECT_EQ(m.entrees(QStringLiteral("Mme Léa O'Brien"), {}, 1'800'000'000'001).size(), 1);
         EXPECT_TRUE(m.entrees(QStringLiteral("Autre"), {}, 0).isEmpty());
+        // The views' quick read gives what the full entries give, on both databases.
+        const auto rapide = m.reponses(QStringLiteral("Mme Léa O'Brien"), 0),
+                   complet = m.MagasinJournal::reponses(QStringLiteral("Mme Léa O'Brien"), 0);
+        ASSERT_EQ(rapide.size(), 2);
+        for (qsizetype i = 0; i < 2; ++i)
+            EXPECT_TRUE(rapide[i].eleve == complet[i].eleve && rapide[i].moment == complet[i].moment &&
+                        rapide[i].fait == complet[i].fait && rapide[i].typeExercice == complet[i].typeExercice &&
+                        rapide[i].position == complet[i].position && rapide[i].msFin == complet[i].msFin &&
+                        rapide[i].justePremierCoup == complet[i].justePremierCoup &&
+                        rapide[i].finCreature == complet[i].finCreature)
+                << i;
         // A results row delivered twice (the answer to the first delivery lost) is kept once.
         const LigneResultat ligne{QUuid::createUuid().toString(), QStringLiteral("classe_de_Léa"), {QStringLiteral("Zoé"), 1}};
         m.ajouteLigne(ligne);
@@ -143,6 +154,25 @@ TEST_P(MagasinSurDeuxBases, WhatGoesInComesBackAndARetryStoresNothingTwice) {
     }
     EXPECT_EQ(journal(),
               QString::fromUtf8("Robert'); DROP TABLE x;--|1800000000000|2|7×8=56|9|0|2|2500|4100|0|2|1|0|3|2|15|\n"));
+    {
+        // A fact beyond the quick read's packed ranges is read apart, after the rows that follow it.
+        MagasinSql m(parametres());
+        EntreeJournal loin = exemple(QStringLiteral("Zoé"), 1'800'000'000'500);
+        loin.fait = {600000, Operation::Division, -3, -200000};
+        loin.finCreature = true;
+        loin.position = 0;
+        loin.typeExercice = 5;
+        loin.msFin = -1;  // never right
+        m.ajoute(loin);
+        EntreeJournal bord = exemple(QStringLiteral("Zoé"), 1'800'000'000'600);
+        bord.fait = {-524288, Operation::Soustraction, 524287, -1048575};  // the packed ranges' ends
+        m.ajoute(bord);
+        const auto lus = m.reponses(QStringLiteral("Mme Léa O'Brien"), 0);
+        ASSERT_EQ(lus.size(), 3);
+        EXPECT_TRUE(lus[1].fait == loin.fait && lus[1].finCreature && lus[1].position == 0 && lus[1].eleve == QStringLiteral("Zoé") &&
+                    lus[1].typeExercice == 5 && lus[1].msFin == -1);
+        EXPECT_TRUE(lus[2].fait == bord.fait && lus[2].moment == bord.moment && !lus[2].finCreature);
+    }
 }
 
 TEST(Magasin, FailuresAreToldInFrenchAndLeaveTheFileAsItWas) {

@@ -168,7 +168,10 @@ TEST(FaitsDesTables, EachEntryGivesTheFactsExerciseOneAsks) {
     EXPECT_EQ(cles(faitsDesTables({EntreeTable::table(3, 2, 4, 0)})), QStringLiteral("3+2=5 2+3=5 3+3=6 3+4=7 4+3=7"));
     EXPECT_EQ(cles(faitsDesTables({EntreeTable::table(3, 2, 4, 1)})), QStringLiteral("3-2=1 3-3=0 4-3=1"));
     EXPECT_EQ(cles(faitsDesTables({EntreeTable::table(6, 2, 3, 3)})), QStringLiteral("6÷2=3 6÷3=2"));
-    EXPECT_EQ(cles(faitsDesTables({EntreeTable::complement(3, 0)})), QStringLiteral("0+3=3 1+2=3 2+1=3 3+0=3"));
+    // Complements as the draw makes them, for each operation.
+    EXPECT_EQ(cles(faitsDesTables({EntreeTable::complement(3, 0), EntreeTable::complement(3, 1),
+                                   EntreeTable::complement(4, 2), EntreeTable::complement(3, 3)})),
+              QStringLiteral("0+3=3 1+2=3 2+1=3 3-0=3 4-1=3 5-2=3 1×4=4 2×2=4 3÷1=3 6÷2=3"));
     const QList<EntreeTable> deux{EntreeTable::table(2, 1, 1, 2), EntreeTable::table(5, 1, 1, 0)};
     EXPECT_EQ(cles(faitsDesTables(deux, 0)), QStringLiteral("5+1=6 1+5=6"));
     EXPECT_EQ(cles(faitsDesTables(deux, 1)), QStringLiteral("2-1=1 5-1=4"));

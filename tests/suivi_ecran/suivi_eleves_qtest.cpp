@@ -26,11 +26,12 @@
 namespace {
 qint64 le(int jour, int minute) { return QDateTime(QDate(2026, 12, jour), QTime(9, minute)).toMSecsSinceEpoch(); }
 
-void remplit() {
+// The class's journal in `base` (by default the class's own SQLite file).
+void remplit(QString base = {}) {
     const QString classe = RepertoireDeClasse(QStringLiteral("aucun"));
     QDir().mkpath(classe);
     ParametresConnexion p;
-    p.base = Journal::cheminSqlite(QStringLiteral("aucun"), classe);
+    p.base = base.isEmpty() ? Journal::cheminSqlite(QStringLiteral("aucun"), classe) : base;
     MagasinSql m(p);
     auto ajoute = [&](const QString& eleve, qint64 moment, int a, int b, bool juste) {
         EntreeJournal e;
@@ -90,6 +91,7 @@ private slots:
         QCOMPARE(extremes, QStringList({u("Zoé"), u("Zoé")}));
         const int zoe = entete->sortIndicatorOrder() == Qt::DescendingOrder ? 0 : 2;
         QCOMPARE(tableau->item(zoe, 9)->text(), QStringLiteral("1"));
+        QCOMPARE(tableau->item(zoe, 11)->text(), QStringLiteral("3"));  // due today: all three met yesterday
         int theo = 0;
         while (theo < 2 && tableau->item(theo, 0)->text() != u("Théo")) ++theo;
         QCOMPARE(QStringList({tableau->item(theo, 0)->text(), tableau->item(theo, 1)->text(), tableau->item(theo, 10)->text()}),
@@ -102,6 +104,9 @@ private slots:
         auto* grille = Pilote::controle<GrilleFaits>(&suivi, QStringLiteral("Grille2"));
         QCOMPARE(grille->taille(), 11);
         QVERIFY(grille->description(8, 7).startsWith(u("8 × 7 = 56 : à revoir\n2 questions, 0 juste")));
+        QVERIFY(grille->description(8, 7).endsWith(u("\nboîte 1, à revoir aujourd'hui")));
+        QCOMPARE(Pilote::controle<QLabel>(&suivi, QStringLiteral("Revision"))->text(),
+                 u("Révision : 3 calculs à revoir aujourd'hui (6 × 6 = 36 ; 7 × 8 = 56 ; 8 × 7 = 56)."));
         QCOMPARE(Pilote::textes(Pilote::controle<QListWidget>(&suivi, QStringLiteral("Fragiles"))).join(QLatin1Char('|')),
                  u("✗ 8 × 7 = 56   (à revoir, 6 s)|~ 6 × 6 = 36   (juste mais lente, 1,5 s)"));
 
@@ -129,6 +134,27 @@ private slots:
         QTRY_VERIFY(identification.isVisible());
         QVERIFY(!suivi.isVisible());
         Horloge::fixe(QDateTime());
+    }
+
+    // With a school server the view reads the server's store; without one it reads the class's
+    // file when there is one. It never makes a file.
+    void unServeurDEcoleEstLuEtAucunFichierNEstCree() {
+        DossierTemporaire dossier;
+        const QString serveur = dossier.chemin() + QStringLiteral("/serveur.sqlite");
+        remplit(serveur);
+        const QString classe = RepertoireDeClasse(QStringLiteral("aucun"));
+        ParametresConnexion p;
+        p.base = serveur;
+        Journal::installeFabrique([p](const QString&, const QString&) { return std::make_unique<MagasinSql>(p); },
+                                  dossier.chemin() + QStringLiteral("/boite.jsonl"));
+        TSuiviEleves suivi;
+        suivi.charge(QStringLiteral("aucun"), classe);
+        auto* tableau = Pilote::controle<QTableWidget>(&suivi, QStringLiteral("TableauClasse"));
+        QCOMPARE(tableau->rowCount(), 3);
+        Journal::installeFabrique(nullptr);
+        suivi.charge(QStringLiteral("aucun"), classe);
+        QCOMPARE(tableau->rowCount(), 1);  // Théo, of the class list
+        QVERIFY(!QFileInfo::exists(Journal::cheminSqlite(QStringLiteral("aucun"), classe)));
     }
 };
 

@@ -1,6 +1,6 @@
 #pragma once
-// The facts the teacher has set for a pupil: every fact a table entry of the pupil's sequence can
-// ask, read from the pupil's parameter file, by family key.
+// The tables the teacher has set for a pupil, read from the pupil's parameter file, their facts by
+// family key (the facts themselves: Revision::faitsDesTables), and the grid cell of a fact.
 #include "suivi/EtatsFaits.h"
 #include "settings/ParameterFiles.h"
 
@@ -12,8 +12,8 @@ namespace Suivi {
 // the pupil has no file. Nothing is written. Throws ErreurFichier when the file cannot be read.
 QList<EntreeTable> tablesDeLEleve(const QString& repertoireClasse, const QString& eleve, const QString& enseignant);
 
-// The facts the entries can ask, with both orders of an entry (the draw may swap the operands),
-// negative results left out. Family key to one fact of the family.
+// The facts the entries can ask (both orders of an entry: the draw may swap the operands), by
+// family key to one fact of the family.
 QHash<CleFait, Fait> faitsDesTables(const QList<EntreeTable>& tables);
 
 // A fact's cell in its operation's grid: left and right operand for + and ×; for - and ÷ the
