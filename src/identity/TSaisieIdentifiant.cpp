@@ -207,15 +207,23 @@ void TSaisieIdentifiant::enregistrer_ensClick() {
     nom_ens->setFocus();
 }
 
-void TSaisieIdentifiant::ParametreClick() {
+// The teacher chosen for the settings or the progress view ("aucun" included); empty when none
+// can open them (nothing is said for "Enseignant non inscrit").
+QString TSaisieIdentifiant::enseignantChoisi() {
     SharedState& e = Etat();
     const QString enseignant = e.EnseignantParametrage;
-    if (enseignant == Registre::EnseignantNonInscrit) return;
+    if (enseignant == Registre::EnseignantNonInscrit) return {};
     if (enseignant.isEmpty()) {
         Messages::information(QStringLiteral("Aucun identifiant n'a été saisie"));
-        return;
+        return {};
     }
     e.RepertoireClasse = RepertoireDeClasse(enseignant);
+    return enseignant;
+}
+
+void TSaisieIdentifiant::ParametreClick() {
+    const QString enseignant = enseignantChoisi();
+    if (enseignant.isEmpty()) return;
     LibellesExercices.clear();
     ContenusExercices.clear();
     ChargeExercicesEnseignant(enseignant);
@@ -224,16 +232,8 @@ void TSaisieIdentifiant::ParametreClick() {
     Ecrans::montre(Ecrans::Role::Parametrage);
 }
 
-// The progress view opens for the same choice as the settings ("aucun" included).
 void TSaisieIdentifiant::SuiviClick() {
-    SharedState& e = Etat();
-    const QString enseignant = e.EnseignantParametrage;
-    if (enseignant == Registre::EnseignantNonInscrit) return;
-    if (enseignant.isEmpty()) {
-        Messages::information(QStringLiteral("Aucun identifiant n'a été saisie"));
-        return;
-    }
-    e.RepertoireClasse = RepertoireDeClasse(enseignant);
+    if (enseignantChoisi().isEmpty()) return;
     const Passage passage(this);
     hide();
     Ecrans::montre(Ecrans::Role::SuiviEleves);

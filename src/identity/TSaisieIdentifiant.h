@@ -23,7 +23,7 @@ public:
     void enregistrer_ensClick();
     void ParametreClick();
     void SuiviClick();
-    void lb_nom_ens_paramKeyDown(int touche);
+        void lb_nom_ens_paramKeyDown(int touche);
     void cb_nom_ensChange();
     void lb_nom_eleveClick();
     void cb_mon_ens_insChange();
@@ -48,6 +48,7 @@ protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;
 
 private:
+    QString enseignantChoisi();
     void creeControles();
     void relieControles();
     // Loads the defined exercises of a teacher into the two lists above (settings screen's work).
