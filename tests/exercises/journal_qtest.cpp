@@ -40,7 +40,7 @@ class JournalTest : public QObject {
         Journal::attends();
         QProcess p;
         p.start(QStringLiteral("/usr/bin/python3"),
-                {QFileInfo(QString::fromUtf8(__FILE__)).dir().filePath(QStringLiteral("../journal/lit_journal.py")), Fichier});
+                {QStringLiteral(MARIVELLE_DOSSIER_TESTS "/../journal/lit_journal.py"), Fichier});
         p.waitForFinished(20000);
         QStringList lignes;
         for (const QString& l : QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
