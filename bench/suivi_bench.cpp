@@ -34,14 +34,16 @@ struct Classe30 {
         base.transaction();
         QSqlQuery q(base);
         const qint64 debut = QDateTime(QDate(2026, 9, 1), QTime(9, 0)).toMSecsSinceEpoch();
-        for (int e = 1; e <= 30; ++e) {
+        for (int e = 1; e <= 30; ++e)
             q.exec(QStringLiteral("INSERT INTO journal_eleves (id, enseignant, eleve) VALUES (%1, '%2', 'Élève %1')").arg(e).arg(Enseignant));
-            q.prepare(QStringLiteral("INSERT INTO journal_questions VALUES (?, ?, 1, 1, 0, 0, 1, 0, 0, ?, 2, ?, ?, 0, '', ?, 1, 1000, ?, 0)"));
-            for (int i = 0; i < 10000; ++i) {
+        q.prepare(QStringLiteral("INSERT INTO journal_questions VALUES (?, ?, 1, 1, 0, 0, 1, 0, 0, ?, 2, ?, ?, 0, '', ?, 1, 1000, ?, 0)"));
+        // The class plays together: the pupils' questions are stored mixed, as in a real journal.
+        for (int i = 0; i < 10000; ++i) {
+            for (int e = 1; e <= 30; ++e) {
                 const int a = (i * 7 + e) % 11, b = (i * 3 + e * 5) % 11;
                 const bool juste = (i + e) % 5 != 0;
                 // 10,000 questions over about 290 days.
-                for (const QVariant& v : {QVariant(e), QVariant(debut + qint64(i) * 2'500'000), QVariant(a), QVariant(b),
+                for (const QVariant& v : {QVariant(e), QVariant(debut + qint64(i) * 2'500'000 + e), QVariant(a), QVariant(b),
                                           QVariant(a * b), QVariant(int(juste)), QVariant(1000 + (i % 40) * 100)})
                     q.addBindValue(v);
                 q.exec();

@@ -4,6 +4,7 @@
 #include "sql/EchecSql.h"
 
 #include <QAtomicInt>
+#include <algorithm>
 #include <QHash>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -54,6 +55,39 @@ const QString ColonnesQuestion = QStringLiteral(
     "q.ms_premiere, q.ms_fin, q.fin_creature, e.enseignant, e.eleve, q.eleve_id");
 
 Operation operationDe(int code) { return static_cast<Operation>(std::clamp(code, 0, 3)); }
+
+// The questions by pupil, then oldest first; a pupil's questions in stored order are nearly always
+// in time order already, so each pupil's are sorted only when they are not.
+void rangeParEleve(QList<ReponseResumee>& liste, const QList<qint64>& cles) {
+    QHash<qint64, qsizetype> debuts;  // each pupil's first place in the ordered list
+    {
+        QHash<qint64, qsizetype> nombres;
+        QList<qint64> ordre;
+        for (const qint64 c : cles) {
+            auto it = nombres.find(c);
+            if (it == nombres.end()) {
+                ordre.append(c);
+                it = nombres.insert(c, 0);
+            }
+            ++*it;
+        }
+        std::sort(ordre.begin(), ordre.end());
+        qsizetype place = 0;
+        for (const qint64 c : ordre) {
+            debuts.insert(c, place);
+            place += nombres.value(c);
+        }
+    }
+    QList<ReponseResumee> rangee(liste.size());
+    QHash<qint64, qsizetype> suivantes = debuts;
+    for (qsizetype i = 0; i < liste.size(); ++i) rangee[suivantes[cles[i]]++] = std::move(liste[i]);
+    const auto plusAncienne = [](const ReponseResumee& a, const ReponseResumee& b) { return a.moment < b.moment; };
+    for (auto it = debuts.cbegin(); it != debuts.cend(); ++it) {
+        const auto debut = rangee.begin() + it.value(), fin = rangee.begin() + suivantes.value(it.key());
+        if (!std::is_sorted(debut, fin, plusAncienne)) std::sort(debut, fin, plusAncienne);
+    }
+    liste = std::move(rangee);
+}
 }  // namespace
 
 QString ParametresConnexion::nomLisible() const {
@@ -277,7 +311,7 @@ QList<EntreeJournal> MagasinSql::entrees(const QString& enseignant, const QStrin
     return liste;
 }
 
-QList<ReponseResumee> MagasinSql::reponses(const QString& enseignant, qint64 depuis) {
+QList<ReponseResumee> MagasinSql::reponses(const QString& enseignant, qint64 depuis, PartDeClasse part) {
     QHash<qint64, QString> noms;
     QSqlQuery n(base_);
     n.setForwardOnly(true);
@@ -291,16 +325,27 @@ QList<ReponseResumee> MagasinSql::reponses(const QString& enseignant, qint64 dep
     // costs more than the figures drawn from it. A fact beyond the packed ranges (none the
     // settings offer) is read apart.
     QList<ReponseResumee> liste;
+    const QString dansLaPart = QStringLiteral(" AND eleve_id % ? = ?");
+    const auto lieLaPart = [&](QSqlQuery& q) {
+        q.addBindValue(qint64(std::max(part.nombre, 1)));
+        q.addBindValue(qint64(part.rang));
+    };
     {
         // The list made once at its size: growing it copies every question already read. Asked
         // first, for the same reason as below.
         QSqlQuery compte(base_);
         compte.prepare(QStringLiteral("SELECT COUNT(*) FROM journal_questions WHERE eleve_id IN "
-                                      "(SELECT id FROM journal_eleves WHERE enseignant = ?) AND moment >= ?"));
+                                      "(SELECT id FROM journal_eleves WHERE enseignant = ?) AND moment >= ?") + dansLaPart);
         compte.addBindValue(enseignant);
         compte.addBindValue(depuis);
+        lieLaPart(compte);
         if (compte.exec() && compte.next()) liste.reserve(compte.value(0).toLongLong());
     }
+    // A class's SQLite file holds that class alone: its table read in stored order is several times
+    // quicker than through the key's index (a table lookup per row), and the rows are put in
+    // order below. A server's table holds the whole school: there the index finds the class.
+    const bool sqlite = estSqlite(parametres_);
+    const QString filtreEleves = sqlite ? QStringLiteral("+eleve_id") : QStringLiteral("eleve_id");
     QSqlQuery q(base_);
     q.setForwardOnly(true);
     q.setNumericalPrecisionPolicy(QSql::LowPrecisionInt64);
@@ -310,12 +355,15 @@ QList<ReponseResumee> MagasinSql::reponses(const QString& enseignant, qint64 dep
         "CASE WHEN gauche >= -524288 AND gauche < 524288 AND droite >= -524288 AND droite < 524288 "
         "AND resultat >= -2097152 AND resultat < 2097152 "
         "THEN ((gauche + CAST(524288 AS BIGINT)) * 1048576 + droite + 524288) * 4194304 + resultat + 2097152 ELSE -1 END "
-        "FROM journal_questions WHERE eleve_id IN (SELECT id FROM journal_eleves WHERE enseignant = ?) "
-        "AND moment >= ? ORDER BY eleve_id, moment"));
+        "FROM journal_questions WHERE ") + filtreEleves + QStringLiteral(" IN (SELECT id FROM journal_eleves WHERE enseignant = ?) "
+        "AND moment >= ?") + dansLaPart + (sqlite ? QString() : QStringLiteral(" ORDER BY eleve_id, moment")));
     q.addBindValue(enseignant);
     q.addBindValue(depuis);
+    lieLaPart(q);
     if (!q.exec()) echoue(QStringLiteral("lu"), RaisonSql(q.lastError()));
     QList<QPair<qsizetype, qint64>> aLire;  // the questions whose fact is read apart, and their pupil
+    QList<qint64> cles;  // each question's pupil, to put them in order
+    cles.reserve(liste.capacity());
     qint64 idCourant = -1;
     QString eleve;
     while (q.next()) {
@@ -344,6 +392,7 @@ QList<ReponseResumee> MagasinSql::reponses(const QString& enseignant, qint64 dep
             aLire.append({liste.size(), id});
         }
         liste.append(std::move(r));
+        cles.append(id);
     }
     // After the rows: PostgreSQL drops a forward-only query's rows when another runs meanwhile.
     QSqlQuery apart(base_);
@@ -357,6 +406,7 @@ QList<ReponseResumee> MagasinSql::reponses(const QString& enseignant, qint64 dep
         r.fait.droite = apart.value(1).toInt();
         r.fait.resultat = apart.value(2).toInt();
     }
+    if (sqlite) rangeParEleve(liste, cles);
     return liste;
 }
 

@@ -30,7 +30,7 @@ public:
     void ajoute(const EntreeJournal& entree) override;
     void ajouteLigne(const LigneResultat& ligne) override;
     QList<EntreeJournal> entrees(const QString& enseignant, const QString& eleve, qint64 depuis) override;
-    QList<ReponseResumee> reponses(const QString& enseignant, qint64 depuis) override;
+    QList<ReponseResumee> reponses(const QString& enseignant, qint64 depuis = 0, PartDeClasse part = {}) override;
     QStringList eleves(const QString& enseignant) override;
     void supprimeEleve(const QString& enseignant, const QString& eleve) override;
     void supprimeEnseignant(const QString& enseignant) override;

@@ -9,12 +9,45 @@
 #include "settings/ParameterFiles.h"
 
 #include <QDir>
-#include <cmath>
+#include <QFuture>
 #include <QSet>
+#include <QThread>
+#include <QtConcurrent>
+#include <cmath>
+#include <optional>
 
 namespace {
 QString pourcent(double part) { return part < 0 ? QString() : QString::number(qRound(part * 100)); }
 QString secondes(int ms) { return ms < 0 ? QString() : FormatFr::nombre(std::round(ms / 100.0) / 10.0); }
+
+// Reading the year's questions is most of the opening: the class is read in parts at once, one
+// connection each, the first on the view's own.
+QList<QList<ReponseResumee>> litParParts(const QString& enseignant, MagasinJournal& magasin, const OuvreMagasin& autres) {
+    const int nombre = autres ? std::clamp(QThread::idealThreadCount(), 1, Suivi::PartsMax) : 1;
+    using Part = std::optional<QList<ReponseResumee>>;
+    QList<QFuture<Part>> enCours;
+    for (int rang = 1; rang < nombre; ++rang)
+        enCours.append(QtConcurrent::run([&autres, enseignant, rang, nombre]() -> Part {
+            try {
+                const std::unique_ptr<MagasinJournal> m = autres();
+                return m->reponses(enseignant, 0, {rang, nombre});
+            } catch (...) {
+                return std::nullopt;  // read again on the view's connection, which says why if it fails too
+            }
+        }));
+    QList<QList<ReponseResumee>> parts;
+    try {
+        parts.append(magasin.reponses(enseignant, 0, {0, nombre}));
+        for (int rang = 1; rang < nombre; ++rang) {
+            const Part p = enCours[rang - 1].result();
+            parts.append(p ? *p : magasin.reponses(enseignant, 0, {rang, nombre}));
+        }
+    } catch (...) {
+        for (QFuture<Part>& f : enCours) f.waitForFinished();  // they use `autres`
+        throw;
+    }
+    return parts;
+}
 }  // namespace
 
 namespace Suivi {
@@ -34,37 +67,45 @@ QStringList elevesDeLaClasse(const QString& enseignant, const QString& repertoir
 }
 
 Classe charge(const QString& enseignant, const QString& repertoireClasse, MagasinJournal* magasin,
-              const QDateTime& maintenant, const QStringList& inscrits) {
+              const QDateTime& maintenant, const QStringList& inscrits, const OuvreMagasin& autres) {
     Classe c;
     c.enseignant = enseignant;
     c.repertoire = repertoireClasse;
     c.maintenant = maintenant;
     c.seuilMs = Revision::litSeuil(repertoireClasse);
-    if (magasin) c.reponses = magasin->reponses(enseignant, 0);
-    const QList<ReponseResumee>& reponses = c.reponses;
+    if (magasin) c.reponses = litParParts(enseignant, *magasin, autres);
     QHash<QString, std::span<const ReponseResumee>> parEleve;
-    for (qsizetype i = 0; i < reponses.size();) {
-        qsizetype j = i;
-        while (j < reponses.size() && reponses[j].eleve == reponses[i].eleve) ++j;
-        parEleve.insert(reponses[i].eleve, std::span<const ReponseResumee>(reponses.constData() + i, size_t(j - i)));
-        i = j;
-    }
+    for (const QList<ReponseResumee>& reponses : std::as_const(c.reponses))
+        for (qsizetype i = 0; i < reponses.size();) {
+            qsizetype j = i;
+            while (j < reponses.size() && reponses[j].eleve == reponses[i].eleve) ++j;
+            parEleve.insert(reponses[i].eleve, std::span<const ReponseResumee>(reponses.constData() + i, size_t(j - i)));
+            i = j;
+        }
     for (const QString& eleve : elevesDeLaClasse(enseignant, repertoireClasse, magasin, inscrits)) {
+        c.eleves.append(BilanEleve{});
+        c.eleves.last().eleve = eleve;
+    }
+    // Each pupil apart from the others: their tables, year and review boxes.
+    QtConcurrent::blockingMap(c.eleves, [&](BilanEleve& b) {
         QHash<CleFait, Fait> tables;
         try {
-            tables = faitsDesTables(tablesDeLEleve(repertoireClasse, eleve, enseignant));
+            tables = faitsDesTables(tablesDeLEleve(repertoireClasse, b.eleve, enseignant));
         } catch (const ErreurMarivelle&) {
             // An unreadable file: the facts met are counted instead.
         }
-        c.eleves.append(analyse(eleve, parEleve.value(eleve), tables, maintenant));
-        c.eleves.last().reponses = parEleve.value(eleve);
-    }
-    revise(c);
+        const std::span<const ReponseResumee> reponses = parEleve.value(b.eleve);
+        b = analyse(b.eleve, reponses, tables, maintenant);
+        b.reponses = reponses;
+        b.revision = Revision::etatDeLEleve(reponses, maintenant.date(), c.seuilMs);
+    });
     return c;
 }
 
 void revise(Classe& c) {
-    for (BilanEleve& b : c.eleves) b.revision = Revision::etatDeLEleve(b.reponses, c.maintenant.date(), c.seuilMs);
+    QtConcurrent::blockingMap(c.eleves, [&c](BilanEleve& b) {
+        b.revision = Revision::etatDeLEleve(b.reponses, c.maintenant.date(), c.seuilMs);
+    });
 }
 
 QString nomAffiche(const QString& eleve) {

@@ -5,8 +5,12 @@
 
 #include <QByteArray>
 #include <QStringList>
+#include <functional>
+#include <memory>
 
 class MagasinJournal;
+// Opens one more connection to the class's store, for a part of the class read at once.
+using OuvreMagasin = std::function<std::unique_ptr<MagasinJournal>()>;
 
 struct LigneClasse {
     QString eleve;
@@ -35,7 +39,7 @@ struct Classe {
     QDateTime maintenant;
     int seuilMs = Suivi::SeuilParDefautMs;
     QList<BilanEleve> eleves;  // by name
-    QList<ReponseResumee> reponses;  // every pupil's questions, which the pupils' lines point into
+    QList<QList<ReponseResumee>> reponses;  // every pupil's questions by part, which the pupils' lines point into
 };
 
 namespace Suivi {
@@ -49,9 +53,12 @@ inline constexpr int AidesMax = 8;
 QStringList elevesDeLaClasse(const QString& enseignant, const QString& repertoireClasse, MagasinJournal* magasin,
                              const QStringList& inscrits = {});
 
-// Reads the class: the journal's questions (none without a store), every pupil's tables, the threshold.
+// Reads the class: the journal's questions (none without a store), every pupil's tables, the
+// threshold. With `autres`, parts of the class are read at once on connections of their own (a
+// part whose connection fails is read on `magasin`); the pupils are worked out in parallel.
+inline constexpr int PartsMax = 4;
 Classe charge(const QString& enseignant, const QString& repertoireClasse, MagasinJournal* magasin,
-              const QDateTime& maintenant, const QStringList& inscrits = {});
+              const QDateTime& maintenant, const QStringList& inscrits = {}, const OuvreMagasin& autres = {});
 
 // Every pupil's review boxes at the class's threshold (again when it changes).
 void revise(Classe& classe);

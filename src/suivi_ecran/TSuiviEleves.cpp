@@ -321,7 +321,8 @@ void TSuiviEleves::charge(const QString& enseignant, const QString& repertoireCl
     } catch (const ErreurMarivelle& e) {
         Messages::information(e.message());
     }
-    classe_ = Suivi::charge(enseignant, repertoireClasse, magasin.get(), Horloge::maintenant(), inscrits);
+    classe_ = Suivi::charge(enseignant, repertoireClasse, magasin.get(), Horloge::maintenant(), inscrits,
+                            [&] { return Journal::ouvre(enseignant, repertoireClasse); });
     titre_->setText(enseignant == QLatin1String("aucun") ? QStringLiteral("Suivi des élèves sans enseignant")
                                                           : QStringLiteral("Suivi des élèves de ") + enseignant);
     {

@@ -108,7 +108,12 @@ TEST(Suivi, ClassLinesWeeksAndWhoNeedsHelpAgainstHandWorkedFigures) {
     fichierEleve(QStringLiteral("Adam"), {EntreeTable::table(5, 1, 2, 3), EntreeTable::table(5, 4, 6, 1)});
     MagasinSql magasin(sqlite(Classe_ + QStringLiteral("journal.sqlite")));
     remplitJournal(magasin);
-    Classe c = Suivi::charge(Enseignant, Classe_, &magasin, Maintenant);
+    // Read in parts at once, as the view reads; a part whose connection fails is read on the first.
+    const OuvreMagasin autre = [] { return std::make_unique<MagasinSql>(sqlite(Classe_ + QStringLiteral("journal.sqlite"))); };
+    const OuvreMagasin enPanne = []() -> std::unique_ptr<MagasinJournal> { throw ErreurJournal(QStringLiteral("panne")); };
+    Classe c = Suivi::charge(Enseignant, Classe_, &magasin, Maintenant, {}, autre);
+    for (const Classe& d : {Suivi::charge(Enseignant, Classe_, &magasin, Maintenant), Suivi::charge(Enseignant, Classe_, &magasin, Maintenant, {}, enPanne)})
+        for (qsizetype i = 0; i < c.eleves.size(); ++i) EXPECT_EQ(d.eleves.value(i).reponses.size(), c.eleves[i].reponses.size());
     ASSERT_EQ(c.eleves.size(), 2);
     ASSERT_EQ(c.eleves[1].eleve, u("Zoé"));
     const BilanEleve& z = c.eleves[1];
