@@ -1,5 +1,6 @@
 #include "identity/Delegues.h"
 
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -9,8 +10,17 @@ const QColor Marine(0x12, 0x35, 0x5b);
 
 QSize DelegueLigneHaute::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
     QSize taille = QStyledItemDelegate::sizeHint(option, index);
-    taille.setHeight(std::max(taille.height(), option.fontMetrics.height() * 17 / 10));
+    taille.setHeight(std::max(taille.height(), hauteurLigne(option.fontMetrics)));
     return taille;
+}
+
+int DelegueLigneHaute::hauteurLigne(const QFontMetrics& police) { return police.height() * 17 / 10; }
+
+void ajusteAuxLignesEntieres(QListWidget* liste) {
+    const int cadre = 2 * liste->frameWidth();
+    const int ligne = DelegueLigneHaute::hauteurLigne(liste->fontMetrics());
+    const int lignes = std::max(1, (liste->height() - cadre) / ligne);
+    liste->resize(liste->width(), cadre + lignes * ligne);
 }
 
 namespace {

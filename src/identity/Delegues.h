@@ -9,7 +9,14 @@ class DelegueLigneHaute : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    // The height of a row in that font.
+    static int hauteurLigne(const QFontMetrics& police);
 };
+
+class QListWidget;
+// Shortens a list of such rows to the whole rows that fit in its height, so that no row shows
+// cut (a click on a half-hidden row would miss it).
+void ajusteAuxLignesEntieres(QListWidget* liste);
 
 // Tall rows with a large check box; a click anywhere in the row toggles it.
 class DelegueCaseACocher : public DelegueLigneHaute {

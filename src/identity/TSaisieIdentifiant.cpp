@@ -12,6 +12,7 @@
 #include "state/Utils.h"
 #include "interface/UtilsEcran.h"
 #include "identity/ConnexionEleve.h"
+#include "identity/Delegues.h"
 #include "identity/NomsRegistre.h"
 #include "identity/Registre.h"
 
@@ -76,6 +77,8 @@ void TSaisieIdentifiant::relieControles() {
     Garde::connecte(enregistrer_eleve, &QPushButton::clicked, this, [this] { enregistrer_eleveClick(); });
     Garde::connecte(Jouer, &QPushButton::clicked, this, [this] { JouerClick(); });
     Garde::connecte(Quitter, &QPushButton::clicked, this, [this] { QuitterClick(); });
+    Garde::connecte(Importer, &QPushButton::clicked, this, [this] { ImporterClick(); });
+    Garde::connecte(Exporter, &QPushButton::clicked, this, [this] { ExporterClick(); });
     lb_nom_ens_param->installEventFilter(this);
     lb_nom_eleve->installEventFilter(this);
     CheckListBox1->installEventFilter(this);
@@ -126,6 +129,7 @@ void TSaisieIdentifiant::FormShow() {
         resize(1024, 768);
         AdapteFenetre(this);
         placeNiveaux();
+        for (QListWidget* liste : {lb_nom_ens_param, lb_nom_eleve}) ajusteAuxLignesEntieres(liste);
         premierAffichage_ = false;
     }
     {
