@@ -3,7 +3,8 @@
 // the text that toggle on a click anywhere in their row.
 #include <QStyledItemDelegate>
 
-// Rows at least 1.7 times the font's height, so they grow with the fitted font.
+// Rows of 44 design pixels, and never less than 1.25 times the font's height, so they grow
+// with the fitted screen.
 class DelegueLigneHaute : public QStyledItemDelegate {
     Q_OBJECT
 public:

@@ -53,10 +53,10 @@ QRect StyleBarres::subControlRect(ComplexControl controle, const QStyleOptionCom
     QRect r = QProxyStyle::subControlRect(controle, option, partie, widget);
     if (controle != CC_ComboBox || !widget) return r;
     // The arrow's button is as wide as the text is high; the text field gives it the room.
-    const int largeur = std::max(r.width(), widget->fontMetrics().height());
+    const QRect fleche = QProxyStyle::subControlRect(controle, option, SC_ComboBoxArrow, widget);
+    const int largeur = std::max(fleche.width(), widget->fontMetrics().height());
     if (partie == SC_ComboBoxArrow) r.setLeft(r.right() - largeur + 1);
-    if (partie == SC_ComboBoxEditField)
-        r.setRight(std::min(r.right(), QProxyStyle::subControlRect(controle, option, SC_ComboBoxFrame, widget).right() - largeur));
+    if (partie == SC_ComboBoxEditField) r.setRight(std::min(r.right(), option->rect.right() - largeur));
     return r;
 }
 

@@ -41,6 +41,11 @@ void active(std::initializer_list<QWidget*> controles, bool actif) {
     for (QWidget* w : controles) w->setEnabled(actif);
 }
 
+// Each entry's whole text on hover: a long one shows without its middle.
+void textesEntiers(QListWidget* liste) {
+    for (int i = 0; i < liste->count(); ++i) liste->item(i)->setToolTip(liste->item(i)->text());
+}
+
 // The choice in a drop-down, empty when nothing is chosen.
 QString choix(const QComboBox* liste) { return liste->currentIndex() < 0 ? QString() : liste->currentText(); }
 
@@ -165,6 +170,7 @@ void TSaisieIdentifiant::remplitEnseignants() {
         lb_nom_ens_param->clear();
         lb_nom_ens_param->addItems({Registre::EnseignantNonInscrit, Registre::Aucun});
     }
+    textesEntiers(lb_nom_ens_param);
 }
 
 void TSaisieIdentifiant::remplitElevesDe(const QString& enseignant) {
@@ -178,6 +184,7 @@ void TSaisieIdentifiant::remplitElevesDe(const QString& enseignant) {
         lb_nom_eleve->clear();
         lb_nom_eleve->addItem(Registre::EleveNonInscrit);
     }
+    textesEntiers(lb_nom_eleve);
     active({lb_nom_eleve, nom_eleve_con}, true);
 }
 

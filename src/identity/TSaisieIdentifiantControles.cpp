@@ -46,6 +46,10 @@ QListWidget* liste(QWidget* parent, const QString& nom, const QRect& r) {
     l->setGeometry(r);
     l->setItemDelegate(new DelegueLigneHaute(l));
     l->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Whole rows only: a long name gives up its middle (shown whole on hover), not a row's height
+    // to a horizontal bar.
+    l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    l->setTextElideMode(Qt::ElideMiddle);
     elargitBarres(l);
     return l;
 }
@@ -106,11 +110,13 @@ void TSaisieIdentifiant::creeControles() {
     Parametre = bouton(gauche, QStringLiteral("Parametre"), QStringLiteral("Paramétrer"), QRect(268, 242, 200, 48));
     Suivi = bouton(gauche, QStringLiteral("Suivi"), QStringLiteral("Suivi des élèves"), QRect(24, 242, 236, 48));
     // The class lists of the teacher chosen above, in smaller type: the teacher's tools, not a child's.
-    Importer = bouton(gauche, QStringLiteral("Importer"), QStringLiteral("Importer une liste d'élèves"),
-                      QRect(24, 296, 264, 44), QColor(0xb8, 0xe6, 0xff));
-    Exporter = bouton(gauche, QStringLiteral("Exporter"), QStringLiteral("Exporter la liste"),
-                      QRect(296, 296, 172, 44), QColor(0xb8, 0xe6, 0xff));
-    for (QPushButton* b : {Importer, Exporter}) b->setFont(Apparence::comic(17));
+    auto* importer = bouton(gauche, QStringLiteral("Importer"), QStringLiteral("Importer une liste d'élèves"),
+                            QRect(24, 296, 264, 44), QColor(0xb8, 0xe6, 0xff));
+    auto* exporter = bouton(gauche, QStringLiteral("Exporter"), QStringLiteral("Exporter la liste"),
+                            QRect(296, 296, 172, 44), QColor(0xb8, 0xe6, 0xff));
+    for (BoutonRond* b : {importer, exporter}) b->setEchelleTexte(0.8);
+    Importer = importer;
+    Exporter = exporter;
     nom_ens_param = etiquette(gauche, QStringLiteral("nom_ens_param"), QStringLiteral("Nom de l'enseignant"),
                               QRect(24, 346, 440, 30));
     nom_ens = saisie(gauche, QStringLiteral("nom_ens"), QRect(24, 376, 444, 44));

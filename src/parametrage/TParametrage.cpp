@@ -96,6 +96,8 @@ void TParametrage::relieControles() {
 
 bool TParametrage::eventFilter(QObject* objet, QEvent* evenement) {
     if (evenement->type() == QEvent::ToolTip && objet->isWidgetType()) {
+        // Hints in the screen's fitted type, not the system's small one.
+        QToolTip::setFont(font());
         // The control under the mouse, even a greyed one inside a greyed group.
         const auto* aide = static_cast<QHelpEvent*>(evenement);
         const QWidget* sous = childAt(mapFromGlobal(aide->globalPos()));

@@ -15,7 +15,7 @@ void ajuste(QWidget* ecran) {
             // A quarter of a line between the text and the frame.
             const int marge = b->fontMetrics().height() / 4;
             const int place = std::min(b->width(), parent->contentsRect().right() - marge - b->x());
-            if ((b->sizeHint().width() <= place && b->sizeHint().height() <= b->height()) || police.pixelSize() <= 9) {
+            if (b->sizeHint().width() <= place || police.pixelSize() <= 9) {
                 b->resize(std::max(1, place), b->height());
                 break;
             }
