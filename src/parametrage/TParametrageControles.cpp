@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStyledItemDelegate>
 
 namespace {
 const QString Comic = QStringLiteral("Comic Sans MS");
@@ -114,6 +115,22 @@ QListWidget* liste(QWidget* parent, const QString& nom, const QRect& r) {
     return l;
 }
 
+// Rows as wide as the list, their text wrapped to that width (the view alone makes them a few
+// pixels wider, which cuts the end of the longest lines).
+class DelegueReplie final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        const auto* vue = qobject_cast<const QAbstractItemView*>(option.widget);
+        if (!vue) return QStyledItemDelegate::sizeHint(option, index);
+        QStyleOptionViewItem o(option);
+        o.rect.setWidth(vue->viewport()->width());
+        QSize taille = QStyledItemDelegate::sizeHint(o, index);
+        taille.setWidth(std::min(taille.width(), o.rect.width()));
+        return taille;
+    }
+};
+
 // A list whose long entries wrap onto further lines instead of running out of sight.
 QListWidget* listeRepliee(QWidget* parent, const QString& nom, const QRect& r) {
     auto* l = liste(parent, nom, r);
@@ -123,6 +140,7 @@ QListWidget* listeRepliee(QWidget* parent, const QString& nom, const QRect& r) {
     l->setResizeMode(QListView::Adjust);
     l->setUniformItemSizes(false);
     l->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    l->setItemDelegate(new DelegueReplie(l));
     return l;
 }
 
