@@ -243,11 +243,16 @@ private slots:
                 const QByteArray nom = ici + " " + b->objectName().toLatin1();
                 const int marge = b->fontMetrics().height() / 4;
                 QVERIFY2(b->x() + b->sizeHint().width() <= b->parentWidget()->contentsRect().right() - marge + 1, nom);
-                QVERIFY2(b->sizeHint().width() <= b->width(), nom);
+                QVERIFY2(b->sizeHint().width() <= b->width() && b->fontMetrics().height() <= b->height(), nom);
                 const int indicateur = b->style()->pixelMetric(
                     qobject_cast<QRadioButton*>(b) ? QStyle::PM_ExclusiveIndicatorWidth : QStyle::PM_IndicatorWidth, nullptr, b);
                 QVERIFY2(indicateur >= b->fontMetrics().height() * 6 / 10, nom);
             }
+            // Every row of a group stays under its title and inside its frame.
+            for (QGroupBox* g : ecran->findChildren<QGroupBox*>())
+                for (QWidget* c : g->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+                    QVERIFY2(c->y() >= g->contentsRect().top() && c->geometry().bottom() <= g->contentsRect().bottom(),
+                             ici + " " + c->objectName().toLatin1());
             auto* sequence = w<QListWidget>("ListeSequence");
             const QRect ligne = sequence->visualItemRect(sequence->item(1));
             QApplication::processEvents();
