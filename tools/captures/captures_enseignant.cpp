@@ -10,6 +10,7 @@
 #include "settings/ExercicesDefinis.h"
 #include "state/SharedState.h"
 #include "state/Utils.h"
+#include "identity/ApercuImport.h"
 #include "identity/ImportEleves.h"
 #include "identity/NomsRegistre.h"
 #include "identity/Registre.h"
@@ -100,6 +101,18 @@ int main(int argc, char** argv) {
     jeux->showPopup();
     photo(QStringLiteral("identification_deroulante"));
     jeux->hidePopup();
+    // What an import would do, before anything is written.
+    FichierTexte::ecritLignes(QStringLiteral("import.csv"),
+                              {QStringLiteral("Prénom;Nom;Niveau"), QStringLiteral("Léa;Martin;CE1"),
+                               QStringLiteral("Paul;Durand;"), QStringLiteral("-Paul;Roux;ce1"),
+                               QStringLiteral("Jules;Fournier;cm2"), QStringLiteral("Ambre;Petit;ce2"),
+                               QStringLiteral("Ambre;Petit;ce2")});
+    {
+        ApercuImport apercu(&identification, Etat(), Enseignant, QStringLiteral("import.csv"),
+                            ListeLue::lit(QStringLiteral("import.csv"), Registre::Niveaux));
+        apercu.show();
+        photo(QStringLiteral("identification_apercu_import"));
+    }
     identification.hide();
 
     Etat().RepertoireClasse = RepertoireDeClasse(Enseignant);
