@@ -1,10 +1,11 @@
 #include "listes/ListeLue.h"
 
+#include "base/Erreurs.h"
 #include "base/FichierTexte.h"
 #include "listes/TableauClasseur.h"
 #include "listes/TableauCsv.h"
 
-#include <QRegularExpression>
+#include <QFileInfo>
 
 namespace {
 enum class Colonne { Aucune, Prenom, Nom, NomComplet, Niveau };
@@ -106,6 +107,15 @@ QList<Eleve> lit(const QString& chemin, const QStringList& niveaux) {
     const QString extension = chemin.section(QLatin1Char('.'), -1).toLower();
     if (extension == QStringLiteral("xlsx")) return eleves(TableauClasseur::xlsx(chemin), niveaux);
     if (extension == QStringLiteral("ods")) return eleves(TableauClasseur::ods(chemin), niveaux);
-    return eleves(TableauCsv::lit(FichierTexte::litOctets(chemin)), niveaux);
+    const QString nom = QFileInfo(chemin).fileName();
+    if (extension == QStringLiteral("xls"))
+        throw ErreurFichier(QStringLiteral("Le classeur « %1 » est dans l'ancien format .xls, qui n'est pas lu : "
+                                           "enregistrez-le en .xlsx, .ods ou .csv depuis votre tableur.").arg(nom));
+    const QByteArray octets = FichierTexte::litOctets(chemin);
+    // A text file holds no zero byte: anything else (a picture, a document) would give nonsense names.
+    if (octets.contains('\0'))
+        throw ErreurFichier(QStringLiteral("Le fichier « %1 » n'est pas une liste d'élèves en texte (CSV) ni un "
+                                           "classeur .xlsx ou .ods : la liste n'a pas été lue.").arg(nom));
+    return eleves(TableauCsv::lit(octets), niveaux);
 }
 }  // namespace ListeLue

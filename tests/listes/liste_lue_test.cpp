@@ -93,16 +93,24 @@ TEST(ListeLue, TheFirstSheetOfAWorkbookIsRead) {
     ecritClasseur("ods", "liste.ods", lignes);
     EXPECT_EQ(resume(ListeLue::lit("liste.ods", Niveaux)), attendu);
 
-    // A file that is no workbook says so.
+    // A file that is no list says so, and why.
     ecritOctets("faux.xlsx", "Prénom;Nom\n");
     ecritOctets("faux.ods", QByteArray("PK\x03\x04", 4));
-    for (const char* faux : {"faux.xlsx", "faux.ods"}) {
+    ecritOctets("ancien.xls", QByteArray("\xD0\xCF\x11\xE0", 4));
+    ecritOctets("photo.csv", QByteArray("\xFF\xD8\xFF\x00JFIF", 8));
+    const std::pair<const char*, const char*> faux[] = {
+        {"faux.xlsx", "Le fichier « faux.xlsx » n'est pas un classeur lisible : la liste n'a pas été lue."},
+        {"faux.ods", "Le fichier « faux.ods » n'est pas un classeur lisible : la liste n'a pas été lue."},
+        {"ancien.xls", "Le classeur « ancien.xls » est dans l'ancien format .xls, qui n'est pas lu : enregistrez-le "
+                       "en .xlsx, .ods ou .csv depuis votre tableur."},
+        {"photo.csv", "Le fichier « photo.csv » n'est pas une liste d'élèves en texte (CSV) ni un classeur .xlsx ou "
+                      ".ods : la liste n'a pas été lue."}};
+    for (const auto& [fichier, raison] : faux) {
         try {
-            ListeLue::lit(faux, Niveaux);
-            ADD_FAILURE() << faux;
+            ListeLue::lit(fichier, Niveaux);
+            ADD_FAILURE() << fichier;
         } catch (const ErreurFichier& e) {
-            EXPECT_EQ(QString::fromUtf8(e.what()),
-                      u("Le fichier « %1 » n'est pas un classeur lisible : la liste n'a pas été lue.").arg(faux));
+            EXPECT_EQ(QString::fromUtf8(e.what()), u(raison));
         }
     }
 }
