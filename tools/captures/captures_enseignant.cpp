@@ -20,7 +20,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QHelpEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -69,12 +68,13 @@ void classe() {
     ImportEleves::enregistre(Enseignant, ImportEleves::prepare(Etat(), Enseignant, lus, {}));
 }
 
-// The hint a teacher gets by resting the mouse on a greyed control.
+// The hint a teacher gets by resting the mouse on a greyed control: the pointer is moved on the
+// X server and the hint comes as it would for a hand on the mouse.
 void survole(QWidget* controle) {
-    const QPoint centre = controle->rect().center();
-    QCursor::setPos(controle->mapToGlobal(centre));
-    QHelpEvent aide(QEvent::ToolTip, centre, controle->mapToGlobal(centre));
-    QApplication::sendEvent(controle, &aide);
+    QCursor::setPos(controle->mapToGlobal(controle->rect().center() + QPoint(1, 0)));
+    attends(100);
+    QCursor::setPos(controle->mapToGlobal(controle->rect().center()));
+    attends(1500);
 }
 }  // namespace
 
@@ -120,6 +120,8 @@ int main(int argc, char** argv) {
     TParametrage parametrage;
     parametrage.recoitEnseignant({}, Registre::FichierListeEleves(Enseignant));
     parametrage.show();
+    // Without a window manager nothing makes the window active, and hints show in active windows.
+    QApplication::setActiveWindow(&parametrage);
     photo(QStringLiteral("parametrage_1_ouverture"));
     survole(w<QWidget>(&parametrage, "Operation2"));
     photo(QStringLiteral("parametrage_1_aide_grisee"));
