@@ -1,5 +1,9 @@
 #include "identity/Delegues.h"
 
+#include "interface/Ajustement.h"
+
+#include <QAbstractItemView>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -9,8 +13,24 @@ const QColor Marine(0x12, 0x35, 0x5b);
 
 QSize DelegueLigneHaute::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
     QSize taille = QStyledItemDelegate::sizeHint(option, index);
-    taille.setHeight(std::max(taille.height(), option.fontMetrics.height() * 17 / 10));
+    taille.setHeight(std::max(taille.height(), hauteurLigne(option.fontMetrics)));
+    // No wider than the list: a long entry is shortened where it is drawn, not cut by the edge.
+    if (const auto* vue = qobject_cast<const QAbstractItemView*>(option.widget))
+        taille.setWidth(std::min(taille.width(), vue->viewport()->width()));
     return taille;
+}
+
+int DelegueLigneHaute::hauteurLigne(const QFontMetrics& police) {
+    // 44 design pixels for a child's mouse, fitted like the rest of the screen; never less than
+    // the text with room around it.
+    return std::max(police.height() * 5 / 4, Ajustement::arrondi(44 * Ajustement::facteurs().vertical));
+}
+
+void ajusteAuxLignesEntieres(QListWidget* liste) {
+    const int cadre = 2 * liste->frameWidth();
+    const int ligne = DelegueLigneHaute::hauteurLigne(liste->fontMetrics());
+    const int lignes = std::max(1, (liste->height() - cadre) / ligne);
+    liste->resize(liste->width(), cadre + lignes * ligne);
 }
 
 namespace {

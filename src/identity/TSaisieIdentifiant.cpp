@@ -12,6 +12,7 @@
 #include "state/Utils.h"
 #include "interface/UtilsEcran.h"
 #include "identity/ConnexionEleve.h"
+#include "identity/Delegues.h"
 #include "identity/NomsRegistre.h"
 #include "identity/Registre.h"
 
@@ -38,6 +39,11 @@ bool aUneSelection(const QListWidget* liste) { return !liste->selectedItems().is
 
 void active(std::initializer_list<QWidget*> controles, bool actif) {
     for (QWidget* w : controles) w->setEnabled(actif);
+}
+
+// Each entry's whole text on hover: a long one shows without its middle.
+void textesEntiers(QListWidget* liste) {
+    for (int i = 0; i < liste->count(); ++i) liste->item(i)->setToolTip(liste->item(i)->text());
 }
 
 // The choice in a drop-down, empty when nothing is chosen.
@@ -76,6 +82,8 @@ void TSaisieIdentifiant::relieControles() {
     Garde::connecte(enregistrer_eleve, &QPushButton::clicked, this, [this] { enregistrer_eleveClick(); });
     Garde::connecte(Jouer, &QPushButton::clicked, this, [this] { JouerClick(); });
     Garde::connecte(Quitter, &QPushButton::clicked, this, [this] { QuitterClick(); });
+    Garde::connecte(Importer, &QPushButton::clicked, this, [this] { ImporterClick(); });
+    Garde::connecte(Exporter, &QPushButton::clicked, this, [this] { ExporterClick(); });
     lb_nom_ens_param->installEventFilter(this);
     lb_nom_eleve->installEventFilter(this);
     CheckListBox1->installEventFilter(this);
@@ -126,6 +134,7 @@ void TSaisieIdentifiant::FormShow() {
         resize(1024, 768);
         AdapteFenetre(this);
         placeNiveaux();
+        for (QListWidget* liste : {lb_nom_ens_param, lb_nom_eleve}) ajusteAuxLignesEntieres(liste);
         premierAffichage_ = false;
     }
     {
@@ -161,6 +170,7 @@ void TSaisieIdentifiant::remplitEnseignants() {
         lb_nom_ens_param->clear();
         lb_nom_ens_param->addItems({Registre::EnseignantNonInscrit, Registre::Aucun});
     }
+    textesEntiers(lb_nom_ens_param);
 }
 
 void TSaisieIdentifiant::remplitElevesDe(const QString& enseignant) {
@@ -174,6 +184,7 @@ void TSaisieIdentifiant::remplitElevesDe(const QString& enseignant) {
         lb_nom_eleve->clear();
         lb_nom_eleve->addItem(Registre::EleveNonInscrit);
     }
+    textesEntiers(lb_nom_eleve);
     active({lb_nom_eleve, nom_eleve_con}, true);
 }
 

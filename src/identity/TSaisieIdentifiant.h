@@ -5,6 +5,7 @@
 #include "interface/Fenetre.h"
 
 #include <QStringList>
+#include <functional>
 
 class QComboBox;
 class QLabel;
@@ -32,6 +33,13 @@ public:
     void lb_nom_eleveKeyDown(int touche);
     void JouerClick();
     void QuitterClick();
+    void ImporterClick();
+    void ExporterClick();
+
+    // How the teacher picks the file to import from (`enregistrer` false) or export to, starting
+    // from `proposition`; empty when cancelled. Tests replace it.
+    using ChoixDeFichier = std::function<QString(QWidget* parent, bool enregistrer, const QString& proposition)>;
+    static ChoixDeFichier choixFichier;
 
     // The defined exercises of the teacher being edited, which the settings screen reads when
     // it opens: label k goes with content k. Emptied on every show.
@@ -60,6 +68,9 @@ private:
     void activeInscriptionEleve(bool actif);
     void placeNiveaux();
     void decocheNiveaux();
+    // The teacher chosen in the teacher list for an import or export; empty (and the user told)
+    // when none is.
+    QString classeChoisie();
 
     bool premierAffichage_ = true;
 
@@ -73,6 +84,8 @@ private:
     QLabel* classe_param = nullptr;
     QListWidget* CheckListBox1 = nullptr;
     QPushButton* enregistrer_ens = nullptr;
+    QPushButton* Importer = nullptr;
+    QPushButton* Exporter = nullptr;
     // Pupil's half: playing.
     QLabel* classe_de_con = nullptr;
     QComboBox* cb_nom_ens = nullptr;

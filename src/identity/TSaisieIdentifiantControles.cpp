@@ -46,6 +46,10 @@ QListWidget* liste(QWidget* parent, const QString& nom, const QRect& r) {
     l->setGeometry(r);
     l->setItemDelegate(new DelegueLigneHaute(l));
     l->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Whole rows only: a long name gives up its middle (shown whole on hover), not a row's height
+    // to a horizontal bar.
+    l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    l->setTextElideMode(Qt::ElideMiddle);
     elargitBarres(l);
     return l;
 }
@@ -57,6 +61,7 @@ QComboBox* deroulante(QWidget* parent, const QString& nom, const QRect& r) {
     c->setItemDelegate(new DelegueLigneHaute(c));
     c->setMaxVisibleItems(8);
     c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    elargitDeroulante(c);
     return c;
 }
 
@@ -102,14 +107,22 @@ void TSaisieIdentifiant::creeControles() {
     classe_de_param = etiquette(gauche, QStringLiteral("classe_de_param"), QStringLiteral("Classe de "),
                                 QRect(24, 58, 300, 32));
     lb_nom_ens_param = liste(gauche, QStringLiteral("lb_nom_ens_param"), QRect(24, 92, 444, 142));
-    Parametre = bouton(gauche, QStringLiteral("Parametre"), QStringLiteral("Paramétrer"), QRect(268, 242, 200, 52));
-    Suivi = bouton(gauche, QStringLiteral("Suivi"), QStringLiteral("Suivi des élèves"), QRect(24, 242, 236, 52));
+    Parametre = bouton(gauche, QStringLiteral("Parametre"), QStringLiteral("Paramétrer"), QRect(268, 242, 200, 48));
+    Suivi = bouton(gauche, QStringLiteral("Suivi"), QStringLiteral("Suivi des élèves"), QRect(24, 242, 236, 48));
+    // The class lists of the teacher chosen above, in smaller type: the teacher's tools, not a child's.
+    auto* importer = bouton(gauche, QStringLiteral("Importer"), QStringLiteral("Importer une liste d'élèves"),
+                            QRect(24, 296, 264, 44), QColor(0xb8, 0xe6, 0xff));
+    auto* exporter = bouton(gauche, QStringLiteral("Exporter"), QStringLiteral("Exporter la liste"),
+                            QRect(296, 296, 172, 44), QColor(0xb8, 0xe6, 0xff));
+    for (BoutonRond* b : {importer, exporter}) b->setEchelleTexte(0.8);
+    Importer = importer;
+    Exporter = exporter;
     nom_ens_param = etiquette(gauche, QStringLiteral("nom_ens_param"), QStringLiteral("Nom de l'enseignant"),
-                              QRect(24, 306, 440, 32));
-    nom_ens = saisie(gauche, QStringLiteral("nom_ens"), QRect(24, 340, 444, 48));
+                              QRect(24, 346, 440, 30));
+    nom_ens = saisie(gauche, QStringLiteral("nom_ens"), QRect(24, 376, 444, 44));
     classe_param = etiquette(gauche, QStringLiteral("classe_param"), QStringLiteral("Classe enseignée"),
-                             QRect(24, 398, 440, 32));
-    CheckListBox1 = liste(gauche, QStringLiteral("CheckListBox1"), QRect(24, 432, 444, 104));
+                             QRect(24, 424, 440, 30));
+    CheckListBox1 = liste(gauche, QStringLiteral("CheckListBox1"), QRect(24, 454, 444, 86));
     CheckListBox1->setItemDelegate(new DelegueCaseACocher(CheckListBox1));
     CheckListBox1->setSelectionMode(QAbstractItemView::NoSelection);
     CheckListBox1->setFlow(QListView::LeftToRight);
@@ -123,7 +136,7 @@ void TSaisieIdentifiant::creeControles() {
         item->setCheckState(Qt::Unchecked);
     }
     enregistrer_ens = bouton(gauche, QStringLiteral("enregistrer_ens"), QStringLiteral("Enregistrer"),
-                             QRect(288, 544, 180, 46));
+                             QRect(288, 546, 180, 44));
 
     // Pupil's half.
     auto* droite = new PanneauArrondi(this, QStringLiteral("PanneauEleve"), Apparence::Mer);

@@ -7,6 +7,8 @@ inline QListWidgetItem* ajouteCoche(QListWidget* liste, const QString& texte, bo
     auto* item = new QListWidgetItem(texte, liste);
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
     item->setCheckState(coche ? Qt::Checked : Qt::Unchecked);
+    // The whole text on hover, wherever the list has to wrap or cut it.
+    item->setToolTip(texte);
     return item;
 }
 

@@ -5,6 +5,7 @@
 #include "base/Messages.h"
 #include "settings/EntreesTables.h"
 #include "parametrage/ListesCochees.h"
+#include "parametrage/TextesEntiers.h"
 #include "settings/ParameterFiles.h"
 
 #include <QButtonGroup>
@@ -18,6 +19,7 @@
 #include <QRadioButton>
 #include <QResizeEvent>
 #include <QSpinBox>
+#include <QToolTip>
 
 using namespace ListesCochees;
 
@@ -56,6 +58,9 @@ void TParametrage::FormCreate() {
                                        "systématiquement dans l'opérande gauche."));
     CalculeEchelle(this);
     AdapteFenetre(this);
+    TextesEntiers::ajuste(this);
+    // Greyed controls get no hint events of their own: the screen answers for them.
+    for (QWidget* w : findChildren<QWidget*>()) w->installEventFilter(this);
 }
 
 void TParametrage::relieControles() {
@@ -90,6 +95,25 @@ void TParametrage::relieControles() {
 }
 
 bool TParametrage::eventFilter(QObject* objet, QEvent* evenement) {
+    if (evenement->type() == QEvent::ToolTip && objet->isWidgetType()) {
+        // Hints in the screen's fitted type, not the system's small one.
+        QToolTip::setFont(font());
+        // The control under the mouse, even a greyed one inside a greyed group.
+        const auto* aide = static_cast<QHelpEvent*>(evenement);
+        const QWidget* sous = childAt(mapFromGlobal(aide->globalPos()));
+        if (!sous) sous = static_cast<QWidget*>(objet);
+        const QString raison = pourquoiGrise(sous);
+        if (!raison.isEmpty()) {
+            QString texte = raison;
+            for (const QWidget* w = sous; w && w != this; w = w->parentWidget())
+                if (!w->toolTip().isEmpty()) {
+                    texte += QLatin1Char('\n') + w->toolTip();
+                    break;
+                }
+            QToolTip::showText(aide->globalPos(), texte, const_cast<QWidget*>(sous));
+            return true;
+        }
+    }
     if (objet == ListeSequence->viewport() &&
         (evenement->type() == QEvent::MouseButtonPress || evenement->type() == QEvent::MouseButtonDblClick))
         cocheBasculee_ = false;
@@ -180,6 +204,35 @@ void TParametrage::appliqueActivation() {
     active({Aide1, Aide2, Aide3}, a.aideRadios);
     active({BandeNum, BandeNum_SpinEdit1}, a.bande);
     Enregistrer->setEnabled(a.aide);
+    Guidage_Ligne->setText(guidage_.consigne());
+}
+
+QString TParametrage::pourquoiGrise(const QWidget* controle) const {
+    using Z = Guidage::Zone;
+    QList<const QWidget*> choixDesTables{Enonce3, TablePrecise, TableIntervalle, NumTable_Edit, Table_Edit1, Table_Edit2,
+                                         Complement, Complement_Edit, Ajouter_Button1, ListeTable2, CocheDecoche2};
+    for (const QLabel* l : libellesIntervalle) choixDesTables << l;
+    const QList<std::pair<QList<const QWidget*>, Z>> zones{
+        {{Option_GroupBox2}, Z::Options},
+        {{Table_GroupBox}, Z::Tables},
+        {choixDesTables, Z::ChoixDesTables},
+        {{ListeTable1, CocheDecoche1}, Z::ListeTable1},
+        {{Temps_GroupBox}, Z::Temps},
+        {{Temps_RadioButton3, Temps_SpinEdit2, Temps_Label2}, Z::Requin},
+        {{NbreQuestions}, Z::Questions},
+        {{Aide_RadioGroup, Enregistrer}, Z::Aide},
+        {{Aide1, Aide2, Aide3}, Z::AideRadios},
+        {{BandeNum, BandeNum_SpinEdit1}, Z::Bande}};
+    // The innermost greyed part gives the reason: a radio's own, else its group's.
+    for (const QWidget* w = controle; w && w != this; w = w->parentWidget()) {
+        if (w->isEnabled()) return {};
+        for (const auto& [controles, zone] : zones) {
+            if (!controles.contains(w)) continue;
+            const QString raison = guidage_.pourquoiGrise(zone);
+            if (!raison.isEmpty()) return raison;
+        }
+    }
+    return {};
 }
 
 void TParametrage::ListeExercicesClick() {

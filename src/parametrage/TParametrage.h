@@ -58,6 +58,8 @@ private:
     void creePanneauBas(QWidget* bas);
     void relieControles();
     void appliqueActivation();
+    // The guidance's reason for a greyed control (or the group it is in); empty when none.
+    QString pourquoiGrise(const QWidget* controle) const;
     void AfficheEleveDeEnseignant();
     void videListeTable2();
     void ajouteExerciceDefini(const QString& libelle, const QString& contenu);
@@ -103,6 +105,7 @@ private:
     QCheckBox* BandeNum = nullptr;
     QSpinBox* BandeNum_SpinEdit1 = nullptr;
     QPushButton* Enregistrer = nullptr;
+    QLabel* Guidage_Ligne = nullptr;
 
     // Lower panel.
     QListWidget* ListeSequence = nullptr;

@@ -4,9 +4,11 @@
 #include "interface/Controles.h"
 #include "interface/Polices.h"
 #include "settings/EntreesTables.h"
+#include "parametrage/StyleCases.h"
 #include "parametrage/TParametrage.h"
 
 #include <QButtonGroup>
+#include <QEvent>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -16,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStyledItemDelegate>
 
 namespace {
 const QString Comic = QStringLiteral("Comic Sans MS");
@@ -49,12 +52,46 @@ QGroupBox* groupe(QWidget* parent, const QString& nom, const QString& titre, con
 }
 
 QRadioButton* radio(QWidget* parent, const QString& nom, const QString& texte, const QRect& r) {
-    return nomme(new QRadioButton(texte, parent), nom, r);
+    auto* b = nomme(new QRadioButton(texte, parent), nom, r);
+    StyleCases::applique(b);
+    return b;
 }
 
 QCheckBox* coche(QWidget* parent, const QString& nom, const QString& texte, const QRect& r) {
-    return nomme(new QCheckBox(texte, parent), nom, r);
+    auto* b = nomme(new QCheckBox(texte, parent), nom, r);
+    StyleCases::applique(b);
+    return b;
 }
+
+// The guidance line: navy text on the pale yellow of a note, in a rounded frame.
+class LigneGuidage final : public QLabel {
+public:
+    explicit LigneGuidage(QWidget* parent) : QLabel(parent) {
+        setWordWrap(true);
+        setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* e) override {
+        {
+            QPainter p(this);
+            p.setRenderHint(QPainter::Antialiasing);
+            p.setPen(QPen(Marine, 2));
+            p.setBrush(QColor(0xff, 0xf6, 0xc8));
+            const qreal rayon = height() / 4.0;
+            p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), rayon, rayon);
+        }
+        QLabel::paintEvent(e);
+    }
+    void changeEvent(QEvent* e) override {
+        // The text keeps clear of the frame at any fitted size.
+        if (e->type() == QEvent::FontChange) {
+            const int marge = fontMetrics().height() / 2;
+            setContentsMargins(marge, 0, marge / 2, 0);
+        }
+        QLabel::changeEvent(e);
+    }
+};
 
 // Labels inherit the screen's font, so they follow its fitted size like the rest.
 QLabel* etiquette(QWidget* parent, const QString& nom, const QString& texte, const QRect& r) {
@@ -74,6 +111,36 @@ QSpinBox* spin(QWidget* parent, const QString& nom, const QRect& r, int min, int
 QListWidget* liste(QWidget* parent, const QString& nom, const QRect& r) {
     auto* l = nomme(new QListWidget(parent), nom, r);
     l->setSelectionMode(QAbstractItemView::SingleSelection);
+    StyleCases::applique(l);
+    return l;
+}
+
+// Rows as wide as the list, their text wrapped to that width (the view alone makes them a few
+// pixels wider, which cuts the end of the longest lines).
+class DelegueReplie final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        const auto* vue = qobject_cast<const QAbstractItemView*>(option.widget);
+        if (!vue) return QStyledItemDelegate::sizeHint(option, index);
+        QStyleOptionViewItem o(option);
+        o.rect.setWidth(vue->viewport()->width());
+        QSize taille = QStyledItemDelegate::sizeHint(o, index);
+        taille.setWidth(std::min(taille.width(), o.rect.width()));
+        return taille;
+    }
+};
+
+// A list whose long entries wrap onto further lines instead of running out of sight.
+QListWidget* listeRepliee(QWidget* parent, const QString& nom, const QRect& r) {
+    auto* l = liste(parent, nom, r);
+    l->setWordWrap(true);
+    l->setTextElideMode(Qt::ElideNone);
+    l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    l->setResizeMode(QListView::Adjust);
+    l->setUniformItemSizes(false);
+    l->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    l->setItemDelegate(new DelegueReplie(l));
     return l;
 }
 
@@ -205,8 +272,12 @@ void TParametrage::creePanneauHaut(QWidget* haut) {
                      QRect(12, 72, 276, 24));
     BandeNum_SpinEdit1 = spin(Aide_RadioGroup, QStringLiteral("BandeNum_SpinEdit1"), QRect(292, 70, 62, 26), 9, 99, 9, 10);
 
+    Guidage_Ligne = new LigneGuidage(haut);
+    Guidage_Ligne->setObjectName(QStringLiteral("Guidage_Ligne"));
+    Guidage_Ligne->setGeometry(8, 430, 640, 40);
+    Guidage_Ligne->setFont(Polices::police(Comic, 13));
     Enregistrer = bouton(haut, QStringLiteral("Enregistrer"), QStringLiteral("Ajouter l'exercice paramétré à la liste"),
-                         QRect(8, 432, 996, 36));
+                         QRect(656, 432, 348, 36));
     Enregistrer->setToolTip(QStringLiteral("Enregistrer les paramètres de cet exercice."));
 }
 
@@ -214,7 +285,7 @@ void TParametrage::creePanneauBas(QWidget* bas) {
     bas->setGeometry(6, 482, 1012, 282);
 
     etiquette(bas, QStringLiteral("Sequence_Label"), QStringLiteral("Exercices définis"), QRect(12, 4, 336, 22));
-    ListeSequence = liste(bas, QStringLiteral("ListeSequence"), QRect(10, 28, 340, 160));
+    ListeSequence = listeRepliee(bas, QStringLiteral("ListeSequence"), QRect(10, 28, 340, 160));
     CocheDecoche3 = coche(bas, QStringLiteral("CocheDecoche3"), QStringLiteral("Tout cocher/décocher"), QRect(12, 192, 250, 24));
 
     OptionSequence = groupe(bas, QStringLiteral("OptionSequence"), QStringLiteral("Séquence finie"), QRect(358, 2, 312, 88));
@@ -248,7 +319,7 @@ void TParametrage::creePanneauBas(QWidget* bas) {
     Associe->setToolTip(QStringLiteral("Associer les élèves sélectionnés aux exercices sélectionnés."));
 
     etiquette(bas, QStringLiteral("Eleve_Label"), QStringLiteral("Liste des élèves"), QRect(734, 4, 270, 22));
-    Eleve = liste(bas, QStringLiteral("Eleve"), QRect(732, 28, 272, 160));
+    Eleve = listeRepliee(bas, QStringLiteral("Eleve"), QRect(732, 28, 272, 160));
     CocheDecoche4 = coche(bas, QStringLiteral("CocheDecoche4"), QStringLiteral("Tout cocher/décocher"), QRect(734, 192, 250, 24));
 
     Initialisation = bouton(bas, QStringLiteral("Initialisation"), QStringLiteral("Initialisation"), QRect(10, 226, 180, 44));

@@ -119,6 +119,13 @@ QString Feuille::lit(int ligne, int colonne) const {
     return valeur;
 }
 
+int Feuille::derniereLigne() const {
+    int position = 0;
+    for (pugi::xml_node n = donnees_.first_child(); n; n = n.next_sibling())
+        if (estNomme(n, "row")) position = positionLigne(n, position);
+    return position;
+}
+
 int Feuille::derniereColonne(int premiereLigne, int derniereLigne) const {
     int derniere = 0, position = 0;
     for (pugi::xml_node n = donnees_.first_child(); n; n = n.next_sibling()) {

@@ -16,6 +16,8 @@ public:
 
     // The text or number held by a cell, as text; empty when the cell is absent.
     QString lit(int ligne, int colonne) const;
+    // The last row of the sheet's data (0 when none).
+    int derniereLigne() const;
     // The last column holding a cell among the given rows (0 when none).
     int derniereColonne(int premiereLigne, int derniereLigne) const;
 

@@ -3,7 +3,10 @@
 // be chosen; the kind opens the options and the operations, the operation opens the choice of
 // tables, and the first table entry added opens time, questions and help, which ends the
 // guidance; the review (kind 5) needs no table and ends it at once. Kinds 3 and 4 never offer the sharks, the help radios or the number strip: these are
-// greyed, never changed, so a kind chosen afterwards finds them as they were.
+// greyed, never changed, so a kind chosen afterwards finds them as they were. The screen says, in a
+// line of its own and in the hints of greyed controls, what to choose next and why the rest is grey.
+#include <QString>
+
 class Guidage final {
 public:
     // What the teacher can use (a control inside an unusable group is unusable).
@@ -22,6 +25,9 @@ public:
         bool operator==(const Activation&) const = default;
     };
 
+    // The parts of the panel that are greyed together.
+    enum class Zone { Options, Tables, ChoixDesTables, ListeTable1, Temps, Requin, Questions, Aide, AideRadios, Bande };
+
     void ouvre();
     void typeChoisi(int type);
     void operationChoisie();
@@ -31,6 +37,10 @@ public:
 
     bool guide() const { return guide_; }
     Activation activation() const;
+    // The guidance line: the step, what to choose next and what that opens.
+    QString consigne() const;
+    // Why the zone is greyed now ("Grisé : …"); empty when it can be used.
+    QString pourquoiGrise(Zone zone) const;
 
 private:
     bool guide_ = true;

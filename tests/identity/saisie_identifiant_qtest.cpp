@@ -10,10 +10,17 @@
 #include "interface/Polices.h"
 #include "interface/Ecrans.h"
 #include "state/SharedState.h"
+#include "identity/NomsRegistre.h"
 #include "identity/Registre.h"
 #include "identity/TSaisieIdentifiant.h"
 
+#include <QApplication>
+#include <QScopeGuard>
 #include <QComboBox>
+#include <QScrollBar>
+#include <QStyleOptionComboBox>
+#include <QTableWidget>
+#include <QTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -341,6 +348,104 @@ private slots:
         QCOMPARE(Etat().EnseignantParametrage, QStringLiteral("aucun"));
         QCOMPARE(Etat().RepertoireClasse, QStringLiteral("classe sans enseignant/"));
         QVERIFY(ecran->LibellesExercices.isEmpty());
+    }
+
+    void uneListeDElevesSImporteApresUnApercuEtSExporte() {
+        FichierTexte::ecritLignes("enseignant.txt", {Registre::EnteteEnseignants, "aucun", "Martin",
+                                                     Registre::LigneNiveau(1), Registre::LigneNiveau(2)});
+        QDir().mkdir("classe de Martin");
+        FichierTexte::ecritLignes("classe de Martin/classe_Martin.txt", {Registre::EnteteListeEleves("Martin")});
+        ecritOctets("liste.csv", cp1252("Prénom;Nom;Classe\r\nLéa;Martin;CE1\r\nZoé;N'Diaye;\r\n-Paul;Roux;ce1\r\n"));
+        QStringList demandes;
+        const auto retablit = qScopeGuard([reel = TSaisieIdentifiant::choixFichier] { TSaisieIdentifiant::choixFichier = reel; });
+        TSaisieIdentifiant::choixFichier = [&](QWidget*, bool enregistrer, const QString&) {
+            demandes << (enregistrer ? "enregistrer" : "ouvrir");
+            return QString(enregistrer ? "sortie.csv" : "liste.csv");
+        };
+        demarre();
+        // Without a class chosen, the teacher is told where to choose it.
+        appuie("Importer");
+        QCOMPARE(Messages::recueille(), QStringList{u("Choisissez d'abord la classe dans la liste « Classe de » (ou « "
+                                                      "aucun » pour les élèves sans enseignant).")});
+        clique(liste("lb_nom_ens_param"), "Martin");
+        choisit(deroulante("cb_nom_ens"), "Martin");
+        QStringList vu;
+        QTimer::singleShot(0, this, [&] {
+            auto* apercu = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(apercu);
+            vu << apercu->findChild<QLabel*>("ResumeApercu")->text();
+            // The level for those the file gives none: the class's second level.
+            auto* niveau = apercu->findChild<QComboBox*>("NiveauParDefaut");
+            QVERIFY(niveau->isVisible());
+            choisit(niveau, "ce2");
+            auto* tableau = apercu->findChild<QTableWidget*>("TableauApercu");
+            for (int r = 0; r < tableau->rowCount(); ++r) vu << tableau->item(r, 3)->text();
+            QTest::mouseClick(apercu->findChild<QPushButton*>("InscrireImport"), Qt::LeftButton);
+        });
+        appuie("Importer");
+        QCOMPARE(vu, (QStringList{u("3 élèves lus : 2 seront inscrits, 1 refusé (en rouge, avec la raison)."),
+                                  u("sera inscrit : « Léa Martin en classe de ce1 »"),
+                                  u("sera inscrit : « Zoé N'Diaye en classe de ce2 »"),
+                                  u("refusé : le nom n'est pas correct : il ne doit pas commencer par un blanc, « - », "
+                                    "« _ » ou « > », ni finir par un blanc ou un point, ni contenir / \\ : * ? \" < > "
+                                    "|, et doit rester assez court")}));
+        QCOMPARE(Messages::recueille(), QStringList{u("2 élèves ont été inscrits.")});
+        QCOMPARE(textes(liste("lb_nom_eleve")),
+                 (QStringList{u("Elève non inscrit"), u("Léa Martin en classe de ce1"), u("Zoé N'Diaye en classe de ce2")}));
+        // Cancelled: nothing more is written.
+        const QByteArray avant = octetsDe("classe de Martin/classe_Martin.txt");
+        QTimer::singleShot(0, this, [] { qobject_cast<QDialog*>(QApplication::activeModalWidget())->reject(); });
+        appuie("Importer");
+        QCOMPARE(octetsDe("classe de Martin/classe_Martin.txt"), avant);
+        QVERIFY(Messages::recueille().isEmpty());
+
+        appuie("Exporter");
+        QCOMPARE(octetsDe("sortie.csv"), cp1252("Nom;Niveau\r\nLéa Martin;ce1\r\nZoé N'Diaye;ce2\r\n"));
+        QCOMPARE(Messages::recueille(), QStringList{u("La liste (2 élèves) a été exportée.")});
+        QCOMPARE(demandes, (QStringList{"ouvrir", "ouvrir", "enregistrer"}));
+    }
+
+    void lesListesMontrentDesLignesEntieresATouteTaille() {
+        QStringList classe{Registre::EnteteListeEleves("Martin")};
+        for (int i = 1; i <= 30; ++i) classe << QString("Élève numéro %1 en classe de ce1").arg(i);
+        classe << u("Marie-Charlotte de La Tour d'Auvergne-Lauragais en classe de ce1");
+        FichierTexte::ecritLignes("enseignant.txt", {Registre::EnteteEnseignants, "aucun", "Martin", Registre::LigneNiveau(1)});
+        QDir().mkdir("classe de Martin");
+        FichierTexte::ecritLignes("classe de Martin/classe_Martin.txt", classe);
+        for (const QSize& taille : {QSize(1024, 768), QSize(1280, 1024), QSize(1920, 1080)}) {
+            const QByteArray ici = QByteArray::number(taille.width());
+            demarre(taille);
+            choisit(deroulante("cb_nom_ens"), "Martin");
+            for (QListWidget* l : {liste("lb_nom_ens_param"), liste("lb_nom_eleve")}) {
+                const int ligne = l->visualItemRect(l->item(0)).height();
+                QVERIFY2(ligne >= 44, ici);
+                QVERIFY2(l->viewport()->height() % ligne == 0 && l->viewport()->height() / ligne >= 3, ici);
+                QVERIFY2(!l->horizontalScrollBar()->isVisible(), ici);
+            }
+            // The fourth pupil (under the first three) is caught by a click, and so is the last one.
+            auto* eleves = liste("lb_nom_eleve");
+            for (int rang : {3, 31}) {
+                eleves->scrollToItem(eleves->item(rang));
+                const QRect r = eleves->visualItemRect(eleves->item(rang));
+                QVERIFY2(eleves->viewport()->rect().contains(r), ici);
+                QTest::mouseClick(eleves->viewport(), Qt::LeftButton, {}, r.center());
+                QCOMPARE(eleves->currentRow(), rang);
+            }
+            QCOMPARE(eleves->item(31)->toolTip(), classe.last());
+            // Arrows as wide as a line of text; the chosen teacher's name shown whole.
+            auto* jeux = deroulante("cb_nom_ens");
+            QStyleOptionComboBox option;
+            option.initFrom(jeux);
+            option.rect = jeux->rect();
+            const int hauteurTexte = jeux->fontMetrics().height();
+            QVERIFY2(jeux->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, jeux).width() >=
+                         hauteurTexte, ici);
+            QVERIFY2(jeux->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, jeux).width() >
+                         jeux->width() / 2, ici);
+            QVERIFY2(eleves->verticalScrollBar()->width() >= hauteurTexte * 4 / 5, ici);
+            ecran.reset();
+            Ajustement::reinitialise();
+        }
     }
 
     void quitterTermineLeProgramme() {

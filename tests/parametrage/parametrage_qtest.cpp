@@ -20,6 +20,9 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStyleOptionViewItem>
+#include <QApplication>
+#include <QHelpEvent>
+#include <QToolTip>
 #include <memory>
 
 namespace {
@@ -144,8 +147,26 @@ private slots:
         dossier.reset();
     }
 
+    // The hint shown for a control under the mouse, as the screen answers it.
+    QString bulle(const QString& nom) {
+        QWidget* c = w(nom);
+        const QPoint centre = c->rect().center();
+        QHelpEvent aide(QEvent::ToolTip, centre, c->mapToGlobal(centre));
+        QApplication::sendEvent(c, &aide);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    }
+    QString consigne() { return w<QLabel>("Guidage_Ligne")->text(); }
+
     void lesEtapesGuideesOuvrentLePanneauPasAPas() {
         capture("1-ouverture");
+        // The guidance line and the greyed controls' hints say what to do first.
+        QVERIFY(consigne().startsWith(u("Étape 1 sur 4 : choisissez le type d'exercice.")));
+        QCOMPARE(bulle("Operation2"), u("Grisé : choisissez d'abord le type d'exercice."));
+        QCOMPARE(bulle("Option0"), u("Grisé : choisissez d'abord le type d'exercice.\nLa sélection de la table de x sur "
+                                     "l'intervalle [1..10]\nentraine x systématiquement dans l'opérande gauche."));
+        QToolTip::hideText();
+        QTRY_VERIFY(!QToolTip::isVisible());
+        QCOMPARE(bulle("Type1"), QString());
         const QStringList tous{"Type1", "Option0", "Operation0", "TablePrecise", "ListeTable1", "NumTable_Edit",
                                "Ajouter_Button1", "ListeTable2", "Temps_RadioButton1", "Temps_RadioButton2",
                                "Temps_RadioButton3", "NbreQuestion", "Aide1", "BandeNum", "Enregistrer"};
@@ -157,7 +178,14 @@ private slots:
 
         clique("Type1");
         QCOMPARE(utilisables(tous), (QStringList{"Type1", "Option0", "Operation0"}));
+        QVERIFY(consigne().startsWith(u("Étape 2 sur 4")));
+        QCOMPARE(bulle("TablePrecise"), u("Grisé : choisissez d'abord l'opération (addition, soustraction, "
+                                          "multiplication ou division)."));
         clique("Operation2");
+        QVERIFY(consigne().startsWith(u("Étape 3 sur 4")));
+        QCOMPARE(bulle("ListeTable1"), u("Grisé : cliquez d'abord sur « Tables sur l'intervalle [1..10] »."));
+        QCOMPARE(bulle("Enregistrer"), u("Grisé : s'ouvre dès qu'une première table est ajoutée avec « >> ».\n"
+                                         "Enregistrer les paramètres de cet exercice."));
         QCOMPARE(utilisables(tous), (QStringList{"Type1", "Option0", "Operation0", "TablePrecise", "NumTable_Edit",
                                                  "Ajouter_Button1", "ListeTable2"}));
         clique("TablePrecise");
@@ -181,8 +209,10 @@ private slots:
         clique("Temps_RadioButton3");
         spin("Temps_SpinEdit2", 15);
         clique("BandeNum");
+        QVERIFY(consigne().startsWith(u("Étape 4 sur 4 : réglez le temps, les questions et l'aide")));
         for (const char* type : {"Type4", "Type3"}) {
             clique(type);
+            QCOMPARE(bulle("Aide1"), u("Grisé : l'aide en images n'existe pas pour ce type d'exercice."));
             QCOMPARE(utilisables({"Temps_RadioButton2", "Temps_RadioButton3", "Temps_SpinEdit2", "Aide1", "Aide2",
                                   "Aide3", "BandeNum", "BandeNum_SpinEdit1", "NbreQuestion"}),
                      (QStringList{"Temps_RadioButton2", "NbreQuestion"}));
@@ -193,6 +223,51 @@ private slots:
         clique("Type2");
         QVERIFY(utilisable("Temps_RadioButton3") && utilisable("Aide1") && utilisable("BandeNum"));
         QVERIFY(w<QRadioButton>("Temps_RadioButton3")->isChecked() && w<QCheckBox>("BandeNum")->isChecked());
+    }
+
+    // At the three display sizes teachers have: every radio and check box text ends clear of its
+    // frame, indicators grow with the text, and the defined exercises show their whole caption.
+    void riennEstCoupeATouteTaille() {
+        for (const QSize& taille : {QSize(1024, 768), QSize(1280, 1024), QSize(1920, 1080)}) {
+            const QByteArray ici = QByteArray::number(taille.width());
+            ecran.reset();
+            Affichage::fixeTaille(taille);
+            ecran = std::make_unique<TParametrage>();
+            ouvre();
+            clique("Type1");
+            ajouteTables("Operation2", {3, 4, 5, 6, 7});
+            clique("Enregistrer");
+            clique("Enregistrer");
+            for (QAbstractButton* b : ecran->findChildren<QAbstractButton*>()) {
+                if (!qobject_cast<QRadioButton*>(b) && !qobject_cast<QCheckBox*>(b)) continue;
+                const QByteArray nom = ici + " " + b->objectName().toLatin1();
+                const int marge = b->fontMetrics().height() / 4;
+                QVERIFY2(b->x() + b->sizeHint().width() <= b->parentWidget()->contentsRect().right() - marge + 1, nom);
+                QVERIFY2(b->sizeHint().width() <= b->width() && b->fontMetrics().height() <= b->height(), nom);
+                const int indicateur = b->style()->pixelMetric(
+                    qobject_cast<QRadioButton*>(b) ? QStyle::PM_ExclusiveIndicatorWidth : QStyle::PM_IndicatorWidth, nullptr, b);
+                QVERIFY2(indicateur >= b->fontMetrics().height() * 6 / 10, nom);
+            }
+            // Every row of a group stays under its title and inside its frame.
+            for (QGroupBox* g : ecran->findChildren<QGroupBox*>())
+                for (QWidget* c : g->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+                    QVERIFY2(c->y() >= g->contentsRect().top() && c->geometry().bottom() <= g->contentsRect().bottom(),
+                             ici + " " + c->objectName().toLatin1());
+            auto* sequence = w<QListWidget>("ListeSequence");
+            const QRect ligne = sequence->visualItemRect(sequence->item(1));
+            QApplication::processEvents();
+            QVERIFY2(sequence->visualItemRect(sequence->item(1)).width() <= sequence->viewport()->width(), ici);
+            // Longer than the list is wide: wrapped onto further lines, not cut.
+            QVERIFY2(sequence->fontMetrics().horizontalAdvance(sequence->item(1)->text()) > sequence->viewport()->width(), ici);
+            QVERIFY2(ligne.height() >= 2 * sequence->fontMetrics().height(), ici);
+            QCOMPARE(sequence->item(1)->toolTip(), sequence->item(1)->text());
+            QVERIFY(sequence->item(1)->text().startsWith("Exercice 2=>"));
+            const auto* guidage = w<QLabel>("Guidage_Ligne");
+            QVERIFY2(guidage->heightForWidth(guidage->contentsRect().width()) <= guidage->height(), ici);
+        }
+        ecran.reset();
+        Affichage::fixeTaille(QSize(1024, 768));
+        ecran = std::make_unique<TParametrage>();
     }
 
     void chaqueRefusDitPourquoi() {

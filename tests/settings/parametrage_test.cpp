@@ -8,6 +8,8 @@
 #include "settings/Guidage.h"
 
 #include <QDir>
+#include <functional>
+#include <map>
 #include <gtest/gtest.h>
 
 namespace {
@@ -19,6 +21,51 @@ TEST(Guidage, TheReviewEndsTheGuidanceAtOnce) {
     const Guidage::Activation a = g.activation();
     EXPECT_FALSE(g.guide());
     EXPECT_TRUE(a.temps && a.requin && a.questions && a.aideRadios && a.bande);
+}
+
+// At each step the guidance line names the step, and every greyed zone says what opens it.
+TEST(Guidage, EachStepSaysWhatToChooseAndWhyTheRestIsGrey) {
+    using Z = Guidage::Zone;
+    const QString Type = u("Grisé : choisissez d'abord le type d'exercice.");
+    const QString Operation = u("Grisé : choisissez d'abord l'opération (addition, soustraction, multiplication ou division).");
+    const QString Intervalle = u("Grisé : cliquez d'abord sur « Tables sur l'intervalle [1..10] ».");
+    const QString Ajout = u("Grisé : s'ouvre dès qu'une première table est ajoutée avec « >> ».");
+    struct Cas {
+        std::function<void(Guidage&)> pas;
+        const char* etape;
+        std::map<Z, QString> grises;  // every zone not listed can be used
+    };
+    const std::vector<Cas> cas = {
+        {[](Guidage&) {}, "Étape 1 sur 4 : choisissez le type",
+         {{Z::Options, Type}, {Z::Tables, Type}, {Z::ChoixDesTables, Type}, {Z::ListeTable1, Type}, {Z::Temps, Type},
+          {Z::Requin, Type}, {Z::Questions, Type}, {Z::Aide, Type}, {Z::AideRadios, Type}, {Z::Bande, Type}}},
+        {[](Guidage& g) { g.typeChoisi(1); }, "Étape 2 sur 4 : choisissez l'opération",
+         {{Z::ChoixDesTables, Operation}, {Z::ListeTable1, Operation}, {Z::Temps, Operation}, {Z::Requin, Operation},
+          {Z::Questions, Operation}, {Z::Aide, Operation}, {Z::AideRadios, Operation}, {Z::Bande, Operation}}},
+        {[](Guidage& g) { g.operationChoisie(); }, "Étape 3 sur 4 : choisissez les tables",
+         {{Z::ListeTable1, Intervalle}, {Z::Temps, Ajout}, {Z::Requin, Ajout}, {Z::Questions, Ajout}, {Z::Aide, Ajout},
+          {Z::AideRadios, Ajout}, {Z::Bande, Ajout}}},
+        {[](Guidage& g) { g.tablePreciseChoisie(); }, "Étape 3 sur 4",
+         {{Z::Temps, Ajout}, {Z::Requin, Ajout}, {Z::Questions, Ajout}, {Z::Aide, Ajout}, {Z::AideRadios, Ajout},
+          {Z::Bande, Ajout}}},
+        {[](Guidage& g) { g.entreeAjoutee(); }, "Étape 4 sur 4 : réglez le temps, les questions et l'aide", {}},
+        {[](Guidage& g) { g.typeChoisi(3); }, "Étape 4 sur 4 : réglez le temps et les questions",
+         {{Z::Requin, u("Grisé : les requins n'existent pas pour ce type d'exercice.")},
+          {Z::AideRadios, u("Grisé : l'aide en images n'existe pas pour ce type d'exercice.")},
+          {Z::Bande, u("Grisé : la bande numérique n'existe pas pour ce type d'exercice.")}}},
+        {[](Guidage& g) { g.typeChoisi(5); }, "Étape 4 sur 4 : la révision reprend les tables", {}},
+    };
+    Guidage g;
+    g.ouvre();
+    for (const Cas& c : cas) {
+        c.pas(g);
+        EXPECT_TRUE(g.consigne().startsWith(u(c.etape))) << c.etape << " / " << g.consigne().toStdString();
+        for (int z = 0; z <= static_cast<int>(Z::Bande); ++z) {
+            const auto trouve = c.grises.find(static_cast<Z>(z));
+            EXPECT_EQ(g.pourquoiGrise(static_cast<Z>(z)), trouve == c.grises.end() ? QString() : trouve->second)
+                << c.etape << " zone " << z;
+        }
+    }
 }
 
 TEST(EntreesTables, TexteEtRelectureDesEntrees) {

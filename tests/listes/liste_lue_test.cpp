@@ -1,0 +1,116 @@
+// Reading pupil lists: CSV syntax and encodings, the columns found by their headers or without
+// them, and the first sheet of workbooks written by other programs.
+#include "DossierTemporaire.h"
+#include "base/Erreurs.h"
+#include "listes/ListeLue.h"
+#include "listes/TableauCsv.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+namespace {
+const QStringList Niveaux = {"cp", "ce1", "ce2", "cm1", "cm2", "college"};
+
+// "numero:nom/niveau" for each pupil read, to compare whole lists at once.
+QStringList resume(const QList<ListeLue::Eleve>& eleves) {
+    QStringList r;
+    for (const auto& e : eleves) r << QString("%1:%2/%3").arg(e.numero).arg(e.nom, e.niveau);
+    return r;
+}
+
+QList<ListeLue::Eleve> depuisCsv(const QByteArray& octets) { return ListeLue::eleves(TableauCsv::lit(octets), Niveaux); }
+
+void ecritClasseur(const char* genre, const QString& chemin, const QList<QStringList>& lignes) {
+    QJsonArray tableau;
+    for (const QStringList& l : lignes) tableau.append(QJsonArray::fromStringList(l));
+    QProcess python;
+    python.start("/usr/bin/python3", {MARIVELLE_DOSSIER_TESTS "/ecrit_classeur.py", genre, chemin,
+                                      QString::fromUtf8(QJsonDocument(tableau).toJson(QJsonDocument::Compact))});
+    ASSERT_TRUE(python.waitForFinished(60000));
+    ASSERT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
+}
+}  // namespace
+
+TEST(TableauCsv, QuotesSeparatorsAndEncodingsAreRead) {
+    // Quoted cells hold separators, doubled quotes and line ends; blanks before a quote are spacing.
+    EXPECT_EQ(TableauCsv::lit("a;\"b;c\";\"d \"\"e\"\"\"\r\n\r\n \"f\ng\";h\n"),
+              QList<QStringList>({{"a", "b;c", "d \"e\""}, {}, {"f\ng", "h"}}));
+    EXPECT_EQ(TableauCsv::lit("a,b\tc"), QList<QStringList>({{"a,b", "c"}}));
+    EXPECT_EQ(TableauCsv::lit("a,\"b;c\",d"), QList<QStringList>({{"a", "b;c", "d"}}));
+    EXPECT_EQ(TableauCsv::lit("Léa\r\n"), QList<QStringList>({{"Léa"}}));
+    // UTF-8 with or without its mark, else Windows-1252 (œ and ’ included).
+    for (const QByteArray& octets : {QByteArray("\xEF\xBB\xBFZo\xC3\xA9 \xC5\x93 \xE2\x80\x99"),
+                                     QByteArray("Zo\xC3\xA9 \xC5\x93 \xE2\x80\x99"), QByteArray("Zo\xE9 \x9C \x92")})
+        EXPECT_EQ(TableauCsv::decode(octets), u("Zoé œ ’")) << octets.toHex().toStdString();
+}
+
+TEST(ListeLue, ColumnsAreFoundByTheirHeadersOrByTheirContents) {
+    struct Cas {
+        const char* fichier;
+        QStringList attendu;
+    };
+    const Cas cas[] = {
+        {"Prénom;Nom;Niveau\r\nLéa;Martin;CE1\r\n\r\nZoé;N'Diaye;\r\n",
+         {u("2:Léa Martin/CE1"), u("4:Zoé N'Diaye/")}},
+        // Another order, capitals, other words, columns that are not read.
+        {"NOM;PRENOM;DATE DE NAISSANCE;CLASSE\nMARTIN;Léa;01/02/2018;cm1\n",
+         {u("2:Léa MARTIN/cm1")}},
+        {"N°,Nom de famille,Prénom(s),Niveau de classe\n1,Côté,Noémie,CE 2\n", {u("2:Noémie Côté/CE 2")}},
+        // The whole name in one column; the first "Nom" counts, not "Nom d'usage".
+        {"Élève;Classe\n  Léa   Martin ;Collège\n", {u("2:Léa Martin/Collège")}},
+        {"Nom;Nom d'usage\nMartin;Dupont\n", {"2:Martin/"}},
+        // Without a header: first name, name and level; name and level; a name alone.
+        {"Léa;Martin;ce1\nZoé;Roux;cp\n", {u("1:Léa Martin/ce1"), u("2:Zoé Roux/cp")}},
+        {"Léa;Martin;12/03/2018\n", {u("1:Léa Martin/")}},
+        {"Léa Martin;CE1\nZoé Roux;\n", {u("1:Léa Martin/CE1"), u("2:Zoé Roux/")}},
+        {"\n\nLéa Martin\n", {u("3:Léa Martin/")}},
+        {";;\n\n", {}},
+    };
+    for (const Cas& c : cas) EXPECT_EQ(resume(depuisCsv(QByteArray(c.fichier))), c.attendu) << c.fichier;
+}
+
+TEST(ListeLue, LevelsAreRecognisedWhateverTheirSpelling) {
+    const std::pair<const char*, const char*> cas[] = {{"CE1", "ce1"},   {"ce 1", "ce1"}, {" Cm2 ", "cm2"},
+                                                       {"Collège", "college"}, {"6e", "college"},
+                                                       {"CP", "cp"},     {"ce3", ""},     {"", ""}};
+    for (const auto& [texte, niveau] : cas)
+        EXPECT_EQ(ListeLue::niveauReconnu(u(texte), Niveaux), QString(niveau)) << texte;
+}
+
+TEST(ListeLue, TheFirstSheetOfAWorkbookIsRead) {
+    DossierTemporaire dossier;
+    const QList<QStringList> lignes = {{u("Prénom"), "Nom", "Classe"},
+                                       {u("Anaïs"), "D'Arc", "ce2"},
+                                       {},
+                                       {u("Maël"), u("Le  Guénnec"), ""},
+                                       {"", "Seul", "cp"}};
+    const QStringList attendu = {u("2:Anaïs D'Arc/ce2"), u("4:Maël Le Guénnec/"), "5:Seul/cp"};
+    ecritClasseur("xlsx", "liste.xlsx", lignes);
+    EXPECT_EQ(resume(ListeLue::lit("liste.xlsx", Niveaux)), attendu);
+    // Made by hand, with a million repeated empty rows at the end.
+    ecritClasseur("ods", "liste.ods", lignes);
+    EXPECT_EQ(resume(ListeLue::lit("liste.ods", Niveaux)), attendu);
+
+    // A file that is no list says so, and why.
+    ecritOctets("faux.xlsx", "Prénom;Nom\n");
+    ecritOctets("faux.ods", QByteArray("PK\x03\x04", 4));
+    ecritOctets("ancien.xls", QByteArray("\xD0\xCF\x11\xE0", 4));
+    ecritOctets("photo.csv", QByteArray("\xFF\xD8\xFF\x00JFIF", 8));
+    const std::pair<const char*, const char*> faux[] = {
+        {"faux.xlsx", "Le fichier « faux.xlsx » n'est pas un classeur lisible : la liste n'a pas été lue."},
+        {"faux.ods", "Le fichier « faux.ods » n'est pas un classeur lisible : la liste n'a pas été lue."},
+        {"ancien.xls", "Le classeur « ancien.xls » est dans l'ancien format .xls, qui n'est pas lu : enregistrez-le "
+                       "en .xlsx, .ods ou .csv depuis votre tableur."},
+        {"photo.csv", "Le fichier « photo.csv » n'est pas une liste d'élèves en texte (CSV) ni un classeur .xlsx ou "
+                      ".ods : la liste n'a pas été lue."}};
+    for (const auto& [fichier, raison] : faux) {
+        try {
+            ListeLue::lit(fichier, Niveaux);
+            ADD_FAILURE() << fichier;
+        } catch (const ErreurFichier& e) {
+            EXPECT_EQ(QString::fromUtf8(e.what()), u(raison));
+        }
+    }
+}
