@@ -152,3 +152,5 @@ QString TExo1::texteErreurs(bool) const {
     if (mode() == Mode::Requin) return OpBulle1->text();
     return OpGauche->text() + Signe->text() + OpDroite->text();
 }
+
+QList<QWidget*> TExo1::nombresHorsBulles() const { return {OpGauche, OpDroite}; }

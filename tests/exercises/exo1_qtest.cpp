@@ -144,7 +144,8 @@ private slots:
         QCOMPARE(numero(), 1);
     }
 
-    // The rows shown from the chosen last row, the strip's top and height, a click on a number.
+    // The rows shown from the chosen last row, the strip's top and height (the whole strip lifted
+    // to end above the crab's walk), a click on a number.
     void numberStripRowsAndClicks() {
         lance();
         QVERIFY(!w("SoutientBandeNum")->isVisible());
@@ -152,7 +153,7 @@ private slots:
         struct Cas { int bande; const char* derniere; const char* cachee; int y, hauteur; const char* clic, *texte; };
         for (const Cas& c : {Cas{0, "BandeNum0", "BandeNum10", 400 + 5 * 38, 34, "Num7", "7"},
                              Cas{5, "BandeNum50", "BandeNum60", 400 + 2 * 38, 6 * 34, nullptr, nullptr},
-                             Cas{9, "BandeNum90", nullptr, 400, 340, "Num100", "100"}}) {
+                             Cas{9, "BandeNum90", nullptr, 732 - 340, 340, "Num100", "100"}}) {
             Etat().BandeNumerique = c.bande;  // read again when the screen is shown
             exo_->hide();
             exo_->show();
@@ -160,6 +161,7 @@ private slots:
             QVERIFY(!c.cachee || !w(c.cachee)->isVisible());
             QCOMPARE(w("SoutientBandeNum")->y(), c.y);
             QCOMPARE(w("SoutientBandeNum")->height(), c.hauteur);
+            QVERIFY(w("SoutientBandeNum")->geometry().bottom() < w("Crabe")->y());
             QVERIFY(label("Enonce2Exo1")->text().contains(QStringLiteral("au fond de l'eau")));
             if (!c.clic) continue;
             QTest::mouseClick(w(c.clic), Qt::LeftButton);
