@@ -1,7 +1,8 @@
 // Pictures of the chooser, of the exercise screens in each state, of the summary in its three
 // feedback modes and of every kind of message box at several display sizes, for looking at them:
 //   captures <folder> [WxH ...]   (default 1024x768 1920x1080)
-// Runs offscreen; the files are <folder>/<screen>_<state>_<W>x<H>.png.
+// Runs offscreen unless QT_QPA_PLATFORM says otherwise; the files are
+// <folder>/<screen>_<state>_<W>x<H>.png.
 #include "base/Aleatoire.h"
 #include "base/Messages.h"
 #include "base/Minuterie.h"
@@ -56,7 +57,8 @@ void regle(int type, int temps, bool pirate, int bande, std::array<int, 4> table
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Offscreen unless told otherwise (QT_QPA_PLATFORM=xcb under Xvfb shows real windows).
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     Polices::installe();
     Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
