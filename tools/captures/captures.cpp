@@ -199,6 +199,7 @@ int main(int argc, char** argv) {
         regle(3, 0, false, 10, {2, 3, 3, 2});
         montre(&exo3);
         sauve(&exo3, QStringLiteral("exo3_impossible"));
+        exo3.hide();
         // The summary over the end of an exercise, in its three feedback modes, with a coin landed.
         regle(1, 0, false, 10, {3, 4, 4, 0});
         montre(&exo1);
