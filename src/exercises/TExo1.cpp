@@ -132,7 +132,12 @@ void TExo1::bulleEclatee() {
     Bulle1->hide();
     ResultatBulle2->setText(QString::number(question_.resultat));
     ResultatBulle2->setReadOnly(true);
-    requin_->faisDeriver({Bulle2}, 30);
+    // The answer stays whole on the screen for four drifts (2 s) at least, time to read it: near
+    // the right edge it starts a little further left, under the burst.
+    constexpr int Pas = 30, DerivesLisibles = 4;
+    const int gaucheMax = width() - DerivesLisibles * Pas - Bulle2->width();
+    if (Bulle2->x() > gaucheMax) Bulle2->move(std::max(0, gaucheMax), Bulle2->y());
+    requin_->faisDeriver({Bulle2}, Pas);
 }
 
 QLineEdit* TExo1::champReponse() const { return mode() == Mode::Requin ? ResultatBulle2 : Resultat; }
@@ -152,3 +157,5 @@ QString TExo1::texteErreurs(bool) const {
     if (mode() == Mode::Requin) return OpBulle1->text();
     return OpGauche->text() + Signe->text() + OpDroite->text();
 }
+
+QList<QWidget*> TExo1::nombresHorsBulles() const { return {OpGauche, OpDroite}; }

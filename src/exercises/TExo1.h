@@ -20,6 +20,7 @@ protected:
     void afficheQuestionRequin() override;
     QLineEdit* champReponse() const override;
     QList<QLineEdit*> champs() const override { return {Resultat, ResultatBulle2}; }
+    QList<QWidget*> nombresHorsBulles() const override;
     int reponseAttendue() const override { return question_.resultat; }
     bool reponseJuste() const override;
     QWidget* eclatement() const override;

@@ -259,3 +259,5 @@ QString TExo2::texteErreurs(bool derniere) const {
     if (TrouAGauche) return points + signe + (requin ? Exo2OpDroite->text() : OpDroite1->text()) + QLatin1Char('=') + resultat;
     return (requin ? Exo2OpGauche->text() : OpGauche->text()) + signe + points + QLatin1Char('=') + resultat;
 }
+
+QList<QWidget*> TExo2::nombresHorsBulles() const { return {Resultat}; }

@@ -26,6 +26,7 @@ protected:
     bool reponseJuste() const override;
     QLineEdit* champReponse() const override;
     QList<QLineEdit*> champs() const override { return {OpGaucheEdit, OpDroiteEdit, Exo2OpGaucheEdit, Exo2OpDroiteEdit}; }
+    QList<QWidget*> nombresHorsBulles() const override;
     QString texteErreurs(bool derniere) const override;
     void aideDemandee() override;
 

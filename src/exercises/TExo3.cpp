@@ -266,10 +266,12 @@ void TExo3::affichepaf() {
     } else if (s == Paf::EtapesVisibles) {
         const Paf::Revelation& r = Paf::Revelations[k];
         parNom_.value(QString::fromLatin1(r.cache))->hide();
+        QWidget* creature = parNom_.value(QString::fromLatin1(question_.estIntrus(BulleEclatee) ? r.poisson : r.requin));
         surFond(operateur[k]);
         surFond(resultat[k]);
         resultat[k]->show();
-        parNom_.value(QString::fromLatin1(question_.estIntrus(BulleEclatee) ? r.poisson : r.requin))->show();
+        creature->show();
+        placeSous(creature, k);
     }
     switch (Paf::apres(s, partie_.ErreursQuestion, clics_.QuestionTerminee, clics_.PieceVolee)) {
         case Paf::Suite::EtapeSuivante: etapeSuivante(); return;
@@ -330,6 +332,18 @@ void TExo3::surFond(QLabel* etiquette) {
         QStringLiteral("QLabel { background-color: rgba(255, 255, 255, 200); border-radius: 10px; padding: 0 8px; }"));
     etiquette->adjustSize();
     etiquette->move(centre - QPoint(etiquette->width() / 2, etiquette->height() / 2));
+}
+
+// The revealed operation and its result under the creature that was behind the bubble, never on
+// its face.
+void TExo3::placeSous(const QWidget* creature, std::size_t k) {
+    const int centre = creature->geometry().center().x();
+    QLabel* o = operateur[k];
+    QLabel* r = resultat[k];
+    o->move(centre - o->width() / 2, creature->y() + creature->height());
+    r->move(centre - r->width() / 2, o->y() + o->height());
+    o->raise();
+    r->raise();
 }
 
 // What the fish says, beside it on the left.

@@ -49,6 +49,7 @@ private:
     void dit(const QString& texte);
     void ditMessagePerdu();
     void surFond(QLabel* etiquette);
+    void placeSous(const QWidget* creature, std::size_t k);
 
     std::unique_ptr<TireurOperation> tireur_;
     std::unique_ptr<RepertoireOperations> repertoire_;

@@ -279,7 +279,7 @@ void TExo4::termineQuestion() {
 }
 
 void TExo4::AideClick() {
-    if (!clicPermis() || PieceVolee) return;
+    if (!clicPermis() || PieceVolee || SolutionVue) return;
     suivi_.aideUtilisee();
     afficheAide();
     Aide->hide();
@@ -312,6 +312,11 @@ void TExo4::voir_solutionClick() {
 }
 
 void TExo4::MontreSolution() {
+    // The octopus's count is out of date once the solution shows: it goes with its crossed-out
+    // picture, and the help stays off until the next question.
+    Label_aide->hide();
+    aide_barrer->hide();
+    Aide->show();
     for (int i = 1; i <= BullesExo4; ++i) {
         montreSolutionDe(i);
         resultat[indice(i)]->show();

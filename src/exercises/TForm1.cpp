@@ -4,24 +4,36 @@
 #include "interface/Controles.h"
 #include "base/Garde.h"
 #include "interface/Image.h"
+#include "interface/LignesEquilibrees.h"
 #include "base/Minuterie.h"
 #include "interface/Apparence.h"
 #include "interface/Fabrique.h"
 #include "state/SharedState.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QTimer>
+#include <algorithm>
+#include <cmath>
 
 namespace {
 constexpr QSize kTaille(771, 555);
+// The score message's place: left of the fish beside the coin's start, above the score fish.
+const QRect kPlaceMessage(40, 40, 510, 195);
+const QRect kPlacePoisson(64, 240, 297, 201);
+constexpr int kPoliceMessage = 32, kPoliceKling = 32, kPoliceSuite = 21;
 }  // namespace
 
 TForm1::TForm1() : FenetreModale(QStringLiteral("Form1"), QStringLiteral("Bilan"), kTaille) {
-    setFixedSize(kTaille);
-    setAutoFillBackground(true);
-    Apparence::colore(this, QPalette::Window, Apparence::Mer);
-    setMouseTracking(true);
+    setAutoFillBackground(false);
+    Carte = new QWidget(this);
+    Carte->setObjectName(QStringLiteral("Carte"));
+    Carte->setAutoFillBackground(true);
+    Apparence::colore(Carte, QPalette::Window, Apparence::Mer);
+    Carte->setMouseTracking(true);
+    Carte->installEventFilter(this);
 
     // Created bottom to top: the coin falls behind the chest's front.
     Image1 = image(QStringLiteral("Image1"), QStringLiteral("bilan_fond"), QRect(QPoint(0, 0), kTaille));
@@ -29,47 +41,101 @@ TForm1::TForm1() : FenetreModale(QStringLiteral("Form1"), QStringLiteral("Bilan"
     Image1->installEventFilter(this);
     poisson = image(QStringLiteral("poisson"), QStringLiteral("bilan_poisson"), QRect(560, 32, 105, 97));
     coffre = image(QStringLiteral("coffre"), QStringLiteral("coffre"), QRect(440, 304, 233, 217));
-    piece = new Forme(this, QStringLiteral("piece"), Forme::Genre::Cercle, Apparence::Or, QColor(0xc9, 0x97, 0x00), 2);
-    piece->setGeometry(Bilan::Pluie::Gauche, Bilan::Pluie::HautDepart, 33, 33);
+    piece = new Forme(Carte, QStringLiteral("piece"), Forme::Genre::Cercle, Apparence::Or, QColor(0xc9, 0x97, 0x00), 2);
     piece->setAttribute(Qt::WA_TransparentForMouseEvents);
     coffreDevant = image(QStringLiteral("coffre_devant"), QStringLiteral("coffre_devant"),
                          QRect(440, Bilan::Pluie::HautDevantCoffre, 233, 129));
-    Kling = label(QStringLiteral("Kling"), 32, QPoint(672, 328));
+    Kling = label(QStringLiteral("Kling"), kPoliceKling, QPoint(672, 328));
     Kling->setText(QStringLiteral("Cling"));
-    Kling->adjustSize();
-    const QRect placePoisson(64, 240, 297, 201);
-    poissonbien = image(QStringLiteral("poissonbien"), QStringLiteral("poisson_bien"), placePoisson);
-    poissonbof = image(QStringLiteral("poissonbof"), QStringLiteral("poisson_bof"), placePoisson);
-    poissonnul = image(QStringLiteral("poissonnul"), QStringLiteral("poisson_nul"), placePoisson);
-    Label1 = label(QStringLiteral("Label1"), 32, QPoint(40, 40));
+    // The coin's own word: gold on a speech bubble, like everything the scene says.
+    Kling->setStyleSheet(Apparence::styleBulleParole() + QStringLiteral("QLabel { color: #c99700; }"));
+    poissonbien = image(QStringLiteral("poissonbien"), QStringLiteral("poisson_bien"), kPlacePoisson);
+    poissonbof = image(QStringLiteral("poissonbof"), QStringLiteral("poisson_bof"), kPlacePoisson);
+    poissonnul = image(QStringLiteral("poissonnul"), QStringLiteral("poisson_nul"), kPlacePoisson);
+    Label1 = label(QStringLiteral("Label1"), kPoliceMessage, kPlaceMessage.topLeft());
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    // Left of the fish beside the coin's start, three to five lines above the score fish.
     Label1->setWordWrap(true);
-    Label1->resize(510, 195);
-    Label2 = label(QStringLiteral("Label2"), 21, QPoint(16, 512));
+    Label2 = label(QStringLiteral("Label2"), kPoliceSuite, QPoint(16, 512));
     Label2->setText(QStringLiteral("Pour continuer, cliquer sur \"entrée\""));
-    Label2->adjustSize();
+    placeComposants();
 }
 
 Image* TForm1::image(const QString& nom, const QString& dessin, const QRect& place) {
-    Image* i = Fabrique::image(this, nom, dessin, place.x(), place.y(), place.width(), place.height());
-    // Mouse moves anywhere on the screen reach the background picture.
+    Image* i = Fabrique::image(Carte, nom, dessin, place.x(), place.y(), place.width(), place.height());
+    // Mouse moves anywhere on the card reach the background picture.
     if (nom != QLatin1String("Image1")) i->setAttribute(Qt::WA_TransparentForMouseEvents);
+    i->setProperty("placeDesign", place);
     return i;
 }
 
 QLabel* TForm1::label(const QString& nom, int pixels, const QPoint& place) {
-    auto* l = new QLabel(this);
+    auto* l = new QLabel(Carte);
     l->setObjectName(nom);
-    l->setFont(Apparence::comic(pixels));
-    l->move(place);
+    l->setProperty("policeDesign", pixels);
+    l->setProperty("placeDesign", QRect(place, QSize()));
+    Apparence::colore(l, QPalette::WindowText, Apparence::Marine);
     l->setAttribute(Qt::WA_TransparentForMouseEvents);
     return l;
 }
 
-void TForm1::FormShow() {
+int TForm1::enCarte(int design) const { return static_cast<int>(std::lround(design * echelle_)); }
+
+void TForm1::placeComposants() {
     const QSize ecran = Affichage::taille();
-    move((ecran.width() - width()) / 2, (ecran.height() - height()) / 2);
+    echelle_ = std::min(ecran.width() / 1024.0, ecran.height() / 768.0);
+    setGeometry(QRect(QPoint(0, 0), ecran));
+    Carte->resize(enCarte(kTaille.width()), enCarte(kTaille.height()));
+    for (QWidget* w : Carte->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        const QRect design = w->property("placeDesign").toRect();
+        if (auto* l = qobject_cast<QLabel*>(w)) {
+            l->setFont(Apparence::comic(static_cast<int>(l->property("policeDesign").toInt() * echelle_), l == Kling));
+            l->move(enCarte(design.x()), enCarte(design.y()));
+            if (l != Label1) l->adjustSize();
+            // "Cling" in its bubble stays inside the card's right edge.
+            if (l == Kling) l->move(std::min(l->x(), Carte->width() - l->width() - enCarte(6)), l->y());
+        } else if (design.isValid()) {
+            w->setGeometry(enCarte(design.x()), enCarte(design.y()), enCarte(design.width()),
+                           enCarte(design.height()));
+        }
+    }
+    const int cote = enCarte(33);
+    piece->resize(cote, cote);
+    piece->setEpaisseur(std::max(2, enCarte(2)));
+    placePiece();
+}
+
+void TForm1::placePiece() { piece->move(enCarte(Bilan::Pluie::Gauche), enCarte(pluie_.haut())); }
+
+void TForm1::captureFond() {
+    // The screens behind, as they are now, darkened under the card.
+    fond_ = QPixmap(size());
+    fond_.fill(Apparence::Mer);
+    QPainter p(&fond_);
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != this && w->isVisible() && !w->isMinimized() && w->objectName() != QLatin1String("Passage"))
+            p.drawPixmap(w->geometry().topLeft(), w->grab());
+    p.fillRect(fond_.rect(), QColor(0x0b, 0x3d, 0x5c, 150));
+}
+
+void TForm1::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    if (!fond_.isNull()) p.drawPixmap(0, 0, fond_);
+    p.setRenderHint(QPainter::Antialiasing);
+    const int bord = std::max(3, enCarte(6));
+    const QRectF cadre = QRectF(Carte->geometry()).adjusted(-bord / 2.0, -bord / 2.0, bord / 2.0, bord / 2.0);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 90));
+    p.drawRoundedRect(cadre.translated(enCarte(10), enCarte(12)), bord * 2, bord * 2);
+    p.setPen(QPen(Apparence::Marine, bord, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(cadre, bord, bord);
+}
+
+void TForm1::FormShow() {
+    placeComposants();
+    const QSize ecran = Affichage::taille();
+    Carte->move((ecran.width() - Carte->width()) / 2, (ecran.height() - Carte->height()) / 2);
+    captureFond();
     poissonbien->hide();
     poissonbof->hide();
     poissonnul->hide();
@@ -86,6 +152,11 @@ void TForm1::FormShow() {
     ChoisitPoisson();
     if (auto texte = Bilan::message(e.Retroaction, BonnesReponses, e.NombreDeQuestions, e.NombreErreurs))
         Label1->setText(*texte);
+    // A long line is cut near its middle rather than leaving its last word alone.
+    const int largeurMax = enCarte(kPlaceMessage.width());
+    const int largeur = LignesEquilibrees::largeur(Label1->font(), Label1->text(), largeurMax);
+    Label1->setGeometry(enCarte(kPlaceMessage.x()) + (largeurMax - largeur) / 2, enCarte(kPlaceMessage.y()), largeur,
+                        enCarte(kPlaceMessage.height()));
 }
 
 void TForm1::ChoisitPoisson() {
@@ -103,14 +174,14 @@ void TForm1::LancePiece() {
         AnimationFinie = true;
         return;
     }
-    piece->move(Bilan::Pluie::Gauche, pluie_.haut());
+    placePiece();
     piece->setVisible(pluie_.visible());
     Minuterie::demarre(minuterie_, 40);
 }
 
 void TForm1::TombePiece() {
     const bool tombee = pluie_.tombe();
-    piece->move(Bilan::Pluie::Gauche, pluie_.haut());
+    placePiece();
     if (!tombee) return;
     minuterie_->stop();
     piece->hide();
@@ -127,13 +198,12 @@ void TForm1::FormMouseMove() {
 
 void TForm1::Image1MouseMove() { FormMouseMove(); }
 
-void TForm1::mouseMoveEvent(QMouseEvent* e) {
-    FenetreModale::mouseMoveEvent(e);
-    FormMouseMove();
-}
-
 bool TForm1::eventFilter(QObject* objet, QEvent* e) {
-    if (objet == Image1 && e->type() == QEvent::MouseMove) Image1MouseMove();
+    // Only moves over the card count: the darkened screen around it is not the summary.
+    if (e->type() == QEvent::MouseMove) {
+        if (objet == Image1) Image1MouseMove();
+        else if (objet == Carte) FormMouseMove();
+    }
     return FenetreModale::eventFilter(objet, e);
 }
 

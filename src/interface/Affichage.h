@@ -13,4 +13,7 @@ double rapportX();
 double rapportY();
 int enX(int xDesign);
 int enY(int yDesign);
+// A design size (a font's pixels, a margin) scaled like the fitted screens' fonts: by the mean of
+// the two ratios, truncated, never below 1.
+int enMoyenne(int design);
 }

@@ -1,5 +1,6 @@
 #pragma once
-// The real message and confirmation boxes behind the Messages seam: French buttons, on top.
+// The real message and confirmation boxes behind the Messages seam: the program's own boxes
+// (BoiteMessage), French buttons, on top.
 namespace BoitesMessages {
 void installe();
 }

@@ -1,4 +1,5 @@
 #include "interface/Affichage.h"
+#include "interface/LignesEquilibrees.h"
 #include "base/Minuterie.h"
 #include "interface/Polices.h"
 #include "state/SharedState.h"
@@ -7,6 +8,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QtTest>
 
@@ -37,8 +39,9 @@ private slots:
         score(10, 3, 1);
         TForm1 f;
         f.show();
-        QCOMPARE(f.pos(), QPoint(126, 106));
-        QCOMPARE(f.size(), QSize(771, 555));
+        // The card at its design size, centred on the display it covers.
+        QCOMPARE(f.geometry(), QRect(0, 0, 1024, 768));
+        QCOMPARE(enfant(f, "Carte")->geometry(), QRect(126, 106, 771, 555));
         QCOMPARE(qobject_cast<QLabel*>(enfant(f, "Label1"))->text(),
                  QString::fromUtf8("Bravo ! Tu as fini l'exercice.\nTu as eu 7 bonnes réponses sur 10 questions !\n"
                                    "Prêt pour un autre exercice !"));
@@ -64,6 +67,33 @@ private slots:
         bouge(f);
         QVERIFY(!f.isVisible());
         QCOMPARE(f.result(), int(QDialog::Accepted));
+    }
+
+    // At every display size the card keeps its proportions on the display, and in every feedback
+    // mode each line of the message holds more than a lone word and stays above the score fish.
+    void theCardFitsEveryDisplayWithNoLoneWord() {
+        for (const QSize& ecran : {QSize(1024, 768), QSize(1366, 768), QSize(1280, 1024), QSize(1920, 1080)}) {
+            Affichage::fixeTaille(ecran);
+            for (int retroaction : {0, 1, 2}) {
+                score(10, 3, retroaction);
+                TForm1 f;
+                f.show();
+                const QRect carte = enfant(f, "Carte")->geometry();
+                QVERIFY(QRect(QPoint(), ecran).contains(carte));
+                QCOMPARE(carte.width(), qRound(771 * f.echelle()));
+                const auto* message = qobject_cast<QLabel*>(enfant(f, "Label1"));
+                const QStringList lignes = LignesEquilibrees::lignes(message->font(), message->text(), message->width());
+                for (const QString& ligne : lignes) {
+                    // "!" alone is no word: "questions !" is a lone word.
+                    const QStringList mots = ligne.split(QLatin1Char(' '), Qt::SkipEmptyParts)
+                                                 .filter(QRegularExpression(QStringLiteral("\\w")));
+                    QVERIFY2(mots.size() >= 2, qPrintable(ligne));
+                }
+                QVERIFY(message->y() + lignes.size() * message->fontMetrics().lineSpacing() <= enfant(f, "poissonbof")->y());
+                QVERIFY(QRect(QPoint(), carte.size()).contains(enfant(f, "Kling")->geometry()));
+            }
+        }
+        Affichage::fixeTaille(QSize(1024, 768));
     }
 
     void enterEndsTheModalShowAtOnceDuringTheDrop() {

@@ -144,7 +144,8 @@ private slots:
         QCOMPARE(numero(), 1);
     }
 
-    // The rows shown from the chosen last row, the strip's top and height, a click on a number.
+    // The rows shown from the chosen last row, the strip's top and height (the whole strip lifted
+    // to end above the crab's walk), a click on a number.
     void numberStripRowsAndClicks() {
         lance();
         QVERIFY(!w("SoutientBandeNum")->isVisible());
@@ -152,7 +153,7 @@ private slots:
         struct Cas { int bande; const char* derniere; const char* cachee; int y, hauteur; const char* clic, *texte; };
         for (const Cas& c : {Cas{0, "BandeNum0", "BandeNum10", 400 + 5 * 38, 34, "Num7", "7"},
                              Cas{5, "BandeNum50", "BandeNum60", 400 + 2 * 38, 6 * 34, nullptr, nullptr},
-                             Cas{9, "BandeNum90", nullptr, 400, 340, "Num100", "100"}}) {
+                             Cas{9, "BandeNum90", nullptr, 732 - 340, 340, "Num100", "100"}}) {
             Etat().BandeNumerique = c.bande;  // read again when the screen is shown
             exo_->hide();
             exo_->show();
@@ -160,6 +161,7 @@ private slots:
             QVERIFY(!c.cachee || !w(c.cachee)->isVisible());
             QCOMPARE(w("SoutientBandeNum")->y(), c.y);
             QCOMPARE(w("SoutientBandeNum")->height(), c.hauteur);
+            QVERIFY(w("SoutientBandeNum")->geometry().bottom() < w("Crabe")->y());
             QVERIFY(label("Enonce2Exo1")->text().contains(QStringLiteral("au fond de l'eau")));
             if (!c.clic) continue;
             QTest::mouseClick(w(c.clic), Qt::LeftButton);
@@ -342,22 +344,48 @@ private slots:
         QCOMPARE(numero(), 1);
     }
 
-    // On a wide display the coin and the crab lie on the sand, bubbles stay round with their
-    // fields inside, and the shark stays under the statements.
-    void wideDisplayKeepsTheDesign() {
-        Affichage::fixeTaille(QSize(1920, 1080));
-        TExo1 large;
-        TExo1* normal = exo_;
-        exo_ = &large;
-        lance(1, false);
-        QCOMPARE(w("piece")->pos(), QPoint(180, 990));
-        QCOMPARE(w("Crabe")->pos(), QPoint(30, 1029));
-        for (const char* nom : {"BulleResultatExo1", "Bulle1", "Bulle2"}) QCOMPARE(w(nom)->width(), w(nom)->height());
-        QCOMPARE(w("RequinPanel")->width() * 172 / 255, w("RequinPanel")->height());
-        QVERIFY(QRect(QPoint(), w("Bulle2")->size()).contains(w("ResultatBulle2")->geometry()));
-        QVERIFY(w("RequinPanel")->y() >= w("Enonce2Exo1")->geometry().bottom());
-        exo_->hide();
-        exo_ = normal;
+    // On any display the coin and the crab lie on the sand, bubbles stay round with their fields
+    // inside, the shark stays under the statements, the burst bubble with the answer stays whole
+    // on the screen for 2 s at least (four drifts of 500 ms), and the pirate is drawn only under the
+    // statements.
+    void everyDisplayKeepsTheDesign() {
+        for (const QSize& ecran : {QSize(1920, 1080), QSize(1366, 768), QSize(1280, 1024), QSize(1024, 768)}) {
+            Affichage::fixeTaille(ecran);
+            TExo1 autre;
+            TExo1* normal = exo_;
+            exo_ = &autre;
+            lance(1, false);
+            if (ecran == QSize(1920, 1080)) {
+                QCOMPARE(w("piece")->pos(), QPoint(180, 990));
+                QCOMPARE(w("Crabe")->pos(), QPoint(30, 1029));
+            }
+            for (const char* nom : {"BulleResultatExo1", "Bulle1", "Bulle2"}) QCOMPARE(w(nom)->width(), w(nom)->height());
+            QCOMPARE(w("RequinPanel")->width() * 172 / 255, w("RequinPanel")->height());
+            QVERIFY(QRect(QPoint(), w("Bulle2")->size()).contains(w("ResultatBulle2")->geometry()));
+            QVERIFY(w("RequinPanel")->y() >= w("Enonce2Exo1")->geometry().bottom());
+            ticsJusqua("BulleExplose");
+            const auto entiere = [&] { return w("Bulle2")->geometry().right() < ecran.width(); };
+            QVERIFY(entiere());
+            int derives = 0;
+            do {
+                tic();
+                ++derives;
+            } while (entiere() && derives < 100);
+            QVERIFY2(derives >= 4, qPrintable(QStringLiteral("%1 à %2 px").arg(derives).arg(ecran.width())));
+
+            lance(1, true);
+            const int bas = w("Enonce2Exo1")->geometry().bottom();
+            for (int i = 0; i < 100 && w("pirate_descend")->y() < bas; ++i) {
+                const QWidget* pirate = w("pirate_descend");
+                const QRegion dessine = (pirate->mask().isEmpty() ? QRegion(pirate->rect()) : pirate->mask())
+                                            .intersected(pirate->rect())
+                                            .translated(pirate->pos());
+                QVERIFY(dessine.isEmpty() || dessine.boundingRect().top() > bas);
+                tic();
+            }
+            exo_->hide();
+            exo_ = normal;
+        }
         Affichage::fixeTaille(QSize(1024, 768));
     }
 

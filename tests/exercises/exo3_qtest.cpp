@@ -45,6 +45,12 @@ class Exo3Test : public QObject {
         return n == 0 ? (i == 1 ? 2 : 1) : (i == 3 ? 2 : 3);
     }
     QWidget* bulle(int k) const { return w(QStringLiteral("BulleBleu%1").arg(k)); }
+    // The revealed operation and result cover nothing of the creature behind bubble k.
+    bool devoile(const QString& creature, int k) const {
+        const QRect c = w(creature + QString::number(k))->geometry();
+        return !w(QStringLiteral("operateur%1").arg(k))->geometry().intersects(c) &&
+               !w(QStringLiteral("resultat%1").arg(k))->geometry().intersects(c);
+    }
     void clic(int k) { QTest::mouseClick(bulle(k), Qt::LeftButton); }
     void posteClic(int k) { BancExercice::posteClic(bulle(k)); }
     QList<int> intervalles() const { return BancExercice::intervalles(exo_); }
@@ -102,6 +108,7 @@ private slots:
         QTRY_VERIFY(exo_->partie().RamassageEnCours);
         QCOMPARE(texte("applause"), u("Bravo !"));
         QVERIFY(!visible("BulleBleu", i) && visible("bebepoisson", i) && visible("resultat", i));
+        QVERIFY(devoile(QStringLiteral("bebepoisson"), i));
         QVERIFY(w("paf11")->isVisible() && !w("Bulle11")->isVisible());
         for (int k = 1; k <= 3; ++k) QVERIFY(!visible("Requin", k) && !visible(QStringLiteral("paf%1").arg(k), 5));
         // The question is over: a click on another bubble during the pickup does nothing.
@@ -199,6 +206,7 @@ private slots:
         QVERIFY(MessagesDuBanc.contains(texte("applause")));
         for (int k = 1; k <= 3; ++k) QVERIFY(visible("resultat", k));
         QTRY_VERIFY(visible("Requin", m) && !intervalles().contains(150));
+        QVERIFY(devoile(QStringLiteral("Requin"), m));
         QVERIFY(visible("BulleBleu", intrus()) && !visible("bebepoisson", intrus()));
         QCOMPARE(erreurs(), 1);
     }

@@ -214,10 +214,14 @@ private slots:
         QCOMPARE(Etat().NombreErreurs, 1);
         QVERIFY(!w("pirate_monte")->isVisible() && w("pirate_descend")->isVisible() && w("piece")->isVisible());
 
-        // Left alone with the help shown: it stays; at the end of his climb the selection (none) is judged.
+        // Left alone with the help shown: the count goes with the solution he brings, and the help
+        // stays off; at the end of his climb the selection (none) is judged.
         clique(w("Aide"));
+        QVERIFY(w("Label_aide")->isVisible());
         QTRY_VERIFY_WITH_TIMEOUT(w("pirate_monte")->isVisible(), 20000);
-        QVERIFY(w("Label_aide")->isVisible() && w("aide_barrer")->isVisible());
+        QVERIFY(!w("Label_aide")->isVisible() && !w("aide_barrer")->isVisible() && w("Aide")->isVisible());
+        clique(w("Aide"));
+        QVERIFY(!w("Label_aide")->isVisible());
         QTRY_COMPARE_WITH_TIMEOUT(numero(), 3, 20000);
         QCOMPARE(Etat().NombreErreurs, 2);
     }

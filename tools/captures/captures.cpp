@@ -1,6 +1,8 @@
-// Pictures of the chooser and of the exercise screens in each state at several display sizes, for looking at them:
+// Pictures of the chooser, of the exercise screens in each state, of the summary in its three
+// feedback modes and of every kind of message box at several display sizes, for looking at them:
 //   captures <folder> [WxH ...]   (default 1024x768 1920x1080)
-// Runs offscreen; the files are <folder>/<screen>_<state>_<W>x<H>.png.
+// Runs offscreen unless QT_QPA_PLATFORM says otherwise; the files are
+// <folder>/<screen>_<state>_<W>x<H>.png.
 #include "base/Aleatoire.h"
 #include "base/Messages.h"
 #include "base/Minuterie.h"
@@ -8,6 +10,8 @@
 #include "exercises/TExo2.h"
 #include "exercises/TExo4.h"
 #include "exercises/TExo3.h"
+#include "exercises/TForm1.h"
+#include "interface/BoiteMessage.h"
 #include "session/TChoixOperateur.h"
 #include "interface/Affichage.h"
 #include "interface/Polices.h"
@@ -53,7 +57,8 @@ void regle(int type, int temps, bool pirate, int bande, std::array<int, 4> table
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Offscreen unless told otherwise (QT_QPA_PLATFORM=xcb under Xvfb shows real windows).
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     Polices::installe();
     Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
@@ -195,6 +200,42 @@ int main(int argc, char** argv) {
         montre(&exo3);
         sauve(&exo3, QStringLiteral("exo3_impossible"));
         exo3.hide();
+        // The summary over the end of an exercise, in its three feedback modes, with a coin landed.
+        regle(1, 0, false, 10, {3, 4, 4, 0});
+        montre(&exo1);
+        for (int retroaction : {0, 1, 2}) {
+            Etat().NombreDeQuestions = 10;
+            Etat().NombreErreurs = 3;
+            Etat().Retroaction = retroaction;
+            TForm1 bilan;
+            bilan.show();
+            QWidget* fond = bilan.findChild<QWidget*>(QStringLiteral("Image1"));
+            QMouseEvent bouge(QEvent::MouseMove, QPointF(10, 10), fond->mapToGlobal(QPointF(10, 10)), Qt::NoButton,
+                              Qt::NoButton, {});
+            QApplication::sendEvent(fond, &bouge);
+            attends([&] { return bilan.findChild<QWidget*>(QStringLiteral("Kling"))->isVisible(); });
+            sauve(&bilan, QStringLiteral("bilan_retroaction%1").arg(retroaction));
+        }
+        exo1.hide();
+        // Every kind of box, with texts children and teachers meet.
+        const struct {
+            Messages::Genre genre;
+            const char* nom;
+            const char* texte;
+        } boites[] = {
+            {Messages::Genre::Information, "boite_information",
+             "Vous avez mal saisie vos identifiants, veuillez recommencer s'il vous plaît."},
+            {Messages::Genre::Information, "boite_information_courte", "Les valeurs des paramètres seront par defaut"},
+            {Messages::Genre::Confirmation, "boite_confirmation",
+             "La suppression de cet enseignant entrainera la perte des données concernant aussi tous ses élèves! "
+             "Voulez-vous vraiment supprimer cet enseignant?"},
+            {Messages::Genre::Erreur, "boite_erreur", "Le fichier « classe_Dupont.txt » est introuvable."},
+        };
+        for (const auto& b : boites) {
+            BoiteMessage boite(b.genre, QString::fromUtf8(b.texte), QStringLiteral("Marivelle"));
+            boite.show();
+            sauve(&boite, QString::fromLatin1(b.nom));
+        }
     }
     return 0;
 }

@@ -33,7 +33,7 @@ BandeNumeros::BandeNumeros(QWidget* ecran) : Panneau(ecran, QStringLiteral("Sout
     }
 }
 
-void BandeNumeros::affiche(int k, int hautDesign) {
+void BandeNumeros::affiche(int k, int hautDesign, int basMax) {
     if (k < 0 || k > 9) {
         hide();
         for (Panneau* rangee : rangees_) rangee->hide();
@@ -41,8 +41,10 @@ void BandeNumeros::affiche(int k, int hautDesign) {
     }
     for (int r = 0; r < 10; ++r) rangees_[r]->setVisible(r <= k);
     const int rangee = rangees_[0]->height();
-    move(x(), Affichage::enY(hautDesign) + ((10 - k) / 2) * rangee);
     resize(width(), (k + 1) * (rangee - 4));
+    const int haut = Affichage::enY(hautDesign) + ((10 - k) / 2) * rangee;
+    const int bas = haut + height();
+    move(x(), bas > basMax ? haut - (bas - basMax) : haut);
     show();
 }
 

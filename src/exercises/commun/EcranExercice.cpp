@@ -25,7 +25,8 @@
 #include <algorithm>
 
 EcranExercice::EcranExercice(const Definition& d) : Fenetre(d.nom, d.titre, Apparence::Mer), definition_(d) {
-    ImageFond = Fabrique::image(this, QStringLiteral("ImageFond"), QString(), 0, 71, 1024, 665);
+    // Down to the bottom edge, so that the crab's walk along the bottom is on the sand.
+    ImageFond = Fabrique::image(this, QStringLiteral("ImageFond"), QString(), 0, 71, 1024, 697);
     ImageFond->couvre();
     Enonce = Fabrique::etiquette(this, d.enonce, Apparence::comic(32, true), Qt::blue, 0, 0, 1024, 40);
     Enonce2 = Fabrique::etiquette(this, d.enonce2, Apparence::comic(19), Qt::blue, 0, 40, 1024, 31);
@@ -103,6 +104,8 @@ void EcranExercice::placeEnonces() {
         enonce->setGeometry(0, haut, width(), hauteur > 0 ? hauteur : enonce->sizeHint().height());
         haut += enonce->height();
     }
+    // The pirate's rope comes out of the sea, under the statements.
+    pirate_->limiteEnHaut(std::max(ImageFond->y(), basDesEnonces()));
 }
 
 int EcranExercice::basDesEnonces() const { return Enonce2->y() + Enonce2->height(); }

@@ -7,6 +7,7 @@
 #include "exercises/commun/Pirate.h"
 #include "exercises/commun/Ramassage.h"
 #include "interface/Affichage.h"
+#include "interface/Ajustement.h"
 #include "interface/Apparence.h"
 #include "interface/Fabrique.h"
 #include "interface/Image.h"
@@ -14,6 +15,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <algorithm>
 
 namespace {
 const QString TexteNonNombre = QStringLiteral("Tu n'as pas rentré un nombre !");
@@ -45,6 +47,7 @@ void EcranOperation::finitCreationOperation() {
     connect(bande_, &BandeNumeros::numeroClique, this, &EcranOperation::NumClick);
     Poisson = Fabrique::image(this, QStringLiteral("Poisson"), QStringLiteral("poisson"), 104, 512, 150, 110);
     finitCreation();
+    uniformiseNombres();
     // The fish with the sign shows over the help pictures (the clickable "Solution" fish over its
     // plain twin); the speech bubble comes out from behind the fish that says it.
     for (QWidget* w : std::initializer_list<QWidget*>{SolutionImage2, SolutionImage, SolutionLabel, Bravo}) w->raise();
@@ -62,6 +65,22 @@ void EcranOperation::finitCreationOperation() {
         eclatement()->hide();
         ValiderResultatClick();
     });
+}
+
+// The fitting scales the bubbles in their proportions, the labels outside them by the mean of the
+// two ratios, and leaves the fields' fonts alone: every number of the equation takes the size of
+// the numbers in the round bubbles instead.
+void EcranOperation::uniformiseNombres() {
+    const auto& f = Ajustement::facteurs();
+    const double k = f.actif ? std::min(f.horizontal, f.vertical) : 1.0;
+    QList<QWidget*> nombres = nombresHorsBulles();
+    nombres << SolutionLabel;
+    for (QLineEdit* champ : champs()) nombres << champ;
+    for (QWidget* w : nombres) {
+        QFont police = w->font();
+        police.setPixelSize(std::max(1, static_cast<int>(TailleNombres * k)));
+        w->setFont(police);
+    }
 }
 
 void EcranOperation::FormShow() {
@@ -91,7 +110,7 @@ void EcranOperation::FormShow() {
         Perdu->placePres(SolutionImage2, basParoleSolution_);
     }
     questionSuivante();
-    bande_->affiche(requin ? 10 : e.BandeNumerique, 400);
+    bande_->affiche(requin ? 10 : e.BandeNumerique, 400, Crabe->y());
     champReponse()->setFocus();
 }
 

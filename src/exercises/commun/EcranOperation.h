@@ -61,7 +61,12 @@ protected:
     virtual void bulleEclatee() = 0;
     // The counting help asked for.
     virtual void aideDemandee() = 0;
+    // The numbers of the equation that sit on a bubble picture rather than in a bubble panel.
+    virtual QList<QWidget*> nombresHorsBulles() const { return {}; }
+    // Design size of every number of the equation (Arial, pixels).
+    static constexpr int TailleNombres = 40;
 
+    void uniformiseNombres();
     void videReponses();
     void ValiderRes();
     void ReponseJuste();

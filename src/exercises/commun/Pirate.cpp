@@ -7,6 +7,7 @@
 #include "interface/Fabrique.h"
 #include "interface/Image.h"
 
+#include <QRegion>
 #include <QTimer>
 #include <algorithm>
 
@@ -26,10 +27,24 @@ void Pirate::cache() {
     monte_->hide();
 }
 
+void Pirate::limiteEnHaut(int y) {
+    hautVisible_ = y;
+    coupe();
+}
+
+void Pirate::coupe() {
+    for (Image* i : {descend_, monte_}) {
+        const int cache = std::clamp(hautVisible_ - i->y(), 0, i->height());
+        // An empty mask would show him whole: all cut is a region outside the picture.
+        i->setMask(cache < i->height() ? QRegion(0, cache, i->width(), i->height() - cache) : QRegion(-1, -1, 1, 1));
+    }
+}
+
 void Pirate::lance(int tempsDeReponse) {
     cache();
     piece_->show();
     descend_->move(0, -descend_->height());
+    coupe();
     descend_->show();
     pas_ = std::max(1, Ajustement::arrondi(basDe(piece_) / 50.0));
     Minuterie::demarre(minuteries_.premiere(), tempsDeReponse * tick_);
@@ -45,11 +60,13 @@ void Pirate::arreteRemontee() {
 
 void Pirate::descend() {
     descend_->move(descend_->x(), descend_->y() + pas_);
+    coupe();
     if (basDe(descend_) < basDe(piece_)) return;
     minuteries_.premiere()->stop();
     descend_->hide();
     piece_->hide();
     monte_->move(descend_->x(), basDe(piece_) - monte_->height());
+    coupe();
     monte_->show();
     Minuterie::demarre(minuteries_.seconde(), 100);
     emit pieceAtteinte();
@@ -57,6 +74,7 @@ void Pirate::descend() {
 
 void Pirate::monte() {
     monte_->move(monte_->x(), monte_->y() - pas_);
+    coupe();
     if (basDe(monte_) >= 1) return;
     minuteries_.seconde()->stop();
     emit remonteeFinie();

@@ -22,6 +22,8 @@ public:
     bool remonte() const { return minuteries_.secondeActive(); }
     void arreteRemontee();
     void cache();
+    // Nothing of him is drawn above this line of the screen (the statements' band).
+    void limiteEnHaut(int y);
 
 signals:
     // He took the coin and starts climbing.
@@ -32,7 +34,10 @@ signals:
 private:
     void descend();
     void monte();
+    // Each picture cut to what lies below the top line.
+    void coupe();
     Forme* piece_;
+    int hautVisible_ = 0;
     int tick_;
     int pas_ = 1;
     Image* descend_;

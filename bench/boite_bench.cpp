@@ -1,0 +1,63 @@
+// From the cause to a box on screen: the box built, shown and painted once, at 1024 × 768 and at
+// 1920 × 1080 (the longest text of the program's confirmations); and the summary card over an
+// exercise screen, darkened background included.
+#include "exercises/TExo1.h"
+#include "exercises/TForm1.h"
+#include "interface/Affichage.h"
+#include "interface/BoiteMessage.h"
+#include "interface/Polices.h"
+#include "state/SharedState.h"
+#include "state/Utils.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+namespace {
+const QSize Tailles[] = {QSize(1024, 768), QSize(1920, 1080)};
+
+void BM_BoiteAffichee(benchmark::State& state) {
+    Affichage::fixeTaille(Tailles[state.range(0)]);
+    const QString texte = QStringLiteral(
+        "La suppression de cet enseignant entrainera la perte des données concernant aussi tous ses élèves! "
+        "Voulez-vous vraiment supprimer cet enseignant?");
+    for (auto _ : state) {
+        BoiteMessage boite(Messages::Genre::Confirmation, texte, QStringLiteral("Confirmation"));
+        boite.show();
+        boite.repaint();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(boite.grab(QRect(0, 0, 1, 1)));
+        boite.close();
+    }
+}
+BENCHMARK(BM_BoiteAffichee)->DenseRange(0, 1)->Unit(benchmark::kMillisecond);
+
+void BM_BilanAffiche(benchmark::State& state) {
+    Affichage::fixeTaille(Tailles[state.range(0)]);
+    InitialiseParametres(Etat());
+    Etat().NomEleve = EleveSansId;
+    Etat().ajouteEntree(7, 1, 10, 2);
+    Etat().NombreDeQuestions = 10;
+    Etat().NombreErreurs = 3;
+    Etat().Retroaction = 1;
+    TExo1 exercice;
+    exercice.show();
+    TForm1 bilan;
+    for (auto _ : state) {
+        bilan.show();
+        bilan.repaint();
+        QApplication::processEvents();
+        bilan.hide();
+    }
+}
+BENCHMARK(BM_BilanAffiche)->DenseRange(0, 1)->Unit(benchmark::kMillisecond);
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    Polices::installe();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

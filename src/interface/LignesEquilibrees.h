@@ -1,0 +1,14 @@
+#pragma once
+// Word-wrapped captions whose lines are of even length: a paragraph too long for one line is cut
+// near its middle, never leaving a word or two alone on the last line.
+#include <QFont>
+#include <QString>
+#include <QStringList>
+
+namespace LignesEquilibrees {
+// The narrowest width, at most `largeurMax`, at which the text takes no more lines than at
+// `largeurMax`.
+int largeur(const QFont& police, const QString& texte, int largeurMax);
+// The lines of the text as a word-wrapped label of this width lays them out.
+QStringList lignes(const QFont& police, const QString& texte, int largeur);
+}
