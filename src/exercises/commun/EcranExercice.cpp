@@ -16,6 +16,8 @@
 #include "interface/Image.h"
 #include "interface/Images.h"
 #include "session/SequenceDriver.h"
+#include "sons/Phrases.h"
+#include "sons/ReglagesClasse.h"
 #include "state/SharedState.h"
 
 #include <QHideEvent>
@@ -88,6 +90,7 @@ void EcranExercice::commenceExercice() {
     Perdu->hide();
     Bravo->hide();
     libereMinuteries();
+    Sons::regle(ReglagesClasse::lit(e.RepertoireClasse));
     ramassage_->arme();
     if (mode_ == Mode::Pirate) pirate_->arme();
     if (mode_ == Mode::Requin) {
@@ -103,6 +106,7 @@ void EcranExercice::placeEnonces() {
         enonce->setGeometry(0, haut, width(), hauteur > 0 ? hauteur : enonce->sizeHint().height());
         haut += enonce->height();
     }
+    Sons::litConsigne(Phrases::consigne({Enonce->text(), Enonce2->text()}));
 }
 
 int EcranExercice::basDesEnonces() const { return Enonce2->y() + Enonce2->height(); }

@@ -6,6 +6,7 @@
 #include "interface/Controles.h"
 #include "interface/Fabrique.h"
 #include "interface/Image.h"
+#include "sons/Sons.h"
 
 #include <QTimer>
 #include <algorithm>
@@ -52,6 +53,7 @@ void Pirate::descend() {
     monte_->move(descend_->x(), basDe(piece_) - monte_->height());
     monte_->show();
     Minuterie::demarre(minuteries_.seconde(), 100);
+    Sons::joue(Effet::Pirate);
     emit pieceAtteinte();
 }
 
