@@ -1,0 +1,50 @@
+// The class's sound and voice switches on the settings screen: saved as soon as they are clicked,
+// in the class's own small file, whatever happens to the sequences.
+#include "parametrage/TParametrage.h"
+
+#include "base/Garde.h"
+#include "sons/ReglagesClasse.h"
+#include "state/SharedState.h"
+
+#include <QCheckBox>
+#include <QLabel>
+
+namespace {
+const QString TexteVoixIndisponible =
+    QStringLiteral("Aucune voix française n'est installée sur cet ordinateur : rien ne sera lu à voix haute.");
+}
+
+void TParametrage::creeReglagesSons(QWidget* bas) {
+    CaseSons = new QCheckBox(QStringLiteral("Sons"), bas);
+    CaseSons->setObjectName(QStringLiteral("Sons"));
+    CaseSons->setGeometry(12, 152, 336, 22);
+    CaseVoix = new QCheckBox(QStringLiteral("Lire les consignes et les questions à voix haute"), bas);
+    CaseVoix->setObjectName(QStringLiteral("LectureVoixHaute"));
+    CaseVoix->setGeometry(12, 174, 338, 22);
+    VoixIndisponible = new QLabel(TexteVoixIndisponible, bas);
+    VoixIndisponible->setObjectName(QStringLiteral("VoixIndisponible"));
+    VoixIndisponible->setGeometry(12, 196, 338, 30);
+    VoixIndisponible->setWordWrap(true);
+    VoixIndisponible->hide();
+    for (QCheckBox* c : {CaseSons, CaseVoix})
+        Garde::connecte(c, &QCheckBox::clicked, this, [this] { EnregistreReglagesSons(); });
+}
+
+void TParametrage::afficheReglagesSons() {
+    const Sons::Reglages r = ReglagesClasse::lit(Etat().RepertoireClasse);
+    CaseSons->setChecked(r.sons);
+    CaseVoix->setChecked(r.voix);
+    // The speech engine is asked only when the voice is wanted.
+    VoixIndisponible->setVisible(r.voix && !Sons::voixDisponible());
+}
+
+void TParametrage::EnregistreReglagesSons() {
+    try {
+        ReglagesClasse::ecrit(Etat().RepertoireClasse, {CaseSons->isChecked(), CaseVoix->isChecked()});
+    } catch (...) {
+        // The boxes keep showing what the class's file says.
+        afficheReglagesSons();
+        throw;
+    }
+    afficheReglagesSons();
+}
