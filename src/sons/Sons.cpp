@@ -36,6 +36,8 @@ Sortie& sortie() {
     if (!sortie_ && !chargee_) {
         chargee_ = true;
         sortie_ = chargeModule();
+        // Its sounds and voice are Qt objects: released while the application still exists.
+        qAddPostRoutine([] { sortie_.reset(); });
     }
     return *sortie_;
 }
