@@ -57,7 +57,12 @@ int main(int argc, char** argv) {
     // The voice's first need: the speech engine asked for a French voice (once a run).
     QElapsedTimer t;
     t.start();
-    const bool voix = Sons::voixDisponible();
+    bool voix = false, repondu = false;
+    Sons::chercheVoix([&](bool disponible) {
+        voix = disponible;
+        repondu = true;
+    });
+    while (!repondu) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     benchmark::AddCustomContext("voix_francaise", voix ? "oui" : "non");
     benchmark::AddCustomContext("voix_premier_besoin_ms", std::to_string(t.nsecsElapsed() / 1'000'000.0));
     benchmark::RunSpecifiedBenchmarks();

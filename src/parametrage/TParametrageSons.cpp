@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QPointer>
 
 namespace {
 const QString TexteVoixIndisponible =
@@ -17,13 +18,13 @@ const QString TexteVoixIndisponible =
 void TParametrage::creeReglagesSons(QWidget* bas) {
     CaseSons = new QCheckBox(QStringLiteral("Sons"), bas);
     CaseSons->setObjectName(QStringLiteral("Sons"));
-    CaseSons->setGeometry(12, 152, 336, 22);
+    CaseSons->setGeometry(10, 152, 346, 22);
     CaseVoix = new QCheckBox(QStringLiteral("Lire les consignes et les questions à voix haute"), bas);
     CaseVoix->setObjectName(QStringLiteral("LectureVoixHaute"));
-    CaseVoix->setGeometry(12, 174, 338, 22);
+    CaseVoix->setGeometry(10, 174, 346, 22);
     VoixIndisponible = new QLabel(TexteVoixIndisponible, bas);
     VoixIndisponible->setObjectName(QStringLiteral("VoixIndisponible"));
-    VoixIndisponible->setGeometry(12, 196, 338, 30);
+    VoixIndisponible->setGeometry(12, 196, 344, 30);
     VoixIndisponible->setWordWrap(true);
     VoixIndisponible->hide();
     for (QCheckBox* c : {CaseSons, CaseVoix})
@@ -34,8 +35,12 @@ void TParametrage::afficheReglagesSons() {
     const Sons::Reglages r = ReglagesClasse::lit(Etat().RepertoireClasse);
     CaseSons->setChecked(r.sons);
     CaseVoix->setChecked(r.voix);
-    // The speech engine is asked only when the voice is wanted.
-    VoixIndisponible->setVisible(r.voix && !Sons::voixDisponible());
+    // The speech engine is asked only when the voice is wanted; it answers later.
+    VoixIndisponible->hide();
+    if (!r.voix) return;
+    Sons::chercheVoix([this, label = QPointer<QLabel>(VoixIndisponible)](bool disponible) {
+        if (label) label->setVisible(!disponible && CaseVoix->isChecked());
+    });
 }
 
 void TParametrage::EnregistreReglagesSons() {

@@ -13,7 +13,7 @@ class Silence final : public Sortie {
     void prepareEffets() override {}
     void joue(Effet) override {}
     void dit(const QString&, bool) override {}
-    bool voixDisponible() override { return false; }
+    void chercheVoix(std::function<void(bool)> reponse) override { reponse(false); }
 };
 
 std::unique_ptr<Sortie> chargeModule() {
@@ -63,7 +63,7 @@ void litQuestion(const QString& texte) {
     if (reglages_.voix && !texte.isEmpty()) sortie().dit(texte, false);
 }
 
-bool voixDisponible() { return sortie().voixDisponible(); }
+void chercheVoix(std::function<void(bool)> reponse) { sortie().chercheVoix(std::move(reponse)); }
 
 void installeSortie(std::unique_ptr<Sortie> sortie) {
     sortie_ = std::move(sortie);

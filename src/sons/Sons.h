@@ -25,8 +25,9 @@ void joue(Effet effet);
 void litConsigne(const QString& texte);
 // A question: said after the statement, or after the question still being said.
 void litQuestion(const QString& texte);
-// Loads the output when needed: the settings screen tells a teacher who ticks the voice.
-bool voixDisponible();
+// Whether a French voice answers, told later on the GUI thread: the settings screen tells a
+// teacher who ticks the voice. Loads the output when needed.
+void chercheVoix(std::function<void(bool)> reponse);
 
 // Tests: the output in place of the module's (null: the module again, loaded on next need).
 void installeSortie(std::unique_ptr<Sortie> sortie);

@@ -4,6 +4,8 @@
 // put a recorder in its place.
 #include <QString>
 
+#include <functional>
+
 // The program's effects, one short sound file each (data/sons).
 enum class Effet { Piece, Cling, Bulle, Juste, Faux, Pirate };
 constexpr int NombreEffets = 6;
@@ -24,8 +26,9 @@ public:
     // `interrompt`: what is being said stops. Otherwise the text waits until it is said, in place
     // of any text already waiting.
     virtual void dit(const QString& texte, bool interrompt) = 0;
-    // A speech engine with a French voice answers.
-    virtual bool voixDisponible() = 0;
+    // Whether a speech engine with a French voice answers, told later on the GUI thread (the
+    // engine may take seconds).
+    virtual void chercheVoix(std::function<void(bool)> reponse) = 0;
 };
 
 // The module's one entry point, looked up by name.

@@ -19,7 +19,8 @@ public:
     void dit(const QString& texte, bool interrompt) override {
         entendu_ << (interrompt ? QStringLiteral("dit ") : QStringLiteral("puis ")) + texte;
     }
-    bool voixDisponible() override { return true; }
+    void chercheVoix(std::function<void(bool)> reponse) override { reponse(voix); }
+    bool voix = true;  // what the speech engine would answer
 
 private:
     QStringList& entendu_;
