@@ -21,7 +21,8 @@ std::unique_ptr<Sortie> chargeModule() {
     // tree takes the module built beside it, never one from another folder.
     const QString dossier = QCoreApplication::applicationDirPath();
     QStringList chemins{dossier + QStringLiteral("/" MARIVELLE_MODULE_SONS_INSTALLE)};
-    if (dossier.startsWith(QStringLiteral(MARIVELLE_DOSSIER_CONSTRUCTION "/")))
+    const QString construction = QStringLiteral(MARIVELLE_DOSSIER_CONSTRUCTION);
+    if (dossier == construction || dossier.startsWith(construction + QLatin1Char('/')))
         chemins << QStringLiteral(MARIVELLE_MODULE_SONS_CONSTRUIT);
     for (const QString& chemin : chemins) {
         QLibrary module(chemin);
