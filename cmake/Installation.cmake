@@ -1,11 +1,14 @@
 # Installation where Debian expects a desktop program, and its .deb package (cpack -G DEB):
 #   /usr/bin/marivelle
+#   /usr/lib/marivelle/libmarivelle_sons_qt.so  sound effects and voice, loaded on first need
 #   /usr/share/marivelle/Images/...        pictures copied to each user's data folder on first start
 #   /usr/share/marivelle/MessagesPerdu.txt the encouragement messages, copied the same way
 #   /usr/share/applications/marivelle.desktop, /usr/share/icons/hicolor/<n>x<n>/apps/marivelle.png
 include(GNUInstallDirs)
 
 install(TARGETS marivelle RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# Sound and voice, loaded by the program the first time a class has them on.
+install(TARGETS marivelle_sons_qt LIBRARY DESTINATION lib/marivelle)
 install(FILES ${CMAKE_SOURCE_DIR}/data/MessagesPerdu.txt DESTINATION ${CMAKE_INSTALL_DATADIR}/marivelle)
 if(TARGET images)
   install(DIRECTORY ${CMAKE_BINARY_DIR}/Images DESTINATION ${CMAKE_INSTALL_DATADIR}/marivelle)
@@ -46,4 +49,6 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded at run time, so not found by shlibdeps: the SQLite driver and the fonts.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, fonts-comic-neue, fonts-liberation2")
+# The French voice: without it the program is silent, never broken.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-speech-speechd-plugin, speech-dispatcher-espeak-ng")
 include(CPack)

@@ -13,6 +13,8 @@
 #include "interface/Fabrique.h"
 #include "interface/Image.h"
 #include "state/SharedState.h"
+#include "exercises/commun/Lecture.h"
+#include "sons/Sons.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -165,6 +167,7 @@ void TExo3::questionSuivante() {
         return;
     }
     afficheQuestion();
+    Sons::litQuestion(Lecture::operations({question_.bulles.begin(), question_.bulles.end()}));
     QList<Fait> montrees;
     for (const QuestionOperation& b : question_.bulles) montrees << FaitDe(b);
     suivi_.commence(Etat(), montrees[question_.PositionIntrus - 1]);
@@ -216,6 +219,7 @@ void TExo3::ClicBulle(int k) {
     switch (clic) {
         case ClicsExo3::Clic::Ignore: return;
         case ClicsExo3::Clic::Intrus:
+            Sons::joue(Effet::Juste);
             LancePaf(k);
             if (mode() == Mode::Pirate) {
                 pirate_->arreteDescente();
@@ -224,6 +228,7 @@ void TExo3::ClicBulle(int k) {
             dit(QStringLiteral("Bravo!"));
             return;
         case ClicsExo3::Clic::Mauvais:
+            Sons::joue(Effet::Faux);
             LancePaf(k);
             MauvaiseReponse();
             return;
@@ -241,6 +246,7 @@ void TExo3::MauvaiseReponse() {
 void TExo3::LancePaf(int bulle) {
     EtapePaf = 0;
     BulleEclatee = bulle;
+    Sons::joue(Effet::Bulle);
     etapeSuivante();
 }
 

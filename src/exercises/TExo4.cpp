@@ -14,6 +14,8 @@
 #include "interface/Fabrique.h"
 #include "interface/Image.h"
 #include "state/SharedState.h"
+#include "sons/Phrases.h"
+#include "sons/Sons.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -150,6 +152,7 @@ void TExo4::questionSuivante() {
         partie_.NumeroQuestion = std::max(partie_.NumeroQuestion, Etat().NombreDeQuestions);
         return;
     }
+    Sons::litQuestion(Phrases::nombre(question_.cible));
     QList<Fait> montrees;
     for (int i = 1; i <= BullesExo4; ++i) {
         const QuestionOperation& operation = question_.bulles[indice(i)];
@@ -255,6 +258,7 @@ void TExo4::Valide() {
     // Once the solution is shown (asked for, or the pirate took the coin) there is no reward.
     if (issue == PartieReponses::Issue::JustePremierCoup && !SolutionVue) {
         QuestionTerminee = true;
+        Sons::joue(Effet::Juste);
         Perdu->dit(QStringLiteral("Bravo !"));
         lanceRamassage();
         return;
@@ -263,6 +267,7 @@ void TExo4::Valide() {
         termineQuestion();
         return;
     }
+    Sons::joue(Effet::Faux);
     Perdu->ditMessagePerdu();
     voir_solution->show();
 }

@@ -8,6 +8,7 @@
 #include "base/Minuterie.h"
 #include "interface/Apparence.h"
 #include "interface/Fabrique.h"
+#include "sons/Sons.h"
 #include "state/SharedState.h"
 
 #include <QApplication>
@@ -186,6 +187,7 @@ void TForm1::TombePiece() {
     minuterie_->stop();
     piece->hide();
     Kling->setVisible(pluie_.visible());
+    if (pluie_.visible()) Sons::joue(Effet::Cling);
     LancePiece();
 }
 

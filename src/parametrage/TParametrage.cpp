@@ -157,6 +157,7 @@ void TParametrage::FormShow() {
     Profil_BaseDonnees->setChecked(profil.base);
     Profil_Tableur->setChecked(profil.tableur);
     Profil_Texte->setChecked(profil.texte);
+    afficheReglagesSons();
 }
 
 void TParametrage::videListeTable2() {

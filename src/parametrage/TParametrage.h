@@ -120,4 +120,11 @@ private:
     QGroupBox* Profil_GroupBox1 = nullptr;
     QCheckBox *Profil_Texte = nullptr, *Profil_Tableur = nullptr, *Profil_BaseDonnees = nullptr;
     QPushButton *Initialisation = nullptr, *EnregistrerQuitter = nullptr, *Annuler = nullptr;
+
+    // The class's sound and voice (TParametrageSons.cpp).
+    void creeReglagesSons(QWidget* bas);
+    void afficheReglagesSons();
+    void EnregistreReglagesSons();
+    QCheckBox *CaseSons = nullptr, *CaseVoix = nullptr;
+    QLabel* VoixIndisponible = nullptr;
 };

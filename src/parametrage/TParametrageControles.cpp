@@ -285,8 +285,9 @@ void TParametrage::creePanneauBas(QWidget* bas) {
     bas->setGeometry(6, 482, 1012, 282);
 
     etiquette(bas, QStringLiteral("Sequence_Label"), QStringLiteral("Exercices définis"), QRect(12, 4, 336, 22));
-    ListeSequence = listeRepliee(bas, QStringLiteral("ListeSequence"), QRect(10, 28, 340, 160));
-    CocheDecoche3 = coche(bas, QStringLiteral("CocheDecoche3"), QStringLiteral("Tout cocher/décocher"), QRect(12, 192, 250, 24));
+    ListeSequence = listeRepliee(bas, QStringLiteral("ListeSequence"), QRect(10, 28, 340, 128));
+    CocheDecoche3 = coche(bas, QStringLiteral("CocheDecoche3"), QStringLiteral("Tout cocher/décocher"), QRect(12, 158, 250, 24));
+    creeReglagesSons(bas);
 
     OptionSequence = groupe(bas, QStringLiteral("OptionSequence"), QStringLiteral("Séquence finie"), QRect(358, 2, 312, 88));
     const QStringList fins{QStringLiteral("Faire la séquence en boucle"), QStringLiteral("Libre sur les exercices"),

@@ -12,6 +12,8 @@
 #include "settings/ExercicesDefinis.h"
 #include "settings/ParameterFiles.h"
 #include "parametrage/TParametrage.h"
+#include "sons/ReglagesClasse.h"
+#include "EnregistreurSons.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -477,6 +479,33 @@ private slots:
         QVERIFY(ecran->isVisible());
         QCOMPARE(Etat().RepertoireClasse, Classe);
         QCOMPARE(w<QListWidget>("ListeSequence")->count(), 1);
+    }
+
+    // The class's sound and voice: saved at the click, shown again on opening; a machine without
+    // a French voice is told under the voice's box, only while it is ticked.
+    void lesSonsEtLaVoixDeLaClasse() {
+        QStringList entendu;
+        auto sortie = std::make_unique<EnregistreurSons>(entendu);
+        sortie->voix = false;
+        Sons::installeSortie(std::move(sortie));
+        auto* indisponible = w<QLabel>("VoixIndisponible");
+        QVERIFY(!w<QCheckBox>("Sons")->isChecked() && !w<QCheckBox>("LectureVoixHaute")->isChecked());
+        clique("Sons");
+        QCOMPARE(ReglagesClasse::lit(Classe), (Sons::Reglages{true, false}));
+        clique("LectureVoixHaute");
+        QCOMPARE(ReglagesClasse::lit(Classe), (Sons::Reglages{true, true}));
+        QTRY_VERIFY(indisponible->isVisible());
+        QCOMPARE(indisponible->text(),
+                 QStringLiteral("Aucune voix française n'est installée sur cet ordinateur : rien ne sera lu à voix haute."));
+        clique("Sons");
+        ouvre();
+        QVERIFY(!w<QCheckBox>("Sons")->isChecked() && w<QCheckBox>("LectureVoixHaute")->isChecked());
+        QTRY_VERIFY(indisponible->isVisible());
+        clique("LectureVoixHaute");
+        QVERIFY(!indisponible->isVisible());
+        QCOMPARE(ReglagesClasse::lit(Classe), Sons::Reglages{});
+        QVERIFY(entendu.isEmpty());
+        Sons::installeSortie(nullptr);
     }
 
     void lEnregistrementGardeLesProfilsChoisis() {

@@ -1,6 +1,7 @@
 #include "exercises/commun/BulleRequin.h"
 
 #include "base/Minuterie.h"
+#include "sons/Sons.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -34,6 +35,7 @@ void BulleRequin::monteDUnPas() {
     emit deplacee();
     if (tientEncore_()) return;
     minuteries_.premiere()->stop();
+    Sons::joue(Effet::Bulle);
     emit eclatee();
 }
 

@@ -16,6 +16,8 @@
 #include "interface/Image.h"
 #include "interface/Images.h"
 #include "session/SequenceDriver.h"
+#include "sons/Phrases.h"
+#include "sons/ReglagesClasse.h"
 #include "state/SharedState.h"
 
 #include <QHideEvent>
@@ -89,6 +91,7 @@ void EcranExercice::commenceExercice() {
     Perdu->hide();
     Bravo->hide();
     libereMinuteries();
+    Sons::regle(ReglagesClasse::lit(e.RepertoireClasse));
     ramassage_->arme();
     if (mode_ == Mode::Pirate) pirate_->arme();
     if (mode_ == Mode::Requin) {
@@ -106,6 +109,7 @@ void EcranExercice::placeEnonces() {
     }
     // The pirate's rope comes out of the sea, under the statements.
     pirate_->limiteEnHaut(std::max(ImageFond->y(), basDesEnonces()));
+    Sons::litConsigne(Phrases::consigne({Enonce->text(), Enonce2->text()}));
 }
 
 int EcranExercice::basDesEnonces() const { return Enonce2->y() + Enonce2->height(); }

@@ -11,6 +11,8 @@
 #include "interface/Apparence.h"
 #include "interface/Fabrique.h"
 #include "interface/Image.h"
+#include "sons/Sons.h"
+#include "exercises/commun/Lecture.h"
 #include "state/SharedState.h"
 
 #include <QLabel>
@@ -119,6 +121,7 @@ void EcranOperation::questionSuivante() {
         w->hide();
     tireQuestion();
     suivi_.commence(Etat(), FaitDe(question_), trou());
+    Sons::litQuestion(Lecture::question(question_, trou()));
     ramassage_->cache();
     if (mode() == Mode::Requin) {
         aide_->cacheBoutons();
@@ -189,12 +192,15 @@ void EcranOperation::ValiderRes() {
     else
         suivi_.reponse(champReponse()->text(), reponseJuste());
     switch (partie_.valide(Etat(), reponseJuste())) {
-        case PartieReponses::Issue::Perdue:
         case PartieReponses::Issue::JusteApresErreurs:
+            Sons::joue(Effet::Juste);
+            [[fallthrough]];
+        case PartieReponses::Issue::Perdue:
             videReponses();
             ReponseJuste();
             return;
         case PartieReponses::Issue::JustePremierCoup:
+            Sons::joue(Effet::Juste);
             lanceRamassage();
             champReponse()->setReadOnly(true);
             if (mode() == Mode::Requin)
@@ -203,6 +209,7 @@ void EcranOperation::ValiderRes() {
                 Bravo->show();
             return;
         case PartieReponses::Issue::Fausse:
+            Sons::joue(Effet::Faux);
             videReponses();
             if (mode() == Mode::Requin) {
                 // The question goes on while the bubble rises further.

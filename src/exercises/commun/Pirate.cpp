@@ -6,6 +6,7 @@
 #include "interface/Controles.h"
 #include "interface/Fabrique.h"
 #include "interface/Image.h"
+#include "sons/Sons.h"
 
 #include <QRegion>
 #include <QTimer>
@@ -69,6 +70,7 @@ void Pirate::descend() {
     coupe();
     monte_->show();
     Minuterie::demarre(minuteries_.seconde(), 100);
+    Sons::joue(Effet::Pirate);
     emit pieceAtteinte();
 }
 

@@ -6,6 +6,7 @@
 #include "interface/Controles.h"
 #include "interface/Fabrique.h"
 #include "interface/Image.h"
+#include "sons/Sons.h"
 
 #include <QTimer>
 
@@ -38,6 +39,7 @@ void Ramassage::arrive() {
     minuteries_.premiere()->stop();
     arrivee_->hide();
     piece_->hide();
+    Sons::joue(Effet::Piece);
     depart_->move(arrivee_->pos());
     depart_->show();
     depart_->raise();
