@@ -3,6 +3,7 @@
 #include "parametrage/TParametrage.h"
 
 #include "base/Garde.h"
+#include "parametrage/StyleCases.h"
 #include "sons/ReglagesClasse.h"
 #include "state/SharedState.h"
 
@@ -27,8 +28,10 @@ void TParametrage::creeReglagesSons(QWidget* bas) {
     VoixIndisponible->setGeometry(12, 234, 344, 44);
     VoixIndisponible->setWordWrap(true);
     VoixIndisponible->hide();
-    for (QCheckBox* c : {CaseSons, CaseVoix})
+    for (QCheckBox* c : {CaseSons, CaseVoix}) {
+        StyleCases::applique(c);
         Garde::connecte(c, &QCheckBox::clicked, this, [this] { EnregistreReglagesSons(); });
+    }
 }
 
 void TParametrage::afficheReglagesSons() {
