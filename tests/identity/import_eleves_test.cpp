@@ -134,13 +134,7 @@ TEST_F(ImportElevesTest, EveryKindOfFileGivesTheSameClassList) {
         ecritOctets(c.fichier, c.octets);
         verifie(c.fichier, c.decalage, QString(c.fichier).startsWith("windows"));
     }
-    for (const char* genre : {"xlsx", "ods"}) {
-        DossierTemporaire ici;
-        SetUp();
-        const QString fichier = QString("classe.") + genre;
-        ASSERT_TRUE(ecritClasseur(genre, fichier, avecEntete));
-        verifie(fichier, 1);
-    }
+    // Workbooks are read to the same rows (listes' tests); one made by LibreOffice goes all the way.
     const QString soffice = QStandardPaths::findExecutable("soffice");
     if (soffice.isEmpty()) {
         std::printf("[ ignoré ] LibreOffice absent : pas de classeur .ods écrit par LibreOffice\n");
