@@ -61,8 +61,21 @@ void creeLesEcrans() {
         {R::Revision, 5, []() -> QWidget* { return new TRevision; }},
         {R::SuiviEleves, 0, []() -> QWidget* { return new TSuiviEleves; }},
     };
-    for (const Declaration& d : ecrans) Ecrans::enregistre(d.role, d.cree(), d.typeExercice);
+    // The main window and the start-up screen (the shared state and the teacher list the main
+    // window reads when shown) at once; the others, in the same order, once the main window is on
+    // screen, or earlier when one of them is asked for.
+    const std::size_t desLeDebut = 2;
+    for (std::size_t i = 0; i < std::size(ecrans); ++i) {
+        const Declaration& d = ecrans[i];
+        if (i < desLeDebut)
+            Ecrans::enregistre(d.role, d.cree(), d.typeExercice);
+        else
+            Ecrans::annonce(d.role, d.cree, d.typeExercice);
+    }
 }
 
-void montreFenetrePrincipale() { Ecrans::montre(Ecrans::Role::SaisieIdentifiant); }
+void montreFenetrePrincipale() {
+    Ecrans::montre(Ecrans::Role::SaisieIdentifiant);
+    Ecrans::creeApresAffichage(Ecrans::ecran(Ecrans::Role::SaisieIdentifiant));
+}
 }  // namespace Demarrage

@@ -1,5 +1,5 @@
 #pragma once
-// Program start: fonts, random generator, then the nine screens in their fixed order.
+// Program start: fonts, random generator, then the screens in their fixed order.
 class QApplication;
 
 namespace Demarrage {
@@ -9,8 +9,8 @@ void prepare();
 // to the school's server (an outbox keeps what it cannot take yet); a setting that cannot be
 // used is told in French and everything stays local.
 void connecteServeur();
-// Creates the nine screens once and registers them; the first is the main window.
+// Creates the main window and the start-up screen, and announces the other screens in their order.
 void creeLesEcrans();
-// Shows the main window.
+// Shows the main window; the announced screens are created once it has painted itself.
 void montreFenetrePrincipale();
 }

@@ -1,6 +1,7 @@
 #pragma once
-// The screens, created once at start-up and kept until the program ends; the driver and the
-// screens show and hide each other through here.
+// The screens, created once and kept until the program ends; the driver and the screens show and
+// hide each other through here. A screen may be announced rather than created: it is created when
+// first asked for, or after the main window is on screen, always in the order of announcement.
 #include <QString>
 #include <functional>
 
@@ -12,6 +13,12 @@ enum class Role { SaisieIdentifiant, Accueil, ChoixOperateur, Exo1, Parametrage,
 
 // Registers a screen; an exercise screen also says which exercise kind (1..5) it plays.
 void enregistre(Role role, QWidget* ecran, int typeExercice = 0);
+// Announces a screen created later: when it (or one announced after it) is first asked for, or by
+// creeApresAffichage. Those announced before it are created first.
+void annonce(Role role, std::function<QWidget*()> fabrique, int typeExercice = 0);
+// Once the window has painted itself, creates the announced screens one per turn of the event
+// loop, so the window is on screen before the others are built and no click waits long.
+void creeApresAffichage(QWidget* fenetre);
 QWidget* ecran(Role role);
 // The screen registered for an exercise kind, or null.
 QWidget* exercice(int typeExercice);

@@ -2,6 +2,7 @@
 
 #include "base/Erreurs.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -47,10 +48,28 @@ QPixmap rendu(const QString& nom, const QSize& taille) {
 }
 
 QPixmap charge(const QString& cheminRelatif, const QSize& taille) {
+    // The six screens with the sea behind them load the same picture at the same size at
+    // start-up: it is decoded (or drawn) once and shared. A file replaced by the teacher has a new
+    // date and is read again.
+    struct Entree {
+        QDateTime date;
+        QPixmap image;
+    };
+    static QHash<QString, Entree> deja;
+    const QFileInfo info(cheminRelatif);
+    const bool fichier = info.isFile();
+    const QDateTime date = fichier ? info.lastModified() : QDateTime();
+    const QString cle = QStringLiteral("%1|%2x%3").arg(cheminRelatif).arg(taille.width()).arg(taille.height());
+    const auto it = deja.constFind(cle);
+    if (it != deja.constEnd() && it->date == date) return it->image;
     QPixmap image;
-    if (QFileInfo(cheminRelatif).isFile() && image.load(cheminRelatif)) return image;
-    const QString secours = dessinDeSecours(cheminRelatif);
-    if (dessin(secours)) return rendu(secours, taille);
-    throw ErreurFichier(QStringLiteral("L'image « %1 » est introuvable.").arg(cheminRelatif));
+    if (!(fichier && image.load(cheminRelatif))) {
+        const QString secours = dessinDeSecours(cheminRelatif);
+        if (!dessin(secours))
+            throw ErreurFichier(QStringLiteral("L'image « %1 » est introuvable.").arg(cheminRelatif));
+        image = rendu(secours, taille);
+    }
+    deja.insert(cle, {date, image});
+    return image;
 }
 }  // namespace Images

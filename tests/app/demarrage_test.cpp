@@ -6,6 +6,7 @@
 #include "interface/Ecrans.h"
 #include "state/SharedState.h"
 
+#include <QApplication>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -23,11 +24,22 @@ TEST(Demarrage, FirstStartWritesTheTeacherListAndLaterStartsKeepIt) {
     EXPECT_EQ(octetsDe("enseignant.txt"), QByteArray("n'importe quoi\n\xFF"));
 }
 
-// One borderless, hidden screen of the right name for each role.
-TEST(Demarrage, EveryRoleHasItsBorderlessScreen) {
+// The main window and the start-up screen are created at once, the others when asked for, always
+// in their order; then one borderless, hidden screen of the right name for each role.
+TEST(Demarrage, EveryRoleHasItsBorderlessScreenCreatedInOrder) {
     DossierTemporaire dossier;
+    const auto crees = [] {
+        QStringList noms;
+        for (const QWidget* w : QApplication::topLevelWidgets())
+            if (!w->objectName().isEmpty()) noms << w->objectName();
+        noms.sort();
+        return noms;
+    };
     Demarrage::creeLesEcrans();
+    EXPECT_EQ(crees(), QStringList({"Accueil", "SaisieIdentifiant"}));
     using R = Ecrans::Role;
+    ASSERT_NE(Ecrans::exercice(3), nullptr);
+    EXPECT_EQ(crees(), QStringList({"Accueil", "ChoixOperateur", "Exo1", "Exo3", "Parametrage", "SaisieIdentifiant"}));
     const std::pair<R, const char*> attendus[] = {
         {R::SaisieIdentifiant, "SaisieIdentifiant"}, {R::Accueil, "Accueil"}, {R::ChoixOperateur, "ChoixOperateur"},
         {R::Exo1, "Exo1"}, {R::Parametrage, "Parametrage"}, {R::Exo3, "Exo3"}, {R::Exo2, "Exo2"},
