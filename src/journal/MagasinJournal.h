@@ -27,8 +27,9 @@ struct ReponseResumee {
     bool finCreature = false;  // the pirate or the sharks ended it
 };
 
-// A share of a teacher's pupils, so that several connections read one class at once: the pupils
-// whose key leaves `rang` divided by `nombre`.
+// A share of a teacher's questions, so that several connections read one class at once: part
+// `rang` of `nombre`. The parts together hold each question once; a pupil's questions may be
+// spread over several parts.
 struct PartDeClasse {
     int rang = 0;
     int nombre = 1;
@@ -46,8 +47,8 @@ public:
     // `depuis` on, oldest first.
     virtual QList<EntreeJournal> entrees(const QString& enseignant, const QString& eleve = {},
                                          qint64 depuis = 0) = 0;
-    // Every pupil's questions of the teacher from `depuis` on, by pupil then oldest first. A
-    // store that has no quicker way gives them from `entrees`, all in the first part.
+    // Every pupil's questions of the teacher from `depuis` on (in the part asked for), by pupil then
+    // oldest first. A store that has no quicker way gives them from `entrees`, all in the first part.
     virtual QList<ReponseResumee> reponses(const QString& enseignant, qint64 depuis = 0, PartDeClasse part = {});
     // The pupils of the teacher who have entries.
     virtual QStringList eleves(const QString& enseignant) = 0;

@@ -320,58 +320,79 @@ QList<ReponseResumee> MagasinSql::reponses(const QString& enseignant, qint64 dep
     if (!n.exec()) echoue(QStringLiteral("lu"), RaisonSql(n.lastError()));
     while (n.next()) noms.insert(n.value(0).toLongLong(), n.value(1).toString());
     // Figures in 64 bits: PostgreSQL's integer arithmetic stops at 32.
-    // One query for the class in primary-key order: by pupil, then oldest first, with no sort,
-    // and one shared name per pupil. The columns come packed in two numbers: each value read
-    // costs more than the figures drawn from it. A fact beyond the packed ranges (none the
-    // settings offer) is read apart.
+    // One query for the class, one shared name per pupil. The columns come packed in two
+    // numbers: each value read costs more than the figures drawn from it. A fact beyond the
+    // packed ranges (none the settings offer) is read apart.
     QList<ReponseResumee> liste;
-    const QString dansLaPart = QStringLiteral(" AND eleve_id % ? = ?");
-    const auto lieLaPart = [&](QSqlQuery& q) {
-        q.addBindValue(qint64(std::max(part.nombre, 1)));
-        q.addBindValue(qint64(part.rang));
-    };
-    {
-        // The list made once at its size: growing it copies every question already read. Asked
-        // first, for the same reason as below.
-        QSqlQuery compte(base_);
-        compte.prepare(QStringLiteral("SELECT COUNT(*) FROM journal_questions WHERE eleve_id IN "
-                                      "(SELECT id FROM journal_eleves WHERE enseignant = ?) AND moment >= ?") + dansLaPart);
-        compte.addBindValue(enseignant);
-        compte.addBindValue(depuis);
-        lieLaPart(compte);
-        if (compte.exec() && compte.next()) liste.reserve(compte.value(0).toLongLong());
-    }
-    // A class's SQLite file holds that class alone: its table read in stored order is several times
-    // quicker than through the key's index (a table lookup per row), and the rows are put in
-    // order below. A server's table holds the whole school: there the index finds the class.
     const bool sqlite = estSqlite(parametres_);
-    const QString filtreEleves = sqlite ? QStringLiteral("+eleve_id") : QStringLiteral("eleve_id");
+    const int nombre = std::max(part.nombre, 1);
     QSqlQuery q(base_);
     q.setForwardOnly(true);
     q.setNumericalPrecisionPolicy(QSql::LowPrecisionInt64);
-    q.prepare(QStringLiteral(
+    const QString colonnes = QStringLiteral(
         "SELECT eleve_id, moment, ((((type_exercice * CAST(65536 AS BIGINT) + position) * 4 + operation) * 2 + juste_premier) * 2 "
         "+ fin_creature) * 4294967296 + CASE WHEN ms_fin < 0 THEN 0 ELSE ms_fin + 1 END, "
         "CASE WHEN gauche >= -524288 AND gauche < 524288 AND droite >= -524288 AND droite < 524288 "
         "AND resultat >= -2097152 AND resultat < 2097152 "
         "THEN ((gauche + CAST(524288 AS BIGINT)) * 1048576 + droite + 524288) * 4194304 + resultat + 2097152 ELSE -1 END "
-        "FROM journal_questions WHERE ") + filtreEleves + QStringLiteral(" IN (SELECT id FROM journal_eleves WHERE enseignant = ?) "
-        "AND moment >= ?") + dansLaPart + (sqlite ? QString() : QStringLiteral(" ORDER BY eleve_id, moment")));
-    q.addBindValue(enseignant);
-    q.addBindValue(depuis);
-    lieLaPart(q);
+        "FROM journal_questions WHERE moment >= ?");
+    if (sqlite) {
+        // A class's SQLite file: its table read in stored order is several times quicker than
+        // through the key's index (a table lookup per row); the rows of other teachers' pupils are
+        // passed over here and the rows put in order below. Shared out by rows stored: each
+        // connection scans its own stretch of the table, and a pupil's questions may fall in
+        // several parts.
+        QSqlQuery etendue(base_);
+        if (!etendue.exec(QStringLiteral("SELECT MIN(rowid), MAX(rowid) FROM journal_questions")) || !etendue.next())
+            echoue(QStringLiteral("lu"), RaisonSql(etendue.lastError()));
+        const qint64 premiere = etendue.value(0).toLongLong(), largeur = etendue.value(1).toLongLong() - premiere + 1;
+        const qint64 debut = premiere + largeur * part.rang / nombre, fin = premiere + largeur * (part.rang + 1) / nombre;
+        // The list made once at its size: growing it copies every question already read.
+        liste.reserve(std::max<qint64>(0, fin - debut));
+        q.prepare(colonnes + (nombre > 1 ? QStringLiteral(" AND rowid >= ? AND rowid < ?") : QString()));
+        q.addBindValue(depuis);
+        if (nombre > 1) {
+            q.addBindValue(debut);
+            q.addBindValue(fin);
+        }
+    } else {
+        // A server's table holds the whole school: there the index finds the class, shared out by pupils.
+        const QString dansLaPart = nombre > 1 ? QStringLiteral(" AND eleve_id % ? = ?") : QString();
+        const QString laClasse = QStringLiteral(" AND eleve_id IN (SELECT id FROM journal_eleves WHERE enseignant = ?)");
+        const auto lie = [&](QSqlQuery& r) {
+            r.addBindValue(depuis);
+            r.addBindValue(enseignant);
+            if (nombre > 1) {
+                r.addBindValue(qint64(nombre));
+                r.addBindValue(qint64(part.rang));
+            }
+        };
+        {
+            // Asked first, for the same reason as below.
+            QSqlQuery compte(base_);
+            compte.prepare(QStringLiteral("SELECT COUNT(*) FROM journal_questions WHERE moment >= ?") + laClasse + dansLaPart);
+            lie(compte);
+            if (compte.exec() && compte.next()) liste.reserve(compte.value(0).toLongLong());
+        }
+        q.prepare(colonnes + laClasse + dansLaPart + QStringLiteral(" ORDER BY eleve_id, moment"));
+        lie(q);
+    }
     if (!q.exec()) echoue(QStringLiteral("lu"), RaisonSql(q.lastError()));
     QList<QPair<qsizetype, qint64>> aLire;  // the questions whose fact is read apart, and their pupil
     QList<qint64> cles;  // each question's pupil, to put them in order
     cles.reserve(liste.capacity());
     qint64 idCourant = -1;
     QString eleve;
+    bool duMaitre = false;
     while (q.next()) {
         const qint64 id = q.value(0).toLongLong();
         if (id != idCourant) {
             idCourant = id;
-            eleve = noms.value(id);
+            const auto it = noms.constFind(id);
+            duMaitre = it != noms.constEnd();
+            if (duMaitre) eleve = *it;
         }
+        if (!duMaitre) continue;
         ReponseResumee r;
         r.eleve = eleve;
         r.moment = q.value(1).toLongLong();

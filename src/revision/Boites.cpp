@@ -1,6 +1,7 @@
 #include "revision/Boites.h"
 
-#include <QDateTime>
+#include "base/JourLocal.h"
+
 #include <algorithm>
 #include <array>
 
@@ -39,10 +40,10 @@ Boites calcule(const Entrees& entrees, const QDate& aujourdhui, int seuilMs) {
     for (const auto& e : entrees) {
         if (!reponseTapee(e.typeExercice)) continue;
         if (e.moment < jourDebut || e.moment >= jourFin) {
-            const QDateTime moment = QDateTime::fromMSecsSinceEpoch(e.moment);
-            jour = moment.date();
-            jourDebut = QDateTime(jour, QTime(0, 0)).toMSecsSinceEpoch();
-            jourFin = QDateTime(jour.addDays(1), QTime(0, 0)).toMSecsSinceEpoch();
+            const JourLocal j = jourLocal(e.moment);
+            jour = j.jour;
+            jourDebut = j.debut;
+            jourFin = j.fin;
         }
         if (jour > aujourdhui) continue;
         auto [it, nouveau] = boites.try_emplace(e.fait);

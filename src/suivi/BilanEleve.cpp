@@ -1,5 +1,7 @@
 #include "suivi/BilanEleve.h"
 
+#include "base/JourLocal.h"
+
 #include <algorithm>
 
 namespace {
@@ -7,7 +9,6 @@ constexpr qint64 JourMs = 24 * 60 * 60 * 1000;
 }
 
 namespace Suivi {
-QDate jourDe(qint64 moment) { return QDateTime::fromMSecsSinceEpoch(moment).date(); }
 
 int cleSemaine(const QDate& jour) {
     int annee = 0;
@@ -24,15 +25,16 @@ BilanEleve analyse(const QString& eleve, std::span<const ReponseResumee> reponse
     const qint64 ilYA7 = fin - 7 * JourMs, ilYA14 = fin - 14 * JourMs;
     const ReponseResumee* precedente = nullptr;
     Semaine* semaine = nullptr;
-    // Local days are worked out once a day met, not once a question: the time zone costs.
+    // The local day is looked up when the day changes, not once a question.
     qint64 debutJour = 1, finJour = 0;
     QDate jour;
     for (const ReponseResumee& r : reponses) {
         if (r.moment > fin) break;
         if (r.moment < debutJour || r.moment >= finJour) {
-            jour = jourDe(r.moment);
-            debutJour = QDateTime(jour, QTime(0, 0)).toMSecsSinceEpoch();
-            finJour = QDateTime(jour.addDays(1), QTime(0, 0)).toMSecsSinceEpoch();
+            const JourLocal j = jourLocal(r.moment);
+            jour = j.jour;
+            debutJour = j.debut;
+            finJour = j.fin;
             const int cle = cleSemaine(jour);
             if (!semaine || semaine->cle != cle) {
                 semaine = &b.semaines[cle];

@@ -40,7 +40,6 @@ namespace Suivi {
 // of more than this between two questions.
 inline constexpr qint64 PauseEntreExercicesMs = 10 * 60 * 1000;
 
-QDate jourDe(qint64 moment);
 int cleSemaine(const QDate& jour);
 
 // `reponses`: the pupil's questions, oldest first.

@@ -13,6 +13,7 @@
 #include <QSet>
 #include <QThread>
 #include <QtConcurrent>
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -74,27 +75,45 @@ Classe charge(const QString& enseignant, const QString& repertoireClasse, Magasi
     c.maintenant = maintenant;
     c.seuilMs = Revision::litSeuil(repertoireClasse);
     if (magasin) c.reponses = litParParts(enseignant, *magasin, autres);
-    QHash<QString, std::span<const ReponseResumee>> parEleve;
+    // Each pupil's stretches of questions, part after part.
+    QHash<QString, QList<std::span<const ReponseResumee>>> morceaux;
     for (const QList<ReponseResumee>& reponses : std::as_const(c.reponses))
         for (qsizetype i = 0; i < reponses.size();) {
             qsizetype j = i;
             while (j < reponses.size() && reponses[j].eleve == reponses[i].eleve) ++j;
-            parEleve.insert(reponses[i].eleve, std::span<const ReponseResumee>(reponses.constData() + i, size_t(j - i)));
+            morceaux[reponses[i].eleve].append(std::span<const ReponseResumee>(reponses.constData() + i, size_t(j - i)));
             i = j;
         }
     for (const QString& eleve : elevesDeLaClasse(enseignant, repertoireClasse, magasin, inscrits)) {
         c.eleves.append(BilanEleve{});
         c.eleves.last().eleve = eleve;
     }
-    // Each pupil apart from the others: their tables, year and review boxes.
+    c.reunies.resize(c.eleves.size());
+    BilanEleve* const premier = c.eleves.data();
+    QList<ReponseResumee>* const reunies = c.reunies.data();
+    // Each pupil apart from the others: their questions in one list, their tables, year and review boxes.
     QtConcurrent::blockingMap(c.eleves, [&](BilanEleve& b) {
+        const QList<std::span<const ReponseResumee>> siens = morceaux.value(b.eleve);
+        std::span<const ReponseResumee> reponses;
+        if (siens.size() == 1) {
+            reponses = siens.front();
+        } else if (siens.size() > 1) {
+            QList<ReponseResumee>& reunie = reunies[&b - premier];
+            qsizetype total = 0;
+            for (const auto& m : siens) total += qsizetype(m.size());
+            reunie.reserve(total);
+            for (const auto& m : siens) reunie.append(QList<ReponseResumee>(m.begin(), m.end()));
+            const auto plusAncienne = [](const ReponseResumee& x, const ReponseResumee& y) { return x.moment < y.moment; };
+            if (!std::is_sorted(reunie.cbegin(), reunie.cend(), plusAncienne))
+                std::stable_sort(reunie.begin(), reunie.end(), plusAncienne);
+            reponses = std::span<const ReponseResumee>(reunie.constData(), size_t(reunie.size()));
+        }
         QHash<CleFait, Fait> tables;
         try {
             tables = faitsDesTables(tablesDeLEleve(repertoireClasse, b.eleve, enseignant));
         } catch (const ErreurMarivelle&) {
             // An unreadable file: the facts met are counted instead.
         }
-        const std::span<const ReponseResumee> reponses = parEleve.value(b.eleve);
         b = analyse(b.eleve, reponses, tables, maintenant);
         b.reponses = reponses;
         b.revision = Revision::etatDeLEleve(reponses, maintenant.date(), c.seuilMs);

@@ -39,7 +39,8 @@ struct Classe {
     QDateTime maintenant;
     int seuilMs = Suivi::SeuilParDefautMs;
     QList<BilanEleve> eleves;  // by name
-    QList<QList<ReponseResumee>> reponses;  // every pupil's questions by part, which the pupils' lines point into
+    QList<QList<ReponseResumee>> reponses;  // the questions by part, which the pupils' lines point into
+    QList<QList<ReponseResumee>> reunies;   // by pupil, the questions of a pupil spread over several parts
 };
 
 namespace Suivi {

@@ -17,6 +17,7 @@
 #include "state/Utils.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QLabel>
@@ -92,6 +93,10 @@ TEST(Ecrans, EveryLabelButtonAndFieldGrowsWithTheDisplay) {
             ASSERT_EQ(d->objectName(), l->objectName()) << nom;
             const std::string qui = std::string(nom) + "/" + d->objectName().toStdString();
             EXPECT_GT(QFontInfo(l->font()).pixelSize(), QFontInfo(d->font()).pixelSize()) << qui;
+            // A drop-down's list, a window of its own, has the box's letters.
+            if (const auto* c = qobject_cast<const QComboBox*>(l)) {
+                EXPECT_EQ(QFontInfo(c->view()->font()).pixelSize(), QFontInfo(c->font()).pixelSize()) << qui;
+            }
             // A caption sized to its text has its size once it holds one.
             const auto* etiquette = qobject_cast<const QLabel*>(d);
             if (!etiquette || !etiquette->text().isEmpty()) {

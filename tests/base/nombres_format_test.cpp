@@ -1,7 +1,10 @@
 #include "base/Erreurs.h"
 #include "base/FormatFr.h"
+#include "base/JourLocal.h"
 #include "base/Nombres.h"
 
+#include <QDateTime>
+#include <ctime>
 #include <gtest/gtest.h>
 
 TEST(Nombres, AcceptsTheStandardConversion) {
@@ -38,4 +41,26 @@ TEST(FormatFr, DatesTimesAndNumbersAreFrench) {
     EXPECT_EQ(FormatFr::duree(0.0), "00:00:00");
     EXPECT_EQ(FormatFr::duree(3725 / 86400.0), "01:02:05");
     EXPECT_EQ(FormatFr::duree(26.5 * 3600 / 86400.0), "26:30:00");
+}
+
+// A week around the spring change of the clocks in Paris, every 20 minutes, in a shuffled order:
+// each moment is given its own local day, kept or worked out.
+TEST(JourLocal, EveryMomentFallsInItsOwnLocalDayAcrossAChangeOfTheClocks) {
+    const QByteArray avant = qgetenv("TZ");
+    qputenv("TZ", "Europe/Paris");
+    tzset();
+    const qint64 debut = QDateTime(QDate(2027, 3, 25), QTime(0, 0)).toMSecsSinceEpoch();
+    QList<qint64> moments;
+    for (qint64 m = debut; m < debut + 7 * 24 * 3600 * 1000LL; m += 20 * 60 * 1000) moments << m;
+    for (qsizetype i = 0; i < moments.size(); ++i) std::swap(moments[i], moments[(i * 7919) % moments.size()]);
+    for (const qint64 m : moments) {
+        const JourLocal j = jourLocal(m);
+        ASSERT_EQ(j.jour, QDateTime::fromMSecsSinceEpoch(m).date()) << m;
+        ASSERT_TRUE(j.contient(m)) << m;
+    }
+    EXPECT_EQ(jourLocal(QDateTime(QDate(2027, 3, 28), QTime(12, 0)).toMSecsSinceEpoch()).fin -
+                  jourLocal(QDateTime(QDate(2027, 3, 28), QTime(12, 0)).toMSecsSinceEpoch()).debut,
+              23 * 3600 * 1000LL);
+    if (avant.isEmpty()) qunsetenv("TZ"); else qputenv("TZ", avant);
+    tzset();
 }

@@ -202,3 +202,26 @@ TEST(Suivi, ClassThresholdKeptInTheClassFolder) {
     ecritOctets(Revision::fichierSeuil(Classe_), "trois secondes\r\n");
     EXPECT_EQ(Revision::litSeuil(Classe_), 3000);
 }
+
+// Two pupils playing together, and an answer delivered late by a computer's outbox: read in
+// parts, each pupil's questions come back whole and oldest first.
+TEST(Suivi, APupilSpreadOverThePartsIsReadWholeInOrder) {
+    DossierTemporaire dossier;
+    ASSERT_TRUE(QDir().mkpath(Classe_));
+    MagasinSql magasin(sqlite(Classe_ + QStringLiteral("journal.sqlite")));
+    QList<qint64> attendu;
+    for (int i = 1; i <= 40; ++i) {
+        magasin.ajoute(reponse(QStringLiteral("Adam"), le(11, 16, 9, i), fois(7, i % 10), true, 2000));
+        magasin.ajoute(reponse(QStringLiteral("Zoé"), le(11, 16, 10, i), fois(6, i % 10), true, 2000));
+        attendu << le(11, 16, 10, i);
+    }
+    magasin.ajoute(reponse(QStringLiteral("Zoé"), le(11, 16, 10, 0), fois(6, 6), true, 2000));
+    attendu.prepend(le(11, 16, 10, 0));
+    const OuvreMagasin autre = [] { return std::make_unique<MagasinSql>(sqlite(Classe_ + QStringLiteral("journal.sqlite"))); };
+    const Classe c = Suivi::charge(Enseignant, Classe_, &magasin, Maintenant, {}, autre);
+    ASSERT_EQ(c.eleves.size(), 2);
+    QList<qint64> lus;
+    for (const ReponseResumee& r : c.eleves[1].reponses) lus << r.moment;
+    EXPECT_EQ(lus, attendu);
+    EXPECT_EQ(c.eleves[0].reponses.size(), 40);
+}
