@@ -21,6 +21,7 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QEvent>
 #include <QDoubleSpinBox>
 #include <QFileInfo>
 #include <QFileDialog>
@@ -30,6 +31,7 @@
 #include <QLineSeries>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
 #include <QSaveFile>
 #include <QScatterSeries>
 #include <QStackedWidget>
@@ -155,12 +157,13 @@ void TSuiviEleves::creeControles() {
     tableau_->setSelectionBehavior(QAbstractItemView::SelectRows);
     tableau_->setSelectionMode(QAbstractItemView::SingleSelection);
     tableau_->verticalHeader()->hide();
-    tableau_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    tableau_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     tableau_->setWordWrap(true);
-    // Eleven columns fit 1024 pixels with headings a little smaller than the figures.
-    tableau_->horizontalHeader()->setFont(Apparence::arial(12));
-    tableau_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    // Twelve columns fit 1024 pixels with headings a little smaller than the figures, each column
+    // given its own width (ajusteColonnes).
+    tableau_->horizontalHeader()->setFont(Apparence::arial(11));
+    tableau_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    tableau_->viewport()->installEventFilter(this);
+    connect(tableau_->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this, [this] { ajusteColonnes(); });
     gauche->addWidget(tableau_, 1);
     auto* basClasse = new QHBoxLayout;
     auto* voir = bouton(QStringLiteral("VoirEleve"), QStringLiteral("Voir l'élève choisi"));
@@ -178,7 +181,7 @@ void TSuiviEleves::creeControles() {
     seuil_->setLocale(QLocale(QLocale::French));
     basClasse->addWidget(seuil_);
     gauche->addLayout(basClasse);
-    lc->addLayout(gauche, 3);
+    lc->addLayout(gauche, 9);
     auto* droite = new QVBoxLayout;
     auto* titreAide = new QLabel(QStringLiteral("À aider aujourd'hui"));
     titreAide->setFont(Apparence::arial(20, true));
@@ -189,7 +192,7 @@ void TSuiviEleves::creeControles() {
     aider_->setSpacing(4);
     aider_->setAlternatingRowColors(true);
     droite->addWidget(aider_, 1);
-    lc->addLayout(droite, 1);
+    lc->addLayout(droite, 2);
     pages_->addWidget(pageClasse);
 
     // One pupil.
@@ -333,6 +336,37 @@ void TSuiviEleves::charge(const QString& enseignant, const QString& repertoireCl
     pages_->setCurrentIndex(0);
 }
 
+bool TSuiviEleves::eventFilter(QObject* cible, QEvent* evenement) {
+    if (cible == tableau_->viewport() && evenement->type() == QEvent::Resize) ajusteColonnes();
+    return Fenetre::eventFilter(cible, evenement);
+}
+
+// Each column as wide as its widest figure and the widest line of its heading, with room for the
+// sort arrow; what is left of the table's width is shared out. No heading is cut, at any size.
+void TSuiviEleves::ajusteColonnes() {
+    QHeaderView* entete = tableau_->horizontalHeader();
+    const QFontMetrics lettresEntete(entete->font()), lettres(tableau_->font());
+    const int margeCase = 2 * (tableau_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1) + 8;
+    const int marge = 2 * tableau_->style()->pixelMetric(QStyle::PM_HeaderMargin) + 2;
+    const int fleche = lettresEntete.height();  // the sort arrow, in the sorted column
+    QList<int> largeurs;
+    int total = 0;
+    for (int c = 0; c < tableau_->columnCount(); ++c) {
+        int largeur = 0;
+        for (const QString& ligne : Colonnes.value(c).split(QLatin1Char('\n')))
+            largeur = std::max(largeur, lettresEntete.horizontalAdvance(ligne));
+        largeur += marge + (c == entete->sortIndicatorSection() ? fleche : 0);
+        for (int r = 0; r < tableau_->rowCount(); ++r)
+            if (const QTableWidgetItem* i = tableau_->item(r, c))
+                largeur = std::max(largeur, lettres.horizontalAdvance(i->text()) + margeCase);
+        largeurs << largeur;
+        total += largeur;
+    }
+    const int reste = std::max(0, tableau_->viewport()->width() - total);
+    for (int c = 0; c < largeurs.size(); ++c)
+        entete->resizeSection(c, largeurs[c] + reste * (c + 1) / int(largeurs.size()) - reste * c / int(largeurs.size()));
+}
+
 void TSuiviEleves::remplitClasse() {
     const QDate aujourdhui = classe_.maintenant.date();
     tableau_->setSortingEnabled(false);
@@ -360,6 +394,7 @@ void TSuiviEleves::remplitClasse() {
             tableau_->setItem(r, 10, new CaseNombre(QStringLiteral("toutes"), 1e9));
     }
     tableau_->setSortingEnabled(true);
+    ajusteColonnes();
     tableau_->resizeRowsToContents();
     aider_->clear();
     for (const AideDuJour& a : Suivi::aAiderAujourdhui(classe_.eleves, classe_.seuilMs)) {

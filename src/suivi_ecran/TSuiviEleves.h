@@ -28,9 +28,11 @@ public:
 
 protected:
     void FormShow() override;
+    bool eventFilter(QObject* cible, QEvent* evenement) override;
 
 private:
     void creeControles();
+    void ajusteColonnes();
     void remplitClasse();
     void seuilChange(double secondes);
     const BilanEleve* eleveMontre() const;
