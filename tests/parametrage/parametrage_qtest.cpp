@@ -167,7 +167,6 @@ private slots:
         QCOMPARE(bulle("TablePrecise"), u("Grisé : choisissez d'abord l'opération (addition, soustraction, "
                                           "multiplication ou division)."));
         clique("Operation2");
-        QVERIFY(consigne().startsWith(u("Étape 3 sur 4")));
         QCOMPARE(bulle("ListeTable1"), u("Grisé : cliquez d'abord sur « Tables sur l'intervalle [1..10] »."));
         QCOMPARE(bulle("Enregistrer"), u("Grisé : s'ouvre dès qu'une première table est ajoutée avec « >> ».\n"
                                          "Enregistrer les paramètres de cet exercice."));
@@ -193,7 +192,6 @@ private slots:
         clique("Temps_RadioButton3");
         spin("Temps_SpinEdit2", 15);
         clique("BandeNum");
-        QVERIFY(consigne().startsWith(u("Étape 4 sur 4 : réglez le temps, les questions et l'aide")));
         for (const char* type : {"Type4", "Type3"}) {
             clique(type);
             QCOMPARE(bulle("Aide1"), u("Grisé : l'aide en images n'existe pas pour ce type d'exercice."));
