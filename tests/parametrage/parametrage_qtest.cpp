@@ -345,30 +345,6 @@ private slots:
         QCOMPARE(Pilote::textes(w<QListWidget>("ListeTable2")).last(), "(x) table de 10 sur [1..10]");
     }
 
-    void successeursEtDoublesSelonLesTables() {
-        struct Cas { QList<int> numeros; const char* cas; QString refus; };
-        const QString PasSuccesseurs = u("Vu les tables que vous avez sélectionnées, il n'est pas possible d'utiliser les successeurs.");
-        const QString PasDoubles = u("Vu les tables que vous avez sélectionnées, il n'est pas possible d'utiliser les doubles.");
-        const QList<Cas> cas{{{10}, "Successeurs", PasSuccesseurs}, {{9}, "Successeurs", QString()}};
-        for (const Cas& c : cas) {
-            ecran->InitialisationClick();
-            clique("Type1");
-            ajouteTables("Operation0", c.numeros);
-            basculeEntree("ListeTable2", c.cas);
-            clique("Enregistrer");
-            QCOMPARE(Messages::recueille(), c.refus.isEmpty() ? QStringList() : QStringList{c.refus});
-        }
-        // The table of 12 on [1..10]: its doubles are outside the range.
-        ecran->InitialisationClick();
-        clique("Type1");
-        clique("Operation2");
-        ajouteIntervalle("12", "1", "10");
-        basculeEntree("ListeTable2", u("Doubles / carrés"));
-        clique("Enregistrer");
-        QCOMPARE(Messages::recueille(), QStringList{PasDoubles});
-        QCOMPARE(w<QListWidget>("ListeSequence")->count(), 0);
-    }
-
     void unCinquanteEtUniemeExerciceEstRefuse() {
         for (int k = 1; k <= 50; ++k) definitExercice(k);
         QCOMPARE(w<QListWidget>("ListeSequence")->count(), 50);
