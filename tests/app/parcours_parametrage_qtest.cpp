@@ -12,8 +12,6 @@
 #include "state/SharedState.h"
 #include "identity/Registre.h"
 
-#include <QApplication>
-#include <QSpinBox>
 #include <memory>
 
 class ParcoursParametrageTest : public QObject {
@@ -27,15 +25,7 @@ class ParcoursParametrageTest : public QObject {
     T* i(const char* nom) { return Pilote::controle<T>(identification(), QString::fromLatin1(nom)); }
     template <typename T = QWidget>
     T* p(const char* nom) { return Pilote::controle<T>(parametrage(), QString::fromLatin1(nom)); }
-    void clique(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2)); }
-    void cliqueP(const char* nom) { clique(p<QAbstractButton>(nom)); }
-    void spin(const char* nom, int valeur) {
-        auto* s = p<QSpinBox>(nom);
-        QTest::mouseClick(s, Qt::LeftButton);
-        QTest::keyClick(s, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(s, QString::number(valeur));
-        QTest::keyClick(s, Qt::Key_Tab);
-    }
+    void cliqueP(const char* nom) { Pilote::coche(p<QAbstractButton>(nom)); }
 
 private slots:
     void initTestCase() {
@@ -59,7 +49,7 @@ private slots:
     void unEnseignantParametreEtSonEleveJoue() {
         // "Paramétrer" for Martin.
         QVERIFY(Pilote::clique(i<QListWidget>("lb_nom_ens_param"), "Martin"));
-        clique(i<QPushButton>("Parametre"));
+        Pilote::coche(i<QPushButton>("Parametre"));
         QTRY_VERIFY(parametrage()->isVisible());
         QVERIFY(!identification()->isVisible());
         QCOMPARE(Pilote::textes(p<QListWidget>("Eleve")), (QStringList{u("Paramétrage par défaut"), u("Léa en classe de ce1")}));
@@ -73,8 +63,8 @@ private slots:
         QTest::keyClick(p<QListWidget>("ListeTable1"), Qt::Key_Space);
         cliqueP("Ajouter_Button1");
         cliqueP("Temps_RadioButton2");
-        spin("Temps_SpinEdit1", 12);
-        spin("NbreQuestion", 3);
+        Pilote::regle(p<QSpinBox>("Temps_SpinEdit1"), 12);
+        Pilote::regle(p<QSpinBox>("NbreQuestion"), 3);
         cliqueP("Aide1");
         cliqueP("Enregistrer");
         // Exercise 2: the missing operand on the same table, no time.
@@ -93,7 +83,7 @@ private slots:
         // The pupil plays: the first exercise with the teacher's settings.
         QVERIFY(Pilote::choisit(i<QComboBox>("cb_nom_ens"), "Martin"));
         QVERIFY(Pilote::clique(i<QListWidget>("lb_nom_eleve"), u("Léa en classe de ce1")));
-        clique(i<QPushButton>("Jouer"));
+        Pilote::coche(i<QPushButton>("Jouer"));
         QWidget* exo1 = Ecrans::ecran(Ecrans::Role::Exo1);
         QTRY_VERIFY(exo1->isVisible());
         const SharedState& e = Etat();

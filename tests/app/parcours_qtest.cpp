@@ -1,6 +1,6 @@
 // Whole journeys through the real program, from an empty folder: teachers and pupils registered
 // through the identification screen, sequences played to their end with each end-of-sequence
-// behaviour, free practice without a parameter file, removals.
+// behaviour, free practice without a parameter file, the review.
 #include "DossierTemporaire.h"
 #include "Pilote.h"
 #include "app/Demarrage.h"
@@ -16,12 +16,10 @@
 #include "exercises/TExo2.h"
 #include "exercises/TRevision.h"
 #include "journal/Journal.h"
-#include "journal/MagasinJournal.h"
 #include "revision/SeuilClasse.h"
 #include "settings/ParameterFiles.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QProcess>
 #include <QTimer>
 #include <memory>
@@ -152,12 +150,6 @@ private slots:
         Ecrans::remplaceFin(nullptr);
     }
 
-    void unPremierDemarrageEcritLaListeDesEnseignants() {
-        QCOMPARE(octetsDe("enseignant.txt"),
-                 QByteArray("-------------Fichier contenant le nom des enseignants----------\r\naucun\r\n"));
-        QVERIFY(identification()->windowFlags() & Qt::FramelessWindowHint);
-    }
-
     // Refusals and the files' bytes are checked in tests/identity.
     void lesEnseignantsEtLesElevesSInscrivent() {
         QVERIFY(Pilote::clique(w<QListWidget>("lb_nom_ens_param"), "Enseignant non inscrit"));
@@ -274,24 +266,9 @@ private slots:
         QTRY_VERIFY(ecran(Ecrans::Role::ChoixOperateur)->isVisible());
         for (const char* nom : {"ImageExo1", "SigneBulleMultiplication", "Baleine", "PoissonJouer"})
             cliqueImage(Ecrans::Role::ChoixOperateur, nom);
-        QTRY_VERIFY(exo1()->isVisible());
-        QCOMPARE(Etat().TempsDeReponse, 0);
-        QCOMPARE(Etat().DernierIndiceTables, 41);
-        QCOMPARE(Etat().NombreDeQuestions, 10);
-        const int avant = bilans;
-        auto* champ = Pilote::controle<QLineEdit>(exo1(), "Resultat");
-        QStringList faitsVus;
-        for (int q = 1; q <= 10; ++q) {
-            QTRY_VERIFY(champ->isVisible() && !champ->isReadOnly() && champ->text().isEmpty());
-            const auto question = exo1()->question();
-            faitsVus << Fait{question.gauche, question.operation, question.droite, question.resultat}.cle();
-            QCOMPARE(question.operation, Operation::Multiplication);
-            QVERIFY(question.gauche >= 1 && question.gauche <= 10 && question.droite >= 1 && question.droite <= 10);
-            QTest::keyClicks(champ, QString::number(question.resultat));
-            QTest::keyClick(champ, Qt::Key_Return);
-            if (q < 10) QTRY_COMPARE(exo1()->partie().NumeroQuestion, q + 1);
-        }
-        QTRY_COMPARE(bilans, avant + 1);
+        // Ten questions of the multiplication tables, the chooser's defaults.
+        const QStringList faitsVus = joueExercice(10);
+        QCOMPARE(faitsVus.filter(u("×")).size(), 10);
         QTRY_VERIFY(ecran(Ecrans::Role::ChoixOperateur)->isVisible());
         QVERIFY(!QFile::exists(u("classe sans enseignant/parametrage_Tom en classe de cp_de_aucun.txt")));
 
@@ -400,21 +377,6 @@ print("|".join(str(t) for (t,) in j.execute("select type_exercice from journal_q
         QCOMPARE(lignes.value(0), u("donner résultat|donner résultat|révision"));
         QCOMPARE(lignes.value(1), u("donner résultat|donner résultat|révision"));
         QVERIFY2(lignes.value(2).endsWith("|1|1|1|1|5|5"), qPrintable(lignes.value(2)));
-    }
-
-    // Declined confirmations and the lists' bytes are checked in tests/identity.
-    void lesSuppressionsDemandentConfirmation() {
-        QVERIFY(Pilote::choisit(w<QComboBox>("cb_nom_ens"), "Martin"));
-        QVERIFY(Pilote::clique(w<QListWidget>("lb_nom_eleve"), Lea));
-        QTest::keyClick(w<QListWidget>("lb_nom_eleve"), Qt::Key_Delete);
-        QVERIFY(!QFile::exists(FichierLea) && !QFile::exists(ProfilLea));
-        QVERIFY(QFile::exists(Classe + "classe_Martin.txt"));
-
-        QVERIFY(Pilote::clique(w<QListWidget>("lb_nom_ens_param"), "Martin"));
-        QTest::keyClick(w<QListWidget>("lb_nom_ens_param"), Qt::Key_Delete);
-        QVERIFY(!QDir("classe de Martin").exists());
-        QCOMPARE(FichierTexte::litLignes("enseignant.txt").mid(1), QStringList{"aucun"});
-        QVERIFY(QFile::exists("classe sans enseignant/eleve_sans_enseignant.txt"));
     }
 };
 

@@ -3,20 +3,14 @@
 #include "interface/Affichage.h"
 #include "base/Messages.h"
 #include "base/Minuterie.h"
-#include "interface/Polices.h"
 #include "interface/Ecrans.h"
 #include "state/SharedState.h"
-#include "state/Utils.h"
 #include "exercises/TExo1.h"
 
-#include <QDir>
-#include <QFile>
 #include <array>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -48,16 +42,8 @@ private:
     QList<QTimer*> timers() const { return exo_->findChildren<QTimer*>(QString(), Qt::FindDirectChildrenOnly); }
     int minuteries() const { return timers().size(); }
     QList<int> intervalles() const { return BancExercice::intervalles(exo_); }
-    // One tick of the one running timer, by hand.
-    void tic() const {
-        for (QTimer* t : timers())
-            if (t->isActive()) QMetaObject::invokeMethod(t, "timeout", Qt::DirectConnection);
-    }
-    // Ticks until the picture shows, at most n times.
-    void ticsJusqua(const char* nom, int n = 100) const {
-        for (int i = 0; i < n && !w(nom)->isVisible(); ++i) tic();
-        QVERIFY2(w(nom)->isVisible(), nom);
-    }
+    void tic() const { BancExercice::tic(exo_); }
+    void ticsJusqua(const char* nom) const { BancExercice::ticsJusqua(exo_, nom, 100); }
 
 private slots:
     void initTestCase() {
@@ -67,13 +53,9 @@ private slots:
     void init() { banc_.avant(); }
     void cleanup() { QCOMPARE(banc_.apres(), QStringList()); }
 
-    void componentsAtTheirDesignPlaces() {
-        QCOMPARE(exo_->objectName(), QStringLiteral("Exo1"));
-        QCOMPARE(exo_->windowTitle(), QStringLiteral("Exercice n°1 (donner le résultat)"));
-        QCOMPARE(exo_->palette().color(QPalette::Window), QColor(153, 255, 255));
-        QCOMPARE(w("piece")->geometry(), QRect(96, 704, 25, 25));
-        QCOMPARE(w("BandeNum90")->geometry(), QRect(0, 306, 564, 38));
-        QCOMPARE(w("Num100")->geometry(), QRect(504, 4, 56, 30));
+    // The strip's colours: rows of even tens on light yellow, the others and 100 on green; even
+    // numbers in orange, odd ones in green.
+    void numberStripColours() {
         const auto fond = [this](const char* nom) { return label(nom)->palette().color(QPalette::Window); };
         const auto encre = [this](const char* nom) { return label(nom)->palette().color(QPalette::WindowText); };
         QCOMPARE(fond("Num0"), QColor(255, 255, 200));

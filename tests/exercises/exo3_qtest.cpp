@@ -11,12 +11,8 @@
 #include "BancExercice.h"
 #include "interface/Ecrans.h"
 #include "state/SharedState.h"
-#include "state/Utils.h"
 
-#include <QDialog>
 #include <QLabel>
-#include <QMouseEvent>
-#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -88,7 +84,6 @@ private slots:
     // With the pirate coming down: the intruder's click stops him at once.
     void intruderAtTheFirstClick() {
         lance(30);
-        QCOMPARE(exo_->windowTitle(), u("Exercice n°3 (intrus)"));
         for (int k = 1; k <= 3; ++k) {
             const QuestionOperation& q = exo_->question().bulles[static_cast<std::size_t>(k - 1)];
             QCOMPARE(texte(QStringLiteral("operateur%1").arg(k)), QStringLiteral("%1×%2").arg(q.gauche).arg(q.droite));
@@ -128,9 +123,7 @@ private slots:
     void wrongBubblesThenTheIntruder() {
         constexpr int fautes = 2;
         lance();
-        QCOMPARE(texte("EnonceExo3"), u("Aide le poisson à trouver sa maman cachée derrière l'opération intruse.\n"
-                                        "Clique sur la bulle dont le résultat de l'opération\nest différent de celui "
-                                        "des autres."));
+        QVERIFY(!texte("EnonceExo3").contains(u("pirate")));
         const QByteArray ligne = captions() + " => " + QByteArray::number(fautes) + " erreurs\r\n";
         for (int n = 0; n < fautes; ++n) {
             const int m = mauvaise(n);
@@ -180,10 +173,7 @@ private slots:
 
     void pirateTakesTheCoin() {
         lance(2);
-        QCOMPARE(texte("EnonceExo3"),
-                 u("Aide le poisson à trouver sa maman cachée derrière\nl'opération intruse avant que le pirate ne lui "
-                   "vole sa pièce.\nClique sur la bulle dont le résultat de l'opération\nest différent de celui des "
-                   "autres."));
+        QVERIFY(texte("EnonceExo3").contains(u("pirate ne lui ")));
         QCOMPARE(intervalles(), QList<int>{40});  // 2 × 20 ms
         const QByteArray ligne = captions() + " => 1 erreurs\r\n";
         QTRY_VERIFY(w("pirate_monte")->isVisible());
@@ -219,8 +209,7 @@ private slots:
         lance(0, 10, {{2, 3, 3, 2}}, u("Léa"));
         const int position = Etat().NumeroExercice;
         QVERIFY(exo_->intrusImpossible());
-        QCOMPARE(texte("operateur1"), u("il n'est pas possible de generer \nle jeux de l'intrus avec les tables "
-                                        "choisies\nClique sur le poisson \npour passer à l'exercice suivant"));
+        QCOMPARE(texte("operateur1"), TexteIntrusImpossible());
         QVERIFY(w("operateur1")->isVisible() && w("ok")->isVisible() && w("Poissounet")->isVisible());
         for (const char* cache : {"EnonceExo3", "operateur2", "operateur3", "BulleBleu1", "Bulle11", "bulle41"})
             QVERIFY(!w(u(cache))->isVisible());
@@ -232,7 +221,8 @@ private slots:
         QCOMPARE(octetsDe(profil), QByteArray());
     }
 
-    // Two questions for a named pupil, one error: the summary, and the profile block.
+    // Two questions for a named pupil, one error: the summary, and what the screen gives the profile
+    // block (its bytes are profil_test.cpp's).
     void profileBlock() {
         const QString profil = u("classe de Martin/profil_Léa_de_Martin.txt");
         ecritOctets(profil, "");
@@ -249,17 +239,11 @@ private slots:
         QTRY_VERIFY(banc_.choix()->isVisible());
         Horloge::fixe(QDateTime());
         QCOMPARE(bilan_.vus, 1);
-        QCOMPARE(octetsDe(profil),
-                 "\r\n[exercice]     Exercice " + n +
-                     "\r\n[Type exercice]     intrus\r\n[Table(s)]     \r\n"
-                     "[2 de 1 \xE0 10]  avec multiplication\r\n[4 de 1 \xE0 10]  avec multiplication\r\n"
-                     "[8 de 1 \xE0 10]  avec multiplication\r\n\r\n[Cas particuliers]     aucun\r\n\r\n"
-                     "[Aide]     constellations\r\n\r\n''''''''''''''''''''''''''''''''''''\r\n"
-                     "[Taux de reusite]     50%\r\n[Nombre d'erreurs]     1 erreur(s) sur 2\r\n"
-                     "[Dur\xE9" "e de l'exercice]     00:01:00 secondes\r\n"
-                     "[Temps moyen par question]     30 secondes par question\r\n\r\n"
-                     "[Bilan de l'exercice]     \r\n" + ligne +
-                     "\r\n\r\n**************************************************************\r\n");
+        const QByteArray bloc = octetsDe(profil);
+        for (const QByteArray& partie : {"\r\n[exercice]     Exercice " + n + "\r\n[Type exercice]     intrus\r\n",
+                                         QByteArray("[Nombre d'erreurs]     1 erreur(s) sur 2\r\n[Dur\xE9" "e de l'exercice]     00:01:00"),
+                                         "[Bilan de l'exercice]     \r\n" + ligne + "\r\n\r\n*"})
+            QVERIFY2(bloc.contains(partie), bloc.constData());
     }
 };
 

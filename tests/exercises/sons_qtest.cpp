@@ -34,12 +34,7 @@ private:
         QTest::keyClicks(champ, texte);
         QTest::keyClick(champ, Qt::Key_Return);
     }
-    void ticsJusqua(const char* nom) const {
-        for (int i = 0; i < 200 && !w(nom)->isVisible(); ++i)
-            for (QTimer* t : exo_->findChildren<QTimer*>(QString(), Qt::FindDirectChildrenOnly))
-                if (t->isActive()) QMetaObject::invokeMethod(t, "timeout", Qt::DirectConnection);
-        QVERIFY2(w(nom)->isVisible(), nom);
-    }
+    void ticsJusqua(const char* nom) const { BancExercice::ticsJusqua(exo_, nom); }
 
 private slots:
     void initTestCase() {

@@ -151,10 +151,9 @@ TEST_F(RegistreTest, RemovingAPupilRemovesExactlyEqualLinesAndTheirFiles) {
     EXPECT_EQ(octetsDe("classe de Martin/classe_Martin.txt"), avant);
 }
 
+// Every rule of a name is verifie_nom_test.cpp's; here one name of each kind of rule.
 TEST_F(RegistreTest, RefusedNamesWriteNothing) {
-    const QStringList refuses = {"", " Martin", "-Martin", "_Martin", ">Martin", "Mar/tin", "Mar\\tin", "..", ".",
-                                 "Mar\ttin", u("Martin 🐟"), "Mar:tin", "Mar?tin", "Mar|tin", "Mar*tin", "Mar\"tin",
-                                 "Mar<tin", QString(230, 'a'), "Enseignant non inscrit", "Martin ", "Martin.",
+    const QStringList refuses = {"", "-Martin", "Mar/tin", "..", u("Martin 🐟"), QString(230, 'a'), "Martin.",
                                  "Aucun", u("Elève non inscrit ")};
     for (const QString& nom : refuses) {
         EXPECT_EQ(Registre::EnregistreEnseignant(etat, nom, {0}), Issue::Refuse) << nom.toStdString();

@@ -121,24 +121,7 @@ private slots:
 
     void demarrageToutEstGriseSaufLeChoixDeLEnseignant() {
         demarre();
-        QCOMPARE(ecran->objectName(), QStringLiteral("SaisieIdentifiant"));
-        QCOMPARE(QString(ecran->metaObject()->className()), QStringLiteral("TSaisieIdentifiant"));
-        QCOMPARE(ecran->windowTitle(), QStringLiteral("Marivelle"));
         QCOMPARE(ecran->geometry(), QRect(0, 0, 1024, 768));
-
-        const QList<QPair<const char*, QString>> legendes = {
-            {"Parametre", u("Paramétrer")},        {"nom_ens_param", u("Nom de l'enseignant")},
-            {"classe_param", u("Classe enseignée")}, {"enregistrer_ens", u("Enregistrer")},
-            {"classe_de_con", u("Classe de")},       {"nom_eleve_con", u("Nom de l'élève")},
-            {"Jouer", u("Jouer")},                   {"classe_de_ins", u("Classe de")},
-            {"nom_eleve_ins", u("Nom de l'élève")},  {"classe_ins", u("En classe de")},
-            {"enregistrer_eleve", u("Enregistrer")}, {"Quitter", u("Quitter le logiciel")}};
-        for (const auto& [nom, texte] : legendes) {
-            QWidget* c = w(nom);
-            const QString lu = qobject_cast<QLabel*>(c) ? qobject_cast<QLabel*>(c)->text()
-                                                        : qobject_cast<QPushButton*>(c)->text();
-            QCOMPARE(lu, texte);
-        }
         for (const char* nom : {"cb_mon_ens_ins", "nom_eleve", "cb_eleve_classe", "CheckListBox1", "nom_ens",
                                 "lb_nom_eleve", "nom_eleve_con", "nom_eleve_ins", "classe_de_ins", "classe_ins",
                                 "nom_ens_param", "classe_param"})
@@ -158,16 +141,16 @@ private slots:
             QVERIFY2(w(nom)->height() >= 44, nom);
     }
 
+    // Fitted to the display when created (the factors are ajustement_test.cpp's), never again.
     void lEcranSAjusteALAffichageUneSeuleFois() {
         demarre(QSize(1280, 1024));
-        QCOMPARE(ecran->size(), QSize(1280, 1024));
-        QCOMPARE(w("Quitter")->geometry(), QRect(970, 944, 290, 69));
+        const QRect quitter = w("Quitter")->geometry();
         const int police = w("Jouer")->font().pixelSize();
         QCOMPARE(police, 28);  // trunc(22 × 1.2916…)
         ecran->hide();
         ecran->show();
         QCOMPARE(ecran->size(), QSize(1280, 1024));
-        QCOMPARE(w("Quitter")->geometry(), QRect(970, 944, 290, 69));
+        QCOMPARE(w("Quitter")->geometry(), quitter);
         QCOMPARE(w("Jouer")->font().pixelSize(), police);
     }
 
@@ -294,8 +277,6 @@ private slots:
         appuie("Jouer");
         QCOMPARE(Messages::recueille(), QStringList({MalSaisi}));
         QVERIFY(ecran->isVisible());
-        QCOMPARE(Etat().NomEnseignant, QStringLiteral("aucun"));
-        QCOMPARE(Etat().NomEleve, QString());
 
         clique(liste("lb_nom_eleve"), "Tom");
         appuie("Jouer");
@@ -379,16 +360,15 @@ private slots:
             QVERIFY(niveau->isVisible());
             choisit(niveau, "ce2");
             auto* tableau = apercu->findChild<QTableWidget*>("TableauApercu");
-            for (int r = 0; r < tableau->rowCount(); ++r) vu << tableau->item(r, 3)->text();
+            // Each row's outcome; the reasons' wording is the import's (import_eleves_test.cpp).
+            for (int r = 0; r < tableau->rowCount(); ++r) vu << tableau->item(r, 3)->text().section(" : ", 0, 1);
             QTest::mouseClick(apercu->findChild<QPushButton*>("InscrireImport"), Qt::LeftButton);
         });
         appuie("Importer");
         QCOMPARE(vu, (QStringList{u("3 élèves lus : 2 seront inscrits, 1 refusé (en rouge, avec la raison)."),
                                   u("sera inscrit : « Léa Martin en classe de ce1 »"),
                                   u("sera inscrit : « Zoé N'Diaye en classe de ce2 »"),
-                                  u("refusé : le nom n'est pas correct : il ne doit pas commencer par un blanc, « - », "
-                                    "« _ » ou « > », ni finir par un blanc ou un point, ni contenir / \\ : * ? \" < > "
-                                    "|, et doit rester assez court")}));
+                                  u("refusé : le nom n'est pas correct")}));
         QCOMPARE(Messages::recueille(), QStringList{u("2 élèves ont été inscrits.")});
         QCOMPARE(textes(liste("lb_nom_eleve")),
                  (QStringList{u("Elève non inscrit"), u("Léa Martin en classe de ce1"), u("Zoé N'Diaye en classe de ce2")}));

@@ -54,19 +54,9 @@ class ParametrageTest : public QObject {
 
     template <typename T = QWidget>
     T* w(const QString& nom) { return Pilote::controle<T>(ecran.get(), nom); }
-    // On the indicator of a radio or check box, anywhere on a push button.
-    void clique(const QString& nom) {
-        auto* b = w<QAbstractButton>(nom);
-        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
-    }
+    void clique(const QString& nom) { Pilote::coche(w<QAbstractButton>(nom)); }
     void tape(const QString& nom, const QString& texte) { Pilote::tape(w<QLineEdit>(nom), texte); }
-    void spin(const QString& nom, int valeur) {
-        auto* s = w<QSpinBox>(nom);
-        QTest::mouseClick(s, Qt::LeftButton);
-        QTest::keyClick(s, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(s, QString::number(valeur));
-        QTest::keyClick(s, Qt::Key_Tab);
-    }
+    void spin(const QString& nom, int valeur) { Pilote::regle(w<QSpinBox>(nom), valeur); }
     // Clicks an entry and ticks or unticks it with the space bar.
     void basculeEntree(const QString& liste, const QString& texte) {
         auto* l = w<QListWidget>(liste);
@@ -118,12 +108,6 @@ class ParametrageTest : public QObject {
         spin("NbreQuestion", questions);
         clique("Enregistrer");
     }
-    // Pictures of the screen for a person to look at, when MARIVELLE_CAPTURES names a folder.
-    void capture(const char* nom, QWidget* quoi = nullptr) {
-        const QByteArray dossierCaptures = qgetenv("MARIVELLE_CAPTURES");
-        if (!dossierCaptures.isEmpty())
-            (quoi ? quoi : ecran.get())->grab().save(QString::fromLocal8Bit(dossierCaptures) + "/" + nom + ".png");
-    }
 
 private slots:
     void initTestCase() {
@@ -160,7 +144,6 @@ private slots:
     QString consigne() { return w<QLabel>("Guidage_Ligne")->text(); }
 
     void lesEtapesGuideesOuvrentLePanneauPasAPas() {
-        capture("1-ouverture");
         // The guidance line and the greyed controls' hints say what to do first.
         QVERIFY(consigne().startsWith(u("Étape 1 sur 4 : choisissez le type d'exercice.")));
         QCOMPARE(bulle("Operation2"), u("Grisé : choisissez d'abord le type d'exercice."));
@@ -184,7 +167,6 @@ private slots:
         QCOMPARE(bulle("TablePrecise"), u("Grisé : choisissez d'abord l'opération (addition, soustraction, "
                                           "multiplication ou division)."));
         clique("Operation2");
-        QVERIFY(consigne().startsWith(u("Étape 3 sur 4")));
         QCOMPARE(bulle("ListeTable1"), u("Grisé : cliquez d'abord sur « Tables sur l'intervalle [1..10] »."));
         QCOMPARE(bulle("Enregistrer"), u("Grisé : s'ouvre dès qu'une première table est ajoutée avec « >> ».\n"
                                          "Enregistrer les paramètres de cet exercice."));
@@ -192,7 +174,6 @@ private slots:
                                                  "Ajouter_Button1", "ListeTable2"}));
         clique("TablePrecise");
         QVERIFY(utilisable("ListeTable1") && utilisable("CocheDecoche1"));
-        capture("2-a-mi-chemin");
         // A ">>" that adds nothing keeps the guidance.
         clique("Ajouter_Button1");
         QCOMPARE(Messages::recueille(), QStringList{"Vous devez cocher des tables"});
@@ -211,7 +192,6 @@ private slots:
         clique("Temps_RadioButton3");
         spin("Temps_SpinEdit2", 15);
         clique("BandeNum");
-        QVERIFY(consigne().startsWith(u("Étape 4 sur 4 : réglez le temps, les questions et l'aide")));
         for (const char* type : {"Type4", "Type3"}) {
             clique(type);
             QCOMPARE(bulle("Aide1"), u("Grisé : l'aide en images n'existe pas pour ce type d'exercice."));
@@ -227,11 +207,14 @@ private slots:
         QVERIFY(w<QRadioButton>("Temps_RadioButton3")->isChecked() && w<QCheckBox>("BandeNum")->isChecked());
     }
 
-    // At the three display sizes teachers have: every radio and check box text ends clear of its
-    // frame, indicators grow with the text, and the defined exercises show their whole caption.
+    // On the design display and the common classroom ones: every caption is shown whole, every
+    // control lies inside its frame and its group's rows under the title, radio and check box
+    // texts end clear of the frame with indicators grown with the text, the ten numbers are in
+    // view and the defined exercises show their whole caption.
     void riennEstCoupeATouteTaille() {
-        for (const QSize& taille : {QSize(1024, 768), QSize(1280, 1024), QSize(1920, 1080)}) {
-            const QByteArray ici = QByteArray::number(taille.width());
+        QStringList coupes;
+        for (const QSize& taille : {QSize(1024, 768), QSize(1366, 768), QSize(1280, 1024), QSize(1920, 1080)}) {
+            const QString ici = QStringLiteral("%1x%2").arg(taille.width()).arg(taille.height());
             ecran.reset();
             Affichage::fixeTaille(taille);
             ecran = std::make_unique<TParametrage>();
@@ -240,33 +223,48 @@ private slots:
             ajouteTables("Operation2", {3, 4, 5, 6, 7});
             clique("Enregistrer");
             clique("Enregistrer");
-            for (QAbstractButton* b : ecran->findChildren<QAbstractButton*>()) {
-                if (!qobject_cast<QRadioButton*>(b) && !qobject_cast<QCheckBox*>(b)) continue;
-                const QByteArray nom = ici + " " + b->objectName().toLatin1();
-                const int marge = b->fontMetrics().height() / 4;
-                QVERIFY2(b->x() + b->sizeHint().width() <= b->parentWidget()->contentsRect().right() - marge + 1, nom);
-                QVERIFY2(b->sizeHint().width() <= b->width() && b->fontMetrics().height() <= b->height(), nom);
+            for (QWidget* c : ecran->findChildren<QWidget*>()) {
+                if (c->isWindow() || !c->parentWidget() || c->objectName().isEmpty() || c->objectName().startsWith("qt_"))
+                    continue;
+                const QString ou = c->objectName() + " on " + ici;
+                if (!c->parentWidget()->rect().contains(c->geometry())) coupes << ou + " outside";
+                if (auto* g = qobject_cast<QGroupBox*>(c->parentWidget());
+                    g && (c->y() < g->contentsRect().top() || c->geometry().bottom() > g->contentsRect().bottom()))
+                    coupes << ou + " under the title";
+                // Push buttons: their caption with a margin (their size hint has a minimum width of its own).
+                const int besoin = qobject_cast<QPushButton*>(c)
+                                       ? QFontMetrics(c->font()).horizontalAdvance(static_cast<QPushButton*>(c)->text()) + 16
+                                   : (qobject_cast<QAbstractButton*>(c) || qobject_cast<QLabel*>(c)) ? c->sizeHint().width()
+                                                                                                    : 0;
+                if (besoin > c->width()) coupes << ou + QStringLiteral(" %1 > %2").arg(besoin).arg(c->width());
+                if (auto* g = qobject_cast<QGroupBox*>(c);
+                    g && QFontMetrics(g->font()).horizontalAdvance(g->title()) + 24 > g->width())
+                    coupes << ou + " title";
+                auto* b = qobject_cast<QAbstractButton*>(c);
+                if (!qobject_cast<QRadioButton*>(c) && !qobject_cast<QCheckBox*>(c)) continue;
+                const int h = b->fontMetrics().height();
                 const int indicateur = b->style()->pixelMetric(
                     qobject_cast<QRadioButton*>(b) ? QStyle::PM_ExclusiveIndicatorWidth : QStyle::PM_IndicatorWidth, nullptr, b);
-                QVERIFY2(indicateur >= b->fontMetrics().height() * 6 / 10, nom);
+                if (b->x() + b->sizeHint().width() > b->parentWidget()->contentsRect().right() - h / 4 + 1 ||
+                    h > b->height() || indicateur < h * 6 / 10)
+                    coupes << ou + " box";
             }
-            // Every row of a group stays under its title and inside its frame.
-            for (QGroupBox* g : ecran->findChildren<QGroupBox*>())
-                for (QWidget* c : g->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-                    QVERIFY2(c->y() >= g->contentsRect().top() && c->geometry().bottom() <= g->contentsRect().bottom(),
-                             ici + " " + c->objectName().toLatin1());
+            auto* nombres = w<QListWidget>("ListeTable1");
+            if (!nombres->viewport()->rect().contains(nombres->visualItemRect(nombres->item(9))))
+                coupes << "10 of ListeTable1 on " + ici;
             auto* sequence = w<QListWidget>("ListeSequence");
             const QRect ligne = sequence->visualItemRect(sequence->item(1));
             QApplication::processEvents();
-            QVERIFY2(sequence->visualItemRect(sequence->item(1)).width() <= sequence->viewport()->width(), ici);
+            QVERIFY2(sequence->visualItemRect(sequence->item(1)).width() <= sequence->viewport()->width(), qPrintable(ici));
             // Longer than the list is wide: wrapped onto further lines, not cut.
-            QVERIFY2(sequence->fontMetrics().horizontalAdvance(sequence->item(1)->text()) > sequence->viewport()->width(), ici);
-            QVERIFY2(ligne.height() >= 2 * sequence->fontMetrics().height(), ici);
+            QVERIFY2(sequence->fontMetrics().horizontalAdvance(sequence->item(1)->text()) > sequence->viewport()->width(),
+                     qPrintable(ici));
+            QVERIFY2(ligne.height() >= 2 * sequence->fontMetrics().height(), qPrintable(ici));
             QCOMPARE(sequence->item(1)->toolTip(), sequence->item(1)->text());
-            QVERIFY(sequence->item(1)->text().startsWith("Exercice 2=>"));
             const auto* guidage = w<QLabel>("Guidage_Ligne");
-            QVERIFY2(guidage->heightForWidth(guidage->contentsRect().width()) <= guidage->height(), ici);
+            QVERIFY2(guidage->heightForWidth(guidage->contentsRect().width()) <= guidage->height(), qPrintable(ici));
         }
+        QVERIFY2(coupes.isEmpty(), qPrintable(coupes.join(", ")));
         ecran.reset();
         Affichage::fixeTaille(QSize(1024, 768));
         ecran = std::make_unique<TParametrage>();
@@ -324,46 +322,6 @@ private slots:
         QCOMPARE(Pilote::textes(w<QListWidget>("ListeSequence")), QStringList{"Exercice 1=>(-) table de 3 sur [4..4], "});
     }
 
-    void chaqueControleASonTexteEtSonAide() {
-        const QList<QPair<const char*, const char*>> textes{
-            {"Type1", "Donner le résultat"}, {"Type2", "Opération à trous"}, {"Type3", "Trouver l'intrus"},
-            {"Type4", "Opération même résultat"}, {"Type5", "Révision des faits à revoir"}, {"Option0", "Tables dans l'ordre"},
-            {"Option1", "Plus grand opérande à gauche"}, {"Option2", "Autoriser les nombres relatifs"},
-            {"Operation0", "Addition"}, {"Operation1", "Soustraction"}, {"Operation2", "Multiplication"},
-            {"Operation3", "Division"}, {"TablePrecise", "Tables sur l'intervalle [1..10]"},
-            {"CocheDecoche1", "Tout cocher/décocher"}, {"TableIntervalle", "Table de"}, {"Complement", "Complément à "},
-            {"Ajouter_Button1", ">>"}, {"Temps_RadioButton1", "Pas de temps"},
-            {"Temps_RadioButton2", "Temps avant que le pirate ne vole la pièce"},
-            {"Temps_RadioButton3", "Temps avant que le requin n'éclate les bulles"}, {"Aide1", "Aide avec des dessins"},
-            {"Aide2", "Aide avec des constellations"}, {"Aide3", "Aucune aide"},
-            {"BandeNum", "Afficher la bande numérique de 0 à"}, {"Enregistrer", "Ajouter l'exercice paramétré à la liste"},
-            {"OptionSequence0", "Faire la séquence en boucle"}, {"OptionSequence1", "Libre sur les exercices"},
-            {"OptionSequence2", "Quitter le logiciel"}, {"Retroaction0", "Mettre en évidence les points positifs"},
-            {"Retroaction1", "Montrer tous les résultats"}, {"Retroaction2", "Mettre en évidence les points négatifs"},
-            {"Associe", ">>"}, {"Profil_Texte", "sous forme de fichier texte"},
-            {"Profil_BaseDonnees", "sous forme de base de données"}, {"Initialisation", "Initialisation"},
-            {"EnregistrerQuitter", "Enregistrer et quitter"}, {"Annuler", "Annuler"}};
-        for (const auto& [nom, texte] : textes) QCOMPARE(w<QAbstractButton>(nom)->text(), u(texte));
-        const QList<QPair<const char*, const char*>> titres{
-            {"Type_GroupBox", "Type d'exercice"}, {"Option_GroupBox2", "Options"}, {"Table_GroupBox", "Tables"},
-            {"Temps_GroupBox", "Temps de réponse par question"}, {"NbreQuestions", "Nombre de questions par exercices"},
-            {"Aide_RadioGroup", "Aide"}, {"OptionSequence", "Séquence finie"}, {"Retroaction", "Rétroaction"},
-            {"Profil_GroupBox1", "Enregistrer les profils d'élèves"}};
-        for (const auto& [nom, titre] : titres) QCOMPARE(w<QGroupBox>(nom)->title(), u(titre));
-        const QList<QPair<const char*, const char*>> aides{
-            {"Option0", "La sélection de la table de x sur l'intervalle [1..10]\nentraine x systématiquement dans "
-                        "l'opérande gauche."},
-            {"Option1", "Le plus grand des deux opérandes sera mis dans l'opérande gauche."},
-            {"Option2", "Cette option autorise les résultats négatifs."},
-            {"Enregistrer", "Enregistrer les paramètres de cet exercice."},
-            {"Associe", "Associer les élèves sélectionnés aux exercices sélectionnés."},
-            {"Profil_GroupBox1", "Si vous voulez générer le profil de l'élève, spécifiez son format."}};
-        for (const auto& [nom, aide] : aides) QCOMPARE(w(nom)->toolTip(), u(aide));
-        QCOMPARE(w<QLabel>("Enonce3")->text(), u("Spécifier l'intervalle des tables"));
-        QCOMPARE(ecran->windowTitle(), u("Paramètres"));
-        QCOMPARE(ecran->palette().color(QPalette::Window), QColor(0, 255, 128));
-    }
-
     void lesTablesCocheesArriventDansLOrdre() {
         clique("Type1");
         ajouteTables("Operation2", {6, 5});
@@ -387,30 +345,6 @@ private slots:
         QCOMPARE(Pilote::textes(w<QListWidget>("ListeTable2")).last(), "(x) table de 10 sur [1..10]");
     }
 
-    void successeursEtDoublesSelonLesTables() {
-        struct Cas { QList<int> numeros; const char* cas; QString refus; };
-        const QString PasSuccesseurs = u("Vu les tables que vous avez sélectionnées, il n'est pas possible d'utiliser les successeurs.");
-        const QString PasDoubles = u("Vu les tables que vous avez sélectionnées, il n'est pas possible d'utiliser les doubles.");
-        const QList<Cas> cas{{{10}, "Successeurs", PasSuccesseurs}, {{9}, "Successeurs", QString()}};
-        for (const Cas& c : cas) {
-            ecran->InitialisationClick();
-            clique("Type1");
-            ajouteTables("Operation0", c.numeros);
-            basculeEntree("ListeTable2", c.cas);
-            clique("Enregistrer");
-            QCOMPARE(Messages::recueille(), c.refus.isEmpty() ? QStringList() : QStringList{c.refus});
-        }
-        // The table of 12 on [1..10]: its doubles are outside the range.
-        ecran->InitialisationClick();
-        clique("Type1");
-        clique("Operation2");
-        ajouteIntervalle("12", "1", "10");
-        basculeEntree("ListeTable2", u("Doubles / carrés"));
-        clique("Enregistrer");
-        QCOMPARE(Messages::recueille(), QStringList{PasDoubles});
-        QCOMPARE(w<QListWidget>("ListeSequence")->count(), 0);
-    }
-
     void unCinquanteEtUniemeExerciceEstRefuse() {
         for (int k = 1; k <= 50; ++k) definitExercice(k);
         QCOMPARE(w<QListWidget>("ListeSequence")->count(), 50);
@@ -432,7 +366,6 @@ private slots:
         basculeEntree("ListeSequence", "Exercice 4=>(x) table de 2 sur [1..10], ");
         clique("OptionSequence2");
         clique("Retroaction1");
-        capture("3-liste-et-eleves");
         clique("Associe");
         QCOMPARE(Messages::recueille(), QStringList{"Tout est ok"});
         // The screen passes the odd exercises and the two codes chosen below (the writer's bytes are
@@ -517,7 +450,6 @@ private slots:
         definitExercice(6);
         basculeEntree("ListeSequence", "Exercice 1=>(x) table de 2 sur [1..10], ");
         clique("Profil_BaseDonnees");
-        QCOMPARE(w<QCheckBox>("Profil_Tableur")->text(), "sous forme de fichier tableur (.xlsx)");
         // Ticking and unticking an exercise by its box keeps the choices made below.
         auto* sequence = w<QListWidget>("ListeSequence");
         QStyleOptionViewItem option;
@@ -651,38 +583,6 @@ private slots:
         clique("Annuler");
         QVERIFY(!ecran->isVisible());
         QVERIFY(!QFile::exists(FichierMartin));
-    }
-
-    // Every caption is shown whole and every control lies inside its frame, on the design display
-    // and once fitted to the common classroom displays.
-    void chaqueTexteSeLitEnEntierSurChaqueEcran() {
-        QStringList coupes;
-        for (const QSize& taille : {QSize(1024, 768), QSize(1920, 1080), QSize(1366, 768), QSize(1280, 1024)}) {
-            Affichage::fixeTaille(taille);
-            TParametrage ajuste;
-            for (QWidget* c : ajuste.findChildren<QWidget*>()) {
-                if (c->isWindow() || !c->parentWidget() || c->objectName().isEmpty() || c->objectName().startsWith("qt_"))
-                    continue;
-                const QString ou = QStringLiteral("%1 on %2x%3").arg(c->objectName()).arg(taille.width()).arg(taille.height());
-                if (!c->parentWidget()->rect().contains(c->geometry())) coupes << ou + " outside";
-                // Push buttons: their caption with a margin (their size hint has a minimum width of its own).
-                const int besoin = qobject_cast<QPushButton*>(c)
-                                       ? QFontMetrics(c->font()).horizontalAdvance(static_cast<QPushButton*>(c)->text()) + 16
-                                   : (qobject_cast<QAbstractButton*>(c) || qobject_cast<QLabel*>(c)) ? c->sizeHint().width()
-                                                                                                    : 0;
-                if (besoin > c->width()) coupes << ou + QStringLiteral(" %1 > %2").arg(besoin).arg(c->width());
-                if (auto* g = qobject_cast<QGroupBox*>(c);
-                    g && QFontMetrics(g->font()).horizontalAdvance(g->title()) + 24 > g->width())
-                    coupes << ou + " title";
-            }
-            ajuste.show();
-            auto* nombres = ajuste.findChild<QListWidget*>("ListeTable1");
-            if (!nombres->viewport()->rect().contains(nombres->visualItemRect(nombres->item(9))))
-                coupes << QStringLiteral("10 of ListeTable1 on %1x%2").arg(taille.width()).arg(taille.height());
-            if (taille.width() == 1920) capture("4-1920x1080", &ajuste);
-        }
-        QVERIFY2(coupes.isEmpty(), qPrintable(coupes.join(", ")));
-        Affichage::fixeTaille(QSize(1024, 768));
     }
 
     void sansListeDElevesLaListeEstVide() {

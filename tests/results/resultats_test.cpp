@@ -101,6 +101,10 @@ void creeLesClasses() {
     QDir().mkdir("classe sans enseignant");
     for (const char* e : {"Mme Lebrun", "Martin", "O'Brien"}) QDir().mkdir(QStringLiteral("classe de ") + e);
 }
+// A fresh working folder holding the class folders.
+struct DossierDesClasses : DossierTemporaire {
+    DossierDesClasses() { creeLesClasses(); }
+};
 
 struct Resultats : ::testing::Test {
     void SetUp() override {
@@ -113,8 +117,7 @@ struct Resultats : ::testing::Test {
 TEST_F(Resultats, EachCaseGivesItsRowAndItsColumn) {
     for (const Cas& c : Cas_) {
         SCOPED_TRACE(c.nom);
-        DossierTemporaire dossier;
-        creeLesClasses();
+        DossierDesClasses dossier;
         SharedState e = etatDe(c);
         PrepareClasseur(e);
         PrepareBase(e);
@@ -239,8 +242,7 @@ QJsonObject feuille(const QJsonObject& classeur, const QString& nom) {
 }
 
 TEST_F(Resultats, PupilsOfOneTeacherShareTheWorkbookEachOnTheirSheet) {
-    DossierTemporaire dossier;
-    creeLesClasses();
+    DossierDesClasses dossier;
     joue("Léa", 2);
     const QJsonObject lea = feuille(litClasseur(Classeur), "Léa");
     // The workbook opens on the sheet of the pupil who saved last, the only selected tab.
@@ -276,8 +278,7 @@ TEST_F(Resultats, PupilsOfOneTeacherShareTheWorkbookEachOnTheirSheet) {
 }
 
 TEST_F(Resultats, EveryPupilGetsAValidSheetNameAndFindsItAgain) {
-    DossierTemporaire dossier;
-    creeLesClasses();
+    DossierDesClasses dossier;
     const QString prefixe31 = "Marie-Charlotte de la Fontaine ";  // 31 characters
     const QStringList eleves = {prefixe31 + "Aubert", prefixe31 + "Bernard", "léa", "Léa", "History",
                                 "Zoé [CM1]: a/b\\c*?", "'Jo'"};
@@ -301,8 +302,7 @@ TEST_F(Resultats, EveryPupilGetsAValidSheetNameAndFindsItAgain) {
 }
 
 TEST_F(Resultats, ATeachersOwnEditsSurviveThirtyExercisesInColumnsPastZ) {
-    DossierTemporaire dossier;
-    creeLesClasses();
+    DossierDesClasses dossier;
     joue("Léa", 1);
     modifieCommeUnEnseignant(Classeur, "Léa");
     const QJsonObject avant = litClasseur(Classeur);
@@ -346,8 +346,7 @@ TEST_F(Resultats, AFileThatIsNoWorkbookIsNeverReplacedNorStopsThePupil) {
     };
     for (const auto& [nom, octetsDonnes, debut] : fichiers) {
         SCOPED_TRACE(nom);
-        DossierTemporaire dossier;
-        creeLesClasses();
+        DossierDesClasses dossier;
         ecritOctets(Classeur, octetsDonnes);
         if (debut == enorme) litAvecPython("classeur_enorme.py", {Classeur});
         const QByteArray octets = octetsDe(Classeur);
@@ -376,8 +375,7 @@ TEST_F(Resultats, AFileThatIsNoWorkbookIsNeverReplacedNorStopsThePupil) {
 
 // A25 edited by hand beyond the format's 16384 columns: refused, the file as it was.
 TEST_F(Resultats, ACounterBeyondTheLastColumnIsRefused) {
-    DossierTemporaire dossier;
-    creeLesClasses();
+    DossierDesClasses dossier;
     joue("Léa", 0);
     for (const char* compteur : {"2147483647", "16384"}) {
         litAvecPython("modifie_classeur.py", {Classeur, "Léa", "A25", compteur});
@@ -403,8 +401,7 @@ TEST_F(Resultats, ACounterBeyondTheLastColumnIsRefused) {
 // Neither store writes through a link, a link leading nowhere, a linked lock or journal, or a
 // class folder that is a link: each says so in French and nothing outside changes.
 TEST_F(Resultats, NeitherStoreWritesThroughALinkOrOutsideTheWorkingFolder) {
-    DossierTemporaire ailleurs;
-    creeLesClasses();
+    DossierDesClasses ailleurs;
     joue("Léa", 1);
     const QString dehors = ailleurs.chemin() + "/classe de Martin/";
     const auto contenuDehors = [&] {
@@ -429,8 +426,7 @@ TEST_F(Resultats, NeitherStoreWritesThroughALinkOrOutsideTheWorkingFolder) {
     };
     for (const auto& [nom, prepare] : cas) {
         SCOPED_TRACE(nom);
-        DossierTemporaire dossier;
-        creeLesClasses();
+        DossierDesClasses dossier;
         prepare();
         SharedState e = eleveDeMartin("Léa");
         PrepareClasseur(e);
@@ -472,8 +468,7 @@ TEST_F(Resultats, EachDatabaseFailureSaysWhyInFrench) {
     };
     for (const auto& [nom, prepare, message] : cas) {
         SCOPED_TRACE(nom);
-        DossierTemporaire dossier;
-        creeLesClasses();
+        DossierDesClasses dossier;
         prepare();
         const QByteArray avant = octetsDe(Base);
         SharedState e = eleveDeMartin("Léa");
@@ -489,8 +484,7 @@ TEST_F(Resultats, EachDatabaseFailureSaysWhyInFrench) {
     }
 
     // Another table only: the pupil's table is added, the other kept.
-    DossierTemporaire dossier;
-    creeLesClasses();
+    DossierDesClasses dossier;
     litAvecPython("cree_base.py", {Base, "CREATE TABLE autre (x INTEGER)"});
     SharedState e = eleveDeMartin("Léa");
     PrepareBase(e);
@@ -502,8 +496,7 @@ TEST_F(Resultats, EachDatabaseFailureSaysWhyInFrench) {
 
 // Another program holding the database: answered within 2 s, in French; the other stores record.
 TEST_F(Resultats, ADatabaseInUseIsAnsweredQuicklyAndTheOtherStoresStillRecord) {
-    DossierTemporaire dossier;
-    creeLesClasses();
+    DossierDesClasses dossier;
     joue("Léa", 0);
     SharedState e = eleveDeMartin("Léa");
     e.SauvegardeTexte = true;
@@ -559,8 +552,7 @@ TEST_F(Resultats, AFullDiskLeavesBothStoresWhole) {
         // SQLite does not tell a file-size limit from another refusal of the disk.
         return messages.size() == 2 && (messages[1] == attendus[1] || raison.contains("taille")) ? 0 : 11;
     };
-    DossierTemporaire dossier;
-    creeLesClasses();
+    DossierDesClasses dossier;
     joue("Léa", 20);
     EXPECT_EQ(dansUnEnfant([&] {
                   limiteTailleFichiers(octetsDe(Classeur).size());
@@ -585,8 +577,7 @@ TEST_F(Resultats, AFullDiskLeavesBothStoresWhole) {
 // Two programs recording for one teacher at the same moment lose nothing. The suite runs 2 × 30
 // exercises; MARIVELLE_EXERCICES_CONCURRENTS=200 runs the long version.
 TEST_F(Resultats, TwoProgramsRecordingAtOnceLoseNoRowAndNoColumn) {
-    DossierTemporaire dossier;
-    creeLesClasses();
+    DossierDesClasses dossier;
     const int n = qEnvironmentVariableIsSet("MARIVELLE_EXERCICES_CONCURRENTS")
                       ? qEnvironmentVariableIntValue("MARIVELLE_EXERCICES_CONCURRENTS")
                       : 30;

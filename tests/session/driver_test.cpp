@@ -7,33 +7,13 @@
 #include "state/SharedState.h"
 #include "state/Utils.h"
 #include "settings/LitParametres.h"
+#include "settings/ParameterFiles.h"
+#include "settings/PositionParametres.h"
 
-#include <QDialog>
 #include <QDir>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
-// A pupil file in the layout the settings screen writes: exercise k has kind kinds[k-1] and the
-// table of k+1 on 1..10 with multiplication.
-QString fichierEleve(const QList<int>& types, int position, int fin) {
-    const QString d69(69, '-'), u39(39, '_');
-    QStringList l = {d69, "Fichier de paramétrage fait par Martin pour Léa", d69, "", QString("(%1)").arg(position)};
-    for (int k = 1; k <= types.size(); ++k) {
-        if (k == 1) l << "";
-        l << u39 << "" << QString("Exercice %1").arg(k) << u39 << "";
-        l << "[Exercice]" << QString("%1 - exercice").arg(types[k - 1]) << "" << "[Tables]"
-          << QString("%1 sur l'intervalle de 1 à 10 avec multiplication -").arg(k + 1) << "" << "[Cas particuliers]"
-          << "0 - travail sur les doubles et carrés" << "" << "[Options particulières]" << "3 - aucune" << ""
-          << "[Temps de réponse (en secondes)] " << "oui - on met le temps avec le pirate"
-          << "12 - secondes pour que le pirate descende" << "" << "[Nombre de questions posées par exercice] "
-          << QString("%1 - questions").arg(5 + k) << "" << "[Aide]" << "0 - oui avec les dessins" << ""
-          << "[Bande numérique] " << "10 - aucune" << "" << "[Une fois la séquence finie]"
-          << QString("%1 - fin").arg(fin) << "" << "[Rétroaction]" << "1 - montrer tous les résultats";
-    }
-    return l.join("\r\n");
-}
-
 struct Driver : ::testing::Test {
     DossierTemporaire dossier;
     QWidget identification, choix, exo1, exo2, exo3, exo4;
@@ -71,8 +51,20 @@ struct Driver : ::testing::Test {
         Messages::installeRepondeur(nullptr);
         Horloge::fixe(QDateTime());
     }
+    // Léa's sequence at the given position: exercise k of kind types[k-1] (an unknown kind written
+    // by hand) on the table of k+1.
     void ecrit(const QList<int>& types, int position, int fin) {
-        FichierTexte::ecritTexte(chemin, fichierEleve(types, position, fin));
+        QStringList blocs;
+        for (int k = 1; k <= types.size(); ++k) {
+            ExerciseSettings x;
+            x.TypeExercice = types[k - 1];
+            x.tables << EntreeTable::table(k + 1, 1, 10, 2);
+            QString bloc = BlocExercice(x);
+            if (x.TypeExercice > 5) bloc.replace("[Exercice]", QString("[Exercice]\r\n%1 - exercice").arg(x.TypeExercice));
+            blocs << bloc;
+        }
+        EcritFichier(chemin, TexteParameterFileDeBlocs("Martin", "Léa", blocs, fin, 1));
+        ReecritLignePosition(chemin, LigneDePosition(position));
     }
     // Plays the end of the exercise at the current position.
     void termine(QWidget* ecran) {

@@ -3,7 +3,6 @@
 #include "FichiersDeTest.h"
 #include "base/Erreurs.h"
 
-#include <QFileInfo>
 #include <gtest/gtest.h>
 
 using namespace essai;

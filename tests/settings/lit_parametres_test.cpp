@@ -3,7 +3,6 @@
 #include "base/Erreurs.h"
 #include "settings/PositionParametres.h"
 
-#include <QFileInfo>
 #include <gtest/gtest.h>
 
 using namespace essai;

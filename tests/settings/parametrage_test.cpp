@@ -143,6 +143,25 @@ TEST(ExerciceParametre, CeQueLeBlocNeDitPas) {
     EXPECT_TRUE(ExerciceParametre::construit(c).refus.contains(u("plus de 250 tables")));
 }
 
+// Successors or doubles that the checked tables cannot give are refused.
+TEST(ExerciceParametre, SuccesseursEtDoublesSelonLesTables) {
+    const struct {
+        const char* entree;
+        bool doubles;
+        const char* refus;
+    } cas[] = {{"(+) table de 10 sur [1..10]", false, "successeurs"}, {"(+) table de 9 sur [1..10]", false, nullptr},
+               {"(x) table de 12 sur [1..10]", true, "doubles"}, {"(x) table de 10 sur [1..10]", true, nullptr}};
+    for (const auto& c : cas) {
+        ChoixExercice choix = choixDe({{u(c.entree)}});
+        (c.doubles ? choix.doubles : choix.successeurs) = true;
+        const QString refus = ExerciceParametre::construit(choix).refus;
+        EXPECT_EQ(refus, c.refus ? u("Vu les tables que vous avez sélectionnées, il n'est pas possible d'utiliser les ") +
+                                       c.refus + "."
+                                 : QString())
+            << c.entree;
+    }
+}
+
 const QByteArray D69 = QByteArray(69, '-') + "\r\n";
 const QByteArray U39 = QByteArray(39, '_') + "\r\n";
 

@@ -2,7 +2,8 @@
 // The bench of an exercise screen test: an empty working folder with the background, the help
 // pictures 0 to 10 and two lost-question messages; the screen registered with a stand-in chooser;
 // every message box answered and collected; timers sped up. Also the helpers the exercise tests
-// share: controls by name, the running timers' intervals, queued clicks, a summary stand-in.
+// share: controls by name, the running timers' intervals and ticks, queued clicks, a summary
+// stand-in.
 #include "DossierTemporaire.h"
 #include "Pilote.h"
 #include "base/Messages.h"
@@ -15,7 +16,6 @@
 
 #include <QDialog>
 #include <QImage>
-#include <QMouseEvent>
 #include <QTimer>
 #include <array>
 #include <QWidget>
@@ -69,12 +69,16 @@ public:
             if (t->isActive()) v << Minuterie::intervalleVoulu(t);
         return v;
     }
-    // A click queued as fast hands make them: handled only when the events are processed.
-    static void posteClic(QWidget* x) {
-        const QPointF p(x->width() / 2.0, x->height() / 2.0);
-        for (QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
-            QCoreApplication::postEvent(x, new QMouseEvent(t, p, x->mapToGlobal(p), Qt::LeftButton,
-                                                           t == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, {}));
+    static void posteClic(QWidget* x) { Pilote::posteClic(x); }
+    // One tick of the screen's running timers, by hand; ticks until the control shows, n at most.
+    static void tic(const QObject* ecran) {
+        for (QTimer* t : ecran->findChildren<QTimer*>(QString(), Qt::FindDirectChildrenOnly))
+            if (t->isActive()) QMetaObject::invokeMethod(t, "timeout", Qt::DirectConnection);
+    }
+    static void ticsJusqua(QWidget* ecran, const char* nom, int n = 200) {
+        QWidget* c = Pilote::controle(ecran, QString::fromLatin1(nom));
+        for (int i = 0; i < n && !c->isVisible(); ++i) tic(ecran);
+        QVERIFY2(c->isVisible(), nom);
     }
 
     // The settings of an exercise for the anonymous pupil, on one table entry, in order, in the

@@ -1,11 +1,12 @@
 #pragma once
 // Driving screens as a user would: clicks on list entries, drop-down choices with the keyboard,
-// typing one key per character.
+// typing one key per character, numbers typed into spin boxes, clicks queued behind others.
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QtTest>
 
 namespace Pilote {
@@ -42,6 +43,25 @@ inline bool choisit(QComboBox* c, const QString& texte) {
 inline void tape(QLineEdit* e, const QString& texte) {
     QTest::mouseClick(e, Qt::LeftButton);
     for (QChar c : texte) QTest::sendKeyEvent(QTest::Click, e, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+// A click on the indicator of a radio or check box, anywhere on a push button.
+inline void coche(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2)); }
+
+// A number typed over the whole value of a spin box, then Tab.
+inline void regle(QSpinBox* s, int valeur) {
+    QTest::mouseClick(s, Qt::LeftButton);
+    QTest::keyClick(s, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(s, QString::number(valeur));
+    QTest::keyClick(s, Qt::Key_Tab);
+}
+
+// A click queued as fast hands make them: handled only when the events are processed.
+inline void posteClic(QWidget* x) {
+    const QPointF p(x->width() / 2.0, x->height() / 2.0);
+    for (QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+        QCoreApplication::postEvent(x, new QMouseEvent(t, p, x->mapToGlobal(p), Qt::LeftButton,
+                                                       t == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, {}));
 }
 
 inline QStringList textes(QListWidget* l) {
