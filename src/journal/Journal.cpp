@@ -242,11 +242,11 @@ private:
         pauses_[fichier] = Montre::now() + PauseApresEchec;
     }
 
-    // Once a session for each detail: the child is told that answers wait, the teacher why.
-    void signale(const QString& repertoireClasse, const QString& detail) {
+    // Once a session for each detail: the child is told that answers wait (unless none does), the teacher why.
+    void signale(const QString& repertoireClasse, const QString& detail, bool aLEleve = true) {
         {
             std::lock_guard garde(verrou_);
-            aDire_ = true;
+            aDire_ = aDire_ || aLEleve;
             if (dits_.contains(detail)) return;
             dits_.insert(detail);
         }
@@ -301,7 +301,7 @@ private:
             case JournalSqlite::Etat::Injoignable:
                 throw ErreurJournal(
                     QStringLiteral("Le journal des réponses « %1 » ne peut pas être ouvert : %2.").arg(tache.fichier, c.raison));
-            case JournalSqlite::Etat::Abime: signale(tache.repertoireClasse, texteMisDeCote(tache.fichier, c)); break;
+            case JournalSqlite::Etat::Abime: signale(tache.repertoireClasse, texteMisDeCote(tache.fichier, c), false); break;
             case JournalSqlite::Etat::Sain: break;
         }
         controles_.insert(tache.fichier);
@@ -316,7 +316,7 @@ private:
             if (const auto* e = std::get_if<EntreeJournal>(&envoi)) fichier_->ajoute(*e);
             return true;
         });
-        if (attente.misesDeCote() > 0) signale(tache.repertoireClasse, texteLignesAbimees(chemin, attente.misesDeCote()));
+        if (attente.misesDeCote() > 0) signale(tache.repertoireClasse, texteLignesAbimees(chemin, attente.misesDeCote()), false);
     }
 
     // True when the server took it (or had it already).
@@ -390,7 +390,7 @@ private:
                 }
                 return livre(envoi);
             });
-            if (boite.misesDeCote() > 0) signale(QString(), texteLignesAbimees(boite.chemin(), boite.misesDeCote()));
+            if (boite.misesDeCote() > 0) signale(QString(), texteLignesAbimees(boite.chemin(), boite.misesDeCote()), false);
         } catch (const ErreurMarivelle& e) {
             signale(QString(), e.message());
             std::lock_guard garde(verrou_);
@@ -414,6 +414,9 @@ private:
         }
         for (const QString& cible : std::as_const(cibles)) {
             try {
+                // Beside the class's file: never a class folder made again for it (a teacher removed).
+                if (cible != ::boite() && !QFileInfo(QFileInfo(cible).absolutePath()).isDir())
+                    throw ErreurJournal(QStringLiteral("Le dossier de « %1 » n'existe plus.").arg(cible));
                 BoiteEnvoi(cible).ajoute(envois.value(cible));
             } catch (const ErreurMarivelle& e) {
                 AvisEnseignant::note(classes.value(cible),

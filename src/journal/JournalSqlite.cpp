@@ -266,6 +266,7 @@ Controle controle(const QString& fichier, const QString& enseignant, const QDate
             else if (problemes != QStringList{QStringLiteral("ok")}) c.etat = Etat::Abime;
         }
         if (c.etat != Etat::Abime) return c;
+        c.raison.clear();  // from here on: why what can be read of it could not be carried over
         // Set aside under the database's lock, so that no other program is in the middle of
         // writing it; a program that writes to it afterwards finds it moved and opens the new one.
         // A header so damaged that it cannot be locked is set aside all the same.
