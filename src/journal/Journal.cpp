@@ -480,7 +480,7 @@ std::unique_ptr<MagasinJournal> ouvre(const QString& enseignant, const QString& 
 std::unique_ptr<MagasinJournal> ouvreAbime(const QString& enseignant, const QString& repertoireClasse, QString& manque) {
     const QString fichier = cheminSqlite(enseignant, repertoireClasse);
     JournalSqlite::Lecture lecture;
-    auto magasin = JournalSqlite::lisible(fichier, lecture);
+    auto magasin = JournalSqlite::lisible(fichier, enseignant, lecture);
     manque = QStringLiteral("Le journal des réponses « %1 » est abîmé : %2 Il sera mis de côté et remplacé par un "
                             "nouveau, avec tout ce qui peut en être lu, dès qu'un élève de la classe jouera.")
                  .arg(fichier, JournalSqlite::bilan(lecture));

@@ -305,7 +305,7 @@ Controle controle(const QString& fichier, const QString& enseignant, const QDate
     return c;
 }
 
-std::unique_ptr<MagasinJournal> lisible(const QString& fichier, Lecture& lecture) {
+std::unique_ptr<MagasinJournal> lisible(const QString& fichier, const QString& enseignant, Lecture& lecture) {
     Connexion de(fichier, options(2000, true));
     auto magasin = std::make_unique<MagasinLu>();
     QHash<qint64, std::pair<QString, QString>> eleves;
@@ -353,18 +353,13 @@ std::unique_ptr<MagasinJournal> lisible(const QString& fichier, Lecture& lecture
     // Operations come in stored order, which is each question's order of ranks.
     for (const auto& [cle, operation] : operations)
         if (const auto it = places.constFind(cle); it != places.constEnd()) magasin->questions[*it].operations.append(operation);
-    for (qsizetype i = 0; i < magasin->questions.size(); ++i) {
-        EntreeJournal& e = magasin->questions[i];
-        const auto nom = eleves.value(cles[i], {QString(), QStringLiteral("élève non retrouvé n° %1").arg(cles[i])});
-        e.enseignant = nom.first;
-        e.eleve = nom.second;
-    }
-    // A pupil whose name was lost belongs to the class whose file it is.
-    QString enseignant;
-    for (const auto& [prof, eleve] : std::as_const(eleves)) enseignant = prof;
     QList<std::pair<qint64, qsizetype>> ordre;
     for (qsizetype i = 0; i < magasin->questions.size(); ++i) {
-        if (magasin->questions[i].enseignant.isEmpty()) magasin->questions[i].enseignant = enseignant;
+        EntreeJournal& e = magasin->questions[i];
+        // A pupil whose name was lost belongs to the class whose file it is.
+        const auto nom = eleves.value(cles[i], {enseignant, QStringLiteral("élève non retrouvé n° %1").arg(cles[i])});
+        e.enseignant = nom.first;
+        e.eleve = nom.second;
         ordre.append({cles[i], i});
     }
     std::stable_sort(ordre.begin(), ordre.end(), [&](const auto& a, const auto& b) {

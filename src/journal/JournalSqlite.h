@@ -36,9 +36,10 @@ struct Controle {
 // `attenteVerrouMs`: how long to wait for another program's lock before saying Occupe.
 Controle controle(const QString& fichier, const QString& enseignant, const QDateTime& quand, int attenteVerrouMs);
 
-// What can be read of a damaged file, read into memory for the teacher's views; read only.
-// Throws ErreurJournal when nothing at all can be read.
-std::unique_ptr<MagasinJournal> lisible(const QString& fichier, Lecture& lecture);
+// What can be read of a damaged file, read into memory for the teacher's views; read only. A
+// pupil whose name was lost is "élève non retrouvé n° <id>" of `enseignant`. Throws ErreurJournal
+// when nothing at all can be read.
+std::unique_ptr<MagasinJournal> lisible(const QString& fichier, const QString& enseignant, Lecture& lecture);
 
 // "1 234 questions ont pu être lues ; au plus 56 n'ont pas pu l'être."
 QString bilan(const Lecture& lecture);
