@@ -43,6 +43,7 @@ struct Tache {
     QString enseignant;
     QString repertoireClasse;
     QString fichier;             // the class's SQLite file; empty: the school server
+    quint64 numero = 0;          // its place in the queue, given by the writer
 };
 
 std::mutex verrouFabrique;
@@ -102,6 +103,7 @@ public:
                 fil_ = std::make_unique<std::thread>([this] { boucle(); });
             }
             if (tache) {
+                tache->numero = ++derniere_;
                 file_.push_back(std::move(*tache));
             } else {
                 pauseJusqua_ = {};
@@ -148,6 +150,16 @@ public:
         return liste;
     }
 
+    // A pupil removed: the questions still queued go with them (the one being stored may not).
+    void retire(const QString& enseignant, const QString& eleve) {
+        std::lock_guard garde(verrou_);
+        const auto sien = [&](const Tache& t) {
+            const EntreeJournal* e = t.envoi ? std::get_if<EntreeJournal>(&*t.envoi) : nullptr;
+            return e && e->enseignant == enseignant && e->eleve == eleve;
+        };
+        std::erase_if(file_, [&](const Tache& t) { return t.numero != enCours_ && sien(t); });
+    }
+
     void nouvelleSession() {
         std::lock_guard garde(verrou_);
         dits_.clear();
@@ -187,12 +199,13 @@ private:
             if (prete) {
                 const Tache tache = file_[size_t(*prete)];
                 occupe_ = true;
+                enCours_ = tache.numero;
                 if (std::exchange(recontrole_, false)) controles_.clear();
                 garde.unlock();
                 const bool fait = traite(tache);
                 garde.lock();
-                // Others only add at the end: the task is where it was.
-                if (fait) file_.erase(file_.begin() + *prete);
+                enCours_ = 0;
+                if (fait) std::erase_if(file_, [&](const Tache& t) { return t.numero == tache.numero; });
                 continue;
             }
             if (!fin_ && (relance_ || (enAttente_ > 0 && maintenant >= pauseJusqua_))) {
@@ -269,8 +282,8 @@ private:
                 p.base = tache.fichier;
                 p.attenteVerrouMs = AttenteVerrouMs;
                 fichier_ = std::make_unique<MagasinSql>(p);
-                ouvertPour_ = tache.fichier;
                 livreEnAttente(tache);
+                ouvertPour_ = tache.fichier;  // only now: a pending file not all stored is tried again first
             }
             if (entree) fichier_->ajoute(*entree);
             return true;
@@ -442,6 +455,8 @@ private:
     bool termine_ = false;
     std::unique_ptr<std::thread> fil_;
     qint64 proprietaire_ = 0;
+    quint64 derniere_ = 0;  // the last task's number
+    quint64 enCours_ = 0;   // the task being stored (never taken out of the queue meanwhile)
     // The writer thread's own.
     std::unique_ptr<MagasinJournal> fichier_, serveur_;
     QString ouvertPour_;
@@ -494,6 +509,7 @@ bool aUnJournal(const QString& enseignant, const QString& repertoireClasse) {
 
 void oublieEleve(const QString& enseignant, const QString& eleve, const QString& repertoireClasse) {
     attendsBrievement();
+    ecrivain().retire(enseignant, eleve);
     if (aUnJournal(enseignant, repertoireClasse)) ouvre(enseignant, repertoireClasse)->supprimeEleve(enseignant, eleve);
 }
 
