@@ -33,6 +33,8 @@ int main(int argc, char* argv[]) {
     if (!pret) return 1;
     Demarrage::prepare();
     Demarrage::connecteServeur();
+    // What the journal could not store before an earlier program ended is stored now, in the background.
+    Journal::reprendEnAttente();
     Demarrage::creeLesEcrans();
     Demarrage::montreFenetrePrincipale();
     const int code = QApplication::exec();

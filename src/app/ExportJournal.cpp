@@ -48,10 +48,20 @@ int execute(const Demande& d, const QString& partage, const QString& maison) {
         return 1;
     }
     try {
-        const std::unique_ptr<MagasinJournal> magasin = configuration.parametres
-                                                            ? std::make_unique<MagasinSql>(*configuration.parametres)
-                                                            : Journal::ouvre(d.enseignant, classe);
-        const QByteArray csv = ExportCsv::journal(magasin->entrees(d.enseignant, d.eleve, 0));
+        QList<EntreeJournal> entrees;
+        try {
+            const std::unique_ptr<MagasinJournal> magasin = configuration.parametres
+                                                                ? std::make_unique<MagasinSql>(*configuration.parametres)
+                                                                : Journal::ouvre(d.enseignant, classe);
+            entrees = magasin->entrees(d.enseignant, d.eleve, 0);
+        } catch (const ErreurJournal& e) {
+            // A damaged class file: what can be read of it, and on the error output what could not.
+            if (configuration.parametres || e.genre() != EchecSql::PasUneBase) throw;
+            QString manque;
+            entrees = Journal::ouvreAbime(d.enseignant, classe, manque)->entrees(d.enseignant, d.eleve, 0);
+            dit(manque);
+        }
+        const QByteArray csv = ExportCsv::journal(entrees);
         std::fwrite(csv.constData(), 1, static_cast<size_t>(csv.size()), stdout);
         std::fflush(stdout);
     } catch (const ErreurMarivelle& e) {

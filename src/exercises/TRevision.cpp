@@ -2,6 +2,7 @@
 
 #include "base/Horloge.h"
 #include "base/Messages.h"
+#include "journal/AvisEnseignant.h"
 #include "journal/MagasinJournal.h"
 #include "revision/RevisionEleve.h"
 #include "revision/SeuilClasse.h"
@@ -11,8 +12,9 @@ namespace {
 const QString RienARevoir = QStringLiteral(
     "Tu n'as aucun calcul à revoir aujourd'hui : tu les connais bien, bravo ! "
     "Tu vas faire l'exercice habituel : donner le résultat.");
+// The child is told it plainly; the reason (a file, a database's words) goes to the teacher.
 const QString JournalIllisible = QStringLiteral(
-    "Tes réponses des jours passés ne peuvent pas être lues : %1 "
+    "Tes réponses des jours passés ne peuvent pas être lues pour le moment. "
     "Tu vas faire l'exercice habituel : donner le résultat.");
 
 void remplaceTables(SharedState& e, const QList<EntreeTable>& tables) {
@@ -54,7 +56,9 @@ void TRevision::prepareTirage() {
     }
     // The ordinary exercise 1, recorded as such, on the pupil's tables (free practice already
     // holds them with the chosen sign).
-    Messages::information(raison.isEmpty() ? RienARevoir : JournalIllisible.arg(raison));
+    if (!raison.isEmpty())
+        AvisEnseignant::note(e.RepertoireClasse, raison + QStringLiteral(" La révision de %1 a laissé place à l'exercice 1.").arg(e.NomEleve));
+    Messages::information(raison.isEmpty() ? RienARevoir : JournalIllisible);
     e.TypeExercice = 1;
     if (!e.EnPratiqueLibre) remplaceTables(e, tables);
 }

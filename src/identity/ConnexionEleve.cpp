@@ -17,7 +17,8 @@ bool ConnecteEleve(SharedState& etat, const QString& eleve, const QString& ensei
         return false;
     }
     etat.NomEleve = eleve;
-    Journal::nouvelleSession();
+    // The class's journal is looked through while the pupil plays the first question.
+    Journal::nouvelleSession(enseignant, etat.RepertoireClasse);
     const QDateTime connexion = Horloge::maintenant();
     LitParametres(etat, etat.NomEleve, etat.NomEnseignant);
     if (etat.SauvegardeTexte) EcritConnexion(etat, connexion);

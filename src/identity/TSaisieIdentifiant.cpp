@@ -15,6 +15,7 @@
 #include "identity/Delegues.h"
 #include "identity/NomsRegistre.h"
 #include "identity/Registre.h"
+#include "journal/Journal.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
@@ -241,6 +242,8 @@ void TSaisieIdentifiant::ParametreClick() {
     const Passage passage(this);
     hide();
     Ecrans::montre(Ecrans::Role::Parametrage);
+    // What the answer journal keeps for the teacher (never told on a child's screen).
+    Journal::ditALEnseignant(Etat().RepertoireClasse);
 }
 
 void TSaisieIdentifiant::SuiviClick() {

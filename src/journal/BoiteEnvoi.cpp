@@ -121,13 +121,17 @@ void BoiteEnvoi::ecrit(const QList<QByteArray>& lignes) const {
     if (!f.flush() || !f.commit()) echec(chemin_, f.errorString());
 }
 
-void BoiteEnvoi::ajoute(const Envoi& envoi) {
+void BoiteEnvoi::ajoute(const Envoi& envoi) { ajoute(QList<Envoi>{envoi}); }
+
+void BoiteEnvoi::ajoute(const QList<Envoi>& envois) {
     if (!QDir().mkpath(QFileInfo(chemin_).absolutePath())) echec(chemin_, QStringLiteral("son dossier ne peut pas être créé"));
     Verrou verrou(chemin_);
     QList<QByteArray> lignes = lit();
-    lignes << enLigne(envoi);
+    for (const Envoi& envoi : envois) lignes << enLigne(envoi);
     ecrit(lignes);
 }
+
+QString BoiteEnvoi::cheminMisDeCote(const QString& chemin) { return chemin + QStringLiteral(".lignes_abimees"); }
 
 qsizetype BoiteEnvoi::vide(const std::function<bool(const Envoi&)>& livre) {
     if (!QFile::exists(chemin_)) return 0;
@@ -146,13 +150,18 @@ qsizetype BoiteEnvoi::vide(const std::function<bool(const Envoi&)>& livre) {
         restent.removeIf([&](const QByteArray& l) { return faites.contains(l); });
         ecrit(restent);
     };
+    misesDeCote_ = 0;
     try {
         for (const QByteArray& l : lignes) {
             std::optional<Envoi> envoi;
             try {
                 envoi = deLigne(l);
             } catch (const ErreurJournal&) {
-                // A line cut off by a crash cannot be sent: it is dropped, not kept for ever.
+                // A line cut off by a crash cannot be sent: it is kept aside as it is, for a person
+                // to look at; one that cannot be kept aside stays in the box.
+                QFile aCote(cheminMisDeCote(chemin_));
+                if (!aCote.open(QIODevice::Append) || aCote.write(l + '\n') != l.size() + 1 || !aCote.flush()) continue;
+                ++misesDeCote_;
             }
             if (envoi && !livre(*envoi)) break;
             faites.insert(l);

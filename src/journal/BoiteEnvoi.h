@@ -21,9 +21,16 @@ public:
 
     // Adds at the end. Throws ErreurJournal when the file cannot be written (the record is lost).
     void ajoute(const Envoi& envoi);
+    // Adds several at the end, in one write.
+    void ajoute(const QList<Envoi>& envois);
     // Hands the records to `livre` in order until it returns false or throws; those delivered
-    // are removed. Returns how many are left.
+    // are removed. A line that cannot be read (cut off by a crash) is moved, as it is, to the
+    // file cheminMisDeCote() beside the box, never dropped. Returns how many are left.
     qsizetype vide(const std::function<bool(const Envoi&)>& livre);
+    // Lines the last vide() moved aside.
+    qsizetype misesDeCote() const { return misesDeCote_; }
+    // "<box>.lignes_abimees": the lines that could not be read, one a line, as they were.
+    static QString cheminMisDeCote(const QString& chemin);
     qsizetype taille() const;
     const QString& chemin() const { return chemin_; }
 
@@ -36,4 +43,5 @@ private:
     void ecrit(const QList<QByteArray>& lignes) const;
 
     QString chemin_;
+    qsizetype misesDeCote_ = 0;
 };

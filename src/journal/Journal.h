@@ -1,8 +1,11 @@
 #pragma once
 // The answer journal of the program: every question of every named pupil, written when it ends,
 // whatever the teacher's recording choices. Writing happens on a thread of its own, so a slow
-// disk, a store locked by another program or a failure never holds a game up; a failure is told
-// once per session, in French, and the game goes on. See docs/journal.md.
+// disk, a store locked by another program or a failure never holds a game up: what cannot be
+// stored yet stays queued, in order, and is stored later, once; what is still queued when the
+// program ends is kept in a file (the class's pending file, or this computer's outbox) that the
+// next program stores first. A failure is told to the child once per session in plain words, its
+// details to the teacher at the next visit. See docs/journal.md.
 #include "journal/MagasinJournal.h"
 #include "journal/LigneResultat.h"
 
@@ -40,16 +43,37 @@ void oublieEnseignant(const QString& enseignant, const QString& repertoireClasse
 
 // Queues a finished question for the writer. The anonymous pupil's questions are never kept.
 void ecrit(const EntreeJournal& entree, const QString& repertoireClasse);
-// Waits until every queued question is written or has failed.
+// Waits until the writer has done all it can now: every queued question stored, or waiting to be
+// tried again after a failure. A store locked by another program is waited for. No limit: for
+// tests and tools; the screens use attendsBrievement().
 void attends();
-// Waits, then stops the writer (end of the program).
+// The same for about 2 s at most (2,000 ms through Minuterie); true when nothing is left to
+// store. What is left is stored in the background, in order.
+bool attendsBrievement();
+// The end of the program: what can be stored in about 2 s is, the rest goes to the pending files
+// (the class's, or the outbox with a server); then the writer stops. Bounded even when a disk or
+// a lock holds the writer: it then leaves it behind.
 void arrete();
+// The queued questions of a pupil, not stored yet (the review counts them with the stored ones).
+QList<EntreeJournal> enFile(const QString& enseignant, const QString& eleve);
+// The class's pending file, beside its SQLite file: "<journal>.en_attente.jsonl".
+QString cheminEnAttente(const QString& fichierSqlite);
+// Queues, for the writer, the pending files the classes of the working folder were left with.
+void reprendEnAttente();
 
-// A new pupil session: a failure may be told again.
-void nouvelleSession();
-// Tells, in one box, the failures met since the last call, at most once a session. The screens
-// call it where a box does not disturb a question (the end of an exercise).
+// A new pupil session: a failure may be told again. With the pupil's class, its journal is looked
+// through now (once a session), before the first answer needs it.
+void nouvelleSession(const QString& enseignant = {}, const QString& repertoireClasse = {});
+// Tells the child, in one box in plain words, that answers wait to be saved, at most once a
+// session; the details wait for the teacher (ditALEnseignant). The screens call it where a box
+// does not disturb a question (the end of an exercise).
 void signaleEchecs();
+// The teacher of the class comes (settings screen, progress view): one box with what the journal
+// has to tell them, if anything.
+void ditALEnseignant(const QString& repertoireClasse);
+// What can be read of the class's damaged SQLite file, in memory, for the teacher's views, and
+// in `manque` what could not be read. Throws ErreurJournal when nothing can.
+std::unique_ptr<MagasinJournal> ouvreAbime(const QString& enseignant, const QString& repertoireClasse, QString& manque);
 
 // The moment of a question shown now: the clock's milliseconds, never equal to or before the
 // previous one, so that each question of a pupil keeps its own key even on a frozen clock.

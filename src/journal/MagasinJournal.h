@@ -5,13 +5,22 @@
 #include "base/Erreurs.h"
 #include "journal/EntreeJournal.h"
 #include "journal/LigneResultat.h"
+#include "sql/EchecSql.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
 
 class ErreurJournal : public ErreurMarivelle {
-    using ErreurMarivelle::ErreurMarivelle;
+public:
+    explicit ErreurJournal(const QString& message, EchecSql genre = EchecSql::Autre)
+        : ErreurMarivelle(message), genre_(genre) {}
+    // Why the store refused: the writer waits out a lock (Occupe) and sets a damaged file aside
+    // (PasUneBase); the readers then read what can be read of it.
+    EchecSql genre() const { return genre_; }
+
+private:
+    EchecSql genre_;
 };
 
 // What the views need of a question, without the details of its exercise: read much faster

@@ -114,9 +114,9 @@ MagasinSql::MagasinSql(const ParametresConnexion& p) : parametres_(p) {
     if (!p.utilisateur.isEmpty()) base_.setUserName(p.utilisateur);
     if (!p.motDePasse.isEmpty()) base_.setPassword(p.motDePasse);
     QString options = p.options;
-    if (sqlite) options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(AttenteVerrouMs);
+    if (sqlite) options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(p.attenteVerrouMs > 0 ? p.attenteVerrouMs : AttenteVerrouMs);
     base_.setConnectOptions(options);
-    if (!base_.open()) echoue(QStringLiteral("ouvert"), RaisonSql(base_.lastError()));
+    if (!base_.open()) echoue(QStringLiteral("ouvert"), base_.lastError());
     try {
         prepareSchema();
     } catch (...) {
@@ -133,9 +133,14 @@ MagasinSql::~MagasinSql() {
     QSqlDatabase::removeDatabase(nomConnexion_);
 }
 
-void MagasinSql::echoue(const QString& action, const QString& raison) const {
+void MagasinSql::echoue(const QString& action, const QString& raison, EchecSql genre) const {
     throw ErreurJournal(
-        QStringLiteral("Le journal des réponses %1 ne peut pas être %2 : %3.").arg(parametres_.nomLisible(), action, raison));
+        QStringLiteral("Le journal des réponses %1 ne peut pas être %2 : %3.").arg(parametres_.nomLisible(), action, raison),
+        genre);
+}
+
+void MagasinSql::echoue(const QString& action, const QSqlError& erreur) const {
+    echoue(action, RaisonSql(erreur), GenreEchecSql(erreur));
 }
 
 void MagasinSql::prepareSchema() {
@@ -143,7 +148,7 @@ void MagasinSql::prepareSchema() {
     if (estSqlite(parametres_)) {
         // One writer at a time and no side files: a class folder on a share is no worse than
         // with the other files (never WAL, whose shared memory a network share cannot hold).
-        if (!q.exec(QStringLiteral("PRAGMA journal_mode=DELETE"))) echoue(QStringLiteral("ouvert"), RaisonSql(q.lastError()));
+        if (!q.exec(QStringLiteral("PRAGMA journal_mode=DELETE"))) echoue(QStringLiteral("ouvert"), q.lastError());
     }
     // The tables exist already on most openings: look before writing anything.
     if (q.exec(QStringLiteral("SELECT version FROM journal_version")) && q.next()) {
@@ -153,10 +158,10 @@ void MagasinSql::prepareSchema() {
                    QStringLiteral("il a été créé par une version plus récente de Marivelle (schéma %1)").arg(version));
         if (version == VersionSchema) return;
     }
-    if (!base_.transaction()) echoue(QStringLiteral("ouvert"), RaisonSql(base_.lastError()));
+    if (!base_.transaction()) echoue(QStringLiteral("ouvert"), base_.lastError());
     for (const QString& instruction : schema(estSqlite(parametres_))) {
         if (!q.exec(instruction)) {
-            const QString raison = RaisonSql(q.lastError());
+            const QSqlError raison = q.lastError();
             base_.rollback();
             echoue(QStringLiteral("préparé"), raison);
         }
@@ -169,13 +174,13 @@ void MagasinSql::prepareSchema() {
                               : QStringLiteral("INSERT INTO journal_version (version) VALUES (?)"));
         q.addBindValue(VersionSchema);
         if (!q.exec()) {
-            const QString raison = RaisonSql(q.lastError());
+            const QSqlError raison = q.lastError();
             base_.rollback();
             echoue(QStringLiteral("préparé"), raison);
         }
     }
     if (!base_.commit()) {
-        const QString raison = RaisonSql(base_.lastError());
+        const QSqlError raison = base_.lastError();
         base_.rollback();
         echoue(QStringLiteral("préparé"), raison);
     }
@@ -189,7 +194,7 @@ qint64 MagasinSql::cleEleve(const QString& enseignant, const QString& eleve, boo
         q.prepare(QStringLiteral("SELECT id FROM journal_eleves WHERE enseignant = ? AND eleve = ?"));
         q.addBindValue(enseignant);
         q.addBindValue(eleve);
-        if (!q.exec()) echoue(QStringLiteral("lu"), RaisonSql(q.lastError()));
+        if (!q.exec()) echoue(QStringLiteral("lu"), q.lastError());
         if (q.next()) {
             const qint64 id = q.value(0).toLongLong();
             clesEleves_.insert(cle, id);
@@ -200,7 +205,7 @@ qint64 MagasinSql::cleEleve(const QString& enseignant, const QString& eleve, boo
         q.prepare(QStringLiteral("INSERT INTO journal_eleves (enseignant, eleve) VALUES (?, ?) ON CONFLICT DO NOTHING"));
         q.addBindValue(enseignant);
         q.addBindValue(eleve);
-        if (!q.exec()) echoue(QStringLiteral("écrit"), RaisonSql(q.lastError()));
+        if (!q.exec()) echoue(QStringLiteral("écrit"), q.lastError());
     }
     echoue(QStringLiteral("écrit"), QStringLiteral("l'élève n'a pas pu y être inscrit"));
 }
@@ -210,10 +215,10 @@ void MagasinSql::commenceEcriture() {
         // Takes the write lock at once (waiting for it under the busy timeout): a transaction
         // that read first could not get it later while another program writes.
         QSqlQuery q(base_);
-        if (!q.exec(QStringLiteral("BEGIN IMMEDIATE"))) echoue(QStringLiteral("écrit"), RaisonSql(q.lastError()));
+        if (!q.exec(QStringLiteral("BEGIN IMMEDIATE"))) echoue(QStringLiteral("écrit"), q.lastError());
         return;
     }
-    if (!base_.transaction()) echoue(QStringLiteral("écrit"), RaisonSql(base_.lastError()));
+    if (!base_.transaction()) echoue(QStringLiteral("écrit"), base_.lastError());
 }
 
 void MagasinSql::ajoute(const EntreeJournal& e) {
@@ -232,7 +237,7 @@ void MagasinSql::ajoute(const EntreeJournal& e) {
                  e.fait.droite, e.fait.resultat, e.trou, e.reponse.isNull() ? QStringLiteral("") : e.reponse.left(40),
                  int(e.justePremierCoup), e.essais, e.msPremiere, e.msFin, int(e.finCreature)})
             q.addBindValue(v);
-        if (!q.exec()) echoue(QStringLiteral("écrit"), RaisonSql(q.lastError()));
+        if (!q.exec()) echoue(QStringLiteral("écrit"), q.lastError());
         // Stored already (a retry): its operations are too.
         if (q.numRowsAffected() > 0) {
             q.prepare(QStringLiteral("INSERT INTO journal_operations (eleve_id, moment, rang, gauche, operation, droite, "
@@ -243,10 +248,10 @@ void MagasinSql::ajoute(const EntreeJournal& e) {
                          id, e.moment, rang, o.fait.gauche, static_cast<int>(o.fait.operation), o.fait.droite,
                          o.fait.resultat, static_cast<int>(o.action)})
                     q.addBindValue(v);
-                if (!q.exec()) echoue(QStringLiteral("écrit"), RaisonSql(q.lastError()));
+                if (!q.exec()) echoue(QStringLiteral("écrit"), q.lastError());
             }
         }
-        if (!base_.commit()) echoue(QStringLiteral("écrit"), RaisonSql(base_.lastError()));
+        if (!base_.commit()) echoue(QStringLiteral("écrit"), base_.lastError());
     } catch (...) {
         base_.rollback();
         // A pupil key made in the rolled-back transaction no longer exists.
@@ -267,7 +272,7 @@ QList<EntreeJournal> MagasinSql::entrees(const QString& enseignant, const QStrin
     q.addBindValue(enseignant);
     if (!eleve.isEmpty()) q.addBindValue(eleve);
     q.addBindValue(depuis);
-    if (!q.exec()) echoue(QStringLiteral("lu"), RaisonSql(q.lastError()));
+    if (!q.exec()) echoue(QStringLiteral("lu"), q.lastError());
     QHash<QPair<qint64, qint64>, qsizetype> avecOperations;
     while (q.next()) {
         EntreeJournal e;
@@ -292,6 +297,8 @@ QList<EntreeJournal> MagasinSql::entrees(const QString& enseignant, const QStrin
         if (e.typeExercice == 3 || e.typeExercice == 4) avecOperations.insert({q.value(21).toLongLong(), e.moment}, liste.size());
         liste.append(std::move(e));
     }
+    // A page that cannot be read ends the rows early: that is a failure, never a short list.
+    if (q.lastError().isValid()) echoue(QStringLiteral("lu"), q.lastError());
     if (avecOperations.isEmpty()) return liste;
     q.prepare(QStringLiteral("SELECT o.eleve_id, o.moment, o.gauche, o.operation, o.droite, o.resultat, o.action "
                              "FROM journal_operations o JOIN journal_eleves e ON e.id = o.eleve_id "
@@ -300,7 +307,7 @@ QList<EntreeJournal> MagasinSql::entrees(const QString& enseignant, const QStrin
     q.addBindValue(enseignant);
     if (!eleve.isEmpty()) q.addBindValue(eleve);
     q.addBindValue(depuis);
-    if (!q.exec()) echoue(QStringLiteral("lu"), RaisonSql(q.lastError()));
+    if (!q.exec()) echoue(QStringLiteral("lu"), q.lastError());
     while (q.next()) {
         const auto it = avecOperations.constFind({q.value(0).toLongLong(), q.value(1).toLongLong()});
         if (it == avecOperations.constEnd()) continue;
@@ -308,6 +315,7 @@ QList<EntreeJournal> MagasinSql::entrees(const QString& enseignant, const QStrin
             {Fait{q.value(2).toInt(), operationDe(q.value(3).toInt()), q.value(4).toInt(), q.value(5).toInt()},
              static_cast<ActionOperation>(std::clamp(q.value(6).toInt(), 0, 3))});
     }
+    if (q.lastError().isValid()) echoue(QStringLiteral("lu"), q.lastError());
     return liste;
 }
 
@@ -317,8 +325,9 @@ QList<ReponseResumee> MagasinSql::reponses(const QString& enseignant, qint64 dep
     n.setForwardOnly(true);
     n.prepare(QStringLiteral("SELECT id, eleve FROM journal_eleves WHERE enseignant = ?"));
     n.addBindValue(enseignant);
-    if (!n.exec()) echoue(QStringLiteral("lu"), RaisonSql(n.lastError()));
+    if (!n.exec()) echoue(QStringLiteral("lu"), n.lastError());
     while (n.next()) noms.insert(n.value(0).toLongLong(), n.value(1).toString());
+    if (n.lastError().isValid()) echoue(QStringLiteral("lu"), n.lastError());
     // Figures in 64 bits: PostgreSQL's integer arithmetic stops at 32.
     // One query for the class, one shared name per pupil. The columns come packed in two
     // numbers: each value read costs more than the figures drawn from it. A fact beyond the
@@ -344,7 +353,7 @@ QList<ReponseResumee> MagasinSql::reponses(const QString& enseignant, qint64 dep
         // several parts.
         QSqlQuery etendue(base_);
         if (!etendue.exec(QStringLiteral("SELECT MIN(rowid), MAX(rowid) FROM journal_questions")) || !etendue.next())
-            echoue(QStringLiteral("lu"), RaisonSql(etendue.lastError()));
+            echoue(QStringLiteral("lu"), etendue.lastError());
         const qint64 premiere = etendue.value(0).toLongLong(), largeur = etendue.value(1).toLongLong() - premiere + 1;
         const qint64 debut = premiere + largeur * part.rang / nombre, fin = premiere + largeur * (part.rang + 1) / nombre;
         // The list made once at its size: growing it copies every question already read.
@@ -377,7 +386,7 @@ QList<ReponseResumee> MagasinSql::reponses(const QString& enseignant, qint64 dep
         q.prepare(colonnes + laClasse + dansLaPart + QStringLiteral(" ORDER BY eleve_id, moment"));
         lie(q);
     }
-    if (!q.exec()) echoue(QStringLiteral("lu"), RaisonSql(q.lastError()));
+    if (!q.exec()) echoue(QStringLiteral("lu"), q.lastError());
     QList<QPair<qsizetype, qint64>> aLire;  // the questions whose fact is read apart, and their pupil
     QList<qint64> cles;  // each question's pupil, to put them in order
     cles.reserve(liste.capacity());
@@ -415,6 +424,7 @@ QList<ReponseResumee> MagasinSql::reponses(const QString& enseignant, qint64 dep
         liste.append(std::move(r));
         cles.append(id);
     }
+    if (q.lastError().isValid()) echoue(QStringLiteral("lu"), q.lastError());
     // After the rows: PostgreSQL drops a forward-only query's rows when another runs meanwhile.
     QSqlQuery apart(base_);
     apart.prepare(QStringLiteral("SELECT gauche, droite, resultat FROM journal_questions WHERE eleve_id = ? AND moment = ?"));
@@ -422,7 +432,7 @@ QList<ReponseResumee> MagasinSql::reponses(const QString& enseignant, qint64 dep
         ReponseResumee& r = liste[i];
         apart.bindValue(0, id);
         apart.bindValue(1, r.moment);
-        if (!apart.exec() || !apart.next()) echoue(QStringLiteral("lu"), RaisonSql(apart.lastError()));
+        if (!apart.exec() || !apart.next()) echoue(QStringLiteral("lu"), apart.lastError());
         r.fait.gauche = apart.value(0).toInt();
         r.fait.droite = apart.value(1).toInt();
         r.fait.resultat = apart.value(2).toInt();
@@ -441,16 +451,17 @@ void MagasinSql::ajouteLigne(const LigneResultat& l) {
     for (qsizetype i = 0; i < qsizetype(std::size(ColonnesResultat)); ++i) q.addBindValue(l.valeurs.value(i));
     q.addBindValue(l.table);
     q.addBindValue(l.identifiant);
-    if (!q.exec()) echoue(QStringLiteral("écrit"), RaisonSql(q.lastError()));
+    if (!q.exec()) echoue(QStringLiteral("écrit"), q.lastError());
 }
 
 QStringList MagasinSql::eleves(const QString& enseignant) {
     QSqlQuery q(base_);
     q.prepare(QStringLiteral("SELECT eleve FROM journal_eleves WHERE enseignant = ? ORDER BY eleve"));
     q.addBindValue(enseignant);
-    if (!q.exec()) echoue(QStringLiteral("lu"), RaisonSql(q.lastError()));
+    if (!q.exec()) echoue(QStringLiteral("lu"), q.lastError());
     QStringList noms;
     while (q.next()) noms << q.value(0).toString();
+    if (q.lastError().isValid()) echoue(QStringLiteral("lu"), q.lastError());
     return noms;
 }
 
@@ -463,7 +474,7 @@ void MagasinSql::supprimeEleve(const QString& enseignant, const QString& eleve) 
         q.prepare(QStringLiteral("DELETE FROM ") + table + QStringLiteral(" WHERE eleve_id = ?"));
         q.addBindValue(id);
         if (!q.exec()) {
-            const QString raison = RaisonSql(q.lastError());
+            const QSqlError raison = q.lastError();
             base_.rollback();
             echoue(QStringLiteral("modifié"), raison);
         }
@@ -471,7 +482,7 @@ void MagasinSql::supprimeEleve(const QString& enseignant, const QString& eleve) 
     q.prepare(QStringLiteral("DELETE FROM journal_eleves WHERE id = ?"));
     q.addBindValue(id);
     if (!q.exec() || !base_.commit()) {
-        const QString raison = RaisonSql(q.lastError().isValid() ? q.lastError() : base_.lastError());
+        const QSqlError raison = q.lastError().isValid() ? q.lastError() : base_.lastError();
         base_.rollback();
         echoue(QStringLiteral("modifié"), raison);
     }

@@ -6,6 +6,7 @@
 
 #include <QHash>
 #include <QSqlDatabase>
+#include <QSqlError>
 
 struct ParametresConnexion {
     QString pilote = QStringLiteral("QSQLITE");  // or "QPSQL"
@@ -15,6 +16,7 @@ struct ParametresConnexion {
     QString utilisateur;
     QString motDePasse;
     QString options;    // driver connect options (PostgreSQL: "sslmode=require;connect_timeout=3")
+    int attenteVerrouMs = 0;  // SQLite: how long a statement waits for another program's lock (0: 2 s)
     // What a message calls the store: the file, or the server and its database.
     QString nomLisible() const;
 };
@@ -43,7 +45,8 @@ private:
     void commenceEcriture();
     // The pupil's key, made when `cree` and the pupil has none yet; -1 when there is none.
     qint64 cleEleve(const QString& enseignant, const QString& eleve, bool cree);
-    [[noreturn]] void echoue(const QString& action, const QString& raison) const;
+    [[noreturn]] void echoue(const QString& action, const QString& raison, EchecSql genre = EchecSql::Autre) const;
+    [[noreturn]] void echoue(const QString& action, const QSqlError& erreur) const;
 
     ParametresConnexion parametres_;
     QString nomConnexion_;

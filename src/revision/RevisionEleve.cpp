@@ -9,11 +9,17 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 
 namespace Revision {
 QList<EntreeJournal> litEntrees(const QString& enseignant, const QString& eleve, const QString& repertoireClasse) {
-    Journal::attends();
-    return Journal::ouvre(enseignant, repertoireClasse)->entrees(enseignant, eleve);
+    // The answers still waiting for the writer count too: the review never waits for it.
+    const QList<EntreeJournal> enFile = Journal::enFile(enseignant, eleve);
+    QList<EntreeJournal> entrees = Journal::ouvre(enseignant, repertoireClasse)->entrees(enseignant, eleve);
+    const qint64 dernier = entrees.isEmpty() ? std::numeric_limits<qint64>::min() : entrees.last().moment;
+    for (const EntreeJournal& e : enFile)
+        if (e.moment > dernier) entrees.append(e);
+    return entrees;
 }
 
 namespace {

@@ -308,11 +308,18 @@ void TSuiviEleves::FormShow() {
 }
 
 void TSuiviEleves::charge(const QString& enseignant, const QString& repertoireClasse) {
+    // What the answer journal keeps for the teacher (never told on a child's screen).
+    Journal::ditALEnseignant(repertoireClasse);
     std::unique_ptr<MagasinJournal> magasin;
+    QString manque;  // a damaged file: what could not be read of it
+    const auto abime = [&] { magasin = Journal::ouvreAbime(enseignant, repertoireClasse, manque); };
     try {
         // A school server's store when there is one. Reading never makes a journal: a class
         // without one has no answers yet.
         if (Journal::aUnJournal(enseignant, repertoireClasse)) magasin = Journal::ouvre(enseignant, repertoireClasse);
+    } catch (const ErreurJournal& e) {
+        if (e.genre() == EchecSql::PasUneBase) Garde::execute(abime);
+        else Messages::information(e.message());
     } catch (const ErreurMarivelle& e) {
         Messages::information(e.message());
     }
@@ -324,8 +331,17 @@ void TSuiviEleves::charge(const QString& enseignant, const QString& repertoireCl
     } catch (const ErreurMarivelle& e) {
         Messages::information(e.message());
     }
-    classe_ = Suivi::charge(enseignant, repertoireClasse, magasin.get(), Horloge::maintenant(), inscrits,
-                            [&] { return Journal::ouvre(enseignant, repertoireClasse); });
+    const OuvreMagasin autres = [&] { return Journal::ouvre(enseignant, repertoireClasse); };
+    try {
+        classe_ = Suivi::charge(enseignant, repertoireClasse, magasin.get(), Horloge::maintenant(), inscrits,
+                                manque.isEmpty() ? autres : OuvreMagasin());
+    } catch (const ErreurJournal& e) {
+        // A damaged file found while reading: read again, all of what can be read of it.
+        if (e.genre() != EchecSql::PasUneBase || !manque.isEmpty()) throw;
+        abime();
+        classe_ = Suivi::charge(enseignant, repertoireClasse, magasin.get(), Horloge::maintenant(), inscrits);
+    }
+    if (!manque.isEmpty()) Messages::information(manque);
     titre_->setText(enseignant == QLatin1String("aucun") ? QStringLiteral("Suivi des élèves sans enseignant")
                                                           : QStringLiteral("Suivi des élèves de ") + enseignant);
     {

@@ -50,4 +50,21 @@ TEST(ExportJournal, TheProgramPrintsThePupilsEntriesAsCsvWithoutAWindow) {
     EXPECT_EQ(lance({QStringLiteral("--journal-csv"), QStringLiteral("Inconnu")}, &erreurs).first, 1);
     EXPECT_EQ(erreurs, QByteArray("Aucun journal des r\xC3\xA9ponses pour l'enseignant \xC2\xAB Inconnu \xC2\xBB dans \xC2\xAB ") +
                            dossier.chemin().toUtf8() + " \xC2\xBB.\n");
+
+    // The pages of the pupils' names (table and index) overwritten: the rest is printed, and the
+    // error output says what could be read.
+    const QString fichier = Journal::cheminSqlite(QStringLiteral("Mme Léa"), QStringLiteral("classe de Mme Léa/"));
+    QProcess racine;
+    racine.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), QStringLiteral("import sqlite3, sys; print(sqlite3.connect("
+                 "sys.argv[1]).execute(\"SELECT group_concat(rootpage) FROM sqlite_master WHERE tbl_name = 'journal_eleves'\").fetchone()[0])"), fichier});
+    racine.waitForFinished(20000);
+    QByteArray octets = octetsDe(fichier);
+    for (const QByteArray& page : racine.readAllStandardOutput().trimmed().split(','))
+        octets.replace((page.toInt() - 1) * 4096, 4096, QByteArray(4096, char(0xA5)));
+    ecritOctets(fichier, octets);
+    const auto [codeAbime, sortieAbime] = lance({QStringLiteral("--journal-csv"), QStringLiteral("Mme Léa")}, &erreurs);
+    EXPECT_EQ(codeAbime, 0);
+    EXPECT_EQ(sortieAbime.count("\n"), 3);
+    EXPECT_TRUE(sortieAbime.contains("Mme L\xC3\xA9" "a;\xC3\xA9l\xC3\xA8ve non retrouv\xC3\xA9 n\xC2\xB0 1;07/12/2026;")) << sortieAbime.toStdString();
+    EXPECT_TRUE(erreurs.contains(" est ab\xC3\xAEm\xC3\xA9 : 2 questions ont pu \xC3\xAAtre lues ; aucune n'a \xC3\xA9t\xC3\xA9 perdue.")) << erreurs.toStdString();
 }

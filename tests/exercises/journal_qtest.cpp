@@ -11,7 +11,9 @@
 #include "exercises/commun/TireOperation.h"
 #include "identity/Registre.h"
 #include "journal/Journal.h"
+#include "journal/MagasinSql.h"
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -180,7 +182,8 @@ private slots:
     }
 
     // A journal that cannot be written: the game goes on, the summary shows, the profile is
-    // written, and one message (one a session) names the journal.
+    // written; the child is told once a session, in plain words, that the answers are kept, the
+    // teacher at the next visit which file and why; the answers go in once it can be written.
     void aJournalThatCannotBeWrittenNeverStopsTheGame() {
         QFile::remove(Fichier);
         QDir().mkpath(Fichier);  // a folder where the file should be
@@ -199,12 +202,56 @@ private slots:
             QTRY_VERIFY(!exo1_->isVisible());
             QCOMPARE(bilan_.vus, bilans + 1);
         }
-        const QStringList messages = Messages::recueille();
-        QDir(Fichier).removeRecursively();
-        QCOMPARE(messages.size(), 1);
-        QVERIFY2(messages[0].startsWith(QString::fromUtf8("Le journal des réponses « ") + Fichier + QString::fromUtf8(" » ne peut pas être ouvert")),
-                 qPrintable(messages[0]));
+        QCOMPARE(Messages::recueille(), QStringList{QString::fromUtf8("Tes réponses sont bien gardées : elles seront "
+                                                                      "enregistrées un peu plus tard. Tu peux continuer à t'entraîner.")});
+        Journal::ditALEnseignant(Classe);
+        const QStringList enseignant = Messages::recueille();
+        QCOMPARE(enseignant.size(), 1);
+        QVERIFY2(enseignant[0].contains(QString::fromUtf8("Le journal des réponses « ") + Fichier + QString::fromUtf8(" » ne peut pas être ouvert")),
+                 qPrintable(enseignant[0]));
         QCOMPARE(octetsDe(profil).count("[exercice]"), 2);
+        QDir(Fichier).removeRecursively();
+        Journal::renvoie();
+        QCOMPARE(journal().size(), 4);
+    }
+
+    // A journal that another program holds, writing or reading, for longer than the game would
+    // wait: the exercise ends while the lock is held (the wait is bounded, 2 s through the timing
+    // seam), and once it is let go every answer is there, in order, once.
+    void aLockedJournalDelaysTheAnswersAndLosesNone() {
+        QFile::remove(Fichier);
+        {
+            ParametresConnexion p;
+            p.base = Fichier;
+            MagasinSql m(p);
+        }
+        for (const char* maniere : {"ecriture", "lecture"}) {
+            const qsizetype avant = journal().size();
+            QProcess verrou;
+            verrou.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(MARIVELLE_DOSSIER_TESTS "/../journal/tient_verrou.py"),
+                                                              Fichier, QString::fromLatin1(maniere)});
+            QVERIFY(verrou.waitForReadyRead(20000));
+            QCOMPARE(verrou.readLine().trimmed(), QByteArray("tenu"));
+            regle(1, {3, 4, 4, 2}, 10);
+            exo1_->show();
+            auto* resultat = Pilote::controle<QLineEdit>(exo1_, QStringLiteral("Resultat"));
+            QElapsedTimer fin;
+            for (int q = 1; q <= 10; ++q) {
+                if (q == 10) fin.start();
+                tape(resultat, QStringLiteral("12"), 900);
+                if (q < 10) QTRY_COMPARE(exo1_->partie().NumeroQuestion, q + 1);
+            }
+            QTRY_VERIFY_WITH_TIMEOUT(!exo1_->isVisible(), 60000);
+            const qint64 ms = fin.elapsed();
+            QCOMPARE(verrou.state(), QProcess::Running);  // still held
+            QVERIFY2(ms < 2500, qPrintable(QStringLiteral("%1 ms").arg(ms)));
+            verrou.write("fin\n");
+            QVERIFY(verrou.waitForFinished(20000));
+            const QStringList lignes = journal();  // waits for the writer
+            QCOMPARE(lignes.size(), avant + 10);
+            for (int q = 1; q < 10; ++q) QCOMPARE(lignes[avant + q].section(QLatin1Char('|'), 1, 1).toLongLong() -
+                                                      lignes[avant + q - 1].section(QLatin1Char('|'), 1, 1).toLongLong(), 900);
+        }
     }
 
     // Deleting a pupil deletes their answers, and only theirs.

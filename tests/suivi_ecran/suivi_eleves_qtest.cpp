@@ -7,6 +7,8 @@
 #include "base/Horloge.h"
 #include "interface/Affichage.h"
 #include "interface/Ecrans.h"
+#include "base/Messages.h"
+#include "journal/AvisEnseignant.h"
 #include "journal/Journal.h"
 #include "journal/MagasinSql.h"
 #include "identity/TSaisieIdentifiant.h"
@@ -155,6 +157,39 @@ private slots:
         suivi.charge(QStringLiteral("aucun"), classe);
         QCOMPARE(tableau->rowCount(), 1);  // Théo, of the class list
         QVERIFY(!QFileInfo::exists(Journal::cheminSqlite(QStringLiteral("aucun"), classe)));
+    }
+
+    // The class's file damaged (the pages of the pupils' names overwritten): the view shows what
+    // can be read and says what could not; what the journal keeps for the teacher is told first.
+    void unJournalAbimeEstLuAutantQuIlPeutLEtre() {
+        DossierTemporaire dossier;
+        Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
+        remplit();
+        const QString classe = RepertoireDeClasse(QStringLiteral("aucun"));
+        const QString fichier = Journal::cheminSqlite(QStringLiteral("aucun"), classe);
+        QProcess racines;
+        racines.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), QStringLiteral("import sqlite3, sys; print(sqlite3.connect("
+                      "sys.argv[1]).execute(\"SELECT group_concat(rootpage) FROM sqlite_master WHERE tbl_name = 'journal_eleves'\").fetchone()[0])"), fichier});
+        QVERIFY(racines.waitForFinished(20000));
+        QByteArray octets = octetsDe(fichier);
+        for (const QByteArray& page : racines.readAllStandardOutput().trimmed().split(','))
+            octets.replace((page.toInt() - 1) * 4096, 4096, QByteArray(4096, char(0xA5)));
+        ecritOctets(fichier, octets);
+        AvisEnseignant::note(classe, u("Un avis."));
+        TSuiviEleves suivi;
+        suivi.charge(QStringLiteral("aucun"), classe);
+        const QStringList vus = Messages::recueille();
+        QCOMPARE(vus.size(), 2);
+        QVERIFY2(vus[0].endsWith(u(" : Un avis.")), qPrintable(vus[0]));
+        QVERIFY2(vus[1].startsWith(u("Le journal des réponses « %1 » est abîmé : 6 questions ont pu être lues ; aucune n'a été perdue.").arg(fichier)),
+                 qPrintable(vus[1]));
+        auto* tableau = Pilote::controle<QTableWidget>(&suivi, QStringLiteral("TableauClasse"));
+        QStringList noms;
+        for (int r = 0; r < tableau->rowCount(); ++r) noms << tableau->item(r, 0)->text();
+        noms.sort();
+        QCOMPARE(noms, QStringList({u("Théo"), u("élève non retrouvé n° 1"), u("élève non retrouvé n° 2")}));
+        QCOMPARE(octetsDe(fichier), octets);  // the view never writes it
+        Messages::installeRepondeur(nullptr);
     }
 };
 

@@ -134,9 +134,10 @@ void EcranExercice::termineExercice() {
         partie_.termineLaDerniere(texteErreurs(true));
         EnregistreResultats(e, e.NombreErreurs, partie_.ListeErreurs, f.enregistreLAnonyme);
     }
-    // The last answers are in the journal before the summary; a failure of the session is told
-    // now, between two exercises, never over a question.
-    Journal::attends();
+    // The last answers are in the journal before the summary, unless a disk or a lock holds them
+    // more than about 2 s: they are then stored later, in the background. A failure of the
+    // session is told now, between two exercises, never over a question.
+    Journal::attendsBrievement();
     Journal::signaleEchecs();
     libereMinuteries();
     EnchaineApresExercice(e, this, f.bilan);
