@@ -6,6 +6,7 @@
 #include "Enfant.h"
 #include "base/Horloge.h"
 #include "base/Messages.h"
+#include "journal/BoiteEnvoi.h"
 #include "journal/Journal.h"
 #include "journal/MagasinSql.h"
 
@@ -13,6 +14,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QUuid>
 #include <gtest/gtest.h>
 
@@ -247,6 +249,72 @@ TEST(Journal, RecorderKeepsEveryNamedQuestionAndTellsAFailureOnce) {
         << vus[0].toStdString();
     EXPECT_TRUE(vus[0].endsWith(QString::fromUtf8("ne sont pas toutes retenues dans le journal."))) << vus[0].toStdString();
     Horloge::fixe({});
+}
+
+// The outbox: records another program of this computer left there reach the server before a new
+// one, and a question with each field its own value comes through as it was written; while the
+// server is down, a delivery tried keeps every record, in order.
+TEST(BoiteEnvoi, WaitingRecordsLeaveFirstAndADeliveryTriedWhileTheServerIsDownKeepsThemAll) {
+    if (const QString raison = ServeurPostgres::absent(); !raison.isEmpty()) GTEST_SKIP() << raison.toStdString();
+    DossierTemporaire dossier;
+    ServeurPostgres& serveur = ServeurPostgres::commun();
+    const QString base = serveur.nouvelleBase();
+    const ParametresConnexion p{.pilote = QStringLiteral("QPSQL"), .base = base, .hote = serveur.socket(), .port = serveur.port(),
+                                .utilisateur = QString::fromLatin1(ServeurPostgres::Role), .motDePasse = {},
+                                .options = QStringLiteral("connect_timeout=2")};
+    BoiteEnvoi boite(QStringLiteral("boite.jsonl"));
+    Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
+    Journal::arrete();  // closes a server's store an earlier test left open
+    Journal::installeFabrique([p](const QString&, const QString&) { return std::make_unique<MagasinSql>(p); }, boite.chemin());
+    const auto fin = qScopeGuard([&] {
+        serveur.demarre();
+        Journal::arrete();
+        Journal::installeFabrique(nullptr);
+        Journal::signaleEchecs();  // the outage told here, not in the next test
+        Journal::nouvelleSession();
+        Messages::recueille();
+    });
+    const auto envoie = [] {
+        Journal::attends();
+        Journal::renvoie();  // also ends a pause left by an earlier failure
+        Journal::attends();
+    };
+    envoie();
+    const auto ligne = [](int exercice) {
+        return LigneResultat{QString::number(exercice), QStringLiteral("classe_de_Léa"),
+                             {QStringLiteral("Zoé"), QStringLiteral("07/12/2026 09:00:00"), exercice}};
+    };
+    EntreeJournal e = exemple(QStringLiteral("Zoé"), 1'800'000'000'000);
+    e.typeExercice = 4;
+    e.position = 7;
+    e.creature = Creature::Requin;
+    e.typeAide = 3;
+    e.essais = 6;
+    e.finCreature = true;
+    e.operations = {{Fait{2, Operation::Addition, 5, 7}, ActionOperation::Laissee}, {Fait{6, Operation::Addition, 3, 9}, ActionOperation::Intrus}};
+    boite.ajoute(ligne(1));
+    boite.ajoute(e);
+    Journal::ecritLigne(ligne(2));
+    envoie();
+    const auto resultats = [&] {
+        return serveur.psql(base, QStringLiteral("SELECT string_agg(Exercice::text, ',' ORDER BY Id) FROM resultats")).trimmed();
+    };
+    EXPECT_EQ(resultats(), QStringLiteral("1,2"));
+    EXPECT_EQ(serveur.psql(base, RequeteJournal),
+              QString::fromUtf8("Zoé|1800000000000|4|7×8=56|9|0|6|2500|4100|1|2|1|0|7|1|15|2+5=7:3,6+3=9:1\n"));
+    const QList<EntreeJournal> lues = MagasinSql(p).entrees(e.enseignant, {}, 0);  // the fields psql does not show
+    EXPECT_TRUE(lues == QList<EntreeJournal>{e}) << "type d'aide " << lues.value(0).typeAide;
+
+    serveur.arrete();
+    Journal::ecritLigne(ligne(3));
+    Journal::ecritLigne(ligne(4));
+    envoie();
+    EXPECT_EQ(QString::fromUtf8(octetsDe(boite.chemin())),
+              QString::fromUtf8(BoiteEnvoi::enLigne(ligne(3)) + '\n' + BoiteEnvoi::enLigne(ligne(4)) + '\n'));
+    serveur.demarre();
+    envoie();
+    EXPECT_EQ(boite.taille(), 0);
+    EXPECT_EQ(resultats(), QStringLiteral("1,2,3,4"));
 }
 
 // A full disk (files limited in size) loses the question being written, never what was stored,
