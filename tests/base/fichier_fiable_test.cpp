@@ -141,11 +141,10 @@ TEST(FichierFiable, ALockIsTakenOverOnlyWhenItsProgramIsSurelyGone) {
     const QByteArray ici = mort + QSysInfo::machineHostName().toUtf8() + "\n", ailleurs = mort + "autre-poste\n";
     for (const auto& [contenu, age, pris] :
          {std::tuple{QByteArray(), 5, true}, {ici, 0, true}, {ailleurs, 5, false}, {ailleurs, 40, true}}) {
-        SCOPED_TRACE(contenu.toStdString() + std::to_string(age) + " s");
+        SCOPED_TRACE(contenu.toStdString() + "(" + std::to_string(age) + " s)");
         QFile verrou("a.txt.verrou");
-        ASSERT_TRUE(verrou.open(QIODevice::WriteOnly) && verrou.write(contenu) == contenu.size() && verrou.flush());
-        verrou.setFileTime(QDateTime::currentDateTime().addSecs(-age), QFileDevice::FileModificationTime);
-        verrou.close();
+        ASSERT_TRUE(verrou.open(QIODevice::WriteOnly) && verrou.write(contenu) == contenu.size() && verrou.flush() &&
+                    verrou.setFileTime(QDateTime::currentDateTime().addSecs(-age), QFileDevice::FileModificationTime));
         EXPECT_EQ(messageDe([] { Verrou v("a.txt", 100); }),
                   pris ? QString() : u("Le fichier « a.txt » est utilisé par un autre programme. Réessayez dans un instant."));
         QFile::remove("a.txt.verrou");

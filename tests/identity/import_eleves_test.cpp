@@ -43,8 +43,8 @@ QStringList refus(bool windows) {
 }
 
 // The class list afterwards: its header, the pupil already there, then the accepted in file order
-// (Inès, without level in the file, takes the level chosen for those, the class's middle one).
-// Bytes shown as Latin-1 text, one character a byte.
+// (Inès, without level in the file, takes the level chosen for those, the class's middle one); its
+// bytes shown as Latin-1 text, one character a byte.
 QString listeAttendue() {
     return QString::fromLatin1(cp1252("--------------Fichier de la classe de Martin--------------\r\n"
                   "Ambre Petit en classe de ce1\r\n"
