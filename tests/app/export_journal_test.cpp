@@ -1,5 +1,6 @@
 // "marivelle --journal-csv": the real program prints a class's journal without any window.
 #include "DossierTemporaire.h"
+#include "journal/ExportCsv.h"
 #include "journal/Journal.h"
 #include "journal/MagasinSql.h"
 
@@ -13,18 +14,15 @@ TEST(ExportJournal, TheProgramPrintsThePupilsEntriesAsCsvWithoutAWindow) {
         ParametresConnexion p;
         p.base = Journal::cheminSqlite(QStringLiteral("Mme Léa"), QStringLiteral("classe de Mme Léa/"));
         MagasinSql m(p);
-        for (const QString& eleve : {QStringLiteral("Zoé; la grande"), QStringLiteral("Yanis")}) {
-            EntreeJournal e;
-            e.enseignant = QStringLiteral("Mme Léa");
-            e.eleve = eleve;
-            e.moment = QDateTime(QDate(2026, 12, 7), QTime(9, 5, 3)).toMSecsSinceEpoch();
-            e.fait = Fait{7, Operation::Multiplication, 8, 56};
-            e.reponse = QStringLiteral("56");
-            e.justePremierCoup = true;
-            e.essais = 1;
-            e.msPremiere = e.msFin = 1800;
-            m.ajoute(e);
-        }
+        // Every column its own value, none empty (exercise 4: its target, the operations shown).
+        for (const QString& eleve : {QStringLiteral("Zoé; la grande"), QStringLiteral("Yanis")})
+            m.ajoute({.enseignant = QStringLiteral("Mme Léa"), .eleve = eleve,
+                      .moment = QDateTime(QDate(2026, 12, 7), QTime(9, 5, 3)).toMSecsSinceEpoch(), .typeExercice = 4,
+                      .position = 3, .creature = Creature::Pirate, .tempsDeReponse = 15, .typeAide = 2, .aideUtilisee = true,
+                      .fait = Fait{7, Operation::Multiplication, 8, 56}, .trou = 1, .reponse = QStringLiteral("65"), .essais = 5,
+                      .msPremiere = 1800, .msFin = 4100, .finCreature = true,
+                      .operations = {{Fait{2, Operation::Addition, 5, 7}, ActionOperation::Laissee},
+                                     {Fait{6, Operation::Addition, 3, 9}, ActionOperation::Intrus}}});
     }
     const auto lance = [&](const QStringList& arguments, QByteArray* erreurs = nullptr) {
         QProcess p;
@@ -45,7 +43,12 @@ TEST(ExportJournal, TheProgramPrintsThePupilsEntriesAsCsvWithoutAWindow) {
                                     "Temps de r\xC3\xA9ponse (s);Aide;Aide utilis\xC3\xA9" "e;Bande num\xC3\xA9rique utilis\xC3\xA9" "e;"
                                     "Fait;Trou;R\xC3\xA9ponse donn\xC3\xA9" "e;Juste du premier coup;Essais;Premi\xC3\xA8re r\xC3\xA9ponse (ms);"
                                     "R\xC3\xA9ponse juste ou fin (ms);Fin par la cr\xC3\xA9" "ature;Op\xC3\xA9rations montr\xC3\xA9" "es\r"));
-    EXPECT_EQ(lignes[1], QByteArray("Mme L\xC3\xA9" "a;\"Zo\xC3\xA9; la grande\";07/12/2026;09:05:03;1;libre;aucune;0;1;non;non;7\xC3\x97" "8=56;;56;oui;1;1800;1800;non;\r"));
+    EXPECT_EQ(QString::fromUtf8(lignes[1]), u("Mme Léa;\"Zoé; la grande\";07/12/2026;09:05:03;4;3;pirate;15;2;oui;non;= 56;gauche;"
+                                              "65;non;5;1800;4100;oui;2+5=7 (laissée), 6+3=9 (cliquée comme intrus)\r"));
+    // A field holding the separator, a quote or a line break is quoted, its quotes doubled.
+    for (const auto& [texte, champ] : {std::pair{"a;b", "\"a;b\""}, {"dit \"oui\"", "\"dit \"\"oui\"\"\""},
+                                       {"a\nb", "\"a\nb\""}, {"a\rb", "\"a\rb\""}, {"Zoé", "Zoé"}})
+        EXPECT_EQ(ExportCsv::champ(u(texte)), u(champ));
     QByteArray erreurs;
     EXPECT_EQ(lance({QStringLiteral("--journal-csv"), QStringLiteral("Inconnu")}, &erreurs).first, 1);
     EXPECT_EQ(erreurs, QByteArray("Aucun journal des r\xC3\xA9ponses pour l'enseignant \xC2\xAB Inconnu \xC2\xBB dans \xC2\xAB ") +

@@ -3,12 +3,14 @@
 #include "Enfant.h"
 #include "base/Erreurs.h"
 #include "base/FichierTexte.h"
+#include "base/Verrou.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -130,17 +132,23 @@ TEST(FichierFiable, LinksAndPathsOutOfTheWorkingFolderAreNeverWritten) {
     EXPECT_EQ(FichierTexte::litLignes("classe de Martin/x.txt"), QStringList({"x", "y"}));
 }
 
-// A program killed while creating its lock leaves it empty: it is taken over once a second old,
-// instead of being waited for until the wait gives up.
-TEST(FichierFiable, AnEmptyLockLeftByAKilledProgramIsTakenOver) {
+// A lock is taken over at once when its program is surely gone: killed while creating it (empty,
+// a second old), or of this computer and no longer running. Another computer's program cannot be
+// looked at: its lock holds until it is 30 s old.
+TEST(FichierFiable, ALockIsTakenOverOnlyWhenItsProgramIsSurelyGone) {
     DossierTemporaire dossier;
-    QFile verrou("a.txt.verrou");
-    ASSERT_TRUE(verrou.open(QIODevice::WriteOnly));
-    verrou.setFileTime(QDateTime::currentDateTime().addSecs(-5), QFileDevice::FileModificationTime);
-    verrou.close();
-    FichierTexte::ajoute("a.txt", "x");
-    EXPECT_EQ(octetsDe("a.txt"), "x\r\n");
-    EXPECT_FALSE(QFile::exists("a.txt.verrou"));
+    const QByteArray mort = "4194305\nmarivelle\n";  // above any process number Linux gives
+    const QByteArray ici = mort + QSysInfo::machineHostName().toUtf8() + "\n", ailleurs = mort + "autre-poste\n";
+    for (const auto& [contenu, age, pris] :
+         {std::tuple{QByteArray(), 5, true}, {ici, 0, true}, {ailleurs, 5, false}, {ailleurs, 40, true}}) {
+        SCOPED_TRACE(contenu.toStdString() + "(" + std::to_string(age) + " s)");
+        QFile verrou("a.txt.verrou");
+        ASSERT_TRUE(verrou.open(QIODevice::WriteOnly) && verrou.write(contenu) == contenu.size() && verrou.flush() &&
+                    verrou.setFileTime(QDateTime::currentDateTime().addSecs(-age), QFileDevice::FileModificationTime));
+        EXPECT_EQ(messageDe([] { Verrou v("a.txt", 100); }),
+                  pris ? QString() : u("Le fichier « a.txt » est utilisé par un autre programme. Réessayez dans un instant."));
+        QFile::remove("a.txt.verrou");
+    }
 }
 
 TEST(FichierFiable, AKillAtAnyMomentLeavesTheOldOrTheNewFileAndLeftoversAreCleaned) {

@@ -224,6 +224,12 @@ private slots:
         QVERIFY(!w("Label_aide")->isVisible());
         QTRY_COMPARE_WITH_TIMEOUT(numero(), 3, 20000);
         QCOMPARE(Etat().NombreErreurs, 2);
+
+        // No error first, the solution he brings in view: a right selection earns no reward.
+        QTRY_VERIFY_WITH_TIMEOUT(w("pirate_monte")->isVisible(), 20000);
+        selectionneJuste();
+        valide();
+        QVERIFY(!exo_->partie().RamassageEnCours && !w("Applause")->isVisible());
     }
 
     // Clicks queued behind the one that ends the question do nothing, on the fish or a bubble;

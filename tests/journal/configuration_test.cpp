@@ -18,11 +18,11 @@ TEST(Configuration, ReadsTheServerOrNamesTheKeyThatCannotBeUsed) {
         const char* ini;
         const char* erreur;  // empty: the server is used
     } cas[] = {
-        {"[serveur]\nhote = ecole.lan\nport = 5433\nbase = marivelle\nutilisateur = marivelle\n"
+        {"[serveur]\nhote = ecole.lan\nport = 65535\nbase = marivelle\nutilisateur = marivelle\n"
          "fichier_mot_de_passe = secret\ntls = require\n", ""},
         {"[autre]\nx = 1\n", "-"},  // no [serveur]: as without the file
         {"[serveur]\nhote = ecole.lan\nbase = marivelle\n", "la clé « utilisateur » manque ou est vide"},
-        {"[serveur]\nhote = ecole.lan\nbase = m\nutilisateur = u\nport = 99999\n", "la clé « port » doit être un nombre de 1 à 65535 (« 99999 »)"},
+        {"[serveur]\nhote = ecole.lan\nbase = m\nutilisateur = u\nport = 65536\n", "la clé « port » doit être un nombre de 1 à 65535 (« 65536 »)"},
         {"[serveur]\nhote = ecole.lan\nbase = m\nutilisateur = u\ntls = oui\n", "la clé « tls » vaut « oui »"},
         {"[serveur]\nhotte = ecole.lan\nbase = m\nutilisateur = u\n", "la clé « hotte » n'est pas connue"},
         {"[serveur]\nhote = h\nbase = m\nutilisateur = u\nfichier_mot_de_passe = ouvert\n",
@@ -42,7 +42,7 @@ TEST(Configuration, ReadsTheServerOrNamesTheKeyThatCannotBeUsed) {
             EXPECT_TRUE(lu.erreur.isEmpty()) << lu.erreur.toStdString();
             EXPECT_EQ(lu.parametres->pilote, QStringLiteral("QPSQL"));
             EXPECT_EQ(lu.parametres->hote, QStringLiteral("ecole.lan"));
-            EXPECT_EQ(lu.parametres->port, 5433);
+            EXPECT_EQ(lu.parametres->port, 65535);  // the largest port
             EXPECT_EQ(lu.parametres->motDePasse, QStringLiteral("mot de passe, avec virgule"));
             EXPECT_EQ(lu.parametres->options, QStringLiteral("sslmode=require;connect_timeout=2"));
         } else if (erreur == QLatin1String("-")) {

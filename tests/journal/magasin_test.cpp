@@ -7,6 +7,7 @@
 #include "base/Horloge.h"
 #include "base/Messages.h"
 #include "base/Minuterie.h"
+#include "journal/BoiteEnvoi.h"
 #include "journal/Journal.h"
 #include "journal/MagasinSql.h"
 
@@ -15,6 +16,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QUuid>
 #include <gtest/gtest.h>
 
@@ -27,29 +29,21 @@ QString litAvecPython(const QString& fichier) {
 }
 
 EntreeJournal exemple(const QString& eleve, qint64 moment) {
-    EntreeJournal e;
-    e.enseignant = QStringLiteral("Mme Léa O'Brien");
-    e.eleve = eleve;
-    e.moment = moment;
-    e.typeExercice = 2;
-    e.position = 3;
-    e.creature = Creature::Pirate;
-    e.tempsDeReponse = 15;
-    e.typeAide = 2;
-    e.aideUtilisee = true;
-    e.fait = Fait{7, Operation::Multiplication, 8, 56};
-    e.trou = 2;
-    e.reponse = QStringLiteral("9");
-    e.essais = 2;
-    e.msPremiere = 2500;
-    e.msFin = 4100;
-    return e;
+    return {.enseignant = QStringLiteral("Mme Léa O'Brien"), .eleve = eleve, .moment = moment, .typeExercice = 2, .position = 3,
+            .creature = Creature::Pirate, .tempsDeReponse = 15, .typeAide = 2, .aideUtilisee = true,
+            .fait = Fait{7, Operation::Multiplication, 8, 56}, .trou = 2, .reponse = QStringLiteral("9"), .essais = 2,
+            .msPremiere = 2500, .msFin = 4100, .operations = {}};
 }
 
 ParametresConnexion sqlite(const QString& fichier) {
     ParametresConnexion p;
     p.base = fichier;
     return p;
+}
+// A database of the throw-away server, as the programs' role.
+ParametresConnexion postgres(const QString& base) {
+    return {QStringLiteral("QPSQL"), base, ServeurPostgres::commun().socket(), ServeurPostgres::commun().port(),
+            QString::fromLatin1(ServeurPostgres::Role), {}, QStringLiteral("connect_timeout=2")};
 }
 
 // The throw-away cluster goes when the tests end, while Qt is still there.
@@ -77,17 +71,7 @@ protected:
         base_ = ServeurPostgres::commun().nouvelleBase();
     }
     bool serveur() const { return QLatin1String(GetParam()) == QLatin1String("QPSQL"); }
-    ParametresConnexion parametres() const {
-        if (!serveur()) return sqlite(QStringLiteral("j.sqlite"));
-        ParametresConnexion p;
-        p.pilote = QStringLiteral("QPSQL");
-        p.hote = ServeurPostgres::commun().socket();
-        p.port = ServeurPostgres::commun().port();
-        p.base = base_;
-        p.utilisateur = QString::fromLatin1(ServeurPostgres::Role);
-        p.options = QStringLiteral("connect_timeout=2");
-        return p;
-    }
+    ParametresConnexion parametres() const { return serveur() ? postgres(base_) : sqlite(QStringLiteral("j.sqlite")); }
     // The questions as the independent reader sees them.
     QString journal() const {
         return serveur() ? ServeurPostgres::commun().psql(base_, RequeteJournal) : litAvecPython(QStringLiteral("j.sqlite"));
@@ -257,6 +241,59 @@ TEST(Journal, RecorderKeepsEveryNamedQuestionAndTellsAFailureOnce) {
     Journal::attends();
     EXPECT_EQ(litAvecPython(QStringLiteral("absent/journal_des_reponses_de_Mme Léa O'Brien.sqlite")).count(QStringLiteral("Yanis|")), 4);
     Horloge::fixe({});
+}
+
+// The outbox: records another program of this computer left there reach the server before a new
+// one, and a question with each field its own value comes through as it was written; while the
+// server is down, a delivery tried keeps every record, in order.
+TEST(BoiteEnvoi, WaitingRecordsLeaveFirstAndADeliveryTriedWhileTheServerIsDownKeepsThemAll) {
+    if (const QString raison = ServeurPostgres::absent(); !raison.isEmpty()) GTEST_SKIP() << raison.toStdString();
+    DossierTemporaire dossier;
+    ServeurPostgres& serveur = ServeurPostgres::commun();
+    const QString base = serveur.nouvelleBase();
+    const ParametresConnexion p = postgres(base);
+    BoiteEnvoi boite(QStringLiteral("boite.jsonl"));
+    Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
+    Journal::arrete();  // closes a server's store an earlier test left open
+    Journal::installeFabrique([p](const QString&, const QString&) { return std::make_unique<MagasinSql>(p); }, boite.chemin());
+    const auto envoie = [] {  // once the records are taken; also ends the pause after a failure
+        Journal::attends();
+        Journal::renvoie();
+        Journal::attends();
+    };
+    // The next test finds the server up, the writer idle with nothing waiting, the outage told.
+    const auto fin = qScopeGuard([&] {
+        serveur.demarre();
+        envoie();
+        Journal::arrete();
+        Journal::installeFabrique(nullptr);
+        Journal::signaleEchecs();
+        Journal::nouvelleSession();
+        Messages::recueille();
+    });
+    envoie();
+    const auto ligne = [](int n) { return LigneResultat{QString::number(n), u("classe_de_Léa"), {u("Zoé"), u("07/12/2026 09:00:00"), n}}; };
+    const EntreeJournal e{.enseignant = u("Mme Léa O'Brien"), .eleve = u("Zoé"), .moment = 1'800'000'000'000, .typeExercice = 4,
+                          .position = 7, .creature = Creature::Requin, .tempsDeReponse = 15, .typeAide = 3, .aideUtilisee = true,
+                          .fait = {7, Operation::Multiplication, 8, 56}, .trou = 2, .reponse = u("9"), .essais = 6, .msPremiere = 2500,
+                          .msFin = 4100, .finCreature = true, .operations = {{{2, Operation::Addition, 5, 7}, ActionOperation::Laissee},
+                                                                             {{6, Operation::Addition, 3, 9}, ActionOperation::Intrus}}};
+    boite.ajoute(ligne(1));
+    boite.ajoute(e);
+    Journal::ecritLigne(ligne(2));
+    envoie();
+    EXPECT_EQ(serveur.psql(base, u("SELECT string_agg(Exercice::text, ',' ORDER BY Id) FROM resultats")), u("1,2\n"));
+    EXPECT_EQ(serveur.psql(base, RequeteJournal),
+              QString::fromUtf8("Zoé|1800000000000|4|7×8=56|9|0|6|2500|4100|1|2|1|0|7|1|15|2+5=7:3,6+3=9:1\n"));
+    const QList<EntreeJournal> lues = MagasinSql(p).entrees(e.enseignant, {}, 0);  // the fields psql does not show
+    EXPECT_TRUE(lues == QList<EntreeJournal>{e}) << "type d'aide " << lues.value(0).typeAide;
+
+    serveur.arrete();
+    Journal::ecritLigne(ligne(3));
+    Journal::ecritLigne(ligne(4));
+    envoie();
+    EXPECT_EQ(QString::fromUtf8(octetsDe(boite.chemin())),
+              QString::fromUtf8(BoiteEnvoi::enLigne(ligne(3)) + '\n' + BoiteEnvoi::enLigne(ligne(4)) + '\n'));
 }
 
 // A full disk (files limited in size) loses the question being written, never what was stored,

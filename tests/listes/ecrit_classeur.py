@@ -1,10 +1,11 @@
 """Writes a table of cells as a workbook, with no code of the program: .xlsx with openpyxl, .ods
-by hand (a zip with its mimetype and content.xml), as LibreOffice lays it out: repeated cells,
-counted spaces, and the empty rows repeated to the end of the grid.
+by hand (a zip with its mimetype and content.xml), as LibreOffice lays it out: equal neighbouring
+cells and rows repeated, counted spaces, and the empty rows repeated to the end of the grid.
 Usage: ecrit_classeur.py xlsx|ods <path> <json rows>"""
 import json
 import sys
 import zipfile
+from itertools import groupby
 from xml.sax.saxutils import escape
 
 genre, chemin, lignes = sys.argv[1], sys.argv[2], json.loads(sys.argv[3])
@@ -22,16 +23,23 @@ if genre == "xlsx":
     sys.exit(0)
 
 
-def cellule(texte):
+# Equal neighbours, cells or rows, are one element repeated.
+def cellule(texte, fois):
+    repete = f' table:number-columns-repeated="{fois}"' if fois > 1 else ""
     if texte == "":
-        return '<table:table-cell/>'
+        return f'<table:table-cell{repete}/>'
     # Runs of spaces are counted spaces in OpenDocument.
     morceaux = escape(texte).split("  ")
     corps = '<text:s text:c="2"/>'.join(morceaux)
-    return f'<table:table-cell office:value-type="string"><text:p>{corps}</text:p></table:table-cell>'
+    return f'<table:table-cell{repete} office:value-type="string"><text:p>{corps}</text:p></table:table-cell>'
 
 
-rangees = "".join("<table:table-row>" + "".join(cellule(c) for c in l) + "</table:table-row>" for l in lignes)
+def rangee(ligne, fois):
+    repete = f' table:number-rows-repeated="{fois}"' if fois > 1 else ""
+    return f"<table:table-row{repete}>" + "".join(cellule(c, len(list(g))) for c, g in groupby(ligne)) + "</table:table-row>"
+
+
+rangees = "".join(rangee(l, len(list(g))) for l, g in groupby(lignes))
 contenu = (
     '<?xml version="1.0" encoding="UTF-8"?>'
     '<office:document-content xmlns:office="urn:oasis:names:tc:opendocument:xmlns:office:1.0" '

@@ -55,12 +55,12 @@ TEST(ListeLue, ColumnsAreFoundByTheirHeadersOrByTheirContents) {
         {"Prénom;Nom;Niveau\r\nLéa;Martin;CE1\r\n\r\nZoé;N'Diaye;\r\n",
          {u("2:Léa Martin/CE1"), u("4:Zoé N'Diaye/")}},
         // Another order, capitals, other words, columns that are not read.
-        {"NOM;PRENOM;DATE DE NAISSANCE;CLASSE\nMARTIN;Léa;01/02/2018;cm1\n",
+        {"NOM;PRENOM;PRENOM 2;DATE DE NAISSANCE;CLASSE\nMARTIN;Léa;Rose;01/02/2018;cm1\n",
          {u("2:Léa MARTIN/cm1")}},
         {"N°,Nom de famille,Prénom(s),Niveau de classe\n1,Côté,Noémie,CE 2\n", {u("2:Noémie Côté/CE 2")}},
-        // The whole name in one column; the first "Nom" counts, not "Nom d'usage".
+        // The whole name in one column; of several columns of a kind the first counts ("Nom d'usage" not).
         {"Élève;Classe\n  Léa   Martin ;Collège\n", {u("2:Léa Martin/Collège")}},
-        {"Nom;Nom d'usage\nMartin;Dupont\n", {"2:Martin/"}},
+        {"Prénom et nom;Nom d'usage\nLéa Martin;Dupont\n", {u("2:Léa Martin/")}},
         // Without a header: first name, name and level; name and level; a name alone.
         {"Léa;Martin;ce1\nZoé;Roux;cp\n", {u("1:Léa Martin/ce1"), u("2:Zoé Roux/cp")}},
         {"Léa;Martin;12/03/2018\n", {u("1:Léa Martin/")}},
@@ -81,17 +81,16 @@ TEST(ListeLue, LevelsAreRecognisedWhateverTheirSpelling) {
 
 TEST(ListeLue, TheFirstSheetOfAWorkbookIsRead) {
     DossierTemporaire dossier;
-    const QList<QStringList> lignes = {{u("Prénom"), "Nom", "Classe"},
-                                       {u("Anaïs"), "D'Arc", "ce2"},
-                                       {},
-                                       {u("Maël"), u("Le  Guénnec"), ""},
-                                       {"", "Seul", "cp"}};
-    const QStringList attendu = {u("2:Anaïs D'Arc/ce2"), u("4:Maël Le Guénnec/"), "5:Seul/cp"};
-    ecritClasseur("xlsx", "liste.xlsx", lignes);
-    EXPECT_EQ(resume(ListeLue::lit("liste.xlsx", Niveaux)), attendu);
-    // Made by hand, with a million repeated empty rows at the end.
-    ecritClasseur("ods", "liste.ods", lignes);
-    EXPECT_EQ(resume(ListeLue::lit("liste.ods", Niveaux)), attendu);
+    // Gaps and equal neighbours: repeated cells and rows in an .ods (made by hand, a million empty rows at its end).
+    const QList<QStringList> lignes = {{u("Prénom"), "Nom", "", "", "Classe"}, {u("Anaïs"), "D'Arc", "", "", "ce2"}, {}, {},
+                                       {u("Maël"), u("Le  Guénnec")},         {"Martin", "Martin", "", "", "cm1"},
+                                       {"Martin", "Martin", "", "", "cm1"},   {"", "Seul", "", "", "cp"}};
+    const QStringList attendu = {u("2:Anaïs D'Arc/ce2"), u("5:Maël Le Guénnec/"), "6:Martin Martin/cm1", "7:Martin Martin/cm1",
+                                 "8:Seul/cp"};
+    for (const QString fichier : {"liste.xlsx", "liste.ods"}) {
+        ecritClasseur(qPrintable(fichier.section('.', 1)), fichier, lignes);
+        EXPECT_EQ(resume(ListeLue::lit(fichier, Niveaux)), attendu) << qPrintable(fichier);
+    }
 
     // A file that is no list says so, and why.
     ecritOctets("faux.xlsx", "Prénom;Nom\n");
