@@ -91,6 +91,18 @@ public:
         fin_ = false;
     }
 
+    // Tests, once stopped: what the writer keeps from one record to the next is forgotten.
+    void oublie() {
+        std::lock_guard garde(verrou_);
+        echecs_.clear();
+        differe_ = false;
+        raison_.clear();
+        pauseJusqua_ = {};
+        relance_ = false;
+        serveur_ = false;
+        enAttente_ = 0;
+    }
+
     QStringList prendEchecs(bool& differe) {
         std::lock_guard garde(verrou_);
         QStringList echecs = echecs_;
@@ -351,6 +363,14 @@ void signaleEchecs() {
     else
         textes << QStringLiteral("Les exercices continuent normalement.");
     Messages::information(textes.join(QLatin1Char('\n')));
+}
+
+void retablit() {
+    ecrivain().arrete();
+    ecrivain().oublie();
+    installeFabrique(nullptr);
+    dejaSignale = false;
+    dernierMoment = 0;
 }
 
 qint64 momentUnique() {

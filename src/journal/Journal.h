@@ -51,6 +51,10 @@ void nouvelleSession();
 // call it where a box does not disturb a question (the end of an exercise).
 void signaleEchecs();
 
+// Tests: the journal as a program just started has it: what was queued is written, the writer
+// stopped, no server, no failure kept, no session told, no moment given yet.
+void retablit();
+
 // The moment of a question shown now: the clock's milliseconds, never equal to or before the
 // previous one, so that each question of a pupil keeps its own key even on a frozen clock.
 qint64 momentUnique();

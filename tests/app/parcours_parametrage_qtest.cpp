@@ -3,6 +3,7 @@
 // gets the first of those exercises with the teacher's settings.
 #include "DossierTemporaire.h"
 #include "Pilote.h"
+#include "TestEcran.h"
 #include "app/Demarrage.h"
 #include "interface/Affichage.h"
 #include "base/Messages.h"
@@ -16,7 +17,7 @@
 #include <QSpinBox>
 #include <memory>
 
-class ParcoursParametrageTest : public QObject {
+class ParcoursParametrageTest : public TestEcran {
     Q_OBJECT
 
     std::unique_ptr<DossierTemporaire> dossier;
@@ -37,23 +38,27 @@ class ParcoursParametrageTest : public QObject {
         QTest::keyClick(s, Qt::Key_Tab);
     }
 
-private slots:
-    void initTestCase() {
-        dossier = std::make_unique<DossierTemporaire>();
-        Polices::installe();
+public:
+    bool estUnParcours() const override { return true; }
+
+protected:
+    void avantChaqueTest() override {
         Affichage::fixeTaille(QSize(1024, 768));
         Minuterie::accelere(500);
         Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
         Ecrans::remplaceFin([] {});
+    }
+
+private slots:
+    void initTestCase() {
+        dossier = std::make_unique<DossierTemporaire>();
+        Polices::installe();
+        avantChaqueTest();
         Registre::EnregistreEnseignant(Etat(), "Martin", {1});
         Registre::EnregistreEleve(Etat(), u("Léa"), "Martin", "ce1");
         Demarrage::creeLesEcrans();
         Demarrage::montreFenetrePrincipale();
-        QVERIFY(QTest::qWaitForWindowExposed(identification()));
-    }
-    void cleanupTestCase() {
-        Messages::installeRepondeur(nullptr);
-        Ecrans::remplaceFin(nullptr);
+        QVERIFY(QTest::qWaitForWindowExposed(identification(), BorneAttenteMs));
     }
 
     void unEnseignantParametreEtSonEleveJoue() {
@@ -117,5 +122,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ParcoursParametrageTest)
+MARIVELLE_QTEST_MAIN(ParcoursParametrageTest)
 #include "parcours_parametrage_qtest.moc"

@@ -1,6 +1,7 @@
 // The answer journal's store, on an SQLite file and on a throw-away PostgreSQL server: what goes
 // in comes back, a retry never stores twice, a pupil's deletion leaves nothing of theirs; read
 // back independently, with Python's own sqlite3 and with psql.
+#include "BorneAttente.h"
 #include "DossierTemporaire.h"
 #include "ServeurPostgres.h"
 #include "Enfant.h"
@@ -20,7 +21,7 @@ namespace {
 QString litAvecPython(const QString& fichier) {
     QProcess p;
     p.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(MARIVELLE_DOSSIER_TESTS "/lit_journal.py"), fichier});
-    p.waitForFinished(20000);
+    p.waitForFinished(BorneAttenteMs);
     return QString::fromUtf8(p.readAllStandardOutput()) + QString::fromUtf8(p.readAllStandardError());
 }
 
@@ -96,7 +97,7 @@ protected:
         QProcess p;
         p.start(QStringLiteral("/usr/bin/python3"),
                 {QStringLiteral("-c"), QStringLiteral("import sqlite3; print(sqlite3.connect('j.sqlite').execute('%1').fetchone()[0])").arg(sql)});
-        p.waitForFinished(20000);
+        p.waitForFinished(BorneAttenteMs);
         return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
     }
     QString base_;
@@ -246,7 +247,6 @@ TEST(Journal, RecorderKeepsEveryNamedQuestionAndTellsAFailureOnce) {
         "Le journal des réponses « absent/journal_des_reponses_de_Mme Léa O'Brien.sqlite » ne peut pas être ouvert")))
         << vus[0].toStdString();
     EXPECT_TRUE(vus[0].endsWith(QString::fromUtf8("ne sont pas toutes retenues dans le journal."))) << vus[0].toStdString();
-    Horloge::fixe({});
 }
 
 // A full disk (files limited in size) loses the question being written, never what was stored,
