@@ -84,6 +84,7 @@ protected:
     void avantChaqueTest() override {
         banc_.avant();
         Ecrans::enregistre(Ecrans::Role::Form1, &bilan_);
+        bilan_.vus = 0;
         Minuterie::accelere(10);
     }
     void apresChaqueTest() override { QCOMPARE(banc_.apres(), QStringList()); }

@@ -82,6 +82,7 @@ protected:
     void avantChaqueTest() override {
         banc_.avant();
         Ecrans::enregistre(Ecrans::Role::Form1, &bilan_);
+        bilan_.vus = 0;
     }
     void apresChaqueTest() override { QCOMPARE(banc_.apres(), QStringList()); }
 

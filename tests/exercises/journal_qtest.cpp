@@ -127,7 +127,6 @@ private slots:
     // Exercise 2 keeps which operand was the hole; exercise 3 the three operations and the clicks
     // (the intruder found at the third); exercise 4 the selection, wrong then right.
     void exercises2To4() {
-        QFile::remove(Fichier);
         regle(2, {3, 4, 4, 2}, 1);
         Aleatoire::graine(5);
         exo2_->show();
@@ -151,8 +150,10 @@ private slots:
             QTRY_VERIFY(exo3_->isVisible());
             Horloge::avance(1000);
             exo3_->ClicBulle(k);
-            // The burst of a wrong bubble ends on its shark; clicks wait until then.
-            if (!q3.estIntrus(k)) QTRY_VERIFY(Pilote::controle<QWidget>(exo3_.get(), QStringLiteral("Requin%1").arg(k))->isVisible());
+            // The burst of a wrong bubble ends on its shark; clicks wait until it is over.
+            if (!q3.estIntrus(k))
+                QTRY_VERIFY(Pilote::controle<QWidget>(exo3_.get(), QStringLiteral("Requin%1").arg(k))->isVisible() &&
+                            BancExercice::intervalles(exo3_.get()).isEmpty());
         }
         QTRY_VERIFY(!exo3_->isVisible());
 
