@@ -211,7 +211,9 @@ private slots:
     void desMilliersDeClicsEtDeTouches() {
         planifie();
         // The one bound for each 15000 steps (the CI's count, a few seconds): a longer run by hand waits longer.
-        QVERIFY(QTest::qWaitFor([this] { return fait >= voulus; }, BorneAttenteMs * (1 + voulus / 15000)));
+        const bool tousFaits = attendsQue([this] { return fait >= voulus; }, BorneAttenteMs * (1 + voulus / 15000));
+        QVERIFY2(tousFaits, qPrintable(QStringLiteral("%1 pas sur %2, fenêtre modale : %3").arg(fait).arg(voulus).arg(
+                                QApplication::activeModalWidget() ? QApplication::activeModalWidget()->objectName() : "aucune")));
         QTRY_VERIFY(!QApplication::activeModalWidget());
         QVERIFY2(fautes.isEmpty(), qPrintable(fautes.join('\n')));
         QVERIFY(!fini);

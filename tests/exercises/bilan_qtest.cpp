@@ -113,7 +113,7 @@ private slots:
             QVERIFY(enfant(f, "poissonbien")->isVisible());
             bouge(f);
             // Enter once the first coin has landed, the others still to fall.
-            (void)QTest::qWaitFor([&] { return f.piecesLancees() >= 2; }, BorneAttenteMs);
+            (void)attendsQue([&] { return f.piecesLancees() >= 2; });
             piecesALaFermeture = f.piecesLancees();
             QTest::keyClick(&f, Qt::Key_Return);
         });

@@ -10,28 +10,41 @@
 #include "RemiseAZero.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QObject>
 #include <QtTest>
 #include <functional>
+
+// Lets the events flow (every pending one handled, timers fired) until `condition` holds, or
+// until the bound; whether it holds. Checked every 10 ms.
+template <typename Condition>
+bool attendsQue(Condition condition, int borneMs = BorneAttenteMs) {
+    const QDeadlineTimer fin(borneMs);
+    while (!condition()) {
+        if (fin.hasExpired()) return false;
+        QTest::qWait(10);
+    }
+    return true;
+}
 
 // QtTest's waits with the one bound, given up as soon as it is reached.
 #undef QTRY_VERIFY
 #undef QTRY_VERIFY2
 #undef QTRY_COMPARE
-#define QTRY_VERIFY(expr)                                                    \
-    do {                                                                     \
-        (void)QTest::qWaitFor([&] { return bool(expr); }, BorneAttenteMs);   \
-        QVERIFY(expr);                                                       \
+#define QTRY_VERIFY(expr)                                \
+    do {                                                 \
+        (void)attendsQue([&] { return bool(expr); });    \
+        QVERIFY(expr);                                   \
     } while (false)
-#define QTRY_VERIFY2(expr, message)                                          \
-    do {                                                                     \
-        (void)QTest::qWaitFor([&] { return bool(expr); }, BorneAttenteMs);   \
-        QVERIFY2(expr, message);                                             \
+#define QTRY_VERIFY2(expr, message)                      \
+    do {                                                 \
+        (void)attendsQue([&] { return bool(expr); });    \
+        QVERIFY2(expr, message);                         \
     } while (false)
-#define QTRY_COMPARE(expr, expected)                                                  \
-    do {                                                                              \
-        (void)QTest::qWaitFor([&] { return (expr) == (expected); }, BorneAttenteMs);  \
-        QCOMPARE(expr, expected);                                                     \
+#define QTRY_COMPARE(expr, expected)                             \
+    do {                                                         \
+        (void)attendsQue([&] { return (expr) == (expected); });  \
+        QCOMPARE(expr, expected);                                \
     } while (false)
 
 class TestEcran : public QObject {
