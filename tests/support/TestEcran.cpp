@@ -32,26 +32,6 @@ QStringList fonctionsDeTest(const QMetaObject& meta) {
     return fonctions;
 }
 
-// Whether the command line chooses the functions itself (or only asks for a listing).
-bool lignesDeCommandeChoisit(const QStringList& arguments) {
-    static const QStringList avecValeur = {"-o", "-maxwarnings", "-eventdelay", "-keydelay", "-mousedelay",
-                                           "-iterations", "-minimumvalue", "-minimumtotal", "-median", "-perfcounter"};
-    static const QStringList listes = {"-functions", "-datatags", "-help", "--help", "-h"};
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        if (listes.contains(arguments[i])) return true;
-        if (!arguments[i].startsWith(QLatin1Char('-')) && !avecValeur.contains(arguments[i - 1])) return true;
-    }
-    return false;
-}
-
-quint32 graineDeLOrdre() {
-    const QByteArray valeur = qgetenv("MARIVELLE_ORDRE");
-    if (valeur.isEmpty()) return QRandomGenerator::system()->generate();
-    bool ok = false;
-    const quint32 graine = valeur.toUInt(&ok);
-    if (!ok) qFatal("MARIVELLE_ORDRE=%s : un entier positif est attendu", valeur.constData());
-    return graine;
-}
 }  // namespace
 
 void TestEcran::init() {
@@ -72,17 +52,18 @@ int lanceTestsEcran(TestEcran& test, int argc, char** argv) {
                    test.metaObject()->className(), special);
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-    if (!lignesDeCommandeChoisit(arguments)) {
-        QStringList fonctions = fonctionsDeTest(*test.metaObject());
-        if (test.estUnParcours()) {
-            std::printf("Un parcours : ses étapes dans l'ordre écrit.\n");
-        } else {
-            const quint32 graine = graineDeLOrdre();
-            std::shuffle(fonctions.begin(), fonctions.end(), std::mt19937(graine));
-            std::printf("Ordre tiré (MARIVELLE_ORDRE=%u) : %s\n", graine, qPrintable(fonctions.join(QStringLiteral(", "))));
-        }
+    QStringList fonctions = fonctionsDeTest(*test.metaObject());
+    // Functions named on the command line ("nom" or "nom:donnée") run as named.
+    if (std::any_of(arguments.begin() + 1, arguments.end(),
+                    [&](const QString& a) { return fonctions.contains(a.section(QLatin1Char(':'), 0, 0)); }))
+        return QTest::qExec(&test, arguments);
+    if (!test.estUnParcours()) {
+        bool donnee = false;
+        quint32 graine = qEnvironmentVariable("MARIVELLE_ORDRE").toUInt(&donnee);
+        if (!donnee) graine = QRandomGenerator::system()->generate();
+        std::shuffle(fonctions.begin(), fonctions.end(), std::mt19937(graine));
+        std::printf("Ordre tiré (MARIVELLE_ORDRE=%u) : %s\n", graine, qPrintable(fonctions.join(QStringLiteral(", "))));
         std::fflush(stdout);
-        arguments += fonctions;
     }
-    return QTest::qExec(&test, arguments);
+    return QTest::qExec(&test, arguments + fonctions);
 }
