@@ -135,4 +135,9 @@ void termine() {
         QApplication::exit(0);
 }
 void remplaceFin(std::function<void()> f) { fin() = std::move(f); }
+void oublieTout() {
+    registre().clear();
+    parType().clear();
+    annonces().clear();
+}
 }  // namespace Ecrans

@@ -30,4 +30,6 @@ void montreBilan();
 // Ends the program (tests replace the ending).
 void termine();
 void remplaceFin(std::function<void()> fin);
+// Tests: forgets every screen registered or announced (their owners delete them).
+void oublieTout();
 }

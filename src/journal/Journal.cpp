@@ -141,6 +141,24 @@ public:
         fin_ = false;
     }
 
+    // Tests, once stopped: what the writer keeps from one record to the next is forgotten.
+    void oublie() {
+        std::lock_guard garde(verrou_);
+        file_.clear();
+        pauses_.clear();
+        dits_.clear();
+        controles_.clear();
+        aDire_ = false;
+        recontrole_ = false;
+        raison_.clear();
+        pauseJusqua_ = {};
+        relance_ = false;
+        fichier_.reset();
+        serveur_.reset();
+        ouvertPour_.clear();
+        enAttente_ = 0;
+    }
+
     QList<EntreeJournal> enFile(const QString& enseignant, const QString& eleve) {
         std::lock_guard garde(verrou_);
         QList<EntreeJournal> liste;
@@ -580,6 +598,14 @@ void ditALEnseignant(const QString& repertoireClasse) {
     const QStringList avis = AvisEnseignant::prend(repertoireClasse);
     if (avis.isEmpty()) return;
     Messages::information(QStringLiteral("Le journal des réponses a ceci à vous dire :\n") + avis.join(QLatin1Char('\n')));
+}
+
+void retablit() {
+    ecrivain().arrete();
+    ecrivain().oublie();
+    installeFabrique(nullptr);
+    dejaSignale = false;
+    dernierMoment = 0;
 }
 
 qint64 momentUnique() {

@@ -75,6 +75,10 @@ void ditALEnseignant(const QString& repertoireClasse);
 // in `manque` what could not be read. Throws ErreurJournal when nothing can.
 std::unique_ptr<MagasinJournal> ouvreAbime(const QString& enseignant, const QString& repertoireClasse, QString& manque);
 
+// Tests: the journal as a program just started has it: what was queued is written, the writer
+// stopped, no server, no failure kept, no session told, no moment given yet.
+void retablit();
+
 // The moment of a question shown now: the clock's milliseconds, never equal to or before the
 // previous one, so that each question of a pupil keeps its own key even on a frozen clock.
 qint64 momentUnique();

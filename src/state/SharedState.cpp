@@ -18,3 +18,5 @@ SharedState& Etat() {
     static SharedState etat;
     return etat;
 }
+
+void retablitEtat() { Etat() = SharedState{}; }

@@ -58,6 +58,8 @@ struct SharedState {
 
 // The single instance every screen uses.
 SharedState& Etat();
+// Tests: the single instance as a program just started has it.
+void retablitEtat();
 
 // The anonymous pupil, whose results are never recorded.
 inline const QString EleveSansId = QStringLiteral("eleve sans_id");

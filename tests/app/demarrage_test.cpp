@@ -7,6 +7,7 @@
 #include "state/SharedState.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -52,6 +53,11 @@ TEST(Demarrage, EveryRoleHasItsBorderlessScreenCreatedInOrder) {
     }
     EXPECT_EQ(Ecrans::ecran(R::SaisieIdentifiant)->windowTitle(), "Marivelle");
     EXPECT_EQ(Ecrans::ecran(R::ChoixOperateur)->windowTitle(), QString::fromUtf8("Choix de l'opérateur"));
+    // The program's screens live until it ends: this test's go with it.
+    QList<QPointer<QWidget>> ecrans;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (!w->objectName().isEmpty()) ecrans << w;
+    for (const QPointer<QWidget>& w : ecrans) delete w.data();
 }
 
 // "marivelle.ini" at start-up: a key that cannot be used is told and everything stays local; a
@@ -71,6 +77,4 @@ TEST(Demarrage, TheServerOfMarivelleIniIsUsedOnlyWhenItsSettingsAreSound) {
     Demarrage::connecteServeur();
     EXPECT_TRUE(Journal::surServeur());
     EXPECT_TRUE(Messages::recueille().isEmpty());
-    Journal::installeFabrique(nullptr);
-    Messages::installeRepondeur(nullptr);
 }

@@ -108,6 +108,4 @@ TEST(Ecrans, EveryLabelButtonAndFieldGrowsWithTheDisplay) {
             tailles << grand->findChild<QWidget*>(n)->font().pixelSize();
         EXPECT_LE(tailles.size(), 1) << nom;
     }
-    Affichage::fixeTaille(QSize());
-    Messages::installeRepondeur(nullptr);
 }

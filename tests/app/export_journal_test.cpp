@@ -1,4 +1,5 @@
 // "marivelle --journal-csv": the real program prints a class's journal without any window.
+#include "BorneAttente.h"
 #include "DossierTemporaire.h"
 #include "journal/ExportCsv.h"
 #include "journal/Journal.h"
@@ -31,7 +32,7 @@ TEST(ExportJournal, TheProgramPrintsThePupilsEntriesAsCsvWithoutAWindow) {
         env.remove(QStringLiteral("DISPLAY"));  // no display at all: no window may be needed
         p.setProcessEnvironment(env);
         p.start(QStringLiteral(MARIVELLE_PROGRAMME), QStringList{dossier.chemin()} + arguments);
-        p.waitForFinished(20000);
+        p.waitForFinished(BorneAttenteMs);
         if (erreurs) *erreurs = p.readAllStandardError();
         return std::make_pair(p.exitCode(), p.readAllStandardOutput());
     };

@@ -3,6 +3,7 @@
 // gets the first of those exercises with the teacher's settings.
 #include "DossierTemporaire.h"
 #include "Pilote.h"
+#include "TestEcran.h"
 #include "app/Demarrage.h"
 #include "interface/Affichage.h"
 #include "base/Messages.h"
@@ -14,7 +15,7 @@
 
 #include <memory>
 
-class ParcoursParametrageTest : public QObject {
+class ParcoursParametrageTest : public TestEcran {
     Q_OBJECT
 
     std::unique_ptr<DossierTemporaire> dossier;
@@ -27,23 +28,27 @@ class ParcoursParametrageTest : public QObject {
     T* p(const char* nom) { return Pilote::controle<T>(parametrage(), QString::fromLatin1(nom)); }
     void cliqueP(const char* nom) { Pilote::coche(p<QAbstractButton>(nom)); }
 
-private slots:
-    void initTestCase() {
-        dossier = std::make_unique<DossierTemporaire>();
-        Polices::installe();
+public:
+    bool estUnParcours() const override { return true; }
+
+protected:
+    void avantChaqueTest() override {
         Affichage::fixeTaille(QSize(1024, 768));
         Minuterie::accelere(500);
         Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
         Ecrans::remplaceFin([] {});
+    }
+
+private slots:
+    void initTestCase() {
+        dossier = std::make_unique<DossierTemporaire>();
+        Polices::installe();
+        avantChaqueTest();
         Registre::EnregistreEnseignant(Etat(), "Martin", {1});
         Registre::EnregistreEleve(Etat(), u("Léa"), "Martin", "ce1");
         Demarrage::creeLesEcrans();
         Demarrage::montreFenetrePrincipale();
-        QVERIFY(QTest::qWaitForWindowExposed(identification()));
-    }
-    void cleanupTestCase() {
-        Messages::installeRepondeur(nullptr);
-        Ecrans::remplaceFin(nullptr);
+        QVERIFY(QTest::qWaitForWindowExposed(identification(), BorneAttenteMs));
     }
 
     void unEnseignantParametreEtSonEleveJoue() {
@@ -107,5 +112,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ParcoursParametrageTest)
+MARIVELLE_QTEST_MAIN(ParcoursParametrageTest)
 #include "parcours_parametrage_qtest.moc"

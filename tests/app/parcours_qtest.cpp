@@ -3,6 +3,7 @@
 // behaviour, free practice without a parameter file, the review.
 #include "DossierTemporaire.h"
 #include "Pilote.h"
+#include "TestEcran.h"
 #include "app/Demarrage.h"
 #include "interface/Affichage.h"
 #include "base/FichierTexte.h"
@@ -32,7 +33,7 @@ const QString FichierLea = Classe + u("parametrage_Léa en classe de ce1_de_Mart
 const QString ProfilLea = Classe + u("profil_Léa en classe de ce1_de_Martin.txt");
 }  // namespace
 
-class ParcoursTest : public QObject {
+class ParcoursTest : public TestEcran {
     Q_OBJECT
 
     std::unique_ptr<DossierTemporaire> dossier;
@@ -124,14 +125,22 @@ class ParcoursTest : public QObject {
         QTRY_VERIFY(identification()->isVisible());
     }
 
-private slots:
-    void initTestCase() {
-        dossier = std::make_unique<DossierTemporaire>();
-        Polices::installe();
+public:
+    bool estUnParcours() const override { return true; }
+
+protected:
+    void avantChaqueTest() override {
         Affichage::fixeTaille(QSize(1024, 768));
         Minuterie::accelere(500);
         Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
         Ecrans::remplaceFin([this] { fini = true; });
+    }
+
+private slots:
+    void initTestCase() {
+        dossier = std::make_unique<DossierTemporaire>();
+        Polices::installe();
+        avantChaqueTest();
         // The summary screen is modal: note it and close it with Enter, as a pupil would.
         connect(&fermeBilan, &QTimer::timeout, this, [this] {
             if (QWidget* m = QApplication::activeModalWidget(); m && m->objectName() == "Form1" && m->isVisible()) {
@@ -142,12 +151,7 @@ private slots:
         fermeBilan.start(5);
         Demarrage::creeLesEcrans();
         Demarrage::montreFenetrePrincipale();
-        QVERIFY(QTest::qWaitForWindowExposed(identification()));
-    }
-
-    void cleanupTestCase() {
-        Messages::installeRepondeur(nullptr);
-        Ecrans::remplaceFin(nullptr);
+        QVERIFY(QTest::qWaitForWindowExposed(identification(), BorneAttenteMs));
     }
 
     // Refusals and the files' bytes are checked in tests/identity.
@@ -371,7 +375,7 @@ print("|".join(str(c.value) for c in f[8][1:]))
 j = sqlite3.connect(sys.argv[3])
 print("|".join(str(t) for (t,) in j.execute("select type_exercice from journal_questions order by moment")))
 )", Classe + "profil_des_eleves_de_Martin", u("Léa_en_classe_de_ce1"), Classe + "journal_des_reponses_de_Martin.sqlite"});
-        QVERIFY(python.waitForFinished(30000));
+        QVERIFY(python.waitForFinished(BorneAttenteMs));
         const QStringList lignes = QString::fromUtf8(python.readAllStandardOutput()).split('\n');
         QVERIFY2(python.exitCode() == 0, python.readAllStandardError().constData());
         QCOMPARE(lignes.value(0), u("donner résultat|donner résultat|révision"));
@@ -380,5 +384,5 @@ print("|".join(str(t) for (t,) in j.execute("select type_exercice from journal_q
     }
 };
 
-QTEST_MAIN(ParcoursTest)
+MARIVELLE_QTEST_MAIN(ParcoursTest)
 #include "parcours_qtest.moc"

@@ -4,6 +4,7 @@
 // data file stays well formed. MARIVELLE_GRAINE and MARIVELLE_PAS change the seed and the length.
 #include "DossierTemporaire.h"
 #include "Pilote.h"
+#include "TestEcran.h"
 #include "app/Demarrage.h"
 #include "exercises/TExo2.h"
 #include "base/Messages.h"
@@ -49,7 +50,7 @@ QString defautDeFichier(const QByteArray& o) {
 }
 }  // namespace
 
-class SingeTest : public QObject {
+class SingeTest : public TestEcran {
     Q_OBJECT
 
     std::unique_ptr<DossierTemporaire> dossier;
@@ -159,16 +160,24 @@ class SingeTest : public QObject {
         });
     }
 
+public:
+    bool estUnParcours() const override { return true; }
+
+protected:
+    void avantChaqueTest() override {
+        Affichage::fixeTaille(QSize(1024, 768));
+        Minuterie::accelere(400);
+        Messages::installeRepondeur([this](Messages::Genre, const QString&) { return tire(2) == 0; });
+        Ecrans::remplaceFin([this] { fini = true; });
+    }
+
 private slots:
     void initTestCase() {
         dossier = std::make_unique<DossierTemporaire>();
         hasard.seed(static_cast<unsigned>(parametre("MARIVELLE_GRAINE", 20261206)));
         voulus = parametre("MARIVELLE_PAS", 15000);
         Polices::installe();
-        Affichage::fixeTaille(QSize(1024, 768));
-        Minuterie::accelere(400);
-        Messages::installeRepondeur([this](Messages::Genre, const QString&) { return tire(2) == 0; });
-        Ecrans::remplaceFin([this] { fini = true; });
+        avantChaqueTest();
 
         // A teacher recording everything, a pupil with a sequence of the four exercises, a pupil
         // without teacher and without sequence.
@@ -196,12 +205,15 @@ private slots:
 
         Demarrage::creeLesEcrans();
         Demarrage::montreFenetrePrincipale();
-        QVERIFY(QTest::qWaitForWindowExposed(Ecrans::ecran(Ecrans::Role::SaisieIdentifiant)));
+        QVERIFY(QTest::qWaitForWindowExposed(Ecrans::ecran(Ecrans::Role::SaisieIdentifiant), BorneAttenteMs));
     }
 
     void desMilliersDeClicsEtDeTouches() {
         planifie();
-        QTRY_VERIFY_WITH_TIMEOUT(fait >= voulus, 50000);
+        // The one bound for each 15000 steps (the CI's count, a few seconds): a longer run by hand waits longer.
+        const bool tousFaits = attendsQue([this] { return fait >= voulus; }, BorneAttenteMs * (1 + voulus / 15000));
+        QVERIFY2(tousFaits, qPrintable(QStringLiteral("%1 pas sur %2, fenêtre modale : %3").arg(fait).arg(voulus).arg(
+                                QApplication::activeModalWidget() ? QApplication::activeModalWidget()->objectName() : "aucune")));
         QTRY_VERIFY(!QApplication::activeModalWidget());
         QVERIFY2(fautes.isEmpty(), qPrintable(fautes.join('\n')));
         QVERIFY(!fini);
@@ -221,12 +233,8 @@ private slots:
         qInfo("écrans atteints : %s", qPrintable(QStringList(vus.values()).join(", ")));
     }
 
-    void cleanupTestCase() {
-        arret = true;
-        Messages::installeRepondeur(nullptr);
-        Ecrans::remplaceFin(nullptr);
-    }
+    void cleanupTestCase() { arret = true; }
 };
 
-QTEST_MAIN(SingeTest)
+MARIVELLE_QTEST_MAIN(SingeTest)
 #include "singe_qtest.moc"

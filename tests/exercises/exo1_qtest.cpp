@@ -1,5 +1,6 @@
 // Exercise 1 played as a pupil would: typing answers, Enter, clicks, and the countdowns run fast.
 #include "BancExercice.h"
+#include "TestEcran.h"
 #include "interface/Affichage.h"
 #include "base/Messages.h"
 #include "base/Minuterie.h"
@@ -14,7 +15,7 @@
 #include <QTimer>
 #include <QtTest>
 
-class Exo1Test : public QObject {
+class Exo1Test : public TestEcran {
     Q_OBJECT
 
 private:
@@ -50,9 +51,12 @@ private slots:
         exo_ = banc_.installe<TExo1>(Ecrans::Role::Exo1, 1);
         QCOMPARE(Messages::recueille(), QStringList());
     }
-    void init() { banc_.avant(); }
-    void cleanup() { QCOMPARE(banc_.apres(), QStringList()); }
 
+protected:
+    void avantChaqueTest() override { banc_.avant(); }
+    void apresChaqueTest() override { QCOMPARE(banc_.apres(), QStringList()); }
+
+private slots:
     // The strip's colours: rows of even tens on light yellow, the others and 100 on green; even
     // numbers in orange, odd ones in green.
     void numberStripColours() {
@@ -252,8 +256,10 @@ private slots:
         lance(5, true);
         repond(QStringLiteral("12"));
         QVERIFY(exo_->partie().RamassageEnCours);
+        // Only the seahorse's timer runs: a tick of it leaves the pirate where he stopped.
+        QCOMPARE(intervalles(), QList<int>{80});
         const int y = w("pirate_descend")->y();
-        QTest::qWait(200);
+        tic();
         QCOMPARE(w("pirate_descend")->y(), y);
         QTRY_COMPARE(numero(), 2);
         QCOMPARE(Etat().NombreErreurs, 0);
@@ -368,7 +374,6 @@ private slots:
             exo_->hide();
             exo_ = normal;
         }
-        Affichage::fixeTaille(QSize(1024, 768));
     }
 
     void quitGoesBackToTheChooser() {
@@ -388,5 +393,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(Exo1Test)
+MARIVELLE_QTEST_MAIN(Exo1Test)
 #include "exo1_qtest.moc"

@@ -7,6 +7,7 @@
 #include "base/Minuterie.h"
 #include "exercises/TExo2.h"
 #include "BancExercice.h"
+#include "TestEcran.h"
 #include "interface/Ecrans.h"
 #include "state/SharedState.h"
 
@@ -16,7 +17,7 @@
 #include <QLineEdit>
 #include <QtTest>
 
-class Exo2Test : public QObject {
+class Exo2Test : public TestEcran {
     Q_OBJECT
 
     BancExercice banc_;
@@ -59,9 +60,12 @@ private slots:
         exo_ = banc_.installe<TExo2>(Ecrans::Role::Exo2, 2);
         QCOMPARE(Messages::recueille(), QStringList());
     }
-    void init() { banc_.avant(); }
-    void cleanup() { QCOMPARE(banc_.apres(), QStringList()); }
 
+protected:
+    void avantChaqueTest() override { banc_.avant(); }
+    void apresChaqueTest() override { QCOMPARE(banc_.apres(), QStringList()); }
+
+private slots:
     // The hole on each side: the bubbles shown, the texts, only the drawn operand accepted.
     void theHoleOnEitherSide_data() {
         QTest::addColumn<int>("gauche");
@@ -212,5 +216,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(Exo2Test)
+MARIVELLE_QTEST_MAIN(Exo2Test)
 #include "exo2_qtest.moc"

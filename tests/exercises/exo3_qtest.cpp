@@ -9,6 +9,7 @@
 #include "exercises/TExo3.h"
 #include "exercises/commun/Pirate.h"
 #include "BancExercice.h"
+#include "TestEcran.h"
 #include "interface/Ecrans.h"
 #include "state/SharedState.h"
 
@@ -21,7 +22,7 @@ const QList<Entree> Tables248 = {{2, 1, 10, 2}, {4, 1, 10, 2}, {8, 1, 10, 2}};
 const QStringList MessagesDuBanc = {u("Essaie encore, tu vas y arriver !"), u("Presque, réfléchis bien.")};
 }  // namespace
 
-class Exo3Test : public QObject {
+class Exo3Test : public TestEcran {
     Q_OBJECT
 
     BancExercice banc_;
@@ -71,16 +72,20 @@ class Exo3Test : public QObject {
 private slots:
     void initTestCase() {
         exo_ = banc_.installe<TExo3>(Ecrans::Role::Exo3, 3);
-        Ecrans::enregistre(Ecrans::Role::Form1, &bilan_);
         QDir().mkpath(u("classe de Martin"));
         QCOMPARE(Messages::recueille(), QStringList());
     }
-    void init() {
+
+protected:
+    void avantChaqueTest() override {
         banc_.avant();
+        Ecrans::enregistre(Ecrans::Role::Form1, &bilan_);
+        bilan_.vus = 0;
         Minuterie::accelere(10);
     }
-    void cleanup() { QCOMPARE(banc_.apres(), QStringList()); }
+    void apresChaqueTest() override { QCOMPARE(banc_.apres(), QStringList()); }
 
+private slots:
     // With the pirate coming down: the intruder's click stops him at once.
     void intruderAtTheFirstClick() {
         lance(30);
@@ -134,12 +139,11 @@ private slots:
         }
         QCOMPARE(erreurs(), fautes);
         QCOMPARE(Etat().NombreErreurs, 1);
+        Guet ramassage([this] { return exo_->partie().RamassageEnCours; });
         clic(intrus());
         QCOMPARE(texte("applause"), u("Bravo!"));
-        for (int attente = 0; numero() == 1 && attente < 2000; ++attente) {
-            QVERIFY(!exo_->partie().RamassageEnCours);
-            QTest::qWait(2);
-        }
+        QTRY_VERIFY(numero() != 1);
+        QVERIFY(!ramassage.vu());
         QCOMPARE(exo_->partie().ListeErreurs.toLatin1(), ligne);
         QCOMPARE(Etat().NombreErreurs, 1);
     }
@@ -164,7 +168,8 @@ private slots:
         exo_->hide();
         QVERIFY(intervalles().isEmpty());
         posteClic(intrus());
-        QTest::qWait(50);
+        QCoreApplication::processEvents();
+        QVERIFY(intervalles().isEmpty());
         QVERIFY(bulle(intrus())->isVisibleTo(exo_));
         QCOMPARE(erreurs(), 2);
         QVERIFY(!w("bebepoisson" + QString::number(intrus()))->isVisibleTo(exo_));
@@ -237,7 +242,6 @@ private slots:
         QTRY_COMPARE(numero(), 2);
         clic(intrus());
         QTRY_VERIFY(banc_.choix()->isVisible());
-        Horloge::fixe(QDateTime());
         QCOMPARE(bilan_.vus, 1);
         const QByteArray bloc = octetsDe(profil);
         for (const QByteArray& partie : {"\r\n[exercice]     Exercice " + n + "\r\n[Type exercice]     intrus\r\n",
@@ -247,5 +251,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(Exo3Test)
+MARIVELLE_QTEST_MAIN(Exo3Test)
 #include "exo3_qtest.moc"

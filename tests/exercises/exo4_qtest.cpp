@@ -2,6 +2,7 @@
 // help, the pirate, quick and late clicks, and a pupil's sequence whose first exercise cannot be
 // built. The question draw, the judging and the texts themselves are tested with their logic.
 #include "BancExercice.h"
+#include "TestEcran.h"
 #include "base/Aleatoire.h"
 #include "base/FichierTexte.h"
 #include "base/Horloge.h"
@@ -17,7 +18,7 @@
 #include <QScopeGuard>
 #include <QTimer>
 
-class Exo4Test : public QObject {
+class Exo4Test : public TestEcran {
     Q_OBJECT
 
     BancExercice banc_;
@@ -67,19 +68,25 @@ class Exo4Test : public QObject {
     static bool melangee(const QuestionExo4& q) { return bonnes(q) >= 2 && bonnes(q) <= 8; }
     // The next question shows after the pause.
     void attendsQuestion(int n) {
-        QTRY_COMPARE_WITH_TIMEOUT(numero(), n, 20000);
+        QTRY_COMPARE(numero(), n);
         QVERIFY(std::none_of(exo_->selection().begin(), exo_->selection().end(), [](bool s) { return s; }));
     }
 
 private slots:
     void initTestCase() {
         exo_ = banc_.installe<TExo4>(Ecrans::Role::Exo4, 4);
-        Ecrans::enregistre(Ecrans::Role::Form1, &bilan_);
         QCOMPARE(Messages::recueille(), QStringList());
     }
-    void init() { banc_.avant(); }
-    void cleanup() { QCOMPARE(banc_.apres(), QStringList()); }
 
+protected:
+    void avantChaqueTest() override {
+        banc_.avant();
+        Ecrans::enregistre(Ecrans::Role::Form1, &bilan_);
+        bilan_.vus = 0;
+    }
+    void apresChaqueTest() override { QCOMPARE(banc_.apres(), QStringList()); }
+
+private slots:
     // No right bubble: the answer is to select nothing; right at the first validation the
     // seahorse takes the coin, and nothing is listed.
     void emptyPatternRightAtFirst() {
@@ -198,7 +205,7 @@ private slots:
                                      "ne lui vole sa pièce!"));
         QCOMPARE(intervalles(), QList<int>{200});  // 10 × 20 ms
         valide();
-        QTRY_VERIFY_WITH_TIMEOUT(w("pirate_monte")->isVisible(), 20000);
+        QTRY_VERIFY(w("pirate_monte")->isVisible());
         QVERIFY(exo_->pieceVolee() && exo_->solutionVue() && !w("piece")->isVisible());
         QVERIFY(w("resultat1")->isVisible() && w("Aide")->isVisible() && w("Applause")->isVisible());
         QVERIFY(w("voir_solution")->isVisible());
@@ -218,11 +225,11 @@ private slots:
         // stays off; at the end of his climb the selection (none) is judged.
         clique(w("Aide"));
         QVERIFY(w("Label_aide")->isVisible());
-        QTRY_VERIFY_WITH_TIMEOUT(w("pirate_monte")->isVisible(), 20000);
+        QTRY_VERIFY(w("pirate_monte")->isVisible());
         QVERIFY(!w("Label_aide")->isVisible() && !w("aide_barrer")->isVisible() && w("Aide")->isVisible());
         clique(w("Aide"));
         QVERIFY(!w("Label_aide")->isVisible());
-        QTRY_COMPARE_WITH_TIMEOUT(numero(), 3, 20000);
+        QTRY_COMPARE(numero(), 3);
         QCOMPARE(Etat().NombreErreurs, 2);
 
         // No error first, the solution he brings in view: a right selection earns no reward.
@@ -246,7 +253,7 @@ private slots:
         QVERIFY(exo_->selection() == exo_->question().BonnesBulles && !w("Label_aide")->isVisible());
         QCOMPARE(intervalles(), QList<int>{500});
         exo_->hide();
-        QTest::qWait(600);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(numero(), 1);
         QCOMPARE(exo_->findChildren<QTimer*>(QString(), Qt::FindDirectChildrenOnly).size(), 0);
     }
@@ -261,7 +268,6 @@ private slots:
         const auto retour = qScopeGuard([&] {
             large.hide();
             exo_ = normal;
-            Affichage::fixeTaille(QSize(1024, 768));
         });
         lance(melangee, 10, 3);
         const double k = 1080 / 768.0;  // the smaller of the two factors
@@ -351,9 +357,8 @@ private slots:
             " => 1 erreurs\r\n"
             "\r\n\r\n**************************************************************\r\n";
         QCOMPARE(octetsDe(profil), attendu);
-        Horloge::fixe(QDateTime());
     }
 };
 
-QTEST_MAIN(Exo4Test)
+MARIVELLE_QTEST_MAIN(Exo4Test)
 #include "exo4_qtest.moc"

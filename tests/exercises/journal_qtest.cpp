@@ -1,6 +1,7 @@
 // The answer journal as the four exercises write it, played as a pupil would with the clock set:
 // each question's fact, first answer, tries and times, read back with Python's own sqlite3.
 #include "BancExercice.h"
+#include "TestEcran.h"
 #include "base/Aleatoire.h"
 #include "base/Horloge.h"
 #include "exercises/QuestionExo4.h"
@@ -25,7 +26,7 @@ const QString Classe = QStringLiteral("classe de Mme Léa/");
 const QString Fichier = Classe + QStringLiteral("journal_des_reponses_de_Mme Léa.sqlite");
 }  // namespace
 
-class JournalTest : public QObject {
+class JournalTest : public TestEcran {
     Q_OBJECT
 
     BancExercice banc_;
@@ -43,7 +44,7 @@ class JournalTest : public QObject {
         QProcess p;
         p.start(QStringLiteral("/usr/bin/python3"),
                 {QStringLiteral(MARIVELLE_DOSSIER_TESTS "/../journal/lit_journal.py"), Fichier});
-        p.waitForFinished(20000);
+        p.waitForFinished(BorneAttenteMs);
         QStringList lignes;
         for (const QString& l : QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
             QStringList champs = l.split(QLatin1Char('|'));
@@ -74,18 +75,24 @@ private slots:
         exo2_ = std::make_unique<TExo2>();
         exo3_ = std::make_unique<TExo3>();
         exo4_ = std::make_unique<TExo4>();
+        QDir().mkpath(Classe);
+    }
+
+protected:
+    // Each test starts at the same moment, on an empty journal.
+    void avantChaqueTest() override {
+        banc_.avant();
         Ecrans::enregistre(Ecrans::Role::Exo2, exo2_.get(), 2);
         Ecrans::enregistre(Ecrans::Role::Exo3, exo3_.get(), 3);
         Ecrans::enregistre(Ecrans::Role::Exo4, exo4_.get(), 4);
         Ecrans::enregistre(Ecrans::Role::Form1, &bilan_);
-        QDir().mkpath(Classe);
         Horloge::fixe(QDateTime(QDate(2026, 12, 7), QTime(9, 0)));
         debut_ = Horloge::maintenant().toMSecsSinceEpoch();
+        QFile::remove(Fichier);
     }
-    void init() { banc_.avant(); }
-    void cleanup() { QCOMPARE(banc_.apres(), QStringList()); }
-    void cleanupTestCase() { Horloge::fixe({}); }
+    void apresChaqueTest() override { QCOMPARE(banc_.apres(), QStringList()); }
 
+private slots:
     // Exercise 1: right at the first try, wrong then right, then the pirate and the sharks
     // ending questions; the anonymous pupil's questions are never kept.
     void exercise1() {
@@ -103,7 +110,7 @@ private slots:
             Horloge::avance(1000);
             regle(1, {3, 4, 4, 2}, 1, 1, pirate);
             exo1_->show();
-            QTRY_VERIFY_WITH_TIMEOUT(!exo1_->isVisible(), 10000);
+            QTRY_VERIFY(!exo1_->isVisible());
         }
         regle(1, {3, 4, 4, 2}, 1);
         Etat().NomEleve = EleveSansId;
@@ -122,7 +129,6 @@ private slots:
     // Exercise 2 keeps which operand was the hole; exercise 3 the three operations and the clicks
     // (the intruder found at the third); exercise 4 the selection, wrong then right.
     void exercises2To4() {
-        QFile::remove(Fichier);
         regle(2, {3, 4, 4, 2}, 1);
         Aleatoire::graine(5);
         exo2_->show();
@@ -146,10 +152,12 @@ private slots:
             QTRY_VERIFY(exo3_->isVisible());
             Horloge::avance(1000);
             exo3_->ClicBulle(k);
-            // The burst of a wrong bubble ends on its shark; clicks wait until then.
-            if (!q3.estIntrus(k)) QTRY_VERIFY(Pilote::controle<QWidget>(exo3_.get(), QStringLiteral("Requin%1").arg(k))->isVisible());
+            // The burst of a wrong bubble ends on its shark; clicks wait until it is over.
+            if (!q3.estIntrus(k))
+                QTRY_VERIFY(Pilote::controle<QWidget>(exo3_.get(), QStringLiteral("Requin%1").arg(k))->isVisible() &&
+                            BancExercice::intervalles(exo3_.get()).isEmpty());
         }
-        QTRY_VERIFY_WITH_TIMEOUT(!exo3_->isVisible(), 10000);
+        QTRY_VERIFY(!exo3_->isVisible());
 
         regle(4, {2, 1, 10, 2}, 1);
         for (int n = 3; n <= 9; ++n) Etat().ajouteEntree(n, 1, 10, 2);
@@ -162,7 +170,7 @@ private slots:
             if (q4.BonnesBulles[std::size_t(i - 1)]) exo4_->BulleBleuClick(i);
         Horloge::avance(2500);
         clique(Pilote::controle<QWidget>(exo4_.get(), QStringLiteral("PoissonVal")));
-        QTRY_VERIFY_WITH_TIMEOUT(!exo4_->isVisible(), 10000);
+        QTRY_VERIFY(!exo4_->isVisible());
 
         const QStringList lignes = journal();
         QCOMPARE(lignes.size(), 3);
@@ -269,5 +277,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(JournalTest)
+MARIVELLE_QTEST_MAIN(JournalTest)
 #include "journal_qtest.moc"

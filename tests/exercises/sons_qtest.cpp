@@ -1,6 +1,7 @@
 // What a pupil hears: each effect at its moment, the statement and the question read aloud, and
 // silence when the class has not switched them on. A recorder stands for the loudspeaker.
 #include "BancExercice.h"
+#include "TestEcran.h"
 #include "EnregistreurSons.h"
 #include "exercises/TExo1.h"
 #include "exercises/TForm1.h"
@@ -12,7 +13,7 @@
 #include <QMouseEvent>
 #include <QtTest>
 
-class SonsTest : public QObject {
+class SonsTest : public TestEcran {
     Q_OBJECT
 
 private:
@@ -37,16 +38,19 @@ private:
     void ticsJusqua(const char* nom) const { BancExercice::ticsJusqua(exo_, nom); }
 
 private slots:
-    void initTestCase() {
-        exo_ = banc_.installe<TExo1>(Ecrans::Role::Exo1, 1);
+    void initTestCase() { exo_ = banc_.installe<TExo1>(Ecrans::Role::Exo1, 1); }
+
+protected:
+    void avantChaqueTest() override {
+        banc_.avant();
         // Each effect with the coin's state as it starts: the coin is the scene's clock.
         Sons::installeSortie(std::make_unique<EnregistreurSons>(entendu_, [this] {
             return w("piece")->isVisible() ? QStringLiteral("(pièce là)") : QStringLiteral("(pièce partie)");
         }));
     }
-    void init() { banc_.avant(); }
-    void cleanup() { QCOMPARE(banc_.apres(), QStringList()); }
+    void apresChaqueTest() override { QCOMPARE(banc_.apres(), QStringList()); }
 
+private slots:
     void theStatementThenEachQuestionAreReadAndEachAnswerIsHeard() {
         lance({true, true});
         QCOMPARE(entendu_, QStringList({QStringLiteral("dit Aide le poisson à trouver le résultat de l'opération. Tape la "
@@ -107,5 +111,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(SonsTest)
+MARIVELLE_QTEST_MAIN(SonsTest)
 #include "sons_qtest.moc"

@@ -90,7 +90,6 @@ protected:
         Registre::EnregistreEleve(etat, "Ambre Petit", "Martin", "ce1");
         Messages::recueille();
     }
-    void TearDown() override { Messages::installeRepondeur(nullptr); }
 
     // Imports the file as the teacher would: read, shown, the accepted registered.
     QStringList importe(const QString& fichier, const QString& niveauParDefaut = "ce1") {

@@ -23,7 +23,6 @@ protected:
         FichierTexte::ecritLignes("enseignant.txt", {Registre::EnteteEnseignants, "aucun"});
         Registre::EnregistreEnseignant(etat, "Martin", {0});
     }
-    void TearDown() override { Messages::installeRepondeur(nullptr); }
 
     DossierTemporaire dossier;
     SharedState etat;

@@ -19,10 +19,8 @@ class RegistreTest : public ::testing::Test {
 protected:
     void SetUp() override {
         Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
-        Messages::recueille();
         FichierTexte::ecritLignes("enseignant.txt", {Registre::EnteteEnseignants, "aucun"});
     }
-    void TearDown() override { Messages::installeRepondeur(nullptr); }
 
     DossierTemporaire dossier;
     SharedState etat;

@@ -2,6 +2,7 @@
 // written are checked in registre_test.cpp; here the controls, the messages and the lists.
 #include "DossierTemporaire.h"
 #include "Pilote.h"
+#include "TestEcran.h"
 #include "app/TAccueil.h"
 #include "interface/Affichage.h"
 #include "interface/Ajustement.h"
@@ -38,7 +39,7 @@ const QString QuestionEnseignant =
       "Voulez-vous vraiment supprimer cet enseignant?");
 }  // namespace
 
-class SaisieIdentifiantTest : public QObject {
+class SaisieIdentifiantTest : public TestEcran {
     Q_OBJECT
 
     std::unique_ptr<DossierTemporaire> dossier;
@@ -68,7 +69,7 @@ class SaisieIdentifiantTest : public QObject {
         parametrage = std::make_unique<QWidget>();
         Ecrans::enregistre(Ecrans::Role::Parametrage, parametrage.get());
         ecran->show();
-        QVERIFY(QTest::qWaitForWindowExposed(ecran.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(ecran.get(), BorneAttenteMs));
     }
 
     void clique(QListWidget* l, const QString& texte) { QVERIFY2(Pilote::clique(l, texte), qPrintable(texte)); }
@@ -92,10 +93,8 @@ class SaisieIdentifiantTest : public QObject {
         appuie("enregistrer_eleve");
     }
 
-private slots:
-    void initTestCase() { Polices::installe(); }
-
-    void init() {
+protected:
+    void avantChaqueTest() override {
         dossier = std::make_unique<DossierTemporaire>();
         reponses.clear();
         genres.clear();
@@ -104,20 +103,18 @@ private slots:
             genres << g;
             return g != Messages::Genre::Confirmation || reponses.isEmpty() || reponses.takeFirst();
         });
-        Messages::recueille();
         Ecrans::remplaceFin([this] { fini = true; });
     }
 
-    void cleanup() {
+    void apresChaqueTest() override {
         ecran.reset();
         accueil.reset();
         parametrage.reset();
-        Messages::installeRepondeur(nullptr);
-        Ecrans::remplaceFin(nullptr);
-        Ajustement::reinitialise();
-        Affichage::fixeTaille(QSize());
         dossier.reset();
     }
+
+private slots:
+    void initTestCase() { Polices::installe(); }
 
     void demarrageToutEstGriseSaufLeChoixDeLEnseignant() {
         demarre();
@@ -444,5 +441,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(SaisieIdentifiantTest)
+MARIVELLE_QTEST_MAIN(SaisieIdentifiantTest)
 #include "saisie_identifiant_qtest.moc"

@@ -26,11 +26,7 @@ protected:
         Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
         FichierTexte::ecritLignes("enseignant.txt", {Registre::EnteteEnseignants, "aucun"});
     }
-    void TearDown() override {
-        Messages::installeRepondeur(nullptr);
-        Messages::recueille();
-        QDir::setCurrent(precedent_);
-    }
+    void TearDown() override { QDir::setCurrent(precedent_); }
     bool dehorsIntact() const {
         return QFileInfo::exists(dehors_ + "/garde.txt") && QFileInfo::exists(dehors_ + "/sous/garde.txt");
     }

@@ -10,14 +10,7 @@
 
 namespace {
 struct Ecran1280 : ::testing::Test {
-    void SetUp() override {
-        Ajustement::reinitialise();
-        Affichage::fixeTaille(QSize(1280, 1024));
-    }
-    void TearDown() override {
-        Affichage::fixeTaille(QSize());
-        Ajustement::reinitialise();
-    }
+    void SetUp() override { Affichage::fixeTaille(QSize(1280, 1024)); }
 };
 }  // namespace
 

@@ -40,7 +40,6 @@ void touche(BoiteMessage& b, Qt::Key k) { QTest::keyClick(QApplication::focusWid
 // only a click on "OK" does.
 TEST(BoiteMessage, EnterAndEscapeAnswerAsExpectedAndOnlyOkConfirms) {
     BoitesMessages::installe();
-    Messages::installeRepondeur(nullptr);
     const QString question = QStringLiteral("Voulez-vous vraiment supprimer cet eleve?");
     EXPECT_FALSE(repondA(Messages::Genre::Confirmation, question, [](BoiteMessage& b) { touche(b, Qt::Key_Return); }));
     EXPECT_FALSE(repondA(Messages::Genre::Confirmation, question, [](BoiteMessage& b) { touche(b, Qt::Key_Escape); }));
@@ -58,8 +57,6 @@ TEST(BoiteMessage, EnterAndEscapeAnswerAsExpectedAndOnlyOkConfirms) {
             EXPECT_EQ(boiteOuverte(), nullptr);
         }
     }
-    // The other tests of this program meet no real box.
-    Messages::installeAfficheur(nullptr);
 }
 
 // The text is never smaller than the identification screen's labels (22 design pixels, fitted
@@ -87,5 +84,4 @@ TEST(BoiteMessage, GrowsWithTheDisplayAndStaysOnIt) {
         EXPECT_TRUE(QRect(QPoint(), ecran).contains(b.geometry())) << ecran.width();
         b.close();
     }
-    Affichage::fixeTaille(QSize());
 }

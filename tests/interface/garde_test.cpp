@@ -8,7 +8,6 @@
 
 TEST(Garde, AFailureInAHandlerIsShownAndTheProgramGoesOn) {
     Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
-    Messages::recueille();
     QWidget fenetre;
     auto* image = new Image(&fenetre, "bouton");
     image->setGeometry(0, 0, 50, 50);
@@ -21,7 +20,6 @@ TEST(Garde, AFailureInAHandlerIsShownAndTheProgramGoesOn) {
     EXPECT_EQ(apres, 0);  // the rest of the action is abandoned
     EXPECT_FALSE(Garde::execute([] { throw ErreurConversion("« a » n'est pas un nombre entier correct."); }));
     EXPECT_TRUE(Garde::execute([] {}));
-    Messages::installeRepondeur(nullptr);
 }
 
 TEST(Messages, ShownBoxesAreKeptOnlyForATestsAnswerer) {
@@ -31,5 +29,4 @@ TEST(Messages, ShownBoxesAreKeptOnlyForATestsAnswerer) {
     EXPECT_TRUE(Messages::recueille().isEmpty());
     Messages::erreur("avec témoin");
     EXPECT_EQ(Messages::recueille(), QStringList{"avec témoin"});
-    Messages::installeRepondeur(nullptr);
 }

@@ -1,6 +1,7 @@
 // The answer journal's store, on an SQLite file and on a throw-away PostgreSQL server: what goes
 // in comes back, a retry never stores twice, a pupil's deletion leaves nothing of theirs; read
 // back independently, with Python's own sqlite3 and with psql.
+#include "BorneAttente.h"
 #include "DossierTemporaire.h"
 #include "ServeurPostgres.h"
 #include "Enfant.h"
@@ -24,7 +25,7 @@ namespace {
 QString litAvecPython(const QString& fichier) {
     QProcess p;
     p.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(MARIVELLE_DOSSIER_TESTS "/lit_journal.py"), fichier});
-    p.waitForFinished(20000);
+    p.waitForFinished(BorneAttenteMs);
     return QString::fromUtf8(p.readAllStandardOutput()) + QString::fromUtf8(p.readAllStandardError());
 }
 
@@ -82,7 +83,7 @@ protected:
         QProcess p;
         p.start(QStringLiteral("/usr/bin/python3"),
                 {QStringLiteral("-c"), QStringLiteral("import sqlite3; print(sqlite3.connect('j.sqlite').execute('%1').fetchone()[0])").arg(sql)});
-        p.waitForFinished(20000);
+        p.waitForFinished(BorneAttenteMs);
         return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
     }
     QString base_;
@@ -240,7 +241,6 @@ TEST(Journal, RecorderKeepsEveryNamedQuestionAndTellsAFailureOnce) {
     Journal::renvoie();
     Journal::attends();
     EXPECT_EQ(litAvecPython(QStringLiteral("absent/journal_des_reponses_de_Mme Léa O'Brien.sqlite")).count(QStringLiteral("Yanis|")), 4);
-    Horloge::fixe({});
 }
 
 // The outbox: records another program of this computer left there reach the server before a new

@@ -2,6 +2,7 @@
 // defined exercises, the files written for pupils and for the teacher.
 #include "DossierTemporaire.h"
 #include "Pilote.h"
+#include "TestEcran.h"
 #include "interface/Affichage.h"
 #include "base/Cp1252.h"
 #include "base/FichierTexte.h"
@@ -45,7 +46,7 @@ QString bloc(int questions) {
 QByteArray octets(const QString& texte) { return Cp1252::encode(texte + "\r\n").value(); }
 }  // namespace
 
-class ParametrageTest : public QObject {
+class ParametrageTest : public TestEcran {
     Q_OBJECT
 
     std::unique_ptr<DossierTemporaire> dossier;
@@ -82,7 +83,7 @@ class ParametrageTest : public QObject {
         ecran->hide();
         ecran->recoitEnseignant(ExercicesEnseignant::lit(FichierMartin), ListeEleves);
         ecran->show();
-        QVERIFY(QTest::qWaitForWindowExposed(ecran.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(ecran.get(), BorneAttenteMs));
         Messages::recueille();
     }
     // Table choices up to ">>": the operation and the [1..10] numbers.
@@ -109,16 +110,11 @@ class ParametrageTest : public QObject {
         clique("Enregistrer");
     }
 
-private slots:
-    void initTestCase() {
-        Polices::installe();
+protected:
+    void avantChaqueTest() override {
+        Ecrans::enregistre(Ecrans::Role::SaisieIdentifiant, &identification);
         Affichage::fixeTaille(QSize(1024, 768));
         Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
-        Ecrans::enregistre(Ecrans::Role::SaisieIdentifiant, &identification);
-    }
-    void cleanupTestCase() { Messages::installeRepondeur(nullptr); }
-
-    void init() {
         dossier = std::make_unique<DossierTemporaire>();
         QDir().mkdir("classe de Martin");
         ecritOctets(ListeEleves, cp1252("--------------Fichier de la classe de Martin--------------\r\n"
@@ -128,10 +124,13 @@ private slots:
         ecran = std::make_unique<TParametrage>();
         ouvre();
     }
-    void cleanup() {
+    void apresChaqueTest() override {
         ecran.reset();
         dossier.reset();
     }
+
+private slots:
+    void initTestCase() { Polices::installe(); }
 
     // The hint shown for a control under the mouse, as the screen answers it.
     QString bulle(const QString& nom) {
@@ -438,7 +437,6 @@ private slots:
         QVERIFY(!indisponible->isVisible());
         QCOMPARE(ReglagesClasse::lit(Classe), Sons::Reglages{});
         QVERIFY(entendu.isEmpty());
-        Sons::installeSortie(nullptr);
     }
 
     void lEnregistrementGardeLesProfilsChoisis() {
@@ -592,5 +590,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ParametrageTest)
+MARIVELLE_QTEST_MAIN(ParametrageTest)
 #include "parametrage_qtest.moc"

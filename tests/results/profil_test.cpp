@@ -26,7 +26,6 @@ struct Profil : ::testing::Test {
         etat.RepertoireClasse = RepertoireDeClasse(etat.NomEnseignant);
         Horloge::fixe(QDateTime(QDate(2026, 12, 6), QTime(9, 10, 5)));
     }
-    void TearDown() override { Horloge::fixe({}); }
 
     QString chemin() const { return FichierProfilEleve(etat); }
     QByteArray octets() const { return octetsDe(chemin()); }

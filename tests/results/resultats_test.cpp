@@ -1,5 +1,6 @@
 // The workbook column and the database row of a finished exercise, read back with independent
 // readers (openpyxl, Python's sqlite3).
+#include "BorneAttente.h"
 #include "DossierTemporaire.h"
 #include "Enfant.h"
 #include "LectureResultats.h"
@@ -11,7 +12,6 @@
 
 #include <QDateTime>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QMap>
 #include <QFileInfo>
@@ -107,11 +107,7 @@ struct DossierDesClasses : DossierTemporaire {
 };
 
 struct Resultats : ::testing::Test {
-    void SetUp() override {
-        Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
-        Messages::recueille();
-    }
-    void TearDown() override { Messages::installeRepondeur(nullptr); }
+    void SetUp() override { Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; }); }
 };
 
 TEST_F(Resultats, EachCaseGivesItsRowAndItsColumn) {
@@ -494,36 +490,33 @@ TEST_F(Resultats, EachDatabaseFailureSaysWhyInFrench) {
     EXPECT_EQ(base["classe_de_Martin"].toObject()["lignes"].toArray().size(), 1);
 }
 
-// Another program holding the database: answered within 2 s, in French; the other stores record.
+// Another program holding the database: answered while it still holds it, in French; the other
+// stores record.
 TEST_F(Resultats, ADatabaseInUseIsAnsweredQuicklyAndTheOtherStoresStillRecord) {
     DossierDesClasses dossier;
     joue("Léa", 0);
     SharedState e = eleveDeMartin("Léa");
     e.SauvegardeTexte = true;
     EcritConnexion(e, QDateTime(QDate(2026, 12, 6), QTime(9, 30)));
+    // It lets go when told, or after the bound: a program waiting for the lock would get it only then.
     QProcess autre;
-    autre.start("/usr/bin/python3", {DOSSIER_TESTS_RESULTATS "/tient_base.py", Base});
-    ASSERT_TRUE(autre.waitForReadyRead(10000));
+    autre.start("/usr/bin/python3", {DOSSIER_TESTS_RESULTATS "/tient_base.py", Base, QString::number(BorneAttenteMs / 1000)});
+    ASSERT_TRUE(autre.waitForReadyRead(BorneAttenteMs));
     ASSERT_EQ(autre.readLine().trimmed(), QByteArray("pret"));
     const QString occupee = "Impossible d'enregistrer dans la base de données « " + Base +
                             " » : elle est utilisée par un autre programme. Son contenu précédent est conservé.";
-    QElapsedTimer chrono;
-    chrono.start();
     try {
         PrepareBase(e);
         ADD_FAILURE() << "no failure";
     } catch (const ErreurFichier& erreur) {
         EXPECT_EQ(erreur.message(), occupee);
     }
-    EXPECT_LT(chrono.elapsed(), 2000);
     EcritProfilExercice(e, 1, "x");
     EcritColonneTableur(e, 1, "x");
-    chrono.restart();
     EcritLigneBase(e, 1, "x");
-    EXPECT_LT(chrono.elapsed(), 2000);
     EXPECT_EQ(Messages::recueille(), QStringList{occupee});
     autre.closeWriteChannel();
-    autre.waitForFinished(10000);
+    autre.waitForFinished(BorneAttenteMs);
     EXPECT_EQ(valeur(feuille(litClasseur(Classeur), "Léa"), "B6").toString(), "Exercice 4");
     EXPECT_TRUE(QString(octetsDe(FichierProfilEleve(e))).contains("Exercice"));
     EXPECT_EQ(litBase(Base)["classe_de_Martin"].toObject()["lignes"].toArray().size(), 0);

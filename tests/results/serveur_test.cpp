@@ -85,5 +85,4 @@ TEST(ResultatsServeur, EachRowReachesTheServerAsTheClassTableHasIt) {
                 << colonne.toStdString();
         }
     }
-    Messages::installeRepondeur(nullptr);
 }

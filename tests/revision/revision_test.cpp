@@ -35,7 +35,6 @@ class Jours : public ::testing::Test {
 protected:
     // Monday 5 January 2026, ten in the morning.
     void SetUp() override { Horloge::fixe(QDateTime(QDate(2026, 1, 5), QTime(10, 0))); }
-    void TearDown() override { Horloge::fixe({}); }
 };
 }  // namespace
 

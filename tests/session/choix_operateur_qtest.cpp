@@ -1,5 +1,6 @@
 #include "DossierTemporaire.h"
 #include "Pilote.h"
+#include "TestEcran.h"
 #include "session/TChoixOperateur.h"
 #include "interface/Affichage.h"
 #include "base/FichierTexte.h"
@@ -14,7 +15,7 @@
 #include <QtTest>
 #include <memory>
 
-class ChoixOperateurTest : public QObject {
+class ChoixOperateurTest : public TestEcran {
     Q_OBJECT
 
     std::unique_ptr<TChoixOperateur> choix;
@@ -35,29 +36,29 @@ class ChoixOperateurTest : public QObject {
         return enfant((QByteArray(nom) + "Selectionne").constData())->isVisible() && !enfant(nom)->isVisible();
     }
 
-private slots:
-    void initTestCase() {
-        Polices::installe();
+protected:
+    void avantChaqueTest() override {
+        Ecrans::enregistre(Ecrans::Role::SaisieIdentifiant, identification.get());
+        const Ecrans::Role roles[4] = {Ecrans::Role::Exo1, Ecrans::Role::Exo2, Ecrans::Role::Exo3, Ecrans::Role::Exo4};
+        for (int i = 0; i < 4; ++i) Ecrans::enregistre(roles[i], exercices[i].get(), i + 1);
+        Ecrans::enregistre(Ecrans::Role::ChoixOperateur, choix.get());
         Affichage::fixeTaille(QSize(1024, 768));
         // The working folder of the test has no background picture: its absence is only reported.
         Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
-        identification = std::make_unique<QWidget>();
-        Ecrans::enregistre(Ecrans::Role::SaisieIdentifiant, identification.get());
-        const Ecrans::Role roles[4] = {Ecrans::Role::Exo1, Ecrans::Role::Exo2, Ecrans::Role::Exo3, Ecrans::Role::Exo4};
-        for (int i = 0; i < 4; ++i) {
-            exercices[i] = std::make_unique<QWidget>();
-            Ecrans::enregistre(roles[i], exercices[i].get(), i + 1);
-        }
-        choix = std::make_unique<TChoixOperateur>();
-        Ecrans::enregistre(Ecrans::Role::ChoixOperateur, choix.get());
-    }
-
-    void init() {
         choix->hide();
         InitialiseParametres(Etat());
         identification->hide();
         choix->show();
-        Messages::recueille();
+    }
+
+private slots:
+    void initTestCase() {
+        Polices::installe();
+        Affichage::fixeTaille(QSize(1024, 768));
+        Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
+        identification = std::make_unique<QWidget>();
+        for (auto& exercice : exercices) exercice = std::make_unique<QWidget>();
+        choix = std::make_unique<TChoixOperateur>();
     }
 
     // Shown with nothing chosen; the fish asks for what is missing.
@@ -204,11 +205,10 @@ private slots:
     }
 
     void cleanupTestCase() {
-        Messages::installeRepondeur(nullptr);
         choix.reset();
         identification.reset();
     }
 };
 
-QTEST_MAIN(ChoixOperateurTest)
+MARIVELLE_QTEST_MAIN(ChoixOperateurTest)
 #include "choix_operateur_qtest.moc"

@@ -32,24 +32,14 @@ struct Driver : ::testing::Test {
         Ecrans::enregistre(R::Form1, &bilan);
         Ecrans::remplaceFin([this] { fini = true; });
         Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
-        Messages::recueille();
         Horloge::fixe(QDateTime(QDate(2026, 12, 6), QTime(9, 10, 5)));
         QDir().mkdir("classe de Martin");
         FichierTexte::ecritLignes("classe de Martin/enseignant_parametrage_Martin.txt",
                                   {"x", "***Sauvegarde du profil***", "* 0 - non pas de sauvegarde"});
         auto& e = Etat();
-        e = SharedState{};
         e.NomEleve = "Léa";
         e.NomEnseignant = "Martin";
         e.RepertoireClasse = "classe de Martin/";
-    }
-    void TearDown() override {
-        for (auto r : {Ecrans::Role::SaisieIdentifiant, Ecrans::Role::ChoixOperateur, Ecrans::Role::Exo1,
-                       Ecrans::Role::Exo2, Ecrans::Role::Exo3, Ecrans::Role::Exo4, Ecrans::Role::Form1})
-            Ecrans::enregistre(r, nullptr);
-        Ecrans::remplaceFin(nullptr);
-        Messages::installeRepondeur(nullptr);
-        Horloge::fixe(QDateTime());
     }
     // Léa's sequence at the given position: exercise k of kind types[k-1] (an unknown kind written
     // by hand) on the table of k+1.

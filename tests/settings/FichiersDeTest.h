@@ -79,10 +79,8 @@ public:
     DossierDeClasse() {
         QDir().mkdir(essai::Classe);
         Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
-        Messages::recueille();
         etat.RepertoireClasse = essai::Classe;
     }
-    ~DossierDeClasse() { Messages::installeRepondeur(nullptr); }
 
     void eleve(const QByteArray& octets) const { remplace(cheminEleve(), octets); }
     void eleve(const QString& texte) const { EcritFichier(cheminEleve(), texte); }

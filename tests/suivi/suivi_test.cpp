@@ -1,5 +1,6 @@
 // The teacher's view of a class, from journals whose answers are known: each fact's state, the
 // weekly figures, who needs help today and the class export, against values worked out by hand.
+#include "BorneAttente.h"
 #include "DossierTemporaire.h"
 #include "base/FichierTexte.h"
 #include "journal/MagasinSql.h"
@@ -174,7 +175,7 @@ TEST(Suivi, ClassLinesWeeksAndWhoNeedsHelpAgainstHandWorkedFigures) {
             {QStringLiteral("-c"), QStringLiteral("import csv,sys\nassert open(sys.argv[1],'rb').read(3)==b'\\xef\\xbb\\xbf'\n"
                                                   "for r in csv.reader(open(sys.argv[1],encoding='utf-8-sig',newline=''),delimiter=';'): print('|'.join(r))"),
              csv});
-    p.waitForFinished(20000);
+    p.waitForFinished(BorneAttenteMs);
     const QStringList lignes = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'));
     ASSERT_GE(lignes.size(), 3) << p.readAllStandardError().toStdString();
     EXPECT_TRUE(lignes[0].startsWith(u("Élève|Dernière connexion|Exercices cette semaine|")));

@@ -2,6 +2,7 @@
 // class sorted, a pupil opened, the family report saved and read back with pdftotext.
 #include "DossierTemporaire.h"
 #include "Pilote.h"
+#include "TestEcran.h"
 #include "app/TAccueil.h"
 #include "base/FichierTexte.h"
 #include "base/Horloge.h"
@@ -55,7 +56,7 @@ void remplit(QString base = {}) {
 }
 }  // namespace
 
-class SuiviElevesTest : public QObject {
+class SuiviElevesTest : public TestEcran {
     Q_OBJECT
 
 private slots:
@@ -71,7 +72,7 @@ private slots:
         TSuiviEleves suivi;
         Ecrans::enregistre(Ecrans::Role::SuiviEleves, &suivi);
         identification.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&identification));
+        QVERIFY(QTest::qWaitForWindowExposed(&identification, BorneAttenteMs));
 
         QVERIFY(Pilote::clique(Pilote::controle<QListWidget>(&identification, QStringLiteral("lb_nom_ens_param")),
                                QStringLiteral("aucun")));
@@ -122,7 +123,7 @@ private slots:
         suivi.enregistrePdf(pdf);
         QProcess p;
         p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-        QVERIFY(p.waitForFinished(20000));
+        QVERIFY(p.waitForFinished(BorneAttenteMs));
         const QString texte = QString::fromUtf8(p.readAllStandardOutput());
         QVERIFY2(texte.contains(u("Calcul mental : le bilan de Zoé")), qPrintable(texte));
         QVERIFY(texte.contains(u("Période : du lundi 31 août 2026 au mercredi 9 décembre 2026")));
@@ -135,7 +136,6 @@ private slots:
         QTest::mouseClick(Pilote::controle<QPushButton>(&suivi, QStringLiteral("Retour")), Qt::LeftButton);
         QTRY_VERIFY(identification.isVisible());
         QVERIFY(!suivi.isVisible());
-        Horloge::fixe(QDateTime());
     }
 
     // With a school server the view reads the server's store; without one it reads the class's
@@ -193,5 +193,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(SuiviElevesTest)
+MARIVELLE_QTEST_MAIN(SuiviElevesTest)
 #include "suivi_eleves_qtest.moc"

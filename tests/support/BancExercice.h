@@ -25,7 +25,8 @@
 
 class BancExercice {
 public:
-    // In initTestCase: the folder, then the screen made by `cree` (it reads the folder).
+    // In initTestCase: the folder, then the screen made by `cree` (it reads the folder); the screen
+    // and the chooser are registered before each test function.
     template <typename Ecran>
     Ecran* installe(Ecrans::Role role, int typeExercice) {
         Polices::installe();
@@ -46,15 +47,18 @@ public:
         auto* ecran = new Ecran;
         ecran_.reset(ecran);
         choix_ = std::make_unique<QWidget>();
-        Ecrans::enregistre(role, ecran, typeExercice);
-        Ecrans::enregistre(Ecrans::Role::ChoixOperateur, choix_.get());
+        role_ = role;
+        typeExercice_ = typeExercice;
         return ecran;
     }
-    // In init and cleanup: nothing shown, no message box left unexpected.
+    // Before and after each test function: nothing shown, no message box left unexpected.
     void avant() {
+        Ecrans::enregistre(role_, ecran_.get(), typeExercice_);
+        Ecrans::enregistre(Ecrans::Role::ChoixOperateur, choix_.get());
+        Affichage::fixeTaille(QSize(1024, 768));
+        Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
         Minuterie::accelere(1000);
         choix_->hide();
-        Messages::recueille();
     }
     QStringList apres() {
         ecran_->hide();
@@ -107,6 +111,8 @@ private:
     std::unique_ptr<DossierTemporaire> dossier_;
     std::unique_ptr<QWidget> ecran_;
     std::unique_ptr<QWidget> choix_;
+    Ecrans::Role role_ = Ecrans::Role::Exo1;
+    int typeExercice_ = 0;
 };
 
 // The summary screen: counted and closed as soon as it opens.

@@ -1,6 +1,7 @@
 #include "Enfant.h"
 
 #include <QFile>
+#include <QRandomGenerator>
 
 #include <csignal>
 #include <cstdio>
@@ -17,6 +18,9 @@ pid_t lanceEnfant(const std::function<int()>& corps) {
     std::fflush(nullptr);
     const pid_t pid = fork();
     if (pid != 0) return pid;
+    // A program of its own draws its own chances (its temporary files' names), not the ones left
+    // in its parent's generator, which every child would draw alike.
+    QRandomGenerator::global()->discard(QRandomGenerator::system()->bounded(1u << 20));
     int code = 1;
     try {
         code = corps();
@@ -44,6 +48,15 @@ void limiteTailleFichiers(long octets) {
 }
 
 int fois(int enCi, int aLaMain) { return std::getenv("MARIVELLE_FIABILITE_LONGUE") ? aLaMain : enCi; }
+
+quint32 graineImprimee() {
+    bool donnee = false;
+    const quint32 graine = qEnvironmentVariable("MARIVELLE_GRAINE").toUInt(&donnee);
+    const quint32 retenue = donnee ? graine : QRandomGenerator::system()->generate();
+    std::printf("[ graine ] MARIVELLE_GRAINE=%u\n", retenue);
+    std::fflush(stdout);
+    return retenue;
+}
 
 bool montePetitDisque(const QByteArray& point, const char* taille) {
     const uid_t uid = getuid();

@@ -2,6 +2,7 @@
 // Reliability tests run the program's code in forked child processes: to kill it at any moment,
 // to run two writers at once, or to limit what it may write.
 #include <QByteArray>
+#include <QtGlobal>
 #include <functional>
 #include <sys/types.h>
 
@@ -23,3 +24,6 @@ bool montePetitDisque(const QByteArray& point, const char* taille);
 void remplitDisque(long libres = 0);
 // Long runs by hand: MARIVELLE_FIABILITE_LONGUE=1 multiplies the counts of the CI runs.
 int fois(int enCi, int aLaMain);
+// The seed of a test's random timings: MARIVELLE_GRAINE when set, else drawn; printed, so that a
+// failing run can be replayed.
+quint32 graineImprimee();

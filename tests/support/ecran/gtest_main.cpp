@@ -1,5 +1,6 @@
 // GoogleTest entry for the screen-side tests: a QApplication (offscreen) for the tests that
-// need widgets or pictures.
+// need widgets or pictures; the seams put back after every test.
+#include "RemiseAZero.h"
 #include "interface/Polices.h"
 
 #include <QApplication>
@@ -10,5 +11,6 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     Polices::installe();
     ::testing::InitGoogleTest(&argc, argv);
+    RemiseAZero::installePourGoogleTest();
     return RUN_ALL_TESTS();
 }

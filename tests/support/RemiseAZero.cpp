@@ -1,0 +1,73 @@
+#include "RemiseAZero.h"
+
+#include "base/Aleatoire.h"
+#include "base/Horloge.h"
+#include "base/Messages.h"
+#include "base/Minuterie.h"
+#include "interface/Affichage.h"
+#include "interface/Ajustement.h"
+#include "interface/Ecrans.h"
+#include "journal/Journal.h"
+#include "sons/Sons.h"
+#include "state/SharedState.h"
+
+#include <gtest/gtest.h>
+#include <random>
+
+// A test program links only the libraries it tests: the seams of the others are weak references,
+// null when the library (so its state) is not in the program. Each reset lives in the source file
+// of the state it resets, so a state in the program always comes with its reset.
+[[gnu::weak]] void retablitEtat();
+namespace Journal {
+[[gnu::weak]] void retablit();
+}
+namespace Sons {
+[[gnu::weak]] void installeSortie(std::unique_ptr<Sortie>);
+[[gnu::weak]] void regle(const Reglages&);
+}  // namespace Sons
+namespace Affichage {
+[[gnu::weak]] void fixeTaille(const QSize&);
+}
+namespace Ajustement {
+[[gnu::weak]] void reinitialise();
+}
+namespace Ecrans {
+[[gnu::weak]] void remplaceFin(std::function<void()>);
+[[gnu::weak]] void oublieTout();
+}  // namespace Ecrans
+
+namespace RemiseAZero {
+void coutures() {
+    Minuterie::accelere(1);
+    Horloge::fixe({});
+    Aleatoire::graine(std::random_device{}());
+    Messages::installeRepondeur(nullptr);
+    Messages::installeAfficheur(nullptr);
+    if (Journal::retablit) Journal::retablit();
+    if (Sons::installeSortie) Sons::installeSortie(nullptr);
+    if (Sons::regle) Sons::regle({});
+    if (Affichage::fixeTaille) Affichage::fixeTaille(QSize());
+    if (Ajustement::reinitialise) Ajustement::reinitialise();
+    if (Ecrans::remplaceFin) Ecrans::remplaceFin(nullptr);
+}
+
+void etat() {
+    if (retablitEtat) retablitEtat();
+}
+
+void ecrans() {
+    if (Ecrans::oublieTout) Ecrans::oublieTout();
+}
+
+namespace {
+class ApresChaqueTest final : public testing::EmptyTestEventListener {
+    void OnTestEnd(const testing::TestInfo&) override {
+        coutures();
+        etat();
+        ecrans();
+    }
+};
+}  // namespace
+
+void installePourGoogleTest() { testing::UnitTest::GetInstance()->listeners().Append(new ApresChaqueTest); }
+}  // namespace RemiseAZero

@@ -1,0 +1,15 @@
+#pragma once
+// Every test starts from the program's defaults: after each test the support puts back every
+// seam a test may set (timers' pace, clock, random seed, message boxes, journal writer and
+// server, sound output, display size, screen fitting, program end) and the shared state.
+// GoogleTest does it from a listener of its mains, QtTest from the `cleanup()` of `TestEcran`.
+namespace RemiseAZero {
+// The process-wide test hooks of the program, back to their defaults.
+void coutures();
+// The shared state (`Etat()`) as a program just started has it.
+void etat();
+// The screen registry emptied: the screens a test registered die with it.
+void ecrans();
+// GoogleTest: the three above after every test, once its fixture is gone (called by both mains).
+void installePourGoogleTest();
+}  // namespace RemiseAZero
