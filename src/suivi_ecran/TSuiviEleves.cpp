@@ -142,6 +142,13 @@ void TSuiviEleves::creeControles() {
     haut->addWidget(titre_, 1);
     haut->addWidget(retour);
     racine->addLayout(haut);
+    etatLecture_ = new QLabel;
+    etatLecture_->setObjectName(QStringLiteral("EtatLecture"));
+    etatLecture_->setWordWrap(true);
+    etatLecture_->setFont(Apparence::arial(18, true));
+    Apparence::colore(etatLecture_, QPalette::WindowText, Apparence::Orange);
+    etatLecture_->hide();
+    racine->addWidget(etatLecture_);
     pages_ = new QStackedWidget;
     racine->addWidget(pages_, 1);
 
@@ -179,6 +186,7 @@ void TSuiviEleves::creeControles() {
     seuil_->setDecimals(1);
     seuil_->setSuffix(QStringLiteral(" s au plus"));
     seuil_->setLocale(QLocale(QLocale::French));
+    seuil_->setValue(Suivi::SeuilParDefautMs / 1000.0);  // until a class is read
     basClasse->addWidget(seuil_);
     gauche->addLayout(basClasse);
     lc->addLayout(gauche, 9);
@@ -251,6 +259,8 @@ void TSuiviEleves::creeControles() {
     courbes->addWidget(temps_);
     le->addLayout(courbes, 2);
     pages_->addWidget(pageEleve);
+    actionsClasse_ = {voir, csv, seuil_, imprimer, pdf};
+    montreClasse(false);
 
     Garde::connecte(retour, &QPushButton::clicked, this, [this] { RetourClick(); });
     Garde::connecte(classe, &QPushButton::clicked, this, [this] { pages_->setCurrentIndex(0); });
@@ -308,14 +318,13 @@ void TSuiviEleves::FormShow() {
 }
 
 void TSuiviEleves::charge(const QString& enseignant, const QString& repertoireClasse) {
-    std::unique_ptr<MagasinJournal> magasin;
-    try {
-        // A school server's store when there is one. Reading never makes a journal: a class
-        // without one has no answers yet.
-        if (Journal::aUnJournal(enseignant, repertoireClasse)) magasin = Journal::ouvre(enseignant, repertoireClasse);
-    } catch (const ErreurMarivelle& e) {
-        Messages::information(e.message());
-    }
+    // Nothing of the class shown before stays, whatever happens to this one.
+    classe_ = Classe{};
+    classe_.enseignant = enseignant;
+    classe_.repertoire = repertoireClasse;
+    titre_->setText(enseignant == QLatin1String("aucun") ? QStringLiteral("Suivi des élèves sans enseignant")
+                                                          : QStringLiteral("Suivi des élèves de ") + enseignant);
+    montreClasse(false);
     // The class list names the pupils who have not played yet, with no parameter file either.
     QStringList inscrits;
     const QString liste = repertoireClasse + QFileInfo(Registre::FichierListeEleves(enseignant)).fileName();
@@ -324,10 +333,27 @@ void TSuiviEleves::charge(const QString& enseignant, const QString& repertoireCl
     } catch (const ErreurMarivelle& e) {
         Messages::information(e.message());
     }
-    classe_ = Suivi::charge(enseignant, repertoireClasse, magasin.get(), Horloge::maintenant(), inscrits,
-                            [&] { return Journal::ouvre(enseignant, repertoireClasse); });
-    titre_->setText(enseignant == QLatin1String("aucun") ? QStringLiteral("Suivi des élèves sans enseignant")
-                                                          : QStringLiteral("Suivi des élèves de ") + enseignant);
+    try {
+        // A school server's store when there is one. Reading never makes a journal: a class
+        // without one has no answers yet.
+        std::unique_ptr<MagasinJournal> magasin;
+        if (Journal::aUnJournal(enseignant, repertoireClasse)) magasin = Journal::ouvre(enseignant, repertoireClasse);
+        classe_ = Suivi::charge(enseignant, repertoireClasse, magasin.get(), Horloge::maintenant(), inscrits,
+                                [&] { return Journal::ouvre(enseignant, repertoireClasse); });
+    } catch (const ErreurMarivelle& e) {
+        montreClasse(false, e.message());
+        return;
+    }
+    montreClasse(true);
+}
+
+void TSuiviEleves::montreClasse(bool lue, const QString& raison) {
+    classeLue_ = lue;
+    eleve_.clear();
+    for (QWidget* w : std::as_const(actionsClasse_)) w->setEnabled(lue);
+    etatLecture_->setText(raison.isEmpty() ? QString()
+                                           : QStringLiteral("Cette classe n'a pas pu être lue. ") + raison);
+    etatLecture_->setVisible(!raison.isEmpty());
     {
         const QSignalBlocker b(seuil_);
         seuil_->setValue(classe_.seuilMs / 1000.0);
@@ -410,7 +436,7 @@ void TSuiviEleves::remplitClasse() {
         item->setData(Qt::UserRole, a.eleve);
         aider_->addItem(item);
     }
-    if (aider_->count() == 0) aider_->addItem(QStringLiteral("Personne ne recule en ce moment."));
+    if (aider_->count() == 0 && classeLue_) aider_->addItem(QStringLiteral("Personne ne recule en ce moment."));
 }
 
 const BilanEleve* TSuiviEleves::eleveMontre() const {
@@ -449,6 +475,7 @@ void TSuiviEleves::montreEleve(const QString& eleve) {
 }
 
 void TSuiviEleves::seuilChange(double secondes) {
+    if (!classeLue_) return;
     classe_.seuilMs = qRound(secondes * 1000);
     Revision::ecritSeuil(classe_.repertoire, classe_.seuilMs);
     Suivi::revise(classe_);

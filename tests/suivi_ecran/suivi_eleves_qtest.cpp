@@ -9,13 +9,18 @@
 #include "interface/Ecrans.h"
 #include "journal/Journal.h"
 #include "journal/MagasinSql.h"
+#include "identity/NomsRegistre.h"
+#include "identity/Registre.h"
 #include "identity/TSaisieIdentifiant.h"
+#include "revision/SeuilClasse.h"
+#include "state/SharedState.h"
 #include "state/Utils.h"
 #include "suivi_ecran/GrilleFaits.h"
 #include "suivi_ecran/TSuiviEleves.h"
 
 #include <QCategoryAxis>
 #include <QChartView>
+#include <QDoubleSpinBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QProcess>
@@ -155,6 +160,50 @@ private slots:
         suivi.charge(QStringLiteral("aucun"), classe);
         QCOMPARE(tableau->rowCount(), 1);  // Théo, of the class list
         QVERIFY(!QFileInfo::exists(Journal::cheminSqlite(QStringLiteral("aucun"), classe)));
+    }
+
+    // A class whose journal cannot be read shows its name and why, nothing of the class shown
+    // before; its threshold and export are off, and the other class's files stay as they were.
+    void uneClasseIllisibleNeMontreRienDUneAutre() {
+        DossierTemporaire dossier;
+        remplit();
+        Revision::ecritSeuil(RepertoireDeClasse(QStringLiteral("aucun")), 2500);
+        const QString seuilAucun = Revision::fichierSeuil(RepertoireDeClasse(QStringLiteral("aucun")));
+        const QByteArray avant = octetsDe(seuilAucun);
+        SharedState etat;
+        FichierTexte::ecritLignes(QStringLiteral("enseignant.txt"), {Registre::EnteteEnseignants, QStringLiteral("aucun")});
+        Registre::EnregistreEnseignant(etat, QStringLiteral("Martin"), {1});
+        ecritOctets(Journal::cheminSqlite(QStringLiteral("Martin"), RepertoireDeClasse(QStringLiteral("Martin"))),
+                    "pas une base");
+        TSaisieIdentifiant identification;
+        Ecrans::enregistre(Ecrans::Role::SaisieIdentifiant, &identification);
+        TSuiviEleves suivi;
+        Ecrans::enregistre(Ecrans::Role::SuiviEleves, &suivi);
+        identification.show();
+        const auto ouvre = [&](const QString& enseignant) {
+            if (suivi.isVisible()) QTest::mouseClick(Pilote::controle<QPushButton>(&suivi, QStringLiteral("Retour")), Qt::LeftButton);
+            QVERIFY(Pilote::clique(Pilote::controle<QListWidget>(&identification, QStringLiteral("lb_nom_ens_param")), enseignant));
+            QTest::mouseClick(Pilote::controle<QPushButton>(&identification, QStringLiteral("Suivi")), Qt::LeftButton);
+            QTRY_VERIFY(suivi.isVisible());
+        };
+        auto* seuil = Pilote::controle<QDoubleSpinBox>(&suivi, QStringLiteral("Seuil"));
+        auto* tableau = Pilote::controle<QTableWidget>(&suivi, QStringLiteral("TableauClasse"));
+        QCOMPARE(seuil->text(), QStringLiteral("3,0 s au plus"));  // before any class is read
+        ouvre(QStringLiteral("aucun"));
+        QCOMPARE(tableau->rowCount(), 3);
+        QCOMPARE(seuil->text(), QStringLiteral("2,5 s au plus"));
+        ouvre(QStringLiteral("Martin"));
+        QCOMPARE(Pilote::controle<QLabel>(&suivi, QStringLiteral("Titre"))->text(), QStringLiteral("Suivi des élèves de Martin"));
+        auto* etatLecture = Pilote::controle<QLabel>(&suivi, QStringLiteral("EtatLecture"));
+        QVERIFY(etatLecture->isVisible());
+        QVERIFY2(etatLecture->text().contains(u("n'est pas une base de données lisible")), qPrintable(etatLecture->text()));
+        QCOMPARE(tableau->rowCount(), 0);
+        QCOMPARE(Pilote::controle<QListWidget>(&suivi, QStringLiteral("AAider"))->count(), 0);
+        QCOMPARE(seuil->text(), QStringLiteral("3,0 s au plus"));
+        QTest::keyClick(seuil, Qt::Key_Up);
+        QCOMPARE(octetsDe(seuilAucun), avant);
+        for (const char* nom : {"Seuil", "ExporterCsv", "VoirEleve", "EnregistrerPdf", "Imprimer"})
+            QVERIFY2(!Pilote::controle<QWidget>(&suivi, QString::fromLatin1(nom))->isEnabled(), nom);
     }
 };
 
