@@ -9,6 +9,7 @@
 #include "base/Messages.h"
 #include "interface/Affichage.h"
 #include "interface/Apparence.h"
+#include "interface/DialogueEnregistrement.h"
 #include "interface/Ecrans.h"
 #include "interface/Passage.h"
 #include "journal/Journal.h"
@@ -24,7 +25,6 @@
 #include <QEvent>
 #include <QDoubleSpinBox>
 #include <QFileInfo>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -276,16 +276,24 @@ void TSuiviEleves::creeControles() {
     });
     connect(seuil_, &QDoubleSpinBox::valueChanged, this, [this](double s) { Garde::execute([this, s] { seuilChange(s); }); });
     Garde::connecte(csv, &QPushButton::clicked, this, [this] {
-        const QString f = QFileDialog::getSaveFileName(this, QStringLiteral("Exporter la classe"),
-                                                       QStringLiteral("suivi de la classe.csv"),
-                                                       QStringLiteral("Tableur (*.csv)"));
-        if (!f.isEmpty()) exporteCsv(f);
+        const QString f = DialogueEnregistrement::demande(
+            this, QStringLiteral("Exporter la classe"),
+            classe_.enseignant == QLatin1String("aucun") ? QStringLiteral("suivi des élèves sans enseignant")
+                                                          : QStringLiteral("suivi de la classe de ") + classe_.enseignant,
+            QStringLiteral("csv"), QStringLiteral("Tableur (*.csv)"));
+        if (f.isEmpty()) return;
+        exporteCsv(f);
+        DialogueEnregistrement::confirme(QStringLiteral("La classe a été exportée"), f);
     });
     Garde::connecte(pdf, &QPushButton::clicked, this, [this] {
-        const QString f = QFileDialog::getSaveFileName(this, QStringLiteral("Enregistrer le bilan en PDF"),
-                                                       QStringLiteral("bilan de %1.pdf").arg(eleve_),
-                                                       QStringLiteral("PDF (*.pdf)"));
-        if (!f.isEmpty()) enregistrePdf(f);
+        if (!eleveMontre()) return;
+        const QString nom = Suivi::nomAffiche(eleve_);
+        const QString f = DialogueEnregistrement::demande(this, QStringLiteral("Enregistrer le bilan en PDF"),
+                                                          QStringLiteral("bilan de ") + nom, QStringLiteral("pdf"),
+                                                          QStringLiteral("PDF (*.pdf)"));
+        if (f.isEmpty()) return;
+        enregistrePdf(f);
+        DialogueEnregistrement::confirme(QStringLiteral("Le bilan de %1 a été enregistré").arg(nom), f);
     });
     Garde::connecte(imprimer, &QPushButton::clicked, this, [this] {
         if (const BilanEleve* b = eleveMontre())

@@ -5,6 +5,7 @@
 #include "app/TAccueil.h"
 #include "base/FichierTexte.h"
 #include "base/Horloge.h"
+#include "base/Messages.h"
 #include "interface/Affichage.h"
 #include "interface/Ecrans.h"
 #include "journal/Journal.h"
@@ -21,6 +22,9 @@
 #include <QCategoryAxis>
 #include <QChartView>
 #include <QDoubleSpinBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTreeView>
 #include <QHeaderView>
 #include <QLabel>
 #include <QProcess>
@@ -204,6 +208,68 @@ private slots:
         QCOMPARE(octetsDe(seuilAucun), avant);
         for (const char* nom : {"Seuil", "ExporterCsv", "VoirEleve", "EnregistrerPdf", "Imprimer"})
             QVERIFY2(!Pilote::controle<QWidget>(&suivi, QString::fromLatin1(nom))->isEnabled(), nom);
+    }
+    // The family report of a pupil whose name holds quotes: the dialog proposes a whole name with
+    // ".pdf" in the teacher's folder, dates in French, and the teacher is told where it went.
+    void leBilanSEnregistreSousUnNomEntierEtLeProfesseurLeSait() {
+        DossierTemporaire dossier;
+        const QByteArray home = qgetenv("HOME");
+        const auto retablit = qScopeGuard([home] {
+            qputenv("HOME", home);
+            Messages::installeRepondeur(nullptr);
+            Etat().EnseignantParametrage.clear();
+        });
+        qputenv("HOME", dossier.chemin().toUtf8());
+        Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
+        ecritOctets(QStringLiteral("ancien.pdf"), "%PDF");
+        QFile ancien(QStringLiteral("ancien.pdf"));
+        QVERIFY(ancien.open(QIODevice::ReadWrite) &&
+                ancien.setFileTime(QDateTime(QDate(2026, 12, 8), QTime(9, 5)), QFileDevice::FileModificationTime));
+        const QString eleve = QStringLiteral("Zoé \"la grande\"");
+        remplit();
+        {
+            ParametresConnexion p;
+            p.base = Journal::cheminSqlite(QStringLiteral("aucun"), RepertoireDeClasse(QStringLiteral("aucun")));
+            EntreeJournal e;
+            e.enseignant = QStringLiteral("aucun");
+            e.eleve = eleve;
+            e.moment = le(8, 0);
+            e.fait = Fait{2, Operation::Multiplication, 3, 6};
+            MagasinSql(p).ajoute(e);
+        }
+        Etat().EnseignantParametrage = QStringLiteral("aucun");
+        TSuiviEleves suivi;
+        suivi.show();
+        suivi.montreEleve(eleve);
+        QStringList vu;
+        const auto enregistre = [&] {
+            QTimer::singleShot(0, this, [&] {
+                auto* dialogue = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+                if (!dialogue) return;
+                auto* nom = dialogue->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+                auto* vue = dialogue->findChild<QTreeView*>(QStringLiteral("treeView"));
+                const auto date = [vue] {
+                    for (int r = 0; r < vue->model()->rowCount(vue->rootIndex()); ++r) {
+                        const QModelIndex i = vue->model()->index(r, 0, vue->rootIndex());
+                        if (i.data().toString() == QStringLiteral("ancien.pdf")) return i.siblingAtColumn(3).data().toString();
+                    }
+                    return QString();
+                };
+                QTRY_VERIFY_WITH_TIMEOUT(!date().isEmpty(), 20000);  // the folder is read on a thread of Qt's
+                vu << nom->text() << date();
+                QTest::keyClick(nom, Qt::Key_Return);
+            });
+            QTest::mouseClick(Pilote::controle<QPushButton>(&suivi, QStringLiteral("EnregistrerPdf")), Qt::LeftButton);
+        };
+        enregistre();
+        const QString chemin = dossier.chemin() + QStringLiteral("/bilan de Zoé 'la grande'.pdf");
+        QCOMPARE(vu, (QStringList{QStringLiteral("bilan de Zoé 'la grande'.pdf"), QStringLiteral("08/12/2026 09:05")}));
+        QVERIFY(QFileInfo(chemin).size() > 1000);
+        const QString fait = QStringLiteral("Le bilan de %1 a été enregistré dans « %2 ».").arg(eleve, chemin);
+        QCOMPARE(Messages::recueille(), QStringList{fait});
+        enregistre();  // again: the teacher is asked before the file is replaced
+        QCOMPARE(Messages::recueille(),
+                 (QStringList{QStringLiteral("Le fichier « bilan de Zoé 'la grande'.pdf » existe déjà. Le remplacer ?"), fait}));
     }
 };
 
