@@ -95,18 +95,34 @@ int ecritTout(int fd, const QByteArray& contenu) {
     return 0;
 }
 
+// What stands in a file's place when it is not a plain file: a named pipe given as the journal
+// was told "disque plein" by the database, and read, it would wait for a writer for ever.
+QString pasOrdinaire(mode_t mode) {
+    if (S_ISDIR(mode)) return QStringLiteral("c'est un dossier");
+    if (S_ISFIFO(mode)) return QStringLiteral("ce n'est pas un fichier ordinaire mais un tube nommé");
+    if (S_ISSOCK(mode)) return QStringLiteral("ce n'est pas un fichier ordinaire mais une prise de communication");
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return QStringLiteral("ce n'est pas un fichier ordinaire mais un périphérique");
+    return QStringLiteral("ce n'est pas un fichier ordinaire");
+}
+
 // Opened directly: a check before opening could race with another program's rename. -1 when
-// the file does not exist and `absentPermis`.
+// the file does not exist and `absentPermis`. Without waiting (a named pipe would wait for a
+// writer), and only a plain file is read.
 int ouvreEnLecture(const QString& chemin, bool absentPermis = false) {
     int fd;
-    do fd = ::open(systeme(chemin).constData(), O_RDONLY | O_CLOEXEC);
+    do fd = ::open(systeme(chemin).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     while (fd < 0 && errno == EINTR);
     if (fd < 0) {
         if (errno == ENOENT && absentPermis) return -1;
         if (errno == ENOENT) throw ErreurFichier(QStringLiteral("Le fichier %1 est introuvable.").arg(nom(chemin)));
         echec(QStringLiteral("Impossible de lire le fichier"), chemin, errno);
     }
-    return fd;
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        throw ErreurFichier(QStringLiteral("Impossible de lire le fichier %1 : %2.").arg(nom(chemin), pasOrdinaire(st.st_mode)));
+    }
+    return fd;  // O_NONBLOCK changes nothing for a plain file
 }
 
 QByteArray litTout(const QString& chemin, int fd) {
@@ -362,10 +378,15 @@ void verifieDansDossierDeTravail(const QString& chemin) {
                                            "Marivelle ne le modifie pas.")
                                 .arg(nom(chemin)));
     struct stat st {};
-    if (::lstat(systeme(absolu).constData(), &st) == 0 && S_ISLNK(st.st_mode))
+    if (::lstat(systeme(absolu).constData(), &st) != 0) return;
+    if (S_ISLNK(st.st_mode))
         throw ErreurFichier(QStringLiteral("Le fichier %1 est un lien vers un autre fichier : "
                                            "Marivelle ne le modifie pas.")
                                 .arg(nom(chemin)));
+    // A folder in its place is told by the write itself ("c'est un dossier").
+    if (!S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode))
+        throw ErreurFichier(QStringLiteral("Le fichier %1 ne peut pas être utilisé : %2. Marivelle ne le modifie pas.")
+                                .arg(nom(chemin), pasOrdinaire(st.st_mode)));
 }
 
 bool estTemporaire(const QString& nomDeFichier) {

@@ -54,7 +54,8 @@ bool creeDossier(const QString& chemin);
 void supprime(const QString& chemin);
 
 // Throws ErreurFichier unless the file may be written, rewritten or deleted: it is not a link
-// (dangling or not) and its folder is the working folder or one below it, reached without links.
+// (dangling or not) nor a named pipe, socket or device, and its folder is the working folder or
+// one below it, reached without links. Only plain files are ever read, too.
 void verifieDansDossierDeTravail(const QString& chemin);
 
 // The temporary copy a replace writes before renaming it: "<name>.~" and five letters or digits.

@@ -291,3 +291,18 @@ TEST(Magasin, AFullDiskKeepsWhatWasStoredAndTwoProgramsLoseNothing) {
     for (const QString& eleve : {QStringLiteral("Zoé"), QStringLiteral("Yanis")})
         EXPECT_EQ(m.entrees(QStringLiteral("Mme Léa O'Brien"), eleve, 0).size(), questions);
 }
+
+#include <sys/stat.h>
+
+// A named pipe given as the journal: its true reason, not a full disk.
+TEST(Magasin, ANamedPipeAsTheJournalIsNotTakenForAFullDisk) {
+    DossierTemporaire dossier;
+    ASSERT_EQ(::mkfifo("tube.sqlite", 0600), 0);
+    try {
+        MagasinSql m(sqlite(QStringLiteral("tube.sqlite")));
+        ADD_FAILURE() << "opened";
+    } catch (const ErreurJournal& e) {
+        EXPECT_TRUE(e.message().contains(QString::fromUtf8("ce n'est pas un fichier ordinaire mais un tube nommé")))
+            << e.message().toStdString();
+    }
+}
