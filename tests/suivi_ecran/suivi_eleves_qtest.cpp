@@ -209,6 +209,7 @@ private slots:
         for (const char* nom : {"Seuil", "ExporterCsv", "VoirEleve", "EnregistrerPdf", "Imprimer"})
             QVERIFY2(!Pilote::controle<QWidget>(&suivi, QString::fromLatin1(nom))->isEnabled(), nom);
     }
+
     // The family report of a pupil whose name holds quotes: the dialog proposes a whole name with
     // ".pdf" in the teacher's folder, dates in French, and the teacher is told where it went.
     void leBilanSEnregistreSousUnNomEntierEtLeProfesseurLeSait() {
@@ -246,14 +247,12 @@ private slots:
             QTimer::singleShot(0, this, [&] {
                 auto* dialogue = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
                 if (!dialogue) return;
+                const auto ferme = qScopeGuard([dialogue] { if (dialogue->isVisible()) dialogue->reject(); });  // on a failure below
                 auto* nom = dialogue->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
                 auto* vue = dialogue->findChild<QTreeView*>(QStringLiteral("treeView"));
-                const auto date = [vue] {
-                    for (int r = 0; r < vue->model()->rowCount(vue->rootIndex()); ++r) {
-                        const QModelIndex i = vue->model()->index(r, 0, vue->rootIndex());
-                        if (i.data().toString() == QStringLiteral("ancien.pdf")) return i.siblingAtColumn(3).data().toString();
-                    }
-                    return QString();
+                const auto date = [m = vue->model(), racine = vue->rootIndex()] {
+                    const auto trouves = m->match(m->index(0, 0, racine), Qt::DisplayRole, QStringLiteral("ancien.pdf"));
+                    return trouves.isEmpty() ? QString() : trouves[0].siblingAtColumn(3).data().toString();
                 };
                 QTRY_VERIFY_WITH_TIMEOUT(!date().isEmpty(), 20000);  // the folder is read on a thread of Qt's
                 vu << nom->text() << date();
