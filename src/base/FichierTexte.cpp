@@ -95,18 +95,34 @@ int ecritTout(int fd, const QByteArray& contenu) {
     return 0;
 }
 
+// What stands in a file's place when it is not a plain file: a named pipe given as the journal
+// was told "disque plein" by the database, and read, it would wait for a writer for ever.
+QString pasOrdinaire(mode_t mode) {
+    if (S_ISDIR(mode)) return QStringLiteral("c'est un dossier");
+    if (S_ISFIFO(mode)) return QStringLiteral("ce n'est pas un fichier ordinaire mais un tube nommé");
+    if (S_ISSOCK(mode)) return QStringLiteral("ce n'est pas un fichier ordinaire mais une prise de communication");
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return QStringLiteral("ce n'est pas un fichier ordinaire mais un périphérique");
+    return QStringLiteral("ce n'est pas un fichier ordinaire");
+}
+
 // Opened directly: a check before opening could race with another program's rename. -1 when
-// the file does not exist and `absentPermis`.
+// the file does not exist and `absentPermis`. Without waiting (a named pipe would wait for a
+// writer), and only a plain file is read.
 int ouvreEnLecture(const QString& chemin, bool absentPermis = false) {
     int fd;
-    do fd = ::open(systeme(chemin).constData(), O_RDONLY | O_CLOEXEC);
+    do fd = ::open(systeme(chemin).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     while (fd < 0 && errno == EINTR);
     if (fd < 0) {
         if (errno == ENOENT && absentPermis) return -1;
         if (errno == ENOENT) throw ErreurFichier(QStringLiteral("Le fichier %1 est introuvable.").arg(nom(chemin)));
         echec(QStringLiteral("Impossible de lire le fichier"), chemin, errno);
     }
-    return fd;
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        throw ErreurFichier(QStringLiteral("Impossible de lire le fichier %1 : %2.").arg(nom(chemin), pasOrdinaire(st.st_mode)));
+    }
+    return fd;  // O_NONBLOCK changes nothing for a plain file
 }
 
 QByteArray litTout(const QString& chemin, int fd) {
@@ -125,17 +141,63 @@ QByteArray litTout(const QString& chemin, int fd) {
     return octets;
 }
 
-QStringList decoupe(const QByteArray& octets) {
+// The bytes of a file of the disk, or of one compiled into the program (":/…"), which only Qt reads.
+QByteArray contenu(const QString& chemin) {
+    if (!chemin.startsWith(QLatin1Char(':'))) return litTout(chemin, ouvreEnLecture(chemin));
+    QFile integre(chemin);
+    if (!integre.open(QIODevice::ReadOnly))
+        throw ErreurFichier(QStringLiteral("Le fichier %1 est introuvable.").arg(nom(chemin)));
+    return integre.readAll();
+}
+
+const QByteArrayView MarqueUtf8("\xEF\xBB\xBF");
+
+// Valid UTF-8 from end to end. Stops at the first byte that cannot be, which in a Windows-1252
+// file (what the program writes) comes with the first accented letter.
+bool estUtf8(QByteArrayView octets) {
+    const auto* p = reinterpret_cast<const unsigned char*>(octets.data());
+    const auto* const fin = p + octets.size();
+    while (p < fin) {
+        if (*p < 0x80) {
+            ++p;
+            continue;
+        }
+        const int suite = (*p & 0xE0) == 0xC0 ? 1 : (*p & 0xF0) == 0xE0 ? 2 : (*p & 0xF8) == 0xF0 ? 3 : 0;
+        if (suite == 0 || fin - p <= suite) return false;
+        char32_t c = *p & (0x3F >> suite);
+        for (int i = 1; i <= suite; ++i) {
+            if ((p[i] & 0xC0) != 0x80) return false;
+            c = (c << 6) | (p[i] & 0x3F);
+        }
+        const char32_t minimum = suite == 1 ? 0x80 : suite == 2 ? 0x800 : 0x10000;  // no longer form than needed
+        if (c < minimum || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return false;
+        p += suite + 1;
+    }
+    return true;
+}
+
+enum class Encodage { Windows1252, Reglages };
+
+// `encore`, when given, is asked after each line whether to go on.
+QStringList decoupe(QByteArrayView octets, Encodage encodage = Encodage::Windows1252,
+                    const std::function<bool(const QString&)>& encore = {}) {
+    // A settings file is UTF-8 as a whole or not at all: decided once for the file, after its mark.
+    bool utf8 = false;
+    if (encodage == Encodage::Reglages) {
+        if (octets.startsWith(MarqueUtf8)) octets = octets.sliced(MarqueUtf8.size());
+        utf8 = estUtf8(octets);
+    }
     // Split the bytes first (memchr-fast), then decode each line on its own.
     QStringList lignes;
-    const char* debut = octets.constData();
+    const char* debut = octets.data();
     const char* const fin = debut + octets.size();
     while (debut < fin) {
         const char* saut = static_cast<const char*>(memchr(debut, '\n', fin - debut));
         const char* finLigne = saut ? saut : fin;
         const char* finTexte = (saut && finLigne > debut && finLigne[-1] == '\r') ? finLigne - 1 : finLigne;
-        lignes << Cp1252::decode(QByteArrayView(debut, finTexte - debut));
-        if (!saut) break;
+        const QByteArrayView ligne(debut, finTexte - debut);
+        lignes << (utf8 ? QString::fromUtf8(ligne) : Cp1252::decode(ligne));
+        if (!saut || (encore && !encore(lignes.last()))) break;
         debut = saut + 1;
     }
     return lignes;
@@ -217,33 +279,17 @@ bool estPresent(const QString& chemin) {
     return ::lstat(systeme(chemin).constData(), &st) == 0;
 }
 
-QStringList litLignes(const QString& chemin) {
-    if (chemin.startsWith(QLatin1Char(':'))) {
-        // A file compiled into the program: only Qt reads it.
-        QFile integre(chemin);
-        if (!integre.open(QIODevice::ReadOnly))
-            throw ErreurFichier(QStringLiteral("Le fichier %1 est introuvable.").arg(nom(chemin)));
-        return decoupe(integre.readAll());
-    }
-    return decoupe(litTout(chemin, ouvreEnLecture(chemin)));
-}
+QStringList litLignes(const QString& chemin) { return decoupe(contenu(chemin)); }
 
 QByteArray litOctets(const QString& chemin) { return litTout(chemin, ouvreEnLecture(chemin)); }
 
+QStringList litLignesReglages(const QString& chemin) {
+    return decoupe(contenu(chemin), Encodage::Reglages);
+}
+
 QStringList litLignesTantQue(const QString& chemin, const std::function<bool(const QString&)>& encore) {
-    QFile fichier(chemin);
-    const bool ouvert = chemin.startsWith(QLatin1Char(':'))
-                            ? fichier.open(QIODevice::ReadOnly)
-                            : fichier.open(ouvreEnLecture(chemin), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
-    if (!ouvert) throw ErreurFichier(QStringLiteral("Le fichier %1 est introuvable.").arg(nom(chemin)));
-    QStringList lignes;
-    while (!fichier.atEnd()) {
-        QByteArray octets = fichier.readLine();
-        if (octets.endsWith('\n')) octets.chop(octets.endsWith("\r\n") ? 2 : 1);
-        lignes << Cp1252::decode(octets);
-        if (!encore(lignes.last())) break;
-    }
-    return lignes;
+    // The bytes are read whole (the cheap part): the encoding is the whole file's.
+    return decoupe(contenu(chemin), Encodage::Reglages, encore);
 }
 
 QByteArray encode(const QString& texte, const QString& chemin) {
@@ -332,10 +378,15 @@ void verifieDansDossierDeTravail(const QString& chemin) {
                                            "Marivelle ne le modifie pas.")
                                 .arg(nom(chemin)));
     struct stat st {};
-    if (::lstat(systeme(absolu).constData(), &st) == 0 && S_ISLNK(st.st_mode))
+    if (::lstat(systeme(absolu).constData(), &st) != 0) return;
+    if (S_ISLNK(st.st_mode))
         throw ErreurFichier(QStringLiteral("Le fichier %1 est un lien vers un autre fichier : "
                                            "Marivelle ne le modifie pas.")
                                 .arg(nom(chemin)));
+    // A folder in its place is told by the write itself ("c'est un dossier").
+    if (!S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode))
+        throw ErreurFichier(QStringLiteral("Le fichier %1 ne peut pas être utilisé : %2. Marivelle ne le modifie pas.")
+                                .arg(nom(chemin), pasOrdinaire(st.st_mode)));
 }
 
 bool estTemporaire(const QString& nomDeFichier) {

@@ -19,11 +19,16 @@ bool estPresent(const QString& chemin);
 // The file's lines without their line ends; a last line without line end counts.
 QStringList litLignes(const QString& chemin);
 
+// The lines of a settings file, which a teacher may have saved from another editor: UTF-8 (its
+// byte-order mark dropped) when the whole file is valid UTF-8, Windows-1252 otherwise. Every
+// settings reader uses it; the program itself writes them in Windows-1252.
+QStringList litLignesReglages(const QString& chemin);
+
 // The file's bytes as they are; for files that are not text.
 QByteArray litOctets(const QString& chemin);
 
 // Reads lines from the start while `encore` says so for the line just read (that line included);
-// for files whose useful part is at the top.
+// for settings files whose useful part is at the top, decoded like litLignesReglages.
 QStringList litLignesTantQue(const QString& chemin, const std::function<bool(const QString&)>& encore);
 
 // Replaces (or creates) the file with each line followed by CR LF.
@@ -49,7 +54,8 @@ bool creeDossier(const QString& chemin);
 void supprime(const QString& chemin);
 
 // Throws ErreurFichier unless the file may be written, rewritten or deleted: it is not a link
-// (dangling or not) and its folder is the working folder or one below it, reached without links.
+// (dangling or not) nor a named pipe, socket or device, and its folder is the working folder or
+// one below it, reached without links. Only plain files are ever read, too.
 void verifieDansDossierDeTravail(const QString& chemin);
 
 // The temporary copy a replace writes before renaming it: "<name>.~" and five letters or digits.

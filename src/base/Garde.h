@@ -1,6 +1,7 @@
 #pragma once
 // The event boundary: a failure (file or number conversion) inside an event or timer handler
-// shows its text in a message box, abandons that action, and the program goes on running.
+// shows its text in a message box, abandons that action, and the program goes on running. Memory
+// running out and any other failure get a French text of their own.
 #include <QObject>
 #include <functional>
 

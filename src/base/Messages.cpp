@@ -16,7 +16,8 @@ QStringList& historique() {
     return h;
 }
 
-bool montre(Messages::Genre genre, const QString& texte, const QString& titre) {
+bool montre(Messages::Genre genre, const QString& donne, const QString& titre) {
+    const QString& texte = donne.trimmed().isEmpty() ? Messages::TexteInattendu : donne;
     // Only a test's answerer keeps the texts: the program itself keeps none.
     if (repondeur()) {
         historique() << texte;

@@ -1,5 +1,6 @@
 #include "identity/ImportEleves.h"
 
+#include "base/CelluleCsv.h"
 #include "base/Cp1252.h"
 #include "base/Erreurs.h"
 #include "base/FichierTexte.h"
@@ -11,12 +12,6 @@
 namespace {
 const QString EnClasseDe = QStringLiteral(" en classe de ");
 
-// The field of a CSV line: quoted when it holds what would split it.
-QString champ(const QString& texte) {
-    if (!texte.contains(QLatin1Char(';')) && !texte.contains(QLatin1Char('"')) && !texte.startsWith(QLatin1Char(' ')))
-        return texte;
-    return QLatin1Char('"') + QString(texte).replace(QStringLiteral("\""), QStringLiteral("\"\"")) + QLatin1Char('"');
-}
 }  // namespace
 
 namespace ImportEleves {
@@ -109,7 +104,7 @@ QByteArray exporte(const QString& enseignant) {
     if (FichierTexte::existe(liste))
         for (const QString& ligne : LignesDeListe(FichierTexte::litLignes(liste))) {
             const auto [nom, niveau] = decoupeLigne(ligne);
-            lignes << champ(nom) + QLatin1Char(';') + niveau;
+            lignes << CelluleCsv::texte(nom) + QLatin1Char(';') + CelluleCsv::texte(niveau);
         }
     return FichierTexte::encode(lignes.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"), liste);
 }

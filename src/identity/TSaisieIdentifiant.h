@@ -36,8 +36,9 @@ public:
     void ImporterClick();
     void ExporterClick();
 
-    // How the teacher picks the file to import from (`enregistrer` false) or export to, starting
-    // from `proposition`; empty when cancelled. Tests replace it.
+    // How the teacher picks the file to import from (`enregistrer` false: `proposition` is the
+    // folder to start in) or export to (`proposition` is the name proposed, without extension);
+    // empty when cancelled. Tests replace it.
     using ChoixDeFichier = std::function<QString(QWidget* parent, bool enregistrer, const QString& proposition)>;
     static ChoixDeFichier choixFichier;
 

@@ -10,6 +10,7 @@
 #include "identity/ImportEleves.h"
 #include "identity/NomsRegistre.h"
 #include "identity/Registre.h"
+#include "interface/DialogueEnregistrement.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -20,8 +21,8 @@
 TSaisieIdentifiant::ChoixDeFichier TSaisieIdentifiant::choixFichier = [](QWidget* parent, bool enregistrer,
                                                                         const QString& proposition) {
     if (enregistrer)
-        return QFileDialog::getSaveFileName(parent, QStringLiteral("Exporter la liste d'élèves"), proposition,
-                                            QStringLiteral("Tableur CSV (*.csv)"));
+        return DialogueEnregistrement::demande(parent, QStringLiteral("Exporter la liste d'élèves"), proposition,
+                                               QStringLiteral("csv"), QStringLiteral("Tableur CSV (*.csv)"));
     return QFileDialog::getOpenFileName(parent, QStringLiteral("Importer une liste d'élèves"), proposition,
                                         QStringLiteral("Listes d'élèves (*.csv *.txt *.xlsx *.ods);;Tous les fichiers (*)"));
 };
@@ -66,16 +67,16 @@ void TSaisieIdentifiant::ExporterClick() {
     const QString enseignant = classeChoisie();
     if (enseignant.isEmpty()) return;
     const QByteArray octets = ImportEleves::exporte(enseignant);
-    const QString proposition = QDir::home().filePath(enseignant == Registre::Aucun
-                                                          ? QStringLiteral("élèves sans enseignant.csv")
-                                                          : QStringLiteral("élèves de %1.csv").arg(enseignant));
-    const QString fichier = choixFichier(this, true, proposition);
+    const QString fichier = choixFichier(this, true,
+                                         enseignant == Registre::Aucun ? QStringLiteral("élèves sans enseignant")
+                                                                       : QStringLiteral("élèves de %1").arg(enseignant));
     if (fichier.isEmpty()) return;
     // A file the teacher chose, anywhere (a USB key): written whole, then put in place.
     QSaveFile sortie(fichier);
     if (!sortie.open(QIODevice::WriteOnly) || sortie.write(octets) != octets.size() || !sortie.commit())
         throw ErreurFichier(QStringLiteral("Le fichier « %1 » n'a pas pu être écrit : %2.").arg(fichier, sortie.errorString()));
     const int eleves = static_cast<int>(octets.count('\n')) - 1;
-    Messages::information(eleves == 1 ? QStringLiteral("La liste (1 élève) a été exportée.")
-                                      : QStringLiteral("La liste (%1 élèves) a été exportée.").arg(eleves));
+    DialogueEnregistrement::confirme(eleves == 1 ? QStringLiteral("La liste (1 élève) a été exportée")
+                                                 : QStringLiteral("La liste (%1 élèves) a été exportée").arg(eleves),
+                                     fichier);
 }

@@ -1,5 +1,6 @@
 #include "journal/ExportCsv.h"
 
+#include "base/CelluleCsv.h"
 #include "base/FormatFr.h"
 
 #include <QStringList>
@@ -28,15 +29,6 @@ QString ms(int valeur) { return valeur < 0 ? QString() : QString::number(valeur)
 }  // namespace
 
 namespace ExportCsv {
-QString champ(const QString& texte) {
-    if (!texte.contains(QLatin1Char(';')) && !texte.contains(QLatin1Char('"')) && !texte.contains(QLatin1Char('\n')) &&
-        !texte.contains(QLatin1Char('\r')))
-        return texte;
-    QString echappe = texte;
-    echappe.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    return QLatin1Char('"') + echappe + QLatin1Char('"');
-}
-
 QByteArray journal(const QList<EntreeJournal>& entrees) {
     QStringList lignes;
     lignes << QStringLiteral(
@@ -49,29 +41,28 @@ QByteArray journal(const QList<EntreeJournal>& entrees) {
         for (const OperationMontree& o : e.operations) operations << o.fait.cle() + QStringLiteral(" (") + action(o.action) + QLatin1Char(')');
         const QString trou = e.trou == 1 ? QStringLiteral("gauche") : e.trou == 2 ? QStringLiteral("droite") : QString();
         const QString fait = e.typeExercice == 4 ? QStringLiteral("= ") + QString::number(e.fait.resultat) : e.fait.cle();
-        const QStringList champs{e.enseignant,
-                                 e.eleve,
-                                 instant.date().toString(QStringLiteral("dd/MM/yyyy")),
-                                 FormatFr::heureLongue(instant.time()),
-                                 e.typeExercice == 5 ? QStringLiteral("révision") : QString::number(e.typeExercice),
-                                 e.position == 0 ? QStringLiteral("libre") : QString::number(e.position),
-                                 creature(e.creature),
-                                 QString::number(e.tempsDeReponse),
-                                 QString::number(e.typeAide),
-                                 oui(e.aideUtilisee),
-                                 oui(e.bandeUtilisee),
-                                 fait,
-                                 trou,
-                                 e.reponse,
-                                 oui(e.justePremierCoup),
-                                 QString::number(e.essais),
-                                 ms(e.msPremiere),
-                                 ms(e.msFin),
-                                 oui(e.finCreature),
-                                 operations.join(QStringLiteral(", "))};
-        QStringList sortie;
-        for (const QString& c : champs) sortie << champ(c);
-        lignes << sortie.join(QLatin1Char(';'));
+        // The program's own figures, dates and times are values; every other cell is text.
+        const QStringList champs{CelluleCsv::texte(e.enseignant),
+                                 CelluleCsv::texte(e.eleve),
+                                 CelluleCsv::valeur(instant.date().toString(QStringLiteral("dd/MM/yyyy"))),
+                                 CelluleCsv::valeur(FormatFr::heureLongue(instant.time())),
+                                 CelluleCsv::valeur(e.typeExercice == 5 ? QStringLiteral("révision") : QString::number(e.typeExercice)),
+                                 CelluleCsv::valeur(e.position == 0 ? QStringLiteral("libre") : QString::number(e.position)),
+                                 CelluleCsv::texte(creature(e.creature)),
+                                 CelluleCsv::valeur(QString::number(e.tempsDeReponse)),
+                                 CelluleCsv::valeur(QString::number(e.typeAide)),
+                                 CelluleCsv::texte(oui(e.aideUtilisee)),
+                                 CelluleCsv::texte(oui(e.bandeUtilisee)),
+                                 CelluleCsv::texte(fait),
+                                 CelluleCsv::texte(trou),
+                                 CelluleCsv::texte(e.reponse),
+                                 CelluleCsv::texte(oui(e.justePremierCoup)),
+                                 CelluleCsv::valeur(QString::number(e.essais)),
+                                 CelluleCsv::valeur(ms(e.msPremiere)),
+                                 CelluleCsv::valeur(ms(e.msFin)),
+                                 CelluleCsv::texte(oui(e.finCreature)),
+                                 CelluleCsv::texte(operations.join(QStringLiteral(", ")))};
+        lignes << champs.join(QLatin1Char(';'));
     }
     return (lignes.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The journal as CSV for a spreadsheet: UTF-8, ";" between fields, French headers, one line a
-// question.
+// The journal as CSV for a spreadsheet: UTF-8, ";" between fields (each made by `CelluleCsv`),
+// French headers, one line a question.
 #include "journal/EntreeJournal.h"
 
 #include <QByteArray>
@@ -8,6 +8,4 @@
 
 namespace ExportCsv {
 QByteArray journal(const QList<EntreeJournal>& entrees);
-// A field quoted when it holds ";", '"' or a line break.
-QString champ(const QString& texte);
 }

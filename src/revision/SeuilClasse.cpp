@@ -19,7 +19,7 @@ int litSeuil(const QString& repertoireClasse) {
     const QString chemin = fichierSeuil(repertoireClasse);
     if (!FichierTexte::existe(chemin)) return SeuilParDefaut;
     try {
-        const QStringList lignes = FichierTexte::litLignes(chemin);
+        const QStringList lignes = FichierTexte::litLignesReglages(chemin);
         if (lignes.isEmpty()) return SeuilParDefaut;
         bool ok = false;
         const int ms = lignes.first().section(QLatin1Char(' '), 0, 0).toInt(&ok);

@@ -23,7 +23,7 @@ QString contenuSansLignesVidesFinales(QStringList lignes) {
 ExercicesDefinis lit(const QString& chemin) {
     ExercicesDefinis d;
     if (!FichierTexte::existe(chemin)) return d;
-    const QStringList lignes = FichierTexte::litLignes(chemin);
+    const QStringList lignes = FichierTexte::litLignesReglages(chemin);
     qsizetype i = 0;
     while (i < lignes.size() && !lignes[i].startsWith(QLatin1Char('('))) ++i;
     while (i < lignes.size() && !lignes[i].startsWith(QLatin1Char('_'))) ++i;
@@ -51,7 +51,7 @@ SauvegardeProfil litSauvegarde(const QString& chemin) {
     if (!FichierTexte::existe(chemin)) return {};
     SauvegardeProfil s{false, false, false};
     bool dansSection = false;
-    for (const QString& ligne : FichierTexte::litLignes(chemin)) {
+    for (const QString& ligne : FichierTexte::litLignesReglages(chemin)) {
         const bool etoile = ligne.startsWith(QLatin1Char('*'));
         if (!dansSection) {
             dansSection = etoile;

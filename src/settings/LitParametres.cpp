@@ -136,7 +136,7 @@ void LitParametres(SharedState& etat, const QString& eleve, const QString& ensei
         Messages::information(QStringLiteral("Les valeurs des paramètres seront par defaut"));
         return;
     }
-    const QStringList lignes = FichierTexte::litLignes(chemin);
+    const QStringList lignes = FichierTexte::litLignesReglages(chemin);
     const QList<qsizetype> debuts = debutsDesBlocs(lignes);
     const int numero = numeroDePosition(lignes, chemin);
 
@@ -153,7 +153,7 @@ void LitParametres(SharedState& etat, const QString& eleve, const QString& ensei
 }
 
 QList<EntreeTable> TablesDeLaSequence(const QString& chemin) {
-    const QStringList lignes = FichierTexte::litLignes(chemin);
+    const QStringList lignes = FichierTexte::litLignesReglages(chemin);
     QList<EntreeTable> tables;
     for (const qsizetype debut : debutsDesBlocs(lignes)) {
         SharedState bloc;

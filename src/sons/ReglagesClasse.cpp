@@ -26,7 +26,7 @@ Sons::Reglages lit(const QString& repertoireClasse) {
     const QString fichier = chemin(repertoireClasse);
     try {
         if (!FichierTexte::existe(fichier)) return {};
-        const QStringList lignes = FichierTexte::litLignes(fichier);
+        const QStringList lignes = FichierTexte::litLignesReglages(fichier);
         return {active(lignes, TitreSons), active(lignes, TitreVoix)};
     } catch (const ErreurFichier&) {
         // Sound is never worth stopping an exercise for.

@@ -1,9 +1,9 @@
 #include "suivi/SuiviClasse.h"
 
+#include "base/CelluleCsv.h"
 #include "base/Erreurs.h"
 #include "base/FichierTexte.h"
 #include "base/FormatFr.h"
-#include "journal/ExportCsv.h"
 #include "journal/MagasinJournal.h"
 #include "revision/SeuilClasse.h"
 #include "settings/ParameterFiles.h"
@@ -194,9 +194,10 @@ QByteArray csvClasse(const QList<LigneClasse>& lignes) {
     for (const LigneClasse& l : lignes) {
         const QString derniere =
             l.derniereQuestion < 0 ? QString() : FormatFr::dateHeure(QDateTime::fromMSecsSinceEpoch(l.derniereQuestion));
-        texte << QStringList{ExportCsv::champ(l.eleve), derniere, QString::number(l.exercicesSemaine),
+        // The pupil's name is the one text cell; the others are the program's figures and dates.
+        texte << QStringList{CelluleCsv::texte(l.eleve), derniere, QString::number(l.exercicesSemaine),
                              QString::number(l.questionsSemaine), pourcent(l.reussiteSemaine),
-                             pourcent(l.reussiteQuatreAvant), ExportCsv::champ(secondes(l.medianeMs)),
+                             pourcent(l.reussiteQuatreAvant), CelluleCsv::valeur(secondes(l.medianeMs)),
                              QString::number(l.comptes.automatiques), QString::number(l.comptes.lentes),
                              QString::number(l.comptes.aRevoir),
                              l.rienDeConnu ? QStringLiteral("toutes") : QString::number(l.comptes.jamaisVues),

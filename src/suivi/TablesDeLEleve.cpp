@@ -11,7 +11,7 @@ QList<EntreeTable> tablesDeLEleve(const QString& repertoireClasse, const QString
     QList<EntreeTable> tables;
     if (!FichierTexte::existe(chemin)) return tables;
     bool dansTables = false;
-    for (const QString& ligne : FichierTexte::litLignes(chemin)) {
+    for (const QString& ligne : FichierTexte::litLignesReglages(chemin)) {
         if (ligne.startsWith(QLatin1Char('['))) {
             dansTables = ligne.startsWith(QLatin1String("[Tables]"));
             continue;

@@ -9,6 +9,7 @@
 #include "base/Messages.h"
 #include "interface/Affichage.h"
 #include "interface/Apparence.h"
+#include "interface/DialogueEnregistrement.h"
 #include "interface/Ecrans.h"
 #include "interface/Passage.h"
 #include "journal/Journal.h"
@@ -24,7 +25,6 @@
 #include <QEvent>
 #include <QDoubleSpinBox>
 #include <QFileInfo>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -142,6 +142,13 @@ void TSuiviEleves::creeControles() {
     haut->addWidget(titre_, 1);
     haut->addWidget(retour);
     racine->addLayout(haut);
+    etatLecture_ = new QLabel;
+    etatLecture_->setObjectName(QStringLiteral("EtatLecture"));
+    etatLecture_->setWordWrap(true);
+    etatLecture_->setFont(Apparence::arial(18, true));
+    Apparence::colore(etatLecture_, QPalette::WindowText, Apparence::Orange);
+    etatLecture_->hide();
+    racine->addWidget(etatLecture_);
     pages_ = new QStackedWidget;
     racine->addWidget(pages_, 1);
 
@@ -179,6 +186,7 @@ void TSuiviEleves::creeControles() {
     seuil_->setDecimals(1);
     seuil_->setSuffix(QStringLiteral(" s au plus"));
     seuil_->setLocale(QLocale(QLocale::French));
+    seuil_->setValue(Suivi::SeuilParDefautMs / 1000.0);  // until a class is read
     basClasse->addWidget(seuil_);
     gauche->addLayout(basClasse);
     lc->addLayout(gauche, 9);
@@ -251,6 +259,8 @@ void TSuiviEleves::creeControles() {
     courbes->addWidget(temps_);
     le->addLayout(courbes, 2);
     pages_->addWidget(pageEleve);
+    actionsClasse_ = {voir, csv, seuil_, imprimer, pdf};
+    montreClasse(false);
 
     Garde::connecte(retour, &QPushButton::clicked, this, [this] { RetourClick(); });
     Garde::connecte(classe, &QPushButton::clicked, this, [this] { pages_->setCurrentIndex(0); });
@@ -266,16 +276,24 @@ void TSuiviEleves::creeControles() {
     });
     connect(seuil_, &QDoubleSpinBox::valueChanged, this, [this](double s) { Garde::execute([this, s] { seuilChange(s); }); });
     Garde::connecte(csv, &QPushButton::clicked, this, [this] {
-        const QString f = QFileDialog::getSaveFileName(this, QStringLiteral("Exporter la classe"),
-                                                       QStringLiteral("suivi de la classe.csv"),
-                                                       QStringLiteral("Tableur (*.csv)"));
-        if (!f.isEmpty()) exporteCsv(f);
+        const QString f = DialogueEnregistrement::demande(
+            this, QStringLiteral("Exporter la classe"),
+            classe_.enseignant == QLatin1String("aucun") ? QStringLiteral("suivi des élèves sans enseignant")
+                                                          : QStringLiteral("suivi de la classe de ") + classe_.enseignant,
+            QStringLiteral("csv"), QStringLiteral("Tableur (*.csv)"));
+        if (f.isEmpty()) return;
+        exporteCsv(f);
+        DialogueEnregistrement::confirme(QStringLiteral("La classe a été exportée"), f);
     });
     Garde::connecte(pdf, &QPushButton::clicked, this, [this] {
-        const QString f = QFileDialog::getSaveFileName(this, QStringLiteral("Enregistrer le bilan en PDF"),
-                                                       QStringLiteral("bilan de %1.pdf").arg(eleve_),
-                                                       QStringLiteral("PDF (*.pdf)"));
-        if (!f.isEmpty()) enregistrePdf(f);
+        if (!eleveMontre()) return;
+        const QString nom = Suivi::nomAffiche(eleve_);
+        const QString f = DialogueEnregistrement::demande(this, QStringLiteral("Enregistrer le bilan en PDF"),
+                                                          QStringLiteral("bilan de ") + nom, QStringLiteral("pdf"),
+                                                          QStringLiteral("PDF (*.pdf)"));
+        if (f.isEmpty()) return;
+        enregistrePdf(f);
+        DialogueEnregistrement::confirme(QStringLiteral("Le bilan de %1 a été enregistré").arg(nom), f);
     });
     Garde::connecte(imprimer, &QPushButton::clicked, this, [this] {
         if (const BilanEleve* b = eleveMontre())
@@ -308,21 +326,18 @@ void TSuiviEleves::FormShow() {
 }
 
 void TSuiviEleves::charge(const QString& enseignant, const QString& repertoireClasse) {
+    // Nothing of the class shown before stays, whatever happens to this one.
+    classe_ = Classe{};
+    classe_.enseignant = enseignant;
+    classe_.repertoire = repertoireClasse;
+    titre_->setText(enseignant == QLatin1String("aucun") ? QStringLiteral("Suivi des élèves sans enseignant")
+                                                          : QStringLiteral("Suivi des élèves de ") + enseignant);
+    montreClasse(false);
     // What the answer journal keeps for the teacher (never told on a child's screen).
     Journal::ditALEnseignant(repertoireClasse);
     std::unique_ptr<MagasinJournal> magasin;
     QString manque;  // a damaged file: what could not be read of it
     const auto abime = [&] { magasin = Journal::ouvreAbime(enseignant, repertoireClasse, manque); };
-    try {
-        // A school server's store when there is one. Reading never makes a journal: a class
-        // without one has no answers yet.
-        if (Journal::aUnJournal(enseignant, repertoireClasse)) magasin = Journal::ouvre(enseignant, repertoireClasse);
-    } catch (const ErreurJournal& e) {
-        if (e.genre() == EchecSql::PasUneBase) Garde::execute(abime);
-        else Messages::information(e.message());
-    } catch (const ErreurMarivelle& e) {
-        Messages::information(e.message());
-    }
     // The class list names the pupils who have not played yet, with no parameter file either.
     QStringList inscrits;
     const QString liste = repertoireClasse + QFileInfo(Registre::FichierListeEleves(enseignant)).fileName();
@@ -333,17 +348,33 @@ void TSuiviEleves::charge(const QString& enseignant, const QString& repertoireCl
     }
     const OuvreMagasin autres = [&] { return Journal::ouvre(enseignant, repertoireClasse); };
     try {
-        classe_ = Suivi::charge(enseignant, repertoireClasse, magasin.get(), Horloge::maintenant(), inscrits,
-                                manque.isEmpty() ? autres : OuvreMagasin());
-    } catch (const ErreurJournal& e) {
-        // A damaged file found while reading: read again, all of what can be read of it.
-        if (e.genre() != EchecSql::PasUneBase || !manque.isEmpty()) throw;
-        abime();
-        classe_ = Suivi::charge(enseignant, repertoireClasse, magasin.get(), Horloge::maintenant(), inscrits);
+        try {
+            // A school server's store when there is one. Reading never makes a journal: a class
+            // without one has no answers yet.
+            if (Journal::aUnJournal(enseignant, repertoireClasse)) magasin = Journal::ouvre(enseignant, repertoireClasse);
+            classe_ = Suivi::charge(enseignant, repertoireClasse, magasin.get(), Horloge::maintenant(), inscrits,
+                                    manque.isEmpty() ? autres : OuvreMagasin());
+        } catch (const ErreurJournal& e) {
+            // A damaged file: read again, all of what can be read of it.
+            if (e.genre() != EchecSql::PasUneBase || !manque.isEmpty()) throw;
+            abime();
+            classe_ = Suivi::charge(enseignant, repertoireClasse, magasin.get(), Horloge::maintenant(), inscrits);
+        }
+    } catch (const ErreurMarivelle& e) {
+        montreClasse(false, e.message());
+        return;
     }
     if (!manque.isEmpty()) Messages::information(manque);
-    titre_->setText(enseignant == QLatin1String("aucun") ? QStringLiteral("Suivi des élèves sans enseignant")
-                                                          : QStringLiteral("Suivi des élèves de ") + enseignant);
+    montreClasse(true);
+}
+
+void TSuiviEleves::montreClasse(bool lue, const QString& raison) {
+    classeLue_ = lue;
+    eleve_.clear();
+    for (QWidget* w : std::as_const(actionsClasse_)) w->setEnabled(lue);
+    etatLecture_->setText(raison.isEmpty() ? QString()
+                                           : QStringLiteral("Cette classe n'a pas pu être lue. ") + raison);
+    etatLecture_->setVisible(!raison.isEmpty());
     {
         const QSignalBlocker b(seuil_);
         seuil_->setValue(classe_.seuilMs / 1000.0);
@@ -426,7 +457,7 @@ void TSuiviEleves::remplitClasse() {
         item->setData(Qt::UserRole, a.eleve);
         aider_->addItem(item);
     }
-    if (aider_->count() == 0) aider_->addItem(QStringLiteral("Personne ne recule en ce moment."));
+    if (aider_->count() == 0 && classeLue_) aider_->addItem(QStringLiteral("Personne ne recule en ce moment."));
 }
 
 const BilanEleve* TSuiviEleves::eleveMontre() const {
@@ -465,6 +496,7 @@ void TSuiviEleves::montreEleve(const QString& eleve) {
 }
 
 void TSuiviEleves::seuilChange(double secondes) {
+    if (!classeLue_) return;
     classe_.seuilMs = qRound(secondes * 1000);
     Revision::ecritSeuil(classe_.repertoire, classe_.seuilMs);
     Suivi::revise(classe_);

@@ -1,7 +1,9 @@
 #pragma once
 // The teacher's progress view: the class table (sortable), who needs help today, one pupil's
 // grids, facts most in need and weekly charts, the family report and the class export. It reads
-// the journal and the parameter files; it writes only the class threshold.
+// the journal and the parameter files; it writes only the class threshold. It shows one class or
+// none: a class that cannot be read shows its name and why, and nothing can be changed or
+// exported until a class is read.
 #include "interface/Fenetre.h"
 #include "suivi/SuiviClasse.h"
 
@@ -35,14 +37,20 @@ private:
     void ajusteColonnes();
     void remplitClasse();
     void seuilChange(double secondes);
+    // Shows `classe_`; only a class `lue` may have its threshold changed, be exported or printed.
+    // `raison`: why it could not be read.
+    void montreClasse(bool lue, const QString& raison = {});
     const BilanEleve* eleveMontre() const;
 
     bool premierAffichage_ = true;
     double echelle_ = 1.0;  // text size against 1024 × 768
     Classe classe_;
+    bool classeLue_ = false;
     QString eleve_;
     QStackedWidget* pages_ = nullptr;
     QLabel* titre_ = nullptr;
+    QLabel* etatLecture_ = nullptr;  // why the class could not be read
+    QList<QWidget*> actionsClasse_;  // what acts on the class read: off until one is
     QTableWidget* tableau_ = nullptr;
     QListWidget* aider_ = nullptr;
     QDoubleSpinBox* seuil_ = nullptr;

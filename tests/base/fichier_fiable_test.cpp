@@ -17,6 +17,7 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -209,4 +210,23 @@ TEST(FichierFiable, OnlyTemporaryCopiesOfTheRightAgeAndFileAreCleaned) {
     EXPECT_EQ(FichierTexte::nettoieTemporaires(".", "a.txt"), 1);
     EXPECT_EQ(QDir(".").entryList(QDir::Files | QDir::System | QDir::Hidden),
               QStringList({"a.txt", "a.txt.abc123", "a.txt.~ab12", "a.txt.~AB12Z", "c.txt.~lien0", "notes.~ab12zz"}));
+}
+
+// A named pipe in a file's place: told for what it is, at once (read, it would wait for a writer).
+TEST(FichierFiable, ANamedPipeInAFilesPlaceIsToldForWhatItIs) {
+    DossierTemporaire dossier;
+    ASSERT_EQ(::mkfifo("tube.txt", 0600), 0);
+    const QList<std::function<void()>> usages = {
+        [] { FichierTexte::litLignes("tube.txt"); },
+        [] { FichierTexte::litLignesReglages("tube.txt"); },
+        [] { FichierTexte::ecritLignes("tube.txt", {"x"}); },
+        [] { FichierTexte::ajoute("tube.txt", "x"); },
+        [] { FichierTexte::modifieLignes("tube.txt", [](QStringList&, bool) { return true; }); },
+    };
+    for (const auto& usage : usages) {
+        const QString message = messageDe(usage);
+        EXPECT_TRUE(message.contains(QString::fromUtf8("« tube.txt »")) &&
+                    message.contains(QString::fromUtf8("ce n'est pas un fichier ordinaire mais un tube nommé")))
+            << message.toStdString();
+    }
 }

@@ -51,3 +51,31 @@ TEST(FichierTexte, ReadingCanStopEarly) {
     EXPECT_EQ(FichierTexte::litLignesTantQue("d.txt", [](const QString&) { return true; }),
               QStringList({"a", "b", "c", "d"}));
 }
+
+// A settings file saved by another editor: UTF-8 when the whole file is (its mark dropped),
+// Windows-1252 otherwise, even where one line alone would pass for UTF-8.
+TEST(FichierTexte, SettingsAreReadAsUtf8OrWindows1252FileByFile) {
+    DossierTemporaire dossier;
+    const struct {
+        QByteArray octets;
+        QStringList lignes;
+    } cas[] = {
+        {"\xEF\xBB\xBF\xC3\xA9l\xC3\xA8ve\r\n\xC3\xA0\r\n", {u("élève"), u("à")}},
+        {"\xC3\xA9l\xC3\xA8ve\n\xE2\x82\xAC", {u("élève"), u("€")}},
+        {"\xE9l\xE8ve\r\n\xC3\xA0\r\n", {u("élève"), u("Ã\u00A0")}},
+        {"\xEF\xBB\xBF\xE9\r\n", {u("é")}},
+        // Not UTF-8: a longer form than needed, a surrogate, beyond U+10FFFF, cut short.
+        {"\xC0\xA9", {u("À©")}},
+        {"\xED\xA0\x80", {u("í\u00A0€")}},
+        {"\xF4\x90\x80\x80", {u("ô\u0090€€")}},
+        {"\xC3", {u("Ã")}},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.octets.toHex(' ').toStdString());
+        ecritOctets("r.txt", c.octets);
+        EXPECT_EQ(FichierTexte::litLignesReglages("r.txt"), c.lignes);
+    }
+    ecritOctets("r.txt", "\xEF\xBB\xBFun\r\n\xC3\xA9t\xC3\xA9\r\nfin\r\n");
+    EXPECT_EQ(FichierTexte::litLignesTantQue("r.txt", [](const QString& l) { return l == "un"; }), QStringList({"un", u("été")}));
+    EXPECT_EQ(FichierTexte::litLignes("r.txt").first(), u("ï»¿un")) << "the program's own files stay Windows-1252";
+}

@@ -378,7 +378,7 @@ private slots:
 
         appuie("Exporter");
         QCOMPARE(octetsDe("sortie.csv"), cp1252("Nom;Niveau\r\nLéa Martin;ce1\r\nZoé N'Diaye;ce2\r\n"));
-        QCOMPARE(Messages::recueille(), QStringList{u("La liste (2 élèves) a été exportée.")});
+        QCOMPARE(Messages::recueille(), QStringList{u("La liste (2 élèves) a été exportée dans « sortie.csv ».")});
         QCOMPARE(demandes, (QStringList{"ouvrir", "ouvrir", "enregistrer"}));
     }
 

@@ -30,3 +30,19 @@ TEST(Messages, ShownBoxesAreKeptOnlyForATestsAnswerer) {
     Messages::erreur("avec témoin");
     EXPECT_EQ(Messages::recueille(), QStringList{"avec témoin"});
 }
+
+// Memory running out, another library's failure or a box given no text: a French text, never an
+// empty box.
+TEST(Garde, EveryFailureIsToldInFrench) {
+    Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
+    Messages::recueille();
+    EXPECT_FALSE(Garde::execute([] { QByteArray trop(std::numeric_limits<qsizetype>::max() - 64, 'x'); }));
+    EXPECT_FALSE(Garde::execute([] { throw std::runtime_error(""); }));
+    EXPECT_FALSE(Garde::execute([] { throw 7; }));
+    EXPECT_FALSE(Garde::execute([] { throw ErreurFichier(""); }));
+    const std::string inattendu = "Une erreur inattendue a interrompu cette action. Marivelle continue ; recommencez-la.";
+    EXPECT_EQ(Messages::recueille().join('|').toStdString(),
+              "L'ordinateur n'a plus assez de mémoire pour terminer cette action. Fermez d'autres programmes, puis "
+              "recommencez.|" + inattendu + "|" + inattendu + "|" + inattendu);
+    Messages::installeRepondeur(nullptr);
+}

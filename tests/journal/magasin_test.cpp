@@ -20,6 +20,7 @@
 #include <QScopeGuard>
 #include <QUuid>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 QString litAvecPython(const QString& fichier) {
@@ -392,4 +393,17 @@ TEST(Journal, TheEndOfTheProgramKeepsWhatALockHoldsForTheNextOpening) {
     ASSERT_EQ(vus.size(), 1);
     EXPECT_TRUE(vus[0].contains(QStringLiteral("1 ligne abîmée de « %1 » a été mise de côté dans « %1.lignes_abimees »").arg(attente)))
         << vus[0].toStdString();
+}
+
+// A named pipe given as the journal: its true reason, not a full disk.
+TEST(Magasin, ANamedPipeAsTheJournalIsNotTakenForAFullDisk) {
+    DossierTemporaire dossier;
+    ASSERT_EQ(::mkfifo("tube.sqlite", 0600), 0);
+    try {
+        MagasinSql m(sqlite(QStringLiteral("tube.sqlite")));
+        ADD_FAILURE() << "opened";
+    } catch (const ErreurJournal& e) {
+        EXPECT_TRUE(e.message().contains(QString::fromUtf8("ce n'est pas un fichier ordinaire mais un tube nommé")))
+            << e.message().toStdString();
+    }
 }

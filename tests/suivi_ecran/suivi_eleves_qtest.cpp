@@ -6,19 +6,28 @@
 #include "app/TAccueil.h"
 #include "base/FichierTexte.h"
 #include "base/Horloge.h"
+#include "base/Messages.h"
 #include "interface/Affichage.h"
 #include "interface/Ecrans.h"
 #include "base/Messages.h"
 #include "journal/AvisEnseignant.h"
 #include "journal/Journal.h"
 #include "journal/MagasinSql.h"
+#include "identity/NomsRegistre.h"
+#include "identity/Registre.h"
 #include "identity/TSaisieIdentifiant.h"
+#include "revision/SeuilClasse.h"
+#include "state/SharedState.h"
 #include "state/Utils.h"
 #include "suivi_ecran/GrilleFaits.h"
 #include "suivi_ecran/TSuiviEleves.h"
 
 #include <QCategoryAxis>
 #include <QChartView>
+#include <QDoubleSpinBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTreeView>
 #include <QHeaderView>
 #include <QLabel>
 #include <QProcess>
@@ -190,6 +199,111 @@ private slots:
         QCOMPARE(noms, QStringList({u("Théo"), u("élève non retrouvé n° 1"), u("élève non retrouvé n° 2")}));
         QCOMPARE(octetsDe(fichier), octets);  // the view never writes it
         Messages::installeRepondeur(nullptr);
+    }
+
+    // A class whose journal cannot be read shows its name and why, nothing of the class shown
+    // before; its threshold and export are off, and the other class's files stay as they were.
+    void uneClasseIllisibleNeMontreRienDUneAutre() {
+        DossierTemporaire dossier;
+        remplit();
+        Revision::ecritSeuil(RepertoireDeClasse(QStringLiteral("aucun")), 2500);
+        const QString seuilAucun = Revision::fichierSeuil(RepertoireDeClasse(QStringLiteral("aucun")));
+        const QByteArray avant = octetsDe(seuilAucun);
+        SharedState etat;
+        FichierTexte::ecritLignes(QStringLiteral("enseignant.txt"), {Registre::EnteteEnseignants, QStringLiteral("aucun")});
+        Registre::EnregistreEnseignant(etat, QStringLiteral("Martin"), {1});
+        ecritOctets(Journal::cheminSqlite(QStringLiteral("Martin"), RepertoireDeClasse(QStringLiteral("Martin"))),
+                    "pas une base");
+        TSaisieIdentifiant identification;
+        Ecrans::enregistre(Ecrans::Role::SaisieIdentifiant, &identification);
+        TSuiviEleves suivi;
+        Ecrans::enregistre(Ecrans::Role::SuiviEleves, &suivi);
+        identification.show();
+        const auto ouvre = [&](const QString& enseignant) {
+            if (suivi.isVisible()) QTest::mouseClick(Pilote::controle<QPushButton>(&suivi, QStringLiteral("Retour")), Qt::LeftButton);
+            QVERIFY(Pilote::clique(Pilote::controle<QListWidget>(&identification, QStringLiteral("lb_nom_ens_param")), enseignant));
+            QTest::mouseClick(Pilote::controle<QPushButton>(&identification, QStringLiteral("Suivi")), Qt::LeftButton);
+            QTRY_VERIFY(suivi.isVisible());
+        };
+        auto* seuil = Pilote::controle<QDoubleSpinBox>(&suivi, QStringLiteral("Seuil"));
+        auto* tableau = Pilote::controle<QTableWidget>(&suivi, QStringLiteral("TableauClasse"));
+        QCOMPARE(seuil->text(), QStringLiteral("3,0 s au plus"));  // before any class is read
+        ouvre(QStringLiteral("aucun"));
+        QCOMPARE(tableau->rowCount(), 3);
+        QCOMPARE(seuil->text(), QStringLiteral("2,5 s au plus"));
+        ouvre(QStringLiteral("Martin"));
+        QCOMPARE(Pilote::controle<QLabel>(&suivi, QStringLiteral("Titre"))->text(), QStringLiteral("Suivi des élèves de Martin"));
+        auto* etatLecture = Pilote::controle<QLabel>(&suivi, QStringLiteral("EtatLecture"));
+        QVERIFY(etatLecture->isVisible());
+        QVERIFY2(etatLecture->text().contains(u("n'est pas une base de données lisible")), qPrintable(etatLecture->text()));
+        QCOMPARE(tableau->rowCount(), 0);
+        QCOMPARE(Pilote::controle<QListWidget>(&suivi, QStringLiteral("AAider"))->count(), 0);
+        QCOMPARE(seuil->text(), QStringLiteral("3,0 s au plus"));
+        QTest::keyClick(seuil, Qt::Key_Up);
+        QCOMPARE(octetsDe(seuilAucun), avant);
+        for (const char* nom : {"Seuil", "ExporterCsv", "VoirEleve", "EnregistrerPdf", "Imprimer"})
+            QVERIFY2(!Pilote::controle<QWidget>(&suivi, QString::fromLatin1(nom))->isEnabled(), nom);
+    }
+
+    // The family report of a pupil whose name holds quotes: the dialog proposes a whole name with
+    // ".pdf" in the teacher's folder, dates in French, and the teacher is told where it went.
+    void leBilanSEnregistreSousUnNomEntierEtLeProfesseurLeSait() {
+        DossierTemporaire dossier;
+        const QByteArray home = qgetenv("HOME");
+        const auto retablit = qScopeGuard([home] {
+            qputenv("HOME", home);
+            Messages::installeRepondeur(nullptr);
+            Etat().EnseignantParametrage.clear();
+        });
+        qputenv("HOME", dossier.chemin().toUtf8());
+        Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
+        ecritOctets(QStringLiteral("ancien.pdf"), "%PDF");
+        QFile ancien(QStringLiteral("ancien.pdf"));
+        QVERIFY(ancien.open(QIODevice::ReadWrite) &&
+                ancien.setFileTime(QDateTime(QDate(2026, 12, 8), QTime(9, 5)), QFileDevice::FileModificationTime));
+        const QString eleve = QStringLiteral("Zoé \"la grande\"");
+        remplit();
+        {
+            ParametresConnexion p;
+            p.base = Journal::cheminSqlite(QStringLiteral("aucun"), RepertoireDeClasse(QStringLiteral("aucun")));
+            EntreeJournal e;
+            e.enseignant = QStringLiteral("aucun");
+            e.eleve = eleve;
+            e.moment = le(8, 0);
+            e.fait = Fait{2, Operation::Multiplication, 3, 6};
+            MagasinSql(p).ajoute(e);
+        }
+        Etat().EnseignantParametrage = QStringLiteral("aucun");
+        TSuiviEleves suivi;
+        suivi.show();
+        suivi.montreEleve(eleve);
+        QStringList vu;
+        const auto enregistre = [&] {
+            QTimer::singleShot(0, this, [&] {
+                auto* dialogue = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+                if (!dialogue) return;
+                const auto ferme = qScopeGuard([dialogue] { if (dialogue->isVisible()) dialogue->reject(); });  // on a failure below
+                auto* nom = dialogue->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+                auto* vue = dialogue->findChild<QTreeView*>(QStringLiteral("treeView"));
+                const auto date = [m = vue->model(), racine = vue->rootIndex()] {
+                    const auto trouves = m->match(m->index(0, 0, racine), Qt::DisplayRole, QStringLiteral("ancien.pdf"));
+                    return trouves.isEmpty() ? QString() : trouves[0].siblingAtColumn(3).data().toString();
+                };
+                QTRY_VERIFY_WITH_TIMEOUT(!date().isEmpty(), 20000);  // the folder is read on a thread of Qt's
+                vu << nom->text() << date();
+                QTest::keyClick(nom, Qt::Key_Return);
+            });
+            QTest::mouseClick(Pilote::controle<QPushButton>(&suivi, QStringLiteral("EnregistrerPdf")), Qt::LeftButton);
+        };
+        enregistre();
+        const QString chemin = dossier.chemin() + QStringLiteral("/bilan de Zoé 'la grande'.pdf");
+        QCOMPARE(vu, (QStringList{QStringLiteral("bilan de Zoé 'la grande'.pdf"), QStringLiteral("08/12/2026 09:05")}));
+        QVERIFY(QFileInfo(chemin).size() > 1000);
+        const QString fait = QStringLiteral("Le bilan de %1 a été enregistré dans « %2 ».").arg(eleve, chemin);
+        QCOMPARE(Messages::recueille(), QStringList{fait});
+        enregistre();  // again: the teacher is asked before the file is replaced
+        QCOMPARE(Messages::recueille(),
+                 (QStringList{QStringLiteral("Le fichier « bilan de Zoé 'la grande'.pdf » existe déjà. Le remplacer ?"), fait}));
     }
 };
 
