@@ -1,4 +1,5 @@
 // "marivelle --journal-csv": the real program prints a class's journal without any window.
+#include "base/CelluleCsv.h"
 #include "BorneAttente.h"
 #include "DossierTemporaire.h"
 #include "journal/ExportCsv.h"
@@ -44,12 +45,12 @@ TEST(ExportJournal, TheProgramPrintsThePupilsEntriesAsCsvWithoutAWindow) {
                                     "Temps de r\xC3\xA9ponse (s);Aide;Aide utilis\xC3\xA9" "e;Bande num\xC3\xA9rique utilis\xC3\xA9" "e;"
                                     "Fait;Trou;R\xC3\xA9ponse donn\xC3\xA9" "e;Juste du premier coup;Essais;Premi\xC3\xA8re r\xC3\xA9ponse (ms);"
                                     "R\xC3\xA9ponse juste ou fin (ms);Fin par la cr\xC3\xA9" "ature;Op\xC3\xA9rations montr\xC3\xA9" "es\r"));
-    EXPECT_EQ(QString::fromUtf8(lignes[1]), u("Mme Léa;\"Zoé; la grande\";07/12/2026;09:05:03;4;3;pirate;15;2;oui;non;= 56;gauche;"
+    EXPECT_EQ(QString::fromUtf8(lignes[1]), u("Mme Léa;\"Zoé; la grande\";07/12/2026;09:05:03;4;3;pirate;15;2;oui;non;'= 56;gauche;"
                                               "65;non;5;1800;4100;oui;2+5=7 (laissée), 6+3=9 (cliquée comme intrus)\r"));
     // A field holding the separator, a quote or a line break is quoted, its quotes doubled.
     for (const auto& [texte, champ] : {std::pair{"a;b", "\"a;b\""}, {"dit \"oui\"", "\"dit \"\"oui\"\"\""},
                                        {"a\nb", "\"a\nb\""}, {"a\rb", "\"a\rb\""}, {"Zoé", "Zoé"}})
-        EXPECT_EQ(ExportCsv::champ(u(texte)), u(champ));
+        EXPECT_EQ(CelluleCsv::texte(u(texte)), u(champ));
     QByteArray erreurs;
     EXPECT_EQ(lance({QStringLiteral("--journal-csv"), QStringLiteral("Inconnu")}, &erreurs).first, 1);
     EXPECT_EQ(erreurs, QByteArray("Aucun journal des r\xC3\xA9ponses pour l'enseignant \xC2\xAB Inconnu \xC2\xBB dans \xC2\xAB ") +

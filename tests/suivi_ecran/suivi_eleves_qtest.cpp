@@ -235,7 +235,7 @@ private slots:
         QCOMPARE(Pilote::controle<QLabel>(&suivi, QStringLiteral("Titre"))->text(), QStringLiteral("Suivi des élèves de Martin"));
         auto* etatLecture = Pilote::controle<QLabel>(&suivi, QStringLiteral("EtatLecture"));
         QVERIFY(etatLecture->isVisible());
-        QVERIFY2(etatLecture->text().contains(u("n'est pas une base de données lisible")), qPrintable(etatLecture->text()));
+        QVERIFY2(etatLecture->text().contains(u("est trop abîmé pour être lu")), qPrintable(etatLecture->text()));
         QCOMPARE(tableau->rowCount(), 0);
         QCOMPARE(Pilote::controle<QListWidget>(&suivi, QStringLiteral("AAider"))->count(), 0);
         QCOMPARE(seuil->text(), QStringLiteral("3,0 s au plus"));
