@@ -74,6 +74,12 @@ QByteArray ligneDe(QProcess& p) {
         if (!p.waitForReadyRead(int(std::max<qint64>(1, fin.remainingTime())))) return {};
     return p.readLine().trimmed();
 }
+
+// Lets a halted program go on.
+void dis(QProcess& p) {
+    p.write("\n");
+    EXPECT_TRUE(p.waitForBytesWritten(120000));
+}
 }  // namespace
 
 // The programs' role reads, adds and deletes a pupil's journal; it can neither drop nor change a
@@ -176,11 +182,11 @@ TEST_F(Serveur, ManyProgramsAtOnceLoseNothingEvenWhenTheServerStops) {
         if (panne) {
             for (auto& p : enfants) lit(*p, halte);
             serveur().arrete();
-            for (auto& p : enfants) p->write("\n");
+            for (auto& p : enfants) dis(*p);
             for (auto& p : enfants) lit(*p, pendantLaPanne);
             for (int n = 0; n < programmes; ++n) EXPECT_TRUE(QFile::exists(boite(n))) << n;
             serveur().demarre();
-            for (auto& p : enfants) p->write("\n");
+            for (auto& p : enfants) dis(*p);
         }
         for (auto& p : enfants) {
             ASSERT_TRUE(p->waitForFinished(300000));
