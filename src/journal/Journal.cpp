@@ -195,7 +195,9 @@ private:
                 return true;
             } catch (const ErreurMarivelle& e) {
                 fermeMagasin();
-                if (ouvert && essai == 1) continue;
+                // A call cut after its bound is not tried again at once: the server hangs.
+                const auto* j = dynamic_cast<const ErreurJournal*>(&e);
+                if (ouvert && essai == 1 && !(j && j->genre() == ErreurJournal::Genre::HorsDelai)) continue;
                 std::lock_guard garde(verrou_);
                 pauseJusqua_ = Horloge::now() + PauseApresEchec;
                 raison_ = e.message();

@@ -11,7 +11,18 @@
 #include <QStringList>
 
 class ErreurJournal : public ErreurMarivelle {
-    using ErreurMarivelle::ErreurMarivelle;
+public:
+    // For a while: the server out of reach, busy, or its tables or rights to be put right (the
+    // record waits and is sent again). Past the bound: a server that left a call unanswered too
+    // long (cut, never tried again at once). For good: the record itself is refused (a value
+    // too long or not allowed); sending it again would change nothing.
+    enum class Genre { Passager, HorsDelai, Definitif };
+    explicit ErreurJournal(const QString& message, Genre genre = Genre::Passager)
+        : ErreurMarivelle(message), genre_(genre) {}
+    Genre genre() const { return genre_; }
+
+private:
+    Genre genre_;
 };
 
 // What the views need of a question, without the details of its exercise: read much faster

@@ -5,6 +5,7 @@
 
 #include <QAtomicInt>
 #include <algorithm>
+#include <optional>
 #include <QHash>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -90,6 +91,27 @@ void rangeParEleve(QList<ReponseResumee>& liste, const QList<qint64>& cles) {
 }
 }  // namespace
 
+struct MagasinSql::Borne {
+    Borne(MagasinSql& magasin, AppelBorne::Genre genre) : magasin_(magasin) {
+        // A call inside another keeps the outer one's bound.
+        if (estSqlite(magasin.parametres_) || magasin.appel_) return;
+        appel_.emplace(magasin.base_, genre, magasin.parametres_.port > 0 ? magasin.parametres_.port : 5432);
+        magasin.appel_ = &*appel_;
+        if (genre == AppelBorne::Genre::Lecture && !magasin.lectureLongue_) {
+            QSqlQuery(magasin.base_).exec(AppelBorne::delaiLecture());
+            magasin.lectureLongue_ = true;
+        }
+    }
+    ~Borne() {
+        if (appel_) magasin_.appel_ = nullptr;
+    }
+    Borne(const Borne&) = delete;
+    Borne& operator=(const Borne&) = delete;
+
+    MagasinSql& magasin_;
+    std::optional<AppelBorne> appel_;
+};
+
 QString ParametresConnexion::nomLisible() const {
     if (pilote == QLatin1String("QSQLITE")) return QStringLiteral("« %1 »").arg(base);
     return QStringLiteral("« %1 » du serveur %2").arg(base, hote.isEmpty() ? QStringLiteral("local") : hote);
@@ -115,7 +137,9 @@ MagasinSql::MagasinSql(const ParametresConnexion& p) : parametres_(p) {
     if (!p.motDePasse.isEmpty()) base_.setPassword(p.motDePasse);
     QString options = p.options;
     if (sqlite) options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(AttenteVerrouMs);
+    else options += (options.isEmpty() ? QString() : QStringLiteral(";")) + AppelBorne::optionsServeur();
     base_.setConnectOptions(options);
+    const Borne borne(*this, AppelBorne::Genre::Ecriture);
     if (!base_.open()) echoue(QStringLiteral("ouvert"), RaisonSql(base_.lastError()));
     try {
         prepareSchema();
@@ -133,9 +157,16 @@ MagasinSql::~MagasinSql() {
     QSqlDatabase::removeDatabase(nomConnexion_);
 }
 
-void MagasinSql::echoue(const QString& action, const QString& raison) const {
+void MagasinSql::echoue(const QString& action, QString raison, ErreurJournal::Genre genre) const {
+    if (appel_ && appel_->coupe()) {
+        raison = QStringLiteral("le serveur n'a pas répondu dans les %1 secondes (il est surchargé, ou le réseau ne passe "
+                                "plus)")
+                     .arg(AppelBorne::Delai.count() / 1000);
+        genre = ErreurJournal::Genre::HorsDelai;
+    }
     throw ErreurJournal(
-        QStringLiteral("Le journal des réponses %1 ne peut pas être %2 : %3.").arg(parametres_.nomLisible(), action, raison));
+        QStringLiteral("Le journal des réponses %1 ne peut pas être %2 : %3.").arg(parametres_.nomLisible(), action, raison),
+        genre);
 }
 
 void MagasinSql::prepareSchema() {
@@ -217,6 +248,7 @@ void MagasinSql::commenceEcriture() {
 }
 
 void MagasinSql::ajoute(const EntreeJournal& e) {
+    const Borne borne(*this, AppelBorne::Genre::Ecriture);
     commenceEcriture();
     try {
         const qint64 id = cleEleve(e.enseignant, e.eleve, true);
@@ -256,6 +288,7 @@ void MagasinSql::ajoute(const EntreeJournal& e) {
 }
 
 QList<EntreeJournal> MagasinSql::entrees(const QString& enseignant, const QString& eleve, qint64 depuis) {
+    const Borne borne(*this, AppelBorne::Genre::Lecture);
     QList<EntreeJournal> liste;
     QSqlQuery q(base_);
     q.setForwardOnly(true);
@@ -312,6 +345,7 @@ QList<EntreeJournal> MagasinSql::entrees(const QString& enseignant, const QStrin
 }
 
 QList<ReponseResumee> MagasinSql::reponses(const QString& enseignant, qint64 depuis, PartDeClasse part) {
+    const Borne borne(*this, AppelBorne::Genre::Lecture);
     QHash<qint64, QString> noms;
     QSqlQuery n(base_);
     n.setForwardOnly(true);
@@ -432,6 +466,7 @@ QList<ReponseResumee> MagasinSql::reponses(const QString& enseignant, qint64 dep
 }
 
 void MagasinSql::ajouteLigne(const LigneResultat& l) {
+    const Borne borne(*this, AppelBorne::Genre::Ecriture);
     QStringList colonnes;
     for (const char* c : ColonnesResultat) colonnes << QString::fromLatin1(c);
     QSqlQuery q(base_);
@@ -445,6 +480,7 @@ void MagasinSql::ajouteLigne(const LigneResultat& l) {
 }
 
 QStringList MagasinSql::eleves(const QString& enseignant) {
+    const Borne borne(*this, AppelBorne::Genre::Lecture);
     QSqlQuery q(base_);
     q.prepare(QStringLiteral("SELECT eleve FROM journal_eleves WHERE enseignant = ? ORDER BY eleve"));
     q.addBindValue(enseignant);
@@ -455,6 +491,7 @@ QStringList MagasinSql::eleves(const QString& enseignant) {
 }
 
 void MagasinSql::supprimeEleve(const QString& enseignant, const QString& eleve) {
+    const Borne borne(*this, AppelBorne::Genre::Ecriture);
     const qint64 id = cleEleve(enseignant, eleve, false);
     if (id < 0) return;
     commenceEcriture();

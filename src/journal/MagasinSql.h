@@ -2,6 +2,7 @@
 // The journal in an SQL database through Qt SQL. The statements are plain SQL that SQLite and
 // PostgreSQL both read; what differs between them (the pupil's key column, the connection's
 // options) is chosen from the driver name in one place. Schema: docs/journal.md.
+#include "journal/AppelBorne.h"
 #include "journal/MagasinJournal.h"
 
 #include <QHash>
@@ -43,10 +44,15 @@ private:
     void commenceEcriture();
     // The pupil's key, made when `cree` and the pupil has none yet; -1 when there is none.
     qint64 cleEleve(const QString& enseignant, const QString& eleve, bool cree);
-    [[noreturn]] void echoue(const QString& action, const QString& raison) const;
+    [[noreturn]] void echoue(const QString& action, QString raison,
+                             ErreurJournal::Genre genre = ErreurJournal::Genre::Passager) const;
+    // A call to a server, bounded (AppelBorne); nothing on an SQLite file.
+    struct Borne;
 
     ParametresConnexion parametres_;
     QString nomConnexion_;
     QSqlDatabase base_;
     QHash<QString, qint64> clesEleves_;
+    const AppelBorne* appel_ = nullptr;  // the call under way
+    bool lectureLongue_ = false;          // the server's statement timeout is a read's
 };

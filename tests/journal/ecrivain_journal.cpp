@@ -70,8 +70,9 @@ int main(int argc, char** argv) {
         if (x == halte) attendsLeTest();
     }
     if (halte > 0) attendsLeTest();
-    // A failure meanwhile (another program's connection taken) leaves records waiting: a few tries.
-    for (int essai = 0; essai < 5 && Journal::enAttente() > 0; ++essai) {
+    // Sent again as long as each try takes some (a failure meanwhile may have left records).
+    for (qsizetype avant = -1; Journal::enAttente() > 0 && Journal::enAttente() != avant;) {
+        avant = Journal::enAttente();
         Journal::renvoie();
         Journal::attends();
     }

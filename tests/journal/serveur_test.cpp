@@ -3,6 +3,7 @@
 // in the middle. Every count is read back with psql.
 #include "DossierTemporaire.h"
 #include "Enfant.h"
+#include "RelaisTcp.h"
 #include "ServeurPostgres.h"
 #include "base/Messages.h"
 #include "journal/BoiteEnvoi.h"
@@ -12,8 +13,10 @@
 #include <QDir>
 #include <QProcess>
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QUuid>
 #include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 #include <iostream>
 
@@ -25,7 +28,8 @@ protected:
         base_ = ServeurPostgres::commun().nouvelleBase();
     }
     void TearDown() override {
-        Journal::attends();
+        // The writer keeps a server's connection open: the next test's server is another.
+        Journal::arrete();
         Journal::installeFabrique(nullptr);
         ServeurPostgres::commun().demarre();
     }
@@ -60,6 +64,23 @@ EntreeJournal question(const QString& eleve) {
 LigneResultat ligne(int exercice) {
     return {QUuid::createUuid().toString(QUuid::WithoutBraces), QStringLiteral("classe_de_Mme_Léa_O'Brien"),
             {QStringLiteral("Zoé"), QStringLiteral("07/12/2026 09:00:00"), exercice}};
+}
+
+// An exercise of three questions and its results row; its end waits for the journal's writer.
+void exercice(QList<EntreeJournal>& ecrites, int n) {
+    for (int i = 0; i < 3; ++i) {
+        ecrites << question(QStringLiteral("Zoé"));
+        Journal::ecrit(ecrites.last(), QStringLiteral("classe de Mme Léa O'Brien/"));
+    }
+    Journal::ecritLigne(ligne(n));
+    Journal::attends();
+}
+
+qint64 dureeMs(const std::function<void()>& f) {
+    QElapsedTimer t;
+    t.start();
+    f();
+    return t.elapsed();
 }
 
 int mediane(std::vector<int> v) {
@@ -114,19 +135,11 @@ TEST_F(Serveur, WhileItIsDownTheOutboxKeepsEverythingAndSendsItOnceBack) {
                               boite);
     Journal::nouvelleSession();
     QList<EntreeJournal> ecrites;
-    const auto exercice = [&](int n) {
-        for (int i = 0; i < 3; ++i) {
-            ecrites << question(QStringLiteral("Zoé"));
-            Journal::ecrit(ecrites.last(), QStringLiteral("classe de Mme Léa O'Brien/"));
-        }
-        Journal::ecritLigne(ligne(n));
-        Journal::attends();
-    };
-    exercice(1);
+    exercice(ecrites, 1);
     EXPECT_EQ(Journal::enAttente(), 0);
     serveur().arrete();
-    exercice(2);
-    exercice(3);
+    exercice(ecrites, 2);
+    exercice(ecrites, 3);
     EXPECT_EQ(Journal::enAttente(), 8);
     EXPECT_EQ(BoiteEnvoi::deLigne(BoiteEnvoi::enLigne(ecrites.last())), Envoi(ecrites.last()));
     Journal::signaleEchecs();
@@ -148,6 +161,47 @@ TEST_F(Serveur, WhileItIsDownTheOutboxKeepsEverythingAndSendsItOnceBack) {
               QStringLiteral("1,2,3"));
     MagasinSql m(parametres(base_));
     EXPECT_EQ(m.entrees(QStringLiteral("Mme Léa O'Brien"), {}, 0), ecrites);
+}
+
+// A server that stops answering on an open connection (a proxy that holds the traffic between
+// the program and the server, on TCP): the end of an exercise, a read and a new connection each
+// give up within 2.5 s. Nothing is lost: what waited leaves once the traffic passes again, and a
+// program closed during the hang leaves its records in its outbox.
+TEST_F(Serveur, AServerThatHangsFreezesNothingAndLosesNothing) {
+    Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
+    RelaisTcp relais(serveur().port());
+    ParametresConnexion p = parametres(base_);
+    p.hote = QStringLiteral("127.0.0.1");
+    p.port = relais.port();
+    const QString boite = dossier_.chemin() + QStringLiteral("/local/boite_d_envoi.jsonl"),
+                  autre = dossier_.chemin() + QStringLiteral("/autre/boite_d_envoi.jsonl");
+    const auto fabrique = [p](const QString&, const QString&) { return std::make_unique<MagasinSql>(p); };
+    Journal::installeFabrique(fabrique, boite);
+    QList<EntreeJournal> ecrites;
+    exercice(ecrites, 1);
+    MagasinSql lecteur(p);
+    relais.retiens();
+    EXPECT_LT(dureeMs([&] { exercice(ecrites, 2); }), 2500);
+    EXPECT_EQ(Journal::enAttente(), 4);
+    EXPECT_LT(dureeMs([&] { EXPECT_THROW(lecteur.reponses(QStringLiteral("Mme Léa O'Brien")), ErreurJournal); }), 2500);
+    EXPECT_LT(dureeMs([&] { EXPECT_THROW(MagasinSql{p}, ErreurJournal); }), 2500);
+    QProcess ferme;
+    ferme.start(QStringLiteral(ECRIVAIN_JOURNAL), {p.hote, QString::number(p.port), base_, autre, QStringLiteral("Yanis"),
+                                                   QStringLiteral("1")});
+    ASSERT_TRUE(ferme.waitForFinished(120000));
+    EXPECT_EQ(ferme.exitCode(), 3);  // closed with its records kept
+    EXPECT_EQ(BoiteEnvoi(autre).taille(), 11);
+    relais.laissePasser();
+    Journal::renvoie();
+    Journal::attends();
+    EXPECT_EQ(Journal::enAttente(), 0);
+    Journal::installeFabrique(fabrique, autre);  // the closed program started again
+    Journal::attends();
+    EXPECT_EQ(Journal::enAttente(), 0);
+    EXPECT_EQ(compte(QStringLiteral("SELECT count(*) FROM journal_questions")), 16);
+    EXPECT_EQ(serveur().psql(base_, QStringLiteral("SELECT string_agg(Exercice::text, ',' ORDER BY Id) FROM resultats")).trimmed(),
+              QStringLiteral("1,2,1"));
+    EXPECT_EQ(MagasinSql(p).entrees(QStringLiteral("Mme Léa O'Brien"), QStringLiteral("Zoé"), 0), ecrites);
 }
 
 // Computers at once, each with its own outbox: every question and every row present once; the

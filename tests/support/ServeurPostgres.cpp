@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QTemporaryDir>
+#include <arpa/inet.h>
 #include <cerrno>
 #include <csignal>
 #include <pwd.h>
@@ -23,6 +24,20 @@ QString dossierBinaires() {
 }
 
 bool estRoot() { return ::geteuid() == 0; }
+
+// A TCP port free on this machine now (other test programs run their own clusters meanwhile).
+int portLibre() {
+    const int s = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t taille = sizeof a;
+    if (s < 0 || ::bind(s, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 ||
+        ::getsockname(s, reinterpret_cast<sockaddr*>(&a), &taille) != 0)
+        throw std::runtime_error("aucun port TCP libre");
+    ::close(s);
+    return ntohs(a.sin_port);
+}
 
 void donneAPostgres(const QString& chemin) {
     if (!estRoot()) return;
@@ -92,7 +107,7 @@ ServeurPostgres::ServeurPostgres() : dossier_(std::make_unique<QTemporaryDir>(QD
     QDir().mkpath(socket_);
     donneAPostgres(donnees_);
     donneAPostgres(socket_);
-    port_ = 5432;
+    port_ = portLibre();
     lance(dossierBinaires() + QStringLiteral("initdb"),
           {QStringLiteral("-D"), donnees_, QStringLiteral("-U"), QString::fromLatin1(Administrateur),
            QStringLiteral("--auth=trust"), QStringLiteral("-N"), QStringLiteral("-E"), QStringLiteral("UTF8"),
@@ -113,7 +128,7 @@ void ServeurPostgres::demarre() {
     lance(dossierBinaires() + QStringLiteral("pg_ctl"),
           {QStringLiteral("-D"), donnees_, QStringLiteral("-w"), QStringLiteral("-l"), donnees_ + QStringLiteral("/journal.log"),
            QStringLiteral("-o"),
-           QStringLiteral("-k %1 -p %2 -c listen_addresses='' -c fsync=off -c max_connections=80").arg(socket_).arg(port_),
+           QStringLiteral("-k %1 -p %2 -c listen_addresses='127.0.0.1' -c fsync=off -c max_connections=80").arg(socket_).arg(port_),
            QStringLiteral("start")},
           true);
 }

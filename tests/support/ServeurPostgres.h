@@ -1,7 +1,8 @@
 #pragma once
 // A throw-away PostgreSQL cluster for the tests: made with the distribution's initdb in a
 // temporary folder (as the "postgres" user when the tests run as root), listening on a socket
-// of that folder only, removed at the end. Never a stand-in: the server is the real one.
+// of that folder and on 127.0.0.1 (the same port, free when it started), removed at the end.
+// Never a stand-in: the server is the real one.
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -26,6 +27,7 @@ public:
     // Fast stop: connections are cut, as when the server goes down.
     void arrete();
     QString socket() const { return socket_; }
+    // The port of the socket and of TCP on 127.0.0.1.
     int port() const { return port_; }
     // The administrator's role (the cluster's superuser) and the programs' role.
     static constexpr const char* Administrateur = "admin_essai";
