@@ -332,7 +332,10 @@ void ecrit(const EntreeJournal& entree, const QString& repertoireClasse) {
 
 void attends() { ecrivain().attends(); }
 
-void arrete() { ecrivain().arrete(); }
+void arrete() {
+    ecrivain().arrete();
+    BoiteEnvoi::gardeCeQuiAttend();
+}
 
 void nouvelleSession() { dejaSignale = false; }
 
