@@ -15,6 +15,7 @@
 #include "identity/Delegues.h"
 #include "identity/NomsRegistre.h"
 #include "identity/Registre.h"
+#include "journal/Journal.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
@@ -235,6 +236,7 @@ QString TSaisieIdentifiant::enseignantChoisi() {
 void TSaisieIdentifiant::ParametreClick() {
     const QString enseignant = enseignantChoisi();
     if (enseignant.isEmpty()) return;
+    Journal::signaleRefus();
     LibellesExercices.clear();
     ContenusExercices.clear();
     ChargeExercicesEnseignant(enseignant);
@@ -245,6 +247,7 @@ void TSaisieIdentifiant::ParametreClick() {
 
 void TSaisieIdentifiant::SuiviClick() {
     if (enseignantChoisi().isEmpty()) return;
+    Journal::signaleRefus();
     const Passage passage(this);
     hide();
     Ecrans::montre(Ecrans::Role::SuiviEleves);

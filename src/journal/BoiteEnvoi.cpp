@@ -3,6 +3,7 @@
 #include "journal/MagasinJournal.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -112,6 +113,14 @@ void rassemble(const QString& chemin) {
     memoire().lignes.erase(it);
 }
 
+// A refused record's line in the refused file.
+QByteArray ligneRefusee(const QByteArray& ligne, const QString& raison) {
+    const QJsonObject o{{"le", QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs)},
+                        {"raison", raison},
+                        {"envoi", QJsonDocument::fromJson(ligne).object()}};
+    return QJsonDocument(o).toJson(QJsonDocument::Compact);
+}
+
 qsizetype enMemoire(const QString& chemin) {
     std::lock_guard garde(memoire().verrou);
     const auto it = memoire().lignes.find(chemin);
@@ -215,11 +224,13 @@ qsizetype BoiteEnvoi::vide(const std::function<bool(const Envoi&)>& livre) {
         lignes = lignesDe(chemin_);
     }
     QSet<QByteArray> faites;
+    QList<QByteArray> refusees;
     const auto retire = [&] {
         if (faites.isEmpty()) return;
         // Not removed now, they are sent again later: the server keeps each record once.
         const Verrou verrou(chemin_, AttenteVerrouMs);
         if (!verrou.tient()) return;
+        ajouteLignes(cheminRefus(), refusees);
         QList<QByteArray> restent = lignesDe(chemin_);
         restent.removeIf([&](const QByteArray& l) { return faites.contains(l); });
         ecrit(restent);
@@ -232,7 +243,12 @@ qsizetype BoiteEnvoi::vide(const std::function<bool(const Envoi&)>& livre) {
             } catch (const ErreurJournal&) {
                 // A line cut off by a crash cannot be sent: it is dropped, not kept for ever.
             }
-            if (envoi && !livre(*envoi)) break;
+            try {
+                if (envoi && !livre(*envoi)) break;
+            } catch (const ErreurJournal& e) {
+                if (e.genre() != ErreurJournal::Genre::Definitif) throw;
+                refusees << ligneRefusee(l, e.message());
+            }
             faites.insert(l);
         }
     } catch (...) {
@@ -247,6 +263,18 @@ qsizetype BoiteEnvoi::taille() const {
     qsizetype n = lignesDe(chemin_).size() + enMemoire(chemin_);
     for (const QString& fichier : fichiersEnAttente(chemin_)) n += lignesDe(fichier).size();
     return n;
+}
+
+QString BoiteEnvoi::cheminRefus(const QString& boite) {
+    return QFileInfo(boite).dir().filePath(QStringLiteral("envois_refuses.jsonl"));
+}
+
+bool BoiteEnvoi::metDeCote(const Envoi& envoi, const QString& raison) {
+    if (!QDir().mkpath(QFileInfo(chemin_).absolutePath())) return false;
+    const Verrou verrou(chemin_, AttenteVerrouMs);
+    if (!verrou.tient()) return false;
+    ajouteLignes(cheminRefus(), {ligneRefusee(enLigne(envoi), raison)});
+    return true;
 }
 
 void BoiteEnvoi::gardeCeQuiAttend() {

@@ -26,10 +26,20 @@ public:
     // ErreurJournal when the file cannot be written; the record then waits in memory.
     void ajoute(const Envoi& envoi);
     // Hands the records to `livre` in order until it returns false or throws; those delivered
-    // are removed. Returns how many are left (nothing is handed while the lock is held elsewhere).
+    // are removed, and those it refuses for good (ErreurJournal::Genre::Definitif) set aside.
+    // Returns how many are left (nothing is handed while the lock is held elsewhere).
     qsizetype vide(const std::function<bool(const Envoi&)>& livre);
     // Records waiting: in the file, in this program's memory, in files of ended programs.
     qsizetype taille() const;
+
+    // The records the server refused for good (a value it will never take), set aside so that
+    // they never hold the others up, and never lost: "envois_refuses.jsonl" beside the box, one
+    // JSON object a line {"le": UTC ISO time, "raison": French reason, "envoi": the box's line}.
+    static QString cheminRefus(const QString& boite);
+    QString cheminRefus() const { return cheminRefus(chemin_); }
+    // Sets one aside, under the box's lock; false when the lock cannot be had now (the caller
+    // keeps the record in the box, where it is refused again and set aside later).
+    bool metDeCote(const Envoi& envoi, const QString& raison);
     // At the end of the program: what waits in memory goes to its box, or beside it.
     static void gardeCeQuiAttend();
     const QString& chemin() const { return chemin_; }

@@ -3,6 +3,7 @@
 #include "base/Horloge.h"
 #include "base/Messages.h"
 #include "journal/BoiteEnvoi.h"
+#include "journal/EnvoisRefuses.h"
 #include "journal/MagasinSql.h"
 #include "state/SharedState.h"
 
@@ -194,9 +195,11 @@ private:
                 else magasin_->ajouteLigne(std::get<LigneResultat>(envoi));
                 return true;
             } catch (const ErreurMarivelle& e) {
+                const auto* j = dynamic_cast<const ErreurJournal*>(&e);
+                // The record itself is refused for good: set aside by the caller, the others go on.
+                if (j && j->genre() == ErreurJournal::Genre::Definitif) throw;
                 fermeMagasin();
                 // A call cut after its bound is not tried again at once: the server hangs.
-                const auto* j = dynamic_cast<const ErreurJournal*>(&e);
                 if (ouvert && essai == 1 && !(j && j->genre() == ErreurJournal::Genre::HorsDelai)) continue;
                 std::lock_guard garde(verrou_);
                 pauseJusqua_ = Horloge::now() + PauseApresEchec;
@@ -211,7 +214,17 @@ private:
         // Behind records already waiting, a new one waits too: they leave in order, in the
         // background, so the end of an exercise waits only for its own records to be kept.
         if (enAttente_ == 0) enAttente_ = boite.taille();
-        if (enAttente_ == 0 && livre(tache.envoi)) return;
+        if (enAttente_ == 0) {
+            try {
+                if (livre(tache.envoi)) return;
+            } catch (const ErreurJournal& refus) {
+                // Refused for good: set aside (or, at worst, kept in the box and set aside later).
+                try {
+                    if (boite.metDeCote(tache.envoi, refus.message())) return;
+                } catch (const ErreurMarivelle&) {
+                }
+            }
+        }
         try {
             boite.ajoute(tache.envoi);
             ++enAttente_;
@@ -356,6 +369,12 @@ void signaleEchecs() {
     else
         textes << QStringLiteral("Les exercices continuent normalement.");
     Messages::information(textes.join(QLatin1Char('\n')));
+}
+
+void signaleRefus() {
+    const QString chemin = boite();
+    const QString texte = EnvoisRefuses::aSignaler(BoiteEnvoi::cheminRefus(chemin.isEmpty() ? BoiteEnvoi::cheminParDefaut() : chemin));
+    if (!texte.isEmpty()) Messages::information(texte);
 }
 
 qint64 momentUnique() {

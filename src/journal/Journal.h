@@ -50,6 +50,9 @@ void nouvelleSession();
 // Tells, in one box, the failures met since the last call, at most once a session. The screens
 // call it where a box does not disturb a question (the end of an exercise).
 void signaleEchecs();
+// Tells, once, the records the school server refused for good and set aside (a value it will
+// never take). For the teacher: the teacher's screens call it when they are opened.
+void signaleRefus();
 
 // The moment of a question shown now: the clock's milliseconds, never equal to or before the
 // previous one, so that each question of a pupil keeps its own key even on a frozen clock.

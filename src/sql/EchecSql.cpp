@@ -22,6 +22,8 @@ EchecSql GenreEchecSql(const QSqlError& erreur) {
         case 13: return EchecSql::Plein;        // SQLITE_FULL
         case 14: return EchecSql::Ouverture;    // SQLITE_CANTOPEN
         case 18: return EchecSql::TropGrand;    // SQLITE_TOOBIG
+        case 19:                                // SQLITE_CONSTRAINT
+        case 20: return EchecSql::ValeurRefusee;  // SQLITE_MISMATCH
         case 23: return EchecSql::Permission;   // SQLITE_AUTH
         default: break;
     }
@@ -31,6 +33,9 @@ EchecSql GenreEchecSql(const QSqlError& erreur) {
     if (etat.startsWith(QLatin1String("28"))) return EchecSql::Identifiants;
     if (etat == QLatin1String("42501")) return EchecSql::Droits;
     if (etat == QLatin1String("3D000")) return EchecSql::BaseAbsente;
+    if (etat == QLatin1String("22001")) return EchecSql::TropGrand;  // value too long for the column
+    // Data exceptions and integrity constraints.
+    if (etat.startsWith(QLatin1String("22")) || etat.startsWith(QLatin1String("23"))) return EchecSql::ValeurRefusee;
     if (etat == QLatin1String("53100")) return EchecSql::Plein;
     if (etat.startsWith(QLatin1String("53")) || etat.startsWith(QLatin1String("57"))) return EchecSql::ServeurAbsent;
     if (etat.startsWith(QLatin1String("42"))) return EchecSql::Schema;
@@ -48,6 +53,8 @@ EchecSql GenreEchecSql(const QSqlError& erreur) {
     return EchecSql::Autre;
 }
 
+bool EchecDefinitif(EchecSql genre) { return genre == EchecSql::TropGrand || genre == EchecSql::ValeurRefusee; }
+
 QString RaisonSql(const QSqlError& erreur) {
     switch (GenreEchecSql(erreur)) {
         case EchecSql::Occupe: return QStringLiteral("la base est utilisée par un autre programme, réessayez dans un instant");
@@ -58,6 +65,7 @@ QString RaisonSql(const QSqlError& erreur) {
         case EchecSql::Permission: return QStringLiteral("accès refusé");
         case EchecSql::Ouverture: return QStringLiteral("le fichier ne peut pas être ouvert");
         case EchecSql::TropGrand: return QStringLiteral("un texte est trop long pour la base");
+        case EchecSql::ValeurRefusee: return QStringLiteral("une valeur ne convient pas à sa colonne dans la base");
         case EchecSql::ServeurAbsent: return QStringLiteral("le serveur ne répond pas");
         case EchecSql::Identifiants: return QStringLiteral("l'utilisateur ou le mot de passe est refusé par le serveur");
         case EchecSql::Droits: return QStringLiteral("le serveur refuse cette opération à cet utilisateur");

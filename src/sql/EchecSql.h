@@ -15,6 +15,7 @@ enum class EchecSql {
     Permission,
     Ouverture,     // the file cannot be opened
     TropGrand,     // a text too long for the base
+    ValeurRefusee, // a value the base does not accept (constraint, type)
     ServeurAbsent, // the server does not answer
     Identifiants,  // user or password refused
     Droits,        // the server refuses this operation to this user
@@ -24,6 +25,10 @@ enum class EchecSql {
 };
 
 EchecSql GenreEchecSql(const QSqlError& erreur);
+// The record itself is refused (a value too long, a constraint, a type): sending it again would
+// be refused again. Every other failure (connection, timeout, lock, rights, tables) is
+// temporary: the record waits until the server or its technician puts it right.
+bool EchecDefinitif(EchecSql genre);
 // SQLite's primary result code, or -1 (a server's error, or none given).
 int CodeSqlite(const QSqlError& erreur);
 // "le disque est plein", "la base est utilisée par un autre programme, …", …

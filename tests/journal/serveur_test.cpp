@@ -14,6 +14,8 @@
 #include <QProcess>
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLockFile>
 #include <QUuid>
 #include <algorithm>
@@ -127,6 +129,25 @@ TEST_F(Serveur, TheProgramsRoleHasTheLeastPrivileges) {
     }
 }
 
+// A server set up by the first script (names to 50 characters, short texts to 30): the present
+// script, run over it as after an update, widens its columns in place and keeps its rows; run
+// once more, it changes nothing.
+TEST_F(Serveur, TheScriptMigratesAnOlderServerInPlace) {
+    const QString base = QStringLiteral("ancienne_%1").arg(QUuid::createUuid().toString(QUuid::Id128));
+    serveur().psql(QStringLiteral("postgres"), QStringLiteral("CREATE DATABASE ") + base);
+    serveur().psqlFichier(base, QStringLiteral(MARIVELLE_DOSSIER_TESTS "/serveur_postgresql_version2.sql"));
+    serveur().psql(base, QStringLiteral("INSERT INTO resultats (Nom_eleve, Classe, Identifiant) VALUES ('Zoé', 'classe_de_Léa', 'a')"));
+    for (int fois = 0; fois < 2; ++fois) serveur().psqlFichier(base, QStringLiteral(MARIVELLE_SCRIPT_SERVEUR));
+    EXPECT_EQ(serveur().psql(base, QStringLiteral("SELECT string_agg(column_name || ' ' || character_maximum_length, ',' ORDER BY "
+                                                  "ordinal_position) FROM information_schema.columns WHERE table_name = "
+                                                  "'resultats' AND data_type = 'character varying'"))
+                  .trimmed(),
+              QStringLiteral("nom_eleve 255,date_debut 255,type_exercice 255,cas_particulier 255,aide 255,nombre_erreur 255,"
+                             "temps_questions 255,date_fin 255,classe 255,identifiant 40"));
+    EXPECT_EQ(serveur().psql(base, QStringLiteral("SELECT Nom_eleve || ' ' || Classe FROM resultats")).trimmed(),
+              QString::fromUtf8("Zoé classe_de_Léa"));
+}
+
 // The server stopped: the pupil plays on, the records wait in the outbox (one message a
 // session), and leave it once the server answers, each stored once.
 TEST_F(Serveur, WhileItIsDownTheOutboxKeepsEverythingAndSendsItOnceBack) {
@@ -162,6 +183,53 @@ TEST_F(Serveur, WhileItIsDownTheOutboxKeepsEverythingAndSendsItOnceBack) {
               QStringLiteral("1,2,3"));
     MagasinSql m(parametres(base_));
     EXPECT_EQ(m.entrees(QStringLiteral("Mme Léa O'Brien"), {}, 0), ecrites);
+}
+
+// A record the server refuses for good (a name longer than any column can hold) never holds the
+// others up, neither sent at once nor waiting in the outbox: it is set aside in the refused file,
+// whole, and the teacher is told once what and why.
+TEST_F(Serveur, ARecordRefusedForGoodIsSetAsideAndTheOthersGoOn) {
+    Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
+    const QString boite = dossier_.chemin() + QStringLiteral("/local/boite_d_envoi.jsonl");
+    Journal::installeFabrique([p = parametres(base_)](const QString&, const QString&) { return std::make_unique<MagasinSql>(p); },
+                              boite);
+    const QString tropLong(300, QLatin1Char('z'));
+    const EntreeJournal refusee = question(tropLong);
+    LigneResultat refuseeLigne = ligne(2);
+    refuseeLigne.valeurs[0] = tropLong;
+    QList<EntreeJournal> ecrites;
+    Journal::ecrit(refusee, QStringLiteral("classe de Mme Léa O'Brien/"));
+    exercice(ecrites, 1);
+    serveur().arrete();
+    Journal::ecritLigne(refuseeLigne);
+    exercice(ecrites, 3);
+    serveur().demarre();
+    Journal::renvoie();
+    Journal::attends();
+    EXPECT_EQ(Journal::enAttente(), 0);
+    EXPECT_EQ(compte(QStringLiteral("SELECT count(*) FROM journal_questions")), 6);
+    EXPECT_EQ(serveur().psql(base_, QStringLiteral("SELECT string_agg(Exercice::text, ',' ORDER BY Id) FROM resultats")).trimmed(),
+              QStringLiteral("1,3"));
+    QFile refus(BoiteEnvoi::cheminRefus(boite));
+    ASSERT_TRUE(refus.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lignes = refus.readAll().trimmed().split('\n');
+    ASSERT_EQ(lignes.size(), 2);
+    const QList<Envoi> attendus = {refusee, refuseeLigne};
+    for (int i = 0; i < 2; ++i) {
+        const QJsonObject o = QJsonDocument::fromJson(lignes[i]).object();
+        EXPECT_EQ(BoiteEnvoi::deLigne(QJsonDocument(o[QLatin1String("envoi")].toObject()).toJson()), attendus[i]);
+        EXPECT_TRUE(o[QLatin1String("raison")].toString().endsWith(QString::fromUtf8("un texte est trop long pour la base.")));
+        EXPECT_TRUE(QDateTime::fromString(o[QLatin1String("le")].toString(), Qt::ISODateWithMs).isValid());
+    }
+    Journal::signaleRefus();
+    Journal::signaleRefus();
+    const QStringList vus = Messages::recueille();
+    ASSERT_EQ(vus.size(), 1);
+    EXPECT_TRUE(vus[0].startsWith(QString::fromUtf8("Le serveur de l'école a refusé pour de bon 2 envois de cet ordinateur ; "
+                                                    "les autres sont partis normalement :\n– une réponse de « zzz")))
+        << vus[0].toStdString();
+    EXPECT_TRUE(vus[0].contains(QString::fromUtf8("\n– le résultat de l'exercice 2 de « zzz")));
+    EXPECT_TRUE(vus[0].contains(QString::fromUtf8(" : un texte est trop long pour la base.\nRien n'est perdu"))) << vus[0].toStdString();
 }
 
 // A server that stops answering on an open connection (a proxy that holds the traffic between
