@@ -16,8 +16,17 @@ enum class EchecSql {
     Ouverture,     // the file cannot be opened
     TropGrand,     // a text too long for the base
     ValeurRefusee, // a value the base does not accept (constraint, type)
-    ServeurAbsent, // the server does not answer
+    ServeurAbsent, // the server does not answer (stopped, network, firewall)
+    HoteInconnu,   // the server's name is not known (DNS)
     Identifiants,  // user or password refused
+    UtilisateurInconnu,  // no such user on the server
+    MotDePasse,    // the password is refused
+    SansMotDePasse,      // the server asks for a password and none was given
+    AccesRefuse,   // the server's pg_hba.conf refuses this computer, user or database
+    TlsRefuse,     // TLS asked for, the server does not offer it
+    CertificatAbsent,    // verify-full without the school's certificate authority on this computer
+    CertificatInconnu,   // the server's certificate is not signed by the authority this computer has
+    CertificatAutreNom,  // the server's certificate names another host
     Droits,        // the server refuses this operation to this user
     BaseAbsente,   // no such database on the server
     Schema,        // the tables are not those expected
@@ -31,5 +40,8 @@ EchecSql GenreEchecSql(const QSqlError& erreur);
 bool EchecDefinitif(EchecSql genre);
 // SQLite's primary result code, or -1 (a server's error, or none given).
 int CodeSqlite(const QSqlError& erreur);
-// "le disque est plein", "la base est utilisée par un autre programme, …", …
+// "le disque est plein", "la base est utilisée par un autre programme, …", …; for a server, what a
+// technician can act on ("la base de données n'existe pas sur le serveur (clé « base » …)").
+// A connection's failure has no code: its kind is read in libpq's and the server's words, in
+// English or in French.
 QString RaisonSql(const QSqlError& erreur);

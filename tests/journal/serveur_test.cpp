@@ -7,6 +7,7 @@
 #include "ServeurPostgres.h"
 #include "base/Messages.h"
 #include "journal/BoiteEnvoi.h"
+#include "journal/ConfigurationServeur.h"
 #include "journal/Journal.h"
 #include "journal/MagasinSql.h"
 
@@ -124,7 +125,8 @@ TEST_F(Serveur, TheProgramsRoleHasTheLeastPrivileges) {
         ADD_FAILURE() << "tables made";
     } catch (const ErreurJournal& e) {
         EXPECT_EQ(e.message(), QString::fromUtf8("Le journal des réponses « vide » du serveur %1 ne peut pas être préparé : "
-                                                 "le serveur refuse cette opération à cet utilisateur.")
+                                                 "le serveur refuse cette opération à cet utilisateur (ses droits sont ceux que donne "
+                                                 "le script serveur_postgresql.sql).")
                                    .arg(serveur().socket()));
     }
 }
@@ -146,6 +148,66 @@ TEST_F(Serveur, TheScriptMigratesAnOlderServerInPlace) {
                              "temps_questions 255,date_fin 255,classe 255,identifiant 40"));
     EXPECT_EQ(serveur().psql(base, QStringLiteral("SELECT Nom_eleve || ' ' || Classe FROM resultats")).trimmed(),
               QString::fromUtf8("Zoé classe_de_Léa"));
+}
+
+// Each mistake a technician can make, made for real on the cluster, is told in words that say
+// what to put right, never only "the server does not answer".
+TEST_F(Serveur, EachConnectionFailureSaysWhatToPutRight) {
+    const QByteArray fichierMotsDePasse = qgetenv("PGPASSFILE");
+    qputenv("PGPASSFILE", QFile::encodeName(dossier_.chemin() + QStringLiteral("/aucun")));
+    serveur().ajouteRegleHba(QStringLiteral("host refusee all 127.0.0.1/32 reject"));
+    serveur().ajouteRegleHba(QStringLiteral("host motdepasse all 127.0.0.1/32 scram-sha-256"));
+    serveur().psql(QStringLiteral("postgres"), QStringLiteral("DO $$ BEGIN IF NOT EXISTS (SELECT FROM pg_roles WHERE rolname = "
+                                                              "'avecmdp') THEN CREATE ROLE avecmdp LOGIN PASSWORD 'juste'; "
+                                                              "END IF; END $$"));
+    ecritOctets(QStringLiteral("faux"), "faux\n");
+    QFile::setPermissions(QStringLiteral("faux"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    const QString tls = serveur().activeTls();
+    const QString tcp = QStringLiteral("port = %1\nutilisateur = marivelle\n").arg(serveur().port());
+    const struct {
+        QString ini;
+        QString raison;  // empty: connected
+        bool avecTls = false;
+    } cas[] = {
+        {QStringLiteral("hote = 127.0.0.1\nport = 1\nbase = b\nutilisateur = marivelle\n"), QStringLiteral("le serveur ne répond pas")},
+        {QStringLiteral("hote = 127.0.0.1\nbase = inexistante\n") + tcp,
+         QStringLiteral("la base de données « inexistante » n'existe pas sur le serveur (clé « base »")},
+        {QStringLiteral("hote = 127.0.0.1\nbase = %1\nport = %2\nutilisateur = personne\n").arg(base_).arg(serveur().port()),
+         QStringLiteral("l'utilisateur « personne » n'existe pas sur le serveur")},
+        {QStringLiteral("hote = 127.0.0.1\nbase = refusee\n") + tcp,
+         QStringLiteral("une ligne du fichier pg_hba.conf du serveur le refuse")},
+        {QStringLiteral("hote = 127.0.0.1\nbase = motdepasse\nport = %1\nutilisateur = avecmdp\nfichier_mot_de_passe = faux\n")
+             .arg(serveur().port()),
+         QStringLiteral("le serveur refuse le mot de passe de l'utilisateur « avecmdp »")},
+        {QStringLiteral("hote = 127.0.0.1\nbase = motdepasse\nport = %1\nutilisateur = avecmdp\n").arg(serveur().port()),
+         QStringLiteral("le serveur demande un mot de passe et cet ordinateur n'en donne aucun")},
+        {QStringLiteral("hote = localhost\ntls = verify-full\nbase = %1\n").arg(base_) + tcp,
+         QStringLiteral("le certificat de l'autorité de l'école manque sur cet ordinateur : PostgreSQL le cherche dans « "), true},
+        {QStringLiteral("hote = localhost\ntls = verify-full\ncertificat_racine = %1/autre.crt\nbase = %2\n").arg(tls, base_) + tcp,
+         QStringLiteral("le certificat du serveur n'est pas signé par l'autorité que connaît cet ordinateur"), true},
+        {QStringLiteral("hote = 127.0.0.1\ntls = verify-full\ncertificat_racine = %1/autorite.crt\nbase = %2\n").arg(tls, base_) + tcp,
+         QStringLiteral("le certificat du serveur est fait pour « localhost » et non pour « 127.0.0.1 »"), true},
+        {QStringLiteral("hote = localhost\ntls = verify-full\ncertificat_racine = %1/autorite.crt\nbase = %2\n").arg(tls, base_) + tcp,
+         QString(), true},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.ini.toStdString());
+        if (c.avecTls && tls.isEmpty()) continue;  // without openssl
+        ecritOctets(QStringLiteral("marivelle.ini"), (QStringLiteral("[serveur]\n") + c.ini).toUtf8());
+        const ConfigurationServeur configuration = Configuration::lit(QStringLiteral("marivelle.ini"), {});
+        ASSERT_TRUE(configuration.parametres) << configuration.erreur.toStdString();
+        try {
+            MagasinSql m(*configuration.parametres);
+            EXPECT_TRUE(c.raison.isEmpty());
+        } catch (const ErreurJournal& e) {
+            EXPECT_TRUE(!c.raison.isEmpty() && e.message().contains(c.raison)) << e.message().toStdString();
+            if (c.raison.contains(QStringLiteral("PostgreSQL le cherche"))) {
+                EXPECT_TRUE(e.message().contains(QStringLiteral("/.postgresql/root.crt »"))) << e.message().toStdString();
+            }
+        }
+    }
+    if (tls.isEmpty()) std::cout << "openssl absent : les cas TLS sont sautés\n";
+    qputenv("PGPASSFILE", fichierMotsDePasse);
 }
 
 // The server stopped: the pupil plays on, the records wait in the outbox (one message a

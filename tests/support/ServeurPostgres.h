@@ -34,6 +34,12 @@ public:
     static constexpr const char* Role = "marivelle";
     // A new database with the technician's script run in it; its name.
     QString nouvelleBase();
+    // A line of pg_hba.conf put before the others, the configuration reloaded.
+    void ajouteRegleHba(const QString& ligne);
+    // TLS on TCP with a certificate for "localhost" signed by a school authority of its own; the
+    // folder holding that authority's "autorite.crt" and another's "autre.crt". Empty without
+    // openssl.
+    QString activeTls();
     // Runs SQL with psql as `role`; the output (psql -At), or throws std::runtime_error.
     QString psql(const QString& base, const QString& sql, const QString& role = QString::fromLatin1(Administrateur)) const;
     QString psqlFichier(const QString& base, const QString& fichier) const;
@@ -43,6 +49,7 @@ private:
 
     std::unique_ptr<QTemporaryDir> dossier_;
     QString donnees_, socket_;
+    QString tls_;  // the certificates' folder once TLS is on
     int port_ = 0;
     int bases_ = 0;
 };
