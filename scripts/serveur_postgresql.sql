@@ -3,8 +3,10 @@
 --   sudo -u postgres createdb marivelle
 --   sudo -u postgres psql -d marivelle -v ON_ERROR_STOP=1 -f serveur_postgresql.sql
 --   sudo -u postgres psql -c "\password marivelle"
--- The programs may only read, add, and delete a pupil's journal; they never create, change or
--- drop a table. Running the script again changes nothing.
+-- The programs may only read and add; a pupil's removal goes through a function of the
+-- database's owner that removes that pupil's rows only. They never create, change, delete or
+-- drop anything themselves. Running the script again changes nothing; after an update of
+-- Marivelle, running it again brings an older server's tables up to date in place.
 
 DO $$
 BEGIN
@@ -53,8 +55,21 @@ CREATE TABLE IF NOT EXISTS journal_operations (
     operation SMALLINT NOT NULL, droite INTEGER NOT NULL, resultat INTEGER NOT NULL, action SMALLINT NOT NULL,
     PRIMARY KEY (eleve_id, moment, rang));
 CREATE INDEX IF NOT EXISTS resultats_classe ON resultats (Classe, Id);
-INSERT INTO journal_version (version) SELECT 2 WHERE NOT EXISTS (SELECT FROM journal_version);
-UPDATE journal_version SET version = 2 WHERE version < 2;
+
+-- A pupil's removal (version 3): run with its owner's rights, it deletes that pupil's journal and
+-- nothing else; the programs' role may call it but delete nothing itself.
+CREATE OR REPLACE FUNCTION marivelle_oublie_eleve(p_enseignant TEXT, p_eleve TEXT) RETURNS VOID
+LANGUAGE sql SECURITY DEFINER SET search_path = public, pg_temp AS $$
+    DELETE FROM journal_operations WHERE eleve_id IN
+        (SELECT id FROM journal_eleves WHERE enseignant = p_enseignant AND eleve = p_eleve);
+    DELETE FROM journal_questions WHERE eleve_id IN
+        (SELECT id FROM journal_eleves WHERE enseignant = p_enseignant AND eleve = p_eleve);
+    DELETE FROM journal_eleves WHERE enseignant = p_enseignant AND eleve = p_eleve;
+$$;
+REVOKE ALL ON FUNCTION marivelle_oublie_eleve(TEXT, TEXT) FROM PUBLIC;
+
+INSERT INTO journal_version (version) SELECT 3 WHERE NOT EXISTS (SELECT FROM journal_version);
+UPDATE journal_version SET version = 3 WHERE version < 3;
 
 -- Least privileges: no CREATE anywhere, no UPDATE, no DROP (only an owner can drop).
 REVOKE CREATE ON SCHEMA public FROM PUBLIC;
@@ -66,6 +81,8 @@ END
 $$;
 GRANT USAGE ON SCHEMA public TO marivelle;
 GRANT SELECT ON journal_version TO marivelle;
-GRANT SELECT, INSERT, DELETE ON journal_eleves, journal_questions, journal_operations TO marivelle;
+REVOKE DELETE ON journal_eleves, journal_questions, journal_operations FROM marivelle;
+GRANT SELECT, INSERT ON journal_eleves, journal_questions, journal_operations TO marivelle;
+GRANT EXECUTE ON FUNCTION marivelle_oublie_eleve(TEXT, TEXT) TO marivelle;
 GRANT SELECT, INSERT ON resultats TO marivelle;
 GRANT USAGE ON SEQUENCE journal_eleves_id_seq, resultats_id_seq TO marivelle;

@@ -36,11 +36,16 @@ public:
     void supprimeEleve(const QString& enseignant, const QString& eleve) override;
     void supprimeEnseignant(const QString& enseignant) override;
 
-    // The schema version this program writes.
+    // The schema version this program writes in a class's file, and the one it needs on a server.
     static constexpr int VersionSchema = 2;
+    static constexpr int VersionServeur = 3;
 
 private:
     void prepareSchema();
+    // A server (MagasinSqlServeur.cpp): its tables are checked, never made; a pupil's removal
+    // goes through the script's function.
+    void verifieSchemaServeur();
+    void supprimeEleveServeur(const QString& enseignant, const QString& eleve);
     void commenceEcriture();
     // The pupil's key, made when `cree` and the pupil has none yet; -1 when there is none.
     qint64 cleEleve(const QString& enseignant, const QString& eleve, bool cree);

@@ -107,39 +107,60 @@ void dis(QProcess& p) {
 }
 }  // namespace
 
-// The programs' role reads, adds and deletes a pupil's journal; it can neither drop nor change a
-// table, nor make the tables of an empty database (the message says the server refuses).
+// The programs' role reads and adds; it can neither delete, drop nor change anything, a pupil's
+// removal going through the script's function, which removes that pupil's rows only (the store
+// tests remove a pupil through it). An empty database is told as lacking the script's tables.
 TEST_F(Serveur, TheProgramsRoleHasTheLeastPrivileges) {
     const QString role = QString::fromLatin1(ServeurPostgres::Role);
     serveur().psqlFichier(base_, QStringLiteral(MARIVELLE_SCRIPT_SERVEUR));  // run again: changes nothing
     for (const char* sql : {"DROP TABLE resultats", "UPDATE resultats SET Bilan = ''", "CREATE TABLE t (x INTEGER)",
-                            "ALTER TABLE journal_questions ADD COLUMN x INTEGER", "DELETE FROM resultats"}) {
+                            "ALTER TABLE journal_questions ADD COLUMN x INTEGER", "DELETE FROM resultats",
+                            "DELETE FROM journal_questions", "DELETE FROM journal_operations", "DELETE FROM journal_eleves",
+                            "TRUNCATE journal_questions",
+                            "CREATE OR REPLACE FUNCTION marivelle_oublie_eleve(a TEXT, b TEXT) RETURNS VOID LANGUAGE sql AS ''"}) {
         SCOPED_TRACE(sql);
         EXPECT_THROW(serveur().psql(base_, QString::fromLatin1(sql), role), std::runtime_error);
     }
     EXPECT_EQ(serveur().psql(base_, QStringLiteral("SELECT count(*) FROM resultats"), role).trimmed(), QStringLiteral("0"));
-    serveur().psql(QStringLiteral("postgres"), QStringLiteral("CREATE DATABASE vide"));
-    serveur().psql(QStringLiteral("vide"), QStringLiteral("REVOKE CREATE ON SCHEMA public FROM PUBLIC"));
+    const QString vide = QStringLiteral("vide_%1").arg(QUuid::createUuid().toString(QUuid::Id128));
+    serveur().psql(QStringLiteral("postgres"), QStringLiteral("CREATE DATABASE ") + vide);
     try {
-        MagasinSql m(parametres(QStringLiteral("vide")));
-        ADD_FAILURE() << "tables made";
+        MagasinSql m(parametres(vide));
+        ADD_FAILURE() << "opened";
     } catch (const ErreurJournal& e) {
-        EXPECT_EQ(e.message(), QString::fromUtf8("Le journal des réponses « vide » du serveur %1 ne peut pas être préparé : "
-                                                 "le serveur refuse cette opération à cet utilisateur (ses droits sont ceux que donne "
-                                                 "le script serveur_postgresql.sql).")
-                                   .arg(serveur().socket()));
+        EXPECT_EQ(e.message(), QString::fromUtf8("Le journal des réponses « %1 » du serveur %2 ne peut pas être ouvert : les tables "
+                                                 "de Marivelle n'y sont pas : le technicien de l'école lance le script "
+                                                 "serveur_postgresql.sql sur le serveur.")
+                                   .arg(vide, serveur().socket()));
     }
 }
 
-// A server set up by the first script (names to 50 characters, short texts to 30): the present
-// script, run over it as after an update, widens its columns in place and keeps its rows; run
-// once more, it changes nothing.
+// A server set up by the first script (names to 50 characters, short texts to 30, no removal
+// function) is told to the technician as older; the present script, run over it as after an
+// update, brings it up to date in place and keeps its rows; run once more, it changes nothing.
 TEST_F(Serveur, TheScriptMigratesAnOlderServerInPlace) {
     const QString base = QStringLiteral("ancienne_%1").arg(QUuid::createUuid().toString(QUuid::Id128));
     serveur().psql(QStringLiteral("postgres"), QStringLiteral("CREATE DATABASE ") + base);
     serveur().psqlFichier(base, QStringLiteral(MARIVELLE_DOSSIER_TESTS "/serveur_postgresql_version2.sql"));
     serveur().psql(base, QStringLiteral("INSERT INTO resultats (Nom_eleve, Classe, Identifiant) VALUES ('Zoé', 'classe_de_Léa', 'a')"));
+    EXPECT_THROW(
+        {
+            try {
+                MagasinSql m(parametres(base));
+            } catch (const ErreurJournal& e) {
+                EXPECT_TRUE(e.message().endsWith(QString::fromUtf8("ses tables sont d'une version plus ancienne (schéma 2) : le "
+                                                                   "technicien de l'école relance le script "
+                                                                   "serveur_postgresql.sql sur le serveur.")))
+                    << e.message().toStdString();
+                throw;
+            }
+        },
+        ErreurJournal);
     for (int fois = 0; fois < 2; ++fois) serveur().psqlFichier(base, QStringLiteral(MARIVELLE_SCRIPT_SERVEUR));
+    MagasinSql m(parametres(base));
+    m.ajoute(question(QStringLiteral("Zoé")));
+    m.supprimeEleve(QStringLiteral("Mme Léa O'Brien"), QStringLiteral("Zoé"));
+    EXPECT_EQ(m.eleves(QStringLiteral("Mme Léa O'Brien")), QStringList{});
     EXPECT_EQ(serveur().psql(base, QStringLiteral("SELECT string_agg(column_name || ' ' || character_maximum_length, ',' ORDER BY "
                                                   "ordinal_position) FROM information_schema.columns WHERE table_name = "
                                                   "'resultats' AND data_type = 'character varying'"))
