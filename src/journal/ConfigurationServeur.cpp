@@ -1,6 +1,11 @@
 #include "journal/ConfigurationServeur.h"
 
+#include "base/Erreurs.h"
+#include "base/FichierTexte.h"
+
+#include <QDir>
 #include <QFile>
+#include <QUuid>
 #include <QFileInfo>
 #include <QHash>
 #include <QStringList>
@@ -8,7 +13,7 @@
 namespace {
 const QStringList Cles = {QStringLiteral("hote"), QStringLiteral("port"), QStringLiteral("base"),
                           QStringLiteral("utilisateur"), QStringLiteral("fichier_mot_de_passe"), QStringLiteral("tls"),
-                          QStringLiteral("certificat_racine")};
+                          QStringLiteral("certificat_racine"), QStringLiteral("dossier")};
 const QStringList ModesTls = {QStringLiteral("disable"), QStringLiteral("prefer"), QStringLiteral("require"),
                               QStringLiteral("verify-full")};
 
@@ -78,7 +83,36 @@ QString motDePasse(const Valeur& v) {
     return ligne;
 }
 
-ParametresConnexion parametres(const ClesLues& cles, const QString& fichierPrincipal) {
+// The data folder's identity on the server: its key "dossier", else the one written once in
+// "identifiant_du_dossier.txt" beside its marivelle.ini (under the file's lock: two computers
+// starting at once on a new folder agree on one).
+QString identiteDuDossier(const ClesLues& cles, const QString& fichierDuDossier, const QString& fichierMachine) {
+    const Valeur cle = cles.value(QStringLiteral("dossier"));
+    if (!cle.texte.isEmpty()) {
+        if (cle.fichier == fichierMachine)
+            throw Refus{cle.fichier, QStringLiteral("la clé « dossier » se met dans le marivelle.ini du dossier de données, "
+                                                    "chaque dossier ayant la sienne")};
+        if (cle.texte.size() > Configuration::IdentiteMax)
+            throw Refus{cle.fichier, QStringLiteral("la clé « dossier » a plus de %1 caractères").arg(Configuration::IdentiteMax)};
+        return cle.texte;
+    }
+    const QString chemin = QFileInfo(fichierDuDossier).dir().filePath(QString::fromLatin1(Configuration::FichierIdentite));
+    QString identite;
+    try {
+        FichierTexte::modifieLignes(chemin, [&](QStringList& lignes, bool) {
+            const bool nouvelle = lignes.value(0).trimmed().isEmpty();
+            if (nouvelle) lignes = {QUuid::createUuid().toString(QUuid::WithoutBraces)};
+            identite = lignes.value(0).trimmed().left(Configuration::IdentiteMax);
+            return nouvelle;
+        });
+    } catch (const ErreurMarivelle& e) {
+        throw Refus{fichierDuDossier, QStringLiteral("l'identité du dossier de données ne peut pas être écrite (%1)").arg(e.message())};
+    }
+    return identite;
+}
+
+ParametresConnexion parametres(const ClesLues& cles, const QString& fichierPrincipal, const QString& fichierDuDossier,
+                               const QString& fichierMachine) {
     for (const char* cle : {"hote", "base", "utilisateur"})
         if (cles.value(QString::fromLatin1(cle)).texte.isEmpty())
             throw Refus{fichierPrincipal, QStringLiteral("la clé « %1 » manque ou est vide").arg(QLatin1String(cle))};
@@ -113,6 +147,7 @@ ParametresConnexion parametres(const ClesLues& cles, const QString& fichierPrinc
                                                        "ni apostrophe, ni barre oblique inverse")};
         p.options += QStringLiteral(";sslrootcert=") + racine.texte;
     }
+    p.dossier = identiteDuDossier(cles, fichierDuDossier, fichierMachine);
     return p;
 }
 }  // namespace
@@ -131,7 +166,7 @@ ConfigurationServeur lit(const QString& chemin, const QString& cheminMachine) {
             serveur = litFichier(fichier, cles) || serveur;
         }
         if (!serveur) return {};
-        c.parametres = parametres(cles, principal);
+        c.parametres = parametres(cles, principal, chemin, cheminMachine);
     } catch (const Refus& r) {
         c.parametres.reset();
         c.erreur = QStringLiteral("Le fichier « %1 » ne peut pas être utilisé : %2. Les résultats et les réponses "

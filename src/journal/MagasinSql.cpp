@@ -216,14 +216,27 @@ void MagasinSql::prepareSchema() {
     }
 }
 
+QString MagasinSql::duDossier(const QString& alias) const {
+    return estSqlite(parametres_) ? QString() : QStringLiteral(" AND %1dossier IN (?, '')").arg(alias);
+}
+
+void MagasinSql::lieDossier(QSqlQuery& requete) const {
+    // An empty text, never NULL.
+    if (!estSqlite(parametres_)) requete.addBindValue(parametres_.dossier.isNull() ? QStringLiteral("") : parametres_.dossier);
+}
+
 qint64 MagasinSql::cleEleve(const QString& enseignant, const QString& eleve, bool cree) {
     const QString cle = enseignant + QChar(0) + eleve;
     if (const auto it = clesEleves_.constFind(cle); it != clesEleves_.constEnd()) return *it;
     QSqlQuery q(base_);
+    const bool serveur = !estSqlite(parametres_);
     for (int essai = 0; essai < 2; ++essai) {
-        q.prepare(QStringLiteral("SELECT id FROM journal_eleves WHERE enseignant = ? AND eleve = ?"));
+        // On a server, the folder's own pupil first, else the pupil of before the identities.
+        q.prepare(QStringLiteral("SELECT id FROM journal_eleves WHERE enseignant = ? AND eleve = ?") + duDossier() +
+                  (serveur ? QStringLiteral(" ORDER BY dossier = '' LIMIT 1") : QString()));
         q.addBindValue(enseignant);
         q.addBindValue(eleve);
+        lieDossier(q);
         if (!q.exec()) echoue(QStringLiteral("lu"), RaisonSql(q.lastError()));
         if (q.next()) {
             const qint64 id = q.value(0).toLongLong();
@@ -232,9 +245,12 @@ qint64 MagasinSql::cleEleve(const QString& enseignant, const QString& eleve, boo
         }
         if (!cree) return -1;
         // Two programs may add the same pupil at once: the second insert does nothing.
-        q.prepare(QStringLiteral("INSERT INTO journal_eleves (enseignant, eleve) VALUES (?, ?) ON CONFLICT DO NOTHING"));
+        q.prepare(serveur ? QStringLiteral("INSERT INTO journal_eleves (enseignant, eleve, dossier) VALUES (?, ?, ?) "
+                                           "ON CONFLICT DO NOTHING")
+                          : QStringLiteral("INSERT INTO journal_eleves (enseignant, eleve) VALUES (?, ?) ON CONFLICT DO NOTHING"));
         q.addBindValue(enseignant);
         q.addBindValue(eleve);
+        lieDossier(q);
         if (!q.exec()) echoue(QStringLiteral("écrit"), RaisonSql(q.lastError()), genreDe(q.lastError()));
     }
     echoue(QStringLiteral("écrit"), QStringLiteral("l'élève n'a pas pu y être inscrit"));
@@ -300,8 +316,9 @@ QList<EntreeJournal> MagasinSql::entrees(const QString& enseignant, const QStrin
     q.prepare(QStringLiteral("SELECT ") + ColonnesQuestion +
               QStringLiteral(" FROM journal_questions q JOIN journal_eleves e ON e.id = q.eleve_id "
                              "WHERE e.enseignant = ?") +
-              filtre + QStringLiteral(" AND q.moment >= ? ORDER BY q.eleve_id, q.moment"));
+              duDossier(QStringLiteral("e.")) + filtre + QStringLiteral(" AND q.moment >= ? ORDER BY q.eleve_id, q.moment"));
     q.addBindValue(enseignant);
+    lieDossier(q);
     if (!eleve.isEmpty()) q.addBindValue(eleve);
     q.addBindValue(depuis);
     if (!q.exec()) echoue(QStringLiteral("lu"), RaisonSql(q.lastError()));
@@ -333,8 +350,9 @@ QList<EntreeJournal> MagasinSql::entrees(const QString& enseignant, const QStrin
     q.prepare(QStringLiteral("SELECT o.eleve_id, o.moment, o.gauche, o.operation, o.droite, o.resultat, o.action "
                              "FROM journal_operations o JOIN journal_eleves e ON e.id = o.eleve_id "
                              "WHERE e.enseignant = ?") +
-              filtre + QStringLiteral(" AND o.moment >= ? ORDER BY o.eleve_id, o.moment, o.rang"));
+              duDossier(QStringLiteral("e.")) + filtre + QStringLiteral(" AND o.moment >= ? ORDER BY o.eleve_id, o.moment, o.rang"));
     q.addBindValue(enseignant);
+    lieDossier(q);
     if (!eleve.isEmpty()) q.addBindValue(eleve);
     q.addBindValue(depuis);
     if (!q.exec()) echoue(QStringLiteral("lu"), RaisonSql(q.lastError()));
@@ -353,8 +371,9 @@ QList<ReponseResumee> MagasinSql::reponses(const QString& enseignant, qint64 dep
     QHash<qint64, QString> noms;
     QSqlQuery n(base_);
     n.setForwardOnly(true);
-    n.prepare(QStringLiteral("SELECT id, eleve FROM journal_eleves WHERE enseignant = ?"));
+    n.prepare(QStringLiteral("SELECT id, eleve FROM journal_eleves WHERE enseignant = ?") + duDossier());
     n.addBindValue(enseignant);
+    lieDossier(n);
     if (!n.exec()) echoue(QStringLiteral("lu"), RaisonSql(n.lastError()));
     while (n.next()) noms.insert(n.value(0).toLongLong(), n.value(1).toString());
     // Figures in 64 bits: PostgreSQL's integer arithmetic stops at 32.
@@ -396,10 +415,12 @@ QList<ReponseResumee> MagasinSql::reponses(const QString& enseignant, qint64 dep
     } else {
         // A server's table holds the whole school: there the index finds the class, shared out by pupils.
         const QString dansLaPart = nombre > 1 ? QStringLiteral(" AND eleve_id % ? = ?") : QString();
-        const QString laClasse = QStringLiteral(" AND eleve_id IN (SELECT id FROM journal_eleves WHERE enseignant = ?)");
+        const QString laClasse = QStringLiteral(" AND eleve_id IN (SELECT id FROM journal_eleves WHERE enseignant = ?") +
+                                 duDossier() + QLatin1Char(')');
         const auto lie = [&](QSqlQuery& r) {
             r.addBindValue(depuis);
             r.addBindValue(enseignant);
+            lieDossier(r);
             if (nombre > 1) {
                 r.addBindValue(qint64(nombre));
                 r.addBindValue(qint64(part.rang));
@@ -473,21 +494,26 @@ void MagasinSql::ajouteLigne(const LigneResultat& l) {
     const Borne borne(*this, AppelBorne::Genre::Ecriture);
     QStringList colonnes;
     for (const char* c : ColonnesResultat) colonnes << QString::fromLatin1(c);
+    colonnes << QStringLiteral("Classe") << QStringLiteral("Identifiant");
+    // A server's row carries its data folder's identity.
+    if (!estSqlite(parametres_)) colonnes << QStringLiteral("Dossier");
     QSqlQuery q(base_);
-    q.prepare(QStringLiteral("INSERT INTO resultats (") + colonnes.join(QStringLiteral(", ")) +
-              QStringLiteral(", Classe, Identifiant) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
-                             "ON CONFLICT DO NOTHING"));
+    q.prepare(QStringLiteral("INSERT INTO resultats (") + colonnes.join(QStringLiteral(", ")) + QStringLiteral(") VALUES (?") +
+              QStringLiteral(", ?").repeated(colonnes.size() - 1) + QStringLiteral(") ON CONFLICT DO NOTHING"));
     for (qsizetype i = 0; i < qsizetype(std::size(ColonnesResultat)); ++i) q.addBindValue(l.valeurs.value(i));
     q.addBindValue(l.table);
     q.addBindValue(l.identifiant);
+    lieDossier(q);
     if (!q.exec()) echoue(QStringLiteral("écrit"), RaisonSql(q.lastError()), genreDe(q.lastError()));
 }
 
 QStringList MagasinSql::eleves(const QString& enseignant) {
     const Borne borne(*this, AppelBorne::Genre::Lecture);
     QSqlQuery q(base_);
-    q.prepare(QStringLiteral("SELECT eleve FROM journal_eleves WHERE enseignant = ? ORDER BY eleve"));
+    q.prepare(QStringLiteral("SELECT DISTINCT eleve FROM journal_eleves WHERE enseignant = ?") + duDossier() +
+              QStringLiteral(" ORDER BY eleve"));
     q.addBindValue(enseignant);
+    lieDossier(q);
     if (!q.exec()) echoue(QStringLiteral("lu"), RaisonSql(q.lastError()));
     QStringList noms;
     while (q.next()) noms << q.value(0).toString();

@@ -8,6 +8,8 @@
 #include <QHash>
 #include <QSqlDatabase>
 
+class QSqlQuery;
+
 struct ParametresConnexion {
     QString pilote = QStringLiteral("QSQLITE");  // or "QPSQL"
     QString base;       // SQLite: the file; PostgreSQL: the database name
@@ -16,6 +18,9 @@ struct ParametresConnexion {
     QString utilisateur;
     QString motDePasse;
     QString options;    // driver connect options (PostgreSQL: "sslmode=require;connect_timeout=3")
+    // A server: the data folder's identity, carried by its pupils and rows, which are the only
+    // ones it reads (with those of before the identities, ''). Empty: those only.
+    QString dossier;
     // What a message calls the store: the file, or the server and its database.
     QString nomLisible() const;
 };
@@ -49,6 +54,10 @@ private:
     void commenceEcriture();
     // The pupil's key, made when `cree` and the pupil has none yet; -1 when there is none.
     qint64 cleEleve(const QString& enseignant, const QString& eleve, bool cree);
+    // On a server, " AND <alias>dossier IN (?, '')" (the data folder's pupils and those of before
+    // the identities), bound by lieDossier; nothing on a class's SQLite file.
+    QString duDossier(const QString& alias = {}) const;
+    void lieDossier(QSqlQuery& requete) const;
     [[noreturn]] void echoue(const QString& action, QString raison,
                              ErreurJournal::Genre genre = ErreurJournal::Genre::Passager) const;
     // A call to a server, bounded (AppelBorne); nothing on an SQLite file.

@@ -30,7 +30,8 @@ void MagasinSql::verifieSchemaServeur() {
 
 void MagasinSql::supprimeEleveServeur(const QString& enseignant, const QString& eleve) {
     QSqlQuery q(base_);
-    q.prepare(QStringLiteral("SELECT marivelle_oublie_eleve(?, ?)"));
+    q.prepare(QStringLiteral("SELECT marivelle_oublie_eleve(?, ?, ?)"));
+    lieDossier(q);
     q.addBindValue(enseignant);
     q.addBindValue(eleve);
     if (!q.exec()) echoue(QStringLiteral("modifié"), RaisonSql(q.lastError()));

@@ -2,9 +2,11 @@
 // naming the file and the key, and no server. Names are read whatever their case, "#" and ";"
 // begin comments, and the machine's file is read first, the data folder's keys winning.
 #include "DossierTemporaire.h"
+#include "base/FichierTexte.h"
 #include "journal/ConfigurationServeur.h"
 
 #include <QFile>
+#include <QUuid>
 #include <gtest/gtest.h>
 
 TEST(Configuration, ReadsTheServerOrNamesTheFileAndTheKeyThatCannotBeUsed) {
@@ -22,7 +24,7 @@ TEST(Configuration, ReadsTheServerOrNamesTheFileAndTheKeyThatCannotBeUsed) {
     const struct {
         const char* machine;  // null: no machine file
         const char* ini;      // null: no data folder file
-        const char* erreur;   // empty: the server is used; "-": no server, no message
+        const char* erreur;   // empty: the server is used; "=x": used with the folder's identity x; "-": no server
         const char* options = "sslmode=require;connect_timeout=2";
     } cas[] = {
         {nullptr, complet, ""},
@@ -34,6 +36,7 @@ TEST(Configuration, ReadsTheServerOrNamesTheFileAndTheKeyThatCannotBeUsed) {
          "[SERVEUR]\nhote = ecole.lan\nfichier_mot_de_passe = secret\n", "",
          "sslmode=verify-full;connect_timeout=2;sslrootcert=ecole.crt"},
         {nullptr, "[autre]\nx = 1\n", "-"},  // no [serveur]: as without the file
+        {nullptr, "[serveur]\nhote = h\nbase = m\nutilisateur = u\ndossier = ecole-a # la nôtre\n", "=ecole-a"},
         {nullptr, "[serveur]\nhote = ecole.lan\nbase = marivelle\n", "« marivelle.ini » ne peut pas être utilisé : la clé « utilisateur » manque ou est vide"},
         {nullptr, "[serveur]\nhote = ecole.lan\nbase = m\nutilisateur = u\nport = 99999\n", "« marivelle.ini » ne peut pas être utilisé : la clé « port » doit être un nombre de 1 à 65535 (« 99999 »)"},
         {"[serveur]\ntls = oui\n", "[serveur]\nhote = ecole.lan\nbase = m\nutilisateur = u\n", "« machine.ini » ne peut pas être utilisé : la clé « tls » vaut « oui »"},
@@ -43,9 +46,12 @@ TEST(Configuration, ReadsTheServerOrNamesTheFileAndTheKeyThatCannotBeUsed) {
          "« marivelle.ini » ne peut pas être utilisé : le fichier « ouvert » nommé par la clé « fichier_mot_de_passe » peut être lu par d'autres"},
         {nullptr, "[serveur]\nhote = h\nbase = m\nutilisateur = u\nfichier_mot_de_passe = introuvable\n",
          "« marivelle.ini » ne peut pas être utilisé : le fichier « introuvable » nommé par la clé « fichier_mot_de_passe » n'existe pas"},
+        {"[serveur]\ndossier = ecole-a\n", complet,
+         "« machine.ini » ne peut pas être utilisé : la clé « dossier » se met dans le marivelle.ini du dossier de données"},
         {nullptr, "[serveur]\nhote = h\nbase = m\nutilisateur = u\ncertificat_racine = absent.crt\n",
          "« marivelle.ini » ne peut pas être utilisé : le fichier « absent.crt » nommé par la clé « certificat_racine » n'existe pas"},
     };
+    QString identite;
     for (const auto& c : cas) {
         SCOPED_TRACE(std::string(c.machine ? c.machine : "") + "|" + (c.ini ? c.ini : ""));
         QFile::remove(machine);
@@ -62,6 +68,14 @@ TEST(Configuration, ReadsTheServerOrNamesTheFileAndTheKeyThatCannotBeUsed) {
             EXPECT_EQ(lu.parametres->base, QStringLiteral("marivelle"));
             EXPECT_EQ(lu.parametres->motDePasse, QStringLiteral("mot de passe, avec virgule"));
             EXPECT_EQ(lu.parametres->options, QString::fromLatin1(c.options));
+            // Without a key of its own, the folder's identity is written once, then read back.
+            if (identite.isEmpty()) identite = lu.parametres->dossier;
+            EXPECT_EQ(lu.parametres->dossier, identite);
+            EXPECT_EQ(FichierTexte::litLignes(QStringLiteral("identifiant_du_dossier.txt")), QStringList{identite});
+            EXPECT_FALSE(QUuid::fromString(identite).isNull());
+        } else if (erreur.startsWith(QLatin1Char('='))) {
+            ASSERT_TRUE(lu.parametres) << lu.erreur.toStdString();
+            EXPECT_EQ(lu.parametres->dossier, erreur.mid(1));
         } else if (erreur == QLatin1String("-")) {
             EXPECT_FALSE(lu.parametres);
             EXPECT_TRUE(lu.erreur.isEmpty());

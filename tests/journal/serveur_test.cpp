@@ -142,7 +142,8 @@ TEST_F(Serveur, TheScriptMigratesAnOlderServerInPlace) {
     const QString base = QStringLiteral("ancienne_%1").arg(QUuid::createUuid().toString(QUuid::Id128));
     serveur().psql(QStringLiteral("postgres"), QStringLiteral("CREATE DATABASE ") + base);
     serveur().psqlFichier(base, QStringLiteral(MARIVELLE_DOSSIER_TESTS "/serveur_postgresql_version2.sql"));
-    serveur().psql(base, QStringLiteral("INSERT INTO resultats (Nom_eleve, Classe, Identifiant) VALUES ('Zoé', 'classe_de_Léa', 'a')"));
+    serveur().psql(base, QStringLiteral("INSERT INTO resultats (Nom_eleve, Classe, Identifiant) VALUES ('Zoé', 'classe_de_Léa', 'a');"
+                                        "INSERT INTO journal_eleves (enseignant, eleve) VALUES ('Mme Léa O''Brien', 'Ancien')"));
     EXPECT_THROW(
         {
             try {
@@ -157,18 +158,50 @@ TEST_F(Serveur, TheScriptMigratesAnOlderServerInPlace) {
         },
         ErreurJournal);
     for (int fois = 0; fois < 2; ++fois) serveur().psqlFichier(base, QStringLiteral(MARIVELLE_SCRIPT_SERVEUR));
-    MagasinSql m(parametres(base));
+    // The rows of before the folders' identities stay every folder's.
+    ParametresConnexion p = parametres(base);
+    p.dossier = QStringLiteral("ecole-a");
+    MagasinSql m(p);
     m.ajoute(question(QStringLiteral("Zoé")));
+    EXPECT_EQ(m.eleves(QStringLiteral("Mme Léa O'Brien")), QStringList({QStringLiteral("Ancien"), QStringLiteral("Zoé")}));
     m.supprimeEleve(QStringLiteral("Mme Léa O'Brien"), QStringLiteral("Zoé"));
-    EXPECT_EQ(m.eleves(QStringLiteral("Mme Léa O'Brien")), QStringList{});
+    EXPECT_EQ(m.eleves(QStringLiteral("Mme Léa O'Brien")), QStringList{QStringLiteral("Ancien")});
     EXPECT_EQ(serveur().psql(base, QStringLiteral("SELECT string_agg(column_name || ' ' || character_maximum_length, ',' ORDER BY "
                                                   "ordinal_position) FROM information_schema.columns WHERE table_name = "
                                                   "'resultats' AND data_type = 'character varying'"))
                   .trimmed(),
               QStringLiteral("nom_eleve 255,date_debut 255,type_exercice 255,cas_particulier 255,aide 255,nombre_erreur 255,"
-                             "temps_questions 255,date_fin 255,classe 255,identifiant 40"));
+                             "temps_questions 255,date_fin 255,classe 255,identifiant 40,dossier 64"));
     EXPECT_EQ(serveur().psql(base, QStringLiteral("SELECT Nom_eleve || ' ' || Classe FROM resultats")).trimmed(),
               QString::fromUtf8("Zoé classe_de_Léa"));
+}
+
+// Two schools' data folders on one server, each with a teacher of the same name and a pupil of
+// the same name: each sees, reads and removes only its own pupils (and those stored before the
+// folders had identities, which are every folder's); each results row carries its folder.
+TEST_F(Serveur, TwoDataFoldersOnOneServerSeeOnlyTheirOwnPupils) {
+    ParametresConnexion avant = parametres(base_), a = avant, b = avant;
+    a.dossier = QStringLiteral("ecole-a");
+    b.dossier = QStringLiteral("ecole-b");
+    MagasinSql(avant).ajoute(question(QStringLiteral("Ancien")));
+    MagasinSql ecoleA(a), ecoleB(b);
+    ecoleA.ajoute(question(QStringLiteral("Zoé")));
+    ecoleA.ajoute(question(QStringLiteral("Ancien")));  // goes on with the pupil stored before
+    ecoleB.ajoute(question(QStringLiteral("Zoé")));
+    ecoleB.ajoute(question(QStringLiteral("Yanis")));
+    ecoleB.ajouteLigne(ligne(1));
+    const QString maitresse = QStringLiteral("Mme Léa O'Brien");
+    EXPECT_EQ(ecoleA.eleves(maitresse), QStringList({QStringLiteral("Ancien"), QStringLiteral("Zoé")}));
+    EXPECT_EQ(ecoleB.eleves(maitresse), QStringList({QStringLiteral("Ancien"), QStringLiteral("Yanis"), QStringLiteral("Zoé")}));
+    EXPECT_EQ(ecoleA.entrees(maitresse, QStringLiteral("Zoé"), 0).size(), 1);
+    EXPECT_EQ(ecoleA.entrees(maitresse, {}, 0).size(), 3);
+    EXPECT_EQ(ecoleA.reponses(maitresse, 0).size(), 3);
+    EXPECT_EQ(ecoleA.reponses(maitresse, 0, {1, 2}).size() + ecoleA.reponses(maitresse, 0, {0, 2}).size(), 3);
+    ecoleA.supprimeEleve(maitresse, QStringLiteral("Zoé"));
+    EXPECT_EQ(ecoleB.entrees(maitresse, QStringLiteral("Zoé"), 0).size(), 1);
+    EXPECT_EQ(serveur().psql(base_, QStringLiteral("SELECT string_agg(dossier, ',' ORDER BY dossier) FROM journal_eleves")).trimmed(),
+              QStringLiteral(",ecole-b,ecole-b"));
+    EXPECT_EQ(serveur().psql(base_, QStringLiteral("SELECT Dossier FROM resultats")).trimmed(), QStringLiteral("ecole-b"));
 }
 
 // Each mistake a technician can make, made for real on the cluster, is told in words that say
