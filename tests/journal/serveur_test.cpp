@@ -23,6 +23,8 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <iostream>
+#include <pwd.h>
+#include <unistd.h>
 
 namespace {
 class Serveur : public testing::Test {
@@ -80,6 +82,16 @@ void exercice(QList<EntreeJournal>& ecrites, int n) {
     Journal::attends();
 }
 
+// The message of the ErreurJournal that `f` throws; empty when it throws none.
+QString echecDe(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const ErreurJournal& e) {
+        return e.message();
+    }
+    return {};
+}
+
 qint64 dureeMs(const std::function<void()>& f) {
     QElapsedTimer t;
     t.start();
@@ -124,15 +136,10 @@ TEST_F(Serveur, TheProgramsRoleHasTheLeastPrivileges) {
     EXPECT_EQ(serveur().psql(base_, QStringLiteral("SELECT count(*) FROM resultats"), role).trimmed(), QStringLiteral("0"));
     const QString vide = QStringLiteral("vide_%1").arg(QUuid::createUuid().toString(QUuid::Id128));
     serveur().psql(QStringLiteral("postgres"), QStringLiteral("CREATE DATABASE ") + vide);
-    try {
-        MagasinSql m(parametres(vide));
-        ADD_FAILURE() << "opened";
-    } catch (const ErreurJournal& e) {
-        EXPECT_EQ(e.message(), QString::fromUtf8("Le journal des réponses « %1 » du serveur %2 ne peut pas être ouvert : les tables "
-                                                 "de Marivelle n'y sont pas : le technicien de l'école lance le script "
-                                                 "serveur_postgresql.sql sur le serveur.")
-                                   .arg(vide, serveur().socket()));
-    }
+    EXPECT_EQ(echecDe([&] { MagasinSql m(parametres(vide)); }),
+              QString::fromUtf8("Le journal des réponses « %1 » du serveur %2 ne peut pas être ouvert : les tables de Marivelle "
+                                "n'y sont pas : le technicien de l'école lance le script serveur_postgresql.sql sur le serveur.")
+                  .arg(vide, serveur().socket()));
 }
 
 // A server set up by the first script (names to 50 characters, short texts to 30, no removal
@@ -144,19 +151,9 @@ TEST_F(Serveur, TheScriptMigratesAnOlderServerInPlace) {
     serveur().psqlFichier(base, QStringLiteral(MARIVELLE_DOSSIER_TESTS "/serveur_postgresql_version2.sql"));
     serveur().psql(base, QStringLiteral("INSERT INTO resultats (Nom_eleve, Classe, Identifiant) VALUES ('Zoé', 'classe_de_Léa', 'a');"
                                         "INSERT INTO journal_eleves (enseignant, eleve) VALUES ('Mme Léa O''Brien', 'Ancien')"));
-    EXPECT_THROW(
-        {
-            try {
-                MagasinSql m(parametres(base));
-            } catch (const ErreurJournal& e) {
-                EXPECT_TRUE(e.message().endsWith(QString::fromUtf8("ses tables sont d'une version plus ancienne (schéma 2) : le "
-                                                                   "technicien de l'école relance le script "
-                                                                   "serveur_postgresql.sql sur le serveur.")))
-                    << e.message().toStdString();
-                throw;
-            }
-        },
-        ErreurJournal);
+    EXPECT_TRUE(echecDe([&] { MagasinSql m(parametres(base)); })
+                    .endsWith(QString::fromUtf8("ses tables sont d'une version plus ancienne (schéma 2) : le technicien de "
+                                                "l'école relance le script serveur_postgresql.sql sur le serveur.")));
     for (int fois = 0; fois < 2; ++fois) serveur().psqlFichier(base, QStringLiteral(MARIVELLE_SCRIPT_SERVEUR));
     // The rows of before the folders' identities stay every folder's.
     ParametresConnexion p = parametres(base);
@@ -236,7 +233,9 @@ TEST_F(Serveur, EachConnectionFailureSaysWhatToPutRight) {
         {QStringLiteral("hote = 127.0.0.1\nbase = motdepasse\nport = %1\nutilisateur = avecmdp\n").arg(serveur().port()),
          QStringLiteral("le serveur demande un mot de passe et cet ordinateur n'en donne aucun")},
         {QStringLiteral("hote = localhost\ntls = verify-full\nbase = %1\n").arg(base_) + tcp,
-         QStringLiteral("le certificat de l'autorité de l'école manque sur cet ordinateur : PostgreSQL le cherche dans « "), true},
+         QStringLiteral("le certificat de l'autorité de l'école manque sur cet ordinateur : PostgreSQL le cherche dans « ") +
+             QFile::decodeName(::getpwuid(::getuid())->pw_dir) + QStringLiteral("/.postgresql/root.crt »"),  // as libpq finds it
+         true},
         {QStringLiteral("hote = localhost\ntls = verify-full\ncertificat_racine = %1/autre.crt\nbase = %2\n").arg(tls, base_) + tcp,
          QStringLiteral("le certificat du serveur n'est pas signé par l'autorité que connaît cet ordinateur"), true},
         {QStringLiteral("hote = 127.0.0.1\ntls = verify-full\ncertificat_racine = %1/autorite.crt\nbase = %2\n").arg(tls, base_) + tcp,
@@ -250,15 +249,9 @@ TEST_F(Serveur, EachConnectionFailureSaysWhatToPutRight) {
         ecritOctets(QStringLiteral("marivelle.ini"), (QStringLiteral("[serveur]\n") + c.ini).toUtf8());
         const ConfigurationServeur configuration = Configuration::lit(QStringLiteral("marivelle.ini"), {});
         ASSERT_TRUE(configuration.parametres) << configuration.erreur.toStdString();
-        try {
-            MagasinSql m(*configuration.parametres);
-            EXPECT_TRUE(c.raison.isEmpty());
-        } catch (const ErreurJournal& e) {
-            EXPECT_TRUE(!c.raison.isEmpty() && e.message().contains(c.raison)) << e.message().toStdString();
-            if (c.raison.contains(QStringLiteral("PostgreSQL le cherche"))) {
-                EXPECT_TRUE(e.message().contains(QStringLiteral("/.postgresql/root.crt »"))) << e.message().toStdString();
-            }
-        }
+        const QString message = echecDe([&] { MagasinSql m(*configuration.parametres); });
+        EXPECT_EQ(message.isEmpty(), c.raison.isEmpty()) << message.toStdString();
+        EXPECT_TRUE(message.contains(c.raison)) << message.toStdString();
     }
     if (tls.isEmpty()) std::cout << "openssl absent : les cas TLS sont sautés\n";
     qputenv("PGPASSFILE", fichierMotsDePasse);
@@ -435,9 +428,10 @@ TEST_F(Serveur, ManyProgramsAtOnceLoseNothingEvenWhenTheServerStops) {
             }
             for (auto& p : enfants) dis(*p);
             for (auto& p : enfants) lit(*p, pendantLaPanne);
-            if (essai.partagee) verrou.unlock();
-            // Shared, nothing could be added: it all waits in the programs' memory.
+            // Shared, nothing could be added while the test holds the lock: it all waits in the
+            // programs' memory.
             for (int n = 0; n < programmes; ++n) EXPECT_EQ(BoiteEnvoi(boite(n)).taille() > 0, !essai.partagee) << n;
+            if (essai.partagee) verrou.unlock();
             serveur().demarre();
             for (auto& p : enfants) dis(*p);
         }
@@ -467,3 +461,34 @@ TEST_F(Serveur, ManyProgramsAtOnceLoseNothingEvenWhenTheServerStops) {
                   << mediane(attentes) << " ms, pire " << *std::max_element(attentes.begin(), attentes.end()) << " ms\n";
     }
 }
+
+// By hand (--gtest_also_run_disabled_tests): what an end of exercise waits for, 100 exercises of
+// one program with a server that answers, that is down (nothing listens), and that hangs (the
+// forwarder holds the traffic after the first exercise); docs/serveur.md keeps the figures.
+TEST_F(Serveur, DISABLED_EndOfExerciseWithAServerThatAnswersIsDownOrHangs) {
+    RelaisTcp relais(serveur().port());
+    for (const char* cas : {"répond", "arrêté", "bloqué"}) {
+        const QString boite = dossier_.chemin() + QStringLiteral("/%1/boite.jsonl").arg(QString::fromUtf8(cas));
+        const bool bloque = QByteArray(cas) == "bloqué";
+        const int port = QByteArray(cas) == "arrêté" ? 1 : bloque ? relais.port() : serveur().port();
+        QProcess p;
+        p.start(QStringLiteral(ECRIVAIN_JOURNAL), {QStringLiteral("127.0.0.1"), QString::number(port), base_, boite,
+                                                   QString::fromUtf8(cas), QStringLiteral("100"), QStringLiteral("1")});
+        std::vector<int> attentes;
+        for (int x = 0; x < 100; ++x) {
+            const QByteArray l = ligneDe(p);
+            ASSERT_FALSE(l.isEmpty());
+            attentes.push_back(l.toInt());
+            if (x == 0) {
+                if (bloque) relais.retiens();
+                dis(p);
+            }
+        }
+        dis(p);
+        ASSERT_TRUE(p.waitForFinished(120000));
+        relais.laissePasser();
+        std::cout << "Serveur " << cas << " : fin d'exercice médiane " << mediane(attentes) << " ms, pire "
+                  << *std::max_element(attentes.begin(), attentes.end()) << " ms\n";
+    }
+}
+
