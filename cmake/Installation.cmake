@@ -3,6 +3,8 @@
 #   /usr/lib/marivelle/libmarivelle_sons_qt.so  sound effects and voice, loaded on first need
 #   /usr/share/marivelle/Images/...        pictures copied to each user's data folder on first start
 #   /usr/share/marivelle/MessagesPerdu.txt the encouragement messages, copied the same way
+#   /usr/share/marivelle/serveur_postgresql.sql the technician's script for a school server, where
+#                                          the postgres user can read it
 #   /usr/share/applications/marivelle.desktop, /usr/share/icons/hicolor/<n>x<n>/apps/marivelle.png
 include(GNUInstallDirs)
 
@@ -10,6 +12,8 @@ install(TARGETS marivelle RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # Sound and voice, loaded by the program the first time a class has them on.
 install(TARGETS marivelle_sons_qt LIBRARY DESTINATION lib/marivelle)
 install(FILES ${CMAKE_SOURCE_DIR}/data/MessagesPerdu.txt DESTINATION ${CMAKE_INSTALL_DATADIR}/marivelle)
+install(FILES ${CMAKE_SOURCE_DIR}/scripts/serveur_postgresql.sql DESTINATION ${CMAKE_INSTALL_DATADIR}/marivelle
+        PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 if(TARGET images)
   install(DIRECTORY ${CMAKE_BINARY_DIR}/Images DESTINATION ${CMAKE_INSTALL_DATADIR}/marivelle)
 endif()

@@ -56,7 +56,7 @@ int execute(const Demande& d, const QString& partage, const QString& maison) {
             entrees = magasin->entrees(d.enseignant, d.eleve, 0);
         } catch (const ErreurJournal& e) {
             // A damaged class file: what can be read of it, and on the error output what could not.
-            if (configuration.parametres || e.genre() != EchecSql::PasUneBase) throw;
+            if (configuration.parametres || e.echec() != EchecSql::PasUneBase) throw;
             QString manque;
             entrees = Journal::ouvreAbime(d.enseignant, classe, manque)->entrees(d.enseignant, d.eleve, 0);
             dit(manque);

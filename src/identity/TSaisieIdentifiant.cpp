@@ -236,6 +236,7 @@ QString TSaisieIdentifiant::enseignantChoisi() {
 void TSaisieIdentifiant::ParametreClick() {
     const QString enseignant = enseignantChoisi();
     if (enseignant.isEmpty()) return;
+    Journal::signaleRefus();
     LibellesExercices.clear();
     ContenusExercices.clear();
     ChargeExercicesEnseignant(enseignant);
@@ -248,6 +249,7 @@ void TSaisieIdentifiant::ParametreClick() {
 
 void TSaisieIdentifiant::SuiviClick() {
     if (enseignantChoisi().isEmpty()) return;
+    Journal::signaleRefus();
     const Passage passage(this);
     hide();
     Ecrans::montre(Ecrans::Role::SuiviEleves);

@@ -2,6 +2,8 @@
 
 #include "journal/MagasinJournal.h"
 
+#include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,7 +15,10 @@
 #include <QSet>
 #include <QStandardPaths>
 
+#include <map>
+#include <mutex>
 #include <optional>
+#include <unistd.h>
 
 namespace {
 [[noreturn]] void echec(const QString& chemin, const QString& raison) {
@@ -28,17 +33,99 @@ Fait faitDeJson(const QJsonArray& a) {
     return {a.at(0).toInt(), static_cast<Operation>(std::clamp(a.at(1).toInt(), 0, 3)), a.at(2).toInt(), a.at(3).toInt()};
 }
 
-// Held for the time of one change of the file.
+// Short: adding a line holds the lock for microseconds. A lock held longer (another program of
+// this user frozen while it rewrote the box) never holds the writer up: what it adds then waits in
+// this program's memory and goes to the file at the next change, in order.
+constexpr int AttenteVerrouMs = 500;
+// At the end of the program, longer; past it, what waits goes to a file of this program's own
+// beside the box (`<box>.attente-<pid>`), taken into the box at its next change.
+constexpr int AttenteFinMs = 3000;
+
 class Verrou final {
 public:
-    explicit Verrou(const QString& chemin) : verrou_(chemin + QStringLiteral(".verrou")) {
+    Verrou(const QString& chemin, int attenteMs) : verrou_(chemin + QStringLiteral(".verrou")) {
         verrou_.setStaleLockTime(30000);
-        if (!verrou_.tryLock(10000)) echec(chemin, QStringLiteral("un autre programme la garde trop longtemps"));
+        tient_ = verrou_.tryLock(attenteMs);
     }
+    bool tient() const { return tient_; }
 
 private:
     QLockFile verrou_;
+    bool tient_ = false;
 };
+
+// What this program could not add yet, by box. Never destroyed: the writer may add at the very end.
+struct Memoire {
+    std::mutex verrou;
+    std::map<QString, QList<QByteArray>> lignes;
+};
+Memoire& memoire() {
+    static Memoire* const instance = new Memoire;
+    return *instance;
+}
+
+QList<QByteArray> lignesDe(const QString& chemin) {
+    QFile f(chemin);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    QList<QByteArray> lignes;
+    for (const QByteArray& l : f.readAll().split('\n'))
+        if (!l.isEmpty()) lignes << l;
+    return lignes;
+}
+
+// The files left by programs that ended while the box was locked.
+QStringList fichiersEnAttente(const QString& chemin) {
+    const QFileInfo boite(chemin);
+    QStringList fichiers;
+    for (const QString& nom : boite.dir().entryList({boite.fileName() + QStringLiteral(".attente-*")}, QDir::Files))
+        fichiers << boite.dir().filePath(nom);
+    return fichiers;
+}
+
+// Appends whole lines: a line cut off by a crash before them is ended first, and a failed write
+// is cut back, so that every line stays one record.
+void ajouteLignes(const QString& chemin, const QList<QByteArray>& lignes) {
+    if (lignes.isEmpty()) return;
+    QFile f(chemin);
+    if (!f.open(QIODevice::ReadWrite | QIODevice::Append)) echec(chemin, f.errorString());
+    const qint64 taille = f.size();
+    QByteArray octets;
+    if (taille > 0 && f.seek(taille - 1) && f.read(1) != "\n") octets += '\n';
+    for (const QByteArray& l : lignes) octets += l + '\n';
+    if (f.write(octets) != octets.size() || !f.flush() || ::fsync(f.handle()) != 0) {
+        const QString raison = f.errorString();
+        f.resize(taille);
+        echec(chemin, raison);
+    }
+}
+
+// Under the box's lock: what waited elsewhere (files of ended programs, then this program's
+// memory) goes into the box, oldest first.
+void rassemble(const QString& chemin) {
+    for (const QString& fichier : fichiersEnAttente(chemin)) {
+        ajouteLignes(chemin, lignesDe(fichier));
+        QFile::remove(fichier);
+    }
+    std::lock_guard garde(memoire().verrou);
+    const auto it = memoire().lignes.find(chemin);
+    if (it == memoire().lignes.end()) return;
+    ajouteLignes(chemin, it->second);
+    memoire().lignes.erase(it);
+}
+
+// A refused record's line in the refused file.
+QByteArray ligneRefusee(const QByteArray& ligne, const QString& raison) {
+    const QJsonObject o{{"le", QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs)},
+                        {"raison", raison},
+                        {"envoi", QJsonDocument::fromJson(ligne).object()}};
+    return QJsonDocument(o).toJson(QJsonDocument::Compact);
+}
+
+qsizetype enMemoire(const QString& chemin) {
+    std::lock_guard garde(memoire().verrou);
+    const auto it = memoire().lignes.find(chemin);
+    return it == memoire().lignes.end() ? 0 : it->second.size();
+}
 }  // namespace
 
 QString BoiteEnvoi::cheminParDefaut() {
@@ -100,15 +187,6 @@ Envoi BoiteEnvoi::deLigne(const QByteArray& ligne) {
     return e;
 }
 
-QList<QByteArray> BoiteEnvoi::lit() const {
-    QFile f(chemin_);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    QList<QByteArray> lignes;
-    for (const QByteArray& l : f.readAll().split('\n'))
-        if (!l.isEmpty()) lignes << l;
-    return lignes;
-}
-
 void BoiteEnvoi::ecrit(const QList<QByteArray>& lignes) const {
     if (lignes.isEmpty()) {
         if (QFile::exists(chemin_) && !QFile::remove(chemin_)) echec(chemin_, QStringLiteral("elle ne peut pas être vidée"));
@@ -125,28 +203,39 @@ void BoiteEnvoi::ajoute(const Envoi& envoi) { ajoute(QList<Envoi>{envoi}); }
 
 void BoiteEnvoi::ajoute(const QList<Envoi>& envois) {
     if (!QDir().mkpath(QFileInfo(chemin_).absolutePath())) echec(chemin_, QStringLiteral("son dossier ne peut pas être créé"));
-    Verrou verrou(chemin_);
-    QList<QByteArray> lignes = lit();
-    for (const Envoi& envoi : envois) lignes << enLigne(envoi);
-    ecrit(lignes);
+    qsizetype attente;
+    {
+        std::lock_guard garde(memoire().verrou);
+        QList<QByteArray>& lignes = memoire().lignes[chemin_];
+        for (const Envoi& envoi : envois) lignes << enLigne(envoi);
+        attente = lignes.size();
+    }
+    // The lock already missed a moment ago: no new wait for each record.
+    const Verrou verrou(chemin_, attente > envois.size() ? 0 : AttenteVerrouMs);
+    if (verrou.tient()) rassemble(chemin_);
 }
 
 QString BoiteEnvoi::cheminMisDeCote(const QString& chemin) { return chemin + QStringLiteral(".lignes_abimees"); }
 
 qsizetype BoiteEnvoi::vide(const std::function<bool(const Envoi&)>& livre) {
-    if (!QFile::exists(chemin_)) return 0;
     // Delivery runs without the lock, so that another program of this computer can add to the
     // box meanwhile; the lines delivered are then removed under the lock.
     QList<QByteArray> lignes;
     {
-        Verrou verrou(chemin_);
-        lignes = lit();
+        const Verrou verrou(chemin_, AttenteVerrouMs);
+        if (!verrou.tient()) return taille();  // sent at the next try
+        rassemble(chemin_);
+        lignes = lignesDe(chemin_);
     }
     QSet<QByteArray> faites;
+    QList<QByteArray> refusees;
     const auto retire = [&] {
         if (faites.isEmpty()) return;
-        Verrou verrou(chemin_);
-        QList<QByteArray> restent = lit();
+        // Not removed now, they are sent again later: the server keeps each record once.
+        const Verrou verrou(chemin_, AttenteVerrouMs);
+        if (!verrou.tient()) return;
+        ajouteLignes(cheminRefus(), refusees);
+        QList<QByteArray> restent = lignesDe(chemin_);
         restent.removeIf([&](const QByteArray& l) { return faites.contains(l); });
         ecrit(restent);
     };
@@ -163,7 +252,12 @@ qsizetype BoiteEnvoi::vide(const std::function<bool(const Envoi&)>& livre) {
                 if (!aCote.open(QIODevice::Append) || aCote.write(l + '\n') != l.size() + 1 || !aCote.flush()) continue;
                 ++misesDeCote_;
             }
-            if (envoi && !livre(*envoi)) break;
+            try {
+                if (envoi && !livre(*envoi)) break;
+            } catch (const ErreurJournal& e) {
+                if (e.genre() != ErreurJournal::Genre::Definitif) throw;
+                refusees << ligneRefusee(l, e.message());
+            }
             faites.insert(l);
         }
     } catch (...) {
@@ -174,4 +268,33 @@ qsizetype BoiteEnvoi::vide(const std::function<bool(const Envoi&)>& livre) {
     return taille();
 }
 
-qsizetype BoiteEnvoi::taille() const { return lit().size(); }
+qsizetype BoiteEnvoi::taille() const {
+    qsizetype n = lignesDe(chemin_).size() + enMemoire(chemin_);
+    for (const QString& fichier : fichiersEnAttente(chemin_)) n += lignesDe(fichier).size();
+    return n;
+}
+
+QString BoiteEnvoi::cheminRefus(const QString& boite) {
+    return QFileInfo(boite).dir().filePath(QStringLiteral("envois_refuses.jsonl"));
+}
+
+bool BoiteEnvoi::metDeCote(const Envoi& envoi, const QString& raison) {
+    if (!QDir().mkpath(QFileInfo(chemin_).absolutePath())) return false;
+    const Verrou verrou(chemin_, AttenteVerrouMs);
+    if (!verrou.tient()) return false;
+    ajouteLignes(cheminRefus(), {ligneRefusee(enLigne(envoi), raison)});
+    return true;
+}
+
+void BoiteEnvoi::gardeCeQuiAttend() {
+    std::map<QString, QList<QByteArray>> restent;
+    {
+        std::lock_guard garde(memoire().verrou);
+        restent.swap(memoire().lignes);
+    }
+    for (const auto& [chemin, lignes] : restent) {
+        const Verrou verrou(chemin, AttenteFinMs);
+        if (verrou.tient()) ajouteLignes(chemin, lignes);
+        else ajouteLignes(chemin + QStringLiteral(".attente-%1").arg(QCoreApplication::applicationPid()), lignes);
+    }
+}

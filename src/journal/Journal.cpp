@@ -6,6 +6,7 @@
 #include "journal/AvisEnseignant.h"
 #include "journal/BoiteEnvoi.h"
 #include "journal/JournalSqlite.h"
+#include "journal/EnvoisRefuses.h"
 #include "journal/MagasinSql.h"
 #include "state/SharedState.h"
 
@@ -306,7 +307,7 @@ private:
             if (entree) fichier_->ajoute(*entree);
             return true;
         } catch (const ErreurJournal& e) {
-            if (e.genre() == EchecSql::Occupe) {
+            if (e.echec() == EchecSql::Occupe) {
                 // Another program's transaction: tried again at once, as long as it lasts. A lock
                 // refused without waiting is not tried in a loop.
                 if (Montre::now() - debut < milliseconds(AttenteVerrouMs / 5))
@@ -315,7 +316,7 @@ private:
             }
             fichier_.reset();
             ouvertPour_.clear();
-            if (e.genre() == EchecSql::PasUneBase) controles_.remove(tache.fichier);  // looked through again
+            if (e.echec() == EchecSql::PasUneBase) controles_.remove(tache.fichier);  // looked through again
             signale(tache.repertoireClasse,
                     e.message() + QStringLiteral(" Les réponses sont gardées par le programme et y seront enregistrées dès que possible."));
             pause(tache.fichier);
@@ -365,8 +366,12 @@ private:
                 else serveur_->ajouteLigne(std::get<LigneResultat>(envoi));
                 return true;
             } catch (const ErreurMarivelle& e) {
+                const auto* j = dynamic_cast<const ErreurJournal*>(&e);
+                // The record itself is refused for good: set aside by the caller, the others go on.
+                if (j && j->genre() == ErreurJournal::Genre::Definitif) throw;
                 serveur_.reset();
-                if (ouvert && essai == 1) continue;
+                // A call cut after its bound is not tried again at once: the server hangs.
+                if (ouvert && essai == 1 && !(j && j->genre() == ErreurJournal::Genre::HorsDelai)) continue;
                 std::lock_guard garde(verrou_);
                 pauseJusqua_ = Montre::now() + PauseApresEchec;
                 raison_ = e.message();
@@ -386,7 +391,17 @@ private:
         // Behind records already waiting, a new one waits too: they leave in order, in the
         // background, so the end of an exercise waits only for its own records to be kept.
         if (enAttente_ == 0) enAttente_ = boite.taille();
-        if (enAttente_ == 0 && livre(*tache.envoi)) return true;
+        if (enAttente_ == 0) {
+            try {
+                if (livre(*tache.envoi)) return true;
+            } catch (const ErreurJournal& refus) {
+                // Refused for good: set aside (or, at worst, kept in the box and set aside later).
+                try {
+                    if (boite.metDeCote(*tache.envoi, refus.message())) return true;
+                } catch (const ErreurMarivelle&) {
+                }
+            }
+        }
         try {
             boite.ajoute(*tache.envoi);
             ++enAttente_;
@@ -568,7 +583,10 @@ bool attendsBrievement() {
     return ecrivain().attends(Montre::now() + milliseconds(Minuterie::intervalle(AttenteEcranMs)));
 }
 
-void arrete() { ecrivain().arrete(); }
+void arrete() {
+    ecrivain().arrete();
+    BoiteEnvoi::gardeCeQuiAttend();
+}
 
 QList<EntreeJournal> enFile(const QString& enseignant, const QString& eleve) { return ecrivain().enFile(enseignant, eleve); }
 
@@ -606,6 +624,12 @@ void retablit() {
     installeFabrique(nullptr);
     dejaSignale = false;
     dernierMoment = 0;
+}
+
+void signaleRefus() {
+    const QString chemin = boite();
+    const QString texte = EnvoisRefuses::aSignaler(BoiteEnvoi::cheminRefus(chemin.isEmpty() ? BoiteEnvoi::cheminParDefaut() : chemin));
+    if (!texte.isEmpty()) Messages::information(texte);
 }
 
 qint64 momentUnique() {

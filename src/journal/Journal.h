@@ -68,6 +68,9 @@ void nouvelleSession(const QString& enseignant = {}, const QString& repertoireCl
 // session; the details wait for the teacher (ditALEnseignant). The screens call it where a box
 // does not disturb a question (the end of an exercise).
 void signaleEchecs();
+// Tells, once, the records the school server refused for good and set aside (a value it will
+// never take). For the teacher: the teacher's screens call it when they are opened.
+void signaleRefus();
 // The teacher of the class comes (settings screen, progress view): one box with what the journal
 // has to tell them, if anything.
 void ditALEnseignant(const QString& repertoireClasse);

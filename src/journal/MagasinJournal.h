@@ -13,14 +13,22 @@
 
 class ErreurJournal : public ErreurMarivelle {
 public:
-    explicit ErreurJournal(const QString& message, EchecSql genre = EchecSql::Autre)
-        : ErreurMarivelle(message), genre_(genre) {}
-    // Why the store refused: the writer waits out a lock (Occupe) and sets a damaged file aside
+    // For a while: the server out of reach, busy, or its tables or rights to be put right (the
+    // record waits and is sent again). Past the bound: a server that left a call unanswered too
+    // long (cut, never tried again at once). For good: the record itself is refused (a value
+    // too long or not allowed); sending it again would change nothing.
+    enum class Genre { Passager, HorsDelai, Definitif };
+    explicit ErreurJournal(const QString& message, Genre genre = Genre::Passager, EchecSql echec = EchecSql::Autre)
+        : ErreurMarivelle(message), genre_(genre), echec_(echec) {}
+    ErreurJournal(const QString& message, EchecSql echec) : ErreurJournal(message, Genre::Passager, echec) {}
+    Genre genre() const { return genre_; }
+    // What failed: the writer waits out a lock (Occupe) and sets a damaged file aside
     // (PasUneBase); the readers then read what can be read of it.
-    EchecSql genre() const { return genre_; }
+    EchecSql echec() const { return echec_; }
 
 private:
-    EchecSql genre_;
+    Genre genre_;
+    EchecSql echec_;
 };
 
 // What the views need of a question, without the details of its exercise: read much faster

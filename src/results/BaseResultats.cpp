@@ -54,6 +54,7 @@ QString raison(const QSqlError& erreur) {
     case EchecSql::Permission: return FichierTexte::raison(EACCES) + QLatin1Char('.') + Conserve;
     case EchecSql::Ouverture: return QStringLiteral("le fichier ne peut pas être ouvert.");
     case EchecSql::TropGrand: return QStringLiteral("un texte est trop long pour la base.") + Conserve;
+    case EchecSql::ValeurRefusee: return QStringLiteral("une valeur ne convient pas à sa colonne.") + Conserve;
     case EchecSql::Autre:
         if (CodeSqlite(erreur) >= 0)
             return QStringLiteral("la base de données a refusé l'enregistrement (erreur n° %1).").arg(CodeSqlite(erreur)) +

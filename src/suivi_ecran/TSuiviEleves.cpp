@@ -356,7 +356,7 @@ void TSuiviEleves::charge(const QString& enseignant, const QString& repertoireCl
                                     manque.isEmpty() ? autres : OuvreMagasin());
         } catch (const ErreurJournal& e) {
             // A damaged file: read again, all of what can be read of it.
-            if (e.genre() != EchecSql::PasUneBase || !manque.isEmpty()) throw;
+            if (e.echec() != EchecSql::PasUneBase || !manque.isEmpty()) throw;
             abime();
             classe_ = Suivi::charge(enseignant, repertoireClasse, magasin.get(), Horloge::maintenant(), inscrits);
         }

@@ -79,7 +79,7 @@ TEST(JournalAbime, WhatCanBeReadIsReadThenItIsSetAsideAndANewOneStartedWithIt) {
         Journal::ouvre(Enseignant, Classe)->entrees(Enseignant);
         ADD_FAILURE() << "a damaged file read as a whole";
     } catch (const ErreurJournal& e) {
-        EXPECT_EQ(e.genre(), EchecSql::PasUneBase) << e.message().toStdString();
+        EXPECT_EQ(e.echec(), EchecSql::PasUneBase) << e.message().toStdString();
     }
     QString manque;
     const QList<EntreeJournal> lues = Journal::ouvreAbime(Enseignant, Classe, manque)->entrees(Enseignant);

@@ -45,7 +45,7 @@ ParametresConnexion sqlite(const QString& fichier) {
 // A database of the throw-away server, as the programs' role.
 ParametresConnexion postgres(const QString& base) {
     return {QStringLiteral("QPSQL"), base, ServeurPostgres::commun().socket(), ServeurPostgres::commun().port(),
-            QString::fromLatin1(ServeurPostgres::Role), {}, QStringLiteral("connect_timeout=2")};
+            QString::fromLatin1(ServeurPostgres::Role), {}, QStringLiteral("connect_timeout=2"), 0, {}};
 }
 
 // The throw-away cluster goes when the tests end, while Qt is still there.

@@ -70,7 +70,7 @@ TEST(ResultatsServeur, EachRowReachesTheServerAsTheClassTableHasIt) {
         EXPECT_FALSE(QFile::exists(RepertoireDeClasse(e.NomEnseignant) + QStringLiteral("profil_des_eleves_de_") +
                                    e.NomEnseignant + QStringLiteral(".sqlite")));
         const QJsonArray distant =
-            QJsonDocument::fromJson(serveur.psql(base, QStringLiteral("SELECT json_agg(to_jsonb(r) - 'id' - 'classe' - 'identifiant' "
+            QJsonDocument::fromJson(serveur.psql(base, QStringLiteral("SELECT json_agg(to_jsonb(r) - 'id' - 'classe' - 'identifiant' - 'dossier' "
                                                                     "ORDER BY id) FROM resultats r WHERE Classe = '%1'")
                                                            .arg(QString(table).replace(QLatin1Char('\''), QStringLiteral("''"))))
                                         .toUtf8())

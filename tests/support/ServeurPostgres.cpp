@@ -4,7 +4,9 @@
 #include <QFile>
 #include <QProcess>
 #include <QSqlDatabase>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <arpa/inet.h>
 #include <cerrno>
 #include <csignal>
 #include <pwd.h>
@@ -23,6 +25,20 @@ QString dossierBinaires() {
 }
 
 bool estRoot() { return ::geteuid() == 0; }
+
+// A TCP port free on this machine now (other test programs run their own clusters meanwhile).
+int portLibre() {
+    const int s = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t taille = sizeof a;
+    if (s < 0 || ::bind(s, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 ||
+        ::getsockname(s, reinterpret_cast<sockaddr*>(&a), &taille) != 0)
+        throw std::runtime_error("aucun port TCP libre");
+    ::close(s);
+    return ntohs(a.sin_port);
+}
 
 void donneAPostgres(const QString& chemin) {
     if (!estRoot()) return;
@@ -92,7 +108,7 @@ ServeurPostgres::ServeurPostgres() : dossier_(std::make_unique<QTemporaryDir>(QD
     QDir().mkpath(socket_);
     donneAPostgres(donnees_);
     donneAPostgres(socket_);
-    port_ = 5432;
+    port_ = portLibre();
     lance(dossierBinaires() + QStringLiteral("initdb"),
           {QStringLiteral("-D"), donnees_, QStringLiteral("-U"), QString::fromLatin1(Administrateur),
            QStringLiteral("--auth=trust"), QStringLiteral("-N"), QStringLiteral("-E"), QStringLiteral("UTF8"),
@@ -113,7 +129,9 @@ void ServeurPostgres::demarre() {
     lance(dossierBinaires() + QStringLiteral("pg_ctl"),
           {QStringLiteral("-D"), donnees_, QStringLiteral("-w"), QStringLiteral("-l"), donnees_ + QStringLiteral("/journal.log"),
            QStringLiteral("-o"),
-           QStringLiteral("-k %1 -p %2 -c listen_addresses='' -c fsync=off -c max_connections=80").arg(socket_).arg(port_),
+           QStringLiteral("-k %1 -p %2 -c listen_addresses='127.0.0.1' -c fsync=off -c max_connections=80").arg(socket_).arg(port_) +
+               (tls_.isEmpty() ? QString()
+                               : QStringLiteral(" -c ssl=on -c ssl_cert_file=%1/serveur.crt -c ssl_key_file=%1/serveur.key").arg(tls_)),
            QStringLiteral("start")},
           true);
 }
@@ -154,6 +172,47 @@ QString ServeurPostgres::psqlFichier(const QString& base, const QString& fichier
                   QString::fromLatin1(Administrateur), QStringLiteral("-d"), base, QStringLiteral("-X"), QStringLiteral("-q"),
                   QStringLiteral("-v"), QStringLiteral("ON_ERROR_STOP=1"), QStringLiteral("-f"), fichier},
                  false);
+}
+
+void ServeurPostgres::ajouteRegleHba(const QString& ligne) {
+    QFile f(donnees_ + QStringLiteral("/pg_hba.conf"));
+    if (!f.open(QIODevice::ReadWrite)) throw std::runtime_error("pg_hba.conf illisible");
+    const QByteArray avant = f.readAll();
+    f.resize(0);
+    f.write(ligne.toUtf8() + '\n' + avant);
+    f.close();
+    psql(QStringLiteral("postgres"), QStringLiteral("SELECT pg_reload_conf()"));
+}
+
+QString ServeurPostgres::activeTls() {
+    if (!tls_.isEmpty()) return tls_;
+    if (QStandardPaths::findExecutable(QStringLiteral("openssl")).isEmpty()) return {};
+    const QString dossier = dossier_->path() + QStringLiteral("/tls");
+    QDir().mkpath(dossier);
+    const auto openssl = [&](const QString& arguments) {
+        QProcess p;
+        p.setWorkingDirectory(dossier);
+        p.start(QStringLiteral("openssl"), arguments.split(QLatin1Char(' ')));
+        if (!p.waitForFinished(60000) || p.exitCode() != 0)
+            throw std::runtime_error("openssl " + arguments.toStdString() + " : " + p.readAllStandardError().toStdString());
+    };
+    const QString cle = QStringLiteral("-newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes -days 2");
+    openssl(QStringLiteral("req -x509 %1 -subj /CN=Autorite -keyout autorite.key -out autorite.crt").arg(cle));
+    openssl(QStringLiteral("req -x509 %1 -subj /CN=Autre -keyout autre.key -out autre.crt").arg(cle));
+    openssl(QStringLiteral("req %1 -subj /CN=localhost -keyout serveur.key -out serveur.csr").arg(cle));
+    {
+        QFile extension(dossier + QStringLiteral("/extension"));
+        if (!extension.open(QIODevice::WriteOnly) || extension.write("subjectAltName=DNS:localhost\n") < 0)
+            throw std::runtime_error("extension TLS");
+    }
+    openssl(QStringLiteral("x509 -req -in serveur.csr -CA autorite.crt -CAkey autorite.key -CAcreateserial -days 2 "
+                           "-extfile extension -out serveur.crt"));
+    QFile::setPermissions(dossier + QStringLiteral("/serveur.key"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    for (const char* fichier : {"/serveur.key", "/serveur.crt"}) donneAPostgres(dossier + QLatin1String(fichier));
+    tls_ = dossier;
+    arrete();
+    demarre();
+    return tls_;
 }
 
 QString ServeurPostgres::nouvelleBase() {

@@ -1,7 +1,8 @@
 #pragma once
 // A throw-away PostgreSQL cluster for the tests: made with the distribution's initdb in a
 // temporary folder (as the "postgres" user when the tests run as root), listening on a socket
-// of that folder only, removed at the end. Never a stand-in: the server is the real one.
+// of that folder and on 127.0.0.1 (the same port, free when it started), removed at the end.
+// Never a stand-in: the server is the real one.
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -26,12 +27,19 @@ public:
     // Fast stop: connections are cut, as when the server goes down.
     void arrete();
     QString socket() const { return socket_; }
+    // The port of the socket and of TCP on 127.0.0.1.
     int port() const { return port_; }
     // The administrator's role (the cluster's superuser) and the programs' role.
     static constexpr const char* Administrateur = "admin_essai";
     static constexpr const char* Role = "marivelle";
     // A new database with the technician's script run in it; its name.
     QString nouvelleBase();
+    // A line of pg_hba.conf put before the others, the configuration reloaded.
+    void ajouteRegleHba(const QString& ligne);
+    // TLS on TCP with a certificate for "localhost" signed by a school authority of its own; the
+    // folder holding that authority's "autorite.crt" and another's "autre.crt". Empty without
+    // openssl.
+    QString activeTls();
     // Runs SQL with psql as `role`; the output (psql -At), or throws std::runtime_error.
     QString psql(const QString& base, const QString& sql, const QString& role = QString::fromLatin1(Administrateur)) const;
     QString psqlFichier(const QString& base, const QString& fichier) const;
@@ -41,6 +49,7 @@ private:
 
     std::unique_ptr<QTemporaryDir> dossier_;
     QString donnees_, socket_;
+    QString tls_;  // the certificates' folder once TLS is on
     int port_ = 0;
     int bases_ = 0;
 };
