@@ -64,14 +64,7 @@ Memoire& memoire() {
     return *instance;
 }
 
-QList<QByteArray> lignesDe(const QString& chemin) {
-    QFile f(chemin);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    QList<QByteArray> lignes;
-    for (const QByteArray& l : f.readAll().split('\n'))
-        if (!l.isEmpty()) lignes << l;
-    return lignes;
-}
+QList<QByteArray> lignesDe(const QString& chemin) { return BoiteEnvoi::lignesDuFichier(chemin); }
 
 // The files left by programs that ended while the box was locked.
 QStringList fichiersEnAttente(const QString& chemin) {
@@ -213,6 +206,15 @@ void BoiteEnvoi::ajoute(const QList<Envoi>& envois) {
     // The lock already missed a moment ago: no new wait for each record.
     const Verrou verrou(chemin_, attente > envois.size() ? 0 : AttenteVerrouMs);
     if (verrou.tient()) rassemble(chemin_);
+}
+
+QList<QByteArray> BoiteEnvoi::lignesDuFichier(const QString& chemin) {
+    QFile f(chemin);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    QList<QByteArray> lignes;
+    for (const QByteArray& l : f.readAll().split('\n'))
+        if (!l.isEmpty()) lignes << l;
+    return lignes;
 }
 
 QString BoiteEnvoi::cheminMisDeCote(const QString& chemin) { return chemin + QStringLiteral(".lignes_abimees"); }

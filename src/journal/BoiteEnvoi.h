@@ -52,6 +52,8 @@ public:
     static void gardeCeQuiAttend();
     const QString& chemin() const { return chemin_; }
 
+    // The non-empty lines of a JSON-lines file (none when it cannot be read).
+    static QList<QByteArray> lignesDuFichier(const QString& chemin);
     static QByteArray enLigne(const Envoi& envoi);
     // Throws ErreurJournal on a line this program did not write.
     static Envoi deLigne(const QByteArray& ligne);

@@ -14,14 +14,6 @@
 namespace {
 constexpr int DetaillesAuPlus = 5;
 
-QList<QByteArray> lignesDe(const QString& chemin) {
-    QFile f(chemin);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    QList<QByteArray> lignes;
-    for (const QByteArray& l : f.readAll().split('\n'))
-        if (!l.isEmpty()) lignes << l;
-    return lignes;
-}
 
 // "le résultat de l'exercice 3 de « Zoé » (classe_de_Léa)", "une réponse de « Zoé » (Léa) du 07/12/2026 09:00:05".
 QString quoi(const QJsonObject& refus) {
@@ -49,9 +41,9 @@ QString pourquoi(const QJsonObject& refus) {
 
 namespace EnvoisRefuses {
 QString aSignaler(const QString& cheminRefus) {
-    const QList<QByteArray> lignes = lignesDe(cheminRefus);
+    const QList<QByteArray> lignes = BoiteEnvoi::lignesDuFichier(cheminRefus);
     const QString cheminCompte = cheminRefus + QStringLiteral(".signales");
-    const QList<QByteArray> compte = lignesDe(cheminCompte);
+    const QList<QByteArray> compte = BoiteEnvoi::lignesDuFichier(cheminCompte);
     const qsizetype dejaDites = compte.isEmpty() ? 0 : std::clamp<qsizetype>(compte.first().toLongLong(), 0, lignes.size());
     if (dejaDites == lignes.size()) return {};
     QStringList details;
