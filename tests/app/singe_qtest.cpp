@@ -182,11 +182,9 @@ private slots:
         // A teacher recording everything, a pupil with a sequence of the four exercises, a pupil
         // without teacher and without sequence.
         SharedState& e = Etat();
-        QVERIFY(Registre::EnregistreEnseignant(e, QStringLiteral("Martin"), {1, 2}) == Registre::Issue::Enregistre);
-        QVERIFY(Registre::EnregistreEleve(e, QStringLiteral("Lea"), QStringLiteral("Martin"), QStringLiteral("ce1")) ==
-                Registre::Issue::Enregistre);
-        QVERIFY(Registre::EnregistreEleve(e, QStringLiteral("Tom"), QStringLiteral("aucun"), QString()) ==
-                Registre::Issue::Enregistre);
+        QVERIFY(Registre::EnregistreEnseignant(e, "Martin", {1, 2}) == Registre::Issue::Enregistre);
+        QVERIFY(Registre::EnregistreEleve(e, "Lea", "Martin", "ce1") == Registre::Issue::Enregistre);
+        QVERIFY(Registre::EnregistreEleve(e, "Tom", "aucun", "") == Registre::Issue::Enregistre);
         SequenceSettings s;
         for (int type = 1; type <= 4; ++type) {
             ExerciseSettings x;
@@ -197,11 +195,10 @@ private slots:
             x.AvecPirate = type != 1;
             s.exercices << x;
         }
-        const QString classe = QStringLiteral("classe de Martin/");
-        EcritFichier(classe + NomParameterFile(QStringLiteral("Lea en classe de ce1"), QStringLiteral("Martin")),
-                     TexteParameterFile(QStringLiteral("Martin"), QStringLiteral("Lea en classe de ce1"), s));
-        EcritFichier(classe + NomTeacherParameterFile(QStringLiteral("Martin")),
-                     TexteTeacherParameterFile(QStringLiteral("Martin"), {}, s.exercices, true, true, true));
+        const QString lea = "Lea en classe de ce1";
+        EcritFichier("classe de Martin/" + NomParameterFile(lea, "Martin"), TexteParameterFile("Martin", lea, s));
+        EcritFichier("classe de Martin/" + NomTeacherParameterFile("Martin"),
+                     TexteTeacherParameterFile("Martin", {}, s.exercices, true, true, true));
 
         Demarrage::creeLesEcrans();
         Demarrage::montreFenetrePrincipale();

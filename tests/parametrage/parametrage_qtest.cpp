@@ -143,9 +143,9 @@ private slots:
     QString consigne() { return w<QLabel>("Guidage_Ligne")->text(); }
 
     void lesEtapesGuideesOuvrentLePanneauPasAPas() {
-        // The guidance line and the greyed controls' hints say what to do first.
+        // The guidance line and the greyed controls' hints say what to do first (their wording at
+        // each step is the guidance's, parametrage_test.cpp): the hint is put before a control's own.
         QVERIFY(consigne().startsWith(u("Étape 1 sur 4 : choisissez le type d'exercice.")));
-        QCOMPARE(bulle("Operation2"), u("Grisé : choisissez d'abord le type d'exercice."));
         QCOMPARE(bulle("Option0"), u("Grisé : choisissez d'abord le type d'exercice.\nLa sélection de la table de x sur "
                                      "l'intervalle [1..10]\nentraine x systématiquement dans l'opérande gauche."));
         QToolTip::hideText();
@@ -163,10 +163,7 @@ private slots:
         clique("Type1");
         QCOMPARE(utilisables(tous), (QStringList{"Type1", "Option0", "Operation0"}));
         QVERIFY(consigne().startsWith(u("Étape 2 sur 4")));
-        QCOMPARE(bulle("TablePrecise"), u("Grisé : choisissez d'abord l'opération (addition, soustraction, "
-                                          "multiplication ou division)."));
         clique("Operation2");
-        QCOMPARE(bulle("ListeTable1"), u("Grisé : cliquez d'abord sur « Tables sur l'intervalle [1..10] »."));
         QCOMPARE(bulle("Enregistrer"), u("Grisé : s'ouvre dès qu'une première table est ajoutée avec « >> ».\n"
                                          "Enregistrer les paramètres de cet exercice."));
         QCOMPARE(utilisables(tous), (QStringList{"Type1", "Option0", "Operation0", "TablePrecise", "NumTable_Edit",
@@ -193,7 +190,6 @@ private slots:
         clique("BandeNum");
         for (const char* type : {"Type4", "Type3"}) {
             clique(type);
-            QCOMPARE(bulle("Aide1"), u("Grisé : l'aide en images n'existe pas pour ce type d'exercice."));
             QCOMPARE(utilisables({"Temps_RadioButton2", "Temps_RadioButton3", "Temps_SpinEdit2", "Aide1", "Aide2",
                                   "Aide3", "BandeNum", "BandeNum_SpinEdit1", "NbreQuestion"}),
                      (QStringList{"Temps_RadioButton2", "NbreQuestion"}));

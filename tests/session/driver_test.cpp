@@ -75,12 +75,14 @@ TEST_F(Driver, StartsTheExerciseAtTheStoredPosition) {
     EXPECT_NEAR(Etat().HeureDebut, (9 * 3600 + 10 * 60 + 5) / 86400.0, 1e-9);
 }
 
-// The journeys play whole sequences; here the cases they do not reach.
+// The journeys play whole sequences; here the end in free practice and the cases they do not reach.
 TEST_F(Driver, AFreeExerciseFromTheChooserLeavesTheStoredPosition) {
     ecrit({1, 2, 1}, 3, 1);
     LitParametres(Etat(), "Léa", "Martin");
     ExerciceSuivant(Etat());
     termine(&exo1);
+    EXPECT_TRUE(choix.isVisible());
+    EXPECT_EQ(Etat().Tables[2], 4);  // exercise 3's table stays for free practice
     choix.hide();
     Etat().TypeExercice = 1;
     DemarreExercice(Etat());
