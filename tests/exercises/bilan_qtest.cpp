@@ -1,18 +1,12 @@
+#include "BancExercice.h"
 #include "TestEcran.h"
-#include "interface/Affichage.h"
-#include "interface/LignesEquilibrees.h"
-#include "base/Minuterie.h"
-#include "interface/Polices.h"
-#include "state/SharedState.h"
 #include "exercises/Bilan.h"
 #include "exercises/TForm1.h"
+#include "interface/LignesEquilibrees.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QRegularExpression>
-#include <QTimer>
-#include <QtTest>
 
 class BilanTest : public TestEcran {
     Q_OBJECT
@@ -53,14 +47,10 @@ private slots:
         QCOMPARE(enfant(f, "Carte")->geometry(), QRect(126, 106, 771, 555));
         // The message of the feedback mode, with the pupil's score (its texts are bilan_test.cpp's).
         QCOMPARE(qobject_cast<QLabel*>(enfant(f, "Label1"))->text(), Bilan::message(1, 7, 10, 3).value());
-        QVERIFY(enfant(f, "poissonbof")->isVisible());
-        QVERIFY(!enfant(f, "poissonbien")->isVisible());
-        QVERIFY(!enfant(f, "poissonnul")->isVisible());
+        QVERIFY(enfant(f, "poissonbof")->isVisible() && !enfant(f, "poissonbien")->isVisible() && !enfant(f, "poissonnul")->isVisible());
 
         // Without a mouse move nothing falls, and Escape does not close the screen.
-        QVERIFY(!tombe(f));
-        QCOMPARE(f.piecesLancees(), 0);
-        QVERIFY(!enfant(f, "piece")->isVisible());
+        QVERIFY(!tombe(f) && f.piecesLancees() == 0 && !enfant(f, "piece")->isVisible());
         QTest::keyClick(&f, Qt::Key_Escape);
         QVERIFY(f.isVisible());
 
@@ -69,8 +59,7 @@ private slots:
         QTRY_VERIFY(enfant(f, "Kling")->isVisible());
         QTRY_VERIFY(f.animationFinie());
         QCOMPARE(f.piecesLancees(), 7);
-        QVERIFY(!enfant(f, "piece")->isVisible());
-        QVERIFY(f.isVisible());
+        QVERIFY(!enfant(f, "piece")->isVisible() && f.isVisible());
 
         bouge(f);
         QVERIFY(!f.isVisible());
@@ -117,10 +106,8 @@ private slots:
             QTest::keyClick(&f, Qt::Key_Return);
         });
         QCOMPARE(f.exec(), int(QDialog::Accepted));
-        QVERIFY(piecesALaFermeture >= 2);
-        QVERIFY(!f.animationFinie());
         // The coin timer is gone: nothing moves once the screen is closed.
-        QVERIFY(!tombe(f));
+        QVERIFY(piecesALaFermeture >= 2 && !f.animationFinie() && !tombe(f));
         QCOMPARE(f.piecesLancees(), piecesALaFermeture);
     }
 
@@ -132,10 +119,8 @@ private slots:
         Guet vue([&] { return enfant(f, "piece")->isVisible() || enfant(f, "Kling")->isVisible(); });
         bouge(f);
         QTRY_VERIFY(f.animationFinie());
-        QVERIFY(!vue.vu());
-        QVERIFY(!enfant(f, "Kling")->isVisible());
+        QVERIFY(!vue.vu() && !enfant(f, "Kling")->isVisible() && f.isVisible());
         QCOMPARE(f.piecesLancees(), 1);
-        QVERIFY(f.isVisible());
         bouge(f);
         QVERIFY(!f.isVisible());
     }

@@ -5,14 +5,10 @@
 using Bilan::Poisson;
 
 TEST(BilanPoisson, LimitsAreStrict) {
-    EXPECT_EQ(Bilan::choisitPoisson(10, 10), Poisson::Bien);
-    EXPECT_EQ(Bilan::choisitPoisson(71, 100), Poisson::Bien);
-    EXPECT_EQ(Bilan::choisitPoisson(7, 10), Poisson::Bof);
-    EXPECT_EQ(Bilan::choisitPoisson(2, 3), Poisson::Bof);
-    EXPECT_EQ(Bilan::choisitPoisson(41, 100), Poisson::Bof);
-    EXPECT_EQ(Bilan::choisitPoisson(4, 10), Poisson::Nul);
-    EXPECT_EQ(Bilan::choisitPoisson(0, 10), Poisson::Nul);
-    EXPECT_EQ(Bilan::choisitPoisson(0, 0), Poisson::Nul);
+    for (const auto& [justes, questions, poisson] : {std::tuple{10, 10, Poisson::Bien}, {71, 100, Poisson::Bien}, {7, 10, Poisson::Bof},
+                                                     {2, 3, Poisson::Bof}, {41, 100, Poisson::Bof}, {4, 10, Poisson::Nul},
+                                                     {0, 10, Poisson::Nul}, {0, 0, Poisson::Nul}})
+        EXPECT_EQ(Bilan::choisitPoisson(justes, questions), poisson) << justes << "/" << questions;
 }
 
 TEST(BilanMessage, EachFeedbackModeHasItsText) {

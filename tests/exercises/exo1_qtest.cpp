@@ -1,24 +1,14 @@
 // Exercise 1 played as a pupil would: typing answers, Enter, clicks, and the countdowns run fast.
 #include "BancExercice.h"
 #include "TestEcran.h"
-#include "interface/Affichage.h"
-#include "base/Messages.h"
-#include "base/Minuterie.h"
-#include "interface/Ecrans.h"
-#include "state/SharedState.h"
 #include "exercises/TExo1.h"
 
-#include <array>
 #include <QLabel>
-#include <QLineEdit>
 #include <QRegularExpression>
-#include <QTimer>
-#include <QtTest>
 
 class Exo1Test : public TestEcran {
     Q_OBJECT
 
-private:
     BancExercice banc_;
     TExo1* exo_ = nullptr;
 
@@ -40,8 +30,7 @@ private:
     }
     void repond(const QString& texte) { repond(resultat(), texte); }
     int numero() const { return exo_->partie().NumeroQuestion; }
-    QList<QTimer*> timers() const { return exo_->findChildren<QTimer*>(QString(), Qt::FindDirectChildrenOnly); }
-    int minuteries() const { return timers().size(); }
+    int minuteries() const { return int(exo_->findChildren<QTimer*>(QString(), Qt::FindDirectChildrenOnly).size()); }
     QList<int> intervalles() const { return BancExercice::intervalles(exo_); }
     void tic() const { BancExercice::tic(exo_); }
     void ticsJusqua(const char* nom) const { BancExercice::ticsJusqua(exo_, nom, 100); }
@@ -75,9 +64,7 @@ private slots:
                  QString::fromUtf8("3×4"));
         const int crabe = w("Crabe")->x();
         repond(QStringLiteral("12"));
-        QVERIFY(exo_->partie().RamassageEnCours);
-        QVERIFY(w("ramasse_piece1")->isVisible());
-        QVERIFY(label("Bravo")->isVisible());
+        QVERIFY(exo_->partie().RamassageEnCours && w("ramasse_piece1")->isVisible() && label("Bravo")->isVisible());
         QVERIFY(resultat()->isReadOnly());
         // Answers are ignored while the seahorse takes the coin.
         repond(QString());
@@ -85,27 +72,22 @@ private slots:
         QCOMPARE(numero(), 1);
         QTRY_COMPARE(numero(), 2);
         QCOMPARE(w("Crabe")->x(), crabe + 102);
-        QVERIFY(!exo_->partie().RamassageEnCours);
-        QVERIFY(w("piece")->isVisible());
-        QVERIFY(!label("Bravo")->isVisible());
+        QVERIFY(!exo_->partie().RamassageEnCours && w("piece")->isVisible() && !label("Bravo")->isVisible());
         QVERIFY(resultat()->text().isEmpty() && !resultat()->isReadOnly());
         QCOMPARE(Etat().NombreErreurs, 0);
-        QVERIFY(exo_->partie().ListeErreurs.isEmpty());
     }
 
     void wrongThenRightCountsOneError() {
         lance();
         repond(QStringLiteral("11"));
         QCOMPARE(Etat().NombreErreurs, 1);
-        QVERIFY(resultat()->text().isEmpty());
-        QVERIFY(w("Perdu")->isVisible());
+        QVERIFY(resultat()->text().isEmpty() && w("Perdu")->isVisible());
         QVERIFY(QStringList({QStringLiteral("Essaie encore, tu vas y arriver !"),
                              QString::fromUtf8("Presque, réfléchis bien.")})
                     .contains(label("Perdu")->text()));
         QVERIFY(w("SolutionImage")->isVisible());
         QTest::mouseClick(w("SolutionImage"), Qt::LeftButton);
-        QVERIFY(!w("SolutionImage")->isVisible());
-        QVERIFY(w("SolutionImage2")->isVisible());
+        QVERIFY(!w("SolutionImage")->isVisible() && w("SolutionImage2")->isVisible());
         QCOMPARE(label("SolutionLabel")->text(), QStringLiteral("12"));
         // The yellow fish validates like Enter; a right answer after an error earns no coin.
         QTest::keyClicks(resultat(), QStringLiteral("12"));
@@ -122,11 +104,9 @@ private slots:
         for (const QString& texte : {QStringLiteral("abc"), QString()}) {
             repond(texte);
             QCOMPARE(label("Perdu")->text(), QStringLiteral("Tu n'as pas rentré un nombre !"));
-            QVERIFY(w("Perdu")->isVisible());
-            QVERIFY(resultat()->text().isEmpty());
+            QVERIFY(w("Perdu")->isVisible() && resultat()->text().isEmpty());
         }
-        QCOMPARE(Etat().NombreErreurs, 0);
-        QCOMPARE(exo_->partie().ErreursQuestion, 0);
+        QCOMPARE(Etat().NombreErreurs + exo_->partie().ErreursQuestion, 0);
         QCOMPARE(numero(), 1);
     }
 
@@ -145,8 +125,7 @@ private slots:
             exo_->show();
             QVERIFY(w("SoutientBandeNum")->isVisible() && w(c.derniere)->isVisible());
             QVERIFY(!c.cachee || !w(c.cachee)->isVisible());
-            QCOMPARE(w("SoutientBandeNum")->y(), c.y);
-            QCOMPARE(w("SoutientBandeNum")->height(), c.hauteur);
+            QCOMPARE(QPair(w("SoutientBandeNum")->y(), w("SoutientBandeNum")->height()), QPair(c.y, c.hauteur));
             QVERIFY(w("SoutientBandeNum")->geometry().bottom() < w("Crabe")->y());
             QVERIFY(label("Enonce2Exo1")->text().contains(QStringLiteral("au fond de l'eau")));
             if (!c.clic) continue;
@@ -161,15 +140,13 @@ private slots:
         QVERIFY(w("Aide")->isVisible() && !w("AideGrisee")->isVisible());
         QTest::mouseClick(w("Aide"), Qt::LeftButton);
         QVERIFY(w("ConteneurAideGaucheDessin")->isVisible() && w("ConteneurAideDroiteDessin")->isVisible());
-        QVERIFY(!w("ConteneurAideGaucheConstellation")->isVisible());
-        QVERIFY(w("EnleverAide")->isVisible() && !w("Aide")->isVisible());
+        QVERIFY(!w("ConteneurAideGaucheConstellation")->isVisible() && w("EnleverAide")->isVisible() && !w("Aide")->isVisible());
         QTest::mouseClick(w("EnleverAide"), Qt::LeftButton);
         QVERIFY(!w("ConteneurAideGaucheDessin")->isVisible() && w("Aide")->isVisible());
 
         Etat().TypeAide = 1;
         QTest::mouseClick(w("Aide"), Qt::LeftButton);
-        QVERIFY(w("ConteneurAideGaucheConstellation")->isVisible());
-        QVERIFY(w("ConteneurAideDroiteConstellation")->isVisible());
+        QVERIFY(w("ConteneurAideGaucheConstellation")->isVisible() && w("ConteneurAideDroiteConstellation")->isVisible());
 
         // Operands beyond 10, or no help chosen: the greyed octopus.
         lance(0, false, 10, {11, 2, 2, 0});
@@ -185,15 +162,13 @@ private slots:
     void pirateTakesTheCoin() {
         Minuterie::accelere(10);
         lance(1, true);
-        QVERIFY(w("pirate_descend")->isVisible());
-        QVERIFY(w("PoissonRes")->isVisible() && !w("Bulle1")->isVisible());
+        QVERIFY(w("pirate_descend")->isVisible() && w("PoissonRes")->isVisible() && !w("Bulle1")->isVisible());
         // A wrong answer does not stop the pirate.
         repond(QStringLiteral("5"));
         QCOMPARE(Etat().NombreErreurs, 1);
         QTRY_VERIFY(w("pirate_monte")->isVisible());
-        QVERIFY(!w("piece")->isVisible());
+        QVERIFY(!w("piece")->isVisible() && resultat()->isReadOnly());
         QCOMPARE(resultat()->text(), QStringLiteral("12"));
-        QVERIFY(resultat()->isReadOnly());
         QTRY_COMPARE(numero(), 2);
         QCOMPARE(Etat().NombreErreurs, 1);
         QCOMPARE(exo_->partie().ListeErreurs, QString::fromUtf8("\r\n3×4 2 erreurs"));
@@ -279,10 +254,8 @@ private slots:
         QVERIFY(w("Perdu")->isVisible());
 
         QTRY_VERIFY(w("BulleExplose")->isVisible());
-        QVERIFY(!w("Bulle1")->isVisible());
-        QCOMPARE(label("LabelRequin")->text(), QString::fromUtf8("3 × 4"));
-        QCOMPARE(champ->text(), QStringLiteral("12"));
-        QVERIFY(champ->isReadOnly());
+        QVERIFY(!w("Bulle1")->isVisible() && champ->isReadOnly());
+        QCOMPARE(label("LabelRequin")->text() + champ->text(), QString::fromUtf8("3 × 412"));
         QTRY_COMPARE(numero(), 2);
         QCOMPARE(Etat().NombreErreurs, 1);
         QCOMPARE(exo_->partie().ListeErreurs, QString::fromUtf8("\r\n3 × 4 2 erreurs"));
@@ -311,8 +284,6 @@ private slots:
         const int numeroExercice = Etat().NumeroExercice;
         repond(QStringLiteral("12"));
         QTRY_VERIFY(!exo_->partie().RamassageEnCours);
-        QCOMPARE(exo_->partie().ListeErreurs, QString::fromUtf8("\r\n3×4 1 erreurs"));
-        QCOMPARE(Etat().NombreErreurs, 1);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(minuteries(), 0);
         // The sequence driver stamps the end and moves on; the anonymous pupil goes back to the chooser.
@@ -381,8 +352,7 @@ private slots:
         lance(2, true);
         const int numeroExercice = Etat().NumeroExercice;
         QTest::mouseClick(w("QuitterExo1"), Qt::LeftButton);
-        QVERIFY(!exo_->isVisible());
-        QVERIFY(banc_.choix()->isVisible());
+        QVERIFY(!exo_->isVisible() && banc_.choix()->isVisible());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(minuteries(), 0);
         QCOMPARE(Etat().NumeroExercice, numeroExercice);

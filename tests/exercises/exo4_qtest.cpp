@@ -12,11 +12,7 @@
 #include "settings/LitParametres.h"
 #include "settings/ParameterFiles.h"
 
-#include <QDialog>
 #include <QLabel>
-#include <QMouseEvent>
-#include <QScopeGuard>
-#include <QTimer>
 
 class Exo4Test : public TestEcran {
     Q_OBJECT
@@ -40,19 +36,13 @@ class Exo4Test : public TestEcran {
                 clique(bulle(c ? "BulleBleu" : "BulleJaune", i));
     }
     void selectionneJuste() { selectionne([this](int i) { return bonne(i); }); }
-    static void posteClic(QWidget* x) { BancExercice::posteClic(x); }
     QList<int> intervalles() const { return BancExercice::intervalles(exo_); }
-    // The tables 2 to 9 with ×: many results shared by several operations.
-    static void tables() {
-        SharedState& e = Etat();
-        for (int n = 3; n <= 9; ++n) e.ajouteEntree(n, 1, 10, 2);
-        e.OptionTableDansOrdre = false;
-    }
     // Starts an exercise whose first question satisfies `voulue` (the draw replayed from a seed).
     void lance(const std::function<bool(const QuestionExo4&)>& voulue, int tempsDeReponse = 0, int questions = 3) {
         for (quint32 graine = 1;; ++graine) {
             BancExercice::regle({4, {2, 1, 10, 2}, questions, tempsDeReponse, false});
-            tables();
+            for (int n = 3; n <= 9; ++n) Etat().ajouteEntree(n, 1, 10, 2);  // many results shared by several operations
+            Etat().OptionTableDansOrdre = false;
             Aleatoire::graine(graine);
             TireurOperation tireur(Etat());
             RepertoireOperations repertoire(tireur);
@@ -73,10 +63,7 @@ class Exo4Test : public TestEcran {
     }
 
 private slots:
-    void initTestCase() {
-        exo_ = banc_.installe<TExo4>(Ecrans::Role::Exo4, 4);
-        QCOMPARE(Messages::recueille(), QStringList());
-    }
+    void initTestCase() { exo_ = banc_.installe<TExo4>(Ecrans::Role::Exo4, 4); }
 
 protected:
     void avantChaqueTest() override {
@@ -126,8 +113,7 @@ private slots:
         valide();  // nothing selected: wrong
         QVERIFY(w("voir_solution")->isVisible() && w("Applause")->isVisible());
         QVERIFY(QStringList({u("Essaie encore, tu vas y arriver !"), u("Presque, réfléchis bien.")}).contains(texte("Applause")));
-        QCOMPARE(exo_->partie().ErreursQuestion, 1);
-        QCOMPARE(Etat().NombreErreurs, 1);
+        QCOMPARE(exo_->partie().ErreursQuestion + Etat().NombreErreurs, 2);
         selectionneJuste();
         const QString cible = texte("nbre_intrus");
         valide();
@@ -181,17 +167,16 @@ private slots:
         });
         clique(w("Aide"));
         QVERIFY(w("Label_aide")->isVisible() && w("aide_barrer")->isVisible() && !w("Aide")->isVisible());
-        QCOMPARE(texte("Label_aide"), u("Il reste 2 bulles correctes à sélectionner\nTu as selectionné 1 bulles fausses\n"));
-        // Over the octopus, never over a bubble.
-        QVERIFY(w("Label_aide")->geometry().bottom() < w("Aide")->y());
-        const QString avant = texte("Label_aide");
+        // Its texts are the logic's (question_exo4_test.cpp); over the octopus, never over a bubble.
+        const QString avant = TexteAideExo4(exo_->question().BonnesBulles, exo_->selection());
+        QCOMPARE(texte("Label_aide"), avant);
+        QVERIFY(avant.startsWith(u("Il reste 2 ")) && w("Label_aide")->geometry().bottom() < w("Aide")->y());
         selectionneJuste();
         QCOMPARE(texte("Label_aide"), avant);
         clique(w("aide_barrer"));
         QVERIFY(!w("Label_aide")->isVisible() && w("Aide")->isVisible());
         clique(w("Aide"));
-        QCOMPARE(texte("Label_aide"), u("Tu as répondu juste! Bravo! Clique sur le poisson avec la solution pour passer à la "
-                                        "question suivante"));
+        QVERIFY(texte("Label_aide").startsWith(u("Tu as répondu juste!")));
         QCOMPARE(exo_->partie().ErreursQuestion, 0);
     }
 
@@ -207,16 +192,14 @@ private slots:
         valide();
         QTRY_VERIFY(w("pirate_monte")->isVisible());
         QVERIFY(exo_->pieceVolee() && exo_->solutionVue() && !w("piece")->isVisible());
-        QVERIFY(w("resultat1")->isVisible() && w("Aide")->isVisible() && w("Applause")->isVisible());
-        QVERIFY(w("voir_solution")->isVisible());
+        QVERIFY(w("resultat1")->isVisible() && w("Aide")->isVisible() && w("Applause")->isVisible() && w("voir_solution")->isVisible());
         QCOMPARE(intervalles(), QList<int>{100});
         clique(w("voir_solution"));
         selectionneJuste();
         // The solution follows the selection.
         for (int i = 1; i <= BullesExo4; ++i) QCOMPARE(bulle(bonne(i) ? "Bulleverte" : "BulleVerteFin", i)->isVisible(), true);
         clique(w("nbre_intrus"));
-        QVERIFY(!exo_->partie().RamassageEnCours && !w("ramasse_piece1")->isVisible());
-        QVERIFY(!intervalles().contains(100));
+        QVERIFY(!exo_->partie().RamassageEnCours && !w("ramasse_piece1")->isVisible() && !intervalles().contains(100));
         attendsQuestion(2);
         QCOMPARE(Etat().NombreErreurs, 1);
         QVERIFY(!w("pirate_monte")->isVisible() && w("pirate_descend")->isVisible() && w("piece")->isVisible());
@@ -246,7 +229,7 @@ private slots:
         lance(melangee, 10, 3);
         valide();
         selectionneJuste();
-        for (const char* nom : {"PoissonVal", "PoissonVal", "nbre_intrus", "BulleJaune1", "operateur2", "Aide"}) posteClic(w(nom));
+        for (const char* nom : {"PoissonVal", "PoissonVal", "nbre_intrus", "BulleJaune1", "operateur2", "Aide"}) BancExercice::posteClic(w(nom));
         QCoreApplication::processEvents();
         QCOMPARE(numero(), 1);
         QCOMPARE(exo_->partie().ErreursQuestion, 1);
@@ -317,10 +300,9 @@ private slots:
         ExerciceSuivant(e);
 
         QVERIFY(exo_->isVisible() && exo_->exerciceImpossible());
-        QCOMPARE(texte("operateur1"), TexteExo4Impossible());
-        QCOMPARE(texte("nbre_intrus"), u("OK"));
-        QVERIFY(!w("Enonce1")->isVisible() && !w("Enonce2")->isVisible() && !w("BulleBleu1")->isVisible());
-        QVERIFY(!w("operateur2")->isVisible() && !w("pirate_descend")->isVisible() && w("Aide")->isVisible());
+        QCOMPARE(texte("operateur1") + texte("nbre_intrus"), TexteExo4Impossible() + u("OK"));
+        for (const char* cache : {"Enonce1", "Enonce2", "BulleBleu1", "operateur2", "pirate_descend"}) QVERIFY(!w(cache)->isVisible());
+        QVERIFY(w("Aide")->isVisible());
         clique(w("BulleJaune1"));  // hidden: nothing
         clique(w("nbre_intrus"));
         QTRY_COMPARE(FichierTexte::litLignes(fichier).value(4), u("(2)"));

@@ -1,14 +1,6 @@
 #include "commun/Tirages.h"
-#include "base/Aleatoire.h"
 #include "base/Cp1252.h"
-#include "state/SharedState.h"
 #include "exercises/QuestionExo3.h"
-#include "exercises/commun/TireOperation.h"
-
-#include <gtest/gtest.h>
-
-#include <array>
-#include <vector>
 
 namespace {
 using namespace tirages;

@@ -7,16 +7,11 @@
 #include "exercises/TForm1.h"
 #include "sons/ReglagesClasse.h"
 
-#include <QApplication>
-#include <QFile>
-#include <QLineEdit>
 #include <QMouseEvent>
-#include <QtTest>
 
 class SonsTest : public TestEcran {
     Q_OBJECT
 
-private:
     BancExercice banc_;
     TExo1* exo_ = nullptr;
     QStringList entendu_;

@@ -9,7 +9,6 @@
 #include "base/Messages.h"
 #include "interface/Affichage.h"
 #include "interface/Ecrans.h"
-#include "base/Messages.h"
 #include "journal/AvisEnseignant.h"
 #include "journal/Journal.h"
 #include "journal/MagasinSql.h"
@@ -26,42 +25,43 @@
 #include <QChartView>
 #include <QDoubleSpinBox>
 #include <QFileDialog>
-#include <QLineEdit>
-#include <QTreeView>
 #include <QHeaderView>
 #include <QLabel>
 #include <QProcess>
 #include <QTableWidget>
-#include <QtTest>
-#include <memory>
+#include <QTreeView>
 
 namespace {
 qint64 le(int jour, int minute) { return QDateTime(QDate(2026, 12, jour), QTime(9, minute)).toMSecsSinceEpoch(); }
 
-// The class's journal in `base` (by default the class's own SQLite file).
-void remplit(QString base = {}) {
+void ajoute(MagasinSql& m, const QString& eleve, qint64 moment, int a, int b, bool juste) {
+    EntreeJournal e;
+    e.enseignant = QStringLiteral("aucun");
+    e.eleve = eleve;
+    e.moment = moment;
+    e.fait = Fait{a, Operation::Multiplication, b, a * b};
+    e.justePremierCoup = juste;
+    e.msFin = juste ? 1500 : 6000;
+    m.ajoute(e);
+}
+ParametresConnexion base(const QString& fichier = {}) {
+    ParametresConnexion p;
+    p.base = fichier.isEmpty() ? Journal::cheminSqlite(QStringLiteral("aucun"), RepertoireDeClasse(QStringLiteral("aucun"))) : fichier;
+    return p;
+}
+
+// The class's journal in `fichier` (by default the class's own SQLite file).
+void remplit(const QString& fichier = {}) {
     const QString classe = RepertoireDeClasse(QStringLiteral("aucun"));
     QDir().mkpath(classe);
-    ParametresConnexion p;
-    p.base = base.isEmpty() ? Journal::cheminSqlite(QStringLiteral("aucun"), classe) : base;
-    MagasinSql m(p);
-    auto ajoute = [&](const QString& eleve, qint64 moment, int a, int b, bool juste) {
-        EntreeJournal e;
-        e.enseignant = QStringLiteral("aucun");
-        e.eleve = eleve;
-        e.moment = moment;
-        e.fait = Fait{a, Operation::Multiplication, b, a * b};
-        e.justePremierCoup = juste;
-        e.msFin = juste ? 1500 : 6000;
-        m.ajoute(e);
-    };
+    MagasinSql m(base(fichier));
     // Théo is only in the class list; Adam: right and quick on 2 × 3; Zoé: 7 × 8 missed twice this week.
     FichierTexte::ecritLignes(classe + QStringLiteral("eleve_sans_enseignant.txt"),
                               {QStringLiteral("-----------Fichier des eleves sans enseignant---------"), u("Théo")});
-    for (int i = 0; i < 3; ++i) ajoute(QStringLiteral("Adam"), le(8, i), 2, 3, true);
-    ajoute(u("Zoé"), le(8, 0), 7, 8, false);
-    ajoute(u("Zoé"), le(8, 1), 8, 7, false);
-    ajoute(u("Zoé"), le(8, 2), 6, 6, true);
+    for (int i = 0; i < 3; ++i) ajoute(m, QStringLiteral("Adam"), le(8, i), 2, 3, true);
+    ajoute(m, u("Zoé"), le(8, 0), 7, 8, false);
+    ajoute(m, u("Zoé"), le(8, 1), 8, 7, false);
+    ajoute(m, u("Zoé"), le(8, 2), 6, 6, true);
 }
 }  // namespace
 
@@ -86,8 +86,7 @@ private slots:
         QVERIFY(Pilote::clique(Pilote::controle<QListWidget>(&identification, QStringLiteral("lb_nom_ens_param")),
                                QStringLiteral("aucun")));
         QTest::mouseClick(Pilote::controle<QPushButton>(&identification, QStringLiteral("Suivi")), Qt::LeftButton);
-        QTRY_VERIFY(suivi.isVisible());
-        QVERIFY(!identification.isVisible());
+        QTRY_VERIFY(suivi.isVisible() && !identification.isVisible());
         QCOMPARE(suivi.geometry(), QRect(0, 0, 1024, 768));
 
         auto* tableau = Pilote::controle<QTableWidget>(&suivi, QStringLiteral("TableauClasse"));
@@ -134,17 +133,14 @@ private slots:
         p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
         QVERIFY(p.waitForFinished(BorneAttenteMs));
         const QString texte = QString::fromUtf8(p.readAllStandardOutput());
-        QVERIFY2(texte.contains(u("Calcul mental : le bilan de Zoé")), qPrintable(texte));
-        QVERIFY(texte.contains(u("Période : du lundi 31 août 2026 au mercredi 9 décembre 2026")));
-        QVERIFY(texte.contains(u("0 calculs sur 2 sont su par cœur")));
-        QVERIFY(texte.contains(u("À travailler à la maison")));
-        QVERIFY(texte.contains(u("8 × 7 = 56")));
-        QVERIFY(texte.contains(u("Les progrès, semaine après semaine")));
+        for (const char* partie : {"Calcul mental : le bilan de Zoé", "Période : du lundi 31 août 2026 au mercredi 9 décembre 2026",
+                                   "0 calculs sur 2 sont su par cœur", "À travailler à la maison", "8 × 7 = 56",
+                                   "Les progrès, semaine après semaine"})
+            QVERIFY2(texte.contains(u(partie)), qPrintable(texte));
         QCOMPARE(QProcess::execute(QStringLiteral("pdfinfo"), {pdf}), 0);
 
         QTest::mouseClick(Pilote::controle<QPushButton>(&suivi, QStringLiteral("Retour")), Qt::LeftButton);
-        QTRY_VERIFY(identification.isVisible());
-        QVERIFY(!suivi.isVisible());
+        QTRY_VERIFY(identification.isVisible() && !suivi.isVisible());
     }
 
     // With a school server the view reads the server's store; without one it reads the class's
@@ -154,9 +150,7 @@ private slots:
         const QString serveur = dossier.chemin() + QStringLiteral("/serveur.sqlite");
         remplit(serveur);
         const QString classe = RepertoireDeClasse(QStringLiteral("aucun"));
-        ParametresConnexion p;
-        p.base = serveur;
-        Journal::installeFabrique([p](const QString&, const QString&) { return std::make_unique<MagasinSql>(p); },
+        Journal::installeFabrique([p = base(serveur)](const QString&, const QString&) { return std::make_unique<MagasinSql>(p); },
                                   dossier.chemin() + QStringLiteral("/boite.jsonl"));
         TSuiviEleves suivi;
         suivi.charge(QStringLiteral("aucun"), classe);
@@ -264,14 +258,8 @@ private slots:
         const QString eleve = QStringLiteral("Zoé \"la grande\"");
         remplit();
         {
-            ParametresConnexion p;
-            p.base = Journal::cheminSqlite(QStringLiteral("aucun"), RepertoireDeClasse(QStringLiteral("aucun")));
-            EntreeJournal e;
-            e.enseignant = QStringLiteral("aucun");
-            e.eleve = eleve;
-            e.moment = le(8, 0);
-            e.fait = Fait{2, Operation::Multiplication, 3, 6};
-            MagasinSql(p).ajoute(e);
+            MagasinSql m(base());
+            ajoute(m, eleve, le(8, 0), 2, 3, true);
         }
         Etat().EnseignantParametrage = QStringLiteral("aucun");
         TSuiviEleves suivi;

@@ -1,5 +1,4 @@
 #include "Tirages.h"
-#include "base/Aleatoire.h"
 
 #include <climits>
 #include <cmath>
@@ -237,11 +236,3 @@ TEST(TireQuestionOperation, AnySettingsGiveValidQuestions) {
     }
 }
 
-TEST(TireQuestionOperation, SignsAndTexts) {
-    QuestionOperation q{7, 8, 56, Operation::Multiplication, false};
-    EXPECT_EQ(TexteOperation(q, true), QString::fromUtf8("7 × 8"));
-    EXPECT_EQ(TexteOperation(q, false), QString::fromUtf8("7×8"));
-    EXPECT_EQ(SigneOperation(Operation::Addition) + SigneOperation(Operation::Soustraction) + SigneOperation(Operation::Division), QString::fromUtf8("+-÷"));
-    q = {-3, 4, -7, Operation::Soustraction, false};
-    EXPECT_EQ(TexteOperation(q, true), QStringLiteral("-3 - 4"));
-}
