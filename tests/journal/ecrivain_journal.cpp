@@ -16,18 +16,9 @@
 
 namespace {
 EntreeJournal question(const QString& eleve, int i) {
-    EntreeJournal e;
-    e.enseignant = QStringLiteral("Mme Léa O'Brien");
-    e.eleve = eleve;
-    e.moment = Journal::momentUnique();
-    e.typeExercice = 1;
-    e.position = 1;
-    e.fait = Fait{i % 10, Operation::Multiplication, 7, (i % 10) * 7};
-    e.reponse = QString::number((i % 10) * 7);
-    e.justePremierCoup = true;
-    e.essais = 1;
-    e.msPremiere = e.msFin = 1200;
-    return e;
+    return {.enseignant = QStringLiteral("Mme Léa O'Brien"), .eleve = eleve, .moment = Journal::momentUnique(), .typeExercice = 1,
+            .position = 1, .fait = Fait{i % 10, Operation::Multiplication, 7, (i % 10) * 7}, .reponse = QString::number((i % 10) * 7),
+            .justePremierCoup = true, .essais = 1, .msPremiere = 1200, .msFin = 1200, .operations = {}};
 }
 
 // Waits for the test's word on the standard input.
@@ -42,13 +33,8 @@ int main(int argc, char** argv) {
     const QStringList a = application.arguments();
     if (a.size() != 7 && a.size() != 8) return 2;
     Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
-    ParametresConnexion p;
-    p.pilote = QStringLiteral("QPSQL");
-    p.hote = a[1];
-    p.port = a[2].toInt();
-    p.base = a[3];
-    p.utilisateur = QStringLiteral("marivelle");
-    p.options = QStringLiteral("connect_timeout=2");
+    const ParametresConnexion p{QStringLiteral("QPSQL"), a[3], a[1], a[2].toInt(), QStringLiteral("marivelle"), {},
+                                QStringLiteral("connect_timeout=2"), 0, {}};
     Journal::installeFabrique([p](const QString&, const QString&) { return std::make_unique<MagasinSql>(p); }, a[4]);
     const QString eleve = a[5];
     const int exercices = a[6].toInt();

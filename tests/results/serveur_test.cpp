@@ -15,13 +15,6 @@
 #include <QJsonDocument>
 #include <gtest/gtest.h>
 
-namespace {
-class FinServeur final : public testing::Environment {
-    void TearDown() override { ServeurPostgres::termine(); }
-};
-[[maybe_unused]] const auto* const finServeur = testing::AddGlobalTestEnvironment(new FinServeur);
-}  // namespace
-
 TEST(ResultatsServeur, EachRowReachesTheServerAsTheClassTableHasIt) {
     if (const QString raison = ServeurPostgres::absent(); !raison.isEmpty()) GTEST_SKIP() << raison.toStdString();
     ServeurPostgres& serveur = ServeurPostgres::commun();
@@ -49,26 +42,18 @@ TEST(ResultatsServeur, EachRowReachesTheServerAsTheClassTableHasIt) {
         e.DateHeureFin = QStringLiteral("06/12/2026 09:37:23");
         PrepareBase(e);
         EcritLigneBase(e, c.erreurs, QString::fromUtf8(c.bilan));
-        const QJsonObject local = litBase(RepertoireDeClasse(e.NomEnseignant) + QStringLiteral("profil_des_eleves_de_") +
-                                          e.NomEnseignant + QStringLiteral(".sqlite"));
+        const QString fichier = e.RepertoireClasse + QStringLiteral("profil_des_eleves_de_") + e.NomEnseignant + QStringLiteral(".sqlite");
+        const QJsonObject local = litBase(fichier);
         const QString table = local.keys().value(0);
-        QFile::remove(RepertoireDeClasse(e.NomEnseignant) + QStringLiteral("profil_des_eleves_de_") + e.NomEnseignant +
-                      QStringLiteral(".sqlite"));
+        QFile::remove(fichier);
 
-        ParametresConnexion p;
-        p.pilote = QStringLiteral("QPSQL");
-        p.hote = serveur.socket();
-        p.port = serveur.port();
-        p.base = base;
-        p.utilisateur = QString::fromLatin1(ServeurPostgres::Role);
-        Journal::installeFabrique([p](const QString&, const QString&) { return std::make_unique<MagasinSql>(p); },
+        Journal::installeFabrique([p = serveur.parametres(base)](const QString&, const QString&) { return std::make_unique<MagasinSql>(p); },
                                   dossier.chemin() + QStringLiteral("/boite.jsonl"));
         PrepareBase(e);
         EcritLigneBase(e, c.erreurs, QString::fromUtf8(c.bilan));
         Journal::attends();
         Journal::installeFabrique(nullptr);
-        EXPECT_FALSE(QFile::exists(RepertoireDeClasse(e.NomEnseignant) + QStringLiteral("profil_des_eleves_de_") +
-                                   e.NomEnseignant + QStringLiteral(".sqlite")));
+        EXPECT_FALSE(QFile::exists(fichier));
         const QJsonArray distant =
             QJsonDocument::fromJson(serveur.psql(base, QStringLiteral("SELECT json_agg(to_jsonb(r) - 'id' - 'classe' - 'identifiant' - 'dossier' "
                                                                     "ORDER BY id) FROM resultats r WHERE Classe = '%1'")

@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <arpa/inet.h>
+#include <gtest/gtest.h>
 #include <cerrno>
 #include <csignal>
 #include <pwd.h>
@@ -62,7 +63,12 @@ QString ServeurPostgres::absent() {
 
 namespace {
 std::unique_ptr<ServeurPostgres> serveurCommun;
-}
+// The cluster goes when the tests end, while Qt is still there.
+class FinServeur final : public testing::Environment {
+    void TearDown() override { ServeurPostgres::termine(); }
+};
+[[maybe_unused]] const auto* const finServeur = testing::AddGlobalTestEnvironment(new FinServeur);
+}  // namespace
 
 ServeurPostgres& ServeurPostgres::commun() {
     if (!serveurCommun) serveurCommun = std::make_unique<ServeurPostgres>();
@@ -163,14 +169,6 @@ QString ServeurPostgres::psql(const QString& base, const QString& sql, const QSt
                  {QStringLiteral("-h"), socket_, QStringLiteral("-p"), QString::number(port_), QStringLiteral("-U"), role,
                   QStringLiteral("-d"), base, QStringLiteral("-X"), QStringLiteral("-q"), QStringLiteral("-At"),
                   QStringLiteral("-v"), QStringLiteral("ON_ERROR_STOP=1"), QStringLiteral("-c"), sql},
-                 false);
-}
-
-QString ServeurPostgres::psqlFichier(const QString& base, const QString& fichier) const {
-    return lance(dossierBinaires() + QStringLiteral("psql"),
-                 {QStringLiteral("-h"), socket_, QStringLiteral("-p"), QString::number(port_), QStringLiteral("-U"),
-                  QString::fromLatin1(Administrateur), QStringLiteral("-d"), base, QStringLiteral("-X"), QStringLiteral("-q"),
-                  QStringLiteral("-v"), QStringLiteral("ON_ERROR_STOP=1"), QStringLiteral("-f"), fichier},
                  false);
 }
 

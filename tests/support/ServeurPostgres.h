@@ -3,6 +3,8 @@
 // temporary folder (as the "postgres" user when the tests run as root), listening on a socket
 // of that folder and on 127.0.0.1 (the same port, free when it started), removed at the end.
 // Never a stand-in: the server is the real one.
+#include "journal/MagasinSql.h"
+
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -32,6 +34,10 @@ public:
     // The administrator's role (the cluster's superuser) and the programs' role.
     static constexpr const char* Administrateur = "admin_essai";
     static constexpr const char* Role = "marivelle";
+    // The connection to `base` as the programs' role, on the socket.
+    ParametresConnexion parametres(const QString& base) const {
+        return {QStringLiteral("QPSQL"), base, socket_, port_, QString::fromLatin1(Role), {}, QStringLiteral("connect_timeout=2"), 0, {}};
+    }
     // A new database with the technician's script run in it; its name.
     QString nouvelleBase();
     // A line of pg_hba.conf put before the others, the configuration reloaded.
@@ -42,7 +48,7 @@ public:
     QString activeTls();
     // Runs SQL with psql as `role`; the output (psql -At), or throws std::runtime_error.
     QString psql(const QString& base, const QString& sql, const QString& role = QString::fromLatin1(Administrateur)) const;
-    QString psqlFichier(const QString& base, const QString& fichier) const;
+    QString psqlFichier(const QString& base, const QString& fichier) const { return psql(base, QStringLiteral("\\i '%1'").arg(fichier)); }
 
 private:
     QString lance(const QString& programme, const QStringList& arguments, bool commePostgres) const;
