@@ -342,9 +342,7 @@ private slots:
         clique(liste("lb_nom_ens_param"), "Martin");
         choisit(deroulante("cb_nom_ens"), "Martin");
         QStringList vu;
-        QTimer::singleShot(0, this, [&] {
-            auto* apercu = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            QVERIFY(apercu);
+        quandParait(this, "ApercuImport", [&](QWidget* apercu) {
             vu << apercu->findChild<QLabel*>("ResumeApercu")->text();
             // The level for those the file gives none: the class's second level.
             auto* niveau = apercu->findChild<QComboBox*>("NiveauParDefaut");
@@ -365,7 +363,7 @@ private slots:
                  (QStringList{u("Elève non inscrit"), u("Léa Martin en classe de ce1"), u("Zoé N'Diaye en classe de ce2")}));
         // Cancelled: nothing more is written.
         const QByteArray avant = octetsDe("classe de Martin/classe_Martin.txt");
-        QTimer::singleShot(0, this, [] { qobject_cast<QDialog*>(QApplication::activeModalWidget())->reject(); });
+        quandParait(this, "ApercuImport", [](QWidget* apercu) { qobject_cast<QDialog*>(apercu)->reject(); });
         appuie("Importer");
         QCOMPARE(octetsDe("classe de Martin/classe_Martin.txt"), avant);
         QVERIFY(Messages::recueille().isEmpty());

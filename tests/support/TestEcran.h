@@ -97,3 +97,19 @@ private:
     std::function<bool()> etat_;
     bool vu_;
 };
+
+// Runs `action` once, on the screen's thread, as soon as a window named `nom` is shown (a dialog
+// that opens after work done off the screen's thread); checked every 10 ms while `contexte` lives.
+inline void quandParait(QObject* contexte, const QString& nom, std::function<void(QWidget*)> action) {
+    auto* guet = new QTimer(contexte);
+    QObject::connect(guet, &QTimer::timeout, contexte, [guet, nom, action] {
+        for (QWidget* fenetre : QApplication::topLevelWidgets())
+            if (fenetre->objectName() == nom && fenetre->isVisible()) {
+                guet->deleteLater();
+                guet->stop();
+                action(fenetre);
+                return;
+            }
+    });
+    guet->start(10);
+}
