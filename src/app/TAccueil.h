@@ -2,7 +2,7 @@
 // The start-up screen: never shown; its creation prepares the shared state and the teacher list.
 #include "interface/Fenetre.h"
 
-class TAccueil : public Fenetre {
+class TAccueil final : public Fenetre {
     Q_OBJECT
 public:
     TAccueil();

@@ -11,7 +11,7 @@
 
 // Thrown by `Avancement::verifie` in the worker once the user asked to stop: the work is
 // abandoned and nothing it would have produced is used.
-class TravailAnnule : public ErreurMarivelle {
+class TravailAnnule final : public ErreurMarivelle {
 public:
     TravailAnnule() : ErreurMarivelle(QStringLiteral("L'opération a été annulée.")) {}
 };

@@ -15,11 +15,11 @@ private:
 };
 
 // A text file that cannot be read, written, created or renamed.
-class ErreurFichier : public ErreurMarivelle {
+class ErreurFichier final : public ErreurMarivelle {
     using ErreurMarivelle::ErreurMarivelle;
 };
 
 // A text that should hold a whole number and does not.
-class ErreurConversion : public ErreurMarivelle {
+class ErreurConversion final : public ErreurMarivelle {
     using ErreurMarivelle::ErreurMarivelle;
 };

@@ -14,7 +14,7 @@ class Forme;
 class QLabel;
 class QTimer;
 
-class TForm1 : public FenetreModale {
+class TForm1 final : public FenetreModale {
     Q_OBJECT
 public:
     TForm1();

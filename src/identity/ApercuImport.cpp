@@ -15,6 +15,7 @@
 namespace {
 const QColor Refuse(0xff, 0xd6, 0xcc);
 const QColor Accepte(0xd9, 0xf7, 0xd9);
+constexpr int LignesAjusteesMax = 300;
 }  // namespace
 
 ApercuImport::ApercuImport(QWidget* parent, SharedState& etat, const QString& enseignant, const QString& fichier,
@@ -68,7 +69,6 @@ ApercuImport::ApercuImport(QWidget* parent, SharedState& etat, const QString& en
     tableau_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     tableau_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     tableau_->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
-    tableau_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     auto* boutons = new QHBoxLayout;
     auto* annuler = new BoutonRond(this, QStringLiteral("AnnulerImport"), QStringLiteral("Annuler"),
@@ -98,6 +98,13 @@ ApercuImport::ApercuImport(QWidget* parent, SharedState& etat, const QString& en
 void ApercuImport::remplit() {
     eleves_ = ImportEleves::prepare(etat_, enseignant_, lus_, niveau_->currentText());
     int acceptes = 0;
+    const int lus = static_cast<int>(eleves_.size());
+    // Rows fitted to their wrapped text cost a measure of every cell at each layout: a school's
+    // whole export (thousands of rows) gets rows of one line, each full text in its tooltip.
+    tableau_->verticalHeader()->setSectionResizeMode(lus <= LignesAjusteesMax ? QHeaderView::ResizeToContents
+                                                                               : QHeaderView::Fixed);
+    if (lus > LignesAjusteesMax) tableau_->verticalHeader()->setDefaultSectionSize(tableau_->fontMetrics().height() * 3 / 2);
+    tableau_->setUpdatesEnabled(false);
     tableau_->setRowCount(static_cast<int>(eleves_.size()));
     for (int r = 0; r < eleves_.size(); ++r) {
         const ImportEleves::Eleve& e = eleves_[r];
@@ -113,7 +120,7 @@ void ApercuImport::remplit() {
             tableau_->setItem(r, c, item);
         }
     }
-    const int lus = static_cast<int>(eleves_.size());
+    tableau_->setUpdatesEnabled(true);
     const int refuses = lus - acceptes;
     const auto compte = [](int n, const char* un, const char* plusieurs) {
         return QString::number(n) + QLatin1Char(' ') + QString::fromUtf8(n > 1 ? plusieurs : un);

@@ -4,7 +4,7 @@
 #include <QColor>
 #include <QPushButton>
 
-class BoutonRond : public QPushButton {
+class BoutonRond final : public QPushButton {
     Q_OBJECT
 public:
     BoutonRond(QWidget* parent, const QString& nomObjet, const QString& texte, const QColor& fond,

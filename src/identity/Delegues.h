@@ -20,7 +20,7 @@ class QListWidget;
 void ajusteAuxLignesEntieres(QListWidget* liste);
 
 // Tall rows with a large check box; a click anywhere in the row toggles it.
-class DelegueCaseACocher : public DelegueLigneHaute {
+class DelegueCaseACocher final : public DelegueLigneHaute {
     Q_OBJECT
 public:
     using DelegueLigneHaute::DelegueLigneHaute;

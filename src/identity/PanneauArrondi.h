@@ -2,7 +2,7 @@
 // A panel drawn as a rounded, outlined card; a Panneau, so the screen fitting fits its children.
 #include "interface/Controles.h"
 
-class PanneauArrondi : public Panneau {
+class PanneauArrondi final : public Panneau {
     Q_OBJECT
 public:
     PanneauArrondi(QWidget* parent, const QString& nomObjet, const QColor& couleur);

@@ -3,7 +3,7 @@
 // (of scroll bars and drop-down lists) drawn in proportion to them; they follow the fitted font.
 #include <QProxyStyle>
 
-class StyleBarres : public QProxyStyle {
+class StyleBarres final : public QProxyStyle {
     Q_OBJECT
 public:
     int pixelMetric(PixelMetric metrique, const QStyleOption* option = nullptr,

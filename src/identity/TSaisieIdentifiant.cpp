@@ -2,7 +2,6 @@
 
 #include "interface/Passage.h"
 #include "session/SequenceDriver.h"
-#include "interface/Affichage.h"
 #include "interface/Ajustement.h"
 #include "base/FichierTexte.h"
 #include "base/Garde.h"
@@ -118,9 +117,6 @@ void TSaisieIdentifiant::decocheNiveaux() {
 }
 
 void TSaisieIdentifiant::FormCreate() {
-    const QSize ecran = Affichage::taille();
-    LargeurEcran = ecran.width();
-    HauteurEcran = ecran.height();
     move(0, 0);
     CalculeEchelle(this);
     premierAffichage_ = true;

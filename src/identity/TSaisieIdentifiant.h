@@ -13,7 +13,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 
-class TSaisieIdentifiant : public Fenetre {
+class TSaisieIdentifiant final : public Fenetre {
     Q_OBJECT
 public:
     TSaisieIdentifiant();
@@ -44,13 +44,8 @@ public:
 
     // The defined exercises of the teacher being edited, which the settings screen reads when
     // it opens: label k goes with content k. Emptied on every show.
-    static constexpr int ExercicesMax = 50;
     QStringList LibellesExercices;
     QStringList ContenusExercices;
-
-    // The display's size when the screen was created.
-    int LargeurEcran = 0;
-    int HauteurEcran = 0;
 
 protected:
     void FormShow() override;
@@ -76,7 +71,6 @@ private:
     bool premierAffichage_ = true;
 
     // Teacher's half.
-    QLabel* classe_de_param = nullptr;
     QListWidget* lb_nom_ens_param = nullptr;
     QPushButton* Parametre = nullptr;
     QPushButton* Suivi = nullptr;
@@ -88,7 +82,6 @@ private:
     QPushButton* Importer = nullptr;
     QPushButton* Exporter = nullptr;
     // Pupil's half: playing.
-    QLabel* classe_de_con = nullptr;
     QComboBox* cb_nom_ens = nullptr;
     QLabel* nom_eleve_con = nullptr;
     QListWidget* lb_nom_eleve = nullptr;

@@ -104,8 +104,7 @@ void TSaisieIdentifiant::creeControles() {
     gauche->setGeometry(16, 96, 488, 600);
     etiquette(gauche, QStringLiteral("titre_param"), QStringLiteral("Paramétrages du logiciel"),
               QRect(0, 10, 488, 44), 30, Qt::AlignCenter);
-    classe_de_param = etiquette(gauche, QStringLiteral("classe_de_param"), QStringLiteral("Classe de "),
-                                QRect(24, 58, 300, 32));
+    etiquette(gauche, QStringLiteral("classe_de_param"), QStringLiteral("Classe de "), QRect(24, 58, 300, 32));
     lb_nom_ens_param = liste(gauche, QStringLiteral("lb_nom_ens_param"), QRect(24, 92, 444, 142));
     Parametre = bouton(gauche, QStringLiteral("Parametre"), QStringLiteral("Paramétrer"), QRect(268, 242, 200, 48));
     Suivi = bouton(gauche, QStringLiteral("Suivi"), QStringLiteral("Suivi des élèves"), QRect(24, 242, 236, 48));
@@ -143,8 +142,7 @@ void TSaisieIdentifiant::creeControles() {
     droite->setGeometry(520, 96, 488, 600);
     etiquette(droite, QStringLiteral("titre_jeux"), QStringLiteral("Accès aux jeux"), QRect(0, 10, 488, 44), 30,
               Qt::AlignCenter);
-    classe_de_con = etiquette(droite, QStringLiteral("classe_de_con"), QStringLiteral("Classe de"),
-                              QRect(24, 56, 150, 44));
+    etiquette(droite, QStringLiteral("classe_de_con"), QStringLiteral("Classe de"), QRect(24, 56, 150, 44));
     cb_nom_ens = deroulante(droite, QStringLiteral("cb_nom_ens"), QRect(184, 56, 284, 44));
     nom_eleve_con = etiquette(droite, QStringLiteral("nom_eleve_con"), QStringLiteral("Nom de l'élève"),
                               QRect(24, 106, 300, 32));

@@ -12,7 +12,7 @@ public:
 };
 
 // A filled ellipse or rounded rectangle with an outline of a given pen width.
-class Forme : public QWidget {
+class Forme final : public QWidget {
     Q_OBJECT
 public:
     enum class Genre { Cercle, Rectangle };

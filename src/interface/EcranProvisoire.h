@@ -3,7 +3,7 @@
 #include "interface/Fenetre.h"
 #include "interface/Ecrans.h"
 
-class EcranProvisoire : public Fenetre {
+class EcranProvisoire final : public Fenetre {
     Q_OBJECT
 public:
     EcranProvisoire(const QString& nomObjet, const QString& titre, Ecrans::Role retour);

@@ -4,7 +4,7 @@
 #include <QPixmap>
 #include <QWidget>
 
-class Image : public QWidget {
+class Image final : public QWidget {
     Q_OBJECT
 public:
     explicit Image(QWidget* parent, const QString& nomObjet, const QString& dessin = {});

@@ -19,6 +19,3 @@ struct Fait {
     QString texteLisible() const;
     bool operator==(const Fait&) const = default;
 };
-
-// The fact of a key, for the views and the tests; false when the text is not a fact key.
-bool LitCleFait(const QString& cle, Fait& fait);

@@ -11,7 +11,7 @@
 #include <QString>
 #include <QStringList>
 
-class ErreurJournal : public ErreurMarivelle {
+class ErreurJournal final : public ErreurMarivelle {
 public:
     // For a while: the server out of reach, busy, or its tables or rights to be put right (the
     // record waits and is sent again). Past the bound: a server that left a call unanswered too

@@ -8,7 +8,7 @@
 class Image;
 class QLabel;
 
-class TChoixOperateur : public Fenetre {
+class TChoixOperateur final : public Fenetre {
     Q_OBJECT
 public:
     TChoixOperateur();
