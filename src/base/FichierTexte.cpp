@@ -225,8 +225,8 @@ void synchroniseDossier(const QString& chemin) {
 
 }  // namespace
 
-void FichierTexte::remplaceOctets(const QString& chemin, const QByteArray& contenu) {
-    verifieDansDossierDeTravail(chemin);
+namespace {
+void remplace(const QString& chemin, const QByteArray& contenu) {
     const QString quoi = QStringLiteral("Impossible d'enregistrer le fichier");
     struct stat ancien {};
     const bool existait = ::lstat(systeme(chemin).constData(), &ancien) == 0;
@@ -259,6 +259,14 @@ void FichierTexte::remplaceOctets(const QString& chemin, const QByteArray& conte
     }
     synchroniseDossier(chemin);
 }
+}  // namespace
+
+void FichierTexte::remplaceOctets(const QString& chemin, const QByteArray& contenu) {
+    verifieDansDossierDeTravail(chemin);
+    remplace(chemin, contenu);
+}
+
+void FichierTexte::remplaceOctetsAilleurs(const QString& chemin, const QByteArray& contenu) { remplace(chemin, contenu); }
 
 namespace {
 bool dansDossier(const QString& reel, const QString& travail) {

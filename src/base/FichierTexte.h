@@ -4,7 +4,7 @@
 // written whole and flushed to disk, then renamed over the target), so a file never stops
 // existing or ends half written; a write that fails (no space left, read-only, too large) leaves
 // the old file as it was. Nothing written, rewritten or deleted is a link or lies outside the
-// working folder. Failures throw ErreurFichier with a French message naming the file and the
+// working folder, but the files written with `remplaceOctetsAilleurs`. Failures throw ErreurFichier with a French message naming the file and the
 // reason.
 #include <QString>
 #include <QStringList>
@@ -37,6 +37,9 @@ void ecritLignes(const QString& chemin, const QStringList& lignes);
 void ecritTexte(const QString& chemin, const QString& texte);
 // Replaces (or creates) the file with these bytes, as above; for files that are not text.
 void remplaceOctets(const QString& chemin, const QByteArray& contenu);
+// The same for a file outside the working folder: one the teacher chose (an export on a USB key)
+// or the computer's own files (the outbox of a school server).
+void remplaceOctetsAilleurs(const QString& chemin, const QByteArray& contenu);
 // Appends the text followed by one CR LF, creating the file when missing. An append that fails
 // is cut back, the file keeps its previous bytes. Runs under the file's Verrou.
 void ajoute(const QString& chemin, const QString& texte);

@@ -1,5 +1,7 @@
 #include "journal/BoiteEnvoi.h"
 
+#include "base/Erreurs.h"
+#include "base/FichierTexte.h"
 #include "journal/MagasinJournal.h"
 
 #include <QCoreApplication>
@@ -11,7 +13,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLockFile>
-#include <QSaveFile>
 #include <QSet>
 #include <QStandardPaths>
 
@@ -185,11 +186,13 @@ void BoiteEnvoi::ecrit(const QList<QByteArray>& lignes) const {
         if (QFile::exists(chemin_) && !QFile::remove(chemin_)) echec(chemin_, QStringLiteral("elle ne peut pas être vidée"));
         return;
     }
-    QSaveFile f(chemin_);
-    if (!f.open(QIODevice::WriteOnly)) echec(chemin_, f.errorString());
-    for (const QByteArray& l : lignes)
-        if (f.write(l + '\n') != l.size() + 1) echec(chemin_, f.errorString());
-    if (!f.flush() || !f.commit()) echec(chemin_, f.errorString());
+    QByteArray octets;
+    for (const QByteArray& l : lignes) octets += l + '\n';
+    try {
+        FichierTexte::remplaceOctetsAilleurs(chemin_, octets);
+    } catch (const ErreurFichier& e) {
+        throw ErreurJournal(e.message());
+    }
 }
 
 void BoiteEnvoi::ajoute(const Envoi& envoi) { ajoute(QList<Envoi>{envoi}); }

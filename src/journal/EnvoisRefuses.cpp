@@ -1,5 +1,7 @@
 #include "journal/EnvoisRefuses.h"
 
+#include "base/Erreurs.h"
+#include "base/FichierTexte.h"
 #include "base/FormatFr.h"
 #include "journal/BoiteEnvoi.h"
 #include "journal/MagasinJournal.h"
@@ -7,7 +9,6 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <QStringList>
 #include <algorithm>
 
@@ -53,10 +54,10 @@ QString aSignaler(const QString& cheminRefus) {
     }
     const qsizetype nouveaux = lignes.size() - dejaDites;
     if (nouveaux > details.size()) details << QStringLiteral("– et %1 autres").arg(nouveaux - details.size());
-    QSaveFile f(cheminCompte);
-    if (f.open(QIODevice::WriteOnly)) {
-        f.write(QByteArray::number(lignes.size()) + '\n');
-        f.commit();
+    try {
+        FichierTexte::remplaceOctetsAilleurs(cheminCompte, QByteArray::number(lignes.size()) + '\n');
+    } catch (const ErreurFichier&) {
+        // The count stays behind: the same refusals are told again next time, nothing is lost.
     }
     return (nouveaux == 1 ? QStringLiteral("Le serveur de l'école a refusé pour de bon un envoi de cet ordinateur ; "
                                            "les autres sont partis normalement :")

@@ -32,7 +32,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QStyle>
-#include <QSaveFile>
 #include <QScatterSeries>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -512,9 +511,7 @@ void TSuiviEleves::enregistrePdf(const QString& chemin) {
 void TSuiviEleves::exporteCsv(const QString& chemin) {
     QList<LigneClasse> lignes;
     for (const BilanEleve& b : classe_.eleves) lignes << Suivi::ligne(b, classe_.maintenant.date(), classe_.seuilMs);
-    QSaveFile f(chemin);
-    if (!f.open(QIODevice::WriteOnly) || f.write(Suivi::csvClasse(lignes)) < 0 || !f.commit())
-        throw ErreurMarivelle(QStringLiteral("Le fichier « %1 » n'a pas pu être écrit : %2.").arg(chemin, f.errorString()));
+    FichierTexte::remplaceOctetsAilleurs(chemin, Suivi::csvClasse(lignes));
 }
 
 void TSuiviEleves::RetourClick() {
