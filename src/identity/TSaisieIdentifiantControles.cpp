@@ -8,7 +8,7 @@
 #include "identity/Delegues.h"
 #include "identity/NomsRegistre.h"
 #include "identity/PanneauArrondi.h"
-#include "identity/StyleBarres.h"
+#include "interface/StyleProportionne.h"
 #include "identity/TSaisieIdentifiant.h"
 
 #include <QComboBox>
@@ -50,7 +50,7 @@ QListWidget* liste(QWidget* parent, const QString& nom, const QRect& r) {
     // to a horizontal bar.
     l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     l->setTextElideMode(Qt::ElideMiddle);
-    elargitBarres(l);
+    StyleProportionne::elargitBarres(l);
     return l;
 }
 
@@ -61,7 +61,7 @@ QComboBox* deroulante(QWidget* parent, const QString& nom, const QRect& r) {
     c->setItemDelegate(new DelegueLigneHaute(c));
     c->setMaxVisibleItems(8);
     c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    elargitDeroulante(c);
+    StyleProportionne::elargitDeroulante(c);
     return c;
 }
 

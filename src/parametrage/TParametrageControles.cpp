@@ -4,7 +4,7 @@
 #include "interface/Controles.h"
 #include "interface/Polices.h"
 #include "settings/EntreesTables.h"
-#include "parametrage/StyleCases.h"
+#include "interface/StyleProportionne.h"
 #include "parametrage/TParametrage.h"
 
 #include <QButtonGroup>
@@ -53,13 +53,13 @@ QGroupBox* groupe(QWidget* parent, const QString& nom, const QString& titre, con
 
 QRadioButton* radio(QWidget* parent, const QString& nom, const QString& texte, const QRect& r) {
     auto* b = nomme(new QRadioButton(texte, parent), nom, r);
-    StyleCases::applique(b);
+    StyleProportionne::applique(b);
     return b;
 }
 
 QCheckBox* coche(QWidget* parent, const QString& nom, const QString& texte, const QRect& r) {
     auto* b = nomme(new QCheckBox(texte, parent), nom, r);
-    StyleCases::applique(b);
+    StyleProportionne::applique(b);
     return b;
 }
 
@@ -111,7 +111,7 @@ QSpinBox* spin(QWidget* parent, const QString& nom, const QRect& r, int min, int
 QListWidget* liste(QWidget* parent, const QString& nom, const QRect& r) {
     auto* l = nomme(new QListWidget(parent), nom, r);
     l->setSelectionMode(QAbstractItemView::SingleSelection);
-    StyleCases::applique(l);
+    StyleProportionne::applique(l);
     return l;
 }
 

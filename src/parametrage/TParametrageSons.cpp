@@ -3,7 +3,7 @@
 #include "parametrage/TParametrage.h"
 
 #include "base/Garde.h"
-#include "parametrage/StyleCases.h"
+#include "interface/StyleProportionne.h"
 #include "sons/ReglagesClasse.h"
 #include "state/SharedState.h"
 
@@ -29,7 +29,7 @@ void TParametrage::creeReglagesSons(QWidget* bas) {
     VoixIndisponible->setWordWrap(true);
     VoixIndisponible->hide();
     for (QCheckBox* c : {CaseSons, CaseVoix}) {
-        StyleCases::applique(c);
+        StyleProportionne::applique(c);
         Garde::connecte(c, &QCheckBox::clicked, this, [this] { EnregistreReglagesSons(); });
     }
 }

@@ -1,4 +1,4 @@
-#include "identity/StyleBarres.h"
+#include "interface/StyleProportionne.h"
 
 #include <QAbstractItemView>
 #include <QAbstractScrollArea>
@@ -32,9 +32,9 @@ void fleche(QPainter* p, const QRect& bouton, Qt::ArrowType sens, const QStyleOp
     p->restore();
 }
 
-StyleBarres* style() {
-    static StyleBarres* s = [] {
-        auto* nouveau = new StyleBarres;
+StyleProportionne* style() {
+    static StyleProportionne* s = [] {
+        auto* nouveau = new StyleProportionne;
         nouveau->setParent(qApp);
         return nouveau;
     }();
@@ -42,14 +42,28 @@ StyleBarres* style() {
 }
 }  // namespace
 
-int StyleBarres::pixelMetric(PixelMetric metrique, const QStyleOption* option, const QWidget* widget) const {
+int StyleProportionne::pixelMetric(PixelMetric metrique, const QStyleOption* option, const QWidget* widget) const {
     const int base = QProxyStyle::pixelMetric(metrique, option, widget);
-    if (metrique == PM_ScrollBarExtent && widget) return std::max(base, widget->fontMetrics().height() * 4 / 5);
-    return base;
+    if (!widget) return base;
+    const int texte = widget->fontMetrics().height();
+    switch (metrique) {
+    case PM_ScrollBarExtent:
+        return std::max(base, texte * 4 / 5);
+    case PM_IndicatorWidth:
+    case PM_IndicatorHeight:
+    case PM_ExclusiveIndicatorWidth:
+    case PM_ExclusiveIndicatorHeight:
+        return std::max(base, texte * 7 / 10);
+    case PM_CheckBoxLabelSpacing:
+    case PM_RadioButtonLabelSpacing:
+        return std::max(base, texte / 4);
+    default:
+        return base;
+    }
 }
 
-QRect StyleBarres::subControlRect(ComplexControl controle, const QStyleOptionComplex* option, SubControl partie,
-                                  const QWidget* widget) const {
+QRect StyleProportionne::subControlRect(ComplexControl controle, const QStyleOptionComplex* option, SubControl partie,
+                                        const QWidget* widget) const {
     QRect r = QProxyStyle::subControlRect(controle, option, partie, widget);
     if (controle != CC_ComboBox || !widget) return r;
     // The arrow's button is as wide as the text is high; the text field gives it the room.
@@ -60,8 +74,8 @@ QRect StyleBarres::subControlRect(ComplexControl controle, const QStyleOptionCom
     return r;
 }
 
-void StyleBarres::drawComplexControl(ComplexControl controle, const QStyleOptionComplex* option, QPainter* p,
-                                     const QWidget* widget) const {
+void StyleProportionne::drawComplexControl(ComplexControl controle, const QStyleOptionComplex* option, QPainter* p,
+                                           const QWidget* widget) const {
     QProxyStyle::drawComplexControl(controle, option, p, widget);
     if (controle == CC_ComboBox) {
         fleche(p, subControlRect(controle, option, SC_ComboBoxArrow, widget), Qt::DownArrow, *option);
@@ -76,12 +90,14 @@ void StyleBarres::drawComplexControl(ComplexControl controle, const QStyleOption
     }
 }
 
-void elargitBarres(QAbstractScrollArea* zone) {
+void StyleProportionne::applique(QWidget* w) { w->setStyle(style()); }
+
+void StyleProportionne::elargitBarres(QAbstractScrollArea* zone) {
     zone->verticalScrollBar()->setStyle(style());
     zone->horizontalScrollBar()->setStyle(style());
 }
 
-void elargitDeroulante(QComboBox* liste) {
+void StyleProportionne::elargitDeroulante(QComboBox* liste) {
     liste->setStyle(style());
     elargitBarres(liste->view());
 }
