@@ -1,6 +1,7 @@
 // The reads: questions in full with their operations, the whole class's questions in short (in
 // parts read side by side), the class's pupils.
 #include "journal/MagasinSqlInterne.h"
+#include "journal/ReponsesTassees.h"
 
 #include <algorithm>
 #include <QHash>
@@ -125,23 +126,17 @@ QList<ReponseResumee> MagasinSql::reponses(const QString& enseignant, qint64 dep
     if (!n.exec()) echoue(QStringLiteral("lu"), n.lastError());
     while (n.next()) noms.insert(n.value(0).toLongLong(), n.value(1).toString());
     if (n.lastError().isValid()) echoue(QStringLiteral("lu"), n.lastError());
-    // Figures in 64 bits: PostgreSQL's integer arithmetic stops at 32.
-    // One query for the class, one shared name per pupil. The columns come packed in two
-    // numbers: each value read costs more than the figures drawn from it. A fact beyond the
-    // packed ranges (none the settings offer) is read apart.
+    // One query for the class, one shared name per pupil, the columns packed in two numbers
+    // (`ReponsesTassees`); a fact beyond the packed ranges (none the settings offer) is read apart.
     QList<ReponseResumee> liste;
     const bool sqlite = estSqlite(parametres_);
     const int nombre = std::max(part.nombre, 1);
     QSqlQuery q(base_);
     q.setForwardOnly(true);
     q.setNumericalPrecisionPolicy(QSql::LowPrecisionInt64);
-    const QString colonnes = QStringLiteral(
-        "SELECT eleve_id, moment, ((((type_exercice * CAST(65536 AS BIGINT) + position) * 4 + operation) * 2 + juste_premier) * 2 "
-        "+ fin_creature) * 4294967296 + CASE WHEN ms_fin < 0 THEN 0 ELSE ms_fin + 1 END, "
-        "CASE WHEN gauche >= -524288 AND gauche < 524288 AND droite >= -524288 AND droite < 524288 "
-        "AND resultat >= -2097152 AND resultat < 2097152 "
-        "THEN ((gauche + CAST(524288 AS BIGINT)) * 1048576 + droite + 524288) * 4194304 + resultat + 2097152 ELSE -1 END "
-        "FROM journal_questions WHERE moment >= ?");
+    const QString colonnes = QStringLiteral("SELECT eleve_id, moment, ") + ReponsesTassees::sqlCodes() +
+                             QStringLiteral(", ") + ReponsesTassees::sqlFait() +
+                             QStringLiteral(" FROM journal_questions WHERE moment >= ?");
     if (sqlite) {
         // A class's SQLite file: its table read in stored order is several times quicker than
         // through the key's index (a table lookup per row); the rows of other teachers' pupils are
@@ -204,22 +199,8 @@ QList<ReponseResumee> MagasinSql::reponses(const QString& enseignant, qint64 dep
         ReponseResumee r;
         r.eleve = eleve;
         r.moment = q.value(1).toLongLong();
-        const qint64 petits = q.value(2).toLongLong();
-        r.msFin = int(petits & 0xFFFFFFFF) - 1;
-        r.finCreature = ((petits >> 32) & 1) != 0;
-        const qint64 codes = petits >> 33;
-        r.justePremierCoup = (codes & 1) != 0;
-        r.typeExercice = int((codes >> 3) / 65536);
-        r.position = int((codes >> 3) % 65536);
-        r.fait.operation = operationDe(int((codes >> 1) & 3));
-        const qint64 fait = q.value(3).toLongLong();
-        if (fait >= 0) {
-            r.fait.resultat = int(fait % 4194304) - 2097152;
-            r.fait.droite = int((fait / 4194304) % 1048576) - 524288;
-            r.fait.gauche = int(fait / 4194304 / 1048576) - 524288;
-        } else {
-            aLire.append({liste.size(), id});
-        }
+        ReponsesTassees::litCodes(q.value(2).toLongLong(), r);
+        if (!ReponsesTassees::litFait(q.value(3).toLongLong(), r.fait)) aLire.append({liste.size(), id});
         liste.append(std::move(r));
         cles.append(id);
     }
