@@ -1,6 +1,7 @@
 // Reading pupil lists: CSV syntax and encodings, the columns found by their headers or without
 // them, and the first sheet of workbooks written by other programs.
 #include "DossierTemporaire.h"
+#include "base/Avancement.h"
 #include "base/Erreurs.h"
 #include "listes/ListeLue.h"
 #include "listes/TableauCsv.h"
@@ -39,6 +40,14 @@ TEST(TableauCsv, QuotesSeparatorsAndEncodingsAreRead) {
               QList<QStringList>({{"a", "b;c", "d \"e\""}, {}, {"f\ng", "h"}}));
     EXPECT_EQ(TableauCsv::lit("a,b\tc"), QList<QStringList>({{"a,b", "c"}}));
     EXPECT_EQ(TableauCsv::lit("a,\"b;c\",d"), QList<QStringList>({{"a", "b;c", "d"}}));
+    // Progress reported to the end, and a stop asked for is obeyed.
+    Avancement avancement, arret;
+    TableauCsv::lit(QByteArray(10000, 'a'), &avancement);
+    EXPECT_EQ(avancement.pourMille(), 1000);
+    arret.demandeArret();
+    EXPECT_THROW(TableauCsv::lit("a;b\n", &arret), TravailAnnule);
+    // The separator most lines share, not a title's.
+    EXPECT_EQ(TableauCsv::lit("Liste, CE1\nL;M\nZ;R\n"), QList<QStringList>({{"Liste, CE1"}, {"L", "M"}, {"Z", "R"}}));
     EXPECT_EQ(TableauCsv::lit("Léa\r\n"), QList<QStringList>({{"Léa"}}));
     // UTF-8 with or without its mark, else Windows-1252 (œ and ’ included), decided line by line;
     // UTF-16 after its mark.
