@@ -2,6 +2,7 @@
 #include "app/Demarrage.h"
 #include "app/DossierDonnees.h"
 #include "app/ExportJournal.h"
+#include "app/ImportListe.h"
 #include "base/Garde.h"
 #include "journal/Journal.h"
 
@@ -17,11 +18,18 @@ QStringList argumentsDe(int argc, char* argv[]) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    // The journal export runs without any window, so it works on a terminal without a display.
-    if (const auto demande = ExportJournal::lit(argumentsDe(argc, argv))) {
+    // The journal export and the class-list import run without any window, so they work on a
+    // terminal without a display.
+    const QStringList arguments = argumentsDe(argc, argv);
+    if (const auto demande = ExportJournal::lit(arguments)) {
         QCoreApplication application(argc, argv);
         return ExportJournal::execute(*demande, DossierDonnees::dossierPartage(QCoreApplication::applicationDirPath()),
                                       QDir::homePath());
+    }
+    if (const auto demande = ImportListe::lit(arguments)) {
+        QCoreApplication application(argc, argv);
+        return ImportListe::execute(*demande, DossierDonnees::dossierPartage(QCoreApplication::applicationDirPath()),
+                                    QDir::homePath());
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Marivelle"));

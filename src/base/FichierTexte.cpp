@@ -1,6 +1,7 @@
 #include "base/FichierTexte.h"
 
 #include "base/Cp1252.h"
+#include "base/DecodageTexte.h"
 #include "base/Erreurs.h"
 #include "base/Verrou.h"
 
@@ -152,30 +153,6 @@ QByteArray contenu(const QString& chemin) {
 
 const QByteArrayView MarqueUtf8("\xEF\xBB\xBF");
 
-// Valid UTF-8 from end to end. Stops at the first byte that cannot be, which in a Windows-1252
-// file (what the program writes) comes with the first accented letter.
-bool estUtf8(QByteArrayView octets) {
-    const auto* p = reinterpret_cast<const unsigned char*>(octets.data());
-    const auto* const fin = p + octets.size();
-    while (p < fin) {
-        if (*p < 0x80) {
-            ++p;
-            continue;
-        }
-        const int suite = (*p & 0xE0) == 0xC0 ? 1 : (*p & 0xF0) == 0xE0 ? 2 : (*p & 0xF8) == 0xF0 ? 3 : 0;
-        if (suite == 0 || fin - p <= suite) return false;
-        char32_t c = *p & (0x3F >> suite);
-        for (int i = 1; i <= suite; ++i) {
-            if ((p[i] & 0xC0) != 0x80) return false;
-            c = (c << 6) | (p[i] & 0x3F);
-        }
-        const char32_t minimum = suite == 1 ? 0x80 : suite == 2 ? 0x800 : 0x10000;  // no longer form than needed
-        if (c < minimum || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return false;
-        p += suite + 1;
-    }
-    return true;
-}
-
 enum class Encodage { Windows1252, Reglages };
 
 // `encore`, when given, is asked after each line whether to go on.
@@ -185,7 +162,7 @@ QStringList decoupe(QByteArrayView octets, Encodage encodage = Encodage::Windows
     bool utf8 = false;
     if (encodage == Encodage::Reglages) {
         if (octets.startsWith(MarqueUtf8)) octets = octets.sliced(MarqueUtf8.size());
-        utf8 = estUtf8(octets);
+        utf8 = DecodageTexte::estUtf8(octets);
     }
     // Split the bytes first (memchr-fast), then decode each line on its own.
     QStringList lignes;

@@ -9,9 +9,17 @@
 #include "identity/Registre.h"
 #include "identity/VerifieNom.h"
 
+#include <QSet>
+
 namespace {
 const QString EnClasseDe = QStringLiteral(" en classe de ");
 
+QSet<QString> clesDe(const QStringList& lignes) {
+    QSet<QString> cles;
+    cles.reserve(lignes.size());
+    for (const QString& l : lignes) cles.insert(Registre::CleDeNom(l));
+    return cles;
+}
 }  // namespace
 
 namespace ImportEleves {
@@ -23,19 +31,31 @@ QList<Eleve> prepare(SharedState& etat, const QString& enseignant, const QList<L
                      const QString& niveauParDefaut) {
     const QStringList niveaux = niveauxDe(etat, enseignant);
     const QString liste = Registre::FichierListeEleves(enseignant);
-    const QStringList inscrits = FichierTexte::existe(liste) ? LignesDeListe(FichierTexte::litLignes(liste)) : QStringList();
-    QStringList acceptes;
+    // Names compared by their CleDeNom, in sets: a list of thousands is prepared at once.
+    const QSet<QString> inscrits =
+        FichierTexte::existe(liste) ? clesDe(LignesDeListe(FichierTexte::litLignes(liste))) : QSet<QString>();
+    QSet<QString> acceptes;
     QList<Eleve> eleves;
+    eleves.reserve(lus.size());
     for (const ListeLue::Eleve& lu : lus) {
         Eleve e{lu.numero, lu.nom, {}, {}, {}};
-        if (lu.niveau.isEmpty()) {
-            e.niveau = niveaux.contains(niveauParDefaut) ? niveauParDefaut : QString();
+        QString niveauLu = lu.niveau;
+        // A registry line as the program writes it (its own class list, the list file itself):
+        // the name and the level it ends with, so that its line is the one registered.
+        const auto [nom, niveauDuNom] = decoupeLigne(lu.nom);
+        if (!niveauDuNom.isEmpty() &&
+            (niveauLu.isEmpty() || ListeLue::niveauReconnu(niveauLu, Registre::Niveaux) == niveauDuNom)) {
+            e.nom = nom;
+            niveauLu = niveauDuNom;
+        }
+        if (niveauLu.isEmpty()) {
+            e.niveau = !lu.sansNiveau && niveaux.contains(niveauParDefaut) ? niveauParDefaut : QString();
         } else {
-            const QString reconnu = ListeLue::niveauReconnu(lu.niveau, Registre::Niveaux);
+            const QString reconnu = ListeLue::niveauReconnu(niveauLu, Registre::Niveaux);
             e.niveau = niveaux.contains(reconnu) ? reconnu : QString();
             if (reconnu.isEmpty())
                 e.refus = QStringLiteral("« %1 » n'est pas un niveau connu (%2)")
-                              .arg(lu.niveau, Registre::Niveaux.join(QStringLiteral(", ")));
+                              .arg(niveauLu, Registre::Niveaux.join(QStringLiteral(", ")));
             else if (niveaux.isEmpty())
                 e.refus = QStringLiteral("cette classe n'a aucun niveau inscrit");
             else if (e.niveau.isEmpty())
@@ -43,21 +63,25 @@ QList<Eleve> prepare(SharedState& etat, const QString& enseignant, const QList<L
                               .arg(reconnu, niveaux.join(QStringLiteral(", ")));
         }
         e.ligne = Registre::LigneEleve(e.nom, e.niveau);
+        const QString cle = Registre::CleDeNom(e.ligne);
         if (!e.refus.isEmpty()) {
-        } else if (Registre::NomDejaPris(e.nom) || Registre::NomDejaPris(e.ligne)) {
+        } else if (inscrits.contains(cle)) {
+            e.refus = QStringLiteral("déjà inscrit dans cette classe");
+        } else if (Registre::EntreeDeListe(e.nom) || Registre::EntreeDeListe(e.ligne)) {
             e.refus = QStringLiteral("ce nom est réservé par le logiciel");
+        } else if (Registre::FinitCommeUnNiveau(e.nom)) {
+            e.refus = QStringLiteral("le nom ne doit pas finir par « en classe de … », qui annonce le niveau : "
+                                     "le niveau se donne dans sa propre colonne");
         } else if (!Cp1252::representable(e.nom)) {
             e.refus = QStringLiteral("le nom contient un caractère que le registre ne peut pas garder");
-        } else if (VerifieNom(e.nom) || VerifieNomEleve(e.nom, e.ligne, enseignant)) {
+        } else if (VerifieNomEleve(e.nom, e.ligne, enseignant)) {
             e.refus = QStringLiteral("le nom n'est pas correct : il ne doit pas commencer par un blanc, « - », « _ » "
                                      "ou « > », ni finir par un blanc ou un point, ni contenir / \\ : * ? \" < > |, "
                                      "et doit rester assez court");
-        } else if (Registre::NomDejaPris(e.ligne, inscrits)) {
-            e.refus = QStringLiteral("déjà inscrit dans cette classe");
-        } else if (Registre::NomDejaPris(e.ligne, acceptes)) {
+        } else if (acceptes.contains(cle)) {
             e.refus = QStringLiteral("en double dans le fichier");
         }
-        if (e.refus.isEmpty()) acceptes << e.ligne;
+        if (e.refus.isEmpty()) acceptes.insert(cle);
         eleves << e;
     }
     return eleves;
@@ -73,15 +97,16 @@ Bilan enregistre(const QString& enseignant, const QList<Eleve>& eleves) {
         bilan = {};
         if (!existait) liste = {Registre::EnteteListeEleves(enseignant)};
         // The list as it is now, under the lock: another program may have added some of them.
-        QStringList pris = LignesDeListe(liste);
+        QSet<QString> pris = clesDe(LignesDeListe(liste));
         for (const Eleve& e : eleves) {
             if (!e.refus.isEmpty() || VerifieNomEleve(e.nom, e.ligne, enseignant)) continue;
-            if (Registre::NomDejaPris(e.ligne, pris)) {
+            const QString cle = Registre::CleDeNom(e.ligne);
+            if (pris.contains(cle)) {
                 bilan.dejaLa << e.ligne;
                 continue;
             }
             liste << e.ligne;
-            pris << e.ligne;
+            pris.insert(cle);
             ++bilan.enregistres;
         }
         return bilan.enregistres > 0 || !existait;
@@ -100,7 +125,7 @@ std::pair<QString, QString> decoupeLigne(const QString& ligne) {
 
 QByteArray exporte(const QString& enseignant) {
     const QString liste = Registre::FichierListeEleves(enseignant);
-    QStringList lignes{QStringLiteral("Nom;Niveau")};
+    QStringList lignes{ListeLue::EnteteDeLExport.join(QLatin1Char(';'))};
     if (FichierTexte::existe(liste))
         for (const QString& ligne : LignesDeListe(FichierTexte::litLignes(liste))) {
             const auto [nom, niveau] = decoupeLigne(ligne);

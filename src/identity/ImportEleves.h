@@ -24,8 +24,11 @@ struct Eleve {
 // teacher teaches none).
 QStringList niveauxDe(SharedState& etat, const QString& enseignant);
 
-// What registering these pupils with the teacher would do. A pupil without a level in the file
-// takes `niveauParDefaut` (one of the teacher's levels, or empty for none).
+// What registering these pupils with the teacher would do, in linear time. A pupil without a
+// level in the file takes `niveauParDefaut` (one of the teacher's levels, or empty for none),
+// unless the program's own class list says they have none; a name written as a registry line
+// ("Léa en classe de ce1") is that name at that level, so a list taken out and brought back in
+// adds no one.
 QList<Eleve> prepare(SharedState& etat, const QString& enseignant, const QList<ListeLue::Eleve>& lus,
                      const QString& niveauParDefaut);
 

@@ -1,9 +1,11 @@
 #include "identity/VerifieNom.h"
 
+#include "base/Accents.h"
 #include "base/Cp1252.h"
 #include "state/SharedState.h"
 #include "identity/NomsRegistre.h"
 
+#include <QSet>
 #include <QStringList>
 
 namespace {
@@ -21,6 +23,9 @@ bool caractereInvisible(QChar c) {
     return c == QChar(0x00A0) || c == QChar(0x00AD) || c.category() == QChar::Other_Format;
 }
 
+// The form list entries are compared in: CleDeNom without accents.
+QString cleSansAccents(const QString& nom) { return Accents::retire(Registre::CleDeNom(nom)); }
+
 bool tousAcceptables(const QStringList& composants) {
     for (const QString& c : composants)
         if (!Registre::NomDeFichierAcceptable(c)) return false;
@@ -37,12 +42,21 @@ bool NomDeFichierAcceptable(const QString& composant) {
 namespace Registre {
 QString CleDeNom(const QString& nom) { return nom.simplified().toCaseFolded(); }
 
+bool EntreeDeListe(const QString& nom) {
+    static const QSet<QString> entrees = {cleSansAccents(Aucun), cleSansAccents(EnseignantNonInscrit),
+                                          cleSansAccents(EleveNonInscrit), cleSansAccents(EleveSansId)};
+    return entrees.contains(cleSansAccents(nom));
+}
+
+bool FinitCommeUnNiveau(const QString& nom) {
+    return (QLatin1Char(' ') + cleSansAccents(nom) + QLatin1Char(' ')).contains(QLatin1String(" en classe de "));
+}
+
 bool NomDejaPris(const QString& nom, const QStringList& existants) {
-    static const QStringList entrees = {Aucun, EnseignantNonInscrit, EleveNonInscrit, EleveSansId};
+    if (EntreeDeListe(nom)) return true;
     const QString cle = CleDeNom(nom);
-    for (const QStringList* liste : {&entrees, &existants})
-        for (const QString& autre : *liste)
-            if (CleDeNom(autre) == cle) return true;
+    for (const QString& autre : existants)
+        if (CleDeNom(autre) == cle) return true;
     return false;
 }
 }  // namespace Registre
@@ -70,7 +84,7 @@ bool VerifieNomEnseignant(const QString& t) {
 }
 
 bool VerifieNomEleve(const QString& nom, const QString& ligne, const QString& t) {
-    if (VerifieNom(nom) || Registre::NomDejaPris(ligne)) return true;
+    if (VerifieNom(nom) || Registre::FinitCommeUnNiveau(nom) || Registre::NomDejaPris(ligne)) return true;
     return !tousAcceptables({QStringLiteral("parametrage_") + ligne + QStringLiteral("_de_") + t + QStringLiteral(".txt"),
                              QStringLiteral("profil_") + ligne + QStringLiteral("_de_") + t + QStringLiteral(".txt")});
 }

@@ -165,16 +165,41 @@ TEST_F(ImportElevesTest, TwoProgramsImportingAtOnceLoseNothing) {
     EXPECT_EQ(QSet<QString>(liste.begin(), liste.end()).size(), liste.size());
 }
 
-TEST_F(ImportElevesTest, TheClassListIsTakenOutAndReadBackTheSame) {
-    FichierTexte::ecritLignes("classe de Martin/classe_Martin.txt",
-                              {Registre::EnteteListeEleves("Martin"), "Ambre Petit en classe de ce1", u("Zoé N'Diaye"),
-                               u("Jean;Paul en classe de ce2"), "Lou en classe de ce3"});
+TEST_F(ImportElevesTest, TheClassListIsTakenOutAndBroughtBackInAddsNoOne) {
+    const QByteArray classe = cp1252("--------------Fichier de la classe de Martin--------------\r\nAmbre Petit en classe de ce1\r\n"
+                                     "Zoé N'Diaye\r\nJean;Paul en classe de ce2\r\nLou en classe de ce3\r\n");
+    ecritOctets("classe de Martin/classe_Martin.txt", classe);
     const QByteArray attendu = cp1252("Nom;Niveau\r\nAmbre Petit;ce1\r\nZoé N'Diaye;\r\n\"Jean;Paul\";ce2\r\n"
                                       "Lou en classe de ce3;\r\n");
     EXPECT_EQ(ImportEleves::exporte("Martin"), attendu);
-    ecritOctets("sortie.csv", attendu);
-    const auto relus = ImportEleves::prepare(etat, "Martin", ListeLue::lit("sortie.csv", Registre::Niveaux), {});
-    ASSERT_EQ(relus.size(), 4);
-    for (const auto& e : relus.first(3)) EXPECT_EQ(e.refus, u("déjà inscrit dans cette classe")) << e.ligne.toStdString();
+    // Brought back as the screen does (pupils without level would take ce1), with two rows whose
+    // name is the whole registry line.
+    ecritOctets("sortie.csv", attendu + "Ambre Petit en classe de ce1;\r\nAmbre Petit en classe de ce1;ce1\r\n");
+    const auto relus = ImportEleves::prepare(etat, "Martin", ListeLue::lit("sortie.csv", Registre::Niveaux), "ce1");
+    ASSERT_EQ(relus.size(), 6);
+    for (const auto& e : relus) EXPECT_EQ(e.refus, u("déjà inscrit dans cette classe")) << e.ligne.toStdString();
+    EXPECT_EQ(ImportEleves::enregistre("Martin", relus).enregistres, 0);
+    EXPECT_EQ(octetsDe("classe de Martin/classe_Martin.txt"), classe);
     EXPECT_EQ(ImportEleves::exporte("Personne"), "Nom;Niveau\r\n");
+}
+
+TEST_F(ImportElevesTest, NamesLikeTheListEntriesOrEndingLikeALevelAreRefusedOnBothRoads) {
+    const QString reserve = u("ce nom est réservé par le logiciel");
+    const QString niveau = u("le nom ne doit pas finir par « en classe de … », qui annonce le niveau : le niveau se donne "
+                             "dans sa propre colonne");
+    const std::pair<const char*, QString> cas[] = {
+        {"Eleve non inscrit", reserve},       {"élève NON   inscrit", reserve}, {"ENSEIGNANT non inscrit", reserve},
+        {"Aucún", reserve},                   {"Tom en classe de CE1", niveau}, {"Tom en Classe de neige", niveau},
+        {"Tom en classe de ce3", niveau},     {"Tom en classe de", niveau},     {"Tom EN CLASSE DÉ cp", niveau}};
+    for (const auto& [nom, raison] : cas) {
+        SCOPED_TRACE(nom);
+        // The import's preview says why; the identification screen refuses the same name.
+        const auto eleves = ImportEleves::prepare(etat, "Martin", {ListeLue::Eleve{1, u(nom), "ce1"}}, "ce1");
+        EXPECT_EQ(eleves.value(0).refus, raison);
+        EXPECT_EQ(Registre::EnregistreEleve(etat, u(nom), "Martin", ""), Registre::Issue::Refuse);
+    }
+    // A name written as a registry line is that pupil at that level.
+    const auto lea = ImportEleves::prepare(etat, "Martin", {ListeLue::Eleve{1, "Lea en classe de ce2", ""}}, "ce1");
+    EXPECT_EQ(lea.value(0).ligne, "Lea en classe de ce2");
+    EXPECT_TRUE(lea.value(0).refus.isEmpty());
 }
