@@ -15,7 +15,7 @@ private:
 };
 
 // A text file that cannot be read, written, created or renamed.
-class ErreurFichier final : public ErreurMarivelle {
+class ErreurFichier : public ErreurMarivelle {
     using ErreurMarivelle::ErreurMarivelle;
 };
 

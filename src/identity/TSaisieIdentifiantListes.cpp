@@ -11,12 +11,13 @@
 #include "identity/NomsRegistre.h"
 #include "identity/Registre.h"
 #include "interface/DialogueEnregistrement.h"
+#include "interface/TravailEnFond.h"
 
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QListWidget>
-#include <QSaveFile>
 
 TSaisieIdentifiant::ChoixDeFichier TSaisieIdentifiant::choixFichier = [](QWidget* parent, bool enregistrer,
                                                                         const QString& proposition) {
@@ -44,7 +45,13 @@ void TSaisieIdentifiant::ImporterClick() {
     if (enseignant.isEmpty()) return;
     const QString fichier = choixFichier(this, false, QDir::homePath());
     if (fichier.isEmpty()) return;
-    const QList<ListeLue::Eleve> lus = ListeLue::lit(fichier, Registre::Niveaux);
+    // A school's export may be large: read off the screen's thread, with "Annuler".
+    QList<ListeLue::Eleve> lus;
+    const QString nom = QFileInfo(fichier).fileName();
+    if (!TravailEnFond::execute(this, QStringLiteral("Lecture de « %1 »…").arg(nom), [&](Avancement& avancement) {
+            lus = ListeLue::lit(fichier, Registre::Niveaux, &avancement);
+        }))
+        return;
     if (lus.isEmpty()) {
         Messages::information(QStringLiteral("Aucun élève n'a été trouvé dans ce fichier : il faut une colonne « Nom » "
                                              "(et « Prénom », « Niveau » si vous les avez), un élève par ligne."));
@@ -52,7 +59,11 @@ void TSaisieIdentifiant::ImporterClick() {
     }
     ApercuImport apercu(this, Etat(), enseignant, fichier, lus);
     if (apercu.exec() != QDialog::Accepted) return;
-    const ImportEleves::Bilan bilan = ImportEleves::enregistre(enseignant, apercu.eleves());
+    // The class list may be locked a moment by another computer: the screen keeps painting.
+    ImportEleves::Bilan bilan;
+    const QList<ImportEleves::Eleve> eleves = apercu.eleves();
+    TravailEnFond::execute(this, QStringLiteral("Inscription des élèves…"),
+                           [&](Avancement&) { bilan = ImportEleves::enregistre(enseignant, eleves); });
     QString texte = bilan.enregistres == 1 ? QStringLiteral("1 élève a été inscrit.")
                                            : QStringLiteral("%1 élèves ont été inscrits.").arg(bilan.enregistres);
     if (!bilan.dejaLa.isEmpty())
@@ -72,9 +83,7 @@ void TSaisieIdentifiant::ExporterClick() {
                                                                        : QStringLiteral("élèves de %1").arg(enseignant));
     if (fichier.isEmpty()) return;
     // A file the teacher chose, anywhere (a USB key): written whole, then put in place.
-    QSaveFile sortie(fichier);
-    if (!sortie.open(QIODevice::WriteOnly) || sortie.write(octets) != octets.size() || !sortie.commit())
-        throw ErreurFichier(QStringLiteral("Le fichier « %1 » n'a pas pu être écrit : %2.").arg(fichier, sortie.errorString()));
+    FichierTexte::remplaceOctetsAilleurs(fichier, octets);
     const int eleves = static_cast<int>(octets.count('\n')) - 1;
     DialogueEnregistrement::confirme(eleves == 1 ? QStringLiteral("La liste (1 élève) a été exportée")
                                                  : QStringLiteral("La liste (%1 élèves) a été exportée").arg(eleves),
