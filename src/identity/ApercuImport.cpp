@@ -45,7 +45,7 @@ ApercuImport::ApercuImport(QWidget* parent, SharedState& etat, const QString& en
     auto* ligneNiveau = new QHBoxLayout;
     const QStringList niveaux = ImportEleves::niveauxDe(etat_, enseignant_);
     bool sansNiveau = false;
-    for (const ListeLue::Eleve& e : lus_) sansNiveau |= e.niveau.isEmpty();
+    for (const ListeLue::Eleve& e : lus_) sansNiveau |= e.niveau.isEmpty() && !e.sansNiveau;
     niveau_ = new QComboBox(this);
     niveau_->setObjectName(QStringLiteral("NiveauParDefaut"));
     niveau_->addItems(niveaux);
