@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+class Avancement;
+
 namespace ListeLue {
 struct Eleve {
     int numero = 0;   // the file's line (or the sheet's row), from 1
@@ -21,6 +23,7 @@ QString cle(const QString& cellule);
 QString niveauReconnu(const QString& texte, const QStringList& niveaux);
 // The pupils of a table of cells; rows without any name are left out.
 QList<Eleve> eleves(const QList<QStringList>& tableau, const QStringList& niveaux);
-// Reads the file by its extension (.xlsx, .ods, anything else as CSV). Throws ErreurFichier.
-QList<Eleve> lit(const QString& chemin, const QStringList& niveaux);
+// Reads the file by its extension (.xlsx, .ods, anything else as CSV). Throws ErreurFichier, and
+// TravailAnnule when `avancement` is asked to stop while a workbook is read.
+QList<Eleve> lit(const QString& chemin, const QStringList& niveaux, Avancement* avancement = nullptr);
 }
