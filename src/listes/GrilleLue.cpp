@@ -32,9 +32,9 @@ void GrilleLue::depense(qint64 unites) {
 void GrilleLue::compte(qint64 caracteres) { depense(caracteres + CoutCellule); }
 
 void GrilleLue::cellule(qint64 colonne, const QString& texte, qint64 fois) {
+    if (texte.size() > CaracteresCelluleMax) refuse(Refus::CelluleTropLongue, chemin_);
     if (blanc(texte)) return;
     if (colonne < 1 || fois > ColonnesMax - colonne + 1) refuse(Refus::TropDeColonnes, chemin_);
-    if (texte.size() > CaracteresCelluleMax) refuse(Refus::CelluleTropLongue, chemin_);
     while (ligne_.size() < colonne - 1) {
         ligne_ << QString();
         coutLigne_ += CoutCellule;

@@ -296,6 +296,8 @@ bool LecteurXml::litBalise(Jeton& jeton, bool& autoFermant) {
     }
 }
 
+QByteArrayView LecteurXml::nom() const { return local(nom_); }
+
 bool LecteurXml::est(const char* nom) const { return local(nom_) == nom; }
 
 QByteArrayView LecteurXml::attribut(const char* nom) {

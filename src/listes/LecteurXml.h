@@ -28,7 +28,8 @@ public:
     // The next start or end of an element, or piece of text. Throws ErreurFichier (BornesClasseur)
     // when the part is not well-formed XML, nests too deep or declares a document type.
     Jeton suivant();
-    // At a start or an end: whether the element's local name is `local`.
+    // At a start or an end: the element's local name, and whether it is `local`.
+    QByteArrayView nom() const;
     bool est(const char* local) const;
     // At a start: the value of the attribute whose local name is `local` (empty when absent),
     // valid until the next call of `suivant`.
