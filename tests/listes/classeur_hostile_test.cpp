@@ -69,7 +69,7 @@ QByteArray ligneXlsx(const QByteArray& cellules, const QByteArray& attributs = {
 QString litDansUnEnfant(const QString& fichier) {
     int tube[2];
     if (pipe(tube) != 0) return "pipe";
-    const int code = dansUnEnfant([&] {
+    const pid_t enfant = lanceEnfant([&] {
         close(tube[0]);
 #ifndef __SANITIZE_ADDRESS__
         long pages = 0;
@@ -96,6 +96,7 @@ QString litDansUnEnfant(const QString& fichier) {
     char morceau[4096];
     for (ssize_t n; (n = read(tube[0], morceau, sizeof morceau)) > 0;) octets.append(morceau, n);
     close(tube[0]);
+    const int code = attendEnfant(enfant);
     return code == 0 ? QString::fromUtf8(octets) : QString("l'enfant a fini par %1").arg(code);
 }
 
