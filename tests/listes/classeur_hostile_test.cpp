@@ -111,7 +111,7 @@ TEST(ClasseurHostile, NestingRepeatsAndHugeReferencesAreRefusedWithinTheirBounds
     const char* lignes = "a plus de 100\u00A0000 lignes";
     const char* colonnes = "a plus de 200 colonnes";
     const char* longue = "a une cellule de plus de 5\u00A0000 caractères";
-    const char* texte = "contient bien plus de texte qu'une liste d'élèves";
+    const char* texte = "contient bien trop de texte";
     const QByteArray cent = QByteArray("<c t=\"s\"><v>0</v></c>").repeated(10);
     const QByteArray grandesCellules =
         cellule("<text:s text:c=\"3999\"/>x", " table:number-columns-repeated=\"200\"");
