@@ -88,7 +88,8 @@ QString litDansUnEnfant(const QString& fichier) {
         } catch (const ErreurFichier& e) {
             reponse = e.message();
         }
-        const QByteArray octets = reponse.trimmed().toUtf8();
+        // Enough to tell what happened when a list is read that should not be.
+        const QByteArray octets = reponse.trimmed().left(200).toUtf8();
         return write(tube[1], octets.constData(), static_cast<size_t>(octets.size())) == octets.size() ? 0 : 3;
     });
     close(tube[1]);
