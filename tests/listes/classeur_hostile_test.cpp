@@ -171,18 +171,21 @@ TEST(ClasseurHostile, CellReferencesSaturateBeyondAnySheet) {
     EXPECT_EQ(XmlXlsx::texteRiche(document.document_element()), "x");
 }
 
-TEST(ClasseurHostile, AReaderAskedToStopThrowsAndAWholeReadEndsItsProgress) {
+TEST(ClasseurHostile, AReaderAskedToStopStopsAtOnceAndAWholeReadEndsItsProgress) {
     DossierTemporaire dossier;
     ecritOds("liste.ods", Entete + Eleve);
     ecritXlsx("liste.xlsx", ligneXlsx("<c t=\"s\"><v>0</v></c>"), "<si><t>Léa Martin</t></si>");
+    // Damaged at their end: a reader that went on would say so instead of stopping.
+    ecritOds("abimee.ods", Entete + Eleve + "<table:table-row>");
+    ecritXlsx("abimee.xlsx", ligneXlsx("<c t=\"s\"><v>0</v></c>") + "<row>", "<si><t>Léa Martin</t></si>");
     for (const auto lecteur : {&TableauClasseur::ods, &TableauClasseur::xlsx}) {
-        const QString fichier = lecteur == &TableauClasseur::ods ? "liste.ods" : "liste.xlsx";
-        SCOPED_TRACE(fichier.toStdString());
+        const QString extension = lecteur == &TableauClasseur::ods ? ".ods" : ".xlsx";
+        SCOPED_TRACE(extension.toStdString());
         Avancement arrete;
         arrete.demandeArret();
-        EXPECT_THROW(lecteur(fichier, &arrete), TravailAnnule);
+        EXPECT_THROW(lecteur("abimee" + extension, &arrete), TravailAnnule);
         Avancement avancement;
-        EXPECT_FALSE(lecteur(fichier, &avancement).isEmpty());
+        EXPECT_FALSE(lecteur("liste" + extension, &avancement).isEmpty());
         EXPECT_EQ(avancement.pourMille(), 1000);
     }
 }
