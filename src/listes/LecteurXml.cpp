@@ -136,7 +136,7 @@ LecteurXml::Jeton LecteurXml::suivant() {
             if (!remplit()) illisible();
             continue;
         }
-        if (tampon_[debut_] != '<') {
+        if (tampon_.constData()[debut_] != '<') {
             if (litTexte()) return Jeton::Texte;
             if (!remplit()) illisible();
             continue;
@@ -144,17 +144,8 @@ LecteurXml::Jeton LecteurXml::suivant() {
         while (fin_ - debut_ < 9 && remplit()) {
         }
         const QByteArrayView balise(tampon_.constData() + debut_, fin_ - debut_);
-        if (balise.startsWith("<?")) {
-            passeJusqua("?>");
-        } else if (balise.startsWith("<!--")) {
-            debut_ += 4;
-            passeJusqua("-->");
-        } else if (balise.startsWith("<![CDATA[")) {
-            debut_ += 9;
-            dansCdata_ = true;
-        } else if (balise.startsWith("<!")) {
-            illisible();
-        } else {
+        const char apres = balise.size() > 1 ? balise[1] : '\0';
+        if (apres != '?' && apres != '!') {
             Jeton jeton;
             bool autoFermant = false;
             while (!litBalise(jeton, autoFermant))
@@ -166,6 +157,17 @@ LecteurXml::Jeton LecteurXml::suivant() {
             ouvre();
             finEnAttente_ = autoFermant;
             return jeton;
+        }
+        if (balise.startsWith("<?")) {
+            passeJusqua("?>");
+        } else if (balise.startsWith("<!--")) {
+            debut_ += 4;
+            passeJusqua("-->");
+        } else if (balise.startsWith("<![CDATA[")) {
+            debut_ += 9;
+            dansCdata_ = true;
+        } else {
+            illisible();
         }
     }
 }
