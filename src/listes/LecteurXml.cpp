@@ -291,7 +291,8 @@ bool LecteurXml::litBalise(Jeton& jeton, bool& autoFermant) {
         ++p;
         if (!passeBlancs()) return false;
         if (d[p] != '"' && d[p] != '\'') illisible();
-        const auto guillemet = static_cast<const char*>(std::memchr(d + p + 1, d[p], static_cast<size_t>(fin_ - p - 1)));
+        const auto guillemet =
+            static_cast<const char*>(std::memchr(d + p + 1, d[p], static_cast<size_t>(fin_ - p - 1)));
         if (!guillemet) return false;
         attributs_.push_back({nomAttribut, QByteArrayView(d + p + 1, guillemet - d - p - 1)});
         p = guillemet - d + 1;
