@@ -158,8 +158,8 @@ QList<Eleve> depuisCsv(const QByteArray& octets, const QStringList& niveaux, Ava
 
 QList<Eleve> lit(const QString& chemin, const QStringList& niveaux, Avancement* avancement) {
     const QString extension = chemin.section(QLatin1Char('.'), -1).toLower();
-    if (extension == QStringLiteral("xlsx")) return eleves(TableauClasseur::xlsx(chemin), niveaux);
-    if (extension == QStringLiteral("ods")) return eleves(TableauClasseur::ods(chemin), niveaux);
+    if (extension == QStringLiteral("xlsx")) return eleves(TableauClasseur::xlsx(chemin, avancement), niveaux);
+    if (extension == QStringLiteral("ods")) return eleves(TableauClasseur::ods(chemin, avancement), niveaux);
     const QString nom = QFileInfo(chemin).fileName();
     if (extension == QStringLiteral("xls"))
         throw ErreurFichier(QStringLiteral("Le classeur « %1 » est dans l'ancien format .xls, qui n'est pas lu : "

@@ -3,8 +3,10 @@
 #include "base/Erreurs.h"
 #include "base/FichierTexte.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <zip.h>
 
 namespace {
@@ -87,6 +89,27 @@ QByteArray ArchiveZip::lit(const QString& partie) const {
     zip_fclose(fichier);
     if (lus != static_cast<zip_int64_t>(etat.size)) throw ErreurFichier(messageIllisible_);
     return octets;
+}
+
+ArchiveZip::Flux::Flux(const ArchiveZip& archive, const QString& partie) : archive_(archive) {
+    zip_stat_t etat;
+    zip_stat_init(&etat);
+    if (zip_stat(archive.zip_, partie.toUtf8().constData(), 0, &etat) != 0 || !(etat.valid & ZIP_STAT_SIZE) ||
+        etat.size > static_cast<zip_uint64_t>(std::numeric_limits<qint64>::max()) ||
+        !(fichier_ = zip_fopen_index(archive.zip_, etat.index, 0)))
+        throw ErreurFichier(archive.messageIllisible_);
+    taille_ = static_cast<qint64>(etat.size);
+}
+
+ArchiveZip::Flux::~Flux() { zip_fclose(fichier_); }
+
+qint64 ArchiveZip::Flux::lit(char* destination, qint64 max) {
+    const qint64 voulus = std::min(max, taille_ - lus_);
+    if (voulus <= 0) return 0;
+    const zip_int64_t lus = zip_fread(fichier_, destination, static_cast<zip_uint64_t>(voulus));
+    if (lus <= 0) throw ErreurFichier(archive_.messageIllisible_);
+    lus_ += lus;
+    return lus;
 }
 
 namespace ArchiveZipEcriture {

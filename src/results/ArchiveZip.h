@@ -8,6 +8,7 @@
 #include <map>
 
 struct zip;
+struct zip_file;
 
 class ArchiveZip final {
 public:
@@ -23,6 +24,28 @@ public:
     QByteArray lit(const QString& partie) const;
     // The archive as read from the file.
     const QByteArray& octets() const { return octets_; }
+
+    // One part read piece by piece, never whole: memory stays that of one piece whatever the
+    // part's size, and reading never goes past the size the archive's directory declares.
+    class Flux final {
+    public:
+        // Throws ErreurFichier (the archive's `messageIllisible`) when the part is missing.
+        Flux(const ArchiveZip& archive, const QString& partie);
+        ~Flux();
+        Flux(const Flux&) = delete;
+        Flux& operator=(const Flux&) = delete;
+        // The unpacked size the archive declares, known before anything is unpacked.
+        qint64 taille() const { return taille_; }
+        // Up to `max` next bytes into `destination`; 0 at the end. Throws ErreurFichier when the
+        // part is damaged.
+        qint64 lit(char* destination, qint64 max);
+
+    private:
+        const ArchiveZip& archive_;
+        struct zip_file* fichier_ = nullptr;
+        qint64 taille_ = 0;
+        qint64 lus_ = 0;
+    };
 
 private:
     QString chemin_;

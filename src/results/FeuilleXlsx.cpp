@@ -9,28 +9,29 @@
 using namespace XmlXlsx;
 
 namespace {
-// "B12" → column 2 and row 12; zeros when unreadable.
-void decode(const char* reference, int& ligne, int& colonne) {
-    ligne = colonne = 0;
-    const char* p = reference;
-    while (*p >= 'A' && *p <= 'Z') colonne = colonne * 26 + (*p++ - 'A' + 1);
-    while (*p >= '0' && *p <= '9') ligne = ligne * 10 + (*p++ - '0');
-}
-
 // Rows and cells may leave out their position; theirs is then the one after the previous.
 int positionLigne(pugi::xml_node ligne, int precedente) {
-    const int r = ligne.attribute("r").as_int(0);
+    const int r = FeuilleXlsx::reference(ligne.attribute("r").as_string()).ligne;
     return r > 0 ? r : precedente + 1;
 }
 
 int positionCellule(pugi::xml_node cellule, int precedente) {
-    int l = 0, c = 0;
-    decode(cellule.attribute("r").as_string(), l, c);
+    const int c = FeuilleXlsx::reference(cellule.attribute("r").as_string()).colonne;
     return c > 0 ? c : precedente + 1;
 }
 }  // namespace
 
 namespace FeuilleXlsx {
+Reference reference(QByteArrayView texte) {
+    Reference r;
+    qsizetype i = 0;
+    for (; i < texte.size() && texte[i] >= 'A' && texte[i] <= 'Z'; ++i)
+        r.colonne = std::min(r.colonne * 26 + (texte[i] - 'A' + 1), PositionMax);
+    for (; i < texte.size() && texte[i] >= '0' && texte[i] <= '9'; ++i)
+        r.ligne = std::min(r.ligne * 10 + (texte[i] - '0'), PositionMax);
+    return r;
+}
+
 QString lettres(int colonne) {
     QString texte;
     for (int n = colonne; n > 0; n = (n - 1) / 26) texte.prepend(QChar('A' + (n - 1) % 26));
@@ -174,8 +175,7 @@ void Feuille::etendDimension(int ligne, int colonne) {
     if (!dimension) return;
     const QString ref = QString::fromUtf8(dimension.attribute("ref").as_string());
     const QString fin = ref.section(QLatin1Char(':'), -1);
-    int l = 0, c = 0;
-    decode(fin.toUtf8().constData(), l, c);
+    const auto [l, c] = reference(fin.toUtf8());
     if (l >= ligne && c >= colonne) return;
     const QString debut = ref.contains(QLatin1Char(':')) ? ref.section(QLatin1Char(':'), 0, 0) : QStringLiteral("A1");
     dimension.attribute("ref") =

@@ -1,6 +1,7 @@
 #pragma once
 // Cells, rows and column widths of one worksheet part, edited in its XML tree so that everything
 // else in the part stays as it was. Rows and cells are kept in ascending order.
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 #include <pugixml.hpp>
@@ -8,6 +9,17 @@
 namespace FeuilleXlsx {
 // "A" for 1, "Z" for 26, "AA" for 27.
 QString lettres(int colonne);
+
+// Beyond any sheet (16,384 columns, 1,048,576 rows), so that any position read from a file stays
+// far from the limits of an int, however many letters or digits it has.
+constexpr int PositionMax = 1 << 24;
+struct Reference {
+    int ligne = 0;
+    int colonne = 0;
+};
+// "B12" → column 2 and row 12; a part that is absent or unreadable is 0, a larger one
+// PositionMax. A row's own reference is its digits alone ("12").
+Reference reference(QByteArrayView texte);
 
 class Feuille final {
 public:

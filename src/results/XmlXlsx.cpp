@@ -15,13 +15,19 @@ struct Tampon final : pugi::xml_writer {
     }
 };
 
-void ajouteTextes(pugi::xml_node noeud, QString& texte) {
-    for (pugi::xml_node n = noeud.first_child(); n; n = n.next_sibling()) {
-        if (XmlXlsx::estNomme(n, "rPh")) continue;
-        if (XmlXlsx::estNomme(n, "t"))
-            texte += QString::fromUtf8(n.text().as_string());
-        else
-            ajouteTextes(n, texte);
+// Walks the item's tree through its parent links, with no recursion: a file may nest its runs
+// as deep as it likes.
+void ajouteTextes(pugi::xml_node item, QString& texte) {
+    pugi::xml_node n = item.first_child();
+    while (n && n != item) {
+        const bool phonetique = XmlXlsx::estNomme(n, "rPh");
+        if (XmlXlsx::estNomme(n, "t")) texte += QString::fromUtf8(n.text().as_string());
+        if (!phonetique && !XmlXlsx::estNomme(n, "t") && n.first_child()) {
+            n = n.first_child();
+            continue;
+        }
+        while (n != item && !n.next_sibling()) n = n.parent();
+        if (n != item) n = n.next_sibling();
     }
 }
 }  // namespace
