@@ -1,11 +1,15 @@
-// What the fuzzers feed: any bytes, as a text file, a pupil's and teacher's parameter files, or
-// a registry. The program must read them without crashing; a file it cannot understand gives
+// What the fuzzers feed: any bytes, as a text file, a pupil's and teacher's parameter files, a
+// registry, a class list in CSV, or the XML of a workbook's part with its cell references. The program must read them without crashing; a file it cannot understand gives
 // ErreurFichier or ErreurConversion, nothing else.
 #include "base/Erreurs.h"
 #include "base/FichierTexte.h"
 #include "base/Messages.h"
 #include "state/SharedState.h"
+#include "identity/NomsRegistre.h"
 #include "identity/Registre.h"
+#include "listes/LecteurXml.h"
+#include "listes/ListeLue.h"
+#include "results/FeuilleXlsx.h"
 #include "settings/LitParametres.h"
 #include "settings/ParameterFiles.h"
 
@@ -15,6 +19,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 void ecrit(const QString& chemin, QByteArrayView octets) {
@@ -55,6 +60,31 @@ void registre(QByteArrayView octets) {
         verifie(Registre::EnseignantInscrit(etat, QStringLiteral("Zoe")));
     Registre::SupprimeEnseignant(etat, QStringLiteral("Zoe"));
 }
+
+// Every pupil read has a name; a file that is not text is refused with its line.
+void listeCsv(QByteArrayView octets) {
+    for (const ListeLue::Eleve& e : ListeLue::depuisCsv(octets.toByteArray(), Registre::Niveaux))
+        verifie(!e.nom.isEmpty() && e.numero > 0);
+}
+
+// Tokens to the end or a refusal; every cell reference stays within the sheet's bounds.
+void partieXml(QByteArrayView octets) {
+    qsizetype lus = 0;
+    LecteurXml lecteur(
+        [&](char* destination, qint64 max) {
+            const qint64 n = std::min<qint64>(max, octets.size() - lus);
+            std::memcpy(destination, octets.data() + lus, static_cast<size_t>(n));
+            lus += n;
+            return n;
+        },
+        QStringLiteral("liste.xlsx"));
+    while (lecteur.suivant() != LecteurXml::Jeton::FinDocument) {
+        if (lecteur.profondeur() > 0 && !lecteur.attribut("r").isEmpty()) {
+            const FeuilleXlsx::Reference r = FeuilleXlsx::reference(lecteur.attribut("r"));
+            verifie(r.ligne >= 0 && r.ligne <= FeuilleXlsx::PositionMax && r.colonne >= 0 && r.colonne <= FeuilleXlsx::PositionMax);
+        }
+    }
+}
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille) {
@@ -69,10 +99,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille) {
     if (taille == 0) return 0;
     const QByteArrayView octets(reinterpret_cast<const char*>(donnees) + 1, static_cast<qsizetype>(taille - 1));
     try {
-        switch (donnees[0] % 3) {
+        switch (donnees[0] % 5) {
         case 0: lignes(octets); break;
         case 1: parametres(octets); break;
-        default: registre(octets); break;
+        case 2: registre(octets); break;
+        case 3: listeCsv(octets); break;
+        default: partieXml(octets); break;
         }
         Messages::recueille();
     } catch (const ErreurFichier&) {
