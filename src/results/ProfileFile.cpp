@@ -28,12 +28,10 @@ QString nomOperation(int operation) {
 
 QString lignesDeTables(const SharedState& e) {
     QString lignes;
-    const int dernier = std::min(e.DernierIndiceTables, SharedState::TailleTables - 1);
-    for (int i = 2; i + 3 <= dernier; i += 4) {
-        const QString operation = nomOperation(e.Tables[i + 3]);
+    for (const EntreeTable& entree : e.entreesTables()) {
+        const QString operation = nomOperation(entree.operation);
         if (operation.isEmpty()) continue;
-        lignes += QStringLiteral("[%1 de %2 à %3]  avec ").arg(e.Tables[i]).arg(e.Tables[i + 1]).arg(e.Tables[i + 2]) +
-                  operation + CRLF;
+        lignes += TextesResultat::intervalle(entree) + QStringLiteral("  avec ") + operation + CRLF;
     }
     return lignes;
 }

@@ -4,7 +4,6 @@
 #include "state/SharedState.h"
 #include "results/ProfileFile.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace TextesResultat {
@@ -28,17 +27,16 @@ QString aide(int typeAide) {
     }
 }
 
+QString intervalle(const EntreeTable& e) {
+    return QStringLiteral("[%1 de %2 à %3]").arg(e.premier).arg(e.second).arg(e.troisieme);
+}
+
 QString tables(const SharedState& e, const Forme& forme) {
-    static const QString prefixes[] = {QStringLiteral("+ ["), QStringLiteral("- ["), QStringLiteral("x ["),
-                                       QStringLiteral("÷ [")};
+    static const QString signes[] = {QStringLiteral("+ "), QStringLiteral("- "), QStringLiteral("x "),
+                                     QStringLiteral("÷ ")};
     QString texte;
-    const int dernier = std::min(e.DernierIndiceTables, SharedState::TailleTables - 1);
-    for (int i = 2; i + 3 <= dernier; i += 4) {
-        const int operation = e.Tables[i + 3];
-        if (operation < 0 || operation > 3) continue;
-        texte += prefixes[operation] + QStringLiteral("%1 de %2 à %3]").arg(e.Tables[i]).arg(e.Tables[i + 1]).arg(e.Tables[i + 2]) +
-                 forme.finTable;
-    }
+    for (const EntreeTable& entree : e.entreesTables())
+        if (entree.operationConnue()) texte += signes[entree.operation] + intervalle(entree) + forme.finTable;
     return texte;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // The texts of a finished exercise shared by the workbook column and the database row. The two
 // stores differ only in their line breaks and a few words, given by `Forme`.
+#include "state/EntreeTable.h"
+
 #include <QString>
 
 struct SharedState;
@@ -15,7 +17,9 @@ inline const Forme FormeClasseur{QStringLiteral("\n"), QStringLiteral("\n")};
 
 QString type(int typeExercice);  // "donner résultat", "à trou", "intrus", "même résultat", "révision"
 QString aide(int typeAide);      // "dessins", "constellations", "aucune"
-// One line per table entry: "+ [7 de 1 à 10]" ("- [", "x [", "÷ ["), each followed by finTable.
+// "[7 de 1 à 10]": the table of 7 on 1..10 (a complement entry shows its -9999 marks).
+QString intervalle(const EntreeTable& entree);
+// One line per table entry (of an operation 0..3): "+ [7 de 1 à 10]" ("- [", "x [", "÷ ["), each followed by finTable.
 QString tables(const SharedState& etat, const Forme& forme);
 // "successeur", then "double", or "aucun", each followed by finCas.
 QString cas(const SharedState& etat, const Forme& forme);
