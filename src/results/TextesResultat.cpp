@@ -1,10 +1,6 @@
 #include "results/TextesResultat.h"
 
 #include "base/FormatFr.h"
-#include "state/SharedState.h"
-#include "results/ProfileFile.h"
-
-#include <cmath>
 
 namespace TextesResultat {
 QString type(int typeExercice) {
@@ -31,35 +27,22 @@ QString intervalle(const EntreeTable& e) {
     return QStringLiteral("[%1 de %2 à %3]").arg(e.premier).arg(e.second).arg(e.troisieme);
 }
 
-QString tables(const SharedState& e, const Forme& forme) {
+QString tables(const QList<EntreeTable>& entrees, const Forme& forme) {
     static const QString signes[] = {QStringLiteral("+ "), QStringLiteral("- "), QStringLiteral("x "),
                                      QStringLiteral("÷ ")};
     QString texte;
-    for (const EntreeTable& entree : e.entreesTables())
+    for (const EntreeTable& entree : entrees)
         if (entree.operationConnue()) texte += signes[entree.operation] + intervalle(entree) + forme.finTable;
     return texte;
 }
 
-QString cas(const SharedState& e, const Forme& forme) {
+QString cas(const ResultatExercice& r, const Forme& forme) {
     QString texte;
-    if (e.CasSuccesseurs) texte += QStringLiteral("successeur") + forme.finCas;
-    if (e.CasDoublesCarres) texte += QStringLiteral("double") + forme.finCas;
+    if (r.successeurs) texte += QStringLiteral("successeur") + forme.finCas;
+    if (r.doubles) texte += QStringLiteral("double") + forme.finCas;
     if (texte.isEmpty()) texte = QStringLiteral("aucun") + forme.finCas;
     return texte;
 }
 
-int secondes(const SharedState& e) {
-    const double jours = ProfilTexte::duree(e.HeureDebut, e.HeureFin);
-    const double s = static_cast<double>(std::llround(jours * 86400000.0)) / 1000.0;
-    return static_cast<int>(std::nearbyint(s));
-}
-
-int tauxArrondi(int questions, int erreurs) {
-    return static_cast<int>(std::nearbyint(ProfilTexte::tauxDeReussite(questions, erreurs)));
-}
-
-QString tempsParQuestion(const SharedState& e) {
-    return FormatFr::nombre(
-        ProfilTexte::tempsParQuestion(ProfilTexte::duree(e.HeureDebut, e.HeureFin), e.NombreDeQuestions));
-}
+QString tempsParQuestion(const ResultatExercice& r) { return FormatFr::nombre(r.tempsParQuestion); }
 }  // namespace TextesResultat
