@@ -16,11 +16,6 @@ const QString RienARevoir = QStringLiteral(
 const QString JournalIllisible = QStringLiteral(
     "Tes réponses des jours passés ne peuvent pas être lues pour le moment. "
     "Tu vas faire l'exercice habituel : donner le résultat.");
-
-void remplaceTables(SharedState& e, const QList<EntreeTable>& tables) {
-    e.DernierIndiceTables = 1;
-    for (const EntreeTable& t : tables) e.ajouteEntree(t.premier, t.second, t.troisieme, t.operation);
-}
 }  // namespace
 
 TRevision::TRevision() : TExo1(QStringLiteral("Revision"), QStringLiteral("Révision des faits à revoir")) {}
@@ -60,7 +55,7 @@ void TRevision::prepareTirage() {
         AvisEnseignant::note(e.RepertoireClasse, raison + QStringLiteral(" La révision de %1 a laissé place à l'exercice 1.").arg(e.NomEleve));
     Messages::information(raison.isEmpty() ? RienARevoir : JournalIllisible);
     e.TypeExercice = 1;
-    if (!e.EnPratiqueLibre) remplaceTables(e, tables);
+    if (!e.EnPratiqueLibre) e.remplaceEntrees(tables);
 }
 
 void TRevision::tireQuestion() {

@@ -2,8 +2,8 @@
 
 #include "base/Erreurs.h"
 #include "base/FichierTexte.h"
-#include "journal/LigneResultat.h"
 #include "state/SharedState.h"
+#include "results/ResultatExercice.h"
 #include "results/TextesResultat.h"
 #include "sql/EchecSql.h"
 
@@ -14,6 +14,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QUuid>
 #include <algorithm>
 #include <cerrno>
 #include <functional>
@@ -172,18 +173,25 @@ void prepare(const QString& chemin, const QString& table) {
     }
 }
 
-QVariantList valeurs(const SharedState& e, int erreurs, const QString& bilan) {
+QVariantList valeurs(const ResultatExercice& r) {
     using namespace TextesResultat;
-    QString eleve = e.NomEleve;
+    QString eleve = r.eleve;
     eleve.replace(QLatin1Char(' '), QLatin1Char('_'));
-    return {texte(eleve), texte(e.DateHeureDebut), e.NumeroExercice, texte(type(e.TypeExercice)),
-            texte(tables(e, FormeBase)), cas(e, FormeBase), texte(aide(e.TypeAide)),
-            tauxArrondi(e.NombreDeQuestions, erreurs), QStringLiteral("%1 erreurs sur %2").arg(erreurs).arg(e.NombreDeQuestions),
-            secondes(e), tempsParQuestion(e) + QStringLiteral(" s par question"), texte(bilan), texte(e.DateHeureFin)};
+    return {texte(eleve), texte(r.debut), r.numeroExercice, texte(type(r.typeExercice)),
+            texte(tables(r.tables, FormeBase)), cas(r, FormeBase), texte(aide(r.typeAide)),
+            r.tauxArrondi, QStringLiteral("%1 erreurs sur %2").arg(r.erreurs).arg(r.questions),
+            r.secondes, tempsParQuestion(r) + QStringLiteral(" s par question"), texte(r.listeErreurs), texte(r.fin)};
 }
 
-void ajouteLigne(const QString& chemin, const QString& table, const SharedState& e, int erreurs,
-                 const QString& bilan) {
+QVariantList valeurs(const SharedState& etat, int erreurs, const QString& bilan) {
+    return valeurs(ResultatExercice::de(etat, erreurs, bilan));
+}
+
+LigneResultat ligne(const ResultatExercice& r) {
+    return {QUuid::createUuid().toString(QUuid::WithoutBraces), nomTable(r.enseignant), valeurs(r)};
+}
+
+void ajouteLigne(const QString& chemin, const QString& table, const ResultatExercice& resultat) {
     avecConnexion(chemin, [&](Connexion& connexion, QSqlDatabase& base) {
         connexion.verifieTable(table);
         QSqlQuery requete(base);
@@ -192,7 +200,7 @@ void ajouteLigne(const QString& chemin, const QString& table, const SharedState&
                               QStringLiteral(" (Nom_eleve, Date_debut, Exercice, Type_exercice, Tables, Cas_particulier, "
                                              "Aide, Taux_reussite, Nombre_erreur, Temps, Temps_questions, Bilan, Date_fin) "
                                              "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-        for (const QVariant& valeur : valeurs(e, erreurs, bilan)) requete.addBindValue(valeur);
+        for (const QVariant& valeur : valeurs(resultat)) requete.addBindValue(valeur);
         connexion.execute(requete);
     });
 }

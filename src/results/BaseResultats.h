@@ -4,9 +4,12 @@
 // is waited for briefly (1.5 s in all), then the failure says the database is in use. The file
 // and SQLite's files beside it are never links nor outside the working folder. Failures throw
 // ErreurFichier naming the file and the reason in French; the database is then as it was.
+#include "journal/LigneResultat.h"
+
 #include <QString>
 #include <QVariantList>
 
+struct ResultatExercice;
 struct SharedState;
 
 namespace BaseResultats {
@@ -19,8 +22,10 @@ QString nomTable(const QString& enseignant);
 // cannot be made.
 void prepare(const QString& chemin, const QString& table);
 // The row's values of the exercise that just ended, in the table's column order (after Id).
+QVariantList valeurs(const ResultatExercice& resultat);
 QVariantList valeurs(const SharedState& etat, int erreurs, const QString& bilan);
+// The same row for a school server: the teacher's table, and an id of its own.
+LigneResultat ligne(const ResultatExercice& resultat);
 // The row of the exercise that just ended.
-void ajouteLigne(const QString& chemin, const QString& table, const SharedState& etat, int erreurs,
-                 const QString& bilan);
+void ajouteLigne(const QString& chemin, const QString& table, const ResultatExercice& resultat);
 }  // namespace BaseResultats

@@ -7,7 +7,7 @@
 #include "results/ArchiveZip.h"
 #include "results/FeuilleXlsx.h"
 #include "results/NomFeuille.h"
-#include "results/ProfileFile.h"
+#include "results/ResultatExercice.h"
 #include "results/TextesResultat.h"
 #include "results/XmlXlsx.h"
 
@@ -442,21 +442,21 @@ void prepare(const QString& chemin, const QString& enseignant, const QString& el
     classeur.enregistre();
 }
 
-Colonne colonne(const SharedState& e, int erreurs, const QString& bilan) {
+Colonne colonne(const ResultatExercice& r) {
     using namespace TextesResultat;
     Colonne c;
-    c.exercice = QStringLiteral("Exercice %1").arg(e.NumeroExercice);
-    c.type = type(e.TypeExercice);
-    c.tables = tables(e, FormeClasseur);
-    c.cas = cas(e, FormeClasseur);
-    c.aide = aide(e.TypeAide);
-    c.debut = e.DateHeureDebut;
-    c.taux = ProfilTexte::tauxDeReussite(e.NombreDeQuestions, erreurs);
-    c.erreurs = QStringLiteral("%1 erreur(s) sur %2").arg(erreurs).arg(e.NombreDeQuestions);
-    c.duree = QString::number(secondes(e));
-    c.tempsParQuestion = tempsParQuestion(e) + QStringLiteral(" secondes par question");
-    c.bilan = bilan;
-    c.fin = e.DateHeureFin;
+    c.exercice = QStringLiteral("Exercice %1").arg(r.numeroExercice);
+    c.type = type(r.typeExercice);
+    c.tables = tables(r.tables, FormeClasseur);
+    c.cas = cas(r, FormeClasseur);
+    c.aide = aide(r.typeAide);
+    c.debut = r.debut;
+    c.taux = r.taux;
+    c.erreurs = QStringLiteral("%1 erreur(s) sur %2").arg(r.erreurs).arg(r.questions);
+    c.duree = QString::number(r.secondes);
+    c.tempsParQuestion = tempsParQuestion(r) + QStringLiteral(" secondes par question");
+    c.bilan = r.listeErreurs;
+    c.fin = r.fin;
     return c;
 }
 

@@ -9,6 +9,7 @@
 // throw ErreurFichier naming the file.
 #include <QString>
 
+struct ResultatExercice;
 struct SharedState;
 
 namespace Classeur {
@@ -25,7 +26,7 @@ struct Colonne {
     double taux = 0;
     QString erreurs, duree, tempsParQuestion, bilan, fin;
 };
-Colonne colonne(const SharedState& etat, int erreurs, const QString& bilan);
+Colonne colonne(const ResultatExercice& resultat);
 
 // End of an exercise: the column after the last one used (A25 + 1), then A25. Nothing when the
 // workbook does not exist; a pupil's sheet removed meanwhile is made again. Returns the column.

@@ -10,8 +10,7 @@
 #include "results/BaseResultats.h"
 #include "results/Classeur.h"
 #include "results/ProfileFile.h"
-
-#include <QUuid>
+#include "results/ResultatExercice.h"
 
 // Each block is appended in one write, so a failure leaves no half block behind.
 void EcritConnexion(SharedState& etat, const QDateTime& date) {
@@ -23,12 +22,16 @@ void EcritConnexion(SharedState& etat, const QDateTime& date) {
     FichierTexte::ajoute(chemin, texte);
 }
 
-void EcritProfilExercice(SharedState& etat, int erreurs, const QString& bilan) {
+void EcritProfilExercice(const SharedState& etat, const ResultatExercice& resultat) {
     // The file is only ever created at connection; an existing file is appended to whatever the
     // current profile setting.
     const QString chemin = FichierProfilEleve(etat);
     if (!FichierTexte::existe(chemin)) return;
-    FichierTexte::ajoute(chemin, ProfilTexte::exercice(etat, erreurs, bilan));
+    FichierTexte::ajoute(chemin, ProfilTexte::exercice(resultat));
+}
+
+void EcritProfilExercice(SharedState& etat, int erreurs, const QString& bilan) {
+    EcritProfilExercice(etat, ResultatExercice::de(etat, erreurs, bilan));
 }
 
 void EcritDateDeconnexion(SharedState& etat) {
@@ -68,11 +71,11 @@ void PrepareBase(SharedState& etat) {
 
 // At the end of an exercise a store that cannot be written is reported, and the stores after it
 // still get their record.
-void EcritColonneTableur(SharedState& etat, int erreurs, const QString& bilan) {
+void EcritColonneTableur(SharedState& etat, const ResultatExercice& resultat) {
     if (!etat.SauvegardeTableur) return;
     try {
         const int colonne = Classeur::ajouteColonne(Classeur::chemin(etat), etat.NomEnseignant, etat.NomEleve,
-                                                    Classeur::colonne(etat, erreurs, bilan));
+                                                    Classeur::colonne(resultat));
         if (colonne > 0) etat.ColonneTableur = colonne;
     } catch (const ErreurMarivelle& erreur) {
         if (erreur.message() == etat.ClasseurSignale) return;
@@ -81,20 +84,27 @@ void EcritColonneTableur(SharedState& etat, int erreurs, const QString& bilan) {
     }
 }
 
-void EcritLigneBase(SharedState& etat, int erreurs, const QString& bilan) {
+void EcritLigneBase(const SharedState& etat, const ResultatExercice& resultat) {
     if (!etat.SauvegardeBase) return;
     if (Journal::surServeur()) {
         // The journal's writer sends it, or keeps it in the outbox until the server answers.
-        Journal::ecritLigne({QUuid::createUuid().toString(QUuid::WithoutBraces),
-                             BaseResultats::nomTable(etat.NomEnseignant), BaseResultats::valeurs(etat, erreurs, bilan)});
+        Journal::ecritLigne(BaseResultats::ligne(resultat));
         return;
     }
     const QString chemin = BaseResultats::chemin(etat);
     // A link or a folder in the file's place is reported, not taken for a missing file.
     if (!FichierTexte::estPresent(chemin)) return;
     try {
-        BaseResultats::ajouteLigne(chemin, BaseResultats::nomTable(etat.NomEnseignant), etat, erreurs, bilan);
+        BaseResultats::ajouteLigne(chemin, BaseResultats::nomTable(etat.NomEnseignant), resultat);
     } catch (const ErreurMarivelle& erreur) {
         Messages::erreur(erreur.message());
     }
+}
+
+void EcritColonneTableur(SharedState& etat, int erreurs, const QString& bilan) {
+    EcritColonneTableur(etat, ResultatExercice::de(etat, erreurs, bilan));
+}
+
+void EcritLigneBase(SharedState& etat, int erreurs, const QString& bilan) {
+    EcritLigneBase(etat, ResultatExercice::de(etat, erreurs, bilan));
 }

@@ -1,15 +1,19 @@
 #pragma once
-// The recorders of a pupil's results: the text profile, the workbook and the database.
-// Each decides from the shared state whether it writes.
+// The recorders of a pupil's results: the text profile, the workbook and the database (or a
+// school server). Each decides from the shared state whether and where it writes; at the end of
+// an exercise each writes the same ResultatExercice, built once.
 #include <QDateTime>
 #include <QString>
 
+struct ResultatExercice;
 struct SharedState;
 
 // Connection: the profile file's header when it is new, then the connection block
 // (only when the text profile is on).
 void EcritConnexion(SharedState& etat, const QDateTime& date);
 // End of an exercise: the exercise block, appended when the profile file exists.
+void EcritProfilExercice(const SharedState& etat, const ResultatExercice& resultat);
+// The same with the result built from the state, the error count and the error list.
 void EcritProfilExercice(SharedState& etat, int erreurs, const QString& bilan);
 // Leaving: the disconnection line (text profile on and file present); the class folder is forgotten.
 void EcritDateDeconnexion(SharedState& etat);
@@ -23,5 +27,8 @@ void PrepareBase(SharedState& etat);
 // End of an exercise: the pupil's next workbook column and the database row, when the teacher
 // chose them and the file exists. A failure is shown to the user and the next store still writes;
 // a workbook failure already told during the connection is not told again.
+void EcritColonneTableur(SharedState& etat, const ResultatExercice& resultat);
+void EcritLigneBase(const SharedState& etat, const ResultatExercice& resultat);
+// The same with the result built from the state, the error count and the error list.
 void EcritColonneTableur(SharedState& etat, int erreurs, const QString& bilan);
 void EcritLigneBase(SharedState& etat, int erreurs, const QString& bilan);

@@ -1,10 +1,8 @@
 #include "results/ProfileFile.h"
 
 #include "base/FormatFr.h"
-#include "state/SharedState.h"
+#include "results/ResultatExercice.h"
 #include "results/TextesResultat.h"
-
-#include <cmath>
 
 namespace {
 const QString CRLF = QStringLiteral("\r\n");
@@ -26,24 +24,14 @@ QString nomOperation(int operation) {
     }
 }
 
-QString lignesDeTables(const SharedState& e) {
+QString lignesDeTables(const QList<EntreeTable>& entrees) {
     QString lignes;
-    const int dernier = std::min(e.DernierIndiceTables, SharedState::TailleTables - 1);
-    for (int i = 2; i + 3 <= dernier; i += 4) {
-        const QString operation = nomOperation(e.Tables[i + 3]);
+    for (const EntreeTable& entree : entrees) {
+        const QString operation = nomOperation(entree.operation);
         if (operation.isEmpty()) continue;
-        lignes += QStringLiteral("[%1 de %2 à %3]  avec ").arg(e.Tables[i]).arg(e.Tables[i + 1]).arg(e.Tables[i + 2]) +
-                  operation + CRLF;
+        lignes += TextesResultat::intervalle(entree) + QStringLiteral("  avec ") + operation + CRLF;
     }
     return lignes;
-}
-
-QString casParticuliers(const SharedState& e) {
-    QString cas;
-    if (e.CasSuccesseurs) cas += QStringLiteral("successeur") + CRLF;
-    if (e.CasDoublesCarres) cas += QStringLiteral("double") + CRLF;
-    if (cas.isEmpty()) cas = QStringLiteral("aucun") + CRLF;
-    return cas;
 }
 }  // namespace
 
@@ -63,42 +51,22 @@ QString deconnexion(const QDateTime& date) {
     return CRLF + QStringLiteral("[date deconnexion ]     ") + FormatFr::dateLongueHeureLongue(date);
 }
 
-double tauxDeReussite(int questions, int erreurs) {
-    if (questions == 0) return 0;
-    return static_cast<double>(static_cast<long double>(questions - erreurs) / questions * 100);
-}
-
-double duree(double heureDebut, double heureFin) {
-    double d = heureFin - heureDebut;
-    if (d < 0) d += 1;
-    return d;
-}
-
-double tempsParQuestion(double dureeJours, int questions) {
-    if (questions == 0) return 0;
-    const long double secondes = std::llround(dureeJours * 86400000.0) / 1000.0L;
-    // nearbyintl rounds halves to the even neighbour in the default rounding mode.
-    const long double centiemes = std::nearbyintl(secondes / questions / 0.01L);
-    return static_cast<double>(centiemes * 0.01L);
-}
-
-QString exercice(const SharedState& e, int erreurs, const QString& bilan) {
-    const double d = duree(e.HeureDebut, e.HeureFin);
+QString exercice(const ResultatExercice& r) {
+    using namespace TextesResultat;
     QString t;
-    t += CRLF + QStringLiteral("[exercice]") + T5 + QStringLiteral("Exercice ") + QString::number(e.NumeroExercice);
-    t += CRLF + QStringLiteral("[Type exercice]") + T5 + TextesResultat::type(e.TypeExercice);
-    t += CRLF + QStringLiteral("[Table(s)]") + T5 + CRLF + lignesDeTables(e);
-    t += CRLF + QStringLiteral("[Cas particuliers]") + T5 + casParticuliers(e);
-    t += CRLF + QStringLiteral("[Aide]") + T5 + TextesResultat::aide(e.TypeAide);
+    t += CRLF + QStringLiteral("[exercice]") + T5 + QStringLiteral("Exercice ") + QString::number(r.numeroExercice);
+    t += CRLF + QStringLiteral("[Type exercice]") + T5 + type(r.typeExercice);
+    t += CRLF + QStringLiteral("[Table(s)]") + T5 + CRLF + lignesDeTables(r.tables);
+    t += CRLF + QStringLiteral("[Cas particuliers]") + T5 + cas(r, FormeProfil);
+    t += CRLF + QStringLiteral("[Aide]") + T5 + aide(r.typeAide);
     t += CRLF + CRLF + apostrophes();
-    t += CRLF + QStringLiteral("[Taux de reusite]") + T5 +
-         FormatFr::nombre(tauxDeReussite(e.NombreDeQuestions, erreurs)) + QLatin1Char('%');
-    t += CRLF + QStringLiteral("[Nombre d'erreurs]") + T5 + QString::number(erreurs) + QStringLiteral(" erreur(s) sur ") +
-         QString::number(e.NombreDeQuestions);
-    t += CRLF + QStringLiteral("[Durée de l'exercice]") + T5 + FormatFr::duree(d) + QStringLiteral(" secondes");
-    t += CRLF + QStringLiteral("[Temps moyen par question]") + T5 +
-         FormatFr::nombre(tempsParQuestion(d, e.NombreDeQuestions)) + QStringLiteral(" secondes par question");
-    if (erreurs > 0) t += CRLF + CRLF + QStringLiteral("[Bilan de l'exercice]") + T5 + CRLF + bilan;
+    t += CRLF + QStringLiteral("[Taux de reusite]") + T5 + FormatFr::nombre(r.taux) + QLatin1Char('%');
+    t += CRLF + QStringLiteral("[Nombre d'erreurs]") + T5 + QString::number(r.erreurs) + QStringLiteral(" erreur(s) sur ") +
+         QString::number(r.questions);
+    t += CRLF + QStringLiteral("[Durée de l'exercice]") + T5 + FormatFr::duree(r.duree) + QStringLiteral(" secondes");
+    t += CRLF + QStringLiteral("[Temps moyen par question]") + T5 + tempsParQuestion(r) +
+         QStringLiteral(" secondes par question");
+    if (r.erreurs > 0) t += CRLF + CRLF + QStringLiteral("[Bilan de l'exercice]") + T5 + CRLF + r.listeErreurs;
     t += CRLF + CRLF + etoiles();
     return t;
 }

@@ -1,11 +1,6 @@
 #include "results/TextesResultat.h"
 
 #include "base/FormatFr.h"
-#include "state/SharedState.h"
-#include "results/ProfileFile.h"
-
-#include <algorithm>
-#include <cmath>
 
 namespace TextesResultat {
 QString type(int typeExercice) {
@@ -28,40 +23,26 @@ QString aide(int typeAide) {
     }
 }
 
-QString tables(const SharedState& e, const Forme& forme) {
-    static const QString prefixes[] = {QStringLiteral("+ ["), QStringLiteral("- ["), QStringLiteral("x ["),
-                                       QStringLiteral("÷ [")};
+QString intervalle(const EntreeTable& e) {
+    return QStringLiteral("[%1 de %2 à %3]").arg(e.premier).arg(e.second).arg(e.troisieme);
+}
+
+QString tables(const QList<EntreeTable>& entrees, const Forme& forme) {
+    static const QString signes[] = {QStringLiteral("+ "), QStringLiteral("- "), QStringLiteral("x "),
+                                     QStringLiteral("÷ ")};
     QString texte;
-    const int dernier = std::min(e.DernierIndiceTables, SharedState::TailleTables - 1);
-    for (int i = 2; i + 3 <= dernier; i += 4) {
-        const int operation = e.Tables[i + 3];
-        if (operation < 0 || operation > 3) continue;
-        texte += prefixes[operation] + QStringLiteral("%1 de %2 à %3]").arg(e.Tables[i]).arg(e.Tables[i + 1]).arg(e.Tables[i + 2]) +
-                 forme.finTable;
-    }
+    for (const EntreeTable& entree : entrees)
+        if (entree.operationConnue()) texte += signes[entree.operation] + intervalle(entree) + forme.finTable;
     return texte;
 }
 
-QString cas(const SharedState& e, const Forme& forme) {
+QString cas(const ResultatExercice& r, const Forme& forme) {
     QString texte;
-    if (e.CasSuccesseurs) texte += QStringLiteral("successeur") + forme.finCas;
-    if (e.CasDoublesCarres) texte += QStringLiteral("double") + forme.finCas;
+    if (r.successeurs) texte += QStringLiteral("successeur") + forme.finCas;
+    if (r.doubles) texte += QStringLiteral("double") + forme.finCas;
     if (texte.isEmpty()) texte = QStringLiteral("aucun") + forme.finCas;
     return texte;
 }
 
-int secondes(const SharedState& e) {
-    const double jours = ProfilTexte::duree(e.HeureDebut, e.HeureFin);
-    const double s = static_cast<double>(std::llround(jours * 86400000.0)) / 1000.0;
-    return static_cast<int>(std::nearbyint(s));
-}
-
-int tauxArrondi(int questions, int erreurs) {
-    return static_cast<int>(std::nearbyint(ProfilTexte::tauxDeReussite(questions, erreurs)));
-}
-
-QString tempsParQuestion(const SharedState& e) {
-    return FormatFr::nombre(
-        ProfilTexte::tempsParQuestion(ProfilTexte::duree(e.HeureDebut, e.HeureFin), e.NombreDeQuestions));
-}
+QString tempsParQuestion(const ResultatExercice& r) { return FormatFr::nombre(r.tempsParQuestion); }
 }  // namespace TextesResultat

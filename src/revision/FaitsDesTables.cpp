@@ -1,7 +1,6 @@
 #include "revision/FaitsDesTables.h"
 
 #include "revision/Boites.h"
-#include "state/SharedState.h"
 
 #include <algorithm>
 #include <unordered_set>
@@ -71,21 +70,11 @@ QList<Fait> faitsDesTables(const QList<EntreeTable>& entrees, int operation) {
         std::any_of(entrees.begin(), entrees.end(), [&](const EntreeTable& t) { return t.operation == operation; });
     Collecte c;
     for (const EntreeTable& t : entrees) {
-        if (t.operation < 0 || t.operation > 3) continue;
+        if (!t.operationConnue()) continue;
         if (filtre && aLOperation && t.operation != operation) continue;
         faitsDeLEntree(t, static_cast<Operation>(filtre ? operation : t.operation), c);
     }
     return c.faits;
-}
-
-QList<EntreeTable> entreesDeLEtat(const SharedState& e) {
-    QList<EntreeTable> entrees;
-    const int nombre = std::clamp(e.nombreEntrees(), 0, SharedState::EntreesMax);
-    for (int j = 0; j < nombre; ++j) {
-        const int i = 2 + 4 * j;
-        entrees.append({e.Tables[i], e.Tables[i + 1], e.Tables[i + 2], e.Tables[i + 3]});
-    }
-    return entrees;
 }
 
 QList<EntreeTable> tablesUnADix(int operation) {

@@ -9,8 +9,6 @@
 
 #include <QList>
 
-struct SharedState;
-
 namespace Revision {
 // Each entry's operands beyond this many are left out, so that a hand-edited range cannot
 // make a review draw from millions of facts.
@@ -20,9 +18,6 @@ constexpr int OperandesMaxParEntree = 100;
 // the entries of that operation; when none has it, every entry with that operation instead
 // (the free-practice chooser writes the chosen sign into every entry the same way).
 QList<Fait> faitsDesTables(const QList<EntreeTable>& entrees, int operation = -1);
-
-// The table entries held in the shared state.
-QList<EntreeTable> entreesDeLEtat(const SharedState& etat);
 
 // The tables 1 to 10 on 1..10 of an operation.
 QList<EntreeTable> tablesUnADix(int operation);

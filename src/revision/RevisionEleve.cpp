@@ -76,6 +76,8 @@ QList<EntreeTable> tablesDeLEleve(const SharedState& e, const QList<EntreeJourna
 }
 
 int operationChoisie(const SharedState& e) {
-    return e.EnPratiqueLibre && e.nombreEntrees() > 0 ? e.Tables[5] : -1;
+    if (!e.EnPratiqueLibre) return -1;
+    const QList<EntreeTable> entrees = e.entreesTables();
+    return entrees.isEmpty() ? -1 : entrees.first().operation;
 }
 }  // namespace Revision

@@ -36,5 +36,5 @@ void prepareExerciceLibre(SharedState& e) {
 void RempliSigneDansTableAEntrainer(SharedState& e, int operation) {
     if (e.nombreEntrees() == 0)
         for (int table = 1; table <= 10; ++table) e.ajouteEntree(table, 1, 10, operation);
-    for (int i = 5; i <= e.DernierIndiceTables; i += 4) e.Tables[i] = operation;
+    e.fixeOperationDesEntrees(operation);
 }

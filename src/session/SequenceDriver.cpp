@@ -9,6 +9,7 @@
 #include "state/SharedState.h"
 #include "state/Utils.h"
 #include "results/Enregistreurs.h"
+#include "results/ResultatExercice.h"
 #include "settings/LitParametres.h"
 #include "settings/PositionParametres.h"
 
@@ -95,11 +96,15 @@ void MarqueFinExercice(SharedState& e) {
     e.DateHeureFin = FormatFr::dateHeure(maintenant);
 }
 
-void EnregistreResultats(SharedState& e, int erreurs, const QString& bilan, bool memeAnonyme) {
+void EnregistreResultats(SharedState& e, const ResultatExercice& resultat, bool memeAnonyme) {
     if (e.NomEleve == EleveSansId && !memeAnonyme) return;
-    EcritProfilExercice(e, erreurs, bilan);
-    EcritColonneTableur(e, erreurs, bilan);
-    EcritLigneBase(e, erreurs, bilan);
+    EcritProfilExercice(e, resultat);
+    EcritColonneTableur(e, resultat);
+    EcritLigneBase(e, resultat);
+}
+
+void EnregistreResultats(SharedState& e, int erreurs, const QString& bilan, bool memeAnonyme) {
+    EnregistreResultats(e, ResultatExercice::de(e, erreurs, bilan), memeAnonyme);
 }
 
 void EnchaineApresExercice(SharedState& e, QWidget* ecranExercice, bool avecBilan) {

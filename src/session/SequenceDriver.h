@@ -2,6 +2,7 @@
 // The sequence driver: what comes after a connection or a finished exercise.
 #include <QString>
 
+struct ResultatExercice;
 struct SharedState;
 class QWidget;
 
@@ -15,8 +16,11 @@ void DemarreExercice(SharedState& etat);
 // End of an exercise, in three steps the exercise screen calls in this order:
 // 1. stamps HeureFin and DateHeureFin;
 void MarqueFinExercice(SharedState& etat);
-// 2. the three recorders (text profile, workbook, database), skipped for the anonymous pupil
-//    unless `memeAnonyme` (each recorder then decides from its files whether it writes);
+// 2. the three recorders (text profile, workbook, database) write the exercise's result, skipped
+//    for the anonymous pupil unless `memeAnonyme` (each recorder then decides from its files
+//    whether it writes); the second form builds the result from the state, the error count and
+//    the error list;
+void EnregistreResultats(SharedState& etat, const ResultatExercice& resultat, bool memeAnonyme = false);
 void EnregistreResultats(SharedState& etat, int erreurs, const QString& bilan, bool memeAnonyme = false);
 // 3. (after the screen released its timers) NumeroExercice + 1, the position rewrite, the modal
 //    summary, the exercise screen hidden, settings reloaded, ExerciceSuivant. The anonymous pupil

@@ -59,8 +59,7 @@ void appliqueLigne(SharedState& e, int section, const QString& ligne) {
     case Type: e.TypeExercice = Nombres::entier(valeur(ligne)); break;
     case Tables: {
         // Past 250 entries the table is full: further lines are left out, nothing is written.
-        const EntreeTable t = entree(ligne);
-        e.ajouteEntree(t.premier, t.second, t.troisieme, t.operation);
+        e.ajouteEntree(entree(ligne));
         break;
     }
     case Cas: activeSelonCode(Nombres::entier(valeur(ligne)), {&e.CasDoublesCarres, &e.CasSuccesseurs}); break;
@@ -158,10 +157,7 @@ QList<EntreeTable> TablesDeLaSequence(const QString& chemin) {
     for (const qsizetype debut : debutsDesBlocs(lignes)) {
         SharedState bloc;
         litBloc(bloc, lignes, debut, false, chemin);
-        for (int j = 0; j < bloc.nombreEntrees(); ++j) {
-            const int i = 2 + 4 * j;
-            tables << EntreeTable{bloc.Tables[i], bloc.Tables[i + 1], bloc.Tables[i + 2], bloc.Tables[i + 3]};
-        }
+        tables << bloc.entreesTables();
     }
     return tables;
 }

@@ -2,25 +2,11 @@
 // The settings of an exercise and of a pupil's sequence, and the exact text of the three
 // parameter files that carry them: the pupil's file, the default file and the teacher's file.
 // The texts are built here; FichierTexte turns them into Windows-1252 bytes with CR LF line ends.
+#include "state/EntreeTable.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
-
-// One table entry: the table of `premier` on `second`..`troisieme`, or the complements to
-// `second` (then `premier` and `troisieme` are both -9999); operation 0 +, 1 -, 2 x, 3 /.
-struct EntreeTable {
-    static constexpr int Marque = -9999;
-
-    int premier = 0;
-    int second = 0;
-    int troisieme = 0;
-    int operation = 0;
-
-    bool complement() const { return premier == Marque && troisieme == Marque; }
-    static EntreeTable table(int n, int a, int b, int operation) { return {n, a, b, operation}; }
-    static EntreeTable complement(int c, int operation) { return {Marque, c, Marque, operation}; }
-    bool operator==(const EntreeTable&) const = default;
-};
 
 struct ExerciseSettings {
     int TypeExercice = 1;

@@ -2,14 +2,18 @@
 // The one process-wide state every screen shares: the pupil, the folders, the sequence position
 // and the settings of the current exercise. Nothing of a pupil's progress lives only here: the
 // position line of the parameter file is the stored progress.
+#include "state/EntreeTable.h"
+
+#include <QList>
 #include <QString>
 #include <array>
 
 struct SharedState {
-    // Table entries: element 1 always holds 1; entry j occupies elements 2+4j .. 5+4j.
+    // Table entries: element 1 always holds 1; entry j occupies elements 2+4j .. 5+4j. Only the
+    // members below read or write them; everything else takes the entries as values.
     static constexpr int TailleTables = 1002;
     static constexpr int EntreesMax = 250;
-    static constexpr int Complement = -9999;
+    static constexpr int Complement = EntreeTable::Marque;
 
     int NombreDeQuestions = 10;
     int TempsDeReponse = 0;
@@ -52,8 +56,17 @@ struct SharedState {
 
     // Number of table entries held.
     int nombreEntrees() const { return (DernierIndiceTables - 1) / 4; }
+    // The entries held, in order (none when the count is out of 0..EntreesMax).
+    QList<EntreeTable> entreesTables() const;
     // Appends one entry; false (nothing written) when the table is full.
     bool ajouteEntree(int premier, int second, int troisieme, int operation);
+    bool ajouteEntree(const EntreeTable& entree);
+    // The entries become these (past EntreesMax, the rest is left out).
+    void remplaceEntrees(const QList<EntreeTable>& entrees);
+    // No entry: every element -1 but the first two.
+    void videTables();
+    // Every entry held takes this operation; their numbers stay.
+    void fixeOperationDesEntrees(int operation);
 };
 
 // The single instance every screen uses.

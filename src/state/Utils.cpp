@@ -15,10 +15,7 @@ void InitialiseParametres(SharedState& e) {
     e.CasDoublesCarres = e.CasSuccesseurs = false;
     e.OptionTableDansOrdre = e.OptionGrandeOperandeAGauche = e.OptionNombresRelatifs = false;
     e.TypeExercice = 0;
-    e.Tables.fill(-1);
-    e.Tables[0] = 0;
-    e.Tables[1] = 1;
-    e.DernierIndiceTables = 1;
+    e.videTables();
 }
 
 bool EstUnNombre(SharedState&, const QString& texte) { return Nombres::lit(texte).has_value(); }

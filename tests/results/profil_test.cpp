@@ -177,8 +177,9 @@ TEST_F(Profil, DurationsAndTimesPerQuestionAtTheirEdges) {
                                                     .toUtf8()
                                                     .constData())))
             << c.millisecondes << "\n" << bloc(avant).toStdString();
-        EXPECT_EQ(TextesResultat::tempsParQuestion(etat), c.parQuestion) << c.millisecondes;
-        EXPECT_EQ(TextesResultat::secondes(etat), c.secondes) << c.millisecondes;
+        const ResultatExercice resultat = ResultatExercice::de(etat, 0, QString());
+        EXPECT_EQ(TextesResultat::tempsParQuestion(resultat), c.parQuestion) << c.millisecondes;
+        EXPECT_EQ(resultat.secondes, c.secondes) << c.millisecondes;
     }
 }
 

@@ -15,6 +15,7 @@
 #include "interface/Fabrique.h"
 #include "interface/Image.h"
 #include "interface/Images.h"
+#include "results/ResultatExercice.h"
 #include "session/SequenceDriver.h"
 #include "sons/Phrases.h"
 #include "sons/ReglagesClasse.h"
@@ -132,7 +133,7 @@ void EcranExercice::termineExercice() {
     MarqueFinExercice(e);
     if (f.enregistre) {
         partie_.termineLaDerniere(texteErreurs(true));
-        EnregistreResultats(e, e.NombreErreurs, partie_.ListeErreurs, f.enregistreLAnonyme);
+        EnregistreResultats(e, ResultatExercice::de(e, e.NombreErreurs, partie_.ListeErreurs), f.enregistreLAnonyme);
     }
     // The last answers are in the journal before the summary, unless a disk or a lock holds them
     // more than about 2 s: they are then stored later, in the background. A failure of the

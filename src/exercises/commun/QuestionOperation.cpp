@@ -1,6 +1,7 @@
 #include "exercises/commun/QuestionOperation.h"
 
 #include "base/Aleatoire.h"
+#include "state/EntreeTirage.h"
 #include "state/SharedState.h"
 
 #include <algorithm>
@@ -10,6 +11,7 @@
 #include <optional>
 #include <random>
 #include <utility>
+#include <vector>
 
 namespace {
 using i64 = std::int64_t;
@@ -24,20 +26,9 @@ constexpr Operation Soustraction = Operation::Soustraction;
 constexpr Operation Multiplication = Operation::Multiplication;
 constexpr Operation Division = Operation::Division;
 
-struct Groupe {
-    i64 n = 0;  // table number (nothing for a complement entry)
-    i64 a = 0;  // operand range a..b, b >= a; the target for a complement entry
-    i64 b = 0;
-    Operation op = Addition;
-    bool complement = false;
-    bool contient(i64 v) const { return v >= a && v <= b; }
-};
-
-struct Groupes {
-    std::array<Groupe, SharedState::EntreesMax> g;
-    int taille = 0;
-    void ajoute(const Groupe& groupe) { g[taille++] = groupe; }
-};
+// The entries as the draw reads them (never empty).
+using Groupe = EntreeTirage;
+using Groupes = std::vector<Groupe>;
 
 // Indexes of the groups a redraw may land on.
 struct Reserve {
@@ -46,42 +37,6 @@ struct Reserve {
 };
 
 bool tient(i64 v) { return v >= Min32 && v <= Max32; }
-
-// A table entry is skipped when one of its questions would not fit a 32-bit result. Without the
-// smallest integer among the operands no quotient or difference sign change can overflow either.
-bool sansDebordement(const Groupe& g) {
-    if (g.complement) return true;
-    if (g.n == Min32 || g.a == Min32) return false;
-    switch (g.op) {
-        case Addition: return tient(g.n + g.a) && tient(g.n + g.b);
-        case Soustraction:
-            return tient(g.n - g.a) && tient(g.n - g.b) && tient(g.a - g.n) && tient(g.b - g.n);
-        case Multiplication: return tient(g.n * g.a) && tient(g.n * g.b);
-        default: return true;
-    }
-}
-
-Groupes litGroupes(const SharedState& etat) {
-    Groupes groupes;
-    const int nombre = std::clamp(etat.nombreEntrees(), 0, SharedState::EntreesMax);
-    for (int j = 0; j < nombre; ++j) {
-        const int i = 2 + 4 * j;
-        const int code = etat.Tables[i + 3];
-        if (code < 0 || code > 3) continue;
-        const auto op = static_cast<Operation>(code);
-        Groupe g;
-        g.complement = etat.Tables[i] == SharedState::Complement && etat.Tables[i + 2] == SharedState::Complement;
-        g.n = etat.Tables[i];
-        g.a = etat.Tables[i + 1];
-        g.b = std::max<i64>(g.a, etat.Tables[i + 2]);  // an empty range gives its start
-        g.op = op;
-        if (sansDebordement(g)) groupes.ajoute(g);
-    }
-    // Nothing to draw from: the addition tables 1 to 10 keep the exercise going.
-    if (groupes.taille == 0)
-        for (int n = 1; n <= 10; ++n) groupes.ajoute(Groupe{n, 1, 10, Addition, false});
-    return groupes;
-}
 
 // Uniform in a..b (b >= a); a range wider than Random's argument draws on the same generator.
 i64 tireDans(i64 a, i64 b) {
@@ -94,8 +49,8 @@ i64 tireDans(i64 a, i64 b) {
 template <typename Critere>
 Reserve reserve(const Groupes& groupes, Critere critere) {
     Reserve r;
-    for (int k = 0; k < groupes.taille; ++k)
-        if (critere(groupes.g[k])) r.i[r.taille++] = static_cast<short>(k);
+    for (int k = 0; k < static_cast<int>(groupes.size()); ++k)
+        if (critere(groupes[static_cast<std::size_t>(k)])) r.i[r.taille++] = static_cast<short>(k);
     return r;
 }
 
@@ -111,7 +66,9 @@ struct Tirage {
         droite = tireDans(g.a, g.b);
         courant = &g;
     }
-    const Groupe& dans(const Reserve& r) const { return groupes.g[r.i[Aleatoire::random(r.taille)]]; }
+    const Groupe& dans(const Reserve& r) const {
+        return groupes[static_cast<std::size_t>(r.i[Aleatoire::random(r.taille)])];
+    }
     void echange() {
         if (Aleatoire::random(2) == 1) std::swap(gauche, droite);
     }
@@ -223,12 +180,12 @@ void complement(const Groupe& g, QuestionOperation& q) {
 }  // namespace
 
 QuestionOperation TireQuestionOperation(const SharedState& e) {
-    const Groupes groupes = litGroupes(e);
+    const Groupes groupes = entreesDuTirage(e.entreesTables());
     Tirage t{groupes};
     const auto estTable = [](const Groupe& g) { return !g.complement; };
 
     // First entry draw; it alone decides whether the question is a complement.
-    const Groupe& premier = groupes.g[Aleatoire::random(groupes.taille)];
+    const Groupe& premier = groupes[static_cast<std::size_t>(Aleatoire::random(static_cast<int>(groupes.size())))];
     QuestionOperation q;
     q.complement = premier.complement;
     q.operation = premier.op;

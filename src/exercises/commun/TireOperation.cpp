@@ -17,22 +17,11 @@ constexpr i64 Max32 = std::numeric_limits<int>::max();
 constexpr int EssaisMax = 1000;
 // Ranges up to this size are searched whole for an exact division.
 constexpr i64 RechercheMax = 10000;
-enum { Addition = 0, Soustraction = 1, Multiplication = 2, Division = 3 };
+constexpr Operation Addition = Operation::Addition;
+constexpr Operation Soustraction = Operation::Soustraction;
+constexpr Operation Multiplication = Operation::Multiplication;
 
 bool tient(i64 v) { return v >= Min32 && v <= Max32; }
-
-// An entry whose operations could leave 32 bits is skipped; without the smallest integer as an
-// operand, no quotient or negation overflows either.
-bool sansDebordement(const Groupe& g) {
-    if (g.complement) return true;
-    if (g.n == Min32 || g.a == Min32) return false;
-    switch (g.op) {
-        case Addition: return tient(g.n + g.a) && tient(g.n + g.b);
-        case Soustraction: return tient(g.n - g.a) && tient(g.n - g.b) && tient(g.a - g.n) && tient(g.b - g.n);
-        case Multiplication: return tient(g.n * g.a) && tient(g.n * g.b);
-        default: return true;
-    }
-}
 
 i64 tireDans(i64 a, i64 b) {
     const i64 etendue = b - a + 1;
@@ -122,26 +111,11 @@ void complement(const Groupe& g, QuestionOperation& q) {
 
 TireurOperation::TireurOperation(const SharedState& e)
     : dansOrdre_(e.OptionTableDansOrdre), relatifs_(e.OptionNombresRelatifs) {
-    const int nombre = std::clamp(e.nombreEntrees(), 0, SharedState::EntreesMax);
-    for (int j = 0; j < nombre; ++j) {
-        const int i = 2 + 4 * j;
+    for (const EntreeTirage& t : entreesDuTirage(e.entreesTables())) {
         Groupe g;
-        g.op = e.Tables[i + 3];
-        if (g.op < Addition || g.op > Division) continue;
-        g.complement = e.Tables[i] == SharedState::Complement && e.Tables[i + 2] == SharedState::Complement;
-        g.n = e.Tables[i];
-        g.a = e.Tables[i + 1];
-        g.b = std::max<i64>(g.a, e.Tables[i + 2]);  // an empty range gives its start
-        if (sansDebordement(g)) groupes_.push_back(g);
+        static_cast<EntreeTirage&>(g) = t;
+        groupes_.push_back(g);
     }
-    if (groupes_.empty())
-        for (int n = 1; n <= 10; ++n) {
-            Groupe g;
-            g.n = n;
-            g.a = 1;
-            g.b = 10;
-            groupes_.push_back(g);
-        }
     for (int k = 0; k < static_cast<int>(groupes_.size()); ++k) {
         Groupe& g = groupes_[static_cast<std::size_t>(k)];
         if (g.complement) {
@@ -163,7 +137,7 @@ QuestionOperation TireurOperation::tire() const {
     };
     const Groupe& premier = groupes_[static_cast<std::size_t>(Aleatoire::random(static_cast<int>(groupes_.size())))];
     QuestionOperation q;
-    q.operation = static_cast<Operation>(premier.op);
+    q.operation = premier.op;
     q.complement = premier.complement;
     if (premier.complement) {
         complement(premier, q);
@@ -177,7 +151,7 @@ QuestionOperation TireurOperation::tire() const {
     echange();
 
     i64 resultat = 0;
-    switch (static_cast<int>(q.operation)) {
+    switch (q.operation) {
         case Addition: resultat = gauche + droite; break;
         case Multiplication: resultat = gauche * droite; break;
         case Soustraction:

@@ -3,6 +3,7 @@
 // the order of the entry (or swapped unless "table dans l'ordre"), without the special cases and
 // without "larger operand on the left", which these exercises ignore. Captions "7×8" and "= 56".
 #include "exercises/commun/QuestionOperation.h"
+#include "state/EntreeTirage.h"
 
 #include <QString>
 
@@ -23,12 +24,8 @@ public:
 
     QuestionOperation tire() const;
 
-    struct Groupe {
-        std::int64_t n = 0;  // table number
-        std::int64_t a = 0;  // range a..b (b >= a); the target of a complement entry
-        std::int64_t b = 0;
-        int op = 0;
-        bool complement = false;
+    // An entry as drawn from, with what it can give, worked out once.
+    struct Groupe : EntreeTirage {
         bool soustractionPossible = false;  // can give left >= right without swapping, as a subtraction
         bool divisionPossible = false;      // can give an exact division
         std::vector<std::int64_t> diviseurs;  // complement with ×: the divisors of the target below it
