@@ -69,11 +69,15 @@ private:
     QString attente_;
 };
 
+constexpr int FinVoixMs = 2000;
+
 class SortieQt final : public Sortie {
 public:
     ~SortieQt() override {
-        fil_.quit();
-        fil_.wait();
+        fil_->quit();
+        // A speech engine that no longer answers (its service stuck) must not hold the program's
+        // end: past the bound, the voice's thread is left to the end of the process.
+        if (!fil_->wait(FinVoixMs)) (void)fil_.release();
     }
 
     void prepareEffets() override {
@@ -118,9 +122,9 @@ private:
     Voix* voix() {
         if (!voix_) {
             voix_ = new Voix;
-            voix_->moveToThread(&fil_);
-            QObject::connect(&fil_, &QThread::finished, voix_, &QObject::deleteLater);
-            fil_.start();
+            voix_->moveToThread(fil_.get());
+            QObject::connect(fil_.get(), &QThread::finished, voix_, &QObject::deleteLater);
+            fil_->start();
         }
         return voix_;
     }
@@ -128,7 +132,7 @@ private:
     std::array<std::unique_ptr<QSoundEffect>, NombreEffets> effets_;
     bool appareilCherche_ = false;
     bool appareil_ = false;
-    QThread fil_;
+    std::unique_ptr<QThread> fil_ = std::make_unique<QThread>();
     Voix* voix_ = nullptr;
 };
 }  // namespace
