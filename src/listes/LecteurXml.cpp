@@ -127,10 +127,12 @@ void LecteurXml::alimente() {
     } else {
         auto* fenetre = static_cast<char*>(XML_GetBuffer(p, Fenetre));
         if (!fenetre) throw std::bad_alloc();
+        // The first window holds two bytes at least, to tell UTF-8 from UTF-16.
         qint64 lus = 0;
         for (qint64 n; (lus == 0 || (fournis_ == 0 && lus < 2)) && (n = source_(fenetre + lus, Fenetre - lus)) > 0;)
             lus += n;
-        if (fournis_ == 0 && lus >= 2 && utf16(fenetre)) BornesClasseur::refuse(BornesClasseur::Refus::Illisible, chemin_);
+        if (fournis_ == 0 && lus >= 2 && utf16(fenetre))
+            BornesClasseur::refuse(BornesClasseur::Refus::Illisible, chemin_);
         fournis_ += lus;
         if (avancement_ && lus > 0 && total_ > 0) avancement_->annonce(dejaLus_ + fournis_, total_);
         else if (avancement_ && lus > 0) avancement_->verifie();
