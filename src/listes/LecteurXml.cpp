@@ -3,6 +3,7 @@
 #include "base/Avancement.h"
 #include "listes/BornesClasseur.h"
 
+#include <cstring>
 #include <expat.h>
 #include <new>
 
