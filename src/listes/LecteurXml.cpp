@@ -4,17 +4,19 @@
 #include "listes/BornesClasseur.h"
 
 #include <cstring>
+#include <expat.h>
+#include <new>
 
 namespace {
-// A start tag must fit in the window; texts, comments and CDATA sections need not.
-constexpr qsizetype Fenetre = 256 * 1024;
+// The part is given to expat one window at a time; expat stops when the queue of tokens it made
+// holds that many bytes or tokens, and goes on once they are handed out.
+constexpr int Fenetre = 128 * 1024;
+constexpr size_t OctetsMax = Fenetre;
+constexpr size_t EvenementsMax = 4096;
+// What expat may keep of the part without making a token of it: one start tag, comment or
+// processing instruction must fit, so that neither can fill the memory.
+constexpr qint64 RetenuMax = 4 * Fenetre;
 constexpr qint64 EntierMax = qint64(1) << 40;
-// The longest reference to an entity, "&#x10FFFF;" and a little more.
-constexpr qsizetype EntiteMax = 12;
-
-bool blanc(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
-
-bool finDeNom(char c) { return blanc(c) || c == '>' || c == '/' || c == '='; }
 
 QByteArrayView local(QByteArrayView nom) {
     for (qsizetype i = nom.size(); i > 0; --i)
@@ -22,63 +24,89 @@ QByteArrayView local(QByteArrayView nom) {
     return nom;
 }
 
-// How many bytes end `octets` in a character not complete yet.
-qsizetype incomplets(const char* octets, qsizetype n) {
-    for (qsizetype k = 1; k <= std::min<qsizetype>(n, 3); ++k) {
-        const auto c = static_cast<unsigned char>(octets[n - k]);
-        if ((c & 0xC0) == 0x80) continue;
-        const qsizetype longueur = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
-        return longueur > k ? k : 0;
-    }
-    return 0;
-}
-
-// Appends what "&nom;" stands for; false when it stands for nothing.
-bool ajouteEntite(QByteArrayView nom, QByteArray& sortie) {
-    static const std::pair<const char*, char> nommees[] = {
-        {"amp", '&'}, {"lt", '<'}, {"gt", '>'}, {"quot", '"'}, {"apos", '\''}};
-    for (const auto& [n, c] : nommees)
-        if (nom == n) {
-            sortie += c;
-            return true;
-        }
-    if (nom.size() < 2 || nom[0] != '#') return false;
-    const bool hexa = nom[1] == 'x';
-    const QByteArrayView chiffres = nom.sliced(hexa ? 2 : 1);
-    if (chiffres.isEmpty() || chiffres.size() > 8) return false;
-    bool ok = false;
-    const uint code = chiffres.toByteArray().toUInt(&ok, hexa ? 16 : 10);
-    const bool permis = code == 0x9 || code == 0xA || code == 0xD || (code >= 0x20 && code <= 0xD7FF) ||
-                        (code >= 0xE000 && code <= 0xFFFD) || (code >= 0x10000 && code <= 0x10FFFF);
-    if (!ok || !permis) return false;
-    const char32_t point = code;
-    sortie += QString::fromUcs4(&point, 1).toUtf8();
-    return true;
-}
-
-// Replaces the entities of an attribute's value; false when one is not.
-bool decode(QByteArrayView brut, QByteArray& sortie) {
-    sortie.clear();
-    for (qsizetype i = 0; i < brut.size();) {
-        const qsizetype et = brut.indexOf('&', i);
-        if (et < 0) {
-            sortie += brut.sliced(i);
-            break;
-        }
-        sortie += brut.sliced(i, et - i);
-        const qsizetype pointVirgule = brut.indexOf(';', et);
-        if (pointVirgule < 0 || !ajouteEntite(brut.sliced(et + 1, pointVirgule - et - 1), sortie)) return false;
-        i = pointVirgule + 1;
-    }
-    return true;
+// Expat reads a part that starts with a UTF-16 mark, or in UTF-16 without one, whatever encoding
+// it is told: such a part is refused here, as every spreadsheet writes UTF-8.
+bool utf16(const char* debut) {
+    const QByteArrayView deux(debut, 2);
+    return deux == "\xFF\xFE" || deux == "\xFE\xFF" || deux.contains('\0');
 }
 }  // namespace
 
-LecteurXml::LecteurXml(Source source, const QString& chemin, Avancement* avancement, qint64 dejaLus, qint64 total)
-    : source_(std::move(source)), chemin_(chemin), avancement_(avancement), dejaLus_(dejaLus), total_(total),
-      tampon_(Fenetre, Qt::Uninitialized) {}
+// Called from expat's C frames: no exception may leave them, so a refusal is kept, expat stopped,
+// and the refusal thrown once expat has returned.
+struct LecteurXml::Rappels {
+    template <class Action>
+    static void protege(void* donnees, Action action) {
+        auto& lecteur = *static_cast<LecteurXml*>(donnees);
+        if (lecteur.refus_) return;
+        try {
+            action(lecteur);
+        } catch (...) {
+            lecteur.retient(std::current_exception());
+            XML_StopParser(lecteur.analyseur_.get(), XML_FALSE);
+            return;
+        }
+        XML_ParsingStatus etat;
+        XML_GetParsingStatus(lecteur.analyseur_.get(), &etat);
+        if (etat.parsing == XML_PARSING &&
+            (lecteur.octets_.size() >= OctetsMax || lecteur.file_.size() >= EvenementsMax))
+            XML_StopParser(lecteur.analyseur_.get(), XML_TRUE);
+    }
 
-void LecteurXml::illisible() const { BornesClasseur::refuse(BornesClasseur::Refus::Illisible, chemin_); }
+    static void debut(void* donnees, const XML_Char* nom, const XML_Char** attributs) {
+        protege(donnees, [&](LecteurXml& l) {
+            if (l.ouverts_ >= BornesClasseur::ProfondeurMax)
+                BornesClasseur::refuse(BornesClasseur::Refus::TropImbrique, l.chemin_);
+            ++l.ouverts_;
+            Evenement e{Jeton::Debut, l.copie(nom, qsizetype(strlen(nom))), l.attributs_.size()};
+            for (const XML_Char** a = attributs; *a; ++a) l.attributs_.push_back(l.copie(*a, qsizetype(strlen(*a))));
+            e.finAttributs = l.attributs_.size();
+            l.file_.push_back(e);
+        });
+    }
+
+    static void fin(void* donnees, const XML_Char* nom) {
+        protege(donnees, [&](LecteurXml& l) {
+            --l.ouverts_;
+            l.file_.push_back({Jeton::Fin, l.copie(nom, qsizetype(strlen(nom)))});
+        });
+    }
+
+    // Expat cuts a text at every line and reference: its pieces are joined again in the queue.
+    static void texte(void* donnees, const XML_Char* octets, int taille) {
+        protege(donnees, [&](LecteurXml& l) {
+            const Morceau m = l.copie(octets, taille);
+            if (!l.file_.empty() && l.file_.back().jeton == Jeton::Texte) l.file_.back().octets.taille += m.taille;
+            else l.file_.push_back({Jeton::Texte, m});
+        });
+    }
+
+    static void typeDeDocument(void* donnees, const XML_Char*, const XML_Char*, const XML_Char*, int) {
+        protege(donnees, [](LecteurXml& l) { BornesClasseur::refuse(BornesClasseur::Refus::Illisible, l.chemin_); });
+    }
+};
+
+void LecteurXml::Liberation::operator()(XML_ParserStruct* analyseur) const { XML_ParserFree(analyseur); }
+
+LecteurXml::LecteurXml(Source source, const QString& chemin, Avancement* avancement, qint64 dejaLus, qint64 total)
+    : analyseur_(XML_ParserCreate("UTF-8")), source_(std::move(source)), chemin_(chemin), avancement_(avancement),
+      dejaLus_(dejaLus), total_(total) {
+    XML_Parser p = analyseur_.get();
+    if (!p) throw std::bad_alloc();
+    XML_SetElementHandler(p, &Rappels::debut, &Rappels::fin);
+    XML_SetCharacterDataHandler(p, &Rappels::texte);
+    XML_SetStartDoctypeDeclHandler(p, &Rappels::typeDeDocument);
+}
+
+void LecteurXml::retient(std::exception_ptr refus) {
+    if (!refus_) refus_ = std::move(refus);
+}
+
+LecteurXml::Morceau LecteurXml::copie(const char* octets, qsizetype taille) {
+    const Morceau m{qsizetype(octets_.size()), taille};
+    octets_.append(octets, size_t(taille));
+    return m;
+}
 
 qint64 LecteurXml::entier(QByteArrayView chiffres) {
     if (chiffres.isEmpty()) return -1;
@@ -90,225 +118,71 @@ qint64 LecteurXml::entier(QByteArrayView chiffres) {
     return n;
 }
 
-// Moves the bytes not read yet to the window's start and reads more after them; false when the
-// part has ended or the window is full.
-bool LecteurXml::remplit() {
-    if (debut_ > 0) {
-        std::memmove(tampon_.data(), tampon_.constData() + debut_, static_cast<size_t>(fin_ - debut_));
-        passes_ += debut_;
-        fin_ -= debut_;
-        debut_ = 0;
+// Lets expat go on where the full queue stopped it, or gives it the next window of the part.
+void LecteurXml::alimente() {
+    XML_Parser p = analyseur_.get();
+    XML_SetUserData(p, this);  // the reader may have moved since
+    XML_Status statut;
+    if (suspendu_) {
+        statut = XML_ResumeParser(p);
+    } else {
+        auto* fenetre = static_cast<char*>(XML_GetBuffer(p, Fenetre));
+        if (!fenetre) throw std::bad_alloc();
+        // The first window holds two bytes at least, to tell UTF-8 from UTF-16.
+        qint64 lus = 0;
+        for (qint64 n; (lus == 0 || (fournis_ == 0 && lus < 2)) && (n = source_(fenetre + lus, Fenetre - lus)) > 0;)
+            lus += n;
+        if (fournis_ == 0 && lus >= 2 && utf16(fenetre))
+            BornesClasseur::refuse(BornesClasseur::Refus::Illisible, chemin_);
+        fournis_ += lus;
+        if (avancement_ && lus > 0 && total_ > 0) avancement_->annonce(dejaLus_ + fournis_, total_);
+        else if (avancement_ && lus > 0) avancement_->verifie();
+        statut = XML_ParseBuffer(p, int(lus), lus == 0);
     }
-    if (finSource_ || fin_ == tampon_.size()) return false;
-    const qint64 lus = source_(tampon_.data() + fin_, tampon_.size() - fin_);
-    if (lus <= 0) {
-        finSource_ = true;
-        return false;
+    suspendu_ = statut == XML_STATUS_SUSPENDED;
+    XML_ParsingStatus etat;
+    XML_GetParsingStatus(p, &etat);
+    fini_ = etat.parsing == XML_FINISHED;
+    const XML_Index lu = XML_GetCurrentByteIndex(p);
+    if (statut == XML_STATUS_ERROR || (statut == XML_STATUS_OK && !fini_ && lu >= 0 && fournis_ - lu > RetenuMax)) {
+        try {
+            BornesClasseur::refuse(BornesClasseur::Refus::Illisible, chemin_);
+        } catch (...) {
+            retient(std::current_exception());
+        }
     }
-    fin_ += lus;
-    if (avancement_ && total_ > 0) avancement_->annonce(dejaLus_ + passes_ + fin_, total_);
-    else if (avancement_) avancement_->verifie();
-    return true;
 }
 
 LecteurXml::Jeton LecteurXml::suivant() {
-    if (finEnAttente_) {
-        finEnAttente_ = false;
-        ferme(false);
-        return Jeton::Fin;
+    while (prochain_ == file_.size()) {
+        file_.clear();
+        attributs_.clear();
+        octets_.clear();
+        prochain_ = 0;
+        courant_ = nullptr;
+        texte_ = {};
+        if (refus_) std::rethrow_exception(refus_);
+        if (fini_) return Jeton::FinDocument;
+        alimente();
     }
-    if (!commence_) {
-        commence_ = true;
-        while (fin_ < 3 && remplit()) {
-        }
-        const QByteArrayView debut(tampon_.constData(), fin_);
-        // UTF-8 only, as every spreadsheet writes its parts; its mark is passed over.
-        if (debut.startsWith("\xEF\xBB\xBF")) debut_ = 3;
-        else if (debut.startsWith("\xFF\xFE") || debut.startsWith("\xFE\xFF")) illisible();
-    }
-    for (;;) {
-        if (debut_ == fin_ && !remplit()) {
-            if (!ouvertures_.empty() || !racineVue_) illisible();
-            return Jeton::FinDocument;
-        }
-        if (dansCdata_) {
-            if (litCdata()) return Jeton::Texte;
-            if (!remplit()) illisible();
-            continue;
-        }
-        if (tampon_.constData()[debut_] != '<') {
-            if (litTexte()) return Jeton::Texte;
-            if (!remplit()) illisible();
-            continue;
-        }
-        while (fin_ - debut_ < 9 && remplit()) {
-        }
-        const QByteArrayView balise(tampon_.constData() + debut_, fin_ - debut_);
-        const char apres = balise.size() > 1 ? balise[1] : '\0';
-        if (apres != '?' && apres != '!') {
-            Jeton jeton;
-            bool autoFermant = false;
-            while (!litBalise(jeton, autoFermant))
-                if (!remplit()) illisible();
-            if (jeton == Jeton::Fin) {
-                ferme(true);
-                return jeton;
-            }
-            ouvre();
-            finEnAttente_ = autoFermant;
-            return jeton;
-        }
-        if (balise.startsWith("<?")) {
-            passeJusqua("?>");
-        } else if (balise.startsWith("<!--")) {
-            debut_ += 4;
-            passeJusqua("-->");
-        } else if (balise.startsWith("<![CDATA[")) {
-            debut_ += 9;
-            dansCdata_ = true;
-        } else {
-            illisible();
-        }
-    }
+    courant_ = &file_[prochain_++];
+    if (courant_->jeton == Jeton::Debut) ++profondeur_;
+    else if (courant_->jeton == Jeton::Fin) --profondeur_;
+    texte_ = courant_->jeton == Jeton::Texte ? vue(courant_->octets) : QByteArrayView();
+    return courant_->jeton;
 }
 
-void LecteurXml::ouvre() {
-    if (ouvertures_.size() >= static_cast<size_t>(BornesClasseur::ProfondeurMax))
-        BornesClasseur::refuse(BornesClasseur::Refus::TropImbrique, chemin_);
-    racineVue_ = true;
-    ouvertures_.push_back(noms_.size());
-    noms_.append(nom_.data(), nom_.size());
+QByteArrayView LecteurXml::nom() const {
+    return courant_ && courant_->jeton != Jeton::Texte ? local(vue(courant_->octets)) : QByteArrayView();
 }
 
-void LecteurXml::ferme(bool verifieNom) {
-    if (ouvertures_.empty() || (verifieNom && QByteArrayView(noms_).sliced(ouvertures_.back()) != nom_)) illisible();
-    noms_.truncate(ouvertures_.back());
-    ouvertures_.pop_back();
-}
-
-// Passes over everything up to `marque` and `marque` itself, whatever its length.
-void LecteurXml::passeJusqua(QByteArrayView marque) {
-    for (;;) {
-        const qsizetype trouve = QByteArrayView(tampon_.constData(), fin_).indexOf(marque, debut_);
-        if (trouve >= 0) {
-            debut_ = trouve + marque.size();
-            return;
-        }
-        debut_ = std::max(debut_, fin_ - marque.size() + 1);
-        if (!remplit()) illisible();
-    }
-}
-
-// Character data up to the next markup or the end of the window; false when nothing can be given
-// before more bytes are read (a character or an entity cut by the window's end).
-bool LecteurXml::litTexte() {
-    const char* d = tampon_.constData();
-    const auto chevron = static_cast<const char*>(std::memchr(d + debut_, '<', static_cast<size_t>(fin_ - debut_)));
-    const qsizetype arret = chevron ? chevron - d : fin_;
-    const auto et = static_cast<const char*>(std::memchr(d + debut_, '&', static_cast<size_t>(arret - debut_)));
-    if (!et && chevron) {
-        texte_ = QByteArrayView(d + debut_, arret - debut_);
-        debut_ = arret;
-        return true;
-    }
-    texteDecode_.resize(0);
-    qsizetype p = debut_;
-    while (p < arret) {
-        const auto entite = static_cast<const char*>(std::memchr(d + p, '&', static_cast<size_t>(arret - p)));
-        qsizetype finCourant = entite ? entite - d : arret;
-        if (!entite && !chevron && !finSource_) finCourant -= incomplets(d + p, fin_ - p);
-        texteDecode_.append(d + p, finCourant - p);
-        p = finCourant;
-        if (!entite) break;
-        const auto pointVirgule = static_cast<const char*>(
-            std::memchr(entite, ';', static_cast<size_t>(std::min(arret - p, EntiteMax))));
-        if (!pointVirgule) {
-            if (arret - p >= EntiteMax || chevron || finSource_) illisible();
-            break;
-        }
-        if (!ajouteEntite(QByteArrayView(entite + 1, pointVirgule - entite - 1), texteDecode_)) illisible();
-        p = pointVirgule - d + 1;
-    }
-    debut_ = p;
-    texte_ = texteDecode_;
-    return !texteDecode_.isEmpty();
-}
-
-bool LecteurXml::litCdata() {
-    const QByteArrayView fenetre(tampon_.constData(), fin_);
-    const qsizetype marque = fenetre.indexOf("]]>", debut_);
-    qsizetype arret = marque >= 0 ? marque : std::max(debut_, fin_ - 2);
-    if (marque < 0 && !finSource_) arret -= incomplets(fenetre.data() + debut_, arret - debut_);
-    texte_ = fenetre.sliced(debut_, arret - debut_);
-    debut_ = arret;
-    if (marque >= 0) {
-        debut_ += 3;
-        dansCdata_ = false;
-        return true;
-    }
-    return !texte_.isEmpty();
-}
-
-// The start or end tag at the window's start; false when the window ends before it does.
-bool LecteurXml::litBalise(Jeton& jeton, bool& autoFermant) {
-    const char* d = tampon_.constData();
-    qsizetype p = debut_ + 1;
-    if (p == fin_) return false;
-    const bool fermante = d[p] == '/';
-    p += fermante;
-    const qsizetype debutNom = p;
-    while (p < fin_ && !finDeNom(d[p])) ++p;
-    if (p == fin_) return false;
-    if (p == debutNom) illisible();
-    nom_ = QByteArrayView(d + debutNom, p - debutNom);
-    attributs_.clear();
-    const auto passeBlancs = [&] {
-        while (p < fin_ && blanc(d[p])) ++p;
-        return p < fin_;
-    };
-    if (fermante) {
-        if (!passeBlancs()) return false;
-        if (d[p] != '>') illisible();
-        debut_ = p + 1;
-        jeton = Jeton::Fin;
-        return true;
-    }
-    for (;;) {
-        if (!passeBlancs()) return false;
-        if (d[p] == '>' || d[p] == '/') {
-            if (d[p] == '/' && p + 1 == fin_) return false;
-            if (d[p] == '/' && d[p + 1] != '>') illisible();
-            autoFermant = d[p] == '/';
-            debut_ = p + 1 + autoFermant;
-            jeton = Jeton::Debut;
-            return true;
-        }
-        const qsizetype debutAttribut = p;
-        while (p < fin_ && !finDeNom(d[p])) ++p;
-        const QByteArrayView nomAttribut(d + debutAttribut, p - debutAttribut);
-        if (!passeBlancs()) return false;
-        if (d[p] != '=' || nomAttribut.isEmpty()) illisible();
-        ++p;
-        if (!passeBlancs()) return false;
-        if (d[p] != '"' && d[p] != '\'') illisible();
-        const auto guillemet =
-            static_cast<const char*>(std::memchr(d + p + 1, d[p], static_cast<size_t>(fin_ - p - 1)));
-        if (!guillemet) return false;
-        attributs_.push_back({nomAttribut, QByteArrayView(d + p + 1, guillemet - d - p - 1)});
-        p = guillemet - d + 1;
-    }
-}
-
-QByteArrayView LecteurXml::nom() const { return local(nom_); }
-
-bool LecteurXml::est(const char* nom) const { return local(nom_) == nom; }
+bool LecteurXml::est(const char* nom) const { return this->nom() == nom; }
 
 QByteArrayView LecteurXml::attribut(const char* nom) {
-    for (const Attribut& a : attributs_) {
-        if (local(a.nom) != nom || a.nom.startsWith("xmlns")) continue;
-        if (!a.valeur.contains('&')) return a.valeur;
-        if (!decode(a.valeur, valeur_)) illisible();
-        return valeur_;
+    if (!courant_) return {};
+    for (size_t i = courant_->premierAttribut; i + 1 < courant_->finAttributs; i += 2) {
+        const QByteArrayView n = vue(attributs_[i]);
+        if (local(n) == nom && !n.startsWith("xmlns")) return vue(attributs_[i + 1]);
     }
     return {};
 }

@@ -1,18 +1,22 @@
 #pragma once
 // The XML parts of a workbook read as a stream of element starts, ends and pieces of text, never
-// as a tree: memory stays one window of the part (a tree costs ten times the part, and a part
-// unpacks to hundreds of megabytes from a small file), nothing recurses, and the nesting is
-// bounded (BornesClasseur::ProfondeurMax). Enough of XML for spreadsheet parts: elements and
-// attributes, the five named entities and character references, CDATA sections; comments and
-// processing instructions are passed over; a document type (and the entities it would declare) is
-// refused. Elements and attributes are known by their local name ("table:table-row" is "table-row").
+// as a tree: a part unpacks to hundreds of megabytes from a small file, and a tree costs ten times
+// the part. libexpat parses; this reader feeds it one window of the part at a time and hands out
+// the tokens it gives for that window, so that memory stays one window whatever the part holds.
+// The nesting is bounded (BornesClasseur::ProfondeurMax), a document type (and the entities it
+// would declare) is refused, nothing outside the part is ever read, and the part is read as UTF-8.
+// Elements and attributes are known by their local name ("table:table-row" is "table-row").
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <exception>
 #include <functional>
+#include <memory>
+#include <string>
 #include <vector>
 
 class Avancement;
+struct XML_ParserStruct;
 
 class LecteurXml final {
 public:
@@ -40,44 +44,51 @@ public:
     // may come in several pieces; valid until the next call of `suivant`.
     QByteArrayView texte() const { return texte_; }
     // Elements open, the one starting included.
-    int profondeur() const { return static_cast<int>(ouvertures_.size()); }
+    int profondeur() const { return profondeur_; }
 
     // Digits as a count, up to 2^40; -1 when not only digits.
     static qint64 entier(QByteArrayView chiffres);
 
 private:
-    struct Attribut {
-        QByteArrayView nom;
-        QByteArrayView valeur;
+    struct Rappels;  // expat's handlers
+    struct Liberation {
+        void operator()(XML_ParserStruct* analyseur) const;
     };
-    bool remplit();
-    bool litTexte();
-    bool litCdata();
-    bool litBalise(Jeton& jeton, bool& autoFermant);
-    void passeJusqua(QByteArrayView marque);
-    void ouvre();
-    void ferme(bool verifieNom);
-    [[noreturn]] void illisible() const;
+    // Bytes of `octets_`.
+    struct Morceau {
+        qsizetype debut = 0;
+        qsizetype taille = 0;
+    };
+    // A token waiting in the queue: the element's name or the text, and its attributes' names and
+    // values in `attributs_`.
+    struct Evenement {
+        Jeton jeton;
+        Morceau octets;
+        size_t premierAttribut = 0;
+        size_t finAttributs = 0;
+    };
 
+    void alimente();
+    void retient(std::exception_ptr refus);
+    Morceau copie(const char* octets, qsizetype taille);
+    QByteArrayView vue(Morceau morceau) const { return {octets_.data() + morceau.debut, morceau.taille}; }
+
+    std::unique_ptr<XML_ParserStruct, Liberation> analyseur_;
     Source source_;
     QString chemin_;
     Avancement* avancement_;
     qint64 dejaLus_;
     qint64 total_;
-    QByteArray tampon_;          // the window on the part
-    qsizetype debut_ = 0;        // its bytes not read yet: [debut_, fin_)
-    qsizetype fin_ = 0;
-    qint64 passes_ = 0;          // bytes of the part before the window
-    bool finSource_ = false;
-    bool commence_ = false;
-    bool racineVue_ = false;
-    bool dansCdata_ = false;
-    bool finEnAttente_ = false;  // after the start of an element written "<x/>"
-    QByteArray noms_;            // the names of the open elements, end to end
-    std::vector<qsizetype> ouvertures_;
-    QByteArrayView nom_;
-    std::vector<Attribut> attributs_;
-    QByteArray valeur_;
+    qint64 fournis_ = 0;         // bytes of the part given to expat
+    bool suspendu_ = false;      // expat stopped when the queue was full, in the middle of a window
+    bool fini_ = false;
+    int ouverts_ = 0;            // elements open where expat is, ahead of the tokens handed out
+    std::exception_ptr refus_;   // thrown once the tokens before it are handed out
+    std::string octets_;         // the queue's names, values and texts
+    std::vector<Evenement> file_;
+    std::vector<Morceau> attributs_;
+    size_t prochain_ = 0;        // the queue's next token
+    const Evenement* courant_ = nullptr;
+    int profondeur_ = 0;
     QByteArrayView texte_;
-    QByteArray texteDecode_;
 };

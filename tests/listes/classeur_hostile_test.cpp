@@ -4,6 +4,7 @@
 #include "Enfant.h"
 #include "base/Avancement.h"
 #include "base/Erreurs.h"
+#include "listes/BornesClasseur.h"
 #include "listes/ListeLue.h"
 #include "listes/TableauClasseur.h"
 #include "results/ArchiveZip.h"
@@ -151,6 +152,10 @@ TEST(ClasseurHostile, NestingRepeatsAndHugeReferencesAreRefusedWithinTheirBounds
         else ecritXlsx(c.fichier, c.lignes, c.partages);
         EXPECT_EQ(litDansUnEnfant(c.fichier), c.raison ? refus(c.fichier, c.raison) : u("2:Léa Martin/CE1"));
     }
+    // A comment as long as a part: the XML parser would keep it whole.
+    ecritOds("commentaire.ods", Entete + "<!--" + QByteArray(20 << 20, ' ') + "-->" + Eleve);
+    EXPECT_EQ(litDansUnEnfant("commentaire.ods"),
+              BornesClasseur::texte(BornesClasseur::Refus::Illisible, "commentaire.ods"));
 }
 
 TEST(ClasseurHostile, CellReferencesSaturateBeyondAnySheet) {
