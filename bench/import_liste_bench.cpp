@@ -1,5 +1,6 @@
 // A school's whole list of 5,000 pupils: the CSV read (title line, header, names with accents),
 // then prepared and registered with one teacher, as "Importer une liste d'élèves" does.
+#include "BancLogique.h"
 #include "base/FichierTexte.h"
 #include "base/Messages.h"
 #include "state/SharedState.h"
@@ -74,13 +75,4 @@ BENCHMARK(BM_Prepare5000)->Unit(benchmark::kMillisecond)->Repetitions(9)->Report
 BENCHMARK(BM_Enregistre5000)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 }  // namespace
 
-int main(int argc, char** argv) {
-    QCoreApplication application(argc, argv);
-    // No box may wait for a click during a measurement.
-    Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return lanceBancsLogique(argc, argv); }

@@ -1,5 +1,6 @@
 // Loading the last exercise of the largest sequence the settings screen can define: 50 exercises
 // of 250 table lines, with a teacher's file holding the same 50 exercises.
+#include "BancLogique.h"
 #include "base/FichierTexte.h"
 #include "base/Messages.h"
 #include "state/SharedState.h"
@@ -81,13 +82,4 @@ BENCHMARK_CAPTURE(BM_LitParametresExercice50, fichier_enseignant_complet, true)
     ->ReportAggregatesOnly(true);
 }  // namespace
 
-int main(int argc, char** argv) {
-    QCoreApplication application(argc, argv);
-    // No box may wait for a click during a measurement.
-    Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return lanceBancsLogique(argc, argv); }

@@ -1,6 +1,7 @@
 // The teacher's settings screen with a full class: opening it with "Paramétrer" (reading the
 // teacher's 50 defined exercises, the 100 pupils, the profile choice, the screen shown), and
 // ">>" assigning a 50-exercise sequence to 100 pupils (every file written whole, under its lock).
+#include "BancEcran.h"
 #include "app/Demarrage.h"
 #include "interface/Affichage.h"
 #include "base/FichierTexte.h"
@@ -114,14 +115,4 @@ void BM_AffectationCinquanteExercicesCentEleves(benchmark::State& state) {
 BENCHMARK(BM_AffectationCinquanteExercicesCentEleves)->Unit(benchmark::kMillisecond)->Iterations(10);
 }  // namespace
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    Affichage::fixeTaille(QSize(1024, 768));
-    Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
-    Demarrage::prepare();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return lanceBancsEcran(argc, argv); }

@@ -1,5 +1,6 @@
 // The end-of-exercise hand-over without the screens: the profile block appended, the position
 // rewritten, the settings reloaded — on a sequence of ten ordinary exercises.
+#include "BancLogique.h"
 #include "base/Horloge.h"
 #include "base/Messages.h"
 #include "state/SharedState.h"
@@ -51,11 +52,4 @@ void BM_PassageApresExercice(benchmark::State& state) {
 BENCHMARK(BM_PassageApresExercice)->Unit(benchmark::kMillisecond);
 }  // namespace
 
-int main(int argc, char** argv) {
-    QCoreApplication application(argc, argv);
-    Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return lanceBancsLogique(argc, argv); }

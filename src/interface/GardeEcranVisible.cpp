@@ -5,6 +5,20 @@
 #include <QWidget>
 
 namespace {
+class Filtre final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* cible, QEvent* evenement) override {
+        if (!GardeEcranVisible::estUneAction(evenement->type()) || !cible->isWidgetType()) return false;
+        const QWidget* fenetre = static_cast<QWidget*>(cible)->window();
+        return !fenetre->isVisible();
+    }
+};
+}  // namespace
+
+namespace GardeEcranVisible {
 bool estUneAction(QEvent::Type type) {
     switch (type) {
         case QEvent::MouseButtonPress:
@@ -24,20 +38,6 @@ bool estUneAction(QEvent::Type type) {
     }
 }
 
-class Filtre final : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* cible, QEvent* evenement) override {
-        if (!estUneAction(evenement->type()) || !cible->isWidgetType()) return false;
-        const QWidget* fenetre = static_cast<QWidget*>(cible)->window();
-        return !fenetre->isVisible();
-    }
-};
-}  // namespace
-
-namespace GardeEcranVisible {
 void installe() {
     static Filtre* filtre = nullptr;
     if (filtre || !QCoreApplication::instance()) return;

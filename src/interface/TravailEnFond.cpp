@@ -2,6 +2,7 @@
 
 #include "base/Minuterie.h"
 #include "interface/Apparence.h"
+#include "interface/GardeEcranVisible.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -26,21 +27,9 @@ public:
 
 protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override {
-        switch (evenement->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-        case QEvent::Wheel:
-        case QEvent::Shortcut:
-        case QEvent::Close: {
-            auto* widget = qobject_cast<QWidget*>(objet);
-            return widget && widget != fenetre_ && !fenetre_->isAncestorOf(widget);
-        }
-        default:
-            return false;
-        }
+        if (!GardeEcranVisible::estUneAction(evenement->type()) && evenement->type() != QEvent::Close) return false;
+        auto* widget = qobject_cast<QWidget*>(objet);
+        return widget && widget != fenetre_ && !fenetre_->isAncestorOf(widget);
     }
 
 private:
