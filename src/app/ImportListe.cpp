@@ -101,8 +101,7 @@ int execute(const Demande& d, const QString& partage, const QString& maison) {
             return 0;
         }
         const ImportEleves::Bilan bilan = ImportEleves::enregistre(d.enseignant, eleves);
-        ecrit(stdout, bilan.enregistres == 1 ? QStringLiteral("1 élève a été inscrit.")
-                                             : QStringLiteral("%1 élèves ont été inscrits.").arg(bilan.enregistres));
+        ecrit(stdout, ImportEleves::texteInscrits(bilan.enregistres));
         if (!bilan.dejaLa.isEmpty())
             ecrit(stdout, QStringLiteral("Déjà inscrits entre-temps sur un autre poste : ") +
                               bilan.dejaLa.join(QStringLiteral(", ")) + QLatin1Char('.'));

@@ -114,6 +114,12 @@ Bilan enregistre(const QString& enseignant, const QList<Eleve>& eleves) {
     return bilan;
 }
 
+QString texteInscrits(int enregistres) {
+    if (enregistres == 0) return QStringLiteral("Aucun élève n'a été inscrit.");
+    return enregistres == 1 ? QStringLiteral("1 élève a été inscrit.")
+                            : QStringLiteral("%1 élèves ont été inscrits.").arg(enregistres);
+}
+
 std::pair<QString, QString> decoupeLigne(const QString& ligne) {
     const qsizetype position = ligne.lastIndexOf(EnClasseDe);
     if (position > 0) {

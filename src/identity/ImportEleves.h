@@ -40,6 +40,8 @@ struct Bilan {
 // Registers the accepted pupils (those without `refus`) in one rewrite of the class list, under
 // its lock; no box is shown. Throws ErreurFichier, the list then unchanged.
 Bilan enregistre(const QString& enseignant, const QList<Eleve>& eleves);
+// "3 élèves ont été inscrits.", for the screen and the command line alike.
+QString texteInscrits(int enregistres);
 
 // The class list as a CSV file a spreadsheet opens ("Nom;Niveau", Windows-1252, CR LF), for a
 // file that the import reads back to the same list.

@@ -64,8 +64,7 @@ void TSaisieIdentifiant::ImporterClick() {
     const QList<ImportEleves::Eleve> eleves = apercu.eleves();
     TravailEnFond::execute(this, QStringLiteral("Inscription des élèves…"),
                            [&](Avancement&) { bilan = ImportEleves::enregistre(enseignant, eleves); });
-    QString texte = bilan.enregistres == 1 ? QStringLiteral("1 élève a été inscrit.")
-                                           : QStringLiteral("%1 élèves ont été inscrits.").arg(bilan.enregistres);
+    QString texte = ImportEleves::texteInscrits(bilan.enregistres);
     if (!bilan.dejaLa.isEmpty())
         texte += QStringLiteral(" Déjà inscrits entre-temps sur un autre poste : ") +
                  bilan.dejaLa.join(QStringLiteral(", ")) + QLatin1Char('.');
