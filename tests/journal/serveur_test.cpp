@@ -442,34 +442,3 @@ TEST_F(Serveur, ManyProgramsAtOnceLoseNothingEvenWhenTheServerStops) {
                   << mediane(attentes) << " ms, pire " << *std::max_element(attentes.begin(), attentes.end()) << " ms\n";
     }
 }
-
-// By hand (--gtest_also_run_disabled_tests): what an end of exercise waits for, 100 exercises of
-// one program with a server that answers, that is down (nothing listens), and that hangs (the
-// forwarder holds the traffic after the first exercise); docs/serveur.md keeps the figures.
-TEST_F(Serveur, DISABLED_EndOfExerciseWithAServerThatAnswersIsDownOrHangs) {
-    RelaisTcp relais(serveur().port());
-    for (const char* cas : {"répond", "arrêté", "bloqué"}) {
-        const QString boite = dossier_.chemin() + QStringLiteral("/%1/boite.jsonl").arg(QString::fromUtf8(cas));
-        const bool bloque = QByteArray(cas) == "bloqué";
-        const int port = QByteArray(cas) == "arrêté" ? 1 : bloque ? relais.port() : serveur().port();
-        QProcess p;
-        p.start(QStringLiteral(ECRIVAIN_JOURNAL), {QStringLiteral("127.0.0.1"), QString::number(port), base_, boite,
-                                                   QString::fromUtf8(cas), QStringLiteral("100"), QStringLiteral("1")});
-        std::vector<int> attentes;
-        for (int x = 0; x < 100; ++x) {
-            const QByteArray l = ligneDe(p);
-            ASSERT_FALSE(l.isEmpty());
-            attentes.push_back(l.toInt());
-            if (x == 0) {
-                if (bloque) relais.retiens();
-                dis(p);
-            }
-        }
-        dis(p);
-        ASSERT_TRUE(p.waitForFinished(120000));
-        relais.laissePasser();
-        std::cout << "Serveur " << cas << " : fin d'exercice médiane " << mediane(attentes) << " ms, pire "
-                  << *std::max_element(attentes.begin(), attentes.end()) << " ms\n";
-    }
-}
-
