@@ -1,6 +1,6 @@
 // Whole journeys through the real program, from an empty folder: teachers and pupils registered
-// through the identification screen, sequences played to their end in a loop or closing the
-// program, free practice without a parameter file, the review.
+// through the identification screen, a sequence defined on the settings screen, sequences played
+// to their end in a loop or closing the program, free practice without a parameter file, the review.
 #include "DossierTemporaire.h"
 #include "Pilote.h"
 #include "TestEcran.h"
@@ -14,7 +14,6 @@
 #include "interface/Ecrans.h"
 #include "state/SharedState.h"
 #include "exercises/TExo1.h"
-#include "exercises/TExo2.h"
 #include "exercises/TRevision.h"
 #include "journal/Journal.h"
 #include "revision/SeuilClasse.h"
@@ -49,6 +48,11 @@ class ParcoursTest : public TestEcran {
     template <typename T = QWidget>
     T* w(const char* nom) { return Pilote::controle<T>(identification(), QString::fromLatin1(nom)); }
     void appuie(const char* bouton) { QTest::mouseClick(w<QPushButton>(bouton), Qt::LeftButton); }
+    template <typename T = QWidget>
+    T* p(const char* nom) { return Pilote::controle<T>(ecran(Ecrans::Role::Parametrage), QString::fromLatin1(nom)); }
+    void cliqueP(std::initializer_list<const char*> noms) {
+        for (const char* nom : noms) Pilote::coche(p<QAbstractButton>(nom));
+    }
     void cliqueImage(Ecrans::Role r, const char* nom) {
         QTest::mouseClick(Pilote::controle(ecran(r), QString::fromLatin1(nom)), Qt::LeftButton);
     }
@@ -165,6 +169,44 @@ private slots:
         QCOMPARE(FichierTexte::litLignes(Classe + "classe_Martin.txt").value(1), Lea);
     }
 
+    // Martin defines two exercises on the settings screen and gives them to Léa, who then gets the
+    // first with his settings (the file's bytes are tests/parametrage's, its reading tests/settings').
+    void unEnseignantParametreEtSonEleveJoue() {
+        QVERIFY(Pilote::clique(w<QListWidget>("lb_nom_ens_param"), "Martin"));
+        appuie("Parametre");
+        QTRY_VERIFY(ecran(Ecrans::Role::Parametrage)->isVisible());
+        QVERIFY(!identification()->isVisible());
+        QCOMPARE(Pilote::textes(p<QListWidget>("Eleve")), (QStringList{u("Paramétrage par défaut"), Lea}));
+        Messages::recueille();
+        // Exercise 1: the table of 7, the pirate in 12 seconds, 3 questions, help with drawings.
+        cliqueP({"Type1", "Operation2", "TablePrecise"});
+        QVERIFY(Pilote::clique(p<QListWidget>("ListeTable1"), "7"));
+        QTest::keyClick(p<QListWidget>("ListeTable1"), Qt::Key_Space);
+        cliqueP({"Ajouter_Button1", "Temps_RadioButton2"});
+        Pilote::regle(p<QSpinBox>("Temps_SpinEdit1"), 12);
+        Pilote::regle(p<QSpinBox>("NbreQuestion"), 3);
+        cliqueP({"Aide1", "Enregistrer"});
+        // Exercise 2: the missing operand on the same table, no time.
+        cliqueP({"Type2", "Temps_RadioButton1", "Enregistrer"});
+        QCOMPARE(Pilote::textes(p<QListWidget>("ListeSequence")),
+                 (QStringList{"Exercice 1=>(x) table de 7 sur [1..10], ", "Exercice 2=>(x) table de 7 sur [1..10], "}));
+        cliqueP({"Associe"});
+        QCOMPARE(Messages::recueille(), QStringList{"Tout est ok"});
+        cliqueP({"EnregistrerQuitter"});
+        QTRY_VERIFY(identification()->isVisible());
+        QVERIFY(!ecran(Ecrans::Role::Parametrage)->isVisible());
+
+        connecte("Martin", Lea);
+        QTRY_VERIFY(exo1()->isVisible());
+        const SharedState& e = Etat();
+        QCOMPARE((QList<int>{e.NumeroExercice, e.TypeExercice, e.Tables[2], e.Tables[3], e.Tables[4], e.Tables[5],
+                             e.DernierIndiceTables, e.TempsDeReponse, e.NombreDeQuestions, e.TypeAide}),
+                 (QList<int>{1, 1, 7, 1, 10, 2, 5, 12, 3, 0}));
+        QVERIFY(e.AvecPirate && e.SauvegardeTexte && !e.SauvegardeBase && !e.SauvegardeTableur);
+        QVERIFY(Messages::recueille().isEmpty());
+        quitteVersIdentification();
+    }
+
     void uneSequenceEnBoucleRepartDuPremierExercice() {
         ecritSequence(2, 0);
         connecte("Martin", Lea);
@@ -198,52 +240,12 @@ private slots:
         // The profile holds the header, one connection block per connection and one block per exercise.
         const QString profil = QString::fromLatin1(octetsDe(ProfilLea));
         QVERIFY(profil.startsWith(QString(53, '-') + "\r\nFichier de profils de l'eleve "));
-        QCOMPARE(profil.count("[date connexion : ] "), 2);
+        QCOMPARE(profil.count("[date connexion : ] "), 3);
         QCOMPARE(profil.count("[exercice]     Exercice "), 3);
-        QCOMPARE(profil.count("[date deconnexion ]     "), 1);
+        QCOMPARE(profil.count("[date deconnexion ]     "), 2);
         fini = false;
         exo1()->hide();
         Ecrans::montre(Ecrans::Role::SaisieIdentifiant);
-    }
-
-    // Exercise 2 with one error, then exercise 1: the summary, the profile block with its error
-    // list, the position moved on.
-    void unExerciceATrouPuisLeSuivant() {
-        SequenceSettings s;
-        ExerciseSettings trou = exercice(2, EntreeTable::table(7, 8, 8, 2));
-        trou.OptionTableDansOrdre = true;
-        ExerciseSettings suivant = trou;
-        suivant.TypeExercice = 1;
-        s.exercices << trou << suivant;
-        s.UneFoisSequenceFinie = 2;
-        EcritFichier(FichierLea, TexteParameterFile("Martin", Lea, s));
-        connecte("Martin", Lea);
-        auto* exo2 = static_cast<TExo2*>(ecran(Ecrans::Role::Exo2));
-        QTRY_VERIFY(exo2->isVisible());
-        const auto trouDe = [exo2] {
-            return Pilote::controle<QLineEdit>(exo2, exo2->trouAGauche() ? "OpGaucheEdit" : "OpDroiteEdit");
-        };
-        const QString entree = exo2->trouAGauche() ? u("\r\n...×8=56 1 erreurs") : u("\r\n7×...=56 1 erreurs");
-        QTest::keyClicks(trouDe(), "5");
-        QTest::keyClick(trouDe(), Qt::Key_Return);
-        const int avant = bilans;
-        for (int q = 1; q <= 2; ++q) {
-            QTRY_COMPARE(exo2->partie().NumeroQuestion, q);
-            QTRY_VERIFY(!exo2->partie().RamassageEnCours && trouDe()->isVisible());
-            const auto& question = exo2->question();
-            QTest::keyClicks(trouDe(), QString::number(exo2->trouAGauche() ? question.gauche : question.droite));
-            QTest::keyClick(trouDe(), Qt::Key_Return);
-        }
-        QTRY_COMPARE(bilans, avant + 1);
-        QTRY_VERIFY(exo1()->isVisible());
-        QVERIFY(!exo2->isVisible());
-        QCOMPARE(position(), QStringLiteral("(2)"));
-        const QString profil = QString::fromLatin1(octetsDe(ProfilLea));
-        const qsizetype bloc = profil.lastIndexOf(u("[exercice]     Exercice 1\r\n[Type exercice]     à trou\r\n"));
-        QVERIFY(bloc > 0);
-        QVERIFY(profil.indexOf(u("[Nombre d'erreurs]     1 erreur(s) sur 2\r\n"), bloc) > bloc);
-        QVERIFY(profil.indexOf(u("[Bilan de l'exercice]     \r\n") + entree + u("\r\n\r\n*"), bloc) > bloc);
-        quitteVersIdentification();
     }
 
     void sansParametrageLEleveChoisitLibrement() {
