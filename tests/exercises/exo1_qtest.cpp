@@ -1,21 +1,13 @@
 // Exercise 1 played as a pupil would: typing answers, Enter, clicks, and the countdowns run fast.
-#include "BancExercice.h"
-#include "TestEcran.h"
+#include "TestExercice.h"
 #include "exercises/TExo1.h"
 
-#include <QLabel>
 #include <QRegularExpression>
 
-class Exo1Test : public TestEcran {
+class Exo1Test : public TestExercice<TExo1, Ecrans::Role::Exo1, 1> {
     Q_OBJECT
 
-    BancExercice banc_;
-    TExo1* exo_ = nullptr;
-
-    template <typename T = QWidget>
-    T* w(const QString& nom) const { return Pilote::controle<T>(exo_, nom); }
     QLineEdit* resultat() const { return w<QLineEdit>("Resultat"); }
-    QLabel* label(const char* nom) const { return w<QLabel>(nom); }
 
     // Starts the exercise on one question, "3 × 4" unless told otherwise, in the given mode.
     void lance(int tempsDeReponse = 0, bool pirate = false, int questions = 10,
@@ -29,28 +21,14 @@ class Exo1Test : public TestEcran {
         QTest::keyClick(champ, Qt::Key_Return);
     }
     void repond(const QString& texte) { repond(resultat(), texte); }
-    int numero() const { return exo_->partie().NumeroQuestion; }
     int minuteries() const { return int(exo_->findChildren<QTimer*>(QString(), Qt::FindDirectChildrenOnly).size()); }
-    QList<int> intervalles() const { return BancExercice::intervalles(exo_); }
-    void tic() const { BancExercice::tic(exo_); }
-    void ticsJusqua(const char* nom) const { BancExercice::ticsJusqua(exo_, nom, 100); }
-
-private slots:
-    void initTestCase() {
-        exo_ = banc_.installe<TExo1>(Ecrans::Role::Exo1, 1);
-        QCOMPARE(Messages::recueille(), QStringList());
-    }
-
-protected:
-    void avantChaqueTest() override { banc_.avant(); }
-    void apresChaqueTest() override { QCOMPARE(banc_.apres(), QStringList()); }
 
 private slots:
     // The strip's colours: rows of even tens on light yellow, the others and 100 on green; even
     // numbers in orange, odd ones in green.
     void numberStripColours() {
-        const auto fond = [this](const char* nom) { return label(nom)->palette().color(QPalette::Window); };
-        const auto encre = [this](const char* nom) { return label(nom)->palette().color(QPalette::WindowText); };
+        const auto fond = [this](const char* nom) { return w(nom)->palette().color(QPalette::Window); };
+        const auto encre = [this](const char* nom) { return w(nom)->palette().color(QPalette::WindowText); };
         QCOMPARE(fond("Num0"), QColor(255, 255, 200));
         QCOMPARE(fond("Num17"), QColor(215, 255, 215));
         QCOMPARE(fond("Num100"), QColor(215, 255, 215));
@@ -60,11 +38,10 @@ private slots:
 
     void rightAtTheFirstTryRunsTheCoinPickup() {
         lance();
-        QCOMPARE(label("OpGauche")->text() + label("Signe")->text() + label("OpDroite")->text(),
-                 QString::fromUtf8("3×4"));
+        QCOMPARE(texte("OpGauche") + texte("Signe") + texte("OpDroite"), QString::fromUtf8("3×4"));
         const int crabe = w("Crabe")->x();
         repond(QStringLiteral("12"));
-        QVERIFY(exo_->partie().RamassageEnCours && w("ramasse_piece1")->isVisible() && label("Bravo")->isVisible());
+        QVERIFY(exo_->partie().RamassageEnCours && w("ramasse_piece1")->isVisible() && w("Bravo")->isVisible());
         QVERIFY(resultat()->isReadOnly());
         // Answers are ignored while the seahorse takes the coin.
         repond(QString());
@@ -72,7 +49,7 @@ private slots:
         QCOMPARE(numero(), 1);
         QTRY_COMPARE(numero(), 2);
         QCOMPARE(w("Crabe")->x(), crabe + 102);
-        QVERIFY(!exo_->partie().RamassageEnCours && w("piece")->isVisible() && !label("Bravo")->isVisible());
+        QVERIFY(!exo_->partie().RamassageEnCours && w("piece")->isVisible() && !w("Bravo")->isVisible());
         QVERIFY(resultat()->text().isEmpty() && !resultat()->isReadOnly());
         QCOMPARE(Etat().NombreErreurs, 0);
     }
@@ -84,11 +61,11 @@ private slots:
         QVERIFY(resultat()->text().isEmpty() && w("Perdu")->isVisible());
         QVERIFY(QStringList({QStringLiteral("Essaie encore, tu vas y arriver !"),
                              QString::fromUtf8("Presque, réfléchis bien.")})
-                    .contains(label("Perdu")->text()));
+                    .contains(texte("Perdu")));
         QVERIFY(w("SolutionImage")->isVisible());
         QTest::mouseClick(w("SolutionImage"), Qt::LeftButton);
         QVERIFY(!w("SolutionImage")->isVisible() && w("SolutionImage2")->isVisible());
-        QCOMPARE(label("SolutionLabel")->text(), QStringLiteral("12"));
+        QCOMPARE(texte("SolutionLabel"), QStringLiteral("12"));
         // The yellow fish validates like Enter; a right answer after an error earns no coin.
         QTest::keyClicks(resultat(), QStringLiteral("12"));
         QTest::mouseClick(w("PoissonRes"), Qt::LeftButton);
@@ -101,9 +78,9 @@ private slots:
 
     void notANumberCountsNothing() {
         lance();
-        for (const QString& texte : {QStringLiteral("abc"), QString()}) {
-            repond(texte);
-            QCOMPARE(label("Perdu")->text(), QStringLiteral("Tu n'as pas rentré un nombre !"));
+        for (const QString& saisie : {QStringLiteral("abc"), QString()}) {
+            repond(saisie);
+            QCOMPARE(texte("Perdu"), QStringLiteral("Tu n'as pas rentré un nombre !"));
             QVERIFY(w("Perdu")->isVisible() && resultat()->text().isEmpty());
         }
         QCOMPARE(Etat().NombreErreurs + exo_->partie().ErreursQuestion, 0);
@@ -115,7 +92,7 @@ private slots:
     void numberStripRowsAndClicks() {
         lance();
         QVERIFY(!w("SoutientBandeNum")->isVisible());
-        QVERIFY(!label("Enonce2Exo1")->text().contains(QStringLiteral("au fond de l'eau")));
+        QVERIFY(!texte("Enonce2Exo1").contains(QStringLiteral("au fond de l'eau")));
         struct Cas { int bande; const char* derniere; const char* cachee; int y, hauteur; const char* clic, *texte; };
         for (const Cas& c : {Cas{0, "BandeNum0", "BandeNum10", 400 + 5 * 38, 34, "Num7", "7"},
                              Cas{5, "BandeNum50", "BandeNum60", 400 + 2 * 38, 6 * 34, nullptr, nullptr},
@@ -127,7 +104,7 @@ private slots:
             QVERIFY(!c.cachee || !w(c.cachee)->isVisible());
             QCOMPARE(QPair(w("SoutientBandeNum")->y(), w("SoutientBandeNum")->height()), QPair(c.y, c.hauteur));
             QVERIFY(w("SoutientBandeNum")->geometry().bottom() < w("Crabe")->y());
-            QVERIFY(label("Enonce2Exo1")->text().contains(QStringLiteral("au fond de l'eau")));
+            QVERIFY(texte("Enonce2Exo1").contains(QStringLiteral("au fond de l'eau")));
             if (!c.clic) continue;
             QTest::mouseClick(w(c.clic), Qt::LeftButton);
             QCOMPARE(resultat()->text(), QString::fromLatin1(c.texte));
@@ -150,7 +127,7 @@ private slots:
 
         // Operands beyond 10, or no help chosen: the greyed octopus.
         lance(0, false, 10, {11, 2, 2, 0});
-        QCOMPARE(label("OpGauche")->text(), QStringLiteral("11"));
+        QCOMPARE(texte("OpGauche"), QStringLiteral("11"));
         QVERIFY(!w("Aide")->isVisible() && w("AideGrisee")->isVisible());
         lance();
         Etat().TypeAide = 2;
@@ -246,7 +223,7 @@ private slots:
         QVERIFY(w("Bulle1")->isVisible() && w("Bulle2")->isVisible() && w("RequinPanel")->isVisible());
         QVERIFY(!w("Signe")->isVisible() && !w("PoissonRes")->isVisible() && !w("SoutientBandeNum")->isVisible());
         QVERIFY(!w("Aide")->isVisible() && !w("AideGrisee")->isVisible() && !w("EnleverAide")->isVisible());
-        QCOMPARE(label("OpBulle1")->text(), QString::fromUtf8("3 × 4"));
+        QCOMPARE(texte("OpBulle1"), QString::fromUtf8("3 × 4"));
         QCOMPARE(Etat().BandeNumerique, 10);
         auto* champ = w<QLineEdit>("ResultatBulle2");
         repond(champ, QStringLiteral("5"));
@@ -255,7 +232,7 @@ private slots:
 
         QTRY_VERIFY(w("BulleExplose")->isVisible());
         QVERIFY(!w("Bulle1")->isVisible() && champ->isReadOnly());
-        QCOMPARE(label("LabelRequin")->text() + champ->text(), QString::fromUtf8("3 × 412"));
+        QCOMPARE(texte("LabelRequin") + champ->text(), QString::fromUtf8("3 × 412"));
         QTRY_COMPARE(numero(), 2);
         QCOMPARE(Etat().NombreErreurs, 1);
         QCOMPARE(exo_->partie().ListeErreurs, QString::fromUtf8("\r\n3 × 4 2 erreurs"));
@@ -270,7 +247,7 @@ private slots:
 
         // A right first answer: "Bravo !" said by the fish, then the next question.
         repond(champ, QStringLiteral("12"));
-        QCOMPARE(label("Perdu")->text(), QStringLiteral("Bravo !"));
+        QCOMPARE(texte("Perdu"), QStringLiteral("Bravo !"));
         QTRY_COMPARE(numero(), 4);
         QCOMPARE(Etat().NombreErreurs, 2);
     }

@@ -2,24 +2,15 @@
 // strip, the help, the shark family and the pirate. What exercise 2 shares with exercise 1 (the
 // coin pickup, the answer round, not-a-number answers, the strip's rows, the pirate's and the
 // shark's rounds) is tested once, with exercise 1.
-#include "BancExercice.h"
-#include "TestEcran.h"
+#include "TestExercice.h"
 #include "base/Aleatoire.h"
 #include "exercises/TExo2.h"
 
-#include <QLabel>
 #include <cmath>
 
-class Exo2Test : public TestEcran {
+class Exo2Test : public TestExercice<TExo2, Ecrans::Role::Exo2, 2> {
     Q_OBJECT
 
-    BancExercice banc_;
-    TExo2* exo_ = nullptr;
-
-    template <typename T = QWidget>
-    T* w(const QString& nom) const { return Pilote::controle<T>(exo_, nom); }
-    QString texte(const char* nom) const { return w<QLabel>(nom)->text(); }
-    int numero() const { return exo_->partie().NumeroQuestion; }
     bool requin() const { return exo_->mode() == TExo2::Mode::Requin; }
     // The field of the hole of the current question.
     QLineEdit* trou() const {
@@ -33,7 +24,6 @@ class Exo2Test : public TestEcran {
         if (!texte.isEmpty()) QTest::keyClicks(trou(), texte);
         QTest::keyClick(trou(), Qt::Key_Return);
     }
-    QList<int> intervalles() const { return BancExercice::intervalles(exo_); }
 
     // Starts the exercise on "7 × 8 = 56" (unless told otherwise), the hole on the side asked
     // for (-1: whichever is drawn).
@@ -47,13 +37,6 @@ class Exo2Test : public TestEcran {
             if (gauche < 0 || exo_->trouAGauche() == (gauche == 1)) return;
         }
     }
-
-private slots:
-    void initTestCase() { exo_ = banc_.installe<TExo2>(Ecrans::Role::Exo2, 2); }
-
-protected:
-    void avantChaqueTest() override { banc_.avant(); }
-    void apresChaqueTest() override { QCOMPARE(banc_.apres(), QStringList()); }
 
 private slots:
     // The hole on each side: the bubbles shown, the texts, only the drawn operand accepted.

@@ -2,14 +2,11 @@
 // that come while a bubble bursts or after the question is over, the pirate taking the coin, and
 // settings that allow no question. The draw, the click rules and the burst's steps are tested
 // with the logic.
-#include "BancExercice.h"
-#include "TestEcran.h"
+#include "TestExercice.h"
 #include "base/Aleatoire.h"
 #include "base/Horloge.h"
 #include "exercises/TExo3.h"
 #include "exercises/commun/Pirate.h"
-
-#include <QLabel>
 
 namespace {
 using Entree = std::array<int, 4>;
@@ -17,18 +14,10 @@ const QList<Entree> Tables248 = {{2, 1, 10, 2}, {4, 1, 10, 2}, {8, 1, 10, 2}};
 const QStringList MessagesDuBanc = {u("Essaie encore, tu vas y arriver !"), u("Presque, réfléchis bien.")};
 }  // namespace
 
-class Exo3Test : public TestEcran {
+class Exo3Test : public TestExercice<TExo3, Ecrans::Role::Exo3, 3> {
     Q_OBJECT
 
-    BancExercice banc_;
-    BilanCompte bilan_;
-    TExo3* exo_ = nullptr;
-
-    template <typename T = QWidget>
-    T* w(const QString& nom) const { return Pilote::controle<T>(exo_, nom); }
-    QString texte(const QString& nom) const { return w<QLabel>(nom)->text(); }
     bool visible(const QString& nom, int k) const { return w(nom + QString::number(k))->isVisible(); }
-    int numero() const { return exo_->partie().NumeroQuestion; }
     int erreurs() const { return exo_->partie().ErreursQuestion; }
     int intrus() const { return exo_->question().PositionIntrus; }
     // The first or second wrong bubble.
@@ -45,7 +34,6 @@ class Exo3Test : public TestEcran {
     }
     void clic(int k) { QTest::mouseClick(bulle(k), Qt::LeftButton); }
     void posteClic(int k) { BancExercice::posteClic(bulle(k)); }
-    QList<int> intervalles() const { return BancExercice::intervalles(exo_); }
     QByteArray captions() const {
         QByteArray c;
         for (int k = 1; k <= 3; ++k) c += texte(QStringLiteral("operateur%1").arg(k)).toLatin1() + " ; ";
@@ -66,18 +54,15 @@ class Exo3Test : public TestEcran {
 
 private slots:
     void initTestCase() {
-        exo_ = banc_.installe<TExo3>(Ecrans::Role::Exo3, 3);
+        installe();
         QDir().mkpath(u("classe de Martin"));
     }
 
 protected:
     void avantChaqueTest() override {
-        banc_.avant();
-        Ecrans::enregistre(Ecrans::Role::Form1, &bilan_);
-        bilan_.vus = 0;
+        TestExercice::avantChaqueTest();
         Minuterie::accelere(10);
     }
-    void apresChaqueTest() override { QCOMPARE(banc_.apres(), QStringList()); }
 
 private slots:
     // With the pirate coming down: the intruder's click stops him at once.

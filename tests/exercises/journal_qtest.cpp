@@ -1,7 +1,7 @@
 // The answer journal as the four exercises write it, played as a pupil would with the clock set:
 // each question's fact, first answer, tries and times, read back with Python's own sqlite3.
-#include "BancExercice.h"
-#include "TestEcran.h"
+#include "ServeurPostgres.h"
+#include "TestExercice.h"
 #include "base/Aleatoire.h"
 #include "base/Horloge.h"
 #include "exercises/QuestionExo4.h"
@@ -24,15 +24,12 @@ const QString Classe = QStringLiteral("classe de Mme Léa/");
 const QString Fichier = Classe + QStringLiteral("journal_des_reponses_de_Mme Léa.sqlite");
 }  // namespace
 
-class JournalTest : public TestEcran {
+class JournalTest : public TestExercice<TExo1, Ecrans::Role::Exo1, 1> {
     Q_OBJECT
 
-    BancExercice banc_;
-    TExo1* exo1_ = nullptr;
     std::unique_ptr<TExo2> exo2_;
     std::unique_ptr<TExo3> exo3_;
     std::unique_ptr<TExo4> exo4_;
-    BilanCompte bilan_;
     qint64 debut_ = 0;
 
     // The lines of the journal from Python, the moment replaced by its distance in ms to the
@@ -69,11 +66,10 @@ class JournalTest : public TestEcran {
         QTest::keyClicks(champ, texte);
         QTest::keyClick(champ, Qt::Key_Return);
     }
-    static void clique(QWidget* x) { QTest::mouseClick(x, Qt::LeftButton); }
 
 private slots:
     void initTestCase() {
-        exo1_ = banc_.installe<TExo1>(Ecrans::Role::Exo1, 1);
+        installe();
         exo2_ = std::make_unique<TExo2>();
         exo3_ = std::make_unique<TExo3>();
         exo4_ = std::make_unique<TExo4>();
@@ -83,36 +79,34 @@ private slots:
 protected:
     // Each test starts at the same moment, on an empty journal.
     void avantChaqueTest() override {
-        banc_.avant();
+        TestExercice::avantChaqueTest();
         Ecrans::enregistre(Ecrans::Role::Exo2, exo2_.get(), 2);
         Ecrans::enregistre(Ecrans::Role::Exo3, exo3_.get(), 3);
         Ecrans::enregistre(Ecrans::Role::Exo4, exo4_.get(), 4);
-        Ecrans::enregistre(Ecrans::Role::Form1, &bilan_);
         Horloge::fixe(QDateTime(QDate(2026, 12, 7), QTime(9, 0)));
         debut_ = Horloge::maintenant().toMSecsSinceEpoch();
         QFile::remove(Fichier);
     }
-    void apresChaqueTest() override { QCOMPARE(banc_.apres(), QStringList()); }
 
 private slots:
     // Exercise 1: right at the first try, wrong then right, then the pirate and the sharks
     // ending questions. (That the anonymous pupil's are never kept is magasin_test.cpp's.)
     void exercise1() {
         regle(1, {3, 4, 4, 2}, 2);
-        exo1_->show();
-        auto* resultat = Pilote::controle<QLineEdit>(exo1_, QStringLiteral("Resultat"));
+        exo_->show();
+        auto* resultat = Pilote::controle<QLineEdit>(exo_, QStringLiteral("Resultat"));
         tape(resultat, QStringLiteral("12"), 1200);
-        QTRY_COMPARE(exo1_->partie().NumeroQuestion, 2);
+        QTRY_COMPARE(exo_->partie().NumeroQuestion, 2);
         tape(resultat, QStringLiteral("11"), 800);
         tape(resultat, QStringLiteral("12"), 700);
-        QTRY_VERIFY(!exo1_->isVisible());
+        QTRY_VERIFY(!exo_->isVisible());
 
         Minuterie::accelere(10);
         for (bool pirate : {true, false}) {
             Horloge::avance(1000);
             regle(1, {3, 4, 4, 2}, 1, 1, pirate);
-            exo1_->show();
-            QTRY_VERIFY(!exo1_->isVisible());
+            exo_->show();
+            QTRY_VERIFY(!exo_->isVisible());
         }
         QCOMPARE(journal(), QStringList({
             QString::fromUtf8("Zoé|0|1|3×4=12|12|1|1|1200|1200|0|0|0|0|2|0|0|"),
@@ -192,12 +186,12 @@ private slots:
             regle(1, {3, 4, 4, 2}, 2);
             Etat().SauvegardeTexte = true;
             const int bilans = bilan_.vus;
-            exo1_->show();
-            auto* resultat = Pilote::controle<QLineEdit>(exo1_, QStringLiteral("Resultat"));
+            exo_->show();
+            auto* resultat = Pilote::controle<QLineEdit>(exo_, QStringLiteral("Resultat"));
             tape(resultat, QStringLiteral("12"), 1000);
-            QTRY_COMPARE(exo1_->partie().NumeroQuestion, 2);
+            QTRY_COMPARE(exo_->partie().NumeroQuestion, 2);
             tape(resultat, QStringLiteral("12"), 1000);
-            QTRY_VERIFY(!exo1_->isVisible());
+            QTRY_VERIFY(!exo_->isVisible());
             QCOMPARE(bilan_.vus, bilans + 1);
         }
         // Told once for the session; what the child and the teacher are told is magasin_test.cpp's.
@@ -213,11 +207,7 @@ private slots:
     // seam), and once it is let go every answer is there, in order, once.
     void aLockedJournalDelaysTheAnswersAndLosesNone() {
         QFile::remove(Fichier);
-        {
-            ParametresConnexion p;
-            p.base = Fichier;
-            MagasinSql m(p);
-        }
+        { MagasinSql m(fichierSqlite(Fichier)); }
         for (const char* maniere : {"ecriture", "lecture"}) {
             const qsizetype avant = journal().size();
             QProcess verrou;
@@ -226,15 +216,15 @@ private slots:
             QVERIFY(verrou.waitForReadyRead(20000));
             QCOMPARE(verrou.readLine().trimmed(), QByteArray("tenu"));
             regle(1, {3, 4, 4, 2}, 10);
-            exo1_->show();
-            auto* resultat = Pilote::controle<QLineEdit>(exo1_, QStringLiteral("Resultat"));
+            exo_->show();
+            auto* resultat = Pilote::controle<QLineEdit>(exo_, QStringLiteral("Resultat"));
             QElapsedTimer fin;
             for (int q = 1; q <= 10; ++q) {
                 if (q == 10) fin.start();
                 tape(resultat, QStringLiteral("12"), 900);
-                if (q < 10) QTRY_COMPARE(exo1_->partie().NumeroQuestion, q + 1);
+                if (q < 10) QTRY_COMPARE(exo_->partie().NumeroQuestion, q + 1);
             }
-            QTRY_VERIFY_WITH_TIMEOUT(!exo1_->isVisible(), 60000);
+            QTRY_VERIFY_WITH_TIMEOUT(!exo_->isVisible(), 60000);
             const qint64 ms = fin.elapsed();
             QCOMPARE(verrou.state(), QProcess::Running);  // still held
             QVERIFY2(ms < 2500, qPrintable(QStringLiteral("%1 ms").arg(ms)));

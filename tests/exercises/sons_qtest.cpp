@@ -1,22 +1,18 @@
 // What a pupil hears: each effect at its moment, the statement and the question read aloud, and
 // silence when the class has not switched them on. A recorder stands for the loudspeaker.
-#include "BancExercice.h"
-#include "TestEcran.h"
 #include "EnregistreurSons.h"
+#include "TestExercice.h"
 #include "exercises/TExo1.h"
 #include "exercises/TForm1.h"
 #include "sons/ReglagesClasse.h"
 
 #include <QMouseEvent>
 
-class SonsTest : public TestEcran {
+class SonsTest : public TestExercice<TExo1, Ecrans::Role::Exo1, 1> {
     Q_OBJECT
 
-    BancExercice banc_;
-    TExo1* exo_ = nullptr;
     QStringList entendu_;
 
-    QWidget* w(const char* nom) const { return Pilote::controle<QWidget>(exo_, QString::fromLatin1(nom)); }
     // The class's switches, then exercise 1 on "3 × 4", three questions.
     void lance(Sons::Reglages reglages, int tempsDeReponse = 0, bool pirate = false) {
         exo_->hide();
@@ -26,24 +22,19 @@ class SonsTest : public TestEcran {
         exo_->show();
     }
     void repond(const QString& texte) {
-        auto* champ = Pilote::controle<QLineEdit>(exo_, QStringLiteral("Resultat"));
+        auto* champ = w<QLineEdit>(QStringLiteral("Resultat"));
         QTest::keyClicks(champ, texte);
         QTest::keyClick(champ, Qt::Key_Return);
     }
-    void ticsJusqua(const char* nom) const { BancExercice::ticsJusqua(exo_, nom); }
-
-private slots:
-    void initTestCase() { exo_ = banc_.installe<TExo1>(Ecrans::Role::Exo1, 1); }
 
 protected:
     void avantChaqueTest() override {
-        banc_.avant();
+        TestExercice::avantChaqueTest();
         // Each effect with the coin's state as it starts: the coin is the scene's clock.
         Sons::installeSortie(std::make_unique<EnregistreurSons>(entendu_, [this] {
             return w("piece")->isVisible() ? QStringLiteral("(pièce là)") : QStringLiteral("(pièce partie)");
         }));
     }
-    void apresChaqueTest() override { QCOMPARE(banc_.apres(), QStringList()); }
 
 private slots:
     void theStatementThenEachQuestionAreReadAndEachAnswerIsHeard() {
