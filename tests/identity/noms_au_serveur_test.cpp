@@ -17,11 +17,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-class FinServeur final : public testing::Environment {
-    void TearDown() override { ServeurPostgres::termine(); }
-};
-[[maybe_unused]] const auto* const finServeur = testing::AddGlobalTestEnvironment(new FinServeur);
-
 // The longest run of one-byte letters the rule accepts (a rule is true for a refused name).
 QString plusLong(const std::function<bool(const QString&)>& refuse) {
     QString nom = QStringLiteral("a");
@@ -72,14 +67,7 @@ TEST(NomsAuServeur, EveryNameTheRegistryAcceptsFitsEveryColumnOnBothDatabases) {
     }
     ASSERT_GT(eleveLong.size(), 200);  // far beyond the 50 characters of the first server tables
     ServeurPostgres& serveur = ServeurPostgres::commun();
-    ParametresConnexion pg;
-    pg.pilote = QStringLiteral("QPSQL");
-    pg.hote = serveur.socket();
-    pg.port = serveur.port();
-    pg.base = serveur.nouvelleBase();
-    pg.utilisateur = QString::fromLatin1(ServeurPostgres::Role);
-    ParametresConnexion sqlite;
-    sqlite.base = QStringLiteral("journal.sqlite");
+    const ParametresConnexion pg = serveur.parametres(serveur.nouvelleBase()), sqlite = fichierSqlite(QStringLiteral("journal.sqlite"));
     for (const ParametresConnexion& p : {sqlite, pg}) {
         SCOPED_TRACE(p.pilote.toStdString());
         {

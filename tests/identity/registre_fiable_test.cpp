@@ -72,30 +72,3 @@ TEST_F(RegistreFiableTest, AFullDiskRegistersNothingAndSaysSo) {
     EXPECT_EQ(octetsDe(liste), avantListe);
     EXPECT_EQ(octetsDe("enseignant.txt"), avantEnseignants);
 }
-
-TEST_F(RegistreFiableTest, NamesThatLookTheSameAsAnExistingOneAreTaken) {
-    const QString Existe = QString::fromUtf8("Ce nom existe déjà! Veuillez en saisir un autre");
-    ASSERT_EQ(Registre::EnregistreEnseignant(etat, "Dupont", {}), Issue::Enregistre);
-    ASSERT_EQ(Registre::EnregistreEleve(etat, "Lea", "Martin", "cp"), Issue::Enregistre);
-    Messages::recueille();
-    for (const char* nom : {"dupont", "DUPONT", "martin"})
-        EXPECT_EQ(Registre::EnregistreEnseignant(etat, nom, {}), Issue::Existant) << nom;
-    for (const char* nom : {"lea", "LEA"}) EXPECT_EQ(Registre::EnregistreEleve(etat, nom, "Martin", "cp"), Issue::Existant);
-    EXPECT_EQ(Messages::recueille(), QStringList(5, Existe));
-    // Another level is another line, another pupil; a list entry is no pupil's name.
-    EXPECT_EQ(Registre::EnregistreEleve(etat, "lea", "Martin", "ce1"), Issue::Enregistre);
-    EXPECT_EQ(Registre::EnregistreEleve(etat, "eleve sans_id", "aucun", ""), Issue::Refuse);
-    EXPECT_EQ(QDir(".").entryList({"classe de *"}, QDir::Dirs), QStringList({"classe de Dupont", "classe de Martin"}));
-}
-
-TEST_F(RegistreFiableTest, RemovingAPupilRemovesTheTemporaryCopiesOfTheirFilesOnly) {
-    Registre::EnregistreEleve(etat, "Lea", "Martin", "cp");
-    const QString lea = "classe de Martin/parametrage_Lea en classe de cp_de_Martin.txt";
-    const QString tom = "classe de Martin/parametrage_Tom en classe de cp_de_Martin.txt";
-    for (const QString& f : QStringList{lea, lea + ".~a1b2c", "classe de Martin/profil_Lea en classe de cp_de_Martin.txt.~zz999",
-                             tom + ".~a1b2c"})
-        ecritOctets(f, "x");
-    Registre::SupprimeEleve("Lea en classe de cp", "Martin");
-    EXPECT_EQ(QDir("classe de Martin").entryList(QDir::Files),
-              QStringList({"classe_Martin.txt", "parametrage_Tom en classe de cp_de_Martin.txt.~a1b2c"}));
-}

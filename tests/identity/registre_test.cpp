@@ -41,14 +41,20 @@ TEST_F(RegistreTest, TeacherRegistrationWritesTheListAndAnEmptyClassList) {
                                                            ">5 - enseigne la classe de college\r\n")));
 }
 
+// Whatever their case; another level is another line, another pupil.
 TEST_F(RegistreTest, ExistingNamesAreRefusedAndNothingChanges) {
     Registre::EnregistreEnseignant(etat, "Martin", {1});
-    const QByteArray avant = octetsDe("enseignant.txt");
-    EXPECT_EQ(Registre::EnregistreEnseignant(etat, "aucun", {}), Issue::Existant);
-    EXPECT_EQ(Registre::EnregistreEnseignant(etat, "Martin", {3}), Issue::Existant);
-    EXPECT_EQ(Messages::recueille(), QStringList({Existe, Existe}));
+    EXPECT_EQ(Registre::EnregistreEleve(etat, "Lea", "Martin", "cp"), Issue::Enregistre);
+    const QByteArray avant = octetsDe("enseignant.txt"), eleves = octetsDe("classe de Martin/classe_Martin.txt");
+    for (const char* nom : {"aucun", "Martin", "martin", "MARTIN"})
+        EXPECT_EQ(Registre::EnregistreEnseignant(etat, nom, {3}), Issue::Existant) << nom;
+    for (const char* nom : {"Lea", "lea", "LEA"}) EXPECT_EQ(Registre::EnregistreEleve(etat, nom, "Martin", "cp"), Issue::Existant) << nom;
+    EXPECT_EQ(Messages::recueille(), QStringList(7, Existe));
     EXPECT_EQ(octetsDe("enseignant.txt"), avant);
-    EXPECT_FALSE(QFileInfo::exists("classe de aucun"));
+    EXPECT_EQ(octetsDe("classe de Martin/classe_Martin.txt"), eleves);
+    EXPECT_EQ(QDir(".").entryList({"classe *"}, QDir::Dirs), QStringList({"classe de Martin"}));
+    EXPECT_EQ(Registre::EnregistreEleve(etat, "lea", "Martin", "ce1"), Issue::Enregistre);
+    EXPECT_EQ(Registre::EnregistreEleve(etat, "eleve sans_id", "aucun", ""), Issue::Refuse);
 
     // "aucun" stays taken in a list that lost its line.
     FichierTexte::ecritLignes("enseignant.txt", {Registre::EnteteEnseignants});
@@ -67,8 +73,6 @@ TEST_F(RegistreTest, PupilsAreLinesOfTheirTeachersList) {
     Registre::EnregistreEnseignant(etat, "Martin", {1, 4});
     Registre::EnregistreEnseignant(etat, "Dupont", {});
     EXPECT_EQ(Registre::EnregistreEleve(etat, u("Léa"), "Martin", "ce1"), Issue::Enregistre);
-    EXPECT_EQ(Registre::EnregistreEleve(etat, u("Léa"), "Martin", "ce1"), Issue::Existant);
-    EXPECT_EQ(Messages::recueille(), QStringList({Existe}));
     EXPECT_EQ(Registre::EnregistreEleve(etat, u("Léa"), "Martin", "cm1"), Issue::Enregistre);
     EXPECT_EQ(octetsDe("classe de Martin/classe_Martin.txt"),
               "--------------Fichier de la classe de Martin--------------\r\n" +
@@ -134,15 +138,17 @@ TEST_F(RegistreTest, RemovingAPupilRemovesExactlyEqualLinesAndTheirFiles) {
     ecritOctets("classe de Martin/classe_Martin.txt",
                 "--------------Fichier de la classe de Martin--------------\r\n"
                 "Tom en classe de ce1\r\nTom en classe de ce10\r\nTom\r\nTom en classe de ce1\r\n");
+    // Their files and the temporary copies of their files go, nobody else's.
     for (const char* f : {"profil_Tom en classe de ce1_de_Martin.txt", "parametrage_Tom en classe de ce1_de_Martin.txt",
-                          "profil_Tom_de_Martin.txt"})
-        FichierTexte::ecritLignes(QString("classe de Martin/") + f, {"x"});
+                          "parametrage_Tom en classe de ce1_de_Martin.txt.~a1b2c", "profil_Tom en classe de ce1_de_Martin.txt.~zz999",
+                          "profil_Tom_de_Martin.txt", "profil_Tom_de_Martin.txt.~a1b2c"})
+        ecritOctets(QString("classe de Martin/") + f, "x");
     Registre::SupprimeEleve("Tom en classe de ce1", "Martin");
     EXPECT_EQ(octetsDe("classe de Martin/classe_Martin.txt"),
               QByteArray("--------------Fichier de la classe de Martin--------------\r\n"
                          "Tom en classe de ce10\r\nTom\r\n"));
     EXPECT_EQ(QDir("classe de Martin").entryList(QDir::Files),
-              QStringList({"classe_Martin.txt", "profil_Tom_de_Martin.txt"}));
+              QStringList({"classe_Martin.txt", "profil_Tom_de_Martin.txt", "profil_Tom_de_Martin.txt.~a1b2c"}));
 
     const QByteArray avant = octetsDe("classe de Martin/classe_Martin.txt");
     Registre::SupprimeEleve(u("Elève non inscrit"), "Martin");
