@@ -3,6 +3,7 @@
 // under a dated name, and a new one started with every question that can be read of it. Filled
 // and read back with Python's own sqlite3.
 #include "DossierTemporaire.h"
+#include "ServeurPostgres.h"
 #include "base/Horloge.h"
 #include "base/Messages.h"
 #include "journal/Journal.h"
@@ -61,11 +62,7 @@ TEST(JournalAbime, WhatCanBeReadIsReadThenItIsSetAsideAndANewOneStartedWithIt) {
     Horloge::fixe(QDateTime(QDate(2026, 12, 7), QTime(9, 0)));
     QDir().mkpath(Classe);
     const QString fichier = Journal::cheminSqlite(Enseignant, Classe);
-    {
-        ParametresConnexion p;
-        p.base = fichier;
-        MagasinSql m(p);
-    }
+    { MagasinSql m(fichierSqlite(fichier)); }
     python({QStringLiteral("-c"), QString::fromUtf8(Remplit), fichier, QString::number(Questions)});
     // Pages in the first fifth of the file (questions and their index) overwritten; the header stays.
     QByteArray octets = octetsDe(fichier);

@@ -5,6 +5,7 @@
 #include "DossierTemporaire.h"
 #include "ServeurPostgres.h"
 #include "Enfant.h"
+#include "MessageDe.h"
 #include "base/Horloge.h"
 #include "base/Messages.h"
 #include "base/Minuterie.h"
@@ -16,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QUuid>
@@ -37,12 +39,6 @@ EntreeJournal exemple(const QString& eleve, qint64 moment) {
             .msPremiere = 2500, .msFin = 4100, .operations = {}};
 }
 
-ParametresConnexion sqlite(const QString& fichier) {
-    ParametresConnexion p;
-    p.base = fichier;
-    return p;
-}
-
 // The same lines as lit_journal.py, from the server.
 const QString RequeteJournal = QString::fromUtf8(
     "SELECT e.eleve, q.moment, q.type_exercice, q.gauche || substr('+-×÷', q.operation + 1, 1) || q.droite || '=' || "
@@ -62,7 +58,7 @@ protected:
         base_ = ServeurPostgres::commun().nouvelleBase();
     }
     bool serveur() const { return QLatin1String(GetParam()) == QLatin1String("QPSQL"); }
-    ParametresConnexion parametres() const { return serveur() ? ServeurPostgres::commun().parametres(base_) : sqlite(QStringLiteral("j.sqlite")); }
+    ParametresConnexion parametres() const { return serveur() ? ServeurPostgres::commun().parametres(base_) : fichierSqlite(QStringLiteral("j.sqlite")); }
     // The questions as the independent reader sees them.
     QString journal() const {
         return serveur() ? ServeurPostgres::commun().psql(base_, RequeteJournal) : litAvecPython(QStringLiteral("j.sqlite"));
@@ -183,12 +179,8 @@ TEST(Magasin, FailuresAreToldInFrenchAndLeaveTheFileAsItWas) {
     };
     for (const auto& c : cas) {
         SCOPED_TRACE(c.fichier);
-        try {
-            MagasinSql m(sqlite(QString::fromUtf8(c.fichier)));
-            ADD_FAILURE() << "opened";
-        } catch (const ErreurJournal& e) {
-            EXPECT_TRUE(e.message().contains(QString::fromUtf8(c.attendu))) << e.message().toStdString();
-        }
+        const QString message = messageDe<ErreurJournal>([&] { MagasinSql m(fichierSqlite(QString::fromUtf8(c.fichier))); });
+        EXPECT_TRUE(message.contains(QString::fromUtf8(c.attendu))) << message.toStdString();
     }
     EXPECT_EQ(octetsDe(QStringLiteral("pas_une_base.sqlite")), texte);
     EXPECT_FALSE(QFile::exists(QStringLiteral("/tmp/ailleurs.sqlite")));
@@ -294,10 +286,10 @@ TEST(BoiteEnvoi, WaitingRecordsLeaveFirstAndADeliveryTriedWhileTheServerIsDownKe
 TEST(Magasin, AFullDiskKeepsWhatWasStoredAndTwoProgramsLoseNothing) {
     DossierTemporaire dossier;
     const QString fichier = QStringLiteral("j.sqlite");
-    { MagasinSql m(sqlite(fichier)); }
+    { MagasinSql m(fichierSqlite(fichier)); }
     const int code = dansUnEnfant([&] {
         limiteTailleFichiers(QFileInfo(fichier).size() + 16 * 1024);
-        MagasinSql m(sqlite(fichier));
+        MagasinSql m(fichierSqlite(fichier));
         for (int i = 0; i < 100000; ++i) {
             try {
                 m.ajoute(exemple(QStringLiteral("Zoé"), i));
@@ -311,7 +303,7 @@ TEST(Magasin, AFullDiskKeepsWhatWasStoredAndTwoProgramsLoseNothing) {
     });
     ASSERT_GE(code, 100);
     {
-        MagasinSql m(sqlite(fichier));
+        MagasinSql m(fichierSqlite(fichier));
         const QList<EntreeJournal> lues = m.entrees(QStringLiteral("Mme Léa O'Brien"), {}, 0);
         ASSERT_FALSE(lues.isEmpty());
         EXPECT_EQ(lues.size() % 100, code - 100);  // every question written before the failure
@@ -333,7 +325,7 @@ TEST(Magasin, AFullDiskKeepsWhatWasStoredAndTwoProgramsLoseNothing) {
     Journal::nouvelleSession(QStringLiteral("Mme Léa O'Brien"), QStringLiteral("./"));
     Journal::attends();
     EXPECT_FALSE(QFile::exists(Journal::cheminEnAttente(Journal::cheminSqlite(QStringLiteral("Mme Léa O'Brien"), QStringLiteral("./")))));
-    MagasinSql m(sqlite(Journal::cheminSqlite(QStringLiteral("Mme Léa O'Brien"), QStringLiteral("./"))));
+    MagasinSql m(fichierSqlite(Journal::cheminSqlite(QStringLiteral("Mme Léa O'Brien"), QStringLiteral("./"))));
     for (const QString& eleve : {QStringLiteral("Zoé"), QStringLiteral("Yanis")})
         EXPECT_EQ(m.entrees(QStringLiteral("Mme Léa O'Brien"), eleve, 0).size(), questions);
 }
@@ -349,7 +341,7 @@ TEST(Journal, TheEndOfTheProgramKeepsWhatALockHoldsForTheNextOpening) {
     QDir().mkpath(classe);
     const QString fichier = Journal::cheminSqlite(QStringLiteral("Mme Léa O'Brien"), classe);
     const QString attente = Journal::cheminEnAttente(fichier);
-    { MagasinSql m(sqlite(fichier)); }
+    { MagasinSql m(fichierSqlite(fichier)); }
     QProcess verrou;
     verrou.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(MARIVELLE_DOSSIER_TESTS "/tient_verrou.py"), fichier, QStringLiteral("ecriture")});
     ASSERT_TRUE(verrou.waitForReadyRead(20000));
@@ -387,4 +379,36 @@ TEST(Journal, TheEndOfTheProgramKeepsWhatALockHoldsForTheNextOpening) {
     ASSERT_EQ(vus.size(), 1);
     EXPECT_TRUE(vus[0].contains(QStringLiteral("1 ligne abîmée de « %1 » a été mise de côté dans « %1.lignes_abimees »").arg(attente)))
         << vus[0].toStdString();
+}
+
+// The outbox of programs sharing one pupil account: a lock another program holds too long loses
+// no record, even when the program ends meanwhile, and the records keep their order.
+TEST(BoiteEnvoi, ALockHeldElsewhereLosesNoRecordAndKeepsTheOrder) {
+    DossierTemporaire dossier;
+    const QString chemin = dossier.chemin() + QStringLiteral("/boite.jsonl");
+    const auto ligne = [](int n) -> Envoi { return LigneResultat{QString::number(n), QStringLiteral("classe_de_Léa"), {n}}; };
+    BoiteEnvoi boite(chemin);
+    boite.ajoute(ligne(1));
+    {
+        QLockFile autre(chemin + QStringLiteral(".verrou"));
+        ASSERT_TRUE(autre.tryLock(0));
+        boite.ajoute(ligne(2));
+        boite.ajoute(ligne(3));
+        EXPECT_EQ(boite.taille(), 3);
+        // The program ends: what it kept goes beside the box.
+        BoiteEnvoi::gardeCeQuiAttend();
+        EXPECT_TRUE(QFile::exists(chemin + QStringLiteral(".attente-%1").arg(QCoreApplication::applicationPid())));
+        boite.ajoute(ligne(4));
+        EXPECT_EQ(boite.taille(), 4);
+        EXPECT_EQ(boite.vide([](const Envoi&) { return true; }), 4);  // nothing leaves while the lock is held
+    }
+    boite.ajoute(ligne(5));
+    QStringList livrees;
+    EXPECT_EQ(boite.vide([&](const Envoi& e) {
+        livrees << std::get<LigneResultat>(e).identifiant;
+        return true;
+    }),
+              0);
+    EXPECT_EQ(livrees.join(QLatin1Char(',')), QStringLiteral("1,2,3,4,5"));
+    EXPECT_EQ(QDir(dossier.chemin()).entryList(QDir::Files), QStringList{});
 }

@@ -3,6 +3,7 @@
 // in the middle. Every count is read back with psql.
 #include "DossierTemporaire.h"
 #include "Enfant.h"
+#include "MessageDe.h"
 #include "RelaisTcp.h"
 #include "ServeurPostgres.h"
 #include "base/Messages.h"
@@ -76,16 +77,6 @@ void exercice(QList<EntreeJournal>& ecrites, int n) {
     Journal::attends();
 }
 
-// The message of the ErreurJournal that `f` throws; empty when it throws none.
-QString echecDe(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const ErreurJournal& e) {
-        return e.message();
-    }
-    return {};
-}
-
 qint64 dureeMs(const std::function<void()>& f) {
     QElapsedTimer t;
     t.start();
@@ -130,7 +121,7 @@ TEST_F(Serveur, TheProgramsRoleHasTheLeastPrivileges) {
     EXPECT_EQ(serveur().psql(base_, QStringLiteral("SELECT count(*) FROM resultats"), role).trimmed(), QStringLiteral("0"));
     const QString vide = QStringLiteral("vide_%1").arg(QUuid::createUuid().toString(QUuid::Id128));
     serveur().psql(QStringLiteral("postgres"), QStringLiteral("CREATE DATABASE ") + vide);
-    EXPECT_EQ(echecDe([&] { MagasinSql m(parametres(vide)); }),
+    EXPECT_EQ(messageDe<ErreurJournal>([&] { MagasinSql m(parametres(vide)); }),
               QString::fromUtf8("Le journal des réponses « %1 » du serveur %2 ne peut pas être ouvert : les tables de Marivelle "
                                 "n'y sont pas : le technicien de l'école lance le script serveur_postgresql.sql sur le serveur.")
                   .arg(vide, serveur().socket()));
@@ -145,7 +136,7 @@ TEST_F(Serveur, TheScriptMigratesAnOlderServerInPlace) {
     serveur().psqlFichier(base, QStringLiteral(MARIVELLE_DOSSIER_TESTS "/serveur_postgresql_version2.sql"));
     serveur().psql(base, QStringLiteral("INSERT INTO resultats (Nom_eleve, Classe, Identifiant) VALUES ('Zoé', 'classe_de_Léa', 'a');"
                                         "INSERT INTO journal_eleves (enseignant, eleve) VALUES ('Mme Léa O''Brien', 'Ancien')"));
-    EXPECT_TRUE(echecDe([&] { MagasinSql m(parametres(base)); })
+    EXPECT_TRUE(messageDe<ErreurJournal>([&] { MagasinSql m(parametres(base)); })
                     .endsWith(QString::fromUtf8("ses tables sont d'une version plus ancienne (schéma 2) : le technicien de "
                                                 "l'école relance le script serveur_postgresql.sql sur le serveur.")));
     for (int fois = 0; fois < 2; ++fois) serveur().psqlFichier(base, QStringLiteral(MARIVELLE_SCRIPT_SERVEUR));
@@ -243,7 +234,7 @@ TEST_F(Serveur, EachConnectionFailureSaysWhatToPutRight) {
         ecritOctets(QStringLiteral("marivelle.ini"), (QStringLiteral("[serveur]\n") + c.ini).toUtf8());
         const ConfigurationServeur configuration = Configuration::lit(QStringLiteral("marivelle.ini"), {});
         ASSERT_TRUE(configuration.parametres) << configuration.erreur.toStdString();
-        const QString message = echecDe([&] { MagasinSql m(*configuration.parametres); });
+        const QString message = messageDe<ErreurJournal>([&] { MagasinSql m(*configuration.parametres); });
         EXPECT_EQ(message.isEmpty(), c.raison.isEmpty()) << message.toStdString();
         EXPECT_TRUE(message.contains(c.raison)) << message.toStdString();
     }

@@ -2,6 +2,7 @@
 // weekly figures, who needs help today and the class export, against values worked out by hand.
 #include "BorneAttente.h"
 #include "DossierTemporaire.h"
+#include "ServeurPostgres.h"
 #include "base/FichierTexte.h"
 #include "journal/MagasinSql.h"
 #include "settings/ParameterFiles.h"
@@ -65,11 +66,7 @@ void remplitJournal(MagasinJournal& m) {
         m.ajoute(e);
 }
 
-ParametresConnexion sqlite(const QString& fichier) {
-    ParametresConnexion p;
-    p.base = fichier;
-    return p;
-}
+const ParametresConnexion JournalDeClasse = fichierSqlite(Classe_ + QStringLiteral("journal.sqlite"));
 }  // namespace
 
 TEST(Suivi, FactStateFromItsLastThreeAnswers) {
@@ -114,10 +111,10 @@ TEST(Suivi, ClassLinesWeeksAndWhoNeedsHelpAgainstHandWorkedFigures) {
     ASSERT_TRUE(QDir().mkpath(Classe_));
     fichierEleve(QStringLiteral("Zoé"), {EntreeTable::table(7, 8, 9, 2), EntreeTable::complement(3, 0)});
     fichierEleve(QStringLiteral("Adam"), {EntreeTable::table(5, 1, 2, 3), EntreeTable::table(5, 4, 6, 1)});
-    MagasinSql magasin(sqlite(Classe_ + QStringLiteral("journal.sqlite")));
+    MagasinSql magasin(JournalDeClasse);
     remplitJournal(magasin);
     // Read in parts at once, as the view reads; a part whose connection fails is read on the first.
-    const OuvreMagasin autre = [] { return std::make_unique<MagasinSql>(sqlite(Classe_ + QStringLiteral("journal.sqlite"))); };
+    const OuvreMagasin autre = [] { return std::make_unique<MagasinSql>(JournalDeClasse); };
     const OuvreMagasin enPanne = []() -> std::unique_ptr<MagasinJournal> { throw ErreurJournal(QStringLiteral("panne")); };
     Classe c = Suivi::charge(Enseignant, Classe_, &magasin, Maintenant, {}, autre);
     for (const Classe& d : {Suivi::charge(Enseignant, Classe_, &magasin, Maintenant), Suivi::charge(Enseignant, Classe_, &magasin, Maintenant, {}, enPanne)})
@@ -200,7 +197,7 @@ TEST(Suivi, ClassThresholdKeptInTheClassFolder) {
 TEST(Suivi, APupilSpreadOverThePartsIsReadWholeInOrder) {
     DossierTemporaire dossier;
     ASSERT_TRUE(QDir().mkpath(Classe_));
-    MagasinSql magasin(sqlite(Classe_ + QStringLiteral("journal.sqlite")));
+    MagasinSql magasin(JournalDeClasse);
     QList<qint64> attendu;
     for (int i = 1; i <= 40; ++i) {
         magasin.ajoute(reponse(QStringLiteral("Adam"), le(11, 16, 9, i), fois(7, i % 10), true, 2000));
@@ -209,7 +206,7 @@ TEST(Suivi, APupilSpreadOverThePartsIsReadWholeInOrder) {
     }
     magasin.ajoute(reponse(QStringLiteral("Zoé"), le(11, 16, 10, 0), fois(6, 6), true, 2000));
     attendu.prepend(le(11, 16, 10, 0));
-    const OuvreMagasin autre = [] { return std::make_unique<MagasinSql>(sqlite(Classe_ + QStringLiteral("journal.sqlite"))); };
+    const OuvreMagasin autre = [] { return std::make_unique<MagasinSql>(JournalDeClasse); };
     const Classe c = Suivi::charge(Enseignant, Classe_, &magasin, Maintenant, {}, autre);
     ASSERT_EQ(c.eleves.size(), 2);
     QList<qint64> lus;

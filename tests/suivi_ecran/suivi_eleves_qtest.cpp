@@ -1,6 +1,7 @@
 // The progress view driven as a teacher would: "aucun" chosen, "Suivi des élèves" clicked, the
 // class sorted, a pupil opened, the family report saved and read back with pdftotext.
 #include "DossierTemporaire.h"
+#include "ServeurPostgres.h"
 #include "Pilote.h"
 #include "TestEcran.h"
 #include "app/TAccueil.h"
@@ -45,9 +46,7 @@ void ajoute(MagasinSql& m, const QString& eleve, qint64 moment, int a, int b, bo
     m.ajoute(e);
 }
 ParametresConnexion base(const QString& fichier = {}) {
-    ParametresConnexion p;
-    p.base = fichier.isEmpty() ? Journal::cheminSqlite(QStringLiteral("aucun"), RepertoireDeClasse(QStringLiteral("aucun"))) : fichier;
-    return p;
+    return fichierSqlite(fichier.isEmpty() ? Journal::cheminSqlite(QStringLiteral("aucun"), RepertoireDeClasse(QStringLiteral("aucun"))) : fichier);
 }
 
 // The class's journal in `fichier` (by default the class's own SQLite file).
@@ -170,14 +169,7 @@ private slots:
         remplit();
         const QString classe = RepertoireDeClasse(QStringLiteral("aucun"));
         const QString fichier = Journal::cheminSqlite(QStringLiteral("aucun"), classe);
-        QProcess racines;
-        racines.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), QStringLiteral("import sqlite3, sys; print(sqlite3.connect("
-                      "sys.argv[1]).execute(\"SELECT group_concat(rootpage) FROM sqlite_master WHERE tbl_name = 'journal_eleves'\").fetchone()[0])"), fichier});
-        QVERIFY(racines.waitForFinished(20000));
-        QByteArray octets = octetsDe(fichier);
-        for (const QByteArray& page : racines.readAllStandardOutput().trimmed().split(','))
-            octets.replace((page.toInt() - 1) * 4096, 4096, QByteArray(4096, char(0xA5)));
-        ecritOctets(fichier, octets);
+        const QByteArray octets = abimeTable(fichier, QStringLiteral("journal_eleves"));
         AvisEnseignant::note(classe, u("Un avis."));
         TSuiviEleves suivi;
         suivi.charge(QStringLiteral("aucun"), classe);
