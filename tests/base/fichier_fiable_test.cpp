@@ -2,6 +2,7 @@
 #include "BorneAttente.h"
 #include "DossierTemporaire.h"
 #include "Enfant.h"
+#include "MessageDe.h"
 #include "base/Erreurs.h"
 #include "base/FichierTexte.h"
 #include "base/Verrou.h"
@@ -32,16 +33,6 @@ int temporairesDans(const QString& dossier) {
     return n;
 }
 
-// The message of the failure `action` throws, empty when it does not throw.
-QString messageDe(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const ErreurFichier& e) {
-        return e.message();
-    }
-    return {};
-}
-
 // Each write that does not fit: it throws a French message naming the file and the reason, and
 // the file keeps its bytes. 0 when all went so, else the number of the first case that did not.
 int ecrituresQuiNeTiennentPas(const QString& raison) {
@@ -54,7 +45,7 @@ int ecrituresQuiNeTiennentPas(const QString& raison) {
         [] { FichierTexte::ecritLignes("nouveau.txt", lignesDe('f', 60)); },
     };
     for (int i = 0; i < ecritures.size(); ++i) {
-        const QString message = messageDe(ecritures[i]);
+        const QString message = messageDe<ErreurFichier>(ecritures[i]);
         if (!message.contains(raison) || !message.contains(".txt »") || octetsDe("a.txt") != avant ||
             temporairesDans(".") != 0 || QFile::exists("nouveau.txt")) {
             std::fprintf(stderr, "cas %d : %s\n", i, qPrintable(message));
@@ -117,7 +108,7 @@ TEST(FichierFiable, LinksAndPathsOutOfTheWorkingFolderAreNeverWritten) {
             [&] { FichierTexte::supprime(cible); },
         };
         for (const auto& ecriture : ecritures) {
-            const QString message = messageDe(ecriture);
+            const QString message = messageDe<ErreurFichier>(ecriture);
             EXPECT_TRUE(message.contains(QString::fromUtf8("Marivelle ne le modifie pas")) ||
                         message.contains("introuvable"))
                 << cible.toStdString() << " : " << message.toStdString();
@@ -147,7 +138,7 @@ TEST(FichierFiable, ALockIsTakenOverOnlyWhenItsProgramIsSurelyGone) {
         QFile verrou("a.txt.verrou");
         ASSERT_TRUE(verrou.open(QIODevice::WriteOnly) && verrou.write(contenu) == contenu.size() && verrou.flush() &&
                     verrou.setFileTime(QDateTime::currentDateTime().addSecs(-age), QFileDevice::FileModificationTime));
-        EXPECT_EQ(messageDe([] { Verrou v("a.txt", 100); }),
+        EXPECT_EQ(messageDe<ErreurFichier>([] { Verrou v("a.txt", 100); }),
                   pris ? QString() : u("Le fichier « a.txt » est utilisé par un autre programme. Réessayez dans un instant."));
         QFile::remove("a.txt.verrou");
     }
@@ -237,7 +228,7 @@ TEST(FichierFiable, ANamedPipeInAFilesPlaceIsToldForWhatItIs) {
         [] { FichierTexte::modifieLignes("tube.txt", [](QStringList&, bool) { return true; }); },
     };
     for (const auto& usage : usages) {
-        const QString message = messageDe(usage);
+        const QString message = messageDe<ErreurFichier>(usage);
         EXPECT_TRUE(message.contains(QString::fromUtf8("« tube.txt »")) &&
                     message.contains(QString::fromUtf8("ce n'est pas un fichier ordinaire mais un tube nommé")))
             << message.toStdString();

@@ -1,6 +1,7 @@
 // Damaged or hand-edited parameter files: the reader always ends, with the defaults, the loaded
 // part or a French message naming the file, and never writes anything.
 #include "FichiersDeTest.h"
+#include "MessageDe.h"
 #include "base/Erreurs.h"
 
 #include <gtest/gtest.h>
@@ -19,14 +20,7 @@ const QByteArray UnExercice = cp1252(
     "[Temps de réponse (en secondes)] \r\nquelques - secondes\r\n\r\n"
     "[Nombre de questions posées par exercice] \r\nQUESTIONS - questions\r\n");
 
-QString messageDe(DossierDeClasse& classe) {
-    try {
-        classe.charge();
-    } catch (const ErreurMarivelle& e) {
-        return e.message();
-    }
-    return {};
-}
+QString echecDe(DossierDeClasse& classe) { return messageDe([&] { classe.charge(); }); }
 }  // namespace
 
 TEST(LitParametresAbimes, FilesWithoutAUsablePositionAreRefusedByName) {
@@ -36,19 +30,15 @@ TEST(LitParametresAbimes, FilesWithoutAUsablePositionAreRefusedByName) {
     for (const QByteArray& position : positions) {
         classe.eleve(fichierEleve(position, UnExercice));
         classe.etat.NumeroExercice = 1;
-        try {
-            classe.charge();
-            ADD_FAILURE() << "position " << position.constData();
-        } catch (const ErreurFichier& e) {
-            EXPECT_TRUE(e.message().startsWith(QString::fromUtf8("Le fichier de paramétrage « ") + cheminEleve() +
-                                               QString::fromUtf8(" » est illisible : ")))
-                << e.message().toStdString();
-        }
+        const QString message = messageDe<ErreurFichier>([&] { classe.charge(); });
+        EXPECT_TRUE(message.startsWith(QString::fromUtf8("Le fichier de paramétrage « ") + cheminEleve() +
+                                       QString::fromUtf8(" » est illisible : ")))
+            << position.constData() << " : " << message.toStdString();
         EXPECT_EQ(classe.etat.NumeroExercice, 1);
         EXPECT_EQ(exerciceCharge(classe.etat), parDefaut());
     }
     classe.eleve(fichierEleve("", UnExercice));
-    EXPECT_TRUE(messageDe(classe).endsWith(QString::fromUtf8("il n'a pas de ligne de position.")));
+    EXPECT_TRUE(echecDe(classe).endsWith(QString::fromUtf8("il n'a pas de ligne de position.")));
 }
 
 TEST(LitParametresAbimes, BadNumbersStopTheLoadNamingFileAndLine) {
@@ -56,7 +46,7 @@ TEST(LitParametresAbimes, BadNumbersStopTheLoadNamingFileAndLine) {
     classe.enseignantSans();
     classe.eleve(fichierEleve("(1)", UnExercice));
     // The time line "quelques" is not a number and is passed over; the questions line stops the load.
-    const QString message = messageDe(classe);
+    const QString message = echecDe(classe);
     EXPECT_TRUE(message.contains(cheminEleve() + QString::fromUtf8(" », ligne 28 : « QUESTIONS »"))) << message.toStdString();
     EXPECT_EQ(classe.etat.TypeExercice, 2);
     EXPECT_EQ(classe.etat.DernierIndiceTables, 5);

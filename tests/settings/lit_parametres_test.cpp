@@ -1,5 +1,6 @@
 // LitParametres on files made by the writers and on files written by hand in the same layout.
 #include "FichiersDeTest.h"
+#include "MessageDe.h"
 #include "base/Erreurs.h"
 #include "settings/PositionParametres.h"
 
@@ -127,11 +128,7 @@ TEST(LitParametres, MissingFiles) {
 
     // No teacher's file: the exercise is loaded, then a file error naming the teacher's file.
     classe.eleve(TexteParameterFile(Enseignant, Eleve, sequence(0, 0)));
-    try {
-        classe.charge();
-        FAIL() << "le fichier de l'enseignant manque";
-    } catch (const ErreurFichier& e) {
-        EXPECT_TRUE(e.message().contains(cheminEnseignant())) << e.message().toStdString();
-    }
+    const QString message = messageDe<ErreurFichier>([&] { classe.charge(); });
+    EXPECT_TRUE(message.contains(cheminEnseignant())) << message.toStdString();
     EXPECT_EQ(exerciceCharge(classe.etat), troisExercices()[0]);
 }
