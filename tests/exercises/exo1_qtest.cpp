@@ -13,7 +13,7 @@ class Exo1Test : public TestExercice<TExo1, Ecrans::Role::Exo1, 1> {
     void lance(int tempsDeReponse = 0, bool pirate = false, int questions = 10,
                std::array<int, 4> table = {3, 4, 4, 2}) {
         exo_->hide();
-        BancExercice::regle({1, table, questions, tempsDeReponse, pirate});
+        regle({1, table, questions, tempsDeReponse, pirate});
         exo_->show();
     }
     void repond(QLineEdit* champ, const QString& texte) {
@@ -266,7 +266,7 @@ private slots:
         // The sequence driver stamps the end and moves on; the anonymous pupil goes back to the chooser.
         QVERIFY(QRegularExpression(QStringLiteral("^\\d\\d/\\d\\d/\\d{4} \\d\\d:\\d\\d:\\d\\d$")).match(Etat().DateHeureFin).hasMatch());
         QCOMPARE(Etat().NumeroExercice, numeroExercice + 1);
-        QVERIFY(!exo_->isVisible() && banc_.choix()->isVisible());
+        QVERIFY(!exo_->isVisible() && choix_.isVisible());
         // Nothing more happens on this screen.
         repond(QStringLiteral("12"));
         QCOMPARE(numero(), 2);
@@ -329,7 +329,7 @@ private slots:
         lance(2, true);
         const int numeroExercice = Etat().NumeroExercice;
         QTest::mouseClick(w("QuitterExo1"), Qt::LeftButton);
-        QVERIFY(!exo_->isVisible() && banc_.choix()->isVisible());
+        QVERIFY(!exo_->isVisible() && choix_.isVisible());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(minuteries(), 0);
         QCOMPARE(Etat().NumeroExercice, numeroExercice);

@@ -31,7 +31,7 @@ class Exo2Test : public TestExercice<TExo2, Ecrans::Role::Exo2, 2> {
                std::array<int, 4> table = {7, 8, 8, 2}) {
         for (quint32 graine = 1;; ++graine) {
             exo_->hide();
-            BancExercice::regle({2, table, questions, tempsDeReponse, pirate});
+            regle({2, table, questions, tempsDeReponse, pirate});
             Aleatoire::graine(graine);
             exo_->show();
             if (gauche < 0 || exo_->trouAGauche() == (gauche == 1)) return;
@@ -88,7 +88,7 @@ private slots:
             }
             repond(attendu());
         }
-        QTRY_VERIFY(banc_.choix()->isVisible() && !exo_->isVisible());
+        QTRY_VERIFY(choix_.isVisible() && !exo_->isVisible());
         QCOMPARE(exo_->partie().ListeErreurs, liste);
         QCOMPARE(Etat().NombreErreurs, 4);
     }
@@ -104,7 +104,7 @@ private slots:
             repond(u("1"));
             repond(attendu());
         }
-        QVERIFY(banc_.choix()->isVisible());
+        QVERIFY(choix_.isVisible());
         QVERIFY2(qAbs(aGauche - Questions / 2) <= 5 * std::sqrt(Questions / 4.0), qPrintable(QString::number(aGauche)));
     }
 

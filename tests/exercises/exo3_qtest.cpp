@@ -33,7 +33,7 @@ class Exo3Test : public TestExercice<TExo3, Ecrans::Role::Exo3, 3> {
                !w(QStringLiteral("resultat%1").arg(k))->geometry().intersects(c);
     }
     void clic(int k) { QTest::mouseClick(bulle(k), Qt::LeftButton); }
-    void posteClic(int k) { BancExercice::posteClic(bulle(k)); }
+    void posteClic(int k) { Pilote::posteClic(bulle(k)); }
     QByteArray captions() const {
         QByteArray c;
         for (int k = 1; k <= 3; ++k) c += texte(QStringLiteral("operateur%1").arg(k)).toLatin1() + " ; ";
@@ -43,7 +43,7 @@ class Exo3Test : public TestExercice<TExo3, Ecrans::Role::Exo3, 3> {
     void lance(int tempsDeReponse = 0, int questions = 10, const QList<Entree>& tables = Tables248,
                const QString& eleve = EleveSansId) {
         exo_->hide();
-        BancExercice::regle({3, tables.front(), questions, tempsDeReponse, tempsDeReponse > 0});
+        regle({3, tables.front(), questions, tempsDeReponse, tempsDeReponse > 0});
         for (qsizetype i = 1; i < tables.size(); ++i) Etat().ajouteEntree(tables[i][0], tables[i][1], tables[i][2], tables[i][3]);
         Etat().NomEleve = eleve;
         Etat().NomEnseignant = u("Martin");
@@ -148,7 +148,7 @@ private slots:
         QVERIFY(intervalles().isEmpty());
         QCOMPARE(erreurs(), 2);
         QVERIFY(bulle(intrus())->isVisibleTo(exo_) && !w("bebepoisson" + QString::number(intrus()))->isVisibleTo(exo_));
-        QVERIFY(!banc_.choix()->isVisible());
+        QVERIFY(!choix_.isVisible());
     }
 
     void pirateTakesTheCoin() {
@@ -192,7 +192,7 @@ private slots:
         for (const char* cache : {"EnonceExo3", "operateur2", "operateur3", "BulleBleu1", "Bulle11", "bulle41", "pirate_descend"})
             QVERIFY(!w(u(cache))->isVisible());
         QTest::mouseClick(w("Poissounet"), Qt::LeftButton);
-        QVERIFY(banc_.choix()->isVisible() && !exo_->isVisible());
+        QVERIFY(choix_.isVisible() && !exo_->isVisible());
         QCOMPARE(Etat().NumeroExercice, position + 1);
         QVERIFY(bilan_.vus == 0 && octetsDe(profil).isEmpty());
     }
@@ -212,7 +212,7 @@ private slots:
         clic(intrus());
         QTRY_COMPARE(numero(), 2);
         clic(intrus());
-        QTRY_VERIFY(banc_.choix()->isVisible());
+        QTRY_VERIFY(choix_.isVisible());
         QCOMPARE(bilan_.vus, 1);
         const QByteArray bloc = octetsDe(profil);
         for (const QByteArray& partie : {"\r\n[exercice]     Exercice " + n + "\r\n[Type exercice]     intrus\r\n",

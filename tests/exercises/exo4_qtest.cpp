@@ -27,7 +27,7 @@ class Exo4Test : public TestExercice<TExo4, Ecrans::Role::Exo4, 4> {
     // Starts an exercise whose first question satisfies `voulue` (the draw replayed from a seed).
     void lance(const std::function<bool(const QuestionExo4&)>& voulue, int tempsDeReponse = 0, int questions = 3) {
         for (quint32 graine = 1;; ++graine) {
-            BancExercice::regle({4, {2, 1, 10, 2}, questions, tempsDeReponse, false});
+            regle({4, {2, 1, 10, 2}, questions, tempsDeReponse, false});
             for (int n = 3; n <= 9; ++n) Etat().ajouteEntree(n, 1, 10, 2);  // many results shared by several operations
             Etat().OptionTableDansOrdre = false;
             Aleatoire::graine(graine);
@@ -124,7 +124,7 @@ private slots:
         QCOMPARE(static_cast<Image*>(bulle("Bulleverte", juste))->nomDessin(), u("bulle4_verte"));
         const QString cible2 = texte("nbre_intrus");
         valide();
-        QTRY_VERIFY(banc_.choix()->isVisible());
+        QTRY_VERIFY(choix_.isVisible());
         QCOMPARE(Etat().NombreErreurs, 2);
         QCOMPARE(exo_->partie().ListeErreurs, u("Opérations égalent à ") + cible + u(" => 1 erreurs\r\nOpérations égalent à ") +
                                                   cible2 + u(" => 2 erreurs\r\n"));
@@ -205,7 +205,7 @@ private slots:
         lance(melangee, 10, 3);
         valide();
         selectionneJuste();
-        for (const char* nom : {"PoissonVal", "PoissonVal", "nbre_intrus", "BulleJaune1", "operateur2", "Aide"}) BancExercice::posteClic(w(nom));
+        for (const char* nom : {"PoissonVal", "PoissonVal", "nbre_intrus", "BulleJaune1", "operateur2", "Aide"}) Pilote::posteClic(w(nom));
         QCoreApplication::processEvents();
         QCOMPARE(numero(), 1);
         QCOMPARE(exo_->partie().ErreursQuestion, 1);
@@ -296,7 +296,7 @@ private slots:
         selectionneJuste();
         valide();
         QTRY_COMPARE(bilan_.vus, 1);
-        QTRY_VERIFY(banc_.choix()->isVisible());
+        QTRY_VERIFY(choix_.isVisible());
         // What the screen gives the block (its bytes are profil_test.cpp's).
         const QByteArray bloc = octetsDe(profil);
         for (const QByteArray& partie : {QByteArray("profil\r\n\r\n[exercice]     Exercice 2\r\n[Type exercice]     m\xEAme r\xE9sultat\r\n"),

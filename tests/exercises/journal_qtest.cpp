@@ -51,7 +51,7 @@ class JournalTest : public TestExercice<TExo1, Ecrans::Role::Exo1, 1> {
     // The settings of one exercise for Zoé of Mme Léa.
     // Exercises 3 and 4 on the tables 2 to 9 with ×, many results shared.
     static void regle(int type, std::array<int, 4> table, int questions, int temps = 0, bool pirate = false) {
-        BancExercice::regle({type, table, questions, temps, pirate});
+        TestExercice::regle({type, table, questions, temps, pirate});
         SharedState& e = Etat();
         e.NomEleve = QStringLiteral("Zoé");
         e.NomEnseignant = Enseignant;
@@ -142,7 +142,7 @@ private slots:
             // The burst of a wrong bubble ends on its shark; clicks wait until it is over.
             if (!q3.estIntrus(k))
                 QTRY_VERIFY(Pilote::controle<QWidget>(exo3_.get(), QStringLiteral("Requin%1").arg(k))->isVisible() &&
-                            BancExercice::intervalles(exo3_.get()).isEmpty());
+                            intervalles(exo3_.get()).isEmpty());
         }
         QTRY_VERIFY(!exo3_->isVisible());
 

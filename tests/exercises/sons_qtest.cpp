@@ -16,7 +16,7 @@ class SonsTest : public TestExercice<TExo1, Ecrans::Role::Exo1, 1> {
     // The class's switches, then exercise 1 on "3 × 4", three questions.
     void lance(Sons::Reglages reglages, int tempsDeReponse = 0, bool pirate = false) {
         exo_->hide();
-        BancExercice::regle({1, {3, 4, 4, 2}, 3, tempsDeReponse, pirate});
+        regle({1, {3, 4, 4, 2}, 3, tempsDeReponse, pirate});
         ReglagesClasse::ecrit(Etat().RepertoireClasse, reglages);
         entendu_.clear();
         exo_->show();

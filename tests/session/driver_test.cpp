@@ -1,4 +1,5 @@
-#include "BancExercice.h"
+#include "BilanCompte.h"
+#include "DossierTemporaire.h"
 #include "session/SequenceDriver.h"
 #include "base/FichierTexte.h"
 #include "base/Horloge.h"
