@@ -21,7 +21,6 @@
 #include "settings/PositionParametres.h"
 
 #include <QApplication>
-#include <QProcess>
 #include <QTimer>
 #include <memory>
 #include <tuple>
@@ -343,8 +342,7 @@ private slots:
         Horloge::fixe({});
 
         QCOMPARE(octetsDe(ProfilLea).count(cp1252("[Type exercice]     révision\r\n")), 1);
-        QProcess python;
-        python.start("/usr/bin/python3", {"-c", R"(
+        const QStringList lignes = python({"-c", R"(
 import sqlite3, sys, openpyxl
 c = sqlite3.connect(sys.argv[1] + ".sqlite")
 print("|".join(t for (t,) in c.execute("select Type_exercice from classe_de_Martin order by Id")))
@@ -352,10 +350,8 @@ f = openpyxl.load_workbook(sys.argv[1] + ".xlsx")[sys.argv[2]]
 print("|".join(str(c.value) for c in f[8][1:]))
 j = sqlite3.connect(sys.argv[3])
 print("|".join(str(t) for (t,) in j.execute("select type_exercice from journal_questions order by moment")))
-)", Classe + "profil_des_eleves_de_Martin", u("Léa_en_classe_de_ce1"), Classe + "journal_des_reponses_de_Martin.sqlite"});
-        QVERIFY(python.waitForFinished(BorneAttenteMs));
-        const QStringList lignes = QString::fromUtf8(python.readAllStandardOutput()).split('\n');
-        QVERIFY2(python.exitCode() == 0, python.readAllStandardError().constData());
+)", Classe + "profil_des_eleves_de_Martin", u("Léa_en_classe_de_ce1"),
+                                            Classe + "journal_des_reponses_de_Martin.sqlite"}).split('\n');
         QCOMPARE(lignes.value(0), u("donner résultat|donner résultat|révision"));
         QCOMPARE(lignes.value(1), u("donner résultat|donner résultat|révision"));
         QVERIFY2(lignes.value(2).endsWith("|1|1|1|1|5|5"), qPrintable(lignes.value(2)));

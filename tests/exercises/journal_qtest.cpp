@@ -36,12 +36,9 @@ class JournalTest : public TestExercice<TExo1, Ecrans::Role::Exo1, 1> {
     // start of the test.
     QStringList journal() const {
         Journal::attends();
-        QProcess p;
-        p.start(QStringLiteral("/usr/bin/python3"),
-                {QStringLiteral(MARIVELLE_DOSSIER_TESTS "/../journal/lit_journal.py"), Fichier});
-        p.waitForFinished(BorneAttenteMs);
         QStringList lignes;
-        for (const QString& l : QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        for (const QString& l : python({QStringLiteral(MARIVELLE_DOSSIER_TESTS "/../journal/lit_journal.py"), Fichier})
+                                    .split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
             QStringList champs = l.split(QLatin1Char('|'));
             champs[1] = QString::number(champs[1].toLongLong() - debut_);
             lignes << champs.join(QLatin1Char('|'));

@@ -10,7 +10,6 @@
 #include "results/BaseResultats.h"
 #include "state/SharedState.h"
 
-#include <QProcess>
 #include <QUuid>
 #include <climits>
 #include <functional>
@@ -78,18 +77,11 @@ TEST(NomsAuServeur, EveryNameTheRegistryAcceptsFitsEveryColumnOnBothDatabases) {
                 EXPECT_EQ(m.entrees(entrees[i].enseignant, entrees[i].eleve, 0), QList<EntreeJournal>{entrees[i]});
             }
         }
-        QString lues;
-        if (p.pilote == QLatin1String("QPSQL")) {
-            lues = serveur.psql(p.base, Longueurs);
-        } else {
-            QProcess python;
-            python.start(QStringLiteral("/usr/bin/python3"),
-                         {QStringLiteral("-c"), QStringLiteral("import sqlite3, sys\nfor r in sqlite3.connect('journal.sqlite')"
-                                                               ".execute(sys.argv[1]): print(r[0])"),
-                          Longueurs});
-            python.waitForFinished(20000);
-            lues = QString::fromUtf8(python.readAllStandardOutput());
-        }
+        const QString lues = p.pilote == QLatin1String("QPSQL")
+                                 ? serveur.psql(p.base, Longueurs)
+                                 : python({QStringLiteral("-c"), QStringLiteral("import sqlite3, sys\nfor r in sqlite3.connect("
+                                                                                "'journal.sqlite').execute(sys.argv[1]): print(r[0])"),
+                                           Longueurs});
         EXPECT_EQ(lues.trimmed().split(QLatin1Char('\n')), attendues);
     }
 }

@@ -11,7 +11,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -21,13 +20,6 @@ namespace {
 const QString Enseignant = QStringLiteral("Mme Léa O'Brien");
 const QString Classe = QStringLiteral("classe de Mme Léa O'Brien/");
 constexpr int Questions = 3000;
-
-QString python(const QStringList& arguments) {
-    QProcess p;
-    p.start(QStringLiteral("/usr/bin/python3"), arguments);
-    p.waitForFinished(60000);
-    return QString::fromUtf8(p.readAllStandardOutput()) + QString::fromUtf8(p.readAllStandardError());
-}
 
 // Question i as lit_journal.py prints it: three pupils, exercise 3 with its three operations.
 QString ligne(int i) {

@@ -1,7 +1,6 @@
 // The answer journal's store, on an SQLite file and on a throw-away PostgreSQL server: what goes
 // in comes back, a retry never stores twice, a pupil's deletion leaves nothing of theirs; read
 // back independently, with Python's own sqlite3 and with psql.
-#include "BorneAttente.h"
 #include "DossierTemporaire.h"
 #include "ServeurPostgres.h"
 #include "Enfant.h"
@@ -25,12 +24,7 @@
 #include <sys/stat.h>
 
 namespace {
-QString litAvecPython(const QString& fichier) {
-    QProcess p;
-    p.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(MARIVELLE_DOSSIER_TESTS "/lit_journal.py"), fichier});
-    p.waitForFinished(BorneAttenteMs);
-    return QString::fromUtf8(p.readAllStandardOutput()) + QString::fromUtf8(p.readAllStandardError());
-}
+QString litAvecPython(const QString& fichier) { return python({QStringLiteral(MARIVELLE_DOSSIER_TESTS "/lit_journal.py"), fichier}); }
 
 EntreeJournal exemple(const QString& eleve, qint64 moment) {
     return {.enseignant = QStringLiteral("Mme Léa O'Brien"), .eleve = eleve, .moment = moment, .typeExercice = 2, .position = 3,
@@ -66,11 +60,8 @@ protected:
     QString lignesResultats() const {
         const QString sql = QStringLiteral("SELECT count(*) FROM resultats");
         if (serveur()) return ServeurPostgres::commun().psql(base_, sql).trimmed();
-        QProcess p;
-        p.start(QStringLiteral("/usr/bin/python3"),
-                {QStringLiteral("-c"), QStringLiteral("import sqlite3; print(sqlite3.connect('j.sqlite').execute('%1').fetchone()[0])").arg(sql)});
-        p.waitForFinished(BorneAttenteMs);
-        return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+        return python({QStringLiteral("-c"), QStringLiteral("import sqlite3; print(sqlite3.connect('j.sqlite').execute('%1').fetchone()[0])").arg(sql)})
+            .trimmed();
     }
     QString base_;
     DossierTemporaire dossier_;

@@ -1,6 +1,5 @@
 // The teacher's view of a class, from journals whose answers are known: each fact's state, the
 // weekly figures, who needs help today and the class export, against values worked out by hand.
-#include "BorneAttente.h"
 #include "DossierTemporaire.h"
 #include "ServeurPostgres.h"
 #include "base/FichierTexte.h"
@@ -10,7 +9,6 @@
 #include "revision/SeuilClasse.h"
 
 #include <QDir>
-#include <QProcess>
 #include <gtest/gtest.h>
 
 namespace {
@@ -167,14 +165,12 @@ TEST(Suivi, ClassLinesWeeksAndWhoNeedsHelpAgainstHandWorkedFigures) {
     // The export, read back by Python's csv module.
     const QString csv = dossier.chemin() + QStringLiteral("/classe.csv");
     ecritOctets(csv, Suivi::csvClasse({adam, l}));
-    QProcess p;
-    p.start(QStringLiteral("/usr/bin/python3"),
-            {QStringLiteral("-c"), QStringLiteral("import csv,sys\nassert open(sys.argv[1],'rb').read(3)==b'\\xef\\xbb\\xbf'\n"
-                                                  "for r in csv.reader(open(sys.argv[1],encoding='utf-8-sig',newline=''),delimiter=';'): print('|'.join(r))"),
-             csv});
-    p.waitForFinished(BorneAttenteMs);
-    const QStringList lignes = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'));
-    ASSERT_GE(lignes.size(), 3) << p.readAllStandardError().toStdString();
+    const QString lu = python({QStringLiteral("-c"), QStringLiteral("import csv,sys\nassert open(sys.argv[1],'rb').read(3)==b'\\xef\\xbb\\xbf'\n"
+                                                                    "for r in csv.reader(open(sys.argv[1],encoding='utf-8-sig',newline=''),"
+                                                                    "delimiter=';'): print('|'.join(r))"),
+                               csv});
+    const QStringList lignes = lu.split(QLatin1Char('\n'));
+    ASSERT_GE(lignes.size(), 3) << lu.toStdString();
     EXPECT_TRUE(lignes[0].startsWith(u("Élève|Dernière connexion|Exercices cette semaine|")));
     EXPECT_TRUE(lignes[0].endsWith(u("|Faits jamais vus|Dus aujourd'hui")));
     EXPECT_EQ(lignes[1], u("Adam||0|0||||0|0|0|4|0"));
