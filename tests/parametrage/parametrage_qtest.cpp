@@ -260,9 +260,6 @@ private slots:
             QVERIFY2(guidage->heightForWidth(guidage->contentsRect().width()) <= guidage->height(), qPrintable(ici));
         }
         QVERIFY2(coupes.isEmpty(), qPrintable(coupes.join(", ")));
-        ecran.reset();
-        Affichage::fixeTaille(QSize(1024, 768));
-        ecran = std::make_unique<TParametrage>();
     }
 
     void chaqueRefusDitPourquoi() {

@@ -124,45 +124,26 @@ TEST_F(Resultats, EachCaseGivesItsRowAndItsColumn) {
 
         const QJsonObject base = litBase(c.fichier + ".sqlite");
         ASSERT_EQ(base.keys(), QStringList{c.table});
-        const QJsonArray colonnes = base[c.table].toObject()["colonnes"].toArray();
-        const QStringList attendues = {"Id INTEGER 1", "Nom_eleve VARCHAR(50) 0", "Date_debut VARCHAR(50) 0",
-                                       "Exercice INTEGER 0", "Type_exercice VARCHAR(30) 0", "Tables TEXT 0",
-                                       "Cas_particulier VARCHAR(30) 0", "Aide VARCHAR(30) 0", "Taux_reussite INTEGER 0",
-                                       "Nombre_erreur VARCHAR(30) 0", "Temps INTEGER 0", "Temps_questions VARCHAR(30) 0",
-                                       "Bilan TEXT 0", "Date_fin VARCHAR(50) 0"};
-        QStringList lues;
-        for (const auto& col : colonnes) {
-            const QJsonArray a = col.toArray();
-            lues << QStringLiteral("%1 %2 %3").arg(a[0].toString(), a[1].toString()).arg(a[2].toInt());
-        }
-        EXPECT_EQ(lues, attendues);
+        // Each column: its name, type and key mark, then the value of the row and its Python type.
+        const QStringList attendues = {
+            "Id INTEGER 1 = int 1", "Nom_eleve VARCHAR(50) 0 = str " + QString(c.eleve).replace(' ', '_'),
+            "Date_debut VARCHAR(50) 0 = str 06/12/2026 09:36:00", "Exercice INTEGER 0 = int 4",
+            "Type_exercice VARCHAR(30) 0 = str " + c.typeTexte, "Tables TEXT 0 = str " + c.tablesBase,
+            "Cas_particulier VARCHAR(30) 0 = str " + c.casBase, "Aide VARCHAR(30) 0 = str " + c.aideTexte,
+            QStringLiteral("Taux_reussite INTEGER 0 = int %1").arg(c.taux),
+            QStringLiteral("Nombre_erreur VARCHAR(30) 0 = str %1 erreurs sur %2").arg(c.erreurs).arg(c.questions),
+            QStringLiteral("Temps INTEGER 0 = int %1").arg(c.secondes),
+            "Temps_questions VARCHAR(30) 0 = str " + c.tempsQuestion + " s par question", "Bilan TEXT 0 = str " + c.bilan,
+            "Date_fin VARCHAR(50) 0 = str 06/12/2026 09:37:23"};
         const QJsonArray lignes = base[c.table].toObject()["lignes"].toArray();
         ASSERT_EQ(lignes.size(), 1);
-        const QJsonObject l = lignes[0].toObject();
-        auto texte = [&](const char* col) {
-            EXPECT_EQ(l[col].toArray()[1].toString(), "str") << col;
-            return l[col].toArray()[0].toString();
-        };
-        auto entier = [&](const char* col) {
-            EXPECT_EQ(l[col].toArray()[1].toString(), "int") << col;
-            return l[col].toArray()[0].toInt();
-        };
-        QString eleveBase = c.eleve;
-        eleveBase.replace(' ', '_');
-        EXPECT_EQ(entier("Id"), 1);
-        EXPECT_EQ(texte("Nom_eleve"), eleveBase);
-        EXPECT_EQ(texte("Date_debut"), "06/12/2026 09:36:00");
-        EXPECT_EQ(entier("Exercice"), 4);
-        EXPECT_EQ(texte("Type_exercice"), c.typeTexte);
-        EXPECT_EQ(texte("Tables"), c.tablesBase);
-        EXPECT_EQ(texte("Cas_particulier"), c.casBase);
-        EXPECT_EQ(texte("Aide"), c.aideTexte);
-        EXPECT_EQ(entier("Taux_reussite"), c.taux);
-        EXPECT_EQ(texte("Nombre_erreur"), QStringLiteral("%1 erreurs sur %2").arg(c.erreurs).arg(c.questions));
-        EXPECT_EQ(entier("Temps"), c.secondes);
-        EXPECT_EQ(texte("Temps_questions"), c.tempsQuestion + " s par question");
-        EXPECT_EQ(texte("Bilan"), c.bilan);
-        EXPECT_EQ(texte("Date_fin"), "06/12/2026 09:37:23");
+        QStringList lues;
+        for (const auto& colonne : base[c.table].toObject()["colonnes"].toArray()) {
+            const QJsonArray a = colonne.toArray(), valeur = lignes[0].toObject()[a[0].toString()].toArray();
+            lues << QStringLiteral("%1 %2 %3 = %4 %5").arg(a[0].toString(), a[1].toString()).arg(a[2].toInt()).arg(
+                        valeur[1].toString(), valeur[0].toVariant().toString());
+        }
+        EXPECT_EQ(lues, attendues);
 
         const QJsonObject classeur = litClasseur(c.fichier + ".xlsx");
         ASSERT_EQ(classeur["feuilles"].toArray(), QJsonArray{c.feuille});

@@ -110,17 +110,21 @@ private slots:
     }
 
     void signsChangeEveryEntryOrGiveTheTenTables() {
-        // A sequence ended with free practice on the tables of 5 and 6 with multiplication.
-        Etat().ajouteEntree(5, 1, 10, 2);
+        // A sequence ended with free practice on the complements to 20 and the table of 6: the
+        // sign changes their operation only.
+        const auto tables = [](int debut, int fin) { return QList<int>(Etat().Tables.begin() + debut, Etat().Tables.begin() + fin); };
+        Etat().ajouteEntree(SharedState::Complement, 20, SharedState::Complement, 0);
         Etat().ajouteEntree(6, 1, 10, 2);
         clique("SigneBulleSoustraction");
-        QCOMPARE(Etat().Tables[5], 1);
+        QCOMPARE(Etat().DernierIndiceTables, 9);
+        QCOMPARE(tables(2, 14), (QList<int>{-9999, 20, -9999, 1, 6, 1, 10, 1, -1, -1, -1, -1}));
         QVERIFY(surligne("SigneBulleSoustraction"));
 
-        // A pupil without any table entry: the ten tables (choix_test.cpp), with the sign's operation.
+        // A pupil without any table entry: the tables 1 to 10 on [1..10], with the sign's operation.
         InitialiseParametres(Etat());
         clique("SigneBulleMultiplication");
-        QCOMPARE(Etat().Tables[41], 2);
+        QCOMPARE(Etat().DernierIndiceTables, 41);
+        for (int j = 0; j < 10; ++j) QCOMPARE(tables(2 + 4 * j, 6 + 4 * j), (QList<int>{j + 1, 1, 10, 2}));
         QVERIFY(surligne("SigneBulleMultiplication") && !surligne("SigneBulleSoustraction"));
         QVERIFY(choix->signeChoisi());
     }
@@ -199,11 +203,6 @@ private slots:
         QVERIFY(couverture());
         QTRY_VERIFY(!couverture());
         exercices[0]->hide();
-    }
-
-    void cleanupTestCase() {
-        choix.reset();
-        identification.reset();
     }
 };
 
