@@ -224,7 +224,6 @@ private slots:
         QVERIFY(!w("Signe")->isVisible() && !w("PoissonRes")->isVisible() && !w("SoutientBandeNum")->isVisible());
         QVERIFY(!w("Aide")->isVisible() && !w("AideGrisee")->isVisible() && !w("EnleverAide")->isVisible());
         QCOMPARE(texte("OpBulle1"), QString::fromUtf8("3 × 4"));
-        QCOMPARE(Etat().BandeNumerique, 10);
         auto* champ = w<QLineEdit>("ResultatBulle2");
         repond(champ, QStringLiteral("5"));
         QCOMPARE(Etat().NombreErreurs, 1);

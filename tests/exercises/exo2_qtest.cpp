@@ -146,7 +146,6 @@ private slots:
         QVERIFY(w("PanelSoutientBulle")->isVisible() && w("PanelFamilleRequin")->isVisible() && w("Poisson")->isVisible());
         for (const char* cache : {"Signe", "PoissonRes", "Aide", "PanelSoutientBulle2", "Exo2OpGauche"}) QVERIFY(!w(cache)->isVisible());
         QVERIFY(w("Exo2OpGaucheEdit")->isVisible());
-        QCOMPARE(Etat().BandeNumerique, 10);
         QCOMPARE(texte("Exo2OpDroite") + texte("Exo2Signe") + texte("Exo2Resultat"), u("8×56"));
         // The statements stay uncovered.
         QVERIFY(w("PanelFamilleRequin")->y() >= w("Enonce2Exo2")->geometry().bottom());

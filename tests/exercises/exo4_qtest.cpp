@@ -1,15 +1,12 @@
 // Exercise 4 played as a pupil would: bubbles selected and validated by the fish, the solution, the
-// help, the pirate, quick and late clicks, and a pupil's sequence whose first exercise cannot be
-// built. The question draw, the judging and the texts themselves are tested with their logic.
+// help, the pirate, quick and late clicks, and a pupil's exercise that cannot be built. The question
+// draw, the judging and the texts themselves are tested with their logic.
 #include "TestExercice.h"
 #include "base/Aleatoire.h"
-#include "base/FichierTexte.h"
-#include "base/Horloge.h"
 #include "exercises/TExo4.h"
 #include "interface/Image.h"
-#include "session/SequenceDriver.h"
-#include "settings/LitParametres.h"
-#include "settings/ParameterFiles.h"
+
+#include <tuple>
 
 class Exo4Test : public TestExercice<TExo4, Ecrans::Role::Exo4, 4> {
     Q_OBJECT
@@ -242,51 +239,39 @@ private slots:
         QVERIFY(w("PoissonVal")->geometry().contains(w("nbre_intrus")->geometry()));
     }
 
-    // A pupil's sequence: the first exercise cannot be built (one operation, 1 + 0), the second
-    // can. The first ends at the click on "OK" without record or summary, the position moves on;
-    // the second writes its block to the profile and shows the summary.
+    // A pupil's exercise that cannot be built (one operation, 1 + 0) ends at the click on "OK"
+    // without record or summary, the sequence moving on; the next one, on the table of 3, writes
+    // its block to the profile and shows the summary.
     void impossibleThenRecorded() {
-        const QString classe = u("classe de Martin/");
-        const QString fichier = classe + u("parametrage_Léa_de_Martin.txt");
-        const QString profil = classe + u("profil_Léa_de_Martin.txt");
-        QDir().mkpath(classe);
-        SequenceSettings s;
-        for (const EntreeTable& t : {EntreeTable::table(1, 0, 0, 0), EntreeTable::table(3, 1, 10, 2)}) {
-            ExerciseSettings x;
-            x.TypeExercice = 4;
-            x.tables << t;
-            x.OptionTableDansOrdre = t.premier == 1;
-            x.NombreDeQuestions = 2;
-            s.exercices << x;
-        }
-        s.UneFoisSequenceFinie = 1;
-        EcritFichier(fichier, TexteParameterFile(u("Martin"), u("Léa"), s));
-        EcritFichier(classe + u("enseignant_parametrage_Martin.txt"),
-                     TexteTeacherParameterFile(u("Martin"), {}, s.exercices, false, false, true));
+        const QString profil = u("classe de Martin/profil_Léa_de_Martin.txt");
+        QDir().mkpath(u("classe de Martin"));
         ecritOctets(profil, "profil\r\n");
-        Horloge::fixe(QDateTime(QDate(2026, 3, 2), QTime(10, 15, 0)));
-        SharedState& e = Etat();
-        InitialiseParametres(e);
-        e.NomEleve = u("Léa");
-        e.NomEnseignant = u("Martin");
-        e.RepertoireClasse = classe;
-        Aleatoire::graine(3);
-        LitParametres(e, e.NomEleve, e.NomEnseignant);
-        ExerciceSuivant(e);
-
+        const auto lancePourLea = [this](std::array<int, 4> table) {
+            exo_->hide();
+            regle({4, table, 2});
+            SharedState& e = Etat();
+            std::tie(e.NomEleve, e.NomEnseignant, e.RepertoireClasse) = std::tuple(u("Léa"), u("Martin"), u("classe de Martin/"));
+            e.OptionTableDansOrdre = table[0] == 1;
+            e.SauvegardeTexte = true;
+            Aleatoire::graine(3);
+            exo_->show();
+        };
+        lancePourLea({1, 0, 0, 0});
+        const int position = Etat().NumeroExercice;
         QVERIFY(exo_->isVisible() && exo_->exerciceImpossible());
         QCOMPARE(texte("operateur1") + texte("nbre_intrus"), TexteExo4Impossible() + u("OK"));
         for (const char* cache : {"Enonce1", "Enonce2", "BulleBleu1", "operateur2", "pirate_descend"}) QVERIFY(!w(cache)->isVisible());
         QVERIFY(w("Aide")->isVisible());
         clique(w("BulleJaune1"));  // hidden: nothing
         clique(w("nbre_intrus"));
-        QTRY_COMPARE(FichierTexte::litLignes(fichier).value(4), u("(2)"));
+        QTRY_VERIFY(choix_.isVisible() && !exo_->isVisible());
+        QCOMPARE(Etat().NumeroExercice, position + 1);
         QCOMPARE(bilan_.vus, 0);
         QCOMPARE(octetsDe(profil), QByteArray("profil\r\n"));
 
-        // The second exercise: right at once, then wrong and right.
-        QTRY_VERIFY(exo_->isVisible() && !exo_->exerciceImpossible());
-        QCOMPARE(e.NumeroExercice, 2);
+        // The next exercise: right at once, then wrong and right.
+        lancePourLea({3, 1, 10, 2});
+        QVERIFY(!exo_->exerciceImpossible());
         selectionneJuste();
         valide();
         attendsQuestion(2);
@@ -299,7 +284,7 @@ private slots:
         QTRY_VERIFY(choix_.isVisible());
         // What the screen gives the block (its bytes are profil_test.cpp's).
         const QByteArray bloc = octetsDe(profil);
-        for (const QByteArray& partie : {QByteArray("profil\r\n\r\n[exercice]     Exercice 2\r\n[Type exercice]     m\xEAme r\xE9sultat\r\n"),
+        for (const QByteArray& partie : {QByteArray("profil\r\n\r\n[exercice]     Exercice " + QByteArray::number(position + 1) + "\r\n[Type exercice]     m\xEAme r\xE9sultat\r\n"),
                                          QByteArray("[Nombre d'erreurs]     1 erreur(s) sur 2\r\n"),
                                          "[Bilan de l'exercice]     \r\nOp\xE9rations \xE9galent \xE0 " + cible + " => 1 erreurs\r\n\r\n\r\n*"})
             QVERIFY2(bloc.contains(partie), bloc.constData());

@@ -39,8 +39,6 @@ struct Cas {
     QString tempsQuestion;
 };
 
-const QString TITI = QStringLiteral("Anne-Charlotte Delacroix Montesquieu Roy");  // 40 characters
-
 const Cas Cas_[] = {
     {"sans enseignant", "aucun", "Tom", {{7, 1, 10, 2}}, false, false, 1, 0, 10, 0, 83400, "",
      "classe sans enseignant/profil_des_eleves_de_aucun", "Eleve_sans_enseignant", "Tom", "donner résultat",
@@ -60,9 +58,6 @@ const Cas Cas_[] = {
      20000, "\r\nl'intrus n'était pas 7 ');--", "classe de O'Brien/profil_des_eleves_de_O'Brien",
      "classe_de_O'Brien", "Robert');_DROP_TABLE_x;--", "donner résultat", "dessins", "x [5 de 1 à 10]\r\n",
      "double\r", 90, 20, 90, "2"},
-    {"nom de 40 caractères", "Martin", TITI, {{9, 1, 10, 2}}, false, false, 1, 0, 3, 2, 7000, "a\r\nb\r\n",
-     "classe de Martin/profil_des_eleves_de_Martin", "classe_de_Martin", "Anne-Charlotte_Delacroix_Montes",
-     "donner résultat", "dessins", "x [9 de 1 à 10]\r\n", "aucun\r", 33, 7, 100.0 / 3, "2,33"},
 };
 
 SharedState etatDe(const Cas& c) {
