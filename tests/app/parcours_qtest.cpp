@@ -236,9 +236,8 @@ private slots:
         QCOMPARE(position(), QStringLiteral("(4)"));
         QVERIFY(Messages::recueille().contains(u("Vous avez fini de vous entrainer. Le logiciel va se fermer.")));
 
-        // The profile holds the header, one connection block per connection and one block per exercise.
+        // The profile holds one connection block per connection and one block per exercise.
         const QString profil = QString::fromLatin1(octetsDe(ProfilLea));
-        QVERIFY(profil.startsWith(QString(53, '-') + "\r\nFichier de profils de l'eleve "));
         QCOMPARE(profil.count("[date connexion : ] "), 3);
         QCOMPARE(profil.count("[exercice]     Exercice "), 3);
         QCOMPARE(profil.count("[date deconnexion ]     "), 2);

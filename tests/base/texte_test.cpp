@@ -43,15 +43,6 @@ TEST(FichierTexte, FailuresNameTheFileAndLeaveTheTargetWhole) {
     EXPECT_EQ(QDir(".").entryList(QDir::Files).size(), 1);
 }
 
-TEST(FichierTexte, ReadingCanStopEarly) {
-    DossierTemporaire dossier;
-    ecritOctets("d.txt", "a\r\nb\nc\r\nd");
-    EXPECT_EQ(FichierTexte::litLignesTantQue("d.txt", [](const QString& l) { return l != "b"; }),
-              QStringList({"a", "b"}));
-    EXPECT_EQ(FichierTexte::litLignesTantQue("d.txt", [](const QString&) { return true; }),
-              QStringList({"a", "b", "c", "d"}));
-}
-
 // A settings file saved by another editor: UTF-8 when the whole file is (its mark dropped),
 // Windows-1252 otherwise, even where one line alone would pass for UTF-8.
 TEST(FichierTexte, SettingsAreReadAsUtf8OrWindows1252FileByFile) {
@@ -75,7 +66,9 @@ TEST(FichierTexte, SettingsAreReadAsUtf8OrWindows1252FileByFile) {
         ecritOctets("r.txt", c.octets);
         EXPECT_EQ(FichierTexte::litLignesReglages("r.txt"), c.lignes);
     }
-    ecritOctets("r.txt", "\xEF\xBB\xBFun\r\n\xC3\xA9t\xC3\xA9\r\nfin\r\n");
+    // Read while a condition holds, the first line that breaks it included.
+    ecritOctets("r.txt", "\xEF\xBB\xBFun\n\xC3\xA9t\xC3\xA9\r\nfin");
     EXPECT_EQ(FichierTexte::litLignesTantQue("r.txt", [](const QString& l) { return l == "un"; }), QStringList({"un", u("été")}));
+    EXPECT_EQ(FichierTexte::litLignesTantQue("r.txt", [](const QString&) { return true; }), QStringList({"un", u("été"), "fin"}));
     EXPECT_EQ(FichierTexte::litLignes("r.txt").first(), u("ï»¿un")) << "the program's own files stay Windows-1252";
 }

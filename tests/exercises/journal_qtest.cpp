@@ -236,11 +236,8 @@ private slots:
 
     // Deleting a pupil deletes their answers, and only theirs.
     void deletingAPupilDeletesTheirAnswers() {
-        EntreeJournal autre;
-        autre.enseignant = Enseignant;
-        autre.eleve = QStringLiteral("Yanis");
-        autre.moment = Journal::momentUnique();
-        Journal::ecrit(autre, Classe);
+        Journal::ecrit({.enseignant = Enseignant, .eleve = QStringLiteral("Yanis"), .moment = Journal::momentUnique(), .fait = {}, .reponse = {},
+                        .operations = {}}, Classe);
         Journal::attends();
         Registre::SupprimeEleve(QStringLiteral("Zoé"), Enseignant);
         const QStringList lignes = journal();

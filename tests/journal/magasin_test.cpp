@@ -24,10 +24,12 @@
 #include <sys/stat.h>
 
 namespace {
+const QString Lea = QStringLiteral("Mme Léa O'Brien"), Zoe = QStringLiteral("Zoé"), Robert = QStringLiteral("Robert'); DROP TABLE x;--");
+
 QString litAvecPython(const QString& fichier) { return python({QStringLiteral(MARIVELLE_DOSSIER_TESTS "/lit_journal.py"), fichier}); }
 
 EntreeJournal exemple(const QString& eleve, qint64 moment) {
-    return {.enseignant = QStringLiteral("Mme Léa O'Brien"), .eleve = eleve, .moment = moment, .typeExercice = 2, .position = 3,
+    return {.enseignant = Lea, .eleve = eleve, .moment = moment, .typeExercice = 2, .position = 3,
             .creature = Creature::Pirate, .tempsDeReponse = 15, .typeAide = 2, .aideUtilisee = true,
             .fait = Fait{7, Operation::Multiplication, 8, 56}, .trou = 2, .reponse = QStringLiteral("9"), .essais = 2,
             .msPremiere = 2500, .msFin = 4100, .operations = {}};
@@ -71,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(Bases, MagasinSurDeuxBases, testing::Values("QSQLITE", 
                          [](const auto& info) { return std::string(info.param + 1); });
 
 TEST_P(MagasinSurDeuxBases, WhatGoesInComesBackAndARetryStoresNothingTwice) {
-    EntreeJournal intrus = exemple(QStringLiteral("Zoé"), 1'800'000'000'123);
+    EntreeJournal intrus = exemple(Zoe, 1'800'000'000'123);
     intrus.typeExercice = 3;
     intrus.trou = 0;
     intrus.reponse.clear();
@@ -81,19 +83,17 @@ TEST_P(MagasinSurDeuxBases, WhatGoesInComesBackAndARetryStoresNothingTwice) {
                          {Fait{3, Operation::Addition, 4, 7}, ActionOperation::Laissee}};
     {
         MagasinSql m(parametres());
-        m.ajoute(exemple(QStringLiteral("Robert'); DROP TABLE x;--"), 1'800'000'000'000));
+        m.ajoute(exemple(Robert, 1'800'000'000'000));
         m.ajoute(intrus);
         m.ajoute(intrus);  // a retry
-        EXPECT_EQ(m.eleves(QStringLiteral("Mme Léa O'Brien")),
-                  QStringList({QStringLiteral("Robert'); DROP TABLE x;--"), QStringLiteral("Zoé")}));
-        const QList<EntreeJournal> zoe = m.entrees(QStringLiteral("Mme Léa O'Brien"), QStringLiteral("Zoé"), 0);
+        EXPECT_EQ(m.eleves(Lea), QStringList({Robert, Zoe}));
+        const QList<EntreeJournal> zoe = m.entrees(Lea, Zoe, 0);
         ASSERT_EQ(zoe.size(), 1);
         EXPECT_EQ(zoe[0], intrus);
-        EXPECT_EQ(m.entrees(QStringLiteral("Mme Léa O'Brien"), {}, 1'800'000'000'001).size(), 1);
+        EXPECT_EQ(m.entrees(Lea, {}, 1'800'000'000'001).size(), 1);
         EXPECT_TRUE(m.entrees(QStringLiteral("Autre"), {}, 0).isEmpty());
         // The views' quick read gives what the full entries give, on both databases.
-        const auto rapide = m.reponses(QStringLiteral("Mme Léa O'Brien"), 0),
-                   complet = m.MagasinJournal::reponses(QStringLiteral("Mme Léa O'Brien"), 0);
+        const auto rapide = m.reponses(Lea, 0), complet = m.MagasinJournal::reponses(Lea, 0);
         ASSERT_EQ(rapide.size(), 2);
         for (qsizetype i = 0; i < 2; ++i)
             EXPECT_TRUE(rapide[i].eleve == complet[i].eleve && rapide[i].moment == complet[i].moment &&
@@ -103,7 +103,7 @@ TEST_P(MagasinSurDeuxBases, WhatGoesInComesBackAndARetryStoresNothingTwice) {
                         rapide[i].finCreature == complet[i].finCreature)
                 << i;
         // A results row delivered twice (the answer to the first delivery lost) is kept once.
-        const LigneResultat ligne{QUuid::createUuid().toString(), QStringLiteral("classe_de_Léa"), {QStringLiteral("Zoé"), 1}};
+        const LigneResultat ligne{QUuid::createUuid().toString(), QStringLiteral("classe_de_Léa"), {Zoe, 1}};
         m.ajouteLigne(ligne);
         m.ajouteLigne(ligne);
     }
@@ -113,43 +113,43 @@ TEST_P(MagasinSurDeuxBases, WhatGoesInComesBackAndARetryStoresNothingTwice) {
                                 "Zoé|1800000000123|3|6+3=9||0|2|2500|4100|0|0|1|0|3|2|15|2+5=7:3,6+3=9:1,3+4=7:3\n"));
     {
         MagasinSql m(parametres());
-        m.supprimeEleve(QStringLiteral("Mme Léa O'Brien"), QStringLiteral("Zoé"));
-        m.supprimeEleve(QStringLiteral("Mme Léa O'Brien"), QStringLiteral("Personne"));
+        m.supprimeEleve(Lea, Zoe);
+        m.supprimeEleve(Lea, QStringLiteral("Personne"));
     }
     EXPECT_EQ(journal(),
               QString::fromUtf8("Robert'); DROP TABLE x;--|1800000000000|2|7×8=56|9|0|2|2500|4100|0|2|1|0|3|2|15|\n"));
     {
         // A fact beyond the quick read's packed ranges is read apart, after the rows that follow it.
         MagasinSql m(parametres());
-        EntreeJournal loin = exemple(QStringLiteral("Zoé"), 1'800'000'000'500);
+        EntreeJournal loin = exemple(Zoe, 1'800'000'000'500);
         loin.fait = {600000, Operation::Division, -3, -200000};
         loin.finCreature = true;
         loin.position = 0;
         loin.typeExercice = 5;
         loin.msFin = -1;  // never right
         m.ajoute(loin);
-        EntreeJournal bord = exemple(QStringLiteral("Zoé"), 1'800'000'000'600);
+        EntreeJournal bord = exemple(Zoe, 1'800'000'000'600);
         bord.fait = {-524288, Operation::Soustraction, 524287, -1048575};  // the packed ranges' ends
         m.ajoute(bord);
         // Stored mixed and out of time order (a computer's outbox delivered late): read by pupil, oldest first.
-        m.ajoute(exemple(QStringLiteral("Zoé"), 1'800'000'000'300));
-        m.ajoute(exemple(QStringLiteral("Robert'); DROP TABLE x;--"), 1'800'000'000'700));
-        const auto lus = m.reponses(QStringLiteral("Mme Léa O'Brien"), 0);
+        m.ajoute(exemple(Zoe, 1'800'000'000'300));
+        m.ajoute(exemple(Robert, 1'800'000'000'700));
+        const auto lus = m.reponses(Lea, 0);
         QStringList ordre;
         for (const ReponseResumee& r : lus) ordre << r.eleve.left(1) + QString::number(r.moment % 1000);
         EXPECT_EQ(ordre.join(QLatin1Char(' ')), QStringLiteral("R0 R700 Z300 Z500 Z600"));
         ASSERT_EQ(lus.size(), 5);
-        EXPECT_TRUE(lus[3].fait == loin.fait && lus[3].finCreature && lus[3].position == 0 && lus[3].eleve == QStringLiteral("Zoé") &&
+        EXPECT_TRUE(lus[3].fait == loin.fait && lus[3].finCreature && lus[3].position == 0 && lus[3].eleve == Zoe &&
                     lus[3].typeExercice == 5 && lus[3].msFin == -1);
         EXPECT_TRUE(lus[4].fait == bord.fait && lus[4].moment == bord.moment && !lus[4].finCreature);
         // Read in three parts, each question comes once.
         QStringList parParts;
         for (int rang = 0; rang < 3; ++rang)
-            for (const ReponseResumee& r : m.reponses(QStringLiteral("Mme Léa O'Brien"), 0, {rang, 3}))
+            for (const ReponseResumee& r : m.reponses(Lea, 0, {rang, 3}))
                 parParts << r.eleve.left(1) + QString::number(r.moment % 1000);
         parParts.sort();
         EXPECT_EQ(parParts.join(QLatin1Char(' ')), QStringLiteral("R0 R700 Z300 Z500 Z600"));
-        EXPECT_EQ(m.MagasinJournal::reponses(QStringLiteral("Mme Léa O'Brien"), 0, {1, 2}).size(), 0);
+        EXPECT_EQ(m.MagasinJournal::reponses(Lea, 0, {1, 2}).size(), 0);
     }
 }
 
@@ -185,13 +185,13 @@ TEST(Journal, RecorderKeepsEveryNamedQuestionAndTellsAFailureOnce) {
     Horloge::fixe(QDateTime(QDate(2026, 12, 7), QTime(9, 0)));
     QDir().mkpath(QStringLiteral("classe de Mme Léa O'Brien"));
     const QString classe = QStringLiteral("classe de Mme Léa O'Brien/");
-    for (const QString& eleve : {QStringLiteral("Zoé"), QStringLiteral("eleve sans_id"), QStringLiteral("Zoé")}) {
+    for (const QString& eleve : {Zoe, QStringLiteral("eleve sans_id"), Zoe}) {
         EntreeJournal e = exemple(eleve, Journal::momentUnique());
         Journal::ecrit(e, classe);
     }
     Journal::attends();
-    const auto m = Journal::ouvre(QStringLiteral("Mme Léa O'Brien"), classe);
-    const QList<EntreeJournal> lues = m->entrees(QStringLiteral("Mme Léa O'Brien"), {}, 0);
+    const auto m = Journal::ouvre(Lea, classe);
+    const QList<EntreeJournal> lues = m->entrees(Lea, {}, 0);
     ASSERT_EQ(lues.size(), 2);
     EXPECT_EQ(lues[1].moment, lues[0].moment + 2);  // the anonymous question took one moment
     EXPECT_EQ(QDateTime::fromMSecsSinceEpoch(lues[0].moment), QDateTime(QDate(2026, 12, 7), QTime(9, 0)));
@@ -283,7 +283,7 @@ TEST(Magasin, AFullDiskKeepsWhatWasStoredAndTwoProgramsLoseNothing) {
         MagasinSql m(fichierSqlite(fichier));
         for (int i = 0; i < 100000; ++i) {
             try {
-                m.ajoute(exemple(QStringLiteral("Zoé"), i));
+                m.ajoute(exemple(Zoe, i));
             } catch (const ErreurJournal& e) {
                 if (e.message().contains(QString::fromUtf8("ne peut pas être écrit : le disque est plein"))) return 100 + i % 100;
                 std::fprintf(stderr, "%s\n", qPrintable(e.message()));
@@ -295,15 +295,15 @@ TEST(Magasin, AFullDiskKeepsWhatWasStoredAndTwoProgramsLoseNothing) {
     ASSERT_GE(code, 100);
     {
         MagasinSql m(fichierSqlite(fichier));
-        const QList<EntreeJournal> lues = m.entrees(QStringLiteral("Mme Léa O'Brien"), {}, 0);
+        const QList<EntreeJournal> lues = m.entrees(Lea, {}, 0);
         ASSERT_FALSE(lues.isEmpty());
         EXPECT_EQ(lues.size() % 100, code - 100);  // every question written before the failure
-        EXPECT_EQ(lues.last(), exemple(QStringLiteral("Zoé"), lues.size() - 1));
+        EXPECT_EQ(lues.last(), exemple(Zoe, lues.size() - 1));
     }
     QFile::remove(fichier);
     const int questions = fois(200, 2000);
     std::vector<pid_t> enfants;
-    for (const QString& eleve : {QStringLiteral("Zoé"), QStringLiteral("Yanis")})
+    for (const QString& eleve : {Zoe, QStringLiteral("Yanis")})
         enfants.push_back(lanceEnfant([&, eleve] {
             for (int i = 0; i < questions; ++i) Journal::ecrit(exemple(eleve, 1000 + i), QStringLiteral("./"));
             // Ends at once, whatever the other program holds: what is not stored yet waits beside
@@ -313,12 +313,12 @@ TEST(Magasin, AFullDiskKeepsWhatWasStoredAndTwoProgramsLoseNothing) {
         }));
     for (pid_t p : enfants) EXPECT_EQ(attendEnfant(p), 0);
     // What a program could not store before it ended waits beside the file for the next opening.
-    Journal::nouvelleSession(QStringLiteral("Mme Léa O'Brien"), QStringLiteral("./"));
+    Journal::nouvelleSession(Lea, QStringLiteral("./"));
     Journal::attends();
-    EXPECT_FALSE(QFile::exists(Journal::cheminEnAttente(Journal::cheminSqlite(QStringLiteral("Mme Léa O'Brien"), QStringLiteral("./")))));
-    MagasinSql m(fichierSqlite(Journal::cheminSqlite(QStringLiteral("Mme Léa O'Brien"), QStringLiteral("./"))));
-    for (const QString& eleve : {QStringLiteral("Zoé"), QStringLiteral("Yanis")})
-        EXPECT_EQ(m.entrees(QStringLiteral("Mme Léa O'Brien"), eleve, 0).size(), questions);
+    EXPECT_FALSE(QFile::exists(Journal::cheminEnAttente(Journal::cheminSqlite(Lea, QStringLiteral("./")))));
+    MagasinSql m(fichierSqlite(Journal::cheminSqlite(Lea, QStringLiteral("./"))));
+    for (const QString& eleve : {Zoe, QStringLiteral("Yanis")})
+        EXPECT_EQ(m.entrees(Lea, eleve, 0).size(), questions);
 }
 
 // The end of the program while another program holds the journal: it does not wait for the lock
@@ -330,7 +330,7 @@ TEST(Journal, TheEndOfTheProgramKeepsWhatALockHoldsForTheNextOpening) {
     Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
     const QString classe = QStringLiteral("classe de Mme Léa O'Brien/");
     QDir().mkpath(classe);
-    const QString fichier = Journal::cheminSqlite(QStringLiteral("Mme Léa O'Brien"), classe);
+    const QString fichier = Journal::cheminSqlite(Lea, classe);
     const QString attente = Journal::cheminEnAttente(fichier);
     { MagasinSql m(fichierSqlite(fichier)); }
     QProcess verrou;
@@ -339,7 +339,7 @@ TEST(Journal, TheEndOfTheProgramKeepsWhatALockHoldsForTheNextOpening) {
     EXPECT_EQ(verrou.readLine().trimmed(), QByteArray("tenu"));
     EXPECT_EQ(dansUnEnfant([&] {
                   Minuterie::accelere(10);
-                  for (int i = 0; i < 5; ++i) Journal::ecrit(exemple(QStringLiteral("Zoé"), 1000 + i), classe);
+                  for (int i = 0; i < 5; ++i) Journal::ecrit(exemple(Zoe, 1000 + i), classe);
                   Journal::arrete();
                   return 0;
               }),
@@ -358,7 +358,7 @@ TEST(Journal, TheEndOfTheProgramKeepsWhatALockHoldsForTheNextOpening) {
     verrou.write("fin\n");
     ASSERT_TRUE(verrou.waitForFinished(20000));
 
-    Journal::nouvelleSession(QStringLiteral("Mme Léa O'Brien"), classe);
+    Journal::nouvelleSession(Lea, classe);
     Journal::attends();
     QStringList moments;
     for (const QString& l : litAvecPython(fichier).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) moments << l.section(QLatin1Char('|'), 1, 1);

@@ -22,17 +22,8 @@ qint64 le(int mois, int jour, int heure, int minute) {
 }
 
 EntreeJournal reponse(const QString& eleve, qint64 moment, Fait fait, bool juste, int msFin, int type = 1) {
-    EntreeJournal e;
-    e.enseignant = Enseignant;
-    e.eleve = eleve;
-    e.moment = moment;
-    e.typeExercice = type;
-    e.position = 1;
-    e.fait = fait;
-    e.justePremierCoup = juste;
-    e.essais = juste ? 1 : 2;
-    e.msFin = msFin;
-    return e;
+    return {.enseignant = Enseignant, .eleve = eleve, .moment = moment, .typeExercice = type, .position = 1, .fait = fait,
+            .reponse = {}, .justePremierCoup = juste, .essais = juste ? 1 : 2, .msFin = msFin, .operations = {}};
 }
 
 Fait fois(int a, int b) { return {a, Operation::Multiplication, b, a * b}; }

@@ -36,14 +36,8 @@ namespace {
 qint64 le(int jour, int minute) { return QDateTime(QDate(2026, 12, jour), QTime(9, minute)).toMSecsSinceEpoch(); }
 
 void ajoute(MagasinSql& m, const QString& eleve, qint64 moment, int a, int b, bool juste) {
-    EntreeJournal e;
-    e.enseignant = QStringLiteral("aucun");
-    e.eleve = eleve;
-    e.moment = moment;
-    e.fait = Fait{a, Operation::Multiplication, b, a * b};
-    e.justePremierCoup = juste;
-    e.msFin = juste ? 1500 : 6000;
-    m.ajoute(e);
+    m.ajoute({.enseignant = QStringLiteral("aucun"), .eleve = eleve, .moment = moment, .fait = Fait{a, Operation::Multiplication, b, a * b},
+              .reponse = {}, .justePremierCoup = juste, .msFin = juste ? 1500 : 6000, .operations = {}});
 }
 ParametresConnexion base(const QString& fichier = {}) {
     return fichierSqlite(fichier.isEmpty() ? Journal::cheminSqlite(QStringLiteral("aucun"), RepertoireDeClasse(QStringLiteral("aucun"))) : fichier);
