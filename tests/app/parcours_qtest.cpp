@@ -101,12 +101,7 @@ class ParcoursTest : public TestEcran {
 
     // An exercise of the given kind on one table, two questions, help with drawings.
     static ExerciseSettings exercice(int type, const EntreeTable& table) {
-        ExerciseSettings x;
-        x.TypeExercice = type;
-        x.tables << table;
-        x.NombreDeQuestions = 2;
-        x.TypeAide = 0;
-        return x;
+        return {.TypeExercice = type, .tables = {table}, .NombreDeQuestions = 2, .TypeAide = 0};
     }
     void ecritSequence(int position, int fin) {
         SequenceSettings s;

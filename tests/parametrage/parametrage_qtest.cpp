@@ -38,10 +38,7 @@ const QString Tom = u("Tom en classe de ce2");
 // tests/settings/parameter_files_test.cpp checks: kind 1, the table of 2 with multiplication, no
 // time, the given number of questions, constellations, no strip.
 QString bloc(int questions) {
-    ExerciseSettings x;
-    x.tables = {EntreeTable::table(2, 1, 10, 2)};
-    x.NombreDeQuestions = questions;
-    return BlocExercice(x);
+    return BlocExercice({.tables = {EntreeTable::table(2, 1, 10, 2)}, .NombreDeQuestions = questions});
 }
 QByteArray octets(const QString& texte) { return Cp1252::encode(texte + "\r\n").value(); }
 }  // namespace

@@ -31,11 +31,7 @@ Fait plus(int a, int b) { return {a, Operation::Addition, b, a + b}; }
 
 void fichierEleve(const QString& eleve, const QList<EntreeTable>& tables) {
     QStringList blocs;
-    for (const EntreeTable& t : tables) {
-        ExerciseSettings e;
-        e.tables = {t};
-        blocs << BlocExercice(e);
-    }
+    for (const EntreeTable& t : tables) blocs << BlocExercice({.tables = {t}});
     EcritFichier(Classe_ + NomParameterFile(eleve, Enseignant), TexteParameterFileDeBlocs(Enseignant, eleve, blocs, 0, 0));
 }
 
