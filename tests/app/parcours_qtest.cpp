@@ -302,12 +302,8 @@ private slots:
     // the sequence's tables instead, recorded as such. The next day the facts met come back,
     // recorded as "révision" in the profile, the workbook, the database and the journal.
     void uneRevisionDansLaSequence() {
-        SequenceSettings s;
-        const ExerciseSettings x = exercice(1, EntreeTable::table(3, 1, 10, 2));
-        ExerciseSettings r = x;
-        r.TypeExercice = 5;
-        r.tables.clear();
-        s.exercices << x << r;
+        const SequenceSettings s{.exercices = {exercice(1, EntreeTable::table(3, 1, 10, 2)),
+                                               {.TypeExercice = 5, .tables = {}, .NombreDeQuestions = 2, .TypeAide = 0}}};
         EcritFichier(FichierLea, TexteParameterFile("Martin", Lea, s));
         EcritFichier(Classe + "enseignant_parametrage_Martin.txt",
                      TexteTeacherParameterFile("Martin", {}, s.exercices, true, true, true));

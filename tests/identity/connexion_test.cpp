@@ -44,8 +44,7 @@ TEST(ConnecteEleve, PreparesTheProfileTheWorkbookAndTheDatabase) {
     Registre::EnregistreEnseignant(etat, QStringLiteral("Mme Lebrun"), {1});
     Registre::EnregistreEleve(etat, QStringLiteral("Léa"), QStringLiteral("Mme Lebrun"), QStringLiteral("cp"));
     const QString eleve = QStringLiteral("Léa en classe de cp");
-    SequenceSettings s;
-    s.exercices << ExerciseSettings{};
+    const SequenceSettings s{.exercices = {ExerciseSettings{}}};
     EcritFichier("classe de Mme Lebrun/" + NomParameterFile(eleve, "Mme Lebrun"), TexteParameterFile("Mme Lebrun", eleve, s));
     EcritFichier("classe de Mme Lebrun/" + NomTeacherParameterFile("Mme Lebrun"),
                  TexteTeacherParameterFile("Mme Lebrun", {}, s.exercices, true, true, true));

@@ -57,12 +57,8 @@ TEST(NomsAuServeur, EveryNameTheRegistryAcceptsFitsEveryColumnOnBothDatabases) {
         QStringList longueurs;
         for (int i : {0, 1, 3, 4, 5, 6, 8, 10, 11, 12}) longueurs << QString::number(valeurs[i].toString().size());
         attendues << longueurs.join(QLatin1Char(',')) + QLatin1Char(',') + QString::number(lignes.last().table.size());
-        EntreeJournal q;
-        q.enseignant = enseignant;
-        q.eleve = eleve;
-        q.moment = 1'800'000'000'000;
-        q.reponse = QString(40, QLatin1Char('9'));
-        entrees << q;
+        entrees << EntreeJournal{.enseignant = enseignant, .eleve = eleve, .moment = 1'800'000'000'000, .fait = {},
+                                 .reponse = QString(40, QLatin1Char('9')), .operations = {}};
     }
     ASSERT_GT(eleveLong.size(), 200);  // far beyond the 50 characters of the first server tables
     ServeurPostgres& serveur = ServeurPostgres::commun();

@@ -92,11 +92,8 @@ TEST(JournalAbime, WhatCanBeReadIsReadThenItIsSetAsideAndANewOneStartedWithIt) {
 
     // A pupil's session: the file is looked through, set aside as it is, and replaced.
     Journal::nouvelleSession(Enseignant, Classe);
-    EntreeJournal nouvelle;
-    nouvelle.enseignant = Enseignant;
-    nouvelle.eleve = QStringLiteral("Zoé");
-    nouvelle.moment = 900;
-    Journal::ecrit(nouvelle, Classe);
+    Journal::ecrit({.enseignant = Enseignant, .eleve = QStringLiteral("Zoé"), .moment = 900, .fait = {}, .reponse = {}, .operations = {}},
+                   Classe);
     Journal::attends();
     const QString misDeCote = Classe + QStringLiteral("journal_des_reponses_de_Mme Léa O'Brien.abime_2026-12-07_09-00-00.sqlite");
     EXPECT_EQ(octetsDe(misDeCote), octets);

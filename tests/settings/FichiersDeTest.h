@@ -51,11 +51,7 @@ inline ExerciseSettings exerciceCharge(const SharedState& e) {
     return x;
 }
 
-inline ExerciseSettings parDefaut() {
-    ExerciseSettings x;
-    x.TypeExercice = 0;
-    return x;
-}
+inline ExerciseSettings parDefaut() { return {.TypeExercice = 0, .tables = {}}; }
 
 // A temporary working folder holding the class folder, with boxes answered silently.
 class DossierDeClasse {

@@ -10,11 +10,7 @@ using namespace essai;
 
 namespace {
 SequenceSettings sequence(int fin, int retroaction) {
-    SequenceSettings s;
-    s.exercices = troisExercices();
-    s.UneFoisSequenceFinie = fin;
-    s.Retroaction = retroaction;
-    return s;
+    return {.exercices = troisExercices(), .UneFoisSequenceFinie = fin, .Retroaction = retroaction};
 }
 
 // A hand-written exercise in the file layout, with the sharks, negative ranges, a table line without
@@ -75,15 +71,12 @@ TEST(LitParametres, HandWrittenFileReadsWordsNegativesAndMissingLines) {
     classe.enseignantSans();
     classe.eleve(fichierALaMain());
     classe.charge();
-    ExerciseSettings attendu;
-    attendu.TypeExercice = 4;
-    attendu.tables = {EntreeTable::table(6, -5, 5, 0), EntreeTable::complement(100, 1),
-                      EntreeTable::table(-2, -10, -1, 2), EntreeTable::table(9, 1, 10, -1)};
-    attendu.CasDoublesCarres = attendu.CasSuccesseurs = true;
-    attendu.TempsDeReponse = 7;
-    attendu.NombreDeQuestions = 25;
-    attendu.TypeAide = 2;
-    attendu.BandeNumerique = 10;  // no strip line
+    // No strip line: 10.
+    const ExerciseSettings attendu{.TypeExercice = 4,
+                                   .tables = {EntreeTable::table(6, -5, 5, 0), EntreeTable::complement(100, 1),
+                                              EntreeTable::table(-2, -10, -1, 2), EntreeTable::table(9, 1, 10, -1)},
+                                   .CasDoublesCarres = true, .CasSuccesseurs = true, .TempsDeReponse = 7, .NombreDeQuestions = 25,
+                                   .TypeAide = 2, .BandeNumerique = 10};
     EXPECT_EQ(exerciceCharge(classe.etat), attendu);
     EXPECT_EQ(classe.etat.UneFoisSequenceFinie, 2);
     EXPECT_EQ(classe.etat.Retroaction, 1);
