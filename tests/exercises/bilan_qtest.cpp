@@ -1,3 +1,4 @@
+#include "EnregistreurSons.h"
 #include "TestEcran.h"
 #include "base/Minuterie.h"
 #include "interface/Affichage.h"
@@ -41,7 +42,11 @@ protected:
 private slots:
     void initTestCase() { Polices::installe(); }
 
+    // Each coin rings as it lands in the chest.
     void middlingScoreThenSevenCoinsThenAMoveCloses() {
+        QStringList entendu;
+        Sons::installeSortie(std::make_unique<EnregistreurSons>(entendu));
+        Sons::regle({true, false});
         score(10, 3, 1);
         TForm1 f;
         f.show();
@@ -62,6 +67,7 @@ private slots:
         QTRY_VERIFY(enfant(f, "Kling")->isVisible());
         QTRY_VERIFY(f.animationFinie());
         QCOMPARE(f.piecesLancees(), 7);
+        QCOMPARE(entendu.filter(QStringLiteral("cling")).size(), 7);
         QVERIFY(!enfant(f, "piece")->isVisible() && f.isVisible());
 
         bouge(f);

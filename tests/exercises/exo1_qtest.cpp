@@ -1,6 +1,9 @@
-// Exercise 1 played as a pupil would: typing answers, Enter, clicks, and the countdowns run fast.
+// Exercise 1 played as a pupil would: typing answers, Enter, clicks, and the countdowns run fast;
+// what the pupil hears, a recorder standing for the loudspeaker.
+#include "EnregistreurSons.h"
 #include "TestExercice.h"
 #include "exercises/TExo1.h"
+#include "sons/ReglagesClasse.h"
 
 #include <QRegularExpression>
 
@@ -22,6 +25,23 @@ class Exo1Test : public TestExercice<TExo1, Ecrans::Role::Exo1, 1> {
     }
     void repond(const QString& texte) { repond(resultat(), texte); }
     int minuteries() const { return int(exo_->findChildren<QTimer*>(QString(), Qt::FindDirectChildrenOnly).size()); }
+    // The class's sound and voice switches, then "3 × 4" in three questions, and what is heard
+    // from then on: each effect with the coin's state as it starts (the coin is the scene's clock).
+    QStringList entendu_;
+    void ecoute(Sons::Reglages reglages, int tempsDeReponse = 0, bool pirate = false) {
+        Sons::installeSortie(std::make_unique<EnregistreurSons>(entendu_, [this] {
+            return w("piece")->isVisible() ? QStringLiteral("(pièce là)") : QStringLiteral("(pièce partie)");
+        }));
+        exo_->hide();
+        regle({1, {3, 4, 4, 2}, 3, tempsDeReponse, pirate});
+        ReglagesClasse::ecrit(Etat().RepertoireClasse, reglages);
+        entendu_.clear();
+        exo_->show();
+    }
+    void apresChaqueTest() override {
+        QFile::remove(ReglagesClasse::chemin(Etat().RepertoireClasse));  // quiet again for the next test
+        TestExercice::apresChaqueTest();
+    }
 
 private slots:
     // The strip's colours: rows of even tens on light yellow, the others and 100 on green; even
@@ -320,6 +340,50 @@ private slots:
             }
             exo_->hide();
             exo_ = normal;
+        }
+    }
+
+    void theStatementThenEachQuestionAreReadAndEachAnswerIsHeard() {
+        ecoute({true, true});
+        QCOMPARE(entendu_, QStringList({QStringLiteral("dit Aide le poisson à trouver le résultat de l'opération. Tape la "
+                                                       "réponse au clavier, puis tape sur \"entrée\" ou clique sur le "
+                                                       "poisson jaune pour valider"),
+                                        QStringLiteral("puis trois fois quatre")}));
+        // Right at once: heard at once, then the seahorse takes the coin, heard as it goes.
+        entendu_.clear();
+        repond(QStringLiteral("12"));
+        QTRY_COMPARE(entendu_, QStringList({QStringLiteral("juste (pièce là)"), QStringLiteral("piece (pièce partie)"),
+                                            QStringLiteral("puis trois fois quatre")}));
+        entendu_.clear();
+        repond(QStringLiteral("5"));
+        repond(QStringLiteral("12"));
+        QCOMPARE(entendu_, QStringList({QStringLiteral("faux (pièce là)"), QStringLiteral("juste (pièce là)"),
+                                        QStringLiteral("puis trois fois quatre")}));
+    }
+
+    void thePirateAndTheSharkAreHeardWhenTheyStrike() {
+        ecoute({true, false}, 3, true);
+        ticsJusqua("pirate_monte");
+        QCOMPARE(entendu_, QStringList{QStringLiteral("pirate (pièce partie)")});
+        ecoute({true, false}, 3, false);
+        ticsJusqua("BulleExplose");
+        QCOMPARE(entendu_, QStringList{QStringLiteral("bulle (pièce là)")});
+    }
+
+    // The program's first start has no class file: quiet. Each switch works alone.
+    void quietByDefaultAndEachSwitchAlone() {
+        QFile::remove(ReglagesClasse::chemin(Etat().RepertoireClasse));
+        for (const Sons::Reglages r : {Sons::Reglages{false, false}, Sons::Reglages{true, false}, Sons::Reglages{false, true}}) {
+            ecoute(r);
+            if (r == Sons::Reglages{}) QFile::remove(ReglagesClasse::chemin(Etat().RepertoireClasse));
+            exo_->hide();
+            entendu_.clear();
+            exo_->show();
+            repond(QStringLiteral("5"));
+            repond(QStringLiteral("12"));
+            QCOMPARE(entendu_.filter(QRegularExpression(QStringLiteral("^(faux|juste) "))).size(), r.sons ? 2 : 0);
+            // The statement, then the two questions.
+            QCOMPARE(entendu_.filter(QRegularExpression(QStringLiteral("^(dit|puis) "))).size(), r.voix ? 3 : 0);
         }
     }
 

@@ -34,20 +34,13 @@ inline QList<ExerciseSettings> troisExercices() {
 
 // The exercise held by the shared state, in the form the writers take.
 inline ExerciseSettings exerciceCharge(const SharedState& e) {
-    ExerciseSettings x;
-    x.TypeExercice = e.TypeExercice;
+    ExerciseSettings x{.TypeExercice = e.TypeExercice, .tables = {}, .CasDoublesCarres = e.CasDoublesCarres,
+                       .CasSuccesseurs = e.CasSuccesseurs, .OptionTableDansOrdre = e.OptionTableDansOrdre,
+                       .OptionGrandeOperandeAGauche = e.OptionGrandeOperandeAGauche, .OptionNombresRelatifs = e.OptionNombresRelatifs,
+                       .AvecPirate = e.AvecPirate, .TempsDeReponse = e.TempsDeReponse, .NombreDeQuestions = e.NombreDeQuestions,
+                       .TypeAide = e.TypeAide, .BandeNumerique = e.BandeNumerique};
     for (int i = 2; i + 3 <= e.DernierIndiceTables; i += 4)
         x.tables << EntreeTable{e.Tables[i], e.Tables[i + 1], e.Tables[i + 2], e.Tables[i + 3]};
-    x.CasDoublesCarres = e.CasDoublesCarres;
-    x.CasSuccesseurs = e.CasSuccesseurs;
-    x.OptionTableDansOrdre = e.OptionTableDansOrdre;
-    x.OptionGrandeOperandeAGauche = e.OptionGrandeOperandeAGauche;
-    x.OptionNombresRelatifs = e.OptionNombresRelatifs;
-    x.AvecPirate = e.AvecPirate;
-    x.TempsDeReponse = e.TempsDeReponse;
-    x.NombreDeQuestions = e.NombreDeQuestions;
-    x.TypeAide = e.TypeAide;
-    x.BandeNumerique = e.BandeNumerique;
     return x;
 }
 
