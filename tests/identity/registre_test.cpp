@@ -169,14 +169,15 @@ TEST_F(RegistreTest, RefusedNamesWriteNothing) {
 }
 
 TEST_F(RegistreTest, HandEditedFilesLoseNothing) {
-    // LF line ends, a blank line, a line of blanks, a teacher twice, an unreadable level line,
-    // and no line end after the last line.
-    ecritOctets("enseignant.txt", "-------------Fichier contenant le nom des enseignants----------\naucun\n\n   \n"
-                                  "Martin\n>1 - enseigne la classe de ce1\n>9 - ?\n>x\nDupont\nMartin\n>4");
-    EXPECT_EQ(*Registre::NiveauxEnseignant(etat, "Martin"), QStringList({"ce1", "cm2"}));
+    // LF line ends, a blank line, a line of blanks, a teacher twice, unreadable level lines, a level
+    // whose words are not its index's, and no line end after the last line.
+    const QByteArray martin = ">1 - enseigne la classe de ce1\n>9 - ?\n>x\n>6 - x\n>-1 - x\n> - x\n>\n>5 - enseigne la classe de cp\n";
+    ecritOctets("enseignant.txt", "-------------Fichier contenant le nom des enseignants----------\naucun\n\n   \nMartin\n" + martin +
+                                  "Dupont\nMartin\n>4");
+    EXPECT_EQ(*Registre::NiveauxEnseignant(etat, "Martin"), QStringList({"ce1", "college", "cm2"}));
     EXPECT_EQ(Registre::EnregistreEnseignant(etat, "Zoe", {}), Issue::Enregistre);
-    EXPECT_EQ(octetsDe("enseignant.txt"), Entete + "aucun\r\n\r\n   \r\nMartin\r\n>1 - enseigne la classe de ce1\r\n"
-                                                   ">9 - ?\r\n>x\r\nDupont\r\nMartin\r\n>4\r\nZoe\r\n");
+    EXPECT_EQ(octetsDe("enseignant.txt"), Entete + "aucun\r\n\r\n   \r\nMartin\r\n" + QByteArray(martin).replace("\n", "\r\n") +
+                                              "Dupont\r\nMartin\r\n>4\r\nZoe\r\n");
     // Both lines of Martin go with their level lines.
     QDir().mkdir("classe de Martin");
     EXPECT_TRUE(Registre::SupprimeEnseignant(etat, "Martin"));

@@ -43,15 +43,4 @@ TEST(VerifieNom, DerivedFileNamesFitIn255BytesWithRoomForTheTemporaryCopy) {
     EXPECT_TRUE(VerifieNomEleve(u("Elève non inscrit"), u("Elève non inscrit en classe de cp"), t));
     EXPECT_TRUE(VerifieNomEleve(EleveSansId, EleveSansId, Registre::Aucun));
 }
-
-TEST(NomsRegistre, LevelLinesAndPaths) {
-    EXPECT_EQ(Registre::LigneNiveau(0), u(">0 - enseigne la classe de cp"));
-    EXPECT_EQ(Registre::IndexDeNiveau(u(">5 - enseigne la classe de cp")), 5);  // the index decides
-    EXPECT_EQ(Registre::IndexDeNiveau(u(">3")), 3);
-    for (const char* illisible : {">6 - x", ">-1 - x", ">x - y", ">", "3 - x", "> - x"})
-        EXPECT_EQ(Registre::IndexDeNiveau(u(illisible)), -1) << illisible;
-    EXPECT_EQ(Registre::FichierListeEleves(u("Léa")), u("classe de Léa/classe_Léa.txt"));
-    EXPECT_EQ(Registre::FichierListeEleves(u("aucun")), u("classe sans enseignant/eleve_sans_enseignant.txt"));
-    EXPECT_EQ(Registre::LigneEleve(u("Léa"), u("")), u("Léa"));
-}
 }  // namespace
