@@ -172,7 +172,8 @@ private slots:
     }
 
     // A journal that cannot be written: the game goes on, the summary shows, the profile is
-    // written; the answers go in once it can be written.
+    // written; the child is told once a session, in plain words, that the answers are kept, the
+    // teacher why at the next visit; the answers go in once it can be written.
     void aJournalThatCannotBeWrittenNeverStopsTheGame() {
         QFile::remove(Fichier);
         QDir().mkpath(Fichier);  // a folder where the file should be
@@ -191,8 +192,11 @@ private slots:
             QTRY_VERIFY(!exo_->isVisible());
             QCOMPARE(bilan_.vus, bilans + 1);
         }
-        // Told once for the session; what the child and the teacher are told is magasin_test.cpp's.
-        QCOMPARE(Messages::recueille().size(), 1);
+        QCOMPARE(Messages::recueille(), QStringList{u("Tes réponses sont bien gardées : elles seront enregistrées un peu plus tard. "
+                                                      "Tu peux continuer à t'entraîner.")});
+        Journal::ditALEnseignant(Classe);
+        const QString raison = Messages::recueille().value(0);
+        QVERIFY2(raison.contains(u("Le journal des réponses « ") + Fichier + u(" » ne peut pas être ouvert")), qPrintable(raison));
         QCOMPARE(octetsDe(profil).count("[exercice]"), 2);
         QDir(Fichier).removeRecursively();
         Journal::renvoie();

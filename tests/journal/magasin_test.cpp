@@ -178,10 +178,9 @@ TEST(Magasin, FailuresAreToldInFrenchAndLeaveTheFileAsItWas) {
 }
 
 // The recorder: the anonymous pupil leaves nothing, a frozen clock still gives each question its
-// own key, and a class folder that cannot be written is told once a session.
-TEST(Journal, RecorderKeepsEveryNamedQuestionAndTellsAFailureOnce) {
+// own key. (A journal that cannot be written: journal_qtest.cpp.)
+TEST(Journal, RecorderKeepsEveryNamedQuestion) {
     DossierTemporaire dossier;
-    Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
     Horloge::fixe(QDateTime(QDate(2026, 12, 7), QTime(9, 0)));
     QDir().mkpath(QStringLiteral("classe de Mme Léa O'Brien"));
     const QString classe = QStringLiteral("classe de Mme Léa O'Brien/");
@@ -196,27 +195,6 @@ TEST(Journal, RecorderKeepsEveryNamedQuestionAndTellsAFailureOnce) {
     EXPECT_EQ(lues[1].moment, lues[0].moment + 2);  // the anonymous question took one moment
     EXPECT_EQ(QDateTime::fromMSecsSinceEpoch(lues[0].moment), QDateTime(QDate(2026, 12, 7), QTime(9, 0)));
 
-    // A class folder that cannot be written: the child is told once a session, in plain words,
-    // that the answers are kept; the teacher why, at the next visit. They go in once it can be.
-    Journal::nouvelleSession();
-    for (int i = 0; i < 3; ++i) Journal::ecrit(exemple(QStringLiteral("Yanis"), Journal::momentUnique()), QStringLiteral("absent/"));
-    Journal::attends();
-    Journal::signaleEchecs();
-    Journal::ecrit(exemple(QStringLiteral("Yanis"), Journal::momentUnique()), QStringLiteral("absent/"));
-    Journal::attends();
-    Journal::signaleEchecs();
-    Journal::ditALEnseignant(QStringLiteral("absent/"));
-    const QStringList vus = Messages::recueille();
-    ASSERT_EQ(vus.size(), 2);
-    EXPECT_EQ(vus[0], QString::fromUtf8("Tes réponses sont bien gardées : elles seront enregistrées un peu plus tard. "
-                                        "Tu peux continuer à t'entraîner."));
-    EXPECT_TRUE(vus[1].contains(QString::fromUtf8(
-        "Le journal des réponses « absent/journal_des_reponses_de_Mme Léa O'Brien.sqlite » ne peut pas être ouvert")))
-        << vus[1].toStdString();
-    QDir().mkpath(QStringLiteral("absent"));
-    Journal::renvoie();
-    Journal::attends();
-    EXPECT_EQ(litAvecPython(QStringLiteral("absent/journal_des_reponses_de_Mme Léa O'Brien.sqlite")).count(QStringLiteral("Yanis|")), 4);
 }
 
 // The outbox: records another program of this computer left there reach the server before a new
