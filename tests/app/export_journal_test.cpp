@@ -5,7 +5,6 @@
 #include "ServeurPostgres.h"
 #include "journal/ExportCsv.h"
 #include "journal/Journal.h"
-#include "journal/MagasinSql.h"
 
 #include <QProcess>
 #include <gtest/gtest.h>

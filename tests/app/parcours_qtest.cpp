@@ -20,7 +20,6 @@
 #include "settings/ParameterFiles.h"
 #include "settings/PositionParametres.h"
 
-#include <QApplication>
 #include <QTimer>
 #include <memory>
 #include <tuple>

@@ -16,10 +16,8 @@
 #include "settings/ParameterFiles.h"
 #include "state/SharedState.h"
 
-#include <QApplication>
 #include <QDirIterator>
 #include <QTimer>
-#include <QtTest>
 #include <memory>
 #include <random>
 

@@ -3,16 +3,12 @@
 #include "DossierTemporaire.h"
 #include "Enfant.h"
 #include "MessageDe.h"
-#include "base/Erreurs.h"
 #include "base/FichierTexte.h"
 #include "base/Verrou.h"
 
 #include <QDateTime>
-#include <QDir>
-#include <QFile>
 #include <QRandomGenerator>
 #include <QSysInfo>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <csignal>

@@ -3,7 +3,6 @@
 #include "base/Erreurs.h"
 #include "base/FichierTexte.h"
 
-#include <QDir>
 #include <gtest/gtest.h>
 
 TEST(Cp1252, EveryByteSurvivesARoundTrip) {

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QSvgRenderer>
 
 // Design coordinates and picture coordinates agree only when the viewBox starts at 0, 0 and is

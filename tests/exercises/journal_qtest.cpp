@@ -12,7 +12,6 @@
 #include "exercises/commun/TireOperation.h"
 #include "identity/Registre.h"
 #include "journal/Journal.h"
-#include "journal/MagasinSql.h"
 
 #include <QElapsedTimer>
 #include <QProcess>

@@ -6,8 +6,6 @@
 #include "identity/Registre.h"
 #include "settings/ParameterFiles.h"
 
-#include <QFile>
-
 #include <gtest/gtest.h>
 
 TEST(ConnecteEleve, AMissingPupilOrTeacherStopsAfterTheClassFolder) {

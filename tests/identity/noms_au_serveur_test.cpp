@@ -6,7 +6,6 @@
 #include "ServeurPostgres.h"
 #include "identity/NomsRegistre.h"
 #include "identity/VerifieNom.h"
-#include "journal/MagasinSql.h"
 #include "results/BaseResultats.h"
 #include "state/SharedState.h"
 

@@ -8,7 +8,6 @@
 #include "identity/NomsRegistre.h"
 #include "identity/Registre.h"
 
-#include <QDir>
 #include <gtest/gtest.h>
 
 #include <cstdio>

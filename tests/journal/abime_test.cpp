@@ -7,10 +7,7 @@
 #include "base/Horloge.h"
 #include "base/Messages.h"
 #include "journal/Journal.h"
-#include "journal/MagasinSql.h"
 
-#include <QDir>
-#include <QFile>
 #include <QRegularExpression>
 #include <algorithm>
 #include <gtest/gtest.h>

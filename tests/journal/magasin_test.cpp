@@ -10,11 +10,8 @@
 #include "base/Minuterie.h"
 #include "journal/BoiteEnvoi.h"
 #include "journal/Journal.h"
-#include "journal/MagasinSql.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QProcess>

@@ -10,9 +10,7 @@
 #include "journal/BoiteEnvoi.h"
 #include "journal/ConfigurationServeur.h"
 #include "journal/Journal.h"
-#include "journal/MagasinSql.h"
 
-#include <QDir>
 #include <QProcess>
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
@@ -21,7 +19,6 @@
 #include <QLockFile>
 #include <QUuid>
 #include <algorithm>
-#include <functional>
 #include <gtest/gtest.h>
 #include <iostream>
 #include <pwd.h>

@@ -17,13 +17,10 @@
 #include "EnregistreurSons.h"
 
 #include <QCheckBox>
-#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
-#include <QSpinBox>
 #include <QStyleOptionViewItem>
-#include <QApplication>
 #include <QHelpEvent>
 #include <QToolTip>
 #include <memory>

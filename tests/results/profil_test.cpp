@@ -7,7 +7,6 @@
 #include "results/Enregistreurs.h"
 #include "results/TextesResultat.h"
 
-#include <QDir>
 #include <gtest/gtest.h>
 
 namespace {

@@ -5,23 +5,18 @@
 #include "Enfant.h"
 #include "LectureResultats.h"
 #include "MessageDe.h"
-#include "base/Erreurs.h"
 #include "base/Messages.h"
 #include "state/SharedState.h"
 #include "state/Utils.h"
 #include "results/Enregistreurs.h"
 
 #include <QDateTime>
-#include <QDir>
-#include <QFile>
 #include <QMap>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <array>
 #include <cstdio>
-#include <functional>
 #include <vector>
 
 namespace {

@@ -12,7 +12,6 @@
 #include "state/Utils.h"
 
 #include <QLabel>
-#include <QtTest>
 #include <memory>
 
 class ChoixOperateurTest : public TestEcran {

@@ -11,7 +11,6 @@
 #include "settings/ParameterFiles.h"
 #include "settings/PositionParametres.h"
 
-#include <QDir>
 #include <gtest/gtest.h>
 
 namespace {

@@ -9,8 +9,6 @@
 #include "settings/LitParametres.h"
 #include "settings/ParameterFiles.h"
 
-#include <QDir>
-
 namespace essai {
 inline const QString Enseignant = QStringLiteral("Mme Durand");
 inline const QString Eleve = QString::fromUtf8("Léa");

@@ -2,7 +2,6 @@
 // part or a French message naming the file, and never writes anything.
 #include "FichiersDeTest.h"
 #include "MessageDe.h"
-#include "base/Erreurs.h"
 
 #include <gtest/gtest.h>
 

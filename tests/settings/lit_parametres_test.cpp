@@ -1,7 +1,6 @@
 // LitParametres on files made by the writers and on files written by hand in the same layout.
 #include "FichiersDeTest.h"
 #include "MessageDe.h"
-#include "base/Erreurs.h"
 #include "settings/PositionParametres.h"
 
 #include <gtest/gtest.h>

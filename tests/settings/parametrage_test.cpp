@@ -7,7 +7,6 @@
 #include "settings/ExercicesDefinis.h"
 #include "settings/Guidage.h"
 
-#include <QDir>
 #include <functional>
 #include <map>
 #include <gtest/gtest.h>

@@ -4,8 +4,6 @@
 #include "base/Erreurs.h"
 #include "settings/PositionParametres.h"
 
-#include <QDir>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 TEST(PositionParametres, OnlyPositionLinesChangeEveryOtherByteStays) {

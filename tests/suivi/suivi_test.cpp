@@ -3,12 +3,10 @@
 #include "DossierTemporaire.h"
 #include "ServeurPostgres.h"
 #include "base/FichierTexte.h"
-#include "journal/MagasinSql.h"
 #include "settings/ParameterFiles.h"
 #include "suivi/SuiviClasse.h"
 #include "revision/SeuilClasse.h"
 
-#include <QDir>
 #include <gtest/gtest.h>
 
 namespace {

@@ -12,7 +12,6 @@
 #include "interface/Ecrans.h"
 #include "journal/AvisEnseignant.h"
 #include "journal/Journal.h"
-#include "journal/MagasinSql.h"
 #include "identity/NomsRegistre.h"
 #include "identity/Registre.h"
 #include "identity/TSaisieIdentifiant.h"

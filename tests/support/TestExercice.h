@@ -19,7 +19,6 @@
 
 #include <QImage>
 #include <QLabel>
-#include <QTimer>
 #include <array>
 #include <memory>
 
