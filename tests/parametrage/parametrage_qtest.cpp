@@ -74,6 +74,7 @@ class ParametrageTest : public TestEcran {
     }
 
     void ouvre() {
+        Etat().RepertoireClasse = Classe;
         ecran->hide();
         ecran->recoitEnseignant(ExercicesEnseignant::lit(FichierMartin), ListeEleves);
         ecran->show();
@@ -114,7 +115,6 @@ protected:
         ecritOctets(ListeEleves, cp1252("--------------Fichier de la classe de Martin--------------\r\n"
                                         "Léa en classe de ce1\r\nTom en classe de ce2\r\n"));
         Etat().EnseignantParametrage = "Martin";
-        Etat().RepertoireClasse = Classe;
         ecran = std::make_unique<TParametrage>();
         ouvre();
     }
@@ -455,7 +455,6 @@ private slots:
                  octets(TexteTeacherParameterFileDeBlocs("Martin", {"Exercice 2=>(x) table de 2 sur [1..10], "},
                                                          {bloc(6)}, true, false, true)));
 
-        Etat().RepertoireClasse = Classe;
         ouvre();
         QVERIFY(w<QCheckBox>("Profil_BaseDonnees")->isChecked() && w<QCheckBox>("Profil_Texte")->isChecked());
         QVERIFY(!w<QCheckBox>("Profil_Tableur")->isChecked());
@@ -511,14 +510,12 @@ private slots:
         clique("EnregistrerQuitter");
         const QByteArray premier = octetsDe(FichierMartin);
         for (int tour = 0; tour < 2; ++tour) {
-            Etat().RepertoireClasse = Classe;
             ouvre();
             clique("EnregistrerQuitter");
             QCOMPARE(octetsDe(FichierMartin), premier);
         }
 
         // Negative numbers come back exactly, with the rest of the exercise.
-        Etat().RepertoireClasse = Classe;
         ouvre();
         QVERIFY(Pilote::clique(w<QListWidget>("ListeSequence"), w<QListWidget>("ListeSequence")->item(0)->text()));
         QCOMPARE(Pilote::textes(w<QListWidget>("ListeTable2")),
@@ -555,7 +552,6 @@ private slots:
         definitExercice(2);
         clique("EnregistrerQuitter");
         QVERIFY(QFile::exists(FichierMartin));
-        Etat().RepertoireClasse = Classe;
         ouvre();
         QCOMPARE(w<QListWidget>("ListeSequence")->count(), 1);
         clique("Type1");
