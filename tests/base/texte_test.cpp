@@ -1,6 +1,6 @@
 #include "DossierTemporaire.h"
+#include "MessageDe.h"
 #include "base/Cp1252.h"
-#include "base/Erreurs.h"
 #include "base/FichierTexte.h"
 
 #include <gtest/gtest.h>
@@ -28,12 +28,7 @@ TEST(FichierTexte, WritesCrLfWindows1252AndReadsBothLineEnds) {
 
 TEST(FichierTexte, FailuresNameTheFileAndLeaveTheTargetWhole) {
     DossierTemporaire dossier;
-    try {
-        FichierTexte::litLignes("absent.txt");
-        ADD_FAILURE() << "absent.txt read";
-    } catch (const ErreurFichier& e) {
-        EXPECT_TRUE(e.message().contains("absent.txt"));
-    }
+    EXPECT_TRUE(messageDe<ErreurFichier>([] { FichierTexte::litLignes("absent.txt"); }).contains("absent.txt"));
     FichierTexte::ecritLignes("garde.txt", {"ancien"});
     EXPECT_THROW(FichierTexte::ecritLignes("garde.txt", {QString::fromUtf8("🐟")}), ErreurFichier);
     EXPECT_EQ(octetsDe("garde.txt"), QByteArray("ancien\r\n"));

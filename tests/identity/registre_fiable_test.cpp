@@ -1,7 +1,7 @@
 // The registry shared by two programs, on a full disk, and after killed programs.
 #include "DossierTemporaire.h"
 #include "Enfant.h"
-#include "base/Erreurs.h"
+#include "MessageDe.h"
 #include "base/FichierTexte.h"
 #include "base/Messages.h"
 #include "state/SharedState.h"
@@ -59,12 +59,7 @@ TEST_F(RegistreFiableTest, AFullDiskRegistersNothingAndSaysSo) {
     for (const auto& unCas : cas) {
         const int code = dansUnEnfant([&] {
             limiteTailleFichiers(unCas.first);
-            try {
-                unCas.second();
-            } catch (const ErreurFichier& e) {
-                return e.message().contains(QString::fromUtf8("dépasserait la taille permise")) ? 0 : 2;
-            }
-            return 1;
+            return messageDe<ErreurFichier>(unCas.second).contains(QString::fromUtf8("dépasserait la taille permise")) ? 0 : 1;
         });
         EXPECT_EQ(code, 0);
     }

@@ -20,11 +20,14 @@ const QByteArray UnExercice = cp1252(
     "[Nombre de questions posées par exercice] \r\nQUESTIONS - questions\r\n");
 
 QString echecDe(DossierDeClasse& classe) { return messageDe([&] { classe.charge(); }); }
+// A class folder with the teacher's file.
+struct LitParametresAbimes : ::testing::Test {
+    void SetUp() override { classe.enseignantSans(); }
+    DossierDeClasse classe;
+};
 }  // namespace
 
-TEST(LitParametresAbimes, FilesWithoutAUsablePositionAreRefusedByName) {
-    DossierDeClasse classe;
-    classe.enseignantSans();
+TEST_F(LitParametresAbimes, FilesWithoutAUsablePositionAreRefusedByName) {
     const QByteArray positions[] = {"", "(0)", "(-2)", "(abc)", "(3", "()", "(99999999999)"};
     for (const QByteArray& position : positions) {
         classe.eleve(fichierEleve(position, UnExercice));
@@ -40,9 +43,7 @@ TEST(LitParametresAbimes, FilesWithoutAUsablePositionAreRefusedByName) {
     EXPECT_TRUE(echecDe(classe).endsWith(QString::fromUtf8("il n'a pas de ligne de position.")));
 }
 
-TEST(LitParametresAbimes, BadNumbersStopTheLoadNamingFileAndLine) {
-    DossierDeClasse classe;
-    classe.enseignantSans();
+TEST_F(LitParametresAbimes, BadNumbersStopTheLoadNamingFileAndLine) {
     classe.eleve(fichierEleve("(1)", UnExercice));
     // The time line "quelques" is not a number and is passed over; the questions line stops the load.
     const QString message = echecDe(classe);
@@ -63,9 +64,7 @@ TEST(LitParametresAbimes, BadNumbersStopTheLoadNamingFileAndLine) {
     }
 }
 
-TEST(LitParametresAbimes, MoreThan250TableLinesKeepTheFirst250) {
-    DossierDeClasse classe;
-    classe.enseignantSans();
+TEST_F(LitParametresAbimes, MoreThan250TableLinesKeepTheFirst250) {
     SequenceSettings s;
     s.exercices = {troisExercices()[1]};
     s.exercices[0].tables.clear();
@@ -80,9 +79,7 @@ TEST(LitParametresAbimes, MoreThan250TableLinesKeepTheFirst250) {
     EXPECT_EQ(exerciceCharge(classe.etat), attendu);  // the sections after the tables are read too
 }
 
-TEST(LitParametresAbimes, TruncatedFilesLoadWhatIsThere) {
-    DossierDeClasse classe;
-    classe.enseignantSans();
+TEST_F(LitParametresAbimes, TruncatedFilesLoadWhatIsThere) {
     SequenceSettings s;
     s.exercices = troisExercices();
     const QByteArray complet = Cp1252::encode(TexteParameterFile(Enseignant, Eleve, s)).value();
