@@ -4,7 +4,6 @@
 // with the logic.
 #include "TestExercice.h"
 #include "base/Aleatoire.h"
-#include "base/Horloge.h"
 #include "exercises/TExo3.h"
 #include "exercises/commun/Pirate.h"
 
@@ -195,30 +194,6 @@ private slots:
         QVERIFY(choix_.isVisible() && !exo_->isVisible());
         QCOMPARE(Etat().NumeroExercice, position + 1);
         QVERIFY(bilan_.vus == 0 && octetsDe(profil).isEmpty());
-    }
-
-    // Two questions for a named pupil, one error: the summary, and what the screen gives the profile
-    // block (its bytes are profil_test.cpp's).
-    void profileBlock() {
-        const QString profil = u("classe de Martin/profil_Léa_de_Martin.txt");
-        ecritOctets(profil, "");
-        Horloge::fixe(QDateTime(QDate(2026, 12, 6), QTime(10, 0, 0)));
-        lance(0, 2, Tables248, u("Léa"));
-        Etat().HeureDebut = (9 * 3600 + 59 * 60) / 86400.0;
-        const QByteArray n = QByteArray::number(Etat().NumeroExercice);
-        const QByteArray ligne = captions() + " => 1 erreurs\r\n";
-        clic(mauvaise(0));
-        QTRY_VERIFY(intervalles().isEmpty());
-        clic(intrus());
-        QTRY_COMPARE(numero(), 2);
-        clic(intrus());
-        QTRY_VERIFY(choix_.isVisible());
-        QCOMPARE(bilan_.vus, 1);
-        const QByteArray bloc = octetsDe(profil);
-        for (const QByteArray& partie : {"\r\n[exercice]     Exercice " + n + "\r\n[Type exercice]     intrus\r\n",
-                                         QByteArray("[Nombre d'erreurs]     1 erreur(s) sur 2\r\n[Dur\xE9" "e de l'exercice]     00:01:00"),
-                                         "[Bilan de l'exercice]     \r\n" + ligne + "\r\n\r\n*"})
-            QVERIFY2(bloc.contains(partie), bloc.constData());
     }
 };
 

@@ -3,6 +3,7 @@
 // draw, the judging and the texts themselves are tested with their logic.
 #include "TestExercice.h"
 #include "base/Aleatoire.h"
+#include "base/Horloge.h"
 #include "exercises/TExo4.h"
 #include "interface/Image.h"
 
@@ -269,8 +270,10 @@ private slots:
         QCOMPARE(bilan_.vus, 0);
         QCOMPARE(octetsDe(profil), QByteArray("profil\r\n"));
 
-        // The next exercise: right at once, then wrong and right.
+        // The next exercise, begun a minute before the clock: right at once, then wrong and right.
+        Horloge::fixe(QDateTime(QDate(2026, 12, 6), QTime(10, 0, 0)));
         lancePourLea({3, 1, 10, 2});
+        Etat().HeureDebut = (9 * 3600 + 59 * 60) / 86400.0;
         QVERIFY(!exo_->exerciceImpossible());
         selectionneJuste();
         valide();
@@ -285,7 +288,7 @@ private slots:
         // What the screen gives the block (its bytes are profil_test.cpp's).
         const QByteArray bloc = octetsDe(profil);
         for (const QByteArray& partie : {QByteArray("profil\r\n\r\n[exercice]     Exercice " + QByteArray::number(position + 1) + "\r\n[Type exercice]     m\xEAme r\xE9sultat\r\n"),
-                                         QByteArray("[Nombre d'erreurs]     1 erreur(s) sur 2\r\n"),
+                                         QByteArray("[Nombre d'erreurs]     1 erreur(s) sur 2\r\n[Dur\xE9" "e de l'exercice]     00:01:00"),
                                          "[Bilan de l'exercice]     \r\nOp\xE9rations \xE9galent \xE0 " + cible + " => 1 erreurs\r\n\r\n\r\n*"})
             QVERIFY2(bloc.contains(partie), bloc.constData());
     }
