@@ -150,7 +150,7 @@ TEST(FichierFiable, AKillAtAnyMomentLeavesTheOldOrTheNewFileAndLeftoversAreClean
     FichierTexte::ecritLignes("q.txt", {});
     const int tueurs = fois(200, 5000);
     QRandomGenerator hasard(graineImprimee());
-    int dechires = 0, restes = 0, partiels = 0;
+    int dechires = 0, partiels = 0;
     for (int i = 0; i < tueurs; ++i) {
         int tube[2];
         ASSERT_EQ(pipe(tube), 0);
@@ -183,11 +183,8 @@ TEST(FichierFiable, AKillAtAnyMomentLeavesTheOldOrTheNewFileAndLeftoversAreClean
     const qsizetype ajoutees = FichierTexte::litLignes("q.txt").size();
     // Every child added its line, none was lost by a later kill.
     EXPECT_GT(ajoutees, tueurs);
-    restes = temporairesDans(".");
+    const int restes = temporairesDans(".");
     const int nettoyes = FichierTexte::nettoieTemporaires(".");
-    std::printf("[ chiffres ] %d arrêts brutaux : %d fichiers déchirés, %d listes abîmées, %lld lignes ajoutées, "
-                "%d restes, %d nettoyés\n",
-                tueurs, dechires, partiels, static_cast<long long>(ajoutees), restes, nettoyes);
     EXPECT_EQ(dechires, 0);
     EXPECT_EQ(partiels, 0);
     EXPECT_EQ(nettoyes, restes);

@@ -10,8 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
 using Registre::Issue;
 
 namespace {
@@ -41,7 +39,6 @@ TEST_F(RegistreFiableTest, TwoProgramsRegisteringAtOnceKeepEveryPupil) {
     int echecs = 0;
     for (pid_t enfant : enfants) echecs += attendEnfant(enfant);
     const QStringList liste = FichierTexte::litLignes(Registre::FichierListeEleves("Martin"));
-    std::printf("[ chiffres ] inscriptions simultanées : %lld gardées sur %d\n", liste.size() - 1LL, 2 * parProgramme);
     EXPECT_EQ(echecs, 0);
     EXPECT_EQ(liste.size(), 2 * parProgramme + 1);
     EXPECT_EQ(QDir("classe de Martin").entryList(QDir::Files | QDir::Hidden), QStringList({"classe_Martin.txt"}));

@@ -11,7 +11,6 @@
 #include <QRegularExpression>
 #include <algorithm>
 #include <gtest/gtest.h>
-#include <iostream>
 
 namespace {
 const QString Enseignant = QStringLiteral("Mme Léa O'Brien");
@@ -85,7 +84,6 @@ TEST(JournalAbime, WhatCanBeReadIsReadThenItIsSetAsideAndANewOneStartedWithIt) {
     EXPECT_EQ(compte.captured(1).toLongLong(), lues.size());
     EXPECT_GE(compte.captured(2).toLongLong(), perdues);
     EXPECT_EQ(octetsDe(fichier), octets);  // reading changes nothing
-    std::cout << manque.toStdString() << std::endl;
 
     // A pupil's session: the file is looked through, set aside as it is, and replaced.
     Journal::nouvelleSession(Enseignant, Classe);
