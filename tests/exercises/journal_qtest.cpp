@@ -49,9 +49,7 @@ class JournalTest : public TestExercice<TExo1, Ecrans::Role::Exo1, 1> {
     static void regle(int type, std::array<int, 4> table, int questions, int temps = 0, bool pirate = false) {
         TestExercice::regle({type, table, questions, temps, pirate});
         SharedState& e = Etat();
-        e.NomEleve = QStringLiteral("Zoé");
-        e.NomEnseignant = Enseignant;
-        e.RepertoireClasse = Classe;
+        std::tie(e.NomEleve, e.NomEnseignant, e.RepertoireClasse) = std::tuple(QStringLiteral("Zoé"), Enseignant, Classe);
         e.NumeroExercice = 2;
         if (type < 3) return;
         for (int n = 3; n <= 9; ++n) e.ajouteEntree(n, 1, 10, 2);
