@@ -1,9 +1,12 @@
 #include "DossierTemporaire.h"
 #include "base/FichierTexte.h"
 #include "base/Messages.h"
+#include "settings/ParameterFiles.h"
 #include "state/SharedState.h"
+#include "identity/ConnexionEleve.h"
 #include "identity/NomsRegistre.h"
 #include "identity/Registre.h"
+#include "identity/VerifieNom.h"
 
 #include <gtest/gtest.h>
 
@@ -155,7 +158,45 @@ TEST_F(RegistreTest, RemovingAPupilRemovesExactlyEqualLinesAndTheirFiles) {
     EXPECT_EQ(octetsDe("classe de Martin/classe_Martin.txt"), avant);
 }
 
-// Every rule of a name is verifie_nom_test.cpp's; here one name of each kind of rule.
+TEST(VerifieNom, KeepsTheRegistryReadableAndFileNamesValid) {
+    for (const QString& nom : {u("Martin-"), u("Martin_"), u("Léa"), u("Anne-Marie"), u("O'Brien"), u(".Martin"),
+                               u("Œdipe €"), u("Aucune"), u("Lea Lou"), u("a&b"), u("a-b_c")})
+        EXPECT_FALSE(VerifieNom(nom)) << nom.toStdString();
+    for (const QString& nom :
+         {u(""), u(" "), u("   "), u(" Léa"), u("-Léa"), u("_Léa"), u(">Léa"), u("\tLéa"), u("Lé\ta"), u("Léa\r\n"),
+          u("a/b"), u("a\\b"), u("."), u(".."), u("a:b"), u("a*b"), u("a?b"), u("a\"b"), u("a<b"), u("a|b"),
+          u("L\u0081a"), u("L\u007fa"), u("Léa 🐟"), u("Ǆ"), u("\u00a0Léa"),
+          // Windows drops trailing blanks and dots; invisible characters make look-alikes.
+          u("Lea "), u("Lea."), u("Lea\u00a0"), u("Le\u00a0a"), u("Le\u00ada"), u("Le\u200ba"),
+          // The list entries, whatever their case and blanks.
+          u("aucun"), u("Aucun"), u("AUCUN"), u("Enseignant non inscrit"), u("enseignant  non inscrit"),
+          u("Elève non inscrit"), u("ELÈVE NON INSCRIT"), u("eleve sans_id"), u("Eleve Sans_Id")})
+        EXPECT_TRUE(VerifieNom(nom)) << nom.toStdString();
+}
+
+TEST(VerifieNom, DerivedFileNamesFitIn255BytesWithRoomForTheTemporaryCopy) {
+    // The longest name made from a teacher alone is "profil_des_eleves_de_<T>.sqlite-journal".
+    EXPECT_FALSE(VerifieNomEnseignant(QString(212, 'a')));
+    EXPECT_TRUE(VerifieNomEnseignant(QString(213, 'a')));
+    // Bytes are counted in UTF-8: "é" is two.
+    EXPECT_FALSE(VerifieNomEnseignant(QString(106, QChar(0xe9))));
+    EXPECT_TRUE(VerifieNomEnseignant(QString(107, QChar(0xe9))));
+    EXPECT_TRUE(VerifieNomEnseignant(u("Enseignant non inscrit")));
+    EXPECT_TRUE(VerifieNomEnseignant(u("Mar/tin")));
+
+    // A pupil: "parametrage_<line>_de_<teacher>.txt", the whole line counted.
+    const QString t(100, 'b');
+    const QString niveau = u(" en classe de college");
+    const QString court(128 - niveau.size(), 'a'), long_(129 - niveau.size(), 'a');
+    EXPECT_FALSE(VerifieNomEleve(court, court + niveau, t));
+    EXPECT_TRUE(VerifieNomEleve(long_, long_ + niveau, t));
+    EXPECT_TRUE(VerifieNomEleve(u("-Tom"), u("-Tom en classe de cp"), t));
+    EXPECT_TRUE(VerifieNomEleve(u("Elève non inscrit"), u("Elève non inscrit"), t));
+    EXPECT_TRUE(VerifieNomEleve(u("Elève non inscrit"), u("Elève non inscrit en classe de cp"), t));
+    EXPECT_TRUE(VerifieNomEleve(EleveSansId, EleveSansId, Registre::Aucun));
+}
+
+// One name of each kind of rule (every rule: above).
 TEST_F(RegistreTest, RefusedNamesWriteNothing) {
     const QStringList refuses = {"", "-Martin", "Mar/tin", "..", u("Martin 🐟"), QString(230, 'a'), "Martin.",
                                  "Aucun", u("Elève non inscrit ")};
@@ -198,5 +239,44 @@ TEST_F(RegistreTest, HandEditedFilesLoseNothing) {
     EXPECT_EQ(octetsDe("classe de Zoe/classe_Zoe.txt"),
               QByteArray("--------------Fichier de la classe de Zoe--------------\r\nTom\r\nAna\r\n"));
     EXPECT_EQ(QDir("classe de Zoe").entryList(QDir::Files), QStringList({"classe_Zoe.txt"}));
+}
+// Connecting: a missing pupil or teacher stops after the class folder is known.
+TEST_F(RegistreTest, AConnectionWithoutPupilOrTeacherStopsAfterTheClassFolder) {
+    const QString malSaisi = QString::fromUtf8(
+        "Vous avez mal saisie vos identifiants, veuillez recommencer ou vous connecter sans identifiant");
+    etat.NomEleve = "Avant";
+    // A blank line of a hand-edited list is no pupil.
+    for (const QString& eleve : {QString(), QString("   ")}) {
+        EXPECT_FALSE(ConnecteEleve(etat, eleve, "Martin"));
+        EXPECT_EQ(etat.NomEnseignant, "Martin");
+        EXPECT_EQ(etat.RepertoireClasse, "classe de Martin/");
+    }
+    EXPECT_FALSE(ConnecteEleve(etat, "Tom", ""));
+    EXPECT_EQ(etat.RepertoireClasse, "classe de /");
+    EXPECT_EQ(etat.NomEleve, "Avant");
+    EXPECT_EQ(Messages::recueille(), QStringList({malSaisi, malSaisi, malSaisi}));
+
+    // Without a parameter file: the defaults, no result file.
+    EXPECT_TRUE(ConnecteEleve(etat, "Tom", "aucun"));
+    EXPECT_EQ(etat.NomEleve, "Tom");
+    EXPECT_EQ(etat.RepertoireClasse, "classe sans enseignant/");
+    EXPECT_FALSE(etat.SauvegardeTexte);
+    EXPECT_EQ(QDir(".").entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"enseignant.txt"});
+}
+
+// A registered pupil of "Mme Lebrun" whose teacher keeps every kind of result. (A workbook that
+// cannot be read stops nothing: resultats_test.cpp.)
+TEST_F(RegistreTest, AConnectionPreparesTheProfileTheWorkbookAndTheDatabase) {
+    Registre::EnregistreEnseignant(etat, QStringLiteral("Mme Lebrun"), {1});
+    Registre::EnregistreEleve(etat, QStringLiteral("Léa"), QStringLiteral("Mme Lebrun"), QStringLiteral("cp"));
+    const QString eleve = QStringLiteral("Léa en classe de cp");
+    const SequenceSettings s{.exercices = {ExerciseSettings{}}};
+    EcritFichier("classe de Mme Lebrun/" + NomParameterFile(eleve, "Mme Lebrun"), TexteParameterFile("Mme Lebrun", eleve, s));
+    EcritFichier("classe de Mme Lebrun/" + NomTeacherParameterFile("Mme Lebrun"),
+                 TexteTeacherParameterFile("Mme Lebrun", {}, s.exercices, true, true, true));
+    EXPECT_TRUE(ConnecteEleve(etat, eleve, "Mme Lebrun"));
+    for (const QString& fichier : {"profil_" + eleve + "_de_Mme Lebrun.txt", QStringLiteral("profil_des_eleves_de_Mme Lebrun.xlsx"),
+                                   QStringLiteral("profil_des_eleves_de_Mme Lebrun.sqlite")})
+        EXPECT_TRUE(QFile::exists("classe de Mme Lebrun/" + fichier)) << fichier.toStdString();
 }
 }  // namespace
