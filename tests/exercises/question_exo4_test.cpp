@@ -1,5 +1,4 @@
 #include "commun/Tirages.h"
-#include "base/Cp1252.h"
 #include "exercises/ComptageErreurs.h"
 #include "exercises/QuestionExo4.h"
 
@@ -96,11 +95,6 @@ TEST(Exo4, couleursDeLaSolution) {
     EXPECT_STREQ(imageSolution(SolutionBulle(true, false)).composant, "BulleRouge");
     EXPECT_STREQ(imageSolution(SolutionBulle(false, true)).composant, "BulleRougeFin");
     EXPECT_STREQ(imageSolution(SolutionBulle(false, false)).image, "bulle4_verte_fin");
-}
-
-TEST(Exo4, ligneDErreursOctetPourOctet) {
-    EXPECT_EQ(*Cp1252::encode(LigneErreursExo4("12", 2)), QByteArray("Op\xE9rations \xE9galent \xE0 12 => 2 erreurs\r\n"));
-    EXPECT_EQ(*Cp1252::encode(LigneErreursExo4("-3", 1)), QByteArray("Op\xE9rations \xE9galent \xE0 -3 => 1 erreurs\r\n"));
 }
 
 // Three questions: two errors on the first, none on the second, one on the last. Questions with
