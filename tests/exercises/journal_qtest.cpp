@@ -10,7 +10,6 @@
 #include "exercises/TExo3.h"
 #include "exercises/TExo4.h"
 #include "exercises/commun/TireOperation.h"
-#include "identity/Registre.h"
 #include "journal/Journal.h"
 
 #include <QElapsedTimer>
@@ -233,17 +232,6 @@ private slots:
             for (int q = 1; q < 10; ++q) QCOMPARE(lignes[avant + q].section(QLatin1Char('|'), 1, 1).toLongLong() -
                                                       lignes[avant + q - 1].section(QLatin1Char('|'), 1, 1).toLongLong(), 900);
         }
-    }
-
-    // Deleting a pupil deletes their answers, and only theirs.
-    void deletingAPupilDeletesTheirAnswers() {
-        Journal::ecrit({.enseignant = Enseignant, .eleve = QStringLiteral("Yanis"), .moment = Journal::momentUnique(), .fait = {}, .reponse = {},
-                        .operations = {}}, Classe);
-        Journal::attends();
-        Registre::SupprimeEleve(QStringLiteral("Zoé"), Enseignant);
-        const QStringList lignes = journal();
-        QCOMPARE(lignes.size(), 1);
-        QVERIFY(lignes[0].startsWith(QStringLiteral("Yanis|")));
     }
 };
 

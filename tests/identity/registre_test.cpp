@@ -4,6 +4,7 @@
 #include "state/SharedState.h"
 #include "identity/NomsRegistre.h"
 #include "identity/Registre.h"
+#include "journal/Journal.h"
 #include "identity/VerifieNom.h"
 
 #include <gtest/gtest.h>
@@ -139,7 +140,11 @@ TEST_F(RegistreTest, RemovingAPupilRemovesExactlyEqualLinesAndTheirFiles) {
     ecritOctets("classe de Martin/classe_Martin.txt",
                 "--------------Fichier de la classe de Martin--------------\r\n"
                 "Tom en classe de ce1\r\nTom en classe de ce10\r\nTom\r\nTom en classe de ce1\r\n");
-    // Their files and the temporary copies of their files go, nobody else's.
+    // Their files, the temporary copies of their files and their answers go, nobody else's.
+    for (const char* eleve : {"Tom en classe de ce1", "Tom en classe de ce10"})
+        Journal::ecrit({.enseignant = u("Martin"), .eleve = u(eleve), .moment = Journal::momentUnique(), .fait = {}, .reponse = {},
+                        .operations = {}}, u("classe de Martin/"));
+    Journal::attends();
     for (const char* f : {"profil_Tom en classe de ce1_de_Martin.txt", "parametrage_Tom en classe de ce1_de_Martin.txt",
                           "parametrage_Tom en classe de ce1_de_Martin.txt.~a1b2c", "profil_Tom en classe de ce1_de_Martin.txt.~zz999",
                           "profil_Tom_de_Martin.txt", "profil_Tom_de_Martin.txt.~a1b2c"})
@@ -148,8 +153,9 @@ TEST_F(RegistreTest, RemovingAPupilRemovesExactlyEqualLinesAndTheirFiles) {
     EXPECT_EQ(octetsDe("classe de Martin/classe_Martin.txt"),
               QByteArray("--------------Fichier de la classe de Martin--------------\r\n"
                          "Tom en classe de ce10\r\nTom\r\n"));
-    EXPECT_EQ(QDir("classe de Martin").entryList(QDir::Files),
-              QStringList({"classe_Martin.txt", "profil_Tom_de_Martin.txt", "profil_Tom_de_Martin.txt.~a1b2c"}));
+    EXPECT_EQ(QDir("classe de Martin").entryList(QDir::Files), QStringList({"classe_Martin.txt", "journal_des_reponses_de_Martin.sqlite",
+                                                                             "profil_Tom_de_Martin.txt", "profil_Tom_de_Martin.txt.~a1b2c"}));
+    EXPECT_EQ(Journal::ouvre(u("Martin"), u("classe de Martin/"))->eleves(u("Martin")), QStringList{u("Tom en classe de ce10")});
 
     const QByteArray avant = octetsDe("classe de Martin/classe_Martin.txt");
     Registre::SupprimeEleve(u("Elève non inscrit"), "Martin");
