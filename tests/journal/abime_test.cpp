@@ -114,5 +114,4 @@ TEST(JournalAbime, WhatCanBeReadIsReadThenItIsSetAsideAndANewOneStartedWithIt) {
     EXPECT_TRUE(vus[0].contains(QStringLiteral("« %1 » était abîmé").arg(fichier))) << vus[0].toStdString();
     EXPECT_TRUE(vus[0].contains(misDeCote)) << vus[0].toStdString();
     EXPECT_TRUE(vus[0].contains(compte.captured(0))) << vus[0].toStdString();
-    Horloge::fixe({});
 }

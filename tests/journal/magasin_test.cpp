@@ -212,16 +212,8 @@ TEST(BoiteEnvoi, WaitingRecordsLeaveFirstAndADeliveryTriedWhileTheServerIsDownKe
         Journal::renvoie();
         Journal::attends();
     };
-    // The next test finds the server up, the writer idle with nothing waiting, the outage told.
-    const auto fin = qScopeGuard([&] {
-        serveur.demarre();
-        envoie();
-        Journal::arrete();
-        Journal::installeFabrique(nullptr);
-        Journal::signaleEchecs();
-        Journal::nouvelleSession();
-        Messages::recueille();
-    });
+    // The next test finds the server up (the writer is put back after each test).
+    const auto fin = qScopeGuard([&] { serveur.demarre(); });
     envoie();
     const auto ligne = [](int n) { return LigneResultat{QString::number(n), u("classe_de_Léa"), {u("Zoé"), u("07/12/2026 09:00:00"), n}}; };
     const EntreeJournal e{.enseignant = u("Mme Léa O'Brien"), .eleve = u("Zoé"), .moment = 1'800'000'000'000, .typeExercice = 4,

@@ -31,12 +31,7 @@ protected:
         if (const QString raison = ServeurPostgres::absent(); !raison.isEmpty()) GTEST_SKIP() << raison.toStdString();
         base_ = ServeurPostgres::commun().nouvelleBase();
     }
-    void TearDown() override {
-        // The writer keeps a server's connection open: the next test's server is another.
-        Journal::arrete();
-        Journal::installeFabrique(nullptr);
-        ServeurPostgres::commun().demarre();
-    }
+    void TearDown() override { ServeurPostgres::commun().demarre(); }
     ServeurPostgres& serveur() { return ServeurPostgres::commun(); }
     ParametresConnexion parametres(const QString& base) { return serveur().parametres(base); }
     int compte(const QString& sql) { return serveur().psql(base_, sql).trimmed().toInt(); }

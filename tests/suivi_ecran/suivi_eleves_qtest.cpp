@@ -177,7 +177,6 @@ private slots:
         noms.sort();
         QCOMPARE(noms, QStringList({u("Théo"), u("élève non retrouvé n° 1"), u("élève non retrouvé n° 2")}));
         QCOMPARE(octetsDe(fichier), octets);  // the view never writes it
-        Messages::installeRepondeur(nullptr);
     }
 
     // A class whose journal cannot be read shows its name and why, nothing of the class shown
@@ -229,11 +228,7 @@ private slots:
     void leBilanSEnregistreSousUnNomEntierEtLeProfesseurLeSait() {
         DossierTemporaire dossier;
         const QByteArray home = qgetenv("HOME");
-        const auto retablit = qScopeGuard([home] {
-            qputenv("HOME", home);
-            Messages::installeRepondeur(nullptr);
-            Etat().EnseignantParametrage.clear();
-        });
+        const auto retablit = qScopeGuard([home] { qputenv("HOME", home); });
         qputenv("HOME", dossier.chemin().toUtf8());
         Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
         ecritOctets(QStringLiteral("ancien.pdf"), "%PDF");
