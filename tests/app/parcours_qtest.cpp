@@ -286,7 +286,6 @@ private slots:
         }
         QTRY_VERIFY(ecran(Ecrans::Role::ChoixOperateur)->isVisible());
         QFile::remove(Revision::fichierSeuil(RepertoireClasseAucun));
-        Horloge::fixe({});
         quitteVersIdentification();
     }
 
@@ -320,7 +319,6 @@ private slots:
             QVERIFY2(fait.startsWith(u("3×")) || fait.contains(u("×3=")), qPrintable(fait));
         QTRY_COMPARE(position(), QStringLiteral("(1)"));
         quitteVersIdentification();
-        Horloge::fixe({});
 
         QCOMPARE(octetsDe(ProfilLea).count(cp1252("[Type exercice]     révision\r\n")), 1);
         const QStringList lignes = python({"-c", R"(

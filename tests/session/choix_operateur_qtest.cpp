@@ -138,7 +138,6 @@ private slots:
         clique("Baleine");
         Horloge::fixe(QDateTime(QDate(2026, 12, 7), QTime(16, 30)));
         clique("PoissonJouer");
-        Horloge::fixe({});
         QVERIFY(!choix->isVisible());
         QVERIFY(!enfant("Parole")->isVisible());
         QVERIFY(exercices[3]->isVisible());
