@@ -11,10 +11,9 @@
 class Exo2Test : public TestExercice<TExo2, Ecrans::Role::Exo2, 2> {
     Q_OBJECT
 
-    bool requin() const { return exo_->mode() == TExo2::Mode::Requin; }
     // The field of the hole of the current question.
     QLineEdit* trou() const {
-        if (requin()) return w<QLineEdit>(exo_->trouAGauche() ? "Exo2OpGaucheEdit" : "Exo2OpDroiteEdit");
+        if (exo_->mode() == TExo2::Mode::Requin) return w<QLineEdit>(exo_->trouAGauche() ? "Exo2OpGaucheEdit" : "Exo2OpDroiteEdit");
         return w<QLineEdit>(exo_->trouAGauche() ? "OpGaucheEdit" : "OpDroiteEdit");
     }
     QString attendu() const {
