@@ -33,12 +33,6 @@ TEST(LitParametres, LoadsTheExerciseAtThePositionWithItsSequenceValues) {
         EXPECT_EQ(classe.etat.UneFoisSequenceFinie, 1);
         EXPECT_EQ(classe.etat.Retroaction, 2);
     }
-    // Exercise 1: 5 on 1..10 with x, then the complements to 10 with +.
-    ReecritLignePosition(cheminEleve(), LigneDePosition(1));
-    classe.charge();
-    EXPECT_EQ(classe.etat.DernierIndiceTables, 9);
-    EXPECT_EQ(std::vector<int>(classe.etat.Tables.begin() + 1, classe.etat.Tables.begin() + 11),
-              std::vector<int>({1, 5, 1, 10, 2, -9999, 10, -9999, 0, -1}));
     EXPECT_TRUE(Messages::recueille().isEmpty());
 }
 
