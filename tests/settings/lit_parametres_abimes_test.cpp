@@ -65,24 +65,18 @@ TEST_F(LitParametresAbimes, BadNumbersStopTheLoadNamingFileAndLine) {
 }
 
 TEST_F(LitParametresAbimes, MoreThan250TableLinesKeepTheFirst250) {
-    SequenceSettings s;
-    s.exercices = {troisExercices()[1]};
-    s.exercices[0].tables.clear();
-    for (int i = 0; i < 300; ++i) s.exercices[0].tables << EntreeTable::table(i, -i, i, i % 4);
-    classe.eleve(TexteParameterFile(Enseignant, Eleve, s));
+    ExerciseSettings x = troisExercices()[1];
+    x.tables.clear();
+    for (int i = 0; i < 300; ++i) x.tables << EntreeTable::table(i, -i, i, i % 4);
+    classe.eleve(TexteParameterFile(Enseignant, Eleve, {.exercices = {x}}));
     classe.charge();
-    EXPECT_EQ(classe.etat.nombreEntrees(), SharedState::EntreesMax);
-    EXPECT_EQ(classe.etat.DernierIndiceTables, 1001);
-    EXPECT_EQ(classe.etat.Tables[1002], -1);
-    ExerciseSettings attendu = s.exercices[0];
-    attendu.tables = attendu.tables.mid(0, 250);
-    EXPECT_EQ(exerciceCharge(classe.etat), attendu);  // the sections after the tables are read too
+    EXPECT_EQ(classe.etat.Tables[1002], -1);  // nothing written past the table
+    x.tables = x.tables.mid(0, 250);
+    EXPECT_EQ(exerciceCharge(classe.etat), x);  // the sections after the tables are read too
 }
 
 TEST_F(LitParametresAbimes, TruncatedFilesLoadWhatIsThere) {
-    SequenceSettings s;
-    s.exercices = troisExercices();
-    const QByteArray complet = Cp1252::encode(TexteParameterFile(Enseignant, Eleve, s)).value();
+    const QByteArray complet = Cp1252::encode(TexteParameterFile(Enseignant, Eleve, {.exercices = troisExercices()})).value();
     // Cut inside exercise 2's tables: its kind and first entry are there, the rest defaults.
     const qsizetype coupe = complet.indexOf("compl\xE9ments \xE0 -20");
     classe.eleve(complet.left(coupe).replace("(1)", "(2)"));
