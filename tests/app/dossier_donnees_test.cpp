@@ -2,7 +2,6 @@
 #include "app/DossierDonnees.h"
 
 #include <QDateTime>
-#include <QDir>
 #include <gtest/gtest.h>
 
 TEST(DossierDonnees, TheFolderComesFromTheArgumentTheInstallationOrTheCurrentFolder) {

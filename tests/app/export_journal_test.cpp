@@ -2,9 +2,9 @@
 #include "base/CelluleCsv.h"
 #include "BorneAttente.h"
 #include "DossierTemporaire.h"
+#include "ServeurPostgres.h"
 #include "journal/ExportCsv.h"
 #include "journal/Journal.h"
-#include "journal/MagasinSql.h"
 
 #include <QProcess>
 #include <gtest/gtest.h>
@@ -13,9 +13,7 @@ TEST(ExportJournal, TheProgramPrintsThePupilsEntriesAsCsvWithoutAWindow) {
     DossierTemporaire dossier;
     QDir().mkpath(QStringLiteral("classe de Mme Léa"));
     {
-        ParametresConnexion p;
-        p.base = Journal::cheminSqlite(QStringLiteral("Mme Léa"), QStringLiteral("classe de Mme Léa/"));
-        MagasinSql m(p);
+        MagasinSql m(fichierSqlite(Journal::cheminSqlite(QStringLiteral("Mme Léa"), QStringLiteral("classe de Mme Léa/"))));
         // Every column its own value, none empty (exercise 4: its target, the operations shown).
         for (const QString& eleve : {QStringLiteral("Zoé; la grande"), QStringLiteral("Yanis")})
             m.ajoute({.enseignant = QStringLiteral("Mme Léa"), .eleve = eleve,
@@ -59,14 +57,7 @@ TEST(ExportJournal, TheProgramPrintsThePupilsEntriesAsCsvWithoutAWindow) {
     // The pages of the pupils' names (table and index) overwritten: the rest is printed, and the
     // error output says what could be read.
     const QString fichier = Journal::cheminSqlite(QStringLiteral("Mme Léa"), QStringLiteral("classe de Mme Léa/"));
-    QProcess racine;
-    racine.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), QStringLiteral("import sqlite3, sys; print(sqlite3.connect("
-                 "sys.argv[1]).execute(\"SELECT group_concat(rootpage) FROM sqlite_master WHERE tbl_name = 'journal_eleves'\").fetchone()[0])"), fichier});
-    racine.waitForFinished(20000);
-    QByteArray octets = octetsDe(fichier);
-    for (const QByteArray& page : racine.readAllStandardOutput().trimmed().split(','))
-        octets.replace((page.toInt() - 1) * 4096, 4096, QByteArray(4096, char(0xA5)));
-    ecritOctets(fichier, octets);
+    abimeTable(fichier, QStringLiteral("journal_eleves"));
     const auto [codeAbime, sortieAbime] = lance({QStringLiteral("--journal-csv"), QStringLiteral("Mme Léa")}, &erreurs);
     EXPECT_EQ(codeAbime, 0);
     EXPECT_EQ(sortieAbime.count("\n"), 3);

@@ -16,10 +16,8 @@
 #include "settings/ParameterFiles.h"
 #include "state/SharedState.h"
 
-#include <QApplication>
 #include <QDirIterator>
 #include <QTimer>
-#include <QtTest>
 #include <memory>
 #include <random>
 
@@ -187,13 +185,9 @@ private slots:
         QVERIFY(Registre::EnregistreEleve(e, "Tom", "aucun", "") == Registre::Issue::Enregistre);
         SequenceSettings s;
         for (int type = 1; type <= 4; ++type) {
-            ExerciseSettings x;
-            x.TypeExercice = type;
-            x.tables << EntreeTable::table(type + 1, 1, 10, type % 4) << EntreeTable::complement(10, 0);
-            x.NombreDeQuestions = 2;
-            x.TempsDeReponse = type == 2 ? 0 : 2;
-            x.AvecPirate = type != 1;
-            s.exercices << x;
+            s.exercices << ExerciseSettings{.TypeExercice = type,
+                                            .tables = {EntreeTable::table(type + 1, 1, 10, type % 4), EntreeTable::complement(10, 0)},
+                                            .AvecPirate = type != 1, .TempsDeReponse = type == 2 ? 0 : 2, .NombreDeQuestions = 2};
         }
         const QString lea = "Lea en classe de ce1";
         EcritFichier("classe de Martin/" + NomParameterFile(lea, "Martin"), TexteParameterFile("Martin", lea, s));

@@ -2,16 +2,13 @@
 #include "BorneAttente.h"
 #include "DossierTemporaire.h"
 #include "Enfant.h"
-#include "base/Erreurs.h"
+#include "MessageDe.h"
 #include "base/FichierTexte.h"
 #include "base/Verrou.h"
 
 #include <QDateTime>
-#include <QDir>
-#include <QFile>
 #include <QRandomGenerator>
 #include <QSysInfo>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -32,16 +29,6 @@ int temporairesDans(const QString& dossier) {
     return n;
 }
 
-// The message of the failure `action` throws, empty when it does not throw.
-QString messageDe(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const ErreurFichier& e) {
-        return e.message();
-    }
-    return {};
-}
-
 // Each write that does not fit: it throws a French message naming the file and the reason, and
 // the file keeps its bytes. 0 when all went so, else the number of the first case that did not.
 int ecrituresQuiNeTiennentPas(const QString& raison) {
@@ -54,7 +41,7 @@ int ecrituresQuiNeTiennentPas(const QString& raison) {
         [] { FichierTexte::ecritLignes("nouveau.txt", lignesDe('f', 60)); },
     };
     for (int i = 0; i < ecritures.size(); ++i) {
-        const QString message = messageDe(ecritures[i]);
+        const QString message = messageDe<ErreurFichier>(ecritures[i]);
         if (!message.contains(raison) || !message.contains(".txt »") || octetsDe("a.txt") != avant ||
             temporairesDans(".") != 0 || QFile::exists("nouveau.txt")) {
             std::fprintf(stderr, "cas %d : %s\n", i, qPrintable(message));
@@ -117,7 +104,7 @@ TEST(FichierFiable, LinksAndPathsOutOfTheWorkingFolderAreNeverWritten) {
             [&] { FichierTexte::supprime(cible); },
         };
         for (const auto& ecriture : ecritures) {
-            const QString message = messageDe(ecriture);
+            const QString message = messageDe<ErreurFichier>(ecriture);
             EXPECT_TRUE(message.contains(QString::fromUtf8("Marivelle ne le modifie pas")) ||
                         message.contains("introuvable"))
                 << cible.toStdString() << " : " << message.toStdString();
@@ -147,7 +134,7 @@ TEST(FichierFiable, ALockIsTakenOverOnlyWhenItsProgramIsSurelyGone) {
         QFile verrou("a.txt.verrou");
         ASSERT_TRUE(verrou.open(QIODevice::WriteOnly) && verrou.write(contenu) == contenu.size() && verrou.flush() &&
                     verrou.setFileTime(QDateTime::currentDateTime().addSecs(-age), QFileDevice::FileModificationTime));
-        EXPECT_EQ(messageDe([] { Verrou v("a.txt", 100); }),
+        EXPECT_EQ(messageDe<ErreurFichier>([] { Verrou v("a.txt", 100); }),
                   pris ? QString() : u("Le fichier « a.txt » est utilisé par un autre programme. Réessayez dans un instant."));
         QFile::remove("a.txt.verrou");
     }
@@ -163,7 +150,7 @@ TEST(FichierFiable, AKillAtAnyMomentLeavesTheOldOrTheNewFileAndLeftoversAreClean
     FichierTexte::ecritLignes("q.txt", {});
     const int tueurs = fois(200, 5000);
     QRandomGenerator hasard(graineImprimee());
-    int dechires = 0, restes = 0, partiels = 0;
+    int dechires = 0, partiels = 0;
     for (int i = 0; i < tueurs; ++i) {
         int tube[2];
         ASSERT_EQ(pipe(tube), 0);
@@ -196,11 +183,8 @@ TEST(FichierFiable, AKillAtAnyMomentLeavesTheOldOrTheNewFileAndLeftoversAreClean
     const qsizetype ajoutees = FichierTexte::litLignes("q.txt").size();
     // Every child added its line, none was lost by a later kill.
     EXPECT_GT(ajoutees, tueurs);
-    restes = temporairesDans(".");
+    const int restes = temporairesDans(".");
     const int nettoyes = FichierTexte::nettoieTemporaires(".");
-    std::printf("[ chiffres ] %d arrêts brutaux : %d fichiers déchirés, %d listes abîmées, %lld lignes ajoutées, "
-                "%d restes, %d nettoyés\n",
-                tueurs, dechires, partiels, static_cast<long long>(ajoutees), restes, nettoyes);
     EXPECT_EQ(dechires, 0);
     EXPECT_EQ(partiels, 0);
     EXPECT_EQ(nettoyes, restes);
@@ -237,7 +221,7 @@ TEST(FichierFiable, ANamedPipeInAFilesPlaceIsToldForWhatItIs) {
         [] { FichierTexte::modifieLignes("tube.txt", [](QStringList&, bool) { return true; }); },
     };
     for (const auto& usage : usages) {
-        const QString message = messageDe(usage);
+        const QString message = messageDe<ErreurFichier>(usage);
         EXPECT_TRUE(message.contains(QString::fromUtf8("« tube.txt »")) &&
                     message.contains(QString::fromUtf8("ce n'est pas un fichier ordinaire mais un tube nommé")))
             << message.toStdString();

@@ -1,22 +1,11 @@
 // Checks the built-in pictures and messages that the screens rely on.
 
 #include "ArtRessources.h"
+#include "DossierTemporaire.h"
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
 #include <QSvgRenderer>
-
-namespace {
-QByteArray lit(const char* chemin)
-{
-    QFile fichier(QString::fromLatin1(chemin));
-    if (!fichier.open(QIODevice::ReadOnly))
-        return {};
-    return fichier.readAll();
-}
-} // namespace
 
 // Design coordinates and picture coordinates agree only when the viewBox starts at 0, 0 and is
 // the picture's size; a highlighted twin is the size of its picture, so it can take its place.
@@ -44,7 +33,7 @@ TEST(ArtRessources, chaqueImageASaTailleDeDessinEtSonJumeauLaMeme)
 // The messages file is a Windows-1252 text file with CR LF ends, like every text file of the program.
 TEST(ArtRessources, messagesPerduSontEnWindows1252AvecCrLf)
 {
-    const QByteArray octets = lit(marivelle::kMessagesPerduIntegres);
+    const QByteArray octets = octetsDe(QString::fromLatin1(marivelle::kMessagesPerduIntegres));
     ASSERT_FALSE(octets.isEmpty());
     EXPECT_TRUE(octets.endsWith("\r\n"));
     for (qsizetype i = 0; i < octets.size(); ++i) {

@@ -1,5 +1,9 @@
-#include "BancExercice.h"
+#include "EnregistreurSons.h"
 #include "TestEcran.h"
+#include "base/Minuterie.h"
+#include "interface/Affichage.h"
+#include "interface/Polices.h"
+#include "state/SharedState.h"
 #include "exercises/Bilan.h"
 #include "exercises/TForm1.h"
 #include "interface/LignesEquilibrees.h"
@@ -38,7 +42,11 @@ protected:
 private slots:
     void initTestCase() { Polices::installe(); }
 
+    // Each coin rings as it lands in the chest.
     void middlingScoreThenSevenCoinsThenAMoveCloses() {
+        QStringList entendu;
+        Sons::installeSortie(std::make_unique<EnregistreurSons>(entendu));
+        Sons::regle({true, false});
         score(10, 3, 1);
         TForm1 f;
         f.show();
@@ -59,6 +67,7 @@ private slots:
         QTRY_VERIFY(enfant(f, "Kling")->isVisible());
         QTRY_VERIFY(f.animationFinie());
         QCOMPARE(f.piecesLancees(), 7);
+        QCOMPARE(entendu.filter(QStringLiteral("cling")).size(), 7);
         QVERIFY(!enfant(f, "piece")->isVisible() && f.isVisible());
 
         bouge(f);

@@ -39,13 +39,3 @@ TEST(BilanPluie, CoinsFallFasterAndOnePerRightAnswer) {
     EXPECT_TRUE(pluie.finie());
     EXPECT_TRUE(pluie.visible());
 }
-
-TEST(BilanPluie, NoRightAnswerDropsOneInvisibleCoin) {
-    Bilan::Pluie pluie(0);
-    EXPECT_FALSE(pluie.visible());
-    ASSERT_TRUE(pluie.lance());
-    while (!pluie.tombe()) {}
-    EXPECT_FALSE(pluie.lance());
-    EXPECT_TRUE(pluie.finie());
-    EXPECT_EQ(pluie.lancees(), 1);
-}

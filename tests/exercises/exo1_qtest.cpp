@@ -1,27 +1,22 @@
-// Exercise 1 played as a pupil would: typing answers, Enter, clicks, and the countdowns run fast.
-#include "BancExercice.h"
-#include "TestEcran.h"
+// Exercise 1 played as a pupil would: typing answers, Enter, clicks, and the countdowns run fast;
+// what the pupil hears, a recorder standing for the loudspeaker.
+#include "EnregistreurSons.h"
+#include "TestExercice.h"
 #include "exercises/TExo1.h"
+#include "sons/ReglagesClasse.h"
 
-#include <QLabel>
 #include <QRegularExpression>
 
-class Exo1Test : public TestEcran {
+class Exo1Test : public TestExercice<TExo1, Ecrans::Role::Exo1, 1> {
     Q_OBJECT
 
-    BancExercice banc_;
-    TExo1* exo_ = nullptr;
-
-    template <typename T = QWidget>
-    T* w(const QString& nom) const { return Pilote::controle<T>(exo_, nom); }
     QLineEdit* resultat() const { return w<QLineEdit>("Resultat"); }
-    QLabel* label(const char* nom) const { return w<QLabel>(nom); }
 
     // Starts the exercise on one question, "3 × 4" unless told otherwise, in the given mode.
     void lance(int tempsDeReponse = 0, bool pirate = false, int questions = 10,
                std::array<int, 4> table = {3, 4, 4, 2}) {
         exo_->hide();
-        BancExercice::regle({1, table, questions, tempsDeReponse, pirate});
+        regle({1, table, questions, tempsDeReponse, pirate});
         exo_->show();
     }
     void repond(QLineEdit* champ, const QString& texte) {
@@ -29,28 +24,31 @@ class Exo1Test : public TestEcran {
         QTest::keyClick(champ, Qt::Key_Return);
     }
     void repond(const QString& texte) { repond(resultat(), texte); }
-    int numero() const { return exo_->partie().NumeroQuestion; }
     int minuteries() const { return int(exo_->findChildren<QTimer*>(QString(), Qt::FindDirectChildrenOnly).size()); }
-    QList<int> intervalles() const { return BancExercice::intervalles(exo_); }
-    void tic() const { BancExercice::tic(exo_); }
-    void ticsJusqua(const char* nom) const { BancExercice::ticsJusqua(exo_, nom, 100); }
-
-private slots:
-    void initTestCase() {
-        exo_ = banc_.installe<TExo1>(Ecrans::Role::Exo1, 1);
-        QCOMPARE(Messages::recueille(), QStringList());
+    // The class's sound and voice switches, then "3 × 4" in three questions, and what is heard
+    // from then on: each effect with the coin's state as it starts (the coin is the scene's clock).
+    QStringList entendu_;
+    void ecoute(Sons::Reglages reglages, int tempsDeReponse = 0, bool pirate = false) {
+        Sons::installeSortie(std::make_unique<EnregistreurSons>(entendu_, [this] {
+            return w("piece")->isVisible() ? QStringLiteral("(pièce là)") : QStringLiteral("(pièce partie)");
+        }));
+        exo_->hide();
+        regle({1, {3, 4, 4, 2}, 3, tempsDeReponse, pirate});
+        ReglagesClasse::ecrit(Etat().RepertoireClasse, reglages);
+        entendu_.clear();
+        exo_->show();
     }
-
-protected:
-    void avantChaqueTest() override { banc_.avant(); }
-    void apresChaqueTest() override { QCOMPARE(banc_.apres(), QStringList()); }
+    void apresChaqueTest() override {
+        QFile::remove(ReglagesClasse::chemin(Etat().RepertoireClasse));  // quiet again for the next test
+        TestExercice::apresChaqueTest();
+    }
 
 private slots:
     // The strip's colours: rows of even tens on light yellow, the others and 100 on green; even
     // numbers in orange, odd ones in green.
     void numberStripColours() {
-        const auto fond = [this](const char* nom) { return label(nom)->palette().color(QPalette::Window); };
-        const auto encre = [this](const char* nom) { return label(nom)->palette().color(QPalette::WindowText); };
+        const auto fond = [this](const char* nom) { return w(nom)->palette().color(QPalette::Window); };
+        const auto encre = [this](const char* nom) { return w(nom)->palette().color(QPalette::WindowText); };
         QCOMPARE(fond("Num0"), QColor(255, 255, 200));
         QCOMPARE(fond("Num17"), QColor(215, 255, 215));
         QCOMPARE(fond("Num100"), QColor(215, 255, 215));
@@ -60,11 +58,10 @@ private slots:
 
     void rightAtTheFirstTryRunsTheCoinPickup() {
         lance();
-        QCOMPARE(label("OpGauche")->text() + label("Signe")->text() + label("OpDroite")->text(),
-                 QString::fromUtf8("3×4"));
+        QCOMPARE(texte("OpGauche") + texte("Signe") + texte("OpDroite"), QString::fromUtf8("3×4"));
         const int crabe = w("Crabe")->x();
         repond(QStringLiteral("12"));
-        QVERIFY(exo_->partie().RamassageEnCours && w("ramasse_piece1")->isVisible() && label("Bravo")->isVisible());
+        QVERIFY(exo_->partie().RamassageEnCours && w("ramasse_piece1")->isVisible() && w("Bravo")->isVisible());
         QVERIFY(resultat()->isReadOnly());
         // Answers are ignored while the seahorse takes the coin.
         repond(QString());
@@ -72,7 +69,7 @@ private slots:
         QCOMPARE(numero(), 1);
         QTRY_COMPARE(numero(), 2);
         QCOMPARE(w("Crabe")->x(), crabe + 102);
-        QVERIFY(!exo_->partie().RamassageEnCours && w("piece")->isVisible() && !label("Bravo")->isVisible());
+        QVERIFY(!exo_->partie().RamassageEnCours && w("piece")->isVisible() && !w("Bravo")->isVisible());
         QVERIFY(resultat()->text().isEmpty() && !resultat()->isReadOnly());
         QCOMPARE(Etat().NombreErreurs, 0);
     }
@@ -84,11 +81,11 @@ private slots:
         QVERIFY(resultat()->text().isEmpty() && w("Perdu")->isVisible());
         QVERIFY(QStringList({QStringLiteral("Essaie encore, tu vas y arriver !"),
                              QString::fromUtf8("Presque, réfléchis bien.")})
-                    .contains(label("Perdu")->text()));
+                    .contains(texte("Perdu")));
         QVERIFY(w("SolutionImage")->isVisible());
         QTest::mouseClick(w("SolutionImage"), Qt::LeftButton);
         QVERIFY(!w("SolutionImage")->isVisible() && w("SolutionImage2")->isVisible());
-        QCOMPARE(label("SolutionLabel")->text(), QStringLiteral("12"));
+        QCOMPARE(texte("SolutionLabel"), QStringLiteral("12"));
         // The yellow fish validates like Enter; a right answer after an error earns no coin.
         QTest::keyClicks(resultat(), QStringLiteral("12"));
         QTest::mouseClick(w("PoissonRes"), Qt::LeftButton);
@@ -101,9 +98,9 @@ private slots:
 
     void notANumberCountsNothing() {
         lance();
-        for (const QString& texte : {QStringLiteral("abc"), QString()}) {
-            repond(texte);
-            QCOMPARE(label("Perdu")->text(), QStringLiteral("Tu n'as pas rentré un nombre !"));
+        for (const QString& saisie : {QStringLiteral("abc"), QString()}) {
+            repond(saisie);
+            QCOMPARE(texte("Perdu"), QStringLiteral("Tu n'as pas rentré un nombre !"));
             QVERIFY(w("Perdu")->isVisible() && resultat()->text().isEmpty());
         }
         QCOMPARE(Etat().NombreErreurs + exo_->partie().ErreursQuestion, 0);
@@ -115,7 +112,7 @@ private slots:
     void numberStripRowsAndClicks() {
         lance();
         QVERIFY(!w("SoutientBandeNum")->isVisible());
-        QVERIFY(!label("Enonce2Exo1")->text().contains(QStringLiteral("au fond de l'eau")));
+        QVERIFY(!texte("Enonce2Exo1").contains(QStringLiteral("au fond de l'eau")));
         struct Cas { int bande; const char* derniere; const char* cachee; int y, hauteur; const char* clic, *texte; };
         for (const Cas& c : {Cas{0, "BandeNum0", "BandeNum10", 400 + 5 * 38, 34, "Num7", "7"},
                              Cas{5, "BandeNum50", "BandeNum60", 400 + 2 * 38, 6 * 34, nullptr, nullptr},
@@ -127,7 +124,7 @@ private slots:
             QVERIFY(!c.cachee || !w(c.cachee)->isVisible());
             QCOMPARE(QPair(w("SoutientBandeNum")->y(), w("SoutientBandeNum")->height()), QPair(c.y, c.hauteur));
             QVERIFY(w("SoutientBandeNum")->geometry().bottom() < w("Crabe")->y());
-            QVERIFY(label("Enonce2Exo1")->text().contains(QStringLiteral("au fond de l'eau")));
+            QVERIFY(texte("Enonce2Exo1").contains(QStringLiteral("au fond de l'eau")));
             if (!c.clic) continue;
             QTest::mouseClick(w(c.clic), Qt::LeftButton);
             QCOMPARE(resultat()->text(), QString::fromLatin1(c.texte));
@@ -150,7 +147,7 @@ private slots:
 
         // Operands beyond 10, or no help chosen: the greyed octopus.
         lance(0, false, 10, {11, 2, 2, 0});
-        QCOMPARE(label("OpGauche")->text(), QStringLiteral("11"));
+        QCOMPARE(texte("OpGauche"), QStringLiteral("11"));
         QVERIFY(!w("Aide")->isVisible() && w("AideGrisee")->isVisible());
         lance();
         Etat().TypeAide = 2;
@@ -246,8 +243,7 @@ private slots:
         QVERIFY(w("Bulle1")->isVisible() && w("Bulle2")->isVisible() && w("RequinPanel")->isVisible());
         QVERIFY(!w("Signe")->isVisible() && !w("PoissonRes")->isVisible() && !w("SoutientBandeNum")->isVisible());
         QVERIFY(!w("Aide")->isVisible() && !w("AideGrisee")->isVisible() && !w("EnleverAide")->isVisible());
-        QCOMPARE(label("OpBulle1")->text(), QString::fromUtf8("3 × 4"));
-        QCOMPARE(Etat().BandeNumerique, 10);
+        QCOMPARE(texte("OpBulle1"), QString::fromUtf8("3 × 4"));
         auto* champ = w<QLineEdit>("ResultatBulle2");
         repond(champ, QStringLiteral("5"));
         QCOMPARE(Etat().NombreErreurs, 1);
@@ -255,7 +251,7 @@ private slots:
 
         QTRY_VERIFY(w("BulleExplose")->isVisible());
         QVERIFY(!w("Bulle1")->isVisible() && champ->isReadOnly());
-        QCOMPARE(label("LabelRequin")->text() + champ->text(), QString::fromUtf8("3 × 412"));
+        QCOMPARE(texte("LabelRequin") + champ->text(), QString::fromUtf8("3 × 412"));
         QTRY_COMPARE(numero(), 2);
         QCOMPARE(Etat().NombreErreurs, 1);
         QCOMPARE(exo_->partie().ListeErreurs, QString::fromUtf8("\r\n3 × 4 2 erreurs"));
@@ -270,7 +266,7 @@ private slots:
 
         // A right first answer: "Bravo !" said by the fish, then the next question.
         repond(champ, QStringLiteral("12"));
-        QCOMPARE(label("Perdu")->text(), QStringLiteral("Bravo !"));
+        QCOMPARE(texte("Perdu"), QStringLiteral("Bravo !"));
         QTRY_COMPARE(numero(), 4);
         QCOMPARE(Etat().NombreErreurs, 2);
     }
@@ -289,7 +285,7 @@ private slots:
         // The sequence driver stamps the end and moves on; the anonymous pupil goes back to the chooser.
         QVERIFY(QRegularExpression(QStringLiteral("^\\d\\d/\\d\\d/\\d{4} \\d\\d:\\d\\d:\\d\\d$")).match(Etat().DateHeureFin).hasMatch());
         QCOMPARE(Etat().NumeroExercice, numeroExercice + 1);
-        QVERIFY(!exo_->isVisible() && banc_.choix()->isVisible());
+        QVERIFY(!exo_->isVisible() && choix_.isVisible());
         // Nothing more happens on this screen.
         repond(QStringLiteral("12"));
         QCOMPARE(numero(), 2);
@@ -347,12 +343,56 @@ private slots:
         }
     }
 
+    void theStatementThenEachQuestionAreReadAndEachAnswerIsHeard() {
+        ecoute({true, true});
+        QCOMPARE(entendu_, QStringList({QStringLiteral("dit Aide le poisson à trouver le résultat de l'opération. Tape la "
+                                                       "réponse au clavier, puis tape sur \"entrée\" ou clique sur le "
+                                                       "poisson jaune pour valider"),
+                                        QStringLiteral("puis trois fois quatre")}));
+        // Right at once: heard at once, then the seahorse takes the coin, heard as it goes.
+        entendu_.clear();
+        repond(QStringLiteral("12"));
+        QTRY_COMPARE(entendu_, QStringList({QStringLiteral("juste (pièce là)"), QStringLiteral("piece (pièce partie)"),
+                                            QStringLiteral("puis trois fois quatre")}));
+        entendu_.clear();
+        repond(QStringLiteral("5"));
+        repond(QStringLiteral("12"));
+        QCOMPARE(entendu_, QStringList({QStringLiteral("faux (pièce là)"), QStringLiteral("juste (pièce là)"),
+                                        QStringLiteral("puis trois fois quatre")}));
+    }
+
+    void thePirateAndTheSharkAreHeardWhenTheyStrike() {
+        ecoute({true, false}, 3, true);
+        ticsJusqua("pirate_monte");
+        QCOMPARE(entendu_, QStringList{QStringLiteral("pirate (pièce partie)")});
+        ecoute({true, false}, 3, false);
+        ticsJusqua("BulleExplose");
+        QCOMPARE(entendu_, QStringList{QStringLiteral("bulle (pièce là)")});
+    }
+
+    // The program's first start has no class file: quiet. Each switch works alone.
+    void quietByDefaultAndEachSwitchAlone() {
+        QFile::remove(ReglagesClasse::chemin(Etat().RepertoireClasse));
+        for (const Sons::Reglages r : {Sons::Reglages{false, false}, Sons::Reglages{true, false}, Sons::Reglages{false, true}}) {
+            ecoute(r);
+            if (r == Sons::Reglages{}) QFile::remove(ReglagesClasse::chemin(Etat().RepertoireClasse));
+            exo_->hide();
+            entendu_.clear();
+            exo_->show();
+            repond(QStringLiteral("5"));
+            repond(QStringLiteral("12"));
+            QCOMPARE(entendu_.filter(QRegularExpression(QStringLiteral("^(faux|juste) "))).size(), r.sons ? 2 : 0);
+            // The statement, then the two questions.
+            QCOMPARE(entendu_.filter(QRegularExpression(QStringLiteral("^(dit|puis) "))).size(), r.voix ? 3 : 0);
+        }
+    }
+
     void quitGoesBackToTheChooser() {
         Minuterie::accelere(10);
         lance(2, true);
         const int numeroExercice = Etat().NumeroExercice;
         QTest::mouseClick(w("QuitterExo1"), Qt::LeftButton);
-        QVERIFY(!exo_->isVisible() && banc_.choix()->isVisible());
+        QVERIFY(!exo_->isVisible() && choix_.isVisible());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(minuteries(), 0);
         QCOMPARE(Etat().NumeroExercice, numeroExercice);

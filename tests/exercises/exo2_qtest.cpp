@@ -2,28 +2,18 @@
 // strip, the help, the shark family and the pirate. What exercise 2 shares with exercise 1 (the
 // coin pickup, the answer round, not-a-number answers, the strip's rows, the pirate's and the
 // shark's rounds) is tested once, with exercise 1.
-#include "BancExercice.h"
-#include "TestEcran.h"
+#include "TestExercice.h"
 #include "base/Aleatoire.h"
 #include "exercises/TExo2.h"
 
-#include <QLabel>
 #include <cmath>
 
-class Exo2Test : public TestEcran {
+class Exo2Test : public TestExercice<TExo2, Ecrans::Role::Exo2, 2> {
     Q_OBJECT
 
-    BancExercice banc_;
-    TExo2* exo_ = nullptr;
-
-    template <typename T = QWidget>
-    T* w(const QString& nom) const { return Pilote::controle<T>(exo_, nom); }
-    QString texte(const char* nom) const { return w<QLabel>(nom)->text(); }
-    int numero() const { return exo_->partie().NumeroQuestion; }
-    bool requin() const { return exo_->mode() == TExo2::Mode::Requin; }
     // The field of the hole of the current question.
     QLineEdit* trou() const {
-        if (requin()) return w<QLineEdit>(exo_->trouAGauche() ? "Exo2OpGaucheEdit" : "Exo2OpDroiteEdit");
+        if (exo_->mode() == TExo2::Mode::Requin) return w<QLineEdit>(exo_->trouAGauche() ? "Exo2OpGaucheEdit" : "Exo2OpDroiteEdit");
         return w<QLineEdit>(exo_->trouAGauche() ? "OpGaucheEdit" : "OpDroiteEdit");
     }
     QString attendu() const {
@@ -33,7 +23,6 @@ class Exo2Test : public TestEcran {
         if (!texte.isEmpty()) QTest::keyClicks(trou(), texte);
         QTest::keyClick(trou(), Qt::Key_Return);
     }
-    QList<int> intervalles() const { return BancExercice::intervalles(exo_); }
 
     // Starts the exercise on "7 × 8 = 56" (unless told otherwise), the hole on the side asked
     // for (-1: whichever is drawn).
@@ -41,19 +30,12 @@ class Exo2Test : public TestEcran {
                std::array<int, 4> table = {7, 8, 8, 2}) {
         for (quint32 graine = 1;; ++graine) {
             exo_->hide();
-            BancExercice::regle({2, table, questions, tempsDeReponse, pirate});
+            regle({2, table, questions, tempsDeReponse, pirate});
             Aleatoire::graine(graine);
             exo_->show();
             if (gauche < 0 || exo_->trouAGauche() == (gauche == 1)) return;
         }
     }
-
-private slots:
-    void initTestCase() { exo_ = banc_.installe<TExo2>(Ecrans::Role::Exo2, 2); }
-
-protected:
-    void avantChaqueTest() override { banc_.avant(); }
-    void apresChaqueTest() override { QCOMPARE(banc_.apres(), QStringList()); }
 
 private slots:
     // The hole on each side: the bubbles shown, the texts, only the drawn operand accepted.
@@ -69,8 +51,7 @@ private slots:
         QFETCH(QString, connu);
         QFETCH(QString, faux);
         lance(0, false, gauche);
-        QCOMPARE(texte("Enonce2Exo2"),
-                 u("Tape la réponse au clavier, puis tape sur \"entrée\" ou clique sur le poisson jaune pour valider"));
+        QVERIFY(texte("Enonce2Exo2").endsWith(u("ou clique sur le poisson jaune pour valider")));  // which statement shows, not its words
         QVERIFY(exo_->findChild<QWidget*>(connu)->isVisible() && trou()->isVisible() && exo_->focusWidget() == trou());
         QCOMPARE(texte(gauche ? "OpDroite1" : "OpGauche") + texte("Signe") + texte("Resultat"), gauche ? u("8×56") : u("7×56"));
         QVERIFY(!w("PanelSoutientBulle")->isVisible() && !w("PanelFamilleRequin")->isVisible());
@@ -84,9 +65,7 @@ private slots:
         QTest::mouseClick(w("SolutionImage"), Qt::LeftButton);
         QCOMPARE(texte("SolutionLabel"), attendu());
         repond(attendu());
-        QCOMPARE(numero(), 2);
-        QCOMPARE(Etat().NombreErreurs, 1);
-        QCOMPARE(exo_->partie().ListeErreurs, gauche ? u("\r\n...×8=56 2 erreurs") : u("\r\n7×...=56 2 erreurs"));
+        QCOMPARE(numero(), 2);  // the error list: errorListAndTheEnd
     }
 
     // Right at the first try, wrong then right, and the error list with "..." and, for the last
@@ -105,7 +84,7 @@ private slots:
             }
             repond(attendu());
         }
-        QTRY_VERIFY(banc_.choix()->isVisible() && !exo_->isVisible());
+        QTRY_VERIFY(choix_.isVisible() && !exo_->isVisible());
         QCOMPARE(exo_->partie().ListeErreurs, liste);
         QCOMPARE(Etat().NombreErreurs, 4);
     }
@@ -121,7 +100,7 @@ private slots:
             repond(u("1"));
             repond(attendu());
         }
-        QVERIFY(banc_.choix()->isVisible());
+        QVERIFY(choix_.isVisible());
         QVERIFY2(qAbs(aGauche - Questions / 2) <= 5 * std::sqrt(Questions / 4.0), qPrintable(QString::number(aGauche)));
     }
 
@@ -131,8 +110,7 @@ private slots:
         exo_->hide();
         exo_->show();
         QVERIFY(w("SoutientBandeNum")->isVisible());
-        QCOMPARE(texte("Enonce2Exo2"), u("Tape la réponse au clavier ou clique sur la réponse au fond de l'eau, puis "
-                                          "tape sur\n \"entrée\" ou clique sur le poisson jaune pour valider"));
+        QVERIFY(texte("Enonce2Exo2").contains(u("ou clique sur la réponse au fond de l'eau")));
         QTest::mouseClick(w("Num7"), Qt::LeftButton);
         QCOMPARE(trou()->text(), u("7"));
     }
@@ -157,13 +135,10 @@ private slots:
     void sharkFamilyBurstsTheBubbles() {
         Minuterie::accelere(20);
         lance(1, false, 1);
-        QCOMPARE(texte("EnonceExo2"),
-                 u("Vite, aide le poisson à donner la valeur\nmanquante avant que la famille\nrequin n'éclatent les bulles !"));
-        QCOMPARE(texte("Enonce2Exo2"), u("Tape la réponse au clavier, puis tape sur \"entrée\""));
+        QVERIFY(texte("EnonceExo2").contains(u("famille\nrequin")) && !texte("Enonce2Exo2").contains(u("poisson jaune")));
         QVERIFY(w("PanelSoutientBulle")->isVisible() && w("PanelFamilleRequin")->isVisible() && w("Poisson")->isVisible());
         for (const char* cache : {"Signe", "PoissonRes", "Aide", "PanelSoutientBulle2", "Exo2OpGauche"}) QVERIFY(!w(cache)->isVisible());
         QVERIFY(w("Exo2OpGaucheEdit")->isVisible());
-        QCOMPARE(Etat().BandeNumerique, 10);
         QCOMPARE(texte("Exo2OpDroite") + texte("Exo2Signe") + texte("Exo2Resultat"), u("8×56"));
         // The statements stay uncovered.
         QVERIFY(w("PanelFamilleRequin")->y() >= w("Enonce2Exo2")->geometry().bottom());

@@ -2,14 +2,10 @@
 // that come while a bubble bursts or after the question is over, the pirate taking the coin, and
 // settings that allow no question. The draw, the click rules and the burst's steps are tested
 // with the logic.
-#include "BancExercice.h"
-#include "TestEcran.h"
+#include "TestExercice.h"
 #include "base/Aleatoire.h"
-#include "base/Horloge.h"
 #include "exercises/TExo3.h"
 #include "exercises/commun/Pirate.h"
-
-#include <QLabel>
 
 namespace {
 using Entree = std::array<int, 4>;
@@ -17,18 +13,10 @@ const QList<Entree> Tables248 = {{2, 1, 10, 2}, {4, 1, 10, 2}, {8, 1, 10, 2}};
 const QStringList MessagesDuBanc = {u("Essaie encore, tu vas y arriver !"), u("Presque, réfléchis bien.")};
 }  // namespace
 
-class Exo3Test : public TestEcran {
+class Exo3Test : public TestExercice<TExo3, Ecrans::Role::Exo3, 3> {
     Q_OBJECT
 
-    BancExercice banc_;
-    BilanCompte bilan_;
-    TExo3* exo_ = nullptr;
-
-    template <typename T = QWidget>
-    T* w(const QString& nom) const { return Pilote::controle<T>(exo_, nom); }
-    QString texte(const QString& nom) const { return w<QLabel>(nom)->text(); }
     bool visible(const QString& nom, int k) const { return w(nom + QString::number(k))->isVisible(); }
-    int numero() const { return exo_->partie().NumeroQuestion; }
     int erreurs() const { return exo_->partie().ErreursQuestion; }
     int intrus() const { return exo_->question().PositionIntrus; }
     // The first or second wrong bubble.
@@ -44,8 +32,7 @@ class Exo3Test : public TestEcran {
                !w(QStringLiteral("resultat%1").arg(k))->geometry().intersects(c);
     }
     void clic(int k) { QTest::mouseClick(bulle(k), Qt::LeftButton); }
-    void posteClic(int k) { BancExercice::posteClic(bulle(k)); }
-    QList<int> intervalles() const { return BancExercice::intervalles(exo_); }
+    void posteClic(int k) { Pilote::posteClic(bulle(k)); }
     QByteArray captions() const {
         QByteArray c;
         for (int k = 1; k <= 3; ++k) c += texte(QStringLiteral("operateur%1").arg(k)).toLatin1() + " ; ";
@@ -55,29 +42,24 @@ class Exo3Test : public TestEcran {
     void lance(int tempsDeReponse = 0, int questions = 10, const QList<Entree>& tables = Tables248,
                const QString& eleve = EleveSansId) {
         exo_->hide();
-        BancExercice::regle({3, tables.front(), questions, tempsDeReponse, tempsDeReponse > 0});
+        regle({3, tables.front(), questions, tempsDeReponse, tempsDeReponse > 0});
         for (qsizetype i = 1; i < tables.size(); ++i) Etat().ajouteEntree(tables[i][0], tables[i][1], tables[i][2], tables[i][3]);
-        Etat().NomEleve = eleve;
-        Etat().NomEnseignant = u("Martin");
-        Etat().RepertoireClasse = u("classe de Martin/");
+        std::tie(Etat().NomEleve, Etat().NomEnseignant, Etat().RepertoireClasse) = std::tuple(eleve, u("Martin"), u("classe de Martin/"));
         Aleatoire::graine(7);
         exo_->show();
     }
 
 private slots:
     void initTestCase() {
-        exo_ = banc_.installe<TExo3>(Ecrans::Role::Exo3, 3);
+        installe();
         QDir().mkpath(u("classe de Martin"));
     }
 
 protected:
     void avantChaqueTest() override {
-        banc_.avant();
-        Ecrans::enregistre(Ecrans::Role::Form1, &bilan_);
-        bilan_.vus = 0;
+        TestExercice::avantChaqueTest();
         Minuterie::accelere(10);
     }
-    void apresChaqueTest() override { QCOMPARE(banc_.apres(), QStringList()); }
 
 private slots:
     // With the pirate coming down: the intruder's click stops him at once.
@@ -163,7 +145,7 @@ private slots:
         QVERIFY(intervalles().isEmpty());
         QCOMPARE(erreurs(), 2);
         QVERIFY(bulle(intrus())->isVisibleTo(exo_) && !w("bebepoisson" + QString::number(intrus()))->isVisibleTo(exo_));
-        QVERIFY(!banc_.choix()->isVisible());
+        QVERIFY(!choix_.isVisible());
     }
 
     void pirateTakesTheCoin() {
@@ -207,33 +189,9 @@ private slots:
         for (const char* cache : {"EnonceExo3", "operateur2", "operateur3", "BulleBleu1", "Bulle11", "bulle41", "pirate_descend"})
             QVERIFY(!w(u(cache))->isVisible());
         QTest::mouseClick(w("Poissounet"), Qt::LeftButton);
-        QVERIFY(banc_.choix()->isVisible() && !exo_->isVisible());
+        QVERIFY(choix_.isVisible() && !exo_->isVisible());
         QCOMPARE(Etat().NumeroExercice, position + 1);
         QVERIFY(bilan_.vus == 0 && octetsDe(profil).isEmpty());
-    }
-
-    // Two questions for a named pupil, one error: the summary, and what the screen gives the profile
-    // block (its bytes are profil_test.cpp's).
-    void profileBlock() {
-        const QString profil = u("classe de Martin/profil_Léa_de_Martin.txt");
-        ecritOctets(profil, "");
-        Horloge::fixe(QDateTime(QDate(2026, 12, 6), QTime(10, 0, 0)));
-        lance(0, 2, Tables248, u("Léa"));
-        Etat().HeureDebut = (9 * 3600 + 59 * 60) / 86400.0;
-        const QByteArray n = QByteArray::number(Etat().NumeroExercice);
-        const QByteArray ligne = captions() + " => 1 erreurs\r\n";
-        clic(mauvaise(0));
-        QTRY_VERIFY(intervalles().isEmpty());
-        clic(intrus());
-        QTRY_COMPARE(numero(), 2);
-        clic(intrus());
-        QTRY_VERIFY(banc_.choix()->isVisible());
-        QCOMPARE(bilan_.vus, 1);
-        const QByteArray bloc = octetsDe(profil);
-        for (const QByteArray& partie : {"\r\n[exercice]     Exercice " + n + "\r\n[Type exercice]     intrus\r\n",
-                                         QByteArray("[Nombre d'erreurs]     1 erreur(s) sur 2\r\n[Dur\xE9" "e de l'exercice]     00:01:00"),
-                                         "[Bilan de l'exercice]     \r\n" + ligne + "\r\n\r\n*"})
-            QVERIFY2(bloc.contains(partie), bloc.constData());
     }
 };
 

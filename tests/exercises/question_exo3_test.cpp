@@ -1,5 +1,4 @@
 #include "commun/Tirages.h"
-#include "base/Cp1252.h"
 #include "exercises/QuestionExo3.h"
 
 namespace {
@@ -45,13 +44,6 @@ TEST(GenereExo3, reglagesSansIntrusPossible) {
     EXPECT_EQ(TexteIntrusImpossible(),
               QString::fromUtf8("il n'est pas possible de generer \nle jeux de l'intrus avec les tables choisies\n"
                                 "Clique sur le poisson \npour passer à l'exercice suivant"));
-}
-
-TEST(GenereExo3, ligneDErreursOctetPourOctet) {
-    const QString fois = QString(QChar(0xD7));
-    EXPECT_EQ(*Cp1252::encode(LigneErreursExo3("7" + fois + "8", "14" + fois + "4", "6" + fois + "9", 2)),
-              QByteArray("7\xD7" "8 ; 14\xD7" "4 ; 6\xD7" "9 ;  => 2 erreurs\r\n"));
-    EXPECT_EQ(*Cp1252::encode(LigneErreursExo3("1+2", "2+1", "3+3", 1)), QByteArray("1+2 ; 2+1 ; 3+3 ;  => 1 erreurs\r\n"));
 }
 
 // What each burst step leads to: the six visible steps, then the pause after errors, the coin

@@ -1,5 +1,5 @@
 #include "commun/Tirages.h"
-#include "base/Cp1252.h"
+#include "exercises/ComptageErreurs.h"
 #include "exercises/QuestionExo4.h"
 
 namespace {
@@ -97,7 +97,23 @@ TEST(Exo4, couleursDeLaSolution) {
     EXPECT_STREQ(imageSolution(SolutionBulle(false, false)).image, "bulle4_verte_fin");
 }
 
-TEST(Exo4, ligneDErreursOctetPourOctet) {
-    EXPECT_EQ(*Cp1252::encode(LigneErreursExo4("12", 2)), QByteArray("Op\xE9rations \xE9galent \xE0 12 => 2 erreurs\r\n"));
-    EXPECT_EQ(*Cp1252::encode(LigneErreursExo4("-3", 1)), QByteArray("Op\xE9rations \xE9galent \xE0 -3 => 1 erreurs\r\n"));
+// Three questions: two errors on the first, none on the second, one on the last. Questions with
+// errors count once each, and their lines join the list in order.
+TEST(ComptageErreurs, compteLesQuestionsRateesUneFois) {
+    SharedState etat;
+    etat.NombreErreurs = 7;
+    ComptageErreurs c;
+    c.commence(etat);
+    EXPECT_EQ(etat.NombreErreurs, 0);
+    c.erreur(etat);
+    c.erreur(etat);
+    EXPECT_EQ(c.ErreursQuestion, 2);
+    EXPECT_EQ(etat.NombreErreurs, 1);
+    EXPECT_TRUE(c.termineQuestion(3, LigneErreursExo4("12", c.ErreursQuestion)));
+    EXPECT_TRUE(c.termineQuestion(3, LigneErreursExo4("8", c.ErreursQuestion)));
+    c.erreur(etat);
+    EXPECT_FALSE(c.termineQuestion(3, LigneErreursExo4("5", c.ErreursQuestion)));
+    EXPECT_EQ(etat.NombreErreurs, 2);
+    EXPECT_EQ(c.NumeroQuestion, 3);
+    EXPECT_EQ(c.ListeErreurs, QString::fromUtf8("Opérations égalent à 12 => 2 erreurs\r\nOpérations égalent à 5 => 1 erreurs\r\n"));
 }

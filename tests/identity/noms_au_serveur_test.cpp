@@ -6,22 +6,15 @@
 #include "ServeurPostgres.h"
 #include "identity/NomsRegistre.h"
 #include "identity/VerifieNom.h"
-#include "journal/MagasinSql.h"
 #include "results/BaseResultats.h"
 #include "state/SharedState.h"
 
-#include <QProcess>
 #include <QUuid>
 #include <climits>
 #include <functional>
 #include <gtest/gtest.h>
 
 namespace {
-class FinServeur final : public testing::Environment {
-    void TearDown() override { ServeurPostgres::termine(); }
-};
-[[maybe_unused]] const auto* const finServeur = testing::AddGlobalTestEnvironment(new FinServeur);
-
 // The longest run of one-byte letters the rule accepts (a rule is true for a refused name).
 QString plusLong(const std::function<bool(const QString&)>& refuse) {
     QString nom = QStringLiteral("a");
@@ -63,23 +56,12 @@ TEST(NomsAuServeur, EveryNameTheRegistryAcceptsFitsEveryColumnOnBothDatabases) {
         QStringList longueurs;
         for (int i : {0, 1, 3, 4, 5, 6, 8, 10, 11, 12}) longueurs << QString::number(valeurs[i].toString().size());
         attendues << longueurs.join(QLatin1Char(',')) + QLatin1Char(',') + QString::number(lignes.last().table.size());
-        EntreeJournal q;
-        q.enseignant = enseignant;
-        q.eleve = eleve;
-        q.moment = 1'800'000'000'000;
-        q.reponse = QString(40, QLatin1Char('9'));
-        entrees << q;
+        entrees << EntreeJournal{.enseignant = enseignant, .eleve = eleve, .moment = 1'800'000'000'000, .fait = {},
+                                 .reponse = QString(40, QLatin1Char('9')), .operations = {}};
     }
     ASSERT_GT(eleveLong.size(), 200);  // far beyond the 50 characters of the first server tables
     ServeurPostgres& serveur = ServeurPostgres::commun();
-    ParametresConnexion pg;
-    pg.pilote = QStringLiteral("QPSQL");
-    pg.hote = serveur.socket();
-    pg.port = serveur.port();
-    pg.base = serveur.nouvelleBase();
-    pg.utilisateur = QString::fromLatin1(ServeurPostgres::Role);
-    ParametresConnexion sqlite;
-    sqlite.base = QStringLiteral("journal.sqlite");
+    const ParametresConnexion pg = serveur.parametres(serveur.nouvelleBase()), sqlite = fichierSqlite(QStringLiteral("journal.sqlite"));
     for (const ParametresConnexion& p : {sqlite, pg}) {
         SCOPED_TRACE(p.pilote.toStdString());
         {
@@ -90,18 +72,11 @@ TEST(NomsAuServeur, EveryNameTheRegistryAcceptsFitsEveryColumnOnBothDatabases) {
                 EXPECT_EQ(m.entrees(entrees[i].enseignant, entrees[i].eleve, 0), QList<EntreeJournal>{entrees[i]});
             }
         }
-        QString lues;
-        if (p.pilote == QLatin1String("QPSQL")) {
-            lues = serveur.psql(p.base, Longueurs);
-        } else {
-            QProcess python;
-            python.start(QStringLiteral("/usr/bin/python3"),
-                         {QStringLiteral("-c"), QStringLiteral("import sqlite3, sys\nfor r in sqlite3.connect('journal.sqlite')"
-                                                               ".execute(sys.argv[1]): print(r[0])"),
-                          Longueurs});
-            python.waitForFinished(20000);
-            lues = QString::fromUtf8(python.readAllStandardOutput());
-        }
+        const QString lues = p.pilote == QLatin1String("QPSQL")
+                                 ? serveur.psql(p.base, Longueurs)
+                                 : python({QStringLiteral("-c"), QStringLiteral("import sqlite3, sys\nfor r in sqlite3.connect("
+                                                                                "'journal.sqlite').execute(sys.argv[1]): print(r[0])"),
+                                           Longueurs});
         EXPECT_EQ(lues.trimmed().split(QLatin1Char('\n')), attendues);
     }
 }

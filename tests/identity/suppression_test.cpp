@@ -7,7 +7,6 @@
 #include "identity/Registre.h"
 #include "identity/SuppressionSure.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {

@@ -40,10 +40,5 @@ TEST(ListFillers, SkipHeadingsAndLevelLinesAndAddTheirFirstEntry) {
     EXPECT_EQ(eleves.item(0)->text(), QString::fromUtf8("Elève non inscrit"));
     EXPECT_EQ(autre.item(0)->text(), "aucun");
     EXPECT_EQ(enseignants.count(), 5);
-
-    QListWidget cases;
-    RemplitElevesAParametrer(e, "liste.txt", &cases);
-    EXPECT_EQ(cases.item(0)->text(), QString::fromUtf8("Paramétrage par défaut"));
-    EXPECT_EQ(cases.item(0)->checkState(), Qt::Unchecked);
-    EXPECT_EQ(cases.item(1)->checkState(), Qt::Checked);
+    // The settings screen's list of pupils to tick: parametrage_qtest.cpp.
 }

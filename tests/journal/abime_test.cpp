@@ -3,30 +3,19 @@
 // under a dated name, and a new one started with every question that can be read of it. Filled
 // and read back with Python's own sqlite3.
 #include "DossierTemporaire.h"
+#include "ServeurPostgres.h"
 #include "base/Horloge.h"
 #include "base/Messages.h"
 #include "journal/Journal.h"
-#include "journal/MagasinSql.h"
 
-#include <QDir>
-#include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <algorithm>
 #include <gtest/gtest.h>
-#include <iostream>
 
 namespace {
 const QString Enseignant = QStringLiteral("Mme Léa O'Brien");
 const QString Classe = QStringLiteral("classe de Mme Léa O'Brien/");
 constexpr int Questions = 3000;
-
-QString python(const QStringList& arguments) {
-    QProcess p;
-    p.start(QStringLiteral("/usr/bin/python3"), arguments);
-    p.waitForFinished(60000);
-    return QString::fromUtf8(p.readAllStandardOutput()) + QString::fromUtf8(p.readAllStandardError());
-}
 
 // Question i as lit_journal.py prints it: three pupils, exercise 3 with its three operations.
 QString ligne(int i) {
@@ -61,11 +50,7 @@ TEST(JournalAbime, WhatCanBeReadIsReadThenItIsSetAsideAndANewOneStartedWithIt) {
     Horloge::fixe(QDateTime(QDate(2026, 12, 7), QTime(9, 0)));
     QDir().mkpath(Classe);
     const QString fichier = Journal::cheminSqlite(Enseignant, Classe);
-    {
-        ParametresConnexion p;
-        p.base = fichier;
-        MagasinSql m(p);
-    }
+    { MagasinSql m(fichierSqlite(fichier)); }
     python({QStringLiteral("-c"), QString::fromUtf8(Remplit), fichier, QString::number(Questions)});
     // Pages in the first fifth of the file (questions and their index) overwritten; the header stays.
     QByteArray octets = octetsDe(fichier);
@@ -99,15 +84,11 @@ TEST(JournalAbime, WhatCanBeReadIsReadThenItIsSetAsideAndANewOneStartedWithIt) {
     EXPECT_EQ(compte.captured(1).toLongLong(), lues.size());
     EXPECT_GE(compte.captured(2).toLongLong(), perdues);
     EXPECT_EQ(octetsDe(fichier), octets);  // reading changes nothing
-    std::cout << manque.toStdString() << std::endl;
 
     // A pupil's session: the file is looked through, set aside as it is, and replaced.
     Journal::nouvelleSession(Enseignant, Classe);
-    EntreeJournal nouvelle;
-    nouvelle.enseignant = Enseignant;
-    nouvelle.eleve = QStringLiteral("Zoé");
-    nouvelle.moment = 900;
-    Journal::ecrit(nouvelle, Classe);
+    Journal::ecrit({.enseignant = Enseignant, .eleve = QStringLiteral("Zoé"), .moment = 900, .fait = {}, .reponse = {}, .operations = {}},
+                   Classe);
     Journal::attends();
     const QString misDeCote = Classe + QStringLiteral("journal_des_reponses_de_Mme Léa O'Brien.abime_2026-12-07_09-00-00.sqlite");
     EXPECT_EQ(octetsDe(misDeCote), octets);
@@ -133,5 +114,4 @@ TEST(JournalAbime, WhatCanBeReadIsReadThenItIsSetAsideAndANewOneStartedWithIt) {
     EXPECT_TRUE(vus[0].contains(QStringLiteral("« %1 » était abîmé").arg(fichier))) << vus[0].toStdString();
     EXPECT_TRUE(vus[0].contains(misDeCote)) << vus[0].toStdString();
     EXPECT_TRUE(vus[0].contains(compte.captured(0))) << vus[0].toStdString();
-    Horloge::fixe({});
 }

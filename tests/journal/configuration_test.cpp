@@ -5,7 +5,6 @@
 #include "base/FichierTexte.h"
 #include "journal/ConfigurationServeur.h"
 
-#include <QFile>
 #include <QUuid>
 #include <gtest/gtest.h>
 

@@ -3,15 +3,14 @@
 // in the middle. Every count is read back with psql.
 #include "DossierTemporaire.h"
 #include "Enfant.h"
+#include "MessageDe.h"
 #include "RelaisTcp.h"
 #include "ServeurPostgres.h"
 #include "base/Messages.h"
 #include "journal/BoiteEnvoi.h"
 #include "journal/ConfigurationServeur.h"
 #include "journal/Journal.h"
-#include "journal/MagasinSql.h"
 
-#include <QDir>
 #include <QProcess>
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
@@ -20,7 +19,6 @@
 #include <QLockFile>
 #include <QUuid>
 #include <algorithm>
-#include <functional>
 #include <gtest/gtest.h>
 #include <iostream>
 #include <pwd.h>
@@ -33,12 +31,7 @@ protected:
         if (const QString raison = ServeurPostgres::absent(); !raison.isEmpty()) GTEST_SKIP() << raison.toStdString();
         base_ = ServeurPostgres::commun().nouvelleBase();
     }
-    void TearDown() override {
-        // The writer keeps a server's connection open: the next test's server is another.
-        Journal::arrete();
-        Journal::installeFabrique(nullptr);
-        ServeurPostgres::commun().demarre();
-    }
+    void TearDown() override { ServeurPostgres::commun().demarre(); }
     ServeurPostgres& serveur() { return ServeurPostgres::commun(); }
     ParametresConnexion parametres(const QString& base) { return serveur().parametres(base); }
     int compte(const QString& sql) { return serveur().psql(base_, sql).trimmed().toInt(); }
@@ -74,16 +67,6 @@ void exercice(QList<EntreeJournal>& ecrites, int n) {
     }
     Journal::ecritLigne(ligne(n));
     Journal::attends();
-}
-
-// The message of the ErreurJournal that `f` throws; empty when it throws none.
-QString echecDe(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const ErreurJournal& e) {
-        return e.message();
-    }
-    return {};
 }
 
 qint64 dureeMs(const std::function<void()>& f) {
@@ -130,7 +113,7 @@ TEST_F(Serveur, TheProgramsRoleHasTheLeastPrivileges) {
     EXPECT_EQ(serveur().psql(base_, QStringLiteral("SELECT count(*) FROM resultats"), role).trimmed(), QStringLiteral("0"));
     const QString vide = QStringLiteral("vide_%1").arg(QUuid::createUuid().toString(QUuid::Id128));
     serveur().psql(QStringLiteral("postgres"), QStringLiteral("CREATE DATABASE ") + vide);
-    EXPECT_EQ(echecDe([&] { MagasinSql m(parametres(vide)); }),
+    EXPECT_EQ(messageDe<ErreurJournal>([&] { MagasinSql m(parametres(vide)); }),
               QString::fromUtf8("Le journal des réponses « %1 » du serveur %2 ne peut pas être ouvert : les tables de Marivelle "
                                 "n'y sont pas : le technicien de l'école lance le script serveur_postgresql.sql sur le serveur.")
                   .arg(vide, serveur().socket()));
@@ -145,7 +128,7 @@ TEST_F(Serveur, TheScriptMigratesAnOlderServerInPlace) {
     serveur().psqlFichier(base, QStringLiteral(MARIVELLE_DOSSIER_TESTS "/serveur_postgresql_version2.sql"));
     serveur().psql(base, QStringLiteral("INSERT INTO resultats (Nom_eleve, Classe, Identifiant) VALUES ('Zoé', 'classe_de_Léa', 'a');"
                                         "INSERT INTO journal_eleves (enseignant, eleve) VALUES ('Mme Léa O''Brien', 'Ancien')"));
-    EXPECT_TRUE(echecDe([&] { MagasinSql m(parametres(base)); })
+    EXPECT_TRUE(messageDe<ErreurJournal>([&] { MagasinSql m(parametres(base)); })
                     .endsWith(QString::fromUtf8("ses tables sont d'une version plus ancienne (schéma 2) : le technicien de "
                                                 "l'école relance le script serveur_postgresql.sql sur le serveur.")));
     for (int fois = 0; fois < 2; ++fois) serveur().psqlFichier(base, QStringLiteral(MARIVELLE_SCRIPT_SERVEUR));
@@ -243,7 +226,7 @@ TEST_F(Serveur, EachConnectionFailureSaysWhatToPutRight) {
         ecritOctets(QStringLiteral("marivelle.ini"), (QStringLiteral("[serveur]\n") + c.ini).toUtf8());
         const ConfigurationServeur configuration = Configuration::lit(QStringLiteral("marivelle.ini"), {});
         ASSERT_TRUE(configuration.parametres) << configuration.erreur.toStdString();
-        const QString message = echecDe([&] { MagasinSql m(*configuration.parametres); });
+        const QString message = messageDe<ErreurJournal>([&] { MagasinSql m(*configuration.parametres); });
         EXPECT_EQ(message.isEmpty(), c.raison.isEmpty()) << message.toStdString();
         EXPECT_TRUE(message.contains(c.raison)) << message.toStdString();
     }
@@ -442,34 +425,3 @@ TEST_F(Serveur, ManyProgramsAtOnceLoseNothingEvenWhenTheServerStops) {
                   << mediane(attentes) << " ms, pire " << *std::max_element(attentes.begin(), attentes.end()) << " ms\n";
     }
 }
-
-// By hand (--gtest_also_run_disabled_tests): what an end of exercise waits for, 100 exercises of
-// one program with a server that answers, that is down (nothing listens), and that hangs (the
-// forwarder holds the traffic after the first exercise); docs/serveur.md keeps the figures.
-TEST_F(Serveur, DISABLED_EndOfExerciseWithAServerThatAnswersIsDownOrHangs) {
-    RelaisTcp relais(serveur().port());
-    for (const char* cas : {"répond", "arrêté", "bloqué"}) {
-        const QString boite = dossier_.chemin() + QStringLiteral("/%1/boite.jsonl").arg(QString::fromUtf8(cas));
-        const bool bloque = QByteArray(cas) == "bloqué";
-        const int port = QByteArray(cas) == "arrêté" ? 1 : bloque ? relais.port() : serveur().port();
-        QProcess p;
-        p.start(QStringLiteral(ECRIVAIN_JOURNAL), {QStringLiteral("127.0.0.1"), QString::number(port), base_, boite,
-                                                   QString::fromUtf8(cas), QStringLiteral("100"), QStringLiteral("1")});
-        std::vector<int> attentes;
-        for (int x = 0; x < 100; ++x) {
-            const QByteArray l = ligneDe(p);
-            ASSERT_FALSE(l.isEmpty());
-            attentes.push_back(l.toInt());
-            if (x == 0) {
-                if (bloque) relais.retiens();
-                dis(p);
-            }
-        }
-        dis(p);
-        ASSERT_TRUE(p.waitForFinished(120000));
-        relais.laissePasser();
-        std::cout << "Serveur " << cas << " : fin d'exercice médiane " << mediane(attentes) << " ms, pire "
-                  << *std::max_element(attentes.begin(), attentes.end()) << " ms\n";
-    }
-}
-

@@ -17,13 +17,10 @@
 #include "EnregistreurSons.h"
 
 #include <QCheckBox>
-#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
-#include <QSpinBox>
 #include <QStyleOptionViewItem>
-#include <QApplication>
 #include <QHelpEvent>
 #include <QToolTip>
 #include <memory>
@@ -38,10 +35,7 @@ const QString Tom = u("Tom en classe de ce2");
 // tests/settings/parameter_files_test.cpp checks: kind 1, the table of 2 with multiplication, no
 // time, the given number of questions, constellations, no strip.
 QString bloc(int questions) {
-    ExerciseSettings x;
-    x.tables = {EntreeTable::table(2, 1, 10, 2)};
-    x.NombreDeQuestions = questions;
-    return BlocExercice(x);
+    return BlocExercice({.tables = {EntreeTable::table(2, 1, 10, 2)}, .NombreDeQuestions = questions});
 }
 QByteArray octets(const QString& texte) { return Cp1252::encode(texte + "\r\n").value(); }
 }  // namespace
@@ -80,6 +74,7 @@ class ParametrageTest : public TestEcran {
     }
 
     void ouvre() {
+        Etat().RepertoireClasse = Classe;
         ecran->hide();
         ecran->recoitEnseignant(ExercicesEnseignant::lit(FichierMartin), ListeEleves);
         ecran->show();
@@ -120,11 +115,11 @@ protected:
         ecritOctets(ListeEleves, cp1252("--------------Fichier de la classe de Martin--------------\r\n"
                                         "Léa en classe de ce1\r\nTom en classe de ce2\r\n"));
         Etat().EnseignantParametrage = "Martin";
-        Etat().RepertoireClasse = Classe;
         ecran = std::make_unique<TParametrage>();
         ouvre();
     }
     void apresChaqueTest() override {
+        QCOMPARE(Messages::recueille(), QStringList());  // no box left unchecked
         ecran.reset();
         dossier.reset();
     }
@@ -260,9 +255,6 @@ private slots:
             QVERIFY2(guidage->heightForWidth(guidage->contentsRect().width()) <= guidage->height(), qPrintable(ici));
         }
         QVERIFY2(coupes.isEmpty(), qPrintable(coupes.join(", ")));
-        ecran.reset();
-        Affichage::fixeTaille(QSize(1024, 768));
-        ecran = std::make_unique<TParametrage>();
     }
 
     void chaqueRefusDitPourquoi() {
@@ -343,7 +335,6 @@ private slots:
     void unCinquanteEtUniemeExerciceEstRefuse() {
         for (int k = 1; k <= 50; ++k) definitExercice(k);
         QCOMPARE(w<QListWidget>("ListeSequence")->count(), 50);
-        QVERIFY(Messages::recueille().isEmpty());
         clique("Enregistrer");
         QCOMPARE(w<QListWidget>("ListeSequence")->count(), 50);
         const QStringList m = Messages::recueille();
@@ -464,7 +455,6 @@ private slots:
                  octets(TexteTeacherParameterFileDeBlocs("Martin", {"Exercice 2=>(x) table de 2 sur [1..10], "},
                                                          {bloc(6)}, true, false, true)));
 
-        Etat().RepertoireClasse = Classe;
         ouvre();
         QVERIFY(w<QCheckBox>("Profil_BaseDonnees")->isChecked() && w<QCheckBox>("Profil_Texte")->isChecked());
         QVERIFY(!w<QCheckBox>("Profil_Tableur")->isChecked());
@@ -506,7 +496,6 @@ private slots:
         clique("Aide3");
         spin("BandeNum_SpinEdit1", 19);
         clique("Enregistrer");
-        QCOMPARE(Messages::recueille(), QStringList());
         QCOMPARE(ecran->exercicesDefinis().contenus.value(1),
                  u("[Exercice]\r\n5 - révision des faits à revoir\r\n\r\n[Tables]\r\n\r\n[Cas particuliers]\r\n2 - aucun\r\n\r\n"
                    "[Options particulières]\r\n3 - aucune\r\n\r\n[Temps de réponse (en secondes)] \r\n"
@@ -516,18 +505,15 @@ private slots:
         for (const QString& entree : {u("(/) compléments à -7"), QString("(/) table de -5 sur [-30..-2]")})
             basculeEntree("ListeTable2", entree);
         definitExercice(8);
-        QCOMPARE(Messages::recueille(), QStringList());
         clique("EnregistrerQuitter");
         const QByteArray premier = octetsDe(FichierMartin);
         for (int tour = 0; tour < 2; ++tour) {
-            Etat().RepertoireClasse = Classe;
             ouvre();
             clique("EnregistrerQuitter");
             QCOMPARE(octetsDe(FichierMartin), premier);
         }
 
         // Negative numbers come back exactly, with the rest of the exercise.
-        Etat().RepertoireClasse = Classe;
         ouvre();
         QVERIFY(Pilote::clique(w<QListWidget>("ListeSequence"), w<QListWidget>("ListeSequence")->item(0)->text()));
         QCOMPARE(Pilote::textes(w<QListWidget>("ListeTable2")),
@@ -564,7 +550,6 @@ private slots:
         definitExercice(2);
         clique("EnregistrerQuitter");
         QVERIFY(QFile::exists(FichierMartin));
-        Etat().RepertoireClasse = Classe;
         ouvre();
         QCOMPARE(w<QListWidget>("ListeSequence")->count(), 1);
         clique("Type1");

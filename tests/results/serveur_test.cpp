@@ -5,15 +5,11 @@
 #include "ServeurPostgres.h"
 #include "base/Messages.h"
 #include "journal/Journal.h"
-#include "journal/MagasinSql.h"
 #include "results/Enregistreurs.h"
 #include "state/SharedState.h"
 #include "state/Utils.h"
 
-#include <QDir>
 #include <QJsonArray>
-#include <QJsonDocument>
-#include <gtest/gtest.h>
 
 TEST(ResultatsServeur, EachRowReachesTheServerAsTheClassTableHasIt) {
     if (const QString raison = ServeurPostgres::absent(); !raison.isEmpty()) GTEST_SKIP() << raison.toStdString();

@@ -17,15 +17,9 @@ constexpr qint64 Jour = 24LL * 3600 * 1000;
 struct Eleve {
     QList<EntreeJournal> entrees;
     void repond(const Fait& f, bool juste, int ms = 1500, int type = 5, bool creature = false) {
-        EntreeJournal e;
-        e.eleve = QStringLiteral("Léa");
-        e.typeExercice = type;
-        e.moment = Horloge::maintenant().toMSecsSinceEpoch();
-        e.fait = f;
-        e.justePremierCoup = juste;
-        e.msFin = juste ? ms : -1;
-        e.finCreature = creature;
-        entrees.append(e);
+        entrees.append({.enseignant = {}, .eleve = QStringLiteral("Léa"), .moment = Horloge::maintenant().toMSecsSinceEpoch(),
+                        .typeExercice = type, .fait = f, .reponse = {}, .justePremierCoup = juste, .msFin = juste ? ms : -1,
+                        .finCreature = creature, .operations = {}});
     }
     QDate aujourdhui() const { return Horloge::maintenant().date(); }
     EtatFait etat(const Fait& f = SeptFoisHuit) const { return calculeBoites(entrees, aujourdhui()).at(f); }

@@ -1,9 +1,7 @@
-#include "DossierTemporaire.h"
 #include "Pilote.h"
 #include "TestEcran.h"
 #include "session/TChoixOperateur.h"
 #include "interface/Affichage.h"
-#include "base/FichierTexte.h"
 #include "base/Horloge.h"
 #include "base/Messages.h"
 #include "interface/Polices.h"
@@ -12,7 +10,6 @@
 #include "state/Utils.h"
 
 #include <QLabel>
-#include <QtTest>
 #include <memory>
 
 class ChoixOperateurTest : public TestEcran {
@@ -110,17 +107,21 @@ private slots:
     }
 
     void signsChangeEveryEntryOrGiveTheTenTables() {
-        // A sequence ended with free practice on the tables of 5 and 6 with multiplication.
-        Etat().ajouteEntree(5, 1, 10, 2);
+        // A sequence ended with free practice on the complements to 20 and the table of 6: the
+        // sign changes their operation only.
+        const auto tables = [](int debut, int fin) { return QList<int>(Etat().Tables.begin() + debut, Etat().Tables.begin() + fin); };
+        Etat().ajouteEntree(SharedState::Complement, 20, SharedState::Complement, 0);
         Etat().ajouteEntree(6, 1, 10, 2);
         clique("SigneBulleSoustraction");
-        QCOMPARE(Etat().Tables[5], 1);
+        QCOMPARE(Etat().DernierIndiceTables, 9);
+        QCOMPARE(tables(2, 14), (QList<int>{-9999, 20, -9999, 1, 6, 1, 10, 1, -1, -1, -1, -1}));
         QVERIFY(surligne("SigneBulleSoustraction"));
 
-        // A pupil without any table entry: the ten tables (choix_test.cpp), with the sign's operation.
+        // A pupil without any table entry: the tables 1 to 10 on [1..10], with the sign's operation.
         InitialiseParametres(Etat());
         clique("SigneBulleMultiplication");
-        QCOMPARE(Etat().Tables[41], 2);
+        QCOMPARE(Etat().DernierIndiceTables, 41);
+        for (int j = 0; j < 10; ++j) QCOMPARE(tables(2 + 4 * j, 6 + 4 * j), (QList<int>{j + 1, 1, 10, 2}));
         QVERIFY(surligne("SigneBulleMultiplication") && !surligne("SigneBulleSoustraction"));
         QVERIFY(choix->signeChoisi());
     }
@@ -137,7 +138,6 @@ private slots:
         clique("Baleine");
         Horloge::fixe(QDateTime(QDate(2026, 12, 7), QTime(16, 30)));
         clique("PoissonJouer");
-        Horloge::fixe({});
         QVERIFY(!choix->isVisible());
         QVERIFY(!enfant("Parole")->isVisible());
         QVERIFY(exercices[3]->isVisible());
@@ -160,23 +160,13 @@ private slots:
         QVERIFY(enfant("ImageExo4")->isVisible() && !enfant("ImageExo4Selectionne")->isVisible());
     }
 
+    // Quitting stamps the disconnection (its line is profil_test.cpp's, written on the journeys),
+    // which forgets the pupil's folder.
     void quittingStampsTheDisconnectionAndGoesBackToIdentification() {
-        DossierTemporaire dossier;
-        QDir().mkdir("classe de M. Roux");
-        SharedState& e = Etat();
-        e.NomEleve = QStringLiteral("Lou");
-        e.NomEnseignant = QStringLiteral("M. Roux");
-        e.RepertoireClasse = RepertoireDeClasse(e.NomEnseignant);
-        e.SauvegardeTexte = true;
-        const QString profil = FichierProfilEleve(e);
-        ecritOctets(profil, "debut\r\n");
-        Horloge::fixe(QDateTime(QDate(2026, 12, 7), QTime(16, 45, 9)));
+        Etat().RepertoireClasse = QStringLiteral("classe de M. Roux/");
         clique("QuitterChoixOperateur");
-        Horloge::fixe({});
-        QCOMPARE(octetsDe(profil), cp1252("debut\r\n\r\n[date deconnexion ]     lundi 7 décembre 2026 16:45:09\r\n"));
-        QVERIFY(e.RepertoireClasse.isEmpty());
-        QVERIFY(!choix->isVisible());
-        QVERIFY(identification->isVisible());
+        QVERIFY(Etat().RepertoireClasse.isEmpty());
+        QVERIFY(!choix->isVisible() && identification->isVisible());
     }
 
     void aClickQueuedBehindTheFishNeverLeavesTheStartedExercise() {
@@ -199,11 +189,6 @@ private slots:
         QVERIFY(couverture());
         QTRY_VERIFY(!couverture());
         exercices[0]->hide();
-    }
-
-    void cleanupTestCase() {
-        choix.reset();
-        identification.reset();
     }
 };
 

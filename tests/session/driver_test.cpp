@@ -1,4 +1,5 @@
-#include "BancExercice.h"
+#include "BilanCompte.h"
+#include "DossierTemporaire.h"
 #include "session/SequenceDriver.h"
 #include "base/FichierTexte.h"
 #include "base/Horloge.h"
@@ -10,7 +11,6 @@
 #include "settings/ParameterFiles.h"
 #include "settings/PositionParametres.h"
 
-#include <QDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -46,11 +46,8 @@ struct Driver : ::testing::Test {
     void ecrit(const QList<int>& types, int position, int fin) {
         QStringList blocs;
         for (int k = 1; k <= types.size(); ++k) {
-            ExerciseSettings x;
-            x.TypeExercice = types[k - 1];
-            x.tables << EntreeTable::table(k + 1, 1, 10, 2);
-            QString bloc = BlocExercice(x);
-            if (x.TypeExercice > 5) bloc.replace("[Exercice]", QString("[Exercice]\r\n%1 - exercice").arg(x.TypeExercice));
+            QString bloc = BlocExercice({.TypeExercice = types[k - 1], .tables = {EntreeTable::table(k + 1, 1, 10, 2)}});
+            if (types[k - 1] > 5) bloc.replace("[Exercice]", QString("[Exercice]\r\n%1 - exercice").arg(types[k - 1]));
             blocs << bloc;
         }
         EcritFichier(chemin, TexteParameterFileDeBlocs("Martin", "Léa", blocs, fin, 1));
@@ -62,7 +59,6 @@ struct Driver : ::testing::Test {
         EnregistreResultats(Etat(), 0, "");
         EnchaineApresExercice(Etat(), ecran);
     }
-    QString position() { return FichierTexte::litLignes(chemin).value(4); }
 };
 }  // namespace
 
@@ -87,7 +83,7 @@ TEST_F(Driver, AFreeExerciseFromTheChooserLeavesTheStoredPosition) {
     Etat().TypeExercice = 1;
     DemarreExercice(Etat());
     termine(&exo1);
-    EXPECT_EQ(position(), "(3)");
+    EXPECT_EQ(FichierTexte::litLignes(chemin).value(4), "(3)");  // the position line
     EXPECT_TRUE(choix.isVisible());
 }
 

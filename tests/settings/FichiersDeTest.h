@@ -9,8 +9,6 @@
 #include "settings/LitParametres.h"
 #include "settings/ParameterFiles.h"
 
-#include <QDir>
-
 namespace essai {
 inline const QString Enseignant = QStringLiteral("Mme Durand");
 inline const QString Eleve = QString::fromUtf8("Léa");
@@ -22,56 +20,29 @@ inline QString cheminEnseignant() { return Classe + NomTeacherParameterFile(Ense
 // Exercise 1: times and complements; exercise 2: negative numbers and every option;
 // exercise 3: the odd one out with the sharks and no strip.
 inline QList<ExerciseSettings> troisExercices() {
-    ExerciseSettings a;
-    a.TypeExercice = 1;
-    a.tables = {EntreeTable::table(5, 1, 10, 2), EntreeTable::complement(10, 0)};
-    a.CasDoublesCarres = a.CasSuccesseurs = true;
-    a.AvecPirate = true;
-    a.TempsDeReponse = 12;
-    a.NombreDeQuestions = 15;
-    a.TypeAide = 0;
-    a.BandeNumerique = 2;
-    ExerciseSettings b;
-    b.TypeExercice = 2;
-    b.tables = {EntreeTable::table(-3, -5, 5, 1), EntreeTable::complement(-20, 3), EntreeTable::table(7, 0, 9, 3)};
-    b.OptionTableDansOrdre = b.OptionGrandeOperandeAGauche = b.OptionNombresRelatifs = true;
-    b.TempsDeReponse = 8;
-    b.NombreDeQuestions = 20;
-    b.TypeAide = 2;
-    b.BandeNumerique = 9;
-    ExerciseSettings c;
-    c.TypeExercice = 3;
-    c.tables = {EntreeTable::table(2, 1, 10, 0)};
-    c.CasSuccesseurs = true;
-    c.OptionNombresRelatifs = true;
-    c.NombreDeQuestions = 5;
-    return {a, b, c};
+    return {{.TypeExercice = 1, .tables = {EntreeTable::table(5, 1, 10, 2), EntreeTable::complement(10, 0)}, .CasDoublesCarres = true,
+             .CasSuccesseurs = true, .AvecPirate = true, .TempsDeReponse = 12, .NombreDeQuestions = 15, .TypeAide = 0, .BandeNumerique = 2},
+            {.TypeExercice = 2,
+             .tables = {EntreeTable::table(-3, -5, 5, 1), EntreeTable::complement(-20, 3), EntreeTable::table(7, 0, 9, 3)},
+             .OptionTableDansOrdre = true, .OptionGrandeOperandeAGauche = true, .OptionNombresRelatifs = true, .TempsDeReponse = 8,
+             .NombreDeQuestions = 20, .TypeAide = 2, .BandeNumerique = 9},
+            {.TypeExercice = 3, .tables = {EntreeTable::table(2, 1, 10, 0)}, .CasSuccesseurs = true, .OptionNombresRelatifs = true,
+             .NombreDeQuestions = 5}};
 }
 
 // The exercise held by the shared state, in the form the writers take.
 inline ExerciseSettings exerciceCharge(const SharedState& e) {
-    ExerciseSettings x;
-    x.TypeExercice = e.TypeExercice;
+    ExerciseSettings x{.TypeExercice = e.TypeExercice, .tables = {}, .CasDoublesCarres = e.CasDoublesCarres,
+                       .CasSuccesseurs = e.CasSuccesseurs, .OptionTableDansOrdre = e.OptionTableDansOrdre,
+                       .OptionGrandeOperandeAGauche = e.OptionGrandeOperandeAGauche, .OptionNombresRelatifs = e.OptionNombresRelatifs,
+                       .AvecPirate = e.AvecPirate, .TempsDeReponse = e.TempsDeReponse, .NombreDeQuestions = e.NombreDeQuestions,
+                       .TypeAide = e.TypeAide, .BandeNumerique = e.BandeNumerique};
     for (int i = 2; i + 3 <= e.DernierIndiceTables; i += 4)
         x.tables << EntreeTable{e.Tables[i], e.Tables[i + 1], e.Tables[i + 2], e.Tables[i + 3]};
-    x.CasDoublesCarres = e.CasDoublesCarres;
-    x.CasSuccesseurs = e.CasSuccesseurs;
-    x.OptionTableDansOrdre = e.OptionTableDansOrdre;
-    x.OptionGrandeOperandeAGauche = e.OptionGrandeOperandeAGauche;
-    x.OptionNombresRelatifs = e.OptionNombresRelatifs;
-    x.AvecPirate = e.AvecPirate;
-    x.TempsDeReponse = e.TempsDeReponse;
-    x.NombreDeQuestions = e.NombreDeQuestions;
-    x.TypeAide = e.TypeAide;
-    x.BandeNumerique = e.BandeNumerique;
     return x;
 }
 
-inline ExerciseSettings parDefaut() {
-    ExerciseSettings x;
-    x.TypeExercice = 0;
-    return x;
-}
+inline ExerciseSettings parDefaut() { return {.TypeExercice = 0, .tables = {}}; }
 
 // A temporary working folder holding the class folder, with boxes answered silently.
 class DossierDeClasse {

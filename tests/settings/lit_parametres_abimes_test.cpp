@@ -1,7 +1,7 @@
 // Damaged or hand-edited parameter files: the reader always ends, with the defaults, the loaded
 // part or a French message naming the file, and never writes anything.
 #include "FichiersDeTest.h"
-#include "base/Erreurs.h"
+#include "MessageDe.h"
 
 #include <gtest/gtest.h>
 
@@ -19,44 +19,34 @@ const QByteArray UnExercice = cp1252(
     "[Temps de réponse (en secondes)] \r\nquelques - secondes\r\n\r\n"
     "[Nombre de questions posées par exercice] \r\nQUESTIONS - questions\r\n");
 
-QString messageDe(DossierDeClasse& classe) {
-    try {
-        classe.charge();
-    } catch (const ErreurMarivelle& e) {
-        return e.message();
-    }
-    return {};
-}
+QString echecDe(DossierDeClasse& classe) { return messageDe([&] { classe.charge(); }); }
+// A class folder with the teacher's file.
+struct LitParametresAbimes : ::testing::Test {
+    void SetUp() override { classe.enseignantSans(); }
+    DossierDeClasse classe;
+};
 }  // namespace
 
-TEST(LitParametresAbimes, FilesWithoutAUsablePositionAreRefusedByName) {
-    DossierDeClasse classe;
-    classe.enseignantSans();
+TEST_F(LitParametresAbimes, FilesWithoutAUsablePositionAreRefusedByName) {
     const QByteArray positions[] = {"", "(0)", "(-2)", "(abc)", "(3", "()", "(99999999999)"};
     for (const QByteArray& position : positions) {
         classe.eleve(fichierEleve(position, UnExercice));
         classe.etat.NumeroExercice = 1;
-        try {
-            classe.charge();
-            ADD_FAILURE() << "position " << position.constData();
-        } catch (const ErreurFichier& e) {
-            EXPECT_TRUE(e.message().startsWith(QString::fromUtf8("Le fichier de paramétrage « ") + cheminEleve() +
-                                               QString::fromUtf8(" » est illisible : ")))
-                << e.message().toStdString();
-        }
+        const QString message = messageDe<ErreurFichier>([&] { classe.charge(); });
+        EXPECT_TRUE(message.startsWith(QString::fromUtf8("Le fichier de paramétrage « ") + cheminEleve() +
+                                       QString::fromUtf8(" » est illisible : ")))
+            << position.constData() << " : " << message.toStdString();
         EXPECT_EQ(classe.etat.NumeroExercice, 1);
         EXPECT_EQ(exerciceCharge(classe.etat), parDefaut());
     }
     classe.eleve(fichierEleve("", UnExercice));
-    EXPECT_TRUE(messageDe(classe).endsWith(QString::fromUtf8("il n'a pas de ligne de position.")));
+    EXPECT_TRUE(echecDe(classe).endsWith(QString::fromUtf8("il n'a pas de ligne de position.")));
 }
 
-TEST(LitParametresAbimes, BadNumbersStopTheLoadNamingFileAndLine) {
-    DossierDeClasse classe;
-    classe.enseignantSans();
+TEST_F(LitParametresAbimes, BadNumbersStopTheLoadNamingFileAndLine) {
     classe.eleve(fichierEleve("(1)", UnExercice));
     // The time line "quelques" is not a number and is passed over; the questions line stops the load.
-    const QString message = messageDe(classe);
+    const QString message = echecDe(classe);
     EXPECT_TRUE(message.contains(cheminEleve() + QString::fromUtf8(" », ligne 28 : « QUESTIONS »"))) << message.toStdString();
     EXPECT_EQ(classe.etat.TypeExercice, 2);
     EXPECT_EQ(classe.etat.DernierIndiceTables, 5);
@@ -74,29 +64,19 @@ TEST(LitParametresAbimes, BadNumbersStopTheLoadNamingFileAndLine) {
     }
 }
 
-TEST(LitParametresAbimes, MoreThan250TableLinesKeepTheFirst250) {
-    DossierDeClasse classe;
-    classe.enseignantSans();
-    SequenceSettings s;
-    s.exercices = {troisExercices()[1]};
-    s.exercices[0].tables.clear();
-    for (int i = 0; i < 300; ++i) s.exercices[0].tables << EntreeTable::table(i, -i, i, i % 4);
-    classe.eleve(TexteParameterFile(Enseignant, Eleve, s));
+TEST_F(LitParametresAbimes, MoreThan250TableLinesKeepTheFirst250) {
+    ExerciseSettings x = troisExercices()[1];
+    x.tables.clear();
+    for (int i = 0; i < 300; ++i) x.tables << EntreeTable::table(i, -i, i, i % 4);
+    classe.eleve(TexteParameterFile(Enseignant, Eleve, {.exercices = {x}}));
     classe.charge();
-    EXPECT_EQ(classe.etat.nombreEntrees(), SharedState::EntreesMax);
-    EXPECT_EQ(classe.etat.DernierIndiceTables, 1001);
-    EXPECT_EQ(classe.etat.Tables[1002], -1);
-    ExerciseSettings attendu = s.exercices[0];
-    attendu.tables = attendu.tables.mid(0, 250);
-    EXPECT_EQ(exerciceCharge(classe.etat), attendu);  // the sections after the tables are read too
+    EXPECT_EQ(classe.etat.Tables[1002], -1);  // nothing written past the table
+    x.tables = x.tables.mid(0, 250);
+    EXPECT_EQ(exerciceCharge(classe.etat), x);  // the sections after the tables are read too
 }
 
-TEST(LitParametresAbimes, TruncatedFilesLoadWhatIsThere) {
-    DossierDeClasse classe;
-    classe.enseignantSans();
-    SequenceSettings s;
-    s.exercices = troisExercices();
-    const QByteArray complet = Cp1252::encode(TexteParameterFile(Enseignant, Eleve, s)).value();
+TEST_F(LitParametresAbimes, TruncatedFilesLoadWhatIsThere) {
+    const QByteArray complet = Cp1252::encode(TexteParameterFile(Enseignant, Eleve, {.exercices = troisExercices()})).value();
     // Cut inside exercise 2's tables: its kind and first entry are there, the rest defaults.
     const qsizetype coupe = complet.indexOf("compl\xE9ments \xE0 -20");
     classe.eleve(complet.left(coupe).replace("(1)", "(2)"));

@@ -74,13 +74,7 @@ const QByteArray FinDeBloc = cp1252(
     "[Rétroaction]\r\n"
     "2 - mettre en évidence les points négatifs\r\n");
 
-SequenceSettings deuxExercices() {
-    SequenceSettings s;
-    s.exercices = essai::troisExercices().mid(0, 2);
-    s.UneFoisSequenceFinie = 1;
-    s.Retroaction = 2;
-    return s;
-}
+SequenceSettings deuxExercices() { return {.exercices = essai::troisExercices().mid(0, 2), .UneFoisSequenceFinie = 1, .Retroaction = 2}; }
 
 QByteArray bloc(const ExerciseSettings& x) { return Cp1252::encode(BlocExercice(x)).value(); }
 }  // namespace

@@ -7,7 +7,6 @@
 #include "settings/ExercicesDefinis.h"
 #include "settings/Guidage.h"
 
-#include <QDir>
 #include <functional>
 #include <map>
 #include <gtest/gtest.h>
@@ -95,29 +94,14 @@ ChoixExercice choixDe(QList<EntreeCochee> entrees) {
 
 // What is written for an exercise is what comes back when it is clicked in the list.
 TEST(ExerciceParametre, UnExerciceRevientAvecSesValeurs) {
-    QList<ChoixExercice> cas;
-    ChoixExercice negatifs = choixDe({{u("(/) table de -5 sur [-30..-2]")}, {u("(+) compléments à -7")}});
-    negatifs.type = 2;
-    negatifs.successeurs = negatifs.nombresRelatifs = true;
-    negatifs.temps = ChoixExercice::Temps::Requin;
-    negatifs.tempsRequin = 25;
-    negatifs.aide = 0;
-    negatifs.bande = true;
-    negatifs.valeurBande = 99;
-    cas << negatifs;
-    ChoixExercice pirate = choixDe({{u("(x) table de 5 sur [1..10]")}, {u("(x) table de 6 sur [1..10]")}});
-    pirate.type = 3;
-    pirate.doubles = pirate.tablesDansOrdre = pirate.grandeOperandeAGauche = true;
-    pirate.temps = ChoixExercice::Temps::Pirate;
-    pirate.tempsPirate = 180;
-    pirate.questions = 100;
-    pirate.aide = 2;
-    cas << pirate;
-    ChoixExercice simple = choixDe({{u("(-) compléments à 10")}});
-    simple.type = 4;
-    simple.bande = true;
-    simple.valeurBande = 9;
-    cas << simple;
+    const ChoixExercice cas[] = {
+        {.type = 2, .entrees = {{u("(/) table de -5 sur [-30..-2]")}, {u("(+) compléments à -7")}}, .successeurs = true,
+         .nombresRelatifs = true, .temps = ChoixExercice::Temps::Requin, .tempsRequin = 25, .aide = 0, .bande = true, .valeurBande = 99},
+        {.type = 3, .entrees = {{u("(x) table de 5 sur [1..10]")}, {u("(x) table de 6 sur [1..10]")}}, .doubles = true,
+         .tablesDansOrdre = true, .grandeOperandeAGauche = true, .temps = ChoixExercice::Temps::Pirate, .tempsPirate = 180,
+         .questions = 100, .aide = 2},
+        {.type = 4, .entrees = {{u("(-) compléments à 10")}}, .bande = true, .valeurBande = 9},
+    };
     for (const ChoixExercice& c : cas) {
         const ExerciceConstruit r = ExerciceParametre::construit(c);
         ASSERT_TRUE(r.refus.isEmpty()) << r.refus.toStdString();

@@ -1,11 +1,9 @@
 // The position rewrite changes the "(N)" line only.
 #include "DossierTemporaire.h"
 #include "Enfant.h"
-#include "base/Erreurs.h"
+#include "MessageDe.h"
 #include "settings/PositionParametres.h"
 
-#include <QDir>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 TEST(PositionParametres, OnlyPositionLinesChangeEveryOtherByteStays) {
@@ -29,12 +27,7 @@ TEST(PositionParametres, AFullDiskOrALinkLeavesEveryFileAsItWas) {
     ecritOctets("p.txt", parametres);
     const int code = dansUnEnfant([] {
         limiteTailleFichiers(2472);
-        try {
-            ReecritLignePosition("p.txt", LigneDePosition(10000));
-        } catch (const ErreurFichier& e) {
-            return e.message().contains("p.txt") ? 0 : 2;
-        }
-        return 1;
+        return messageDe<ErreurFichier>([] { ReecritLignePosition("p.txt", LigneDePosition(10000)); }).contains("p.txt") ? 0 : 1;
     });
     EXPECT_EQ(code, 0);
     EXPECT_EQ(octetsDe("p.txt"), parametres);

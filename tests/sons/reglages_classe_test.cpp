@@ -3,7 +3,6 @@
 #include "base/FichierTexte.h"
 #include "sons/ReglagesClasse.h"
 
-#include <QDir>
 #include <gtest/gtest.h>
 
 TEST(ReglagesClasse, WrittenByteForByteAndReadBack) {

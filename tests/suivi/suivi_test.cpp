@@ -1,15 +1,12 @@
 // The teacher's view of a class, from journals whose answers are known: each fact's state, the
 // weekly figures, who needs help today and the class export, against values worked out by hand.
-#include "BorneAttente.h"
 #include "DossierTemporaire.h"
+#include "ServeurPostgres.h"
 #include "base/FichierTexte.h"
-#include "journal/MagasinSql.h"
 #include "settings/ParameterFiles.h"
 #include "suivi/SuiviClasse.h"
 #include "revision/SeuilClasse.h"
 
-#include <QDir>
-#include <QProcess>
 #include <gtest/gtest.h>
 
 namespace {
@@ -23,17 +20,8 @@ qint64 le(int mois, int jour, int heure, int minute) {
 }
 
 EntreeJournal reponse(const QString& eleve, qint64 moment, Fait fait, bool juste, int msFin, int type = 1) {
-    EntreeJournal e;
-    e.enseignant = Enseignant;
-    e.eleve = eleve;
-    e.moment = moment;
-    e.typeExercice = type;
-    e.position = 1;
-    e.fait = fait;
-    e.justePremierCoup = juste;
-    e.essais = juste ? 1 : 2;
-    e.msFin = msFin;
-    return e;
+    return {.enseignant = Enseignant, .eleve = eleve, .moment = moment, .typeExercice = type, .position = 1, .fait = fait,
+            .reponse = {}, .justePremierCoup = juste, .essais = juste ? 1 : 2, .msFin = msFin, .operations = {}};
 }
 
 Fait fois(int a, int b) { return {a, Operation::Multiplication, b, a * b}; }
@@ -41,11 +29,7 @@ Fait plus(int a, int b) { return {a, Operation::Addition, b, a + b}; }
 
 void fichierEleve(const QString& eleve, const QList<EntreeTable>& tables) {
     QStringList blocs;
-    for (const EntreeTable& t : tables) {
-        ExerciseSettings e;
-        e.tables = {t};
-        blocs << BlocExercice(e);
-    }
+    for (const EntreeTable& t : tables) blocs << BlocExercice({.tables = {t}});
     EcritFichier(Classe_ + NomParameterFile(eleve, Enseignant), TexteParameterFileDeBlocs(Enseignant, eleve, blocs, 0, 0));
 }
 
@@ -65,11 +49,7 @@ void remplitJournal(MagasinJournal& m) {
         m.ajoute(e);
 }
 
-ParametresConnexion sqlite(const QString& fichier) {
-    ParametresConnexion p;
-    p.base = fichier;
-    return p;
-}
+const ParametresConnexion JournalDeClasse = fichierSqlite(Classe_ + QStringLiteral("journal.sqlite"));
 }  // namespace
 
 TEST(Suivi, FactStateFromItsLastThreeAnswers) {
@@ -114,10 +94,10 @@ TEST(Suivi, ClassLinesWeeksAndWhoNeedsHelpAgainstHandWorkedFigures) {
     ASSERT_TRUE(QDir().mkpath(Classe_));
     fichierEleve(QStringLiteral("Zoé"), {EntreeTable::table(7, 8, 9, 2), EntreeTable::complement(3, 0)});
     fichierEleve(QStringLiteral("Adam"), {EntreeTable::table(5, 1, 2, 3), EntreeTable::table(5, 4, 6, 1)});
-    MagasinSql magasin(sqlite(Classe_ + QStringLiteral("journal.sqlite")));
+    MagasinSql magasin(JournalDeClasse);
     remplitJournal(magasin);
     // Read in parts at once, as the view reads; a part whose connection fails is read on the first.
-    const OuvreMagasin autre = [] { return std::make_unique<MagasinSql>(sqlite(Classe_ + QStringLiteral("journal.sqlite"))); };
+    const OuvreMagasin autre = [] { return std::make_unique<MagasinSql>(JournalDeClasse); };
     const OuvreMagasin enPanne = []() -> std::unique_ptr<MagasinJournal> { throw ErreurJournal(QStringLiteral("panne")); };
     Classe c = Suivi::charge(Enseignant, Classe_, &magasin, Maintenant, {}, autre);
     for (const Classe& d : {Suivi::charge(Enseignant, Classe_, &magasin, Maintenant), Suivi::charge(Enseignant, Classe_, &magasin, Maintenant, {}, enPanne)})
@@ -170,14 +150,12 @@ TEST(Suivi, ClassLinesWeeksAndWhoNeedsHelpAgainstHandWorkedFigures) {
     // The export, read back by Python's csv module.
     const QString csv = dossier.chemin() + QStringLiteral("/classe.csv");
     ecritOctets(csv, Suivi::csvClasse({adam, l}));
-    QProcess p;
-    p.start(QStringLiteral("/usr/bin/python3"),
-            {QStringLiteral("-c"), QStringLiteral("import csv,sys\nassert open(sys.argv[1],'rb').read(3)==b'\\xef\\xbb\\xbf'\n"
-                                                  "for r in csv.reader(open(sys.argv[1],encoding='utf-8-sig',newline=''),delimiter=';'): print('|'.join(r))"),
-             csv});
-    p.waitForFinished(BorneAttenteMs);
-    const QStringList lignes = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'));
-    ASSERT_GE(lignes.size(), 3) << p.readAllStandardError().toStdString();
+    const QString lu = python({QStringLiteral("-c"), QStringLiteral("import csv,sys\nassert open(sys.argv[1],'rb').read(3)==b'\\xef\\xbb\\xbf'\n"
+                                                                    "for r in csv.reader(open(sys.argv[1],encoding='utf-8-sig',newline=''),"
+                                                                    "delimiter=';'): print('|'.join(r))"),
+                               csv});
+    const QStringList lignes = lu.split(QLatin1Char('\n'));
+    ASSERT_GE(lignes.size(), 3) << lu.toStdString();
     EXPECT_TRUE(lignes[0].startsWith(u("Élève|Dernière connexion|Exercices cette semaine|")));
     EXPECT_TRUE(lignes[0].endsWith(u("|Faits jamais vus|Dus aujourd'hui")));
     EXPECT_EQ(lignes[1], u("Adam||0|0||||0|0|0|4|0"));
@@ -200,7 +178,7 @@ TEST(Suivi, ClassThresholdKeptInTheClassFolder) {
 TEST(Suivi, APupilSpreadOverThePartsIsReadWholeInOrder) {
     DossierTemporaire dossier;
     ASSERT_TRUE(QDir().mkpath(Classe_));
-    MagasinSql magasin(sqlite(Classe_ + QStringLiteral("journal.sqlite")));
+    MagasinSql magasin(JournalDeClasse);
     QList<qint64> attendu;
     for (int i = 1; i <= 40; ++i) {
         magasin.ajoute(reponse(QStringLiteral("Adam"), le(11, 16, 9, i), fois(7, i % 10), true, 2000));
@@ -209,7 +187,7 @@ TEST(Suivi, APupilSpreadOverThePartsIsReadWholeInOrder) {
     }
     magasin.ajoute(reponse(QStringLiteral("Zoé"), le(11, 16, 10, 0), fois(6, 6), true, 2000));
     attendu.prepend(le(11, 16, 10, 0));
-    const OuvreMagasin autre = [] { return std::make_unique<MagasinSql>(sqlite(Classe_ + QStringLiteral("journal.sqlite"))); };
+    const OuvreMagasin autre = [] { return std::make_unique<MagasinSql>(JournalDeClasse); };
     const Classe c = Suivi::charge(Enseignant, Classe_, &magasin, Maintenant, {}, autre);
     ASSERT_EQ(c.eleves.size(), 2);
     QList<qint64> lus;

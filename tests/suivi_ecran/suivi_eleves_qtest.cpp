@@ -1,6 +1,7 @@
 // The progress view driven as a teacher would: "aucun" chosen, "Suivi des élèves" clicked, the
 // class sorted, a pupil opened, the family report saved and read back with pdftotext.
 #include "DossierTemporaire.h"
+#include "ServeurPostgres.h"
 #include "Pilote.h"
 #include "TestEcran.h"
 #include "app/TAccueil.h"
@@ -11,7 +12,6 @@
 #include "interface/Ecrans.h"
 #include "journal/AvisEnseignant.h"
 #include "journal/Journal.h"
-#include "journal/MagasinSql.h"
 #include "identity/NomsRegistre.h"
 #include "identity/Registre.h"
 #include "identity/TSaisieIdentifiant.h"
@@ -35,19 +35,11 @@ namespace {
 qint64 le(int jour, int minute) { return QDateTime(QDate(2026, 12, jour), QTime(9, minute)).toMSecsSinceEpoch(); }
 
 void ajoute(MagasinSql& m, const QString& eleve, qint64 moment, int a, int b, bool juste) {
-    EntreeJournal e;
-    e.enseignant = QStringLiteral("aucun");
-    e.eleve = eleve;
-    e.moment = moment;
-    e.fait = Fait{a, Operation::Multiplication, b, a * b};
-    e.justePremierCoup = juste;
-    e.msFin = juste ? 1500 : 6000;
-    m.ajoute(e);
+    m.ajoute({.enseignant = QStringLiteral("aucun"), .eleve = eleve, .moment = moment, .fait = Fait{a, Operation::Multiplication, b, a * b},
+              .reponse = {}, .justePremierCoup = juste, .msFin = juste ? 1500 : 6000, .operations = {}});
 }
 ParametresConnexion base(const QString& fichier = {}) {
-    ParametresConnexion p;
-    p.base = fichier.isEmpty() ? Journal::cheminSqlite(QStringLiteral("aucun"), RepertoireDeClasse(QStringLiteral("aucun"))) : fichier;
-    return p;
+    return fichierSqlite(fichier.isEmpty() ? Journal::cheminSqlite(QStringLiteral("aucun"), RepertoireDeClasse(QStringLiteral("aucun"))) : fichier);
 }
 
 // The class's journal in `fichier` (by default the class's own SQLite file).
@@ -170,14 +162,7 @@ private slots:
         remplit();
         const QString classe = RepertoireDeClasse(QStringLiteral("aucun"));
         const QString fichier = Journal::cheminSqlite(QStringLiteral("aucun"), classe);
-        QProcess racines;
-        racines.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), QStringLiteral("import sqlite3, sys; print(sqlite3.connect("
-                      "sys.argv[1]).execute(\"SELECT group_concat(rootpage) FROM sqlite_master WHERE tbl_name = 'journal_eleves'\").fetchone()[0])"), fichier});
-        QVERIFY(racines.waitForFinished(20000));
-        QByteArray octets = octetsDe(fichier);
-        for (const QByteArray& page : racines.readAllStandardOutput().trimmed().split(','))
-            octets.replace((page.toInt() - 1) * 4096, 4096, QByteArray(4096, char(0xA5)));
-        ecritOctets(fichier, octets);
+        const QByteArray octets = abimeTable(fichier, QStringLiteral("journal_eleves"));
         AvisEnseignant::note(classe, u("Un avis."));
         TSuiviEleves suivi;
         suivi.charge(QStringLiteral("aucun"), classe);
@@ -192,7 +177,6 @@ private slots:
         noms.sort();
         QCOMPARE(noms, QStringList({u("Théo"), u("élève non retrouvé n° 1"), u("élève non retrouvé n° 2")}));
         QCOMPARE(octetsDe(fichier), octets);  // the view never writes it
-        Messages::installeRepondeur(nullptr);
     }
 
     // A class whose journal cannot be read shows its name and why, nothing of the class shown
@@ -244,11 +228,7 @@ private slots:
     void leBilanSEnregistreSousUnNomEntierEtLeProfesseurLeSait() {
         DossierTemporaire dossier;
         const QByteArray home = qgetenv("HOME");
-        const auto retablit = qScopeGuard([home] {
-            qputenv("HOME", home);
-            Messages::installeRepondeur(nullptr);
-            Etat().EnseignantParametrage.clear();
-        });
+        const auto retablit = qScopeGuard([home] { qputenv("HOME", home); });
         qputenv("HOME", dossier.chemin().toUtf8());
         Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
         ecritOctets(QStringLiteral("ancien.pdf"), "%PDF");

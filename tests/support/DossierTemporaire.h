@@ -37,5 +37,10 @@ inline void ecritOctets(const QString& chemin, const QByteArray& octets) {
 
 // Windows-1252 bytes of a text written in UTF-8 in the test source.
 QByteArray cp1252(const char* utf8);
+// What Debian's Python 3 run with `arguments` printed (its output, then its errors), once it ended.
+QString python(const QStringList& arguments);
+// Overwrites the pages of a table and its indexes in an SQLite file (its header kept, as a damaged
+// disk would); the file's new bytes.
+QByteArray abimeTable(const QString& fichier, const QString& table);
 // The text written in UTF-8 in the test source.
 inline QString u(const char* utf8) { return QString::fromUtf8(utf8); }

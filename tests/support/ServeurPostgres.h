@@ -11,6 +11,13 @@
 
 class QTemporaryDir;
 
+// A store on an SQLite file (a class's journal, a server's stand-in).
+inline ParametresConnexion fichierSqlite(const QString& fichier) {
+    ParametresConnexion p;
+    p.base = fichier;
+    return p;
+}
+
 class ServeurPostgres final {
 public:
     // Empty when the tests can run on PostgreSQL; else why not (for GTEST_SKIP).

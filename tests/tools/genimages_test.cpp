@@ -13,10 +13,11 @@ using marivelle::genimages::ImageARendre;
 using marivelle::genimages::imagesDuDossierImages;
 using marivelle::genimages::rendJpeg;
 
-TEST(RenduImages, ecritLesVingtTroisJpegAuxNomsEtTaillesAttendus)
+// Each test renders into a fresh temporary folder.
+struct RenduImages : ::testing::Test { QTemporaryDir dossier; };
+
+TEST_F(RenduImages, ecritLesVingtTroisJpegAuxNomsEtTaillesAttendus)
 {
-    QTemporaryDir dossier;
-    ASSERT_TRUE(dossier.isValid());
     const auto images = imagesDuDossierImages();
     ASSERT_EQ(images.size(), 23);
     for (const auto& image : images)
@@ -39,10 +40,8 @@ TEST(RenduImages, ecritLesVingtTroisJpegAuxNomsEtTaillesAttendus)
 }
 
 // JPEG has no alpha: a see-through part must come out white, never black.
-TEST(RenduImages, lesPartiesTransparentesDeviennentBlanches)
+TEST_F(RenduImages, lesPartiesTransparentesDeviennentBlanches)
 {
-    QTemporaryDir dossier;
-    ASSERT_TRUE(dossier.isValid());
     const ImageARendre bulle{QStringLiteral(":/svg/bulle.svg"), QStringLiteral("bulle.jpg"), {136, 136}};
     ASSERT_EQ(rendJpeg(bulle, dossier.path()), QString());
     const QImage lue(QDir(dossier.path()).filePath("bulle.jpg"));
@@ -50,10 +49,8 @@ TEST(RenduImages, lesPartiesTransparentesDeviennentBlanches)
     EXPECT_GT(qGray(lue.pixel(1, 1)), 245);
 }
 
-TEST(RenduImages, signaleUneImageAbsenteSansEcrireDeFichier)
+TEST_F(RenduImages, signaleUneImageAbsenteSansEcrireDeFichier)
 {
-    QTemporaryDir dossier;
-    ASSERT_TRUE(dossier.isValid());
     const ImageARendre absente{QStringLiteral(":/svg/absente.svg"), QStringLiteral("absente.jpg"), {10, 10}};
     EXPECT_FALSE(rendJpeg(absente, dossier.path()).isEmpty());
     EXPECT_FALSE(QDir(dossier.path()).exists("absente.jpg"));

@@ -8,20 +8,7 @@
 using Issue = PartieReponses::Issue;
 using Saisie = PartieReponses::Saisie;
 
-TEST(PartieReponses, RightAtTheFirstTryCountsNothing) {
-    SharedState e;
-    e.NombreErreurs = 4;
-    PartieReponses p;
-    p.commence(e);
-    EXPECT_EQ(e.NombreErreurs, 0);
-    EXPECT_EQ(p.NumeroQuestion, 1);
-    EXPECT_EQ(p.valide(e, true), Issue::JustePremierCoup);
-    p.passeALaSuivante(QStringLiteral("3×4"));
-    EXPECT_EQ(p.NumeroQuestion, 2);
-    EXPECT_EQ(e.NombreErreurs, 0);
-    EXPECT_TRUE(p.ListeErreurs.isEmpty());
-}
-
+// Right at the first try: exercise 1's screen test (the coin pickup, no error).
 TEST(PartieReponses, EachFailedQuestionCountsOnceAndIsListed) {
     SharedState e;
     PartieReponses p;

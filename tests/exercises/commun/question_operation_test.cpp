@@ -67,13 +67,11 @@ TEST(TireQuestionOperation, EachQuestionComesAsOftenAsDesigned) {
     }
 }
 
-TEST(TireQuestionOperation, ZeroOperandsButNeverADivisorZero) {
+// Zero operands but never a divisor zero; complements give their target whatever the options.
+TEST(TireQuestionOperation, ZeroOperandsAndComplements) {
     const auto fois = questions(reglages({{3, 0, 10, Fois}}));
     EXPECT_TRUE(fois.count(QString::fromUtf8("3×0")) && fois.count(QString::fromUtf8("0×3")));
     EXPECT_TRUE(questions(reglages({{3, 0, 10, Divise}})).count(QString::fromUtf8("0÷3")));
-}
-
-TEST(TireQuestionOperation, ComplementsGiveTheTargetWhateverTheOptions) {
     SharedState e = reglages({{C, 10, C, Plus}});
     e.OptionTableDansOrdre = e.OptionGrandeOperandeAGauche = e.CasDoublesCarres = e.CasSuccesseurs = true;
     std::set<QString> attendues;
@@ -84,9 +82,6 @@ TEST(TireQuestionOperation, ComplementsGiveTheTargetWhateverTheOptions) {
     EXPECT_EQ(questions(reglages({{C, 12, C, Fois}})), ensemble({"1×12", "2×6", "3×4", "4×3", "6×2"}));
     EXPECT_EQ(questions(reglages({{C, 6, C, Moins}})), ensemble({"6-0", "7-1", "8-2", "9-3", "10-4", "11-5"}));
     EXPECT_EQ(questions(reglages({{C, 6, C, Divise}})), ensemble({"6÷1", "12÷2", "18÷3", "24÷4", "30÷5"}));
-}
-
-TEST(TireQuestionOperation, ComplementsToZeroAndOneGiveValidQuestions) {
     for (int cible : {0, 1})
         for (int op : {Plus, Moins, Fois, Divise})
             questions(reglages({{C, cible, C, op}}), [cible](const QuestionOperation& q) { EXPECT_EQ(q.resultat, cible); },
@@ -96,12 +91,24 @@ TEST(TireQuestionOperation, ComplementsToZeroAndOneGiveValidQuestions) {
     EXPECT_EQ(questions(reglages({{C, 0, C, Divise}})), ensemble({"0÷1"}));
 }
 
-TEST(TireQuestionOperation, SubtractionIsNegativeOnlyWithRelativeNumbers) {
+// Subtraction is negative only with relative numbers; the larger operand on the left, unless the
+// numbers are relative or the table kept in order.
+TEST(TireQuestionOperation, SubtractionAndLargerOperandOnTheLeft) {
     SharedState e = reglages({{4, 1, 10, Moins}});
     const auto positives = questions(e, [](const QuestionOperation& q) { EXPECT_GE(q.resultat, 0); });
     EXPECT_TRUE(positives.count("10-4") && positives.count("4-1"));
     e.OptionNombresRelatifs = true;
     EXPECT_TRUE(questions(e).count("4-9"));
+
+    e = reglages({{5, 1, 10, Plus}});
+    e.OptionGrandeOperandeAGauche = true;
+    const auto vues = questions(e, [](const QuestionOperation& q) { EXPECT_GE(q.gauche, q.droite); });
+    EXPECT_TRUE(vues.count("5+1") && vues.count("10+5"));
+    e.OptionNombresRelatifs = true;
+    EXPECT_TRUE(questions(e).count("1+5"));
+    e.OptionNombresRelatifs = false;
+    e.OptionTableDansOrdre = true;
+    EXPECT_TRUE(questions(e).count("5+10"));
 }
 
 TEST(TireQuestionOperation, DoublesAndSuccessors) {
@@ -120,19 +127,6 @@ TEST(TireQuestionOperation, DoublesAndSuccessors) {
     plus.CasSuccesseurs = true;
     plus.OptionTableDansOrdre = true;
     EXPECT_EQ(questions(plus), ensemble({"6+7"}));
-}
-
-TEST(TireQuestionOperation, LargerOperandOnTheLeft) {
-    SharedState e = reglages({{5, 1, 10, Plus}});
-    e.OptionGrandeOperandeAGauche = true;
-    const auto vues = questions(e, [](const QuestionOperation& q) { EXPECT_GE(q.gauche, q.droite); });
-    EXPECT_TRUE(vues.count("5+1") && vues.count("10+5"));
-    // No effect with relative numbers or with the table kept in order.
-    e.OptionNombresRelatifs = true;
-    EXPECT_TRUE(questions(e).count("1+5"));
-    e.OptionNombresRelatifs = false;
-    e.OptionTableDansOrdre = true;
-    EXPECT_TRUE(questions(e).count("5+10"));
 }
 
 TEST(TireQuestionOperation, NoUsableEntryFallsBackToTheAdditionTables) {
