@@ -171,7 +171,6 @@ private slots:
     // written; the child is told once a session, in plain words, that the answers are kept, the
     // teacher why at the next visit; the answers go in once it can be written.
     void aJournalThatCannotBeWrittenNeverStopsTheGame() {
-        QFile::remove(Fichier);
         QDir().mkpath(Fichier);  // a folder where the file should be
         const QString profil = Classe + QStringLiteral("profil_Zoé_de_Mme Léa.txt");
         ecritOctets(profil, "");  // made at connection
@@ -203,7 +202,6 @@ private slots:
     // wait: the exercise ends while the lock is held (the wait is bounded, 2 s through the timing
     // seam), and once it is let go every answer is there, in order, once.
     void aLockedJournalDelaysTheAnswersAndLosesNone() {
-        QFile::remove(Fichier);
         { MagasinSql m(fichierSqlite(Fichier)); }
         for (const char* maniere : {"ecriture", "lecture"}) {
             const qsizetype avant = journal().size();
