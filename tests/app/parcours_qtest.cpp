@@ -236,8 +236,7 @@ private slots:
         inscritEleve("aucun", "Tom", "cp");
         connecte("aucun", "Tom en classe de cp");
         QTRY_VERIFY(ecran(Ecrans::Role::ChoixOperateur)->isVisible());
-        for (const char* nom : {"ImageExo1", "SigneBulleMultiplication", "Baleine", "PoissonJouer"})
-            cliqueImage(Ecrans::Role::ChoixOperateur, nom);
+        choisit({"ImageExo1", "SigneBulleMultiplication", "Baleine", "PoissonJouer"});
         // Ten questions of the multiplication tables, the chooser's defaults.
         const QStringList faitsVus = joueExercice(10);
         QCOMPARE(faitsVus.filter(u("×")).size(), 10);
