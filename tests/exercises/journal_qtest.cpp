@@ -60,19 +60,12 @@ class JournalTest : public TestExercice<TExo1, Ecrans::Role::Exo1, 1> {
         QTest::keyClick(champ, Qt::Key_Return);
     }
 
-private slots:
-    void initTestCase() {
-        installe();
-        exo2_ = std::make_unique<TExo2>();
-        exo3_ = std::make_unique<TExo3>();
-        exo4_ = std::make_unique<TExo4>();
-        QDir().mkpath(Classe);
-    }
-
 protected:
-    // Each test starts at the same moment, on an empty journal.
+    // Each test starts at the same moment, on an empty journal; the other screens made once.
     void avantChaqueTest() override {
         TestExercice::avantChaqueTest();
+        if (!exo2_) std::tie(exo2_, exo3_, exo4_) = std::tuple(std::make_unique<TExo2>(), std::make_unique<TExo3>(), std::make_unique<TExo4>());
+        QDir().mkpath(Classe);
         Ecrans::enregistre(Ecrans::Role::Exo2, exo2_.get(), 2);
         Ecrans::enregistre(Ecrans::Role::Exo3, exo3_.get(), 3);
         Ecrans::enregistre(Ecrans::Role::Exo4, exo4_.get(), 4);
