@@ -3,6 +3,7 @@
 // is shown (the modal summary lies over the exercise it ends), the program runs on, and every
 // data file stays well formed. MARIVELLE_GRAINE and MARIVELLE_PAS change the seed and the length.
 #include "DossierTemporaire.h"
+#include "EnregistreurSons.h"
 #include "Pilote.h"
 #include "TestEcran.h"
 #include "app/Demarrage.h"
@@ -59,6 +60,7 @@ class SingeTest : public TestEcran {
     bool fini = false;
     QStringList fautes;
     QSet<QString> vus;  // the screens the input reached
+    QStringList entendu;
 
     int tire(int n) { return static_cast<int>(hasard() % static_cast<unsigned>(n)); }
 
@@ -165,6 +167,7 @@ protected:
     void avantChaqueTest() override {
         Affichage::fixeTaille(QSize(1024, 768));
         Minuterie::accelere(400);
+        Sons::installeSortie(std::make_unique<EnregistreurSons>(entendu));  // no sound card nor speech engine here
         Messages::installeRepondeur([this](Messages::Genre, const QString&) { return tire(2) == 0; });
         Ecrans::remplaceFin([this] { fini = true; });
     }
@@ -184,11 +187,10 @@ private slots:
         QVERIFY(Registre::EnregistreEleve(e, "Lea", "Martin", "ce1") == Registre::Issue::Enregistre);
         QVERIFY(Registre::EnregistreEleve(e, "Tom", "aucun", "") == Registre::Issue::Enregistre);
         SequenceSettings s;
-        for (int type = 1; type <= 4; ++type) {
+        for (int type = 1; type <= 4; ++type)
             s.exercices << ExerciseSettings{.TypeExercice = type,
                                             .tables = {EntreeTable::table(type + 1, 1, 10, type % 4), EntreeTable::complement(10, 0)},
                                             .AvecPirate = type != 1, .TempsDeReponse = type == 2 ? 0 : 2, .NombreDeQuestions = 2};
-        }
         const QString lea = "Lea en classe de ce1";
         EcritFichier("classe de Martin/" + NomParameterFile(lea, "Martin"), TexteParameterFile("Martin", lea, s));
         EcritFichier("classe de Martin/" + NomTeacherParameterFile("Martin"),

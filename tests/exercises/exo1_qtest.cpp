@@ -372,7 +372,6 @@ private slots:
 
     // The program's first start has no class file: quiet. Each switch works alone.
     void quietByDefaultAndEachSwitchAlone() {
-        QFile::remove(ReglagesClasse::chemin(Etat().RepertoireClasse));
         for (const Sons::Reglages r : {Sons::Reglages{false, false}, Sons::Reglages{true, false}, Sons::Reglages{false, true}}) {
             ecoute(r);
             if (r == Sons::Reglages{}) QFile::remove(ReglagesClasse::chemin(Etat().RepertoireClasse));

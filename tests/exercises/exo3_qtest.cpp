@@ -49,15 +49,10 @@ class Exo3Test : public TestExercice<TExo3, Ecrans::Role::Exo3, 3> {
         exo_->show();
     }
 
-private slots:
-    void initTestCase() {
-        installe();
-        QDir().mkpath(u("classe de Martin"));
-    }
-
 protected:
     void avantChaqueTest() override {
         TestExercice::avantChaqueTest();
+        QDir().mkpath(u("classe de Martin"));
         Minuterie::accelere(10);
     }
 

@@ -60,19 +60,12 @@ class JournalTest : public TestExercice<TExo1, Ecrans::Role::Exo1, 1> {
         QTest::keyClick(champ, Qt::Key_Return);
     }
 
-private slots:
-    void initTestCase() {
-        installe();
-        exo2_ = std::make_unique<TExo2>();
-        exo3_ = std::make_unique<TExo3>();
-        exo4_ = std::make_unique<TExo4>();
-        QDir().mkpath(Classe);
-    }
-
 protected:
-    // Each test starts at the same moment, on an empty journal.
+    // Each test starts at the same moment, on an empty journal; the other screens made once.
     void avantChaqueTest() override {
         TestExercice::avantChaqueTest();
+        if (!exo2_) std::tie(exo2_, exo3_, exo4_) = std::tuple(std::make_unique<TExo2>(), std::make_unique<TExo3>(), std::make_unique<TExo4>());
+        QDir().mkpath(Classe);
         Ecrans::enregistre(Ecrans::Role::Exo2, exo2_.get(), 2);
         Ecrans::enregistre(Ecrans::Role::Exo3, exo3_.get(), 3);
         Ecrans::enregistre(Ecrans::Role::Exo4, exo4_.get(), 4);
@@ -171,7 +164,6 @@ private slots:
     // written; the child is told once a session, in plain words, that the answers are kept, the
     // teacher why at the next visit; the answers go in once it can be written.
     void aJournalThatCannotBeWrittenNeverStopsTheGame() {
-        QFile::remove(Fichier);
         QDir().mkpath(Fichier);  // a folder where the file should be
         const QString profil = Classe + QStringLiteral("profil_Zoé_de_Mme Léa.txt");
         ecritOctets(profil, "");  // made at connection
@@ -203,7 +195,6 @@ private slots:
     // wait: the exercise ends while the lock is held (the wait is bounded, 2 s through the timing
     // seam), and once it is let go every answer is there, in order, once.
     void aLockedJournalDelaysTheAnswersAndLosesNone() {
-        QFile::remove(Fichier);
         { MagasinSql m(fichierSqlite(Fichier)); }
         for (const char* maniere : {"ecriture", "lecture"}) {
             const qsizetype avant = journal().size();

@@ -16,8 +16,7 @@ class ChoixOperateurTest : public TestEcran {
     Q_OBJECT
 
     std::unique_ptr<TChoixOperateur> choix;
-    std::unique_ptr<QWidget> identification;
-    std::unique_ptr<QWidget> exercices[4];
+    QWidget identification, exercices[4];
 
     QWidget* enfant(const char* nom) { return choix->findChild<QWidget*>(QString::fromLatin1(nom)); }
     void clique(const char* nom) {
@@ -35,29 +34,24 @@ class ChoixOperateurTest : public TestEcran {
 
 protected:
     void avantChaqueTest() override {
-        Ecrans::enregistre(Ecrans::Role::SaisieIdentifiant, identification.get());
-        const Ecrans::Role roles[4] = {Ecrans::Role::Exo1, Ecrans::Role::Exo2, Ecrans::Role::Exo3, Ecrans::Role::Exo4};
-        for (int i = 0; i < 4; ++i) Ecrans::enregistre(roles[i], exercices[i].get(), i + 1);
-        Ecrans::enregistre(Ecrans::Role::ChoixOperateur, choix.get());
         Affichage::fixeTaille(QSize(1024, 768));
         // The working folder of the test has no background picture: its absence is only reported.
         Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
+        if (!choix) {
+            Polices::installe();
+            choix = std::make_unique<TChoixOperateur>();
+        }
+        Ecrans::enregistre(Ecrans::Role::SaisieIdentifiant, &identification);
+        const Ecrans::Role roles[4] = {Ecrans::Role::Exo1, Ecrans::Role::Exo2, Ecrans::Role::Exo3, Ecrans::Role::Exo4};
+        for (int i = 0; i < 4; ++i) Ecrans::enregistre(roles[i], &exercices[i], i + 1);
+        Ecrans::enregistre(Ecrans::Role::ChoixOperateur, choix.get());
         choix->hide();
         InitialiseParametres(Etat());
-        identification->hide();
+        identification.hide();
         choix->show();
     }
 
 private slots:
-    void initTestCase() {
-        Polices::installe();
-        Affichage::fixeTaille(QSize(1024, 768));
-        Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
-        identification = std::make_unique<QWidget>();
-        for (auto& exercice : exercices) exercice = std::make_unique<QWidget>();
-        choix = std::make_unique<TChoixOperateur>();
-    }
-
     // Shown with nothing chosen; the fish asks for what is missing.
     void theFishAsksForWhatIsMissing() {
         QVERIFY(Etat().TypeExercice == -1 && Etat().TempsDeReponse == -1 && !enfant("RequinGrise")->isVisible());
@@ -140,8 +134,8 @@ private slots:
         clique("PoissonJouer");
         QVERIFY(!choix->isVisible());
         QVERIFY(!enfant("Parole")->isVisible());
-        QVERIFY(exercices[3]->isVisible());
-        exercices[3]->hide();
+        QVERIFY(exercices[3].isVisible());
+        exercices[3].hide();
         QCOMPARE(e.DateHeureDebut, QStringLiteral("07/12/2026 16:30:00"));
         QCOMPARE(e.TypeExercice, 4);
         QCOMPARE(e.TypeAide, 0);
@@ -166,7 +160,7 @@ private slots:
         Etat().RepertoireClasse = QStringLiteral("classe de M. Roux/");
         clique("QuitterChoixOperateur");
         QVERIFY(Etat().RepertoireClasse.isEmpty());
-        QVERIFY(!choix->isVisible() && identification->isVisible());
+        QVERIFY(!choix->isVisible() && identification.isVisible());
     }
 
     void aClickQueuedBehindTheFishNeverLeavesTheStartedExercise() {
@@ -177,8 +171,8 @@ private slots:
         Pilote::posteClic(enfant("PoissonJouer"));
         Pilote::posteClic(enfant("QuitterChoixOperateur"));
         QCoreApplication::processEvents();
-        QVERIFY(exercices[0]->isVisible());
-        QVERIFY(!identification->isVisible());
+        QVERIFY(exercices[0].isVisible());
+        QVERIFY(!identification.isVisible());
         QVERIFY(!choix->isVisible());
         // The chooser's picture covered the passage, and goes once the exercise is shown.
         auto couverture = [] {
@@ -188,7 +182,7 @@ private slots:
         };
         QVERIFY(couverture());
         QTRY_VERIFY(!couverture());
-        exercices[0]->hide();
+        exercices[0].hide();
     }
 };
 
