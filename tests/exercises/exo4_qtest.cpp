@@ -187,7 +187,7 @@ private slots:
         QCOMPARE(Etat().NombreErreurs, 2);
 
         // No error first, the solution he brings in view: a right selection earns no reward.
-        QTRY_VERIFY_WITH_TIMEOUT(w("pirate_monte")->isVisible(), 20000);
+        QTRY_VERIFY(w("pirate_monte")->isVisible());
         selectionneJuste();
         valide();
         QVERIFY(!exo_->partie().RamassageEnCours && !w("Applause")->isVisible());
