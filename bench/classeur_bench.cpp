@@ -1,6 +1,7 @@
 // Reading the first sheet of a class-list workbook (TableauClasseur): 5,000 rows × 25 columns and
 // 100,000 rows × 10, as .xlsx (every text a shared string, as spreadsheets write them) and as .ods
 // (LibreOffice's attributes, and its empty rows repeated to the end of the grid), made here.
+#include "ClasseurEcrit.h"
 #include "listes/TableauClasseur.h"
 #include "results/ArchiveZip.h"
 
@@ -24,11 +25,7 @@ QByteArray colonneXlsx(int colonne) {
 }
 
 void ecritXlsx(const QString& nom, int lignes, int colonnes) {
-    const QByteArray ns = "xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\"";
-    const QByteArray rel = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
-    QByteArray feuille = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n<worksheet " + ns +
-                         " xmlns:r=\"" + rel + "\"><sheetData>";
-    QByteArray partages = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n<sst " + ns + ">";
+    QByteArray feuille, partages;
     int index = 0;
     for (int l = 1; l <= lignes; ++l) {
         const QByteArray numero = QByteArray::number(l);
@@ -40,17 +37,7 @@ void ecritXlsx(const QString& nom, int lignes, int colonnes) {
         }
         feuille += "</row>";
     }
-    ArchiveZipEcriture::remplace(
-        nom, {},
-        {{"xl/workbook.xml", "<workbook " + ns + " xmlns:r=\"" + rel + "\"><sheets><sheet name=\"Élèves\" "
-                             "sheetId=\"1\" r:id=\"rId1\"/></sheets></workbook>"},
-         {"xl/_rels/workbook.xml.rels",
-          "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
-          "<Relationship Id=\"rId1\" Type=\"" + rel + "/worksheet\" Target=\"worksheets/sheet1.xml\"/>"
-          "<Relationship Id=\"rId2\" Type=\"" + rel + "/sharedStrings\" Target=\"sharedStrings.xml\"/>"
-          "</Relationships>"},
-         {"xl/worksheets/sheet1.xml", feuille + "</sheetData></worksheet>"},
-         {"xl/sharedStrings.xml", partages + "</sst>"}});
+    ClasseurEcrit::xlsx(nom, feuille, partages);
 }
 
 void ecritOds(const QString& nom, int lignes, int colonnes) {

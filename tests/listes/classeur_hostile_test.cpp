@@ -1,5 +1,6 @@
 // Workbooks made to crash, fill the memory or hold up the list's reader: each is read in a child
 // process whose memory may grow by 100 MB at most, and refused with its reason (or read).
+#include "ClasseurEcrit.h"
 #include "DossierTemporaire.h"
 #include "Enfant.h"
 #include "base/Avancement.h"
@@ -42,23 +43,6 @@ void ecritOds(const QString& nom, const QByteArray& rangees) {
         "</office:document-content>";
     ArchiveZipEcriture::remplace(nom, {}, {{"mimetype", "application/vnd.oasis.opendocument.spreadsheet"},
                                            {"content.xml", contenu}});
-}
-
-// `lignes`: the sheet's data; `partages`: its shared strings' items.
-void ecritXlsx(const QString& nom, const QByteArray& lignes, const QByteArray& partages = {}) {
-    const QByteArray ns = "xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\"";
-    const QByteArray rel = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
-    ArchiveZipEcriture::remplace(
-        nom, {},
-        {{"xl/workbook.xml", "<workbook " + ns + " xmlns:r=\"" + rel + "\"><sheets><sheet name=\"Élèves\" "
-                             "sheetId=\"1\" r:id=\"rId1\"/></sheets></workbook>"},
-         {"xl/_rels/workbook.xml.rels",
-          "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
-          "<Relationship Id=\"rId1\" Type=\"" + rel + "/worksheet\" Target=\"worksheets/sheet1.xml\"/>"
-          "<Relationship Id=\"rId2\" Type=\"" + rel + "/sharedStrings\" Target=\"/xl/sharedStrings.xml\"/>"
-          "</Relationships>"},
-         {"xl/worksheets/sheet1.xml", "<worksheet " + ns + "><sheetData>" + lignes + "</sheetData></worksheet>"},
-         {"xl/sharedStrings.xml", "<sst " + ns + ">" + partages + "</sst>"}});
 }
 
 QByteArray ligneXlsx(const QByteArray& cellules, const QByteArray& attributs = {}) {
@@ -149,7 +133,7 @@ TEST(ClasseurHostile, NestingRepeatsAndHugeReferencesAreRefusedWithinTheirBounds
     for (const auto& c : cas) {
         SCOPED_TRACE(c.fichier);
         if (QString(c.fichier).endsWith(".ods")) ecritOds(c.fichier, c.lignes);
-        else ecritXlsx(c.fichier, c.lignes, c.partages);
+        else ClasseurEcrit::xlsx(c.fichier, c.lignes, c.partages);
         EXPECT_EQ(litDansUnEnfant(c.fichier), c.raison ? refus(c.fichier, c.raison) : u("2:Léa Martin/CE1"));
     }
     // A comment as long as a part: the XML parser would keep it whole.
@@ -179,10 +163,10 @@ TEST(ClasseurHostile, CellReferencesSaturateBeyondAnySheet) {
 TEST(ClasseurHostile, AReaderAskedToStopStopsAtOnceAndAWholeReadEndsItsProgress) {
     DossierTemporaire dossier;
     ecritOds("liste.ods", Entete + Eleve);
-    ecritXlsx("liste.xlsx", ligneXlsx("<c t=\"s\"><v>0</v></c>"), "<si><t>Léa Martin</t></si>");
+    ClasseurEcrit::xlsx("liste.xlsx", ligneXlsx("<c t=\"s\"><v>0</v></c>"), "<si><t>Léa Martin</t></si>");
     // Damaged at their end: a reader that went on would say so instead of stopping.
     ecritOds("abimee.ods", Entete + Eleve + "<table:table-row>");
-    ecritXlsx("abimee.xlsx", ligneXlsx("<c t=\"s\"><v>0</v></c>") + "<row>", "<si><t>Léa Martin</t></si>");
+    ClasseurEcrit::xlsx("abimee.xlsx", ligneXlsx("<c t=\"s\"><v>0</v></c>") + "<row>", "<si><t>Léa Martin</t></si>");
     for (const auto lecteur : {&TableauClasseur::ods, &TableauClasseur::xlsx}) {
         const QString extension = lecteur == &TableauClasseur::ods ? ".ods" : ".xlsx";
         SCOPED_TRACE(extension.toStdString());
