@@ -58,6 +58,10 @@ public:
         colonne->addWidget(barre_);
         colonne->addWidget(annuler_, 0, Qt::AlignRight);
         connect(annuler_, &QPushButton::clicked, this, &FenetreAvancement::annule);
+        // The file's name on one line when the screen has room, the bar as wide as the text.
+        const int largeur = fontMetrics().horizontalAdvance(texte) + 2 * colonne->contentsMargins().left() + 8;
+        setMinimumWidth(parent ? std::min(largeur, parent->window()->width() * 4 / 5) : largeur);
+        annuler_->setMinimumSize(annuler_->sizeHint().width() + fontMetrics().height(), fontMetrics().height() * 2);
         suivi_ = Minuterie::cree(this);
         connect(suivi_, &QTimer::timeout, this, [this] { barre_->setValue(avancement_.pourMille()); });
         Minuterie::demarre(suivi_, 50);
