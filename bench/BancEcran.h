@@ -1,9 +1,9 @@
 #pragma once
 // Entry point of the benchmarks that drive screens: offscreen, a 1024 × 768 display, every
 // message box answered, the start-up preparations of the program.
-#include "app/Demarrage.h"
-#include "base/Messages.h"
-#include "interface/Affichage.h"
+#include "programme/Demarrage.h"
+#include "logique/base/Messages.h"
+#include "ecrans/commun/Affichage.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

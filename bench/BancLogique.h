@@ -1,7 +1,7 @@
 #pragma once
 // Entry point of the benchmarks of logic without a screen: a core application, every message
 // box answered (no box may wait for a click during a measurement).
-#include "base/Messages.h"
+#include "logique/base/Messages.h"
 
 #include <QCoreApplication>
 #include <benchmark/benchmark.h>

@@ -2,11 +2,11 @@
 // columns, CSV) read and its preview on screen, then its pupils registered in the class list.
 #include "BancEcran.h"
 
-#include "base/FichierTexte.h"
-#include "identity/ApercuImport.h"
-#include "identity/ImportEleves.h"
-#include "identity/NomsRegistre.h"
-#include "state/SharedState.h"
+#include "logique/base/FichierTexte.h"
+#include "ecrans/identification/ApercuImport.h"
+#include "logique/identification/ImportEleves.h"
+#include "logique/identification/NomsRegistre.h"
+#include "logique/etat/SharedState.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,13 +1,13 @@
 // From the cause to a box on screen: the box built, shown and painted once, at 1024 × 768 and at
 // 1920 × 1080 (the longest text of the program's confirmations); and the summary card over an
 // exercise screen, darkened background included.
-#include "exercises/TExo1.h"
-#include "exercises/TForm1.h"
-#include "interface/Affichage.h"
-#include "interface/BoiteMessage.h"
-#include "interface/Polices.h"
-#include "state/SharedState.h"
-#include "state/Utils.h"
+#include "ecrans/exercices/TExo1.h"
+#include "ecrans/exercices/TForm1.h"
+#include "ecrans/commun/Affichage.h"
+#include "ecrans/commun/BoiteMessage.h"
+#include "ecrans/commun/Polices.h"
+#include "logique/etat/SharedState.h"
+#include "logique/etat/Utils.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

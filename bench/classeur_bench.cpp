@@ -2,8 +2,8 @@
 // 100,000 rows × 10, as .xlsx (every text a shared string, as spreadsheets write them) and as .ods
 // (LibreOffice's attributes, and its empty rows repeated to the end of the grid), made here.
 #include "ClasseurEcrit.h"
-#include "listes/TableauClasseur.h"
-#include "results/ArchiveZip.h"
+#include "logique/listes/TableauClasseur.h"
+#include "logique/xlsx/ArchiveZip.h"
 
 #include <QCoreApplication>
 #include <QDir>

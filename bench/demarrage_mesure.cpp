@@ -2,8 +2,8 @@
 // left as soon as the main window has painted itself. Timed from outside (hyperfine, time -v),
 // side by side with fenetre_nue_mesure, see bench/README.md.
 #include "SortieApresPeinture.h"
-#include "app/Demarrage.h"
-#include "interface/Ecrans.h"
+#include "programme/Demarrage.h"
+#include "ecrans/commun/Ecrans.h"
 
 #include <QApplication>
 #include <QWidget>

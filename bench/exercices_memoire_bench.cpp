@@ -3,14 +3,14 @@
 // after the first exercise and after the twentieth, and the widgets and timers left, which must
 // not grow from one exercise to the next.
 #include "BancEcran.h"
-#include "app/Demarrage.h"
-#include "base/Messages.h"
-#include "base/Minuterie.h"
-#include "exercises/TExo2.h"
-#include "interface/Affichage.h"
-#include "interface/Ecrans.h"
-#include "state/SharedState.h"
-#include "state/Utils.h"
+#include "programme/Demarrage.h"
+#include "logique/base/Messages.h"
+#include "logique/base/Minuterie.h"
+#include "ecrans/exercices/TExo2.h"
+#include "ecrans/commun/Affichage.h"
+#include "ecrans/commun/Ecrans.h"
+#include "logique/etat/SharedState.h"
+#include "logique/etat/Utils.h"
 
 #include <QApplication>
 #include <QDir>

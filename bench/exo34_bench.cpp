@@ -1,10 +1,10 @@
 // Speed of the question draws of exercises 3 and 4: a question on ordinary tables, the
 // preparation an exercise does once, and settings that allow no question at all.
-#include "base/Aleatoire.h"
-#include "state/SharedState.h"
-#include "exercises/QuestionExo3.h"
-#include "exercises/QuestionExo4.h"
-#include "exercises/commun/TireOperation.h"
+#include "logique/base/Aleatoire.h"
+#include "logique/etat/SharedState.h"
+#include "logique/exercices/QuestionExo3.h"
+#include "logique/exercices/QuestionExo4.h"
+#include "logique/exercices/TireOperation.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,8 @@
 // Speed of exercise 1's question draw: ordinary tables, and settings that make every redraw loop
 // run to its bound before the question is built.
-#include "base/Aleatoire.h"
-#include "state/SharedState.h"
-#include "exercises/commun/QuestionOperation.h"
+#include "logique/base/Aleatoire.h"
+#include "logique/etat/SharedState.h"
+#include "logique/exercices/QuestionOperation.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,13 +1,13 @@
 // A school's whole list of 5,000 pupils: the CSV read (title line, header, names with accents),
 // then prepared and registered with one teacher, as "Importer une liste d'élèves" does.
 #include "BancLogique.h"
-#include "base/FichierTexte.h"
-#include "base/Messages.h"
-#include "state/SharedState.h"
-#include "identity/ImportEleves.h"
-#include "identity/NomsRegistre.h"
-#include "identity/Registre.h"
-#include "listes/ListeLue.h"
+#include "logique/base/FichierTexte.h"
+#include "logique/base/Messages.h"
+#include "logique/etat/SharedState.h"
+#include "logique/identification/ImportEleves.h"
+#include "logique/identification/NomsRegistre.h"
+#include "logique/identification/Registre.h"
+#include "logique/listes/ListeLue.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -4,14 +4,14 @@
 // there, among 30) and the first question on screen; the sequence starts with exercise 1 or
 // exercise 2 (the argument).
 #include "BancEcran.h"
-#include "app/Demarrage.h"
-#include "interface/Affichage.h"
-#include "base/Messages.h"
-#include "interface/Ecrans.h"
-#include "state/SharedState.h"
-#include "identity/Registre.h"
-#include "results/Enregistreurs.h"
-#include "settings/ParameterFiles.h"
+#include "programme/Demarrage.h"
+#include "ecrans/commun/Affichage.h"
+#include "logique/base/Messages.h"
+#include "ecrans/commun/Ecrans.h"
+#include "logique/etat/SharedState.h"
+#include "logique/identification/Registre.h"
+#include "logique/resultats/Enregistreurs.h"
+#include "logique/parametres/ParameterFiles.h"
 
 #include <QApplication>
 #include <QComboBox>

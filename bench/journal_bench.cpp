@@ -3,9 +3,9 @@
 // bytes on disk per question, the look through the whole file at its first use in a session, the
 // end of an exercise with the file free and held by another program, and the reading of what can
 // be read of a damaged year.
-#include "journal/Journal.h"
-#include "journal/JournalSqlite.h"
-#include "journal/MagasinSql.h"
+#include "logique/journal/Journal.h"
+#include "logique/journal/JournalSqlite.h"
+#include "logique/journal/MagasinSql.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,12 +1,12 @@
 // Loading the last exercise of the largest sequence the settings screen can define: 50 exercises
 // of 250 table lines, with a teacher's file holding the same 50 exercises.
 #include "BancLogique.h"
-#include "base/FichierTexte.h"
-#include "base/Messages.h"
-#include "state/SharedState.h"
-#include "settings/LitParametres.h"
-#include "settings/ParameterFiles.h"
-#include "settings/PositionParametres.h"
+#include "logique/base/FichierTexte.h"
+#include "logique/base/Messages.h"
+#include "logique/etat/SharedState.h"
+#include "logique/parametres/LitParametres.h"
+#include "logique/parametres/ParameterFiles.h"
+#include "logique/parametres/PositionParametres.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -2,14 +2,14 @@
 // teacher's 50 defined exercises, the 100 pupils, the profile choice, the screen shown), and
 // ">>" assigning a 50-exercise sequence to 100 pupils (every file written whole, under its lock).
 #include "BancEcran.h"
-#include "app/Demarrage.h"
-#include "interface/Affichage.h"
-#include "base/FichierTexte.h"
-#include "base/Messages.h"
-#include "interface/Ecrans.h"
-#include "state/SharedState.h"
-#include "settings/ExercicesDefinis.h"
-#include "settings/ParameterFiles.h"
+#include "programme/Demarrage.h"
+#include "ecrans/commun/Affichage.h"
+#include "logique/base/FichierTexte.h"
+#include "logique/base/Messages.h"
+#include "ecrans/commun/Ecrans.h"
+#include "logique/etat/SharedState.h"
+#include "logique/parametres/ExercicesDefinis.h"
+#include "logique/parametres/ParameterFiles.h"
 
 #include <QApplication>
 #include <QDir>

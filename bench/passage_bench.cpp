@@ -1,13 +1,13 @@
 // The end-of-exercise hand-over without the screens: the profile block appended, the position
 // rewritten, the settings reloaded — on a sequence of ten ordinary exercises.
 #include "BancLogique.h"
-#include "base/Horloge.h"
-#include "base/Messages.h"
-#include "state/SharedState.h"
-#include "results/Enregistreurs.h"
-#include "settings/LitParametres.h"
-#include "settings/ParameterFiles.h"
-#include "settings/PositionParametres.h"
+#include "logique/base/Horloge.h"
+#include "logique/base/Messages.h"
+#include "logique/etat/SharedState.h"
+#include "logique/resultats/Enregistreurs.h"
+#include "logique/parametres/LitParametres.h"
+#include "logique/parametres/ParameterFiles.h"
+#include "logique/parametres/PositionParametres.h"
 
 #include <QCoreApplication>
 #include <QDir>

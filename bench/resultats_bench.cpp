@@ -1,10 +1,10 @@
 // End of an exercise with the three recorders on: the text profile, a workbook of 30 pupils'
 // sheets with 100 exercise columns each, a database of 30,000 rows. Each iteration adds one
 // column and one row, as a pupil finishing an exercise does.
-#include "base/Messages.h"
-#include "state/SharedState.h"
-#include "state/Utils.h"
-#include "results/Enregistreurs.h"
+#include "logique/base/Messages.h"
+#include "logique/etat/SharedState.h"
+#include "logique/etat/Utils.h"
+#include "logique/resultats/Enregistreurs.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
 // Speed of the review: every box of a pupil with a school year of answers (10,000 questions over
 // 180 days on the × and + tables), and one review question drawn.
-#include "base/Aleatoire.h"
-#include "revision/RevisionEleve.h"
-#include "revision/TirageRevision.h"
+#include "logique/base/Aleatoire.h"
+#include "logique/revision/RevisionEleve.h"
+#include "logique/revision/TirageRevision.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,7 +2,7 @@
 // starts with sounds on), and the time from an effect's moment to its sound playing. Run with a
 // sound device (a desktop session, or a PulseAudio null sink): without one nothing is loaded and
 // the second figure only measures the call. See bench/README.md.
-#include "sons/Sons.h"
+#include "logique/sons/Sons.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,11 +1,11 @@
 // The teacher's progress view on a class of 30 pupils with a school year each (10,000 questions):
 // opening the class, one pupil's grids and charts, the family report in PDF.
-#include "base/Horloge.h"
-#include "interface/Affichage.h"
-#include "journal/Journal.h"
-#include "journal/MagasinSql.h"
-#include "suivi_ecran/RapportFamille.h"
-#include "suivi_ecran/TSuiviEleves.h"
+#include "logique/base/Horloge.h"
+#include "ecrans/commun/Affichage.h"
+#include "logique/journal/Journal.h"
+#include "logique/journal/MagasinSql.h"
+#include "ecrans/suivi/RapportFamille.h"
+#include "ecrans/suivi/TSuiviEleves.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 # Installation where Debian expects a desktop program, and its .deb package (cpack -G DEB):
 #   /usr/bin/marivelle
-#   /usr/lib/marivelle/libmarivelle_sons_qt.so  sound effects and voice, loaded on first need
+#   /usr/lib/marivelle/libmarivelle_ecrans_sons.so  sound effects and voice, loaded on first need
 #   /usr/share/marivelle/Images/...        pictures copied to each user's data folder on first start
 #   /usr/share/marivelle/MessagesPerdu.txt the encouragement messages, copied the same way
 #   /usr/share/marivelle/serveur_postgresql.sql the technician's script for a school server, where
@@ -10,7 +10,7 @@ include(GNUInstallDirs)
 
 install(TARGETS marivelle RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # Sound and voice, loaded by the program the first time a class has them on.
-install(TARGETS marivelle_sons_qt LIBRARY DESTINATION lib/marivelle)
+install(TARGETS marivelle_ecrans_sons LIBRARY DESTINATION lib/marivelle)
 install(FILES ${CMAKE_SOURCE_DIR}/data/MessagesPerdu.txt DESTINATION ${CMAKE_INSTALL_DATADIR}/marivelle)
 install(FILES ${CMAKE_SOURCE_DIR}/scripts/serveur_postgresql.sql DESTINATION ${CMAKE_INSTALL_DATADIR}/marivelle
         PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)

@@ -11,12 +11,12 @@ source_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 secondes="${1:-600}"
 build="$source_dir/build-fiabilite"
 cmake -S "$source_dir" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMARIVELLE_BENCH=OFF > /dev/null
-cmake --build "$build" --target platform_tests identity_tests settings_tests marivelle_fuzz_aleatoire
+cmake --build "$build" --target base_tests identification_tests parametres_tests marivelle_fuzz_aleatoire
 export QT_QPA_PLATFORM=offscreen MARIVELLE_FIABILITE_LONGUE=1
-"$build/tests/platform_tests" --gtest_filter='FichierFiable.*'
-"$build/tests/identity_tests" --gtest_filter='RegistreFiable*'
-"$build/tests/settings_tests" --gtest_filter='PositionParametres.*'
-corpus=("$source_dir"/tests/settings/corpus/*.txt)
+"$build/tests/base_tests" --gtest_filter='FichierFiable.*'
+"$build/tests/identification_tests" --gtest_filter='RegistreFiable*'
+"$build/tests/parametres_tests" --gtest_filter='PositionParametres.*'
+corpus=("$source_dir"/tests/logique/parametres/corpus/*.txt)
 if command -v clang++ > /dev/null; then
   fuzz="$source_dir/build-fuzz"
   CC=clang CXX=clang++ cmake -S "$source_dir" -B "$fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

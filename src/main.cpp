@@ -1,10 +1,10 @@
 // Marivelle: mental arithmetic training for primary-school children.
-#include "app/Demarrage.h"
-#include "app/DossierDonnees.h"
-#include "app/ExportJournal.h"
-#include "app/ImportListe.h"
-#include "base/Garde.h"
-#include "journal/Journal.h"
+#include "programme/Demarrage.h"
+#include "programme/DossierDonnees.h"
+#include "programme/ExportJournal.h"
+#include "programme/ImportListe.h"
+#include "logique/base/Garde.h"
+#include "logique/journal/Journal.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 // A workbook written by hand, as a spreadsheet would: the parts an .xlsx needs around a sheet's
 // rows and its shared strings. For the tests and the benchmarks of the class-list reader.
-#include "results/ArchiveZip.h"
+#include "logique/xlsx/ArchiveZip.h"
 
 namespace ClasseurEcrit {
 // `lignes`: the sheet's <row> elements; `partages`: its shared strings' <si> items.

@@ -1,7 +1,7 @@
 #include "DossierTemporaire.h"
 
 #include "BorneAttente.h"
-#include "base/Cp1252.h"
+#include "logique/base/Cp1252.h"
 
 #include <QProcess>
 

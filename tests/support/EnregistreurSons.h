@@ -2,7 +2,7 @@
 // Stands for the loudspeaker: what would be heard, in order, without a sound card or a speech
 // engine. An effect is written by its file's name ("piece"), followed by what `moment` says of the
 // screen when it starts; a sentence as "dit <text>" (it interrupts) or "puis <text>" (it waits).
-#include "sons/Sons.h"
+#include "logique/sons/Sons.h"
 
 #include <QStringList>
 #include <functional>

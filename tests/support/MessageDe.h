@@ -1,6 +1,6 @@
 #pragma once
 // The message of the failure (of kind E) an action throws; empty when it throws none.
-#include "base/Erreurs.h"
+#include "logique/base/Erreurs.h"
 
 #include <functional>
 

@@ -1,15 +1,15 @@
 #include "RemiseAZero.h"
 
-#include "base/Aleatoire.h"
-#include "base/Horloge.h"
-#include "base/Messages.h"
-#include "base/Minuterie.h"
-#include "interface/Affichage.h"
-#include "interface/Ajustement.h"
-#include "interface/Ecrans.h"
-#include "journal/Journal.h"
-#include "sons/Sons.h"
-#include "state/SharedState.h"
+#include "logique/base/Aleatoire.h"
+#include "logique/base/Horloge.h"
+#include "logique/base/Messages.h"
+#include "logique/base/Minuterie.h"
+#include "ecrans/commun/Affichage.h"
+#include "ecrans/commun/Ajustement.h"
+#include "ecrans/commun/Ecrans.h"
+#include "logique/journal/Journal.h"
+#include "logique/sons/Sons.h"
+#include "logique/etat/SharedState.h"
 
 #include <gtest/gtest.h>
 #include <random>

@@ -3,7 +3,7 @@
 // temporary folder (as the "postgres" user when the tests run as root), listening on a socket
 // of that folder and on 127.0.0.1 (the same port, free when it started), removed at the end.
 // Never a stand-in: the server is the real one.
-#include "journal/MagasinSql.h"
+#include "logique/journal/MagasinSql.h"
 
 #include <QString>
 #include <QStringList>

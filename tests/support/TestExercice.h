@@ -9,13 +9,13 @@
 #include "DossierTemporaire.h"
 #include "Pilote.h"
 #include "TestEcran.h"
-#include "base/Messages.h"
-#include "base/Minuterie.h"
-#include "interface/Affichage.h"
-#include "interface/Ecrans.h"
-#include "interface/Polices.h"
-#include "state/SharedState.h"
-#include "state/Utils.h"
+#include "logique/base/Messages.h"
+#include "logique/base/Minuterie.h"
+#include "ecrans/commun/Affichage.h"
+#include "ecrans/commun/Ecrans.h"
+#include "ecrans/commun/Polices.h"
+#include "logique/etat/SharedState.h"
+#include "logique/etat/Utils.h"
 
 #include <QImage>
 #include <QLabel>

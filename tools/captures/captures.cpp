@@ -3,20 +3,20 @@
 //   captures <folder> [WxH ...]   (default 1024x768 1920x1080)
 // Runs offscreen unless QT_QPA_PLATFORM says otherwise; the files are
 // <folder>/<screen>_<state>_<W>x<H>.png.
-#include "base/Aleatoire.h"
-#include "base/Messages.h"
-#include "base/Minuterie.h"
-#include "exercises/TExo1.h"
-#include "exercises/TExo2.h"
-#include "exercises/TExo4.h"
-#include "exercises/TExo3.h"
-#include "exercises/TForm1.h"
-#include "interface/BoiteMessage.h"
-#include "session/TChoixOperateur.h"
-#include "interface/Affichage.h"
-#include "interface/Polices.h"
-#include "state/SharedState.h"
-#include "state/Utils.h"
+#include "logique/base/Aleatoire.h"
+#include "logique/base/Messages.h"
+#include "logique/base/Minuterie.h"
+#include "ecrans/exercices/TExo1.h"
+#include "ecrans/exercices/TExo2.h"
+#include "ecrans/exercices/TExo4.h"
+#include "ecrans/exercices/TExo3.h"
+#include "ecrans/exercices/TForm1.h"
+#include "ecrans/commun/BoiteMessage.h"
+#include "ecrans/session/TChoixOperateur.h"
+#include "ecrans/commun/Affichage.h"
+#include "ecrans/commun/Polices.h"
+#include "logique/etat/SharedState.h"
+#include "logique/etat/Utils.h"
 
 #include <QApplication>
 #include <QDir>

@@ -3,19 +3,19 @@
 // guided step, with the hint of a greyed control, then full. Run under an X server of the size
 // wanted (xvfb-run -s "-screen 0 1280x1024x24" captures_enseignant <folder>); the pictures are
 // <folder>/<name>_<W>x<H>.png, grabbed from the screen.
-#include "base/Messages.h"
-#include "base/FichierTexte.h"
-#include "interface/Affichage.h"
-#include "interface/Polices.h"
-#include "settings/ExercicesDefinis.h"
-#include "state/SharedState.h"
-#include "state/Utils.h"
-#include "identity/ApercuImport.h"
-#include "identity/ImportEleves.h"
-#include "identity/NomsRegistre.h"
-#include "identity/Registre.h"
-#include "identity/TSaisieIdentifiant.h"
-#include "parametrage/TParametrage.h"
+#include "logique/base/Messages.h"
+#include "logique/base/FichierTexte.h"
+#include "ecrans/commun/Affichage.h"
+#include "ecrans/commun/Polices.h"
+#include "logique/parametres/ExercicesDefinis.h"
+#include "logique/etat/SharedState.h"
+#include "logique/etat/Utils.h"
+#include "ecrans/identification/ApercuImport.h"
+#include "logique/identification/ImportEleves.h"
+#include "logique/identification/NomsRegistre.h"
+#include "logique/identification/Registre.h"
+#include "ecrans/identification/TSaisieIdentifiant.h"
+#include "ecrans/parametres/TParametrage.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -2,17 +2,17 @@
 // class, one pupil's grids and charts, and the family report as a PDF, for looking at them:
 //   captures_suivi <folder> [WxH ...]   (default 1024x768 1920x1080)
 // Runs offscreen in a temporary working folder; the PDF is <folder>/bilan.pdf.
-#include "base/Horloge.h"
-#include "base/FichierTexte.h"
-#include "base/Messages.h"
-#include "interface/Affichage.h"
-#include "interface/Polices.h"
-#include "journal/Journal.h"
-#include "journal/MagasinSql.h"
-#include "settings/ParameterFiles.h"
-#include "state/SharedState.h"
-#include "state/Utils.h"
-#include "suivi_ecran/TSuiviEleves.h"
+#include "logique/base/Horloge.h"
+#include "logique/base/FichierTexte.h"
+#include "logique/base/Messages.h"
+#include "ecrans/commun/Affichage.h"
+#include "ecrans/commun/Polices.h"
+#include "logique/journal/Journal.h"
+#include "logique/journal/MagasinSql.h"
+#include "logique/parametres/ParameterFiles.h"
+#include "logique/etat/SharedState.h"
+#include "logique/etat/Utils.h"
+#include "ecrans/suivi/TSuiviEleves.h"
 
 #include <QApplication>
 #include <QDir>

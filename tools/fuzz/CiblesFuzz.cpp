@@ -1,17 +1,17 @@
 // What the fuzzers feed: any bytes, as a text file, a pupil's and teacher's parameter files, a
 // registry, a class list in CSV, or the XML of a workbook's part with its cell references. The program must read them without crashing; a file it cannot understand gives
 // ErreurFichier or ErreurConversion, nothing else.
-#include "base/Erreurs.h"
-#include "base/FichierTexte.h"
-#include "base/Messages.h"
-#include "state/SharedState.h"
-#include "identity/NomsRegistre.h"
-#include "identity/Registre.h"
-#include "listes/LecteurXml.h"
-#include "listes/ListeLue.h"
-#include "results/FeuilleXlsx.h"
-#include "settings/LitParametres.h"
-#include "settings/ParameterFiles.h"
+#include "logique/base/Erreurs.h"
+#include "logique/base/FichierTexte.h"
+#include "logique/base/Messages.h"
+#include "logique/etat/SharedState.h"
+#include "logique/identification/NomsRegistre.h"
+#include "logique/identification/Registre.h"
+#include "logique/listes/LecteurXml.h"
+#include "logique/listes/ListeLue.h"
+#include "logique/xlsx/FeuilleXlsx.h"
+#include "logique/parametres/LitParametres.h"
+#include "logique/parametres/ParameterFiles.h"
 
 #include <QDir>
 #include <QFile>

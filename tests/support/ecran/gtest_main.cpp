@@ -1,7 +1,7 @@
 // GoogleTest entry for the screen-side tests: a QApplication (offscreen) for the tests that
 // need widgets or pictures; the seams put back after every test.
 #include "RemiseAZero.h"
-#include "interface/Polices.h"
+#include "ecrans/commun/Polices.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

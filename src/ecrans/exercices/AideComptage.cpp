@@ -1,0 +1,76 @@
+#include "ecrans/exercices/AideComptage.h"
+
+#include "ecrans/commun/Controles.h"
+#include "ecrans/commun/Fabrique.h"
+#include "ecrans/commun/Image.h"
+#include "ecrans/commun/Images.h"
+#include "logique/etat/SharedState.h"
+
+AideComptage::AideComptage(QWidget* ecran) : QObject(ecran), ecran_(ecran) {
+    AideGrisee = Fabrique::image(ecran, QStringLiteral("AideGrisee"), QStringLiteral("aide_grisee"), 112, 504, 110, 120);
+    EnleverAide = Fabrique::image(ecran, QStringLiteral("EnleverAide"), QStringLiteral("enlever_aide"), 112, 504, 110,
+                                  120, true);
+    Aide = Fabrique::image(ecran, QStringLiteral("Aide"), QStringLiteral("aide"), 112, 504, 110, 120, true);
+    connect(Aide, &Image::clique, this, &AideComptage::demandee);
+    connect(EnleverAide, &Image::clique, this, &AideComptage::enleve);
+    cacheBoutons();
+}
+
+int AideComptage::ajouteEmplacement(int x, int y, const Noms& noms) {
+    const auto conteneur = [&](const QString& nom, const QString& nomImage, Image*& contenu) {
+        Panneau* p = Fabrique::panneau(ecran_, nom, x, y, 158, 75);
+        Marques::gardeProportions(p);
+        contenu = Fabrique::image(p, nomImage, QString(), 0, 0, 158, 75);
+        p->hide();
+        return p;
+    };
+    Emplacement e{};
+    e.dessin = conteneur(noms.dessin, noms.imageDessin, e.imageDessin);
+    e.constellation = conteneur(noms.constellation, noms.imageConstellation, e.imageConstellation);
+    emplacements_.append(e);
+    return emplacements_.size() - 1;
+}
+
+void AideComptage::cacheImages() {
+    for (const Emplacement& e : emplacements_) {
+        e.dessin->hide();
+        e.constellation->hide();
+    }
+}
+
+void AideComptage::prepare(bool possible) {
+    cacheImages();
+    const bool aide = Etat().TypeAide != 2 && possible;
+    EnleverAide->hide();
+    Aide->setVisible(aide);
+    AideGrisee->setVisible(!aide);
+}
+
+void AideComptage::cacheBoutons() {
+    Aide->hide();
+    AideGrisee->hide();
+    EnleverAide->hide();
+    cacheImages();
+}
+
+void AideComptage::montre(const QList<QPair<int, QString>>& images) {
+    const int genre = Etat().TypeAide;
+    if (genre != 0 && genre != 1) return;
+    const QString dossier = genre == 0 ? QStringLiteral("Images/Tortues/") : QStringLiteral("Images/Dominos/");
+    for (const auto& [indice, texte] : images) {
+        const Emplacement& e = emplacements_[indice];
+        Panneau* conteneur = genre == 0 ? e.dessin : e.constellation;
+        Image* image = genre == 0 ? e.imageDessin : e.imageConstellation;
+        conteneur->show();
+        image->setPixmap(Images::charge(dossier + texte + QStringLiteral(".jpg"), image->size()));
+    }
+    Aide->hide();
+    EnleverAide->show();
+}
+
+void AideComptage::enleve() {
+    const bool dessins = Etat().TypeAide == 0;
+    for (const Emplacement& e : emplacements_) (dessins ? e.dessin : e.constellation)->hide();
+    Aide->show();
+    EnleverAide->hide();
+}

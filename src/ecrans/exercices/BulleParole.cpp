@@ -1,0 +1,55 @@
+#include "ecrans/exercices/BulleParole.h"
+
+#include "logique/base/Aleatoire.h"
+#include "logique/exercices/MessagesPerdu.h"
+#include "ecrans/commun/Apparence.h"
+
+#include <QFontMetrics>
+#include <QRegularExpression>
+
+#include <algorithm>
+
+BulleParole::BulleParole(QWidget* ecran) : QLabel(ecran) {
+    setObjectName(QStringLiteral("Perdu"));
+    setFont(Apparence::comic(19));
+    setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Apparence::colore(this, QPalette::WindowText, Qt::black);
+    setGeometry(657, 300, 330, 92);
+    setWordWrap(true);
+    // The speech starts 30 pixels inside the fish that says it: its text starts past them.
+    setStyleSheet(Apparence::styleBulleParoleDecalee());
+    messages_ = MessagesPerdu::charge();
+    hide();
+}
+
+void BulleParole::dit(const QString& texte) {
+    setText(texte);
+    setWordWrap(false);
+    const int plein = sizeHint().width();
+    int largeur = std::min(largeurMax_, plein);
+    setWordWrap(true);
+    const int hauteur = heightForWidth(largeur);
+    // The narrowest width that needs no more lines and cuts no word ("Bravo!" cannot wrap, so
+    // the line count alone would let it shrink to nothing).
+    const QFontMetrics mesure(font());
+    int ligne = 0, mot = 0;
+    for (const QString& l : texte.split(QLatin1Char('\n'))) ligne = std::max(ligne, mesure.horizontalAdvance(l));
+    for (const QString& m : texte.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+        mot = std::max(mot, mesure.horizontalAdvance(m));
+    const int plancher = std::min(largeur, plein - ligne + mot);
+    for (int etroite = std::max(largeur / 2, plancher); etroite < largeur;) {
+        const int milieu = (etroite + largeur) / 2;
+        if (heightForWidth(milieu) > hauteur)
+            etroite = milieu + 1;
+        else
+            largeur = milieu;
+    }
+    resize(largeur, hauteur);
+    show();
+}
+
+void BulleParole::ditMessagePerdu() { dit(messages_.value(Aleatoire::random(messages_.size()))); }
+
+void BulleParole::placePres(const QWidget* poisson, int bas) {
+    move(poisson->x() + poisson->width() - 30, poisson->y() + poisson->height() / 3 + bas);
+}

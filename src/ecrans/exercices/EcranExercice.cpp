@@ -1,0 +1,198 @@
+#include "ecrans/exercices/EcranExercice.h"
+
+#include "ecrans/commun/Passage.h"
+#include "logique/base/Garde.h"
+#include "ecrans/exercices/BulleParole.h"
+#include "logique/journal/Journal.h"
+#include "ecrans/exercices/BulleRequin.h"
+#include "ecrans/exercices/Pirate.h"
+#include "ecrans/exercices/Ramassage.h"
+#include "ecrans/commun/Affichage.h"
+#include "ecrans/commun/Ajustement.h"
+#include "ecrans/commun/Apparence.h"
+#include "ecrans/commun/Controles.h"
+#include "ecrans/commun/Ecrans.h"
+#include "ecrans/commun/Fabrique.h"
+#include "ecrans/commun/Image.h"
+#include "ecrans/commun/Images.h"
+#include "logique/resultats/ResultatExercice.h"
+#include "ecrans/session/SequenceDriver.h"
+#include "logique/sons/Phrases.h"
+#include "logique/sons/ReglagesClasse.h"
+#include "logique/etat/SharedState.h"
+
+#include <QHideEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <algorithm>
+
+EcranExercice::EcranExercice(const Definition& d) : Fenetre(d.nom, d.titre, Apparence::Mer), definition_(d) {
+    // Down to the bottom edge, so that the crab's walk along the bottom is on the sand.
+    ImageFond = Fabrique::image(this, QStringLiteral("ImageFond"), QString(), 0, 71, 1024, 697);
+    ImageFond->couvre();
+    Enonce = Fabrique::etiquette(this, d.enonce, Apparence::comic(32, true), Qt::blue, 0, 0, 1024, 40);
+    Enonce2 = Fabrique::etiquette(this, d.enonce2, Apparence::comic(19), Qt::blue, 0, 40, 1024, 31);
+    for (QLabel* enonce : {Enonce, Enonce2}) {
+        enonce->setWordWrap(true);
+        enonce->setAutoFillBackground(true);
+        Apparence::colore(enonce, QPalette::Window, Apparence::Mer);
+    }
+}
+
+void EcranExercice::finitCreation() {
+    Bravo = Fabrique::etiquette(this, QStringLiteral("Bravo"), Apparence::comic(32, true), Apparence::Orange, 792, 232);
+    Bravo->setStyleSheet(Apparence::styleBulleParole());
+    Bravo->setText(QStringLiteral("Bravo !"));
+    Bravo->adjustSize();
+    Bravo->hide();
+    piece = new Forme(this, QStringLiteral("piece"), Forme::Genre::Cercle, Apparence::Or, QColor(0xc9, 0x97, 0x00), 2);
+    piece->setGeometry(96, 704, 25, 25);
+    Crabe = Fabrique::image(this, QStringLiteral("Crabe"), QStringLiteral("crabe"), 0, 732, 54, 35);
+    ramassage_ = new Ramassage(this, piece);
+    pirate_ = new Pirate(this, piece, definition_.tickPirate);
+    requin_ = new BulleRequin(this);
+    Perdu = new BulleParole(this);
+    Quitter = Fabrique::image(this, definition_.quitter, QStringLiteral("quitter"), 912, 632, 100, 120, true);
+    connect(Quitter, &Image::clique, this, [this] { quitte(); });
+    connect(ramassage_, &Ramassage::termine, this, [this] {
+        partie_.RamassageEnCours = false;
+        apresRamassage();
+        questionFinie();
+    });
+
+    CalculeEchelle(this);
+    AdapteFenetre(this);
+    Perdu->retientLargeur();
+    // A missing background is reported and the screen goes on without it.
+    Garde::execute([this] {
+        ImageFond->setPixmap(Images::charge(QStringLiteral("Images/FondMarin.jpg"), ImageFond->size()));
+    });
+    partie_ = PartieReponses{};
+    Etat().NombreErreurs = 0;
+}
+
+void EcranExercice::commenceExercice() {
+    SharedState& e = Etat();
+    if (e.TempsDeReponse > 0)
+        mode_ = e.AvecPirate || !definition_.avecRequin ? Mode::Pirate : Mode::Requin;
+    else
+        mode_ = Mode::SansLimite;
+    fini_ = false;
+    // The places of the coin and the crab scale with the display's true ratios: on the sand
+    // whatever its shape.
+    piece->move(Affichage::enX(96), Affichage::enY(704));
+    // A questions count of 0 or less would divide by zero: the crab then takes one step.
+    pasCrabe_ = Affichage::taille().width() / std::max(1, e.NombreDeQuestions);
+    Crabe->move(Affichage::enX(16), Affichage::enY(732));
+    partie_.commence(e);
+    pirate_->cache();
+    ramassage_->cache();
+    piece->show();
+    Perdu->hide();
+    Bravo->hide();
+    libereMinuteries();
+    Sons::regle(ReglagesClasse::lit(e.RepertoireClasse));
+    ramassage_->arme();
+    if (mode_ == Mode::Pirate) pirate_->arme();
+    if (mode_ == Mode::Requin) {
+        requin_->arme();
+        e.BandeNumerique = 10;  // no strip against the shark, until the settings are read again
+    }
+}
+
+void EcranExercice::placeEnonces() {
+    int haut = 0;
+    for (QLabel* enonce : {Enonce, Enonce2}) {
+        const int hauteur = enonce->heightForWidth(width());
+        enonce->setGeometry(0, haut, width(), hauteur > 0 ? hauteur : enonce->sizeHint().height());
+        haut += enonce->height();
+    }
+    // The pirate's rope comes out of the sea, under the statements.
+    pirate_->limiteEnHaut(std::max(ImageFond->y(), basDesEnonces()));
+    Sons::litConsigne(Phrases::consigne({Enonce->text(), Enonce2->text()}));
+}
+
+int EcranExercice::basDesEnonces() const { return Enonce2->y() + Enonce2->height(); }
+
+void EcranExercice::questionFinie() {
+    if (suivi_.enCours()) Journal::ecrit(suivi_.termine(), Etat().RepertoireClasse);
+    Crabe->move(Crabe->x() + pasCrabe_, Crabe->y());
+    if (partie_.resteDesQuestions(Etat().NombreDeQuestions)) {
+        partie_.passeALaSuivante(texteErreurs(false));
+        questionSuivante();
+        return;
+    }
+    termineExercice();
+}
+
+void EcranExercice::termineExercice() {
+    fini_ = true;
+    SharedState& e = Etat();
+    const Fin f = fin();
+    MarqueFinExercice(e);
+    if (f.enregistre) {
+        partie_.termineLaDerniere(texteErreurs(true));
+        EnregistreResultats(e, ResultatExercice::de(e, e.NombreErreurs, partie_.ListeErreurs), f.enregistreLAnonyme);
+    }
+    // The last answers are in the journal before the summary, unless a disk or a lock holds them
+    // more than about 2 s: they are then stored later, in the background. A failure of the
+    // session is told now, between two exercises, never over a question.
+    Journal::attendsBrievement();
+    Journal::signaleEchecs();
+    libereMinuteries();
+    EnchaineApresExercice(e, this, f.bilan);
+}
+
+void EcranExercice::lanceRamassage() {
+    partie_.RamassageEnCours = true;
+    if (mode_ == Mode::Pirate) pirate_->arreteDescente();
+    ramassage_->lance();
+}
+
+void EcranExercice::ecouteEntree(QLineEdit* champ) { champ->installEventFilter(this); }
+
+namespace {
+bool estEntree(const QKeyEvent* e) { return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter; }
+}  // namespace
+
+bool EcranExercice::eventFilter(QObject* objet, QEvent* evenement) {
+    if (evenement->type() == QEvent::KeyPress && qobject_cast<QLineEdit*>(objet) &&
+        estEntree(static_cast<QKeyEvent*>(evenement))) {
+        Garde::execute([this] {
+            if (!fini_) entreeTapee();
+        });
+        return true;
+    }
+    return Fenetre::eventFilter(objet, evenement);
+}
+
+void EcranExercice::keyPressEvent(QKeyEvent* evenement) {
+    if (!estEntree(evenement)) return Fenetre::keyPressEvent(evenement);
+    Garde::execute([this] {
+        if (!fini_) entreeTapee();
+    });
+}
+
+void EcranExercice::quitte() {
+    libereMinuteries();
+    fini_ = true;
+    const Passage passage(this);
+    hide();
+    Ecrans::montre(Ecrans::Role::ChoixOperateur);
+}
+
+void EcranExercice::hideEvent(QHideEvent* evenement) {
+    if (!evenement->spontaneous() && !fini_) {
+        fini_ = true;
+        libereMinuteries();
+    }
+    Fenetre::hideEvent(evenement);
+}
+
+// Released after the running event returns: a timer whose own event ends the exercise outlives it.
+void EcranExercice::libereMinuteries() {
+    ramassage_->libere();
+    pirate_->libere();
+    requin_->libere();
+}

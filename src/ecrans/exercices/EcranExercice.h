@@ -1,0 +1,109 @@
+#pragma once
+// Base of every exercise screen: the undersea scene (background, two statements at the top, quit
+// picture, progress crab, the fish's gold coin, the fish's speech bubble, "Bravo !"), the timing
+// creature of the mode with the coin pickup, and the life cycle of an exercise: questions one after
+// the other, then the end (MarqueFinExercice, the recorders, timers released, the hand-over to the
+// sequence driver). See docs/exercices-communs.md.
+#include "logique/exercices/PartieReponses.h"
+#include "logique/journal/SuiviQuestion.h"
+#include "ecrans/commun/Fenetre.h"
+
+class BulleParole;
+class BulleRequin;
+class Forme;
+class Image;
+class Pirate;
+class QLabel;
+class QLineEdit;
+class Ramassage;
+
+class EcranExercice : public Fenetre {
+    Q_OBJECT
+public:
+    enum class Mode { SansLimite, Requin, Pirate };
+    Mode mode() const { return mode_; }
+    const PartieReponses& partie() const { return partie_; }
+
+protected:
+    struct Definition {
+        QString nom;          // "Exo1"
+        QString titre;        // "Exercice n°1 (donner le résultat)"
+        QString enonce;       // "EnonceExo1"
+        QString enonce2;      // "Enonce2Exo1"
+        QString quitter;      // "QuitterExo1"
+        int tickPirate = 20;  // ms of the pirate's descent per second of TempsDeReponse
+        bool avecRequin = true;  // false: any time limit is the pirate's (exercises 3 and 4)
+    };
+    explicit EcranExercice(const Definition& definition);
+
+    // Called by the screen's constructor once its own components are made: the common pieces on
+    // top of them, then the fitting to the display and the background picture.
+    void finitCreation();
+
+    // Start of FormShow: the mode, the counters, the coin and the crab, the timers of the mode.
+    void commenceExercice();
+    // After the statements' texts are set: each as tall as its text, one under the other.
+    void placeEnonces();
+    // The lowest edge of the statements: what a creature placed near the top must stay under.
+    int basDesEnonces() const;
+
+    // The current question is done (right answer or lost): the crab moves, then the next question
+    // (questionSuivante) or the end of the exercise.
+    void questionFinie();
+    // Draws and shows the next question.
+    virtual void questionSuivante() = 0;
+    // How the error list writes the question just finished (the last one of the exercise when
+    // `derniere`).
+    virtual QString texteErreurs(bool derniere) const = 0;
+    // What differs at the end of an exercise.
+    struct Fin {
+        bool enregistre = true;           // false: nothing recorded nor listed (no question could be built)
+        bool enregistreLAnonyme = false;  // the recorders are called for "eleve sans_id" too
+        bool bilan = true;                // the summary screen is shown
+    };
+    virtual Fin fin() const { return {}; }
+    // Ends the exercise at once (the hand-over of questionFinie after the last question).
+    void termineExercice();
+    bool exerciceFini() const { return fini_; }
+
+    // A right first answer: the seahorse takes the coin; answers are ignored meanwhile.
+    void lanceRamassage();
+    // The seahorse is gone: fields emptied and made editable by the screen, then questionFinie.
+    virtual void apresRamassage() {}
+
+    // Enter in one of these fields calls entreeTapee (under the event guard).
+    void ecouteEntree(QLineEdit* champ);
+    virtual void entreeTapee() {}
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
+    // Enter with no field holding the focus (its bubble just burst) answers as well.
+    void keyPressEvent(QKeyEvent* evenement) override;
+
+    // Quit picture: timers released, nothing recorded, back to the free-practice chooser.
+    void quitte();
+    // Every timer of the exercise released (a screen with timers of its own adds them).
+    virtual void libereMinuteries();
+    // Hidden while an exercise runs (by the program, not by the window system): the exercise is
+    // over, its timers are released and late events are ignored.
+    void hideEvent(QHideEvent* evenement) override;
+
+    PartieReponses partie_;
+    // The question on screen as the answer journal keeps it; written when the question is done.
+    SuiviQuestion suivi_;
+    Image* ImageFond = nullptr;
+    QLabel* Enonce = nullptr;
+    QLabel* Enonce2 = nullptr;
+    Image* Quitter = nullptr;
+    Image* Crabe = nullptr;
+    Forme* piece = nullptr;
+    BulleParole* Perdu = nullptr;
+    QLabel* Bravo = nullptr;
+    Ramassage* ramassage_ = nullptr;
+    Pirate* pirate_ = nullptr;
+    BulleRequin* requin_ = nullptr;
+
+private:
+    Definition definition_;
+    Mode mode_ = Mode::SansLimite;
+    bool fini_ = false;
+    int pasCrabe_ = 0;
+};

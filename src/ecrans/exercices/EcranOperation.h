@@ -1,0 +1,89 @@
+#pragma once
+// The screens where the pupil types a number into an operation (exercises 1 and 2): the question
+// draw, the answer fields with Enter and the yellow fish, the answer round (right at the first
+// try, wrong, lost to the creature, not a number), the solution fish, the number strip, the
+// counting help and the fish of the shark mode. The screen says which field holds the answer,
+// what is expected there, how the question is shown, and how its shark's bubble rises.
+#include "ecrans/exercices/EcranExercice.h"
+#include "logique/exercices/QuestionOperation.h"
+
+#include <QList>
+
+class AideComptage;
+class BandeNumeros;
+
+class EcranOperation : public EcranExercice {
+    Q_OBJECT
+public:
+    const QuestionOperation& question() const { return question_; }
+
+    // Event handlers, run under the event guard by the events that trigger them.
+    void ValiderResultatClick();
+    void SolutionImageClick();
+    void NumClick(int numero);
+
+protected:
+    struct Textes {
+        QString enonce, enonceRequin;  // instruction without and with the shark
+        QString enonce2, enonce2Requin, enonce2Bande;  // how to answer: typed, against the shark, with the strip
+    };
+    // The solution fish at its design place, its number at `placeNombre`.
+    EcranOperation(const Definition& definition, const Textes& textes, const QRect& placeSolution,
+                   const QPoint& placeNombre);
+    // After the screen's own components: the strip, the fish of the shark mode, the solution fish,
+    // then the common pieces and the fitting.
+    void finitCreationOperation();
+
+    void FormShow() override;
+    void questionSuivante() override;
+    void entreeTapee() override;
+    void apresRamassage() override;
+
+    // Draws the next question (exercise 2 first draws the side of its hole).
+    virtual void tireQuestion();
+    // Which operand the pupil supplies: 0 the result, 1 the left operand, 2 the right one.
+    virtual int trou() const { return 0; }
+    // The screen's components of the mode shown, the others hidden (at each showing).
+    virtual void disposeEcran(bool requin) = 0;
+    // The drawn question on screen: in its bubbles, or (shark mode) in the rising bubble, whose
+    // rise the screen starts with monteBulle.
+    virtual void afficheQuestion() = 0;
+    virtual void afficheQuestionRequin() = 0;
+    // The field the pupil answers in, and every answer field of the screen.
+    virtual QLineEdit* champReponse() const = 0;
+    virtual QList<QLineEdit*> champs() const = 0;
+    // The number expected in the answer field, and whether the fields hold a right answer.
+    virtual int reponseAttendue() const = 0;
+    virtual bool reponseJuste() const = 0;
+    // What is left of the burst bubble while it drifts away.
+    virtual QWidget* eclatement() const = 0;
+    // The shark burst the bubble: the screen shows it, then calls requin_->faisDeriver.
+    virtual void bulleEclatee() = 0;
+    // The counting help asked for.
+    virtual void aideDemandee() = 0;
+    // The numbers of the equation that sit on a bubble picture rather than in a bubble panel.
+    virtual QList<QWidget*> nombresHorsBulles() const { return {}; }
+    // Design size of every number of the equation (Arial, pixels).
+    static constexpr int TailleNombres = 40;
+
+    void uniformiseNombres();
+    void videReponses();
+    void ValiderRes();
+    void ReponseJuste();
+
+    QuestionOperation question_;
+    AideComptage* aide_ = nullptr;
+    BandeNumeros* bande_ = nullptr;
+    Image* Poisson = nullptr;
+    Image* PoissonRes = nullptr;
+    Image* SolutionImage = nullptr;
+    Image* SolutionImage2 = nullptr;
+    QLabel* SolutionLabel = nullptr;
+    // How far below a third of the solution fish its speech starts (3 pixels on exercise 1).
+    int basParoleSolution_ = 3;
+
+private:
+    void pieceAtteinte();
+    void tempsEcoule();
+    Textes textes_;
+};

@@ -1,0 +1,367 @@
+// Exercise 4: the ten bubbles keep their design arrangement on any display (one proportioned
+// panel); each bubble stacks its yellow picture, its blue one, its four solution pictures and its
+// two captions.
+#include "ecrans/exercices/TExo4.h"
+
+#include "logique/base/Garde.h"
+#include "logique/base/Minuterie.h"
+#include "ecrans/exercices/BulleParole.h"
+#include "ecrans/exercices/Pirate.h"
+#include "ecrans/exercices/Ramassage.h"
+#include "ecrans/commun/Ajustement.h"
+#include "ecrans/commun/Apparence.h"
+#include "ecrans/commun/Controles.h"
+#include "ecrans/commun/Fabrique.h"
+#include "ecrans/commun/Image.h"
+#include "logique/etat/SharedState.h"
+#include "logique/sons/Phrases.h"
+#include "logique/sons/Sons.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTimer>
+#include <algorithm>
+
+using namespace Fabrique;
+
+namespace {
+// The bubbles' design places; the panel holding them starts at the leftmost and topmost.
+constexpr std::array<QPoint, BullesExo4> PlacesBulles{{{248, 128}, {488, 128}, {712, 128}, {136, 248},
+                                                       {368, 248}, {600, 248}, {824, 248}, {256, 368},
+                                                       {488, 368}, {712, 368}}};
+constexpr QPoint OrigineBulles(136, 128);
+constexpr int TailleBulle = 137;
+// Between the end of a question and the next one: the pupil sees how it ended, and a second
+// click of a quick double click falls in it instead of on the new question.
+constexpr int PauseEntreQuestions = 500;
+
+const QString EnonceSansLimite = QStringLiteral("Aide le poisson à retrouver toutes les bulles qui lui appartiennent");
+const QString EnoncePirate = QStringLiteral(
+    " Aide le poisson à retrouver toutes les bulles qui lui\nappartiennent avant que le pirate ne lui vole sa pièce!");
+const QString Enonce2Texte = QStringLiteral("Clique sur toutes ses bulles, puis clique sur le poisson pour valider");
+
+std::size_t indice(int i) { return static_cast<std::size_t>(i - 1); }
+}  // namespace
+
+TExo4::TExo4()
+    : EcranExercice({QStringLiteral("Exo4"), QStringLiteral("Exercice n°4 (même résultat)"), QStringLiteral("Enonce1"),
+                     QStringLiteral("Enonce2"), QStringLiteral("Quitter"), 20, false}) {
+    creeBulles();
+    // The fish and its number on the board it holds stay together on any display.
+    PanneauPoisson = panneau(this, QStringLiteral("PanneauPoisson"), 376, 552, 161, 105);
+    Marques::gardeProportions(PanneauPoisson);
+    PoissonVal = image(PanneauPoisson, QStringLiteral("PoissonVal"), QStringLiteral("poisson_cible"), 0, 0, 161, 105, true);
+    connect(PoissonVal, &Image::clique, this, [this] { PoissonValClick(); });
+    nbre_intrus = etiquette(PanneauPoisson, QStringLiteral("nbre_intrus"), Apparence::arial(32, true), Apparence::Marine,
+                            44, 20, 74, 52);
+    nbre_intrus->setCursor(Qt::PointingHandCursor);
+    nbre_intrus->installEventFilter(this);
+
+    voir_solution = image(this, QStringLiteral("voir_solution"), QStringLiteral("solution"), 864, 488, 159, 125, true);
+    connect(voir_solution, &Image::clique, this, [this] { voir_solutionClick(); });
+    Aide = image(this, QStringLiteral("Aide"), QStringLiteral("aide"), 152, 560, 110, 120, true);
+    connect(Aide, &Image::clique, this, [this] { AideClick(); });
+    aide_barrer = image(this, QStringLiteral("aide_barrer"), QStringLiteral("enlever_aide"), 152, 560, 110, 120, true);
+    connect(aide_barrer, &Image::clique, this, [this] { aide_barrerClick(); });
+    // The octopus says the help above itself, in the water left of the bubbles.
+    Label_aide = etiquette(this, QStringLiteral("Label_aide"), Apparence::arial(19), Qt::black, 8, 440, 240, 116,
+                           Qt::AlignHCenter | Qt::AlignTop);
+    Label_aide->setWordWrap(true);
+    Label_aide->setStyleSheet(Apparence::styleBulleParole());
+
+    finitCreation();
+    Perdu->setObjectName(QStringLiteral("Applause"));
+    // The speech bubble comes out from behind the fish that says it.
+    Perdu->stackUnder(PanneauPoisson);
+    hautBulles_ = PanneauBulles->y();
+    partie_.formeEntree = &LigneErreursExo4;
+    connect(pirate_, &Pirate::pieceAtteinte, this, [this] { pieceAtteinte(); });
+    connect(pirate_, &Pirate::remonteeFinie, this, [this] {
+        if (!exerciceFini() && !QuestionTerminee) Valide();
+    });
+}
+
+void TExo4::creeBulles() {
+    PanneauBulles = panneau(this, QStringLiteral("PanneauBulles"), OrigineBulles.x(), OrigineBulles.y(), 825, 377);
+    Marques::gardeProportions(PanneauBulles);
+    for (int i = 1; i <= BullesExo4; ++i) {
+        const QPoint p = PlacesBulles[indice(i)] - OrigineBulles;
+        const auto bulle = [&](const QString& nom, const char* dessin) {
+            return image(PanneauBulles, nom + QString::number(i), QString::fromLatin1(dessin), p.x(), p.y(), TailleBulle,
+                         TailleBulle, true);
+        };
+        BulleJaune[indice(i)] = bulle(QStringLiteral("BulleJaune"), "bulle4_jaune");
+        connect(BulleJaune[indice(i)], &Image::clique, this, [this, i] { BulleJauneClick(i); });
+        BulleBleu[indice(i)] = bulle(QStringLiteral("BulleBleu"), "bulle4_bleue");
+        connect(BulleBleu[indice(i)], &Image::clique, this, [this, i] { BulleBleuClick(i); });
+        // The solution pictures take no click: only the caption over them still toggles.
+        for (std::size_t k = 0; k < ImagesSolution.size(); ++k) {
+            Image* solution = bulle(QString::fromLatin1(ImagesSolution[k].composant), ImagesSolution[k].image);
+            solution->setCliquable(false);
+            BullesSolution[indice(i)][k] = solution;
+        }
+    }
+    // The captions over every bubble: a caption spilling over a neighbour stays readable. The
+    // operation toggles its bubble; the result takes no click.
+    for (int i = 1; i <= BullesExo4; ++i) {
+        const QPoint p = PlacesBulles[indice(i)] - OrigineBulles;
+        QLabel* o = etiquette(PanneauBulles, QStringLiteral("operateur%1").arg(i), Apparence::arial(32), Qt::black, p.x(),
+                              p.y(), TailleBulle, TailleBulle);
+        QLabel* r = etiquette(PanneauBulles, QStringLiteral("resultat%1").arg(i), Apparence::arial(32), Qt::black, p.x(),
+                              p.y() + 70, TailleBulle, 42);
+        o->setCursor(Qt::PointingHandCursor);
+        o->installEventFilter(this);
+        operateur[indice(i)] = o;
+        resultat[indice(i)] = r;
+    }
+}
+
+void TExo4::FormShow() {
+    commenceExercice();
+    pause_ = Minuterie::cree(this);
+    pause_->setSingleShot(true);
+    Garde::connecte(pause_, &QTimer::timeout, this, [this] {
+        if (!exerciceFini()) questionFinie();
+    });
+    SharedState& e = Etat();
+    // The settings stay the same during an exercise: the draw is prepared once.
+    tireur_.emplace(e);
+    repertoire_.emplace(*tireur_);
+    Enonce->setText(mode() == Mode::Pirate ? EnoncePirate : EnonceSansLimite);
+    Enonce2->setText(Enonce2Texte);
+    placeEnonces();
+    // Taller statements on a wide display push the bubbles down, never over the words.
+    PanneauBulles->move(PanneauBulles->x(), std::max(hautBulles_, basDesEnonces()));
+    Perdu->placePres(PanneauPoisson);
+    questionSuivante();
+}
+
+void TExo4::libereMinuteries() {
+    EcranExercice::libereMinuteries();
+    Minuterie::libere(pause_);
+}
+
+void TExo4::questionSuivante() {
+    question_ = GenereExo4(*tireur_, *repertoire_);
+    ExerciceImpossible = question_.impossible;
+    PrepareQuestion();
+    nbre_intrus->setText(question_.texteCible());
+    if (ExerciceImpossible) {
+        afficheImpossible();
+        // The next validation ends the exercise.
+        partie_.NumeroQuestion = std::max(partie_.NumeroQuestion, Etat().NombreDeQuestions);
+        return;
+    }
+    Sons::litQuestion(Phrases::nombre(question_.cible));
+    QList<Fait> montrees;
+    for (int i = 1; i <= BullesExo4; ++i) {
+        const QuestionOperation& operation = question_.bulles[indice(i)];
+        operateur[indice(i)]->setText(TexteOperation(operation, false));
+        resultat[indice(i)]->setText(TexteResultat(operation));
+        montrees << FaitDe(operation);
+    }
+    // The question's own fact is its target: what the bubbles must give.
+    suivi_.commence(Etat(), Fait{0, Operation::Addition, 0, question_.cible});
+    suivi_.montre(montrees);
+    if (mode() == Mode::Pirate) pirate_->lance(Etat().TempsDeReponse);
+}
+
+void TExo4::PrepareQuestion() {
+    Selection = {};
+    const bool montre = !ExerciceImpossible;
+    for (QWidget* w : std::initializer_list<QWidget*>{Enonce, Enonce2}) w->setVisible(montre);
+    Aide->show();
+    for (int i = 1; i <= BullesExo4; ++i) {
+        BulleJaune[indice(i)]->setVisible(montre);
+        BulleBleu[indice(i)]->setVisible(montre);
+        for (Image* solution : BullesSolution[indice(i)]) solution->hide();
+        operateur[indice(i)]->setVisible(montre || i == 1);
+        resultat[indice(i)]->hide();
+    }
+    placeLibelles(false);
+    pirate_->cache();
+    ramassage_->cache();
+    for (QWidget* w : std::initializer_list<QWidget*>{voir_solution, Perdu, aide_barrer, Label_aide}) w->hide();
+    piece->show();
+    SolutionVue = false;
+    PieceVolee = false;
+    partie_.RamassageEnCours = false;
+    QuestionTerminee = false;
+}
+
+// The operation captions fill their bubbles; with the results they share them, operation above.
+void TExo4::placeLibelles(bool avecResultats) {
+    for (std::size_t i = 0; i < BullesExo4; ++i) {
+        const QRect b = BulleBleu[i]->geometry();
+        const auto part = [&b](int design) { return Ajustement::arrondi(b.height() * design / double(TailleBulle)); };
+        if (avecResultats) {
+            operateur[i]->setGeometry(b.x(), b.y() + part(30), b.width(), part(44));
+            resultat[i]->setGeometry(b.x(), b.y() + part(72), b.width(), part(42));
+        } else {
+            operateur[i]->setGeometry(b);
+        }
+    }
+    operateur[0]->setStyleSheet(QString());
+    operateur[0]->setWordWrap(false);
+}
+
+// The message takes the place of the bubbles, in a speech bubble; the fish's number says "OK".
+void TExo4::afficheImpossible() {
+    QLabel* message = operateur[0];
+    message->setText(TexteExo4Impossible());
+    message->setStyleSheet(Apparence::styleBulleParole());
+    message->adjustSize();
+    message->move((PanneauBulles->width() - message->width()) / 2, (PanneauBulles->height() - message->height()) / 2);
+    message->show();
+    message->raise();
+}
+
+bool TExo4::clicPermis() const { return !exerciceFini() && !QuestionTerminee && !ExerciceImpossible; }
+
+void TExo4::BulleBleuClick(int i) {
+    if (clicPermis()) choisit(i, true);
+}
+
+void TExo4::BulleJauneClick(int i) {
+    if (clicPermis()) choisit(i, false);
+}
+
+void TExo4::operateurClick(int i) {
+    if (clicPermis()) choisit(i, !Selection[indice(i)]);
+}
+
+// The blue bubble hides the yellow one beneath it until the bubble is selected.
+void TExo4::choisit(int i, bool choisie) {
+    Selection[indice(i)] = choisie;
+    suivi_.action(indice(i), choisie ? ActionOperation::Choisie : ActionOperation::Laissee, false);
+    BulleBleu[indice(i)]->setVisible(!choisie);
+    if (SolutionVue) montreSolutionDe(i);
+}
+
+void TExo4::PoissonValClick() {
+    if (exerciceFini() || QuestionTerminee) return;
+    if ((!partie_.RamassageEnCours && !PieceVolee) || SolutionVue) Valide();
+}
+
+// The number on the fish is part of the fish.
+void TExo4::nbre_intrusClick() { PoissonValClick(); }
+
+void TExo4::Valide() {
+    if (ExerciceImpossible) {
+        termineQuestion();
+        return;
+    }
+    const bool juste = SelectionJuste(question_.BonnesBulles, Selection);
+    // A selection made with the solution in view is not the pupil's own first try.
+    suivi_.essai(juste && !SolutionVue);
+    const PartieReponses::Issue issue = partie_.valide(Etat(), juste);
+    // Once the solution is shown (asked for, or the pirate took the coin) there is no reward.
+    if (issue == PartieReponses::Issue::JustePremierCoup && !SolutionVue) {
+        QuestionTerminee = true;
+        Sons::joue(Effet::Juste);
+        Perdu->dit(QStringLiteral("Bravo !"));
+        lanceRamassage();
+        return;
+    }
+    if (juste || SolutionVue) {
+        termineQuestion();
+        return;
+    }
+    Sons::joue(Effet::Faux);
+    Perdu->ditMessagePerdu();
+    voir_solution->show();
+}
+
+void TExo4::termineQuestion() {
+    QuestionTerminee = true;
+    pirate_->arreteDescente();
+    pirate_->arreteRemontee();
+    if (SolutionVue || ExerciceImpossible)
+        Perdu->hide();
+    else
+        Perdu->dit(QStringLiteral("Bravo!"));
+    Minuterie::demarre(pause_, PauseEntreQuestions);
+}
+
+void TExo4::AideClick() {
+    if (!clicPermis() || PieceVolee || SolutionVue) return;
+    suivi_.aideUtilisee();
+    afficheAide();
+    Aide->hide();
+    aide_barrer->show();
+}
+
+void TExo4::aide_barrerClick() {
+    if (!clicPermis() || PieceVolee) return;
+    Aide->show();
+    aide_barrer->hide();
+    Label_aide->hide();
+}
+
+// The octopus's words, counted when the pupil asks, end just above it, as tall as their lines.
+void TExo4::afficheAide() {
+    const QString texte = TexteAideExo4(question_.BonnesBulles, Selection);
+    Label_aide->setText(texte);
+    int hauteur = Label_aide->heightForWidth(Label_aide->width());
+    // The closing line break adds no visible line.
+    if (texte.endsWith(QLatin1Char('\n'))) hauteur -= Label_aide->fontMetrics().lineSpacing();
+    Label_aide->setGeometry(Label_aide->x(), Aide->y() - hauteur, Label_aide->width(), hauteur);
+    Label_aide->show();
+    Label_aide->raise();
+}
+
+void TExo4::voir_solutionClick() {
+    if (!clicPermis() || PieceVolee) return;
+    MontreSolution();
+    pirate_->arreteDescente();
+}
+
+void TExo4::MontreSolution() {
+    // The octopus's count is out of date once the solution shows: it goes with its crossed-out
+    // picture, and the help stays off until the next question.
+    Label_aide->hide();
+    aide_barrer->hide();
+    Aide->show();
+    for (int i = 1; i <= BullesExo4; ++i) {
+        montreSolutionDe(i);
+        resultat[indice(i)]->show();
+    }
+    placeLibelles(true);
+    SolutionVue = true;
+}
+
+void TExo4::montreSolutionDe(int i) {
+    const auto s = static_cast<std::size_t>(SolutionBulle(Selection[indice(i)], question_.BonnesBulles[indice(i)]));
+    for (std::size_t k = 0; k < ImagesSolution.size(); ++k) BullesSolution[indice(i)][k]->setVisible(k == s);
+}
+
+// The pirate took the coin: the solution shows; the selection is judged when he is gone.
+void TExo4::pieceAtteinte() {
+    PieceVolee = true;
+    suivi_.finParCreature();
+    MontreSolution();
+}
+
+QString TExo4::texteErreurs(bool) const { return nbre_intrus->text(); }
+
+EcranExercice::Fin TExo4::fin() const { return {!ExerciceImpossible, true, !ExerciceImpossible}; }
+
+bool TExo4::eventFilter(QObject* objet, QEvent* evenement) {
+    if (evenement->type() == QEvent::MouseButtonRelease) {
+        auto* clic = static_cast<QMouseEvent*>(evenement);
+        auto* label = qobject_cast<QLabel*>(objet);
+        if (label && clic->button() == Qt::LeftButton && label->rect().contains(clic->position().toPoint())) {
+            if (label == nbre_intrus) {
+                Garde::execute([this] { nbre_intrusClick(); });
+                return true;
+            }
+            for (int i = 1; i <= BullesExo4; ++i) {
+                if (label == operateur[indice(i)]) {
+                    Garde::execute([this, i] { operateurClick(i); });
+                    return true;
+                }
+            }
+        }
+    }
+    return EcranExercice::eventFilter(objet, evenement);
+}

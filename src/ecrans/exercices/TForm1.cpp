@@ -1,0 +1,224 @@
+#include "ecrans/exercices/TForm1.h"
+
+#include "ecrans/commun/Affichage.h"
+#include "ecrans/commun/Controles.h"
+#include "logique/base/Garde.h"
+#include "ecrans/commun/Image.h"
+#include "ecrans/commun/LignesEquilibrees.h"
+#include "logique/base/Minuterie.h"
+#include "ecrans/commun/Apparence.h"
+#include "ecrans/commun/Fabrique.h"
+#include "logique/sons/Sons.h"
+#include "logique/etat/SharedState.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QTimer>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+constexpr QSize kTaille(771, 555);
+// The score message's place: left of the fish beside the coin's start, above the score fish.
+const QRect kPlaceMessage(40, 40, 510, 195);
+const QRect kPlacePoisson(64, 240, 297, 201);
+constexpr int kPoliceMessage = 32, kPoliceKling = 32, kPoliceSuite = 21;
+}  // namespace
+
+TForm1::TForm1() : FenetreModale(QStringLiteral("Form1"), QStringLiteral("Bilan"), kTaille) {
+    setAutoFillBackground(false);
+    Carte = new QWidget(this);
+    Carte->setObjectName(QStringLiteral("Carte"));
+    Carte->setAutoFillBackground(true);
+    Apparence::colore(Carte, QPalette::Window, Apparence::Mer);
+    Carte->setMouseTracking(true);
+    Carte->installEventFilter(this);
+
+    // Created bottom to top: the coin falls behind the chest's front.
+    Image1 = image(QStringLiteral("Image1"), QStringLiteral("bilan_fond"), QRect(QPoint(0, 0), kTaille));
+    Image1->setMouseTracking(true);
+    Image1->installEventFilter(this);
+    poisson = image(QStringLiteral("poisson"), QStringLiteral("bilan_poisson"), QRect(560, 32, 105, 97));
+    coffre = image(QStringLiteral("coffre"), QStringLiteral("coffre"), QRect(440, 304, 233, 217));
+    piece = new Forme(Carte, QStringLiteral("piece"), Forme::Genre::Cercle, Apparence::Or, QColor(0xc9, 0x97, 0x00), 2);
+    piece->setAttribute(Qt::WA_TransparentForMouseEvents);
+    coffreDevant = image(QStringLiteral("coffre_devant"), QStringLiteral("coffre_devant"),
+                         QRect(440, Bilan::Pluie::HautDevantCoffre, 233, 129));
+    Kling = label(QStringLiteral("Kling"), kPoliceKling, QPoint(672, 328));
+    Kling->setText(QStringLiteral("Cling"));
+    // The coin's own word: gold on a speech bubble, like everything the scene says.
+    Kling->setStyleSheet(Apparence::styleBulleParole() + QStringLiteral("QLabel { color: #c99700; }"));
+    poissonbien = image(QStringLiteral("poissonbien"), QStringLiteral("poisson_bien"), kPlacePoisson);
+    poissonbof = image(QStringLiteral("poissonbof"), QStringLiteral("poisson_bof"), kPlacePoisson);
+    poissonnul = image(QStringLiteral("poissonnul"), QStringLiteral("poisson_nul"), kPlacePoisson);
+    Label1 = label(QStringLiteral("Label1"), kPoliceMessage, kPlaceMessage.topLeft());
+    Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label1->setWordWrap(true);
+    Label2 = label(QStringLiteral("Label2"), kPoliceSuite, QPoint(16, 512));
+    Label2->setText(QStringLiteral("Pour continuer, cliquer sur \"entrée\""));
+    placeComposants();
+}
+
+Image* TForm1::image(const QString& nom, const QString& dessin, const QRect& place) {
+    Image* i = Fabrique::image(Carte, nom, dessin, place.x(), place.y(), place.width(), place.height());
+    // Mouse moves anywhere on the card reach the background picture.
+    if (nom != QLatin1String("Image1")) i->setAttribute(Qt::WA_TransparentForMouseEvents);
+    i->setProperty("placeDesign", place);
+    return i;
+}
+
+QLabel* TForm1::label(const QString& nom, int pixels, const QPoint& place) {
+    auto* l = new QLabel(Carte);
+    l->setObjectName(nom);
+    l->setProperty("policeDesign", pixels);
+    l->setProperty("placeDesign", QRect(place, QSize()));
+    Apparence::colore(l, QPalette::WindowText, Apparence::Marine);
+    l->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return l;
+}
+
+int TForm1::enCarte(int design) const { return static_cast<int>(std::lround(design * echelle_)); }
+
+void TForm1::placeComposants() {
+    const QSize ecran = Affichage::taille();
+    echelle_ = std::min(ecran.width() / 1024.0, ecran.height() / 768.0);
+    setGeometry(QRect(QPoint(0, 0), ecran));
+    Carte->resize(enCarte(kTaille.width()), enCarte(kTaille.height()));
+    for (QWidget* w : Carte->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        const QRect design = w->property("placeDesign").toRect();
+        if (auto* l = qobject_cast<QLabel*>(w)) {
+            l->setFont(Apparence::comic(static_cast<int>(l->property("policeDesign").toInt() * echelle_), l == Kling));
+            l->move(enCarte(design.x()), enCarte(design.y()));
+            if (l != Label1) l->adjustSize();
+            // "Cling" in its bubble stays inside the card's right edge.
+            if (l == Kling) l->move(std::min(l->x(), Carte->width() - l->width() - enCarte(6)), l->y());
+        } else if (design.isValid()) {
+            w->setGeometry(enCarte(design.x()), enCarte(design.y()), enCarte(design.width()),
+                           enCarte(design.height()));
+        }
+    }
+    const int cote = enCarte(33);
+    piece->resize(cote, cote);
+    piece->setEpaisseur(std::max(2, enCarte(2)));
+    placePiece();
+}
+
+void TForm1::placePiece() { piece->move(enCarte(Bilan::Pluie::Gauche), enCarte(pluie_.haut())); }
+
+void TForm1::captureFond() {
+    // The screens behind, as they are now, darkened under the card.
+    fond_ = QPixmap(size());
+    fond_.fill(Apparence::Mer);
+    QPainter p(&fond_);
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != this && w->isVisible() && !w->isMinimized() && w->objectName() != QLatin1String("Passage"))
+            p.drawPixmap(w->geometry().topLeft(), w->grab());
+    p.fillRect(fond_.rect(), QColor(0x0b, 0x3d, 0x5c, 150));
+}
+
+void TForm1::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    if (!fond_.isNull()) p.drawPixmap(0, 0, fond_);
+    p.setRenderHint(QPainter::Antialiasing);
+    const int bord = std::max(3, enCarte(6));
+    const QRectF cadre = QRectF(Carte->geometry()).adjusted(-bord / 2.0, -bord / 2.0, bord / 2.0, bord / 2.0);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 90));
+    p.drawRoundedRect(cadre.translated(enCarte(10), enCarte(12)), bord * 2, bord * 2);
+    p.setPen(QPen(Apparence::Marine, bord, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(cadre, bord, bord);
+}
+
+void TForm1::FormShow() {
+    placeComposants();
+    const QSize ecran = Affichage::taille();
+    Carte->move((ecran.width() - Carte->width()) / 2, (ecran.height() - Carte->height()) / 2);
+    captureFond();
+    poissonbien->hide();
+    poissonbof->hide();
+    poissonnul->hide();
+    Kling->hide();
+    piece->hide();
+    AnimationFinie = false;
+    const SharedState& e = Etat();
+    BonnesReponses = e.NombreDeQuestions - e.NombreErreurs;
+    delete minuterie_;
+    minuterie_ = Minuterie::cree(this);
+    Garde::connecte(minuterie_, &QTimer::timeout, this, [this] { TombePiece(); });
+    pluie_ = Bilan::Pluie(BonnesReponses);
+    AnimationLancee = false;
+    ChoisitPoisson();
+    if (auto texte = Bilan::message(e.Retroaction, BonnesReponses, e.NombreDeQuestions, e.NombreErreurs))
+        Label1->setText(*texte);
+    // A long line is cut near its middle rather than leaving its last word alone.
+    const int largeurMax = enCarte(kPlaceMessage.width());
+    const int largeur = LignesEquilibrees::largeur(Label1->font(), Label1->text(), largeurMax);
+    Label1->setGeometry(enCarte(kPlaceMessage.x()) + (largeurMax - largeur) / 2, enCarte(kPlaceMessage.y()), largeur,
+                        enCarte(kPlaceMessage.height()));
+}
+
+void TForm1::ChoisitPoisson() {
+    switch (Bilan::choisitPoisson(BonnesReponses, Etat().NombreDeQuestions)) {
+        case Bilan::Poisson::Bien: poissonbien->show(); break;
+        case Bilan::Poisson::Bof: poissonbof->show(); break;
+        case Bilan::Poisson::Nul: poissonnul->show(); break;
+    }
+}
+
+void TForm1::LancePiece() {
+    if (!minuterie_) return;
+    minuterie_->stop();
+    if (!pluie_.lance()) {
+        AnimationFinie = true;
+        return;
+    }
+    placePiece();
+    piece->setVisible(pluie_.visible());
+    Minuterie::demarre(minuterie_, 40);
+}
+
+void TForm1::TombePiece() {
+    const bool tombee = pluie_.tombe();
+    placePiece();
+    if (!tombee) return;
+    minuterie_->stop();
+    piece->hide();
+    Kling->setVisible(pluie_.visible());
+    if (pluie_.visible()) Sons::joue(Effet::Cling);
+    LancePiece();
+}
+
+// The first mouse move starts the coins; a move after the last one has landed closes the screen.
+void TForm1::FormMouseMove() {
+    if (!AnimationLancee) LancePiece();
+    AnimationLancee = true;
+    if (AnimationFinie) FermeBilan();
+}
+
+void TForm1::Image1MouseMove() { FormMouseMove(); }
+
+bool TForm1::eventFilter(QObject* objet, QEvent* e) {
+    // Only moves over the card count: the darkened screen around it is not the summary.
+    if (e->type() == QEvent::MouseMove) {
+        if (objet == Image1) Image1MouseMove();
+        else if (objet == Carte) FormMouseMove();
+    }
+    return FenetreModale::eventFilter(objet, e);
+}
+
+void TForm1::keyPressEvent(QKeyEvent* e) {
+    // Enter closes; every other key, Escape included, does nothing.
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) FermeBilan();
+}
+
+void TForm1::FermeBilan() {
+    if (minuterie_) {
+        minuterie_->stop();
+        minuterie_->deleteLater();
+        minuterie_ = nullptr;
+    }
+    accept();
+}

@@ -1,0 +1,182 @@
+#include "logique/journal/Journal.h"
+
+#include "logique/base/Horloge.h"
+#include "logique/base/Messages.h"
+#include "logique/base/Minuterie.h"
+#include "logique/journal/AvisEnseignant.h"
+#include "logique/journal/BoiteEnvoi.h"
+#include "logique/journal/Ecrivain.h"
+#include "logique/journal/JournalSqlite.h"
+#include "logique/journal/EnvoisRefuses.h"
+#include "logique/journal/MagasinSql.h"
+#include "logique/etat/SharedState.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <mutex>
+
+using namespace JournalInterne;
+
+namespace {
+using std::chrono::milliseconds;
+
+const QString TexteEleve = QStringLiteral(
+    "Tes réponses sont bien gardées : elles seront enregistrées un peu plus tard. Tu peux continuer à t'entraîner.");
+
+std::mutex verrouFabrique;
+Journal::Fabrique fabriqueInstallee;
+QString cheminBoite;
+
+Ecrivain& ecrivain() {
+    static Ecrivain instance;
+    return instance;
+}
+
+bool dejaSignale = false;
+qint64 dernierMoment = 0;
+
+Tache tacheFichier(std::optional<Envoi> envoi, const QString& enseignant, const QString& repertoireClasse) {
+    return {std::move(envoi), enseignant, repertoireClasse,
+            fabrique() ? QString() : Journal::cheminSqlite(enseignant, repertoireClasse)};
+}
+}  // namespace
+
+namespace JournalInterne {
+Journal::Fabrique fabrique() {
+    std::lock_guard garde(verrouFabrique);
+    return fabriqueInstallee;
+}
+
+QString boite() {
+    std::lock_guard garde(verrouFabrique);
+    return cheminBoite;
+}
+}  // namespace JournalInterne
+
+namespace Journal {
+QString cheminSqlite(const QString& enseignant, const QString& repertoireClasse) {
+    return repertoireClasse + QStringLiteral("journal_des_reponses_de_") + enseignant + QStringLiteral(".sqlite");
+}
+
+QString cheminEnAttente(const QString& fichierSqlite) { return fichierSqlite + QStringLiteral(".en_attente.jsonl"); }
+
+std::unique_ptr<MagasinJournal> ouvre(const QString& enseignant, const QString& repertoireClasse) {
+    if (const Fabrique f = fabrique()) return f(enseignant, repertoireClasse);
+    ParametresConnexion p;
+    p.base = cheminSqlite(enseignant, repertoireClasse);
+    return std::make_unique<MagasinSql>(p);
+}
+
+std::unique_ptr<MagasinJournal> ouvreAbime(const QString& enseignant, const QString& repertoireClasse, QString& manque) {
+    const QString fichier = cheminSqlite(enseignant, repertoireClasse);
+    JournalSqlite::Lecture lecture;
+    auto magasin = JournalSqlite::lisible(fichier, enseignant, lecture);
+    manque = QStringLiteral("Le journal des réponses « %1 » est abîmé : %2 Il sera mis de côté et remplacé par un "
+                            "nouveau, avec tout ce qui peut en être lu, dès qu'un élève de la classe jouera.")
+                 .arg(fichier, JournalSqlite::bilan(lecture));
+    return magasin;
+}
+
+// The default files are never made just to read or delete from them.
+bool aUnJournal(const QString& enseignant, const QString& repertoireClasse) {
+    return fabrique() || QFileInfo::exists(cheminSqlite(enseignant, repertoireClasse));
+}
+
+void oublieEleve(const QString& enseignant, const QString& eleve, const QString& repertoireClasse) {
+    attendsBrievement();
+    ecrivain().retire(enseignant, eleve);
+    if (aUnJournal(enseignant, repertoireClasse)) ouvre(enseignant, repertoireClasse)->supprimeEleve(enseignant, eleve);
+}
+
+void oublieEnseignant(const QString& enseignant, const QString& repertoireClasse) {
+    attendsBrievement();
+    // The class's own file goes with the class folder.
+    if (fabrique()) ouvre(enseignant, repertoireClasse)->supprimeEnseignant(enseignant);
+}
+
+void installeFabrique(Fabrique f, const QString& boiteEnvoi) {
+    {
+        std::lock_guard garde(verrouFabrique);
+        fabriqueInstallee = std::move(f);
+        cheminBoite = boiteEnvoi.isEmpty() ? BoiteEnvoi::cheminParDefaut() : boiteEnvoi;
+    }
+    // What an earlier session left in the outbox leaves now.
+    if (fabrique() && BoiteEnvoi(boite()).taille() > 0) renvoie();
+}
+
+bool surServeur() { return bool(fabrique()); }
+
+void ecritLigne(const LigneResultat& ligne) {
+    if (fabrique()) ecrivain().ajoute(Tache{ligne, {}, {}, {}});
+}
+
+void renvoie() { ecrivain().ajoute(std::nullopt); }
+
+qsizetype enAttente() { return fabrique() ? BoiteEnvoi(boite()).taille() : 0; }
+
+void ecrit(const EntreeJournal& entree, const QString& repertoireClasse) {
+    if (entree.eleve == EleveSansId || entree.eleve.isEmpty()) return;
+    ecrivain().ajoute(tacheFichier(entree, entree.enseignant, repertoireClasse));
+}
+
+void attends() { ecrivain().attends(std::nullopt); }
+
+bool attendsBrievement() {
+    return ecrivain().attends(Montre::now() + milliseconds(Minuterie::intervalle(AttenteEcranMs)));
+}
+
+void arrete() {
+    ecrivain().arrete();
+    BoiteEnvoi::gardeCeQuiAttend();
+}
+
+QList<EntreeJournal> enFile(const QString& enseignant, const QString& eleve) { return ecrivain().enFile(enseignant, eleve); }
+
+void reprendEnAttente() {
+    const QString debut = QStringLiteral("journal_des_reponses_de_"), fin = QStringLiteral(".sqlite.en_attente.jsonl");
+    for (const QString& dossier : QDir::current().entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        for (const QString& f : QDir(dossier).entryList({debut + QLatin1Char('*') + fin}, QDir::Files)) {
+            const QString enseignant = f.mid(debut.size(), f.size() - debut.size() - fin.size());
+            const QString classe = dossier + QLatin1Char('/');
+            ecrivain().ajoute(Tache{std::nullopt, enseignant, classe, cheminSqlite(enseignant, classe)});
+        }
+}
+
+void nouvelleSession(const QString& enseignant, const QString& repertoireClasse) {
+    dejaSignale = false;
+    ecrivain().nouvelleSession();
+    if (!enseignant.isEmpty() && !fabrique()) ecrivain().ajoute(tacheFichier(std::nullopt, enseignant, repertoireClasse));
+}
+
+void signaleEchecs() {
+    if (!ecrivain().prendADire() || dejaSignale) return;
+    dejaSignale = true;
+    Messages::information(TexteEleve);
+}
+
+void ditALEnseignant(const QString& repertoireClasse) {
+    const QStringList avis = AvisEnseignant::prend(repertoireClasse);
+    if (avis.isEmpty()) return;
+    Messages::information(QStringLiteral("Le journal des réponses a ceci à vous dire :\n") + avis.join(QLatin1Char('\n')));
+}
+
+void retablit() {
+    ecrivain().arrete();
+    ecrivain().oublie();
+    installeFabrique(nullptr);
+    dejaSignale = false;
+    dernierMoment = 0;
+}
+
+void signaleRefus() {
+    const QString chemin = boite();
+    const QString texte = EnvoisRefuses::aSignaler(BoiteEnvoi::cheminRefus(chemin.isEmpty() ? BoiteEnvoi::cheminParDefaut() : chemin));
+    if (!texte.isEmpty()) Messages::information(texte);
+}
+
+qint64 momentUnique() {
+    dernierMoment = std::max(dernierMoment + 1, Horloge::maintenant().toMSecsSinceEpoch());
+    return dernierMoment;
+}
+}  // namespace Journal

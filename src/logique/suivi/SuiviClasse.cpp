@@ -1,0 +1,209 @@
+#include "logique/suivi/SuiviClasse.h"
+
+#include "logique/base/CelluleCsv.h"
+#include "logique/base/Erreurs.h"
+#include "logique/base/FichierTexte.h"
+#include "logique/base/FormatFr.h"
+#include "logique/journal/MagasinJournal.h"
+#include "logique/revision/SeuilClasse.h"
+#include "logique/parametres/ParameterFiles.h"
+
+#include <QDir>
+#include <QFuture>
+#include <QSet>
+#include <QThread>
+#include <QtConcurrent>
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+namespace {
+QString pourcent(double part) { return part < 0 ? QString() : QString::number(qRound(part * 100)); }
+QString secondes(int ms) { return ms < 0 ? QString() : FormatFr::nombre(std::round(ms / 100.0) / 10.0); }
+
+// Reading the year's questions is most of the opening: the class is read in parts at once, one
+// connection each, the first on the view's own.
+QList<QList<ReponseResumee>> litParParts(const QString& enseignant, MagasinJournal& magasin, const OuvreMagasin& autres) {
+    const int nombre = autres ? std::clamp(QThread::idealThreadCount(), 1, Suivi::PartsMax) : 1;
+    using Part = std::optional<QList<ReponseResumee>>;
+    QList<QFuture<Part>> enCours;
+    for (int rang = 1; rang < nombre; ++rang)
+        enCours.append(QtConcurrent::run([&autres, enseignant, rang, nombre]() -> Part {
+            try {
+                const std::unique_ptr<MagasinJournal> m = autres();
+                return m->reponses(enseignant, 0, {rang, nombre});
+            } catch (...) {
+                return std::nullopt;  // read again on the view's connection, which says why if it fails too
+            }
+        }));
+    QList<QList<ReponseResumee>> parts;
+    try {
+        parts.append(magasin.reponses(enseignant, 0, {0, nombre}));
+        for (int rang = 1; rang < nombre; ++rang) {
+            const Part p = enCours[rang - 1].result();
+            parts.append(p ? *p : magasin.reponses(enseignant, 0, {rang, nombre}));
+        }
+    } catch (...) {
+        for (QFuture<Part>& f : enCours) f.waitForFinished();  // they use `autres`
+        throw;
+    }
+    return parts;
+}
+}  // namespace
+
+namespace Suivi {
+QStringList elevesDeLaClasse(const QString& enseignant, const QString& repertoireClasse, MagasinJournal* magasin,
+                             const QStringList& inscrits) {
+    QSet<QString> noms;
+    for (const QString& n : inscrits)
+        if (!n.trimmed().isEmpty()) noms.insert(n);
+    const QString debut = QStringLiteral("parametrage_"), fin = QStringLiteral("_de_") + enseignant + QStringLiteral(".txt");
+    for (const QString& f : QDir(repertoireClasse).entryList({debut + QLatin1Char('*') + fin}, QDir::Files))
+        if (f.size() > debut.size() + fin.size()) noms.insert(f.mid(debut.size(), f.size() - debut.size() - fin.size()));
+    if (magasin)
+        for (const QString& n : magasin->eleves(enseignant)) noms.insert(n);
+    QStringList liste(noms.cbegin(), noms.cend());
+    liste.sort(Qt::CaseInsensitive);
+    return liste;
+}
+
+Classe charge(const QString& enseignant, const QString& repertoireClasse, MagasinJournal* magasin,
+              const QDateTime& maintenant, const QStringList& inscrits, const OuvreMagasin& autres) {
+    Classe c;
+    c.enseignant = enseignant;
+    c.repertoire = repertoireClasse;
+    c.maintenant = maintenant;
+    c.seuilMs = Revision::litSeuil(repertoireClasse);
+    if (magasin) c.reponses = litParParts(enseignant, *magasin, autres);
+    // Each pupil's stretches of questions, part after part.
+    QHash<QString, QList<std::span<const ReponseResumee>>> morceaux;
+    for (const QList<ReponseResumee>& reponses : std::as_const(c.reponses))
+        for (qsizetype i = 0; i < reponses.size();) {
+            qsizetype j = i;
+            while (j < reponses.size() && reponses[j].eleve == reponses[i].eleve) ++j;
+            morceaux[reponses[i].eleve].append(std::span<const ReponseResumee>(reponses.constData() + i, size_t(j - i)));
+            i = j;
+        }
+    for (const QString& eleve : elevesDeLaClasse(enseignant, repertoireClasse, magasin, inscrits)) {
+        c.eleves.append(BilanEleve{});
+        c.eleves.last().eleve = eleve;
+    }
+    c.reunies.resize(c.eleves.size());
+    BilanEleve* const premier = c.eleves.data();
+    QList<ReponseResumee>* const reunies = c.reunies.data();
+    // Each pupil apart from the others: their questions in one list, their tables, year and review boxes.
+    QtConcurrent::blockingMap(c.eleves, [&](BilanEleve& b) {
+        const QList<std::span<const ReponseResumee>> siens = morceaux.value(b.eleve);
+        std::span<const ReponseResumee> reponses;
+        if (siens.size() == 1) {
+            reponses = siens.front();
+        } else if (siens.size() > 1) {
+            QList<ReponseResumee>& reunie = reunies[&b - premier];
+            qsizetype total = 0;
+            for (const auto& m : siens) total += qsizetype(m.size());
+            reunie.reserve(total);
+            for (const auto& m : siens) reunie.append(QList<ReponseResumee>(m.begin(), m.end()));
+            const auto plusAncienne = [](const ReponseResumee& x, const ReponseResumee& y) { return x.moment < y.moment; };
+            if (!std::is_sorted(reunie.cbegin(), reunie.cend(), plusAncienne))
+                std::stable_sort(reunie.begin(), reunie.end(), plusAncienne);
+            reponses = std::span<const ReponseResumee>(reunie.constData(), size_t(reunie.size()));
+        }
+        QHash<CleFait, Fait> tables;
+        try {
+            tables = faitsDesTables(tablesDeLEleve(repertoireClasse, b.eleve, enseignant));
+        } catch (const ErreurMarivelle&) {
+            // An unreadable file: the facts met are counted instead.
+        }
+        b = analyse(b.eleve, reponses, tables, maintenant);
+        b.reponses = reponses;
+        b.revision = Revision::etatDeLEleve(reponses, maintenant.date(), c.seuilMs);
+    });
+    return c;
+}
+
+void revise(Classe& c) {
+    QtConcurrent::blockingMap(c.eleves, [&c](BilanEleve& b) {
+        b.revision = Revision::etatDeLEleve(b.reponses, c.maintenant.date(), c.seuilMs);
+    });
+}
+
+QString nomAffiche(const QString& eleve) {
+    const qsizetype fin = eleve.indexOf(QStringLiteral(" en classe de "));
+    return fin > 0 ? eleve.left(fin) : eleve;
+}
+
+LigneClasse ligne(const BilanEleve& b, const QDate& aujourdhui, int seuilMs) {
+    LigneClasse l;
+    l.eleve = b.eleve;
+    l.derniereQuestion = b.derniereQuestion;
+    const int cle = cleSemaine(aujourdhui);
+    const Semaine cette = b.semaines.value(cle);
+    l.exercicesSemaine = cette.exercices;
+    l.questionsSemaine = cette.questions;
+    l.reussiteSemaine = cette.reussite();
+    const int debut = cleSemaine(aujourdhui.addDays(-28));
+    int tapees = 0, justes = 0;
+    QList<int> temps = cette.temps;
+    for (auto it = b.semaines.lowerBound(debut); it != b.semaines.cend() && it.key() < cle; ++it) {
+        tapees += it->tapees;
+        justes += it->justes;
+        temps += it->temps;
+    }
+    l.reussiteQuatreAvant = tapees > 0 ? double(justes) / tapees : -1.0;
+    l.medianeMs = Mediane(temps);
+    l.comptes = comptes(b, seuilMs);
+    l.dusAujourdhui = b.revision.nombreDus();
+    l.rienDeConnu = b.faitsDesTables.isEmpty() && b.faits.isEmpty();
+    return l;
+}
+
+QList<AideDuJour> aAiderAujourdhui(const QList<BilanEleve>& eleves, int seuilMs) {
+    QList<AideDuJour> liste;
+    for (const BilanEleve& b : eleves) {
+        AideDuJour a;
+        a.eleve = b.eleve;
+        if (b.tapees7 >= TapeesMinimum && b.tapeesAvant7 >= TapeesMinimum)
+            a.baisse = double(b.justesAvant7) / b.tapeesAvant7 - double(b.justes7) / b.tapees7;
+        int avant = 0, maintenant = 0;
+        bool nouveaux = false;
+        for (const StatFait& s : b.faits) {
+            const bool etait = s.etatAvant(seuilMs) == EtatFait::ARevoir, est = s.etat(seuilMs) == EtatFait::ARevoir;
+            avant += etait;
+            maintenant += est;
+            nouveaux = nouveaux || (est && !etait);
+        }
+        a.hausseARevoir = maintenant - avant;
+        if (a.baisse < BaisseNotable - 1e-9 && a.hausseARevoir < 1) continue;
+        a.faits = faitsLesPlusFragiles(b.faits, seuilMs, 5, nouveaux);
+        liste.append(a);
+    }
+    // Ten points of success weigh as much as one fact more to review.
+    std::stable_sort(liste.begin(), liste.end(), [](const AideDuJour& x, const AideDuJour& y) {
+        return x.hausseARevoir + 10 * x.baisse > y.hausseARevoir + 10 * y.baisse;
+    });
+    if (liste.size() > AidesMax) liste.resize(AidesMax);
+    return liste;
+}
+
+QByteArray csvClasse(const QList<LigneClasse>& lignes) {
+    QStringList texte{QStringLiteral(
+        "Élève;Dernière connexion;Exercices cette semaine;Questions cette semaine;"
+        "Réussite du premier coup cette semaine (%);Réussite du premier coup les quatre semaines d'avant (%);"
+        "Temps médian d'une réponse juste (s);Faits automatiques;Faits justes mais lents;Faits à revoir;"
+        "Faits jamais vus;Dus aujourd'hui")};
+    for (const LigneClasse& l : lignes) {
+        const QString derniere =
+            l.derniereQuestion < 0 ? QString() : FormatFr::dateHeure(QDateTime::fromMSecsSinceEpoch(l.derniereQuestion));
+        // The pupil's name is the one text cell; the others are the program's figures and dates.
+        texte << QStringList{CelluleCsv::texte(l.eleve), derniere, QString::number(l.exercicesSemaine),
+                             QString::number(l.questionsSemaine), pourcent(l.reussiteSemaine),
+                             pourcent(l.reussiteQuatreAvant), CelluleCsv::valeur(secondes(l.medianeMs)),
+                             QString::number(l.comptes.automatiques), QString::number(l.comptes.lentes),
+                             QString::number(l.comptes.aRevoir),
+                             l.rienDeConnu ? QStringLiteral("toutes") : QString::number(l.comptes.jamaisVues),
+                             QString::number(l.dusAujourdhui)}
+                     .join(QLatin1Char(';'));
+    }
+    return QByteArray("\xEF\xBB\xBF") + texte.join(QStringLiteral("\r\n")).toUtf8() + "\r\n";
+}
+}  // namespace Suivi

@@ -1,0 +1,76 @@
+#pragma once
+// The class at a glance: one line per pupil, who needs help today, the class's threshold. The
+// view reads the journal and the parameter files; the only file it writes is the threshold's.
+#include "logique/suivi/BilanEleve.h"
+
+#include <QByteArray>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+class MagasinJournal;
+// Opens one more connection to the class's store, for a part of the class read at once.
+using OuvreMagasin = std::function<std::unique_ptr<MagasinJournal>()>;
+
+struct LigneClasse {
+    QString eleve;
+    qint64 derniereQuestion = -1;
+    int exercicesSemaine = 0;
+    int questionsSemaine = 0;
+    double reussiteSemaine = -1;        // -1 without a typed answer
+    double reussiteQuatreAvant = -1;    // the four weeks before this one, together
+    int medianeMs = -1;                 // over the four weeks before and this one
+    Suivi::Comptes comptes;
+    int dusAujourdhui = 0;  // facts the review asks today
+    // Neither a table set nor an answer: every fact is still "jamais vue".
+    bool rienDeConnu = false;
+};
+
+struct AideDuJour {
+    QString eleve;
+    double baisse = 0;      // fall of the share right at once, last 7 days against the 7 before
+    int hausseARevoir = 0;  // facts "à revoir" now less fourteen days ago
+    QList<Fait> faits;      // the facts that became "à revoir" (or were missed this week)
+};
+
+struct Classe {
+    QString enseignant;
+    QString repertoire;
+    QDateTime maintenant;
+    int seuilMs = Suivi::SeuilParDefautMs;
+    QList<BilanEleve> eleves;  // by name
+    QList<QList<ReponseResumee>> reponses;  // the questions by part, which the pupils' lines point into
+    QList<QList<ReponseResumee>> reunies;   // by pupil, the questions of a pupil spread over several parts
+};
+
+namespace Suivi {
+// A fall is told only when both weeks hold this many typed answers.
+inline constexpr int TapeesMinimum = 5;
+inline constexpr double BaisseNotable = 0.10;
+inline constexpr int AidesMax = 8;
+
+// The pupils of the class: `inscrits` (the class list), those with a parameter file in the class
+// folder and those of the journal.
+QStringList elevesDeLaClasse(const QString& enseignant, const QString& repertoireClasse, MagasinJournal* magasin,
+                             const QStringList& inscrits = {});
+
+// Reads the class: the journal's questions (none without a store), every pupil's tables, the
+// threshold. With `autres`, parts of the class are read at once on connections of their own (a
+// part whose connection fails is read on `magasin`); the pupils are worked out in parallel.
+inline constexpr int PartsMax = 4;
+Classe charge(const QString& enseignant, const QString& repertoireClasse, MagasinJournal* magasin,
+              const QDateTime& maintenant, const QStringList& inscrits = {}, const OuvreMagasin& autres = {});
+
+// Every pupil's review boxes at the class's threshold (again when it changes).
+void revise(Classe& classe);
+
+// The pupil's name without " en classe de <level>", for the class table where the level is known.
+QString nomAffiche(const QString& eleve);
+
+LigneClasse ligne(const BilanEleve& bilan, const QDate& aujourdhui, int seuilMs);
+QList<AideDuJour> aAiderAujourdhui(const QList<BilanEleve>& eleves, int seuilMs);
+
+
+// The class lines as CSV for a spreadsheet: UTF-8 with its byte-order mark, ";", French headers.
+QByteArray csvClasse(const QList<LigneClasse>& lignes);
+}  // namespace Suivi

@@ -1,0 +1,279 @@
+// The progress view driven as a teacher would: "aucun" chosen, "Suivi des élèves" clicked, the
+// class sorted, a pupil opened, the family report saved and read back with pdftotext.
+#include "DossierTemporaire.h"
+#include "ServeurPostgres.h"
+#include "Pilote.h"
+#include "TestEcran.h"
+#include "programme/TAccueil.h"
+#include "logique/base/FichierTexte.h"
+#include "logique/base/Horloge.h"
+#include "logique/base/Messages.h"
+#include "ecrans/commun/Affichage.h"
+#include "ecrans/commun/Ecrans.h"
+#include "logique/journal/AvisEnseignant.h"
+#include "logique/journal/Journal.h"
+#include "logique/identification/NomsRegistre.h"
+#include "logique/identification/Registre.h"
+#include "ecrans/identification/TSaisieIdentifiant.h"
+#include "logique/revision/SeuilClasse.h"
+#include "logique/etat/SharedState.h"
+#include "logique/etat/Utils.h"
+#include "ecrans/suivi/GrilleFaits.h"
+#include "ecrans/suivi/TSuiviEleves.h"
+
+#include <QCategoryAxis>
+#include <QChartView>
+#include <QDoubleSpinBox>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QProcess>
+#include <QTableWidget>
+#include <QTreeView>
+
+namespace {
+qint64 le(int jour, int minute) { return QDateTime(QDate(2026, 12, jour), QTime(9, minute)).toMSecsSinceEpoch(); }
+
+void ajoute(MagasinSql& m, const QString& eleve, qint64 moment, int a, int b, bool juste) {
+    m.ajoute({.enseignant = QStringLiteral("aucun"), .eleve = eleve, .moment = moment, .fait = Fait{a, Operation::Multiplication, b, a * b},
+              .reponse = {}, .justePremierCoup = juste, .msFin = juste ? 1500 : 6000, .operations = {}});
+}
+ParametresConnexion base(const QString& fichier = {}) {
+    return fichierSqlite(fichier.isEmpty() ? Journal::cheminSqlite(QStringLiteral("aucun"), RepertoireDeClasse(QStringLiteral("aucun"))) : fichier);
+}
+
+// The class's journal in `fichier` (by default the class's own SQLite file).
+void remplit(const QString& fichier = {}) {
+    const QString classe = RepertoireDeClasse(QStringLiteral("aucun"));
+    QDir().mkpath(classe);
+    MagasinSql m(base(fichier));
+    // Théo is only in the class list; Adam: right and quick on 2 × 3; Zoé: 7 × 8 missed twice this week.
+    FichierTexte::ecritLignes(classe + QStringLiteral("eleve_sans_enseignant.txt"),
+                              {QStringLiteral("-----------Fichier des eleves sans enseignant---------"), u("Théo")});
+    for (int i = 0; i < 3; ++i) ajoute(m, QStringLiteral("Adam"), le(8, i), 2, 3, true);
+    ajoute(m, u("Zoé"), le(8, 0), 7, 8, false);
+    ajoute(m, u("Zoé"), le(8, 1), 8, 7, false);
+    ajoute(m, u("Zoé"), le(8, 2), 6, 6, true);
+}
+}  // namespace
+
+class SuiviElevesTest : public TestEcran {
+    Q_OBJECT
+
+private slots:
+    void leProfesseurOuvreTrieEtImprime() {
+        DossierTemporaire dossier;
+        Horloge::fixe(QDateTime(QDate(2026, 12, 9), QTime(10, 0)));
+        remplit();
+        Affichage::fixeTaille(QSize(1024, 768));
+        TSaisieIdentifiant identification;
+        Ecrans::enregistre(Ecrans::Role::SaisieIdentifiant, &identification);
+        TAccueil accueil;
+        Ecrans::enregistre(Ecrans::Role::Accueil, &accueil);
+        TSuiviEleves suivi;
+        Ecrans::enregistre(Ecrans::Role::SuiviEleves, &suivi);
+        identification.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&identification, BorneAttenteMs));
+
+        QVERIFY(Pilote::clique(Pilote::controle<QListWidget>(&identification, QStringLiteral("lb_nom_ens_param")),
+                               QStringLiteral("aucun")));
+        QTest::mouseClick(Pilote::controle<QPushButton>(&identification, QStringLiteral("Suivi")), Qt::LeftButton);
+        QTRY_VERIFY(suivi.isVisible() && !identification.isVisible());
+        QCOMPARE(suivi.geometry(), QRect(0, 0, 1024, 768));
+
+        auto* tableau = Pilote::controle<QTableWidget>(&suivi, QStringLiteral("TableauClasse"));
+        QCOMPARE(tableau->rowCount(), 3);
+        // A click on the "✗ À revoir" heading sorts by it, a second click the other way.
+        QHeaderView* entete = tableau->horizontalHeader();
+        const QPoint colonne(entete->sectionViewportPosition(9) + 5, entete->height() / 2);
+        QStringList extremes;
+        for (int clic = 0; clic < 2; ++clic) {
+            QTest::mouseClick(entete->viewport(), Qt::LeftButton, {}, colonne);
+            extremes << tableau->item(entete->sortIndicatorOrder() == Qt::DescendingOrder ? 0 : 2, 0)->text();
+        }
+        QCOMPARE(extremes, QStringList({u("Zoé"), u("Zoé")}));
+        const int zoe = entete->sortIndicatorOrder() == Qt::DescendingOrder ? 0 : 2;
+        QCOMPARE(tableau->item(zoe, 9)->text(), QStringLiteral("1"));
+        QCOMPARE(tableau->item(zoe, 11)->text(), QStringLiteral("3"));  // due today: all three met yesterday
+        int theo = 0;
+        while (theo < 2 && tableau->item(theo, 0)->text() != u("Théo")) ++theo;
+        QCOMPARE(QStringList({tableau->item(theo, 0)->text(), tableau->item(theo, 1)->text(), tableau->item(theo, 10)->text()}),
+                 QStringList({u("Théo"), QStringLiteral("jamais"), QStringLiteral("toutes")}));
+        QVERIFY(Pilote::controle<QListWidget>(&suivi, QStringLiteral("AAider"))->item(0)->text().startsWith(u("Zoé")));
+
+        QTest::mouseClick(tableau->viewport(), Qt::LeftButton, {}, tableau->visualItemRect(tableau->item(zoe, 3)).center());
+        QTest::mouseClick(Pilote::controle<QPushButton>(&suivi, QStringLiteral("VoirEleve")), Qt::LeftButton);
+        QCOMPARE(Pilote::controle<QLabel>(&suivi, QStringLiteral("NomEleve"))->text(), u("Zoé"));
+        auto* grille = Pilote::controle<GrilleFaits>(&suivi, QStringLiteral("Grille2"));
+        QCOMPARE(grille->taille(), 11);
+        QVERIFY(grille->description(8, 7).startsWith(u("8 × 7 = 56 : à revoir\n2 questions, 0 juste")));
+        QVERIFY(grille->description(8, 7).endsWith(u("\nboîte 1, à revoir aujourd'hui")));
+        QCOMPARE(Pilote::controle<QLabel>(&suivi, QStringLiteral("Revision"))->text(),
+                 u("Révision : 3 calculs à revoir aujourd'hui (6 × 6 = 36 ; 7 × 8 = 56 ; 8 × 7 = 56)."));
+        QCOMPARE(Pilote::textes(Pilote::controle<QListWidget>(&suivi, QStringLiteral("Fragiles"))).join(QLatin1Char('|')),
+                 u("✗ 8 × 7 = 56   (à revoir, 6 s)|~ 6 × 6 = 36   (juste mais lente, 1,5 s)"));
+
+        // The weeks by the date of their Monday, from the week of 1 September.
+        auto* axe = qobject_cast<QCategoryAxis*>(
+            Pilote::controle<QChartView>(&suivi, QStringLiteral("CourbeReussite"))->chart()->axes(Qt::Horizontal).value(0));
+        QVERIFY(axe);
+        QCOMPARE(axe->categoriesLabels().mid(0, 2), QStringList({u("31 août"), u("14 sept.")}));
+
+        const QString pdf = dossier.chemin() + QStringLiteral("/bilan.pdf");
+        suivi.enregistrePdf(pdf);
+        QProcess p;
+        p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        QVERIFY(p.waitForFinished(BorneAttenteMs));
+        const QString texte = QString::fromUtf8(p.readAllStandardOutput());
+        for (const char* partie : {"Calcul mental : le bilan de Zoé", "Période : du lundi 31 août 2026 au mercredi 9 décembre 2026",
+                                   "0 calculs sur 2 sont su par cœur", "À travailler à la maison", "8 × 7 = 56",
+                                   "Les progrès, semaine après semaine"})
+            QVERIFY2(texte.contains(u(partie)), qPrintable(texte));
+        QCOMPARE(QProcess::execute(QStringLiteral("pdfinfo"), {pdf}), 0);
+
+        QTest::mouseClick(Pilote::controle<QPushButton>(&suivi, QStringLiteral("Retour")), Qt::LeftButton);
+        QTRY_VERIFY(identification.isVisible() && !suivi.isVisible());
+    }
+
+    // With a school server the view reads the server's store; without one it reads the class's
+    // file when there is one. It never makes a file.
+    void unServeurDEcoleEstLuEtAucunFichierNEstCree() {
+        DossierTemporaire dossier;
+        const QString serveur = dossier.chemin() + QStringLiteral("/serveur.sqlite");
+        remplit(serveur);
+        const QString classe = RepertoireDeClasse(QStringLiteral("aucun"));
+        Journal::installeFabrique([p = base(serveur)](const QString&, const QString&) { return std::make_unique<MagasinSql>(p); },
+                                  dossier.chemin() + QStringLiteral("/boite.jsonl"));
+        TSuiviEleves suivi;
+        suivi.charge(QStringLiteral("aucun"), classe);
+        auto* tableau = Pilote::controle<QTableWidget>(&suivi, QStringLiteral("TableauClasse"));
+        QCOMPARE(tableau->rowCount(), 3);
+        Journal::installeFabrique(nullptr);
+        suivi.charge(QStringLiteral("aucun"), classe);
+        QCOMPARE(tableau->rowCount(), 1);  // Théo, of the class list
+        QVERIFY(!QFileInfo::exists(Journal::cheminSqlite(QStringLiteral("aucun"), classe)));
+    }
+
+    // The class's file damaged (the pages of the pupils' names overwritten): the view shows what
+    // can be read and says what could not; what the journal keeps for the teacher is told first.
+    void unJournalAbimeEstLuAutantQuIlPeutLEtre() {
+        DossierTemporaire dossier;
+        Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
+        remplit();
+        const QString classe = RepertoireDeClasse(QStringLiteral("aucun"));
+        const QString fichier = Journal::cheminSqlite(QStringLiteral("aucun"), classe);
+        const QByteArray octets = abimeTable(fichier, QStringLiteral("journal_eleves"));
+        AvisEnseignant::note(classe, u("Un avis."));
+        TSuiviEleves suivi;
+        suivi.charge(QStringLiteral("aucun"), classe);
+        const QStringList vus = Messages::recueille();
+        QCOMPARE(vus.size(), 2);
+        QVERIFY2(vus[0].endsWith(u(" : Un avis.")), qPrintable(vus[0]));
+        QVERIFY2(vus[1].startsWith(u("Le journal des réponses « %1 » est abîmé : 6 questions ont pu être lues ; aucune n'a été perdue.").arg(fichier)),
+                 qPrintable(vus[1]));
+        auto* tableau = Pilote::controle<QTableWidget>(&suivi, QStringLiteral("TableauClasse"));
+        QStringList noms;
+        for (int r = 0; r < tableau->rowCount(); ++r) noms << tableau->item(r, 0)->text();
+        noms.sort();
+        QCOMPARE(noms, QStringList({u("Théo"), u("élève non retrouvé n° 1"), u("élève non retrouvé n° 2")}));
+        QCOMPARE(octetsDe(fichier), octets);  // the view never writes it
+    }
+
+    // A class whose journal cannot be read shows its name and why, nothing of the class shown
+    // before; its threshold and export are off, and the other class's files stay as they were.
+    void uneClasseIllisibleNeMontreRienDUneAutre() {
+        DossierTemporaire dossier;
+        remplit();
+        Revision::ecritSeuil(RepertoireDeClasse(QStringLiteral("aucun")), 2500);
+        const QString seuilAucun = Revision::fichierSeuil(RepertoireDeClasse(QStringLiteral("aucun")));
+        const QByteArray avant = octetsDe(seuilAucun);
+        SharedState etat;
+        FichierTexte::ecritLignes(QStringLiteral("enseignant.txt"), {Registre::EnteteEnseignants, QStringLiteral("aucun")});
+        Registre::EnregistreEnseignant(etat, QStringLiteral("Martin"), {1});
+        ecritOctets(Journal::cheminSqlite(QStringLiteral("Martin"), RepertoireDeClasse(QStringLiteral("Martin"))),
+                    "pas une base");
+        TSaisieIdentifiant identification;
+        Ecrans::enregistre(Ecrans::Role::SaisieIdentifiant, &identification);
+        TSuiviEleves suivi;
+        Ecrans::enregistre(Ecrans::Role::SuiviEleves, &suivi);
+        identification.show();
+        const auto ouvre = [&](const QString& enseignant) {
+            if (suivi.isVisible()) QTest::mouseClick(Pilote::controle<QPushButton>(&suivi, QStringLiteral("Retour")), Qt::LeftButton);
+            QVERIFY(Pilote::clique(Pilote::controle<QListWidget>(&identification, QStringLiteral("lb_nom_ens_param")), enseignant));
+            QTest::mouseClick(Pilote::controle<QPushButton>(&identification, QStringLiteral("Suivi")), Qt::LeftButton);
+            QTRY_VERIFY(suivi.isVisible());
+        };
+        auto* seuil = Pilote::controle<QDoubleSpinBox>(&suivi, QStringLiteral("Seuil"));
+        auto* tableau = Pilote::controle<QTableWidget>(&suivi, QStringLiteral("TableauClasse"));
+        QCOMPARE(seuil->text(), QStringLiteral("3,0 s au plus"));  // before any class is read
+        ouvre(QStringLiteral("aucun"));
+        QCOMPARE(tableau->rowCount(), 3);
+        QCOMPARE(seuil->text(), QStringLiteral("2,5 s au plus"));
+        ouvre(QStringLiteral("Martin"));
+        QCOMPARE(Pilote::controle<QLabel>(&suivi, QStringLiteral("Titre"))->text(), QStringLiteral("Suivi des élèves de Martin"));
+        auto* etatLecture = Pilote::controle<QLabel>(&suivi, QStringLiteral("EtatLecture"));
+        QVERIFY(etatLecture->isVisible());
+        QVERIFY2(etatLecture->text().contains(u("est trop abîmé pour être lu")), qPrintable(etatLecture->text()));
+        QCOMPARE(tableau->rowCount(), 0);
+        QCOMPARE(Pilote::controle<QListWidget>(&suivi, QStringLiteral("AAider"))->count(), 0);
+        QCOMPARE(seuil->text(), QStringLiteral("3,0 s au plus"));
+        QTest::keyClick(seuil, Qt::Key_Up);
+        QCOMPARE(octetsDe(seuilAucun), avant);
+        for (const char* nom : {"Seuil", "ExporterCsv", "VoirEleve", "EnregistrerPdf", "Imprimer"})
+            QVERIFY2(!Pilote::controle<QWidget>(&suivi, QString::fromLatin1(nom))->isEnabled(), nom);
+    }
+
+    // The family report of a pupil whose name holds quotes: the dialog proposes a whole name with
+    // ".pdf" in the teacher's folder, dates in French, and the teacher is told where it went.
+    void leBilanSEnregistreSousUnNomEntierEtLeProfesseurLeSait() {
+        DossierTemporaire dossier;
+        const QByteArray home = qgetenv("HOME");
+        const auto retablit = qScopeGuard([home] { qputenv("HOME", home); });
+        qputenv("HOME", dossier.chemin().toUtf8());
+        Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
+        ecritOctets(QStringLiteral("ancien.pdf"), "%PDF");
+        QFile ancien(QStringLiteral("ancien.pdf"));
+        QVERIFY(ancien.open(QIODevice::ReadWrite) &&
+                ancien.setFileTime(QDateTime(QDate(2026, 12, 8), QTime(9, 5)), QFileDevice::FileModificationTime));
+        const QString eleve = QStringLiteral("Zoé \"la grande\"");
+        remplit();
+        {
+            MagasinSql m(base());
+            ajoute(m, eleve, le(8, 0), 2, 3, true);
+        }
+        Etat().EnseignantParametrage = QStringLiteral("aucun");
+        TSuiviEleves suivi;
+        suivi.show();
+        suivi.montreEleve(eleve);
+        QStringList vu;
+        const auto enregistre = [&] {
+            QTimer::singleShot(0, this, [&] {
+                auto* dialogue = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+                if (!dialogue) return;
+                const auto ferme = qScopeGuard([dialogue] { if (dialogue->isVisible()) dialogue->reject(); });  // on a failure below
+                auto* nom = dialogue->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+                auto* vue = dialogue->findChild<QTreeView*>(QStringLiteral("treeView"));
+                const auto date = [m = vue->model(), racine = vue->rootIndex()] {
+                    const auto trouves = m->match(m->index(0, 0, racine), Qt::DisplayRole, QStringLiteral("ancien.pdf"));
+                    return trouves.isEmpty() ? QString() : trouves[0].siblingAtColumn(3).data().toString();
+                };
+                QTRY_VERIFY(!date().isEmpty());  // the folder is read on a thread of Qt's
+                vu << nom->text() << date();
+                QTest::keyClick(nom, Qt::Key_Return);
+            });
+            QTest::mouseClick(Pilote::controle<QPushButton>(&suivi, QStringLiteral("EnregistrerPdf")), Qt::LeftButton);
+        };
+        enregistre();
+        const QString chemin = dossier.chemin() + QStringLiteral("/bilan de Zoé 'la grande'.pdf");
+        QCOMPARE(vu, (QStringList{QStringLiteral("bilan de Zoé 'la grande'.pdf"), QStringLiteral("08/12/2026 09:05")}));
+        QVERIFY(QFileInfo(chemin).size() > 1000);
+        const QString fait = QStringLiteral("Le bilan de %1 a été enregistré dans « %2 ».").arg(eleve, chemin);
+        QCOMPARE(Messages::recueille(), QStringList{fait});
+        enregistre();  // again: the teacher is asked before the file is replaced
+        QCOMPARE(Messages::recueille(),
+                 (QStringList{QStringLiteral("Le fichier « bilan de Zoé 'la grande'.pdf » existe déjà. Le remplacer ?"), fait}));
+    }
+};
+
+MARIVELLE_QTEST_MAIN(SuiviElevesTest)
+#include "suivi_eleves_qtest.moc"
