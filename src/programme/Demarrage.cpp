@@ -40,6 +40,16 @@ void connecteServeur() {
     });
 }
 
+namespace {
+// The identification screen hands a teacher's exercises over to the settings screen.
+QWidget* creeParametrage() {
+    auto* parametrage = new TParametrage;
+    auto* saisie = qobject_cast<TSaisieIdentifiant*>(Ecrans::ecran(Ecrans::Role::SaisieIdentifiant));
+    QObject::connect(saisie, &TSaisieIdentifiant::enseignantCharge, parametrage, &TParametrage::recoitEnseignant);
+    return parametrage;
+}
+}  // namespace
+
 void creeLesEcrans() {
     using R = Ecrans::Role;
     struct Declaration {
@@ -53,7 +63,7 @@ void creeLesEcrans() {
         {R::Accueil, 0, []() -> QWidget* { return new TAccueil; }},
         {R::ChoixOperateur, 0, []() -> QWidget* { return new TChoixOperateur; }},
         {R::Exo1, 1, []() -> QWidget* { return new TExo1; }},
-        {R::Parametrage, 0, []() -> QWidget* { return new TParametrage; }},
+        {R::Parametrage, 0, []() -> QWidget* { return creeParametrage(); }},
         {R::Exo3, 3, []() -> QWidget* { return new TExo3; }},
         {R::Exo2, 2, []() -> QWidget* { return new TExo2; }},
         {R::Exo4, 4, []() -> QWidget* { return new TExo4; }},

@@ -3,6 +3,7 @@
 // teacher and open the settings screen, register or remove a teacher). Right half: the pupils
 // (choose a teacher and a pupil and play, register or remove a pupil).
 #include "ecrans/commun/Fenetre.h"
+#include "logique/parametres/ExercicesDefinis.h"
 
 #include <QStringList>
 #include <functional>
@@ -17,6 +18,13 @@ class TSaisieIdentifiant final : public Fenetre {
     Q_OBJECT
 public:
     TSaisieIdentifiant();
+
+signals:
+    // A teacher's defined exercises were loaded before the settings screen opens: its hand-over
+    // (the program connects the settings screen to it).
+    void enseignantCharge(const ExercicesDefinis& exercices, const QString& fichierEleves);
+
+public:
 
     void FormCreate();
     void lb_nom_ens_paramClick();
