@@ -7,25 +7,34 @@
 #include "logique/revision/RevisionEleve.h"
 #include "logique/revision/SeuilClasse.h"
 #include "logique/etat/SharedState.h"
+#include "ecrans/session/SequenceDriver.h"
 
 namespace {
+// A no-break space keeps each mark on its line.
 const QString RienARevoir = QStringLiteral(
-    "Tu n'as aucun calcul à revoir aujourd'hui : tu les connais bien, bravo ! "
-    "Tu vas faire l'exercice habituel : donner le résultat.");
+    "Tu n'as aucun calcul à revoir aujourd'hui\u00A0: ceux que tu as déjà faits, tu les connais bien. Bravo\u00A0!");
+const QString RienRencontre = QStringLiteral(
+    "Tu n'as encore fait aucun de ces calculs\u00A0: il n'y a rien à revoir pour l'instant. "
+    "Tu pourras les revoir quand tu t'y seras entraîné.");
 // The child is told it plainly; the reason (a file, a database's words) goes to the teacher.
-const QString JournalIllisible = QStringLiteral(
-    "Tes réponses des jours passés ne peuvent pas être lues pour le moment. "
-    "Tu vas faire l'exercice habituel : donner le résultat.");
+const QString JournalIllisible =
+    QStringLiteral("Tes réponses des jours passés ne peuvent pas être lues pour le moment.");
+const QString Proposition = QStringLiteral("Veux-tu faire l'exercice habituel, donner le résultat\u00A0?");
 }  // namespace
 
 TRevision::TRevision() : TExo1(QStringLiteral("Revision"), QStringLiteral("Révision des faits à revoir")) {}
 
 void TRevision::FormShow() {
-    prepareTirage();
-    TExo1::FormShow();
+    if (prepareTirage()) {
+        TExo1::FormShow();
+        return;
+    }
+    // Declined: this screen leaves once its showing is over, as after an exercise without
+    // anything to record or sum up.
+    QMetaObject::invokeMethod(this, [this] { EnchaineApresExercice(Etat(), this, false); }, Qt::QueuedConnection);
 }
 
-void TRevision::prepareTirage() {
+bool TRevision::prepareTirage() {
     SharedState& e = Etat();
     tirage_.reset();
     QList<EntreeJournal> entrees;
@@ -38,6 +47,7 @@ void TRevision::prepareTirage() {
         }
     }
     const QList<EntreeTable> tables = Revision::tablesDeLEleve(e, entrees);
+    bool rienDeRencontre = false;
     const QDate aujourdhui = Horloge::maintenant().date();
     if (raison.isEmpty()) {
         // The class's fluency threshold, as the teacher's progress view sets it.
@@ -46,16 +56,19 @@ void TRevision::prepareTirage() {
         if (!tirage.rienADue()) {
             e.TypeExercice = 5;
             tirage_.emplace(std::move(tirage));
-            return;
+            return true;
         }
+        rienDeRencontre = tirage.rienDeRencontre();
     }
     // The ordinary exercise 1, recorded as such, on the pupil's tables (free practice already
     // holds them with the chosen sign).
     if (!raison.isEmpty())
         AvisEnseignant::note(e.RepertoireClasse, raison + QStringLiteral(" La révision de %1 a laissé place à l'exercice 1.").arg(e.NomEleve));
-    Messages::information(raison.isEmpty() ? RienARevoir : JournalIllisible);
+    const QString pourquoi = !raison.isEmpty() ? JournalIllisible : rienDeRencontre ? RienRencontre : RienARevoir;
+    if (!Messages::confirmation(pourquoi + QStringLiteral("\n\n") + Proposition, QStringLiteral("Révision"))) return false;
     e.TypeExercice = 1;
     if (!e.EnPratiqueLibre) e.remplaceEntrees(tables);
+    return true;
 }
 
 void TRevision::tireQuestion() {

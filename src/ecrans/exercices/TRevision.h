@@ -1,8 +1,8 @@
 #pragma once
 // The review, "Révision des faits à revoir": exercise 1's screen and machinery (give the result,
 // every creature, help and strip as set) fed by the review draw: the pupil's facts due first,
-// about one new or fragile fact in eight. With nothing due it says so kindly and plays the
-// ordinary exercise 1 on the pupil's tables.
+// about one never met in eight. With nothing due it says why kindly and offers the ordinary
+// exercise 1 on the pupil's tables; declined, the sequence goes on without it.
 #include "ecrans/exercices/TExo1.h"
 #include "logique/revision/TirageRevision.h"
 
@@ -20,6 +20,7 @@ protected:
     void tireQuestion() override;
 
 private:
-    void prepareTirage();
+    // False when the pupil declined the ordinary exercise offered instead.
+    bool prepareTirage();
     std::optional<Revision::TirageRevision> tirage_;
 };

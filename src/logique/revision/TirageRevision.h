@@ -1,7 +1,8 @@
 #pragma once
-// The review draw: the facts due first (the oldest due first), mixed with known facts so that
-// about one question in eight is a new fact or one of box 1, never the same fact twice in a row,
-// within the pupil's facts. Prepared once per exercise; each draw is a few steps, through Aleatoire.
+// The review draw, within the pupil's facts: every fact due first (the oldest due first), facts
+// never met mixed in at about one question in eight, facts not due only to fill the review once
+// nothing else is left, never the same fact twice in a row. Prepared once per exercise; each draw
+// is a few steps, through Aleatoire.
 #include "logique/revision/Boites.h"
 
 #include <QDate>
@@ -10,35 +11,35 @@
 #include <vector>
 
 namespace Revision {
-// One question in this many is new or from box 1 (when both kinds exist).
+// About one question in this many is a fact never met, while there are some.
 constexpr int UnSurN = 8;
 
 class TirageRevision final {
 public:
     TirageRevision(const Boites& boites, const QList<Fait>& faits, const QDate& aujourdhui);
 
-    // Facts of the pupil due today (in box 1 to 5, due on or before today).
-    int nombreDus() const { return nombreDus_; }
-    bool rienADue() const { return nombreDus_ == 0; }
+    // Facts of the pupil due today (met, due on or before today).
+    int nombreDus() const { return static_cast<int>(dus_.size()); }
+    bool rienADue() const { return dus_.empty(); }
+    // None of the pupil's facts was ever answered: there is nothing to review yet.
+    bool rienDeRencontre() const { return rencontres_ == 0; }
     bool vide() const { return total_ == 0; }
 
     // The next question: one of the pupil's facts (a default fact when there is none).
     Fait tire();
 
 private:
-    struct Pioche {
-        std::vector<Fait> dus;  // oldest due first, drawn from the front
-        std::size_t suivant = 0;
-        std::vector<Fait> autres;  // drawn at random
-        bool vide() const { return suivant >= dus.size() && autres.empty(); }
-    };
-    bool tireDans(Pioche& pioche, Fait& fait);
+    Fait prendsNouveau();
+    bool tireAuHasard(const std::vector<Fait>& pile, Fait& fait) const;
 
-    Pioche fragiles_;  // new facts and box 1
-    Pioche connus_;    // boxes 2 to 5
+    std::vector<Fait> dus_;       // oldest due first, each asked once in turn
+    std::size_t suivantDu_ = 0;
+    std::vector<Fait> nouveaux_;  // never met and not asked yet
+    std::vector<Fait> revus_;     // asked in this review: asked again before the facts not due
+    std::vector<Fait> connus_;    // met and not due: only to fill
     Fait dernier_;
     bool aUnDernier_ = false;
-    int nombreDus_ = 0;
+    int rencontres_ = 0;
     int total_ = 0;
 };
 }  // namespace Revision

@@ -98,24 +98,23 @@ TEST_F(Jours, OnlyAFluentFirstTryPromotesSlowStaysWrongOrCaughtGoesBackToBoxOne)
     EXPECT_TRUE(calculeBoites(eleve.entrees, eleve.aujourdhui().addDays(-1)).empty());
 }
 
-// Tables × 1 to 10 (100 facts): 60 known, 30 of them due, 40 new or in box 1. Over 1000 seeded draws
-// about one in eight is new or from box 1, the due ones come first, oldest first, and no fact
-// comes twice in a row.
-TEST_F(Jours, TheDrawMixesAboutOneNewFactInEightAfterTheDueOnesOldestFirst) {
+// Tables × 1 to 10 (100 facts): 30 known and due, 30 known for later, 40 never met. Each due fact
+// comes once, oldest first, before any fact not due; the new ones come in between and, once the
+// due ones are done, before the known; no fact twice in a row. About one first question in eight
+// is new.
+TEST_F(Jours, TheDrawAsksTheDueFactsFirstWithOneNewInEightAndNeverTheSameTwice) {
     const QList<Fait> faits = faitsDesTables(tablesUnADix(2));
     ASSERT_EQ(faits.size(), 100);
     const QDate aujourdhui(2026, 3, 2);
     Boites boites;
-    for (int i = 0; i < 70; ++i) {
-        EtatFait f{faits[i], i < 60 ? 2 + i % 4 : 1, aujourdhui.addDays(-20), {}};
-        // Known facts 0..29 due, the older the lower their rank; 30..59 not yet; 60..69 box 1 not due.
-        f.echeance = i < 30 ? aujourdhui.addDays(i - 30) : aujourdhui.addDays(1);
-        boites[faits[i]] = f;
+    for (int i = 0; i < 60; ++i) {
+        // Facts 0..29 due, the older the lower their rank; 30..59 due tomorrow (box 1 among them).
+        boites[faits[i]] = EtatFait{faits[i], 1 + i % 5, aujourdhui.addDays(-20), i < 30 ? aujourdhui.addDays(i - 30) : aujourdhui.addDays(1)};
     }
     Aleatoire::graine(20260302);
     TirageRevision tirage(boites, faits, aujourdhui);
     EXPECT_EQ(tirage.nombreDus(), 30);
-    int fragiles = 0, rangDu = 0;
+    int rangDu = 0, nouveaux = 0;
     Fait precedent;
     for (int n = 0; n < 1000; ++n) {
         const Fait f = tirage.tire();
@@ -125,15 +124,40 @@ TEST_F(Jours, TheDrawMixesAboutOneNewFactInEightAfterTheDueOnesOldestFirst) {
             ASSERT_NE(f, precedent) << "draw " << n;
         }
         precedent = f;
-        if (boiteDe(boites, f) <= 1) {
-            ++fragiles;
-        } else if (rangDu < 30) {
-            EXPECT_EQ(rang, rangDu++) << "known draw " << n;
+        if (rang < 30 && rangDu < 30) {
+            EXPECT_EQ(rang, rangDu++) << "draw " << n;
+        }
+        if (rang >= 60 && n < 70) ++nouveaux;
+        if (rang >= 30 && rang < 60) {
+            ASSERT_GE(n, 70) << "a fact not due before every due and new one";
         }
     }
     EXPECT_EQ(rangDu, 30);
-    // 1000 draws at 1/8: 125 expected, sigma 10.5; within five sigma.
-    EXPECT_NEAR(fragiles, 125, 52);
+    EXPECT_EQ(nouveaux, 40);
+    // The first question of 1000 reviews: 125 new expected at 1/8, sigma 10.5; within five sigma.
+    int premiersNouveaux = 0;
+    for (int n = 0; n < 1000; ++n) premiersNouveaux += faits.indexOf(TirageRevision(boites, faits, aujourdhui).tire()) >= 60;
+    EXPECT_NEAR(premiersNouveaux, 125, 52);
+}
+
+// Missed yesterday (box 1) counts as due like any other: 0+10 and 1+9 missed, 2+8, 3+7 and 4+6
+// due, 5+5, 6+4 and 7+3 due tomorrow. Ten questions of every seed ask the five due facts before
+// any of the three, which only fill.
+TEST_F(Jours, AFactMissedYesterdayIsAskedBeforeAnyFactNotDue) {
+    QList<Fait> faits;
+    for (int a = 0; a <= 7; ++a) faits << Fait{a, Operation::Addition, 10 - a, 10};
+    const QDate aujourdhui(2026, 3, 3);
+    Boites boites;
+    for (int i = 0; i < 8; ++i)
+        boites[faits[i]] = EtatFait{faits[i], i < 2 ? 1 : 3, aujourdhui.addDays(-1), i < 5 ? aujourdhui : aujourdhui.addDays(1)};
+    for (quint32 graine = 1; graine <= 200; ++graine) {
+        Aleatoire::graine(graine);
+        TirageRevision tirage(boites, faits, aujourdhui);
+        QList<Fait> questions;
+        for (int n = 0; n < 10; ++n) questions << tirage.tire();
+        for (int n = 0; n < 5; ++n) ASSERT_LT(faits.indexOf(questions[n]), 5) << "seed " << graine << ", question " << n;
+        for (int n = 1; n < 10; ++n) ASSERT_NE(questions[n], questions[n - 1]) << "seed " << graine;
+    }
 }
 
 // Nothing due among the pupil's facts: the screen's kind-message case. A fact due outside the
@@ -146,6 +170,8 @@ TEST_F(Jours, NothingDueWhenNoFactOfThePupilsTablesIsDue) {
     const QList<Fait> multiplications = faitsDesTables(tablesUnADix(2));
     EXPECT_TRUE(TirageRevision(boites, multiplications, eleve.aujourdhui()).rienADue());
     EXPECT_TRUE(TirageRevision({}, multiplications, eleve.aujourdhui()).rienADue());
+    EXPECT_TRUE(TirageRevision(boites, multiplications, eleve.aujourdhui()).rienDeRencontre());
+    EXPECT_FALSE(TirageRevision(boites, faitsDesTables(tablesUnADix(0)), eleve.aujourdhui()).rienDeRencontre());
     EXPECT_EQ(TirageRevision(boites, faitsDesTables(tablesUnADix(0)), eleve.aujourdhui()).nombreDus(), 1);
     EXPECT_EQ(nombreDusAujourdhui(eleve.entrees, eleve.aujourdhui()), 1);
     EXPECT_EQ(etatDeLEleve(eleve.entrees, eleve.aujourdhui()).dus.value(0).fait.cle(), QStringLiteral("9+4=13"));
