@@ -208,8 +208,6 @@ QuestionOperation TireurOperation::tire() const {
     return q;
 }
 
-QuestionOperation TireOperation(const SharedState& etat) { return TireurOperation(etat).tire(); }
-
 QString TexteResultat(const QuestionOperation& operation) {
     return QStringLiteral("= ") + QString::number(operation.resultat);
 }

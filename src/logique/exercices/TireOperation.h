@@ -39,9 +39,6 @@ private:
     bool relatifs_ = false;
 };
 
-// One draw with a tireur prepared on the spot (exercises prepare theirs once).
-QuestionOperation TireOperation(const SharedState& etat);
-
 // "= 56", the caption under a bubble.
 QString TexteResultat(const QuestionOperation& operation);
 
