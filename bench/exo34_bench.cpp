@@ -4,7 +4,7 @@
 #include "logique/etat/SharedState.h"
 #include "logique/exercices/QuestionExo3.h"
 #include "logique/exercices/QuestionExo4.h"
-#include "logique/exercices/TireOperation.h"
+#include "logique/exercices/TirageOperation.h"
 
 #include <benchmark/benchmark.h>
 
@@ -26,7 +26,7 @@ SharedState uneSeuleEntree(int n, int a, int b, int operation, bool dansOrdre) {
 template <typename Genere>
 void question(benchmark::State& etat, const SharedState& reglages, Genere genere) {
     Aleatoire::graine(1);
-    const TireurOperation tireur(reglages);
+    const TirageOperation tireur(reglages);
     RepertoireOperations repertoire(tireur);
     for (auto _ : etat) benchmark::DoNotOptimize(genere(tireur, repertoire));
 }
@@ -36,7 +36,7 @@ template <typename Genere>
 void exerciceEntier(benchmark::State& etat, const SharedState& reglages, Genere genere) {
     Aleatoire::graine(1);
     for (auto _ : etat) {
-        const TireurOperation tireur(reglages);
+        const TirageOperation tireur(reglages);
         RepertoireOperations repertoire(tireur);
         benchmark::DoNotOptimize(genere(tireur, repertoire));
     }
@@ -49,7 +49,7 @@ void Exo4Additions(benchmark::State& e) { question(e, ordinaires(0), GenereExo4)
 void Preparation(benchmark::State& etat) {
     const SharedState reglages = ordinaires(2);
     for (auto _ : etat) {
-        const TireurOperation tireur(reglages);
+        const TirageOperation tireur(reglages);
         RepertoireOperations repertoire(tireur);
         benchmark::DoNotOptimize(repertoire.nombre());
     }

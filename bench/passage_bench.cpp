@@ -39,10 +39,10 @@ void BM_PassageApresExercice(benchmark::State& state) {
     etat.RepertoireClasse = classe;
     LitParametres(etat, etat.NomEleve, etat.NomEnseignant);
     EcritConnexion(etat, Horloge::maintenant());
-    const QString bilan = QStringLiteral("\r\n7×8 1 erreurs");
+    const QString listeErreurs = QStringLiteral("\r\n7×8 1 erreurs");
     for (auto _ : state) {
         etat.HeureFin = etat.HeureDebut + 83.4 / 86400;
-        EcritProfilExercice(etat, 1, bilan);
+        EcritProfilExercice(etat, 1, listeErreurs);
         etat.NumeroExercice = etat.NumeroExercice % 10 + 1;
         ReecritLignePosition(parametres, LigneDePosition(etat.NumeroExercice));
         LitParametres(etat, etat.NomEleve, etat.NomEnseignant);

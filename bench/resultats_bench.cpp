@@ -32,7 +32,7 @@ SharedState eleve(const QString& nom) {
     return e;
 }
 
-const QString Bilan = QStringLiteral("\r\n3 x 7 = 20\r\n6 x 8 = 46\r\n9 x 9 = 72");
+const QString ListeErreurs = QStringLiteral("\r\n3 x 7 = 20\r\n6 x 8 = 46\r\n9 x 9 = 72");
 
 void prepareLaClasse() {
     QDir().mkdir(QStringLiteral("classe de Mme Lebrun"));
@@ -41,7 +41,7 @@ void prepareLaClasse() {
     for (int p = 0; p < 30; ++p) {
         SharedState e = eleve(QStringLiteral("Élève numéro %1").arg(p));
         PrepareClasseur(e);
-        for (e.NumeroExercice = 1; e.NumeroExercice <= 100; ++e.NumeroExercice) EcritColonneTableur(e, 3, Bilan);
+        for (e.NumeroExercice = 1; e.NumeroExercice <= 100; ++e.NumeroExercice) EcritColonneTableur(e, 3, ListeErreurs);
     }
     SharedState e = eleve(QStringLiteral("Élève numéro 0"));
     PrepareBase(e);
@@ -60,7 +60,7 @@ void prepareLaClasse() {
             q.addBindValue(QStringLiteral("Élève_numéro_%1").arg(i % 30));
             q.addBindValue(e.DateHeureDebut);
             q.addBindValue(i / 30 + 1);
-            q.addBindValue(Bilan);
+            q.addBindValue(ListeErreurs);
             q.addBindValue(e.DateHeureFin);
             q.exec();
         }
@@ -89,9 +89,9 @@ template <bool Profil, bool Tableur, bool Base>
 void BM_FinDExercice(benchmark::State& state) {
     SharedState& e = classe();
     for (auto _ : state) {
-        if (Profil) EcritProfilExercice(e, 3, Bilan);
-        if (Tableur) EcritColonneTableur(e, 3, Bilan);
-        if (Base) EcritLigneBase(e, 3, Bilan);
+        if (Profil) EcritProfilExercice(e, 3, ListeErreurs);
+        if (Tableur) EcritColonneTableur(e, 3, ListeErreurs);
+        if (Base) EcritLigneBase(e, 3, ListeErreurs);
         ++e.NumeroExercice;
     }
 }

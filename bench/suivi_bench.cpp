@@ -76,7 +76,7 @@ void LectureDuJournal(benchmark::State& etat) {
 }
 BENCHMARK(LectureDuJournal)->Unit(benchmark::kMillisecond)->MinTime(1);
 
-void Bilans(benchmark::State& etat) {
+void Annees(benchmark::State& etat) {
     Classe30& c = classe();
     ParametresConnexion p;
     p.base = Journal::cheminSqlite(Enseignant, c.repertoire);
@@ -89,7 +89,7 @@ void Bilans(benchmark::State& etat) {
             benchmark::DoNotOptimize(Revision::etatDeLEleve(eleve, Maintenant.date(), 3000));
         }
 }
-BENCHMARK(Bilans)->Unit(benchmark::kMillisecond)->MinTime(1);
+BENCHMARK(Annees)->Unit(benchmark::kMillisecond)->MinTime(1);
 
 void UnEleve(benchmark::State& etat) {
     Classe30& c = classe();
@@ -99,14 +99,14 @@ void UnEleve(benchmark::State& etat) {
 }
 BENCHMARK(UnEleve)->Unit(benchmark::kMillisecond)->MinTime(1);
 
-void BilanPdf(benchmark::State& etat) {
+void RapportPdf(benchmark::State& etat) {
     Classe30& c = classe();
     TSuiviEleves ecran;
     ecran.charge(Enseignant, c.repertoire);
     ecran.montreEleve(QStringLiteral("Élève 7"));
     for (auto _ : etat) ecran.enregistrePdf(c.dossier.path() + QStringLiteral("/bilan.pdf"));
 }
-BENCHMARK(BilanPdf)->Unit(benchmark::kMillisecond)->MinTime(1);
+BENCHMARK(RapportPdf)->Unit(benchmark::kMillisecond)->MinTime(1);
 }  // namespace
 
 int main(int argc, char** argv) {

@@ -8,7 +8,7 @@
 #include "logique/journal/Journal.h"
 #include "ecrans/commun/Polices.h"
 #include "ecrans/commun/Traductions.h"
-#include "ecrans/commun/BoitesMessages.h"
+#include "ecrans/commun/MessagesEcran.h"
 #include "ecrans/commun/Ecrans.h"
 #include "ecrans/exercices/TExo1.h"
 #include "ecrans/exercices/TExo2.h"
@@ -25,7 +25,7 @@
 namespace Demarrage {
 void prepare() {
     Polices::installe();
-    BoitesMessages::installe();
+    MessagesEcran::installe();
     Traductions::installe();
     Aleatoire::graine(std::random_device{}());
 }

@@ -100,11 +100,11 @@ int execute(const Demande& d, const QString& partage, const QString& maison) {
             ecrit(stdout, QStringLiteral("Essai : rien n'a été inscrit."));
             return 0;
         }
-        const ImportEleves::Bilan bilan = ImportEleves::enregistre(d.enseignant, eleves);
-        ecrit(stdout, ImportEleves::texteInscrits(bilan.enregistres));
-        if (!bilan.dejaLa.isEmpty())
+        const ImportEleves::CompteRendu compteRendu = ImportEleves::enregistre(d.enseignant, eleves);
+        ecrit(stdout, ImportEleves::texteInscrits(compteRendu.enregistres));
+        if (!compteRendu.dejaLa.isEmpty())
             ecrit(stdout, QStringLiteral("Déjà inscrits entre-temps sur un autre poste : ") +
-                              bilan.dejaLa.join(QStringLiteral(", ")) + QLatin1Char('.'));
+                              compteRendu.dejaLa.join(QStringLiteral(", ")) + QLatin1Char('.'));
     } catch (const ErreurMarivelle& e) {
         ecrit(stderr, e.message());
         return 1;

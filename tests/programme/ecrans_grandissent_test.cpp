@@ -10,7 +10,7 @@
 #include "ecrans/exercices/TForm1.h"
 #include "ecrans/identification/TSaisieIdentifiant.h"
 #include "ecrans/commun/Affichage.h"
-#include "ecrans/commun/BoiteMessage.h"
+#include "ecrans/commun/DialogueMessage.h"
 #include "ecrans/parametres/TParametrage.h"
 #include "ecrans/session/TChoixOperateur.h"
 #include "logique/etat/SharedState.h"
@@ -70,9 +70,9 @@ TEST(Ecrans, EveryLabelButtonAndFieldGrowsWithTheDisplay) {
         {"Exo3", [] { return new TExo3; }},
         {"Exo4", [] { return new TExo4; }},
         {"Form1", [] { return new TForm1; }},
-        {"BoiteMessage", [] {
-             return new BoiteMessage(Messages::Genre::Confirmation, QStringLiteral("Voulez-vous vraiment supprimer cet eleve?"),
-                                     QStringLiteral("Confirmation"));
+        {"DialogueMessage", [] {
+             return new DialogueMessage(Messages::Genre::Confirmation, QStringLiteral("Voulez-vous vraiment supprimer cet eleve?"),
+                                        QStringLiteral("Confirmation"));
          }},
     };
     // The numbers of one equation, typed or shown, in one size.

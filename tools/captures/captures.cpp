@@ -11,7 +11,7 @@
 #include "ecrans/exercices/TExo4.h"
 #include "ecrans/exercices/TExo3.h"
 #include "ecrans/exercices/TForm1.h"
-#include "ecrans/commun/BoiteMessage.h"
+#include "ecrans/commun/DialogueMessage.h"
 #include "ecrans/session/TChoixOperateur.h"
 #include "ecrans/commun/Affichage.h"
 #include "ecrans/commun/Polices.h"
@@ -222,7 +222,7 @@ int main(int argc, char** argv) {
             Messages::Genre genre;
             const char* nom;
             const char* texte;
-        } boites[] = {
+        } dialogues[] = {
             {Messages::Genre::Information, "boite_information",
              "Vous avez mal saisie vos identifiants, veuillez recommencer s'il vous plaît."},
             {Messages::Genre::Information, "boite_information_courte", "Les valeurs des paramètres seront par defaut"},
@@ -231,10 +231,10 @@ int main(int argc, char** argv) {
              "Voulez-vous vraiment supprimer cet enseignant?"},
             {Messages::Genre::Erreur, "boite_erreur", "Le fichier « classe_Dupont.txt » est introuvable."},
         };
-        for (const auto& b : boites) {
-            BoiteMessage boite(b.genre, QString::fromUtf8(b.texte), QStringLiteral("Marivelle"));
-            boite.show();
-            sauve(&boite, QString::fromLatin1(b.nom));
+        for (const auto& b : dialogues) {
+            DialogueMessage dialogue(b.genre, QString::fromUtf8(b.texte), QStringLiteral("Marivelle"));
+            dialogue.show();
+            sauve(&dialogue, QString::fromLatin1(b.nom));
         }
     }
     return 0;

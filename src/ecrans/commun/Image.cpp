@@ -1,7 +1,7 @@
 #include "ecrans/commun/Image.h"
 
 #include "logique/base/Garde.h"
-#include "ecrans/commun/Images.h"
+#include "ecrans/commun/Dessins.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -52,7 +52,7 @@ void Image::paintEvent(QPaintEvent*) {
         if (!proportions_.isEmpty())
             cible = proportions_.scaled(place, couvre_ ? Qt::KeepAspectRatioByExpanding : Qt::KeepAspectRatio);
         if (!dessin_.isEmpty()) {
-            cache_ = Images::rendu(dessin_, cible);
+            cache_ = Dessins::rendu(dessin_, cible);
         } else if (!image_.isNull()) {
             cache_ = image_.scaled(cible, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         } else {

@@ -3,7 +3,7 @@
 #include "ecrans/commun/Controles.h"
 #include "ecrans/commun/Fabrique.h"
 #include "ecrans/commun/Image.h"
-#include "ecrans/commun/Images.h"
+#include "ecrans/commun/Dessins.h"
 #include "logique/etat/SharedState.h"
 
 AideComptage::AideComptage(QWidget* ecran) : QObject(ecran), ecran_(ecran) {
@@ -62,7 +62,7 @@ void AideComptage::montre(const QList<QPair<int, QString>>& images) {
         Panneau* conteneur = genre == 0 ? e.dessin : e.constellation;
         Image* image = genre == 0 ? e.imageDessin : e.imageConstellation;
         conteneur->show();
-        image->setPixmap(Images::charge(dossier + texte + QStringLiteral(".jpg"), image->size()));
+        image->setPixmap(Dessins::charge(dossier + texte + QStringLiteral(".jpg"), image->size()));
     }
     Aide->hide();
     EnleverAide->show();

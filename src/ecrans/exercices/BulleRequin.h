@@ -2,7 +2,7 @@
 // The shark countdown: the question bubble rises towards the shark, one step every
 // TempsDeReponse × 50 ms, until it bursts there; then what is left of it drifts right every
 // 500 ms and, out of the screen, the question is lost.
-#include "logique/exercices/Minuteries.h"
+#include "logique/exercices/PaireDeMinuteries.h"
 
 #include <QList>
 #include <QObject>

@@ -14,7 +14,7 @@
 #include "ecrans/commun/Ecrans.h"
 #include "ecrans/commun/Fabrique.h"
 #include "ecrans/commun/Image.h"
-#include "ecrans/commun/Images.h"
+#include "ecrans/commun/Dessins.h"
 #include "logique/resultats/ResultatExercice.h"
 #include "ecrans/session/SequenceDriver.h"
 #include "logique/sons/Phrases.h"
@@ -66,7 +66,7 @@ void EcranExercice::finitCreation() {
     Perdu->retientLargeur();
     // A missing background is reported and the screen goes on without it.
     Garde::execute([this] {
-        ImageFond->setPixmap(Images::charge(QStringLiteral("Images/FondMarin.jpg"), ImageFond->size()));
+        ImageFond->setPixmap(Dessins::charge(QStringLiteral("Images/FondMarin.jpg"), ImageFond->size()));
     });
     partie_ = PartieReponses{};
     Etat().NombreErreurs = 0;

@@ -1,7 +1,7 @@
 #pragma once
 // The pirate countdown: he comes down from above the screen towards the fish's coin (one step
 // every TempsDeReponse × the descent tick), takes it, and climbs back with it (every 100 ms).
-#include "logique/exercices/Minuteries.h"
+#include "logique/exercices/PaireDeMinuteries.h"
 
 #include <QObject>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The coin pickup after a right first answer: the seahorse comes in from the left, 25 pixels
 // right and down every 80 ms, takes the fish's coin, and leaves 20 pixels left every 80 ms.
-#include "logique/exercices/Minuteries.h"
+#include "logique/exercices/PaireDeMinuteries.h"
 
 #include <QObject>
 

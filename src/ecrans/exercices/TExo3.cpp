@@ -140,7 +140,7 @@ void TExo3::creeScene() {
 void TExo3::FormShow() {
     commenceExercice();
     SharedState& e = Etat();
-    tireur_ = std::make_unique<TireurOperation>(e);
+    tireur_ = std::make_unique<TirageOperation>(e);
     repertoire_ = std::make_unique<RepertoireOperations>(*tireur_);
     IntrusImpossible = false;
     Enonce->setText(mode() == Mode::Pirate ? EnoncePirate : EnonceSansLimite);

@@ -5,7 +5,7 @@
 // bubble) or the fish's mother (the intruder). Any time limit is the pirate's.
 #include "logique/exercices/QuestionExo3.h"
 #include "ecrans/exercices/EcranExercice.h"
-#include "logique/exercices/TireOperation.h"
+#include "logique/exercices/TirageOperation.h"
 
 #include <QHash>
 #include <QList>
@@ -51,7 +51,7 @@ private:
     void surFond(QLabel* etiquette);
     void placeSous(const QWidget* creature, std::size_t k);
 
-    std::unique_ptr<TireurOperation> tireur_;
+    std::unique_ptr<TirageOperation> tireur_;
     std::unique_ptr<RepertoireOperations> repertoire_;
     QuestionExo3 question_;
     ClicsExo3 clics_;

@@ -4,7 +4,7 @@
 // fish. A wrong validation offers the solution; help counts what is missing and what is wrong.
 #include "logique/exercices/QuestionExo4.h"
 #include "ecrans/exercices/EcranExercice.h"
-#include "logique/exercices/TireOperation.h"
+#include "logique/exercices/TirageOperation.h"
 
 #include <array>
 #include <optional>
@@ -56,7 +56,7 @@ private:
     void placeLibelles(bool avecResultats);
     void afficheImpossible();
 
-    std::optional<TireurOperation> tireur_;
+    std::optional<TirageOperation> tireur_;
     std::optional<RepertoireOperations> repertoire_;
     QuestionExo4 question_;
     Bulles Selection{};

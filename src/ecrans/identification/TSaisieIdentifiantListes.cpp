@@ -60,14 +60,14 @@ void TSaisieIdentifiant::ImporterClick() {
     ApercuImport apercu(this, Etat(), enseignant, fichier, lus);
     if (apercu.exec() != QDialog::Accepted) return;
     // The class list may be locked a moment by another computer: the screen keeps painting.
-    ImportEleves::Bilan bilan;
+    ImportEleves::CompteRendu compteRendu;
     const QList<ImportEleves::Eleve> eleves = apercu.eleves();
     TravailEnFond::execute(this, QStringLiteral("Inscription des élèves…"),
-                           [&](Avancement&) { bilan = ImportEleves::enregistre(enseignant, eleves); });
-    QString texte = ImportEleves::texteInscrits(bilan.enregistres);
-    if (!bilan.dejaLa.isEmpty())
+                           [&](Avancement&) { compteRendu = ImportEleves::enregistre(enseignant, eleves); });
+    QString texte = ImportEleves::texteInscrits(compteRendu.enregistres);
+    if (!compteRendu.dejaLa.isEmpty())
         texte += QStringLiteral(" Déjà inscrits entre-temps sur un autre poste : ") +
-                 bilan.dejaLa.join(QStringLiteral(", ")) + QLatin1Char('.');
+                 compteRendu.dejaLa.join(QStringLiteral(", ")) + QLatin1Char('.');
     // The pupils shown follow when they are this class's.
     if (lb_nom_eleve->isEnabled() && cb_nom_ens->currentText() == enseignant) remplitElevesDe(enseignant);
     Messages::information(texte);

@@ -103,8 +103,8 @@ void EnregistreResultats(SharedState& e, const ResultatExercice& resultat, bool 
     EcritLigneBase(e, resultat);
 }
 
-void EnregistreResultats(SharedState& e, int erreurs, const QString& bilan, bool memeAnonyme) {
-    EnregistreResultats(e, ResultatExercice::de(e, erreurs, bilan), memeAnonyme);
+void EnregistreResultats(SharedState& e, int erreurs, const QString& listeErreurs, bool memeAnonyme) {
+    EnregistreResultats(e, ResultatExercice::de(e, erreurs, listeErreurs), memeAnonyme);
 }
 
 void EnchaineApresExercice(SharedState& e, QWidget* ecranExercice, bool avecBilan) {

@@ -21,7 +21,7 @@ void MarqueFinExercice(SharedState& etat);
 //    whether it writes); the second form builds the result from the state, the error count and
 //    the error list;
 void EnregistreResultats(SharedState& etat, const ResultatExercice& resultat, bool memeAnonyme = false);
-void EnregistreResultats(SharedState& etat, int erreurs, const QString& bilan, bool memeAnonyme = false);
+void EnregistreResultats(SharedState& etat, int erreurs, const QString& listeErreurs, bool memeAnonyme = false);
 // 3. (after the screen released its timers) NumeroExercice + 1, the position rewrite, the modal
 //    summary, the exercise screen hidden, settings reloaded, ExerciceSuivant. The anonymous pupil
 //    goes straight back to the chooser. Without `avecBilan` the summary is not shown.

@@ -8,7 +8,7 @@
 #include "ecrans/commun/Image.h"
 #include "ecrans/commun/Apparence.h"
 #include "ecrans/commun/Fabrique.h"
-#include "ecrans/commun/Images.h"
+#include "ecrans/commun/Dessins.h"
 #include "ecrans/commun/Ecrans.h"
 #include "logique/etat/SharedState.h"
 #include "logique/resultats/Enregistreurs.h"
@@ -88,7 +88,7 @@ void TChoixOperateur::FormCreate() {
     AdapteFenetre(this);
     // The background is a data picture a teacher may replace; a missing one is reported and the
     // screen stays usable on its plain colour.
-    Garde::execute([this] { ImageFond->setPixmap(Images::charge(QStringLiteral("Images/FondMarin.jpg"), ImageFond->size())); });
+    Garde::execute([this] { ImageFond->setPixmap(Dessins::charge(QStringLiteral("Images/FondMarin.jpg"), ImageFond->size())); });
     // The fish speaks from its right edge, a third of its height below its top.
     const QRect poisson = PoissonJouer->geometry();
     Parole->move(poisson.x() + poisson.width(), poisson.y() + poisson.height() / 3);

@@ -27,8 +27,8 @@ GrilleFaits::GrilleFaits(QWidget* parent, Operation operation) : QWidget(parent)
     setMinimumSize(200, 200);
 }
 
-void GrilleFaits::montre(const BilanEleve* bilan, int seuilMs, const QDate& aujourdhui) {
-    bilan_ = bilan;
+void GrilleFaits::montre(const AnneeEleve* annee, int seuilMs, const QDate& aujourdhui) {
+    annee_ = annee;
     aujourdhui_ = aujourdhui;
     seuil_ = seuilMs;
     int plus = TailleMin - 1;
@@ -37,9 +37,9 @@ void GrilleFaits::montre(const BilanEleve* bilan, int seuilMs, const QDate& aujo
         const Suivi::CaseGrille c = Suivi::caseDe(f);
         plus = std::max({plus, c.ligne, c.colonne});
     };
-    if (bilan) {
-        for (const Fait& f : bilan->faitsDesTables) etend(f);
-        for (const StatFait& s : bilan->faits) etend(s.fait);
+    if (annee) {
+        for (const Fait& f : annee->faitsDesTables) etend(f);
+        for (const StatFait& s : annee->faits) etend(s.fait);
     }
     taille_ = std::min(plus + 1, TailleMax);
     update();
@@ -48,11 +48,11 @@ void GrilleFaits::montre(const BilanEleve* bilan, int seuilMs, const QDate& aujo
 EtatFait GrilleFaits::etat(int ligne, int colonne, bool& dansTables) const {
     dansTables = false;
     Fait f;
-    if (!bilan_ || !Suivi::faitDeLaCase(operation_, ligne, colonne, f)) return EtatFait::JamaisVu;
+    if (!annee_ || !Suivi::faitDeLaCase(operation_, ligne, colonne, f)) return EtatFait::JamaisVu;
     const CleFait cle = Suivi::cleFamille(f);
-    dansTables = bilan_->faitsDesTables.isEmpty() || bilan_->faitsDesTables.contains(cle);
-    const auto s = bilan_->faits.constFind(cle);
-    return s == bilan_->faits.cend() ? EtatFait::JamaisVu : s->etat(seuil_);
+    dansTables = annee_->faitsDesTables.isEmpty() || annee_->faitsDesTables.contains(cle);
+    const auto s = annee_->faits.constFind(cle);
+    return s == annee_->faits.cend() ? EtatFait::JamaisVu : s->etat(seuil_);
 }
 
 QRect GrilleFaits::rectangle(int ligne, int colonne) const {
@@ -74,8 +74,8 @@ QString GrilleFaits::description(int ligne, int colonne) const {
     bool dansTables = false;
     const EtatFait e = etat(ligne, colonne, dansTables);
     QString texte = f.texteLisible() + QStringLiteral(" : ") + NomEtat(e);
-    if (bilan_) {
-        const StatFait s = bilan_->faits.value(Suivi::cleFamille(f));
+    if (annee_) {
+        const StatFait s = annee_->faits.value(Suivi::cleFamille(f));
         if (s.essais > 0) {
             texte += QStringLiteral("\n%1 question%2, %3 juste%4 du premier coup")
                          .arg(s.essais).arg(s.essais > 1 ? "s" : "").arg(s.justes).arg(s.justes > 1 ? "s" : "");
@@ -83,8 +83,8 @@ QString GrilleFaits::description(int ligne, int colonne) const {
                 texte += QStringLiteral("\ntemps médian : %1 s").arg(FormatFr::nombre(std::round(s.mediane() / 100.0) / 10.0));
         }
         // The box is the fact's own: "8 × 7" is reviewed apart from "7 × 8".
-        const auto b = bilan_->revision.boites.find(f);
-        if (b != bilan_->revision.boites.end())
+        const auto b = annee_->revision.boites.find(f);
+        if (b != annee_->revision.boites.end())
             texte += QStringLiteral("\nboîte %1, à revoir %2")
                          .arg(b->second.boite)
                          .arg(Revision::estDu(b->second, aujourdhui_)

@@ -1,7 +1,7 @@
 #pragma once
 // One operation's facts as a grid: each cell's state by colour and by symbol, its questions and
 // median time and its review box in the tooltip and, on a click, in `faitChoisi`.
-#include "logique/suivi/BilanEleve.h"
+#include "logique/suivi/AnneeEleve.h"
 
 #include <QWidget>
 
@@ -9,7 +9,7 @@ class GrilleFaits final : public QWidget {
     Q_OBJECT
 public:
     GrilleFaits(QWidget* parent, Operation operation);
-    void montre(const BilanEleve* bilan, int seuilMs, const QDate& aujourdhui);
+    void montre(const AnneeEleve* annee, int seuilMs, const QDate& aujourdhui);
     // Rows and columns run 0..taille() - 1.
     int taille() const { return taille_; }
     // The text of a cell: the fact, its state, its questions, median time and review box.
@@ -29,7 +29,7 @@ private:
     EtatFait etat(int ligne, int colonne, bool& dansTables) const;
 
     Operation operation_;
-    const BilanEleve* bilan_ = nullptr;
+    const AnneeEleve* annee_ = nullptr;
     int seuil_ = 3000;
     QDate aujourdhui_;
     int taille_ = 11;

@@ -56,7 +56,7 @@ void dessine(QPagedPaintDevice& page, const Contenu& c) {
     p.scale(echelle, echelle);
     p.setRenderHint(QPainter::Antialiasing);
     const double hauteur = page.height() / echelle;
-    const BilanEleve& b = *c.bilan;
+    const AnneeEleve& b = *c.annee;
     const auto annee = Suivi::semainesDeLAnnee(b, c.aujourdhui);
     double y = 0;
     auto texte = [&](const QString& t, const QFont& f, double h, const QColor& encre = Apparence::Marine) {
@@ -117,7 +117,7 @@ void enregistrePdf(const QString& chemin, const Contenu& c) {
     pdf.setPageSize(QPageSize(QPageSize::A4));
     pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
     pdf.setResolution(300);
-    pdf.setTitle(QStringLiteral("Bilan de ") + c.bilan->eleve);
+    pdf.setTitle(QStringLiteral("Bilan de ") + c.annee->eleve);
     pdf.setCreator(QStringLiteral("Marivelle"));
     dessine(pdf, c);
     if (!QFileInfo(chemin).isFile() || QFileInfo(chemin).size() == 0)
@@ -129,7 +129,7 @@ bool imprime(QWidget* parent, const Contenu& c) {
     imprimante.setPageSize(QPageSize(QPageSize::A4));
     imprimante.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
     QPrintDialog dialogue(&imprimante, parent);
-    dialogue.setWindowTitle(QStringLiteral("Imprimer le bilan de ") + c.bilan->eleve);
+    dialogue.setWindowTitle(QStringLiteral("Imprimer le bilan de ") + c.annee->eleve);
     if (dialogue.exec() != QDialog::Accepted) return false;
     dessine(imprimante, c);
     return true;

@@ -1,14 +1,14 @@
 #pragma once
 // The one-page A4 report for a pupil's family: name, period, what is known, what to practise at
 // home, the progress curve. Drawn once for a PDF file and for a printer.
-#include "logique/suivi/BilanEleve.h"
+#include "logique/suivi/AnneeEleve.h"
 
 class QPagedPaintDevice;
 class QWidget;
 
 namespace RapportFamille {
 struct Contenu {
-    const BilanEleve* bilan = nullptr;
+    const AnneeEleve* annee = nullptr;
     QString enseignant;
     QDate aujourdhui;
     int seuilMs = 3000;

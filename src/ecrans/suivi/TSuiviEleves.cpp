@@ -295,7 +295,7 @@ void TSuiviEleves::creeControles() {
         DialogueEnregistrement::confirme(QStringLiteral("Le bilan de %1 a été enregistré").arg(nom), f);
     });
     Garde::connecte(imprimer, &QPushButton::clicked, this, [this] {
-        if (const BilanEleve* b = eleveMontre())
+        if (const AnneeEleve* b = eleveMontre())
             RapportFamille::imprime(this, {b, classe_.enseignant, classe_.maintenant.date(), classe_.seuilMs});
     });
 }
@@ -459,15 +459,15 @@ void TSuiviEleves::remplitClasse() {
     if (aider_->count() == 0 && classeLue_) aider_->addItem(QStringLiteral("Personne ne recule en ce moment."));
 }
 
-const BilanEleve* TSuiviEleves::eleveMontre() const {
-    for (const BilanEleve& b : classe_.eleves)
+const AnneeEleve* TSuiviEleves::eleveMontre() const {
+    for (const AnneeEleve& b : classe_.eleves)
         if (b.eleve == eleve_) return &b;
     return nullptr;
 }
 
 void TSuiviEleves::montreEleve(const QString& eleve) {
     eleve_ = eleve;
-    const BilanEleve* b = eleveMontre();
+    const AnneeEleve* b = eleveMontre();
     if (!b) return;
     nomEleve_->setText(eleve);  // with the class level, as registered
     for (GrilleFaits* g : grillesParOperation_) g->montre(b, classe_.seuilMs, classe_.maintenant.date());
@@ -504,13 +504,13 @@ void TSuiviEleves::seuilChange(double secondes) {
 }
 
 void TSuiviEleves::enregistrePdf(const QString& chemin) {
-    if (const BilanEleve* b = eleveMontre())
+    if (const AnneeEleve* b = eleveMontre())
         RapportFamille::enregistrePdf(chemin, {b, classe_.enseignant, classe_.maintenant.date(), classe_.seuilMs});
 }
 
 void TSuiviEleves::exporteCsv(const QString& chemin) {
     QList<LigneClasse> lignes;
-    for (const BilanEleve& b : classe_.eleves) lignes << Suivi::ligne(b, classe_.maintenant.date(), classe_.seuilMs);
+    for (const AnneeEleve& b : classe_.eleves) lignes << Suivi::ligne(b, classe_.maintenant.date(), classe_.seuilMs);
     FichierTexte::remplaceOctetsAilleurs(chemin, Suivi::csvClasse(lignes));
 }
 

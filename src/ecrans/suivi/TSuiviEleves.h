@@ -40,7 +40,7 @@ private:
     // Shows `classe_`; only a class `lue` may have its threshold changed, be exported or printed.
     // `raison`: why it could not be read.
     void montreClasse(bool lue, const QString& raison = {});
-    const BilanEleve* eleveMontre() const;
+    const AnneeEleve* eleveMontre() const;
 
     bool premierAffichage_ = true;
     double echelle_ = 1.0;  // text size against 1024 × 768

@@ -1,7 +1,7 @@
 #include "logique/exercices/QuestionExo3.h"
 
 #include "logique/base/Aleatoire.h"
-#include "logique/exercices/TireOperation.h"
+#include "logique/exercices/TirageOperation.h"
 
 #include <algorithm>
 
@@ -14,7 +14,7 @@ constexpr int TentativesMax = 1000;
 
 // Draws until `qualifie` holds, `tirages` draws at most.
 template <typename Critere>
-bool tireJusqua(const TireurOperation& tireur, RepertoireOperations& repertoire, int tirages, Critere qualifie,
+bool tireJusqua(const TirageOperation& tireur, RepertoireOperations& repertoire, int tirages, Critere qualifie,
                 QuestionOperation& sortie) {
     for (int i = 0; i < tirages; ++i) {
         sortie = tireur.tire();
@@ -25,7 +25,7 @@ bool tireJusqua(const TireurOperation& tireur, RepertoireOperations& repertoire,
 }
 }  // namespace
 
-QuestionExo3 GenereExo3(const TireurOperation& tireur, RepertoireOperations& repertoire) {
+QuestionExo3 GenereExo3(const TirageOperation& tireur, RepertoireOperations& repertoire) {
     QuestionExo3 question;
     // Settings that cannot give two operations of one result, or two results, fail at once.
     if (!repertoire.aDesJumelles() || repertoire.nombreDeResultats() < 2) return question;

@@ -8,7 +8,7 @@
 
 #include <array>
 
-class TireurOperation;
+class TirageOperation;
 class RepertoireOperations;
 
 struct QuestionExo3 {
@@ -21,7 +21,7 @@ struct QuestionExo3 {
 // Builds one question: attempts of A, then B (up to 200 draws: A's result, another left operand),
 // then C (up to 50 draws: another result), until 5 attempts fail at B or 5 at C. An attempt the
 // repertoire shows to be hopeless fails without its draws.
-QuestionExo3 GenereExo3(const TireurOperation& tireur, RepertoireOperations& repertoire);
+QuestionExo3 GenereExo3(const TirageOperation& tireur, RepertoireOperations& repertoire);
 
 // The clicks on the three bubbles of a question: each bubble once, none during a burst.
 struct ClicsExo3 {

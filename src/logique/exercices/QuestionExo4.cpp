@@ -1,7 +1,7 @@
 #include "logique/exercices/QuestionExo4.h"
 
 #include "logique/base/Aleatoire.h"
-#include "logique/exercices/TireOperation.h"
+#include "logique/exercices/TirageOperation.h"
 
 #include <algorithm>
 
@@ -10,7 +10,7 @@ constexpr int Tentatives = 20;
 constexpr int TiragesParBulle = 2000;
 
 // One attempt at filling the ten bubbles for `cible`, with or without distinct captions.
-bool tentative(const TireurOperation& tireur, RepertoireOperations& repertoire, QuestionExo4& q, bool distinctes) {
+bool tentative(const TirageOperation& tireur, RepertoireOperations& repertoire, QuestionExo4& q, bool distinctes) {
     const int bonnes = static_cast<int>(std::count(q.BonnesBulles.begin(), q.BonnesBulles.end(), true));
     if (distinctes) {
         // Not enough distinct operations known for this target: the attempt cannot succeed.
@@ -52,7 +52,7 @@ QString QuestionExo4::texteCible() const {
     return impossible ? QStringLiteral("OK") : QString::number(cible);
 }
 
-QuestionExo4 GenereExo4(const TireurOperation& tireur, RepertoireOperations& repertoire) {
+QuestionExo4 GenereExo4(const TirageOperation& tireur, RepertoireOperations& repertoire) {
     QuestionExo4 q;
     for (bool& bonne : q.BonnesBulles) bonne = Aleatoire::random(2) == 1;
     const int bonnes = static_cast<int>(std::count(q.BonnesBulles.begin(), q.BonnesBulles.end(), true));

@@ -8,7 +8,7 @@
 
 #include <array>
 
-class TireurOperation;
+class TirageOperation;
 class RepertoireOperations;
 
 constexpr int BullesExo4 = 10;
@@ -26,7 +26,7 @@ struct QuestionExo4 {
 // Draws the pattern once, then up to 20 attempts with distinct captions, then up to 20 allowing
 // repeats; each bubble gets up to 2000 draws. An attempt the repertoire shows to be hopeless
 // fails without its draws.
-QuestionExo4 GenereExo4(const TireurOperation& tireur, RepertoireOperations& repertoire);
+QuestionExo4 GenereExo4(const TirageOperation& tireur, RepertoireOperations& repertoire);
 
 // Shown in the first bubble when no question can be built (line breaks as "\n").
 QString TexteExo4Impossible();

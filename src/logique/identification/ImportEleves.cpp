@@ -87,14 +87,14 @@ QList<Eleve> prepare(SharedState& etat, const QString& enseignant, const QList<L
     return eleves;
 }
 
-Bilan enregistre(const QString& enseignant, const QList<Eleve>& eleves) {
-    Bilan bilan;
+CompteRendu enregistre(const QString& enseignant, const QList<Eleve>& eleves) {
+    CompteRendu compteRendu;
     // A lost class folder is made again, as a registration on screen would.
     const QString dossier = Registre::DossierDeClasse(enseignant);
     if (!FichierTexte::creeDossier(dossier))
         throw ErreurFichier(QStringLiteral("Impossible de créer le dossier « %1 ».").arg(dossier));
     FichierTexte::modifieLignes(Registre::FichierListeEleves(enseignant), [&](QStringList& liste, bool existait) {
-        bilan = {};
+        compteRendu = {};
         if (!existait) liste = {Registre::EnteteListeEleves(enseignant)};
         // The list as it is now, under the lock: another program may have added some of them.
         QSet<QString> pris = clesDe(LignesDeListe(liste));
@@ -102,16 +102,16 @@ Bilan enregistre(const QString& enseignant, const QList<Eleve>& eleves) {
             if (!e.refus.isEmpty() || VerifieNomEleve(e.nom, e.ligne, enseignant)) continue;
             const QString cle = Registre::CleDeNom(e.ligne);
             if (pris.contains(cle)) {
-                bilan.dejaLa << e.ligne;
+                compteRendu.dejaLa << e.ligne;
                 continue;
             }
             liste << e.ligne;
             pris.insert(cle);
-            ++bilan.enregistres;
+            ++compteRendu.enregistres;
         }
-        return bilan.enregistres > 0 || !existait;
+        return compteRendu.enregistres > 0 || !existait;
     });
-    return bilan;
+    return compteRendu;
 }
 
 QString texteInscrits(int enregistres) {

@@ -32,14 +32,14 @@ QStringList niveauxDe(SharedState& etat, const QString& enseignant);
 QList<Eleve> prepare(SharedState& etat, const QString& enseignant, const QList<ListeLue::Eleve>& lus,
                      const QString& niveauParDefaut);
 
-struct Bilan {
+struct CompteRendu {
     int enregistres = 0;
     // Accepted pupils another program registered meanwhile.
     QStringList dejaLa;
 };
 // Registers the accepted pupils (those without `refus`) in one rewrite of the class list, under
 // its lock; no box is shown. Throws ErreurFichier, the list then unchanged.
-Bilan enregistre(const QString& enseignant, const QList<Eleve>& eleves);
+CompteRendu enregistre(const QString& enseignant, const QList<Eleve>& eleves);
 // "3 élèves ont été inscrits.", for the screen and the command line alike.
 QString texteInscrits(int enregistres);
 

@@ -5,7 +5,7 @@
 // server does not take goes to this computer's outbox and leaves it, in order, when the server
 // answers again. The queue and the thread: Ecrivain.cpp; where each task goes (the class's file,
 // the server, the outbox, the pending files): EcrivainLivraison.cpp. For the journal's own files.
-#include "logique/journal/BoiteEnvoi.h"
+#include "logique/journal/EnvoisDifferes.h"
 #include "logique/journal/JournalInterne.h"
 #include "logique/journal/MagasinJournal.h"
 

@@ -27,14 +27,14 @@ QString texteMisDeCote(const QString& fichier, const JournalSqlite::Controle& c)
                               .arg(fichier, c.misDeCote);
     if (!c.raison.isEmpty())
         return debut + QStringLiteral(", vide : ce qui pouvait être lu de l'ancien n'a pas pu y être repris (%1).").arg(c.raison);
-    return debut + QStringLiteral(" avec ce qui a pu être lu de l'ancien : ") + JournalSqlite::bilan(c.lecture);
+    return debut + QStringLiteral(" avec ce qui a pu être lu de l'ancien : ") + JournalSqlite::texteLecture(c.lecture);
 }
 
 QString texteLignesAbimees(const QString& chemin, qsizetype nombre) {
     return QStringLiteral("%1 ligne%2 abîmée%2 de « %3 » %4 été mise%2 de côté dans « %5 », sans être enregistrée%2.")
         .arg(nombre)
         .arg(nombre > 1 ? QStringLiteral("s") : QString(), chemin,
-             nombre > 1 ? QStringLiteral("ont") : QStringLiteral("a"), BoiteEnvoi::cheminMisDeCote(chemin));
+             nombre > 1 ? QStringLiteral("ont") : QStringLiteral("a"), EnvoisDifferes::cheminMisDeCote(chemin));
 }
 }  // namespace
 
@@ -114,7 +114,7 @@ void Ecrivain::controle(const Tache& tache) {
 void Ecrivain::livreEnAttente(const Tache& tache) {
     const QString chemin = Journal::cheminEnAttente(tache.fichier);
     if (!QFileInfo::exists(chemin)) return;
-    BoiteEnvoi attente(chemin);
+    EnvoisDifferes attente(chemin);
     attente.vide([this](const Envoi& envoi) {
         if (const auto* e = std::get_if<EntreeJournal>(&envoi)) fichier_->ajoute(*e);
         return true;
@@ -157,7 +157,7 @@ bool Ecrivain::versServeur(const Tache& tache) {
         return !e || versFichier({tache.envoi, e->enseignant, tache.repertoireClasse,
                                   Journal::cheminSqlite(e->enseignant, tache.repertoireClasse)});
     }
-    BoiteEnvoi boite(JournalInterne::boite());
+    EnvoisDifferes boite(JournalInterne::boite());
     // Behind records already waiting, a new one waits too: they leave in order, in the
     // background, so the end of an exercise waits only for its own records to be kept.
     if (enAttente_ == 0) enAttente_ = boite.taille();
@@ -197,7 +197,7 @@ void Ecrivain::videBoite(bool enFond) {
         enAttente_ = 0;
         return;
     }
-    BoiteEnvoi boite(JournalInterne::boite());
+    EnvoisDifferes boite(JournalInterne::boite());
     try {
         enAttente_ = boite.vide([this, enFond](const Envoi& envoi) {
             if (enFond) {
@@ -231,7 +231,7 @@ void Ecrivain::deposeEnAttente(const std::deque<Tache>& reste) {
             // Beside the class's file: never a class folder made again for it (a teacher removed).
             if (cible != JournalInterne::boite() && !QFileInfo(QFileInfo(cible).absolutePath()).isDir())
                 throw ErreurJournal(QStringLiteral("Le dossier de « %1 » n'existe plus.").arg(cible));
-            BoiteEnvoi(cible).ajoute(envois.value(cible));
+            EnvoisDifferes(cible).ajoute(envois.value(cible));
         } catch (const ErreurMarivelle& e) {
             AvisEnseignant::note(classes.value(cible),
                                  e.message() + QStringLiteral(" %1 réponse(s) de la fin de la séance n'ont pas pu être gardées.")

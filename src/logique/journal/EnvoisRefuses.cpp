@@ -3,7 +3,7 @@
 #include "logique/base/Erreurs.h"
 #include "logique/base/FichierTexte.h"
 #include "logique/base/FormatFr.h"
-#include "logique/journal/BoiteEnvoi.h"
+#include "logique/journal/EnvoisDifferes.h"
 #include "logique/journal/MagasinJournal.h"
 
 #include <QFile>
@@ -19,7 +19,7 @@ constexpr int DetaillesAuPlus = 5;
 // "le résultat de l'exercice 3 de « Zoé » (classe_de_Léa)", "une réponse de « Zoé » (Léa) du 07/12/2026 09:00:05".
 QString quoi(const QJsonObject& refus) {
     try {
-        const Envoi envoi = BoiteEnvoi::deLigne(QJsonDocument(refus[QLatin1String("envoi")].toObject()).toJson());
+        const Envoi envoi = EnvoisDifferes::deLigne(QJsonDocument(refus[QLatin1String("envoi")].toObject()).toJson());
         if (const auto* l = std::get_if<LigneResultat>(&envoi))
             return QStringLiteral("le résultat de l'exercice %1 de « %2 » (%3)")
                 .arg(l->valeurs.value(2).toString(), l->valeurs.value(0).toString(), l->table);
@@ -42,9 +42,9 @@ QString pourquoi(const QJsonObject& refus) {
 
 namespace EnvoisRefuses {
 QString aSignaler(const QString& cheminRefus) {
-    const QList<QByteArray> lignes = BoiteEnvoi::lignesDuFichier(cheminRefus);
+    const QList<QByteArray> lignes = EnvoisDifferes::lignesDuFichier(cheminRefus);
     const QString cheminCompte = cheminRefus + QStringLiteral(".signales");
-    const QList<QByteArray> compte = BoiteEnvoi::lignesDuFichier(cheminCompte);
+    const QList<QByteArray> compte = EnvoisDifferes::lignesDuFichier(cheminCompte);
     const qsizetype dejaDites = compte.isEmpty() ? 0 : std::clamp<qsizetype>(compte.first().toLongLong(), 0, lignes.size());
     if (dejaDites == lignes.size()) return {};
     QStringList details;

@@ -1,6 +1,6 @@
 #pragma once
 // What the school server refused for good, told to the teacher: the records set aside in the
-// refused file beside the outbox (BoiteEnvoi::cheminRefus) are told once, in French, at the
+// refused file beside the outbox (EnvoisDifferes::cheminRefus) are told once, in French, at the
 // teacher's next visit (never on a pupil's screen), with why and where they are kept.
 #include <QString>
 

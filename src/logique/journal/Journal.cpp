@@ -4,7 +4,7 @@
 #include "logique/base/Messages.h"
 #include "logique/base/Minuterie.h"
 #include "logique/journal/AvisEnseignant.h"
-#include "logique/journal/BoiteEnvoi.h"
+#include "logique/journal/EnvoisDifferes.h"
 #include "logique/journal/Ecrivain.h"
 #include "logique/journal/JournalSqlite.h"
 #include "logique/journal/EnvoisRefuses.h"
@@ -26,7 +26,7 @@ const QString TexteEleve = QStringLiteral(
 
 std::mutex verrouFabrique;
 Journal::Fabrique fabriqueInstallee;
-QString cheminBoite;
+QString cheminDifferes;
 
 Ecrivain& ecrivain() {
     static Ecrivain instance;
@@ -50,7 +50,7 @@ Journal::Fabrique fabrique() {
 
 QString boite() {
     std::lock_guard garde(verrouFabrique);
-    return cheminBoite;
+    return cheminDifferes;
 }
 }  // namespace JournalInterne
 
@@ -74,7 +74,7 @@ std::unique_ptr<MagasinJournal> ouvreAbime(const QString& enseignant, const QStr
     auto magasin = JournalSqlite::lisible(fichier, enseignant, lecture);
     manque = QStringLiteral("Le journal des réponses « %1 » est abîmé : %2 Il sera mis de côté et remplacé par un "
                             "nouveau, avec tout ce qui peut en être lu, dès qu'un élève de la classe jouera.")
-                 .arg(fichier, JournalSqlite::bilan(lecture));
+                 .arg(fichier, JournalSqlite::texteLecture(lecture));
     return magasin;
 }
 
@@ -95,14 +95,14 @@ void oublieEnseignant(const QString& enseignant, const QString& repertoireClasse
     if (fabrique()) ouvre(enseignant, repertoireClasse)->supprimeEnseignant(enseignant);
 }
 
-void installeFabrique(Fabrique f, const QString& boiteEnvoi) {
+void installeFabrique(Fabrique f, const QString& fichierDifferes) {
     {
         std::lock_guard garde(verrouFabrique);
         fabriqueInstallee = std::move(f);
-        cheminBoite = boiteEnvoi.isEmpty() ? BoiteEnvoi::cheminParDefaut() : boiteEnvoi;
+        cheminDifferes = fichierDifferes.isEmpty() ? EnvoisDifferes::cheminParDefaut() : fichierDifferes;
     }
     // What an earlier session left in the outbox leaves now.
-    if (fabrique() && BoiteEnvoi(boite()).taille() > 0) renvoie();
+    if (fabrique() && EnvoisDifferes(boite()).taille() > 0) renvoie();
 }
 
 bool surServeur() { return bool(fabrique()); }
@@ -113,7 +113,7 @@ void ecritLigne(const LigneResultat& ligne) {
 
 void renvoie() { ecrivain().ajoute(std::nullopt); }
 
-qsizetype enAttente() { return fabrique() ? BoiteEnvoi(boite()).taille() : 0; }
+qsizetype enAttente() { return fabrique() ? EnvoisDifferes(boite()).taille() : 0; }
 
 void ecrit(const EntreeJournal& entree, const QString& repertoireClasse) {
     if (entree.eleve == EleveSansId || entree.eleve.isEmpty()) return;
@@ -128,7 +128,7 @@ bool attendsBrievement() {
 
 void arrete() {
     ecrivain().arrete();
-    BoiteEnvoi::gardeCeQuiAttend();
+    EnvoisDifferes::gardeCeQuiAttend();
 }
 
 QList<EntreeJournal> enFile(const QString& enseignant, const QString& eleve) { return ecrivain().enFile(enseignant, eleve); }
@@ -171,7 +171,7 @@ void retablit() {
 
 void signaleRefus() {
     const QString chemin = boite();
-    const QString texte = EnvoisRefuses::aSignaler(BoiteEnvoi::cheminRefus(chemin.isEmpty() ? BoiteEnvoi::cheminParDefaut() : chemin));
+    const QString texte = EnvoisRefuses::aSignaler(EnvoisDifferes::cheminRefus(chemin.isEmpty() ? EnvoisDifferes::cheminParDefaut() : chemin));
     if (!texte.isEmpty()) Messages::information(texte);
 }
 

@@ -21,9 +21,9 @@ QString cheminSqlite(const QString& enseignant, const QString& repertoireClasse)
 std::unique_ptr<MagasinJournal> ouvre(const QString& enseignant, const QString& repertoireClasse);
 using Fabrique = std::function<std::unique_ptr<MagasinJournal>(const QString& enseignant, const QString& repertoireClasse)>;
 // A school server's store, which serves every class (the writer opens it with empty names).
-// What it cannot take goes to the outbox file `boiteEnvoi` (default BoiteEnvoi::cheminParDefaut())
+// What it cannot take goes to the outbox file `fichierDifferes` (default EnvoisDifferes::cheminParDefaut())
 // and is sent again, in order, when it answers. Null gives the SQLite files back.
-void installeFabrique(Fabrique fabrique, const QString& boiteEnvoi = {});
+void installeFabrique(Fabrique fabrique, const QString& fichierDifferes = {});
 // A server's store is installed: results rows go there too.
 bool surServeur();
 // The class has a journal to read: a server's store, or the class's SQLite file. A reader that

@@ -373,7 +373,7 @@ std::unique_ptr<MagasinJournal> lisible(const QString& fichier, const QString& e
     return magasin;
 }
 
-QString bilan(const Lecture& lecture) {
+QString texteLecture(const Lecture& lecture) {
     const QString lues = QStringLiteral("%1 question%2 %3 pu être lue%2")
                              .arg(FormatFr::nombre(double(lecture.questions)),
                                   lecture.questions > 1 ? QStringLiteral("s") : QString(),

@@ -42,5 +42,5 @@ Controle controle(const QString& fichier, const QString& enseignant, const QDate
 std::unique_ptr<MagasinJournal> lisible(const QString& fichier, const QString& enseignant, Lecture& lecture);
 
 // "1 234 questions ont pu être lues ; au plus 56 n'ont pas pu l'être."
-QString bilan(const Lecture& lecture);
+QString texteLecture(const Lecture& lecture);
 }  // namespace JournalSqlite

@@ -183,8 +183,8 @@ QVariantList valeurs(const ResultatExercice& r) {
             r.secondes, tempsParQuestion(r) + QStringLiteral(" s par question"), texte(r.listeErreurs), texte(r.fin)};
 }
 
-QVariantList valeurs(const SharedState& etat, int erreurs, const QString& bilan) {
-    return valeurs(ResultatExercice::de(etat, erreurs, bilan));
+QVariantList valeurs(const SharedState& etat, int erreurs, const QString& listeErreurs) {
+    return valeurs(ResultatExercice::de(etat, erreurs, listeErreurs));
 }
 
 LigneResultat ligne(const ResultatExercice& r) {

@@ -23,7 +23,7 @@ QString nomTable(const QString& enseignant);
 void prepare(const QString& chemin, const QString& table);
 // The row's values of the exercise that just ended, in the table's column order (after Id).
 QVariantList valeurs(const ResultatExercice& resultat);
-QVariantList valeurs(const SharedState& etat, int erreurs, const QString& bilan);
+QVariantList valeurs(const SharedState& etat, int erreurs, const QString& listeErreurs);
 // The same row for a school server: the teacher's table, and an id of its own.
 LigneResultat ligne(const ResultatExercice& resultat);
 // The row of the exercise that just ended.

@@ -241,7 +241,7 @@ public:
             {6, colonne.exercice}, {8, colonne.type},      {9, colonne.tables},
             {10, colonne.cas},     {11, colonne.aide},     {13, colonne.debut},
             {15, colonne.erreurs}, {16, colonne.duree},    {17, colonne.tempsParQuestion},
-            {18, colonne.bilan},   {19, colonne.fin},
+            {18, colonne.listeErreurs}, {19, colonne.fin},
         };
         int plusLongue = 0;
         for (const auto& [ligne, texte] : textes) plusLongue = std::max(plusLongue, plusLongueLigne(texteXml(texte)));
@@ -455,7 +455,7 @@ Colonne colonne(const ResultatExercice& r) {
     c.erreurs = QStringLiteral("%1 erreur(s) sur %2").arg(r.erreurs).arg(r.questions);
     c.duree = QString::number(r.secondes);
     c.tempsParQuestion = tempsParQuestion(r) + QStringLiteral(" secondes par question");
-    c.bilan = r.listeErreurs;
+    c.listeErreurs = r.listeErreurs;
     c.fin = r.fin;
     return c;
 }

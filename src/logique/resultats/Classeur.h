@@ -24,7 +24,7 @@ void prepare(const QString& chemin, const QString& enseignant, const QString& el
 struct Colonne {
     QString exercice, type, tables, cas, aide, debut;
     double taux = 0;
-    QString erreurs, duree, tempsParQuestion, bilan, fin;
+    QString erreurs, duree, tempsParQuestion, listeErreurs, fin;
 };
 Colonne colonne(const ResultatExercice& resultat);
 

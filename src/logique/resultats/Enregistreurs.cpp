@@ -30,8 +30,8 @@ void EcritProfilExercice(const SharedState& etat, const ResultatExercice& result
     FichierTexte::ajoute(chemin, ProfilTexte::exercice(resultat));
 }
 
-void EcritProfilExercice(SharedState& etat, int erreurs, const QString& bilan) {
-    EcritProfilExercice(etat, ResultatExercice::de(etat, erreurs, bilan));
+void EcritProfilExercice(SharedState& etat, int erreurs, const QString& listeErreurs) {
+    EcritProfilExercice(etat, ResultatExercice::de(etat, erreurs, listeErreurs));
 }
 
 void EcritDateDeconnexion(SharedState& etat) {
@@ -101,10 +101,10 @@ void EcritLigneBase(const SharedState& etat, const ResultatExercice& resultat) {
     }
 }
 
-void EcritColonneTableur(SharedState& etat, int erreurs, const QString& bilan) {
-    EcritColonneTableur(etat, ResultatExercice::de(etat, erreurs, bilan));
+void EcritColonneTableur(SharedState& etat, int erreurs, const QString& listeErreurs) {
+    EcritColonneTableur(etat, ResultatExercice::de(etat, erreurs, listeErreurs));
 }
 
-void EcritLigneBase(SharedState& etat, int erreurs, const QString& bilan) {
-    EcritLigneBase(etat, ResultatExercice::de(etat, erreurs, bilan));
+void EcritLigneBase(SharedState& etat, int erreurs, const QString& listeErreurs) {
+    EcritLigneBase(etat, ResultatExercice::de(etat, erreurs, listeErreurs));
 }

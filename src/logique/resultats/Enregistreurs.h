@@ -14,7 +14,7 @@ void EcritConnexion(SharedState& etat, const QDateTime& date);
 // End of an exercise: the exercise block, appended when the profile file exists.
 void EcritProfilExercice(const SharedState& etat, const ResultatExercice& resultat);
 // The same with the result built from the state, the error count and the error list.
-void EcritProfilExercice(SharedState& etat, int erreurs, const QString& bilan);
+void EcritProfilExercice(SharedState& etat, int erreurs, const QString& listeErreurs);
 // Leaving: the disconnection line (text profile on and file present); the class folder is forgotten.
 void EcritDateDeconnexion(SharedState& etat);
 
@@ -30,5 +30,5 @@ void PrepareBase(SharedState& etat);
 void EcritColonneTableur(SharedState& etat, const ResultatExercice& resultat);
 void EcritLigneBase(const SharedState& etat, const ResultatExercice& resultat);
 // The same with the result built from the state, the error count and the error list.
-void EcritColonneTableur(SharedState& etat, int erreurs, const QString& bilan);
-void EcritLigneBase(SharedState& etat, int erreurs, const QString& bilan);
+void EcritColonneTableur(SharedState& etat, int erreurs, const QString& listeErreurs);
+void EcritLigneBase(SharedState& etat, int erreurs, const QString& listeErreurs);

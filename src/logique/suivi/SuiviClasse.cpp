@@ -85,14 +85,14 @@ Classe charge(const QString& enseignant, const QString& repertoireClasse, Magasi
             i = j;
         }
     for (const QString& eleve : elevesDeLaClasse(enseignant, repertoireClasse, magasin, inscrits)) {
-        c.eleves.append(BilanEleve{});
+        c.eleves.append(AnneeEleve{});
         c.eleves.last().eleve = eleve;
     }
     c.reunies.resize(c.eleves.size());
-    BilanEleve* const premier = c.eleves.data();
+    AnneeEleve* const premier = c.eleves.data();
     QList<ReponseResumee>* const reunies = c.reunies.data();
     // Each pupil apart from the others: their questions in one list, their tables, year and review boxes.
-    QtConcurrent::blockingMap(c.eleves, [&](BilanEleve& b) {
+    QtConcurrent::blockingMap(c.eleves, [&](AnneeEleve& b) {
         const QList<std::span<const ReponseResumee>> siens = morceaux.value(b.eleve);
         std::span<const ReponseResumee> reponses;
         if (siens.size() == 1) {
@@ -122,7 +122,7 @@ Classe charge(const QString& enseignant, const QString& repertoireClasse, Magasi
 }
 
 void revise(Classe& c) {
-    QtConcurrent::blockingMap(c.eleves, [&c](BilanEleve& b) {
+    QtConcurrent::blockingMap(c.eleves, [&c](AnneeEleve& b) {
         b.revision = Revision::etatDeLEleve(b.reponses, c.maintenant.date(), c.seuilMs);
     });
 }
@@ -132,7 +132,7 @@ QString nomAffiche(const QString& eleve) {
     return fin > 0 ? eleve.left(fin) : eleve;
 }
 
-LigneClasse ligne(const BilanEleve& b, const QDate& aujourdhui, int seuilMs) {
+LigneClasse ligne(const AnneeEleve& b, const QDate& aujourdhui, int seuilMs) {
     LigneClasse l;
     l.eleve = b.eleve;
     l.derniereQuestion = b.derniereQuestion;
@@ -157,9 +157,9 @@ LigneClasse ligne(const BilanEleve& b, const QDate& aujourdhui, int seuilMs) {
     return l;
 }
 
-QList<AideDuJour> aAiderAujourdhui(const QList<BilanEleve>& eleves, int seuilMs) {
+QList<AideDuJour> aAiderAujourdhui(const QList<AnneeEleve>& eleves, int seuilMs) {
     QList<AideDuJour> liste;
-    for (const BilanEleve& b : eleves) {
+    for (const AnneeEleve& b : eleves) {
         AideDuJour a;
         a.eleve = b.eleve;
         if (b.tapees7 >= TapeesMinimum && b.tapeesAvant7 >= TapeesMinimum)

@@ -1,7 +1,7 @@
 #pragma once
 // The class at a glance: one line per pupil, who needs help today, the class's threshold. The
 // view reads the journal and the parameter files; the only file it writes is the threshold's.
-#include "logique/suivi/BilanEleve.h"
+#include "logique/suivi/AnneeEleve.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -38,7 +38,7 @@ struct Classe {
     QString repertoire;
     QDateTime maintenant;
     int seuilMs = Suivi::SeuilParDefautMs;
-    QList<BilanEleve> eleves;  // by name
+    QList<AnneeEleve> eleves;  // by name
     QList<QList<ReponseResumee>> reponses;  // the questions by part, which the pupils' lines point into
     QList<QList<ReponseResumee>> reunies;   // by pupil, the questions of a pupil spread over several parts
 };
@@ -67,8 +67,8 @@ void revise(Classe& classe);
 // The pupil's name without " en classe de <level>", for the class table where the level is known.
 QString nomAffiche(const QString& eleve);
 
-LigneClasse ligne(const BilanEleve& bilan, const QDate& aujourdhui, int seuilMs);
-QList<AideDuJour> aAiderAujourdhui(const QList<BilanEleve>& eleves, int seuilMs);
+LigneClasse ligne(const AnneeEleve& annee, const QDate& aujourdhui, int seuilMs);
+QList<AideDuJour> aAiderAujourdhui(const QList<AnneeEleve>& eleves, int seuilMs);
 
 
 // The class lines as CSV for a spreadsheet: UTF-8 with its byte-order mark, ";", French headers.

@@ -29,7 +29,7 @@ class Exo4Test : public TestExercice<TExo4, Ecrans::Role::Exo4, 4> {
             for (int n = 3; n <= 9; ++n) Etat().ajouteEntree(n, 1, 10, 2);  // many results shared by several operations
             Etat().OptionTableDansOrdre = false;
             Aleatoire::graine(graine);
-            TireurOperation tireur(Etat());
+            TirageOperation tireur(Etat());
             RepertoireOperations repertoire(tireur);
             if (!voulue(GenereExo4(tireur, repertoire))) continue;
             exo_->hide();

@@ -9,7 +9,7 @@
 #include "ecrans/exercices/TExo2.h"
 #include "ecrans/exercices/TExo3.h"
 #include "ecrans/exercices/TExo4.h"
-#include "logique/exercices/TireOperation.h"
+#include "logique/exercices/TirageOperation.h"
 #include "logique/journal/Journal.h"
 
 #include <QElapsedTimer>

@@ -441,10 +441,10 @@ private slots:
         option.initFrom(sequence);
         option.rect = sequence->visualItemRect(sequence->item(1));
         option.features |= QStyleOptionViewItem::HasCheckIndicator;
-        const QPoint boite =
+        const QPoint caseACocher =
             sequence->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, sequence).center();
         for (const Qt::CheckState apres : {Qt::Unchecked, Qt::Checked}) {
-            QTest::mouseClick(sequence->viewport(), Qt::LeftButton, {}, boite);
+            QTest::mouseClick(sequence->viewport(), Qt::LeftButton, {}, caseACocher);
             QCOMPARE(sequence->item(1)->checkState(), apres);
         }
         QVERIFY(w<QCheckBox>("Profil_BaseDonnees")->isChecked());

@@ -225,7 +225,7 @@ private slots:
 
     // The family report of a pupil whose name holds quotes: the dialog proposes a whole name with
     // ".pdf" in the teacher's folder, dates in French, and the teacher is told where it went.
-    void leBilanSEnregistreSousUnNomEntierEtLeProfesseurLeSait() {
+    void leRapportSEnregistreSousUnNomEntierEtLeProfesseurLeSait() {
         DossierTemporaire dossier;
         const QByteArray home = qgetenv("HOME");
         const auto retablit = qScopeGuard([home] { qputenv("HOME", home); });

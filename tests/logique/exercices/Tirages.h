@@ -3,7 +3,7 @@
 // question is an exact operation, sets of question texts.
 #include "logique/base/Aleatoire.h"
 #include "logique/exercices/QuestionOperation.h"
-#include "logique/exercices/TireOperation.h"
+#include "logique/exercices/TirageOperation.h"
 #include "logique/etat/SharedState.h"
 
 #include <gtest/gtest.h>
@@ -53,7 +53,7 @@ inline std::set<QString> ensemble(std::initializer_list<const char*> textes) {
 template <typename Question, typename Genere>
 std::vector<Question> questionsPreparees(const SharedState& e, int nombre, int graine, Genere genere) {
     Aleatoire::graine(static_cast<std::uint32_t>(graine));
-    const TireurOperation tireur(e);
+    const TirageOperation tireur(e);
     RepertoireOperations repertoire(tireur);
     std::vector<Question> q;
     for (int i = 0; i < nombre; ++i) q.push_back(genere(tireur, repertoire));

@@ -8,7 +8,7 @@
 #include "logique/base/Horloge.h"
 #include "logique/base/Messages.h"
 #include "logique/base/Minuterie.h"
-#include "logique/journal/BoiteEnvoi.h"
+#include "logique/journal/EnvoisDifferes.h"
 #include "logique/journal/Journal.h"
 
 #include <QCoreApplication>
@@ -197,16 +197,16 @@ TEST(Journal, RecorderKeepsEveryNamedQuestion) {
 // The outbox: records another program of this computer left there reach the server before a new
 // one, and a question with each field its own value comes through as it was written; while the
 // server is down, a delivery tried keeps every record, in order.
-TEST(BoiteEnvoi, WaitingRecordsLeaveFirstAndADeliveryTriedWhileTheServerIsDownKeepsThemAll) {
+TEST(EnvoisDifferes, WaitingRecordsLeaveFirstAndADeliveryTriedWhileTheServerIsDownKeepsThemAll) {
     if (const QString raison = ServeurPostgres::absent(); !raison.isEmpty()) GTEST_SKIP() << raison.toStdString();
     DossierTemporaire dossier;
     ServeurPostgres& serveur = ServeurPostgres::commun();
     const QString base = serveur.nouvelleBase();
     const ParametresConnexion p = serveur.parametres(base);
-    BoiteEnvoi boite(QStringLiteral("boite.jsonl"));
+    EnvoisDifferes differes(QStringLiteral("boite.jsonl"));
     Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
     Journal::arrete();  // closes a server's store an earlier test left open
-    Journal::installeFabrique([p](const QString&, const QString&) { return std::make_unique<MagasinSql>(p); }, boite.chemin());
+    Journal::installeFabrique([p](const QString&, const QString&) { return std::make_unique<MagasinSql>(p); }, differes.chemin());
     const auto envoie = [] {  // once the records are taken; also ends the pause after a failure
         Journal::attends();
         Journal::renvoie();
@@ -221,8 +221,8 @@ TEST(BoiteEnvoi, WaitingRecordsLeaveFirstAndADeliveryTriedWhileTheServerIsDownKe
                           .fait = {7, Operation::Multiplication, 8, 56}, .trou = 2, .reponse = u("9"), .essais = 6, .msPremiere = 2500,
                           .msFin = 4100, .finCreature = true, .operations = {{{2, Operation::Addition, 5, 7}, ActionOperation::Laissee},
                                                                              {{6, Operation::Addition, 3, 9}, ActionOperation::Intrus}}};
-    boite.ajoute(ligne(1));
-    boite.ajoute(e);
+    differes.ajoute(ligne(1));
+    differes.ajoute(e);
     Journal::ecritLigne(ligne(2));
     envoie();
     EXPECT_EQ(serveur.psql(base, u("SELECT string_agg(Exercice::text, ',' ORDER BY Id) FROM resultats")), u("1,2\n"));
@@ -235,8 +235,8 @@ TEST(BoiteEnvoi, WaitingRecordsLeaveFirstAndADeliveryTriedWhileTheServerIsDownKe
     Journal::ecritLigne(ligne(3));
     Journal::ecritLigne(ligne(4));
     envoie();
-    EXPECT_EQ(QString::fromUtf8(octetsDe(boite.chemin())),
-              QString::fromUtf8(BoiteEnvoi::enLigne(ligne(3)) + '\n' + BoiteEnvoi::enLigne(ligne(4)) + '\n'));
+    EXPECT_EQ(QString::fromUtf8(octetsDe(differes.chemin())),
+              QString::fromUtf8(EnvoisDifferes::enLigne(ligne(3)) + '\n' + EnvoisDifferes::enLigne(ligne(4)) + '\n'));
 }
 
 // A full disk (files limited in size) loses the question being written, never what was stored,
@@ -341,28 +341,28 @@ TEST(Journal, TheEndOfTheProgramKeepsWhatALockHoldsForTheNextOpening) {
 
 // The outbox of programs sharing one pupil account: a lock another program holds too long loses
 // no record, even when the program ends meanwhile, and the records keep their order.
-TEST(BoiteEnvoi, ALockHeldElsewhereLosesNoRecordAndKeepsTheOrder) {
+TEST(EnvoisDifferes, ALockHeldElsewhereLosesNoRecordAndKeepsTheOrder) {
     DossierTemporaire dossier;
     const QString chemin = dossier.chemin() + QStringLiteral("/boite.jsonl");
     const auto ligne = [](int n) -> Envoi { return LigneResultat{QString::number(n), QStringLiteral("classe_de_Léa"), {n}}; };
-    BoiteEnvoi boite(chemin);
-    boite.ajoute(ligne(1));
+    EnvoisDifferes differes(chemin);
+    differes.ajoute(ligne(1));
     {
         QLockFile autre(chemin + QStringLiteral(".verrou"));
         ASSERT_TRUE(autre.tryLock(0));
-        boite.ajoute(ligne(2));
-        boite.ajoute(ligne(3));
-        EXPECT_EQ(boite.taille(), 3);
+        differes.ajoute(ligne(2));
+        differes.ajoute(ligne(3));
+        EXPECT_EQ(differes.taille(), 3);
         // The program ends: what it kept goes beside the box.
-        BoiteEnvoi::gardeCeQuiAttend();
+        EnvoisDifferes::gardeCeQuiAttend();
         EXPECT_TRUE(QFile::exists(chemin + QStringLiteral(".attente-%1").arg(QCoreApplication::applicationPid())));
-        boite.ajoute(ligne(4));
-        EXPECT_EQ(boite.taille(), 4);
-        EXPECT_EQ(boite.vide([](const Envoi&) { return true; }), 4);  // nothing leaves while the lock is held
+        differes.ajoute(ligne(4));
+        EXPECT_EQ(differes.taille(), 4);
+        EXPECT_EQ(differes.vide([](const Envoi&) { return true; }), 4);  // nothing leaves while the lock is held
     }
-    boite.ajoute(ligne(5));
+    differes.ajoute(ligne(5));
     QStringList livrees;
-    EXPECT_EQ(boite.vide([&](const Envoi& e) {
+    EXPECT_EQ(differes.vide([&](const Envoi& e) {
         livrees << std::get<LigneResultat>(e).identifiant;
         return true;
     }),

@@ -7,7 +7,7 @@
 #include "RelaisTcp.h"
 #include "ServeurPostgres.h"
 #include "logique/base/Messages.h"
-#include "logique/journal/BoiteEnvoi.h"
+#include "logique/journal/EnvoisDifferes.h"
 #include "logique/journal/ConfigurationServeur.h"
 #include "logique/journal/Journal.h"
 
@@ -40,9 +40,9 @@ protected:
     // The journal's writer on the server through `p`, its outbox in the test's folder `sous`, every box answered.
     QString ecritSur(const ParametresConnexion& p, const QString& sous = QStringLiteral("local")) {
         Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
-        const QString boite = dossier_.chemin() + QStringLiteral("/%1/boite_d_envoi.jsonl").arg(sous);
-        Journal::installeFabrique([p](const QString&, const QString&) { return std::make_unique<MagasinSql>(p); }, boite);
-        return boite;
+        const QString differes = dossier_.chemin() + QStringLiteral("/%1/boite_d_envoi.jsonl").arg(sous);
+        Journal::installeFabrique([p](const QString&, const QString&) { return std::make_unique<MagasinSql>(p); }, differes);
+        return differes;
     }
     QString base_;
     DossierTemporaire dossier_;
@@ -224,7 +224,7 @@ TEST_F(Serveur, EachConnectionFailureSaysWhatToPutRight) {
 // The server stopped: the pupil plays on, the records wait in the outbox (one message a
 // session), and leave it once the server answers, each stored once.
 TEST_F(Serveur, WhileItIsDownTheOutboxKeepsEverythingAndSendsItOnceBack) {
-    const QString boite = ecritSur(parametres(base_));
+    const QString differes = ecritSur(parametres(base_));
     Journal::nouvelleSession();
     QList<EntreeJournal> ecrites;
     exercice(ecrites, 1);
@@ -245,7 +245,7 @@ TEST_F(Serveur, WhileItIsDownTheOutboxKeepsEverythingAndSendsItOnceBack) {
     Journal::renvoie();
     Journal::attends();
     EXPECT_EQ(Journal::enAttente(), 0);
-    EXPECT_FALSE(QFile::exists(boite));
+    EXPECT_FALSE(QFile::exists(differes));
     EXPECT_EQ(compte(QStringLiteral("SELECT count(*) FROM journal_questions")), 9);
     EXPECT_EQ(compte(QStringLiteral("SELECT count(*) FROM journal_operations")), 9);
     EXPECT_EQ(exercices(), QStringLiteral("1,2,3"));
@@ -257,7 +257,7 @@ TEST_F(Serveur, WhileItIsDownTheOutboxKeepsEverythingAndSendsItOnceBack) {
 // others up, neither sent at once nor waiting in the outbox: it is set aside in the refused file,
 // whole, and the teacher is told once what and why.
 TEST_F(Serveur, ARecordRefusedForGoodIsSetAsideAndTheOthersGoOn) {
-    const QString boite = ecritSur(parametres(base_));
+    const QString differes = ecritSur(parametres(base_));
     const QString tropLong(300, QLatin1Char('z'));
     const EntreeJournal refusee = question(tropLong);
     LigneResultat refuseeLigne = ligne(2);
@@ -274,14 +274,14 @@ TEST_F(Serveur, ARecordRefusedForGoodIsSetAsideAndTheOthersGoOn) {
     EXPECT_EQ(Journal::enAttente(), 0);
     EXPECT_EQ(compte(QStringLiteral("SELECT count(*) FROM journal_questions")), 6);
     EXPECT_EQ(exercices(), QStringLiteral("1,3"));
-    QFile refus(BoiteEnvoi::cheminRefus(boite));
+    QFile refus(EnvoisDifferes::cheminRefus(differes));
     ASSERT_TRUE(refus.open(QIODevice::ReadOnly));
     const QList<QByteArray> lignes = refus.readAll().trimmed().split('\n');
     ASSERT_EQ(lignes.size(), 2);
     const QList<Envoi> attendus = {refusee, refuseeLigne};
     for (int i = 0; i < 2; ++i) {
         const QJsonObject o = QJsonDocument::fromJson(lignes[i]).object();
-        EXPECT_EQ(BoiteEnvoi::deLigne(QJsonDocument(o[QLatin1String("envoi")].toObject()).toJson()), attendus[i]);
+        EXPECT_EQ(EnvoisDifferes::deLigne(QJsonDocument(o[QLatin1String("envoi")].toObject()).toJson()), attendus[i]);
         EXPECT_TRUE(o[QLatin1String("raison")].toString().endsWith(QString::fromUtf8("un texte est trop long pour la base.")));
         EXPECT_TRUE(QDateTime::fromString(o[QLatin1String("le")].toString(), Qt::ISODateWithMs).isValid());
     }
@@ -320,7 +320,7 @@ TEST_F(Serveur, AServerThatHangsFreezesNothingAndLosesNothing) {
                                                    QStringLiteral("1")});
     ASSERT_TRUE(ferme.waitForFinished(120000));
     EXPECT_EQ(ferme.exitCode(), 3);  // closed with its records kept
-    EXPECT_EQ(BoiteEnvoi(autre).taille(), 11);
+    EXPECT_EQ(EnvoisDifferes(autre).taille(), 11);
     relais.laissePasser();
     Journal::renvoie();
     Journal::attends();
@@ -349,13 +349,13 @@ TEST_F(Serveur, ManyProgramsAtOnceLoseNothingEvenWhenTheServerStops) {
     for (const auto& essai : essais) {
         SCOPED_TRACE(essai.nom);
         const QString base = essai.panne ? serveur().nouvelleBase() : base_;
-        const auto boite = [&](int n) {
+        const auto differes = [&](int n) {
             return dossier_.chemin() + QStringLiteral("/ordinateur_%1/boite.jsonl").arg(essai.partagee ? -1 : n);
         };
         std::vector<std::unique_ptr<QProcess>> enfants;
         for (int n = 0; n < programmes; ++n) {
             auto p = std::make_unique<QProcess>();
-            QStringList arguments = {serveur().socket(), QString::number(serveur().port()), base, boite(n),
+            QStringList arguments = {serveur().socket(), QString::number(serveur().port()), base, differes(n),
                                      QStringLiteral("élève %1").arg(n), QString::number(exercices)};
             if (essai.panne) arguments << QString::number(halte);
             p->start(QStringLiteral(ECRIVAIN_JOURNAL), arguments);
@@ -376,15 +376,15 @@ TEST_F(Serveur, ManyProgramsAtOnceLoseNothingEvenWhenTheServerStops) {
         if (essai.panne) {
             for (auto& p : enfants) lit(*p, halte);
             serveur().arrete();
-            QLockFile verrou(boite(0) + QStringLiteral(".verrou"));
+            QLockFile verrou(differes(0) + QStringLiteral(".verrou"));
             if (essai.partagee) {
-                ASSERT_TRUE(QDir().mkpath(QFileInfo(boite(0)).path()) && verrou.tryLock(0));
+                ASSERT_TRUE(QDir().mkpath(QFileInfo(differes(0)).path()) && verrou.tryLock(0));
             }
             for (auto& p : enfants) dis(*p);
             for (auto& p : enfants) lit(*p, pendantLaPanne);
             // Shared, nothing could be added while the test holds the lock: it all waits in the
             // programs' memory.
-            for (int n = 0; n < programmes; ++n) EXPECT_EQ(BoiteEnvoi(boite(n)).taille() > 0, !essai.partagee) << n;
+            for (int n = 0; n < programmes; ++n) EXPECT_EQ(EnvoisDifferes(differes(n)).taille() > 0, !essai.partagee) << n;
             if (essai.partagee) verrou.unlock();
             serveur().demarre();
             for (auto& p : enfants) dis(*p);
@@ -401,7 +401,7 @@ TEST_F(Serveur, ManyProgramsAtOnceLoseNothingEvenWhenTheServerStops) {
         }
         if (essai.partagee) {
             ParametresConnexion p = parametres(base);
-            Journal::installeFabrique([p](const QString&, const QString&) { return std::make_unique<MagasinSql>(p); }, boite(0));
+            Journal::installeFabrique([p](const QString&, const QString&) { return std::make_unique<MagasinSql>(p); }, differes(0));
             Journal::attends();
         }
         EXPECT_EQ(attentes.size(), std::size_t(programmes * exercices));
@@ -410,7 +410,7 @@ TEST_F(Serveur, ManyProgramsAtOnceLoseNothingEvenWhenTheServerStops) {
         EXPECT_EQ(lu("SELECT count(DISTINCT eleve_id) FROM journal_questions"), programmes);
         EXPECT_EQ(lu("SELECT count(*) FROM resultats"), programmes * exercices);
         EXPECT_EQ(lu("SELECT count(DISTINCT Identifiant) FROM resultats"), programmes * exercices);
-        for (int n = 0; n < programmes; ++n) EXPECT_EQ(BoiteEnvoi(boite(n)).taille(), 0) << n;
+        for (int n = 0; n < programmes; ++n) EXPECT_EQ(EnvoisDifferes(differes(n)).taille(), 0) << n;
         ASSERT_FALSE(attentes.empty());
         std::sort(attentes.begin(), attentes.end());
         std::cout << essai.nom << " (" << programmes << " × " << exercices << ") : fin d'exercice médiane "

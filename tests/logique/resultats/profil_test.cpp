@@ -17,7 +17,7 @@ const char* Q36 = "''''''''''''''''''''''''''''''''''''";
 
 // An exercise block laid out by hand from its parts (in UTF-8); without errors, no summary part.
 struct Bloc {
-    const char *exercice, *type, *tables, *cas, *aide, *taux, *erreurs, *duree, *parQuestion, *bilan = nullptr;
+    const char *exercice, *type, *tables, *cas, *aide, *taux, *erreurs, *duree, *parQuestion, *listeErreurs = nullptr;
 };
 QByteArray attendu(const Bloc& b) {
     QString t = u("\r\n[exercice]     Exercice %1\r\n[Type exercice]     %2\r\n[Table(s)]     \r\n%3\r\n[Cas particuliers]     %4\r\n"
@@ -26,7 +26,7 @@ QByteArray attendu(const Bloc& b) {
                     .arg(u(b.exercice), u(b.type), u(b.tables), u(b.cas), u(b.aide), QString::fromLatin1(Q36), u(b.taux),
                          u(b.erreurs), u(b.duree));
     t += u("[Temps moyen par question]     %1 secondes par question\r\n").arg(u(b.parQuestion));
-    t += b.bilan ? u("\r\n[Bilan de l'exercice]     \r\n") + u(b.bilan) + u("\r\n\r\n") : u("\r\n");
+    t += b.listeErreurs ? u("\r\n[Bilan de l'exercice]     \r\n") + u(b.listeErreurs) + u("\r\n\r\n") : u("\r\n");
     return Cp1252::encode(t + QString::fromLatin1(S62) + u("\r\n")).value();
 }
 

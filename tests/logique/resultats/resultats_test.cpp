@@ -26,7 +26,7 @@ struct Cas {
     std::vector<std::array<int, 4>> entrees;
     bool successeurs, doubles;
     int type, aide, questions, erreurs, millisecondes;
-    QString bilan;
+    QString listeErreurs;
     // Expected
     QString fichier, table, feuille, typeTexte, aideTexte, tablesBase, casBase;
     int taux, secondes;
@@ -108,8 +108,8 @@ TEST_F(Resultats, EachCaseGivesItsRowAndItsColumn) {
         SharedState e = etatDe(c);
         PrepareClasseur(e);
         PrepareBase(e);
-        EcritColonneTableur(e, c.erreurs, c.bilan);
-        EcritLigneBase(e, c.erreurs, c.bilan);
+        EcritColonneTableur(e, c.erreurs, c.listeErreurs);
+        EcritLigneBase(e, c.erreurs, c.listeErreurs);
         EXPECT_EQ(Messages::recueille(), QStringList());
 
         const QJsonObject base = litBase(c.fichier + ".sqlite");
@@ -123,7 +123,7 @@ TEST_F(Resultats, EachCaseGivesItsRowAndItsColumn) {
             QStringLiteral("Taux_reussite INTEGER 0 = int %1").arg(c.taux),
             QStringLiteral("Nombre_erreur VARCHAR(30) 0 = str %1 erreurs sur %2").arg(c.erreurs).arg(c.questions),
             QStringLiteral("Temps INTEGER 0 = int %1").arg(c.secondes),
-            "Temps_questions VARCHAR(30) 0 = str " + c.tempsQuestion + " s par question", "Bilan TEXT 0 = str " + c.bilan,
+            "Temps_questions VARCHAR(30) 0 = str " + c.tempsQuestion + " s par question", "Bilan TEXT 0 = str " + c.listeErreurs,
             "Date_fin VARCHAR(50) 0 = str 06/12/2026 09:37:23"};
         const QJsonArray lignes = base[c.table].toObject()["lignes"].toArray();
         ASSERT_EQ(lignes.size(), 1);
@@ -148,7 +148,7 @@ TEST_F(Resultats, EachCaseGivesItsRowAndItsColumn) {
             {"B10", enLf(c.casBase)}, {"B11", c.aideTexte}, {"B13", "06/12/2026 09:36:00"},
             {"B15", QStringLiteral("%1 erreur(s) sur %2").arg(c.erreurs).arg(c.questions)},
             {"B16", QString::number(c.secondes)}, {"B17", c.tempsQuestion + " secondes par question"},
-            {"B18", enLf(c.bilan)}, {"B19", "06/12/2026 09:37:23"},
+            {"B18", enLf(c.listeErreurs)}, {"B19", "06/12/2026 09:37:23"},
         };
         int textes = 0;
         for (const auto& [cellule, texte] : attendu) {

@@ -20,7 +20,7 @@ TEST(ResultatsServeur, EachRowReachesTheServerAsTheClassTableHasIt) {
         const char* enseignant;
         const char* eleve;
         int erreurs;
-        const char* bilan;
+        const char* listeErreurs;
     } cas[] = {{"Mme Lebrun", "Zoé Martin", 3, "\r\n3 + 4 = 8\r\n5 - 2 = 4"}, {"aucun", "Robert'); DROP TABLE x;--", 0, ""}};
     DossierTemporaire dossier;
     for (const auto& c : cas) {
@@ -37,7 +37,7 @@ TEST(ResultatsServeur, EachRowReachesTheServerAsTheClassTableHasIt) {
         e.DateHeureDebut = QStringLiteral("06/12/2026 09:36:00");
         e.DateHeureFin = QStringLiteral("06/12/2026 09:37:23");
         PrepareBase(e);
-        EcritLigneBase(e, c.erreurs, QString::fromUtf8(c.bilan));
+        EcritLigneBase(e, c.erreurs, QString::fromUtf8(c.listeErreurs));
         const QString fichier = e.RepertoireClasse + QStringLiteral("profil_des_eleves_de_") + e.NomEnseignant + QStringLiteral(".sqlite");
         const QJsonObject local = litBase(fichier);
         const QString table = local.keys().value(0);
@@ -46,7 +46,7 @@ TEST(ResultatsServeur, EachRowReachesTheServerAsTheClassTableHasIt) {
         Journal::installeFabrique([p = serveur.parametres(base)](const QString&, const QString&) { return std::make_unique<MagasinSql>(p); },
                                   dossier.chemin() + QStringLiteral("/boite.jsonl"));
         PrepareBase(e);
-        EcritLigneBase(e, c.erreurs, QString::fromUtf8(c.bilan));
+        EcritLigneBase(e, c.erreurs, QString::fromUtf8(c.listeErreurs));
         Journal::attends();
         Journal::installeFabrique(nullptr);
         EXPECT_FALSE(QFile::exists(fichier));

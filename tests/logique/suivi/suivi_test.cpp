@@ -104,7 +104,7 @@ TEST(Suivi, ClassLinesWeeksAndWhoNeedsHelpAgainstHandWorkedFigures) {
         for (qsizetype i = 0; i < c.eleves.size(); ++i) EXPECT_EQ(d.eleves.value(i).reponses.size(), c.eleves[i].reponses.size());
     ASSERT_EQ(c.eleves.size(), 2);
     ASSERT_EQ(c.eleves[1].eleve, u("Zoé"));
-    const BilanEleve& z = c.eleves[1];
+    const AnneeEleve& z = c.eleves[1];
     auto etat = [&](Fait f) { return z.faits.value(Suivi::cleFamille(f)).etat(3000); };
     EXPECT_EQ(QList<EtatFait>({etat(fois(8, 7)), etat(fois(7, 9)), etat(plus(1, 2)), etat(plus(3, 0))}),
               QList<EtatFait>({EtatFait::ARevoir, EtatFait::ARevoir, EtatFait::ARevoir, EtatFait::JusteLent}));

@@ -1,4 +1,4 @@
-#include "ecrans/commun/Images.h"
+#include "ecrans/commun/Dessins.h"
 
 #include "logique/base/Erreurs.h"
 
@@ -9,7 +9,7 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
-namespace Images {
+namespace Dessins {
 QSvgRenderer* dessin(const QString& nom) {
     static QHash<QString, QSvgRenderer*> cache;
     auto it = cache.find(nom);
@@ -72,4 +72,4 @@ QPixmap charge(const QString& cheminRelatif, const QSize& taille) {
     deja.insert(cle, {date, image});
     return image;
 }
-}  // namespace Images
+}  // namespace Dessins

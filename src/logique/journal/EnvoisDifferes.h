@@ -16,11 +16,11 @@
 
 using Envoi = std::variant<EntreeJournal, LigneResultat>;
 
-class BoiteEnvoi final {
+class EnvoisDifferes final {
 public:
     // Default place: "<AppLocalDataLocation>/boite_d_envoi.jsonl".
     static QString cheminParDefaut();
-    explicit BoiteEnvoi(QString chemin) : chemin_(std::move(chemin)) {}
+    explicit EnvoisDifferes(QString chemin) : chemin_(std::move(chemin)) {}
 
     // Adds at the end (or keeps it in memory while the lock is held elsewhere). Throws
     // ErreurJournal when the file cannot be written; the record then waits in memory.
@@ -43,7 +43,7 @@ public:
     // The records the server refused for good (a value it will never take), set aside so that
     // they never hold the others up, and never lost: "envois_refuses.jsonl" beside the box, one
     // JSON object a line {"le": UTC ISO time, "raison": French reason, "envoi": the box's line}.
-    static QString cheminRefus(const QString& boite);
+    static QString cheminRefus(const QString& differes);
     QString cheminRefus() const { return cheminRefus(chemin_); }
     // Sets one aside, under the box's lock; false when the lock cannot be had now (the caller
     // keeps the record in the box, where it is refused again and set aside later).

@@ -1,4 +1,4 @@
-#include "logique/exercices/Minuteries.h"
+#include "logique/exercices/PaireDeMinuteries.h"
 
 #include "logique/base/Garde.h"
 #include "logique/base/Minuterie.h"

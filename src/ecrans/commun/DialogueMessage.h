@@ -9,7 +9,7 @@
 class QLabel;
 class QPushButton;
 
-class BoiteMessage final : public QDialog {
+class DialogueMessage final : public QDialog {
     Q_OBJECT
 public:
     // Design sizes on 1024 × 768: the text is larger than every screen's labels (22 pixels on
@@ -18,7 +18,7 @@ public:
     static constexpr int HauteurBouton = 60;
     static constexpr int LargeurBouton = 170;
 
-    BoiteMessage(Messages::Genre genre, const QString& texte, const QString& titre);
+    DialogueMessage(Messages::Genre genre, const QString& texte, const QString& titre);
     // True when the answer is "OK".
     bool reponse() const { return reponse_; }
 

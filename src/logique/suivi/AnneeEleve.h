@@ -22,7 +22,7 @@ struct Semaine {
     int mediane() const { return Mediane(temps); }
 };
 
-struct BilanEleve {
+struct AnneeEleve {
     QString eleve;
     qint64 derniereQuestion = -1;
     StatsFaits faits;  // now, and each fact's state as it stood fourteen days ago
@@ -43,14 +43,14 @@ inline constexpr qint64 PauseEntreExercicesMs = 10 * 60 * 1000;
 int cleSemaine(const QDate& jour);
 
 // `reponses`: the pupil's questions, oldest first.
-BilanEleve analyse(const QString& eleve, std::span<const ReponseResumee> reponses,
+AnneeEleve analyse(const QString& eleve, std::span<const ReponseResumee> reponses,
                    const QHash<CleFait, Fait>& faitsDesTables, const QDateTime& maintenant);
 
 // The state of every fact set for the pupil (the facts met when no table is set).
 struct Comptes {
     int automatiques = 0, lentes = 0, aRevoir = 0, jamaisVues = 0;
 };
-Comptes comptes(const BilanEleve& bilan, int seuilMs);
+Comptes comptes(const AnneeEleve& annee, int seuilMs);
 
 // The facts most in need, "à revoir" first, then "juste mais lente"; within each the most
 // missed of the last answers, then the slowest.
@@ -58,5 +58,5 @@ Comptes comptes(const BilanEleve& bilan, int seuilMs);
 QList<Fait> faitsLesPlusFragiles(const StatsFaits& faits, int seuilMs, int combien = 10, bool devenusARevoir = false);
 
 // The weeks from the start of the school year (1 September) to the week of `maintenant`, empty weeks included.
-QList<Semaine> semainesDeLAnnee(const BilanEleve& bilan, const QDate& aujourdhui);
+QList<Semaine> semainesDeLAnnee(const AnneeEleve& annee, const QDate& aujourdhui);
 }  // namespace Suivi

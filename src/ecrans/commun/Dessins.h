@@ -7,7 +7,7 @@
 
 class QSvgRenderer;
 
-namespace Images {
+namespace Dessins {
 // The shared renderer of a built-in drawing, or null when there is none of that name.
 QSvgRenderer* dessin(const QString& nom);
 // The built-in drawing that stands in for a data picture ("Images/Tortues/3.jpg" → "tortues_3").

@@ -9,7 +9,7 @@ using namespace tirages;
 namespace {
 std::set<QString> textes(const SharedState& e, int tirages = 2000) {
     Aleatoire::graine(71);
-    const TireurOperation tireur(e);
+    const TirageOperation tireur(e);
     std::set<QString> vus;
     for (int i = 0; i < tirages; ++i) {
         const QuestionOperation q = tireur.tire();
@@ -21,7 +21,7 @@ std::set<QString> textes(const SharedState& e, int tirages = 2000) {
 }  // namespace
 
 // Each case ends (its loops are bounded) and gives exactly these operations.
-TEST(TireOperation, donneLesOperationsAttendues) {
+TEST(TirageOperation, donneLesOperationsAttendues) {
     struct Cas {
         const char* nom;
         SharedState etat;
@@ -62,9 +62,9 @@ TEST(TireOperation, donneLesOperationsAttendues) {
 // A subtraction redraw takes a new entry whatever its operation, keeping the sign: with 3 − 5..9
 // and 10 + 1, half the draws are the subtraction entry, half of those in its order (3 − b), which
 // redraw until the addition entry gives 10 − 1: a quarter of all draws.
-TEST(TireOperation, redessinDUneSoustractionParmiToutesLesEntrees) {
+TEST(TirageOperation, redessinDUneSoustractionParmiToutesLesEntrees) {
     Aleatoire::graine(2024);
-    const TireurOperation tireur(reglages({{3, 5, 9, Moins}, {10, 1, 1, Plus}}));
+    const TirageOperation tireur(reglages({{3, 5, 9, Moins}, {10, 1, 1, Plus}}));
     constexpr int Tirages = 8000;
     int dixMoinsUn = 0;
     for (int i = 0; i < Tirages; ++i) {
@@ -76,7 +76,7 @@ TEST(TireOperation, redessinDUneSoustractionParmiToutesLesEntrees) {
 }
 
 // Entries at the edges of 32 bits give exact operations or are left out, never an overflow.
-TEST(TireOperation, extremesSansDebordement) {
+TEST(TirageOperation, extremesSansDebordement) {
     const SharedState e = reglages({{INT_MAX, 2, 3, Fois},
                                     {C, INT_MIN, C, Fois},
                                     {C, INT_MAX, C, Divise},
@@ -87,7 +87,7 @@ TEST(TireOperation, extremesSansDebordement) {
 }
 
 // The captions, with and without spaces, in the bytes the profile gets.
-TEST(TireOperation, legendesEnWindows1252) {
+TEST(TirageOperation, legendesEnWindows1252) {
     const QuestionOperation fois{7, 8, 56, Operation::Multiplication, false};
     const QuestionOperation divise{56, 8, 7, Operation::Division, false};
     EXPECT_EQ(*Cp1252::encode(TexteOperation(fois, false) + TexteOperation(divise, false) + TexteResultat(fois)),

@@ -1,6 +1,6 @@
 #pragma once
 // The real message and confirmation boxes behind the Messages seam: the program's own boxes
-// (BoiteMessage), French buttons, on top.
-namespace BoitesMessages {
+// (DialogueMessage), French buttons, on top.
+namespace MessagesEcran {
 void installe();
 }

@@ -1,4 +1,4 @@
-#include "logique/exercices/TireOperation.h"
+#include "logique/exercices/TirageOperation.h"
 
 #include "logique/base/Aleatoire.h"
 #include "logique/etat/SharedState.h"
@@ -10,7 +10,7 @@
 
 namespace {
 using i64 = std::int64_t;
-using Groupe = TireurOperation::Groupe;
+using Groupe = TirageOperation::Groupe;
 constexpr i64 Min32 = std::numeric_limits<int>::min();
 constexpr i64 Max32 = std::numeric_limits<int>::max();
 // Redraws before a loop stops relying on chance and builds a question meeting its condition.
@@ -109,7 +109,7 @@ void complement(const Groupe& g, QuestionOperation& q) {
 }
 }  // namespace
 
-TireurOperation::TireurOperation(const SharedState& e)
+TirageOperation::TirageOperation(const SharedState& e)
     : dansOrdre_(e.OptionTableDansOrdre), relatifs_(e.OptionNombresRelatifs) {
     for (const EntreeTirage& t : entreesDuTirage(e.entreesTables())) {
         Groupe g;
@@ -131,7 +131,7 @@ TireurOperation::TireurOperation(const SharedState& e)
     }
 }
 
-QuestionOperation TireurOperation::tire() const {
+QuestionOperation TirageOperation::tire() const {
     const auto au_hasard = [this](const std::vector<int>& parmi) -> const Groupe& {
         return groupes_[static_cast<std::size_t>(parmi[static_cast<std::size_t>(Aleatoire::random(static_cast<int>(parmi.size())))])];
     };
@@ -208,14 +208,12 @@ QuestionOperation TireurOperation::tire() const {
     return q;
 }
 
-QuestionOperation TireOperation(const SharedState& etat) { return TireurOperation(etat).tire(); }
-
 QString TexteResultat(const QuestionOperation& operation) {
     return QStringLiteral("= ") + QString::number(operation.resultat);
 }
 
 
-RepertoireOperations::RepertoireOperations(const TireurOperation& tireur, int tirages) {
+RepertoireOperations::RepertoireOperations(const TirageOperation& tireur, int tirages) {
     for (int i = 0; i < tirages; ++i) note(tireur.tire());
 }
 

@@ -1,4 +1,4 @@
-#include "logique/suivi/BilanEleve.h"
+#include "logique/suivi/AnneeEleve.h"
 
 #include "logique/base/JourLocal.h"
 
@@ -16,9 +16,9 @@ int cleSemaine(const QDate& jour) {
     return annee * 100 + numero;
 }
 
-BilanEleve analyse(const QString& eleve, std::span<const ReponseResumee> reponses,
+AnneeEleve analyse(const QString& eleve, std::span<const ReponseResumee> reponses,
                    const QHash<CleFait, Fait>& faitsDesTables, const QDateTime& maintenant) {
-    BilanEleve b;
+    AnneeEleve b;
     b.eleve = eleve;
     b.faitsDesTables = faitsDesTables;
     const qint64 fin = maintenant.toMSecsSinceEpoch();
@@ -70,7 +70,7 @@ BilanEleve analyse(const QString& eleve, std::span<const ReponseResumee> reponse
     return b;
 }
 
-Comptes comptes(const BilanEleve& b, int seuilMs) {
+Comptes comptes(const AnneeEleve& b, int seuilMs) {
     Comptes c;
     auto compte = [&](EtatFait e) {
         switch (e) {
@@ -119,7 +119,7 @@ QList<Fait> faitsLesPlusFragiles(const StatsFaits& faits, int seuilMs, int combi
     return liste;
 }
 
-QList<Semaine> semainesDeLAnnee(const BilanEleve& b, const QDate& aujourdhui) {
+QList<Semaine> semainesDeLAnnee(const AnneeEleve& b, const QDate& aujourdhui) {
     const int annee = aujourdhui.month() >= 9 ? aujourdhui.year() : aujourdhui.year() - 1;
     QDate lundi = QDate(annee, 9, 1);
     lundi = lundi.addDays(1 - lundi.dayOfWeek());

@@ -1,4 +1,4 @@
-#include "logique/journal/BoiteEnvoi.h"
+#include "logique/journal/EnvoisDifferes.h"
 
 #include "logique/base/Erreurs.h"
 #include "logique/base/FichierTexte.h"
@@ -65,14 +65,14 @@ Memoire& memoire() {
     return *instance;
 }
 
-QList<QByteArray> lignesDe(const QString& chemin) { return BoiteEnvoi::lignesDuFichier(chemin); }
+QList<QByteArray> lignesDe(const QString& chemin) { return EnvoisDifferes::lignesDuFichier(chemin); }
 
 // The files left by programs that ended while the box was locked.
 QStringList fichiersEnAttente(const QString& chemin) {
-    const QFileInfo boite(chemin);
+    const QFileInfo differes(chemin);
     QStringList fichiers;
-    for (const QString& nom : boite.dir().entryList({boite.fileName() + QStringLiteral(".attente-*")}, QDir::Files))
-        fichiers << boite.dir().filePath(nom);
+    for (const QString& nom : differes.dir().entryList({differes.fileName() + QStringLiteral(".attente-*")}, QDir::Files))
+        fichiers << differes.dir().filePath(nom);
     return fichiers;
 }
 
@@ -122,11 +122,11 @@ qsizetype enMemoire(const QString& chemin) {
 }
 }  // namespace
 
-QString BoiteEnvoi::cheminParDefaut() {
+QString EnvoisDifferes::cheminParDefaut() {
     return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + QStringLiteral("/boite_d_envoi.jsonl");
 }
 
-QByteArray BoiteEnvoi::enLigne(const Envoi& envoi) {
+QByteArray EnvoisDifferes::enLigne(const Envoi& envoi) {
     QJsonObject o;
     if (const auto* l = std::get_if<LigneResultat>(&envoi)) {
         o = {{"ligne", l->identifiant}, {"table", l->table}, {"valeurs", QJsonArray::fromVariantList(l->valeurs)}};
@@ -144,7 +144,7 @@ QByteArray BoiteEnvoi::enLigne(const Envoi& envoi) {
     return QJsonDocument(o).toJson(QJsonDocument::Compact);
 }
 
-Envoi BoiteEnvoi::deLigne(const QByteArray& ligne) {
+Envoi EnvoisDifferes::deLigne(const QByteArray& ligne) {
     QJsonParseError erreur;
     const QJsonDocument d = QJsonDocument::fromJson(ligne, &erreur);
     if (erreur.error != QJsonParseError::NoError || !d.isObject())
@@ -181,7 +181,7 @@ Envoi BoiteEnvoi::deLigne(const QByteArray& ligne) {
     return e;
 }
 
-void BoiteEnvoi::ecrit(const QList<QByteArray>& lignes) const {
+void EnvoisDifferes::ecrit(const QList<QByteArray>& lignes) const {
     if (lignes.isEmpty()) {
         if (QFile::exists(chemin_) && !QFile::remove(chemin_)) echec(chemin_, QStringLiteral("elle ne peut pas être vidée"));
         return;
@@ -195,9 +195,9 @@ void BoiteEnvoi::ecrit(const QList<QByteArray>& lignes) const {
     }
 }
 
-void BoiteEnvoi::ajoute(const Envoi& envoi) { ajoute(QList<Envoi>{envoi}); }
+void EnvoisDifferes::ajoute(const Envoi& envoi) { ajoute(QList<Envoi>{envoi}); }
 
-void BoiteEnvoi::ajoute(const QList<Envoi>& envois) {
+void EnvoisDifferes::ajoute(const QList<Envoi>& envois) {
     if (!QDir().mkpath(QFileInfo(chemin_).absolutePath())) echec(chemin_, QStringLiteral("son dossier ne peut pas être créé"));
     qsizetype attente;
     {
@@ -211,7 +211,7 @@ void BoiteEnvoi::ajoute(const QList<Envoi>& envois) {
     if (verrou.tient()) rassemble(chemin_);
 }
 
-QList<QByteArray> BoiteEnvoi::lignesDuFichier(const QString& chemin) {
+QList<QByteArray> EnvoisDifferes::lignesDuFichier(const QString& chemin) {
     QFile f(chemin);
     if (!f.open(QIODevice::ReadOnly)) return {};
     QList<QByteArray> lignes;
@@ -220,9 +220,9 @@ QList<QByteArray> BoiteEnvoi::lignesDuFichier(const QString& chemin) {
     return lignes;
 }
 
-QString BoiteEnvoi::cheminMisDeCote(const QString& chemin) { return chemin + QStringLiteral(".lignes_abimees"); }
+QString EnvoisDifferes::cheminMisDeCote(const QString& chemin) { return chemin + QStringLiteral(".lignes_abimees"); }
 
-qsizetype BoiteEnvoi::vide(const std::function<bool(const Envoi&)>& livre) {
+qsizetype EnvoisDifferes::vide(const std::function<bool(const Envoi&)>& livre) {
     // Delivery runs without the lock, so that another program of this computer can add to the
     // box meanwhile; the lines delivered are then removed under the lock.
     QList<QByteArray> lignes;
@@ -273,17 +273,17 @@ qsizetype BoiteEnvoi::vide(const std::function<bool(const Envoi&)>& livre) {
     return taille();
 }
 
-qsizetype BoiteEnvoi::taille() const {
+qsizetype EnvoisDifferes::taille() const {
     qsizetype n = lignesDe(chemin_).size() + enMemoire(chemin_);
     for (const QString& fichier : fichiersEnAttente(chemin_)) n += lignesDe(fichier).size();
     return n;
 }
 
-QString BoiteEnvoi::cheminRefus(const QString& boite) {
-    return QFileInfo(boite).dir().filePath(QStringLiteral("envois_refuses.jsonl"));
+QString EnvoisDifferes::cheminRefus(const QString& differes) {
+    return QFileInfo(differes).dir().filePath(QStringLiteral("envois_refuses.jsonl"));
 }
 
-bool BoiteEnvoi::metDeCote(const Envoi& envoi, const QString& raison) {
+bool EnvoisDifferes::metDeCote(const Envoi& envoi, const QString& raison) {
     if (!QDir().mkpath(QFileInfo(chemin_).absolutePath())) return false;
     const Verrou verrou(chemin_, AttenteVerrouMs);
     if (!verrou.tient()) return false;
@@ -291,7 +291,7 @@ bool BoiteEnvoi::metDeCote(const Envoi& envoi, const QString& raison) {
     return true;
 }
 
-void BoiteEnvoi::gardeCeQuiAttend() {
+void EnvoisDifferes::gardeCeQuiAttend() {
     std::map<QString, QList<QByteArray>> restent;
     {
         std::lock_guard garde(memoire().verrou);

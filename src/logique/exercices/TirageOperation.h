@@ -18,9 +18,9 @@ struct SharedState;
 // Prepared once per exercise from the settings (they do not change during an exercise), then
 // draws with Aleatoire only. Every redraw loop is bounded and draws only from entries that can
 // meet its condition; an entry list with nothing usable falls back to the addition tables 1 to 10.
-class TireurOperation final {
+class TirageOperation final {
 public:
-    explicit TireurOperation(const SharedState& etat);
+    explicit TirageOperation(const SharedState& etat);
 
     QuestionOperation tire() const;
 
@@ -39,9 +39,6 @@ private:
     bool relatifs_ = false;
 };
 
-// One draw with a tireur prepared on the spot (exercises prepare theirs once).
-QuestionOperation TireOperation(const SharedState& etat);
-
 // "= 56", the caption under a bubble.
 QString TexteResultat(const QuestionOperation& operation);
 
@@ -56,7 +53,7 @@ inline bool MemeTexte(const QuestionOperation& x, const QuestionOperation& y) {
 class RepertoireOperations final {
 public:
     // Samples `tirages` draws of the tireur.
-    RepertoireOperations(const TireurOperation& tireur, int tirages = 2000);
+    RepertoireOperations(const TirageOperation& tireur, int tirages = 2000);
 
     void note(const QuestionOperation& operation);
     // Distinct operations known with this result (empty when none).

@@ -1,7 +1,7 @@
 #include "logique/base/Messages.h"
 #include "ecrans/commun/Affichage.h"
-#include "ecrans/commun/BoiteMessage.h"
-#include "ecrans/commun/BoitesMessages.h"
+#include "ecrans/commun/DialogueMessage.h"
+#include "ecrans/commun/MessagesEcran.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -12,16 +12,16 @@
 #include <gtest/gtest.h>
 
 namespace {
-BoiteMessage* boiteOuverte() {
+DialogueMessage* dialogueOuvert() {
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* b = qobject_cast<BoiteMessage*>(w); b && b->isVisible()) return b;
+        if (auto* b = qobject_cast<DialogueMessage*>(w); b && b->isVisible()) return b;
     return nullptr;
 }
 
 // Shows a box through the seam and acts on it as soon as it is on screen.
-bool repondA(Messages::Genre genre, const QString& texte, const std::function<void(BoiteMessage&)>& geste) {
+bool repondA(Messages::Genre genre, const QString& texte, const std::function<void(DialogueMessage&)>& geste) {
     QTimer::singleShot(0, [geste] {
-        BoiteMessage* b = boiteOuverte();
+        DialogueMessage* b = dialogueOuvert();
         ASSERT_NE(b, nullptr);
         geste(*b);
     });
@@ -33,35 +33,35 @@ bool repondA(Messages::Genre genre, const QString& texte, const std::function<vo
     return true;
 }
 
-void touche(BoiteMessage& b, Qt::Key k) { QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &b, k); }
+void touche(DialogueMessage& b, Qt::Key k) { QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &b, k); }
 }  // namespace
 
 // Enter takes the default answer, which is "Annuler" for a confirmation; Escape never confirms;
 // only a click on "OK" does.
-TEST(BoiteMessage, EnterAndEscapeAnswerAsExpectedAndOnlyOkConfirms) {
-    BoitesMessages::installe();
+TEST(DialogueMessage, EnterAndEscapeAnswerAsExpectedAndOnlyOkConfirms) {
+    MessagesEcran::installe();
     const QString question = QStringLiteral("Voulez-vous vraiment supprimer cet eleve?");
-    EXPECT_FALSE(repondA(Messages::Genre::Confirmation, question, [](BoiteMessage& b) { touche(b, Qt::Key_Return); }));
-    EXPECT_FALSE(repondA(Messages::Genre::Confirmation, question, [](BoiteMessage& b) { touche(b, Qt::Key_Escape); }));
-    EXPECT_TRUE(repondA(Messages::Genre::Confirmation, question, [](BoiteMessage& b) {
+    EXPECT_FALSE(repondA(Messages::Genre::Confirmation, question, [](DialogueMessage& b) { touche(b, Qt::Key_Return); }));
+    EXPECT_FALSE(repondA(Messages::Genre::Confirmation, question, [](DialogueMessage& b) { touche(b, Qt::Key_Escape); }));
+    EXPECT_TRUE(repondA(Messages::Genre::Confirmation, question, [](DialogueMessage& b) {
         EXPECT_EQ(b.findChild<QLabel*>(QStringLiteral("Texte"))->text(), QStringLiteral("Voulez-vous vraiment supprimer cet eleve?"));
         QTest::mouseClick(b.findChild<QPushButton*>(QStringLiteral("OK")), Qt::LeftButton);
     }));
     // A plain message and a failure close on Enter and on Escape, and have no "Annuler".
     for (Messages::Genre genre : {Messages::Genre::Information, Messages::Genre::Erreur}) {
         for (Qt::Key k : {Qt::Key_Return, Qt::Key_Escape}) {
-            repondA(genre, QStringLiteral("Tout est ok"), [k](BoiteMessage& b) {
+            repondA(genre, QStringLiteral("Tout est ok"), [k](DialogueMessage& b) {
                 EXPECT_EQ(b.findChild<QPushButton*>(QStringLiteral("Annuler")), nullptr);
                 touche(b, k);
             });
-            EXPECT_EQ(boiteOuverte(), nullptr);
+            EXPECT_EQ(dialogueOuvert(), nullptr);
         }
     }
 }
 
 // The text is never smaller than the identification screen's labels (22 design pixels, fitted
 // like them), the buttons are big, and the box stays on the display, at every size.
-TEST(BoiteMessage, GrowsWithTheDisplayAndStaysOnIt) {
+TEST(DialogueMessage, GrowsWithTheDisplayAndStaysOnIt) {
     const QString longue = QStringLiteral(
         "La suppression de cet enseignant entrainera la perte des données concernant aussi tous ses élèves! "
         "Voulez-vous vraiment supprimer cet enseignant?");
@@ -69,7 +69,7 @@ TEST(BoiteMessage, GrowsWithTheDisplayAndStaysOnIt) {
     for (const QSize& ecran : {QSize(1024, 768), QSize(1366, 768), QSize(1280, 1024), QSize(1920, 1080)}) {
         Affichage::fixeTaille(ecran);
         const double moyenne = (ecran.width() / 1024.0 + ecran.height() / 768.0) / 2;
-        BoiteMessage b(Messages::Genre::Confirmation, longue, QStringLiteral("Confirmation"));
+        DialogueMessage b(Messages::Genre::Confirmation, longue, QStringLiteral("Confirmation"));
         b.show();
         const int police = b.findChild<QLabel*>(QStringLiteral("Texte"))->font().pixelSize();
         EXPECT_GE(police, int(22 * moyenne)) << ecran.width();
@@ -77,7 +77,7 @@ TEST(BoiteMessage, GrowsWithTheDisplayAndStaysOnIt) {
         policePrecedente = police;
         for (const char* nom : {"OK", "Annuler"}) {
             const auto* bouton = b.findChild<QPushButton*>(QString::fromLatin1(nom));
-            EXPECT_GE(bouton->height(), int(BoiteMessage::HauteurBouton * moyenne)) << nom;
+            EXPECT_GE(bouton->height(), int(DialogueMessage::HauteurBouton * moyenne)) << nom;
             EXPECT_GE(bouton->font().pixelSize(), police) << nom;
         }
         EXPECT_TRUE(b.findChild<QPushButton*>(QStringLiteral("Annuler"))->isDefault());

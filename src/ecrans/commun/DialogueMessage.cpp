@@ -1,4 +1,4 @@
-#include "ecrans/commun/BoiteMessage.h"
+#include "ecrans/commun/DialogueMessage.h"
 
 #include "ecrans/commun/Affichage.h"
 #include "ecrans/commun/Apparence.h"
@@ -28,7 +28,7 @@ QString styleBouton(bool principal, int bord, int rayon) {
 }
 }  // namespace
 
-BoiteMessage::BoiteMessage(Messages::Genre genre, const QString& texte, const QString& titre)
+DialogueMessage::DialogueMessage(Messages::Genre genre, const QString& texte, const QString& titre)
     : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       bord_(std::max(3, enMoyenne(4))),
       rayon_(enMoyenne(28)) {
@@ -92,7 +92,7 @@ BoiteMessage::BoiteMessage(Messages::Genre genre, const QString& texte, const QS
     colonne->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-QPushButton* BoiteMessage::bouton(const QString& nom, const QString& texte, bool principal) {
+QPushButton* DialogueMessage::bouton(const QString& nom, const QString& texte, bool principal) {
     auto* b = new QPushButton(texte, this);
     b->setObjectName(nom);
     b->setFont(Apparence::comic(enMoyenne(PoliceTexte), true));
@@ -103,7 +103,7 @@ QPushButton* BoiteMessage::bouton(const QString& nom, const QString& texte, bool
     return b;
 }
 
-void BoiteMessage::paintEvent(QPaintEvent*) {
+void DialogueMessage::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF carte = QRectF(rect()).adjusted(bord_ / 2.0, bord_ / 2.0, -bord_ / 2.0, -bord_ / 2.0);
@@ -115,7 +115,7 @@ void BoiteMessage::paintEvent(QPaintEvent*) {
     p.drawRoundedRect(carte, rayon_, rayon_);
 }
 
-void BoiteMessage::resizeEvent(QResizeEvent* e) {
+void DialogueMessage::resizeEvent(QResizeEvent* e) {
     QDialog::resizeEvent(e);
     // Rounded corners without a compositor: the window itself is cut to the card.
     QPainterPath contour;
@@ -123,7 +123,7 @@ void BoiteMessage::resizeEvent(QResizeEvent* e) {
     setMask(QRegion(contour.toFillPolygon().toPolygon()));
 }
 
-void BoiteMessage::showEvent(QShowEvent* e) {
+void DialogueMessage::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
     const QSize ecran = Affichage::taille();
     move((ecran.width() - width()) / 2, (ecran.height() - height()) / 2);

@@ -4,7 +4,7 @@
 #include "ecrans/exercices/TExo1.h"
 #include "ecrans/exercices/TForm1.h"
 #include "ecrans/commun/Affichage.h"
-#include "ecrans/commun/BoiteMessage.h"
+#include "ecrans/commun/DialogueMessage.h"
 #include "ecrans/commun/Polices.h"
 #include "logique/etat/SharedState.h"
 #include "logique/etat/Utils.h"
@@ -15,21 +15,21 @@
 namespace {
 const QSize Tailles[] = {QSize(1024, 768), QSize(1920, 1080)};
 
-void BM_BoiteAffichee(benchmark::State& state) {
+void BM_DialogueAffiche(benchmark::State& state) {
     Affichage::fixeTaille(Tailles[state.range(0)]);
     const QString texte = QStringLiteral(
         "La suppression de cet enseignant entrainera la perte des données concernant aussi tous ses élèves! "
         "Voulez-vous vraiment supprimer cet enseignant?");
     for (auto _ : state) {
-        BoiteMessage boite(Messages::Genre::Confirmation, texte, QStringLiteral("Confirmation"));
-        boite.show();
-        boite.repaint();
+        DialogueMessage dialogue(Messages::Genre::Confirmation, texte, QStringLiteral("Confirmation"));
+        dialogue.show();
+        dialogue.repaint();
         QApplication::processEvents();
-        benchmark::DoNotOptimize(boite.grab(QRect(0, 0, 1, 1)));
-        boite.close();
+        benchmark::DoNotOptimize(dialogue.grab(QRect(0, 0, 1, 1)));
+        dialogue.close();
     }
 }
-BENCHMARK(BM_BoiteAffichee)->DenseRange(0, 1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DialogueAffiche)->DenseRange(0, 1)->Unit(benchmark::kMillisecond);
 
 void BM_BilanAffiche(benchmark::State& state) {
     Affichage::fixeTaille(Tailles[state.range(0)]);
