@@ -8,6 +8,7 @@
 #include "ecrans/commun/Affichage.h"
 #include "logique/base/Messages.h"
 #include "ecrans/commun/Ecrans.h"
+#include "logique/etat/NomsDossier.h"
 #include "logique/etat/SharedState.h"
 #include "logique/identification/Registre.h"
 #include "logique/resultats/Enregistreurs.h"
@@ -42,9 +43,9 @@ void BM_JouerJusquAuPremierExercice(benchmark::State& state) {
         for (int n = 2; n <= 9; ++n) x.tables << EntreeTable::table(n, 1, 10, 2);
         s.exercices << x;
     }
-    EcritFichier(QStringLiteral("classe de Martin/") + NomParameterFile(eleve, QStringLiteral("Martin")),
+    EcritFichier(QStringLiteral("classe de Martin/") + NomsDossier::parametrage(eleve, QStringLiteral("Martin")),
                  TexteParameterFile(QStringLiteral("Martin"), eleve, s));
-    EcritFichier(QStringLiteral("classe de Martin/") + NomTeacherParameterFile(QStringLiteral("Martin")),
+    EcritFichier(QStringLiteral("classe de Martin/") + NomsDossier::parametrageEnseignant(QStringLiteral("Martin")),
                  TexteTeacherParameterFile(QStringLiteral("Martin"), {}, s.exercices, true, true, true));
     // The class's workbook already holds 30 pupils' sheets, the pupil's among them.
     for (int p = 0; p < 30; ++p) {

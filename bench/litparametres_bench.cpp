@@ -3,6 +3,7 @@
 #include "BancLogique.h"
 #include "logique/base/FichierTexte.h"
 #include "logique/base/Messages.h"
+#include "logique/etat/NomsDossier.h"
 #include "logique/etat/SharedState.h"
 #include "logique/parametres/LitParametres.h"
 #include "logique/parametres/ParameterFiles.h"
@@ -46,10 +47,10 @@ void BM_LitParametresExercice50(benchmark::State& state, bool exercicesEnseignan
     SequenceSettings sequence;
     sequence.exercices = exercicesComplets();
     sequence.UneFoisSequenceFinie = 2;
-    const QString chemin = Classe + NomParameterFile(Eleve, Enseignant);
+    const QString chemin = Classe + NomsDossier::parametrage(Eleve, Enseignant);
     EcritFichier(chemin, TexteParameterFile(Enseignant, Eleve, sequence));
     ReecritLignePosition(chemin, LigneDePosition(50));
-    EcritFichier(Classe + NomTeacherParameterFile(Enseignant),
+    EcritFichier(Classe + NomsDossier::parametrageEnseignant(Enseignant),
                  TexteTeacherParameterFile(Enseignant, {}, exercicesEnseignant ? sequence.exercices : QList<ExerciseSettings>(),
                                            true, false, true));
 

@@ -7,6 +7,7 @@
 #include "logique/base/FichierTexte.h"
 #include "logique/base/Messages.h"
 #include "ecrans/commun/Ecrans.h"
+#include "logique/etat/NomsDossier.h"
 #include "logique/etat/SharedState.h"
 #include "logique/parametres/ExercicesDefinis.h"
 #include "logique/parametres/ParameterFiles.h"
@@ -51,7 +52,7 @@ void classeComplete() {
     FichierTexte::ecritLignes(QStringLiteral("enseignant.txt"),
                               {QStringLiteral("-------------Fichier contenant le nom des enseignants----------"),
                                QStringLiteral("aucun"), Martin, QStringLiteral(">1 - enseigne la classe de ce1")});
-    ExercicesEnseignant::enregistre(Classe + NomTeacherParameterFile(Martin), Martin, cinquanteExercices(),
+    ExercicesEnseignant::enregistre(Classe + NomsDossier::parametrageEnseignant(Martin), Martin, cinquanteExercices(),
                                     {true, false, true});
 }
 

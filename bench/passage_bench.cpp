@@ -3,6 +3,7 @@
 #include "BancLogique.h"
 #include "logique/base/Horloge.h"
 #include "logique/base/Messages.h"
+#include "logique/etat/NomsDossier.h"
 #include "logique/etat/SharedState.h"
 #include "logique/resultats/Enregistreurs.h"
 #include "logique/parametres/LitParametres.h"
@@ -28,9 +29,9 @@ void BM_PassageApresExercice(benchmark::State& state) {
         sequence.exercices << x;
     }
     const QString eleve = QStringLiteral("Léa en classe de ce1");
-    const QString parametres = classe + NomParameterFile(eleve, QStringLiteral("Martin"));
+    const QString parametres = classe + NomsDossier::parametrage(eleve, QStringLiteral("Martin"));
     EcritFichier(parametres, TexteParameterFile(QStringLiteral("Martin"), eleve, sequence));
-    EcritFichier(classe + NomTeacherParameterFile(QStringLiteral("Martin")),
+    EcritFichier(classe + NomsDossier::parametrageEnseignant(QStringLiteral("Martin")),
                  TexteTeacherParameterFile(QStringLiteral("Martin"), {}, sequence.exercices, false, false, true));
 
     SharedState etat;

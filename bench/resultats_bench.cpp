@@ -2,8 +2,8 @@
 // sheets with 100 exercise columns each, a database of 30,000 rows. Each iteration adds one
 // column and one row, as a pupil finishing an exercise does.
 #include "logique/base/Messages.h"
+#include "logique/etat/NomsDossier.h"
 #include "logique/etat/SharedState.h"
-#include "logique/etat/Utils.h"
 #include "logique/resultats/Enregistreurs.h"
 
 #include <QCoreApplication>
@@ -21,7 +21,7 @@ SharedState eleve(const QString& nom) {
     SharedState e;
     e.NomEnseignant = QStringLiteral("Mme Lebrun");
     e.NomEleve = nom;
-    e.RepertoireClasse = RepertoireDeClasse(e.NomEnseignant);
+    e.RepertoireClasse = NomsDossier::repertoireClasse(e.NomEnseignant);
     e.SauvegardeBase = e.SauvegardeTableur = e.SauvegardeTexte = true;
     for (int n = 2; n <= 9; ++n) e.ajouteEntree(n, 1, 10, n % 4);
     e.TypeExercice = 1;

@@ -2,6 +2,7 @@
 
 #include "logique/base/Erreurs.h"
 #include "logique/base/FichierTexte.h"
+#include "logique/etat/NomsDossier.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -40,9 +41,9 @@ void prepare(const QString& dossier, const QString& partage) {
         throw ErreurFichier(QStringLiteral("Impossible de créer le dossier de données « %1 ».").arg(dossier));
     if (!partage.isEmpty()) {
         copieSansEcraser(partage + QStringLiteral("/Images"), dossier + QStringLiteral("/Images"));
-        const QString messages = dossier + QStringLiteral("/MessagesPerdu.txt");
+        const QString messages = dossier + QLatin1Char('/') + NomsDossier::MessagesPerdu;
         if (!QFileInfo::exists(messages) && !QFileInfo(messages).isSymLink())
-            QFile::copy(partage + QStringLiteral("/MessagesPerdu.txt"), messages);
+            QFile::copy(partage + QLatin1Char('/') + NomsDossier::MessagesPerdu, messages);
     }
     if (!QDir::setCurrent(dossier))
         throw ErreurFichier(QStringLiteral("Impossible d'ouvrir le dossier de données « %1 ».").arg(dossier));

@@ -1,10 +1,10 @@
 #include "programme/ExportJournal.h"
 
 #include "programme/DossierDonnees.h"
+#include "logique/etat/NomsDossier.h"
 #include "logique/journal/ExportCsv.h"
 #include "logique/journal/ConfigurationServeur.h"
 #include "logique/journal/Journal.h"
-#include "logique/etat/Utils.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -39,7 +39,7 @@ int execute(const Demande& d, const QString& partage, const QString& maison) {
         dit(QStringLiteral("Le dossier de données « %1 » n'existe pas.").arg(dossier));
         return 1;
     }
-    const QString classe = RepertoireDeClasse(d.enseignant);
+    const QString classe = NomsDossier::repertoireClasse(d.enseignant);
     // With a school server, the journal is read there.
     const ConfigurationServeur configuration = Configuration::lit();
     if (!configuration.erreur.isEmpty()) dit(configuration.erreur);

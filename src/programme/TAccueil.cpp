@@ -3,6 +3,7 @@
 #include "logique/base/FichierTexte.h"
 #include "logique/identification/NomsRegistre.h"
 #include "logique/base/Garde.h"
+#include "logique/etat/NomsDossier.h"
 #include "logique/etat/SharedState.h"
 #include "logique/etat/Utils.h"
 
@@ -18,7 +19,7 @@ void TAccueil::FormCreate() {
     e.UneFoisSequenceFinie = 0;
     e.NumeroExercice = 1;
     e.SequenceFinie = false;
-    e.FichierEnseignants = QStringLiteral("enseignant.txt");
+    e.FichierEnseignants = NomsDossier::Enseignants;
     e.NomEleve.clear();
     e.NomEnseignant.clear();
     e.EnseignantParametrage.clear();

@@ -3,6 +3,7 @@
 // written, and the program's figures stay numbers.
 #include "DossierTemporaire.h"
 #include "logique/base/FichierTexte.h"
+#include "logique/etat/NomsDossier.h"
 #include "logique/identification/ImportEleves.h"
 #include "logique/identification/NomsRegistre.h"
 #include "logique/journal/ExportCsv.h"
@@ -59,7 +60,7 @@ TEST(ExportsTableur, NoCellIsReadAsAFormulaAndFiguresStayNumbers) {
         e.essais = 2;
         entrees << e;
     }
-    QDir().mkpath(Registre::DossierDeClasse("Martin"));
+    QDir().mkpath(NomsDossier::dossierClasse("Martin"));
     FichierTexte::ecritLignes(Registre::FichierListeEleves("Martin"), liste);
     ecritOctets("liste.csv", ImportEleves::exporte("Martin"));
     ecritOctets("classe.csv", Suivi::csvClasse(lignes));

@@ -10,6 +10,7 @@
 #include "ecrans/exercices/TExo2.h"
 #include "logique/base/Messages.h"
 #include "logique/base/Minuterie.h"
+#include "logique/etat/NomsDossier.h"
 #include "logique/identification/Registre.h"
 #include "ecrans/commun/Affichage.h"
 #include "ecrans/commun/Ecrans.h"
@@ -192,8 +193,8 @@ private slots:
                                             .tables = {EntreeTable::table(type + 1, 1, 10, type % 4), EntreeTable::complement(10, 0)},
                                             .AvecPirate = type != 1, .TempsDeReponse = type == 2 ? 0 : 2, .NombreDeQuestions = 2};
         const QString lea = "Lea en classe de ce1";
-        EcritFichier("classe de Martin/" + NomParameterFile(lea, "Martin"), TexteParameterFile("Martin", lea, s));
-        EcritFichier("classe de Martin/" + NomTeacherParameterFile("Martin"),
+        EcritFichier("classe de Martin/" + NomsDossier::parametrage(lea, "Martin"), TexteParameterFile("Martin", lea, s));
+        EcritFichier("classe de Martin/" + NomsDossier::parametrageEnseignant("Martin"),
                      TexteTeacherParameterFile("Martin", {}, s.exercices, true, true, true));
 
         Demarrage::creeLesEcrans();

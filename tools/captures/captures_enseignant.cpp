@@ -7,9 +7,9 @@
 #include "logique/base/FichierTexte.h"
 #include "ecrans/commun/Affichage.h"
 #include "ecrans/commun/Polices.h"
+#include "logique/etat/NomsDossier.h"
 #include "logique/parametres/ExercicesDefinis.h"
 #include "logique/etat/SharedState.h"
-#include "logique/etat/Utils.h"
 #include "ecrans/identification/ApercuImport.h"
 #include "logique/identification/ImportEleves.h"
 #include "logique/identification/NomsRegistre.h"
@@ -115,7 +115,7 @@ int main(int argc, char** argv) {
     }
     identification.hide();
 
-    Etat().RepertoireClasse = RepertoireDeClasse(Enseignant);
+    Etat().RepertoireClasse = NomsDossier::repertoireClasse(Enseignant);
     Etat().EnseignantParametrage = Enseignant;
     TParametrage parametrage;
     parametrage.recoitEnseignant({}, Registre::FichierListeEleves(Enseignant));

@@ -7,11 +7,11 @@
 #include "logique/base/Messages.h"
 #include "ecrans/commun/Affichage.h"
 #include "ecrans/commun/Polices.h"
+#include "logique/etat/NomsDossier.h"
 #include "logique/journal/Journal.h"
 #include "logique/journal/MagasinSql.h"
 #include "logique/parametres/ParameterFiles.h"
 #include "logique/etat/SharedState.h"
-#include "logique/etat/Utils.h"
 #include "ecrans/suivi/TSuiviEleves.h"
 
 #include <QApplication>
@@ -54,7 +54,7 @@ void remplit(const QString& classe) {
         ExerciseSettings x;
         x.TypeExercice = 1;
         for (int t = pr.premiere; t <= pr.derniere; ++t) x.tables << EntreeTable::table(t, 0, 10, 2);
-        EcritFichier(classe + NomParameterFile(eleve, Enseignant),
+        EcritFichier(classe + NomsDossier::parametrage(eleve, Enseignant),
                      TexteParameterFileDeBlocs(Enseignant, eleve, {BlocExercice(x)}, 0, 0));
         for (QDate jour(2026, 9, 3); jour <= Maintenant.date(); jour = jour.addDays(1)) {
             if (jour.dayOfWeek() == 3 || jour.dayOfWeek() >= 6 || u01(hasard) < 0.25) continue;
@@ -102,7 +102,7 @@ int main(int argc, char** argv) {
     if (tailles.isEmpty()) tailles = {QSize(1024, 768), QSize(1920, 1080)};
     QTemporaryDir travail;
     QDir::setCurrent(travail.path());
-    const QString classe = RepertoireDeClasse(Enseignant);
+    const QString classe = NomsDossier::repertoireClasse(Enseignant);
     QDir().mkpath(classe);
     Horloge::fixe(Maintenant);
     remplit(classe);

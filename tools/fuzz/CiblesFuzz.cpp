@@ -4,6 +4,7 @@
 #include "logique/base/Erreurs.h"
 #include "logique/base/FichierTexte.h"
 #include "logique/base/Messages.h"
+#include "logique/etat/NomsDossier.h"
 #include "logique/etat/SharedState.h"
 #include "logique/identification/NomsRegistre.h"
 #include "logique/identification/Registre.h"
@@ -43,8 +44,8 @@ void lignes(QByteArrayView octets) {
 
 void parametres(QByteArrayView octets) {
     const qsizetype coupure = octets.indexOf('\0');
-    ecrit(NomParameterFile(QStringLiteral("Lea"), QStringLiteral("Martin")), octets.first(coupure < 0 ? octets.size() : coupure));
-    ecrit(NomTeacherParameterFile(QStringLiteral("Martin")), coupure < 0 ? QByteArrayView() : octets.sliced(coupure + 1));
+    ecrit(NomsDossier::parametrage(QStringLiteral("Lea"), QStringLiteral("Martin")), octets.first(coupure < 0 ? octets.size() : coupure));
+    ecrit(NomsDossier::parametrageEnseignant(QStringLiteral("Martin")), coupure < 0 ? QByteArrayView() : octets.sliced(coupure + 1));
     SharedState etat;
     LitParametres(etat, QStringLiteral("Lea"), QStringLiteral("Martin"));
 }

@@ -7,8 +7,8 @@
 #include "logique/base/Garde.h"
 #include "logique/base/Messages.h"
 #include "ecrans/commun/Ecrans.h"
+#include "logique/etat/NomsDossier.h"
 #include "logique/etat/SharedState.h"
-#include "logique/etat/Utils.h"
 #include "ecrans/commun/UtilsEcran.h"
 #include "logique/identification/ConnexionEleve.h"
 #include "ecrans/identification/Delegues.h"
@@ -225,7 +225,7 @@ QString TSaisieIdentifiant::enseignantChoisi() {
         Messages::information(QStringLiteral("Aucun identifiant n'a été saisie"));
         return {};
     }
-    e.RepertoireClasse = RepertoireDeClasse(enseignant);
+    e.RepertoireClasse = NomsDossier::repertoireClasse(enseignant);
     return enseignant;
 }
 

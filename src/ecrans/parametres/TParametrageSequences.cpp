@@ -5,6 +5,7 @@
 #include "logique/base/Messages.h"
 #include "logique/base/Verrou.h"
 #include "ecrans/commun/Ecrans.h"
+#include "logique/etat/NomsDossier.h"
 #include "logique/etat/SharedState.h"
 #include "logique/etat/Utils.h"
 #include "ecrans/commun/UtilsEcran.h"
@@ -20,7 +21,7 @@ using namespace ListesCochees;
 
 QString TParametrage::cheminEnseignant() const {
     const SharedState& e = Etat();
-    return e.RepertoireClasse + NomTeacherParameterFile(e.EnseignantParametrage);
+    return e.RepertoireClasse + NomsDossier::parametrageEnseignant(e.EnseignantParametrage);
 }
 
 void TParametrage::AfficheEleveDeEnseignant() {

@@ -3,7 +3,7 @@
 #include "logique/base/Erreurs.h"
 #include "logique/base/FichierTexte.h"
 #include "logique/base/FormatFr.h"
-#include "logique/identification/NomsRegistre.h"
+#include "logique/etat/NomsDossier.h"
 #include "logique/base/Garde.h"
 #include "logique/base/Horloge.h"
 #include "logique/base/Messages.h"
@@ -24,7 +24,6 @@
 #include <QChartView>
 #include <QEvent>
 #include <QDoubleSpinBox>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -321,7 +320,7 @@ void TSuiviEleves::FormShow() {
         premierAffichage_ = false;
     }
     const QString enseignant = Etat().EnseignantParametrage;
-    charge(enseignant, RepertoireDeClasse(enseignant));
+    charge(enseignant, NomsDossier::repertoireClasse(enseignant));
 }
 
 void TSuiviEleves::charge(const QString& enseignant, const QString& repertoireClasse) {
@@ -339,7 +338,7 @@ void TSuiviEleves::charge(const QString& enseignant, const QString& repertoireCl
     const auto abime = [&] { magasin = Journal::ouvreAbime(enseignant, repertoireClasse, manque); };
     // The class list names the pupils who have not played yet, with no parameter file either.
     QStringList inscrits;
-    const QString liste = repertoireClasse + QFileInfo(Registre::FichierListeEleves(enseignant)).fileName();
+    const QString liste = repertoireClasse + NomsDossier::listeEleves(enseignant);
     try {
         if (FichierTexte::existe(liste)) inscrits = LignesDeListe(FichierTexte::litLignes(liste));
     } catch (const ErreurMarivelle& e) {

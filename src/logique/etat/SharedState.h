@@ -3,6 +3,7 @@
 // and the settings of the current exercise. Nothing of a pupil's progress lives only here: the
 // position line of the parameter file is the stored progress.
 #include "logique/etat/EntreeTable.h"
+#include "logique/etat/NomsDossier.h"
 
 #include <QList>
 #include <QString>
@@ -35,7 +36,7 @@ struct SharedState {
     bool SequenceFinie = false;
     int UneFoisSequenceFinie = 0;
     int Retroaction = 0;
-    QString FichierEnseignants = QStringLiteral("enseignant.txt");
+    QString FichierEnseignants = NomsDossier::Enseignants;
     QString NomEleve;
     QString NomEnseignant;
     QString RepertoireProgramme;

@@ -2,6 +2,7 @@
 
 #include "logique/base/FichierTexte.h"
 #include "logique/base/Nombres.h"
+#include "logique/etat/NomsDossier.h"
 #include "logique/etat/SharedState.h"
 
 
@@ -27,17 +28,10 @@ QStringList LignesDeListe(const QStringList& lignes) {
     return gardees;
 }
 
-QString RepertoireDeClasse(const QString& enseignant) {
-    return enseignant == QLatin1String("aucun") ? QStringLiteral("classe sans enseignant/")
-                                                : QStringLiteral("classe de ") + enseignant + QLatin1Char('/');
-}
-
 QString FichierParametrageEleve(const SharedState& e) {
-    return e.RepertoireClasse + QStringLiteral("parametrage_") + e.NomEleve + QStringLiteral("_de_") +
-           e.NomEnseignant + QStringLiteral(".txt");
+    return e.RepertoireClasse + NomsDossier::parametrage(e.NomEleve, e.NomEnseignant);
 }
 
 QString FichierProfilEleve(const SharedState& e) {
-    return e.RepertoireClasse + QStringLiteral("profil_") + e.NomEleve + QStringLiteral("_de_") +
-           e.NomEnseignant + QStringLiteral(".txt");
+    return e.RepertoireClasse + NomsDossier::profil(e.NomEleve, e.NomEnseignant);
 }

@@ -12,7 +12,6 @@ bool EstUnNombre(SharedState& etat, const QString& texte);
 // The lines a list filler (UtilsEcran) shows from a file's lines.
 QStringList LignesDeListe(const QStringList& lignes);
 
-// Path forms of the class folders ("/"-separated, relative to the working folder).
-QString RepertoireDeClasse(const QString& enseignant);
+// The current pupil's files in the class folder of the state (NomsDossier names).
 QString FichierParametrageEleve(const SharedState& etat);
 QString FichierProfilEleve(const SharedState& etat);

@@ -2,6 +2,7 @@
 
 #include "logique/base/FichierTexte.h"
 #include "logique/base/Garde.h"
+#include "logique/etat/NomsDossier.h"
 
 namespace {
 QStringList lit(const QString& chemin) {
@@ -20,7 +21,7 @@ namespace MessagesPerdu {
 QString parDefaut() { return QStringLiteral("Ce n'est pas la bonne réponse, essaie encore !"); }
 
 QStringList charge() {
-    QStringList messages = lit(QString::fromLatin1(Fichier));
+    QStringList messages = lit(NomsDossier::MessagesPerdu);
     if (messages.isEmpty()) messages = lit(QString::fromLatin1(Integre));
     if (messages.isEmpty()) messages << parDefaut();
     return messages;

@@ -4,7 +4,6 @@
 #include <QStringList>
 
 namespace MessagesPerdu {
-inline constexpr char Fichier[] = "MessagesPerdu.txt";
 inline constexpr char Integre[] = ":/donnees/MessagesPerdu.txt";
 QString parDefaut();
 // The messages, blank lines left out; never empty. A file that cannot be read is reported in a

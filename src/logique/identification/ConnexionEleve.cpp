@@ -2,15 +2,15 @@
 
 #include "logique/base/Horloge.h"
 #include "logique/base/Messages.h"
+#include "logique/etat/NomsDossier.h"
 #include "logique/journal/Journal.h"
 #include "logique/etat/SharedState.h"
-#include "logique/etat/Utils.h"
 #include "logique/resultats/Enregistreurs.h"
 #include "logique/parametres/LitParametres.h"
 
 bool ConnecteEleve(SharedState& etat, const QString& eleve, const QString& enseignant) {
     etat.NomEnseignant = enseignant;
-    etat.RepertoireClasse = RepertoireDeClasse(enseignant);
+    etat.RepertoireClasse = NomsDossier::repertoireClasse(enseignant);
     if (eleve.trimmed().isEmpty() || enseignant.trimmed().isEmpty()) {
         Messages::information(QStringLiteral(
             "Vous avez mal saisie vos identifiants, veuillez recommencer ou vous connecter sans identifiant"));

@@ -4,6 +4,7 @@
 #include "logique/base/Cp1252.h"
 #include "logique/base/Erreurs.h"
 #include "logique/base/FichierTexte.h"
+#include "logique/etat/NomsDossier.h"
 #include "logique/etat/Utils.h"
 #include "logique/identification/NomsRegistre.h"
 #include "logique/identification/Registre.h"
@@ -90,7 +91,7 @@ QList<Eleve> prepare(SharedState& etat, const QString& enseignant, const QList<L
 CompteRendu enregistre(const QString& enseignant, const QList<Eleve>& eleves) {
     CompteRendu compteRendu;
     // A lost class folder is made again, as a registration on screen would.
-    const QString dossier = Registre::DossierDeClasse(enseignant);
+    const QString dossier = NomsDossier::dossierClasse(enseignant);
     if (!FichierTexte::creeDossier(dossier))
         throw ErreurFichier(QStringLiteral("Impossible de créer le dossier « %1 ».").arg(dossier));
     FichierTexte::modifieLignes(Registre::FichierListeEleves(enseignant), [&](QStringList& liste, bool existait) {

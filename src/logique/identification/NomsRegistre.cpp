@@ -1,13 +1,10 @@
 #include "logique/identification/NomsRegistre.h"
 
-namespace Registre {
-QString DossierDeClasse(const QString& enseignant) {
-    return enseignant == Aucun ? DossierSansEnseignant : QStringLiteral("classe de ") + enseignant;
-}
+#include "logique/etat/NomsDossier.h"
 
+namespace Registre {
 QString FichierListeEleves(const QString& enseignant) {
-    if (enseignant == Aucun) return DossierSansEnseignant + QStringLiteral("/eleve_sans_enseignant.txt");
-    return DossierDeClasse(enseignant) + QStringLiteral("/classe_") + enseignant + QStringLiteral(".txt");
+    return NomsDossier::repertoireClasse(enseignant) + NomsDossier::listeEleves(enseignant);
 }
 
 QString EnteteListeEleves(const QString& enseignant) {

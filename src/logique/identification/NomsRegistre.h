@@ -16,13 +16,9 @@ inline const QString EnteteEnseignants =
 inline const QString EnseignantNonInscrit = QStringLiteral("Enseignant non inscrit");
 inline const QString EleveNonInscrit = QStringLiteral("Elève non inscrit");
 
-inline const QString DossierSansEnseignant = QStringLiteral("classe sans enseignant");
 inline const QString EnteteSansEnseignant = QStringLiteral("-----------Fichier des eleves sans enseignant---------");
 
-// "classe de <T>", or "classe sans enseignant" for "aucun" (no trailing "/").
-QString DossierDeClasse(const QString& enseignant);
-// The pupil list of a teacher: "classe de <T>/classe_<T>.txt" or
-// "classe sans enseignant/eleve_sans_enseignant.txt".
+// The pupil list of a teacher in its class folder (NomsDossier::listeEleves).
 QString FichierListeEleves(const QString& enseignant);
 // The first line of a pupil list.
 QString EnteteListeEleves(const QString& enseignant);

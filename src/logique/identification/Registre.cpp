@@ -3,6 +3,7 @@
 #include "logique/base/Erreurs.h"
 #include "logique/base/FichierTexte.h"
 #include "logique/base/Messages.h"
+#include "logique/etat/NomsDossier.h"
 #include "logique/etat/SharedState.h"
 #include "logique/etat/Utils.h"
 #include "logique/identification/NomsRegistre.h"
@@ -26,13 +27,12 @@ void creeDossier(const QString& chemin) {
 // The files a removed pupil leaves: their profile and parameter files, and the temporary copies
 // of them a killed program left behind.
 void supprimeFichiersEleve(const QString& ligne, const QString& enseignant) {
-    const QString dossier = Registre::DossierDeClasse(enseignant);
-    const QString suffixe = QStringLiteral("_de_") + enseignant + QStringLiteral(".txt");
-    for (const QString& prefixe : {QStringLiteral("profil_"), QStringLiteral("parametrage_")}) {
-        SuppressionSure::supprimeFichier(dossier, prefixe + ligne + suffixe);
-        FichierTexte::nettoieTemporaires(dossier, prefixe + ligne + suffixe);
+    const QString dossier = NomsDossier::dossierClasse(enseignant);
+    for (const QString& fichier : NomsDossier::nomsDeLEleve(ligne, enseignant)) {
+        SuppressionSure::supprimeFichier(dossier, fichier);
+        FichierTexte::nettoieTemporaires(dossier, fichier);
     }
-    Journal::oublieEleve(enseignant, ligne, RepertoireDeClasse(enseignant));
+    Journal::oublieEleve(enseignant, ligne, NomsDossier::repertoireClasse(enseignant));
 }
 }  // namespace
 
@@ -60,9 +60,9 @@ Issue EnregistreEnseignant(SharedState& etat, const QString& nom, const QList<in
         if (niveaux.contains(i)) lignes << LigneNiveau(i);
     const bool ajoute = FichierTexte::modifieLignes(etat.FichierEnseignants, [&](QStringList& liste, bool existait) {
         if (existait && NomDejaPris(nom, LignesDeListe(liste))) return false;
-        creeDossier(DossierDeClasse(nom));
+        creeDossier(NomsDossier::dossierClasse(nom));
         if (!existait) {
-            creeDossier(DossierSansEnseignant);
+            creeDossier(NomsDossier::dossierClasse(Aucun));
             liste = {EnteteEnseignants, Aucun};
         }
         liste += lignes;
@@ -95,7 +95,7 @@ Issue EnregistreEleve(SharedState& etat, const QString& nom, const QString& ense
         return Issue::Refuse;
     }
     // A lost class list (or folder) is made again with the header of its own kind.
-    creeDossier(DossierDeClasse(enseignant));
+    creeDossier(NomsDossier::dossierClasse(enseignant));
     const bool ajoute = FichierTexte::modifieLignes(FichierListeEleves(enseignant), [&](QStringList& liste, bool existait) {
         if (!existait) liste = {EnteteListeEleves(enseignant)};
         if (NomDejaPris(ligne, LignesDeListe(liste))) return false;
@@ -129,9 +129,9 @@ bool SupprimeEnseignant(SharedState& etat, const QString& t) {
         return true;
     });
     // A school server keeps the teacher's answers outside the folder: they go first.
-    Journal::oublieEnseignant(t, RepertoireDeClasse(t));
+    Journal::oublieEnseignant(t, NomsDossier::repertoireClasse(t));
     // The folder goes with everything in it, temporary copies included (the class's journal file too).
-    if (!SuppressionSure::supprimeDossier(DossierDeClasse(t))) return false;
+    if (!SuppressionSure::supprimeDossier(NomsDossier::dossierClasse(t))) return false;
     Messages::information(QStringLiteral("Le dossier de l'enseignant ") + t + QStringLiteral(" a bien été supprimer"));
     return true;
 }

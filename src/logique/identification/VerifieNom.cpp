@@ -2,6 +2,7 @@
 
 #include "logique/base/Accents.h"
 #include "logique/base/Cp1252.h"
+#include "logique/etat/NomsDossier.h"
 #include "logique/etat/SharedState.h"
 #include "logique/identification/NomsRegistre.h"
 
@@ -10,7 +11,12 @@
 
 namespace {
 constexpr qsizetype OctetsMax = 255;
-constexpr qsizetype MargeTemporaire = 7;  // ".XXXXXX"
+// The longest name made beside a file of the working folder: a text file's temporary copy
+// ".~xxxxx" and lock ".verrou" (7 bytes), the lock Qt takes to take over a dead program's lock
+// ".verrou.rmlock" (14), SQLite's "-journal" (8), and beside the journal's pending file its lines
+// that cannot be read ".lignes_abimees" (15) and an ended program's ".attente-<pid>" (16 with a
+// pid of 7 digits, the largest Linux gives).
+constexpr qsizetype MargeACote = 16;
 
 bool caractereInterdit(QChar c) {
     static const QString interdits = QStringLiteral("/\\:*?\"<>|");
@@ -35,7 +41,7 @@ bool tousAcceptables(const QStringList& composants) {
 
 namespace Registre {
 bool NomDeFichierAcceptable(const QString& composant) {
-    return composant.toUtf8().size() + MargeTemporaire <= OctetsMax;
+    return composant.toUtf8().size() + MargeACote <= OctetsMax;
 }
 }  // namespace Registre
 
@@ -76,15 +82,11 @@ bool VerifieNom(const QString& nom) {
 
 bool VerifieNomEnseignant(const QString& t) {
     if (VerifieNom(t)) return true;
-    // Everything named after the teacher alone; the longest is the database's journal.
-    return !tousAcceptables({QStringLiteral("classe de ") + t, QStringLiteral("classe_") + t + QStringLiteral(".txt"),
-                             QStringLiteral("enseignant_parametrage_") + t + QStringLiteral(".txt"),
-                             QStringLiteral("profil_des_eleves_de_") + t + QStringLiteral(".sqlite-journal"),
-                             QStringLiteral("profil_des_eleves_de_") + t + QStringLiteral(".xlsx.lock")});
+    // The longest is the answer journal set aside when damaged.
+    return !tousAcceptables(NomsDossier::nomsDeLEnseignant(t));
 }
 
 bool VerifieNomEleve(const QString& nom, const QString& ligne, const QString& t) {
     if (VerifieNom(nom) || Registre::FinitCommeUnNiveau(nom) || Registre::NomDejaPris(ligne)) return true;
-    return !tousAcceptables({QStringLiteral("parametrage_") + ligne + QStringLiteral("_de_") + t + QStringLiteral(".txt"),
-                             QStringLiteral("profil_") + ligne + QStringLiteral("_de_") + t + QStringLiteral(".txt")});
+    return !tousAcceptables(NomsDossier::nomsDeLEleve(ligne, t));
 }

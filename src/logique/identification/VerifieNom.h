@@ -33,7 +33,7 @@ bool FinitCommeUnNiveau(const QString& nom);
 // True when the name is EntreeDeListe or has the CleDeNom of one of `existants`.
 bool NomDejaPris(const QString& nom, const QStringList& existants = {});
 // True when a file or folder name (one path component) fits the 255-byte limit of file
-// systems, counted in UTF-8 (the largest encoding in use), with room for the ".XXXXXX" of the
-// temporary copy made while a file is replaced.
+// systems, counted in UTF-8 (the largest encoding in use), with room for the longest name made
+// beside it (a temporary copy, a lock, SQLite's journal, the pending file's own files).
 bool NomDeFichierAcceptable(const QString& composant);
 }

@@ -4,6 +4,7 @@
 #include "logique/base/FichierTexte.h"
 #include "logique/base/FormatFr.h"
 #include "logique/base/Horloge.h"
+#include "logique/etat/NomsDossier.h"
 
 #include <QHash>
 #include <mutex>
@@ -18,9 +19,7 @@ QHash<QString, QStringList>& enMemoire() {
 }  // namespace
 
 namespace AvisEnseignant {
-QString fichier(const QString& repertoireClasse) {
-    return repertoireClasse + QStringLiteral("messages_pour_l_enseignant.txt");
-}
+QString fichier(const QString& repertoireClasse) { return repertoireClasse + NomsDossier::AvisEnseignant; }
 
 void note(const QString& repertoireClasse, const QString& texte) {
     QString ligne = FormatFr::dateHeure(Horloge::maintenant()) + QStringLiteral(" : ") + texte;

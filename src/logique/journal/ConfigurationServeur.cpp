@@ -96,7 +96,7 @@ QString identiteDuDossier(const ClesLues& cles, const QString& fichierDuDossier,
             throw Refus{cle.fichier, QStringLiteral("la clé « dossier » a plus de %1 caractères").arg(Configuration::IdentiteMax)};
         return cle.texte;
     }
-    const QString chemin = QFileInfo(fichierDuDossier).dir().filePath(QString::fromLatin1(Configuration::FichierIdentite));
+    const QString chemin = QFileInfo(fichierDuDossier).dir().filePath(NomsDossier::IdentiteDuDossier);
     QString identite;
     try {
         FichierTexte::modifieLignes(chemin, [&](QStringList& lignes, bool) {

@@ -4,6 +4,7 @@
 // without a [serveur] section) the program keeps everything in the class folders, as always.
 // Settings that cannot be used give a French reason naming the file and the key, and the
 // program then works locally too. Format: docs/serveur.md.
+#include "logique/etat/NomsDossier.h"
 #include "logique/journal/MagasinSql.h"
 
 #include <optional>
@@ -14,14 +15,10 @@ struct ConfigurationServeur {
 };
 
 namespace Configuration {
-inline constexpr const char* Fichier = "marivelle.ini";
 inline constexpr const char* FichierMachine = "/etc/marivelle/marivelle.ini";
-// The data folder's identity on the server, when its marivelle.ini has no key "dossier": written
-// once into this file of the data folder.
-inline constexpr const char* FichierIdentite = "identifiant_du_dossier.txt";
 inline constexpr int IdentiteMax = 64;
 // How long a connection attempt waits for the server: the recorder waits, never the game for long.
 inline constexpr int AttenteConnexionS = 2;
-ConfigurationServeur lit(const QString& chemin = QString::fromLatin1(Fichier),
+ConfigurationServeur lit(const QString& chemin = NomsDossier::Configuration,
                          const QString& cheminMachine = QString::fromLatin1(FichierMachine));
 }  // namespace Configuration

@@ -3,6 +3,7 @@
 #include "logique/base/Horloge.h"
 #include "logique/base/Messages.h"
 #include "logique/base/Minuterie.h"
+#include "logique/etat/NomsDossier.h"
 #include "logique/journal/AvisEnseignant.h"
 #include "logique/journal/EnvoisDifferes.h"
 #include "logique/journal/Ecrivain.h"
@@ -56,10 +57,10 @@ QString boite() {
 
 namespace Journal {
 QString cheminSqlite(const QString& enseignant, const QString& repertoireClasse) {
-    return repertoireClasse + QStringLiteral("journal_des_reponses_de_") + enseignant + QStringLiteral(".sqlite");
+    return repertoireClasse + NomsDossier::journal(enseignant);
 }
 
-QString cheminEnAttente(const QString& fichierSqlite) { return fichierSqlite + QStringLiteral(".en_attente.jsonl"); }
+QString cheminEnAttente(const QString& fichierSqlite) { return NomsDossier::journalEnAttente(fichierSqlite); }
 
 std::unique_ptr<MagasinJournal> ouvre(const QString& enseignant, const QString& repertoireClasse) {
     if (const Fabrique f = fabrique()) return f(enseignant, repertoireClasse);
@@ -134,13 +135,12 @@ void arrete() {
 QList<EntreeJournal> enFile(const QString& enseignant, const QString& eleve) { return ecrivain().enFile(enseignant, eleve); }
 
 void reprendEnAttente() {
-    const QString debut = QStringLiteral("journal_des_reponses_de_"), fin = QStringLiteral(".sqlite.en_attente.jsonl");
     for (const QString& dossier : QDir::current().entryList(QDir::Dirs | QDir::NoDotAndDotDot))
-        for (const QString& f : QDir(dossier).entryList({debut + QLatin1Char('*') + fin}, QDir::Files)) {
-            const QString enseignant = f.mid(debut.size(), f.size() - debut.size() - fin.size());
-            const QString classe = dossier + QLatin1Char('/');
-            ecrivain().ajoute(Tache{std::nullopt, enseignant, classe, cheminSqlite(enseignant, classe)});
-        }
+        for (const QString& f : QDir(dossier).entryList(QDir::Files))
+            if (const auto enseignant = NomsDossier::enseignantEnAttente(f)) {
+                const QString classe = dossier + QLatin1Char('/');
+                ecrivain().ajoute(Tache{std::nullopt, *enseignant, classe, cheminSqlite(*enseignant, classe)});
+            }
 }
 
 void nouvelleSession(const QString& enseignant, const QString& repertoireClasse) {

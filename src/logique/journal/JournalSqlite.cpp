@@ -1,6 +1,7 @@
 #include "logique/journal/JournalSqlite.h"
 
 #include "logique/base/FormatFr.h"
+#include "logique/etat/NomsDossier.h"
 #include "logique/journal/MagasinSql.h"
 #include "logique/sql/EchecSql.h"
 
@@ -280,11 +281,9 @@ Controle controle(const QString& fichier, const QString& enseignant, const QDate
             c.etat = Etat::Sain;  // another program set it aside meanwhile: the new one is looked at next time
             return c;
         }
-        const QString base = fichier.chopped(QFileInfo(fichier).suffix().size() + 1);
-        c.misDeCote = base + QStringLiteral(".abime_") + quand.toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss")) + QStringLiteral(".sqlite");
+        c.misDeCote = NomsDossier::journalMisDeCote(fichier, quand);
         for (int n = 2; QFileInfo::exists(c.misDeCote); ++n)
-            c.misDeCote = base + QStringLiteral(".abime_") + quand.toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss")) +
-                          QStringLiteral("_%1.sqlite").arg(n);
+            c.misDeCote = NomsDossier::journalMisDeCote(fichier, quand, n);
         if (!QFile::rename(fichier, c.misDeCote)) {
             c.etat = Etat::Injoignable;
             c.raison = QStringLiteral("il est abîmé mais ne peut pas être renommé");

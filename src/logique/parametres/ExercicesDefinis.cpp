@@ -4,6 +4,7 @@
 #include "logique/base/FichierTexte.h"
 #include "logique/base/Nombres.h"
 #include "logique/base/Verrou.h"
+#include "logique/etat/NomsDossier.h"
 #include "logique/parametres/LignesParametres.h"
 #include "logique/parametres/ParameterFiles.h"
 
@@ -76,8 +77,8 @@ void enregistre(const QString& chemin, const QString& enseignant, const Exercice
 }
 
 QString cheminEleve(const Affectation& a, const QString& eleve) {
-    if (eleve == ParDefaut) return FichierParDefaut;
-    return a.repertoireClasse + NomParameterFile(eleve, a.enseignant);
+    if (eleve == ParDefaut) return NomsDossier::ParametrageParDefaut;
+    return a.repertoireClasse + NomsDossier::parametrage(eleve, a.enseignant);
 }
 
 QStringList affecte(const Affectation& a) {

@@ -18,7 +18,6 @@ struct SauvegardeProfil {
 
 namespace ExercicesEnseignant {
 inline const QString ParDefaut = QStringLiteral("Paramétrage par défaut");
-inline const QString FichierParDefaut = QStringLiteral("Parametrage_par_defaut.txt");
 
 // The defined exercises of a teacher's file (none when it is missing). The empty lines that stand
 // before a separator or the end of the file are not part of an exercise, so a save, reload and

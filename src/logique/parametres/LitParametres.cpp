@@ -5,6 +5,7 @@
 #include "logique/base/FormatFr.h"
 #include "logique/base/Messages.h"
 #include "logique/base/Nombres.h"
+#include "logique/etat/NomsDossier.h"
 #include "logique/etat/SharedState.h"
 #include "logique/etat/Utils.h"
 #include "logique/parametres/LignesParametres.h"
@@ -129,7 +130,7 @@ void litSauvegardes(SharedState& e, const QString& chemin) {
 
 void LitParametres(SharedState& etat, const QString& eleve, const QString& enseignant) {
     InitialiseParametres(etat);
-    const QString chemin = etat.RepertoireClasse + NomParameterFile(eleve, enseignant);
+    const QString chemin = etat.RepertoireClasse + NomsDossier::parametrage(eleve, enseignant);
     if (!FichierTexte::existe(chemin)) {
         InitialiseParametres(etat);
         Messages::information(QStringLiteral("Les valeurs des paramètres seront par defaut"));
@@ -148,7 +149,7 @@ void LitParametres(SharedState& etat, const QString& eleve, const QString& ensei
     else if (!debuts.isEmpty())
         litBloc(etat, lignes, debuts.last(), true, chemin);
 
-    litSauvegardes(etat, etat.RepertoireClasse + NomTeacherParameterFile(enseignant));
+    litSauvegardes(etat, etat.RepertoireClasse + NomsDossier::parametrageEnseignant(enseignant));
 }
 
 QList<EntreeTable> TablesDeLaSequence(const QString& chemin) {

@@ -173,11 +173,3 @@ QString TexteTeacherParameterFileDeBlocs(const QString& enseignant, const QList<
 }
 
 void EcritFichier(const QString& chemin, const QString& texte) { FichierTexte::ecritTexte(chemin, texte); }
-
-QString NomParameterFile(const QString& eleve, const QString& enseignant) {
-    return QStringLiteral("parametrage_") + eleve + QStringLiteral("_de_") + enseignant + QStringLiteral(".txt");
-}
-
-QString NomTeacherParameterFile(const QString& enseignant) {
-    return QStringLiteral("enseignant_parametrage_") + enseignant + QStringLiteral(".txt");
-}

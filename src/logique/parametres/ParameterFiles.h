@@ -61,7 +61,3 @@ QString TexteTeacherParameterFileDeBlocs(const QString& enseignant, const QList<
 
 // Writes the text followed by one CR LF, replacing the file atomically.
 void EcritFichier(const QString& chemin, const QString& texte);
-
-// File names inside the class folder.
-QString NomParameterFile(const QString& eleve, const QString& enseignant);
-QString NomTeacherParameterFile(const QString& enseignant);

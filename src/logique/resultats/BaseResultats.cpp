@@ -2,6 +2,7 @@
 
 #include "logique/base/Erreurs.h"
 #include "logique/base/FichierTexte.h"
+#include "logique/etat/NomsDossier.h"
 #include "logique/etat/SharedState.h"
 #include "logique/resultats/ResultatExercice.h"
 #include "logique/resultats/TextesResultat.h"
@@ -141,7 +142,7 @@ QString texte(const QString& s) { return s.isNull() ? QStringLiteral("") : s; }
 
 namespace BaseResultats {
 QString chemin(const SharedState& e) {
-    return e.RepertoireClasse + QStringLiteral("profil_des_eleves_de_") + e.NomEnseignant + QStringLiteral(".sqlite");
+    return e.RepertoireClasse + NomsDossier::baseResultats(e.NomEnseignant);
 }
 
 QString nomTable(const QString& enseignant) {

@@ -3,6 +3,7 @@
 #include "logique/base/Erreurs.h"
 #include "logique/base/FichierTexte.h"
 #include "logique/base/Verrou.h"
+#include "logique/etat/NomsDossier.h"
 #include "logique/etat/SharedState.h"
 #include "logique/xlsx/ArchiveZip.h"
 #include "logique/xlsx/FeuilleXlsx.h"
@@ -420,7 +421,7 @@ private:
 
 namespace Classeur {
 QString chemin(const SharedState& e) {
-    return e.RepertoireClasse + QStringLiteral("profil_des_eleves_de_") + e.NomEnseignant + QStringLiteral(".xlsx");
+    return e.RepertoireClasse + NomsDossier::classeur(e.NomEnseignant);
 }
 
 void prepare(const QString& chemin, const QString& enseignant, const QString& eleve) {

@@ -2,18 +2,18 @@
 
 #include "logique/base/Erreurs.h"
 #include "logique/base/FichierTexte.h"
+#include "logique/etat/NomsDossier.h"
 #include "logique/revision/Boites.h"
 
 #include <algorithm>
 
 namespace {
-const QString NomFichierSeuil = QStringLiteral("suivi_des_eleves.txt");
 const QString FinLigneSeuil = QStringLiteral(" - millisecondes au plus pour une réponse automatique");
 constexpr int SeuilMin = 500, SeuilMax = 60000;
 }  // namespace
 
 namespace Revision {
-QString fichierSeuil(const QString& repertoireClasse) { return repertoireClasse + NomFichierSeuil; }
+QString fichierSeuil(const QString& repertoireClasse) { return repertoireClasse + NomsDossier::SeuilClasse; }
 
 int litSeuil(const QString& repertoireClasse) {
     const QString chemin = fichierSeuil(repertoireClasse);

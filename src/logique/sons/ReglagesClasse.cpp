@@ -2,6 +2,7 @@
 
 #include "logique/base/Erreurs.h"
 #include "logique/base/FichierTexte.h"
+#include "logique/etat/NomsDossier.h"
 
 namespace {
 const QString TitreSons = QStringLiteral("[Sons]");
@@ -20,7 +21,7 @@ bool active(const QStringList& lignes, const QString& titre) {
 }  // namespace
 
 namespace ReglagesClasse {
-QString chemin(const QString& repertoireClasse) { return repertoireClasse + QStringLiteral("sons_et_voix.txt"); }
+QString chemin(const QString& repertoireClasse) { return repertoireClasse + NomsDossier::SonsEtVoix; }
 
 Sons::Reglages lit(const QString& repertoireClasse) {
     const QString fichier = chemin(repertoireClasse);

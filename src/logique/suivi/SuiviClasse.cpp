@@ -4,6 +4,7 @@
 #include "logique/base/Erreurs.h"
 #include "logique/base/FichierTexte.h"
 #include "logique/base/FormatFr.h"
+#include "logique/etat/NomsDossier.h"
 #include "logique/journal/MagasinJournal.h"
 #include "logique/revision/SeuilClasse.h"
 #include "logique/parametres/ParameterFiles.h"
@@ -57,9 +58,8 @@ QStringList elevesDeLaClasse(const QString& enseignant, const QString& repertoir
     QSet<QString> noms;
     for (const QString& n : inscrits)
         if (!n.trimmed().isEmpty()) noms.insert(n);
-    const QString debut = QStringLiteral("parametrage_"), fin = QStringLiteral("_de_") + enseignant + QStringLiteral(".txt");
-    for (const QString& f : QDir(repertoireClasse).entryList({debut + QLatin1Char('*') + fin}, QDir::Files))
-        if (f.size() > debut.size() + fin.size()) noms.insert(f.mid(debut.size(), f.size() - debut.size() - fin.size()));
+    for (const QString& f : QDir(repertoireClasse).entryList(QDir::Files))
+        if (const auto eleve = NomsDossier::eleveDuParametrage(f, enseignant)) noms.insert(*eleve);
     if (magasin)
         for (const QString& n : magasin->eleves(enseignant)) noms.insert(n);
     QStringList liste(noms.cbegin(), noms.cend());

@@ -2,12 +2,13 @@
 
 #include "logique/base/Erreurs.h"
 #include "logique/base/FichierTexte.h"
+#include "logique/etat/NomsDossier.h"
 #include "logique/revision/FaitsDesTables.h"
 #include "logique/parametres/LignesParametres.h"
 
 namespace Suivi {
 QList<EntreeTable> tablesDeLEleve(const QString& repertoireClasse, const QString& eleve, const QString& enseignant) {
-    const QString chemin = repertoireClasse + NomParameterFile(eleve, enseignant);
+    const QString chemin = repertoireClasse + NomsDossier::parametrage(eleve, enseignant);
     QList<EntreeTable> tables;
     if (!FichierTexte::existe(chemin)) return tables;
     bool dansTables = false;

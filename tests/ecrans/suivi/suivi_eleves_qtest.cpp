@@ -10,6 +10,7 @@
 #include "logique/base/Messages.h"
 #include "ecrans/commun/Affichage.h"
 #include "ecrans/commun/Ecrans.h"
+#include "logique/etat/NomsDossier.h"
 #include "logique/journal/AvisEnseignant.h"
 #include "logique/journal/Journal.h"
 #include "logique/identification/NomsRegistre.h"
@@ -17,7 +18,6 @@
 #include "ecrans/identification/TSaisieIdentifiant.h"
 #include "logique/revision/SeuilClasse.h"
 #include "logique/etat/SharedState.h"
-#include "logique/etat/Utils.h"
 #include "ecrans/suivi/GrilleFaits.h"
 #include "ecrans/suivi/TSuiviEleves.h"
 
@@ -39,12 +39,12 @@ void ajoute(MagasinSql& m, const QString& eleve, qint64 moment, int a, int b, bo
               .reponse = {}, .justePremierCoup = juste, .msFin = juste ? 1500 : 6000, .operations = {}});
 }
 ParametresConnexion base(const QString& fichier = {}) {
-    return fichierSqlite(fichier.isEmpty() ? Journal::cheminSqlite(QStringLiteral("aucun"), RepertoireDeClasse(QStringLiteral("aucun"))) : fichier);
+    return fichierSqlite(fichier.isEmpty() ? Journal::cheminSqlite(QStringLiteral("aucun"), NomsDossier::repertoireClasse(QStringLiteral("aucun"))) : fichier);
 }
 
 // The class's journal in `fichier` (by default the class's own SQLite file).
 void remplit(const QString& fichier = {}) {
-    const QString classe = RepertoireDeClasse(QStringLiteral("aucun"));
+    const QString classe = NomsDossier::repertoireClasse(QStringLiteral("aucun"));
     QDir().mkpath(classe);
     MagasinSql m(base(fichier));
     // Théo is only in the class list; Adam: right and quick on 2 × 3; Zoé: 7 × 8 missed twice this week.
@@ -141,7 +141,7 @@ private slots:
         DossierTemporaire dossier;
         const QString serveur = dossier.chemin() + QStringLiteral("/serveur.sqlite");
         remplit(serveur);
-        const QString classe = RepertoireDeClasse(QStringLiteral("aucun"));
+        const QString classe = NomsDossier::repertoireClasse(QStringLiteral("aucun"));
         Journal::installeFabrique([p = base(serveur)](const QString&, const QString&) { return std::make_unique<MagasinSql>(p); },
                                   dossier.chemin() + QStringLiteral("/boite.jsonl"));
         TSuiviEleves suivi;
@@ -160,7 +160,7 @@ private slots:
         DossierTemporaire dossier;
         Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
         remplit();
-        const QString classe = RepertoireDeClasse(QStringLiteral("aucun"));
+        const QString classe = NomsDossier::repertoireClasse(QStringLiteral("aucun"));
         const QString fichier = Journal::cheminSqlite(QStringLiteral("aucun"), classe);
         const QByteArray octets = abimeTable(fichier, QStringLiteral("journal_eleves"));
         AvisEnseignant::note(classe, u("Un avis."));
@@ -184,13 +184,13 @@ private slots:
     void uneClasseIllisibleNeMontreRienDUneAutre() {
         DossierTemporaire dossier;
         remplit();
-        Revision::ecritSeuil(RepertoireDeClasse(QStringLiteral("aucun")), 2500);
-        const QString seuilAucun = Revision::fichierSeuil(RepertoireDeClasse(QStringLiteral("aucun")));
+        Revision::ecritSeuil(NomsDossier::repertoireClasse(QStringLiteral("aucun")), 2500);
+        const QString seuilAucun = Revision::fichierSeuil(NomsDossier::repertoireClasse(QStringLiteral("aucun")));
         const QByteArray avant = octetsDe(seuilAucun);
         SharedState etat;
         FichierTexte::ecritLignes(QStringLiteral("enseignant.txt"), {Registre::EnteteEnseignants, QStringLiteral("aucun")});
         Registre::EnregistreEnseignant(etat, QStringLiteral("Martin"), {1});
-        ecritOctets(Journal::cheminSqlite(QStringLiteral("Martin"), RepertoireDeClasse(QStringLiteral("Martin"))),
+        ecritOctets(Journal::cheminSqlite(QStringLiteral("Martin"), NomsDossier::repertoireClasse(QStringLiteral("Martin"))),
                     "pas une base");
         TSaisieIdentifiant identification;
         Ecrans::enregistre(Ecrans::Role::SaisieIdentifiant, &identification);

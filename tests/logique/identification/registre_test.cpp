@@ -178,20 +178,22 @@ TEST(VerifieNom, KeepsTheRegistryReadableAndFileNamesValid) {
         EXPECT_TRUE(VerifieNom(nom)) << nom.toStdString();
 }
 
-TEST(VerifieNom, DerivedFileNamesFitIn255BytesWithRoomForTheTemporaryCopy) {
-    // The longest name made from a teacher alone is "profil_des_eleves_de_<T>.sqlite-journal".
-    EXPECT_FALSE(VerifieNomEnseignant(QString(212, 'a')));
-    EXPECT_TRUE(VerifieNomEnseignant(QString(213, 'a')));
+TEST(VerifieNom, DerivedFileNamesFitIn255BytesWithRoomForWhatIsMadeBesideThem) {
+    // The longest name made from a teacher alone is the answer journal set aside when damaged,
+    // "journal_des_reponses_de_<T>.abime_<date>_<time>_<n>.sqlite" (59 bytes and T's), with 16 bytes
+    // kept free beside it: at 181 bytes it alone is too long.
+    EXPECT_FALSE(VerifieNomEnseignant(QString(180, 'a')));
+    EXPECT_TRUE(VerifieNomEnseignant(QString(181, 'a')));
     // Bytes are counted in UTF-8: "é" is two.
-    EXPECT_FALSE(VerifieNomEnseignant(QString(106, QChar(0xe9))));
-    EXPECT_TRUE(VerifieNomEnseignant(QString(107, QChar(0xe9))));
+    EXPECT_FALSE(VerifieNomEnseignant(QString(90, QChar(0xe9))));
+    EXPECT_TRUE(VerifieNomEnseignant(QString(91, QChar(0xe9))));
     EXPECT_TRUE(VerifieNomEnseignant(u("Enseignant non inscrit")));
     EXPECT_TRUE(VerifieNomEnseignant(u("Mar/tin")));
 
     // A pupil: "parametrage_<line>_de_<teacher>.txt", the whole line counted.
     const QString t(100, 'b');
     const QString niveau = u(" en classe de college");
-    const QString court(128 - niveau.size(), 'a'), long_(129 - niveau.size(), 'a');
+    const QString court(119 - niveau.size(), 'a'), long_(120 - niveau.size(), 'a');
     EXPECT_FALSE(VerifieNomEleve(court, court + niveau, t));
     EXPECT_TRUE(VerifieNomEleve(long_, long_ + niveau, t));
     EXPECT_TRUE(VerifieNomEleve(u("-Tom"), u("-Tom en classe de cp"), t));

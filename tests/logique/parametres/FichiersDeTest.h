@@ -5,6 +5,7 @@
 #include "logique/base/Cp1252.h"
 #include "logique/base/FichierTexte.h"
 #include "logique/base/Messages.h"
+#include "logique/etat/NomsDossier.h"
 #include "logique/etat/SharedState.h"
 #include "logique/parametres/LitParametres.h"
 #include "logique/parametres/ParameterFiles.h"
@@ -14,8 +15,8 @@ inline const QString Enseignant = QStringLiteral("Mme Durand");
 inline const QString Eleve = QString::fromUtf8("Léa");
 inline const QString Classe = QStringLiteral("classe de Mme Durand/");
 
-inline QString cheminEleve() { return Classe + NomParameterFile(Eleve, Enseignant); }
-inline QString cheminEnseignant() { return Classe + NomTeacherParameterFile(Enseignant); }
+inline QString cheminEleve() { return Classe + NomsDossier::parametrage(Eleve, Enseignant); }
+inline QString cheminEnseignant() { return Classe + NomsDossier::parametrageEnseignant(Enseignant); }
 
 // Exercise 1: times and complements; exercise 2: negative numbers and every option;
 // exercise 3: the odd one out with the sharks and no strip.

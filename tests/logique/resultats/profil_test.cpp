@@ -2,6 +2,7 @@
 #include "logique/base/Cp1252.h"
 #include "logique/base/FichierTexte.h"
 #include "logique/base/Horloge.h"
+#include "logique/etat/NomsDossier.h"
 #include "logique/etat/SharedState.h"
 #include "logique/etat/Utils.h"
 #include "logique/resultats/Enregistreurs.h"
@@ -38,7 +39,7 @@ struct Profil : ::testing::Test {
         QDir().mkdir("classe de Mme Lebrun");
         etat.NomEleve = "Zoé Martin";
         etat.NomEnseignant = "Mme Lebrun";
-        etat.RepertoireClasse = RepertoireDeClasse(etat.NomEnseignant);
+        etat.RepertoireClasse = NomsDossier::repertoireClasse(etat.NomEnseignant);
         Horloge::fixe(QDateTime(QDate(2026, 12, 6), QTime(9, 10, 5)));
     }
 
@@ -76,7 +77,7 @@ TEST_F(Profil, ConnectionWithoutTextProfileOrForAPupilWithoutTeacher) {
 
     QDir().mkdir("classe sans enseignant");
     etat.NomEnseignant = "aucun";
-    etat.RepertoireClasse = RepertoireDeClasse("aucun");
+    etat.RepertoireClasse = NomsDossier::repertoireClasse("aucun");
     etat.SauvegardeTexte = true;
     EcritConnexion(etat, Horloge::maintenant());
     EXPECT_TRUE(FichierTexte::existe(QString::fromUtf8("classe sans enseignant/profil_Zoé Martin_de_aucun.txt")));
@@ -177,7 +178,7 @@ TEST_F(Profil, DisconnectionLineOnlyInTextProfileModeAndTheFolderIsForgotten) {
     EXPECT_EQ(octetsDe(fichier), avant);
     EXPECT_TRUE(etat.RepertoireClasse.isEmpty());
 
-    etat.RepertoireClasse = RepertoireDeClasse(etat.NomEnseignant);
+    etat.RepertoireClasse = NomsDossier::repertoireClasse(etat.NomEnseignant);
     etat.SauvegardeTexte = true;
     EcritDateDeconnexion(etat);
     EXPECT_EQ(octetsDe(fichier), avant + cp1252("\r\n[date deconnexion ]     dimanche 6 décembre 2026 09:10:05\r\n"));

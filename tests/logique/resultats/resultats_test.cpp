@@ -6,6 +6,7 @@
 #include "LectureResultats.h"
 #include "MessageDe.h"
 #include "logique/base/Messages.h"
+#include "logique/etat/NomsDossier.h"
 #include "logique/etat/SharedState.h"
 #include "logique/etat/Utils.h"
 #include "logique/resultats/Enregistreurs.h"
@@ -59,7 +60,7 @@ SharedState etatDe(const Cas& c) {
     SharedState e;
     e.NomEnseignant = c.enseignant;
     e.NomEleve = c.eleve;
-    e.RepertoireClasse = RepertoireDeClasse(c.enseignant);
+    e.RepertoireClasse = NomsDossier::repertoireClasse(c.enseignant);
     e.SauvegardeBase = e.SauvegardeTableur = true;
     for (const auto& t : c.entrees) e.ajouteEntree(t[0], t[1], t[2], t[3]);
     e.CasSuccesseurs = c.successeurs;

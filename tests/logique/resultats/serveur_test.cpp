@@ -4,10 +4,10 @@
 #include "LectureResultats.h"
 #include "ServeurPostgres.h"
 #include "logique/base/Messages.h"
+#include "logique/etat/NomsDossier.h"
 #include "logique/journal/Journal.h"
 #include "logique/resultats/Enregistreurs.h"
 #include "logique/etat/SharedState.h"
-#include "logique/etat/Utils.h"
 
 #include <QJsonArray>
 
@@ -28,7 +28,7 @@ TEST(ResultatsServeur, EachRowReachesTheServerAsTheClassTableHasIt) {
         SharedState e;
         e.NomEnseignant = QString::fromUtf8(c.enseignant);
         e.NomEleve = QString::fromUtf8(c.eleve);
-        e.RepertoireClasse = RepertoireDeClasse(e.NomEnseignant);
+        e.RepertoireClasse = NomsDossier::repertoireClasse(e.NomEnseignant);
         QDir().mkpath(e.RepertoireClasse);
         e.SauvegardeBase = true;
         e.ajouteEntree(7, 1, 10, 2);

@@ -3,6 +3,7 @@
 #include "DossierTemporaire.h"
 #include "ServeurPostgres.h"
 #include "logique/base/FichierTexte.h"
+#include "logique/etat/NomsDossier.h"
 #include "logique/parametres/ParameterFiles.h"
 #include "logique/suivi/SuiviClasse.h"
 #include "logique/revision/SeuilClasse.h"
@@ -30,7 +31,7 @@ Fait plus(int a, int b) { return {a, Operation::Addition, b, a + b}; }
 void fichierEleve(const QString& eleve, const QList<EntreeTable>& tables) {
     QStringList blocs;
     for (const EntreeTable& t : tables) blocs << BlocExercice({.tables = {t}});
-    EcritFichier(Classe_ + NomParameterFile(eleve, Enseignant), TexteParameterFileDeBlocs(Enseignant, eleve, blocs, 0, 0));
+    EcritFichier(Classe_ + NomsDossier::parametrage(eleve, Enseignant), TexteParameterFileDeBlocs(Enseignant, eleve, blocs, 0, 0));
 }
 
 // Zoé: 7 × 8 automatic and 7 × 9 slow in November, then a good week and a bad one.
