@@ -1,0 +1,134 @@
+#include "logique/memoire/AjustementMemoire.h"
+
+#include <nlopt.hpp>
+
+#include <QStringList>
+#include <cmath>
+
+namespace {
+using Caracteristique::Depuis;
+using Caracteristique::Nombre;
+
+// How far from the class's average a pupil or a fact may be pulled by its answers: the inverse
+// variances of the priors. A pupil's forgetting is held tighter: it is a slope, seen over months.
+constexpr double PenalitePoids = 1;
+constexpr double PenaliteNiveau = 2;
+constexpr double PenaliteOubli = 20;
+constexpr double PenaliteFait = 2;
+
+struct Probleme {
+    const std::vector<AjustementMemoire::Exemple>& exemples;
+    std::vector<int> fait, famille;  // index of each example's fact and family
+    int eleves = 0, faits = 0, familles = 0;
+    // Where each block of unknowns starts.
+    int niveau() const { return Nombre; }
+    int niveauGroupe() const { return niveau() + eleves; }
+    int oubli() const { return niveauGroupe() + 2 * eleves; }
+    int debutFaits() const { return oubli() + eleves; }
+    int debutFamilles() const { return debutFaits() + faits; }
+    int taille() const { return debutFamilles() + familles; }
+};
+
+double penalite(int i, const Probleme& p) {
+    if (i == Caracteristique::Constante) return 0;
+    if (i < p.niveau()) return PenalitePoids;
+    if (i < p.oubli()) return PenaliteNiveau;
+    if (i < p.debutFaits()) return PenaliteOubli;
+    return PenaliteFait;
+}
+
+double objectif(const std::vector<double>& w, std::vector<double>& gradient, void* donnees) {
+    const Probleme& p = *static_cast<const Probleme*>(donnees);
+    std::vector<double> g(w.size(), 0.0);
+    double perte = 0;
+    for (std::size_t n = 0; n < p.exemples.size(); ++n) {
+        const auto& e = p.exemples[n];
+        const auto& x = e.c.x;
+        const int oubli = p.oubli() + e.eleve;
+        const int ng = p.niveauGroupe() + 2 * e.eleve + e.c.groupe;
+        const int fa = p.debutFaits() + p.fait[n], fm = p.debutFamilles() + p.famille[n];
+        double z = w[p.niveau() + e.eleve] + w[ng] + w[oubli] * x[Depuis] + w[fa] + w[fm];
+        for (int k = 0; k < Nombre; ++k) z += w[k] * x[k];
+        // log(1 + e^z) - y z, and its slope p - y, without overflow.
+        perte += (z > 0 ? z + std::log1p(std::exp(-z)) : std::log1p(std::exp(z))) - (e.juste ? z : 0);
+        const double r = 1.0 / (1.0 + std::exp(-z)) - (e.juste ? 1 : 0);
+        for (int k = 0; k < Nombre; ++k) g[k] += r * x[k];
+        g[p.niveau() + e.eleve] += r;
+        g[ng] += r;
+        g[oubli] += r * x[Depuis];
+        g[fa] += r;
+        g[fm] += r;
+    }
+    for (std::size_t i = 0; i < w.size(); ++i) {
+        const double l = penalite(int(i), p);
+        perte += 0.5 * l * w[i] * w[i];
+        g[i] += l * w[i];
+    }
+    // The mean over the examples, so that the stopping tolerance means the same for any class.
+    const double n = std::max<std::size_t>(1, p.exemples.size());
+    if (!gradient.empty())
+        for (std::size_t i = 0; i < w.size(); ++i) gradient[i] = g[i] / n;
+    return perte / n;
+}
+}  // namespace
+
+namespace AjustementMemoire {
+ParametresMemoire ajuste(const std::vector<Exemple>& exemples, const QStringList& eleves) {
+    Probleme p{exemples, {}, {}, int(eleves.size()), 0, 0};
+    QHash<qint64, int> faits, familles;
+    QList<qint64> codesFaits, codesFamilles;
+    p.fait.reserve(exemples.size());
+    p.famille.reserve(exemples.size());
+    for (const auto& e : exemples) {
+        auto f = faits.find(e.c.fait);
+        if (f == faits.end()) {
+            f = faits.insert(e.c.fait, int(codesFaits.size()));
+            codesFaits.append(e.c.fait);
+        }
+        auto m = familles.find(e.c.famille);
+        if (m == familles.end()) {
+            m = familles.insert(e.c.famille, int(codesFamilles.size()));
+            codesFamilles.append(e.c.famille);
+        }
+        p.fait.push_back(*f);
+        p.famille.push_back(*m);
+    }
+    p.faits = int(codesFaits.size());
+    p.familles = int(codesFamilles.size());
+
+    std::vector<double> w(std::size_t(p.taille()), 0.0);
+    ParametresMemoire resultat;
+    if (!exemples.empty()) {
+        nlopt::opt optimiseur(nlopt::LD_LBFGS, unsigned(w.size()));
+        optimiseur.set_min_objective(objectif, &p);
+        // More right answers never make a fact less known: the weights of the right answers'
+        // traces and days stay at or above zero, which keeps a small class's fit from
+        // trading one time scale against another (and from predicting wildly past its data).
+        std::vector<double> bas(w.size(), -HUGE_VAL);
+        for (int s = 0; s < Caracteristique::NombreStabilites; ++s)
+            for (const int trace : {Caracteristique::FaitJuste, Caracteristique::FamilleJuste})
+                bas[std::size_t(Caracteristique::Traces + trace * Caracteristique::NombreStabilites + s)] = 0;
+        bas[Caracteristique::JoursJustes] = bas[Caracteristique::JoursJustesFamille] = 0;
+        optimiseur.set_lower_bounds(bas);
+        optimiseur.set_ftol_rel(1e-9);
+        optimiseur.set_maxeval(500);
+        double minimum = 0;
+        try {
+            optimiseur.optimize(w, minimum);
+        } catch (const nlopt::roundoff_limited&) {
+            // Stopped by rounding near the minimum: w holds the best point found.
+        }
+    }
+    for (int k = 0; k < Nombre; ++k) resultat.poids[k] = w[k];
+    for (int e = 0; e < p.eleves; ++e) {
+        TermesEleve t;
+        t.niveau = w[p.niveau() + e];
+        t.niveauGroupe = {w[p.niveauGroupe() + 2 * e], w[p.niveauGroupe() + 2 * e + 1]};
+        t.oubli = w[p.oubli() + e];
+        resultat.eleves.insert(eleves[e], t);
+    }
+    for (int f = 0; f < p.faits; ++f) resultat.faits.insert(codesFaits[f], w[p.debutFaits() + f]);
+    for (int f = 0; f < p.familles; ++f) resultat.familles.insert(codesFamilles[f], w[p.debutFamilles() + f]);
+    return resultat;
+}
+}  // namespace AjustementMemoire
