@@ -29,6 +29,10 @@ struct Probleme {
     int taille() const { return debutFamilles() + familles; }
 };
 
+// The class's log-odds of the fact is the prior of every answer to it: its weight is drawn
+// towards 1, not 0, so that an operation the fit has not seen yet follows the class's answers.
+double centre(int i) { return i == Caracteristique::ClasseFait ? 1 : 0; }
+
 double penalite(int i, const Probleme& p) {
     if (i == Caracteristique::Constante) return 0;
     if (i < p.niveau()) return PenalitePoids;
@@ -61,8 +65,9 @@ double objectif(const std::vector<double>& w, std::vector<double>& gradient, voi
     }
     for (std::size_t i = 0; i < w.size(); ++i) {
         const double l = penalite(int(i), p);
-        perte += 0.5 * l * w[i] * w[i];
-        g[i] += l * w[i];
+        const double ecart = w[i] - centre(int(i));
+        perte += 0.5 * l * ecart * ecart;
+        g[i] += l * ecart;
     }
     // The mean over the examples, so that the stopping tolerance means the same for any class.
     const double n = std::max<std::size_t>(1, p.exemples.size());

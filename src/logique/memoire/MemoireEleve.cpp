@@ -87,6 +87,10 @@ Caracteristiques MemoireEleve::caracteristiques(const Fait& fait, qint64 moment,
                 sommes[trace * NombreStabilites + s] += CourbeOubli::retenue(jours, Stabilites[s]);
         }
         for (std::size_t k = 0; k < sommes.size(); ++k) x[Traces + k] = float(std::log1p(sommes[k]));
+        // Wrong answers tell of the days around them only: each is followed by the right answer
+        // shown, so over months they count as practice, which the right answers' traces weigh.
+        x[Traces + FaitFaux * NombreStabilites + NombreStabilites - 1] = 0;
+        x[Traces + FamilleFaux * NombreStabilites + NombreStabilites - 1] = 0;
         double joursFamille = 0;
         float aisanceFamille = 0;
         int connues = 0;
