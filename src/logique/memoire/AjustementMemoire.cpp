@@ -4,6 +4,7 @@
 
 #include <QStringList>
 #include <cmath>
+#include <thread>
 
 namespace {
 using Caracteristique::Depuis;
@@ -41,11 +42,10 @@ double penalite(int i, const Probleme& p) {
     return PenaliteFait;
 }
 
-double objectif(const std::vector<double>& w, std::vector<double>& gradient, void* donnees) {
-    const Probleme& p = *static_cast<const Probleme*>(donnees);
-    std::vector<double> g(w.size(), 0.0);
-    double perte = 0;
-    for (std::size_t n = 0; n < p.exemples.size(); ++n) {
+// The loss and its gradient over the examples [debut, fin), added to `perte` and `g`.
+void sommePartielle(const Probleme& p, const std::vector<double>& w, std::size_t debut, std::size_t fin, double& perte,
+                    std::vector<double>& g) {
+    for (std::size_t n = debut; n < fin; ++n) {
         const auto& e = p.exemples[n];
         const auto& x = e.c.x;
         const int oubli = p.oubli() + e.eleve;
@@ -53,9 +53,10 @@ double objectif(const std::vector<double>& w, std::vector<double>& gradient, voi
         const int fa = p.debutFaits() + p.fait[n], fm = p.debutFamilles() + p.famille[n];
         double z = w[p.niveau() + e.eleve] + w[ng] + w[oubli] * x[Depuis] + w[fa] + w[fm];
         for (int k = 0; k < Nombre; ++k) z += w[k] * x[k];
-        // log(1 + e^z) - y z, and its slope p - y, without overflow.
-        perte += (z > 0 ? z + std::log1p(std::exp(-z)) : std::log1p(std::exp(z))) - (e.juste ? z : 0);
-        const double r = 1.0 / (1.0 + std::exp(-z)) - (e.juste ? 1 : 0);
+        // log(1 + e^z) - y z and its slope p - y, from one exponential, without overflow.
+        const double u = std::exp(-std::abs(z));
+        perte += std::max(z, 0.0) + std::log1p(u) - (e.juste ? z : 0);
+        const double r = (z >= 0 ? 1 / (1 + u) : u / (1 + u)) - (e.juste ? 1 : 0);
         for (int k = 0; k < Nombre; ++k) g[k] += r * x[k];
         g[p.niveau() + e.eleve] += r;
         g[ng] += r;
@@ -63,6 +64,19 @@ double objectif(const std::vector<double>& w, std::vector<double>& gradient, voi
         g[fa] += r;
         g[fm] += r;
     }
+}
+
+double objectif(const std::vector<double>& w, std::vector<double>& gradient, void* donnees) {
+    const Probleme& p = *static_cast<const Probleme*>(donnees);
+    // Two halves at once: a class's year is 300,000 examples.
+    const std::size_t milieu = p.exemples.size() / 2;
+    std::vector<double> g(w.size(), 0.0), g2(w.size(), 0.0);
+    double perte = 0, perte2 = 0;
+    std::thread autre([&] { sommePartielle(p, w, milieu, p.exemples.size(), perte2, g2); });
+    sommePartielle(p, w, 0, milieu, perte, g);
+    autre.join();
+    perte += perte2;
+    for (std::size_t i = 0; i < g.size(); ++i) g[i] += g2[i];
     for (std::size_t i = 0; i < w.size(); ++i) {
         const double l = penalite(int(i), p);
         const double ecart = w[i] - centre(int(i));
