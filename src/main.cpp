@@ -3,6 +3,7 @@
 #include "programme/DossierDonnees.h"
 #include "programme/ExportJournal.h"
 #include "programme/ImportListe.h"
+#include "programme/PredictionsMemoire.h"
 #include "logique/base/Garde.h"
 #include "logique/journal/Journal.h"
 
@@ -30,6 +31,10 @@ int main(int argc, char* argv[]) {
         QCoreApplication application(argc, argv);
         return ImportListe::execute(*demande, DossierDonnees::dossierPartage(QCoreApplication::applicationDirPath()),
                                     QDir::homePath());
+    }
+    if (const auto demande = PredictionsMemoire::lit(arguments)) {
+        QCoreApplication application(argc, argv);
+        return PredictionsMemoire::execute(*demande);
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Marivelle"));
