@@ -42,14 +42,24 @@ TEST(EnFond, AThreadOfItsOwnHostsItsObjects) {
 
 // Past its bound a thread that does not end is left running, never deleted under it; it ends later.
 TEST(EnFond, AThreadThatDoesNotEndIsLeftBehind) {
-    QSemaphore libere, fini;
+    QSemaphore libere, fini, revenu;
+    std::atomic<bool> secouru{false};
+    // A stop that waited for the thread anyway would be let go after the bound, and the test fail.
+    QFuture<void> secours = EnFond::lance([&] {
+        if (revenu.tryAcquire(1, BorneAttenteMs)) return;
+        secouru = true;
+        libere.release();
+    });
     EnFond::Fil fil(QStringLiteral("Lent"), [&] {
         libere.acquire();
         fini.release();
     });
     EXPECT_FALSE(fil.arrete(QDeadlineTimer(0)));
+    revenu.release();
+    EXPECT_FALSE(secouru);
     libere.release();
     EXPECT_TRUE(fini.tryAcquire(1, BorneAttenteMs));
+    secours.waitForFinished();
 }
 
 // Work that waits on the disk runs many at once: sixteen pieces each wait for all the others.
