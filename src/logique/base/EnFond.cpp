@@ -42,7 +42,7 @@ bool Fil::arrete(QDeadlineTimer limite) {
     fil_->quit();  // a body has no event loop: this is for the event loop only
     const bool fini = fil_->wait(limite);
     if (fini) delete fil_;
-    fil_ = nullptr;  // else left running: deleting a running QThread ends the process
+    fil_ = nullptr;  // else left running: deleting a running QThread ends the process or waits for it
     return fini;
 }
 }  // namespace EnFond
