@@ -1,5 +1,7 @@
 #include "Enfant.h"
 
+#include "RemiseAZero.h"
+
 #include <QFile>
 #include <QRandomGenerator>
 
@@ -15,6 +17,7 @@
 #include <unistd.h>
 
 pid_t lanceEnfant(const std::function<int()>& corps) {
+    RemiseAZero::unSeulFil();
     std::fflush(nullptr);
     const pid_t pid = fork();
     if (pid != 0) return pid;

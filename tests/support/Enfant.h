@@ -6,8 +6,9 @@
 #include <functional>
 #include <sys/types.h>
 
-// Starts `corps` in a child process; the child ends with the value `corps` returns (1 when it
-// throws), without running the parent's exit handlers.
+// Starts `corps` in a child process, the program's threads ended first (`RemiseAZero::unSeulFil`);
+// the child ends with the value `corps` returns (1 when it throws), without running the parent's
+// exit handlers.
 pid_t lanceEnfant(const std::function<int()>& corps);
 // Waits for a child: its exit code, or 128 + the signal that ended it.
 int attendEnfant(pid_t enfant);

@@ -1,6 +1,7 @@
 #include "RemiseAZero.h"
 
 #include "logique/base/Aleatoire.h"
+#include "logique/base/EnFond.h"
 #include "logique/base/Horloge.h"
 #include "logique/base/Messages.h"
 #include "logique/base/Minuterie.h"
@@ -20,7 +21,8 @@
 [[gnu::weak]] void retablitEtat();
 namespace Journal {
 [[gnu::weak]] void retablit();
-}
+[[gnu::weak]] void arreteLesFils();
+}  // namespace Journal
 namespace Sons {
 [[gnu::weak]] void installeSortie(std::unique_ptr<Sortie>);
 [[gnu::weak]] void regle(const Reglages&);
@@ -57,6 +59,11 @@ void etat() {
 
 void ecrans() {
     if (Ecrans::oublieTout) Ecrans::oublieTout();
+}
+
+void unSeulFil() {
+    if (Journal::arreteLesFils) Journal::arreteLesFils();
+    for (const EnFond::Genre genre : {EnFond::Genre::Calcul, EnFond::Genre::Disque}) EnFond::reserve(genre).waitForDone();
 }
 
 namespace {

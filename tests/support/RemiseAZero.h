@@ -10,6 +10,10 @@ void coutures();
 void etat();
 // The screen registry emptied: the screens a test registered die with it.
 void ecrans();
-// GoogleTest: the three above after every test, once its fixture is gone (called by both mains).
+// Before a fork: the program's threads end (the journal's, the pools'). A fork copies only the
+// thread that calls it; what another held (a lock, a queue) would stay held in the child. Each
+// starts again on its next use, in both processes.
+void unSeulFil();
+// GoogleTest: the first three after every test, once its fixture is gone (called by both mains).
 void installePourGoogleTest();
 }  // namespace RemiseAZero

@@ -1,5 +1,6 @@
 #include "ecrans/commun/TravailEnFond.h"
 
+#include "logique/base/EnFond.h"
 #include "logique/base/Minuterie.h"
 #include "ecrans/commun/Apparence.h"
 #include "ecrans/commun/GardeEcranVisible.h"
@@ -15,7 +16,6 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <QtConcurrent>
 
 namespace {
 // Holds the user's input to every window but the progress window while the work runs, so that
@@ -101,7 +101,7 @@ bool execute(QWidget* parent, const QString& texte, const std::function<void(Ava
     QEventLoop boucle;
     QFutureWatcher<void> veille;
     QObject::connect(&veille, &QFutureWatcherBase::finished, &boucle, &QEventLoop::quit);
-    veille.setFuture(QtConcurrent::run([&] {
+    veille.setFuture(EnFond::lance([&] {
         try {
             travail(avancement);
         } catch (...) {

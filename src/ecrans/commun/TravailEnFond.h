@@ -1,7 +1,7 @@
 #pragma once
 // Work that may take long (reading a teacher's file, registering a class) done off the screen's
 // thread: the windows keep painting, and when the work lasts, a small window shows how far it has
-// gone with "Annuler". The one module for work off the screen's thread.
+// gone with "Annuler". Every screen's long work goes through it; the work runs on `EnFond`'s pool.
 #include "logique/base/Avancement.h"
 
 #include <QString>

@@ -1,5 +1,6 @@
 // The real loudspeaker: Qt Multimedia's sound effects and Qt TextToSpeech's French voice. Built
 // as a module that the program loads the first time a class with sound or voice needs it.
+#include "logique/base/EnFond.h"
 #include "logique/sons/Sortie.h"
 
 #include <QAudioDevice>
@@ -8,7 +9,6 @@
 #include <QMediaDevices>
 #include <QSoundEffect>
 #include <QTextToSpeech>
-#include <QThread>
 #include <QUrl>
 #include <QVoice>
 
@@ -74,10 +74,9 @@ constexpr int FinVoixMs = 2000;
 class SortieQt final : public Sortie {
 public:
     ~SortieQt() override {
-        fil_->quit();
         // A speech engine that no longer answers (its service stuck) must not hold the program's
         // end: past the bound, the voice's thread is left to the end of the process.
-        if (!fil_->wait(FinVoixMs)) (void)fil_.release();
+        if (fil_) fil_->arrete(QDeadlineTimer(FinVoixMs));
     }
 
     void prepareEffets() override {
@@ -122,9 +121,8 @@ private:
     Voix* voix() {
         if (!voix_) {
             voix_ = new Voix;
-            voix_->moveToThread(fil_.get());
-            QObject::connect(fil_.get(), &QThread::finished, voix_, &QObject::deleteLater);
-            fil_->start();
+            fil_ = std::make_unique<EnFond::Fil>(QStringLiteral("Voix"));
+            fil_->accueille(voix_);
         }
         return voix_;
     }
@@ -132,7 +130,7 @@ private:
     std::array<std::unique_ptr<QSoundEffect>, NombreEffets> effets_;
     bool appareilCherche_ = false;
     bool appareil_ = false;
-    std::unique_ptr<QThread> fil_ = std::make_unique<QThread>();
+    std::unique_ptr<EnFond::Fil> fil_;
     Voix* voix_ = nullptr;
 };
 }  // namespace

@@ -1,5 +1,7 @@
 #include "logique/journal/AppelBorne.h"
 
+#include "logique/base/EnFond.h"
+
 #include <QByteArray>
 #include <QSqlDatabase>
 #include <QSqlDriver>
@@ -10,6 +12,7 @@
 #include <dirent.h>
 #include <dlfcn.h>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
@@ -17,7 +20,6 @@
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
-#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -84,16 +86,27 @@ public:
         std::lock_guard garde(verrou_);
         const int numero = ++dernier_;
         appels_.emplace(numero, std::move(appel));
-        if (!lance_) {
-            lance_ = true;
-            std::thread([this] { boucle(); }).detach();
-        }
+        if (!fil_) demarre();
         reveil_.notify_one();
         return numero;
     }
     void retire(int numero) {
         std::lock_guard garde(verrou_);
         appels_.erase(numero);
+        if (fin_) reveil_.notify_one();
+    }
+    // The thread ends once no call is left to watch; the next call starts another.
+    void arrete() {
+        std::unique_lock garde(verrou_);
+        if (!fil_) return;
+        fin_ = true;
+        reveil_.notify_one();
+        garde.unlock();
+        fil_->arrete();
+        garde.lock();
+        fil_.reset();
+        fin_ = false;
+        if (!appels_.empty()) demarre();  // a call made after the thread saw none
     }
     bool coupe(int numero) {
         std::lock_guard garde(verrou_);
@@ -102,9 +115,11 @@ public:
     }
 
 private:
+    void demarre() { fil_ = std::make_unique<EnFond::Fil>(QStringLiteral("Surveillant"), [this] { boucle(); }); }
+
     void boucle() {
         std::unique_lock garde(verrou_);
-        for (;;) {
+        while (!fin_ || !appels_.empty()) {
             const auto maintenant = Horloge::now();
             auto prochain = Horloge::time_point::max();
             for (auto& [numero, appel] : appels_) {
@@ -146,19 +161,12 @@ private:
     std::condition_variable reveil_;
     std::map<int, Appel> appels_;
     int dernier_ = 0;
-    bool lance_ = false;
+    bool fin_ = false;
+    std::unique_ptr<EnFond::Fil> fil_;
 };
 
 Surveillant& surveillant() {
-    static std::mutex verrou;
-    static Surveillant* instance = nullptr;
-    static pid_t proprietaire = 0;
-    std::lock_guard garde(verrou);
-    // A forked process (the reliability tests) has no copy of its parent's thread: a new one.
-    if (!instance || proprietaire != ::getpid()) {
-        instance = new Surveillant;  // never destroyed: its thread lives as long as the process
-        proprietaire = ::getpid();
-    }
+    static Surveillant* const instance = new Surveillant;  // never destroyed: its thread waits as long as the process
     return *instance;
 }
 }  // namespace
@@ -170,6 +178,8 @@ AppelBorne::AppelBorne(const QSqlDatabase& base, Genre genre, int port) {
 }
 
 AppelBorne::~AppelBorne() { surveillant().retire(numero_); }
+
+void AppelBorne::arreteSurveillant() { surveillant().arrete(); }
 
 bool AppelBorne::coupe() const { return surveillant().coupe(numero_); }
 

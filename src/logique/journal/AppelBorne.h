@@ -33,6 +33,8 @@ public:
     static QString optionsServeur();
     // The statement timeout of a connection that reads (SET statement_timeout).
     static QString delaiLecture();
+    // Tests: the watchdog's thread ends once the calls it watches are over; the next call starts it again.
+    static void arreteSurveillant();
 
 private:
     int numero_;

@@ -4,8 +4,6 @@
 
 #include "logique/base/Minuterie.h"
 
-#include <QCoreApplication>
-
 namespace JournalInterne {
 using std::chrono::milliseconds;
 
@@ -14,20 +12,9 @@ Ecrivain::~Ecrivain() { arrete(); }
 void Ecrivain::ajoute(std::optional<Tache> tache) {
     {
         std::lock_guard garde(verrou_);
-        // A forked process (the reliability tests) has no copy of its parent's thread.
-        if (fil_ && proprietaire_ != QCoreApplication::applicationPid()) {
-            (void)fil_.release();
-            (void)fichier_.release();
-            (void)serveur_.release();
-            file_.clear();
-            pauses_.clear();
-            occupe_ = false;
-            relance_ = false;
-        }
         if (!fil_) {
-            proprietaire_ = QCoreApplication::applicationPid();
             termine_ = false;
-            fil_ = std::make_unique<std::thread>([this] { boucle(); });
+            fil_ = std::make_unique<EnFond::Fil>(QStringLiteral("Journal"), [this] { boucle(); });
         }
         if (tache) {
             tache->numero = ++derniere_;
@@ -43,7 +30,7 @@ void Ecrivain::ajoute(std::optional<Tache> tache) {
 
 bool Ecrivain::attends(std::optional<Montre::time_point> limite) {
     std::unique_lock garde(verrou_);
-    if (!fil_ || proprietaire_ != QCoreApplication::applicationPid()) return file_.empty();
+    if (!fil_) return file_.empty();
     const auto fini = [this] { return !occupe_ && !relance_ && !premierePrete(Montre::now()); };
     if (limite) vide_.wait_until(garde, *limite, fini);
     else vide_.wait(garde, fini);
@@ -52,7 +39,7 @@ bool Ecrivain::attends(std::optional<Montre::time_point> limite) {
 
 void Ecrivain::arrete() {
     std::unique_lock garde(verrou_);
-    if (!fil_ || proprietaire_ != QCoreApplication::applicationPid()) return;
+    if (!fil_) return;
     const milliseconds attente(Minuterie::intervalle(AttenteEcranMs));
     fin_ = true;
     finAuPlusTard_ = Montre::now() + attente;
@@ -60,8 +47,7 @@ void Ecrivain::arrete() {
     // Then the writer keeps the rest in the pending files; one held longer by a disk is left behind.
     const bool fini = termine_cv_.wait_until(garde, finAuPlusTard_ + attente, [this] { return termine_; });
     garde.unlock();
-    if (fini) fil_->join();
-    else fil_->detach();
+    fil_->arrete(fini ? QDeadlineTimer(QDeadlineTimer::Forever) : QDeadlineTimer(0));
     garde.lock();
     fil_.reset();
     fin_ = false;

@@ -5,6 +5,7 @@
 // server does not take goes to this computer's outbox and leaves it, in order, when the server
 // answers again. The queue and the thread: Ecrivain.cpp; where each task goes (the class's file,
 // the server, the outbox, the pending files): EcrivainLivraison.cpp. For the journal's own files.
+#include "logique/base/EnFond.h"
 #include "logique/journal/EnvoisDifferes.h"
 #include "logique/journal/JournalInterne.h"
 #include "logique/journal/MagasinJournal.h"
@@ -17,7 +18,6 @@
 #include <memory>
 #include <mutex>
 #include <optional>
-#include <thread>
 
 namespace JournalInterne {
 struct Tache {
@@ -85,8 +85,7 @@ private:
     bool relance_ = false;
     bool fin_ = false;
     bool termine_ = false;
-    std::unique_ptr<std::thread> fil_;
-    qint64 proprietaire_ = 0;
+    std::unique_ptr<EnFond::Fil> fil_;
     quint64 derniere_ = 0;  // the last task's number
     quint64 enCours_ = 0;   // the task being stored (never taken out of the queue meanwhile)
     // The writer thread's own.

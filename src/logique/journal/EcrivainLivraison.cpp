@@ -10,6 +10,8 @@
 
 #include <QFileInfo>
 
+#include <thread>
+
 namespace JournalInterne {
 namespace {
 using std::chrono::milliseconds;

@@ -4,6 +4,7 @@
 #include "logique/base/Messages.h"
 #include "logique/base/Minuterie.h"
 #include "logique/etat/NomsDossier.h"
+#include "logique/journal/AppelBorne.h"
 #include "logique/journal/AvisEnseignant.h"
 #include "logique/journal/EnvoisDifferes.h"
 #include "logique/journal/Ecrivain.h"
@@ -167,6 +168,11 @@ void retablit() {
     installeFabrique(nullptr);
     dejaSignale = false;
     dernierMoment = 0;
+}
+
+void arreteLesFils() {
+    ecrivain().arrete();
+    AppelBorne::arreteSurveillant();
 }
 
 void signaleRefus() {

@@ -81,6 +81,10 @@ std::unique_ptr<MagasinJournal> ouvreAbime(const QString& enseignant, const QStr
 // Tests: the journal as a program just started has it: what was queued is written, the writer
 // stopped, no server, no failure kept, no session told, no moment given yet.
 void retablit();
+// Tests, before a fork (which copies only the calling thread): the journal's threads end, the
+// writer as at the program's end and the watchdog of the server's calls; each starts again on its
+// next use, in both processes.
+void arreteLesFils();
 
 // The moment of a question shown now: the clock's milliseconds, never equal to or before the
 // previous one, so that each question of a pupil keeps its own key even on a frozen clock.

@@ -1,5 +1,6 @@
 #include "logique/parametres/ExercicesDefinis.h"
 
+#include "logique/base/EnFond.h"
 #include "logique/base/Erreurs.h"
 #include "logique/base/FichierTexte.h"
 #include "logique/base/Nombres.h"
@@ -9,9 +10,6 @@
 #include "logique/parametres/ParameterFiles.h"
 
 #include <QFileInfo>
-#include <atomic>
-#include <thread>
-#include <vector>
 
 namespace ExercicesEnseignant {
 namespace {
@@ -82,12 +80,11 @@ QString cheminEleve(const Affectation& a, const QString& eleve) {
 }
 
 QStringList affecte(const Affectation& a) {
-    const qsizetype nombre = a.eleves.size();
-    std::vector<QString> echecs(static_cast<std::size_t>(nombre));
-    std::atomic<qsizetype> suivant{0};
-    const auto ecrit = [&] {
-        for (qsizetype i; (i = suivant++) < nombre;) {
-            const QString& eleve = a.eleves[i];
+    // Every file is flushed to disk before it replaces the old one; writing several at once
+    // lets the disk take those flushes together rather than one after the other.
+    const QStringList echecs = EnFond::transforme(
+        a.eleves,
+        [&a](const QString& eleve) {
             const QString chemin = cheminEleve(a, eleve);
             const QString texte = eleve == ParDefaut
                                       ? TexteParametrageParDefautDeBlocs(a.enseignant, a.blocs, a.fin, a.retroaction)
@@ -95,18 +92,12 @@ QStringList affecte(const Affectation& a) {
             try {
                 const Verrou verrou(chemin);
                 EcritFichier(chemin, texte);
+                return QString();
             } catch (const ErreurMarivelle& e) {
-                echecs[static_cast<std::size_t>(i)] = e.message();
+                return e.message();
             }
-        }
-    };
-    {
-        // Every file is flushed to disk before it replaces the old one; writing several at once
-        // lets the disk take those flushes together rather than one after the other.
-        std::vector<std::jthread> aides;
-        for (qsizetype k = 1; k < std::min<qsizetype>(nombre, 16); ++k) aides.emplace_back(ecrit);
-        ecrit();
-    }
+        },
+        EnFond::Genre::Disque);
     QStringList messages;
     for (const QString& m : echecs)
         if (!m.isEmpty()) messages << m;

@@ -1,6 +1,7 @@
 #include "logique/suivi/SuiviClasse.h"
 
 #include "logique/base/CelluleCsv.h"
+#include "logique/base/EnFond.h"
 #include "logique/base/Erreurs.h"
 #include "logique/base/FichierTexte.h"
 #include "logique/base/FormatFr.h"
@@ -12,8 +13,6 @@
 #include <QDir>
 #include <QFuture>
 #include <QSet>
-#include <QThread>
-#include <QtConcurrent>
 #include <algorithm>
 #include <cmath>
 #include <optional>
@@ -25,11 +24,11 @@ QString secondes(int ms) { return ms < 0 ? QString() : FormatFr::nombre(std::rou
 // Reading the year's questions is most of the opening: the class is read in parts at once, one
 // connection each, the first on the view's own.
 QList<QList<ReponseResumee>> litParParts(const QString& enseignant, MagasinJournal& magasin, const OuvreMagasin& autres) {
-    const int nombre = autres ? std::clamp(QThread::idealThreadCount(), 1, Suivi::PartsMax) : 1;
+    const int nombre = autres ? std::clamp(EnFond::reserve().maxThreadCount(), 1, Suivi::PartsMax) : 1;
     using Part = std::optional<QList<ReponseResumee>>;
     QList<QFuture<Part>> enCours;
     for (int rang = 1; rang < nombre; ++rang)
-        enCours.append(QtConcurrent::run([&autres, enseignant, rang, nombre]() -> Part {
+        enCours.append(EnFond::lance([&autres, enseignant, rang, nombre]() -> Part {
             try {
                 const std::unique_ptr<MagasinJournal> m = autres();
                 return m->reponses(enseignant, 0, {rang, nombre});
@@ -92,7 +91,7 @@ Classe charge(const QString& enseignant, const QString& repertoireClasse, Magasi
     AnneeEleve* const premier = c.eleves.data();
     QList<ReponseResumee>* const reunies = c.reunies.data();
     // Each pupil apart from the others: their questions in one list, their tables, year and review boxes.
-    QtConcurrent::blockingMap(c.eleves, [&](AnneeEleve& b) {
+    EnFond::pourChacun(c.eleves, [&](AnneeEleve& b) {
         const QList<std::span<const ReponseResumee>> siens = morceaux.value(b.eleve);
         std::span<const ReponseResumee> reponses;
         if (siens.size() == 1) {
@@ -122,7 +121,7 @@ Classe charge(const QString& enseignant, const QString& repertoireClasse, Magasi
 }
 
 void revise(Classe& c) {
-    QtConcurrent::blockingMap(c.eleves, [&c](AnneeEleve& b) {
+    EnFond::pourChacun(c.eleves, [&c](AnneeEleve& b) {
         b.revision = Revision::etatDeLEleve(b.reponses, c.maintenant.date(), c.seuilMs);
     });
 }

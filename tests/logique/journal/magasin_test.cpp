@@ -240,7 +240,8 @@ TEST(EnvoisDifferes, WaitingRecordsLeaveFirstAndADeliveryTriedWhileTheServerIsDo
 }
 
 // A full disk (files limited in size) loses the question being written, never what was stored,
-// and says so in French; two programs writing for two pupils at once lose nothing.
+// and says so in French; two programs writing for two pupils at once lose nothing, even forked
+// from a program whose writer has run.
 TEST(Magasin, AFullDiskKeepsWhatWasStoredAndTwoProgramsLoseNothing) {
     DossierTemporaire dossier;
     const QString fichier = QStringLiteral("j.sqlite");
@@ -268,6 +269,9 @@ TEST(Magasin, AFullDiskKeepsWhatWasStoredAndTwoProgramsLoseNothing) {
         EXPECT_EQ(lues.last(), exemple(Zoe, lues.size() - 1));
     }
     QFile::remove(fichier);
+    // The children start from a program whose writer has run.
+    Journal::ecrit(exemple(Robert, 1), QStringLiteral("./"));
+    Journal::attends();
     const int questions = fois(200, 2000);
     std::vector<pid_t> enfants;
     for (const QString& eleve : {Zoe, QStringLiteral("Yanis")})
