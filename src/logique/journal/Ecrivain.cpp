@@ -140,7 +140,7 @@ void Ecrivain::boucle() {
             occupe_ = relance_;
             relance_ = false;
             garde.unlock();
-            videBoite(enFond);
+            videEnvoisDifferes(enFond);
             garde.lock();
             continue;
         }

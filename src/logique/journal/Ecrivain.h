@@ -66,7 +66,7 @@ private:
     // True when the server took it (or had it already).
     bool livre(const Envoi& envoi);
     bool versServeur(const Tache& tache);
-    void videBoite(bool enFond);
+    void videEnvoisDifferes(bool enFond);
     // What is still queued at the end of the program, into the class's pending file or this
     // computer's outbox, each in one write.
     void deposeEnAttente(const std::deque<Tache>& reste);

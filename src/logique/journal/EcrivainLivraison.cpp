@@ -159,23 +159,23 @@ bool Ecrivain::versServeur(const Tache& tache) {
         return !e || versFichier({tache.envoi, e->enseignant, tache.repertoireClasse,
                                   Journal::cheminSqlite(e->enseignant, tache.repertoireClasse)});
     }
-    EnvoisDifferes boite(JournalInterne::boite());
+    EnvoisDifferes differes(JournalInterne::fichierDifferes());
     // Behind records already waiting, a new one waits too: they leave in order, in the
     // background, so the end of an exercise waits only for its own records to be kept.
-    if (enAttente_ == 0) enAttente_ = boite.taille();
+    if (enAttente_ == 0) enAttente_ = differes.taille();
     if (enAttente_ == 0) {
         try {
             if (livre(*tache.envoi)) return true;
         } catch (const ErreurJournal& refus) {
             // Refused for good: set aside (or, at worst, kept in the box and set aside later).
             try {
-                if (boite.metDeCote(*tache.envoi, refus.message())) return true;
+                if (differes.metDeCote(*tache.envoi, refus.message())) return true;
             } catch (const ErreurMarivelle&) {
             }
         }
     }
     try {
-        boite.ajoute(*tache.envoi);
+        differes.ajoute(*tache.envoi);
         ++enAttente_;
         QString raison;
         {
@@ -194,21 +194,21 @@ bool Ecrivain::versServeur(const Tache& tache) {
     }
 }
 
-void Ecrivain::videBoite(bool enFond) {
+void Ecrivain::videEnvoisDifferes(bool enFond) {
     if (!fabrique()) {
         enAttente_ = 0;
         return;
     }
-    EnvoisDifferes boite(JournalInterne::boite());
+    EnvoisDifferes differes(JournalInterne::fichierDifferes());
     try {
-        enAttente_ = boite.vide([this, enFond](const Envoi& envoi) {
+        enAttente_ = differes.vide([this, enFond](const Envoi& envoi) {
             if (enFond) {
                 std::lock_guard garde(verrou_);
                 if (fin_ || relance_ || premierePrete(Montre::now())) return false;
             }
             return livre(envoi);
         });
-        if (boite.misesDeCote() > 0) signale(QString(), texteLignesAbimees(boite.chemin(), boite.misesDeCote()), false);
+        if (differes.misesDeCote() > 0) signale(QString(), texteLignesAbimees(differes.chemin(), differes.misesDeCote()), false);
     } catch (const ErreurMarivelle& e) {
         signale(QString(), e.message());
         std::lock_guard garde(verrou_);
@@ -222,7 +222,7 @@ void Ecrivain::deposeEnAttente(const std::deque<Tache>& reste) {
     QHash<QString, QString> classes;
     for (const Tache& t : reste) {
         if (!t.envoi || (!t.fichier.isEmpty() && !std::holds_alternative<EntreeJournal>(*t.envoi))) continue;
-        const QString cible = t.fichier.isEmpty() ? JournalInterne::boite() : Journal::cheminEnAttente(t.fichier);
+        const QString cible = t.fichier.isEmpty() ? JournalInterne::fichierDifferes() : Journal::cheminEnAttente(t.fichier);
         if (cible.isEmpty()) continue;
         if (!envois.contains(cible)) cibles << cible;
         envois[cible].append(*t.envoi);
@@ -231,7 +231,7 @@ void Ecrivain::deposeEnAttente(const std::deque<Tache>& reste) {
     for (const QString& cible : std::as_const(cibles)) {
         try {
             // Beside the class's file: never a class folder made again for it (a teacher removed).
-            if (cible != JournalInterne::boite() && !QFileInfo(QFileInfo(cible).absolutePath()).isDir())
+            if (cible != JournalInterne::fichierDifferes() && !QFileInfo(QFileInfo(cible).absolutePath()).isDir())
                 throw ErreurJournal(QStringLiteral("Le dossier de « %1 » n'existe plus.").arg(cible));
             EnvoisDifferes(cible).ajoute(envois.value(cible));
         } catch (const ErreurMarivelle& e) {

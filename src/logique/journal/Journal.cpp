@@ -50,7 +50,7 @@ Journal::Fabrique fabrique() {
     return fabriqueInstallee;
 }
 
-QString boite() {
+QString fichierDifferes() {
     std::lock_guard garde(verrouFabrique);
     return cheminDifferes;
 }
@@ -104,7 +104,7 @@ void installeFabrique(Fabrique f, const QString& fichierDifferes) {
         cheminDifferes = fichierDifferes.isEmpty() ? EnvoisDifferes::cheminParDefaut() : fichierDifferes;
     }
     // What an earlier session left in the outbox leaves now.
-    if (fabrique() && EnvoisDifferes(boite()).taille() > 0) renvoie();
+    if (fabrique() && EnvoisDifferes(JournalInterne::fichierDifferes()).taille() > 0) renvoie();
 }
 
 bool surServeur() { return bool(fabrique()); }
@@ -115,7 +115,7 @@ void ecritLigne(const LigneResultat& ligne) {
 
 void renvoie() { ecrivain().ajoute(std::nullopt); }
 
-qsizetype enAttente() { return fabrique() ? EnvoisDifferes(boite()).taille() : 0; }
+qsizetype enAttente() { return fabrique() ? EnvoisDifferes(fichierDifferes()).taille() : 0; }
 
 void ecrit(const EntreeJournal& entree, const QString& repertoireClasse) {
     if (entree.eleve == EleveSansId || entree.eleve.isEmpty()) return;
@@ -176,7 +176,7 @@ void arreteLesFils() {
 }
 
 void signaleRefus() {
-    const QString chemin = boite();
+    const QString chemin = fichierDifferes();
     const QString texte = EnvoisRefuses::aSignaler(EnvoisDifferes::cheminRefus(chemin.isEmpty() ? EnvoisDifferes::cheminParDefaut() : chemin));
     if (!texte.isEmpty()) Messages::information(texte);
 }

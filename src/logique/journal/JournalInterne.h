@@ -13,5 +13,5 @@ constexpr int AttenteEcranMs = 2000;
 
 // The school server's store installed (none: each class's SQLite file), and its outbox.
 Journal::Fabrique fabrique();
-QString boite();
+QString fichierDifferes();
 }  // namespace JournalInterne
