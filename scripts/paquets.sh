@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Marivelle needs to build, test and run, when some are missing.
+# Installs the Debian packages Marivelle needs to build, check, test and run, when some are missing.
 set -euo pipefail
 paquets=(qt6-base-dev qt6-svg-dev libqt6sql6-sqlite qt6-base-dev-tools cmake ninja-build g++ pkg-config
          libgtest-dev libbenchmark-dev libzip-dev libpugixml-dev libexpat1-dev xvfb xauth imagemagick
          x11-apps python3-openpyxl fonts-comic-neue fonts-liberation2 postgresql libqt6sql6-psql
          qt6-translations-l10n qt6-charts-dev poppler-utils
          qt6-multimedia-dev qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher
-         espeak-ng speech-dispatcher-espeak-ng sox hyperfine libreoffice-calc-nogui libnlopt-cxx-dev)
+         espeak-ng speech-dispatcher-espeak-ng sox hyperfine libreoffice-calc-nogui libnlopt-cxx-dev clang-format)
 manquants=()
 for p in "${paquets[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || manquants+=("$p")
