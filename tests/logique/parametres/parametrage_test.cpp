@@ -34,6 +34,7 @@ TEST(Guidage, EachStepSaysWhatToChooseAndWhyTheRestIsGrey) {
         const char* etape;
         std::map<Z, QString> grises;  // every zone not listed can be used
     };
+    // clang-format off
     const std::vector<Cas> cas = {
         {[](Guidage&) {}, "Étape 1 sur 4 : choisissez le type",
          {{Z::Options, Type}, {Z::Tables, Type}, {Z::ChoixDesTables, Type}, {Z::ListeTable1, Type}, {Z::Temps, Type},
@@ -54,6 +55,7 @@ TEST(Guidage, EachStepSaysWhatToChooseAndWhyTheRestIsGrey) {
           {Z::Bande, u("Grisé : la bande numérique n'existe pas pour ce type d'exercice.")}}},
         {[](Guidage& g) { g.typeChoisi(5); }, "Étape 4 sur 4 : la révision reprend les tables", {}},
     };
+    // clang-format on
     Guidage g;
     g.ouvre();
     for (const Cas& c : cas) {

@@ -35,6 +35,7 @@ struct Cas {
     QString tempsQuestion;
 };
 
+// clang-format off
 const Cas Cas_[] = {
     {"sans enseignant", "aucun", "Tom", {{7, 1, 10, 2}}, false, false, 1, 0, 10, 0, 83400, "",
      "classe sans enseignant/profil_des_eleves_de_aucun", "Eleve_sans_enseignant", "Tom", "donner résultat",
@@ -55,6 +56,7 @@ const Cas Cas_[] = {
      "classe_de_O'Brien", "Robert');_DROP_TABLE_x;--", "donner résultat", "dessins", "x [5 de 1 à 10]\r\n",
      "double\r", 90, 20, 90, "2"},
 };
+// clang-format on
 
 SharedState etatDe(const Cas& c) {
     SharedState e;
