@@ -1,6 +1,7 @@
 #include "logique/exercices/QuestionOperation.h"
 
 #include "logique/base/Aleatoire.h"
+#include "logique/exercices/TirageCommun.h"
 #include "logique/etat/EntreeTirage.h"
 #include "logique/etat/SharedState.h"
 
@@ -14,12 +15,7 @@
 #include <vector>
 
 namespace {
-using i64 = std::int64_t;
-constexpr i64 Min32 = std::numeric_limits<int>::min();
-constexpr i64 Max32 = std::numeric_limits<int>::max();
-// Redraws a loop makes before it stops relying on chance and builds a question that meets its
-// condition: ordinary tables meet it within a few draws.
-constexpr int EssaisMax = 1000;
+using namespace TirageCommun;
 
 constexpr Operation Addition = Operation::Addition;
 constexpr Operation Soustraction = Operation::Soustraction;
@@ -35,16 +31,6 @@ struct Reserve {
     std::array<short, SharedState::EntreesMax> i;
     int taille = 0;
 };
-
-bool tient(i64 v) { return v >= Min32 && v <= Max32; }
-
-// Uniform in a..b (b >= a); a range wider than Random's argument draws on the same generator.
-i64 tireDans(i64 a, i64 b) {
-    const i64 etendue = b - a + 1;
-    if (etendue <= 1) return a;
-    if (etendue <= Max32) return a + Aleatoire::random(static_cast<int>(etendue));
-    return a + std::uniform_int_distribution<i64>(0, etendue - 1)(Aleatoire::generateur());
-}
 
 template <typename Critere>
 Reserve reserve(const Groupes& groupes, Critere critere) {
@@ -118,64 +104,10 @@ std::optional<std::pair<i64, i64>> divisionPossible(const Groupe& g, bool echang
     return std::nullopt;
 }
 
-// The k-th divisor of m (m >= 2) below m, in a fixed order; with k < 0 only counts them.
-i64 diviseur(i64 m, i64 k, i64* nombre) {
-    i64 compte = 0;
-    for (i64 d = 1; d * d <= m; ++d) {
-        if (m % d) continue;
-        if (compte++ == k) return d;
-        const i64 autre = m / d;
-        if (autre != d && autre != m && compte++ == k) return autre;
-    }
-    if (nombre) *nombre = compte;
-    return 0;
-}
-
+// The operands of a complement entry's question; the divisors are those of its target.
 void complement(const Groupe& g, QuestionOperation& q) {
-    const i64 c = g.a;
-    i64 gauche = 0, droite = 0;
-    switch (g.op) {
-        case Addition:
-            gauche = Aleatoire::random(static_cast<int>(c));
-            droite = c - gauche;
-            break;
-        case Soustraction:
-            droite = c >= 1 ? Aleatoire::random(static_cast<int>(std::min(c, Max32 - c + 1))) : 0;
-            gauche = c + droite;
-            break;
-        case Multiplication: {
-            // The left factor is a divisor of c below c; 0 and ±1 have none and get 0 × n and 1 × c.
-            const i64 absolu = c < 0 ? -c : c;
-            if (c == 0) {
-                gauche = 0;
-                droite = 1 + Aleatoire::random(10);
-            } else if (absolu == 1) {
-                gauche = 1;
-                droite = c;
-            } else {
-                i64 nombre = 0;
-                diviseur(absolu, -1, &nombre);
-                gauche = diviseur(absolu, Aleatoire::random(static_cast<int>(nombre)), nullptr);
-                droite = c / gauche;
-            }
-            break;
-        }
-        default: {
-            // c × r ÷ r with r from 1 to c − 1 (kept small enough for c × r to fit); 0 and ±1 ÷ 1.
-            const i64 absolu = c < 0 ? -c : c;
-            if (absolu >= 2) {
-                droite = 1 + Aleatoire::random(static_cast<int>(std::min(absolu - 1, Max32 / absolu)));
-                gauche = c * droite;
-            } else {
-                gauche = c;
-                droite = 1;
-            }
-            break;
-        }
-    }
-    q.gauche = static_cast<int>(gauche);
-    q.droite = static_cast<int>(droite);
-    q.resultat = static_cast<int>(c);
+    const bool facteurs = g.op == Operation::Multiplication && (g.a < -1 || g.a > 1);
+    TirageCommun::compose(g.op, g.a, facteurs ? TirageCommun::diviseurs(g.a < 0 ? -g.a : g.a) : std::vector<i64>{}, q);
 }
 }  // namespace
 

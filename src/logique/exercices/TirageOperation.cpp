@@ -1,6 +1,7 @@
 #include "logique/exercices/TirageOperation.h"
 
 #include "logique/base/Aleatoire.h"
+#include "logique/exercices/TirageCommun.h"
 #include "logique/etat/SharedState.h"
 
 #include <algorithm>
@@ -9,26 +10,13 @@
 #include <utility>
 
 namespace {
-using i64 = std::int64_t;
+using namespace TirageCommun;
 using Groupe = TirageOperation::Groupe;
-constexpr i64 Min32 = std::numeric_limits<int>::min();
-constexpr i64 Max32 = std::numeric_limits<int>::max();
-// Redraws before a loop stops relying on chance and builds a question meeting its condition.
-constexpr int EssaisMax = 1000;
 // Ranges up to this size are searched whole for an exact division.
 constexpr i64 RechercheMax = 10000;
 constexpr Operation Addition = Operation::Addition;
 constexpr Operation Soustraction = Operation::Soustraction;
 constexpr Operation Multiplication = Operation::Multiplication;
-
-bool tient(i64 v) { return v >= Min32 && v <= Max32; }
-
-i64 tireDans(i64 a, i64 b) {
-    const i64 etendue = b - a + 1;
-    if (etendue <= 1) return a;
-    if (etendue <= Max32) return a + Aleatoire::random(static_cast<int>(etendue));
-    return a + std::uniform_int_distribution<i64>(0, etendue - 1)(Aleatoire::generateur());
-}
 
 bool divise(i64 gauche, i64 droite) { return droite != 0 && gauche % droite == 0; }
 
@@ -55,58 +43,7 @@ std::pair<i64, i64> divisionDe(const Groupe& g, bool echange) {
     return {g.n == 0 ? 0 : g.n, 1};
 }
 
-// The divisors of m (m >= 2) below m.
-std::vector<i64> diviseurs(i64 m) {
-    std::vector<i64> d;
-    for (i64 k = 1; k * k <= m; ++k)
-        if (m % k == 0) {
-            d.push_back(k);
-            if (k != m / k && m / k != m) d.push_back(m / k);
-        }
-    return d;
-}
-
-void complement(const Groupe& g, QuestionOperation& q) {
-    const i64 c = g.a;
-    const i64 absolu = c < 0 ? -c : c;
-    i64 gauche = 0, droite = 0;
-    switch (g.op) {
-        case Addition:
-            gauche = c >= 1 ? Aleatoire::random(static_cast<int>(c)) : 0;
-            droite = c - gauche;
-            break;
-        case Soustraction:
-            droite = c >= 1 ? Aleatoire::random(static_cast<int>(std::min(c, Max32 - c + 1))) : 0;
-            gauche = c + droite;
-            break;
-        case Multiplication:
-            // The left factor is a divisor of c below c; 0 and ±1 have none: 0 × n and 1 × c.
-            if (c == 0) {
-                droite = 1 + Aleatoire::random(10);
-            } else if (absolu == 1) {
-                gauche = 1;
-                droite = c;
-            } else {
-                const std::vector<i64>& d = g.diviseurs;
-                gauche = d[static_cast<std::size_t>(Aleatoire::random(static_cast<int>(d.size())))];
-                droite = c / gauche;
-            }
-            break;
-        default:
-            // c × r ÷ r with r from 1 to c − 1 (small enough for c × r to fit); 0 and ±1 ÷ 1.
-            if (absolu >= 2) {
-                droite = 1 + Aleatoire::random(static_cast<int>(std::min(absolu - 1, Max32 / absolu)));
-                gauche = c * droite;
-            } else {
-                gauche = c;
-                droite = 1;
-            }
-            break;
-    }
-    q.gauche = static_cast<int>(gauche);
-    q.droite = static_cast<int>(droite);
-    q.resultat = static_cast<int>(c);
-}
+void complement(const Groupe& g, QuestionOperation& q) { TirageCommun::compose(g.op, g.a, g.diviseurs, q); }
 }  // namespace
 
 TirageOperation::TirageOperation(const SharedState& e)
@@ -119,7 +56,7 @@ TirageOperation::TirageOperation(const SharedState& e)
     for (int k = 0; k < static_cast<int>(groupes_.size()); ++k) {
         Groupe& g = groupes_[static_cast<std::size_t>(k)];
         if (g.complement) {
-            if (g.op == Multiplication && (g.a < -1 || g.a > 1)) g.diviseurs = diviseurs(g.a < 0 ? -g.a : g.a);
+            if (g.op == Multiplication && (g.a < -1 || g.a > 1)) g.diviseurs = TirageCommun::diviseurs(g.a < 0 ? -g.a : g.a);
             continue;
         }
         // A subtraction redraw takes the new entry's numbers whatever its operation: any entry
