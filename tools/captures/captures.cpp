@@ -3,6 +3,7 @@
 //   captures <folder> [WxH ...]   (default 1024x768 1920x1080)
 // Runs offscreen unless QT_QPA_PLATFORM says otherwise; the files are
 // <folder>/<screen>_<state>_<W>x<H>.png.
+#include "TaillesDemandees.h"
 #include "logique/base/Aleatoire.h"
 #include "logique/base/Messages.h"
 #include "logique/base/Minuterie.h"
@@ -64,12 +65,7 @@ int main(int argc, char** argv) {
     Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
     const QString dossier = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("captures");
     QDir().mkpath(dossier);
-    QList<QSize> tailles;
-    for (int i = 2; i < argc; ++i) {
-        const QStringList wh = QString::fromLatin1(argv[i]).split(QLatin1Char('x'));
-        tailles << QSize(wh.value(0).toInt(), wh.value(1).toInt());
-    }
-    if (tailles.isEmpty()) tailles = {QSize(1024, 768), QSize(1920, 1080)};
+    const QList<QSize> tailles = taillesDemandees(argc, argv);
     Minuterie::accelere(20);
 
     for (const QSize& taille : tailles) {

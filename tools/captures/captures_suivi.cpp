@@ -2,6 +2,7 @@
 // class, one pupil's grids and charts, and the family report as a PDF, for looking at them:
 //   captures_suivi <folder> [WxH ...]   (default 1024x768 1920x1080)
 // Runs offscreen in a temporary working folder; the PDF is <folder>/bilan.pdf.
+#include "TaillesDemandees.h"
 #include "logique/base/Horloge.h"
 #include "logique/base/FichierTexte.h"
 #include "logique/base/Messages.h"
@@ -94,12 +95,7 @@ int main(int argc, char** argv) {
     Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
     const QString dossier = QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("captures")).absolutePath();
     QDir().mkpath(dossier);
-    QList<QSize> tailles;
-    for (int i = 2; i < argc; ++i) {
-        const QStringList wh = QString::fromLatin1(argv[i]).split(QLatin1Char('x'));
-        tailles << QSize(wh.value(0).toInt(), wh.value(1).toInt());
-    }
-    if (tailles.isEmpty()) tailles = {QSize(1024, 768), QSize(1920, 1080)};
+    const QList<QSize> tailles = taillesDemandees(argc, argv);
     QTemporaryDir travail;
     QDir::setCurrent(travail.path());
     const QString classe = NomsDossier::repertoireClasse(Enseignant);
