@@ -4,6 +4,7 @@
 #include "logique/base/Messages.h"
 #include "logique/journal/AvisEnseignant.h"
 #include "logique/journal/MagasinJournal.h"
+#include "logique/revision/ModeleDeLaClasse.h"
 #include "logique/revision/RevisionEleve.h"
 #include "logique/revision/SeuilClasse.h"
 #include "logique/etat/SharedState.h"
@@ -38,21 +39,27 @@ bool TRevision::prepareTirage() {
     SharedState& e = Etat();
     tirage_.reset();
     QList<EntreeJournal> entrees;
+    QList<ReponseResumee> classe;
     QString raison;
     if (e.NomEleve != EleveSansId) {
         try {
             entrees = Revision::litEntrees(e.NomEnseignant, e.NomEleve, e.RepertoireClasse);
+            classe = Revision::reponsesDeLaClasse(e.NomEnseignant, e.NomEleve, e.RepertoireClasse, entrees);
         } catch (const ErreurJournal& erreur) {
             raison = erreur.message();
         }
     }
     const QList<EntreeTable> tables = Revision::tablesDeLEleve(e, entrees);
     bool rienDeRencontre = false;
-    const QDate aujourdhui = Horloge::maintenant().date();
+    const QDateTime maintenant = Horloge::maintenant();
     if (raison.isEmpty()) {
-        // The class's fluency threshold, as the teacher's progress view sets it.
-        Revision::TirageRevision tirage(Revision::calculeBoites(entrees, aujourdhui, Revision::litSeuil(e.RepertoireClasse)),
-                                        Revision::faitsDesTables(tables, Revision::operationChoisie(e)), aujourdhui);
+        // Due: what the memory model gives below the class's success aimed at, as the teacher's
+        // progress view sets it. The class's parameters are fitted again off this thread.
+        Revision::reajusteEnFond(e.RepertoireClasse, classe, maintenant);
+        const ModeleMemoire modele(Revision::parametresDeLaClasse(e.RepertoireClasse), classe);
+        const double cible = Revision::litReussiteVisee(e.RepertoireClasse) / 100.0;
+        Revision::TirageRevision tirage(Revision::estimeLEleve(modele, e.NomEleve, maintenant.toMSecsSinceEpoch(), cible),
+                                        Revision::faitsDesTables(tables, Revision::operationChoisie(e)));
         if (!tirage.rienADue()) {
             e.TypeExercice = 5;
             tirage_.emplace(std::move(tirage));

@@ -82,14 +82,12 @@ QString GrilleFaits::description(int ligne, int colonne) const {
             if (s.mediane() >= 0)
                 texte += QStringLiteral("\ntemps médian : %1 s").arg(FormatFr::nombre(std::round(s.mediane() / 100.0) / 10.0));
         }
-        // The box is the fact's own: "8 × 7" is reviewed apart from "7 × 8".
-        const auto b = annee_->revision.boites.find(f);
-        if (b != annee_->revision.boites.end())
-            texte += QStringLiteral("\nboîte %1, à revoir %2")
-                         .arg(b->second.boite)
-                         .arg(Revision::estDu(b->second, aujourdhui_)
-                                  ? QStringLiteral("aujourd'hui")
-                                  : QStringLiteral("le ") + b->second.echeance.toString(QStringLiteral("dd/MM")));
+        // The estimate is the fact's own: "8 × 7" is recalled apart from "7 × 8".
+        const double p = annee_->revision.estimation(f);
+        if (p >= 0)
+            texte += QStringLiteral("\nréussite estimée aujourd'hui : %1 % (%2)")
+                         .arg(qRound(p * 100))
+                         .arg(Revision::nomNiveau(Revision::niveau(p, annee_->revision.cible)));
     }
     if (!dansTables) texte += QStringLiteral("\n(hors des tables choisies)");
     return texte;

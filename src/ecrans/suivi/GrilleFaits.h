@@ -1,6 +1,6 @@
 #pragma once
 // One operation's facts as a grid: each cell's state by colour and by symbol, its questions and
-// median time and its review box in the tooltip and, on a click, in `faitChoisi`.
+// median time and the memory model's estimate of it today in the tooltip and, on a click, in `faitChoisi`.
 #include "logique/suivi/AnneeEleve.h"
 
 #include <QWidget>
@@ -12,7 +12,7 @@ public:
     void montre(const AnneeEleve* annee, int seuilMs, const QDate& aujourdhui);
     // Rows and columns run 0..taille() - 1.
     int taille() const { return taille_; }
-    // The text of a cell: the fact, its state, its questions, median time and review box.
+    // The text of a cell: the fact, its state, its questions, median time and estimate today.
     QString description(int ligne, int colonne) const;
     QRect rectangle(int ligne, int colonne) const;
 

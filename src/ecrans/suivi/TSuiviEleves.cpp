@@ -32,6 +32,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QScatterSeries>
+#include <QSpinBox>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -186,6 +187,12 @@ void TSuiviEleves::creeControles() {
     seuil_->setLocale(QLocale(QLocale::French));
     seuil_->setValue(Suivi::SeuilParDefautMs / 1000.0);  // until a class is read
     basClasse->addWidget(seuil_);
+    reussiteVisee_ = new QSpinBox;
+    reussiteVisee_->setObjectName(QStringLiteral("ReussiteVisee"));
+    reussiteVisee_->setRange(Revision::ReussiteViseeMin, Revision::ReussiteViseeMax);
+    reussiteVisee_->setSuffix(QStringLiteral(" %"));
+    reussiteVisee_->setToolTip(QStringLiteral("Un calcul revient en révision quand sa réussite estimée passe en dessous."));
+    reussiteVisee_->setValue(Revision::ReussiteViseeParDefaut);
     gauche->addLayout(basClasse);
     lc->addLayout(gauche, 9);
     auto* droite = new QVBoxLayout;
@@ -198,6 +205,19 @@ void TSuiviEleves::creeControles() {
     aider_->setSpacing(4);
     aider_->setAlternatingRowColors(true);
     droite->addWidget(aider_, 1);
+    auto* titreCalibrage = new QLabel(QStringLiteral("Estimations des quatre dernières semaines"));
+    titreCalibrage->setWordWrap(true);
+    titreCalibrage->setFont(Apparence::arial(14, true));
+    droite->addWidget(titreCalibrage);
+    auto* visee = new QHBoxLayout;
+    visee->addWidget(new QLabel(QStringLiteral("Réussite visée :")));
+    visee->addWidget(reussiteVisee_);
+    visee->addStretch();
+    droite->addLayout(visee);
+    calibrage_ = new QLabel;
+    calibrage_->setObjectName(QStringLiteral("Calibrage"));
+    calibrage_->setWordWrap(true);
+    droite->addWidget(calibrage_);
     lc->addLayout(droite, 2);
     pages_->addWidget(pageClasse);
 
@@ -230,8 +250,10 @@ void TSuiviEleves::creeControles() {
     }
     milieu->addWidget(grilles_, 3);
     auto* cote = new QVBoxLayout;
-    auto* legende = new QLabel(QStringLiteral("✓ automatique   ~ juste mais lente\n✗ à revoir   · jamais vue"));
+    auto* legende = new QLabel(QStringLiteral("✓ automatique   ~ juste mais lente\n✗ à revoir   · jamais vue\n"
+                                              "Réussite estimée : solide (au moins la réussite visée), fragile (au moins 60 %), à revoir"));
     legende->setObjectName(QStringLiteral("Legende"));
+    legende->setWordWrap(true);
     cote->addWidget(legende);
     detail_ = new QLabel(QStringLiteral("Un clic sur une case donne le détail."));
     detail_->setObjectName(QStringLiteral("Detail"));
@@ -257,7 +279,7 @@ void TSuiviEleves::creeControles() {
     courbes->addWidget(temps_);
     le->addLayout(courbes, 2);
     pages_->addWidget(pageEleve);
-    actionsClasse_ = {voir, csv, seuil_, imprimer, pdf};
+    actionsClasse_ = {voir, csv, seuil_, reussiteVisee_, imprimer, pdf};
     montreClasse(false);
 
     Garde::connecte(retour, &QPushButton::clicked, this, [this] { RetourClick(); });
@@ -273,6 +295,7 @@ void TSuiviEleves::creeControles() {
         if (!eleve.isEmpty()) Garde::execute([this, eleve] { montreEleve(eleve); });
     });
     connect(seuil_, &QDoubleSpinBox::valueChanged, this, [this](double s) { Garde::execute([this, s] { seuilChange(s); }); });
+    connect(reussiteVisee_, &QSpinBox::valueChanged, this, [this](int p) { Garde::execute([this, p] { reussiteViseeChange(p); }); });
     Garde::connecte(csv, &QPushButton::clicked, this, [this] {
         const QString f = DialogueEnregistrement::demande(
             this, QStringLiteral("Exporter la classe"),
@@ -363,6 +386,7 @@ void TSuiviEleves::charge(const QString& enseignant, const QString& repertoireCl
         return;
     }
     if (!manque.isEmpty()) Messages::information(manque);
+    Suivi::reajuste(classe_);
     montreClasse(true);
 }
 
@@ -377,6 +401,11 @@ void TSuiviEleves::montreClasse(bool lue, const QString& raison) {
         const QSignalBlocker b(seuil_);
         seuil_->setValue(classe_.seuilMs / 1000.0);
     }
+    {
+        const QSignalBlocker b(reussiteVisee_);
+        reussiteVisee_->setValue(classe_.reussiteVisee);
+    }
+    calibrage_->setText(lue ? Suivi::texteCalibrage(classe_.calibrage) : QString());
     remplitClasse();
     pages_->setCurrentIndex(0);
 }
@@ -479,14 +508,23 @@ void TSuiviEleves::montreEleve(const QString& eleve) {
     }
     if (fragiles_->count() == 0) fragiles_->addItem(QStringLiteral("Aucun calcul à revoir."));
     const int dus = b->revision.nombreDus();
-    QStringList premiers;
-    for (qsizetype i = 0; i < std::min<qsizetype>(5, b->revision.dus.size()); ++i)
-        premiers << b->revision.dus[i].fait.texteLisible();
-    revision_->setText(dus == 0 ? QStringLiteral("Révision : aucun calcul à revoir aujourd'hui.")
-                                : QStringLiteral("Révision : %1 calcul%2 à revoir aujourd'hui (%3%4).")
-                                      .arg(dus)
-                                      .arg(dus > 1 ? "s" : "")
-                                      .arg(premiers.join(QStringLiteral(" ; ")), dus > premiers.size() ? QStringLiteral(" …") : QString()));
+    const auto premiers = [](const QList<PredictionFait>& faits) {
+        QStringList l;
+        for (qsizetype i = 0; i < std::min<qsizetype>(5, faits.size()); ++i) l << faits[i].fait.texteLisible();
+        return l.join(QStringLiteral(" ; ")) + (faits.size() > 5 ? QStringLiteral(" …") : QString());
+    };
+    const int bientot = int(b->revision.bientot.size());
+    revision_->setText((dus == 0 ? QStringLiteral("Révision : aucun calcul à revoir aujourd'hui.")
+                                 : QStringLiteral("Révision : %1 calcul%2 à revoir aujourd'hui (%3).")
+                                       .arg(dus)
+                                       .arg(dus > 1 ? "s" : "")
+                                       .arg(premiers(b->revision.dus))) +
+                       (bientot == 0 ? QStringLiteral("\nCette semaine, aucun autre ne passera sous la réussite visée.")
+                                     : QStringLiteral("\nCette semaine, %1 autre%2 passer%3 sous la réussite visée (estimation) : %4.")
+                                           .arg(bientot)
+                                           .arg(bientot > 1 ? "s" : "")
+                                           .arg(bientot > 1 ? "ont" : "a")
+                                           .arg(premiers(b->revision.bientot))));
     const auto annee = Suivi::semainesDeLAnnee(*b, classe_.maintenant.date());
     courbe(reussite_, annee, true, echelle_);
     courbe(temps_, annee, false, echelle_);
@@ -497,6 +535,14 @@ void TSuiviEleves::seuilChange(double secondes) {
     if (!classeLue_) return;
     classe_.seuilMs = qRound(secondes * 1000);
     Revision::ecritSeuil(classe_.repertoire, classe_.seuilMs);
+    remplitClasse();
+    if (pages_->currentIndex() == 1) montreEleve(eleve_);
+}
+
+void TSuiviEleves::reussiteViseeChange(int pourcent) {
+    if (!classeLue_) return;
+    classe_.reussiteVisee = pourcent;
+    Revision::ecritReussiteVisee(classe_.repertoire, pourcent);
     Suivi::revise(classe_);
     remplitClasse();
     if (pages_->currentIndex() == 1) montreEleve(eleve_);

@@ -1,7 +1,7 @@
 #pragma once
 // The teacher's progress view: the class table (sortable), who needs help today, one pupil's
 // grids, facts most in need and weekly charts, the family report and the class export. It reads
-// the journal and the parameter files; it writes only the class threshold. It shows one class or
+// the journal and the parameter files; it writes only the class threshold and success aimed at. It shows one class or
 // none: a class that cannot be read shows its name and why, and nothing can be changed or
 // exported until a class is read.
 #include "ecrans/commun/Fenetre.h"
@@ -13,6 +13,7 @@ class QDoubleSpinBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
+class QSpinBox;
 class QStackedWidget;
 class QTableWidget;
 class QTabWidget;
@@ -37,6 +38,7 @@ private:
     void ajusteColonnes();
     void remplitClasse();
     void seuilChange(double secondes);
+    void reussiteViseeChange(int pourcent);
     // Shows `classe_`; only a class `lue` may have its threshold changed, be exported or printed.
     // `raison`: why it could not be read.
     void montreClasse(bool lue, const QString& raison = {});
@@ -54,6 +56,8 @@ private:
     QTableWidget* tableau_ = nullptr;
     QListWidget* aider_ = nullptr;
     QDoubleSpinBox* seuil_ = nullptr;
+    QSpinBox* reussiteVisee_ = nullptr;
+    QLabel* calibrage_ = nullptr;
     QLabel* nomEleve_ = nullptr;
     QTabWidget* grilles_ = nullptr;
     QList<GrilleFaits*> grillesParOperation_;

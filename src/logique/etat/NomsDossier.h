@@ -25,6 +25,7 @@ QString repertoireClasse(const QString& enseignant);
 // In a class folder.
 inline const QString SonsEtVoix = QStringLiteral("sons_et_voix.txt");                  // sound and voice
 inline const QString SeuilClasse = QStringLiteral("suivi_des_eleves.txt");             // progress threshold
+inline const QString ModeleMemoire = QStringLiteral("modele_memoire.txt");            // the fitted memory model
 inline const QString AvisEnseignant = QStringLiteral("messages_pour_l_enseignant.txt");  // journal's notes
 // "classe_<T>.txt", or "eleve_sans_enseignant.txt" for "aucun".
 QString listeEleves(const QString& enseignant);

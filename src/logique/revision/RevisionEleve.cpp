@@ -22,6 +22,15 @@ QList<EntreeJournal> litEntrees(const QString& enseignant, const QString& eleve,
     return entrees;
 }
 
+QList<ReponseResumee> reponsesDeLaClasse(const QString& enseignant, const QString& eleve, const QString& repertoireClasse,
+                                         const QList<EntreeJournal>& siennes) {
+    QList<ReponseResumee> reponses = Journal::ouvre(enseignant, repertoireClasse)->reponses(enseignant);
+    reponses.removeIf([&eleve](const ReponseResumee& r) { return r.eleve == eleve; });
+    for (const EntreeJournal& e : siennes)
+        reponses.append({e.eleve, e.moment, e.typeExercice, e.position, e.fait, e.justePremierCoup, e.msFin, e.finCreature});
+    return reponses;
+}
+
 namespace {
 EtatEleve etatDesBoites(Boites boites, const QDate& aujourdhui) {
     EtatEleve etat;

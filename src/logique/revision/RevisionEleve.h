@@ -13,6 +13,10 @@ namespace Revision {
 // The pupil's answers in the class's journal, after the writer has written every finished
 // question. Throws ErreurJournal when the store cannot be read.
 QList<EntreeJournal> litEntrees(const QString& enseignant, const QString& eleve, const QString& repertoireClasse);
+// The class's questions, the pupil's as `siennes` holds them (those still waiting for the writer
+// included): what the memory model learns from. Throws ErreurJournal.
+QList<ReponseResumee> reponsesDeLaClasse(const QString& enseignant, const QString& eleve, const QString& repertoireClasse,
+                                         const QList<EntreeJournal>& siennes);
 
 struct EtatEleve {
     Boites boites;         // every fact met

@@ -9,28 +9,51 @@
 
 namespace {
 const QString FinLigneSeuil = QStringLiteral(" - millisecondes au plus pour une réponse automatique");
+const QString FinLigneVisee = QStringLiteral(" - pour cent de réussite visée");
 constexpr int SeuilMin = 500, SeuilMax = 60000;
+
+QStringList lignes(const QString& repertoireClasse) {
+    const QString chemin = Revision::fichierSeuil(repertoireClasse);
+    if (!FichierTexte::existe(chemin)) return {};
+    try {
+        return FichierTexte::litLignesReglages(chemin);
+    } catch (const ErreurMarivelle&) {
+        return {};
+    }
+}
+
+// The number that starts the line, when it is within the bounds.
+int nombre(const QString& ligne, int min, int max, int defaut) {
+    bool ok = false;
+    const int n = ligne.section(QLatin1Char(' '), 0, 0).toInt(&ok);
+    return ok && n >= min && n <= max ? n : defaut;
+}
+
+void ecrit(const QString& repertoireClasse, int seuilMs, int pourcent) {
+    FichierTexte::ecritLignes(Revision::fichierSeuil(repertoireClasse),
+                              {QString::number(std::clamp(seuilMs, SeuilMin, SeuilMax)) + FinLigneSeuil,
+                               QString::number(std::clamp(pourcent, Revision::ReussiteViseeMin, Revision::ReussiteViseeMax)) +
+                                   FinLigneVisee});
+}
 }  // namespace
 
 namespace Revision {
 QString fichierSeuil(const QString& repertoireClasse) { return repertoireClasse + NomsDossier::SeuilClasse; }
 
 int litSeuil(const QString& repertoireClasse) {
-    const QString chemin = fichierSeuil(repertoireClasse);
-    if (!FichierTexte::existe(chemin)) return SeuilParDefaut;
-    try {
-        const QStringList lignes = FichierTexte::litLignesReglages(chemin);
-        if (lignes.isEmpty()) return SeuilParDefaut;
-        bool ok = false;
-        const int ms = lignes.first().section(QLatin1Char(' '), 0, 0).toInt(&ok);
-        return ok && ms >= SeuilMin && ms <= SeuilMax ? ms : SeuilParDefaut;
-    } catch (const ErreurMarivelle&) {
-        return SeuilParDefaut;
-    }
+    const QStringList l = lignes(repertoireClasse);
+    return l.isEmpty() ? SeuilParDefaut : nombre(l.first(), SeuilMin, SeuilMax, SeuilParDefaut);
 }
 
-void ecritSeuil(const QString& repertoireClasse, int seuilMs) {
-    FichierTexte::ecritLignes(fichierSeuil(repertoireClasse),
-                              {QString::number(std::clamp(seuilMs, SeuilMin, SeuilMax)) + FinLigneSeuil});
+int litReussiteVisee(const QString& repertoireClasse) {
+    for (const QString& ligne : lignes(repertoireClasse))
+        if (ligne.endsWith(FinLigneVisee)) return nombre(ligne, ReussiteViseeMin, ReussiteViseeMax, ReussiteViseeParDefaut);
+    return ReussiteViseeParDefaut;
+}
+
+void ecritSeuil(const QString& repertoireClasse, int seuilMs) { ecrit(repertoireClasse, seuilMs, litReussiteVisee(repertoireClasse)); }
+
+void ecritReussiteVisee(const QString& repertoireClasse, int pourcent) {
+    ecrit(repertoireClasse, litSeuil(repertoireClasse), pourcent);
 }
 }  // namespace Revision

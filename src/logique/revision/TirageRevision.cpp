@@ -5,6 +5,23 @@
 #include <algorithm>
 
 namespace Revision {
+TirageRevision::TirageRevision(const EstimationsEleve& e, const QList<Fait>& faits) : total_(static_cast<int>(faits.size())) {
+    std::vector<std::pair<double, Fait>> dus;
+    for (const Fait& f : faits) {
+        const double p = e.estimation(f);
+        if (p < 0) {
+            nouveaux_.push_back(f);
+            continue;
+        }
+        ++rencontres_;
+        if (p < e.cible) dus.emplace_back(p, f);
+        else connus_.push_back(f);
+    }
+    // The least likely first; equal chances in the order of the tables.
+    std::stable_sort(dus.begin(), dus.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& d : dus) dus_.push_back(d.second);
+}
+
 TirageRevision::TirageRevision(const Boites& boites, const QList<Fait>& faits, const QDate& aujourdhui)
     : total_(static_cast<int>(faits.size())) {
     std::vector<const EtatFait*> dus;

@@ -1,9 +1,11 @@
 #pragma once
-// The review draw, within the pupil's facts: every fact due first (the oldest due first), facts
+// The review draw, within the pupil's facts: every fact due first (the least likely to be
+// answered right first; by boxes, the oldest due first), facts
 // never met mixed in at about one question in eight, facts not due only to fill the review once
 // nothing else is left, never the same fact twice in a row. Prepared once per exercise; each draw
 // is a few steps, through Aleatoire.
 #include "logique/revision/Boites.h"
+#include "logique/revision/EstimationsEleve.h"
 
 #include <QDate>
 #include <QList>
@@ -16,6 +18,9 @@ constexpr int UnSurN = 8;
 
 class TirageRevision final {
 public:
+    // Due: the facts met whose estimate is below the class's success aimed at.
+    TirageRevision(const EstimationsEleve& estimations, const QList<Fait>& faits);
+    // Due: the facts whose box's day has come (the former schedule, kept for comparison).
     TirageRevision(const Boites& boites, const QList<Fait>& faits, const QDate& aujourdhui);
 
     // Facts of the pupil due today (met, due on or before today).

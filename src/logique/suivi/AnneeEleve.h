@@ -2,6 +2,7 @@
 // One pupil's year as the teacher's view reads it: the facts, the weeks, the last two weeks.
 // Built from the journal's questions; rules and figures: docs/suivi.md.
 #include "logique/suivi/EtatsFaits.h"
+#include "logique/revision/EstimationsEleve.h"
 #include "logique/revision/RevisionEleve.h"
 #include "logique/suivi/TablesDeLEleve.h"
 
@@ -30,9 +31,9 @@ struct AnneeEleve {
     QMap<int, Semaine> semaines;
     // Typed answers of the last seven days and of the seven before, and how many were right at once.
     int tapees7 = 0, justes7 = 0, tapeesAvant7 = 0, justesAvant7 = 0;
-    // The pupil's questions (held by the class) and the review's boxes at the class's threshold.
+    // The pupil's questions (held by the class) and the memory model's estimates of their facts.
     std::span<const ReponseResumee> reponses;
-    Revision::EtatEleve revision;
+    Revision::EstimationsEleve revision;
 };
 
 namespace Suivi {

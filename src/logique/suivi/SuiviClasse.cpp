@@ -7,6 +7,8 @@
 #include "logique/base/FormatFr.h"
 #include "logique/etat/NomsDossier.h"
 #include "logique/journal/MagasinJournal.h"
+#include "logique/memoire/ModeleMemoire.h"
+#include "logique/revision/ModeleDeLaClasse.h"
 #include "logique/revision/SeuilClasse.h"
 #include "logique/parametres/ParameterFiles.h"
 
@@ -73,7 +75,15 @@ Classe charge(const QString& enseignant, const QString& repertoireClasse, Magasi
     c.repertoire = repertoireClasse;
     c.maintenant = maintenant;
     c.seuilMs = Revision::litSeuil(repertoireClasse);
+    c.reussiteVisee = Revision::litReussiteVisee(repertoireClasse);
     if (magasin) c.reponses = litParParts(enseignant, *magasin, autres);
+    // The model learns the class's answers while the calibration walks them again with the same parameters.
+    QList<ReponseResumee> toutes;
+    for (const QList<ReponseResumee>& part : std::as_const(c.reponses)) toutes += part;
+    const ParametresMemoire parametres = Revision::parametresDeLaClasse(repertoireClasse);
+    QFuture<Calibrage> calibre = EnFond::lance([&] { return calibrage(parametres, toutes, maintenant.toMSecsSinceEpoch()); });
+    c.modele = std::make_shared<const ModeleMemoire>(parametres, toutes);
+    c.calibrage = calibre.result();
     // Each pupil's stretches of questions, part after part.
     QHash<QString, QList<std::span<const ReponseResumee>>> morceaux;
     for (const QList<ReponseResumee>& reponses : std::as_const(c.reponses))
@@ -115,15 +125,46 @@ Classe charge(const QString& enseignant, const QString& repertoireClasse, Magasi
         }
         b = analyse(b.eleve, reponses, tables, maintenant);
         b.reponses = reponses;
-        b.revision = Revision::etatDeLEleve(reponses, maintenant.date(), c.seuilMs);
     });
+    revise(c);
     return c;
 }
 
 void revise(Classe& c) {
+    if (!c.modele) return;
     EnFond::pourChacun(c.eleves, [&c](AnneeEleve& b) {
-        b.revision = Revision::etatDeLEleve(b.reponses, c.maintenant.date(), c.seuilMs);
+        b.revision = Revision::estimeLEleve(*c.modele, b.eleve, c.maintenant.toMSecsSinceEpoch(), c.reussiteVisee / 100.0);
     });
+}
+
+QFuture<void> reajuste(const Classe& c) {
+    QList<ReponseResumee> toutes;
+    for (const QList<ReponseResumee>& part : c.reponses) toutes += part;
+    return Revision::reajusteEnFond(c.repertoire, toutes, c.maintenant);
+}
+
+Calibrage calibrage(const ParametresMemoire& parametres, const QList<ReponseResumee>& reponses, qint64 maintenant) {
+    Calibrage c;
+    Predicteur predicteur(parametres);
+    for (const ReponseResumee& r : dansLOrdre(reponses)) {
+        if (r.moment >= maintenant) break;
+        if (r.moment >= maintenant - CalibrageDepuisMs) {
+            c.prevu += predicteur.predit(r);
+            c.obtenu += r.justePremierCoup;
+            ++c.questions;
+        }
+        predicteur.apprend(r);
+    }
+    if (c.questions > 0) {
+        c.prevu /= c.questions;
+        c.obtenu /= c.questions;
+    }
+    return c;
+}
+
+QString texteCalibrage(const Calibrage& c) {
+    if (c.questions == 0) return QStringLiteral("Pas encore de réponse ces quatre dernières semaines pour juger les estimations.");
+    return QStringLiteral("Prévu %1 %, obtenu %2 %").arg(qRound(c.prevu * 100)).arg(qRound(c.obtenu * 100));
 }
 
 QString nomAffiche(const QString& eleve) {

@@ -2,6 +2,9 @@
 // The class at a glance: one line per pupil, who needs help today, the class's threshold. The
 // view reads the journal and the parameter files; the only file it writes is the threshold's.
 #include "logique/suivi/AnneeEleve.h"
+#include "logique/revision/SeuilClasse.h"
+
+#include <QFuture>
 
 #include <QByteArray>
 #include <QStringList>
@@ -33,11 +36,21 @@ struct AideDuJour {
     QList<Fait> faits;      // the facts that became "à revoir" (or were missed this week)
 };
 
+// How well the model's estimates matched the class's answers: each question of the last four
+// weeks estimated from the answers strictly before it, the mean estimate beside the share right.
+struct Calibrage {
+    int questions = 0;
+    double prevu = 0, obtenu = 0;
+};
+
 struct Classe {
     QString enseignant;
     QString repertoire;
     QDateTime maintenant;
     int seuilMs = Suivi::SeuilParDefautMs;
+    int reussiteVisee = Revision::ReussiteViseeParDefaut;  // %
+    std::shared_ptr<const ModeleMemoire> modele;  // over the class's answers
+    Calibrage calibrage;
     QList<AnneeEleve> eleves;  // by name
     QList<QList<ReponseResumee>> reponses;  // the questions by part, which the pupils' lines point into
     QList<QList<ReponseResumee>> reunies;   // by pupil, the questions of a pupil spread over several parts
@@ -61,8 +74,14 @@ inline constexpr int PartsMax = 4;
 Classe charge(const QString& enseignant, const QString& repertoireClasse, MagasinJournal* magasin,
               const QDateTime& maintenant, const QStringList& inscrits = {}, const OuvreMagasin& autres = {});
 
-// Every pupil's review boxes at the class's threshold (again when it changes).
+// Every pupil's estimates against the class's success aimed at (again when it changes).
 void revise(Classe& classe);
+// Fits the class's model again off this thread when it is due (Revision::reajusteEnFond).
+QFuture<void> reajuste(const Classe& classe);
+inline constexpr qint64 CalibrageDepuisMs = 28LL * 24 * 3600 * 1000;
+Calibrage calibrage(const ParametresMemoire& parametres, const QList<ReponseResumee>& reponses, qint64 maintenant);
+// "Prévu 86 %, obtenu 84 %".
+QString texteCalibrage(const Calibrage& calibrage);
 
 // The pupil's name without " en classe de <level>", for the class table where the level is known.
 QString nomAffiche(const QString& eleve);

@@ -28,6 +28,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QProcess>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTreeView>
 
@@ -107,11 +108,30 @@ private slots:
         auto* grille = Pilote::controle<GrilleFaits>(&suivi, QStringLiteral("Grille2"));
         QCOMPARE(grille->taille(), 11);
         QVERIFY(grille->description(8, 7).startsWith(u("8 × 7 = 56 : à revoir\n2 questions, 0 juste")));
-        QVERIFY(grille->description(8, 7).endsWith(u("\nboîte 1, à revoir aujourd'hui")));
-        QCOMPARE(Pilote::controle<QLabel>(&suivi, QStringLiteral("Revision"))->text(),
-                 u("Révision : 3 calculs à revoir aujourd'hui (6 × 6 = 36 ; 7 × 8 = 56 ; 8 × 7 = 56)."));
+        QVERIFY2(grille->description(8, 7).endsWith(u("\nréussite estimée aujourd'hui : 6 % (à revoir)")), qPrintable(grille->description(8, 7)));
+        QVERIFY2(grille->description(6, 6).endsWith(u("\nréussite estimée aujourd'hui : 67 % (fragile)")), qPrintable(grille->description(6, 6)));
+        auto* revision = Pilote::controle<QLabel>(&suivi, QStringLiteral("Revision"));
+        QCOMPARE(revision->text(), u("Révision : 3 calculs à revoir aujourd'hui (7 × 8 = 56 ; 8 × 7 = 56 ; 6 × 6 = 36).\n"
+                                     "Cette semaine, aucun autre ne passera sous la réussite visée."));
+        QCOMPARE(Pilote::controle<QLabel>(&suivi, QStringLiteral("Calibrage"))->text(), u("Prévu 46 %, obtenu 67 %"));
         QCOMPARE(Pilote::textes(Pilote::controle<QListWidget>(&suivi, QStringLiteral("Fragiles"))).join(QLatin1Char('|')),
                  u("✗ 8 × 7 = 56   (à revoir, 6 s)|~ 6 × 6 = 36   (juste mais lente, 1,5 s)"));
+
+        // The success aimed at lowered to 65 %: 6 × 6 is "solide", no longer due; the class's file
+        // keeps it under the threshold's line.
+        QTest::mouseClick(Pilote::controle<QPushButton>(&suivi, QStringLiteral("RetourClasse")), Qt::LeftButton);
+        auto* visee = Pilote::controle<QSpinBox>(&suivi, QStringLiteral("ReussiteVisee"));
+        QCOMPARE(visee->text(), QStringLiteral("90 %"));
+        visee->setFocus();
+        QTest::keyClick(visee, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(visee, QStringLiteral("65"));
+        QTest::keyClick(visee, Qt::Key_Return);
+        QCOMPARE(octetsDe(Revision::fichierSeuil(NomsDossier::repertoireClasse(QStringLiteral("aucun")))),
+                 cp1252("3000 - millisecondes au plus pour une réponse automatique\r\n65 - pour cent de réussite visée\r\n"));
+        QCOMPARE(tableau->item(zoe, 11)->text(), QStringLiteral("2"));
+        suivi.montreEleve(u("Zoé"));
+        QVERIFY2(grille->description(6, 6).endsWith(u("(solide)")), qPrintable(grille->description(6, 6)));
+        QVERIFY2(revision->text().startsWith(u("Révision : 2 calculs à revoir aujourd'hui")), qPrintable(revision->text()));
 
         // The weeks by the date of their Monday, from the week of 1 September.
         auto* axe = qobject_cast<QCategoryAxis*>(

@@ -130,13 +130,14 @@ TEST(Suivi, ClassLinesWeeksAndWhoNeedsHelpAgainstHandWorkedFigures) {
     // The class lines' figures are checked in the export below.
     const LigneClasse l = Suivi::ligne(z, Maintenant.date(), c.seuilMs);
     EXPECT_EQ(l.medianeMs, 1600);
-    // Review boxes on 9 December: every fact met is due (box 1, 6 of them) but 1 + 2, answered fluently
-    // on its day (8 December) and now in box 2 until the 10th; under a 0.8 s threshold it stays in box 1.
-    EXPECT_EQ(Revision::boiteDe(z.revision.boites, plus(1, 2)), 2);
-    c.seuilMs = 800;
+    // Due on 9 December: the facts met whose estimate is below the success aimed at: all seven of
+    // Zoé, none answered on more than two days; at 60 % only the five missed lately.
+    EXPECT_EQ(l.dusAujourdhui, 7);
+    c.reussiteVisee = 60;
     Suivi::revise(c);
-    EXPECT_EQ(Suivi::ligne(c.eleves[1], Maintenant.date(), c.seuilMs).dusAujourdhui, 7);
-    c.seuilMs = 3000;
+    EXPECT_EQ(Suivi::ligne(c.eleves[1], Maintenant.date(), c.seuilMs).dusAujourdhui, 5);
+    c.reussiteVisee = 90;
+    Suivi::revise(c);
     const LigneClasse adam = Suivi::ligne(c.eleves[0], Maintenant.date(), c.seuilMs);
 
     // Zoé only: success fell from 5/5 to 2/5, three facts more to review; the slowest first.
@@ -160,17 +161,26 @@ TEST(Suivi, ClassLinesWeeksAndWhoNeedsHelpAgainstHandWorkedFigures) {
     EXPECT_TRUE(lignes[0].startsWith(u("Élève|Dernière connexion|Exercices cette semaine|")));
     EXPECT_TRUE(lignes[0].endsWith(u("|Faits jamais vus|Dus aujourd'hui")));
     EXPECT_EQ(lignes[1], u("Adam||0|0||||0|0|0|4|0"));
-    EXPECT_EQ(lignes[2], u("Zoé|08/12/2026 09:05:00|2|6|40|100|1,6|0|1|3|0|6"));
+    EXPECT_EQ(lignes[2], u("Zoé|08/12/2026 09:05:00|2|6|40|100|1,6|0|1|3|0|7"));
 }
 
-TEST(Suivi, ClassThresholdKeptInTheClassFolder) {
+// The threshold and the success aimed at share one file; a file of the former program (the
+// threshold alone) reads as 90 %, and its reader (the first line's number) still finds the threshold.
+TEST(Suivi, ClassThresholdAndTargetKeptInTheClassFolder) {
     DossierTemporaire dossier;
     ASSERT_TRUE(QDir().mkpath(Classe_));
     EXPECT_EQ(Revision::litSeuil(Classe_), 3000);
-    Revision::ecritSeuil(Classe_, 2500);
-    EXPECT_EQ(octetsDe(Revision::fichierSeuil(Classe_)), cp1252("2500 - millisecondes au plus pour une réponse automatique\r\n"));
+    EXPECT_EQ(Revision::litReussiteVisee(Classe_), 90);
+    const QString fichier = Revision::fichierSeuil(Classe_);
+    ecritOctets(fichier, cp1252("2500 - millisecondes au plus pour une réponse automatique\r\n"));
     EXPECT_EQ(Revision::litSeuil(Classe_), 2500);
-    ecritOctets(Revision::fichierSeuil(Classe_), "trois secondes\r\n");
+    EXPECT_EQ(Revision::litReussiteVisee(Classe_), 90);
+    Revision::ecritReussiteVisee(Classe_, 85);
+    Revision::ecritSeuil(Classe_, 2000);
+    EXPECT_EQ(octetsDe(fichier), cp1252("2000 - millisecondes au plus pour une réponse automatique\r\n"
+                                        "85 - pour cent de réussite visée\r\n"));
+    EXPECT_EQ(Revision::litReussiteVisee(Classe_), 85);
+    ecritOctets(fichier, "trois secondes\r\n");
     EXPECT_EQ(Revision::litSeuil(Classe_), 3000);
 }
 
