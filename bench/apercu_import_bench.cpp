@@ -48,8 +48,8 @@ void ElevesInscrits(benchmark::State& etat) {
     QTemporaryDir dossier;
     QDir::setCurrent(dossier.path());
     prepareDossier();
-    const QList<ImportEleves::Eleve> eleves =
-        ImportEleves::prepare(Etat(), "Martin", ListeLue::lit("export.csv", Registre::Niveaux), "ce1");
+    const QList<ImportEleves::Eleve> eleves = ImportEleves::prepare(Etat(), "Martin",
+                                                                    ListeLue::lit("export.csv", Registre::Niveaux), "ce1");
     for (auto _ : etat) {
         FichierTexte::supprime(Registre::FichierListeEleves("Martin"));
         benchmark::DoNotOptimize(ImportEleves::enregistre("Martin", eleves).enregistres);

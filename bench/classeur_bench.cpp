@@ -31,8 +31,7 @@ void ecritXlsx(const QString& nom, int lignes, int colonnes) {
         const QByteArray numero = QByteArray::number(l);
         feuille += "<row r=\"" + numero + "\" spans=\"1:" + QByteArray::number(colonnes) + "\">";
         for (int c = 1; c <= colonnes; ++c) {
-            feuille += "<c r=\"" + colonneXlsx(c) + numero + "\" s=\"1\" t=\"s\"><v>" + QByteArray::number(index++) +
-                       "</v></c>";
+            feuille += "<c r=\"" + colonneXlsx(c) + numero + "\" s=\"1\" t=\"s\"><v>" + QByteArray::number(index++) + "</v></c>";
             partages += "<si><t>" + texte(l, c) + "</t></si>";
         }
         feuille += "</row>";
@@ -53,16 +52,15 @@ void ecritOds(const QString& nom, int lignes, int colonnes) {
     for (int l = 1; l <= lignes; ++l) {
         contenu += "<table:table-row table:style-name=\"ro1\">";
         for (int c = 1; c <= colonnes; ++c)
-            contenu += "<table:table-cell office:value-type=\"string\" calcext:value-type=\"string\"><text:p>" +
-                       texte(l, c) + "</text:p></table:table-cell>";
+            contenu += "<table:table-cell office:value-type=\"string\" calcext:value-type=\"string\"><text:p>" + texte(l, c) +
+                       "</text:p></table:table-cell>";
         contenu += "</table:table-row>";
     }
-    contenu += "<table:table-row table:style-name=\"ro1\" table:number-rows-repeated=\"" +
-               QByteArray::number(1048576 - lignes) +
+    contenu += "<table:table-row table:style-name=\"ro1\" table:number-rows-repeated=\"" + QByteArray::number(1048576 - lignes) +
                "\"><table:table-cell table:number-columns-repeated=\"16384\"/></table:table-row>"
                "</table:table></office:spreadsheet></office:body></office:document-content>";
-    ArchiveZipEcriture::remplace(nom, {}, {{"mimetype", "application/vnd.oasis.opendocument.spreadsheet"},
-                                           {"content.xml", contenu}});
+    ArchiveZipEcriture::remplace(nom, {},
+                                 {{"mimetype", "application/vnd.oasis.opendocument.spreadsheet"}, {"content.xml", contenu}});
 }
 
 // The workbook of the given kind and size, made once in a folder kept for the whole run.

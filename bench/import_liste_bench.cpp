@@ -21,7 +21,10 @@ const QString Enseignant = QStringLiteral("Mme Durand");
 QByteArray csv() {
     QString texte = QStringLiteral("Liste des élèves de l'école, année 2026-2027\r\n\r\nNom;Prénom;Classe\r\n");
     for (int i = 0; i < Eleves; ++i)
-        texte += QStringLiteral("Lefèvre-%1;Zoé Anaïs %2;%3\r\n").arg(i).arg(i % 97).arg(i % 2 ? QStringLiteral("CE1") : QStringLiteral("ce 2"));
+        texte += QStringLiteral("Lefèvre-%1;Zoé Anaïs %2;%3\r\n")
+                     .arg(i)
+                     .arg(i % 97)
+                     .arg(i % 2 ? QStringLiteral("CE1") : QStringLiteral("ce 2"));
     return texte.toUtf8();
 }
 
@@ -34,7 +37,9 @@ struct Classe {
         lus = ListeLue::depuisCsv(csv(), Registre::Niveaux);
     }
     ~Classe() { QDir::setCurrent(precedent); }
-    void vide() { FichierTexte::ecritLignes(Registre::FichierListeEleves(Enseignant), {Registre::EnteteListeEleves(Enseignant)}); }
+    void vide() {
+        FichierTexte::ecritLignes(Registre::FichierListeEleves(Enseignant), {Registre::EnteteListeEleves(Enseignant)});
+    }
 
     QTemporaryDir dossier;
     QString precedent;

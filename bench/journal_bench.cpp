@@ -58,15 +58,18 @@ struct Annee {
         base.transaction();
         QSqlQuery q(base);
         for (int eleve = 1; eleve <= 30; ++eleve) {
-            q.exec(QStringLiteral("INSERT INTO journal_eleves (id, enseignant, eleve) VALUES (%1, 'Mme Léa Martin', 'Élève numéro %1')").arg(eleve));
+            q.exec(QStringLiteral(
+                       "INSERT INTO journal_eleves (id, enseignant, eleve) VALUES (%1, 'Mme Léa Martin', 'Élève numéro %1')")
+                       .arg(eleve));
         }
-        q.prepare(QStringLiteral("INSERT INTO journal_questions VALUES (?, ?, ?, ?, 2, 10, 1, 0, 0, ?, 2, ?, ?, 0, ?, ?, ?, ?, ?, 0)"));
+        q.prepare(
+            QStringLiteral("INSERT INTO journal_questions VALUES (?, ?, ?, ?, 2, 10, 1, 0, 0, ?, 2, ?, ?, 0, ?, ?, ?, ?, ?, 0)"));
         for (int i = 0; i < 300'000; ++i) {
             const EntreeJournal e = question(1 + i % 30, suivant++);
-            for (const QVariant& v : {QVariant(1 + i % 30), QVariant(e.moment), QVariant(e.typeExercice), QVariant(e.position),
-                                      QVariant(e.fait.gauche), QVariant(e.fait.droite), QVariant(e.fait.resultat),
-                                      QVariant(e.reponse), QVariant(int(e.justePremierCoup)), QVariant(e.essais),
-                                      QVariant(e.msPremiere), QVariant(e.msFin)})
+            for (const QVariant& v :
+                 {QVariant(1 + i % 30), QVariant(e.moment), QVariant(e.typeExercice), QVariant(e.position),
+                  QVariant(e.fait.gauche), QVariant(e.fait.droite), QVariant(e.fait.resultat), QVariant(e.reponse),
+                  QVariant(int(e.justePremierCoup)), QVariant(e.essais), QVariant(e.msPremiere), QVariant(e.msFin)})
                 q.addBindValue(v);
             q.exec();
         }
@@ -119,7 +122,8 @@ BENCHMARK(UneQuestionConfieeAuJournal)->Iterations(1000)->Unit(benchmark::kMicro
 void ControleDuJournal(benchmark::State& etat) {
     Annee& a = annee();
     for (auto _ : etat) {
-        const JournalSqlite::Controle c = JournalSqlite::controle(a.fichier, QStringLiteral("Mme Léa Martin"), QDateTime::currentDateTime(), 2000);
+        const JournalSqlite::Controle c = JournalSqlite::controle(a.fichier, QStringLiteral("Mme Léa Martin"),
+                                                                  QDateTime::currentDateTime(), 2000);
         if (c.etat != JournalSqlite::Etat::Sain) etat.SkipWithError("journal not sound");
     }
 }
@@ -136,8 +140,9 @@ void finsDExercice(benchmark::State& etat, bool verrou) {
     QProcess tient;
     if (verrou) {
         tient.start(QStringLiteral("/usr/bin/python3"),
-                    {QStringLiteral("-c"), QStringLiteral("import sqlite3, sys; b = sqlite3.connect(sys.argv[1], isolation_level=None); "
-                                                          "b.execute('BEGIN EXCLUSIVE'); print('tenu', flush=True); sys.stdin.readline()"),
+                    {QStringLiteral("-c"),
+                     QStringLiteral("import sqlite3, sys; b = sqlite3.connect(sys.argv[1], isolation_level=None); "
+                                    "b.execute('BEGIN EXCLUSIVE'); print('tenu', flush=True); sys.stdin.readline()"),
                      a.fichier});
         if (!tient.waitForReadyRead(20000)) etat.SkipWithError("no lock");
     }

@@ -22,7 +22,8 @@ const QList<ReponseResumee>& anneeDeClasse() {
                 r.eleve = eleve;
                 r.moment = Rentree + (i / 56) * Jour + (i % 56) * 8000;
                 const int a = 1 + Aleatoire::random(10), b = 1 + Aleatoire::random(10);
-                r.fait = Aleatoire::random(2) ? Fait{a, Operation::Multiplication, b, a * b} : Fait{a, Operation::Addition, b, a + b};
+                r.fait = Aleatoire::random(2) ? Fait{a, Operation::Multiplication, b, a * b}
+                                              : Fait{a, Operation::Addition, b, a + b};
                 r.justePremierCoup = Aleatoire::random(100) < 60 + 35 * i / 10000;
                 r.msFin = r.justePremierCoup ? 1500 + Aleatoire::random(4000) : -1;
                 liste.append(r);

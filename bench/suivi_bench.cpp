@@ -35,8 +35,11 @@ struct Classe30 {
         QSqlQuery q(base);
         const qint64 debut = QDateTime(QDate(2026, 9, 1), QTime(9, 0)).toMSecsSinceEpoch();
         for (int e = 1; e <= 30; ++e)
-            q.exec(QStringLiteral("INSERT INTO journal_eleves (id, enseignant, eleve) VALUES (%1, '%2', 'Élève %1')").arg(e).arg(Enseignant));
-        q.prepare(QStringLiteral("INSERT INTO journal_questions VALUES (?, ?, 1, 1, 0, 0, 1, 0, 0, ?, 2, ?, ?, 0, '', ?, 1, 1000, ?, 0)"));
+            q.exec(QStringLiteral("INSERT INTO journal_eleves (id, enseignant, eleve) VALUES (%1, '%2', 'Élève %1')")
+                       .arg(e)
+                       .arg(Enseignant));
+        q.prepare(QStringLiteral(
+            "INSERT INTO journal_questions VALUES (?, ?, 1, 1, 0, 0, 1, 0, 0, ?, 2, ?, ?, 0, '', ?, 1, 1000, ?, 0)"));
         // The class plays together: the pupils' questions are stored mixed, as in a real journal.
         for (int i = 0; i < 10000; ++i) {
             for (int e = 1; e <= 30; ++e) {

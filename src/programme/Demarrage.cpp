@@ -77,10 +77,8 @@ void creeLesEcrans() {
     const std::size_t desLeDebut = 2;
     for (std::size_t i = 0; i < std::size(ecrans); ++i) {
         const Declaration& d = ecrans[i];
-        if (i < desLeDebut)
-            Ecrans::enregistre(d.role, d.cree(), d.typeExercice);
-        else
-            Ecrans::annonce(d.role, d.cree, d.typeExercice);
+        if (i < desLeDebut) Ecrans::enregistre(d.role, d.cree(), d.typeExercice);
+        else Ecrans::annonce(d.role, d.cree, d.typeExercice);
     }
 }
 

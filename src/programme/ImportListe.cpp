@@ -17,9 +17,7 @@ namespace {
 const QString Option = QStringLiteral("--importer-liste");
 const QString Essai = QStringLiteral("--essai");
 
-void ecrit(std::FILE* sortie, const QString& texte) {
-    std::fputs((texte + QLatin1Char('\n')).toLocal8Bit().constData(), sortie);
-}
+void ecrit(std::FILE* sortie, const QString& texte) { std::fputs((texte + QLatin1Char('\n')).toLocal8Bit().constData(), sortie); }
 
 QString compte(qsizetype n, const char* un, const char* plusieurs) {
     return QString::number(n) + QLatin1Char(' ') + QString::fromUtf8(n > 1 ? plusieurs : un);
@@ -28,9 +26,9 @@ QString compte(qsizetype n, const char* un, const char* plusieurs) {
 // The preview as the screen shows it, one line a pupil.
 QStringList apercu(const QString& fichier, const QString& enseignant, const QList<ImportEleves::Eleve>& eleves) {
     QStringList lignes{QStringLiteral("Élèves lus dans « %1 » pour %2 :")
-                           .arg(QFileInfo(fichier).fileName(),
-                                enseignant == Registre::Aucun ? QStringLiteral("les élèves sans enseignant")
-                                                              : QStringLiteral("la classe de ") + enseignant)};
+                           .arg(QFileInfo(fichier).fileName(), enseignant == Registre::Aucun
+                                                                   ? QStringLiteral("les élèves sans enseignant")
+                                                                   : QStringLiteral("la classe de ") + enseignant)};
     qsizetype acceptes = 0;
     for (const ImportEleves::Eleve& e : eleves) {
         const QString debut = QStringLiteral("ligne %1 : %2").arg(e.numero).arg(e.nom);
@@ -78,18 +76,21 @@ int execute(const Demande& d, const QString& partage, const QString& maison) {
     try {
         if (!FichierTexte::existe(etat.FichierEnseignants)) {
             ecrit(stderr, QStringLiteral("Le dossier de données « %1 » n'a pas encore de liste d'enseignants : aucune "
-                                         "classe n'y est inscrite.").arg(dossier));
+                                         "classe n'y est inscrite.")
+                              .arg(dossier));
             return 1;
         }
         if (!Registre::EnseignantInscrit(etat, d.enseignant)) {
             ecrit(stderr, QStringLiteral("L'enseignant « %1 » n'est pas inscrit dans « %2 » (« aucun » pour les élèves "
-                                         "sans enseignant).").arg(d.enseignant, dossier));
+                                         "sans enseignant).")
+                              .arg(d.enseignant, dossier));
             return 1;
         }
         const QList<ListeLue::Eleve> lus = ListeLue::lit(fichier, Registre::Niveaux);
         if (lus.isEmpty()) {
             ecrit(stderr, QStringLiteral("Aucun élève n'a été trouvé dans « %1 » : il faut une colonne « Nom » (et "
-                                         "« Prénom », « Niveau » si vous les avez), un élève par ligne.").arg(fichier));
+                                         "« Prénom », « Niveau » si vous les avez), un élève par ligne.")
+                              .arg(fichier));
             return 1;
         }
         // Pupils the file gives no level take the class's first, as on the screen.

@@ -45,8 +45,7 @@ std::optional<Demande> lit(const QStringList& arguments) {
     Demande d;
     const qsizetype j = arguments.indexOf(OptionMoment);
     // Exactly: the program, --predictions <journal>, --jusqua <moment>, in either order.
-    if (arguments.size() == 5 && j > 0 && i + 1 < arguments.size() && j + 1 < arguments.size() && i + 1 != j &&
-        j + 1 != i) {
+    if (arguments.size() == 5 && j > 0 && i + 1 < arguments.size() && j + 1 < arguments.size() && i + 1 != j && j + 1 != i) {
         d.journal = arguments[i + 1];
         d.jusqua = arguments[j + 1];
         d.complete = true;

@@ -8,4 +8,3 @@ public:
     TAccueil();
     void FormCreate();
 };
-

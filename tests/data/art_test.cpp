@@ -9,8 +9,7 @@
 
 // Design coordinates and picture coordinates agree only when the viewBox starts at 0, 0 and is
 // the picture's size; a highlighted twin is the size of its picture, so it can take its place.
-TEST(ArtRessources, chaqueImageASaTailleDeDessinEtSonJumeauLaMeme)
-{
+TEST(ArtRessources, chaqueImageASaTailleDeDessinEtSonJumeauLaMeme) {
     const QStringList fichiers = QDir(QStringLiteral(":/svg")).entryList({QStringLiteral("*.svg")});
     ASSERT_GT(fichiers.size(), 90);
     int jumeaux = 0;
@@ -23,16 +22,14 @@ TEST(ArtRessources, chaqueImageASaTailleDeDessinEtSonJumeauLaMeme)
         EXPECT_EQ(rendu.viewBoxF(), QRectF(QPointF(0, 0), QSizeF(rendu.defaultSize())));
         if (nom.endsWith(QStringLiteral("_selectionne"))) {
             ++jumeaux;
-            EXPECT_EQ(rendu.defaultSize(),
-                      QSvgRenderer(marivelle::cheminSvg(nom.chopped(12))).defaultSize());
+            EXPECT_EQ(rendu.defaultSize(), QSvgRenderer(marivelle::cheminSvg(nom.chopped(12))).defaultSize());
         }
     }
     EXPECT_EQ(jumeaux, 12);
 }
 
 // The messages file is a Windows-1252 text file with CR LF ends, like every text file of the program.
-TEST(ArtRessources, messagesPerduSontEnWindows1252AvecCrLf)
-{
+TEST(ArtRessources, messagesPerduSontEnWindows1252AvecCrLf) {
     const QByteArray octets = octetsDe(QString::fromLatin1(marivelle::kMessagesPerduIntegres));
     ASSERT_FALSE(octets.isEmpty());
     EXPECT_TRUE(octets.endsWith("\r\n"));
@@ -49,10 +46,9 @@ TEST(ArtRessources, messagesPerduSontEnWindows1252AvecCrLf)
         // "é" written as UTF-8 would show as "Ã©" on screen
         EXPECT_NE(octet, 0xC3) << "texte en UTF-8 à l'octet " << i;
     }
-    EXPECT_TRUE(octets.contains('\xE9')); // é as one byte
+    EXPECT_TRUE(octets.contains('\xE9'));  // é as one byte
 
     const QList<QByteArray> lignes = octets.chopped(2).split('\n');
     EXPECT_GE(lignes.size(), 14);
-    for (const QByteArray& ligne : lignes)
-        EXPECT_GT(ligne.trimmed().size(), 0);
+    for (const QByteArray& ligne : lignes) EXPECT_GT(ligne.trimmed().size(), 0);
 }

@@ -41,10 +41,16 @@ TEST(Demarrage, EveryRoleHasItsBorderlessScreenCreatedInOrder) {
     using R = Ecrans::Role;
     ASSERT_NE(Ecrans::exercice(3), nullptr);
     EXPECT_EQ(crees(), QStringList({"Accueil", "ChoixOperateur", "Exo1", "Exo3", "Parametrage", "SaisieIdentifiant"}));
-    const std::pair<R, const char*> attendus[] = {
-        {R::SaisieIdentifiant, "SaisieIdentifiant"}, {R::Accueil, "Accueil"}, {R::ChoixOperateur, "ChoixOperateur"},
-        {R::Exo1, "Exo1"}, {R::Parametrage, "Parametrage"}, {R::Exo3, "Exo3"}, {R::Exo2, "Exo2"},
-        {R::Exo4, "Exo4"}, {R::Form1, "Form1"}, {R::Revision, "Revision"}};
+    const std::pair<R, const char*> attendus[] = {{R::SaisieIdentifiant, "SaisieIdentifiant"},
+                                                  {R::Accueil, "Accueil"},
+                                                  {R::ChoixOperateur, "ChoixOperateur"},
+                                                  {R::Exo1, "Exo1"},
+                                                  {R::Parametrage, "Parametrage"},
+                                                  {R::Exo3, "Exo3"},
+                                                  {R::Exo2, "Exo2"},
+                                                  {R::Exo4, "Exo4"},
+                                                  {R::Form1, "Form1"},
+                                                  {R::Revision, "Revision"}};
     for (const auto& [role, nom] : attendus) {
         QWidget* e = Ecrans::ecran(role);
         ASSERT_NE(e, nullptr) << nom;

@@ -32,9 +32,8 @@
 namespace {
 bool estControle(const QWidget* w) {
     if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_"))) return false;
-    return qobject_cast<const QLabel*>(w) || qobject_cast<const QAbstractButton*>(w) ||
-           qobject_cast<const QLineEdit*>(w) || qobject_cast<const QComboBox*>(w) ||
-           qobject_cast<const QAbstractSpinBox*>(w) || qobject_cast<const QListWidget*>(w);
+    return qobject_cast<const QLabel*>(w) || qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QLineEdit*>(w) ||
+           qobject_cast<const QComboBox*>(w) || qobject_cast<const QAbstractSpinBox*>(w) || qobject_cast<const QListWidget*>(w);
 }
 
 QList<QWidget*> controles(QWidget* ecran) {
@@ -70,16 +69,19 @@ TEST(Ecrans, EveryLabelButtonAndFieldGrowsWithTheDisplay) {
         {"Exo3", [] { return new TExo3; }},
         {"Exo4", [] { return new TExo4; }},
         {"Form1", [] { return new TForm1; }},
-        {"DialogueMessage", [] {
-             return new DialogueMessage(Messages::Genre::Confirmation, QStringLiteral("Voulez-vous vraiment supprimer cet eleve?"),
+        {"DialogueMessage",
+         [] {
+             return new DialogueMessage(Messages::Genre::Confirmation,
+                                        QStringLiteral("Voulez-vous vraiment supprimer cet eleve?"),
                                         QStringLiteral("Confirmation"));
          }},
     };
     // The numbers of one equation, typed or shown, in one size.
-    const QMap<QString, QStringList> equations{
-        {QStringLiteral("Exo1"), {"OpGauche", "OpDroite", "Resultat", "ResultatBulle2", "EgaleBulle2"}},
-        {QStringLiteral("Exo2"), {"OpGauche", "OpGaucheEdit", "OpDroite1", "OpDroiteEdit", "Resultat", "Exo2OpGauche",
-                                  "Exo2OpGaucheEdit", "Exo2Resultat"}}};
+    const QMap<QString, QStringList> equations{{QStringLiteral("Exo1"),
+                                                {"OpGauche", "OpDroite", "Resultat", "ResultatBulle2", "EgaleBulle2"}},
+                                               {QStringLiteral("Exo2"),
+                                                {"OpGauche", "OpGaucheEdit", "OpDroite1", "OpDroiteEdit", "Resultat",
+                                                 "Exo2OpGauche", "Exo2OpGaucheEdit", "Exo2Resultat"}}};
     for (const auto& [nom, cree] : ecrans) {
         const auto petit = construitA(QSize(1024, 768), cree);
         const QList<QWidget*> design = controles(petit.get());

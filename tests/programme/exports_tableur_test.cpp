@@ -21,12 +21,13 @@ namespace {
 // number, "f" formula.
 QJsonArray luParLibreOffice(const QString& soffice, const QString& csv, const QString& filtre) {
     QProcess p;
-    p.start(soffice, {"-env:UserInstallation=file://" + QDir::currentPath() + "/profil", "--headless",
-                      "--infilter=" + filtre, "--convert-to", "xlsx", csv});
+    p.start(soffice, {"-env:UserInstallation=file://" + QDir::currentPath() + "/profil", "--headless", "--infilter=" + filtre,
+                      "--convert-to", "xlsx", csv});
     EXPECT_TRUE(p.waitForFinished(120000) && p.exitCode() == 0) << p.readAllStandardError().toStdString();
-    p.start("/usr/bin/python3", {"-c", "import json,sys,openpyxl\n"
-                                       "f=openpyxl.load_workbook(sys.argv[1]).worksheets[0]\n"
-                                       "print(json.dumps([[c.data_type+' '+str(c.value) for c in r] for r in f.iter_rows()]))",
+    p.start("/usr/bin/python3", {"-c",
+                                 "import json,sys,openpyxl\n"
+                                 "f=openpyxl.load_workbook(sys.argv[1]).worksheets[0]\n"
+                                 "print(json.dumps([[c.data_type+' '+str(c.value) for c in r] for r in f.iter_rows()]))",
                                  QFileInfo(csv).completeBaseName() + ".xlsx"});
     EXPECT_TRUE(p.waitForFinished(60000) && p.exitCode() == 0) << p.readAllStandardError().toStdString();
     return QJsonDocument::fromJson(p.readAllStandardOutput()).array();
@@ -37,8 +38,13 @@ TEST(ExportsTableur, NoCellIsReadAsAFormulaAndFiguresStayNumbers) {
     const QString soffice = QStandardPaths::findExecutable("soffice");
     if (soffice.isEmpty()) GTEST_SKIP() << "LibreOffice absent : les exports ne sont pas ouverts dans un tableur";
     DossierTemporaire dossier;
-    const QStringList hostiles = {"=1+2", "+33 6 12 34 56 78", "-Paul", "@SOMME(1;2)", "\tTab",
-                                  "=HYPERLINK(\"http://exemple.invalid\";\"clic\")", "=WEBSERVICE(\"http://exemple.invalid\")",
+    const QStringList hostiles = {"=1+2",
+                                  "+33 6 12 34 56 78",
+                                  "-Paul",
+                                  "@SOMME(1;2)",
+                                  "\tTab",
+                                  "=HYPERLINK(\"http://exemple.invalid\";\"clic\")",
+                                  "=WEBSERVICE(\"http://exemple.invalid\")",
                                   "\r=1+2"};
     QStringList liste{Registre::EnteteListeEleves("Martin")}, inscrits;
     QList<LigneClasse> lignes;
@@ -85,7 +91,8 @@ TEST(ExportsTableur, NoCellIsReadAsAFormulaAndFiguresStayNumbers) {
             // A carriage return in a cell is kept as a line break.
             const QString nom = "s '" + QString(x.noms[r - 1]).replace('\r', '\n');
             for (int colonne : x.colonnesNoms) EXPECT_EQ(ligne[colonne].toStdString(), nom.toStdString());
-            for (auto [colonne, attendu] : x.autres.asKeyValueRange()) EXPECT_EQ(ligne[colonne].toStdString(), attendu.toStdString());
+            for (auto [colonne, attendu] : x.autres.asKeyValueRange())
+                EXPECT_EQ(ligne[colonne].toStdString(), attendu.toStdString());
         }
     }
 }

@@ -27,8 +27,7 @@ Issue lance(const QStringList& arguments) {
 // Every file and folder under the data folder with its bytes, lock files included.
 QMap<QString, QByteArray> contenu(const QString& dossier) {
     QMap<QString, QByteArray> tout;
-    QDirIterator it(dossier, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
+    QDirIterator it(dossier, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString chemin = it.next();
         tout[chemin] = octetsDe(chemin);

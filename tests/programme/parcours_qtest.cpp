@@ -45,10 +45,14 @@ class ParcoursTest : public TestEcran {
     TExo1* exo1() { return static_cast<TExo1*>(ecran(Ecrans::Role::Exo1)); }
     TRevision* revision() { return static_cast<TRevision*>(ecran(Ecrans::Role::Revision)); }
     template <typename T = QWidget>
-    T* w(const char* nom) { return Pilote::controle<T>(identification(), QString::fromLatin1(nom)); }
+    T* w(const char* nom) {
+        return Pilote::controle<T>(identification(), QString::fromLatin1(nom));
+    }
     void appuie(const char* bouton) { QTest::mouseClick(w<QPushButton>(bouton), Qt::LeftButton); }
     template <typename T = QWidget>
-    T* p(const char* nom) { return Pilote::controle<T>(ecran(Ecrans::Role::Parametrage), QString::fromLatin1(nom)); }
+    T* p(const char* nom) {
+        return Pilote::controle<T>(ecran(Ecrans::Role::Parametrage), QString::fromLatin1(nom));
+    }
     void cliqueP(std::initializer_list<const char*> noms) {
         for (const char* nom : noms) Pilote::coche(p<QAbstractButton>(nom));
     }
@@ -87,10 +91,8 @@ class ParcoursTest : public TestEcran {
                 faits << Fait{question.gauche, question.operation, question.droite, question.resultat}.cle();
                 QTest::keyClicks(champ, QString::number(question.resultat));
                 QTest::keyClick(champ, Qt::Key_Return);
-                if (q < questions)
-                    QTRY_COMPARE(exo->partie().NumeroQuestion, q + 1);
-                else
-                    QTRY_COMPARE(bilans, avant + 1);
+                if (q < questions) QTRY_COMPARE(exo->partie().NumeroQuestion, q + 1);
+                else QTRY_COMPARE(bilans, avant + 1);
             }
         }();
         return faits;
@@ -241,9 +243,10 @@ private slots:
         Messages::installeRepondeur([](Messages::Genre genre, const QString&) { return genre != Messages::Genre::Confirmation; });
         choisit({"ImageRevision", "SigneBulleMultiplication", "Baleine", "PoissonJouer"});
         QTRY_VERIFY(ecran(Ecrans::Role::ChoixOperateur)->isVisible() && !revision()->isVisible());
-        QCOMPARE(Messages::recueille(), QStringList{u("Tu n'as encore fait aucun de ces calculs\u00A0: il n'y a rien à revoir pour "
-                                                     "l'instant. Tu pourras les revoir quand tu t'y seras entraîné.\n\n"
-                                                     "Veux-tu faire l'exercice habituel, donner le résultat\u00A0?")});
+        QCOMPARE(Messages::recueille(),
+                 QStringList{u("Tu n'as encore fait aucun de ces calculs\u00A0: il n'y a rien à revoir pour "
+                               "l'instant. Tu pourras les revoir quand tu t'y seras entraîné.\n\n"
+                               "Veux-tu faire l'exercice habituel, donner le résultat\u00A0?")});
         Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
         choisit({"ImageExo1", "SigneBulleMultiplication", "Baleine", "PoissonJouer"});
         // Ten questions of the multiplication tables, the chooser's defaults.
@@ -256,9 +259,10 @@ private slots:
         Messages::recueille();
         choisit({"ImageRevision", "SigneBulleMultiplication", "Baleine", "PoissonJouer"});
         QTRY_VERIFY(revision()->isVisible());
-        QCOMPARE(Messages::recueille(), QStringList{u("Tu n'as aucun calcul à revoir aujourd'hui\u00A0: ceux que tu as déjà faits, "
-                                                     "tu les connais bien. Bravo\u00A0!\n\nVeux-tu faire l'exercice habituel, "
-                                                     "donner le résultat\u00A0?")});
+        QCOMPARE(Messages::recueille(),
+                 QStringList{u("Tu n'as aucun calcul à revoir aujourd'hui\u00A0: ceux que tu as déjà faits, "
+                               "tu les connais bien. Bravo\u00A0!\n\nVeux-tu faire l'exercice habituel, "
+                               "donner le résultat\u00A0?")});
         QCOMPARE(Etat().TypeExercice, 1);
         cliqueImage(Ecrans::Role::Revision, "QuitterExo1");
         QTRY_VERIFY(ecran(Ecrans::Role::ChoixOperateur)->isVisible());
@@ -338,8 +342,10 @@ f = openpyxl.load_workbook(sys.argv[1] + ".xlsx")[sys.argv[2]]
 print("|".join(str(c.value) for c in f[8][1:]))
 j = sqlite3.connect(sys.argv[3])
 print("|".join(str(t) for (t,) in j.execute("select type_exercice from journal_questions order by moment")))
-)", Classe + "profil_des_eleves_de_Martin", u("Léa_en_classe_de_ce1"),
-                                            Classe + "journal_des_reponses_de_Martin.sqlite"}).split('\n');
+)",
+                                           Classe + "profil_des_eleves_de_Martin", u("Léa_en_classe_de_ce1"),
+                                           Classe + "journal_des_reponses_de_Martin.sqlite"})
+                                       .split('\n');
         QCOMPARE(lignes.value(0), u("donner résultat|donner résultat|révision"));
         QCOMPARE(lignes.value(1), u("donner résultat|donner résultat|révision"));
         QVERIFY2(lignes.value(2).endsWith("|1|1|1|1|5|5"), qPrintable(lignes.value(2)));

@@ -30,9 +30,10 @@ int parametre(const char* nom, int defaut) {
     return ok ? v : defaut;
 }
 
-const Ecrans::Role Roles[] = {Ecrans::Role::SaisieIdentifiant, Ecrans::Role::Accueil, Ecrans::Role::ChoixOperateur,
-                              Ecrans::Role::Exo1, Ecrans::Role::Parametrage, Ecrans::Role::Exo3,
-                              Ecrans::Role::Exo2, Ecrans::Role::Exo4, Ecrans::Role::Revision, Ecrans::Role::SuiviEleves};
+const Ecrans::Role Roles[] = {
+    Ecrans::Role::SaisieIdentifiant, Ecrans::Role::Accueil,    Ecrans::Role::ChoixOperateur, Ecrans::Role::Exo1,
+    Ecrans::Role::Parametrage,       Ecrans::Role::Exo3,       Ecrans::Role::Exo2,           Ecrans::Role::Exo4,
+    Ecrans::Role::Revision,          Ecrans::Role::SuiviEleves};
 
 QList<QWidget*> ecransVisibles() {
     QList<QWidget*> visibles;
@@ -97,9 +98,9 @@ class SingeTest : public TestEcran {
             const QPoint point(tire(std::max(1, w->width())), tire(std::max(1, w->height())));
             QTest::mouseClick(w, tire(8) ? Qt::LeftButton : Qt::RightButton, Qt::NoModifier, point);
         } else {
-            static const Qt::Key touches[] = {Qt::Key_0, Qt::Key_1, Qt::Key_2, Qt::Key_5, Qt::Key_9, Qt::Key_Return,
-                                              Qt::Key_Tab, Qt::Key_Space, Qt::Key_Escape, Qt::Key_Backspace,
-                                              Qt::Key_Delete, Qt::Key_A, Qt::Key_Down};
+            static const Qt::Key touches[] = {Qt::Key_0,      Qt::Key_1,   Qt::Key_2,     Qt::Key_5,      Qt::Key_9,
+                                              Qt::Key_Return, Qt::Key_Tab, Qt::Key_Space, Qt::Key_Escape, Qt::Key_Backspace,
+                                              Qt::Key_Delete, Qt::Key_A,   Qt::Key_Down};
             QWidget* focus = QApplication::focusWidget();
             QTest::keyClick(focus && focus->window() == fenetre ? focus : fenetre, touches[tire(std::size(touches))]);
         }
@@ -152,8 +153,7 @@ class SingeTest : public TestEcran {
         QTimer::singleShot(fait < voulus ? 0 : 10, this, [this] {
             if (arret) return;
             planifie();
-            if (fait < voulus)
-                unPas();
+            if (fait < voulus) unPas();
             else if (QWidget* modal = QApplication::activeModalWidget())
                 // Done: a summary screen still open (now or later, when a running exercise ends)
                 // is closed, so the loops under it return.
@@ -190,8 +190,11 @@ private slots:
         SequenceSettings s;
         for (int type = 1; type <= 4; ++type)
             s.exercices << ExerciseSettings{.TypeExercice = type,
-                                            .tables = {EntreeTable::table(type + 1, 1, 10, type % 4), EntreeTable::complement(10, 0)},
-                                            .AvecPirate = type != 1, .TempsDeReponse = type == 2 ? 0 : 2, .NombreDeQuestions = 2};
+                                            .tables = {EntreeTable::table(type + 1, 1, 10, type % 4),
+                                                       EntreeTable::complement(10, 0)},
+                                            .AvecPirate = type != 1,
+                                            .TempsDeReponse = type == 2 ? 0 : 2,
+                                            .NombreDeQuestions = 2};
         const QString lea = "Lea en classe de ce1";
         EcritFichier("classe de Martin/" + NomsDossier::parametrage(lea, "Martin"), TexteParameterFile("Martin", lea, s));
         EcritFichier("classe de Martin/" + NomsDossier::parametrageEnseignant("Martin"),
@@ -206,8 +209,12 @@ private slots:
         planifie();
         // The one bound for each 15000 steps (the CI's count, a few seconds): a longer run by hand waits longer.
         const bool tousFaits = attendsQue([this] { return fait >= voulus; }, BorneAttenteMs * (1 + voulus / 15000));
-        QVERIFY2(tousFaits, qPrintable(QStringLiteral("%1 pas sur %2, fenêtre modale : %3").arg(fait).arg(voulus).arg(
-                                QApplication::activeModalWidget() ? QApplication::activeModalWidget()->objectName() : "aucune")));
+        QVERIFY2(
+            tousFaits,
+            qPrintable(QStringLiteral("%1 pas sur %2, fenêtre modale : %3")
+                           .arg(fait)
+                           .arg(voulus)
+                           .arg(QApplication::activeModalWidget() ? QApplication::activeModalWidget()->objectName() : "aucune")));
         QTRY_VERIFY(!QApplication::activeModalWidget());
         QVERIFY2(fautes.isEmpty(), qPrintable(fautes.join('\n')));
         QVERIFY(!fini);

@@ -10,13 +10,17 @@ inline void xlsx(const QString& nom, const QByteArray& lignes, const QByteArray&
     const QByteArray rel = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
     ArchiveZipEcriture::remplace(
         nom, {},
-        {{"xl/workbook.xml", "<workbook " + ns + " xmlns:r=\"" + rel + "\"><sheets><sheet name=\"Élèves\" "
-                             "sheetId=\"1\" r:id=\"rId1\"/></sheets></workbook>"},
-         {"xl/_rels/workbook.xml.rels",
-          "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
-          "<Relationship Id=\"rId1\" Type=\"" + rel + "/worksheet\" Target=\"worksheets/sheet1.xml\"/>"
-          "<Relationship Id=\"rId2\" Type=\"" + rel + "/sharedStrings\" Target=\"/xl/sharedStrings.xml\"/>"
-          "</Relationships>"},
+        {{"xl/workbook.xml", "<workbook " + ns + " xmlns:r=\"" + rel +
+                                 "\"><sheets><sheet name=\"Élèves\" "
+                                 "sheetId=\"1\" r:id=\"rId1\"/></sheets></workbook>"},
+         {"xl/_rels/workbook.xml.rels", "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+                                        "<Relationship Id=\"rId1\" Type=\"" +
+                                            rel +
+                                            "/worksheet\" Target=\"worksheets/sheet1.xml\"/>"
+                                            "<Relationship Id=\"rId2\" Type=\"" +
+                                            rel +
+                                            "/sharedStrings\" Target=\"/xl/sharedStrings.xml\"/>"
+                                            "</Relationships>"},
          {"xl/worksheets/sheet1.xml", "<worksheet " + ns + "><sheetData>" + lignes + "</sheetData></worksheet>"},
          {"xl/sharedStrings.xml", "<sst " + ns + ">" + partages + "</sst>"}});
 }

@@ -15,9 +15,10 @@ QString python(const QStringList& arguments) {
 }
 
 QByteArray abimeTable(const QString& fichier, const QString& table) {
-    const QString racines = python({QStringLiteral("-c"), QStringLiteral("import sqlite3, sys; print(sqlite3.connect(sys.argv[1]).execute("
-                                                                         "'SELECT group_concat(rootpage) FROM sqlite_master WHERE "
-                                                                         "tbl_name = ?', (sys.argv[2],)).fetchone()[0])"),
+    const QString racines = python({QStringLiteral("-c"),
+                                    QStringLiteral("import sqlite3, sys; print(sqlite3.connect(sys.argv[1]).execute("
+                                                   "'SELECT group_concat(rootpage) FROM sqlite_master WHERE "
+                                                   "tbl_name = ?', (sys.argv[2],)).fetchone()[0])"),
                                     fichier, table});
     QByteArray octets = octetsDe(fichier);
     for (const QString& page : racines.trimmed().split(QLatin1Char(',')))

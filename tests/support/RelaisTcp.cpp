@@ -100,8 +100,7 @@ void RelaisTcp::boucle() {
             const int client = ::accept4(ecoute_, nullptr, nullptr, SOCK_CLOEXEC);
             const int serveur = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
             const sockaddr_in cible = adresse(portCible_);
-            if (client >= 0 && serveur >= 0 &&
-                ::connect(serveur, reinterpret_cast<const sockaddr*>(&cible), sizeof cible) == 0) {
+            if (client >= 0 && serveur >= 0 && ::connect(serveur, reinterpret_cast<const sockaddr*>(&cible), sizeof cible) == 0) {
                 paires.push_back({client, serveur});
             } else {
                 ::close(client);
@@ -112,7 +111,8 @@ void RelaisTcp::boucle() {
         for (std::size_t i = 0; i < paires.size(); ++i) {
             const Paire p = paires[i];
             bool ouverte = true;
-            for (const auto& [de, vers, place] : {std::tuple{p.client, p.serveur, 2 + 2 * i}, std::tuple{p.serveur, p.client, 3 + 2 * i}}) {
+            for (const auto& [de, vers, place] :
+                 {std::tuple{p.client, p.serveur, 2 + 2 * i}, std::tuple{p.serveur, p.client, 3 + 2 * i}}) {
                 if (!ouverte || place >= attente.size() || !attente[place].revents) continue;
                 const ssize_t n = ::recv(de, tampon.data(), tampon.size(), 0);
                 ouverte = n > 0 && ecritTout(vers, tampon.data(), n);

@@ -89,9 +89,16 @@ void nettoieAbandonnes(const QString& binaires) {
         const pid_t pid = f.readAll().trimmed().toInt();
         if (pid <= 0 || ::kill(pid, 0) == 0 || errno != ESRCH) continue;
         QProcess p;
-        const QStringList arret = {binaires + QStringLiteral("pg_ctl"), QStringLiteral("-D"), dossier + QStringLiteral("/donnees"),
-                                   QStringLiteral("-w"), QStringLiteral("-m"), QStringLiteral("immediate"), QStringLiteral("stop")};
-        if (estRoot()) p.start(QStringLiteral("runuser"), QStringList{QStringLiteral("-u"), QStringLiteral("postgres"), QStringLiteral("--")} + arret);
+        const QStringList arret = {binaires + QStringLiteral("pg_ctl"),
+                                   QStringLiteral("-D"),
+                                   dossier + QStringLiteral("/donnees"),
+                                   QStringLiteral("-w"),
+                                   QStringLiteral("-m"),
+                                   QStringLiteral("immediate"),
+                                   QStringLiteral("stop")};
+        if (estRoot())
+            p.start(QStringLiteral("runuser"),
+                    QStringList{QStringLiteral("-u"), QStringLiteral("postgres"), QStringLiteral("--")} + arret);
         else p.start(arret[0], arret.mid(1));
         p.waitForFinished(60000);
         QDir(dossier).removeRecursively();
@@ -99,7 +106,8 @@ void nettoieAbandonnes(const QString& binaires) {
 }
 }  // namespace
 
-ServeurPostgres::ServeurPostgres() : dossier_(std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/marivelle-pg-XXXXXX"))) {
+ServeurPostgres::ServeurPostgres()
+    : dossier_(std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/marivelle-pg-XXXXXX"))) {
     QFile::setPermissions(dossier_->path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
                                                 QFileDevice::ExeGroup | QFileDevice::ExeOther | QFileDevice::ReadGroup |
                                                 QFileDevice::ReadOther);
@@ -135,9 +143,12 @@ void ServeurPostgres::demarre() {
     lance(dossierBinaires() + QStringLiteral("pg_ctl"),
           {QStringLiteral("-D"), donnees_, QStringLiteral("-w"), QStringLiteral("-l"), donnees_ + QStringLiteral("/journal.log"),
            QStringLiteral("-o"),
-           QStringLiteral("-k %1 -p %2 -c listen_addresses='127.0.0.1' -c fsync=off -c max_connections=80").arg(socket_).arg(port_) +
-               (tls_.isEmpty() ? QString()
-                               : QStringLiteral(" -c ssl=on -c ssl_cert_file=%1/serveur.crt -c ssl_key_file=%1/serveur.key").arg(tls_)),
+           QStringLiteral("-k %1 -p %2 -c listen_addresses='127.0.0.1' -c fsync=off -c max_connections=80")
+                   .arg(socket_)
+                   .arg(port_) +
+               (tls_.isEmpty()
+                    ? QString()
+                    : QStringLiteral(" -c ssl=on -c ssl_cert_file=%1/serveur.crt -c ssl_key_file=%1/serveur.key").arg(tls_)),
            QStringLiteral("start")},
           true);
 }
@@ -154,9 +165,9 @@ QString ServeurPostgres::lance(const QString& programme, const QStringList& argu
     QProcess p;
     p.setWorkingDirectory(dossier_->path());
     if (commePostgres && estRoot())
-        p.start(QStringLiteral("runuser"), QStringList{QStringLiteral("-u"), QStringLiteral("postgres"), QStringLiteral("--"), programme} + arguments);
-    else
-        p.start(programme, arguments);
+        p.start(QStringLiteral("runuser"),
+                QStringList{QStringLiteral("-u"), QStringLiteral("postgres"), QStringLiteral("--"), programme} + arguments);
+    else p.start(programme, arguments);
     if (!p.waitForFinished(120000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
         throw std::runtime_error((programme + QLatin1Char(' ') + arguments.join(QLatin1Char(' ')) + QStringLiteral(" : ") +
                                   QString::fromUtf8(p.readAllStandardError()) + QString::fromUtf8(p.readAllStandardOutput()))

@@ -43,7 +43,15 @@ public:
     static constexpr const char* Role = "marivelle";
     // The connection to `base` as the programs' role, on the socket.
     ParametresConnexion parametres(const QString& base) const {
-        return {QStringLiteral("QPSQL"), base, socket_, port_, QString::fromLatin1(Role), {}, QStringLiteral("connect_timeout=2"), 0, {}};
+        return {QStringLiteral("QPSQL"),
+                base,
+                socket_,
+                port_,
+                QString::fromLatin1(Role),
+                {},
+                QStringLiteral("connect_timeout=2"),
+                0,
+                {}};
     }
     // A new database with the technician's script run in it; its name.
     QString nouvelleBase();
@@ -55,7 +63,9 @@ public:
     QString activeTls();
     // Runs SQL with psql as `role`; the output (psql -At), or throws std::runtime_error.
     QString psql(const QString& base, const QString& sql, const QString& role = QString::fromLatin1(Administrateur)) const;
-    QString psqlFichier(const QString& base, const QString& fichier) const { return psql(base, QStringLiteral("\\i '%1'").arg(fichier)); }
+    QString psqlFichier(const QString& base, const QString& fichier) const {
+        return psql(base, QStringLiteral("\\i '%1'").arg(fichier));
+    }
 
 private:
     QString lance(const QString& programme, const QStringList& arguments, bool commePostgres) const;

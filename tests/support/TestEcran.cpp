@@ -48,8 +48,8 @@ int lanceTestsEcran(TestEcran& test, int argc, char** argv) {
     // A test's own init() or cleanup() would hide the base's, and the seams would stay as it left them.
     for (const char* special : {"init()", "cleanup()"})
         if (test.metaObject()->indexOfMethod(special) != TestEcran::staticMetaObject.indexOfMethod(special))
-            qFatal("%s déclare %s : écrire avantChaqueTest() ou apresChaqueTest() à la place",
-                   test.metaObject()->className(), special);
+            qFatal("%s déclare %s : écrire avantChaqueTest() ou apresChaqueTest() à la place", test.metaObject()->className(),
+                   special);
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     QStringList fonctions = fonctionsDeTest(*test.metaObject());

@@ -31,20 +31,20 @@ bool attendsQue(Condition condition, int borneMs = BorneAttenteMs) {
 #undef QTRY_VERIFY
 #undef QTRY_VERIFY2
 #undef QTRY_COMPARE
-#define QTRY_VERIFY(expr)                                \
-    do {                                                 \
-        (void)attendsQue([&] { return bool(expr); });    \
-        QVERIFY(expr);                                   \
+#define QTRY_VERIFY(expr)                             \
+    do {                                              \
+        (void)attendsQue([&] { return bool(expr); }); \
+        QVERIFY(expr);                                \
     } while (false)
-#define QTRY_VERIFY2(expr, message)                      \
-    do {                                                 \
-        (void)attendsQue([&] { return bool(expr); });    \
-        QVERIFY2(expr, message);                         \
+#define QTRY_VERIFY2(expr, message)                   \
+    do {                                              \
+        (void)attendsQue([&] { return bool(expr); }); \
+        QVERIFY2(expr, message);                      \
     } while (false)
-#define QTRY_COMPARE(expr, expected)                             \
-    do {                                                         \
-        (void)attendsQue([&] { return (expr) == (expected); });  \
-        QCOMPARE(expr, expected);                                \
+#define QTRY_COMPARE(expr, expected)                            \
+    do {                                                        \
+        (void)attendsQue([&] { return (expr) == (expected); }); \
+        QCOMPARE(expr, expected);                               \
     } while (false)
 
 class TestEcran : public QObject {
@@ -70,12 +70,12 @@ private slots:
 int lanceTestsEcran(TestEcran& test, int argc, char** argv);
 
 // In place of QTEST_MAIN.
-#define MARIVELLE_QTEST_MAIN(Classe)                           \
-    int main(int argc, char** argv) {                          \
-        QApplication application(argc, argv);                  \
-        application.setAttribute(Qt::AA_Use96Dpi, true);       \
-        Classe test;                                           \
-        return lanceTestsEcran(test, argc, argv);              \
+#define MARIVELLE_QTEST_MAIN(Classe)                     \
+    int main(int argc, char** argv) {                    \
+        QApplication application(argc, argv);            \
+        application.setAttribute(Qt::AA_Use96Dpi, true); \
+        Classe test;                                     \
+        return lanceTestsEcran(test, argc, argv);        \
     }
 
 // Watches a state at every event the application delivers while it lives: whether it ever held

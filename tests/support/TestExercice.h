@@ -32,7 +32,9 @@ protected:
     BilanCompte bilan_;
 
     template <typename T = QWidget>
-    T* w(const QString& nom) const { return Pilote::controle<T>(exo_, nom); }
+    T* w(const QString& nom) const {
+        return Pilote::controle<T>(exo_, nom);
+    }
     QString texte(const QString& nom) const { return w<QLabel>(nom)->text(); }
     int numero() const { return exo_->partie().NumeroQuestion; }
     static void clique(QWidget* x) { QTest::mouseClick(x, Qt::LeftButton); }
@@ -92,8 +94,9 @@ protected:
             image.save(QStringLiteral("Images/Tortues/%1.jpg").arg(n));
             image.save(QStringLiteral("Images/Dominos/%1.jpg").arg(n));
         }
-        ecritOctets(QStringLiteral("MessagesPerdu.txt"),
-                    "Essaie encore, tu vas y arriver !\r\n\r\nPresque, r\xE9" "fl\xE9" "chis bien.\r\n");
+        ecritOctets(QStringLiteral("MessagesPerdu.txt"), "Essaie encore, tu vas y arriver !\r\n\r\nPresque, r\xE9"
+                                                         "fl\xE9"
+                                                         "chis bien.\r\n");
         ecran_ = std::make_unique<Ecran>();
         exo_ = ecran_.get();
     }

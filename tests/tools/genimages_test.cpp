@@ -14,14 +14,14 @@ using marivelle::genimages::imagesDuDossierImages;
 using marivelle::genimages::rendJpeg;
 
 // Each test renders into a fresh temporary folder.
-struct RenduImages : ::testing::Test { QTemporaryDir dossier; };
+struct RenduImages : ::testing::Test {
+    QTemporaryDir dossier;
+};
 
-TEST_F(RenduImages, ecritLesVingtTroisJpegAuxNomsEtTaillesAttendus)
-{
+TEST_F(RenduImages, ecritLesVingtTroisJpegAuxNomsEtTaillesAttendus) {
     const auto images = imagesDuDossierImages();
     ASSERT_EQ(images.size(), 23);
-    for (const auto& image : images)
-        ASSERT_EQ(rendJpeg(image, dossier.path()), QString()) << image.fichier.toStdString();
+    for (const auto& image : images) ASSERT_EQ(rendJpeg(image, dossier.path()), QString()) << image.fichier.toStdString();
 
     const QDir racine(dossier.path());
     const auto verifie = [&](const QString& fichier, QSize taille) {
@@ -40,8 +40,7 @@ TEST_F(RenduImages, ecritLesVingtTroisJpegAuxNomsEtTaillesAttendus)
 }
 
 // JPEG has no alpha: a see-through part must come out white, never black.
-TEST_F(RenduImages, lesPartiesTransparentesDeviennentBlanches)
-{
+TEST_F(RenduImages, lesPartiesTransparentesDeviennentBlanches) {
     const ImageARendre bulle{QStringLiteral(":/svg/bulle.svg"), QStringLiteral("bulle.jpg"), {136, 136}};
     ASSERT_EQ(rendJpeg(bulle, dossier.path()), QString());
     const QImage lue(QDir(dossier.path()).filePath("bulle.jpg"));
@@ -49,8 +48,7 @@ TEST_F(RenduImages, lesPartiesTransparentesDeviennentBlanches)
     EXPECT_GT(qGray(lue.pixel(1, 1)), 245);
 }
 
-TEST_F(RenduImages, signaleUneImageAbsenteSansEcrireDeFichier)
-{
+TEST_F(RenduImages, signaleUneImageAbsenteSansEcrireDeFichier) {
     const ImageARendre absente{QStringLiteral(":/svg/absente.svg"), QStringLiteral("absente.jpg"), {10, 10}};
     EXPECT_FALSE(rendJpeg(absente, dossier.path()).isEmpty());
     EXPECT_FALSE(QDir(dossier.path()).exists("absente.jpg"));

@@ -111,8 +111,8 @@ int main(int argc, char** argv) {
                 if (exo2.trouAGauche() == (cote == 1)) break;
             }
             clique(exo2.findChild<QWidget*>(QStringLiteral("Aide")));
-            sauve(&exo2, exo2.trouAGauche() ? QStringLiteral("exo2_trou_gauche_aide")
-                                            : QStringLiteral("exo2_trou_droite_aide_bande"));
+            sauve(&exo2,
+                  exo2.trouAGauche() ? QStringLiteral("exo2_trou_gauche_aide") : QStringLiteral("exo2_trou_droite_aide_bande"));
         }
         regle(2, 5, false, 10, {7, 8, 8, 2});
         montre(&exo2);
@@ -206,8 +206,8 @@ int main(int argc, char** argv) {
             TForm1 bilan;
             bilan.show();
             QWidget* fond = bilan.findChild<QWidget*>(QStringLiteral("Image1"));
-            QMouseEvent bouge(QEvent::MouseMove, QPointF(10, 10), fond->mapToGlobal(QPointF(10, 10)), Qt::NoButton,
-                              Qt::NoButton, {});
+            QMouseEvent bouge(QEvent::MouseMove, QPointF(10, 10), fond->mapToGlobal(QPointF(10, 10)), Qt::NoButton, Qt::NoButton,
+                              {});
             QApplication::sendEvent(fond, &bouge);
             attends([&] { return bilan.findChild<QWidget*>(QStringLiteral("Kling"))->isVisible(); });
             sauve(&bilan, QStringLiteral("bilan_retroaction%1").arg(retroaction));

@@ -55,14 +55,15 @@ T* w(QWidget* ecran, const char* nom) {
 void classe() {
     FichierTexte::ecritLignes(QStringLiteral("enseignant.txt"), {Registre::EnteteEnseignants, Registre::Aucun});
     Registre::EnregistreEnseignant(Etat(), Enseignant, {1, 2});
-    const QStringList prenoms = {"Léa", "Zoé", "Anaïs", "Maël", "Noémie", "Lucas", "Chloé", "Hugo", "Inès", "Jules",
-                                 "Éloïse", "Raphaël", "Jeanne", "Gaël", "Agathe", "Timothée", "Célia", "Nathan",
-                                 "Maëlys", "Loïc", "Sacha", "Adam", "Jade", "Noah", "Lina", "Gabriel", "Manon",
-                                 "Arthur", "Louise", "Marie-Charlotte"};
-    const QStringList noms = {"Martin", "N'Diaye", "D'Arc", "Le Guénnec", "Côté", "Bernard", "Lefèvre", "Moreau",
-                              "Laurent", "Fournier", "O'Brien", "Girard", "d'Aubigné", "Müller", "Bœuf", "Mercier",
-                              "Blanc", "Guérin", "Faure", "André", "L'Hôte", "Petit", "Roux", "Garnier", "Chevalier",
-                              "François", "Lambert", "Bonnet", "Dupont", "de La Tour d'Auvergne"};
+    const QStringList prenoms = {"Léa",   "Zoé",     "Anaïs",  "Maël",    "Noémie", "Lucas",          "Chloé",  "Hugo",
+                                 "Inès",  "Jules",   "Éloïse", "Raphaël", "Jeanne", "Gaël",           "Agathe", "Timothée",
+                                 "Célia", "Nathan",  "Maëlys", "Loïc",    "Sacha",  "Adam",           "Jade",   "Noah",
+                                 "Lina",  "Gabriel", "Manon",  "Arthur",  "Louise", "Marie-Charlotte"};
+    const QStringList noms = {"Martin",    "N'Diaye",  "D'Arc",   "Le Guénnec", "Côté",    "Bernard",
+                              "Lefèvre",   "Moreau",   "Laurent", "Fournier",   "O'Brien", "Girard",
+                              "d'Aubigné", "Müller",   "Bœuf",    "Mercier",    "Blanc",   "Guérin",
+                              "Faure",     "André",    "L'Hôte",  "Petit",      "Roux",    "Garnier",
+                              "Chevalier", "François", "Lambert", "Bonnet",     "Dupont",  "de La Tour d'Auvergne"};
     QList<ListeLue::Eleve> lus;
     for (int i = 0; i < 30; ++i) lus << ListeLue::Eleve{i + 1, prenoms[i] + QLatin1Char(' ') + noms[i], i % 3 ? "ce1" : "ce2"};
     ImportEleves::enregistre(Enseignant, ImportEleves::prepare(Etat(), Enseignant, lus, {}));

@@ -29,19 +29,19 @@ const QDateTime Maintenant(QDate(2026, 12, 9), QTime(16, 30));
 
 struct Profil {
     QString nom;
-    double niveau;      // chance of a right answer at the start
-    double progres;     // gained by December
+    double niveau;           // chance of a right answer at the start
+    double progres;          // gained by December
     int premiere, derniere;  // tables set
     bool recule = false;     // a worse last week
 };
 
 void remplit(const QString& classe) {
     const QList<Profil> profils = {
-        {QStringLiteral("Zoé Martin"), 0.75, 0.2, 2, 9, true},   {QStringLiteral("Adam Petit"), 0.85, 0.12, 2, 9},
-        {QStringLiteral("Inès Bernard"), 0.6, 0.3, 2, 5},        {QStringLiteral("Lucas Moreau"), 0.7, 0.1, 6, 9, true},
-        {QStringLiteral("Chloé Laurent"), 0.9, 0.08, 2, 9},      {QStringLiteral("Noah Girard"), 0.55, 0.25, 2, 5},
-        {QStringLiteral("Jade Roux"), 0.8, 0.15, 2, 9},          {QStringLiteral("Hugo Fournier"), 0.65, 0.2, 6, 9},
-        {QStringLiteral("Léna Mercier"), 0.7, 0.22, 2, 9},       {QStringLiteral("Gabriel Lefèvre"), 0.9, 0.05, 2, 9},
+        {QStringLiteral("Zoé Martin"), 0.75, 0.2, 2, 9, true}, {QStringLiteral("Adam Petit"), 0.85, 0.12, 2, 9},
+        {QStringLiteral("Inès Bernard"), 0.6, 0.3, 2, 5},      {QStringLiteral("Lucas Moreau"), 0.7, 0.1, 6, 9, true},
+        {QStringLiteral("Chloé Laurent"), 0.9, 0.08, 2, 9},    {QStringLiteral("Noah Girard"), 0.55, 0.25, 2, 5},
+        {QStringLiteral("Jade Roux"), 0.8, 0.15, 2, 9},        {QStringLiteral("Hugo Fournier"), 0.65, 0.2, 6, 9},
+        {QStringLiteral("Léna Mercier"), 0.7, 0.22, 2, 9},     {QStringLiteral("Gabriel Lefèvre"), 0.9, 0.05, 2, 9},
     };
     QStringList liste{QStringLiteral("--------------Fichier de la classe de Mme Durand--------------")};
     ParametresConnexion p;

@@ -44,8 +44,10 @@ void lignes(QByteArrayView octets) {
 
 void parametres(QByteArrayView octets) {
     const qsizetype coupure = octets.indexOf('\0');
-    ecrit(NomsDossier::parametrage(QStringLiteral("Lea"), QStringLiteral("Martin")), octets.first(coupure < 0 ? octets.size() : coupure));
-    ecrit(NomsDossier::parametrageEnseignant(QStringLiteral("Martin")), coupure < 0 ? QByteArrayView() : octets.sliced(coupure + 1));
+    ecrit(NomsDossier::parametrage(QStringLiteral("Lea"), QStringLiteral("Martin")),
+          octets.first(coupure < 0 ? octets.size() : coupure));
+    ecrit(NomsDossier::parametrageEnseignant(QStringLiteral("Martin")),
+          coupure < 0 ? QByteArrayView() : octets.sliced(coupure + 1));
     SharedState etat;
     LitParametres(etat, QStringLiteral("Lea"), QStringLiteral("Martin"));
 }
@@ -82,7 +84,8 @@ void partieXml(QByteArrayView octets) {
     while (lecteur.suivant() != LecteurXml::Jeton::FinDocument) {
         if (lecteur.profondeur() > 0 && !lecteur.attribut("r").isEmpty()) {
             const FeuilleXlsx::Reference r = FeuilleXlsx::reference(lecteur.attribut("r"));
-            verifie(r.ligne >= 0 && r.ligne <= FeuilleXlsx::PositionMax && r.colonne >= 0 && r.colonne <= FeuilleXlsx::PositionMax);
+            verifie(r.ligne >= 0 && r.ligne <= FeuilleXlsx::PositionMax && r.colonne >= 0 &&
+                    r.colonne <= FeuilleXlsx::PositionMax);
         }
     }
 }
@@ -90,8 +93,9 @@ void partieXml(QByteArrayView octets) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille) {
     // In memory where possible: every replace is flushed to disk, which a fuzzer does not need.
-    static QTemporaryDir dossier(QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm/marivelle-fuzz-XXXXXX")
-                                                                          : QDir::tempPath() + QStringLiteral("/marivelle-fuzz-XXXXXX"));
+    static QTemporaryDir dossier(QDir(QStringLiteral("/dev/shm")).exists()
+                                     ? QStringLiteral("/dev/shm/marivelle-fuzz-XXXXXX")
+                                     : QDir::tempPath() + QStringLiteral("/marivelle-fuzz-XXXXXX"));
     static const bool pret = [] {
         Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
         return QDir::setCurrent(dossier.path());
@@ -101,11 +105,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille) {
     const QByteArrayView octets(reinterpret_cast<const char*>(donnees) + 1, static_cast<qsizetype>(taille - 1));
     try {
         switch (donnees[0] % 5) {
-        case 0: lignes(octets); break;
-        case 1: parametres(octets); break;
-        case 2: registre(octets); break;
-        case 3: listeCsv(octets); break;
-        default: partieXml(octets); break;
+            case 0: lignes(octets); break;
+            case 1: parametres(octets); break;
+            case 2: registre(octets); break;
+            case 3: listeCsv(octets); break;
+            default: partieXml(octets); break;
         }
         Messages::recueille();
     } catch (const ErreurFichier&) {

@@ -41,10 +41,10 @@ int main(int argc, char** argv) {
             for (size_t k = tire(8) + 1; k > 0 && entree.size() > 1; --k) {
                 const size_t ou = 1 + tire(entree.size() - 1);
                 switch (hasard() % 4) {
-                case 0: entree[ou] = static_cast<char>(hasard()); break;
-                case 1: entree[ou] = speciaux[tire(speciaux.size())]; break;
-                case 2: entree.remove(ou, tire(16)); break;
-                default: entree.insert(ou, exemples[tire(exemples.size())].left(tire(64))); break;
+                    case 0: entree[ou] = static_cast<char>(hasard()); break;
+                    case 1: entree[ou] = speciaux[tire(speciaux.size())]; break;
+                    case 2: entree.remove(ou, tire(16)); break;
+                    default: entree.insert(ou, exemples[tire(exemples.size())].left(tire(64))); break;
                 }
             }
         } else {
@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
         }
         LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(entree.constData()), entree.size());
     }
-    std::printf("[ chiffres ] %llu entrées passées en %.1f s (graine %llu), aucune erreur\n", n,
-                montre.elapsed() / 1000.0, graine);
+    std::printf("[ chiffres ] %llu entrées passées en %.1f s (graine %llu), aucune erreur\n", n, montre.elapsed() / 1000.0,
+                graine);
     return 0;
 }

@@ -9,9 +9,9 @@
 namespace marivelle::genimages {
 
 struct ImageARendre {
-    QString ressourceSvg; // e.g. ":/svg/tortues_3.svg"
-    QString fichier;      // relative to the Images folder, e.g. "Tortues/3.jpg"
-    QSize taille;         // design size: the JPEG is exactly this size
+    QString ressourceSvg;  // e.g. ":/svg/tortues_3.svg"
+    QString fichier;       // relative to the Images folder, e.g. "Tortues/3.jpg"
+    QSize taille;          // design size: the JPEG is exactly this size
 };
 
 // FondMarin.jpg, Tortues/0..10.jpg and Dominos/0..10.jpg.
@@ -21,4 +21,4 @@ QList<ImageARendre> imagesDuDossierImages();
 // Creates the file's folder. Returns an empty string on success, otherwise what went wrong.
 QString rendJpeg(const ImageARendre& image, const QString& dossierImages);
 
-} // namespace marivelle::genimages
+}  // namespace marivelle::genimages

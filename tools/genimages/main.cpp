@@ -6,8 +6,7 @@
 #include <QGuiApplication>
 #include <QTextStream>
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     // Fonts and the image plugins need a GUI application; "offscreen" needs no display.
     QGuiApplication application(argc, argv);
     QTextStream erreurs(stderr);

@@ -23,7 +23,5 @@ double rapportX() { return taille().width() / 1024.0; }
 double rapportY() { return taille().height() / 768.0; }
 int enX(int x) { return static_cast<int>(std::lround(x * rapportX())); }
 int enY(int y) { return static_cast<int>(std::lround(y * rapportY())); }
-int enMoyenne(int design) {
-    return std::max(1, static_cast<int>(std::trunc(design * (rapportX() + rapportY()) / 2.0)));
-}
+int enMoyenne(int design) { return std::max(1, static_cast<int>(std::trunc(design * (rapportX() + rapportY()) / 2.0))); }
 }  // namespace Affichage

@@ -22,18 +22,14 @@ int moyenne(int taille) {
 
 void ajustePolice(QWidget* w) {
     QFont police = w->font();
-    if (police.pixelSize() > 0)
-        police.setPixelSize(std::max(1, moyenne(police.pixelSize())));
-    else
-        police.setPointSize(std::max(1, moyenne(police.pointSize())));
+    if (police.pixelSize() > 0) police.setPixelSize(std::max(1, moyenne(police.pixelSize())));
+    else police.setPointSize(std::max(1, moyenne(police.pointSize())));
     w->setFont(police);
 }
 
 void adapteEnProportion(QWidget* w, int gauche, int haut);
 
-bool estConteneur(const QWidget* w) {
-    return qobject_cast<const Panneau*>(w) || qobject_cast<const QGroupBox*>(w);
-}
+bool estConteneur(const QWidget* w) { return qobject_cast<const Panneau*>(w) || qobject_cast<const QGroupBox*>(w); }
 }  // namespace
 
 namespace Ajustement {

@@ -8,7 +8,7 @@
 class QWidget;
 
 namespace Apparence {
-inline const QColor Mer(153, 255, 255);          // background of the exercise and summary screens
+inline const QColor Mer(153, 255, 255);           // background of the exercise and summary screens
 inline const QColor ChampReponse(200, 255, 255);  // answer fields
 inline const QColor Marine(0x12, 0x35, 0x5b);     // outlines and dark text
 inline const QColor Orange(255, 87, 0);

@@ -2,8 +2,7 @@
 
 #include <QPainter>
 
-BoutonRond::BoutonRond(QWidget* parent, const QString& nomObjet, const QString& texte, const QColor& fond,
-                       const QColor& encre)
+BoutonRond::BoutonRond(QWidget* parent, const QString& nomObjet, const QString& texte, const QColor& fond, const QColor& encre)
     : QPushButton(texte, parent), fond_(fond), encre_(encre) {
     setObjectName(nomObjet);
     setCursor(Qt::PointingHandCursor);
@@ -32,8 +31,8 @@ void BoutonRond::paintEvent(QPaintEvent*) {
     if (hasFocus()) {
         p.setPen(QPen(trait, 1, Qt::DotLine));
         p.setBrush(Qt::NoBrush);
-        p.drawRoundedRect(cadre.adjusted(epaisseur * 1.5, epaisseur * 1.5, -epaisseur * 1.5, -epaisseur * 1.5),
-                          rayon / 2, rayon / 2);
+        p.drawRoundedRect(cadre.adjusted(epaisseur * 1.5, epaisseur * 1.5, -epaisseur * 1.5, -epaisseur * 1.5), rayon / 2,
+                          rayon / 2);
     }
     QFont gras = font();
     gras.setBold(true);

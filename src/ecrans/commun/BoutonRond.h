@@ -7,8 +7,7 @@
 class BoutonRond final : public QPushButton {
     Q_OBJECT
 public:
-    BoutonRond(QWidget* parent, const QString& nomObjet, const QString& texte, const QColor& fond,
-               const QColor& encre);
+    BoutonRond(QWidget* parent, const QString& nomObjet, const QString& texte, const QColor& fond, const QColor& encre);
     // Text size relative to the (fitted) font, for a button that must stand out.
     void setEchelleTexte(double echelle) { echelleTexte_ = echelle; }
 

@@ -17,8 +17,7 @@ void Panneau::setFond(const QColor& fond) {
     Apparence::colore(this, QPalette::Window, fond);
 }
 
-Forme::Forme(QWidget* parent, const QString& nomObjet, Genre genre, const QColor& remplissage,
-             const QColor& trait, int epaisseur)
+Forme::Forme(QWidget* parent, const QString& nomObjet, Genre genre, const QColor& remplissage, const QColor& trait, int epaisseur)
     : QWidget(parent), genre_(genre), remplissage_(remplissage), trait_(trait), epaisseur_(epaisseur) {
     setObjectName(nomObjet);
     setAttribute(Qt::WA_TranslucentBackground);
@@ -33,10 +32,8 @@ void Forme::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.setBrush(remplissage_);
-    if (epaisseur_ > 0)
-        p.setPen(QPen(trait_, epaisseur_));
-    else
-        p.setPen(Qt::NoPen);
+    if (epaisseur_ > 0) p.setPen(QPen(trait_, epaisseur_));
+    else p.setPen(Qt::NoPen);
     const qreal m = epaisseur_ / 2.0;
     QRectF r = QRectF(rect()).adjusted(m, m, -m, -m);
     if (genre_ == Genre::Cercle) {
@@ -44,9 +41,7 @@ void Forme::paintEvent(QPaintEvent*) {
         const qreal d = std::min(r.width(), r.height());
         r = QRectF(r.center() - QPointF(d / 2, d / 2), QSizeF(d, d));
         p.drawEllipse(r);
-    }
-    else
-        p.drawRoundedRect(r, 12, 12);
+    } else p.drawRoundedRect(r, 12, 12);
 }
 
 namespace Marques {

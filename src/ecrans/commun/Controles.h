@@ -16,8 +16,8 @@ class Forme final : public QWidget {
     Q_OBJECT
 public:
     enum class Genre { Cercle, Rectangle };
-    Forme(QWidget* parent, const QString& nomObjet, Genre genre, const QColor& remplissage,
-          const QColor& trait = Qt::black, int epaisseur = 1);
+    Forme(QWidget* parent, const QString& nomObjet, Genre genre, const QColor& remplissage, const QColor& trait = Qt::black,
+          int epaisseur = 1);
     int epaisseur() const { return epaisseur_; }
     void setEpaisseur(int e);
 

@@ -32,8 +32,7 @@ QString dessinDeSecours(const QString& cheminRelatif) {
     const QString dossier = info.dir().dirName().toLower();
     const QString base = info.completeBaseName();
     if (base == QLatin1String("FondMarin")) return QStringLiteral("fond_marin");
-    if (dossier == QLatin1String("tortues") || dossier == QLatin1String("dominos"))
-        return dossier + QLatin1Char('_') + base;
+    if (dossier == QLatin1String("tortues") || dossier == QLatin1String("dominos")) return dossier + QLatin1Char('_') + base;
     return base.toLower();
 }
 
@@ -65,8 +64,7 @@ QPixmap charge(const QString& cheminRelatif, const QSize& taille) {
     QPixmap image;
     if (!(fichier && image.load(cheminRelatif))) {
         const QString secours = dessinDeSecours(cheminRelatif);
-        if (!dessin(secours))
-            throw ErreurFichier(QStringLiteral("L'image « %1 » est introuvable.").arg(cheminRelatif));
+        if (!dessin(secours)) throw ErreurFichier(QStringLiteral("L'image « %1 » est introuvable.").arg(cheminRelatif));
         image = rendu(secours, taille);
     }
     deja.insert(cle, {date, image});

@@ -43,8 +43,7 @@ QString nomPropose(const QString& nom, const QString& extension) {
     return propre + QLatin1Char('.') + extension;
 }
 
-QString demande(QWidget* parent, const QString& titre, const QString& nom, const QString& extension,
-                const QString& filtre) {
+QString demande(QWidget* parent, const QString& titre, const QString& nom, const QString& extension, const QString& filtre) {
     QFileDialog dialogue(parent, titre, QDir::homePath(), filtre);
     dialogue.setObjectName(QStringLiteral("DialogueEnregistrement"));
     dialogue.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
@@ -58,9 +57,9 @@ QString demande(QWidget* parent, const QString& titre, const QString& nom, const
         const QString chemin = dialogue.selectedFiles().value(0);
         if (chemin.isEmpty()) return {};
         if (!QFileInfo::exists(chemin) ||
-            Messages::confirmation(QStringLiteral("Le fichier « %1 » existe déjà. Le remplacer ?")
-                                       .arg(QFileInfo(chemin).fileName()),
-                                   QStringLiteral("Enregistrer")))
+            Messages::confirmation(
+                QStringLiteral("Le fichier « %1 » existe déjà. Le remplacer ?").arg(QFileInfo(chemin).fileName()),
+                QStringLiteral("Enregistrer")))
             return chemin;
     }
     return {};

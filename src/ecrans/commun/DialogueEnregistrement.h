@@ -14,8 +14,7 @@ QString nomPropose(const QString& nom, const QString& extension);
 
 // Asks where to save `nom` (proposed in the teacher's home folder); `filtre` like "PDF (*.pdf)".
 // The path chosen, with the extension when none was typed; empty when the teacher gives up.
-QString demande(QWidget* parent, const QString& titre, const QString& nom, const QString& extension,
-                const QString& filtre);
+QString demande(QWidget* parent, const QString& titre, const QString& nom, const QString& extension, const QString& filtre);
 
 // Tells the teacher where the file went: `fait` ("Le bilan a été enregistré") then
 // " dans « <chemin> »."

@@ -29,8 +29,7 @@ QString styleBouton(bool principal, int bord, int rayon) {
 }  // namespace
 
 DialogueMessage::DialogueMessage(Messages::Genre genre, const QString& texte, const QString& titre)
-    : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      bord_(std::max(3, enMoyenne(4))),
+    : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), bord_(std::max(3, enMoyenne(4))),
       rayon_(enMoyenne(28)) {
     setObjectName(QStringLiteral("BoiteMessage"));
     setWindowTitle(titre);
@@ -38,8 +37,7 @@ DialogueMessage::DialogueMessage(Messages::Genre genre, const QString& texte, co
 
     // A failure shows the so-so fish; every other box the hero fish.
     const bool echec = genre == Messages::Genre::Erreur;
-    auto* poisson = new Image(this, QStringLiteral("Poisson"), echec ? QStringLiteral("poisson_bof")
-                                                                    : QStringLiteral("poisson"));
+    auto* poisson = new Image(this, QStringLiteral("Poisson"), echec ? QStringLiteral("poisson_bof") : QStringLiteral("poisson"));
     const QSize design = echec ? QSize(150, 102) : QSize(150, 110);
     poisson->setFixedSize(enMoyenne(design.width()), enMoyenne(design.height()));
     poisson->gardeProportions(design);

@@ -101,8 +101,7 @@ void creeApresAffichage(QWidget* fenetre) {
 }
 
 QWidget* ecran(Role role) {
-    if (!registre().contains(static_cast<int>(role)))
-        creeJusqua([role](const Annonce& a) { return a.role == role; });
+    if (!registre().contains(static_cast<int>(role))) creeJusqua([role](const Annonce& a) { return a.role == role; });
     return registre().value(static_cast<int>(role), nullptr);
 }
 
@@ -129,10 +128,8 @@ void montreBilan() {
 }
 
 void termine() {
-    if (fin())
-        fin()();
-    else
-        QApplication::exit(0);
+    if (fin()) fin()();
+    else QApplication::exit(0);
 }
 void remplaceFin(std::function<void()> f) { fin() = std::move(f); }
 void oublieTout() {

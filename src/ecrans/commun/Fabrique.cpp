@@ -8,8 +8,8 @@
 #include <QLineEdit>
 
 namespace Fabrique {
-QLabel* etiquette(QWidget* parent, const QString& nom, const QFont& police, const QColor& couleur, int x, int y,
-                  int largeur, int hauteur, Qt::Alignment alignement) {
+QLabel* etiquette(QWidget* parent, const QString& nom, const QFont& police, const QColor& couleur, int x, int y, int largeur,
+                  int hauteur, Qt::Alignment alignement) {
     auto* l = new QLabel(parent);
     l->setObjectName(nom);
     l->setFont(police);
@@ -25,8 +25,7 @@ QLabel* etiquette(QWidget* parent, const QString& nom, const QFont& police, cons
     return l;
 }
 
-Image* image(QWidget* parent, const QString& nom, const QString& dessin, int x, int y, int largeur, int hauteur,
-             bool cliquable) {
+Image* image(QWidget* parent, const QString& nom, const QString& dessin, int x, int y, int largeur, int hauteur, bool cliquable) {
     auto* i = new Image(parent, nom, dessin);
     i->setGeometry(x, y, largeur, hauteur);
     i->gardeProportions(QSize(largeur, hauteur));

@@ -13,8 +13,8 @@ class QWidget;
 
 namespace Fabrique {
 // A label of fixed size, or (largeur < 0) one that sizes itself to its text.
-QLabel* etiquette(QWidget* parent, const QString& nom, const QFont& police, const QColor& couleur, int x, int y,
-                  int largeur = -1, int hauteur = -1, Qt::Alignment alignement = Qt::AlignCenter);
+QLabel* etiquette(QWidget* parent, const QString& nom, const QFont& police, const QColor& couleur, int x, int y, int largeur = -1,
+                  int hauteur = -1, Qt::Alignment alignement = Qt::AlignCenter);
 // A picture, built-in drawing `dessin` (none when empty).
 Image* image(QWidget* parent, const QString& nom, const QString& dessin, int x, int y, int largeur, int hauteur,
              bool cliquable = false);

@@ -31,10 +31,8 @@ bool estUneAction(QEvent::Type type) {
         case QEvent::Shortcut:
         case QEvent::TouchBegin:
         case QEvent::TouchUpdate:
-        case QEvent::TouchEnd:
-            return true;
-        default:
-            return false;
+        case QEvent::TouchEnd: return true;
+        default: return false;
     }
 }
 

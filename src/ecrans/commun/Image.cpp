@@ -38,9 +38,7 @@ void Image::couvre() {
     update();
 }
 
-void Image::setCliquable(bool cliquable) {
-    setCursor(cliquable ? Qt::PointingHandCursor : Qt::ArrowCursor);
-}
+void Image::setCliquable(bool cliquable) { setCursor(cliquable ? Qt::PointingHandCursor : Qt::ArrowCursor); }
 
 void Image::paintEvent(QPaintEvent*) {
     if (size().isEmpty()) return;
@@ -68,7 +66,6 @@ void Image::paintEvent(QPaintEvent*) {
 }
 
 void Image::mouseReleaseEvent(QMouseEvent* e) {
-    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
-        Garde::execute([this] { emit clique(); });
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) Garde::execute([this] { emit clique(); });
     QWidget::mouseReleaseEvent(e);
 }

@@ -25,10 +25,8 @@ int largeur(const QFont& police, const QString& texte, int largeurMax) {
     int bas = 1, haut = largeurMax;
     while (bas < haut) {
         const int milieu = (bas + haut) / 2;
-        if (lignes(police, texte, milieu).size() <= nombre)
-            haut = milieu;
-        else
-            bas = milieu + 1;
+        if (lignes(police, texte, milieu).size() <= nombre) haut = milieu;
+        else bas = milieu + 1;
     }
     return haut;
 }

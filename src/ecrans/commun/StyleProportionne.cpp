@@ -18,10 +18,14 @@ void fleche(QPainter* p, const QRect& bouton, Qt::ArrowType sens, const QStyleOp
     const qreal h = cote / 2, l = cote * 0.3;
     QPolygonF t;
     switch (sens) {
-    case Qt::UpArrow: t << QPointF(c.x() - h, c.y() + l) << QPointF(c.x() + h, c.y() + l) << QPointF(c.x(), c.y() - l); break;
-    case Qt::DownArrow: t << QPointF(c.x() - h, c.y() - l) << QPointF(c.x() + h, c.y() - l) << QPointF(c.x(), c.y() + l); break;
-    case Qt::LeftArrow: t << QPointF(c.x() + l, c.y() - h) << QPointF(c.x() + l, c.y() + h) << QPointF(c.x() - l, c.y()); break;
-    default: t << QPointF(c.x() - l, c.y() - h) << QPointF(c.x() - l, c.y() + h) << QPointF(c.x() + l, c.y()); break;
+        case Qt::UpArrow: t << QPointF(c.x() - h, c.y() + l) << QPointF(c.x() + h, c.y() + l) << QPointF(c.x(), c.y() - l); break;
+        case Qt::DownArrow:
+            t << QPointF(c.x() - h, c.y() - l) << QPointF(c.x() + h, c.y() - l) << QPointF(c.x(), c.y() + l);
+            break;
+        case Qt::LeftArrow:
+            t << QPointF(c.x() + l, c.y() - h) << QPointF(c.x() + l, c.y() + h) << QPointF(c.x() - l, c.y());
+            break;
+        default: t << QPointF(c.x() - l, c.y() - h) << QPointF(c.x() - l, c.y() + h) << QPointF(c.x() + l, c.y()); break;
     }
     p->save();
     p->setRenderHint(QPainter::Antialiasing);
@@ -47,18 +51,14 @@ int StyleProportionne::pixelMetric(PixelMetric metrique, const QStyleOption* opt
     if (!widget) return base;
     const int texte = widget->fontMetrics().height();
     switch (metrique) {
-    case PM_ScrollBarExtent:
-        return std::max(base, texte * 4 / 5);
-    case PM_IndicatorWidth:
-    case PM_IndicatorHeight:
-    case PM_ExclusiveIndicatorWidth:
-    case PM_ExclusiveIndicatorHeight:
-        return std::max(base, texte * 7 / 10);
-    case PM_CheckBoxLabelSpacing:
-    case PM_RadioButtonLabelSpacing:
-        return std::max(base, texte / 4);
-    default:
-        return base;
+        case PM_ScrollBarExtent: return std::max(base, texte * 4 / 5);
+        case PM_IndicatorWidth:
+        case PM_IndicatorHeight:
+        case PM_ExclusiveIndicatorWidth:
+        case PM_ExclusiveIndicatorHeight: return std::max(base, texte * 7 / 10);
+        case PM_CheckBoxLabelSpacing:
+        case PM_RadioButtonLabelSpacing: return std::max(base, texte / 4);
+        default: return base;
     }
 }
 
@@ -83,10 +83,10 @@ void StyleProportionne::drawComplexControl(ComplexControl controle, const QStyle
         const auto* barre = qstyleoption_cast<const QStyleOptionSlider*>(option);
         if (!barre) return;
         const bool horizontale = barre->orientation == Qt::Horizontal;
-        fleche(p, subControlRect(controle, option, SC_ScrollBarSubLine, widget),
-               horizontale ? Qt::LeftArrow : Qt::UpArrow, *option);
-        fleche(p, subControlRect(controle, option, SC_ScrollBarAddLine, widget),
-               horizontale ? Qt::RightArrow : Qt::DownArrow, *option);
+        fleche(p, subControlRect(controle, option, SC_ScrollBarSubLine, widget), horizontale ? Qt::LeftArrow : Qt::UpArrow,
+               *option);
+        fleche(p, subControlRect(controle, option, SC_ScrollBarAddLine, widget), horizontale ? Qt::RightArrow : Qt::DownArrow,
+               *option);
     }
 }
 

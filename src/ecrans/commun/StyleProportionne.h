@@ -11,8 +11,7 @@ class QComboBox;
 
 class StyleProportionne final : public QProxyStyle {
 public:
-    int pixelMetric(PixelMetric metrique, const QStyleOption* option = nullptr,
-                    const QWidget* widget = nullptr) const override;
+    int pixelMetric(PixelMetric metrique, const QStyleOption* option = nullptr, const QWidget* widget = nullptr) const override;
     QRect subControlRect(ComplexControl controle, const QStyleOptionComplex* option, SubControl partie,
                          const QWidget* widget = nullptr) const override;
     void drawComplexControl(ComplexControl controle, const QStyleOptionComplex* option, QPainter* p,

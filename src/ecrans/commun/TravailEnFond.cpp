@@ -38,8 +38,7 @@ private:
 
 class FenetreAvancement final : public QDialog {
 public:
-    FenetreAvancement(QWidget* parent, const QString& texte, Avancement& avancement)
-        : QDialog(parent), avancement_(avancement) {
+    FenetreAvancement(QWidget* parent, const QString& texte, Avancement& avancement) : QDialog(parent), avancement_(avancement) {
         setObjectName(QStringLiteral("TravailEnFond"));
         setWindowTitle(QStringLiteral("Veuillez patienter"));
         setModal(true);

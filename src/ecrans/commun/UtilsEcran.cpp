@@ -21,10 +21,8 @@ void RemplitComboDepuisFichier(SharedState&, const QString& fichier, QComboBox* 
 void RemplitListeDepuisFichier(SharedState&, const QString& fichier, QListWidget* liste) {
     const QStringList lignes = LignesDeListe(FichierTexte::litLignes(fichier));
     liste->clear();
-    if (liste->objectName() == QLatin1String("lb_nom_ens_param"))
-        liste->addItem(QStringLiteral("Enseignant non inscrit"));
-    else if (liste->objectName() == QLatin1String("lb_nom_eleve"))
-        liste->addItem(QStringLiteral("Elève non inscrit"));
+    if (liste->objectName() == QLatin1String("lb_nom_ens_param")) liste->addItem(QStringLiteral("Enseignant non inscrit"));
+    else if (liste->objectName() == QLatin1String("lb_nom_eleve")) liste->addItem(QStringLiteral("Elève non inscrit"));
     liste->addItems(lignes);
 }
 

@@ -8,8 +8,7 @@
 
 AideComptage::AideComptage(QWidget* ecran) : QObject(ecran), ecran_(ecran) {
     AideGrisee = Fabrique::image(ecran, QStringLiteral("AideGrisee"), QStringLiteral("aide_grisee"), 112, 504, 110, 120);
-    EnleverAide = Fabrique::image(ecran, QStringLiteral("EnleverAide"), QStringLiteral("enlever_aide"), 112, 504, 110,
-                                  120, true);
+    EnleverAide = Fabrique::image(ecran, QStringLiteral("EnleverAide"), QStringLiteral("enlever_aide"), 112, 504, 110, 120, true);
     Aide = Fabrique::image(ecran, QStringLiteral("Aide"), QStringLiteral("aide"), 112, 504, 110, 120, true);
     connect(Aide, &Image::clique, this, &AideComptage::demandee);
     connect(EnleverAide, &Image::clique, this, &AideComptage::enleve);

@@ -49,8 +49,7 @@ void BandeNumeros::affiche(int k, int hautDesign, int basMax) {
 }
 
 bool BandeNumeros::eventFilter(QObject* objet, QEvent* evenement) {
-    if (evenement->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(evenement)->button() == Qt::LeftButton) {
+    if (evenement->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(evenement)->button() == Qt::LeftButton) {
         const int numero = objet->property("numero").toInt();
         Garde::execute([this, numero] { emit numeroClique(numero); });
         return true;

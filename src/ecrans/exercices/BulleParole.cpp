@@ -39,10 +39,8 @@ void BulleParole::dit(const QString& texte) {
     const int plancher = std::min(largeur, plein - ligne + mot);
     for (int etroite = std::max(largeur / 2, plancher); etroite < largeur;) {
         const int milieu = (etroite + largeur) / 2;
-        if (heightForWidth(milieu) > hauteur)
-            etroite = milieu + 1;
-        else
-            largeur = milieu;
+        if (heightForWidth(milieu) > hauteur) etroite = milieu + 1;
+        else largeur = milieu;
     }
     resize(largeur, hauteur);
     show();

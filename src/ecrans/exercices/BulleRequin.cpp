@@ -8,7 +8,10 @@
 
 BulleRequin::BulleRequin(QWidget* ecran) : QObject(ecran), ecran_(ecran), minuteries_(ecran) {}
 
-void BulleRequin::arme() { minuteries_.arme(this, [this] { monteDUnPas(); }, [this] { deriveDUnPas(); }); }
+void BulleRequin::arme() {
+    minuteries_.arme(
+        this, [this] { monteDUnPas(); }, [this] { deriveDUnPas(); });
+}
 void BulleRequin::libere() { minuteries_.libere(); }
 
 void BulleRequin::monte(QWidget* bulle, int pasHorizontal, int pasVertical, std::function<bool()> tientEncore,

@@ -15,8 +15,7 @@ public:
     void arme();
     void libere();
     // Starts the rise of `bulle` by these steps (right, up) while `tientEncore` holds.
-    void monte(QWidget* bulle, int pasHorizontal, int pasVertical, std::function<bool()> tientEncore,
-               int tempsDeReponse);
+    void monte(QWidget* bulle, int pasHorizontal, int pasVertical, std::function<bool()> tientEncore, int tempsDeReponse);
     // Goes on rising after a wrong answer stopped it.
     void reprend(int tempsDeReponse);
     bool monteEncore() const { return minuteries_.premiereActive(); }

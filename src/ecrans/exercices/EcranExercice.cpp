@@ -65,19 +65,15 @@ void EcranExercice::finitCreation() {
     AdapteFenetre(this);
     Perdu->retientLargeur();
     // A missing background is reported and the screen goes on without it.
-    Garde::execute([this] {
-        ImageFond->setPixmap(Dessins::charge(QStringLiteral("Images/FondMarin.jpg"), ImageFond->size()));
-    });
+    Garde::execute([this] { ImageFond->setPixmap(Dessins::charge(QStringLiteral("Images/FondMarin.jpg"), ImageFond->size())); });
     partie_ = PartieReponses{};
     Etat().NombreErreurs = 0;
 }
 
 void EcranExercice::commenceExercice() {
     SharedState& e = Etat();
-    if (e.TempsDeReponse > 0)
-        mode_ = e.AvecPirate || !definition_.avecRequin ? Mode::Pirate : Mode::Requin;
-    else
-        mode_ = Mode::SansLimite;
+    if (e.TempsDeReponse > 0) mode_ = e.AvecPirate || !definition_.avecRequin ? Mode::Pirate : Mode::Requin;
+    else mode_ = Mode::SansLimite;
     fini_ = false;
     // The places of the coin and the crab scale with the display's true ratios: on the sand
     // whatever its shape.

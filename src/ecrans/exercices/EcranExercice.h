@@ -26,12 +26,12 @@ public:
 
 protected:
     struct Definition {
-        QString nom;          // "Exo1"
-        QString titre;        // "Exercice n°1 (donner le résultat)"
-        QString enonce;       // "EnonceExo1"
-        QString enonce2;      // "Enonce2Exo1"
-        QString quitter;      // "QuitterExo1"
-        int tickPirate = 20;  // ms of the pirate's descent per second of TempsDeReponse
+        QString nom;             // "Exo1"
+        QString titre;           // "Exercice n°1 (donner le résultat)"
+        QString enonce;          // "EnonceExo1"
+        QString enonce2;         // "Enonce2Exo1"
+        QString quitter;         // "QuitterExo1"
+        int tickPirate = 20;     // ms of the pirate's descent per second of TempsDeReponse
         bool avecRequin = true;  // false: any time limit is the pirate's (exercises 3 and 4)
     };
     explicit EcranExercice(const Definition& definition);

@@ -23,20 +23,18 @@ namespace {
 const QString TexteNonNombre = QStringLiteral("Tu n'as pas rentré un nombre !");
 }
 
-EcranOperation::EcranOperation(const Definition& d, const Textes& textes, const QRect& placeSolution,
-                               const QPoint& placeNombre)
+EcranOperation::EcranOperation(const Definition& d, const Textes& textes, const QRect& placeSolution, const QPoint& placeNombre)
     : EcranExercice(d), textes_(textes) {
-    PoissonRes = Fabrique::image(this, QStringLiteral("PoissonRes"), QStringLiteral("poisson_jaune"), 856, 200, 120,
-                                 90, true);
+    PoissonRes = Fabrique::image(this, QStringLiteral("PoissonRes"), QStringLiteral("poisson_jaune"), 856, 200, 120, 90, true);
     connect(PoissonRes, &Image::clique, this, [this] { ValiderResultatClick(); });
     const QRect& s = placeSolution;
-    SolutionImage = Fabrique::image(this, QStringLiteral("SolutionImage"), QStringLiteral("solution"), s.x(), s.y(),
-                                    s.width(), s.height(), true);
+    SolutionImage = Fabrique::image(this, QStringLiteral("SolutionImage"), QStringLiteral("solution"), s.x(), s.y(), s.width(),
+                                    s.height(), true);
     connect(SolutionImage, &Image::clique, this, [this] { SolutionImageClick(); });
-    SolutionImage2 = Fabrique::image(this, QStringLiteral("SolutionImage2"), QStringLiteral("solution_vide"), s.x(),
-                                     s.y(), s.width(), s.height());
-    SolutionLabel = Fabrique::etiquette(this, QStringLiteral("SolutionLabel"), Apparence::arial(40), Qt::black,
-                                        placeNombre.x(), placeNombre.y(), 110, 50);
+    SolutionImage2 = Fabrique::image(this, QStringLiteral("SolutionImage2"), QStringLiteral("solution_vide"), s.x(), s.y(),
+                                     s.width(), s.height());
+    SolutionLabel = Fabrique::etiquette(this, QStringLiteral("SolutionLabel"), Apparence::arial(40), Qt::black, placeNombre.x(),
+                                        placeNombre.y(), 110, 50);
     aide_ = new AideComptage(this);
     connect(aide_, &AideComptage::demandee, this, [this] {
         suivi_.aideUtilisee();
@@ -89,8 +87,7 @@ void EcranOperation::FormShow() {
     commenceExercice();
     SharedState& e = Etat();
     const bool requin = mode() == Mode::Requin;
-    for (QWidget* w : std::initializer_list<QWidget*>{SolutionImage, SolutionImage2, SolutionLabel})
-        w->hide();
+    for (QWidget* w : std::initializer_list<QWidget*>{SolutionImage, SolutionImage2, SolutionLabel}) w->hide();
     aide_->cacheBoutons();
     for (QLineEdit* champ : champs()) {
         champ->clear();
@@ -117,8 +114,7 @@ void EcranOperation::FormShow() {
 }
 
 void EcranOperation::questionSuivante() {
-    for (QWidget* w : std::initializer_list<QWidget*>{SolutionImage, SolutionImage2, SolutionLabel, Bravo, Perdu})
-        w->hide();
+    for (QWidget* w : std::initializer_list<QWidget*>{SolutionImage, SolutionImage2, SolutionLabel, Bravo, Perdu}) w->hide();
     tireQuestion();
     suivi_.commence(Etat(), FaitDe(question_), trou());
     Sons::litQuestion(Lecture::question(question_, trou()));
@@ -187,14 +183,10 @@ void EcranOperation::ValiderRes() {
             requin_->arreteDerive();
         }
     }
-    if (partie_.TempsEcoule)
-        suivi_.finParCreature();
-    else
-        suivi_.reponse(champReponse()->text(), reponseJuste());
+    if (partie_.TempsEcoule) suivi_.finParCreature();
+    else suivi_.reponse(champReponse()->text(), reponseJuste());
     switch (partie_.valide(Etat(), reponseJuste())) {
-        case PartieReponses::Issue::JusteApresErreurs:
-            Sons::joue(Effet::Juste);
-            [[fallthrough]];
+        case PartieReponses::Issue::JusteApresErreurs: Sons::joue(Effet::Juste); [[fallthrough]];
         case PartieReponses::Issue::Perdue:
             videReponses();
             ReponseJuste();
@@ -203,10 +195,8 @@ void EcranOperation::ValiderRes() {
             Sons::joue(Effet::Juste);
             lanceRamassage();
             champReponse()->setReadOnly(true);
-            if (mode() == Mode::Requin)
-                Perdu->dit(QStringLiteral("Bravo !"));
-            else
-                Bravo->show();
+            if (mode() == Mode::Requin) Perdu->dit(QStringLiteral("Bravo !"));
+            else Bravo->show();
             return;
         case PartieReponses::Issue::Fausse:
             Sons::joue(Effet::Faux);

@@ -24,12 +24,11 @@ public:
 
 protected:
     struct Textes {
-        QString enonce, enonceRequin;  // instruction without and with the shark
+        QString enonce, enonceRequin;                  // instruction without and with the shark
         QString enonce2, enonce2Requin, enonce2Bande;  // how to answer: typed, against the shark, with the strip
     };
     // The solution fish at its design place, its number at `placeNombre`.
-    EcranOperation(const Definition& definition, const Textes& textes, const QRect& placeSolution,
-                   const QPoint& placeNombre);
+    EcranOperation(const Definition& definition, const Textes& textes, const QRect& placeSolution, const QPoint& placeNombre);
     // After the screen's own components: the strip, the fish of the shark mode, the solution fish,
     // then the common pieces and the fitting.
     void finitCreationOperation();

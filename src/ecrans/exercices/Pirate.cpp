@@ -14,13 +14,15 @@
 
 Pirate::Pirate(QWidget* ecran, Forme* piece, int tickDescente)
     : QObject(ecran), piece_(piece), tick_(tickDescente), minuteries_(ecran) {
-    descend_ = Fabrique::image(ecran, QStringLiteral("pirate_descend"), QStringLiteral("pirate_descend"), 0, 8, 129,
-                               209);
+    descend_ = Fabrique::image(ecran, QStringLiteral("pirate_descend"), QStringLiteral("pirate_descend"), 0, 8, 129, 209);
     monte_ = Fabrique::image(ecran, QStringLiteral("pirate_monte"), QStringLiteral("pirate_monte"), 0, 520, 129, 209);
     cache();
 }
 
-void Pirate::arme() { minuteries_.arme(this, [this] { descend(); }, [this] { monte(); }); }
+void Pirate::arme() {
+    minuteries_.arme(
+        this, [this] { descend(); }, [this] { monte(); });
+}
 void Pirate::libere() { minuteries_.libere(); }
 
 void Pirate::cache() {

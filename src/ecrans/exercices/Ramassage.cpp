@@ -11,14 +11,15 @@
 #include <QTimer>
 
 Ramassage::Ramassage(QWidget* ecran, Forme* piece) : QObject(ecran), piece_(piece), minuteries_(ecran) {
-    arrivee_ = Fabrique::image(ecran, QStringLiteral("ramasse_piece1"), QStringLiteral("ramasse_piece1"), -8, 496,
-                               105, 97);
-    depart_ = Fabrique::image(ecran, QStringLiteral("ramasse_piece2"), QStringLiteral("ramasse_piece2"), 112, 639,
-                              105, 97);
+    arrivee_ = Fabrique::image(ecran, QStringLiteral("ramasse_piece1"), QStringLiteral("ramasse_piece1"), -8, 496, 105, 97);
+    depart_ = Fabrique::image(ecran, QStringLiteral("ramasse_piece2"), QStringLiteral("ramasse_piece2"), 112, 639, 105, 97);
     cache();
 }
 
-void Ramassage::arme() { minuteries_.arme(this, [this] { arrive(); }, [this] { part(); }); }
+void Ramassage::arme() {
+    minuteries_.arme(
+        this, [this] { arrive(); }, [this] { part(); });
+}
 void Ramassage::libere() { minuteries_.libere(); }
 
 void Ramassage::cache() {

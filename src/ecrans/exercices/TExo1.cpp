@@ -50,14 +50,12 @@ TExo1::TExo1(const QString& nom, const QString& titre)
     image(BulleResultatExo1, QStringLiteral("BulleResultat"), QStringLiteral("bulle"), 0, 0, 136, 136);
     Resultat = champ(BulleResultatExo1, QStringLiteral("Resultat"), 18, 40, 100, 56);
 
-    aideGauche_ = aide_->ajouteEmplacement(158, 310, {QStringLiteral("ConteneurAideGaucheDessin"),
-                                                      QStringLiteral("ImageGaucheDessin"),
-                                                      QStringLiteral("ConteneurAideGaucheConstellation"),
-                                                      QStringLiteral("ImageGauche")});
-    aideDroite_ = aide_->ajouteEmplacement(412, 310, {QStringLiteral("ConteneurAideDroiteDessin"),
-                                                      QStringLiteral("ImageDroiteDessin"),
-                                                      QStringLiteral("ConteneurAideDroiteConstellation"),
-                                                      QStringLiteral("ImageDroite")});
+    aideGauche_ = aide_->ajouteEmplacement(158, 310,
+                                           {QStringLiteral("ConteneurAideGaucheDessin"), QStringLiteral("ImageGaucheDessin"),
+                                            QStringLiteral("ConteneurAideGaucheConstellation"), QStringLiteral("ImageGauche")});
+    aideDroite_ = aide_->ajouteEmplacement(412, 310,
+                                           {QStringLiteral("ConteneurAideDroiteDessin"), QStringLiteral("ImageDroiteDessin"),
+                                            QStringLiteral("ConteneurAideDroiteConstellation"), QStringLiteral("ImageDroite")});
 
     Bulle1 = panneau(this, QStringLiteral("Bulle1"), 160, 360, 164, 164);
     Bulle1Image = image(Bulle1, QStringLiteral("Bulle1Image"), QStringLiteral("bulle"), 0, 0, 164, 164);
@@ -70,8 +68,8 @@ TExo1::TExo1(const QString& nom, const QString& titre)
     RequinPanel = panneau(this, QStringLiteral("RequinPanel"), 770, 100, 255, 172);
     image(RequinPanel, QStringLiteral("Requin"), QStringLiteral("requin"), 0, 0, 255, 172);
     // The question the shark has caught, said under its mouth.
-    LabelRequin = etiquette(RequinPanel, QStringLiteral("LabelRequin"), Apparence::arial(22, true), Apparence::Marine,
-                            4, 130, 116, 38);
+    LabelRequin = etiquette(RequinPanel, QStringLiteral("LabelRequin"), Apparence::arial(22, true), Apparence::Marine, 4, 130,
+                            116, 38);
     LabelRequin->setStyleSheet(Apparence::styleBulleParole());
     BulleExplose = image(this, QStringLiteral("BulleExplose"), QStringLiteral("bulle_explose"), 656, 128, 136, 136);
 
@@ -84,7 +82,7 @@ TExo1::TExo1(const QString& nom, const QString& titre)
 
 void TExo1::disposeEcran(bool requin) {
     for (QWidget* w : std::initializer_list<QWidget*>{Signe, Egal, BulleOpGauche, OpGauche, BulleOpDroite, OpDroite,
-                                                       BulleResultatExo1, Resultat})
+                                                      BulleResultatExo1, Resultat})
         w->setVisible(!requin);
     for (QWidget* w : std::initializer_list<QWidget*>{Bulle1, Bulle2, RequinPanel}) w->setVisible(requin);
     BulleExplose->hide();

@@ -50,18 +50,17 @@ QString dessinPetiteBulle(Operation operation) {
 }  // namespace
 
 TExo2::TExo2()
-    : EcranOperation(
-          {QStringLiteral("Exo2"), QStringLiteral("Exercice n°2 (exercice à trou)"), QStringLiteral("EnonceExo2"),
-           QStringLiteral("Enonce2Exo2"), QStringLiteral("QuitterExo2"), 20},
-          {QStringLiteral("Aide le poisson à donner la valeur manquante"),
-           QStringLiteral("Vite, aide le poisson à donner la valeur\nmanquante avant que la famille\n"
-                          "requin n'éclatent les bulles !"),
-           QStringLiteral("Tape la réponse au clavier, puis tape sur \"entrée\" ou clique sur le poisson jaune pour "
-                          "valider"),
-           QStringLiteral("Tape la réponse au clavier, puis tape sur \"entrée\""),
-           QStringLiteral("Tape la réponse au clavier ou clique sur la réponse au fond de l'eau, puis tape sur\n"
-                          " \"entrée\" ou clique sur le poisson jaune pour valider")},
-          QRect(528, 272, 149, 122), QPoint(563, 313)) {
+    : EcranOperation({QStringLiteral("Exo2"), QStringLiteral("Exercice n°2 (exercice à trou)"), QStringLiteral("EnonceExo2"),
+                      QStringLiteral("Enonce2Exo2"), QStringLiteral("QuitterExo2"), 20},
+                     {QStringLiteral("Aide le poisson à donner la valeur manquante"),
+                      QStringLiteral("Vite, aide le poisson à donner la valeur\nmanquante avant que la famille\n"
+                                     "requin n'éclatent les bulles !"),
+                      QStringLiteral("Tape la réponse au clavier, puis tape sur \"entrée\" ou clique sur le poisson jaune pour "
+                                     "valider"),
+                      QStringLiteral("Tape la réponse au clavier, puis tape sur \"entrée\""),
+                      QStringLiteral("Tape la réponse au clavier ou clique sur la réponse au fond de l'eau, puis tape sur\n"
+                                     " \"entrée\" ou clique sur le poisson jaune pour valider")},
+                     QRect(528, 272, 149, 122), QPoint(563, 313)) {
     basParoleSolution_ = 0;
     creeBulles();
     creeRequins();
@@ -88,10 +87,10 @@ void TExo2::creeBulles() {
     Resultat = operande(this, QStringLiteral("Resultat"), BulleRes);
 
     const auto place = [this](int x, const QString& cote) {
-        return aide_->ajouteEmplacement(x, 312, {QStringLiteral("ConteneurAide%1Dessin").arg(cote),
-                                                 QStringLiteral("Image%1Dessin").arg(cote),
-                                                 QStringLiteral("ConteneurAide%1Constellation").arg(cote),
-                                                 QStringLiteral("Image%1").arg(cote)});
+        return aide_->ajouteEmplacement(
+            x, 312,
+            {QStringLiteral("ConteneurAide%1Dessin").arg(cote), QStringLiteral("Image%1Dessin").arg(cote),
+             QStringLiteral("ConteneurAide%1Constellation").arg(cote), QStringLiteral("Image%1").arg(cote)});
     };
     aideGauche_ = place(158, QStringLiteral("Gauche"));
     aideDroite_ = place(412, QStringLiteral("Droite"));
@@ -105,13 +104,14 @@ void TExo2::creeRequins() {
     Exo2OpGauche = operande(Exo2BulleGauche, QStringLiteral("Exo2OpGauche"), Exo2BulleGauche->findChild<Image*>());
     Exo2OpGaucheEdit = champ(Exo2BulleGauche, QStringLiteral("Exo2OpGaucheEdit"), 18, 40, 100, 56);
     Exo2Signe = petiteBulle(PanelSoutientBulle, QStringLiteral("Exo2BullePlus"), QStringLiteral("Exo2Signe"), 136);
-    Exo2BulleDroite = bulle(PanelSoutientBulle, QStringLiteral("Exo2BulleDroite"), QStringLiteral("Exo2BulleDroiteImage"), 184, 0);
+    Exo2BulleDroite = bulle(PanelSoutientBulle, QStringLiteral("Exo2BulleDroite"), QStringLiteral("Exo2BulleDroiteImage"), 184,
+                            0);
     Exo2OpDroite = operande(Exo2BulleDroite, QStringLiteral("Exo2OpDroite"), Exo2BulleDroite->findChild<Image*>());
     Exo2OpDroiteEdit = champ(Exo2BulleDroite, QStringLiteral("Exo2OpDroiteEdit"), 18, 40, 100, 56);
     petiteBulle(PanelSoutientBulle, QStringLiteral("Exo2BulleEgale"), QStringLiteral("Exo2Egale"), 320)
         ->setText(QStringLiteral("="));
-    Panneau* resultat = bulle(PanelSoutientBulle, QStringLiteral("Exo2BulleResultat"),
-                              QStringLiteral("Exo2BulleResultatImage"), 368, 0);
+    Panneau* resultat = bulle(PanelSoutientBulle, QStringLiteral("Exo2BulleResultat"), QStringLiteral("Exo2BulleResultatImage"),
+                              368, 0);
     Exo2Resultat = operande(resultat, QStringLiteral("Exo2Resultat"), resultat->findChild<Image*>());
 
     // Papa, maman and bébé shark, and what they say when they burst the bubbles.
@@ -119,10 +119,10 @@ void TExo2::creeRequins() {
     image(PanelFamilleRequin, QStringLiteral("BebeRequin"), QStringLiteral("requin_bebe"), 0, 92, 115, 77);
     image(PanelFamilleRequin, QStringLiteral("MamanRequin"), QStringLiteral("requin_maman"), 120, 62, 158, 107);
     image(PanelFamilleRequin, QStringLiteral("PapaRequin"), QStringLiteral("requin_papa"), 285, 30, 204, 138);
-    LabelRequin1 = etiquette(PanelFamilleRequin, QStringLiteral("LabelRequin1"), Apparence::arial(24, true),
-                             Apparence::Marine, 495, 40, 160, 44);
-    LabelRequin2 = etiquette(PanelFamilleRequin, QStringLiteral("LabelRequin2"), Apparence::arial(24, true),
-                             Apparence::Marine, 495, 94, 160, 44);
+    LabelRequin1 = etiquette(PanelFamilleRequin, QStringLiteral("LabelRequin1"), Apparence::arial(24, true), Apparence::Marine,
+                             495, 40, 160, 44);
+    LabelRequin2 = etiquette(PanelFamilleRequin, QStringLiteral("LabelRequin2"), Apparence::arial(24, true), Apparence::Marine,
+                             495, 94, 160, 44);
     for (QLabel* l : {LabelRequin1, LabelRequin2}) l->setStyleSheet(Apparence::styleBulleParole());
 
     PanelSoutientBulle2 = panneau(this, QStringLiteral("PanelSoutientBulle2"), 264, 320, 505, 137);
@@ -142,16 +142,14 @@ void TExo2::tireQuestion() {
 void TExo2::disposeEcran(bool requin) {
     for (QWidget* w : std::initializer_list<QWidget*>{Signe, Egal, BulleRes, Resultat}) w->setVisible(!requin);
     for (QWidget* w : std::initializer_list<QWidget*>{Exo2BulleOpGauche, Exo2BulleOpGauche2, Exo2BulleOpDroite,
-                                                       Exo2BulleOpDroite2, PanelSoutientBulle2, PetiteBullePlus,
-                                                       PetiteBulleEgal})
+                                                      Exo2BulleOpDroite2, PanelSoutientBulle2, PetiteBullePlus, PetiteBulleEgal})
         w->hide();
     PanelSoutientBulle->setVisible(requin);
     PanelFamilleRequin->setVisible(requin);
     if (!requin) return;
     // The family at the right edge, under the statements however tall the display makes them;
     // the burst row just below it.
-    PanelFamilleRequin->move(width() - (PanelFamilleRequin->width() + 50),
-                             std::max(Affichage::enY(72), basDesEnonces()));
+    PanelFamilleRequin->move(width() - (PanelFamilleRequin->width() + 50), std::max(Affichage::enY(72), basDesEnonces()));
     PanelSoutientBulle2->move(PanelFamilleRequin->x() + Affichage::enX(88),
                               PanelFamilleRequin->y() + PanelFamilleRequin->height());
 }
@@ -162,10 +160,8 @@ void TExo2::afficheQuestion() {
     Exo2BulleOpGauche2->setVisible(!TrouAGauche);
     Exo2BulleOpDroite->setVisible(!TrouAGauche);
     Signe->setText(SigneOperation(question_.operation));
-    if (TrouAGauche)
-        afficheOperande(OpDroite1, Image4, QString::number(question_.droite));
-    else
-        afficheOperande(OpGauche, Image6, QString::number(question_.gauche));
+    if (TrouAGauche) afficheOperande(OpDroite1, Image4, QString::number(question_.droite));
+    else afficheOperande(OpGauche, Image6, QString::number(question_.gauche));
     afficheOperande(Resultat, BulleRes, QString::number(question_.resultat));
     aide_->prepare(dansLesImages(operandeConnue()) && dansLesImages(question_.resultat));
 }
@@ -180,10 +176,8 @@ void TExo2::afficheQuestionRequin() {
     Exo2OpGauche->setVisible(!TrouAGauche);
     Exo2OpDroiteEdit->setVisible(!TrouAGauche);
     Exo2OpDroite->setVisible(TrouAGauche);
-    if (TrouAGauche)
-        afficheOperande(Exo2OpDroite, Exo2BulleDroite->findChild<Image*>(), QString::number(question_.droite));
-    else
-        afficheOperande(Exo2OpGauche, Exo2BulleGauche->findChild<Image*>(), QString::number(question_.gauche));
+    if (TrouAGauche) afficheOperande(Exo2OpDroite, Exo2BulleDroite->findChild<Image*>(), QString::number(question_.droite));
+    else afficheOperande(Exo2OpGauche, Exo2BulleGauche->findChild<Image*>(), QString::number(question_.gauche));
     Exo2Signe->setText(Signe->text());
     afficheOperande(Exo2Resultat, Exo2Resultat->parentWidget()->findChild<Image*>(), QString::number(question_.resultat));
 
@@ -192,8 +186,7 @@ void TExo2::afficheQuestionRequin() {
     LabelRequin2->hide();
     champReponse()->show();
     champReponse()->setReadOnly(false);
-    const int pasVertical =
-        Ajustement::arrondi((Poisson->y() - (PanelFamilleRequin->y() + PanelFamilleRequin->height())) / 30.0);
+    const int pasVertical = Ajustement::arrondi((Poisson->y() - (PanelFamilleRequin->y() + PanelFamilleRequin->height())) / 30.0);
     const int pasHorizontal = Ajustement::arrondi(
         ((PanelFamilleRequin->x() + PanelFamilleRequin->width()) - (Poisson->x() + Poisson->width())) / 30.0);
     requin_->monte(

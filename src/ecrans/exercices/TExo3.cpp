@@ -80,21 +80,21 @@ void TExo3::creeScene() {
     // From the back: the creatures behind the bubbles, the bubbles, the trail, the bursts, the texts.
     for (int k = 0; k < 3; ++k) {
         const auto i = static_cast<std::size_t>(k);
-        Requin[i] = image(Scene, QStringLiteral("Requin%1").arg(k + 1), QStringLiteral("requin_intrus"),
-                          sx(Requins[i].x()), sy(Requins[i].y()), 225, 161);
+        Requin[i] = image(Scene, QStringLiteral("Requin%1").arg(k + 1), QStringLiteral("requin_intrus"), sx(Requins[i].x()),
+                          sy(Requins[i].y()), 225, 161);
         bebepoisson[i] = image(Scene, QStringLiteral("bebepoisson%1").arg(k + 1), QStringLiteral("bebe_poisson"),
                                sx(Poissons[i].x()), sy(Poissons[i].y()), 161, 129);
     }
     for (int k = 0; k < 3; ++k) {
         const auto i = static_cast<std::size_t>(k);
-        BulleBleu[i] = image(Scene, QStringLiteral("BulleBleu%1").arg(k + 1), QStringLiteral("bulle_intrus"),
-                             sx(Bulles[i].x()), sy(Bulles[i].y()), Bulle, Bulle, true);
+        BulleBleu[i] = image(Scene, QStringLiteral("BulleBleu%1").arg(k + 1), QStringLiteral("bulle_intrus"), sx(Bulles[i].x()),
+                             sy(Bulles[i].y()), Bulle, Bulle, true);
         connect(BulleBleu[i], &Image::clique, this, [this, k] { ClicBulle(k + 1); });
         parNom_.insert(BulleBleu[i]->objectName(), BulleBleu[i]);
     }
     for (const Place& p : Trainee) {
-        Image* b = image(Scene, QString::fromLatin1(p.nom), QStringLiteral("bulle_trainee_%1").arg(p.taille), sx(p.x),
-                         sy(p.y), p.taille, p.taille);
+        Image* b = image(Scene, QString::fromLatin1(p.nom), QStringLiteral("bulle_trainee_%1").arg(p.taille), sx(p.x), sy(p.y),
+                         p.taille, p.taille);
         trainee_ << b;
         parNom_.insert(b->objectName(), b);
     }
@@ -106,8 +106,8 @@ void TExo3::creeScene() {
             const QWidget* remplace = parNom_.value(QString::fromLatin1(e.cache));
             const bool bleue = remplace->width() == Bulle;
             Image* paf = bleue ? image(Scene, nom, QStringLiteral("eclat_intrus"), remplace->x(), remplace->y() + 8, Bulle, 129)
-                               : image(Scene, nom, QStringLiteral("eclat_trainee_%1").arg(remplace->width()),
-                                       remplace->x(), remplace->y(), remplace->width(), remplace->height());
+                               : image(Scene, nom, QStringLiteral("eclat_trainee_%1").arg(remplace->width()), remplace->x(),
+                                       remplace->y(), remplace->width(), remplace->height());
             pafs_ << paf;
             parNom_.insert(nom, paf);
         }
@@ -116,10 +116,10 @@ void TExo3::creeScene() {
         const auto i = static_cast<std::size_t>(k);
         const QPoint b(sx(Bulles[i].x()), sy(Bulles[i].y()));
         // The result under the caption, both centred on the bubble; clicks go through to it.
-        resultat[i] = etiquette(Scene, QStringLiteral("resultat%1").arg(k + 1), Apparence::arial(32, true),
-                                Apparence::Marine, b.x(), b.y() + 88, Bulle, 40);
-        operateur[i] = etiquette(Scene, QStringLiteral("operateur%1").arg(k + 1), Apparence::arial(40), Qt::black,
-                                 b.x(), b.y() + 36, Bulle, 52);
+        resultat[i] = etiquette(Scene, QStringLiteral("resultat%1").arg(k + 1), Apparence::arial(32, true), Apparence::Marine,
+                                b.x(), b.y() + 88, Bulle, 40);
+        operateur[i] = etiquette(Scene, QStringLiteral("operateur%1").arg(k + 1), Apparence::arial(40), Qt::black, b.x(),
+                                 b.y() + 36, Bulle, 52);
         for (QLabel* l : {resultat[i], operateur[i]}) {
             l->setAttribute(Qt::WA_TransparentForMouseEvents);
             parNom_.insert(l->objectName(), l);
@@ -355,8 +355,7 @@ void TExo3::placeSous(const QWidget* creature, std::size_t k) {
 // What the fish says, beside it on the left.
 void TExo3::dit(const QString& texte) {
     applause->dit(texte);
-    applause->move(Poissounet->x() - applause->width() - 4,
-                   Poissounet->y() + (Poissounet->height() - applause->height()) / 2);
+    applause->move(Poissounet->x() - applause->width() - 4, Poissounet->y() + (Poissounet->height() - applause->height()) / 2);
 }
 
 void TExo3::ditMessagePerdu() {

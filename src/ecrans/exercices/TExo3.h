@@ -66,8 +66,8 @@ private:
     std::array<QLabel*, 3> resultat{};
     std::array<Image*, 3> Requin{};
     std::array<Image*, 3> bebepoisson{};
-    QList<QWidget*> trainee_;  // the ten small bubbles of the trail
-    QList<QWidget*> pafs_;     // the thirteen burst pictures
+    QList<QWidget*> trainee_;          // the ten small bubbles of the trail
+    QList<QWidget*> pafs_;             // the thirteen burst pictures
     QHash<QString, QWidget*> parNom_;  // the pictures the burst steps name
     Image* Poissounet = nullptr;
     Image* ok = nullptr;

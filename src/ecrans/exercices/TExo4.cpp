@@ -26,9 +26,8 @@ using namespace Fabrique;
 
 namespace {
 // The bubbles' design places; the panel holding them starts at the leftmost and topmost.
-constexpr std::array<QPoint, BullesExo4> PlacesBulles{{{248, 128}, {488, 128}, {712, 128}, {136, 248},
-                                                       {368, 248}, {600, 248}, {824, 248}, {256, 368},
-                                                       {488, 368}, {712, 368}}};
+constexpr std::array<QPoint, BullesExo4> PlacesBulles{
+    {{248, 128}, {488, 128}, {712, 128}, {136, 248}, {368, 248}, {600, 248}, {824, 248}, {256, 368}, {488, 368}, {712, 368}}};
 constexpr QPoint OrigineBulles(136, 128);
 constexpr int TailleBulle = 137;
 // Between the end of a question and the next one: the pupil sees how it ended, and a second
@@ -52,8 +51,8 @@ TExo4::TExo4()
     Marques::gardeProportions(PanneauPoisson);
     PoissonVal = image(PanneauPoisson, QStringLiteral("PoissonVal"), QStringLiteral("poisson_cible"), 0, 0, 161, 105, true);
     connect(PoissonVal, &Image::clique, this, [this] { PoissonValClick(); });
-    nbre_intrus = etiquette(PanneauPoisson, QStringLiteral("nbre_intrus"), Apparence::arial(32, true), Apparence::Marine,
-                            44, 20, 74, 52);
+    nbre_intrus = etiquette(PanneauPoisson, QStringLiteral("nbre_intrus"), Apparence::arial(32, true), Apparence::Marine, 44, 20,
+                            74, 52);
     nbre_intrus->setCursor(Qt::PointingHandCursor);
     nbre_intrus->installEventFilter(this);
 
@@ -105,8 +104,8 @@ void TExo4::creeBulles() {
     // operation toggles its bubble; the result takes no click.
     for (int i = 1; i <= BullesExo4; ++i) {
         const QPoint p = PlacesBulles[indice(i)] - OrigineBulles;
-        QLabel* o = etiquette(PanneauBulles, QStringLiteral("operateur%1").arg(i), Apparence::arial(32), Qt::black, p.x(),
-                              p.y(), TailleBulle, TailleBulle);
+        QLabel* o = etiquette(PanneauBulles, QStringLiteral("operateur%1").arg(i), Apparence::arial(32), Qt::black, p.x(), p.y(),
+                              TailleBulle, TailleBulle);
         QLabel* r = etiquette(PanneauBulles, QStringLiteral("resultat%1").arg(i), Apparence::arial(32), Qt::black, p.x(),
                               p.y() + 70, TailleBulle, 42);
         o->setCursor(Qt::PointingHandCursor);
@@ -276,10 +275,8 @@ void TExo4::termineQuestion() {
     QuestionTerminee = true;
     pirate_->arreteDescente();
     pirate_->arreteRemontee();
-    if (SolutionVue || ExerciceImpossible)
-        Perdu->hide();
-    else
-        Perdu->dit(QStringLiteral("Bravo!"));
+    if (SolutionVue || ExerciceImpossible) Perdu->hide();
+    else Perdu->dit(QStringLiteral("Bravo!"));
     Minuterie::demarre(pause_, PauseEntreQuestions);
 }
 

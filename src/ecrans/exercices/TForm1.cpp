@@ -95,8 +95,7 @@ void TForm1::placeComposants() {
             // "Cling" in its bubble stays inside the card's right edge.
             if (l == Kling) l->move(std::min(l->x(), Carte->width() - l->width() - enCarte(6)), l->y());
         } else if (design.isValid()) {
-            w->setGeometry(enCarte(design.x()), enCarte(design.y()), enCarte(design.width()),
-                           enCarte(design.height()));
+            w->setGeometry(enCarte(design.x()), enCarte(design.y()), enCarte(design.width()), enCarte(design.height()));
         }
     }
     const int cote = enCarte(33);
@@ -151,8 +150,7 @@ void TForm1::FormShow() {
     pluie_ = Bilan::Pluie(BonnesReponses);
     AnimationLancee = false;
     ChoisitPoisson();
-    if (auto texte = Bilan::message(e.Retroaction, BonnesReponses, e.NombreDeQuestions, e.NombreErreurs))
-        Label1->setText(*texte);
+    if (auto texte = Bilan::message(e.Retroaction, BonnesReponses, e.NombreDeQuestions, e.NombreErreurs)) Label1->setText(*texte);
     // A long line is cut near its middle rather than leaving its last word alone.
     const int largeurMax = enCarte(kPlaceMessage.width());
     const int largeur = LignesEquilibrees::largeur(Label1->font(), Label1->text(), largeurMax);

@@ -18,8 +18,7 @@ const QString RienRencontre = QStringLiteral(
     "Tu n'as encore fait aucun de ces calculs\u00A0: il n'y a rien à revoir pour l'instant. "
     "Tu pourras les revoir quand tu t'y seras entraîné.");
 // The child is told it plainly; the reason (a file, a database's words) goes to the teacher.
-const QString JournalIllisible =
-    QStringLiteral("Tes réponses des jours passés ne peuvent pas être lues pour le moment.");
+const QString JournalIllisible = QStringLiteral("Tes réponses des jours passés ne peuvent pas être lues pour le moment.");
 const QString Proposition = QStringLiteral("Veux-tu faire l'exercice habituel, donner le résultat\u00A0?");
 }  // namespace
 
@@ -32,7 +31,8 @@ void TRevision::FormShow() {
     }
     // Declined: this screen leaves once its showing is over, as after an exercise without
     // anything to record or sum up.
-    QMetaObject::invokeMethod(this, [this] { EnchaineApresExercice(Etat(), this, false); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { EnchaineApresExercice(Etat(), this, false); }, Qt::QueuedConnection);
 }
 
 bool TRevision::prepareTirage() {
@@ -70,7 +70,8 @@ bool TRevision::prepareTirage() {
     // The ordinary exercise 1, recorded as such, on the pupil's tables (free practice already
     // holds them with the chosen sign).
     if (!raison.isEmpty())
-        AvisEnseignant::note(e.RepertoireClasse, raison + QStringLiteral(" La révision de %1 a laissé place à l'exercice 1.").arg(e.NomEleve));
+        AvisEnseignant::note(e.RepertoireClasse,
+                             raison + QStringLiteral(" La révision de %1 a laissé place à l'exercice 1.").arg(e.NomEleve));
     const QString pourquoi = !raison.isEmpty() ? JournalIllisible : rienDeRencontre ? RienRencontre : RienARevoir;
     if (!Messages::confirmation(pourquoi + QStringLiteral("\n\n") + Proposition, QStringLiteral("Révision"))) return false;
     e.TypeExercice = 1;

@@ -31,9 +31,9 @@ ApercuImport::ApercuImport(QWidget* parent, SharedState& etat, const QString& en
     setAutoFillBackground(true);
 
     auto* titre = new QLabel(QStringLiteral("Élèves lus dans « %1 » pour %2")
-                                 .arg(QFileInfo(fichier).fileName(),
-                                      enseignant == QStringLiteral("aucun") ? QStringLiteral("les élèves sans enseignant")
-                                                                            : QStringLiteral("la classe de ") + enseignant),
+                                 .arg(QFileInfo(fichier).fileName(), enseignant == QStringLiteral("aucun")
+                                                                         ? QStringLiteral("les élèves sans enseignant")
+                                                                         : QStringLiteral("la classe de ") + enseignant),
                              this);
     titre->setObjectName(QStringLiteral("TitreApercu"));
     titre->setFont(Apparence::comic(std::max(16, pixels), true));
@@ -71,8 +71,8 @@ ApercuImport::ApercuImport(QWidget* parent, SharedState& etat, const QString& en
     tableau_->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
 
     auto* boutons = new QHBoxLayout;
-    auto* annuler = new BoutonRond(this, QStringLiteral("AnnulerImport"), QStringLiteral("Annuler"),
-                                   QColor(0xff, 0x7f, 0x6b), Qt::white);
+    auto* annuler = new BoutonRond(this, QStringLiteral("AnnulerImport"), QStringLiteral("Annuler"), QColor(0xff, 0x7f, 0x6b),
+                                   Qt::white);
     inscrire_ = new BoutonRond(this, QStringLiteral("InscrireImport"), QStringLiteral("Inscrire les élèves acceptés"),
                                QColor(0x57, 0xc2, 0x7a), Qt::white);
     for (QPushButton* b : {static_cast<QPushButton*>(annuler), inscrire_})
@@ -102,7 +102,7 @@ void ApercuImport::remplit() {
     // Rows fitted to their wrapped text cost a measure of every cell at each layout: a school's
     // whole export (thousands of rows) gets rows of one line, each full text in its tooltip.
     tableau_->verticalHeader()->setSectionResizeMode(lus <= LignesAjusteesMax ? QHeaderView::ResizeToContents
-                                                                               : QHeaderView::Fixed);
+                                                                              : QHeaderView::Fixed);
     if (lus > LignesAjusteesMax) tableau_->verticalHeader()->setDefaultSectionSize(tableau_->fontMetrics().height() * 3 / 2);
     tableau_->setUpdatesEnabled(false);
     tableau_->setRowCount(static_cast<int>(eleves_.size()));
@@ -127,7 +127,8 @@ void ApercuImport::remplit() {
     };
     QString texte = compte(lus, "élève lu", "élèves lus") + QStringLiteral(" : ") +
                     compte(acceptes, "sera inscrit", "seront inscrits");
-    if (refuses > 0) texte += QStringLiteral(", ") + compte(refuses, "refusé", "refusés") + QStringLiteral(" (en rouge, avec la raison)");
+    if (refuses > 0)
+        texte += QStringLiteral(", ") + compte(refuses, "refusé", "refusés") + QStringLiteral(" (en rouge, avec la raison)");
     resume_->setText(texte + QLatin1Char('.'));
     inscrire_->setEnabled(acceptes > 0);
 }

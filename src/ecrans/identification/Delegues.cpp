@@ -76,21 +76,19 @@ bool DelegueCaseACocher::editorEvent(QEvent* e, QAbstractItemModel* modele, cons
                                      const QModelIndex& index) {
     if (!(index.flags() & Qt::ItemIsUserCheckable) || !(index.flags() & Qt::ItemIsEnabled)) return false;
     switch (e->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-        return static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton;
-    case QEvent::MouseButtonRelease: {
-        auto* souris = static_cast<QMouseEvent*>(e);
-        if (souris->button() != Qt::LeftButton || !option.rect.contains(souris->position().toPoint())) return false;
-        break;
-    }
-    case QEvent::KeyPress: {
-        const int touche = static_cast<QKeyEvent*>(e)->key();
-        if (touche != Qt::Key_Space && touche != Qt::Key_Select) return false;
-        break;
-    }
-    default:
-        return false;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick: return static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton;
+        case QEvent::MouseButtonRelease: {
+            auto* souris = static_cast<QMouseEvent*>(e);
+            if (souris->button() != Qt::LeftButton || !option.rect.contains(souris->position().toPoint())) return false;
+            break;
+        }
+        case QEvent::KeyPress: {
+            const int touche = static_cast<QKeyEvent*>(e)->key();
+            if (touche != Qt::Key_Space && touche != Qt::Key_Select) return false;
+            break;
+        }
+        default: return false;
     }
     const bool cochee = index.data(Qt::CheckStateRole).toInt() == Qt::Checked;
     return modele->setData(index, cochee ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);

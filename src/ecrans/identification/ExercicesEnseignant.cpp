@@ -7,8 +7,8 @@
 #include "logique/parametres/ParameterFiles.h"
 
 void TSaisieIdentifiant::ChargeExercicesEnseignant(const QString& enseignant) {
-    const ExercicesDefinis definis =
-        ExercicesEnseignant::lit(Etat().RepertoireClasse + NomsDossier::parametrageEnseignant(enseignant));
+    const ExercicesDefinis definis = ExercicesEnseignant::lit(Etat().RepertoireClasse +
+                                                              NomsDossier::parametrageEnseignant(enseignant));
     LibellesExercices = definis.libelles;
     ContenusExercices = definis.contenus;
     // An announced settings screen is created now, so that it hears the hand-over.

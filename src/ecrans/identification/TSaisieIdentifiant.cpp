@@ -144,8 +144,8 @@ void TSaisieIdentifiant::FormShow() {
     decocheNiveaux();
     cb_mon_ens_ins->clear();
     cb_eleve_classe->clear();
-    active({cb_mon_ens_ins, nom_eleve, cb_eleve_classe, CheckListBox1, nom_ens, lb_nom_eleve, nom_eleve_con,
-            nom_eleve_ins, classe_de_ins, classe_ins, nom_ens_param, classe_param},
+    active({cb_mon_ens_ins, nom_eleve, cb_eleve_classe, CheckListBox1, nom_ens, lb_nom_eleve, nom_eleve_con, nom_eleve_ins,
+            classe_de_ins, classe_ins, nom_ens_param, classe_param},
            false);
     LibellesExercices.clear();
     ContenusExercices.clear();
@@ -327,8 +327,7 @@ void TSaisieIdentifiant::nom_eleveChange() { active({cb_eleve_classe, classe_ins
 
 void TSaisieIdentifiant::enregistrer_eleveClick() {
     const QString enseignant = choix(cb_mon_ens_ins);
-    if (Registre::EnregistreEleve(Etat(), nom_eleve->text(), enseignant, choix(cb_eleve_classe)) ==
-        Registre::Issue::Refuse)
+    if (Registre::EnregistreEleve(Etat(), nom_eleve->text(), enseignant, choix(cb_eleve_classe)) == Registre::Issue::Refuse)
         return;
     nom_eleve->clear();
     // The list shown is the registration teacher's: the teacher above follows, so that playing

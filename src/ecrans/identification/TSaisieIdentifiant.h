@@ -25,14 +25,13 @@ signals:
     void enseignantCharge(const ExercicesDefinis& exercices, const QString& fichierEleves);
 
 public:
-
     void FormCreate();
     void lb_nom_ens_paramClick();
     void nom_ensChange();
     void enregistrer_ensClick();
     void ParametreClick();
     void SuiviClick();
-        void lb_nom_ens_paramKeyDown(int touche);
+    void lb_nom_ens_paramKeyDown(int touche);
     void cb_nom_ensChange();
     void lb_nom_eleveClick();
     void cb_mon_ens_insChange();

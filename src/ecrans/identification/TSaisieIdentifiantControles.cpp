@@ -33,8 +33,8 @@ QLabel* etiquette(QWidget* parent, const QString& nom, const QString& texte, con
 
 const QColor Jaune(0xff, 0xd2, 0x3f);
 
-BoutonRond* bouton(QWidget* parent, const QString& nom, const QString& texte, const QRect& r,
-                    const QColor& fond = Jaune, const QColor& encre = Marine) {
+BoutonRond* bouton(QWidget* parent, const QString& nom, const QString& texte, const QRect& r, const QColor& fond = Jaune,
+                   const QColor& encre = Marine) {
     auto* b = new BoutonRond(parent, nom, texte, fond, encre);
     b->setGeometry(r);
     return b;
@@ -102,8 +102,8 @@ void TSaisieIdentifiant::creeControles() {
     // Teacher's half.
     auto* gauche = new PanneauArrondi(this, QStringLiteral("PanneauEnseignant"), QColor(0, 255, 128));
     gauche->setGeometry(16, 96, 488, 600);
-    etiquette(gauche, QStringLiteral("titre_param"), QStringLiteral("Paramétrages du logiciel"),
-              QRect(0, 10, 488, 44), 30, Qt::AlignCenter);
+    etiquette(gauche, QStringLiteral("titre_param"), QStringLiteral("Paramétrages du logiciel"), QRect(0, 10, 488, 44), 30,
+              Qt::AlignCenter);
     etiquette(gauche, QStringLiteral("classe_de_param"), QStringLiteral("Classe de "), QRect(24, 58, 300, 32));
     lb_nom_ens_param = liste(gauche, QStringLiteral("lb_nom_ens_param"), QRect(24, 92, 444, 142));
     Parametre = bouton(gauche, QStringLiteral("Parametre"), QStringLiteral("Paramétrer"), QRect(268, 242, 200, 48));
@@ -111,16 +111,15 @@ void TSaisieIdentifiant::creeControles() {
     // The class lists of the teacher chosen above, in smaller type: the teacher's tools, not a child's.
     auto* importer = bouton(gauche, QStringLiteral("Importer"), QStringLiteral("Importer une liste d'élèves"),
                             QRect(24, 296, 264, 44), QColor(0xb8, 0xe6, 0xff));
-    auto* exporter = bouton(gauche, QStringLiteral("Exporter"), QStringLiteral("Exporter la liste"),
-                            QRect(296, 296, 172, 44), QColor(0xb8, 0xe6, 0xff));
+    auto* exporter = bouton(gauche, QStringLiteral("Exporter"), QStringLiteral("Exporter la liste"), QRect(296, 296, 172, 44),
+                            QColor(0xb8, 0xe6, 0xff));
     for (BoutonRond* b : {importer, exporter}) b->setEchelleTexte(0.8);
     Importer = importer;
     Exporter = exporter;
     nom_ens_param = etiquette(gauche, QStringLiteral("nom_ens_param"), QStringLiteral("Nom de l'enseignant"),
                               QRect(24, 346, 440, 30));
     nom_ens = saisie(gauche, QStringLiteral("nom_ens"), QRect(24, 376, 444, 44));
-    classe_param = etiquette(gauche, QStringLiteral("classe_param"), QStringLiteral("Classe enseignée"),
-                             QRect(24, 424, 440, 30));
+    classe_param = etiquette(gauche, QStringLiteral("classe_param"), QStringLiteral("Classe enseignée"), QRect(24, 424, 440, 30));
     CheckListBox1 = liste(gauche, QStringLiteral("CheckListBox1"), QRect(24, 454, 444, 86));
     CheckListBox1->setItemDelegate(new DelegueCaseACocher(CheckListBox1));
     CheckListBox1->setSelectionMode(QAbstractItemView::NoSelection);
@@ -134,18 +133,15 @@ void TSaisieIdentifiant::creeControles() {
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
     }
-    enregistrer_ens = bouton(gauche, QStringLiteral("enregistrer_ens"), QStringLiteral("Enregistrer"),
-                             QRect(288, 546, 180, 44));
+    enregistrer_ens = bouton(gauche, QStringLiteral("enregistrer_ens"), QStringLiteral("Enregistrer"), QRect(288, 546, 180, 44));
 
     // Pupil's half.
     auto* droite = new PanneauArrondi(this, QStringLiteral("PanneauEleve"), Apparence::Mer);
     droite->setGeometry(520, 96, 488, 600);
-    etiquette(droite, QStringLiteral("titre_jeux"), QStringLiteral("Accès aux jeux"), QRect(0, 10, 488, 44), 30,
-              Qt::AlignCenter);
+    etiquette(droite, QStringLiteral("titre_jeux"), QStringLiteral("Accès aux jeux"), QRect(0, 10, 488, 44), 30, Qt::AlignCenter);
     etiquette(droite, QStringLiteral("classe_de_con"), QStringLiteral("Classe de"), QRect(24, 56, 150, 44));
     cb_nom_ens = deroulante(droite, QStringLiteral("cb_nom_ens"), QRect(184, 56, 284, 44));
-    nom_eleve_con = etiquette(droite, QStringLiteral("nom_eleve_con"), QStringLiteral("Nom de l'élève"),
-                              QRect(24, 106, 300, 32));
+    nom_eleve_con = etiquette(droite, QStringLiteral("nom_eleve_con"), QStringLiteral("Nom de l'élève"), QRect(24, 106, 300, 32));
     lb_nom_eleve = liste(droite, QStringLiteral("lb_nom_eleve"), QRect(24, 140, 444, 142));
     auto* jouer = bouton(droite, QStringLiteral("Jouer"), QStringLiteral("Jouer"), QRect(154, 290, 180, 62),
                          QColor(0x57, 0xc2, 0x7a), Qt::white);
@@ -155,14 +151,11 @@ void TSaisieIdentifiant::creeControles() {
     trait->setObjectName(QStringLiteral("SeparationInscription"));
     trait->setFrameShape(QFrame::HLine);
     trait->setGeometry(24, 362, 444, 4);
-    classe_de_ins = etiquette(droite, QStringLiteral("classe_de_ins"), QStringLiteral("Classe de"),
-                              QRect(24, 376, 156, 44));
+    classe_de_ins = etiquette(droite, QStringLiteral("classe_de_ins"), QStringLiteral("Classe de"), QRect(24, 376, 156, 44));
     cb_mon_ens_ins = deroulante(droite, QStringLiteral("cb_mon_ens_ins"), QRect(184, 376, 284, 44));
-    nom_eleve_ins = etiquette(droite, QStringLiteral("nom_eleve_ins"), QStringLiteral("Nom de l'élève"),
-                              QRect(24, 428, 156, 48));
+    nom_eleve_ins = etiquette(droite, QStringLiteral("nom_eleve_ins"), QStringLiteral("Nom de l'élève"), QRect(24, 428, 156, 48));
     nom_eleve = saisie(droite, QStringLiteral("nom_eleve"), QRect(184, 428, 284, 48));
-    classe_ins = etiquette(droite, QStringLiteral("classe_ins"), QStringLiteral("En classe de"),
-                           QRect(24, 484, 156, 44));
+    classe_ins = etiquette(droite, QStringLiteral("classe_ins"), QStringLiteral("En classe de"), QRect(24, 484, 156, 44));
     cb_eleve_classe = deroulante(droite, QStringLiteral("cb_eleve_classe"), QRect(184, 484, 284, 44));
     enregistrer_eleve = bouton(droite, QStringLiteral("enregistrer_eleve"), QStringLiteral("Enregistrer"),
                                QRect(288, 544, 180, 46));

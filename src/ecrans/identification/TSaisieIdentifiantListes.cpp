@@ -20,7 +20,7 @@
 #include <QListWidget>
 
 TSaisieIdentifiant::ChoixDeFichier TSaisieIdentifiant::choixFichier = [](QWidget* parent, bool enregistrer,
-                                                                        const QString& proposition) {
+                                                                         const QString& proposition) {
     if (enregistrer)
         return DialogueEnregistrement::demande(parent, QStringLiteral("Exporter la liste d'élèves"), proposition,
                                                QStringLiteral("csv"), QStringLiteral("Tableur CSV (*.csv)"));
@@ -31,8 +31,7 @@ TSaisieIdentifiant::ChoixDeFichier TSaisieIdentifiant::choixFichier = [](QWidget
 QString TSaisieIdentifiant::classeChoisie() {
     SharedState& e = Etat();
     const QString enseignant = e.EnseignantParametrage;
-    if (enseignant.isEmpty() || enseignant == Registre::EnseignantNonInscrit ||
-        !Registre::EnseignantInscrit(e, enseignant)) {
+    if (enseignant.isEmpty() || enseignant == Registre::EnseignantNonInscrit || !Registre::EnseignantInscrit(e, enseignant)) {
         Messages::information(QStringLiteral("Choisissez d'abord la classe dans la liste « Classe de » (ou « aucun » "
                                              "pour les élèves sans enseignant)."));
         return {};
@@ -48,9 +47,8 @@ void TSaisieIdentifiant::ImporterClick() {
     // A school's export may be large: read off the screen's thread, with "Annuler".
     QList<ListeLue::Eleve> lus;
     const QString nom = QFileInfo(fichier).fileName();
-    if (!TravailEnFond::execute(this, QStringLiteral("Lecture de « %1 »…").arg(nom), [&](Avancement& avancement) {
-            lus = ListeLue::lit(fichier, Registre::Niveaux, &avancement);
-        }))
+    if (!TravailEnFond::execute(this, QStringLiteral("Lecture de « %1 »…").arg(nom),
+                                [&](Avancement& avancement) { lus = ListeLue::lit(fichier, Registre::Niveaux, &avancement); }))
         return;
     if (lus.isEmpty()) {
         Messages::information(QStringLiteral("Aucun élève n'a été trouvé dans ce fichier : il faut une colonne « Nom » "

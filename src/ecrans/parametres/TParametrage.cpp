@@ -168,8 +168,7 @@ void TParametrage::videListeTable2() {
 
 void TParametrage::PetiteInitialisation() {
     aucunChoix(ListeExercices);
-    for (QCheckBox* c : {Option0, Option1, Option2, CocheDecoche1, CocheDecoche2, BandeNum, CocheDecoche3})
-        c->setChecked(false);
+    for (QCheckBox* c : {Option0, Option1, Option2, CocheDecoche1, CocheDecoche2, BandeNum, CocheDecoche3}) c->setChecked(false);
     aucunChoix(Operations);
     aucunChoix(ModeTable);
     cocheTout(ListeTable1, false);
@@ -193,8 +192,8 @@ void TParametrage::appliqueActivation() {
     const Guidage::Activation a = guidage_.activation();
     Option_GroupBox2->setEnabled(a.options);
     Table_GroupBox->setEnabled(a.tables);
-    QList<QWidget*> choixDesTables{Enonce3, TablePrecise, TableIntervalle, NumTable_Edit, Table_Edit1, Table_Edit2,
-                                  Complement, Complement_Edit, Ajouter_Button1, ListeTable2, CocheDecoche2};
+    QList<QWidget*> choixDesTables{Enonce3,    TablePrecise,    TableIntervalle, NumTable_Edit, Table_Edit1,  Table_Edit2,
+                                   Complement, Complement_Edit, Ajouter_Button1, ListeTable2,   CocheDecoche2};
     for (QLabel* l : libellesIntervalle) choixDesTables << l;
     active(choixDesTables, a.choixDesTables);
     active({ListeTable1, CocheDecoche1}, a.listeTable1);
@@ -210,20 +209,15 @@ void TParametrage::appliqueActivation() {
 
 QString TParametrage::pourquoiGrise(const QWidget* controle) const {
     using Z = Guidage::Zone;
-    QList<const QWidget*> choixDesTables{Enonce3, TablePrecise, TableIntervalle, NumTable_Edit, Table_Edit1, Table_Edit2,
-                                         Complement, Complement_Edit, Ajouter_Button1, ListeTable2, CocheDecoche2};
+    QList<const QWidget*> choixDesTables{Enonce3,    TablePrecise,    TableIntervalle, NumTable_Edit, Table_Edit1,  Table_Edit2,
+                                         Complement, Complement_Edit, Ajouter_Button1, ListeTable2,   CocheDecoche2};
     for (const QLabel* l : libellesIntervalle) choixDesTables << l;
     const QList<std::pair<QList<const QWidget*>, Z>> zones{
-        {{Option_GroupBox2}, Z::Options},
-        {{Table_GroupBox}, Z::Tables},
-        {choixDesTables, Z::ChoixDesTables},
-        {{ListeTable1, CocheDecoche1}, Z::ListeTable1},
-        {{Temps_GroupBox}, Z::Temps},
-        {{Temps_RadioButton3, Temps_SpinEdit2, Temps_Label2}, Z::Requin},
-        {{NbreQuestions}, Z::Questions},
-        {{Aide_RadioGroup, Enregistrer}, Z::Aide},
-        {{Aide1, Aide2, Aide3}, Z::AideRadios},
-        {{BandeNum, BandeNum_SpinEdit1}, Z::Bande}};
+        {{Option_GroupBox2}, Z::Options},       {{Table_GroupBox}, Z::Tables},
+        {choixDesTables, Z::ChoixDesTables},    {{ListeTable1, CocheDecoche1}, Z::ListeTable1},
+        {{Temps_GroupBox}, Z::Temps},           {{Temps_RadioButton3, Temps_SpinEdit2, Temps_Label2}, Z::Requin},
+        {{NbreQuestions}, Z::Questions},        {{Aide_RadioGroup, Enregistrer}, Z::Aide},
+        {{Aide1, Aide2, Aide3}, Z::AideRadios}, {{BandeNum, BandeNum_SpinEdit1}, Z::Bande}};
     // The innermost greyed part gives the reason: a radio's own, else its group's.
     for (const QWidget* w = controle; w && w != this; w = w->parentWidget()) {
         if (w->isEnabled()) return {};
@@ -370,4 +364,3 @@ void TParametrage::CocheLesValeursDeLaSequenceDonnee() {
 }
 
 void TParametrage::ListeSequenceClick() { CocheLesValeursDeLaSequenceDonnee(); }
-

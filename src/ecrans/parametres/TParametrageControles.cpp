@@ -201,8 +201,8 @@ void TParametrage::creePanneauHaut(QWidget* haut) {
     Option2->setToolTip(QStringLiteral("Cette option autorise les résultats négatifs."));
 
     Table_GroupBox = groupe(haut, QStringLiteral("Table_GroupBox"), QStringLiteral("Tables"), QRect(284, 4, 720, 260));
-    const QStringList operations{QStringLiteral("Addition"), QStringLiteral("Soustraction"),
-                                 QStringLiteral("Multiplication"), QStringLiteral("Division")};
+    const QStringList operations{QStringLiteral("Addition"), QStringLiteral("Soustraction"), QStringLiteral("Multiplication"),
+                                 QStringLiteral("Division")};
     QList<QRadioButton*> radiosOperations;
     for (int i = 0; i < 4; ++i)
         radiosOperations << radio(Table_GroupBox, QStringLiteral("Operation%1").arg(i), operations[i],
@@ -225,7 +225,8 @@ void TParametrage::creePanneauHaut(QWidget* haut) {
     }
     CocheDecoche1 = coche(Table_GroupBox, QStringLiteral("CocheDecoche1"), QStringLiteral("Tout cocher/décocher"),
                           QRect(34, 164, 220, 24));
-    TableIntervalle = radio(Table_GroupBox, QStringLiteral("TableIntervalle"), QStringLiteral("Table de"), QRect(12, 194, 94, 24));
+    TableIntervalle = radio(Table_GroupBox, QStringLiteral("TableIntervalle"), QStringLiteral("Table de"),
+                            QRect(12, 194, 94, 24));
     NumTable_Edit = saisie(Table_GroupBox, QStringLiteral("NumTable_Edit"), QRect(108, 192, 52, 28));
     libellesIntervalle << etiquette(Table_GroupBox, QStringLiteral("Intervalle_Label1"), QStringLiteral("sur l'intervalle ["),
                                     QRect(164, 194, 128, 24));
@@ -303,7 +304,8 @@ void TParametrage::creePanneauBas(QWidget* bas) {
                                    QStringLiteral("Mettre en évidence les points négatifs")};
     QList<QRadioButton*> radiosRetro;
     for (int i = 0; i < 3; ++i)
-        radiosRetro << radio(Retroaction, QStringLiteral("Retroaction%1").arg(i), retroactions[i], QRect(10, 20 + 22 * i, 296, 22));
+        radiosRetro << radio(Retroaction, QStringLiteral("Retroaction%1").arg(i), retroactions[i],
+                             QRect(10, 20 + 22 * i, 296, 22));
     CodesRetroaction = groupeRadios(this, radiosRetro);
 
     Profil_GroupBox1 = groupe(bas, QStringLiteral("Profil_GroupBox1"), QStringLiteral("Enregistrer les profils d'élèves"),

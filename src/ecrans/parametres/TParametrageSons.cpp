@@ -12,8 +12,8 @@
 #include <QPointer>
 
 namespace {
-const QString TexteVoixIndisponible =
-    QStringLiteral("Aucune voix française n'est installée sur cet ordinateur : rien ne sera lu à voix haute.");
+const QString TexteVoixIndisponible = QStringLiteral(
+    "Aucune voix française n'est installée sur cet ordinateur : rien ne sera lu à voix haute.");
 }
 
 void TParametrage::creeReglagesSons(QWidget* bas) {

@@ -27,10 +27,8 @@ void revientALIdentification(const QString& raison) {
 // Settings again between two exercises. A pupil without a parameter file was told at connection
 // that the default values apply; the free exercises that follow say nothing more.
 void relit(SharedState& e) {
-    if (FichierTexte::existe(FichierParametrageEleve(e)))
-        LitParametres(e, e.NomEleve, e.NomEnseignant);
-    else
-        InitialiseParametres(e);
+    if (FichierTexte::existe(FichierParametrageEleve(e))) LitParametres(e, e.NomEleve, e.NomEnseignant);
+    else InitialiseParametres(e);
 }
 }  // namespace
 

@@ -39,8 +39,8 @@ TChoixOperateur::TChoixOperateur()
                      &T::SigneBulleAdditionClick),
                choix(QStringLiteral("SigneBulleSoustraction"), QStringLiteral("signe_soustraction"), {496, 224, 78, 78},
                      &T::SigneBulleSoustractionClick),
-               choix(QStringLiteral("SigneBulleMultiplication"), QStringLiteral("signe_multiplication"),
-                     {432, 304, 78, 78}, &T::SigneBulleMultiplicationClick),
+               choix(QStringLiteral("SigneBulleMultiplication"), QStringLiteral("signe_multiplication"), {432, 304, 78, 78},
+                     &T::SigneBulleMultiplicationClick),
                choix(QStringLiteral("SigneBulleDivision"), QStringLiteral("signe_division"), {488, 384, 78, 78},
                      &T::SigneBulleDivisionClick)};
     creatures_ = {choix(QStringLiteral("Requin"), QStringLiteral("requin_choix"), {588, 76, 240, 130}, &T::RequinClick),

@@ -102,7 +102,8 @@ public:
 
     void dit(const QString& texte, bool interrompt) override {
         Voix* v = voix();
-        QMetaObject::invokeMethod(v, [v, texte, interrompt] { v->dit(texte, interrompt); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            v, [v, texte, interrompt] { v->dit(texte, interrompt); }, Qt::QueuedConnection);
     }
 
     void chercheVoix(std::function<void(bool)> reponse) override {
@@ -111,8 +112,8 @@ public:
             v,
             [v, reponse] {
                 const bool prete = v->prete();
-                QMetaObject::invokeMethod(QCoreApplication::instance(), [reponse, prete] { reponse(prete); },
-                                          Qt::QueuedConnection);
+                QMetaObject::invokeMethod(
+                    QCoreApplication::instance(), [reponse, prete] { reponse(prete); }, Qt::QueuedConnection);
             },
             Qt::QueuedConnection);
     }

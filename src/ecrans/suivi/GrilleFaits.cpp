@@ -13,10 +13,10 @@ constexpr int TailleMin = 11, TailleMax = 31;
 
 QColor couleur(EtatFait e) {
     switch (e) {
-    case EtatFait::Automatique: return Apparence::EtatAutomatique;
-    case EtatFait::JusteLent: return Apparence::EtatLent;
-    case EtatFait::ARevoir: return Apparence::EtatARevoir;
-    case EtatFait::JamaisVu: break;
+        case EtatFait::Automatique: return Apparence::EtatAutomatique;
+        case EtatFait::JusteLent: return Apparence::EtatLent;
+        case EtatFait::ARevoir: return Apparence::EtatARevoir;
+        case EtatFait::JamaisVu: break;
     }
     return Apparence::EtatJamaisVu;
 }
@@ -78,7 +78,10 @@ QString GrilleFaits::description(int ligne, int colonne) const {
         const StatFait s = annee_->faits.value(Suivi::cleFamille(f));
         if (s.essais > 0) {
             texte += QStringLiteral("\n%1 question%2, %3 juste%4 du premier coup")
-                         .arg(s.essais).arg(s.essais > 1 ? "s" : "").arg(s.justes).arg(s.justes > 1 ? "s" : "");
+                         .arg(s.essais)
+                         .arg(s.essais > 1 ? "s" : "")
+                         .arg(s.justes)
+                         .arg(s.justes > 1 ? "s" : "");
             if (s.mediane() >= 0)
                 texte += QStringLiteral("\ntemps médian : %1 s").arg(FormatFr::nombre(std::round(s.mediane() / 100.0) / 10.0));
         }

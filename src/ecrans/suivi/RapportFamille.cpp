@@ -78,10 +78,15 @@ void dessine(QPagedPaintDevice& page, const Contenu& c) {
         texte(QStringLiteral("Aucun calcul n'a encore été travaillé."), Apparence::arial(18), 30);
     } else {
         texte(QStringLiteral("%1 calculs sur %2 sont su%3 par cœur (juste du premier coup en %4 s au plus).")
-                  .arg(n.automatiques).arg(total).arg(n.automatiques > 1 ? "s" : "").arg(FormatFr::nombre(c.seuilMs / 1000.0)),
+                  .arg(n.automatiques)
+                  .arg(total)
+                  .arg(n.automatiques > 1 ? "s" : "")
+                  .arg(FormatFr::nombre(c.seuilMs / 1000.0)),
               Apparence::arial(18), 30);
         texte(QStringLiteral("%1 sont justes mais encore lents, %2 sont à revoir, %3 n'ont pas encore été travaillés.")
-                  .arg(n.lentes).arg(n.aRevoir).arg(n.jamaisVues),
+                  .arg(n.lentes)
+                  .arg(n.aRevoir)
+                  .arg(n.jamaisVues),
               Apparence::arial(18), 30);
     }
     y += 16;
@@ -91,8 +96,8 @@ void dessine(QPagedPaintDevice& page, const Contenu& c) {
     if (faits.isEmpty()) {
         texte(QStringLiteral("Rien de particulier : continuer à s'entraîner un peu chaque jour."), Apparence::arial(18), 30);
     } else {
-        texte(QStringLiteral("Quelques minutes par jour, à dire à voix haute puis à retrouver sans aide :"),
-              Apparence::arial(18), 30);
+        texte(QStringLiteral("Quelques minutes par jour, à dire à voix haute puis à retrouver sans aide :"), Apparence::arial(18),
+              30);
         p.setFont(Apparence::arial(24, true));
         for (int i = 0; i < faits.size(); ++i) {
             const QRectF r((i % 2) * 420 + 40, y + (i / 2) * 40, 400, 40);

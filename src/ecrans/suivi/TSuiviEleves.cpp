@@ -63,12 +63,18 @@ QPushButton* bouton(const QString& nom, const QString& texte) {
     return b;
 }
 
-const QStringList Colonnes = {QStringLiteral("Élève"), QStringLiteral("Dernière connexion"),
-                              QStringLiteral("Exercices\ncette\nsemaine"), QStringLiteral("Questions\ncette\nsemaine"),
-                              QStringLiteral("Réussite\ncette\nsemaine"), QStringLiteral("Réussite\n4 semaines\navant"),
-                              QStringLiteral("Temps\nmédian"), QStringLiteral("✓ Auto-\nmatiques"),
-                              QStringLiteral("~ Justes\nmais lentes"), QStringLiteral("✗ À revoir"),
-                              QStringLiteral("· Jamais\nvues"), QStringLiteral("Dus\naujour-\nd'hui")};
+const QStringList Colonnes = {QStringLiteral("Élève"),
+                              QStringLiteral("Dernière connexion"),
+                              QStringLiteral("Exercices\ncette\nsemaine"),
+                              QStringLiteral("Questions\ncette\nsemaine"),
+                              QStringLiteral("Réussite\ncette\nsemaine"),
+                              QStringLiteral("Réussite\n4 semaines\navant"),
+                              QStringLiteral("Temps\nmédian"),
+                              QStringLiteral("✓ Auto-\nmatiques"),
+                              QStringLiteral("~ Justes\nmais lentes"),
+                              QStringLiteral("✗ À revoir"),
+                              QStringLiteral("· Jamais\nvues"),
+                              QStringLiteral("Dus\naujour-\nd'hui")};
 
 QChartView* graphique(const QString& nom, const QString& titre) {
     auto* chart = new QChart;
@@ -239,8 +245,8 @@ void TSuiviEleves::creeControles() {
     auto* milieu = new QHBoxLayout;
     grilles_ = new QTabWidget;
     grilles_->setObjectName(QStringLiteral("Grilles"));
-    const QStringList noms = {QStringLiteral("Additions"), QStringLiteral("Soustractions"),
-                              QStringLiteral("Multiplications"), QStringLiteral("Divisions")};
+    const QStringList noms = {QStringLiteral("Additions"), QStringLiteral("Soustractions"), QStringLiteral("Multiplications"),
+                              QStringLiteral("Divisions")};
     for (int o = 0; o < 4; ++o) {
         auto* g = new GrilleFaits(grilles_, static_cast<Operation>(o));
         g->setObjectName(QStringLiteral("Grille%1").arg(o));
@@ -250,8 +256,9 @@ void TSuiviEleves::creeControles() {
     }
     milieu->addWidget(grilles_, 3);
     auto* cote = new QVBoxLayout;
-    auto* legende = new QLabel(QStringLiteral("✓ automatique   ~ juste mais lente\n✗ à revoir   · jamais vue\n"
-                                              "Réussite estimée : solide (au moins la réussite visée), fragile (au moins 60 %), à revoir"));
+    auto* legende = new QLabel(
+        QStringLiteral("✓ automatique   ~ juste mais lente\n✗ à revoir   · jamais vue\n"
+                       "Réussite estimée : solide (au moins la réussite visée), fragile (au moins 60 %), à revoir"));
     legende->setObjectName(QStringLiteral("Legende"));
     legende->setWordWrap(true);
     cote->addWidget(legende);
@@ -288,20 +295,22 @@ void TSuiviEleves::creeControles() {
         const int r = tableau_->currentRow();
         if (r >= 0) montreEleve(tableau_->item(r, 0)->data(Qt::UserRole).toString());
     });
-    connect(tableau_, &QTableWidget::cellDoubleClicked, this,
-            [this](int r, int) { Garde::execute([this, r] { montreEleve(tableau_->item(r, 0)->data(Qt::UserRole).toString()); }); });
+    connect(tableau_, &QTableWidget::cellDoubleClicked, this, [this](int r, int) {
+        Garde::execute([this, r] { montreEleve(tableau_->item(r, 0)->data(Qt::UserRole).toString()); });
+    });
     connect(aider_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* i) {
         const QString eleve = i->data(Qt::UserRole).toString();
         if (!eleve.isEmpty()) Garde::execute([this, eleve] { montreEleve(eleve); });
     });
     connect(seuil_, &QDoubleSpinBox::valueChanged, this, [this](double s) { Garde::execute([this, s] { seuilChange(s); }); });
-    connect(reussiteVisee_, &QSpinBox::valueChanged, this, [this](int p) { Garde::execute([this, p] { reussiteViseeChange(p); }); });
+    connect(reussiteVisee_, &QSpinBox::valueChanged, this,
+            [this](int p) { Garde::execute([this, p] { reussiteViseeChange(p); }); });
     Garde::connecte(csv, &QPushButton::clicked, this, [this] {
-        const QString f = DialogueEnregistrement::demande(
-            this, QStringLiteral("Exporter la classe"),
-            classe_.enseignant == QLatin1String("aucun") ? QStringLiteral("suivi des élèves sans enseignant")
-                                                          : QStringLiteral("suivi de la classe de ") + classe_.enseignant,
-            QStringLiteral("csv"), QStringLiteral("Tableur (*.csv)"));
+        const QString f = DialogueEnregistrement::demande(this, QStringLiteral("Exporter la classe"),
+                                                          classe_.enseignant == QLatin1String("aucun")
+                                                              ? QStringLiteral("suivi des élèves sans enseignant")
+                                                              : QStringLiteral("suivi de la classe de ") + classe_.enseignant,
+                                                          QStringLiteral("csv"), QStringLiteral("Tableur (*.csv)"));
         if (f.isEmpty()) return;
         exporteCsv(f);
         DialogueEnregistrement::confirme(QStringLiteral("La classe a été exportée"), f);
@@ -352,7 +361,7 @@ void TSuiviEleves::charge(const QString& enseignant, const QString& repertoireCl
     classe_.enseignant = enseignant;
     classe_.repertoire = repertoireClasse;
     titre_->setText(enseignant == QLatin1String("aucun") ? QStringLiteral("Suivi des élèves sans enseignant")
-                                                          : QStringLiteral("Suivi des élèves de ") + enseignant);
+                                                         : QStringLiteral("Suivi des élèves de ") + enseignant);
     montreClasse(false);
     // What the answer journal keeps for the teacher (never told on a child's screen).
     Journal::ditALEnseignant(repertoireClasse);
@@ -394,8 +403,7 @@ void TSuiviEleves::montreClasse(bool lue, const QString& raison) {
     classeLue_ = lue;
     eleve_.clear();
     for (QWidget* w : std::as_const(actionsClasse_)) w->setEnabled(lue);
-    etatLecture_->setText(raison.isEmpty() ? QString()
-                                           : QStringLiteral("Cette classe n'a pas pu être lue. ") + raison);
+    etatLecture_->setText(raison.isEmpty() ? QString() : QStringLiteral("Cette classe n'a pas pu être lue. ") + raison);
     etatLecture_->setVisible(!raison.isEmpty());
     {
         const QSignalBlocker b(seuil_);
@@ -451,21 +459,26 @@ void TSuiviEleves::remplitClasse() {
         auto* nom = new QTableWidgetItem(Suivi::nomAffiche(l.eleve));
         nom->setData(Qt::UserRole, l.eleve);
         tableau_->setItem(r, 0, nom);
-        tableau_->setItem(r, 1, new CaseNombre(l.derniereQuestion < 0 ? QStringLiteral("jamais")
-                                                                      : derniere.toString(QStringLiteral("dd/MM/yy HH:mm")),
-                                               double(l.derniereQuestion)));
+        tableau_->setItem(r, 1,
+                          new CaseNombre(l.derniereQuestion < 0 ? QStringLiteral("jamais")
+                                                                : derniere.toString(QStringLiteral("dd/MM/yy HH:mm")),
+                                         double(l.derniereQuestion)));
         const double valeurs[] = {double(l.exercicesSemaine), double(l.questionsSemaine), l.reussiteSemaine,
-                                  l.reussiteQuatreAvant, double(l.medianeMs), double(l.comptes.automatiques),
-                                  double(l.comptes.lentes), double(l.comptes.aRevoir), double(l.comptes.jamaisVues),
+                                  l.reussiteQuatreAvant,      double(l.medianeMs),        double(l.comptes.automatiques),
+                                  double(l.comptes.lentes),   double(l.comptes.aRevoir),  double(l.comptes.jamaisVues),
                                   double(l.dusAujourdhui)};
-        const QString textes[] = {QString::number(l.exercicesSemaine), QString::number(l.questionsSemaine),
-                                  pourcent(l.reussiteSemaine), pourcent(l.reussiteQuatreAvant), secondes(l.medianeMs),
-                                  QString::number(l.comptes.automatiques), QString::number(l.comptes.lentes),
-                                  QString::number(l.comptes.aRevoir), QString::number(l.comptes.jamaisVues),
+        const QString textes[] = {QString::number(l.exercicesSemaine),
+                                  QString::number(l.questionsSemaine),
+                                  pourcent(l.reussiteSemaine),
+                                  pourcent(l.reussiteQuatreAvant),
+                                  secondes(l.medianeMs),
+                                  QString::number(l.comptes.automatiques),
+                                  QString::number(l.comptes.lentes),
+                                  QString::number(l.comptes.aRevoir),
+                                  QString::number(l.comptes.jamaisVues),
                                   QString::number(l.dusAujourdhui)};
         for (int c = 0; c < 10; ++c) tableau_->setItem(r, c + 2, new CaseNombre(textes[c], valeurs[c]));
-        if (l.rienDeConnu)
-            tableau_->setItem(r, 10, new CaseNombre(QStringLiteral("toutes"), 1e9));
+        if (l.rienDeConnu) tableau_->setItem(r, 10, new CaseNombre(QStringLiteral("toutes"), 1e9));
     }
     tableau_->setSortingEnabled(true);
     ajusteColonnes();
@@ -519,12 +532,13 @@ void TSuiviEleves::montreEleve(const QString& eleve) {
                                        .arg(dus)
                                        .arg(dus > 1 ? "s" : "")
                                        .arg(premiers(b->revision.dus))) +
-                       (bientot == 0 ? QStringLiteral("\nCette semaine, aucun autre ne passera sous la réussite visée.")
-                                     : QStringLiteral("\nCette semaine, %1 autre%2 passer%3 sous la réussite visée (estimation) : %4.")
-                                           .arg(bientot)
-                                           .arg(bientot > 1 ? "s" : "")
-                                           .arg(bientot > 1 ? "ont" : "a")
-                                           .arg(premiers(b->revision.bientot))));
+                       (bientot == 0
+                            ? QStringLiteral("\nCette semaine, aucun autre ne passera sous la réussite visée.")
+                            : QStringLiteral("\nCette semaine, %1 autre%2 passer%3 sous la réussite visée (estimation) : %4.")
+                                  .arg(bientot)
+                                  .arg(bientot > 1 ? "s" : "")
+                                  .arg(bientot > 1 ? "ont" : "a")
+                                  .arg(premiers(b->revision.bientot))));
     const auto annee = Suivi::semainesDeLAnnee(*b, classe_.maintenant.date());
     courbe(reussite_, annee, true, echelle_);
     courbe(temps_, annee, false, echelle_);

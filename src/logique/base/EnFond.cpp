@@ -20,8 +20,7 @@ QThreadPool& reserve(Genre genre) {
     return *disque;
 }
 
-Fil::Fil(const QString& nom, std::function<void()> corps)
-    : fil_(corps ? QThread::create(std::move(corps)) : new QThread) {
+Fil::Fil(const QString& nom, std::function<void()> corps) : fil_(corps ? QThread::create(std::move(corps)) : new QThread) {
     fil_->setObjectName(nom);
     fil_->start();
 }

@@ -6,8 +6,7 @@
 
 class ErreurMarivelle : public std::runtime_error {
 public:
-    explicit ErreurMarivelle(const QString& message)
-        : std::runtime_error(message.toStdString()), message_(message) {}
+    explicit ErreurMarivelle(const QString& message) : std::runtime_error(message.toStdString()), message_(message) {}
     const QString& message() const { return message_; }
 
 private:

@@ -28,23 +28,23 @@ using FichierTexte::raison;
 // The reason of a failed system call, in the words of the person at the keyboard.
 QString FichierTexte::raison(int erreur) {
     switch (erreur) {
-    case ENOSPC: return QStringLiteral("il n'y a plus de place sur le disque");
-    case EDQUOT: return QStringLiteral("la place permise sur le disque est épuisée");
-    case EFBIG: return QStringLiteral("le fichier dépasserait la taille permise");
-    case EACCES:
-    case EPERM: return QStringLiteral("l'accès est refusé");
-    case EROFS: return QStringLiteral("le disque est en lecture seule");
-    case ENOENT:
-    case ENOTDIR: return QStringLiteral("le fichier ou son dossier est introuvable");
-    case EISDIR: return QStringLiteral("c'est un dossier");
-    case ELOOP: return QStringLiteral("c'est un lien");
-    case ENAMETOOLONG: return QStringLiteral("le nom est trop long");
-    case EIO: return QStringLiteral("le disque ne répond pas correctement");
-    case EMFILE:
-    case ENFILE: return QStringLiteral("trop de fichiers sont ouverts");
-    case EBUSY:
-    case ETXTBSY: return QStringLiteral("le fichier est utilisé par un autre programme");
-    default: return QStringLiteral("erreur du système n° %1").arg(erreur);
+        case ENOSPC: return QStringLiteral("il n'y a plus de place sur le disque");
+        case EDQUOT: return QStringLiteral("la place permise sur le disque est épuisée");
+        case EFBIG: return QStringLiteral("le fichier dépasserait la taille permise");
+        case EACCES:
+        case EPERM: return QStringLiteral("l'accès est refusé");
+        case EROFS: return QStringLiteral("le disque est en lecture seule");
+        case ENOENT:
+        case ENOTDIR: return QStringLiteral("le fichier ou son dossier est introuvable");
+        case EISDIR: return QStringLiteral("c'est un dossier");
+        case ELOOP: return QStringLiteral("c'est un lien");
+        case ENAMETOOLONG: return QStringLiteral("le nom est trop long");
+        case EIO: return QStringLiteral("le disque ne répond pas correctement");
+        case EMFILE:
+        case ENFILE: return QStringLiteral("trop de fichiers sont ouverts");
+        case EBUSY:
+        case ETXTBSY: return QStringLiteral("le fichier est utilisé par un autre programme");
+        default: return QStringLiteral("erreur du système n° %1").arg(erreur);
     }
 }
 
@@ -268,9 +268,7 @@ QStringList litLignes(const QString& chemin) { return decoupe(contenu(chemin)); 
 
 QByteArray litOctets(const QString& chemin) { return litTout(chemin, ouvreEnLecture(chemin)); }
 
-QStringList litLignesReglages(const QString& chemin) {
-    return decoupe(contenu(chemin), Encodage::Reglages);
-}
+QStringList litLignesReglages(const QString& chemin) { return decoupe(contenu(chemin), Encodage::Reglages); }
 
 QStringList litLignesTantQue(const QString& chemin, const std::function<bool(const QString&)>& encore) {
     // The bytes are read whole (the cheap part): the encoding is the whole file's.
@@ -280,8 +278,7 @@ QStringList litLignesTantQue(const QString& chemin, const std::function<bool(con
 QByteArray encode(const QString& texte, const QString& chemin) {
     auto octets = Cp1252::encode(texte);
     if (!octets)
-        throw ErreurFichier(QStringLiteral("Le fichier %1 ne peut pas contenir certains caractères du texte.")
-                                .arg(nom(chemin)));
+        throw ErreurFichier(QStringLiteral("Le fichier %1 ne peut pas contenir certains caractères du texte.").arg(nom(chemin)));
     return *octets;
 }
 
@@ -355,8 +352,7 @@ void verifieDansDossierDeTravail(const QString& chemin) {
     const QString absolu = QDir::cleanPath(QDir::current().absoluteFilePath(chemin));
     const QString dossier = QFileInfo(absolu).absolutePath();
     const QString reel = QFileInfo(dossier).canonicalFilePath();
-    if (reel.isEmpty())
-        throw ErreurFichier(QStringLiteral("Le dossier du fichier %1 est introuvable.").arg(nom(chemin)));
+    if (reel.isEmpty()) throw ErreurFichier(QStringLiteral("Le dossier du fichier %1 est introuvable.").arg(nom(chemin)));
     // A folder reached through a link has a real path other than its written one.
     if (reel != dossier || !dansDossier(reel, travail))
         throw ErreurFichier(QStringLiteral("Le fichier %1 n'est pas dans le dossier de travail : "

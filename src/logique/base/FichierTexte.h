@@ -48,8 +48,7 @@ void ajoute(const QString& chemin, const QString& texte);
 // folder lose nothing: `modification` receives the file's lines (none, and `existait` false, when
 // the file does not exist) and changes them; the file is replaced when it returns true. Returns
 // what `modification` returned. Do not write the same file from inside `modification`.
-bool modifieLignes(const QString& chemin,
-                   const std::function<bool(QStringList& lignes, bool existait)>& modification);
+bool modifieLignes(const QString& chemin, const std::function<bool(QStringList& lignes, bool existait)>& modification);
 
 // Creates one folder level; true when it exists afterwards.
 bool creeDossier(const QString& chemin);

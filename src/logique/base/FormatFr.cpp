@@ -4,11 +4,10 @@
 #include <cmath>
 
 namespace {
-constexpr std::array<const char16_t*, 7> kJours = {u"lundi", u"mardi", u"mercredi", u"jeudi",
+constexpr std::array<const char16_t*, 7> kJours = {u"lundi",    u"mardi",  u"mercredi", u"jeudi",
                                                    u"vendredi", u"samedi", u"dimanche"};
-constexpr std::array<const char16_t*, 12> kMois = {
-    u"janvier", u"février", u"mars", u"avril", u"mai", u"juin",
-    u"juillet", u"août", u"septembre", u"octobre", u"novembre", u"décembre"};
+constexpr std::array<const char16_t*, 12> kMois = {u"janvier", u"février", u"mars",      u"avril",   u"mai",      u"juin",
+                                                   u"juillet", u"août",    u"septembre", u"octobre", u"novembre", u"décembre"};
 
 QString deuxChiffres(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
 }  // namespace
@@ -23,19 +22,15 @@ QString dateLongue(const QDate& date) {
 }
 
 QString jourMois(const QDate& date) {
-    static const std::array<const char16_t*, 12> abreges = {u"janv.", u"févr.", u"mars", u"avr.", u"mai", u"juin",
-                                                           u"juil.", u"août", u"sept.", u"oct.", u"nov.", u"déc."};
+    static const std::array<const char16_t*, 12> abreges = {u"janv.", u"févr.", u"mars",  u"avr.", u"mai",  u"juin",
+                                                            u"juil.", u"août",  u"sept.", u"oct.", u"nov.", u"déc."};
     const QString jour = date.day() == 1 ? QStringLiteral("1er") : QString::number(date.day());
     return jour + QLatin1Char(' ') + QString::fromUtf16(abreges[size_t(date.month() - 1)]);
 }
 
-QString heureCourte(const QTime& heure) {
-    return deuxChiffres(heure.hour()) + QLatin1Char(':') + deuxChiffres(heure.minute());
-}
+QString heureCourte(const QTime& heure) { return deuxChiffres(heure.hour()) + QLatin1Char(':') + deuxChiffres(heure.minute()); }
 
-QString heureLongue(const QTime& heure) {
-    return heureCourte(heure) + QLatin1Char(':') + deuxChiffres(heure.second());
-}
+QString heureLongue(const QTime& heure) { return heureCourte(heure) + QLatin1Char(':') + deuxChiffres(heure.second()); }
 
 QString dateHeure(const QDateTime& instant) {
     const QDate d = instant.date();
@@ -67,8 +62,7 @@ QString duree(double fractionJour) {
     const qint64 ms = std::llround(fractionJour * 86400000.0);
     const qint64 secondes = (ms < 0 ? 0 : ms) / 1000;
     return QStringLiteral("%1:%2:%3")
-        .arg(deuxChiffres(static_cast<int>(secondes / 3600)),
-             deuxChiffres(static_cast<int>(secondes / 60 % 60)),
+        .arg(deuxChiffres(static_cast<int>(secondes / 3600)), deuxChiffres(static_cast<int>(secondes / 60 % 60)),
              deuxChiffres(static_cast<int>(secondes % 60)));
 }
 }  // namespace FormatFr

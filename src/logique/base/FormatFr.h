@@ -4,13 +4,13 @@
 #include <QString>
 
 namespace FormatFr {
-QString dateLongue(const QDate& date);           // dimanche 6 décembre 2026
-QString jourMois(const QDate& date);             // 6 déc., 1er sept.
-QString heureCourte(const QTime& heure);         // 09:10
-QString heureLongue(const QTime& heure);         // 09:10:05
-QString dateHeure(const QDateTime& instant);     // 06/12/2026 09:10:05
-QString dateLongueHeureCourte(const QDateTime&); // dimanche 6 décembre 2026 09:10
-QString dateLongueHeureLongue(const QDateTime&); // dimanche 6 décembre 2026 09:10:05
+QString dateLongue(const QDate& date);            // dimanche 6 décembre 2026
+QString jourMois(const QDate& date);              // 6 déc., 1er sept.
+QString heureCourte(const QTime& heure);          // 09:10
+QString heureLongue(const QTime& heure);          // 09:10:05
+QString dateHeure(const QDateTime& instant);      // 06/12/2026 09:10:05
+QString dateLongueHeureCourte(const QDateTime&);  // dimanche 6 décembre 2026 09:10
+QString dateLongueHeureLongue(const QDateTime&);  // dimanche 6 décembre 2026 09:10:05
 // General number format: up to 15 significant digits, no trailing zeros, "," as separator.
 QString nombre(double valeur);
 // A day fraction as hh:nn:ss (hours past 24 keep counting).

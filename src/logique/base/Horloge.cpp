@@ -8,9 +8,7 @@ QDateTime& instantFixe() {
 }  // namespace
 
 namespace Horloge {
-QDateTime maintenant() {
-    return instantFixe().isValid() ? instantFixe() : QDateTime::currentDateTime();
-}
+QDateTime maintenant() { return instantFixe().isValid() ? instantFixe() : QDateTime::currentDateTime(); }
 void fixe(const QDateTime& instant) { instantFixe() = instant; }
 void avance(qint64 millisecondes) {
     if (instantFixe().isValid()) instantFixe() = instantFixe().addMSecs(millisecondes);

@@ -9,8 +9,8 @@ namespace Messages {
 enum class Genre { Information, Confirmation, Erreur };
 
 // What a box says when it was given no text: never an empty box.
-inline const QString TexteInattendu =
-    QStringLiteral("Une erreur inattendue a interrompu cette action. Marivelle continue ; recommencez-la.");
+inline const QString TexteInattendu = QStringLiteral(
+    "Une erreur inattendue a interrompu cette action. Marivelle continue ; recommencez-la.");
 
 // A plain message with an "OK" button.
 void information(const QString& texte);

@@ -16,8 +16,7 @@ bool sansDebordement(const EntreeTirage& t) {
     if (t.n == Min32 || t.a == Min32) return false;
     switch (t.op) {
         case Operation::Addition: return tient(t.n + t.a) && tient(t.n + t.b);
-        case Operation::Soustraction:
-            return tient(t.n - t.a) && tient(t.n - t.b) && tient(t.a - t.n) && tient(t.b - t.n);
+        case Operation::Soustraction: return tient(t.n - t.a) && tient(t.n - t.b) && tient(t.a - t.n) && tient(t.b - t.n);
         case Operation::Multiplication: return tient(t.n * t.a) && tient(t.n * t.b);
         default: return true;
     }

@@ -58,9 +58,7 @@ QString journal(const QString& enseignant) { return DebutJournal + enseignant + 
 
 QString journalEnAttente(const QString& journal) { return journal + FinEnAttente; }
 
-std::optional<QString> enseignantEnAttente(const QString& nom) {
-    return entre(nom, DebutJournal, Sqlite + FinEnAttente);
-}
+std::optional<QString> enseignantEnAttente(const QString& nom) { return entre(nom, DebutJournal, Sqlite + FinEnAttente); }
 
 QString journalMisDeCote(const QString& journal, const QDateTime& quand, int n) {
     const QString base = journal.chopped(QFileInfo(journal).suffix().size() + 1);
@@ -71,8 +69,8 @@ QString journalMisDeCote(const QString& journal, const QDateTime& quand, int n) 
 QStringList nomsDeLEnseignant(const QString& t) {
     // A journal set aside is counted with a one-digit number: ten damaged within a second is no case.
     const QDateTime quand(QDate(2000, 1, 1), QTime(0, 0));
-    return {dossierClasse(t), listeEleves(t), parametrageEnseignant(t), classeur(t), baseResultats(t), journal(t),
-            journalEnAttente(journal(t)), journalMisDeCote(journal(t), quand, 9)};
+    return {dossierClasse(t), listeEleves(t), parametrageEnseignant(t),     classeur(t),
+            baseResultats(t), journal(t),     journalEnAttente(journal(t)), journalMisDeCote(journal(t), quand, 9)};
 }
 
 QStringList nomsDeLEleve(const QString& ligne, const QString& t) { return {profil(ligne, t), parametrage(ligne, t)}; }

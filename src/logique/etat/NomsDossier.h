@@ -10,7 +10,7 @@
 
 namespace NomsDossier {
 // In the working folder.
-inline const QString Enseignants = QStringLiteral("enseignant.txt");  // the teacher list
+inline const QString Enseignants = QStringLiteral("enseignant.txt");       // the teacher list
 inline const QString MessagesPerdu = QStringLiteral("MessagesPerdu.txt");  // the fish's messages
 inline const QString ParametrageParDefaut = QStringLiteral("Parametrage_par_defaut.txt");
 inline const QString Configuration = QStringLiteral("marivelle.ini");  // the school server
@@ -23,9 +23,9 @@ QString dossierClasse(const QString& enseignant);
 QString repertoireClasse(const QString& enseignant);
 
 // In a class folder.
-inline const QString SonsEtVoix = QStringLiteral("sons_et_voix.txt");                  // sound and voice
-inline const QString SeuilClasse = QStringLiteral("suivi_des_eleves.txt");             // progress threshold
-inline const QString ModeleMemoire = QStringLiteral("modele_memoire.txt");            // the fitted memory model
+inline const QString SonsEtVoix = QStringLiteral("sons_et_voix.txt");                    // sound and voice
+inline const QString SeuilClasse = QStringLiteral("suivi_des_eleves.txt");               // progress threshold
+inline const QString ModeleMemoire = QStringLiteral("modele_memoire.txt");               // the fitted memory model
 inline const QString AvisEnseignant = QStringLiteral("messages_pour_l_enseignant.txt");  // journal's notes
 // "classe_<T>.txt", or "eleve_sans_enseignant.txt" for "aucun".
 QString listeEleves(const QString& enseignant);

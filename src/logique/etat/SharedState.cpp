@@ -16,9 +16,7 @@ bool SharedState::ajouteEntree(int premier, int second, int troisieme, int opera
     return true;
 }
 
-bool SharedState::ajouteEntree(const EntreeTable& e) {
-    return ajouteEntree(e.premier, e.second, e.troisieme, e.operation);
-}
+bool SharedState::ajouteEntree(const EntreeTable& e) { return ajouteEntree(e.premier, e.second, e.troisieme, e.operation); }
 
 QList<EntreeTable> SharedState::entreesTables() const {
     const int nombre = std::clamp(nombreEntrees(), 0, EntreesMax);

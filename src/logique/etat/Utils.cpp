@@ -5,7 +5,6 @@
 #include "logique/etat/NomsDossier.h"
 #include "logique/etat/SharedState.h"
 
-
 void InitialiseParametres(SharedState& e) {
     e.NombreDeQuestions = 10;
     e.TempsDeReponse = 0;
@@ -32,6 +31,4 @@ QString FichierParametrageEleve(const SharedState& e) {
     return e.RepertoireClasse + NomsDossier::parametrage(e.NomEleve, e.NomEnseignant);
 }
 
-QString FichierProfilEleve(const SharedState& e) {
-    return e.RepertoireClasse + NomsDossier::profil(e.NomEleve, e.NomEnseignant);
-}
+QString FichierProfilEleve(const SharedState& e) { return e.RepertoireClasse + NomsDossier::profil(e.NomEleve, e.NomEnseignant); }

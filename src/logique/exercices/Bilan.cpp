@@ -19,8 +19,8 @@ std::optional<QString> message(int retroaction, int bonnes, int questions, int e
     switch (retroaction) {
         case 0: return debut + QString::number(bonnes) + QStringLiteral(" bonnes réponses !") + fin;
         case 1:
-            return debut + QString::number(bonnes) + QStringLiteral(" bonnes réponses sur ") +
-                   QString::number(questions) + QStringLiteral(" questions !") + fin;
+            return debut + QString::number(bonnes) + QStringLiteral(" bonnes réponses sur ") + QString::number(questions) +
+                   QStringLiteral(" questions !") + fin;
         case 2: return debut + QString::number(erreurs) + QStringLiteral(" erreurs !") + fin;
         default: return std::nullopt;
     }

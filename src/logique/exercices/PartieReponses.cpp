@@ -56,6 +56,5 @@ void PartieReponses::noteErreurs(const QString& question) {
 }
 
 QString PartieReponses::entree(const QString& question, int erreurs) {
-    return QStringLiteral("\r\n") + question + QLatin1Char(' ') + QString::number(erreurs) +
-           QStringLiteral(" erreurs");
+    return QStringLiteral("\r\n") + question + QLatin1Char(' ') + QString::number(erreurs) + QStringLiteral(" erreurs");
 }

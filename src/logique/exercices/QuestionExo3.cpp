@@ -54,8 +54,7 @@ QuestionExo3 GenereExo3(const TirageOperation& tireur, RepertoireOperations& rep
 
         const auto autre = [&a](const QuestionOperation& c) { return c.resultat != a.resultat; };
         QuestionOperation c;
-        if (repertoire.nombre() == static_cast<int>(memes.size()) ||
-            !tireJusqua(tireur, repertoire, TiragesIntrus, autre, c)) {
+        if (repertoire.nombre() == static_cast<int>(memes.size()) || !tireJusqua(tireur, repertoire, TiragesIntrus, autre, c)) {
             ++echecsIntrus;
             continue;
         }
@@ -82,13 +81,11 @@ ClicsExo3::Clic ClicsExo3::clique(int k, int positionIntrus) {
 }
 
 QString TexteIntrusImpossible() {
-    return QStringLiteral(
-        "il n'est pas possible de generer \nle jeux de l'intrus avec les tables choisies\n"
-        "Clique sur le poisson \npour passer à l'exercice suivant");
+    return QStringLiteral("il n'est pas possible de generer \nle jeux de l'intrus avec les tables choisies\n"
+                          "Clique sur le poisson \npour passer à l'exercice suivant");
 }
 
-QString LigneErreursExo3(const QString& operation1, const QString& operation2, const QString& operation3,
-                         int erreurs) {
+QString LigneErreursExo3(const QString& operation1, const QString& operation2, const QString& operation3, int erreurs) {
     const QString separateur = QStringLiteral(" ; ");
     return operation1 + separateur + operation2 + separateur + operation3 + separateur + QStringLiteral(" => ") +
            QString::number(erreurs) + QStringLiteral(" erreurs\r\n");

@@ -13,7 +13,7 @@ class RepertoireOperations;
 
 struct QuestionExo3 {
     std::array<QuestionOperation, 3> bulles{};  // bubble 1 to 3 at index 0 to 2
-    int PositionIntrus = 0;                // bubble (1 to 3) of the intruder; 0: no question possible
+    int PositionIntrus = 0;                     // bubble (1 to 3) of the intruder; 0: no question possible
     bool impossible() const { return PositionIntrus == 0; }
     bool estIntrus(int bulle) const { return bulle == PositionIntrus; }
 };
@@ -41,8 +41,7 @@ struct ClicsExo3 {
 QString TexteIntrusImpossible();
 
 // The ListeErreurs line of a question with errors: "7×8 ; 14×4 ; 6×9 ;  => 2 erreurs" + CR LF.
-QString LigneErreursExo3(const QString& operation1, const QString& operation2, const QString& operation3,
-                         int erreurs);
+QString LigneErreursExo3(const QString& operation1, const QString& operation2, const QString& operation3, int erreurs);
 
 // The burst of a clicked bubble: 13 one-shot steps of 150 ms. Steps 1 to 5 show a burst picture
 // and hide the trail bubble (or the blue bubble) it replaces; step 6 hides the last burst picture

@@ -48,9 +48,7 @@ bool tentative(const TirageOperation& tireur, RepertoireOperations& repertoire, 
 }
 }  // namespace
 
-QString QuestionExo4::texteCible() const {
-    return impossible ? QStringLiteral("OK") : QString::number(cible);
-}
+QString QuestionExo4::texteCible() const { return impossible ? QStringLiteral("OK") : QString::number(cible); }
 
 QuestionExo4 GenereExo4(const TirageOperation& tireur, RepertoireOperations& repertoire) {
     QuestionExo4 q;
@@ -76,10 +74,9 @@ QuestionExo4 GenereExo4(const TirageOperation& tireur, RepertoireOperations& rep
 }
 
 QString TexteExo4Impossible() {
-    return QStringLiteral(
-        "Vous avez selectionné moins de deux opérations\ndifférentes dans les paramétrages\n"
-        "L'exercice ne pourra pas être généré\nCliquer sur le poisson \n"
-        "pour aller directement à l'exercice suivant");
+    return QStringLiteral("Vous avez selectionné moins de deux opérations\ndifférentes dans les paramétrages\n"
+                          "L'exercice ne pourra pas être généré\nCliquer sur le poisson \n"
+                          "pour aller directement à l'exercice suivant");
 }
 
 int BullesConformes(const Bulles& bonnes, const Bulles& selection) {

@@ -15,12 +15,12 @@ constexpr int BullesExo4 = 10;
 using Bulles = std::array<bool, BullesExo4>;  // bubble 1 to 10 at index 0 to 9
 
 struct QuestionExo4 {
-    Bulles BonnesBulles{};                            // the pattern: bubble i must give the target
-    std::array<QuestionOperation, BullesExo4> bulles{};    // the operation of each bubble
-    int cible = 0;                                    // the target the fish holds
-    bool impossible = false;                          // no question could be built
-    bool avecDoublons = false;                        // built only by allowing repeated captions
-    QString texteCible() const;                       // "56", or "OK" when impossible
+    Bulles BonnesBulles{};                               // the pattern: bubble i must give the target
+    std::array<QuestionOperation, BullesExo4> bulles{};  // the operation of each bubble
+    int cible = 0;                                       // the target the fish holds
+    bool impossible = false;                             // no question could be built
+    bool avecDoublons = false;                           // built only by allowing repeated captions
+    QString texteCible() const;                          // "56", or "OK" when impossible
 };
 
 // Draws the pattern once, then up to 20 attempts with distinct captions, then up to 20 allowing

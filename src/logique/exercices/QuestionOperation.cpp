@@ -52,9 +52,7 @@ struct Tirage {
         droite = tireDans(g.a, g.b);
         courant = &g;
     }
-    const Groupe& dans(const Reserve& r) const {
-        return groupes[static_cast<std::size_t>(r.i[Aleatoire::random(r.taille)])];
-    }
+    const Groupe& dans(const Reserve& r) const { return groupes[static_cast<std::size_t>(r.i[Aleatoire::random(r.taille)])]; }
     void echange() {
         if (Aleatoire::random(2) == 1) std::swap(gauche, droite);
     }
@@ -131,8 +129,7 @@ QuestionOperation TireQuestionOperation(const SharedState& e) {
     // Larger operand on the left (no effect with relative numbers).
     if (e.OptionGrandeOperandeAGauche && !e.OptionTableDansOrdre && !e.OptionNombresRelatifs) {
         redessine(
-            t, estTable, [&] { return t.gauche >= t.droite; },
-            [&](const Groupe&) { std::swap(t.gauche, t.droite); }, true);
+            t, estTable, [&] { return t.gauche >= t.droite; }, [&](const Groupe&) { std::swap(t.gauche, t.droite); }, true);
     }
 
     // Special cases: doubles, successors, or one of the two at random. A case no group can give
@@ -143,16 +140,14 @@ QuestionOperation TireQuestionOperation(const SharedState& e) {
         const bool doubles = e.CasDoublesCarres && choix == 0;
         if (doubles) {
             redessine(
-                t, [](const Groupe& g) { return !g.complement && g.contient(g.n); },
-                [&] { return t.gauche == t.droite; },
+                t, [](const Groupe& g) { return !g.complement && g.contient(g.n); }, [&] { return t.gauche == t.droite; },
                 [&](const Groupe& g) {
                     t.gauche = t.droite = g.n;
                     t.courant = &g;
                 });
         } else {
             redessine(
-                t, [](const Groupe& g) { return !g.complement && g.contient(g.n + 1); },
-                [&] { return t.gauche + 1 == t.droite; },
+                t, [](const Groupe& g) { return !g.complement && g.contient(g.n + 1); }, [&] { return t.gauche + 1 == t.droite; },
                 [&](const Groupe& g) {
                     t.gauche = g.n;
                     t.droite = g.n + 1;
@@ -185,8 +180,7 @@ QuestionOperation TireQuestionOperation(const SharedState& e) {
             const bool echange = !e.OptionTableDansOrdre;
             const auto exacte = [&] { return t.droite != 0 && t.gauche % t.droite == 0; };
             const bool possible = redessine(
-                t, [&](const Groupe& g) { return !g.complement && divisionPossible(g, echange).has_value(); },
-                exacte,
+                t, [&](const Groupe& g) { return !g.complement && divisionPossible(g, echange).has_value(); }, exacte,
                 [&](const Groupe& g) {
                     const auto paire = *divisionPossible(g, echange);
                     t.gauche = paire.first;

@@ -46,8 +46,7 @@ std::pair<i64, i64> divisionDe(const Groupe& g, bool echange) {
 void complement(const Groupe& g, QuestionOperation& q) { TirageCommun::compose(g.op, g.a, g.diviseurs, q); }
 }  // namespace
 
-TirageOperation::TirageOperation(const SharedState& e)
-    : dansOrdre_(e.OptionTableDansOrdre), relatifs_(e.OptionNombresRelatifs) {
+TirageOperation::TirageOperation(const SharedState& e) : dansOrdre_(e.OptionTableDansOrdre), relatifs_(e.OptionNombresRelatifs) {
     for (const EntreeTirage& t : entreesDuTirage(e.entreesTables())) {
         Groupe g;
         static_cast<EntreeTirage&>(g) = t;
@@ -70,7 +69,8 @@ TirageOperation::TirageOperation(const SharedState& e)
 
 QuestionOperation TirageOperation::tire() const {
     const auto au_hasard = [this](const std::vector<int>& parmi) -> const Groupe& {
-        return groupes_[static_cast<std::size_t>(parmi[static_cast<std::size_t>(Aleatoire::random(static_cast<int>(parmi.size())))])];
+        return groupes_[static_cast<std::size_t>(
+            parmi[static_cast<std::size_t>(Aleatoire::random(static_cast<int>(parmi.size())))])];
     };
     const Groupe& premier = groupes_[static_cast<std::size_t>(Aleatoire::random(static_cast<int>(groupes_.size())))];
     QuestionOperation q;
@@ -145,19 +145,15 @@ QuestionOperation TirageOperation::tire() const {
     return q;
 }
 
-QString TexteResultat(const QuestionOperation& operation) {
-    return QStringLiteral("= ") + QString::number(operation.resultat);
-}
-
+QString TexteResultat(const QuestionOperation& operation) { return QStringLiteral("= ") + QString::number(operation.resultat); }
 
 RepertoireOperations::RepertoireOperations(const TirageOperation& tireur, int tirages) {
     for (int i = 0; i < tirages; ++i) note(tireur.tire());
 }
 
 void RepertoireOperations::note(const QuestionOperation& operation) {
-    const std::uint64_t operandes =
-        static_cast<std::uint64_t>(static_cast<std::uint32_t>(operation.gauche)) << 32 |
-        static_cast<std::uint32_t>(operation.droite);
+    const std::uint64_t operandes = static_cast<std::uint64_t>(static_cast<std::uint32_t>(operation.gauche)) << 32 |
+                                    static_cast<std::uint32_t>(operation.droite);
     if (!vues_[static_cast<std::size_t>(static_cast<int>(operation.operation) & 3)].insert(operandes).second) return;
     std::vector<QuestionOperation>& memes = parResultat_[operation.resultat];
     if (!jumelles_)

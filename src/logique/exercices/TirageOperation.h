@@ -26,8 +26,8 @@ public:
 
     // An entry as drawn from, with what it can give, worked out once.
     struct Groupe : EntreeTirage {
-        bool soustractionPossible = false;  // can give left >= right without swapping, as a subtraction
-        bool divisionPossible = false;      // can give an exact division
+        bool soustractionPossible = false;    // can give left >= right without swapping, as a subtraction
+        bool divisionPossible = false;        // can give an exact division
         std::vector<std::int64_t> diviseurs;  // complement with ×: the divisors of the target below it
     };
 

@@ -12,8 +12,8 @@ bool ConnecteEleve(SharedState& etat, const QString& eleve, const QString& ensei
     etat.NomEnseignant = enseignant;
     etat.RepertoireClasse = NomsDossier::repertoireClasse(enseignant);
     if (eleve.trimmed().isEmpty() || enseignant.trimmed().isEmpty()) {
-        Messages::information(QStringLiteral(
-            "Vous avez mal saisie vos identifiants, veuillez recommencer ou vous connecter sans identifiant"));
+        Messages::information(
+            QStringLiteral("Vous avez mal saisie vos identifiants, veuillez recommencer ou vous connecter sans identifiant"));
         return false;
     }
     etat.NomEleve = eleve;

@@ -33,8 +33,8 @@ QList<Eleve> prepare(SharedState& etat, const QString& enseignant, const QList<L
     const QStringList niveaux = niveauxDe(etat, enseignant);
     const QString liste = Registre::FichierListeEleves(enseignant);
     // Names compared by their CleDeNom, in sets: a list of thousands is prepared at once.
-    const QSet<QString> inscrits =
-        FichierTexte::existe(liste) ? clesDe(LignesDeListe(FichierTexte::litLignes(liste))) : QSet<QString>();
+    const QSet<QString> inscrits = FichierTexte::existe(liste) ? clesDe(LignesDeListe(FichierTexte::litLignes(liste)))
+                                                               : QSet<QString>();
     QSet<QString> acceptes;
     QList<Eleve> eleves;
     eleves.reserve(lus.size());
@@ -57,8 +57,7 @@ QList<Eleve> prepare(SharedState& etat, const QString& enseignant, const QList<L
             if (reconnu.isEmpty())
                 e.refus = QStringLiteral("« %1 » n'est pas un niveau connu (%2)")
                               .arg(niveauLu, Registre::Niveaux.join(QStringLiteral(", ")));
-            else if (niveaux.isEmpty())
-                e.refus = QStringLiteral("cette classe n'a aucun niveau inscrit");
+            else if (niveaux.isEmpty()) e.refus = QStringLiteral("cette classe n'a aucun niveau inscrit");
             else if (e.niveau.isEmpty())
                 e.refus = QStringLiteral("le niveau %1 n'est pas enseigné dans cette classe (%2)")
                               .arg(reconnu, niveaux.join(QStringLiteral(", ")));

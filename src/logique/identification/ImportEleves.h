@@ -13,11 +13,11 @@ struct SharedState;
 
 namespace ImportEleves {
 struct Eleve {
-    int numero = 0;   // line (or row) in the file
+    int numero = 0;  // line (or row) in the file
     QString nom;
-    QString niveau;   // one of the teacher's levels, or empty
-    QString ligne;    // the pupil's registry line
-    QString refus;    // why it will not be registered; empty when it will
+    QString niveau;  // one of the teacher's levels, or empty
+    QString ligne;   // the pupil's registry line
+    QString refus;   // why it will not be registered; empty when it will
 };
 
 // The teacher's levels in the order the registry lists them (all six for "aucun"; none when the

@@ -12,9 +12,7 @@ QString EnteteListeEleves(const QString& enseignant) {
     return QStringLiteral("--------------Fichier de la classe de ") + enseignant + QStringLiteral("--------------");
 }
 
-QString LigneNiveau(int index) {
-    return QStringLiteral(">%1 - enseigne la classe de %2").arg(index).arg(Niveaux.value(index));
-}
+QString LigneNiveau(int index) { return QStringLiteral(">%1 - enseigne la classe de %2").arg(index).arg(Niveaux.value(index)); }
 
 QString LigneEleve(const QString& nom, const QString& niveau) {
     return niveau.isEmpty() ? nom : nom + QStringLiteral(" en classe de ") + niveau;

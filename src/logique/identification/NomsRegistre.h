@@ -11,8 +11,7 @@ inline const QStringList Niveaux = {QStringLiteral("cp"),  QStringLiteral("ce1")
 // The pseudo-teacher of pupils without teacher, and the list entries that stand for "new".
 inline const QString Aucun = QStringLiteral("aucun");
 // The heading line of the teacher list.
-inline const QString EnteteEnseignants =
-    QStringLiteral("-------------Fichier contenant le nom des enseignants----------");
+inline const QString EnteteEnseignants = QStringLiteral("-------------Fichier contenant le nom des enseignants----------");
 inline const QString EnseignantNonInscrit = QStringLiteral("Enseignant non inscrit");
 inline const QString EleveNonInscrit = QStringLiteral("Elève non inscrit");
 

@@ -139,9 +139,8 @@ bool SupprimeEnseignant(SharedState& etat, const QString& t) {
 void SupprimeEleve(const QString& ligne, const QString& enseignant) {
     if (ligne == EleveNonInscrit) return;
     // The list goes first: should its rewrite fail, the pupil keeps their files.
-    FichierTexte::modifieLignes(FichierListeEleves(enseignant), [&](QStringList& liste, bool existait) {
-        return existait && liste.removeAll(ligne) > 0;
-    });
+    FichierTexte::modifieLignes(FichierListeEleves(enseignant),
+                                [&](QStringList& liste, bool existait) { return existait && liste.removeAll(ligne) > 0; });
     supprimeFichiersEleve(ligne, enseignant);
 }
 
@@ -166,7 +165,6 @@ std::optional<QStringList> NiveauxEnseignant(SharedState& etat, const QString& e
 
 bool EnseignantInscrit(SharedState& etat, const QString& enseignant) {
     if (enseignant == Aucun) return true;
-    return FichierTexte::existe(etat.FichierEnseignants) &&
-           FichierTexte::litLignes(etat.FichierEnseignants).contains(enseignant);
+    return FichierTexte::existe(etat.FichierEnseignants) && FichierTexte::litLignes(etat.FichierEnseignants).contains(enseignant);
 }
 }  // namespace Registre

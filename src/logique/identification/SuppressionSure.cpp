@@ -16,8 +16,8 @@ bool estLien(const QFileInfo& info) { return info.isSymLink() || info.isJunction
 
 // A name with no separator and no dot-only name is one entry of the folder it is taken in.
 bool estUneEntree(const QString& nom) {
-    return !nom.isEmpty() && !nom.contains(QLatin1Char('/')) && !nom.contains(QLatin1Char('\\')) &&
-           nom != QLatin1String(".") && nom != QLatin1String("..");
+    return !nom.isEmpty() && !nom.contains(QLatin1Char('/')) && !nom.contains(QLatin1Char('\\')) && nom != QLatin1String(".") &&
+           nom != QLatin1String("..");
 }
 
 void supprimeEntree(const QFileInfo& info) {
@@ -26,10 +26,8 @@ void supprimeEntree(const QFileInfo& info) {
     if (estLien(info))
         // The link itself goes; what it points to stays.
         ok = QFile::remove(chemin) || QDir().rmdir(chemin);
-    else if (info.isDir())
-        ok = false;  // handled by the caller's recursion
-    else
-        ok = QFile::remove(chemin);
+    else if (info.isDir()) ok = false;  // handled by the caller's recursion
+    else ok = QFile::remove(chemin);
     if (!ok) echec(QStringLiteral("Impossible de supprimer %1."), chemin);
 }
 
@@ -38,10 +36,8 @@ void videEtSupprime(const QString& dossier) {
     while (it.hasNext()) {
         it.next();
         const QFileInfo info = it.fileInfo();
-        if (info.isDir() && !estLien(info))
-            videEtSupprime(info.absoluteFilePath());
-        else
-            supprimeEntree(info);
+        if (info.isDir() && !estLien(info)) videEtSupprime(info.absoluteFilePath());
+        else supprimeEntree(info);
     }
     if (!QDir().rmdir(dossier)) echec(QStringLiteral("Impossible de supprimer le dossier %1."), dossier);
 }

@@ -25,9 +25,7 @@ bool caractereInterdit(QChar c) {
 
 // Characters that look like nothing or like a blank: two names differing only by them would be
 // two entries the user cannot tell apart.
-bool caractereInvisible(QChar c) {
-    return c == QChar(0x00A0) || c == QChar(0x00AD) || c.category() == QChar::Other_Format;
-}
+bool caractereInvisible(QChar c) { return c == QChar(0x00A0) || c == QChar(0x00AD) || c.category() == QChar::Other_Format; }
 
 // The form list entries are compared in: CleDeNom without accents.
 QString cleSansAccents(const QString& nom) { return Accents::retire(Registre::CleDeNom(nom)); }
@@ -40,9 +38,7 @@ bool tousAcceptables(const QStringList& composants) {
 }  // namespace
 
 namespace Registre {
-bool NomDeFichierAcceptable(const QString& composant) {
-    return composant.toUtf8().size() + MargeACote <= OctetsMax;
-}
+bool NomDeFichierAcceptable(const QString& composant) { return composant.toUtf8().size() + MargeACote <= OctetsMax; }
 }  // namespace Registre
 
 namespace Registre {

@@ -65,7 +65,8 @@ bool versLePort(int fd, int port) {
         case AF_INET: return ntohs(reinterpret_cast<const sockaddr_in*>(&a)->sin_port) == port;
         case AF_INET6: return ntohs(reinterpret_cast<const sockaddr_in6*>(&a)->sin6_port) == port;
         case AF_UNIX:
-            return QByteArray(reinterpret_cast<const sockaddr_un*>(&a)->sun_path).endsWith(".s.PGSQL." + QByteArray::number(port));
+            return QByteArray(reinterpret_cast<const sockaddr_un*>(&a)->sun_path)
+                .endsWith(".s.PGSQL." + QByteArray::number(port));
         default: return false;
     }
 }
@@ -115,7 +116,9 @@ public:
     }
 
 private:
-    void demarre() { fil_ = std::make_unique<EnFond::Fil>(QStringLiteral("Surveillant"), [this] { boucle(); }); }
+    void demarre() {
+        fil_ = std::make_unique<EnFond::Fil>(QStringLiteral("Surveillant"), [this] { boucle(); });
+    }
 
     void boucle() {
         std::unique_lock garde(verrou_);
@@ -140,8 +143,7 @@ private:
         tcp_info info{};
         socklen_t taille = sizeof info;
         // On a local socket the kernel says nothing of what came: a read then has LectureMax.
-        if (duree >= AppelBorne::LectureMax || appel.fd < 0 ||
-            ::getsockopt(appel.fd, IPPROTO_TCP, TCP_INFO, &info, &taille) != 0)
+        if (duree >= AppelBorne::LectureMax || appel.fd < 0 || ::getsockopt(appel.fd, IPPROTO_TCP, TCP_INFO, &info, &taille) != 0)
             return appel.debut + AppelBorne::LectureMax;
         const auto silence = std::min(duree, std::chrono::milliseconds(info.tcpi_last_data_recv));
         return maintenant + (AppelBorne::Delai - silence);

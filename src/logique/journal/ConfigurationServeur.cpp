@@ -11,9 +11,14 @@
 #include <QStringList>
 
 namespace {
-const QStringList Cles = {QStringLiteral("hote"), QStringLiteral("port"), QStringLiteral("base"),
-                          QStringLiteral("utilisateur"), QStringLiteral("fichier_mot_de_passe"), QStringLiteral("tls"),
-                          QStringLiteral("certificat_racine"), QStringLiteral("dossier")};
+const QStringList Cles = {QStringLiteral("hote"),
+                          QStringLiteral("port"),
+                          QStringLiteral("base"),
+                          QStringLiteral("utilisateur"),
+                          QStringLiteral("fichier_mot_de_passe"),
+                          QStringLiteral("tls"),
+                          QStringLiteral("certificat_racine"),
+                          QStringLiteral("dossier")};
 const QStringList ModesTls = {QStringLiteral("disable"), QStringLiteral("prefer"), QStringLiteral("require"),
                               QStringLiteral("verify-full")};
 
@@ -51,8 +56,7 @@ bool litFichier(const QString& chemin, ClesLues& cles) {
             continue;
         }
         const qsizetype egal = ligne.indexOf(QLatin1Char('='));
-        if (egal <= 0)
-            throw Refus{chemin, QStringLiteral("la ligne %1 n'a pas la forme « clé = valeur »").arg(n + 1)};
+        if (egal <= 0) throw Refus{chemin, QStringLiteral("la ligne %1 n'a pas la forme « clé = valeur »").arg(n + 1)};
         if (section != QLatin1String("serveur")) continue;
         const QString cle = ligne.left(egal).trimmed().toLower();
         if (!Cles.contains(cle)) throw Refus{chemin, QStringLiteral("la clé « %1 » n'est pas connue").arg(cle)};
@@ -66,20 +70,23 @@ QString motDePasse(const Valeur& v) {
     const QString& chemin = v.texte;
     const QFileInfo info(chemin);
     if (!info.isFile())
-        throw Refus{v.fichier, QStringLiteral("le fichier « %1 » nommé par la clé « fichier_mot_de_passe » n'existe pas").arg(chemin)};
-    const auto autres = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup |
-                        QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+        throw Refus{v.fichier,
+                    QStringLiteral("le fichier « %1 » nommé par la clé « fichier_mot_de_passe » n'existe pas").arg(chemin)};
+    const auto autres = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                        QFileDevice::WriteOther | QFileDevice::ExeOther;
     if (info.permissions() & autres)
         throw Refus{v.fichier, QStringLiteral("le fichier « %1 » nommé par la clé « fichier_mot_de_passe » peut être lu par "
                                               "d'autres que son propriétaire (chmod 600 le corrige)")
                                    .arg(chemin)};
     QFile f(chemin);
     if (!f.open(QIODevice::ReadOnly))
-        throw Refus{v.fichier,
-                    QStringLiteral("le fichier « %1 » nommé par la clé « fichier_mot_de_passe » ne peut pas être lu").arg(chemin)};
+        throw Refus{
+            v.fichier,
+            QStringLiteral("le fichier « %1 » nommé par la clé « fichier_mot_de_passe » ne peut pas être lu").arg(chemin)};
     const QString ligne = QString::fromUtf8(f.readLine()).remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
     if (ligne.isEmpty())
-        throw Refus{v.fichier, QStringLiteral("le fichier « %1 » nommé par la clé « fichier_mot_de_passe » est vide").arg(chemin)};
+        throw Refus{v.fichier,
+                    QStringLiteral("le fichier « %1 » nommé par la clé « fichier_mot_de_passe » est vide").arg(chemin)};
     return ligne;
 }
 
@@ -93,7 +100,8 @@ QString identiteDuDossier(const ClesLues& cles, const QString& fichierDuDossier,
             throw Refus{cle.fichier, QStringLiteral("la clé « dossier » se met dans le marivelle.ini du dossier de données, "
                                                     "chaque dossier ayant la sienne")};
         if (cle.texte.size() > Configuration::IdentiteMax)
-            throw Refus{cle.fichier, QStringLiteral("la clé « dossier » a plus de %1 caractères").arg(Configuration::IdentiteMax)};
+            throw Refus{cle.fichier,
+                        QStringLiteral("la clé « dossier » a plus de %1 caractères").arg(Configuration::IdentiteMax)};
         return cle.texte;
     }
     const QString chemin = QFileInfo(fichierDuDossier).dir().filePath(NomsDossier::IdentiteDuDossier);
@@ -106,7 +114,8 @@ QString identiteDuDossier(const ClesLues& cles, const QString& fichierDuDossier,
             return nouvelle;
         });
     } catch (const ErreurMarivelle& e) {
-        throw Refus{fichierDuDossier, QStringLiteral("l'identité du dossier de données ne peut pas être écrite (%1)").arg(e.message())};
+        throw Refus{fichierDuDossier,
+                    QStringLiteral("l'identité du dossier de données ne peut pas être écrite (%1)").arg(e.message())};
     }
     return identite;
 }
@@ -126,7 +135,8 @@ ParametresConnexion parametres(const ClesLues& cles, const QString& fichierPrinc
         bool ok = false;
         p.port = port.texte.toInt(&ok);
         if (!ok || p.port < 1 || p.port > 65535)
-            throw Refus{port.fichier, QStringLiteral("la clé « port » doit être un nombre de 1 à 65535 (« %1 »)").arg(port.texte)};
+            throw Refus{port.fichier,
+                        QStringLiteral("la clé « port » doit être un nombre de 1 à 65535 (« %1 »)").arg(port.texte)};
     }
     // Without a file of its own, libpq reads the PostgreSQL password file (~/.pgpass, PGPASSFILE).
     if (const Valeur fichier = cles.value(QStringLiteral("fichier_mot_de_passe")); !fichier.texte.isEmpty())
@@ -134,15 +144,18 @@ ParametresConnexion parametres(const ClesLues& cles, const QString& fichierPrinc
     Valeur tls = cles.value(QStringLiteral("tls"));
     if (tls.texte.isEmpty()) tls.texte = QStringLiteral("prefer");
     if (!ModesTls.contains(tls.texte))
-        throw Refus{tls.fichier, QStringLiteral("la clé « tls » vaut « %1 » au lieu de disable, prefer, require ou verify-full")
-                                     .arg(tls.texte)};
+        throw Refus{
+            tls.fichier,
+            QStringLiteral("la clé « tls » vaut « %1 » au lieu de disable, prefer, require ou verify-full").arg(tls.texte)};
     p.options = QStringLiteral("sslmode=%1;connect_timeout=%2").arg(tls.texte).arg(Configuration::AttenteConnexionS);
     // Without it, libpq looks for the school's authority in ~/.postgresql/root.crt of each account.
     if (const Valeur racine = cles.value(QStringLiteral("certificat_racine")); !racine.texte.isEmpty()) {
         if (!QFileInfo(racine.texte).isFile())
-            throw Refus{racine.fichier,
-                        QStringLiteral("le fichier « %1 » nommé par la clé « certificat_racine » n'existe pas").arg(racine.texte)};
-        if (racine.texte.contains(QLatin1Char('\'')) || racine.texte.contains(QLatin1Char('\\')) || racine.texte.contains(QLatin1Char(' ')))
+            throw Refus{
+                racine.fichier,
+                QStringLiteral("le fichier « %1 » nommé par la clé « certificat_racine » n'existe pas").arg(racine.texte)};
+        if (racine.texte.contains(QLatin1Char('\'')) || racine.texte.contains(QLatin1Char('\\')) ||
+            racine.texte.contains(QLatin1Char(' ')))
             throw Refus{racine.fichier, QStringLiteral("le chemin de la clé « certificat_racine » ne doit contenir ni espace, "
                                                        "ni apostrophe, ni barre oblique inverse")};
         p.options += QStringLiteral(";sslrootcert=") + racine.texte;

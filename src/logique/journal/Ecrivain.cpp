@@ -150,10 +150,8 @@ void Ecrivain::boucle() {
         occupe_ = false;
         vide_.notify_all();
         const auto pret = [this] { return fin_ || relance_ || premierePrete(Montre::now()); };
-        if (const auto reveil = prochaineFinDePause(); reveil && *reveil > maintenant)
-            reveil_.wait_until(garde, *reveil, pret);
-        else if (!reveil)
-            reveil_.wait(garde, pret);
+        if (const auto reveil = prochaineFinDePause(); reveil && *reveil > maintenant) reveil_.wait_until(garde, *reveil, pret);
+        else if (!reveil) reveil_.wait(garde, pret);
     }
     // The end of the program: what is left is kept in the pending files.
     const std::deque<Tache> reste = std::exchange(file_, {});

@@ -24,8 +24,8 @@ struct Tache {
     std::optional<Envoi> envoi;  // none: only open the class's file (look through it, store what waits beside it)
     QString enseignant;
     QString repertoireClasse;
-    QString fichier;             // the class's SQLite file; empty: the school server
-    quint64 numero = 0;          // its place in the queue, given by the writer
+    QString fichier;     // the class's SQLite file; empty: the school server
+    quint64 numero = 0;  // its place in the queue, given by the writer
 };
 
 class Ecrivain final {
@@ -75,10 +75,10 @@ private:
     std::condition_variable reveil_, vide_, termine_cv_;
     std::deque<Tache> file_;
     QHash<QString, Montre::time_point> pauses_;  // by store (file, or "" for the server)
-    QSet<QString> dits_;      // details told this session
-    bool aDire_ = false;      // something was kept for later since the child was last told
-    bool recontrole_ = false; // a new session: files are looked through again
-    QString raison_;          // why the server last failed
+    QSet<QString> dits_;                         // details told this session
+    bool aDire_ = false;                         // something was kept for later since the child was last told
+    bool recontrole_ = false;                    // a new session: files are looked through again
+    QString raison_;                             // why the server last failed
     Montre::time_point pauseJusqua_{};
     Montre::time_point finAuPlusTard_{};
     bool occupe_ = false;

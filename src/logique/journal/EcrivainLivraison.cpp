@@ -35,8 +35,8 @@ QString texteMisDeCote(const QString& fichier, const JournalSqlite::Controle& c)
 QString texteLignesAbimees(const QString& chemin, qsizetype nombre) {
     return QStringLiteral("%1 ligne%2 abîmée%2 de « %3 » %4 été mise%2 de côté dans « %5 », sans être enregistrée%2.")
         .arg(nombre)
-        .arg(nombre > 1 ? QStringLiteral("s") : QString(), chemin,
-             nombre > 1 ? QStringLiteral("ont") : QStringLiteral("a"), EnvoisDifferes::cheminMisDeCote(chemin));
+        .arg(nombre > 1 ? QStringLiteral("s") : QString(), chemin, nombre > 1 ? QStringLiteral("ont") : QStringLiteral("a"),
+             EnvoisDifferes::cheminMisDeCote(chemin));
 }
 }  // namespace
 
@@ -93,15 +93,16 @@ bool Ecrivain::versFichier(const Tache& tache) {
         ouvertPour_.clear();
         if (e.echec() == EchecSql::PasUneBase) controles_.remove(tache.fichier);  // looked through again
         signale(tache.repertoireClasse,
-                e.message() + QStringLiteral(" Les réponses sont gardées par le programme et y seront enregistrées dès que possible."));
+                e.message() +
+                    QStringLiteral(" Les réponses sont gardées par le programme et y seront enregistrées dès que possible."));
         pause(tache.fichier);
         return false;
     }
 }
 
 void Ecrivain::controle(const Tache& tache) {
-    const JournalSqlite::Controle c =
-        JournalSqlite::controle(tache.fichier, tache.enseignant, Horloge::maintenant(), AttenteVerrouMs);
+    const JournalSqlite::Controle c = JournalSqlite::controle(tache.fichier, tache.enseignant, Horloge::maintenant(),
+                                                              AttenteVerrouMs);
     switch (c.etat) {
         case JournalSqlite::Etat::Occupe: throw ErreurJournal(c.raison, EchecSql::Occupe);
         case JournalSqlite::Etat::Injoignable:

@@ -21,26 +21,26 @@ enum class Creature { Aucune = 0, Requin = 1, Pirate = 2 };
 
 struct EntreeJournal {
     // Who and when.
-    QString enseignant;       // "aucun" for the pupils without a teacher
+    QString enseignant;  // "aucun" for the pupils without a teacher
     QString eleve;
-    qint64 moment = 0;        // question shown, milliseconds since 1970 (UTC), from the program's clock
+    qint64 moment = 0;  // question shown, milliseconds since 1970 (UTC), from the program's clock
     // The exercise.
-    int typeExercice = 1;     // 1..4, 5 for the review
-    int position = 0;         // place in the sequence (1, 2, …), 0 in free practice
+    int typeExercice = 1;  // 1..4, 5 for the review
+    int position = 0;      // place in the sequence (1, 2, …), 0 in free practice
     Creature creature = Creature::Aucune;
-    int tempsDeReponse = 0;   // seconds the creature gives, 0 without one
-    int typeAide = 1;         // the help offered (1 none, 2 turtles, 3 dominoes, 4 …)
+    int tempsDeReponse = 0;  // seconds the creature gives, 0 without one
+    int typeAide = 1;        // the help offered (1 none, 2 turtles, 3 dominoes, 4 …)
     bool aideUtilisee = false;
     bool bandeUtilisee = false;
     // The question.
-    Fait fait;                // the operation answered (1, 2, 5), the intruder (3), the target in `resultat` (4)
-    int trou = 0;             // exercise 2: 1 the left operand was the hole, 2 the right one
-    QString reponse;          // the answer first given, as typed (1, 2, 5)
+    Fait fait;        // the operation answered (1, 2, 5), the intruder (3), the target in `resultat` (4)
+    int trou = 0;     // exercise 2: 1 the left operand was the hole, 2 the right one
+    QString reponse;  // the answer first given, as typed (1, 2, 5)
     bool justePremierCoup = false;
-    int essais = 0;           // answers given (1, 2, 5), intruder clicks (3), validations (4)
-    int msPremiere = -1;      // from the question shown to the first answer or action; -1: none
-    int msFin = -1;           // to the right answer (1, 2, 5; -1 when never right) or to the end (3, 4)
-    bool finCreature = false; // the pirate or the sharks ended it
+    int essais = 0;                      // answers given (1, 2, 5), intruder clicks (3), validations (4)
+    int msPremiere = -1;                 // from the question shown to the first answer or action; -1: none
+    int msFin = -1;                      // to the right answer (1, 2, 5; -1 when never right) or to the end (3, 4)
+    bool finCreature = false;            // the pirate or the sharks ended it
     QList<OperationMontree> operations;  // exercises 3 and 4: every operation shown
 
     bool operator==(const EntreeJournal&) const = default;

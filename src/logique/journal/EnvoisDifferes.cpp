@@ -23,13 +23,11 @@
 
 namespace {
 [[noreturn]] void echec(const QString& chemin, const QString& raison) {
-    throw ErreurJournal(QStringLiteral("La boîte d'envoi « %1 » de cet ordinateur ne peut pas être écrite : %2.")
-                            .arg(chemin, raison));
+    throw ErreurJournal(
+        QStringLiteral("La boîte d'envoi « %1 » de cet ordinateur ne peut pas être écrite : %2.").arg(chemin, raison));
 }
 
-QJsonArray faitEnJson(const Fait& f) {
-    return {f.gauche, static_cast<int>(f.operation), f.droite, f.resultat};
-}
+QJsonArray faitEnJson(const Fait& f) { return {f.gauche, static_cast<int>(f.operation), f.droite, f.resultat}; }
 Fait faitDeJson(const QJsonArray& a) {
     return {a.at(0).toInt(), static_cast<Operation>(std::clamp(a.at(1).toInt(), 0, 3)), a.at(2).toInt(), a.at(3).toInt()};
 }
@@ -133,13 +131,27 @@ QByteArray EnvoisDifferes::enLigne(const Envoi& envoi) {
     } else {
         const EntreeJournal& e = std::get<EntreeJournal>(envoi);
         QJsonArray operations;
-        for (const OperationMontree& m : e.operations) operations.append(QJsonArray{faitEnJson(m.fait), static_cast<int>(m.action)});
-        o = {{"enseignant", e.enseignant}, {"eleve", e.eleve}, {"moment", QString::number(e.moment)},
-             {"type", e.typeExercice}, {"position", e.position}, {"creature", static_cast<int>(e.creature)},
-             {"temps", e.tempsDeReponse}, {"typeAide", e.typeAide}, {"aide", e.aideUtilisee},
-             {"bande", e.bandeUtilisee}, {"fait", faitEnJson(e.fait)}, {"trou", e.trou}, {"reponse", e.reponse},
-             {"juste", e.justePremierCoup}, {"essais", e.essais}, {"msPremiere", e.msPremiere}, {"msFin", e.msFin},
-             {"finCreature", e.finCreature}, {"operations", operations}};
+        for (const OperationMontree& m : e.operations)
+            operations.append(QJsonArray{faitEnJson(m.fait), static_cast<int>(m.action)});
+        o = {{"enseignant", e.enseignant},
+             {"eleve", e.eleve},
+             {"moment", QString::number(e.moment)},
+             {"type", e.typeExercice},
+             {"position", e.position},
+             {"creature", static_cast<int>(e.creature)},
+             {"temps", e.tempsDeReponse},
+             {"typeAide", e.typeAide},
+             {"aide", e.aideUtilisee},
+             {"bande", e.bandeUtilisee},
+             {"fait", faitEnJson(e.fait)},
+             {"trou", e.trou},
+             {"reponse", e.reponse},
+             {"juste", e.justePremierCoup},
+             {"essais", e.essais},
+             {"msPremiere", e.msPremiere},
+             {"msFin", e.msFin},
+             {"finCreature", e.finCreature},
+             {"operations", operations}};
     }
     return QJsonDocument(o).toJson(QJsonDocument::Compact);
 }

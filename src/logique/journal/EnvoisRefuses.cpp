@@ -15,7 +15,6 @@
 namespace {
 constexpr int DetaillesAuPlus = 5;
 
-
 // "le résultat de l'exercice 3 de « Zoé » (classe_de_Léa)", "une réponse de « Zoé » (Léa) du 07/12/2026 09:00:05".
 QString quoi(const QJsonObject& refus) {
     try {

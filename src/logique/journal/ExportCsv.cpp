@@ -31,14 +31,14 @@ QString ms(int valeur) { return valeur < 0 ? QString() : QString::number(valeur)
 namespace ExportCsv {
 QByteArray journal(const QList<EntreeJournal>& entrees) {
     QStringList lignes;
-    lignes << QStringLiteral(
-        "Enseignant;Élève;Date;Heure;Exercice;Position;Créature;Temps de réponse (s);Aide;Aide utilisée;"
-        "Bande numérique utilisée;Fait;Trou;Réponse donnée;Juste du premier coup;Essais;"
-        "Première réponse (ms);Réponse juste ou fin (ms);Fin par la créature;Opérations montrées");
+    lignes << QStringLiteral("Enseignant;Élève;Date;Heure;Exercice;Position;Créature;Temps de réponse (s);Aide;Aide utilisée;"
+                             "Bande numérique utilisée;Fait;Trou;Réponse donnée;Juste du premier coup;Essais;"
+                             "Première réponse (ms);Réponse juste ou fin (ms);Fin par la créature;Opérations montrées");
     for (const EntreeJournal& e : entrees) {
         const QDateTime instant = QDateTime::fromMSecsSinceEpoch(e.moment);
         QStringList operations;
-        for (const OperationMontree& o : e.operations) operations << o.fait.cle() + QStringLiteral(" (") + action(o.action) + QLatin1Char(')');
+        for (const OperationMontree& o : e.operations)
+            operations << o.fait.cle() + QStringLiteral(" (") + action(o.action) + QLatin1Char(')');
         const QString trou = e.trou == 1 ? QStringLiteral("gauche") : e.trou == 2 ? QStringLiteral("droite") : QString();
         const QString fait = e.typeExercice == 4 ? QStringLiteral("= ") + QString::number(e.fait.resultat) : e.fait.cle();
         // The program's own figures, dates and times are values; every other cell is text.
@@ -46,7 +46,8 @@ QByteArray journal(const QList<EntreeJournal>& entrees) {
                                  CelluleCsv::texte(e.eleve),
                                  CelluleCsv::valeur(instant.date().toString(QStringLiteral("dd/MM/yyyy"))),
                                  CelluleCsv::valeur(FormatFr::heureLongue(instant.time())),
-                                 CelluleCsv::valeur(e.typeExercice == 5 ? QStringLiteral("révision") : QString::number(e.typeExercice)),
+                                 CelluleCsv::valeur(e.typeExercice == 5 ? QStringLiteral("révision")
+                                                                        : QString::number(e.typeExercice)),
                                  CelluleCsv::valeur(e.position == 0 ? QStringLiteral("libre") : QString::number(e.position)),
                                  CelluleCsv::texte(creature(e.creature)),
                                  CelluleCsv::valeur(QString::number(e.tempsDeReponse)),

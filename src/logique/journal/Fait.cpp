@@ -1,6 +1,5 @@
 #include "logique/journal/Fait.h"
 
-
 QString Fait::cle() const {
     return QString::number(gauche) + SigneOperation(operation) + QString::number(droite) + QLatin1Char('=') +
            QString::number(resultat);
@@ -14,7 +13,6 @@ QString Fait::famille() const {
 }
 
 QString Fait::texteLisible() const {
-    return QString::number(gauche) + QLatin1Char(' ') + SigneOperation(operation) + QLatin1Char(' ') +
-           QString::number(droite) + QStringLiteral(" = ") + QString::number(resultat);
+    return QString::number(gauche) + QLatin1Char(' ') + SigneOperation(operation) + QLatin1Char(' ') + QString::number(droite) +
+           QStringLiteral(" = ") + QString::number(resultat);
 }
-

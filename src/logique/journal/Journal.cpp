@@ -124,9 +124,7 @@ void ecrit(const EntreeJournal& entree, const QString& repertoireClasse) {
 
 void attends() { ecrivain().attends(std::nullopt); }
 
-bool attendsBrievement() {
-    return ecrivain().attends(Montre::now() + milliseconds(Minuterie::intervalle(AttenteEcranMs)));
-}
+bool attendsBrievement() { return ecrivain().attends(Montre::now() + milliseconds(Minuterie::intervalle(AttenteEcranMs))); }
 
 void arrete() {
     ecrivain().arrete();
@@ -177,7 +175,8 @@ void arreteLesFils() {
 
 void signaleRefus() {
     const QString chemin = fichierDifferes();
-    const QString texte = EnvoisRefuses::aSignaler(EnvoisDifferes::cheminRefus(chemin.isEmpty() ? EnvoisDifferes::cheminParDefaut() : chemin));
+    const QString texte = EnvoisRefuses::aSignaler(
+        EnvoisDifferes::cheminRefus(chemin.isEmpty() ? EnvoisDifferes::cheminParDefaut() : chemin));
     if (!texte.isEmpty()) Messages::information(texte);
 }
 

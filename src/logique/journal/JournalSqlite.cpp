@@ -145,8 +145,7 @@ std::optional<qint64> parcourt(QSqlDatabase& base, const QString& table, const Q
 
 // The three tables of a damaged file, row by row, into `vers`. Returns the questions' count and
 // what could not be read; nullopt when the file's tables cannot be found at all.
-std::optional<JournalSqlite::Lecture> litTout(QSqlDatabase& base,
-                                              const std::function<void(int table, const QSqlQuery&)>& vers) {
+std::optional<JournalSqlite::Lecture> litTout(QSqlDatabase& base, const std::function<void(int table, const QSqlQuery&)>& vers) {
     JournalSqlite::Lecture lecture;
     {
         QSqlQuery q(base);
@@ -176,7 +175,8 @@ JournalSqlite::Lecture recopie(const QString& source, const QString& cible, cons
     Connexion vers(cible, options(2000, false));
     QSqlQuery ecrit(vers.base());
     if (!vers.ouverte() || !ecrit.exec(QStringLiteral("BEGIN IMMEDIATE")))
-        throw ErreurJournal(QStringLiteral("le nouveau journal ne peut pas être écrit : %1").arg(RaisonSql(vers.base().lastError())));
+        throw ErreurJournal(
+            QStringLiteral("le nouveau journal ne peut pas être écrit : %1").arg(RaisonSql(vers.base().lastError())));
     QSqlQuery inserts[3] = {QSqlQuery(vers.base()), QSqlQuery(vers.base()), QSqlQuery(vers.base())};
     const QString tables[] = {QStringLiteral("journal_eleves"), QStringLiteral("journal_questions"),
                               QStringLiteral("journal_operations")};
@@ -184,7 +184,8 @@ JournalSqlite::Lecture recopie(const QString& source, const QString& cible, cons
     for (int t = 0; t < 3; ++t) {
         const qsizetype n = colonnes[t].count(QLatin1Char(',')) + 1;
         QStringList marques(n, QStringLiteral("?"));
-        inserts[t].prepare(QStringLiteral("INSERT OR IGNORE INTO %1 (%2) VALUES (%3)").arg(tables[t], colonnes[t], marques.join(QLatin1Char(','))));
+        inserts[t].prepare(QStringLiteral("INSERT OR IGNORE INTO %1 (%2) VALUES (%3)")
+                               .arg(tables[t], colonnes[t], marques.join(QLatin1Char(','))));
     }
     QString erreur;
     std::optional<JournalSqlite::Lecture> lecture;
@@ -282,15 +283,15 @@ Controle controle(const QString& fichier, const QString& enseignant, const QDate
             return c;
         }
         c.misDeCote = NomsDossier::journalMisDeCote(fichier, quand);
-        for (int n = 2; QFileInfo::exists(c.misDeCote); ++n)
-            c.misDeCote = NomsDossier::journalMisDeCote(fichier, quand, n);
+        for (int n = 2; QFileInfo::exists(c.misDeCote); ++n) c.misDeCote = NomsDossier::journalMisDeCote(fichier, quand, n);
         if (!QFile::rename(fichier, c.misDeCote)) {
             c.etat = Etat::Injoignable;
             c.raison = QStringLiteral("il est abîmé mais ne peut pas être renommé");
             return c;
         }
         // A rollback journal left beside it belongs to it: applied to a new file, it would spoil it.
-        if (QFile::exists(fichier + QStringLiteral("-journal"))) QFile::rename(fichier + QStringLiteral("-journal"), c.misDeCote + QStringLiteral("-journal"));
+        if (QFile::exists(fichier + QStringLiteral("-journal")))
+            QFile::rename(fichier + QStringLiteral("-journal"), c.misDeCote + QStringLiteral("-journal"));
     }
     try {
         ParametresConnexion p;
@@ -343,8 +344,8 @@ std::unique_ptr<MagasinJournal> lisible(const QString& fichier, const QString& e
                 cles.append(entier(0));
                 magasin->questions.append(std::move(e));
             } else {
-                operations.append({{entier(0), entier(1)},
-                                   {fait(3), static_cast<ActionOperation>(std::clamp<qint64>(entier(7), 0, 3))}});
+                operations.append(
+                    {{entier(0), entier(1)}, {fait(3), static_cast<ActionOperation>(std::clamp<qint64>(entier(7), 0, 3))}});
             }
         });
     if (!lu) throw ErreurJournal(QStringLiteral("Le journal des réponses « %1 » est trop abîmé pour être lu.").arg(fichier));

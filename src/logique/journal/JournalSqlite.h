@@ -10,24 +10,24 @@
 
 namespace JournalSqlite {
 enum class Etat {
-    Sain,        // looked through, nothing wrong (or no file yet)
-    Abime,       // damaged: set aside and replaced
-    Occupe,      // another program holds it: to look through again a little later
-    Injoignable, // cannot be opened or read now (a missing folder, a disk error): later too
+    Sain,         // looked through, nothing wrong (or no file yet)
+    Abime,        // damaged: set aside and replaced
+    Occupe,       // another program holds it: to look through again a little later
+    Injoignable,  // cannot be opened or read now (a missing folder, a disk error): later too
 };
 
 // What could be read of a damaged file.
 struct Lecture {
-    qint64 questions = 0;    // questions read
-    qint64 illisibles = 0;   // at most this many questions could not be read
-    bool tout = true;        // false: the count above is unknown (the end of the table cannot be found)
+    qint64 questions = 0;   // questions read
+    qint64 illisibles = 0;  // at most this many questions could not be read
+    bool tout = true;       // false: the count above is unknown (the end of the table cannot be found)
 };
 
 struct Controle {
     Etat etat = Etat::Sain;
-    QString raison;          // French: why it could not be looked through
-    QString misDeCote;       // Abime: the name the damaged file now has
-    Lecture lecture;         // Abime: what of it went into the new file
+    QString raison;     // French: why it could not be looked through
+    QString misDeCote;  // Abime: the name the damaged file now has
+    Lecture lecture;    // Abime: what of it went into the new file
 };
 
 // Looks through the file (PRAGMA quick_check). A damaged one is set aside, under the lock of the

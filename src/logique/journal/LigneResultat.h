@@ -6,13 +6,13 @@
 #include <QVariantList>
 
 struct LigneResultat {
-    QString identifiant;  // unique: QUuid text
-    QString table;        // "classe_de_<T>", the name the class's own table has
-    QVariantList valeurs; // Nom_eleve ... Date_fin, as in ColonnesResultat
+    QString identifiant;   // unique: QUuid text
+    QString table;         // "classe_de_<T>", the name the class's own table has
+    QVariantList valeurs;  // Nom_eleve ... Date_fin, as in ColonnesResultat
     bool operator==(const LigneResultat&) const = default;
 };
 
 // The results table's columns after its Id, in order.
-inline const char* const ColonnesResultat[] = {"Nom_eleve", "Date_debut", "Exercice", "Type_exercice", "Tables",
-                                               "Cas_particulier", "Aide", "Taux_reussite", "Nombre_erreur", "Temps",
-                                               "Temps_questions", "Bilan", "Date_fin"};
+inline const char* const ColonnesResultat[] = {"Nom_eleve",       "Date_debut", "Exercice",      "Type_exercice", "Tables",
+                                               "Cas_particulier", "Aide",       "Taux_reussite", "Nombre_erreur", "Temps",
+                                               "Temps_questions", "Bilan",      "Date_fin"};

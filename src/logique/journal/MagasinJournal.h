@@ -62,8 +62,7 @@ public:
     virtual void ajouteLigne(const LigneResultat& ligne) = 0;
     // The pupil's entries (every pupil of the teacher when `eleve` is empty) from the moment
     // `depuis` on, oldest first.
-    virtual QList<EntreeJournal> entrees(const QString& enseignant, const QString& eleve = {},
-                                         qint64 depuis = 0) = 0;
+    virtual QList<EntreeJournal> entrees(const QString& enseignant, const QString& eleve = {}, qint64 depuis = 0) = 0;
     // Every pupil's questions of the teacher from `depuis` on (in the part asked for), by pupil then
     // oldest first. A store that has no quicker way gives them from `entrees`, all in the first part.
     virtual QList<ReponseResumee> reponses(const QString& enseignant, qint64 depuis = 0, PartDeClasse part = {});

@@ -51,8 +51,8 @@ MagasinSql::MagasinSql(const ParametresConnexion& p) : parametres_(p) {
         try {
             FichierTexte::verifieDansDossierDeTravail(p.base);
         } catch (const ErreurMarivelle& e) {
-            throw ErreurJournal(QStringLiteral("Le journal des réponses %1 ne peut pas être ouvert : %2")
-                                    .arg(p.nomLisible(), e.message()));
+            throw ErreurJournal(
+                QStringLiteral("Le journal des réponses %1 ne peut pas être ouvert : %2").arg(p.nomLisible(), e.message()));
         }
     }
     base_ = QSqlDatabase::addDatabase(p.pilote, nomConnexion_);
@@ -62,7 +62,8 @@ MagasinSql::MagasinSql(const ParametresConnexion& p) : parametres_(p) {
     if (!p.utilisateur.isEmpty()) base_.setUserName(p.utilisateur);
     if (!p.motDePasse.isEmpty()) base_.setPassword(p.motDePasse);
     QString options = p.options;
-    if (sqlite) options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(p.attenteVerrouMs > 0 ? p.attenteVerrouMs : AttenteVerrouMs);
+    if (sqlite)
+        options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(p.attenteVerrouMs > 0 ? p.attenteVerrouMs : AttenteVerrouMs);
     else options += (options.isEmpty() ? QString() : QStringLiteral(";")) + AppelBorne::optionsServeur();
     base_.setConnectOptions(options);
     const Borne borne(*this, AppelBorne::Genre::Ecriture);

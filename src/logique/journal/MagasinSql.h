@@ -13,12 +13,12 @@ class QSqlQuery;
 
 struct ParametresConnexion {
     QString pilote = QStringLiteral("QSQLITE");  // or "QPSQL"
-    QString base;       // SQLite: the file; PostgreSQL: the database name
+    QString base;                                // SQLite: the file; PostgreSQL: the database name
     QString hote;
     int port = 0;
     QString utilisateur;
     QString motDePasse;
-    QString options;    // driver connect options (PostgreSQL: "sslmode=require;connect_timeout=3")
+    QString options;          // driver connect options (PostgreSQL: "sslmode=require;connect_timeout=3")
     int attenteVerrouMs = 0;  // SQLite: how long a statement waits for another program's lock (0: 2 s)
     // A server: the data folder's identity, carried by its pupils and rows, which are the only
     // ones it reads (with those of before the identities, ''). Empty: those only.
@@ -63,8 +63,7 @@ private:
     // the identities), bound by lieDossier; nothing on a class's SQLite file.
     QString duDossier(const QString& alias = {}) const;
     void lieDossier(QSqlQuery& requete) const;
-    [[noreturn]] void echoue(const QString& action, QString raison,
-                             ErreurJournal::Genre genre = ErreurJournal::Genre::Passager,
+    [[noreturn]] void echoue(const QString& action, QString raison, ErreurJournal::Genre genre = ErreurJournal::Genre::Passager,
                              EchecSql echec = EchecSql::Autre) const;
     // A call to a server, bounded (AppelBorne); nothing on an SQLite file.
     struct Borne;
@@ -74,5 +73,5 @@ private:
     QSqlDatabase base_;
     QHash<QString, qint64> clesEleves_;
     const AppelBorne* appel_ = nullptr;  // the call under way
-    bool lectureLongue_ = false;          // the server's statement timeout is a read's
+    bool lectureLongue_ = false;         // the server's statement timeout is a read's
 };

@@ -28,9 +28,10 @@ qint64 MagasinSql::cleEleve(const QString& enseignant, const QString& eleve, boo
         }
         if (!cree) return -1;
         // Two programs may add the same pupil at once: the second insert does nothing.
-        q.prepare(serveur ? QStringLiteral("INSERT INTO journal_eleves (enseignant, eleve, dossier) VALUES (?, ?, ?) "
-                                           "ON CONFLICT DO NOTHING")
-                          : QStringLiteral("INSERT INTO journal_eleves (enseignant, eleve) VALUES (?, ?) ON CONFLICT DO NOTHING"));
+        q.prepare(serveur
+                      ? QStringLiteral("INSERT INTO journal_eleves (enseignant, eleve, dossier) VALUES (?, ?, ?) "
+                                       "ON CONFLICT DO NOTHING")
+                      : QStringLiteral("INSERT INTO journal_eleves (enseignant, eleve) VALUES (?, ?) ON CONFLICT DO NOTHING"));
         q.addBindValue(enseignant);
         q.addBindValue(eleve);
         lieDossier(q);
@@ -56,16 +57,31 @@ void MagasinSql::ajoute(const EntreeJournal& e) {
     try {
         const qint64 id = cleEleve(e.enseignant, e.eleve, true);
         QSqlQuery q(base_);
-        q.prepare(QStringLiteral(
-            "INSERT INTO journal_questions (eleve_id, moment, type_exercice, position, creature, temps_reponse, "
-            "type_aide, aide_utilisee, bande_utilisee, gauche, operation, droite, resultat, trou, reponse, "
-            "juste_premier, essais, ms_premiere, ms_fin, fin_creature) "
-            "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT DO NOTHING"));
-        for (const QVariant& v : std::initializer_list<QVariant>{
-                 id, e.moment, e.typeExercice, e.position, static_cast<int>(e.creature), e.tempsDeReponse, e.typeAide,
-                 int(e.aideUtilisee), int(e.bandeUtilisee), e.fait.gauche, static_cast<int>(e.fait.operation),
-                 e.fait.droite, e.fait.resultat, e.trou, e.reponse.isNull() ? QStringLiteral("") : e.reponse.left(40),
-                 int(e.justePremierCoup), e.essais, e.msPremiere, e.msFin, int(e.finCreature)})
+        q.prepare(
+            QStringLiteral("INSERT INTO journal_questions (eleve_id, moment, type_exercice, position, creature, temps_reponse, "
+                           "type_aide, aide_utilisee, bande_utilisee, gauche, operation, droite, resultat, trou, reponse, "
+                           "juste_premier, essais, ms_premiere, ms_fin, fin_creature) "
+                           "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT DO NOTHING"));
+        for (const QVariant& v : std::initializer_list<QVariant>{id,
+                                                                 e.moment,
+                                                                 e.typeExercice,
+                                                                 e.position,
+                                                                 static_cast<int>(e.creature),
+                                                                 e.tempsDeReponse,
+                                                                 e.typeAide,
+                                                                 int(e.aideUtilisee),
+                                                                 int(e.bandeUtilisee),
+                                                                 e.fait.gauche,
+                                                                 static_cast<int>(e.fait.operation),
+                                                                 e.fait.droite,
+                                                                 e.fait.resultat,
+                                                                 e.trou,
+                                                                 e.reponse.isNull() ? QStringLiteral("") : e.reponse.left(40),
+                                                                 int(e.justePremierCoup),
+                                                                 e.essais,
+                                                                 e.msPremiere,
+                                                                 e.msFin,
+                                                                 int(e.finCreature)})
             q.addBindValue(v);
         if (!q.exec()) echoue(QStringLiteral("écrit"), q.lastError());
         // Stored already (a retry): its operations are too.
@@ -74,9 +90,9 @@ void MagasinSql::ajoute(const EntreeJournal& e) {
                                      "resultat, action) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
             for (int rang = 0; rang < e.operations.size(); ++rang) {
                 const OperationMontree& o = e.operations[rang];
-                for (const QVariant& v : std::initializer_list<QVariant>{
-                         id, e.moment, rang, o.fait.gauche, static_cast<int>(o.fait.operation), o.fait.droite,
-                         o.fait.resultat, static_cast<int>(o.action)})
+                for (const QVariant& v :
+                     std::initializer_list<QVariant>{id, e.moment, rang, o.fait.gauche, static_cast<int>(o.fait.operation),
+                                                     o.fait.droite, o.fait.resultat, static_cast<int>(o.action)})
                     q.addBindValue(v);
                 if (!q.exec()) echoue(QStringLiteral("écrit"), q.lastError());
             }

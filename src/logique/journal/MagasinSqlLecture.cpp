@@ -98,7 +98,8 @@ QList<EntreeJournal> MagasinSql::entrees(const QString& enseignant, const QStrin
     q.prepare(QStringLiteral("SELECT o.eleve_id, o.moment, o.gauche, o.operation, o.droite, o.resultat, o.action "
                              "FROM journal_operations o JOIN journal_eleves e ON e.id = o.eleve_id "
                              "WHERE e.enseignant = ?") +
-              duDossier(QStringLiteral("e.")) + filtre + QStringLiteral(" AND o.moment >= ? ORDER BY o.eleve_id, o.moment, o.rang"));
+              duDossier(QStringLiteral("e.")) + filtre +
+              QStringLiteral(" AND o.moment >= ? ORDER BY o.eleve_id, o.moment, o.rang"));
     q.addBindValue(enseignant);
     lieDossier(q);
     if (!eleve.isEmpty()) q.addBindValue(eleve);
@@ -134,9 +135,8 @@ QList<ReponseResumee> MagasinSql::reponses(const QString& enseignant, qint64 dep
     QSqlQuery q(base_);
     q.setForwardOnly(true);
     q.setNumericalPrecisionPolicy(QSql::LowPrecisionInt64);
-    const QString colonnes = QStringLiteral("SELECT eleve_id, moment, ") + ReponsesTassees::sqlCodes() +
-                             QStringLiteral(", ") + ReponsesTassees::sqlFait() +
-                             QStringLiteral(" FROM journal_questions WHERE moment >= ?");
+    const QString colonnes = QStringLiteral("SELECT eleve_id, moment, ") + ReponsesTassees::sqlCodes() + QStringLiteral(", ") +
+                             ReponsesTassees::sqlFait() + QStringLiteral(" FROM journal_questions WHERE moment >= ?");
     if (sqlite) {
         // A class's SQLite file: its table read in stored order is several times quicker than
         // through the key's index (a table lookup per row); the rows of other teachers' pupils are
@@ -182,7 +182,7 @@ QList<ReponseResumee> MagasinSql::reponses(const QString& enseignant, qint64 dep
     }
     if (!q.exec()) echoue(QStringLiteral("lu"), q.lastError());
     QList<QPair<qsizetype, qint64>> aLire;  // the questions whose fact is read apart, and their pupil
-    QList<qint64> cles;  // each question's pupil, to put them in order
+    QList<qint64> cles;                     // each question's pupil, to put them in order
     cles.reserve(liste.capacity());
     qint64 idCourant = -1;
     QString eleve;

@@ -14,11 +14,11 @@
 #include <QString>
 
 namespace ReponsesTassees {
-constexpr qint64 Positions = 65536;         // position, 16 bits
-constexpr qint64 Operations = 4;            // operation, 2 bits
-constexpr qint64 BitsTemps = 32;            // answer time + 1
-constexpr qint64 Operandes = 1 << 20;       // left and right, from −2^19 to 2^19 − 1
-constexpr qint64 Resultats = 1 << 22;       // result, from −2^21 to 2^21 − 1
+constexpr qint64 Positions = 65536;    // position, 16 bits
+constexpr qint64 Operations = 4;       // operation, 2 bits
+constexpr qint64 BitsTemps = 32;       // answer time + 1
+constexpr qint64 Operandes = 1 << 20;  // left and right, from −2^19 to 2^19 − 1
+constexpr qint64 Resultats = 1 << 22;  // result, from −2^21 to 2^21 − 1
 
 // The SQL of the two numbers, on journal_questions' columns.
 QString sqlCodes();

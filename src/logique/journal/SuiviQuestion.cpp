@@ -15,7 +15,7 @@ void SuiviQuestion::commence(const SharedState& e, const Fait& fait, int trou) {
     entree_.position = e.EnPratiqueLibre ? 0 : e.NumeroExercice;
     // Exercises 3 and 4 know no sharks: any time limit is the pirate's.
     const bool avecRequin = e.TypeExercice != 3 && e.TypeExercice != 4;
-    entree_.creature = e.TempsDeReponse <= 0 ? Creature::Aucune
+    entree_.creature = e.TempsDeReponse <= 0           ? Creature::Aucune
                        : (e.AvecPirate || !avecRequin) ? Creature::Pirate
                                                        : Creature::Requin;
     entree_.tempsDeReponse = std::max(0, e.TempsDeReponse);

@@ -48,8 +48,7 @@ struct LecteurXml::Rappels {
         }
         XML_ParsingStatus etat;
         XML_GetParsingStatus(lecteur.analyseur_.get(), &etat);
-        if (etat.parsing == XML_PARSING &&
-            (lecteur.octets_.size() >= OctetsMax || lecteur.file_.size() >= EvenementsMax))
+        if (etat.parsing == XML_PARSING && (lecteur.octets_.size() >= OctetsMax || lecteur.file_.size() >= EvenementsMax))
             XML_StopParser(lecteur.analyseur_.get(), XML_TRUE);
     }
 
@@ -130,10 +129,8 @@ void LecteurXml::alimente() {
         if (!fenetre) throw std::bad_alloc();
         // The first window holds two bytes at least, to tell UTF-8 from UTF-16.
         qint64 lus = 0;
-        for (qint64 n; (lus == 0 || (fournis_ == 0 && lus < 2)) && (n = source_(fenetre + lus, Fenetre - lus)) > 0;)
-            lus += n;
-        if (fournis_ == 0 && lus >= 2 && utf16(fenetre))
-            BornesClasseur::refuse(BornesClasseur::Refus::Illisible, chemin_);
+        for (qint64 n; (lus == 0 || (fournis_ == 0 && lus < 2)) && (n = source_(fenetre + lus, Fenetre - lus)) > 0;) lus += n;
+        if (fournis_ == 0 && lus >= 2 && utf16(fenetre)) BornesClasseur::refuse(BornesClasseur::Refus::Illisible, chemin_);
         fournis_ += lus;
         if (avancement_ && lus > 0 && total_ > 0) avancement_->annonce(dejaLus_ + fournis_, total_);
         else if (avancement_ && lus > 0) avancement_->verifie();

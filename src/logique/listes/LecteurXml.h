@@ -26,8 +26,7 @@ public:
 
     // `chemin`: the workbook, named in refusals. `avancement` is told of the bytes read, from
     // `dejaLus` of `total` (asked only whether to stop when `total` is 0), at every window.
-    LecteurXml(Source source, const QString& chemin, Avancement* avancement = nullptr, qint64 dejaLus = 0,
-               qint64 total = 0);
+    LecteurXml(Source source, const QString& chemin, Avancement* avancement = nullptr, qint64 dejaLus = 0, qint64 total = 0);
 
     // The next start or end of an element, or piece of text. Throws ErreurFichier (BornesClasseur)
     // when the part is not well-formed XML, nests too deep or declares a document type.
@@ -79,15 +78,15 @@ private:
     Avancement* avancement_;
     qint64 dejaLus_;
     qint64 total_;
-    qint64 fournis_ = 0;         // bytes of the part given to expat
-    bool suspendu_ = false;      // expat stopped when the queue was full, in the middle of a window
+    qint64 fournis_ = 0;     // bytes of the part given to expat
+    bool suspendu_ = false;  // expat stopped when the queue was full, in the middle of a window
     bool fini_ = false;
-    int ouverts_ = 0;            // elements open where expat is, ahead of the tokens handed out
-    std::exception_ptr refus_;   // thrown once the tokens before it are handed out
-    std::string octets_;         // the queue's names, values and texts
+    int ouverts_ = 0;           // elements open where expat is, ahead of the tokens handed out
+    std::exception_ptr refus_;  // thrown once the tokens before it are handed out
+    std::string octets_;        // the queue's names, values and texts
     std::vector<Evenement> file_;
     std::vector<Morceau> attributs_;
-    size_t prochain_ = 0;        // the queue's next token
+    size_t prochain_ = 0;  // the queue's next token
     const Evenement* courant_ = nullptr;
     int profondeur_ = 0;
     QByteArrayView texte_;

@@ -17,10 +17,10 @@ enum class Colonne { Aucune, Prenom, Nom, NomComplet, Niveau };
 Colonne colonneDEntete(const QString& cellule, bool seule = false) {
     const QString c = ListeLue::cle(cellule);
     if (c.isEmpty()) return Colonne::Aucune;
-    static const QStringList complets = {QStringLiteral("eleve"), QStringLiteral("eleves"),
+    static const QStringList complets = {QStringLiteral("eleve"),         QStringLiteral("eleves"),
                                          QStringLiteral("nom et prenom"), QStringLiteral("nom prenom"),
-                                         QStringLiteral("prenom nom"), QStringLiteral("prenom et nom"),
-                                         QStringLiteral("nom complet"), QStringLiteral("identite")};
+                                         QStringLiteral("prenom nom"),    QStringLiteral("prenom et nom"),
+                                         QStringLiteral("nom complet"),   QStringLiteral("identite")};
     if (complets.contains(c)) return Colonne::NomComplet;
     if (c == QStringLiteral("prenom") || c == QStringLiteral("prenoms") || (!seule && c.startsWith(QStringLiteral("prenom"))))
         return Colonne::Prenom;
@@ -86,9 +86,9 @@ QString cle(const QString& cellule) {
 QString niveauReconnu(const QString& texte, const QStringList& niveaux) {
     QString c = cle(texte).remove(QLatin1Char(' '));
     if (c.isEmpty()) return {};
-    static const QStringList college = {QStringLiteral("6e"), QStringLiteral("6eme"), QStringLiteral("sixieme"),
-                                        QStringLiteral("5e"), QStringLiteral("5eme"), QStringLiteral("4e"),
-                                        QStringLiteral("4eme"), QStringLiteral("3e"), QStringLiteral("3eme")};
+    static const QStringList college = {QStringLiteral("6e"),   QStringLiteral("6eme"), QStringLiteral("sixieme"),
+                                        QStringLiteral("5e"),   QStringLiteral("5eme"), QStringLiteral("4e"),
+                                        QStringLiteral("4eme"), QStringLiteral("3e"),   QStringLiteral("3eme")};
     if (college.contains(c)) c = QStringLiteral("college");
     // The keys of the levels are kept from one call to the next: a list asks for every row.
     thread_local QStringList derniers, cles;
@@ -163,7 +163,8 @@ QList<Eleve> lit(const QString& chemin, const QStringList& niveaux, Avancement* 
     const QString nom = QFileInfo(chemin).fileName();
     if (extension == QStringLiteral("xls"))
         throw ErreurFichier(QStringLiteral("Le classeur « %1 » est dans l'ancien format .xls, qui n'est pas lu : "
-                                           "enregistrez-le en .xlsx, .ods ou .csv depuis votre tableur.").arg(nom));
+                                           "enregistrez-le en .xlsx, .ods ou .csv depuis votre tableur.")
+                                .arg(nom));
     try {
         return depuisCsv(FichierTexte::litOctets(chemin), niveaux, avancement);
     } catch (const TableauCsv::TexteIllisible& e) {

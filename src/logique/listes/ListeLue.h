@@ -12,9 +12,9 @@ class Avancement;
 
 namespace ListeLue {
 struct Eleve {
-    int numero = 0;   // the file's line (or the sheet's row), from 1
-    QString nom;      // first name and name, as the pupil's registry name
-    QString niveau;   // the level as written in the file; empty when none
+    int numero = 0;           // the file's line (or the sheet's row), from 1
+    QString nom;              // first name and name, as the pupil's registry name
+    QString niveau;           // the level as written in the file; empty when none
     bool sansNiveau = false;  // the program's own class list says so: no level, rather than none given
 };
 

@@ -23,9 +23,19 @@ constexpr qint64 Loin = qint64(1) << 50;
 enum class Role : unsigned char {
     Autre,
     // .xlsx
-    Donnees, Ligne, Cellule, Valeur, Item, Riche, Texte,
+    Donnees,
+    Ligne,
+    Cellule,
+    Valeur,
+    Item,
+    Riche,
+    Texte,
     // .ods
-    Corps, Tableur, Table, Groupe, Paragraphe
+    Corps,
+    Tableur,
+    Table,
+    Groupe,
+    Paragraphe
 };
 
 void verifieTaille(const QString& chemin) {
@@ -38,16 +48,14 @@ struct Partie {
         if (flux.taille() > PartieMax) refuse(Refus::TropGrand, chemin);
     }
     LecteurXml lecteur(const QString& chemin, Avancement* avancement, qint64 dejaLus = 0, qint64 total = 0) {
-        return LecteurXml([this](char* destination, qint64 max) { return flux.lit(destination, max); }, chemin,
-                          avancement, dejaLus, total);
+        return LecteurXml([this](char* destination, qint64 max) { return flux.lit(destination, max); }, chemin, avancement,
+                          dejaLus, total);
     }
     ArchiveZip::Flux flux;
 };
 
 // Inside a string item, shared or in its cell: the text of its "t" elements, phonetic hints left out.
-Role dansItem(const LecteurXml& xml) {
-    return xml.est("rPh") ? Role::Autre : xml.est("t") ? Role::Texte : Role::Riche;
-}
+Role dansItem(const LecteurXml& xml) { return xml.est("rPh") ? Role::Autre : xml.est("t") ? Role::Texte : Role::Riche; }
 
 // The relationship id of the workbook's first sheet.
 QByteArray premiereFeuille(const ArchiveZip& zip, const QString& chemin, Avancement* avancement) {
@@ -85,25 +93,24 @@ QStringList litPartages(LecteurXml& xml, GrilleLue& grille) {
     QString texte;
     for (;;) {
         switch (xml.suivant()) {
-        case Jeton::FinDocument:
-            return textes;
-        case Jeton::Texte:
-            if (!roles.empty() && roles.back() == Role::Texte) GrilleLue::ajoute(texte, xml.texte());
-            break;
-        case Jeton::Fin:
-            if (roles.back() == Role::Item) {
-                grille.compte(texte.size());
-                textes << texte;
-                texte.clear();
+            case Jeton::FinDocument: return textes;
+            case Jeton::Texte:
+                if (!roles.empty() && roles.back() == Role::Texte) GrilleLue::ajoute(texte, xml.texte());
+                break;
+            case Jeton::Fin:
+                if (roles.back() == Role::Item) {
+                    grille.compte(texte.size());
+                    textes << texte;
+                    texte.clear();
+                }
+                roles.pop_back();
+                break;
+            case Jeton::Debut: {
+                const Role parent = roles.empty() ? Role::Autre : roles.back();
+                if (roles.size() == 1 && xml.est("si")) roles.push_back(Role::Item);
+                else roles.push_back(parent == Role::Item || parent == Role::Riche ? dansItem(xml) : Role::Autre);
+                break;
             }
-            roles.pop_back();
-            break;
-        case Jeton::Debut: {
-            const Role parent = roles.empty() ? Role::Autre : roles.back();
-            if (roles.size() == 1 && xml.est("si")) roles.push_back(Role::Item);
-            else roles.push_back(parent == Role::Item || parent == Role::Riche ? dansItem(xml) : Role::Autre);
-            break;
-        }
         }
     }
 }

@@ -26,9 +26,7 @@ int chiffres(int n) {
 qint64 jour(qint64 moment) { return moment / qint64(MsParJour); }
 }  // namespace
 
-bool estQuestionTapee(const ReponseResumee& r) {
-    return r.typeExercice == 1 || r.typeExercice == 2 || r.typeExercice == 5;
-}
+bool estQuestionTapee(const ReponseResumee& r) { return r.typeExercice == 1 || r.typeExercice == 2 || r.typeExercice == 5; }
 
 void MemoireEleve::apprend(const ReponseResumee& r) {
     if (!estQuestionTapee(r)) return;

@@ -18,22 +18,22 @@ constexpr int NombreStabilites = 3;
 enum Trace { FaitJuste, FaitFaux, FamilleJuste, FamilleFaux, NombreTraces };
 enum : int {
     Constante,
-    Traces,  // ln(1 + Σ R(t, S)) for each trace and stability, trace by trace
+    Traces,                                                  // ln(1 + Σ R(t, S)) for each trace and stability, trace by trace
     JoursJustes = Traces + NombreTraces * NombreStabilites,  // ln(1 + days the fact was right)
-    JoursJustesFamille,  // ... the rest of its family
-    AisanceConnue,       // 1 when the fact was answered right with a known typing time
-    Aisance,             // its right answers' thinking time, ln(1 + s), recent ones first
+    JoursJustesFamille,                                      // ... the rest of its family
+    AisanceConnue,                                           // 1 when the fact was answered right with a known typing time
+    Aisance,                                                 // its right answers' thinking time, ln(1 + s), recent ones first
     AisanceFamilleConnue,
     AisanceFamille,
-    Depuis,              // ln(1 + days since the fact was last met); 0 never met
-    JamaisVu,            // neither the fact nor its family met
-    ReussiteRecente,     // log-odds of the pupil's recent first tries in this group of operations
-    ClasseOperation,     // log-odds of the class's recent first tries on this operation (MemoireClasse)
-    ClasseFait,          // ... on this fact, drawn towards its operation's while it is seldom asked
+    Depuis,           // ln(1 + days since the fact was last met); 0 never met
+    JamaisVu,         // neither the fact nor its family met
+    ReussiteRecente,  // log-odds of the pupil's recent first tries in this group of operations
+    ClasseOperation,  // log-odds of the class's recent first tries on this operation (MemoireClasse)
+    ClasseFait,       // ... on this fact, drawn towards its operation's while it is seldom asked
     Soustraction,
     Multiplication,
     Division,
-    Exercice2,           // the hole to fill
+    Exercice2,  // the hole to fill
     Revision,
     // The size of the numbers, hard in every operation (the problem-size effect): ln(1 + smaller),
     // ln(1 + larger), both about 0 in the middle of the tables; a double; a 0 or a 1; a 10.
@@ -47,9 +47,9 @@ using VecteurCaracteristiques = std::array<float, Caracteristique::Nombre>;
 // Features of one question, and what the model keys its per-pupil and per-fact terms on.
 struct Caracteristiques {
     VecteurCaracteristiques x{};
-    int groupe = 0;        // 0: + and -, 1: × and ÷
-    qint64 fait = 0;       // FamilleDeFaits::codeFait
-    qint64 famille = 0;    // FamilleDeFaits::code
+    int groupe = 0;      // 0: + and -, 1: × and ÷
+    qint64 fait = 0;     // FamilleDeFaits::codeFait
+    qint64 famille = 0;  // FamilleDeFaits::code
 };
 
 // Which questions are typed answers the model learns from and predicts: kinds 1, 2 and 5.
@@ -85,6 +85,6 @@ private:
     QHash<qint64, Famille> familles_;
     QList<Fait> faits_;
     TempsDeFrappe frappe_;
-    std::array<double, 2> justesRecents_{};   // decaying counts, per group
+    std::array<double, 2> justesRecents_{};  // decaying counts, per group
     std::array<double, 2> questionsRecentes_{};
 };

@@ -50,8 +50,7 @@ double ModeleMemoire::prediction(const QString& eleve, const Fait& fait, qint64 
     return predicteurA(moment).predit(eleve, fait, moment);
 }
 
-QList<PredictionFait> ModeleMemoire::predictionsDeLEleve(const QString& eleve, const QList<Fait>& faits,
-                                                         qint64 moment) const {
+QList<PredictionFait> ModeleMemoire::predictionsDeLEleve(const QString& eleve, const QList<Fait>& faits, qint64 moment) const {
     const bool apres = reponses_.isEmpty() || moment > reponses_.last().moment;
     const Predicteur ancien = apres ? Predicteur() : predicteurA(moment);
     const Predicteur& p = apres ? maintenant_ : ancien;

@@ -8,9 +8,9 @@
 #include <QString>
 
 struct TermesEleve {
-    double niveau = 0;                  // ability
+    double niveau = 0;                     // ability
     std::array<double, 2> niveauGroupe{};  // ... in + - and in × ÷
-    double oubli = 0;                   // added to the weight of the time since a fact was met
+    double oubli = 0;                      // added to the weight of the time since a fact was met
 };
 
 struct ParametresMemoire {

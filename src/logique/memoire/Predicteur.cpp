@@ -1,7 +1,6 @@
 #include "logique/memoire/Predicteur.h"
 
-Caracteristiques Predicteur::caracteristiques(const QString& eleve, const Fait& fait, qint64 moment,
-                                              int typeExercice) const {
+Caracteristiques Predicteur::caracteristiques(const QString& eleve, const Fait& fait, qint64 moment, int typeExercice) const {
     static const MemoireEleve inconnu;
     const auto e = eleves_.constFind(eleve);
     Caracteristiques c = (e == eleves_.cend() ? inconnu : *e).caracteristiques(fait, moment, typeExercice);

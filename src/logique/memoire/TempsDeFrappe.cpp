@@ -7,7 +7,7 @@ namespace {
 // Times from 100 ms to 100 s on a log scale: one case is 2.7 % wide.
 const double LnMin = std::log(100.0);
 const double LnMax = std::log(100000.0);
-constexpr int AuMoins = 10;        // answers before a length's time is trusted
+constexpr int AuMoins = 10;  // answers before a length's time is trusted
 constexpr double Quantile = 0.2;
 
 int longueur(int chiffres) { return std::clamp(chiffres, 1, 4) - 1; }
@@ -44,8 +44,7 @@ double TempsDeFrappe::reflexion(int chiffres, int ms) const {
         // (and the key that validates).
         for (int d = 1; d < Longueurs && b <= 0; ++d)
             for (const int autre : {l - d, l + d})
-                if (b <= 0 && autre >= 0 && autre < Longueurs && base(autre) > 0)
-                    b = base(autre) * (l + 2.0) / (autre + 2.0);
+                if (b <= 0 && autre >= 0 && autre < Longueurs && base(autre) > 0) b = base(autre) * (l + 2.0) / (autre + 2.0);
     }
     if (b <= 0) return -1;
     return std::max(0.0, ms - b) / 1000.0;

@@ -60,31 +60,30 @@ bool doublesPossibles(const QList<EntreeTable>& entrees) {
 Ajout ajoute(const Demande& d) {
     if (d.operation < 0 || d.operation > 3) return {QStringLiteral("Vous devez préciser une opération"), {}};
     switch (d.mode) {
-    case Mode::Aucun:
-        return {};
-    case Mode::Precise: {
-        if (!d.numeroCourant) return {QStringLiteral("Vous devez cocher des tables"), {}};
-        Ajout ajout;
-        for (int n : d.numerosCoches) ajout.entrees << EntreeTable::table(n, 1, 10, d.operation);
-        return ajout;
-    }
-    case Mode::Intervalle: {
-        if (d.table.isEmpty()) return {QStringLiteral("Vous devez préciser une table"), {}};
-        if (d.gauche.isEmpty()) return {QStringLiteral("Vous devez préciser l'intervalle gauche"), {}};
-        if (d.droite.isEmpty()) return {QStringLiteral("Vous devez préciser l'intervalle droit"), {}};
-        const auto a = Nombres::lit(d.gauche), b = Nombres::lit(d.droite);
-        if (!a || !b) return {Relatifs, {}};
-        if (*a > *b) return {QStringLiteral("L'intervalle doit être écrit dans l'ordre croissant"), {}};
-        const auto n = Nombres::lit(d.table);
-        if (!n) return {Relatifs, {}};
-        return {{}, {EntreeTable::table(*n, *a, *b, d.operation)}};
-    }
-    case Mode::Complement: {
-        if (d.complement.isEmpty()) return {QStringLiteral("Vous devez préciser un complément"), {}};
-        const auto c = Nombres::lit(d.complement);
-        if (!c) return {Relatifs, {}};
-        return {{}, {EntreeTable::complement(*c, d.operation)}};
-    }
+        case Mode::Aucun: return {};
+        case Mode::Precise: {
+            if (!d.numeroCourant) return {QStringLiteral("Vous devez cocher des tables"), {}};
+            Ajout ajout;
+            for (int n : d.numerosCoches) ajout.entrees << EntreeTable::table(n, 1, 10, d.operation);
+            return ajout;
+        }
+        case Mode::Intervalle: {
+            if (d.table.isEmpty()) return {QStringLiteral("Vous devez préciser une table"), {}};
+            if (d.gauche.isEmpty()) return {QStringLiteral("Vous devez préciser l'intervalle gauche"), {}};
+            if (d.droite.isEmpty()) return {QStringLiteral("Vous devez préciser l'intervalle droit"), {}};
+            const auto a = Nombres::lit(d.gauche), b = Nombres::lit(d.droite);
+            if (!a || !b) return {Relatifs, {}};
+            if (*a > *b) return {QStringLiteral("L'intervalle doit être écrit dans l'ordre croissant"), {}};
+            const auto n = Nombres::lit(d.table);
+            if (!n) return {Relatifs, {}};
+            return {{}, {EntreeTable::table(*n, *a, *b, d.operation)}};
+        }
+        case Mode::Complement: {
+            if (d.complement.isEmpty()) return {QStringLiteral("Vous devez préciser un complément"), {}};
+            const auto c = Nombres::lit(d.complement);
+            if (!c) return {Relatifs, {}};
+            return {{}, {EntreeTable::complement(*c, d.operation)}};
+        }
     }
     return {};
 }

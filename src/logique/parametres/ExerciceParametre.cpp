@@ -37,8 +37,8 @@ ExerciceConstruit construit(const ChoixExercice& c) {
         return r;
     }
     if (x.tables.size() > EntreesMax) {
-        r.refus = QStringLiteral("Un exercice ne peut pas compter plus de %1 tables : décochez-en quelques-unes.")
-                      .arg(EntreesMax);
+        r.refus =
+            QStringLiteral("Un exercice ne peut pas compter plus de %1 tables : décochez-en quelques-unes.").arg(EntreesMax);
         return r;
     }
     QList<EntreeTable> tables;
@@ -86,54 +86,53 @@ ChoixExercice charge(const QString& bloc) {
         const QString v = valeur(ligne);
         const std::optional<int> nombre = Nombres::lit(v);
         switch (section) {
-        case 1:
-            if (nombre && *nombre >= 1 && *nombre <= 5) c.type = *nombre;
-            break;
-        case 2:
-            try {
-                const EntreeTable e = LignesParametres::entree(ligne);
-                if (e.operation >= 0) c.entrees << EntreeCochee{EntreesTables::texte(e), true};
-            } catch (const ErreurConversion&) {
-                // A damaged line is left out; the rest of the exercise still loads.
-            }
-            break;
-        case 3:
-            if (nombre == 0) c.doubles = true;
-            if (nombre == 1) c.successeurs = true;
-            break;
-        case 4:
-            if (nombre == 0) c.tablesDansOrdre = true;
-            if (nombre == 1) c.grandeOperandeAGauche = true;
-            if (nombre == 2) c.nombresRelatifs = true;
-            break;
-        case 5:
-            if (v == QLatin1String("oui")) {
-                c.temps = ChoixExercice::Temps::Pirate;
-            } else if (nombre == 0) {
-                c.temps = ChoixExercice::Temps::Aucun;
-            } else if (nombre) {
-                if (c.temps == ChoixExercice::Temps::Pirate) {
-                    c.tempsPirate = *nombre;
-                } else {
-                    c.temps = ChoixExercice::Temps::Requin;
-                    c.tempsRequin = *nombre;
+            case 1:
+                if (nombre && *nombre >= 1 && *nombre <= 5) c.type = *nombre;
+                break;
+            case 2:
+                try {
+                    const EntreeTable e = LignesParametres::entree(ligne);
+                    if (e.operation >= 0) c.entrees << EntreeCochee{EntreesTables::texte(e), true};
+                } catch (const ErreurConversion&) {
+                    // A damaged line is left out; the rest of the exercise still loads.
                 }
-            }
-            break;
-        case 6:
-            if (nombre) c.questions = *nombre;
-            break;
-        case 7:
-            if (nombre && *nombre >= 0 && *nombre <= 2) c.aide = *nombre;
-            break;
-        case 8:
-            if (nombre && *nombre >= 0 && *nombre <= 9) {
-                c.bande = true;
-                c.valeurBande = 10 * *nombre + 9;
-            }
-            break;
-        default:
-            break;
+                break;
+            case 3:
+                if (nombre == 0) c.doubles = true;
+                if (nombre == 1) c.successeurs = true;
+                break;
+            case 4:
+                if (nombre == 0) c.tablesDansOrdre = true;
+                if (nombre == 1) c.grandeOperandeAGauche = true;
+                if (nombre == 2) c.nombresRelatifs = true;
+                break;
+            case 5:
+                if (v == QLatin1String("oui")) {
+                    c.temps = ChoixExercice::Temps::Pirate;
+                } else if (nombre == 0) {
+                    c.temps = ChoixExercice::Temps::Aucun;
+                } else if (nombre) {
+                    if (c.temps == ChoixExercice::Temps::Pirate) {
+                        c.tempsPirate = *nombre;
+                    } else {
+                        c.temps = ChoixExercice::Temps::Requin;
+                        c.tempsRequin = *nombre;
+                    }
+                }
+                break;
+            case 6:
+                if (nombre) c.questions = *nombre;
+                break;
+            case 7:
+                if (nombre && *nombre >= 0 && *nombre <= 2) c.aide = *nombre;
+                break;
+            case 8:
+                if (nombre && *nombre >= 0 && *nombre <= 9) {
+                    c.bande = true;
+                    c.valeurBande = 10 * *nombre + 9;
+                }
+                break;
+            default: break;
         }
     }
     return c;

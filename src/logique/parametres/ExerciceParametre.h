@@ -17,7 +17,7 @@ struct EntreeCochee {
 struct ChoixExercice {
     enum class Temps { Aucun, Pirate, Requin };
 
-    int type = 0;  // 1..5 (5 the review), 0 when none is chosen
+    int type = 0;                 // 1..5 (5 the review), 0 when none is chosen
     QList<EntreeCochee> entrees;  // the entry list without its two fixed entries
     bool doubles = false, successeurs = false;
     bool tablesDansOrdre = false, grandeOperandeAGauche = false, nombresRelatifs = false;
@@ -32,10 +32,10 @@ struct ChoixExercice {
 };
 
 struct ExerciceConstruit {
-    QString refus;        // when set, nothing is added
-    QStringList avis;     // notices shown before adding
-    QString bloc;         // the exercise block
-    QStringList items;    // the checked entry texts, for the label
+    QString refus;      // when set, nothing is added
+    QStringList avis;   // notices shown before adding
+    QString bloc;       // the exercise block
+    QStringList items;  // the checked entry texts, for the label
 };
 
 namespace ExerciceParametre {

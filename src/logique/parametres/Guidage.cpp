@@ -65,8 +65,8 @@ QString Guidage::consigne() const {
 
 QString Guidage::pourquoiGrise(Zone zone) const {
     const Activation a = activation();
-    const bool utilisable[] = {a.options, a.tables, a.choixDesTables, a.listeTable1, a.temps,
-                               a.requin, a.questions, a.aide, a.aideRadios, a.bande};
+    const bool utilisable[] = {a.options, a.tables,    a.choixDesTables, a.listeTable1, a.temps,
+                               a.requin,  a.questions, a.aide,           a.aideRadios,  a.bande};
     if (utilisable[static_cast<int>(zone)]) return {};
     const auto grise = [](const char* raison) { return QStringLiteral("Grisé : ") + QString::fromUtf8(raison); };
     // While guided, everything waits for the step under way.
@@ -76,9 +76,9 @@ QString Guidage::pourquoiGrise(Zone zone) const {
     if (zone == Zone::ListeTable1) return grise("cliquez d'abord sur « Tables sur l'intervalle [1..10] ».");
     if (guide_) return grise("s'ouvre dès qu'une première table est ajoutée avec « >> ».");
     switch (zone) {
-    case Zone::Requin: return grise("les requins n'existent pas pour ce type d'exercice.");
-    case Zone::AideRadios: return grise("l'aide en images n'existe pas pour ce type d'exercice.");
-    case Zone::Bande: return grise("la bande numérique n'existe pas pour ce type d'exercice.");
-    default: return grise("ce réglage ne sert pas pour ce type d'exercice.");
+        case Zone::Requin: return grise("les requins n'existent pas pour ce type d'exercice.");
+        case Zone::AideRadios: return grise("l'aide en images n'existe pas pour ce type d'exercice.");
+        case Zone::Bande: return grise("la bande numérique n'existe pas pour ce type d'exercice.");
+        default: return grise("ce réglage ne sert pas pour ce type d'exercice.");
     }
 }

@@ -13,10 +13,10 @@ public:
     struct Activation {
         bool type = true;
         bool options = false;
-        bool tables = false;  // the group and its operation radios
+        bool tables = false;          // the group and its operation radios
         bool choixDesTables = false;  // table modes, their fields, ">>", the entry list
-        bool listeTable1 = false;    // the [1..10] numbers and their "Tout cocher/décocher"
-        bool temps = false;          // "Pas de temps" and the pirate
+        bool listeTable1 = false;     // the [1..10] numbers and their "Tout cocher/décocher"
+        bool temps = false;           // "Pas de temps" and the pirate
         bool requin = false;
         bool questions = false;
         bool aide = false;  // the help group

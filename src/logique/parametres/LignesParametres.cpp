@@ -29,8 +29,8 @@ EntreeTable entree(const QString& ligne) {
     }
     // Each word is tested in turn; the last one found counts.
     e.operation = -1;
-    const QString mots[] = {QStringLiteral("addition"), QStringLiteral("soustraction"),
-                            QStringLiteral("multiplication"), QStringLiteral("division")};
+    const QString mots[] = {QStringLiteral("addition"), QStringLiteral("soustraction"), QStringLiteral("multiplication"),
+                            QStringLiteral("division")};
     for (int op = 0; op < 4; ++op)
         if (ligne.contains(mots[op])) e.operation = op;
     return e;

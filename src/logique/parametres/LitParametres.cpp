@@ -57,30 +57,30 @@ void activeSelonCode(int code, std::initializer_list<bool*> drapeaux) {
 
 void appliqueLigne(SharedState& e, int section, const QString& ligne) {
     switch (section) {
-    case Type: e.TypeExercice = Nombres::entier(valeur(ligne)); break;
-    case Tables: {
-        // Past 250 entries the table is full: further lines are left out, nothing is written.
-        e.ajouteEntree(entree(ligne));
-        break;
-    }
-    case Cas: activeSelonCode(Nombres::entier(valeur(ligne)), {&e.CasDoublesCarres, &e.CasSuccesseurs}); break;
-    case Options:
-        activeSelonCode(Nombres::entier(valeur(ligne)),
-                        {&e.OptionTableDansOrdre, &e.OptionGrandeOperandeAGauche, &e.OptionNombresRelatifs});
-        break;
-    case Temps: {
-        const QString v = valeur(ligne);
-        if (v == QLatin1String("oui")) e.AvecPirate = true;
-        else if (v == QLatin1String("non")) e.AvecPirate = false;
-        else if (const auto secondes = Nombres::lit(v)) e.TempsDeReponse = *secondes;
-        break;
-    }
-    case Questions: e.NombreDeQuestions = Nombres::entier(valeur(ligne)); break;
-    case Aide: e.TypeAide = Nombres::entier(valeur(ligne)); break;
-    case Bande: e.BandeNumerique = Nombres::entier(valeur(ligne)); break;
-    case FinDeSequence: e.UneFoisSequenceFinie = Nombres::entier(valeur(ligne)); break;
-    case Retroaction: e.Retroaction = Nombres::entier(valeur(ligne)); break;
-    default: break;  // lines before the first heading and unknown sections
+        case Type: e.TypeExercice = Nombres::entier(valeur(ligne)); break;
+        case Tables: {
+            // Past 250 entries the table is full: further lines are left out, nothing is written.
+            e.ajouteEntree(entree(ligne));
+            break;
+        }
+        case Cas: activeSelonCode(Nombres::entier(valeur(ligne)), {&e.CasDoublesCarres, &e.CasSuccesseurs}); break;
+        case Options:
+            activeSelonCode(Nombres::entier(valeur(ligne)),
+                            {&e.OptionTableDansOrdre, &e.OptionGrandeOperandeAGauche, &e.OptionNombresRelatifs});
+            break;
+        case Temps: {
+            const QString v = valeur(ligne);
+            if (v == QLatin1String("oui")) e.AvecPirate = true;
+            else if (v == QLatin1String("non")) e.AvecPirate = false;
+            else if (const auto secondes = Nombres::lit(v)) e.TempsDeReponse = *secondes;
+            break;
+        }
+        case Questions: e.NombreDeQuestions = Nombres::entier(valeur(ligne)); break;
+        case Aide: e.TypeAide = Nombres::entier(valeur(ligne)); break;
+        case Bande: e.BandeNumerique = Nombres::entier(valeur(ligne)); break;
+        case FinDeSequence: e.UneFoisSequenceFinie = Nombres::entier(valeur(ligne)); break;
+        case Retroaction: e.Retroaction = Nombres::entier(valeur(ligne)); break;
+        default: break;  // lines before the first heading and unknown sections
     }
 }
 
@@ -144,10 +144,8 @@ void LitParametres(SharedState& etat, const QString& eleve, const QString& ensei
     etat.SequenceFinie = numero > debuts.size();
     // The end-of-sequence behaviour always comes from this file, never from a previous pupil.
     etat.UneFoisSequenceFinie = 0;
-    if (!etat.SequenceFinie)
-        litBloc(etat, lignes, debuts[numero - 1], false, chemin);
-    else if (!debuts.isEmpty())
-        litBloc(etat, lignes, debuts.last(), true, chemin);
+    if (!etat.SequenceFinie) litBloc(etat, lignes, debuts[numero - 1], false, chemin);
+    else if (!debuts.isEmpty()) litBloc(etat, lignes, debuts.last(), true, chemin);
 
     litSauvegardes(etat, etat.RepertoireClasse + NomsDossier::parametrageEnseignant(enseignant));
 }

@@ -8,10 +8,9 @@ using namespace LignesFichier;
 namespace {
 QString n(int valeur) { return FormatFr::nombre(valeur); }
 
-const QString kTypes[] = {
-    QStringLiteral("1 - exercice où il faut donner le résultat"), QStringLiteral("2 - exercice à trou"),
-    QStringLiteral("3 - exercice intrus"), QStringLiteral("4 - exercice autre intrus"),
-    QStringLiteral("5 - révision des faits à revoir")};
+const QString kTypes[] = {QStringLiteral("1 - exercice où il faut donner le résultat"), QStringLiteral("2 - exercice à trou"),
+                          QStringLiteral("3 - exercice intrus"), QStringLiteral("4 - exercice autre intrus"),
+                          QStringLiteral("5 - révision des faits à revoir")};
 const QString kOperations[] = {QStringLiteral(" avec addition -"), QStringLiteral(" avec soustraction -"),
                                QStringLiteral(" avec multiplication -"), QStringLiteral(" avec division -")};
 const QString kAides[] = {QStringLiteral("0 - oui avec les dessins"), QStringLiteral("1 - oui avec les constellations"),
@@ -49,8 +48,8 @@ QString fichierDeSequence(const QString& ligne2, const QStringList& blocs, int f
     QStringList lignes{D69, ligne2, D69, QString(), QStringLiteral("(1)")};
     for (int k = 1; k <= blocs.size(); ++k) {
         if (k == 1) lignes << QString();
-        lignes << U39 << QString() << QStringLiteral("Exercice ") + n(k) << U39 << QString() << blocs[k - 1]
-               << QString() << QStringLiteral("[Une fois la séquence finie]");
+        lignes << U39 << QString() << QStringLiteral("Exercice ") + n(k) << U39 << QString() << blocs[k - 1] << QString()
+               << QStringLiteral("[Une fois la séquence finie]");
         ajouteCode(lignes, kFins, fin);
         lignes << QString() << QStringLiteral("[Rétroaction]");
         ajouteCode(lignes, kRetroactions, retroaction);
@@ -100,11 +99,10 @@ QString BlocExercice(const ExerciseSettings& x) {
                                       : QStringLiteral("non - on ne verra pas apparaitre le pirate")};
     // No time (0, or the chooser's "not chosen" -1) is the "0" line: a negative number would not
     // survive the value rule, which stops at its sign.
-    if (x.TempsDeReponse <= 0)
-        lignes << QStringLiteral("0 - aucun temps fixé");
+    if (x.TempsDeReponse <= 0) lignes << QStringLiteral("0 - aucun temps fixé");
     else
         lignes << n(x.TempsDeReponse) + (x.AvecPirate ? QStringLiteral(" - secondes pour que le pirate descende")
-                                                                  : QStringLiteral(" - secondes pour que les bulles montent"));
+                                                      : QStringLiteral(" - secondes pour que les bulles montent"));
     section(bloc, QStringLiteral("[Temps de réponse (en secondes)] "), lignes);
 
     section(bloc, QStringLiteral("[Nombre de questions posées par exercice] "),
@@ -153,10 +151,14 @@ QString TexteTeacherParameterFile(const QString& enseignant, const QList<QString
     return TexteTeacherParameterFileDeBlocs(enseignant, etiquettes, blocsDe(exercices), base, tableur, texte);
 }
 
-QString TexteTeacherParameterFileDeBlocs(const QString& enseignant, const QList<QString>& etiquettes,
-                                         const QStringList& blocs, bool base, bool tableur, bool texte) {
-    QStringList lignes{D69, QStringLiteral("Fichier de paramétrage pour ") + enseignant, D69, QString(),
-                       QStringLiteral("(") + n(blocs.size()) + QStringLiteral(")"), QString(),
+QString TexteTeacherParameterFileDeBlocs(const QString& enseignant, const QList<QString>& etiquettes, const QStringList& blocs,
+                                         bool base, bool tableur, bool texte) {
+    QStringList lignes{D69,
+                       QStringLiteral("Fichier de paramétrage pour ") + enseignant,
+                       D69,
+                       QString(),
+                       QStringLiteral("(") + n(blocs.size()) + QStringLiteral(")"),
+                       QString(),
                        QStringLiteral("***Sauvegarde du profil***")};
     if (base) lignes << QStringLiteral("* 1 - oui dans une base de données");
     if (tableur) lignes << QStringLiteral("* 2 - oui dans un fichier tableur");
@@ -166,8 +168,7 @@ QString TexteTeacherParameterFileDeBlocs(const QString& enseignant, const QList<
         lignes << QString();
         if (k >= 2) lignes << QString();
         // A missing label is written as the bare "Exercice k=>", which the settings screen reads back.
-        lignes << U39 << QString() << etiquettes.value(k - 1, EtiquetteExercice(k, {})) << U39 << QString()
-               << blocs[k - 1];
+        lignes << U39 << QString() << etiquettes.value(k - 1, EtiquetteExercice(k, {})) << U39 << QString() << blocs[k - 1];
     }
     return lignes.join(FinDeLigne);
 }

@@ -56,8 +56,8 @@ QString TexteTeacherParameterFile(const QString& enseignant, const QList<QString
 QString TexteParameterFileDeBlocs(const QString& enseignant, const QString& eleve, const QStringList& blocs, int fin,
                                   int retroaction);
 QString TexteParametrageParDefautDeBlocs(const QString& enseignant, const QStringList& blocs, int fin, int retroaction);
-QString TexteTeacherParameterFileDeBlocs(const QString& enseignant, const QList<QString>& etiquettes,
-                                         const QStringList& blocs, bool base, bool tableur, bool texte);
+QString TexteTeacherParameterFileDeBlocs(const QString& enseignant, const QList<QString>& etiquettes, const QStringList& blocs,
+                                         bool base, bool tableur, bool texte);
 
 // Writes the text followed by one CR LF, replacing the file atomically.
 void EcritFichier(const QString& chemin, const QString& texte);

@@ -45,24 +45,23 @@ QString identifiant(const QString& nom) {
 // (SQLite undoes what a failed statement began).
 QString raison(const QSqlError& erreur) {
     switch (GenreEchecSql(erreur)) {
-    case EchecSql::Occupe: return QStringLiteral("elle est utilisée par un autre programme.") + Conserve;
-    case EchecSql::PasUneBase:
-        return QStringLiteral("ce fichier n'est pas une base de données lisible (abîmé, coupé ou d'un autre "
-                              "genre). Il n'a pas été modifié.");
-    case EchecSql::Plein: return FichierTexte::raison(ENOSPC) + QLatin1Char('.') + Conserve;
-    case EchecSql::Ecriture:
-        return QStringLiteral("le disque a refusé l'écriture (il est peut-être plein).") + Conserve;
-    case EchecSql::LectureSeule: return QStringLiteral("le fichier ou le disque est en lecture seule.") + Conserve;
-    case EchecSql::Permission: return FichierTexte::raison(EACCES) + QLatin1Char('.') + Conserve;
-    case EchecSql::Ouverture: return QStringLiteral("le fichier ne peut pas être ouvert.");
-    case EchecSql::TropGrand: return QStringLiteral("un texte est trop long pour la base.") + Conserve;
-    case EchecSql::ValeurRefusee: return QStringLiteral("une valeur ne convient pas à sa colonne.") + Conserve;
-    case EchecSql::Autre:
-        if (CodeSqlite(erreur) >= 0)
-            return QStringLiteral("la base de données a refusé l'enregistrement (erreur n° %1).").arg(CodeSqlite(erreur)) +
-                   Conserve;
-        break;
-    default: return RaisonSql(erreur) + QLatin1Char('.') + Conserve;
+        case EchecSql::Occupe: return QStringLiteral("elle est utilisée par un autre programme.") + Conserve;
+        case EchecSql::PasUneBase:
+            return QStringLiteral("ce fichier n'est pas une base de données lisible (abîmé, coupé ou d'un autre "
+                                  "genre). Il n'a pas été modifié.");
+        case EchecSql::Plein: return FichierTexte::raison(ENOSPC) + QLatin1Char('.') + Conserve;
+        case EchecSql::Ecriture: return QStringLiteral("le disque a refusé l'écriture (il est peut-être plein).") + Conserve;
+        case EchecSql::LectureSeule: return QStringLiteral("le fichier ou le disque est en lecture seule.") + Conserve;
+        case EchecSql::Permission: return FichierTexte::raison(EACCES) + QLatin1Char('.') + Conserve;
+        case EchecSql::Ouverture: return QStringLiteral("le fichier ne peut pas être ouvert.");
+        case EchecSql::TropGrand: return QStringLiteral("un texte est trop long pour la base.") + Conserve;
+        case EchecSql::ValeurRefusee: return QStringLiteral("une valeur ne convient pas à sa colonne.") + Conserve;
+        case EchecSql::Autre:
+            if (CodeSqlite(erreur) >= 0)
+                return QStringLiteral("la base de données a refusé l'enregistrement (erreur n° %1).").arg(CodeSqlite(erreur)) +
+                       Conserve;
+            break;
+        default: return RaisonSql(erreur) + QLatin1Char('.') + Conserve;
     }
     return QStringLiteral("la base de données a refusé l'enregistrement.") + Conserve;
 }
@@ -141,9 +140,7 @@ QString texte(const QString& s) { return s.isNull() ? QStringLiteral("") : s; }
 }  // namespace
 
 namespace BaseResultats {
-QString chemin(const SharedState& e) {
-    return e.RepertoireClasse + NomsDossier::baseResultats(e.NomEnseignant);
-}
+QString chemin(const SharedState& e) { return e.RepertoireClasse + NomsDossier::baseResultats(e.NomEnseignant); }
 
 QString nomTable(const QString& enseignant) {
     if (enseignant == QStringLiteral("aucun")) return QStringLiteral("Eleve_sans_enseignant");
@@ -158,13 +155,12 @@ void prepare(const QString& chemin, const QString& table) {
         avecConnexion(chemin, [&](Connexion& connexion, QSqlDatabase& base) {
             connexion.verifieTable(table);
             QSqlQuery requete(base);
-            connexion.prepare(
-                requete, QStringLiteral("CREATE TABLE IF NOT EXISTS ") + identifiant(table) +
-                             QStringLiteral(" (Id INTEGER PRIMARY KEY AUTOINCREMENT, Nom_eleve VARCHAR(50), "
-                                            "Date_debut VARCHAR(50), Exercice INTEGER, Type_exercice VARCHAR(30), "
-                                            "Tables TEXT, Cas_particulier VARCHAR(30), Aide VARCHAR(30), "
-                                            "Taux_reussite INTEGER, Nombre_erreur VARCHAR(30), Temps INTEGER, "
-                                            "Temps_questions VARCHAR(30), Bilan TEXT, Date_fin VARCHAR(50))"));
+            connexion.prepare(requete, QStringLiteral("CREATE TABLE IF NOT EXISTS ") + identifiant(table) +
+                                           QStringLiteral(" (Id INTEGER PRIMARY KEY AUTOINCREMENT, Nom_eleve VARCHAR(50), "
+                                                          "Date_debut VARCHAR(50), Exercice INTEGER, Type_exercice VARCHAR(30), "
+                                                          "Tables TEXT, Cas_particulier VARCHAR(30), Aide VARCHAR(30), "
+                                                          "Taux_reussite INTEGER, Nombre_erreur VARCHAR(30), Temps INTEGER, "
+                                                          "Temps_questions VARCHAR(30), Bilan TEXT, Date_fin VARCHAR(50))"));
             connexion.execute(requete);
         });
     } catch (const ErreurFichier&) {
@@ -178,10 +174,19 @@ QVariantList valeurs(const ResultatExercice& r) {
     using namespace TextesResultat;
     QString eleve = r.eleve;
     eleve.replace(QLatin1Char(' '), QLatin1Char('_'));
-    return {texte(eleve), texte(r.debut), r.numeroExercice, texte(type(r.typeExercice)),
-            texte(tables(r.tables, FormeBase)), cas(r, FormeBase), texte(aide(r.typeAide)),
-            r.tauxArrondi, QStringLiteral("%1 erreurs sur %2").arg(r.erreurs).arg(r.questions),
-            r.secondes, tempsParQuestion(r) + QStringLiteral(" s par question"), texte(r.listeErreurs), texte(r.fin)};
+    return {texte(eleve),
+            texte(r.debut),
+            r.numeroExercice,
+            texte(type(r.typeExercice)),
+            texte(tables(r.tables, FormeBase)),
+            cas(r, FormeBase),
+            texte(aide(r.typeAide)),
+            r.tauxArrondi,
+            QStringLiteral("%1 erreurs sur %2").arg(r.erreurs).arg(r.questions),
+            r.secondes,
+            tempsParQuestion(r) + QStringLiteral(" s par question"),
+            texte(r.listeErreurs),
+            texte(r.fin)};
 }
 
 QVariantList valeurs(const SharedState& etat, int erreurs, const QString& listeErreurs) {

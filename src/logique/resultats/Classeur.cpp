@@ -71,12 +71,14 @@ const char* const NouvelleFeuille =
 
 // The label column of a pupil's sheet.
 const std::pair<int, const char*> Libelles[] = {
-    {1, "FICHIER DE PROFILS"},   {2, "enseignant : "},      {3, "élève : "},
-    {7, "PARAMETRE"},            {8, "Type Exercice :"},    {9, "Tables :"},
-    {10, "Cas particulier :"},   {11, "Aide :"},            {12, "REALISATION"},
-    {13, "Date Connexion :"},    {14, "Taux réusite :"},    {15, "Nombre erreur(s) :"},
-    {16, "Temps : (sec)"},       {17, "Temps/Questions : (sec)"}, {18, "Bilan :"},
-    {19, "Date Déconnexion :"},
+    {1, "FICHIER DE PROFILS"}, {2, "enseignant : "},
+    {3, "élève : "},           {7, "PARAMETRE"},
+    {8, "Type Exercice :"},    {9, "Tables :"},
+    {10, "Cas particulier :"}, {11, "Aide :"},
+    {12, "REALISATION"},       {13, "Date Connexion :"},
+    {14, "Taux réusite :"},    {15, "Nombre erreur(s) :"},
+    {16, "Temps : (sec)"},     {17, "Temps/Questions : (sec)"},
+    {18, "Bilan :"},           {19, "Date Déconnexion :"},
 };
 constexpr int LigneCompteur = 25;
 // The format's last column, XFD.
@@ -182,9 +184,9 @@ public:
         feuille.append_attribute("sheetId") = maxId + 1;
         const QString prefixe = prefixeRelations();
         if (prefixe.isEmpty()) feuille.append_attribute("xmlns:r") = EspaceRelations;
-        feuille.append_attribute(((prefixe.isEmpty() ? QStringLiteral("r") : prefixe) + QStringLiteral(":id"))
-                                     .toUtf8()
-                                     .constData()) = id.toUtf8().constData();
+        feuille.append_attribute(
+            ((prefixe.isEmpty() ? QStringLiteral("r") : prefixe) + QStringLiteral(":id")).toUtf8().constData()) =
+            id.toUtf8().constData();
         classeurModifie_ = true;
 
         pugi::xml_node relation = relations_.document_element().append_child(
@@ -239,9 +241,9 @@ public:
                                                "colonne libre.")
                                     .arg(nom(chemin_), f.nom));
         const std::pair<int, QString> textes[] = {
-            {6, colonne.exercice}, {8, colonne.type},      {9, colonne.tables},
-            {10, colonne.cas},     {11, colonne.aide},     {13, colonne.debut},
-            {15, colonne.erreurs}, {16, colonne.duree},    {17, colonne.tempsParQuestion},
+            {6, colonne.exercice},      {8, colonne.type},   {9, colonne.tables},
+            {10, colonne.cas},          {11, colonne.aide},  {13, colonne.debut},
+            {15, colonne.erreurs},      {16, colonne.duree}, {17, colonne.tempsParQuestion},
             {18, colonne.listeErreurs}, {19, colonne.fin},
         };
         int plusLongue = 0;
@@ -390,8 +392,8 @@ private:
             if (xf.attribute("numFmtId").as_int() == 0 && xf.attribute("fontId").as_int() == 0 &&
                 xf.attribute("fillId").as_int() == 0 && xf.attribute("borderId").as_int() == 0 &&
                 xf.attribute("applyAlignment").as_bool() && alignement.attribute("wrapText").as_bool() &&
-                QByteArray(alignement.attribute("vertical").as_string()) == "top" &&
-                !alignement.attribute("horizontal") && !enfant(xf, "protection"))
+                QByteArray(alignement.attribute("vertical").as_string()) == "top" && !alignement.attribute("horizontal") &&
+                !enfant(xf, "protection"))
                 return *(styleRetour_ = index);
             ++index;
         }
@@ -420,15 +422,13 @@ private:
 }  // namespace
 
 namespace Classeur {
-QString chemin(const SharedState& e) {
-    return e.RepertoireClasse + NomsDossier::classeur(e.NomEnseignant);
-}
+QString chemin(const SharedState& e) { return e.RepertoireClasse + NomsDossier::classeur(e.NomEnseignant); }
 
 void prepare(const QString& chemin, const QString& enseignant, const QString& eleve) {
     const QFileInfo info(chemin);
     if (!info.absoluteDir().exists())
-        throw ErreurFichier(QStringLiteral("Impossible de créer le classeur %1 : le dossier de la classe n'existe pas.")
-                                .arg(nom(chemin)));
+        throw ErreurFichier(
+            QStringLiteral("Impossible de créer le classeur %1 : le dossier de la classe n'existe pas.").arg(nom(chemin)));
     FichierTexte::verifieDansDossierDeTravail(chemin);
     Verrou verrou(chemin);
     if (!FichierTexte::estPresent(chemin)) {

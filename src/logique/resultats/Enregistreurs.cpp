@@ -49,17 +49,14 @@ void PrepareClasseur(SharedState& etat) {
         // The pupil still trains: the other stores keep the results, and the workbook is told once.
         etat.ClasseurSignale = erreur.message();
         QString ailleurs;
-        if (etat.SauvegardeTexte && etat.SauvegardeBase)
-            ailleurs = QStringLiteral("le profil de l'élève et la base de données");
-        else if (etat.SauvegardeTexte)
-            ailleurs = QStringLiteral("le profil de l'élève");
-        else if (etat.SauvegardeBase)
-            ailleurs = QStringLiteral("la base de données");
-        Messages::erreur(erreur.message() +
-                         (ailleurs.isEmpty()
-                              ? QStringLiteral(" Les résultats de cette séance ne seront pas enregistrés dans le classeur.")
-                              : QStringLiteral(" Les résultats de cette séance sont enregistrés dans %1 seulement.")
-                                    .arg(ailleurs)));
+        if (etat.SauvegardeTexte && etat.SauvegardeBase) ailleurs = QStringLiteral("le profil de l'élève et la base de données");
+        else if (etat.SauvegardeTexte) ailleurs = QStringLiteral("le profil de l'élève");
+        else if (etat.SauvegardeBase) ailleurs = QStringLiteral("la base de données");
+        Messages::erreur(
+            erreur.message() +
+            (ailleurs.isEmpty()
+                 ? QStringLiteral(" Les résultats de cette séance ne seront pas enregistrés dans le classeur.")
+                 : QStringLiteral(" Les résultats de cette séance sont enregistrés dans %1 seulement.").arg(ailleurs)));
     }
 }
 

@@ -43,8 +43,8 @@ QString entete(const QString& eleve, const QString& enseignant) {
 
 QString connexion(const QDateTime& date) {
     // Three writes, each followed by its line end.
-    return soulignes() + CRLF + CRLF + QStringLiteral("[date connexion : ] ") + FormatFr::dateLongueHeureCourte(date) +
-           CRLF + CRLF + CRLF + etoiles();
+    return soulignes() + CRLF + CRLF + QStringLiteral("[date connexion : ] ") + FormatFr::dateLongueHeureCourte(date) + CRLF +
+           CRLF + CRLF + etoiles();
 }
 
 QString deconnexion(const QDateTime& date) {

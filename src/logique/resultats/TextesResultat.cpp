@@ -28,8 +28,7 @@ QString intervalle(const EntreeTable& e) {
 }
 
 QString tables(const QList<EntreeTable>& entrees, const Forme& forme) {
-    static const QString signes[] = {QStringLiteral("+ "), QStringLiteral("- "), QStringLiteral("x "),
-                                     QStringLiteral("÷ ")};
+    static const QString signes[] = {QStringLiteral("+ "), QStringLiteral("- "), QStringLiteral("x "), QStringLiteral("÷ ")};
     QString texte;
     for (const EntreeTable& entree : entrees)
         if (entree.operationConnue()) texte += signes[entree.operation] + intervalle(entree) + forme.finTable;

@@ -33,8 +33,8 @@ struct CleFait {
 struct EtatFait {
     Fait fait;
     int boite = Nouveau;
-    QDate derniere;   // day of the last answer
-    QDate echeance;   // day the fact is due again
+    QDate derniere;  // day of the last answer
+    QDate echeance;  // day the fact is due again
 };
 
 // Every fact met, with its box and due day.

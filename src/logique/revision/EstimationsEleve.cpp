@@ -3,13 +3,15 @@
 #include <algorithm>
 
 namespace Revision {
-Niveau niveau(double p, double cible) { return p >= cible ? Niveau::Solide : p >= SeuilFragile ? Niveau::Fragile : Niveau::ARevoir; }
+Niveau niveau(double p, double cible) {
+    return p >= cible ? Niveau::Solide : p >= SeuilFragile ? Niveau::Fragile : Niveau::ARevoir;
+}
 
 QString nomNiveau(Niveau n) {
     switch (n) {
-    case Niveau::Solide: return QStringLiteral("solide");
-    case Niveau::Fragile: return QStringLiteral("fragile");
-    case Niveau::ARevoir: break;
+        case Niveau::Solide: return QStringLiteral("solide");
+        case Niveau::Fragile: return QStringLiteral("fragile");
+        case Niveau::ARevoir: break;
     }
     return QStringLiteral("à revoir");
 }

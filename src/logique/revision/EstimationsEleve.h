@@ -21,8 +21,8 @@ QString nomNiveau(Niveau niveau);
 struct EstimationsEleve {
     double cible = 0.9;
     std::unordered_map<Fait, double, CleFait> estimations;  // every fact met, now
-    QList<PredictionFait> dus;      // below the target now, the least likely first
-    QList<PredictionFait> bientot;  // at or above it now, below it a week from now
+    QList<PredictionFait> dus;                              // below the target now, the least likely first
+    QList<PredictionFait> bientot;                          // at or above it now, below it a week from now
     int nombreDus() const { return static_cast<int>(dus.size()); }
     // The estimate of a fact met, -1 for one never met.
     double estimation(const Fait& fait) const;

@@ -40,7 +40,8 @@ void complements(long long c, Operation op, Collecte& ajout) {
 void faitsDeLEntree(const EntreeTable& t, Operation op, Collecte& c) {
     if (t.complement()) return complements(t.second, op, c);
     const long long n = t.premier;
-    const long long fin = std::min<long long>(std::max(t.second, t.troisieme), static_cast<long long>(t.second) + OperandesMaxParEntree - 1);
+    const long long fin = std::min<long long>(std::max(t.second, t.troisieme),
+                                              static_cast<long long>(t.second) + OperandesMaxParEntree - 1);
     for (long long k = t.second; k <= fin; ++k) {
         switch (op) {
             case Operation::Addition:
@@ -66,8 +67,8 @@ void faitsDeLEntree(const EntreeTable& t, Operation op, Collecte& c) {
 
 QList<Fait> faitsDesTables(const QList<EntreeTable>& entrees, int operation) {
     const bool filtre = operation >= 0 && operation <= 3;
-    const bool aLOperation =
-        std::any_of(entrees.begin(), entrees.end(), [&](const EntreeTable& t) { return t.operation == operation; });
+    const bool aLOperation = std::any_of(entrees.begin(), entrees.end(),
+                                         [&](const EntreeTable& t) { return t.operation == operation; });
     Collecte c;
     for (const EntreeTable& t : entrees) {
         if (!t.operationConnue()) continue;

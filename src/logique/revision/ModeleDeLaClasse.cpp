@@ -36,7 +36,8 @@ ParametresMemoire parametresDeLaClasse(const QString& repertoireClasse) {
     return lus ? lus->parametres : parametresParDefaut();
 }
 
-QFuture<void> reajusteEnFond(const QString& repertoireClasse, const QList<ReponseResumee>& reponses, const QDateTime& maintenant) {
+QFuture<void> reajusteEnFond(const QString& repertoireClasse, const QList<ReponseResumee>& reponses,
+                             const QDateTime& maintenant) {
     const auto lus = litFichier(repertoireClasse);
     if (lus && QDateTime::fromMSecsSinceEpoch(lus->ajusteLe).date() >= maintenant.date()) return QtFuture::makeReadyFuture();
     if (std::count_if(reponses.begin(), reponses.end(), estQuestionTapee) < ReponsesPourAjuster)

@@ -55,8 +55,8 @@ EtatEleve etatDeLEleve(std::span<const ReponseResumee> reponses, const QDate& au
 
 int nombreDusAujourdhui(const QList<EntreeJournal>& entrees, const QDate& aujourdhui, int seuilMs) {
     const Boites boites = calculeBoites(entrees, aujourdhui, seuilMs);
-    return static_cast<int>(std::count_if(boites.begin(), boites.end(),
-                                          [&](const auto& b) { return estDu(b.second, aujourdhui); }));
+    return static_cast<int>(
+        std::count_if(boites.begin(), boites.end(), [&](const auto& b) { return estDu(b.second, aujourdhui); }));
 }
 
 QList<EntreeTable> tablesDeLaPratiqueLibre(const QList<EntreeJournal>& entrees) {

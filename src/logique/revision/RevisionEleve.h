@@ -19,8 +19,8 @@ QList<ReponseResumee> reponsesDeLaClasse(const QString& enseignant, const QStrin
                                          const QList<EntreeJournal>& siennes);
 
 struct EtatEleve {
-    Boites boites;         // every fact met
-    QList<EtatFait> dus;   // the facts due today, the oldest due first
+    Boites boites;        // every fact met
+    QList<EtatFait> dus;  // the facts due today, the oldest due first
     int nombreDus() const { return static_cast<int>(dus.size()); }
 };
 // For the teacher's progress view: boxes and due facts of one pupil's entries.

@@ -30,10 +30,10 @@ int nombre(const QString& ligne, int min, int max, int defaut) {
 }
 
 void ecrit(const QString& repertoireClasse, int seuilMs, int pourcent) {
-    FichierTexte::ecritLignes(Revision::fichierSeuil(repertoireClasse),
-                              {QString::number(std::clamp(seuilMs, SeuilMin, SeuilMax)) + FinLigneSeuil,
-                               QString::number(std::clamp(pourcent, Revision::ReussiteViseeMin, Revision::ReussiteViseeMax)) +
-                                   FinLigneVisee});
+    FichierTexte::ecritLignes(
+        Revision::fichierSeuil(repertoireClasse),
+        {QString::number(std::clamp(seuilMs, SeuilMin, SeuilMax)) + FinLigneSeuil,
+         QString::number(std::clamp(pourcent, Revision::ReussiteViseeMin, Revision::ReussiteViseeMax)) + FinLigneVisee});
 }
 }  // namespace
 
@@ -51,7 +51,9 @@ int litReussiteVisee(const QString& repertoireClasse) {
     return ReussiteViseeParDefaut;
 }
 
-void ecritSeuil(const QString& repertoireClasse, int seuilMs) { ecrit(repertoireClasse, seuilMs, litReussiteVisee(repertoireClasse)); }
+void ecritSeuil(const QString& repertoireClasse, int seuilMs) {
+    ecrit(repertoireClasse, seuilMs, litReussiteVisee(repertoireClasse));
+}
 
 void ecritReussiteVisee(const QString& repertoireClasse, int pourcent) {
     ecrit(repertoireClasse, litSeuil(repertoireClasse), pourcent);

@@ -32,10 +32,8 @@ TirageRevision::TirageRevision(const Boites& boites, const QList<Fait>& faits, c
             continue;
         }
         ++rencontres_;
-        if (estDu(it->second, aujourdhui))
-            dus.push_back(&it->second);
-        else
-            connus_.push_back(f);
+        if (estDu(it->second, aujourdhui)) dus.push_back(&it->second);
+        else connus_.push_back(f);
     }
     // The oldest due first; equal days the lower box first, then in the order of the tables.
     std::stable_sort(dus.begin(), dus.end(), [](const EtatFait* a, const EtatFait* b) {

@@ -37,7 +37,7 @@ private:
     Fait prendsNouveau();
     bool tireAuHasard(const std::vector<Fait>& pile, Fait& fait) const;
 
-    std::vector<Fait> dus_;       // oldest due first, each asked once in turn
+    std::vector<Fait> dus_;  // oldest due first, each asked once in turn
     std::size_t suivantDu_ = 0;
     std::vector<Fait> nouveaux_;  // never met and not asked yet
     std::vector<Fait> revus_;     // asked in this review: asked again before the facts not due

@@ -5,9 +5,8 @@
 #include <array>
 
 namespace {
-const std::array<const char*, 17> Unites{"zéro",   "un",     "deux",     "trois",    "quatre", "cinq",
-                                         "six",    "sept",   "huit",     "neuf",     "dix",    "onze",
-                                         "douze",  "treize", "quatorze", "quinze",   "seize"};
+const std::array<const char*, 17> Unites{"zéro", "un",  "deux", "trois", "quatre", "cinq",     "six",    "sept", "huit",
+                                         "neuf", "dix", "onze", "douze", "treize", "quatorze", "quinze", "seize"};
 const std::array<const char*, 7> Dizaines{"", "dix", "vingt", "trente", "quarante", "cinquante", "soixante"};
 
 QString u(int n) { return QString::fromUtf8(Unites[static_cast<std::size_t>(n)]); }
@@ -63,7 +62,8 @@ QString nombre(std::int64_t n) {
         if (combien == 0) continue;
         const bool mille = r.valeur == 1'000;
         if (mille) {
-            mots << (combien == 1 ? QStringLiteral("mille") : moinsDeMille(static_cast<int>(combien), false) + QStringLiteral(" mille"));
+            mots << (combien == 1 ? QStringLiteral("mille")
+                                  : moinsDeMille(static_cast<int>(combien), false) + QStringLiteral(" mille"));
         } else {
             // Past a thousand millions the count of milliards is itself a number in words.
             const QString compte = combien < 1000 ? moinsDeMille(static_cast<int>(combien), true) : nombre(combien);

@@ -12,8 +12,7 @@ constexpr int NombreEffets = 6;
 
 // "piece.wav": the effect's file, among the module's resources as ":/sons/<file>".
 inline QString FichierEffet(Effet effet) {
-    static const char* const noms[NombreEffets] = {"piece.wav", "cling.wav", "bulle.wav",
-                                                   "juste.wav", "faux.wav",  "pirate.wav"};
+    static const char* const noms[NombreEffets] = {"piece.wav", "cling.wav", "bulle.wav", "juste.wav", "faux.wav", "pirate.wav"};
     return QString::fromLatin1(noms[static_cast<int>(effet)]);
 }
 

@@ -14,19 +14,19 @@ int CodeSqlite(const QSqlError& erreur) {
 
 EchecSql GenreEchecSql(const QSqlError& erreur) {
     switch (CodeSqlite(erreur)) {
-        case 3: return EchecSql::Permission;    // SQLITE_PERM
-        case 5:                                 // SQLITE_BUSY
-        case 6: return EchecSql::Occupe;        // SQLITE_LOCKED
-        case 8: return EchecSql::LectureSeule;  // SQLITE_READONLY
-        case 10: return EchecSql::Ecriture;     // SQLITE_IOERR
-        case 11:                                // SQLITE_CORRUPT
-        case 26: return EchecSql::PasUneBase;   // SQLITE_NOTADB
-        case 13: return EchecSql::Plein;        // SQLITE_FULL
-        case 14: return EchecSql::Ouverture;    // SQLITE_CANTOPEN
-        case 18: return EchecSql::TropGrand;    // SQLITE_TOOBIG
-        case 19:                                // SQLITE_CONSTRAINT
+        case 3: return EchecSql::Permission;      // SQLITE_PERM
+        case 5:                                   // SQLITE_BUSY
+        case 6: return EchecSql::Occupe;          // SQLITE_LOCKED
+        case 8: return EchecSql::LectureSeule;    // SQLITE_READONLY
+        case 10: return EchecSql::Ecriture;       // SQLITE_IOERR
+        case 11:                                  // SQLITE_CORRUPT
+        case 26: return EchecSql::PasUneBase;     // SQLITE_NOTADB
+        case 13: return EchecSql::Plein;          // SQLITE_FULL
+        case 14: return EchecSql::Ouverture;      // SQLITE_CANTOPEN
+        case 18: return EchecSql::TropGrand;      // SQLITE_TOOBIG
+        case 19:                                  // SQLITE_CONSTRAINT
         case 20: return EchecSql::ValeurRefusee;  // SQLITE_MISMATCH
-        case 23: return EchecSql::Permission;   // SQLITE_AUTH
+        case 23: return EchecSql::Permission;     // SQLITE_AUTH
         default: break;
     }
     // PostgreSQL's SQLSTATE classes.
@@ -56,20 +56,24 @@ EchecSql GenreEchecSql(const QSqlError& erreur) {
         QStringList mots;
     } causes[] = {
         {EchecSql::CertificatAbsent, {QStringLiteral("root certificate file"), QStringLiteral("certificat racine")}},
-        {EchecSql::CertificatAutreNom, {QStringLiteral("does not match host name"), QStringLiteral("ne correspond pas au nom d'hôte")}},
+        {EchecSql::CertificatAutreNom,
+         {QStringLiteral("does not match host name"), QStringLiteral("ne correspond pas au nom d'hôte")}},
         {EchecSql::CertificatInconnu, {QStringLiteral("certificate verify failed")}},
         {EchecSql::TlsRefuse, {QStringLiteral("server does not support ssl"), QStringLiteral("le serveur ne supporte pas ssl")}},
-        {EchecSql::HoteInconnu, {QStringLiteral("could not translate host name"), QStringLiteral("n'a pas pu traduire le nom d'hôte")}},
+        {EchecSql::HoteInconnu,
+         {QStringLiteral("could not translate host name"), QStringLiteral("n'a pas pu traduire le nom d'hôte")}},
         {EchecSql::AccesRefuse, {QStringLiteral("pg_hba.conf")}},
         {EchecSql::SansMotDePasse, {QStringLiteral("no password supplied")}},
-        {EchecSql::MotDePasse, {QStringLiteral("password authentication failed"),
-                                QStringLiteral("authentification par mot de passe échouée")}},
-        {EchecSql::Droits, {QStringLiteral("permission denied for database"), QStringLiteral("droit refusé pour la base de données")}},
+        {EchecSql::MotDePasse,
+         {QStringLiteral("password authentication failed"), QStringLiteral("authentification par mot de passe échouée")}},
+        {EchecSql::Droits,
+         {QStringLiteral("permission denied for database"), QStringLiteral("droit refusé pour la base de données")}},
     };
     for (const auto& c : causes)
         for (const QString& mot : c.mots)
             if (texte.contains(mot)) return c.genre;
-    static const QRegularExpression baseAbsente(QStringLiteral("database \"[^\"]*\" does not exist|la base de données « .* » n'existe pas"));
+    static const QRegularExpression baseAbsente(
+        QStringLiteral("database \"[^\"]*\" does not exist|la base de données « .* » n'existe pas"));
     static const QRegularExpression roleAbsent(QStringLiteral("role \"[^\"]*\" does not exist|le rôle « .* » n'existe pas"));
     if (texte.contains(baseAbsente)) return EchecSql::BaseAbsente;
     if (texte.contains(roleAbsent)) return EchecSql::UtilisateurInconnu;

@@ -7,29 +7,29 @@
 class QSqlError;
 
 enum class EchecSql {
-    Occupe,        // another program holds the lock
-    PasUneBase,    // not a database, damaged or cut short
-    Plein,         // no space left
-    Ecriture,      // the disk refused to write (a file-size limit, a full disk)
+    Occupe,      // another program holds the lock
+    PasUneBase,  // not a database, damaged or cut short
+    Plein,       // no space left
+    Ecriture,    // the disk refused to write (a file-size limit, a full disk)
     LectureSeule,
     Permission,
-    Ouverture,     // the file cannot be opened
-    TropGrand,     // a text too long for the base
-    ValeurRefusee, // a value the base does not accept (constraint, type)
-    ServeurAbsent, // the server does not answer (stopped, network, firewall)
-    HoteInconnu,   // the server's name is not known (DNS)
-    Identifiants,  // user or password refused
+    Ouverture,           // the file cannot be opened
+    TropGrand,           // a text too long for the base
+    ValeurRefusee,       // a value the base does not accept (constraint, type)
+    ServeurAbsent,       // the server does not answer (stopped, network, firewall)
+    HoteInconnu,         // the server's name is not known (DNS)
+    Identifiants,        // user or password refused
     UtilisateurInconnu,  // no such user on the server
-    MotDePasse,    // the password is refused
+    MotDePasse,          // the password is refused
     SansMotDePasse,      // the server asks for a password and none was given
-    AccesRefuse,   // the server's pg_hba.conf refuses this computer, user or database
-    TlsRefuse,     // TLS asked for, the server does not offer it
+    AccesRefuse,         // the server's pg_hba.conf refuses this computer, user or database
+    TlsRefuse,           // TLS asked for, the server does not offer it
     CertificatAbsent,    // verify-full without the school's certificate authority on this computer
     CertificatInconnu,   // the server's certificate is not signed by the authority this computer has
     CertificatAutreNom,  // the server's certificate names another host
-    Droits,        // the server refuses this operation to this user
-    BaseAbsente,   // no such database on the server
-    Schema,        // the tables are not those expected
+    Droits,              // the server refuses this operation to this user
+    BaseAbsente,         // no such database on the server
+    Schema,              // the tables are not those expected
     Autre,
 };
 

@@ -16,8 +16,8 @@ int cleSemaine(const QDate& jour) {
     return annee * 100 + numero;
 }
 
-AnneeEleve analyse(const QString& eleve, std::span<const ReponseResumee> reponses,
-                   const QHash<CleFait, Fait>& faitsDesTables, const QDateTime& maintenant) {
+AnneeEleve analyse(const QString& eleve, std::span<const ReponseResumee> reponses, const QHash<CleFait, Fait>& faitsDesTables,
+                   const QDateTime& maintenant) {
     AnneeEleve b;
     b.eleve = eleve;
     b.faitsDesTables = faitsDesTables;
@@ -45,8 +45,7 @@ AnneeEleve analyse(const QString& eleve, std::span<const ReponseResumee> reponse
         }
         ++semaine->questions;
         const bool nouvelExercice = !precedente || precedente->typeExercice != r.typeExercice ||
-                                    precedente->position != r.position ||
-                                    r.moment - precedente->moment > PauseEntreExercicesMs;
+                                    precedente->position != r.position || r.moment - precedente->moment > PauseEntreExercicesMs;
         if (nouvelExercice) ++semaine->exercices;
         precedente = &r;
         b.derniereQuestion = r.moment;
@@ -74,10 +73,10 @@ Comptes comptes(const AnneeEleve& b, int seuilMs) {
     Comptes c;
     auto compte = [&](EtatFait e) {
         switch (e) {
-        case EtatFait::Automatique: ++c.automatiques; break;
-        case EtatFait::JusteLent: ++c.lentes; break;
-        case EtatFait::ARevoir: ++c.aRevoir; break;
-        case EtatFait::JamaisVu: ++c.jamaisVues; break;
+            case EtatFait::Automatique: ++c.automatiques; break;
+            case EtatFait::JusteLent: ++c.lentes; break;
+            case EtatFait::ARevoir: ++c.aRevoir; break;
+            case EtatFait::JamaisVu: ++c.jamaisVues; break;
         }
     };
     if (b.faitsDesTables.isEmpty()) {

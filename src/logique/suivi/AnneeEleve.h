@@ -11,13 +11,13 @@
 
 // One ISO week (Monday to Sunday) of a pupil.
 struct Semaine {
-    int cle = 0;         // ISO year × 100 + ISO week number
+    int cle = 0;  // ISO year × 100 + ISO week number
     QDate lundi;
-    int questions = 0;   // every exercise kind
+    int questions = 0;  // every exercise kind
     int exercices = 0;
-    int tapees = 0;      // typed answers (exercises 1, 2, the review)
-    int justes = 0;      // of them, right at the first try
-    QList<int> temps;    // ms to each right typed answer
+    int tapees = 0;    // typed answers (exercises 1, 2, the review)
+    int justes = 0;    // of them, right at the first try
+    QList<int> temps;  // ms to each right typed answer
     // Share right at the first try, -1 without a typed answer.
     double reussite() const { return tapees > 0 ? double(justes) / tapees : -1.0; }
     int mediane() const { return Mediane(temps); }
@@ -44,8 +44,8 @@ inline constexpr qint64 PauseEntreExercicesMs = 10 * 60 * 1000;
 int cleSemaine(const QDate& jour);
 
 // `reponses`: the pupil's questions, oldest first.
-AnneeEleve analyse(const QString& eleve, std::span<const ReponseResumee> reponses,
-                   const QHash<CleFait, Fait>& faitsDesTables, const QDateTime& maintenant);
+AnneeEleve analyse(const QString& eleve, std::span<const ReponseResumee> reponses, const QHash<CleFait, Fait>& faitsDesTables,
+                   const QDateTime& maintenant);
 
 // The state of every fact set for the pupil (the facts met when no table is set).
 struct Comptes {

@@ -54,20 +54,20 @@ int Mediane(QList<int> valeurs) {
 
 QString SymboleEtat(EtatFait etat) {
     switch (etat) {
-    case EtatFait::Automatique: return QStringLiteral("✓");
-    case EtatFait::JusteLent: return QStringLiteral("~");
-    case EtatFait::ARevoir: return QStringLiteral("✗");
-    case EtatFait::JamaisVu: break;
+        case EtatFait::Automatique: return QStringLiteral("✓");
+        case EtatFait::JusteLent: return QStringLiteral("~");
+        case EtatFait::ARevoir: return QStringLiteral("✗");
+        case EtatFait::JamaisVu: break;
     }
     return QStringLiteral("·");
 }
 
 QString NomEtat(EtatFait etat) {
     switch (etat) {
-    case EtatFait::Automatique: return QStringLiteral("automatique");
-    case EtatFait::JusteLent: return QStringLiteral("juste mais lente");
-    case EtatFait::ARevoir: return QStringLiteral("à revoir");
-    case EtatFait::JamaisVu: break;
+        case EtatFait::Automatique: return QStringLiteral("automatique");
+        case EtatFait::JusteLent: return QStringLiteral("juste mais lente");
+        case EtatFait::ARevoir: return QStringLiteral("à revoir");
+        case EtatFait::JamaisVu: break;
     }
     return QStringLiteral("jamais vue");
 }

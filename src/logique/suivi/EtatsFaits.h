@@ -42,10 +42,10 @@ struct DerniersEssais {
 };
 
 struct StatFait {
-    Fait fait;                  // as last met
-    int essais = 0;             // questions of the fact
-    int justes = 0;             // right at the first try
-    QList<int> temps;           // ms to each right answer
+    Fait fait;         // as last met
+    int essais = 0;    // questions of the fact
+    int justes = 0;    // right at the first try
+    QList<int> temps;  // ms to each right answer
     DerniersEssais derniers;
     // The last questions as they stood at a past moment (fourteen days ago), kept once the
     // first later question comes.

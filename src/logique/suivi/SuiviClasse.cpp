@@ -68,8 +68,8 @@ QStringList elevesDeLaClasse(const QString& enseignant, const QString& repertoir
     return liste;
 }
 
-Classe charge(const QString& enseignant, const QString& repertoireClasse, MagasinJournal* magasin,
-              const QDateTime& maintenant, const QStringList& inscrits, const OuvreMagasin& autres) {
+Classe charge(const QString& enseignant, const QString& repertoireClasse, MagasinJournal* magasin, const QDateTime& maintenant,
+              const QStringList& inscrits, const OuvreMagasin& autres) {
     Classe c;
     c.enseignant = enseignant;
     c.repertoire = repertoireClasse;
@@ -163,7 +163,8 @@ Calibrage calibrage(const ParametresMemoire& parametres, const QList<ReponseResu
 }
 
 QString texteCalibrage(const Calibrage& c) {
-    if (c.questions == 0) return QStringLiteral("Pas encore de réponse ces quatre dernières semaines pour juger les estimations.");
+    if (c.questions == 0)
+        return QStringLiteral("Pas encore de réponse ces quatre dernières semaines pour juger les estimations.");
     return QStringLiteral("Prévu %1 %, obtenu %2 %").arg(qRound(c.prevu * 100)).arg(qRound(c.obtenu * 100));
 }
 
@@ -226,19 +227,24 @@ QList<AideDuJour> aAiderAujourdhui(const QList<AnneeEleve>& eleves, int seuilMs)
 }
 
 QByteArray csvClasse(const QList<LigneClasse>& lignes) {
-    QStringList texte{QStringLiteral(
-        "Élève;Dernière connexion;Exercices cette semaine;Questions cette semaine;"
-        "Réussite du premier coup cette semaine (%);Réussite du premier coup les quatre semaines d'avant (%);"
-        "Temps médian d'une réponse juste (s);Faits automatiques;Faits justes mais lents;Faits à revoir;"
-        "Faits jamais vus;Dus aujourd'hui")};
+    QStringList texte{
+        QStringLiteral("Élève;Dernière connexion;Exercices cette semaine;Questions cette semaine;"
+                       "Réussite du premier coup cette semaine (%);Réussite du premier coup les quatre semaines d'avant (%);"
+                       "Temps médian d'une réponse juste (s);Faits automatiques;Faits justes mais lents;Faits à revoir;"
+                       "Faits jamais vus;Dus aujourd'hui")};
     for (const LigneClasse& l : lignes) {
-        const QString derniere =
-            l.derniereQuestion < 0 ? QString() : FormatFr::dateHeure(QDateTime::fromMSecsSinceEpoch(l.derniereQuestion));
+        const QString derniere = l.derniereQuestion < 0 ? QString()
+                                                        : FormatFr::dateHeure(QDateTime::fromMSecsSinceEpoch(l.derniereQuestion));
         // The pupil's name is the one text cell; the others are the program's figures and dates.
-        texte << QStringList{CelluleCsv::texte(l.eleve), derniere, QString::number(l.exercicesSemaine),
-                             QString::number(l.questionsSemaine), pourcent(l.reussiteSemaine),
-                             pourcent(l.reussiteQuatreAvant), CelluleCsv::valeur(secondes(l.medianeMs)),
-                             QString::number(l.comptes.automatiques), QString::number(l.comptes.lentes),
+        texte << QStringList{CelluleCsv::texte(l.eleve),
+                             derniere,
+                             QString::number(l.exercicesSemaine),
+                             QString::number(l.questionsSemaine),
+                             pourcent(l.reussiteSemaine),
+                             pourcent(l.reussiteQuatreAvant),
+                             CelluleCsv::valeur(secondes(l.medianeMs)),
+                             QString::number(l.comptes.automatiques),
+                             QString::number(l.comptes.lentes),
                              QString::number(l.comptes.aRevoir),
                              l.rienDeConnu ? QStringLiteral("toutes") : QString::number(l.comptes.jamaisVues),
                              QString::number(l.dusAujourdhui)}

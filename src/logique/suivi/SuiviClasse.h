@@ -20,9 +20,9 @@ struct LigneClasse {
     qint64 derniereQuestion = -1;
     int exercicesSemaine = 0;
     int questionsSemaine = 0;
-    double reussiteSemaine = -1;        // -1 without a typed answer
-    double reussiteQuatreAvant = -1;    // the four weeks before this one, together
-    int medianeMs = -1;                 // over the four weeks before and this one
+    double reussiteSemaine = -1;      // -1 without a typed answer
+    double reussiteQuatreAvant = -1;  // the four weeks before this one, together
+    int medianeMs = -1;               // over the four weeks before and this one
     Suivi::Comptes comptes;
     int dusAujourdhui = 0;  // facts the review asks today
     // Neither a table set nor an answer: every fact is still "jamais vue".
@@ -49,9 +49,9 @@ struct Classe {
     QDateTime maintenant;
     int seuilMs = Suivi::SeuilParDefautMs;
     int reussiteVisee = Revision::ReussiteViseeParDefaut;  // %
-    std::shared_ptr<const ModeleMemoire> modele;  // over the class's answers
+    std::shared_ptr<const ModeleMemoire> modele;           // over the class's answers
     Calibrage calibrage;
-    QList<AnneeEleve> eleves;  // by name
+    QList<AnneeEleve> eleves;               // by name
     QList<QList<ReponseResumee>> reponses;  // the questions by part, which the pupils' lines point into
     QList<QList<ReponseResumee>> reunies;   // by pupil, the questions of a pupil spread over several parts
 };
@@ -71,8 +71,8 @@ QStringList elevesDeLaClasse(const QString& enseignant, const QString& repertoir
 // threshold. With `autres`, parts of the class are read at once on connections of their own (a
 // part whose connection fails is read on `magasin`); the pupils are worked out in parallel.
 inline constexpr int PartsMax = 4;
-Classe charge(const QString& enseignant, const QString& repertoireClasse, MagasinJournal* magasin,
-              const QDateTime& maintenant, const QStringList& inscrits = {}, const OuvreMagasin& autres = {});
+Classe charge(const QString& enseignant, const QString& repertoireClasse, MagasinJournal* magasin, const QDateTime& maintenant,
+              const QStringList& inscrits = {}, const OuvreMagasin& autres = {});
 
 // Every pupil's estimates against the class's success aimed at (again when it changes).
 void revise(Classe& classe);
@@ -88,7 +88,6 @@ QString nomAffiche(const QString& eleve);
 
 LigneClasse ligne(const AnneeEleve& annee, const QDate& aujourdhui, int seuilMs);
 QList<AideDuJour> aAiderAujourdhui(const QList<AnneeEleve>& eleves, int seuilMs);
-
 
 // The class lines as CSV for a spreadsheet: UTF-8 with its byte-order mark, ";", French headers.
 QByteArray csvClasse(const QList<LigneClasse>& lignes);

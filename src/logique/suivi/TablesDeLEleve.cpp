@@ -42,13 +42,13 @@ CaseGrille caseDe(const Fait& f) {
 
 bool faitDeLaCase(Operation o, int ligne, int colonne, Fait& f) {
     switch (o) {
-    case Operation::Addition: f = {ligne, o, colonne, ligne + colonne}; return true;
-    case Operation::Multiplication: f = {ligne, o, colonne, ligne * colonne}; return true;
-    case Operation::Soustraction: f = {ligne + colonne, o, ligne, colonne}; return true;
-    case Operation::Division:
-        if (ligne == 0) return false;
-        f = {ligne * colonne, o, ligne, colonne};
-        return true;
+        case Operation::Addition: f = {ligne, o, colonne, ligne + colonne}; return true;
+        case Operation::Multiplication: f = {ligne, o, colonne, ligne * colonne}; return true;
+        case Operation::Soustraction: f = {ligne + colonne, o, ligne, colonne}; return true;
+        case Operation::Division:
+            if (ligne == 0) return false;
+            f = {ligne * colonne, o, ligne, colonne};
+            return true;
     }
     return false;
 }

@@ -15,8 +15,7 @@ namespace {
 constexpr zip_uint64_t TaillePartieMax = 64u << 20;
 
 [[noreturn]] void echecEcriture(const QString& chemin, const QString& detail) {
-    throw ErreurFichier(
-        QStringLiteral("Impossible d'enregistrer le classeur « %1 » : %2").arg(chemin, detail));
+    throw ErreurFichier(QStringLiteral("Impossible d'enregistrer le classeur « %1 » : %2").arg(chemin, detail));
 }
 
 QString texteErreur(zip_error_t* erreur) { return QString::fromUtf8(zip_error_strerror(erreur)); }
@@ -66,9 +65,7 @@ ArchiveZip::~ArchiveZip() {
     if (zip_) zip_discard(zip_);
 }
 
-bool ArchiveZip::contient(const QString& partie) const {
-    return zip_name_locate(zip_, partie.toUtf8().constData(), 0) >= 0;
-}
+bool ArchiveZip::contient(const QString& partie) const { return zip_name_locate(zip_, partie.toUtf8().constData(), 0) >= 0; }
 
 QByteArray ArchiveZip::lit(const QString& partie) const {
     const QByteArray nomPartie = partie.toUtf8();
@@ -133,9 +130,9 @@ void remplace(const QString& cible, const QByteArray& origine, const std::map<QS
 
     for (const auto& [partie, octets] : parties) {
         zip_source_t* donnees = zip_source_buffer(archive, octets.constData(), octets.size(), 0);
-        const zip_int64_t index =
-            donnees ? zip_file_add(archive, partie.toUtf8().constData(), donnees, ZIP_FL_OVERWRITE | ZIP_FL_ENC_UTF_8)
-                    : -1;
+        const zip_int64_t index = donnees ? zip_file_add(archive, partie.toUtf8().constData(), donnees,
+                                                         ZIP_FL_OVERWRITE | ZIP_FL_ENC_UTF_8)
+                                          : -1;
         // The fastest deflate level: a sheet's XML still shrinks about tenfold.
         if (index < 0 || zip_set_file_compression(archive, static_cast<zip_uint64_t>(index), ZIP_CM_DEFLATE, 1) < 0) {
             if (donnees && index < 0) zip_source_free(donnees);

@@ -43,13 +43,38 @@ Feuille::Feuille(pugi::xml_document& document, const QStringList* partages)
     donnees_ = enfant(racine_, "sheetData");
     if (!donnees_) {
         // A sheet without data area gets one where the format expects it.
-        pugi::xml_node avant = premierEnfantParmi(
-            racine_, {"sheetCalcPr", "sheetProtection", "protectedRanges", "scenarios", "autoFilter", "sortState",
-                      "dataConsolidate", "customSheetViews", "mergeCells", "phoneticPr", "conditionalFormatting",
-                      "dataValidations", "hyperlinks", "printOptions", "pageMargins", "pageSetup", "headerFooter",
-                      "rowBreaks", "colBreaks", "customProperties", "cellWatches", "ignoredErrors", "smartTags",
-                      "drawing", "legacyDrawing", "legacyDrawingHF", "picture", "oleObjects", "controls",
-                      "webPublishItems", "tableParts", "extLst"});
+        pugi::xml_node avant = premierEnfantParmi(racine_, {"sheetCalcPr",
+                                                            "sheetProtection",
+                                                            "protectedRanges",
+                                                            "scenarios",
+                                                            "autoFilter",
+                                                            "sortState",
+                                                            "dataConsolidate",
+                                                            "customSheetViews",
+                                                            "mergeCells",
+                                                            "phoneticPr",
+                                                            "conditionalFormatting",
+                                                            "dataValidations",
+                                                            "hyperlinks",
+                                                            "printOptions",
+                                                            "pageMargins",
+                                                            "pageSetup",
+                                                            "headerFooter",
+                                                            "rowBreaks",
+                                                            "colBreaks",
+                                                            "customProperties",
+                                                            "cellWatches",
+                                                            "ignoredErrors",
+                                                            "smartTags",
+                                                            "drawing",
+                                                            "legacyDrawing",
+                                                            "legacyDrawingHF",
+                                                            "picture",
+                                                            "oleObjects",
+                                                            "controls",
+                                                            "webPublishItems",
+                                                            "tableParts",
+                                                            "extLst"});
         donnees_ = avant ? racine_.insert_child_before(qualifie(racine_, "sheetData").toUtf8().constData(), avant)
                          : racine_.append_child(qualifie(racine_, "sheetData").toUtf8().constData());
     }
@@ -157,8 +182,7 @@ pugi::xml_node Feuille::prepareCellule(int ligne, int colonne, int style) {
 void Feuille::ecritTexte(int ligne, int colonne, const QString& texte, int style) {
     pugi::xml_node c = prepareCellule(ligne, colonne, style);
     c.append_attribute("t") = "inlineStr";
-    pugi::xml_node t = c.append_child(nomQualifie("is").toUtf8().constData())
-                           .append_child(nomQualifie("t").toUtf8().constData());
+    pugi::xml_node t = c.append_child(nomQualifie("is").toUtf8().constData()).append_child(nomQualifie("t").toUtf8().constData());
     t.append_attribute("xml:space") = "preserve";
     t.text().set(texteXml(texte).toUtf8().constData());
 }
@@ -179,9 +203,7 @@ void Feuille::etendDimension(int ligne, int colonne) {
     if (l >= ligne && c >= colonne) return;
     const QString debut = ref.contains(QLatin1Char(':')) ? ref.section(QLatin1Char(':'), 0, 0) : QStringLiteral("A1");
     dimension.attribute("ref") =
-        (debut + QLatin1Char(':') + lettres(std::max(c, colonne)) + QString::number(std::max(l, ligne)))
-            .toUtf8()
-            .constData();
+        (debut + QLatin1Char(':') + lettres(std::max(c, colonne)) + QString::number(std::max(l, ligne))).toUtf8().constData();
 }
 
 double Feuille::largeur(int colonne) const {

@@ -43,9 +43,9 @@ TEST_F(Ecran1280, FactorsAndFontsFollowTheDisplay) {
     EXPECT_EQ(fenetre.geometry(), QRect(0, 0, 1280, 1024));
     EXPECT_EQ(fenetre.font().pixelSize(), 18);  // trunc(14 × 1.2916…)
     EXPECT_EQ(propre->font().pixelSize(), 18);
-    EXPECT_EQ(herite->font().pixelSize(), 18);   // follows the fitted form
-    EXPECT_EQ(edition->font().pixelSize(), 20);  // an edit keeps its own font
-    EXPECT_EQ(liste->font().pixelSize(), 25);    // a drop-down with its own font is fitted
+    EXPECT_EQ(herite->font().pixelSize(), 18);               // follows the fitted form
+    EXPECT_EQ(edition->font().pixelSize(), 20);              // an edit keeps its own font
+    EXPECT_EQ(liste->font().pixelSize(), 25);                // a drop-down with its own font is fitted
     EXPECT_EQ(propre->geometry(), QRect(126, 68, 250, 40));  // 126.25, 68, 250, 40
 }
 

@@ -26,10 +26,8 @@ bool repondA(Messages::Genre genre, const QString& texte, const std::function<vo
         geste(*b);
     });
     if (genre == Messages::Genre::Confirmation) return Messages::confirmation(texte);
-    if (genre == Messages::Genre::Erreur)
-        Messages::erreur(texte);
-    else
-        Messages::information(texte);
+    if (genre == Messages::Genre::Erreur) Messages::erreur(texte);
+    else Messages::information(texte);
     return true;
 }
 
@@ -44,7 +42,8 @@ TEST(DialogueMessage, EnterAndEscapeAnswerAsExpectedAndOnlyOkConfirms) {
     EXPECT_FALSE(repondA(Messages::Genre::Confirmation, question, [](DialogueMessage& b) { touche(b, Qt::Key_Return); }));
     EXPECT_FALSE(repondA(Messages::Genre::Confirmation, question, [](DialogueMessage& b) { touche(b, Qt::Key_Escape); }));
     EXPECT_TRUE(repondA(Messages::Genre::Confirmation, question, [](DialogueMessage& b) {
-        EXPECT_EQ(b.findChild<QLabel*>(QStringLiteral("Texte"))->text(), QStringLiteral("Voulez-vous vraiment supprimer cet eleve?"));
+        EXPECT_EQ(b.findChild<QLabel*>(QStringLiteral("Texte"))->text(),
+                  QStringLiteral("Voulez-vous vraiment supprimer cet eleve?"));
         QTest::mouseClick(b.findChild<QPushButton*>(QStringLiteral("OK")), Qt::LeftButton);
     }));
     // A plain message and a failure close on Enter and on Escape, and have no "Annuler".

@@ -43,5 +43,6 @@ TEST(Garde, EveryFailureIsToldInFrench) {
     const std::string inattendu = "Une erreur inattendue a interrompu cette action. Marivelle continue ; recommencez-la.";
     EXPECT_EQ(Messages::recueille().join('|').toStdString(),
               "L'ordinateur n'a plus assez de mémoire pour terminer cette action. Fermez d'autres programmes, puis "
-              "recommencez.|" + inattendu + "|" + inattendu + "|" + inattendu);
+              "recommencez.|" +
+                  inattendu + "|" + inattendu + "|" + inattendu);
 }

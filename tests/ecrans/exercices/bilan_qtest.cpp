@@ -55,7 +55,8 @@ private slots:
         QCOMPARE(enfant(f, "Carte")->geometry(), QRect(126, 106, 771, 555));
         // The message of the feedback mode, with the pupil's score (its texts are bilan_test.cpp's).
         QCOMPARE(qobject_cast<QLabel*>(enfant(f, "Label1"))->text(), Bilan::message(1, 7, 10, 3).value());
-        QVERIFY(enfant(f, "poissonbof")->isVisible() && !enfant(f, "poissonbien")->isVisible() && !enfant(f, "poissonnul")->isVisible());
+        QVERIFY(enfant(f, "poissonbof")->isVisible() && !enfant(f, "poissonbien")->isVisible() &&
+                !enfant(f, "poissonnul")->isVisible());
 
         // Without a mouse move nothing falls, and Escape does not close the screen.
         QVERIFY(!tombe(f) && f.piecesLancees() == 0 && !enfant(f, "piece")->isVisible());
@@ -91,8 +92,8 @@ private slots:
                 const QStringList lignes = LignesEquilibrees::lignes(message->font(), message->text(), message->width());
                 for (const QString& ligne : lignes) {
                     // "!" alone is no word: "questions !" is a lone word.
-                    const QStringList mots = ligne.split(QLatin1Char(' '), Qt::SkipEmptyParts)
-                                                 .filter(QRegularExpression(QStringLiteral("\\w")));
+                    const QStringList mots =
+                        ligne.split(QLatin1Char(' '), Qt::SkipEmptyParts).filter(QRegularExpression(QStringLiteral("\\w")));
                     QVERIFY2(mots.size() >= 2, qPrintable(ligne));
                 }
                 QVERIFY(message->y() + lignes.size() * message->fontMetrics().lineSpacing() <= enfant(f, "poissonbof")->y());

@@ -13,8 +13,7 @@ class Exo1Test : public TestExercice<TExo1, Ecrans::Role::Exo1, 1> {
     QLineEdit* resultat() const { return w<QLineEdit>("Resultat"); }
 
     // Starts the exercise on one question, "3 × 4" unless told otherwise, in the given mode.
-    void lance(int tempsDeReponse = 0, bool pirate = false, int questions = 10,
-               std::array<int, 4> table = {3, 4, 4, 2}) {
+    void lance(int tempsDeReponse = 0, bool pirate = false, int questions = 10, std::array<int, 4> table = {3, 4, 4, 2}) {
         exo_->hide();
         regle({1, table, questions, tempsDeReponse, pirate});
         exo_->show();
@@ -79,8 +78,7 @@ private slots:
         repond(QStringLiteral("11"));
         QCOMPARE(Etat().NombreErreurs, 1);
         QVERIFY(resultat()->text().isEmpty() && w("Perdu")->isVisible());
-        QVERIFY(QStringList({QStringLiteral("Essaie encore, tu vas y arriver !"),
-                             QString::fromUtf8("Presque, réfléchis bien.")})
+        QVERIFY(QStringList({QStringLiteral("Essaie encore, tu vas y arriver !"), QString::fromUtf8("Presque, réfléchis bien.")})
                     .contains(texte("Perdu")));
         QVERIFY(w("SolutionImage")->isVisible());
         QTest::mouseClick(w("SolutionImage"), Qt::LeftButton);
@@ -113,7 +111,13 @@ private slots:
         lance();
         QVERIFY(!w("SoutientBandeNum")->isVisible());
         QVERIFY(!texte("Enonce2Exo1").contains(QStringLiteral("au fond de l'eau")));
-        struct Cas { int bande; const char* derniere; const char* cachee; int y, hauteur; const char* clic, *texte; };
+        struct Cas {
+            int bande;
+            const char* derniere;
+            const char* cachee;
+            int y, hauteur;
+            const char *clic, *texte;
+        };
         for (const Cas& c : {Cas{0, "BandeNum0", "BandeNum10", 400 + 5 * 38, 34, "Num7", "7"},
                              Cas{5, "BandeNum50", "BandeNum60", 400 + 2 * 38, 6 * 34, nullptr, nullptr},
                              Cas{9, "BandeNum90", nullptr, 732 - 340, 340, "Num100", "100"}}) {
@@ -283,7 +287,9 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(minuteries(), 0);
         // The sequence driver stamps the end and moves on; the anonymous pupil goes back to the chooser.
-        QVERIFY(QRegularExpression(QStringLiteral("^\\d\\d/\\d\\d/\\d{4} \\d\\d:\\d\\d:\\d\\d$")).match(Etat().DateHeureFin).hasMatch());
+        QVERIFY(QRegularExpression(QStringLiteral("^\\d\\d/\\d\\d/\\d{4} \\d\\d:\\d\\d:\\d\\d$"))
+                    .match(Etat().DateHeureFin)
+                    .hasMatch());
         QCOMPARE(Etat().NumeroExercice, numeroExercice + 1);
         QVERIFY(!exo_->isVisible() && choix_.isVisible());
         // Nothing more happens on this screen.

@@ -13,12 +13,11 @@ class Exo2Test : public TestExercice<TExo2, Ecrans::Role::Exo2, 2> {
 
     // The field of the hole of the current question.
     QLineEdit* trou() const {
-        if (exo_->mode() == TExo2::Mode::Requin) return w<QLineEdit>(exo_->trouAGauche() ? "Exo2OpGaucheEdit" : "Exo2OpDroiteEdit");
+        if (exo_->mode() == TExo2::Mode::Requin)
+            return w<QLineEdit>(exo_->trouAGauche() ? "Exo2OpGaucheEdit" : "Exo2OpDroiteEdit");
         return w<QLineEdit>(exo_->trouAGauche() ? "OpGaucheEdit" : "OpDroiteEdit");
     }
-    QString attendu() const {
-        return QString::number(exo_->trouAGauche() ? exo_->question().gauche : exo_->question().droite);
-    }
+    QString attendu() const { return QString::number(exo_->trouAGauche() ? exo_->question().gauche : exo_->question().droite); }
     void repond(const QString& texte) {
         if (!texte.isEmpty()) QTest::keyClicks(trou(), texte);
         QTest::keyClick(trou(), Qt::Key_Return);
@@ -43,15 +42,18 @@ private slots:
         QTest::addColumn<int>("gauche");
         QTest::addColumn<QString>("connu");
         QTest::addColumn<QString>("faux");
-        QTest::newRow("left") << 1 << "Exo2BulleOpDroite2" << "08";
-        QTest::newRow("right") << 0 << "Exo2BulleOpGauche2" << "07";
+        QTest::newRow("left") << 1 << "Exo2BulleOpDroite2"
+                              << "08";
+        QTest::newRow("right") << 0 << "Exo2BulleOpGauche2"
+                               << "07";
     }
     void theHoleOnEitherSide() {
         QFETCH(int, gauche);
         QFETCH(QString, connu);
         QFETCH(QString, faux);
         lance(0, false, gauche);
-        QVERIFY(texte("Enonce2Exo2").endsWith(u("ou clique sur le poisson jaune pour valider")));  // which statement shows, not its words
+        QVERIFY(texte("Enonce2Exo2")
+                    .endsWith(u("ou clique sur le poisson jaune pour valider")));  // which statement shows, not its words
         QVERIFY(exo_->findChild<QWidget*>(connu)->isVisible() && trou()->isVisible() && exo_->focusWidget() == trou());
         QCOMPARE(texte(gauche ? "OpDroite1" : "OpGauche") + texte("Signe") + texte("Resultat"), gauche ? u("8×56") : u("7×56"));
         QVERIFY(!w("PanelSoutientBulle")->isVisible() && !w("PanelFamilleRequin")->isVisible());
@@ -137,7 +139,8 @@ private slots:
         lance(1, false, 1);
         QVERIFY(texte("EnonceExo2").contains(u("famille\nrequin")) && !texte("Enonce2Exo2").contains(u("poisson jaune")));
         QVERIFY(w("PanelSoutientBulle")->isVisible() && w("PanelFamilleRequin")->isVisible() && w("Poisson")->isVisible());
-        for (const char* cache : {"Signe", "PoissonRes", "Aide", "PanelSoutientBulle2", "Exo2OpGauche"}) QVERIFY(!w(cache)->isVisible());
+        for (const char* cache : {"Signe", "PoissonRes", "Aide", "PanelSoutientBulle2", "Exo2OpGauche"})
+            QVERIFY(!w(cache)->isVisible());
         QVERIFY(w("Exo2OpGaucheEdit")->isVisible());
         QCOMPARE(texte("Exo2OpDroite") + texte("Exo2Signe") + texte("Exo2Resultat"), u("8×56"));
         // The statements stay uncovered.

@@ -44,7 +44,8 @@ class Exo3Test : public TestExercice<TExo3, Ecrans::Role::Exo3, 3> {
         exo_->hide();
         regle({3, tables.front(), questions, tempsDeReponse, tempsDeReponse > 0});
         for (qsizetype i = 1; i < tables.size(); ++i) Etat().ajouteEntree(tables[i][0], tables[i][1], tables[i][2], tables[i][3]);
-        std::tie(Etat().NomEleve, Etat().NomEnseignant, Etat().RepertoireClasse) = std::tuple(eleve, u("Martin"), u("classe de Martin/"));
+        std::tie(Etat().NomEleve, Etat().NomEnseignant, Etat().RepertoireClasse) = std::tuple(eleve, u("Martin"),
+                                                                                              u("classe de Martin/"));
         Aleatoire::graine(7);
         exo_->show();
     }

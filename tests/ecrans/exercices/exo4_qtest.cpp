@@ -21,7 +21,9 @@ class Exo4Test : public TestExercice<TExo4, Ecrans::Role::Exo4, 4> {
             if (const bool c = choisie(i); exo_->selection()[std::size_t(i - 1)] != c)
                 clique(bulle(c ? "BulleBleu" : "BulleJaune", i));
     }
-    void selectionneJuste() { selectionne([this](int i) { return bonne(i); }); }
+    void selectionneJuste() {
+        selectionne([this](int i) { return bonne(i); });
+    }
     // Starts an exercise whose first question satisfies `voulue` (the draw replayed from a seed).
     void lance(const std::function<bool(const QuestionExo4&)>& voulue, int tempsDeReponse = 0, int questions = 3) {
         for (quint32 graine = 1;; ++graine) {
@@ -58,7 +60,8 @@ private slots:
         for (int i = 1; i <= BullesExo4; ++i) {
             QVERIFY(bulle("BulleBleu", i)->isVisible() && bulle("operateur", i)->isVisible());
             QVERIFY(!bulle("resultat", i)->isVisible() && !bulle("BulleRouge", i)->isVisible());
-            QCOMPARE(texte(QStringLiteral("operateur%1").arg(i)), TexteOperation(exo_->question().bulles[std::size_t(i - 1)], false));
+            QCOMPARE(texte(QStringLiteral("operateur%1").arg(i)),
+                     TexteOperation(exo_->question().bulles[std::size_t(i - 1)], false));
         }
         // The caption toggles, as the blue and yellow bubbles do.
         clique(bulle("operateur", 4));
@@ -112,8 +115,7 @@ private slots:
         for (int i = 1; i <= BullesExo4; ++i) {
             const bool choisie = i == juste || i == fausse;
             const ImageSolution& attendue = imageSolution(SolutionBulle(choisie, bonne(i)));
-            for (const ImageSolution& s : ImagesSolution)
-                QCOMPARE(bulle(s.composant, i)->isVisible(), &s == &attendue);
+            for (const ImageSolution& s : ImagesSolution) QCOMPARE(bulle(s.composant, i)->isVisible(), &s == &attendue);
             QVERIFY(bulle("resultat", i)->isVisible());
             QCOMPARE(texte(QStringLiteral("resultat%1").arg(i)), TexteResultat(exo_->question().bulles[std::size_t(i - 1)]));
         }
@@ -163,7 +165,8 @@ private slots:
         valide();
         QTRY_VERIFY(w("pirate_monte")->isVisible());
         QVERIFY(exo_->pieceVolee() && exo_->solutionVue() && !w("piece")->isVisible());
-        QVERIFY(w("resultat1")->isVisible() && w("Aide")->isVisible() && w("Applause")->isVisible() && w("voir_solution")->isVisible());
+        QVERIFY(w("resultat1")->isVisible() && w("Aide")->isVisible() && w("Applause")->isVisible() &&
+                w("voir_solution")->isVisible());
         QCOMPARE(intervalles(), QList<int>{100});
         clique(w("voir_solution"));
         selectionneJuste();
@@ -200,7 +203,8 @@ private slots:
         lance(melangee, 10, 3);
         valide();
         selectionneJuste();
-        for (const char* nom : {"PoissonVal", "PoissonVal", "nbre_intrus", "BulleJaune1", "operateur2", "Aide"}) Pilote::posteClic(w(nom));
+        for (const char* nom : {"PoissonVal", "PoissonVal", "nbre_intrus", "BulleJaune1", "operateur2", "Aide"})
+            Pilote::posteClic(w(nom));
         QCoreApplication::processEvents();
         QCOMPARE(numero(), 1);
         QCOMPARE(exo_->partie().ErreursQuestion, 1);
@@ -258,7 +262,8 @@ private slots:
         const int position = Etat().NumeroExercice;
         QVERIFY(exo_->isVisible() && exo_->exerciceImpossible());
         QCOMPARE(texte("operateur1") + texte("nbre_intrus"), TexteExo4Impossible() + u("OK"));
-        for (const char* cache : {"Enonce1", "Enonce2", "BulleBleu1", "operateur2", "pirate_descend"}) QVERIFY(!w(cache)->isVisible());
+        for (const char* cache : {"Enonce1", "Enonce2", "BulleBleu1", "operateur2", "pirate_descend"})
+            QVERIFY(!w(cache)->isVisible());
         QVERIFY(w("Aide")->isVisible());
         clique(w("BulleJaune1"));  // hidden: nothing
         clique(w("nbre_intrus"));
@@ -284,9 +289,12 @@ private slots:
         QTRY_VERIFY(choix_.isVisible());
         // What the screen gives the block (its bytes are profil_test.cpp's).
         const QByteArray bloc = octetsDe(profil);
-        for (const QByteArray& partie : {QByteArray("profil\r\n\r\n[exercice]     Exercice " + QByteArray::number(position + 1) + "\r\n[Type exercice]     m\xEAme r\xE9sultat\r\n"),
-                                         QByteArray("[Nombre d'erreurs]     1 erreur(s) sur 2\r\n[Dur\xE9" "e de l'exercice]     00:01:00"),
-                                         "[Bilan de l'exercice]     \r\nOp\xE9rations \xE9galent \xE0 " + cible + " => 1 erreurs\r\n\r\n\r\n*"})
+        for (const QByteArray& partie :
+             {QByteArray("profil\r\n\r\n[exercice]     Exercice " + QByteArray::number(position + 1) +
+                         "\r\n[Type exercice]     m\xEAme r\xE9sultat\r\n"),
+              QByteArray("[Nombre d'erreurs]     1 erreur(s) sur 2\r\n[Dur\xE9"
+                         "e de l'exercice]     00:01:00"),
+              "[Bilan de l'exercice]     \r\nOp\xE9rations \xE9galent \xE0 " + cible + " => 1 erreurs\r\n\r\n\r\n*"})
             QVERIFY2(bloc.contains(partie), bloc.constData());
     }
 };

@@ -64,7 +64,9 @@ protected:
     // Each test starts at the same moment, on an empty journal; the other screens made once.
     void avantChaqueTest() override {
         TestExercice::avantChaqueTest();
-        if (!exo2_) std::tie(exo2_, exo3_, exo4_) = std::tuple(std::make_unique<TExo2>(), std::make_unique<TExo3>(), std::make_unique<TExo4>());
+        if (!exo2_)
+            std::tie(exo2_, exo3_, exo4_) = std::tuple(std::make_unique<TExo2>(), std::make_unique<TExo3>(),
+                                                       std::make_unique<TExo4>());
         QDir().mkpath(Classe);
         Ecrans::enregistre(Ecrans::Role::Exo2, exo2_.get(), 2);
         Ecrans::enregistre(Ecrans::Role::Exo3, exo3_.get(), 3);
@@ -95,11 +97,11 @@ private slots:
             QTRY_VERIFY(!exo_->isVisible());
         }
         QCOMPARE(journal(), QStringList({
-            QString::fromUtf8("Zoé|0|1|3×4=12|12|1|1|1200|1200|0|0|0|0|2|0|0|"),
-            QString::fromUtf8("Zoé|1200|1|3×4=12|11|0|2|800|1500|0|0|0|0|2|0|0|"),
-            QString::fromUtf8("Zoé|3700|1|3×4=12||0|0|-1|-1|1|0|0|0|2|2|1|"),
-            QString::fromUtf8("Zoé|4700|1|3×4=12||0|0|-1|-1|1|0|0|0|2|1|1|"),
-        }));
+                                QString::fromUtf8("Zoé|0|1|3×4=12|12|1|1|1200|1200|0|0|0|0|2|0|0|"),
+                                QString::fromUtf8("Zoé|1200|1|3×4=12|11|0|2|800|1500|0|0|0|0|2|0|0|"),
+                                QString::fromUtf8("Zoé|3700|1|3×4=12||0|0|-1|-1|1|0|0|0|2|2|1|"),
+                                QString::fromUtf8("Zoé|4700|1|3×4=12||0|0|-1|-1|1|0|0|0|2|1|1|"),
+                            }));
         QVERIFY(bilan_.vus >= 2);
     }
 
@@ -111,7 +113,8 @@ private slots:
         exo2_->show();
         const bool g = exo2_->trouAGauche();
         const QString attendu = g ? QStringLiteral("3") : QStringLiteral("4");
-        tape(Pilote::controle<QLineEdit>(exo2_.get(), g ? QStringLiteral("OpGaucheEdit") : QStringLiteral("OpDroiteEdit")), attendu, 2000);
+        tape(Pilote::controle<QLineEdit>(exo2_.get(), g ? QStringLiteral("OpGaucheEdit") : QStringLiteral("OpDroiteEdit")),
+             attendu, 2000);
         QTRY_VERIFY(!exo2_->isVisible());
 
         regle(3, {2, 1, 10, 2}, 1);
@@ -146,18 +149,20 @@ private slots:
         const QStringList lignes = journal();
         QCOMPARE(lignes.size(), 3);
         const auto sansMoment = [](QString l) { return l.remove(QRegularExpression(QStringLiteral("^Zoé\\|\\d+\\|"))); };
-        QCOMPARE(sansMoment(lignes[0]), QString::fromUtf8("2|3×4=12|") + attendu + QStringLiteral("|1|1|2000|2000|0|") + (g ? u("1") : u("2")) + QStringLiteral("|0|0|2|0|0|"));
+        QCOMPARE(sansMoment(lignes[0]), QString::fromUtf8("2|3×4=12|") + attendu + QStringLiteral("|1|1|2000|2000|0|") +
+                                            (g ? u("1") : u("2")) + QStringLiteral("|0|0|2|0|0|"));
         const auto fait = [](const QuestionOperation& o) { return FaitDe(o).cle(); };
         QStringList operations3;
         for (int k = 1; k <= 3; ++k) operations3 << fait(q3.bulles[std::size_t(k - 1)]) + QStringLiteral(":1");
         QCOMPARE(sansMoment(lignes[1]), QStringLiteral("3|") + fait(q3.bulles[std::size_t(q3.PositionIntrus - 1)]) +
-                                            QStringLiteral("||0|3|1000|3000") +
-                                            QStringLiteral("|0|0|0|0|2|0|0|") + operations3.join(QLatin1Char(',')));
+                                            QStringLiteral("||0|3|1000|3000") + QStringLiteral("|0|0|0|0|2|0|0|") +
+                                            operations3.join(QLatin1Char(',')));
         QStringList operations4;
         for (int i = 0; i < BullesExo4; ++i)
-            operations4 << fait(q4.bulles[std::size_t(i)]) + (q4.BonnesBulles[std::size_t(i)] ? QStringLiteral(":2") : QStringLiteral(":3"));
-        QCOMPARE(sansMoment(lignes[2]), QStringLiteral("4|0+0=%1||0|2|1500|4000|0|0|0|0|2|0|0|").arg(q4.cible) +
-                                            operations4.join(QLatin1Char(',')));
+            operations4 << fait(q4.bulles[std::size_t(i)]) +
+                               (q4.BonnesBulles[std::size_t(i)] ? QStringLiteral(":2") : QStringLiteral(":3"));
+        QCOMPARE(sansMoment(lignes[2]),
+                 QStringLiteral("4|0+0=%1||0|2|1500|4000|0|0|0|0|2|0|0|").arg(q4.cible) + operations4.join(QLatin1Char(',')));
     }
 
     // A journal that cannot be written: the game goes on, the summary shows, the profile is
@@ -180,11 +185,13 @@ private slots:
             QTRY_VERIFY(!exo_->isVisible());
             QCOMPARE(bilan_.vus, bilans + 1);
         }
-        QCOMPARE(Messages::recueille(), QStringList{u("Tes réponses sont bien gardées : elles seront enregistrées un peu plus tard. "
-                                                      "Tu peux continuer à t'entraîner.")});
+        QCOMPARE(Messages::recueille(),
+                 QStringList{u("Tes réponses sont bien gardées : elles seront enregistrées un peu plus tard. "
+                               "Tu peux continuer à t'entraîner.")});
         Journal::ditALEnseignant(Classe);
         const QString raison = Messages::recueille().value(0);
-        QVERIFY2(raison.contains(u("Le journal des réponses « ") + Fichier + u(" » ne peut pas être ouvert")), qPrintable(raison));
+        QVERIFY2(raison.contains(u("Le journal des réponses « ") + Fichier + u(" » ne peut pas être ouvert")),
+                 qPrintable(raison));
         QCOMPARE(octetsDe(profil).count("[exercice]"), 2);
         QDir(Fichier).removeRecursively();
         Journal::renvoie();
@@ -199,8 +206,9 @@ private slots:
         for (const char* maniere : {"ecriture", "lecture"}) {
             const qsizetype avant = journal().size();
             QProcess verrou;
-            verrou.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(MARIVELLE_DOSSIER_TESTS "/../../logique/journal/tient_verrou.py"),
-                                                              Fichier, QString::fromLatin1(maniere)});
+            verrou.start(QStringLiteral("/usr/bin/python3"),
+                         {QStringLiteral(MARIVELLE_DOSSIER_TESTS "/../../logique/journal/tient_verrou.py"), Fichier,
+                          QString::fromLatin1(maniere)});
             QVERIFY(verrou.waitForReadyRead(20000));
             QCOMPARE(verrou.readLine().trimmed(), QByteArray("tenu"));
             regle(1, {3, 4, 4, 2}, 10);
@@ -220,8 +228,10 @@ private slots:
             QVERIFY(verrou.waitForFinished(20000));
             const QStringList lignes = journal();  // waits for the writer
             QCOMPARE(lignes.size(), avant + 10);
-            for (int q = 1; q < 10; ++q) QCOMPARE(lignes[avant + q].section(QLatin1Char('|'), 1, 1).toLongLong() -
-                                                      lignes[avant + q - 1].section(QLatin1Char('|'), 1, 1).toLongLong(), 900);
+            for (int q = 1; q < 10; ++q)
+                QCOMPARE(lignes[avant + q].section(QLatin1Char('|'), 1, 1).toLongLong() -
+                             lignes[avant + q - 1].section(QLatin1Char('|'), 1, 1).toLongLong(),
+                         900);
         }
     }
 };

@@ -32,11 +32,10 @@
 namespace {
 const QString NomIncorrect = u("Le nom que vous venez d'entrer n'est pas correct");
 const QString PasSupprimable = u("Il n est pas possible de supprimer ce parametre");
-const QString MalSaisi =
-    u("Vous avez mal saisie vos identifiants, veuillez recommencer ou vous connecter sans identifiant");
-const QString QuestionEnseignant =
-    u("La suppression de cet enseignant entrainera la perte des données concernant aussi tous ses élèves! "
-      "Voulez-vous vraiment supprimer cet enseignant?");
+const QString MalSaisi = u("Vous avez mal saisie vos identifiants, veuillez recommencer ou vous connecter sans identifiant");
+const QString QuestionEnseignant = u(
+    "La suppression de cet enseignant entrainera la perte des données concernant aussi tous ses élèves! "
+    "Voulez-vous vraiment supprimer cet enseignant?");
 }  // namespace
 
 class SaisieIdentifiantTest : public TestEcran {
@@ -77,7 +76,9 @@ class SaisieIdentifiantTest : public TestEcran {
     void tape(const char* champ, const QString& texte) { Pilote::tape(w<QLineEdit>(champ), texte); }
     void appuie(const char* bouton) { QTest::mouseClick(w<QPushButton>(bouton), Qt::LeftButton); }
     template <typename L>
-    QStringList textes(L* l) { return Pilote::textes(l); }
+    QStringList textes(L* l) {
+        return Pilote::textes(l);
+    }
     void inscritEnseignant(const QString& nom, const QStringList& niveaux) {
         clique(liste("lb_nom_ens_param"), "Enseignant non inscrit");
         tape("nom_ens", nom);
@@ -119,12 +120,11 @@ private slots:
     void demarrageToutEstGriseSaufLeChoixDeLEnseignant() {
         demarre();
         QCOMPARE(ecran->geometry(), QRect(0, 0, 1024, 768));
-        for (const char* nom : {"cb_mon_ens_ins", "nom_eleve", "cb_eleve_classe", "CheckListBox1", "nom_ens",
-                                "lb_nom_eleve", "nom_eleve_con", "nom_eleve_ins", "classe_de_ins", "classe_ins",
-                                "nom_ens_param", "classe_param"})
+        for (const char* nom : {"cb_mon_ens_ins", "nom_eleve", "cb_eleve_classe", "CheckListBox1", "nom_ens", "lb_nom_eleve",
+                                "nom_eleve_con", "nom_eleve_ins", "classe_de_ins", "classe_ins", "nom_ens_param", "classe_param"})
             QVERIFY2(!w(nom)->isEnabled(), nom);
-        for (const char* nom : {"lb_nom_ens_param", "Parametre", "enregistrer_ens", "cb_nom_ens", "classe_de_con",
-                                "Jouer", "enregistrer_eleve", "Quitter"})
+        for (const char* nom : {"lb_nom_ens_param", "Parametre", "enregistrer_ens", "cb_nom_ens", "classe_de_con", "Jouer",
+                                "enregistrer_eleve", "Quitter"})
             QVERIFY2(w(nom)->isEnabled(), nom);
         QCOMPARE(textes(liste("lb_nom_ens_param")), QStringList({"Enseignant non inscrit", "aucun"}));
         QCOMPARE(textes(deroulante("cb_nom_ens")), QStringList({"aucun"}));
@@ -323,8 +323,8 @@ private slots:
     }
 
     void uneListeDElevesSImporteApresUnApercuEtSExporte() {
-        FichierTexte::ecritLignes("enseignant.txt", {Registre::EnteteEnseignants, "aucun", "Martin",
-                                                     Registre::LigneNiveau(1), Registre::LigneNiveau(2)});
+        FichierTexte::ecritLignes("enseignant.txt", {Registre::EnteteEnseignants, "aucun", "Martin", Registre::LigneNiveau(1),
+                                                     Registre::LigneNiveau(2)});
         QDir().mkdir("classe de Martin");
         FichierTexte::ecritLignes("classe de Martin/classe_Martin.txt", {Registre::EnteteListeEleves("Martin")});
         ecritOctets("liste.csv", cp1252("Prénom;Nom;Classe\r\nLéa;Martin;CE1\r\nZoé;N'Diaye;\r\n-Paul;Roux;ce1\r\n"));
@@ -356,8 +356,7 @@ private slots:
         appuie("Importer");
         QCOMPARE(vu, (QStringList{u("3 élèves lus : 2 seront inscrits, 1 refusé (en rouge, avec la raison)."),
                                   u("sera inscrit : « Léa Martin en classe de ce1 »"),
-                                  u("sera inscrit : « Zoé N'Diaye en classe de ce2 »"),
-                                  u("refusé : le nom n'est pas correct")}));
+                                  u("sera inscrit : « Zoé N'Diaye en classe de ce2 »"), u("refusé : le nom n'est pas correct")}));
         QCOMPARE(Messages::recueille(), QStringList{u("2 élèves ont été inscrits.")});
         QCOMPARE(textes(liste("lb_nom_eleve")),
                  (QStringList{u("Elève non inscrit"), u("Léa Martin en classe de ce1"), u("Zoé N'Diaye en classe de ce2")}));
@@ -408,9 +407,11 @@ private slots:
             option.rect = jeux->rect();
             const int hauteurTexte = jeux->fontMetrics().height();
             QVERIFY2(jeux->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, jeux).width() >=
-                         hauteurTexte, ici);
+                         hauteurTexte,
+                     ici);
             QVERIFY2(jeux->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, jeux).width() >
-                         jeux->width() / 2, ici);
+                         jeux->width() / 2,
+                     ici);
             QVERIFY2(eleves->verticalScrollBar()->width() >= hauteurTexte * 4 / 5, ici);
             ecran.reset();
             Ajustement::reinitialise();

@@ -48,7 +48,9 @@ class ParametrageTest : public TestEcran {
     QWidget identification;
 
     template <typename T = QWidget>
-    T* w(const QString& nom) { return Pilote::controle<T>(ecran.get(), nom); }
+    T* w(const QString& nom) {
+        return Pilote::controle<T>(ecran.get(), nom);
+    }
     void clique(const QString& nom) { Pilote::coche(w<QAbstractButton>(nom)); }
     void tape(const QString& nom, const QString& texte) { Pilote::tape(w<QLineEdit>(nom), texte); }
     void spin(const QString& nom, int valeur) { Pilote::regle(w<QSpinBox>(nom), valeur); }
@@ -146,9 +148,10 @@ private slots:
         QToolTip::hideText();
         QTRY_VERIFY(!QToolTip::isVisible());
         QCOMPARE(bulle("Type1"), QString());
-        const QStringList tous{"Type1", "Option0", "Operation0", "TablePrecise", "ListeTable1", "NumTable_Edit",
-                               "Ajouter_Button1", "ListeTable2", "Temps_RadioButton1", "Temps_RadioButton2",
-                               "Temps_RadioButton3", "NbreQuestion", "Aide1", "BandeNum", "Enregistrer"};
+        const QStringList tous{
+            "Type1",           "Option0",     "Operation0",         "TablePrecise",       "ListeTable1",        "NumTable_Edit",
+            "Ajouter_Button1", "ListeTable2", "Temps_RadioButton1", "Temps_RadioButton2", "Temps_RadioButton3", "NbreQuestion",
+            "Aide1",           "BandeNum",    "Enregistrer"};
         QCOMPARE(utilisables(tous), QStringList{"Type1"});
         QCOMPARE(coches("ListeTable2"), QStringList{});
         QCOMPARE(Pilote::textes(w<QListWidget>("ListeTable2")), (QStringList{u("Doubles / carrés"), "Successeurs"}));
@@ -185,8 +188,8 @@ private slots:
         clique("BandeNum");
         for (const char* type : {"Type4", "Type3"}) {
             clique(type);
-            QCOMPARE(utilisables({"Temps_RadioButton2", "Temps_RadioButton3", "Temps_SpinEdit2", "Aide1", "Aide2",
-                                  "Aide3", "BandeNum", "BandeNum_SpinEdit1", "NbreQuestion"}),
+            QCOMPARE(utilisables({"Temps_RadioButton2", "Temps_RadioButton3", "Temps_SpinEdit2", "Aide1", "Aide2", "Aide3",
+                                  "BandeNum", "BandeNum_SpinEdit1", "NbreQuestion"}),
                      (QStringList{"Temps_RadioButton2", "NbreQuestion"}));
             QVERIFY(w<QRadioButton>("Temps_RadioButton3")->isChecked() && w<QCheckBox>("BandeNum")->isChecked());
         }
@@ -225,7 +228,7 @@ private slots:
                 const int besoin = qobject_cast<QPushButton*>(c)
                                        ? QFontMetrics(c->font()).horizontalAdvance(static_cast<QPushButton*>(c)->text()) + 16
                                    : (qobject_cast<QAbstractButton*>(c) || qobject_cast<QLabel*>(c)) ? c->sizeHint().width()
-                                                                                                    : 0;
+                                                                                                     : 0;
                 if (besoin > c->width()) coupes << ou + QStringLiteral(" %1 > %2").arg(besoin).arg(c->width());
                 if (auto* g = qobject_cast<QGroupBox*>(c);
                     g && QFontMetrics(g->font()).horizontalAdvance(g->title()) + 24 > g->width())
@@ -235,8 +238,8 @@ private slots:
                 const int h = b->fontMetrics().height();
                 const int indicateur = b->style()->pixelMetric(
                     qobject_cast<QRadioButton*>(b) ? QStyle::PM_ExclusiveIndicatorWidth : QStyle::PM_IndicatorWidth, nullptr, b);
-                if (b->x() + b->sizeHint().width() > b->parentWidget()->contentsRect().right() - h / 4 + 1 ||
-                    h > b->height() || indicateur < h * 6 / 10)
+                if (b->x() + b->sizeHint().width() > b->parentWidget()->contentsRect().right() - h / 4 + 1 || h > b->height() ||
+                    indicateur < h * 6 / 10)
                     coupes << ou + " box";
             }
             auto* nombres = w<QListWidget>("ListeTable1");
@@ -260,7 +263,10 @@ private slots:
     void chaqueRefusDitPourquoi() {
         clique("Type1");
         clique("Operation0");
-        struct Cas { QString n, a, b; QString message; };
+        struct Cas {
+            QString n, a, b;
+            QString message;
+        };
         const QList<Cas> cas{
             {"", "1", "5", "Vous devez préciser une table"},
             {"3", "", "5", "Vous devez préciser l'intervalle gauche"},
@@ -452,8 +458,8 @@ private slots:
         QVERIFY(!ecran->isVisible());
         QVERIFY(Etat().RepertoireClasse.isEmpty());
         QCOMPARE(octetsDe(FichierMartin),
-                 octets(TexteTeacherParameterFileDeBlocs("Martin", {"Exercice 2=>(x) table de 2 sur [1..10], "},
-                                                         {bloc(6)}, true, false, true)));
+                 octets(TexteTeacherParameterFileDeBlocs("Martin", {"Exercice 2=>(x) table de 2 sur [1..10], "}, {bloc(6)}, true,
+                                                         false, true)));
 
         ouvre();
         QVERIFY(w<QCheckBox>("Profil_BaseDonnees")->isChecked() && w<QCheckBox>("Profil_Texte")->isChecked());
@@ -517,8 +523,7 @@ private slots:
         ouvre();
         QVERIFY(Pilote::clique(w<QListWidget>("ListeSequence"), w<QListWidget>("ListeSequence")->item(0)->text()));
         QCOMPARE(Pilote::textes(w<QListWidget>("ListeTable2")),
-                 (QStringList{u("Doubles / carrés"), "Successeurs", u("(/) compléments à -7"),
-                              "(/) table de -5 sur [-30..-2]"}));
+                 (QStringList{u("Doubles / carrés"), "Successeurs", u("(/) compléments à -7"), "(/) table de -5 sur [-30..-2]"}));
         QCOMPARE(coches("ListeTable2"), Pilote::textes(w<QListWidget>("ListeTable2")).mid(1));
         QVERIFY(w<QRadioButton>("Type2")->isChecked() && w<QRadioButton>("Temps_RadioButton3")->isChecked());
         QCOMPARE(w<QSpinBox>("Temps_SpinEdit2")->value(), 25);

@@ -103,7 +103,9 @@ private slots:
     void signsChangeEveryEntryOrGiveTheTenTables() {
         // A sequence ended with free practice on the complements to 20 and the table of 6: the
         // sign changes their operation only.
-        const auto tables = [](int debut, int fin) { return QList<int>(Etat().Tables.begin() + debut, Etat().Tables.begin() + fin); };
+        const auto tables = [](int debut, int fin) {
+            return QList<int>(Etat().Tables.begin() + debut, Etat().Tables.begin() + fin);
+        };
         Etat().ajouteEntree(SharedState::Complement, 20, SharedState::Complement, 0);
         Etat().ajouteEntree(6, 1, 10, 2);
         clique("SigneBulleSoustraction");

@@ -36,11 +36,19 @@ namespace {
 qint64 le(int jour, int minute) { return QDateTime(QDate(2026, 12, jour), QTime(9, minute)).toMSecsSinceEpoch(); }
 
 void ajoute(MagasinSql& m, const QString& eleve, qint64 moment, int a, int b, bool juste) {
-    m.ajoute({.enseignant = QStringLiteral("aucun"), .eleve = eleve, .moment = moment, .fait = Fait{a, Operation::Multiplication, b, a * b},
-              .reponse = {}, .justePremierCoup = juste, .msFin = juste ? 1500 : 6000, .operations = {}});
+    m.ajoute({.enseignant = QStringLiteral("aucun"),
+              .eleve = eleve,
+              .moment = moment,
+              .fait = Fait{a, Operation::Multiplication, b, a * b},
+              .reponse = {},
+              .justePremierCoup = juste,
+              .msFin = juste ? 1500 : 6000,
+              .operations = {}});
 }
 ParametresConnexion base(const QString& fichier = {}) {
-    return fichierSqlite(fichier.isEmpty() ? Journal::cheminSqlite(QStringLiteral("aucun"), NomsDossier::repertoireClasse(QStringLiteral("aucun"))) : fichier);
+    return fichierSqlite(
+        fichier.isEmpty() ? Journal::cheminSqlite(QStringLiteral("aucun"), NomsDossier::repertoireClasse(QStringLiteral("aucun")))
+                          : fichier);
 }
 
 // The class's journal in `fichier` (by default the class's own SQLite file).
@@ -108,8 +116,10 @@ private slots:
         auto* grille = Pilote::controle<GrilleFaits>(&suivi, QStringLiteral("Grille2"));
         QCOMPARE(grille->taille(), 11);
         QVERIFY(grille->description(8, 7).startsWith(u("8 × 7 = 56 : à revoir\n2 questions, 0 juste")));
-        QVERIFY2(grille->description(8, 7).endsWith(u("\nréussite estimée aujourd'hui : 6 % (à revoir)")), qPrintable(grille->description(8, 7)));
-        QVERIFY2(grille->description(6, 6).endsWith(u("\nréussite estimée aujourd'hui : 67 % (fragile)")), qPrintable(grille->description(6, 6)));
+        QVERIFY2(grille->description(8, 7).endsWith(u("\nréussite estimée aujourd'hui : 6 % (à revoir)")),
+                 qPrintable(grille->description(8, 7)));
+        QVERIFY2(grille->description(6, 6).endsWith(u("\nréussite estimée aujourd'hui : 67 % (fragile)")),
+                 qPrintable(grille->description(6, 6)));
         auto* revision = Pilote::controle<QLabel>(&suivi, QStringLiteral("Revision"));
         QCOMPARE(revision->text(), u("Révision : 3 calculs à revoir aujourd'hui (7 × 8 = 56 ; 8 × 7 = 56 ; 6 × 6 = 36).\n"
                                      "Cette semaine, aucun autre ne passera sous la réussite visée."));
@@ -145,9 +155,9 @@ private slots:
         p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
         QVERIFY(p.waitForFinished(BorneAttenteMs));
         const QString texte = QString::fromUtf8(p.readAllStandardOutput());
-        for (const char* partie : {"Calcul mental : le bilan de Zoé", "Période : du lundi 31 août 2026 au mercredi 9 décembre 2026",
-                                   "0 calculs sur 2 sont su par cœur", "À travailler à la maison", "8 × 7 = 56",
-                                   "Les progrès, semaine après semaine"})
+        for (const char* partie :
+             {"Calcul mental : le bilan de Zoé", "Période : du lundi 31 août 2026 au mercredi 9 décembre 2026",
+              "0 calculs sur 2 sont su par cœur", "À travailler à la maison", "8 × 7 = 56", "Les progrès, semaine après semaine"})
             QVERIFY2(texte.contains(u(partie)), qPrintable(texte));
         QCOMPARE(QProcess::execute(QStringLiteral("pdfinfo"), {pdf}), 0);
 
@@ -189,7 +199,9 @@ private slots:
         const QStringList vus = Messages::recueille();
         QCOMPARE(vus.size(), 2);
         QVERIFY2(vus[0].endsWith(u(" : Un avis.")), qPrintable(vus[0]));
-        QVERIFY2(vus[1].startsWith(u("Le journal des réponses « %1 » est abîmé : 6 questions ont pu être lues ; aucune n'a été perdue.").arg(fichier)),
+        QVERIFY2(vus[1].startsWith(
+                     u("Le journal des réponses « %1 » est abîmé : 6 questions ont pu être lues ; aucune n'a été perdue.")
+                         .arg(fichier)),
                  qPrintable(vus[1]));
         auto* tableau = Pilote::controle<QTableWidget>(&suivi, QStringLiteral("TableauClasse"));
         QStringList noms;
@@ -218,8 +230,10 @@ private slots:
         Ecrans::enregistre(Ecrans::Role::SuiviEleves, &suivi);
         identification.show();
         const auto ouvre = [&](const QString& enseignant) {
-            if (suivi.isVisible()) QTest::mouseClick(Pilote::controle<QPushButton>(&suivi, QStringLiteral("Retour")), Qt::LeftButton);
-            QVERIFY(Pilote::clique(Pilote::controle<QListWidget>(&identification, QStringLiteral("lb_nom_ens_param")), enseignant));
+            if (suivi.isVisible())
+                QTest::mouseClick(Pilote::controle<QPushButton>(&suivi, QStringLiteral("Retour")), Qt::LeftButton);
+            QVERIFY(
+                Pilote::clique(Pilote::controle<QListWidget>(&identification, QStringLiteral("lb_nom_ens_param")), enseignant));
             QTest::mouseClick(Pilote::controle<QPushButton>(&identification, QStringLiteral("Suivi")), Qt::LeftButton);
             QTRY_VERIFY(suivi.isVisible());
         };
@@ -270,7 +284,9 @@ private slots:
             QTimer::singleShot(0, this, [&] {
                 auto* dialogue = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
                 if (!dialogue) return;
-                const auto ferme = qScopeGuard([dialogue] { if (dialogue->isVisible()) dialogue->reject(); });  // on a failure below
+                const auto ferme = qScopeGuard([dialogue] {
+                    if (dialogue->isVisible()) dialogue->reject();
+                });  // on a failure below
                 auto* nom = dialogue->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
                 auto* vue = dialogue->findChild<QTreeView*>(QStringLiteral("treeView"));
                 const auto date = [m = vue->model(), racine = vue->rootIndex()] {

@@ -30,10 +30,13 @@ TEST(EnFond, AThreadOfItsOwnHostsItsObjects) {
         auto* hote = new Hote(traces);
         fil.accueille(hote);
         for (int i = 1; i <= 3; ++i)
-            QMetaObject::invokeMethod(hote, [hote, i, &faits] {
-                hote->note(i);
-                faits.release();
-            }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                hote,
+                [hote, i, &faits] {
+                    hote->note(i);
+                    faits.release();
+                },
+                Qt::QueuedConnection);
         ASSERT_TRUE(faits.tryAcquire(3, BorneAttenteMs));
         EXPECT_TRUE(fil.arrete());
     }

@@ -24,8 +24,7 @@ QStringList lignesDe(char lettre, int nombre) { return QStringList(nombre, QStri
 
 int temporairesDans(const QString& dossier) {
     int n = 0;
-    for (const QString& nom : QDir(dossier).entryList(QDir::Files | QDir::Hidden))
-        n += FichierTexte::estTemporaire(nom);
+    for (const QString& nom : QDir(dossier).entryList(QDir::Files | QDir::Hidden)) n += FichierTexte::estTemporaire(nom);
     return n;
 }
 
@@ -42,8 +41,8 @@ int ecrituresQuiNeTiennentPas(const QString& raison) {
     };
     for (int i = 0; i < ecritures.size(); ++i) {
         const QString message = messageDe<ErreurFichier>(ecritures[i]);
-        if (!message.contains(raison) || !message.contains(".txt »") || octetsDe("a.txt") != avant ||
-            temporairesDans(".") != 0 || QFile::exists("nouveau.txt")) {
+        if (!message.contains(raison) || !message.contains(".txt »") || octetsDe("a.txt") != avant || temporairesDans(".") != 0 ||
+            QFile::exists("nouveau.txt")) {
             std::fprintf(stderr, "cas %d : %s\n", i, qPrintable(message));
             return 10 + i;
         }
@@ -92,8 +91,14 @@ TEST(FichierFiable, LinksAndPathsOutOfTheWorkingFolderAreNeverWritten) {
     // A folder beside the working folder whose name begins with the working folder's name.
     const QString voisin = QDir::current().canonicalPath() + "-voisin";
     QDir().mkdir(voisin);
-    const QStringList cibles = {"lien.txt", "pendant.txt", "classe de Lien/x.txt", "classe de Lien/dehors.txt",
-                                dehors, "../dehors.txt", "classe de Martin/../../dehors.txt", voisin + "/x.txt",
+    const QStringList cibles = {"lien.txt",
+                                "pendant.txt",
+                                "classe de Lien/x.txt",
+                                "classe de Lien/dehors.txt",
+                                dehors,
+                                "../dehors.txt",
+                                "classe de Martin/../../dehors.txt",
+                                voisin + "/x.txt",
                                 "../" + QFileInfo(voisin).fileName() + "/x.txt"};
     for (const QString& cible : cibles) {
         const QList<std::function<void()>> ecritures = {
@@ -105,8 +110,7 @@ TEST(FichierFiable, LinksAndPathsOutOfTheWorkingFolderAreNeverWritten) {
         };
         for (const auto& ecriture : ecritures) {
             const QString message = messageDe<ErreurFichier>(ecriture);
-            EXPECT_TRUE(message.contains(QString::fromUtf8("Marivelle ne le modifie pas")) ||
-                        message.contains("introuvable"))
+            EXPECT_TRUE(message.contains(QString::fromUtf8("Marivelle ne le modifie pas")) || message.contains("introuvable"))
                 << cible.toStdString() << " : " << message.toStdString();
         }
     }
@@ -194,8 +198,8 @@ TEST(FichierFiable, AKillAtAnyMomentLeavesTheOldOrTheNewFileAndLeftoversAreClean
 
 TEST(FichierFiable, OnlyTemporaryCopiesOfTheRightAgeAndFileAreCleaned) {
     DossierTemporaire dossier;
-    for (const char* nom : {"a.txt.~ab12z", "b.txt.~00000", "a.txt", "a.txt.~AB12Z", "a.txt.~ab12", "a.txt.abc123",
-                            "notes.~ab12zz"})
+    for (const char* nom :
+         {"a.txt.~ab12z", "b.txt.~00000", "a.txt", "a.txt.~AB12Z", "a.txt.~ab12", "a.txt.abc123", "notes.~ab12zz"})
         ecritOctets(nom, "x");
     QFile::link("a.txt", "c.txt.~lien0");
     EXPECT_EQ(FichierTexte::nettoieTemporaires(".", {}, 60), 0);

@@ -20,8 +20,8 @@ TEST(Nombres, AcceptsTheStandardConversion) {
 }
 
 TEST(Nombres, RefusesWhatIsNotAWholeNumber) {
-    for (const char* t : {"", " ", "12 ", "1.5", "1,5", "abc", "12a", "-", "$", "0x", "2147483648",
-                          "-2147483649", "99999999999999999999", "\t3", "$1FFFFFFFF"})
+    for (const char* t : {"", " ", "12 ", "1.5", "1,5", "abc", "12a", "-", "$", "0x", "2147483648", "-2147483649",
+                          "99999999999999999999", "\t3", "$1FFFFFFFF"})
         EXPECT_FALSE(Nombres::lit(t).has_value()) << t;
     EXPECT_THROW(Nombres::entier("abc"), ErreurConversion);
 }
@@ -52,6 +52,7 @@ TEST(JourLocal, EveryMomentFallsInItsOwnLocalDayAcrossAChangeOfTheClocks) {
     EXPECT_EQ(jourLocal(QDateTime(QDate(2027, 3, 28), QTime(12, 0)).toMSecsSinceEpoch()).fin -
                   jourLocal(QDateTime(QDate(2027, 3, 28), QTime(12, 0)).toMSecsSinceEpoch()).debut,
               23 * 3600 * 1000LL);
-    if (avant.isEmpty()) qunsetenv("TZ"); else qputenv("TZ", avant);
+    if (avant.isEmpty()) qunsetenv("TZ");
+    else qputenv("TZ", avant);
     tzset();
 }

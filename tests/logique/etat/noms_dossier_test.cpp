@@ -29,8 +29,7 @@ TEST(NomsDossier, AParameterFileNameGivesBackItsPupil) {
 TEST(NomsDossier, APendingFileNameGivesBackItsTeacher) {
     for (const QString enseignant : {"Martin", "Mme Lê_de_Noël", ".sqlite"}) {
         SCOPED_TRACE(enseignant.toStdString());
-        EXPECT_EQ(NomsDossier::enseignantEnAttente(NomsDossier::journalEnAttente(NomsDossier::journal(enseignant))),
-                  enseignant);
+        EXPECT_EQ(NomsDossier::enseignantEnAttente(NomsDossier::journalEnAttente(NomsDossier::journal(enseignant))), enseignant);
     }
     EXPECT_EQ(NomsDossier::journalEnAttente(NomsDossier::journal("Noël")),
               "journal_des_reponses_de_Noël.sqlite.en_attente.jsonl");

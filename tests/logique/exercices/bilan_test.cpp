@@ -5,9 +5,14 @@
 using Bilan::Poisson;
 
 TEST(BilanPoisson, LimitsAreStrict) {
-    for (const auto& [justes, questions, poisson] : {std::tuple{10, 10, Poisson::Bien}, {71, 100, Poisson::Bien}, {7, 10, Poisson::Bof},
-                                                     {2, 3, Poisson::Bof}, {41, 100, Poisson::Bof}, {4, 10, Poisson::Nul},
-                                                     {0, 10, Poisson::Nul}, {0, 0, Poisson::Nul}})
+    for (const auto& [justes, questions, poisson] : {std::tuple{10, 10, Poisson::Bien},
+                                                     {71, 100, Poisson::Bien},
+                                                     {7, 10, Poisson::Bof},
+                                                     {2, 3, Poisson::Bof},
+                                                     {41, 100, Poisson::Bof},
+                                                     {4, 10, Poisson::Nul},
+                                                     {0, 10, Poisson::Nul},
+                                                     {0, 0, Poisson::Nul}})
         EXPECT_EQ(Bilan::choisitPoisson(justes, questions), poisson) << justes << "/" << questions;
 }
 

@@ -38,36 +38,46 @@ TEST(Lecture, EveryKindOfQuestionIsReadAsATeacherReadsIt) {
         {"squares", avec(reglages({{6, 1, 10, Fois}}), true, false), 0, ensemble({"six fois six"})},
         {"successors", avec(reglages({{6, 1, 10, Plus}}, true), false, true), 0, ensemble({"six plus sept"})},
         {"missing left operand", reglages({{7, 8, 8, Fois}}, true), 1, ensemble({"combien fois huit égale cinquante-six"})},
-        {"relative numbers", reglages({{4, 9, 9, Moins}}, true, true), 2,
-         ensemble({"quatre moins combien égale moins cinq"})},
+        {"relative numbers", reglages({{4, 9, 9, Moins}}, true, true), 2, ensemble({"quatre moins combien égale moins cinq"})},
     };
     for (const auto& c : cas) EXPECT_EQ(phrases(c.reglages, c.trou), c.attendu) << c.genre;
 
     // Exercise 3 reads its three bubbles; exercise 4 its target.
-    EXPECT_EQ(Lecture::operations({{7, 8, 56, Operation::Multiplication}, {14, 4, 56, Operation::Multiplication},
+    EXPECT_EQ(Lecture::operations({{7, 8, 56, Operation::Multiplication},
+                                   {14, 4, 56, Operation::Multiplication},
                                    {6, 9, 54, Operation::Multiplication}}),
               QStringLiteral("sept fois huit, quatorze fois quatre, six fois neuf"));
 }
 
 TEST(Lecture, NumbersInFrenchWords) {
     const std::pair<long long, const char*> cas[] = {
-        {0, "zéro"},           {1, "un"},
-        {16, "seize"},         {17, "dix-sept"},
-        {21, "vingt et un"},   {22, "vingt-deux"},
-        {70, "soixante-dix"},  {71, "soixante et onze"},
+        {0, "zéro"},
+        {1, "un"},
+        {16, "seize"},
+        {17, "dix-sept"},
+        {21, "vingt et un"},
+        {22, "vingt-deux"},
+        {70, "soixante-dix"},
+        {71, "soixante et onze"},
         {79, "soixante-dix-neuf"},
-        {80, "quatre-vingts"}, {81, "quatre-vingt-un"},
+        {80, "quatre-vingts"},
+        {81, "quatre-vingt-un"},
         {91, "quatre-vingt-onze"},
-        {100, "cent"},         {101, "cent un"},
-        {200, "deux cents"},   {280, "deux cent quatre-vingts"},
-        {1000, "mille"},       {1001, "mille un"},
-        {2000, "deux mille"},  {80000, "quatre-vingt mille"},
+        {100, "cent"},
+        {101, "cent un"},
+        {200, "deux cents"},
+        {280, "deux cent quatre-vingts"},
+        {1000, "mille"},
+        {1001, "mille un"},
+        {2000, "deux mille"},
+        {80000, "quatre-vingt mille"},
         {200000, "deux cent mille"},
         {1000000, "un million"},
         {2300000, "deux millions trois cent mille"},
         {200000000, "deux cents millions"},
-        {-5, "moins cinq"},    {-2147483647, "moins deux milliards cent quarante-sept millions quatre cent "
-                                             "quatre-vingt-trois mille six cent quarante-sept"},
+        {-5, "moins cinq"},
+        {-2147483647, "moins deux milliards cent quarante-sept millions quatre cent "
+                      "quatre-vingt-trois mille six cent quarante-sept"},
     };
     for (const auto& [n, texte] : cas) EXPECT_EQ(Phrases::nombre(n), QString::fromUtf8(texte)) << n;
 }

@@ -66,7 +66,8 @@ TEST(MessagesPerdu, ReadsTheWorkingFolderFileElseAFallback) {
     ASSERT_FALSE(secours.isEmpty());
     for (const QString& m : secours) EXPECT_FALSE(m.trimmed().isEmpty());
 
-    ecritOctets("MessagesPerdu.txt", "R\xE9""essaie !\r\n\r\n  \r\nPresque !\r\n");
+    ecritOctets("MessagesPerdu.txt", "R\xE9"
+                                     "essaie !\r\n\r\n  \r\nPresque !\r\n");
     EXPECT_EQ(MessagesPerdu::charge(), QStringList({QString::fromUtf8("Réessaie !"), QStringLiteral("Presque !")}));
     ecritOctets("MessagesPerdu.txt", "\r\n");
     EXPECT_EQ(MessagesPerdu::charge(), secours);

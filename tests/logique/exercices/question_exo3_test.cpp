@@ -34,8 +34,7 @@ TEST(GenereExo3, lIntrusSeulADesResultatsDifferents) {
 
 // Settings with one operation, or with one result only, end in the impossible outcome.
 TEST(GenereExo3, reglagesSansIntrusPossible) {
-    const SharedState cas[] = {reglages({{2, 3, 3, Fois}}, true), reglages({{1, 0, 0, Plus}}),
-                               reglages({{C, 10, C, Plus}})};
+    const SharedState cas[] = {reglages({{2, 3, 3, Fois}}, true), reglages({{1, 0, 0, Plus}}), reglages({{C, 10, C, Plus}})};
     for (const SharedState& e : cas) {
         const QuestionExo3 q = questions(e, 1).front();
         EXPECT_TRUE(q.impossible());
@@ -56,13 +55,17 @@ TEST(Paf, suiteDesEtapes) {
         S suite;
     };
     const Cas cas[] = {
-        {1, 0, false, false, S::EtapeSuivante}, {6, 0, true, false, S::EtapeSuivante},
-        {7, 0, false, false, S::Attente},       {7, 0, true, false, S::Ramassage},
-        {7, 1, true, false, S::EtapeSuivante},  {12, 2, true, false, S::EtapeSuivante},
-        {13, 2, true, false, S::QuestionSuivante}, {7, 1, false, false, S::Attente},
-        {7, 0, true, true, S::Attente},         {7, 1, true, true, S::Attente},
+        {1, 0, false, false, S::EtapeSuivante},
+        {6, 0, true, false, S::EtapeSuivante},
+        {7, 0, false, false, S::Attente},
+        {7, 0, true, false, S::Ramassage},
+        {7, 1, true, false, S::EtapeSuivante},
+        {12, 2, true, false, S::EtapeSuivante},
+        {13, 2, true, false, S::QuestionSuivante},
+        {7, 1, false, false, S::Attente},
+        {7, 0, true, true, S::Attente},
+        {7, 1, true, true, S::Attente},
     };
     for (const Cas& c : cas)
         EXPECT_EQ(Paf::apres(c.etape, c.erreurs, c.terminee, c.volee), c.suite) << c.etape << " " << c.erreurs;
 }
-

@@ -66,7 +66,8 @@ TEST(GenereExo4, reglagesAUneSeuleOperation) {
         }
         EXPECT_GT(impossibles, 30);
     }
-    EXPECT_TRUE(TexteExo4Impossible().startsWith(QString::fromUtf8("Vous avez selectionné moins de deux opérations\ndifférentes")));
+    EXPECT_TRUE(
+        TexteExo4Impossible().startsWith(QString::fromUtf8("Vous avez selectionné moins de deux opérations\ndifférentes")));
 }
 
 TEST(Exo4, jugementEtAide) {
@@ -115,5 +116,6 @@ TEST(ComptageErreurs, compteLesQuestionsRateesUneFois) {
     EXPECT_FALSE(c.termineQuestion(3, LigneErreursExo4("5", c.ErreursQuestion)));
     EXPECT_EQ(etat.NombreErreurs, 2);
     EXPECT_EQ(c.NumeroQuestion, 3);
-    EXPECT_EQ(c.ListeErreurs, QString::fromUtf8("Opérations égalent à 12 => 2 erreurs\r\nOpérations égalent à 5 => 1 erreurs\r\n"));
+    EXPECT_EQ(c.ListeErreurs,
+              QString::fromUtf8("Opérations égalent à 12 => 2 erreurs\r\nOpérations égalent à 5 => 1 erreurs\r\n"));
 }

@@ -52,7 +52,8 @@ TEST(TireQuestionOperation, EachQuestionComesAsOftenAsDesigned) {
         {"division", reglages({{5, 1, 10, Divise}}), {{u("5÷1"), 0.25}, {u("5÷5"), 0.5}, {u("10÷5"), 0.25}}},
         {"division in order", reglages({{5, 1, 10, Divise}}, true), {{u("5÷1"), 0.5}, {u("5÷5"), 0.5}}},
         {"subtraction beside an addition", reglages({{5, 1, 10, Moins}, {100, 1, 1, Plus}}), soustraction},
-        {"entries alike whatever their range", reglages({{2, 1, 1, Fois}, {3, 1, 2, Fois}}, true),
+        {"entries alike whatever their range",
+         reglages({{2, 1, 1, Fois}, {3, 1, 2, Fois}}, true),
          {{u("2×1"), 0.5}, {u("3×1"), 0.25}, {u("3×2"), 0.25}}},
         {"doubles or successors", doublesOuSuccesseurs, {{u("6×6"), 0.5}, {u("6×7"), 0.5}}},
     };
@@ -84,8 +85,8 @@ TEST(TireQuestionOperation, ZeroOperandsAndComplements) {
     EXPECT_EQ(questions(reglages({{C, 6, C, Divise}})), ensemble({"6÷1", "12÷2", "18÷3", "24÷4", "30÷5"}));
     for (int cible : {0, 1})
         for (int op : {Plus, Moins, Fois, Divise})
-            questions(reglages({{C, cible, C, op}}), [cible](const QuestionOperation& q) { EXPECT_EQ(q.resultat, cible); },
-                      200);
+            questions(
+                reglages({{C, cible, C, op}}), [cible](const QuestionOperation& q) { EXPECT_EQ(q.resultat, cible); }, 200);
     EXPECT_EQ(questions(reglages({{C, 1, C, Fois}})), ensemble({"1×1"}));
     EXPECT_EQ(questions(reglages({{C, 1, C, Divise}})), ensemble({"1÷1"}));
     EXPECT_EQ(questions(reglages({{C, 0, C, Divise}})), ensemble({"0÷1"}));
@@ -170,7 +171,8 @@ TEST(TireQuestionOperation, ImpossibleConstraintsStillGiveAQuestion) {
     EXPECT_EQ(questions(divise), ensemble({"14÷2", "21÷3"}));
     SharedState enorme = reglages({{7, 1000000, 2000000000, Divise}});
     enorme.OptionTableDansOrdre = true;
-    questions(enorme, [](const QuestionOperation& q) { EXPECT_EQ(q.resultat, 7); }, 200);
+    questions(
+        enorme, [](const QuestionOperation& q) { EXPECT_EQ(q.resultat, 7); }, 200);
 
     // A double that chance almost never gives is built once the redraws run out.
     SharedState rare = reglages({{5, 1, 2000000000, Plus}});
@@ -210,10 +212,8 @@ TEST(TireQuestionOperation, AnySettingsGiveValidQuestions) {
         SharedState e;
         const int entrees = de(0, 5);
         for (int j = 0; j < entrees; ++j) {
-            if (de(0, 3) == 0)
-                e.ajouteEntree(C, de(-3, 30), C, de(0, 3));
-            else
-                e.ajouteEntree(de(-12, 12), de(-12, 12), de(-12, 12), de(0, 3));
+            if (de(0, 3) == 0) e.ajouteEntree(C, de(-3, 30), C, de(0, 3));
+            else e.ajouteEntree(de(-12, 12), de(-12, 12), de(-12, 12), de(0, 3));
         }
         e.CasDoublesCarres = de(0, 1);
         e.CasSuccesseurs = de(0, 1);
@@ -229,4 +229,3 @@ TEST(TireQuestionOperation, AnySettingsGiveValidQuestions) {
         }
     }
 }
-

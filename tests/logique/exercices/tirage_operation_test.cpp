@@ -91,7 +91,11 @@ TEST(TirageOperation, legendesEnWindows1252) {
     const QuestionOperation fois{7, 8, 56, Operation::Multiplication, false};
     const QuestionOperation divise{56, 8, 7, Operation::Division, false};
     EXPECT_EQ(*Cp1252::encode(TexteOperation(fois, false) + TexteOperation(divise, false) + TexteResultat(fois)),
-              QByteArray("7\xD7" "8" "56\xF7" "8" "= 56"));
+              QByteArray("7\xD7"
+                         "8"
+                         "56\xF7"
+                         "8"
+                         "= 56"));
     EXPECT_EQ(TexteOperation(fois, true), QString::fromUtf8("7 × 8"));
     EXPECT_EQ(SigneOperation(Operation::Addition) + SigneOperation(Operation::Soustraction), QStringLiteral("+-"));
     EXPECT_EQ(TexteOperation({-3, 4, -7, Operation::Soustraction, false}, true), QStringLiteral("-3 - 4"));

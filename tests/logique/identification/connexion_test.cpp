@@ -43,11 +43,13 @@ TEST(ConnecteEleve, PreparesTheProfileTheWorkbookAndTheDatabase) {
     Registre::EnregistreEleve(etat, QStringLiteral("Léa"), QStringLiteral("Mme Lebrun"), QStringLiteral("cp"));
     const QString eleve = QStringLiteral("Léa en classe de cp");
     const SequenceSettings s{.exercices = {ExerciseSettings{}}};
-    EcritFichier("classe de Mme Lebrun/" + NomsDossier::parametrage(eleve, "Mme Lebrun"), TexteParameterFile("Mme Lebrun", eleve, s));
+    EcritFichier("classe de Mme Lebrun/" + NomsDossier::parametrage(eleve, "Mme Lebrun"),
+                 TexteParameterFile("Mme Lebrun", eleve, s));
     EcritFichier("classe de Mme Lebrun/" + NomsDossier::parametrageEnseignant("Mme Lebrun"),
                  TexteTeacherParameterFile("Mme Lebrun", {}, s.exercices, true, true, true));
     EXPECT_TRUE(ConnecteEleve(etat, eleve, "Mme Lebrun"));
-    for (const QString& fichier : {"profil_" + eleve + "_de_Mme Lebrun.txt", QStringLiteral("profil_des_eleves_de_Mme Lebrun.xlsx"),
-                                   QStringLiteral("profil_des_eleves_de_Mme Lebrun.sqlite")})
+    for (const QString& fichier :
+         {"profil_" + eleve + "_de_Mme Lebrun.txt", QStringLiteral("profil_des_eleves_de_Mme Lebrun.xlsx"),
+          QStringLiteral("profil_des_eleves_de_Mme Lebrun.sqlite")})
         EXPECT_TRUE(QFile::exists("classe de Mme Lebrun/" + fichier)) << fichier.toStdString();
 }

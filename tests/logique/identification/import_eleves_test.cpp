@@ -19,18 +19,29 @@
 namespace {
 // 19 rows: first name, name, level. Refused: a duplicate in the file, a pupil already there, a
 // name the registry refuses, a letter Windows-1252 lacks, a level the class does not have.
-const QList<QStringList> Classe = {
-    {u("Léa"), "Martin", "CE1"},       {u("Zoé"), "N'Diaye", "ce2"},       {u("Anaïs"), "D'Arc", "CE2"},
-    {u("Maël"), u("Le Guénnec"), "ce1"}, {u("Noémie"), u("Côté"), "ce2"},   {"Lucas", "Bernard", "ce1"},
-    {u("Chloé"), u("Lefèvre"), "ce2"},  {"Hugo", "Moreau", "ce1"},          {u("Inès"), "Laurent", ""},
-    {u("Léa"), "Martin", "ce1"},        {"Ambre", "Petit", "ce1"},          {"-Paul", "Roux", "ce1"},
-    {u("Łukasz"), "Nowak", "ce2"},      {"Jules", "Fournier", "cm2"},       {u("Éloïse"), "O'Brien", "ce2"},
-    {u("Raphaël"), "Girard", "ce1"},    {u("Jeanne"), u("d'Aubigné"), "ce2"}, {u("Gaël"), u("Müller"), "ce1"},
-    {u("Agathe"), u("Bœuf"), "ce2"}};
+const QList<QStringList> Classe = {{u("Léa"), "Martin", "CE1"},
+                                   {u("Zoé"), "N'Diaye", "ce2"},
+                                   {u("Anaïs"), "D'Arc", "CE2"},
+                                   {u("Maël"), u("Le Guénnec"), "ce1"},
+                                   {u("Noémie"), u("Côté"), "ce2"},
+                                   {"Lucas", "Bernard", "ce1"},
+                                   {u("Chloé"), u("Lefèvre"), "ce2"},
+                                   {"Hugo", "Moreau", "ce1"},
+                                   {u("Inès"), "Laurent", ""},
+                                   {u("Léa"), "Martin", "ce1"},
+                                   {"Ambre", "Petit", "ce1"},
+                                   {"-Paul", "Roux", "ce1"},
+                                   {u("Łukasz"), "Nowak", "ce2"},
+                                   {"Jules", "Fournier", "cm2"},
+                                   {u("Éloïse"), "O'Brien", "ce2"},
+                                   {u("Raphaël"), "Girard", "ce1"},
+                                   {u("Jeanne"), u("d'Aubigné"), "ce2"},
+                                   {u("Gaël"), u("Müller"), "ce1"},
+                                   {u("Agathe"), u("Bœuf"), "ce2"}};
 
-const QString Incorrect =
-    u("le nom n'est pas correct : il ne doit pas commencer par un blanc, « - », « _ » ou « > », ni finir par un blanc "
-      "ou un point, ni contenir / \\ : * ? \" < > |, et doit rester assez court");
+const QString Incorrect = u(
+    "le nom n'est pas correct : il ne doit pas commencer par un blanc, « - », « _ » ou « > », ni finir par un blanc "
+    "ou un point, ni contenir / \\ : * ? \" < > |, et doit rester assez court");
 
 // The reasons shown, by row of `Classe`. A Windows-1252 file cannot hold the "Ł": its row has a
 // "?" instead, refused like any other forbidden character.
@@ -44,14 +55,15 @@ QStringList refus(bool windows) {
 // (Inès, without level in the file, takes the level chosen for those, the class's middle one); its
 // bytes shown as Latin-1 text, one character a byte.
 QString listeAttendue() {
-    return QString::fromLatin1(cp1252("--------------Fichier de la classe de Martin--------------\r\n"
-                  "Ambre Petit en classe de ce1\r\n"
-                  "Léa Martin en classe de ce1\r\nZoé N'Diaye en classe de ce2\r\nAnaïs D'Arc en classe de ce2\r\n"
-                  "Maël Le Guénnec en classe de ce1\r\nNoémie Côté en classe de ce2\r\n"
-                  "Lucas Bernard en classe de ce1\r\nChloé Lefèvre en classe de ce2\r\nHugo Moreau en classe de ce1\r\n"
-                  "Inès Laurent en classe de ce1\r\nÉloïse O'Brien en classe de ce2\r\n"
-                  "Raphaël Girard en classe de ce1\r\nJeanne d'Aubigné en classe de ce2\r\n"
-                  "Gaël Müller en classe de ce1\r\nAgathe Bœuf en classe de ce2\r\n"));
+    return QString::fromLatin1(
+        cp1252("--------------Fichier de la classe de Martin--------------\r\n"
+               "Ambre Petit en classe de ce1\r\n"
+               "Léa Martin en classe de ce1\r\nZoé N'Diaye en classe de ce2\r\nAnaïs D'Arc en classe de ce2\r\n"
+               "Maël Le Guénnec en classe de ce1\r\nNoémie Côté en classe de ce2\r\n"
+               "Lucas Bernard en classe de ce1\r\nChloé Lefèvre en classe de ce2\r\nHugo Moreau en classe de ce1\r\n"
+               "Inès Laurent en classe de ce1\r\nÉloïse O'Brien en classe de ce2\r\n"
+               "Raphaël Girard en classe de ce1\r\nJeanne d'Aubigné en classe de ce2\r\n"
+               "Gaël Müller en classe de ce1\r\nAgathe Bœuf en classe de ce2\r\n"));
 }
 QString listeEcrite() { return QString::fromLatin1(octetsDe("classe de Martin/classe_Martin.txt")); }
 
@@ -139,8 +151,8 @@ TEST_F(ImportElevesTest, EveryKindOfFileGivesTheSameClassList) {
     DossierTemporaire ici;
     SetUp();
     ASSERT_TRUE(ecritClasseur("xlsx", "libre.xlsx", avecEntete));
-    ASSERT_TRUE(lance(soffice, {"-env:UserInstallation=file://" + ici.chemin() + "/profil", "--headless",
-                                "--convert-to", "ods", "libre.xlsx"}));
+    ASSERT_TRUE(lance(soffice, {"-env:UserInstallation=file://" + ici.chemin() + "/profil", "--headless", "--convert-to", "ods",
+                                "libre.xlsx"}));
     verifie("libre.ods", 1);
 }
 
@@ -166,8 +178,9 @@ TEST_F(ImportElevesTest, TwoProgramsImportingAtOnceLoseNothing) {
 }
 
 TEST_F(ImportElevesTest, TheClassListIsTakenOutAndBroughtBackInAddsNoOne) {
-    const QByteArray classe = cp1252("--------------Fichier de la classe de Martin--------------\r\nAmbre Petit en classe de ce1\r\n"
-                                     "Zoé N'Diaye\r\nJean;Paul en classe de ce2\r\nLou en classe de ce3\r\n");
+    const QByteArray classe = cp1252(
+        "--------------Fichier de la classe de Martin--------------\r\nAmbre Petit en classe de ce1\r\n"
+        "Zoé N'Diaye\r\nJean;Paul en classe de ce2\r\nLou en classe de ce3\r\n");
     ecritOctets("classe de Martin/classe_Martin.txt", classe);
     const QByteArray attendu = cp1252("Nom;Niveau\r\nAmbre Petit;ce1\r\nZoé N'Diaye;\r\n\"Jean;Paul\";ce2\r\n"
                                       "Lou en classe de ce3;\r\n");
@@ -187,10 +200,11 @@ TEST_F(ImportElevesTest, NamesLikeTheListEntriesOrEndingLikeALevelAreRefusedOnBo
     const QString reserve = u("ce nom est réservé par le logiciel");
     const QString niveau = u("le nom ne doit pas finir par « en classe de … », qui annonce le niveau : le niveau se donne "
                              "dans sa propre colonne");
-    const std::pair<const char*, QString> cas[] = {
-        {"Eleve non inscrit", reserve},       {"élève NON   inscrit", reserve}, {"ENSEIGNANT non inscrit", reserve},
-        {"Aucún", reserve},                   {"Tom en classe de CE1", niveau}, {"Tom en Classe de neige", niveau},
-        {"Tom en classe de ce3", niveau},     {"Tom en classe de", niveau},     {"Tom EN CLASSE DÉ cp", niveau}};
+    const std::pair<const char*, QString> cas[] = {{"Eleve non inscrit", reserve},      {"élève NON   inscrit", reserve},
+                                                   {"ENSEIGNANT non inscrit", reserve}, {"Aucún", reserve},
+                                                   {"Tom en classe de CE1", niveau},    {"Tom en Classe de neige", niveau},
+                                                   {"Tom en classe de ce3", niveau},    {"Tom en classe de", niveau},
+                                                   {"Tom EN CLASSE DÉ cp", niveau}};
     for (const auto& [nom, raison] : cas) {
         SCOPED_TRACE(nom);
         // The import's preview says why; the identification screen refuses the same name.

@@ -33,9 +33,8 @@ TEST(NomsAuServeur, EveryNameTheRegistryAcceptsFitsEveryColumnOnBothDatabases) {
     DossierTemporaire dossier;
     const QString enseignantLong = plusLong([](const QString& t) { return VerifieNomEnseignant(t); });
     const QString court = QStringLiteral("A");
-    const QString eleveLong = plusLong([&](const QString& nom) {
-        return VerifieNomEleve(nom, Registre::LigneEleve(nom, Registre::Niveaux.last()), court);
-    });
+    const QString eleveLong = plusLong(
+        [&](const QString& nom) { return VerifieNomEleve(nom, Registre::LigneEleve(nom, Registre::Niveaux.last()), court); });
     const QList<QPair<QString, QString>> classes = {{enseignantLong, QStringLiteral("Zoé")},
                                                     {court, Registre::LigneEleve(eleveLong, Registre::Niveaux.last())}};
     QList<EntreeJournal> entrees;
@@ -56,12 +55,17 @@ TEST(NomsAuServeur, EveryNameTheRegistryAcceptsFitsEveryColumnOnBothDatabases) {
         QStringList longueurs;
         for (int i : {0, 1, 3, 4, 5, 6, 8, 10, 11, 12}) longueurs << QString::number(valeurs[i].toString().size());
         attendues << longueurs.join(QLatin1Char(',')) + QLatin1Char(',') + QString::number(lignes.last().table.size());
-        entrees << EntreeJournal{.enseignant = enseignant, .eleve = eleve, .moment = 1'800'000'000'000, .fait = {},
-                                 .reponse = QString(40, QLatin1Char('9')), .operations = {}};
+        entrees << EntreeJournal{.enseignant = enseignant,
+                                 .eleve = eleve,
+                                 .moment = 1'800'000'000'000,
+                                 .fait = {},
+                                 .reponse = QString(40, QLatin1Char('9')),
+                                 .operations = {}};
     }
     ASSERT_GT(eleveLong.size(), 150);  // far beyond the 50 characters of the first server tables
     ServeurPostgres& serveur = ServeurPostgres::commun();
-    const ParametresConnexion pg = serveur.parametres(serveur.nouvelleBase()), sqlite = fichierSqlite(QStringLiteral("journal.sqlite"));
+    const ParametresConnexion pg = serveur.parametres(serveur.nouvelleBase()),
+                              sqlite = fichierSqlite(QStringLiteral("journal.sqlite"));
     for (const ParametresConnexion& p : {sqlite, pg}) {
         SCOPED_TRACE(p.pilote.toStdString());
         {
@@ -74,8 +78,9 @@ TEST(NomsAuServeur, EveryNameTheRegistryAcceptsFitsEveryColumnOnBothDatabases) {
         }
         const QString lues = p.pilote == QLatin1String("QPSQL")
                                  ? serveur.psql(p.base, Longueurs)
-                                 : python({QStringLiteral("-c"), QStringLiteral("import sqlite3, sys\nfor r in sqlite3.connect("
-                                                                                "'journal.sqlite').execute(sys.argv[1]): print(r[0])"),
+                                 : python({QStringLiteral("-c"),
+                                           QStringLiteral("import sqlite3, sys\nfor r in sqlite3.connect("
+                                                          "'journal.sqlite').execute(sys.argv[1]): print(r[0])"),
                                            Longueurs});
         EXPECT_EQ(lues.trimmed().split(QLatin1Char('\n')), attendues);
     }

@@ -51,7 +51,10 @@ TEST_F(RegistreFiableTest, AFullDiskRegistersNothingAndSaysSo) {
     // Each list may not grow: the registration fails with the reason and the list stays.
     const QList<std::pair<qsizetype, std::function<void()>>> cas = {
         {avantListe.size(), [&] { Registre::EnregistreEleve(etat, "Nouveau", "Martin", "cp"); }},
-        {avantEnseignants.size(), [&] { Registre::EnregistreEnseignant(etat, "Dupont", {1, 2, 3}); }},
+        {avantEnseignants.size(),
+         [&] {
+             Registre::EnregistreEnseignant(etat, "Dupont", {1, 2, 3});
+         }},
     };
     for (const auto& unCas : cas) {
         const int code = dansUnEnfant([&] {

@@ -31,7 +31,7 @@ protected:
 TEST_F(RegistreTest, TeacherRegistrationWritesTheListAndAnEmptyClassList) {
     EXPECT_EQ(Registre::EnregistreEnseignant(etat, "Martin", {1, 2}), Issue::Enregistre);
     EXPECT_EQ(octetsDe("enseignant.txt"), Entete + "aucun\r\nMartin\r\n>1 - enseigne la classe de ce1\r\n"
-                                                  ">2 - enseigne la classe de ce2\r\n");
+                                                   ">2 - enseigne la classe de ce2\r\n");
     EXPECT_EQ(octetsDe("classe de Martin/classe_Martin.txt"),
               QByteArray("--------------Fichier de la classe de Martin--------------\r\n"));
     EXPECT_FALSE(QFileInfo::exists("classe sans enseignant"));
@@ -39,8 +39,9 @@ TEST_F(RegistreTest, TeacherRegistrationWritesTheListAndAnEmptyClassList) {
 
     // Levels are written in list order whatever order they were ticked in.
     EXPECT_EQ(Registre::EnregistreEnseignant(etat, u("Zoé"), {5, 0}), Issue::Enregistre);
-    EXPECT_TRUE(octetsDe("enseignant.txt").endsWith(cp1252("Zoé\r\n>0 - enseigne la classe de cp\r\n"
-                                                           ">5 - enseigne la classe de college\r\n")));
+    EXPECT_TRUE(octetsDe("enseignant.txt")
+                    .endsWith(cp1252("Zoé\r\n>0 - enseigne la classe de cp\r\n"
+                                     ">5 - enseigne la classe de college\r\n")));
 }
 
 // Whatever their case; another level is another line, another pupil.
@@ -50,7 +51,8 @@ TEST_F(RegistreTest, ExistingNamesAreRefusedAndNothingChanges) {
     const QByteArray avant = octetsDe("enseignant.txt"), eleves = octetsDe("classe de Martin/classe_Martin.txt");
     for (const char* nom : {"aucun", "Martin", "martin", "MARTIN"})
         EXPECT_EQ(Registre::EnregistreEnseignant(etat, nom, {3}), Issue::Existant) << nom;
-    for (const char* nom : {"Lea", "lea", "LEA"}) EXPECT_EQ(Registre::EnregistreEleve(etat, nom, "Martin", "cp"), Issue::Existant) << nom;
+    for (const char* nom : {"Lea", "lea", "LEA"})
+        EXPECT_EQ(Registre::EnregistreEleve(etat, nom, "Martin", "cp"), Issue::Existant) << nom;
     EXPECT_EQ(Messages::recueille(), QStringList(7, Existe));
     EXPECT_EQ(octetsDe("enseignant.txt"), avant);
     EXPECT_EQ(octetsDe("classe de Martin/classe_Martin.txt"), eleves);
@@ -76,9 +78,8 @@ TEST_F(RegistreTest, PupilsAreLinesOfTheirTeachersList) {
     Registre::EnregistreEnseignant(etat, "Dupont", {});
     EXPECT_EQ(Registre::EnregistreEleve(etat, u("Léa"), "Martin", "ce1"), Issue::Enregistre);
     EXPECT_EQ(Registre::EnregistreEleve(etat, u("Léa"), "Martin", "cm1"), Issue::Enregistre);
-    EXPECT_EQ(octetsDe("classe de Martin/classe_Martin.txt"),
-              "--------------Fichier de la classe de Martin--------------\r\n" +
-                  cp1252("Léa en classe de ce1\r\nLéa en classe de cm1\r\n"));
+    EXPECT_EQ(octetsDe("classe de Martin/classe_Martin.txt"), "--------------Fichier de la classe de Martin--------------\r\n" +
+                                                                  cp1252("Léa en classe de ce1\r\nLéa en classe de cm1\r\n"));
     // A teacher who teaches no level gives pupils without level: the bare name.
     EXPECT_EQ(Registre::EnregistreEleve(etat, "Paul", "Dupont", ""), Issue::Enregistre);
     EXPECT_EQ(octetsDe("classe de Dupont/classe_Dupont.txt"),
@@ -142,19 +143,26 @@ TEST_F(RegistreTest, RemovingAPupilRemovesExactlyEqualLinesAndTheirFiles) {
                 "Tom en classe de ce1\r\nTom en classe de ce10\r\nTom\r\nTom en classe de ce1\r\n");
     // Their files, the temporary copies of their files and their answers go, nobody else's.
     for (const char* eleve : {"Tom en classe de ce1", "Tom en classe de ce10"})
-        Journal::ecrit({.enseignant = u("Martin"), .eleve = u(eleve), .moment = Journal::momentUnique(), .fait = {}, .reponse = {},
-                        .operations = {}}, u("classe de Martin/"));
+        Journal::ecrit({.enseignant = u("Martin"),
+                        .eleve = u(eleve),
+                        .moment = Journal::momentUnique(),
+                        .fait = {},
+                        .reponse = {},
+                        .operations = {}},
+                       u("classe de Martin/"));
     Journal::attends();
-    for (const char* f : {"profil_Tom en classe de ce1_de_Martin.txt", "parametrage_Tom en classe de ce1_de_Martin.txt",
-                          "parametrage_Tom en classe de ce1_de_Martin.txt.~a1b2c", "profil_Tom en classe de ce1_de_Martin.txt.~zz999",
-                          "profil_Tom_de_Martin.txt", "profil_Tom_de_Martin.txt.~a1b2c"})
+    for (const char* f :
+         {"profil_Tom en classe de ce1_de_Martin.txt", "parametrage_Tom en classe de ce1_de_Martin.txt",
+          "parametrage_Tom en classe de ce1_de_Martin.txt.~a1b2c", "profil_Tom en classe de ce1_de_Martin.txt.~zz999",
+          "profil_Tom_de_Martin.txt", "profil_Tom_de_Martin.txt.~a1b2c"})
         ecritOctets(QString("classe de Martin/") + f, "x");
     Registre::SupprimeEleve("Tom en classe de ce1", "Martin");
     EXPECT_EQ(octetsDe("classe de Martin/classe_Martin.txt"),
               QByteArray("--------------Fichier de la classe de Martin--------------\r\n"
                          "Tom en classe de ce10\r\nTom\r\n"));
-    EXPECT_EQ(QDir("classe de Martin").entryList(QDir::Files), QStringList({"classe_Martin.txt", "journal_des_reponses_de_Martin.sqlite",
-                                                                             "profil_Tom_de_Martin.txt", "profil_Tom_de_Martin.txt.~a1b2c"}));
+    EXPECT_EQ(QDir("classe de Martin").entryList(QDir::Files),
+              QStringList({"classe_Martin.txt", "journal_des_reponses_de_Martin.sqlite", "profil_Tom_de_Martin.txt",
+                           "profil_Tom_de_Martin.txt.~a1b2c"}));
     EXPECT_EQ(Journal::ouvre(u("Martin"), u("classe de Martin/"))->eleves(u("Martin")), QStringList{u("Tom en classe de ce10")});
 
     const QByteArray avant = octetsDe("classe de Martin/classe_Martin.txt");
@@ -163,18 +171,17 @@ TEST_F(RegistreTest, RemovingAPupilRemovesExactlyEqualLinesAndTheirFiles) {
 }
 
 TEST(VerifieNom, KeepsTheRegistryReadableAndFileNamesValid) {
-    for (const QString& nom : {u("Martin-"), u("Martin_"), u("Léa"), u("Anne-Marie"), u("O'Brien"), u(".Martin"),
-                               u("Œdipe €"), u("Aucune"), u("Lea Lou"), u("a&b"), u("a-b_c")})
+    for (const QString& nom : {u("Martin-"), u("Martin_"), u("Léa"), u("Anne-Marie"), u("O'Brien"), u(".Martin"), u("Œdipe €"),
+                               u("Aucune"), u("Lea Lou"), u("a&b"), u("a-b_c")})
         EXPECT_FALSE(VerifieNom(nom)) << nom.toStdString();
-    for (const QString& nom :
-         {u(""), u(" "), u("   "), u(" Léa"), u("-Léa"), u("_Léa"), u(">Léa"), u("\tLéa"), u("Lé\ta"), u("Léa\r\n"),
-          u("a/b"), u("a\\b"), u("."), u(".."), u("a:b"), u("a*b"), u("a?b"), u("a\"b"), u("a<b"), u("a|b"),
-          u("L\u0081a"), u("L\u007fa"), u("Léa 🐟"), u("Ǆ"), u("\u00a0Léa"),
-          // Windows drops trailing blanks and dots; invisible characters make look-alikes.
-          u("Lea "), u("Lea."), u("Lea\u00a0"), u("Le\u00a0a"), u("Le\u00ada"), u("Le\u200ba"),
-          // The list entries, whatever their case and blanks.
-          u("aucun"), u("Aucun"), u("AUCUN"), u("Enseignant non inscrit"), u("enseignant  non inscrit"),
-          u("Elève non inscrit"), u("ELÈVE NON INSCRIT"), u("eleve sans_id"), u("Eleve Sans_Id")})
+    for (const QString& nom : {u(""), u(" "), u("   "), u(" Léa"), u("-Léa"), u("_Léa"), u(">Léa"), u("\tLéa"), u("Lé\ta"),
+                               u("Léa\r\n"), u("a/b"), u("a\\b"), u("."), u(".."), u("a:b"), u("a*b"), u("a?b"), u("a\"b"),
+                               u("a<b"), u("a|b"), u("L\u0081a"), u("L\u007fa"), u("Léa 🐟"), u("Ǆ"), u("\u00a0Léa"),
+                               // Windows drops trailing blanks and dots; invisible characters make look-alikes.
+                               u("Lea "), u("Lea."), u("Lea\u00a0"), u("Le\u00a0a"), u("Le\u00ada"), u("Le\u200ba"),
+                               // The list entries, whatever their case and blanks.
+                               u("aucun"), u("Aucun"), u("AUCUN"), u("Enseignant non inscrit"), u("enseignant  non inscrit"),
+                               u("Elève non inscrit"), u("ELÈVE NON INSCRIT"), u("eleve sans_id"), u("Eleve Sans_Id")})
         EXPECT_TRUE(VerifieNom(nom)) << nom.toStdString();
 }
 
@@ -204,8 +211,8 @@ TEST(VerifieNom, DerivedFileNamesFitIn255BytesWithRoomForWhatIsMadeBesideThem) {
 
 // One name of each kind of rule (every rule: above).
 TEST_F(RegistreTest, RefusedNamesWriteNothing) {
-    const QStringList refuses = {"", "-Martin", "Mar/tin", "..", u("Martin 🐟"), QString(230, 'a'), "Martin.",
-                                 "Aucun", u("Elève non inscrit ")};
+    const QStringList refuses = {
+        "", "-Martin", "Mar/tin", "..", u("Martin 🐟"), QString(230, 'a'), "Martin.", "Aucun", u("Elève non inscrit ")};
     for (const QString& nom : refuses) {
         EXPECT_EQ(Registre::EnregistreEnseignant(etat, nom, {0}), Issue::Refuse) << nom.toStdString();
         EXPECT_EQ(Registre::EnregistreEleve(etat, nom, "aucun", ""), Issue::Refuse) << nom.toStdString();
@@ -218,9 +225,10 @@ TEST_F(RegistreTest, RefusedNamesWriteNothing) {
 TEST_F(RegistreTest, HandEditedFilesLoseNothing) {
     // LF line ends, a blank line, a line of blanks, a teacher twice, unreadable level lines, a level
     // whose words are not its index's, and no line end after the last line.
-    const QByteArray martin = ">1 - enseigne la classe de ce1\n>9 - ?\n>x\n>6 - x\n>-1 - x\n> - x\n>\n>5 - enseigne la classe de cp\n";
-    ecritOctets("enseignant.txt", "-------------Fichier contenant le nom des enseignants----------\naucun\n\n   \nMartin\n" + martin +
-                                  "Dupont\nMartin\n>4");
+    const QByteArray martin =
+        ">1 - enseigne la classe de ce1\n>9 - ?\n>x\n>6 - x\n>-1 - x\n> - x\n>\n>5 - enseigne la classe de cp\n";
+    ecritOctets("enseignant.txt", "-------------Fichier contenant le nom des enseignants----------\naucun\n\n   \nMartin\n" +
+                                      martin + "Dupont\nMartin\n>4");
     EXPECT_EQ(*Registre::NiveauxEnseignant(etat, "Martin"), QStringList({"ce1", "college", "cm2"}));
     EXPECT_EQ(Registre::EnregistreEnseignant(etat, "Zoe", {}), Issue::Enregistre);
     EXPECT_EQ(octetsDe("enseignant.txt"), Entete + "aucun\r\n\r\n   \r\nMartin\r\n" + QByteArray(martin).replace("\n", "\r\n") +

@@ -79,7 +79,8 @@ TEST(JournalAbime, WhatCanBeReadIsReadThenItIsSetAsideAndANewOneStartedWithIt) {
         ASSERT_EQ(e.operations[2].fait, (Fait{2, Operation::Addition, i % 5, 2 + i % 5}));
     }
     const QRegularExpressionMatch compte =
-        QRegularExpression(QStringLiteral("(\\d+) questions ont pu être lues ; au plus (\\d+) n'ont pas pu l'être")).match(manque);
+        QRegularExpression(QStringLiteral("(\\d+) questions ont pu être lues ; au plus (\\d+) n'ont pas pu l'être"))
+            .match(manque);
     ASSERT_TRUE(compte.hasMatch()) << manque.toStdString();
     EXPECT_EQ(compte.captured(1).toLongLong(), lues.size());
     EXPECT_GE(compte.captured(2).toLongLong(), perdues);
@@ -87,8 +88,9 @@ TEST(JournalAbime, WhatCanBeReadIsReadThenItIsSetAsideAndANewOneStartedWithIt) {
 
     // A pupil's session: the file is looked through, set aside as it is, and replaced.
     Journal::nouvelleSession(Enseignant, Classe);
-    Journal::ecrit({.enseignant = Enseignant, .eleve = QStringLiteral("Zoé"), .moment = 900, .fait = {}, .reponse = {}, .operations = {}},
-                   Classe);
+    Journal::ecrit(
+        {.enseignant = Enseignant, .eleve = QStringLiteral("Zoé"), .moment = 900, .fait = {}, .reponse = {}, .operations = {}},
+        Classe);
     Journal::attends();
     const QString misDeCote = Classe + QStringLiteral("journal_des_reponses_de_Mme Léa O'Brien.abime_2026-12-07_09-00-00.sqlite");
     EXPECT_EQ(octetsDe(misDeCote), octets);
@@ -100,8 +102,9 @@ TEST(JournalAbime, WhatCanBeReadIsReadThenItIsSetAsideAndANewOneStartedWithIt) {
     for (const EntreeJournal& e : lues) moments << e.moment;
     std::sort(moments.begin(), moments.end());
     for (qsizetype k = 1; k < nouveau.size(); ++k) ASSERT_EQ(nouveau[k], ligne(int(moments[k - 1] - 1000)));
-    EXPECT_EQ(python({QStringLiteral("-c"), QStringLiteral("import sqlite3, sys; print(sqlite3.connect(sys.argv[1]).execute("
-                                                           "'PRAGMA integrity_check').fetchone()[0])"),
+    EXPECT_EQ(python({QStringLiteral("-c"),
+                      QStringLiteral("import sqlite3, sys; print(sqlite3.connect(sys.argv[1]).execute("
+                                     "'PRAGMA integrity_check').fetchone()[0])"),
                       fichier})
                   .trimmed(),
               QStringLiteral("ok"));

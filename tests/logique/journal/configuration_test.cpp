@@ -27,8 +27,10 @@ TEST(Configuration, ReadsTheServerOrNamesTheFileAndTheKeyThatCannotBeUsed) {
         const char* options = "sslmode=require;connect_timeout=2";
     } cas[] = {
         {nullptr, complet, ""},
-        {nullptr, "\xEF\xBB\xBF; Marivelle\n[Serveur]  # l'école\nHOTE = ecole.lan   # le serveur\nPort=65535;le port\n"
-                  "Base = marivelle\nUtilisateur = marivelle\nFichier_Mot_De_Passe = secret\nTLS = require\n", ""},
+        {nullptr,
+         "\xEF\xBB\xBF; Marivelle\n[Serveur]  # l'école\nHOTE = ecole.lan   # le serveur\nPort=65535;le port\n"
+         "Base = marivelle\nUtilisateur = marivelle\nFichier_Mot_De_Passe = secret\nTLS = require\n",
+         ""},
         {complet, nullptr, ""},
         {"[serveur]\nhote = ailleurs.lan\nport = 65535\nbase = marivelle\nutilisateur = marivelle\ntls = verify-full\n"
          "certificat_racine = ecole.crt\n",
@@ -36,11 +38,16 @@ TEST(Configuration, ReadsTheServerOrNamesTheFileAndTheKeyThatCannotBeUsed) {
          "sslmode=verify-full;connect_timeout=2;sslrootcert=ecole.crt"},
         {nullptr, "[autre]\nx = 1\n", "-"},  // no [serveur]: as without the file
         {nullptr, "[serveur]\nhote = h\nbase = m\nutilisateur = u\ndossier = ecole-a # la nôtre\n", "=ecole-a"},
-        {nullptr, "[serveur]\nhote = ecole.lan\nbase = marivelle\n", "« marivelle.ini » ne peut pas être utilisé : la clé « utilisateur » manque ou est vide"},
-        {nullptr, "[serveur]\nhote = ecole.lan\nbase = m\nutilisateur = u\nport = 65536\n", "« marivelle.ini » ne peut pas être utilisé : la clé « port » doit être un nombre de 1 à 65535 (« 65536 »)"},
-        {"[serveur]\ntls = oui\n", "[serveur]\nhote = ecole.lan\nbase = m\nutilisateur = u\n", "« machine.ini » ne peut pas être utilisé : la clé « tls » vaut « oui »"},
-        {"[serveur]\nhotte = ecole.lan\n", complet, "« machine.ini » ne peut pas être utilisé : la clé « hotte » n'est pas connue"},
-        {nullptr, "[serveur]\nhote ecole.lan\n", "« marivelle.ini » ne peut pas être utilisé : la ligne 2 n'a pas la forme « clé = valeur »"},
+        {nullptr, "[serveur]\nhote = ecole.lan\nbase = marivelle\n",
+         "« marivelle.ini » ne peut pas être utilisé : la clé « utilisateur » manque ou est vide"},
+        {nullptr, "[serveur]\nhote = ecole.lan\nbase = m\nutilisateur = u\nport = 65536\n",
+         "« marivelle.ini » ne peut pas être utilisé : la clé « port » doit être un nombre de 1 à 65535 (« 65536 »)"},
+        {"[serveur]\ntls = oui\n", "[serveur]\nhote = ecole.lan\nbase = m\nutilisateur = u\n",
+         "« machine.ini » ne peut pas être utilisé : la clé « tls » vaut « oui »"},
+        {"[serveur]\nhotte = ecole.lan\n", complet,
+         "« machine.ini » ne peut pas être utilisé : la clé « hotte » n'est pas connue"},
+        {nullptr, "[serveur]\nhote ecole.lan\n",
+         "« marivelle.ini » ne peut pas être utilisé : la ligne 2 n'a pas la forme « clé = valeur »"},
         {nullptr, "[serveur]\nhote = h\nbase = m\nutilisateur = u\nfichier_mot_de_passe = ouvert\n",
          "« marivelle.ini » ne peut pas être utilisé : le fichier « ouvert » nommé par la clé « fichier_mot_de_passe » peut être lu par d'autres"},
         {nullptr, "[serveur]\nhote = h\nbase = m\nutilisateur = u\nfichier_mot_de_passe = introuvable\n",
@@ -81,7 +88,8 @@ TEST(Configuration, ReadsTheServerOrNamesTheFileAndTheKeyThatCannotBeUsed) {
         } else {
             EXPECT_FALSE(lu.parametres);
             EXPECT_TRUE(lu.erreur.startsWith(QStringLiteral("Le fichier ") + erreur)) << lu.erreur.toStdString();
-            EXPECT_TRUE(lu.erreur.endsWith(QString::fromUtf8("restent enregistrés sur cet ordinateur, dans le dossier de la classe.")));
+            EXPECT_TRUE(
+                lu.erreur.endsWith(QString::fromUtf8("restent enregistrés sur cet ordinateur, dans le dossier de la classe.")));
         }
     }
 }

@@ -16,9 +16,18 @@
 
 namespace {
 EntreeJournal question(const QString& eleve, int i) {
-    return {.enseignant = QStringLiteral("Mme Léa O'Brien"), .eleve = eleve, .moment = Journal::momentUnique(), .typeExercice = 1,
-            .position = 1, .fait = Fait{i % 10, Operation::Multiplication, 7, (i % 10) * 7}, .reponse = QString::number((i % 10) * 7),
-            .justePremierCoup = true, .essais = 1, .msPremiere = 1200, .msFin = 1200, .operations = {}};
+    return {.enseignant = QStringLiteral("Mme Léa O'Brien"),
+            .eleve = eleve,
+            .moment = Journal::momentUnique(),
+            .typeExercice = 1,
+            .position = 1,
+            .fait = Fait{i % 10, Operation::Multiplication, 7, (i % 10) * 7},
+            .reponse = QString::number((i % 10) * 7),
+            .justePremierCoup = true,
+            .essais = 1,
+            .msPremiere = 1200,
+            .msFin = 1200,
+            .operations = {}};
 }
 
 // Waits for the test's word on the standard input.
@@ -33,8 +42,15 @@ int main(int argc, char** argv) {
     const QStringList a = application.arguments();
     if (a.size() != 7 && a.size() != 8) return 2;
     Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
-    const ParametresConnexion p{QStringLiteral("QPSQL"), a[3], a[1], a[2].toInt(), QStringLiteral("marivelle"), {},
-                                QStringLiteral("connect_timeout=2"), 0, {}};
+    const ParametresConnexion p{QStringLiteral("QPSQL"),
+                                a[3],
+                                a[1],
+                                a[2].toInt(),
+                                QStringLiteral("marivelle"),
+                                {},
+                                QStringLiteral("connect_timeout=2"),
+                                0,
+                                {}};
     Journal::installeFabrique([p](const QString&, const QString&) { return std::make_unique<MagasinSql>(p); }, a[4]);
     const QString eleve = a[5];
     const int exercices = a[6].toInt();
@@ -46,7 +62,8 @@ int main(int argc, char** argv) {
         for (int i = 0; i < Questions - 1; ++i) Journal::ecrit(question(eleve, i), {});
         Journal::attends();
         Journal::ecrit(question(eleve, Questions - 1), {});
-        Journal::ecritLigne({QUuid::createUuid().toString(QUuid::WithoutBraces), QStringLiteral("classe_de_Mme_Léa_O'Brien"),
+        Journal::ecritLigne({QUuid::createUuid().toString(QUuid::WithoutBraces),
+                             QStringLiteral("classe_de_Mme_Léa_O'Brien"),
                              {eleve, QStringLiteral("07/12/2026 09:00:00"), x, QStringLiteral("Tables")}});
         QElapsedTimer t;
         t.start();

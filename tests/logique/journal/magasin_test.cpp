@@ -21,15 +21,30 @@
 #include <sys/stat.h>
 
 namespace {
-const QString Lea = QStringLiteral("Mme Léa O'Brien"), Zoe = QStringLiteral("Zoé"), Robert = QStringLiteral("Robert'); DROP TABLE x;--");
+const QString Lea = QStringLiteral("Mme Léa O'Brien"), Zoe = QStringLiteral("Zoé"),
+              Robert = QStringLiteral("Robert'); DROP TABLE x;--");
 
-QString litAvecPython(const QString& fichier) { return python({QStringLiteral(MARIVELLE_DOSSIER_TESTS "/lit_journal.py"), fichier}); }
+QString litAvecPython(const QString& fichier) {
+    return python({QStringLiteral(MARIVELLE_DOSSIER_TESTS "/lit_journal.py"), fichier});
+}
 
 EntreeJournal exemple(const QString& eleve, qint64 moment) {
-    return {.enseignant = Lea, .eleve = eleve, .moment = moment, .typeExercice = 2, .position = 3,
-            .creature = Creature::Pirate, .tempsDeReponse = 15, .typeAide = 2, .aideUtilisee = true,
-            .fait = Fait{7, Operation::Multiplication, 8, 56}, .trou = 2, .reponse = QStringLiteral("9"), .essais = 2,
-            .msPremiere = 2500, .msFin = 4100, .operations = {}};
+    return {.enseignant = Lea,
+            .eleve = eleve,
+            .moment = moment,
+            .typeExercice = 2,
+            .position = 3,
+            .creature = Creature::Pirate,
+            .tempsDeReponse = 15,
+            .typeAide = 2,
+            .aideUtilisee = true,
+            .fait = Fait{7, Operation::Multiplication, 8, 56},
+            .trou = 2,
+            .reponse = QStringLiteral("9"),
+            .essais = 2,
+            .msPremiere = 2500,
+            .msFin = 4100,
+            .operations = {}};
 }
 
 // The same lines as lit_journal.py, from the server.
@@ -51,7 +66,9 @@ protected:
         base_ = ServeurPostgres::commun().nouvelleBase();
     }
     bool serveur() const { return QLatin1String(GetParam()) == QLatin1String("QPSQL"); }
-    ParametresConnexion parametres() const { return serveur() ? ServeurPostgres::commun().parametres(base_) : fichierSqlite(QStringLiteral("j.sqlite")); }
+    ParametresConnexion parametres() const {
+        return serveur() ? ServeurPostgres::commun().parametres(base_) : fichierSqlite(QStringLiteral("j.sqlite"));
+    }
     // The questions as the independent reader sees them.
     QString journal() const {
         return serveur() ? ServeurPostgres::commun().psql(base_, RequeteJournal) : litAvecPython(QStringLiteral("j.sqlite"));
@@ -59,7 +76,8 @@ protected:
     QString lignesResultats() const {
         const QString sql = QStringLiteral("SELECT count(*) FROM resultats");
         if (serveur()) return ServeurPostgres::commun().psql(base_, sql).trimmed();
-        return python({QStringLiteral("-c"), QStringLiteral("import sqlite3; print(sqlite3.connect('j.sqlite').execute('%1').fetchone()[0])").arg(sql)})
+        return python({QStringLiteral("-c"),
+                       QStringLiteral("import sqlite3; print(sqlite3.connect('j.sqlite').execute('%1').fetchone()[0])").arg(sql)})
             .trimmed();
     }
     QString base_;
@@ -105,16 +123,14 @@ TEST_P(MagasinSurDeuxBases, WhatGoesInComesBackAndARetryStoresNothingTwice) {
         m.ajouteLigne(ligne);
     }
     EXPECT_EQ(lignesResultats(), QStringLiteral("1"));
-    EXPECT_EQ(journal(),
-              QString::fromUtf8("Robert'); DROP TABLE x;--|1800000000000|2|7×8=56|9|0|2|2500|4100|0|2|1|0|3|2|15|\n"
-                                "Zoé|1800000000123|3|6+3=9||0|2|2500|4100|0|0|1|0|3|2|15|2+5=7:3,6+3=9:1,3+4=7:3\n"));
+    EXPECT_EQ(journal(), QString::fromUtf8("Robert'); DROP TABLE x;--|1800000000000|2|7×8=56|9|0|2|2500|4100|0|2|1|0|3|2|15|\n"
+                                           "Zoé|1800000000123|3|6+3=9||0|2|2500|4100|0|0|1|0|3|2|15|2+5=7:3,6+3=9:1,3+4=7:3\n"));
     {
         MagasinSql m(parametres());
         m.supprimeEleve(Lea, Zoe);
         m.supprimeEleve(Lea, QStringLiteral("Personne"));
     }
-    EXPECT_EQ(journal(),
-              QString::fromUtf8("Robert'); DROP TABLE x;--|1800000000000|2|7×8=56|9|0|2|2500|4100|0|2|1|0|3|2|15|\n"));
+    EXPECT_EQ(journal(), QString::fromUtf8("Robert'); DROP TABLE x;--|1800000000000|2|7×8=56|9|0|2|2500|4100|0|2|1|0|3|2|15|\n"));
     {
         // A fact beyond the quick read's packed ranges is read apart, after the rows that follow it.
         MagasinSql m(parametres());
@@ -161,7 +177,8 @@ TEST(Magasin, FailuresAreToldInFrenchAndLeaveTheFileAsItWas) {
         const char* fichier;
         const char* attendu;
     } cas[] = {
-        {"pas_une_base.sqlite", "Le journal des réponses « pas_une_base.sqlite » ne peut pas être ouvert : ce fichier n'est pas une base de données lisible."},
+        {"pas_une_base.sqlite",
+         "Le journal des réponses « pas_une_base.sqlite » ne peut pas être ouvert : ce fichier n'est pas une base de données lisible."},
         {"lien.sqlite", "Le journal des réponses « lien.sqlite » ne peut pas être ouvert : "},
         {"tube.sqlite", "ce n'est pas un fichier ordinaire mais un tube nommé"},
     };
@@ -191,7 +208,6 @@ TEST(Journal, RecorderKeepsEveryNamedQuestion) {
     ASSERT_EQ(lues.size(), 2);
     EXPECT_EQ(lues[1].moment, lues[0].moment + 2);  // the anonymous question took one moment
     EXPECT_EQ(QDateTime::fromMSecsSinceEpoch(lues[0].moment), QDateTime(QDate(2026, 12, 7), QTime(9, 0)));
-
 }
 
 // The outbox: records another program of this computer left there reach the server before a new
@@ -215,12 +231,27 @@ TEST(EnvoisDifferes, WaitingRecordsLeaveFirstAndADeliveryTriedWhileTheServerIsDo
     // The next test finds the server up (the writer is put back after each test).
     const auto fin = qScopeGuard([&] { serveur.demarre(); });
     envoie();
-    const auto ligne = [](int n) { return LigneResultat{QString::number(n), u("classe_de_Léa"), {u("Zoé"), u("07/12/2026 09:00:00"), n}}; };
-    const EntreeJournal e{.enseignant = u("Mme Léa O'Brien"), .eleve = u("Zoé"), .moment = 1'800'000'000'000, .typeExercice = 4,
-                          .position = 7, .creature = Creature::Requin, .tempsDeReponse = 15, .typeAide = 3, .aideUtilisee = true,
-                          .fait = {7, Operation::Multiplication, 8, 56}, .trou = 2, .reponse = u("9"), .essais = 6, .msPremiere = 2500,
-                          .msFin = 4100, .finCreature = true, .operations = {{{2, Operation::Addition, 5, 7}, ActionOperation::Laissee},
-                                                                             {{6, Operation::Addition, 3, 9}, ActionOperation::Intrus}}};
+    const auto ligne = [](int n) {
+        return LigneResultat{QString::number(n), u("classe_de_Léa"), {u("Zoé"), u("07/12/2026 09:00:00"), n}};
+    };
+    const EntreeJournal e{.enseignant = u("Mme Léa O'Brien"),
+                          .eleve = u("Zoé"),
+                          .moment = 1'800'000'000'000,
+                          .typeExercice = 4,
+                          .position = 7,
+                          .creature = Creature::Requin,
+                          .tempsDeReponse = 15,
+                          .typeAide = 3,
+                          .aideUtilisee = true,
+                          .fait = {7, Operation::Multiplication, 8, 56},
+                          .trou = 2,
+                          .reponse = u("9"),
+                          .essais = 6,
+                          .msPremiere = 2500,
+                          .msFin = 4100,
+                          .finCreature = true,
+                          .operations = {{{2, Operation::Addition, 5, 7}, ActionOperation::Laissee},
+                                         {{6, Operation::Addition, 3, 9}, ActionOperation::Intrus}}};
     differes.ajoute(ligne(1));
     differes.ajoute(e);
     Journal::ecritLigne(ligne(2));
@@ -288,8 +319,7 @@ TEST(Magasin, AFullDiskKeepsWhatWasStoredAndTwoProgramsLoseNothing) {
     Journal::attends();
     EXPECT_FALSE(QFile::exists(Journal::cheminEnAttente(Journal::cheminSqlite(Lea, QStringLiteral("./")))));
     MagasinSql m(fichierSqlite(Journal::cheminSqlite(Lea, QStringLiteral("./"))));
-    for (const QString& eleve : {Zoe, QStringLiteral("Yanis")})
-        EXPECT_EQ(m.entrees(Lea, eleve, 0).size(), questions);
+    for (const QString& eleve : {Zoe, QStringLiteral("Yanis")}) EXPECT_EQ(m.entrees(Lea, eleve, 0).size(), questions);
 }
 
 // The end of the program while another program holds the journal: it does not wait for the lock
@@ -305,7 +335,8 @@ TEST(Journal, TheEndOfTheProgramKeepsWhatALockHoldsForTheNextOpening) {
     const QString attente = Journal::cheminEnAttente(fichier);
     { MagasinSql m(fichierSqlite(fichier)); }
     QProcess verrou;
-    verrou.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(MARIVELLE_DOSSIER_TESTS "/tient_verrou.py"), fichier, QStringLiteral("ecriture")});
+    verrou.start(QStringLiteral("/usr/bin/python3"),
+                 {QStringLiteral(MARIVELLE_DOSSIER_TESTS "/tient_verrou.py"), fichier, QStringLiteral("ecriture")});
     ASSERT_TRUE(verrou.waitForReadyRead(20000));
     EXPECT_EQ(verrou.readLine().trimmed(), QByteArray("tenu"));
     EXPECT_EQ(dansUnEnfant([&] {
@@ -318,11 +349,12 @@ TEST(Journal, TheEndOfTheProgramKeepsWhatALockHoldsForTheNextOpening) {
     EXPECT_FALSE(verrou.waitForFinished(0));  // still held: the end did not wait for it
     QList<QByteArray> lignes = octetsDe(attente).split('\n');
     ASSERT_EQ(lignes.size(), 6);
-    EXPECT_EQ(lignes[0], QString::fromUtf8(
-                             R"({"aide":true,"bande":false,"creature":2,"eleve":"Zoé","enseignant":"Mme Léa O'Brien",)"
-                             R"("essais":2,"fait":[7,2,8,56],"finCreature":false,"juste":false,"moment":"1000","msFin":4100,)"
-                             R"("msPremiere":2500,"operations":[],"position":3,"reponse":"9","temps":15,"trou":2,"type":2,"typeAide":2})")
-                             .toUtf8());
+    EXPECT_EQ(lignes[0],
+              QString::fromUtf8(
+                  R"({"aide":true,"bande":false,"creature":2,"eleve":"Zoé","enseignant":"Mme Léa O'Brien",)"
+                  R"("essais":2,"fait":[7,2,8,56],"finCreature":false,"juste":false,"moment":"1000","msFin":4100,)"
+                  R"("msPremiere":2500,"operations":[],"position":3,"reponse":"9","temps":15,"trou":2,"type":2,"typeAide":2})")
+                  .toUtf8());
     const QByteArray coupee = lignes[2].left(40);
     lignes.insert(2, coupee);
     ecritOctets(attente, lignes.join('\n'));
@@ -332,14 +364,16 @@ TEST(Journal, TheEndOfTheProgramKeepsWhatALockHoldsForTheNextOpening) {
     Journal::nouvelleSession(Lea, classe);
     Journal::attends();
     QStringList moments;
-    for (const QString& l : litAvecPython(fichier).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) moments << l.section(QLatin1Char('|'), 1, 1);
+    for (const QString& l : litAvecPython(fichier).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        moments << l.section(QLatin1Char('|'), 1, 1);
     EXPECT_EQ(moments, QStringList({"1000", "1001", "1002", "1003", "1004"}));
     EXPECT_FALSE(QFile::exists(attente));
     EXPECT_EQ(octetsDe(attente + QStringLiteral(".lignes_abimees")), coupee + '\n');
     Journal::ditALEnseignant(classe);
     const QStringList vus = Messages::recueille();
     ASSERT_EQ(vus.size(), 1);
-    EXPECT_TRUE(vus[0].contains(QStringLiteral("1 ligne abîmée de « %1 » a été mise de côté dans « %1.lignes_abimees »").arg(attente)))
+    EXPECT_TRUE(
+        vus[0].contains(QStringLiteral("1 ligne abîmée de « %1 » a été mise de côté dans « %1.lignes_abimees »").arg(attente)))
         << vus[0].toStdString();
 }
 

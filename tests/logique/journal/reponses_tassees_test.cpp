@@ -36,8 +36,8 @@ TEST(ReponsesTassees, EveryFieldAtItsLimitsComesBackAsWritten) {
     for (const Cas& c : tous) {
         q.prepare("INSERT INTO journal_questions VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)");
         for (const QVariant& v : {QVariant(c.r.typeExercice), QVariant(c.r.position), QVariant(int(c.r.fait.operation)),
-                                 QVariant(int(c.r.justePremierCoup)), QVariant(int(c.r.finCreature)), QVariant(c.r.msFin),
-                                 QVariant(c.r.fait.gauche), QVariant(c.r.fait.droite), QVariant(c.r.fait.resultat)})
+                                  QVariant(int(c.r.justePremierCoup)), QVariant(int(c.r.finCreature)), QVariant(c.r.msFin),
+                                  QVariant(c.r.fait.gauche), QVariant(c.r.fait.droite), QVariant(c.r.fait.resultat)})
             q.addBindValue(v);
         ASSERT_TRUE(q.exec()) << q.lastError().text().toStdString();
     }

@@ -36,7 +36,11 @@ protected:
     ParametresConnexion parametres(const QString& base) { return serveur().parametres(base); }
     int compte(const QString& sql) { return serveur().psql(base_, sql).trimmed().toInt(); }
     // The results rows' exercise numbers, in the order the server took them.
-    QString exercices() { return serveur().psql(base_, QStringLiteral("SELECT string_agg(Exercice::text, ',' ORDER BY Id) FROM resultats")).trimmed(); }
+    QString exercices() {
+        return serveur()
+            .psql(base_, QStringLiteral("SELECT string_agg(Exercice::text, ',' ORDER BY Id) FROM resultats"))
+            .trimmed();
+    }
     // The journal's writer on the server through `p`, its outbox in the test's folder `sous`, every box answered.
     QString ecritSur(const ParametresConnexion& p, const QString& sous = QStringLiteral("local")) {
         Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
@@ -49,13 +53,18 @@ protected:
 };
 
 EntreeJournal question(const QString& eleve) {
-    return {.enseignant = QStringLiteral("Mme Léa O'Brien"), .eleve = eleve, .moment = Journal::momentUnique(), .typeExercice = 3,
-            .fait = Fait{7, Operation::Multiplication, 8, 56}, .reponse = QStringLiteral("56"),
+    return {.enseignant = QStringLiteral("Mme Léa O'Brien"),
+            .eleve = eleve,
+            .moment = Journal::momentUnique(),
+            .typeExercice = 3,
+            .fait = Fait{7, Operation::Multiplication, 8, 56},
+            .reponse = QStringLiteral("56"),
             .operations = {{Fait{2, Operation::Addition, 5, 7}, ActionOperation::Laissee}}};
 }
 
 LigneResultat ligne(int exercice) {
-    return {QUuid::createUuid().toString(QUuid::WithoutBraces), QStringLiteral("classe_de_Mme_Léa_O'Brien"),
+    return {QUuid::createUuid().toString(QUuid::WithoutBraces),
+            QStringLiteral("classe_de_Mme_Léa_O'Brien"),
             {QStringLiteral("Zoé"), QStringLiteral("07/12/2026 09:00:00"), exercice}};
 }
 
@@ -89,11 +98,11 @@ void dis(QProcess& p) {
 TEST_F(Serveur, TheProgramsRoleHasTheLeastPrivileges) {
     const QString role = QString::fromLatin1(ServeurPostgres::Role);
     serveur().psqlFichier(base_, QStringLiteral(MARIVELLE_SCRIPT_SERVEUR));  // run again: changes nothing
-    for (const char* sql : {"DROP TABLE resultats", "UPDATE resultats SET Bilan = ''", "CREATE TABLE t (x INTEGER)",
-                            "ALTER TABLE journal_questions ADD COLUMN x INTEGER", "DELETE FROM resultats",
-                            "DELETE FROM journal_questions", "DELETE FROM journal_operations", "DELETE FROM journal_eleves",
-                            "TRUNCATE journal_questions",
-                            "CREATE OR REPLACE FUNCTION marivelle_oublie_eleve(a TEXT, b TEXT) RETURNS VOID LANGUAGE sql AS ''"}) {
+    for (const char* sql :
+         {"DROP TABLE resultats", "UPDATE resultats SET Bilan = ''", "CREATE TABLE t (x INTEGER)",
+          "ALTER TABLE journal_questions ADD COLUMN x INTEGER", "DELETE FROM resultats", "DELETE FROM journal_questions",
+          "DELETE FROM journal_operations", "DELETE FROM journal_eleves", "TRUNCATE journal_questions",
+          "CREATE OR REPLACE FUNCTION marivelle_oublie_eleve(a TEXT, b TEXT) RETURNS VOID LANGUAGE sql AS ''"}) {
         SCOPED_TRACE(sql);
         EXPECT_THROW(serveur().psql(base_, QString::fromLatin1(sql), role), std::runtime_error);
     }
@@ -113,8 +122,9 @@ TEST_F(Serveur, TheScriptMigratesAnOlderServerInPlace) {
     const QString base = QStringLiteral("ancienne_%1").arg(QUuid::createUuid().toString(QUuid::Id128));
     serveur().psql(QStringLiteral("postgres"), QStringLiteral("CREATE DATABASE ") + base);
     serveur().psqlFichier(base, QStringLiteral(MARIVELLE_DOSSIER_TESTS "/serveur_postgresql_version2.sql"));
-    serveur().psql(base, QStringLiteral("INSERT INTO resultats (Nom_eleve, Classe, Identifiant) VALUES ('Zoé', 'classe_de_Léa', 'a');"
-                                        "INSERT INTO journal_eleves (enseignant, eleve) VALUES ('Mme Léa O''Brien', 'Ancien')"));
+    serveur().psql(base,
+                   QStringLiteral("INSERT INTO resultats (Nom_eleve, Classe, Identifiant) VALUES ('Zoé', 'classe_de_Léa', 'a');"
+                                  "INSERT INTO journal_eleves (enseignant, eleve) VALUES ('Mme Léa O''Brien', 'Ancien')"));
     EXPECT_TRUE(messageDe<ErreurJournal>([&] { MagasinSql m(parametres(base)); })
                     .endsWith(QString::fromUtf8("ses tables sont d'une version plus ancienne (schéma 2) : le technicien de "
                                                 "l'école relance le script serveur_postgresql.sql sur le serveur.")));
@@ -127,9 +137,10 @@ TEST_F(Serveur, TheScriptMigratesAnOlderServerInPlace) {
     EXPECT_EQ(m.eleves(QStringLiteral("Mme Léa O'Brien")), QStringList({QStringLiteral("Ancien"), QStringLiteral("Zoé")}));
     m.supprimeEleve(QStringLiteral("Mme Léa O'Brien"), QStringLiteral("Zoé"));
     EXPECT_EQ(m.eleves(QStringLiteral("Mme Léa O'Brien")), QStringList{QStringLiteral("Ancien")});
-    EXPECT_EQ(serveur().psql(base, QStringLiteral("SELECT string_agg(column_name || ' ' || character_maximum_length, ',' ORDER BY "
-                                                  "ordinal_position) FROM information_schema.columns WHERE table_name = "
-                                                  "'resultats' AND data_type = 'character varying'"))
+    EXPECT_EQ(serveur()
+                  .psql(base, QStringLiteral("SELECT string_agg(column_name || ' ' || character_maximum_length, ',' ORDER BY "
+                                             "ordinal_position) FROM information_schema.columns WHERE table_name = "
+                                             "'resultats' AND data_type = 'character varying'"))
                   .trimmed(),
               QStringLiteral("nom_eleve 255,date_debut 255,type_exercice 255,cas_particulier 255,aide 255,nombre_erreur 255,"
                              "temps_questions 255,date_fin 255,classe 255,identifiant 40,dossier 64"));
@@ -160,8 +171,9 @@ TEST_F(Serveur, TwoDataFoldersOnOneServerSeeOnlyTheirOwnPupils) {
     EXPECT_EQ(ecoleA.reponses(maitresse, 0, {1, 2}).size() + ecoleA.reponses(maitresse, 0, {0, 2}).size(), 3);
     ecoleA.supprimeEleve(maitresse, QStringLiteral("Zoé"));
     EXPECT_EQ(ecoleB.entrees(maitresse, QStringLiteral("Zoé"), 0).size(), 1);
-    EXPECT_EQ(serveur().psql(base_, QStringLiteral("SELECT string_agg(dossier, ',' ORDER BY dossier) FROM journal_eleves")).trimmed(),
-              QStringLiteral(",ecole-b,ecole-b"));
+    EXPECT_EQ(
+        serveur().psql(base_, QStringLiteral("SELECT string_agg(dossier, ',' ORDER BY dossier) FROM journal_eleves")).trimmed(),
+        QStringLiteral(",ecole-b,ecole-b"));
     EXPECT_EQ(serveur().psql(base_, QStringLiteral("SELECT Dossier FROM resultats")).trimmed(), QStringLiteral("ecole-b"));
 }
 
@@ -184,7 +196,8 @@ TEST_F(Serveur, EachConnectionFailureSaysWhatToPutRight) {
         QString raison;  // empty: connected
         bool avecTls = false;
     } cas[] = {
-        {QStringLiteral("hote = 127.0.0.1\nport = 1\nbase = b\nutilisateur = marivelle\n"), QStringLiteral("le serveur ne répond pas")},
+        {QStringLiteral("hote = 127.0.0.1\nport = 1\nbase = b\nutilisateur = marivelle\n"),
+         QStringLiteral("le serveur ne répond pas")},
         {QStringLiteral("hote = 127.0.0.1\nbase = inexistante\n") + tcp,
          QStringLiteral("la base de données « inexistante » n'existe pas sur le serveur (clé « base »")},
         {QStringLiteral("hote = 127.0.0.1\nbase = %1\nport = %2\nutilisateur = personne\n").arg(base_).arg(serveur().port()),
@@ -200,11 +213,14 @@ TEST_F(Serveur, EachConnectionFailureSaysWhatToPutRight) {
          QStringLiteral("le certificat de l'autorité de l'école manque sur cet ordinateur : PostgreSQL le cherche dans « ") +
              QFile::decodeName(::getpwuid(::getuid())->pw_dir) + QStringLiteral("/.postgresql/root.crt »"),  // as libpq finds it
          true},
-        {QStringLiteral("hote = localhost\ntls = verify-full\ncertificat_racine = %1/autre.crt\nbase = %2\n").arg(tls, base_) + tcp,
+        {QStringLiteral("hote = localhost\ntls = verify-full\ncertificat_racine = %1/autre.crt\nbase = %2\n").arg(tls, base_) +
+             tcp,
          QStringLiteral("le certificat du serveur n'est pas signé par l'autorité que connaît cet ordinateur"), true},
-        {QStringLiteral("hote = 127.0.0.1\ntls = verify-full\ncertificat_racine = %1/autorite.crt\nbase = %2\n").arg(tls, base_) + tcp,
+        {QStringLiteral("hote = 127.0.0.1\ntls = verify-full\ncertificat_racine = %1/autorite.crt\nbase = %2\n").arg(tls, base_) +
+             tcp,
          QStringLiteral("le certificat du serveur est fait pour « localhost » et non pour « 127.0.0.1 »"), true},
-        {QStringLiteral("hote = localhost\ntls = verify-full\ncertificat_racine = %1/autorite.crt\nbase = %2\n").arg(tls, base_) + tcp,
+        {QStringLiteral("hote = localhost\ntls = verify-full\ncertificat_racine = %1/autorite.crt\nbase = %2\n").arg(tls, base_) +
+             tcp,
          QString(), true},
     };
     for (const auto& c : cas) {
@@ -293,7 +309,8 @@ TEST_F(Serveur, ARecordRefusedForGoodIsSetAsideAndTheOthersGoOn) {
                                                     "les autres sont partis normalement :\n– une réponse de « zzz")))
         << vus[0].toStdString();
     EXPECT_TRUE(vus[0].contains(QString::fromUtf8("\n– le résultat de l'exercice 2 de « zzz")));
-    EXPECT_TRUE(vus[0].contains(QString::fromUtf8(" : un texte est trop long pour la base.\nRien n'est perdu"))) << vus[0].toStdString();
+    EXPECT_TRUE(vus[0].contains(QString::fromUtf8(" : un texte est trop long pour la base.\nRien n'est perdu")))
+        << vus[0].toStdString();
 }
 
 // A server that stops answering on an open connection (a proxy that holds the traffic between
@@ -316,8 +333,8 @@ TEST_F(Serveur, AServerThatHangsFreezesNothingAndLosesNothing) {
     EXPECT_LT(dureeMs([&] { EXPECT_THROW(lecteur.reponses(QStringLiteral("Mme Léa O'Brien")), ErreurJournal); }), 2500);
     EXPECT_LT(dureeMs([&] { EXPECT_THROW(MagasinSql{p}, ErreurJournal); }), 2500);
     QProcess ferme;
-    ferme.start(QStringLiteral(ECRIVAIN_JOURNAL), {p.hote, QString::number(p.port), base_, autre, QStringLiteral("Yanis"),
-                                                   QStringLiteral("1")});
+    ferme.start(QStringLiteral(ECRIVAIN_JOURNAL),
+                {p.hote, QString::number(p.port), base_, autre, QStringLiteral("Yanis"), QStringLiteral("1")});
     ASSERT_TRUE(ferme.waitForFinished(120000));
     EXPECT_EQ(ferme.exitCode(), 3);  // closed with its records kept
     EXPECT_EQ(EnvoisDifferes(autre).taille(), 11);
@@ -344,7 +361,8 @@ TEST_F(Serveur, ManyProgramsAtOnceLoseNothingEvenWhenTheServerStops) {
     const struct {
         const char* nom;
         bool panne, partagee;
-    } essais[] = {{"Sous charge", false, false}, {"Avec le serveur arrêté au milieu", true, false},
+    } essais[] = {{"Sous charge", false, false},
+                  {"Avec le serveur arrêté au milieu", true, false},
                   {"Une boîte partagée, serveur arrêté", true, true}};
     for (const auto& essai : essais) {
         SCOPED_TRACE(essai.nom);
@@ -355,8 +373,8 @@ TEST_F(Serveur, ManyProgramsAtOnceLoseNothingEvenWhenTheServerStops) {
         std::vector<std::unique_ptr<QProcess>> enfants;
         for (int n = 0; n < programmes; ++n) {
             auto p = std::make_unique<QProcess>();
-            QStringList arguments = {serveur().socket(), QString::number(serveur().port()), base, differes(n),
-                                     QStringLiteral("élève %1").arg(n), QString::number(exercices)};
+            QStringList arguments = {serveur().socket(), QString::number(serveur().port()), base,
+                                     differes(n),        QStringLiteral("élève %1").arg(n), QString::number(exercices)};
             if (essai.panne) arguments << QString::number(halte);
             p->start(QStringLiteral(ECRIVAIN_JOURNAL), arguments);
             ASSERT_TRUE(p->waitForStarted());
@@ -367,7 +385,8 @@ TEST_F(Serveur, ManyProgramsAtOnceLoseNothingEvenWhenTheServerStops) {
         const auto lit = [&](QProcess& p, int lignes) {
             const QDeadlineTimer fin(std::chrono::minutes(2));
             for (int i = 0; i < lignes; ++i) {
-                while (!p.canReadLine() && p.waitForReadyRead(int(std::max<qint64>(1, fin.remainingTime())))) {}
+                while (!p.canReadLine() && p.waitForReadyRead(int(std::max<qint64>(1, fin.remainingTime())))) {
+                }
                 const QByteArray l = p.readLine().trimmed();
                 ASSERT_FALSE(l.isEmpty()) << p.readAllStandardError().toStdString();
                 attentes.push_back(l.toInt());
@@ -401,7 +420,8 @@ TEST_F(Serveur, ManyProgramsAtOnceLoseNothingEvenWhenTheServerStops) {
         }
         if (essai.partagee) {
             ParametresConnexion p = parametres(base);
-            Journal::installeFabrique([p](const QString&, const QString&) { return std::make_unique<MagasinSql>(p); }, differes(0));
+            Journal::installeFabrique([p](const QString&, const QString&) { return std::make_unique<MagasinSql>(p); },
+                                      differes(0));
             Journal::attends();
         }
         EXPECT_EQ(attentes.size(), std::size_t(programmes * exercices));

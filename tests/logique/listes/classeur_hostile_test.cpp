@@ -22,8 +22,7 @@ const QStringList Niveaux = {"cp", "ce1", "ce2", "cm1", "cm2", "college"};
 QByteArray fois(const QByteArray& motif, int n) { return motif.repeated(n); }
 
 QByteArray cellule(const QByteArray& texte, const QByteArray& attributs = {}) {
-    return "<table:table-cell" + attributs + " office:value-type=\"string\"><text:p>" + texte +
-           "</text:p></table:table-cell>";
+    return "<table:table-cell" + attributs + " office:value-type=\"string\"><text:p>" + texte + "</text:p></table:table-cell>";
 }
 
 QByteArray rangee(const QByteArray& cellules, const QByteArray& attributs = {}) {
@@ -34,15 +33,16 @@ const QByteArray Entete = rangee(cellule("Prénom") + cellule("Nom") + cellule("
 const QByteArray Eleve = rangee(cellule("Léa") + cellule("Martin") + cellule("CE1"));
 
 void ecritOds(const QString& nom, const QByteArray& rangees) {
-    const QByteArray contenu =
-        "<?xml version=\"1.0\" encoding=\"UTF-8\"?><office:document-content "
-        "xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
-        "xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\" "
-        "xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\"><office:body><office:spreadsheet>"
-        "<table:table table:name=\"Élèves\">" + rangees + "</table:table></office:spreadsheet></office:body>"
-        "</office:document-content>";
-    ArchiveZipEcriture::remplace(nom, {}, {{"mimetype", "application/vnd.oasis.opendocument.spreadsheet"},
-                                           {"content.xml", contenu}});
+    const QByteArray contenu = "<?xml version=\"1.0\" encoding=\"UTF-8\"?><office:document-content "
+                               "xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
+                               "xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\" "
+                               "xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\"><office:body><office:spreadsheet>"
+                               "<table:table table:name=\"Élèves\">" +
+                               rangees +
+                               "</table:table></office:spreadsheet></office:body>"
+                               "</office:document-content>";
+    ArchiveZipEcriture::remplace(nom, {},
+                                 {{"mimetype", "application/vnd.oasis.opendocument.spreadsheet"}, {"content.xml", contenu}});
 }
 
 QByteArray ligneXlsx(const QByteArray& cellules, const QByteArray& attributs = {}) {
@@ -99,8 +99,7 @@ TEST(ClasseurHostile, NestingRepeatsAndHugeReferencesAreRefusedWithinTheirBounds
     const char* longue = "a une cellule de plus de 5\u00A0000 caractères";
     const char* texte = "contient bien trop de texte";
     const QByteArray cent = QByteArray("<c t=\"s\"><v>0</v></c>").repeated(10);
-    const QByteArray grandesCellules =
-        cellule("<text:s text:c=\"3999\"/>x", " table:number-columns-repeated=\"200\"");
+    const QByteArray grandesCellules = cellule("<text:s text:c=\"3999\"/>x", " table:number-columns-repeated=\"200\"");
     const struct {
         const char* fichier;
         QByteArray lignes;
@@ -108,12 +107,12 @@ TEST(ClasseurHostile, NestingRepeatsAndHugeReferencesAreRefusedWithinTheirBounds
         const char* raison;  // null: the list is read
     } cas[] = {
         // Nested 200,000 deep: row groups, text spans, rich-text runs.
-        {"groupes.ods", fois("<table:table-row-group>", 200000) + Eleve + fois("</table:table-row-group>", 200000), {},
-         imbrique},
+        {"groupes.ods", fois("<table:table-row-group>", 200000) + Eleve + fois("</table:table-row-group>", 200000), {}, imbrique},
         {"spans.ods", rangee(cellule(fois("<text:span>", 200000) + "x" + fois("</text:span>", 200000))), {}, imbrique},
-        {"runs.xlsx", ligneXlsx("<c t=\"inlineStr\"><is>" + fois("<r>", 200000) + "<t>x</t>" + fois("</r>", 200000) +
-                                "</is></c>"),
-         {}, imbrique},
+        {"runs.xlsx",
+         ligneXlsx("<c t=\"inlineStr\"><is>" + fois("<r>", 200000) + "<t>x</t>" + fois("</r>", 200000) + "</is></c>"),
+         {},
+         imbrique},
         // Counts that would multiply a few bytes into gigabytes.
         {"espaces.ods", rangee(cellule("<text:s text:c=\"2000000000\"/>")), {}, longue},
         {"lignes.ods", Entete + rangee(cellule("x"), " table:number-rows-repeated=\"2000000000\""), {}, lignes},
@@ -126,9 +125,10 @@ TEST(ClasseurHostile, NestingRepeatsAndHugeReferencesAreRefusedWithinTheirBounds
         {"ligne.xlsx", ligneXlsx("<c><v>1</v></c>", " r=\"99999999999\""), {}, lignes},
         // An ordinary sheet: its grid's empty rows and cells repeated to the end are never made.
         {"ordinaire.ods",
-         Entete + Eleve + rangee("<table:table-cell table:number-columns-repeated=\"16384\"/>",
-                                 " table:number-rows-repeated=\"1048574\""),
-         {}, nullptr},
+         Entete + Eleve +
+             rangee("<table:table-cell table:number-columns-repeated=\"16384\"/>", " table:number-rows-repeated=\"1048574\""),
+         {},
+         nullptr},
     };
     for (const auto& c : cas) {
         SCOPED_TRACE(c.fichier);
@@ -138,8 +138,7 @@ TEST(ClasseurHostile, NestingRepeatsAndHugeReferencesAreRefusedWithinTheirBounds
     }
     // A comment as long as a part: the XML parser would keep it whole.
     ecritOds("commentaire.ods", Entete + "<!--" + QByteArray(20 << 20, ' ') + "-->" + Eleve);
-    EXPECT_EQ(litDansUnEnfant("commentaire.ods"),
-              BornesClasseur::texte(BornesClasseur::Refus::Illisible, "commentaire.ods"));
+    EXPECT_EQ(litDansUnEnfant("commentaire.ods"), BornesClasseur::texte(BornesClasseur::Refus::Illisible, "commentaire.ods"));
 }
 
 TEST(ClasseurHostile, CellReferencesSaturateBeyondAnySheet) {
@@ -147,16 +146,16 @@ TEST(ClasseurHostile, CellReferencesSaturateBeyondAnySheet) {
     const struct {
         const char* texte;
         int ligne, colonne;
-    } cas[] = {{"B12", 12, 2}, {"XFD1048576", 1048576, 16384}, {"12", 12, 0}, {"", 0, 0},
-               {"ZZZZZZZZZZ99999999999", m, m}, {"AAAAAAAAAAAAAAAAAAAA1", 1, m}};
+    } cas[] = {{"B12", 12, 2}, {"XFD1048576", 1048576, 16384},  {"12", 12, 0},
+               {"", 0, 0},     {"ZZZZZZZZZZ99999999999", m, m}, {"AAAAAAAAAAAAAAAAAAAA1", 1, m}};
     for (const auto& c : cas) {
         const FeuilleXlsx::Reference r = FeuilleXlsx::reference(c.texte);
         EXPECT_EQ(std::pair(r.ligne, r.colonne), std::pair(c.ligne, c.colonne)) << c.texte;
     }
     // The results workbook's items, nested as deep, are read without recursion.
     pugi::xml_document document;
-    ASSERT_TRUE(XmlXlsx::lit(document, "<si>" + fois("<r>", 200000) + "<t>x</t><rPh><t>y</t></rPh>" +
-                                           fois("</r>", 200000) + "</si>"));
+    ASSERT_TRUE(
+        XmlXlsx::lit(document, "<si>" + fois("<r>", 200000) + "<t>x</t><rPh><t>y</t></rPh>" + fois("</r>", 200000) + "</si>"));
     EXPECT_EQ(XmlXlsx::texteRiche(document.document_element()), "x");
 }
 

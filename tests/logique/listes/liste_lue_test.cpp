@@ -51,19 +51,31 @@ TEST(TableauCsv, QuotesSeparatorsAndEncodingsAreRead) {
     EXPECT_EQ(TableauCsv::lit("Léa\r\n"), QList<QStringList>({{"Léa"}}));
     // UTF-8 with or without its mark, else Windows-1252 (œ and ’ included), decided line by line;
     // UTF-16 after its mark.
-    const std::pair<QByteArray, const char*> textes[] = {
-        {"\xEF\xBB\xBFZo\xC3\xA9 \xC5\x93 \xE2\x80\x99", "Zoé œ ’"},
-        {"Zo\xC3\xA9 \xC5\x93 \xE2\x80\x99", "Zoé œ ’"},
-        {"Zo\xE9 \x9C \x92", "Zoé œ ’"},
-        {"\xEF\xBB\xBFL\xC3\xA9" "a\r\nZo\xE9\r\nMa\xC3\xABl", "Léa\r\nZoé\r\nMaël"},
-        {QByteArray("\xFF\xFEL\0\xE9\0" "a\0\n\0\x53\x01", 12), "Léa\nœ"},
-        {QByteArray("\xFE\xFF\0L\0\xE9\0" "a\0\n\x01\x53", 12), "Léa\nœ"}};
+    const std::pair<QByteArray, const char*> textes[] = {{"\xEF\xBB\xBFZo\xC3\xA9 \xC5\x93 \xE2\x80\x99", "Zoé œ ’"},
+                                                         {"Zo\xC3\xA9 \xC5\x93 \xE2\x80\x99", "Zoé œ ’"},
+                                                         {"Zo\xE9 \x9C \x92", "Zoé œ ’"},
+                                                         {"\xEF\xBB\xBFL\xC3\xA9"
+                                                          "a\r\nZo\xE9\r\nMa\xC3\xABl",
+                                                          "Léa\r\nZoé\r\nMaël"},
+                                                         {QByteArray("\xFF\xFEL\0\xE9\0"
+                                                                     "a\0\n\0\x53\x01",
+                                                                     12),
+                                                          "Léa\nœ"},
+                                                         {QByteArray("\xFE\xFF\0L\0\xE9\0"
+                                                                     "a\0\n\x01\x53",
+                                                                     12),
+                                                          "Léa\nœ"}};
     for (const auto& [octets, texte] : textes) EXPECT_EQ(TableauCsv::decode(octets), u(texte)) << octets.toHex().toStdString();
     // No text: a byte Windows-1252 leaves unassigned, a control, UTF-16 without its mark or with a broken pair.
-    const std::pair<QByteArray, int> illisibles[] = {{"L\xC3\xA9" "a\nZo\xE9\nx\x81y\n", 3},
+    const std::pair<QByteArray, int> illisibles[] = {{"L\xC3\xA9"
+                                                      "a\nZo\xE9\nx\x81y\n",
+                                                      3},
                                                      {"Zo\xC3\xA9\r\n\x01\r\n", 2},
                                                      {QByteArray("L\0\xE9\0", 4), 1},
-                                                     {QByteArray("\xFF\xFEL\0\n\0\x00\xD8" "a\0", 10), 2}};
+                                                     {QByteArray("\xFF\xFEL\0\n\0\x00\xD8"
+                                                                 "a\0",
+                                                                 10),
+                                                      2}};
     for (const auto& [octets, ligne] : illisibles) {
         try {
             TableauCsv::decode(octets);
@@ -80,11 +92,9 @@ TEST(ListeLue, ColumnsAreFoundByTheirHeadersOrByTheirContents) {
         QStringList attendu;
     };
     const Cas cas[] = {
-        {"Prénom;Nom;Niveau\r\nLéa;Martin;CE1\r\n\r\nZoé;N'Diaye;\r\n",
-         {u("2:Léa Martin/CE1"), u("4:Zoé N'Diaye/")}},
+        {"Prénom;Nom;Niveau\r\nLéa;Martin;CE1\r\n\r\nZoé;N'Diaye;\r\n", {u("2:Léa Martin/CE1"), u("4:Zoé N'Diaye/")}},
         // Another order, capitals, other words, columns that are not read.
-        {"NOM;PRENOM;PRENOM 2;DATE DE NAISSANCE;CLASSE\nMARTIN;Léa;Rose;01/02/2018;cm1\n",
-         {u("2:Léa MARTIN/cm1")}},
+        {"NOM;PRENOM;PRENOM 2;DATE DE NAISSANCE;CLASSE\nMARTIN;Léa;Rose;01/02/2018;cm1\n", {u("2:Léa MARTIN/cm1")}},
         {"N°,Nom de famille,Prénom(s),Niveau de classe\n1,Côté,Noémie,CE 2\n", {u("2:Noémie Côté/CE 2")}},
         // The whole name in one column; of several columns of a kind the first counts ("Nom d'usage" not).
         {"Élève;Classe\n  Léa   Martin ;Collège\n", {u("2:Léa Martin/Collège")}},
@@ -109,19 +119,24 @@ TEST(ListeLue, ColumnsAreFoundByTheirHeadersOrByTheirContents) {
 }
 
 TEST(ListeLue, LevelsAreRecognisedWhateverTheirSpelling) {
-    const std::pair<const char*, const char*> cas[] = {{"CE1", "ce1"},   {"ce 1", "ce1"}, {" Cm2 ", "cm2"},
-                                                       {"Collège", "college"}, {"6e", "college"},
-                                                       {"CP", "cp"},     {"ce3", ""},     {"", ""}};
-    for (const auto& [texte, niveau] : cas)
-        EXPECT_EQ(ListeLue::niveauReconnu(u(texte), Niveaux), QString(niveau)) << texte;
+    const std::pair<const char*, const char*> cas[] = {{"CE1", "ce1"},    {"ce 1", "ce1"},
+                                                       {" Cm2 ", "cm2"},  {"Collège", "college"},
+                                                       {"6e", "college"}, {"CP", "cp"},
+                                                       {"ce3", ""},       {"", ""}};
+    for (const auto& [texte, niveau] : cas) EXPECT_EQ(ListeLue::niveauReconnu(u(texte), Niveaux), QString(niveau)) << texte;
 }
 
 TEST(ListeLue, TheFirstSheetOfAWorkbookIsRead) {
     DossierTemporaire dossier;
     // Gaps and equal neighbours: repeated cells and rows in an .ods (made by hand, a million empty rows at its end).
-    const QList<QStringList> lignes = {{u("Prénom"), "Nom", "", "", "Classe"}, {u("Anaïs"), "D'Arc", "", "", "ce2"}, {}, {},
-                                       {u("Maël"), u("Le  Guénnec")},         {"Martin", "Martin", "", "", "cm1"},
-                                       {"Martin", "Martin", "", "", "cm1"},   {"", "Seul", "", "", "cp"}};
+    const QList<QStringList> lignes = {{u("Prénom"), "Nom", "", "", "Classe"},
+                                       {u("Anaïs"), "D'Arc", "", "", "ce2"},
+                                       {},
+                                       {},
+                                       {u("Maël"), u("Le  Guénnec")},
+                                       {"Martin", "Martin", "", "", "cm1"},
+                                       {"Martin", "Martin", "", "", "cm1"},
+                                       {"", "Seul", "", "", "cp"}};
     const QStringList attendu = {u("2:Anaïs D'Arc/ce2"), u("5:Maël Le Guénnec/"), "6:Martin Martin/cm1", "7:Martin Martin/cm1",
                                  "8:Seul/cp"};
     for (const QString fichier : {"liste.xlsx", "liste.ods"}) {
@@ -139,8 +154,9 @@ TEST(ListeLue, TheFirstSheetOfAWorkbookIsRead) {
         {"faux.ods", "Le fichier « faux.ods » n'est pas un classeur lisible : la liste n'a pas été lue."},
         {"ancien.xls", "Le classeur « ancien.xls » est dans l'ancien format .xls, qui n'est pas lu : enregistrez-le "
                        "en .xlsx, .ods ou .csv depuis votre tableur."},
-        {"photo.csv", "Le fichier « photo.csv » n'est pas une liste d'élèves en texte (CSV) ni un classeur .xlsx ou "
-                      ".ods : sa ligne 1 n'est ni du texte UTF-8, ni du Windows-1252, ni de l'UTF-16. La liste n'a pas été lue."}};
+        {"photo.csv",
+         "Le fichier « photo.csv » n'est pas une liste d'élèves en texte (CSV) ni un classeur .xlsx ou "
+         ".ods : sa ligne 1 n'est ni du texte UTF-8, ni du Windows-1252, ni de l'UTF-16. La liste n'a pas été lue."}};
     for (const auto& [fichier, raison] : faux) {
         try {
             ListeLue::lit(fichier, Niveaux);

@@ -26,9 +26,9 @@ const QList<ReponseResumee>& classeSimulee() {
     static const QList<ReponseResumee> reponses = [] {
         DossierTemporaire dossier;
         QProcess p;
-        p.start(QStringLiteral("/usr/bin/python3"), {simulation(), QStringLiteral("classe.sqlite"), QStringLiteral("--eleves"),
-                                                     QStringLiteral("20"), QStringLiteral("--jours"), QStringLiteral("120"),
-                                                     QStringLiteral("--graine"), QStringLiteral("7")});
+        p.start(QStringLiteral("/usr/bin/python3"),
+                {simulation(), QStringLiteral("classe.sqlite"), QStringLiteral("--eleves"), QStringLiteral("20"),
+                 QStringLiteral("--jours"), QStringLiteral("120"), QStringLiteral("--graine"), QStringLiteral("7")});
         p.waitForFinished(BorneAttenteMs);
         ParametresConnexion parametres;
         parametres.base = QStringLiteral("classe.sqlite");
@@ -52,7 +52,8 @@ const ParametresMemoire& parametresSimules() {
 class Memoire : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!QFileInfo::exists(simulation())) GTEST_SKIP() << "la simulation d'élèves est absente : " << simulation().toStdString();
+        if (!QFileInfo::exists(simulation()))
+            GTEST_SKIP() << "la simulation d'élèves est absente : " << simulation().toStdString();
     }
 };
 
@@ -77,8 +78,8 @@ TEST_F(Memoire, PractisingAFactRaisesTheRestOfItsFamily) {
         reponses.append(reponse(QStringLiteral("Léo"), Rentree + j * Jour, {3, Operation::Multiplication, 9, 27}, true, 2500));
     }
     const ModeleMemoire modele(parametresSimules(), reponses);
-    for (const Fait& parent : {Fait{8, Operation::Multiplication, 7, 56}, Fait{56, Operation::Division, 8, 7},
-                               Fait{56, Operation::Division, 7, 8}}) {
+    for (const Fait& parent :
+         {Fait{8, Operation::Multiplication, 7, 56}, Fait{56, Operation::Division, 8, 7}, Fait{56, Operation::Division, 7, 8}}) {
         SCOPED_TRACE(parent.cle().toStdString());
         const double zoe = modele.prediction(QStringLiteral("Zoé"), parent, Rentree + 6 * Jour);
         const double leo = modele.prediction(QStringLiteral("Léo"), parent, Rentree + 6 * Jour);
@@ -88,13 +89,16 @@ TEST_F(Memoire, PractisingAFactRaisesTheRestOfItsFamily) {
 
 TEST_F(Memoire, APupilsTypingTimeIsSetAside) {
     // Two pupils who know the same facts and think as fast; Lou types three times slower.
-    const QList<Fait> faits{{2, Operation::Addition, 3, 5}, {7, Operation::Addition, 8, 15}, SeptFoisHuit,
-                            {6, Operation::Multiplication, 9, 54}, {4, Operation::Multiplication, 5, 20}};
+    const QList<Fait> faits{{2, Operation::Addition, 3, 5},
+                            {7, Operation::Addition, 8, 15},
+                            SeptFoisHuit,
+                            {6, Operation::Multiplication, 9, 54},
+                            {4, Operation::Multiplication, 5, 20}};
     QList<ReponseResumee> vif, lent;
     for (int i = 0; i < 100; ++i) {
         const Fait& f = faits[i % faits.size()];
         const int touches = QString::number(f.resultat).size() + 1;  // the digits and the validation
-        const int reflexion = 600 + (i * 7919) % 3000;              // spread out, the same for both
+        const int reflexion = 600 + (i * 7919) % 3000;               // spread out, the same for both
         const bool juste = (i * 31) % 7 != 0;
         const qint64 moment = Rentree + (i / 10) * Jour + (i % 10) * 10000;
         vif.append(reponse(QStringLiteral("Ana"), moment, f, juste, reflexion + 300 * touches));

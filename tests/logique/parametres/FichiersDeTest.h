@@ -21,23 +21,45 @@ inline QString cheminEnseignant() { return Classe + NomsDossier::parametrageEnse
 // Exercise 1: times and complements; exercise 2: negative numbers and every option;
 // exercise 3: the odd one out with the sharks and no strip.
 inline QList<ExerciseSettings> troisExercices() {
-    return {{.TypeExercice = 1, .tables = {EntreeTable::table(5, 1, 10, 2), EntreeTable::complement(10, 0)}, .CasDoublesCarres = true,
-             .CasSuccesseurs = true, .AvecPirate = true, .TempsDeReponse = 12, .NombreDeQuestions = 15, .TypeAide = 0, .BandeNumerique = 2},
+    return {{.TypeExercice = 1,
+             .tables = {EntreeTable::table(5, 1, 10, 2), EntreeTable::complement(10, 0)},
+             .CasDoublesCarres = true,
+             .CasSuccesseurs = true,
+             .AvecPirate = true,
+             .TempsDeReponse = 12,
+             .NombreDeQuestions = 15,
+             .TypeAide = 0,
+             .BandeNumerique = 2},
             {.TypeExercice = 2,
              .tables = {EntreeTable::table(-3, -5, 5, 1), EntreeTable::complement(-20, 3), EntreeTable::table(7, 0, 9, 3)},
-             .OptionTableDansOrdre = true, .OptionGrandeOperandeAGauche = true, .OptionNombresRelatifs = true, .TempsDeReponse = 8,
-             .NombreDeQuestions = 20, .TypeAide = 2, .BandeNumerique = 9},
-            {.TypeExercice = 3, .tables = {EntreeTable::table(2, 1, 10, 0)}, .CasSuccesseurs = true, .OptionNombresRelatifs = true,
+             .OptionTableDansOrdre = true,
+             .OptionGrandeOperandeAGauche = true,
+             .OptionNombresRelatifs = true,
+             .TempsDeReponse = 8,
+             .NombreDeQuestions = 20,
+             .TypeAide = 2,
+             .BandeNumerique = 9},
+            {.TypeExercice = 3,
+             .tables = {EntreeTable::table(2, 1, 10, 0)},
+             .CasSuccesseurs = true,
+             .OptionNombresRelatifs = true,
              .NombreDeQuestions = 5}};
 }
 
 // The exercise held by the shared state, in the form the writers take.
 inline ExerciseSettings exerciceCharge(const SharedState& e) {
-    ExerciseSettings x{.TypeExercice = e.TypeExercice, .tables = {}, .CasDoublesCarres = e.CasDoublesCarres,
-                       .CasSuccesseurs = e.CasSuccesseurs, .OptionTableDansOrdre = e.OptionTableDansOrdre,
-                       .OptionGrandeOperandeAGauche = e.OptionGrandeOperandeAGauche, .OptionNombresRelatifs = e.OptionNombresRelatifs,
-                       .AvecPirate = e.AvecPirate, .TempsDeReponse = e.TempsDeReponse, .NombreDeQuestions = e.NombreDeQuestions,
-                       .TypeAide = e.TypeAide, .BandeNumerique = e.BandeNumerique};
+    ExerciseSettings x{.TypeExercice = e.TypeExercice,
+                       .tables = {},
+                       .CasDoublesCarres = e.CasDoublesCarres,
+                       .CasSuccesseurs = e.CasSuccesseurs,
+                       .OptionTableDansOrdre = e.OptionTableDansOrdre,
+                       .OptionGrandeOperandeAGauche = e.OptionGrandeOperandeAGauche,
+                       .OptionNombresRelatifs = e.OptionNombresRelatifs,
+                       .AvecPirate = e.AvecPirate,
+                       .TempsDeReponse = e.TempsDeReponse,
+                       .NombreDeQuestions = e.NombreDeQuestions,
+                       .TypeAide = e.TypeAide,
+                       .BandeNumerique = e.BandeNumerique};
     for (int i = 2; i + 3 <= e.DernierIndiceTables; i += 4)
         x.tables << EntreeTable{e.Tables[i], e.Tables[i + 1], e.Tables[i + 2], e.Tables[i + 3]};
     return x;

@@ -19,7 +19,9 @@ const QByteArray UnExercice = cp1252(
     "[Temps de réponse (en secondes)] \r\nquelques - secondes\r\n\r\n"
     "[Nombre de questions posées par exercice] \r\nQUESTIONS - questions\r\n");
 
-QString echecDe(DossierDeClasse& classe) { return messageDe([&] { classe.charge(); }); }
+QString echecDe(DossierDeClasse& classe) {
+    return messageDe([&] { classe.charge(); });
+}
 // A class folder with the teacher's file.
 struct LitParametresAbimes : ::testing::Test {
     void SetUp() override { classe.enseignantSans(); }

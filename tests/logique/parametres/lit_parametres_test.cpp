@@ -68,8 +68,12 @@ TEST(LitParametres, HandWrittenFileReadsWordsNegativesAndMissingLines) {
     const ExerciseSettings attendu{.TypeExercice = 4,
                                    .tables = {EntreeTable::table(6, -5, 5, 0), EntreeTable::complement(100, 1),
                                               EntreeTable::table(-2, -10, -1, 2), EntreeTable::table(9, 1, 10, -1)},
-                                   .CasDoublesCarres = true, .CasSuccesseurs = true, .TempsDeReponse = 7, .NombreDeQuestions = 25,
-                                   .TypeAide = 2, .BandeNumerique = 10};
+                                   .CasDoublesCarres = true,
+                                   .CasSuccesseurs = true,
+                                   .TempsDeReponse = 7,
+                                   .NombreDeQuestions = 25,
+                                   .TypeAide = 2,
+                                   .BandeNumerique = 10};
     EXPECT_EQ(exerciceCharge(classe.etat), attendu);
     EXPECT_EQ(classe.etat.UneFoisSequenceFinie, 2);
     EXPECT_EQ(classe.etat.Retroaction, 1);

@@ -70,7 +70,10 @@ TEST(Guidage, EachStepSaysWhatToChooseAndWhyTheRestIsGrey) {
 }
 
 TEST(EntreesTables, TexteEtRelectureDesEntrees) {
-    struct Cas { EntreeTable entree; const char* texte; };
+    struct Cas {
+        EntreeTable entree;
+        const char* texte;
+    };
     const Cas cas[] = {
         {EntreeTable::table(5, 1, 10, 2), "(x) table de 5 sur [1..10]"},
         {EntreeTable::table(-5, -30, -2, 3), "(/) table de -5 sur [-30..-2]"},
@@ -97,11 +100,24 @@ ChoixExercice choixDe(QList<EntreeCochee> entrees) {
 // What is written for an exercise is what comes back when it is clicked in the list.
 TEST(ExerciceParametre, UnExerciceRevientAvecSesValeurs) {
     const ChoixExercice cas[] = {
-        {.type = 2, .entrees = {{u("(/) table de -5 sur [-30..-2]")}, {u("(+) compléments à -7")}}, .successeurs = true,
-         .nombresRelatifs = true, .temps = ChoixExercice::Temps::Requin, .tempsRequin = 25, .aide = 0, .bande = true, .valeurBande = 99},
-        {.type = 3, .entrees = {{u("(x) table de 5 sur [1..10]")}, {u("(x) table de 6 sur [1..10]")}}, .doubles = true,
-         .tablesDansOrdre = true, .grandeOperandeAGauche = true, .temps = ChoixExercice::Temps::Pirate, .tempsPirate = 180,
-         .questions = 100, .aide = 2},
+        {.type = 2,
+         .entrees = {{u("(/) table de -5 sur [-30..-2]")}, {u("(+) compléments à -7")}},
+         .successeurs = true,
+         .nombresRelatifs = true,
+         .temps = ChoixExercice::Temps::Requin,
+         .tempsRequin = 25,
+         .aide = 0,
+         .bande = true,
+         .valeurBande = 99},
+        {.type = 3,
+         .entrees = {{u("(x) table de 5 sur [1..10]")}, {u("(x) table de 6 sur [1..10]")}},
+         .doubles = true,
+         .tablesDansOrdre = true,
+         .grandeOperandeAGauche = true,
+         .temps = ChoixExercice::Temps::Pirate,
+         .tempsPirate = 180,
+         .questions = 100,
+         .aide = 2},
         {.type = 4, .entrees = {{u("(-) compléments à 10")}}, .bande = true, .valeurBande = 9},
     };
     for (const ChoixExercice& c : cas) {
@@ -135,15 +151,17 @@ TEST(ExerciceParametre, SuccesseursEtDoublesSelonLesTables) {
         const char* entree;
         bool doubles;
         const char* refus;
-    } cas[] = {{"(+) table de 10 sur [1..10]", false, "successeurs"}, {"(+) table de 9 sur [1..10]", false, nullptr},
-               {"(x) table de 12 sur [1..10]", true, "doubles"}, {"(x) table de 10 sur [1..10]", true, nullptr}};
+    } cas[] = {{"(+) table de 10 sur [1..10]", false, "successeurs"},
+               {"(+) table de 9 sur [1..10]", false, nullptr},
+               {"(x) table de 12 sur [1..10]", true, "doubles"},
+               {"(x) table de 10 sur [1..10]", true, nullptr}};
     for (const auto& c : cas) {
         ChoixExercice choix = choixDe({{u(c.entree)}});
         (c.doubles ? choix.doubles : choix.successeurs) = true;
         const QString refus = ExerciceParametre::construit(choix).refus;
-        EXPECT_EQ(refus, c.refus ? u("Vu les tables que vous avez sélectionnées, il n'est pas possible d'utiliser les ") +
-                                       c.refus + "."
-                                 : QString())
+        EXPECT_EQ(refus,
+                  c.refus ? u("Vu les tables que vous avez sélectionnées, il n'est pas possible d'utiliser les ") + c.refus + "."
+                          : QString())
             << c.entree;
     }
 }
@@ -155,10 +173,10 @@ const QByteArray U39 = QByteArray(39, '_') + "\r\n";
 TEST(ExercicesEnseignant, UnAncienFichierAuxLignesVidesEnTropSeCharge) {
     DossierTemporaire dossier;
     ecritOctets("ancien.txt", D69 + "Fichier de param\xe9trage pour Martin\r\n" + D69 +
-                                  "\r\n(2)\r\n\r\n***Sauvegarde du profil***\r\n* 2 - oui dans un fichier tableur\r\n\r\n" +
-                                  U39 + "\r\nExercice 1=>(x) table de 5 sur [1..10], \r\n" + U39 +
-                                  "\r\n[Exercice]\r\nbloc 1\r\n\r\n\r\n\r\n\r\n\r\n" + U39 +
-                                  "\r\nExercice 2=>\r\n" + U39 + "\r\n[Exercice]\r\n\r\nbloc 2\r\n\r\n\r\n");
+                                  "\r\n(2)\r\n\r\n***Sauvegarde du profil***\r\n* 2 - oui dans un fichier tableur\r\n\r\n" + U39 +
+                                  "\r\nExercice 1=>(x) table de 5 sur [1..10], \r\n" + U39 +
+                                  "\r\n[Exercice]\r\nbloc 1\r\n\r\n\r\n\r\n\r\n\r\n" + U39 + "\r\nExercice 2=>\r\n" + U39 +
+                                  "\r\n[Exercice]\r\n\r\nbloc 2\r\n\r\n\r\n");
     const ExercicesDefinis d = ExercicesEnseignant::lit("ancien.txt");
     EXPECT_EQ(d.libelles, (QStringList{u("Exercice 1=>(x) table de 5 sur [1..10], "), u("Exercice 2=>")}));
     EXPECT_EQ(d.contenus, (QStringList{u("[Exercice]\r\nbloc 1"), u("[Exercice]\r\n\r\nbloc 2")}));
@@ -168,7 +186,10 @@ TEST(ExercicesEnseignant, UnAncienFichierAuxLignesVidesEnTropSeCharge) {
 
 TEST(ExercicesEnseignant, ChoixDeSauvegardeRelus) {
     DossierTemporaire dossier;
-    struct Cas { const char* lignes; SauvegardeProfil attendu; };
+    struct Cas {
+        const char* lignes;
+        SauvegardeProfil attendu;
+    };
     const Cas cas[] = {
         {"* 1 - oui dans une base de données\r\n* 3 - oui dans un fichier texte\r\n", {true, false, true}},
         {"* 0 - non pas de sauvegarde\r\n", {false, false, false}},

@@ -21,11 +21,12 @@ struct Bloc {
     const char *exercice, *type, *tables, *cas, *aide, *taux, *erreurs, *duree, *parQuestion, *listeErreurs = nullptr;
 };
 QByteArray attendu(const Bloc& b) {
-    QString t = u("\r\n[exercice]     Exercice %1\r\n[Type exercice]     %2\r\n[Table(s)]     \r\n%3\r\n[Cas particuliers]     %4\r\n"
-                  "\r\n[Aide]     %5\r\n\r\n%6\r\n[Taux de reusite]     %7%\r\n[Nombre d'erreurs]     %8\r\n"
-                  "[Durée de l'exercice]     %9 secondes\r\n")
-                    .arg(u(b.exercice), u(b.type), u(b.tables), u(b.cas), u(b.aide), QString::fromLatin1(Q36), u(b.taux),
-                         u(b.erreurs), u(b.duree));
+    QString t =
+        u("\r\n[exercice]     Exercice %1\r\n[Type exercice]     %2\r\n[Table(s)]     \r\n%3\r\n[Cas particuliers]     %4\r\n"
+          "\r\n[Aide]     %5\r\n\r\n%6\r\n[Taux de reusite]     %7%\r\n[Nombre d'erreurs]     %8\r\n"
+          "[Durée de l'exercice]     %9 secondes\r\n")
+            .arg(u(b.exercice), u(b.type), u(b.tables), u(b.cas), u(b.aide), QString::fromLatin1(Q36), u(b.taux), u(b.erreurs),
+                 u(b.duree));
     t += u("[Temps moyen par question]     %1 secondes par question\r\n").arg(u(b.parQuestion));
     t += b.listeErreurs ? u("\r\n[Bilan de l'exercice]     \r\n") + u(b.listeErreurs) + u("\r\n\r\n") : u("\r\n");
     return Cp1252::encode(t + QString::fromLatin1(S62) + u("\r\n")).value();
@@ -67,8 +68,7 @@ TEST_F(Profil, FirstConnectionWritesHeaderAndBlockLaterOnesOnlyTheBlock) {
     EXPECT_EQ(octets(), premiere);
 
     EcritConnexion(etat, QDateTime(QDate(2027, 1, 4), QTime(14, 2)));
-    EXPECT_EQ(octets(), premiere + U56 + "\r\n\r\n[date connexion : ] lundi 4 janvier 2027 14:02\r\n\r\n\r\n" + S62 +
-                            "\r\n");
+    EXPECT_EQ(octets(), premiere + U56 + "\r\n\r\n[date connexion : ] lundi 4 janvier 2027 14:02\r\n\r\n\r\n" + S62 + "\r\n");
 }
 
 TEST_F(Profil, ConnectionWithoutTextProfileOrForAPupilWithoutTeacher) {
@@ -120,8 +120,8 @@ TEST_F(Profil, BlockWithoutTablesOrErrors) {
     etat.TypeAide = 1;
     duree(QTime(8, 0), 61000);
     EcritProfilExercice(etat, 0, QString());
-    EXPECT_EQ(bloc(avant), attendu({"1", "même résultat", "", "aucun", "constellations", "100", "0 erreur(s) sur 10",
-                                    "00:01:01", "6,1"}));
+    EXPECT_EQ(bloc(avant),
+              attendu({"1", "même résultat", "", "aucun", "constellations", "100", "0 erreur(s) sur 10", "00:01:01", "6,1"}));
 }
 
 TEST_F(Profil, NoQuestionStaysMeaningful) {
@@ -130,7 +130,8 @@ TEST_F(Profil, NoQuestionStaysMeaningful) {
     etat.NombreDeQuestions = 0;
     duree(QTime(8, 0), 5000);
     EcritProfilExercice(etat, 0, QString());
-    EXPECT_EQ(bloc(avant), attendu({"1", "donner résultat", "", "aucun", "constellations", "0", "0 erreur(s) sur 0", "00:00:05", "0"}));
+    EXPECT_EQ(bloc(avant),
+              attendu({"1", "donner résultat", "", "aucun", "constellations", "0", "0 erreur(s) sur 0", "00:00:05", "0"}));
 }
 
 // Durations of an hour or more or over midnight, whole seconds and the time per question rounded
@@ -142,8 +143,8 @@ TEST_F(Profil, DurationsAndTimesPerQuestionAtTheirEdges) {
         int secondes;
         QTime debut = QTime(8, 0);
     } cas[] = {
-        {1250, 10, "00:00:01", "0,12", 1},  {1350, 10, "00:00:01", "0,14", 1},
-        {2500, 2, "00:00:02", "1,25", 2},   {3500, 10, "00:00:03", "0,35", 4},
+        {1250, 10, "00:00:01", "0,12", 1},        {1350, 10, "00:00:01", "0,14", 1},
+        {2500, 2, "00:00:02", "1,25", 2},         {3500, 10, "00:00:03", "0,35", 4},
         {3725000, 10, "01:02:05", "372,5", 3725}, {75000, 10, "00:01:15", "7,5", 75, QTime(23, 59, 30)},
     };
     for (const auto& c : cas) {
@@ -156,7 +157,8 @@ TEST_F(Profil, DurationsAndTimesPerQuestionAtTheirEdges) {
                                                     .arg(c.duree, c.parQuestion)
                                                     .toUtf8()
                                                     .constData())))
-            << c.millisecondes << "\n" << bloc(avant).toStdString();
+            << c.millisecondes << "\n"
+            << bloc(avant).toStdString();
         const ResultatExercice resultat = ResultatExercice::de(etat, 0, QString());
         EXPECT_EQ(TextesResultat::tempsParQuestion(resultat), c.parQuestion) << c.millisecondes;
         EXPECT_EQ(resultat.secondes, c.secondes) << c.millisecondes;

@@ -101,7 +101,9 @@ struct DossierDesClasses : DossierTemporaire {
 };
 
 struct Resultats : ::testing::Test {
-    void SetUp() override { Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; }); }
+    void SetUp() override {
+        Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
+    }
 };
 
 TEST_F(Resultats, EachCaseGivesItsRowAndItsColumn) {
@@ -119,22 +121,29 @@ TEST_F(Resultats, EachCaseGivesItsRowAndItsColumn) {
         ASSERT_EQ(base.keys(), QStringList{c.table});
         // Each column: its name, type and key mark, then the value of the row and its Python type.
         const QStringList attendues = {
-            "Id INTEGER 1 = int 1", "Nom_eleve VARCHAR(50) 0 = str " + QString(c.eleve).replace(' ', '_'),
-            "Date_debut VARCHAR(50) 0 = str 06/12/2026 09:36:00", "Exercice INTEGER 0 = int 4",
-            "Type_exercice VARCHAR(30) 0 = str " + c.typeTexte, "Tables TEXT 0 = str " + c.tablesBase,
-            "Cas_particulier VARCHAR(30) 0 = str " + c.casBase, "Aide VARCHAR(30) 0 = str " + c.aideTexte,
+            "Id INTEGER 1 = int 1",
+            "Nom_eleve VARCHAR(50) 0 = str " + QString(c.eleve).replace(' ', '_'),
+            "Date_debut VARCHAR(50) 0 = str 06/12/2026 09:36:00",
+            "Exercice INTEGER 0 = int 4",
+            "Type_exercice VARCHAR(30) 0 = str " + c.typeTexte,
+            "Tables TEXT 0 = str " + c.tablesBase,
+            "Cas_particulier VARCHAR(30) 0 = str " + c.casBase,
+            "Aide VARCHAR(30) 0 = str " + c.aideTexte,
             QStringLiteral("Taux_reussite INTEGER 0 = int %1").arg(c.taux),
             QStringLiteral("Nombre_erreur VARCHAR(30) 0 = str %1 erreurs sur %2").arg(c.erreurs).arg(c.questions),
             QStringLiteral("Temps INTEGER 0 = int %1").arg(c.secondes),
-            "Temps_questions VARCHAR(30) 0 = str " + c.tempsQuestion + " s par question", "Bilan TEXT 0 = str " + c.listeErreurs,
+            "Temps_questions VARCHAR(30) 0 = str " + c.tempsQuestion + " s par question",
+            "Bilan TEXT 0 = str " + c.listeErreurs,
             "Date_fin VARCHAR(50) 0 = str 06/12/2026 09:37:23"};
         const QJsonArray lignes = base[c.table].toObject()["lignes"].toArray();
         ASSERT_EQ(lignes.size(), 1);
         QStringList lues;
         for (const auto& colonne : base[c.table].toObject()["colonnes"].toArray()) {
             const QJsonArray a = colonne.toArray(), valeur = lignes[0].toObject()[a[0].toString()].toArray();
-            lues << QStringLiteral("%1 %2 %3 = %4 %5").arg(a[0].toString(), a[1].toString()).arg(a[2].toInt()).arg(
-                        valeur[1].toString(), valeur[0].toVariant().toString());
+            lues << QStringLiteral("%1 %2 %3 = %4 %5")
+                        .arg(a[0].toString(), a[1].toString())
+                        .arg(a[2].toInt())
+                        .arg(valeur[1].toString(), valeur[0].toVariant().toString());
         }
         EXPECT_EQ(lues, attendues);
 
@@ -142,16 +151,35 @@ TEST_F(Resultats, EachCaseGivesItsRowAndItsColumn) {
         ASSERT_EQ(classeur["feuilles"].toArray(), QJsonArray{c.feuille});
         const QJsonObject f = classeur["contenu"].toObject()[c.feuille].toObject();
         const std::pair<const char*, QString> attendu[] = {
-            {"A1", "FICHIER DE PROFILS"}, {"A2", "enseignant : "}, {"B2", c.enseignant},
-            {"A3", "élève : "}, {"B3", c.eleve}, {"A7", "PARAMETRE"}, {"A8", "Type Exercice :"},
-            {"A9", "Tables :"}, {"A10", "Cas particulier :"}, {"A11", "Aide :"}, {"A12", "REALISATION"},
-            {"A13", "Date Connexion :"}, {"A14", "Taux réusite :"}, {"A15", "Nombre erreur(s) :"},
-            {"A16", "Temps : (sec)"}, {"A17", "Temps/Questions : (sec)"}, {"A18", "Bilan :"},
-            {"A19", "Date Déconnexion :"}, {"B6", "Exercice 4"}, {"B8", c.typeTexte}, {"B9", enLf(c.tablesBase)},
-            {"B10", enLf(c.casBase)}, {"B11", c.aideTexte}, {"B13", "06/12/2026 09:36:00"},
+            {"A1", "FICHIER DE PROFILS"},
+            {"A2", "enseignant : "},
+            {"B2", c.enseignant},
+            {"A3", "élève : "},
+            {"B3", c.eleve},
+            {"A7", "PARAMETRE"},
+            {"A8", "Type Exercice :"},
+            {"A9", "Tables :"},
+            {"A10", "Cas particulier :"},
+            {"A11", "Aide :"},
+            {"A12", "REALISATION"},
+            {"A13", "Date Connexion :"},
+            {"A14", "Taux réusite :"},
+            {"A15", "Nombre erreur(s) :"},
+            {"A16", "Temps : (sec)"},
+            {"A17", "Temps/Questions : (sec)"},
+            {"A18", "Bilan :"},
+            {"A19", "Date Déconnexion :"},
+            {"B6", "Exercice 4"},
+            {"B8", c.typeTexte},
+            {"B9", enLf(c.tablesBase)},
+            {"B10", enLf(c.casBase)},
+            {"B11", c.aideTexte},
+            {"B13", "06/12/2026 09:36:00"},
             {"B15", QStringLiteral("%1 erreur(s) sur %2").arg(c.erreurs).arg(c.questions)},
-            {"B16", QString::number(c.secondes)}, {"B17", c.tempsQuestion + " secondes par question"},
-            {"B18", enLf(c.listeErreurs)}, {"B19", "06/12/2026 09:37:23"},
+            {"B16", QString::number(c.secondes)},
+            {"B17", c.tempsQuestion + " secondes par question"},
+            {"B18", enLf(c.listeErreurs)},
+            {"B19", "06/12/2026 09:37:23"},
         };
         int textes = 0;
         for (const auto& [cellule, texte] : attendu) {
@@ -208,9 +236,7 @@ void joue(const QString& eleve, int exercices) {
     }
 }
 
-QJsonObject feuille(const QJsonObject& classeur, const QString& nom) {
-    return classeur["contenu"].toObject()[nom].toObject();
-}
+QJsonObject feuille(const QJsonObject& classeur, const QString& nom) { return classeur["contenu"].toObject()[nom].toObject(); }
 
 TEST_F(Resultats, PupilsOfOneTeacherShareTheWorkbookEachOnTheirSheet) {
     DossierDesClasses dossier;
@@ -251,15 +277,21 @@ TEST_F(Resultats, PupilsOfOneTeacherShareTheWorkbookEachOnTheirSheet) {
 TEST_F(Resultats, EveryPupilGetsAValidSheetNameAndFindsItAgain) {
     DossierDesClasses dossier;
     const QString prefixe31 = "Marie-Charlotte de la Fontaine ";  // 31 characters
-    const QStringList eleves = {prefixe31 + "Aubert", prefixe31 + "Bernard", "léa", "Léa", "History",
-                                "Zoé [CM1]: a/b\\c*?", "'Jo'"};
+    const QStringList eleves = {
+        prefixe31 + "Aubert", prefixe31 + "Bernard", "léa", "Léa", "History", "Zoé [CM1]: a/b\\c*?", "'Jo'"};
     for (const QString& eleve : eleves) joue(eleve, 1);
     // Saved once by another spreadsheet program: the names in B3 become shared strings.
     modifieCommeUnEnseignant(Classeur, "léa");
     for (const QString& eleve : eleves) joue(eleve, 1);
     const QJsonObject classeur = litClasseur(Classeur);
-    const QStringList attendues = {"Marie-Charlotte_de_la_Fontaine_", "Marie-Charlotte_de_la_Fontain~2", "léa",
-                                   "Léa~2", "History_", "Zoé__CM1___a_b_c__", "_Jo_", "Notes"};
+    const QStringList attendues = {"Marie-Charlotte_de_la_Fontaine_",
+                                   "Marie-Charlotte_de_la_Fontain~2",
+                                   "léa",
+                                   "Léa~2",
+                                   "History_",
+                                   "Zoé__CM1___a_b_c__",
+                                   "_Jo_",
+                                   "Notes"};
     QStringList noms;
     for (const auto& n : classeur["feuilles"].toArray()) noms << n.toString();
     EXPECT_EQ(noms, attendues) << qPrintable(noms.join(" | "));
@@ -354,8 +386,11 @@ TEST_F(Resultats, ACounterBeyondTheLastColumnIsRefused) {
         SharedState e = eleveDeMartin("Léa");
         EcritColonneTableur(e, 1, "x");
         EXPECT_EQ(Messages::recueille(),
-                  QStringList{"Le classeur « " + Classeur + " » n'a pas été modifié : la cellule A25 de la feuille « Léa » "
-                              "vaut " + compteur + ", alors qu'elle donne le numéro de la dernière colonne remplie "
+                  QStringList{"Le classeur « " + Classeur +
+                              " » n'a pas été modifié : la cellule A25 de la feuille « Léa » "
+                              "vaut " +
+                              compteur +
+                              ", alors qu'elle donne le numéro de la dernière colonne remplie "
                               "(16383 au plus). Corrigez ou effacez cette cellule pour que les résultats y soient de "
                               "nouveau enregistrés."});
         EXPECT_EQ(octetsDe(Classeur), avant);
@@ -390,7 +425,8 @@ TEST_F(Resultats, NeitherStoreWritesThroughALinkOrOutsideTheWorkingFolder) {
         {"base lien", [&] { QFile::link(baseDehors, Base); }},
         {"base lien vers rien", [&] { QFile::link(dehors + "absent.sqlite", Base); }},
         {"journal de la base lien", [&] { QFile::link(classeurDehors, Base + "-journal"); }},
-        {"dossier de classe lien", [&] {
+        {"dossier de classe lien",
+         [&] {
              QDir().rmdir("classe de Martin");
              QFile::link(dehors, "classe de Martin");
          }},
@@ -415,20 +451,25 @@ TEST_F(Resultats, NeitherStoreWritesThroughALinkOrOutsideTheWorkingFolder) {
 // Each way the database can fail has its French reason; the file stays as it was.
 TEST_F(Resultats, EachDatabaseFailureSaysWhyInFrench) {
     const QString debut = "Impossible d'enregistrer dans la base de données « " + Base + " » : ";
-    const QString pasUneBase =
-        debut + "ce fichier n'est pas une base de données lisible (abîmé, coupé ou d'un autre genre). Il n'a pas "
-                "été modifié.";
+    const QString pasUneBase = debut +
+                               "ce fichier n'est pas une base de données lisible (abîmé, coupé ou d'un autre genre). Il n'a pas "
+                               "été modifié.";
     const struct {
         const char* nom;
         std::function<void()> prepare;
         QString message;
     } cas[] = {
         {"pas une base", [] { ecritOctets(Base, "pas une base"); }, pasUneBase},
-        {"base coupée", [] {
+        {"base coupée",
+         [] {
              joue("Léa", 1);
              ecritOctets(Base, octetsDe(Base).left(1000));
-         }, pasUneBase},
-        {"table du même nom", [] { litAvecPython("cree_base.py", {Base, "CREATE TABLE classe_de_Martin (x INTEGER)"}); },
+         },
+         pasUneBase},
+        {"table du même nom",
+         [] {
+             litAvecPython("cree_base.py", {Base, "CREATE TABLE classe_de_Martin (x INTEGER)"});
+         },
          debut + "elle contient déjà une table « classe_de_Martin » dont les colonnes ne sont pas celles des "
                  "résultats. Elle n'a pas été modifiée."},
         {"dossier à sa place", [] { QDir().mkdir(Base); }, debut + "c'est un dossier."},
@@ -492,10 +533,10 @@ TEST_F(Resultats, AFullDiskLeavesBothStoresWhole) {
         SharedState e = eleveDeMartin("Léa");
         EcritColonneTableur(e, 1, "x");
         EcritLigneBase(e, 1, "x");
-        const QStringList attendus = {
-            "Impossible d'enregistrer le fichier « " + Classeur + " » : " + raison + ". Son contenu précédent est conservé.",
-            "Impossible d'enregistrer dans la base de données « " + Base + " » : " + raison +
-                ". Son contenu précédent est conservé."};
+        const QStringList attendus = {"Impossible d'enregistrer le fichier « " + Classeur + " » : " + raison +
+                                          ". Son contenu précédent est conservé.",
+                                      "Impossible d'enregistrer dans la base de données « " + Base + " » : " + raison +
+                                          ". Son contenu précédent est conservé."};
         const QStringList messages = Messages::recueille();
         const QStringList restes = QDir("classe de Martin").entryList({"*.~*", "*.verrou", "*-journal"}, QDir::Files);
         if (messages.mid(0, 1) != attendus.mid(0, 1) || octetsDe(Classeur) != classeur || octetsDe(Base) != base ||

@@ -38,12 +38,14 @@ TEST(ResultatsServeur, EachRowReachesTheServerAsTheClassTableHasIt) {
         e.DateHeureFin = QStringLiteral("06/12/2026 09:37:23");
         PrepareBase(e);
         EcritLigneBase(e, c.erreurs, QString::fromUtf8(c.listeErreurs));
-        const QString fichier = e.RepertoireClasse + QStringLiteral("profil_des_eleves_de_") + e.NomEnseignant + QStringLiteral(".sqlite");
+        const QString fichier = e.RepertoireClasse + QStringLiteral("profil_des_eleves_de_") + e.NomEnseignant +
+                                QStringLiteral(".sqlite");
         const QJsonObject local = litBase(fichier);
         const QString table = local.keys().value(0);
         QFile::remove(fichier);
 
-        Journal::installeFabrique([p = serveur.parametres(base)](const QString&, const QString&) { return std::make_unique<MagasinSql>(p); },
+        Journal::installeFabrique([p = serveur.parametres(base)](const QString&,
+                                                                 const QString&) { return std::make_unique<MagasinSql>(p); },
                                   dossier.chemin() + QStringLiteral("/boite.jsonl"));
         PrepareBase(e);
         EcritLigneBase(e, c.erreurs, QString::fromUtf8(c.listeErreurs));
@@ -51,10 +53,12 @@ TEST(ResultatsServeur, EachRowReachesTheServerAsTheClassTableHasIt) {
         Journal::installeFabrique(nullptr);
         EXPECT_FALSE(QFile::exists(fichier));
         const QJsonArray distant =
-            QJsonDocument::fromJson(serveur.psql(base, QStringLiteral("SELECT json_agg(to_jsonb(r) - 'id' - 'classe' - 'identifiant' - 'dossier' "
-                                                                    "ORDER BY id) FROM resultats r WHERE Classe = '%1'")
-                                                           .arg(QString(table).replace(QLatin1Char('\''), QStringLiteral("''"))))
-                                        .toUtf8())
+            QJsonDocument::fromJson(
+                serveur
+                    .psql(base, QStringLiteral("SELECT json_agg(to_jsonb(r) - 'id' - 'classe' - 'identifiant' - 'dossier' "
+                                               "ORDER BY id) FROM resultats r WHERE Classe = '%1'")
+                                    .arg(QString(table).replace(QLatin1Char('\''), QStringLiteral("''"))))
+                    .toUtf8())
                 .array();
         ASSERT_EQ(distant.size(), 1);
         const QJsonObject ligneLocale = local[table].toObject()[QStringLiteral("lignes")].toArray()[0].toObject();
@@ -62,7 +66,8 @@ TEST(ResultatsServeur, EachRowReachesTheServerAsTheClassTableHasIt) {
         EXPECT_EQ(ligneDistante.size(), ligneLocale.size() - 1);  // all but Id
         for (const QString& colonne : ligneLocale.keys()) {
             if (colonne == QLatin1String("Id")) continue;
-            EXPECT_EQ(ligneDistante[colonne.toLower()].toVariant().toString(), ligneLocale[colonne].toArray()[0].toVariant().toString())
+            EXPECT_EQ(ligneDistante[colonne.toLower()].toVariant().toString(),
+                      ligneLocale[colonne].toArray()[0].toVariant().toString())
                 << colonne.toStdString();
         }
     }

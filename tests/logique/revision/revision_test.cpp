@@ -17,9 +17,16 @@ constexpr qint64 Jour = 24LL * 3600 * 1000;
 struct Eleve {
     QList<EntreeJournal> entrees;
     void repond(const Fait& f, bool juste, int ms = 1500, int type = 5, bool creature = false) {
-        entrees.append({.enseignant = {}, .eleve = QStringLiteral("Léa"), .moment = Horloge::maintenant().toMSecsSinceEpoch(),
-                        .typeExercice = type, .fait = f, .reponse = {}, .justePremierCoup = juste, .msFin = juste ? ms : -1,
-                        .finCreature = creature, .operations = {}});
+        entrees.append({.enseignant = {},
+                        .eleve = QStringLiteral("Léa"),
+                        .moment = Horloge::maintenant().toMSecsSinceEpoch(),
+                        .typeExercice = type,
+                        .fait = f,
+                        .reponse = {},
+                        .justePremierCoup = juste,
+                        .msFin = juste ? ms : -1,
+                        .finCreature = creature,
+                        .operations = {}});
     }
     QDate aujourdhui() const { return Horloge::maintenant().date(); }
     EtatFait etat(const Fait& f = SeptFoisHuit) const { return calculeBoites(entrees, aujourdhui()).at(f); }
@@ -41,7 +48,8 @@ TEST_F(Jours, AMissedFactComesBackTheNextDayThenFurtherApartWhileFluent) {
     eleve.repond(SeptFoisHuit, false);
     EXPECT_EQ(eleve.etat().boite, 1);
     EXPECT_TRUE(TirageRevision(calculeBoites(eleve.entrees, eleve.aujourdhui()), faits, eleve.aujourdhui()).rienADue());
-    for (const auto& [jours, boite] : std::initializer_list<std::pair<int, int>>{{1, 2}, {2, 3}, {4, 4}, {9, 5}, {14, 5}, {14, 5}}) {
+    for (const auto& [jours, boite] :
+         std::initializer_list<std::pair<int, int>>{{1, 2}, {2, 3}, {4, 4}, {9, 5}, {14, 5}, {14, 5}}) {
         Horloge::avance((jours - 1) * Jour);
         EXPECT_FALSE(estDu(eleve.etat(), eleve.aujourdhui())) << "a day early, box " << boite;
         Horloge::avance(Jour);
@@ -74,11 +82,11 @@ TEST_F(Jours, OnlyAFluentFirstTryPromotesSlowStaysWrongOrCaughtGoesBackToBoxOne)
         int seuil;
         int boite;
     };
-    for (const Cas& c : {Cas{"fluent", true, 3000, 5, false, 3000, 3}, Cas{"slow", true, 3001, 5, false, 3000, 2},
-                         Cas{"slow for 3 s, fluent for 5 s", true, 4000, 1, false, 5000, 3},
-                         Cas{"missing operand", true, 1000, 2, false, 3000, 3},
-                         Cas{"wrong", false, 0, 5, false, 3000, 1}, Cas{"caught", true, 1000, 5, true, 3000, 1},
-                         Cas{"odd one out is not a typed answer", false, 0, 3, false, 3000, 2}}) {
+    for (const Cas& c :
+         {Cas{"fluent", true, 3000, 5, false, 3000, 3}, Cas{"slow", true, 3001, 5, false, 3000, 2},
+          Cas{"slow for 3 s, fluent for 5 s", true, 4000, 1, false, 5000, 3},
+          Cas{"missing operand", true, 1000, 2, false, 3000, 3}, Cas{"wrong", false, 0, 5, false, 3000, 1},
+          Cas{"caught", true, 1000, 5, true, 3000, 1}, Cas{"odd one out is not a typed answer", false, 0, 3, false, 3000, 2}}) {
         Horloge::fixe(QDateTime(QDate(2026, 1, 5), QTime(10, 0)));
         Eleve eleve;
         eleve.repond(SeptFoisHuit, false);
@@ -109,7 +117,8 @@ TEST_F(Jours, TheDrawAsksTheDueFactsFirstWithOneNewInEightAndNeverTheSameTwice) 
     Boites boites;
     for (int i = 0; i < 60; ++i) {
         // Facts 0..29 due, the older the lower their rank; 30..59 due tomorrow (box 1 among them).
-        boites[faits[i]] = EtatFait{faits[i], 1 + i % 5, aujourdhui.addDays(-20), i < 30 ? aujourdhui.addDays(i - 30) : aujourdhui.addDays(1)};
+        boites[faits[i]] = EtatFait{faits[i], 1 + i % 5, aujourdhui.addDays(-20),
+                                    i < 30 ? aujourdhui.addDays(i - 30) : aujourdhui.addDays(1)};
     }
     Aleatoire::graine(20260302);
     TirageRevision tirage(boites, faits, aujourdhui);
@@ -188,8 +197,8 @@ TEST(FaitsDesTables, EachEntryGivesTheFactsExerciseOneAsks) {
     EXPECT_EQ(cles(faitsDesTables({EntreeTable::table(3, 2, 4, 1)})), QStringLiteral("3-2=1 3-3=0 4-3=1"));
     EXPECT_EQ(cles(faitsDesTables({EntreeTable::table(6, 2, 3, 3)})), QStringLiteral("6÷2=3 6÷3=2"));
     // Complements as the draw makes them, for each operation.
-    EXPECT_EQ(cles(faitsDesTables({EntreeTable::complement(3, 0), EntreeTable::complement(3, 1),
-                                   EntreeTable::complement(4, 2), EntreeTable::complement(3, 3)})),
+    EXPECT_EQ(cles(faitsDesTables({EntreeTable::complement(3, 0), EntreeTable::complement(3, 1), EntreeTable::complement(4, 2),
+                                   EntreeTable::complement(3, 3)})),
               QStringLiteral("0+3=3 1+2=3 2+1=3 3-0=3 4-1=3 5-2=3 1×4=4 2×2=4 3÷1=3 6÷2=3"));
     const QList<EntreeTable> deux{EntreeTable::table(2, 1, 1, 2), EntreeTable::table(5, 1, 1, 0)};
     EXPECT_EQ(cles(faitsDesTables(deux, 0)), QStringLiteral("5+1=6 1+5=6"));

@@ -24,7 +24,8 @@ TEST(ReglagesClasse, WrittenByteForByteAndReadBack) {
     FichierTexte::remplaceOctets(classe + QStringLiteral("sons_et_voix.txt"), "[Sons]");
     EXPECT_EQ(ReglagesClasse::lit(classe), Sons::Reglages{});
     // Saved by hand in UTF-8 with its mark: both switches as written.
-    FichierTexte::remplaceOctets(classe + QStringLiteral("sons_et_voix.txt"),
-                                 "\xEF\xBB\xBF[Sons]\n1 - oui\n[Lire les consignes et les questions \xC3\xA0 voix haute]\n1 - oui\n");
+    FichierTexte::remplaceOctets(
+        classe + QStringLiteral("sons_et_voix.txt"),
+        "\xEF\xBB\xBF[Sons]\n1 - oui\n[Lire les consignes et les questions \xC3\xA0 voix haute]\n1 - oui\n");
     EXPECT_EQ(ReglagesClasse::lit(classe), (Sons::Reglages{true, true}));
 }

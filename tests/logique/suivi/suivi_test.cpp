@@ -21,8 +21,17 @@ qint64 le(int mois, int jour, int heure, int minute) {
 }
 
 EntreeJournal reponse(const QString& eleve, qint64 moment, Fait fait, bool juste, int msFin, int type = 1) {
-    return {.enseignant = Enseignant, .eleve = eleve, .moment = moment, .typeExercice = type, .position = 1, .fait = fait,
-            .reponse = {}, .justePremierCoup = juste, .essais = juste ? 1 : 2, .msFin = msFin, .operations = {}};
+    return {.enseignant = Enseignant,
+            .eleve = eleve,
+            .moment = moment,
+            .typeExercice = type,
+            .position = 1,
+            .fait = fait,
+            .reponse = {},
+            .justePremierCoup = juste,
+            .essais = juste ? 1 : 2,
+            .msFin = msFin,
+            .operations = {}};
 }
 
 Fait fois(int a, int b) { return {a, Operation::Multiplication, b, a * b}; }
@@ -31,22 +40,23 @@ Fait plus(int a, int b) { return {a, Operation::Addition, b, a + b}; }
 void fichierEleve(const QString& eleve, const QList<EntreeTable>& tables) {
     QStringList blocs;
     for (const EntreeTable& t : tables) blocs << BlocExercice({.tables = {t}});
-    EcritFichier(Classe_ + NomsDossier::parametrage(eleve, Enseignant), TexteParameterFileDeBlocs(Enseignant, eleve, blocs, 0, 0));
+    EcritFichier(Classe_ + NomsDossier::parametrage(eleve, Enseignant),
+                 TexteParameterFileDeBlocs(Enseignant, eleve, blocs, 0, 0));
 }
 
 // Zoé: 7 × 8 automatic and 7 × 9 slow in November, then a good week and a bad one.
 void remplitJournal(MagasinJournal& m) {
     const QString z = QStringLiteral("Zoé");
-    for (const EntreeJournal& e : {
-             reponse(z, le(11, 16, 9, 0), fois(7, 8), true, 2000), reponse(z, le(11, 16, 9, 1), fois(8, 7), true, 2500),
-             reponse(z, le(11, 16, 9, 2), fois(7, 8), true, 1000), reponse(z, le(11, 16, 9, 3), fois(7, 9), true, 4000),
-             reponse(z, le(12, 1, 9, 0), plus(1, 2), true, 1000), reponse(z, le(12, 1, 9, 1), plus(1, 2), true, 1200),
-             reponse(z, le(12, 1, 9, 2), plus(1, 2), true, 1400), reponse(z, le(12, 1, 9, 3), plus(1, 2), true, 1600),
-             reponse(z, le(12, 1, 9, 4), plus(1, 2), true, 1800), reponse(z, le(12, 8, 9, 0), fois(7, 8), false, 5000),
-             reponse(z, le(12, 8, 9, 1), fois(9, 7), false, -1), reponse(z, le(12, 8, 9, 2), plus(1, 2), true, 900),
-             reponse(z, le(12, 8, 9, 3), plus(2, 1), false, 6000), reponse(z, le(12, 8, 9, 4), plus(0, 3), true, 800),
-             // An odd-one-out question: a question and an exercise, no typed answer of a fact.
-             reponse(z, le(12, 8, 9, 5), plus(4, 4), true, 7000, 3)})
+    for (const EntreeJournal& e :
+         {reponse(z, le(11, 16, 9, 0), fois(7, 8), true, 2000), reponse(z, le(11, 16, 9, 1), fois(8, 7), true, 2500),
+          reponse(z, le(11, 16, 9, 2), fois(7, 8), true, 1000), reponse(z, le(11, 16, 9, 3), fois(7, 9), true, 4000),
+          reponse(z, le(12, 1, 9, 0), plus(1, 2), true, 1000), reponse(z, le(12, 1, 9, 1), plus(1, 2), true, 1200),
+          reponse(z, le(12, 1, 9, 2), plus(1, 2), true, 1400), reponse(z, le(12, 1, 9, 3), plus(1, 2), true, 1600),
+          reponse(z, le(12, 1, 9, 4), plus(1, 2), true, 1800), reponse(z, le(12, 8, 9, 0), fois(7, 8), false, 5000),
+          reponse(z, le(12, 8, 9, 1), fois(9, 7), false, -1), reponse(z, le(12, 8, 9, 2), plus(1, 2), true, 900),
+          reponse(z, le(12, 8, 9, 3), plus(2, 1), false, 6000), reponse(z, le(12, 8, 9, 4), plus(0, 3), true, 800),
+          // An odd-one-out question: a question and an exercise, no typed answer of a fact.
+          reponse(z, le(12, 8, 9, 5), plus(4, 4), true, 7000, 3)})
         m.ajoute(e);
 }
 
@@ -60,9 +70,9 @@ TEST(Suivi, FactStateFromItsLastThreeAnswers) {
     };
     const QList<Cas> cas = {
         {{}, EtatFait::JamaisVu},
-        {{{true, 1200}, {true, 1500}, {true, 3000}}, EtatFait::Automatique},   // the threshold itself is quick
+        {{{true, 1200}, {true, 1500}, {true, 3000}}, EtatFait::Automatique},  // the threshold itself is quick
         {{{true, 1200}, {true, 3001}, {true, 1000}}, EtatFait::JusteLent},
-        {{{true, 1200}, {true, 1500}}, EtatFait::JusteLent},                   // not yet shown automatic
+        {{{true, 1200}, {true, 1500}}, EtatFait::JusteLent},                              // not yet shown automatic
         {{{false, 9000}, {true, 900}, {true, 900}, {true, 900}}, EtatFait::Automatique},  // mended
         {{{true, 900}, {false, 4000}, {true, 900}}, EtatFait::ARevoir},
         {{{false, 5000}, {true, 1000}, {true, 1100}}, EtatFait::ARevoir},
@@ -101,7 +111,8 @@ TEST(Suivi, ClassLinesWeeksAndWhoNeedsHelpAgainstHandWorkedFigures) {
     const OuvreMagasin autre = [] { return std::make_unique<MagasinSql>(JournalDeClasse); };
     const OuvreMagasin enPanne = []() -> std::unique_ptr<MagasinJournal> { throw ErreurJournal(QStringLiteral("panne")); };
     Classe c = Suivi::charge(Enseignant, Classe_, &magasin, Maintenant, {}, autre);
-    for (const Classe& d : {Suivi::charge(Enseignant, Classe_, &magasin, Maintenant), Suivi::charge(Enseignant, Classe_, &magasin, Maintenant, {}, enPanne)})
+    for (const Classe& d : {Suivi::charge(Enseignant, Classe_, &magasin, Maintenant),
+                            Suivi::charge(Enseignant, Classe_, &magasin, Maintenant, {}, enPanne)})
         for (qsizetype i = 0; i < c.eleves.size(); ++i) EXPECT_EQ(d.eleves.value(i).reponses.size(), c.eleves[i].reponses.size());
     ASSERT_EQ(c.eleves.size(), 2);
     ASSERT_EQ(c.eleves[1].eleve, u("Zoé"));
@@ -120,8 +131,10 @@ TEST(Suivi, ClassLinesWeeksAndWhoNeedsHelpAgainstHandWorkedFigures) {
     }
     // The chart's weeks from the start of the school year, 1 September: on 31 August it still shows
     // the year before. In December, from week 36 of 2026 to week 50.
-    for (const auto& [jour, attendu] : {std::pair{Maintenant.date(), "15 dès 2026-08-31"}, {QDate(2026, 9, 1), "1 dès 2026-08-31"},
-                                        {QDate(2026, 8, 31), "53 dès 2025-09-01"}, {QDate(2026, 1, 5), "19 dès 2025-09-01"}}) {
+    for (const auto& [jour, attendu] : {std::pair{Maintenant.date(), "15 dès 2026-08-31"},
+                                        {QDate(2026, 9, 1), "1 dès 2026-08-31"},
+                                        {QDate(2026, 8, 31), "53 dès 2025-09-01"},
+                                        {QDate(2026, 1, 5), "19 dès 2025-09-01"}}) {
         const auto annee = Suivi::semainesDeLAnnee(z, jour);
         EXPECT_EQ(QString::number(annee.size()) + u(" dès ") + annee.value(0).lundi.toString(Qt::ISODate), u(attendu));
     }
@@ -152,9 +165,10 @@ TEST(Suivi, ClassLinesWeeksAndWhoNeedsHelpAgainstHandWorkedFigures) {
     // The export, read back by Python's csv module.
     const QString csv = dossier.chemin() + QStringLiteral("/classe.csv");
     ecritOctets(csv, Suivi::csvClasse({adam, l}));
-    const QString lu = python({QStringLiteral("-c"), QStringLiteral("import csv,sys\nassert open(sys.argv[1],'rb').read(3)==b'\\xef\\xbb\\xbf'\n"
-                                                                    "for r in csv.reader(open(sys.argv[1],encoding='utf-8-sig',newline=''),"
-                                                                    "delimiter=';'): print('|'.join(r))"),
+    const QString lu = python({QStringLiteral("-c"),
+                               QStringLiteral("import csv,sys\nassert open(sys.argv[1],'rb').read(3)==b'\\xef\\xbb\\xbf'\n"
+                                              "for r in csv.reader(open(sys.argv[1],encoding='utf-8-sig',newline=''),"
+                                              "delimiter=';'): print('|'.join(r))"),
                                csv});
     const QStringList lignes = lu.split(QLatin1Char('\n'));
     ASSERT_GE(lignes.size(), 3) << lu.toStdString();
