@@ -5,7 +5,11 @@
 
 namespace {
 __attribute__((target("avx"))) void vzeroupper() { _mm256_zeroupper(); }
-const bool Avx = __builtin_cpu_supports("avx");
+bool avx() {
+    __builtin_cpu_init();  // this runs among the static constructors, maybe before libgcc's own
+    return __builtin_cpu_supports("avx");
+}
+const bool Avx = avx();
 }  // namespace
 
 namespace RegistresAvx {
