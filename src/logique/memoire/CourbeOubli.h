@@ -6,4 +6,6 @@
 namespace CourbeOubli {
 // The share of a trace left `jours` days after a practice, for a stability of `stabilite` days.
 double retenue(double jours, double stabilite);
+// The same for `nombre` ages at once, in single precision: what the model's features sum.
+void retenues(const float* jours, int nombre, double stabilite, float* sortie);
 }

@@ -3,6 +3,7 @@
 #include "logique/memoire/CourbeOubli.h"
 #include "logique/memoire/FamilleDeFaits.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -32,13 +33,17 @@ void MemoireEleve::apprend(const ReponseResumee& r) {
     if (!estQuestionTapee(r)) return;
     const qint64 codeFait = FamilleDeFaits::codeFait(r.fait);
     Famille& famille = familles_[FamilleDeFaits::code(r.fait)];
-    famille.evenements.push_back({r.moment, codeFait, r.justePremierCoup});
-    auto etat = etats_.find(codeFait);
-    if (etat == etats_.end()) {
-        etat = etats_.insert(codeFait, EtatFait{});
-        famille.faits.push_back(codeFait);
+    auto etat = std::find_if(famille.faits.begin(), famille.faits.end(),
+                             [codeFait](const EtatFait& e) { return e.fait == codeFait; });
+    if (etat == famille.faits.end()) {
+        famille.faits.push_back({codeFait});
+        etat = famille.faits.end() - 1;
         faits_.append(r.fait);
     }
+    // Only the latest events are read: the older ones go, a batch at a time.
+    if (famille.evenements.size() == 2 * EvenementsLus)
+        famille.evenements.erase(famille.evenements.begin(), famille.evenements.begin() + EvenementsLus);
+    famille.evenements.push_back({r.moment, std::uint8_t(etat - famille.faits.begin()), r.justePremierCoup});
     etat->dernierMoment = r.moment;
     if (r.justePremierCoup) {
         if (jour(r.moment) != etat->dernierJourJuste) {
@@ -74,15 +79,25 @@ Caracteristiques MemoireEleve::caracteristiques(const Fait& fait, qint64 moment,
     if (famille == familles_.cend()) {
         x[JamaisVu] = 1;
     } else {
-        std::array<double, NombreTraces * NombreStabilites> sommes{};
+        const auto& faits = famille->faits;
+        const auto lui = std::find_if(faits.begin(), faits.end(), [&c](const EtatFait& e) { return e.fait == c.fait; });
+        const int indice = int(lui - faits.begin());  // faits.size(): the fact itself never met
+        // Each event's age and the trace it feeds; then the curve, for all of them at once.
+        std::array<float, EvenementsLus> ages;
+        std::array<std::uint8_t, EvenementsLus> traces;
+        int lus = 0;
         const auto& ev = famille->evenements;
-        const std::size_t debut = ev.size() > EvenementsLus ? ev.size() - EvenementsLus : 0;
-        for (std::size_t i = debut; i < ev.size(); ++i) {
+        for (std::size_t i = ev.size() > EvenementsLus ? ev.size() - EvenementsLus : 0; i < ev.size(); ++i) {
             if (ev[i].moment >= moment) break;
-            const double jours = (moment - ev[i].moment) / MsParJour;
-            const int trace = (ev[i].fait == c.fait ? FaitJuste : FamilleJuste) + (ev[i].juste ? 0 : 1);
-            for (int s = 0; s < NombreStabilites; ++s)
-                sommes[trace * NombreStabilites + s] += CourbeOubli::retenue(jours, Stabilites[s]);
+            ages[lus] = float(double(moment - ev[i].moment) / MsParJour);
+            traces[lus] = std::uint8_t((ev[i].fait == indice ? FaitJuste : FamilleJuste) + (ev[i].juste ? 0 : 1));
+            ++lus;
+        }
+        std::array<double, NombreTraces * NombreStabilites> sommes{};
+        std::array<float, EvenementsLus> retenues;
+        for (int s = 0; s < NombreStabilites; ++s) {
+            CourbeOubli::retenues(ages.data(), lus, Stabilites[s], retenues.data());
+            for (int i = 0; i < lus; ++i) sommes[traces[i] * NombreStabilites + s] += retenues[i];
         }
         for (std::size_t k = 0; k < sommes.size(); ++k) x[Traces + k] = float(std::log1p(sommes[k]));
         // Wrong answers tell of the days around them only: each is followed by the right answer
@@ -92,9 +107,8 @@ Caracteristiques MemoireEleve::caracteristiques(const Fait& fait, qint64 moment,
         double joursFamille = 0;
         float aisanceFamille = 0;
         int connues = 0;
-        for (const qint64 autre : famille->faits) {
-            const EtatFait e = etats_.value(autre);
-            if (autre == c.fait) {
+        for (const EtatFait& e : faits) {
+            if (e.fait == c.fait) {
                 x[JoursJustes] = float(std::log1p(e.joursJustes));
                 x[AisanceConnue] = e.aisanceConnue;
                 x[Aisance] = e.aisanceConnue ? e.aisance : 0;

@@ -11,6 +11,7 @@
 
 #include <QHash>
 #include <array>
+#include <cstdint>
 #include <vector>
 
 namespace Caracteristique {
@@ -65,23 +66,23 @@ public:
     const QList<Fait>& faitsRencontres() const { return faits_; }
 
 private:
-    struct Evenement {
-        qint64 moment;
-        qint64 fait;
-        bool juste;
-    };
     struct EtatFait {
+        qint64 fait = 0;  // FamilleDeFaits::codeFait
         int joursJustes = 0;
         qint64 dernierJourJuste = -1;
         qint64 dernierMoment = -1;
         float aisance = 0;
         bool aisanceConnue = false;
     };
-    struct Famille {
-        std::vector<Evenement> evenements;
-        std::vector<qint64> faits;
+    struct Evenement {
+        qint64 moment;
+        std::uint8_t fait;  // index in the family's faits
+        bool juste;
     };
-    QHash<qint64, EtatFait> etats_;
+    struct Famille {
+        std::vector<Evenement> evenements;  // the latest ones, oldest first
+        std::vector<EtatFait> faits;        // at most four, in the order first met
+    };
     QHash<qint64, Famille> familles_;
     QList<Fait> faits_;
     TempsDeFrappe frappe_;

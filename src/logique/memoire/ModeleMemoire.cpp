@@ -6,13 +6,22 @@
 
 QList<ReponseResumee> dansLOrdre(QList<ReponseResumee> reponses) {
     reponses.removeIf([](const ReponseResumee& r) { return !estQuestionTapee(r); });
-    std::stable_sort(reponses.begin(), reponses.end(),
-                     [](const ReponseResumee& a, const ReponseResumee& b) { return a.moment < b.moment; });
-    return reponses;
+    // A journal comes pupil by pupil: sorting the moments alone, then copying each answer once,
+    // is much quicker than moving the answers (and their names) around while sorting. The
+    // position breaks ties, as a stable sort would.
+    std::vector<std::pair<qint64, qsizetype>> ordre;
+    ordre.reserve(std::size_t(reponses.size()));
+    for (qsizetype i = 0; i < reponses.size(); ++i) ordre.emplace_back(reponses[i].moment, i);
+    if (std::is_sorted(ordre.begin(), ordre.end())) return reponses;
+    std::sort(ordre.begin(), ordre.end());
+    QList<ReponseResumee> triees;
+    triees.reserve(reponses.size());
+    for (const auto& [moment, i] : ordre) triees.append(reponses[i]);
+    return triees;
 }
 
 ParametresMemoire ModeleMemoire::ajuste(const QList<ReponseResumee>& reponses, qint64 jusqua) {
-    std::vector<AjustementMemoire::Exemple> exemples;
+    AjustementMemoire::TableExemples exemples;
     exemples.reserve(std::size_t(reponses.size()));
     QStringList eleves;
     QHash<QString, int> indices;
@@ -24,7 +33,7 @@ ParametresMemoire ModeleMemoire::ajuste(const QList<ReponseResumee>& reponses, q
             i = indices.insert(r.eleve, int(eleves.size()));
             eleves.append(r.eleve);
         }
-        exemples.push_back({predicteur.caracteristiques(r.eleve, r.fait, r.moment, r.typeExercice), *i, r.justePremierCoup});
+        exemples.ajoute(predicteur.caracteristiques(r.eleve, r.fait, r.moment, r.typeExercice), *i, r.justePremierCoup);
         predicteur.apprend(r);
     }
     return AjustementMemoire::ajuste(exemples, eleves);
@@ -52,15 +61,21 @@ double ModeleMemoire::prediction(const QString& eleve, const Fait& fait, qint64 
 
 QList<PredictionFait> ModeleMemoire::predictionsDeLEleve(const QString& eleve, const QList<Fait>& faits, qint64 moment) const {
     const bool apres = reponses_.isEmpty() || moment > reponses_.last().moment;
-    const Predicteur ancien = apres ? Predicteur() : predicteurA(moment);
-    const Predicteur& p = apres ? maintenant_ : ancien;
-    QList<PredictionFait> predictions;
-    predictions.reserve(faits.size());
-    for (const Fait& f : faits) predictions.append({f, p.predit(eleve, f, moment)});
-    return predictions;
+    return predictions(apres ? maintenant_ : predicteurA(moment), eleve, faits, moment);
 }
 
 QList<PredictionFait> ModeleMemoire::predictionsDeLEleve(const QString& eleve, qint64 moment) const {
     const bool apres = reponses_.isEmpty() || moment > reponses_.last().moment;
-    return predictionsDeLEleve(eleve, (apres ? maintenant_ : predicteurA(moment)).faitsRencontres(eleve), moment);
+    if (apres) return predictions(maintenant_, eleve, maintenant_.faitsRencontres(eleve), moment);
+    const Predicteur ancien = predicteurA(moment);
+    return predictions(ancien, eleve, ancien.faitsRencontres(eleve), moment);
+}
+
+QList<PredictionFait> ModeleMemoire::predictions(const Predicteur& p, const QString& eleve, const QList<Fait>& faits,
+                                                 qint64 moment) {
+    const QList<double> probabilites = p.predit(eleve, faits, moment);
+    QList<PredictionFait> liste;
+    liste.reserve(faits.size());
+    for (qsizetype i = 0; i < faits.size(); ++i) liste.append({faits[i], probabilites[i]});
+    return liste;
 }

@@ -13,7 +13,7 @@ struct PredictionFait {
 class ModeleMemoire final {
 public:
     // Fits the model on the class's questions of kinds 1, 2 and 5 strictly before `jusqua` (ms
-    // since 1970, the journal's unit). About a second for a class's year: run it off the
+    // since 1970, the journal's unit). Under a second for a class's year: run it off the
     // screen's thread.
     static ParametresMemoire ajuste(const QList<ReponseResumee>& reponses, qint64 jusqua);
 
@@ -30,6 +30,8 @@ public:
 private:
     // The answers strictly before `moment` learnt: the one kept when it is after them all.
     Predicteur predicteurA(qint64 moment) const;
+    static QList<PredictionFait> predictions(const Predicteur& p, const QString& eleve, const QList<Fait>& faits,
+                                             qint64 moment);
     ParametresMemoire parametres_;
     QList<ReponseResumee> reponses_;  // typed questions, oldest first
     Predicteur maintenant_;

@@ -21,4 +21,6 @@ struct ParametresMemoire {
 
     // The probability of a right first answer for a question of `eleve` with these features.
     double probabilite(const QString& eleve, const Caracteristiques& c) const;
+    // The same with the pupil's terms already found (a pupil the fit never saw: TermesEleve{}).
+    double probabilite(const TermesEleve& eleve, const Caracteristiques& c) const;
 };

@@ -12,6 +12,8 @@ public:
     // learnt so far (its own answer is not looked at).
     double predit(const ReponseResumee& question) const;
     double predit(const QString& eleve, const Fait& fait, qint64 moment, int typeExercice = 5) const;
+    // The same for several facts of one pupil, looked up once.
+    QList<double> predit(const QString& eleve, const QList<Fait>& faits, qint64 moment, int typeExercice = 5) const;
     Caracteristiques caracteristiques(const QString& eleve, const Fait& fait, qint64 moment, int typeExercice) const;
     // The answers must come in the order they were given, all pupils together.
     void apprend(const ReponseResumee& reponse);

@@ -17,23 +17,26 @@ void TempsDeFrappe::ajoute(int chiffres, int ms) {
     if (ms <= 0) return;
     const int l = longueur(chiffres);
     const double x = (std::log(double(ms)) - LnMin) / (LnMax - LnMin) * Cases;
-    ++cases_[l][std::clamp(int(x), 0, Cases - 1)];
+    const int c = std::clamp(int(x), 0, Cases - 1);
+    ++cases_[l][c];
     ++nombres_[l];
+    // The quantile's case is the first whose answers and those before reach the rank.
+    int& q = caseQuantile_[l];
+    int& avant = avant_[l];
+    if (c < q) ++avant;
+    const double rang = Quantile * nombres_[l];
+    while (q > 0 && avant >= rang) avant -= cases_[l][--q];
+    while (q < Cases - 1 && avant + cases_[l][q] < rang) avant += cases_[l][q++];
 }
 
 double TempsDeFrappe::base(int l) const {
     if (nombres_[l] < AuMoins) return 0;
     const double rang = Quantile * nombres_[l];
-    double cumul = 0;
-    for (int c = 0; c < Cases; ++c) {
-        if (cumul + cases_[l][c] >= rang) {
-            // Linear within the case, so that the estimate moves smoothly with the times.
-            const double x = c + (rang - cumul) / cases_[l][c];
-            return std::exp(LnMin + x / Cases * (LnMax - LnMin));
-        }
-        cumul += cases_[l][c];
-    }
-    return std::exp(LnMax);
+    const int c = caseQuantile_[l];
+    if (avant_[l] + cases_[l][c] < rang) return std::exp(LnMax);
+    // Linear within the case, so that the estimate moves smoothly with the times.
+    const double x = c + (rang - avant_[l]) / cases_[l][c];
+    return std::exp(LnMin + x / Cases * (LnMax - LnMin));
 }
 
 double TempsDeFrappe::reflexion(int chiffres, int ms) const {

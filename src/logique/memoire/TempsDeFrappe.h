@@ -19,4 +19,8 @@ private:
     double base(int longueur) const;     // quickest fifth's time, ms; 0 unknown
     std::array<std::array<int, Cases>, Longueurs> cases_{};
     std::array<int, Longueurs> nombres_{};
+    // Where the quickest fifth ends, followed answer by answer rather than searched for each time:
+    // its case, and the answers in the cases before it.
+    std::array<int, Longueurs> caseQuantile_{};
+    std::array<int, Longueurs> avant_{};
 };
