@@ -252,8 +252,7 @@ ParametresMemoire ajuste(const TableExemples& exemples, const QStringList& eleve
         resultat.eleves.insert(eleves[e], t);
     }
     for (int f = 0; f < p.faits; ++f) resultat.faits.insert(exemples.codesFaits()[f], w[p.debutFaits() + f]);
-    for (int f = 0; f < p.familles; ++f)
-        resultat.familles.insert(exemples.codesFamilles()[f], w[p.debutFamilles() + f]);
+    for (int f = 0; f < p.familles; ++f) resultat.familles.insert(exemples.codesFamilles()[f], w[p.debutFamilles() + f]);
     return resultat;
 }
 }  // namespace AjustementMemoire

@@ -30,8 +30,7 @@ public:
 private:
     // The answers strictly before `moment` learnt: the one kept when it is after them all.
     Predicteur predicteurA(qint64 moment) const;
-    static QList<PredictionFait> predictions(const Predicteur& p, const QString& eleve, const QList<Fait>& faits,
-                                             qint64 moment);
+    static QList<PredictionFait> predictions(const Predicteur& p, const QString& eleve, const QList<Fait>& faits, qint64 moment);
     ParametresMemoire parametres_;
     QList<ReponseResumee> reponses_;  // typed questions, oldest first
     Predicteur maintenant_;

@@ -28,5 +28,5 @@ private:
     std::vector<double> centre_;
     std::vector<int> ordre_;  // the unknown at each coordinate of v: the bounded ones last
     int bornees_ = 0;
-    std::vector<double> l_;   // lower triangular row by row, or its diagonal; empty: T = I
+    std::vector<double> l_;  // lower triangular row by row, or its diagonal; empty: T = I
 };

@@ -7,8 +7,7 @@ const MemoireEleve Inconnu;
 const TermesEleve Moyen;
 }  // namespace
 
-Caracteristiques Predicteur::caracteristiques(const QString& eleve, const Fait& fait, qint64 moment,
-                                              int typeExercice) const {
+Caracteristiques Predicteur::caracteristiques(const QString& eleve, const Fait& fait, qint64 moment, int typeExercice) const {
     const auto e = eleves_.constFind(eleve);
     RegistresAvx::efface();
     Caracteristiques c = (e == eleves_.cend() ? Inconnu : *e).caracteristiques(fait, moment, typeExercice);
