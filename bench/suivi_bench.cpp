@@ -69,7 +69,7 @@ void OuvertureDeLaClasse(benchmark::State& etat) {
 }
 BENCHMARK(OuvertureDeLaClasse)->Unit(benchmark::kMillisecond)->MinTime(2);
 
-// The two halves of the opening: the journal's questions, then the figures and review boxes.
+// The journal's questions, the first half of the opening.
 void LectureDuJournal(benchmark::State& etat) {
     Classe30& c = classe();
     ParametresConnexion p;
@@ -79,6 +79,7 @@ void LectureDuJournal(benchmark::State& etat) {
 }
 BENCHMARK(LectureDuJournal)->Unit(benchmark::kMillisecond)->MinTime(1);
 
+// Each pupil's year (the figures of the class line and the grids), one pupil after the other.
 void Annees(benchmark::State& etat) {
     Classe30& c = classe();
     ParametresConnexion p;
@@ -89,7 +90,6 @@ void Annees(benchmark::State& etat) {
         for (qsizetype debut = 0; debut < reponses.size(); debut += 10000) {
             const std::span<const ReponseResumee> eleve(reponses.constData() + debut, 10000);
             benchmark::DoNotOptimize(Suivi::analyse(reponses[debut].eleve, eleve, {}, Maintenant));
-            benchmark::DoNotOptimize(Revision::etatDeLEleve(eleve, Maintenant.date(), 3000));
         }
 }
 BENCHMARK(Annees)->Unit(benchmark::kMillisecond)->MinTime(1);

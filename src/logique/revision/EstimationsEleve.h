@@ -3,7 +3,7 @@
 // estimated chance of a right first answer, those due (below the class's success aimed at), those
 // that will fall below it within a week, and the plain level a teacher reads.
 #include "logique/memoire/ModeleMemoire.h"
-#include "logique/revision/Boites.h"
+#include "logique/revision/FaitsDesTables.h"
 
 #include <QList>
 #include <unordered_map>

@@ -1,7 +1,5 @@
 #include "logique/revision/FaitsDesTables.h"
 
-#include "logique/revision/Boites.h"
-
 #include <algorithm>
 #include <unordered_set>
 

@@ -8,11 +8,21 @@
 #include "logique/parametres/ParameterFiles.h"
 
 #include <QList>
+#include <cstddef>
+#include <functional>
 
 namespace Revision {
 // Each entry's operands beyond this many are left out, so that a hand-edited range cannot
 // make a review draw from millions of facts.
 constexpr int OperandesMaxParEntree = 100;
+
+// A fact as a key of the standard containers.
+struct CleFait {
+    std::size_t operator()(const Fait& f) const {
+        return std::hash<long long>{}((static_cast<long long>(f.gauche) * 1000003 + f.droite) * 4 +
+                                      static_cast<int>(f.operation));
+    }
+};
 
 // The facts of the entries, each once, in the order of the entries. With `operation` 0..3 only
 // the entries of that operation; when none has it, every entry with that operation instead

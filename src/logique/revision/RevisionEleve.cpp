@@ -7,7 +7,6 @@
 #include "logique/etat/SharedState.h"
 #include "logique/etat/Utils.h"
 
-#include <algorithm>
 #include <array>
 #include <limits>
 
@@ -29,34 +28,6 @@ QList<ReponseResumee> reponsesDeLaClasse(const QString& enseignant, const QStrin
     for (const EntreeJournal& e : siennes)
         reponses.append({e.eleve, e.moment, e.typeExercice, e.position, e.fait, e.justePremierCoup, e.msFin, e.finCreature});
     return reponses;
-}
-
-namespace {
-EtatEleve etatDesBoites(Boites boites, const QDate& aujourdhui) {
-    EtatEleve etat;
-    etat.boites = std::move(boites);
-    for (const auto& [fait, f] : etat.boites)
-        if (estDu(f, aujourdhui)) etat.dus.append(f);
-    std::sort(etat.dus.begin(), etat.dus.end(), [](const EtatFait& a, const EtatFait& b) {
-        if (a.echeance != b.echeance) return a.echeance < b.echeance;
-        return a.fait.cle() < b.fait.cle();
-    });
-    return etat;
-}
-}  // namespace
-
-EtatEleve etatDeLEleve(const QList<EntreeJournal>& entrees, const QDate& aujourdhui, int seuilMs) {
-    return etatDesBoites(calculeBoites(entrees, aujourdhui, seuilMs), aujourdhui);
-}
-
-EtatEleve etatDeLEleve(std::span<const ReponseResumee> reponses, const QDate& aujourdhui, int seuilMs) {
-    return etatDesBoites(calculeBoites(reponses, aujourdhui, seuilMs), aujourdhui);
-}
-
-int nombreDusAujourdhui(const QList<EntreeJournal>& entrees, const QDate& aujourdhui, int seuilMs) {
-    const Boites boites = calculeBoites(entrees, aujourdhui, seuilMs);
-    return static_cast<int>(
-        std::count_if(boites.begin(), boites.end(), [&](const auto& b) { return estDu(b.second, aujourdhui); }));
 }
 
 QList<EntreeTable> tablesDeLaPratiqueLibre(const QList<EntreeJournal>& entrees) {

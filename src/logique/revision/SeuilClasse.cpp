@@ -3,7 +3,6 @@
 #include "logique/base/Erreurs.h"
 #include "logique/base/FichierTexte.h"
 #include "logique/etat/NomsDossier.h"
-#include "logique/revision/Boites.h"
 
 #include <algorithm>
 

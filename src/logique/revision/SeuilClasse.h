@@ -7,6 +7,7 @@
 #include <QString>
 
 namespace Revision {
+constexpr int SeuilParDefaut = 3000;        // ms: a right answer within it is fluent
 constexpr int ReussiteViseeParDefaut = 90;  // %
 constexpr int ReussiteViseeMin = 60, ReussiteViseeMax = 99;
 

@@ -22,27 +22,6 @@ TirageRevision::TirageRevision(const EstimationsEleve& e, const QList<Fait>& fai
     for (const auto& d : dus) dus_.push_back(d.second);
 }
 
-TirageRevision::TirageRevision(const Boites& boites, const QList<Fait>& faits, const QDate& aujourdhui)
-    : total_(static_cast<int>(faits.size())) {
-    std::vector<const EtatFait*> dus;
-    for (const Fait& f : faits) {
-        const auto it = boites.find(f);
-        if (it == boites.end() || it->second.boite == Nouveau) {
-            nouveaux_.push_back(f);
-            continue;
-        }
-        ++rencontres_;
-        if (estDu(it->second, aujourdhui)) dus.push_back(&it->second);
-        else connus_.push_back(f);
-    }
-    // The oldest due first; equal days the lower box first, then in the order of the tables.
-    std::stable_sort(dus.begin(), dus.end(), [](const EtatFait* a, const EtatFait* b) {
-        if (a->echeance != b->echeance) return a->echeance < b->echeance;
-        return a->boite < b->boite;
-    });
-    for (const EtatFait* e : dus) dus_.push_back(e->fait);
-}
-
 // A fact never met, at random; once asked it joins those asked again.
 Fait TirageRevision::prendsNouveau() {
     const auto k = static_cast<std::size_t>(Aleatoire::random(static_cast<int>(nouveaux_.size())));

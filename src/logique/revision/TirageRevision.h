@@ -1,13 +1,10 @@
 #pragma once
 // The review draw, within the pupil's facts: every fact due first (the least likely to be
-// answered right first; by boxes, the oldest due first), facts
-// never met mixed in at about one question in eight, facts not due only to fill the review once
-// nothing else is left, never the same fact twice in a row. Prepared once per exercise; each draw
-// is a few steps, through Aleatoire.
-#include "logique/revision/Boites.h"
+// answered right first), facts never met mixed in at about one question in eight, facts not due
+// only to fill the review once nothing else is left, never the same fact twice in a row. Prepared
+// once per exercise; each draw is a few steps, through Aleatoire.
 #include "logique/revision/EstimationsEleve.h"
 
-#include <QDate>
 #include <QList>
 
 #include <vector>
@@ -20,10 +17,8 @@ class TirageRevision final {
 public:
     // Due: the facts met whose estimate is below the class's success aimed at.
     TirageRevision(const EstimationsEleve& estimations, const QList<Fait>& faits);
-    // Due: the facts whose box's day has come (the former schedule, kept for comparison).
-    TirageRevision(const Boites& boites, const QList<Fait>& faits, const QDate& aujourdhui);
 
-    // Facts of the pupil due today (met, due on or before today).
+    // Facts of the pupil due now (met, estimated below the success aimed at).
     int nombreDus() const { return static_cast<int>(dus_.size()); }
     bool rienADue() const { return dus_.empty(); }
     // None of the pupil's facts was ever answered: there is nothing to review yet.
@@ -37,7 +32,7 @@ private:
     Fait prendsNouveau();
     bool tireAuHasard(const std::vector<Fait>& pile, Fait& fait) const;
 
-    std::vector<Fait> dus_;  // oldest due first, each asked once in turn
+    std::vector<Fait> dus_;  // the least likely first, each asked once in turn
     std::size_t suivantDu_ = 0;
     std::vector<Fait> nouveaux_;  // never met and not asked yet
     std::vector<Fait> revus_;     // asked in this review: asked again before the facts not due

@@ -2,7 +2,7 @@
 // What a pupil knows of each fact, from the answers typed for it (exercises 1, 2 and the review).
 // Facts of one family ("7 × 8" and "8 × 7") are followed together. Rules: docs/suivi.md.
 #include "logique/journal/MagasinJournal.h"
-#include "logique/revision/Boites.h"
+#include "logique/revision/SeuilClasse.h"
 
 #include <QHash>
 #include <QList>

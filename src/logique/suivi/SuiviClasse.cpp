@@ -100,7 +100,7 @@ Classe charge(const QString& enseignant, const QString& repertoireClasse, Magasi
     c.reunies.resize(c.eleves.size());
     AnneeEleve* const premier = c.eleves.data();
     QList<ReponseResumee>* const reunies = c.reunies.data();
-    // Each pupil apart from the others: their questions in one list, their tables, year and review boxes.
+    // Each pupil apart from the others: their questions in one list, their tables and year.
     EnFond::pourChacun(c.eleves, [&](AnneeEleve& b) {
         const QList<std::span<const ReponseResumee>> siens = morceaux.value(b.eleve);
         std::span<const ReponseResumee> reponses;
