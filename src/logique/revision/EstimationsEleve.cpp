@@ -4,16 +4,16 @@
 
 namespace Revision {
 Niveau niveau(double p, double cible) {
-    return p >= cible ? Niveau::Solide : p >= SeuilFragile ? Niveau::Fragile : Niveau::ARevoir;
+    return p >= cible ? Niveau::Solide : p >= SeuilFragile ? Niveau::Fragile : Niveau::AReprendre;
 }
 
 QString nomNiveau(Niveau n) {
     switch (n) {
         case Niveau::Solide: return QStringLiteral("solide");
         case Niveau::Fragile: return QStringLiteral("fragile");
-        case Niveau::ARevoir: break;
+        case Niveau::AReprendre: break;
     }
-    return QStringLiteral("à revoir");
+    return QStringLiteral("à reprendre");
 }
 
 double EstimationsEleve::estimation(const Fait& fait) const {

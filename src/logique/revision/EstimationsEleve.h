@@ -9,13 +9,14 @@
 #include <unordered_map>
 
 namespace Revision {
-// Below the success aimed at a fact is "fragile", below this "à revoir".
+// Below the success aimed at a fact is "fragile", below this "à reprendre" (not "à revoir", the
+// state of a fact by its last three answers: docs/suivi.md).
 constexpr double SeuilFragile = 0.60;
 constexpr qint64 SemaineMs = 7LL * 24 * 3600 * 1000;
 
-enum class Niveau { Solide, Fragile, ARevoir };
+enum class Niveau { Solide, Fragile, AReprendre };
 Niveau niveau(double probabilite, double cible);
-// "solide", "fragile", "à revoir".
+// "solide", "fragile", "à reprendre".
 QString nomNiveau(Niveau niveau);
 
 struct EstimationsEleve {

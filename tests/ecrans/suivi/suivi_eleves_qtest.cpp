@@ -116,7 +116,7 @@ private slots:
         auto* grille = Pilote::controle<GrilleFaits>(&suivi, QStringLiteral("Grille2"));
         QCOMPARE(grille->taille(), 11);
         QVERIFY(grille->description(8, 7).startsWith(u("8 × 7 = 56 : à revoir\n2 questions, 0 juste")));
-        QVERIFY2(grille->description(8, 7).endsWith(u("\nréussite estimée aujourd'hui : 6 % (à revoir)")),
+        QVERIFY2(grille->description(8, 7).endsWith(u("\nréussite estimée aujourd'hui : 6 % (à reprendre)")),
                  qPrintable(grille->description(8, 7)));
         QVERIFY2(grille->description(6, 6).endsWith(u("\nréussite estimée aujourd'hui : 67 % (fragile)")),
                  qPrintable(grille->description(6, 6)));

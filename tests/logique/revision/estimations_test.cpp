@@ -61,10 +61,10 @@ TEST(Estimations, TheLevelsFollowTheTargetAndSixtyPerCent) {
         Niveau niveau;
     };
     for (const Cas& c : {Cas{0.95, 0.9, Niveau::Solide}, Cas{0.9, 0.9, Niveau::Solide}, Cas{0.89, 0.9, Niveau::Fragile},
-                         Cas{0.9, 0.95, Niveau::Fragile}, Cas{0.6, 0.9, Niveau::Fragile}, Cas{0.59, 0.9, Niveau::ARevoir}}) {
+                         Cas{0.9, 0.95, Niveau::Fragile}, Cas{0.6, 0.9, Niveau::Fragile}, Cas{0.59, 0.9, Niveau::AReprendre}}) {
         SCOPED_TRACE(testing::Message() << c.p << " for " << c.cible);
         EXPECT_EQ(niveau(c.p, c.cible), c.niveau);
     }
-    EXPECT_EQ(QStringList({nomNiveau(Niveau::Solide), nomNiveau(Niveau::Fragile), nomNiveau(Niveau::ARevoir)}),
-              QStringList({QStringLiteral("solide"), QStringLiteral("fragile"), QStringLiteral("à revoir")}));
+    EXPECT_EQ(QStringList({nomNiveau(Niveau::Solide), nomNiveau(Niveau::Fragile), nomNiveau(Niveau::AReprendre)}),
+              QStringList({QStringLiteral("solide"), QStringLiteral("fragile"), QStringLiteral("à reprendre")}));
 }
