@@ -1,5 +1,6 @@
 // The teacher's progress view on a class of 30 pupils with a school year each (10,000 questions):
-// opening the class, one pupil's grids and charts, the family report in PDF.
+// opening the class, its halves, one pupil's grids and charts, the family report in PDF.
+#include "logique/base/EnFond.h"
 #include "logique/base/Horloge.h"
 #include "ecrans/commun/Affichage.h"
 #include "logique/journal/Journal.h"
@@ -93,6 +94,32 @@ void Annees(benchmark::State& etat) {
         }
 }
 BENCHMARK(Annees)->Unit(benchmark::kMillisecond)->MinTime(1);
+
+// The second half of the opening, as `Suivi::charge` does it once the questions are read, with
+// parameters fitted on the class: the model over the questions while the calibration line walks
+// them again, then each pupil's year and estimates, the pupils in parallel.
+void CalculsDeLaClasse(benchmark::State& etat) {
+    Classe30& c = classe();
+    ParametresConnexion p;
+    p.base = Journal::cheminSqlite(Enseignant, c.repertoire);
+    MagasinSql magasin(p);
+    const QList<ReponseResumee> reponses = magasin.reponses(Enseignant, 0);
+    const qint64 maintenant = Maintenant.toMSecsSinceEpoch();
+    const ParametresMemoire parametres = ModeleMemoire::ajuste(reponses, maintenant);
+    for (auto _ : etat) {
+        QFuture<Calibrage> calibre = EnFond::lance([&] { return Suivi::calibrage(parametres, reponses, maintenant); });
+        const ModeleMemoire modele(parametres, reponses);
+        benchmark::DoNotOptimize(Suivi::texteCalibrage(calibre.result()));
+        QList<AnneeEleve> annees(30);
+        EnFond::pourChacun(annees, [&](AnneeEleve& b) {
+            const qsizetype debut = (&b - annees.data()) * 10000;
+            b = Suivi::analyse(reponses[debut].eleve, std::span(reponses.constData() + debut, 10000), {}, Maintenant);
+            b.revision = Revision::estimeLEleve(modele, b.eleve, maintenant, 0.9);
+        });
+        benchmark::DoNotOptimize(annees);
+    }
+}
+BENCHMARK(CalculsDeLaClasse)->Unit(benchmark::kMillisecond)->Repetitions(10);
 
 void UnEleve(benchmark::State& etat) {
     Classe30& c = classe();
