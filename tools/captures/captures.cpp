@@ -226,6 +226,9 @@ int main(int argc, char** argv) {
              "La suppression de cet enseignant entrainera la perte des données concernant aussi tous ses élèves! "
              "Voulez-vous vraiment supprimer cet enseignant?"},
             {Messages::Genre::Erreur, "boite_erreur", "Le fichier « classe_Dupont.txt » est introuvable."},
+            {Messages::Genre::Confirmation, "boite_revision",
+             "Tu n'as aucun calcul à revoir aujourd'hui\u00A0: ceux que tu as déjà faits, tu les connais bien. "
+             "Bravo\u00A0!\n\nVeux-tu faire l'exercice habituel, donner le résultat\u00A0?"},
         };
         for (const auto& b : dialogues) {
             DialogueMessage dialogue(b.genre, QString::fromUtf8(b.texte), QStringLiteral("Marivelle"));
