@@ -4,6 +4,7 @@
 #include "programme/ExportJournal.h"
 #include "programme/ImportListe.h"
 #include "programme/PredictionsMemoire.h"
+#include "programme/TestDeDepartTexte.h"
 #include "logique/base/Garde.h"
 #include "logique/journal/Journal.h"
 
@@ -35,6 +36,10 @@ int main(int argc, char* argv[]) {
     if (const auto demande = PredictionsMemoire::lit(arguments)) {
         QCoreApplication application(argc, argv);
         return PredictionsMemoire::execute(*demande);
+    }
+    if (const auto demande = TestDeDepartTexte::lit(arguments)) {
+        QCoreApplication application(argc, argv);
+        return TestDeDepartTexte::execute(*demande, stdin, stdout);
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Marivelle"));

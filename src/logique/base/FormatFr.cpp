@@ -58,6 +58,11 @@ QString nombre(double valeur) {
     return texte;
 }
 
+QString enumeration(const QStringList& elements) {
+    if (elements.size() < 2) return elements.join(QString());
+    return elements.first(elements.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" et ") + elements.last();
+}
+
 QString duree(double fractionJour) {
     const qint64 ms = std::llround(fractionJour * 86400000.0);
     const qint64 secondes = (ms < 0 ? 0 : ms) / 1000;

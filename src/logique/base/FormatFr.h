@@ -2,6 +2,7 @@
 // Every date, time and number text of the program, always in French whatever the machine's locale.
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 namespace FormatFr {
 QString dateLongue(const QDate& date);            // dimanche 6 décembre 2026
@@ -13,6 +14,8 @@ QString dateLongueHeureCourte(const QDateTime&);  // dimanche 6 décembre 2026 0
 QString dateLongueHeureLongue(const QDateTime&);  // dimanche 6 décembre 2026 09:10:05
 // General number format: up to 15 significant digits, no trailing zeros, "," as separator.
 QString nombre(double valeur);
+// "2", "2 et 5", "2, 5 et 10": items joined as a French sentence lists them.
+QString enumeration(const QStringList& elements);
 // A day fraction as hh:nn:ss (hours past 24 keep counting).
 QString duree(double fractionJour);
 }

@@ -1,0 +1,45 @@
+#pragma once
+// The starting test ("Test de départ"): a short adaptive test of one operation's 100 facts
+// (a and b from 1 to 10) that tells the teacher and the review what a new pupil already knows.
+// Each question is the one that tells the most about the facts not yet asked; the test stops
+// after 30 questions, after five minutes, or earlier once it knows enough (docs/depart.md).
+#include "logique/base/Operation.h"
+#include "logique/depart/ModeleDepart.h"
+
+#include <QList>
+#include <optional>
+
+namespace Depart {
+constexpr int QuestionsAuPlus = 30;
+constexpr qint64 DureeAuPlusMs = 5LL * 60 * 1000;
+
+class TestDeDepart {
+public:
+    // `operation`: addition or multiplication; the facts' difficulties written by hand, or
+    // those a class's journal taught.
+    explicit TestDeDepart(Operation operation);
+    TestDeDepart(Operation operation, const DifficultesFaits& difficultes);
+    Operation operation() const { return operation_; }
+
+    // The question to ask now, or nothing once the test is over.
+    std::optional<QuestionDepart> questionSuivante() const;
+    // The answer to the question questionSuivante() gave: right at the first try or not, in `ms`
+    // from the question shown; `ecouleMs`, the time since the test began (-1: the answer times'
+    // sum stands for it).
+    void repond(bool juste, int ms, qint64 ecouleMs = -1);
+    bool fini() const;
+
+    const QList<ReponseDepart>& reponses() const { return reponses_; }
+    // The chance of a right first answer of each fact now, index indexFait(a, b).
+    Estimations estimations() const;
+
+private:
+    void choisitLaSuivante();
+
+    Operation operation_;
+    ModeleDepart modele_;
+    QList<ReponseDepart> reponses_;
+    std::optional<QuestionDepart> suivante_;
+    qint64 ecouleMs_ = 0;
+};
+}  // namespace Depart
