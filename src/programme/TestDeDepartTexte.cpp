@@ -73,7 +73,8 @@ int execute(const Demande& demande, std::FILE* entree, std::FILE* sortie) {
                 return 1;
             }
             reponse = reponseDe(ligne);
-            if (!reponse) dit(QStringLiteral("Réponse illisible « %1 » : il faut « juste;ms », par exemple « 1;2300 ».").arg(ligne));
+            if (!reponse)
+                dit(QStringLiteral("Réponse illisible « %1 » : il faut « juste;ms », par exemple « 1;2300 ».").arg(ligne));
         }
         test.repond(reponse->first, reponse->second);
     }

@@ -74,8 +74,9 @@ def main():
         erreur = statistics.mean(statistics.mean(abs(e - v) for e, v in zip(r[0], r[1])) for r in resultats)
         erreur_constante = statistics.mean(abs(constante - v) for vs in verites for v in vs)
         erreur_difficulte = statistics.mean(abs(moyenne_fait[k] - vs[k]) for vs in verites for k in range(100))
+        biais = statistics.mean(statistics.mean(e - v for e, v in zip(r[0], r[1])) for r in resultats)
         questions = [r[2] for r in resultats]
-        print(f"graine {graine} ({a.operation}, jour {a.jour:g}): erreur {erreur:.3f} ; constante "
+        print(f"graine {graine} ({a.operation}, jour {a.jour:g}): erreur {erreur:.3f} (biais {biais:+.3f}) ; constante "
               f"{erreur_constante:.3f} ; difficulté seule {erreur_difficulte:.3f} ; questions "
               f"{statistics.mean(questions):.1f} (de {min(questions)} à {max(questions)}) ; attente la plus "
               f"longue {1000 * max(r[3] for r in resultats):.0f} ms", flush=True)

@@ -1,31 +1,16 @@
 #pragma once
-// What a starting test believes of a pupil's facts of one operation: each fact's log-odds of a
-// right first answer is the fact's difficulty for an average pupil plus the pupil's ability, a
-// term per table of the pupil (a×b shares the terms of table a and of table b), held near zero
-// by Gaussian priors. After each answer the beliefs are the posterior's mode and curvature
-// (docs/depart.md). Plain arithmetic: the screens and the command line call it directly.
-#include "logique/base/Operation.h"
+// What a starting test believes of a pupil's facts of one operation. Each fact's log-odds of a
+// right first answer is a weighted sum of what makes arithmetic facts easy or hard for children
+// (`TraitsDesFaits`: the size of its numbers, a 1, a 10, a double…) plus a term of each of its
+// two tables; every weight is the pupil's own, held near what is usual by a Gaussian prior, so
+// a few answers tell how this child finds sizes, tens or doubles. After each answer the beliefs
+// are the posterior's mode and curvature (docs/depart.md). Plain arithmetic: the screens and the
+// command line call it directly.
+#include "logique/depart/TraitsDesFaits.h"
 
 #include <QList>
-#include <array>
 
 namespace Depart {
-constexpr int Cote = 10;  // a and b from 1 to 10
-constexpr int NombreDeFaits = Cote * Cote;
-
-// a×b (or a+b) at (a-1)·10 + (b-1); a and b from 1 to 10.
-constexpr int indexFait(int gauche, int droite) { return (gauche - 1) * Cote + (droite - 1); }
-
-using Estimations = std::array<double, NombreDeFaits>;
-// The log-odds of a right first answer of each fact for a pupil of average ability.
-using DifficultesFaits = std::array<double, NombreDeFaits>;
-
-struct QuestionDepart {
-    int gauche = 0;
-    int droite = 0;
-    bool operator==(const QuestionDepart&) const = default;
-};
-
 struct ReponseDepart {
     QuestionDepart question;
     bool juste = false;
@@ -33,27 +18,27 @@ struct ReponseDepart {
     bool operator==(const ReponseDepart&) const = default;
 };
 
-// Built by hand from what makes arithmetic facts easy or hard for children: the size of the
-// numbers, a 1, a 10, a double, a 2 or a 5 in a multiplication, a sum within ten.
-DifficultesFaits difficultesParDefaut(Operation operation);
-
 class ModeleDepart {
 public:
-    explicit ModeleDepart(const DifficultesFaits& difficultes);
-    // Beliefs after these answers (all of one operation).
+    explicit ModeleDepart(const TraitsDesFaits& traits);
+    // Beliefs after these answers (all of the traits' operation).
     void apprend(const QList<ReponseDepart>& reponses);
 
-    // The chance of a right first answer of each fact, the beliefs' uncertainty taken in.
+    // The chance of a right first answer of each fact (the belief's median).
     Estimations estimations() const;
-    // How much asking this fact would lower the uncertainty about the facts not yet asked.
-    double information(int index, const QList<ReponseDepart>& dejaPosees) const;
-    // The mean uncertainty left (the standard deviation of the chance, averaged over the facts).
+    // How much an answer to fact `index` would lower the uncertainty about the facts not yet
+    // asked (`posee`: asked already).
+    double information(int index, const std::array<bool, NombreDeFaits>& posee) const;
+    // The mean uncertainty left: the standard deviation of each fact's chance, averaged.
     double incertitude() const;
 
 private:
-    DifficultesFaits difficultes_;
-    std::array<double, 11> mode_{};                  // ability, then tables 1 to 10
-    std::array<std::array<double, 11>, 11> covariance_{};
+    double logit(int index) const;
+    double variance(int index) const;
+
+    TraitsDesFaits traits_;
+    Vecteur mode_{};
+    Matrice covariance_{};
 };
 
 // The estimates from answers already given (read back from the journal, for instance).

@@ -15,10 +15,9 @@ constexpr qint64 DureeAuPlusMs = 5LL * 60 * 1000;
 
 class TestDeDepart {
 public:
-    // `operation`: addition or multiplication; the facts' difficulties written by hand, or
-    // those a class's journal taught.
+    // `operation`: addition or multiplication (any other is taken as addition).
     explicit TestDeDepart(Operation operation);
-    TestDeDepart(Operation operation, const DifficultesFaits& difficultes);
+    TestDeDepart(Operation operation, const TraitsDesFaits& traits);
     Operation operation() const { return operation_; }
 
     // The question to ask now, or nothing once the test is over.
@@ -30,8 +29,11 @@ public:
     bool fini() const;
 
     const QList<ReponseDepart>& reponses() const { return reponses_; }
-    // The chance of a right first answer of each fact now, index indexFait(a, b).
+    // The chance of a right first answer of each fact now, index indexFait(a, b): what the pupil
+    // knew, and for the facts just asked and their turn-arounds, the answer just seen.
     Estimations estimations() const;
+    // What the pupil knew before the test: the long-term beliefs the summary reads.
+    Estimations connaissances() const { return modele_.estimations(); }
 
 private:
     void choisitLaSuivante();
