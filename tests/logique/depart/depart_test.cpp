@@ -42,18 +42,25 @@ TEST(TestDeDepart, ThirtySimulatedPupilsAreKnownWithinATenthAfterThirtyQuestions
     if (!QFileInfo::exists(simulation())) GTEST_SKIP() << "la simulation d'élèves est absente";
     for (const Operation operation : {Operation::Multiplication, Operation::Addition}) {
         QProcess eleves;
-        eleves.start(QStringLiteral("/usr/bin/python3"), {simulation(), QStringLiteral("--repondre"), QStringLiteral("--graine"), QStringLiteral("1")});
+        eleves.start(QStringLiteral("/usr/bin/python3"),
+                     {simulation(), QStringLiteral("--repondre"), QStringLiteral("--graine"), QStringLiteral("1")});
         ASSERT_TRUE(eleves.waitForStarted(BorneAttenteMs));
         double erreur = 0;
         for (int eleve = 1; eleve <= 30; ++eleve) {
             double jour = 0;
             const TestDeDepart test = joue(operation, [&](QuestionDepart q) {
-                const QList<QByteArray> r = demande(eleves, QStringLiteral("%1;%2;%3;%4;%5").arg(eleve).arg(jour, 0, 'f', 6).arg(q.gauche).arg(int(operation)).arg(q.droite));
+                const QList<QByteArray> r = demande(eleves, QStringLiteral("%1;%2;%3;%4;%5")
+                                                                .arg(eleve)
+                                                                .arg(jour, 0, 'f', 6)
+                                                                .arg(q.gauche)
+                                                                .arg(int(operation))
+                                                                .arg(q.droite));
                 jour += (r.value(1).toInt() + 3000) / 86400000.0;
                 return std::pair{r.value(0) == "1", r.value(1).toInt()};
             });
             EXPECT_LE(test.reponses().size(), QuestionsAuPlus);
-            const QList<QByteArray> verite = demande(eleves, QStringLiteral("verite;%1;%2;%3").arg(eleve).arg(jour, 0, 'f', 6).arg(int(operation)));
+            const QList<QByteArray> verite = demande(
+                eleves, QStringLiteral("verite;%1;%2;%3").arg(eleve).arg(jour, 0, 'f', 6).arg(int(operation)));
             ASSERT_EQ(verite.size(), NombreDeFaits);
             const Estimations e = test.estimations();
             for (int k = 0; k < NombreDeFaits; ++k) erreur += std::abs(e[k] - verite[k].toDouble()) / (30.0 * NombreDeFaits);
@@ -83,8 +90,7 @@ TEST(TestDeDepart, StopsEarlyForAPupilWhoKnowsEverythingOrNothingAndNeverAsksAFa
             });
             EXPECT_LT(test.reponses().size(), QuestionsAuPlus);
             const Estimations e = test.connaissances();
-            EXPECT_TRUE(c.juste ? *std::min_element(e.begin(), e.end()) > c.seuil
-                                : moyenne(e) < c.seuil);
+            EXPECT_TRUE(c.juste ? *std::min_element(e.begin(), e.end()) > c.seuil : moyenne(e) < c.seuil);
         }
 }
 
@@ -113,7 +119,9 @@ TEST(ResumeDepart, NamesTheTablesKnownSurelyAndThoseToWorkOn) {
         e.fill(0.7);
         for (int a = 1; a <= Cote; ++a)
             for (int b = 1; b <= Cote; ++b) {
-                const auto dans = [&](std::initializer_list<int> l, int t) { return std::find(l.begin(), l.end(), t) != l.end(); };
+                const auto dans = [&](std::initializer_list<int> l, int t) {
+                    return std::find(l.begin(), l.end(), t) != l.end();
+                };
                 if (dans(faibles, a) || dans(faibles, b)) e[indexFait(a, b)] = 0.2;
                 if (dans(sues, a) || dans(sues, b)) e[indexFait(a, b)] = dans(sues, a) && dans(sues, b) ? 0.99 : 0.9;
             }
