@@ -66,6 +66,7 @@ AnneeEleve analyse(const QString& eleve, std::span<const ReponseResumee> reponse
         }
         s.ajoute(r);
     }
+    b.departs = departsDeLEleve(reponses);
     return b;
 }
 

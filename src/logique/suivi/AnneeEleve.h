@@ -1,6 +1,7 @@
 #pragma once
 // One pupil's year as the teacher's view reads it: the facts, the weeks, the last two weeks.
 // Built from the journal's questions; rules and figures: docs/suivi.md.
+#include "logique/suivi/DepartDeLEleve.h"
 #include "logique/suivi/EtatsFaits.h"
 #include "logique/revision/EstimationsEleve.h"
 #include "logique/revision/RevisionEleve.h"
@@ -34,6 +35,8 @@ struct AnneeEleve {
     // The pupil's questions (held by the class) and the memory model's estimates of their facts.
     std::span<const ReponseResumee> reponses;
     Revision::EstimationsEleve revision;
+    // What the starting tests the pupil took tell of the facts not met since.
+    QList<Suivi::DepartOperation> departs;
 };
 
 namespace Suivi {
