@@ -38,37 +38,42 @@ TestDeDepart joue(Operation operation, const std::function<std::pair<bool, int>(
 double moyenne(const Estimations& e) { return std::accumulate(e.begin(), e.end(), 0.0) / NombreDeFaits; }
 }  // namespace
 
+// Over the 30 pupils of each of two seeds (figures of more seeds: docs/depart.md).
 TEST(TestDeDepart, ThirtySimulatedPupilsAreKnownWithinATenthAfterThirtyQuestions) {
     if (!QFileInfo::exists(simulation())) GTEST_SKIP() << "la simulation d'élèves est absente";
     for (const Operation operation : {Operation::Multiplication, Operation::Addition}) {
-        QProcess eleves;
-        eleves.start(QStringLiteral("/usr/bin/python3"),
-                     {simulation(), QStringLiteral("--repondre"), QStringLiteral("--graine"), QStringLiteral("1")});
-        ASSERT_TRUE(eleves.waitForStarted(BorneAttenteMs));
-        double erreur = 0;
-        for (int eleve = 1; eleve <= 30; ++eleve) {
-            double jour = 0;
-            const TestDeDepart test = joue(operation, [&](QuestionDepart q) {
-                const QList<QByteArray> r = demande(eleves, QStringLiteral("%1;%2;%3;%4;%5")
-                                                                .arg(eleve)
-                                                                .arg(jour, 0, 'f', 6)
-                                                                .arg(q.gauche)
-                                                                .arg(int(operation))
-                                                                .arg(q.droite));
-                jour += (r.value(1).toInt() + 3000) / 86400000.0;
-                return std::pair{r.value(0) == "1", r.value(1).toInt()};
-            });
-            EXPECT_LE(test.reponses().size(), QuestionsAuPlus);
-            const QList<QByteArray> verite = demande(
-                eleves, QStringLiteral("verite;%1;%2;%3").arg(eleve).arg(jour, 0, 'f', 6).arg(int(operation)));
-            ASSERT_EQ(verite.size(), NombreDeFaits);
-            const Estimations e = test.estimations();
-            for (int k = 0; k < NombreDeFaits; ++k) erreur += std::abs(e[k] - verite[k].toDouble()) / (30.0 * NombreDeFaits);
+        double erreurs = 0;
+        for (const char* graine : {"1", "2"}) {
+            QProcess eleves;
+            eleves.start(QStringLiteral("/usr/bin/python3"),
+                         {simulation(), QStringLiteral("--repondre"), QStringLiteral("--graine"), QLatin1String(graine)});
+            ASSERT_TRUE(eleves.waitForStarted(BorneAttenteMs));
+            double erreur = 0;
+            for (int eleve = 1; eleve <= 30; ++eleve) {
+                double jour = 0;
+                const TestDeDepart test = joue(operation, [&](QuestionDepart q) {
+                    const QList<QByteArray> r = demande(eleves, QStringLiteral("%1;%2;%3;%4;%5")
+                                                                    .arg(eleve)
+                                                                    .arg(jour, 0, 'f', 6)
+                                                                    .arg(q.gauche)
+                                                                    .arg(int(operation))
+                                                                    .arg(q.droite));
+                    jour += (r.value(1).toInt() + 3000) / 86400000.0;
+                    return std::pair{r.value(0) == "1", r.value(1).toInt()};
+                });
+                EXPECT_LE(test.reponses().size(), QuestionsAuPlus);
+                const QList<QByteArray> verite = demande(
+                    eleves, QStringLiteral("verite;%1;%2;%3").arg(eleve).arg(jour, 0, 'f', 6).arg(int(operation)));
+                ASSERT_EQ(verite.size(), NombreDeFaits);
+                const Estimations e = test.estimations();
+                for (int k = 0; k < NombreDeFaits; ++k) erreur += std::abs(e[k] - verite[k].toDouble()) / (30.0 * NombreDeFaits);
+            }
+            eleves.closeWriteChannel();
+            eleves.waitForFinished(BorneAttenteMs);
+            std::printf("erreur moyenne (%s, graine %s) : %.3f\n", qPrintable(SigneOperation(operation)), graine, erreur);
+            erreurs += erreur / 2;
         }
-        eleves.closeWriteChannel();
-        eleves.waitForFinished(BorneAttenteMs);
-        std::printf("erreur moyenne (%s) : %.3f\n", qPrintable(SigneOperation(operation)), erreur);
-        EXPECT_LE(erreur, 0.10) << qPrintable(SigneOperation(operation));
+        EXPECT_LE(erreurs, 0.10) << qPrintable(SigneOperation(operation));
     }
 }
 
