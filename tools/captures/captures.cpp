@@ -146,9 +146,11 @@ int main(int argc, char** argv) {
             if (!exo4.question().avecDoublons) break;
         }
         sauve(&exo4, QStringLiteral("exo4_bulles"));
-        int choisies = 0;
+        // Two of the fish's bubbles and one of the others.
+        int choisies = 0, fausses = 0;
         for (int i = 1; i <= BullesExo4; ++i)
-            if (exo4.question().BonnesBulles[std::size_t(i - 1)] ? choisies++ < 2 : i == 10) clique(bulle4("BulleBleu", i));
+            if (exo4.question().BonnesBulles[std::size_t(i - 1)] ? choisies++ < 2 : fausses++ == 0)
+                clique(bulle4("BulleBleu", i));
         clique(exo4.findChild<QWidget*>(QStringLiteral("Aide")));
         sauve(&exo4, QStringLiteral("exo4_selection_aide"));
         clique(exo4.findChild<QWidget*>(QStringLiteral("PoissonVal")));

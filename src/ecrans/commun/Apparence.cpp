@@ -18,6 +18,9 @@ QString bulle(int gauche) {
 
 QString styleBulleParole() { return bulle(10); }
 QString styleBulleParoleDecalee() { return bulle(36); }
+QString styleMarqueDouce() {
+    return QStringLiteral("QLabel { background-color: #fffbe6; border: 2px solid #f08a5d; border-radius: 10px; padding: 0px; }");
+}
 
 void colore(QWidget* w, QPalette::ColorRole role, const QColor& couleur) {
     QPalette p = w->palette();

@@ -29,6 +29,8 @@ QFont arial(int pixels, bool gras = false);
 QString styleBulleParole();
 // The same with room on the left for the fish whose speech starts 30 pixels inside it.
 QString styleBulleParoleDecalee();
+// A small word said gently on a picture (exercise 4's solution): a light tag with a soft rim.
+QString styleMarqueDouce();
 
 void colore(QWidget* w, QPalette::ColorRole role, const QColor& couleur);
 }  // namespace Apparence

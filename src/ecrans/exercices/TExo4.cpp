@@ -30,6 +30,11 @@ constexpr std::array<QPoint, BullesExo4> PlacesBulles{
     {{248, 128}, {488, 128}, {712, 128}, {136, 248}, {368, 248}, {600, 248}, {824, 248}, {256, 368}, {488, 368}, {712, 368}}};
 constexpr QPoint OrigineBulles(136, 128);
 constexpr int TailleBulle = 137;
+// In a bubble of the solution (design places from its corner): the operation above its result in
+// the middle, the small fish in the cap above them, the word on the rim below them.
+constexpr int HautOperation = 28, HautResultat = 64, HauteurLibelle = 42;
+constexpr QRect MarquePoisson(48, 2, 41, 28);
+constexpr QRect MarqueMot(6, 108, 125, 28);  // widened to its longest word, centred on the bubble
 // Between the end of a question and the next one: the pupil sees how it ended, and a second
 // click of a quick double click falls in it instead of on the new question.
 constexpr int PauseEntreQuestions = 500;
@@ -94,8 +99,8 @@ void TExo4::creeBulles() {
         BulleBleu[indice(i)] = bulle(QStringLiteral("BulleBleu"), "bulle4_bleue");
         connect(BulleBleu[indice(i)], &Image::clique, this, [this, i] { BulleBleuClick(i); });
         // The solution pictures take no click: only the caption over them still toggles.
-        for (std::size_t k = 0; k < ImagesSolution.size(); ++k) {
-            Image* solution = bulle(QString::fromLatin1(ImagesSolution[k].composant), ImagesSolution[k].image);
+        for (std::size_t k = 0; k < ImagesSolution; ++k) {
+            Image* solution = bulle(QString::fromLatin1(MarquesSolution[k].composant), MarquesSolution[k].image);
             solution->setCliquable(false);
             BullesSolution[indice(i)][k] = solution;
         }
@@ -112,6 +117,18 @@ void TExo4::creeBulles() {
         o->installEventFilter(this);
         operateur[indice(i)] = o;
         resultat[indice(i)] = r;
+    }
+    // The solution's marks above the captions, in the room the captions leave (placeLibelles).
+    for (int i = 1; i <= BullesExo4; ++i) {
+        const QPoint p = PlacesBulles[indice(i)] - OrigineBulles;
+        PoissonBulle[indice(i)] = image(PanneauBulles, QStringLiteral("PoissonBulle%1").arg(i), QStringLiteral("poissonnet"),
+                                        p.x() + MarquePoisson.x(), p.y() + MarquePoisson.y(), MarquePoisson.width(),
+                                        MarquePoisson.height());
+        QLabel* mot = etiquette(PanneauBulles, QStringLiteral("MotSolution%1").arg(i), Apparence::comic(20, true),
+                                Apparence::Marine, p.x() + MarqueMot.x(), p.y() + MarqueMot.y(), MarqueMot.width(),
+                                MarqueMot.height());
+        mot->setStyleSheet(Apparence::styleMarqueDouce());
+        MotSolution[indice(i)] = mot;
     }
 }
 
@@ -174,6 +191,8 @@ void TExo4::PrepareQuestion() {
         BulleJaune[indice(i)]->setVisible(montre);
         BulleBleu[indice(i)]->setVisible(montre);
         for (Image* solution : BullesSolution[indice(i)]) solution->hide();
+        PoissonBulle[indice(i)]->hide();
+        MotSolution[indice(i)]->hide();
         operateur[indice(i)]->setVisible(montre || i == 1);
         resultat[indice(i)]->hide();
     }
@@ -193,9 +212,18 @@ void TExo4::placeLibelles(bool avecResultats) {
     for (std::size_t i = 0; i < BullesExo4; ++i) {
         const QRect b = BulleBleu[i]->geometry();
         const auto part = [&b](int design) { return Ajustement::arrondi(b.height() * design / double(TailleBulle)); };
+        const auto place = [&](QWidget* w, const QRect& r) {
+            w->setGeometry(b.x() + part(r.x()), b.y() + part(r.y()), part(r.width()), part(r.height()));
+        };
         if (avecResultats) {
-            operateur[i]->setGeometry(b.x(), b.y() + part(30), b.width(), part(44));
-            resultat[i]->setGeometry(b.x(), b.y() + part(72), b.width(), part(42));
+            place(operateur[i], QRect(0, HautOperation, TailleBulle, HauteurLibelle));
+            place(resultat[i], QRect(0, HautResultat, TailleBulle, HauteurLibelle));
+            place(PoissonBulle[i], MarquePoisson);
+            place(MotSolution[i], MarqueMot);
+            const int largeur = std::max(MotSolution[i]->width(),
+                                         MotSolution[i]->fontMetrics().horizontalAdvance(QStringLiteral("pas celle-ci")) +
+                                             part(16));
+            MotSolution[i]->setGeometry(b.center().x() - largeur / 2, MotSolution[i]->y(), largeur, MotSolution[i]->height());
         } else {
             operateur[i]->setGeometry(b);
         }
@@ -328,8 +356,14 @@ void TExo4::MontreSolution() {
 }
 
 void TExo4::montreSolutionDe(int i) {
-    const auto s = static_cast<std::size_t>(SolutionBulle(Selection[indice(i)], question_.BonnesBulles[indice(i)]));
-    for (std::size_t k = 0; k < ImagesSolution.size(); ++k) BullesSolution[indice(i)][k]->setVisible(k == s);
+    const Solution solution = SolutionBulle(Selection[indice(i)], question_.BonnesBulles[indice(i)]);
+    const auto s = static_cast<std::size_t>(solution);
+    for (std::size_t k = 0; k < ImagesSolution; ++k) BullesSolution[indice(i)][k]->setVisible(k == s);
+    const MarqueSolution& marque = marqueSolution(solution);
+    PoissonBulle[indice(i)]->setVisible(marque.poisson);
+    QLabel* mot = MotSolution[indice(i)];
+    mot->setText(QString::fromUtf8(marque.mot));
+    mot->setVisible(!mot->text().isEmpty());
 }
 
 // The pirate took the coin: the solution shows; the selection is judged when he is gone.

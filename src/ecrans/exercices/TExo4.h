@@ -69,7 +69,9 @@ private:
     int hautBulles_ = 0;  // fitted top of the bubbles, before any move under the statements
     std::array<Image*, BullesExo4> BulleJaune{};
     std::array<Image*, BullesExo4> BulleBleu{};
-    std::array<std::array<Image*, 4>, BullesExo4> BullesSolution{};  // in the order of ImagesSolution
+    std::array<std::array<Image*, ImagesSolution>, BullesExo4> BullesSolution{};  // in the order of MarquesSolution
+    std::array<Image*, BullesExo4> PoissonBulle{};                                // the small fish on the fish's bubbles
+    std::array<QLabel*, BullesExo4> MotSolution{};                                // "oubliée", "pas celle-ci"
     std::array<QLabel*, BullesExo4> operateur{};
     std::array<QLabel*, BullesExo4> resultat{};
     Panneau* PanneauPoisson = nullptr;

@@ -103,8 +103,8 @@ QString TexteAideExo4(const Bulles& bonnes, const Bulles& selection) {
 }
 
 Solution SolutionBulle(bool selectionnee, bool bonne) {
-    if (selectionnee) return bonne ? Solution::Verte : Solution::Rouge;
-    return bonne ? Solution::RougeFin : Solution::VerteFin;
+    if (bonne) return selectionnee ? Solution::Trouvee : Solution::Oubliee;
+    return selectionnee ? Solution::PasCelleCi : Solution::Aucune;
 }
 
 QString LigneErreursExo4(const QString& cible, int erreurs) {

@@ -40,25 +40,31 @@ inline bool SelectionJuste(const Bulles& bonnes, const Bulles& selection) {
 // The help label: how many right bubbles are left, how many wrong ones are selected.
 QString TexteAideExo4(const Bulles& bonnes, const Bulles& selection);
 
-// The picture shown over bubble i with the solution.
+// What the solution shows on a bubble, read at a glance by a child: the fish's bubbles (those that
+// give the target) carry the small fish; the pupil's mistakes a gentle word under the bubble; a
+// bubble rightly left alone nothing at all.
 enum class Solution {
-    Verte,     // selected and right: `Bulleverte`i
-    Rouge,     // selected and wrong: `BulleRouge`i
-    RougeFin,  // right but not selected: `BulleRougeFin`i
-    VerteFin,  // wrong and rightly left out: `BulleVerteFin`i
+    Trouvee,     // the fish's, chosen
+    Oubliee,     // the fish's, missed: "oubliée"
+    PasCelleCi,  // chosen, not the fish's: "pas celle-ci"
+    Aucune,      // not the fish's, left alone: the bubble as it was
 };
 Solution SolutionBulle(bool selectionnee, bool bonne);
-struct ImageSolution {
-    const char* composant;  // component name prefix, followed by the bubble number
-    const char* image;      // picture in data/svg
+struct MarqueSolution {
+    const char* composant;  // the picture over the bubble: its name prefix, followed by the bubble number
+    const char* image;      // its drawing in data/svg
+    bool poisson;           // the small fish: the fish's bubble
+    const char* mot;        // the word under the bubble (UTF-8), empty for none
 };
-constexpr std::array<ImageSolution, 4> ImagesSolution{{
-    {"Bulleverte", "bulle4_verte"},
-    {"BulleRouge", "bulle4_rouge"},
-    {"BulleRougeFin", "bulle4_rouge_fin"},
-    {"BulleVerteFin", "bulle4_verte_fin"},
+// In the order of `Solution`; `Aucune` has no picture.
+constexpr std::array<MarqueSolution, 4> MarquesSolution{{
+    {"BulleTrouvee", "bulle4_trouvee", true, ""},
+    {"BulleOubliee", "bulle4_oubliee", true, "oubliée"},
+    {"BullePasCelleCi", "bulle4_pas_celle_ci", false, "pas celle-ci"},
+    {"", "", false, ""},
 }};
-inline const ImageSolution& imageSolution(Solution s) { return ImagesSolution[static_cast<std::size_t>(s)]; }
+constexpr int ImagesSolution = 3;  // the first three marks have a picture
+inline const MarqueSolution& marqueSolution(Solution s) { return MarquesSolution[static_cast<std::size_t>(s)]; }
 
 // The ListeErreurs line of a question with errors: "Opérations égalent à 12 => 2 erreurs" + CR LF.
 QString LigneErreursExo4(const QString& cible, int erreurs);

@@ -59,7 +59,7 @@ private slots:
         QCOMPARE(texte("nbre_intrus"), QString::number(exo_->question().cible));
         for (int i = 1; i <= BullesExo4; ++i) {
             QVERIFY(bulle("BulleBleu", i)->isVisible() && bulle("operateur", i)->isVisible());
-            QVERIFY(!bulle("resultat", i)->isVisible() && !bulle("BulleRouge", i)->isVisible());
+            QVERIFY(!bulle("resultat", i)->isVisible() && !bulle("PoissonBulle", i)->isVisible());
             QCOMPARE(texte(QStringLiteral("operateur%1").arg(i)),
                      TexteOperation(exo_->question().bulles[std::size_t(i - 1)], false));
         }
@@ -110,16 +110,12 @@ private slots:
         // The solution pictures and the results take no click.
         for (int i : {juste, fausse}) {
             clique(bulle("resultat", i));
-            clique(bulle(imageSolution(SolutionBulle(true, bonne(i))).composant, i));
+            clique(bulle(i == juste ? "BulleTrouvee" : "BullePasCelleCi", i));
         }
         for (int i = 1; i <= BullesExo4; ++i) {
-            const bool choisie = i == juste || i == fausse;
-            const ImageSolution& attendue = imageSolution(SolutionBulle(choisie, bonne(i)));
-            for (const ImageSolution& s : ImagesSolution) QCOMPARE(bulle(s.composant, i)->isVisible(), &s == &attendue);
             QVERIFY(bulle("resultat", i)->isVisible());
             QCOMPARE(texte(QStringLiteral("resultat%1").arg(i)), TexteResultat(exo_->question().bulles[std::size_t(i - 1)]));
         }
-        QCOMPARE(static_cast<Image*>(bulle("Bulleverte", juste))->nomDessin(), u("bulle4_verte"));
         const QString cible2 = texte("nbre_intrus");
         valide();
         QTRY_VERIFY(choix_.isVisible());
@@ -171,7 +167,8 @@ private slots:
         clique(w("voir_solution"));
         selectionneJuste();
         // The solution follows the selection.
-        for (int i = 1; i <= BullesExo4; ++i) QCOMPARE(bulle(bonne(i) ? "Bulleverte" : "BulleVerteFin", i)->isVisible(), true);
+        for (int i = 1; i <= BullesExo4; ++i)
+            QVERIFY(bulle("BulleTrouvee", i)->isVisible() == bonne(i) && !bulle("MotSolution", i)->isVisible());
         clique(w("nbre_intrus"));
         QVERIFY(!exo_->partie().RamassageEnCours && !w("ramasse_piece1")->isVisible() && !intervalles().contains(100));
         attendsQuestion(2);
@@ -214,6 +211,55 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(numero(), 1);
         QCOMPARE(exo_->findChildren<QTimer*>(QString(), Qt::FindDirectChildrenOnly).size(), 0);
+    }
+
+    // The solution as a child reads it, at every display size: the fish's bubbles carry the small
+    // fish, a missed one says "oubliée", a wrong one chosen "pas celle-ci", a bubble rightly left
+    // alone shows nothing; no mark covers any bubble's operation or result, nor leaves the bubbles.
+    void solutionMarksTheFishsBubblesAndTheMistakes() {
+        for (const QSize& ecran : {QSize(1024, 768), QSize(1366, 768), QSize(1280, 1024), QSize(1920, 1080)}) {
+            Affichage::fixeTaille(ecran);
+            TExo4 exo4;
+            TExo4* normal = exo_;
+            exo_ = &exo4;
+            const auto retour = qScopeGuard([&] {
+                exo4.hide();
+                exo_ = normal;
+            });
+            lance([](const QuestionExo4& q) { return bonnes(q) >= 3 && bonnes(q) <= 8; });
+            // Every right bubble but the first one, and the first wrong one.
+            int oubliee = 0, fausse = 0;
+            for (int i = BullesExo4; i >= 1; --i) (bonne(i) ? oubliee : fausse) = i;
+            selectionne([&](int i) { return bonne(i) ? i != oubliee : i == fausse; });
+            valide();
+            clique(w("voir_solution"));
+            const auto dans = [this](QWidget* x, const QRect& r) { return r.translated(x->mapTo(exo_, QPoint())); };
+            QList<QRect> textes, marques;
+            for (int i = 1; i <= BullesExo4; ++i) {
+                const QString attendu = i == oubliee  ? u("BulleOubliee")
+                                        : i == fausse ? u("BullePasCelleCi")
+                                        : bonne(i)    ? u("BulleTrouvee")
+                                                      : QString();
+                for (const char* image : {"BulleTrouvee", "BulleOubliee", "BullePasCelleCi"})
+                    QCOMPARE(bulle(image, i)->isVisible(), attendu == QLatin1String(image));
+                QCOMPARE(bulle("PoissonBulle", i)->isVisible(), bonne(i));
+                const QString mot = i == oubliee ? u("oubliée") : i == fausse ? u("pas celle-ci") : QString();
+                QCOMPARE(bulle("MotSolution", i)->isVisible() ? texte(QStringLiteral("MotSolution%1").arg(i)) : QString(), mot);
+                for (const char* nom : {"operateur", "resultat"}) {
+                    auto* l = static_cast<QLabel*>(bulle(nom, i));
+                    textes << dans(l, l->fontMetrics().boundingRect(l->contentsRect(), int(l->alignment()), l->text()));
+                }
+                for (const char* nom : {"PoissonBulle", "MotSolution"})
+                    if (bulle(nom, i)->isVisible()) marques << dans(bulle(nom, i), bulle(nom, i)->rect());
+            }
+            QCOMPARE(marques.size(), bonnes(exo_->question()) + 2);
+            const QRect panneau = dans(w("PanneauBulles"), w("PanneauBulles")->rect());
+            for (const QRect& m : marques) {
+                QVERIFY(panneau.contains(m));
+                for (const QRect& t : textes)
+                    QVERIFY2(!m.intersects(t), qPrintable(QStringLiteral("%1x%2").arg(ecran.width()).arg(ecran.height())));
+            }
+        }
     }
 
     // On a wide display the bubbles and the fish keep their shapes and arrangement, the bubbles

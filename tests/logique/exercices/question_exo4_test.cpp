@@ -91,11 +91,27 @@ TEST(Exo4, jugementEtAide) {
     }
 }
 
-TEST(Exo4, couleursDeLaSolution) {
-    EXPECT_STREQ(imageSolution(SolutionBulle(true, true)).composant, "Bulleverte");
-    EXPECT_STREQ(imageSolution(SolutionBulle(true, false)).composant, "BulleRouge");
-    EXPECT_STREQ(imageSolution(SolutionBulle(false, true)).composant, "BulleRougeFin");
-    EXPECT_STREQ(imageSolution(SolutionBulle(false, false)).image, "bulle4_verte_fin");
+// The fish marks its own bubbles; only the pupil's mistakes get a word; a bubble rightly left
+// alone gets nothing.
+TEST(Exo4, laSolutionMarqueLesBullesDuPoissonEtLesErreurs) {
+    const struct {
+        bool choisie, bonne;
+        const char* composant;
+        bool poisson;
+        const char* mot;
+    } cas[] = {
+        {true, true, "BulleTrouvee", true, ""},
+        {false, true, "BulleOubliee", true, "oubliée"},
+        {true, false, "BullePasCelleCi", false, "pas celle-ci"},
+        {false, false, "", false, ""},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(testing::Message() << "choisie " << c.choisie << ", bonne " << c.bonne);
+        const MarqueSolution& m = marqueSolution(SolutionBulle(c.choisie, c.bonne));
+        EXPECT_STREQ(m.composant, c.composant);
+        EXPECT_EQ(m.poisson, c.poisson);
+        EXPECT_STREQ(m.mot, c.mot);
+    }
 }
 
 // Three questions: two errors on the first, none on the second, one on the last. Questions with
