@@ -31,6 +31,29 @@ QString moinsDeCent(int n, bool fin) {
     return base + QLatin1Char('-') + moinsDeCent(reste, true);
 }
 
+// The statements said shorter, as written (blanks folded) and as said.
+struct DitCourt {
+    const char* ecrit;
+    const char* dit;
+};
+constexpr std::array<DitCourt, 5> DitsCourts{{
+    {"Aide le poisson à trouver le résultat de l'opération", "Trouve le résultat."},
+    {"Vite, aide le poisson à trouver le résultat de l'opération avant que le requin n'éclate la bulle!",
+     "Vite, trouve le résultat avant le requin !"},
+    {"Tape la réponse au clavier, puis tape sur \"entrée\" ou clique sur le poisson jaune pour valider",
+     "Tape ta réponse, puis entrée."},
+    {"Tape la réponse au clavier, puis tape sur \"entrée\"", "Puis entrée."},
+    {"Tape la réponse au clavier ou clique sur la réponse au fond de l'eau, puis tape sur \"entrée\" ou clique sur le poisson "
+     "jaune pour valider",
+     "Tape ou clique en bas, puis entrée."},
+}};
+
+QString ditCourt(const QString& ecrit) {
+    for (const DitCourt& d : DitsCourts)
+        if (ecrit == QString::fromUtf8(d.ecrit)) return QString::fromUtf8(d.dit);
+    return ecrit;
+}
+
 // 0 < n < 1000.
 QString moinsDeMille(int n, bool fin) {
     const int centaines = n / 100;
@@ -99,11 +122,16 @@ QString consigne(const QStringList& enonces) {
     static const QRegularExpression blancs(QStringLiteral("\\s+"));
     QStringList phrases;
     for (const QString& enonce : enonces) {
-        const QString texte = QString(enonce).replace(blancs, QStringLiteral(" ")).trimmed();
+        const QString texte = ditCourt(QString(enonce).replace(blancs, QStringLiteral(" ")).trimmed());
         if (texte.isEmpty()) continue;
         if (!phrases.isEmpty() && !phrases.last().back().isPunct()) phrases.last() += QLatin1Char('.');
         phrases << texte;
     }
     return phrases.join(QLatin1Char(' '));
+}
+
+QString prononciation(const QString& question) {
+    static const QRegularExpression plus(QStringLiteral("\\bplus\\b"));
+    return QString(question).replace(plus, QStringLiteral("pluss"));
 }
 }  // namespace Phrases

@@ -20,6 +20,11 @@ QString aTrou(std::int64_t gauche, Operation op, std::int64_t droite, std::int64
 // Exercise 3: its three operations, one after the other.
 QString intrus(const QStringList& operations);
 // An exercise's statements as one text to read: line breaks as blanks, a full stop between two
-// statements that do not end their own sentence.
+// statements that do not end their own sentence. The long statements of the first exercises are
+// said shorter than they are written (the screen keeps them whole): the instruction is heard in
+// about three seconds, before the child's attention goes.
 QString consigne(const QStringList& enonces);
+// What the speech engine is given for a question: "plus" spelt as it is said between two numbers
+// (/plys/), which the engine reads otherwise as in "ne… plus" (/ply/).
+QString prononciation(const QString& question);
 }  // namespace Phrases

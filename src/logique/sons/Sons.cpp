@@ -1,5 +1,7 @@
 #include "logique/sons/Sons.h"
 
+#include "logique/sons/Phrases.h"
+
 #include <QCoreApplication>
 #include <QLibrary>
 
@@ -61,7 +63,7 @@ void litConsigne(const QString& texte) {
 }
 
 void litQuestion(const QString& texte) {
-    if (reglages_.voix && !texte.isEmpty()) sortie().dit(texte, false);
+    if (reglages_.voix && !texte.isEmpty()) sortie().dit(Phrases::prononciation(texte), false);
 }
 
 void chercheVoix(std::function<void(bool)> reponse) { sortie().chercheVoix(std::move(reponse)); }

@@ -351,9 +351,7 @@ private slots:
 
     void theStatementThenEachQuestionAreReadAndEachAnswerIsHeard() {
         ecoute({true, true});
-        QCOMPARE(entendu_, QStringList({QStringLiteral("dit Aide le poisson à trouver le résultat de l'opération. Tape la "
-                                                       "réponse au clavier, puis tape sur \"entrée\" ou clique sur le "
-                                                       "poisson jaune pour valider"),
+        QCOMPARE(entendu_, QStringList({QStringLiteral("dit Trouve le résultat. Tape ta réponse, puis entrée."),
                                         QStringLiteral("puis trois fois quatre")}));
         // Right at once: heard at once, then the seahorse takes the coin, heard as it goes.
         entendu_.clear();
