@@ -14,6 +14,7 @@ constexpr int kQualiteJpeg = 92;
 constexpr int kDernierNombre = 10;
 const QSize kTailleFond{1024, 665};
 const QSize kTailleAide{158, 75};
+const QSize kTailleTortues{236, 108};  // two trays of five big turtles
 }  // namespace
 
 QList<ImageARendre> imagesDuDossierImages() {
@@ -21,7 +22,7 @@ QList<ImageARendre> imagesDuDossierImages() {
     for (int n = 0; n <= kDernierNombre; ++n) {
         const QString nombre = QString::number(n);
         images.append(
-            {QStringLiteral(":/svg/tortues_%1.svg").arg(nombre), QStringLiteral("Tortues/%1.jpg").arg(nombre), kTailleAide});
+            {QStringLiteral(":/svg/tortues_%1.svg").arg(nombre), QStringLiteral("Tortues/%1.jpg").arg(nombre), kTailleTortues});
         images.append(
             {QStringLiteral(":/svg/dominos_%1.svg").arg(nombre), QStringLiteral("Dominos/%1.jpg").arg(nombre), kTailleAide});
     }

@@ -15,17 +15,21 @@ AideComptage::AideComptage(QWidget* ecran) : QObject(ecran), ecran_(ecran) {
     cacheBoutons();
 }
 
+// The turtles, big enough to count at a glance, take a wider place than the dots, centred under
+// the same number (two trays of five: 236 × 108).
+constexpr QSize Place(158, 75), PlaceTortues(236, 108);
+
 int AideComptage::ajouteEmplacement(int x, int y, const Noms& noms) {
-    const auto conteneur = [&](const QString& nom, const QString& nomImage, Image*& contenu) {
-        Panneau* p = Fabrique::panneau(ecran_, nom, x, y, 158, 75);
+    const auto conteneur = [&](const QString& nom, const QString& nomImage, Image*& contenu, QSize taille) {
+        Panneau* p = Fabrique::panneau(ecran_, nom, x + (Place.width() - taille.width()) / 2, y, taille.width(), taille.height());
         Marques::gardeProportions(p);
-        contenu = Fabrique::image(p, nomImage, QString(), 0, 0, 158, 75);
+        contenu = Fabrique::image(p, nomImage, QString(), 0, 0, taille.width(), taille.height());
         p->hide();
         return p;
     };
     Emplacement e{};
-    e.dessin = conteneur(noms.dessin, noms.imageDessin, e.imageDessin);
-    e.constellation = conteneur(noms.constellation, noms.imageConstellation, e.imageConstellation);
+    e.dessin = conteneur(noms.dessin, noms.imageDessin, e.imageDessin, PlaceTortues);
+    e.constellation = conteneur(noms.constellation, noms.imageConstellation, e.imageConstellation, Place);
     emplacements_.append(e);
     return emplacements_.size() - 1;
 }

@@ -18,7 +18,7 @@ public:
     struct Noms {
         QString dessin, imageDessin, constellation, imageConstellation;
     };
-    // A place 158 × 75 at the design place x, y; returns its index.
+    // A place 158 × 75 at the design place x, y (the turtles' wider, centred on it); returns its index.
     int ajouteEmplacement(int x, int y, const Noms& noms);
     // A new question: no picture; the octopus when help is chosen (TypeAide 0 or 1) and possible
     // for these numbers, else the greyed one.

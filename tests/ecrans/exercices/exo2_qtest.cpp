@@ -36,6 +36,42 @@ class Exo2Test : public TestExercice<TExo2, Ecrans::Role::Exo2, 2> {
         }
     }
 
+    // The drawn shapes of a picture of turtles on sand (their greens and outline, not the sand's
+    // yellows), each its bounding rectangle.
+    static QList<QRect> tachesDe(const QImage& image) {
+        const auto tortue = [&](int x, int y) {
+            const QColor c = image.pixelColor(x, y);
+            return c.green() > c.red() + 20 || c.red() + c.green() + c.blue() < 300;
+        };
+        QList<QRect> taches;
+        QList<bool> vu(image.width() * image.height(), false);
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (vu[y * image.width() + x] || !tortue(x, y)) continue;
+                QRect r(x, y, 1, 1);
+                QList<QPoint> pile{{x, y}};
+                vu[y * image.width() + x] = true;
+                int points = 0;
+                while (!pile.isEmpty()) {
+                    const QPoint p = pile.takeLast();
+                    ++points;
+                    r |= QRect(p, QSize(1, 1));
+                    for (const QPoint& d : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+                        const QPoint q = p + d;
+                        if (!image.rect().contains(q) || vu[q.y() * image.width() + q.x()] || !tortue(q.x(), q.y())) continue;
+                        vu[q.y() * image.width() + q.x()] = true;
+                        pile << q;
+                    }
+                }
+                if (points > 20) taches << r;  // a speck of antialiasing is no turtle
+            }
+        }
+        // The upper tray's first, each from the left.
+        const auto cle = [&](const QRect& r) { return std::pair(r.center().y() >= image.height() / 2, r.left()); };
+        std::sort(taches.begin(), taches.end(), [&](const QRect& a, const QRect& b) { return cle(a) < cle(b); });
+        return taches;
+    }
+
 private slots:
     // The hole on each side: the bubbles shown, the texts, only the drawn operand accepted.
     void theHoleOnEitherSide_data() {
@@ -130,6 +166,47 @@ private slots:
         // 4 + ? = 12: the result has no picture.
         lance(0, false, -1, 10, {4, 8, 8, 0});
         QVERIFY(!w("Aide")->isVisible() && w("AideGrisee")->isVisible());
+    }
+
+    // The turtles a child counts, at every display size: big, each apart from the others, five to a
+    // row with the rows well apart (4 + 6 = 10: the known number and 10 drawn, from the pictures'
+    // own pixels).
+    void countingTurtlesAreBigGroupedByFiveAndApart() {
+        for (const char* n : {"4", "6", "10"}) QFile::remove(QStringLiteral("Images/Tortues/%1.jpg").arg(QLatin1String(n)));
+        for (const QSize& ecran : {QSize(1024, 768), QSize(1366, 768), QSize(1280, 1024), QSize(1920, 1080)}) {
+            Affichage::fixeTaille(ecran);
+            TExo2 exo2;
+            TExo2* normal = exo_;
+            exo_ = &exo2;
+            const auto retour = qScopeGuard([&] {
+                exo2.hide();
+                exo_ = normal;
+            });
+            lance(0, false, -1, 10, {4, 6, 6, 0});
+            Etat().TypeAide = 0;
+            clique(w("Aide"));
+            const QString connu = exo_->trouAGauche() ? u("Droite") : u("Gauche");
+            const int nombreConnu = exo_->trouAGauche() ? 6 : 4;
+            const double k = std::min(ecran.width() / 1024.0, ecran.height() / 768.0);
+            QList<QRect> places;
+            for (const auto& [cote, nombre] : {std::pair(connu, nombreConnu), std::pair(u("Resultat"), 10)}) {
+                QWidget* image = w(QStringLiteral("Image%1Dessin").arg(cote));
+                places << QRect(image->mapTo(exo_, QPoint()), image->size());
+                const QList<QRect> tortues = tachesDe(image->grab().toImage());
+                const QString ou = QStringLiteral("%1 à %2x%3").arg(cote).arg(ecran.width()).arg(ecran.height());
+                QVERIFY2(tortues.size() == nombre, qPrintable(ou));
+                int ecartDansLaRangee = 0;
+                for (int i = 0; i < nombre; ++i) {
+                    QVERIFY2(tortues[i].width() >= 36 * k - 1, qPrintable(ou));
+                    if (i % 5) ecartDansLaRangee = std::max(ecartDansLaRangee, tortues[i].left() - tortues[i - 1].right());
+                    for (int j = 0; j < i; ++j)
+                        QVERIFY2(!tortues[i].adjusted(-1, -1, 1, 1).intersects(tortues[j]), qPrintable(ou));
+                }
+                QVERIFY2(ecartDansLaRangee > 0, qPrintable(ou));
+                if (nombre > 5) QVERIFY2(tortues[5].top() - tortues[4].bottom() >= 3 * ecartDansLaRangee, qPrintable(ou));
+            }
+            QVERIFY(!places[0].intersects(places[1]));
+        }
     }
 
     // The family's own burst; Enter while the bubbles drift and a right first answer go through

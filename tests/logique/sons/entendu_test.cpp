@@ -22,7 +22,8 @@ QString sortieDe(const QString& programme, const QStringList& arguments) {
 }
 // A value of `sox <file> -n stats`, in dB.
 double statistique(const QString& fichier, const QString& nom) {
-    for (const QString& ligne : sortieDe(QStringLiteral("sox"), {fichier, QStringLiteral("-n"), QStringLiteral("stats")}).split('\n'))
+    for (const QString& ligne :
+         sortieDe(QStringLiteral("sox"), {fichier, QStringLiteral("-n"), QStringLiteral("stats")}).split('\n'))
         if (ligne.startsWith(nom)) return ligne.split(' ', Qt::SkipEmptyParts).last().toDouble();
     ADD_FAILURE() << "pas de " << nom.toStdString() << " pour " << fichier.toStdString();
     return 0;
@@ -40,8 +41,9 @@ TEST(Entendu, PlusIsGivenToTheEngineAsItIsSaid) {
     Sons::litQuestion(Phrases::aTrou(7, Operation::Addition, 8, 15, true));
     Sons::litQuestion(Phrases::operation(12, Operation::Soustraction, 5));
     Sons::litConsigne(QStringLiteral("Il n'y a plus de bulles"));
-    EXPECT_EQ(entendu, QStringList({QStringLiteral("puis sept pluss huit"), QStringLiteral("puis combien pluss huit égale quinze"),
-                                    QStringLiteral("puis douze moins cinq"), QStringLiteral("dit Il n'y a plus de bulles")}));
+    EXPECT_EQ(entendu,
+              QStringList({QStringLiteral("puis sept pluss huit"), QStringLiteral("puis combien pluss huit égale quinze"),
+                           QStringLiteral("puis douze moins cinq"), QStringLiteral("dit Il n'y a plus de bulles")}));
 }
 
 // The first exercise's instruction, in each of its forms as the screen writes it, is said in about
@@ -50,7 +52,8 @@ TEST(Entendu, TheFirstExercisesInstructionIsSaidInAboutFourSeconds) {
     if (!present("espeak-ng") || !present("sox")) GTEST_SKIP() << "espeak-ng ou sox absent";
     const QString trouve = QStringLiteral("Aide le poisson à trouver le résultat de l'opération");
     const QStringList consignes[] = {
-        {trouve, QStringLiteral("Tape la réponse au clavier, puis tape sur \"entrée\" ou clique sur le poisson jaune pour valider")},
+        {trouve,
+         QStringLiteral("Tape la réponse au clavier, puis tape sur \"entrée\" ou clique sur le poisson jaune pour valider")},
         {QStringLiteral("Vite, aide le poisson à trouver le résultat de l'opération\navant que le requin n'éclate la bulle!"),
          QStringLiteral("Tape la réponse au clavier, puis tape sur \"entrée\"")},
         {trouve, QStringLiteral("Tape la réponse au clavier ou clique sur la réponse au fond de l'eau, puis tape sur \"entrée\" "
