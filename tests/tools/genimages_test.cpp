@@ -34,7 +34,7 @@ TEST_F(RenduImages, ecritLesVingtTroisJpegAuxNomsEtTaillesAttendus) {
     };
     verifie("FondMarin.jpg", {1024, 665});
     for (int n = 0; n <= 10; ++n) {
-        verifie(QStringLiteral("Tortues/%1.jpg").arg(n), {236, 108});
+        verifie(QStringLiteral("Tortues/%1.jpg").arg(n), {236, 84});
         verifie(QStringLiteral("Dominos/%1.jpg").arg(n), {158, 75});
     }
 }

@@ -14,7 +14,7 @@ constexpr int kQualiteJpeg = 92;
 constexpr int kDernierNombre = 10;
 const QSize kTailleFond{1024, 665};
 const QSize kTailleAide{158, 75};
-const QSize kTailleTortues{236, 108};  // two trays of five big turtles
+const QSize kTailleTortues{236, 84};  // two trays of five big turtles
 }  // namespace
 
 QList<ImageARendre> imagesDuDossierImages() {

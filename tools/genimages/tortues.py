@@ -8,11 +8,11 @@ generator then renders them to Images/Tortues/<n>.jpg)."""
 import pathlib
 import sys
 
-LARGEUR, HAUTEUR = 236, 108
-ECHELLE = 1.35          # the turtle's own drawing is 31 x 22 design pixels
-PAS = 46                # one turtle (42 wide) and the gap to the next
-GAUCHE = 5
-RANGEES = (6, 62)       # the top of each tray's turtles
+LARGEUR, HAUTEUR = 236, 84  # as tall as the room between the numbers and the tallest strip
+ECHELLE = 1.22          # the turtle's own drawing is 31 x 22 design pixels: 38 x 27 here
+PAS = 46                # one turtle and the gap to the next
+GAUCHE = 6
+PLATEAUX = (1, 47)      # the top of each tray, 36 high; the turtle's drawing centres itself in it
 
 TORTUE = """<g id="tortue" transform="scale({e})">
 <g stroke-linejoin="round" stroke-linecap="round">
@@ -46,12 +46,12 @@ def dessin(n):
         "</defs>",
         f'<rect x="0" y="0" width="{LARGEUR}" height="{HAUTEUR}" fill="#e8c887"/>',
     ]
-    for haut in RANGEES:
-        lignes.append(f'<rect x="2" y="{haut - 3}" width="{LARGEUR - 4}" height="44" rx="12" fill="#fcf1d6" '
+    for haut in PLATEAUX:
+        lignes.append(f'<rect x="2" y="{haut}" width="{LARGEUR - 4}" height="36" rx="12" fill="#fcf1d6" '
                       f'stroke="#c9a86a" stroke-width="2"/>')
     for k in range(n):
         x = GAUCHE + PAS * (k % 5)
-        y = RANGEES[k // 5]
+        y = PLATEAUX[k // 5]
         lignes.append(f'<use xlink:href="#tortue" transform="translate({x} {y})"/>')
     lignes.append("</svg>")
     return "\n".join(lignes) + "\n"

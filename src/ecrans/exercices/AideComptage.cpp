@@ -16,8 +16,8 @@ AideComptage::AideComptage(QWidget* ecran) : QObject(ecran), ecran_(ecran) {
 }
 
 // The turtles, big enough to count at a glance, take a wider place than the dots, centred under
-// the same number (two trays of five: 236 × 108).
-constexpr QSize Place(158, 75), PlaceTortues(236, 108);
+// the same number (two trays of five: 236 × 84, above the tallest number strip).
+constexpr QSize Place(158, 75), PlaceTortues(236, 84);
 
 int AideComptage::ajouteEmplacement(int x, int y, const Noms& noms) {
     const auto conteneur = [&](const QString& nom, const QString& nomImage, Image*& contenu, QSize taille) {

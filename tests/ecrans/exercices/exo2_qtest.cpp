@@ -37,11 +37,11 @@ class Exo2Test : public TestExercice<TExo2, Ecrans::Role::Exo2, 2> {
     }
 
     // The drawn shapes of a picture of turtles on sand (their greens and outline, not the sand's
-    // yellows), each its bounding rectangle.
+    // yellows nor the uncovered edge of the place), each its bounding rectangle.
     static QList<QRect> tachesDe(const QImage& image) {
         const auto tortue = [&](int x, int y) {
             const QColor c = image.pixelColor(x, y);
-            return c.green() > c.red() + 20 || c.red() + c.green() + c.blue() < 300;
+            return c.alpha() > 128 && (c.green() > c.red() + 20 || c.red() + c.green() + c.blue() < 300);
         };
         QList<QRect> taches;
         QList<bool> vu(image.width() * image.height(), false);
@@ -203,7 +203,7 @@ private slots:
                         QVERIFY2(!tortues[i].adjusted(-1, -1, 1, 1).intersects(tortues[j]), qPrintable(ou));
                 }
                 QVERIFY2(ecartDansLaRangee > 0, qPrintable(ou));
-                if (nombre > 5) QVERIFY2(tortues[5].top() - tortues[4].bottom() >= 3 * ecartDansLaRangee, qPrintable(ou));
+                if (nombre > 5) QVERIFY2(tortues[5].top() - tortues[4].bottom() >= 2 * ecartDansLaRangee, qPrintable(ou));
             }
             QVERIFY(!places[0].intersects(places[1]));
         }
