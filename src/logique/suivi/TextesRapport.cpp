@@ -29,10 +29,8 @@ QStringList acquis(const Suivi::Comptes& c) {
                        .arg(FormatFr::quantite(sus, QStringLiteral("calcul"), QStringLiteral("calculs")))
                        .arg(total)
                        .arg(accord(sus, QStringLiteral("est su"), QStringLiteral("sont sus")));
-    else if (total == 1)
-        phrases << QStringLiteral("Le calcul à apprendre n'est pas encore su par cœur.");
-    else
-        phrases << QStringLiteral("Aucun des %1 calculs à apprendre n'est encore su par cœur.").arg(total);
+    else if (total == 1) phrases << QStringLiteral("Le calcul à apprendre n'est pas encore su par cœur.");
+    else phrases << QStringLiteral("Aucun des %1 calculs à apprendre n'est encore su par cœur.").arg(total);
 
     const QList<Etat> etats{
         {c.lentes, QStringLiteral("est juste mais encore lent"), QStringLiteral("sont justes mais encore lents")},

@@ -48,8 +48,11 @@ double plusGrandBlanc(const QString& pdf, int n) {
 }
 
 ReponseResumee question(int mois, int jour, const Fait& fait, bool juste, int ms = 1500) {
-    return {.eleve = {}, .moment = QDateTime(QDate(2026, mois, jour), QTime(9, 0)).toMSecsSinceEpoch(), .fait = fait,
-            .justePremierCoup = juste, .msFin = juste ? ms : -1};
+    return {.eleve = {},
+            .moment = QDateTime(QDate(2026, mois, jour), QTime(9, 0)).toMSecsSinceEpoch(),
+            .fait = fait,
+            .justePremierCoup = juste,
+            .msFin = juste ? ms : -1};
 }
 Fait fois(int a, int b) { return {a, Operation::Multiplication, b, a * b}; }
 }  // namespace
@@ -79,9 +82,10 @@ TEST(RapportFamille, EachPupilHasAFullPageThatSaysItInFrench) {
 
     const QString premiere = texte(pdf, 1);
     for (const char* partie :
-         {"Calcul mental : le bilan de Zoé Martin en classe de ce2", "Période : du lundi 2 novembre 2026 au mercredi 9 décembre 2026",
-          "1 calcul sur 3 est su par cœur. Parmi les autres, 1 est juste mais encore lent et 1 est à revoir.",
-          "✗ 9 × 4 = 36", "~ 6 × 7 = 42", "Part des calculs justes du premier coup", "Le mot de Mme Durand"})
+         {"Calcul mental : le bilan de Zoé Martin en classe de ce2",
+          "Période : du lundi 2 novembre 2026 au mercredi 9 décembre 2026",
+          "1 calcul sur 3 est su par cœur. Parmi les autres, 1 est juste mais encore lent et 1 est à revoir.", "✗ 9 × 4 = 36",
+          "~ 6 × 7 = 42", "Part des calculs justes du premier coup", "Le mot de Mme Durand"})
         EXPECT_TRUE(premiere.contains(QString::fromUtf8(partie))) << partie << "\n" << premiere.toStdString();
     EXPECT_TRUE(premiere.contains(mot)) << premiere.toStdString();
     EXPECT_FALSE(premiere.contains(QStringLiteral("÷"))) << premiere.toStdString();

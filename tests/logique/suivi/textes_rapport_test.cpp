@@ -8,7 +8,10 @@ namespace {
 const QDate Aujourdhui(2026, 12, 9);
 
 ReponseResumee question(const QDateTime& quand, const Fait& fait, bool juste = true) {
-    return {.eleve = QStringLiteral("Zoé"), .moment = quand.toMSecsSinceEpoch(), .fait = fait, .justePremierCoup = juste,
+    return {.eleve = QStringLiteral("Zoé"),
+            .moment = quand.toMSecsSinceEpoch(),
+            .fait = fait,
+            .justePremierCoup = juste,
             .msFin = juste ? 1500 : -1};
 }
 }  // namespace
