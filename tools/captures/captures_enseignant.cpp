@@ -41,8 +41,9 @@ void attends(int ms = 300) {
     }
 }
 
+// After a moment: a hint that goes fades out in 300 ms.
 void photo(const QString& nom) {
-    attends();
+    attends(600);
     QGuiApplication::primaryScreen()->grabWindow(0).save(dossier + QLatin1Char('/') + nom + suffixe);
 }
 

@@ -145,7 +145,7 @@ int main(int argc, char** argv) {
         suivi.enregistrePdf(dossier + QStringLiteral("/bilan_decembre.pdf"));
         suivi.montreEleve(QStringLiteral("Élise Garnier en classe de ce2"));
         suivi.enregistrePdf(dossier + QStringLiteral("/bilan_nouveau.pdf"));
-        suivi.enregistreBilansClasse(dossier + QStringLiteral("/bilans_classe.pdf"));
+        suivi.enregistreRapportsClasse(dossier + QStringLiteral("/bilans_classe.pdf"));
         suivi.hide();
     }
     return 0;

@@ -44,10 +44,15 @@ ApercuRapport::ApercuRapport(QWidget* parent, const RapportFamille::Contenu& con
     mot_->setObjectName(QStringLiteral("MotEnseignant"));
     mot_->setPlaceholderText(QStringLiteral("Laissé vide, le bilan garde des lignes pour l'écrire à la main."));
     cote->addWidget(mot_, 1);
-    auto* imprimer = bouton(QStringLiteral("ImprimerBilan"), QStringLiteral("Imprimer…"), this);
-    auto* pdf = bouton(QStringLiteral("EnregistrerBilan"), QStringLiteral("Enregistrer en PDF…"), this);
+    auto* imprimer = bouton(QStringLiteral("ImprimerRapport"), QStringLiteral("Imprimer…"), this);
+    auto* pdf = bouton(QStringLiteral("EnregistrerRapport"), QStringLiteral("Enregistrer en PDF…"), this);
     auto* fermer = bouton(QStringLiteral("Fermer"), QStringLiteral("Fermer"), this);
-    for (QPushButton* b : {imprimer, pdf, fermer}) cote->addWidget(b);
+    for (QPushButton* b : {imprimer, pdf, fermer}) {
+        b->setAutoDefault(false);
+        cote->addWidget(b);
+    }
+    // Enter closes the window: the word's box keeps its own Enter for a new line.
+    fermer->setDefault(true);
     disposition->addLayout(cote, 1);
 
     connect(apercu_, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* page) {

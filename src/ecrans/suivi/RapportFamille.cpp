@@ -117,20 +117,22 @@ void courbe(QPainter& p, const QRectF& zone, const QList<Semaine>& semaines, con
                    FormatFr::jourMois(std::max(semaines[i].lundi, debut)));
 }
 
-// The teacher's word, or ruled lines to write it by hand.
+// The teacher's word, and ruled lines under it to write by hand (the whole box when none is typed).
 void mot(QPainter& p, const QRectF& zone, const QString& texte) {
     p.setPen(QPen(Apparence::Marine, 1.5));
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(zone, 12, 12);
     const QRectF dedans = zone.adjusted(24, 18, -24, -18);
+    double haut = dedans.top();
     if (!texte.trimmed().isEmpty()) {
         p.setFont(Apparence::arial(19));
-        p.drawText(dedans, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, texte.trimmed());
-        return;
+        const int drapeaux = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+        const QRectF place = p.boundingRect(dedans, drapeaux, texte.trimmed());
+        p.drawText(dedans, drapeaux, texte.trimmed());
+        haut = place.bottom();
     }
     p.setPen(QPen(Trait, 1.2, Qt::DotLine));
-    for (double y = dedans.top() + 42; y <= dedans.bottom(); y += 42)
-        p.drawLine(QPointF(dedans.left(), y), QPointF(dedans.right(), y));
+    for (double y = haut + 42; y <= dedans.bottom(); y += 42) p.drawLine(QPointF(dedans.left(), y), QPointF(dedans.right(), y));
 }
 }  // namespace
 

@@ -150,9 +150,9 @@ void TSuiviEleves::creeControles() {
     titre_->setFont(Apparence::comic(30, true));
     Apparence::colore(titre_, QPalette::WindowText, Apparence::Marine);
     auto* retour = bouton(QStringLiteral("Retour"), QStringLiteral("Retour"));
-    auto* bilans = bouton(QStringLiteral("BilansClasse"), QStringLiteral("Bilans de la classe (PDF)"));
+    auto* rapports = bouton(QStringLiteral("RapportsClasse"), QStringLiteral("Bilans de la classe (PDF)"));
     haut->addWidget(titre_, 1);
-    haut->addWidget(bilans);
+    haut->addWidget(rapports);
     haut->addWidget(retour);
     racine->addLayout(haut);
     etatLecture_ = new QLabel;
@@ -295,7 +295,7 @@ void TSuiviEleves::creeControles() {
     courbes->addWidget(temps_);
     le->addLayout(courbes, 2);
     pages_->addWidget(pageEleve);
-    actionsClasse_ = {voir, csv, bilans, seuil_, reussiteVisee_, imprimer, pdf};
+    actionsClasse_ = {voir, csv, rapports, seuil_, reussiteVisee_, imprimer, pdf};
     montreClasse(false);
 
     Garde::connecte(retour, &QPushButton::clicked, this, [this] { RetourClick(); });
@@ -343,13 +343,13 @@ void TSuiviEleves::creeControles() {
         apercu.exec();
         mots_[b->eleve] = apercu.mot();
     });
-    Garde::connecte(bilans, &QPushButton::clicked, this, [this] {
+    Garde::connecte(rapports, &QPushButton::clicked, this, [this] {
         const QString f = DialogueEnregistrement::demande(this, QStringLiteral("Enregistrer les bilans de la classe"),
                                                           classe_.enseignant == QLatin1String("aucun")
                                                               ? QStringLiteral("bilans des élèves sans enseignant")
                                                               : QStringLiteral("bilans de la classe de ") + classe_.enseignant,
                                                           QStringLiteral("pdf"), QStringLiteral("PDF (*.pdf)"));
-        if (!f.isEmpty() && enregistreBilansClasse(f))
+        if (!f.isEmpty() && enregistreRapportsClasse(f))
             DialogueEnregistrement::confirme(QStringLiteral("Les bilans de la classe ont été enregistrés"), f);
     });
 }
@@ -589,7 +589,7 @@ void TSuiviEleves::enregistrePdf(const QString& chemin) {
     if (const AnneeEleve* b = eleveMontre()) RapportFamille::enregistrePdf(chemin, {rapport(classe_, *b, mots_)});
 }
 
-bool TSuiviEleves::enregistreBilansClasse(const QString& chemin) {
+bool TSuiviEleves::enregistreRapportsClasse(const QString& chemin) {
     QList<RapportFamille::Contenu> contenus;
     for (const AnneeEleve& b : classe_.eleves) contenus << rapport(classe_, b, mots_);
     return TravailEnFond::execute(this, QStringLiteral("Préparation des bilans de la classe…"),

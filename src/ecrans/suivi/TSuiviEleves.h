@@ -28,7 +28,7 @@ public:
     void RetourClick();
     void enregistrePdf(const QString& chemin);
     // Every pupil's report, a page each, written off the screen's thread; false when cancelled.
-    bool enregistreBilansClasse(const QString& chemin);
+    bool enregistreRapportsClasse(const QString& chemin);
     void exporteCsv(const QString& chemin);
 
 protected:

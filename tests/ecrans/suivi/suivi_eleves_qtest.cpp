@@ -176,7 +176,7 @@ private slots:
              "✗ 8 × 7 = 56", "Bravo Zoé !"})
             QVERIFY2(texte.contains(u(partie)), qPrintable(texte));
         // Every pupil's report in one file, a page each.
-        QVERIFY(suivi.enregistreBilansClasse(dossier.chemin() + QStringLiteral("/classe.pdf")));
+        QVERIFY(suivi.enregistreRapportsClasse(dossier.chemin() + QStringLiteral("/classe.pdf")));
         QVERIFY2(lit(QStringLiteral("pdfinfo"), {dossier.chemin() + QStringLiteral("/classe.pdf")}).contains("Pages: 3"),
                  "three pupils, three pages");
 
