@@ -39,8 +39,8 @@ inline bool choisit(QComboBox* c, const QString& texte) {
     return c->currentIndex() == cible;
 }
 
-// One key per character, accented letters included.
-inline void tape(QLineEdit* e, const QString& texte) {
+// One key per character, accented letters included (a line or a text field).
+inline void tape(QWidget* e, const QString& texte) {
     QTest::mouseClick(e, Qt::LeftButton);
     for (QChar c : texte) QTest::sendKeyEvent(QTest::Click, e, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }

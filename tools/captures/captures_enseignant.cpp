@@ -1,7 +1,8 @@
 // Pictures of the teacher's side in real windows, for looking at them: the identification screen
-// with a class of 30 imported pupils (and its drop-down open), and the settings screen at each
-// guided step, with the hint of a greyed control, then full. Run under an X server of the size
-// wanted (xvfb-run -s "-screen 0 1280x1024x24" captures_enseignant <folder>); the pictures are
+// on the first start (no teacher yet), then with a class of 30 imported pupils (and its drop-down
+// open), and the settings screen at each guided step, with the hint of a greyed control, then
+// full. Run under an X server of the size wanted
+// (xvfb-run -s "-screen 0 1280x1024x24" captures_enseignant <folder>); the pictures are
 // <folder>/<name>_<W>x<H>.png, grabbed from the screen.
 #include "logique/base/Messages.h"
 #include "logique/base/FichierTexte.h"
@@ -40,8 +41,9 @@ void attends(int ms = 300) {
     }
 }
 
+// After a moment: a hint that goes fades out in 300 ms.
 void photo(const QString& nom) {
-    attends();
+    attends(600);
     QGuiApplication::primaryScreen()->grabWindow(0).save(dossier + QLatin1Char('/') + nom + suffixe);
 }
 
@@ -53,7 +55,6 @@ T* w(QWidget* ecran, const char* nom) {
 }
 
 void classe() {
-    FichierTexte::ecritLignes(QStringLiteral("enseignant.txt"), {Registre::EnteteEnseignants, Registre::Aucun});
     Registre::EnregistreEnseignant(Etat(), Enseignant, {1, 2});
     const QStringList prenoms = {"Léa",   "Zoé",     "Anaïs",  "Maël",    "Noémie", "Lucas",          "Chloé",  "Hugo",
                                  "Inès",  "Jules",   "Éloïse", "Raphaël", "Jeanne", "Gaël",           "Agathe", "Timothée",
@@ -89,9 +90,13 @@ int main(int argc, char** argv) {
     suffixe = QStringLiteral("_%1x%2.png").arg(taille.width()).arg(taille.height());
     QTemporaryDir travail;
     QDir::setCurrent(travail.path());
-    classe();
+    FichierTexte::ecritLignes(QStringLiteral("enseignant.txt"), {Registre::EnteteEnseignants, Registre::Aucun});
 
     TSaisieIdentifiant identification;
+    identification.show();
+    photo(QStringLiteral("identification_premier_lancement"));
+    identification.hide();
+    classe();
     identification.show();
     attends();
     auto* jeux = w<QComboBox>(&identification, "cb_nom_ens");

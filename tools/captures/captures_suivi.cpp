@@ -1,7 +1,9 @@
-// Pictures of the teacher's progress view on a made-up class (three months of answers): the
-// class, one pupil's grids and charts, and the family report as a PDF, for looking at them:
+// Pictures of the teacher's progress view on a made-up class (three months of answers, one pupil
+// who began on 7 December, one who never played): the class, one pupil's grids and charts, the
+// family report's preview with the teacher's word, and the reports as PDF, for looking at them:
 //   captures_suivi <folder> [WxH ...]   (default 1024x768 1920x1080)
-// Runs offscreen in a temporary working folder; the PDF is <folder>/bilan.pdf.
+// Runs offscreen in a temporary working folder; the PDFs are <folder>/bilan_annee.pdf (a pupil
+// since September), bilan_decembre.pdf, bilan_nouveau.pdf and bilans_classe.pdf (every pupil).
 #include "TaillesDemandees.h"
 #include "logique/base/Horloge.h"
 #include "logique/base/FichierTexte.h"
@@ -16,10 +18,14 @@
 #include "ecrans/suivi/TSuiviEleves.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSqlDatabase>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <cmath>
 #include <random>
 
@@ -33,15 +39,22 @@ struct Profil {
     double progres;          // gained by December
     int premiere, derniere;  // tables set
     bool recule = false;     // a worse last week
+    QDate debut = QDate(2026, 9, 3);
 };
 
 void remplit(const QString& classe) {
     const QList<Profil> profils = {
-        {QStringLiteral("Zoé Martin"), 0.75, 0.2, 2, 9, true}, {QStringLiteral("Adam Petit"), 0.85, 0.12, 2, 9},
-        {QStringLiteral("Inès Bernard"), 0.6, 0.3, 2, 5},      {QStringLiteral("Lucas Moreau"), 0.7, 0.1, 6, 9, true},
-        {QStringLiteral("Chloé Laurent"), 0.9, 0.08, 2, 9},    {QStringLiteral("Noah Girard"), 0.55, 0.25, 2, 5},
-        {QStringLiteral("Jade Roux"), 0.8, 0.15, 2, 9},        {QStringLiteral("Hugo Fournier"), 0.65, 0.2, 6, 9},
-        {QStringLiteral("Léna Mercier"), 0.7, 0.22, 2, 9},     {QStringLiteral("Gabriel Lefèvre"), 0.9, 0.05, 2, 9},
+        {QStringLiteral("Zoé Martin"), 0.75, 0.2, 2, 9, true},
+        {QStringLiteral("Adam Petit"), 0.85, 0.12, 2, 9},
+        {QStringLiteral("Inès Bernard"), 0.6, 0.3, 2, 5},
+        {QStringLiteral("Lucas Moreau"), 0.7, 0.1, 6, 9, true},
+        {QStringLiteral("Chloé Laurent"), 0.9, 0.08, 2, 9},
+        {QStringLiteral("Noah Girard"), 0.55, 0.25, 2, 5},
+        {QStringLiteral("Jade Roux"), 0.8, 0.15, 2, 9},
+        {QStringLiteral("Hugo Fournier"), 0.65, 0.2, 6, 9},
+        {QStringLiteral("Léna Mercier"), 0.7, 0.22, 2, 9},
+        {QStringLiteral("Gabriel Lefèvre"), 0.9, 0.05, 2, 9},
+        {QStringLiteral("Tom Lefort"), 0.7, 0, 2, 5, false, QDate(2026, 12, 7)},
     };
     QStringList liste{QStringLiteral("--------------Fichier de la classe de Mme Durand--------------")};
     ParametresConnexion p;
@@ -57,7 +70,7 @@ void remplit(const QString& classe) {
         for (int t = pr.premiere; t <= pr.derniere; ++t) x.tables << EntreeTable::table(t, 0, 10, 2);
         EcritFichier(classe + NomsDossier::parametrage(eleve, Enseignant),
                      TexteParameterFileDeBlocs(Enseignant, eleve, {BlocExercice(x)}, 0, 0));
-        for (QDate jour(2026, 9, 3); jour <= Maintenant.date(); jour = jour.addDays(1)) {
+        for (QDate jour = pr.debut; jour <= Maintenant.date(); jour = jour.addDays(1)) {
             if (jour.dayOfWeek() == 3 || jour.dayOfWeek() >= 6 || u01(hasard) < 0.25) continue;
             const double avance = double(QDate(2026, 9, 3).daysTo(jour)) / 97.0;
             const bool mauvais = pr.recule && jour >= QDate(2026, 12, 2);
@@ -115,7 +128,24 @@ int main(int argc, char** argv) {
         suivi.findChild<QTabWidget*>(QStringLiteral("Grilles"))->setCurrentIndex(2);
         QApplication::processEvents();
         suivi.grab().save(dossier + QStringLiteral("/suivi_eleve") + suffixe);
-        suivi.enregistrePdf(dossier + QStringLiteral("/bilan.pdf"));
+        // The report's preview, the teacher's word typed in it; closing it keeps the word.
+        QTimer::singleShot(0, [&] {
+            auto* apercu = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!apercu) qFatal("pas d'aperçu du bilan");
+            apercu->findChild<QPlainTextEdit*>(QStringLiteral("MotEnseignant"))
+                ->setPlainText(QStringLiteral("Zoé a fait de beaux progrès sur les tables de 2 à 5. Les tables de 6 à 9 "
+                                              "viendront avec un peu d'entraînement chaque soir."));
+            QApplication::processEvents();
+            apercu->grab().save(dossier + QStringLiteral("/bilan_apercu") + suffixe);
+            apercu->accept();
+        });
+        suivi.findChild<QPushButton*>(QStringLiteral("Imprimer"))->click();
+        suivi.enregistrePdf(dossier + QStringLiteral("/bilan_annee.pdf"));
+        suivi.montreEleve(QStringLiteral("Tom Lefort en classe de ce2"));
+        suivi.enregistrePdf(dossier + QStringLiteral("/bilan_decembre.pdf"));
+        suivi.montreEleve(QStringLiteral("Élise Garnier en classe de ce2"));
+        suivi.enregistrePdf(dossier + QStringLiteral("/bilan_nouveau.pdf"));
+        suivi.enregistreRapportsClasse(dossier + QStringLiteral("/bilans_classe.pdf"));
         suivi.hide();
     }
     return 0;

@@ -1,5 +1,6 @@
 #include "ecrans/commun/LignesEquilibrees.h"
 
+#include <QFontMetrics>
 #include <QTextLayout>
 
 namespace LignesEquilibrees {
@@ -29,5 +30,16 @@ int largeur(const QFont& police, const QString& texte, int largeurMax) {
         else bas = milieu + 1;
     }
     return haut;
+}
+
+QString finDeMot(const QFont& police, const QString& texte, int largeur) {
+    const QFontMetrics lettres(police);
+    if (lettres.horizontalAdvance(texte) <= largeur) return texte;
+    const QString points = QStringLiteral("…");
+    for (qsizetype fin = texte.lastIndexOf(QLatin1Char(' ')); fin > 0; fin = texte.lastIndexOf(QLatin1Char(' '), fin - 1)) {
+        const QString debut = texte.left(fin).trimmed();
+        if (!debut.isEmpty() && lettres.horizontalAdvance(debut + points) <= largeur) return debut + points;
+    }
+    return lettres.elidedText(texte, Qt::ElideRight, largeur);
 }
 }  // namespace LignesEquilibrees

@@ -11,4 +11,8 @@ namespace LignesEquilibrees {
 int largeur(const QFont& police, const QString& texte, int largeurMax);
 // The lines of the text as a word-wrapped label of this width lays them out.
 QStringList lignes(const QFont& police, const QString& texte, int largeur);
+// The text as it fits one line of this width: whole, else its first words followed by "…" (a
+// name is never cut inside a word, "Marie-Charlotte de La…"); only a first word too long for the
+// line is itself cut at its end.
+QString finDeMot(const QFont& police, const QString& texte, int largeur);
 }

@@ -1,8 +1,11 @@
 #include "ecrans/identification/Delegues.h"
 
 #include "ecrans/commun/Ajustement.h"
+#include "ecrans/commun/LignesEquilibrees.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
+#include <QListView>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
@@ -14,10 +17,24 @@ const QColor Marine(0x12, 0x35, 0x5b);
 QSize DelegueLigneHaute::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
     QSize taille = QStyledItemDelegate::sizeHint(option, index);
     taille.setHeight(std::max(taille.height(), hauteurLigne(option.fontMetrics)));
-    // No wider than the list: a long entry is shortened where it is drawn, not cut by the edge.
-    if (const auto* vue = qobject_cast<const QAbstractItemView*>(option.widget))
-        taille.setWidth(std::min(taille.width(), vue->viewport()->width()));
+    // No wider than the list, or than its column: a long entry is shortened where it is drawn, not
+    // cut by the edge nor drawn over its neighbour.
+    if (const auto* vue = qobject_cast<const QListView*>(option.widget)) {
+        const int colonne = vue->gridSize().isValid() ? vue->gridSize().width() : vue->viewport()->width();
+        taille.setWidth(std::min(taille.width(), colonne));
+    } else if (const auto* autre = qobject_cast<const QAbstractItemView*>(option.widget)) {
+        taille.setWidth(std::min(taille.width(), autre->viewport()->width()));
+    }
     return taille;
+}
+
+void DelegueLigneHaute::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const {
+    QStyledItemDelegate::initStyleOption(option, index);
+    if (option->rect.width() <= 0 || !(option->features & QStyleOptionViewItem::HasDisplay)) return;
+    const QStyle* style = option->widget ? option->widget->style() : QApplication::style();
+    // The style's margin on each side of an item's text.
+    const int marges = 2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, option->widget) + 1);
+    option->text = LignesEquilibrees::finDeMot(option->font, option->text, option->rect.width() - marges);
 }
 
 int DelegueLigneHaute::hauteurLigne(const QFontMetrics& police) {

@@ -12,6 +12,11 @@ public:
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     // The height of a row in that font.
     static int hauteurLigne(const QFontMetrics& police);
+
+protected:
+    // A text too long for its row keeps its first whole words and "…" (the lists show the whole
+    // text on hover).
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
 };
 
 class QListWidget;

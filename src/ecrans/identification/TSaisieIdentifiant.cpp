@@ -25,6 +25,9 @@
 #include <QSignalBlocker>
 
 namespace {
+// A display wider than the design's 4:3 by this much gives the pupils two columns: the list gains
+// more width than its rows need (they keep a name of usual length, "Léa Martin en classe…").
+constexpr double LargeurPourDeuxColonnes = 1.15;
 const QString PasSupprimable = QStringLiteral("Il n est pas possible de supprimer ce parametre");
 
 QString selection(const QListWidget* liste) {
@@ -87,6 +90,7 @@ void TSaisieIdentifiant::relieControles() {
     lb_nom_ens_param->installEventFilter(this);
     lb_nom_eleve->installEventFilter(this);
     CheckListBox1->installEventFilter(this);
+    lb_nom_eleve->viewport()->installEventFilter(this);
 }
 
 bool TSaisieIdentifiant::eventFilter(QObject* objet, QEvent* evenement) {
@@ -102,6 +106,8 @@ bool TSaisieIdentifiant::eventFilter(QObject* objet, QEvent* evenement) {
         }
     } else if (evenement->type() == QEvent::Resize && objet == CheckListBox1) {
         placeNiveaux();
+    } else if (evenement->type() == QEvent::Resize && objet == lb_nom_eleve->viewport()) {
+        placeEleves();
     }
     return Fenetre::eventFilter(objet, evenement);
 }
@@ -110,6 +116,16 @@ void TSaisieIdentifiant::placeNiveaux() {
     // The six levels sit in three columns and two rows at any fitted size.
     const QSize zone = CheckListBox1->contentsRect().size();
     CheckListBox1->setGridSize(QSize(zone.width() / 3, zone.height() / 2));
+}
+
+void TSaisieIdentifiant::placeEleves() {
+    const QFontMetrics lettres(lb_nom_eleve->font());
+    const int largeur = lb_nom_eleve->viewport()->width();
+    const Ajustement::Facteurs& f = Ajustement::facteurs();
+    const bool deux = f.horizontal >= f.vertical * LargeurPourDeuxColonnes;
+    lb_nom_eleve->setFlow(deux ? QListView::LeftToRight : QListView::TopToBottom);
+    lb_nom_eleve->setWrapping(deux);
+    lb_nom_eleve->setGridSize(deux ? QSize(largeur / 2, DelegueLigneHaute::hauteurLigne(lettres)) : QSize());
 }
 
 void TSaisieIdentifiant::decocheNiveaux() {
@@ -168,6 +184,8 @@ void TSaisieIdentifiant::remplitEnseignants() {
         lb_nom_ens_param->addItems({Registre::EnseignantNonInscrit, Registre::Aucun});
     }
     textesEntiers(lb_nom_ens_param);
+    // "Enseignant non inscrit" and "aucun" only: nobody has registered yet.
+    PremierPas->setVisible(lb_nom_ens_param->count() <= 2);
 }
 
 void TSaisieIdentifiant::remplitElevesDe(const QString& enseignant) {

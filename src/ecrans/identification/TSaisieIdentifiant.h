@@ -70,6 +70,8 @@ private:
     void remplitElevesDe(const QString& enseignant);
     void activeInscriptionEleve(bool actif);
     void placeNiveaux();
+    // The pupils in two columns on a wide display.
+    void placeEleves();
     void decocheNiveaux();
     // The teacher chosen in the teacher list for an import or export; empty (and the user told)
     // when none is.
@@ -103,4 +105,5 @@ private:
     QPushButton* enregistrer_eleve = nullptr;
 
     QPushButton* Quitter = nullptr;
+    QLabel* PremierPas = nullptr;  // "start here" while no teacher is registered
 };

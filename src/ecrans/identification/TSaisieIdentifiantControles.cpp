@@ -46,10 +46,10 @@ QListWidget* liste(QWidget* parent, const QString& nom, const QRect& r) {
     l->setGeometry(r);
     l->setItemDelegate(new DelegueLigneHaute(l));
     l->setSelectionMode(QAbstractItemView::SingleSelection);
-    // Whole rows only: a long name gives up its middle (shown whole on hover), not a row's height
-    // to a horizontal bar.
+    // Whole rows only: a long name gives up its last words (shown whole on hover), not a row's
+    // height to a horizontal bar.
     l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    l->setTextElideMode(Qt::ElideMiddle);
+    l->setTextElideMode(Qt::ElideRight);
     StyleProportionne::elargitBarres(l);
     return l;
 }
@@ -96,15 +96,21 @@ void TSaisieIdentifiant::creeControles() {
     decor(this, QStringLiteral("Bulle2"), QStringLiteral("bulle"), QRect(132, 40, 16, 16));
     decor(this, QStringLiteral("Bulle3"), QStringLiteral("bulle"), QRect(756, 16, 32, 32));
     decor(this, QStringLiteral("Bulle4"), QStringLiteral("bulle"), QRect(794, 50, 20, 20));
-    decor(this, QStringLiteral("Crabe"), QStringLiteral("crabe"), QRect(30, 708, 84, 54));
-    decor(this, QStringLiteral("Requin"), QStringLiteral("requin"), QRect(420, 702, 92, 62));
+    // The bottom row keeps clear of the display's edge at every size.
+    decor(this, QStringLiteral("Crabe"), QStringLiteral("crabe"), QRect(30, 704, 76, 49));
+    decor(this, QStringLiteral("Requin"), QStringLiteral("requin"), QRect(420, 702, 80, 54));
 
     // Teacher's half.
     auto* gauche = new PanneauArrondi(this, QStringLiteral("PanneauEnseignant"), QColor(0, 255, 128));
-    gauche->setGeometry(16, 96, 488, 600);
+    gauche->setGeometry(16, 92, 488, 608);
     etiquette(gauche, QStringLiteral("titre_param"), QStringLiteral("Paramétrages du logiciel"), QRect(0, 10, 488, 44), 30,
               Qt::AlignCenter);
-    etiquette(gauche, QStringLiteral("classe_de_param"), QStringLiteral("Classe de "), QRect(24, 58, 300, 32));
+    etiquette(gauche, QStringLiteral("classe_de_param"), QStringLiteral("Classe de "), QRect(24, 58, 120, 32));
+    // While no teacher is registered, where to begin: the first entry of the list below.
+    PremierPas = etiquette(gauche, QStringLiteral("PremierPas"), QStringLiteral("Commencez par inscrire un enseignant ↓"),
+                           QRect(148, 58, 320, 32), 17, Qt::AlignRight | Qt::AlignVCenter);
+    Apparence::colore(PremierPas, QPalette::WindowText, QColor(0xb0, 0x30, 0x00));
+    PremierPas->hide();
     lb_nom_ens_param = liste(gauche, QStringLiteral("lb_nom_ens_param"), QRect(24, 92, 444, 142));
     Parametre = bouton(gauche, QStringLiteral("Parametre"), QStringLiteral("Paramétrer"), QRect(268, 242, 200, 48));
     Suivi = bouton(gauche, QStringLiteral("Suivi"), QStringLiteral("Suivi des élèves"), QRect(24, 242, 236, 48));
@@ -137,30 +143,31 @@ void TSaisieIdentifiant::creeControles() {
 
     // Pupil's half.
     auto* droite = new PanneauArrondi(this, QStringLiteral("PanneauEleve"), Apparence::Mer);
-    droite->setGeometry(520, 96, 488, 600);
-    etiquette(droite, QStringLiteral("titre_jeux"), QStringLiteral("Accès aux jeux"), QRect(0, 10, 488, 44), 30, Qt::AlignCenter);
-    etiquette(droite, QStringLiteral("classe_de_con"), QStringLiteral("Classe de"), QRect(24, 56, 150, 44));
-    cb_nom_ens = deroulante(droite, QStringLiteral("cb_nom_ens"), QRect(184, 56, 284, 44));
-    nom_eleve_con = etiquette(droite, QStringLiteral("nom_eleve_con"), QStringLiteral("Nom de l'élève"), QRect(24, 106, 300, 32));
-    lb_nom_eleve = liste(droite, QStringLiteral("lb_nom_eleve"), QRect(24, 140, 444, 142));
-    auto* jouer = bouton(droite, QStringLiteral("Jouer"), QStringLiteral("Jouer"), QRect(154, 290, 180, 62),
+    // Most of the pupils' half goes to their list; registering a pupil takes three rows under it.
+    droite->setGeometry(520, 92, 488, 608);
+    etiquette(droite, QStringLiteral("titre_jeux"), QStringLiteral("Accès aux jeux"), QRect(0, 6, 488, 40), 30, Qt::AlignCenter);
+    etiquette(droite, QStringLiteral("classe_de_con"), QStringLiteral("Classe de"), QRect(24, 48, 150, 44));
+    cb_nom_ens = deroulante(droite, QStringLiteral("cb_nom_ens"), QRect(184, 48, 284, 44));
+    nom_eleve_con = etiquette(droite, QStringLiteral("nom_eleve_con"), QStringLiteral("Nom de l'élève"), QRect(24, 94, 300, 28));
+    lb_nom_eleve = liste(droite, QStringLiteral("lb_nom_eleve"), QRect(24, 124, 444, 268));
+    auto* jouer = bouton(droite, QStringLiteral("Jouer"), QStringLiteral("Jouer"), QRect(154, 396, 180, 48),
                          QColor(0x57, 0xc2, 0x7a), Qt::white);
     jouer->setEchelleTexte(1.4);
     Jouer = jouer;
     auto* trait = new QFrame(droite);
     trait->setObjectName(QStringLiteral("SeparationInscription"));
     trait->setFrameShape(QFrame::HLine);
-    trait->setGeometry(24, 362, 444, 4);
-    classe_de_ins = etiquette(droite, QStringLiteral("classe_de_ins"), QStringLiteral("Classe de"), QRect(24, 376, 156, 44));
-    cb_mon_ens_ins = deroulante(droite, QStringLiteral("cb_mon_ens_ins"), QRect(184, 376, 284, 44));
-    nom_eleve_ins = etiquette(droite, QStringLiteral("nom_eleve_ins"), QStringLiteral("Nom de l'élève"), QRect(24, 428, 156, 48));
-    nom_eleve = saisie(droite, QStringLiteral("nom_eleve"), QRect(184, 428, 284, 48));
-    classe_ins = etiquette(droite, QStringLiteral("classe_ins"), QStringLiteral("En classe de"), QRect(24, 484, 156, 44));
-    cb_eleve_classe = deroulante(droite, QStringLiteral("cb_eleve_classe"), QRect(184, 484, 284, 44));
+    trait->setGeometry(24, 450, 444, 4);
+    classe_de_ins = etiquette(droite, QStringLiteral("classe_de_ins"), QStringLiteral("Classe de"), QRect(24, 458, 156, 44));
+    cb_mon_ens_ins = deroulante(droite, QStringLiteral("cb_mon_ens_ins"), QRect(184, 458, 284, 44));
+    nom_eleve_ins = etiquette(droite, QStringLiteral("nom_eleve_ins"), QStringLiteral("Nom de l'élève"), QRect(24, 506, 156, 44));
+    nom_eleve = saisie(droite, QStringLiteral("nom_eleve"), QRect(184, 506, 284, 44));
+    classe_ins = etiquette(droite, QStringLiteral("classe_ins"), QStringLiteral("En classe de"), QRect(24, 554, 156, 44));
+    cb_eleve_classe = deroulante(droite, QStringLiteral("cb_eleve_classe"), QRect(184, 554, 128, 44));
     enregistrer_eleve = bouton(droite, QStringLiteral("enregistrer_eleve"), QStringLiteral("Enregistrer"),
-                               QRect(288, 544, 180, 46));
+                               QRect(320, 554, 148, 44));
 
-    Quitter = bouton(this, QStringLiteral("Quitter"), QStringLiteral("Quitter le logiciel"), QRect(776, 708, 232, 52),
+    Quitter = bouton(this, QStringLiteral("Quitter"), QStringLiteral("Quitter le logiciel"), QRect(776, 706, 232, 46),
                      QColor(0xff, 0x7f, 0x6b), Qt::white);
     // Only a deliberate click ends the program: never the keyboard's focus and a stray space bar.
     SourisSeulement::applique(Quitter);

@@ -9,6 +9,7 @@
 #include "logique/parametres/ParameterFiles.h"
 
 #include <QButtonGroup>
+#include <QCursor>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -103,6 +104,7 @@ bool TParametrage::eventFilter(QObject* objet, QEvent* evenement) {
         const QWidget* sous = childAt(mapFromGlobal(aide->globalPos()));
         if (!sous) sous = static_cast<QWidget*>(objet);
         const QString raison = pourquoiGrise(sous);
+        bulleGrisee_ = raison.isEmpty() ? nullptr : const_cast<QWidget*>(sous);
         if (!raison.isEmpty()) {
             QString texte = raison;
             for (const QWidget* w = sous; w && w != this; w = w->parentWidget())
@@ -205,6 +207,15 @@ void TParametrage::appliqueActivation() {
     active({BandeNum, BandeNum_SpinEdit1}, a.bande);
     Enregistrer->setEnabled(a.aide);
     Guidage_Ligne->setText(guidage_.consigne());
+    // A hint that says why a control is greyed does not outlive the greying: the control's own
+    // hint takes its place.
+    if (bulleGrisee_ && QToolTip::isVisible() && pourquoiGrise(bulleGrisee_).isEmpty()) {
+        QString propre;
+        for (const QWidget* w = bulleGrisee_; w && w != this && propre.isEmpty(); w = w->parentWidget()) propre = w->toolTip();
+        if (propre.isEmpty()) QToolTip::hideText();
+        else QToolTip::showText(QCursor::pos(), propre, bulleGrisee_);
+        bulleGrisee_ = nullptr;
+    }
 }
 
 QString TParametrage::pourquoiGrise(const QWidget* controle) const {

@@ -9,6 +9,8 @@
 #include "logique/parametres/ExercicesDefinis.h"
 #include "logique/parametres/Guidage.h"
 
+#include <QPointer>
+
 class QButtonGroup;
 class QCheckBox;
 class QGroupBox;
@@ -73,7 +75,8 @@ private:
     ExercicesDefinis definis_;
     int nombreExercices_ = 0;  // numbers new labels; may repeat a number after a deletion
     bool numeroCourant_ = false;
-    bool cocheBasculee_ = false;  // the mouse click under way ticked or unticked a defined exercise
+    bool cocheBasculee_ = false;     // the mouse click under way ticked or unticked a defined exercise
+    QPointer<QWidget> bulleGrisee_;  // the greyed control whose reason the hint shows
     ExercicesDefinis recus_;
     QString fichierEleves_;
 

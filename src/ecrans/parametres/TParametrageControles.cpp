@@ -181,22 +181,22 @@ void TParametrage::creeControles() {
 void TParametrage::creePanneauHaut(QWidget* haut) {
     haut->setGeometry(6, 4, 1012, 474);
 
-    Type_GroupBox = groupe(haut, QStringLiteral("Type_GroupBox"), QStringLiteral("Type d'exercice"), QRect(8, 4, 270, 130));
+    Type_GroupBox = groupe(haut, QStringLiteral("Type_GroupBox"), QStringLiteral("Type d'exercice"), QRect(8, 4, 270, 150));
     const QStringList types{QStringLiteral("Donner le résultat"), QStringLiteral("Opération à trous"),
                             QStringLiteral("Trouver l'intrus"), QStringLiteral("Opération même résultat"),
                             QStringLiteral("Révision des faits à revoir")};
     QList<QRadioButton*> radiosTypes;
     for (int i = 0; i < 5; ++i)
-        radiosTypes << radio(Type_GroupBox, QStringLiteral("Type%1").arg(i + 1), types[i], QRect(12, 22 + 21 * i, 250, 22));
+        radiosTypes << radio(Type_GroupBox, QStringLiteral("Type%1").arg(i + 1), types[i], QRect(12, 22 + 22 * i, 250, 21));
     ListeExercices = groupeRadios(this, radiosTypes);
     ListeExercices->setObjectName(QStringLiteral("ListeExercices"));
 
-    Option_GroupBox2 = groupe(haut, QStringLiteral("Option_GroupBox2"), QStringLiteral("Options"), QRect(8, 140, 270, 124));
-    Option0 = coche(Option_GroupBox2, QStringLiteral("Option0"), QStringLiteral("Tables dans l'ordre"), QRect(12, 26, 254, 26));
+    Option_GroupBox2 = groupe(haut, QStringLiteral("Option_GroupBox2"), QStringLiteral("Options"), QRect(8, 158, 270, 106));
+    Option0 = coche(Option_GroupBox2, QStringLiteral("Option0"), QStringLiteral("Tables dans l'ordre"), QRect(12, 22, 254, 24));
     Option1 = coche(Option_GroupBox2, QStringLiteral("Option1"), QStringLiteral("Plus grand opérande à gauche"),
-                    QRect(12, 56, 254, 26));
+                    QRect(12, 50, 254, 24));
     Option2 = coche(Option_GroupBox2, QStringLiteral("Option2"), QStringLiteral("Autoriser les nombres relatifs"),
-                    QRect(12, 86, 254, 26));
+                    QRect(12, 78, 254, 24));
     Option1->setToolTip(QStringLiteral("Le plus grand des deux opérandes sera mis dans l'opérande gauche."));
     Option2->setToolTip(QStringLiteral("Cette option autorise les résultats négatifs."));
 
@@ -237,7 +237,7 @@ void TParametrage::creePanneauHaut(QWidget* haut) {
     libellesIntervalle << etiquette(Table_GroupBox, QStringLiteral("Intervalle_Label3"), QStringLiteral("]"),
                                     QRect(419, 194, 12, 24));
     Complement = radio(Table_GroupBox, QStringLiteral("Complement"), QStringLiteral("Complément à "), QRect(12, 226, 134, 24));
-    Complement_Edit = saisie(Table_GroupBox, QStringLiteral("Complement_Edit"), QRect(146, 224, 64, 28));
+    Complement_Edit = saisie(Table_GroupBox, QStringLiteral("Complement_Edit"), QRect(150, 224, 64, 28));
     ModeTable = groupeRadios(this, {TablePrecise, TableIntervalle, Complement});
     Ajouter_Button1 = bouton(Table_GroupBox, QStringLiteral("Ajouter_Button1"), QStringLiteral(">>"), QRect(436, 112, 56, 48));
     Ajouter_Button1->setToolTip(QStringLiteral("Ajouter les tables choisies à la liste des tables de l'exercice."));
@@ -246,24 +246,24 @@ void TParametrage::creePanneauHaut(QWidget* haut) {
                           QRect(502, 228, 206, 24));
 
     Temps_GroupBox = groupe(haut, QStringLiteral("Temps_GroupBox"), QStringLiteral("Temps de réponse par question"),
-                            QRect(8, 270, 478, 156));
+                            QRect(8, 270, 478, 112));
     Temps_RadioButton1 = radio(Temps_GroupBox, QStringLiteral("Temps_RadioButton1"), QStringLiteral("Pas de temps"),
-                               QRect(12, 30, 330, 26));
+                               QRect(12, 22, 330, 26));
     Temps_RadioButton2 = radio(Temps_GroupBox, QStringLiteral("Temps_RadioButton2"),
-                               QStringLiteral("Temps avant que le pirate ne vole la pièce"), QRect(12, 70, 332, 26));
-    Temps_SpinEdit1 = spin(Temps_GroupBox, QStringLiteral("Temps_SpinEdit1"), QRect(346, 69, 58, 28), 1, 180, 10);
-    Temps_Label1 = etiquette(Temps_GroupBox, QStringLiteral("Temps_Label1"), QStringLiteral("secondes"), QRect(408, 70, 66, 26));
+                               QStringLiteral("Temps avant que le pirate ne vole la pièce"), QRect(12, 50, 332, 26));
+    Temps_SpinEdit1 = spin(Temps_GroupBox, QStringLiteral("Temps_SpinEdit1"), QRect(346, 49, 58, 28), 1, 180, 10);
+    Temps_Label1 = etiquette(Temps_GroupBox, QStringLiteral("Temps_Label1"), QStringLiteral("secondes"), QRect(408, 50, 66, 26));
     Temps_RadioButton3 = radio(Temps_GroupBox, QStringLiteral("Temps_RadioButton3"),
-                               QStringLiteral("Temps avant que le requin n'éclate les bulles"), QRect(12, 110, 332, 26));
-    Temps_SpinEdit2 = spin(Temps_GroupBox, QStringLiteral("Temps_SpinEdit2"), QRect(346, 109, 58, 28), 1, 180, 10);
-    Temps_Label2 = etiquette(Temps_GroupBox, QStringLiteral("Temps_Label2"), QStringLiteral("secondes"), QRect(408, 110, 66, 26));
+                               QStringLiteral("Temps avant que le requin n'éclate les bulles"), QRect(12, 78, 332, 26));
+    Temps_SpinEdit2 = spin(Temps_GroupBox, QStringLiteral("Temps_SpinEdit2"), QRect(346, 77, 58, 28), 1, 180, 10);
+    Temps_Label2 = etiquette(Temps_GroupBox, QStringLiteral("Temps_Label2"), QStringLiteral("secondes"), QRect(408, 78, 66, 26));
     groupeRadios(this, {Temps_RadioButton1, Temps_RadioButton2, Temps_RadioButton3});
 
     NbreQuestions = groupe(haut, QStringLiteral("NbreQuestions"), QStringLiteral("Nombre de questions par exercices"),
-                           QRect(494, 270, 510, 56));
-    NbreQuestion = spin(NbreQuestions, QStringLiteral("NbreQuestion"), QRect(12, 22, 70, 28), 1, 100, 10);
+                           QRect(494, 270, 510, 54));
+    NbreQuestion = spin(NbreQuestions, QStringLiteral("NbreQuestion"), QRect(12, 21, 70, 28), 1, 100, 10);
 
-    Aide_RadioGroup = groupe(haut, QStringLiteral("Aide_RadioGroup"), QStringLiteral("Aide"), QRect(494, 328, 510, 98));
+    Aide_RadioGroup = groupe(haut, QStringLiteral("Aide_RadioGroup"), QStringLiteral("Aide"), QRect(494, 328, 510, 96));
     Aide1 = radio(Aide_RadioGroup, QStringLiteral("Aide1"), QStringLiteral("Aide avec des dessins"), QRect(12, 20, 236, 24));
     Aide2 = radio(Aide_RadioGroup, QStringLiteral("Aide2"), QStringLiteral("Aide avec des constellations"),
                   QRect(252, 20, 250, 24));
@@ -275,58 +275,60 @@ void TParametrage::creePanneauHaut(QWidget* haut) {
 
     Guidage_Ligne = new LigneGuidage(haut);
     Guidage_Ligne->setObjectName(QStringLiteral("Guidage_Ligne"));
-    Guidage_Ligne->setGeometry(8, 430, 640, 40);
-    Guidage_Ligne->setFont(Polices::police(Comic, 13));
+    // Under the time, in the screen's own type: room for its longest step on three lines.
+    Guidage_Ligne->setGeometry(8, 386, 478, 82);
+    Guidage_Ligne->setFont(Polices::police(Comic, 16));
     Enregistrer = bouton(haut, QStringLiteral("Enregistrer"), QStringLiteral("Ajouter l'exercice paramétré à la liste"),
-                         QRect(656, 432, 348, 36));
+                         QRect(494, 428, 510, 40));
     Enregistrer->setToolTip(QStringLiteral("Enregistrer les paramètres de cet exercice."));
 }
 
 void TParametrage::creePanneauBas(QWidget* bas) {
     bas->setGeometry(6, 482, 1012, 282);
 
-    etiquette(bas, QStringLiteral("Sequence_Label"), QStringLiteral("Exercices définis"), QRect(12, 4, 336, 22));
-    ListeSequence = listeRepliee(bas, QStringLiteral("ListeSequence"), QRect(10, 28, 340, 128));
-    CocheDecoche3 = coche(bas, QStringLiteral("CocheDecoche3"), QStringLiteral("Tout cocher/décocher"), QRect(12, 158, 250, 24));
+    // The defined exercises as wide as the groups beside them allow, so that a caption takes fewer lines.
+    etiquette(bas, QStringLiteral("Sequence_Label"), QStringLiteral("Exercices définis"), QRect(12, 4, 356, 22));
+    ListeSequence = listeRepliee(bas, QStringLiteral("ListeSequence"), QRect(10, 28, 360, 150));
+    CocheDecoche3 = coche(bas, QStringLiteral("CocheDecoche3"), QStringLiteral("Tout cocher/décocher"), QRect(12, 182, 180, 22));
     creeReglagesSons(bas);
 
-    OptionSequence = groupe(bas, QStringLiteral("OptionSequence"), QStringLiteral("Séquence finie"), QRect(358, 2, 312, 88));
+    OptionSequence = groupe(bas, QStringLiteral("OptionSequence"), QStringLiteral("Séquence finie"), QRect(378, 2, 302, 88));
     const QStringList fins{QStringLiteral("Faire la séquence en boucle"), QStringLiteral("Libre sur les exercices"),
                            QStringLiteral("Quitter le logiciel")};
     QList<QRadioButton*> radiosFins;
     for (int i = 0; i < 3; ++i)
-        radiosFins << radio(OptionSequence, QStringLiteral("OptionSequence%1").arg(i), fins[i], QRect(10, 20 + 22 * i, 296, 22));
+        radiosFins << radio(OptionSequence, QStringLiteral("OptionSequence%1").arg(i), fins[i], QRect(10, 20 + 22 * i, 286, 22));
     CodesSequence = groupeRadios(this, radiosFins);
 
-    Retroaction = groupe(bas, QStringLiteral("Retroaction"), QStringLiteral("Rétroaction"), QRect(358, 94, 312, 88));
+    Retroaction = groupe(bas, QStringLiteral("Retroaction"), QStringLiteral("Rétroaction"), QRect(378, 94, 302, 88));
     const QStringList retroactions{QStringLiteral("Mettre en évidence les points positifs"),
                                    QStringLiteral("Montrer tous les résultats"),
                                    QStringLiteral("Mettre en évidence les points négatifs")};
     QList<QRadioButton*> radiosRetro;
     for (int i = 0; i < 3; ++i)
         radiosRetro << radio(Retroaction, QStringLiteral("Retroaction%1").arg(i), retroactions[i],
-                             QRect(10, 20 + 22 * i, 296, 22));
+                             QRect(10, 20 + 22 * i, 286, 22));
     CodesRetroaction = groupeRadios(this, radiosRetro);
 
     Profil_GroupBox1 = groupe(bas, QStringLiteral("Profil_GroupBox1"), QStringLiteral("Enregistrer les profils d'élèves"),
-                              QRect(358, 186, 312, 90));
+                              QRect(378, 186, 302, 90));
     Profil_GroupBox1->setToolTip(QStringLiteral("Si vous voulez générer le profil de l'élève, spécifiez son format."));
     Profil_Texte = coche(Profil_GroupBox1, QStringLiteral("Profil_Texte"), QStringLiteral("sous forme de fichier texte"),
-                         QRect(10, 20, 296, 22));
+                         QRect(10, 20, 286, 22));
     Profil_Tableur = coche(Profil_GroupBox1, QStringLiteral("Profil_Tableur"),
-                           QStringLiteral("sous forme de fichier tableur (.xlsx)"), QRect(10, 42, 296, 22));
+                           QStringLiteral("sous forme de fichier tableur (.xlsx)"), QRect(10, 42, 286, 22));
     Profil_BaseDonnees = coche(Profil_GroupBox1, QStringLiteral("Profil_BaseDonnees"),
-                               QStringLiteral("sous forme de base de données"), QRect(10, 64, 296, 22));
+                               QStringLiteral("sous forme de base de données"), QRect(10, 64, 286, 22));
 
-    Associe = bouton(bas, QStringLiteral("Associe"), QStringLiteral(">>"), QRect(676, 90, 50, 48));
+    Associe = bouton(bas, QStringLiteral("Associe"), QStringLiteral(">>"), QRect(686, 90, 48, 48));
     Associe->setToolTip(QStringLiteral("Associer les élèves sélectionnés aux exercices sélectionnés."));
 
-    etiquette(bas, QStringLiteral("Eleve_Label"), QStringLiteral("Liste des élèves"), QRect(734, 4, 270, 22));
-    Eleve = listeRepliee(bas, QStringLiteral("Eleve"), QRect(732, 28, 272, 160));
-    CocheDecoche4 = coche(bas, QStringLiteral("CocheDecoche4"), QStringLiteral("Tout cocher/décocher"), QRect(734, 192, 250, 24));
+    etiquette(bas, QStringLiteral("Eleve_Label"), QStringLiteral("Liste des élèves"), QRect(742, 4, 262, 22));
+    Eleve = listeRepliee(bas, QStringLiteral("Eleve"), QRect(740, 28, 264, 160));
+    CocheDecoche4 = coche(bas, QStringLiteral("CocheDecoche4"), QStringLiteral("Tout cocher/décocher"), QRect(742, 192, 250, 24));
 
-    Initialisation = bouton(bas, QStringLiteral("Initialisation"), QStringLiteral("Initialisation"), QRect(10, 226, 180, 44));
+    Initialisation = bouton(bas, QStringLiteral("Initialisation"), QStringLiteral("Initialisation"), QRect(10, 234, 110, 42));
     EnregistrerQuitter = bouton(bas, QStringLiteral("EnregistrerQuitter"), QStringLiteral("Enregistrer et quitter"),
-                                QRect(732, 226, 186, 44));
-    Annuler = bouton(bas, QStringLiteral("Annuler"), QStringLiteral("Annuler"), QRect(924, 226, 80, 44));
+                                QRect(740, 228, 180, 44));
+    Annuler = bouton(bas, QStringLiteral("Annuler"), QStringLiteral("Annuler"), QRect(926, 228, 78, 44));
 }

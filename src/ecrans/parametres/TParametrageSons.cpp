@@ -3,6 +3,7 @@
 #include "ecrans/parametres/TParametrage.h"
 
 #include "logique/base/Garde.h"
+#include "ecrans/commun/Polices.h"
 #include "ecrans/commun/StyleProportionne.h"
 #include "logique/sons/ReglagesClasse.h"
 #include "logique/etat/SharedState.h"
@@ -19,13 +20,16 @@ const QString TexteVoixIndisponible = QStringLiteral(
 void TParametrage::creeReglagesSons(QWidget* bas) {
     CaseSons = new QCheckBox(QStringLiteral("Sons"), bas);
     CaseSons->setObjectName(QStringLiteral("Sons"));
-    CaseSons->setGeometry(10, 186, 346, 22);
+    // Beside "Tout cocher/décocher" of the defined exercises, the voice under them; the note on a
+    // missing voice beside "Initialisation".
+    CaseSons->setGeometry(200, 182, 168, 22);
     CaseVoix = new QCheckBox(QStringLiteral("Lire les consignes et les questions à voix haute"), bas);
     CaseVoix->setObjectName(QStringLiteral("LectureVoixHaute"));
-    CaseVoix->setGeometry(10, 210, 346, 22);
+    CaseVoix->setGeometry(10, 206, 360, 22);
     VoixIndisponible = new QLabel(TexteVoixIndisponible, bas);
     VoixIndisponible->setObjectName(QStringLiteral("VoixIndisponible"));
-    VoixIndisponible->setGeometry(12, 234, 344, 44);
+    VoixIndisponible->setGeometry(126, 228, 244, 52);
+    VoixIndisponible->setFont(Polices::police(QStringLiteral("Comic Sans MS"), 12));
     VoixIndisponible->setWordWrap(true);
     VoixIndisponible->hide();
     for (QCheckBox* c : {CaseSons, CaseVoix}) {

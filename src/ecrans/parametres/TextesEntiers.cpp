@@ -22,9 +22,11 @@ void placeDansLeCadre(QGroupBox* groupe) {
     }
     if (haut >= place.top() && bas <= place.bottom()) return;
     const double serre = std::min(1.0, double(place.height()) / double(bas - haut + 1));
+    // Each edge scaled on its own: rows that touched still touch, and never overlap.
     for (QWidget* w : enfants) {
         const int y = place.top() + qRound((w->y() - haut) * serre);
-        w->setGeometry(w->x(), y, w->width(), std::max(1, qRound(w->height() * serre)));
+        const int bas = place.top() + qRound((w->y() + w->height() - haut) * serre);
+        w->setGeometry(w->x(), y, w->width(), std::max(1, bas - y));
     }
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 // The one-page A4 report for a pupil's family: name, period, what is known, what to practise at
-// home, the progress curve. Drawn once for a PDF file and for a printer.
+// home, the progress curve and the teacher's word. Drawn the same for a PDF file, a printer and
+// the preview; a class's reports go into one PDF, a page each. Its words: TextesRapport.
 #include "logique/suivi/AnneeEleve.h"
 
+class Avancement;
 class QPagedPaintDevice;
-class QWidget;
+class QPainter;
 
 namespace RapportFamille {
 struct Contenu {
@@ -12,10 +14,13 @@ struct Contenu {
     QString enseignant;
     QDate aujourdhui;
     int seuilMs = 3000;
+    QString mot;  // the teacher's word; empty: lines to write it by hand
 };
-void dessine(QPagedPaintDevice& page, const Contenu& contenu);
+// One page on `page`, with a painter already open on it.
+void dessine(QPainter& p, QPagedPaintDevice& page, const Contenu& contenu);
+// The report as a PDF file's bytes, one page for each pupil; `avancement` counts the pages
+// (and stops the work when the teacher cancels).
+QByteArray pdf(const QList<Contenu>& contenus, Avancement* avancement = nullptr);
 // Throws ErreurMarivelle with a French reason when the file cannot be written.
-void enregistrePdf(const QString& chemin, const Contenu& contenu);
-// The print dialog, then the page; false when the teacher cancels.
-bool imprime(QWidget* parent, const Contenu& contenu);
+void enregistrePdf(const QString& chemin, const QList<Contenu>& contenus, Avancement* avancement = nullptr);
 }

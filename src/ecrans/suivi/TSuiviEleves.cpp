@@ -12,11 +12,13 @@
 #include "ecrans/commun/DialogueEnregistrement.h"
 #include "ecrans/commun/Ecrans.h"
 #include "ecrans/commun/Passage.h"
+#include "ecrans/commun/TravailEnFond.h"
 #include "logique/journal/Journal.h"
 #include "logique/revision/SeuilClasse.h"
 #include "logique/etat/SharedState.h"
 #include "logique/etat/Utils.h"
 #include "ecrans/suivi/GrilleFaits.h"
+#include "ecrans/suivi/ApercuRapport.h"
 #include "ecrans/suivi/RapportFamille.h"
 
 #include <QCategoryAxis>
@@ -75,6 +77,10 @@ const QStringList Colonnes = {QStringLiteral("Élève"),
                               QStringLiteral("✗ À revoir"),
                               QStringLiteral("· Jamais\nvues"),
                               QStringLiteral("Dus\naujour-\nd'hui")};
+
+RapportFamille::Contenu rapport(const Classe& classe, const AnneeEleve& b, const QHash<QString, QString>& mots) {
+    return {&b, classe.enseignant, classe.maintenant.date(), classe.seuilMs, mots.value(b.eleve)};
+}
 
 QChartView* graphique(const QString& nom, const QString& titre) {
     auto* chart = new QChart;
@@ -144,7 +150,9 @@ void TSuiviEleves::creeControles() {
     titre_->setFont(Apparence::comic(30, true));
     Apparence::colore(titre_, QPalette::WindowText, Apparence::Marine);
     auto* retour = bouton(QStringLiteral("Retour"), QStringLiteral("Retour"));
+    auto* rapports = bouton(QStringLiteral("RapportsClasse"), QStringLiteral("Bilans de la classe (PDF)"));
     haut->addWidget(titre_, 1);
+    haut->addWidget(rapports);
     haut->addWidget(retour);
     racine->addLayout(haut);
     etatLecture_ = new QLabel;
@@ -235,7 +243,8 @@ void TSuiviEleves::creeControles() {
     nomEleve_->setObjectName(QStringLiteral("NomEleve"));
     nomEleve_->setFont(Apparence::arial(22, true));
     auto* classe = bouton(QStringLiteral("RetourClasse"), QStringLiteral("Toute la classe"));
-    auto* imprimer = bouton(QStringLiteral("Imprimer"), QStringLiteral("Imprimer"));
+    auto* imprimer = bouton(QStringLiteral("Imprimer"), QStringLiteral("Bilan pour la famille…"));
+    imprimer->setToolTip(QStringLiteral("Voir le bilan, y écrire un mot pour la famille, l'imprimer ou l'enregistrer."));
     auto* pdf = bouton(QStringLiteral("EnregistrerPdf"), QStringLiteral("Enregistrer en PDF"));
     barre->addWidget(nomEleve_, 1);
     barre->addWidget(classe);
@@ -286,7 +295,7 @@ void TSuiviEleves::creeControles() {
     courbes->addWidget(temps_);
     le->addLayout(courbes, 2);
     pages_->addWidget(pageEleve);
-    actionsClasse_ = {voir, csv, seuil_, reussiteVisee_, imprimer, pdf};
+    actionsClasse_ = {voir, csv, rapports, seuil_, reussiteVisee_, imprimer, pdf};
     montreClasse(false);
 
     Garde::connecte(retour, &QPushButton::clicked, this, [this] { RetourClick(); });
@@ -315,19 +324,33 @@ void TSuiviEleves::creeControles() {
         exporteCsv(f);
         DialogueEnregistrement::confirme(QStringLiteral("La classe a été exportée"), f);
     });
-    Garde::connecte(pdf, &QPushButton::clicked, this, [this] {
-        if (!eleveMontre()) return;
-        const QString nom = Suivi::nomAffiche(eleve_);
+    const auto enregistre = [this](const RapportFamille::Contenu& contenu) {
+        const QString nom = Suivi::nomAffiche(contenu.annee->eleve);
         const QString f = DialogueEnregistrement::demande(this, QStringLiteral("Enregistrer le bilan en PDF"),
                                                           QStringLiteral("bilan de ") + nom, QStringLiteral("pdf"),
                                                           QStringLiteral("PDF (*.pdf)"));
         if (f.isEmpty()) return;
-        enregistrePdf(f);
+        RapportFamille::enregistrePdf(f, {contenu});
         DialogueEnregistrement::confirme(QStringLiteral("Le bilan de %1 a été enregistré").arg(nom), f);
+    };
+    Garde::connecte(pdf, &QPushButton::clicked, this, [this, enregistre] {
+        if (const AnneeEleve* b = eleveMontre()) enregistre(rapport(classe_, *b, mots_));
     });
-    Garde::connecte(imprimer, &QPushButton::clicked, this, [this] {
-        if (const AnneeEleve* b = eleveMontre())
-            RapportFamille::imprime(this, {b, classe_.enseignant, classe_.maintenant.date(), classe_.seuilMs});
+    Garde::connecte(imprimer, &QPushButton::clicked, this, [this, enregistre] {
+        const AnneeEleve* b = eleveMontre();
+        if (!b) return;
+        ApercuRapport apercu(this, rapport(classe_, *b, mots_), enregistre);
+        apercu.exec();
+        mots_[b->eleve] = apercu.mot();
+    });
+    Garde::connecte(rapports, &QPushButton::clicked, this, [this] {
+        const QString f = DialogueEnregistrement::demande(this, QStringLiteral("Enregistrer les bilans de la classe"),
+                                                          classe_.enseignant == QLatin1String("aucun")
+                                                              ? QStringLiteral("bilans des élèves sans enseignant")
+                                                              : QStringLiteral("bilans de la classe de ") + classe_.enseignant,
+                                                          QStringLiteral("pdf"), QStringLiteral("PDF (*.pdf)"));
+        if (!f.isEmpty() && enregistreRapportsClasse(f))
+            DialogueEnregistrement::confirme(QStringLiteral("Les bilans de la classe ont été enregistrés"), f);
     });
 }
 
@@ -563,8 +586,14 @@ void TSuiviEleves::reussiteViseeChange(int pourcent) {
 }
 
 void TSuiviEleves::enregistrePdf(const QString& chemin) {
-    if (const AnneeEleve* b = eleveMontre())
-        RapportFamille::enregistrePdf(chemin, {b, classe_.enseignant, classe_.maintenant.date(), classe_.seuilMs});
+    if (const AnneeEleve* b = eleveMontre()) RapportFamille::enregistrePdf(chemin, {rapport(classe_, *b, mots_)});
+}
+
+bool TSuiviEleves::enregistreRapportsClasse(const QString& chemin) {
+    QList<RapportFamille::Contenu> contenus;
+    for (const AnneeEleve& b : classe_.eleves) contenus << rapport(classe_, b, mots_);
+    return TravailEnFond::execute(this, QStringLiteral("Préparation des bilans de la classe…"),
+                                  [&](Avancement& avancement) { RapportFamille::enregistrePdf(chemin, contenus, &avancement); });
 }
 
 void TSuiviEleves::exporteCsv(const QString& chemin) {

@@ -27,6 +27,8 @@ public:
     void montreEleve(const QString& eleve);
     void RetourClick();
     void enregistrePdf(const QString& chemin);
+    // Every pupil's report, a page each, written off the screen's thread; false when cancelled.
+    bool enregistreRapportsClasse(const QString& chemin);
     void exporteCsv(const QString& chemin);
 
 protected:
@@ -66,4 +68,5 @@ private:
     QLabel* revision_ = nullptr;
     QChartView* reussite_ = nullptr;
     QChartView* temps_ = nullptr;
+    QHash<QString, QString> mots_;  // the teacher's word for each pupil's report, while the program runs
 };

@@ -63,6 +63,14 @@ QString enumeration(const QStringList& elements) {
     return elements.first(elements.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" et ") + elements.last();
 }
 
+QString accord(int nombre, const QString& singulier, const QString& pluriel) {
+    return nombre >= 2 || nombre <= -2 ? pluriel : singulier;
+}
+
+QString quantite(int nombre, const QString& singulier, const QString& pluriel) {
+    return QString::number(nombre) + QLatin1Char(' ') + accord(nombre, singulier, pluriel);
+}
+
 QString duree(double fractionJour) {
     const qint64 ms = std::llround(fractionJour * 86400000.0);
     const qint64 secondes = (ms < 0 ? 0 : ms) / 1000;

@@ -16,6 +16,10 @@ QString dateLongueHeureLongue(const QDateTime&);  // dimanche 6 décembre 2026 0
 QString nombre(double valeur);
 // "2", "2 et 5", "2, 5 et 10": items joined as a French sentence lists them.
 QString enumeration(const QStringList& elements);
+// French agreement: the singular for 0 and 1 ("0 calcul", "1 calcul est su"), the plural from 2.
+QString accord(int nombre, const QString& singulier, const QString& pluriel);
+// The number and its word agreed: "0 calcul", "1 calcul", "2 calculs".
+QString quantite(int nombre, const QString& singulier, const QString& pluriel);
 // A day fraction as hh:nn:ss (hours past 24 keep counting).
 QString duree(double fractionJour);
 }

@@ -16,3 +16,14 @@ QString Fait::texteLisible() const {
     return QString::number(gauche) + QLatin1Char(' ') + SigneOperation(operation) + QLatin1Char(' ') + QString::number(droite) +
            QStringLiteral(" = ") + QString::number(resultat);
 }
+
+bool Fait::estPossible() const {
+    const qint64 a = gauche, b = droite, r = resultat;
+    switch (operation) {
+        case Operation::Addition: return a + b == r;
+        case Operation::Soustraction: return a - b == r;
+        case Operation::Multiplication: return a * b == r;
+        case Operation::Division: return b != 0 && a == b * r;
+    }
+    return false;
+}

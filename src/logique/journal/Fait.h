@@ -17,5 +17,8 @@ struct Fait {
     QString famille() const;
     // "7 × 8 = 56", as a page for the family writes it.
     QString texteLisible() const;
+    // The operation of its operands gives its result ("56 ÷ 0 = 0" or "7 × 8 = 55" cannot be
+    // asked: a damaged record, never shown as a fact to learn).
+    bool estPossible() const;
     bool operator==(const Fait&) const = default;
 };

@@ -50,6 +50,7 @@ AnneeEleve analyse(const QString& eleve, std::span<const ReponseResumee> reponse
         precedente = &r;
         b.derniereQuestion = r.moment;
         if (!estReponseTapee(r.typeExercice)) continue;
+        if (!r.fait.estPossible()) continue;  // a damaged record: no answer of a fact to learn in it
         ++semaine->tapees;
         if (r.justePremierCoup) ++semaine->justes;
         if (r.msFin >= 0) semaine->temps.append(r.msFin);

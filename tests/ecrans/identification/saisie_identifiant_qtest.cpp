@@ -14,6 +14,8 @@
 #include "logique/identification/NomsRegistre.h"
 #include "logique/identification/Registre.h"
 #include "ecrans/identification/TSaisieIdentifiant.h"
+#include "ecrans/commun/LignesEquilibrees.h"
+#include "Recouvrements.h"
 
 #include <QApplication>
 #include <QScopeGuard>
@@ -131,6 +133,11 @@ private slots:
         QCOMPARE(deroulante("cb_nom_ens")->currentText(), QStringLiteral("aucun"));
         QCOMPARE(liste("lb_nom_eleve")->count(), 0);
         QCOMPARE(textes(liste("CheckListBox1")), QStringList({"cp", "ce1", "ce2", "cm1", "cm2", "college"}));
+        // No teacher yet: where to begin, until one registers.
+        QVERIFY(w("PremierPas")->isVisible());
+        QCOMPARE(w<QLabel>("PremierPas")->text(), u("Commencez par inscrire un enseignant ↓"));
+        inscritEnseignant("Martin", {"ce1"});
+        QVERIFY(!w("PremierPas")->isVisible());
 
         // Touch targets stay large enough for a child's mouse (the lists' lines: lesListesMontrent...).
         for (const char* nom : {"Parametre", "enregistrer_ens", "Jouer", "enregistrer_eleve", "Quitter"})
@@ -380,7 +387,7 @@ private slots:
         FichierTexte::ecritLignes("enseignant.txt", {Registre::EnteteEnseignants, "aucun", "Martin", Registre::LigneNiveau(1)});
         QDir().mkdir("classe de Martin");
         FichierTexte::ecritLignes("classe de Martin/classe_Martin.txt", classe);
-        for (const QSize& taille : {QSize(1024, 768), QSize(1280, 1024), QSize(1920, 1080)}) {
+        for (const QSize& taille : {QSize(1024, 768), QSize(1366, 768), QSize(1280, 1024), QSize(1920, 1080)}) {
             const QByteArray ici = QByteArray::number(taille.width());
             demarre(taille);
             choisit(deroulante("cb_nom_ens"), "Martin");
@@ -390,8 +397,20 @@ private slots:
                 QVERIFY2(l->viewport()->height() % ligne == 0 && l->viewport()->height() / ligne >= 3, ici);
                 QVERIFY2(!l->horizontalScrollBar()->isVisible(), ici);
             }
-            // The fourth pupil (under the first three) is caught by a click, and so is the last one.
+            // Six pupils in view on the design display, more than ten on a wide one; a long name
+            // keeps its first whole words.
             auto* eleves = liste("lb_nom_eleve");
+            eleves->doItemsLayout();  // as the next paint does
+            int vus = 0;
+            for (int i = 0; i < eleves->count(); ++i)
+                vus += eleves->viewport()->rect().contains(eleves->visualItemRect(eleves->item(i)));
+            QVERIFY2(vus >= (taille.width() == 1920 ? 11 : 6), ici + " " + QByteArray::number(vus));
+            const QString court = LignesEquilibrees::finDeMot(eleves->font(), classe.last(),
+                                                              eleves->visualItemRect(eleves->item(1)).width());
+            QVERIFY2(court.endsWith(u("…")) && classe.last().startsWith(court.chopped(1) + ' '), qPrintable(court));
+            w("PremierPas")->show();
+            QVERIFY2(recouvrements(ecran.get()).isEmpty(), qPrintable(recouvrements(ecran.get()).join(", ")));
+            // The fourth pupil (under the first three) is caught by a click, and so is the last one.
             for (int rang : {3, 31}) {
                 eleves->scrollToItem(eleves->item(rang));
                 const QRect r = eleves->visualItemRect(eleves->item(rang));

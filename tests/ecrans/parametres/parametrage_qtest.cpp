@@ -15,6 +15,7 @@
 #include "ecrans/parametres/TParametrage.h"
 #include "logique/sons/ReglagesClasse.h"
 #include "EnregistreurSons.h"
+#include "Recouvrements.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -178,7 +179,10 @@ private slots:
         QVERIFY(utilisable("Ajouter_Button1") && !utilisable("ListeTable1") && !utilisable("CocheDecoche1"));
         clique("TablePrecise");
         basculeEntree("ListeTable1", "4");
-        clique("Ajouter_Button1");
+        // The reason shown for a greyed button gives way to its own hint as soon as it opens.
+        QVERIFY(bulle("Enregistrer").startsWith(u("Grisé")));
+        w<QPushButton>("Ajouter_Button1")->click();
+        QCOMPARE(QToolTip::text(), u("Enregistrer les paramètres de cet exercice."));
         QCOMPARE(utilisables(tous), tous);
 
         // Kinds 3 and 4 never offer the sharks, the help radios or the strip; they grey them and
@@ -203,7 +207,8 @@ private slots:
     // On the design display and the common classroom ones: every caption is shown whole, every
     // control lies inside its frame and its group's rows under the title, radio and check box
     // texts end clear of the frame with indicators grown with the text, the ten numbers are in
-    // view and the defined exercises show their whole caption.
+    // view, the defined exercises show their whole caption, the guidance is in the screen's type
+    // and no control lies over another (the note on a missing voice shown).
     void riennEstCoupeATouteTaille() {
         QStringList coupes;
         for (const QSize& taille : {QSize(1024, 768), QSize(1366, 768), QSize(1280, 1024), QSize(1920, 1080)}) {
@@ -256,6 +261,9 @@ private slots:
             QCOMPARE(sequence->item(1)->toolTip(), sequence->item(1)->text());
             const auto* guidage = w<QLabel>("Guidage_Ligne");
             QVERIFY2(guidage->heightForWidth(guidage->contentsRect().width()) <= guidage->height(), qPrintable(ici));
+            QVERIFY2(QFontInfo(guidage->font()).pixelSize() >= QFontInfo(ecran->font()).pixelSize(), qPrintable(ici));
+            w("VoixIndisponible")->show();
+            for (const QString& r : recouvrements(ecran.get())) coupes << r + " on " + ici;
         }
         QVERIFY2(coupes.isEmpty(), qPrintable(coupes.join(", ")));
     }

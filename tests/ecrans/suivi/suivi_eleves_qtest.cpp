@@ -1,5 +1,6 @@
 // The progress view driven as a teacher would: "aucun" chosen, "Suivi des élèves" clicked, the
-// class sorted, a pupil opened, the family report saved and read back with pdftotext.
+// class sorted, a pupil opened, a word typed beside the family report's preview, the report and the
+// class's reports saved and read back with pdftotext and pdfinfo.
 #include "DossierTemporaire.h"
 #include "ServeurPostgres.h"
 #include "Pilote.h"
@@ -30,6 +31,8 @@
 #include <QProcess>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QPlainTextEdit>
+#include <QPrintPreviewWidget>
 #include <QTreeView>
 
 namespace {
@@ -149,17 +152,33 @@ private slots:
         QVERIFY(axe);
         QCOMPARE(axe->categoriesLabels().mid(0, 2), QStringList({u("31 août"), u("14 sept.")}));
 
+        // The family report: the word typed beside its preview goes with it.
+        QTimer::singleShot(0, this, [] {
+            auto* apercu = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(apercu);
+            const auto ferme = qScopeGuard([apercu] { apercu->reject(); });
+            QCOMPARE(apercu->findChild<QPrintPreviewWidget*>(QStringLiteral("Apercu"))->pageCount(), 1);
+            Pilote::tape(apercu->findChild<QPlainTextEdit*>(QStringLiteral("MotEnseignant")), u("Bravo Zoé !"));
+        });
+        QTest::mouseClick(Pilote::controle<QPushButton>(&suivi, QStringLiteral("Imprimer")), Qt::LeftButton);
+        const auto lit = [](const QString& programme, const QStringList& arguments) {
+            QProcess p;
+            p.start(programme, arguments);
+            return p.waitForFinished(BorneAttenteMs) ? QString::fromUtf8(p.readAllStandardOutput()).simplified() : QString();
+        };
         const QString pdf = dossier.chemin() + QStringLiteral("/bilan.pdf");
         suivi.enregistrePdf(pdf);
-        QProcess p;
-        p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-        QVERIFY(p.waitForFinished(BorneAttenteMs));
-        const QString texte = QString::fromUtf8(p.readAllStandardOutput());
-        for (const char* partie :
-             {"Calcul mental : le bilan de Zoé", "Période : du lundi 31 août 2026 au mercredi 9 décembre 2026",
-              "0 calculs sur 2 sont su par cœur", "À travailler à la maison", "8 × 7 = 56", "Les progrès, semaine après semaine"})
+        const QString texte = lit(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        for (
+            const char* partie :
+            {"Calcul mental : le bilan de Zoé", "Période : du mardi 8 décembre 2026 au mercredi 9 décembre 2026",
+             "Aucun des 2 calculs à apprendre n'est encore su par cœur. Parmi eux, 1 est juste mais encore lent et 1 est à revoir.",
+             "✗ 8 × 7 = 56", "Bravo Zoé !"})
             QVERIFY2(texte.contains(u(partie)), qPrintable(texte));
-        QCOMPARE(QProcess::execute(QStringLiteral("pdfinfo"), {pdf}), 0);
+        // Every pupil's report in one file, a page each.
+        QVERIFY(suivi.enregistreRapportsClasse(dossier.chemin() + QStringLiteral("/classe.pdf")));
+        QVERIFY2(lit(QStringLiteral("pdfinfo"), {dossier.chemin() + QStringLiteral("/classe.pdf")}).contains("Pages: 3"),
+                 "three pupils, three pages");
 
         QTest::mouseClick(Pilote::controle<QPushButton>(&suivi, QStringLiteral("Retour")), Qt::LeftButton);
         QTRY_VERIFY(identification.isVisible() && !suivi.isVisible());
