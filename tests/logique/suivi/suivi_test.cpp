@@ -233,12 +233,12 @@ TEST(Suivi, ClassTrendAndHardestFactsAgainstHandWorkedFigures) {
         return ReponseResumee{{}, le(mois, jour, 9, 0), type, 1, f, juste, juste ? 1000 : -1};
     };
     QList<ReponseResumee> adam, zoe;
-    for (int i = 0; i < 5; ++i) adam << r(10, 28, fois(9, 9), false);  // 28 October: too old for either
+    for (int i = 0; i < 5; ++i) adam << r(11, 5, fois(9, 9), false);  // 5 November: too old for either
     for (int i = 0; i < 10; ++i) adam << r(11, 17, fois(6, 6), i % 2 == 0);
     for (int i = 0; i < 5; ++i) adam << r(11, 24, fois(2, 2), false);  // one pupil only
     adam << r(12, 8, fois(7, 8), true) << r(12, 8, fois(7, 8), false) << r(12, 8, fois(7, 8), false) << r(12, 8, fois(3, 4), true)
          << r(12, 8, plus(4, 4), true, 3);
-    for (int i = 0; i < 5; ++i) zoe << r(10, 28, fois(9, 9), false);
+    for (int i = 0; i < 5; ++i) zoe << r(11, 5, fois(9, 9), false);
     for (int i = 0; i < 6; ++i) zoe << r(12, 1, fois(6, 6), true);
     zoe << r(12, 8, fois(8, 7), false) << r(12, 8, fois(8, 7), false);
     for (QList<ReponseResumee>* l : {&adam, &zoe})
