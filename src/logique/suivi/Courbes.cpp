@@ -34,8 +34,7 @@ AxeCourbe axeTemps(double plusGrand) {
     const int intervalles = int(std::ceil(plusGrand / pas - 1e-9));
     const double haut = intervalles * pas;
     AxeCourbe a{-haut * Marge, haut * (1 + Marge), {}};
-    for (int i = 0; i <= intervalles; ++i)
-        a.graduations.append({i * pas, arrondi(i * pas) + QChar(0xa0) + QLatin1Char('s')});
+    for (int i = 0; i <= intervalles; ++i) a.graduations.append({i * pas, arrondi(i * pas) + QChar(0xa0) + QLatin1Char('s')});
     return a;
 }
 

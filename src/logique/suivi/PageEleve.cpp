@@ -87,10 +87,11 @@ QString texteRevision(const Revision::EstimationsEleve& e) {
                  : QStringLiteral("Aujourd'hui, %1 (estimé%2 sous %3) : %4.")
                        .arg(pluriel(dus, QStringLiteral("calcul")) + (dus > 1 ? QStringLiteral(" dus") : QStringLiteral(" dû")),
                             dus > 1 ? "s" : "", visee, enumeration(e.dus));
-    const QString semaine = bientot == 0 ? QStringLiteral("D'ici une semaine, aucun autre ne passera sous %1.").arg(visee)
-                                         : QStringLiteral("D'ici une semaine, %1 passer%2 sous %3 : %4.")
-                                               .arg(bientot > 1 ? QStringLiteral("%1 autres").arg(bientot) : QStringLiteral("1 autre"),
-                                                    bientot > 1 ? "ont" : "a", visee, enumeration(e.bientot));
+    const QString semaine = bientot == 0
+                                ? QStringLiteral("D'ici une semaine, aucun autre ne passera sous %1.").arg(visee)
+                                : QStringLiteral("D'ici une semaine, %1 passer%2 sous %3 : %4.")
+                                      .arg(bientot > 1 ? QStringLiteral("%1 autres").arg(bientot) : QStringLiteral("1 autre"),
+                                           bientot > 1 ? "ont" : "a", visee, enumeration(e.bientot));
     return aujourdhui + QLatin1Char('\n') + semaine;
 }
 }  // namespace Suivi

@@ -18,8 +18,7 @@ QList<Fait> dansLOrdreDesTables(QList<Fait> faits);
 
 // A cell's text: the fact, its own state, questions and median time, the model's estimate.
 // `propre`: the fact's own figures, none when it was never asked.
-QString descriptionFait(const Fait& fait, const StatFait* propre, bool dansTables, double estimation, double cible,
-                        int seuilMs);
+QString descriptionFait(const Fait& fait, const StatFait* propre, bool dansTables, double estimation, double cible, int seuilMs);
 // A line of the facts to work: "✗ 8 × 7 = 56 (à revoir, 6 s)".
 QString texteATravailler(const StatFait& fait, int seuilMs);
 // The review's facts due today and those due within the week, in the grids' order.
