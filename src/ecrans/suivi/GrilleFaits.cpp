@@ -53,15 +53,18 @@ EtatFait GrilleFaits::etat(int ligne, int colonne, bool& dansTables) const {
 }
 
 QRect GrilleFaits::rectangle(int ligne, int colonne) const {
-    // One more row and column for the headings.
-    const int cote = std::min(width(), height()) / (taille_ + 1);
-    return {(colonne + 1) * cote, (ligne + 1) * cote, cote, cote};
+    // One more row and column for the headings; centred across the widget, which a wide display
+    // makes wider than high.
+    const int cote = std::min(width(), height()) / (taille_ + 1), gauche = (width() - cote * (taille_ + 1)) / 2;
+    return {gauche + (colonne + 1) * cote, (ligne + 1) * cote, cote, cote};
 }
 
 bool GrilleFaits::caseSous(const QPoint& p, int& ligne, int& colonne) const {
     const int cote = std::max(1, std::min(width(), height()) / (taille_ + 1));
-    ligne = p.y() / cote - 1;
-    colonne = p.x() / cote - 1;
+    // Shifted by one cell so that a point left of the grid divides as a positive number.
+    const QPoint coin = rectangle(-1, -1).topLeft();
+    ligne = (p.y() - coin.y() + cote) / cote - 2;
+    colonne = (p.x() - coin.x() + cote) / cote - 2;
     return ligne >= 0 && colonne >= 0 && ligne < taille_ && colonne < taille_;
 }
 
@@ -82,7 +85,7 @@ void GrilleFaits::paintEvent(QPaintEvent*) {
     QFont police = Apparence::arial(std::max(7, cote * 45 / 100));
     p.setFont(police);
     p.setPen(Apparence::Marine);
-    p.drawText(QRect(0, 0, cote, cote), Qt::AlignCenter, SigneOperation(operation_));
+    p.drawText(rectangle(-1, -1), Qt::AlignCenter, SigneOperation(operation_));
     for (int i = 0; i < taille_; ++i) {
         police.setBold(true);
         p.setFont(police);
