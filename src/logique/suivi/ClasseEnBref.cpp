@@ -54,9 +54,11 @@ QList<FaitDifficile> faitsLesPlusDifficiles(const QList<AnneeEleve>& eleves, qin
     QHash<CleFait, FaitDifficile> familles;
     for (const AnneeEleve& b : eleves) {
         QSet<CleFait> siennes;
-        for (const ReponseResumee& r : b.reponses) {
-            if (r.moment > maintenant) break;
-            if (r.moment < maintenant - DifficilesDepuisMs || !estReponseTapee(r.typeExercice)) continue;
+        // From the newest back: a year's answers hold only a few weeks of these.
+        for (auto x = b.reponses.rbegin(); x != b.reponses.rend(); ++x) {
+            const ReponseResumee& r = *x;
+            if (r.moment < maintenant - DifficilesDepuisMs) break;
+            if (r.moment > maintenant || !estReponseTapee(r.typeExercice)) continue;
             const CleFait cle = cleFamille(r.fait);
             FaitDifficile& d = familles[cle];
             d.fait = enTete(r.fait);
