@@ -1,9 +1,12 @@
-// Pictures of the teacher's progress view on a made-up class (three months of answers, one pupil
-// who began on 7 December, one who never played): the class, one pupil's grids and charts, the
-// family report's preview with the teacher's word, and the reports as PDF, for looking at them:
+// Pictures of the teacher's progress view on a made-up class of 30 pupils, many with long names
+// (three months of answers, the autumn holidays without any): the class, the pages of a pupil of
+// multiplications (a fact never asked clicked), of a pupil of additions and of a pupil who began
+// this week, and the family report as a PDF, for looking at them:
 //   captures_suivi <folder> [WxH ...]   (default 1024x768 1920x1080)
-// Runs offscreen in a temporary working folder; the PDFs are <folder>/bilan_annee.pdf (a pupil
-// since September), bilan_decembre.pdf, bilan_nouveau.pdf and bilans_classe.pdf (every pupil).
+// Offscreen unless QT_QPA_PLATFORM says otherwise (xcb under Xvfb shows real windows); runs in a
+// temporary working folder; the PDFs are <folder>/bilan_annee.pdf (a pupil since September),
+// bilan_decembre.pdf (one who began this week), bilan_nouveau.pdf (one who never played) and
+// bilans_classe.pdf (every pupil); the report's preview with the teacher's word is saved too.
 #include "TaillesDemandees.h"
 #include "logique/base/Horloge.h"
 #include "logique/base/FichierTexte.h"
@@ -15,63 +18,85 @@
 #include "logique/journal/MagasinSql.h"
 #include "logique/parametres/ParameterFiles.h"
 #include "logique/etat/SharedState.h"
+#include "ecrans/suivi/GrilleFaits.h"
 #include "ecrans/suivi/TSuiviEleves.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSqlDatabase>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWindow>
 #include <cmath>
+#include <functional>
 #include <random>
 
 namespace {
 const QString Enseignant = QStringLiteral("Mme Durand");
 const QDateTime Maintenant(QDate(2026, 12, 9), QTime(16, 30));
+const QString Niveau = QStringLiteral(" en classe de ce2");
 
 struct Profil {
     QString nom;
     double niveau;           // chance of a right answer at the start
     double progres;          // gained by December
     int premiere, derniere;  // tables set
-    bool recule = false;     // a worse last week
+    Operation operation = Operation::Multiplication;
+    bool recule = false;  // a worse last week
     QDate debut = QDate(2026, 9, 3);
 };
 
-void remplit(const QString& classe) {
-    const QList<Profil> profils = {
-        {QStringLiteral("Zoé Martin"), 0.75, 0.2, 2, 9, true},
-        {QStringLiteral("Adam Petit"), 0.85, 0.12, 2, 9},
-        {QStringLiteral("Inès Bernard"), 0.6, 0.3, 2, 5},
-        {QStringLiteral("Lucas Moreau"), 0.7, 0.1, 6, 9, true},
-        {QStringLiteral("Chloé Laurent"), 0.9, 0.08, 2, 9},
-        {QStringLiteral("Noah Girard"), 0.55, 0.25, 2, 5},
-        {QStringLiteral("Jade Roux"), 0.8, 0.15, 2, 9},
-        {QStringLiteral("Hugo Fournier"), 0.65, 0.2, 6, 9},
-        {QStringLiteral("Léna Mercier"), 0.7, 0.22, 2, 9},
-        {QStringLiteral("Gabriel Lefèvre"), 0.9, 0.05, 2, 9},
-        {QStringLiteral("Tom Lefort"), 0.7, 0, 2, 5, false, QDate(2026, 12, 7)},
+QList<Profil> profils() {
+    const auto x = Operation::Multiplication, plus = Operation::Addition;
+    QList<Profil> liste = {
+        {QStringLiteral("Zoé Martin"), 0.75, 0.2, 2, 9, x, true},
+        {QStringLiteral("Inès Bernard"), 0.6, 0.3, 2, 9, plus},
+        {QStringLiteral("Marie-Charlotte de La Rochefoucauld-Montbazon"), 0.7, 0.1, 6, 9, x, true},
+        {QStringLiteral("Jean-Baptiste Delacroix-Montgolfier"), 0.9, 0.08, 2, 9},
+        {QStringLiteral("Anne-Sophie Vandenberghe-Lefebvre"), 0.55, 0.25, 2, 5, plus},
+        {QStringLiteral("Maximilien Oppenheimer"), 0.8, 0.15, 2, 9},
+        {QStringLiteral("Nina Rousseau"), 0.7, 0.0, 2, 5, x, false, QDate(2026, 12, 7)},
     };
+    const QStringList prenoms =
+        QStringLiteral(
+            "Adam,Chloé,Noah,Jade,Hugo,Léna,Gabriel,Louise,Arthur,Alice,Raphaël,Emma,Louis,Rose,Jules,Ambre,Léo,Anna,Éloïse-Victoire,Timothée,Capucine,Barthélémy,Apolline")
+            .split(QLatin1Char(','));
+    const QStringList noms =
+        QStringLiteral(
+            "Petit,Laurent,Girard,Roux,Fournier,Mercier,Lefèvre,Dupont-Aignan,Garnier,Chevalier,François,Legrand,Gauthier,Garcia,Perrin,Robin,Clément,Morin,Nicolas-Beaumarchais,Henry,Roussel-Desjardins,Mathieu,Saint-Exupéry")
+            .split(QLatin1Char(','));
+    std::mt19937 hasard(11);
+    for (qsizetype i = 0; liste.size() < 29; ++i)
+        liste.append({prenoms[i] + QLatin1Char(' ') + noms[i], 0.55 + 0.4 * (hasard() % 100) / 100.0, 0.1, 2, 9,
+                      i % 5 == 0 ? Operation::Addition : Operation::Multiplication, i % 7 == 3});
+    return liste;
+}
+
+void remplit(const QString& classe) {
     QStringList liste{QStringLiteral("--------------Fichier de la classe de Mme Durand--------------")};
     ParametresConnexion p;
     p.base = Journal::cheminSqlite(Enseignant, classe);
     MagasinSql magasin(p);
     std::mt19937 hasard(7);
     std::uniform_real_distribution<double> u01(0, 1);
-    for (const Profil& pr : profils) {
-        const QString eleve = pr.nom + QStringLiteral(" en classe de ce2");
+    const QDate vacances(2026, 10, 17), rentree(2026, 11, 2);
+    for (const Profil& pr : profils()) {
+        const QString eleve = pr.nom + Niveau;
         liste << eleve;
-        ExerciseSettings x;
-        x.TypeExercice = 1;
-        for (int t = pr.premiere; t <= pr.derniere; ++t) x.tables << EntreeTable::table(t, 0, 10, 2);
+        ExerciseSettings reglages;
+        reglages.TypeExercice = 1;
+        for (int t = pr.premiere; t <= pr.derniere; ++t) reglages.tables << EntreeTable::table(t, 0, 10, int(pr.operation));
         EcritFichier(classe + NomsDossier::parametrage(eleve, Enseignant),
-                     TexteParameterFileDeBlocs(Enseignant, eleve, {BlocExercice(x)}, 0, 0));
+                     TexteParameterFileDeBlocs(Enseignant, eleve, {BlocExercice(reglages)}, 0, 0));
         for (QDate jour = pr.debut; jour <= Maintenant.date(); jour = jour.addDays(1)) {
-            if (jour.dayOfWeek() == 3 || jour.dayOfWeek() >= 6 || u01(hasard) < 0.25) continue;
+            if (jour.dayOfWeek() == 3 || jour.dayOfWeek() >= 6 || (jour >= vacances && jour < rentree) || u01(hasard) < 0.25)
+                continue;
             const double avance = double(QDate(2026, 9, 3).daysTo(jour)) / 97.0;
             const bool mauvais = pr.recule && jour >= QDate(2026, 12, 2);
             qint64 moment = QDateTime(jour, QTime(10, 0)).toMSecsSinceEpoch();
@@ -83,7 +108,8 @@ void remplit(const QString& classe) {
                 e.position = 1;
                 const int a = pr.premiere + int(hasard() % unsigned(pr.derniere - pr.premiere + 1));
                 const int b = int(hasard() % 11);
-                e.fait = Fait{a, Operation::Multiplication, b, a * b};
+                const bool fois = pr.operation == Operation::Multiplication;
+                e.fait = Fait{a, pr.operation, b, fois ? a * b : a + b};
                 const double difficulte = (a >= 6 ? 0.12 : 0) + (b >= 6 ? 0.1 : 0) + (b <= 1 ? -0.2 : 0);
                 const double chance = std::clamp(pr.niveau + pr.progres * avance - difficulte - (mauvais ? 0.35 : 0), 0.05, 0.99);
                 e.justePremierCoup = u01(hasard) < chance;
@@ -96,13 +122,24 @@ void remplit(const QString& classe) {
             }
         }
     }
-    liste << QStringLiteral("Élise Garnier en classe de ce2");
+    liste << QStringLiteral("Élise Garnier") + Niveau;
     FichierTexte::ecritLignes(classe + QStringLiteral("classe_Mme Durand.txt"), liste);
+}
+
+void attends(const std::function<bool()>& condition, int ms = 5000) {
+    QElapsedTimer t;
+    t.start();
+    while (!condition() && t.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+void clique(QWidget* w, const QPoint& p) {
+    QMouseEvent appui(QEvent::MouseButtonPress, p, w->mapToGlobal(p), Qt::LeftButton, Qt::LeftButton, {});
+    QApplication::sendEvent(w, &appui);
 }
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     Polices::installe();
     Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
@@ -122,12 +159,23 @@ int main(int argc, char** argv) {
         const QString suffixe = QStringLiteral("_%1x%2.png").arg(taille.width()).arg(taille.height());
         TSuiviEleves suivi;
         suivi.show();
+        attends([&] { return suivi.windowHandle() && suivi.windowHandle()->isExposed(); });
+        const auto sauve = [&](const QString& nom) {
+            QApplication::processEvents();
+            suivi.grab().save(dossier + QLatin1Char('/') + nom + suffixe);
+        };
+        sauve(QStringLiteral("suivi_classe"));
+        // A pupil of multiplications, "1 × 7" clicked: never asked, though "7 × 1" was.
+        suivi.montreEleve(QStringLiteral("Zoé Martin") + Niveau);
         QApplication::processEvents();
-        suivi.grab().save(dossier + QStringLiteral("/suivi_classe") + suffixe);
-        suivi.montreEleve(QStringLiteral("Zoé Martin en classe de ce2"));
-        suivi.findChild<QTabWidget*>(QStringLiteral("Grilles"))->setCurrentIndex(2);
-        QApplication::processEvents();
-        suivi.grab().save(dossier + QStringLiteral("/suivi_eleve") + suffixe);
+        auto* grille = suivi.findChild<GrilleFaits*>(QStringLiteral("Grille2"));
+        clique(grille, grille->rectangle(1, 7).center());
+        sauve(QStringLiteral("suivi_eleve_multiplications"));
+        suivi.montreEleve(QStringLiteral("Inès Bernard") + Niveau);
+        sauve(QStringLiteral("suivi_eleve_additions"));
+        suivi.montreEleve(QStringLiteral("Nina Rousseau") + Niveau);
+        sauve(QStringLiteral("suivi_eleve_nouvelle"));
+        suivi.montreEleve(QStringLiteral("Zoé Martin") + Niveau);
         // The report's preview, the teacher's word typed in it; closing it keeps the word.
         QTimer::singleShot(0, [&] {
             auto* apercu = qobject_cast<QDialog*>(QApplication::activeModalWidget());
@@ -141,9 +189,9 @@ int main(int argc, char** argv) {
         });
         suivi.findChild<QPushButton*>(QStringLiteral("Imprimer"))->click();
         suivi.enregistrePdf(dossier + QStringLiteral("/bilan_annee.pdf"));
-        suivi.montreEleve(QStringLiteral("Tom Lefort en classe de ce2"));
+        suivi.montreEleve(QStringLiteral("Nina Rousseau") + Niveau);
         suivi.enregistrePdf(dossier + QStringLiteral("/bilan_decembre.pdf"));
-        suivi.montreEleve(QStringLiteral("Élise Garnier en classe de ce2"));
+        suivi.montreEleve(QStringLiteral("Élise Garnier") + Niveau);
         suivi.enregistrePdf(dossier + QStringLiteral("/bilan_nouveau.pdf"));
         suivi.enregistreRapportsClasse(dossier + QStringLiteral("/bilans_classe.pdf"));
         suivi.hide();

@@ -14,12 +14,14 @@ inline const QColor Marine(0x12, 0x35, 0x5b);     // outlines and dark text
 inline const QColor Orange(255, 87, 0);
 inline const QColor Vert(0, 160, 0);
 inline const QColor Or(255, 216, 0);
-// The teacher's progress view: a fact's state, with a symbol beside the colour for print and
-// colour-blind eyes (light enough for a dark symbol to stay readable).
-inline const QColor EtatAutomatique(0x8f, 0xd9, 0x8f);
-inline const QColor EtatLent(0xff, 0xe0, 0x7a);
-inline const QColor EtatARevoir(0xff, 0x9e, 0x8a);
-inline const QColor EtatJamaisVu(0xf2, 0xf2, 0xf2);
+// The teacher's progress view tells good, middling and to work by colour, always with a symbol
+// beside it for print: Okabe and Ito's palette, which colour-blind eyes tell apart, each light
+// enough for a black symbol to stay readable; light grey for nothing yet, blue for the charts.
+inline const QColor SuiviBien(0x00, 0x9e, 0x73);    // bluish green
+inline const QColor SuiviMoyen(0xf0, 0xe4, 0x42);   // yellow
+inline const QColor SuiviMal(0xd5, 0x5e, 0x00);     // vermillion
+inline const QColor SuiviRien(0xf2, 0xf2, 0xf2);    // light grey
+inline const QColor SuiviCourbe(0x00, 0x72, 0xb2);  // blue
 
 // "Comic Sans MS" for the texts children read, "Arial" for numbers (sizes in pixels).
 QFont comic(int pixels, bool gras = false);

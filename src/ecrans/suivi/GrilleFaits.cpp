@@ -1,7 +1,8 @@
 #include "ecrans/suivi/GrilleFaits.h"
 
-#include "logique/base/FormatFr.h"
+#include "logique/suivi/PageEleve.h"
 #include "ecrans/commun/Apparence.h"
+#include "ecrans/suivi/CouleursSuivi.h"
 
 #include <QHelpEvent>
 #include <QMouseEvent>
@@ -10,16 +11,6 @@
 
 namespace {
 constexpr int TailleMin = 11, TailleMax = 31;
-
-QColor couleur(EtatFait e) {
-    switch (e) {
-        case EtatFait::Automatique: return Apparence::EtatAutomatique;
-        case EtatFait::JusteLent: return Apparence::EtatLent;
-        case EtatFait::ARevoir: return Apparence::EtatARevoir;
-        case EtatFait::JamaisVu: break;
-    }
-    return Apparence::EtatJamaisVu;
-}
 }  // namespace
 
 GrilleFaits::GrilleFaits(QWidget* parent, Operation operation) : QWidget(parent), operation_(operation) {
@@ -27,9 +18,9 @@ GrilleFaits::GrilleFaits(QWidget* parent, Operation operation) : QWidget(parent)
     setMinimumSize(200, 200);
 }
 
-void GrilleFaits::montre(const AnneeEleve* annee, int seuilMs, const QDate& aujourdhui) {
+void GrilleFaits::montre(const AnneeEleve* annee, const StatsFaits* parSens, int seuilMs) {
     annee_ = annee;
-    aujourdhui_ = aujourdhui;
+    parSens_ = parSens;
     seuil_ = seuilMs;
     int plus = TailleMin - 1;
     auto etend = [&](const Fait& f) {
@@ -45,26 +36,35 @@ void GrilleFaits::montre(const AnneeEleve* annee, int seuilMs, const QDate& aujo
     update();
 }
 
+const StatFait* GrilleFaits::propre(const Fait& f) const {
+    if (!parSens_) return nullptr;
+    const auto s = parSens_->constFind(Suivi::cleSens(f));
+    return s == parSens_->cend() ? nullptr : &*s;
+}
+
 EtatFait GrilleFaits::etat(int ligne, int colonne, bool& dansTables) const {
     dansTables = false;
     Fait f;
     if (!annee_ || !Suivi::faitDeLaCase(operation_, ligne, colonne, f)) return EtatFait::JamaisVu;
-    const CleFait cle = Suivi::cleFamille(f);
-    dansTables = annee_->faitsDesTables.isEmpty() || annee_->faitsDesTables.contains(cle);
-    const auto s = annee_->faits.constFind(cle);
-    return s == annee_->faits.cend() ? EtatFait::JamaisVu : s->etat(seuil_);
+    // The tables ask both orders of an entry: the family tells whether the fact is set.
+    dansTables = annee_->faitsDesTables.isEmpty() || annee_->faitsDesTables.contains(Suivi::cleFamille(f));
+    const StatFait* s = propre(f);
+    return s ? s->etat(seuil_) : EtatFait::JamaisVu;
 }
 
 QRect GrilleFaits::rectangle(int ligne, int colonne) const {
-    // One more row and column for the headings.
-    const int cote = std::min(width(), height()) / (taille_ + 1);
-    return {(colonne + 1) * cote, (ligne + 1) * cote, cote, cote};
+    // One more row and column for the headings; centred across the widget, which a wide display
+    // makes wider than high.
+    const int cote = std::min(width(), height()) / (taille_ + 1), gauche = (width() - cote * (taille_ + 1)) / 2;
+    return {gauche + (colonne + 1) * cote, (ligne + 1) * cote, cote, cote};
 }
 
 bool GrilleFaits::caseSous(const QPoint& p, int& ligne, int& colonne) const {
     const int cote = std::max(1, std::min(width(), height()) / (taille_ + 1));
-    ligne = p.y() / cote - 1;
-    colonne = p.x() / cote - 1;
+    // Shifted by one cell so that a point left of the grid divides as a positive number.
+    const QPoint coin = rectangle(-1, -1).topLeft();
+    ligne = (p.y() - coin.y() + cote) / cote - 2;
+    colonne = (p.x() - coin.x() + cote) / cote - 2;
     return ligne >= 0 && colonne >= 0 && ligne < taille_ && colonne < taille_;
 }
 
@@ -72,28 +72,10 @@ QString GrilleFaits::description(int ligne, int colonne) const {
     Fait f;
     if (!Suivi::faitDeLaCase(operation_, ligne, colonne, f)) return {};
     bool dansTables = false;
-    const EtatFait e = etat(ligne, colonne, dansTables);
-    QString texte = f.texteLisible() + QStringLiteral(" : ") + NomEtat(e);
-    if (annee_) {
-        const StatFait s = annee_->faits.value(Suivi::cleFamille(f));
-        if (s.essais > 0) {
-            texte += QStringLiteral("\n%1 question%2, %3 juste%4 du premier coup")
-                         .arg(s.essais)
-                         .arg(s.essais > 1 ? "s" : "")
-                         .arg(s.justes)
-                         .arg(s.justes > 1 ? "s" : "");
-            if (s.mediane() >= 0)
-                texte += QStringLiteral("\ntemps médian : %1 s").arg(FormatFr::nombre(std::round(s.mediane() / 100.0) / 10.0));
-        }
-        // The estimate is the fact's own: "8 × 7" is recalled apart from "7 × 8".
-        const double p = annee_->revision.estimation(f);
-        if (p >= 0)
-            texte += QStringLiteral("\nréussite estimée aujourd'hui : %1 % (%2)")
-                         .arg(qRound(p * 100))
-                         .arg(Revision::nomNiveau(Revision::niveau(p, annee_->revision.cible)));
-    }
-    if (!dansTables) texte += QStringLiteral("\n(hors des tables choisies)");
-    return texte;
+    etat(ligne, colonne, dansTables);
+    // The estimate is the fact's own too: "8 × 7" is recalled apart from "7 × 8".
+    return Suivi::descriptionFait(f, propre(f), dansTables, annee_ ? annee_->revision.estimation(f) : -1.0,
+                                  annee_ ? annee_->revision.cible : 1.0, seuil_);
 }
 
 void GrilleFaits::paintEvent(QPaintEvent*) {
@@ -103,7 +85,7 @@ void GrilleFaits::paintEvent(QPaintEvent*) {
     QFont police = Apparence::arial(std::max(7, cote * 45 / 100));
     p.setFont(police);
     p.setPen(Apparence::Marine);
-    p.drawText(QRect(0, 0, cote, cote), Qt::AlignCenter, SigneOperation(operation_));
+    p.drawText(rectangle(-1, -1), Qt::AlignCenter, SigneOperation(operation_));
     for (int i = 0; i < taille_; ++i) {
         police.setBold(true);
         p.setFont(police);
@@ -119,9 +101,10 @@ void GrilleFaits::paintEvent(QPaintEvent*) {
             if (!Suivi::faitDeLaCase(operation_, l, c, f)) continue;
             bool dansTables = false;
             const EtatFait e = etat(l, c, dansTables);
-            p.fillRect(r, dansTables ? couleur(e) : QColor(Qt::white));
+            p.fillRect(r, dansTables ? CouleursSuivi::etat(e) : QColor(Qt::white));
             p.setPen(dansTables ? Apparence::Marine : QColor(0xb0, 0xb0, 0xb0));
             p.drawRect(r);
+            if (dansTables) p.setPen(Qt::black);  // the darkest on every colour of the palette
             p.drawText(r, Qt::AlignCenter, SymboleEtat(e));
         }
     }

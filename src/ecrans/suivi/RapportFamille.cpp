@@ -1,5 +1,7 @@
 #include "ecrans/suivi/RapportFamille.h"
 
+#include "ecrans/suivi/CouleursSuivi.h"
+
 #include "logique/base/Avancement.h"
 #include "logique/base/FichierTexte.h"
 #include "logique/base/FormatFr.h"
@@ -54,10 +56,11 @@ private:
 
 // The facts by state as one bar, each part as long as its share, with its symbol and count.
 void barre(QPainter& p, const QRectF& zone, const Suivi::Comptes& n) {
-    const QList<std::tuple<int, QColor, EtatFait>> parts{{n.automatiques, Apparence::EtatAutomatique, EtatFait::Automatique},
-                                                         {n.lentes, Apparence::EtatLent, EtatFait::JusteLent},
-                                                         {n.aRevoir, Apparence::EtatARevoir, EtatFait::ARevoir},
-                                                         {n.jamaisVues, Apparence::EtatJamaisVu, EtatFait::JamaisVu}};
+    const QList<std::tuple<int, QColor, EtatFait>> parts{
+        {n.automatiques, CouleursSuivi::etat(EtatFait::Automatique), EtatFait::Automatique},
+        {n.lentes, CouleursSuivi::etat(EtatFait::JusteLent), EtatFait::JusteLent},
+        {n.aRevoir, CouleursSuivi::etat(EtatFait::ARevoir), EtatFait::ARevoir},
+        {n.jamaisVues, CouleursSuivi::etat(EtatFait::JamaisVu), EtatFait::JamaisVu}};
     const int total = n.automatiques + n.lentes + n.aRevoir + n.jamaisVues;
     double x = zone.left();
     p.setFont(Apparence::arial(17, true));
@@ -191,7 +194,8 @@ void dessine(QPainter& p, QPagedPaintDevice& page, const Contenu& c) {
             const EtatFait etat = s.etat(c.seuilMs);
             const QRectF r((i % 3) * 336, curseur.y + (i / 3) * 56, 320, 46);
             p.setPen(Qt::NoPen);
-            p.setBrush(etat == EtatFait::ARevoir ? Apparence::EtatARevoir : Apparence::EtatLent);
+            p.setBrush(etat == EtatFait::ARevoir ? CouleursSuivi::etat(EtatFait::ARevoir)
+                                                 : CouleursSuivi::etat(EtatFait::JusteLent));
             p.drawRoundedRect(r, 10, 10);
             p.setPen(Apparence::Marine);
             p.drawText(r.adjusted(14, 0, -8, 0), Qt::AlignLeft | Qt::AlignVCenter,

@@ -15,8 +15,12 @@
 #include "ecrans/commun/TravailEnFond.h"
 #include "logique/journal/Journal.h"
 #include "logique/revision/SeuilClasse.h"
+#include "logique/suivi/ClasseEnBref.h"
+#include "logique/suivi/Courbes.h"
+#include "logique/suivi/PageEleve.h"
 #include "logique/etat/SharedState.h"
 #include "logique/etat/Utils.h"
+#include "ecrans/suivi/CouleursSuivi.h"
 #include "ecrans/suivi/GrilleFaits.h"
 #include "ecrans/suivi/ApercuRapport.h"
 #include "ecrans/suivi/RapportFamille.h"
@@ -32,31 +36,31 @@
 #include <QLineSeries>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QProxyStyle>
 #include <QStyle>
+#include <QStyleOptionHeader>
 #include <QScatterSeries>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QValueAxis>
+#include <QTextBrowser>
 
 namespace {
-// A number cell that sorts by its value, not by its text.
+// A cell that sorts by a value of its own: a figure, or a name's rank A→Z.
 class CaseNombre final : public QTableWidgetItem {
 public:
-    CaseNombre(const QString& texte, double valeur) : QTableWidgetItem(texte) {
-        setData(Qt::UserRole, valeur);
-        setTextAlignment(Qt::AlignCenter);
+    CaseNombre(const QString& texte, double valeur, Qt::Alignment alignement = Qt::AlignCenter) : QTableWidgetItem(texte) {
+        setData(Qt::UserRole + 1, valeur);
+        setTextAlignment(alignement);
     }
     bool operator<(const QTableWidgetItem& autre) const override {
-        return data(Qt::UserRole).toDouble() < autre.data(Qt::UserRole).toDouble();
+        return data(Qt::UserRole + 1).toDouble() < autre.data(Qt::UserRole + 1).toDouble();
     }
 };
 
-QString pourcent(double part) { return part < 0 ? QStringLiteral("–") : QStringLiteral("%1 %").arg(qRound(part * 100)); }
-QString secondes(int ms) {
-    return ms < 0 ? QStringLiteral("–") : FormatFr::nombre(std::round(ms / 100.0) / 10.0) + QStringLiteral(" s");
-}
+QString secondes(int ms) { return ms < 0 ? QStringLiteral("–") : FormatFr::secondes(ms); }
 
 QPushButton* bouton(const QString& nom, const QString& texte) {
     auto* b = new QPushButton(texte);
@@ -65,74 +69,160 @@ QPushButton* bouton(const QString& nom, const QString& texte) {
     return b;
 }
 
+QLabel* titreDeBloc(const QString& texte, int pixels = 18) {
+    auto* l = new QLabel(texte);
+    l->setFont(Apparence::arial(pixels, true));
+    l->setWordWrap(true);
+    return l;
+}
+
+// A read-only text that wraps and scrolls, for lists of any length: its height is what the
+// layout gives it, not what its text would like.
+QTextBrowser* texteDefilant(const QString& nom) {
+    auto* t = new QTextBrowser;
+    t->setObjectName(nom);
+    t->setOpenLinks(false);
+    t->setFrameShape(QFrame::NoFrame);
+    t->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    return t;
+}
+
+// The sort arrow points up when the column runs from the smallest (A→Z), as the teacher's other
+// programs show it; Qt's styles draw it the other way round.
+class FlecheDeTri final : public QProxyStyle {
+public:
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* p, const QWidget* w) const override {
+        if (const auto* entete = qstyleoption_cast<const QStyleOptionHeader*>(option);
+            entete && element == PE_IndicatorHeaderArrow) {
+            QStyleOptionHeader inverse(*entete);
+            inverse.sortIndicator = entete->sortIndicator == QStyleOptionHeader::SortUp ? QStyleOptionHeader::SortDown
+                                                                                        : QStyleOptionHeader::SortUp;
+            QProxyStyle::drawPrimitive(element, &inverse, p, w);
+            return;
+        }
+        QProxyStyle::drawPrimitive(element, option, p, w);
+    }
+};
+
+// Headings broken only between words; each is explained on hover (colonnes()).
 const QStringList Colonnes = {QStringLiteral("Élève"),
-                              QStringLiteral("Dernière connexion"),
+                              QStringLiteral("Dernière\nconnexion"),
                               QStringLiteral("Exercices\ncette\nsemaine"),
                               QStringLiteral("Questions\ncette\nsemaine"),
                               QStringLiteral("Réussite\ncette\nsemaine"),
-                              QStringLiteral("Réussite\n4 semaines\navant"),
+                              QStringLiteral("Réussite\nles 4\nsemaines\nd'avant"),
                               QStringLiteral("Temps\nmédian"),
-                              QStringLiteral("✓ Auto-\nmatiques"),
-                              QStringLiteral("~ Justes\nmais lentes"),
-                              QStringLiteral("✗ À revoir"),
-                              QStringLiteral("· Jamais\nvues"),
-                              QStringLiteral("Dus\naujour-\nd'hui")};
+                              QStringLiteral("✓\nAutomatiques"),
+                              QStringLiteral("~ Justes\nmais\nlentes"),
+                              QStringLiteral("✗ À\nrevoir"),
+                              QStringLiteral("·\nJamais\nvues"),
+                              QStringLiteral("Dus\naujourd'hui")};
+constexpr int ColonneNom = 0, ColonneReussite = 4, ColonneReussiteAvant = 5;
 
 RapportFamille::Contenu rapport(const Classe& classe, const AnneeEleve& b, const QHash<QString, QString>& mots) {
     return {&b, classe.enseignant, classe.maintenant.date(), classe.seuilMs, mots.value(b.eleve)};
 }
 
-QChartView* graphique(const QString& nom, const QString& titre) {
+// A name in lines of whole words (a compound name may break after its hyphen), at most two; what
+// does not fit ends in "…" after the last whole word that does.
+QString nomEnLignes(const QFontMetrics& lettres, const QString& nom, int largeur) {
+    QStringList morceaux;  // each ends with the space or hyphen that may end a line
+    QString morceau;
+    for (const QChar c : nom) {
+        morceau += c;
+        if (c == QLatin1Char(' ') || c == QLatin1Char('-')) morceaux << std::exchange(morceau, QString());
+    }
+    if (!morceau.isEmpty()) morceaux << morceau;
+    const auto tient = [&](const QString& ligne) { return lettres.horizontalAdvance(ligne.trimmed()) <= largeur; };
+    QStringList lignes{QString()};
+    for (qsizetype i = 0; i < morceaux.size(); ++i) {
+        if (tient(lignes.last() + morceaux[i])) {
+            lignes.last() += morceaux[i];
+            continue;
+        }
+        if (lignes.size() < 2 && !lignes.last().isEmpty() && tient(morceaux[i])) {
+            lignes << morceaux[i];
+            continue;
+        }
+        // The rest does not fit: whole words are dropped until "…" does.
+        QString& ligne = lignes.last();
+        while (!ligne.isEmpty() && !tient(ligne.trimmed() + QStringLiteral("…"))) {
+            ligne.chop(1);
+            while (!ligne.isEmpty() && !ligne.endsWith(QLatin1Char(' ')) && !ligne.endsWith(QLatin1Char('-'))) ligne.chop(1);
+        }
+        ligne = ligne.trimmed() + QStringLiteral("…");
+        break;
+    }
+    for (QString& l : lignes) l = l.trimmed();
+    return lignes.join(QLatin1Char('\n'));
+}
+
+// The chart: its lines, cut where a week has no answer, and its axes written in French.
+// The chart and its two axes, made once: axes taken out of a chart and put back leave their
+// former labels drawn behind the new ones.
+QChartView* graphique(const QString& nom) {
     auto* chart = new QChart;
-    chart->setTitle(titre);
-    chart->setTitleFont(Apparence::arial(15, true));
     chart->legend()->hide();
-    chart->setMargins(QMargins(4, 4, 28, 4));  // room for the last date
+    chart->setMargins(QMargins(0, 0, 0, 0));
+    for (const Qt::Alignment cote : {Qt::AlignBottom, Qt::AlignLeft}) {
+        auto* axe = new QCategoryAxis;
+        axe->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+        chart->addAxis(axe, cote);
+    }
+    chart->axes(Qt::Horizontal).value(0)->setTitleText(QStringLiteral("lundi de chaque semaine"));
     auto* vue = new QChartView(chart);
     vue->setObjectName(nom);
     vue->setRenderHint(QPainter::Antialiasing);
+    vue->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     return vue;
 }
 
+// The chart's lines, cut where a week has no answer, and its axes written in French.
 void courbe(QChartView* vue, const QList<Semaine>& semaines, bool pourcentage, double k) {
     QChart* chart = vue->chart();
-    chart->setTitleFont(Apparence::arial(qRound(15 * k), true));
     chart->removeAllSeries();
-    for (QAbstractAxis* a : chart->axes()) chart->removeAxis(a);
-    auto* ligne = new QLineSeries;
+    const QFont lettres = Apparence::arial(qRound(13 * k));
+    QList<QAbstractSeries*> series;
     auto* points = new QScatterSeries;
-    points->setMarkerSize(7 * k);
-    ligne->setPen(QPen(Apparence::Orange, 2.5));
-    points->setColor(Apparence::Orange);
-    double plus = 1;
-    for (int i = 0; i < semaines.size(); ++i) {
-        const double v = pourcentage ? semaines[i].reussite() * 100 : semaines[i].mediane() / 1000.0;
-        if (v < 0) continue;
-        ligne->append(i, v);
-        points->append(i, v);
-        plus = std::max(plus, v);
+    points->setMarkerSize(8 * k);
+    points->setColor(Apparence::SuiviCourbe);
+    points->setBorderColor(Apparence::SuiviCourbe);
+    double plus = 0;
+    for (const QList<PointCourbe>& troncon : Suivi::troncons(semaines, pourcentage)) {
+        auto* ligne = new QLineSeries;
+        ligne->setPen(QPen(Apparence::SuiviCourbe, 2.5 * k));
+        for (const PointCourbe& p : troncon) {
+            ligne->append(p.semaine, p.valeur);
+            points->append(p.semaine, p.valeur);
+            plus = std::max(plus, p.valeur);
+        }
+        series << ligne;
     }
-    chart->addSeries(ligne);
-    chart->addSeries(points);
-    // The weeks by the date of their Monday, about one label a month.
-    auto* x = new QCategoryAxis;
-    x->setRange(0, std::max<qsizetype>(1, semaines.size() - 1));
-    x->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    const qsizetype pas = std::max<qsizetype>(1, (semaines.size() + 7) / 8);
-    for (qsizetype i = 0; i < semaines.size(); i += pas) x->append(FormatFr::jourMois(semaines[i].lundi), double(i));
-    x->setTitleText(QStringLiteral("semaine du lundi…"));
-    auto* y = new QValueAxis;
-    y->setRange(0, pourcentage ? 100 : std::ceil(plus));
-    y->setLabelFormat(pourcentage ? QStringLiteral("%d %%") : QStringLiteral("%.0f s"));
-    for (QAbstractAxis* a : std::initializer_list<QAbstractAxis*>{x, y}) {
-        a->setLabelsFont(Apparence::arial(qRound(12 * k)));
-        a->setTitleFont(Apparence::arial(qRound(12 * k)));
+    series << points;
+    // A date every few weeks, as many as the plot's width holds without cutting one: the view
+    // less the values' labels on the left and the chart's margins.
+    const AxeCourbe valeurs = pourcentage ? Suivi::axeReussite() : Suivi::axeTemps(plus);
+    const QFontMetrics mesure(lettres);
+    int largeurValeurs = 0;
+    for (const Graduation& g : valeurs.graduations) largeurValeurs = std::max(largeurValeurs, mesure.horizontalAdvance(g.texte));
+    const int largeurDate = mesure.horizontalAdvance(QStringLiteral("30 sept.")) + mesure.horizontalAdvance(QStringLiteral("mm"));
+    const double trace = vue->width() - largeurValeurs - 4 * mesure.height();
+    const double parSemaine = std::max(1.0, trace) / std::max<qsizetype>(1, semaines.size());
+    const int pas = std::max(1, int(std::ceil(largeurDate / parSemaine)));
+    const std::pair<Qt::Orientation, AxeCourbe> axes[] = {{Qt::Horizontal, Suivi::axeSemaines(semaines, pas)},
+                                                          {Qt::Vertical, valeurs}};
+    for (const auto& [orientation, a] : axes) {
+        auto* axe = static_cast<QCategoryAxis*>(chart->axes(orientation).value(0));
+        for (const QString& ancienne : axe->categoriesLabels()) axe->remove(ancienne);
+        axe->setStartValue(a.min);
+        axe->setRange(a.min, a.max);
+        for (const Graduation& g : a.graduations) axe->append(g.texte, g.valeur);
+        axe->setLabelsFont(lettres);
+        axe->setTitleFont(lettres);
     }
-    chart->addAxis(x, Qt::AlignBottom);
-    chart->addAxis(y, Qt::AlignLeft);
-    for (QAbstractSeries* s : {static_cast<QAbstractSeries*>(ligne), static_cast<QAbstractSeries*>(points)}) {
-        s->attachAxis(x);
-        s->attachAxis(y);
+    for (QAbstractSeries* s : std::as_const(series)) {
+        chart->addSeries(s);
+        for (QAbstractAxis* axe : chart->axes()) s->attachAxis(axe);
     }
 }
 }  // namespace
@@ -165,26 +255,35 @@ void TSuiviEleves::creeControles() {
     pages_ = new QStackedWidget;
     racine->addWidget(pages_, 1);
 
-    // The class.
+    // The class: its table over the whole width, the legend, then what concerns the class as a whole.
     auto* pageClasse = new QWidget;
-    auto* lc = new QHBoxLayout(pageClasse);
-    auto* gauche = new QVBoxLayout;
+    auto* lc = new QVBoxLayout(pageClasse);
     tableau_ = new QTableWidget(0, Colonnes.size());
     tableau_->setObjectName(QStringLiteral("TableauClasse"));
     tableau_->setHorizontalHeaderLabels(Colonnes);
-    tableau_->setSortingEnabled(true);
     tableau_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tableau_->setSelectionBehavior(QAbstractItemView::SelectRows);
     tableau_->setSelectionMode(QAbstractItemView::SingleSelection);
     tableau_->verticalHeader()->hide();
     tableau_->setWordWrap(true);
-    // Twelve columns fit 1024 pixels with headings a little smaller than the figures, each column
-    // given its own width (ajusteColonnes).
-    tableau_->horizontalHeader()->setFont(Apparence::arial(11));
+    tableau_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // every column is given its width (ajusteColonnes)
+    // The headings as large as the figures; A→Z by name on opening.
+    tableau_->setFont(Apparence::arial(15));
+    tableau_->horizontalHeader()->setFont(Apparence::arial(15));
     tableau_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    tableau_->horizontalHeader()->setSortIndicator(ColonneNom, Qt::AscendingOrder);
+    auto* fleche = new FlecheDeTri;  // over the application's style, whichever it is
+    fleche->setParent(tableau_->horizontalHeader());
+    tableau_->horizontalHeader()->setStyle(fleche);
+    tableau_->setSortingEnabled(true);
     tableau_->viewport()->installEventFilter(this);
     connect(tableau_->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this, [this] { ajusteColonnes(); });
-    gauche->addWidget(tableau_, 1);
+    lc->addWidget(tableau_, 2);
+    legendeClasse_ = new QLabel;
+    legendeClasse_->setObjectName(QStringLiteral("LegendeClasse"));
+    legendeClasse_->setWordWrap(true);
+    legendeClasse_->setFont(Apparence::arial(14));
+    lc->addWidget(legendeClasse_);
     auto* basClasse = new QHBoxLayout;
     auto* voir = bouton(QStringLiteral("VoirEleve"), QStringLiteral("Voir l'élève choisi"));
     auto* csv = bouton(QStringLiteral("ExporterCsv"), QStringLiteral("Exporter la classe (tableur)"));
@@ -207,32 +306,40 @@ void TSuiviEleves::creeControles() {
     reussiteVisee_->setSuffix(QStringLiteral(" %"));
     reussiteVisee_->setToolTip(QStringLiteral("Un calcul revient en révision quand sa réussite estimée passe en dessous."));
     reussiteVisee_->setValue(Revision::ReussiteViseeParDefaut);
-    gauche->addLayout(basClasse);
-    lc->addLayout(gauche, 9);
-    auto* droite = new QVBoxLayout;
-    auto* titreAide = new QLabel(QStringLiteral("À aider aujourd'hui"));
-    titreAide->setFont(Apparence::arial(20, true));
-    droite->addWidget(titreAide);
-    aider_ = new QListWidget;
-    aider_->setObjectName(QStringLiteral("AAider"));
-    aider_->setWordWrap(true);
-    aider_->setSpacing(4);
-    aider_->setAlternatingRowColors(true);
-    droite->addWidget(aider_, 1);
-    auto* titreCalibrage = new QLabel(QStringLiteral("Estimations des quatre dernières semaines"));
+    basClasse->addWidget(new QLabel(QStringLiteral("Réussite visée :")));
+    basClasse->addWidget(reussiteVisee_);
+    lc->addLayout(basClasse);
+    auto* bande = new QHBoxLayout;
+    auto* aide = new QVBoxLayout;
+    aide->addWidget(titreDeBloc(QStringLiteral("À aider aujourd'hui")));
+    aider_ = texteDefilant(QStringLiteral("AAider"));
+    aide->addWidget(aider_, 1);
+    bande->addLayout(aide, 1);
+    auto* ensemble = new QVBoxLayout;
+    ensemble->addWidget(titreDeBloc(QStringLiteral("La classe cette semaine")));
+    tendance_ = new QLabel;
+    tendance_->setObjectName(QStringLiteral("Tendance"));
+    tendance_->setWordWrap(true);
+    ensemble->addWidget(tendance_);
+    auto* titreCalibrage = new QLabel(QStringLiteral("Les estimations du modèle de mémoire, ces quatre dernières semaines :"));
     titreCalibrage->setWordWrap(true);
-    titreCalibrage->setFont(Apparence::arial(14, true));
-    droite->addWidget(titreCalibrage);
-    auto* visee = new QHBoxLayout;
-    visee->addWidget(new QLabel(QStringLiteral("Réussite visée :")));
-    visee->addWidget(reussiteVisee_);
-    visee->addStretch();
-    droite->addLayout(visee);
+    ensemble->addWidget(titreCalibrage);
     calibrage_ = new QLabel;
     calibrage_->setObjectName(QStringLiteral("Calibrage"));
     calibrage_->setWordWrap(true);
-    droite->addWidget(calibrage_);
-    lc->addLayout(droite, 2);
+    ensemble->addWidget(calibrage_);
+    ensemble->addStretch();
+    bande->addLayout(ensemble, 1);
+    auto* difficiles = new QVBoxLayout;
+    difficiles->addWidget(titreDeBloc(QStringLiteral("Les calculs les plus difficiles pour la classe")));
+    difficiles_ = texteDefilant(QStringLiteral("Difficiles"));
+    difficiles_->setToolTip(QStringLiteral("Les moins souvent justes du premier coup ces quatre dernières semaines, parmi ceux "
+                                           "auxquels au moins %1 élèves ont répondu %2 fois en tout.")
+                                .arg(Suivi::DifficilesElevesMin)
+                                .arg(Suivi::DifficilesReponsesMin));
+    difficiles->addWidget(difficiles_, 1);
+    bande->addLayout(difficiles, 1);
+    lc->addLayout(bande, 1);
     pages_->addWidget(pageClasse);
 
     // One pupil.
@@ -263,37 +370,47 @@ void TSuiviEleves::creeControles() {
         grilles_->addTab(g, noms[o]);
         connect(g, &GrilleFaits::faitChoisi, this, [this](const QString& t) { detail_->setText(t); });
     }
-    milieu->addWidget(grilles_, 3);
+    milieu->addWidget(grilles_, 1);
     auto* cote = new QVBoxLayout;
+    const auto carre = [](EtatFait e) {
+        return QStringLiteral("<span style='background:%1'>&nbsp;%2&nbsp;</span>")
+            .arg(CouleursSuivi::etat(e).name(), SymboleEtat(e).toHtmlEscaped());
+    };
     auto* legende = new QLabel(
-        QStringLiteral("✓ automatique   ~ juste mais lente\n✗ à revoir   · jamais vue\n"
-                       "Réussite estimée : solide (au moins la réussite visée), fragile (au moins 60 %), à revoir"));
+        QStringLiteral("%1 automatique &nbsp; %2 juste mais lente &nbsp; %3 à revoir &nbsp; %4 jamais vue "
+                       "(par ses trois dernières réponses)<br>Au survol, la réussite estimée : solide "
+                       "(au moins la réussite visée), fragile (au moins 60 %), à reprendre")
+            .arg(carre(EtatFait::Automatique), carre(EtatFait::JusteLent), carre(EtatFait::ARevoir), carre(EtatFait::JamaisVu)));
     legende->setObjectName(QStringLiteral("Legende"));
     legende->setWordWrap(true);
+    legende->setFont(Apparence::arial(14));
     cote->addWidget(legende);
     detail_ = new QLabel(QStringLiteral("Un clic sur une case donne le détail."));
     detail_->setObjectName(QStringLiteral("Detail"));
     detail_->setWordWrap(true);
     detail_->setMinimumHeight(70);
     cote->addWidget(detail_);
-    auto* titreFragiles = new QLabel(QStringLiteral("Les dix calculs à travailler"));
-    titreFragiles->setFont(Apparence::arial(18, true));
-    cote->addWidget(titreFragiles);
+    cote->addWidget(titreDeBloc(QStringLiteral("À travailler, d'après les trois dernières réponses")));
     fragiles_ = new QListWidget;
     fragiles_->setObjectName(QStringLiteral("Fragiles"));
+    fragiles_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     cote->addWidget(fragiles_, 1);
-    revision_ = new QLabel;
-    revision_->setObjectName(QStringLiteral("Revision"));
-    revision_->setWordWrap(true);
-    cote->addWidget(revision_);
-    milieu->addLayout(cote, 2);
-    le->addLayout(milieu, 3);
+    cote->addWidget(titreDeBloc(QStringLiteral("Révision, d'après le modèle de mémoire")));
+    revision_ = texteDefilant(QStringLiteral("Revision"));
+    cote->addWidget(revision_, 1);
+    milieu->addLayout(cote, 1);
+    le->addLayout(milieu, 2);
     auto* courbes = new QHBoxLayout;
-    reussite_ = graphique(QStringLiteral("CourbeReussite"), QStringLiteral("Réussite du premier coup, par semaine"));
-    temps_ = graphique(QStringLiteral("CourbeTemps"), QStringLiteral("Temps médian d'une réponse juste, par semaine"));
-    courbes->addWidget(reussite_);
-    courbes->addWidget(temps_);
-    le->addLayout(courbes, 2);
+    for (auto [vue, nom, titre] : {std::tuple{&reussite_, "CourbeReussite", "Réussite du premier coup, par semaine"},
+                                   {&temps_, "CourbeTemps", "Temps médian d'une réponse juste, par semaine"}}) {
+        auto* colonne = new QVBoxLayout;
+        colonne->addWidget(titreDeBloc(QString::fromUtf8(titre), 15));
+        *vue = graphique(QString::fromLatin1(nom));
+        (*vue)->installEventFilter(this);
+        colonne->addWidget(*vue, 1);
+        courbes->addLayout(colonne);
+    }
+    le->addLayout(courbes, 1);
     pages_->addWidget(pageEleve);
     actionsClasse_ = {voir, csv, rapports, seuil_, reussiteVisee_, imprimer, pdf};
     montreClasse(false);
@@ -307,8 +424,8 @@ void TSuiviEleves::creeControles() {
     connect(tableau_, &QTableWidget::cellDoubleClicked, this, [this](int r, int) {
         Garde::execute([this, r] { montreEleve(tableau_->item(r, 0)->data(Qt::UserRole).toString()); });
     });
-    connect(aider_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* i) {
-        const QString eleve = i->data(Qt::UserRole).toString();
+    connect(aider_, &QTextBrowser::anchorClicked, this, [this](const QUrl& lien) {
+        const QString eleve = classe_.eleves.value(lien.path().toInt()).eleve;
         if (!eleve.isEmpty()) Garde::execute([this, eleve] { montreEleve(eleve); });
     });
     connect(seuil_, &QDoubleSpinBox::valueChanged, this, [this](double s) { Garde::execute([this, s] { seuilChange(s); }); });
@@ -437,17 +554,24 @@ void TSuiviEleves::montreClasse(bool lue, const QString& raison) {
         reussiteVisee_->setValue(classe_.reussiteVisee);
     }
     calibrage_->setText(lue ? Suivi::texteCalibrage(classe_.calibrage) : QString());
+    // A class opens A→Z, whatever order the class shown before was left in.
+    tableau_->horizontalHeader()->setSortIndicator(ColonneNom, Qt::AscendingOrder);
     remplitClasse();
     pages_->setCurrentIndex(0);
 }
 
 bool TSuiviEleves::eventFilter(QObject* cible, QEvent* evenement) {
-    if (cible == tableau_->viewport() && evenement->type() == QEvent::Resize) ajusteColonnes();
+    if (evenement->type() == QEvent::Resize) {
+        if (cible == tableau_->viewport()) ajusteColonnes();
+        if ((cible == reussite_ || cible == temps_) && !semaines_.isEmpty()) dessineCourbes();
+    }
     return Fenetre::eventFilter(cible, evenement);
 }
 
-// Each column as wide as its widest figure and the widest line of its heading, with room for the
-// sort arrow; what is left of the table's width is shared out. No heading is cut, at any size.
+// Each column but the names' as wide as its widest figure and the widest line of its heading,
+// with room for the sort arrow; the names take what is left, at least their longest word, and
+// break between words (or end in "…" after a whole word) when they need more. What is left
+// beyond is shared out. No heading is cut and nothing hides behind a scroll bar at 1024 × 768.
 void TSuiviEleves::ajusteColonnes() {
     QHeaderView* entete = tableau_->horizontalHeader();
     const QFontMetrics lettresEntete(entete->font()), lettres(tableau_->font());
@@ -461,30 +585,57 @@ void TSuiviEleves::ajusteColonnes() {
         for (const QString& ligne : Colonnes.value(c).split(QLatin1Char('\n')))
             largeur = std::max(largeur, lettresEntete.horizontalAdvance(ligne));
         largeur += marge + (c == entete->sortIndicatorSection() ? fleche : 0);
-        for (int r = 0; r < tableau_->rowCount(); ++r)
-            if (const QTableWidgetItem* i = tableau_->item(r, c))
-                largeur = std::max(largeur, lettres.horizontalAdvance(i->text()) + margeCase);
+        for (int r = 0; r < tableau_->rowCount(); ++r) {
+            const QTableWidgetItem* i = tableau_->item(r, c);
+            if (!i) continue;
+            // The names by their longest word: a name may take several lines.
+            const QStringList mots = c == ColonneNom ? i->toolTip().split(QRegularExpression(QStringLiteral("[ -]")))
+                                                     : QStringList{i->text()};
+            for (const QString& mot : mots)
+                largeur = std::max(largeur, lettres.horizontalAdvance(mot + QLatin1Char('-')) + margeCase);
+        }
         largeurs << largeur;
         total += largeur;
     }
-    const int reste = std::max(0, tableau_->viewport()->width() - total);
+    const int place = tableau_->viewport()->width();
+    // The names on one line when there is room for it.
+    int nomEntier = largeurs[ColonneNom];
+    for (int r = 0; r < tableau_->rowCount(); ++r)
+        if (const QTableWidgetItem* i = tableau_->item(r, ColonneNom))
+            nomEntier = std::max(nomEntier, lettres.horizontalAdvance(i->toolTip()) + margeCase);
+    const int pourLesNoms = std::clamp(place - (total - largeurs[ColonneNom]), largeurs[ColonneNom], nomEntier);
+    total += pourLesNoms - largeurs[ColonneNom];
+    largeurs[ColonneNom] = pourLesNoms;
+    // When even the longest words do not fit, the names give up what is missing and end in "…".
+    if (total > place)
+        largeurs[ColonneNom] = std::max(lettresEntete.horizontalAdvance(Colonnes[0]) + marge + fleche,
+                                        largeurs[ColonneNom] - (total - place));
+    const int reste = std::max(0, place - total);
     for (int c = 0; c < largeurs.size(); ++c)
         entete->resizeSection(c, largeurs[c] + reste * (c + 1) / int(largeurs.size()) - reste * c / int(largeurs.size()));
+    for (int r = 0; r < tableau_->rowCount(); ++r)
+        if (QTableWidgetItem* i = tableau_->item(r, ColonneNom))
+            i->setText(nomEnLignes(lettres, i->toolTip(), entete->sectionSize(ColonneNom) - margeCase));
+    tableau_->resizeRowsToContents();
 }
 
 void TSuiviEleves::remplitClasse() {
     const QDate aujourdhui = classe_.maintenant.date();
+    const double cible = classe_.reussiteVisee / 100.0;
     tableau_->setSortingEnabled(false);
     tableau_->setRowCount(int(classe_.eleves.size()));
     for (int r = 0; r < classe_.eleves.size(); ++r) {
         const LigneClasse l = Suivi::ligne(classe_.eleves[r], aujourdhui, classe_.seuilMs);
         const QDateTime derniere = QDateTime::fromMSecsSinceEpoch(l.derniereQuestion);
-        auto* nom = new QTableWidgetItem(Suivi::nomAffiche(l.eleve));
+        // The pupils are A→Z in the class: their rank sorts the names.
+        auto* nom = new CaseNombre(Suivi::nomAffiche(l.eleve), r, Qt::AlignLeft | Qt::AlignVCenter);
         nom->setData(Qt::UserRole, l.eleve);
-        tableau_->setItem(r, 0, nom);
+        nom->setToolTip(Suivi::nomAffiche(l.eleve));  // whole, when the cell shortens it
+        tableau_->setItem(r, ColonneNom, nom);
         tableau_->setItem(r, 1,
                           new CaseNombre(l.derniereQuestion < 0 ? QStringLiteral("jamais")
-                                                                : derniere.toString(QStringLiteral("dd/MM/yy HH:mm")),
+                                                                : FormatFr::insecable(FormatFr::jourMois(derniere.date())) +
+                                                                      QLatin1Char(' ') + FormatFr::heureCourte(derniere.time()),
                                          double(l.derniereQuestion)));
         const double valeurs[] = {double(l.exercicesSemaine), double(l.questionsSemaine), l.reussiteSemaine,
                                   l.reussiteQuatreAvant,      double(l.medianeMs),        double(l.comptes.automatiques),
@@ -492,21 +643,82 @@ void TSuiviEleves::remplitClasse() {
                                   double(l.dusAujourdhui)};
         const QString textes[] = {QString::number(l.exercicesSemaine),
                                   QString::number(l.questionsSemaine),
-                                  pourcent(l.reussiteSemaine),
-                                  pourcent(l.reussiteQuatreAvant),
+                                  Suivi::texteReussite(l.reussiteSemaine, cible),
+                                  Suivi::texteReussite(l.reussiteQuatreAvant, cible),
                                   secondes(l.medianeMs),
                                   QString::number(l.comptes.automatiques),
                                   QString::number(l.comptes.lentes),
                                   QString::number(l.comptes.aRevoir),
                                   QString::number(l.comptes.jamaisVues),
                                   QString::number(l.dusAujourdhui)};
-        for (int c = 0; c < 10; ++c) tableau_->setItem(r, c + 2, new CaseNombre(textes[c], valeurs[c]));
+        for (int c = 0; c < 10; ++c) {
+            auto* i = new CaseNombre(textes[c], valeurs[c]);
+            // A success by its colour as well as by its symbol.
+            if ((c + 2 == ColonneReussite || c + 2 == ColonneReussiteAvant) && valeurs[c] >= 0) {
+                i->setBackground(CouleursSuivi::niveau(Suivi::niveauReussite(valeurs[c], cible)));
+                i->setForeground(QColor(Qt::black));
+            }
+            tableau_->setItem(r, c + 2, i);
+        }
         if (l.rienDeConnu) tableau_->setItem(r, 10, new CaseNombre(QStringLiteral("toutes"), 1e9));
     }
     tableau_->setSortingEnabled(true);
     ajusteColonnes();
-    tableau_->resizeRowsToContents();
-    aider_->clear();
+    expliqueColonnes();
+    remplitAAider();
+    tendance_->setText(classeLue_ ? Suivi::texteTendance(Suivi::tendance(classe_.eleves, aujourdhui)).join(QLatin1Char('\n'))
+                                  : QString());
+    QStringList difficiles;
+    for (const FaitDifficile& d : Suivi::faitsLesPlusDifficiles(classe_.eleves, classe_.maintenant.toMSecsSinceEpoch()))
+        difficiles << Suivi::texteDifficile(d);
+    if (difficiles.isEmpty() && classeLue_)
+        difficiles << QStringLiteral("Pas encore assez de réponses : un calcul compte ici quand au moins %1 élèves y ont "
+                                     "répondu %2 fois en tout.")
+                          .arg(Suivi::DifficilesElevesMin)
+                          .arg(Suivi::DifficilesReponsesMin);
+    difficiles_->setPlainText(difficiles.join(QLatin1Char('\n')));
+}
+
+void TSuiviEleves::expliqueColonnes() {
+    const QString seuil = FormatFr::secondes(classe_.seuilMs), visee = FormatFr::pourcent(classe_.reussiteVisee / 100.0);
+    const QString reussite = QStringLiteral("Part des réponses justes du premier coup %1 : ✓ au moins %2 (la réussite visée), "
+                                            "~ au moins 60 %, ✗ moins de 60 %.");
+    const QStringList explications = {
+        QStringLiteral("Le nom de l'élève. Un double clic ouvre sa page."),
+        QStringLiteral("Le jour et l'heure de sa dernière réponse."),
+        QStringLiteral("Les exercices faits depuis lundi."),
+        QStringLiteral("Les questions répondues depuis lundi, tous exercices confondus."),
+        reussite.arg(QStringLiteral("depuis lundi"), visee),
+        reussite.arg(QStringLiteral("pendant les quatre semaines d'avant, ensemble"), visee),
+        QStringLiteral("Le temps médian d'une réponse juste, sur ces cinq semaines."),
+        QStringLiteral("Les calculs de ses tables justes du premier coup aux trois dernières questions, en %1 au plus.")
+            .arg(seuil),
+        QStringLiteral("Les calculs de ses tables justes du premier coup, mais en plus de %1 ou pas encore trois fois.")
+            .arg(seuil),
+        QStringLiteral("Les calculs de ses tables manqués au moins une fois dans les trois dernières questions."),
+        QStringLiteral("Les calculs de ses tables jamais demandés."),
+        QStringLiteral("Les calculs que la révision lui proposera aujourd'hui : ceux dont la réussite estimée par le modèle "
+                       "de mémoire est sous %1 (la réussite visée).")
+            .arg(visee)};
+    for (int c = 0; c < explications.size(); ++c)
+        if (QTableWidgetItem* i = tableau_->horizontalHeaderItem(c)) i->setToolTip(explications[c]);
+    const auto carre = [](Revision::Niveau n) {
+        return QStringLiteral("<span style='background:%1'>&nbsp;%2&nbsp;</span>")
+            .arg(CouleursSuivi::niveau(n).name(), Suivi::symboleNiveau(n).toHtmlEscaped());
+    };
+    legendeClasse_->setText(
+        QStringLiteral("<b>Réussite</b> (juste du premier coup) : %1 au moins %2 (la réussite visée), %3 au moins 60&nbsp;%, "
+                       "%4 moins de 60&nbsp;%. <b>Automatiques</b> : justes du premier coup aux trois dernières questions, en "
+                       "%5 au plus ; <b>à revoir</b> : une erreur parmi ces trois. <b>Dus aujourd'hui</b> : les calculs "
+                       "que la révision proposera aujourd'hui (réussite estimée sous %2). Chaque titre s'explique au "
+                       "survol.")
+            .arg(carre(Revision::Niveau::Solide), visee.toHtmlEscaped(), carre(Revision::Niveau::Fragile),
+                 carre(Revision::Niveau::AReprendre), seuil.toHtmlEscaped()));
+}
+
+void TSuiviEleves::remplitAAider() {
+    // Each fact whole on its line: its spaces and the one before ";" do not break.
+    QString html;
     for (const AideDuJour& a : Suivi::aAiderAujourdhui(classe_.eleves, classe_.seuilMs)) {
         QStringList raisons;
         if (a.baisse >= Suivi::BaisseNotable - 1e-9)
@@ -514,13 +726,16 @@ void TSuiviEleves::remplitClasse() {
         if (a.hausseARevoir > 0)
             raisons << QStringLiteral("%1 calcul%2 de plus à revoir").arg(a.hausseARevoir).arg(a.hausseARevoir > 1 ? "s" : "");
         QStringList faits;
-        for (const Fait& f : a.faits) faits << f.texteLisible();
-        auto* item = new QListWidgetItem(Suivi::nomAffiche(a.eleve) + QStringLiteral(" : ") + raisons.join(QStringLiteral(", ")) +
-                                         QStringLiteral("\n") + faits.join(QStringLiteral(" ; ")));
-        item->setData(Qt::UserRole, a.eleve);
-        aider_->addItem(item);
+        for (const Fait& f : a.faits) faits << FormatFr::insecable(f.texteLisible()).toHtmlEscaped();
+        qsizetype rang = 0;
+        while (rang < classe_.eleves.size() && classe_.eleves[rang].eleve != a.eleve) ++rang;
+        html += QStringLiteral("<p><a href='eleve:%1'><b>%2</b></a> : %3<br>%4</p>")
+                    .arg(rang)
+                    .arg(Suivi::nomAffiche(a.eleve).toHtmlEscaped(), raisons.join(QStringLiteral(", ")),
+                         FormatFr::pointsVirgules(faits));
     }
-    if (aider_->count() == 0 && classeLue_) aider_->addItem(QStringLiteral("Personne ne recule en ce moment."));
+    if (html.isEmpty() && classeLue_) html = QStringLiteral("<p>Personne ne recule en ce moment.</p>");
+    aider_->setHtml(html);
 }
 
 const AnneeEleve* TSuiviEleves::eleveMontre() const {
@@ -534,38 +749,26 @@ void TSuiviEleves::montreEleve(const QString& eleve) {
     const AnneeEleve* b = eleveMontre();
     if (!b) return;
     nomEleve_->setText(eleve);  // with the class level, as registered
-    for (GrilleFaits* g : grillesParOperation_) g->montre(b, classe_.seuilMs, classe_.maintenant.date());
+    faitsParSens_ = Suivi::faitsParSens(b->reponses, classe_.maintenant.toMSecsSinceEpoch());
+    for (GrilleFaits* g : grillesParOperation_) g->montre(b, &faitsParSens_, classe_.seuilMs);
+    // The pupil's own operations, the one worked last first; all four for a pupil with none.
+    const QList<Operation> siennes = Suivi::operationsDeLEleve(*b);
+    for (int o = 0; o < grilles_->count(); ++o) grilles_->setTabVisible(o, siennes.isEmpty() || siennes.contains(Operation(o)));
+    grilles_->setCurrentIndex(siennes.isEmpty() ? 0 : int(siennes.first()));
+    detail_->setText(QStringLiteral("Un clic sur une case donne le détail."));
     fragiles_->clear();
-    for (const Fait& f : Suivi::faitsLesPlusFragiles(b->faits, classe_.seuilMs, 10)) {
-        const StatFait s = b->faits.value(Suivi::cleFamille(f));
-        fragiles_->addItem(QStringLiteral("%1 %2   (%3, %4)")
-                               .arg(SymboleEtat(s.etat(classe_.seuilMs)), f.texteLisible(), NomEtat(s.etat(classe_.seuilMs)),
-                                    secondes(s.mediane())));
-    }
-    if (fragiles_->count() == 0) fragiles_->addItem(QStringLiteral("Aucun calcul à revoir."));
-    const int dus = b->revision.nombreDus();
-    const auto premiers = [](const QList<PredictionFait>& faits) {
-        QStringList l;
-        for (qsizetype i = 0; i < std::min<qsizetype>(5, faits.size()); ++i) l << faits[i].fait.texteLisible();
-        return l.join(QStringLiteral(" ; ")) + (faits.size() > 5 ? QStringLiteral(" …") : QString());
-    };
-    const int bientot = int(b->revision.bientot.size());
-    revision_->setText((dus == 0 ? QStringLiteral("Révision : aucun calcul à revoir aujourd'hui.")
-                                 : QStringLiteral("Révision : %1 calcul%2 à revoir aujourd'hui (%3).")
-                                       .arg(dus)
-                                       .arg(dus > 1 ? "s" : "")
-                                       .arg(premiers(b->revision.dus))) +
-                       (bientot == 0
-                            ? QStringLiteral("\nCette semaine, aucun autre ne passera sous la réussite visée.")
-                            : QStringLiteral("\nCette semaine, %1 autre%2 passer%3 sous la réussite visée (estimation) : %4.")
-                                  .arg(bientot)
-                                  .arg(bientot > 1 ? "s" : "")
-                                  .arg(bientot > 1 ? "ont" : "a")
-                                  .arg(premiers(b->revision.bientot))));
-    const auto annee = Suivi::semainesDeLAnnee(*b, classe_.maintenant.date());
-    courbe(reussite_, annee, true, echelle_);
-    courbe(temps_, annee, false, echelle_);
+    for (const Fait& f : Suivi::faitsLesPlusFragiles(faitsParSens_, classe_.seuilMs, 10))
+        fragiles_->addItem(Suivi::texteATravailler(faitsParSens_.value(Suivi::cleSens(f)), classe_.seuilMs));
+    if (fragiles_->count() == 0) fragiles_->addItem(QStringLiteral("Aucun calcul à revoir ni lent."));
+    revision_->setPlainText(Suivi::texteRevision(b->revision));
+    semaines_ = Suivi::semainesDeLAnnee(*b, classe_.maintenant.date());
     pages_->setCurrentIndex(1);
+    dessineCourbes();
+}
+
+void TSuiviEleves::dessineCourbes() {
+    courbe(reussite_, semaines_, true, echelle_);
+    courbe(temps_, semaines_, false, echelle_);
 }
 
 void TSuiviEleves::seuilChange(double secondes) {

@@ -17,6 +17,7 @@ class QSpinBox;
 class QStackedWidget;
 class QTableWidget;
 class QTabWidget;
+class QTextBrowser;
 
 class TSuiviEleves final : public Fenetre {
     Q_OBJECT
@@ -39,6 +40,10 @@ private:
     void creeControles();
     void ajusteColonnes();
     void remplitClasse();
+    // The explanations of the columns and the legend, which name the class's threshold and aim.
+    void expliqueColonnes();
+    void remplitAAider();
+    void dessineCourbes();
     void seuilChange(double secondes);
     void reussiteViseeChange(int pourcent);
     // Shows `classe_`; only a class `lue` may have its threshold changed, be exported or printed.
@@ -56,7 +61,10 @@ private:
     QLabel* etatLecture_ = nullptr;  // why the class could not be read
     QList<QWidget*> actionsClasse_;  // what acts on the class read: off until one is
     QTableWidget* tableau_ = nullptr;
-    QListWidget* aider_ = nullptr;
+    QLabel* legendeClasse_ = nullptr;
+    QTextBrowser* aider_ = nullptr;
+    QLabel* tendance_ = nullptr;
+    QTextBrowser* difficiles_ = nullptr;
     QDoubleSpinBox* seuil_ = nullptr;
     QSpinBox* reussiteVisee_ = nullptr;
     QLabel* calibrage_ = nullptr;
@@ -65,7 +73,9 @@ private:
     QList<GrilleFaits*> grillesParOperation_;
     QLabel* detail_ = nullptr;
     QListWidget* fragiles_ = nullptr;
-    QLabel* revision_ = nullptr;
+    QTextBrowser* revision_ = nullptr;
+    StatsFaits faitsParSens_;  // the pupil shown's facts, each by its own key
+    QList<Semaine> semaines_;  // the pupil shown's weeks of the school year
     QChartView* reussite_ = nullptr;
     QChartView* temps_ = nullptr;
     QHash<QString, QString> mots_;  // the teacher's word for each pupil's report, while the program runs

@@ -58,6 +58,14 @@ QString nombre(double valeur) {
     return texte;
 }
 
+QString secondes(int ms) { return nombre(std::round(ms / 100.0) / 10.0) + QChar(0xa0) + QLatin1Char('s'); }
+
+QString pourcent(double part) { return QString::number(qRound(part * 100)) + QChar(0xa0) + QLatin1Char('%'); }
+
+QString insecable(QString texte) { return texte.replace(QLatin1Char(' '), QChar(0xa0)); }
+
+QString pointsVirgules(const QStringList& elements) { return elements.join(QChar(0xa0) + QStringLiteral("; ")); }
+
 QString enumeration(const QStringList& elements) {
     if (elements.size() < 2) return elements.join(QString());
     return elements.first(elements.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" et ") + elements.last();

@@ -14,6 +14,15 @@ QString dateLongueHeureCourte(const QDateTime&);  // dimanche 6 décembre 2026 0
 QString dateLongueHeureLongue(const QDateTime&);  // dimanche 6 décembre 2026 09:10:05
 // General number format: up to 15 significant digits, no trailing zeros, "," as separator.
 QString nombre(double valeur);
+// A time to the tenth of a second, the unit held to the number by a no-break space: 1500 → "1,5 s".
+QString secondes(int ms);
+// A share as a whole percentage, the sign held to the number: 0.824 → "82 %".
+QString pourcent(double part);
+// Spaces made no-break, so that a line is never cut inside a calculation: "7 × 8 = 56".
+QString insecable(QString texte);
+// Items joined by " ; ", the space before ";" no-break as French typography wants it, so that no
+// line starts with ";".
+QString pointsVirgules(const QStringList& elements);
 // "2", "2 et 5", "2, 5 et 10": items joined as a French sentence lists them.
 QString enumeration(const QStringList& elements);
 // French agreement: the singular for 0 and 1 ("0 calcul", "1 calcul est su"), the plural from 2.

@@ -110,7 +110,8 @@ QList<Fait> faitsLesPlusFragiles(const StatsFaits& faits, int seuilMs, int combi
         if (a.manques != b.manques) return a.manques > b.manques;
         const int ma = a.stat->mediane(), mb = b.stat->mediane();
         if (ma != mb) return ma > mb;
-        return cleFamille(a.stat->fait) < cleFamille(b.stat->fait);
+        if (cleFamille(a.stat->fait) != cleFamille(b.stat->fait)) return cleFamille(a.stat->fait) < cleFamille(b.stat->fait);
+        return a.stat->fait.gauche < b.stat->fait.gauche;  // "7 × 8" before "8 × 7" when each is followed apart
     });
     QList<Fait> liste;
     for (const Candidat& c : candidats) {

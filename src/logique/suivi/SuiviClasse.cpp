@@ -12,6 +12,7 @@
 #include "logique/revision/SeuilClasse.h"
 #include "logique/parametres/ParameterFiles.h"
 
+#include <QCollator>
 #include <QDir>
 #include <QFuture>
 #include <QSet>
@@ -64,7 +65,14 @@ QStringList elevesDeLaClasse(const QString& enseignant, const QString& repertoir
     if (magasin)
         for (const QString& n : magasin->eleves(enseignant)) noms.insert(n);
     QStringList liste(noms.cbegin(), noms.cend());
-    liste.sort(Qt::CaseInsensitive);
+    // A→Z as a French reader orders names: "Élise" between "Adam" and "Zoé", "n° 2" before "n° 10".
+    QCollator ordre{QLocale(QLocale::French)};
+    ordre.setNumericMode(true);
+    ordre.setCaseSensitivity(Qt::CaseInsensitive);
+    std::sort(liste.begin(), liste.end(), [&ordre](const QString& a, const QString& b) {
+        const int c = ordre.compare(a, b);
+        return c != 0 ? c < 0 : a < b;
+    });
     return liste;
 }
 
@@ -196,6 +204,23 @@ LigneClasse ligne(const AnneeEleve& b, const QDate& aujourdhui, int seuilMs) {
     l.dusAujourdhui = b.revision.nombreDus();
     l.rienDeConnu = b.faitsDesTables.isEmpty() && b.faits.isEmpty();
     return l;
+}
+
+QString symboleNiveau(Revision::Niveau n) {
+    switch (n) {
+        case Revision::Niveau::Solide: return QStringLiteral("✓");
+        case Revision::Niveau::Fragile: return QStringLiteral("~");
+        case Revision::Niveau::AReprendre: break;
+    }
+    return QStringLiteral("✗");
+}
+
+// The level of the figure shown, so that "90 %" never reads below an aim of 90 %.
+Revision::Niveau niveauReussite(double part, double cible) { return Revision::niveau(qRound(part * 100) / 100.0, cible); }
+
+QString texteReussite(double part, double cible) {
+    if (part < 0) return QStringLiteral("–");
+    return symboleNiveau(niveauReussite(part, cible)) + QLatin1Char(' ') + FormatFr::pourcent(part);
 }
 
 QList<AideDuJour> aAiderAujourdhui(const QList<AnneeEleve>& eleves, int seuilMs) {

@@ -51,7 +51,7 @@ struct Classe {
     int reussiteVisee = Revision::ReussiteViseeParDefaut;  // %
     std::shared_ptr<const ModeleMemoire> modele;           // over the class's answers
     Calibrage calibrage;
-    QList<AnneeEleve> eleves;               // by name
+    QList<AnneeEleve> eleves;               // A→Z (elevesDeLaClasse)
     QList<QList<ReponseResumee>> reponses;  // the questions by part, which the pupils' lines point into
     QList<QList<ReponseResumee>> reunies;   // by pupil, the questions of a pupil spread over several parts
 };
@@ -62,8 +62,8 @@ inline constexpr int TapeesMinimum = 5;
 inline constexpr double BaisseNotable = 0.10;
 inline constexpr int AidesMax = 8;
 
-// The pupils of the class: `inscrits` (the class list), those with a parameter file in the class
-// folder and those of the journal.
+// The pupils of the class, A→Z in French: `inscrits` (the class list), those with a parameter
+// file in the class folder and those of the journal.
 QStringList elevesDeLaClasse(const QString& enseignant, const QString& repertoireClasse, MagasinJournal* magasin,
                              const QStringList& inscrits = {});
 
@@ -87,6 +87,11 @@ QString texteCalibrage(const Calibrage& calibrage);
 QString nomAffiche(const QString& eleve);
 
 LigneClasse ligne(const AnneeEleve& annee, const QDate& aujourdhui, int seuilMs);
+// A success by its level against the class's success aimed at, a symbol beside the figure:
+// "✓ 92 %" (at least the aim), "~ 75 %" (at least 60 %), "✗ 40 %"; "–" without an answer.
+Revision::Niveau niveauReussite(double part, double cible);
+QString symboleNiveau(Revision::Niveau niveau);
+QString texteReussite(double part, double cible);
 QList<AideDuJour> aAiderAujourdhui(const QList<AnneeEleve>& eleves, int seuilMs);
 
 // The class lines as CSV for a spreadsheet: UTF-8 with its byte-order mark, ";", French headers.

@@ -5,6 +5,8 @@
 #include "logique/base/FichierTexte.h"
 #include "logique/etat/NomsDossier.h"
 #include "logique/parametres/ParameterFiles.h"
+#include "logique/suivi/ClasseEnBref.h"
+#include "logique/suivi/PageEleve.h"
 #include "logique/suivi/SuiviClasse.h"
 #include "logique/revision/SeuilClasse.h"
 
@@ -59,6 +61,9 @@ void remplitJournal(MagasinJournal& m) {
           reponse(z, le(12, 8, 9, 5), plus(4, 4), true, 7000, 3)})
         m.ajoute(e);
 }
+
+// The no-break spaces of the texts shown as plain ones, to compare them with the texts written here.
+QString lisible(QString texte) { return texte.replace(QChar(0xa0), QLatin1Char(' ')); }
 
 const ParametresConnexion JournalDeClasse = fichierSqlite(Classe_ + QStringLiteral("journal.sqlite"));
 }  // namespace
@@ -219,4 +224,52 @@ TEST(Suivi, APupilSpreadOverThePartsIsReadWholeInOrder) {
     for (const ReponseResumee& r : c.eleves[1].reponses) lus << r.moment;
     EXPECT_EQ(lus, attendu);
     EXPECT_EQ(c.eleves[0].reponses.size(), 40);
+}
+
+// The class as a whole: this week (from Monday 7 December) against the four before (from week 46),
+// and the families most missed by at least two pupils over the last 28 days.
+TEST(Suivi, ClassTrendAndHardestFactsAgainstHandWorkedFigures) {
+    const auto r = [](int mois, int jour, Fait f, bool juste, int type = 1) {
+        return ReponseResumee{{}, le(mois, jour, 9, 0), type, 1, f, juste, juste ? 1000 : -1};
+    };
+    QList<ReponseResumee> adam, zoe;
+    for (int i = 0; i < 5; ++i) adam << r(11, 5, fois(9, 9), false);  // 5 November: too old for either
+    for (int i = 0; i < 10; ++i) adam << r(11, 17, fois(6, 6), i % 2 == 0);
+    for (int i = 0; i < 5; ++i) adam << r(11, 24, fois(2, 2), false);  // one pupil only
+    adam << r(12, 8, fois(7, 8), true) << r(12, 8, fois(7, 8), false) << r(12, 8, fois(7, 8), false) << r(12, 8, fois(3, 4), true)
+         << r(12, 8, plus(4, 4), true, 3);
+    for (int i = 0; i < 5; ++i) zoe << r(11, 5, fois(9, 9), false);
+    for (int i = 0; i < 6; ++i) zoe << r(12, 1, fois(6, 6), true);
+    zoe << r(12, 8, fois(8, 7), false) << r(12, 8, fois(8, 7), false);
+    for (QList<ReponseResumee>* l : {&adam, &zoe})
+        for (qsizetype i = 0; i < l->size(); ++i) (*l)[i].moment += i * 1000;  // one second apart, in order
+    QList<AnneeEleve> classe;
+    for (const QList<ReponseResumee>* l : {&adam, &zoe}) {
+        classe << Suivi::analyse(QString(), *l, {}, Maintenant);
+        classe.last().reponses = *l;
+    }
+    EXPECT_EQ(lisible(Suivi::texteTendance(Suivi::tendance(classe, Maintenant.date())).join(QLatin1Char('|'))),
+              u("Juste du premier coup : 33 % cette semaine, 52 % les quatre d'avant (en baisse de 19 points).|"
+                "Questions : 7 depuis lundi, en moyenne 5 par semaine les quatre d'avant."));
+    QStringList difficiles;
+    for (const FaitDifficile& d : Suivi::faitsLesPlusDifficiles(classe, Maintenant.toMSecsSinceEpoch()))
+        difficiles << lisible(Suivi::texteDifficile(d));
+    EXPECT_EQ(difficiles, QStringList({u("7 × 8 = 56 : 20 % du premier coup (2 élèves, 5 réponses)"),
+                                       u("6 × 6 = 36 : 69 % du premier coup (2 élèves, 16 réponses)")}));
+}
+
+// The review's facts due, in the grids' order whatever their estimates; the pupil's operations,
+// the one answered last first.
+TEST(Suivi, PupilPageDueFactsInTableOrderAndOwnOperations) {
+    Revision::EstimationsEleve e;
+    for (const int b : {10, 1, 2}) e.dus << PredictionFait{fois(7, b), 0.5};
+    e.bientot << PredictionFait{fois(8, 3), 0.95};
+    EXPECT_EQ(lisible(Suivi::texteRevision(e)), u("Aujourd'hui, 3 calculs dus (estimés sous 90 %) : 7 × 1 = 7 ; 7 × 2 = 14 ; "
+                                                  "7 × 10 = 70.\nD'ici une semaine, 1 autre passera sous 90 % : 8 × 3 = 24."));
+    AnneeEleve b;
+    b.faitsDesTables = Suivi::faitsDesTables({EntreeTable::table(3, 1, 2, 0), EntreeTable::table(4, 1, 2, 2)});
+    const ReponseResumee derniere{{}, le(12, 8, 9, 0), 1, 1, fois(4, 2), true, 900};
+    b.reponses = std::span(&derniere, 1);
+    b.derniereQuestion = derniere.moment;
+    EXPECT_EQ(Suivi::operationsDeLEleve(b), QList<Operation>({Operation::Multiplication, Operation::Addition}));
 }
