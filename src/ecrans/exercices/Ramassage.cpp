@@ -28,6 +28,9 @@ void Ramassage::cache() {
 }
 
 void Ramassage::lance() {
+    // An answer validated while the screen was still being prepared (a box of its start open)
+    // comes before the exercise armed its timers: they are made now, so the coin is still taken.
+    if (!minuteries_.premiere()) arme();
     arrivee_->move(-arrivee_->width(), Affichage::enY(500));
     arrivee_->show();
     arrivee_->raise();
