@@ -68,6 +68,11 @@ bool GrilleFaits::caseSous(const QPoint& p, int& ligne, int& colonne) const {
     return ligne >= 0 && colonne >= 0 && ligne < taille_ && colonne < taille_;
 }
 
+double GrilleFaits::estimationDepart(const Fait& fait) const {
+    if (!annee_ || propre(fait)) return -1;
+    return Suivi::estimationDepart(annee_->departs, fait);
+}
+
 QString GrilleFaits::description(int ligne, int colonne) const {
     Fait f;
     if (!Suivi::faitDeLaCase(operation_, ligne, colonne, f)) return {};
@@ -75,7 +80,7 @@ QString GrilleFaits::description(int ligne, int colonne) const {
     etat(ligne, colonne, dansTables);
     // The estimate is the fact's own too: "8 × 7" is recalled apart from "7 × 8".
     return Suivi::descriptionFait(f, propre(f), dansTables, annee_ ? annee_->revision.estimation(f) : -1.0,
-                                  annee_ ? annee_->revision.cible : 1.0, seuil_);
+                                  annee_ ? annee_->revision.cible : 1.0, seuil_, estimationDepart(f));
 }
 
 void GrilleFaits::paintEvent(QPaintEvent*) {
@@ -101,11 +106,18 @@ void GrilleFaits::paintEvent(QPaintEvent*) {
             if (!Suivi::faitDeLaCase(operation_, l, c, f)) continue;
             bool dansTables = false;
             const EtatFait e = etat(l, c, dansTables);
-            p.fillRect(r, dansTables ? CouleursSuivi::etat(e) : QColor(Qt::white));
-            p.setPen(dansTables ? Apparence::Marine : QColor(0xb0, 0xb0, 0xb0));
+            // A fact never asked that a starting test estimated: the colour of its estimated level,
+            // paler, with "≈" until the pupil answers it.
+            const double estimee = e == EtatFait::JamaisVu ? estimationDepart(f) : -1.0;
+            const QColor fond = estimee >= 0
+                                    ? CouleursSuivi::niveau(Revision::niveau(estimee, annee_->revision.cible)).lighter(135)
+                                    : CouleursSuivi::etat(e);
+            p.fillRect(r, dansTables ? fond : QColor(Qt::white));
+            p.setPen(
+                QPen(dansTables ? Apparence::Marine : QColor(0xb0, 0xb0, 0xb0), 1, estimee >= 0 ? Qt::DotLine : Qt::SolidLine));
             p.drawRect(r);
             if (dansTables) p.setPen(Qt::black);  // the darkest on every colour of the palette
-            p.drawText(r, Qt::AlignCenter, SymboleEtat(e));
+            p.drawText(r, Qt::AlignCenter, estimee >= 0 ? QStringLiteral("≈") : SymboleEtat(e));
         }
     }
 }

@@ -32,6 +32,8 @@ private:
     // The cell's own figures, none when its fact was never asked.
     const StatFait* propre(const Fait& fait) const;
     EtatFait etat(int ligne, int colonne, bool& dansTables) const;
+    // What a starting test estimated of a fact never asked, -1 when nothing.
+    double estimationDepart(const Fait& fait) const;
 
     Operation operation_;
     const AnneeEleve* annee_ = nullptr;

@@ -377,9 +377,10 @@ void TSuiviEleves::creeControles() {
             .arg(CouleursSuivi::etat(e).name(), SymboleEtat(e).toHtmlEscaped());
     };
     auto* legende = new QLabel(
-        QStringLiteral("%1 automatique &nbsp; %2 juste mais lente &nbsp; %3 à revoir &nbsp; %4 jamais vue "
-                       "(par ses trois dernières réponses)<br>Au survol, la réussite estimée : solide "
-                       "(au moins la réussite visée), fragile (au moins 60 %), à reprendre")
+        QStringLiteral(
+            "%1 automatique &nbsp; %2 juste mais lente &nbsp; %3 à revoir &nbsp; %4 jamais vue "
+            "(par ses trois dernières réponses), ≈ estimée par le test de départ<br>Au survol, la réussite estimée : solide "
+            "(au moins la réussite visée), fragile (au moins 60 %), à reprendre")
             .arg(carre(EtatFait::Automatique), carre(EtatFait::JusteLent), carre(EtatFait::ARevoir), carre(EtatFait::JamaisVu)));
     legende->setObjectName(QStringLiteral("Legende"));
     legende->setWordWrap(true);
@@ -760,7 +761,8 @@ void TSuiviEleves::montreEleve(const QString& eleve) {
     for (const Fait& f : Suivi::faitsLesPlusFragiles(faitsParSens_, classe_.seuilMs, 10))
         fragiles_->addItem(Suivi::texteATravailler(faitsParSens_.value(Suivi::cleSens(f)), classe_.seuilMs));
     if (fragiles_->count() == 0) fragiles_->addItem(QStringLiteral("Aucun calcul à revoir ni lent."));
-    revision_->setPlainText(Suivi::texteRevision(b->revision));
+    const QString departs = Suivi::texteDeparts(b->departs);
+    revision_->setPlainText((departs.isEmpty() ? QString() : departs + QLatin1Char('\n')) + Suivi::texteRevision(b->revision));
     semaines_ = Suivi::semainesDeLAnnee(*b, classe_.maintenant.date());
     pages_->setCurrentIndex(1);
     dessineCourbes();

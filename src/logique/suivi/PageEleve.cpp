@@ -55,11 +55,15 @@ QList<Fait> dansLOrdreDesTables(QList<Fait> faits) {
     return faits;
 }
 
-QString descriptionFait(const Fait& f, const StatFait* propre, bool dansTables, double estimation, double cible, int seuilMs) {
+QString descriptionFait(const Fait& f, const StatFait* propre, bool dansTables, double estimation, double cible, int seuilMs,
+                        double estimationDepart) {
     const bool demande = propre && propre->essais > 0;
     QString texte = f.texteLisible() + QStringLiteral(" : ") + NomEtat(demande ? propre->etat(seuilMs) : EtatFait::JamaisVu);
     if (!demande) {
         texte += QStringLiteral("\nCe calcul n'a encore jamais été demandé.");
+        if (estimationDepart >= 0)
+            texte += QStringLiteral("\nestimé par le test de départ : %1 de chances de réussir du premier coup")
+                         .arg(FormatFr::pourcent(estimationDepart));
     } else {
         texte += QStringLiteral("\n%1, %2 du premier coup")
                      .arg(pluriel(propre->essais, QStringLiteral("question")), pluriel(propre->justes, QStringLiteral("juste")));
@@ -70,6 +74,15 @@ QString descriptionFait(const Fait& f, const StatFait* propre, bool dansTables, 
                      .arg(FormatFr::pourcent(estimation), Revision::nomNiveau(Revision::niveau(estimation, cible)));
     if (!dansTables) texte += QStringLiteral("\n(hors des tables choisies)");
     return texte;
+}
+
+QString texteDeparts(const QList<DepartOperation>& departs) {
+    QStringList lignes;
+    for (const DepartOperation& d : departs)
+        lignes << QStringLiteral("Test de départ des %1 : %2.")
+                      .arg(d.operation == Operation::Addition ? QStringLiteral("additions") : QStringLiteral("multiplications"),
+                           d.resume);
+    return lignes.join(QLatin1Char('\n'));
 }
 
 QString texteATravailler(const StatFait& s, int seuilMs) {

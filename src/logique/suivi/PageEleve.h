@@ -17,8 +17,12 @@ QList<Operation> operationsDeLEleve(const AnneeEleve& annee);
 QList<Fait> dansLOrdreDesTables(QList<Fait> faits);
 
 // A cell's text: the fact, its own state, questions and median time, the model's estimate.
-// `propre`: the fact's own figures, none when it was never asked.
-QString descriptionFait(const Fait& fait, const StatFait* propre, bool dansTables, double estimation, double cible, int seuilMs);
+// `propre`: the fact's own figures, none when it was never asked; `estimationDepart`: what a
+// starting test estimated of a fact never asked (-1: none).
+QString descriptionFait(const Fait& fait, const StatFait* propre, bool dansTables, double estimation, double cible, int seuilMs,
+                        double estimationDepart = -1);
+// The starting tests' one-line summaries: "Test de départ des multiplications : connaît …".
+QString texteDeparts(const QList<DepartOperation>& departs);
 // A line of the facts to work: "✗ 8 × 7 = 56 (à revoir, 6 s)".
 QString texteATravailler(const StatFait& fait, int seuilMs);
 // The review's facts due today and those due within the week, in the grids' order.

@@ -1,5 +1,6 @@
 // The starting tests a pupil took, as the teacher's view reads them from the journal.
 #include "logique/suivi/DepartDeLEleve.h"
+#include "logique/suivi/PageEleve.h"
 
 #include <gtest/gtest.h>
 
@@ -22,4 +23,9 @@ TEST(DepartDeLEleve, EachOperationTestedGivesItsEstimatesAndSummaryOtherAnswersD
     EXPECT_LT(Suivi::estimationDepart(departs, Fait{8, Operation::Multiplication, 7, 56}), 0.5);
     EXPECT_EQ(Suivi::estimationDepart(departs, Fait{3, Operation::Addition, 4, 7}), -1);
     EXPECT_EQ(Suivi::estimationDepart(departs, Fait{12, Operation::Multiplication, 7, 84}), -1);
+    // What the teacher reads: the summary, and a fact never asked estimated until answered.
+    EXPECT_EQ(Suivi::texteDeparts(departs), QStringLiteral("Test de départ des multiplications : ") + departs[0].resume + '.');
+    const Fait huitFoisSept{8, Operation::Multiplication, 7, 56};
+    EXPECT_TRUE(Suivi::descriptionFait(huitFoisSept, nullptr, true, -1, 0.9, 3000, 0.3)
+                    .contains(QStringLiteral("estimé par le test de départ : 30")));
 }
