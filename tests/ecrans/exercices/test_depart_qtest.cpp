@@ -55,12 +55,13 @@ private slots:
         QCOMPARE(Etat().NombreDeQuestions, numero());
     }
 
-    // Without an operation to test, the multiplications; past five minutes the test of an
-    // operation ends with the answer given.
+    // Without an operation to test, the multiplications; past five minutes by the clock (a quick
+    // wrong answer, then a long search for the right one) the test of an operation ends.
     void fiveMinutesEndAnOperationsTest() {
         lance({{4, 1, 10, 1}});
         QCOMPARE(exo_->question().operation, Operation::Multiplication);
-        repond(exo_->question().resultat, int(Depart::DureeAuPlusMs) + 1000);
+        repond(exo_->question().resultat + 1, 1000);
+        repond(exo_->question().resultat, int(Depart::DureeAuPlusMs));
         QTRY_VERIFY(!exo_->isVisible());
         QCOMPARE(Etat().NombreDeQuestions, 1);
     }
