@@ -12,6 +12,7 @@
 #include "ecrans/exercices/TExo4.h"
 #include "ecrans/exercices/TExo3.h"
 #include "ecrans/exercices/TForm1.h"
+#include "ecrans/exercices/TTestDepart.h"
 #include "ecrans/commun/DialogueMessage.h"
 #include "ecrans/session/TChoixOperateur.h"
 #include "ecrans/commun/Affichage.h"
@@ -102,6 +103,20 @@ int main(int argc, char** argv) {
         attends([&] { return exo1.findChild<QWidget*>(QStringLiteral("pirate_descend"))->y() > taille.height() / 3; });
         sauve(&exo1, QStringLiteral("exo1_pirate"));
         exo1.hide();
+
+        // A question of the starting test, then a wrong first answer on the next one.
+        TTestDepart test;
+        regle(6, 10, true, 10, {1, 1, 10, 2});
+        montre(&test);
+        sauve(&test, QStringLiteral("test_depart_question"));
+        auto* champ = test.findChild<QLineEdit*>(QStringLiteral("Resultat"));
+        champ->setText(QString::number(test.question().resultat));
+        clique(test.findChild<QWidget*>(QStringLiteral("PoissonRes")));
+        attends([&] { return test.partie().NumeroQuestion == 2; });
+        champ->setText(QString::number(test.question().resultat + 1));
+        clique(test.findChild<QWidget*>(QStringLiteral("PoissonRes")));
+        sauve(&test, QStringLiteral("test_depart_faux"));
+        test.hide();
 
         for (int cote : {1, 0}) {
             for (quint32 graine = 1;; ++graine) {
