@@ -268,7 +268,7 @@ private slots:
         QTRY_VERIFY(QFile::exists(refus) && ecran(Ecrans::Role::ChoixOperateur)->isVisible() && !revision()->isVisible());
         QCOMPARE(Messages::recueille(),
                  (QStringList{u("Tu n'as encore jamais joué avec les multiplications. Veux-tu faire un petit test de "
-                                "départ\u00A0? Il dure au plus 5 minutes et nous dira ce que tu sais déjà."),
+                                "départ\u00A0? Il dure au plus 5\u00A0minutes et nous dira ce que tu sais déjà."),
                               u("Tu n'as encore fait aucun de ces calculs\u00A0: il n'y a rien à revoir pour "
                                 "l'instant. Tu pourras les revoir quand tu t'y seras entraîné.\n\n"
                                 "Veux-tu faire l'exercice habituel, donner le résultat\u00A0?")}));
@@ -400,7 +400,7 @@ print("|".join(str(t) for (t,) in j.execute("select type_exercice from journal_q
         QVERIFY2(plus.count(u("+")) == plus.size(), qPrintable(plus));
         QCOMPARE(Messages::recueille(),
                  QStringList{u("Tu n'as encore jamais joué avec les additions. Veux-tu faire un petit test de départ\u00A0? "
-                               "Il dure au plus 5 minutes et nous dira ce que tu sais déjà.")});
+                               "Il dure au plus 5\u00A0minutes et nous dira ce que tu sais déjà.")});
         QTRY_VERIFY(ecran(Ecrans::Role::ChoixOperateur)->isVisible());
         quitteVersIdentification();
 

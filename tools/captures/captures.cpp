@@ -15,6 +15,7 @@
 #include "ecrans/exercices/TTestDepart.h"
 #include "ecrans/commun/DialogueMessage.h"
 #include "ecrans/session/TChoixOperateur.h"
+#include "logique/session/OffreTestDeDepart.h"
 #include "ecrans/commun/Affichage.h"
 #include "ecrans/commun/Polices.h"
 #include "logique/etat/SharedState.h"
@@ -250,6 +251,9 @@ int main(int argc, char** argv) {
             dialogue.show();
             sauve(&dialogue, QString::fromLatin1(b.nom));
         }
+        DialogueMessage offre(Messages::Genre::Confirmation, OffreTestDeDepart::question(2), OffreTestDeDepart::Titre);
+        offre.show();
+        sauve(&offre, QStringLiteral("boite_test_de_depart"));
     }
     return 0;
 }

@@ -53,7 +53,7 @@ QString question(int operation) {
     const QString nom = operation == int(Operation::Addition) ? QStringLiteral("les additions")
                                                               : QStringLiteral("les multiplications");
     return QStringLiteral("Tu n'as encore jamais joué avec %1. Veux-tu faire un petit test de départ\u00A0? "
-                          "Il dure au plus %2 minutes et nous dira ce que tu sais déjà.")
+                          "Il dure au plus %2\u00A0minutes et nous dira ce que tu sais déjà.")
         .arg(nom)
         .arg(Depart::DureeAuPlusMs / 60000);
 }
