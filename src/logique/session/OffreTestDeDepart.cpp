@@ -37,8 +37,10 @@ bool aDejaRepondu(const QString& enseignant, const QString& eleve, const QString
         return std::any_of(entrees.begin(), entrees.end(),
                            [operation](const EntreeJournal& e) { return aRepondu(e, operation); });
     };
+    // A class without a journal yet gets none from this reading.
     return parmi(Journal::enFile(enseignant, eleve)) ||
-           parmi(Journal::ouvre(enseignant, repertoireClasse)->entrees(enseignant, eleve));
+           (Journal::aUnJournal(enseignant, repertoireClasse) &&
+            parmi(Journal::ouvre(enseignant, repertoireClasse)->entrees(enseignant, eleve)));
 }
 
 void noteRefus(const SharedState& e, int operation) {
