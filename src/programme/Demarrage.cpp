@@ -16,6 +16,7 @@
 #include "ecrans/exercices/TExo4.h"
 #include "ecrans/exercices/TForm1.h"
 #include "ecrans/exercices/TRevision.h"
+#include "ecrans/exercices/TTestDepart.h"
 #include "ecrans/identification/TSaisieIdentifiant.h"
 #include "ecrans/parametres/TParametrage.h"
 #include "ecrans/suivi/TSuiviEleves.h"
@@ -69,6 +70,7 @@ void creeLesEcrans() {
         {R::Exo4, 4, []() -> QWidget* { return new TExo4; }},
         {R::Form1, 0, []() -> QWidget* { return new TForm1; }},
         {R::Revision, 5, []() -> QWidget* { return new TRevision; }},
+        {R::TestDepart, 6, []() -> QWidget* { return new TTestDepart; }},
         {R::SuiviEleves, 0, []() -> QWidget* { return new TSuiviEleves; }},
     };
     // The main window and the start-up screen (the shared state and the teacher list the main

@@ -50,7 +50,8 @@ TEST(Demarrage, EveryRoleHasItsBorderlessScreenCreatedInOrder) {
                                                   {R::Exo2, "Exo2"},
                                                   {R::Exo4, "Exo4"},
                                                   {R::Form1, "Form1"},
-                                                  {R::Revision, "Revision"}};
+                                                  {R::Revision, "Revision"},
+                                                  {R::TestDepart, "TestDepart"}};
     for (const auto& [role, nom] : attendus) {
         QWidget* e = Ecrans::ecran(role);
         ASSERT_NE(e, nullptr) << nom;

@@ -16,6 +16,7 @@
 #include "logique/etat/SharedState.h"
 #include "ecrans/exercices/TExo1.h"
 #include "ecrans/exercices/TRevision.h"
+#include "ecrans/exercices/TTestDepart.h"
 #include "logique/journal/Journal.h"
 #include "logique/parametres/ParameterFiles.h"
 #include "logique/parametres/PositionParametres.h"
@@ -44,6 +45,7 @@ class ParcoursTest : public TestEcran {
     QWidget* identification() { return ecran(Ecrans::Role::SaisieIdentifiant); }
     TExo1* exo1() { return static_cast<TExo1*>(ecran(Ecrans::Role::Exo1)); }
     TRevision* revision() { return static_cast<TRevision*>(ecran(Ecrans::Role::Revision)); }
+    TTestDepart* testDepart() { return static_cast<TTestDepart*>(ecran(Ecrans::Role::TestDepart)); }
     template <typename T = QWidget>
     T* w(const char* nom) {
         return Pilote::controle<T>(identification(), QString::fromLatin1(nom));
@@ -97,6 +99,25 @@ class ParcoursTest : public TestEcran {
         }();
         return faits;
     }
+    // Answers the starting test right at the first try until its summary; the operations asked.
+    QString joueTest() {
+        QString signes;
+        [&] {
+            QTRY_VERIFY(testDepart()->isVisible());
+            auto* champ = Pilote::controle<QLineEdit>(testDepart(), "Resultat");
+            const int avant = bilans;
+            for (int q = 1;; ++q) {
+                QTRY_VERIFY(bilans > avant ||
+                            (testDepart()->partie().NumeroQuestion == q && champ->text().isEmpty() && !champ->isReadOnly()));
+                if (bilans > avant) return;
+                const QuestionOperation question = testDepart()->question();
+                signes += SigneOperation(question.operation);
+                QTest::keyClicks(champ, QString::number(question.resultat));
+                QTest::keyClick(champ, Qt::Key_Return);
+            }
+        }();
+        return signes;
+    }
     void choisit(std::initializer_list<const char*> images) {
         for (const char* nom : images) cliqueImage(Ecrans::Role::ChoixOperateur, nom);
     }
@@ -118,6 +139,7 @@ class ParcoursTest : public TestEcran {
     void quitteVersIdentification() {
         if (exo1()->isVisible()) cliqueImage(Ecrans::Role::Exo1, "QuitterExo1");
         if (revision()->isVisible()) cliqueImage(Ecrans::Role::Revision, "QuitterExo1");
+        if (testDepart()->isVisible()) cliqueImage(Ecrans::Role::TestDepart, "QuitterExo1");
         QTRY_VERIFY(ecran(Ecrans::Role::ChoixOperateur)->isVisible());
         cliqueImage(Ecrans::Role::ChoixOperateur, "QuitterChoixOperateur");
         QTRY_VERIFY(identification()->isVisible());
@@ -237,18 +259,28 @@ private slots:
         inscritEleve("aucun", "Tom", "cp");
         connecte("aucun", "Tom en classe de cp");
         QTRY_VERIFY(ecran(Ecrans::Role::ChoixOperateur)->isVisible());
-        // The review before any answer: nothing met, an invitation to the ordinary exercise,
-        // declined: back to the chooser, nothing played.
+        // The review before any answer: first the starting test offered, declined, then nothing
+        // met, an invitation to the ordinary exercise, declined: back to the chooser, nothing played.
         Messages::recueille();
         Messages::installeRepondeur([](Messages::Genre genre, const QString&) { return genre != Messages::Genre::Confirmation; });
         choisit({"ImageRevision", "SigneBulleMultiplication", "Baleine", "PoissonJouer"});
-        QTRY_VERIFY(ecran(Ecrans::Role::ChoixOperateur)->isVisible() && !revision()->isVisible());
+        const QString refus = RepertoireClasseAucun + u("test_refuse_Tom en classe de cp_de_aucun.txt");
+        QTRY_VERIFY(QFile::exists(refus) && ecran(Ecrans::Role::ChoixOperateur)->isVisible() && !revision()->isVisible());
         QCOMPARE(Messages::recueille(),
-                 QStringList{u("Tu n'as encore fait aucun de ces calculs\u00A0: il n'y a rien à revoir pour "
-                               "l'instant. Tu pourras les revoir quand tu t'y seras entraîné.\n\n"
-                               "Veux-tu faire l'exercice habituel, donner le résultat\u00A0?")});
+                 (QStringList{u("Tu n'as encore jamais joué avec les multiplications. Veux-tu faire un petit test de "
+                                "départ\u00A0? Il dure au plus 5\u00A0minutes et nous dira ce que tu sais déjà."),
+                              u("Tu n'as encore fait aucun de ces calculs\u00A0: il n'y a rien à revoir pour "
+                                "l'instant. Tu pourras les revoir quand tu t'y seras entraîné.\n\n"
+                                "Veux-tu faire l'exercice habituel, donner le résultat\u00A0?")}));
+        QCOMPARE(octetsDe(refus), QByteArray("multiplication\r\n"));
+        // Declined once, never asked again, even on the next connection.
+        quitteVersIdentification();
+        connecte("aucun", "Tom en classe de cp");
+        Messages::recueille();  // the connection's word on the default settings
         Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
         choisit({"ImageExo1", "SigneBulleMultiplication", "Baleine", "PoissonJouer"});
+        QTRY_VERIFY(exo1()->isVisible());
+        QCOMPARE(Messages::recueille(), QStringList());
         // Ten questions of the multiplication tables, the chooser's defaults.
         const QStringList faitsVus = joueExercice(10);
         QCOMPARE(faitsVus.filter(u("×")).size(), 10);
@@ -349,6 +381,54 @@ print("|".join(str(t) for (t,) in j.execute("select type_exercice from journal_q
         QCOMPARE(lignes.value(0), u("donner résultat|donner résultat|révision"));
         QCOMPARE(lignes.value(1), u("donner résultat|donner résultat|révision"));
         QVERIFY2(lignes.value(2).endsWith("|1|1|1|1|5|5"), qPrintable(lignes.value(2)));
+    }
+
+    // Léa has played only multiplications. In free practice, after her sequence, the additions'
+    // starting test is offered once and played; then a starting test of her sequence, naming no
+    // operation: the multiplications'. Each recorded as "test de départ" by every store, each
+    // answer journaled as one.
+    void unTestDeDepartDuChoixPuisDeLaSequence() {
+        const SequenceSettings s{.exercices = {{.TypeExercice = 6, .tables = {}}}, .UneFoisSequenceFinie = 1};
+        EcritFichier(FichierLea, TexteParameterFile("Martin", Lea, s));
+        ReecritLignePosition(FichierLea, LigneDePosition(2));
+        Horloge::fixe(Horloge::maintenant().addDays(1));
+        connecte("Martin", Lea);
+        QTRY_VERIFY(ecran(Ecrans::Role::ChoixOperateur)->isVisible());
+        Messages::recueille();
+        choisit({"ImageExo2", "SigneBulleAddition", "Pirate", "PoissonJouer"});
+        const QString plus = joueTest();
+        QVERIFY2(plus.count(u("+")) == plus.size(), qPrintable(plus));
+        QCOMPARE(Messages::recueille(),
+                 QStringList{u("Tu n'as encore jamais joué avec les additions. Veux-tu faire un petit test de départ\u00A0? "
+                               "Il dure au plus 5\u00A0minutes et nous dira ce que tu sais déjà.")});
+        QTRY_VERIFY(ecran(Ecrans::Role::ChoixOperateur)->isVisible());
+        quitteVersIdentification();
+
+        ReecritLignePosition(FichierLea, LigneDePosition(1));
+        connecte("Martin", Lea);
+        const QString fois = joueTest();
+        QVERIFY2(fois.count(u("×")) == fois.size(), qPrintable(fois));
+        QTRY_VERIFY(ecran(Ecrans::Role::ChoixOperateur)->isVisible());
+        quitteVersIdentification();
+        QVERIFY(Messages::recueille().isEmpty());
+
+        QCOMPARE(octetsDe(ProfilLea).count(cp1252("[Type exercice]     test de départ\r\n")), 2);
+        const QStringList lignes = python({"-c", R"(
+import sqlite3, sys, openpyxl
+c = sqlite3.connect(sys.argv[1] + ".sqlite")
+print("|".join(t for (t,) in c.execute("select Type_exercice from classe_de_Martin order by Id"))[-29:])
+f = openpyxl.load_workbook(sys.argv[1] + ".xlsx")[sys.argv[2]]
+print("|".join(str(c.value) for c in f[8][1:])[-29:])
+j = sqlite3.connect(sys.argv[3])
+print("".join(str(t) + "+-x/"[o] for (t, o) in j.execute("select type_exercice, operation from journal_questions order by moment")))
+)",
+                                           Classe + "profil_des_eleves_de_Martin", u("Léa_en_classe_de_ce1"),
+                                           Classe + "journal_des_reponses_de_Martin.sqlite"})
+                                       .split('\n');
+        QCOMPARE(lignes.value(0), u("test de départ|test de départ"));
+        QCOMPARE(lignes.value(1), u("test de départ|test de départ"));
+        QVERIFY2(lignes.value(2).endsWith(QString("6+").repeated(plus.size()) + QString("6x").repeated(fois.size())),
+                 qPrintable(lignes.value(2)));
     }
 };
 

@@ -33,7 +33,7 @@ int parametre(const char* nom, int defaut) {
 const Ecrans::Role Roles[] = {
     Ecrans::Role::SaisieIdentifiant, Ecrans::Role::Accueil,    Ecrans::Role::ChoixOperateur, Ecrans::Role::Exo1,
     Ecrans::Role::Parametrage,       Ecrans::Role::Exo3,       Ecrans::Role::Exo2,           Ecrans::Role::Exo4,
-    Ecrans::Role::Revision,          Ecrans::Role::SuiviEleves};
+    Ecrans::Role::Revision,          Ecrans::Role::TestDepart, Ecrans::Role::SuiviEleves};
 
 QList<QWidget*> ecransVisibles() {
     QList<QWidget*> visibles;

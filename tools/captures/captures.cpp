@@ -12,8 +12,10 @@
 #include "ecrans/exercices/TExo4.h"
 #include "ecrans/exercices/TExo3.h"
 #include "ecrans/exercices/TForm1.h"
+#include "ecrans/exercices/TTestDepart.h"
 #include "ecrans/commun/DialogueMessage.h"
 #include "ecrans/session/TChoixOperateur.h"
+#include "logique/session/OffreTestDeDepart.h"
 #include "ecrans/commun/Affichage.h"
 #include "ecrans/commun/Polices.h"
 #include "logique/etat/SharedState.h"
@@ -102,6 +104,20 @@ int main(int argc, char** argv) {
         attends([&] { return exo1.findChild<QWidget*>(QStringLiteral("pirate_descend"))->y() > taille.height() / 3; });
         sauve(&exo1, QStringLiteral("exo1_pirate"));
         exo1.hide();
+
+        // A question of the starting test, then a wrong first answer on the next one.
+        TTestDepart test;
+        regle(6, 10, true, 10, {1, 1, 10, 2});
+        montre(&test);
+        sauve(&test, QStringLiteral("test_depart_question"));
+        auto* champ = test.findChild<QLineEdit*>(QStringLiteral("Resultat"));
+        champ->setText(QString::number(test.question().resultat));
+        clique(test.findChild<QWidget*>(QStringLiteral("PoissonRes")));
+        attends([&] { return test.partie().NumeroQuestion == 2; });
+        champ->setText(QString::number(test.question().resultat + 1));
+        clique(test.findChild<QWidget*>(QStringLiteral("PoissonRes")));
+        sauve(&test, QStringLiteral("test_depart_faux"));
+        test.hide();
 
         for (int cote : {1, 0}) {
             for (quint32 graine = 1;; ++graine) {
@@ -237,6 +253,9 @@ int main(int argc, char** argv) {
             dialogue.show();
             sauve(&dialogue, QString::fromLatin1(b.nom));
         }
+        DialogueMessage offre(Messages::Genre::Confirmation, OffreTestDeDepart::question(2), OffreTestDeDepart::Titre);
+        offre.show();
+        sauve(&offre, QStringLiteral("boite_test_de_depart"));
     }
     return 0;
 }

@@ -152,5 +152,13 @@ int main(int argc, char** argv) {
     w(&parametrage, "Type3")->click();
     survole(w<QWidget>(&parametrage, "Aide1"));
     photo(QStringLiteral("parametrage_5_complet"));
+    // The starting test: its operations only.
+    w(&parametrage, "Type6")->click();
+    for (const char* operation : {"Operation0", "Operation2"}) {
+        w(&parametrage, operation)->click();
+        w(&parametrage, "Ajouter_Button1")->click();
+    }
+    survole(w<QWidget>(&parametrage, "NbreQuestion"));
+    photo(QStringLiteral("parametrage_6_test_de_depart"));
     return 0;
 }

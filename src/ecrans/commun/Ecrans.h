@@ -9,9 +9,22 @@ class QWidget;
 class QDialog;
 
 namespace Ecrans {
-enum class Role { SaisieIdentifiant, Accueil, ChoixOperateur, Exo1, Parametrage, Exo3, Exo2, Exo4, Form1, Revision, SuiviEleves };
+enum class Role {
+    SaisieIdentifiant,
+    Accueil,
+    ChoixOperateur,
+    Exo1,
+    Parametrage,
+    Exo3,
+    Exo2,
+    Exo4,
+    Form1,
+    Revision,
+    TestDepart,
+    SuiviEleves
+};
 
-// Registers a screen; an exercise screen also says which exercise kind (1..5) it plays.
+// Registers a screen; an exercise screen also says which exercise kind (1..6) it plays.
 void enregistre(Role role, QWidget* ecran, int typeExercice = 0);
 // Announces a screen created later: when it (or one announced after it) is first asked for, or by
 // creeApresAffichage. Those announced before it are created first.

@@ -55,11 +55,7 @@ void EcranExercice::finitCreation() {
     Perdu = new BulleParole(this);
     Quitter = Fabrique::image(this, definition_.quitter, QStringLiteral("quitter"), 912, 632, 100, 120, true);
     connect(Quitter, &Image::clique, this, [this] { quitte(); });
-    connect(ramassage_, &Ramassage::termine, this, [this] {
-        partie_.RamassageEnCours = false;
-        apresRamassage();
-        questionFinie();
-    });
+    connect(ramassage_, &Ramassage::termine, this, [this] { ramassageFini(); });
 
     CalculeEchelle(this);
     AdapteFenetre(this);
@@ -111,8 +107,18 @@ void EcranExercice::placeEnonces() {
 
 int EcranExercice::basDesEnonces() const { return Enonce2->y() + Enonce2->height(); }
 
+void EcranExercice::ramassageFini() {
+    partie_.RamassageEnCours = false;
+    apresRamassage();
+    questionFinie();
+}
+
 void EcranExercice::questionFinie() {
-    if (suivi_.enCours()) Journal::ecrit(suivi_.termine(), Etat().RepertoireClasse);
+    if (suivi_.enCours()) {
+        const EntreeJournal entree = suivi_.termine();
+        questionNotee(entree);
+        Journal::ecrit(entree, Etat().RepertoireClasse);
+    }
     Crabe->move(Crabe->x() + pasCrabe_, Crabe->y());
     if (partie_.resteDesQuestions(Etat().NombreDeQuestions)) {
         partie_.passeALaSuivante(texteErreurs(false));
@@ -142,6 +148,16 @@ void EcranExercice::termineExercice() {
 
 void EcranExercice::lanceRamassage() {
     partie_.RamassageEnCours = true;
+    if (!avecRamassage()) {
+        // After the handler that shows "Bravo !" has returned.
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (!fini_) Garde::execute([this] { ramassageFini(); });
+            },
+            Qt::QueuedConnection);
+        return;
+    }
     if (mode_ == Mode::Pirate) pirate_->arreteDescente();
     ramassage_->lance();
 }

@@ -66,10 +66,14 @@ protected:
     void termineExercice();
     bool exerciceFini() const { return fini_; }
 
-    // A right first answer: the seahorse takes the coin; answers are ignored meanwhile.
+    // A right first answer: the seahorse takes the coin; answers are ignored meanwhile. Without
+    // the pickup (avecRamassage false) the question ends at the next turn of the event loop.
     void lanceRamassage();
+    virtual bool avecRamassage() const { return true; }
     // The seahorse is gone: fields emptied and made editable by the screen, then questionFinie.
     virtual void apresRamassage() {}
+    // The question just done as the journal keeps it, before the next one is drawn.
+    virtual void questionNotee(const EntreeJournal&) {}
 
     // Enter in one of these fields calls entreeTapee (under the event guard).
     void ecouteEntree(QLineEdit* champ);
@@ -102,6 +106,8 @@ protected:
     BulleRequin* requin_ = nullptr;
 
 private:
+    void ramassageFini();
+
     Definition definition_;
     Mode mode_ = Mode::SansLimite;
     bool fini_ = false;

@@ -28,9 +28,9 @@ bool dansLesImages(int v) { return v >= 0 && v <= 10; }  // the help pictures go
 
 TExo1::TExo1() : TExo1(QStringLiteral("Exo1"), QStringLiteral("Exercice n°1 (donner le résultat)")) {}
 
-TExo1::TExo1(const QString& nom, const QString& titre)
+TExo1::TExo1(const QString& nom, const QString& titre, const QString& enonce)
     : EcranOperation({nom, titre, QStringLiteral("EnonceExo1"), QStringLiteral("Enonce2Exo1"), QStringLiteral("QuitterExo1"), 18},
-                     {QStringLiteral("Aide le poisson à trouver le résultat de l'opération"),
+                     {enonce.isEmpty() ? QStringLiteral("Aide le poisson à trouver le résultat de l'opération") : enonce,
                       QStringLiteral("Vite, aide le poisson à trouver le résultat de l'opération\n"
                                      "avant que le requin n'éclate la bulle!"),
                       TapeEtValide, QStringLiteral("Tape la réponse au clavier, puis tape sur \"entrée\""),

@@ -1,7 +1,7 @@
 #pragma once
 // Exercise 1, "give the result": the pupil helps the fish find the result of one operation at a
 // time, without time limit, against the shark whose bubble rises, or against the pirate who comes
-// down for the fish's gold coin. The review screen is this screen fed by another draw.
+// down for the fish's gold coin. The review and the starting test are this screen fed by another draw.
 #include "ecrans/exercices/EcranOperation.h"
 
 class Panneau;
@@ -12,8 +12,9 @@ public:
     TExo1();
 
 protected:
-    // Another screen playing exercise 1 under its own name and title.
-    TExo1(const QString& nom, const QString& titre);
+    // Another screen playing exercise 1 under its own name and title, its instruction without a
+    // time limit given when it has its own.
+    TExo1(const QString& nom, const QString& titre, const QString& enonce = {});
 
     void disposeEcran(bool requin) override;
     void afficheQuestion() override;

@@ -3,6 +3,7 @@
 #include "ecrans/commun/Ajustement.h"
 #include "logique/base/Garde.h"
 #include "logique/base/Messages.h"
+#include "logique/parametres/BlocTestDeDepart.h"
 #include "logique/parametres/EntreesTables.h"
 #include "ecrans/parametres/ListesCochees.h"
 #include "ecrans/parametres/TextesEntiers.h"
@@ -194,18 +195,17 @@ void TParametrage::appliqueActivation() {
     const Guidage::Activation a = guidage_.activation();
     Option_GroupBox2->setEnabled(a.options);
     Table_GroupBox->setEnabled(a.tables);
-    QList<QWidget*> choixDesTables{Enonce3,    TablePrecise,    TableIntervalle, NumTable_Edit, Table_Edit1,  Table_Edit2,
-                                   Complement, Complement_Edit, Ajouter_Button1, ListeTable2,   CocheDecoche2};
-    for (QLabel* l : libellesIntervalle) choixDesTables << l;
-    active(choixDesTables, a.choixDesTables);
+    active({Ajouter_Button1, ListeTable2, CocheDecoche2}, a.choixDesTables);
+    active(modesDeTables(), a.modesDeTables);
     active({ListeTable1, CocheDecoche1}, a.listeTable1);
+    active({Operations->button(1), Operations->button(3)}, a.soustractionDivision);
     Temps_GroupBox->setEnabled(a.temps);
     active({Temps_RadioButton3, Temps_SpinEdit2, Temps_Label2}, a.requin);
     NbreQuestions->setEnabled(a.questions);
     Aide_RadioGroup->setEnabled(a.aide);
     active({Aide1, Aide2, Aide3}, a.aideRadios);
     active({BandeNum, BandeNum_SpinEdit1}, a.bande);
-    Enregistrer->setEnabled(a.aide);
+    Enregistrer->setEnabled(a.enregistrer);
     Guidage_Ligne->setText(guidage_.consigne());
     // A hint that says why a control is greyed does not outlive the greying: the control's own
     // hint takes its place.
@@ -218,17 +218,30 @@ void TParametrage::appliqueActivation() {
     }
 }
 
+QList<QWidget*> TParametrage::modesDeTables() const {
+    QList<QWidget*> modes{Enonce3,     TablePrecise, TableIntervalle, NumTable_Edit,
+                          Table_Edit1, Table_Edit2,  Complement,      Complement_Edit};
+    for (QLabel* l : libellesIntervalle) modes << l;
+    return modes;
+}
+
 QString TParametrage::pourquoiGrise(const QWidget* controle) const {
     using Z = Guidage::Zone;
-    QList<const QWidget*> choixDesTables{Enonce3,    TablePrecise,    TableIntervalle, NumTable_Edit, Table_Edit1,  Table_Edit2,
-                                         Complement, Complement_Edit, Ajouter_Button1, ListeTable2,   CocheDecoche2};
-    for (const QLabel* l : libellesIntervalle) choixDesTables << l;
-    const QList<std::pair<QList<const QWidget*>, Z>> zones{
-        {{Option_GroupBox2}, Z::Options},       {{Table_GroupBox}, Z::Tables},
-        {choixDesTables, Z::ChoixDesTables},    {{ListeTable1, CocheDecoche1}, Z::ListeTable1},
-        {{Temps_GroupBox}, Z::Temps},           {{Temps_RadioButton3, Temps_SpinEdit2, Temps_Label2}, Z::Requin},
-        {{NbreQuestions}, Z::Questions},        {{Aide_RadioGroup, Enregistrer}, Z::Aide},
-        {{Aide1, Aide2, Aide3}, Z::AideRadios}, {{BandeNum, BandeNum_SpinEdit1}, Z::Bande}};
+    QList<const QWidget*> modes;
+    for (const QWidget* m : modesDeTables()) modes << m;
+    const QList<std::pair<QList<const QWidget*>, Z>> zones{{{Option_GroupBox2}, Z::Options},
+                                                           {{Table_GroupBox}, Z::Tables},
+                                                           {{Ajouter_Button1, ListeTable2, CocheDecoche2}, Z::ChoixDesTables},
+                                                           {modes, Z::ModesDeTables},
+                                                           {{Operations->button(1), Operations->button(3)},
+                                                            Z::SoustractionDivision},
+                                                           {{ListeTable1, CocheDecoche1}, Z::ListeTable1},
+                                                           {{Temps_GroupBox}, Z::Temps},
+                                                           {{Temps_RadioButton3, Temps_SpinEdit2, Temps_Label2}, Z::Requin},
+                                                           {{NbreQuestions}, Z::Questions},
+                                                           {{Aide_RadioGroup, Enregistrer}, Z::Aide},
+                                                           {{Aide1, Aide2, Aide3}, Z::AideRadios},
+                                                           {{BandeNum, BandeNum_SpinEdit1}, Z::Bande}};
     // The innermost greyed part gives the reason: a radio's own, else its group's.
     for (const QWidget* w = controle; w && w != this; w = w->parentWidget()) {
         if (w->isEnabled()) return {};
@@ -242,7 +255,11 @@ QString TParametrage::pourquoiGrise(const QWidget* controle) const {
 }
 
 void TParametrage::ListeExercicesClick() {
-    guidage_.typeChoisi(ListeExercices->checkedId() + 1);
+    const int type = ListeExercices->checkedId() + 1;
+    // The starting test has neither subtraction nor division: such a choice would add its tables.
+    const int operation = Operations->checkedId();
+    if (type == BlocTestDeDepart::Type && (operation == 1 || operation == 3)) aucunChoix(Operations);
+    guidage_.typeChoisi(type);
     appliqueActivation();
 }
 
@@ -270,6 +287,14 @@ void TParametrage::CocheDecoche2Click() { cocheTout(ListeTable2, CocheDecoche2->
 void TParametrage::Ajouter_Button1Click() {
     EntreesTables::Demande d;
     d.operation = Operations->checkedId();
+    if (ListeExercices->checkedId() + 1 == BlocTestDeDepart::Type) {
+        // The starting test asks the whole tables 1 to 10 of its operation.
+        d.mode = EntreesTables::Mode::Precise;
+        d.numeroCourant = true;
+        for (int n = 1; n <= 10; ++n) d.numerosCoches << n;
+        ajouteEntrees(EntreesTables::ajoute(d));
+        return;
+    }
     d.mode = TablePrecise->isChecked()      ? EntreesTables::Mode::Precise
              : TableIntervalle->isChecked() ? EntreesTables::Mode::Intervalle
              : Complement->isChecked()      ? EntreesTables::Mode::Complement
@@ -281,7 +306,10 @@ void TParametrage::Ajouter_Button1Click() {
     d.gauche = Table_Edit1->text();
     d.droite = Table_Edit2->text();
     d.complement = Complement_Edit->text();
-    const EntreesTables::Ajout ajout = EntreesTables::ajoute(d);
+    ajouteEntrees(EntreesTables::ajoute(d));
+}
+
+void TParametrage::ajouteEntrees(const EntreesTables::Ajout& ajout) {
     if (!ajout.refus.isEmpty()) {
         Messages::information(ajout.refus);
         return;

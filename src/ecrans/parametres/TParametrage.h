@@ -5,6 +5,7 @@
 // exercises, the pupils, the end-of-sequence and feedback choices, ">>" that writes the ticked
 // pupils' parameter files, and the buttons that save the teacher's list and leave.
 #include "ecrans/commun/Fenetre.h"
+#include "logique/parametres/EntreesTables.h"
 #include "logique/parametres/ExerciceParametre.h"
 #include "logique/parametres/ExercicesDefinis.h"
 #include "logique/parametres/Guidage.h"
@@ -60,6 +61,9 @@ private:
     void creePanneauBas(QWidget* bas);
     void relieControles();
     void appliqueActivation();
+    // The table modes and their fields, which the starting test greys.
+    QList<QWidget*> modesDeTables() const;
+    void ajouteEntrees(const EntreesTables::Ajout& ajout);
     // The guidance's reason for a greyed control (or the group it is in); empty when none.
     QString pourquoiGrise(const QWidget* controle) const;
     void AfficheEleveDeEnseignant();

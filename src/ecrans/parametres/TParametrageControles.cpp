@@ -182,21 +182,24 @@ void TParametrage::creePanneauHaut(QWidget* haut) {
     haut->setGeometry(6, 4, 1012, 474);
 
     Type_GroupBox = groupe(haut, QStringLiteral("Type_GroupBox"), QStringLiteral("Type d'exercice"), QRect(8, 4, 270, 150));
-    const QStringList types{QStringLiteral("Donner le résultat"), QStringLiteral("Opération à trous"),
-                            QStringLiteral("Trouver l'intrus"), QStringLiteral("Opération même résultat"),
-                            QStringLiteral("Révision des faits à revoir")};
+    const QStringList types{QStringLiteral("Donner le résultat"),
+                            QStringLiteral("Opération à trous"),
+                            QStringLiteral("Trouver l'intrus"),
+                            QStringLiteral("Opération même résultat"),
+                            QStringLiteral("Révision des faits à revoir"),
+                            QStringLiteral("Test de départ")};
     QList<QRadioButton*> radiosTypes;
-    for (int i = 0; i < 5; ++i)
-        radiosTypes << radio(Type_GroupBox, QStringLiteral("Type%1").arg(i + 1), types[i], QRect(12, 22 + 22 * i, 250, 21));
+    for (int i = 0; i < types.size(); ++i)
+        radiosTypes << radio(Type_GroupBox, QStringLiteral("Type%1").arg(i + 1), types[i], QRect(12, 22 + 21 * i, 250, 20));
     ListeExercices = groupeRadios(this, radiosTypes);
     ListeExercices->setObjectName(QStringLiteral("ListeExercices"));
 
     Option_GroupBox2 = groupe(haut, QStringLiteral("Option_GroupBox2"), QStringLiteral("Options"), QRect(8, 158, 270, 106));
     Option0 = coche(Option_GroupBox2, QStringLiteral("Option0"), QStringLiteral("Tables dans l'ordre"), QRect(12, 22, 254, 24));
     Option1 = coche(Option_GroupBox2, QStringLiteral("Option1"), QStringLiteral("Plus grand opérande à gauche"),
-                    QRect(12, 50, 254, 24));
+                    QRect(12, 48, 254, 24));
     Option2 = coche(Option_GroupBox2, QStringLiteral("Option2"), QStringLiteral("Autoriser les nombres relatifs"),
-                    QRect(12, 78, 254, 24));
+                    QRect(12, 74, 254, 24));
     Option1->setToolTip(QStringLiteral("Le plus grand des deux opérandes sera mis dans l'opérande gauche."));
     Option2->setToolTip(QStringLiteral("Cette option autorise les résultats négatifs."));
 

@@ -2,6 +2,11 @@
 
 #include "ecrans/commun/Passage.h"
 #include "logique/session/ChoixOperateur.h"
+#include "logique/session/OffreTestDeDepart.h"
+#include "logique/base/EnFond.h"
+#include "logique/base/Erreurs.h"
+#include "logique/base/Messages.h"
+#include "logique/parametres/BlocTestDeDepart.h"
 #include "ecrans/session/SequenceDriver.h"
 #include "ecrans/commun/Ajustement.h"
 #include "logique/base/Garde.h"
@@ -63,6 +68,7 @@ TChoixOperateur::TChoixOperateur()
     QuitterChoixOperateur = image(QStringLiteral("QuitterChoixOperateur"), QStringLiteral("quitter"), {917, 634, 100, 120});
     QuitterChoixOperateur->setCliquable(true);
     connect(QuitterChoixOperateur, &Image::clique, this, &T::QuitterChoixOperateurClick);
+    Garde::connecte(&lecture_, &QFutureWatcher<bool>::finished, this, [this] { journalLu(); });
 
     FormCreate();
 }
@@ -99,6 +105,7 @@ void TChoixOperateur::FormShow() {
     e.TypeExercice = -1;
     e.TempsDeReponse = -1;
     SigneChoisi = TempsChoisi = false;
+    signe_ = -1;
     Parole->hide();
     surligne(exercices_, -1);
     surligne(signes_, -1);
@@ -123,6 +130,7 @@ void TChoixOperateur::choisitExercice(int type) {
 void TChoixOperateur::choisitSigne(int operation) {
     RempliSigneDansTableAEntrainer(Etat(), operation);
     SigneChoisi = true;
+    signe_ = operation;
     surligne(signes_, operation);
 }
 
@@ -157,6 +165,8 @@ void TChoixOperateur::dit(const QString& texte) {
 }
 
 void TChoixOperateur::JouerClick() {
+    // The journal is being read for the click before: the game comes once it is read.
+    if (lecture_.isRunning()) return;
     SharedState& e = Etat();
     const auto manque = ChoixOperateur::manque(e.TypeExercice, SigneChoisi, TempsChoisi);
     if (manque != ChoixOperateur::Manque::Rien) {
@@ -164,6 +174,39 @@ void TChoixOperateur::JouerClick() {
         return;
     }
     Parole->hide();
+    if (!OffreTestDeDepart::proposable(e, signe_)) {
+        joue();
+        return;
+    }
+    signeLu_ = signe_;
+    lecture_.setFuture(
+        EnFond::lance([enseignant = e.NomEnseignant, eleve = e.NomEleve, classe = e.RepertoireClasse, operation = signe_] {
+            try {
+                return OffreTestDeDepart::aDejaRepondu(enseignant, eleve, classe, operation);
+            } catch (const ErreurMarivelle&) {
+                return true;  // nothing to tell from: no offer, the game goes on
+            }
+        }));
+}
+
+void TChoixOperateur::journalLu() {
+    if (!isVisible()) return;
+    // Another sign chosen meanwhile: its own reading.
+    if (signeLu_ != signe_) {
+        JouerClick();
+        return;
+    }
+    if (!lecture_.result()) {
+        if (Messages::confirmation(OffreTestDeDepart::question(signe_), OffreTestDeDepart::Titre))
+            Etat().TypeExercice = BlocTestDeDepart::Type;
+        // A refusal that cannot be kept is told; the game chosen comes all the same.
+        else Garde::execute([this] { OffreTestDeDepart::noteRefus(Etat(), signe_); });
+    }
+    joue();
+}
+
+void TChoixOperateur::joue() {
+    SharedState& e = Etat();
     ChoixOperateur::prepareExerciceLibre(e);
     const Passage passage(this);
     hide();

@@ -1,8 +1,11 @@
 #pragma once
 // The free-practice chooser: the pupil picks an exercise (or the review), an operation and a timing creature by
-// pictures, then presses the fish to play; the quit picture ends the pupil's connection.
+// pictures, then presses the fish to play; the quit picture ends the pupil's connection. A pupil
+// who never answered a question of the operation chosen is first offered its starting test: the
+// journal is read off the screen's thread, the box comes once it is read.
 #include "ecrans/commun/Fenetre.h"
 
+#include <QFutureWatcher>
 #include <array>
 
 class Image;
@@ -52,6 +55,9 @@ private:
     void choisitExercice(int type);
     void choisitSigne(int operation);
     void dit(const QString& texte);
+    // The journal read: the starting test offered when the pupil never answered the operation.
+    void journalLu();
+    void joue();
 
     QLabel* Enonce;
     Image* ImageFond;
@@ -65,4 +71,8 @@ private:
 
     bool SigneChoisi = false;
     bool TempsChoisi = false;
+    int signe_ = -1;
+    int signeLu_ = -1;  // the operation whose answers are being read
+    // Whether the pupil ever answered the operation chosen (true too when it cannot be told).
+    QFutureWatcher<bool> lecture_;
 };

@@ -50,6 +50,10 @@ QString profil(const QString& eleve, const QString& enseignant) {
     return QStringLiteral("profil_") + eleve + finDeClasse(enseignant);
 }
 
+QString testsRefuses(const QString& eleve, const QString& enseignant) {
+    return QStringLiteral("test_refuse_") + eleve + finDeClasse(enseignant);
+}
+
 QString classeur(const QString& enseignant) { return DebutResultats + enseignant + QStringLiteral(".xlsx"); }
 
 QString baseResultats(const QString& enseignant) { return DebutResultats + enseignant + Sqlite; }
@@ -73,5 +77,7 @@ QStringList nomsDeLEnseignant(const QString& t) {
             baseResultats(t), journal(t),     journalEnAttente(journal(t)), journalMisDeCote(journal(t), quand, 9)};
 }
 
-QStringList nomsDeLEleve(const QString& ligne, const QString& t) { return {profil(ligne, t), parametrage(ligne, t)}; }
+QStringList nomsDeLEleve(const QString& ligne, const QString& t) {
+    return {profil(ligne, t), parametrage(ligne, t), testsRefuses(ligne, t)};
+}
 }  // namespace NomsDossier

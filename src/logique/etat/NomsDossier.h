@@ -39,6 +39,8 @@ QString parametrage(const QString& eleve, const QString& enseignant);
 std::optional<QString> eleveDuParametrage(const QString& nom, const QString& enseignant);
 // "profil_<pupil line>_de_<T>.txt".
 QString profil(const QString& eleve, const QString& enseignant);
+// "test_refuse_<pupil line>_de_<T>.txt": the operations whose starting test the pupil declined.
+QString testsRefuses(const QString& eleve, const QString& enseignant);
 // "profil_des_eleves_de_<T>.xlsx" and ".sqlite": the results workbook and database.
 QString classeur(const QString& enseignant);
 QString baseResultats(const QString& enseignant);

@@ -16,6 +16,12 @@ struct OperationMontree {
     bool operator==(const OperationMontree&) const = default;
 };
 
+// Exercises 1 and 2, the review and the starting test ask the pupil to type the answer of one
+// fact; 3 and 4 do not. The memory model, the review and the progress view count only these.
+constexpr bool estReponseTapee(int typeExercice) {
+    return typeExercice == 1 || typeExercice == 2 || typeExercice == 5 || typeExercice == 6;
+}
+
 // The timing creature of the exercise.
 enum class Creature { Aucune = 0, Requin = 1, Pirate = 2 };
 
@@ -25,7 +31,7 @@ struct EntreeJournal {
     QString eleve;
     qint64 moment = 0;  // question shown, milliseconds since 1970 (UTC), from the program's clock
     // The exercise.
-    int typeExercice = 1;  // 1..4, 5 for the review
+    int typeExercice = 1;  // 1..4, 5 the review, 6 the starting test
     int position = 0;      // place in the sequence (1, 2, …), 0 in free practice
     Creature creature = Creature::Aucune;
     int tempsDeReponse = 0;  // seconds the creature gives, 0 without one
@@ -33,13 +39,13 @@ struct EntreeJournal {
     bool aideUtilisee = false;
     bool bandeUtilisee = false;
     // The question.
-    Fait fait;        // the operation answered (1, 2, 5), the intruder (3), the target in `resultat` (4)
+    Fait fait;        // the operation answered (1, 2, 5, 6), the intruder (3), the target in `resultat` (4)
     int trou = 0;     // exercise 2: 1 the left operand was the hole, 2 the right one
-    QString reponse;  // the answer first given, as typed (1, 2, 5)
+    QString reponse;  // the answer first given, as typed (1, 2, 5, 6)
     bool justePremierCoup = false;
-    int essais = 0;                      // answers given (1, 2, 5), intruder clicks (3), validations (4)
+    int essais = 0;                      // answers given (1, 2, 5, 6), intruder clicks (3), validations (4)
     int msPremiere = -1;                 // from the question shown to the first answer or action; -1: none
-    int msFin = -1;                      // to the right answer (1, 2, 5; -1 when never right) or to the end (3, 4)
+    int msFin = -1;                      // to the right answer (1, 2, 5, 6; -1 when never right) or to the end (3, 4)
     bool finCreature = false;            // the pirate or the sharks ended it
     QList<OperationMontree> operations;  // exercises 3 and 4: every operation shown
 

@@ -46,8 +46,9 @@ QByteArray journal(const QList<EntreeJournal>& entrees) {
                                  CelluleCsv::texte(e.eleve),
                                  CelluleCsv::valeur(instant.date().toString(QStringLiteral("dd/MM/yyyy"))),
                                  CelluleCsv::valeur(FormatFr::heureLongue(instant.time())),
-                                 CelluleCsv::valeur(e.typeExercice == 5 ? QStringLiteral("révision")
-                                                                        : QString::number(e.typeExercice)),
+                                 CelluleCsv::valeur(e.typeExercice == 5   ? QStringLiteral("révision")
+                                                    : e.typeExercice == 6 ? QStringLiteral("test de départ")
+                                                                          : QString::number(e.typeExercice)),
                                  CelluleCsv::valeur(e.position == 0 ? QStringLiteral("libre") : QString::number(e.position)),
                                  CelluleCsv::texte(creature(e.creature)),
                                  CelluleCsv::valeur(QString::number(e.tempsDeReponse)),

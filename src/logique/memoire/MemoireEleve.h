@@ -35,7 +35,7 @@ enum : int {
     Multiplication,
     Division,
     Exercice2,  // the hole to fill
-    Revision,
+    Revision,   // the facts mixed: the review and the starting test
     // The size of the numbers, hard in every operation (the problem-size effect): ln(1 + smaller),
     // ln(1 + larger), both about 0 in the middle of the tables; a double; a 0 or a 1; a 10.
     Taille,
@@ -53,7 +53,7 @@ struct Caracteristiques {
     qint64 famille = 0;  // FamilleDeFaits::code
 };
 
-// Which questions are typed answers the model learns from and predicts: kinds 1, 2 and 5.
+// Which questions are typed answers the model learns from and predicts (estReponseTapee).
 bool estQuestionTapee(const ReponseResumee& reponse);
 
 class MemoireEleve final {

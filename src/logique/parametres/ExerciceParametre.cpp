@@ -2,6 +2,8 @@
 
 #include "logique/base/Erreurs.h"
 #include "logique/base/Nombres.h"
+#include "logique/depart/TestDeDepart.h"
+#include "logique/parametres/BlocTestDeDepart.h"
 #include "logique/parametres/EntreesTables.h"
 #include "logique/parametres/LignesParametres.h"
 
@@ -12,6 +14,28 @@ int codeBande(const ChoixExercice& c) {
     if (!c.bande) return 10;
     if (c.valeurBande % 10 == 9 && c.valeurBande >= 9 && c.valeurBande <= 99) return (c.valeurBande - 9) / 10;
     return -1;
+}
+
+// The starting test's block: its operations as their ten tables, no time limit, no help, the
+// test's most questions; nothing else applies.
+ExerciceConstruit testDeDepart(const QList<EntreeTable>& tables) {
+    ExerciceConstruit r;
+    for (const EntreeTable& e : tables)
+        if (e.operation != int(Operation::Addition) && e.operation != int(Operation::Multiplication)) {
+            r.refus = QStringLiteral("Le test de départ porte sur les additions et les multiplications : décochez les "
+                                     "autres tables.");
+            return r;
+        }
+    ExerciseSettings x;
+    x.TypeExercice = BlocTestDeDepart::Type;
+    x.tables = BlocTestDeDepart::entrees(BlocTestDeDepart::operationsNommees(tables));
+    x.TempsDeReponse = 0;
+    x.NombreDeQuestions = Depart::QuestionsAuPlus;
+    x.TypeAide = 2;
+    x.BandeNumerique = 10;
+    r.bloc = BlocExercice(x);
+    r.items << BlocTestDeDepart::libelle(BlocTestDeDepart::operationsTestees(tables));
+    return r;
 }
 }  // namespace
 
@@ -26,12 +50,15 @@ ExerciceConstruit construit(const ChoixExercice& c) {
             r.items << e.texte;
         }
     }
-    // The review asks the facts of the whole sequence's tables: it needs none of its own.
+    // The review asks the facts of the whole sequence's tables: it needs none of its own; nor does
+    // the starting test, which then tests the multiplications.
     const bool revision = c.type == 5;
-    if (x.tables.isEmpty() && !revision) {
+    const bool depart = c.type == BlocTestDeDepart::Type;
+    if (x.tables.isEmpty() && !revision && !depart) {
         r.refus = QStringLiteral("Vous devez préciser les tables");
         return r;
     }
+    if (depart) return testDeDepart(x.tables);
     if (c.type < 1 || c.type > 5) {
         r.refus = QStringLiteral("Vous devez préciser un exercice");
         return r;
@@ -87,7 +114,7 @@ ChoixExercice charge(const QString& bloc) {
         const std::optional<int> nombre = Nombres::lit(v);
         switch (section) {
             case 1:
-                if (nombre && *nombre >= 1 && *nombre <= 5) c.type = *nombre;
+                if (nombre && *nombre >= 1 && *nombre <= BlocTestDeDepart::Type) c.type = *nombre;
                 break;
             case 2:
                 try {

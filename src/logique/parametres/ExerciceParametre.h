@@ -17,7 +17,7 @@ struct EntreeCochee {
 struct ChoixExercice {
     enum class Temps { Aucun, Pirate, Requin };
 
-    int type = 0;                 // 1..5 (5 the review), 0 when none is chosen
+    int type = 0;                 // 1..6 (5 the review, 6 the starting test), 0 when none is chosen
     QList<EntreeCochee> entrees;  // the entry list without its two fixed entries
     bool doubles = false, successeurs = false;
     bool tablesDansOrdre = false, grandeOperandeAGauche = false, nombresRelatifs = false;

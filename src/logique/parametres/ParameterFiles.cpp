@@ -8,9 +8,12 @@ using namespace LignesFichier;
 namespace {
 QString n(int valeur) { return FormatFr::nombre(valeur); }
 
-const QString kTypes[] = {QStringLiteral("1 - exercice où il faut donner le résultat"), QStringLiteral("2 - exercice à trou"),
-                          QStringLiteral("3 - exercice intrus"), QStringLiteral("4 - exercice autre intrus"),
-                          QStringLiteral("5 - révision des faits à revoir")};
+const QString kTypes[] = {QStringLiteral("1 - exercice où il faut donner le résultat"),
+                          QStringLiteral("2 - exercice à trou"),
+                          QStringLiteral("3 - exercice intrus"),
+                          QStringLiteral("4 - exercice autre intrus"),
+                          QStringLiteral("5 - révision des faits à revoir"),
+                          QStringLiteral("6 - test de départ")};
 const QString kOperations[] = {QStringLiteral(" avec addition -"), QStringLiteral(" avec soustraction -"),
                                QStringLiteral(" avec multiplication -"), QStringLiteral(" avec division -")};
 const QString kAides[] = {QStringLiteral("0 - oui avec les dessins"), QStringLiteral("1 - oui avec les constellations"),

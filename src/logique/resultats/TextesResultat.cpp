@@ -10,6 +10,7 @@ QString type(int typeExercice) {
         case 3: return QStringLiteral("intrus");
         case 4: return QStringLiteral("même résultat");
         case 5: return QStringLiteral("révision");
+        case 6: return QStringLiteral("test de départ");
         default: return {};
     }
 }

@@ -17,7 +17,8 @@ inline const Forme FormeBase{QStringLiteral("\r\n"), QStringLiteral("\r")};
 inline const Forme FormeClasseur{QStringLiteral("\n"), QStringLiteral("\n")};
 inline const Forme FormeProfil{QStringLiteral("\r\n"), QStringLiteral("\r\n")};
 
-QString type(int typeExercice);  // "donner résultat", "à trou", "intrus", "même résultat", "révision"
+QString type(int typeExercice);  // "donner résultat", "à trou", "intrus", "même résultat", "révision",
+                                 // "test de départ"
 QString aide(int typeAide);      // "dessins", "constellations", "aucune"
 // "[7 de 1 à 10]": the table of 7 on 1..10 (a complement entry shows its -9999 marks).
 QString intervalle(const EntreeTable& entree);

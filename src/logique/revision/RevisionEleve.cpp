@@ -33,8 +33,7 @@ QList<ReponseResumee> reponsesDeLaClasse(const QString& enseignant, const QStrin
 QList<EntreeTable> tablesDeLaPratiqueLibre(const QList<EntreeJournal>& entrees) {
     std::array<bool, 4> vues{};
     for (const EntreeJournal& e : entrees)
-        if (e.position == 0 && (e.typeExercice == 1 || e.typeExercice == 2 || e.typeExercice == 5))
-            vues[static_cast<std::size_t>(e.fait.operation)] = true;
+        if (e.position == 0 && estReponseTapee(e.typeExercice)) vues[static_cast<std::size_t>(e.fait.operation)] = true;
     QList<EntreeTable> tables;
     for (int op = 0; op < 4; ++op)
         if (vues[static_cast<std::size_t>(op)]) tables += tablesUnADix(op);

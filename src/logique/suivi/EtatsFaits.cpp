@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-bool Suivi::estReponseTapee(int typeExercice) { return typeExercice == 1 || typeExercice == 2 || typeExercice == 5; }
-
 CleFait Suivi::cleFamille(const Fait& f) {
     const bool commute = f.operation == Operation::Addition || f.operation == Operation::Multiplication;
     const int a = commute ? std::min(f.gauche, f.droite) : f.gauche;

@@ -20,8 +20,6 @@ inline constexpr int SeuilParDefautMs = Revision::SeuilParDefaut;
 // The state looks at the last answers of the fact only: a fact mended lately is no longer "à revoir".
 inline constexpr int EssaisRetenus = 3;
 
-// Exercises 1, 2 and the review ask the pupil to type the answer of one fact; 3 and 4 do not.
-bool estReponseTapee(int typeExercice);
 // The family of `fait` ("7 × 8" and "8 × 7" give one key), as Fait::famille() tells them apart.
 CleFait cleFamille(const Fait& fait);
 }  // namespace Suivi

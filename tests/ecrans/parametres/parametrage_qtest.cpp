@@ -548,6 +548,46 @@ private slots:
         QCOMPARE(ecran->exercicesDefinis().contenus.value(4), ecran->exercicesDefinis().contenus.value(1));
     }
 
+    // The starting test takes its operations only, each added with ">>" as its ten tables; its
+    // block, as written by hand, goes to the pupils, and comes back from the teacher's file whole.
+    void unTestDeDepartSEcritEtSeRelitALOctetPres() {
+        for (const char* choix : {"Type1", "Operation1", "Type6"}) clique(choix);
+        QCOMPARE(utilisables({"Option0", "Operation0", "Operation1", "Operation2", "Operation3", "TablePrecise", "ListeTable1",
+                              "NumTable_Edit", "Ajouter_Button1", "ListeTable2", "Temps_RadioButton1", "NbreQuestion", "Aide1",
+                              "BandeNum", "Enregistrer"}),
+                 (QStringList{"Operation0", "Operation2", "Ajouter_Button1", "ListeTable2", "Enregistrer"}));
+        QCOMPARE(bulle("Operation3"), u("Grisé : le test de départ porte sur les additions et les multiplications."));
+        clique("Ajouter_Button1");
+        QCOMPARE(Messages::recueille(), QStringList{u("Vous devez préciser une opération")});
+        for (const char* operation : {"Operation2", "Operation0"}) {
+            clique(operation);
+            clique("Ajouter_Button1");
+        }
+        clique("Enregistrer");
+        QString bloc = u("[Exercice]\r\n6 - test de départ\r\n\r\n[Tables]\r\n");
+        for (const char* operation : {"addition", "multiplication"})
+            for (int n = 1; n <= 10; ++n) bloc += u("%1 sur l'intervalle de 1 à 10 avec %2 -\r\n").arg(n).arg(operation);
+        bloc += u(
+            "\r\n[Cas particuliers]\r\n2 - aucun\r\n\r\n[Options particulières]\r\n3 - aucune\r\n\r\n"
+            "[Temps de réponse (en secondes)] \r\nnon - on ne verra pas apparaitre le pirate\r\n0 - aucun temps fixé\r\n\r\n"
+            "[Nombre de questions posées par exercice] \r\n30 - questions\r\n\r\n[Aide]\r\n2 - non\r\n\r\n"
+            "[Bande numérique] \r\n10 - aucune");
+        QCOMPARE(ecran->exercicesDefinis().contenus, QStringList{bloc});
+        const QString libelle = u("Exercice 1=>test de départ des additions et des multiplications, ");
+        QCOMPARE(ecran->exercicesDefinis().libelles, QStringList{libelle});
+        basculeEntree("Eleve", Tom);
+        clique("Associe");
+        QCOMPARE(Messages::recueille(), QStringList{"Tout est ok"});
+        QCOMPARE(octetsDe(Classe + u("parametrage_") + Lea + "_de_Martin.txt"),
+                 octets(TexteParameterFileDeBlocs("Martin", Lea, {bloc}, 0, 0)));
+        clique("EnregistrerQuitter");
+        ouvre();
+        QVERIFY(Pilote::clique(w<QListWidget>("ListeSequence"), libelle));
+        QVERIFY(w<QRadioButton>("Type6")->isChecked() && !utilisable("NbreQuestion"));
+        clique("Enregistrer");
+        QCOMPARE(ecran->exercicesDefinis().contenus, (QStringList{bloc, bloc}));
+    }
+
     void supprimerPuisAjouterPeutRepeterUnNumero() {
         for (int k = 1; k <= 3; ++k) definitExercice(k);
         QVERIFY(Pilote::clique(w<QListWidget>("ListeSequence"), "Exercice 2=>(x) table de 2 sur [1..10], "));

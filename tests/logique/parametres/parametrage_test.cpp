@@ -13,13 +13,17 @@
 
 namespace {
 // The review needs no table of its own: choosing it on opening opens everything exercise 1 has.
-TEST(Guidage, TheReviewEndsTheGuidanceAtOnce) {
-    Guidage g;
-    g.ouvre();
-    g.typeChoisi(5);
-    const Guidage::Activation a = g.activation();
-    EXPECT_FALSE(g.guide());
-    EXPECT_TRUE(a.temps && a.requin && a.questions && a.aideRadios && a.bande);
+// Nor does the starting test, which opens only its operations and the list's ">>".
+TEST(Guidage, TheReviewAndTheStartingTestEndTheGuidanceAtOnce) {
+    for (int type : {5, 6}) {
+        Guidage g;
+        g.ouvre();
+        g.typeChoisi(type);
+        const Guidage::Activation a = g.activation();
+        EXPECT_FALSE(g.guide());
+        EXPECT_EQ(a.temps && a.requin && a.questions && a.aideRadios && a.bande, type == 5);
+        EXPECT_TRUE(a.tables && a.choixDesTables && a.enregistrer);
+    }
 }
 
 // At each step the guidance line names the step, and every greyed zone says what opens it.
@@ -29,6 +33,8 @@ TEST(Guidage, EachStepSaysWhatToChooseAndWhyTheRestIsGrey) {
     const QString Operation = u("Grisé : choisissez d'abord l'opération (addition, soustraction, multiplication ou division).");
     const QString Intervalle = u("Grisé : cliquez d'abord sur « Tables sur l'intervalle [1..10] ».");
     const QString Ajout = u("Grisé : s'ouvre dès qu'une première table est ajoutée avec « >> ».");
+    const QString Test = u("Grisé : le test de départ se passe sans temps ni aide, en 30 questions au plus par opération.");
+    const QString Modes = u("Grisé : le test de départ porte sur les tables de 1 à 10 : choisissez l'opération, puis « >> ».");
     struct Cas {
         std::function<void(Guidage&)> pas;
         const char* etape;
@@ -38,10 +44,12 @@ TEST(Guidage, EachStepSaysWhatToChooseAndWhyTheRestIsGrey) {
     const std::vector<Cas> cas = {
         {[](Guidage&) {}, "Étape 1 sur 4 : choisissez le type",
          {{Z::Options, Type}, {Z::Tables, Type}, {Z::ChoixDesTables, Type}, {Z::ListeTable1, Type}, {Z::Temps, Type},
-          {Z::Requin, Type}, {Z::Questions, Type}, {Z::Aide, Type}, {Z::AideRadios, Type}, {Z::Bande, Type}}},
+          {Z::Requin, Type}, {Z::Questions, Type}, {Z::Aide, Type}, {Z::AideRadios, Type}, {Z::Bande, Type},
+          {Z::ModesDeTables, Type}, {Z::SoustractionDivision, Type}}},
         {[](Guidage& g) { g.typeChoisi(1); }, "Étape 2 sur 4 : choisissez l'opération",
          {{Z::ChoixDesTables, Operation}, {Z::ListeTable1, Operation}, {Z::Temps, Operation}, {Z::Requin, Operation},
-          {Z::Questions, Operation}, {Z::Aide, Operation}, {Z::AideRadios, Operation}, {Z::Bande, Operation}}},
+          {Z::Questions, Operation}, {Z::Aide, Operation}, {Z::AideRadios, Operation}, {Z::Bande, Operation},
+          {Z::ModesDeTables, Operation}}},
         {[](Guidage& g) { g.operationChoisie(); }, "Étape 3 sur 4 : choisissez les tables",
          {{Z::ListeTable1, Intervalle}, {Z::Temps, Ajout}, {Z::Requin, Ajout}, {Z::Questions, Ajout}, {Z::Aide, Ajout},
           {Z::AideRadios, Ajout}, {Z::Bande, Ajout}}},
@@ -54,6 +62,10 @@ TEST(Guidage, EachStepSaysWhatToChooseAndWhyTheRestIsGrey) {
           {Z::AideRadios, u("Grisé : l'aide en images n'existe pas pour ce type d'exercice.")},
           {Z::Bande, u("Grisé : la bande numérique n'existe pas pour ce type d'exercice.")}}},
         {[](Guidage& g) { g.typeChoisi(5); }, "Étape 4 sur 4 : la révision reprend les tables", {}},
+        {[](Guidage& g) { g.typeChoisi(6); }, "Étape 4 sur 4 : choisissez Addition ou Multiplication",
+         {{Z::Options, Test}, {Z::ListeTable1, Modes}, {Z::Temps, Test}, {Z::Requin, Test}, {Z::Questions, Test},
+          {Z::Aide, Test}, {Z::AideRadios, Test}, {Z::Bande, Test}, {Z::ModesDeTables, Modes},
+          {Z::SoustractionDivision, u("Grisé : le test de départ porte sur les additions et les multiplications.")}}},
     };
     // clang-format on
     Guidage g;
@@ -61,7 +73,7 @@ TEST(Guidage, EachStepSaysWhatToChooseAndWhyTheRestIsGrey) {
     for (const Cas& c : cas) {
         c.pas(g);
         EXPECT_TRUE(g.consigne().startsWith(u(c.etape))) << c.etape << " / " << g.consigne().toStdString();
-        for (int z = 0; z <= static_cast<int>(Z::Bande); ++z) {
+        for (int z = 0; z <= static_cast<int>(Z::SoustractionDivision); ++z) {
             const auto trouve = c.grises.find(static_cast<Z>(z));
             EXPECT_EQ(g.pourquoiGrise(static_cast<Z>(z)), trouve == c.grises.end() ? QString() : trouve->second)
                 << c.etape << " zone " << z;
