@@ -20,6 +20,7 @@
 #include "logique/etat/SharedState.h"
 #include "ecrans/suivi/GrilleFaits.h"
 #include "ecrans/suivi/TSuiviEleves.h"
+#include "logique/depart/TestDeDepart.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -122,6 +123,31 @@ void remplit(const QString& classe) {
             }
         }
     }
+    // A pupil who arrived this morning and took the starting test of multiplications: knows the
+    // tables of 1, 2, 5 and 10, not those of 6 to 9.
+    {
+        const QString eleve = QStringLiteral("Léo Dupuis") + Niveau;
+        liste << eleve;
+        Depart::TestDeDepart test(Operation::Multiplication);
+        qint64 moment = QDateTime(Maintenant.date(), QTime(9, 0)).toMSecsSinceEpoch();
+        while (const auto q = test.questionSuivante()) {
+            const auto facile = [](int n) { return n <= 2 || n == 5 || n == 10; };
+            const bool juste = facile(q->gauche) || facile(q->droite) || (q->gauche < 6 && q->droite < 6);
+            EntreeJournal e;
+            e.enseignant = Enseignant;
+            e.eleve = eleve;
+            e.moment = moment;
+            e.typeExercice = 6;
+            e.fait = Fait{q->gauche, Operation::Multiplication, q->droite, q->gauche * q->droite};
+            e.justePremierCoup = juste;
+            e.essais = juste ? 1 : 2;
+            e.msPremiere = juste ? 1800 : 5200;
+            e.msFin = e.msPremiere + (juste ? 0 : 3000);
+            magasin.ajoute(e);
+            test.repond(juste, e.msPremiere);
+            moment += 6000 + e.msPremiere;
+        }
+    }
     liste << QStringLiteral("Élise Garnier") + Niveau;
     FichierTexte::ecritLignes(classe + QStringLiteral("classe_Mme Durand.txt"), liste);
 }
@@ -175,6 +201,8 @@ int main(int argc, char** argv) {
         sauve(QStringLiteral("suivi_eleve_additions"));
         suivi.montreEleve(QStringLiteral("Nina Rousseau") + Niveau);
         sauve(QStringLiteral("suivi_eleve_nouvelle"));
+        suivi.montreEleve(QStringLiteral("Léo Dupuis") + Niveau);
+        sauve(QStringLiteral("suivi_eleve_test_de_depart"));
         suivi.montreEleve(QStringLiteral("Zoé Martin") + Niveau);
         // The report's preview, the teacher's word typed in it; closing it keeps the word.
         QTimer::singleShot(0, [&] {
