@@ -42,7 +42,7 @@ DialogueMessage::DialogueMessage(Messages::Genre genre, const QString& texte, co
     poisson->setFixedSize(enMoyenne(design.width()), enMoyenne(design.height()));
     poisson->gardeProportions(design);
 
-    auto* message = new QLabel(texte, this);
+    auto* message = new QLabel(LignesEquilibrees::typographie(texte), this);
     message->setObjectName(QStringLiteral("Texte"));
     message->setFont(Apparence::comic(enMoyenne(PoliceTexte)));
     Apparence::colore(message, QPalette::WindowText, Apparence::Marine);

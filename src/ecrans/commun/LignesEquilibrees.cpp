@@ -3,10 +3,34 @@
 #include <QFontMetrics>
 #include <QTextLayout>
 
+namespace {
+const QChar Insecable(0x00A0);
+const QChar GlueDeMots(0x2060);  // the word joiner: invisible, never a line break on either side
+
+bool signeDouble(QChar c) { return QStringView(u":!?;»").contains(c); }
+}  // namespace
+
 namespace LignesEquilibrees {
+QString typographie(const QString& texte) {
+    QString resultat;
+    resultat.reserve(texte.size() + 4);
+    for (qsizetype i = 0; i < texte.size(); ++i) {
+        const QChar c = texte[i];
+        const QChar avant = i > 0 ? texte[i - 1] : QChar();
+        const QChar apres = i + 1 < texte.size() ? texte[i + 1] : QChar();
+        if (c == QLatin1Char(' ') && (signeDouble(apres) || avant == QChar(0x00AB))) {
+            resultat += Insecable;
+        } else {
+            resultat += c;
+            if (c == QLatin1Char('-') && avant.isLetterOrNumber() && apres.isLetterOrNumber()) resultat += GlueDeMots;
+        }
+    }
+    return resultat;
+}
+
 QStringList lignes(const QFont& police, const QString& texte, int largeur) {
     QStringList resultat;
-    for (const QString& paragraphe : texte.split(QLatin1Char('\n'))) {
+    for (const QString& paragraphe : typographie(texte).split(QLatin1Char('\n'))) {
         QTextLayout mise(paragraphe, police);
         QTextOption option(Qt::AlignHCenter);
         option.setWrapMode(QTextOption::WordWrap);

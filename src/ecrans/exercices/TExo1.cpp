@@ -28,11 +28,12 @@ bool dansLesImages(int v) { return v >= 0 && v <= 10; }  // the help pictures go
 
 TExo1::TExo1() : TExo1(QStringLiteral("Exo1"), QStringLiteral("Exercice n°1 (donner le résultat)")) {}
 
-TExo1::TExo1(const QString& nom, const QString& titre, const QString& enonce)
+TExo1::TExo1(const QString& nom, const QString& titre, const QString& enonce, const QString& enonceRequin)
     : EcranOperation({nom, titre, QStringLiteral("EnonceExo1"), QStringLiteral("Enonce2Exo1"), QStringLiteral("QuitterExo1"), 18},
                      {enonce.isEmpty() ? QStringLiteral("Aide le poisson à trouver le résultat de l'opération") : enonce,
-                      QStringLiteral("Vite, aide le poisson à trouver le résultat de l'opération\n"
-                                     "avant que le requin n'éclate la bulle!"),
+                      !enonceRequin.isEmpty() ? enonceRequin
+                                              : QStringLiteral("Vite, aide le poisson à trouver le résultat de l'opération\n"
+                                                               "avant que le requin n'éclate la bulle!"),
                       TapeEtValide, QStringLiteral("Tape la réponse au clavier, puis tape sur \"entrée\""),
                       QStringLiteral("Tape la réponse au clavier ou clique sur la réponse au fond de l'eau, "
                                      "puis tape sur \"entrée\" ou\nclique sur le poisson jaune pour valider")},

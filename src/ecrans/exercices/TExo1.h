@@ -12,9 +12,9 @@ public:
     TExo1();
 
 protected:
-    // Another screen playing exercise 1 under its own name and title, its instruction without a
-    // time limit given when it has its own.
-    TExo1(const QString& nom, const QString& titre, const QString& enonce = {});
+    // Another screen playing exercise 1 under its own name and title, its instructions without a
+    // time limit and against the shark given when it has its own.
+    TExo1(const QString& nom, const QString& titre, const QString& enonce = {}, const QString& enonceRequin = {});
 
     void disposeEcran(bool requin) override;
     void afficheQuestion() override;

@@ -22,7 +22,12 @@ const QString JournalIllisible = QStringLiteral("Tes réponses des jours passés
 const QString Proposition = QStringLiteral("Veux-tu faire l'exercice habituel, donner le résultat\u00A0?");
 }  // namespace
 
-TRevision::TRevision() : TExo1(QStringLiteral("Revision"), QStringLiteral("Révision des faits à revoir")) {}
+// The instruction line names the review, so that a child knows it from exercise 1; short, as the
+// voice reads it too.
+TRevision::TRevision()
+    : TExo1(QStringLiteral("Revision"), QStringLiteral("Révision des faits à revoir"),
+            QStringLiteral("Révision\u00A0: aide le poisson à trouver le résultat"),
+            QStringLiteral("Révision\u00A0: vite, aide le poisson\navant que le requin n'éclate la bulle\u00A0!")) {}
 
 void TRevision::FormShow() {
     if (prepareTirage()) {

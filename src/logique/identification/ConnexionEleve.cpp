@@ -3,6 +3,7 @@
 #include "logique/base/Horloge.h"
 #include "logique/base/Messages.h"
 #include "logique/etat/NomsDossier.h"
+#include "logique/journal/AvisEnseignant.h"
 #include "logique/journal/Journal.h"
 #include "logique/etat/SharedState.h"
 #include "logique/resultats/Enregistreurs.h"
@@ -20,7 +21,13 @@ bool ConnecteEleve(SharedState& etat, const QString& eleve, const QString& ensei
     // The class's journal is looked through while the pupil plays the first question.
     Journal::nouvelleSession(enseignant, etat.RepertoireClasse);
     const QDateTime connexion = Horloge::maintenant();
-    LitParametres(etat, etat.NomEleve, etat.NomEnseignant);
+    // The teacher never saved their settings: the child plays, the teacher reads why at their next visit.
+    if (!LitParametres(etat, etat.NomEleve, etat.NomEnseignant))
+        AvisEnseignant::note(etat.RepertoireClasse,
+                             QStringLiteral("Vos choix d'enregistrement des résultats n'ont jamais été enregistrés\u00A0: "
+                                            "les résultats de %1 vont dans son profil texte. Choisissez-les dans les "
+                                            "paramètres, puis «\u00A0Enregistrer et quitter\u00A0».")
+                                 .arg(etat.NomEleve));
     if (etat.SauvegardeTexte) EcritConnexion(etat, connexion);
     if (etat.SauvegardeTableur) PrepareClasseur(etat);
     if (etat.SauvegardeBase) PrepareBase(etat);

@@ -104,10 +104,13 @@ void litBloc(SharedState& e, const QStringList& lignes, qsizetype debut, bool se
 }
 
 // Recording choice of the teacher: the lines after the first "*" line, while the last one read
-// began with "*". A file without such a line records nothing.
-void litSauvegardes(SharedState& e, const QString& chemin) {
-    if (!FichierTexte::existe(chemin))
-        throw ErreurFichier(QStringLiteral("Le fichier de paramétrage de l'enseignant « %1 » est introuvable.").arg(chemin));
+// began with "*". A file without such a line records nothing. Without the file (pupils' files
+// written, the teacher's never saved) the text profile stands in: false.
+bool litSauvegardes(SharedState& e, const QString& chemin) {
+    if (!FichierTexte::existe(chemin)) {
+        e.SauvegardeTexte = true;
+        return false;
+    }
     // Only the top of the file matters: stop at the first line after the run of "*" lines.
     bool etoiles = false;
     const QStringList lignes = FichierTexte::litLignesTantQue(chemin, [&etoiles](const QString& l) {
@@ -125,16 +128,17 @@ void litSauvegardes(SharedState& e, const QString& chemin) {
         else if (*code == 2) e.SauvegardeTableur = true;
         else if (*code == 3) e.SauvegardeTexte = true;
     }
+    return true;
 }
 }  // namespace
 
-void LitParametres(SharedState& etat, const QString& eleve, const QString& enseignant) {
+bool LitParametres(SharedState& etat, const QString& eleve, const QString& enseignant) {
     InitialiseParametres(etat);
     const QString chemin = etat.RepertoireClasse + NomsDossier::parametrage(eleve, enseignant);
     if (!FichierTexte::existe(chemin)) {
         InitialiseParametres(etat);
         Messages::information(QStringLiteral("Les valeurs des paramètres seront par defaut"));
-        return;
+        return true;
     }
     const QStringList lignes = FichierTexte::litLignesReglages(chemin);
     const QList<qsizetype> debuts = debutsDesBlocs(lignes);
@@ -147,7 +151,7 @@ void LitParametres(SharedState& etat, const QString& eleve, const QString& ensei
     if (!etat.SequenceFinie) litBloc(etat, lignes, debuts[numero - 1], false, chemin);
     else if (!debuts.isEmpty()) litBloc(etat, lignes, debuts.last(), true, chemin);
 
-    litSauvegardes(etat, etat.RepertoireClasse + NomsDossier::parametrageEnseignant(enseignant));
+    return litSauvegardes(etat, etat.RepertoireClasse + NomsDossier::parametrageEnseignant(enseignant));
 }
 
 QList<EntreeTable> TablesDeLaSequence(const QString& chemin) {

@@ -42,8 +42,9 @@ TEST(DialogueMessage, EnterAndEscapeAnswerAsExpectedAndOnlyOkConfirms) {
     EXPECT_FALSE(repondA(Messages::Genre::Confirmation, question, [](DialogueMessage& b) { touche(b, Qt::Key_Return); }));
     EXPECT_FALSE(repondA(Messages::Genre::Confirmation, question, [](DialogueMessage& b) { touche(b, Qt::Key_Escape); }));
     EXPECT_TRUE(repondA(Messages::Genre::Confirmation, question, [](DialogueMessage& b) {
+        // Laid out in French typography: the hyphen glued to "vous" (LignesEquilibrees).
         EXPECT_EQ(b.findChild<QLabel*>(QStringLiteral("Texte"))->text(),
-                  QStringLiteral("Voulez-vous vraiment supprimer cet eleve?"));
+                  QStringLiteral("Voulez-\u2060vous vraiment supprimer cet eleve?"));
         QTest::mouseClick(b.findChild<QPushButton*>(QStringLiteral("OK")), Qt::LeftButton);
     }));
     // A plain message and a failure close on Enter and on Escape, and have no "Annuler".

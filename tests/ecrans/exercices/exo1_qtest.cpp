@@ -3,9 +3,11 @@
 #include "EnregistreurSons.h"
 #include "TestExercice.h"
 #include "ecrans/exercices/TExo1.h"
+#include "ecrans/exercices/TRevision.h"
 #include "logique/sons/ReglagesClasse.h"
 
 #include <QRegularExpression>
+#include <QScopeGuard>
 
 class Exo1Test : public TestExercice<TExo1, Ecrans::Role::Exo1, 1> {
     Q_OBJECT
@@ -346,6 +348,22 @@ private slots:
             }
             exo_->hide();
             exo_ = normal;
+        }
+    }
+
+    // The review plays on this screen: its instruction line names it, with the whale and the shark.
+    void theReviewSaysItIsTheReview() {
+        TRevision revision;
+        const auto retour = qScopeGuard([this, normal = exo_] {
+            exo_->hide();
+            exo_ = normal;
+            Messages::recueille();  // nothing due for the anonymous pupil: a kind word, then exercise 1
+        });
+        exo_ = &revision;
+        for (int temps : {0, 6}) {
+            lance(temps);
+            const QString enonce = w<QLabel>("EnonceExo1")->text();
+            QVERIFY2(enonce.startsWith(u("Révision\u00A0: ")), qPrintable(enonce));
         }
     }
 

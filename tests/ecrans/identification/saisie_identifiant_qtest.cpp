@@ -13,6 +13,7 @@
 #include "logique/etat/SharedState.h"
 #include "logique/identification/NomsRegistre.h"
 #include "logique/identification/Registre.h"
+#include "logique/parametres/ParameterFiles.h"
 #include "ecrans/identification/TSaisieIdentifiant.h"
 #include "ecrans/commun/LignesEquilibrees.h"
 #include "Recouvrements.h"
@@ -312,6 +313,31 @@ private slots:
         QCOMPARE(genres, QList<Messages::Genre>({Messages::Genre::Erreur}));
         QVERIFY(Messages::recueille().last().contains("classe de Paul"));
         QVERIFY(!FichierTexte::litLignes("enseignant.txt").contains("Paul"));
+    }
+
+    // A teacher who wrote a pupil's sequence but never saved their own settings: the child plays
+    // with no box, recorded in the text profile, and the teacher reads why at their next visit.
+    void sansLeFichierDeLEnseignantLEleveJoueQuandMeme() {
+        demarre();
+        inscritEleve("aucun", "Tom", "");
+        EcritFichier("classe sans enseignant/parametrage_Tom_de_aucun.txt",
+                     TexteParameterFile("aucun", "Tom", SequenceSettings{.exercices = {ExerciseSettings{}}}));
+        QWidget exo1;
+        Ecrans::enregistre(Ecrans::Role::Exo1, &exo1, 1);
+        clique(liste("lb_nom_eleve"), "Tom");
+        Messages::recueille();
+        appuie("Jouer");
+        QTRY_VERIFY(exo1.isVisible());
+        QCOMPARE(Messages::recueille(), QStringList());
+        QVERIFY(Etat().SauvegardeTexte);
+        QVERIFY(QFile::exists("classe sans enseignant/profil_Tom_de_aucun.txt"));
+
+        exo1.hide();
+        ecran->show();
+        clique(liste("lb_nom_ens_param"), "aucun");
+        appuie("Parametre");
+        const QString avis = Messages::recueille().join('\n');
+        QVERIFY2(avis.contains("Tom") && avis.contains("profil texte"), qPrintable(avis));
     }
 
     void parametrerOuvreLesReglagesDeLEnseignantChoisi() {

@@ -116,9 +116,11 @@ TEST(LitParametres, MissingFiles) {
     EXPECT_EQ(exerciceCharge(classe.etat), parDefaut());
     EXPECT_EQ(Messages::recueille(), QStringList{QString::fromUtf8("Les valeurs des paramètres seront par defaut")});
 
-    // No teacher's file: the exercise is loaded, then a file error naming the teacher's file.
+    // No teacher's file: the exercise is loaded and the text profile records, without a word.
     classe.eleve(TexteParameterFile(Enseignant, Eleve, sequence(0, 0)));
-    const QString message = messageDe<ErreurFichier>([&] { classe.charge(); });
-    EXPECT_TRUE(message.contains(cheminEnseignant())) << message.toStdString();
+    EXPECT_FALSE(LitParametres(classe.etat, Eleve, Enseignant));
     EXPECT_EQ(exerciceCharge(classe.etat), troisExercices()[0]);
+    EXPECT_EQ((std::array{classe.etat.SauvegardeBase, classe.etat.SauvegardeTableur, classe.etat.SauvegardeTexte}),
+              (std::array{false, false, true}));
+    EXPECT_EQ(Messages::recueille(), QStringList());
 }
