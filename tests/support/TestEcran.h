@@ -14,6 +14,7 @@
 #include <QObject>
 #include <QtTest>
 #include <functional>
+#include <utility>
 
 // Lets the events flow (every pending one handled, timers fired) until `condition` holds, or
 // until the bound; whether it holds. Checked every 10 ms.
@@ -100,6 +101,17 @@ private:
 
 // Runs `action` once, on the screen's thread, as soon as a window named `nom` is shown (a dialog
 // that opens after work done off the screen's thread); checked every 10 ms while `contexte` lives.
+// The screen a test drives (`courant`) replaced by `propre`, made for a display size, until the
+// returned guard ends: then `propre` is hidden and the usual screen comes back.
+template <typename Ecran>
+auto ecranPropre(Ecran*& courant, Ecran& propre) {
+    Ecran* normal = std::exchange(courant, &propre);
+    return qScopeGuard([&courant, &propre, normal] {
+        propre.hide();
+        courant = normal;
+    });
+}
+
 inline void quandParait(QObject* contexte, const QString& nom, std::function<void(QWidget*)> action) {
     auto* guet = new QTimer(contexte);
     QObject::connect(guet, &QTimer::timeout, contexte, [guet, nom, action] {

@@ -176,12 +176,7 @@ private slots:
         for (const QSize& ecran : {QSize(1024, 768), QSize(1366, 768), QSize(1280, 1024), QSize(1920, 1080)}) {
             Affichage::fixeTaille(ecran);
             TExo2 exo2;
-            TExo2* normal = exo_;
-            exo_ = &exo2;
-            const auto retour = qScopeGuard([&] {
-                exo2.hide();
-                exo_ = normal;
-            });
+            const auto retour = ecranPropre(exo_, exo2);
             lance(0, false, -1, 10, {4, 6, 6, 0});
             Etat().TypeAide = 0;
             clique(w("Aide"));

@@ -220,12 +220,7 @@ private slots:
         for (const QSize& ecran : {QSize(1024, 768), QSize(1366, 768), QSize(1280, 1024), QSize(1920, 1080)}) {
             Affichage::fixeTaille(ecran);
             TExo4 exo4;
-            TExo4* normal = exo_;
-            exo_ = &exo4;
-            const auto retour = qScopeGuard([&] {
-                exo4.hide();
-                exo_ = normal;
-            });
+            const auto retour = ecranPropre(exo_, exo4);
             lance([](const QuestionExo4& q) { return bonnes(q) >= 3 && bonnes(q) <= 8; });
             // Every right bubble but the first one, and the first wrong one.
             int oubliee = 0, fausse = 0;
@@ -267,12 +262,7 @@ private slots:
     void wideDisplayKeepsTheDesign() {
         Affichage::fixeTaille(QSize(1920, 1080));
         TExo4 large;
-        TExo4* normal = exo_;
-        exo_ = &large;
-        const auto retour = qScopeGuard([&] {
-            large.hide();
-            exo_ = normal;
-        });
+        const auto retour = ecranPropre(exo_, large);
         lance(melangee, 10, 3);
         const double k = 1080 / 768.0;  // the smaller of the two factors
         for (int i = 1; i <= BullesExo4; ++i) {
