@@ -54,6 +54,10 @@ QString testsRefuses(const QString& eleve, const QString& enseignant) {
     return QStringLiteral("test_refuse_") + eleve + finDeClasse(enseignant);
 }
 
+QString amenagements(const QString& eleve, const QString& enseignant) {
+    return QStringLiteral("amenagement_") + eleve + finDeClasse(enseignant);
+}
+
 QString classeur(const QString& enseignant) { return DebutResultats + enseignant + QStringLiteral(".xlsx"); }
 
 QString baseResultats(const QString& enseignant) { return DebutResultats + enseignant + Sqlite; }
@@ -78,6 +82,6 @@ QStringList nomsDeLEnseignant(const QString& t) {
 }
 
 QStringList nomsDeLEleve(const QString& ligne, const QString& t) {
-    return {profil(ligne, t), parametrage(ligne, t), testsRefuses(ligne, t)};
+    return {profil(ligne, t), parametrage(ligne, t), testsRefuses(ligne, t), amenagements(ligne, t)};
 }
 }  // namespace NomsDossier

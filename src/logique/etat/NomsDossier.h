@@ -41,6 +41,10 @@ std::optional<QString> eleveDuParametrage(const QString& nom, const QString& ens
 QString profil(const QString& eleve, const QString& enseignant);
 // "test_refuse_<pupil line>_de_<T>.txt": the operations whose starting test the pupil declined.
 QString testsRefuses(const QString& eleve, const QString& enseignant);
+// "amenagement_<pupil line>_de_<T>.txt": what the teacher adjusted for the pupil (docs/amenagements.md).
+// Its first part is no longer than "parametrage_", so the length rule of pupil names stays as it
+// was and every pupil already registered has room for it.
+QString amenagements(const QString& eleve, const QString& enseignant);
 // "profil_des_eleves_de_<T>.xlsx" and ".sqlite": the results workbook and database.
 QString classeur(const QString& enseignant);
 QString baseResultats(const QString& enseignant);
