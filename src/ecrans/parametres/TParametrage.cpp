@@ -80,6 +80,7 @@ void TParametrage::relieControles() {
     clic(EnregistrerQuitter, &TParametrage::EnregistrerQuitterClick);
     clic(Initialisation, &TParametrage::InitialisationClick);
     clic(Annuler, &TParametrage::AnnulerClick);
+    clic(AmenagementsEleves, &TParametrage::AmenagementsElevesClick);
     Garde::connecte(CocheDecoche3, &QCheckBox::clicked, this, [this] { cocheTout(ListeSequence, CocheDecoche3->isChecked()); });
     Garde::connecte(CocheDecoche4, &QCheckBox::clicked, this, [this] { cocheTout(Eleve, CocheDecoche4->isChecked()); });
     // A click on an exercise's tick box only ticks or unticks it: loading the exercise would also put

@@ -46,6 +46,7 @@ public:
     void EnregistrerQuitterClick();
     void InitialisationClick();
     void AnnulerClick();
+    void AmenagementsElevesClick();
     void PetiteInitialisation();
 
     // The defined exercises as they stand (label k goes with content k).
@@ -127,6 +128,7 @@ private:
     QGroupBox* Profil_GroupBox1 = nullptr;
     QCheckBox *Profil_Texte = nullptr, *Profil_Tableur = nullptr, *Profil_BaseDonnees = nullptr;
     QPushButton *Initialisation = nullptr, *EnregistrerQuitter = nullptr, *Annuler = nullptr;
+    QPushButton* AmenagementsEleves = nullptr;  // opens the pupils' adjustments panel
 
     // The class's sound and voice (TParametrageSons.cpp).
     void creeReglagesSons(QWidget* bas);

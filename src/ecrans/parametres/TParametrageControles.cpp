@@ -327,8 +327,13 @@ void TParametrage::creePanneauBas(QWidget* bas) {
     Associe->setToolTip(QStringLiteral("Associer les élèves sélectionnés aux exercices sélectionnés."));
 
     etiquette(bas, QStringLiteral("Eleve_Label"), QStringLiteral("Liste des élèves"), QRect(742, 4, 262, 22));
-    Eleve = listeRepliee(bas, QStringLiteral("Eleve"), QRect(740, 28, 264, 160));
-    CocheDecoche4 = coche(bas, QStringLiteral("CocheDecoche4"), QStringLiteral("Tout cocher/décocher"), QRect(742, 192, 250, 24));
+    Eleve = listeRepliee(bas, QStringLiteral("Eleve"), QRect(740, 28, 264, 118));
+    CocheDecoche4 = coche(bas, QStringLiteral("CocheDecoche4"), QStringLiteral("Tout cocher/décocher"), QRect(742, 150, 250, 24));
+    // The pupils' adjustments under their list, the list a little shorter for it.
+    AmenagementsEleves = bouton(bas, QStringLiteral("AmenagementsEleves"), QStringLiteral("Aménagements des élèves…"),
+                                QRect(740, 178, 264, 42));
+    AmenagementsEleves->setToolTip(QStringLiteral("Adapter pour un ou plusieurs élèves le temps, la police, la taille du texte, "
+                                                  "le contraste, la voix et le nombre de questions."));
 
     Initialisation = bouton(bas, QStringLiteral("Initialisation"), QStringLiteral("Initialisation"), QRect(10, 234, 110, 42));
     EnregistrerQuitter = bouton(bas, QStringLiteral("EnregistrerQuitter"), QStringLiteral("Enregistrer et quitter"),

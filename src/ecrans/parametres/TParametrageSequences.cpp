@@ -9,7 +9,9 @@
 #include "logique/etat/SharedState.h"
 #include "logique/etat/Utils.h"
 #include "ecrans/commun/UtilsEcran.h"
+#include "ecrans/parametres/DialogueAmenagements.h"
 #include "ecrans/parametres/ListesCochees.h"
+#include "ecrans/parametres/PoliceInstallee.h"
 #include "logique/parametres/ParameterFiles.h"
 #include "ecrans/parametres/TParametrage.h"
 
@@ -103,6 +105,20 @@ void TParametrage::InitialisationClick() {
 }
 
 void TParametrage::AnnulerClick() { quitte(); }
+
+void TParametrage::AmenagementsElevesClick() {
+    QStringList eleves;
+    for (int i = 0; i < Eleve->count(); ++i)
+        if (Eleve->item(i)->text() != ExercicesEnseignant::ParDefaut) eleves << Eleve->item(i)->text();
+    if (eleves.isEmpty()) {
+        Messages::information(
+            QStringLiteral("Cette classe n'a encore aucun élève : inscrivez des élèves avant de choisir leurs aménagements."));
+        return;
+    }
+    const SharedState& e = Etat();
+    DialogueAmenagements dialogue(this, e.RepertoireClasse, e.EnseignantParametrage, eleves, PoliceInstallee::presente);
+    dialogue.exec();
+}
 
 void TParametrage::quitte() {
     const Passage passage(this);

@@ -153,6 +153,7 @@ TEST_F(RegistreTest, RemovingAPupilRemovesExactlyEqualLinesAndTheirFiles) {
     Journal::attends();
     for (const char* f :
          {"profil_Tom en classe de ce1_de_Martin.txt", "parametrage_Tom en classe de ce1_de_Martin.txt",
+          "amenagement_Tom en classe de ce1_de_Martin.txt", "amenagement_Tom_de_Martin.txt",
           "parametrage_Tom en classe de ce1_de_Martin.txt.~a1b2c", "profil_Tom en classe de ce1_de_Martin.txt.~zz999",
           "profil_Tom_de_Martin.txt", "profil_Tom_de_Martin.txt.~a1b2c"})
         ecritOctets(QString("classe de Martin/") + f, "x");
@@ -161,8 +162,8 @@ TEST_F(RegistreTest, RemovingAPupilRemovesExactlyEqualLinesAndTheirFiles) {
               QByteArray("--------------Fichier de la classe de Martin--------------\r\n"
                          "Tom en classe de ce10\r\nTom\r\n"));
     EXPECT_EQ(QDir("classe de Martin").entryList(QDir::Files),
-              QStringList({"classe_Martin.txt", "journal_des_reponses_de_Martin.sqlite", "profil_Tom_de_Martin.txt",
-                           "profil_Tom_de_Martin.txt.~a1b2c"}));
+              QStringList({"amenagement_Tom_de_Martin.txt", "classe_Martin.txt", "journal_des_reponses_de_Martin.sqlite",
+                           "profil_Tom_de_Martin.txt", "profil_Tom_de_Martin.txt.~a1b2c"}));
     EXPECT_EQ(Journal::ouvre(u("Martin"), u("classe de Martin/"))->eleves(u("Martin")), QStringList{u("Tom en classe de ce10")});
 
     const QByteArray avant = octetsDe("classe de Martin/classe_Martin.txt");
