@@ -51,8 +51,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Équipe Marivelle <marivelle@localhost>")
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Loaded at run time, so not found by shlibdeps: the SQLite driver and the fonts.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, fonts-comic-neue, fonts-liberation2")
+# Loaded at run time, so not found by shlibdeps: the SQLite driver and the fonts, the program's and
+# the two a teacher may choose for a pupil (Andika, OpenDyslexic: docs/amenagements.md).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "libqt6sql6-sqlite, fonts-comic-neue, fonts-liberation2, fonts-sil-andika, fonts-opendyslexic")
 # The French voice: without it the program is silent, never broken.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-speech-speechd-plugin, speech-dispatcher-espeak-ng")
 include(CPack)

@@ -3,7 +3,8 @@
 set -euo pipefail
 paquets=(qt6-base-dev qt6-svg-dev libqt6sql6-sqlite qt6-base-dev-tools cmake ninja-build g++ pkg-config
          libgtest-dev libbenchmark-dev libzip-dev libpugixml-dev libexpat1-dev xvfb xauth imagemagick
-         x11-apps python3-openpyxl fonts-comic-neue fonts-liberation2 postgresql libqt6sql6-psql
+         x11-apps python3-openpyxl fonts-comic-neue fonts-liberation2 fonts-sil-andika fonts-opendyslexic
+         postgresql libqt6sql6-psql
          qt6-translations-l10n qt6-charts-dev poppler-utils
          qt6-multimedia-dev qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher
          espeak-ng speech-dispatcher-espeak-ng sox hyperfine libreoffice-calc-nogui libnlopt-cxx-dev clang-format)
