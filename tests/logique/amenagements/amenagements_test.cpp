@@ -78,7 +78,11 @@ TEST(AmenagementsPartiels, WhatSeveralPupilsShareAndAChangeOverIt) {
 
     AmenagementsPartiels change;
     change.fixe(Cle::Temps, int(Temps::SansLimite));
-    EXPECT_EQ(change.sur(communs).valeur(Cle::Temps), int(Temps::SansLimite));
-    EXPECT_EQ(change.sur(communs).valeur(Cle::Police), int(Police::Andika));
-    EXPECT_EQ(change.appliqueA(lea), (Amenagements{.temps = Temps::SansLimite, .police = Police::Andika, .voix = true}));
+    change.fixe(Cle::Police, int(Police::OpenDyslexic));
+    const AmenagementsPartiels montres = change.sur(communs);
+    EXPECT_EQ(montres.valeur(Cle::Temps), int(Temps::SansLimite));
+    EXPECT_EQ(montres.valeur(Cle::Police), int(Police::OpenDyslexic));
+    EXPECT_EQ(montres.valeur(Cle::Voix), std::nullopt);
+    EXPECT_EQ(montres.valeur(Cle::Questions), 0);
+    EXPECT_EQ(change.appliqueA(lea), (Amenagements{.temps = Temps::SansLimite, .police = Police::OpenDyslexic, .voix = true}));
 }
