@@ -77,7 +77,7 @@ TEST_F(FichierAmenagementsTest, ReadLenientlyWithANoteForEachLineNotUnderstood) 
         if (c.octets) ecritOctets(FichierLea, *c.octets);
         const FichierAmenagements::Lu lu = FichierAmenagements::lit(Classe, Lea, u("Martin"));
         EXPECT_EQ(lu.amenagements, c.attendus);
-        EXPECT_EQ(lu.avis.join(QLatin1Char('\n')), c.avis.join(QLatin1Char('\n')));
+        EXPECT_EQ(lu.avis.join(QLatin1Char('\n')).toStdString(), c.avis.join(QLatin1Char('\n')).toStdString());
     }
 }
 
