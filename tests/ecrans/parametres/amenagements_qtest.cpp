@@ -55,7 +55,8 @@ class AmenagementsTest : public TestEcran {
         Etat().RepertoireClasse = Classe;
         ecran->recoitEnseignant({}, Classe + "classe_Martin.txt");
         ecran->show();
-        QVERIFY(QTest::qWaitForWindowExposed(ecran.get(), BorneAttenteMs));
+        // Active before the panel opens: its activation never comes after the panel's.
+        QTRY_VERIFY(ecran->isActiveWindow());
     }
     // Clicks the settings screen's button and runs `pas` in the panel while it is open; the panel
     // is closed afterwards whatever happened, so that a failed check never leaves it waiting.
@@ -67,7 +68,8 @@ class AmenagementsTest : public TestEcran {
             const auto ferme = qScopeGuard([panneau] {
                 if (panneau->isVisible()) panneau->reject();
             });
-            QVERIFY(QTest::qWaitForWindowActive(panneau, BorneAttenteMs));
+            // The widgets' active window, which follows the system's one a few events later.
+            QTRY_VERIFY(panneau->isActiveWindow());
             pas(panneau);
         });
         Pilote::coche(w<QPushButton>(ecran.get(), "AmenagementsEleves"));
