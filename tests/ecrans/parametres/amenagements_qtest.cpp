@@ -215,7 +215,7 @@ private slots:
                     continue;
                 QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c);
                 if (!a || a->text(QAccessible::Name).isEmpty() || a->text(QAccessible::Name).contains('&'))
-                    fautes << nom + " unnamed";
+                    fautes << nom + " without a clean accessible name";
             }
             for (const QString& r : recouvrements(&panneau)) fautes << r + ici;
         }
