@@ -205,6 +205,7 @@ void TChoixOperateur::choisitSigne(int operation) {
     actualise();
 }
 
+// The creatures' row is in the order of `Creature`: shark, pirate, whale.
 void TChoixOperateur::choisitCreature(ChoixOperateur::Creature creature) {
     ChoixOperateur::choisitCreature(Etat(), creature);
     TempsChoisi = true;

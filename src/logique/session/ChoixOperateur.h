@@ -1,6 +1,7 @@
 #pragma once
 // The free-practice choices written into the shared state: the operation of the tables, the
-// timing creature and the settings every free exercise starts from.
+// timing creature and the settings every free exercise starts from; the chooser's steps and what
+// the fish asks for.
 #include <QString>
 
 #include <array>
@@ -11,8 +12,7 @@ namespace ChoixOperateur {
 enum class Creature { Requin, Pirate, Baleine };
 enum class Manque { Rien, Exercice, Signe, Temps };
 
-// The three choices as the screen numbers them: 1 the sign, 2 the game, 3 the time.
-enum class Etape { Signe, Exercice, Temps };
+// The three choices as the screen numbers its steps: 1 the sign, 2 the game, 3 the time.
 constexpr int NombreEtapes = 3;
 // A step is done once its choice is made; the first step not done is the one to take now (lit),
 // the others wait. Choices may still be made in any order.
