@@ -1,5 +1,6 @@
-// Pictures of the chooser, of the exercise screens in each state, of the summary in its three
-// feedback modes and of every kind of message box at several display sizes, for looking at them:
+// Pictures of the chooser at each step, of the exercise screens and the review in each state, of
+// the summary in its three feedback modes and of every kind of message box at several display
+// sizes, for looking at them:
 //   captures <folder> [WxH ...]   (default 1024x768 1920x1080)
 // Runs offscreen unless QT_QPA_PLATFORM says otherwise; the files are
 // <folder>/<screen>_<state>_<W>x<H>.png.
@@ -12,7 +13,9 @@
 #include "ecrans/exercices/TExo4.h"
 #include "ecrans/exercices/TExo3.h"
 #include "ecrans/exercices/TForm1.h"
+#include "ecrans/exercices/TRevision.h"
 #include "ecrans/exercices/TTestDepart.h"
+#include "logique/journal/Journal.h"
 #include "ecrans/commun/DialogueMessage.h"
 #include "ecrans/session/TChoixOperateur.h"
 #include "logique/session/OffreTestDeDepart.h"
@@ -23,9 +26,12 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDateTime>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
 
@@ -40,6 +46,15 @@ void clique(QWidget* w) {
     const QPointF p(w->width() / 2.0, w->height() / 2.0);
     QMouseEvent appui(QEvent::MouseButtonPress, p, w->mapToGlobal(p), Qt::LeftButton, Qt::LeftButton, {});
     QMouseEvent relache(QEvent::MouseButtonRelease, p, w->mapToGlobal(p), Qt::LeftButton, Qt::NoButton, {});
+    QApplication::sendEvent(w, &appui);
+    QApplication::sendEvent(w, &relache);
+}
+
+// A key pressed where the keyboard is on the screen.
+void touche(QWidget* ecran, int cle) {
+    QWidget* w = ecran->focusWidget() ? ecran->focusWidget() : ecran;
+    QKeyEvent appui(QEvent::KeyPress, cle, Qt::NoModifier);
+    QKeyEvent relache(QEvent::KeyRelease, cle, Qt::NoModifier);
     QApplication::sendEvent(w, &appui);
     QApplication::sendEvent(w, &relache);
 }
@@ -65,7 +80,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     Polices::installe();
     Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
-    const QString dossier = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("captures");
+    // Absolute: the review's pictures are taken from a working folder of their own.
+    const QString dossier = QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("captures")).absolutePath();
     QDir().mkpath(dossier);
     const QList<QSize> tailles = taillesDemandees(argc, argv);
     Minuterie::accelere(20);
@@ -79,10 +95,37 @@ int main(int argc, char** argv) {
         };
         TExo1 exo1;
         TExo2 exo2;
+        // The chooser at each step, a click on the fish too early, the review chosen, the keyboard
+        // on a choice.
         TChoixOperateur choix;
-        InitialiseParametres(Etat());
-        choix.show();
-        sauve(&choix, QStringLiteral("choix"));
+        const auto choisit = [&choix](std::initializer_list<const char*> noms) {
+            for (const char* nom : noms) clique(choix.findChild<QWidget*>(QString::fromLatin1(nom)));
+        };
+        const auto recommence = [&choix] {
+            InitialiseParametres(Etat());
+            choix.hide();
+            choix.show();
+            // The keyboard's ring shows in the active window, as on a classroom's display.
+            choix.activateWindow();
+            attends([&choix] { return choix.isActiveWindow(); }, 2000);
+        };
+        recommence();
+        sauve(&choix, QStringLiteral("choix_rien"));
+        choisit({"PoissonJouer"});
+        sauve(&choix, QStringLiteral("choix_trop_tot"));
+        choisit({"SigneBulleMultiplication"});
+        sauve(&choix, QStringLiteral("choix_signe"));
+        choisit({"ImageExo1"});
+        sauve(&choix, QStringLiteral("choix_jeu"));
+        choisit({"Baleine"});
+        sauve(&choix, QStringLiteral("choix_pret"));
+        recommence();
+        choisit({"SigneBulleAddition", "ImageRevision"});
+        sauve(&choix, QStringLiteral("choix_revision"));
+        choisit({"ImageExo3", "Pirate"});
+        touche(&choix, Qt::Key_Tab);
+        touche(&choix, Qt::Key_Right);
+        sauve(&choix, QStringLiteral("choix_clavier_requin_grise"));
         choix.hide();
         const auto montre = [](QWidget* ecran) {
             ecran->hide();
@@ -104,6 +147,42 @@ int main(int argc, char** argv) {
         attends([&] { return exo1.findChild<QWidget*>(QStringLiteral("pirate_descend"))->y() > taille.height() / 3; });
         sauve(&exo1, QStringLiteral("exo1_pirate"));
         exo1.hide();
+
+        // A question of the review, with the shark: a named pupil who missed the table of 7 three
+        // days ago, in a class folder of a temporary working folder.
+        {
+            const QString ici = QDir::currentPath();
+            QTemporaryDir travail;
+            QDir::setCurrent(travail.path());
+            const QString classe = QStringLiteral("classe de Martin/");
+            QDir().mkpath(classe);
+            regle(5, 10, false, 10, {7, 1, 10, 2});
+            SharedState& e = Etat();
+            e.NomEleve = QStringLiteral("Léa");
+            e.NomEnseignant = QStringLiteral("Martin");
+            e.RepertoireClasse = classe;
+            e.EnPratiqueLibre = true;
+            const qint64 avant = QDateTime::currentMSecsSinceEpoch() - 3LL * 24 * 3600 * 1000;
+            for (int k = 1; k <= 10; ++k) {
+                EntreeJournal manquee;
+                manquee.enseignant = e.NomEnseignant;
+                manquee.eleve = e.NomEleve;
+                manquee.moment = avant + k * 10'000;
+                manquee.fait = Fait{7, Operation::Multiplication, k, 7 * k};
+                manquee.reponse = QString::number(7 * k + 1);
+                manquee.essais = 2;
+                manquee.msPremiere = 6000;
+                manquee.msFin = 9000;
+                Journal::ecrit(manquee, classe);
+            }
+            Journal::attends();
+            TRevision revision;
+            montre(&revision);
+            sauve(&revision, QStringLiteral("revision_question"));
+            revision.hide();
+            Journal::arrete();
+            QDir::setCurrent(ici);
+        }
 
         // A question of the starting test, then a wrong first answer on the next one.
         TTestDepart test;

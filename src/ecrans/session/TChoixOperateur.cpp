@@ -1,6 +1,12 @@
 #include "ecrans/session/TChoixOperateur.h"
 
 #include "ecrans/commun/Passage.h"
+#include "ecrans/commun/Affichage.h"
+#include "ecrans/commun/Controles.h"
+#include "ecrans/commun/LignesEquilibrees.h"
+#include "ecrans/session/CaseChoix.h"
+#include "ecrans/session/EtapeChoix.h"
+#include "logique/base/Nombres.h"
 #include "logique/session/ChoixOperateur.h"
 #include "logique/session/OffreTestDeDepart.h"
 #include "logique/base/EnFond.h"
@@ -18,57 +24,86 @@
 #include "logique/etat/SharedState.h"
 #include "logique/resultats/Enregistreurs.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <algorithm>
 
 namespace {
-constexpr int kRequin = 0, kPirate = 1, kBaleine = 2;
+constexpr int kRequin = 0;
+// The picture of the sea as the program draws it (a teacher's own picture keeps its own shape).
+const QSize FondDesign(1024, 665);
+// What the fish says once the three choices are made.
+const QString CestParti = QStringLiteral("C'est parti\u00A0!");
 }  // namespace
 
 TChoixOperateur::TChoixOperateur()
     : Fenetre(QStringLiteral("ChoixOperateur"), QStringLiteral("Choix de l'opérateur"), Apparence::Mer) {
-    Enonce = Fabrique::etiquette(this, QStringLiteral("Enonce"), Apparence::comic(32, true), Qt::blue, 0, 0, 1024, 45);
+    // The sea under the whole window, the title on a light band over it.
+    ImageFond = image(QStringLiteral("ImageFond"), QString(), QRect(0, 0, 1024, 768));
+    Enonce = Fabrique::etiquette(this, QStringLiteral("Enonce"), Apparence::comic(32, true), Qt::blue, 262, 6, 500, 48);
     Enonce->setText(QStringLiteral("Choix d'un exercice"));
-
-    ImageFond = image(QStringLiteral("ImageFond"), QString(), QRect(0, 45, 1014, 688));
-    ImageFond->couvre();
+    Enonce->setAccessibleName(Enonce->text());
+    Enonce->setStyleSheet(Apparence::styleBulleParole());
 
     using T = TChoixOperateur;
-    exercices_ = {choix(QStringLiteral("ImageExo1"), QStringLiteral("exo1"), {136, 64, 280, 100}, &T::ImageExo1Click),
-                  choix(QStringLiteral("ImageExo2"), QStringLiteral("exo2"), {56, 176, 280, 100}, &T::ImageExo2Click),
-                  choix(QStringLiteral("ImageExo3"), QStringLiteral("exo3"), {48, 328, 280, 100}, &T::ImageExo3Click),
-                  choix(QStringLiteral("ImageExo4"), QStringLiteral("exo4"), {104, 448, 280, 100}, &T::ImageExo4Click),
-                  choix(QStringLiteral("ImageRevision"), QStringLiteral("revision"), {56, 568, 280, 100},
-                        &T::ImageRevisionClick)};
-    signes_ = {choix(QStringLiteral("SigneBulleAddition"), QStringLiteral("signe_addition"), {432, 144, 78, 78},
-                     &T::SigneBulleAdditionClick),
-               choix(QStringLiteral("SigneBulleSoustraction"), QStringLiteral("signe_soustraction"), {496, 224, 78, 78},
-                     &T::SigneBulleSoustractionClick),
-               choix(QStringLiteral("SigneBulleMultiplication"), QStringLiteral("signe_multiplication"), {432, 304, 78, 78},
-                     &T::SigneBulleMultiplicationClick),
-               choix(QStringLiteral("SigneBulleDivision"), QStringLiteral("signe_division"), {488, 384, 78, 78},
-                     &T::SigneBulleDivisionClick)};
-    creatures_ = {choix(QStringLiteral("Requin"), QStringLiteral("requin_choix"), {588, 76, 240, 130}, &T::RequinClick),
-                  choix(QStringLiteral("Pirate"), QStringLiteral("pirate_choix"), {712, 224, 110, 180}, &T::PirateClick),
-                  choix(QStringLiteral("Baleine"), QStringLiteral("baleine"), {608, 416, 300, 115}, &T::BaleineClick)};
-    // Lies over the shark and takes its clicks while exercises 3 and 4 are chosen.
-    RequinGrise = image(QStringLiteral("RequinGrise"), QStringLiteral("requin_choix_grise"), {588, 76, 240, 130});
+    etapes_ = {new EtapeChoix(this, QStringLiteral("EtapeSigne"), 1, QStringLiteral("Choisis le signe")),
+               new EtapeChoix(this, QStringLiteral("EtapeExercice"), 2, QStringLiteral("Choisis le jeu")),
+               new EtapeChoix(this, QStringLiteral("EtapeTemps"), 3, QStringLiteral("Choisis le temps"))};
+    etapes_[0]->setGeometry(12, 66, 1000, 136);
+    etapes_[1]->setGeometry(12, 208, 1000, 168);
+    etapes_[2]->setGeometry(12, 382, 1000, 186);
 
-    PoissonJouer = image(QStringLiteral("PoissonJouer"), QStringLiteral("poisson"), {472, 536, 150, 110});
-    PoissonJouer->setCliquable(true);
-    connect(PoissonJouer, &Image::clique, this, &T::JouerClick);
+    // The games and the creatures are named under their pictures.
+    const QSize bulle(96, 96);
+    signes_ = {choix(etapes_[0], QStringLiteral("SigneBulleAddition"), QStringLiteral("signe_addition"),
+                     QStringLiteral("Addition"), bulle, &T::SigneBulleAdditionClick),
+               choix(etapes_[0], QStringLiteral("SigneBulleSoustraction"), QStringLiteral("signe_soustraction"),
+                     QStringLiteral("Soustraction"), bulle, &T::SigneBulleSoustractionClick),
+               choix(etapes_[0], QStringLiteral("SigneBulleMultiplication"), QStringLiteral("signe_multiplication"),
+                     QStringLiteral("Multiplication"), bulle, &T::SigneBulleMultiplicationClick),
+               choix(etapes_[0], QStringLiteral("SigneBulleDivision"), QStringLiteral("signe_division"),
+                     QStringLiteral("Division"), bulle, &T::SigneBulleDivisionClick)};
+    const QSize carte(174, 62);
+    exercices_ = {choix(etapes_[1], QStringLiteral("ImageExo1"), QStringLiteral("exo1"), QStringLiteral("Résultat"), carte,
+                        &T::ImageExo1Click),
+                  choix(etapes_[1], QStringLiteral("ImageExo2"), QStringLiteral("exo2"), QStringLiteral("Trou"), carte,
+                        &T::ImageExo2Click),
+                  choix(etapes_[1], QStringLiteral("ImageExo3"), QStringLiteral("exo3"), QStringLiteral("Intrus"), carte,
+                        &T::ImageExo3Click),
+                  choix(etapes_[1], QStringLiteral("ImageExo4"), QStringLiteral("exo4"), QStringLiteral("Même résultat"), carte,
+                        &T::ImageExo4Click),
+                  choix(etapes_[1], QStringLiteral("ImageRevision"), QStringLiteral("revision"), QStringLiteral("Révision"),
+                        carte, &T::ImageRevisionClick)};
+    creatures_ = {choix(etapes_[2], QStringLiteral("Requin"), QStringLiteral("requin_choix"), QStringLiteral("Requin"),
+                        {214, 116}, &T::RequinClick),
+                  choix(etapes_[2], QStringLiteral("Pirate"), QStringLiteral("pirate_choix"), QStringLiteral("Pirate"), {71, 116},
+                        &T::PirateClick),
+                  choix(etapes_[2], QStringLiteral("Baleine"), QStringLiteral("baleine"),
+                        QStringLiteral("Baleine\u00A0: pas de temps"), {302, 116}, &T::BaleineClick)};
+    // In the shark's place while exercises 3 and 4 are chosen; the shark cannot be chosen then.
+    Image* RequinGrise = creatures_[kRequin]->ajouteImage(QStringLiteral("RequinGrise"), QStringLiteral("requin_choix_grise"));
+    RequinGrise->setAccessibleName(QStringLiteral("Requin, pas pour ce jeu"));
 
-    // Black text on a light bubble, readable over the seaweed and the coral.
-    Parole = Fabrique::etiquette(this, QStringLiteral("Parole"), Apparence::comic(19), Qt::black, 0, 0, 10, 10);
+    poisson_ = seule(QStringLiteral("PoissonJouer"), QStringLiteral("poisson"), QStringLiteral("Le poisson\u00A0: jouer"),
+                     {330, 612, 150, 110}, &T::JouerClick);
+    PoissonJouer = poisson_->findChild<Image*>(QStringLiteral("PoissonJouer"));
+
+    // Black text on a light bubble, readable over the seaweed and the coral; as large as the names.
+    Parole = Fabrique::etiquette(this, QStringLiteral("Parole"), Apparence::comic(24), Qt::black, 0, 0, 10, 10);
     Parole->setStyleSheet(Apparence::styleBulleParole());
     Parole->setWordWrap(true);
     Parole->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Parole->setAccessibleName(QStringLiteral("Le poisson dit"));
     Parole->hide();
 
-    QuitterChoixOperateur = image(QStringLiteral("QuitterChoixOperateur"), QStringLiteral("quitter"), {917, 634, 100, 120});
-    QuitterChoixOperateur->setCliquable(true);
-    connect(QuitterChoixOperateur, &Image::clique, this, &T::QuitterChoixOperateurClick);
+    // Whole and away from the edges at any ratio, its arrow included.
+    quitter_ = seule(QStringLiteral("QuitterChoixOperateur"), QStringLiteral("quitter"), QStringLiteral("Quitter"),
+                     {884, 614, 100, 120}, &T::QuitterChoixOperateurClick);
+    QuitterChoixOperateur = quitter_->findChild<Image*>(QStringLiteral("QuitterChoixOperateur"));
     Garde::connecte(&lecture_, &QFutureWatcher<bool>::finished, this, [this] { journalLu(); });
+    // The screen itself holds the keyboard until a key is pressed: no ring for a child who uses
+    // the mouse, and a click takes the ring away again.
+    setFocusPolicy(Qt::StrongFocus);
 
     FormCreate();
 }
@@ -77,27 +112,60 @@ Image* TChoixOperateur::image(const QString& nom, const QString& dessin, const Q
     return Fabrique::image(this, nom, dessin, place.x(), place.y(), place.width(), place.height());
 }
 
-TChoixOperateur::Choix TChoixOperateur::choix(const QString& nom, const QString& dessin, const QRect& place,
-                                              void (TChoixOperateur::*clic)()) {
-    Choix c{image(nom, dessin, place),
-            image(nom + QStringLiteral("Selectionne"), dessin + QStringLiteral("_selectionne"), place)};
-    for (Image* i : {c.image, c.selectionne}) {
-        i->setCliquable(true);
-        connect(i, &Image::clique, this, clic);
-    }
-    c.selectionne->hide();
+CaseChoix* TChoixOperateur::choix(EtapeChoix* etape, const QString& nom, const QString& dessin, const QString& texte,
+                                  const QSize& design, void (TChoixOperateur::*clic)()) {
+    CaseChoix* c = etape->ajouteCase(nom + QStringLiteral("Case"), texte, design);
+    c->ajouteImage(nom, dessin);
+    c->ajouteImage(nom + QStringLiteral("Selectionne"), dessin + QStringLiteral("_selectionne"));
+    // The signs are their own names.
+    if (etape != etapes_[0]) c->nomme(nom + QStringLiteral("Nom"), texte);
+    connect(c, &CaseChoix::choisie, this, clic);
+    connect(c, &CaseChoix::choisie, this, [this](bool auClavier) {
+        if (auClavier) suitLaLumiere();
+    });
+    return c;
+}
+
+CaseChoix* TChoixOperateur::seule(const QString& nom, const QString& dessin, const QString& nomAccessible, const QRect& place,
+                                  void (TChoixOperateur::*clic)()) {
+    CaseChoix* c = new CaseChoix(this, nom + QStringLiteral("Case"), nomAccessible, place.size());
+    c->ajouteImage(nom, dessin);
+    // Its place on the design with room for the ring; fitted in its proportions, centred.
+    const int m = c->tailleVoulue().width() - place.width();
+    c->setGeometry(place.adjusted(-m / 2, -m / 2, m - m / 2, m - m / 2));
+    Marques::gardeProportions(c);
+    Marques::contenuPlaceParLEcran(c);
+    connect(c, &CaseChoix::choisie, this, clic);
     return c;
 }
 
 void TChoixOperateur::FormCreate() {
     CalculeEchelle(this);
     AdapteFenetre(this);
+    const double k = std::min(Affichage::rapportX(), Affichage::rapportY());
+    for (CaseChoix* c : {poisson_, quitter_}) c->metALEchelle(k);
+    placeLeTitre();
     // The background is a data picture a teacher may replace; a missing one is reported and the
-    // screen stays usable on its plain colour.
-    Garde::execute([this] { ImageFond->setPixmap(Dessins::charge(QStringLiteral("Images/FondMarin.jpg"), ImageFond->size())); });
+    // screen stays usable on its plain colour. It covers the window in its own proportions, its
+    // sand at the bottom.
+    Garde::execute([this] {
+        const QPixmap fond = Dessins::charge(QStringLiteral("Images/FondMarin.jpg"),
+                                             FondDesign.scaled(ImageFond->size(), Qt::KeepAspectRatioByExpanding));
+        ImageFond->gardeProportions(fond.size());
+        ImageFond->couvre();
+        ImageFond->setPixmap(fond);
+    });
     // The fish speaks from its right edge, a third of its height below its top.
-    const QRect poisson = PoissonJouer->geometry();
+    const QRect poisson = poisson_->geometry();
     Parole->move(poisson.x() + poisson.width(), poisson.y() + poisson.height() / 3);
+}
+
+void TChoixOperateur::placeLeTitre() {
+    const double k = std::min(Affichage::rapportX(), Affichage::rapportY());
+    Enonce->setFont(Apparence::comic(std::max(1, Nombres::arrondi(32 * k)), true));
+    const QSize texte = Enonce->sizeHint();
+    const int largeur = texte.width() + Nombres::arrondi(48 * k);
+    Enonce->setGeometry((width() - largeur) / 2, Affichage::enY(6), largeur, texte.height());
 }
 
 void TChoixOperateur::FormShow() {
@@ -110,21 +178,23 @@ void TChoixOperateur::FormShow() {
     surligne(exercices_, -1);
     surligne(signes_, -1);
     surligne(creatures_, -1);
-    RequinGrise->hide();
+    creatures_[kRequin]->couvre(false);
+    // A new showing starts without the keyboard on any choice.
+    if (QWidget* f = focusWidget()) f->update();
+    setFocus(Qt::OtherFocusReason);
+    actualise();
 }
 
 template <std::size_t N>
 void TChoixOperateur::surligne(Colonne<N>& colonne, int choisi) {
-    for (int i = 0; i < static_cast<int>(N); ++i) {
-        colonne[i].image->setVisible(i != choisi);
-        colonne[i].selectionne->setVisible(i == choisi);
-    }
+    for (int i = 0; i < static_cast<int>(N); ++i) colonne[i]->montreChoisie(i == choisi);
 }
 
 void TChoixOperateur::choisitExercice(int type) {
     Etat().TypeExercice = type;
     surligne(exercices_, type - 1);
-    RequinGrise->setVisible(type == 3 || type == 4);
+    creatures_[kRequin]->couvre(type == 3 || type == 4);
+    actualise();
 }
 
 void TChoixOperateur::choisitSigne(int operation) {
@@ -132,35 +202,101 @@ void TChoixOperateur::choisitSigne(int operation) {
     SigneChoisi = true;
     signe_ = operation;
     surligne(signes_, operation);
+    actualise();
 }
 
-void TChoixOperateur::RequinClick() {
-    ChoixOperateur::choisitCreature(Etat(), ChoixOperateur::Creature::Requin);
+// The creatures' row is in the order of `Creature`: shark, pirate, whale.
+void TChoixOperateur::choisitCreature(ChoixOperateur::Creature creature) {
+    ChoixOperateur::choisitCreature(Etat(), creature);
     TempsChoisi = true;
-    surligne(creatures_, kRequin);
+    surligne(creatures_, static_cast<int>(creature));
+    actualise();
 }
 
-void TChoixOperateur::PirateClick() {
-    ChoixOperateur::choisitCreature(Etat(), ChoixOperateur::Creature::Pirate);
-    TempsChoisi = true;
-    surligne(creatures_, kPirate);
+void TChoixOperateur::actualise() {
+    const SharedState& e = Etat();
+    const auto etats = ChoixOperateur::etatsDesEtapes(SigneChoisi, e.TypeExercice != -1, TempsChoisi);
+    for (std::size_t i = 0; i < etapes_.size(); ++i) etapes_[i]->montreEtat(etats[i]);
+    const bool pret = ChoixOperateur::manque(e.TypeExercice, SigneChoisi, TempsChoisi) == ChoixOperateur::Manque::Rien;
+    if (pret) dit(CestParti);
+    else Parole->hide();
 }
 
-void TChoixOperateur::BaleineClick() {
-    ChoixOperateur::choisitCreature(Etat(), ChoixOperateur::Creature::Baleine);
-    TempsChoisi = true;
-    surligne(creatures_, kBaleine);
+QList<QWidget*> TChoixOperateur::arrets() const {
+    QList<QWidget*> liste;
+    for (EtapeChoix* etape : etapes_) liste << etape;
+    return liste << poisson_ << quitter_;
 }
+
+void TChoixOperateur::suitLaLumiere() {
+    for (EtapeChoix* etape : etapes_)
+        if (etape->etat() == ChoixOperateur::EtatEtape::EnCours && etape->entree()) {
+            etape->entree()->prendLeClavier(Qt::OtherFocusReason);
+            return;
+        }
+    poisson_->prendLeClavier(Qt::OtherFocusReason);
+}
+
+bool TChoixOperateur::focusNextPrevChild(bool suivant) {
+    // The stops in turn: the three steps, the fish, the quit picture.
+    const QList<QWidget*> liste = arrets();
+    const QWidget* ici = focusWidget();
+    const auto i = std::find_if(liste.begin(), liste.end(),
+                                [ici](QWidget* w) { return ici && (w == ici || w->isAncestorOf(ici)); });
+    if (i == liste.end()) {
+        // From nowhere: the step to take.
+        suitLaLumiere();
+        return true;
+    }
+    const int n = static_cast<int>(liste.size());
+    for (int j = static_cast<int>(i - liste.begin()), essai = 0; essai < n; ++essai) {
+        j = (j + (suivant ? 1 : -1) + n) % n;
+        auto* etape = qobject_cast<EtapeChoix*>(liste[j]);
+        CaseChoix* cible = etape ? etape->entree() : qobject_cast<CaseChoix*>(liste[j]);
+        if (cible) {
+            cible->prendLeClavier(suivant ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return true;
+}
+
+void TChoixOperateur::keyPressEvent(QKeyEvent* e) {
+    switch (e->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            if (!qobject_cast<CaseChoix*>(focusWidget())) {
+                e->accept();
+                suitLaLumiere();
+                return;
+            }
+            break;
+        default: break;
+    }
+    Fenetre::keyPressEvent(e);
+}
+
+void TChoixOperateur::RequinClick() { choisitCreature(ChoixOperateur::Creature::Requin); }
+void TChoixOperateur::PirateClick() { choisitCreature(ChoixOperateur::Creature::Pirate); }
+void TChoixOperateur::BaleineClick() { choisitCreature(ChoixOperateur::Creature::Baleine); }
 
 void TChoixOperateur::dit(const QString& texte) {
-    // As wide as the text, wrapped before the screen's right edge.
-    const int marge = Ajustement::arrondi(10 * Ajustement::facteurs().horizontal);
-    const int place = width() - Parole->x() - marge;
-    const QMargins cadre = Parole->contentsMargins();
-    const int largeur = Parole->fontMetrics().horizontalAdvance(texte) + cadre.left() + cadre.right() + 24;
-    Parole->setText(texte);
-    Parole->resize(std::min(largeur, place), 1);
-    Parole->resize(Parole->width(), Parole->heightForWidth(Parole->width()));
+    // On one line when it fits before the quit picture, else on even lines.
+    const QString affiche = LignesEquilibrees::typographie(texte);
+    const int marge = Nombres::arrondi(10 * std::min(Affichage::rapportX(), Affichage::rapportY()));
+    const int place = quitter_->x() - Parole->x() - marge;
+    Parole->setWordWrap(false);
+    Parole->setText(affiche);
+    Parole->setAccessibleName(texte);
+    const int bords = Parole->sizeHint().width() - Parole->fontMetrics().horizontalAdvance(affiche);
+    Parole->setWordWrap(true);
+    const int largeur = std::min(place, LignesEquilibrees::largeur(Parole->font(), texte, place - bords) + bords);
+    Parole->resize(largeur, Parole->heightForWidth(largeur));
     Parole->show();
 }
 

@@ -1,13 +1,19 @@
 #pragma once
-// The free-practice chooser: the pupil picks an exercise (or the review), an operation and a timing creature by
-// pictures, then presses the fish to play; the quit picture ends the pupil's connection. A pupil
-// who never answered a question of the operation chosen is first offered its starting test: the
-// journal is read off the screen's thread, the box comes once it is read.
+// The free-practice chooser: the pupil picks an operation, an exercise (or the review) and a timing
+// creature by pictures, in three numbered steps (the step to take lit, the others waiting), then
+// presses the fish, which says "C'est parti !" once the three are chosen; the quit picture ends
+// the pupil's connection. Everything works with the keyboard too: the arrows within a step, Enter
+// or Space to choose, Tab to the next step, then the fish and the quit picture. A pupil who never
+// answered a question of the operation chosen is first offered its starting test: the journal is
+// read off the screen's thread, the box comes once it is read.
 #include "ecrans/commun/Fenetre.h"
+#include "logique/session/ChoixOperateur.h"
 
 #include <QFutureWatcher>
 #include <array>
 
+class CaseChoix;
+class EtapeChoix;
 class Image;
 class QLabel;
 
@@ -16,7 +22,7 @@ class TChoixOperateur final : public Fenetre {
 public:
     TChoixOperateur();
 
-    // Event handlers (a click on a highlighted twin acts like a click on its picture).
+    // Event handlers (a click on a highlighted twin or on a name acts like a click on its picture).
     void ImageExo1Click() { choisitExercice(1); }
     void ImageExo2Click() { choisitExercice(2); }
     void ImageExo3Click() { choisitExercice(3); }
@@ -37,23 +43,33 @@ public:
 
 protected:
     void FormShow() override;
+    // Tab and Shift+Tab go from step to step, then to the fish and the quit picture.
+    bool focusNextPrevChild(bool suivant) override;
+    // A key while the keyboard is on nothing yet brings it to the step to take.
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
-    // A picture and its highlighted twin at the same place.
-    struct Choix {
-        Image* image;
-        Image* selectionne;
-    };
     template <std::size_t N>
-    using Colonne = std::array<Choix, N>;
+    using Colonne = std::array<CaseChoix*, N>;
 
     void FormCreate();
-    Choix choix(const QString& nom, const QString& dessin, const QRect& place, void (TChoixOperateur::*clic)());
     Image* image(const QString& nom, const QString& dessin, const QRect& place);
+    CaseChoix* choix(EtapeChoix* etape, const QString& nom, const QString& dessin, const QString& texte, const QSize& design,
+                     void (TChoixOperateur::*clic)());
+    CaseChoix* seule(const QString& nom, const QString& dessin, const QString& nomAccessible, const QRect& place,
+                     void (TChoixOperateur::*clic)());
+    void placeLeTitre();
     template <std::size_t N>
     static void surligne(Colonne<N>& colonne, int choisi);
     void choisitExercice(int type);
     void choisitSigne(int operation);
+    void choisitCreature(ChoixOperateur::Creature creature);
+    // The steps lit, faded or done, and the fish ready or not, after every choice.
+    void actualise();
+    // After a choice made with the keys: on to the step to take, or the fish once all are made.
+    void suitLaLumiere();
+    // Where Tab stops: the three steps, the fish, the quit picture.
+    QList<QWidget*> arrets() const;
     void dit(const QString& texte);
     // The journal read: the starting test offered when the pupil never answered the operation.
     void journalLu();
@@ -61,12 +77,14 @@ private:
 
     QLabel* Enonce;
     Image* ImageFond;
+    std::array<EtapeChoix*, ChoixOperateur::NombreEtapes> etapes_;
     Colonne<5> exercices_;  // exercises 1 to 4, then the review
     Colonne<4> signes_;
     Colonne<3> creatures_;  // shark, pirate, whale
-    Image* RequinGrise;
+    CaseChoix* poisson_;
     Image* PoissonJouer;
     QLabel* Parole;
+    CaseChoix* quitter_;
     Image* QuitterChoixOperateur;
 
     bool SigneChoisi = false;

@@ -8,9 +8,21 @@ void choisitCreature(SharedState& e, Creature creature) {
     e.AvecPirate = creature == Creature::Pirate;
 }
 
+std::array<EtatEtape, NombreEtapes> etatsDesEtapes(bool signeChoisi, bool exerciceChoisi, bool tempsChoisi) {
+    std::array<EtatEtape, NombreEtapes> etats{};
+    bool allume = false;
+    const bool faites[NombreEtapes] = {signeChoisi, exerciceChoisi, tempsChoisi};
+    for (int i = 0; i < NombreEtapes; ++i) {
+        if (faites[i]) etats[i] = EtatEtape::Faite;
+        else etats[i] = allume ? EtatEtape::Attend : EtatEtape::EnCours;
+        allume = allume || !faites[i];
+    }
+    return etats;
+}
+
 Manque manque(int typeExercice, bool signeChoisi, bool tempsChoisi) {
-    if (typeExercice == -1) return Manque::Exercice;
     if (!signeChoisi) return Manque::Signe;
+    if (typeExercice == -1) return Manque::Exercice;
     if (!tempsChoisi) return Manque::Temps;
     return Manque::Rien;
 }

@@ -1,7 +1,11 @@
 #include "Pilote.h"
+#include "Recouvrements.h"
 #include "TestEcran.h"
+#include "ecrans/session/CaseChoix.h"
+#include "ecrans/session/EtapeChoix.h"
 #include "ecrans/session/TChoixOperateur.h"
 #include "ecrans/commun/Affichage.h"
+#include "ecrans/commun/Apparence.h"
 #include "logique/base/Horloge.h"
 #include "logique/base/Messages.h"
 #include "ecrans/commun/Polices.h"
@@ -15,8 +19,10 @@
 class ChoixOperateurTest : public TestEcran {
     Q_OBJECT
 
+    using E = ChoixOperateur::EtatEtape;
+
     std::unique_ptr<TChoixOperateur> choix;
-    QWidget identification, exercices[4];
+    QWidget identification, exercices[4], revision;
 
     QWidget* enfant(const char* nom) { return choix->findChild<QWidget*>(QString::fromLatin1(nom)); }
     void clique(const char* nom) {
@@ -28,6 +34,21 @@ class ChoixOperateurTest : public TestEcran {
         auto* p = qobject_cast<QLabel*>(enfant("Parole"));
         return p->isVisible() ? p->text() : QString();
     }
+    // The fish's line as shown: a no-break space before "!".
+    static QString dit(const char* texte) {
+        return QString::fromUtf8(texte).replace(QStringLiteral(" !"), QStringLiteral("\u00A0!"));
+    }
+    QList<E> etapes() {
+        QList<E> etats;
+        for (const char* nom : {"EtapeSigne", "EtapeExercice", "EtapeTemps"})
+            etats << choix->findChild<EtapeChoix*>(QString::fromLatin1(nom))->etat();
+        return etats;
+    }
+    // A key where the keyboard is: on a choice, or on the screen itself.
+    void touche(Qt::Key cle, Qt::KeyboardModifiers modificateurs = Qt::NoModifier) {
+        QTest::keyClick(choix->focusWidget() ? choix->focusWidget() : choix.get(), cle, modificateurs);
+    }
+    QString clavierSur() { return choix->focusWidget() ? choix->focusWidget()->objectName() : QString(); }
     bool surligne(const char* nom) {
         return enfant((QByteArray(nom) + "Selectionne").constData())->isVisible() && !enfant(nom)->isVisible();
     }
@@ -44,6 +65,7 @@ protected:
         Ecrans::enregistre(Ecrans::Role::SaisieIdentifiant, &identification);
         const Ecrans::Role roles[4] = {Ecrans::Role::Exo1, Ecrans::Role::Exo2, Ecrans::Role::Exo3, Ecrans::Role::Exo4};
         for (int i = 0; i < 4; ++i) Ecrans::enregistre(roles[i], &exercices[i], i + 1);
+        Ecrans::enregistre(Ecrans::Role::Revision, &revision, 5);
         Ecrans::enregistre(Ecrans::Role::ChoixOperateur, choix.get());
         choix->hide();
         InitialiseParametres(Etat());
@@ -52,18 +74,126 @@ protected:
     }
 
 private slots:
-    // Shown with nothing chosen; the fish asks for what is missing.
-    void theFishAsksForWhatIsMissing() {
+    // Shown with nothing chosen: step 1 lit, the others waiting (their pictures faded); the first
+    // step not done is lit whatever the order of the choices, and the fish asks for it.
+    void theStepsLightInTurnAndTheFishAsksForTheOneLit() {
         QVERIFY(Etat().TypeExercice == -1 && Etat().TempsDeReponse == -1 && !enfant("RequinGrise")->isVisible());
+        QCOMPARE(etapes(), (QList<E>{E::EnCours, E::Attend, E::Attend}));
+        const auto estompee = [this](const char* nom) {
+            return choix->findChild<CaseChoix*>(QString::fromLatin1(nom))->estEstompee();
+        };
+        QVERIFY(estompee("ImageExo1Case") && estompee("BaleineCase") && !estompee("SigneBulleAdditionCase"));
+        clique("Baleine");
+        QCOMPARE(etapes(), (QList<E>{E::EnCours, E::Attend, E::Faite}));
         clique("PoissonJouer");
-        QCOMPARE(parole(), QString::fromUtf8("Tu n'as pas précisé un exercice !"));
-        clique("ImageExo2");
-        clique("PoissonJouer");
-        QCOMPARE(parole(), QString::fromUtf8("Tu n'as pas précisé un signe !"));
+        QCOMPARE(parole(), dit("Tu n'as pas précisé un signe !"));
         clique("SigneBulleAddition");
+        QCOMPARE(etapes(), (QList<E>{E::Faite, E::EnCours, E::Faite}));
+        QVERIFY(!estompee("ImageExo1Case") && parole().isEmpty());
         clique("PoissonJouer");
-        QCOMPARE(parole(), QString::fromUtf8("Tu n'as pas précisé si tu voulais un temps ou pas !"));
+        QCOMPARE(parole(), dit("Tu n'as pas précisé un exercice !"));
+        clique("ImageExo2Nom");  // the name chooses like its picture
+        QCOMPARE(Etat().TypeExercice, 2);
+        QCOMPARE(etapes(), (QList<E>{E::Faite, E::Faite, E::Faite}));
+        QCOMPARE(parole(), QString::fromUtf8("C'est parti\u00A0!"));
         QVERIFY(choix->isVisible());
+    }
+
+    // The review draws from the sign's tables and plays with the creature chosen, as exercise 1
+    // does: its steps are the same three.
+    void theReviewTakesASignAndATime() {
+        clique("SigneBulleMultiplication");
+        clique("ImageRevision");
+        QCOMPARE(etapes(), (QList<E>{E::Faite, E::Faite, E::EnCours}));
+        clique("PoissonJouer");
+        QCOMPARE(parole(), dit("Tu n'as pas précisé si tu voulais un temps ou pas !"));
+        clique("Requin");
+        clique("PoissonJouer");
+        QVERIFY(revision.isVisible() && !choix->isVisible());
+        revision.hide();
+        QCOMPARE(Etat().TypeExercice, 5);
+        QCOMPARE(Etat().TempsDeReponse, 10);
+    }
+
+    // Tab from step to step, the arrows within one (round the row, past the greyed shark), Enter
+    // or Space to choose, and on to the step lit; then the fish. A ring shows where the keys are.
+    void aChildChoosesAndPlaysWithTheKeysAlone() {
+        QCOMPARE(clavierSur(), QStringLiteral("ChoixOperateur"));  // no ring for a child using the mouse
+        touche(Qt::Key_Tab);
+        QCOMPARE(clavierSur(), QStringLiteral("SigneBulleAdditionCase"));
+        touche(Qt::Key_Left);
+        touche(Qt::Key_Up);
+        QCOMPARE(clavierSur(), QStringLiteral("SigneBulleMultiplicationCase"));
+        auto* ici = choix->findChild<CaseChoix*>(clavierSur());
+        const int t = ici->epaisseurAnneau();
+        QCOMPARE(QColor(ici->grab().toImage().pixel(t, ici->height() / 2)), Apparence::Marine);
+        touche(Qt::Key_Return);
+        QVERIFY(choix->signeChoisi() && Etat().Tables[5] == 2);
+        QCOMPARE(clavierSur(), QStringLiteral("ImageExo1Case"));
+        touche(Qt::Key_Tab);
+        QCOMPARE(clavierSur(), QStringLiteral("RequinCase"));
+        touche(Qt::Key_Tab, Qt::ShiftModifier);
+        touche(Qt::Key_Down);
+        touche(Qt::Key_Right);
+        touche(Qt::Key_Space);
+        QCOMPARE(Etat().TypeExercice, 3);
+        QCOMPARE(clavierSur(), QStringLiteral("PirateCase"));
+        touche(Qt::Key_Right);
+        touche(Qt::Key_Right);
+        QCOMPARE(clavierSur(), QStringLiteral("PirateCase"));
+        touche(Qt::Key_Enter);
+        QCOMPARE(clavierSur(), QStringLiteral("PoissonJouerCase"));
+        touche(Qt::Key_Return);
+        QVERIFY(exercices[2].isVisible() && !choix->isVisible());
+        exercices[2].hide();
+        QVERIFY(Etat().TempsDeReponse == 10 && Etat().AvecPirate);
+    }
+
+    // Every choice, step, picture and text that means something has a French name for a screen
+    // reader.
+    void everyControlAndPictureHasAFrenchName() {
+        QStringList sansNom;
+        for (QWidget* w : choix->findChildren<QWidget*>())
+            if (!w->objectName().isEmpty() && w->objectName() != QLatin1String("ImageFond") && w->accessibleName().isEmpty())
+                sansNom << w->objectName();
+        QVERIFY2(sansNom.isEmpty(), qPrintable(sansNom.join(QStringLiteral(", "))));
+        QCOMPARE(enfant("BaleineCase")->accessibleName(), QString::fromUtf8("Baleine\u00A0: pas de temps"));
+        QCOMPARE(enfant("EtapeTemps")->accessibleName(), QString::fromUtf8("Étape 3\u00A0: choisis le temps"));
+    }
+
+    // At every display size: the sea under the whole window, nothing cut by its parent or laid
+    // over another, every text whole, the quit picture away from the edges.
+    void theSceneFillsEveryDisplayAndNothingIsCutOrCovered() {
+        for (const QSize taille : {QSize(1024, 768), QSize(1366, 768), QSize(1280, 1024), QSize(1920, 1080)}) {
+            const QString ici = QStringLiteral("%1x%2").arg(taille.width()).arg(taille.height());
+            Affichage::fixeTaille(taille);
+            TChoixOperateur ecran;
+            ecran.show();
+            // The fish's longest line, with a sign and a game chosen.
+            for (const char* nom : {"SigneBulleDivision", "ImageExo4", "PoissonJouer"})
+                QTest::mouseClick(ecran.findChild<QWidget*>(QString::fromLatin1(nom)), Qt::LeftButton);
+            QVERIFY(ecran.findChild<QWidget*>(QStringLiteral("Parole"))->isVisible());
+            QCOMPARE(ecran.size(), taille);
+            QStringList defauts = recouvrements(&ecran).filter(QRegularExpression(QStringLiteral("^(?!ImageFond)")));
+            for (QWidget* w : ecran.findChildren<QWidget*>()) {
+                if (w->objectName().isEmpty() || !w->isVisibleTo(&ecran)) continue;
+                if (!w->parentWidget()->rect().contains(w->geometry())) defauts << w->objectName() + QStringLiteral(" coupé");
+                const auto* l = qobject_cast<QLabel*>(w);
+                const int hauteur = l && l->wordWrap() ? l->heightForWidth(l->width()) : w->sizeHint().height();
+                if (l && (hauteur > l->height() || (!l->wordWrap() && l->sizeHint().width() > l->width())))
+                    defauts << w->objectName() + QStringLiteral(" tronqué");
+            }
+            QVERIFY2(defauts.isEmpty(), qPrintable(defauts.join(QStringLiteral(", ")) + QStringLiteral(" à ") + ici));
+            const QWidget* hublot = ecran.findChild<QWidget*>(QStringLiteral("QuitterChoixOperateur"));
+            QVERIFY2(ecran.rect().adjusted(8, 8, -8, -8).contains(QRect(hublot->mapTo(&ecran, QPoint()), hublot->size())),
+                     qPrintable(ici));
+            // No pixel of the window's plain colour along its four edges.
+            const QImage vue = ecran.grab().toImage();
+            for (int x = 0; x < vue.width(); x += 5)
+                for (int y : {0, vue.height() - 1}) QVERIFY2(QColor(vue.pixel(x, y)) != Apparence::Mer, qPrintable(ici));
+            for (int y = 0; y < vue.height(); y += 5)
+                for (int x : {0, vue.width() - 1}) QVERIFY2(QColor(vue.pixel(x, y)) != Apparence::Mer, qPrintable(ici));
+        }
     }
 
     void creaturesSetTheTimingAndOnlyOneIsHighlighted() {
@@ -92,7 +222,8 @@ private slots:
         QWidget* grise = enfant("RequinGrise");
         QVERIFY(grise->isVisible());
         // It lies over the shark, so a click there no longer reaches the shark.
-        QCOMPARE(choix->childAt(enfant("RequinSelectionne")->geometry().center()), grise);
+        const QWidget* requin = enfant("RequinSelectionne");
+        QCOMPARE(choix->childAt(requin->mapTo(choix.get(), requin->rect().center())), grise);
         QCOMPARE(Etat().TempsDeReponse, 10);
         clique("ImageExo1");
         QVERIFY(!grise->isVisible());
