@@ -45,6 +45,7 @@ void coutures() {
     Aleatoire::graine(std::random_device{}());
     Messages::installeRepondeur(nullptr);
     Messages::installeAfficheur(nullptr);
+    Messages::installeDestinataire(nullptr);
     if (Journal::retablit) Journal::retablit();
     if (Sons::installeSortie) Sons::installeSortie(nullptr);
     if (Sons::regle) Sons::regle({});

@@ -3,6 +3,7 @@
 #include "logique/base/Aleatoire.h"
 #include "logique/exercices/MessagesPerdu.h"
 #include "ecrans/commun/Apparence.h"
+#include "ecrans/commun/LignesEquilibrees.h"
 
 #include <QFontMetrics>
 #include <QRegularExpression>
@@ -22,19 +23,21 @@ BulleParole::BulleParole(QWidget* ecran) : QLabel(ecran) {
     hide();
 }
 
-void BulleParole::dit(const QString& texte) {
+void BulleParole::dit(const QString& phrase) {
+    // In French typography: no line of the speech starts with "!" (a no-break space before it).
+    const QString texte = LignesEquilibrees::typographie(phrase);
     setText(texte);
     setWordWrap(false);
     const int plein = sizeHint().width();
     int largeur = std::min(largeurMax_, plein);
     setWordWrap(true);
     const int hauteur = heightForWidth(largeur);
-    // The narrowest width that needs no more lines and cuts no word ("Bravo!" cannot wrap, so
-    // the line count alone would let it shrink to nothing).
+    // The narrowest width that needs no more lines and cuts no word ("Bravo\u00A0!" cannot wrap,
+    // so the line count alone would let it shrink to nothing; only plain spaces part words).
     const QFontMetrics mesure(font());
     int ligne = 0, mot = 0;
     for (const QString& l : texte.split(QLatin1Char('\n'))) ligne = std::max(ligne, mesure.horizontalAdvance(l));
-    for (const QString& m : texte.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+    for (const QString& m : texte.split(QRegularExpression(QStringLiteral("[ \\t\\n]+")), Qt::SkipEmptyParts))
         mot = std::max(mot, mesure.horizontalAdvance(m));
     const int plancher = std::min(largeur, plein - ligne + mot);
     for (int etroite = std::max(largeur / 2, plancher); etroite < largeur;) {

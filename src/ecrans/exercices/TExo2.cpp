@@ -54,7 +54,7 @@ TExo2::TExo2()
                       QStringLiteral("Enonce2Exo2"), QStringLiteral("QuitterExo2"), 20},
                      {QStringLiteral("Aide le poisson à donner la valeur manquante"),
                       QStringLiteral("Vite, aide le poisson à donner la valeur\nmanquante avant que la famille\n"
-                                     "requin n'éclatent les bulles !"),
+                                     "requin n'éclatent les bulles\u00A0!"),
                       QStringLiteral("Tape la réponse au clavier, puis tape sur \"entrée\" ou clique sur le poisson jaune pour "
                                      "valider"),
                       QStringLiteral("Tape la réponse au clavier, puis tape sur \"entrée\""),

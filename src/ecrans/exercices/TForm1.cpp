@@ -150,7 +150,9 @@ void TForm1::FormShow() {
     pluie_ = Bilan::Pluie(BonnesReponses);
     AnimationLancee = false;
     ChoisitPoisson();
-    if (auto texte = Bilan::message(e.Retroaction, BonnesReponses, e.NombreDeQuestions, e.NombreErreurs)) Label1->setText(*texte);
+    // In French typography, as the width below is measured: "questions !" never leaves its "!" alone.
+    if (auto texte = Bilan::message(e.Retroaction, BonnesReponses, e.NombreDeQuestions, e.NombreErreurs))
+        Label1->setText(LignesEquilibrees::typographie(*texte));
     // A long line is cut near its middle rather than leaving its last word alone.
     const int largeurMax = enCarte(kPlaceMessage.width());
     const int largeur = LignesEquilibrees::largeur(Label1->font(), Label1->text(), largeurMax);

@@ -10,7 +10,7 @@ qint64 maintenantMs() { return Horloge::maintenant().toMSecsSinceEpoch(); }
 
 TTestDepart::TTestDepart()
     : TExo1(QStringLiteral("TestDepart"), QStringLiteral("Test de départ"),
-            QStringLiteral("Petit test : trouve le résultat de chaque opération")) {}
+            QStringLiteral("Petit test\u00A0: trouve le résultat de chaque opération")) {}
 
 void TTestDepart::FormShow() {
     SharedState& e = Etat();

@@ -14,6 +14,7 @@
 #include "ecrans/identification/Delegues.h"
 #include "logique/identification/NomsRegistre.h"
 #include "logique/identification/Registre.h"
+#include "logique/journal/AvisEnseignant.h"
 #include "logique/journal/Journal.h"
 
 #include <QComboBox>
@@ -141,6 +142,8 @@ void TSaisieIdentifiant::FormCreate() {
 }
 
 void TSaisieIdentifiant::FormShow() {
+    // Back here, nobody plays: a teacher may be at the screen.
+    AvisEnseignant::finDeSeance();
     if (premierAffichage_) {
         // Later shows keep the fitted size: setting the design size again would shrink the
         // window under its already fitted controls.

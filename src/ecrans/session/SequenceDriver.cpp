@@ -17,10 +17,11 @@
 #include <algorithm>
 
 namespace {
-// A parameter file edited by hand may ask for something that does not exist: the pupil is told,
-// and goes back to the identification screen rather than facing an empty desktop.
-void revientALIdentification(const QString& raison) {
-    Messages::information(raison + QStringLiteral(" Demande à ton enseignant de vérifier tes exercices."));
+// A parameter file edited by hand may ask for something that does not exist: the child is told in
+// a child's words, the teacher why (Messages::erreur), and the identification screen comes back
+// rather than an empty desktop.
+void revientALIdentification(const QString& raison, const QString& pourEnfant) {
+    Messages::erreur(raison + QStringLiteral(" Vérifiez la séquence de l'élève dans les paramètres."), pourEnfant);
     Ecrans::montre(Ecrans::Role::SaisieIdentifiant);
 }
 
@@ -36,7 +37,8 @@ void DemarreExercice(SharedState& e) {
     QWidget* ecran = Ecrans::exercice(e.TypeExercice);
     if (!ecran) {
         revientALIdentification(
-            QStringLiteral("Le fichier de paramétrage demande un exercice qui n'existe pas (type %1).").arg(e.TypeExercice));
+            QStringLiteral("Le fichier de paramétrage demande un exercice qui n'existe pas (type %1).").arg(e.TypeExercice),
+            ExerciceInconnu);
         return;
     }
     const QDateTime maintenant = Horloge::maintenant();
@@ -83,7 +85,8 @@ void ExerciceSuivant(SharedState& e) {
         default:
             revientALIdentification(
                 QStringLiteral("Le fichier de paramétrage ne dit pas quoi faire à la fin des exercices (valeur %1).")
-                    .arg(e.UneFoisSequenceFinie));
+                    .arg(e.UneFoisSequenceFinie),
+                SuiteInconnue);
             break;
     }
 }

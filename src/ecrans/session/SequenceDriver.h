@@ -6,6 +6,13 @@ struct ResultatExercice;
 struct SharedState;
 class QWidget;
 
+// What a child reads when the parameter file asks for an exercise kind, or an end of the sequence,
+// that does not exist (the teacher reads the file's words); the identification screen comes back.
+inline const QString ExerciceInconnu = QStringLiteral(
+    "Ton exercice ne peut pas s'ouvrir. Demande à ton enseignant de vérifier tes exercices.");
+inline const QString SuiteInconnue = QStringLiteral(
+    "Tu as fini tes exercices\u00A0! Demande à ton enseignant ce que tu peux faire maintenant.");
+
 // Shows the exercise at the stored position, applies the end-of-sequence behaviour, or shows the
 // free-practice chooser when the pupil has no parameter file.
 void ExerciceSuivant(SharedState& etat);

@@ -11,6 +11,10 @@ Messages::Afficheur& afficheur() {
     static Messages::Afficheur a;
     return a;
 }
+Messages::Destinataire& destinataire() {
+    static Messages::Destinataire d;
+    return d;
+}
 QStringList& historique() {
     static QStringList h;
     return h;
@@ -32,7 +36,19 @@ bool montre(Messages::Genre genre, const QString& donne, const QString& titre) {
 namespace Messages {
 void information(const QString& texte) { montre(Genre::Information, texte, QStringLiteral("Marivelle")); }
 bool confirmation(const QString& texte, const QString& titre) { return montre(Genre::Confirmation, texte, titre); }
-void erreur(const QString& texte) { montre(Genre::Erreur, texte, QStringLiteral("Marivelle")); }
+void erreur(const QString& texte, const QString& pourEnfant) {
+    if (!destinataire()) {
+        montre(Genre::Erreur, texte, QStringLiteral("Marivelle"));
+        return;
+    }
+    try {
+        destinataire()(texte.trimmed().isEmpty() ? TexteInattendu : texte);
+    } catch (...) {
+        // The child is told all the same.
+    }
+    montre(Genre::Erreur, pourEnfant, QStringLiteral("Marivelle"));
+}
+void installeDestinataire(Destinataire d) { destinataire() = std::move(d); }
 void installeAfficheur(Afficheur a) { afficheur() = std::move(a); }
 void installeRepondeur(Repondeur r) {
     if (!r) historique().clear();

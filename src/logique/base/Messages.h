@@ -11,13 +11,23 @@ enum class Genre { Information, Confirmation, Erreur };
 // What a box says when it was given no text: never an empty box.
 inline const QString TexteInattendu = QStringLiteral(
     "Une erreur inattendue a interrompu cette action. Marivelle continue ; recommencez-la.");
+// What a child reads in place of a failure's own words (a file, a path, a store's reason), which go
+// to the adults instead.
+inline const QString TexteEnfant = QStringLiteral("Oups, un petit problème est arrivé. Appelle ton enseignant.");
 
 // A plain message with an "OK" button.
 void information(const QString& texte);
 // A question with "OK" and "Annuler"; true for OK.
 bool confirmation(const QString& texte, const QString& titre = QStringLiteral("Confirmation"));
-// A failure that abandoned the current action.
-void erreur(const QString& texte);
+// A failure that abandoned the current action. While a pupil is at the screen (an addressee is
+// installed), the child reads `pourEnfant` and `texte` goes to the addressee.
+void erreur(const QString& texte, const QString& pourEnfant = TexteEnfant);
+
+// From a pupil's connection until the identification screen is back, the failures' words are the
+// adults': the addressee takes them (the teacher's note, the error output). Null: whoever is at
+// the screen reads them as they are.
+using Destinataire = std::function<void(const QString& texte)>;
+void installeDestinataire(Destinataire destinataire);
 
 // How boxes are shown on screen; the interface library installs the real boxes at start-up.
 // Without one, the text goes to the log and the answer is "Annuler".

@@ -1,5 +1,6 @@
 #include "logique/identification/ConnexionEleve.h"
 
+#include "logique/base/Erreurs.h"
 #include "logique/base/Horloge.h"
 #include "logique/base/Messages.h"
 #include "logique/etat/NomsDossier.h"
@@ -9,17 +10,11 @@
 #include "logique/resultats/Enregistreurs.h"
 #include "logique/parametres/LitParametres.h"
 
-bool ConnecteEleve(SharedState& etat, const QString& eleve, const QString& enseignant) {
-    etat.NomEnseignant = enseignant;
-    etat.RepertoireClasse = NomsDossier::repertoireClasse(enseignant);
-    if (eleve.trimmed().isEmpty() || enseignant.trimmed().isEmpty()) {
-        Messages::information(
-            QStringLiteral("Vous avez mal saisie vos identifiants, veuillez recommencer ou vous connecter sans identifiant"));
-        return false;
-    }
-    etat.NomEleve = eleve;
+namespace {
+// The pupil's settings and result stores, once the pupil is known.
+void prepare(SharedState& etat) {
     // The class's journal is looked through while the pupil plays the first question.
-    Journal::nouvelleSession(enseignant, etat.RepertoireClasse);
+    Journal::nouvelleSession(etat.NomEnseignant, etat.RepertoireClasse);
     const QDateTime connexion = Horloge::maintenant();
     // The teacher never saved their settings: the child plays, the teacher reads why at their next visit.
     if (!LitParametres(etat, etat.NomEleve, etat.NomEnseignant))
@@ -31,5 +26,26 @@ bool ConnecteEleve(SharedState& etat, const QString& eleve, const QString& ensei
     if (etat.SauvegardeTexte) EcritConnexion(etat, connexion);
     if (etat.SauvegardeTableur) PrepareClasseur(etat);
     if (etat.SauvegardeBase) PrepareBase(etat);
+}
+}  // namespace
+
+bool ConnecteEleve(SharedState& etat, const QString& eleve, const QString& enseignant) {
+    etat.NomEnseignant = enseignant;
+    etat.RepertoireClasse = NomsDossier::repertoireClasse(enseignant);
+    if (eleve.trimmed().isEmpty() || enseignant.trimmed().isEmpty()) {
+        Messages::information(
+            QStringLiteral("Vous avez mal saisie vos identifiants, veuillez recommencer ou vous connecter sans identifiant"));
+        return false;
+    }
+    etat.NomEleve = eleve;
+    // From here on a failure is the teacher's to read; the child is told in a child's words.
+    AvisEnseignant::pendantLaSeance(etat.RepertoireClasse, eleve);
+    try {
+        prepare(etat);
+    } catch (const ErreurMarivelle& erreur) {
+        Messages::erreur(erreur.message(), ConnexionImpossible);
+        AvisEnseignant::finDeSeance();
+        return false;
+    }
     return true;
 }

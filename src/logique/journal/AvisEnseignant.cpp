@@ -4,6 +4,7 @@
 #include "logique/base/FichierTexte.h"
 #include "logique/base/FormatFr.h"
 #include "logique/base/Horloge.h"
+#include "logique/base/Messages.h"
 #include "logique/etat/NomsDossier.h"
 
 #include <QHash>
@@ -54,4 +55,14 @@ QStringList prend(const QString& repertoireClasse) {
     avis.removeAll(QString());
     return avis;
 }
+
+void pendantLaSeance(const QString& repertoireClasse, const QString& eleve) {
+    Messages::installeDestinataire([repertoireClasse, eleve](const QString& texte) {
+        const QString avis = QStringLiteral("Pendant la séance de %1\u00A0: %2").arg(eleve, texte);
+        qWarning("%s", qUtf8Printable(avis));
+        note(repertoireClasse, avis);
+    });
+}
+
+void finDeSeance() { Messages::installeDestinataire(nullptr); }
 }  // namespace AvisEnseignant

@@ -23,9 +23,6 @@ using namespace JournalInterne;
 namespace {
 using std::chrono::milliseconds;
 
-const QString TexteEleve = QStringLiteral(
-    "Tes réponses sont bien gardées : elles seront enregistrées un peu plus tard. Tu peux continuer à t'entraîner.");
-
 std::mutex verrouFabrique;
 Journal::Fabrique fabriqueInstallee;
 QString cheminDifferes;
@@ -157,7 +154,7 @@ void signaleEchecs() {
 void ditALEnseignant(const QString& repertoireClasse) {
     const QStringList avis = AvisEnseignant::prend(repertoireClasse);
     if (avis.isEmpty()) return;
-    Messages::information(QStringLiteral("Le journal des réponses a ceci à vous dire :\n") + avis.join(QLatin1Char('\n')));
+    Messages::information(QStringLiteral("Marivelle a noté ceci pour vous\u00A0:\n") + avis.join(QLatin1Char('\n')));
 }
 
 void retablit() {

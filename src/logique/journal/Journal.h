@@ -64,15 +64,17 @@ void reprendEnAttente();
 // A new pupil session: a failure may be told again. With the pupil's class, its journal is looked
 // through now (once a session), before the first answer needs it.
 void nouvelleSession(const QString& enseignant = {}, const QString& repertoireClasse = {});
-// Tells the child, in one box in plain words, that answers wait to be saved, at most once a
-// session; the details wait for the teacher (ditALEnseignant). The screens call it where a box
-// does not disturb a question (the end of an exercise).
+// Tells the child, in one box in plain words (TexteEleve), that answers wait to be saved, at most
+// once a session; the details wait for the teacher (ditALEnseignant). The screens call it where a
+// box does not disturb a question (the end of an exercise).
+inline const QString TexteEleve = QStringLiteral(
+    "Tes réponses sont bien gardées\u00A0: elles seront enregistrées un peu plus tard. Tu peux continuer à t'entraîner.");
 void signaleEchecs();
 // Tells, once, the records the school server refused for good and set aside (a value it will
 // never take). For the teacher: the teacher's screens call it when they are opened.
 void signaleRefus();
-// The teacher of the class comes (settings screen, progress view): one box with what the journal
-// has to tell them, if anything.
+// The teacher of the class comes (settings screen, progress view): one box with what was noted for
+// them (AvisEnseignant), if anything.
 void ditALEnseignant(const QString& repertoireClasse);
 // What can be read of the class's damaged SQLite file, in memory, for the teacher's views, and
 // in `manque` what could not be read. Throws ErreurJournal when nothing can.

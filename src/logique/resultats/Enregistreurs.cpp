@@ -52,11 +52,11 @@ void PrepareClasseur(SharedState& etat) {
         if (etat.SauvegardeTexte && etat.SauvegardeBase) ailleurs = QStringLiteral("le profil de l'élève et la base de données");
         else if (etat.SauvegardeTexte) ailleurs = QStringLiteral("le profil de l'élève");
         else if (etat.SauvegardeBase) ailleurs = QStringLiteral("la base de données");
-        Messages::erreur(
-            erreur.message() +
-            (ailleurs.isEmpty()
-                 ? QStringLiteral(" Les résultats de cette séance ne seront pas enregistrés dans le classeur.")
-                 : QStringLiteral(" Les résultats de cette séance sont enregistrés dans %1 seulement.").arg(ailleurs)));
+        const QString suite =
+            ailleurs.isEmpty()
+                ? QStringLiteral(" Les résultats de cette séance ne seront pas enregistrés dans le classeur.")
+                : QStringLiteral(" Les résultats de cette séance sont enregistrés dans %1 seulement.").arg(ailleurs);
+        Messages::erreur(erreur.message() + suite, ResultatsEnPartie);
     }
 }
 
@@ -77,7 +77,7 @@ void EcritColonneTableur(SharedState& etat, const ResultatExercice& resultat) {
     } catch (const ErreurMarivelle& erreur) {
         if (erreur.message() == etat.ClasseurSignale) return;
         etat.ClasseurSignale = erreur.message();
-        Messages::erreur(erreur.message());
+        Messages::erreur(erreur.message(), ResultatsEnPartie);
     }
 }
 
@@ -94,7 +94,7 @@ void EcritLigneBase(const SharedState& etat, const ResultatExercice& resultat) {
     try {
         BaseResultats::ajouteLigne(chemin, BaseResultats::nomTable(etat.NomEnseignant), resultat);
     } catch (const ErreurMarivelle& erreur) {
-        Messages::erreur(erreur.message());
+        Messages::erreur(erreur.message(), ResultatsEnPartie);
     }
 }
 

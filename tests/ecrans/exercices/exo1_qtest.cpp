@@ -80,8 +80,9 @@ private slots:
         repond(QStringLiteral("11"));
         QCOMPARE(Etat().NombreErreurs, 1);
         QVERIFY(resultat()->text().isEmpty() && w("Perdu")->isVisible());
-        QVERIFY(QStringList({QStringLiteral("Essaie encore, tu vas y arriver !"), QString::fromUtf8("Presque, réfléchis bien.")})
-                    .contains(texte("Perdu")));
+        QVERIFY(
+            QStringList({QStringLiteral("Essaie encore, tu vas y arriver\u00A0!"), QString::fromUtf8("Presque, réfléchis bien.")})
+                .contains(texte("Perdu")));
         QVERIFY(w("SolutionImage")->isVisible());
         QTest::mouseClick(w("SolutionImage"), Qt::LeftButton);
         QVERIFY(!w("SolutionImage")->isVisible() && w("SolutionImage2")->isVisible());
@@ -100,7 +101,7 @@ private slots:
         lance();
         for (const QString& saisie : {QStringLiteral("abc"), QString()}) {
             repond(saisie);
-            QCOMPARE(texte("Perdu"), QStringLiteral("Tu n'as pas rentré un nombre !"));
+            QCOMPARE(texte("Perdu"), QStringLiteral("Tu n'as pas rentré un nombre\u00A0!"));
             QVERIFY(w("Perdu")->isVisible() && resultat()->text().isEmpty());
         }
         QCOMPARE(Etat().NombreErreurs + exo_->partie().ErreursQuestion, 0);
@@ -272,7 +273,7 @@ private slots:
 
         // A right first answer: "Bravo !" said by the fish, then the next question.
         repond(champ, QStringLiteral("12"));
-        QCOMPARE(texte("Perdu"), QStringLiteral("Bravo !"));
+        QCOMPARE(texte("Perdu"), QStringLiteral("Bravo\u00A0!"));
         QTRY_COMPARE(numero(), 4);
         QCOMPARE(Etat().NombreErreurs, 2);
     }

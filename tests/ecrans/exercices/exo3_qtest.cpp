@@ -10,7 +10,7 @@
 namespace {
 using Entree = std::array<int, 4>;
 const QList<Entree> Tables248 = {{2, 1, 10, 2}, {4, 1, 10, 2}, {8, 1, 10, 2}};
-const QStringList MessagesDuBanc = {u("Essaie encore, tu vas y arriver !"), u("Presque, réfléchis bien.")};
+const QStringList MessagesDuBanc = {u("Essaie encore, tu vas y arriver\u00A0!"), u("Presque, réfléchis bien.")};
 }  // namespace
 
 class Exo3Test : public TestExercice<TExo3, Ecrans::Role::Exo3, 3> {
@@ -78,7 +78,7 @@ private slots:
         QVERIFY(w("applause")->width() >= w("applause")->sizeHint().width());
         QCOMPARE(intervalles(), QList<int>{150});
         QTRY_VERIFY(exo_->partie().RamassageEnCours);
-        QCOMPARE(texte("applause"), u("Bravo !"));
+        QCOMPARE(texte("applause"), u("Bravo\u00A0!"));
         QVERIFY(!visible("BulleBleu", i) && visible("bebepoisson", i) && visible("resultat", i));
         QVERIFY(devoile(QStringLiteral("bebepoisson"), i) && w("paf11")->isVisible() && !w("Bulle11")->isVisible());
         for (int k = 1; k <= 3; ++k) QVERIFY(!visible("Requin", k) && !visible(QStringLiteral("paf%1").arg(k), 5));

@@ -69,7 +69,7 @@ private slots:
         clique(bulle("operateur", 4));
         QVERIFY(!exo_->selection()[3] && bulle("BulleBleu", 4)->isVisible());
         valide();
-        QCOMPARE(texte("Applause"), u("Bravo !"));
+        QCOMPARE(texte("Applause"), u("Bravo\u00A0!"));
         QVERIFY(exo_->partie().RamassageEnCours && w("ramasse_piece1")->isVisible());
         QCOMPARE(intervalles(), QList<int>{80});
         // The question is over: neither the fish, its number nor a bubble acts.
@@ -87,7 +87,8 @@ private slots:
         lance(melangee, 0, 2);
         valide();  // nothing selected: wrong
         QVERIFY(w("voir_solution")->isVisible() && w("Applause")->isVisible());
-        QVERIFY(QStringList({u("Essaie encore, tu vas y arriver !"), u("Presque, réfléchis bien.")}).contains(texte("Applause")));
+        QVERIFY(QStringList({u("Essaie encore, tu vas y arriver\u00A0!"), u("Presque, réfléchis bien.")})
+                    .contains(texte("Applause")));
         QCOMPARE(exo_->partie().ErreursQuestion + Etat().NombreErreurs, 2);
         selectionneJuste();
         const QString cible = texte("nbre_intrus");

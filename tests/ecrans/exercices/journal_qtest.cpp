@@ -186,7 +186,7 @@ private slots:
             QCOMPARE(bilan_.vus, bilans + 1);
         }
         QCOMPARE(Messages::recueille(),
-                 QStringList{u("Tes réponses sont bien gardées : elles seront enregistrées un peu plus tard. "
+                 QStringList{u("Tes réponses sont bien gardées\u00A0: elles seront enregistrées un peu plus tard. "
                                "Tu peux continuer à t'entraîner.")});
         Journal::ditALEnseignant(Classe);
         const QString raison = Messages::recueille().value(0);

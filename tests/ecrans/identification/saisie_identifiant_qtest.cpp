@@ -11,6 +11,7 @@
 #include "ecrans/commun/Polices.h"
 #include "ecrans/commun/Ecrans.h"
 #include "logique/etat/SharedState.h"
+#include "logique/identification/ConnexionEleve.h"
 #include "logique/identification/NomsRegistre.h"
 #include "logique/identification/Registre.h"
 #include "logique/parametres/ParameterFiles.h"
@@ -296,15 +297,19 @@ private slots:
         QCOMPARE(Messages::recueille(), QStringList({MalSaisi}));
     }
 
+    // A damaged parameter file: the child reads a child's words and stays here; the file's name
+    // is the teacher's, at their next visit. The adult who comes next reads failures as they are.
     void unEchecDeFichierLaisseLEleveSurCetEcran() {
         demarre();
         inscritEleve("aucun", "Tom", "");
         ecritOctets("classe sans enseignant/parametrage_Tom_de_aucun.txt", "n'importe quoi\r\n");
         clique(liste("lb_nom_eleve"), "Tom");
         genres.clear();
+        Messages::recueille();
         appuie("Jouer");
         QVERIFY(ecran->isVisible());
-        QVERIFY(genres.contains(Messages::Genre::Erreur));
+        QCOMPARE(genres, QList<Messages::Genre>({Messages::Genre::Erreur}));
+        QCOMPARE(Messages::recueille(), QStringList({ConnexionImpossible}));
 
         // A folder in the way of a new teacher's folder: the message, and the screen goes on.
         ecritOctets("classe de Paul", "x");
@@ -313,6 +318,13 @@ private slots:
         QCOMPARE(genres, QList<Messages::Genre>({Messages::Genre::Erreur}));
         QVERIFY(Messages::recueille().last().contains("classe de Paul"));
         QVERIFY(!FichierTexte::litLignes("enseignant.txt").contains("Paul"));
+
+        clique(liste("lb_nom_ens_param"), "aucun");
+        appuie("Parametre");
+        const QString avis = Messages::recueille().join('\n');
+        QVERIFY2(avis.contains(u("Pendant la séance de Tom\u00A0: Le fichier de paramétrage « classe sans "
+                                 "enseignant/parametrage_Tom_de_aucun.txt » est illisible")),
+                 qPrintable(avis));
     }
 
     // A teacher who wrote a pupil's sequence but never saved their own settings: the child plays
@@ -334,6 +346,10 @@ private slots:
 
         exo1.hide();
         ecran->show();
+        // Back here, nobody plays: an adult reads a failure as it is.
+        ecritOctets("classe de Paul", "x");
+        inscritEnseignant("Paul", {});
+        QVERIFY(Messages::recueille().last().contains("classe de Paul"));
         clique(liste("lb_nom_ens_param"), "aucun");
         appuie("Parametre");
         const QString avis = Messages::recueille().join('\n');

@@ -1,6 +1,8 @@
 #include "BilanCompte.h"
 #include "DossierTemporaire.h"
+#include "ecrans/commun/Dessins.h"
 #include "ecrans/session/SequenceDriver.h"
+#include "logique/base/Garde.h"
 #include "logique/base/FichierTexte.h"
 #include "logique/base/Horloge.h"
 #include "logique/base/Messages.h"
@@ -10,6 +12,9 @@
 #include "logique/parametres/LitParametres.h"
 #include "logique/parametres/ParameterFiles.h"
 #include "logique/parametres/PositionParametres.h"
+#include "logique/journal/AvisEnseignant.h"
+#include "logique/resultats/Classeur.h"
+#include "logique/resultats/Enregistreurs.h"
 
 #include <gtest/gtest.h>
 
@@ -121,18 +126,59 @@ TEST_F(Driver, TheAnonymousPupilIsNeitherRecordedNorSummarised) {
     EXPECT_NE(octetsDe(profil), "debut\r\n");
 }
 
-TEST_F(Driver, UnknownKindsAndBehavioursBringTheIdentificationScreenBack) {
-    ecrit({7}, 1, 0);
-    LitParametres(Etat(), "Léa", "Martin");
-    ExerciceSuivant(Etat());
-    EXPECT_TRUE(identification.isVisible());
-    ASSERT_EQ(Messages::recueille().size(), 1);
-
-    identification.hide();
-    ecrit({1}, 2, 5);
-    LitParametres(Etat(), "Léa", "Martin");
-    Etat().UneFoisSequenceFinie = 5;
-    ExerciceSuivant(Etat());
-    EXPECT_TRUE(identification.isVisible());
-    EXPECT_FALSE(fini);
+// While a pupil plays, a failure's words (a file, a path) are the teacher's: the child reads a
+// child's words and the teacher finds the failure at their next visit. An unknown kind or end of
+// the sequence also brings the identification screen back.
+TEST_F(Driver, APupilReadsAChildsWordsAndTheTeacherTheFailure) {
+    struct Cas {
+        const char* nom;
+        std::function<void()> action;
+        QString enfant, detail;
+        bool identification;
+    };
+    const Cas cas[] = {
+        {"unknown kind",
+         [this] {
+             ecrit({7}, 1, 0);
+             LitParametres(Etat(), "Léa", "Martin");
+             ExerciceSuivant(Etat());
+         },
+         ExerciceInconnu, "un exercice qui n'existe pas (type 7)", true},
+        {"unknown end of the sequence",
+         [this] {
+             ecrit({1}, 2, 5);
+             LitParametres(Etat(), "Léa", "Martin");
+             Etat().UneFoisSequenceFinie = 5;
+             ExerciceSuivant(Etat());
+         },
+         SuiteInconnue, "à la fin des exercices (valeur 5)", true},
+        {"missing picture", [] { Garde::execute([] { Dessins::charge("Images/Tortues/11.jpg", QSize(40, 40)); }); },
+         Messages::TexteEnfant, QString::fromUtf8("L'image « Images/Tortues/11.jpg » est introuvable."), false},
+        {"workbook that cannot be read",
+         [] {
+             Etat().SauvegardeTableur = true;
+             Etat().ClasseurSignale.clear();  // told once a connection
+             ecritOctets(Classeur::chemin(Etat()), "pas un classeur");
+             EnregistreResultats(Etat(), 0, "");
+         },
+         ResultatsEnPartie, "profil_des_eleves_de_Martin.xlsx", false},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        identification.hide();
+        Messages::recueille();
+        AvisEnseignant::pendantLaSeance("classe de Martin/", "Léa");
+        c.action();
+        EXPECT_EQ(Messages::recueille(), QStringList{c.enfant});
+        const QStringList avis = AvisEnseignant::prend("classe de Martin/");
+        ASSERT_EQ(avis.size(), 1);
+        EXPECT_TRUE(avis[0].contains(QString::fromUtf8("Pendant la séance de Léa\u00A0: ")) && avis[0].contains(c.detail))
+            << avis[0].toStdString();
+        EXPECT_EQ(identification.isVisible(), c.identification);
+        EXPECT_FALSE(fini);
+        // Once the pupil has left, whoever is at the screen reads the failure itself.
+        AvisEnseignant::finDeSeance();
+        c.action();
+        EXPECT_TRUE(Messages::recueille().value(0).contains(c.detail));
+    }
 }
