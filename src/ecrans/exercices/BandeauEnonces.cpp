@@ -11,6 +11,7 @@ BandeauEnonces::BandeauEnonces(QWidget* ecran, const QList<QLabel*>& enonces) : 
     setObjectName(QStringLiteral("BandeauEnonces"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     for (QLabel* enonce : enonces_) enonce->installEventFilter(this);
+    hide();  // until the statements are placed
 }
 
 void BandeauEnonces::ajuste() {

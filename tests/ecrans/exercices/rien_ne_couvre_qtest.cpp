@@ -6,6 +6,7 @@
 #include "Recouvrements.h"
 #include "TestExercice.h"
 #include "logique/base/Aleatoire.h"
+#include "ecrans/exercices/Geometrie.h"
 #include "ecrans/exercices/TExo1.h"
 #include "ecrans/exercices/TExo2.h"
 #include "ecrans/exercices/TExo3.h"
@@ -100,8 +101,6 @@ class RienNeCouvreTest : public TestExercice<TExo1, Ecrans::Role::Exo1, 1> {
             ecran.hide();
         }
     }
-    static int basDe(const QWidget* w) { return w->y() + w->height(); }
-
     void avantChaqueTest() override {
         TestExercice::avantChaqueTest();
         QFile::remove(QStringLiteral("Images/FondMarin.jpg"));  // the built-in sea, as children see it
