@@ -1,9 +1,16 @@
 #pragma once
-// Controls laid over one another: every pair of visible, named sibling widgets of a screen whose
-// rectangles meet, as "a / b".
+// Controls laid over one another.
+#include "ecrans/commun/Image.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegion>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QWidget>
+#include <algorithm>
 
+// Every pair of visible, named sibling widgets of a screen whose rectangles meet, as "a / b".
 inline QStringList recouvrements(QWidget* ecran) {
     QStringList trouves;
     QList<QWidget*> parents = ecran->findChildren<QWidget*>();
@@ -18,6 +25,94 @@ inline QStringList recouvrements(QWidget* ecran) {
             for (qsizetype j = i + 1; j < freres.size(); ++j)
                 if (freres[i]->geometry().intersects(freres[j]->geometry()))
                     trouves << freres[i]->objectName() + QStringLiteral(" / ") + freres[j]->objectName();
+    }
+    return trouves;
+}
+
+// What a control paints, in its screen's coordinates: a bubble its disc, a label without a
+// background its text (the ink of one line, the lines of several), any other control its
+// rectangle. Empty for a control that paints nothing (a panel without background, a label
+// without text).
+inline QRegion dessinDe(const QWidget* w, const QWidget* ecran) {
+    const QRect place(w->mapTo(ecran, QPoint()), w->size());
+    if (auto* i = qobject_cast<const Image*>(w); i && i->nomDessin().startsWith(QLatin1String("bulle"))) {
+        // Less its outer pixel: bubbles drawn side by side touch.
+        const int cote = std::min(place.width(), place.height()) - 2;
+        return QRegion(QRect(QPoint(), QSize(cote, cote)).translated(place.center() - QPoint(cote / 2, cote / 2)),
+                       QRegion::Ellipse);
+    }
+    if (auto* l = qobject_cast<const QLabel*>(w); l && l->styleSheet().isEmpty() && !l->autoFillBackground()) {
+        if (l->text().isEmpty()) return {};
+        const QFontMetrics m = l->fontMetrics();
+        const int drapeaux = int(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0);
+        const QRect lignes = m.boundingRect(l->contentsRect(), drapeaux, l->text()).translated(place.topLeft());
+        if (l->wordWrap() || l->text().contains(QLatin1Char('\n'))) return lignes;
+        return m.tightBoundingRect(l->text()).translated(lignes.left(), lignes.top() + m.ascent());
+    }
+    const bool conteneur = w->metaObject() == &QWidget::staticMetaObject ||
+                           QLatin1String(w->metaObject()->className()) == QLatin1String("Panneau");
+    if (conteneur && !w->autoFillBackground()) return {};
+    return place;
+}
+
+namespace detail {
+// The widget and its ancestors up to the screen, the screen first.
+inline QList<const QWidget*> lignee(const QWidget* w, const QWidget* ecran) {
+    QList<const QWidget*> l;
+    for (; w && w != ecran; w = w->parentWidget()) l.prepend(w);
+    l.prepend(ecran);
+    return l;
+}
+inline bool nomme(const QList<const QWidget*>& lignee, const QString& motif) {
+    const QRegularExpression nom(QRegularExpression::anchoredPattern(motif));
+    return std::any_of(lignee.begin(), lignee.end(), [&](const QWidget* w) { return nom.match(w->objectName()).hasMatch(); });
+}
+}  // namespace detail
+
+// What covers what a child needs: every visible control painted over a needed one (its name
+// matches `necessaires`) and meeting it, as "needed < over". A text wholly on a picture or a
+// panel (a caption on its bubble, a number on a card, a statement on its band) is on it by
+// design, as are the pairs of
+// `permis` ("a/b", either way round, each a pattern of the name of the control or of one of its
+// ancestors). Also every needed control not whole on the screen, as "needed < bord".
+inline QStringList couvertures(QWidget* ecran, const QRegularExpression& necessaires, const QStringList& permis = {}) {
+    struct Peint {
+        const QWidget* w;
+        QRegion region;
+        QList<const QWidget*> lignee;
+    };
+    QList<Peint> peints;
+    for (const QWidget* w : ecran->findChildren<QWidget*>())
+        if (!w->isWindow() && w->isVisibleTo(ecran) && !w->objectName().isEmpty() &&
+            !w->objectName().startsWith(QLatin1String("qt_")))
+            if (QRegion r = dessinDe(w, ecran); !r.isEmpty()) peints.append({w, r, detail::lignee(w, ecran)});
+    const auto permise = [&](const Peint& a, const Peint& b) {
+        for (const QString& paire : permis) {
+            const QStringList noms = paire.split(QLatin1Char('/'));
+            if ((detail::nomme(a.lignee, noms[0]) && detail::nomme(b.lignee, noms[1])) ||
+                (detail::nomme(a.lignee, noms[1]) && detail::nomme(b.lignee, noms[0])))
+                return true;
+        }
+        return false;
+    };
+    QStringList trouves;
+    for (const Peint& dessous : peints) {
+        if (!necessaires.match(dessous.w->objectName()).hasMatch()) continue;
+        if (!QRegion(ecran->rect()).contains(dessous.region.boundingRect()))
+            trouves << dessous.w->objectName() + QStringLiteral(" < bord");
+        for (const Peint& dessus : peints) {
+            // Painted later: after it among the children of their closest common ancestor.
+            qsizetype i = 0;
+            while (i < dessous.lignee.size() && i < dessus.lignee.size() && dessous.lignee[i] == dessus.lignee[i]) ++i;
+            if (i == dessous.lignee.size() || i == dessus.lignee.size()) continue;  // one holds the other
+            const QObjectList& freres = dessous.lignee[i - 1]->children();
+            if (freres.indexOf(dessus.lignee[i]) < freres.indexOf(dessous.lignee[i])) continue;
+            if (!dessous.region.intersects(dessus.region) || permise(dessous, dessus)) continue;
+            const bool texte = qobject_cast<const QLabel*>(dessus.w) || qobject_cast<const QLineEdit*>(dessus.w);
+            const bool surSonFond = texte && !qobject_cast<const QLabel*>(dessous.w) &&
+                                    dessus.region.subtracted(dessous.region).isEmpty();
+            if (!surSonFond) trouves << dessous.w->objectName() + QStringLiteral(" < ") + dessus.w->objectName();
+        }
     }
     return trouves;
 }

@@ -6,10 +6,12 @@
 #include "ecrans/commun/Dessins.h"
 #include "logique/etat/SharedState.h"
 
+// The octopus floats in the water left of the number strip, clear of the pirate's rope at the
+// left edge and of the rock and coral on the sand below it.
 AideComptage::AideComptage(QWidget* ecran) : QObject(ecran), ecran_(ecran) {
-    AideGrisee = Fabrique::image(ecran, QStringLiteral("AideGrisee"), QStringLiteral("aide_grisee"), 112, 504, 110, 120);
-    EnleverAide = Fabrique::image(ecran, QStringLiteral("EnleverAide"), QStringLiteral("enlever_aide"), 112, 504, 110, 120, true);
-    Aide = Fabrique::image(ecran, QStringLiteral("Aide"), QStringLiteral("aide"), 112, 504, 110, 120, true);
+    AideGrisee = Fabrique::image(ecran, QStringLiteral("AideGrisee"), QStringLiteral("aide_grisee"), 130, 488, 110, 120);
+    EnleverAide = Fabrique::image(ecran, QStringLiteral("EnleverAide"), QStringLiteral("enlever_aide"), 130, 488, 110, 120, true);
+    Aide = Fabrique::image(ecran, QStringLiteral("Aide"), QStringLiteral("aide"), 130, 488, 110, 120, true);
     connect(Aide, &Image::clique, this, &AideComptage::demandee);
     connect(EnleverAide, &Image::clique, this, &AideComptage::enleve);
     cacheBoutons();

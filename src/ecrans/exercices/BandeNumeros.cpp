@@ -8,19 +8,24 @@
 #include <QLabel>
 #include <QMouseEvent>
 
+namespace {
+// Rows of tiles 28 high, 30 apart: the whole strip fits between the counting pictures and the sand.
+constexpr int PasRangees = 30, HauteurTuile = 28, MargeTuile = 2;
+}  // namespace
+
 BandeNumeros::BandeNumeros(QWidget* ecran) : Panneau(ecran, QStringLiteral("SoutientBandeNum")) {
-    setGeometry(240, 390, 566, 344);
+    setGeometry(248, 356, 566, 9 * PasRangees + HauteurTuile + 2 * MargeTuile);
     const QColor clair(255, 255, 200), vert(215, 255, 215);
     for (int r = 0; r < 10; ++r) {
         auto* rangee = new Panneau(this, QStringLiteral("BandeNum%1").arg(10 * r), QColor(190, 245, 245));
-        rangee->setGeometry(0, 34 * r, r == 9 ? 564 : 503, 38);
+        rangee->setGeometry(0, PasRangees * r, r == 9 ? 564 : 503, HauteurTuile + 2 * MargeTuile);
         rangees_[r] = rangee;
         const int dernier = r == 9 ? 10 : 9;
         for (int k = 0; k <= dernier; ++k) {
             const int numero = 10 * r + k;
             auto* tuile = Fabrique::etiquette(rangee, QStringLiteral("Num%1").arg(numero), Apparence::arial(32),
-                                              numero % 2 == 0 ? Apparence::Orange : Apparence::Vert, 4 + 50 * k, 4,
-                                              numero == 100 ? 56 : 46, 30);
+                                              numero % 2 == 0 ? Apparence::Orange : Apparence::Vert, 4 + 50 * k, MargeTuile,
+                                              numero == 100 ? 56 : 46, HauteurTuile);
             tuile->setText(QString::number(numero));
             tuile->setAutoFillBackground(true);
             Apparence::colore(tuile, QPalette::Window, (r % 2 == 0 && numero != 100) ? clair : vert);
@@ -40,9 +45,10 @@ void BandeNumeros::affiche(int k, int hautDesign, int basMax) {
         return;
     }
     for (int r = 0; r < 10; ++r) rangees_[r]->setVisible(r <= k);
-    const int rangee = rangees_[0]->height();
-    resize(width(), (k + 1) * (rangee - 4));
-    const int haut = Affichage::enY(hautDesign) + ((10 - k) / 2) * rangee;
+    // As fitted to the display: rows k apart, the last one whole.
+    const int pas = rangees_[1]->y() - rangees_[0]->y(), rangee = rangees_[0]->height();
+    resize(width(), k * pas + rangee);
+    const int haut = Affichage::enY(hautDesign) + ((10 - k) / 2) * pas;
     const int bas = haut + height();
     move(x(), bas > basMax ? haut - (bas - basMax) : haut);
     show();

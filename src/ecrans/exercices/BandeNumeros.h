@@ -8,10 +8,10 @@ class QLabel;
 class BandeNumeros final : public Panneau {
     Q_OBJECT
 public:
-    // `SoutientBandeNum` at 240, 390 with rows `BandeNum0` … `BandeNum90` and tiles `Num0` … `Num100`.
+    // `SoutientBandeNum` at 248, 356 with rows `BandeNum0` … `BandeNum90` and tiles `Num0` … `Num100`.
     explicit BandeNumeros(QWidget* ecran);
     // Shows rows 0 to k at their place (a short strip sits lower, from the design top `hautDesign`
-    // scaled), ending above `basMax` (the crab's walk), or hides the strip for any other k.
+    // scaled), ending above `basMax` (the sand), or hides the strip for any other k.
     void affiche(int k, int hautDesign, int basMax);
     QLabel* tuile(int numero) const { return tuiles_[numero]; }
 

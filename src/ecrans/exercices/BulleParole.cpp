@@ -2,6 +2,7 @@
 
 #include "logique/base/Aleatoire.h"
 #include "logique/exercices/MessagesPerdu.h"
+#include "ecrans/commun/Affichage.h"
 #include "ecrans/commun/Apparence.h"
 #include "ecrans/commun/LignesEquilibrees.h"
 
@@ -52,5 +53,14 @@ void BulleParole::dit(const QString& phrase) {
 void BulleParole::ditMessagePerdu() { dit(messages_.value(Aleatoire::random(messages_.size()))); }
 
 void BulleParole::placePres(const QWidget* poisson, int bas) {
+    setStyleSheet(Apparence::styleBulleParoleDecalee());
+    largeurMax_ = largeurRetenue_;
     move(poisson->x() + poisson->width() - 30, poisson->y() + poisson->height() / 3 + bas);
+}
+
+void BulleParole::placeSous(const QWidget* poisson) {
+    setStyleSheet(Apparence::styleBulleParole());
+    const int gauche = poisson->x() - Affichage::enX(32);
+    largeurMax_ = std::min(largeurRetenue_, parentWidget()->width() - gauche - Affichage::enX(8));
+    move(gauche, poisson->y() + poisson->height() + Affichage::enY(6));
 }

@@ -10,15 +10,19 @@ public:
     // Design place 657, 300, 330 × 92 (moved beside the speaking fish by the screen).
     explicit BulleParole(QWidget* ecran);
     // Call once the screen is fitted: the fitted width is the widest the bubble gets.
-    void retientLargeur() { largeurMax_ = width(); }
+    void retientLargeur() { largeurRetenue_ = largeurMax_ = width(); }
     void dit(const QString& texte);
     // One of the lost-question messages, drawn at random.
     void ditMessagePerdu();
     // Beside a fish: its left edge 30 pixels inside the fish's right edge, `bas` pixels below a
     // third of its height.
     void placePres(const QWidget* poisson, int bas = 0);
+    // Under a fish (the solution's card): its left edge a little left of the fish's, no wider
+    // than the screen leaves it.
+    void placeSous(const QWidget* poisson);
 
 private:
     QStringList messages_;
+    int largeurRetenue_ = 330;
     int largeurMax_ = 330;
 };

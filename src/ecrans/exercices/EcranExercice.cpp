@@ -2,9 +2,11 @@
 
 #include "ecrans/commun/Passage.h"
 #include "logique/base/Garde.h"
+#include "ecrans/exercices/BandeauEnonces.h"
 #include "ecrans/exercices/BulleParole.h"
 #include "logique/journal/Journal.h"
 #include "ecrans/exercices/BulleRequin.h"
+#include "ecrans/exercices/Geometrie.h"
 #include "ecrans/exercices/Pirate.h"
 #include "ecrans/exercices/Ramassage.h"
 #include "ecrans/commun/Affichage.h"
@@ -27,17 +29,22 @@
 #include <QLineEdit>
 #include <algorithm>
 
+namespace {
+// The built-in sea's drawing, and the top of its sand in it.
+constexpr QSize TailleDessinFond(1024, 665);
+constexpr int HautDuSableDansLeDessin = 590;
+}  // namespace
+
 EcranExercice::EcranExercice(const Definition& d) : Fenetre(d.nom, d.titre, Apparence::Mer), definition_(d) {
-    // Down to the bottom edge, so that the crab's walk along the bottom is on the sand.
-    ImageFond = Fabrique::image(this, QStringLiteral("ImageFond"), QString(), 0, 71, 1024, 697);
+    // The sea under the whole window, its sand along the bottom edge (the crab's walk); the
+    // statements on their band over it.
+    ImageFond = Fabrique::image(this, QStringLiteral("ImageFond"), QString(), 0, 0, 1024, 768);
     ImageFond->couvre();
     Enonce = Fabrique::etiquette(this, d.enonce, Apparence::comic(32, true), Qt::blue, 0, 0, 1024, 40);
     Enonce2 = Fabrique::etiquette(this, d.enonce2, Apparence::comic(19), Qt::blue, 0, 40, 1024, 31);
-    for (QLabel* enonce : {Enonce, Enonce2}) {
-        enonce->setWordWrap(true);
-        enonce->setAutoFillBackground(true);
-        Apparence::colore(enonce, QPalette::Window, Apparence::Mer);
-    }
+    for (QLabel* enonce : {Enonce, Enonce2}) enonce->setWordWrap(true);
+    bandeau_ = new BandeauEnonces(this, {Enonce, Enonce2});
+    bandeau_->stackUnder(Enonce);
 }
 
 void EcranExercice::finitCreation() {
@@ -60,8 +67,15 @@ void EcranExercice::finitCreation() {
     CalculeEchelle(this);
     AdapteFenetre(this);
     Perdu->retientLargeur();
-    // A missing background is reported and the screen goes on without it.
-    Garde::execute([this] { ImageFond->setPixmap(Dessins::charge(QStringLiteral("Images/FondMarin.jpg"), ImageFond->size())); });
+    // A missing background is reported and the screen goes on without it. The picture keeps its
+    // own proportions (the built-in one is drawn in those of its drawing), cut at the top or the
+    // sides rather than stretched.
+    Garde::execute([this] {
+        const QPixmap fond = Dessins::charge(QStringLiteral("Images/FondMarin.jpg"),
+                                             TailleDessinFond.scaled(ImageFond->size(), Qt::KeepAspectRatioByExpanding));
+        ImageFond->gardeProportions(fond.size());
+        ImageFond->setPixmap(fond);
+    });
     partie_ = PartieReponses{};
     Etat().NombreErreurs = 0;
 }
@@ -94,18 +108,31 @@ void EcranExercice::commenceExercice() {
 }
 
 void EcranExercice::placeEnonces() {
-    int haut = 0;
+    // The band leaves a little sea above it.
+    int haut = Affichage::enY(10);
     for (QLabel* enonce : {Enonce, Enonce2}) {
+        enonce->show();
         const int hauteur = enonce->heightForWidth(width());
         enonce->setGeometry(0, haut, width(), hauteur > 0 ? hauteur : enonce->sizeHint().height());
         haut += enonce->height();
     }
+    bandeau_->ajuste();
     // The pirate's rope comes out of the sea, under the statements.
     pirate_->limiteEnHaut(std::max(ImageFond->y(), basDesEnonces()));
     Sons::litConsigne(Phrases::consigne({Enonce->text(), Enonce2->text()}));
 }
 
-int EcranExercice::basDesEnonces() const { return Enonce2->y() + Enonce2->height(); }
+// The background covers the screen in its proportions, its bottom edge on the screen's.
+int EcranExercice::hautDuSable() const {
+    const QSize dessin = TailleDessinFond.scaled(ImageFond->size(), Qt::KeepAspectRatioByExpanding);
+    const double echelle = double(dessin.height()) / TailleDessinFond.height();
+    return basDe(ImageFond) - Ajustement::arrondi((TailleDessinFond.height() - HautDuSableDansLeDessin) * echelle);
+}
+
+int EcranExercice::basDesEnonces() const {
+    if (bandeau_->isHidden()) return 0;
+    return bandeau_->y() + bandeau_->height();
+}
 
 void EcranExercice::ramassageFini() {
     partie_.RamassageEnCours = false;

@@ -8,6 +8,7 @@
 #include "logique/journal/SuiviQuestion.h"
 #include "ecrans/commun/Fenetre.h"
 
+class BandeauEnonces;
 class BulleParole;
 class BulleRequin;
 class Forme;
@@ -42,10 +43,14 @@ protected:
 
     // Start of FormShow: the mode, the counters, the coin and the crab, the timers of the mode.
     void commenceExercice();
-    // After the statements' texts are set: each as tall as its text, one under the other.
+    // After the statements' texts are set: both shown, each as tall as its text, one under the
+    // other on their band (a screen may hide one afterwards: the band follows).
     void placeEnonces();
-    // The lowest edge of the statements: what a creature placed near the top must stay under.
+    // The lowest edge of the statements' band: what a creature placed near the top must stay under.
     int basDesEnonces() const;
+    // The top edge of the built-in sea's sand on the screen: what lies on the sand stays under it,
+    // what floats in the water (the number strip) over it.
+    int hautDuSable() const;
 
     // The current question is done (right answer or lost): the crab moves, then the next question
     // (questionSuivante) or the end of the exercise.
@@ -108,6 +113,7 @@ protected:
 private:
     void ramassageFini();
 
+    BandeauEnonces* bandeau_ = nullptr;
     Definition definition_;
     Mode mode_ = Mode::SansLimite;
     bool fini_ = false;

@@ -4,6 +4,7 @@
 #include "ecrans/exercices/BandeNumeros.h"
 #include "ecrans/exercices/BulleParole.h"
 #include "ecrans/exercices/BulleRequin.h"
+#include "ecrans/exercices/Geometrie.h"
 #include "ecrans/exercices/Pirate.h"
 #include "ecrans/exercices/Ramassage.h"
 #include "ecrans/commun/Affichage.h"
@@ -25,7 +26,7 @@ const QString TexteNonNombre = QStringLiteral("Tu n'as pas rentré un nombre !")
 
 EcranOperation::EcranOperation(const Definition& d, const Textes& textes, const QRect& placeSolution, const QPoint& placeNombre)
     : EcranExercice(d), textes_(textes) {
-    PoissonRes = Fabrique::image(this, QStringLiteral("PoissonRes"), QStringLiteral("poisson_jaune"), 856, 200, 120, 90, true);
+    PoissonRes = Fabrique::image(this, QStringLiteral("PoissonRes"), QStringLiteral("poisson_jaune"), 856, 141, 120, 90, true);
     connect(PoissonRes, &Image::clique, this, [this] { ValiderResultatClick(); });
     const QRect& s = placeSolution;
     SolutionImage = Fabrique::image(this, QStringLiteral("SolutionImage"), QStringLiteral("solution"), s.x(), s.y(), s.width(),
@@ -45,7 +46,7 @@ EcranOperation::EcranOperation(const Definition& d, const Textes& textes, const 
 void EcranOperation::finitCreationOperation() {
     bande_ = new BandeNumeros(this);
     connect(bande_, &BandeNumeros::numeroClique, this, &EcranOperation::NumClick);
-    Poisson = Fabrique::image(this, QStringLiteral("Poisson"), QStringLiteral("poisson"), 104, 512, 150, 110);
+    Poisson = Fabrique::image(this, QStringLiteral("Poisson"), QStringLiteral("poisson"), 104, 496, 150, 110);
     finitCreation();
     uniformiseNombres();
     // The fish with the sign shows over the help pictures (the clickable "Solution" fish over its
@@ -102,14 +103,17 @@ void EcranOperation::FormShow() {
     Poisson->setVisible(requin);
     disposeEcran(requin);
     if (requin) {
-        Poisson->move(Affichage::enX(104), Affichage::enY(512));
+        Poisson->move(Affichage::enX(104), Affichage::enY(496));
         Perdu->placePres(Poisson);
     } else {
-        // The fish with the sign seems to say the message.
-        Perdu->placePres(SolutionImage2, basParoleSolution_);
+        // The fish with the sign says the message under its card; "Bravo !" comes from under the
+        // yellow fish, never over it.
+        Perdu->placeSous(SolutionImage2);
+        Bravo->move(PoissonRes->geometry().center().x() - Bravo->width() / 2, basDe(PoissonRes) + Affichage::enY(4));
     }
     questionSuivante();
-    bande_->affiche(requin ? 10 : e.BandeNumerique, 400, Crabe->y());
+    // Under the counting pictures, in the water above the sand where the coin is taken.
+    bande_->affiche(requin ? 10 : e.BandeNumerique, 356, hautDuSable());
     champReponse()->setFocus();
 }
 

@@ -27,7 +27,7 @@ protected:
         QString enonce, enonceRequin;                  // instruction without and with the shark
         QString enonce2, enonce2Requin, enonce2Bande;  // how to answer: typed, against the shark, with the strip
     };
-    // The solution fish at its design place, its number at `placeNombre`.
+    // The solution fish at its design place (under the yellow fish), its number at `placeNombre`.
     EcranOperation(const Definition& definition, const Textes& textes, const QRect& placeSolution, const QPoint& placeNombre);
     // After the screen's own components: the strip, the fish of the shark mode, the solution fish,
     // then the common pieces and the fitting.
@@ -78,8 +78,6 @@ protected:
     Image* SolutionImage = nullptr;
     Image* SolutionImage2 = nullptr;
     QLabel* SolutionLabel = nullptr;
-    // How far below a third of the solution fish its speech starts (3 pixels on exercise 1).
-    int basParoleSolution_ = 3;
 
 private:
     void pieceAtteinte();

@@ -2,13 +2,16 @@
 
 #include "logique/base/Minuterie.h"
 #include "ecrans/exercices/Geometrie.h"
-#include "ecrans/commun/Affichage.h"
 #include "ecrans/commun/Controles.h"
 #include "ecrans/commun/Fabrique.h"
 #include "ecrans/commun/Image.h"
 #include "logique/sons/Sons.h"
 
 #include <QTimer>
+
+namespace {
+constexpr int Pas = 25;  // pixels right and down at each step of the arrival
+}
 
 Ramassage::Ramassage(QWidget* ecran, Forme* piece) : QObject(ecran), piece_(piece), minuteries_(ecran) {
     arrivee_ = Fabrique::image(ecran, QStringLiteral("ramasse_piece1"), QStringLiteral("ramasse_piece1"), -8, 496, 105, 97);
@@ -31,14 +34,18 @@ void Ramassage::lance() {
     // An answer validated while the screen was still being prepared (a box of its start open)
     // comes before the exercise armed its timers: they are made now, so the coin is still taken.
     if (!minuteries_.premiere()) arme();
-    arrivee_->move(-arrivee_->width(), Affichage::enY(500));
+    // In from the left edge on the diagonal of its steps that ends on the coin: it takes it
+    // whole on the screen, on the sand, whatever the display's shape.
+    const int largeur = arrivee_->width();
+    const int pas = (piece_->geometry().center().x() + largeur / 2 + Pas - 1) / Pas;
+    arrivee_->move(-largeur, basDe(piece_) - arrivee_->height() - pas * Pas);
     arrivee_->show();
     arrivee_->raise();
     Minuterie::demarre(minuteries_.premiere(), 80);
 }
 
 void Ramassage::arrive() {
-    arrivee_->move(arrivee_->x() + 25, arrivee_->y() + 25);
+    arrivee_->move(arrivee_->x() + Pas, arrivee_->y() + Pas);
     if (basDe(arrivee_) < basDe(piece_) && droiteDe(arrivee_) < droiteDe(piece_) + 100) return;
     minuteries_.premiere()->stop();
     arrivee_->hide();

@@ -37,24 +37,26 @@ TExo1::TExo1(const QString& nom, const QString& titre, const QString& enonce, co
                       TapeEtValide, QStringLiteral("Tape la réponse au clavier, puis tape sur \"entrée\""),
                       QStringLiteral("Tape la réponse au clavier ou clique sur la réponse au fond de l'eau, "
                                      "puis tape sur \"entrée\" ou\nclique sur le poisson jaune pour valider")},
-                     QRect(528, 256, 159, 125), QPoint(568, 298)) {
-    BulleOpGauche = image(this, QStringLiteral("BulleOpGauche"), QStringLiteral("bulle"), 169, 177, 136, 136);
+                     QRect(856, 262, 159, 125), QPoint(896, 304)) {
+    // The operation high in the water: under it the counting pictures, then the number strip, all
+    // above the sand; the solution's card at the right, under the yellow fish.
+    BulleOpGauche = image(this, QStringLiteral("BulleOpGauche"), QStringLiteral("bulle"), 169, 118, 136, 136);
     OpGauche = operande(this, QStringLiteral("OpGauche"), BulleOpGauche);
     // The comic face draws "×" tiny: the signs use the bold face of the operands, as tall as the
     // bubbles' middle band, so that they line up with the numbers.
-    Signe = etiquette(this, QStringLiteral("Signe"), Apparence::arial(48, true), Qt::black, 344, 200, 50, 90);
-    BulleOpDroite = image(this, QStringLiteral("BulleOpDroite"), QStringLiteral("bulle"), 424, 176, 136, 136);
+    Signe = etiquette(this, QStringLiteral("Signe"), Apparence::arial(48, true), Qt::black, 344, 142, 50, 90);
+    BulleOpDroite = image(this, QStringLiteral("BulleOpDroite"), QStringLiteral("bulle"), 424, 118, 136, 136);
     OpDroite = operande(this, QStringLiteral("OpDroite"), BulleOpDroite);
-    Egal = etiquette(this, QStringLiteral("Egal"), Apparence::arial(48, true), Qt::black, 592, 200, 50, 90);
+    Egal = etiquette(this, QStringLiteral("Egal"), Apparence::arial(48, true), Qt::black, 592, 142, 50, 90);
     Egal->setText(QStringLiteral("="));
-    BulleResultatExo1 = panneau(this, QStringLiteral("BulleResultatExo1"), 665, 176, 136, 136);
+    BulleResultatExo1 = panneau(this, QStringLiteral("BulleResultatExo1"), 665, 118, 136, 136);
     image(BulleResultatExo1, QStringLiteral("BulleResultat"), QStringLiteral("bulle"), 0, 0, 136, 136);
     Resultat = champ(BulleResultatExo1, QStringLiteral("Resultat"), 18, 40, 100, 56);
 
-    aideGauche_ = aide_->ajouteEmplacement(158, 310,
+    aideGauche_ = aide_->ajouteEmplacement(158, 256,
                                            {QStringLiteral("ConteneurAideGaucheDessin"), QStringLiteral("ImageGaucheDessin"),
                                             QStringLiteral("ConteneurAideGaucheConstellation"), QStringLiteral("ImageGauche")});
-    aideDroite_ = aide_->ajouteEmplacement(412, 310,
+    aideDroite_ = aide_->ajouteEmplacement(412, 256,
                                            {QStringLiteral("ConteneurAideDroiteDessin"), QStringLiteral("ImageDroiteDessin"),
                                             QStringLiteral("ConteneurAideDroiteConstellation"), QStringLiteral("ImageDroite")});
 
@@ -73,6 +75,8 @@ TExo1::TExo1(const QString& nom, const QString& titre, const QString& enonce, co
                             116, 38);
     LabelRequin->setStyleSheet(Apparence::styleBulleParole());
     BulleExplose = image(this, QStringLiteral("BulleExplose"), QStringLiteral("bulle_explose"), 656, 128, 136, 136);
+    // The burst behind the shark's face.
+    BulleExplose->stackUnder(RequinPanel);
 
     // Bubbles stay round with their captions and fields, the shark with its speech.
     for (QWidget* w : std::initializer_list<QWidget*>{BulleResultatExo1, Bulle1, Bulle2, RequinPanel})
@@ -87,8 +91,12 @@ void TExo1::disposeEcran(bool requin) {
         w->setVisible(!requin);
     for (QWidget* w : std::initializer_list<QWidget*>{Bulle1, Bulle2, RequinPanel}) w->setVisible(requin);
     BulleExplose->hide();
-    // The shark on its design place, under the statements however tall the display makes them.
-    if (requin) RequinPanel->move(Affichage::enX(770), std::max(Affichage::enY(100), basDesEnonces()));
+    // The shark and the bubble's burst on their design places, under the statements however tall
+    // the display makes them.
+    if (!requin) return;
+    const int dessous = basDesEnonces() + Affichage::enY(4);
+    RequinPanel->move(Affichage::enX(770), std::max(Affichage::enY(100), dessous));
+    BulleExplose->move(Affichage::enX(656), std::max(Affichage::enY(128), dessous));
 }
 
 void TExo1::afficheQuestion() {

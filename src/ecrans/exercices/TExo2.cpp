@@ -60,8 +60,7 @@ TExo2::TExo2()
                       QStringLiteral("Tape la réponse au clavier, puis tape sur \"entrée\""),
                       QStringLiteral("Tape la réponse au clavier ou clique sur la réponse au fond de l'eau, puis tape sur\n"
                                      " \"entrée\" ou clique sur le poisson jaune pour valider")},
-                     QRect(528, 272, 149, 122), QPoint(563, 313)) {
-    basParoleSolution_ = 0;
+                     QRect(856, 262, 149, 122), QPoint(891, 303)) {
     creeBulles();
     creeRequins();
     // The row of bubbles, the family and the burst row keep their proportions on any display.
@@ -71,24 +70,24 @@ TExo2::TExo2()
 }
 
 void TExo2::creeBulles() {
-    Exo2BulleOpGauche = bulle(this, QStringLiteral("Exo2BulleOpGauche"), QStringLiteral("Image5"), 169, 177);
+    Exo2BulleOpGauche = bulle(this, QStringLiteral("Exo2BulleOpGauche"), QStringLiteral("Image5"), 169, 118);
     OpGaucheEdit = champ(Exo2BulleOpGauche, QStringLiteral("OpGaucheEdit"), 18, 40, 100, 56);
-    Exo2BulleOpGauche2 = bulle(this, QStringLiteral("Exo2BulleOpGauche2"), QStringLiteral("Image6"), 169, 177, &Image6);
+    Exo2BulleOpGauche2 = bulle(this, QStringLiteral("Exo2BulleOpGauche2"), QStringLiteral("Image6"), 169, 118, &Image6);
     OpGauche = operande(Exo2BulleOpGauche2, QStringLiteral("OpGauche"), Image6);
     // The comic face draws "×" tiny: the signs use the bold face of the operands.
-    Signe = etiquette(this, QStringLiteral("Signe"), Apparence::arial(48, true), Qt::black, 344, 208, 50, 90);
-    Exo2BulleOpDroite = bulle(this, QStringLiteral("Exo2BulleOpDroite"), QStringLiteral("Image1"), 424, 177);
+    Signe = etiquette(this, QStringLiteral("Signe"), Apparence::arial(48, true), Qt::black, 344, 149, 50, 90);
+    Exo2BulleOpDroite = bulle(this, QStringLiteral("Exo2BulleOpDroite"), QStringLiteral("Image1"), 424, 118);
     OpDroiteEdit = champ(Exo2BulleOpDroite, QStringLiteral("OpDroiteEdit"), 18, 40, 100, 56);
-    Exo2BulleOpDroite2 = bulle(this, QStringLiteral("Exo2BulleOpDroite2"), QStringLiteral("Image4"), 424, 177, &Image4);
+    Exo2BulleOpDroite2 = bulle(this, QStringLiteral("Exo2BulleOpDroite2"), QStringLiteral("Image4"), 424, 118, &Image4);
     OpDroite1 = operande(Exo2BulleOpDroite2, QStringLiteral("OpDroite1"), Image4);
-    Egal = etiquette(this, QStringLiteral("Egal"), Apparence::arial(48, true), Qt::black, 592, 208, 50, 90);
+    Egal = etiquette(this, QStringLiteral("Egal"), Apparence::arial(48, true), Qt::black, 592, 149, 50, 90);
     Egal->setText(QStringLiteral("="));
-    BulleRes = image(this, QStringLiteral("BulleRes"), QStringLiteral("bulle"), 665, 177, 136, 136);
+    BulleRes = image(this, QStringLiteral("BulleRes"), QStringLiteral("bulle"), 665, 118, 136, 136);
     Resultat = operande(this, QStringLiteral("Resultat"), BulleRes);
 
     const auto place = [this](int x, const QString& cote) {
         return aide_->ajouteEmplacement(
-            x, 312,
+            x, 256,
             {QStringLiteral("ConteneurAide%1Dessin").arg(cote), QStringLiteral("Image%1Dessin").arg(cote),
              QStringLiteral("ConteneurAide%1Constellation").arg(cote), QStringLiteral("Image%1").arg(cote)});
     };

@@ -41,7 +41,7 @@ struct Place {
 constexpr Place Trainee[] = {
     {"Bulle11", 520, 536, 33}, {"Bulle21", 424, 504, 41}, {"Bulle22", 528, 472, 41}, {"Bulle23", 608, 488, 41},
     {"Bulle31", 336, 464, 49}, {"Bulle32", 536, 416, 49}, {"Bulle33", 680, 448, 49}, {"bulle41", 256, 400, 65},
-    {"Bulle42", 536, 336, 65}, {"Bulle43", 752, 400, 65},
+    {"Bulle42", 536, 340, 65}, {"Bulle43", 752, 400, 65},
 };
 constexpr std::array<QPoint, 3> Bulles{{{208, 248}, {496, 192}, {808, 256}}};
 constexpr std::array<QPoint, 3> Requins{{{168, 240}, {456, 184}, {776, 248}}};
@@ -148,8 +148,7 @@ void TExo3::FormShow() {
     placeEnonces();
     Enonce2->hide();
     // The statement uncovered, however tall the display makes it.
-    const int bas = Enonce->y() + Enonce->height();
-    Scene->move(Scene->x(), std::max(hautScene_, bas - Requin[1]->y()));
+    Scene->move(Scene->x(), std::max(hautScene_, basDesEnonces() - Requin[1]->y()));
     questionSuivante();
 }
 
@@ -277,6 +276,8 @@ void TExo3::affichepaf() {
         surFond(resultat[k]);
         resultat[k]->show();
         creature->show();
+        // In front of the trail's bursts, its words under it in front of everything.
+        creature->raise();
         placeSous(creature, k);
     }
     switch (Paf::apres(s, partie_.ErreursQuestion, clics_.QuestionTerminee, clics_.PieceVolee)) {

@@ -61,13 +61,15 @@ TExo4::TExo4()
     nbre_intrus->setCursor(Qt::PointingHandCursor);
     nbre_intrus->installEventFilter(this);
 
-    voir_solution = image(this, QStringLiteral("voir_solution"), QStringLiteral("solution"), 864, 488, 159, 125, true);
+    voir_solution = image(this, QStringLiteral("voir_solution"), QStringLiteral("solution"), 856, 488, 159, 125, true);
     connect(voir_solution, &Image::clique, this, [this] { voir_solutionClick(); });
-    Aide = image(this, QStringLiteral("Aide"), QStringLiteral("aide"), 152, 560, 110, 120, true);
+    // The octopus right of the coral on the sand (wherever the display's shape puts it), under
+    // the bubbles; its words left of it, above the coin.
+    Aide = image(this, QStringLiteral("Aide"), QStringLiteral("aide"), 236, 556, 110, 120, true);
     connect(Aide, &Image::clique, this, [this] { AideClick(); });
-    aide_barrer = image(this, QStringLiteral("aide_barrer"), QStringLiteral("enlever_aide"), 152, 560, 110, 120, true);
+    aide_barrer = image(this, QStringLiteral("aide_barrer"), QStringLiteral("enlever_aide"), 236, 556, 110, 120, true);
     connect(aide_barrer, &Image::clique, this, [this] { aide_barrerClick(); });
-    // The octopus says the help above itself, in the water left of the bubbles.
+    // The octopus says the help above it on the left, in the water left of the bubbles.
     Label_aide = etiquette(this, QStringLiteral("Label_aide"), Apparence::arial(19), Qt::black, 8, 440, 240, 116,
                            Qt::AlignHCenter | Qt::AlignTop);
     Label_aide->setWordWrap(true);

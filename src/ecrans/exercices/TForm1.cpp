@@ -46,7 +46,8 @@ TForm1::TForm1() : FenetreModale(QStringLiteral("Form1"), QStringLiteral("Bilan"
     piece->setAttribute(Qt::WA_TransparentForMouseEvents);
     coffreDevant = image(QStringLiteral("coffre_devant"), QStringLiteral("coffre_devant"),
                          QRect(440, Bilan::Pluie::HautDevantCoffre, 233, 129));
-    Kling = label(QStringLiteral("Kling"), kPoliceKling, QPoint(672, 328));
+    // Above the chest's right side, clear of the coins falling in.
+    Kling = label(QStringLiteral("Kling"), kPoliceKling, QPoint(590, 246));
     Kling->setText(QStringLiteral("Cling"));
     // The coin's own word: gold on a speech bubble, like everything the scene says.
     Kling->setStyleSheet(Apparence::styleBulleParole() + QStringLiteral("QLabel { color: #c99700; }"));

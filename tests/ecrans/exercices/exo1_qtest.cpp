@@ -108,8 +108,8 @@ private slots:
         QCOMPARE(numero(), 1);
     }
 
-    // The rows shown from the chosen last row, the strip's top and height (the whole strip lifted
-    // to end above the crab's walk), a click on a number.
+    // The rows shown from the chosen last row, the strip's top and height (rows 30 apart, a short
+    // strip lower), a click on a number.
     void numberStripRowsAndClicks() {
         lance();
         QVERIFY(!w("SoutientBandeNum")->isVisible());
@@ -121,9 +121,9 @@ private slots:
             int y, hauteur;
             const char *clic, *texte;
         };
-        for (const Cas& c : {Cas{0, "BandeNum0", "BandeNum10", 400 + 5 * 38, 34, "Num7", "7"},
-                             Cas{5, "BandeNum50", "BandeNum60", 400 + 2 * 38, 6 * 34, nullptr, nullptr},
-                             Cas{9, "BandeNum90", nullptr, 732 - 340, 340, "Num100", "100"}}) {
+        for (const Cas& c : {Cas{0, "BandeNum0", "BandeNum10", 356 + 5 * 30, 32, "Num7", "7"},
+                             Cas{5, "BandeNum50", "BandeNum60", 356 + 2 * 30, 5 * 30 + 32, nullptr, nullptr},
+                             Cas{9, "BandeNum90", nullptr, 356, 9 * 30 + 32, "Num100", "100"}}) {
             Etat().BandeNumerique = c.bande;  // read again when the screen is shown
             exo_->hide();
             exo_->show();

@@ -1,6 +1,7 @@
 // Exercise 4 played as a pupil would: bubbles selected and validated by the fish, the solution, the
 // help, the pirate, quick and late clicks, and a pupil's exercise that cannot be built. The question
 // draw, the judging and the texts themselves are tested with their logic.
+#include "Recouvrements.h"
 #include "TestExercice.h"
 #include "logique/base/Aleatoire.h"
 #include "logique/base/Horloge.h"
@@ -241,10 +242,7 @@ private slots:
                 QCOMPARE(bulle("PoissonBulle", i)->isVisible(), bonne(i));
                 const QString mot = i == oubliee ? u("oubliée") : i == fausse ? u("pas celle-ci") : QString();
                 QCOMPARE(bulle("MotSolution", i)->isVisible() ? texte(QStringLiteral("MotSolution%1").arg(i)) : QString(), mot);
-                for (const char* nom : {"operateur", "resultat"}) {
-                    auto* l = static_cast<QLabel*>(bulle(nom, i));
-                    textes << dans(l, l->fontMetrics().boundingRect(l->contentsRect(), int(l->alignment()), l->text()));
-                }
+                for (const char* nom : {"operateur", "resultat"}) textes << dessinDe(bulle(nom, i), exo_).boundingRect();
                 for (const char* nom : {"PoissonBulle", "MotSolution"})
                     if (bulle(nom, i)->isVisible()) marques << dans(bulle(nom, i), bulle(nom, i)->rect());
             }
