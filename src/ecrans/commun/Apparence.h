@@ -8,9 +8,8 @@
 class QWidget;
 
 namespace Apparence {
-inline const QColor Mer(153, 255, 255);           // background of the exercise and summary screens
-inline const QColor ChampReponse(200, 255, 255);  // answer fields
-inline const QColor Marine(0x12, 0x35, 0x5b);     // outlines and dark text
+inline const QColor Mer(153, 255, 255);        // background of the exercise and summary screens
+inline const QColor Marine(0x12, 0x35, 0x5b);  // outlines and dark text
 // Every text a child reads stands out from what is behind it by 4.5:1 at least (3:1 from 24
 // pixels), the accessibility guidelines' bounds: the colours of texts are the theme's, deepened.
 inline const QColor Orange(0xd2, 0x46, 0x00);  // "Bravo !", even numbers of the strip (pale grounds)
@@ -33,6 +32,10 @@ inline const QColor SuiviCourbe(0x00, 0x72, 0xb2);  // blue
 // "Comic Sans MS" for the texts children read, "Arial" for numbers (sizes in pixels).
 QFont comic(int pixels, bool gras = false);
 QFont arial(int pixels, bool gras = false);
+// The numbers of an operation and their signs, in one bold face: in a bubble of 136 pixels the
+// digits stand 56 pixels tall, over 40 % of the bubble, so that a child reads them at a glance.
+constexpr int PoliceNombres = 80;
+QFont nombres(int pixels);
 
 // What a fish or a shark says stands out in a speech bubble.
 QString styleBulleParole();
@@ -40,6 +43,8 @@ QString styleBulleParole();
 QString styleBulleParoleDecalee();
 // A small word said gently on a picture (exercise 4's solution): a light tag with a soft rim.
 QString styleMarqueDouce();
+// A message in the place of a question, in a speech bubble with room between its text and its rim.
+QString styleBulleMessage();
 
 void colore(QWidget* w, QPalette::ColorRole role, const QColor& couleur);
 }  // namespace Apparence

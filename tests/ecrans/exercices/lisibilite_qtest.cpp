@@ -1,5 +1,5 @@
 // What a child reads, measured on the rendered pixels of their screens: every text stands out from
-// what is behind it.
+// what is behind it, and the numbers of the bubbles are big, bold and of one face with their signs.
 #include "DossierTemporaire.h"
 #include "TestEcran.h"
 #include "logique/base/Aleatoire.h"
@@ -285,6 +285,77 @@ private slots:
         bilan.hide();
 
         QVERIFY2(faibles.isEmpty(), qPrintable(faibles.join(QLatin1Char('\n'))));
+    }
+
+    // At every display size the digits in the bubbles are bold and stand at least 40 % of a
+    // bubble's height, the signs on the digits' middle line, the numbers and signs of an operation
+    // in one face (exercises 3 and 4: the operation and its result), and the answer field has no
+    // box of its own inside its bubble.
+    void theNumbersOfTheBubblesAreBigBoldAndOfOneFace() {
+        for (const QSize& taille : {QSize(1024, 768), QSize(1366, 768), QSize(1280, 1024), QSize(1920, 1080)}) {
+            Affichage::fixeTaille(taille);
+            TExo1 exo1;
+            TExo2 exo2;
+            TExo3 exo3;
+            TExo4 exo4;
+            regle(1, {12, 34, 34, 0});
+            montre(&exo1);
+            regle(2, {12, 34, 34, 0});
+            montre(&exo2);
+            const auto w = [](QWidget* ecran, const char* nom) { return enfant(ecran, nom); };
+            const auto visible = [&](const char* a, const char* b) {
+                return w(&exo2, a)->isVisible() ? w(&exo2, a) : w(&exo2, b);
+            };
+            const struct {
+                QWidget* ecran;
+                QList<QWidget*> nombres, signes;
+                QLineEdit* champ;  // in its bubble
+            } operations[] = {
+                {&exo1,
+                 {w(&exo1, "OpGauche"), w(&exo1, "OpDroite")},
+                 {w(&exo1, "Signe"), w(&exo1, "Egal")},
+                 enfant<QLineEdit>(&exo1, "Resultat")},
+                {&exo2,
+                 {visible("OpGauche", "OpDroite1"), w(&exo2, "Resultat")},
+                 {w(&exo2, "Signe"), w(&exo2, "Egal")},
+                 qobject_cast<QLineEdit*>(visible("OpGaucheEdit", "OpDroiteEdit"))},
+                {&exo3, {w(&exo3, "operateur1"), w(&exo3, "resultat1")}, {}, nullptr},
+                {&exo4, {w(&exo4, "operateur1"), w(&exo4, "resultat1")}, {}, nullptr},
+            };
+            for (const auto& o : operations) {
+                const QString ou =
+                    QStringLiteral("%1 %2×%3 ").arg(o.ecran->objectName()).arg(taille.width()).arg(taille.height());
+                QList<QWidget*> textes = o.nombres + o.signes;
+                if (o.champ) textes << o.champ;
+                const QFontInfo face(textes[0]->font());
+                for (QWidget* x : textes) {
+                    const QFontInfo f(x->font());
+                    QVERIFY2(f.bold() && f.family() == face.family() && f.pixelSize() == face.pixelSize(),
+                             qPrintable(ou + x->objectName()));
+                }
+                if (!o.champ) continue;
+                // Empty and without its caret, the field leaves its bubble as drawn without it.
+                const QWidget* place = o.champ->parentWidget();
+                const QRect bulle(place->mapTo(o.ecran, QPoint()), place->size());
+                o.champ->clearFocus();
+                const QImage avecChamp = o.ecran->grab(bulle).toImage();
+                o.champ->hide();
+                QVERIFY2(avecChamp == o.ecran->grab(bulle).toImage(), qPrintable(ou + QStringLiteral("le champ se voit")));
+                o.champ->show();
+                o.champ->setText(QStringLiteral("46"));
+                const int cote = std::min(bulle.width(), bulle.height());  // a bubble is drawn round in its place
+                const QRect chiffres = trace(o.ecran, o.nombres[0]).encre;
+                for (QWidget* x : textes) {
+                    const QRect encre = trace(o.ecran, x).encre;
+                    const QString mesure = ou + QStringLiteral("%1 : %2 px de haut, milieu à %3 px de celui des chiffres")
+                                                    .arg(x->objectName())
+                                                    .arg(encre.height())
+                                                    .arg(encre.center().y() - chiffres.center().y());
+                    QVERIFY2(std::abs(encre.center().y() - chiffres.center().y()) <= cote * 3 / 100, qPrintable(mesure));
+                    if (!o.signes.contains(x)) QVERIFY2(encre.height() >= cote * 0.4, qPrintable(mesure));
+                }
+            }
+        }
     }
 };
 
