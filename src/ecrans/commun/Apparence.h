@@ -8,12 +8,18 @@
 class QWidget;
 
 namespace Apparence {
-inline const QColor Mer(153, 255, 255);           // background of the exercise and summary screens
-inline const QColor ChampReponse(200, 255, 255);  // answer fields
-inline const QColor Marine(0x12, 0x35, 0x5b);     // outlines and dark text
-inline const QColor Orange(255, 87, 0);
-inline const QColor Vert(0, 160, 0);
+inline const QColor Mer(153, 255, 255);        // background of the exercise and summary screens
+inline const QColor Marine(0x12, 0x35, 0x5b);  // outlines and dark text
+// Every text a child reads stands out from what is behind it by 4.5:1 at least (3:1 from 24
+// pixels), the accessibility guidelines' bounds: the colours of texts are the theme's, deepened.
+inline const QColor Orange(0xd2, 0x46, 0x00);  // "Bravo !", even numbers of the strip (pale grounds)
+inline const QColor Vert(0x00, 0x8a, 0x00);    // odd numbers of the strip
 inline const QColor Or(255, 216, 0);
+inline const QColor OrFonce(0x8f, 0x6a, 0x00);  // the coin's word, gold on a speech bubble
+// Buttons with white text: seaweed green to go on, deep coral to leave or give up (also when
+// hovered, a little lighter).
+inline const QColor Algue(0x1b, 0x7f, 0x45);
+inline const QColor Corail(0xb8, 0x41, 0x2f);
 // The teacher's progress view tells good, middling and to work by colour, always with a symbol
 // beside it for print: Okabe and Ito's palette, which colour-blind eyes tell apart, each light
 // enough for a black symbol to stay readable; light grey for nothing yet, blue for the charts.
@@ -26,6 +32,10 @@ inline const QColor SuiviCourbe(0x00, 0x72, 0xb2);  // blue
 // "Comic Sans MS" for the texts children read, "Arial" for numbers (sizes in pixels).
 QFont comic(int pixels, bool gras = false);
 QFont arial(int pixels, bool gras = false);
+// The numbers of an operation and their signs, in one bold face: in a bubble of 136 pixels the
+// digits stand 56 pixels tall, over 40 % of the bubble, so that a child reads them at a glance.
+constexpr int PoliceNombres = 80;
+QFont nombres(int pixels);
 
 // What a fish or a shark says stands out in a speech bubble.
 QString styleBulleParole();
@@ -33,6 +43,8 @@ QString styleBulleParole();
 QString styleBulleParoleDecalee();
 // A small word said gently on a picture (exercise 4's solution): a light tag with a soft rim.
 QString styleMarqueDouce();
+// A message in the place of a question, in a speech bubble with room between its text and its rim.
+QString styleBulleMessage();
 
 void colore(QWidget* w, QPalette::ColorRole role, const QColor& couleur);
 }  // namespace Apparence

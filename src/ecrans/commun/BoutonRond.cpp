@@ -9,6 +9,13 @@ BoutonRond::BoutonRond(QWidget* parent, const QString& nomObjet, const QString& 
     setAttribute(Qt::WA_Hover);
 }
 
+QFont BoutonRond::policeDessinee() const {
+    QFont gras = font();
+    gras.setBold(true);
+    if (echelleTexte_ != 1.0 && gras.pixelSize() > 0) gras.setPixelSize(static_cast<int>(gras.pixelSize() * echelleTexte_));
+    return gras;
+}
+
 void BoutonRond::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
@@ -34,10 +41,7 @@ void BoutonRond::paintEvent(QPaintEvent*) {
         p.drawRoundedRect(cadre.adjusted(epaisseur * 1.5, epaisseur * 1.5, -epaisseur * 1.5, -epaisseur * 1.5), rayon / 2,
                           rayon / 2);
     }
-    QFont gras = font();
-    gras.setBold(true);
-    if (echelleTexte_ != 1.0 && gras.pixelSize() > 0) gras.setPixelSize(static_cast<int>(gras.pixelSize() * echelleTexte_));
-    p.setFont(gras);
+    p.setFont(policeDessinee());
     p.setPen(encre);
     p.drawText(cadre, Qt::AlignCenter | Qt::TextWordWrap, text());
 }

@@ -10,6 +10,8 @@ public:
     BoutonRond(QWidget* parent, const QString& nomObjet, const QString& texte, const QColor& fond, const QColor& encre);
     // Text size relative to the (fitted) font, for a button that must stand out.
     void setEchelleTexte(double echelle) { echelleTexte_ = echelle; }
+    // The font its text is drawn with: its own, bold, at its text scale.
+    QFont policeDessinee() const;
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -3,8 +3,10 @@
 #include "ecrans/commun/Apparence.h"
 #include "ecrans/commun/Controles.h"
 #include "ecrans/commun/Image.h"
+#include "ecrans/commun/StyleProportionne.h"
 
 #include <QLabel>
+#include <QFontMetrics>
 #include <QLineEdit>
 
 namespace Fabrique {
@@ -36,11 +38,13 @@ Image* image(QWidget* parent, const QString& nom, const QString& dessin, int x, 
 QLineEdit* champ(QWidget* parent, const QString& nom, int x, int y, int largeur, int hauteur) {
     auto* e = new QLineEdit(parent);
     e->setObjectName(nom);
-    e->setFont(Apparence::arial(40));
+    e->setFont(Apparence::nombres(Apparence::PoliceNombres));
     e->setAlignment(Qt::AlignCenter);
     e->setFrame(false);
-    Apparence::colore(e, QPalette::Base, Apparence::ChampReponse);
+    Apparence::colore(e, QPalette::Base, Qt::transparent);
+    StyleProportionne::applique(e);
     e->setGeometry(x, y, largeur, hauteur);
+    QObject::connect(e, &QLineEdit::textChanged, e, [e] { ajusteNombre(e, e->width() - 8); });
     return e;
 }
 
@@ -51,7 +55,7 @@ Panneau* panneau(QWidget* parent, const QString& nom, int x, int y, int largeur,
 }
 
 QLabel* operande(QWidget* parent, const QString& nom, const QWidget* bulle) {
-    auto* l = etiquette(parent, nom, Apparence::arial(40), Qt::black, bulle->x(), bulle->y());
+    auto* l = etiquette(parent, nom, Apparence::nombres(Apparence::PoliceNombres), Qt::black, bulle->x(), bulle->y());
     l->setContentsMargins(32, 0, 0, 0);
     l->setText(QStringLiteral("0"));
     l->adjustSize();
@@ -61,7 +65,21 @@ QLabel* operande(QWidget* parent, const QString& nom, const QWidget* bulle) {
 
 void afficheOperande(QLabel* label, const QWidget* bulle, const QString& texte) {
     label->setText(texte);
+    ajusteNombre(label, bulle->width() * 4 / 5);
     label->adjustSize();
-    label->move(bulle->x() + (bulle->width() - label->width()) / 2 - 16, label->y());
+    label->move(bulle->x() + (bulle->width() - label->width()) / 2 - 16, bulle->y() + (bulle->height() - label->height()) / 2);
+}
+
+void pleine(QWidget* w, const QFont& police) {
+    w->setProperty("policePleine", police);
+    w->setFont(police);
+}
+
+void ajusteNombre(QWidget* w, int largeur) {
+    if (!w->property("policePleine").isValid()) w->setProperty("policePleine", w->font());
+    QFont police = w->property("policePleine").value<QFont>();
+    const int large = QFontMetrics(police).horizontalAdvance(w->property("text").toString());
+    if (large > largeur && largeur > 0) police.setPixelSize(std::max(1, police.pixelSize() * largeur / large));
+    w->setFont(police);
 }
 }  // namespace Fabrique

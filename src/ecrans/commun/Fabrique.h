@@ -18,7 +18,9 @@ QLabel* etiquette(QWidget* parent, const QString& nom, const QFont& police, cons
 // A picture, built-in drawing `dessin` (none when empty).
 Image* image(QWidget* parent, const QString& nom, const QString& dessin, int x, int y, int largeur, int hauteur,
              bool cliquable = false);
-// A single-line answer field: Arial 40, centred, no frame, the answer colour.
+// A single-line answer field: the numbers' face, centred, with no frame nor background of its
+// own (the bubble behind it is its box), a caret in proportion to its text; a number too wide
+// for it is written smaller.
 QLineEdit* champ(QWidget* parent, const QString& nom, int x, int y, int largeur, int hauteur);
 Panneau* panneau(QWidget* parent, const QString& nom, int x, int y, int largeur, int hauteur);
 // A number caption over its bubble. The text sits 32 pixels right of the label's left edge, so
@@ -26,4 +28,9 @@ Panneau* panneau(QWidget* parent, const QString& nom, int x, int y, int largeur,
 QLabel* operande(QWidget* parent, const QString& nom, const QWidget* bulle);
 // Writes a number into a caption and centres it on its bubble, 16 pixels left (see operande).
 void afficheOperande(QLabel* label, const QWidget* bulle, const QString& texte);
+// Keeps a number within `largeur` pixels: its control's font at its full size (the one it has on
+// its first call, fitted to the display, or the one `pleine` sets), smaller only as much as a
+// number too wide needs.
+void ajusteNombre(QWidget* w, int largeur);
+void pleine(QWidget* w, const QFont& police);
 }  // namespace Fabrique

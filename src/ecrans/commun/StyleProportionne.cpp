@@ -48,6 +48,8 @@ StyleProportionne* style() {
 
 int StyleProportionne::pixelMetric(PixelMetric metrique, const QStyleOption* option, const QWidget* widget) const {
     const int base = QProxyStyle::pixelMetric(metrique, option, widget);
+    // A text field asks for its caret's width with its options only.
+    if (metrique == PM_TextCursorWidth && option) return std::max(base, option->fontMetrics.height() / 28);
     if (!widget) return base;
     const int texte = widget->fontMetrics().height();
     switch (metrique) {

@@ -3,7 +3,8 @@
 // scroll bars as wide as a line of text, so a child can catch them with the mouse, and arrows
 // (of scroll bars and drop-down lists) drawn in proportion to them; radio and check box
 // indicators (and those of checkable list rows) in proportion to their text, with the gap before
-// it, instead of the style's fixed 13 pixels. One style object, owned by the application.
+// it, instead of the style's fixed 13 pixels; a text field's caret as thick as its text needs
+// to be seen. One style object, owned by the application.
 #include <QProxyStyle>
 
 class QAbstractScrollArea;
@@ -17,7 +18,7 @@ public:
     void drawComplexControl(ComplexControl controle, const QStyleOptionComplex* option, QPainter* p,
                             const QWidget* widget = nullptr) const override;
 
-    // Radio and check boxes, checkable lists.
+    // Radio and check boxes, checkable lists, text fields.
     static void applique(QWidget* w);
     // The area's scroll bars.
     static void elargitBarres(QAbstractScrollArea* zone);

@@ -34,8 +34,8 @@ EcranOperation::EcranOperation(const Definition& d, const Textes& textes, const 
     connect(SolutionImage, &Image::clique, this, [this] { SolutionImageClick(); });
     SolutionImage2 = Fabrique::image(this, QStringLiteral("SolutionImage2"), QStringLiteral("solution_vide"), s.x(), s.y(),
                                      s.width(), s.height());
-    SolutionLabel = Fabrique::etiquette(this, QStringLiteral("SolutionLabel"), Apparence::arial(40), Qt::black, placeNombre.x(),
-                                        placeNombre.y(), 110, 50);
+    SolutionLabel = Fabrique::etiquette(this, QStringLiteral("SolutionLabel"), Apparence::nombres(TailleSolution), Qt::black,
+                                        placeNombre.x(), placeNombre.y(), 110, 50);
     aide_ = new AideComptage(this);
     connect(aide_, &AideComptage::demandee, this, [this] {
         suivi_.aideUtilisee();
@@ -69,19 +69,16 @@ void EcranOperation::finitCreationOperation() {
 }
 
 // The fitting scales the bubbles in their proportions, the labels outside them by the mean of the
-// two ratios, and leaves the fields' fonts alone: every number of the equation takes the size of
-// the numbers in the round bubbles instead.
+// two ratios, and leaves the fields' fonts alone: every number and sign of the equation takes the
+// size of the numbers in the round bubbles instead, so that they share one baseline.
 void EcranOperation::uniformiseNombres() {
     const auto& f = Ajustement::facteurs();
     const double k = f.actif ? std::min(f.horizontal, f.vertical) : 1.0;
+    const auto taille = [k](int design) { return Apparence::nombres(std::max(1, static_cast<int>(design * k))); };
     QList<QWidget*> nombres = nombresHorsBulles();
-    nombres << SolutionLabel;
     for (QLineEdit* champ : champs()) nombres << champ;
-    for (QWidget* w : nombres) {
-        QFont police = w->font();
-        police.setPixelSize(std::max(1, static_cast<int>(TailleNombres * k)));
-        w->setFont(police);
-    }
+    for (QWidget* w : nombres) Fabrique::pleine(w, taille(Apparence::PoliceNombres));
+    SolutionLabel->setFont(taille(TailleSolution));
 }
 
 void EcranOperation::FormShow() {

@@ -60,10 +60,11 @@ protected:
     virtual void bulleEclatee() = 0;
     // The counting help asked for.
     virtual void aideDemandee() = 0;
-    // The numbers of the equation that sit on a bubble picture rather than in a bubble panel.
+    // The numbers and signs of the equation that sit on a bubble picture or between the bubbles
+    // rather than in a bubble panel.
     virtual QList<QWidget*> nombresHorsBulles() const { return {}; }
-    // Design size of every number of the equation (Arial, pixels).
-    static constexpr int TailleNombres = 40;
+    // Design size of the solution's number on the fish's sign (pixels).
+    static constexpr int TailleSolution = 40;
 
     void uniformiseNombres();
     void videReponses();

@@ -42,16 +42,15 @@ TExo1::TExo1(const QString& nom, const QString& titre, const QString& enonce, co
     // above the sand; the solution's card at the right, under the yellow fish.
     BulleOpGauche = image(this, QStringLiteral("BulleOpGauche"), QStringLiteral("bulle"), 169, 118, 136, 136);
     OpGauche = operande(this, QStringLiteral("OpGauche"), BulleOpGauche);
-    // The comic face draws "×" tiny: the signs use the bold face of the operands, as tall as the
-    // bubbles' middle band, so that they line up with the numbers.
-    Signe = etiquette(this, QStringLiteral("Signe"), Apparence::arial(48, true), Qt::black, 344, 142, 50, 90);
+    // The signs in the face of the numbers, centred on the bubbles' middle: one baseline.
+    Signe = etiquette(this, QStringLiteral("Signe"), Apparence::nombres(Apparence::PoliceNombres), Qt::black, 344, 141, 50, 90);
     BulleOpDroite = image(this, QStringLiteral("BulleOpDroite"), QStringLiteral("bulle"), 424, 118, 136, 136);
     OpDroite = operande(this, QStringLiteral("OpDroite"), BulleOpDroite);
-    Egal = etiquette(this, QStringLiteral("Egal"), Apparence::arial(48, true), Qt::black, 592, 142, 50, 90);
+    Egal = etiquette(this, QStringLiteral("Egal"), Apparence::nombres(Apparence::PoliceNombres), Qt::black, 592, 141, 50, 90);
     Egal->setText(QStringLiteral("="));
     BulleResultatExo1 = panneau(this, QStringLiteral("BulleResultatExo1"), 665, 118, 136, 136);
     image(BulleResultatExo1, QStringLiteral("BulleResultat"), QStringLiteral("bulle"), 0, 0, 136, 136);
-    Resultat = champ(BulleResultatExo1, QStringLiteral("Resultat"), 18, 40, 100, 56);
+    Resultat = champ(BulleResultatExo1, QStringLiteral("Resultat"), 8, 24, 120, 88);
 
     aideGauche_ = aide_->ajouteEmplacement(158, 256,
                                            {QStringLiteral("ConteneurAideGaucheDessin"), QStringLiteral("ImageGaucheDessin"),
@@ -62,12 +61,13 @@ TExo1::TExo1(const QString& nom, const QString& titre, const QString& enonce, co
 
     Bulle1 = panneau(this, QStringLiteral("Bulle1"), 160, 360, 164, 164);
     Bulle1Image = image(Bulle1, QStringLiteral("Bulle1Image"), QStringLiteral("bulle"), 0, 0, 164, 164);
-    OpBulle1 = etiquette(Bulle1, QStringLiteral("OpBulle1"), Apparence::arial(36), Qt::black, 0, 59);
+    // Against the shark the whole operation in one bubble, and "=" with the answer in another.
+    OpBulle1 = etiquette(Bulle1, QStringLiteral("OpBulle1"), Apparence::nombres(TailleRequin), Qt::black, 0, 59);
     Bulle2 = panneau(this, QStringLiteral("Bulle2"), 200, 488, 136, 136);
     image(Bulle2, QStringLiteral("Bulle2Image"), QStringLiteral("bulle"), 0, 0, 136, 136);
-    etiquette(Bulle2, QStringLiteral("EgaleBulle2"), Apparence::arial(40), Qt::black, 10, 40, 28, 56)
-        ->setText(QStringLiteral("="));
-    ResultatBulle2 = champ(Bulle2, QStringLiteral("ResultatBulle2"), 38, 40, 84, 56);
+    EgaleBulle2 = etiquette(Bulle2, QStringLiteral("EgaleBulle2"), Apparence::nombres(TailleRequin), Qt::black, 14, 24, 36, 88);
+    EgaleBulle2->setText(QStringLiteral("="));
+    ResultatBulle2 = champ(Bulle2, QStringLiteral("ResultatBulle2"), 50, 24, 80, 88);
     RequinPanel = panneau(this, QStringLiteral("RequinPanel"), 770, 100, 255, 172);
     image(RequinPanel, QStringLiteral("Requin"), QStringLiteral("requin"), 0, 0, 255, 172);
     // The question the shark has caught, said under its mouth.
@@ -82,6 +82,7 @@ TExo1::TExo1(const QString& nom, const QString& titre, const QString& enonce, co
     for (QWidget* w : std::initializer_list<QWidget*>{BulleResultatExo1, Bulle1, Bulle2, RequinPanel})
         Marques::gardeProportions(w);
     finitCreationOperation();
+    Fabrique::pleine(ResultatBulle2, EgaleBulle2->font());  // one face with its "="
     connect(requin_, &BulleRequin::deplacee, this, [this] { placeBulle2(); });
 }
 
@@ -112,8 +113,10 @@ void TExo1::afficheQuestionRequin() {
     Bulle1->show();
     Bulle2->show();
     OpBulle1->setText(TexteOperation(question_, true));
+    Fabrique::ajusteNombre(OpBulle1, Bulle1Image->width() * 4 / 5);
     OpBulle1->adjustSize();
-    OpBulle1->move(Bulle1Image->x() + (Bulle1Image->width() - OpBulle1->width()) / 2, OpBulle1->y());
+    OpBulle1->move(Bulle1Image->x() + (Bulle1Image->width() - OpBulle1->width()) / 2,
+                   Bulle1Image->y() + (Bulle1Image->height() - OpBulle1->height()) / 2);
     Bulle1->move(Affichage::enX(280), Affichage::enY(360));
     placeBulle2();
     LabelRequin->hide();
@@ -165,4 +168,4 @@ QString TExo1::texteErreurs(bool) const {
     return OpGauche->text() + Signe->text() + OpDroite->text();
 }
 
-QList<QWidget*> TExo1::nombresHorsBulles() const { return {OpGauche, OpDroite}; }
+QList<QWidget*> TExo1::nombresHorsBulles() const { return {OpGauche, OpDroite, Signe, Egal}; }

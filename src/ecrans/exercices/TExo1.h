@@ -31,6 +31,8 @@ protected:
 
 private:
     void placeBulle2();
+    // Design size of the numbers against the shark: the whole operation fits its bubble.
+    static constexpr int TailleRequin = 56;
 
     QLabel* Signe = nullptr;
     QLabel* Egal = nullptr;
@@ -44,6 +46,7 @@ private:
     Image* Bulle1Image = nullptr;
     QLabel* OpBulle1 = nullptr;
     Panneau* Bulle2 = nullptr;
+    QLabel* EgaleBulle2 = nullptr;
     QLineEdit* ResultatBulle2 = nullptr;
     Panneau* RequinPanel = nullptr;
     QLabel* LabelRequin = nullptr;

@@ -35,7 +35,7 @@ Panneau* bulle(QWidget* parent, const QString& nom, const QString& nomImage, int
 QLabel* petiteBulle(QWidget* parent, const QString& nom, const QString& nomSigne, int x) {
     Panneau* p = panneau(parent, nom, x, 44, 48, 48);
     Fabrique::image(p, nom + QStringLiteral("Image"), QStringLiteral("bulle_petite"), 0, 0, 48, 48);
-    return etiquette(p, nomSigne, Apparence::arial(30, true), Qt::black, 0, 0, 48, 48);
+    return etiquette(p, nomSigne, Apparence::nombres(30), Qt::black, 0, 0, 48, 48);
 }
 
 QString dessinPetiteBulle(Operation operation) {
@@ -71,16 +71,16 @@ TExo2::TExo2()
 
 void TExo2::creeBulles() {
     Exo2BulleOpGauche = bulle(this, QStringLiteral("Exo2BulleOpGauche"), QStringLiteral("Image5"), 169, 118);
-    OpGaucheEdit = champ(Exo2BulleOpGauche, QStringLiteral("OpGaucheEdit"), 18, 40, 100, 56);
+    OpGaucheEdit = champ(Exo2BulleOpGauche, QStringLiteral("OpGaucheEdit"), 8, 24, 120, 88);
     Exo2BulleOpGauche2 = bulle(this, QStringLiteral("Exo2BulleOpGauche2"), QStringLiteral("Image6"), 169, 118, &Image6);
     OpGauche = operande(Exo2BulleOpGauche2, QStringLiteral("OpGauche"), Image6);
-    // The comic face draws "×" tiny: the signs use the bold face of the operands.
-    Signe = etiquette(this, QStringLiteral("Signe"), Apparence::arial(48, true), Qt::black, 344, 149, 50, 90);
+    // The signs in the face of the numbers, centred on the bubbles' middle: one baseline.
+    Signe = etiquette(this, QStringLiteral("Signe"), Apparence::nombres(Apparence::PoliceNombres), Qt::black, 344, 141, 50, 90);
     Exo2BulleOpDroite = bulle(this, QStringLiteral("Exo2BulleOpDroite"), QStringLiteral("Image1"), 424, 118);
-    OpDroiteEdit = champ(Exo2BulleOpDroite, QStringLiteral("OpDroiteEdit"), 18, 40, 100, 56);
+    OpDroiteEdit = champ(Exo2BulleOpDroite, QStringLiteral("OpDroiteEdit"), 8, 24, 120, 88);
     Exo2BulleOpDroite2 = bulle(this, QStringLiteral("Exo2BulleOpDroite2"), QStringLiteral("Image4"), 424, 118, &Image4);
     OpDroite1 = operande(Exo2BulleOpDroite2, QStringLiteral("OpDroite1"), Image4);
-    Egal = etiquette(this, QStringLiteral("Egal"), Apparence::arial(48, true), Qt::black, 592, 149, 50, 90);
+    Egal = etiquette(this, QStringLiteral("Egal"), Apparence::nombres(Apparence::PoliceNombres), Qt::black, 592, 141, 50, 90);
     Egal->setText(QStringLiteral("="));
     BulleRes = image(this, QStringLiteral("BulleRes"), QStringLiteral("bulle"), 665, 118, 136, 136);
     Resultat = operande(this, QStringLiteral("Resultat"), BulleRes);
@@ -101,12 +101,12 @@ void TExo2::creeRequins() {
     PanelSoutientBulle = panneau(this, QStringLiteral("PanelSoutientBulle"), 248, 480, 504, 136);
     Exo2BulleGauche = bulle(PanelSoutientBulle, QStringLiteral("Exo2BulleGauche"), QStringLiteral("Exo2BulleGaucheImage"), 0, 0);
     Exo2OpGauche = operande(Exo2BulleGauche, QStringLiteral("Exo2OpGauche"), Exo2BulleGauche->findChild<Image*>());
-    Exo2OpGaucheEdit = champ(Exo2BulleGauche, QStringLiteral("Exo2OpGaucheEdit"), 18, 40, 100, 56);
+    Exo2OpGaucheEdit = champ(Exo2BulleGauche, QStringLiteral("Exo2OpGaucheEdit"), 8, 24, 120, 88);
     Exo2Signe = petiteBulle(PanelSoutientBulle, QStringLiteral("Exo2BullePlus"), QStringLiteral("Exo2Signe"), 136);
     Exo2BulleDroite = bulle(PanelSoutientBulle, QStringLiteral("Exo2BulleDroite"), QStringLiteral("Exo2BulleDroiteImage"), 184,
                             0);
     Exo2OpDroite = operande(Exo2BulleDroite, QStringLiteral("Exo2OpDroite"), Exo2BulleDroite->findChild<Image*>());
-    Exo2OpDroiteEdit = champ(Exo2BulleDroite, QStringLiteral("Exo2OpDroiteEdit"), 18, 40, 100, 56);
+    Exo2OpDroiteEdit = champ(Exo2BulleDroite, QStringLiteral("Exo2OpDroiteEdit"), 8, 24, 120, 88);
     petiteBulle(PanelSoutientBulle, QStringLiteral("Exo2BulleEgale"), QStringLiteral("Exo2Egale"), 320)
         ->setText(QStringLiteral("="));
     Panneau* resultat = bulle(PanelSoutientBulle, QStringLiteral("Exo2BulleResultat"), QStringLiteral("Exo2BulleResultatImage"),
@@ -252,4 +252,4 @@ QString TExo2::texteErreurs(bool derniere) const {
     return (requin ? Exo2OpGauche->text() : OpGauche->text()) + signe + points + QLatin1Char('=') + resultat;
 }
 
-QList<QWidget*> TExo2::nombresHorsBulles() const { return {Resultat}; }
+QList<QWidget*> TExo2::nombresHorsBulles() const { return {Resultat, Signe, Egal}; }

@@ -60,6 +60,7 @@ TExo3::TExo3()
     creeScene();
     finitCreation();
     applause->retientLargeur();
+    policeOperation_ = operateur[0]->font();
     for (std::size_t i = 0; i < 3; ++i) {
         placesOperateur_[i] = operateur[i]->geometry();
         placesResultat_[i] = resultat[i]->geometry();
@@ -115,10 +116,11 @@ void TExo3::creeScene() {
     for (int k = 0; k < 3; ++k) {
         const auto i = static_cast<std::size_t>(k);
         const QPoint b(sx(Bulles[i].x()), sy(Bulles[i].y()));
-        // The result under the caption, both centred on the bubble; clicks go through to it.
-        resultat[i] = etiquette(Scene, QStringLiteral("resultat%1").arg(k + 1), Apparence::arial(32, true), Apparence::Marine,
-                                b.x(), b.y() + 88, Bulle, 40);
-        operateur[i] = etiquette(Scene, QStringLiteral("operateur%1").arg(k + 1), Apparence::arial(40), Qt::black, b.x(),
+        // The result under the caption, both centred on the bubble and in one face (they read as
+        // one line, "4×5 = 20"); clicks go through to it.
+        resultat[i] = etiquette(Scene, QStringLiteral("resultat%1").arg(k + 1), Apparence::nombres(40), Qt::black, b.x(),
+                                b.y() + 88, Bulle, 40);
+        operateur[i] = etiquette(Scene, QStringLiteral("operateur%1").arg(k + 1), Apparence::nombres(40), Qt::black, b.x(),
                                  b.y() + 36, Bulle, 52);
         for (QLabel* l : {resultat[i], operateur[i]}) {
             l->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -160,7 +162,11 @@ void TExo3::questionSuivante() {
         clics_.QuestionTerminee = true;
         QLabel* message = operateur[0];
         message->setText(TexteIntrusImpossible());
-        message->setStyleSheet(Apparence::styleBulleParole());
+        // Sentences read in the plain face of the numbers, with room inside their frame.
+        QFont lecture = policeOperation_;
+        lecture.setBold(false);
+        message->setFont(lecture);
+        message->setStyleSheet(Apparence::styleBulleMessage());
         message->adjustSize();
         message->move((Scene->width() - message->width()) / 2, (Poissounet->y() - message->height()) / 2);
         return;
@@ -182,6 +188,7 @@ void TExo3::PrepareQuestion() {
     Poissounet->setCliquable(IntrusImpossible);
     for (std::size_t i = 0; i < 3; ++i) {
         for (QLabel* l : {operateur[i], resultat[i]}) l->setStyleSheet(QString());
+        operateur[i]->setFont(policeOperation_);
         operateur[i]->setGeometry(placesOperateur_[i]);
         resultat[i]->setGeometry(placesResultat_[i]);
     }

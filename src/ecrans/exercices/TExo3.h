@@ -7,6 +7,7 @@
 #include "ecrans/exercices/EcranExercice.h"
 #include "logique/exercices/TirageOperation.h"
 
+#include <QFont>
 #include <QHash>
 #include <QList>
 
@@ -74,5 +75,6 @@ private:
     BulleParole* applause = nullptr;
     std::array<QRect, 3> placesOperateur_{};  // fitted places of the captions and results
     std::array<QRect, 3> placesResultat_{};
-    int hautScene_ = 0;  // the scene's fitted top
+    int hautScene_ = 0;      // the scene's fitted top
+    QFont policeOperation_;  // the captions' fitted font (the impossible message changes the first one's)
 };

@@ -80,6 +80,7 @@ TExo4::TExo4()
     // The speech bubble comes out from behind the fish that says it.
     Perdu->stackUnder(PanneauPoisson);
     hautBulles_ = PanneauBulles->y();
+    policeLibelle_ = operateur[0]->font();
     partie_.formeEntree = &LigneErreursExo4;
     connect(pirate_, &Pirate::pieceAtteinte, this, [this] { pieceAtteinte(); });
     connect(pirate_, &Pirate::remonteeFinie, this, [this] {
@@ -111,9 +112,9 @@ void TExo4::creeBulles() {
     // operation toggles its bubble; the result takes no click.
     for (int i = 1; i <= BullesExo4; ++i) {
         const QPoint p = PlacesBulles[indice(i)] - OrigineBulles;
-        QLabel* o = etiquette(PanneauBulles, QStringLiteral("operateur%1").arg(i), Apparence::arial(32), Qt::black, p.x(), p.y(),
-                              TailleBulle, TailleBulle);
-        QLabel* r = etiquette(PanneauBulles, QStringLiteral("resultat%1").arg(i), Apparence::arial(32), Qt::black, p.x(),
+        QLabel* o = etiquette(PanneauBulles, QStringLiteral("operateur%1").arg(i), Apparence::nombres(32), Qt::black, p.x(),
+                              p.y(), TailleBulle, TailleBulle);
+        QLabel* r = etiquette(PanneauBulles, QStringLiteral("resultat%1").arg(i), Apparence::nombres(32), Qt::black, p.x(),
                               p.y() + 70, TailleBulle, 42);
         o->setCursor(Qt::PointingHandCursor);
         o->installEventFilter(this);
@@ -231,6 +232,7 @@ void TExo4::placeLibelles(bool avecResultats) {
         }
     }
     operateur[0]->setStyleSheet(QString());
+    operateur[0]->setFont(policeLibelle_);
     operateur[0]->setWordWrap(false);
 }
 
@@ -238,7 +240,11 @@ void TExo4::placeLibelles(bool avecResultats) {
 void TExo4::afficheImpossible() {
     QLabel* message = operateur[0];
     message->setText(TexteExo4Impossible());
-    message->setStyleSheet(Apparence::styleBulleParole());
+    // Sentences read in the plain face of the numbers, with room inside their frame.
+    QFont lecture = policeLibelle_;
+    lecture.setBold(false);
+    message->setFont(lecture);
+    message->setStyleSheet(Apparence::styleBulleMessage());
     message->adjustSize();
     message->move((PanneauBulles->width() - message->width()) / 2, (PanneauBulles->height() - message->height()) / 2);
     message->show();

@@ -6,6 +6,8 @@
 #include "ecrans/exercices/EcranExercice.h"
 #include "logique/exercices/TirageOperation.h"
 
+#include <QFont>
+
 #include <array>
 #include <optional>
 
@@ -66,7 +68,8 @@ private:
     bool QuestionTerminee = false;
 
     Panneau* PanneauBulles = nullptr;
-    int hautBulles_ = 0;  // fitted top of the bubbles, before any move under the statements
+    QFont policeLibelle_;  // the captions' fitted font (the impossible message changes the first one's)
+    int hautBulles_ = 0;   // fitted top of the bubbles, before any move under the statements
     std::array<Image*, BullesExo4> BulleJaune{};
     std::array<Image*, BullesExo4> BulleBleu{};
     std::array<std::array<Image*, ImagesSolution>, BullesExo4> BullesSolution{};  // in the order of MarquesSolution

@@ -50,7 +50,7 @@ TForm1::TForm1() : FenetreModale(QStringLiteral("Form1"), QStringLiteral("Bilan"
     Kling = label(QStringLiteral("Kling"), kPoliceKling, QPoint(590, 246));
     Kling->setText(QStringLiteral("Cling"));
     // The coin's own word: gold on a speech bubble, like everything the scene says.
-    Kling->setStyleSheet(Apparence::styleBulleParole() + QStringLiteral("QLabel { color: #c99700; }"));
+    Kling->setStyleSheet(Apparence::styleBulleParole() + QStringLiteral("QLabel { color: %1; }").arg(Apparence::OrFonce.name()));
     poissonbien = image(QStringLiteral("poissonbien"), QStringLiteral("poisson_bien"), kPlacePoisson);
     poissonbof = image(QStringLiteral("poissonbof"), QStringLiteral("poisson_bof"), kPlacePoisson);
     poissonnul = image(QStringLiteral("poissonnul"), QStringLiteral("poisson_nul"), kPlacePoisson);

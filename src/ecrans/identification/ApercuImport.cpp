@@ -71,10 +71,10 @@ ApercuImport::ApercuImport(QWidget* parent, SharedState& etat, const QString& en
     tableau_->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
 
     auto* boutons = new QHBoxLayout;
-    auto* annuler = new BoutonRond(this, QStringLiteral("AnnulerImport"), QStringLiteral("Annuler"), QColor(0xff, 0x7f, 0x6b),
+    auto* annuler = new BoutonRond(this, QStringLiteral("AnnulerImport"), QStringLiteral("Annuler"), Apparence::Corail,
                                    Qt::white);
     inscrire_ = new BoutonRond(this, QStringLiteral("InscrireImport"), QStringLiteral("Inscrire les élèves acceptés"),
-                               QColor(0x57, 0xc2, 0x7a), Qt::white);
+                               Apparence::Algue, Qt::white);
     for (QPushButton* b : {static_cast<QPushButton*>(annuler), inscrire_})
         b->setMinimumSize(b->fontMetrics().horizontalAdvance(b->text()) * 6 / 5 + 40, b->fontMetrics().height() * 2);
     boutons->addStretch(1);

@@ -85,7 +85,7 @@ void TSaisieIdentifiant::creeControles() {
     Apparence::colore(this, QPalette::HighlightedText, Qt::white);
     // Greyed captions stay readable on the bright panels.
     QPalette couleurs = palette();
-    couleurs.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x6e, 0x6e, 0x6e));
+    couleurs.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x5c, 0x5c, 0x5c));
     setPalette(couleurs);
 
     auto* titre = etiquette(this, QStringLiteral("Titre"), QStringLiteral("Marivelle"), QRect(282, 4, 460, 84), 64,
@@ -150,8 +150,8 @@ void TSaisieIdentifiant::creeControles() {
     cb_nom_ens = deroulante(droite, QStringLiteral("cb_nom_ens"), QRect(184, 48, 284, 44));
     nom_eleve_con = etiquette(droite, QStringLiteral("nom_eleve_con"), QStringLiteral("Nom de l'élève"), QRect(24, 94, 300, 28));
     lb_nom_eleve = liste(droite, QStringLiteral("lb_nom_eleve"), QRect(24, 124, 444, 268));
-    auto* jouer = bouton(droite, QStringLiteral("Jouer"), QStringLiteral("Jouer"), QRect(154, 396, 180, 48),
-                         QColor(0x57, 0xc2, 0x7a), Qt::white);
+    auto* jouer = bouton(droite, QStringLiteral("Jouer"), QStringLiteral("Jouer"), QRect(154, 396, 180, 48), Apparence::Algue,
+                         Qt::white);
     jouer->setEchelleTexte(1.4);
     Jouer = jouer;
     auto* trait = new QFrame(droite);
@@ -168,7 +168,7 @@ void TSaisieIdentifiant::creeControles() {
                                QRect(320, 554, 148, 44));
 
     Quitter = bouton(this, QStringLiteral("Quitter"), QStringLiteral("Quitter le logiciel"), QRect(776, 706, 232, 46),
-                     QColor(0xff, 0x7f, 0x6b), Qt::white);
+                     Apparence::Corail, Qt::white);
     // Only a deliberate click ends the program: never the keyboard's focus and a stray space bar.
     SourisSeulement::applique(Quitter);
 }

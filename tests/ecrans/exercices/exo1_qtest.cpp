@@ -53,8 +53,8 @@ private slots:
         QCOMPARE(fond("Num0"), QColor(255, 255, 200));
         QCOMPARE(fond("Num17"), QColor(215, 255, 215));
         QCOMPARE(fond("Num100"), QColor(215, 255, 215));
-        QCOMPARE(encre("Num42"), QColor(255, 87, 0));
-        QCOMPARE(encre("Num43"), QColor(0, 160, 0));
+        QCOMPARE(encre("Num42"), QColor(0xd2, 0x46, 0x00));
+        QCOMPARE(encre("Num43"), QColor(0x00, 0x8a, 0x00));
     }
 
     void rightAtTheFirstTryRunsTheCoinPickup() {
