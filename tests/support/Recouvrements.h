@@ -49,6 +49,13 @@ inline QRegion dessinDe(const QWidget* w, const QWidget* ecran) {
         if (l->wordWrap() || l->text().contains(QLatin1Char('\n'))) return lignes;
         return m.tightBoundingRect(l->text()).translated(lignes.left(), lignes.top() + m.ascent());
     }
+    // A field without frame nor background paints its digits only, centred.
+    if (auto* e = qobject_cast<const QLineEdit*>(w); e && !e->hasFrame() && e->palette().color(QPalette::Base).alpha() == 0) {
+        const QFontMetrics m = e->fontMetrics();
+        QRect encre(QPoint(), m.tightBoundingRect(e->text().isEmpty() ? QStringLiteral("00") : e->text()).size());
+        encre.moveCenter(place.center());
+        return encre;
+    }
     const bool conteneur = w->metaObject() == &QWidget::staticMetaObject ||
                            QLatin1String(w->metaObject()->className()) == QLatin1String("Panneau");
     if (conteneur && !w->autoFillBackground()) return {};

@@ -137,6 +137,30 @@ int main(int argc, char** argv) {
         montre(&exo1);
         clique(exo1.findChild<QWidget*>(QStringLiteral("Aide")));
         sauve(&exo1, QStringLiteral("exo1_aide_bande"));
+        {
+            regle(1, 0, false, 10, {3, 4, 4, 0});
+            montre(&exo1);
+            auto* r = exo1.findChild<QLineEdit*>(QStringLiteral("Resultat"));
+            r->setText(QStringLiteral("1"));
+            clique(exo1.findChild<QWidget*>(QStringLiteral("PoissonRes")));
+            sauve(&exo1, QStringLiteral("exo1_faux"));
+            clique(exo1.findChild<QWidget*>(QStringLiteral("SolutionImage")));
+            sauve(&exo1, QStringLiteral("exo1_solution"));
+            regle(1, 0, false, 10, {3, 4, 4, 0});
+            montre(&exo1);
+            r->setText(QString::number(exo1.question().resultat));
+            Minuterie::accelere(1);
+            clique(exo1.findChild<QWidget*>(QStringLiteral("PoissonRes")));
+            sauve(&exo1, QStringLiteral("exo1_bravo"));
+            attends([&] { return exo1.findChild<QWidget*>(QStringLiteral("ramasse_piece2"))->isVisible(); });
+            sauve(&exo1, QStringLiteral("exo1_ramasse"));
+            Minuterie::accelere(20);
+            regle(1, 10, true, 9, {3, 4, 4, 0});
+            montre(&exo1);
+            attends([&] { return exo1.findChild<QWidget*>(QStringLiteral("pirate_descend"))->y() > taille.height() / 2; });
+            sauve(&exo1, QStringLiteral("exo1_pirate_bande"));
+        }
+
         regle(1, 5, false, 10, {7, 8, 8, 2});
         montre(&exo1);
         sauve(&exo1, QStringLiteral("exo1_requin"));

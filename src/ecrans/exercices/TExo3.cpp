@@ -119,9 +119,9 @@ void TExo3::creeScene() {
         // The result under the caption, both centred on the bubble and in one face (they read as
         // one line, "4×5 = 20"); clicks go through to it.
         resultat[i] = etiquette(Scene, QStringLiteral("resultat%1").arg(k + 1), Apparence::nombres(40), Qt::black, b.x(),
-                                b.y() + 88, Bulle, 40);
+                                b.y() + 80, Bulle, 40);
         operateur[i] = etiquette(Scene, QStringLiteral("operateur%1").arg(k + 1), Apparence::nombres(40), Qt::black, b.x(),
-                                 b.y() + 36, Bulle, 52);
+                                 b.y() + 28, Bulle, 52);
         for (QLabel* l : {resultat[i], operateur[i]}) {
             l->setAttribute(Qt::WA_TransparentForMouseEvents);
             parNom_.insert(l->objectName(), l);

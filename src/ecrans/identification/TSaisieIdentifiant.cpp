@@ -15,6 +15,7 @@
 #include "logique/identification/NomsRegistre.h"
 #include "logique/identification/Registre.h"
 #include "logique/journal/AvisEnseignant.h"
+#include "logique/amenagements/AmenagementsEnCours.h"
 #include "logique/journal/Journal.h"
 
 #include <QComboBox>
@@ -144,6 +145,7 @@ void TSaisieIdentifiant::FormCreate() {
 void TSaisieIdentifiant::FormShow() {
     // Back here, nobody plays: a teacher may be at the screen.
     AvisEnseignant::finDeSeance();
+    AmenagementsEnCours::retire();
     if (premierAffichage_) {
         // Later shows keep the fitted size: setting the design size again would shrink the
         // window under its already fitted controls.

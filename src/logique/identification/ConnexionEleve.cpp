@@ -1,5 +1,8 @@
 #include "logique/identification/ConnexionEleve.h"
 
+#include "logique/amenagements/AmenagementsEnCours.h"
+#include "logique/amenagements/FichierAmenagements.h"
+
 #include "logique/base/Erreurs.h"
 #include "logique/base/Horloge.h"
 #include "logique/base/Messages.h"
@@ -30,6 +33,7 @@ void prepare(SharedState& etat) {
 }  // namespace
 
 bool ConnecteEleve(SharedState& etat, const QString& eleve, const QString& enseignant) {
+    AmenagementsEnCours::retire();
     etat.NomEnseignant = enseignant;
     etat.RepertoireClasse = NomsDossier::repertoireClasse(enseignant);
     if (eleve.trimmed().isEmpty() || enseignant.trimmed().isEmpty()) {
@@ -47,5 +51,9 @@ bool ConnecteEleve(SharedState& etat, const QString& eleve, const QString& ensei
         AvisEnseignant::finDeSeance();
         return false;
     }
+    // The pupil's adjustments; a line the program cannot understand is the teacher's to read.
+    const FichierAmenagements::Lu lu = FichierAmenagements::lit(etat.RepertoireClasse, eleve, enseignant);
+    for (const QString& avis : lu.avis) AvisEnseignant::note(etat.RepertoireClasse, avis);
+    AmenagementsEnCours::installe(lu.amenagements);
     return true;
 }
