@@ -19,6 +19,9 @@
 // null when the library (so its state) is not in the program. Each reset lives in the source file
 // of the state it resets, so a state in the program always comes with its reset.
 [[gnu::weak]] void retablitEtat();
+namespace AmenagementsEnCours {
+[[gnu::weak]] void retire();
+}
 namespace Journal {
 [[gnu::weak]] void retablit();
 [[gnu::weak]] void arreteLesFils();
@@ -56,6 +59,7 @@ void coutures() {
 
 void etat() {
     if (retablitEtat) retablitEtat();
+    if (AmenagementsEnCours::retire) AmenagementsEnCours::retire();
 }
 
 void ecrans() {

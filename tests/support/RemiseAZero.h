@@ -6,7 +6,7 @@
 namespace RemiseAZero {
 // The process-wide test hooks of the program, back to their defaults.
 void coutures();
-// The shared state (`Etat()`) as a program just started has it.
+// The shared state (`Etat()`) and the pupil's adjustments as a program just started has them.
 void etat();
 // The screen registry emptied: the screens a test registered die with it.
 void ecrans();

@@ -15,15 +15,16 @@ void BulleRequin::arme() {
 void BulleRequin::libere() { minuteries_.libere(); }
 
 void BulleRequin::monte(QWidget* bulle, int pasHorizontal, int pasVertical, std::function<bool()> tientEncore,
-                        int tempsDeReponse) {
+                        int tempsAccordeMs) {
     bulle_ = bulle;
     pasHorizontal_ = pasHorizontal;
     pasVertical_ = pasVertical;
     tientEncore_ = std::move(tientEncore);
-    reprend(tempsDeReponse);
+    reprend(tempsAccordeMs);
 }
 
-void BulleRequin::reprend(int tempsDeReponse) { Minuterie::demarre(minuteries_.premiere(), tempsDeReponse * 50); }
+// 50 ms a second: exact for every time a pupil may be given (whole or half seconds).
+void BulleRequin::reprend(int tempsAccordeMs) { Minuterie::demarre(minuteries_.premiere(), tempsAccordeMs / 20); }
 
 void BulleRequin::arreteMontee() {
     if (minuteries_.premiere()) minuteries_.premiere()->stop();

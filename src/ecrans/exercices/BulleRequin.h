@@ -1,6 +1,6 @@
 #pragma once
-// The shark countdown: the question bubble rises towards the shark, one step every
-// TempsDeReponse × 50 ms, until it bursts there; then what is left of it drifts right every
+// The shark countdown: the question bubble rises towards the shark, one step every 50 ms per
+// second of the time allowed, until it bursts there; then what is left of it drifts right every
 // 500 ms and, out of the screen, the question is lost.
 #include "logique/exercices/PaireDeMinuteries.h"
 
@@ -14,10 +14,11 @@ public:
     explicit BulleRequin(QWidget* ecran);
     void arme();
     void libere();
-    // Starts the rise of `bulle` by these steps (right, up) while `tientEncore` holds.
-    void monte(QWidget* bulle, int pasHorizontal, int pasVertical, std::function<bool()> tientEncore, int tempsDeReponse);
+    // Starts the rise of `bulle` by these steps (right, up) while `tientEncore` holds, at the pace
+    // of the time allowed (in milliseconds).
+    void monte(QWidget* bulle, int pasHorizontal, int pasVertical, std::function<bool()> tientEncore, int tempsAccordeMs);
     // Goes on rising after a wrong answer stopped it.
-    void reprend(int tempsDeReponse);
+    void reprend(int tempsAccordeMs);
     bool monteEncore() const { return minuteries_.premiereActive(); }
     bool derive() const { return minuteries_.secondeActive(); }
     void arreteMontee();

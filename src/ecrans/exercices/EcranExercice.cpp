@@ -2,6 +2,8 @@
 
 #include "ecrans/commun/Passage.h"
 #include "logique/base/Garde.h"
+#include "logique/amenagements/AmenagementsEnCours.h"
+#include "logique/parametres/BlocTestDeDepart.h"
 #include "ecrans/exercices/BandeauEnonces.h"
 #include "ecrans/exercices/BulleParole.h"
 #include "logique/journal/Journal.h"
@@ -82,8 +84,13 @@ void EcranExercice::finitCreation() {
 
 void EcranExercice::commenceExercice() {
     SharedState& e = Etat();
-    if (e.TempsDeReponse > 0) mode_ = e.AvecPirate || !definition_.avecRequin ? Mode::Pirate : Mode::Requin;
+    const Amenagements& amenagements = AmenagementsEnCours::courants();
+    tempsAccorde_ = amenagements.tempsAccordeMs(e.TempsDeReponse);
+    if (tempsAccorde_) mode_ = e.AvecPirate || !definition_.avecRequin ? Mode::Pirate : Mode::Requin;
     else mode_ = Mode::SansLimite;
+    // Fewer questions cut the count of this exercise only; the starting test sets its own bound.
+    questionsDeLaSequence_ = e.NombreDeQuestions;
+    if (e.TypeExercice != BlocTestDeDepart::Type) e.NombreDeQuestions = amenagements.nombreDeQuestions(e.NombreDeQuestions);
     fini_ = false;
     // The places of the coin and the crab scale with the display's true ratios: on the sand
     // whatever its shape.
@@ -98,7 +105,9 @@ void EcranExercice::commenceExercice() {
     Perdu->hide();
     Bravo->hide();
     libereMinuteries();
-    Sons::regle(ReglagesClasse::lit(e.RepertoireClasse));
+    Sons::Reglages reglages = ReglagesClasse::lit(e.RepertoireClasse);
+    reglages.voix = amenagements.voixActive(reglages.voix);
+    Sons::regle(reglages);
     ramassage_->arme();
     if (mode_ == Mode::Pirate) pirate_->arme();
     if (mode_ == Mode::Requin) {
@@ -213,9 +222,12 @@ void EcranExercice::keyPressEvent(QKeyEvent* evenement) {
     });
 }
 
+void EcranExercice::rendLesQuestions() { Etat().NombreDeQuestions = questionsDeLaSequence_; }
+
 void EcranExercice::quitte() {
     libereMinuteries();
     fini_ = true;
+    rendLesQuestions();
     const Passage passage(this);
     hide();
     Ecrans::montre(Ecrans::Role::ChoixOperateur);
@@ -225,6 +237,7 @@ void EcranExercice::hideEvent(QHideEvent* evenement) {
     if (!evenement->spontaneous() && !fini_) {
         fini_ = true;
         libereMinuteries();
+        rendLesQuestions();
     }
     Fenetre::hideEvent(evenement);
 }

@@ -8,6 +8,8 @@
 #include "logique/journal/SuiviQuestion.h"
 #include "ecrans/commun/Fenetre.h"
 
+#include <optional>
+
 class BandeauEnonces;
 class BulleParole;
 class BulleRequin;
@@ -23,6 +25,11 @@ class EcranExercice : public Fenetre {
 public:
     enum class Mode { SansLimite, Requin, Pirate };
     Mode mode() const { return mode_; }
+    // The time the creature gives each question, in milliseconds: the sequence's (or the
+    // chooser's) seconds with the pupil's adjustments. None without a creature: no time set, or
+    // the pupil's "sans limite" (the exercise then runs as without time; answers are timed all
+    // the same).
+    std::optional<int> tempsAccorde() const { return tempsAccorde_; }
     const PartieReponses& partie() const { return partie_; }
 
 protected:
@@ -32,7 +39,7 @@ protected:
         QString enonce;          // "EnonceExo1"
         QString enonce2;         // "Enonce2Exo1"
         QString quitter;         // "QuitterExo1"
-        int tickPirate = 20;     // ms of the pirate's descent per second of TempsDeReponse
+        int tickPirate = 20;     // ms of the pirate's descent per second of the time allowed
         bool avecRequin = true;  // false: any time limit is the pirate's (exercises 3 and 4)
     };
     explicit EcranExercice(const Definition& definition);
@@ -41,7 +48,8 @@ protected:
     // top of them, then the fitting to the display and the background picture.
     void finitCreation();
 
-    // Start of FormShow: the mode, the counters, the coin and the crab, the timers of the mode.
+    // Start of FormShow: the pupil's adjustments (time, questions, voice) on top of the settings,
+    // the mode, the counters, the coin and the crab, the timers of the mode.
     void commenceExercice();
     // After the statements' texts are set: both shown, each as tall as its text, one under the
     // other on their band (a screen may hide one afterwards: the band follows).
@@ -112,10 +120,15 @@ protected:
 
 private:
     void ramassageFini();
+    // An exercise left before its end: the settings get the sequence's number of questions back,
+    // so that the next exercise started without reading them again cuts it only once.
+    void rendLesQuestions();
 
     BandeauEnonces* bandeau_ = nullptr;
     Definition definition_;
     Mode mode_ = Mode::SansLimite;
+    std::optional<int> tempsAccorde_;
+    int questionsDeLaSequence_ = 0;
     bool fini_ = false;
     int pasCrabe_ = 0;
 };

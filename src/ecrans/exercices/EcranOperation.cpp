@@ -117,7 +117,7 @@ void EcranOperation::FormShow() {
 void EcranOperation::questionSuivante() {
     for (QWidget* w : std::initializer_list<QWidget*>{SolutionImage, SolutionImage2, SolutionLabel, Bravo, Perdu}) w->hide();
     tireQuestion();
-    suivi_.commence(Etat(), FaitDe(question_), trou());
+    suivi_.commence(Etat(), tempsAccorde(), FaitDe(question_), trou());
     Sons::litQuestion(Lecture::question(question_, trou()));
     ramassage_->cache();
     if (mode() == Mode::Requin) {
@@ -126,7 +126,7 @@ void EcranOperation::questionSuivante() {
         champReponse()->setFocus();
         return;
     }
-    if (mode() == Mode::Pirate) pirate_->lance(Etat().TempsDeReponse);
+    if (mode() == Mode::Pirate) pirate_->lance(*tempsAccorde());
     afficheQuestion();
     champReponse()->show();
     champReponse()->setFocus();
@@ -204,7 +204,7 @@ void EcranOperation::ValiderRes() {
             videReponses();
             if (mode() == Mode::Requin) {
                 // The question goes on while the bubble rises further.
-                if (montaitEncore) requin_->reprend(Etat().TempsDeReponse);
+                if (montaitEncore) requin_->reprend(*tempsAccorde());
             } else {
                 SolutionImage->show();
             }

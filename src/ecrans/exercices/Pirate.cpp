@@ -43,14 +43,15 @@ void Pirate::coupe() {
     }
 }
 
-void Pirate::lance(int tempsDeReponse) {
+void Pirate::lance(int tempsAccordeMs) {
     cache();
     piece_->show();
     descend_->move(0, -descend_->height());
     coupe();
     descend_->show();
     pas_ = std::max(1, Ajustement::arrondi(basDe(piece_) / 50.0));
-    Minuterie::demarre(minuteries_.premiere(), tempsDeReponse * tick_);
+    // Exact for every time a pupil may be given (whole or half seconds, 18 or 20 ms a second).
+    Minuterie::demarre(minuteries_.premiere(), tempsAccordeMs * tick_ / 1000);
 }
 
 void Pirate::arreteDescente() {

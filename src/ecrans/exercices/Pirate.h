@@ -1,6 +1,7 @@
 #pragma once
 // The pirate countdown: he comes down from above the screen towards the fish's coin (one step
-// every TempsDeReponse × the descent tick), takes it, and climbs back with it (every 100 ms).
+// every time allowed × the descent tick per second), takes it, and climbs back with it (every
+// 100 ms).
 #include "logique/exercices/PaireDeMinuteries.h"
 
 #include <QObject>
@@ -16,8 +17,9 @@ public:
     Pirate(QWidget* ecran, Forme* piece, int tickDescente);
     void arme();
     void libere();
-    // A new question: the coin shown, the pirate just above the screen, coming down.
-    void lance(int tempsDeReponse);
+    // A new question: the coin shown, the pirate just above the screen, coming down; he reaches
+    // the coin after about the time allowed (in milliseconds).
+    void lance(int tempsAccordeMs);
     void arreteDescente();
     bool remonte() const { return minuteries_.secondeActive(); }
     void arreteRemontee();

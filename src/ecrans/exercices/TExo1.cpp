@@ -127,7 +127,7 @@ void TExo1::afficheQuestionRequin() {
     requin_->monte(
         Bulle1, pasHorizontal, pasVertical,
         [this] { return Bulle1->x() <= RequinPanel->x() - Bulle1->width() && Bulle1->y() >= BulleExplose->y() + 10; },
-        Etat().TempsDeReponse);
+        *tempsAccorde());
 }
 
 // The answer bubble rides at the question bubble's lower right corner.

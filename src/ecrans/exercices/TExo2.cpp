@@ -194,7 +194,7 @@ void TExo2::afficheQuestionRequin() {
             return PanelSoutientBulle->y() >= PanelSoutientBulle2->y() - 30 &&
                    PanelSoutientBulle->x() <= PanelSoutientBulle2->x() + 90;
         },
-        Etat().TempsDeReponse);
+        *tempsAccorde());
 }
 
 // The sharks burst the bubbles and say the whole operation; the hole shows the missing operand

@@ -175,9 +175,9 @@ void TExo3::questionSuivante() {
     Sons::litQuestion(Lecture::operations({question_.bulles.begin(), question_.bulles.end()}));
     QList<Fait> montrees;
     for (const QuestionOperation& b : question_.bulles) montrees << FaitDe(b);
-    suivi_.commence(Etat(), montrees[question_.PositionIntrus - 1]);
+    suivi_.commence(Etat(), tempsAccorde(), montrees[question_.PositionIntrus - 1]);
     suivi_.montre(montrees);
-    if (mode() == Mode::Pirate) pirate_->lance(Etat().TempsDeReponse);
+    if (mode() == Mode::Pirate) pirate_->lance(*tempsAccorde());
 }
 
 void TExo3::PrepareQuestion() {

@@ -180,9 +180,9 @@ void TExo4::questionSuivante() {
         montrees << FaitDe(operation);
     }
     // The question's own fact is its target: what the bubbles must give.
-    suivi_.commence(Etat(), Fait{0, Operation::Addition, 0, question_.cible});
+    suivi_.commence(Etat(), tempsAccorde(), Fait{0, Operation::Addition, 0, question_.cible});
     suivi_.montre(montrees);
-    if (mode() == Mode::Pirate) pirate_->lance(Etat().TempsDeReponse);
+    if (mode() == Mode::Pirate) pirate_->lance(*tempsAccorde());
 }
 
 void TExo4::PrepareQuestion() {

@@ -6,7 +6,7 @@
 
 #include <limits>
 
-void SuiviQuestion::commence(const SharedState& e, const Fait& fait, int trou) {
+void SuiviQuestion::commence(const SharedState& e, std::optional<int> tempsAccordeMs, const Fait& fait, int trou) {
     entree_ = EntreeJournal{};
     entree_.enseignant = e.NomEnseignant;
     entree_.eleve = e.NomEleve;
@@ -15,10 +15,9 @@ void SuiviQuestion::commence(const SharedState& e, const Fait& fait, int trou) {
     entree_.position = e.EnPratiqueLibre ? 0 : e.NumeroExercice;
     // Exercises 3 and 4 know no sharks: any time limit is the pirate's.
     const bool avecRequin = e.TypeExercice != 3 && e.TypeExercice != 4;
-    entree_.creature = e.TempsDeReponse <= 0           ? Creature::Aucune
-                       : (e.AvecPirate || !avecRequin) ? Creature::Pirate
-                                                       : Creature::Requin;
-    entree_.tempsDeReponse = std::max(0, e.TempsDeReponse);
+    entree_.creature = !tempsAccordeMs ? Creature::Aucune : (e.AvecPirate || !avecRequin) ? Creature::Pirate : Creature::Requin;
+    // The journal keeps whole seconds: a time allowed of 10,5 s (7 s × 1,5) is kept as 11.
+    entree_.tempsDeReponse = tempsAccordeMs ? (*tempsAccordeMs + 500) / 1000 : 0;
     entree_.typeAide = e.TypeAide;
     entree_.fait = fait;
     entree_.trou = trou;

@@ -4,12 +4,16 @@
 // program's clock, so tests set them).
 #include "logique/journal/EntreeJournal.h"
 
+#include <optional>
+
 struct SharedState;
 
 class SuiviQuestion final {
 public:
-    // A question shown now, in the exercise the shared state describes.
-    void commence(const SharedState& etat, const Fait& fait, int trou = 0);
+    // A question shown now, in the exercise the shared state describes, with the time its creature
+    // gives in milliseconds as the screen runs it (the pupil's adjustments applied; none: no
+    // creature).
+    void commence(const SharedState& etat, std::optional<int> tempsAccordeMs, const Fait& fait, int trou = 0);
     // Exercises 3 and 4: every operation shown, left alone until the pupil acts on it.
     void montre(const QList<Fait>& operations);
     bool enCours() const { return enCours_; }
