@@ -1,4 +1,6 @@
 #include "DossierTemporaire.h"
+#include "logique/amenagements/AmenagementsEnCours.h"
+#include "logique/journal/AvisEnseignant.h"
 #include "logique/base/Messages.h"
 #include "logique/etat/NomsDossier.h"
 #include "logique/etat/SharedState.h"
@@ -52,4 +54,25 @@ TEST(ConnecteEleve, PreparesTheProfileTheWorkbookAndTheDatabase) {
          {"profil_" + eleve + "_de_Mme Lebrun.txt", QStringLiteral("profil_des_eleves_de_Mme Lebrun.xlsx"),
           QStringLiteral("profil_des_eleves_de_Mme Lebrun.sqlite")})
         EXPECT_TRUE(QFile::exists("classe de Mme Lebrun/" + fichier)) << fichier.toStdString();
+}
+
+// The pupil's adjustments come from their file; a line not understood is the teacher's to read,
+// never the child's.
+TEST(ConnecteEleve, InstallsThePupilsAdjustmentsAndTellsTheTeacherALineNotUnderstood) {
+    DossierTemporaire dossier;
+    Messages::installeRepondeur([](Messages::Genre, const QString&) { return true; });
+    const QString classe = QStringLiteral("classe sans enseignant/");
+    QDir().mkpath(classe);
+    ecritOctets(classe + NomsDossier::amenagements("Tom", "aucun"), "temps=2\r\nvoix=oui\r\ntemps=4\r\n");
+    SharedState etat;
+    ASSERT_TRUE(ConnecteEleve(etat, "Tom", "aucun"));
+    Amenagements voulu;
+    voulu.temps = Amenagements::Temps::Double;
+    voulu.voix = true;
+    EXPECT_EQ(AmenagementsEnCours::courants(), voulu);
+    // The child reads only that the sequence's defaults apply (no parameter file).
+    EXPECT_EQ(Messages::recueille(), QStringList{QString::fromUtf8("Les valeurs des paramètres seront par defaut")});
+    const QStringList avis = AvisEnseignant::prend(classe).filter(QString::fromUtf8("Aménagements de Tom"));
+    ASSERT_EQ(avis.size(), 1);
+    EXPECT_TRUE(avis[0].contains(QString::fromUtf8("« temps=4 »"))) << avis[0].toStdString();
 }
