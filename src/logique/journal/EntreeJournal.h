@@ -34,7 +34,7 @@ struct EntreeJournal {
     int typeExercice = 1;  // 1..4, 5 the review, 6 the starting test
     int position = 0;      // place in the sequence (1, 2, …), 0 in free practice
     Creature creature = Creature::Aucune;
-    int tempsDeReponse = 0;  // seconds the creature gives, 0 without one
+    int tempsDeReponse = 0;  // seconds the creature allowed (the pupil's adjustments applied), 0 without one
     int typeAide = 1;        // the help offered (1 none, 2 turtles, 3 dominoes, 4 …)
     bool aideUtilisee = false;
     bool bandeUtilisee = false;
