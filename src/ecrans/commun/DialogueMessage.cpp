@@ -1,5 +1,6 @@
 #include "ecrans/commun/DialogueMessage.h"
 
+#include "ecrans/commun/Accessibilite.h"
 #include "ecrans/commun/Affichage.h"
 #include "ecrans/commun/Apparence.h"
 #include "ecrans/commun/Image.h"
@@ -34,6 +35,8 @@ DialogueMessage::DialogueMessage(Messages::Genre genre, const QString& texte, co
     setObjectName(QStringLiteral("BoiteMessage"));
     setWindowTitle(titre);
     setModal(true);
+    // A screen reader says the message as the box opens.
+    Accessibilite::nomme(this, titre, texte);
 
     // A failure shows the so-so fish; every other box the hero fish.
     const bool echec = genre == Messages::Genre::Erreur;

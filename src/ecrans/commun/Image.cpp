@@ -1,12 +1,14 @@
 #include "ecrans/commun/Image.h"
 
 #include "logique/base/Garde.h"
+#include "ecrans/commun/Accessibilite.h"
 #include "ecrans/commun/Dessins.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
 Image::Image(QWidget* parent, const QString& nomObjet, const QString& dessin) : QWidget(parent) {
+    Accessibilite::installe();
     setObjectName(nomObjet);
     setAttribute(Qt::WA_TranslucentBackground);
     setDessin(dessin);
@@ -38,7 +40,10 @@ void Image::couvre() {
     update();
 }
 
-void Image::setCliquable(bool cliquable) { setCursor(cliquable ? Qt::PointingHandCursor : Qt::ArrowCursor); }
+void Image::setCliquable(bool cliquable) {
+    cliquable_ = cliquable;
+    setCursor(cliquable ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
 
 void Image::paintEvent(QPaintEvent*) {
     if (size().isEmpty()) return;

@@ -12,6 +12,8 @@ public:
     void setPixmap(const QPixmap& image);
     const QString& nomDessin() const { return dessin_; }
     void setCliquable(bool cliquable);
+    // Takes clicks: a hand over it, a button for a screen reader (Accessibilite).
+    bool cliquable() const { return cliquable_; }
     // Draws the picture in these proportions (its design size), centred in its fitted place;
     // without it the picture fills its place.
     void gardeProportions(const QSize& design);
@@ -33,4 +35,5 @@ private:
     QSize cachePour_;
     QSize proportions_;
     bool couvre_ = false;
+    bool cliquable_ = false;
 };

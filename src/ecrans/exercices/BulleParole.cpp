@@ -2,6 +2,7 @@
 
 #include "logique/base/Aleatoire.h"
 #include "logique/exercices/MessagesPerdu.h"
+#include "ecrans/commun/Accessibilite.h"
 #include "ecrans/commun/Affichage.h"
 #include "ecrans/commun/Apparence.h"
 #include "ecrans/commun/LignesEquilibrees.h"
@@ -48,6 +49,7 @@ void BulleParole::dit(const QString& phrase) {
     }
     resize(largeur, hauteur);
     show();
+    Accessibilite::annonce(this, phrase);
 }
 
 void BulleParole::ditMessagePerdu() { dit(messages_.value(Aleatoire::random(messages_.size()))); }

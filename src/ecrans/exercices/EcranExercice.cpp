@@ -11,6 +11,7 @@
 #include "ecrans/exercices/Geometrie.h"
 #include "ecrans/exercices/Pirate.h"
 #include "ecrans/exercices/Ramassage.h"
+#include "ecrans/commun/Accessibilite.h"
 #include "ecrans/commun/Affichage.h"
 #include "ecrans/commun/Ajustement.h"
 #include "ecrans/commun/Apparence.h"
@@ -65,6 +66,7 @@ void EcranExercice::finitCreation() {
     Quitter = Fabrique::image(this, definition_.quitter, QStringLiteral("quitter"), 912, 632, 100, 120, true);
     connect(Quitter, &Image::clique, this, [this] { quitte(); });
     connect(ramassage_, &Ramassage::termine, this, [this] { ramassageFini(); });
+    nommePiecesCommunes();
 
     CalculeEchelle(this);
     AdapteFenetre(this);
@@ -80,6 +82,29 @@ void EcranExercice::finitCreation() {
     });
     partie_ = PartieReponses{};
     Etat().NombreErreurs = 0;
+}
+
+// What a screen reader says of the pieces every exercise shares (the sea and the bubbles' own
+// pictures say nothing); each screen names its question and its bubbles.
+void EcranExercice::nommePiecesCommunes() {
+    Accessibilite::nomme(Quitter, QStringLiteral("Quitter l'exercice"),
+                         QStringLiteral("Le hublot : revenir au choix des jeux, sans rien enregistrer."));
+    Accessibilite::nommeTous(this,
+                             {{"Crabe", "Le crabe", "Il avance d'un pas à chaque question."},
+                              {"piece", "La pièce du poisson"},
+                              {"pirate_descend", "Le pirate descend prendre la pièce", "Réponds avant qu'il l'atteigne."},
+                              {"pirate_monte", "Le pirate remonte avec la pièce"},
+                              {"ramasse_piece1", "L'hippocampe vient chercher la pièce"},
+                              {"ramasse_piece2", "L'hippocampe emporte la pièce"},
+                              {"Requin", "Le requin", "Il éclate la bulle quand elle l'atteint : réponds avant."},
+                              {"PapaRequin", "La famille requin", "Elle éclate les bulles qui l'atteignent : réponds avant."},
+                              {"BulleExplose", "La bulle a éclaté"},
+                              {"Aide", "Aide", "La pieuvre montre de quoi t'aider."},
+                              {"EnleverAide", "Enlever l'aide"},
+                              {"AideGrisee", "Pas d'aide pour cette question"},
+                              {"PoissonRes", "Valider ma réponse", "Le poisson jaune."},
+                              {"SolutionImage", "Voir la solution"},
+                              {"Poisson", "Le poisson"}});
 }
 
 void EcranExercice::commenceExercice() {

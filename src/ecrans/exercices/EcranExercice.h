@@ -123,6 +123,7 @@ private:
     // An exercise left before its end: the settings get the sequence's number of questions back,
     // so that the next exercise started without reading them again cuts it only once.
     void rendLesQuestions();
+    void nommePiecesCommunes();
 
     BandeauEnonces* bandeau_ = nullptr;
     Definition definition_;

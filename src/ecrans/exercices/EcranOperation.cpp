@@ -7,6 +7,7 @@
 #include "ecrans/exercices/Geometrie.h"
 #include "ecrans/exercices/Pirate.h"
 #include "ecrans/exercices/Ramassage.h"
+#include "ecrans/commun/Accessibilite.h"
 #include "ecrans/commun/Affichage.h"
 #include "ecrans/commun/Ajustement.h"
 #include "ecrans/commun/Apparence.h"
@@ -118,7 +119,10 @@ void EcranOperation::questionSuivante() {
     for (QWidget* w : std::initializer_list<QWidget*>{SolutionImage, SolutionImage2, SolutionLabel, Bravo, Perdu}) w->hide();
     tireQuestion();
     suivi_.commence(Etat(), tempsAccorde(), FaitDe(question_), trou());
-    Sons::litQuestion(Lecture::question(question_, trou()));
+    const QString enMots = Lecture::question(question_, trou());
+    Sons::litQuestion(enMots);
+    // The question in words where the child types, as the voice says it.
+    for (QLineEdit* champ : champs()) Accessibilite::nomme(champ, QStringLiteral("Ta réponse"), enMots);
     ramassage_->cache();
     if (mode() == Mode::Requin) {
         aide_->cacheBoutons();

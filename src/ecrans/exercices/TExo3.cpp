@@ -8,6 +8,7 @@
 #include "ecrans/exercices/BulleParole.h"
 #include "ecrans/exercices/Pirate.h"
 #include "ecrans/exercices/Ramassage.h"
+#include "ecrans/commun/Accessibilite.h"
 #include "ecrans/commun/Apparence.h"
 #include "ecrans/commun/Controles.h"
 #include "ecrans/commun/Fabrique.h"
@@ -73,6 +74,11 @@ TExo3::TExo3()
         MauvaiseReponse();
         QuestionSuivante();
     });
+    // For a screen reader: the bubbles are named by their operation at each question.
+    Accessibilite::nommeTous(Scene, {{"Requin[123]", "Un requin", "Cette bulle n'était pas l'intruse."},
+                                     {"bebepoisson[123]", "La maman du poisson", "Cette bulle était l'intruse."},
+                                     {"Poissounet", "Le petit poisson"},
+                                     {"ok", "OK", "Finir l'exercice."}});
 }
 
 void TExo3::creeScene() {
@@ -212,6 +218,7 @@ void TExo3::afficheQuestion() {
     for (std::size_t i = 0; i < 3; ++i) {
         operateur[i]->setText(TexteOperation(question_.bulles[i], false));
         resultat[i]->setText(TexteResultat(question_.bulles[i]));
+        Accessibilite::nomme(BulleBleu[i], Lecture::question(question_.bulles[i]), QStringLiteral("Est-ce l'intruse ?"));
     }
 }
 

@@ -8,12 +8,14 @@
 #include "ecrans/exercices/BulleParole.h"
 #include "ecrans/exercices/Pirate.h"
 #include "ecrans/exercices/Ramassage.h"
+#include "ecrans/commun/Accessibilite.h"
 #include "ecrans/commun/Ajustement.h"
 #include "ecrans/commun/Apparence.h"
 #include "ecrans/commun/Controles.h"
 #include "ecrans/commun/Fabrique.h"
 #include "ecrans/commun/Image.h"
 #include "logique/etat/SharedState.h"
+#include "logique/exercices/Lecture.h"
 #include "logique/sons/Phrases.h"
 #include "logique/sons/Sons.h"
 
@@ -86,6 +88,9 @@ TExo4::TExo4()
     connect(pirate_, &Pirate::remonteeFinie, this, [this] {
         if (!exerciceFini() && !QuestionTerminee) Valide();
     });
+    // For a screen reader: the bubbles are named by their operation at each question.
+    Accessibilite::nommeTous(
+        this, {{"voir_solution", "Voir la solution"}, {"aide_barrer", "Enlever l'aide"}, {"PoissonVal", "Valider mes bulles"}});
 }
 
 void TExo4::creeBulles() {
@@ -178,7 +183,13 @@ void TExo4::questionSuivante() {
         operateur[indice(i)]->setText(TexteOperation(operation, false));
         resultat[indice(i)]->setText(TexteResultat(operation));
         montrees << FaitDe(operation);
+        // The blue bubble shows while it is not chosen, the yellow one once it is.
+        Accessibilite::nomme(BulleBleu[indice(i)], Lecture::question(operation), QStringLiteral("pas choisie"));
+        Accessibilite::nomme(BulleJaune[indice(i)], Lecture::question(operation), QStringLiteral("choisie"));
+        Accessibilite::cache(BulleJaune[indice(i)], true);
     }
+    Accessibilite::nomme(PoissonVal, QStringLiteral("Valider mes bulles"),
+                         QStringLiteral("Le poisson cherche les bulles qui font %1.").arg(Phrases::nombre(question_.cible)));
     // The question's own fact is its target: what the bubbles must give.
     suivi_.commence(Etat(), tempsAccorde(), Fait{0, Operation::Addition, 0, question_.cible});
     suivi_.montre(montrees);
@@ -270,6 +281,7 @@ void TExo4::choisit(int i, bool choisie) {
     Selection[indice(i)] = choisie;
     suivi_.action(indice(i), choisie ? ActionOperation::Choisie : ActionOperation::Laissee, false);
     BulleBleu[indice(i)]->setVisible(!choisie);
+    Accessibilite::cache(BulleJaune[indice(i)], !choisie);
     if (SolutionVue) montreSolutionDe(i);
 }
 

@@ -1,5 +1,6 @@
 #include "ecrans/exercices/TForm1.h"
 
+#include "ecrans/commun/Accessibilite.h"
 #include "ecrans/commun/Affichage.h"
 #include "ecrans/commun/Controles.h"
 #include "logique/base/Garde.h"
@@ -60,6 +61,11 @@ TForm1::TForm1() : FenetreModale(QStringLiteral("Form1"), QStringLiteral("Bilan"
     Label2 = label(QStringLiteral("Label2"), kPoliceSuite, QPoint(16, 512));
     Label2->setText(QStringLiteral("Pour continuer, cliquer sur \"entrée\""));
     placeComposants();
+    Accessibilite::nommeTous(Carte, {{"poissonbien", "Le poisson est très content"},
+                                     {"poissonbof", "Le poisson est assez content"},
+                                     {"poissonnul", "Le poisson est déçu"},
+                                     {"coffre", "Le coffre aux pièces"},
+                                     {"piece", "Une pièce tombe dans le coffre"}});
 }
 
 Image* TForm1::image(const QString& nom, const QString& dessin, const QRect& place) {
@@ -154,6 +160,8 @@ void TForm1::FormShow() {
     // In French typography, as the width below is measured: "questions !" never leaves its "!" alone.
     if (auto texte = Bilan::message(e.Retroaction, BonnesReponses, e.NombreDeQuestions, e.NombreErreurs))
         Label1->setText(LignesEquilibrees::typographie(*texte));
+    // A screen reader says the score as the summary opens, in the card's words.
+    Accessibilite::nomme(this, windowTitle(), Label1->text().replace(QLatin1Char('\n'), QLatin1Char(' ')));
     // A long line is cut near its middle rather than leaving its last word alone.
     const int largeurMax = enCarte(kPlaceMessage.width());
     const int largeur = LignesEquilibrees::largeur(Label1->font(), Label1->text(), largeurMax);

@@ -61,6 +61,7 @@ protected:
 private:
     QString enseignantChoisi();
     void creeControles();
+    void nommeControles();
     void relieControles();
     // Loads the defined exercises of a teacher into the two lists above (settings screen's work).
     void ChargeExercicesEnseignant(const QString& enseignant);

@@ -1,5 +1,6 @@
 // The identification screen's controls, in design coordinates on 1024 × 768. Each half is a
 // rounded panel; lists and buttons are at least 44 design pixels high for a child's mouse.
+#include "ecrans/commun/Accessibilite.h"
 #include "ecrans/commun/Apparence.h"
 #include "ecrans/commun/Fabrique.h"
 #include "ecrans/commun/SourisSeulement.h"
@@ -171,4 +172,17 @@ void TSaisieIdentifiant::creeControles() {
                      Apparence::Corail, Qt::white);
     // Only a deliberate click ends the program: never the keyboard's focus and a stray space bar.
     SourisSeulement::applique(Quitter);
+    nommeControles();
+}
+
+// What a screen reader says of the lists, drop-downs and fields (the buttons say their text).
+void TSaisieIdentifiant::nommeControles() {
+    Accessibilite::nommeTous(this, {{"lb_nom_ens_param", "Enseignants", "Choisir l'enseignant dont on règle les jeux."},
+                                    {"nom_ens", "Nom de l'enseignant à inscrire"},
+                                    {"CheckListBox1", "Classes enseignées", "Cocher les classes de l'enseignant à inscrire."},
+                                    {"cb_nom_ens", "Classe de", "Choisir l'enseignant de sa classe."},
+                                    {"lb_nom_eleve", "Nom de l'élève", "Choisir son nom, puis Jouer."},
+                                    {"cb_mon_ens_ins", "Classe de l'élève à inscrire", "Choisir l'enseignant de sa classe."},
+                                    {"nom_eleve", "Nom de l'élève à inscrire"},
+                                    {"cb_eleve_classe", "En classe de", "Le niveau de l'élève à inscrire."}});
 }

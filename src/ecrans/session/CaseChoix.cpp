@@ -1,5 +1,6 @@
 #include "ecrans/session/CaseChoix.h"
 
+#include "ecrans/commun/Accessibilite.h"
 #include "ecrans/commun/Apparence.h"
 #include "ecrans/commun/Image.h"
 #include "logique/base/Garde.h"
@@ -21,6 +22,7 @@ constexpr double Estompee = 0.45;  // a waiting step's pictures, still recognisa
 CaseChoix::CaseChoix(QWidget* parent, const QString& nomObjet, const QString& nomAccessible, const QSize& design)
     : QWidget(parent), design_(design) {
     setObjectName(nomObjet);
+    Accessibilite::role(this, QAccessible::Button);
     setAccessibleName(nomAccessible);
     setAttribute(Qt::WA_TranslucentBackground);
     setCursor(Qt::PointingHandCursor);

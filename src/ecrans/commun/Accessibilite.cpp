@@ -1,0 +1,80 @@
+#include "ecrans/commun/Accessibilite.h"
+
+#include "logique/base/Garde.h"
+#include "ecrans/commun/Image.h"
+
+#include <QAccessibleWidget>
+#include <QRegularExpression>
+
+namespace {
+constexpr char ProprieteRole[] = "roleAccessible";
+constexpr char ProprieteCache[] = "cacheAuLecteur";
+
+// A picture: a button when it takes clicks (pressed by the reader as by the mouse), a picture
+// when it has a name, hidden from the reader when it is only the sea, the coral or a trail.
+class ImageAccessible final : public QAccessibleWidget {
+public:
+    explicit ImageAccessible(Image* image) : QAccessibleWidget(image, QAccessible::Graphic) {}
+    Image* image() const { return static_cast<Image*>(widget()); }
+    QAccessible::Role role() const override { return image()->cliquable() ? QAccessible::Button : QAccessible::Graphic; }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        if (image()->property(ProprieteCache).toBool() || (!image()->cliquable() && image()->accessibleName().isEmpty()))
+            s.invisible = true;
+        return s;
+    }
+    QStringList actionNames() const override {
+        return image()->cliquable() ? QStringList{pressAction()} : QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (action != pressAction() || !image()->cliquable()) return QAccessibleWidget::doAction(action);
+        Image* i = image();
+        Garde::execute([i] { emit i->clique(); });
+    }
+};
+
+QAccessibleInterface* fabrique(const QString& classe, QObject* objet) {
+    if (classe == QLatin1String("Image") && objet && objet->isWidgetType())
+        return new ImageAccessible(static_cast<Image*>(objet));
+    // Reached for a widget of the program's own (no class of Qt's on the way): its role if it has one.
+    if (classe == QLatin1String("QWidget") && objet && objet->property(ProprieteRole).isValid())
+        return new QAccessibleWidget(static_cast<QWidget*>(objet), objet->property(ProprieteRole).value<QAccessible::Role>());
+    return nullptr;
+}
+}  // namespace
+
+namespace Accessibilite {
+void nomme(QWidget* w, const QString& nom, const QString& description) {
+    // Qt announces each change itself (QWidget::setAccessibleName sends NameChanged).
+    w->setAccessibleName(nom);
+    w->setAccessibleDescription(description);
+}
+
+void annonce(QWidget* w, const QString& texte) {
+    if (w->accessibleName() != texte) return w->setAccessibleName(texte);
+    QAccessibleEvent evenement(w, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&evenement);
+}
+
+void nommeTous(QWidget* ecran, std::initializer_list<Nom> noms) {
+    for (const Nom& n : noms)
+        for (QWidget* w :
+             ecran->findChildren<QWidget*>(QRegularExpression(QStringLiteral("^(?:%1)$").arg(QLatin1String(n.objet)))))
+            nomme(w, QString::fromUtf8(n.nom), n.description ? QString::fromUtf8(n.description) : QString());
+}
+
+void role(QWidget* w, QAccessible::Role role) {
+    installe();
+    w->setProperty(ProprieteRole, QVariant::fromValue(role));
+}
+
+void cache(QWidget* w, bool cache) { w->setProperty(ProprieteCache, cache); }
+
+void installe() {
+    static const bool fait = [] {
+        QAccessible::installFactory(fabrique);
+        return true;
+    }();
+    (void)fait;
+}
+}  // namespace Accessibilite
