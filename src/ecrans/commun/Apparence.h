@@ -28,6 +28,8 @@ inline const QColor SuiviMoyen(0xf0, 0xe4, 0x42);   // yellow
 inline const QColor SuiviMal(0xd5, 0x5e, 0x00);     // vermillion
 inline const QColor SuiviRien(0xf2, 0xf2, 0xf2);    // light grey
 inline const QColor SuiviCourbe(0x00, 0x72, 0xb2);  // blue
+// A symbol outside the pupil's tables: grey, still 4.9:1 on white.
+inline const QColor SuiviHorsTables(0x70, 0x70, 0x70);
 
 // "Comic Sans MS" for the texts children read, "Arial" for numbers (sizes in pixels).
 QFont comic(int pixels, bool gras = false);

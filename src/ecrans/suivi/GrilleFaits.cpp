@@ -116,7 +116,9 @@ void GrilleFaits::paintEvent(QPaintEvent*) {
             p.setPen(
                 QPen(dansTables ? Apparence::Marine : QColor(0xb0, 0xb0, 0xb0), 1, estimee >= 0 ? Qt::DotLine : Qt::SolidLine));
             p.drawRect(r);
-            if (dansTables) p.setPen(Qt::black);  // the darkest on every colour of the palette
+            // Black on every colour of the palette (5.4:1 at least); outside the tables, a grey
+            // still readable on white.
+            p.setPen(dansTables ? QColor(Qt::black) : Apparence::SuiviHorsTables);
             p.drawText(r, Qt::AlignCenter, estimee >= 0 ? QStringLiteral("≈") : SymboleEtat(e));
         }
     }

@@ -135,6 +135,20 @@ private slots:
                                                        "temps médian : 6 s\nréussite estimée aujourd'hui : 6 % (à reprendre)"));
         QVERIFY2(lisible(grille->description(6, 6)).endsWith(u("\nréussite estimée aujourd'hui : 67 % (fragile)")),
                  qPrintable(grille->description(6, 6)));
+        // Each state carries its own symbol in black over its colour, not the colour alone: "à revoir",
+        // "juste mais lente" and "jamais vue" differ in the shape of their dark pixels.
+        const QImage vue = grille->grab().toImage();
+        QSet<QString> symboles;
+        for (const auto& [l, c] : {std::pair(8, 7), std::pair(6, 6), std::pair(1, 1)}) {
+            const QRect r = grille->rectangle(l, c).adjusted(3, 3, -3, -3);
+            QString encre;
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                for (int x = r.left(); x <= r.right(); ++x)
+                    encre += qGray(vue.pixel(x, y)) < 60 ? QLatin1Char('#') : QLatin1Char('.');
+            QVERIFY2(encre.contains(QLatin1Char('#')), qPrintable(grille->description(l, c)));
+            symboles << encre;
+        }
+        QCOMPARE(symboles.size(), 3);
         // Named apart: the review's facts due by the memory model, in the grids' order; the facts
         // to work by their last answers.
         auto* revision = Pilote::controle<QTextBrowser>(&suivi, QStringLiteral("Revision"));
