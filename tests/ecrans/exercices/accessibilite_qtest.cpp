@@ -22,10 +22,9 @@ class AccessibiliteTest : public TestExercice<TExo1, Ecrans::Role::Exo1, 1> {
 
     static bool agit(QAccessible::Role r) {
         using A = QAccessible;
-        for (A::Role agissant : {A::Button, A::PushButton, A::CheckBox, A::RadioButton, A::EditableText, A::ComboBox, A::List,
-                                 A::ListItem, A::Slider, A::SpinBox, A::PageTab})
-            if (r == agissant) return true;
-        return false;
+        static const QSet<A::Role> agissants{A::Button, A::PushButton, A::CheckBox, A::RadioButton, A::EditableText, A::ComboBox,
+                                             A::List,   A::ListItem,   A::Slider,   A::SpinBox,     A::PageTab};
+        return agissants.contains(r);
     }
     // What a control's name must not be: empty, a name from the code ("PoissonRes", "lb_nom"),
     // or English.
@@ -68,24 +67,24 @@ class AccessibiliteTest : public TestExercice<TExo1, Ecrans::Role::Exo1, 1> {
         if (plus) plus();
         ecran.show();
     }
+    // A screen made, shown as it opens and read (the review says a kind word first: nothing is due).
+    template <typename Ecran>
+    static void lit(const char* etat, Ecran* ecran, const Reglage& r = {0}) {
+        const std::unique_ptr<Ecran> garde(ecran);
+        if (r.type) montre(*ecran, r);
+        ecran->show();
+        Messages::recueille();
+        verifie(ecran, etat);
+    }
 
 private slots:
     void everyControlOfTheChildrensScreensHasAFrenchName() {
-        {
-            TSaisieIdentifiant identification;
-            identification.show();
-            verifie(&identification, "identification");
-        }
-        {
-            TChoixOperateur choix;
-            choix.show();
-            verifie(&choix, "choix");
-        }
-        {
-            DialogueMessage boite(Messages::Genre::Confirmation, u("Supprimer cet élève ?"), u("Confirmation"));
-            boite.show();
-            verifie(&boite, "boîte");
-        }
+        lit("identification", new TSaisieIdentifiant);
+        lit("choix", new TChoixOperateur);
+        lit("boîte", new DialogueMessage(Messages::Genre::Confirmation, u("Supprimer cet élève ?"), u("Confirmation")));
+        lit("exercice 2", new TExo2, {2, {3, 6, 6, 0}});
+        lit("test de départ", new TTestDepart, {6, {1, 1, 10, 2}});
+        lit("révision", new TRevision, {5, {3, 4, 4, 2}});
         montre(*exo_, {1, {7, 8, 8, 2}, 10, 5, true});
         verifie(exo_, "exercice 1, pirate");
         QTest::keyClicks(w<QLineEdit>(u("Resultat")), u("1"));
@@ -93,47 +92,27 @@ private slots:
         verifie(exo_, "exercice 1, réponse fausse");
         montre(*exo_, {1, {7, 8, 8, 2}, 10, 5, false});
         verifie(exo_, "exercice 1, requin");
-        {
-            TExo2 exo2;
-            montre(exo2, {2, {3, 6, 6, 0}});
-            verifie(&exo2, "exercice 2");
-        }
-        {
-            TExo3 exo3;
-            montre(exo3, {3, {2, 1, 10, 2}}, [] {
-                Etat().ajouteEntree(4, 1, 10, 2);
-                Aleatoire::graine(7);
-            });
-            verifie(&exo3, "exercice 3");
-            clic(&exo3, QStringLiteral("BulleBleu%1").arg(exo3.question().PositionIntrus));
-            verifie(&exo3, "exercice 3, intrus choisi");
-        }
-        {
-            TExo4 exo4;
-            montre(exo4, {4, {3, 1, 10, 2}, 10, 10}, [] {
-                for (int n = 4; n <= 9; ++n) Etat().ajouteEntree(n, 1, 10, 2);
-                Aleatoire::graine(7);
-            });
-            verifie(&exo4, "exercice 4");
-            clic(&exo4, u("BulleBleu1"));
-            clic(&exo4, u("Aide"));
-            verifie(&exo4, "exercice 4, une bulle choisie et l'aide");
-            // The chosen bubble is said chosen, once: the yellow bubble under each blue one is not read.
-            QCOMPARE(agissants(&exo4).filter(QRegularExpression(u("\\|choisie$"))).size(), 1);
-            clic(&exo4, u("voir_solution"));
-            verifie(&exo4, "exercice 4, solution");
-        }
-        {
-            TTestDepart depart;
-            montre(depart, {6, {1, 1, 10, 2}});
-            verifie(&depart, "test de départ");
-        }
-        {
-            TRevision revision;
-            montre(revision, {5, {3, 4, 4, 2}});
-            Messages::recueille();  // nothing due for the anonymous pupil: a kind word, then exercise 1
-            verifie(&revision, "révision");
-        }
+        TExo3 exo3;
+        montre(exo3, {3, {2, 1, 10, 2}}, [] {
+            Etat().ajouteEntree(4, 1, 10, 2);
+            Aleatoire::graine(7);
+        });
+        verifie(&exo3, "exercice 3");
+        clic(&exo3, QStringLiteral("BulleBleu%1").arg(exo3.question().PositionIntrus));
+        verifie(&exo3, "exercice 3, intrus choisi");
+        TExo4 exo4;
+        montre(exo4, {4, {3, 1, 10, 2}, 10, 10}, [] {
+            for (int n = 4; n <= 9; ++n) Etat().ajouteEntree(n, 1, 10, 2);
+            Aleatoire::graine(7);
+        });
+        verifie(&exo4, "exercice 4");
+        clic(&exo4, u("BulleBleu1"));
+        clic(&exo4, u("Aide"));
+        verifie(&exo4, "exercice 4, une bulle choisie et l'aide");
+        // The chosen bubble is said chosen, once: the yellow bubble under each blue one is not read.
+        QCOMPARE(agissants(&exo4).filter(QRegularExpression(u("\\|choisie$"))).size(), 1);
+        clic(&exo4, u("voir_solution"));
+        verifie(&exo4, "exercice 4, solution");
         TForm1 bilan;
         Etat().Retroaction = 1;
         Etat().NombreErreurs = 3;
