@@ -36,8 +36,8 @@ public:
 QAccessibleInterface* fabrique(const QString& classe, QObject* objet) {
     if (classe == QLatin1String("Image") && objet && objet->isWidgetType())
         return new ImageAccessible(static_cast<Image*>(objet));
-    // Reached for a widget of the program's own (no class of Qt's on the way): its role if it has one.
-    if (classe == QLatin1String("QWidget") && objet && objet->property(ProprieteRole).isValid())
+    // A widget given a role answers as such, whatever its class (asked first by its own class's name).
+    if (objet && objet->isWidgetType() && objet->property(ProprieteRole).isValid())
         return new QAccessibleWidget(static_cast<QWidget*>(objet), objet->property(ProprieteRole).value<QAccessible::Role>());
     return nullptr;
 }

@@ -25,8 +25,8 @@ struct Nom {
     const char* description = nullptr;
 };
 void nommeTous(QWidget* ecran, std::initializer_list<Nom> noms);
-// A control drawn by the program (a plain widget) that acts as `role` for a reader (a chooser's
-// case is a button). Before its name: Qt keeps a widget's reader interface once it has made it.
+// A widget that acts as `role` for a reader whatever its class (a chooser's case is a button, the
+// fish's speech a notification, which Orca says as it shows). Before its name: Qt keeps a widget's reader interface once it has made it.
 void role(QWidget* w, QAccessible::Role role);
 // A picture the reader skips while another one covers it (exercise 4's yellow bubble under the
 // blue one until it is chosen).

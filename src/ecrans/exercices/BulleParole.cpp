@@ -13,6 +13,8 @@
 #include <algorithm>
 
 BulleParole::BulleParole(QWidget* ecran) : QLabel(ecran) {
+    // A screen reader says it as it shows, and again at each speech (Accessibilite::annonce).
+    Accessibilite::role(this, QAccessible::Notification);
     setObjectName(QStringLiteral("Perdu"));
     setFont(Apparence::comic(19));
     setAlignment(Qt::AlignHCenter | Qt::AlignTop);

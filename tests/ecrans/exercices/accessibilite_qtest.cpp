@@ -132,6 +132,7 @@ private slots:
         QTest::keyClicks(w<QLineEdit>(u("Resultat")), u("x"));
         QTest::keyClick(w<QLineEdit>(u("Resultat")), Qt::Key_Return);
         QCOMPARE(nomDe(exo_, u("Perdu")), u("Tu n'as pas rentré un nombre !"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(w(u("Perdu")))->role(), QAccessible::Notification);
 
         TExo3 exo3;
         montre(exo3, {3, {2, 1, 10, 2}}, [] { Etat().ajouteEntree(4, 1, 10, 2); });
