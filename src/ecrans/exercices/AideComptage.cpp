@@ -1,10 +1,12 @@
 #include "ecrans/exercices/AideComptage.h"
 
+#include "ecrans/commun/Accessibilite.h"
 #include "ecrans/commun/Controles.h"
 #include "ecrans/commun/Fabrique.h"
 #include "ecrans/commun/Image.h"
 #include "ecrans/commun/Dessins.h"
 #include "logique/etat/SharedState.h"
+#include "logique/sons/Phrases.h"
 
 // The octopus floats in the water left of the number strip, clear of the pirate's rope at the
 // left edge and of the rock and coral on the sand below it.
@@ -68,6 +70,7 @@ void AideComptage::montre(const QList<QPair<int, QString>>& images) {
         Image* image = genre == 0 ? e.imageDessin : e.imageConstellation;
         conteneur->show();
         image->setPixmap(Dessins::charge(dossier + texte + QStringLiteral(".jpg"), image->size()));
+        Accessibilite::nomme(image, QStringLiteral("Pour compter : %1").arg(Phrases::nombre(texte.toInt())));
     }
     Aide->hide();
     EnleverAide->show();
