@@ -28,6 +28,18 @@ void BulleParole::dit(const QString& phrase) {
     // In French typography: no line of the speech starts with "!" (a no-break space before it).
     const QString texte = LignesEquilibrees::typographie(phrase);
     setText(texte);
+    // A pupil's larger type as long as the speech stays above the quit picture's row, a little
+    // less each time where it would not.
+    const int bas = window()->height() - Affichage::enY(140) - parentWidget()->mapTo(window(), QPoint()).y();
+    for (double part = 1.0;; part *= 0.9) {
+        Apparence::reduit(this, part);
+        ajuste(texte);
+        if (y() + height() <= bas || part < 0.4) break;
+    }
+    show();
+}
+
+void BulleParole::ajuste(const QString& texte) {
     setWordWrap(false);
     const int plein = sizeHint().width();
     int largeur = std::min(largeurMax_, plein);
@@ -47,7 +59,6 @@ void BulleParole::dit(const QString& phrase) {
         else largeur = milieu;
     }
     resize(largeur, hauteur);
-    show();
 }
 
 void BulleParole::ditMessagePerdu() { dit(messages_.value(Aleatoire::random(messages_.size()))); }

@@ -81,6 +81,8 @@ void EcranOperation::uniformiseNombres() {
     SolutionLabel->setFont(taille(TailleSolution));
 }
 
+int EcranOperation::hautDeLaScene() const { return Affichage::enY(114); }
+
 void EcranOperation::FormShow() {
     commenceExercice();
     SharedState& e = Etat();

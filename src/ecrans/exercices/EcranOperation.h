@@ -37,6 +37,9 @@ protected:
     void questionSuivante() override;
     void entreeTapee() override;
     void apresRamassage() override;
+    // The operation's bubbles stay on their design row, the strip under them: the statements keep
+    // above it.
+    int hautDeLaScene() const override;
 
     // Draws the next question (exercise 2 first draws the side of its hole).
     virtual void tireQuestion();

@@ -150,6 +150,12 @@ void EtapeChoix::paintEvent(QPaintEvent*) {
             bord.setAlpha(150);
             break;
     }
+    // In high contrast: opaque white whatever the state, its outline deepened.
+    if (Apparence::contrasteFort()) {
+        fond.setAlpha(255);
+        bord = Apparence::encre(bord);
+        bord.setAlpha(255);
+    }
     const qreal t = epaisseurBord();
     const QRectF bande = QRectF(rect()).adjusted(t / 2, t / 2, -t / 2, -t / 2);
     const qreal rayon = aLEchelle(18, echelle_);

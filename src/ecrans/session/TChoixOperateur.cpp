@@ -38,6 +38,7 @@ const QString CestParti = QStringLiteral("C'est parti\u00A0!");
 
 TChoixOperateur::TChoixOperateur()
     : Fenetre(QStringLiteral("ChoixOperateur"), QStringLiteral("Choix de l'opérateur"), Apparence::Mer) {
+    Apparence::pourLEnfant(this);
     // The sea under the whole window, the title on a light band over it.
     ImageFond = image(QStringLiteral("ImageFond"), QString(), QRect(0, 0, 1024, 768));
     Enonce = Fabrique::etiquette(this, QStringLiteral("Enonce"), Apparence::comic(32, true), Qt::blue, 262, 6, 500, 48);
@@ -179,6 +180,7 @@ void TChoixOperateur::FormShow() {
     surligne(signes_, -1);
     surligne(creatures_, -1);
     creatures_[kRequin]->couvre(false);
+    placeLeTitre();  // in the look of the pupil at the screen
     // A new showing starts without the keyboard on any choice.
     if (QWidget* f = focusWidget()) f->update();
     setFocus(Qt::OtherFocusReason);
