@@ -84,7 +84,12 @@ protected:
     QLabel* SolutionLabel = nullptr;
 
 private:
+    // How far the operation's row may go down under statements taller than their design room:
+    // as far as it stays clear of the octopus and the sand; not at all with the strip under it.
+    int descenteMax() const;
     void pieceAtteinte();
     void tempsEcoule();
     Textes textes_;
+    // What stands in the operation's row, at its fitted places.
+    QList<std::pair<QWidget*, QPoint>> rangee_;
 };
