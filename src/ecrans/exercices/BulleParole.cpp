@@ -28,12 +28,14 @@ void BulleParole::dit(const QString& phrase) {
     // In French typography: no line of the speech starts with "!" (a no-break space before it).
     const QString texte = LignesEquilibrees::typographie(phrase);
     setText(texte);
-    // A pupil's larger type as long as the speech stays above the quit picture's row, a little
-    // less each time where it would not.
-    const int bas = window()->height() - Affichage::enY(140) - parentWidget()->mapTo(window(), QPoint()).y();
+    // A pupil's larger type as long as the speech stays on the screen, and above the quit picture
+    // on its right, a little less each time where it would not.
+    const QPoint origine = parentWidget()->mapTo(window(), QPoint());
     for (double part = 1.0;; part *= 0.9) {
         Apparence::reduit(this, part);
         ajuste(texte);
+        const bool aDroite = origine.x() + x() + width() > Affichage::enX(900);
+        const int bas = window()->height() - Affichage::enY(aDroite ? 140 : 8) - origine.y();
         if (y() + height() <= bas || part < 0.4) break;
     }
     show();
