@@ -151,7 +151,11 @@ void pourLEnfant(QWidget* ecran) {
 }
 
 void reduit(QWidget* texte, double part) {
-    texte->setProperty("part", part);
+    // The program's own type keeps its designed size: only a pupil's larger or wider one gives some back.
+    const Amenagements& a = AmenagementsEnCours::courants();
+    const bool programme = a.police == Amenagements::Police::Programme && a.taille == Amenagements::Taille::Normale &&
+                           !a.espacement;
+    texte->setProperty("part", programme ? 1.0 : part);
     adapte(texte);
 }
 
