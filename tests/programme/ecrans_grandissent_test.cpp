@@ -1,5 +1,7 @@
-// Every screen, built for a 1024 × 768 display and for a 1920 × 1080 one: each label, button and
-// field is larger on the large display, its text included.
+// Every screen, built for a 1024 × 768 display and for a 1920 × 1080 one, with every pupil's look
+// (AmenagementsEssayes.h): each label, button and field is larger on the large display, its text
+// included.
+#include "AmenagementsEssayes.h"
 #include "DossierTemporaire.h"
 #include "programme/TAccueil.h"
 #include "logique/base/Messages.h"
@@ -13,6 +15,7 @@
 #include "ecrans/commun/DialogueMessage.h"
 #include "ecrans/parametres/TParametrage.h"
 #include "ecrans/session/TChoixOperateur.h"
+#include "logique/amenagements/AmenagementsEnCours.h"
 #include "logique/etat/SharedState.h"
 #include "logique/etat/Utils.h"
 
@@ -83,33 +86,36 @@ TEST(Ecrans, EveryLabelButtonAndFieldGrowsWithTheDisplay) {
                                                       {QStringLiteral("Exo2"),
                                                        {{"OpGauche", "OpGaucheEdit", "OpDroite1", "OpDroiteEdit", "Resultat",
                                                          "Exo2OpGauche", "Exo2OpGaucheEdit", "Exo2Resultat"}}}};
-    for (const auto& [nom, cree] : ecrans) {
-        const auto petit = construitA(QSize(1024, 768), cree);
-        const QList<QWidget*> design = controles(petit.get());
-        const auto grand = construitA(QSize(1920, 1080), cree);
-        const QList<QWidget*> large = controles(grand.get());
-        ASSERT_EQ(design.size(), large.size()) << nom;
-        EXPECT_FALSE(design.isEmpty()) << nom;
-        for (qsizetype i = 0; i < design.size(); ++i) {
-            const QWidget* d = design[i];
-            const QWidget* l = large[i];
-            ASSERT_EQ(d->objectName(), l->objectName()) << nom;
-            const std::string qui = std::string(nom) + "/" + d->objectName().toStdString();
-            EXPECT_GT(QFontInfo(l->font()).pixelSize(), QFontInfo(d->font()).pixelSize()) << qui;
-            // A drop-down's list, a window of its own, has the box's letters.
-            if (const auto* c = qobject_cast<const QComboBox*>(l)) {
-                EXPECT_EQ(QFontInfo(c->view()->font()).pixelSize(), QFontInfo(c->font()).pixelSize()) << qui;
+    for (const auto& [look, amenagements] : amenagementsEssayes())
+        for (const auto& [ecran, cree] : ecrans) {
+            AmenagementsEnCours::installe(amenagements);
+            const std::string nom = look.toStdString() + ecran;
+            const auto petit = construitA(QSize(1024, 768), cree);
+            const QList<QWidget*> design = controles(petit.get());
+            const auto grand = construitA(QSize(1920, 1080), cree);
+            const QList<QWidget*> large = controles(grand.get());
+            ASSERT_EQ(design.size(), large.size()) << nom;
+            EXPECT_FALSE(design.isEmpty()) << nom;
+            for (qsizetype i = 0; i < design.size(); ++i) {
+                const QWidget* d = design[i];
+                const QWidget* l = large[i];
+                ASSERT_EQ(d->objectName(), l->objectName()) << nom;
+                const std::string qui = std::string(nom) + "/" + d->objectName().toStdString();
+                EXPECT_GT(QFontInfo(l->font()).pixelSize(), QFontInfo(d->font()).pixelSize()) << qui;
+                // A drop-down's list, a window of its own, has the box's letters.
+                if (const auto* c = qobject_cast<const QComboBox*>(l)) {
+                    EXPECT_EQ(QFontInfo(c->view()->font()).pixelSize(), QFontInfo(c->font()).pixelSize()) << qui;
+                }
+                // A caption sized to its text has its size once it holds one.
+                const auto* etiquette = qobject_cast<const QLabel*>(d);
+                if (!etiquette || !etiquette->text().isEmpty()) {
+                    EXPECT_GT(l->height(), d->height()) << qui;
+                }
             }
-            // A caption sized to its text has its size once it holds one.
-            const auto* etiquette = qobject_cast<const QLabel*>(d);
-            if (!etiquette || !etiquette->text().isEmpty()) {
-                EXPECT_GT(l->height(), d->height()) << qui;
+            for (const QStringList& equation : equations.value(QString::fromLatin1(ecran))) {
+                QSet<int> tailles;
+                for (const QString& n : equation) tailles << grand->findChild<QWidget*>(n)->font().pixelSize();
+                EXPECT_LE(tailles.size(), 1) << nom;
             }
         }
-        for (const QStringList& equation : equations.value(QString::fromLatin1(nom))) {
-            QSet<int> tailles;
-            for (const QString& n : equation) tailles << grand->findChild<QWidget*>(n)->font().pixelSize();
-            EXPECT_LE(tailles.size(), 1) << nom;
-        }
-    }
 }

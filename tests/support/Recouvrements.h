@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QRegion>
 #include <QRegularExpression>
+#include <QtMath>
 #include <QStringList>
 #include <QWidget>
 #include <algorithm>
@@ -25,6 +26,27 @@ inline QStringList recouvrements(QWidget* ecran) {
             for (qsizetype j = i + 1; j < freres.size(); ++j)
                 if (freres[i]->geometry().intersects(freres[j]->geometry()))
                     trouves << freres[i]->objectName() + QStringLiteral(" / ") + freres[j]->objectName();
+    }
+    return trouves;
+}
+
+// Every visible label of a screen whose text runs out of its contents, as "name tronqué": the
+// lines of a wrapped text taller or wider than it; one line's advance wider, its ink taller.
+inline QStringList textesTronques(QWidget* ecran) {
+    QStringList trouves;
+    for (const QLabel* l : ecran->findChildren<QLabel*>()) {
+        if (l->objectName().isEmpty() || !l->isVisibleTo(ecran) || l->text().isEmpty()) continue;
+        const QRect place = l->contentsRect();
+        const QFontMetrics m = l->fontMetrics();
+        QString ecrit = l->text();
+        while (ecrit.endsWith(QLatin1Char('\n'))) ecrit.chop(1);  // a closing line break shows no line
+        const bool lignes = l->wordWrap() || ecrit.contains(QLatin1Char('\n'));
+        const QSize texte = lignes ? m.boundingRect(place, int(l->alignment()) | Qt::TextWordWrap, ecrit).size()
+                                   : QSize(m.horizontalAdvance(ecrit), m.tightBoundingRect(ecrit).height());
+        // The spacing a pupil's look adds after a line's last letter is no ink.
+        const int blanc = qCeil(l->font().letterSpacing());
+        if (texte.width() - blanc > place.width() || texte.height() > place.height())
+            trouves << l->objectName() + QStringLiteral(" tronqué");
     }
     return trouves;
 }

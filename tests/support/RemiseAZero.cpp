@@ -36,6 +36,9 @@ namespace Affichage {
 namespace Ajustement {
 [[gnu::weak]] void reinitialise();
 }
+namespace AmenagementsEnCours {
+[[gnu::weak]] void retire();
+}
 namespace Ecrans {
 [[gnu::weak]] void remplaceFin(std::function<void()>);
 [[gnu::weak]] void oublieTout();
@@ -55,6 +58,7 @@ void coutures() {
     if (Affichage::fixeTaille) Affichage::fixeTaille(QSize());
     if (Ajustement::reinitialise) Ajustement::reinitialise();
     if (Ecrans::remplaceFin) Ecrans::remplaceFin(nullptr);
+    if (AmenagementsEnCours::retire) AmenagementsEnCours::retire();
 }
 
 void etat() {

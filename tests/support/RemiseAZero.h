@@ -1,7 +1,8 @@
 #pragma once
 // Every test starts from the program's defaults: after each test the support puts back every
 // seam a test may set (timers' pace, clock, random seed, message boxes, journal writer and
-// server, sound output, display size, screen fitting, program end) and the shared state.
+// server, sound output, display size, screen fitting, program end, the pupil's adjustments) and
+// the shared state.
 // GoogleTest does it from a listener of its mains, QtTest from the `cleanup()` of `TestEcran`.
 namespace RemiseAZero {
 // The process-wide test hooks of the program, back to their defaults.

@@ -2,6 +2,10 @@
 // the summary in its three feedback modes and of every kind of message box at several display
 // sizes, for looking at them:
 //   captures <folder> [WxH ...]   (default 1024x768 1920x1080)
+// With a pupil's adjustments on the children's screens, named in MARIVELLE_AMENAGEMENTS (any of
+// andika, opendyslexic, 125, 150, espacement, contraste, comma-separated), each file's name
+// starting with them: MARIVELLE_AMENAGEMENTS=opendyslexic,150,espacement gives
+// opendyslexic-150-espacement_exo1_faux_1024x768.png.
 // Runs offscreen unless QT_QPA_PLATFORM says otherwise; the files are
 // <folder>/<screen>_<state>_<W>x<H>.png.
 #include "TaillesDemandees.h"
@@ -16,6 +20,7 @@
 #include "ecrans/exercices/TRevision.h"
 #include "ecrans/exercices/TTestDepart.h"
 #include "logique/journal/Journal.h"
+#include "logique/amenagements/AmenagementsEnCours.h"
 #include "ecrans/commun/DialogueMessage.h"
 #include "ecrans/session/TChoixOperateur.h"
 #include "logique/session/OffreTestDeDepart.h"
@@ -85,13 +90,25 @@ int main(int argc, char** argv) {
     QDir().mkpath(dossier);
     const QList<QSize> tailles = taillesDemandees(argc, argv);
     Minuterie::accelere(20);
+    const QStringList demandes = qEnvironmentVariable("MARIVELLE_AMENAGEMENTS").split(QLatin1Char(','), Qt::SkipEmptyParts);
+    Amenagements amenage;
+    for (const QString& d : demandes) {
+        if (d == QLatin1String("andika")) amenage.police = Amenagements::Police::Andika;
+        if (d == QLatin1String("opendyslexic")) amenage.police = Amenagements::Police::OpenDyslexic;
+        if (d == QLatin1String("125")) amenage.taille = Amenagements::Taille::Plus25;
+        if (d == QLatin1String("150")) amenage.taille = Amenagements::Taille::Plus50;
+        amenage.espacement |= d == QLatin1String("espacement");
+        amenage.contraste |= d == QLatin1String("contraste");
+    }
+    AmenagementsEnCours::installe(amenage);
+    const QString prefixe = demandes.isEmpty() ? QString() : demandes.join(QLatin1Char('-')) + QLatin1Char('_');
 
     for (const QSize& taille : tailles) {
         Affichage::fixeTaille(taille);
         const QString suffixe = QStringLiteral("_%1x%2.png").arg(taille.width()).arg(taille.height());
         const auto sauve = [&](QWidget* ecran, const QString& nom) {
             QApplication::processEvents();
-            ecran->grab().save(dossier + QLatin1Char('/') + nom + suffixe);
+            ecran->grab().save(dossier + QLatin1Char('/') + prefixe + nom + suffixe);
         };
         TExo1 exo1;
         TExo2 exo2;

@@ -5,6 +5,7 @@
 #include <QPalette>
 #include <QString>
 
+class QLabel;
 class QWidget;
 
 namespace Apparence {
@@ -49,4 +50,23 @@ QString styleMarqueDouce();
 QString styleBulleMessage();
 
 void colore(QWidget* w, QPalette::ColorRole role, const QColor& couleur);
+
+// The pupil's look on a child's screen (the chooser, the exercises, the summary, the boxes a child
+// meets; never a teacher's): each time the screen is shown, and as long as it is, its texts take
+// the font, size and spacing of the pupil at the screen (Polices::pourLEleve) and, in high
+// contrast, its texts and speech bubbles the colours below; the next pupil gets their own, or the
+// program's. What the screen set stays known, so nothing is adjusted twice.
+void pourLEnfant(QWidget* ecran);
+// A text of a child's screen whose room is short: `part` of the size its look gives it (1: all).
+void reduit(QWidget* texte, double part);
+// The same, as little as lets the label's text hold within `place` (its contents' room).
+void reduitPourTenir(QLabel* texte, const QSize& place);
+// Whether the pupil at the screen has the high-contrast theme: the screens' own drawings ask it.
+bool contrasteFort();
+// A text's colour in the pupil's theme: in high contrast, a dark one deepened in its own hue until
+// it stands 7:1 from white, so that it does on the white of the bubbles and bands.
+QColor encre(const QColor& programme);
+// A style of the speech bubbles above in the pupil's theme: in high contrast, white and opaque,
+// with a black rim; any other style as it is.
+QString style(const QString& programme);
 }  // namespace Apparence

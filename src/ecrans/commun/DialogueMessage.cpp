@@ -5,6 +5,8 @@
 #include "ecrans/commun/Apparence.h"
 #include "ecrans/commun/Image.h"
 #include "ecrans/commun/LignesEquilibrees.h"
+#include "ecrans/commun/Polices.h"
+#include "logique/amenagements/AmenagementsEnCours.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -33,6 +35,9 @@ DialogueMessage::DialogueMessage(Messages::Genre genre, const QString& texte, co
     : QDialog(nullptr, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), bord_(std::max(3, enMoyenne(4))),
       rayon_(enMoyenne(28)) {
     setObjectName(QStringLiteral("BoiteMessage"));
+    // Children meet boxes too; a teacher never has a pupil's look (none once the identification
+    // screen shows).
+    Apparence::pourLEnfant(this);
     setWindowTitle(titre);
     setModal(true);
     // A screen reader says the message as the box opens.
@@ -54,7 +59,10 @@ DialogueMessage::DialogueMessage(Messages::Genre genre, const QString& texte, co
     message->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     message->setTextInteractionFlags(Qt::NoTextInteraction);
     // Long texts wrap at about half the display in lines of even length; short ones keep their width.
-    message->setFixedWidth(LignesEquilibrees::largeur(message->font(), texte, enMoyenne(560)) + 2);
+    // Measured in the pupil's look, a quarter wider at most for larger type.
+    const QFont lue = Polices::pourLEleve(message->font(), AmenagementsEnCours::courants());
+    const int plusLarge = std::min(125, 100 * lue.pixelSize() / message->font().pixelSize());
+    message->setFixedWidth(LignesEquilibrees::largeur(lue, texte, enMoyenne(560) * plusLarge / 100) + 2);
 
     auto* haut = new QHBoxLayout;
     haut->setSpacing(enMoyenne(24));

@@ -1,6 +1,7 @@
 #include "ecrans/exercices/BandeauEnonces.h"
 
 #include "ecrans/commun/Affichage.h"
+#include "ecrans/commun/Apparence.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -50,7 +51,9 @@ void BandeauEnonces::paintEvent(QPaintEvent*) {
     const qreal trait = std::max(2, Affichage::enMoyenne(2));
     const QRectF cadre = QRectF(rect()).adjusted(trait / 2, trait / 2, -trait / 2, -trait / 2);
     const qreal rayon = std::min(cadre.height() / 2, qreal(Affichage::enMoyenne(22)));
-    p.setPen(QPen(QColor(0x5e, 0xc8, 0xe5), trait));
-    p.setBrush(QColor(255, 255, 255, 205));
+    // In high contrast, white and opaque with a black rim.
+    const bool fort = Apparence::contrasteFort();
+    p.setPen(QPen(fort ? QColor(Qt::black) : QColor(0x5e, 0xc8, 0xe5), trait));
+    p.setBrush(fort ? QColor(Qt::white) : QColor(255, 255, 255, 205));
     p.drawRoundedRect(cadre, rayon, rayon);
 }

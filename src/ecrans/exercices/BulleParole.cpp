@@ -31,6 +31,21 @@ void BulleParole::dit(const QString& phrase) {
     // In French typography: no line of the speech starts with "!" (a no-break space before it).
     const QString texte = LignesEquilibrees::typographie(phrase);
     setText(texte);
+    // A pupil's larger type as long as the speech stays on the screen, and above the quit picture
+    // on its right, a little less each time where it would not.
+    const QPoint origine = parentWidget()->mapTo(window(), QPoint());
+    for (double part = 1.0;; part *= 0.9) {
+        Apparence::reduit(this, part);
+        ajuste(texte);
+        const bool aDroite = origine.x() + x() + width() > Affichage::enX(900);
+        const int bas = window()->height() - Affichage::enY(aDroite ? 140 : 8) - origine.y();
+        if (y() + height() <= bas || part < 0.4) break;
+    }
+    show();
+    Accessibilite::annonce(this, phrase);
+}
+
+void BulleParole::ajuste(const QString& texte) {
     setWordWrap(false);
     const int plein = sizeHint().width();
     int largeur = std::min(largeurMax_, plein);
@@ -50,8 +65,6 @@ void BulleParole::dit(const QString& phrase) {
         else largeur = milieu;
     }
     resize(largeur, hauteur);
-    show();
-    Accessibilite::annonce(this, phrase);
 }
 
 void BulleParole::ditMessagePerdu() { dit(messages_.value(Aleatoire::random(messages_.size()))); }

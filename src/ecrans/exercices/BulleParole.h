@@ -22,6 +22,8 @@ public:
     void placeSous(const QWidget* poisson);
 
 private:
+    // As narrow as the text allows within the width allowed, as tall as it then needs.
+    void ajuste(const QString& texte);
     QStringList messages_;
     int largeurRetenue_ = 330;
     int largeurMax_ = 330;

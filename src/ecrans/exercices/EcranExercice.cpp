@@ -39,6 +39,7 @@ constexpr int HautDuSableDansLeDessin = 590;
 }  // namespace
 
 EcranExercice::EcranExercice(const Definition& d) : Fenetre(d.nom, d.titre, Apparence::Mer), definition_(d) {
+    Apparence::pourLEnfant(this);
     // The sea under the whole window, its sand along the bottom edge (the crab's walk); the
     // statements on their band over it.
     ImageFond = Fabrique::image(this, QStringLiteral("ImageFond"), QString(), 0, 0, 1024, 768);
@@ -142,15 +143,21 @@ void EcranExercice::commenceExercice() {
 }
 
 void EcranExercice::placeEnonces() {
-    // The band leaves a little sea above it.
-    int haut = Affichage::enY(10);
-    for (QLabel* enonce : {Enonce, Enonce2}) {
-        enonce->show();
-        const int hauteur = enonce->heightForWidth(width());
-        enonce->setGeometry(0, haut, width(), hauteur > 0 ? hauteur : enonce->sizeHint().height());
-        haut += enonce->height();
+    // A pupil's larger or wider type where it fits, a little less each time where it does not
+    // (a wide font on a narrow display), as a number too wide for its bubble.
+    for (double part = 1.0;; part *= 0.9) {
+        // The band leaves a little sea above it.
+        int haut = Affichage::enY(10);
+        for (QLabel* enonce : {Enonce, Enonce2}) {
+            Apparence::reduit(enonce, part);
+            enonce->show();
+            const int hauteur = enonce->heightForWidth(width());
+            enonce->setGeometry(0, haut, width(), hauteur > 0 ? hauteur : enonce->sizeHint().height());
+            haut += enonce->height();
+        }
+        bandeau_->ajuste();
+        if (basDesEnonces() <= hautDeLaScene() || part < 0.4) break;
     }
-    bandeau_->ajuste();
     // The pirate's rope comes out of the sea, under the statements.
     pirate_->limiteEnHaut(std::max(ImageFond->y(), basDesEnonces()));
     Sons::litConsigne(Phrases::consigne({Enonce->text(), Enonce2->text()}));

@@ -8,6 +8,7 @@
 #include "logique/journal/SuiviQuestion.h"
 #include "ecrans/commun/Fenetre.h"
 
+#include <limits>
 #include <optional>
 
 class BandeauEnonces;
@@ -52,8 +53,11 @@ protected:
     // the mode, the counters, the coin and the crab, the timers of the mode.
     void commenceExercice();
     // After the statements' texts are set: both shown, each as tall as its text, one under the
-    // other on their band (a screen may hide one afterwards: the band follows).
+    // other on their band (a screen may hide one afterwards: the band follows); in the pupil's look,
+    // smaller where it would run below hautDeLaScene().
     void placeEnonces();
+    // The top of what must stay under the statements, on a screen that cannot move it down.
+    virtual int hautDeLaScene() const { return std::numeric_limits<int>::max(); }
     // The lowest edge of the statements' band: what a creature placed near the top must stay under.
     int basDesEnonces() const;
     // The top edge of the built-in sea's sand on the screen: what lies on the sand stays under it,

@@ -50,6 +50,10 @@ void EcranOperation::finitCreationOperation() {
     Poisson = Fabrique::image(this, QStringLiteral("Poisson"), QStringLiteral("poisson"), 104, 496, 150, 110);
     finitCreation();
     uniformiseNombres();
+    // The operation's row: what stands between the statements and the strip.
+    for (QWidget* w : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (w->y() >= Affichage::enY(100) && w->y() < Affichage::enY(350) && w != bande_ && w != Perdu && w != Bravo)
+            rangee_.append({w, w->pos()});
     // The fish with the sign shows over the help pictures (the clickable "Solution" fish over its
     // plain twin); the speech bubble comes out from behind the fish that says it.
     for (QWidget* w : std::initializer_list<QWidget*>{SolutionImage2, SolutionImage, SolutionLabel, Bravo}) w->raise();
@@ -82,6 +86,25 @@ void EcranOperation::uniformiseNombres() {
     SolutionLabel->setFont(taille(TailleSolution));
 }
 
+int EcranOperation::hautDeLaScene() const { return Affichage::enY(114) + descenteMax(); }
+
+int EcranOperation::descenteMax() const {
+    // Against the shark the row is hidden and the shark goes under the statements itself, as far as
+    // its bubbles keep clear of it.
+    if (mode() == Mode::Requin) return Affichage::enY(40);
+    if (Etat().BandeNumerique != 10) return 0;
+    int descente = std::numeric_limits<int>::max();
+    for (const auto& [w, place] : rangee_) {
+        const QRect r(place, w->size());
+        descente = std::min(descente, hautDuSable() - Affichage::enY(8) - r.bottom());
+        for (const char* poulpe : {"Aide", "EnleverAide", "AideGrisee"})
+            if (const auto* o = findChild<QWidget*>(QLatin1String(poulpe), Qt::FindDirectChildrenOnly);
+                o && o->y() > r.bottom() && o->x() < r.right() && r.left() < o->x() + o->width())
+                descente = std::min(descente, o->y() - Affichage::enY(8) - r.bottom());
+    }
+    return std::max(0, descente);
+}
+
 void EcranOperation::FormShow() {
     commenceExercice();
     SharedState& e = Etat();
@@ -95,8 +118,10 @@ void EcranOperation::FormShow() {
     Enonce->setText(requin ? textes_.enonceRequin : textes_.enonce);
     Enonce2->setText(requin ? textes_.enonce2Requin : textes_.enonce2);
     if (e.BandeNumerique != 10) Enonce2->setText(textes_.enonce2Bande);
-    // Placed first: the creatures near the top stay under them.
+    // Placed first: the creatures near the top stay under them; the operation's row under them.
+    for (const auto& [w, place] : rangee_) w->move(place);
     placeEnonces();
+    for (const auto& [w, place] : rangee_) w->move(place.x(), place.y() + std::max(0, basDesEnonces() - Affichage::enY(114)));
     PoissonRes->setVisible(!requin);
     Poisson->setVisible(requin);
     disposeEcran(requin);

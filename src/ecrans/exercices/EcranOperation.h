@@ -37,6 +37,9 @@ protected:
     void questionSuivante() override;
     void entreeTapee() override;
     void apresRamassage() override;
+    // The operation's bubbles stay on their design row, the strip under them: the statements keep
+    // above it.
+    int hautDeLaScene() const override;
 
     // Draws the next question (exercise 2 first draws the side of its hole).
     virtual void tireQuestion();
@@ -81,7 +84,12 @@ protected:
     QLabel* SolutionLabel = nullptr;
 
 private:
+    // How far the operation's row may go down under statements taller than their design room:
+    // as far as it stays clear of the octopus and the sand; not at all with the strip under it.
+    int descenteMax() const;
     void pieceAtteinte();
     void tempsEcoule();
     Textes textes_;
+    // What stands in the operation's row, at its fitted places.
+    QList<std::pair<QWidget*, QPoint>> rangee_;
 };

@@ -9,6 +9,7 @@
 #include "ecrans/exercices/Pirate.h"
 #include "ecrans/exercices/Ramassage.h"
 #include "ecrans/commun/Accessibilite.h"
+#include "ecrans/commun/Affichage.h"
 #include "ecrans/commun/Apparence.h"
 #include "ecrans/commun/Controles.h"
 #include "ecrans/commun/Fabrique.h"
@@ -143,6 +144,10 @@ void TExo3::creeScene() {
     applause = new BulleParole(Scene);
     applause->setObjectName(QStringLiteral("applause"));
     applause->setStyleSheet(Apparence::styleBulleParole());
+}
+
+int TExo3::hautDeLaScene() const {
+    return Requin[1]->y() + height() - Affichage::enY(8) - (Poissounet->y() + Poissounet->height());
 }
 
 void TExo3::FormShow() {

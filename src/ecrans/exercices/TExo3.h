@@ -32,6 +32,8 @@ public:
 
 protected:
     void FormShow() override;
+    // The scene goes down under the statements as far as its fish stays on the screen.
+    int hautDeLaScene() const override;
     void questionSuivante() override;
     QString texteErreurs(bool derniere) const override;
     Fin fin() const override { return {!IntrusImpossible, true, !IntrusImpossible}; }

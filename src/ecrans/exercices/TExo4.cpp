@@ -72,7 +72,7 @@ TExo4::TExo4()
     aide_barrer = image(this, QStringLiteral("aide_barrer"), QStringLiteral("enlever_aide"), 236, 556, 110, 120, true);
     connect(aide_barrer, &Image::clique, this, [this] { aide_barrerClick(); });
     // The octopus says the help above it on the left, in the water left of the bubbles.
-    Label_aide = etiquette(this, QStringLiteral("Label_aide"), Apparence::arial(19), Qt::black, 8, 440, 240, 116,
+    Label_aide = etiquette(this, QStringLiteral("Label_aide"), Apparence::comic(19), Qt::black, 8, 440, 240, 116,
                            Qt::AlignHCenter | Qt::AlignTop);
     Label_aide->setWordWrap(true);
     Label_aide->setStyleSheet(Apparence::styleBulleParole());
@@ -138,6 +138,10 @@ void TExo4::creeBulles() {
         mot->setStyleSheet(Apparence::styleMarqueDouce());
         MotSolution[indice(i)] = mot;
     }
+}
+
+int TExo4::hautDeLaScene() const {
+    return std::min(Aide->y(), PanneauPoisson->y()) - (PanneauBulles->childrenRect().bottom() + 1);
 }
 
 void TExo4::FormShow() {
@@ -347,6 +351,16 @@ void TExo4::aide_barrerClick() {
 void TExo4::afficheAide() {
     const QString texte = TexteAideExo4(question_.BonnesBulles, Selection);
     Label_aide->setText(texte);
+    // A pupil's larger type as far as the water between the octopus and the bubbles above it allows.
+    int haut = 0;
+    for (const QWidget* b : PanneauBulles->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        const QRect r(b->mapTo(this, QPoint()), b->size());
+        if (b->isVisible() && r.left() < Label_aide->geometry().right() && r.bottom() < Aide->y())
+            haut = std::max(haut, r.bottom() + 1);
+    }
+    const QMargins bords = Label_aide->contentsMargins();
+    Apparence::reduitPourTenir(Label_aide, QSize(Label_aide->width() - bords.left() - bords.right(),
+                                                 Aide->y() - haut - bords.top() - bords.bottom()));
     int hauteur = Label_aide->heightForWidth(Label_aide->width());
     // The closing line break adds no visible line.
     if (texte.endsWith(QLatin1Char('\n'))) hauteur -= Label_aide->fontMetrics().lineSpacing();
@@ -383,6 +397,7 @@ void TExo4::montreSolutionDe(int i) {
     PoissonBulle[indice(i)]->setVisible(marque.poisson);
     QLabel* mot = MotSolution[indice(i)];
     mot->setText(QString::fromUtf8(marque.mot));
+    Apparence::reduitPourTenir(mot, mot->contentsRect().size());  // a pupil's larger type within its tag
     mot->setVisible(!mot->text().isEmpty());
 }
 

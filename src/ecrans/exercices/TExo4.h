@@ -37,6 +37,8 @@ public:
 
 protected:
     void FormShow() override;
+    // The bubbles go down under the statements as far as they stay above the octopus and the fish.
+    int hautDeLaScene() const override;
     void questionSuivante() override;
     QString texteErreurs(bool derniere) const override;
     Fin fin() const override;

@@ -29,6 +29,7 @@ constexpr int kPoliceMessage = 32, kPoliceKling = 32, kPoliceSuite = 21;
 }  // namespace
 
 TForm1::TForm1() : FenetreModale(QStringLiteral("Form1"), QStringLiteral("Bilan"), kTaille) {
+    Apparence::pourLEnfant(this);
     setAutoFillBackground(false);
     Carte = new QWidget(this);
     Carte->setObjectName(QStringLiteral("Carte"));
@@ -160,6 +161,15 @@ void TForm1::FormShow() {
     // In French typography, as the width below is measured: "questions !" never leaves its "!" alone.
     if (auto texte = Bilan::message(e.Retroaction, BonnesReponses, e.NombreDeQuestions, e.NombreErreurs))
         Label1->setText(LignesEquilibrees::typographie(*texte));
+    // A pupil's larger type as far as the message's place, the card's width and, for "Cling", the
+    // chest under it allow.
+    const QMargins bords = Kling->contentsMargins();
+    Apparence::reduitPourTenir(Kling, QSize(Carte->width() / 3, coffre->y() - Kling->y() - bords.top() - bords.bottom()));
+    Kling->adjustSize();
+    Kling->move(std::min(Kling->x(), Carte->width() - Kling->width() - enCarte(6)), Kling->y());
+    Apparence::reduitPourTenir(Label1, QSize(enCarte(kPlaceMessage.width()), enCarte(kPlaceMessage.height())));
+    Apparence::reduitPourTenir(Label2, QSize(coffre->x() - Label2->x() - enCarte(8), Carte->height() - Label2->y()));
+    Label2->adjustSize();
     // A screen reader says the score as the summary opens, in the card's words.
     Accessibilite::nomme(this, windowTitle(), Label1->text().replace(QLatin1Char('\n'), QLatin1Char(' ')));
     // A long line is cut near its middle rather than leaving its last word alone.

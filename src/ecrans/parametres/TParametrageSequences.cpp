@@ -11,7 +11,7 @@
 #include "ecrans/commun/UtilsEcran.h"
 #include "ecrans/parametres/DialogueAmenagements.h"
 #include "ecrans/parametres/ListesCochees.h"
-#include "ecrans/parametres/PoliceInstallee.h"
+#include "ecrans/commun/Polices.h"
 #include "logique/parametres/ParameterFiles.h"
 #include "ecrans/parametres/TParametrage.h"
 
@@ -116,7 +116,7 @@ void TParametrage::AmenagementsElevesClick() {
         return;
     }
     const SharedState& e = Etat();
-    DialogueAmenagements dialogue(this, e.RepertoireClasse, e.EnseignantParametrage, eleves, PoliceInstallee::presente);
+    DialogueAmenagements dialogue(this, e.RepertoireClasse, e.EnseignantParametrage, eleves, Polices::presente);
     dialogue.exec();
 }
 

@@ -87,6 +87,9 @@ void EtapeChoix::dispose() {
     titre_->setFont(police);
     const QRect p = pastille();
     numeroTexte_->setGeometry(p);
+    // A pupil's larger type as far as the number keeps in its disc and the title level with it.
+    Apparence::reduitPourTenir(numeroTexte_, p.size());
+    Apparence::reduitPourTenir(titre_, QSize(width() / 2, p.height()));
     const QSize titre = titre_->sizeHint();
     titre_->setGeometry(p.right() + 1 + aLEchelle(12, echelle_), p.center().y() - titre.height() / 2, titre.width(),
                         titre.height());
@@ -149,6 +152,12 @@ void EtapeChoix::paintEvent(QPaintEvent*) {
             fond.setAlpha(120);
             bord.setAlpha(150);
             break;
+    }
+    // In high contrast: opaque white whatever the state, its outline deepened.
+    if (Apparence::contrasteFort()) {
+        fond.setAlpha(255);
+        bord = Apparence::encre(bord);
+        bord.setAlpha(255);
     }
     const qreal t = epaisseurBord();
     const QRectF bande = QRectF(rect()).adjusted(t / 2, t / 2, -t / 2, -t / 2);

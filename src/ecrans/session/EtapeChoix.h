@@ -25,6 +25,8 @@ public:
     CaseChoix* entree() const;
     // The width of the band's outline at this state, in pixels.
     int epaisseurBord() const;
+    // Its title and choices laid out in its band, at the display's scale and in the texts' look.
+    void dispose();
 
 protected:
     void resizeEvent(QResizeEvent*) override;
@@ -32,7 +34,6 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
-    void dispose();
     // The choices in one row, centred in the zone; false when they do not fit it at the display's
     // scale and `reduire` does not let them shrink.
     bool range(const QRect& zone, bool reduire);

@@ -38,6 +38,7 @@ const QString CestParti = QStringLiteral("C'est parti\u00A0!");
 
 TChoixOperateur::TChoixOperateur()
     : Fenetre(QStringLiteral("ChoixOperateur"), QStringLiteral("Choix de l'opérateur"), Apparence::Mer) {
+    Apparence::pourLEnfant(this);
     // The sea under the whole window, the title on a light band over it.
     ImageFond = image(QStringLiteral("ImageFond"), QString(), QRect(0, 0, 1024, 768));
     Enonce = Fabrique::etiquette(this, QStringLiteral("Enonce"), Apparence::comic(32, true), Qt::blue, 262, 6, 500, 48);
@@ -163,6 +164,9 @@ void TChoixOperateur::FormCreate() {
 void TChoixOperateur::placeLeTitre() {
     const double k = std::min(Affichage::rapportX(), Affichage::rapportY());
     Enonce->setFont(Apparence::comic(std::max(1, Nombres::arrondi(32 * k)), true));
+    // A pupil's larger type as far as it stays above the first step.
+    const QMargins bords = Enonce->contentsMargins();
+    Apparence::reduitPourTenir(Enonce, QSize(width(), etapes_[0]->y() - Affichage::enY(10) - bords.top() - bords.bottom()));
     const QSize texte = Enonce->sizeHint();
     const int largeur = texte.width() + Nombres::arrondi(48 * k);
     Enonce->setGeometry((width() - largeur) / 2, Affichage::enY(6), largeur, texte.height());
@@ -179,6 +183,9 @@ void TChoixOperateur::FormShow() {
     surligne(signes_, -1);
     surligne(creatures_, -1);
     creatures_[kRequin]->couvre(false);
+    // In the look of the pupil at the screen.
+    placeLeTitre();
+    for (EtapeChoix* etape : etapes_) etape->dispose();
     // A new showing starts without the keyboard on any choice.
     if (QWidget* f = focusWidget()) f->update();
     setFocus(Qt::OtherFocusReason);
@@ -290,13 +297,18 @@ void TChoixOperateur::dit(const QString& texte) {
     const QString affiche = LignesEquilibrees::typographie(texte);
     const int marge = Nombres::arrondi(10 * std::min(Affichage::rapportX(), Affichage::rapportY()));
     const int place = quitter_->x() - Parole->x() - marge;
-    Parole->setWordWrap(false);
     Parole->setText(affiche);
     Parole->setAccessibleName(texte);
-    const int bords = Parole->sizeHint().width() - Parole->fontMetrics().horizontalAdvance(affiche);
-    Parole->setWordWrap(true);
-    const int largeur = std::min(place, LignesEquilibrees::largeur(Parole->font(), texte, place - bords) + bords);
-    Parole->resize(largeur, Parole->heightForWidth(largeur));
+    // A pupil's larger type as far as the speech stays on the screen.
+    for (double part = 1.0; part >= 0.4; part *= 0.9) {
+        Apparence::reduit(Parole, part);
+        Parole->setWordWrap(false);
+        const int bords = Parole->sizeHint().width() - Parole->fontMetrics().horizontalAdvance(affiche);
+        Parole->setWordWrap(true);
+        const int largeur = std::min(place, LignesEquilibrees::largeur(Parole->font(), texte, place - bords) + bords);
+        Parole->resize(largeur, Parole->heightForWidth(largeur));
+        if (Parole->y() + Parole->height() <= height() - marge) break;
+    }
     Parole->show();
 }
 

@@ -19,6 +19,7 @@
 #include "ecrans/exercices/TTestDepart.h"
 #include "ecrans/identification/TSaisieIdentifiant.h"
 #include "ecrans/session/TChoixOperateur.h"
+#include "logique/amenagements/AmenagementsEnCours.h"
 #include "logique/etat/SharedState.h"
 #include "logique/etat/Utils.h"
 #include "programme/TAccueil.h"
@@ -95,8 +96,9 @@ int pixels(QWidget* w) {
 }
 
 // Every visible text of a screen whose contrast is below its bound: 4.5 under 24 pixels, 3 for
-// larger type. Texts wholly covered leave no pixel and are another test's matter.
-QStringList textesFaibles(const QString& etat, QWidget* ecran) {
+// larger type; in high contrast, 7 and 4.5. Texts wholly covered leave no pixel and are another
+// test's matter.
+QStringList textesFaibles(const QString& etat, QWidget* ecran, bool fort) {
     QStringList faibles;
     QList<QWidget*> textes;
     for (QWidget* w : ecran->findChildren<QWidget*>())
@@ -106,7 +108,7 @@ QStringList textesFaibles(const QString& etat, QWidget* ecran) {
     for (QWidget* w : textes) {
         const Trace t = trace(ecran, w);
         if (t.encre.isEmpty()) continue;
-        const double r = contraste(t), borne = pixels(w) < 24 ? 4.5 : 3.0;
+        const double r = contraste(t), borne = pixels(w) < 24 ? (fort ? 7.0 : 4.5) : (fort ? 4.5 : 3.0);
         const QString ligne = QStringLiteral("%1 %2 « %3 » %4 px : %5")
                                   .arg(etat, w->objectName(), w->property("text").toString().left(30))
                                   .arg(pixels(w))
@@ -166,14 +168,25 @@ protected:
     }
 
 private slots:
-    // Every text of every screen a child meets, in the states that show each of them.
+    void everyTextStandsOutFromWhatIsBehindIt_data() {
+        QTest::addColumn<bool>("fort");
+        QTest::newRow("thème") << false;
+        QTest::newRow("contraste fort") << true;
+    }
+    // Every text of every screen a child meets, in the states that show each of them, in the
+    // theme and in its high-contrast version (the identification screen, before a pupil is known,
+    // in the theme only).
     void everyTextStandsOutFromWhatIsBehindIt() {
+        QFETCH(bool, fort);
+        Amenagements amenagements;
+        amenagements.contraste = fort;
+        AmenagementsEnCours::installe(amenagements);
         QStringList faibles;
-        const auto mesure = [&faibles](const char* etat, QWidget* ecran) {
+        const auto mesure = [&faibles, fort](const char* etat, QWidget* ecran) {
             QApplication::processEvents();
-            faibles << textesFaibles(QString::fromUtf8(etat), ecran);
+            faibles << textesFaibles(QString::fromUtf8(etat), ecran, fort);
         };
-        {
+        if (!fort) {
             TSaisieIdentifiant identification;
             Ecrans::enregistre(Ecrans::Role::SaisieIdentifiant, &identification);
             TAccueil accueil;

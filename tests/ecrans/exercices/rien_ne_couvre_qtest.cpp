@@ -1,8 +1,10 @@
 // Nothing covers what a child needs, in every state of the exercise screens, of the review, the
 // starting test and the summary, at the four display sizes: the statements, the operation, the
 // answer, the creatures, the coin and the seahorse taking it (Recouvrements.h), all whole on the
-// screen. The number strip floats above the sand, apart from the counting turtles; the octopus
+// screen, no text cut short; in the program's look and with each font at +50 % with more spacing.
+// The number strip floats above the sand, apart from the counting turtles; the octopus
 // keeps off the coral and the rock of the built-in sea.
+#include "AmenagementsEssayes.h"
 #include "Recouvrements.h"
 #include "TestExercice.h"
 #include "logique/base/Aleatoire.h"
@@ -15,6 +17,7 @@
 #include "ecrans/exercices/TRevision.h"
 #include "ecrans/exercices/TTestDepart.h"
 #include "ecrans/commun/Apparence.h"
+#include "logique/amenagements/AmenagementsEnCours.h"
 
 #include <QMouseEvent>
 
@@ -62,7 +65,7 @@ class RienNeCouvreTest : public TestExercice<TExo1, Ecrans::Role::Exo1, 1> {
     static void verifie(QWidget* ecran, const QString& etat, const QStringList& permis) {
         const QSize t = ecran->size();
         const QString ou = QStringLiteral("%1 à %2x%3 : ").arg(etat).arg(t.width()).arg(t.height());
-        const QStringList couverts = couvertures(ecran, Necessaires, permis);
+        const QStringList couverts = couvertures(ecran, Necessaires, permis) + textesTronques(ecran);
         QVERIFY2(couverts.isEmpty(), qPrintable(ou + couverts.join(QStringLiteral(", "))));
         for (const char* nom : {"Aide", "EnleverAide", "AideGrisee", "aide_barrer"})
             if (auto* poulpe = ecran->findChild<QWidget*>(QLatin1String(nom)); poulpe && poulpe->isVisible())
@@ -81,16 +84,17 @@ class RienNeCouvreTest : public TestExercice<TExo1, Ecrans::Role::Exo1, 1> {
             if (tortues->isVisible())
                 QVERIFY2(bande->y() - basDe(tortues) >= 12 * t.height() / 768, qPrintable(ou + tortues->objectName()));
     }
-    // The steps played one after the other on a screen made for each display size, each state
-    // checked.
+    // The steps played one after the other on a screen made for each display size and pupil's
+    // look, each state checked.
     template <typename Ecran>
     void parcours(const QList<Etape>& etapes, const QStringList& permis = {}) {
-        for (const QSize& taille : {QSize(1024, 768), QSize(1366, 768), QSize(1280, 1024), QSize(1920, 1080)}) {
+        for (const auto& [look, amenagements, taille] : essaisAuxQuatreTailles()) {
+            AmenagementsEnCours::installe(amenagements);
             Affichage::fixeTaille(taille);
             Ecran ecran;
             for (const auto& [etat, action] : etapes) {
                 action(&ecran);
-                verifie(&ecran, QString::fromUtf8(etat), permis);
+                verifie(&ecran, look + QString::fromUtf8(etat), permis);
                 if (QTest::currentTestFailed()) return;
             }
             // The sea to the corners: no flat band of the screen's own colour.

@@ -9,7 +9,6 @@
 #include "ecrans/commun/Ecrans.h"
 #include "ecrans/commun/Polices.h"
 #include "ecrans/parametres/DialogueAmenagements.h"
-#include "ecrans/parametres/PoliceInstallee.h"
 #include "ecrans/parametres/TParametrage.h"
 #include "logique/base/Messages.h"
 #include "logique/etat/SharedState.h"
@@ -163,8 +162,8 @@ private slots:
     // A damaged file's notes under the list while its pupil is ticked; a font the computer lacks
     // said under the font's list.
     void lesRemarquesEtUnePoliceAbsente() {
-        QVERIFY(PoliceInstallee::presente("Andika") && PoliceInstallee::presente("opendyslexic"));
-        QVERIFY(!PoliceInstallee::presente(u("Police imaginaire")));
+        QVERIFY(Polices::presente("Andika") && Polices::presente("opendyslexic"));
+        QVERIFY(!Polices::presente(u("Police imaginaire")));
         ecritOctets(FichierLea, "temps=4\r\n");
         DialogueAmenagements panneau(ecran.get(), Classe, "Martin", {Lea, Tom},
                                      [](const QString& famille) { return famille != "OpenDyslexic"; });
@@ -196,7 +195,7 @@ private slots:
         for (const QSize& taille : {QSize(1024, 768), QSize(1366, 768), QSize(1280, 1024), QSize(1920, 1080)}) {
             const QString ici = QStringLiteral(" on %1x%2").arg(taille.width()).arg(taille.height());
             ouvre(taille);
-            DialogueAmenagements panneau(ecran.get(), Classe, "Martin", {Lea, Tom}, PoliceInstallee::presente);
+            DialogueAmenagements panneau(ecran.get(), Classe, "Martin", {Lea, Tom}, Polices::presente);
             panneau.show();
             bascule(&panneau, Lea);
             QVERIFY(QTest::qWaitForWindowExposed(&panneau, BorneAttenteMs));

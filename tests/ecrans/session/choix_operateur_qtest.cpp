@@ -1,3 +1,4 @@
+#include "AmenagementsEssayes.h"
 #include "Pilote.h"
 #include "Recouvrements.h"
 #include "TestEcran.h"
@@ -6,6 +7,7 @@
 #include "ecrans/session/TChoixOperateur.h"
 #include "ecrans/commun/Affichage.h"
 #include "ecrans/commun/Apparence.h"
+#include "logique/amenagements/AmenagementsEnCours.h"
 #include "logique/base/Horloge.h"
 #include "logique/base/Messages.h"
 #include "ecrans/commun/Polices.h"
@@ -161,11 +163,12 @@ private slots:
         QCOMPARE(enfant("EtapeTemps")->accessibleName(), QString::fromUtf8("Étape 3\u00A0: choisis le temps"));
     }
 
-    // At every display size: the sea under the whole window, nothing cut by its parent or laid
-    // over another, every text whole, the quit picture away from the edges.
+    // At every display size, in every pupil's look: the sea under the whole window, nothing cut by
+    // its parent or laid over another, every text whole, the quit picture away from the edges.
     void theSceneFillsEveryDisplayAndNothingIsCutOrCovered() {
-        for (const QSize taille : {QSize(1024, 768), QSize(1366, 768), QSize(1280, 1024), QSize(1920, 1080)}) {
-            const QString ici = QStringLiteral("%1x%2").arg(taille.width()).arg(taille.height());
+        for (const auto& [look, amenagements, taille] : essaisAuxQuatreTailles()) {
+            AmenagementsEnCours::installe(amenagements);
+            const QString ici = look + QStringLiteral("%1x%2").arg(taille.width()).arg(taille.height());
             Affichage::fixeTaille(taille);
             TChoixOperateur ecran;
             ecran.show();
@@ -175,14 +178,10 @@ private slots:
             QVERIFY(ecran.findChild<QWidget*>(QStringLiteral("Parole"))->isVisible());
             QCOMPARE(ecran.size(), taille);
             QStringList defauts = recouvrements(&ecran).filter(QRegularExpression(QStringLiteral("^(?!ImageFond)")));
-            for (QWidget* w : ecran.findChildren<QWidget*>()) {
-                if (w->objectName().isEmpty() || !w->isVisibleTo(&ecran)) continue;
-                if (!w->parentWidget()->rect().contains(w->geometry())) defauts << w->objectName() + QStringLiteral(" coupé");
-                const auto* l = qobject_cast<QLabel*>(w);
-                const int hauteur = l && l->wordWrap() ? l->heightForWidth(l->width()) : w->sizeHint().height();
-                if (l && (hauteur > l->height() || (!l->wordWrap() && l->sizeHint().width() > l->width())))
-                    defauts << w->objectName() + QStringLiteral(" tronqué");
-            }
+            for (QWidget* w : ecran.findChildren<QWidget*>())
+                if (!w->objectName().isEmpty() && w->isVisibleTo(&ecran) && !w->parentWidget()->rect().contains(w->geometry()))
+                    defauts << w->objectName() + QStringLiteral(" coupé");
+            defauts << textesTronques(&ecran);
             QVERIFY2(defauts.isEmpty(), qPrintable(defauts.join(QStringLiteral(", ")) + QStringLiteral(" à ") + ici));
             const QWidget* hublot = ecran.findChild<QWidget*>(QStringLiteral("QuitterChoixOperateur"));
             QVERIFY2(ecran.rect().adjusted(8, 8, -8, -8).contains(QRect(hublot->mapTo(&ecran, QPoint()), hublot->size())),
