@@ -33,6 +33,9 @@ namespace Affichage {
 namespace Ajustement {
 [[gnu::weak]] void reinitialise();
 }
+namespace AnneauClavier {
+[[gnu::weak]] void oublieLeClavier();
+}
 namespace Ecrans {
 [[gnu::weak]] void remplaceFin(std::function<void()>);
 [[gnu::weak]] void oublieTout();
@@ -51,6 +54,7 @@ void coutures() {
     if (Sons::regle) Sons::regle({});
     if (Affichage::fixeTaille) Affichage::fixeTaille(QSize());
     if (Ajustement::reinitialise) Ajustement::reinitialise();
+    if (AnneauClavier::oublieLeClavier) AnneauClavier::oublieLeClavier();
     if (Ecrans::remplaceFin) Ecrans::remplaceFin(nullptr);
 }
 

@@ -60,6 +60,8 @@ TForm1::TForm1() : FenetreModale(QStringLiteral("Form1"), QStringLiteral("Bilan"
     Label2 = label(QStringLiteral("Label2"), kPoliceSuite, QPoint(16, 512));
     Label2->setText(QStringLiteral("Pour continuer, cliquer sur \"entrée\""));
     placeComposants();
+    // The summary itself has the keyboard: Enter reaches it wherever the child's hands were.
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 Image* TForm1::image(const QString& nom, const QString& dessin, const QRect& place) {
@@ -133,6 +135,7 @@ void TForm1::paintEvent(QPaintEvent*) {
 }
 
 void TForm1::FormShow() {
+    setFocus(Qt::OtherFocusReason);
     placeComposants();
     const QSize ecran = Affichage::taille();
     Carte->move((ecran.width() - Carte->width()) / 2, (ecran.height() - Carte->height()) / 2);
