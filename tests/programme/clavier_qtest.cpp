@@ -170,7 +170,12 @@ private slots:
     void lExercice4() {
         ETAPE(choisit(4));
         joue<TExo4>(Ecrans::Role::Exo4, [](TExo4* e) {
-            for (int i = 0; i < 10; ++i) {
+            // Space chooses the first bubble, leaves it, chooses it again.
+            QVERIFY(versLaBulle(1));
+            for (int n = 0; n < 3; ++n) touche(Qt::Key_Space);
+            QVERIFY(e->selection()[0]);
+            if (!e->question().BonnesBulles[0]) touche(Qt::Key_Space);
+            for (int i = 1; i < 10; ++i) {
                 if (!e->question().BonnesBulles[static_cast<std::size_t>(i)]) continue;
                 QVERIFY(versLaBulle(i + 1));
                 touche(Qt::Key_Space);
