@@ -82,7 +82,7 @@ class ClavierTest : public TestEcran {
         QCOMPARE(surQui(), QStringLiteral("PoissonJouerCase"));
         touche(Qt::Key_Return);
     }
-    // Plays each question of the exercise `type` right with `repond`, then its summary is closed.
+    // Plays each question of the screen of `role` right with `repond`, until its summary is closed.
     template <typename Ecran, typename Reponse>
     void joue(Ecrans::Role role, Reponse repond) {
         auto* exo = static_cast<Ecran*>(ecran(role));

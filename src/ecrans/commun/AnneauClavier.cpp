@@ -51,8 +51,11 @@ protected:
         QWidget* dessin = surface(controle_);
         if (objet == controle_ && (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut)) dessin->update();
         if (objet != dessin || e->type() != QEvent::Paint) return false;
-        // The control's own drawing first, the ring over it.
-        objet->event(e);
+        // The control's own drawing first, through the filters set before this one (a list draws
+        // its rows from its own filter on its viewport), the ring over it.
+        objet->removeEventFilter(this);
+        QCoreApplication::sendEvent(objet, e);
+        objet->installEventFilter(this);
         if (AnneauClavier::visibleSur(controle_)) {
             QPainter p(dessin);
             const int t = AnneauClavier::epaisseur(std::min(Affichage::rapportX(), Affichage::rapportY()));

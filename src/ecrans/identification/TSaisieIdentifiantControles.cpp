@@ -174,5 +174,6 @@ void TSaisieIdentifiant::creeControles() {
     SourisSeulement::applique(Quitter);
     // The keyboard's ring on the lists, the drop-down lists and the fields (the buttons draw theirs).
     for (QWidget* w : findChildren<QWidget*>())
-        if (qobject_cast<QListWidget*>(w) || qobject_cast<QComboBox*>(w) || qobject_cast<QLineEdit*>(w)) AnneauClavier::pose(w);
+        if (qobject_cast<QListWidget*>(w) || qobject_cast<QComboBox*>(w) || qobject_cast<QLineEdit*>(w))
+            AnneauClavier::pose(w, 0.08);
 }
