@@ -39,6 +39,9 @@ namespace Ajustement {
 namespace AmenagementsEnCours {
 [[gnu::weak]] void retire();
 }
+namespace AnneauClavier {
+[[gnu::weak]] void oublieLeClavier();
+}
 namespace Ecrans {
 [[gnu::weak]] void remplaceFin(std::function<void()>);
 [[gnu::weak]] void oublieTout();
@@ -57,6 +60,7 @@ void coutures() {
     if (Sons::regle) Sons::regle({});
     if (Affichage::fixeTaille) Affichage::fixeTaille(QSize());
     if (Ajustement::reinitialise) Ajustement::reinitialise();
+    if (AnneauClavier::oublieLeClavier) AnneauClavier::oublieLeClavier();
     if (Ecrans::remplaceFin) Ecrans::remplaceFin(nullptr);
     if (AmenagementsEnCours::retire) AmenagementsEnCours::retire();
 }

@@ -1,6 +1,11 @@
 #include "ecrans/commun/BoutonRond.h"
 
+#include "ecrans/commun/Affichage.h"
+#include "ecrans/commun/AnneauClavier.h"
+
+#include <QKeyEvent>
 #include <QPainter>
+#include <algorithm>
 
 BoutonRond::BoutonRond(QWidget* parent, const QString& nomObjet, const QString& texte, const QColor& fond, const QColor& encre)
     : QPushButton(texte, parent), fond_(fond), encre_(encre) {
@@ -35,7 +40,10 @@ void BoutonRond::paintEvent(QPaintEvent*) {
     p.setPen(QPen(trait, epaisseur));
     p.setBrush(fond);
     p.drawRoundedRect(cadre, rayon, rayon);
-    if (hasFocus()) {
+    if (AnneauClavier::visibleSur(this)) {
+        AnneauClavier::dessine(p, QRectF(rect()),
+                               AnneauClavier::epaisseur(std::min(Affichage::rapportX(), Affichage::rapportY())), rayon);
+    } else if (hasFocus()) {
         p.setPen(QPen(trait, 1, Qt::DotLine));
         p.setBrush(Qt::NoBrush);
         p.drawRoundedRect(cadre.adjusted(epaisseur * 1.5, epaisseur * 1.5, -epaisseur * 1.5, -epaisseur * 1.5), rayon / 2,
@@ -44,4 +52,14 @@ void BoutonRond::paintEvent(QPaintEvent*) {
     p.setFont(policeDessinee());
     p.setPen(encre);
     p.drawText(cadre, Qt::AlignCenter | Qt::TextWordWrap, text());
+}
+
+void BoutonRond::keyPressEvent(QKeyEvent* e) {
+    // Enter presses the button the keyboard is on, as Space does.
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && !e->isAutoRepeat()) {
+        e->accept();
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(e);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // A push button drawn as a rounded, outlined, coloured card with bold text. It keeps its
 // parent's font (only made bold when drawn), so the screen fitting scales it like the rest.
+// Enter or Space presses it; the keyboard's ring shows on it once the keyboard is in use.
 #include <QColor>
 #include <QPushButton>
 
@@ -15,6 +16,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     QColor fond_, encre_;

@@ -2,6 +2,7 @@
 
 #include "ecrans/commun/Accessibilite.h"
 #include "ecrans/commun/Affichage.h"
+#include "ecrans/commun/AnneauClavier.h"
 #include "ecrans/commun/Apparence.h"
 #include "ecrans/commun/Image.h"
 #include "ecrans/commun/LignesEquilibrees.h"
@@ -109,6 +110,7 @@ QPushButton* DialogueMessage::bouton(const QString& nom, const QString& texte, b
     b->setCursor(Qt::PointingHandCursor);
     b->setAutoDefault(true);
     b->setStyleSheet(styleBouton(principal, bord_, enMoyenne(HauteurBouton) / 2));
+    AnneauClavier::pose(b, 0.5);
     return b;
 }
 

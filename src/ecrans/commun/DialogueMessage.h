@@ -1,7 +1,8 @@
 #pragma once
 // The program's own message box: a rounded sea-blue card with the fish, the text in Comic Sans MS
 // and big rounded buttons, all scaled with the display like the screens. Enter presses the
-// default button, Escape answers "Annuler" (or closes a plain message).
+// default button or the one Tab moved the keyboard to, Escape answers "Annuler" (or closes a plain
+// message).
 #include "logique/base/Messages.h"
 
 #include <QDialog>

@@ -2,8 +2,10 @@
 
 #include "logique/base/Garde.h"
 #include "ecrans/commun/Accessibilite.h"
+#include "ecrans/commun/AnneauClavier.h"
 #include "ecrans/commun/Dessins.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -43,6 +45,10 @@ void Image::couvre() {
 void Image::setCliquable(bool cliquable) {
     cliquable_ = cliquable;
     setCursor(cliquable ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    // Tab, never a click, gives it the keyboard: the mouse leaves the keyboard where it was.
+    setFocusPolicy(cliquable ? Qt::TabFocus : Qt::NoFocus);
+    if (cliquable && !anneau_) AnneauClavier::pose(this);
+    anneau_ = anneau_ || cliquable;
 }
 
 void Image::paintEvent(QPaintEvent*) {
@@ -73,4 +79,12 @@ void Image::paintEvent(QPaintEvent*) {
 void Image::mouseReleaseEvent(QMouseEvent* e) {
     if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) Garde::execute([this] { emit clique(); });
     QWidget::mouseReleaseEvent(e);
+}
+
+void Image::keyPressEvent(QKeyEvent* e) {
+    const bool clic = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_Space;
+    if (!cliquable_ || !clic) return QWidget::keyPressEvent(e);
+    e->accept();
+    // A key held down clicks once, as a held mouse button does.
+    if (!e->isAutoRepeat()) Garde::execute([this] { emit clique(); });
 }

@@ -1,6 +1,7 @@
 #pragma once
 // A picture control: a built-in drawing or a loaded picture, stretched to the control's size,
-// optionally clickable with a hand cursor.
+// optionally clickable with a hand cursor. A clickable picture is also reached with Tab, shows
+// the keyboard's ring, and Enter or Space clicks it.
 #include <QPixmap>
 #include <QWidget>
 
@@ -27,6 +28,7 @@ signals:
 protected:
     void paintEvent(QPaintEvent*) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     QString dessin_;
@@ -36,4 +38,5 @@ private:
     QSize proportions_;
     bool couvre_ = false;
     bool cliquable_ = false;
+    bool anneau_ = false;
 };

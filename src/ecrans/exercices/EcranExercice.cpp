@@ -257,6 +257,9 @@ void EcranExercice::keyPressEvent(QKeyEvent* evenement) {
 void EcranExercice::rendLesQuestions() { Etat().NombreDeQuestions = questionsDeLaSequence_; }
 
 void EcranExercice::quitte() {
+    // While the exercise hands over to what follows it (its answers waited for, the summary), the
+    // quit picture, clicked or pressed with a key, does nothing: two screens would show.
+    if (fini_) return;
     libereMinuteries();
     fini_ = true;
     rendLesQuestions();

@@ -14,6 +14,7 @@
 #include "ecrans/commun/Controles.h"
 #include "ecrans/commun/Fabrique.h"
 #include "ecrans/commun/Image.h"
+#include "ecrans/commun/NavigationClavier.h"
 #include "logique/etat/SharedState.h"
 #include "logique/exercices/Lecture.h"
 #include "logique/sons/Sons.h"
@@ -60,6 +61,8 @@ TExo3::TExo3()
                      QStringLiteral("Enonce2Exo3"), QStringLiteral("QuitterExo3"), 20, false}) {
     Enonce->setFont(Apparence::comic(29, true));
     creeScene();
+    // The arrows between the three bubbles; Enter or Space bursts the one with the keyboard.
+    new NavigationClavier(this, {{BulleBleu[0]}, {BulleBleu[1]}, {BulleBleu[2]}});
     finitCreation();
     applause->retientLargeur();
     policeOperation_ = operateur[0]->font();

@@ -14,6 +14,7 @@
 #include "ecrans/commun/Controles.h"
 #include "ecrans/commun/Fabrique.h"
 #include "ecrans/commun/Image.h"
+#include "ecrans/commun/NavigationClavier.h"
 #include "logique/etat/SharedState.h"
 #include "logique/exercices/Lecture.h"
 #include "logique/sons/Phrases.h"
@@ -53,6 +54,11 @@ TExo4::TExo4()
     : EcranExercice({QStringLiteral("Exo4"), QStringLiteral("Exercice n°4 (même résultat)"), QStringLiteral("Enonce1"),
                      QStringLiteral("Enonce2"), QStringLiteral("Quitter"), 20, false}) {
     creeBulles();
+    // The arrows between the ten bubbles, each its yellow picture under its blue one; Enter or
+    // Space chooses or leaves the one with the keyboard.
+    QList<QList<QWidget*>> places;
+    for (std::size_t i = 0; i < BullesExo4; ++i) places << QList<QWidget*>{BulleJaune[i], BulleBleu[i]};
+    new NavigationClavier(this, places);
     // The fish and its number on the board it holds stay together on any display.
     PanneauPoisson = panneau(this, QStringLiteral("PanneauPoisson"), 376, 552, 161, 105);
     Marques::gardeProportions(PanneauPoisson);

@@ -67,6 +67,8 @@ TForm1::TForm1() : FenetreModale(QStringLiteral("Form1"), QStringLiteral("Bilan"
                                      {"poissonnul", "Le poisson est déçu"},
                                      {"coffre", "Le coffre aux pièces"},
                                      {"piece", "Une pièce tombe dans le coffre"}});
+    // The summary itself has the keyboard: Enter reaches it wherever the child's hands were.
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 Image* TForm1::image(const QString& nom, const QString& dessin, const QRect& place) {
@@ -140,6 +142,7 @@ void TForm1::paintEvent(QPaintEvent*) {
 }
 
 void TForm1::FormShow() {
+    setFocus(Qt::OtherFocusReason);
     placeComposants();
     const QSize ecran = Affichage::taille();
     Carte->move((ecran.width() - Carte->width()) / 2, (ecran.height() - Carte->height()) / 2);

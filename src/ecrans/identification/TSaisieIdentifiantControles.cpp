@@ -1,6 +1,7 @@
 // The identification screen's controls, in design coordinates on 1024 × 768. Each half is a
 // rounded panel; lists and buttons are at least 44 design pixels high for a child's mouse.
 #include "ecrans/commun/Accessibilite.h"
+#include "ecrans/commun/AnneauClavier.h"
 #include "ecrans/commun/Apparence.h"
 #include "ecrans/commun/Fabrique.h"
 #include "ecrans/commun/SourisSeulement.h"
@@ -172,6 +173,10 @@ void TSaisieIdentifiant::creeControles() {
                      Apparence::Corail, Qt::white);
     // Only a deliberate click ends the program: never the keyboard's focus and a stray space bar.
     SourisSeulement::applique(Quitter);
+    // The keyboard's ring on the lists, the drop-down lists and the fields (the buttons draw theirs).
+    for (QWidget* w : findChildren<QWidget*>())
+        if (qobject_cast<QListWidget*>(w) || qobject_cast<QComboBox*>(w) || qobject_cast<QLineEdit*>(w))
+            AnneauClavier::pose(w, 0.08);
     nommeControles();
 }
 

@@ -1,6 +1,7 @@
 #include "ecrans/session/CaseChoix.h"
 
 #include "ecrans/commun/Accessibilite.h"
+#include "ecrans/commun/AnneauClavier.h"
 #include "ecrans/commun/Apparence.h"
 #include "ecrans/commun/Image.h"
 #include "logique/base/Garde.h"
@@ -15,7 +16,6 @@
 namespace {
 constexpr int TailleNom = 24;      // design pixels: large type a six-year-old reads
 constexpr int MargeDesign = 10;    // room for the ring around the picture and the name
-constexpr int AnneauDesign = 4;    // the ring's navy line
 constexpr double Estompee = 0.45;  // a waiting step's pictures, still recognisable
 }  // namespace
 
@@ -58,7 +58,7 @@ void CaseChoix::metALEchelle(double k) {
 }
 
 int CaseChoix::marge() const { return std::max(3, Nombres::arrondi(MargeDesign * echelle_)); }
-int CaseChoix::epaisseurAnneau() const { return std::max(2, Nombres::arrondi(AnneauDesign * echelle_)); }
+int CaseChoix::epaisseurAnneau() const { return AnneauClavier::epaisseur(echelle_); }
 
 QSize CaseChoix::tailleVoulue() const {
     const int m = marge();
@@ -119,18 +119,8 @@ bool CaseChoix::aLeClavier() const { return window()->focusWidget() == this; }
 
 void CaseChoix::paintEvent(QPaintEvent*) {
     if (!aLeClavier()) return;
-    // A navy line on a white halo: seen on the light steps and on the dark water alike.
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    const qreal t = epaisseurAnneau();
-    const qreal halo = t / 2.0;
-    const QRectF r = QRectF(rect()).adjusted(t / 2 + halo, t / 2 + halo, -t / 2 - halo, -t / 2 - halo);
-    const qreal rayon = std::min(r.width(), r.height()) / 5.0;
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(Qt::white, t + 2 * halo));
-    p.drawRoundedRect(r, rayon, rayon);
-    p.setPen(QPen(Apparence::Marine, t));
-    p.drawRoundedRect(r, rayon, rayon);
+    AnneauClavier::dessine(p, QRectF(rect()), epaisseurAnneau());
 }
 
 void CaseChoix::mousePressEvent(QMouseEvent* e) {

@@ -1,5 +1,7 @@
 #include "logique/base/Messages.h"
 #include "ecrans/commun/Affichage.h"
+#include "ecrans/commun/AnneauClavier.h"
+#include "ecrans/commun/Apparence.h"
 #include "ecrans/commun/DialogueMessage.h"
 #include "ecrans/commun/MessagesEcran.h"
 
@@ -84,4 +86,25 @@ TEST(DialogueMessage, GrowsWithTheDisplayAndStaysOnIt) {
         EXPECT_TRUE(QRect(QPoint(), ecran).contains(b.geometry())) << ecran.width();
         b.close();
     }
+}
+
+// Tab moves the keyboard to the other button and Enter presses it; the ring shows on the button
+// with the keyboard once a key was pressed, and a mouse press takes it away.
+TEST(DialogueMessage, TabAndEnterPressTheButtonThatWearsTheRing) {
+    MessagesEcran::installe();
+    const auto anneau = [](QWidget* w) {
+        const int t = AnneauClavier::epaisseur(std::min(Affichage::rapportX(), Affichage::rapportY()));
+        return QColor(w->grab().toImage().pixel(t, w->height() / 2)) == Apparence::Marine;
+    };
+    EXPECT_TRUE(repondA(Messages::Genre::Confirmation, QStringLiteral("Tout effacer?"), [&anneau](DialogueMessage& b) {
+        auto* ok = b.findChild<QPushButton*>(QStringLiteral("OK"));
+        ASSERT_NE(b.focusWidget(), nullptr);
+        EXPECT_FALSE(anneau(b.focusWidget()));
+        QTest::keyClick(b.focusWidget(), Qt::Key_Tab);
+        ASSERT_EQ(b.focusWidget(), ok);
+        EXPECT_TRUE(anneau(ok));
+        QTest::mousePress(&b, Qt::LeftButton, {}, QPoint(b.width() / 2, 4));
+        EXPECT_FALSE(anneau(ok));
+        QTest::keyClick(ok, Qt::Key_Return);
+    }));
 }
