@@ -22,6 +22,21 @@
 #include <array>
 #include <memory>
 
+// One exercise of one table entry, its questions in the table's order, for a pupil without identifier.
+inline void regleExercice(int type, std::array<int, 4> table, int temps = 0, bool pirate = false, int bande = 10,
+                          int questions = 10) {
+    SharedState& e = Etat();
+    InitialiseParametres(e);
+    e.NomEleve = EleveSansId;
+    e.TypeExercice = type;
+    e.ajouteEntree(table[0], table[1], table[2], table[3]);
+    e.OptionTableDansOrdre = true;
+    e.NombreDeQuestions = questions;
+    e.TempsDeReponse = temps;
+    e.AvecPirate = pirate;
+    e.BandeNumerique = bande;
+}
+
 template <typename Ecran, Ecrans::Role Role, int Type>
 class TestExercice : public TestEcran {
 protected:
@@ -67,18 +82,7 @@ protected:
         int tempsDeReponse = 0;
         bool pirate = false;
     };
-    static void regle(const Reglage& r) {
-        SharedState& e = Etat();
-        InitialiseParametres(e);
-        e.NomEleve = EleveSansId;
-        e.TypeExercice = r.type;
-        e.ajouteEntree(r.table[0], r.table[1], r.table[2], r.table[3]);
-        e.OptionTableDansOrdre = true;
-        e.NombreDeQuestions = r.questions;
-        e.TempsDeReponse = r.tempsDeReponse;
-        e.AvecPirate = r.pirate;
-        e.BandeNumerique = 10;
-    }
+    static void regle(const Reglage& r) { regleExercice(r.type, r.table, r.tempsDeReponse, r.pirate, 10, r.questions); }
 
     void installe() {
         Polices::installe();

@@ -1,7 +1,7 @@
 // What a child reads, measured on the rendered pixels of their screens: every text stands out from
 // what is behind it, and the numbers of the bubbles are big, bold and of one face with their signs.
 #include "DossierTemporaire.h"
-#include "TestEcran.h"
+#include "TestExercice.h"
 #include "logique/base/Aleatoire.h"
 #include "logique/base/Messages.h"
 #include "logique/base/Minuterie.h"
@@ -119,18 +119,6 @@ QStringList textesFaibles(const QString& etat, QWidget* ecran, bool fort) {
     return faibles;
 }
 
-void regle(int type, std::array<int, 4> table, int temps = 0, bool pirate = false, int bande = 10) {
-    SharedState& e = Etat();
-    InitialiseParametres(e);
-    e.NomEleve = EleveSansId;
-    e.TypeExercice = type;
-    e.ajouteEntree(table[0], table[1], table[2], table[3]);
-    e.OptionTableDansOrdre = true;
-    e.NombreDeQuestions = 10;
-    e.TempsDeReponse = temps;
-    e.AvecPirate = pirate;
-    e.BandeNumerique = bande;
-}
 
 void montre(QWidget* ecran) {
     ecran->hide();
@@ -208,7 +196,7 @@ private slots:
         }
 
         TExo1 exo1;
-        regle(1, {3, 4, 4, 2}, 0, false, 9);
+        regleExercice(1, {3, 4, 4, 2}, 0, false, 9);
         montre(&exo1);
         mesure("exo1", &exo1);
         auto* resultat = enfant<QLineEdit>(&exo1, "Resultat");
@@ -216,30 +204,29 @@ private slots:
         exo1.ValiderResultatClick();
         exo1.SolutionImageClick();
         mesure("exo1 solution", &exo1);
-        resultat->setText(QStringLiteral("12"));
-        regle(1, {3, 4, 4, 2});
+        regleExercice(1, {3, 4, 4, 2});
         montre(&exo1);
         resultat->setText(QStringLiteral("12"));
         exo1.ValiderResultatClick();
         mesure("exo1 bravo", &exo1);
-        regle(1, {7, 8, 8, 2}, 1);
+        regleExercice(1, {7, 8, 8, 2}, 1);
         montre(&exo1);
         QTRY_VERIFY(enfant(&exo1, "LabelRequin")->isVisible());
         mesure("exo1 requin", &exo1);
         exo1.hide();
 
         TExo2 exo2;
-        regle(2, {3, 6, 6, 0}, 0, false, 4);
+        regleExercice(2, {3, 6, 6, 0}, 0, false, 4);
         montre(&exo2);
         mesure("exo2", &exo2);
-        regle(2, {7, 8, 8, 2}, 1);
+        regleExercice(2, {7, 8, 8, 2}, 1);
         montre(&exo2);
         QTRY_VERIFY(enfant(&exo2, "LabelRequin2")->isVisible());
         mesure("exo2 requins", &exo2);
         exo2.hide();
 
         TExo3 exo3;
-        regle(3, {2, 1, 10, 2});
+        regleExercice(3, {2, 1, 10, 2});
         Etat().ajouteEntree(4, 1, 10, 2);
         montre(&exo3);
         mesure("exo3", &exo3);
@@ -254,13 +241,13 @@ private slots:
         exo3.ClicBulle(intrus);
         QTRY_VERIFY(enfant(&exo3, QStringLiteral("bebepoisson%1").arg(intrus).toLatin1())->isVisible());
         mesure("exo3 révélé", &exo3);
-        regle(3, {2, 3, 3, 2});
+        regleExercice(3, {2, 3, 3, 2});
         montre(&exo3);
         mesure("exo3 impossible", &exo3);
         exo3.hide();
 
         TExo4 exo4;
-        regle(4, {3, 1, 10, 2});
+        regleExercice(4, {3, 1, 10, 2});
         Etat().ajouteEntree(6, 1, 10, 2);
         montre(&exo4);
         exo4.AideClick();
@@ -269,19 +256,19 @@ private slots:
         exo4.PoissonValClick();
         exo4.voir_solutionClick();
         mesure("exo4 solution", &exo4);
-        regle(4, {1, 0, 0, 0});
+        regleExercice(4, {1, 0, 0, 0});
         montre(&exo4);
         mesure("exo4 impossible", &exo4);
         exo4.hide();
 
         TRevision revision;
-        regle(1, {3, 4, 4, 2});
+        regleExercice(1, {3, 4, 4, 2});
         montre(&revision);
         mesure("révision", &revision);
         revision.hide();
         Messages::recueille();  // nothing due for the anonymous pupil: a kind word first
         TTestDepart test;
-        regle(6, {1, 1, 10, 2}, 10, true);
+        regleExercice(6, {1, 1, 10, 2}, 10, true);
         montre(&test);
         mesure("test de départ", &test);
         test.hide();
@@ -311,9 +298,9 @@ private slots:
             TExo2 exo2;
             TExo3 exo3;
             TExo4 exo4;
-            regle(1, {12, 34, 34, 0});
+            regleExercice(1, {12, 34, 34, 0});
             montre(&exo1);
-            regle(2, {12, 34, 34, 0});
+            regleExercice(2, {12, 34, 34, 0});
             montre(&exo2);
             const auto w = [](QWidget* ecran, const char* nom) { return enfant(ecran, nom); };
             const auto visible = [&](const char* a, const char* b) {
