@@ -119,7 +119,6 @@ QStringList textesFaibles(const QString& etat, QWidget* ecran, bool fort) {
     return faibles;
 }
 
-
 void montre(QWidget* ecran) {
     ecran->hide();
     ecran->show();
