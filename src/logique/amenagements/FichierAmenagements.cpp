@@ -137,26 +137,14 @@ QStringList modifie(const QString& repertoireClasse, const QString& enseignant, 
                     const AmenagementsPartiels& changements) {
     // As the parameter files: each written whole and flushed, several at once so that the disk
     // takes their flushes together.
-    const QStringList echecs = EnFond::transforme(
-        eleves,
-        [&](const QString& eleve) {
-            const QString fichier = chemin(repertoireClasse, eleve, enseignant);
-            try {
-                const Verrou verrou(fichier);
-                const bool existait = FichierTexte::existe(fichier);
-                if (!existait && changements.appliqueA({}) == Amenagements{}) return QString();
-                const QStringList avant = existait ? FichierTexte::litLignesReglages(fichier) : QStringList();
-                const QStringList apres = lignesModifiees(avant, changements);
-                if (!existait || apres != avant) FichierTexte::ecritLignes(fichier, apres);
-                return QString();
-            } catch (const ErreurMarivelle& e) {
-                return e.message();
-            }
-        },
-        EnFond::Genre::Disque);
-    QStringList messages;
-    for (const QString& m : echecs)
-        if (!m.isEmpty()) messages << m;
-    return messages;
+    return EnFond::ecritChacun(eleves, [&](const QString& eleve) {
+        const QString fichier = chemin(repertoireClasse, eleve, enseignant);
+        const Verrou verrou(fichier);
+        const bool existait = FichierTexte::existe(fichier);
+        if (!existait && changements.appliqueA({}) == Amenagements{}) return;
+        const QStringList avant = existait ? FichierTexte::litLignesReglages(fichier) : QStringList();
+        const QStringList apres = lignesModifiees(avant, changements);
+        if (!existait || apres != avant) FichierTexte::ecritLignes(fichier, apres);
+    });
 }
 }  // namespace FichierAmenagements

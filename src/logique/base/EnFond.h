@@ -8,8 +8,11 @@
 // Built on Qt (QThreadPool, QtConcurrent, QThread) rather than std::thread: the screens' thread is
 // a Qt event loop that a QFutureWatcher wakes when work ends, objects with signals and timers need
 // a Qt event loop on their thread, and a QThread carries its name to the system (debugger, top -H).
+#include "logique/base/Erreurs.h"
+
 #include <QDeadlineTimer>
 #include <QString>
+#include <QStringList>
 #include <QThreadPool>
 #include <QtConcurrentMap>
 #include <QtConcurrentRun>
@@ -46,6 +49,27 @@ void pourChacun(Suite& suite, Traite traite, Genre genre = Genre::Calcul) {
 template <class Suite, class Calcule>
 auto transforme(const Suite& suite, Calcule calcule, Genre genre = Genre::Calcul) {
     return QtConcurrent::blockingMapped(&reserve(genre), suite, std::move(calcule));
+}
+
+// Writes with `ecrit` for every element of `suite` at once on the disk's pool; one that fails
+// (an ErreurMarivelle) does not stop the others. The French messages of the failures, in order.
+template <class Suite, class Ecrit>
+QStringList ecritChacun(const Suite& suite, Ecrit ecrit) {
+    const auto essais = transforme(
+        suite,
+        [&ecrit](const auto& element) -> QString {
+            try {
+                ecrit(element);
+                return QString();
+            } catch (const ErreurMarivelle& e) {
+                return e.message();
+            }
+        },
+        Genre::Disque);
+    QStringList echecs;
+    for (const QString& m : essais)
+        if (!m.isEmpty()) echecs << m;
+    return echecs;
 }
 
 // A thread of its own for as long as its owner needs it, started when made.

@@ -82,25 +82,12 @@ QString cheminEleve(const Affectation& a, const QString& eleve) {
 QStringList affecte(const Affectation& a) {
     // Every file is flushed to disk before it replaces the old one; writing several at once
     // lets the disk take those flushes together rather than one after the other.
-    const QStringList echecs = EnFond::transforme(
-        a.eleves,
-        [&a](const QString& eleve) {
-            const QString chemin = cheminEleve(a, eleve);
-            const QString texte = eleve == ParDefaut
-                                      ? TexteParametrageParDefautDeBlocs(a.enseignant, a.blocs, a.fin, a.retroaction)
-                                      : TexteParameterFileDeBlocs(a.enseignant, eleve, a.blocs, a.fin, a.retroaction);
-            try {
-                const Verrou verrou(chemin);
-                EcritFichier(chemin, texte);
-                return QString();
-            } catch (const ErreurMarivelle& e) {
-                return e.message();
-            }
-        },
-        EnFond::Genre::Disque);
-    QStringList messages;
-    for (const QString& m : echecs)
-        if (!m.isEmpty()) messages << m;
-    return messages;
+    return EnFond::ecritChacun(a.eleves, [&a](const QString& eleve) {
+        const QString chemin = cheminEleve(a, eleve);
+        const QString texte = eleve == ParDefaut ? TexteParametrageParDefautDeBlocs(a.enseignant, a.blocs, a.fin, a.retroaction)
+                                                 : TexteParameterFileDeBlocs(a.enseignant, eleve, a.blocs, a.fin, a.retroaction);
+        const Verrou verrou(chemin);
+        EcritFichier(chemin, texte);
+    });
 }
 }  // namespace ExercicesEnseignant
