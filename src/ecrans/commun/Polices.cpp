@@ -31,7 +31,8 @@ QFont pourLEleve(const QFont& programme, const Amenagements& a, double part) {
     }
     const QString famille = a.famille(programme.family());
     if (famille != programme.family() && presente(famille)) f.setFamily(famille);
-    if (programme.pixelSize() > 0) f.setPixelSize(std::max(1, static_cast<int>(a.pixels(programme.pixelSize()) * part)));
+    if (programme.pixelSize() > 0)
+        f.setPixelSize(std::max(programme.pixelSize(), static_cast<int>(a.pixels(programme.pixelSize()) * part)));
     const int taille = QFontInfo(f).pixelSize();
     // Set even when nought, so that a parent's spacing never slips into a text of its own.
     f.setLetterSpacing(QFont::AbsoluteSpacing, a.espaceEntreLettres(taille));
