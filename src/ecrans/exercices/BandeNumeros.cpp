@@ -38,20 +38,44 @@ BandeNumeros::BandeNumeros(QWidget* ecran) : Panneau(ecran, QStringLiteral("Sout
     }
 }
 
-void BandeNumeros::affiche(int k, int hautDesign, int basMax) {
+void BandeNumeros::affiche(int k, int hautDesign, int hautMin, int basMax) {
     if (k < 0 || k > 9) {
         hide();
         for (Panneau* rangee : rangees_) rangee->hide();
         return;
     }
     for (int r = 0; r < 10; ++r) rangees_[r]->setVisible(r <= k);
+    retientTailles();
     // As fitted to the display: rows k apart, the last one whole.
-    const int pas = rangees_[1]->y() - rangees_[0]->y(), rangee = rangees_[0]->height();
-    resize(width(), k * pas + rangee);
-    const int haut = Affichage::enY(hautDesign) + ((10 - k) / 2) * pas;
-    const int bas = haut + height();
-    move(x(), bas > basMax ? haut - (bas - basMax) : haut);
+    const int pas = rangeesAjustees_[1].y() - rangeesAjustees_[0].y(), rangee = rangeesAjustees_[0].height();
+    const int pleine = k * pas + rangee;
+    serre(std::min(1.0, double(basMax - hautMin) / pleine));
+    resize(width(), rangees_[k]->y() + rangees_[k]->height());
+    const int haut = std::max(hautMin, Affichage::enY(hautDesign) + ((10 - k) / 2) * pas);
+    move(x(), std::max(hautMin, std::min(haut, basMax - height())));
     show();
+}
+
+void BandeNumeros::retientTailles() {
+    if (policeAjustee_ > 0) return;
+    for (const Panneau* rangee : rangees_) rangeesAjustees_ << rangee->geometry();
+    for (const QLabel* tuile : tuiles_) tuilesAjustees_ << tuile->geometry();
+    policeAjustee_ = tuiles_[0]->font().pixelSize();
+}
+
+void BandeNumeros::serre(double k) {
+    const auto fois = [k](int v) { return static_cast<int>(v * k); };
+    for (int r = 0; r < 10; ++r) {
+        const QRect g = rangeesAjustees_[r];
+        rangees_[r]->setGeometry(g.x(), fois(g.y()), g.width(), fois(g.height()));
+    }
+    QFont police = tuiles_[0]->font();
+    police.setPixelSize(std::max(1, fois(policeAjustee_)));
+    for (int n = 0; n <= 100; ++n) {
+        const QRect g = tuilesAjustees_[n];
+        tuiles_[n]->setGeometry(g.x(), fois(g.y()), g.width(), fois(g.height()));
+        tuiles_[n]->setFont(police);
+    }
 }
 
 bool BandeNumeros::eventFilter(QObject* objet, QEvent* evenement) {

@@ -11,8 +11,11 @@ public:
     // `SoutientBandeNum` at 248, 356 with rows `BandeNum0` … `BandeNum90` and tiles `Num0` … `Num100`.
     explicit BandeNumeros(QWidget* ecran);
     // Shows rows 0 to k at their place (a short strip sits lower, from the design top `hautDesign`
-    // scaled), ending above `basMax` (the sand), or hides the strip for any other k.
-    void affiche(int k, int hautDesign, int basMax);
+    // scaled), never above `hautMin` (the counting pictures) and ending above `basMax` (the sand),
+    // or hides the strip for any other k. Where the two leave less room than the strip needs (a
+    // pupil's larger statements push the operation down), its rows come closer, their numbers
+    // smaller in proportion.
+    void affiche(int k, int hautDesign, int hautMin, int basMax);
     QLabel* tuile(int numero) const { return tuiles_[numero]; }
 
 signals:
@@ -22,6 +25,12 @@ protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;
 
 private:
+    // The rows and tiles as fitted to the display, kept to come back to after a closer strip.
+    void retientTailles();
+    void serre(double k);
+
     Panneau* rangees_[10] = {};
+    QList<QRect> rangeesAjustees_, tuilesAjustees_;
+    int policeAjustee_ = 0;
     QLabel* tuiles_[101] = {};
 };

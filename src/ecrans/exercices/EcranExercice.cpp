@@ -150,6 +150,7 @@ void EcranExercice::placeEnonces() {
         int haut = Affichage::enY(10);
         for (QLabel* enonce : {Enonce, Enonce2}) {
             Apparence::reduit(enonce, part);
+            gardeLesRetoursUtiles(enonce);
             enonce->show();
             const int hauteur = enonce->heightForWidth(width());
             enonce->setGeometry(0, haut, width(), hauteur > 0 ? hauteur : enonce->sizeHint().height());
@@ -161,6 +162,17 @@ void EcranExercice::placeEnonces() {
     // The pirate's rope comes out of the sea, under the statements.
     pirate_->limiteEnHaut(std::max(ImageFond->y(), basDesEnonces()));
     Sons::litConsigne(Phrases::consigne({Enonce->text(), Enonce2->text()}));
+}
+
+// A line break set for the program's type would leave a short line under a line the pupil's
+// larger type wraps anyway: the text then flows as one.
+void EcranExercice::gardeLesRetoursUtiles(QLabel* enonce) const {
+    const QFontMetrics mesure(enonce->font());
+    const QStringList lignes = enonce->text().split(QLatin1Char('\n'));
+    if (lignes.size() > 1 && std::any_of(lignes.begin(), lignes.end(), [&](const QString& l) {
+            return mesure.horizontalAdvance(l) > width() - (enonce->width() - enonce->contentsRect().width());
+        }))
+        enonce->setText(lignes.join(QLatin1Char(' ')));
 }
 
 // The background covers the screen in its proportions, its bottom edge on the screen's.

@@ -56,6 +56,7 @@ protected:
     // other on their band (a screen may hide one afterwards: the band follows); in the pupil's look,
     // smaller where it would run below hautDeLaScene().
     void placeEnonces();
+    void gardeLesRetoursUtiles(QLabel* enonce) const;
     // The top of what must stay under the statements, on a screen that cannot move it down.
     virtual int hautDeLaScene() const { return std::numeric_limits<int>::max(); }
     // The lowest edge of the statements' band: what a creature placed near the top must stay under.

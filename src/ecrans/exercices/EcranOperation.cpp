@@ -136,7 +136,10 @@ void EcranOperation::FormShow() {
     }
     questionSuivante();
     // Under the counting pictures, in the water above the sand where the coin is taken.
-    bande_->affiche(requin ? 10 : e.BandeNumerique, 356, hautDuSable());
+    int sousLesImages = 0;
+    for (const auto& [w, place] : rangee_)
+        if (w->objectName().startsWith(QLatin1String("ConteneurAide"))) sousLesImages = std::max(sousLesImages, basDe(w));
+    bande_->affiche(requin ? 10 : e.BandeNumerique, 356, sousLesImages + Affichage::enY(12), hautDuSable() - Affichage::enY(4));
     champReponse()->setFocus();
 }
 
