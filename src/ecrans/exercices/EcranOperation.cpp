@@ -124,9 +124,10 @@ void EcranOperation::FormShow() {
     for (const auto& [w, place] : rangee_) w->move(place.x(), place.y() + std::max(0, basDesEnonces() - Affichage::enY(114)));
     PoissonRes->setVisible(!requin);
     Poisson->setVisible(requin);
+    // The fish before the rest: a shark pushed down by a pupil's larger statements pushes it down too.
+    if (requin) Poisson->move(Affichage::enX(104), Affichage::enY(496));
     disposeEcran(requin);
     if (requin) {
-        Poisson->move(Affichage::enX(104), Affichage::enY(496));
         Perdu->placePres(Poisson);
     } else {
         // The fish with the sign says the message under its card; "Bravo !" comes from under the

@@ -95,9 +95,10 @@ void TExo1::disposeEcran(bool requin) {
     // The shark and the bubble's burst on their design places, under the statements however tall
     // the display makes them.
     if (!requin) return;
+    // The burst keeps its place by the shark's mouth when the shark goes down.
     const int dessous = basDesEnonces() + Affichage::enY(4);
     RequinPanel->move(Affichage::enX(770), std::max(Affichage::enY(100), dessous));
-    BulleExplose->move(Affichage::enX(656), std::max(Affichage::enY(128), dessous));
+    BulleExplose->move(Affichage::enX(656), std::max(Affichage::enY(128), RequinPanel->y() + Affichage::enY(28)));
 }
 
 void TExo1::afficheQuestion() {

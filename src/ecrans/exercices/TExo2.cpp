@@ -151,6 +151,10 @@ void TExo2::disposeEcran(bool requin) {
     PanelFamilleRequin->move(width() - (PanelFamilleRequin->width() + 50), std::max(Affichage::enY(72), basDesEnonces()));
     PanelSoutientBulle2->move(PanelFamilleRequin->x() + Affichage::enX(88),
                               PanelFamilleRequin->y() + PanelFamilleRequin->height());
+    // The bubbles start above the fish, clear of the sharks.
+    const int sousLaFamille = PanelFamilleRequin->y() + PanelFamilleRequin->childrenRect().bottom() + Affichage::enY(8) +
+                              PanelSoutientBulle->height();
+    if (Poisson->y() < sousLaFamille) Poisson->move(Poisson->x(), sousLaFamille);
 }
 
 void TExo2::afficheQuestion() {
