@@ -4,6 +4,8 @@
 #include "ecrans/commun/Image.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
+#include <QMouseEvent>
 #include <QRegularExpression>
 
 namespace {
@@ -33,12 +35,32 @@ public:
     }
 };
 
+// A widget of the screens' own made a button: pressed by the reader as by the mouse, a click at
+// its middle (Orca's "activate", a switch device), as a plain push button is.
+class BoutonAccessible final : public QAccessibleWidget {
+public:
+    explicit BoutonAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Button) {}
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action != pressAction()) return QAccessibleWidget::doAction(action);
+        QWidget* w = widget();
+        const QPointF milieu = QRectF(w->rect()).center();
+        for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+            QCoreApplication::postEvent(w, new QMouseEvent(type, milieu, w->mapToGlobal(milieu), Qt::LeftButton,
+                                                           type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                                                           Qt::NoModifier));
+    }
+};
+
 QAccessibleInterface* fabrique(const QString& classe, QObject* objet) {
     if (classe == QLatin1String("Image") && objet && objet->isWidgetType())
         return new ImageAccessible(static_cast<Image*>(objet));
     // A widget given a role answers as such, whatever its class (asked first by its own class's name).
-    if (objet && objet->isWidgetType() && objet->property(ProprieteRole).isValid())
-        return new QAccessibleWidget(static_cast<QWidget*>(objet), objet->property(ProprieteRole).value<QAccessible::Role>());
+    if (objet && objet->isWidgetType() && objet->property(ProprieteRole).isValid()) {
+        const auto role = objet->property(ProprieteRole).value<QAccessible::Role>();
+        if (role == QAccessible::Button) return new BoutonAccessible(static_cast<QWidget*>(objet));
+        return new QAccessibleWidget(static_cast<QWidget*>(objet), role);
+    }
     return nullptr;
 }
 }  // namespace
