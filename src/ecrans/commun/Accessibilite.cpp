@@ -73,9 +73,18 @@ void nomme(QWidget* w, const QString& nom, const QString& description) {
 }
 
 void annonce(QWidget* w, const QString& texte) {
-    if (w->accessibleName() != texte) return w->setAccessibleName(texte);
-    QAccessibleEvent evenement(w, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&evenement);
+    if (w->accessibleName() != texte) {
+        w->setAccessibleName(texte);
+    } else {
+        QAccessibleEvent nom(w, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&nom);
+    }
+    // A reader speaks a notification as it shows, not as its name changes while it is on view
+    // (Orca): one already shown shows again, with its new words.
+    if (w->isVisible()) {
+        QAccessibleEvent montre(w, QAccessible::ObjectShow);
+        QAccessible::updateAccessibility(&montre);
+    }
 }
 
 void nommeTous(QWidget* ecran, std::initializer_list<Nom> noms) {

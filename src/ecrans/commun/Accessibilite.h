@@ -16,6 +16,7 @@ namespace Accessibilite {
 // DescriptionChanged), so the reader says again a question, a bubble or the fish's words.
 void nomme(QWidget* w, const QString& nom, const QString& description = {});
 // What a creature or a speech bubble says now: announced even when it says the same again.
+// Called before the bubble shows, so that a reader finds the new words when it shows.
 void annonce(QWidget* w, const QString& texte);
 // The names of a screen's fixed controls, found by their object names (a regular expression
 // matching the whole name), in one table per screen.
