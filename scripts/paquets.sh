@@ -7,7 +7,8 @@ paquets=(qt6-base-dev qt6-svg-dev libqt6sql6-sqlite qt6-base-dev-tools cmake nin
          postgresql libqt6sql6-psql
          qt6-translations-l10n qt6-charts-dev poppler-utils
          qt6-multimedia-dev qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher
-         espeak-ng speech-dispatcher-espeak-ng sox hyperfine libreoffice-calc-nogui libnlopt-cxx-dev clang-format)
+         espeak-ng speech-dispatcher-espeak-ng sox hyperfine libreoffice-calc-nogui libnlopt-cxx-dev clang-format
+         at-spi2-core python3-pyatspi dbus-daemon xdotool)
 manquants=()
 for p in "${paquets[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || manquants+=("$p")

@@ -14,7 +14,7 @@ import pyatspi
 from gi.repository import GLib
 
 BORNE = 30  # seconds: only a broken program takes that long
-evenements = []  # (type, role, name as the reader knew it then), in the order the bus brought them
+evenements = []  # (type, role, name), in the order the bus brought them
 
 
 def pompe():
@@ -134,9 +134,13 @@ def main(programme, dossier):
             parole = trouve(exercice, attend(lambda: next((n.name for n in noeuds(exercice)
                                                            if n.getRoleName() == "notification" and visible(n)), None),
                                              "la bulle du poisson"), "notification")
-            # A reader speaks a notification as it shows: with its new words, not the last ones.
-            montres = [n for t, r, n in evenements[depuis:] if t == "object:state-changed:showing" and r == "notification"]
-            assert montres[-1] == parole.name, f"« {parole.name} » montré sous un autre nom : {montres}"
+            # Everything the answer made the program send has come once it answers a call of ours.
+            parole.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+            pompe()
+            # A reader speaks a notification as it shows, not as its name changes on view: the
+            # last news of the bubble is that it shows, with its new words.
+            dernier = [t for t, r, _ in evenements[depuis:] if r == "notification"][-1]
+            assert dernier == "object:state-changed:showing", f"« {parole.name} » nommé après s'être montré"
             subprocess.run(["xdotool", "key", "ctrl+a", "BackSpace"], check=True)
         presse(trouve(exercice, "Quitter l'exercice", "push button"))
         fenetre(app, "Choix de l'opérateur")
