@@ -29,6 +29,7 @@
 #include <QHideEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QLineEdit>
 #include <algorithm>
 
@@ -172,7 +173,7 @@ void EcranExercice::gardeLesRetoursUtiles(QLabel* enonce) const {
     if (lignes.size() > 1 && std::any_of(lignes.begin(), lignes.end(), [&](const QString& l) {
             return mesure.horizontalAdvance(l) > width() - (enonce->width() - enonce->contentsRect().width());
         }))
-        enonce->setText(lignes.join(QLatin1Char(' ')));
+        enonce->setText(enonce->text().replace(QRegularExpression(QStringLiteral("\\s*\n\\s*")), QStringLiteral(" ")));
 }
 
 // The background covers the screen in its proportions, its bottom edge on the screen's.
