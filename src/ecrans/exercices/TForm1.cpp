@@ -25,7 +25,11 @@ constexpr QSize kTaille(771, 555);
 // The score message's place: left of the fish beside the coin's start, above the score fish.
 const QRect kPlaceMessage(40, 40, 510, 195);
 const QRect kPlacePoisson(64, 240, 297, 201);
+const QRect kPlaceCoffre(440, 304, 233, 217);
+const QPoint kPlaceKling(590, 246), kPlaceSuite(16, 512);
 constexpr int kPoliceMessage = 32, kPoliceKling = 32, kPoliceSuite = 21;
+// Between a text and what it meets; below a band of its own; between the card and the display's edge.
+constexpr int kEcart = 6, kDessousSuite = 12, kMarge = 16;
 }  // namespace
 
 TForm1::TForm1() : FenetreModale(QStringLiteral("Form1"), QStringLiteral("Bilan"), kTaille) {
@@ -43,13 +47,13 @@ TForm1::TForm1() : FenetreModale(QStringLiteral("Form1"), QStringLiteral("Bilan"
     Image1->setMouseTracking(true);
     Image1->installEventFilter(this);
     poisson = image(QStringLiteral("poisson"), QStringLiteral("bilan_poisson"), QRect(560, 32, 105, 97));
-    coffre = image(QStringLiteral("coffre"), QStringLiteral("coffre"), QRect(440, 304, 233, 217));
+    coffre = image(QStringLiteral("coffre"), QStringLiteral("coffre"), kPlaceCoffre);
     piece = new Forme(Carte, QStringLiteral("piece"), Forme::Genre::Cercle, Apparence::Or, QColor(0xc9, 0x97, 0x00), 2);
     piece->setAttribute(Qt::WA_TransparentForMouseEvents);
     coffreDevant = image(QStringLiteral("coffre_devant"), QStringLiteral("coffre_devant"),
-                         QRect(440, Bilan::Pluie::HautDevantCoffre, 233, 129));
+                         QRect(kPlaceCoffre.x(), Bilan::Pluie::HautDevantCoffre, kPlaceCoffre.width(), 129));
     // Above the chest's right side, clear of the coins falling in.
-    Kling = label(QStringLiteral("Kling"), kPoliceKling, QPoint(590, 246));
+    Kling = label(QStringLiteral("Kling"), kPoliceKling, kPlaceKling);
     Kling->setText(QStringLiteral("Cling"));
     // The coin's own word: gold on a speech bubble, like everything the scene says.
     Kling->setStyleSheet(Apparence::styleBulleParole() + QStringLiteral("QLabel { color: %1; }").arg(Apparence::OrFonce.name()));
@@ -59,7 +63,7 @@ TForm1::TForm1() : FenetreModale(QStringLiteral("Form1"), QStringLiteral("Bilan"
     Label1 = label(QStringLiteral("Label1"), kPoliceMessage, kPlaceMessage.topLeft());
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label1->setWordWrap(true);
-    Label2 = label(QStringLiteral("Label2"), kPoliceSuite, QPoint(16, 512));
+    Label2 = label(QStringLiteral("Label2"), kPoliceSuite, kPlaceSuite);
     Label2->setText(QStringLiteral("Pour continuer, cliquer sur \"entrée\""));
     placeComposants();
     Accessibilite::nommeTous(Carte, {{"poissonbien", "Le poisson est très content"},
@@ -114,7 +118,13 @@ void TForm1::placeComposants() {
     placePiece();
 }
 
-void TForm1::placePiece() { piece->move(enCarte(Bilan::Pluie::Gauche), enCarte(pluie_.haut())); }
+void TForm1::placePiece() {
+    // From the fish's mouth to the chest's front, wherever the chest now stands: the drawn fall
+    // stretched as much as the chest went down (whole pixels, so a chest in place keeps it as drawn).
+    const int depart = enCarte(Bilan::Pluie::HautDepart), arrivee = enCarte(Bilan::Pluie::HautDevantCoffre);
+    const int haut = depart + (enCarte(pluie_.haut()) - depart) * (coffreDevant->y() - depart) / (arrivee - depart);
+    piece->move(enCarte(Bilan::Pluie::Gauche), haut);
+}
 
 void TForm1::captureFond() {
     // The screens behind, as they are now, darkened under the card.
@@ -144,8 +154,6 @@ void TForm1::paintEvent(QPaintEvent*) {
 void TForm1::FormShow() {
     setFocus(Qt::OtherFocusReason);
     placeComposants();
-    const QSize ecran = Affichage::taille();
-    Carte->move((ecran.width() - Carte->width()) / 2, (ecran.height() - Carte->height()) / 2);
     captureFond();
     poissonbien->hide();
     poissonbof->hide();
@@ -164,22 +172,69 @@ void TForm1::FormShow() {
     // In French typography, as the width below is measured: "questions !" never leaves its "!" alone.
     if (auto texte = Bilan::message(e.Retroaction, BonnesReponses, e.NombreDeQuestions, e.NombreErreurs))
         Label1->setText(LignesEquilibrees::typographie(*texte));
-    // A pupil's larger type as far as the message's place, the card's width and, for "Cling", the
-    // chest under it allow.
-    const QMargins bords = Kling->contentsMargins();
-    Apparence::reduitPourTenir(Kling, QSize(Carte->width() / 3, coffre->y() - Kling->y() - bords.top() - bords.bottom()));
-    Kling->adjustSize();
-    Kling->move(std::min(Kling->x(), Carte->width() - Kling->width() - enCarte(6)), Kling->y());
-    Apparence::reduitPourTenir(Label1, QSize(enCarte(kPlaceMessage.width()), enCarte(kPlaceMessage.height())));
-    Apparence::reduitPourTenir(Label2, QSize(coffre->x() - Label2->x() - enCarte(8), Carte->height() - Label2->y()));
-    Label2->adjustSize();
+    disposeAuxTextes();
+    const QSize ecran = Affichage::taille();
+    Carte->move((ecran.width() - Carte->width()) / 2, (ecran.height() - Carte->height()) / 2);
     // A screen reader says the score as the summary opens, in the card's words.
     Accessibilite::nomme(this, windowTitle(), Label1->text().replace(QLatin1Char('\n'), QLatin1Char(' ')));
-    // A long line is cut near its middle rather than leaving its last word alone.
+}
+
+// The pupil's type whole wherever the display leaves room: a message taller than its place pushes
+// the score fish and the chest down under it, a "Pour continuer" too wide beside the chest takes a
+// band of its own across the card under them, and the card grows to hold them. Only a card as tall
+// as the display has its message give some of its size back, never below the program's. The
+// program's own type holds in the places as drawn, so its card stays as it is.
+void TForm1::disposeAuxTextes() {
+    // "Cling" above the chest, right of the message's lines whatever their height.
+    const QMargins bords = Kling->contentsMargins();
+    const int droiteMessage = enCarte(kPlaceMessage.x() + kPlaceMessage.width());
+    Apparence::reduitPourTenir(Kling, QSize(Carte->width() - droiteMessage - enCarte(kEcart) - bords.left() - bords.right(),
+                                            enCarte(kPlaceCoffre.height()) - bords.top() - bords.bottom()));
+    Kling->adjustSize();
+    Apparence::reduit(Label2, 1.0);
+    Label2->adjustSize();
+    const bool suiteACote = Label2->width() <= enCarte(kPlaceCoffre.x() - kPlaceSuite.x()) - enCarte(8) &&
+                            Label2->height() <= enCarte(kTaille.height() - kPlaceSuite.y());
+    if (!suiteACote) {
+        // Under the chest as far as its right side: the coral beside it is drawn down to the sand.
+        Apparence::reduitPourTenir(Label2,
+                                   QSize(enCarte(kPlaceCoffre.x() + kPlaceCoffre.width() - kPlaceSuite.x()), Carte->height()));
+        Label2->adjustSize();
+    }
+    // As tall as the card may grow: the chest, lower than the fish, under it, and the band if any.
+    const int sousLeMessage = enCarte(kEcart) +
+                              (suiteACote ? enCarte(kTaille.height() - kPlaceCoffre.y())
+                                          : enCarte(kPlaceCoffre.height() + kEcart + kDessousSuite) + Label2->height());
+    const int hauteurMax = Affichage::taille().height() - 2 * enCarte(kMarge) - enCarte(kPlaceMessage.y()) - sousLeMessage;
     const int largeurMax = enCarte(kPlaceMessage.width());
+    Apparence::reduitPourTenir(Label1, QSize(largeurMax, std::max(enCarte(kPlaceMessage.height()), hauteurMax)));
+    // A long line is cut near its middle rather than leaving its last word alone.
     const int largeur = LignesEquilibrees::largeur(Label1->font(), Label1->text(), largeurMax);
-    Label1->setGeometry(enCarte(kPlaceMessage.x()) + (largeurMax - largeur) / 2, enCarte(kPlaceMessage.y()), largeur,
-                        enCarte(kPlaceMessage.height()));
+    const int hauteurTexte = Label1->fontMetrics()
+                                 .boundingRect(QRect(0, 0, largeur, Carte->height() * 4),
+                                               int(Label1->alignment()) | Qt::TextWordWrap, Label1->text())
+                                 .height();
+    const int hauteur = std::max(enCarte(kPlaceMessage.height()), hauteurTexte);
+    Label1->setGeometry(enCarte(kPlaceMessage.x()) + (largeurMax - largeur) / 2, enCarte(kPlaceMessage.y()), largeur, hauteur);
+
+    const int descente = hauteur - enCarte(kPlaceMessage.height());
+    for (Image* p : {poissonbien, poissonbof, poissonnul}) p->move(p->x(), p->y() + descente);
+    coffre->move(coffre->x(), std::max(coffre->y(), Label1->geometry().bottom() + 1 + enCarte(kEcart)));
+    const int chute = coffre->y() - enCarte(kPlaceCoffre.y());
+    coffreDevant->move(coffreDevant->x(), coffreDevant->y() + chute);
+    Kling->move(std::min(Kling->x(), Carte->width() - Kling->width() - enCarte(6)),
+                std::min(Kling->y() + chute, coffre->y() - Kling->height() - enCarte(kEcart)));
+    if (suiteACote) {
+        Label2->move(Label2->x(), Label2->y() + chute);
+        Carte->resize(Carte->width(), Carte->height() + chute);
+    } else {
+        Label2->move(Label2->x(), std::max(poissonbof->geometry().bottom(), coffre->geometry().bottom()) + 1 + enCarte(kEcart));
+        Carte->resize(Carte->width(), Label2->geometry().bottom() + 1 + enCarte(kDessousSuite));
+    }
+    // A taller card has the sea drawn taller, its sand along the bottom still; else as drawn.
+    Image1->resize(Carte->size());
+    Image1->gardeProportions(Carte->height() == enCarte(kTaille.height()) ? kTaille : Carte->size());
+    placePiece();
 }
 
 void TForm1::ChoisitPoisson() {

@@ -2,8 +2,8 @@
 // The end-of-exercise summary screen: the score in the teacher's feedback mode, a fish chosen by
 // the success rate, and, once the pupil moves the mouse, one gold coin per right answer falling
 // into the chest. Enter closes it at any time; a mouse move closes it after the last coin.
-// It is a framed card, scaled in its proportions with the display, over the exercise screen
-// darkened behind it.
+// It is a framed card, scaled in its proportions with the display (taller when a pupil's larger
+// type needs it), over the exercise screen darkened behind it.
 #include "ecrans/commun/Fenetre.h"
 #include "logique/exercices/Bilan.h"
 
@@ -42,6 +42,8 @@ private:
     QLabel* label(const QString& nom, int pixels, const QPoint& place);
     // Places every component at its design place times the card's scale.
     void placeComposants();
+    // Gives the texts, at the pupil's size, the room they need (the card grown if need be).
+    void disposeAuxTextes();
     int enCarte(int design) const;
     void placePiece();
     void captureFond();
