@@ -18,13 +18,22 @@ public:
     // third of its height.
     void placePres(const QWidget* poisson, int bas = 0);
     // Under a fish (the solution's card): its left edge a little left of the fish's, no wider
-    // than the screen leaves it.
+    // than the screen leaves it. A speech that would reach the quit picture there goes left of
+    // the card instead, where the water is free.
     void placeSous(const QWidget* poisson);
 
 private:
     // As narrow as the text allows within the width allowed, as tall as it then needs.
     void ajuste(const QString& texte);
+    // Whole on the screen, and above the quit picture on its right.
+    bool tient() const;
+    // Left of the card, level with the fish drawn at its foot, as wide as designed: true when the
+    // speech holds there and covers nothing the screen shows but its sea.
+    bool tientAGaucheDe(const QWidget* carte, const QString& texte);
     QStringList messages_;
+    const QWidget* carte_ = nullptr;  // the card it is said under, if any
+    QPoint placeSous_;
+    int largeurSous_ = 330;
     int largeurRetenue_ = 330;
     int largeurMax_ = 330;
 };
