@@ -86,5 +86,6 @@ private:
     Image* Aide = nullptr;
     Image* aide_barrer = nullptr;
     QLabel* Label_aide = nullptr;
+    int largeurAide_ = 0;  // its fitted width, above the octopus
     QTimer* pause_ = nullptr;
 };
