@@ -86,6 +86,8 @@ TExo4::TExo4()
 
     finitCreation();
     largeurAide_ = Label_aide->width();
+    placePoulpe_ = Aide->pos();
+    placePoisson_ = PanneauPoisson->pos();
     Perdu->setObjectName(QStringLiteral("Applause"));
     // The speech bubble comes out from behind the fish that says it.
     Perdu->stackUnder(PanneauPoisson);
@@ -152,6 +154,10 @@ int TExo4::hautDeLaScene() const {
     return std::min(Aide->y(), PanneauPoisson->y()) - (PanneauBulles->childrenRect().bottom() + 1);
 }
 
+int TExo4::descentePossible(const QWidget* w, const QPoint& place) const {
+    return std::max(0, Crabe->y() - Affichage::enY(4) - (place.y() + w->height()));
+}
+
 void TExo4::FormShow() {
     commenceExercice();
     pause_ = Minuterie::cree(this);
@@ -171,9 +177,20 @@ void TExo4::FormShow() {
     if (Enonce->fontMetrics().horizontalAdvance(premiere) > Enonce->contentsRect().width())
         Enonce->setText(Enonce->text().replace(QLatin1Char('\n'), QLatin1Char(' ')));
     Enonce2->setText(Enonce2Texte);
+    for (QWidget* poulpe : {Aide, aide_barrer}) poulpe->move(placePoulpe_);
+    PanneauPoisson->move(placePoisson_);
     placeEnonces();
-    // Taller statements on a wide display push the bubbles down, never over the words.
+    // Taller statements on a wide display push the bubbles down, never over the words. A pupil's
+    // that cannot give back more of their size push the octopus and the fish lower on the sand
+    // too, as far as the bubbles need, above the crab's walk.
     PanneauBulles->move(PanneauBulles->x(), std::max(hautBulles_, basDesEnonces()));
+    const int basBulles = PanneauBulles->y() + PanneauBulles->childrenRect().bottom() + 1;
+    const auto descente = [&](QWidget* w, const QPoint& place) {
+        return std::clamp(basBulles - place.y(), 0, descentePossible(w, place));
+    };
+    const int poulpe = descente(Aide, placePoulpe_), poisson = descente(PanneauPoisson, placePoisson_);
+    for (QWidget* w : {Aide, aide_barrer}) w->move(placePoulpe_ + QPoint(0, poulpe));
+    PanneauPoisson->move(placePoisson_ + QPoint(0, poisson));
     Perdu->placePres(PanneauPoisson);
     questionSuivante();
 }
