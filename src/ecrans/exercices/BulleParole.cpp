@@ -32,14 +32,18 @@ void BulleParole::dit(const QString& phrase) {
     const QString texte = LignesEquilibrees::typographie(phrase);
     setText(texte);
     // A pupil's larger type as long as the speech stays on the screen, and above the quit picture
-    // on its right, a little less each time where it would not.
-    const QPoint origine = parentWidget()->mapTo(window(), QPoint());
+    // on its right (under a card, left of it where it would not; beside a fish, higher where the
+    // water is free), a little less each time where it would not.
     for (double part = 1.0;; part *= 0.9) {
         Apparence::reduit(this, part);
+        if (carte_ || parleur_) {
+            largeurMax_ = largeurPlace_;
+            move(place_);
+        }
         ajuste(texte);
-        const bool aDroite = origine.x() + x() + width() > Affichage::enX(900);
-        const int bas = window()->height() - Affichage::enY(aDroite ? 140 : 8) - origine.y();
-        if (y() + height() <= bas || part < 0.4) break;
+        if (tient() || part < 0.4) break;
+        if (carte_ && tientAGaucheDe(carte_, texte)) break;
+        if (parleur_ && tientPlusHaut()) break;
     }
     show();
     Accessibilite::annonce(this, phrase);
@@ -67,17 +71,52 @@ void BulleParole::ajuste(const QString& texte) {
     resize(largeur, hauteur);
 }
 
+int BulleParole::basPermis() const {
+    const QPoint origine = parentWidget()->mapTo(window(), QPoint());
+    const bool aDroite = origine.x() + x() + width() > Affichage::enX(900);
+    return window()->height() - Affichage::enY(aDroite ? 140 : 8) - origine.y();
+}
+
+bool BulleParole::tient() const { return y() + height() <= basPermis(); }
+
+bool BulleParole::tientAGaucheDe(const QWidget* carte, const QString& texte) {
+    largeurMax_ = largeurRetenue_;
+    ajuste(texte);
+    move(carte->x() - Affichage::enX(8) - width(), carte->y() + carte->height() * 2 / 3);
+    return x() >= 0 && tient() && couvreRien(carte);
+}
+
+bool BulleParole::tientPlusHaut() {
+    move(x(), basPermis() - height());
+    return y() >= 0 && couvreRien(parleur_);
+}
+
+bool BulleParole::couvreRien(const QWidget* sauf) const {
+    // The sea covers the whole screen: anything else there is something the pupil needs to see.
+    for (const QWidget* w : parentWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (w != this && w != sauf && w->isVisibleTo(parentWidget()) && w->geometry().intersects(geometry()) &&
+            !w->geometry().contains(parentWidget()->rect()))
+            return false;
+    return true;
+}
+
 void BulleParole::ditMessagePerdu() { dit(messages_.value(Aleatoire::random(messages_.size()))); }
 
 void BulleParole::placePres(const QWidget* poisson, int bas) {
+    carte_ = nullptr;
+    parleur_ = poisson;
     setStyleSheet(Apparence::styleBulleParoleDecalee());
-    largeurMax_ = largeurRetenue_;
-    move(poisson->x() + poisson->width() - 30, poisson->y() + poisson->height() / 3 + bas);
+    largeurMax_ = largeurPlace_ = largeurRetenue_;
+    place_ = QPoint(poisson->x() + poisson->width() - 30, poisson->y() + poisson->height() / 3 + bas);
+    move(place_);
 }
 
 void BulleParole::placeSous(const QWidget* poisson) {
     setStyleSheet(Apparence::styleBulleParole());
     const int gauche = poisson->x() - Affichage::enX(32);
-    largeurMax_ = std::min(largeurRetenue_, parentWidget()->width() - gauche - Affichage::enX(8));
-    move(gauche, poisson->y() + poisson->height() + Affichage::enY(6));
+    largeurMax_ = largeurPlace_ = std::min(largeurRetenue_, parentWidget()->width() - gauche - Affichage::enX(8));
+    carte_ = poisson;
+    parleur_ = nullptr;
+    place_ = QPoint(gauche, poisson->y() + poisson->height() + Affichage::enY(6));
+    move(place_);
 }

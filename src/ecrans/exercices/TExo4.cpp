@@ -9,6 +9,7 @@
 #include "ecrans/exercices/Pirate.h"
 #include "ecrans/exercices/Ramassage.h"
 #include "ecrans/commun/Accessibilite.h"
+#include "ecrans/commun/Affichage.h"
 #include "ecrans/commun/Ajustement.h"
 #include "ecrans/commun/Apparence.h"
 #include "ecrans/commun/Controles.h"
@@ -84,6 +85,9 @@ TExo4::TExo4()
     Label_aide->setStyleSheet(Apparence::styleBulleParole());
 
     finitCreation();
+    largeurAide_ = Label_aide->width();
+    placePoulpe_ = Aide->pos();
+    placePoisson_ = PanneauPoisson->pos();
     Perdu->setObjectName(QStringLiteral("Applause"));
     // The speech bubble comes out from behind the fish that says it.
     Perdu->stackUnder(PanneauPoisson);
@@ -150,6 +154,10 @@ int TExo4::hautDeLaScene() const {
     return std::min(Aide->y(), PanneauPoisson->y()) - (PanneauBulles->childrenRect().bottom() + 1);
 }
 
+int TExo4::descentePossible(const QWidget* w, const QPoint& place) const {
+    return std::max(0, Crabe->y() - Affichage::enY(4) - (place.y() + w->height()));
+}
+
 void TExo4::FormShow() {
     commenceExercice();
     pause_ = Minuterie::cree(this);
@@ -162,10 +170,27 @@ void TExo4::FormShow() {
     tireur_.emplace(e);
     repertoire_.emplace(*tireur_);
     Enonce->setText(mode() == Mode::Pirate ? EnoncePirate : EnonceSansLimite);
+    // A pupil's larger type wraps the line before the designed break: the break would leave a
+    // word on a line of its own, taking from the bubbles the room of a line.
+    Apparence::reduit(Enonce, 1.0);
+    const QString premiere = Enonce->text().section(QLatin1Char('\n'), 0, 0);
+    if (Enonce->fontMetrics().horizontalAdvance(premiere) > Enonce->contentsRect().width())
+        Enonce->setText(Enonce->text().replace(QLatin1Char('\n'), QLatin1Char(' ')));
     Enonce2->setText(Enonce2Texte);
+    for (QWidget* poulpe : {Aide, aide_barrer}) poulpe->move(placePoulpe_);
+    PanneauPoisson->move(placePoisson_);
     placeEnonces();
-    // Taller statements on a wide display push the bubbles down, never over the words.
+    // Taller statements on a wide display push the bubbles down, never over the words. A pupil's
+    // that cannot give back more of their size push the octopus and the fish lower on the sand
+    // too, as far as the bubbles need, above the crab's walk.
     PanneauBulles->move(PanneauBulles->x(), std::max(hautBulles_, basDesEnonces()));
+    const int basBulles = PanneauBulles->y() + PanneauBulles->childrenRect().bottom() + 1;
+    const auto descente = [&](QWidget* w, const QPoint& place) {
+        return std::clamp(basBulles - place.y(), 0, descentePossible(w, place));
+    };
+    const int poulpe = descente(Aide, placePoulpe_), poisson = descente(PanneauPoisson, placePoisson_);
+    for (QWidget* w : {Aide, aide_barrer}) w->move(placePoulpe_ + QPoint(0, poulpe));
+    PanneauPoisson->move(placePoisson_ + QPoint(0, poisson));
     Perdu->placePres(PanneauPoisson);
     questionSuivante();
 }
@@ -353,24 +378,39 @@ void TExo4::aide_barrerClick() {
     Label_aide->hide();
 }
 
-// The octopus's words, counted when the pupil asks, end just above it, as tall as their lines.
+// The octopus's words, counted when the pupil asks, end just above it, as tall as their lines, in
+// the water between it and the bubbles. A pupil's larger type that needs more room goes left of
+// the octopus instead, ending level with its foot or lower, down to above the coin.
 void TExo4::afficheAide() {
     const QString texte = TexteAideExo4(question_.BonnesBulles, Selection);
     Label_aide->setText(texte);
-    // A pupil's larger type as far as the water between the octopus and the bubbles above it allows.
-    int haut = 0;
-    for (const QWidget* b : PanneauBulles->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-        const QRect r(b->mapTo(this, QPoint()), b->size());
-        if (b->isVisible() && r.left() < Label_aide->geometry().right() && r.bottom() < Aide->y())
-            haut = std::max(haut, r.bottom() + 1);
+    const auto hauteur = [&](int largeur) {
+        // The closing line break adds no visible line.
+        const int h = Label_aide->heightForWidth(largeur);
+        return texte.endsWith(QLatin1Char('\n')) ? h - Label_aide->fontMetrics().lineSpacing() : h;
+    };
+    // The water under the lowest bubble that stands over the words' place, down to `bas`.
+    const auto eau = [this](int gauche, int largeur, int bas) {
+        int haut = 0;
+        for (const QWidget* b : PanneauBulles->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            const QRect r(b->mapTo(this, QPoint()), b->size());
+            if (b->isVisible() && r.left() < gauche + largeur - 1 && r.bottom() < Aide->y())
+                haut = std::max(haut, r.bottom() + 1);
+        }
+        return QRect(gauche, haut, largeur, bas - haut);
+    };
+    const int gauche = Label_aide->x();
+    QRect place = eau(gauche, largeurAide_, Aide->y());
+    Apparence::reduit(Label_aide, 1.0);
+    if (hauteur(place.width()) > place.height()) {
+        const QRect cote = eau(gauche, Aide->x() - Affichage::enX(8) - gauche, piece->y() - Affichage::enY(8));
+        if (cote.height() > place.height() && cote.width() > 0) place = cote;
     }
     const QMargins bords = Label_aide->contentsMargins();
-    Apparence::reduitPourTenir(Label_aide, QSize(Label_aide->width() - bords.left() - bords.right(),
-                                                 Aide->y() - haut - bords.top() - bords.bottom()));
-    int hauteur = Label_aide->heightForWidth(Label_aide->width());
-    // The closing line break adds no visible line.
-    if (texte.endsWith(QLatin1Char('\n'))) hauteur -= Label_aide->fontMetrics().lineSpacing();
-    Label_aide->setGeometry(Label_aide->x(), Aide->y() - hauteur, Label_aide->width(), hauteur);
+    Apparence::reduitPourTenir(Label_aide, place.size().shrunkBy(bords));
+    const int h = hauteur(place.width());
+    const int bas = std::min(place.bottom() + 1, Aide->y() + Aide->height());
+    Label_aide->setGeometry(gauche, std::max(place.top(), bas - h), place.width(), h);
     Label_aide->show();
     Label_aide->raise();
 }

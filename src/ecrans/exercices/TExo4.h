@@ -39,6 +39,8 @@ protected:
     void FormShow() override;
     // The bubbles go down under the statements as far as they stay above the octopus and the fish.
     int hautDeLaScene() const override;
+    // How far a control fitted at `place` may go down on the sand, above the crab's walk.
+    int descentePossible(const QWidget* w, const QPoint& place) const;
     void questionSuivante() override;
     QString texteErreurs(bool derniere) const override;
     Fin fin() const override;
@@ -86,5 +88,8 @@ private:
     Image* Aide = nullptr;
     Image* aide_barrer = nullptr;
     QLabel* Label_aide = nullptr;
+    int largeurAide_ = 0;  // its fitted width, above the octopus
+    // Where the octopus and the fish were fitted, before statements push them down.
+    QPoint placePoulpe_, placePoisson_;
     QTimer* pause_ = nullptr;
 };

@@ -145,6 +145,7 @@ void TChoixOperateur::FormCreate() {
     AdapteFenetre(this);
     const double k = std::min(Affichage::rapportX(), Affichage::rapportY());
     for (CaseChoix* c : {poisson_, quitter_}) c->metALEchelle(k);
+    for (std::size_t i = 0; i < etapes_.size(); ++i) placesEtapes_[i] = etapes_[i]->geometry();
     placeLeTitre();
     // The background is a data picture a teacher may replace; a missing one is reported and the
     // screen stays usable on its plain colour. It covers the window in its own proportions, its
@@ -156,14 +157,25 @@ void TChoixOperateur::FormCreate() {
         ImageFond->couvre();
         ImageFond->setPixmap(fond);
     });
-    // The fish speaks from its right edge, a third of its height below its top.
-    const QRect poisson = poisson_->geometry();
-    Parole->move(poisson.x() + poisson.width(), poisson.y() + poisson.height() / 3);
 }
 
 void TChoixOperateur::placeLeTitre() {
     const double k = std::min(Affichage::rapportX(), Affichage::rapportY());
     Enonce->setFont(Apparence::comic(std::max(1, Nombres::arrondi(32 * k)), true));
+    // A pupil's larger type needs a taller band: the steps come down as much, the first one whole
+    // (its signs beside its title), the others each a little shorter, the last one ending where
+    // it did (at most a tenth of their height given).
+    Apparence::reduit(Enonce, 1.0);
+    const int bas = placesEtapes_.back().bottom() + 1, debut = placesEtapes_[1].top();
+    const int descente = std::clamp(Enonce->sizeHint().height() + Affichage::enY(10) - placesEtapes_.front().top(), 0,
+                                    (bas - debut) / 10);
+    const double serre = double(bas - debut - descente) / (bas - debut);
+    etapes_.front()->setGeometry(placesEtapes_.front().translated(0, descente));
+    for (std::size_t i = 1; i < etapes_.size(); ++i) {
+        const QRect& p = placesEtapes_[i];
+        const int y = debut + descente + Nombres::arrondi((p.top() - debut) * serre);
+        etapes_[i]->setGeometry(p.x(), y, p.width(), debut + descente + Nombres::arrondi((p.bottom() + 1 - debut) * serre) - y);
+    }
     // A pupil's larger type as far as it stays above the first step.
     const QMargins bords = Enonce->contentsMargins();
     Apparence::reduitPourTenir(Enonce, QSize(width(), etapes_[0]->y() - Affichage::enY(10) - bords.top() - bords.bottom()));
@@ -293,9 +305,15 @@ void TChoixOperateur::PirateClick() { choisitCreature(ChoixOperateur::Creature::
 void TChoixOperateur::BaleineClick() { choisitCreature(ChoixOperateur::Creature::Baleine); }
 
 void TChoixOperateur::dit(const QString& texte) {
+    // The fish speaks from its right edge, a third of its height below its top; a pupil's larger
+    // type that would run off the screen there rises as far as it needs, staying under the steps.
+    const QRect poisson = poisson_->geometry();
+    const int haut = poisson.y() + poisson.height() / 3;
+    Parole->move(poisson.x() + poisson.width(), haut);
     // On one line when it fits before the quit picture, else on even lines.
     const QString affiche = LignesEquilibrees::typographie(texte);
     const int marge = Nombres::arrondi(10 * std::min(Affichage::rapportX(), Affichage::rapportY()));
+    const int plafond = etapes_.back()->geometry().bottom() + 1 + marge;
     const int place = quitter_->x() - Parole->x() - marge;
     Parole->setText(affiche);
     Parole->setAccessibleName(texte);
@@ -306,7 +324,8 @@ void TChoixOperateur::dit(const QString& texte) {
         const int bords = Parole->sizeHint().width() - Parole->fontMetrics().horizontalAdvance(affiche);
         Parole->setWordWrap(true);
         const int largeur = std::min(place, LignesEquilibrees::largeur(Parole->font(), texte, place - bords) + bords);
-        Parole->resize(largeur, Parole->heightForWidth(largeur));
+        Parole->setGeometry(Parole->x(), std::min(haut, std::max(plafond, height() - marge - Parole->heightForWidth(largeur))),
+                            largeur, Parole->heightForWidth(largeur));
         if (Parole->y() + Parole->height() <= height() - marge) break;
     }
     Parole->show();

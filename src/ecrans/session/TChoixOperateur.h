@@ -10,6 +10,7 @@
 #include "logique/session/ChoixOperateur.h"
 
 #include <QFutureWatcher>
+#include <QRect>
 #include <array>
 
 class CaseChoix;
@@ -78,7 +79,8 @@ private:
     QLabel* Enonce;
     Image* ImageFond;
     std::array<EtapeChoix*, ChoixOperateur::NombreEtapes> etapes_;
-    Colonne<5> exercices_;  // exercises 1 to 4, then the review
+    std::array<QRect, ChoixOperateur::NombreEtapes> placesEtapes_;  // fitted to the display, before any title pushes them
+    Colonne<5> exercices_;                                          // exercises 1 to 4, then the review
     Colonne<4> signes_;
     Colonne<3> creatures_;  // shark, pirate, whale
     CaseChoix* poisson_;
