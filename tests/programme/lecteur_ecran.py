@@ -78,6 +78,25 @@ def fenetre(app, nom, role="filler"):
                   f"l'écran « {nom} »")
 
 
+def parle(ecran, geste):
+    """Does `geste`, then returns what the screen's speech bubble says, checking that a reader
+    is told as a notification: the last news of the bubble is that it shows, with its new words
+    (a reader speaks a notification as it shows, not as its name changes on view)."""
+    depuis = len(evenements)
+    geste()
+    attend(lambda: any(t == "object:state-changed:showing" and r == "notification" for t, r, _ in evenements[depuis:]),
+           "une bulle parle")
+    bulle = attend(lambda: next((n for n in noeuds(ecran) if n.getRoleName() == "notification" and visible(n)), None),
+                   "la bulle")
+    # Everything the gesture made the program send has come once it answers a call of ours.
+    bulle.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    pompe()
+    dernier = [t for t, r, _ in evenements[depuis:] if r == "notification"][-1]
+    assert dernier == "object:state-changed:showing", f"« {bulle.name} » nommé après s'être montré"
+    assert bulle.name.strip(), "une bulle sans mots"
+    return bulle.name
+
+
 def main(programme, dossier):
     ecrit_fichier(os.path.join(dossier, "enseignant.txt"),
                   ["-------------Fichier contenant le nom des enseignants----------", "aucun", "Durand",
@@ -112,6 +131,8 @@ def main(programme, dossier):
         assert len(boutons) >= 14, [b.name for b in boutons]
         for b in boutons:
             assert b.name.strip() and not re.search(r"[a-z][A-Z]|_", b.name), f"nom de code : {b.name!r}"
+        # The fish played too early says what to choose first.
+        assert "signe" in parle(choix, lambda: presse(trouve(choix, "Le poisson\u00a0: jouer", "push button")))
         for nom in ("Multiplication", "Résultat", "Baleine\u00a0: pas de temps"):
             bouton = trouve(choix, nom, "push button")
             presse(bouton)
@@ -124,23 +145,10 @@ def main(programme, dossier):
         reponse = trouve(exercice, "Ta réponse", "text")
         attend(lambda: pyatspi.STATE_FOCUSED in reponse.getState().getStates(), "le champ de réponse a le clavier")
         assert re.fullmatch(r"[a-zéè-]+ fois [a-zéè-]+", reponse.description), reponse.description
-        # Wrong twice: each time the fish's words are on the notification when it shows.
+        # Wrong twice: each time the fish's words reach the reader.
         for _ in range(2):
-            depuis = len(evenements)
-            subprocess.run(["xdotool", "type", "--delay", "30", "1000"], check=True)
-            subprocess.run(["xdotool", "key", "Return"], check=True)
-            attend(lambda: any(t == "object:state-changed:showing" and r == "notification"
-                               for t, r, _ in evenements[depuis:]), "le poisson parle")
-            parole = trouve(exercice, attend(lambda: next((n.name for n in noeuds(exercice)
-                                                           if n.getRoleName() == "notification" and visible(n)), None),
-                                             "la bulle du poisson"), "notification")
-            # Everything the answer made the program send has come once it answers a call of ours.
-            parole.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-            pompe()
-            # A reader speaks a notification as it shows, not as its name changes on view: the
-            # last news of the bubble is that it shows, with its new words.
-            dernier = [t for t, r, _ in evenements[depuis:] if r == "notification"][-1]
-            assert dernier == "object:state-changed:showing", f"« {parole.name} » nommé après s'être montré"
+            parle(exercice, lambda: (subprocess.run(["xdotool", "type", "--delay", "30", "1000"], check=True),
+                                     subprocess.run(["xdotool", "key", "Return"], check=True)))
             subprocess.run(["xdotool", "key", "ctrl+a", "BackSpace"], check=True)
         presse(trouve(exercice, "Quitter l'exercice", "push button"))
         fenetre(app, "Choix de l'opérateur")

@@ -41,12 +41,14 @@ void BulleParole::dit(const QString& phrase) {
             move(place_);
         }
         ajuste(texte);
-        if (tient() || part < 0.4) break;
+        if (aGaucheDe_) move(aGaucheDe_->x() - width() - 4, aGaucheDe_->y() + (aGaucheDe_->height() - height()) / 2);
+        if ((tient() && x() >= 0) || part < 0.4) break;
         if (carte_ && tientAGaucheDe(carte_, texte)) break;
         if (parleur_ && tientPlusHaut()) break;
     }
-    show();
+    // Named before it shows: a reader speaks a notification as it shows, with the name it has then.
     Accessibilite::annonce(this, phrase);
+    show();
 }
 
 void BulleParole::ajuste(const QString& texte) {

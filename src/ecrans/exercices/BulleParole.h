@@ -21,6 +21,8 @@ public:
     // than the screen leaves it. A speech that would reach the quit picture there goes left of
     // the card instead, where the water is free.
     void placeSous(const QWidget* poisson);
+    // Left of a fish, its middle level with the fish's, wherever the fish is when it speaks.
+    void placeAGaucheDe(const QWidget* poisson) { aGaucheDe_ = poisson; }
 
 private:
     // As narrow as the text allows within the width allowed, as tall as it then needs.
@@ -35,9 +37,10 @@ private:
     bool tientPlusHaut();
     bool couvreRien(const QWidget* sauf) const;
     QStringList messages_;
-    const QWidget* carte_ = nullptr;    // the card it is said under, if any
-    const QWidget* parleur_ = nullptr;  // the fish it is said beside, if any
-    QPoint place_;                      // where either put it
+    const QWidget* carte_ = nullptr;      // the card it is said under, if any
+    const QWidget* parleur_ = nullptr;    // the fish it is said beside, if any
+    const QWidget* aGaucheDe_ = nullptr;  // the fish it is said left of, if any
+    QPoint place_;                        // where either put it
     int largeurPlace_ = 330;
     int largeurRetenue_ = 330;
     int largeurMax_ = 330;

@@ -147,6 +147,7 @@ void TExo3::creeScene() {
     applause = new BulleParole(Scene);
     applause->setObjectName(QStringLiteral("applause"));
     applause->setStyleSheet(Apparence::styleBulleParole());
+    applause->placeAGaucheDe(Poissounet);
 }
 
 int TExo3::hautDeLaScene() const {
@@ -376,12 +377,6 @@ void TExo3::placeSous(const QWidget* creature, std::size_t k) {
 }
 
 // What the fish says, beside it on the left.
-void TExo3::dit(const QString& texte) {
-    applause->dit(texte);
-    applause->move(Poissounet->x() - applause->width() - 4, Poissounet->y() + (Poissounet->height() - applause->height()) / 2);
-}
+void TExo3::dit(const QString& texte) { applause->dit(texte); }
 
-void TExo3::ditMessagePerdu() {
-    applause->ditMessagePerdu();
-    dit(applause->text());
-}
+void TExo3::ditMessagePerdu() { applause->ditMessagePerdu(); }

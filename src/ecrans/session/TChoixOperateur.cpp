@@ -1,5 +1,6 @@
 #include "ecrans/session/TChoixOperateur.h"
 
+#include "ecrans/commun/Accessibilite.h"
 #include "ecrans/commun/Passage.h"
 #include "ecrans/commun/Affichage.h"
 #include "ecrans/commun/Controles.h"
@@ -94,7 +95,8 @@ TChoixOperateur::TChoixOperateur()
     Parole->setStyleSheet(Apparence::styleBulleParole());
     Parole->setWordWrap(true);
     Parole->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Parole->setAccessibleName(QStringLiteral("Le poisson dit"));
+    // A reader says it as it shows (Accessibilite::annonce), as the fish's words in the games.
+    Accessibilite::role(Parole, QAccessible::Notification);
     Parole->hide();
 
     // Whole and away from the edges at any ratio, its arrow included.
@@ -316,7 +318,7 @@ void TChoixOperateur::dit(const QString& texte) {
     const int plafond = etapes_.back()->geometry().bottom() + 1 + marge;
     const int place = quitter_->x() - Parole->x() - marge;
     Parole->setText(affiche);
-    Parole->setAccessibleName(texte);
+    Accessibilite::annonce(Parole, texte);
     // A pupil's larger type as far as the speech stays on the screen.
     for (double part = 1.0; part >= 0.4; part *= 0.9) {
         Apparence::reduit(Parole, part);
