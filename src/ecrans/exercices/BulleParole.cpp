@@ -41,7 +41,7 @@ void BulleParole::dit(const QString& phrase) {
             move(place_);
         }
         ajuste(texte);
-        if (aGaucheDe_) move(aGaucheDe_->x() - width() - 4, aGaucheDe_->y() + (aGaucheDe_->height() - height()) / 2);
+        if (aGaucheDe_) placeAGauche();
         if ((tient() && x() >= 0) || part < 0.4) break;
         if (carte_ && tientAGaucheDe(carte_, texte)) break;
         if (parleur_ && tientPlusHaut()) break;
@@ -86,6 +86,15 @@ bool BulleParole::tientAGaucheDe(const QWidget* carte, const QString& texte) {
     ajuste(texte);
     move(carte->x() - Affichage::enX(8) - width(), carte->y() + carte->height() * 2 / 3);
     return x() >= 0 && tient() && couvreRien(carte);
+}
+
+void BulleParole::placeAGauche() {
+    // Level with the fish; higher where the bottom of the screen is near, if it covers nothing there.
+    const int gauche = aGaucheDe_->x() - width() - 4, niveau = aGaucheDe_->y() + (aGaucheDe_->height() - height()) / 2;
+    move(gauche, niveau);
+    if (tient()) return;
+    move(gauche, basPermis() - height());
+    if (!couvreRien(aGaucheDe_)) move(gauche, niveau);
 }
 
 bool BulleParole::tientPlusHaut() {

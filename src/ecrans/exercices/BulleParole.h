@@ -35,6 +35,7 @@ private:
     bool tientAGaucheDe(const QWidget* carte, const QString& texte);
     // Beside its fish, as much higher as it needs: true when it covers nothing there but the fish.
     bool tientPlusHaut();
+    void placeAGauche();
     bool couvreRien(const QWidget* sauf) const;
     QStringList messages_;
     const QWidget* carte_ = nullptr;      // the card it is said under, if any
