@@ -170,12 +170,6 @@ void TExo4::FormShow() {
     tireur_.emplace(e);
     repertoire_.emplace(*tireur_);
     Enonce->setText(mode() == Mode::Pirate ? EnoncePirate : EnonceSansLimite);
-    // A pupil's larger type wraps the line before the designed break: the break would leave a
-    // word on a line of its own, taking from the bubbles the room of a line.
-    Apparence::reduit(Enonce, 1.0);
-    const QString premiere = Enonce->text().section(QLatin1Char('\n'), 0, 0);
-    if (Enonce->fontMetrics().horizontalAdvance(premiere) > Enonce->contentsRect().width())
-        Enonce->setText(Enonce->text().replace(QLatin1Char('\n'), QLatin1Char(' ')));
     Enonce2->setText(Enonce2Texte);
     for (QWidget* poulpe : {Aide, aide_barrer}) poulpe->move(placePoulpe_);
     PanneauPoisson->move(placePoisson_);
